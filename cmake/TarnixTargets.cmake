@@ -1,0 +1,41 @@
+# One static library per source folder; the sources are the folder's .cpp files
+# except the programs' entry files (*Main.cpp), which belong to the exe.
+function(tarnix_library name dir)
+  file(GLOB srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
+  list(FILTER srcs EXCLUDE REGEX "Main\\.cpp$")
+  if(NOT srcs)
+    set(stub ${CMAKE_BINARY_DIR}/stubs/${name}_empty.cpp)
+    file(WRITE ${stub} "// ${dir} has no sources yet\n")
+    set(srcs ${stub})
+  endif()
+  add_library(${name} STATIC ${srcs})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/resources)
+  target_link_libraries(${name} PUBLIC ${ARGN})
+  if(name STREQUAL "framework")
+    target_link_libraries(${name} PUBLIC ${TARNIX_SYSTEM_LIBS})
+  endif()
+endfunction()
+
+# A GUI program: its application object, its resource script, the framework's
+# entry point (WinMain) and the libraries it needs.
+function(tarnix_program name main rc)
+  add_executable(${name} WIN32 ${PROJECT_SOURCE_DIR}/${main} ${PROJECT_SOURCE_DIR}/${rc}
+                 ${PROJECT_SOURCE_DIR}/src/framework/AppMain.cpp)
+  target_link_libraries(${name} PRIVATE ${ARGN})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()
+
+# One GoogleTest executable per library: tests/<dir>/*.cpp and *.rc.
+function(tarnix_tests name dir)
+  file(GLOB srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/tests/${dir}/*.rc)
+  if(NOT srcs)
+    return()
+  endif()
+  add_executable(${name} ${srcs})
+  target_link_libraries(${name} PRIVATE ${ARGN} gtest)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  set_tests_properties(${name} PROPERTIES TIMEOUT 120
+    ENVIRONMENT "TARNIX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+endfunction()

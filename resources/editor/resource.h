@@ -1,0 +1,2 @@
+// Fixed resource numbers of the editor.
+#pragma once

@@ -1,0 +1,3 @@
+#include "framework/CmdTarget.h"
+
+IMPLEMENT_DYNAMIC(CCmdTarget, CObject)

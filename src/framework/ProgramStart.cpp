@@ -1,0 +1,79 @@
+#include "framework/ProgramStart.h"
+
+#include <shellapi.h>
+
+namespace {
+
+LPCSTR OrNull(const CString& s) { return s.IsEmpty() ? nullptr : (LPCSTR)s; }
+
+INT_PTR PlatformStart(const AFX_PROGRAM_START& start)
+{
+    switch (start.kind)
+    {
+    case AFX_PROGRAM_START::shellExecute:
+        return (INT_PTR)::ShellExecuteA(start.hWnd, OrNull(start.strOperation), start.strFile,
+                                        OrNull(start.strParameters), OrNull(start.strDirectory), start.nShowCmd);
+    case AFX_PROGRAM_START::winExec:
+        return (INT_PTR)::WinExec(start.strParameters, (UINT)start.nShowCmd);
+    case AFX_PROGRAM_START::createProcess:
+    {
+        STARTUPINFOA si = {};
+        si.cb = sizeof(si);
+        si.dwFlags = STARTF_USESHOWWINDOW;
+        si.wShowWindow = (WORD)start.nShowCmd;
+        PROCESS_INFORMATION pi = {};
+        CString commandLine = start.strParameters;   // CreateProcess may write into it
+        BOOL ok = ::CreateProcessA(OrNull(start.strFile), commandLine.GetBuffer(commandLine.GetLength() + 1),
+                                   nullptr, nullptr, FALSE, 0, nullptr, OrNull(start.strDirectory), &si, &pi);
+        if (ok)
+        {
+            CloseHandle(pi.hThread);
+            CloseHandle(pi.hProcess);
+        }
+        return ok;
+    }
+    }
+    return 0;
+}
+
+AfxProgramStarter& Starter()
+{
+    static AfxProgramStarter starter;
+    return starter;
+}
+
+} // namespace
+
+AfxProgramStarter AfxSetProgramStarter(AfxProgramStarter starter)
+{
+    AfxProgramStarter previous = Starter();
+    Starter() = std::move(starter);
+    return previous;
+}
+
+INT_PTR AfxStartProgram(const AFX_PROGRAM_START& start)
+{
+    return Starter() ? Starter()(start) : PlatformStart(start);
+}
+
+HINSTANCE AfxShellExecute(HWND hWnd, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpParameters,
+                          LPCSTR lpDirectory, INT nShowCmd)
+{
+    AFX_PROGRAM_START start = { AFX_PROGRAM_START::shellExecute, hWnd, lpOperation, lpFile,
+                                lpParameters, lpDirectory, nShowCmd };
+    return (HINSTANCE)AfxStartProgram(start);
+}
+
+UINT AfxWinExec(LPCSTR lpCmdLine, UINT uCmdShow)
+{
+    AFX_PROGRAM_START start = { AFX_PROGRAM_START::winExec, nullptr, CString(), CString(),
+                                lpCmdLine, CString(), (int)uCmdShow };
+    return (UINT)AfxStartProgram(start);
+}
+
+BOOL AfxCreateProcess(LPCSTR lpApplicationName, LPCSTR lpCommandLine, LPCSTR lpCurrentDirectory, int nShowCmd)
+{
+    AFX_PROGRAM_START start = { AFX_PROGRAM_START::createProcess, nullptr, CString(), lpApplicationName,
+                                lpCommandLine, lpCurrentDirectory, nShowCmd };
+    return (BOOL)AfxStartProgram(start);
+}

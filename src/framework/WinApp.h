@@ -1,0 +1,54 @@
+// The application object: start-up, the message loop, profile settings and
+// the resource module.
+#pragma once
+
+#include "framework/String.h"
+#include "framework/WinThread.h"
+
+class CWinApp : public CWinThread
+{
+    DECLARE_DYNAMIC(CWinApp)
+public:
+    explicit CWinApp(LPCSTR lpszAppName = nullptr);
+    ~CWinApp() override;
+
+    // Attributes
+    LPCSTR m_pszAppName;        // caption of message boxes and the profile's application key
+    HINSTANCE m_hInstance;
+    LPSTR m_lpCmdLine;
+    int m_nCmdShow;
+    LPCSTR m_pszExeName;        // the exe's name without extension
+    LPCSTR m_pszRegistryKey;    // NULL: the profile is an INI file
+    LPCSTR m_pszProfileName;    // the application key, or the INI file's name
+
+    // Start-up, called from the program entry before InitInstance.
+    virtual BOOL InitApplication() { return TRUE; }
+    void SetInstanceData(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow);
+
+    // Profile: HKCU\Software\<key>\<application>\<section> once SetRegistryKey ran,
+    // else the INI file named m_pszProfileName in the Windows folder.
+    void SetRegistryKey(LPCSTR lpszRegistryKey);
+    void SetRegistryKey(UINT nIDRegistryKey);
+    UINT GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault);
+    CString GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault = nullptr);
+    BOOL GetProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE* ppData, UINT* pBytes);
+    BOOL WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue);
+    BOOL WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue);
+    BOOL WriteProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE pData, UINT nBytes);
+    HKEY GetAppRegistryKey();                    // caller closes it
+    HKEY GetSectionKey(LPCSTR lpszSection);      // caller closes it
+
+private:
+    CString m_strAppName;
+    CString m_strExeName;
+    CString m_strRegistryKey;
+    CString m_strProfileName;
+};
+
+CWinApp* AfxGetApp();
+HINSTANCE AfxGetInstanceHandle();
+HINSTANCE AfxGetResourceHandle();
+void AfxSetResourceHandle(HINSTANCE hInstResource);
+
+// The program entry, called by WinMain.
+int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);

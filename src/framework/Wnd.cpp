@@ -1,0 +1,3 @@
+#include "framework/Wnd.h"
+
+IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)

@@ -1,0 +1,83 @@
+// Helpers shared by the test executables.
+#pragma once
+
+#include "framework/MessageBox.h"
+#include "framework/ProgramStart.h"
+#include "framework/String.h"
+
+#include <deque>
+#include <vector>
+
+namespace testing_support {
+
+// Records every message box while it lives and answers each with the next
+// scripted result (IDOK, or IDYES for Yes/No boxes, when none is left).
+class MessageBoxRecorder
+{
+public:
+    MessageBoxRecorder();
+    ~MessageBoxRecorder();
+    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+
+    void Answer(int nResult) { m_answers.push_back(nResult); }
+    const std::vector<AFX_MESSAGEBOX>& Boxes() const { return m_boxes; }
+    size_t Count() const { return m_boxes.size(); }
+    const AFX_MESSAGEBOX& Last() const { return m_boxes.back(); }
+
+private:
+    AfxMessageBoxHook m_previous;
+    std::vector<AFX_MESSAGEBOX> m_boxes;
+    std::deque<int> m_answers;
+};
+
+// Records every program start while it lives; each start answers `result`.
+class ProgramStartRecorder
+{
+public:
+    explicit ProgramStartRecorder(INT_PTR result = 42);
+    ~ProgramStartRecorder();
+    ProgramStartRecorder(const ProgramStartRecorder&) = delete;
+    ProgramStartRecorder& operator=(const ProgramStartRecorder&) = delete;
+
+    const std::vector<AFX_PROGRAM_START>& Starts() const { return m_starts; }
+
+private:
+    AfxProgramStarter m_previous;
+    std::vector<AFX_PROGRAM_START> m_starts;
+    INT_PTR m_result;
+};
+
+// A fresh folder under the temporary folder, removed with its files at the end.
+class TempFolder
+{
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const CString& Path() const { return m_path; }           // no trailing backslash
+    CString File(LPCSTR name) const { return m_path + "\\" + name; }
+    // Writes the bytes to the named file (folders below are made) and returns its path.
+    CString Write(LPCSTR name, const void* data, size_t size) const;
+    CString Write(LPCSTR name, const CString& text) const { return Write(name, (LPCSTR)text, text.GetLength()); }
+
+private:
+    CString m_path;
+};
+
+// Reads a whole file; empty when it cannot be read.
+std::vector<unsigned char> ReadFileBytes(LPCSTR path);
+CString ReadFileText(LPCSTR path);
+
+// A file below tests/data of the source tree, as a Windows path.
+CString TestDataPath(LPCSTR relative);
+
+// The folder of the running test executable (where the programs are built).
+CString ProgramFolder();
+
+// Runs queued messages until none is left (without waiting for more).
+void PumpPendingMessages();
+
+} // namespace testing_support
