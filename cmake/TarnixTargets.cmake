@@ -22,7 +22,19 @@ function(tarnix_program name main rc)
   add_executable(${name} WIN32 ${PROJECT_SOURCE_DIR}/${main} ${PROJECT_SOURCE_DIR}/${rc}
                  ${PROJECT_SOURCE_DIR}/src/framework/AppMain.cpp)
   target_link_libraries(${name} PRIVATE ${ARGN})
+  get_filename_component(rcdir ${PROJECT_SOURCE_DIR}/${rc} DIRECTORY)
+  target_include_directories(${name} PRIVATE ${rcdir})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()
+
+# Links a program's resource script into a test executable (when it exists), so
+# that its dialogs, strings and pictures can be loaded.
+function(tarnix_test_resources test rc)
+  if(TARGET ${test})
+    target_sources(${test} PRIVATE ${PROJECT_SOURCE_DIR}/${rc})
+    get_filename_component(rcdir ${PROJECT_SOURCE_DIR}/${rc} DIRECTORY)
+    target_include_directories(${test} PRIVATE ${rcdir})
+  endif()
 endfunction()
 
 # One GoogleTest executable per library: tests/<dir>/*.cpp and *.rc.
