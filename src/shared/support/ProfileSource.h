@@ -1,0 +1,61 @@
+// Answers "the text of a key in a section" and "the integer of a key in a
+// section", with a default, for one project file: through the platform's
+// profile functions on an INI file, or from project text held in memory.
+#pragma once
+
+#include "framework/String.h"
+#include "shared/support/GlobalMemBlock.h"
+
+class CProfileSource : public CObject
+{
+    DECLARE_DYNAMIC(CProfileSource)
+public:
+    enum Mode
+    {
+        modeNone = 0,        // the platform's default profile
+        modeIniFile = 1,     // the profile functions on m_strPath
+        modeMemoryText = 2,  // text held in memory
+        modeWholeFile = 4,   // a whole file read into memory
+    };
+
+    CProfileSource() = default;
+    CProfileSource(const CProfileSource&) = delete;
+    CProfileSource& operator=(const CProfileSource&) = delete;
+
+    // Attributes
+    int GetMode() const { return m_nMode; }
+    const CString& GetPath() const { return m_strPath; }
+
+    // Operations
+    BOOL SetIniFile(LPCSTR lpszPath);
+    BOOL SetNone();
+    // Memory-text mode without any text to search; always FALSE.
+    BOOL SetMemoryText();
+    // Reads the whole file into memory; TRUE when it was read and holds the head
+    // section "[TARNIXPRO]".
+    BOOL OpenFile(LPCSTR lpszPath);
+    // Ends a group of reads. Nothing needs releasing: mode, path and text stay.
+    void Close() {}
+
+    // Lookups; a miss gives the default. GetString returns the number of
+    // characters placed in the buffer (at most nSize - 1, always terminated).
+    virtual int GetString(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, LPSTR lpBuffer, int nSize);
+    virtual int GetInt(LPCSTR lpszSection, LPCSTR lpszKey, int nDefault);
+
+    // Whole files above this size are not read into memory.
+    static const DWORD kMaxWholeFileSize = 16 * 1024 * 1024;
+
+protected:
+    int FindValue(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, LPSTR lpBuffer, int nSize) const;
+    int GetIntFromText(LPCSTR lpszSection, LPCSTR lpszKey, int nDefault) const;
+
+private:
+    BOOL ReadWholeFile(LPCSTR lpszPath);
+
+    CString m_strPath;
+    int m_nMode = modeNone;
+    CString m_strText;
+    CString m_strUpperText;    // m_strText upper-cased, same length: positions match
+    int m_nBodyLength = 0;
+    CGlobalMemBlock m_block;
+};
