@@ -9,6 +9,7 @@ IMPLEMENT_DYNAMIC(CMemoryException, CException)
 IMPLEMENT_DYNAMIC(CResourceException, CException)
 IMPLEMENT_DYNAMIC(CFileException, CException)
 IMPLEMENT_DYNAMIC(CArchiveException, CException)
+IMPLEMENT_DYNAMIC(CUserException, CException)
 
 namespace {
 
@@ -131,6 +132,11 @@ BOOL CArchiveException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT) 
     };
     int cause = (m_cause >= 0 && m_cause <= badSchema) ? m_cause : genericException;
     return CopyMessage(causes[cause], lpszError, nMaxError);
+}
+
+void AfxThrowUserException()
+{
+    throw new CUserException;
 }
 
 void AfxThrowMemoryException()

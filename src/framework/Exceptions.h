@@ -66,6 +66,13 @@ public:
     CString m_strFileName;
 };
 
+// A failure the user was already told about (a data-exchange check, for one).
+class CUserException : public CException
+{
+    DECLARE_DYNAMIC(CUserException)
+};
+
+[[noreturn]] void AfxThrowUserException();
 [[noreturn]] void AfxThrowMemoryException();
 [[noreturn]] void AfxThrowResourceException();
 [[noreturn]] void AfxThrowFileException(int cause, LONG lOsError = -1, LPCSTR lpszFileName = nullptr);

@@ -1,9 +1,20 @@
 #include "framework/WinApp.h"
 
+#include "framework/CommandLineInfo.h"
+#include "framework/DocTemplate.h"
+#include "framework/Document.h"
+#include "framework/Ids.h"
+#include "framework/Wnd.h"
+
 #include <stdlib.h>
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
+
+BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
+    ON_COMMAND(ID_FILE_NEW, OnFileNew)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -36,6 +47,8 @@ CWinApp::CWinApp(LPCSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    while (!m_templateList.IsEmpty())
+        delete static_cast<CDocTemplate*>(m_templateList.RemoveHead());
     if (g_pApp == this)
         g_pApp = nullptr;
 }
@@ -225,6 +238,85 @@ BOOL CWinApp::WriteProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE pD
     LONG rc = RegSetValueExA(hKey, lpszEntry, 0, REG_BINARY, pData, nBytes);
     RegCloseKey(hKey);
     return rc == ERROR_SUCCESS;
+}
+
+void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
+{
+    m_templateList.AddTail(pTemplate);
+}
+
+CDocument* CWinApp::OpenDocumentFile(LPCSTR lpszFileName)
+{
+    POSITION pos = GetFirstDocTemplatePosition();
+    if (pos == nullptr)
+        return nullptr;
+    return GetNextDocTemplate(pos)->OpenDocumentFile(lpszFileName);
+}
+
+void CWinApp::CloseAllDocuments(BOOL bEndSession)
+{
+    for (POSITION pos = GetFirstDocTemplatePosition(); pos != nullptr;)
+        GetNextDocTemplate(pos)->CloseAllDocuments(bEndSession);
+}
+
+void CWinApp::OnFileNew()
+{
+    OpenDocumentFile(nullptr);
+}
+
+void CWinApp::OnAppExit()
+{
+    // Closing the main window ends the message loop.
+    if (m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr)
+        m_pMainWnd->SendMessage(WM_CLOSE);
+    else
+        ::PostQuitMessage(0);
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
+{
+    CStringArray params;
+    AfxSplitCommandLine(m_lpCmdLine, params);
+    for (INT_PTR i = 0; i < params.GetSize(); ++i)
+    {
+        CString param = params[i];
+        BOOL bFlag = !param.IsEmpty() && (param[0] == '/' || param[0] == '-');
+        if (bFlag)
+            param = param.Mid(1);
+        rCmdInfo.ParseParam(param, bFlag, i + 1 == params.GetSize());
+    }
+}
+
+BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
+{
+    switch (rCmdInfo.m_nShellCommand)
+    {
+    case CCommandLineInfo::FileNew:
+        OnFileNew();
+        return m_pMainWnd != nullptr;
+    case CCommandLineInfo::FileOpen:
+        return OpenDocumentFile(rCmdInfo.m_strFileName) != nullptr;
+    default:
+        return TRUE;
+    }
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const
+{
+    HICON h = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
+    return h ? h : ::LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIDResource));
+}
+
+HCURSOR CWinApp::LoadCursor(UINT nIDResource) const
+{
+    HCURSOR h = ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
+    return h ? h : ::LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIDResource));
+}
+
+int CWinApp::ExitInstance()
+{
+    CloseAllDocuments(TRUE);
+    return CWinThread::ExitInstance();
 }
 
 CWinApp* AfxGetApp()

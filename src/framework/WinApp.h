@@ -2,8 +2,13 @@
 // the resource module.
 #pragma once
 
+#include "framework/Collections.h"
 #include "framework/String.h"
 #include "framework/WinThread.h"
+
+class CDocTemplate;
+class CDocument;
+class CCommandLineInfo;
 
 class CWinApp : public CWinThread
 {
@@ -37,6 +42,32 @@ public:
     BOOL WriteProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE pData, UINT nBytes);
     HKEY GetAppRegistryKey();                    // caller closes it
     HKEY GetSectionKey(LPCSTR lpszSection);      // caller closes it
+
+    // Documents
+    void AddDocTemplate(CDocTemplate* pTemplate);   // the application owns it
+    POSITION GetFirstDocTemplatePosition() const { return m_templateList.GetHeadPosition(); }
+    CDocTemplate* GetNextDocTemplate(POSITION& pos) const { return static_cast<CDocTemplate*>(m_templateList.GetNext(pos)); }
+    virtual CDocument* OpenDocumentFile(LPCSTR lpszFileName);
+    void CloseAllDocuments(BOOL bEndSession);
+    // Parses m_lpCmdLine: the first parameter that is not a flag is the file.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    // Opens the named file or a new document; FALSE when that failed.
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+
+    // Resources
+    HICON LoadIcon(UINT nIDResource) const;
+    HCURSOR LoadCursor(UINT nIDResource) const;
+    HCURSOR LoadStandardCursor(LPCSTR lpszCursorName) const { return ::LoadCursorA(nullptr, lpszCursorName); }
+
+    int ExitInstance() override;
+
+protected:
+    void OnFileNew();
+    void OnAppExit();
+
+    CPtrList m_templateList;
+
+    DECLARE_MESSAGE_MAP()
 
 private:
     CString m_strAppName;

@@ -1,8 +1,21 @@
 #include "framework/WinThread.h"
 
+#include "framework/DC.h"
+#include "framework/Menu.h"
+#include "framework/WinApp.h"
 #include "framework/Wnd.h"
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
+
+namespace {
+
+MSG& ThreadMessage()
+{
+    thread_local MSG msg = {};
+    return msg;
+}
+
+} // namespace
 
 CWinThread::CWinThread() : m_pMainWnd(nullptr), m_nThreadID(GetCurrentThreadId()), m_msgCur(), m_nExitCode(0) {}
 
@@ -16,20 +29,49 @@ int CWinThread::ExitInstance()
     return m_nExitCode;
 }
 
-BOOL CWinThread::PreTranslateMessage(MSG*)
+BOOL PASCAL CWinThread::WalkPreTranslateTree(MSG* pMsg)
 {
+    for (HWND hWnd = pMsg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd))
+    {
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd != nullptr && pWnd->PreTranslateMessage(pMsg))
+            return TRUE;
+        // A top-level window ends the walk; its owner is not its parent.
+        if ((::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) == 0)
+            break;
+    }
     return FALSE;
 }
 
-BOOL CWinThread::OnIdle(LONG)
+BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 {
+    return WalkPreTranslateTree(pMsg);
+}
+
+BOOL CWinThread::OnIdle(LONG lCount)
+{
+    if (lCount <= 0)
+    {
+        // Bring command states of the main window and its bars up to date.
+        CWnd* pMainWnd = m_pMainWnd;
+        if (pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr && ::IsWindowVisible(pMainWnd->m_hWnd))
+        {
+            ::SendMessageA(pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+            pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE);
+        }
+        return TRUE;
+    }
+    // Free the temporary objects made by FromHandle since the last round.
+    CWnd::DeleteTempMap();
+    CDC::DeleteTempMap();
+    CGdiObject::DeleteTempMap();
+    CMenu::DeleteTempMap();
     return FALSE;
 }
 
 BOOL CWinThread::IsIdleMessage(MSG* pMsg)
 {
-    // Mouse moves and caret blinks do not start a new round of idle work.
-    return pMsg->message != WM_MOUSEMOVE && pMsg->message != WM_NCMOUSEMOVE && pMsg->message != 0x0118;
+    return AfxIsIdleMessage(pMsg);
 }
 
 BOOL CWinThread::PumpMessage()
@@ -37,8 +79,10 @@ BOOL CWinThread::PumpMessage()
     if (!::GetMessageA(&m_msgCur, nullptr, 0, 0))
     {
         m_nExitCode = (int)m_msgCur.wParam;
+        ThreadMessage() = m_msgCur;
         return FALSE;
     }
+    ThreadMessage() = m_msgCur;
     if (!PreTranslateMessage(&m_msgCur))
     {
         ::TranslateMessage(&m_msgCur);
@@ -70,4 +114,31 @@ int CWinThread::Run()
             }
         } while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
     }
+}
+
+BOOL AfxPumpMessage()
+{
+    if (CWinApp* pApp = AfxGetApp())
+        return pApp->PumpMessage();
+    MSG& msg = ThreadMessage();
+    if (!::GetMessageA(&msg, nullptr, 0, 0))
+        return FALSE;
+    if (!CWinThread::WalkPreTranslateTree(&msg))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return TRUE;
+}
+
+const MSG* AfxGetCurrentMessage()
+{
+    return &ThreadMessage();
+}
+
+BOOL AfxIsIdleMessage(const MSG* pMsg)
+{
+    // Mouse moves, caret blinks and the modal loop's wake-up do not start a new round.
+    return pMsg->message != WM_MOUSEMOVE && pMsg->message != WM_NCMOUSEMOVE && pMsg->message != 0x0118 &&
+           !(pMsg->message == WM_NULL && pMsg->hwnd != nullptr);
 }

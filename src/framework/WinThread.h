@@ -25,6 +25,9 @@ public:
     // Called while the queue is empty; TRUE asks for more idle time.
     virtual BOOL OnIdle(LONG lCount);
     virtual BOOL IsIdleMessage(MSG* pMsg);
+    // Offers the message to the target window's object and its parents up to
+    // the top-level window; TRUE when one consumed it.
+    static BOOL PASCAL WalkPreTranslateTree(MSG* pMsg);
 
     // Operations
     // Gets and dispatches one message; FALSE on WM_QUIT.
@@ -35,3 +38,14 @@ public:
 protected:
     int m_nExitCode;
 };
+
+// Flags of CWnd::RunModalLoop.
+#define MLF_SHOWONIDLE 0x0001
+
+// Gets and dispatches one message through the application's PreTranslateMessage
+// walk; FALSE on WM_QUIT.
+BOOL AfxPumpMessage();
+// The message the last AfxPumpMessage got.
+const MSG* AfxGetCurrentMessage();
+// Whether a message starts a new round of idle work.
+BOOL AfxIsIdleMessage(const MSG* pMsg);

@@ -1,0 +1,3 @@
+#include "framework/AnimateCtrl.h"
+
+IMPLEMENT_DYNAMIC(CAnimateCtrl, CWnd)

@@ -1,0 +1,7 @@
+#include "framework/Button.h"
+
+IMPLEMENT_DYNAMIC(CButton, CWnd)
+
+void CButton::DrawItem(LPDRAWITEMSTRUCT)
+{
+}

@@ -1,0 +1,92 @@
+#include "framework/DocTemplate.h"
+
+#include "framework/CreateContext.h"
+#include "framework/Document.h"
+#include "framework/FrameWnd.h"
+#include "framework/MessageBox.h"
+
+IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
+
+CDocTemplate::CDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass, const CRuntimeClass* pFrameClass,
+                           const CRuntimeClass* pViewClass)
+    : m_nIDResource(nIDResource), m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass)
+{
+    m_strDocStrings.LoadString(nIDResource);
+}
+
+CDocTemplate::~CDocTemplate() = default;
+
+BOOL CDocTemplate::GetDocString(CString& rString, DocStringIndex index) const
+{
+    rString.Empty();
+    int start = 0;
+    for (int i = 0; i < (int)index; ++i)
+    {
+        start = m_strDocStrings.Find('\n', start);
+        if (start < 0)
+            return FALSE;
+        ++start;
+    }
+    int end = m_strDocStrings.Find('\n', start);
+    rString = end < 0 ? m_strDocStrings.Mid(start) : m_strDocStrings.Mid(start, end - start);
+    return TRUE;
+}
+
+void CDocTemplate::AddDocument(CDocument* pDoc)
+{
+    pDoc->m_pDocTemplate = this;
+}
+
+void CDocTemplate::RemoveDocument(CDocument* pDoc)
+{
+    pDoc->m_pDocTemplate = nullptr;
+}
+
+CDocument* CDocTemplate::CreateNewDocument()
+{
+    CObject* pObject = m_pDocClass ? m_pDocClass->CreateObject() : nullptr;
+    CDocument* pDoc = dynamic_cast<CDocument*>(pObject);
+    if (pDoc == nullptr)
+    {
+        delete pObject;
+        return nullptr;
+    }
+    AddDocument(pDoc);
+    return pDoc;
+}
+
+CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther)
+{
+    CCreateContext context;
+    context.m_pCurrentFrame = pOther;
+    context.m_pCurrentDoc = pDoc;
+    context.m_pNewViewClass = m_pViewClass;
+    context.m_pNewDocTemplate = this;
+
+    CObject* pObject = m_pFrameClass ? m_pFrameClass->CreateObject() : nullptr;
+    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(pObject);
+    if (pFrame == nullptr)
+    {
+        delete pObject;
+        return nullptr;
+    }
+    if (!pFrame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, &context))
+        return nullptr;   // a frame whose window failed has deleted itself
+    return pFrame;
+}
+
+void CDocTemplate::InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL bMakeVisible)
+{
+    pFrame->InitialUpdateFrame(pDoc, bMakeVisible);
+}
+
+void CDocTemplate::CloseAllDocuments(BOOL)
+{
+    POSITION pos = GetFirstDocPosition();
+    while (pos != nullptr)
+    {
+        CDocument* pDoc = GetNextDoc(pos);
+        pDoc->OnCloseDocument();
+        pos = GetFirstDocPosition();
+    }
+}

@@ -1,0 +1,64 @@
+// Per-thread maps from platform handles to the framework objects that wrap them.
+// Permanent entries belong to objects that attached a handle; temporary objects
+// are made on demand by FromHandle for handles nobody wraps, and are freed in
+// idle time (DeleteTemp), their handles left alone.
+#pragma once
+
+#include <unordered_map>
+
+template <class HANDLE_T, class OBJECT_T>
+class CHandleMap
+{
+public:
+    OBJECT_T* LookupPermanent(HANDLE_T h) const
+    {
+        auto it = m_permanent.find(h);
+        return it == m_permanent.end() ? nullptr : it->second;
+    }
+    OBJECT_T* LookupTemporary(HANDLE_T h) const
+    {
+        auto it = m_temporary.find(h);
+        return it == m_temporary.end() ? nullptr : it->second;
+    }
+    void SetPermanent(HANDLE_T h, OBJECT_T* p) { m_permanent[h] = p; }
+    void RemoveHandle(HANDLE_T h)
+    {
+        m_permanent.erase(h);
+        m_temporary.erase(h);
+    }
+
+    // The object for a handle: the permanent one, else a temporary one.
+    template <class MAKE>
+    OBJECT_T* FromHandle(HANDLE_T h, MAKE make)
+    {
+        if (h == nullptr)
+            return nullptr;
+        if (OBJECT_T* p = LookupPermanent(h))
+            return p;
+        if (OBJECT_T* p = LookupTemporary(h))
+            return p;
+        OBJECT_T* p = make(h);
+        m_temporary[h] = p;
+        return p;
+    }
+
+    // Frees every temporary object; `detach` clears an object's handle first so
+    // that its destructor leaves the handle alone.
+    template <class DETACH>
+    void DeleteTemp(DETACH detach)
+    {
+        std::unordered_map<HANDLE_T, OBJECT_T*> temps;
+        temps.swap(m_temporary);
+        for (auto& entry : temps)
+        {
+            detach(entry.second);
+            delete entry.second;
+        }
+    }
+
+    size_t TemporaryCount() const { return m_temporary.size(); }
+
+private:
+    std::unordered_map<HANDLE_T, OBJECT_T*> m_permanent;
+    std::unordered_map<HANDLE_T, OBJECT_T*> m_temporary;
+};

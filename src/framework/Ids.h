@@ -1,0 +1,33 @@
+// The framework's standard command, string and window ids.
+#pragma once
+
+#define ID_FILE_NEW 0xE100
+#define ID_FILE_OPEN 0xE101
+#define ID_FILE_CLOSE 0xE102
+#define ID_FILE_SAVE 0xE103
+#define ID_FILE_SAVE_AS 0xE104
+#define ID_FILE_MRU_FILE1 0xE110
+#define ID_FILE_MRU_FILE16 0xE11F
+#define ID_APP_ABOUT 0xE140
+#define ID_APP_EXIT 0xE141
+#define ID_HELP 0xE146
+#define ID_EDIT_CUT 0xE123
+#define ID_EDIT_COPY 0xE122
+#define ID_EDIT_PASTE 0xE125
+#define ID_EDIT_UNDO 0xE12B
+#define ID_EDIT_SELECT_ALL 0xE12A
+#define ID_VIEW_TOOLBAR 0xE800
+#define ID_VIEW_STATUS_BAR 0xE801
+
+#define AFX_IDS_APP_TITLE 0xE000
+#define AFX_IDS_IDLEMESSAGE 0xE001
+#define AFX_IDS_UNTITLED 0xF000
+
+#define AFX_IDW_PANE_FIRST 0xE900
+
+// Frame styles beyond the window's own.
+#define FWS_ADDTOTITLE 0x00008000L
+#define FWS_PREFIXTITLE 0x00004000L
+#define FWS_SNAPTOBARS 0x00002000L
+
+#define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE | WS_BORDER)

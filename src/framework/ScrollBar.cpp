@@ -1,0 +1,3 @@
+#include "framework/ScrollBar.h"
+
+IMPLEMENT_DYNAMIC(CScrollBar, CWnd)

@@ -1,0 +1,3 @@
+#include "framework/SliderCtrl.h"
+
+IMPLEMENT_DYNAMIC(CSliderCtrl, CWnd)

@@ -1,0 +1,3 @@
+#include "framework/Static.h"
+
+IMPLEMENT_DYNAMIC(CStatic, CWnd)
