@@ -9,6 +9,18 @@ CFontDesc::CFontDesc()
     SetDefaults();
 }
 
+CFontDesc::CFontDesc(const CFontDesc& other) : CObject()
+{
+    SetDefaults();
+    Assign(other);
+}
+
+CFontDesc& CFontDesc::operator=(const CFontDesc& other)
+{
+    Assign(other);
+    return *this;
+}
+
 void CFontDesc::SetDefaults()
 {
     ZeroMemory(&m_logFont, sizeof(m_logFont));
@@ -18,4 +30,13 @@ void CFontDesc::SetDefaults()
     lstrcpynA(m_logFont.lfFaceName, "Arial", LF_FACESIZE);
     m_crColor = RGB(0, 0, 0);
     m_nEffect = TEXT_EFFECT_NONE;
+}
+
+void CFontDesc::Assign(const CFontDesc& other)
+{
+    if (&other == this)
+        return;
+    m_logFont = other.m_logFont;
+    m_crColor = other.m_crColor;
+    m_nEffect = other.m_nEffect;
 }

@@ -1,0 +1,221 @@
+#include "shared/menuobj/LineStore.h"
+
+#include "shared/support/Language.h"
+
+#include <new>
+
+IMPLEMENT_DYNAMIC(CLineStore, CObject)
+
+namespace {
+
+const UINT kReadBlockSize = 1999;
+
+BOOL IsControl(char ch)
+{
+    return (unsigned char)ch < 32;
+}
+
+// Skips one line end at nPos (CR LF, CR or LF) and returns the position after
+// it; nPos itself when no line end stands there.
+int SkipLineEnd(const CString& str, int nPos)
+{
+    if (nPos < str.GetLength() && str[nPos] == '\r')
+        return (nPos + 1 < str.GetLength() && str[nPos + 1] == '\n') ? nPos + 2 : nPos + 1;
+    if (nPos < str.GetLength() && str[nPos] == '\n')
+        return nPos + 1;
+    return nPos;
+}
+
+// TRUE when the buffer holds a line end followed by more than control
+// characters, so that cutting the line cannot split a line end or a run of
+// empty lines that the next block of the file continues.
+BOOL HasWholeLine(const CString& strBuffer)
+{
+    int nEnd = strBuffer.FindOneOf("\r\n");
+    if (nEnd < 0)
+        return FALSE;
+    for (int i = nEnd; i < strBuffer.GetLength(); ++i)
+    {
+        if (!IsControl(strBuffer[i]))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+// Writes a line ended with CR LF. A line that holds line feeds is written as
+// several lines, each with a clean CR LF; an empty line writes nothing.
+void WriteLine(CFile& file, const CString& strLine)
+{
+    for (int nStart = 0; nStart < strLine.GetLength();)
+    {
+        int nBreak = strLine.Find('\n', nStart);
+        int nStop = nBreak < 0 ? strLine.GetLength() : nBreak;
+        if (nStop > nStart && strLine[nStop - 1] == '\r' && nBreak >= 0)
+            --nStop;
+        CString strPiece = strLine.Mid(nStart, nStop - nStart) + "\r\n";
+        file.Write((LPCSTR)strPiece, strPiece.GetLength());
+        if (nBreak < 0)
+            break;
+        nStart = nBreak + 1;
+        if (nStart == strLine.GetLength())
+            file.Write("\r\n", 2);      // the line ended with a line feed: an empty line follows
+    }
+}
+
+} // namespace
+
+CLineStore::CLineStore()
+    : m_nMaxCount(2147483647), m_bRewind(TRUE), m_posNext(nullptr), m_bChanged(FALSE)
+{
+}
+
+CLineStore::~CLineStore() = default;
+
+void CLineStore::AddLine(const CString& strLine)
+{
+    if (GetCount() >= m_nMaxCount)
+    {
+        CString strText;
+        if (IsGerman())
+            strText.Format("Maximale Filelaenge (%d Eintraege) erreicht", m_nMaxCount);
+        else
+            strText = "Max line count reached";
+        AfxMessageBox(strText, MB_ICONEXCLAMATION);
+        return;
+    }
+    try
+    {
+        m_lines.AddTail(strLine);
+    }
+    catch (const std::bad_alloc&)
+    {
+        AfxMessageBox(IsGerman() ? "Kein Speicher mehr verfügbar" : "Out of memory", MB_ICONEXCLAMATION);
+    }
+    m_bChanged = TRUE;
+}
+
+void CLineStore::RemoveAll()
+{
+    m_lines.RemoveAll();
+    m_posNext = nullptr;
+    m_bChanged = FALSE;
+}
+
+int CLineStore::GetFirst(CString& strLine)
+{
+    m_posNext = m_lines.GetHeadPosition();
+    return GetNext(strLine);
+}
+
+int CLineStore::GetNext(CString& strLine)
+{
+    if (m_posNext == nullptr)
+    {
+        strLine.Empty();
+        return 0;
+    }
+    strLine = m_lines.GetNext(m_posNext);
+    return 1;
+}
+
+int CLineStore::GetLine(CString& strLine)
+{
+    if (m_bRewind)
+    {
+        m_bRewind = FALSE;
+        return GetFirst(strLine);
+    }
+    return GetNext(strLine);
+}
+
+BOOL CLineStore::SaveFile(LPCSTR lpszPath)
+{
+    if (m_lines.GetCount() == 0 || lpszPath == nullptr || *lpszPath == '\0')
+        return FALSE;
+    CFile file;
+    if (!file.Open(lpszPath, CFile::modeCreate | CFile::modeReadWrite))
+        return FALSE;
+    try
+    {
+        for (POSITION pos = m_lines.GetHeadPosition(); pos != nullptr;)
+            WriteLine(file, m_lines.GetNext(pos));
+        file.Flush();
+        file.Close();
+    }
+    catch (CFileException* e)
+    {
+        e->Delete();
+        file.Abort();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CLineStore::LoadFile(LPCSTR lpszPath, BOOL bReport)
+{
+    RemoveAll();
+    CFile file;
+    if (!file.Open(lpszPath, CFile::modeRead | CFile::shareDenyNone))
+    {
+        if (bReport)
+        {
+            CString strText;
+            if (IsGerman())
+                strText.Format("Fehler !\n\nDie Datei:\"%s\" kann nicht geöffnet werden !", lpszPath);
+            else
+                strText.Format("Error !\n\nCannot open file: \"%s\" !", lpszPath);
+            AfxMessageBox(strText, MB_OK);
+        }
+        return FALSE;
+    }
+
+    CString strCarry;
+    char block[kReadBlockSize];
+    try
+    {
+        UINT nRead;
+        while ((nRead = file.Read(block, kReadBlockSize)) > 0)
+        {
+            strCarry += CString(block, (int)nRead);
+            while (HasWholeLine(strCarry))
+                TakeLine(strCarry);
+        }
+    }
+    catch (CFileException* e)
+    {
+        e->Delete();     // a read error ends the text where it happened
+    }
+    while (TakeLine(strCarry))
+        ;
+    AddLine(strCarry);
+    file.Abort();
+    return TRUE;
+}
+
+int CLineStore::TakeLine(CString& strBuffer)
+{
+    int nEnd = strBuffer.FindOneOf("\r\n");
+    if (nEnd < 0)
+        return 0;
+    CString strLine = strBuffer.Left(nEnd);
+    AddLine(strLine.IsEmpty() ? CString(" ") : strLine);
+
+    // Control characters before the next line are dropped; each further line
+    // end among them stands for an empty line, kept as a single blank.
+    int nPos = SkipLineEnd(strBuffer, nEnd);
+    while (nPos < strBuffer.GetLength() && IsControl(strBuffer[nPos]))
+    {
+        int nNext = SkipLineEnd(strBuffer, nPos);
+        if (nNext > nPos)
+        {
+            AddLine(" ");
+            nPos = nNext;
+        }
+        else
+        {
+            ++nPos;
+        }
+    }
+    strBuffer.Delete(0, nPos);
+    return 1;
+}

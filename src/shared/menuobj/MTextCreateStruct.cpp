@@ -1,0 +1,3 @@
+#include "shared/menuobj/MTextCreateStruct.h"
+
+IMPLEMENT_DYNAMIC(CMTextCreateStruct, CMObjCreateStruct)

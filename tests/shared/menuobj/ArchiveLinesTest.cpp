@@ -1,0 +1,95 @@
+#include "shared/menuobj/ArchiveLines.h"
+
+#include "helpers/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using testing_support::ReadFileText;
+using testing_support::TempFolder;
+
+namespace {
+
+typedef std::vector<std::string> Lines;
+
+Lines AllLines(CLineStore& store)
+{
+    Lines lines;
+    CString strLine;
+    for (int nMore = store.GetFirst(strLine); nMore; nMore = store.GetNext(strLine))
+        lines.push_back((LPCSTR)strLine);
+    return lines;
+}
+
+Lines LoadThroughArchive(const CString& strText)
+{
+    TempFolder folder;
+    CString strPath = folder.Write("project.ini", strText);
+    CFile file(strPath, CFile::modeRead);
+    CArchive ar(&file, CArchive::load);
+    CArchiveLines lines;
+    lines.AddLine("old");
+    lines.Serialize(ar);
+    return AllLines(lines);
+}
+
+} // namespace
+
+TEST(ArchiveLinesTest, StoringWritesEveryLineWithCrLf)
+{
+    TempFolder folder;
+    CString strPath = folder.File("project.ini");
+    CArchiveLines lines;
+    lines.AddLine("[Tarnix]");
+    lines.AddLine("");
+    lines.AddLine(" ");
+    {
+        CFile file(strPath, CFile::modeCreate | CFile::modeWrite);
+        CArchive ar(&file, CArchive::store);
+        lines.Serialize(ar);
+    }
+    EXPECT_EQ("[Tarnix]\r\n\r\n \r\n", ReadFileText(strPath));
+}
+
+TEST(ArchiveLinesTest, LoadingSkipsEmptyLinesWhateverTheLineEnds)
+{
+    EXPECT_EQ((Lines{ "[A]", " ", "B=1" }), LoadThroughArchive("[A]\r\n \r\n\r\nB=1\r\n"));
+    EXPECT_EQ((Lines{ "one", "two", "three" }), LoadThroughArchive("one\ntwo\n\nthree\n"));
+    EXPECT_EQ((Lines{ "one", "two", "three", "four" }), LoadThroughArchive("one\rtwo\r\nthree\nfour"));
+    EXPECT_EQ((Lines{}), LoadThroughArchive(""));
+}
+
+TEST(ArchiveLinesTest, LoadingDropsControlCharactersButTabs)
+{
+    EXPECT_EQ((Lines{ "a\tb", "\x7fÄrger" }), LoadThroughArchive("a\x01\tb\x1f\r\n\x02\x7fÄrger\r\n"));
+}
+
+TEST(ArchiveLinesTest, LoadingCutsLongLinesAt4093Characters)
+{
+    CString strLong('a', 5000);
+    Lines lines = LoadThroughArchive(strLong + "\r\nnext\r\n");
+    ASSERT_EQ(2u, lines.size());
+    EXPECT_EQ(std::string(4093, 'a'), lines[0]);
+    EXPECT_EQ("next", lines[1]);
+}
+
+TEST(ArchiveLinesTest, StoredLinesLoadBack)
+{
+    TempFolder folder;
+    CString strPath = folder.File("project.ini");
+    CArchiveLines stored;
+    for (LPCSTR psz : { "[Tarnix]", "LANGUAGE=G", " ", "[WINDOW]", "TITLE=Grüße" })
+        stored.AddLine(psz);
+    {
+        CFile file(strPath, CFile::modeCreate | CFile::modeWrite);
+        CArchive ar(&file, CArchive::store);
+        stored.Serialize(ar);
+    }
+    CFile file(strPath, CFile::modeRead);
+    CArchive ar(&file, CArchive::load);
+    CArchiveLines loaded;
+    loaded.Serialize(ar);
+    EXPECT_EQ(AllLines(stored), AllLines(loaded));
+}

@@ -1,0 +1,221 @@
+#include "shared/menuobj/LineStore.h"
+
+#include "helpers/TestSupport.h"
+#include "shared/support/Language.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using testing_support::MessageBoxRecorder;
+using testing_support::ReadFileText;
+using testing_support::TempFolder;
+
+namespace {
+
+std::vector<std::string> AllLines(CLineStore& store)
+{
+    std::vector<std::string> lines;
+    CString strLine;
+    for (int nMore = store.GetFirst(strLine); nMore; nMore = store.GetNext(strLine))
+        lines.push_back((LPCSTR)strLine);
+    return lines;
+}
+
+std::vector<std::string> LoadText(const CString& strText)
+{
+    TempFolder folder;
+    CLineStore store;
+    EXPECT_TRUE(store.LoadFile(folder.Write("text.txt", strText), TRUE));
+    return AllLines(store);
+}
+
+// A store that holds at most three lines, so that the limit can be reached.
+class CSmallLineStore : public CLineStore
+{
+public:
+    CSmallLineStore() { m_nMaxCount = 3; }
+};
+
+class LanguageScope
+{
+public:
+    explicit LanguageScope(char chLetter) : m_chPrevious(GetLanguageLetter()) { SetLanguageLetter(chLetter); }
+    ~LanguageScope() { SetLanguageLetter(m_chPrevious); }
+
+private:
+    char m_chPrevious;
+};
+
+typedef std::vector<std::string> Lines;
+
+} // namespace
+
+TEST(LineStoreTest, GetLineWalksFromTheFirstLineAfterRewind)
+{
+    CLineStore store;
+    CString strLine("x");
+    EXPECT_EQ(0, store.GetFirst(strLine));
+    EXPECT_EQ("", strLine);
+
+    store.AddLine("one");
+    store.AddLine("two");
+    EXPECT_TRUE(store.IsChanged());
+    EXPECT_EQ(1, store.GetLine(strLine));
+    EXPECT_EQ("one", strLine);
+    EXPECT_EQ(1, store.GetLine(strLine));
+    EXPECT_EQ("two", strLine);
+    EXPECT_EQ(0, store.GetLine(strLine));
+    EXPECT_EQ("", strLine);
+
+    store.Rewind();
+    EXPECT_EQ(1, store.GetLine(strLine));
+    EXPECT_EQ("one", strLine);
+
+    store.RemoveAll();
+    EXPECT_FALSE(store.IsChanged());
+    EXPECT_EQ(0, store.GetCount());
+    EXPECT_EQ(0, store.GetNext(strLine));
+}
+
+TEST(LineStoreTest, TheLineAfterTheMaximumIsRefusedWithAMessage)
+{
+    MessageBoxRecorder boxes;
+    CSmallLineStore store;
+    for (int i = 0; i < 3; ++i)
+        store.AddLine("line");
+    EXPECT_EQ(0u, boxes.Count());
+    {
+        LanguageScope english('E');
+        store.AddLine("one too many");
+    }
+    {
+        LanguageScope german('G');
+        store.AddLine("one too many");
+    }
+    EXPECT_EQ(3, store.GetCount());
+    ASSERT_EQ(2u, boxes.Count());
+    EXPECT_EQ("Max line count reached", boxes.Boxes()[0].strText);
+    EXPECT_EQ("Maximale Filelaenge (3 Eintraege) erreicht", boxes.Boxes()[1].strText);
+    EXPECT_EQ((UINT)MB_ICONEXCLAMATION, boxes.Last().nType & MB_ICONMASK);
+}
+
+TEST(LineStoreTest, SaveFileWritesEveryLineWithCrLf)
+{
+    TempFolder folder;
+    CLineStore store;
+    store.AddLine("[A]");
+    store.AddLine("");
+    store.AddLine(" ");
+    store.AddLine("top\nbottom");
+    store.AddLine("dos\r\nline");
+    store.AddLine("Grüße");
+    CString strPath = folder.File("out.ini");
+    EXPECT_TRUE(store.SaveFile(strPath));
+    EXPECT_EQ("[A]\r\n \r\ntop\r\nbottom\r\ndos\r\nline\r\nGrüße\r\n", ReadFileText(strPath));
+
+    // A second save replaces the file.
+    store.RemoveAll();
+    store.AddLine("new");
+    EXPECT_TRUE(store.SaveFile(strPath));
+    EXPECT_EQ("new\r\n", ReadFileText(strPath));
+}
+
+TEST(LineStoreTest, SaveFileWritesNothingWithoutLinesOrPath)
+{
+    TempFolder folder;
+    CLineStore store;
+    CString strPath = folder.File("empty.ini");
+    EXPECT_FALSE(store.SaveFile(strPath));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strPath));
+
+    store.AddLine("line");
+    EXPECT_FALSE(store.SaveFile(""));
+    EXPECT_FALSE(store.SaveFile(folder.File("no such folder\\x.ini")));
+}
+
+TEST(LineStoreTest, LoadFileReadsCrLfLfAndMixedLineEnds)
+{
+    // A text that ends with a line end gives one last empty line.
+    EXPECT_EQ((Lines{ "[A]", "B=1", "" }), LoadText("[A]\r\nB=1\r\n"));
+    EXPECT_EQ((Lines{ "[A]", "B=1" }), LoadText("[A]\r\nB=1"));
+    // An empty line in between is kept as a single blank.
+    EXPECT_EQ((Lines{ "one", " ", "two" }), LoadText("one\r\n\r\ntwo"));
+    EXPECT_EQ((Lines{ "one", " ", " ", "two", "" }), LoadText("one\r\n\r\n\r\ntwo\r\n"));
+    // Line feeds alone and carriage returns alone end lines in the same way.
+    EXPECT_EQ((Lines{ "one", "two", "" }), LoadText("one\ntwo\n"));
+    EXPECT_EQ((Lines{ "one", " ", "two" }), LoadText("one\n\ntwo"));
+    EXPECT_EQ((Lines{ "one", " ", "two" }), LoadText("one\r\rtwo"));
+    EXPECT_EQ((Lines{ "a", "b", " ", "c", " ", "d" }), LoadText("a\nb\r\n\nc\r\r\nd"));
+    // A file that begins with an empty line.
+    EXPECT_EQ((Lines{ " ", "x" }), LoadText("\r\nx"));
+    EXPECT_EQ((Lines{ "" }), LoadText(""));
+}
+
+TEST(LineStoreTest, LoadFileKeepsLettersAboveAsciiAndDropsControlsBeforeALine)
+{
+    EXPECT_EQ((Lines{ "Ärger", "Öl" }), LoadText("Ärger\r\n\x01\tÖl"));
+    EXPECT_EQ((Lines{ "a\tb" }), LoadText("a\tb"));
+}
+
+TEST(LineStoreTest, LoadFileFollowsLinesAcrossReadBlocks)
+{
+    // Line ends and empty lines that fall on the 1999-byte block boundary.
+    for (int nPad = 1990; nPad <= 2002; ++nPad)
+    {
+        SCOPED_TRACE(nPad);
+        CString strLong('x', nPad);
+        EXPECT_EQ((Lines{ (LPCSTR)strLong, " ", "next", "" }), LoadText(strLong + "\r\n\r\nnext\r\n"));
+    }
+    CString strText;
+    Lines expected;
+    for (int i = 0; i < 1000; ++i)
+    {
+        CString strLine;
+        strLine.Format("KEY%d=%d", i, i * 7);
+        strText += strLine + "\r\n";
+        expected.push_back((LPCSTR)strLine);
+    }
+    expected.push_back("");
+    EXPECT_EQ(expected, LoadText(strText));
+}
+
+TEST(LineStoreTest, LoadFileReportsAFileThatCannotBeOpenedOnlyWhenAsked)
+{
+    TempFolder folder;
+    CString strPath = folder.File("missing.txt");
+    MessageBoxRecorder boxes;
+    CLineStore store;
+    store.AddLine("old");
+    EXPECT_FALSE(store.LoadFile(strPath, FALSE));
+    EXPECT_EQ(0, store.GetCount());
+    EXPECT_EQ(0u, boxes.Count());
+
+    {
+        LanguageScope english('E');
+        EXPECT_FALSE(store.LoadFile(strPath, TRUE));
+    }
+    {
+        LanguageScope german('G');
+        EXPECT_FALSE(store.LoadFile(strPath, TRUE));
+    }
+    ASSERT_EQ(2u, boxes.Count());
+    EXPECT_EQ("Error !\n\nCannot open file: \"" + strPath + "\" !", boxes.Boxes()[0].strText);
+    EXPECT_EQ("Fehler !\n\nDie Datei:\"" + strPath + "\" kann nicht geöffnet werden !", boxes.Boxes()[1].strText);
+}
+
+TEST(LineStoreTest, TakeLineCutsTheFirstLine)
+{
+    CLineStore store;
+    CString strBuffer("no line end");
+    EXPECT_EQ(0, store.TakeLine(strBuffer));
+    EXPECT_EQ("no line end", strBuffer);
+    strBuffer.Empty();
+    EXPECT_EQ(0, store.TakeLine(strBuffer));
+
+    strBuffer = "first\r\n\r\nsecond";
+    EXPECT_EQ(1, store.TakeLine(strBuffer));
+    EXPECT_EQ("second", strBuffer);
+    EXPECT_EQ((Lines{ "first", " " }), AllLines(store));
+}

@@ -1,0 +1,149 @@
+#include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/ViewerCreateStruct.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void FillFont(CFontDesc& font, LPCSTR pszFace, int nHeight, COLORREF cr, int nEffect)
+{
+    lstrcpyA(font.m_logFont.lfFaceName, pszFace);
+    font.m_logFont.lfHeight = nHeight;
+    font.m_crColor = cr;
+    font.m_nEffect = nEffect;
+}
+
+void ExpectFont(const CFontDesc& font, LPCSTR pszFace, int nHeight, COLORREF cr, int nEffect)
+{
+    EXPECT_STREQ(pszFace, font.m_logFont.lfFaceName);
+    EXPECT_EQ(nHeight, font.m_logFont.lfHeight);
+    EXPECT_EQ(cr, font.m_crColor);
+    EXPECT_EQ(nEffect, font.m_nEffect);
+}
+
+} // namespace
+
+TEST(MButCreateStructTest, ConstructionSetsTheDefaults)
+{
+    CMButCreateStruct but;
+    EXPECT_EQ(0, but.m_nType);
+    EXPECT_EQ(-1, but.m_nNumber);
+    EXPECT_EQ(1, but.m_bEnable);
+    EXPECT_TRUE(IsRectEmpty(&but.m_rect));
+    EXPECT_EQ(2, but.m_nRepeat);
+    EXPECT_EQ(RGB(0xC0, 0xC0, 0xC0), but.m_crColor);
+    EXPECT_EQ("W", but.m_strStyle);
+    EXPECT_EQ(20, but.m_nBrightness);
+    EXPECT_EQ(1, but.m_bHoverEffect);
+    EXPECT_EQ(nullptr, but.m_pPopupMenu);
+    EXPECT_EQ(0, but.m_bPreset);
+
+    CViewerCreateStruct viewer;
+    EXPECT_EQ(0, viewer.m_bScrollHorz);
+    EXPECT_EQ(0, viewer.m_bScrollVert);
+    EXPECT_EQ(1, viewer.m_bBorder);
+}
+
+TEST(MButCreateStructTest, ACopyTakesEveryFieldAndOutlivesItsSource)
+{
+    CMButCreateStruct copy;
+    {
+        CMButCreateStruct source;
+        source.m_nType = MOBJ_BUTTON;
+        source.m_nNumber = 4;
+        source.m_bEnable = 0;
+        source.m_rect = { 10, 20, 110, 46 };
+        source.m_strText = "Start";
+        FillFont(source.m_font, "Courier New", -20, RGB(1, 2, 3), 1);
+        source.m_nID = 5003;
+        source.m_dwStyle = WS_BORDER;
+        source.m_nRepeat = 5;
+        source.m_crColor = RGB(9, 8, 7);
+        source.m_bPreset = 1;
+        source.m_nPageNumber = 3;
+        source.m_strSpare1 = "s1";
+        source.m_strSpare2 = "s2";
+        source.m_strBitmap = "knopf.bmp";
+        source.m_nActionNumber = 2;
+        source.m_strStyle = "H";
+        source.m_strDocument = "liesmich.txt";
+        source.m_strApplication = "notepad.exe";
+        source.m_strParameter = "/p";
+        source.m_nAction = 4;
+        source.m_strToolTip = "Tipp";
+        source.m_bStopSound = 1;
+        source.m_bStartSound = 1;
+        source.m_strSoundFile = "klick.wav";
+        FillFont(source.m_fontIdle, "Arial", 12, RGB(0, 0, 255), 0);
+        FillFont(source.m_fontOver, "Verdana", 14, RGB(255, 0, 0), 1);
+        FillFont(source.m_fontDown, "Tahoma", 16, RGB(0, 255, 0), 2);
+        source.m_nBrightness = 40;
+        source.m_bHoverEffect = 0;
+        source.m_strExtra = "extra";
+        source.m_strFurther = "further";
+        source.m_nOption1 = 7;
+        source.m_nOption2 = 8;
+        copy.Copy(source);
+    }
+    EXPECT_EQ(MOBJ_BUTTON, copy.m_nType);
+    EXPECT_EQ(4, copy.m_nNumber);
+    EXPECT_EQ(0, copy.m_bEnable);
+    EXPECT_EQ(10, copy.m_rect.left);
+    EXPECT_EQ(46, copy.m_rect.bottom);
+    EXPECT_EQ("Start", copy.m_strText);
+    ExpectFont(copy.m_font, "Courier New", -20, RGB(1, 2, 3), 1);
+    EXPECT_EQ(5003, copy.m_nID);
+    EXPECT_EQ((DWORD)WS_BORDER, copy.m_dwStyle);
+    EXPECT_EQ(5, copy.m_nRepeat);
+    EXPECT_EQ(RGB(9, 8, 7), copy.m_crColor);
+    EXPECT_EQ(1, copy.m_bPreset);
+    EXPECT_EQ(3, copy.m_nPageNumber);
+    EXPECT_EQ("s1", copy.m_strSpare1);
+    EXPECT_EQ("s2", copy.m_strSpare2);
+    EXPECT_EQ("knopf.bmp", copy.m_strBitmap);
+    EXPECT_EQ(2, copy.m_nActionNumber);
+    EXPECT_EQ("H", copy.m_strStyle);
+    EXPECT_EQ("liesmich.txt", copy.m_strDocument);
+    EXPECT_EQ("notepad.exe", copy.m_strApplication);
+    EXPECT_EQ("/p", copy.m_strParameter);
+    EXPECT_EQ(4, copy.m_nAction);
+    EXPECT_EQ("Tipp", copy.m_strToolTip);
+    EXPECT_EQ(1, copy.m_bStopSound);
+    EXPECT_EQ(1, copy.m_bStartSound);
+    EXPECT_EQ("klick.wav", copy.m_strSoundFile);
+    ExpectFont(copy.m_fontIdle, "Arial", 12, RGB(0, 0, 255), 0);
+    ExpectFont(copy.m_fontOver, "Verdana", 14, RGB(255, 0, 0), 1);
+    ExpectFont(copy.m_fontDown, "Tahoma", 16, RGB(0, 255, 0), 2);
+    EXPECT_EQ(40, copy.m_nBrightness);
+    EXPECT_EQ(0, copy.m_bHoverEffect);
+    EXPECT_EQ("extra", copy.m_strExtra);
+    EXPECT_EQ("further", copy.m_strFurther);
+    EXPECT_EQ(7, copy.m_nOption1);
+    EXPECT_EQ(8, copy.m_nOption2);
+}
+
+TEST(MButCreateStructTest, TheTextAndViewerCopiesTakeTheirFields)
+{
+    CMTextCreateStruct text;
+    text.m_strText = "Willkommen";
+    FillFont(text.m_font, "Verdana", 24, RGB(5, 5, 5), 2);
+    CMTextCreateStruct textCopy;
+    textCopy.Copy(text);
+    EXPECT_EQ("Willkommen", textCopy.m_strText);
+    ExpectFont(textCopy.m_font, "Verdana", 24, RGB(5, 5, 5), 2);
+
+    CViewerCreateStruct viewer;
+    viewer.m_rect = { 1, 2, 3, 4 };
+    viewer.m_strDocument = "text.txt";
+    viewer.m_bScrollHorz = 1;
+    viewer.m_bScrollVert = 1;
+    viewer.m_bBorder = 0;
+    CViewerCreateStruct viewerCopy;
+    viewerCopy.Copy(viewer);
+    EXPECT_EQ(4, viewerCopy.m_rect.bottom);
+    EXPECT_EQ("text.txt", viewerCopy.m_strDocument);
+    EXPECT_EQ(1, viewerCopy.m_bScrollHorz);
+    EXPECT_EQ(1, viewerCopy.m_bScrollVert);
+    EXPECT_EQ(0, viewerCopy.m_bBorder);
+}
