@@ -64,7 +64,7 @@ TEST_F(ProfileTest, ValuesRoundTripThroughTheRegistry)
     EXPECT_EQ(5u, app->GetProfileInt("SETTINGS", "NAME", 5));
 }
 
-TEST(MessageBox, RecorderSeesCaptionTextAndStyle)
+TEST(MessageBoxes, RecorderSeesCaptionTextAndStyle)
 {
     MessageBoxRecorder boxes;
     boxes.Answer(IDNO);
