@@ -2,6 +2,8 @@
 #include "shared/menuobj/MTextCreateStruct.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 
+#include "TestWindows.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -146,4 +148,34 @@ TEST(MButCreateStructTest, TheTextAndViewerCopiesTakeTheirFields)
     EXPECT_EQ(1, viewerCopy.m_bScrollHorz);
     EXPECT_EQ(1, viewerCopy.m_bScrollVert);
     EXPECT_EQ(0, viewerCopy.m_bBorder);
+}
+
+TEST(MButCreateStructTest, ACopiedStructStillDrawsItsFontsAfterTheSourceIsGone)
+{
+    menuobj_testing::BitmapCanvas canvas(200, 40, RGB(255, 255, 255));
+    CMButCreateStruct copy;
+    {
+        CMButCreateStruct source;
+        source.m_font.m_logFont.lfHeight = -30;
+        source.m_fontDown.m_logFont.lfHeight = -18;
+        // The source has made its GDI fonts before it is copied.
+        for (CFontDesc* pFont : { &source.m_font, &source.m_fontDown })
+        {
+            pFont->SelectInto(canvas.DC());
+            pFont->RestoreFont(canvas.DC());
+        }
+        copy.Copy(source);
+    }
+    for (CFontDesc* pFont : { &copy.m_font, &copy.m_fontDown })
+    {
+        SCOPED_TRACE(pFont->m_logFont.lfHeight);
+        pFont->SelectInto(canvas.DC());
+        ASSERT_NE(nullptr, pFont->GetFont());
+        EXPECT_EQ((DWORD)OBJ_FONT, ::GetObjectType(pFont->GetFont()->m_hObject));
+        CSize extent = canvas.DC()->GetTextExtent("Start");
+        pFont->TextOutEffect(canvas.DC(), 0, 0, "Start");
+        pFont->RestoreFont(canvas.DC());
+        EXPECT_EQ(menuobj_testing::ScreenTextExtent(pFont->m_logFont, "Start"), extent);
+        EXPECT_EQ(extent.cx, pFont->m_cx);
+    }
 }
