@@ -2,6 +2,8 @@
 // pixel must show when drawn, and a 32-bit drawing surface to check them on.
 #pragma once
 
+#include "framework/DC.h"
+
 #include <windows.h>
 
 #include <cstring>
@@ -153,6 +155,14 @@ private:
     HDC m_hDC = nullptr;
     HGDIOBJ m_hOld = nullptr;
     DWORD* m_pBits = nullptr;
+};
+
+// A framework device context over a handle that someone else owns.
+class BorrowedDC : public CDC
+{
+public:
+    explicit BorrowedDC(HDC hDC) { Attach(hDC); }
+    ~BorrowedDC() override { Detach(); }
 };
 
 } // namespace bmp_test

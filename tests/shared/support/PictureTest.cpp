@@ -1,0 +1,211 @@
+#include "shared/support/Picture.h"
+
+#include "shared/support/BmpTestFiles.h"
+#include "helpers/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace bmp_test;
+using testing_support::MessageBoxRecorder;
+using testing_support::TempFolder;
+using testing_support::TestDataPath;
+
+const COLORREF kFill = RGB(1, 2, 3);
+
+bool IsReddish(COLORREF cr)
+{
+    return GetRValue(cr) > 150 && GetGValue(cr) < 90 && GetBValue(cr) < 90;
+}
+
+bool IsBluish(COLORREF cr)
+{
+    return GetBValue(cr) > 150 && GetRValue(cr) < 90 && GetGValue(cr) < 90;
+}
+
+class PictureTest : public testing::Test
+{
+protected:
+    static void SetUpTestSuite() { OleInitialize(nullptr); }
+    static void TearDownTestSuite() { OleUninitialize(); }
+};
+
+TEST_F(PictureTest, GifAndJpgLoadAtTheirSizeAndDrawUpright)
+{
+    for (const char* name : { "pictures/RedOverBlue.gif", "pictures/RedOverBlue.jpg" })
+    {
+        SCOPED_TRACE(name);
+        MessageBoxRecorder boxes;
+        CPicture picture;
+        ASSERT_TRUE(picture.Load(TestDataPath(name)));
+        EXPECT_TRUE(picture.IsValid());
+        // At the screen's resolution (96 pixels per inch here).
+        EXPECT_EQ(100, picture.GetWidth());
+        EXPECT_EQ(50, picture.GetHeight());
+
+        Surface surface(100, 50, kFill);
+        BorrowedDC dc(surface.DC());
+        ASSERT_TRUE(picture.Draw(&dc, 0, 0));
+        for (int x : { 0, 50, 99 })
+        {
+            EXPECT_TRUE(IsReddish(surface.At(x, 0))) << x;
+            EXPECT_TRUE(IsReddish(surface.At(x, 20))) << x;
+            EXPECT_TRUE(IsBluish(surface.At(x, 28))) << x;
+            EXPECT_TRUE(IsBluish(surface.At(x, 49))) << x;
+        }
+        EXPECT_EQ(0u, boxes.Count());
+    }
+}
+
+TEST_F(PictureTest, DrawFitCentresASmallPictureAtItsSize)
+{
+    CPicture picture;
+    ASSERT_TRUE(picture.Load(TestDataPath("pictures/RedOverBlue.gif")));
+    Surface surface(200, 200, kFill);
+    BorrowedDC dc(surface.DC());
+    ASSERT_TRUE(picture.DrawFit(&dc, CRect(0, 0, 200, 200)));
+    EXPECT_EQ(kFill, surface.At(49, 100));
+    EXPECT_EQ(kFill, surface.At(150, 100));
+    EXPECT_EQ(kFill, surface.At(100, 74));
+    EXPECT_EQ(kFill, surface.At(100, 125));
+    EXPECT_TRUE(IsReddish(surface.At(50, 75)));
+    EXPECT_TRUE(IsBluish(surface.At(149, 124)));
+
+    // Squeezed into a narrow rectangle it keeps its shape.
+    Surface narrow(50, 50, kFill);
+    BorrowedDC narrowDC(narrow.DC());
+    ASSERT_TRUE(picture.DrawFit(&narrowDC, CRect(0, 0, 50, 50)));
+    EXPECT_EQ(kFill, narrow.At(25, 11));
+    EXPECT_TRUE(IsReddish(narrow.At(25, 13)));
+    EXPECT_TRUE(IsBluish(narrow.At(25, 36)));
+    EXPECT_EQ(kFill, narrow.At(25, 38));
+}
+
+struct FitCase
+{
+    const char* name;
+    RECT rc;
+    int w, h;
+    RECT expected;
+};
+
+TEST(PictureFitTest, FittedRectangles)
+{
+    const FitCase cases[] = {
+        { "small picture at natural size", { 0, 0, 200, 200 }, 100, 50, { 50, 75, 150, 125 } },
+        { "wide picture bound by the width", { 0, 0, 200, 200 }, 400, 100, { 0, 75, 200, 125 } },
+        { "tall picture bound by the height", { 10, 20, 210, 220 }, 100, 400, { 85, 20, 135, 220 } },
+        { "square into the same square", { 0, 0, 64, 64 }, 64, 64, { 0, 0, 64, 64 } },
+        { "square into a smaller square", { 0, 0, 32, 32 }, 64, 64, { 0, 0, 32, 32 } },
+        { "as wide as the rectangle", { 0, 0, 100, 100 }, 100, 50, { 0, 25, 100, 75 } },
+        { "no picture", { 5, 5, 100, 100 }, 0, 0, { 5, 5, 5, 5 } },
+    };
+    for (const FitCase& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const RECT rc = FitPictureRect(c.rc, c.w, c.h);
+        EXPECT_EQ(c.expected.left, rc.left);
+        EXPECT_EQ(c.expected.top, rc.top);
+        EXPECT_EQ(c.expected.right, rc.right);
+        EXPECT_EQ(c.expected.bottom, rc.bottom);
+    }
+}
+
+TEST_F(PictureTest, RenderedIntoABitmapOnABrush)
+{
+    CPicture picture;
+    ASSERT_TRUE(picture.Load(TestDataPath("pictures/RedOverBlue.gif")));
+    Surface screen(1, 1);
+    BorrowedDC screenDC(screen.DC());
+    CBitmap bitmap;
+    bitmap.CreateBitmap(1, 1, 1, 1, nullptr);   // replaced by the render
+    CBrush green(RGB(0, 255, 0));
+    ASSERT_TRUE(picture.RenderToBitmap(&screenDC, bitmap, 100, 50, &green));
+    BITMAP bm = {};
+    bitmap.GetBitmap(&bm);
+    EXPECT_EQ(100, bm.bmWidth);
+    EXPECT_EQ(50, bm.bmHeight);
+    HDC hDC = CreateCompatibleDC(screen.DC());
+    HGDIOBJ hOld = SelectObject(hDC, bitmap.GetSafeHandle());
+    EXPECT_TRUE(IsReddish(GetPixel(hDC, 10, 5)));
+    EXPECT_TRUE(IsBluish(GetPixel(hDC, 10, 45)));
+    SelectObject(hDC, hOld);
+    DeleteDC(hDC);
+}
+
+TEST_F(PictureTest, FilesThatAreNoPicturesLoadNothingQuietly)
+{
+    TempFolder folder;
+    const CString text = folder.Write("notes.jpg", "This is not a picture at all.");
+    const CString empty = folder.Write("empty.gif", "");
+    for (const CString& path : { text, empty })
+    {
+        SCOPED_TRACE((LPCSTR)path);
+        MessageBoxRecorder boxes;
+        CPicture picture;
+        EXPECT_FALSE(picture.Load(path));
+        EXPECT_FALSE(picture.IsValid());
+        EXPECT_EQ(0, picture.GetWidth());
+        EXPECT_EQ(0, picture.GetHeight());
+        EXPECT_EQ(0u, boxes.Count());
+        Surface surface(4, 4, kFill);
+        BorrowedDC dc(surface.DC());
+        EXPECT_FALSE(picture.Draw(&dc, 0, 0));
+    }
+}
+
+TEST_F(PictureTest, MissingFileIsReportedInThePicturesBox)
+{
+    TempFolder folder;
+    const CString path = folder.File("missing.gif");
+    {
+        MessageBoxRecorder boxes;
+        CPicture picture;
+        EXPECT_FALSE(picture.Load(path));
+        ASSERT_EQ(1u, boxes.Count());
+        EXPECT_STREQ("CPicture Error", boxes.Last().strCaption);
+        EXPECT_EQ(UINT(MB_OK | MB_ICONSTOP), boxes.Last().nType);
+        EXPECT_EQ(picture.m_strError, boxes.Last().strText);
+        EXPECT_NE(-1, picture.m_strError.Find("missing.gif"));
+    }
+    {
+        MessageBoxRecorder boxes;
+        CPicture picture;
+        picture.m_bShowErrors = FALSE;
+        EXPECT_FALSE(picture.Load(path));
+        EXPECT_EQ(0u, boxes.Count());
+        EXPECT_FALSE(picture.m_strError.IsEmpty());
+    }
+}
+
+TEST_F(PictureTest, ResourcePictureIsSizedAtNinetySixPixelsPerInch)
+{
+    MessageBoxRecorder boxes;
+    CPicture picture;
+    ASSERT_TRUE(picture.LoadFromResource(190, "GIF"));
+    EXPECT_EQ(1, picture.GetWidth());
+    EXPECT_EQ(1, picture.GetHeight());
+    EXPECT_FALSE(picture.IsValid());
+
+    EXPECT_FALSE(picture.LoadFromResource(191, "GIF"));
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_STREQ("FindResource() Failed\t", boxes.Last().strText);
+    EXPECT_STREQ("FindResource() Failed\t", picture.m_strError);
+    EXPECT_EQ(0, picture.GetWidth());
+}
+
+TEST_F(PictureTest, BytesLoadAgainAfterAFailure)
+{
+    const std::vector<unsigned char> gif = testing_support::ReadFileBytes(TestDataPath("pictures/RedOverBlue.gif"));
+    ASSERT_FALSE(gif.empty());
+    CPicture picture;
+    EXPECT_TRUE(picture.CreateFromBytes(reinterpret_cast<const BYTE*>("GIF89a"), 6));
+    EXPECT_TRUE(picture.CreateFromBytes(gif.data(), DWORD(gif.size())));
+    Surface surface(100, 50, kFill);
+    BorrowedDC dc(surface.DC());
+    EXPECT_TRUE(picture.Render(&dc, CRect(0, 0, 100, 50)));
+    EXPECT_TRUE(IsReddish(surface.At(5, 5)));
+}
+
+} // namespace
