@@ -58,8 +58,7 @@ BOOL CDC::Attach(HDC hDC)
 HDC CDC::Detach()
 {
     HDC h = m_hDC;
-    if (h != nullptr && DCMap().LookupPermanent(h) == this)
-        DCMap().RemoveHandle(h);
+    DCMap().RemovePermanent(h, this);
     m_hDC = nullptr;
     m_bOwnsDC = FALSE;
     return h;

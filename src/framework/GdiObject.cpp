@@ -65,8 +65,7 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject)
 HGDIOBJ CGdiObject::Detach()
 {
     HGDIOBJ h = m_hObject;
-    if (h != nullptr && GdiMap().LookupPermanent(h) == this)
-        GdiMap().RemoveHandle(h);
+    GdiMap().RemovePermanent(h, this);
     m_hObject = nullptr;
     return h;
 }

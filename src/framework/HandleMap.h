@@ -21,6 +21,12 @@ public:
         return it == m_temporary.end() ? nullptr : it->second;
     }
     void SetPermanent(HANDLE_T h, OBJECT_T* p) { m_permanent[h] = p; }
+    // Forgets the handle when it is the object's own (not another's, not a temporary's).
+    void RemovePermanent(HANDLE_T h, const OBJECT_T* p)
+    {
+        if (h != nullptr && LookupPermanent(h) == p)
+            m_permanent.erase(h);
+    }
     void RemoveHandle(HANDLE_T h)
     {
         m_permanent.erase(h);

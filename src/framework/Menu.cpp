@@ -54,8 +54,7 @@ BOOL CMenu::Attach(HMENU hMenu)
 HMENU CMenu::Detach()
 {
     HMENU h = m_hMenu;
-    if (h != nullptr && MenuMap().LookupPermanent(h) == this)
-        MenuMap().RemoveHandle(h);
+    MenuMap().RemovePermanent(h, this);
     m_hMenu = nullptr;
     return h;
 }

@@ -155,8 +155,7 @@ BOOL CWnd::Attach(HWND hWndNew)
 HWND CWnd::Detach()
 {
     HWND h = m_hWnd;
-    if (h != nullptr && ThreadState().map.LookupPermanent(h) == this)
-        ThreadState().map.RemoveHandle(h);
+    ThreadState().map.RemovePermanent(h, this);
     m_hWnd = nullptr;
     return h;
 }
