@@ -1,0 +1,69 @@
+#include "shared/menuobj/PopupMenuDesc.h"
+
+#include "shared/menuobj/ActionKeywords.h"
+#include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/ProjectFormat.h"
+
+IMPLEMENT_DYNAMIC(CPopupMenuDesc, CObject)
+
+CPopupMenuDesc::CPopupMenuDesc() : m_nPopupNumber(-1), m_nItemCount(0), m_pOwner(nullptr), m_pButStruct(nullptr)
+{
+    m_strItems.SetSize(1);
+}
+
+void CPopupMenuDesc::Reset()
+{
+    m_strItems.SetAt(0, CString());
+    m_nPopupNumber = -1;
+    m_nItemCount = 0;
+    m_pOwner = nullptr;
+    m_pButStruct = nullptr;
+}
+
+void CPopupMenuDesc::Bind(int nNumber, CMButCreateStruct* pButStruct, CWnd* pOwner)
+{
+    m_nPopupNumber = nNumber;
+    m_pButStruct = pButStruct;
+    m_pOwner = pOwner;
+    if (pButStruct)
+        pButStruct->m_pPopupMenu = this;
+}
+
+void CPopupMenuDesc::SetText(const CString& strItems)
+{
+    m_nItemCount = 0;
+    m_strItems.SetAt(0, CString());
+    if (strItems.IsEmpty())
+        return;
+    m_strItems.SetAt(0, strItems);
+    m_nItemCount = 1;
+}
+
+void CPopupMenuDesc::TrackPopup(CMButCreateStruct* pButStruct, BOOL bSingleId)
+{
+    if (pButStruct == nullptr || !ProjectFormat::IsPopupDocument(pButStruct->m_strDocument))
+        return;
+
+    // Just below the button, a little in from its left edge.
+    CRect rcButton(pButStruct->m_rect);
+    if (m_pOwner != nullptr)
+        m_pOwner->ClientToScreen(rcButton);
+    CPoint pt(rcButton.left + 5, rcButton.bottom);
+
+    CMenu menu;
+    if (!menu.CreatePopupMenu())
+        return;
+    int nEntries = 0;
+    for (int i = 0; i < m_nItemCount; ++i)
+    {
+        CString strCaption = GetPopupItemCaption(GetItem(i));
+        if (strCaption.IsEmpty())
+            continue;
+        menu.AppendMenu(MF_STRING, bSingleId ? ID_POPUPMENU_FIRST : ID_POPUPMENU_FIRST + i, strCaption);
+        ++nEntries;
+    }
+    CWinApp* pApp = AfxGetApp();
+    CWnd* pMainWnd = pApp ? pApp->m_pMainWnd : nullptr;
+    if (nEntries > 0 && pMainWnd != nullptr)
+        menu.TrackPopupMenu(TPM_RIGHTBUTTON, pt.x, pt.y, pMainWnd);
+}
