@@ -1,0 +1,7 @@
+#include "shared/menuobj/MObjAviCtrl.h"
+
+IMPLEMENT_DYNAMIC(CMObjAviCtrl, CMObjBasis)
+
+CMObjAviCtrl::CMObjAviCtrl() : m_pAviCtrl(nullptr)
+{
+}

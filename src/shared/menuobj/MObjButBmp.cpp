@@ -1,0 +1,3 @@
+#include "shared/menuobj/MObjButBmp.h"
+
+IMPLEMENT_DYNAMIC(CMObjButBmp, CMObjButton)

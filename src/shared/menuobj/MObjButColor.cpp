@@ -1,0 +1,3 @@
+#include "shared/menuobj/MObjButColor.h"
+
+IMPLEMENT_DYNAMIC(CMObjButColor, CMObjButton)

@@ -1,0 +1,3 @@
+#include "shared/menuobj/MObjButImage.h"
+
+IMPLEMENT_DYNAMIC(CMObjButImage, CMObjButton)

@@ -1,0 +1,3 @@
+#include "shared/menuobj/MObjButOffice.h"
+
+IMPLEMENT_DYNAMIC(CMObjButOffice, CMObjButton)

@@ -1,0 +1,9 @@
+// A flat button with a picture, raised while the mouse is over it.
+#pragma once
+
+#include "shared/menuobj/MObjButton.h"
+
+class CMObjButOffice : public CMObjButton
+{
+    DECLARE_DYNAMIC(CMObjButOffice)
+};

@@ -1,0 +1,3 @@
+#include "shared/menuobj/MObjButTrans.h"
+
+IMPLEMENT_DYNAMIC(CMObjButTrans, CMObjButton)

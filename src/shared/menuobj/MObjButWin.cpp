@@ -1,0 +1,3 @@
+#include "shared/menuobj/MObjButWin.h"
+
+IMPLEMENT_DYNAMIC(CMObjButWin, CMObjButton)

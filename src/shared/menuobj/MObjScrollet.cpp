@@ -1,0 +1,3 @@
+#include "shared/menuobj/MObjScrollet.h"
+
+IMPLEMENT_DYNAMIC(CMObjScrollet, CMObjBasis)

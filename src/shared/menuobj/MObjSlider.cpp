@@ -1,0 +1,3 @@
+#include "shared/menuobj/MObjSlider.h"
+
+IMPLEMENT_DYNAMIC(CMObjSlider, CMObjBasis)

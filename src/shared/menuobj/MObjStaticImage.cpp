@@ -1,0 +1,3 @@
+#include "shared/menuobj/MObjStaticImage.h"
+
+IMPLEMENT_DYNAMIC(CMObjStaticImage, CMObjStatic)
