@@ -43,7 +43,7 @@ public:
     virtual int GetInt(LPCSTR lpszSection, LPCSTR lpszKey, int nDefault);
 
     // Whole files above this size are not read into memory.
-    static const DWORD kMaxWholeFileSize = 16 * 1024 * 1024;
+    static constexpr DWORD kMaxWholeFileSize = 16 * 1024 * 1024;
 
 protected:
     int FindValue(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, LPSTR lpBuffer, int nSize) const;

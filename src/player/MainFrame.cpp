@@ -1,0 +1,3 @@
+#include "player/MainFrame.h"
+
+IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)

@@ -1,0 +1,3 @@
+#include "player/TarnixDoc.h"
+
+IMPLEMENT_DYNCREATE(CTarnixDoc, CDocument)
