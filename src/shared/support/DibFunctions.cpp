@@ -120,8 +120,12 @@ HGLOBAL ReadDibFromHandle(HANDLE hFile)
 class CursorScope
 {
 public:
-    explicit CursorScope(LPCSTR lpszCursor) { SetCursor(LoadCursor(nullptr, lpszCursor)); }
-    ~CursorScope() { SetCursor(LoadCursor(nullptr, IDC_ARROW)); }
+    explicit CursorScope(HCURSOR hCursor) { SetCursor(hCursor); }
+    ~CursorScope()
+    {
+        static const HCURSOR hArrow = LoadCursor(nullptr, IDC_ARROW);
+        SetCursor(hArrow);
+    }
     CursorScope(const CursorScope&) = delete;
     CursorScope& operator=(const CursorScope&) = delete;
 };
@@ -237,7 +241,8 @@ DibLock::~DibLock()
 
 HGLOBAL ReadDibFile(LPCSTR lpszPath)
 {
-    CursorScope wait(IDC_WAIT);
+    static const HCURSOR hWait = LoadCursor(nullptr, IDC_WAIT);
+    CursorScope wait(hWait);
     HANDLE hFile = CreateFileA(lpszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (hFile == INVALID_HANDLE_VALUE)
