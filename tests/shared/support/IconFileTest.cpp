@@ -249,6 +249,16 @@ TEST(IconFileTest, BackgroundColourBecomesTransparent)
                 }
             }
         }
+        // As an icon the background lets the surface through.
+        HICON hIcon = CreateIconFromImage(&image);
+        ASSERT_NE(nullptr, hIcon);
+        Surface green(16, 16, RGB(0, 255, 0));
+        DrawIconEx(green.DC(), 0, 0, hIcon, 16, 16, 0, nullptr, DI_NORMAL);
+        DestroyIcon(hIcon);
+        EXPECT_EQ(RGB(0, 255, 0), green.At(0, 0));
+        EXPECT_EQ(RGB(0, 255, 0), green.At(15, 15));
+        EXPECT_EQ(surface.At(5, 3), green.At(5, 3));
+
         EXPECT_FALSE(MakeColorTransparentAt(image, 16, 0));
         EXPECT_FALSE(MakeColorTransparentAt(image, 0, -1));
     }
