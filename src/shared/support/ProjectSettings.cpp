@@ -178,18 +178,22 @@ void CProjectSettings::GetDesktop(int& nPaint, COLORREF& crColor)
 
 void CProjectSettings::GetFont(LPCSTR lpszSection, LPCSTR lpszPrefix, CFontDesc& font)
 {
+    // The values are gathered in a copy and taken over through Assign, so that
+    // a GDI font the description made from earlier values is not kept.
+    CFontDesc read(font);
     CString prefix(lpszPrefix);
     CString name = ReadString(lpszSection, prefix + "NAME", "Arial", 199);
-    lstrcpynA(font.m_logFont.lfFaceName, name, LF_FACESIZE);
-    font.m_logFont.lfHeight = GetInt(lpszSection, prefix + "SIZE", 16);
-    font.m_logFont.lfWeight = GetInt(lpszSection, prefix + "STYLE", 400);
-    font.m_logFont.lfItalic = (BYTE)GetInt(lpszSection, prefix + "ITALIC", 0);
-    font.m_logFont.lfUnderline = (BYTE)GetInt(lpszSection, prefix + "UNDERLINE", 0);
+    lstrcpynA(read.m_logFont.lfFaceName, name, LF_FACESIZE);
+    read.m_logFont.lfHeight = GetInt(lpszSection, prefix + "SIZE", 16);
+    read.m_logFont.lfWeight = GetInt(lpszSection, prefix + "STYLE", 400);
+    read.m_logFont.lfItalic = (BYTE)GetInt(lpszSection, prefix + "ITALIC", 0);
+    read.m_logFont.lfUnderline = (BYTE)GetInt(lpszSection, prefix + "UNDERLINE", 0);
     int nRed = GetInt(lpszSection, prefix + "RED", 0);
     int nGreen = GetInt(lpszSection, prefix + "GREEN", 0);
     int nBlue = GetInt(lpszSection, prefix + "BLUE", 0);
-    font.m_crColor = RGB((BYTE)nRed, (BYTE)nGreen, (BYTE)nBlue);
-    font.m_nEffect = ParseTextEffect(ReadString(lpszSection, prefix + "EFFECT", "NONE", 49));
+    read.m_crColor = RGB((BYTE)nRed, (BYTE)nGreen, (BYTE)nBlue);
+    read.m_nEffect = ParseTextEffect(ReadString(lpszSection, prefix + "EFFECT", "NONE", 49));
+    font.Assign(read);
 }
 
 int CProjectSettings::GetWelcomeIcon(COLORREF& crColor, CString& strIcon, int& nSeconds)

@@ -1,5 +1,8 @@
 #include "shared/support/ProjectSettings.h"
 
+#include "framework/ClientDC.h"
+#include "framework/Font.h"
+
 #include "shared/support/TextEffect.h"
 #include "shared/support/Umlaut.h"
 
@@ -272,6 +275,28 @@ TEST_F(ProjectSettingsTest, FontKeysFillTheDescription)
     EXPECT_EQ(1, font.m_logFont.lfUnderline);
     EXPECT_EQ(TEXT_EFFECT_EMBOSSED, font.m_nEffect);
     EXPECT_EQ(RGB(10, 2, 3), font.m_crColor);
+}
+
+// A description that already made its GDI font draws in the values read later.
+TEST_F(ProjectSettingsTest, ReadingAFontAgainReplacesItsGdiFont)
+{
+    CProjectSettings& s = Project(Lines({ "[BUTTONS]", "BUTTON_FONT_SIZE=-30", "BUTTON_FONT_NAME=Courier New" }));
+    CFontDesc font;
+    font.m_logFont.lfHeight = -12;
+    font.m_logFont.lfCharSet = ANSI_CHARSET;
+    ASSERT_TRUE(font.CreateFont());
+
+    s.GetFont("BUTTONS", "BUTTON_FONT_", font);
+    EXPECT_EQ(ANSI_CHARSET, font.m_logFont.lfCharSet);   // keys not in the file stay
+
+    CClientDC dc(nullptr);
+    font.SelectInto(&dc);
+    ASSERT_NE(nullptr, font.GetFont());
+    LOGFONTA made = {};
+    font.GetFont()->GetObject(sizeof(made), &made);
+    font.RestoreFont(&dc);
+    EXPECT_EQ(-30, made.lfHeight);
+    EXPECT_STREQ("Courier New", made.lfFaceName);
 }
 
 TEST_F(ProjectSettingsTest, ButtonSectionRules)
