@@ -4,6 +4,21 @@
 // Main frame, document template string and program icon.
 #define IDR_MAINFRAME 128
 
+// A tiny GIF picture (resource type "GIF"): loading it tells whether the
+// platform decodes GIF pictures.
+#define IDR_GIF_PROBE 190
+
 // The "Loading..." window shown during start-up, with the program icon.
 #define IDD_LOADING 190
 #define IDC_LOADING_ICON 1019
+
+// The message dialog of MESSAGE buttons.
+#define IDD_MESSAGE 140
+
+// The welcome window: four texts and the program icon.
+#define IDD_WELCOME 131
+#define IDC_WELCOME_TEXT1 1010
+#define IDC_WELCOME_TEXT2 1011
+#define IDC_WELCOME_TEXT3 1012
+#define IDC_WELCOME_TEXT4 1013
+#define IDC_WELCOME_ICON 1016

@@ -1,11 +1,38 @@
-// The player's main frame window.
+// The player's main frame: a small window at the screen centre that stays
+// hidden or behind the menu window. It hands the context menu's choices to
+// the menu window, ignores the starter's requests that reach it without a
+// page window, and passes palette changes on to its view.
 #pragma once
 
 #include "framework/FrameWnd.h"
+#include "player/PlayerMessages.h"
 
 class CMainFrame : public CFrameWnd
 {
     DECLARE_DYNCREATE(CMainFrame)
 protected:
-    CMainFrame() = default;
+    CMainFrame();
+
+public:
+    static constexpr int kWidth = 140;
+    static constexpr int kHeight = 70;
+
+    // Placement, set when the window is made
+    int m_nFrameX;
+    int m_nFrameY;
+    int m_nFrameW;
+    int m_nFrameH;
+
+protected:
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnContextCommand(UINT nID);
+    LRESULT OnStarterRequest(WPARAM wParam, LPARAM lParam);
+    void OnPaletteChanged(CWnd* pFocusWnd);
+    BOOL OnQueryNewPalette();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void NotifyViewOfPalette();
 };

@@ -89,3 +89,8 @@ void CPlayerApp::HideSplash()
         m_pSplash->DestroyWindow();   // the window deletes its object and clears m_pSplash
     m_pSplash = nullptr;
 }
+
+CPlayerApp* GetPlayerApp()
+{
+    return dynamic_cast<CPlayerApp*>(AfxGetApp());
+}

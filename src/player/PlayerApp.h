@@ -27,3 +27,7 @@ public:
     void* m_pLoadOwner;           // context of the settings' open: null, INI file mode
     CLoadingDlg* m_pSplash;
 };
+
+// The running program's application object; null when the application is
+// not the player's.
+CPlayerApp* GetPlayerApp();

@@ -1,3 +1,449 @@
 #include "player/TarnixDoc.h"
 
+#include "framework/ClientDC.h"
+#include "framework/File.h"
+#include "framework/Wnd.h"
+#include "player/PlayerApp.h"
+#include "player/resource.h"
+#include "shared/menuobj/ActionKeywords.h"
+#include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/ViewerCreateStruct.h"
+#include "shared/support/IconFile.h"
+#include "shared/support/ProjectSettings.h"
+
+#include <cstdlib>
+
 IMPLEMENT_DYNCREATE(CTarnixDoc, CDocument)
+
+namespace {
+
+const int kBgFrameWidth = 12;    // window frame around a background image
+const int kBgFrameHeight = 31;   // frame and caption
+const int kTextWidth = 100;
+const int kTextHeight = 24;
+const int kIconImagesConsidered = 4;
+
+int Clamp(int nValue, int nLow, int nHigh)
+{
+    return nValue < nLow ? nLow : (nValue > nHigh ? nHigh : nValue);
+}
+
+bool CanOpenForReading(const CString& strPath)
+{
+    if (strPath.IsEmpty())
+        return false;
+    CFile file;
+    if (!file.Open(strPath, CFile::modeRead | CFile::shareDenyNone))
+        return false;
+    file.Abort();
+    return true;
+}
+
+// A name with a blank is quoted, so that the starter takes it as one name.
+CString QuotedIfBlank(const CString& strName)
+{
+    if (strName.IsEmpty() || strName[0] == '"' || strName.Find(' ') < 0)
+        return strName;
+    return "\"" + strName + "\"";
+}
+
+// The extension of a file name from its last ".", upper-cased; empty without one.
+CString UpperExtension(const CString& strPath)
+{
+    int nDot = strPath.ReverseFind('.');
+    CString extension = nDot >= 0 ? strPath.Mid(nDot) : CString();
+    extension.MakeUpper();
+    return extension;
+}
+
+CSize ScreenSize()
+{
+    RECT screen;
+    ::GetWindowRect(::GetDesktopWindow(), &screen);
+    return CSize(screen.right - screen.left, screen.bottom - screen.top);
+}
+
+// Bits per pixel of the main window's screen; 4 without a main window.
+int MainWindowBitsPerPixel()
+{
+    CWnd* pMain = AfxGetMainWnd();
+    if (AfxHwnd(pMain) == nullptr)
+        return 4;
+    CClientDC dc(pMain);
+    return dc.GetDeviceCaps(BITSPIXEL) * dc.GetDeviceCaps(PLANES);
+}
+
+} // namespace
+
+CTarnixDoc::CTarnixDoc()
+    : m_pLoadOwner(nullptr), m_pSettings(nullptr), m_hIconBig(nullptr), m_hIconSmall(nullptr), m_bHasIcon(0),
+      m_bPaintDesktop(0), m_crDesktop(RGB(0, 0x80, 0x80)), m_nWinX(-1), m_nWinY(-1), m_nWinW(-1), m_nWinH(-1),
+      m_crWindowBg(RGB(196, 196, 196)), m_bBorder(1), m_nCornerW(1), m_nCornerH(1), m_nSizeType(1), m_bEscExit(0),
+      m_bShowErrors(0), m_nBgImageX(0), m_nBgImageY(0), m_nBgImagePos(0), m_nBgImageRepeat(0), m_nBgWidth(1),
+      m_nBgHeight(1), m_bBgFromPicture(0), m_bBgFromDib(0), m_bHasBgImage(0), m_bSoundEnabled(0), m_bSoundRepeat(0),
+      m_bKeyClick(0), m_bKeyOver(0), m_bWelcome(0), m_crWelcome(RGB(255, 255, 255)), m_nWelcomeTime(5),
+      m_bWelcomeImage(0), m_nBrightness(100), m_nHoover(0), m_bTooltip(FALSE), m_nTooltipX(0), m_nTooltipY(0),
+      m_nTooltipW(0), m_nTooltipH(0), m_bTooltipCenter(FALSE), m_bTooltipTransparent(FALSE),
+      m_crTooltip(RGB(255, 255, 255)), m_bGifSupport(0)
+{
+    if (CPlayerApp* pApp = GetPlayerApp())
+        m_pLoadOwner = pApp->m_pLoadOwner;
+    m_buttons.SetMaxCount(kMaxButtons);
+    m_texts.SetMaxCount(kMaxTexts);
+    m_textFields.SetMaxCount(kMaxTextFields);
+    m_videos.SetMaxCount(1);
+    m_speakers.SetMaxCount(100);
+    m_images.SetMaxCount(100);
+    m_fileLists.SetMaxCount(1);
+}
+
+CTarnixDoc::~CTarnixDoc()
+{
+    Clear();
+}
+
+// ---------------------------------------------------------------------------
+// Operations
+
+void CTarnixDoc::LoadPage(CProjectSettings* pSettings, CWnd* pWnd)
+{
+    m_pSettings = pSettings;
+    Clear();
+    if (m_pSettings == nullptr)
+        return;
+
+    // Whether GIF and JPG button pictures can be shown at all; a failed probe
+    // is an answer, not an error to show.
+    {
+        CPicture probe;
+        probe.m_bShowErrors = FALSE;
+        m_bGifSupport = probe.LoadFromResource(IDR_GIF_PROBE, "GIF");
+    }
+
+    m_pSettings->OpenSource(m_pLoadOwner);
+    m_bShowErrors = m_pSettings->GetShowErrors();
+    m_pSettings->GetProjectFolder(m_strProjectFolder);
+    ReadBackgroundImage();
+    ReadWindow();
+    ReadWelcome();
+    ReadSound();
+    m_bEscExit = m_pSettings->GetInt("WINDOW", "ESCEXIT", 0);
+    if (pWnd != nullptr)
+    {
+        ReadButtons();
+        ReadTexts();
+        ReadTextFields();
+        ReadWindowIcon();
+        ReadTooltip();
+    }
+    m_pSettings->CloseSource();
+
+    if (CPlayerApp* pApp = GetPlayerApp())
+        ++pApp->m_nLoadCount;
+}
+
+void CTarnixDoc::Clear()
+{
+    DestroyIcons();
+    CMObjList* lists[] = { &m_buttons, &m_texts, &m_textFields, &m_videos, &m_speakers, &m_images, &m_fileLists };
+    for (CMObjList* pList : lists)
+        pList->DeleteAll();
+}
+
+BOOL CTarnixDoc::ReadPopupItems(LPCSTR lpszSection, CString& strItem)
+{
+    CString item;
+    if (m_pSettings == nullptr || !m_pSettings->GetItem(lpszSection, 0, item))
+        return FALSE;
+    strItem = item;
+    return TRUE;
+}
+
+CString CTarnixDoc::ButtonStyleFor(const CString& strStyle, const CString& strImageFile, BOOL bGifSupport)
+{
+    // Bitmap, office and monochrome buttons draw their picture.
+    if (strStyle.IsEmpty() || (strStyle[0] != 'B' && strStyle[0] != 'O' && strStyle[0] != 'M'))
+        return strStyle;
+    if (!CanOpenForReading(strImageFile))
+        return "WINDOWS";
+    CString ending = strImageFile.Right(4);
+    ending.MakeLower();
+    if (!bGifSupport && (ending == ".gif" || ending == ".jpg"))
+        return "WINDOWS";
+    return strStyle;
+}
+
+int CTarnixDoc::ChooseIconImage(const IconFile& icon, UINT nWidth, int nScreenBits)
+{
+    int nCount = (int)icon.images.size();
+    if (nCount > kIconImagesConsidered)
+        nCount = kIconImagesConsidered;
+    if (nCount == 0)
+        return -1;
+    int nChosen = -1;
+    int nBestDistance = 0;
+    for (int i = 0; i < nCount; ++i)
+    {
+        const IconImage& image = icon.images[i];
+        if (image.nWidth != nWidth)
+            continue;
+        int nDistance = std::abs((int)image.nBitsPerPixel - nScreenBits);
+        if (nChosen < 0 || nDistance < nBestDistance)
+        {
+            nChosen = i;
+            nBestDistance = nDistance;
+        }
+    }
+    return nChosen < 0 ? 0 : nChosen;
+}
+
+// ---------------------------------------------------------------------------
+// Reading the page
+
+CString CTarnixDoc::ReadText(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nMaxChars)
+{
+    CString value;
+    int nGot = m_pSettings->GetString(lpszSection, lpszKey, lpszDefault, value.GetBuffer(nMaxChars + 1),
+                                      nMaxChars + 1);
+    value.ReleaseBuffer(Clamp(nGot, 0, nMaxChars));
+    return value;
+}
+
+void CTarnixDoc::ReadBackgroundImage()
+{
+    m_strBgImage.Empty();
+    m_bBgFromPicture = m_bBgFromDib = m_bHasBgImage = 0;
+    m_nBgWidth = m_nBgHeight = 1;
+    CString file;
+    if (!m_pSettings->HasWindowImage() ||
+        !m_pSettings->GetWindowImage(file, m_nBgImageX, m_nBgImageY, m_nBgImagePos, m_nBgImageRepeat))
+        return;
+    m_strBgImage = file;
+    if (!LoadBackgroundImage())
+        m_strBgImage.Empty();
+}
+
+BOOL CTarnixDoc::LoadBackgroundImage()
+{
+    CString extension = UpperExtension(m_strBgImage);
+    if ((extension.Left(4) == ".BMP" || extension.Left(4) == ".DIB") && LoadDibImage(m_bgDib, m_strBgImage))
+    {
+        m_bBgFromDib = 1;
+        m_nBgWidth = m_bgDib.GetWidth();
+        m_nBgHeight = m_bgDib.GetHeight();
+    }
+    else
+    {
+        m_bgPicture.m_bShowErrors = m_bShowErrors;
+        if (!m_bgPicture.Load(m_strBgImage))
+            return FALSE;
+        m_bBgFromPicture = 1;
+        m_nBgWidth = m_bgPicture.GetWidth();
+        m_nBgHeight = m_bgPicture.GetHeight();
+    }
+    m_bHasBgImage = 1;
+    return TRUE;
+}
+
+void CTarnixDoc::ReadWindow()
+{
+    int nX = m_pSettings->GetInt("WINDOWPOS", "X", -1);
+    int nY = m_pSettings->GetInt("WINDOWPOS", "Y", -1);
+    int nW = m_pSettings->GetInt("WINDOWSIZE", "W", -1);
+    int nH = m_pSettings->GetInt("WINDOWSIZE", "H", -1);
+    m_nSizeType = m_pSettings->GetInt("WINDOWSIZE", "SIZETYPE", 1);
+
+    // Without a size the window fits the background image in its frame; it
+    // never outgrows the screen nor shrinks below the smallest window.
+    CSize screen = ScreenSize();
+    if (nW < 0)
+        nW = m_nBgWidth + kBgFrameWidth;
+    if (nW > screen.cx)
+        nW = screen.cx;
+    if (nW < kMinWindowW)
+        nW = kMinWindowW;
+    if (nH < 0)
+        nH = m_nBgHeight + kBgFrameHeight;
+    if (nH > screen.cy)
+        nH = screen.cy;
+    if (nH < kMinWindowH)
+        nH = kMinWindowH;
+    m_nWinX = nX < 0 ? (screen.cx - nW) / 2 : nX;
+    m_nWinY = nY < 0 ? (screen.cy - nH) / 2 : nY;
+    m_nWinW = nW;
+    m_nWinH = nH;
+
+    m_crWindowBg = RGB((BYTE)m_pSettings->GetInt("WINDOWBGCOLOR", "RED", 196),
+                       (BYTE)m_pSettings->GetInt("WINDOWBGCOLOR", "GREEN", 196),
+                       (BYTE)m_pSettings->GetInt("WINDOWBGCOLOR", "BLUE", 196));
+    m_strTitle = ReadText("WINDOW", "TITLE", "Tarnix", 199);
+    m_bBorder = m_pSettings->GetInt("WINDOW", "BORDER", 1) != 0 ? 1 : 0;
+    m_nCornerW = Clamp(m_pSettings->GetInt("WINDOW", "CORNERWIDTH", 1), 0, kMaxCorner);
+    m_nCornerH = Clamp(m_pSettings->GetInt("WINDOW", "CORNERHEIGHT", 1), 0, kMaxCorner);
+    m_pSettings->GetDesktop(m_bPaintDesktop, m_crDesktop);
+}
+
+void CTarnixDoc::ReadWelcome()
+{
+    int nSeconds = 5;
+    m_pSettings->GetWelcomeIcon(m_crWelcome, m_strWelcomeIcon, nSeconds);
+    m_nWelcomeTime = Clamp(nSeconds, 1, kMaxWelcomeTime);
+    m_bWelcome = m_pSettings->IsEnabled("WELCOME");
+    for (int i = 0; i < 4; ++i)
+    {
+        CString key;
+        key.Format("TEXT%d", i + 1);
+        m_strWelcomeText[i] = ReadText("WELCOME", key, "", 80);
+    }
+    m_strWelcomeImageFile = ReadText("WELCOME", "IMAGEFILE", "", 299);
+    m_pSettings->ExpandCurrentDir(m_strWelcomeImageFile);
+    m_bWelcomeImage = m_pSettings->GetInt("WELCOME", "IMAGE", 0);
+
+    // The welcome screen greets once per program run, not on every page.
+    CPlayerApp* pApp = GetPlayerApp();
+    if (pApp != nullptr && pApp->m_nLoadCount != 0)
+        m_bWelcome = 0;
+}
+
+void CTarnixDoc::ReadSound()
+{
+    m_bSoundEnabled = m_pSettings->GetSound(m_strSoundFile, m_bSoundRepeat, m_bKeyClick, m_bKeyOver) ? 1 : 0;
+}
+
+void CTarnixDoc::ReadButtons()
+{
+    m_nBrightness = m_pSettings->GetInt("BUTTONS", "BRIGHTNESS", 100);
+    m_nHoover = m_pSettings->GetInt("BUTTONS", "HOOVER", 0);
+    m_pSettings->GetFont("BUTTONS", "BUTTON_FONT_", m_buttonFont);
+
+    // Sections are tried beyond the maximum, so that gaps in the numbering
+    // are skipped; buttons beyond the maximum are dropped.
+    m_buttons.DeleteAll();
+    for (int n = 1; n <= m_buttons.GetMaxCount() + 10; ++n)
+    {
+        CString style, caption, document, application, parameter, function, bitmap, tooltip, soundFile;
+        BOOL bEnabled = TRUE;
+        RECT rect = { 0, 0, 0, 0 };
+        CFontDesc idleFont, overFont, downFont;
+        int nStopSound = 0, nStartSound = 0;
+        if (!m_pSettings->GetButton(n, style, bEnabled, rect, caption, document, application, parameter, function,
+                                    idleFont, overFont, downFont, bitmap, tooltip, nStopSound, nStartSound,
+                                    soundFile))
+            continue;
+
+        CMButCreateStruct* pButton = new CMButCreateStruct;
+        pButton->m_nNumber = (int)m_buttons.GetSize();
+        pButton->m_strStyle = ButtonStyleFor(style, bitmap, m_bGifSupport);
+        pButton->m_bEnable = bEnabled;
+        pButton->m_rect = rect;
+        pButton->m_strText = caption;
+        pButton->m_strDocument = QuotedIfBlank(document);
+        pButton->m_strApplication = QuotedIfBlank(application);
+        pButton->m_strParameter = parameter;
+        pButton->m_nAction = ParseActionKeyword(function);
+        pButton->m_strBitmap = bitmap;
+        pButton->m_strToolTip = tooltip;
+        pButton->m_bStopSound = nStopSound;
+        pButton->m_bStartSound = nStartSound;
+        pButton->m_strSoundFile = soundFile;
+        pButton->m_font.Assign(m_buttonFont);
+        pButton->m_fontIdle.Assign(idleFont);
+        pButton->m_fontOver.Assign(overFont);
+        pButton->m_fontDown.Assign(downFont);
+        pButton->m_nBrightness = m_nBrightness;
+        pButton->m_bHoverEffect = m_nHoover;
+        pButton->m_crColor = m_crWindowBg;
+        if (!m_buttons.Add(pButton))
+        {
+            delete pButton;
+            break;
+        }
+    }
+}
+
+void CTarnixDoc::ReadTexts()
+{
+    m_texts.DeleteAll();
+    for (int n = 1; n <= m_texts.GetMaxCount() + 1; ++n)
+    {
+        int nX = 0, nY = 0;
+        CString text;
+        CFontDesc font;
+        if (!m_pSettings->GetText(n, nX, nY, text, font))
+            continue;
+        CMTextCreateStruct* pText = new CMTextCreateStruct;
+        pText->m_nNumber = n;
+        pText->m_bEnable = 1;
+        SetRect(&pText->m_rect, nX, nY, nX + kTextWidth, nY + kTextHeight);
+        pText->m_strText = text;
+        pText->m_font.Assign(font);
+        pText->m_crColor = m_crWindowBg;
+        if (!m_texts.Add(pText))
+        {
+            delete pText;
+            break;
+        }
+    }
+}
+
+void CTarnixDoc::ReadTextFields()
+{
+    m_textFields.DeleteAll();
+    for (int n = 1; n <= m_textFields.GetMaxCount() + 1; ++n)
+    {
+        int nX, nY, nW, nH, nHorzScroll = 1, nVertScroll = 1, nBorder = 1;
+        CString document;
+        if (!m_pSettings->GetTextField(n, nX, nY, nW, nH, nHorzScroll, nVertScroll, document, nBorder))
+            continue;
+        CViewerCreateStruct* pField = new CViewerCreateStruct;
+        pField->m_nNumber = n;
+        pField->m_bEnable = 1;
+        SetRect(&pField->m_rect, nX, nY, nX + nW, nY + nH);
+        pField->m_strDocument = document;
+        pField->m_bScrollHorz = nHorzScroll;
+        pField->m_bScrollVert = nVertScroll;
+        pField->m_bBorder = nBorder;
+        pField->m_crColor = m_crWindowBg;
+        if (!m_textFields.Add(pField))
+        {
+            delete pField;
+            break;
+        }
+    }
+}
+
+void CTarnixDoc::ReadWindowIcon()
+{
+    DestroyIcons();
+    if (m_strWelcomeIcon.IsEmpty())
+        return;
+    std::unique_ptr<IconFile> icon = ReadIconFile(m_strWelcomeIcon, m_bShowErrors);
+    if (!icon)
+        return;
+    int nBits = MainWindowBitsPerPixel();
+    int nBig = ChooseIconImage(*icon, 32, nBits);
+    int nSmall = ChooseIconImage(*icon, 16, nBits);
+    if (nBig < 0 || nSmall < 0)
+        return;
+    m_hIconBig = CreateIconFromImage(&icon->images[nBig]);
+    m_hIconSmall = CreateIconFromImage(&icon->images[nSmall]);
+    m_bHasIcon = m_hIconBig != nullptr || m_hIconSmall != nullptr;
+}
+
+void CTarnixDoc::ReadTooltip()
+{
+    m_pSettings->GetTooltip(m_bTooltip, m_nTooltipX, m_nTooltipY, m_nTooltipW, m_nTooltipH, m_bTooltipTransparent,
+                            m_crTooltip, m_tooltipFont, m_strTooltipText, m_bTooltipCenter);
+    m_rcTooltip.SetRect(m_nTooltipX, m_nTooltipY, m_nTooltipX + m_nTooltipW, m_nTooltipY + m_nTooltipH);
+}
+
+void CTarnixDoc::DestroyIcons()
+{
+    if (m_hIconBig != nullptr)
+        ::DestroyIcon(m_hIconBig);
+    if (m_hIconSmall != nullptr)
+        ::DestroyIcon(m_hIconSmall);
+    m_hIconBig = m_hIconSmall = nullptr;
+    m_bHasIcon = 0;
+}

@@ -2,17 +2,65 @@
 
 #include "framework/FrameWnd.h"
 #include "framework/Ids.h"
+#include "player/PlayerApp.h"
+#include "player/PlayerMessages.h"
+#include "player/TarnixDoc.h"
 
 IMPLEMENT_DYNCREATE(CTarnixView, CView)
+
+// void OnRunStartWindow(); LRESULT OnMenuChoice(WPARAM, LPARAM)
+BEGIN_MESSAGE_MAP(CTarnixView, CView)
+    ON_COMMAND(ID_RUN_STARTWND, OnRunStartWindow)
+    ON_MESSAGE(WM_TARNIX_MENUCHOICE, OnMenuChoice)
+END_MESSAGE_MAP()
+
+CTarnixView::CTarnixView() : m_bStarted(0), m_pStartWnd(nullptr)
+{
+}
+
+CTarnixDoc* CTarnixView::GetDocument() const
+{
+    return dynamic_cast<CTarnixDoc*>(m_pDocument);
+}
 
 void CTarnixView::OnInitialUpdate()
 {
     CView::OnInitialUpdate();
-    // The player ends when its start window has run; until there is a start
-    // window, that is at once.
-    GetParentFrame()->PostMessage(WM_COMMAND, ID_APP_EXIT);
+    CTarnixDoc* pDoc = GetDocument();
+    CPlayerApp* pApp = GetPlayerApp();
+    if (pDoc == nullptr)
+        return;
+    if (pApp != nullptr)
+        pDoc->LoadPage(&pApp->m_settings, this);
+    m_brDesktop.CreateSolidBrush(pDoc->m_crDesktop);
 }
 
-void CTarnixView::OnDraw(CDC* /*pDC*/)
+void CTarnixView::OnDraw(CDC* pDC)
 {
+    CRect client;
+    GetClientRect(&client);
+    pDC->FillRect(&client, &m_brDesktop);
+    if (!m_bStarted)
+    {
+        m_bStarted = 1;
+        PostMessage(WM_COMMAND, ID_RUN_STARTWND);
+    }
+}
+
+void CTarnixView::OnRunStartWindow()
+{
+    // The start window runs here modally; when it is over, so is the program.
+    m_pStartWnd = nullptr;
+    CWnd* pMain = AfxGetMainWnd();
+    if (AfxHwnd(pMain) == nullptr)
+        return;
+    pMain->ShowWindow(SW_HIDE);
+    pMain->PostMessage(WM_COMMAND, ID_APP_EXIT);
+}
+
+LRESULT CTarnixView::OnMenuChoice(WPARAM wParam, LPARAM)
+{
+    if (AfxHwnd(m_pStartWnd) != nullptr)
+        m_pStartWnd->SendMessage(WM_TARNIX_MENUCHOICE, wParam);
+    return 0;
 }

@@ -1,0 +1,457 @@
+#include "player/TarnixDoc.h"
+
+#include "framework/Afx.h"
+#include "player/PlayerApp.h"
+#include "shared/menuobj/ActionKeywords.h"
+#include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/ViewerCreateStruct.h"
+#include "shared/support/ProjectSettings.h"
+
+#include "PlayerTestFiles.h"
+#include "helpers/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+
+using testing_support::TempFolder;
+
+namespace {
+
+CString Lines(std::initializer_list<LPCSTR> lines)
+{
+    CString text;
+    for (LPCSTR line : lines)
+        text += CString(line) + "\r\n";
+    return text;
+}
+
+CSize ScreenSize()
+{
+    RECT screen;
+    GetWindowRect(GetDesktopWindow(), &screen);
+    return CSize(screen.right - screen.left, screen.bottom - screen.top);
+}
+
+// A page written by the test into a project folder of its own, loaded into a
+// fresh document as the view's first load.
+class TarnixDocTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(nullptr, GetPlayerApp());
+        GetPlayerApp()->m_nLoadCount = 0;
+        m_pDoc.reset(static_cast<CTarnixDoc*>(RUNTIME_CLASS(CTarnixDoc)->CreateObject()));
+    }
+
+    // Each page goes into a file of its own, so that no cached profile of an
+    // earlier page can answer.
+    CTarnixDoc& Load(const CString& page, BOOL bWithWindow = TRUE)
+    {
+        CString name;
+        name.Format("Page%d.ini", ++m_nPages);
+        m_settings.SetProjectFile(m_folder.Write(name, page));
+        m_pDoc->LoadPage(&m_settings, bWithWindow ? CWnd::GetDesktopWindow() : nullptr);
+        return *m_pDoc;
+    }
+    CMButCreateStruct* Button(int nIndex) { return static_cast<CMButCreateStruct*>(m_pDoc->m_buttons[nIndex]); }
+
+    TempFolder m_folder;
+    CProjectSettings m_settings;
+    std::unique_ptr<CTarnixDoc> m_pDoc;
+    int m_nPages = 0;
+};
+
+CString ButtonSections(std::initializer_list<int> numbers)
+{
+    CString text;
+    for (int n : numbers)
+    {
+        CString section;
+        section.Format("[BUTTON%d]\r\nENABLE=1\r\nTEXT=B%d\r\n", n, n);
+        text += section;
+    }
+    return text;
+}
+
+TEST_F(TarnixDocTest, ButtonSectionsWithGapsAreNumberedInOrder)
+{
+    CTarnixDoc& doc = Load(ButtonSections({ 1, 3, 15 }));
+    ASSERT_EQ(3, doc.m_buttons.GetSize());
+    LPCSTR captions[] = { "B1", "B3", "B15" };
+    for (int i = 0; i < 3; ++i)
+    {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(i, Button(i)->m_nNumber);
+        EXPECT_EQ(CString(captions[i]), Button(i)->m_strText);
+    }
+}
+
+TEST_F(TarnixDocTest, ButtonsBeyondTheMaximumAreDropped)
+{
+    CTarnixDoc& doc = Load(ButtonSections({ 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 }));
+    ASSERT_EQ(10, doc.m_buttons.GetSize());
+    EXPECT_EQ(CString("B10"), Button(9)->m_strText);
+}
+
+TEST_F(TarnixDocTest, ButtonTakesItsSectionAndThePageSettings)
+{
+    CString picture = player_test::WriteBmp(m_folder, "pic.bmp", 4, 4);
+    CTarnixDoc& doc = Load(Lines({
+        "[WINDOWBGCOLOR]", "RED=1", "GREEN=2", "BLUE=3",
+        "[BUTTONS]", "BRIGHTNESS=70", "HOOVER=1", "BUTTON_FONT_SIZE=-22",
+        "[BUTTON2]", "ENABLE=1", "STYLE=BITMAP", "X=10", "Y=20", "W=30", "H=40", "TEXT=Start",
+        "DOKUMENT=_CURRENTDIR_\\my file.pdf", "APPLIKATION=\"C:\\a b\\x.exe\"", "PARAMETER=-p x",
+        "FUNKTION=MESSAGE", "BMP=_CURRENTDIR_\\pic.bmp", "TOOLTIP=Tip", "STOPSOUND=1", "SOUNDFILE=s.wav",
+        "IDLE_FONT_SIZE=-11", "OVER_FONT_SIZE=-12", "DOWN_FONT_SIZE=-13",
+    }));
+    ASSERT_EQ(1, doc.m_buttons.GetSize());
+    CMButCreateStruct* b = Button(0);
+    EXPECT_EQ(CString("B"), b->m_strStyle);
+    EXPECT_EQ(CRect(10, 20, 40, 60), CRect(b->m_rect));
+    EXPECT_EQ(CString("Start"), b->m_strText);
+    // Names with a blank are quoted once; the parameter stays as it is.
+    EXPECT_EQ("\"" + doc.m_strProjectFolder + "\\my file.pdf\"", b->m_strDocument);
+    EXPECT_EQ(CString("\"C:\\a b\\x.exe\""), b->m_strApplication);
+    EXPECT_EQ(CString("-p x"), b->m_strParameter);
+    EXPECT_EQ(ACTION_MESSAGE, b->m_nAction);
+    EXPECT_EQ(0, picture.CompareNoCase(b->m_strBitmap));
+    EXPECT_EQ(CString("Tip"), b->m_strToolTip);
+    EXPECT_EQ(1, b->m_bStopSound);
+    EXPECT_EQ(0, b->m_bStartSound);
+    EXPECT_EQ(CString("s.wav"), b->m_strSoundFile);
+    EXPECT_EQ(-22, b->m_font.m_logFont.lfHeight);
+    EXPECT_EQ(-11, b->m_fontIdle.m_logFont.lfHeight);
+    EXPECT_EQ(-12, b->m_fontOver.m_logFont.lfHeight);
+    EXPECT_EQ(-13, b->m_fontDown.m_logFont.lfHeight);
+    EXPECT_EQ(70, b->m_nBrightness);
+    EXPECT_EQ(1, b->m_bHoverEffect);
+    EXPECT_EQ(RGB(1, 2, 3), b->m_crColor);
+}
+
+TEST_F(TarnixDocTest, PictureButtonsWithoutTheirPictureAreDrawnAsWindowButtons)
+{
+    player_test::WriteBmp(m_folder, "here.bmp", 4, 4);
+    CTarnixDoc& doc = Load(Lines({
+        "[BUTTON1]", "ENABLE=1", "STYLE=BITMAP", "BMP=_CURRENTDIR_\\missing.bmp",
+        "[BUTTON2]", "ENABLE=1", "STYLE=OFFICE",
+        "[BUTTON3]", "ENABLE=1", "STYLE=MONOCHROME", "BMP=_CURRENTDIR_\\missing.bmp",
+        "[BUTTON4]", "ENABLE=1", "STYLE=BITMAP", "BMP=_CURRENTDIR_\\here.bmp",
+        "[BUTTON5]", "ENABLE=1", "STYLE=COLOR", "BMP=_CURRENTDIR_\\missing.bmp",
+    }));
+    ASSERT_EQ(5, doc.m_buttons.GetSize());
+    LPCSTR styles[] = { "WINDOWS", "WINDOWS", "WINDOWS", "B", "C" };
+    for (int i = 0; i < 5; ++i)
+    {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(CString(styles[i]), Button(i)->m_strStyle);
+    }
+}
+
+TEST_F(TarnixDocTest, GifAndJpgPicturesNeedTheDecoder)
+{
+    CString gif = m_folder.Write("a.GIF", "x");
+    CString jpg = m_folder.Write("a.jpg", "x");
+    CString bmp = m_folder.Write("a.bmp", "x");
+    struct Case
+    {
+        LPCSTR style;
+        CString file;
+        BOOL gifSupport;
+        LPCSTR expected;
+    } cases[] = {
+        { "B", gif, FALSE, "WINDOWS" }, { "O", jpg, FALSE, "WINDOWS" }, { "M", bmp, FALSE, "M" },
+        { "B", gif, TRUE, "B" },        { "I", jpg, FALSE, "I" },        { " ", "", FALSE, " " },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.file + " " + c.style);
+        EXPECT_EQ(CString(c.expected), CTarnixDoc::ButtonStyleFor(c.style, c.file, c.gifSupport));
+    }
+    // The platform under test decodes the program's own GIF.
+    EXPECT_TRUE(Load("").m_bGifSupport);
+}
+
+TEST_F(TarnixDocTest, WindowSizeRules)
+{
+    CSize screen = ScreenSize();
+    const int nFitW = 640 + 12 < screen.cx ? 640 + 12 : screen.cx;
+    const int nFitH = 480 + 31 < screen.cy ? 480 + 31 : screen.cy;
+    player_test::WriteBmp(m_folder, "bg.bmp", 640, 480);
+    struct Case
+    {
+        LPCSTR name;
+        CString page;
+        CRect expected;   // x, y, width, height as left, top, right, bottom
+    } cases[] = {
+        { "nothing given", "", CRect((screen.cx - 120) / 2, (screen.cy - 50) / 2, 120, 50) },
+        { "too small", Lines({ "[WINDOWPOS]", "X=5", "Y=6", "[WINDOWSIZE]", "W=50", "H=20" }), CRect(5, 6, 120, 50) },
+        { "larger than the screen", Lines({ "[WINDOWPOS]", "X=0", "Y=0", "[WINDOWSIZE]", "W=99999", "H=99999" }),
+          CRect(0, 0, screen.cx, screen.cy) },
+        { "background image",
+          Lines({ "[WINDOW]", "IMAGE=1", "IMAGEFILE=_CURRENTDIR_\\bg.bmp" }),
+          CRect((screen.cx - nFitW) / 2, (screen.cy - nFitH) / 2, nFitW, nFitH) },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CTarnixDoc& doc = Load(c.page);
+        EXPECT_EQ(c.expected, CRect(doc.m_nWinX, doc.m_nWinY, doc.m_nWinW, doc.m_nWinH));
+    }
+}
+
+TEST_F(TarnixDocTest, BackgroundImageIsLoadedOrForgotten)
+{
+    player_test::WriteBmp(m_folder, "bg.bmp", 64, 48);
+    CTarnixDoc& doc = Load(Lines({ "[WINDOW]", "IMAGE=1", "IMAGEFILE=_CURRENTDIR_\\bg.bmp", "IMAGE_X=3",
+                                   "IMAGE_REPEAT=1" }));
+    EXPECT_TRUE(doc.m_bHasBgImage);
+    EXPECT_TRUE(doc.m_bBgFromDib);
+    EXPECT_EQ(64, doc.m_nBgWidth);
+    EXPECT_EQ(48, doc.m_nBgHeight);
+    EXPECT_EQ(3, doc.m_nBgImageX);
+    EXPECT_EQ(1, doc.m_nBgImageRepeat);
+    EXPECT_EQ(0, (doc.m_strProjectFolder + "\\bg.bmp").CompareNoCase(doc.m_strBgImage));
+
+    // A picture that cannot be read leaves no image, and no message without ERROR.
+    testing_support::MessageBoxRecorder boxes;
+    Load(Lines({ "[WINDOW]", "IMAGE=1", "IMAGEFILE=_CURRENTDIR_\\gone.jpg" }));
+    EXPECT_FALSE(doc.m_bHasBgImage);
+    EXPECT_TRUE(doc.m_strBgImage.IsEmpty());
+    EXPECT_EQ(1, doc.m_nBgWidth);
+    EXPECT_EQ(1, doc.m_nBgHeight);
+    EXPECT_EQ(0u, boxes.Count());
+}
+
+TEST_F(TarnixDocTest, WindowSettingsAndTheirLimits)
+{
+    struct Case
+    {
+        LPCSTR corner;
+        int expected;
+    } cases[] = { { "600", 512 }, { "-5", 0 }, { "7", 7 }, { nullptr, 1 } };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.corner ? c.corner : "default");
+        CString page = c.corner ? Lines({ "[WINDOW]", "CORNERWIDTH=" + CString(c.corner),
+                                          "CORNERHEIGHT=" + CString(c.corner) })
+                                : CString();
+        CTarnixDoc& doc = Load(page);
+        EXPECT_EQ(c.expected, doc.m_nCornerW);
+        EXPECT_EQ(c.expected, doc.m_nCornerH);
+    }
+
+    CTarnixDoc& doc = Load(Lines({ "[WINDOW]", "TITLE=Mein Menü", "BORDER=0", "ESCEXIT=1", "ERROR=1",
+                                   "[WINDOWSIZE]", "SIZETYPE=0", "[DESKTOP]", "PAINT=1", "RED=10", "GREEN=20",
+                                   "BLUE=30" }));
+    EXPECT_EQ(CString("Mein Menü"), doc.m_strTitle);
+    EXPECT_EQ(0, doc.m_bBorder);
+    EXPECT_EQ(1, doc.m_bEscExit);
+    EXPECT_EQ(1, doc.m_bShowErrors);
+    EXPECT_EQ(0, doc.m_nSizeType);
+    EXPECT_EQ(1, doc.m_bPaintDesktop);
+    EXPECT_EQ(RGB(10, 20, 30), doc.m_crDesktop);
+
+    Load("");
+    EXPECT_EQ(CString("Tarnix"), doc.m_strTitle);
+    EXPECT_EQ(1, doc.m_bBorder);
+    EXPECT_EQ(RGB(196, 196, 196), doc.m_crWindowBg);
+    EXPECT_EQ(RGB(255, 255, 255), doc.m_crDesktop);
+    EXPECT_EQ(1, doc.m_nSizeType);
+}
+
+TEST_F(TarnixDocTest, WelcomeTimeIsClampedAndTheWelcomeShowsOnce)
+{
+    struct Case
+    {
+        LPCSTR time;
+        int expected;
+    } cases[] = { { "0", 1 }, { "30", 20 }, { "7", 7 } };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.time);
+        EXPECT_EQ(c.expected, Load(Lines({ "[WELCOME]", "TIME=" + CString(c.time) })).m_nWelcomeTime);
+    }
+
+    CString page = Lines({ "[WELCOME]", "ENABLE=1", "TEXT1=Hallo", "IMAGE=1", "IMAGEFILE=_CURRENTDIR_\\w.bmp",
+                           "RED=0", "GREEN=0", "BLUE=128" });
+    GetPlayerApp()->m_nLoadCount = 0;
+    CTarnixDoc& doc = Load(page);
+    EXPECT_TRUE(doc.m_bWelcome);
+    EXPECT_EQ(CString("Hallo"), doc.m_strWelcomeText[0]);
+    EXPECT_EQ(1, doc.m_bWelcomeImage);
+    EXPECT_EQ(0, (doc.m_strProjectFolder + "\\w.bmp").CompareNoCase(doc.m_strWelcomeImageFile));
+    EXPECT_EQ(RGB(0, 0, 128), doc.m_crWelcome);
+    EXPECT_EQ(1, GetPlayerApp()->m_nLoadCount);
+
+    // A page change reads the page again, without the welcome screen.
+    Load(page);
+    EXPECT_FALSE(doc.m_bWelcome);
+    EXPECT_EQ(2, GetPlayerApp()->m_nLoadCount);
+}
+
+TEST_F(TarnixDocTest, TextsAndTextFields)
+{
+    CTarnixDoc& doc = Load(Lines({
+        "[WINDOWBGCOLOR]", "RED=9", "GREEN=9", "BLUE=9",
+        "[TEXT1]", "X=1", "Y=2", "TEXT=Eins", "TEXT_FONT_SIZE=-30",
+        "[TEXT3]", "X=5", "Y=6", "TEXT=Drei",
+        "[TEXTFELD1]", "X=10", "Y=20", "W=100", "H=200", "BILDLAUF_HOR=0", "DOKUMENT=_CURRENTDIR_\\a.txt",
+        "[TEXTFELD2]", "X=1", "Y=1",
+    }));
+    ASSERT_EQ(2, doc.m_texts.GetSize());
+    CMTextCreateStruct* pFirst = static_cast<CMTextCreateStruct*>(doc.m_texts[0]);
+    CMTextCreateStruct* pSecond = static_cast<CMTextCreateStruct*>(doc.m_texts[1]);
+    EXPECT_EQ(1, pFirst->m_nNumber);
+    EXPECT_EQ(3, pSecond->m_nNumber);
+    EXPECT_EQ(CRect(1, 2, 101, 26), CRect(pFirst->m_rect));
+    EXPECT_EQ(CString("Drei"), pSecond->m_strText);
+    EXPECT_EQ(-30, pFirst->m_font.m_logFont.lfHeight);
+    EXPECT_EQ(RGB(9, 9, 9), pFirst->m_crColor);
+
+    // One text field per page.
+    ASSERT_EQ(1, doc.m_textFields.GetSize());
+    CViewerCreateStruct* pField = static_cast<CViewerCreateStruct*>(doc.m_textFields[0]);
+    EXPECT_EQ(1, pField->m_nNumber);
+    EXPECT_EQ(CRect(10, 20, 110, 220), CRect(pField->m_rect));
+    EXPECT_EQ(0, pField->m_bScrollHorz);
+    EXPECT_EQ(1, pField->m_bScrollVert);
+    EXPECT_EQ(1, pField->m_bBorder);
+    EXPECT_EQ(0, (doc.m_strProjectFolder + "\\a.txt").CompareNoCase(pField->m_strDocument));
+
+    EXPECT_EQ(0, doc.m_videos.GetSize() + doc.m_speakers.GetSize() + doc.m_images.GetSize() +
+                     doc.m_fileLists.GetSize());
+}
+
+TEST_F(TarnixDocTest, WithoutAWindowOnlyThePageSettingsAreRead)
+{
+    player_test::WriteIcon(m_folder, "app.ico", { { 32, 4 } });
+    CString page = ButtonSections({ 1 }) +
+                   Lines({ "[TEXT1]", "X=1", "Y=1", "[WELCOME]", "ICON=_CURRENTDIR_\\app.ico", "[SOUND]", "ENABLE=1",
+                           "FILE=_CURRENTDIR_\\bg.mid", "REPEAT=1", "[TOOLTIP]", "ENABLE=1", "[WINDOW]", "TITLE=T" });
+    CTarnixDoc& doc = Load(page);
+    EXPECT_EQ(1, doc.m_buttons.GetSize());
+    EXPECT_TRUE(doc.m_bHasIcon);
+
+    Load(page, FALSE);
+    EXPECT_EQ(0, doc.m_buttons.GetSize());
+    EXPECT_EQ(0, doc.m_texts.GetSize());
+    EXPECT_FALSE(doc.m_bHasIcon);
+    EXPECT_EQ(nullptr, doc.m_hIconBig);
+    EXPECT_EQ(CString("T"), doc.m_strTitle);
+    EXPECT_EQ(1, doc.m_bSoundEnabled);
+    EXPECT_EQ(1, doc.m_bSoundRepeat);
+    EXPECT_EQ(0, (doc.m_strProjectFolder + "\\bg.mid").CompareNoCase(doc.m_strSoundFile));
+}
+
+TEST_F(TarnixDocTest, TooltipSettingsAndTheirRectangle)
+{
+    CTarnixDoc& doc = Load(Lines({ "[TOOLTIP]", "ENABLE=1", "X=10", "Y=20", "W=300", "H=40", "CENTER=1",
+                                   "BGTRANSPARENT=1", "DEFAULTTEXT=Hilfe", "TOOLTIP_FONT_SIZE=-17", "RED=1",
+                                   "GREEN=2", "BLUE=3" }));
+    EXPECT_TRUE(doc.m_bTooltip);
+    EXPECT_EQ(CRect(10, 20, 310, 60), doc.m_rcTooltip);
+    EXPECT_TRUE(doc.m_bTooltipCenter);
+    EXPECT_TRUE(doc.m_bTooltipTransparent);
+    EXPECT_EQ(CString("Hilfe"), doc.m_strTooltipText);
+    EXPECT_EQ(-17, doc.m_tooltipFont.m_logFont.lfHeight);
+    EXPECT_EQ(RGB(1, 2, 3), doc.m_crTooltip);
+}
+
+TEST_F(TarnixDocTest, PopupItemIsReadFromThePage)
+{
+    CTarnixDoc& doc = Load(Lines({ "[POPUPMENU00]", "ITEM00=TEXT=Eins:DOCUMENT=a.txt", "[POPUPMENU01]", "X=1" }));
+    CString item = "?";
+    EXPECT_TRUE(doc.ReadPopupItems("POPUPMENU00", item));
+    EXPECT_EQ(CString("TEXT=Eins:DOCUMENT=a.txt"), item);
+    item = "?";
+    EXPECT_FALSE(doc.ReadPopupItems("POPUPMENU01", item));
+    EXPECT_EQ(CString("?"), item);
+}
+
+TEST_F(TarnixDocTest, WindowIconsAreMadeFromTheWelcomeIcon)
+{
+    player_test::WriteIcon(m_folder, "app.ico", { { 16, 4 }, { 32, 4 }, { 48, 8 } });
+    CTarnixDoc& doc = Load(Lines({ "[WELCOME]", "ICON=_CURRENTDIR_\\app.ico" }));
+    ASSERT_TRUE(doc.m_bHasIcon);
+    struct Case
+    {
+        HICON hIcon;
+        LONG width;
+    } cases[] = { { doc.m_hIconBig, 32 }, { doc.m_hIconSmall, 16 } };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.width);
+        ICONINFO info = {};
+        ASSERT_TRUE(GetIconInfo(c.hIcon, &info));
+        BITMAP mask = {};
+        GetObjectA(info.hbmMask, sizeof(mask), &mask);
+        EXPECT_EQ(c.width, mask.bmWidth);
+        DeleteObject(info.hbmMask);
+        if (info.hbmColor != nullptr)
+            DeleteObject(info.hbmColor);
+    }
+
+    // A file that is no icon gives none; the message only with ERROR.
+    m_folder.Write("bad.ico", "not an icon at all");
+    testing_support::MessageBoxRecorder boxes;
+    Load(Lines({ "[WELCOME]", "ICON=_CURRENTDIR_\\bad.ico" }));
+    EXPECT_FALSE(doc.m_bHasIcon);
+    EXPECT_EQ(0u, boxes.Count());
+    Load(Lines({ "[WELCOME]", "ICON=_CURRENTDIR_\\bad.ico", "[WINDOW]", "ERROR=1" }));
+    EXPECT_FALSE(doc.m_bHasIcon);
+    EXPECT_EQ(1u, boxes.Count());
+}
+
+TEST(TarnixDocIcons, ImageChoice)
+{
+    auto Icon = [](std::initializer_list<std::pair<UINT, UINT>> sizesAndBits) {
+        IconFile icon;
+        for (const auto& sizeAndBits : sizesAndBits)
+        {
+            IconImage image;
+            image.nWidth = image.nHeight = sizeAndBits.first;
+            image.nBitsPerPixel = sizeAndBits.second;
+            icon.images.push_back(image);
+        }
+        return icon;
+    };
+    struct Case
+    {
+        LPCSTR name;
+        IconFile icon;
+        UINT width;
+        int screenBits;
+        int expected;
+    } cases[] = {
+        { "closest depth", Icon({ { 32, 4 }, { 32, 8 }, { 32, 32 } }), 32, 16, 1 },
+        { "tie goes to the earlier", Icon({ { 32, 4 }, { 32, 12 } }), 32, 8, 0 },
+        { "width decides first", Icon({ { 16, 24 }, { 32, 1 } }), 32, 24, 1 },
+        { "no such width: the first", Icon({ { 48, 8 }, { 16, 8 } }), 32, 8, 0 },
+        { "only four are looked at", Icon({ { 16, 4 }, { 16, 4 }, { 16, 4 }, { 16, 4 }, { 32, 4 } }), 32, 4, 0 },
+        { "no images", Icon({}), 32, 8, -1 },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.expected, CTarnixDoc::ChooseIconImage(c.icon, c.width, c.screenBits));
+    }
+}
+
+TEST_F(TarnixDocTest, AMissingPageGivesTheDefaultPage)
+{
+    m_settings.SetProjectFile(m_folder.File("nothing.ini"));
+    m_pDoc->LoadPage(&m_settings, CWnd::GetDesktopWindow());
+    CTarnixDoc& doc = *m_pDoc;
+    EXPECT_EQ(0, doc.m_buttons.GetSize() + doc.m_texts.GetSize() + doc.m_textFields.GetSize());
+    EXPECT_FALSE(doc.m_bHasBgImage);
+    EXPECT_FALSE(doc.m_bWelcome);
+    EXPECT_FALSE(doc.m_bSoundEnabled);
+    EXPECT_EQ(120, doc.m_nWinW);
+    EXPECT_EQ(50, doc.m_nWinH);
+}
+
+} // namespace
