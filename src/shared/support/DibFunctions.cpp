@@ -162,7 +162,7 @@ WORD RoundedBitCount(const BITMAP& bm)
 BOOL PaintDibImpl(CDC* pDC, const RECT& rcTarget, HGLOBAL hDib, const RECT& rcSource, HPALETTE hPalette,
                   bool bUnscaledWhenSameSize)
 {
-    HDC hDC = pDC->GetSafeHdc();
+    HDC hDC = pDC != nullptr ? pDC->m_hDC : nullptr;
     DibLock dib(hDib);
     if (hDC == nullptr || !dib.IsValid())
         return FALSE;

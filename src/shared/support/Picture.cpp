@@ -180,7 +180,7 @@ HPALETTE CPicture::GetPalette() const
 
 BOOL CPicture::Render(CDC* pDC, const RECT& rc)
 {
-    if (pDC == nullptr || pDC->GetSafeHdc() == nullptr || m_pPicture == nullptr)
+    if (pDC == nullptr || pDC->m_hDC == nullptr || m_pPicture == nullptr)
         return FALSE;
     OLE_XSIZE_HIMETRIC cx;
     OLE_YSIZE_HIMETRIC cy;
