@@ -4,6 +4,7 @@
 #include "framework/File.h"
 #include "shared/support/ScreenDepth.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -52,21 +53,31 @@ bool ReadExactly(HANDLE hFile, void* pBuffer, DWORD nCount)
     return ReadFile(hFile, pBuffer, nCount, &nRead, nullptr) && nRead == nCount;
 }
 
-// Where the pixels of a BMP file start: the file header's pixel offset, or
-// directly behind the colour table when that offset is 0.
-ULONGLONG PixelFileOffset(const BITMAPFILEHEADER& bfh, const DibLayout& layout)
+// Newer info headers (108 and 124 bytes) add colour-space fields behind the
+// classic 40 bytes; the pictures they describe read like those of the classic
+// header, which is what the DIB keeps.
+bool IsExtendedInfoHeader(DWORD nSize)
 {
-    return bfh.bfOffBits != 0 ? bfh.bfOffBits : ULONGLONG(sizeof(BITMAPFILEHEADER)) + layout.BitsOffset();
+    return nSize == sizeof(BITMAPV4HEADER) || nSize == sizeof(BITMAPV5HEADER);
+}
+
+// Where the pixels of a BMP file start: the file header's pixel offset, or
+// directly behind the colour table when that offset is 0. nStoredHeader is
+// the size of the header as the file holds it.
+ULONGLONG PixelFileOffset(const BITMAPFILEHEADER& bfh, const DibLayout& layout, DWORD nStoredHeader)
+{
+    return bfh.bfOffBits != 0 ? bfh.bfOffBits
+                              : ULONGLONG(sizeof(BITMAPFILEHEADER)) + nStoredHeader + layout.nPaletteBytes;
 }
 
 // The file must hold the colour table behind the header and the pixels at
 // their offset, which lies behind the headers; checked before anything is
 // allocated for them.
-bool FileHoldsDib(ULONGLONG nFileSize, const BITMAPFILEHEADER& bfh, const DibLayout& layout)
+bool FileHoldsDib(ULONGLONG nFileSize, const BITMAPFILEHEADER& bfh, const DibLayout& layout, DWORD nStoredHeader)
 {
-    const ULONGLONG nTableEnd = sizeof(BITMAPFILEHEADER) + ULONGLONG(layout.BitsOffset());
-    const ULONGLONG nPixelStart = PixelFileOffset(bfh, layout);
-    return nPixelStart >= sizeof(BITMAPFILEHEADER) + layout.nHeaderBytes && nTableEnd <= nFileSize &&
+    const ULONGLONG nHeadersEnd = sizeof(BITMAPFILEHEADER) + ULONGLONG(nStoredHeader);
+    const ULONGLONG nPixelStart = PixelFileOffset(bfh, layout, nStoredHeader);
+    return nPixelStart >= nHeadersEnd && nHeadersEnd + layout.nPaletteBytes <= nFileSize &&
            nPixelStart + layout.nImageBytes <= nFileSize;
 }
 
@@ -87,10 +98,14 @@ HGLOBAL ReadDibFromHandle(HANDLE hFile)
     BITMAPINFOHEADER bih;
     if (!ReadExactly(hFile, &bfh, sizeof(bfh)) || bfh.bfType != kBmpType)
         return nullptr;
-    if (!ReadExactly(hFile, &bih, sizeof(bih)) || bih.biSize != sizeof(bih))
+    if (!ReadExactly(hFile, &bih, sizeof(bih)))
         return nullptr;
+    const DWORD nStoredHeader = bih.biSize;
+    if (IsExtendedInfoHeader(nStoredHeader))
+        bih.biSize = sizeof(bih);
     DibLayout layout;
-    if (!GetDibLayout(&bih, sizeof(bih), layout) || !FileHoldsDib(ULONGLONG(size.QuadPart), bfh, layout))
+    if (bih.biSize != sizeof(bih) || !GetDibLayout(&bih, sizeof(bih), layout) ||
+        !FileHoldsDib(ULONGLONG(size.QuadPart), bfh, layout, nStoredHeader))
         return nullptr;
 
     GlobalBlockPtr block(GlobalAlloc(GHND, layout.TotalBytes()));
@@ -103,10 +118,12 @@ HGLOBAL ReadDibFromHandle(HANDLE hFile)
             return nullptr;
         memcpy(pDib, &bih, sizeof(bih));
         StoreColorCount(reinterpret_cast<BITMAPINFOHEADER*>(pDib), layout);
-        if (!ReadExactly(hFile, pDib + sizeof(bih), layout.nPaletteBytes))
-            return nullptr;
         LARGE_INTEGER offset;
-        offset.QuadPart = LONGLONG(PixelFileOffset(bfh, layout));
+        offset.QuadPart = LONGLONG(sizeof(bfh) + nStoredHeader);
+        if (!SetFilePointerEx(hFile, offset, nullptr, FILE_BEGIN) ||
+            !ReadExactly(hFile, pDib + sizeof(bih), layout.nPaletteBytes))
+            return nullptr;
+        offset.QuadPart = LONGLONG(PixelFileOffset(bfh, layout, nStoredHeader));
         if (!SetFilePointerEx(hFile, offset, nullptr, FILE_BEGIN))
             return nullptr;
         if (!ReadExactly(hFile, pDib + layout.BitsOffset(), layout.nImageBytes))
@@ -258,16 +275,28 @@ HGLOBAL ReadDibFromFile(CFile& file)
     BITMAPFILEHEADER bfh;
     if (nLength < sizeof(bfh) || file.Read(&bfh, sizeof(bfh)) != sizeof(bfh) || bfh.bfType != kBmpType)
         return nullptr;
-    const ULONGLONG nRest = nLength - sizeof(bfh);
     BITMAPINFOHEADER header;   // large enough for either kind of header
-    const UINT nHeaderRead = file.Read(&header, UINT(nRest < sizeof(header) ? nRest : sizeof(header)));
+    const ULONGLONG nAfterFileHeader = nLength - sizeof(bfh);
+    const UINT nHeaderRead = file.Read(&header, UINT(std::min<ULONGLONG>(nAfterFileHeader, sizeof(header))));
+    DWORD nStoredHeader = nHeaderRead >= sizeof(DWORD) ? header.biSize : 0;
+    if (IsExtendedInfoHeader(nStoredHeader) && nHeaderRead == sizeof(header))
+    {
+        file.Seek(LONGLONG(nStoredHeader - sizeof(header)), CFile::current);
+        header.biSize = sizeof(header);
+    }
     DibLayout layout;
-    if (!GetDibLayout(&header, nHeaderRead, layout) || !FileHoldsDib(nLength, bfh, layout) ||
-        layout.TotalBytes() > nRest || nRest > 0x7FFFFFFF)
+    if (!GetDibLayout(&header, nHeaderRead, layout))
+        return nullptr;
+    if (!IsExtendedInfoHeader(nStoredHeader))
+        nStoredHeader = layout.nHeaderBytes;
+    if (!FileHoldsDib(nLength, bfh, layout, nStoredHeader))
         return nullptr;
 
-    // The DIB is the rest of the file; pixels that the file header places
-    // further on are moved to follow the colour table.
+    // The DIB is the rest of the file behind the headers; pixels that the file
+    // header places further on are moved to follow the colour table.
+    const ULONGLONG nRest = nLength - sizeof(bfh) - (nStoredHeader - layout.nHeaderBytes);
+    if (layout.TotalBytes() > nRest || nRest > 0x7FFFFFFF)
+        return nullptr;
     GlobalBlockPtr block(GlobalAlloc(GHND, SIZE_T(nRest)));
     if (!block)
         return nullptr;
@@ -279,7 +308,8 @@ HGLOBAL ReadDibFromFile(CFile& file)
     const UINT nBodyBytes = UINT(nRest - nHeaderRead);
     if (file.Read(pDib + nHeaderRead, nBodyBytes) != nBodyBytes)
         return nullptr;
-    const ULONGLONG nPixelStart = PixelFileOffset(bfh, layout) - sizeof(bfh);
+    const ULONGLONG nPixelStart = PixelFileOffset(bfh, layout, nStoredHeader) - sizeof(bfh) -
+                                  (nStoredHeader - layout.nHeaderBytes);
     if (nPixelStart != layout.BitsOffset())
         memmove(pDib + layout.BitsOffset(), pDib + nPixelStart, layout.nImageBytes);
     MakeDibBottomUp(pDib, layout);

@@ -151,6 +151,37 @@ TEST_F(DibImageTest, NothingToLoadLeavesTheImageInvalid)
     EXPECT_EQ(kFill, surface.At(0, 0));
 }
 
+TEST_F(DibImageTest, NewerHeadersReadAsTheClassicOne)
+{
+    TempFolder folder;
+    for (const TestBmp& bmp : { MakePattern(6, 5, 8, 20), MakePattern(5, 4, 24) })
+    {
+        SCOPED_TRACE(bmp.nBitCount);
+        const std::vector<BYTE> bytes = V5FileBytes(bmp);
+        CDibImage image;
+        ASSERT_TRUE(image.LoadFile(WriteBmp(folder, bytes)));
+        Surface surface(8, 8, kFill);
+        BorrowedDC dc(surface.DC());
+        image.Draw(&dc, 1, 1);
+        ExpectDrawn(surface, 8, bmp, 1, 1, 1);
+
+        CMemFile file(bytes.data(), UINT(bytes.size()));
+        HGLOBAL hDib = ReadDibFromFile(file);
+        ASSERT_NE(nullptr, hDib);
+        {
+            DibLock dib(hDib);
+            ASSERT_TRUE(dib.IsValid());
+            EXPECT_EQ(40u, dib.Info()->bmiHeader.biSize);
+        }
+        Surface again(8, 8, kFill);
+        BorrowedDC againDC(again.DC());
+        ASSERT_TRUE(PaintDib(&againDC, CRect(1, 1, 1 + bmp.nWidth, 1 + bmp.nHeight), hDib,
+                             CRect(0, 0, bmp.nWidth, bmp.nHeight), nullptr));
+        ExpectDrawn(again, 8, bmp, 1, 1, 1);
+        GlobalFree(hDib);
+    }
+}
+
 TEST_F(DibImageTest, ColoursUsedIsFilledInOnRead)
 {
     TempFolder folder;

@@ -47,6 +47,7 @@ std::vector<std::vector<BYTE>> BmpSeeds()
         BmpFileBytes(MakePattern(6, 5, 8)),
         BmpFileBytes(MakePattern(5, 7, 24, 0, true)),
         BmpFileBytes(MakePattern(3, 3, 32)),
+        V5FileBytes(MakePattern(4, 3, 8, 6)),
         Rle8File(),
     };
 }
