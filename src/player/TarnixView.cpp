@@ -49,7 +49,8 @@ void CTarnixView::OnDraw(CDC* pDC)
 
 void CTarnixView::OnRunStartWindow()
 {
-    // The start window runs here modally; when it is over, so is the program.
+    // The start window is to run here modally; the program ends as it ends
+    // after it: the frame hides and the application is told to exit.
     m_pStartWnd = nullptr;
     CWnd* pMain = AfxGetMainWnd();
     if (AfxHwnd(pMain) == nullptr)
