@@ -2,6 +2,7 @@
 
 #include "framework/MessageBox.h"
 #include "shared/support/DibLayout.h"
+#include "shared/support/FileHandle.h"
 #include "shared/support/DibSurface.h"
 #include "shared/support/Language.h"
 
@@ -11,25 +12,6 @@
 namespace {
 
 const WORD kBmpType = 0x4D42;   // "BM"
-
-// A file handle closed at the end of the scope.
-class FileHandle
-{
-public:
-    explicit FileHandle(HANDLE h) : m_h(h) {}
-    ~FileHandle()
-    {
-        if (IsOpen())
-            CloseHandle(m_h);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool IsOpen() const { return m_h != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_h; }
-
-private:
-    HANDLE m_h;
-};
 
 DWORD ReadUpTo(HANDLE hFile, void* pBuffer, DWORD nCount)
 {
@@ -131,7 +113,7 @@ BYTE* GetDibBitsPointer(BITMAPINFOHEADER* pHeader)
 
 PackedDib ReadBmpFile(LPCSTR lpszPath)
 {
-    FileHandle file(CreateFileA(lpszPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    CFileHandle file(CreateFileA(lpszPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen())
         return BmpFailure(lpszPath, kErrorOpening);
     LARGE_INTEGER fileSize;

@@ -2,6 +2,7 @@
 
 #include "framework/MessageBox.h"
 #include "shared/support/DibLayout.h"
+#include "shared/support/FileHandle.h"
 #include "shared/support/DibSurface.h"
 #include "shared/support/Language.h"
 
@@ -32,25 +33,6 @@ struct IconDirEntry
 #pragma pack(pop)
 
 const WORD kIconType = 1;
-
-// A file handle closed at the end of the scope.
-class FileHandle
-{
-public:
-    explicit FileHandle(HANDLE h) : m_h(h) {}
-    ~FileHandle()
-    {
-        if (IsOpen())
-            CloseHandle(m_h);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool IsOpen() const { return m_h != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_h; }
-
-private:
-    HANDLE m_h;
-};
 
 bool ReadExactly(HANDLE hFile, void* pBuffer, DWORD nCount)
 {
@@ -257,7 +239,7 @@ struct PictureInfo
 
 std::unique_ptr<IconFile> ReadIconFile(LPCSTR lpszPath, BOOL bShowErrors)
 {
-    FileHandle file(CreateFileA(lpszPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    CFileHandle file(CreateFileA(lpszPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen())
         return IconReadFailure(kOpenFailed, bShowErrors);
     IconFileHeader header;
@@ -296,7 +278,7 @@ HICON CreateIconFromImage(const IconImage* pImage)
 
 void WriteIconFile(const IconFile& icon, LPCSTR lpszPath)
 {
-    FileHandle file(CreateFileA(lpszPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    CFileHandle file(CreateFileA(lpszPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen())
     {
         AfxMessageBox("Error Opening File for Writing", MB_OK);
