@@ -102,6 +102,14 @@ CString TempFolder::Write(LPCSTR name, const void* data, size_t size) const
     return path;
 }
 
+CString Lines(std::initializer_list<LPCSTR> lines)
+{
+    CString text;
+    for (LPCSTR line : lines)
+        text += CString(line) + "\r\n";
+    return text;
+}
+
 std::vector<unsigned char> ReadFileBytes(LPCSTR path)
 {
     std::vector<unsigned char> bytes;

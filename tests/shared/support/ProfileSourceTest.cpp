@@ -6,18 +6,10 @@
 
 #include <initializer_list>
 
+using testing_support::Lines;
 using testing_support::TempFolder;
 
 namespace {
-
-// Project text as the editor writes it: every line ends in CR LF.
-CString Lines(std::initializer_list<LPCSTR> lines)
-{
-    CString text;
-    for (LPCSTR line : lines)
-        text += CString(line) + "\r\n";
-    return text;
-}
 
 CString Lookup(CProfileSource& source, LPCSTR section, LPCSTR key, LPCSTR def = "dflt", int size = 256)
 {

@@ -13,17 +13,10 @@
 #include <initializer_list>
 
 using testing_support::MessageBoxRecorder;
+using testing_support::Lines;
 using testing_support::TempFolder;
 
 namespace {
-
-CString Lines(std::initializer_list<LPCSTR> lines)
-{
-    CString text;
-    for (LPCSTR line : lines)
-        text += CString(line) + "\r\n";
-    return text;
-}
 
 CString LowerProgramFolder()
 {
