@@ -63,7 +63,7 @@ protected:
 
 // Each run takes seconds under the test display, so one run stands for the
 // others, whose choice of project is covered without the program.
-TEST_F(PlayerProgramTest, StartsOnTheProjectThatAutorunNamesShowsItsFrameAndEnds)
+TEST_F(PlayerProgramTest, StartsOnTheProjectThatAutorunNamesAndEndsCleanly)
 {
     m_app.Write("autorun.inf", "[autorun]\r\nopen=Tarnix.exe\r\nicon=Tarnix.ico\r\nparameter=Menu.ini\r\n");
     CopySampleProject("Menu.ini");
