@@ -22,3 +22,7 @@
 #define IDC_WELCOME_TEXT3 1012
 #define IDC_WELCOME_TEXT4 1013
 #define IDC_WELCOME_ICON 1016
+
+// The video dialog: the video in a child window, one button (Stop, then Close)
+// below it; sized and laid out for the video when it opens.
+#define IDD_VIDEO 130
