@@ -1,5 +1,6 @@
 #include "shared/menuobj/MObjBasis.h"
 
+#include "shared/menuobj/BasisObj.h"
 #include "shared/menuobj/TabLabel.h"
 
 #include "framework/Afx.h"
@@ -61,8 +62,11 @@ BOOL CMObjBasis::IsInsideRect(const RECT& rc) const
            && m_rcObject.bottom <= rc.bottom;
 }
 
+// The object's window paints itself into the page's DC.
 void CMObjBasis::Draw(CDC* pDC)
 {
+    if (m_pObjWnd)
+        m_pObjWnd->Draw(pDC);
     if (m_bEditMode)
         DrawSelectionFrame(pDC);
 }
@@ -173,7 +177,9 @@ int CMObjBasis::SetTabNumber(int nNumber)
 
 void CMObjBasis::MoveWindowTo(const RECT& rc)
 {
-    if (m_pMoveWnd)
+    if (m_pObjWnd)
+        m_pObjWnd->SetObjectRect(rc);
+    else if (m_pMoveWnd)
         m_pMoveWnd->MoveWindow(&rc, TRUE);
 }
 

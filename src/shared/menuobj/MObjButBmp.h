@@ -1,4 +1,4 @@
-// A button drawn from a picture file with its states side by side.
+// A button drawn from a picture file with its three states stacked.
 #pragma once
 
 #include "shared/menuobj/MObjButton.h"
@@ -6,4 +6,9 @@
 class CMObjButBmp : public CMObjButton
 {
     DECLARE_DYNAMIC(CMObjButBmp)
+public:
+    using CMObjButton::Create;
+    BOOL Create(CMButCreateStruct* pCrStruct, CWnd* pParent, int nID, COLORREF cr, BOOL bEditMode) override;
+    // The size follows the picture: nothing changes.
+    void SetWindowRect(int x, int y, int cx, int cy) override;
 };

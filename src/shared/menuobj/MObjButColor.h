@@ -6,4 +6,7 @@
 class CMObjButColor : public CMObjButton
 {
     DECLARE_DYNAMIC(CMObjButColor)
+public:
+    using CMObjButton::Create;
+    BOOL Create(CMButCreateStruct* pCrStruct, CWnd* pParent, int nID, COLORREF cr, BOOL bEditMode) override;
 };

@@ -6,4 +6,7 @@
 class CMObjButOffice : public CMObjButton
 {
     DECLARE_DYNAMIC(CMObjButOffice)
+public:
+    using CMObjButton::Create;
+    BOOL Create(CMButCreateStruct* pCrStruct, CWnd* pParent, int nID, COLORREF cr, BOOL bEditMode) override;
 };

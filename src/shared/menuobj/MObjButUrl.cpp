@@ -1,8 +1,15 @@
 #include "shared/menuobj/MObjButUrl.h"
 
+#include "shared/menuobj/ButUrl.h"
 #include "shared/menuobj/MButCreateStruct.h"
 
 IMPLEMENT_DYNAMIC(CMObjButUrl, CMObjButton)
+
+BOOL CMObjButUrl::Create(CMButCreateStruct* pCrStruct, CWnd* pParent, int nID, COLORREF /*cr*/, BOOL bEditMode)
+{
+    FitRectToCaption(pCrStruct);
+    return CreateButtonWindow(new CButUrl, pCrStruct, pParent, nID, bEditMode);
+}
 
 void CMObjButUrl::FitRectToCaption(CMButCreateStruct* pButStruct)
 {

@@ -10,6 +10,10 @@ class CMObjButUrl : public CMObjButton
 {
     DECLARE_DYNAMIC(CMObjButUrl)
 public:
+    // Fits the struct's rectangle to the caption first.
+    using CMObjButton::Create;
+    BOOL Create(CMButCreateStruct* pCrStruct, CWnd* pParent, int nID, COLORREF cr, BOOL bEditMode) override;
+
     // Sizes the struct's rectangle from its top-left corner to the caption in
     // the widest of the idle, pressed and mouse-over fonts (the earlier one on
     // a tie); unchanged when the caption cannot be measured.

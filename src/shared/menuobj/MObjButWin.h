@@ -6,4 +6,7 @@
 class CMObjButWin : public CMObjButton
 {
     DECLARE_DYNAMIC(CMObjButWin)
+public:
+    using CMObjButton::Create;
+    BOOL Create(CMButCreateStruct* pCrStruct, CWnd* pParent, int nID, COLORREF cr, BOOL bEditMode) override;
 };

@@ -50,7 +50,8 @@ TEST(MObjButtonTest, TheBaseCreateTakesTheStructsRectangleWithoutAWindow)
     CMButCreateStruct but;
     but.m_rect = { 10, 20, 110, 46 };
     CMObjButWin button;
-    EXPECT_TRUE(button.CMObjButton::Create(&but, nullptr, 5000, RGB(128, 128, 128), TRUE));
+    CMObjCreateStruct* pBase = &but;
+    EXPECT_TRUE(button.CMObjButton::Create(pBase, nullptr, 5000, RGB(128, 128, 128), TRUE));
     EXPECT_EQ(&but, button.GetCreateStruct());
     EXPECT_TRUE(button.IsEditMode());
     EXPECT_EQ(CRect(10, 20, 110, 46), CRect(button.GetObjectRect()));

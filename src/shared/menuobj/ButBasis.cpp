@@ -1,0 +1,221 @@
+#include "shared/menuobj/ButBasis.h"
+
+#include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/ObjWndProgram.h"
+#include "shared/menuobj/PageMessages.h"
+
+IMPLEMENT_DYNAMIC(CButBasis, CBasisObj)
+
+BEGIN_MESSAGE_MAP(CButBasis, CBasisObj)
+    ON_WM_KILLFOCUS()
+    ON_WM_SETFOCUS()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+END_MESSAGE_MAP()
+
+CButBasis::CButBasis()
+    : m_bHover(0), m_bPressed(0), m_bEditMode(0), m_bEnabled(1), m_bReportErrors(0), m_pNotifyWnd(nullptr),
+      m_pButCrStruct(nullptr)
+{
+}
+
+CString CButBasis::GetCaption() const
+{
+    return m_pButCrStruct ? m_pButCrStruct->m_strText : CString();
+}
+
+BOOL CButBasis::CreateButton(LPCSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID)
+{
+    m_pNotifyWnd = pParent;
+    return Create(AfxDefaultWndClass(), lpszCaption, dwStyle | WS_TABSTOP, rect, pParent, nID);
+}
+
+// Each style draws itself completely.
+void CButBasis::Draw(CDC* /*pDC*/)
+{
+}
+
+void CButBasis::DrawCaption(CDC* pDC, RECT* pRect, CFontDesc* pFont, CString strText, BOOL bPressed)
+{
+    StripEnclosingMarkers(strText);
+    if (bPressed)
+    {
+        pRect->left += 1;
+        pRect->top += 1;
+    }
+    else
+    {
+        pRect->right -= 1;
+        pRect->bottom -= 1;
+    }
+    pFont->DrawTextFitted(pDC, *pRect, strText);
+}
+
+void CButBasis::DrawCaptionInset(CDC* pDC, int dx, int dy, BOOL bPressed)
+{
+    CString strCaption = GetCaption();
+    if (strCaption.IsEmpty())
+        return;
+    CRect rc(m_rcObject);
+    rc.DeflateRect(dx, dy);
+    DrawCaption(pDC, rc, &m_fontDesc, strCaption, bPressed);
+}
+
+// Mouse-over tracking: the capture is taken on entry and released when the
+// mouse leaves the object; there is no timer.
+void CButBasis::OnMouseMove(UINT nFlags, CPoint point)
+{
+    CBasisObj::OnMouseMove(nFlags, point);
+    CPoint ptParent(point.x + m_rcObject.left, point.y + m_rcObject.top);
+    SetCapture();
+    if (!m_bHover)
+    {
+        EnterHover();
+        return;
+    }
+    if (IsInsideObject(ptParent))
+        return;
+    LeaveHover();
+}
+
+// Edges included on every side.
+BOOL CButBasis::IsInsideObject(CPoint ptParent) const
+{
+    return ptParent.x >= m_rcObject.left && ptParent.x <= m_rcObject.right && ptParent.y >= m_rcObject.top
+           && ptParent.y <= m_rcObject.bottom;
+}
+
+void CButBasis::EnterHover()
+{
+    m_bHover = 1;
+    if (!m_bEditMode)
+    {
+        HCURSOR hHand = CObjWndProgram::Get().LoadHandCursor();
+        if (hHand != nullptr)
+            ::SetCursor(hHand);
+    }
+    ShowTip();
+    if (!m_bEditMode)
+        PlayOverSound();
+    InvalidateInParent();
+}
+
+void CButBasis::LeaveHover()
+{
+    ::ReleaseCapture();
+    m_bHover = 0;
+    if (!m_bEditMode)
+        ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
+    ShowDefaultTip();
+    m_bPressed = 0;
+    InvalidateInParent();
+}
+
+void CButBasis::OnSetFocus(CWnd* pOldWnd)
+{
+    CBasisObj::OnSetFocus(pOldWnd);
+    m_bFocus = 1;
+    ShowTip();
+    InvalidateInParent();
+}
+
+void CButBasis::OnKillFocus(CWnd* pNewWnd)
+{
+    CBasisObj::OnKillFocus(pNewWnd);
+    if (m_bHover)
+    {
+        m_bHover = 0;
+        ::ReleaseCapture();
+    }
+    ShowDefaultTip();
+    m_bPressed = 0;
+    m_bFocus = 0;
+    InvalidateInParent();
+}
+
+// The click sound is heard in design mode too.
+void CButBasis::OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/)
+{
+    PlayClickSound();
+    if (m_bEditMode)
+        return;
+    if (!m_bFocus)
+        SetFocus();
+    BOOL bWasPressed = m_bPressed;
+    m_bPressed = 1;
+    if (!bWasPressed)
+        InvalidateInParent();
+}
+
+// A press dragged out of the button has already released the capture, so the
+// release does not come here.
+void CButBasis::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/)
+{
+    m_bPressed = 0;
+    OnBnClicked();
+}
+
+// After the click the button counts as not hovered although it keeps the
+// capture: the next mouse move is a new entry.
+void CButBasis::OnBnClicked()
+{
+    if (m_bEditMode)
+        return;
+    UINT nCommand = CObjWndProgram::Get().GetClickCommand();
+    if (m_pNotifyWnd != nullptr && nCommand != 0)
+        m_pNotifyWnd->SendMessage(WM_COMMAND, MAKEWPARAM(nCommand, 0), 0);
+    Execute();
+    m_bPressed = 0;
+    m_bHover = 0;
+    ShowDefaultTip();
+}
+
+void CButBasis::Execute()
+{
+    if (!m_bEnabled || m_bEditMode)
+        return;
+    CObjWndProgram::Get().ExecuteButton(*this);
+}
+
+BOOL CButBasis::SendPageRequest()
+{
+    if (m_pButCrStruct == nullptr)
+        return FALSE;
+    UINT nMessage;
+    if (m_pButCrStruct->m_strDocument.Find("<LISTBOX>") == 0)
+        nMessage = WM_TARNIX_RUNLISTBOX;
+    else if (m_pButCrStruct->m_strDocument.Find("<POPUPMENU") == 0)
+        nMessage = WM_TARNIX_SHOWPOPUP;
+    else
+        return FALSE;
+    if (m_pNotifyWnd != nullptr)
+        m_pNotifyWnd->SendMessage(nMessage, (WPARAM)GetDlgCtrlID(), (LPARAM)m_pButCrStruct);
+    return TRUE;
+}
+
+void CButBasis::ShowTip()
+{
+}
+
+void CButBasis::ShowDefaultTip()
+{
+}
+
+void CButBasis::PlayOverSound()
+{
+}
+
+void CButBasis::PlayClickSound()
+{
+}
+
+void StripEnclosingMarkers(CString& strText)
+{
+    int nLength = strText.GetLength();
+    if (nLength < 3)
+        return;
+    char chFirst = strText[0];
+    if ((chFirst == '%' || chFirst == '$') && strText[nLength - 1] == chFirst)
+        strText = strText.Mid(1, nLength - 2);
+}
