@@ -26,3 +26,6 @@
 // The video dialog: the video in a child window, one button (Stop, then Close)
 // below it; sized and laid out for the video when it opens.
 #define IDD_VIDEO 130
+
+// The hand cursor over buttons and links.
+#define IDC_BUTTON_HAND 131

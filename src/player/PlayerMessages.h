@@ -13,6 +13,9 @@ const UINT WM_TARNIX_SHOWPAGE = 0x6F;
 // entry's index, or ID_CONTEXT_EXIT).
 const UINT WM_TARNIX_MENUCHOICE = 0x71;
 
+// A button tells the menu window that its click is about to be executed.
+const UINT ID_BUTTON_CLICKED = 114;
+
 // The view runs the start window.
 const UINT ID_RUN_STARTWND = 103;
 // Context menu entries: one per button caption, then Exit.
