@@ -92,13 +92,13 @@ int CStarter::ShellOpen(LPCSTR lpszDocument, LPCSTR lpszFallbackProgram, BOOL bS
     if (bSetFolder)
         SetWorkingDir(lpszDocument);
     // 3. Open it with its associated program.
-    const int nInstance = (int)(INT_PTR)AfxShellExecute(GetDesktopWindow(), "open", lpszDocument, nullptr,
-                                                        nullptr, SW_SHOWNORMAL);
+    const INT_PTR nInstance = (INT_PTR)AfxShellExecute(GetDesktopWindow(), "open", lpszDocument, nullptr, nullptr,
+                                                      SW_SHOWNORMAL);
     int nResult = kSuccess;
     // 4. A result below 32 is the error code.
     if (nInstance < 32)
     {
-        nResult = nInstance;
+        nResult = (int)nInstance;
         m_strOpenError = ShellErrorText(nResult);
     }
     // 5. A program of the caller's for a document the platform cannot open.
