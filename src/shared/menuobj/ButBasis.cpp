@@ -3,6 +3,8 @@
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/ObjWndProgram.h"
 #include "shared/menuobj/PageMessages.h"
+#include "shared/menuobj/ToolTip.h"
+#include "shared/support/ButtonSounds.h"
 
 IMPLEMENT_DYNAMIC(CButBasis, CBasisObj)
 
@@ -196,18 +198,26 @@ BOOL CButBasis::SendPageRequest()
 
 void CButBasis::ShowTip()
 {
+    if (m_pButCrStruct != nullptr && m_pButCrStruct->pToolTip != nullptr)
+        m_pButCrStruct->pToolTip->NewTip(m_pButCrStruct->m_strToolTip);
 }
 
 void CButBasis::ShowDefaultTip()
 {
+    if (m_pButCrStruct != nullptr && m_pButCrStruct->pToolTip != nullptr)
+        m_pButCrStruct->pToolTip->DefaultTip();
 }
 
 void CButBasis::PlayOverSound()
 {
+    if (m_pButCrStruct != nullptr && m_pButCrStruct->m_pSounds != nullptr)
+        m_pButCrStruct->m_pSounds->PlayOver();
 }
 
 void CButBasis::PlayClickSound()
 {
+    if (m_pButCrStruct != nullptr && m_pButCrStruct->m_pSounds != nullptr)
+        m_pButCrStruct->m_pSounds->PlayClick();
 }
 
 void StripEnclosingMarkers(CString& strText)

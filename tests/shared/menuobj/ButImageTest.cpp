@@ -1,0 +1,55 @@
+#include "shared/menuobj/ButImage.h"
+
+#include "ObjWndTesting.h"
+
+#include <gtest/gtest.h>
+
+using namespace objwnd_testing;
+using menuobj_testing::BitmapCanvas;
+
+namespace {
+
+const COLORREF kCanvas = RGB(0, 128, 0);
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kGrey = RGB(128, 128, 128);
+
+struct PixelCase
+{
+    int x, y;
+    COLORREF cr;
+};
+
+void ExpectLook(BOOL bEditMode, ButtonState state, std::initializer_list<PixelCase> pixels)
+{
+    CTestPage page;
+    CMButCreateStruct crStruct;
+    CButImage button;
+    CreateButtonOn(page, button, crStruct, CRect(10, 10, 110, 40), bEditMode);
+    BringInto(button, state);
+    BitmapCanvas canvas(130, 60, kCanvas);
+    button.Draw(canvas.DC());
+    ::ReleaseCapture();
+    for (const PixelCase& p : pixels)
+    {
+        SCOPED_TRACE(testing::Message() << "mode " << bEditMode << " state " << state << " at " << p.x << "," << p.y);
+        EXPECT_EQ(p.cr, canvas.Pixel(p.x, p.y));
+    }
+}
+
+} // namespace
+
+TEST(ButImageTest, DesignModeShowsWhereTheButtonIs)
+{
+    ExpectLook(TRUE, STATE_IDLE, { { 10, 25, kBlack }, { 11, 25, kWhite }, { 12, 25, kCanvas }, { 109, 25, kBlack },
+                                   { 108, 25, kWhite }, { 50, 10, kBlack }, { 50, 39, kBlack }, { 50, 25, kCanvas } });
+}
+
+TEST(ButImageTest, RunModeShowsAnEdgeOnlyUnderTheMouseAndWhilePressed)
+{
+    ExpectLook(FALSE, STATE_IDLE, { { 10, 25, kCanvas }, { 50, 10, kCanvas }, { 108, 25, kCanvas } });
+    ExpectLook(FALSE, STATE_HOVER, { { 10, 25, kWhite }, { 50, 10, kWhite }, { 109, 25, kGrey }, { 50, 39, kGrey },
+                                     { 11, 25, kCanvas }, { 50, 25, kCanvas } });
+    ExpectLook(FALSE, STATE_FOCUS, { { 10, 25, kWhite }, { 109, 25, kGrey } });
+    ExpectLook(FALSE, STATE_PRESSED, { { 10, 25, kGrey }, { 50, 10, kGrey }, { 109, 25, kWhite }, { 50, 39, kWhite } });
+}

@@ -1,0 +1,49 @@
+#include "shared/menuobj/ButTrans.h"
+
+#include "ObjWndTesting.h"
+
+#include <gtest/gtest.h>
+
+using namespace objwnd_testing;
+using menuobj_testing::BitmapCanvas;
+
+namespace {
+
+const COLORREF kCanvas = RGB(0, 128, 0);
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kGrey = RGB(128, 128, 128);
+const COLORREF kLightGrey = RGB(192, 192, 192);
+
+struct PixelCase
+{
+    int x, y;
+    COLORREF cr;
+};
+
+void ExpectLook(ButtonState state, std::initializer_list<PixelCase> pixels)
+{
+    CTestPage page;
+    CMButCreateStruct crStruct;
+    CButTrans button;
+    CreateButtonOn(page, button, crStruct, CRect(10, 10, 110, 40));
+    BringInto(button, state);
+    BitmapCanvas canvas(130, 60, kCanvas);
+    button.Draw(canvas.DC());
+    ::ReleaseCapture();
+    for (const PixelCase& p : pixels)
+    {
+        SCOPED_TRACE(testing::Message() << "state " << state << " at " << p.x << "," << p.y);
+        EXPECT_EQ(p.cr, canvas.Pixel(p.x, p.y));
+    }
+}
+
+} // namespace
+
+TEST(ButTransTest, ThePageShowsThroughTheLines)
+{
+    ExpectLook(STATE_IDLE, { { 50, 25, kCanvas }, { 10, 25, kWhite }, { 11, 25, kLightGrey }, { 50, 11, kLightGrey },
+                             { 12, 25, kCanvas }, { 108, 25, kGrey }, { 109, 25, kBlack }, { 50, 39, kBlack } });
+    ExpectLook(STATE_HOVER, { { 50, 25, kCanvas }, { 10, 25, kBlack }, { 11, 25, kWhite }, { 107, 25, kGrey } });
+    ExpectLook(STATE_PRESSED, { { 50, 25, kCanvas }, { 10, 25, kBlack }, { 11, 25, kGrey }, { 12, 25, kCanvas } });
+}
