@@ -1,0 +1,405 @@
+#include "player/VideoDlg.h"
+
+#include "helpers/TestSupport.h"
+#include "shared/support/Language.h"
+
+#include "MciScript.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+using testing_support::MciScript;
+using testing_support::MessageBoxRecorder;
+using testing_support::PumpPendingMessages;
+using testing_support::TempFolder;
+
+namespace {
+
+// A top-level window of a given place, attached to a CWnd of its own.
+class TestWindow
+{
+public:
+    explicit TestWindow(const CRect& rect)
+    {
+        m_wnd.Attach(::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, rect.left, rect.top, rect.Width(),
+                                       rect.Height(), nullptr, nullptr, nullptr, nullptr));
+    }
+    ~TestWindow()
+    {
+        HWND hWnd = m_wnd.Detach();
+        ::DestroyWindow(hWnd);
+    }
+    CWnd m_wnd;
+};
+
+// The application's main window for a while.
+class MainWindowScope
+{
+public:
+    explicit MainWindowScope(CWnd* pWnd) : m_pPrevious(AfxGetApp()->m_pMainWnd) { AfxGetApp()->m_pMainWnd = pWnd; }
+    ~MainWindowScope() { AfxGetApp()->m_pMainWnd = m_pPrevious; }
+
+private:
+    CWnd* m_pPrevious;
+};
+
+class LanguageScope
+{
+public:
+    explicit LanguageScope(char chLetter) : m_chPrevious(GetLanguageLetter()) { SetLanguageLetter(chLetter); }
+    ~LanguageScope() { SetLanguageLetter(m_chPrevious); }
+
+private:
+    char m_chPrevious;
+};
+
+const int kStillRunning = 4711;
+
+// Runs the dialog: shows it as the modal loop would, lets the messages it
+// posts itself run, hands it to `whileShown` when it is still running, and
+// ends it with kStillRunning when nothing else did.
+INT_PTR RunVideo(CVideoDlg& dlg, const std::function<void(CVideoDlg*)>& whileShown = nullptr)
+{
+    CDialog::ModalHook previous = CDialog::SetModalHook([&whileShown](CDialog* pDialog) {
+        CVideoDlg* pDlg = static_cast<CVideoDlg*>(pDialog);
+        pDlg->ShowWindow(SW_SHOW);
+        PumpPendingMessages();
+        if (pDlg->ContinueModal() && whileShown)
+            whileShown(pDlg);
+        if (pDlg->ContinueModal())
+            pDlg->EndDialog(kStillRunning);
+    });
+    INT_PTR nResult = dlg.DoModal();
+    CDialog::SetModalHook(previous);
+    return nResult;
+}
+
+CRect ChildRect(HWND hChild)
+{
+    CRect rect;
+    ::GetWindowRect(hChild, &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(hChild), (POINT*)&rect, 2);
+    return rect;
+}
+
+CString ButtonText(CVideoDlg* pDlg)
+{
+    CString text;
+    pDlg->GetDlgItemText(IDOK, text);
+    return text;
+}
+
+size_t IndexOf(const std::vector<CString>& commands, LPCSTR lpszPrefix)
+{
+    for (size_t i = 0; i < commands.size(); ++i)
+        if (commands[i].Find(lpszPrefix) == 0)
+            return i;
+    return commands.size();
+}
+
+TEST(VideoDlgLayout, DialogTakesTheReferenceWhenTheVideoFits)
+{
+    const CRect reference(50, 60, 650, 460);
+    const CRect mainWindow(0, 0, 1000, 800);
+    struct Case
+    {
+        LPCSTR name;
+        CSize video;
+        const CRect* pMain;
+        CRect expected;
+    } cases[] = {
+        { "smaller", CSize(160, 120), &mainWindow, reference },
+        // The margins are allowed to overlap the video by up to 20 and 50 pixels.
+        { "at the limit", CSize(620, 450), &mainWindow, reference },
+        { "100 wider, centred by the main window", CSize(700, 120), &mainWindow,
+          CRect(CPoint((1000 - 720) / 2, (800 - 170) / 2), CSize(720, 170)) },
+        { "51 higher", CSize(160, 451), &mainWindow, CRect(CPoint((1000 - 180) / 2, (800 - 501) / 2), CSize(180, 501)) },
+        { "100 wider, no main window", CSize(700, 120), nullptr, CRect(0, 0, 720, 170) },
+        { "main window smaller", CSize(1000, 120), &mainWindow, CRect(0, 0, 1020, 170) },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.expected, CVideoDlg::DialogRectFor(reference, c.video, c.pMain));
+    }
+}
+
+TEST(VideoDlgLayout, VideoCentredAboveTheButtonBand)
+{
+    EXPECT_EQ(CPoint(220, 125), CVideoDlg::VideoPosFor(CSize(600, 400), CSize(160, 120)));
+    EXPECT_EQ(CPoint(10, 10), CVideoDlg::VideoPosFor(CSize(340, 290), CSize(320, 240)));
+    EXPECT_EQ(CRect(270, 370, 330, 396), CVideoDlg::ButtonRectFor(CSize(600, 400)));
+}
+
+class VideoDlgTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_strFile = m_folder.Write("Mein Film.avi", "RIFF");
+        m_mci.MakeMovieWindow();
+        m_mci.Reply("where mov source", "0 0 160 120");
+    }
+
+    TempFolder m_folder;
+    CString m_strFile;
+    MciScript m_mci;
+    MessageBoxRecorder m_boxes;
+};
+
+TEST_F(VideoDlgTest, CheckFileReportsAMissingFileInTheInterfaceLanguage)
+{
+    struct Case
+    {
+        char chLanguage;
+        LPCSTR text;
+    } cases[] = {
+        { 'E', "Error\n\nCould not find file:\n%s\n\n" },
+        { 'G', "Fehler:\n\nDie angegebene Datei kann nicht geöffnet werden:\n%s\n\n" },
+    };
+    const CString strMissing = m_folder.File("fehlt.avi");
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.chLanguage);
+        LanguageScope language(c.chLanguage);
+        MessageBoxRecorder boxes;
+        CVideoDlg dlg;
+        dlg.m_strVideoFile = strMissing;
+        EXPECT_EQ(0, dlg.CheckFile());
+        ASSERT_EQ(1u, boxes.Count());
+        CString expected;
+        expected.Format(c.text, (LPCSTR)strMissing);
+        EXPECT_EQ(expected, boxes.Last().strText);
+    }
+
+    MessageBoxRecorder boxes;
+    CVideoDlg quiet;
+    quiet.m_bShowErrors = FALSE;
+    quiet.m_strVideoFile = strMissing;
+    EXPECT_EQ(0, quiet.CheckFile());
+    CVideoDlg unnamed;
+    EXPECT_EQ(0, unnamed.CheckFile());
+    EXPECT_EQ(0u, boxes.Count());
+}
+
+TEST_F(VideoDlgTest, CheckFileFindsAQuotedPathAndRemembersIt)
+{
+    CVideoDlg dlg;
+    dlg.m_strVideoFile = "\"" + m_strFile + "\"";
+    EXPECT_NE(0, dlg.CheckFile());
+    ASSERT_TRUE(::DeleteFileA(m_strFile));
+    EXPECT_NE(0, dlg.CheckFile());
+    EXPECT_EQ(0u, m_boxes.Count());
+}
+
+TEST_F(VideoDlgTest, EnsureDeviceOpensTheDeviceOnce)
+{
+    CVideoDlg dlg;
+    EXPECT_NE(0, dlg.EnsureDevice());
+    EXPECT_NE(0, dlg.EnsureDevice());
+    std::vector<CString> expected = { "open avivideo" };
+    EXPECT_EQ(expected, m_mci.Commands());
+
+    MciScript failing;
+    failing.Fail("open avivideo", MCIERR_INVALID_DEVICE_NAME);
+    CVideoDlg failed;
+    EXPECT_EQ(0, failed.EnsureDevice());
+    EXPECT_EQ(1u, m_boxes.Count());
+}
+
+TEST_F(VideoDlgTest, SmallVideoPlaysCentredInTheReferenceWindow)
+{
+    TestWindow reference(CRect(50, 60, 650, 460));
+    CVideoDlg dlg;
+    dlg.m_pReferenceWnd = &reference.m_wnd;
+    dlg.m_strVideoFile = m_strFile;
+    ASSERT_NE(0, dlg.CheckFile());
+    ASSERT_NE(0, dlg.EnsureDevice());
+
+    CRect window, client, movie, button;
+    CString textBefore, textAfter, textOtherCode;
+    HWND hDlg = nullptr;
+    INT_PTR nResult = RunVideo(dlg, [&](CVideoDlg* pDlg) {
+        hDlg = pDlg->m_hWnd;
+        pDlg->GetWindowRect(&window);
+        pDlg->GetClientRect(&client);
+        movie = ChildRect(m_mci.MovieWnd());
+        button = ChildRect(::GetDlgItem(hDlg, IDOK));
+        textBefore = ButtonText(pDlg);
+        pDlg->SendMessage(MM_MCINOTIFY, MCI_NOTIFY_ABORTED, 1);
+        textOtherCode = ButtonText(pDlg);
+        pDlg->SendMessage(MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 1);
+        PumpPendingMessages();
+        textAfter = ButtonText(pDlg);
+        // Without auto close the last frame stays until the button is pressed.
+        if (pDlg->ContinueModal())
+            pDlg->SendMessage(WM_COMMAND, IDOK);
+    });
+
+    EXPECT_EQ(IDOK, nResult);
+    EXPECT_EQ(CRect(50, 60, 650, 460), window);
+    const CPoint videoPos = CVideoDlg::VideoPosFor(client.Size(), CSize(160, 120));
+    EXPECT_EQ(CRect(videoPos, CSize(160, 120)), movie);
+    EXPECT_EQ(CVideoDlg::ButtonRectFor(client.Size()), button);
+    EXPECT_EQ(CString("Stop"), textBefore);
+    EXPECT_EQ(CString("Stop"), textOtherCode);
+    EXPECT_EQ(CString("Close"), textAfter);
+    EXPECT_EQ(0u, m_boxes.Count());
+
+    // Opened in the dialog, paused when shown, played from the start with the
+    // dialog as notify window, closed with its device by the button.
+    const std::vector<CString> commands = m_mci.Commands();
+    CString strOpen;
+    strOpen.Format("open \"%s\" alias mov style child parent %ld", (LPCSTR)m_strFile, HandleToLong(hDlg));
+    const size_t nOpen = IndexOf(commands, strOpen);
+    ASSERT_LT(nOpen, commands.size());
+    const std::vector<CString> rest(commands.begin() + (std::ptrdiff_t)nOpen + 1, commands.end());
+    const size_t nPause = IndexOf(rest, "pause mov");
+    ASSERT_LT(nPause, rest.size());
+    const std::vector<CString> played(rest.begin() + (std::ptrdiff_t)nPause, rest.end());
+    std::vector<CString> expected = { "pause mov", "seek mov to start", "play mov notify", "close mov",
+                                      "close avivideo" };
+    EXPECT_EQ(expected, played);
+    const auto& sent = m_mci.Sent();
+    const auto play = std::find_if(sent.begin(), sent.end(), [](const MciScript::SentCommand& s) {
+        return s.command == "play mov notify";
+    });
+    ASSERT_NE(sent.end(), play);
+    EXPECT_EQ(hDlg, play->hWndNotify);
+}
+
+TEST_F(VideoDlgTest, ParentIsTheDefaultReference)
+{
+    TestWindow parent(CRect(30, 40, 530, 440));
+    CVideoDlg dlg(&parent.m_wnd);
+    dlg.m_strVideoFile = m_strFile;
+    CRect window;
+    RunVideo(dlg, [&](CVideoDlg* pDlg) { pDlg->GetWindowRect(&window); });
+    EXPECT_EQ(CRect(30, 40, 530, 440), window);
+}
+
+TEST_F(VideoDlgTest, LargeVideoGetsAWindowOfItsOwnCentredByTheMainWindow)
+{
+    m_mci.Reply("where mov source", "0 0 300 200");
+    TestWindow reference(CRect(100, 100, 300, 250));
+    TestWindow mainWindow(CRect(0, 0, 1000, 800));
+    TestWindow smallMain(CRect(0, 0, 300, 200));
+    struct Case
+    {
+        LPCSTR name;
+        CWnd* pMain;
+        CPoint pos;
+    } cases[] = {
+        { "main window", &mainWindow.m_wnd, CPoint((1000 - 320) / 2, (800 - 250) / 2) },
+        { "smaller main window", &smallMain.m_wnd, CPoint(0, 0) },
+        { "no main window", nullptr, CPoint(0, 0) },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        MainWindowScope main(c.pMain);
+        CVideoDlg dlg;
+        dlg.m_pReferenceWnd = &reference.m_wnd;
+        dlg.m_strVideoFile = m_strFile;
+        CRect window, client, movie;
+        RunVideo(dlg, [&](CVideoDlg* pDlg) {
+            pDlg->GetWindowRect(&window);
+            pDlg->GetClientRect(&client);
+            movie = ChildRect(m_mci.MovieWnd());
+        });
+        EXPECT_EQ(CRect(c.pos, CSize(320, 250)), window);
+        EXPECT_EQ(CRect(CVideoDlg::VideoPosFor(client.Size(), CSize(300, 200)), CSize(300, 200)), movie);
+    }
+}
+
+TEST_F(VideoDlgTest, AutoCloseEndsTheDialogWhenTheVideoHasPlayed)
+{
+    CVideoDlg dlg;
+    dlg.m_bAutoClose = TRUE;
+    dlg.m_strVideoFile = m_strFile;
+    INT_PTR nResult = RunVideo(dlg, [](CVideoDlg* pDlg) {
+        pDlg->SendMessage(MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 1);
+        PumpPendingMessages();
+    });
+    EXPECT_EQ(IDOK, nResult);
+    EXPECT_TRUE(dlg.m_bClosing);
+    const std::vector<CString> commands = m_mci.Commands();
+    ASSERT_LE(2u, commands.size());
+    EXPECT_EQ(CString("close mov"), commands[commands.size() - 2]);
+    EXPECT_EQ(CString("close avivideo"), commands.back());
+}
+
+TEST_F(VideoDlgTest, NoDeviceEndsTheDialogAtOnce)
+{
+    m_mci.Fail("open avivideo", MCIERR_INVALID_DEVICE_NAME);
+    CVideoDlg dlg;
+    dlg.m_strVideoFile = m_strFile;
+    EXPECT_EQ(IDCANCEL, RunVideo(dlg));
+    std::vector<CString> expected = { "open avivideo" };
+    EXPECT_EQ(expected, m_mci.Commands());
+    EXPECT_EQ(1u, m_boxes.Count());
+}
+
+TEST_F(VideoDlgTest, FileGoneBeforeShowingEndsTheDialog)
+{
+    CVideoDlg dlg;
+    dlg.m_strVideoFile = m_strFile;
+    ASSERT_NE(0, dlg.CheckFile());
+    ASSERT_TRUE(::DeleteFileA(m_strFile));
+    EXPECT_EQ(IDCANCEL, RunVideo(dlg));
+    EXPECT_TRUE(m_mci.Commands().empty());
+    ASSERT_EQ(1u, m_boxes.Count());
+    EXPECT_NE(-1, m_boxes.Last().strText.Find(m_strFile));
+}
+
+TEST_F(VideoDlgTest, UnopenableVideoStillTriesToPlayAndReportsEachFailure)
+{
+    m_mci.Fail("open \"", MCIERR_FILE_NOT_FOUND);
+    m_mci.Fail("pause mov", MCIERR_INVALID_DEVICE_NAME);
+    m_mci.Fail("seek mov", MCIERR_INVALID_DEVICE_NAME);
+    m_mci.Fail("play mov", MCIERR_INVALID_DEVICE_NAME);
+    CVideoDlg dlg;
+    dlg.m_strVideoFile = m_strFile;
+    EXPECT_EQ(kStillRunning, RunVideo(dlg));
+    const std::vector<CString> commands = m_mci.Commands();
+    EXPECT_LT(IndexOf(commands, "play mov notify"), commands.size());
+    EXPECT_EQ(commands.size(), IndexOf(commands, "where"));
+    EXPECT_EQ(4u, m_boxes.Count());
+}
+
+TEST_F(VideoDlgTest, EscapeClosesMovieAndDevice)
+{
+    {
+        CVideoDlg dlg;
+        dlg.m_strVideoFile = m_strFile;
+        EXPECT_EQ(IDCANCEL, RunVideo(dlg, [](CVideoDlg* pDlg) { pDlg->SendMessage(WM_COMMAND, IDCANCEL); }));
+        m_mci.Clear();
+    }
+    std::vector<CString> expected = { "close mov", "close avivideo" };
+    EXPECT_EQ(expected, m_mci.Commands());
+}
+
+TEST_F(VideoDlgTest, DialogAndControlsOnTheBackgroundColour)
+{
+    CVideoDlg dlg;
+    dlg.m_strVideoFile = m_strFile;
+    std::vector<COLORREF> colours;
+    RunVideo(dlg, [&colours](CVideoDlg* pDlg) {
+        HDC hdc = ::GetDC(pDlg->m_hWnd);
+        for (UINT message : { WM_CTLCOLORDLG, WM_CTLCOLORBTN, WM_CTLCOLORSTATIC })
+        {
+            HWND hCtl = message == WM_CTLCOLORDLG ? pDlg->m_hWnd : ::GetDlgItem(pDlg->m_hWnd, IDOK);
+            HBRUSH hBrush = (HBRUSH)pDlg->SendMessage(message, (WPARAM)hdc, (LPARAM)hCtl);
+            LOGBRUSH lb = {};
+            colours.push_back(::GetObjectA(hBrush, sizeof lb, &lb) == sizeof lb ? lb.lbColor : CLR_INVALID);
+        }
+        ::ReleaseDC(pDlg->m_hWnd, hdc);
+    });
+    std::vector<COLORREF> expected(3, RGB(0xFF, 0xFF, 0xEF));
+    EXPECT_EQ(expected, colours);
+}
+
+} // namespace
