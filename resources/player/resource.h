@@ -29,3 +29,12 @@
 
 // The hand cursor over buttons and links.
 #define IDC_BUTTON_HAND 131
+
+// The start window behind the menu: covers the screen in the desktop colour
+// or stays out of sight; moved and sized when it opens.
+#define IDD_STARTWND 134
+
+// The menu window of a page with a border and of one without; moved and sized
+// for the page when it opens.
+#define IDD_MENU_BORDER 186
+#define IDD_MENU_NOBORDER 187
