@@ -11,7 +11,13 @@
 #include "shared/menuobj/MObjStaticImage.h"
 #include "shared/menuobj/MObjStaticText.h"
 
+#include "shared/menuobj/ButImage.h"
+#include "shared/menuobj/ButTrans.h"
+#include "shared/menuobj/ButUrl.h"
+#include "shared/menuobj/ButWin.h"
 #include "shared/menuobj/MButCreateStruct.h"
+
+#include "ObjWndTesting.h"
 
 #include <gtest/gtest.h>
 
@@ -60,4 +66,100 @@ TEST(MObjButtonTest, TheBaseCreateTakesTheStructsRectangleWithoutAWindow)
     EXPECT_TRUE(button.IsSelected());
     button.MoveTo(30, 40, 50, 20);
     EXPECT_EQ(CRect(30, 40, 80, 60), CRect(but.m_rect));
+}
+
+TEST(MObjButtonTest, EachStyleMakesItsWindowAndDeletesItWithTheObject)
+{
+    menuobj_testing::MainWindowScope mainWindow;
+    objwnd_testing::CTestPage page;
+    struct Kind
+    {
+        std::unique_ptr<CMObjButton> pObject;
+        const CRuntimeClass* pWindowClass;
+    };
+    Kind kinds[] = {
+        { std::make_unique<CMObjButWin>(), RUNTIME_CLASS(CButWin) },
+        { std::make_unique<CMObjButImage>(), RUNTIME_CLASS(CButImage) },
+        { std::make_unique<CMObjButTrans>(), RUNTIME_CLASS(CButTrans) },
+        { std::make_unique<CMObjButUrl>(), RUNTIME_CLASS(CButUrl) },
+    };
+    for (Kind& kind : kinds)
+    {
+        SCOPED_TRACE(kind.pObject->GetRuntimeClass()->m_lpszClassName);
+        CMButCreateStruct but;
+        but.m_strText = "Start";
+        but.m_rect = { 10, 20, 110, 46 };
+        but.m_font.m_crColor = RGB(1, 2, 3);
+        ASSERT_TRUE(kind.pObject->Create(&but, &page, 5000, RGB(128, 128, 128), TRUE));
+        CButBasis* pWnd = kind.pObject->GetButtonWnd();
+        ASSERT_NE(nullptr, pWnd);
+        EXPECT_TRUE(pWnd->IsKindOf(kind.pWindowClass));
+        EXPECT_EQ(&but, pWnd->GetCreateStruct());
+        EXPECT_TRUE(pWnd->IsEditMode());
+        EXPECT_EQ(RGB(1, 2, 3), pWnd->GetFontDesc().m_crColor);
+        EXPECT_EQ(5000, pWnd->GetDlgCtrlID());
+        EXPECT_EQ(DWORD(WS_CHILD | WS_VISIBLE | WS_TABSTOP | 0x100), pWnd->GetStyle() & 0xFFFF0FFF);
+        EXPECT_EQ(CRect(but.m_rect), CRect(kind.pObject->GetObjectRect()));
+        EXPECT_EQ(CRect(but.m_rect), objwnd_testing::RectInParent(*pWnd));
+        HWND hWnd = pWnd->m_hWnd;
+        kind.pObject.reset();
+        EXPECT_FALSE(::IsWindow(hWnd));
+    }
+}
+
+TEST(MObjButtonTest, MovesAndSizesReachTheWindow)
+{
+    objwnd_testing::CTestPage page;
+    CMButCreateStruct but;
+    but.m_rect = { 10, 20, 110, 46 };
+    CMObjButWin button;
+    ASSERT_TRUE(button.Create(&but, &page, 5000, RGB(128, 128, 128), TRUE));
+    CButBasis& wnd = *button.GetButtonWnd();
+
+    button.SetWindowRect(40, 50, 60, 30);
+    EXPECT_EQ(CRect(40, 50, 100, 80), objwnd_testing::RectInParent(wnd));
+    EXPECT_EQ(CRect(40, 50, 100, 80), CRect(button.GetObjectRect()));
+    EXPECT_EQ(CRect(37, 47, 103, 83), CRect(button.GetFrameRect()));
+    EXPECT_EQ(CRect(40, 50, 100, 80), CRect(but.m_rect));
+
+    button.MoveTo(5, 6, 50, 20);
+    EXPECT_EQ(CRect(5, 6, 55, 26), objwnd_testing::RectInParent(wnd));
+    EXPECT_EQ(CRect(5, 6, 55, 26), CRect(wnd.GetObjectRect()));
+
+    button.SetGridSize(10);
+    button.SetSelected(TRUE);
+    button.OffsetDragFrame(27, 18);
+    button.ApplyDragFrame();
+    EXPECT_EQ(CRect(30, 20, 80, 40), objwnd_testing::RectInParent(wnd));
+
+    CFontDesc font;
+    font.m_crColor = RGB(9, 8, 7);
+    button.SetWindowFont(font);
+    EXPECT_EQ(RGB(9, 8, 7), wnd.GetFontDesc().m_crColor);
+}
+
+TEST(MObjButtonTest, TransparentButtonsKeepTheirSizeWhenAskedToChangeIt)
+{
+    objwnd_testing::CTestPage page;
+    CMButCreateStruct but;
+    but.m_rect = { 10, 20, 110, 46 };
+    CMObjButTrans button;
+    ASSERT_TRUE(button.Create(&but, &page, 5000, RGB(128, 128, 128), FALSE));
+    button.SetWindowRect(40, 50, 60, 30);
+    EXPECT_EQ(CRect(10, 20, 110, 46), objwnd_testing::RectInParent(*button.GetButtonWnd()));
+    EXPECT_EQ(CRect(10, 20, 110, 46), CRect(button.GetObjectRect()));
+}
+
+TEST(MObjButtonTest, TheObjectDrawsItsWindowAndInDesignModeItsSelectionFrame)
+{
+    objwnd_testing::CTestPage page;
+    CMButCreateStruct but;
+    but.m_rect = { 10, 20, 110, 46 };
+    CMObjButWin button;
+    ASSERT_TRUE(button.Create(&but, &page, 5000, RGB(128, 128, 128), TRUE));
+    button.SetSelected(TRUE);
+    menuobj_testing::BitmapCanvas canvas(150, 80, RGB(0, 128, 0));
+    button.Draw(canvas.DC());
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), canvas.Pixel(20, 30)) << "the window's face";
+    EXPECT_NE(RGB(0, 128, 0), canvas.Pixel(7, 30)) << "the selection frame";
 }
