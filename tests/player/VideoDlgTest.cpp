@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
+#include <string>
 #include <vector>
 
 using testing_support::MciScript;
@@ -400,6 +402,100 @@ TEST_F(VideoDlgTest, DialogAndControlsOnTheBackgroundColour)
     });
     std::vector<COLORREF> expected(3, RGB(0xFF, 0xFF, 0xEF));
     EXPECT_EQ(expected, colours);
+}
+
+// An uncompressed AVI clip of red frames, without sound.
+std::string Chunk(const char* tag, const std::string& data)
+{
+    std::string chunk(tag, 4);
+    const uint32_t size = (uint32_t)data.size();
+    chunk.append((const char*)&size, 4);
+    chunk += data;
+    if (data.size() % 2 != 0)
+        chunk += '\0';
+    return chunk;
+}
+
+std::string List(const char* type, const std::string& data)
+{
+    return Chunk("LIST", std::string(type, 4) + data);
+}
+
+template <typename... T>
+std::string Words(T... values)
+{
+    std::string bytes;
+    for (uint32_t value : { (uint32_t)values... })
+        bytes.append((const char*)&value, 4);
+    return bytes;
+}
+
+std::string MakeClip(int nWidth, int nHeight, int nFrames, int nFramesPerSecond)
+{
+    const uint32_t nFrameBytes = (uint32_t)(nWidth * 3 + 3) / 4 * 4 * nHeight;
+    std::string frame(nFrameBytes, '\0');
+    for (size_t i = 2; i < frame.size(); i += 3)
+        frame[i] = '\xFF';
+    const std::string avih = Words(1000000 / nFramesPerSecond, 0, 0, 0x10, nFrames, 0, 1, nFrameBytes, nWidth,
+                                   nHeight, 0, 0, 0, 0);
+    const std::string strh = std::string("vidsDIB ", 8) + Words(0, 0, 0, 1, nFramesPerSecond, 0, nFrames,
+                                                                 nFrameBytes, 0xFFFFFFFF, 0) +
+                             std::string(4, '\0') + Words((uint32_t)nHeight << 16 | (uint32_t)nWidth);
+    BITMAPINFOHEADER bih = {};
+    bih.biSize = sizeof bih;
+    bih.biWidth = nWidth;
+    bih.biHeight = nHeight;
+    bih.biPlanes = 1;
+    bih.biBitCount = 24;
+    bih.biSizeImage = nFrameBytes;
+    const std::string hdrl = List("hdrl", Chunk("avih", avih) +
+                                              List("strl", Chunk("strh", strh) +
+                                                               Chunk("strf", std::string((const char*)&bih, sizeof bih))));
+    std::string movi, idx1;
+    for (int i = 0; i < nFrames; ++i)
+    {
+        idx1 += "00db" + Words(0x10, 4 + movi.size(), nFrameBytes);
+        movi += Chunk("00db", frame);
+    }
+    return Chunk("RIFF", "AVI " + hdrl + List("movi", movi) + Chunk("idx1", idx1));
+}
+
+CDialog* g_pTimedDialog = nullptr;
+
+void CALLBACK EndTimedDialog(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_pTimedDialog != nullptr && g_pTimedDialog->ContinueModal())
+        g_pTimedDialog->EndDialog(kStillRunning);
+}
+
+// The platform's own video device: the clip opens in the dialog, plays to its
+// end and the completion notice closes the dialog.
+TEST(VideoDlgOnTheDevice, PlaysAClipToItsEndAndClosesItself)
+{
+    TempFolder folder;
+    const std::string clip = MakeClip(32, 24, 3, 30);
+    MessageBoxRecorder boxes;
+    TestWindow reference(CRect(20, 20, 420, 320));
+    CVideoDlg dlg;
+    dlg.m_pReferenceWnd = &reference.m_wnd;
+    dlg.m_strVideoFile = folder.Write("Kurzer Film.avi", clip.data(), clip.size());
+    dlg.m_bAutoClose = TRUE;
+    ASSERT_NE(0, dlg.CheckFile());
+    ASSERT_NE(0, dlg.EnsureDevice());
+
+    // Ends the dialog should the notice never come.
+    UINT_PTR nTimer = ::SetTimer(nullptr, 0, 5000, EndTimedDialog);
+    CDialog::ModalHook previous = CDialog::SetModalHook([](CDialog* pDialog) { g_pTimedDialog = pDialog; });
+    const INT_PTR nResult = dlg.DoModal();
+    CDialog::SetModalHook(previous);
+    ::KillTimer(nullptr, nTimer);
+    g_pTimedDialog = nullptr;
+
+    EXPECT_EQ(IDOK, nResult);
+    for (const AFX_MESSAGEBOX& box : boxes.Boxes())
+        ADD_FAILURE() << (LPCSTR)box.strText;
+    EXPECT_FALSE(dlg.m_movie.m_bDeviceOpen);
+    EXPECT_FALSE(dlg.m_movie.m_bMovieOpen);
 }
 
 } // namespace
