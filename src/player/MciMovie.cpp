@@ -15,8 +15,8 @@ CMciMovie::CMciMovie()
 
 CMciMovie::~CMciMovie()
 {
-    // A dialog ended without OnOK (Esc, a failed show) must not leave the
-    // alias open: the next video could not take it.
+    // A movie left open would keep the alias "mov" taken, and the next video
+    // could not open.
     if (m_bMovieOpen)
         SendCommand("close mov");
     CloseDevice();

@@ -11,11 +11,20 @@ class CMciMovie : public CObject
 {
     DECLARE_DYNAMIC(CMciMovie)
 public:
-    // Construction
+    // Construction; destruction closes the movie and the device when open.
     CMciMovie();
     ~CMciMovie() override;
     CMciMovie(const CMciMovie&) = delete;
     CMciMovie& operator=(const CMciMovie&) = delete;
+
+    // Attributes
+    BOOL m_bShowErrors;
+    MCIERROR m_dwLastError;
+    char m_szErrorText[260];
+    BOOL m_bMovieOpen;
+    HWND m_hMovieWnd;
+    BOOL m_bPlaying;
+    BOOL m_bDeviceOpen;
 
     // Operations
     // Sends one command; a failure keeps its text and, with show errors set,
@@ -37,13 +46,4 @@ public:
     // The (left, top, width, height) reply of "where": width and height, or
     // an empty size when the reply does not hold four numbers.
     static CSize ParseSourceSize(LPCSTR lpszReply);
-
-    // Attributes
-    BOOL m_bShowErrors;
-    MCIERROR m_dwLastError;
-    char m_szErrorText[260];
-    BOOL m_bMovieOpen;
-    HWND m_hMovieWnd;
-    BOOL m_bPlaying;
-    BOOL m_bDeviceOpen;
 };

@@ -7,7 +7,6 @@
 
 IMPLEMENT_DYNAMIC(CVideoDlg, CDialog)
 
-// BOOL OnInitDialog(), void OnOK(): virtual
 // void OnShowWindow(BOOL bShow, UINT nStatus)
 // HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 // void OnPlay(), void OnIgnored(), void OnEnd()

@@ -15,6 +15,18 @@ public:
     // Construction
     explicit CVideoDlg(CWnd* pParent = nullptr);
 
+    // Attributes
+    CMciMovie m_movie;
+    BOOL m_bAutoClose;             // end the dialog when the video has played
+    BOOL m_bShowErrors;
+    CString m_strVideoFile;        // may carry surrounding double quotes
+    CBrush m_brBackground;
+    COLORREF m_crBackground;
+    BOOL m_bClosing;
+    CWnd* m_pReferenceWnd;         // whose rectangle the dialog takes; none: the parent
+    int m_nFileChecked;
+    int m_nDeviceReady;
+
     // Operations
     // Whether the video file exists (a missing one is reported with show
     // errors set); a found file is remembered.
@@ -42,18 +54,6 @@ public:
     static constexpr UINT ID_VIDEO_PLAY = 1025;
     static constexpr UINT ID_VIDEO_IGNORED = 1026;
     static constexpr UINT ID_VIDEO_END = 1027;
-
-    // Attributes
-    CMciMovie m_movie;
-    BOOL m_bAutoClose;             // end the dialog when the video has played
-    BOOL m_bShowErrors;
-    CString m_strVideoFile;        // may carry surrounding double quotes
-    CBrush m_brBackground;
-    COLORREF m_crBackground;
-    BOOL m_bClosing;
-    CWnd* m_pReferenceWnd;         // whose rectangle the dialog takes; none: the parent
-    int m_nFileChecked;
-    int m_nDeviceReady;
 
 protected:
     BOOL OnInitDialog() override;

@@ -345,18 +345,6 @@ TEST_F(VideoDlgTest, NoDeviceEndsTheDialogAtOnce)
     EXPECT_EQ(1u, m_boxes.Count());
 }
 
-TEST_F(VideoDlgTest, FileGoneBeforeShowingEndsTheDialog)
-{
-    CVideoDlg dlg;
-    dlg.m_strVideoFile = m_strFile;
-    ASSERT_NE(0, dlg.CheckFile());
-    ASSERT_TRUE(::DeleteFileA(m_strFile));
-    EXPECT_EQ(IDCANCEL, RunVideo(dlg));
-    EXPECT_TRUE(m_mci.Commands().empty());
-    ASSERT_EQ(1u, m_boxes.Count());
-    EXPECT_NE(-1, m_boxes.Last().strText.Find(m_strFile));
-}
-
 TEST_F(VideoDlgTest, UnopenableVideoStillTriesToPlayAndReportsEachFailure)
 {
     m_mci.Fail("open \"", MCIERR_FILE_NOT_FOUND);
