@@ -1,0 +1,293 @@
+// What a clicked player button does, seen from the page window it reports to.
+#include "player/PlayerObjWndProgram.h"
+
+#include "framework/Afx.h"
+#include "player/MessageDlg.h"
+#include "player/PlayerApp.h"
+#include "shared/menuobj/ActionKeywords.h"
+#include "shared/menuobj/ButWin.h"
+#include "shared/menuobj/MButCreateStruct.h"
+
+#include "PageWndRecorder.h"
+#include "helpers/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using player_test::CPageWndRecorder;
+using player_test::PageRequest;
+using testing_support::MessageBoxRecorder;
+using testing_support::ProgramStartRecorder;
+using testing_support::TempFolder;
+
+namespace {
+
+CString CurrentFolder()
+{
+    char szFolder[MAX_PATH] = "";
+    ::GetCurrentDirectoryA(MAX_PATH, szFolder);
+    return szFolder;
+}
+
+class CTestButton : public CButWin
+{
+public:
+    void Disable() { m_bEnabled = 0; }
+};
+
+// One button on a recording page, the player's execution installed, the
+// program folder and the project in a folder of the test's own.
+class PlayerButtonExecuteTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(nullptr, GetPlayerApp());
+        m_pPrevious = CObjWndProgram::Set(&m_program);
+        CPlayerApp& app = *GetPlayerApp();
+        m_strOldFolder = CurrentFolder();
+        m_strOldAppFolder = app.m_strAppFolder;
+        app.m_settings.GetProjectFile(m_strOldProject);
+        app.m_strAppFolder = m_programFolder.Path();
+        UseProject("[WINDOW]\r\nERROR=0\r\n");
+        ASSERT_TRUE(m_button.CreateButton("", WS_CHILD, CRect(10, 10, 90, 40), &m_page, 5003));
+        m_button.SetCreateStruct(&m_but);
+        m_page.Take();
+    }
+    void TearDown() override
+    {
+        CObjWndProgram::Set(m_pPrevious);
+        CPlayerApp& app = *GetPlayerApp();
+        app.m_strAppFolder = m_strOldAppFolder;
+        app.m_settings.SetProjectFile(m_strOldProject);
+        ::SetCurrentDirectoryA(m_strOldFolder);
+    }
+
+    void UseProject(LPCSTR text)
+    {
+        CString name;
+        name.Format("Page%d.ini", ++m_nProjects);
+        GetPlayerApp()->m_settings.SetProjectFile(m_projectFolder.Write(name, text));
+    }
+    void Action(int nAction, LPCSTR document = "", LPCSTR application = "", LPCSTR parameter = "")
+    {
+        m_but.m_nAction = nAction;
+        m_but.m_strDocument = document;
+        m_but.m_strApplication = application;
+        m_but.m_strParameter = parameter;
+    }
+    // The message dialog's text and title, the dialog ended at once; empty
+    // when no dialog ran.
+    std::vector<CString> ExecuteWatchingDialogs()
+    {
+        std::vector<CString> shown;
+        CDialog::ModalHook previous = CDialog::SetModalHook([&shown](CDialog* pDialog) {
+            CMessageDlg* pDlg = dynamic_cast<CMessageDlg*>(pDialog);
+            if (pDlg != nullptr)
+            {
+                shown.push_back(pDlg->m_strText);
+                shown.push_back(pDlg->m_strTitle);
+            }
+            pDialog->EndDialog(IDOK);
+        });
+        m_button.Execute();
+        CDialog::SetModalHook(previous);
+        return shown;
+    }
+
+    CPlayerObjWndProgram m_program;
+    CObjWndProgram* m_pPrevious = nullptr;
+    TempFolder m_programFolder;
+    TempFolder m_projectFolder;
+    int m_nProjects = 0;
+    CString m_strOldFolder;
+    CString m_strOldAppFolder;
+    CString m_strOldProject;
+    CPageWndRecorder m_page;
+    CMButCreateStruct m_but;
+    CTestButton m_button;
+    MessageBoxRecorder m_boxes;
+};
+
+bool IsCommand(const PageRequest& request, UINT nId)
+{
+    return request.message == WM_COMMAND && LOWORD(request.wParam) == nId;
+}
+
+TEST_F(PlayerButtonExecuteTest, MessageButtonShowsItsTextOrQuestionMarksUnderItsTitleOrMessage)
+{
+    ProgramStartRecorder starts;
+    Action(ACTION_MESSAGE, "liesmich.txt");
+    EXPECT_EQ((std::vector<CString>{ "???", "Message" }), ExecuteWatchingDialogs());
+
+    Action(ACTION_MESSAGE, "", "Hinweis", "Erste Zeile<BR>Zweite");
+    EXPECT_EQ((std::vector<CString>{ "Erste Zeile<BR>Zweite", "Hinweis" }), ExecuteWatchingDialogs());
+
+    // A message starts nothing and asks nothing of the page without sounds.
+    EXPECT_TRUE(starts.Starts().empty());
+    EXPECT_TRUE(m_page.Take().empty());
+}
+
+TEST_F(PlayerButtonExecuteTest, SoundFlagsStopTheBackgroundAndPlayTheButtonsFile)
+{
+    ProgramStartRecorder starts;
+    Action(ACTION_MESSAGE);
+    m_but.m_bStopSound = 1;
+    m_but.m_bStartSound = 1;
+    m_but.m_strSoundFile = "klick.wav";
+    ExecuteWatchingDialogs();
+    std::vector<PageRequest> requests = m_page.Take();
+    ASSERT_EQ(3u, requests.size());
+    EXPECT_EQ(0x7Au, requests[0].message);
+    EXPECT_EQ(0x6Eu, requests[1].message);
+    EXPECT_EQ("", requests[1].text);
+    EXPECT_EQ(0x6Eu, requests[2].message);
+    EXPECT_EQ("klick.wav", requests[2].text);
+
+    // The same after a start; an empty sound file plays nothing.
+    Action(ACTION_NONE, "liesmich.txt");
+    m_button.Execute();
+    EXPECT_EQ(3u, m_page.Take().size());
+    m_but.m_strSoundFile.Empty();
+    m_button.Execute();
+    requests = m_page.Take();
+    ASSERT_EQ(1u, requests.size());
+    EXPECT_EQ(0x7Au, requests[0].message);
+}
+
+TEST_F(PlayerButtonExecuteTest, ListBoxAndPopupDocumentsGoBackToThePageAndNeverToTheStarter)
+{
+    ProgramStartRecorder starts;
+    struct Case
+    {
+        LPCSTR document;
+        UINT message;
+    } cases[] = {
+        { "<LISTBOX>", WM_USER + 104 },
+        { "<POPUPMENU00>", 0x77 },
+        { "<POPUPMENU", 0x77 },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.document);
+        Action(ACTION_NEWPAGE, c.document, "prog.exe");
+        m_button.Execute();
+        std::vector<PageRequest> requests = m_page.Take();
+        ASSERT_EQ(1u, requests.size());
+        EXPECT_EQ(c.message, requests[0].message);
+        EXPECT_EQ(5003u, requests[0].wParam);
+        EXPECT_EQ((LPARAM)&m_but, requests[0].lParam);
+    }
+    EXPECT_TRUE(starts.Starts().empty());
+
+    // Only at the start of the document.
+    Action(ACTION_NONE, " <LISTBOX>");
+    m_button.Execute();
+    EXPECT_EQ(1u, starts.Starts().size());
+}
+
+TEST_F(PlayerButtonExecuteTest, ActionsStartFromTheProgramFolderThroughTheStarter)
+{
+    ProgramStartRecorder starts;
+    ::SetCurrentDirectoryA(m_projectFolder.Path());
+    Action(ACTION_NONE, "docs\\liesmich.txt", "notepad.exe", "x");
+    m_button.Execute();
+    ASSERT_EQ(1u, starts.Starts().size());
+    EXPECT_EQ(AFX_PROGRAM_START::shellExecute, starts.Starts()[0].kind);
+    EXPECT_EQ("docs\\liesmich.txt", starts.Starts()[0].strFile);
+    EXPECT_EQ(0, CurrentFolder().CompareNoCase(m_programFolder.Path()));
+
+    // Page and video share the starter's request buffer: each is taken at once.
+    Action(ACTION_NEWPAGE, "seite2.ini");
+    m_button.Execute();
+    std::vector<PageRequest> requests = m_page.Take();
+    ASSERT_EQ(1u, requests.size());
+    EXPECT_EQ(0x6Fu, requests[0].message);
+    EXPECT_EQ("seite2.ini", requests[0].text);
+    Action(ACTION_PLAYAVI, "film.avi");
+    m_button.Execute();
+    requests = m_page.Take();
+    ASSERT_EQ(1u, requests.size());
+    EXPECT_EQ(0x6Du, requests[0].message);
+    EXPECT_EQ("film.avi", requests[0].text);
+    EXPECT_EQ(1u, starts.Starts().size());
+}
+
+TEST_F(PlayerButtonExecuteTest, ClickTellsThePageBeforeTheActionRuns)
+{
+    ProgramStartRecorder starts;
+    Action(ACTION_NEWPAGE, "seite2.ini");
+    m_button.OnBnClicked();
+    std::vector<PageRequest> requests = m_page.Take();
+    ASSERT_EQ(2u, requests.size());
+    EXPECT_TRUE(IsCommand(requests[0], 114));
+    EXPECT_EQ(0x6Fu, requests[1].message);
+}
+
+TEST_F(PlayerButtonExecuteTest, ExitClosesTheMenuEvenWithNothingToStart)
+{
+    ProgramStartRecorder starts;
+    UseProject("[WINDOW]\r\nERROR=1\r\n");
+    Action(ACTION_EXIT);
+    m_button.Execute();
+    std::vector<PageRequest> requests = m_page.Take();
+    ASSERT_FALSE(requests.empty());
+    for (const PageRequest& request : requests)
+        EXPECT_TRUE(IsCommand(request, 108));
+    EXPECT_TRUE(starts.Starts().empty());
+    EXPECT_EQ(0u, m_boxes.Count());
+
+    // A document is opened on the way out.
+    Action(ACTION_EXIT, "tschuess.txt");
+    m_button.Execute();
+    EXPECT_EQ(1u, starts.Starts().size());
+    requests = m_page.Take();
+    ASSERT_FALSE(requests.empty());
+    EXPECT_TRUE(IsCommand(requests.back(), 108));
+}
+
+TEST_F(PlayerButtonExecuteTest, StartFailuresAreShownOnlyWhenThePageAsksForErrors)
+{
+    ProgramStartRecorder starts(2);   // the file is not found
+    Action(ACTION_NONE, "fehlt.txt");
+    m_button.Execute();
+    EXPECT_EQ(0u, m_boxes.Count());
+
+    UseProject("[WINDOW]\r\nERROR=1\r\n");
+    m_button.Execute();
+    ASSERT_EQ(1u, m_boxes.Count());
+    EXPECT_EQ(0, m_boxes.Last().strText.Find("F E H L E R"));
+    EXPECT_GE(m_boxes.Last().strText.Find("Dokument=fehlt.txt"), 0);
+    EXPECT_GE(m_boxes.Last().strText.Find("The specified file was not found."), 0);
+}
+
+TEST_F(PlayerButtonExecuteTest, DisabledButtonsAndDesignModeDoNothing)
+{
+    ProgramStartRecorder starts;
+    Action(ACTION_EXIT, "liesmich.txt");
+    m_but.m_bStopSound = 1;
+    m_button.SetEditMode(TRUE);
+    m_button.Execute();
+    m_button.SetEditMode(FALSE);
+    m_button.Disable();
+    EXPECT_TRUE(ExecuteWatchingDialogs().empty());
+    Action(ACTION_MESSAGE);
+    EXPECT_TRUE(ExecuteWatchingDialogs().empty());
+    EXPECT_TRUE(starts.Starts().empty());
+    EXPECT_TRUE(m_page.Take().empty());
+}
+
+TEST_F(PlayerButtonExecuteTest, WithoutPageWindowRequestsAreSkipped)
+{
+    ProgramStartRecorder starts;
+    CMButCreateStruct but;
+    but.m_strDocument = "<LISTBOX>";
+    CTestButton button;
+    button.SetCreateStruct(&but);
+    button.Execute();
+    EXPECT_TRUE(starts.Starts().empty());
+    EXPECT_TRUE(m_page.Take().empty());
+}
+
+} // namespace
