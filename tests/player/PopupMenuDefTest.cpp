@@ -1,0 +1,297 @@
+#include "player/PopupMenuDef.h"
+
+#include "framework/Afx.h"
+#include "player/PlayerApp.h"
+#include "player/PlayerObjWndProgram.h"
+#include "shared/menuobj/MButCreateStruct.h"
+
+#include "PageWndRecorder.h"
+#include "helpers/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+using player_test::CPageWndRecorder;
+using player_test::PageRequest;
+using testing_support::ProgramStartRecorder;
+using testing_support::TempFolder;
+
+namespace {
+
+typedef std::vector<std::pair<UINT, std::string>> Entries;
+
+// The application's main window while it lives: records the entries of every
+// popup menu that opens for it and closes the menu from a timer.
+class CMainWndWatcher : public CWnd
+{
+public:
+    CMainWndWatcher()
+    {
+        EXPECT_TRUE(CreateEx(0, nullptr, "Main", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
+        m_pPrevious = AfxGetApp()->m_pMainWnd;
+        AfxGetApp()->m_pMainWnd = this;
+    }
+    ~CMainWndWatcher() override
+    {
+        AfxGetApp()->m_pMainWnd = m_pPrevious;
+        DestroyWindow();
+    }
+
+    void Show(CPopupMenuDef& def, CMButCreateStruct* pStruct, BOOL bSameId = FALSE)
+    {
+        SetTimer(1, 50);
+        def.Show(pStruct, bSameId);
+        KillTimer(1);
+    }
+
+    int nPopups = 0;
+    Entries entries;
+    CRect rcMenu;
+
+protected:
+    void OnInitMenuPopup(CMenu* pMenu, UINT /*nIndex*/, BOOL /*bSysMenu*/)
+    {
+        ++nPopups;
+        HMENU hMenu = pMenu->m_hMenu;
+        for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
+        {
+            char szText[100] = "";
+            ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
+            entries.emplace_back(::GetMenuItemID(hMenu, i), szText);
+        }
+    }
+    void OnTimer(UINT_PTR /*nIDEvent*/)
+    {
+        if (HWND hMenuWnd = ::FindWindowA("#32768", nullptr))
+            ::GetWindowRect(hMenuWnd, rcMenu);
+        ::EndMenu();
+    }
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CWnd* m_pPrevious;
+};
+
+BEGIN_MESSAGE_MAP(CMainWndWatcher, CWnd)
+    ON_WM_INITMENUPOPUP()
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+CStringArray& Texts(CStringArray& texts, std::initializer_list<LPCSTR> items)
+{
+    texts.RemoveAll();
+    for (LPCSTR item : items)
+        texts.Add(item);
+    return texts;
+}
+
+TEST(PopupMenuDefTest, KeepsOnlyTheFirstItemAndForgetsEverythingOnClear)
+{
+    CPopupMenuDef def;
+    EXPECT_EQ(-1, def.GetNumber());
+    EXPECT_EQ(0, def.GetCount());
+
+    CMButCreateStruct but;
+    CWnd owner;
+    def.Init(0, &but, &owner);
+    EXPECT_EQ(0, def.GetNumber());
+    EXPECT_EQ(&but, def.GetButtonStruct());
+    EXPECT_EQ(&owner, def.GetOwner());
+
+    CStringArray texts;
+    def.SetItems(Texts(texts, { "TEXT=A:DOCUMENT=a.txt", "TEXT=B:DOCUMENT=b.txt" }));
+    EXPECT_EQ(1, def.GetCount());
+    EXPECT_EQ("TEXT=A:DOCUMENT=a.txt", def.GetItem());
+    def.SetItems(Texts(texts, { "", "TEXT=B:DOCUMENT=b.txt" }));
+    EXPECT_EQ(0, def.GetCount());
+    EXPECT_EQ("", def.GetItem());
+    def.SetItems(Texts(texts, {}));
+    EXPECT_EQ(0, def.GetCount());
+
+    def.SetItems(Texts(texts, { "TEXT=A:DOCUMENT=a.txt" }));
+    def.Clear();
+    EXPECT_EQ(-1, def.GetNumber());
+    EXPECT_EQ(0, def.GetCount());
+    EXPECT_EQ("", def.GetItem());
+    EXPECT_EQ(nullptr, def.GetOwner());
+    EXPECT_EQ(nullptr, def.GetButtonStruct());
+}
+
+TEST(PopupMenuDefTest, ShowsTheCaptionJustBelowTheButton)
+{
+    CMainWndWatcher main;
+    CPageWndRecorder page;
+    CMButCreateStruct but;
+    but.m_strDocument = "<POPUPMENU00>";
+    but.m_rect = { 20, 30, 120, 56 };
+    CPopupMenuDef def;
+    def.Init(0, &but, &page);
+    CStringArray texts;
+    def.SetItems(Texts(texts, { "TEXT=Liesmich:DOCUMENT=liesmich.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE" }));
+
+    main.Show(def, &but);
+    EXPECT_EQ(1, main.nPopups);
+    EXPECT_EQ((Entries{ { 1224u, "Liesmich" } }), main.entries);
+    CPoint pt(25, 56);
+    page.ClientToScreen(&pt);
+    EXPECT_EQ(pt, main.rcMenu.TopLeft());
+    main.Show(def, &but, TRUE);
+    EXPECT_EQ(2, main.nPopups);
+}
+
+TEST(PopupMenuDefTest, NoMenuWithoutAShownItemOrPopupButton)
+{
+    CMainWndWatcher main;
+    CPageWndRecorder page;
+    CMButCreateStruct but;
+    but.m_strDocument = "<POPUPMENU00>";
+    CPopupMenuDef def;
+    def.Init(0, &but, &page);
+    CStringArray texts;
+
+    main.Show(def, &but);
+    for (LPCSTR item : { "TEXT=Info", "TEXT=:DOCUMENT=a.txt", "Info:DOCUMENT=a.txt" })
+    {
+        def.SetItems(Texts(texts, { item }));
+        main.Show(def, &but);
+    }
+    def.SetItems(Texts(texts, { "TEXT=Info:DOCUMENT=a.txt" }));
+    main.Show(def, nullptr);
+    but.m_strDocument = "<LISTBOX>";
+    main.Show(def, &but);
+    EXPECT_EQ(0, main.nPopups);
+}
+
+// Runs the item on a recording page and returns what reached the starter.
+class PopupMenuDefRun : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(nullptr, GetPlayerApp());
+        m_pPrevious = CObjWndProgram::Set(&m_program);
+        GetPlayerApp()->m_settings.GetProjectFile(m_strOldProject);
+        GetPlayerApp()->m_settings.SetProjectFile(m_project.Write("Tarnix.ini", "[WINDOW]\r\nERROR=0\r\n"));
+        char szFolder[MAX_PATH] = "";
+        ::GetCurrentDirectoryA(MAX_PATH, szFolder);
+        m_strOldFolder = szFolder;
+        m_page.Take();
+    }
+    void TearDown() override
+    {
+        CObjWndProgram::Set(m_pPrevious);
+        GetPlayerApp()->m_settings.SetProjectFile(m_strOldProject);
+        ::SetCurrentDirectoryA(m_strOldFolder);
+    }
+
+    std::vector<AFX_PROGRAM_START> Run(LPCSTR item, int nIndex = 0)
+    {
+        ProgramStartRecorder starts;
+        CPopupMenuDef def;
+        def.Init(0, nullptr, &m_page);
+        CStringArray texts;
+        texts.Add(item);
+        def.SetItems(texts);
+        def.Run(nIndex, "c:\\projekt", nullptr);
+        EXPECT_EQ("c:\\projekt", def.GetFolder());
+        return starts.Starts();
+    }
+
+    CPlayerObjWndProgram m_program;
+    CObjWndProgram* m_pPrevious = nullptr;
+    TempFolder m_project;
+    CString m_strOldProject;
+    CString m_strOldFolder;
+    CPageWndRecorder m_page;
+};
+
+TEST_F(PopupMenuDefRun, ADocumentWithABlankStartsBelowTheProjectFolderInQuotes)
+{
+    std::vector<AFX_PROGRAM_START> starts
+        = Run("TEXT=Readme:DOCUMENT=docs\\read me.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE");
+    ASSERT_EQ(1u, starts.size());
+    EXPECT_EQ(AFX_PROGRAM_START::shellExecute, starts[0].kind);
+    EXPECT_EQ("\"c:\\projekt\\docs\\read me.txt\"", starts[0].strFile);
+    // The click reached the page first.
+    std::vector<PageRequest> requests = m_page.Take();
+    ASSERT_EQ(1u, requests.size());
+    EXPECT_EQ(WM_COMMAND, requests[0].message);
+    EXPECT_EQ(114u, LOWORD(requests[0].wParam));
+}
+
+TEST_F(PopupMenuDefRun, ProgramsGetTheirPathsAndParametersTheirPlaceholders)
+{
+    CString strProjectFolder = m_project.Path();
+    strProjectFolder.MakeLower();
+    std::vector<AFX_PROGRAM_START> starts
+        = Run("TEXT=Tool:DOCUMENT=:APPLICATION=.\\tools\\prog.exe:PARAMETER=_CURRENTDIR_\\a.txt:FUNCTION=KEINE");
+    ASSERT_EQ(1u, starts.size());
+    EXPECT_EQ(AFX_PROGRAM_START::winExec, starts[0].kind);
+    EXPECT_EQ("c:\\projekt\\tools\\prog.exe " + strProjectFolder + "\\a.txt", starts[0].strParameters);
+}
+
+TEST_F(PopupMenuDefRun, PageVideoAndExitItemsBecomeRequestsToThePage)
+{
+    struct Case
+    {
+        LPCSTR item;
+        UINT message;
+        LPCSTR text;
+    } cases[] = {
+        { "TEXT=Weiter:DOCUMENT=seite2.ini:APPLICATION=:PARAMETER=:FUNCTION=NEWPAGE", 0x6F, "c:\\projekt\\seite2.ini" },
+        { "TEXT=Film:DOCUMENT=D:\\film.avi:APPLICATION=:PARAMETER=:FUNCTION=PLAYAVI", 0x6D, "D:\\film.avi" },
+        { "TEXT=Ende:DOCUMENT=:APPLICATION=:PARAMETER=:FUNCTION=EXIT", WM_COMMAND, "" },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.item);
+        EXPECT_TRUE(Run(c.item).empty());
+        std::vector<PageRequest> requests = m_page.Take();
+        ASSERT_LE(2u, requests.size());
+        // The click command comes first, then the action's requests.
+        EXPECT_EQ(114u, LOWORD(requests[0].wParam));
+        EXPECT_EQ(c.message, requests[1].message);
+        EXPECT_EQ(c.text, requests[1].text);
+        if (c.message == WM_COMMAND)
+        {
+            EXPECT_EQ(108u, LOWORD(requests[1].wParam));
+        }
+    }
+}
+
+TEST_F(PopupMenuDefRun, OnlyHeldItemsRun)
+{
+    EXPECT_TRUE(Run("TEXT=A:DOCUMENT=a.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE", 1).empty());
+    EXPECT_TRUE(Run("TEXT=A:DOCUMENT=a.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE", -1).empty());
+    EXPECT_TRUE(m_page.Take().empty());
+}
+
+TEST(PopupMenuDefPaths, RelativePathsGoBelowTheFolderWebAddressesAndDrivesStay)
+{
+    struct Case
+    {
+        LPCSTR path;
+        LPCSTR expected;
+    } cases[] = {
+        { "liesmich.txt", "c:\\projekt\\liesmich.txt" },
+        { ".\\liesmich.txt", "c:\\projekt\\liesmich.txt" },
+        { "C:\\PROJEKT\\liesmich.txt", "C:\\PROJEKT\\liesmich.txt" },
+        { "d:\\liesmich.txt", "d:\\liesmich.txt" },
+        { "Http://example.org/seite.htm", "Http://example.org/seite.htm" },
+        { "http://example.org/a b.htm", "\"http://example.org/a b.htm\"" },
+        { "a b.txt", "\"c:\\projekt\\a b.txt\"" },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(c.expected, CPopupMenuDef::MakeStartPath(c.path, "c:\\projekt"));
+    }
+    // Without a project folder nothing is put in front.
+    EXPECT_EQ("liesmich.txt", CPopupMenuDef::MakeStartPath("liesmich.txt", ""));
+}
+
+} // namespace
