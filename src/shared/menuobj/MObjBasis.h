@@ -33,6 +33,7 @@ public:
     BOOL IsSelected() const { return m_bSelected; }
     int GetTabNumber() const { return m_nTabNumber; }
     BOOL HasTabLabel() const { return m_bTabLabel; }
+    CBasisObj* GetObjectWnd() const { return m_pObjWnd; }
 
     // Grid: a step below 2 snaps nothing.
     void SetGridSize(int nStep) { m_nGridStep = nStep; }

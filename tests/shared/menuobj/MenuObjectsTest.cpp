@@ -1,0 +1,623 @@
+#include "shared/menuobj/MenuObjects.h"
+
+#include "shared/menuobj/ActionKeywords.h"
+#include "shared/menuobj/ButBasis.h"
+#include "shared/menuobj/MObjButBmp.h"
+#include "shared/menuobj/MObjButColor.h"
+#include "shared/menuobj/MObjButImage.h"
+#include "shared/menuobj/MObjButTrans.h"
+#include "shared/menuobj/MObjButUrl.h"
+#include "shared/menuobj/MObjButWin.h"
+#include "shared/menuobj/MObjScrollet.h"
+#include "shared/menuobj/MObjStaticImage.h"
+#include "shared/menuobj/MObjStaticText.h"
+#include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/ViewerCreateStruct.h"
+
+#include "ObjWndTesting.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+using namespace objwnd_testing;
+using menuobj_testing::BitmapCanvas;
+
+namespace {
+
+const COLORREF kCanvas = RGB(0, 128, 0);
+
+// A page window with its container; the structs outlive the objects.
+class MenuObjectsTest : public ::testing::Test
+{
+protected:
+    void InitPage(BOOL bEditMode, int nMaxCount = MENUOBJ_MAX_COUNT)
+    {
+        m_objects.Init(&m_page, MENUOBJ_FIRST_ID, nMaxCount, bEditMode);
+    }
+
+    CMButCreateStruct* NewButton(const RECT& rc, LPCSTR lpszStyle = "W", LPCSTR lpszDocument = "")
+    {
+        m_buttons.push_back(std::make_unique<CMButCreateStruct>());
+        CMButCreateStruct* p = m_buttons.back().get();
+        p->m_rect = rc;
+        p->m_strStyle = lpszStyle;
+        p->m_strText = "Go";
+        p->m_strDocument = lpszDocument;
+        return p;
+    }
+
+    CMButCreateStruct* AddButton(const RECT& rc, LPCSTR lpszStyle = "W")
+    {
+        CMButCreateStruct* p = NewButton(rc, lpszStyle);
+        EXPECT_TRUE(m_objects.AddButton(p));
+        return p;
+    }
+
+    CMTextCreateStruct* NewText(int x, int y, LPCSTR lpszText = "Welcome")
+    {
+        m_texts.push_back(std::make_unique<CMTextCreateStruct>());
+        CMTextCreateStruct* p = m_texts.back().get();
+        p->m_rect = { x, y, x + 10, y + 10 };
+        p->m_strText = lpszText;
+        return p;
+    }
+
+    CMObjBasis* ObjectAt(int nIndex) const { return m_objects.GetObjectAt(nIndex); }
+
+    HWND WindowOf(int nIndex) const
+    {
+        CBasisObj* pWnd = ObjectAt(nIndex)->GetObjectWnd();
+        return pWnd != nullptr ? pWnd->GetSafeHwnd() : nullptr;
+    }
+
+    menuobj_testing::MainWindowScope m_mainWnd;   // texts are measured on it
+    CTestPage m_page;
+    CRecordingProgram m_program{ &m_page };
+    testing_support::TempFolder m_folder;
+    std::vector<std::unique_ptr<CMButCreateStruct>> m_buttons;
+    std::vector<std::unique_ptr<CMTextCreateStruct>> m_texts;
+    CMenuObjects m_objects;
+};
+
+} // namespace
+
+TEST_F(MenuObjectsTest, AddedObjectsAreNumberedAndGetTheirControlIds)
+{
+    InitPage(FALSE);
+    CMButCreateStruct* pFirst = NewButton({ 10, 10, 90, 40 });
+    pFirst->m_nAction = ACTION_MESSAGE;
+    CMButCreateStruct* pSecond = NewButton({ 10, 50, 90, 80 });
+    pSecond->m_nAction = ACTION_NEWPAGE;
+    CMButCreateStruct* pThird = NewButton({ 10, 90, 90, 120 });
+    pThird->m_nAction = ACTION_PLAYAVI;
+    CMTextCreateStruct* pText = NewText(120, 10);
+
+    ASSERT_TRUE(m_objects.AddButton(pFirst));
+    ASSERT_TRUE(m_objects.AddStaticText(pText));
+    ASSERT_TRUE(m_objects.AddButton(pSecond));
+    ASSERT_TRUE(m_objects.AddButton(pThird));
+
+    ASSERT_EQ(4, m_objects.GetObjectCount());
+    EXPECT_EQ(MOBJ_BUTTON, pFirst->m_nType);
+    EXPECT_EQ(MOBJ_TEXT, pText->m_nType);
+    EXPECT_EQ(5000, pFirst->m_nID);
+    EXPECT_EQ(5002, pSecond->m_nID);
+    EXPECT_EQ(5003, pThird->m_nID);
+    EXPECT_EQ(5001, ::GetDlgCtrlID(WindowOf(1)));
+    EXPECT_EQ(m_page.GetSafeHwnd(), ::GetParent(WindowOf(0)));
+    // Running numbers for every button, action numbers only for those that
+    // start no program of their own.
+    EXPECT_EQ(1, pFirst->m_nNumber);
+    EXPECT_EQ(2, pSecond->m_nNumber);
+    EXPECT_EQ(3, pThird->m_nNumber);
+    EXPECT_EQ(1, pFirst->m_nActionNumber);
+    EXPECT_EQ(0, pSecond->m_nActionNumber);
+    EXPECT_EQ(2, pThird->m_nActionNumber);
+    for (int i = 0; i < 4; ++i)
+    {
+        EXPECT_EQ(i + 1, ObjectAt(i)->GetTabNumber());
+        EXPECT_FALSE(ObjectAt(i)->IsSelected()) << "run mode selects nothing";
+    }
+    EXPECT_EQ(nullptr, m_objects.GetSelectedObject());
+
+    // A new page starts numbering again; the action numbers run on.
+    InitPage(FALSE);
+    EXPECT_EQ(0, m_objects.GetObjectCount());
+    EXPECT_FALSE(::IsWindow(pFirst->m_nID ? ::GetDlgItem(m_page, 5000) : nullptr));
+    CMButCreateStruct* pNext = AddButton({ 0, 0, 50, 20 });
+    EXPECT_EQ(1, pNext->m_nNumber);
+    EXPECT_EQ(3, pNext->m_nActionNumber);
+}
+
+TEST_F(MenuObjectsTest, TheStyleLetterChoosesTheButtonClass)
+{
+    InitPage(TRUE);
+    CString strBmp = WriteBmp(m_folder, "color.bmp", BandedBmp(30, { { 20, 0xFF0000 } }));
+    struct Case
+    {
+        LPCSTR lpszStyle;
+        BOOL bBitmap;
+        const CRuntimeClass* pClass;
+    } cases[] = {
+        { "DRAW", FALSE, RUNTIME_CLASS(CMObjButTrans) },   { "HYPERTEXT", FALSE, RUNTIME_CLASS(CMObjButUrl) },
+        { "IMAGE", FALSE, RUNTIME_CLASS(CMObjButImage) },  { "MONOCHROME", TRUE, RUNTIME_CLASS(CMObjButColor) },
+        { "MONOCHROME", FALSE, RUNTIME_CLASS(CMObjButWin) }, { "OFFICE", FALSE, RUNTIME_CLASS(CMObjButWin) },
+        { "X", FALSE, RUNTIME_CLASS(CMObjButWin) },         { "", FALSE, RUNTIME_CLASS(CMObjButWin) },
+    };
+    int nIndex = 0;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.lpszStyle);
+        CMButCreateStruct* p = NewButton({ 10, 10, 80, 30 }, c.lpszStyle);
+        if (c.bBitmap)
+            p->m_strBitmap = strBmp;
+        ASSERT_TRUE(m_objects.AddButton(p));
+        EXPECT_STREQ(c.pClass->m_lpszClassName, ObjectAt(nIndex)->GetRuntimeClass()->m_lpszClassName);
+        EXPECT_NE(nullptr, WindowOf(nIndex));
+        ++nIndex;
+    }
+}
+
+TEST_F(MenuObjectsTest, AButtonWhoseWindowFailsIsNotAdded)
+{
+    InitPage(TRUE);
+    testing_support::MessageBoxRecorder boxes;
+    AddButton({ 10, 10, 80, 30 });
+    CMButCreateStruct* pBmp = NewButton({ 10, 40, 80, 60 }, "BITMAP");
+    pBmp->m_strBitmap = m_folder.File("missing.bmp");
+    EXPECT_FALSE(m_objects.AddButton(pBmp));
+    EXPECT_EQ(1, m_objects.GetObjectCount());
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_TRUE(ObjectAt(0)->IsSelected()) << "the selection stays with the last object added";
+}
+
+TEST_F(MenuObjectsTest, AFullPageRefusesEveryKind)
+{
+    InitPage(TRUE, 3);
+    AddButton({ 0, 0, 40, 20 });
+    ASSERT_TRUE(m_objects.AddStaticText(NewText(50, 0)));
+    AddButton({ 0, 30, 40, 50 });
+
+    EXPECT_FALSE(m_objects.AddButton(NewButton({ 0, 60, 40, 80 })));
+    EXPECT_FALSE(m_objects.AddStaticText(NewText(50, 60)));
+    CViewerCreateStruct viewer;
+    viewer.m_rect = { 100, 100, 200, 200 };
+    EXPECT_FALSE(m_objects.AddScrollet(&viewer));
+    CMObjCreateStruct picture;
+    picture.m_strText = WriteBmp(m_folder, "p.bmp", BandedBmp(8, { { 8, 0x0000FF } }));
+    EXPECT_FALSE(m_objects.AddStaticImage(&picture));
+    EXPECT_EQ(3, m_objects.GetObjectCount());
+    EXPECT_EQ(nullptr, ::GetDlgItem(m_page, 5003));
+}
+
+TEST_F(MenuObjectsTest, TextViewerAndPictureObjectsAreAddedWithTheirWindows)
+{
+    InitPage(FALSE);
+    CViewerCreateStruct viewer;
+    viewer.m_rect = { 10, 10, 150, 100 };
+    viewer.m_strDocument = m_folder.Write("read.txt", testing_support::Lines({ "one", "two" }));
+    CMObjCreateStruct picture;
+    picture.m_rect = { 200, 20, 201, 21 };
+    picture.m_strText = WriteBmp(m_folder, "p.bmp", BandedBmp(16, { { 12, 0x0000FF } }));
+
+    ASSERT_TRUE(m_objects.AddScrollet(&viewer));
+    ASSERT_TRUE(m_objects.AddStaticImage(&picture));
+    EXPECT_EQ(MOBJ_VIEWER, viewer.m_nType);
+    EXPECT_EQ(MOBJ_PICTURE, picture.m_nType);
+    EXPECT_EQ(5001, picture.m_nID);
+    EXPECT_EQ(5000, ::GetDlgCtrlID(WindowOf(0)));
+    EXPECT_EQ(CRect(200, 20, 216, 32), CRect(picture.m_rect)) << "the picture's own size";
+    EXPECT_TRUE(ObjectAt(0)->IsKindOf(RUNTIME_CLASS(CMObjScrollet)));
+    EXPECT_TRUE(ObjectAt(1)->IsKindOf(RUNTIME_CLASS(CMObjStaticImage)));
+}
+
+TEST_F(MenuObjectsTest, DesignModeSelectsEachNewObjectAloneWithTheGridStep)
+{
+    InitPage(TRUE);
+    m_objects.SetGridSize(10);
+    AddButton({ 10, 10, 80, 30 });
+    ASSERT_TRUE(m_objects.AddStaticText(NewText(100, 10)));
+    EXPECT_FALSE(ObjectAt(0)->IsSelected());
+    EXPECT_TRUE(ObjectAt(1)->IsSelected());
+    EXPECT_EQ(ObjectAt(1), m_objects.GetSelectedObject());
+    EXPECT_EQ(10, ObjectAt(1)->GetGridSize());
+
+    m_objects.SetGridSize(5);
+    EXPECT_EQ(5, ObjectAt(0)->GetGridSize()) << "buttons take the step";
+    EXPECT_EQ(10, ObjectAt(1)->GetGridSize()) << "other kinds keep their own";
+}
+
+TEST_F(MenuObjectsTest, HitTestsAndSelectionByPointAndRectangle)
+{
+    InitPage(TRUE);
+    AddButton({ 10, 10, 110, 60 });
+    AddButton({ 50, 30, 150, 80 });
+    AddButton({ 200, 10, 250, 40 });
+    m_objects.DeselectAll();
+
+    // (60, 40) lies on the first two: the later one is on top.
+    EXPECT_EQ(ObjectAt(0), m_objects.FindObjectAt(60, 40));
+    m_objects.SelectOnlyAt(60, 40);
+    EXPECT_FALSE(ObjectAt(0)->IsSelected());
+    EXPECT_TRUE(ObjectAt(1)->IsSelected());
+    EXPECT_TRUE(m_objects.IsSelectedAt(60, 40));
+    EXPECT_FALSE(m_objects.IsSelectedAt(20, 20));
+    EXPECT_FALSE(m_objects.IsSelectedAt(300, 200));
+
+    m_objects.SelectOnlyAt(300, 200);
+    EXPECT_TRUE(ObjectAt(1)->IsSelected()) << "empty space keeps the selection";
+    EXPECT_EQ(nullptr, m_objects.FindObjectAt(110, 20)) << "the right edge lies outside";
+
+    m_objects.SelectOnlyAt(220, 20);
+    EXPECT_FALSE(ObjectAt(1)->IsSelected());
+    m_objects.SelectAt(60, 40);
+    EXPECT_TRUE(ObjectAt(0)->IsSelected());
+    EXPECT_TRUE(ObjectAt(1)->IsSelected());
+    EXPECT_TRUE(ObjectAt(2)->IsSelected());
+
+    m_objects.DeselectAll();
+    EXPECT_FALSE(m_objects.HasSelection());
+    m_objects.SelectInRect(CRect(0, 0, 150, 80));
+    EXPECT_TRUE(ObjectAt(0)->IsSelected());
+    EXPECT_TRUE(ObjectAt(1)->IsSelected()) << "edges count as inside";
+    EXPECT_FALSE(ObjectAt(2)->IsSelected());
+    EXPECT_EQ(ObjectAt(0), m_objects.GetSelectedObject());
+}
+
+TEST_F(MenuObjectsTest, DeletingNeedsDesignMode)
+{
+    InitPage(FALSE);
+    AddButton({ 10, 10, 80, 30 });
+    ObjectAt(0)->SetSelected(TRUE);
+    EXPECT_TRUE(m_objects.HasSelection());
+    EXPECT_EQ(nullptr, m_objects.GetSelectedObject());
+    EXPECT_FALSE(m_objects.DeleteSelected());
+    EXPECT_FALSE(m_objects.DeleteObject(ObjectAt(0)));
+    EXPECT_EQ(1, m_objects.GetObjectCount());
+
+    InitPage(TRUE);
+    AddButton({ 10, 10, 80, 30 });
+    AddButton({ 10, 40, 80, 60 });
+    HWND hSecond = WindowOf(1);
+    EXPECT_TRUE(m_objects.DeleteSelected());
+    EXPECT_EQ(1, m_objects.GetObjectCount());
+    EXPECT_FALSE(::IsWindow(hSecond));
+    EXPECT_FALSE(m_objects.DeleteSelected()) << "nothing selected any more";
+
+    CMObjButWin stranger;
+    EXPECT_FALSE(m_objects.DeleteObject(&stranger));
+    EXPECT_TRUE(m_objects.DeleteObject(ObjectAt(0)));
+    EXPECT_EQ(0, m_objects.GetObjectCount());
+}
+
+TEST_F(MenuObjectsTest, ADragMovesEveryFrameOrNone)
+{
+    InitPage(TRUE);
+    CMButCreateStruct* pLeft = AddButton({ 10, 10, 60, 30 });
+    CMButCreateStruct* pRight = AddButton({ 100, 10, 150, 30 });
+    CMButCreateStruct* pOther = AddButton({ 100, 100, 150, 120 });
+    m_objects.DeselectAll();
+    ObjectAt(0)->SetSelected(TRUE);
+    ObjectAt(1)->SetSelected(TRUE);
+
+    // The left frame starts at 7: moving 8 to the left would cross 0.
+    m_objects.Drag(-8, 0, 400, 300);
+    EXPECT_EQ(CRect(7, 7, 63, 33), CRect(ObjectAt(0)->GetFrameRect()));
+    EXPECT_EQ(CRect(97, 7, 153, 33), CRect(ObjectAt(1)->GetFrameRect()));
+    m_objects.Drag(-7, 0, 400, 300);
+    EXPECT_EQ(0, ObjectAt(0)->GetFrameRect().left) << "exactly to the edge";
+    EXPECT_EQ(90, ObjectAt(1)->GetFrameRect().left);
+    // The right frame ends at 146: 154 more would pass the width of 300.
+    m_objects.Drag(155, 0, 300, 300);
+    EXPECT_EQ(0, ObjectAt(0)->GetFrameRect().left);
+    m_objects.Drag(154, 27, 300, 300);
+    EXPECT_EQ(CRect(244, 34, 300, 60), CRect(ObjectAt(1)->GetFrameRect()));
+    EXPECT_EQ(CRect(97, 97, 153, 123), CRect(ObjectAt(2)->GetFrameRect())) << "not selected";
+
+    m_objects.SetGridSize(10);
+    m_objects.ApplyDrag();
+    EXPECT_EQ(CRect(150, 30, 200, 50), CRect(pLeft->m_rect)) << "left and top on the grid, size kept";
+    EXPECT_EQ(CRect(240, 30, 290, 50), CRect(pRight->m_rect));
+    EXPECT_EQ(CRect(100, 100, 150, 120), CRect(pOther->m_rect));
+    EXPECT_EQ(CRect(240, 30, 290, 50), RectInParent(*static_cast<CMObjButton*>(ObjectAt(1))->GetButtonWnd()));
+}
+
+TEST_F(MenuObjectsTest, RunModeObjectsNeitherDragNorDrawFrames)
+{
+    for (BOOL bEditMode : { TRUE, FALSE })
+    {
+        SCOPED_TRACE(bEditMode ? "design mode" : "run mode");
+        InitPage(bEditMode);
+        CMButCreateStruct* p = AddButton({ 20, 20, 80, 50 });
+        ObjectAt(0)->SetSelected(TRUE);
+        m_objects.Drag(10, 10, 400, 300);
+        m_objects.ApplyDrag();
+        EXPECT_EQ(bEditMode ? CRect(30, 30, 90, 60) : CRect(20, 20, 80, 50), CRect(p->m_rect));
+
+        BitmapCanvas canvas(200, 150, kCanvas);
+        m_objects.Draw(canvas.DC());
+        const RECT& rcFrame = ObjectAt(0)->GetFrameRect();
+        EXPECT_EQ(bEditMode ? RGB(255, 255, 255) : kCanvas, canvas.Pixel(rcFrame.left, (rcFrame.top + rcFrame.bottom) / 2));
+        EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(p->m_rect.right - 1, (p->m_rect.top + p->m_rect.bottom) / 2))
+            << "the window button's black frame";
+    }
+}
+
+TEST_F(MenuObjectsTest, GridCeilIsAlwaysAboveTheValue)
+{
+    m_objects.SetGridSize(10);
+    EXPECT_EQ(30, m_objects.GridCeil(20));
+    EXPECT_EQ(30, m_objects.GridCeil(25));
+    EXPECT_EQ(10, m_objects.GridCeil(0));
+    m_objects.SetGridSize(1);
+    EXPECT_EQ(26, m_objects.GridCeil(25));
+    m_objects.SetGridSize(0);
+    EXPECT_EQ(26, m_objects.GridCeil(25)) << "no grid behaves as step 1";
+}
+
+TEST_F(MenuObjectsTest, AlignmentLaysOutAtMostTenSelectedButtonsInRows)
+{
+    InitPage(TRUE);
+    for (int i = 0; i < 12; ++i)
+        AddButton({ 5, 5 + i * 20, 45, 20 + i * 20 });
+    CMButCreateStruct* pImage = AddButton({ 300, 200, 340, 230 }, "IMAGE");
+    m_objects.SelectInRect(CRect(0, 0, 400, 300));
+
+    // Rows of three 80-pixel buttons with gap 10 fit into 300 pixels.
+    m_objects.SetGridSize(10);
+    m_objects.AlignHorizontal(10, 10, 80, 20, 10, 300, 300);
+    const int expectedX[] = { 10, 100, 190 };
+    for (int i = 0; i < 10; ++i)
+    {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(expectedX[i % 3], m_buttons[i]->m_rect.left);
+        EXPECT_EQ(80, m_buttons[i]->m_rect.right - m_buttons[i]->m_rect.left);
+        EXPECT_EQ(20, m_buttons[i]->m_rect.bottom - m_buttons[i]->m_rect.top);
+    }
+    // Row tops: 10, GridCeil(30) = 40, GridCeil(60) = 70, GridCeil(90) = 100.
+    EXPECT_EQ(10, m_buttons[0]->m_rect.top);
+    EXPECT_EQ(40, m_buttons[3]->m_rect.top);
+    EXPECT_EQ(70, m_buttons[6]->m_rect.top);
+    EXPECT_EQ(100, m_buttons[9]->m_rect.top);
+    EXPECT_EQ(CRect(5, 225, 45, 240), CRect(m_buttons[11]->m_rect)) << "the 11th and 12th stay";
+    EXPECT_EQ(CRect(300, 200, 340, 230), CRect(pImage->m_rect)) << "image buttons stay";
+    EXPECT_EQ(CRect(190, 10, 270, 30), RectInParent(*static_cast<CMObjButton*>(ObjectAt(2))->GetButtonWnd()));
+}
+
+TEST_F(MenuObjectsTest, AlignmentStopsAtTheBottomAndWorksInColumns)
+{
+    InitPage(TRUE);
+    for (int i = 0; i < 5; ++i)
+        AddButton({ 300, 5 + i * 20, 340, 20 + i * 20 });
+    m_objects.SelectInRect(CRect(0, 0, 400, 300));
+
+    // One button per row: the third row would end below 70.
+    m_objects.AlignHorizontal(0, 0, 100, 20, 5, 150, 70);
+    EXPECT_EQ(CRect(0, 0, 100, 20), CRect(m_buttons[0]->m_rect));
+    EXPECT_EQ(CRect(0, 21, 100, 41), CRect(m_buttons[1]->m_rect));
+    EXPECT_EQ(CRect(0, 42, 100, 62), CRect(m_buttons[2]->m_rect));
+    EXPECT_EQ(300, m_buttons[3]->m_rect.left);
+
+    // Columns of two 30-pixel buttons with gap 4 in 70 pixels.
+    m_objects.AlignVertical(10, 0, 50, 30, 4, 400, 70);
+    EXPECT_EQ(CRect(10, 0, 60, 30), CRect(m_buttons[0]->m_rect));
+    EXPECT_EQ(CRect(10, 34, 60, 64), CRect(m_buttons[1]->m_rect));
+    EXPECT_EQ(CRect(61, 0, 111, 30), CRect(m_buttons[2]->m_rect));
+    EXPECT_EQ(CRect(61, 34, 111, 64), CRect(m_buttons[3]->m_rect));
+    EXPECT_EQ(CRect(112, 0, 162, 30), CRect(m_buttons[4]->m_rect));
+}
+
+TEST_F(MenuObjectsTest, TabOrderIsClickedIntoPlaceAndApplied)
+{
+    InitPage(TRUE);
+    CMButCreateStruct* pA = AddButton({ 10, 10, 60, 30 });
+    ASSERT_TRUE(m_objects.AddStaticText(NewText(100, 100)));
+    CMButCreateStruct* pB = AddButton({ 10, 40, 60, 60 });
+    CMButCreateStruct* pC = AddButton({ 10, 70, 60, 90 });
+    CMObjBasis* pObjA = ObjectAt(0);
+    CMObjBasis* pText = ObjectAt(1);
+    CMObjBasis* pObjB = ObjectAt(2);
+    CMObjBasis* pObjC = ObjectAt(3);
+
+    EXPECT_EQ(4, m_objects.ShowTabOrder(TRUE));
+    EXPECT_EQ(1, pObjA->GetTabNumber());
+    EXPECT_EQ(2, pObjB->GetTabNumber());
+    EXPECT_EQ(3, pObjC->GetTabNumber());
+    EXPECT_TRUE(pObjB->HasTabLabel());
+    EXPECT_FALSE(pText->HasTabLabel());
+
+    m_objects.BeginTabOrder();
+    m_objects.SetTabNumberAt(CPoint(20, 80));   // C takes 1, A takes 3
+    EXPECT_EQ(1, pObjC->GetTabNumber());
+    EXPECT_EQ(3, pObjA->GetTabNumber());
+    m_objects.SetTabNumberAt(CPoint(300, 280));   // empty space: no number used
+    m_objects.SetTabNumberAt(CPoint(20, 80));   // C again takes 2, B takes 1
+    EXPECT_EQ(2, pObjC->GetTabNumber());
+    EXPECT_EQ(1, pObjB->GetTabNumber());
+    m_objects.SetTabNumberAt(CPoint(20, 20));   // A keeps 3
+    m_objects.SetTabNumberAt(CPoint(20, 20));   // capped at the button count
+    EXPECT_EQ(3, pObjA->GetTabNumber());
+    EXPECT_EQ(2, pObjC->GetTabNumber());
+
+    EXPECT_EQ(4, m_objects.ShowTabOrder(FALSE));
+    EXPECT_FALSE(pObjA->HasTabLabel());
+    EXPECT_EQ(3, pObjA->GetTabNumber()) << "hiding keeps the numbers";
+
+    CMButCreateStruct foreign;
+    CObArray structs;
+    structs.Add(pA);
+    structs.Add(&foreign);
+    structs.Add(pB);
+    structs.Add(pC);
+    m_objects.ApplyTabOrder(&structs);
+    ASSERT_EQ(4, m_objects.GetObjectCount());
+    EXPECT_EQ(pObjB, ObjectAt(0));
+    EXPECT_EQ(pObjC, ObjectAt(1));
+    EXPECT_EQ(pObjA, ObjectAt(2));
+    EXPECT_EQ(pText, ObjectAt(3));
+    ASSERT_EQ(4, structs.GetSize());
+    EXPECT_EQ(pB, structs.GetAt(0));
+    EXPECT_EQ(pC, structs.GetAt(1));
+    EXPECT_EQ(pA, structs.GetAt(2));
+    EXPECT_EQ(&foreign, structs.GetAt(3)) << "a struct without an object is kept";
+}
+
+TEST_F(MenuObjectsTest, TabOrderKeepsEveryObjectWhenNumbersClash)
+{
+    InitPage(TRUE);
+    AddButton({ 10, 10, 60, 30 });
+    AddButton({ 10, 40, 60, 60 });
+    m_objects.BeginTabOrder();
+    AddButton({ 10, 70, 60, 90 });   // added after counting: number 3 has no place
+    ObjectAt(1)->SetTabNumber(1);    // two buttons with number 1
+    CMObjBasis* pFirst = ObjectAt(0);
+    CMObjBasis* pSecond = ObjectAt(1);
+    CMObjBasis* pThird = ObjectAt(2);
+
+    m_objects.ApplyTabOrder(nullptr);
+    ASSERT_EQ(3, m_objects.GetObjectCount());
+    EXPECT_EQ(pFirst, ObjectAt(0));
+    EXPECT_EQ(pSecond, ObjectAt(1));
+    EXPECT_EQ(pThird, ObjectAt(2));
+
+    // A single button never changes its number.
+    InitPage(TRUE);
+    AddButton({ 10, 10, 60, 30 });
+    m_objects.ShowTabOrder(TRUE);
+    m_objects.BeginTabOrder();
+    m_objects.SetTabNumberAt(CPoint(20, 20));
+    EXPECT_EQ(1, ObjectAt(0)->GetTabNumber());
+}
+
+TEST_F(MenuObjectsTest, ThePageHasOnePopupSlot)
+{
+    InitPage(FALSE);
+    CMButCreateStruct* pOther = NewButton({ 0, 0, 10, 10 }, "I", "<POPUPMENU01>");
+    EXPECT_EQ(-1, m_objects.BindPopupMenu(pOther, &m_page));
+    EXPECT_EQ(-1, m_objects.BindPopupMenu(NewButton({ 0, 0, 10, 10 }, "I", "readme.txt"), &m_page));
+    EXPECT_EQ(0, m_objects.GetPopupMenuCount());
+    EXPECT_FALSE(m_objects.HasPopupMenu());
+    EXPECT_EQ(nullptr, m_objects.FindPopupMenu(pOther));
+    m_objects.SetPopupMenuText(-1, "TEXT=Lost");
+    EXPECT_EQ(nullptr, m_objects.FindPopupMenu(NewButton({ 0, 0, 10, 10 }, "I", "<POPUPMENUxx>")));
+
+    CMButCreateStruct* pPopup = NewButton({ 10, 10, 60, 30 }, "I", "<POPUPMENU00>");
+    EXPECT_EQ(0, m_objects.BindPopupMenu(pPopup, &m_page));
+    EXPECT_EQ(1, m_objects.GetPopupMenuCount());
+    EXPECT_TRUE(m_objects.HasPopupMenu());
+    CPopupMenuDesc* pDesc = m_objects.FindPopupMenu(pPopup);
+    ASSERT_NE(nullptr, pDesc);
+    EXPECT_EQ(pDesc, pPopup->m_pPopupMenu);
+    EXPECT_EQ(&m_page, pDesc->GetOwner());
+    EXPECT_EQ(0, pDesc->GetItemCount()) << "an unbound slot took no text";
+
+    m_objects.SetPopupMenuText(1, "TEXT=Other");
+    EXPECT_EQ(0, pDesc->GetItemCount());
+    m_objects.SetPopupMenuText(0, "TEXT=Info:DOCUMENT=a.txt");
+    EXPECT_EQ(1, pDesc->GetItemCount());
+    EXPECT_STREQ("TEXT=Info:DOCUMENT=a.txt", pDesc->GetItem(0));
+
+    m_objects.RemovePopupMenu(pOther);
+    EXPECT_EQ(1, m_objects.GetPopupMenuCount());
+    m_objects.RemovePopupMenu(pPopup);
+    EXPECT_EQ(0, m_objects.GetPopupMenuCount());
+    EXPECT_EQ(-1, pDesc->GetPopupNumber());
+    m_objects.RemovePopupMenu(pPopup);
+    EXPECT_EQ(0, m_objects.GetPopupMenuCount()) << "removed once only";
+}
+
+TEST_F(MenuObjectsTest, ReplacingAButtonRebuildsItByItsStyle)
+{
+    InitPage(TRUE);
+    AddButton({ 10, 10, 80, 30 });
+    CMButCreateStruct* p = AddButton({ 10, 40, 80, 60 });
+    AddButton({ 10, 70, 80, 90 });
+    HWND hOld = WindowOf(1);
+
+    p->m_strStyle = "DRAW";
+    EXPECT_TRUE(m_objects.ReplaceButton(p));
+    ASSERT_EQ(3, m_objects.GetObjectCount());
+    EXPECT_TRUE(ObjectAt(1)->IsKindOf(RUNTIME_CLASS(CMObjButTrans)));
+    EXPECT_FALSE(::IsWindow(hOld));
+    EXPECT_EQ(5001, ::GetDlgCtrlID(WindowOf(1))) << "the struct's id";
+    EXPECT_EQ(4, p->m_nNumber) << "numbered again";
+    EXPECT_EQ(4, ObjectAt(1)->GetTabNumber());
+
+    // A button that can no longer be made leaves the old object in place.
+    testing_support::MessageBoxRecorder boxes;
+    CMObjBasis* pKept = ObjectAt(1);
+    p->m_strStyle = "BITMAP";
+    p->m_strBitmap = m_folder.File("missing.bmp");
+    EXPECT_FALSE(m_objects.ReplaceButton(p));
+    EXPECT_EQ(pKept, ObjectAt(1));
+    EXPECT_TRUE(::IsWindow(WindowOf(1)));
+
+    CMButCreateStruct unknown;
+    EXPECT_FALSE(m_objects.ReplaceButton(&unknown));
+    EXPECT_EQ(3, m_objects.GetObjectCount());
+}
+
+TEST_F(MenuObjectsTest, ReplacingTextsViewersAndPictures)
+{
+    InitPage(FALSE);
+    CMTextCreateStruct* pText = NewText(10, 10, "Short");
+    ASSERT_TRUE(m_objects.AddStaticText(pText));
+    CViewerCreateStruct viewer;
+    viewer.m_rect = { 10, 50, 150, 120 };
+    ASSERT_TRUE(m_objects.AddScrollet(&viewer));
+    CMObjCreateStruct picture;
+    picture.m_rect = { 200, 20, 201, 21 };
+    picture.m_strText = WriteBmp(m_folder, "p.bmp", BandedBmp(16, { { 12, 0x0000FF } }));
+    ASSERT_TRUE(m_objects.AddStaticImage(&picture));
+
+    int nShortWidth = pText->m_rect.right - pText->m_rect.left;
+    pText->m_strText = "A much longer text";
+    EXPECT_TRUE(m_objects.ReplaceStaticText(pText));
+    EXPECT_GT(pText->m_rect.right - pText->m_rect.left, nShortWidth);
+    EXPECT_EQ(5000, ::GetDlgCtrlID(WindowOf(0))) << "the old window's id";
+
+    viewer.m_rect = { 20, 60, 120, 110 };
+    EXPECT_TRUE(m_objects.ReplaceScrollet(&viewer));
+    EXPECT_EQ(5001, ::GetDlgCtrlID(WindowOf(1)));
+    EXPECT_EQ(CRect(20, 60, 120, 110), RectInParent(*CWnd::FromHandle(WindowOf(1))));
+
+    picture.m_strText = WriteBmp(m_folder, "q.bmp", BandedBmp(24, { { 10, 0x00FF00 } }));
+    EXPECT_TRUE(m_objects.ReplaceStaticImage(&picture));
+    EXPECT_EQ(CRect(200, 20, 224, 30), CRect(picture.m_rect));
+    EXPECT_EQ(3, ObjectAt(2)->GetTabNumber()) << "a picture keeps its number";
+    EXPECT_EQ(5003, picture.m_nID);
+
+    CMObjBasis* pPicture = ObjectAt(2);
+    picture.m_strText = m_folder.File("missing.bmp");
+    EXPECT_FALSE(m_objects.ReplaceStaticImage(&picture));
+    EXPECT_EQ(pPicture, ObjectAt(2));
+}
+
+TEST_F(MenuObjectsTest, LookupsByDocumentAndWindowRectangles)
+{
+    InitPage(FALSE);
+    ASSERT_TRUE(m_objects.AddStaticText(NewText(100, 100, "<LISTBOX>")));
+    CMButCreateStruct* pList = NewButton({ 10, 10, 80, 30 }, "W", "<LISTBOX>");
+    ASSERT_TRUE(m_objects.AddButton(pList));
+    EXPECT_EQ(ObjectAt(1), m_objects.FindButtonByDocument("<LISTBOX>"));
+    EXPECT_EQ(nullptr, m_objects.FindButtonByDocument("<listbox>"));
+
+    ::MoveWindow(WindowOf(1), 30, 40, 70, 25, TRUE);
+    m_objects.UpdateRectsFromWindows();
+    EXPECT_EQ(CRect(30, 40, 100, 65), CRect(ObjectAt(1)->GetObjectRect()));
+    EXPECT_EQ(CRect(30, 40, 100, 65), CRect(pList->m_rect));
+}
+
+TEST_F(MenuObjectsTest, TheButtonFontGoesToEveryButtonWindow)
+{
+    InitPage(FALSE);
+    AddButton({ 10, 10, 80, 30 });
+    AddButton({ 10, 40, 80, 60 });
+    CFontDesc font;
+    font.m_logFont.lfHeight = -30;
+    m_objects.SetButtonFont(font);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(-30, static_cast<CMObjButton*>(ObjectAt(i))->GetButtonWnd()->GetFontDesc().m_logFont.lfHeight);
+}
