@@ -2,8 +2,10 @@
 
 #include "framework/FrameWnd.h"
 #include "framework/Ids.h"
+#include "player/MainFrame.h"
 #include "player/PlayerApp.h"
 #include "player/PlayerMessages.h"
+#include "player/StartWnd.h"
 #include "player/TarnixDoc.h"
 
 IMPLEMENT_DYNCREATE(CTarnixView, CView)
@@ -47,11 +49,25 @@ void CTarnixView::OnDraw(CDC* pDC)
     }
 }
 
+// The start window runs for the whole program; when it ends, the frame
+// hides and the application is told to exit.
 void CTarnixView::OnRunStartWindow()
 {
-    // The start window is to run here modally; the program ends as it ends
-    // after it: the frame hides and the application is told to exit.
     m_pStartWnd = nullptr;
+    CStartWnd startWnd;
+    startWnd.m_pDesktopBrush = &m_brDesktop;
+    if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()))
+    {
+        startWnd.m_nFrameX = pFrame->m_nFrameX;
+        startWnd.m_nFrameY = pFrame->m_nFrameY;
+        startWnd.m_nFrameW = pFrame->m_nFrameW;
+        startWnd.m_nFrameH = pFrame->m_nFrameH;
+    }
+    startWnd.m_pDoc = GetDocument();
+    m_pStartWnd = &startWnd;
+    startWnd.DoModal();
+    m_pStartWnd = nullptr;
+
     CWnd* pMain = AfxGetMainWnd();
     if (AfxHwnd(pMain) == nullptr)
         return;

@@ -2,7 +2,9 @@
 
 #include "framework/Afx.h"
 #include "player/MainFrame.h"
+#include "player/MenuDlg.h"
 #include "player/PlayerApp.h"
+#include "player/StartWnd.h"
 #include "player/TarnixDoc.h"
 #include "player/resource.h"
 
@@ -101,10 +103,35 @@ TEST_F(TarnixViewTest, FirstPaintAsksOnceForTheStartWindow)
     ReleaseDC(m_hView, hdc);
 }
 
-TEST_F(TarnixViewTest, AfterTheStartWindowTheFrameHidesAndTheProgramEnds)
+TEST_F(TarnixViewTest, TheStartWindowRunsUntilTheMenuClosesThenTheProgramEnds)
 {
     ShowWindow(m_hFrame, SW_SHOW);
+    CStartWnd* pRunning = nullptr;
+    CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog* pDlg) {
+        pRunning = dynamic_cast<CStartWnd*>(pDlg);
+        if (pRunning == nullptr || AfxHwnd(pRunning->m_pMenuDlg) != nullptr)
+        {
+            pDlg->EndDialog(IDCANCEL);
+            return;
+        }
+        // It runs with the view's brush, the frame's placement and the document.
+        EXPECT_EQ(pRunning, m_pView->m_pStartWnd);
+        EXPECT_EQ(&m_pView->m_brDesktop, pRunning->m_pDesktopBrush);
+        EXPECT_EQ(m_pDoc, pRunning->m_pDoc);
+        EXPECT_EQ(m_pFrame->m_nFrameW, pRunning->m_nFrameW);
+        EXPECT_EQ(m_pFrame->m_nFrameY, pRunning->m_nFrameY);
+        // Its first paint creates the menu window; closing that ends it.
+        pRunning->UpdateWindow();
+        pRunning->SendMessage(WM_COMMAND, CStartWnd::ID_CREATE_MENU);
+        if (AfxHwnd(pRunning->m_pMenuDlg) != nullptr)
+            pRunning->m_pMenuDlg->PostMessage(WM_CLOSE);
+        else
+            pRunning->EndDialog(IDCANCEL);
+    });
     SendMessageA(m_hView, WM_COMMAND, 103, 0);
+    CDialog::SetModalHook(previous);
+    ASSERT_NE(nullptr, pRunning);
+    EXPECT_EQ(nullptr, m_pView->m_pStartWnd);
     EXPECT_FALSE(IsWindowVisible(m_hFrame));
     MSG msg;
     ASSERT_TRUE(PeekMessageA(&msg, m_hFrame, WM_COMMAND, WM_COMMAND, PM_REMOVE));

@@ -1,0 +1,736 @@
+#include "player/MenuDlg.h"
+
+#include "framework/Button.h"
+#include "framework/FrameWnd.h"
+#include "framework/Menu.h"
+#include "framework/PaintDC.h"
+#include "framework/ProgramStart.h"
+#include "player/PlayerApp.h"
+#include "player/PlayerMessages.h"
+#include "player/StartWnd.h"
+#include "player/TarnixDoc.h"
+#include "player/VideoDlg.h"
+#include "shared/menuobj/ButBasis.h"
+#include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/MemDC.h"
+#include "shared/menuobj/PageMessages.h"
+#include "shared/support/Language.h"
+#include "shared/support/ScreenDepth.h"
+#include "shared/support/Starter.h"
+
+#include <algorithm>
+#include <direct.h>
+#include <mmsystem.h>
+
+IMPLEMENT_DYNAMIC(CMenuDlg, CDialog)
+
+namespace {
+
+CString WithoutQuotes(CString strPath)
+{
+    if (strPath.Left(1) == "\"")
+        strPath = strPath.Mid(1);
+    if (strPath.Right(1) == "\"")
+        strPath = strPath.Left(strPath.GetLength() - 1);
+    return strPath;
+}
+
+// The text of a request's buffer, at most kMaxPath characters, without
+// enclosing double quotes.
+CString RequestPath(LPARAM lParam)
+{
+    if (lParam == 0)
+        return CString();
+    LPCSTR lpsz = (LPCSTR)lParam;
+    return WithoutQuotes(CString(lpsz, (int)strnlen(lpsz, CMenuDlg::kMaxPath)));
+}
+
+BOOL CanRead(LPCSTR lpszPath)
+{
+    FILE* pFile = fopen(lpszPath, "rb");
+    if (pFile == nullptr)
+        return FALSE;
+    fclose(pFile);
+    return TRUE;
+}
+
+} // namespace
+
+// int OnCreate(LPCREATESTRUCT); void OnShowWindow(BOOL, UINT); void OnPaint(); BOOL OnEraseBkgnd(CDC*);
+// void OnClose(); void OnActivate(UINT, CWnd*, BOOL); void OnMove(int, int); void OnContextMenu(CWnd*, CPoint);
+// LRESULT OnXxx(WPARAM, LPARAM); void OnXxx()
+BEGIN_MESSAGE_MAP(CMenuDlg, CDialog)
+    ON_WM_CREATE()
+    ON_WM_SHOWWINDOW()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_CLOSE()
+    ON_WM_ACTIVATE()
+    ON_WM_MOVE()
+    ON_WM_CONTEXTMENU()
+    ON_MESSAGE(WM_TARNIX_PLAYVIDEO, OnPlayVideoMsg)
+    ON_MESSAGE(WM_TARNIX_ACTIONSOUND, OnActionSoundMsg)
+    ON_MESSAGE(WM_TARNIX_SHOWPAGE, OnShowPageMsg)
+    ON_MESSAGE(WM_TARNIX_MENUCHOICE, OnMenuChoice)
+    ON_MESSAGE(WM_STARTER_CLOSESOUND, OnCloseSoundMsg)
+    ON_MESSAGE(WM_TARNIX_OBJNOTIFY, OnObjNotify)
+    ON_MESSAGE(MM_MCINOTIFY, OnMciNotify)
+    ON_COMMAND(ID_BG_SOUND, OnBgSound)
+    ON_COMMAND(ID_CLOSE_MENU, OnCloseMenu)
+    ON_COMMAND(ID_BUILD_PAGE, OnBuildPage)
+    ON_COMMAND(ID_START_CLIPS, OnStartClips)
+    ON_COMMAND(ID_START_EVENTS, OnStartEvents)
+    ON_COMMAND(ID_BUTTON_CLICKED, OnButtonClicked)
+    ON_COMMAND(ID_DEFAULT_BUTTON, OnDefaultButton)
+END_MESSAGE_MAP()
+
+CMenuDlg::CMenuDlg(UINT nTemplate, CStartWnd* pStartWnd)
+    : CDialog(nTemplate, pStartWnd), m_pDoc(nullptr), m_pStartWnd(pStartWnd), m_nTemplate(nTemplate), m_bCreating(0),
+      m_bPainted(0), m_bInfoShown(0), m_nBgSoundId(-1), m_bBgSoundPaused(0), m_bBgSoundStarted(0),
+      m_nActionSoundId(-1), m_pDefaultButton(nullptr), m_bPopupActive(0), m_bVideoRunning(0), m_bStartEventsDone(0),
+      m_bDragging(0), m_bBackgroundStale(TRUE), m_pPreviousProgram(nullptr)
+{
+}
+
+CMenuDlg::~CMenuDlg()
+{
+    delete m_pDefaultButton;
+}
+
+BOOL CMenuDlg::Create()
+{
+    if (m_pStartWnd == nullptr)
+        return FALSE;
+    m_bCreating = 1;
+    BOOL bCreated = CDialog::Create(m_nTemplate, m_pStartWnd);
+    m_bCreating = 0;
+    return bCreated;
+}
+
+int CMenuDlg::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    int nResult = CDialog::OnCreate(lpCreateStruct);
+    if (m_pDoc != nullptr)
+    {
+        if (m_pDoc->m_hIconSmall != nullptr)
+            SetIcon(m_pDoc->m_hIconSmall, ICON_SMALL);
+        else if (m_pDoc->m_hIconBig != nullptr)
+            SetIcon(m_pDoc->m_hIconBig, ICON_BIG);
+    }
+    return nResult;
+}
+
+BOOL CMenuDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    if (m_pDoc == nullptr)
+    {
+        PostMessage(WM_COMMAND, ID_CLOSE_MENU);
+        return TRUE;
+    }
+    m_pPreviousProgram = CObjWndProgram::Set(&m_program);
+    PlaceWindow();
+    BuildPage();
+    return TRUE;
+}
+
+// The client area becomes the page's size: the size stored in the page, or
+// that of the background image, which a borderless page also takes as its
+// rounded outline.
+void CMenuDlg::PlaceWindow()
+{
+    CRect desktop;
+    GetDesktopWindow()->GetClientRect(&desktop);
+    int x = m_pDoc->m_nWinX, y = m_pDoc->m_nWinY, w = m_pDoc->m_nWinW, h = m_pDoc->m_nWinH;
+    if (x == -1 && y == -1 && w == -1 && h == -1)
+    {
+        w = 600;
+        h = 400;
+        x = (desktop.Width() - w) / 2;
+        y = (desktop.Height() - h) / 2;
+    }
+    x = std::max(x, 0);
+    y = std::max(y, 0);
+    w = std::min(w, desktop.Width());
+    h = std::min(h, desktop.Height());
+
+    CRect client;
+    if (m_pDoc->m_nSizeType != 0 || !m_pDoc->m_bHasBgImage || m_pDoc->m_nBgWidth <= 0 || m_pDoc->m_nBgHeight <= 0)
+    {
+        MoveWindow(x, y, w, h, FALSE);
+        GetClientRect(&client);
+        int dx = w - client.Width(), dy = h - client.Height();
+        MoveWindow(x - dx / 2, y - dy / 2, w + dx, h + dy, TRUE);
+        return;
+    }
+    int cx = m_pDoc->m_nBgWidth, cy = m_pDoc->m_nBgHeight;
+    MoveWindow(0, 0, cx, cy, FALSE);
+    GetClientRect(&client);
+    int nWndW = cx + (cx - client.Width()), nWndH = cy + (cy - client.Height());
+    if (!m_pDoc->m_bBorder && m_rgnWindow.CreateRoundRectRgn(0, 0, cx, cy, m_pDoc->m_nCornerW, m_pDoc->m_nCornerH))
+        SetWindowRgn((HRGN)m_rgnWindow.Detach(), TRUE);   // the window owns the region from now on
+    MoveWindow((desktop.Width() - nWndW) / 2, (desktop.Height() - nWndH) / 2, nWndW, nWndH, TRUE);
+}
+
+void CMenuDlg::BuildPage()
+{
+    if (m_pDoc == nullptr)
+        return;
+    // 1. The page's objects go; the background is rendered anew.
+    m_bBackgroundStale = TRUE;
+    m_bBgSoundPaused = 0;
+
+    // 2. An invisible default button takes Enter on the dialog.
+    delete m_pDefaultButton;
+    m_pDefaultButton = new CButton;
+    m_pDefaultButton->Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, CRect(-2, -2, -1, -1), this,
+                             ID_DEFAULT_BUTTON);
+
+    // 3. The info box, which the buttons receive with their create structs.
+    SetUpInfoBox();
+    for (int i = 0; i < m_pDoc->m_buttons.GetSize(); ++i)
+        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(m_pDoc->m_buttons.GetAt(i)))
+        {
+            pStruct->pToolTip = m_pDoc->m_bTooltip ? &m_infoBox : nullptr;
+            pStruct->m_pSounds = &m_buttonSounds;
+        }
+
+    // 6. Background brush, repaint, arrow.
+    m_brBackground.DeleteObject();
+    m_brBackground.CreateSolidBrush(m_pDoc->m_crWindowBg);
+    Invalidate(TRUE);
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+
+    // 7. Title.
+    if (!m_pDoc->m_strTitle.IsEmpty())
+        SetWindowText(m_pDoc->m_strTitle);
+
+    // 8. Button sounds.
+    m_buttonSounds.Init(m_pDoc->m_bKeyClick, m_pDoc->m_bKeyOver, &m_bgSound, this);
+
+    // 9. Focus; the background sound once.
+    m_pDefaultButton->SetFocus();
+    if (!m_bBgSoundStarted)
+        PostMessage(WM_COMMAND, ID_BG_SOUND);
+}
+
+void CMenuDlg::SetUpInfoBox()
+{
+    if (!m_pDoc->m_bTooltip)
+        return;
+    CRect area(m_pDoc->m_nTooltipX, m_pDoc->m_nTooltipY, m_pDoc->m_nTooltipX + m_pDoc->m_nTooltipW,
+               m_pDoc->m_nTooltipY + m_pDoc->m_nTooltipH);
+    m_infoBox.Setup(area, m_pDoc->m_bTooltipTransparent, m_pDoc->m_crTooltip, m_pDoc->m_tooltipFont,
+                    m_pDoc->m_strTooltipText, this, m_pDoc->m_strProjectFolder, m_pDoc->m_bTooltipCenter);
+}
+
+void CMenuDlg::OnBuildPage()
+{
+    BuildPage();
+}
+
+void CMenuDlg::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    CDialog::OnShowWindow(bShow, nStatus);
+    if (bShow && !m_bCreating && !m_bPainted)
+        PostMessage(WM_COMMAND, ID_START_CLIPS);
+}
+
+BOOL CMenuDlg::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
+}
+
+void CMenuDlg::RenderBackground(CDC* pDC, const CRect& client)
+{
+    m_bmBackground.DeleteObject();
+    m_bmBackground.CreateCompatibleBitmap(pDC, client.Width(), client.Height());
+    CDC dc;
+    dc.CreateCompatibleDC(pDC);
+    HGDIOBJ hOld = ::SelectObject(dc.m_hDC, m_bmBackground.m_hObject);
+    dc.FillSolidRect(&client, m_pDoc->m_crWindowBg);
+    BOOL bHalftone = GetScreenBitsPerPixel() <= 8 &&
+                     (m_pDoc->m_bBgFromPicture || (m_pDoc->m_bBgFromDib && m_pDoc->m_bgDib.GetColorCount() == 0));
+    if (bHalftone)
+    {
+        dc.SetStretchBltMode(HALFTONE);
+        ::SetBrushOrgEx(dc.m_hDC, 0, 0, nullptr);
+    }
+    if (m_pDoc->m_bBgFromDib)
+        m_pDoc->m_bgDib.Draw(&dc, m_pDoc->m_nBgImageX, m_pDoc->m_nBgImageY);
+    else if (m_pDoc->m_bBgFromPicture)
+        m_pDoc->m_bgPicture.Draw(&dc, m_pDoc->m_nBgImageX, m_pDoc->m_nBgImageY);
+    ::SelectObject(dc.m_hDC, hOld);
+    m_bBackgroundStale = FALSE;
+}
+
+void CMenuDlg::OnPaint()
+{
+    CPaintDC dc(this);
+    if (m_pDoc == nullptr)
+        return;
+    CRect client;
+    GetClientRect(&client);
+    CMemDC memDC(&dc, client, m_pDoc->m_crWindowBg);
+
+    // 1. The background, rendered once per page.
+    if (m_bBackgroundStale || m_bmBackground.m_hObject == nullptr)
+        RenderBackground(&dc, client);
+
+    // 2. The picture's palette.
+    HPALETTE hPalette = m_pDoc->m_bBgFromDib ? m_pDoc->m_bgDib.GetPalette()
+                                             : (m_pDoc->m_bBgFromPicture ? m_pDoc->m_bgPicture.GetPalette() : nullptr);
+    HPALETTE hOldPalette = nullptr;
+    if (hPalette != nullptr)
+    {
+        hOldPalette = ::SelectPalette(memDC.m_hDC, hPalette, FALSE);
+        ::RealizePalette(memDC.m_hDC);
+    }
+
+    // 3. Background, windowless objects and the info box.
+    memDC.SetBkMode(TRANSPARENT);
+    CDC bgDC;
+    bgDC.CreateCompatibleDC(&dc);
+    HGDIOBJ hOld = ::SelectObject(bgDC.m_hDC, m_bmBackground.m_hObject);
+    memDC.BitBlt(0, 0, client.Width(), client.Height(), &bgDC, 0, 0, SRCCOPY);
+    ::SelectObject(bgDC.m_hDC, hOld);
+    if (m_pDoc->m_bTooltip)
+    {
+        if (!m_bInfoShown)
+        {
+            m_bInfoShown = 1;
+            m_infoBox.DefaultTip();
+        }
+        m_infoBox.Draw(&memDC);
+    }
+    if (hOldPalette != nullptr)
+        ::SelectPalette(memDC.m_hDC, hOldPalette, FALSE);
+    memDC.CopyTo(&dc);
+
+    // 4. The start events after the first paint.
+    if (!m_bPainted)
+    {
+        m_bPainted = 1;
+        m_bStartEventsDone = 1;
+        PostMessage(WM_COMMAND, ID_START_EVENTS);
+    }
+}
+
+void CMenuDlg::OnStartEvents()
+{
+    RunStartEvents();
+}
+
+void CMenuDlg::RunStartEvents()
+{
+    CString strProgram;
+    if (CanRead("STARTUP\\ONSTART.BAT"))
+        strProgram = "ONSTART.BAT";
+    else if (CanRead("STARTUP\\ONSTART.EXE"))
+        strProgram = "ONSTART.EXE";
+    if (!strProgram.IsEmpty())
+    {
+        char szFolder[512] = "";
+        if (_getcwd(szFolder, sizeof(szFolder)) == nullptr)
+            return;
+        if (_chdir("STARTUP") != 0)
+            return;
+        CStarter starter;
+        starter.WinExecProgram(strProgram, "", FALSE);
+        _chdir(szFolder);
+        return;
+    }
+    // A shell failure is ignored.
+    if (CanRead("STARTUP\\ONSTART.HTM"))
+        AfxShellExecute(m_hWnd, "open", "STARTUP\\ONSTART.HTM", nullptr, nullptr, SW_SHOWNORMAL);
+    else if (CanRead("STARTUP\\ONSTART.TXT"))
+        AfxShellExecute(m_hWnd, "open", "STARTUP\\ONSTART.TXT", nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+// Background sound
+
+void CMenuDlg::OnBgSound()
+{
+    StartBgSound();
+}
+
+void CMenuDlg::StartBgSound()
+{
+    if (m_pDoc == nullptr || !m_pDoc->m_bSoundEnabled)
+        return;
+    if (m_nBgSoundId == -1)
+        m_nBgSoundId = m_bgSound.Open(m_pDoc->m_strSoundFile, "BGSOUND", m_pDoc->m_bShowErrors, this);
+    m_bgSound.Play(m_nBgSoundId, m_pDoc->m_bSoundRepeat);
+    m_bBgSoundPaused = 0;
+    m_bBgSoundStarted = 1;
+}
+
+void CMenuDlg::PauseBgSound()
+{
+    if (m_nBgSoundId == -1)
+        return;
+    m_bgSound.Stop(m_nBgSoundId);
+    m_bBgSoundPaused = 1;
+}
+
+void CMenuDlg::ResumeBgSound()
+{
+    if (m_nBgSoundId == -1 || !m_bBgSoundPaused)
+        return;
+    m_bgSound.Resume(m_nBgSoundId, m_pDoc != nullptr && m_pDoc->m_bSoundRepeat);
+    m_bBgSoundPaused = 0;
+}
+
+void CMenuDlg::CloseBgSound()
+{
+    if (m_nBgSoundId == -1)
+        return;
+    m_bgSound.Stop(m_nBgSoundId);
+    m_bgSound.Close(m_nBgSoundId);
+    m_nBgSoundId = -1;
+}
+
+LRESULT CMenuDlg::OnCloseSoundMsg(WPARAM, LPARAM)
+{
+    CloseBgSound();
+    return 0;
+}
+
+void CMenuDlg::CloseActionSound()
+{
+    if (m_nActionSoundId == -1)
+        return;
+    m_bgSound.Stop(m_nActionSoundId);
+    m_bgSound.Close(m_nActionSoundId);
+    m_nActionSoundId = -1;
+}
+
+void CMenuDlg::PlayActionSound(LPCSTR lpszFile)
+{
+    CloseActionSound();
+    if (lpszFile == nullptr || *lpszFile == '\0')
+    {
+        PauseBgSound();
+        return;
+    }
+    m_nActionSoundId = m_bgSound.Open(lpszFile, "BUT_SOUND", m_pDoc != nullptr && m_pDoc->m_bShowErrors, this);
+    m_bgSound.Play(m_nActionSoundId, FALSE);
+}
+
+LRESULT CMenuDlg::OnActionSoundMsg(WPARAM wParam, LPARAM lParam)
+{
+    PlayActionSound(wParam == 0 ? (LPCSTR)RequestPath(lParam) : "");
+    return 0;
+}
+
+LRESULT CMenuDlg::OnMciNotify(WPARAM wParam, LPARAM lParam)
+{
+    if (wParam == MCI_NOTIFY_SUCCESSFUL)
+    {
+        m_bgSound.OnNotify((int)lParam);
+        ResumeBgSound();
+    }
+    return 0;
+}
+
+// Videos and pages
+
+LRESULT CMenuDlg::OnPlayVideoMsg(WPARAM, LPARAM lParam)
+{
+    PlayVideo(RequestPath(lParam), 1);
+    return 0;
+}
+
+void CMenuDlg::PlayVideo(LPCSTR lpszPath, int nMode)
+{
+    if (m_bVideoRunning || m_pDoc == nullptr)
+        return;
+    m_bVideoRunning = 1;
+    CString strPath = WithoutQuotes(lpszPath);
+    CVideoDlg video(this);
+    video.m_crBackground = m_pDoc->m_crWindowBg;
+    video.m_bAutoClose = nMode;
+    video.m_bShowErrors = m_pDoc->m_bShowErrors;
+    video.m_strVideoFile = strPath;
+    if (video.CheckFile() && video.EnsureDevice())
+    {
+        video.DoModal();
+        Invalidate(TRUE);
+        UpdateWindow();
+    }
+    m_bVideoRunning = 0;
+}
+
+LRESULT CMenuDlg::OnShowPageMsg(WPARAM, LPARAM lParam)
+{
+    ChangePage(RequestPath(lParam));
+    return 0;
+}
+
+void CMenuDlg::ChangePage(LPCSTR lpszPath)
+{
+    CString strPath = WithoutQuotes(lpszPath);
+    ::LockWindowUpdate(m_hWnd);
+    CPlayerApp* pApp = GetPlayerApp();
+    if (!strPath.IsEmpty() && pApp != nullptr && m_pDoc != nullptr)
+    {
+        pApp->m_settings.SetProjectFile(strPath);
+        SetCursor(LoadCursor(nullptr, IDC_WAIT));
+        m_pDoc->LoadPage(&pApp->m_settings, this);
+    }
+    m_bInfoShown = 0;
+    if (m_pDoc != nullptr)
+        SetUpInfoBox();
+    ::LockWindowUpdate(nullptr);
+    PostMessage(WM_COMMAND, ID_BUILD_PAGE);
+    PostMessage(WM_COMMAND, ID_START_CLIPS);
+    Invalidate(TRUE);
+    UpdateWindow();
+}
+
+// Menus
+
+CStringArray& CMenuDlg::ContextCaptions(CStringArray& captions) const
+{
+    captions.RemoveAll();
+    if (m_pDoc == nullptr)
+        return captions;
+    for (int i = 0; i < m_pDoc->m_buttons.GetSize(); ++i)
+    {
+        CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(m_pDoc->m_buttons.GetAt(i));
+        if (pStruct == nullptr || pStruct->m_bEnable == 0)
+            continue;
+        CString strCaption = pStruct->m_strText;
+        StripEnclosingMarkers(strCaption);
+        strCaption.Trim();
+        if (!strCaption.IsEmpty())
+            captions.Add(strCaption);
+    }
+    return captions;
+}
+
+void CMenuDlg::OnContextMenu(CWnd*, CPoint pos)
+{
+    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(AfxGetMainWnd());
+    if (AfxHwnd(pFrame) != nullptr)
+        pFrame->ActivateFrame(-1);
+    UpdateWindow();
+
+    CStringArray captions;
+    ContextCaptions(captions);
+    CMenu menu;
+    if (!menu.CreatePopupMenu())
+        return;
+    int nCount = std::min((int)captions.GetSize(), int(ID_CONTEXT_LAST - ID_CONTEXT_FIRST + 1));
+    for (int k = 0; k < nCount; ++k)
+        menu.AppendMenu(MF_STRING, ID_CONTEXT_FIRST + k, captions[k]);
+    if (nCount > 0)
+        menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING, ID_CONTEXT_EXIT, IsEnglish() ? "Exit" : "Beenden");
+    m_bPopupActive = 0;
+    menu.TrackPopupMenu(TPM_RIGHTBUTTON, pos.x, pos.y, AfxGetMainWnd());
+}
+
+LRESULT CMenuDlg::OnMenuChoice(WPARAM wParam, LPARAM)
+{
+    if (m_bPopupActive)
+    {
+        m_bPopupActive = 0;
+        return 0;
+    }
+    if (wParam == ID_CONTEXT_EXIT)
+        PostMessage(WM_COMMAND, ID_CLOSE_MENU);
+    return 0;
+}
+
+// Notifications and commands
+
+LRESULT CMenuDlg::OnObjNotify(WPARAM, LPARAM lParam)
+{
+    const MOBJ_NOTIFY* pNotify = (const MOBJ_NOTIFY*)lParam;
+    if (pNotify == nullptr || pNotify->nID < kFirstObjectID)
+        return 0;
+    switch (pNotify->nCode)
+    {
+    case NM_MBOJ_EXECUTE:
+        SetCursor(LoadCursor(nullptr, IDC_WAIT));
+        if (m_pDefaultButton != nullptr)
+            m_pDefaultButton->SetFocus();
+        break;
+    case NM_MBOJ_CLICKSOUND:
+        m_buttonSounds.PlayClick();
+        break;
+    case NM_MBOJ_OVERSOUND:
+        m_buttonSounds.PlayOver();
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void CMenuDlg::OnButtonClicked()
+{
+    if (m_pDefaultButton != nullptr)
+        m_pDefaultButton->SetFocus();
+}
+
+void CMenuDlg::OnDefaultButton()
+{
+    m_infoBox.DefaultTip();
+}
+
+void CMenuDlg::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CDialog::OnActivate(nState, pWndOther, bMinimized);
+    if (nState != WA_INACTIVE)
+        m_infoBox.DefaultTip();
+}
+
+// The hidden main frame follows the menu window, so that whatever the
+// platform centres on it appears over the menu.
+void CMenuDlg::OnMove(int x, int y)
+{
+    CDialog::OnMove(x, y);
+    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(AfxGetMainWnd());
+    if (AfxHwnd(pFrame) == nullptr)
+        return;
+    CRect window;
+    GetWindowRect(&window);
+    const int cx = 140, cy = 70;
+    int nLeft = window.left + (window.Width() - cx) / 2, nTop = window.top + (window.Height() - cy) / 2;
+    pFrame->MoveWindow(nLeft, nTop, cx, cy, FALSE);
+    CView* pView = pFrame->GetActiveView();
+    if (AfxHwnd(pView) != nullptr)
+        pView->MoveWindow(nLeft, nTop, cx, cy, FALSE);
+}
+
+BOOL CMenuDlg::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (lParam == 0 && LOWORD(wParam) == IDOK)
+        return TRUE;
+    if (lParam == 0 && LOWORD(wParam) == IDCANCEL && (m_pDoc == nullptr || !m_pDoc->m_bEscExit))
+        return TRUE;
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+void CMenuDlg::OnOK()
+{
+}
+
+void CMenuDlg::OnCancel()
+{
+    if (m_pDoc != nullptr && m_pDoc->m_bEscExit)
+        DestroyWindow();
+}
+
+BOOL CMenuDlg::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)
+    {
+        if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN)
+        {
+            CWnd* pFocus = CWnd::FromHandle(::GetFocus());
+            int nID = AfxHwnd(pFocus) != nullptr ? pFocus->GetDlgCtrlID() : 0;
+            if (nID >= kFirstObjectID && nID < kFirstObjectID + 100)
+            {
+                if (CButBasis* pButton = dynamic_cast<CButBasis*>(CWnd::FromHandlePermanent(pFocus->m_hWnd)))
+                {
+                    pButton->OnBnClicked();
+                    return TRUE;
+                }
+                if (nID == int(ID_LISTBOX))
+                    SendMessage(WM_TARNIX_RUNLISTBOX, nID);
+            }
+        }
+    }
+    else if (HandleMouse(pMsg))
+    {
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+// A borderless window is dragged by its background.
+BOOL CMenuDlg::HandleMouse(MSG* pMsg)
+{
+    if (pMsg->message != WM_LBUTTONDOWN && pMsg->message != WM_MOUSEMOVE && pMsg->message != WM_LBUTTONUP)
+        return FALSE;
+    CPoint pt(pMsg->pt);
+    ScreenToClient(&pt);
+    if (m_pDoc == nullptr || m_pDoc->m_bBorder || !IsOverBackground(pt))
+        return FALSE;
+    if (pMsg->message == WM_LBUTTONDOWN)
+    {
+        SetCapture();
+        m_bDragging = 1;
+        m_ptDragStart = pt;
+        SetCursor(LoadCursor(nullptr, IDC_SIZEALL));
+    }
+    else if (pMsg->message == WM_MOUSEMOVE && m_bDragging)
+    {
+        CRect window;
+        GetWindowRect(&window);
+        window.OffsetRect(pt.x - m_ptDragStart.x, pt.y - m_ptDragStart.y);
+        SetWindowPos(nullptr, window.left, window.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    else if (pMsg->message == WM_LBUTTONUP && m_bDragging)
+    {
+        ReleaseCapture();
+        SetCursor(LoadCursor(nullptr, IDC_ARROW));
+        m_bDragging = 0;
+    }
+    return FALSE;
+}
+
+BOOL CMenuDlg::IsOverBackground(CPoint ptClient) const
+{
+    POINT ptScreen = ptClient;
+    ::ClientToScreen(m_hWnd, &ptScreen);
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    {
+        RECT rcChild;
+        if (::IsWindowVisible(hChild) && ::GetWindowRect(hChild, &rcChild) && ::PtInRect(&rcChild, ptScreen))
+            return FALSE;
+    }
+    return TRUE;
+}
+
+// Closing
+
+void CMenuDlg::OnCloseMenu()
+{
+    PauseBgSound();
+    m_bgSound.CloseAll();
+    DestroyWindow();
+}
+
+void CMenuDlg::OnClose()
+{
+    DestroyWindow();
+}
+
+BOOL CMenuDlg::DestroyWindow()
+{
+    if (m_hWnd == nullptr)
+        return FALSE;
+    ShowWindow(SW_HIDE);
+    EnableWindow(FALSE);
+    delete m_pDefaultButton;
+    m_pDefaultButton = nullptr;
+    PauseBgSound();
+    m_buttonSounds.Init(FALSE, FALSE, &m_bgSound, this);
+    m_bgSound.CloseAll();
+    m_nBgSoundId = -1;
+    m_nActionSoundId = -1;
+    return CDialog::DestroyWindow();
+}
+
+void CMenuDlg::PostNcDestroy()
+{
+    if (&CObjWndProgram::Get() == &m_program)
+        CObjWndProgram::Set(m_pPreviousProgram);
+    if (m_pStartWnd != nullptr)
+        m_pStartWnd->MenuClosed();
+    delete this;
+}
