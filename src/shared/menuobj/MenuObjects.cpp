@@ -4,6 +4,7 @@
 #include "shared/menuobj/BasisObj.h"
 #include "shared/menuobj/ButBasis.h"
 #include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/MObjAviCtrl.h"
 #include "shared/menuobj/MObjButBmp.h"
 #include "shared/menuobj/MObjButColor.h"
 #include "shared/menuobj/MObjButImage.h"
@@ -214,6 +215,15 @@ BOOL CMenuObjects::AddStaticImage(CMObjCreateStruct* pCrStruct)
     return AppendCreated(pImage, pImage->Create(pCrStruct, m_pParent, pCrStruct->m_nID, 0, m_bEditMode));
 }
 
+BOOL CMenuObjects::AddAviCtrl(CMObjCreateStruct* pCrStruct)
+{
+    pCrStruct->m_nType = MOBJ_AVICLIP;
+    if (IsFull())
+        return FALSE;
+    auto* pClip = new CMObjAviCtrl;
+    return AppendCreated(pClip, pClip->Create(pCrStruct, m_pParent, NextControlID(), kObjectColor, m_bEditMode));
+}
+
 void CMenuObjects::PutInPlace(CMObjBasis* pOld, CMObjBasis* pNew)
 {
     pOld->Invalidate();
@@ -275,6 +285,23 @@ BOOL CMenuObjects::ReplaceStaticImage(CMObjCreateStruct* pCrStruct)
     }
     pImage->SetTabNumber(pOld->GetTabNumber());
     PutInPlace(pOld, pImage);
+    return TRUE;
+}
+
+// A clip that can no longer be opened leaves the old one in place.
+BOOL CMenuObjects::ReplaceAviCtrl(CMObjCreateStruct* pCrStruct)
+{
+    CMObjBasis* pOld = FindByStruct(pCrStruct);
+    if (pOld == nullptr)
+        return FALSE;
+    auto* pClip = new CMObjAviCtrl;
+    if (!pClip->Create(pCrStruct, m_pParent, NextControlID(), kObjectColor, m_bEditMode))
+    {
+        delete pClip;
+        return FALSE;
+    }
+    pClip->SetTabNumber(pOld->GetTabNumber());
+    PutInPlace(pOld, pClip);
     return TRUE;
 }
 

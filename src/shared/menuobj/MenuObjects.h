@@ -57,6 +57,7 @@ public:
     BOOL AddStaticText(CMTextCreateStruct* pCrStruct);
     BOOL AddScrollet(CViewerCreateStruct* pCrStruct);
     BOOL AddStaticImage(CMObjCreateStruct* pCrStruct);
+    BOOL AddAviCtrl(CMObjCreateStruct* pCrStruct);
 
     // Replacing after the struct changed: a new object made from the struct
     // takes the old one's place. TRUE when the new object took it.
@@ -64,6 +65,7 @@ public:
     BOOL ReplaceStaticText(CMTextCreateStruct* pCrStruct);
     BOOL ReplaceScrollet(CViewerCreateStruct* pCrStruct);
     BOOL ReplaceStaticImage(CMObjCreateStruct* pCrStruct);
+    BOOL ReplaceAviCtrl(CMObjCreateStruct* pCrStruct);
 
     // Selection
     void DeselectAll();

@@ -1,7 +1,9 @@
 #include "shared/menuobj/MenuObjects.h"
 
 #include "shared/menuobj/ActionKeywords.h"
+#include "shared/menuobj/AviCtrl.h"
 #include "shared/menuobj/ButBasis.h"
+#include "shared/menuobj/MObjAviCtrl.h"
 #include "shared/menuobj/MObjButBmp.h"
 #include "shared/menuobj/MObjButColor.h"
 #include "shared/menuobj/MObjButImage.h"
@@ -14,6 +16,7 @@
 #include "shared/menuobj/MTextCreateStruct.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 
+#include "AviTestFiles.h"
 #include "ObjWndTesting.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +65,15 @@ protected:
         p->m_rect = { x, y, x + 10, y + 10 };
         p->m_strText = lpszText;
         return p;
+    }
+
+    CString WriteClip(LPCSTR lpszName, int cx, int cy)
+    {
+        menuobj_testing::AviClip clip;
+        clip.cx = cx;
+        clip.cy = cy;
+        menuobj_testing::AviBytes avi(clip);
+        return m_folder.Write(lpszName, avi.Bytes().data(), avi.Bytes().size());
     }
 
     CMObjBasis* ObjectAt(int nIndex) const { return m_objects.GetObjectAt(nIndex); }
@@ -620,4 +632,52 @@ TEST_F(MenuObjectsTest, TheButtonFontGoesToEveryButtonWindow)
     m_objects.SetButtonFont(font);
     for (int i = 0; i < 2; ++i)
         EXPECT_EQ(-30, static_cast<CMObjButton*>(ObjectAt(i))->GetButtonWnd()->GetFontDesc().m_logFont.lfHeight);
+}
+
+TEST_F(MenuObjectsTest, ClipsAreAddedAndReplacedWithTheirWindows)
+{
+    InitPage(TRUE);
+    AddButton({ 0, 0, 40, 20 });
+    CMObjCreateStruct clip;
+    clip.m_rect = { 50, 60, 51, 61 };
+    clip.m_strText = WriteClip("clip.avi", 40, 30);
+    ASSERT_TRUE(m_objects.AddAviCtrl(&clip));
+    EXPECT_EQ(MOBJ_AVICLIP, clip.m_nType);
+    EXPECT_EQ(5001, clip.m_nID);
+    EXPECT_EQ(RGB(128, 128, 128), clip.m_crColor);
+    auto* pObject = static_cast<CMObjAviCtrl*>(ObjectAt(1));
+    ASSERT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CMObjAviCtrl)));
+    ASSERT_NE(nullptr, pObject->GetAviCtrl());
+    HWND hClip = pObject->GetAviCtrl()->GetSafeHwnd();
+    EXPECT_EQ(5001, ::GetDlgCtrlID(hClip));
+    EXPECT_EQ(CRect(50, 60, 90, 90), RectInParent(*pObject->GetAviCtrl())) << "the clip's frame size";
+    EXPECT_TRUE(pObject->IsSelected());
+    EXPECT_EQ(2, pObject->GetTabNumber());
+
+    // A clip moves its window when no object window is there.
+    pObject->MoveTo(100, 110, 40, 30);
+    EXPECT_EQ(CRect(100, 110, 140, 140), RectInParent(*pObject->GetAviCtrl()));
+
+    clip.m_strText = WriteClip("wide.avi", 64, 20);
+    EXPECT_TRUE(m_objects.ReplaceAviCtrl(&clip));
+    EXPECT_FALSE(::IsWindow(hClip));
+    pObject = static_cast<CMObjAviCtrl*>(ObjectAt(1));
+    EXPECT_EQ(CRect(100, 110, 164, 130), RectInParent(*pObject->GetAviCtrl()));
+    EXPECT_EQ(5002, ::GetDlgCtrlID(pObject->GetAviCtrl()->GetSafeHwnd()));
+    EXPECT_EQ(2, pObject->GetTabNumber()) << "a clip keeps its number";
+
+    testing_support::MessageBoxRecorder boxes;
+    clip.m_strText = m_folder.File("missing.avi");
+    EXPECT_FALSE(m_objects.ReplaceAviCtrl(&clip));
+    EXPECT_EQ(pObject, ObjectAt(1));
+    CMObjCreateStruct missing;
+    missing.m_strText = m_folder.File("missing.avi");
+    EXPECT_FALSE(m_objects.AddAviCtrl(&missing));
+    EXPECT_EQ(2, m_objects.GetObjectCount());
+
+    InitPage(TRUE, 2);
+    AddButton({ 0, 0, 40, 20 });
+    AddButton({ 0, 30, 40, 50 });
+    clip.m_strText = WriteClip("third.avi", 40, 30);
+    EXPECT_FALSE(m_objects.AddAviCtrl(&clip)) << "the page is full";
 }
