@@ -19,7 +19,28 @@ HWND DefaultOwner()
     return GetLastActivePopup(hMain);
 }
 
+AfxMessageBeepHook& MessageBeepHook()
+{
+    static AfxMessageBeepHook hook;
+    return hook;
+}
+
 } // namespace
+
+AfxMessageBeepHook AfxSetMessageBeepHook(AfxMessageBeepHook hook)
+{
+    AfxMessageBeepHook previous = MessageBeepHook();
+    MessageBeepHook() = std::move(hook);
+    return previous;
+}
+
+void AfxMessageBeep(UINT nType)
+{
+    if (MessageBeepHook())
+        MessageBeepHook()(nType);
+    else
+        ::MessageBeep(nType);
+}
 
 AfxMessageBoxHook AfxSetMessageBoxHook(AfxMessageBoxHook hook)
 {

@@ -27,3 +27,9 @@ int AfxShowMessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT 
 // name as caption.
 int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
+
+// Beeps go through one replaceable function too; an empty hook restores the
+// platform's beep. Returns the previous hook.
+typedef std::function<void(UINT nType)> AfxMessageBeepHook;
+AfxMessageBeepHook AfxSetMessageBeepHook(AfxMessageBeepHook hook);
+void AfxMessageBeep(UINT nType);

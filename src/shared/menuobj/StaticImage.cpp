@@ -57,6 +57,5 @@ void CStaticImage::Draw(CDC* pDC)
         LoadImage();
     if (!m_bLoaded)
         return;
-    ::DrawStateA(AfxHdc(pDC), nullptr, nullptr, (LPARAM)(HBITMAP)m_bitmap, 0, m_rcObject.left, m_rcObject.top,
-                 m_nWidth, m_nHeight, DST_BITMAP);
+    pDC->DrawState(CPoint(m_rcObject.left, m_rcObject.top), CSize(m_nWidth, m_nHeight), (HBITMAP)m_bitmap, DST_BITMAP);
 }

@@ -1,5 +1,6 @@
 #include "shared/menuobj/StaticLink.h"
 
+#include "framework/MessageBox.h"
 #include "shared/menuobj/ObjWndProgram.h"
 
 IMPLEMENT_DYNAMIC(CStaticLink, CStatic)
@@ -67,7 +68,7 @@ LRESULT CStaticLink::OnNcHitTest(CPoint /*point*/)
 void CStaticLink::OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/)
 {
     if (!OpenLink())
-        ::MessageBeep(0);
+        AfxMessageBeep(0);
 }
 
 BOOL CStaticLink::OpenLink()
