@@ -1,5 +1,6 @@
 // Every test executable runs GoogleTest under an application object, with
-// message boxes answered by a recorder so that no test can wait for a person.
+// message boxes answered by a recorder (and beeps silenced) so that no test can
+// wait for a person.
 #include "TestSupport.h"
 
 #include "framework/WinApp.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     theTestApp.SetInstanceData(GetModuleHandleA(nullptr), GetCommandLineA(), SW_SHOWNORMAL);
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
     testing_support::MessageBoxRecorder unexpectedBoxes;
+    AfxSetMessageBeepHook([](UINT) {});
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
