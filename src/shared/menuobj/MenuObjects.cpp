@@ -12,7 +12,9 @@
 #include "shared/menuobj/MObjButTrans.h"
 #include "shared/menuobj/MObjButUrl.h"
 #include "shared/menuobj/MObjButWin.h"
+#include "shared/menuobj/MObjScriptListBox.h"
 #include "shared/menuobj/MObjScrollet.h"
+#include "shared/menuobj/MObjSlider.h"
 #include "shared/menuobj/MObjStaticImage.h"
 #include "shared/menuobj/MObjStaticText.h"
 #include "shared/menuobj/MTextCreateStruct.h"
@@ -224,6 +226,27 @@ BOOL CMenuObjects::AddAviCtrl(CMObjCreateStruct* pCrStruct)
     return AppendCreated(pClip, pClip->Create(pCrStruct, m_pParent, NextControlID(), kObjectColor, m_bEditMode));
 }
 
+void CMenuObjects::AddSlider(CMObjCreateStruct* pCrStruct)
+{
+    pCrStruct->m_nType = MOBJ_SLIDER;
+    if (IsFull())
+        return;
+    pCrStruct->m_nID = NextControlID();
+    auto* pSlider = new CMObjSlider;
+    AppendCreated(pSlider, pSlider->Create(pCrStruct, m_pParent, pCrStruct->m_nID, pCrStruct->m_crColor, m_bEditMode));
+}
+
+// The list box is kept even when its window failed, so that the page's
+// "<LISTBOX>" button still finds it.
+void CMenuObjects::AddListBox(CMButCreateStruct* pCrStruct)
+{
+    pCrStruct->m_nType = MOBJ_LISTBOX;
+    pCrStruct->m_nID = MENUOBJ_LISTBOX_ID;
+    auto* pList = new CMObjScriptListBox;
+    pList->Create(pCrStruct, m_pParent, MENUOBJ_LISTBOX_ID, kObjectColor, m_bEditMode);
+    AppendCreated(pList, TRUE);
+}
+
 void CMenuObjects::PutInPlace(CMObjBasis* pOld, CMObjBasis* pNew)
 {
     pOld->Invalidate();
@@ -303,6 +326,53 @@ BOOL CMenuObjects::ReplaceAviCtrl(CMObjCreateStruct* pCrStruct)
     pClip->SetTabNumber(pOld->GetTabNumber());
     PutInPlace(pOld, pClip);
     return TRUE;
+}
+
+BOOL CMenuObjects::ReplaceSlider(CMObjCreateStruct* pCrStruct)
+{
+    CMObjBasis* pOld = FindByStruct(pCrStruct);
+    if (pOld == nullptr)
+        return FALSE;
+    pCrStruct->m_nID = NextControlID();
+    auto* pSlider = new CMObjSlider;
+    if (!pSlider->Create(pCrStruct, m_pParent, pCrStruct->m_nID, pCrStruct->m_crColor, m_bEditMode))
+    {
+        delete pSlider;
+        return FALSE;
+    }
+    pSlider->SetTabNumber(pOld->GetTabNumber());
+    PutInPlace(pOld, pSlider);
+    return TRUE;
+}
+
+// The old list box goes first: the new one takes over its id and list file.
+// It leaves the list meanwhile, so that a paint during the creation draws
+// no deleted object.
+BOOL CMenuObjects::ReplaceListBox(CMButCreateStruct* pCrStruct)
+{
+    CMObjBasis* pOld = FindByStruct(pCrStruct);
+    if (pOld == nullptr)
+        return FALSE;
+    int nIndex = IndexOf(pOld);
+    int nTab = GetObjectCount() + 1;
+    pOld->Invalidate();
+    m_objects.RemoveAt(nIndex);
+    delete pOld;
+    auto* pList = new CMObjScriptListBox;
+    pList->Create(pCrStruct, m_pParent, pCrStruct->m_nID, kObjectColor, m_bEditMode);
+    pList->SetTabNumber(nTab);
+    m_objects.InsertAt(nIndex, pList);
+    pList->Invalidate();
+    return TRUE;
+}
+
+void CMenuObjects::GetListBoxSelection(CString* pToolTip) const
+{
+    for (int i = 0; i < GetObjectCount(); ++i)
+    {
+        if (GetObjectAt(i)->IsKindOf(RUNTIME_CLASS(CMObjScriptListBox)))
+            static_cast<CMObjScriptListBox*>(GetObjectAt(i))->GetSelectedItem(*pToolTip);
+    }
 }
 
 int CMenuObjects::IndexOf(const CMObjBasis* pObject) const

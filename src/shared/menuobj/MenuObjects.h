@@ -58,6 +58,11 @@ public:
     BOOL AddScrollet(CViewerCreateStruct* pCrStruct);
     BOOL AddStaticImage(CMObjCreateStruct* pCrStruct);
     BOOL AddAviCtrl(CMObjCreateStruct* pCrStruct);
+    // A slider in the struct's colour; a failed one is left out quietly.
+    void AddSlider(CMObjCreateStruct* pCrStruct);
+    // The script list box, always with its own id and also without a window;
+    // only the list's own limit stops it.
+    void AddListBox(CMButCreateStruct* pCrStruct);
 
     // Replacing after the struct changed: a new object made from the struct
     // takes the old one's place. TRUE when the new object took it.
@@ -66,6 +71,11 @@ public:
     BOOL ReplaceScrollet(CViewerCreateStruct* pCrStruct);
     BOOL ReplaceStaticImage(CMObjCreateStruct* pCrStruct);
     BOOL ReplaceAviCtrl(CMObjCreateStruct* pCrStruct);
+    BOOL ReplaceSlider(CMObjCreateStruct* pCrStruct);
+    BOOL ReplaceListBox(CMButCreateStruct* pCrStruct);
+
+    // The selected entry's tooltip of the script list boxes (the last wins).
+    void GetListBoxSelection(CString* pToolTip) const;
 
     // Selection
     void DeselectAll();

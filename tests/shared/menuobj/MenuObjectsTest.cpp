@@ -10,7 +10,9 @@
 #include "shared/menuobj/MObjButTrans.h"
 #include "shared/menuobj/MObjButUrl.h"
 #include "shared/menuobj/MObjButWin.h"
+#include "shared/menuobj/MObjScriptListBox.h"
 #include "shared/menuobj/MObjScrollet.h"
+#include "shared/menuobj/MObjSlider.h"
 #include "shared/menuobj/MObjStaticImage.h"
 #include "shared/menuobj/MObjStaticText.h"
 #include "shared/menuobj/MTextCreateStruct.h"
@@ -74,6 +76,32 @@ protected:
         clip.cy = cy;
         menuobj_testing::AviBytes avi(clip);
         return m_folder.Write(lpszName, avi.Bytes().data(), avi.Bytes().size());
+    }
+
+    // A list file of the named entries, each file "<name>.txt".
+    CString WriteList(LPCSTR lpszName, std::initializer_list<LPCSTR> names)
+    {
+        CString strText = testing_support::Lines({ "[SCRIPT]", "DOCUMENT=%1", "APPLICATION=", "PARAMETER=",
+                                                   "FOLDER=.\\", "EXT=*.txt", "BUTTONTEXT=Open", "[LIST]" });
+        for (LPCSTR lpszEntry : names)
+        {
+            CString strLine;
+            strLine.Format("LISTITEM=%s:FILE=%s.txt:TOOLTIP=Start: %s\r\n", lpszEntry, lpszEntry, lpszEntry);
+            strText += strLine;
+        }
+        return m_folder.Write(lpszName, strText);
+    }
+
+    CMButCreateStruct* NewListBox(const RECT& rc, const CString& strListFile)
+    {
+        CMButCreateStruct* p = NewButton(rc, "W", "");
+        p->m_strText = strListFile;
+        return p;
+    }
+
+    static HWND ListWindowOf(CMObjBasis* pObject)
+    {
+        return static_cast<CMObjScriptListBox*>(pObject)->GetObjectWnd()->GetSafeHwnd();
     }
 
     CMObjBasis* ObjectAt(int nIndex) const { return m_objects.GetObjectAt(nIndex); }
@@ -200,8 +228,21 @@ TEST_F(MenuObjectsTest, AFullPageRefusesEveryKind)
     CMObjCreateStruct picture;
     picture.m_strText = WriteBmp(m_folder, "p.bmp", BandedBmp(8, { { 8, 0x0000FF } }));
     EXPECT_FALSE(m_objects.AddStaticImage(&picture));
+    CMObjCreateStruct slider;
+    slider.m_rect = { 100, 200, 200, 220 };
+    m_objects.AddSlider(&slider);
     EXPECT_EQ(3, m_objects.GetObjectCount());
     EXPECT_EQ(nullptr, ::GetDlgItem(m_page, 5003));
+
+    // The list box has an id of its own outside the numbering.
+    CMButCreateStruct* pList = NewListBox({ 200, 10, 300, 100 }, WriteList("List001.ini", { "One" }));
+    m_objects.AddListBox(pList);
+    ASSERT_EQ(4, m_objects.GetObjectCount());
+    EXPECT_EQ(MOBJ_LISTBOX, pList->m_nType);
+    EXPECT_EQ(MENUOBJ_LISTBOX_ID, pList->m_nID);
+    EXPECT_TRUE(ObjectAt(3)->IsKindOf(RUNTIME_CLASS(CMObjScriptListBox)));
+    EXPECT_EQ(MENUOBJ_LISTBOX_ID, ::GetDlgCtrlID(ListWindowOf(ObjectAt(3))));
+    EXPECT_TRUE(ObjectAt(3)->IsSelected());
 }
 
 TEST_F(MenuObjectsTest, TextViewerAndPictureObjectsAreAddedWithTheirWindows)
@@ -680,4 +721,72 @@ TEST_F(MenuObjectsTest, ClipsAreAddedAndReplacedWithTheirWindows)
     AddButton({ 0, 30, 40, 50 });
     clip.m_strText = WriteClip("third.avi", 40, 30);
     EXPECT_FALSE(m_objects.AddAviCtrl(&clip)) << "the page is full";
+}
+
+TEST_F(MenuObjectsTest, SlidersTakeTheirStructsColourAndAreReplacedInPlace)
+{
+    InitPage(TRUE);
+    AddButton({ 0, 0, 40, 20 });
+    CMObjCreateStruct slider;
+    slider.m_rect = { 50, 60, 80, 100 };
+    slider.m_crColor = RGB(10, 20, 30);
+    m_objects.AddSlider(&slider);
+    ASSERT_EQ(2, m_objects.GetObjectCount());
+    auto* pObject = static_cast<CMObjSlider*>(ObjectAt(1));
+    ASSERT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CMObjSlider)));
+    EXPECT_EQ(MOBJ_SLIDER, slider.m_nType);
+    EXPECT_EQ(5001, slider.m_nID);
+    EXPECT_EQ(RGB(10, 20, 30), slider.m_crColor);
+    CWnd& wndSlider = const_cast<CSpeakerSlider&>(pObject->GetSlider());
+    EXPECT_EQ(5001, wndSlider.GetDlgCtrlID());
+    EXPECT_EQ(CRect(50, 60, 100, 85), RectInParent(wndSlider)) << "at least 50 wide, at most 25 high";
+    EXPECT_TRUE(pObject->IsSelected());
+
+    slider.m_rect = { 20, 150, 220, 160 };
+    EXPECT_TRUE(m_objects.ReplaceSlider(&slider));
+    pObject = static_cast<CMObjSlider*>(ObjectAt(1));
+    CWnd& wndNew = const_cast<CSpeakerSlider&>(pObject->GetSlider());
+    EXPECT_EQ(CRect(20, 150, 220, 166), RectInParent(wndNew));
+    EXPECT_EQ(5002, slider.m_nID);
+    EXPECT_EQ(2, pObject->GetTabNumber()) << "a slider keeps its number";
+    EXPECT_EQ(nullptr, ::GetDlgItem(m_page, 5001)) << "the old slider is gone";
+}
+
+TEST_F(MenuObjectsTest, ScriptListBoxesAreKeptWithoutWindowAndReplacedInPlace)
+{
+    // Without a parent the window cannot be made; the list box stays.
+    CMenuObjects orphans;
+    orphans.Init(nullptr, MENUOBJ_FIRST_ID, MENUOBJ_MAX_COUNT, FALSE);
+    orphans.AddListBox(NewListBox({ 0, 0, 100, 100 }, WriteList("List001.ini", { "One" })));
+    ASSERT_EQ(1, orphans.GetObjectCount());
+    EXPECT_EQ(nullptr, orphans.GetObjectAt(0)->GetObjectWnd());
+
+    InitPage(FALSE);
+    CMButCreateStruct* pFirst = NewListBox({ 10, 10, 150, 100 }, WriteList("List001.ini", { "Alpha", "Beta" }));
+    CMButCreateStruct* pSecond = NewListBox({ 200, 10, 350, 100 }, WriteList("List002.ini", { "Gamma" }));
+    m_objects.AddListBox(pFirst);
+    AddButton({ 10, 150, 80, 170 });
+    m_objects.AddListBox(pSecond);
+    ASSERT_EQ(3, m_objects.GetObjectCount());
+    EXPECT_EQ(2, ::SendMessage(ListWindowOf(ObjectAt(0)), LB_GETCOUNT, 0, 0));
+
+    CString strToolTip = "old";
+    m_objects.GetListBoxSelection(&strToolTip);
+    EXPECT_EQ(CString(), strToolTip) << "nothing selected";
+    ::SendMessage(ListWindowOf(ObjectAt(2)), LB_SETCURSEL, 0, 0);
+    m_objects.GetListBoxSelection(&strToolTip);
+    EXPECT_EQ(CString("Start: Gamma"), strToolTip);
+    ::SendMessage(ListWindowOf(ObjectAt(0)), LB_SETCURSEL, 1, 0);
+    ::SendMessage(ListWindowOf(ObjectAt(2)), LB_SETCURSEL, WPARAM(-1), 0);
+    m_objects.GetListBoxSelection(&strToolTip);
+    EXPECT_EQ(CString(), strToolTip) << "the last list box wins";
+
+    HWND hOld = ListWindowOf(ObjectAt(0));
+    pFirst->m_strText = WriteList("List003.ini", { "Delta", "Epsilon", "Zeta" });
+    EXPECT_TRUE(m_objects.ReplaceListBox(pFirst));
+    ASSERT_EQ(3, m_objects.GetObjectCount());
+    EXPECT_FALSE(::IsWindow(hOld));
+    EXPECT_EQ(3, ::SendMessage(ListWindowOf(ObjectAt(0)), LB_GETCOUNT, 0, 0));
+    EXPECT_EQ(MENUOBJ_LISTBOX_ID, ::GetDlgCtrlID(ListWindowOf(ObjectAt(0))));
+    EXPECT_EQ(4, ObjectAt(0)->GetTabNumber());
 }
