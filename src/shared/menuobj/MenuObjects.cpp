@@ -236,8 +236,8 @@ void CMenuObjects::AddSlider(CMObjCreateStruct* pCrStruct)
     AppendCreated(pSlider, pSlider->Create(pCrStruct, m_pParent, pCrStruct->m_nID, pCrStruct->m_crColor, m_bEditMode));
 }
 
-// The list box is kept even when its window failed, so that the page's
-// "<LISTBOX>" button still finds it.
+// The list box is kept even without its window; only the list's own limit
+// stops it.
 void CMenuObjects::AddListBox(CMButCreateStruct* pCrStruct)
 {
     pCrStruct->m_nType = MOBJ_LISTBOX;

@@ -215,10 +215,12 @@ TEST_F(MenuObjectsTest, AButtonWhoseWindowFailsIsNotAdded)
 
 TEST_F(MenuObjectsTest, AFullPageRefusesEveryKind)
 {
-    InitPage(TRUE, 3);
-    AddButton({ 0, 0, 40, 20 });
+    InitPage(TRUE);
     ASSERT_TRUE(m_objects.AddStaticText(NewText(50, 0)));
-    AddButton({ 0, 30, 40, 50 });
+    for (int i = 1; i < MENUOBJ_MAX_COUNT; ++i)
+        AddButton({ 0, i * 10, 40, i * 10 + 10 });
+    ASSERT_EQ(27, m_objects.GetObjectCount());
+    EXPECT_EQ(5026, m_buttons.back()->m_nID);
 
     EXPECT_FALSE(m_objects.AddButton(NewButton({ 0, 60, 40, 80 })));
     EXPECT_FALSE(m_objects.AddStaticText(NewText(50, 60)));
@@ -231,18 +233,18 @@ TEST_F(MenuObjectsTest, AFullPageRefusesEveryKind)
     CMObjCreateStruct slider;
     slider.m_rect = { 100, 200, 200, 220 };
     m_objects.AddSlider(&slider);
-    EXPECT_EQ(3, m_objects.GetObjectCount());
-    EXPECT_EQ(nullptr, ::GetDlgItem(m_page, 5003));
+    EXPECT_EQ(27, m_objects.GetObjectCount());
+    EXPECT_EQ(nullptr, ::GetDlgItem(m_page, 5027));
 
     // The list box has an id of its own outside the numbering.
     CMButCreateStruct* pList = NewListBox({ 200, 10, 300, 100 }, WriteList("List001.ini", { "One" }));
     m_objects.AddListBox(pList);
-    ASSERT_EQ(4, m_objects.GetObjectCount());
+    ASSERT_EQ(28, m_objects.GetObjectCount());
     EXPECT_EQ(MOBJ_LISTBOX, pList->m_nType);
     EXPECT_EQ(MENUOBJ_LISTBOX_ID, pList->m_nID);
-    EXPECT_TRUE(ObjectAt(3)->IsKindOf(RUNTIME_CLASS(CMObjScriptListBox)));
-    EXPECT_EQ(MENUOBJ_LISTBOX_ID, ::GetDlgCtrlID(ListWindowOf(ObjectAt(3))));
-    EXPECT_TRUE(ObjectAt(3)->IsSelected());
+    EXPECT_TRUE(ObjectAt(27)->IsKindOf(RUNTIME_CLASS(CMObjScriptListBox)));
+    EXPECT_EQ(MENUOBJ_LISTBOX_ID, ::GetDlgCtrlID(ListWindowOf(ObjectAt(27))));
+    EXPECT_TRUE(ObjectAt(27)->IsSelected());
 }
 
 TEST_F(MenuObjectsTest, TextViewerAndPictureObjectsAreAddedWithTheirWindows)
@@ -392,8 +394,9 @@ TEST_F(MenuObjectsTest, RunModeObjectsNeitherDragNorDrawFrames)
         BitmapCanvas canvas(200, 150, kCanvas);
         m_objects.Draw(canvas.DC());
         const RECT& rcFrame = ObjectAt(0)->GetFrameRect();
-        EXPECT_EQ(bEditMode ? RGB(255, 255, 255) : kCanvas, canvas.Pixel(rcFrame.left, (rcFrame.top + rcFrame.bottom) / 2));
-        EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(p->m_rect.right - 1, (p->m_rect.top + p->m_rect.bottom) / 2))
+        const int yMiddle = (rcFrame.top + rcFrame.bottom) / 2;
+        EXPECT_EQ(bEditMode ? RGB(255, 255, 255) : kCanvas, canvas.Pixel(rcFrame.left, yMiddle));
+        EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(p->m_rect.right - 1, yMiddle))
             << "the window button's black frame";
     }
 }
@@ -789,4 +792,18 @@ TEST_F(MenuObjectsTest, ScriptListBoxesAreKeptWithoutWindowAndReplacedInPlace)
     EXPECT_EQ(3, ::SendMessage(ListWindowOf(ObjectAt(0)), LB_GETCOUNT, 0, 0));
     EXPECT_EQ(MENUOBJ_LISTBOX_ID, ::GetDlgCtrlID(ListWindowOf(ObjectAt(0))));
     EXPECT_EQ(4, ObjectAt(0)->GetTabNumber());
+}
+
+TEST_F(MenuObjectsTest, ObjectsOutlivingTheirPageWindowAreDeletedSafely)
+{
+    auto pPage = std::make_unique<CTestPage>();
+    {
+        CMenuObjects objects;
+        objects.Init(pPage.get(), MENUOBJ_FIRST_ID, MENUOBJ_MAX_COUNT, TRUE);
+        ASSERT_TRUE(objects.AddButton(NewButton({ 10, 10, 80, 30 })));
+        ASSERT_TRUE(objects.AddStaticText(NewText(10, 50)));
+        HWND hButton = objects.GetObjectAt(0)->GetObjectWnd()->GetSafeHwnd();
+        pPage->DestroyWindow();
+        EXPECT_FALSE(::IsWindow(hButton));
+    }
 }
