@@ -4,6 +4,7 @@
 #include "shared/support/FileHandle.h"
 #include "shared/support/FileUtils.h"
 #include "shared/support/Starter.h"
+#include "shared/support/Umlaut.h"
 
 IMPLEMENT_DYNAMIC(CMObjScriptListBox, CMObjListbox)
 
@@ -152,11 +153,11 @@ BOOL CMObjScriptListBox::LoadList(LPCSTR lpszFile)
 BOOL CMObjScriptListBox::FindItem(LPCSTR lpszKey, CString& strName, CString& strFile, CString& strToolTip) const
 {
     CString strKey = lpszKey;
-    strKey.MakeLower();
+    MakeLowerUmlaut(strKey);
     BOOL bFound = FALSE;
     ForEachEntry(m_strListText, [&](const CString& strEntry, const CString& strLine, int nFile) {
         CString strLower = strEntry;
-        strLower.MakeLower();
+        MakeLowerUmlaut(strLower);
         if (strLower != strKey)
             return false;
         int nFileStart = nFile + Length(kFileKey);

@@ -32,6 +32,7 @@ const char kEntries[] = "LISTITEM=Alpha:FILE=alpha.jpg:TOOLTIP=<img src=\"THUMB\
                         "LISTITEM=:FILE=nameless.txt:TOOLTIP=Start: \r\n"
                         "COMMENT=LISTITEM=Hidden:FILE=hidden.txt\r\n"
                         "LISTITEM=Bare:FILE=bare.txt\r\n"
+                        "LISTITEM=Übersicht:FILE=übersicht.htm:TOOLTIP=Start: Übersicht\r\n"
                         "LISTITEM=Last:FILE=last.txt:TOOLTIP=Start: Last";
 
 // A page with a script list box made from a list file.
@@ -83,7 +84,7 @@ TEST(MObjScriptListBoxTest, ListsTheNamedEntryLinesOfTheListFile)
     EXPECT_EQ(&page.m_crStruct, page.m_list.GetCreateStruct());
     EXPECT_EQ(kListId, page.m_list.GetListBox()->GetDlgCtrlID());
     // Leading blanks are skipped; nameless, foreign and unterminated lines are not listed.
-    EXPECT_EQ(Strings({ "Alpha", "Beta Two", "Bare" }), page.Entries());
+    EXPECT_EQ(Strings({ "Alpha", "Beta Two", "Bare", "Übersicht" }), page.Entries());
     EXPECT_EQ(Script(".\\") + kEntries, page.m_list.GetListText());
 }
 
@@ -123,6 +124,8 @@ TEST(MObjScriptListBoxTest, FindsEntriesWithFoldedCaseAndGivesTheSelectionsToolt
     ASSERT_TRUE(page.m_list.FindItem("bare", strName, strFile, strTip));
     EXPECT_EQ("bare.txt", strFile);
     EXPECT_EQ("", strTip);
+    ASSERT_TRUE(page.m_list.FindItem("ÜBERSICHT", strName, strFile, strTip));
+    EXPECT_EQ("Übersicht", strName);
     EXPECT_FALSE(page.m_list.FindItem("Last", strName, strFile, strTip)) << "unterminated line";
     EXPECT_FALSE(page.m_list.FindItem("Hidden", strName, strFile, strTip));
 
@@ -241,7 +244,7 @@ TEST(MObjScriptListBoxTest, UpdateRewritesTheScriptAfterABackupAndKeepsTheEntrie
         EXPECT_STREQ(key.lpszValue, szValue);
     }
     ListPage page(strListFile);
-    EXPECT_EQ(Strings({ "Alpha", "Beta Two", "Bare", "Last" }), page.Entries());
+    EXPECT_EQ(Strings({ "Alpha", "Beta Two", "Bare", "Übersicht", "Last" }), page.Entries());
 }
 
 TEST(MObjScriptListBoxTest, UpdateOfAMissingListFileMakesANewOne)
