@@ -119,7 +119,7 @@ void CSpeakerSlider::OnLButtonUp(UINT /*nFlags*/, CPoint point)
     if (point.x > rcClient.Width() - kEndMargin - 1)
         nValue = kHighest;
     m_mixer.SetValue(nValue);
-    SendMessage(TBM_CLEARSEL, TRUE);
+    ClearSel(TRUE);
     Invalidate(TRUE);
 }
 
