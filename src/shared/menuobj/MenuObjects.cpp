@@ -694,46 +694,45 @@ CSize CMenuObjects::AlignedSize(CMObjBasis* pObject, int cx, int cy)
     return rc.Size();
 }
 
-void CMenuObjects::AlignHorizontal(int x, int y, int cx, int cy, int gap, int right, int bottom)
+// Lays the selected buttons out one after the other along one axis; a button
+// that would pass the limit starts a new row (or column) on the next grid line
+// across, and the layout stops at the limit across.
+void CMenuObjects::AlignAlong(BOOL bHorizontal, int x, int y, int cx, int cy, int gap, int right, int bottom)
 {
     CPtrArray buttons;
     CollectAlignable(buttons);
     int curX = x, curY = y;
+    int& along = bHorizontal ? curX : curY;
+    int& across = bHorizontal ? curY : curX;
+    const int start = bHorizontal ? x : y;
+    const int step = bHorizontal ? cx : cy;
+    const int crossStep = bHorizontal ? cy : cx;
+    const int limit = bHorizontal ? right : bottom;
+    const int crossLimit = bHorizontal ? bottom : right;
     for (INT_PTR i = 0; i < buttons.GetSize(); ++i)
     {
         auto* pObject = static_cast<CMObjBasis*>(buttons.GetAt(i));
         CSize size = AlignedSize(pObject, cx, cy);
         pObject->MoveTo(curX, curY, size.cx, size.cy);
-        curX += size.cx + gap;
-        if (curX + cx > right)
+        along += (bHorizontal ? size.cx : size.cy) + gap;
+        if (along + step > limit)
         {
-            curX = x;
-            curY = GridCeil(curY + cy);
+            along = start;
+            across = GridCeil(across + crossStep);
         }
-        if (curY + cy > bottom)
+        if (across + crossStep > crossLimit)
             break;
     }
 }
 
+void CMenuObjects::AlignHorizontal(int x, int y, int cx, int cy, int gap, int right, int bottom)
+{
+    AlignAlong(TRUE, x, y, cx, cy, gap, right, bottom);
+}
+
 void CMenuObjects::AlignVertical(int x, int y, int cx, int cy, int gap, int right, int bottom)
 {
-    CPtrArray buttons;
-    CollectAlignable(buttons);
-    int curX = x, curY = y;
-    for (INT_PTR i = 0; i < buttons.GetSize(); ++i)
-    {
-        auto* pObject = static_cast<CMObjBasis*>(buttons.GetAt(i));
-        CSize size = AlignedSize(pObject, cx, cy);
-        pObject->MoveTo(curX, curY, size.cx, size.cy);
-        curY += size.cy + gap;
-        if (curY + cy > bottom)
-        {
-            curY = y;
-            curX = GridCeil(curX + cx);
-        }
-        if (curX + cx > right)
-            break;
-    }
+    AlignAlong(FALSE, x, y, cx, cy, gap, right, bottom);
 }
 
 // ---------------------------------------------------------------------------
