@@ -1,14 +1,14 @@
 // Window messages and commands that travel between the player's windows.
 #pragma once
 
-#include <windows.h>
+#include "shared/support/Starter.h"
 
-// The starter's requests to a page window: play the video named in lParam,
-// play (wParam 0, file in lParam) or stop (wParam 1) an action sound, show the
-// page whose project file is in lParam.
-const UINT WM_TARNIX_PLAYVIDEO = 0x6D;
-const UINT WM_TARNIX_ACTIONSOUND = 0x6E;
-const UINT WM_TARNIX_SHOWPAGE = 0x6F;
+// The starter's requests to a page window (its own numbers): play the video
+// named in lParam, play (wParam 0, file in lParam) or stop (wParam 1) an action
+// sound, show the page whose project file is in lParam.
+const UINT WM_TARNIX_PLAYVIDEO = WM_STARTER_PLAYVIDEO;
+const UINT WM_TARNIX_ACTIONSOUND = WM_STARTER_SOUND;
+const UINT WM_TARNIX_SHOWPAGE = WM_STARTER_SHOWPAGE;
 // A context or popup menu choice on its way to the menu window (wParam the
 // entry's index, or ID_CONTEXT_EXIT).
 const UINT WM_TARNIX_MENUCHOICE = 0x71;
