@@ -11,9 +11,15 @@
 #include "player/TarnixDoc.h"
 #include "player/VideoDlg.h"
 #include "shared/menuobj/ButBasis.h"
+#include "shared/menuobj/BasisListBox.h"
 #include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/MObjButton.h"
+#include "shared/menuobj/MObjScriptListBox.h"
+#include "shared/menuobj/MTextCreateStruct.h"
 #include "shared/menuobj/MemDC.h"
 #include "shared/menuobj/PageMessages.h"
+#include "shared/menuobj/ProjectFormat.h"
+#include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/support/Language.h"
 #include "shared/support/ScreenDepth.h"
 #include "shared/support/Starter.h"
@@ -54,6 +60,17 @@ BOOL CanRead(LPCSTR lpszPath)
     return TRUE;
 }
 
+// The caption the context menu shows for a button; empty when it shows none.
+CString ContextCaption(const CMButCreateStruct* pStruct)
+{
+    if (pStruct == nullptr || pStruct->m_bEnable == 0)
+        return CString();
+    CString strCaption = pStruct->m_strText;
+    StripEnclosingMarkers(strCaption);
+    strCaption.Trim();
+    return strCaption;
+}
+
 } // namespace
 
 // int OnCreate(LPCREATESTRUCT); void OnShowWindow(BOOL, UINT); void OnPaint(); BOOL OnEraseBkgnd(CDC*);
@@ -74,6 +91,8 @@ BEGIN_MESSAGE_MAP(CMenuDlg, CDialog)
     ON_MESSAGE(WM_TARNIX_MENUCHOICE, OnMenuChoice)
     ON_MESSAGE(WM_STARTER_CLOSESOUND, OnCloseSoundMsg)
     ON_MESSAGE(WM_TARNIX_OBJNOTIFY, OnObjNotify)
+    ON_MESSAGE(WM_TARNIX_RUNLISTBOX, OnRunListBoxMsg)
+    ON_MESSAGE(WM_TARNIX_SHOWPOPUP, OnShowPopupMsg)
     ON_MESSAGE(MM_MCINOTIFY, OnMciNotify)
     ON_COMMAND(ID_BG_SOUND, OnBgSound)
     ON_COMMAND(ID_CLOSE_MENU, OnCloseMenu)
@@ -82,12 +101,14 @@ BEGIN_MESSAGE_MAP(CMenuDlg, CDialog)
     ON_COMMAND(ID_START_EVENTS, OnStartEvents)
     ON_COMMAND(ID_BUTTON_CLICKED, OnButtonClicked)
     ON_COMMAND(ID_DEFAULT_BUTTON, OnDefaultButton)
+    ON_CONTROL(LBN_SELCHANGE, ID_LISTBOX, OnListBoxHint)
+    ON_CONTROL(LBN_SETFOCUS, ID_LISTBOX, OnListBoxHint)
 END_MESSAGE_MAP()
 
 CMenuDlg::CMenuDlg(UINT nTemplate, CStartWnd* pStartWnd)
     : CDialog(nTemplate, pStartWnd), m_pDoc(nullptr), m_pStartWnd(pStartWnd), m_nTemplate(nTemplate), m_bCreating(0),
       m_bPainted(0), m_bInfoShown(0), m_nBgSoundId(-1), m_bBgSoundPaused(0), m_bBgSoundStarted(0),
-      m_nActionSoundId(-1), m_pDefaultButton(nullptr), m_bPopupActive(0), m_bVideoRunning(0), m_bStartEventsDone(0),
+      m_nActionSoundId(-1), m_pDefaultButton(nullptr), m_pPopupMenu(nullptr), m_bPopupActive(0), m_bVideoRunning(0), m_bStartEventsDone(0),
       m_bDragging(0), m_bBackgroundStale(TRUE), m_pPreviousProgram(nullptr)
 {
 }
@@ -179,6 +200,7 @@ void CMenuDlg::BuildPage()
     // 1. The page's objects go; the background is rendered anew.
     m_bBackgroundStale = TRUE;
     m_bBgSoundPaused = 0;
+    m_objects.Init(this, kFirstObjectID, kMaxObjects, FALSE);
 
     // 2. An invisible default button takes Enter on the dialog.
     delete m_pDefaultButton;
@@ -194,6 +216,10 @@ void CMenuDlg::BuildPage()
             pStruct->pToolTip = m_pDoc->m_bTooltip ? &m_infoBox : nullptr;
             pStruct->m_pSounds = &m_buttonSounds;
         }
+
+    // 4. and 5. The objects and the popup menus.
+    AddObjects();
+    RegisterPopupMenus();
 
     // 6. Background brush, repaint, arrow.
     m_brBackground.DeleteObject();
@@ -222,6 +248,69 @@ void CMenuDlg::SetUpInfoBox()
                m_pDoc->m_nTooltipY + m_pDoc->m_nTooltipH);
     m_infoBox.Setup(area, m_pDoc->m_bTooltipTransparent, m_pDoc->m_crTooltip, m_pDoc->m_tooltipFont,
                     m_pDoc->m_strTooltipText, this, m_pDoc->m_strProjectFolder, m_pDoc->m_bTooltipCenter);
+}
+
+// The kinds in this order are the list order, which is also the order in
+// which the objects are drawn and hit.
+void CMenuDlg::AddObjects()
+{
+    for (int i = 0; i < m_pDoc->m_images.GetSize(); ++i)
+        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(m_pDoc->m_images.GetAt(i)))
+            m_objects.AddStaticImage(pStruct);
+    for (int i = 0; i < m_pDoc->m_texts.GetSize(); ++i)
+        if (CMTextCreateStruct* pStruct = dynamic_cast<CMTextCreateStruct*>(m_pDoc->m_texts.GetAt(i)))
+            m_objects.AddStaticText(pStruct);
+    for (int i = 0; i < m_pDoc->m_buttons.GetSize(); ++i)
+        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(m_pDoc->m_buttons.GetAt(i)))
+            m_objects.AddButton(pStruct);
+    m_objects.SetButtonFont(m_pDoc->m_buttonFont);
+    for (int i = 0; i < m_pDoc->m_fileLists.GetSize(); ++i)
+        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(m_pDoc->m_fileLists.GetAt(i)))
+            m_objects.AddListBox(pStruct);
+    for (int i = 0; i < m_pDoc->m_speakers.GetSize(); ++i)
+        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(m_pDoc->m_speakers.GetAt(i)))
+            m_objects.AddSlider(pStruct);
+    for (int i = 0; i < m_pDoc->m_textFields.GetSize(); ++i)
+        if (CViewerCreateStruct* pStruct = dynamic_cast<CViewerCreateStruct*>(m_pDoc->m_textFields.GetAt(i)))
+            m_objects.AddScrollet(pStruct);
+    for (int i = 0; i < m_pDoc->m_videos.GetSize(); ++i)
+        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(m_pDoc->m_videos.GetAt(i)))
+            m_objects.AddAviCtrl(pStruct);
+}
+
+// Each popup button is bound to the container's slot, which takes the item
+// of the page's section of that number.
+void CMenuDlg::RegisterPopupMenus()
+{
+    for (int i = 0; i < m_pDoc->m_buttons.GetSize(); ++i)
+    {
+        CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(m_pDoc->m_buttons.GetAt(i));
+        if (pStruct == nullptr || !ProjectFormat::IsPopupDocument(pStruct->m_strDocument))
+            continue;
+        // A second build of the same page binds the button once.
+        m_objects.RemovePopupMenu(pStruct);
+        int nNumber = m_objects.BindPopupMenu(pStruct, this);
+        if (nNumber < 0)
+            continue;
+        CString strSection, strItem;
+        strSection.Format("POPUPMENU%02d", nNumber);
+        if (m_pDoc->ReadPopupItems(strSection, strItem))
+            m_objects.SetPopupMenuText(nNumber, strItem);
+    }
+}
+
+// Before the document lets go of its button structs, the slot and the shown
+// popup let go of them.
+void CMenuDlg::ReleasePopupMenus()
+{
+    m_bPopupActive = 0;
+    m_pPopupMenu = nullptr;
+    m_popupDef.Clear();
+    if (m_pDoc == nullptr)
+        return;
+    for (int i = 0; i < m_pDoc->m_buttons.GetSize(); ++i)
+        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(m_pDoc->m_buttons.GetAt(i)))
+            m_objects.RemovePopupMenu(pStruct);
 }
 
 void CMenuDlg::OnBuildPage()
@@ -294,6 +383,7 @@ void CMenuDlg::OnPaint()
     HGDIOBJ hOld = ::SelectObject(bgDC.m_hDC, m_bmBackground.m_hObject);
     memDC.BitBlt(0, 0, client.Width(), client.Height(), &bgDC, 0, 0, SRCCOPY);
     ::SelectObject(bgDC.m_hDC, hOld);
+    m_objects.Draw(&memDC);
     if (m_pDoc->m_bTooltip)
     {
         if (!m_bInfoShown)
@@ -474,6 +564,8 @@ void CMenuDlg::ChangePage(LPCSTR lpszPath)
     CPlayerApp* pApp = GetPlayerApp();
     if (!strPath.IsEmpty() && pApp != nullptr && m_pDoc != nullptr)
     {
+        ReleasePopupMenus();
+        m_objects.DeleteAll();
         pApp->m_settings.SetProjectFile(strPath);
         SetCursor(LoadCursor(nullptr, IDC_WAIT));
         m_pDoc->LoadPage(&pApp->m_settings, this);
@@ -497,16 +589,38 @@ CStringArray& CMenuDlg::ContextCaptions(CStringArray& captions) const
         return captions;
     for (int i = 0; i < m_pDoc->m_buttons.GetSize(); ++i)
     {
-        CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(m_pDoc->m_buttons.GetAt(i));
-        if (pStruct == nullptr || pStruct->m_bEnable == 0)
-            continue;
-        CString strCaption = pStruct->m_strText;
-        StripEnclosingMarkers(strCaption);
-        strCaption.Trim();
+        CString strCaption = ContextCaption(dynamic_cast<CMButCreateStruct*>(m_pDoc->m_buttons.GetAt(i)));
         if (!strCaption.IsEmpty())
             captions.Add(strCaption);
     }
     return captions;
+}
+
+// Entry k is the k-th button the context menu listed, so the choice is
+// counted over the same buttons as the listing.
+BOOL CMenuDlg::RunContextButton(int k)
+{
+    if (m_pDoc == nullptr || k < 0)
+        return FALSE;
+    CMButCreateStruct* pChosen = nullptr;
+    for (int i = 0, nListed = 0; i < m_pDoc->m_buttons.GetSize() && pChosen == nullptr; ++i)
+    {
+        CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(m_pDoc->m_buttons.GetAt(i));
+        if (!ContextCaption(pStruct).IsEmpty() && nListed++ == k)
+            pChosen = pStruct;
+    }
+    if (pChosen == nullptr)
+        return FALSE;
+    for (int i = 0; i < m_objects.GetObjectCount(); ++i)
+    {
+        CMObjButton* pButton = dynamic_cast<CMObjButton*>(m_objects.GetObjectAt(i));
+        if (pButton != nullptr && pButton->GetCreateStruct() == pChosen && pButton->GetButtonWnd() != nullptr)
+        {
+            pButton->GetButtonWnd()->Execute();
+            return TRUE;
+        }
+    }
+    return FALSE;
 }
 
 void CMenuDlg::OnContextMenu(CWnd*, CPoint pos)
@@ -536,11 +650,60 @@ LRESULT CMenuDlg::OnMenuChoice(WPARAM wParam, LPARAM)
     if (m_bPopupActive)
     {
         m_bPopupActive = 0;
+        if (m_pPopupMenu != nullptr && m_pDoc != nullptr)
+            m_pPopupMenu->Run((int)wParam, m_pDoc->m_strProjectFolder, m_pDoc);
         return 0;
     }
     if (wParam == ID_CONTEXT_EXIT)
         PostMessage(WM_COMMAND, ID_CLOSE_MENU);
+    else
+        RunContextButton((int)wParam);
     return 0;
+}
+
+// A popup button's menu, from the container's slot that the button is bound
+// to; the choice comes back as a menu choice while the popup is active.
+LRESULT CMenuDlg::OnShowPopupMsg(WPARAM, LPARAM lParam)
+{
+    CMButCreateStruct* pStruct = (CMButCreateStruct*)lParam;
+    if (pStruct == nullptr || !ProjectFormat::IsPopupDocument(pStruct->m_strDocument))
+        return 0;
+    CPopupMenuDesc* pSlot = pStruct->m_pPopupMenu;
+    if (pSlot == nullptr || pSlot != m_objects.FindPopupMenu(pStruct))
+        return 0;
+    m_popupDef.Init(pSlot->GetPopupNumber(), pStruct, this);
+    CStringArray items;
+    if (pSlot->GetItemCount() > 0)
+        items.Add(pSlot->GetItem(0));
+    m_popupDef.SetItems(items);
+    m_pPopupMenu = &m_popupDef;
+    m_bPopupActive = 1;
+    m_popupDef.Show(pStruct, FALSE);
+    return 0;
+}
+
+LRESULT CMenuDlg::OnRunListBoxMsg(WPARAM, LPARAM)
+{
+    RunListBoxes();
+    return 0;
+}
+
+void CMenuDlg::RunListBoxes()
+{
+    if (m_pDoc == nullptr)
+        return;
+    for (int i = 0; i < m_objects.GetObjectCount(); ++i)
+        if (CMObjScriptListBox* pList = dynamic_cast<CMObjScriptListBox*>(m_objects.GetObjectAt(i)))
+            pList->RunSelectedItem(m_pDoc->m_strProjectFolder);
+}
+
+void CMenuDlg::OnListBoxHint()
+{
+    if (m_pDoc == nullptr || !m_pDoc->m_bTooltip)
+        return;
+    CString strTip;
+    m_objects.GetListBoxSelection(&strTip);
+    m_infoBox.NewTip(strTip);
 }
 
 // Notifications and commands
@@ -548,7 +711,7 @@ LRESULT CMenuDlg::OnMenuChoice(WPARAM wParam, LPARAM)
 LRESULT CMenuDlg::OnObjNotify(WPARAM, LPARAM lParam)
 {
     const MOBJ_NOTIFY* pNotify = (const MOBJ_NOTIFY*)lParam;
-    if (pNotify == nullptr || pNotify->nID < kFirstObjectID)
+    if (pNotify == nullptr || pNotify->nID < UINT(kFirstObjectID))
         return 0;
     switch (pNotify->nCode)
     {
@@ -639,8 +802,8 @@ BOOL CMenuDlg::PreTranslateMessage(MSG* pMsg)
                     pButton->OnBnClicked();
                     return TRUE;
                 }
-                if (nID == int(ID_LISTBOX))
-                    SendMessage(WM_TARNIX_RUNLISTBOX, nID);
+                if (dynamic_cast<CBasisListBox*>(CWnd::FromHandlePermanent(pFocus->m_hWnd)) != nullptr)
+                    RunListBoxes();
             }
         }
     }
@@ -651,17 +814,21 @@ BOOL CMenuDlg::PreTranslateMessage(MSG* pMsg)
     return CDialog::PreTranslateMessage(pMsg);
 }
 
-// A borderless window is dragged by its background.
+// A borderless window is dragged by its background, where the container
+// finds no object. A drag once begun follows the mouse and ends wherever the
+// button is released.
 BOOL CMenuDlg::HandleMouse(MSG* pMsg)
 {
     if (pMsg->message != WM_LBUTTONDOWN && pMsg->message != WM_MOUSEMOVE && pMsg->message != WM_LBUTTONUP)
         return FALSE;
+    if (m_pDoc == nullptr || m_pDoc->m_bBorder)
+        return FALSE;
     CPoint pt(pMsg->pt);
     ScreenToClient(&pt);
-    if (m_pDoc == nullptr || m_pDoc->m_bBorder || !IsOverBackground(pt))
-        return FALSE;
     if (pMsg->message == WM_LBUTTONDOWN)
     {
+        if (m_objects.FindObjectAt(pt.x, pt.y) != nullptr)
+            return FALSE;
         SetCapture();
         m_bDragging = 1;
         m_ptDragStart = pt;
@@ -681,19 +848,6 @@ BOOL CMenuDlg::HandleMouse(MSG* pMsg)
         m_bDragging = 0;
     }
     return FALSE;
-}
-
-BOOL CMenuDlg::IsOverBackground(CPoint ptClient) const
-{
-    POINT ptScreen = ptClient;
-    ::ClientToScreen(m_hWnd, &ptScreen);
-    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
-    {
-        RECT rcChild;
-        if (::IsWindowVisible(hChild) && ::GetWindowRect(hChild, &rcChild) && ::PtInRect(&rcChild, ptScreen))
-            return FALSE;
-    }
-    return TRUE;
 }
 
 // Closing
@@ -723,6 +877,8 @@ BOOL CMenuDlg::DestroyWindow()
     m_bgSound.CloseAll();
     m_nBgSoundId = -1;
     m_nActionSoundId = -1;
+    ReleasePopupMenus();
+    m_objects.DeleteAll();
     return CDialog::DestroyWindow();
 }
 

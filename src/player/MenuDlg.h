@@ -1,7 +1,8 @@
 // The menu window the user sees: sized and shaped from the page's window
 // settings, it holds the page's objects, paints the background and the
 // objects off screen, plays the background and button sounds, runs the start
-// events, shows videos, changes pages, opens the context menu and ends the
+// events, shows videos, changes pages, opens popup menus and the context menu,
+// runs the script list box and ends the
 // program when it closes. The start window creates it; it deletes itself once
 // its window is gone.
 #pragma once
@@ -11,6 +12,8 @@
 #include "framework/Dialog.h"
 #include "framework/Rgn.h"
 #include "player/PlayerObjWndProgram.h"
+#include "player/PopupMenuDef.h"
+#include "shared/menuobj/MenuObjects.h"
 #include "shared/menuobj/ToolTip.h"
 #include "shared/support/ButtonSounds.h"
 #include "shared/support/SoundObject.h"
@@ -19,11 +22,12 @@ class CButton;
 class CStartWnd;
 class CTarnixDoc;
 
-// The record an object window sends with WM_TARNIX_OBJNOTIFY.
+// The record an object window sends with WM_TARNIX_OBJNOTIFY; its first
+// fields are those of the clip windows' input record.
 struct MOBJ_NOTIFY
 {
     HWND hWnd;
-    int nID;
+    UINT nID;
     int nCode;
     int x;
     int y;
@@ -66,6 +70,10 @@ public:
     // The popup entries of the context menu: the captions of the visible
     // buttons that have one.
     CStringArray& ContextCaptions(CStringArray& captions) const;
+    // Runs the button of context menu entry k; FALSE when there is none.
+    BOOL RunContextButton(int k);
+    // Every script list box of the page starts its selected entry.
+    void RunListBoxes();
     BOOL DestroyWindow() override;
 
     // Commands
@@ -88,6 +96,7 @@ public:
     int m_bPainted;
     CBrush m_brBackground;
     CRgn m_rgnWindow;
+    CMenuObjects m_objects;
     CToolTip m_infoBox;
     int m_bInfoShown;
     CSoundObject m_bgSound;
@@ -97,6 +106,7 @@ public:
     int m_nActionSoundId;
     CButtonSounds m_buttonSounds;
     CButton* m_pDefaultButton;     // owned
+    CPopupMenuDef* m_pPopupMenu;   // the popup being shown; null before the first
     int m_bPopupActive;
     int m_bVideoRunning;
     int m_bStartEventsDone;
@@ -134,6 +144,8 @@ protected:
     LRESULT OnMenuChoice(WPARAM wParam, LPARAM lParam);
     LRESULT OnCloseSoundMsg(WPARAM wParam, LPARAM lParam);
     LRESULT OnObjNotify(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRunListBoxMsg(WPARAM wParam, LPARAM lParam);
+    LRESULT OnShowPopupMsg(WPARAM wParam, LPARAM lParam);
     LRESULT OnMciNotify(WPARAM wParam, LPARAM lParam);
     // void OnXxx()
     void OnBgSound();
@@ -144,14 +156,17 @@ protected:
     void OnStartEvents();
     void OnButtonClicked();
     void OnDefaultButton();
+    void OnListBoxHint();
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void PlaceWindow();
     void SetUpInfoBox();
+    void AddObjects();
+    void RegisterPopupMenus();
+    void ReleasePopupMenus();
     void RenderBackground(CDC* pDC, const CRect& client);
-    BOOL IsOverBackground(CPoint ptClient) const;
     BOOL HandleMouse(MSG* pMsg);
     void CloseActionSound();
 
@@ -159,4 +174,5 @@ private:
     BOOL m_bBackgroundStale;
     CPlayerObjWndProgram m_program;
     CObjWndProgram* m_pPreviousProgram;
+    CPopupMenuDef m_popupDef;      // what m_pPopupMenu points to
 };
