@@ -7,6 +7,7 @@
 #include "player/TarnixDoc.h"
 #include "player/resource.h"
 #include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/PageMessages.h"
 #include "shared/support/Starter.h"
 
 #include "MciScript.h"
@@ -17,6 +18,8 @@
 
 #include <direct.h>
 #include <memory>
+#include <string>
+#include <vector>
 
 using testing_support::Lines;
 using testing_support::MciScript;
@@ -34,6 +37,90 @@ int TakeCommands(HWND hWnd, UINT nID)
     while (PeekMessageA(&msg, hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE))
         nCount += LOWORD(msg.wParam) == nID;
     return nCount;
+}
+
+// The application's main window while it lives, as the main frame is: it
+// hands the menu commands it receives to the menu window as menu choices. A
+// popup menu opened for it is recorded and its first entry chosen from a
+// timer.
+class CMenuOwner : public CWnd
+{
+public:
+    explicit CMenuOwner(CWnd* pMenuWnd) : m_pMenuWnd(pMenuWnd)
+    {
+        EXPECT_TRUE(CreateEx(0, nullptr, "Owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+        m_pPrevious = AfxGetApp()->m_pMainWnd;
+        AfxGetApp()->m_pMainWnd = this;
+        SetTimer(1, 50);
+    }
+    ~CMenuOwner() override
+    {
+        KillTimer(1);
+        AfxGetApp()->m_pMainWnd = m_pPrevious;
+        DestroyWindow();
+    }
+    CMenuOwner(const CMenuOwner&) = delete;
+    CMenuOwner& operator=(const CMenuOwner&) = delete;
+
+    std::vector<std::string> entries;
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        UINT nID = LOWORD(wParam);
+        if (nID >= ID_CONTEXT_FIRST && nID <= ID_CONTEXT_LAST)
+        {
+            m_pMenuWnd->SendMessage(WM_TARNIX_MENUCHOICE, nID - ID_CONTEXT_FIRST);
+            return TRUE;
+        }
+        return CWnd::OnCommand(wParam, lParam);
+    }
+    void OnInitMenuPopup(CMenu* pMenu, UINT /*nIndex*/, BOOL /*bSysMenu*/)
+    {
+        for (int i = 0; i < ::GetMenuItemCount(pMenu->m_hMenu); ++i)
+        {
+            char szText[100] = "";
+            ::GetMenuStringA(pMenu->m_hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
+            entries.emplace_back(szText);
+        }
+    }
+    void OnTimer(UINT_PTR /*nIDEvent*/)
+    {
+        if (HWND hMenuWnd = ::FindWindowA("#32768", nullptr))
+        {
+            ::PostMessageA(hMenuWnd, WM_KEYDOWN, VK_DOWN, 0);
+            ::PostMessageA(hMenuWnd, WM_KEYDOWN, VK_RETURN, 0);
+        }
+    }
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CWnd* m_pMenuWnd;
+    CWnd* m_pPrevious;
+};
+
+BEGIN_MESSAGE_MAP(CMenuOwner, CWnd)
+    ON_WM_INITMENUPOPUP()
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+// A press and release of the left mouse button in the middle of the window.
+void Click(HWND hWnd)
+{
+    RECT rc;
+    GetClientRect(hWnd, &rc);
+    LPARAM lParam = MAKELPARAM(rc.right / 2, rc.bottom / 2);
+    SendMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+    SendMessageA(hWnd, WM_LBUTTONUP, 0, lParam);
+}
+
+BOOL Started(const ProgramStartRecorder& starts, LPCSTR lpszName)
+{
+    for (const AFX_PROGRAM_START& start : starts.Starts())
+        if ((start.strFile + " " + start.strParameters).Find(lpszName) >= 0)
+            return TRUE;
+    return FALSE;
 }
 
 CSize ClientSize(HWND hWnd)
@@ -122,7 +209,8 @@ TEST_F(MenuDlgTest, BorderlessPageWithImageTakesTheImageSizeAndRoundedOutline)
 {
     player_test::WriteBmp(m_folder, "back.bmp", 64, 48, RGB(0, 128, 0));
     Open(Lines({ "[WINDOWSIZE]", "SIZETYPE=0", "[WINDOW]", "BORDER=0", "CORNERWIDTH=20", "CORNERHEIGHT=20", "IMAGE=1",
-                 "IMAGEFILE=" + m_folder.File("back.bmp") }),
+                 "IMAGEFILE=" + m_folder.File("back.bmp"), "[BUTTON1]", "ENABLE=1", "X=40", "Y=30", "W=20", "H=15",
+                 "TEXT=x" }),
          IDD_MENU_NOBORDER);
     ASSERT_TRUE(m_pDoc->m_bHasBgImage);
     EXPECT_EQ(CSize(64, 48), ClientSize(m_hMenu));
@@ -154,6 +242,14 @@ TEST_F(MenuDlgTest, BorderlessPageWithImageTakesTheImageSizeAndRoundedOutline)
     GetWindowRect(m_hMenu, &after);
     EXPECT_EQ(before.left + 10, after.left);
     EXPECT_EQ(before.top + 5, after.top);
+
+    // A press on an object drags nothing.
+    POINT ptButton = { 45, 35 };
+    ClientToScreen(m_hMenu, &ptButton);
+    msg.message = WM_LBUTTONDOWN;
+    msg.pt = ptButton;
+    static_cast<CWnd*>(m_pMenu)->PreTranslateMessage(&msg);
+    EXPECT_FALSE(m_pMenu->m_bDragging);
 }
 
 TEST_F(MenuDlgTest, BuildPageMakesTheDefaultButtonAndHandsTheButtonsInfoBoxAndSounds)
@@ -277,9 +373,14 @@ TEST_F(MenuDlgTest, ContextMenuListsTheVisibleButtonsWithCaptions)
 
 TEST_F(MenuDlgTest, PageChangeReloadsTheDocumentAndKeepsTheWindowSize)
 {
-    Open(Lines({ "[WINDOWSIZE]", "SIZETYPE=1", "W=300", "H=200", "[WINDOW]", "TITLE=Eins" }));
+    Open(Lines({ "[WINDOWSIZE]", "SIZETYPE=1", "W=300", "H=200", "[WINDOW]", "TITLE=Eins", "[BUTTON1]", "ENABLE=1",
+                 "X=10", "Y=40", "W=80", "H=23", "TEXT=Mehr", "DOKUMENT=<POPUPMENU00>", "[POPUPMENU00]",
+                 "ITEM00=TEXT=A:DOCUMENT=a.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE" }));
+    EXPECT_EQ(1, m_pMenu->m_objects.GetPopupMenuCount());
     CString second = m_folder.Write("Page2.ini", Lines({ "[WINDOWSIZE]", "SIZETYPE=1", "W=500", "H=400", "[WINDOW]",
-                                                         "TITLE=Zwei" }));
+                                                         "TITLE=Zwei", "[BUTTON1]", "ENABLE=1", "X=10", "Y=40",
+                                                         "W=80", "H=23", "TEXT=Neu", "[BUTTON2]", "ENABLE=1", "X=10",
+                                                         "Y=70", "W=80", "H=23", "TEXT=Auch neu" }));
     CString quoted = "\"" + second + "\"";
     SendMessageA(m_hMenu, WM_TARNIX_SHOWPAGE, 0, (LPARAM)(LPCSTR)quoted);
     EXPECT_STREQ("Zwei", m_pDoc->m_strTitle);
@@ -289,6 +390,10 @@ TEST_F(MenuDlgTest, PageChangeReloadsTheDocumentAndKeepsTheWindowSize)
     m_pMenu->GetWindowText(title);
     EXPECT_STREQ("Zwei", title);
     EXPECT_EQ(CSize(300, 200), ClientSize(m_hMenu));
+    // The new page's objects replace the old ones; its popup slot is free.
+    EXPECT_EQ(2, m_pMenu->m_objects.GetObjectCount());
+    EXPECT_NE(nullptr, m_pMenu->GetDlgItem(5001));
+    EXPECT_EQ(0, m_pMenu->m_objects.GetPopupMenuCount());
 
     // An empty path changes nothing.
     SendMessageA(m_hMenu, WM_TARNIX_SHOWPAGE, 0, (LPARAM)"");
@@ -307,6 +412,139 @@ TEST_F(MenuDlgTest, MissingVideoIsSkipped)
     CDialog::SetModalHook(previous);
     EXPECT_EQ(0, nModal);
     EXPECT_FALSE(m_pMenu->m_bVideoRunning);
+}
+
+TEST_F(MenuDlgTest, PageObjectsAreChildWindowsAndAButtonClickReachesTheStarter)
+{
+    Open(Lines({ "[TOOLTIP]", "ENABLE=1", "X=200", "Y=10", "W=100", "H=30", "DEFAULTTEXT=Willkommen", "[TEXT1]",
+                 "X=5", "Y=5", "TEXT=Hallo", "[BUTTON1]", "ENABLE=1", "X=10", "Y=40", "W=80", "H=23", "TEXT=Eins",
+                 "TOOLTIP=Erster Knopf", "DOKUMENT=eins.txt", "FUNKTION=KEINE", "[BUTTON2]", "ENABLE=1", "X=10", "Y=70",
+                 "W=80", "H=23", "TEXT=Zwei", "DOKUMENT=zwei.txt", "FUNKTION=KEINE" }));
+    Show();
+    // Texts first, then the buttons, numbered from 5000 on.
+    ASSERT_EQ(3, m_pMenu->m_objects.GetObjectCount());
+    CWnd* pFirst = m_pMenu->GetDlgItem(5001);
+    CWnd* pSecond = m_pMenu->GetDlgItem(5002);
+    ASSERT_NE(nullptr, pFirst);
+    ASSERT_NE(nullptr, pSecond);
+    EXPECT_TRUE(pFirst->IsWindowVisible());
+    RECT rc;
+    pSecond->GetWindowRect(&rc);
+    m_pMenu->ScreenToClient(&rc);
+    EXPECT_EQ(10, rc.left);
+    EXPECT_EQ(70, rc.top);
+
+    // The hit test finds the button at its place and nothing beside it.
+    EXPECT_NE(nullptr, m_pMenu->m_objects.FindObjectAt(20, 50));
+    EXPECT_EQ(nullptr, m_pMenu->m_objects.FindObjectAt(150, 150));
+
+    ProgramStartRecorder starts;
+    Click(pSecond->m_hWnd);
+    EXPECT_TRUE(Started(starts, "zwei.txt"));
+    EXPECT_FALSE(Started(starts, "eins.txt"));
+    // After the click the focus is back on the default button.
+    EXPECT_EQ(m_pMenu->GetDlgItem(CMenuDlg::ID_DEFAULT_BUTTON)->m_hWnd, GetFocus());
+}
+
+TEST_F(MenuDlgTest, EnterOnAFocusedButtonRunsIt)
+{
+    Open(Lines({ "[BUTTON1]", "ENABLE=1", "X=10", "Y=40", "W=80", "H=23", "TEXT=Eins", "DOKUMENT=eins.txt",
+                 "FUNKTION=KEINE" }));
+    Show();
+    CWnd* pButton = m_pMenu->GetDlgItem(5000);
+    ASSERT_NE(nullptr, pButton);
+    pButton->SetFocus();
+    ProgramStartRecorder starts;
+    MSG msg = { pButton->m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, { 0, 0 } };
+    EXPECT_TRUE(static_cast<CWnd*>(m_pMenu)->PreTranslateMessage(&msg));
+    EXPECT_TRUE(Started(starts, "eins.txt"));
+}
+
+TEST_F(MenuDlgTest, ContextMenuEntryRunsTheButtonItListed)
+{
+    // A text object comes first and a button without caption is not listed,
+    // so entry 1 is the third button.
+    Open(Lines({ "[TEXT1]", "X=5", "Y=5", "TEXT=Hallo", "[BUTTON1]", "ENABLE=1", "X=10", "Y=40", "W=80", "H=23",
+                 "TEXT=Eins", "DOKUMENT=eins.txt", "FUNKTION=KEINE", "[BUTTON2]", "ENABLE=1", "X=10", "Y=70", "W=80",
+                 "H=23", "TEXT=", "DOKUMENT=zwei.txt", "FUNKTION=KEINE", "[BUTTON3]", "ENABLE=1", "X=10", "Y=100",
+                 "W=80", "H=23", "TEXT=Drei", "DOKUMENT=drei.txt", "FUNKTION=KEINE" }));
+    {
+        ProgramStartRecorder starts;
+        SendMessageA(m_hMenu, WM_TARNIX_MENUCHOICE, 1, 0);
+        ASSERT_EQ(1u, starts.Starts().size());
+        EXPECT_TRUE(Started(starts, "drei.txt"));
+    }
+    {
+        ProgramStartRecorder starts;
+        SendMessageA(m_hMenu, WM_TARNIX_MENUCHOICE, 0, 0);
+        EXPECT_TRUE(Started(starts, "eins.txt"));
+        SendMessageA(m_hMenu, WM_TARNIX_MENUCHOICE, 2, 0);
+        EXPECT_EQ(1u, starts.Starts().size()) << "no third entry";
+    }
+    EXPECT_EQ(0, TakeCommands(m_hMenu, CMenuDlg::ID_CLOSE_MENU));
+}
+
+TEST_F(MenuDlgTest, PopupButtonOpensItsMenuAndTheChosenItemRuns)
+{
+    Open(Lines({ "[BUTTON1]", "ENABLE=1", "X=10", "Y=40", "W=80", "H=23", "TEXT=Mehr", "DOKUMENT=<POPUPMENU00>",
+                 "[POPUPMENU00]", "ITEM00=TEXT=Liesmich:DOCUMENT=liesmich.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE" }));
+    Show();
+    ASSERT_EQ(1, m_pDoc->m_buttons.GetSize());
+    CMButCreateStruct* pStruct = static_cast<CMButCreateStruct*>(m_pDoc->m_buttons[0]);
+    ASSERT_NE(nullptr, pStruct->m_pPopupMenu);
+    EXPECT_EQ(1, pStruct->m_pPopupMenu->GetItemCount());
+
+    CWnd* pButton = m_pMenu->GetDlgItem(5000);
+    ASSERT_NE(nullptr, pButton);
+    ProgramStartRecorder starts;
+    {
+        CMenuOwner owner(m_pMenu);
+        Click(pButton->m_hWnd);
+        EXPECT_TRUE(m_pMenu->m_bPopupActive);
+        ASSERT_NE(nullptr, m_pMenu->m_pPopupMenu);
+        EXPECT_EQ(pStruct, m_pMenu->m_pPopupMenu->GetButtonStruct());
+        PumpPendingMessages();   // the chosen entry's command reaches the owner
+        ASSERT_EQ(1u, owner.entries.size());
+        EXPECT_EQ("Liesmich", owner.entries[0]);
+    }
+    EXPECT_FALSE(m_pMenu->m_bPopupActive);
+    ASSERT_EQ(1u, starts.Starts().size());
+    EXPECT_TRUE(Started(starts, "liesmich.txt"));
+    EXPECT_TRUE(Started(starts, m_pDoc->m_strProjectFolder)) << "below the project folder";
+}
+
+TEST_F(MenuDlgTest, ListBoxEnterRunsTheSelectedEntryAndItsHintIsShown)
+{
+    m_folder.Write("List001.ini", Lines({ "[SCRIPT]", "DOCUMENT=%1", "APPLICATION=", "PARAMETER=", "FOLDER=.\\",
+                                          "[LIST]", "LISTITEM=Alpha:FILE=alpha.txt:TOOLTIP=Start: Alpha",
+                                          "LISTITEM=Beta:FILE=beta.txt:TOOLTIP=Start: Beta" }));
+    Open(Lines({ "[TOOLTIP]", "ENABLE=1", "X=200", "Y=10", "W=100", "H=30", "DEFAULTTEXT=Willkommen" }));
+    // The player's pages hold no list box; the test hands one to the page.
+    CMButCreateStruct* pList = new CMButCreateStruct;
+    pList->m_strText = m_folder.File("List001.ini");
+    pList->m_rect = CRect(10, 10, 150, 100);
+    pList->m_bEnable = 1;
+    ASSERT_TRUE(m_pDoc->m_fileLists.Add(pList));
+    SendMessageA(m_hMenu, WM_COMMAND, CMenuDlg::ID_BUILD_PAGE, 0);
+    Show();
+
+    CWnd* pListWnd = m_pMenu->GetDlgItem(CMenuDlg::ID_LISTBOX);
+    ASSERT_NE(nullptr, pListWnd);
+    ASSERT_EQ(2, (int)pListWnd->SendMessage(LB_GETCOUNT));
+    pListWnd->SendMessage(LB_SETCURSEL, 1);
+    SendMessageA(m_hMenu, WM_COMMAND, MAKEWPARAM(CMenuDlg::ID_LISTBOX, LBN_SELCHANGE), (LPARAM)pListWnd->m_hWnd);
+    EXPECT_STREQ("Start: Beta", m_pMenu->m_infoBox.GetText());
+
+    pListWnd->SetFocus();
+    ProgramStartRecorder starts;
+    MSG msg = { pListWnd->m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, { 0, 0 } };
+    static_cast<CWnd*>(m_pMenu)->PreTranslateMessage(&msg);
+    ASSERT_EQ(1u, starts.Starts().size());
+    EXPECT_TRUE(Started(starts, "beta.txt"));
+
+    // A list-box button's request runs it as well.
+    SendMessageA(m_hMenu, WM_TARNIX_RUNLISTBOX, 5000, 0);
+    EXPECT_EQ(2u, starts.Starts().size());
 }
 
 } // namespace
