@@ -6,7 +6,6 @@
 #include "shared/menuobj/ButWin.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/PopupMenuDesc.h"
-#include "shared/menuobj/ProjectFormat.h"
 #include "shared/support/ProjectSettings.h"
 
 IMPLEMENT_DYNAMIC(CPopupMenuDef, CObject)
@@ -44,31 +43,7 @@ void CPopupMenuDef::SetItems(const CStringArray& texts)
 
 void CPopupMenuDef::Show(CMButCreateStruct* pButStruct, BOOL bSameId)
 {
-    if (pButStruct == nullptr || !ProjectFormat::IsPopupDocument(pButStruct->m_strDocument))
-        return;
-
-    CRect rcButton(pButStruct->m_rect);
-    if (AfxHwnd(m_pOwner) != nullptr)
-        m_pOwner->ClientToScreen(rcButton);
-    CPoint pt(rcButton.left + 5, rcButton.bottom);
-
-    CMenu menu;
-    if (!menu.CreatePopupMenu())
-        return;
-    int nEntries = 0;
-    for (int i = 0; i < m_nCount; ++i)
-    {
-        // An item without ":DOCUMENT=" after its caption has no caption.
-        CString strCaption = GetPopupItemCaption(m_strItem);
-        if (strCaption.IsEmpty())
-            continue;
-        menu.AppendMenu(MF_STRING, bSameId ? ID_POPUPMENU_FIRST : ID_POPUPMENU_FIRST + i, strCaption);
-        ++nEntries;
-    }
-    CWinApp* pApp = AfxGetApp();
-    CWnd* pMainWnd = pApp != nullptr ? pApp->m_pMainWnd : nullptr;
-    if (nEntries > 0 && pMainWnd != nullptr)
-        menu.TrackPopupMenu(TPM_RIGHTBUTTON, pt.x, pt.y, pMainWnd);
+    TrackPopupMenuBelowButton(pButStruct, m_pOwner, &m_strItem, m_nCount, bSameId);
 }
 
 CString CPopupMenuDef::MakeStartPath(const CString& strPath, const CString& strFolder)

@@ -7,79 +7,26 @@
 
 #include "PageWndRecorder.h"
 #include "helpers/TestSupport.h"
+#include "shared/menuobj/PopupMenuWatcher.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <utility>
 #include <vector>
 
 using player_test::CPageWndRecorder;
+using menuobj_testing::CPopupMenuWatcher;
+using menuobj_testing::MenuEntries;
 using player_test::PageRequest;
 using testing_support::ProgramStartRecorder;
 using testing_support::TempFolder;
 
 namespace {
 
-typedef std::vector<std::pair<UINT, std::string>> Entries;
-
-// The application's main window while it lives: records the entries of every
-// popup menu that opens for it and closes the menu from a timer.
-class CMainWndWatcher : public CWnd
+// Shows the definition's menu and closes it once it is on the screen.
+void Show(CPopupMenuWatcher& watcher, CPopupMenuDef& def, CMButCreateStruct* pStruct, BOOL bSameId = FALSE)
 {
-public:
-    CMainWndWatcher()
-    {
-        EXPECT_TRUE(CreateEx(0, nullptr, "Main", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
-        m_pPrevious = AfxGetApp()->m_pMainWnd;
-        AfxGetApp()->m_pMainWnd = this;
-    }
-    ~CMainWndWatcher() override
-    {
-        AfxGetApp()->m_pMainWnd = m_pPrevious;
-        DestroyWindow();
-    }
-
-    void Show(CPopupMenuDef& def, CMButCreateStruct* pStruct, BOOL bSameId = FALSE)
-    {
-        SetTimer(1, 50);
-        def.Show(pStruct, bSameId);
-        KillTimer(1);
-    }
-
-    int nPopups = 0;
-    Entries entries;
-    CRect rcMenu;
-
-protected:
-    void OnInitMenuPopup(CMenu* pMenu, UINT /*nIndex*/, BOOL /*bSysMenu*/)
-    {
-        ++nPopups;
-        HMENU hMenu = pMenu->m_hMenu;
-        for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
-        {
-            char szText[100] = "";
-            ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
-            entries.emplace_back(::GetMenuItemID(hMenu, i), szText);
-        }
-    }
-    void OnTimer(UINT_PTR /*nIDEvent*/)
-    {
-        if (HWND hMenuWnd = ::FindWindowA("#32768", nullptr))
-            ::GetWindowRect(hMenuWnd, rcMenu);
-        ::EndMenu();
-    }
-
-    DECLARE_MESSAGE_MAP()
-
-private:
-    CWnd* m_pPrevious;
-};
-
-BEGIN_MESSAGE_MAP(CMainWndWatcher, CWnd)
-    ON_WM_INITMENUPOPUP()
-    ON_WM_TIMER()
-END_MESSAGE_MAP()
+    watcher.Track([&] { def.Show(pStruct, bSameId); });
+}
 
 CStringArray& Texts(CStringArray& texts, std::initializer_list<LPCSTR> items)
 {
@@ -123,7 +70,7 @@ TEST(PopupMenuDefTest, KeepsOnlyTheFirstItemAndForgetsEverythingOnClear)
 
 TEST(PopupMenuDefTest, ShowsTheCaptionJustBelowTheButton)
 {
-    CMainWndWatcher main;
+    CPopupMenuWatcher main;
     CPageWndRecorder page;
     CMButCreateStruct but;
     but.m_strDocument = "<POPUPMENU00>";
@@ -133,19 +80,19 @@ TEST(PopupMenuDefTest, ShowsTheCaptionJustBelowTheButton)
     CStringArray texts;
     def.SetItems(Texts(texts, { "TEXT=Liesmich:DOCUMENT=liesmich.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE" }));
 
-    main.Show(def, &but);
+    Show(main, def, &but);
     EXPECT_EQ(1, main.nPopups);
-    EXPECT_EQ((Entries{ { 1224u, "Liesmich" } }), main.entries);
+    EXPECT_EQ((MenuEntries{ { 1224u, "Liesmich" } }), main.entries);
     CPoint pt(25, 56);
     page.ClientToScreen(&pt);
     EXPECT_EQ(pt, main.rcMenu.TopLeft());
-    main.Show(def, &but, TRUE);
+    Show(main, def, &but, TRUE);
     EXPECT_EQ(2, main.nPopups);
 }
 
 TEST(PopupMenuDefTest, NoMenuWithoutAShownItemOrPopupButton)
 {
-    CMainWndWatcher main;
+    CPopupMenuWatcher main;
     CPageWndRecorder page;
     CMButCreateStruct but;
     but.m_strDocument = "<POPUPMENU00>";
@@ -153,16 +100,16 @@ TEST(PopupMenuDefTest, NoMenuWithoutAShownItemOrPopupButton)
     def.Init(0, &but, &page);
     CStringArray texts;
 
-    main.Show(def, &but);
+    Show(main, def, &but);
     for (LPCSTR item : { "TEXT=Info", "TEXT=:DOCUMENT=a.txt", "Info:DOCUMENT=a.txt" })
     {
         def.SetItems(Texts(texts, { item }));
-        main.Show(def, &but);
+        Show(main, def, &but);
     }
     def.SetItems(Texts(texts, { "TEXT=Info:DOCUMENT=a.txt" }));
-    main.Show(def, nullptr);
+    Show(main, def, nullptr);
     but.m_strDocument = "<LISTBOX>";
-    main.Show(def, &but);
+    Show(main, def, &but);
     EXPECT_EQ(0, main.nPopups);
 }
 

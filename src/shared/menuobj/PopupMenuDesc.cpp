@@ -41,29 +41,36 @@ void CPopupMenuDesc::SetText(const CString& strItems)
 
 void CPopupMenuDesc::TrackPopup(CMButCreateStruct* pButStruct, BOOL bSingleId)
 {
+    TrackPopupMenuBelowButton(pButStruct, m_pOwner, m_strItems.GetData(), m_nItemCount, bSingleId);
+}
+
+void TrackPopupMenuBelowButton(const CMButCreateStruct* pButStruct, CWnd* pOwner, const CString* pItems, int nCount,
+                               BOOL bSingleId)
+{
     if (pButStruct == nullptr || !ProjectFormat::IsPopupDocument(pButStruct->m_strDocument))
         return;
 
     // Just below the button, a little in from its left edge.
     CRect rcButton(pButStruct->m_rect);
-    if (m_pOwner != nullptr)
-        m_pOwner->ClientToScreen(rcButton);
+    if (AfxHwnd(pOwner) != nullptr)
+        pOwner->ClientToScreen(rcButton);
     CPoint pt(rcButton.left + 5, rcButton.bottom);
 
     CMenu menu;
     if (!menu.CreatePopupMenu())
         return;
     int nEntries = 0;
-    for (int i = 0; i < m_nItemCount; ++i)
+    for (int i = 0; i < nCount; ++i)
     {
-        CString strCaption = GetPopupItemCaption(GetItem(i));
+        // An item without ":DOCUMENT=" after its caption has no caption.
+        CString strCaption = GetPopupItemCaption(pItems[i]);
         if (strCaption.IsEmpty())
             continue;
         menu.AppendMenu(MF_STRING, bSingleId ? ID_POPUPMENU_FIRST : ID_POPUPMENU_FIRST + i, strCaption);
         ++nEntries;
     }
     CWinApp* pApp = AfxGetApp();
-    CWnd* pMainWnd = pApp ? pApp->m_pMainWnd : nullptr;
+    CWnd* pMainWnd = pApp != nullptr ? pApp->m_pMainWnd : nullptr;
     if (nEntries > 0 && pMainWnd != nullptr)
         menu.TrackPopupMenu(TPM_RIGHTBUTTON, pt.x, pt.y, pMainWnd);
 }

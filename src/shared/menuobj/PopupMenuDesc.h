@@ -44,3 +44,11 @@ private:
     CStringArray m_strItems;
     CMButCreateStruct* m_pButStruct;
 };
+
+// Shows a menu of the items' captions just below the popup button, whose
+// rectangle is in the owner's client coordinates, and returns when it closes.
+// Its commands go to the application's main window: every entry gets
+// ID_POPUPMENU_FIRST with bSingleId, else ID_POPUPMENU_FIRST + its index.
+// Nothing shows for a button that is no popup button or without a caption.
+void TrackPopupMenuBelowButton(const CMButCreateStruct* pButStruct, CWnd* pOwner, const CString* pItems, int nCount,
+                               BOOL bSingleId);
