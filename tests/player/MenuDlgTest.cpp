@@ -446,6 +446,22 @@ TEST_F(MenuDlgTest, PageObjectsAreChildWindowsAndAButtonClickReachesTheStarter)
     EXPECT_EQ(m_pMenu->GetDlgItem(CMenuDlg::ID_DEFAULT_BUTTON)->m_hWnd, GetFocus());
 }
 
+// The object windows paint nothing themselves: the page paints every object
+// over them. A page that clipped its children would leave a hole (black under
+// Wine) wherever a button or text stands.
+TEST_F(MenuDlgTest, BothMenuTemplatesLetThePagePaintOverItsObjectWindows)
+{
+    for (UINT nTemplate : { (UINT)IDD_MENU_BORDER, (UINT)IDD_MENU_NOBORDER })
+    {
+        SCOPED_TRACE(nTemplate);
+        Open(Lines({ "[BUTTON1]", "ENABLE=1", "X=10", "Y=40", "W=120", "H=30", "TEXT=Eins", "FUNKTION=KEINE" }),
+             nTemplate);
+        EXPECT_EQ(0u, m_pMenu->GetStyle() & WS_CLIPCHILDREN);
+        m_pMenu->DestroyWindow();
+        m_startWnd.reset();
+    }
+}
+
 TEST_F(MenuDlgTest, EnterOnAFocusedButtonRunsIt)
 {
     Open(Lines({ "[BUTTON1]", "ENABLE=1", "X=10", "Y=40", "W=80", "H=23", "TEXT=Eins", "DOKUMENT=eins.txt",
