@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace objwnd_testing;
-using menuobj_testing::BitmapCanvas;
+using menuobj_testing::PixelCase;
 
 namespace {
 
@@ -14,27 +14,10 @@ const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kGrey = RGB(128, 128, 128);
 
-struct PixelCase
-{
-    int x, y;
-    COLORREF cr;
-};
-
 void ExpectLook(BOOL bEditMode, ButtonState state, std::initializer_list<PixelCase> pixels)
 {
-    CTestPage page;
     CMButCreateStruct crStruct;
-    CButImage button;
-    CreateButtonOn(page, button, crStruct, CRect(10, 10, 110, 40), bEditMode);
-    BringInto(button, state);
-    BitmapCanvas canvas(130, 60, kCanvas);
-    button.Draw(canvas.DC());
-    ::ReleaseCapture();
-    for (const PixelCase& p : pixels)
-    {
-        SCOPED_TRACE(testing::Message() << "mode " << bEditMode << " state " << state << " at " << p.x << "," << p.y);
-        EXPECT_EQ(p.cr, canvas.Pixel(p.x, p.y));
-    }
+    ExpectButtonLook<CButImage>(crStruct, bEditMode, state, kCanvas, pixels);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace objwnd_testing;
-using menuobj_testing::BitmapCanvas;
+using menuobj_testing::PixelCase;
 
 namespace {
 
@@ -15,27 +15,10 @@ const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kGrey = RGB(128, 128, 128);
 const COLORREF kLightGrey = RGB(192, 192, 192);
 
-struct PixelCase
-{
-    int x, y;
-    COLORREF cr;
-};
-
 void ExpectLook(ButtonState state, std::initializer_list<PixelCase> pixels)
 {
-    CTestPage page;
     CMButCreateStruct crStruct;
-    CButTrans button;
-    CreateButtonOn(page, button, crStruct, CRect(10, 10, 110, 40));
-    BringInto(button, state);
-    BitmapCanvas canvas(130, 60, kCanvas);
-    button.Draw(canvas.DC());
-    ::ReleaseCapture();
-    for (const PixelCase& p : pixels)
-    {
-        SCOPED_TRACE(testing::Message() << "state " << state << " at " << p.x << "," << p.y);
-        EXPECT_EQ(p.cr, canvas.Pixel(p.x, p.y));
-    }
+    ExpectButtonLook<CButTrans>(crStruct, FALSE, state, kCanvas, pixels);
 }
 
 } // namespace

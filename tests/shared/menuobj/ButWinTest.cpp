@@ -6,6 +6,7 @@
 
 using namespace objwnd_testing;
 using menuobj_testing::BitmapCanvas;
+using menuobj_testing::PixelCase;
 
 namespace {
 
@@ -14,29 +15,12 @@ const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kGrey = RGB(128, 128, 128);
 
-struct PixelCase
-{
-    int x, y;
-    COLORREF cr;
-};
-
 // The button covers (10, 10)-(110, 40); its caption stays in the middle.
 void ExpectLook(ButtonState state, std::initializer_list<PixelCase> pixels)
 {
-    CTestPage page;
     CMButCreateStruct crStruct;
     crStruct.m_strText = "Go";
-    CButWin button;
-    CreateButtonOn(page, button, crStruct, CRect(10, 10, 110, 40));
-    BringInto(button, state);
-    BitmapCanvas canvas(130, 60, kCanvas);
-    button.Draw(canvas.DC());
-    ::ReleaseCapture();
-    for (const PixelCase& p : pixels)
-    {
-        SCOPED_TRACE(testing::Message() << "state " << state << " at " << p.x << "," << p.y);
-        EXPECT_EQ(p.cr, canvas.Pixel(p.x, p.y));
-    }
+    ExpectButtonLook<CButWin>(crStruct, FALSE, state, kCanvas, pixels);
 }
 
 } // namespace

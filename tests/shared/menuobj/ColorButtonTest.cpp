@@ -8,6 +8,8 @@
 
 using namespace objwnd_testing;
 using menuobj_testing::BitmapCanvas;
+using menuobj_testing::ExpectPixels;
+using menuobj_testing::PixelCase;
 using testing_support::TempFolder;
 
 namespace {
@@ -18,12 +20,6 @@ const COLORREF kMark = RGB(20, 40, 60);   // the picture's pixel (1, 1)
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kGrey = RGB(128, 128, 128);
 const COLORREF kBlack = RGB(0, 0, 0);
-
-struct PixelCase
-{
-    int x, y;
-    COLORREF cr;
-};
 
 // A 10 by 8 picture at (20, 10): the button covers (20, 10)-(30, 18).
 class ColorButtonTest : public testing::Test
@@ -47,12 +43,7 @@ protected:
         BitmapCanvas canvas(40, 30, kCanvas);
         object.Draw(canvas.DC());
         ::ReleaseCapture();
-        for (const PixelCase& p : pixels)
-        {
-            SCOPED_TRACE(testing::Message() << "mode " << nFrameMode << " state " << state << " at " << p.x << ","
-                                            << p.y);
-            EXPECT_EQ(p.cr, canvas.Pixel(p.x, p.y));
-        }
+        ExpectPixels(canvas, (testing::Message() << "mode " << nFrameMode << " state " << state).GetString(), pixels);
     }
 
     TempFolder m_folder;

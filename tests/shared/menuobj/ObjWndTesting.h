@@ -139,6 +139,23 @@ inline CString WriteBmp(const testing_support::TempFolder& folder, LPCSTR name, 
     return folder.Write(name, bytes.data(), bytes.size());
 }
 
+// Draws a button of class TButton at (10, 10)-(110, 40) on a page, brought
+// into the state, onto a 130 by 60 canvas of crCanvas and checks the pixels.
+template <class TButton>
+void ExpectButtonLook(CMButCreateStruct& crStruct, BOOL bEditMode, ButtonState state, COLORREF crCanvas,
+                      std::initializer_list<menuobj_testing::PixelCase> pixels)
+{
+    CTestPage page;
+    TButton button;
+    CreateButtonOn(page, button, crStruct, CRect(10, 10, 110, 40), bEditMode);
+    BringInto(button, state);
+    menuobj_testing::BitmapCanvas canvas(130, 60, crCanvas);
+    button.Draw(canvas.DC());
+    ::ReleaseCapture();
+    menuobj_testing::ExpectPixels(canvas, (testing::Message() << "mode " << bEditMode << " state " << state).GetString(),
+                                  pixels);
+}
+
 // The window's rectangle in its parent's client coordinates.
 inline CRect RectInParent(CWnd& wnd)
 {

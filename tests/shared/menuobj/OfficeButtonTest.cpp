@@ -8,6 +8,8 @@
 
 using namespace objwnd_testing;
 using menuobj_testing::BitmapCanvas;
+using menuobj_testing::ExpectPixels;
+using menuobj_testing::PixelCase;
 using testing_support::TempFolder;
 
 namespace {
@@ -18,12 +20,6 @@ const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kHighlight = RGB(182, 189, 210);
 const COLORREF kBlue = RGB(10, 36, 106);
 const COLORREF kBlack = RGB(0, 0, 0);
-
-struct PixelCase
-{
-    int x, y;
-    COLORREF cr;
-};
 
 // A white 10 by 8 picture with a red block at (3, 2)-(7, 6), at (20, 10).
 void ExpectLook(ButtonState state, std::initializer_list<PixelCase> pixels)
@@ -46,11 +42,7 @@ void ExpectLook(ButtonState state, std::initializer_list<PixelCase> pixels)
     BitmapCanvas canvas(40, 30, kCanvas);
     object.Draw(canvas.DC());
     ::ReleaseCapture();
-    for (const PixelCase& p : pixels)
-    {
-        SCOPED_TRACE(testing::Message() << "state " << state << " at " << p.x << "," << p.y);
-        EXPECT_EQ(p.cr, canvas.Pixel(p.x, p.y));
-    }
+    ExpectPixels(canvas, (testing::Message() << "state " << state).GetString(), pixels);
 }
 
 } // namespace

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <string>
+
 namespace menuobj_testing {
 
 // A hidden top-level window made the application's main window while it lives.
@@ -64,6 +67,23 @@ private:
     HBITMAP m_hBitmap;
     HGDIOBJ m_hOld;
 };
+
+// A pixel expected on a canvas.
+struct PixelCase
+{
+    int x, y;
+    COLORREF cr;
+};
+
+// Checks the pixels of the canvas; a failure names the context and the place.
+inline void ExpectPixels(BitmapCanvas& canvas, const std::string& context, std::initializer_list<PixelCase> pixels)
+{
+    for (const PixelCase& p : pixels)
+    {
+        SCOPED_TRACE(testing::Message() << context << " at " << p.x << "," << p.y);
+        EXPECT_EQ(p.cr, canvas.Pixel(p.x, p.y));
+    }
+}
 
 // The extent of a text in a font made from the LOGFONT, on the screen.
 inline CSize ScreenTextExtent(const LOGFONTA& lf, const CString& strText)
