@@ -23,6 +23,24 @@
 
 #include <memory>
 
+namespace {
+
+// A page and a button struct at (10, 20)-(110, 46) for one button object.
+struct ButtonOnPage
+{
+    ButtonOnPage() { but.m_rect = { 10, 20, 110, 46 }; }
+
+    BOOL Create(CMObjButton& object, BOOL bEditMode)
+    {
+        return object.Create(&but, &page, 5000, RGB(128, 128, 128), bEditMode);
+    }
+
+    objwnd_testing::CTestPage page;
+    CMButCreateStruct but;
+};
+
+} // namespace
+
 TEST(MObjButtonTest, KindsAreToldApartByRuntimeClass)
 {
     std::unique_ptr<CMObjBasis> buttons[] = {
@@ -109,18 +127,16 @@ TEST(MObjButtonTest, EachStyleMakesItsWindowAndDeletesItWithTheObject)
 
 TEST(MObjButtonTest, MovesAndSizesReachTheWindow)
 {
-    objwnd_testing::CTestPage page;
-    CMButCreateStruct but;
-    but.m_rect = { 10, 20, 110, 46 };
+    ButtonOnPage on;
     CMObjButWin button;
-    ASSERT_TRUE(button.Create(&but, &page, 5000, RGB(128, 128, 128), TRUE));
+    ASSERT_TRUE(on.Create(button, TRUE));
     CButBasis& wnd = *button.GetButtonWnd();
 
     button.SetWindowRect(40, 50, 60, 30);
     EXPECT_EQ(CRect(40, 50, 100, 80), objwnd_testing::RectInParent(wnd));
     EXPECT_EQ(CRect(40, 50, 100, 80), CRect(button.GetObjectRect()));
     EXPECT_EQ(CRect(37, 47, 103, 83), CRect(button.GetFrameRect()));
-    EXPECT_EQ(CRect(40, 50, 100, 80), CRect(but.m_rect));
+    EXPECT_EQ(CRect(40, 50, 100, 80), CRect(on.but.m_rect));
 
     button.MoveTo(5, 6, 50, 20);
     EXPECT_EQ(CRect(5, 6, 55, 26), objwnd_testing::RectInParent(wnd));
@@ -140,11 +156,9 @@ TEST(MObjButtonTest, MovesAndSizesReachTheWindow)
 
 TEST(MObjButtonTest, TransparentButtonsKeepTheirSizeWhenAskedToChangeIt)
 {
-    objwnd_testing::CTestPage page;
-    CMButCreateStruct but;
-    but.m_rect = { 10, 20, 110, 46 };
+    ButtonOnPage on;
     CMObjButTrans button;
-    ASSERT_TRUE(button.Create(&but, &page, 5000, RGB(128, 128, 128), FALSE));
+    ASSERT_TRUE(on.Create(button, FALSE));
     button.SetWindowRect(40, 50, 60, 30);
     EXPECT_EQ(CRect(10, 20, 110, 46), objwnd_testing::RectInParent(*button.GetButtonWnd()));
     EXPECT_EQ(CRect(10, 20, 110, 46), CRect(button.GetObjectRect()));
@@ -152,11 +166,9 @@ TEST(MObjButtonTest, TransparentButtonsKeepTheirSizeWhenAskedToChangeIt)
 
 TEST(MObjButtonTest, TheObjectDrawsItsWindowAndInDesignModeItsSelectionFrame)
 {
-    objwnd_testing::CTestPage page;
-    CMButCreateStruct but;
-    but.m_rect = { 10, 20, 110, 46 };
+    ButtonOnPage on;
     CMObjButWin button;
-    ASSERT_TRUE(button.Create(&but, &page, 5000, RGB(128, 128, 128), TRUE));
+    ASSERT_TRUE(on.Create(button, TRUE));
     button.SetSelected(TRUE);
     menuobj_testing::BitmapCanvas canvas(150, 80, RGB(0, 128, 0));
     button.Draw(canvas.DC());
