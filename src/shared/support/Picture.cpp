@@ -5,6 +5,7 @@
 #include "framework/MessageBox.h"
 #include "framework/WinApp.h"
 #include "shared/support/HeapBuffer.h"
+#include "shared/support/NewBitmap.h"
 
 #include <cstring>
 
@@ -208,19 +209,12 @@ BOOL CPicture::DrawFit(CDC* pDC, const RECT& rc)
 
 BOOL CPicture::RenderToBitmap(CDC* pDC, CBitmap& bitmap, int cx, int cy, CBrush* pBrush)
 {
-    bitmap.DeleteObject();
-    if (!bitmap.CreateCompatibleBitmap(pDC, cx, cy))
-        return FALSE;
-    CDC memDC;
-    if (!memDC.CreateCompatibleDC(pDC))
-        return FALSE;
-    CBitmap* pOldBitmap = memDC.SelectObject(&bitmap);
-    const CRect rc(0, 0, cx, cy);
-    if (pBrush != nullptr)
-        memDC.FillRect(rc, pBrush);
-    const BOOL bRendered = Render(&memDC, rc);
-    memDC.SelectObject(pOldBitmap);
-    return bRendered;
+    return PaintNewBitmap(pDC, bitmap, cx, cy, [&](CDC& memDC) {
+        const CRect rc(0, 0, cx, cy);
+        if (pBrush != nullptr)
+            memDC.FillRect(rc, pBrush);
+        return Render(&memDC, rc);
+    });
 }
 
 void CPicture::ReportFileError(CFileException* pError)
