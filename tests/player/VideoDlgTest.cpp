@@ -2,6 +2,7 @@
 
 #include "helpers/TestSupport.h"
 #include "shared/support/Language.h"
+#include "shared/support/LanguageScope.h"
 
 #include "MciScript.h"
 
@@ -17,6 +18,8 @@ using testing_support::MciScript;
 using testing_support::MessageBoxRecorder;
 using testing_support::PumpPendingMessages;
 using testing_support::TempFolder;
+
+using support_testing::LanguageScope;
 
 namespace {
 
@@ -46,16 +49,6 @@ public:
 
 private:
     CWnd* m_pPrevious;
-};
-
-class LanguageScope
-{
-public:
-    explicit LanguageScope(char chLetter) : m_chPrevious(GetLanguageLetter()) { SetLanguageLetter(chLetter); }
-    ~LanguageScope() { SetLanguageLetter(m_chPrevious); }
-
-private:
-    char m_chPrevious;
 };
 
 const int kStillRunning = 4711;

@@ -1,23 +1,11 @@
 #include "shared/menuobj/ActionKeywords.h"
 
 #include "shared/support/Language.h"
+#include "shared/support/LanguageScope.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// Sets the interface language for one test and puts the previous one back.
-class LanguageScope
-{
-public:
-    explicit LanguageScope(char chLetter) : m_chPrevious(GetLanguageLetter()) { SetLanguageLetter(chLetter); }
-    ~LanguageScope() { SetLanguageLetter(m_chPrevious); }
-
-private:
-    char m_chPrevious;
-};
-
-} // namespace
+using support_testing::LanguageScope;
 
 TEST(ActionKeywordsTest, ParseActionKeywordReadsGermanAndEnglishWords)
 {

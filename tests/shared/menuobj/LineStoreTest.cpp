@@ -2,6 +2,7 @@
 
 #include "helpers/TestSupport.h"
 #include "shared/support/Language.h"
+#include "shared/support/LanguageScope.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@
 using testing_support::MessageBoxRecorder;
 using testing_support::ReadFileText;
 using testing_support::TempFolder;
+
+using support_testing::LanguageScope;
 
 namespace {
 
@@ -36,16 +39,6 @@ class CSmallLineStore : public CLineStore
 {
 public:
     CSmallLineStore() { m_nMaxCount = 3; }
-};
-
-class LanguageScope
-{
-public:
-    explicit LanguageScope(char chLetter) : m_chPrevious(GetLanguageLetter()) { SetLanguageLetter(chLetter); }
-    ~LanguageScope() { SetLanguageLetter(m_chPrevious); }
-
-private:
-    char m_chPrevious;
 };
 
 typedef std::vector<std::string> Lines;
