@@ -294,6 +294,20 @@ BOOL CMenuObjects::ReplaceScrollet(CViewerCreateStruct* pCrStruct)
     return TRUE;
 }
 
+// Pictures, clips and sliders whose new window cannot be made leave the old
+// object in place; a new one keeps the old one's tab number.
+BOOL CMenuObjects::ReplaceIfCreated(CMObjBasis* pOld, CMObjBasis* pNew, BOOL bCreated)
+{
+    if (!bCreated)
+    {
+        delete pNew;
+        return FALSE;
+    }
+    pNew->SetTabNumber(pOld->GetTabNumber());
+    PutInPlace(pOld, pNew);
+    return TRUE;
+}
+
 BOOL CMenuObjects::ReplaceStaticImage(CMObjCreateStruct* pCrStruct)
 {
     CMObjBasis* pOld = FindByStruct(pCrStruct);
@@ -301,31 +315,17 @@ BOOL CMenuObjects::ReplaceStaticImage(CMObjCreateStruct* pCrStruct)
         return FALSE;
     pCrStruct->m_nID = NextControlID();
     auto* pImage = new CMObjStaticImage;
-    if (!pImage->Create(pCrStruct, m_pParent, pCrStruct->m_nID, 0, m_bEditMode))
-    {
-        delete pImage;
-        return FALSE;
-    }
-    pImage->SetTabNumber(pOld->GetTabNumber());
-    PutInPlace(pOld, pImage);
-    return TRUE;
+    return ReplaceIfCreated(pOld, pImage, pImage->Create(pCrStruct, m_pParent, pCrStruct->m_nID, 0, m_bEditMode));
 }
 
-// A clip that can no longer be opened leaves the old one in place.
 BOOL CMenuObjects::ReplaceAviCtrl(CMObjCreateStruct* pCrStruct)
 {
     CMObjBasis* pOld = FindByStruct(pCrStruct);
     if (pOld == nullptr)
         return FALSE;
     auto* pClip = new CMObjAviCtrl;
-    if (!pClip->Create(pCrStruct, m_pParent, NextControlID(), kObjectColor, m_bEditMode))
-    {
-        delete pClip;
-        return FALSE;
-    }
-    pClip->SetTabNumber(pOld->GetTabNumber());
-    PutInPlace(pOld, pClip);
-    return TRUE;
+    return ReplaceIfCreated(pOld, pClip,
+                            pClip->Create(pCrStruct, m_pParent, NextControlID(), kObjectColor, m_bEditMode));
 }
 
 BOOL CMenuObjects::ReplaceSlider(CMObjCreateStruct* pCrStruct)
@@ -335,14 +335,9 @@ BOOL CMenuObjects::ReplaceSlider(CMObjCreateStruct* pCrStruct)
         return FALSE;
     pCrStruct->m_nID = NextControlID();
     auto* pSlider = new CMObjSlider;
-    if (!pSlider->Create(pCrStruct, m_pParent, pCrStruct->m_nID, pCrStruct->m_crColor, m_bEditMode))
-    {
-        delete pSlider;
-        return FALSE;
-    }
-    pSlider->SetTabNumber(pOld->GetTabNumber());
-    PutInPlace(pOld, pSlider);
-    return TRUE;
+    return ReplaceIfCreated(
+        pOld, pSlider,
+        pSlider->Create(pCrStruct, m_pParent, pCrStruct->m_nID, pCrStruct->m_crColor, m_bEditMode));
 }
 
 // The old list box goes first: the new one takes over its id and list file.

@@ -136,6 +136,7 @@ private:
     void OrderButtonStructs(CObArray& structs) const;
     void CollectAlignable(CPtrArray& buttons) const;
     static CSize AlignedSize(CMObjBasis* pObject, int cx, int cy);
+    BOOL ReplaceIfCreated(CMObjBasis* pOld, CMObjBasis* pNew, BOOL bCreated);
     void AlignAlong(BOOL bHorizontal, int x, int y, int cx, int cy, int gap, int right, int bottom);
 
     CWnd* m_pParent;
