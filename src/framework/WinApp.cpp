@@ -6,6 +6,7 @@
 #include "framework/Ids.h"
 #include "framework/Wnd.h"
 
+#include <ole2.h>
 #include <stdlib.h>
 #include <vector>
 
@@ -20,6 +21,7 @@ namespace {
 
 CWinApp* g_pApp = nullptr;
 HINSTANCE g_hResource = nullptr;
+BOOL g_bOleInitialized = FALSE;
 
 CString ExeBaseName(HINSTANCE hInstance)
 {
@@ -339,6 +341,28 @@ void AfxSetResourceHandle(HINSTANCE hInstResource)
     g_hResource = hInstResource;
 }
 
+BOOL AfxOleInit()
+{
+    if (g_bOleInitialized)
+        return TRUE;
+    g_bOleInitialized = SUCCEEDED(::OleInitialize(nullptr));
+    return g_bOleInitialized;
+}
+
+namespace {
+
+int EndProgram(int nReturnCode)
+{
+    if (g_bOleInitialized)
+    {
+        ::OleUninitialize();
+        g_bOleInitialized = FALSE;
+    }
+    return nReturnCode;
+}
+
+} // namespace
+
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
 {
     CWinApp* pApp = AfxGetApp();
@@ -351,7 +375,7 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
         // A failed start-up still ends through ExitInstance, so that what
         // InitInstance made is released.
         nReturnCode = pApp->ExitInstance();
-        return nReturnCode;
+        return EndProgram(nReturnCode);
     }
-    return pApp->Run();
+    return EndProgram(pApp->Run());
 }

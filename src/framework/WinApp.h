@@ -81,5 +81,9 @@ HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
 void AfxSetResourceHandle(HINSTANCE hInstResource);
 
+// Initialises OLE for the user-interface thread (the picture object needs it);
+// the program entry uninitialises it when the program ends. FALSE on failure.
+BOOL AfxOleInit();
+
 // The program entry, called by WinMain.
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);

@@ -40,6 +40,8 @@ CPlayerApp::CPlayerApp() : m_nLoadCount(0), m_pLoadOwner(nullptr), m_pSplash(nul
 BOOL CPlayerApp::InitInstance()
 {
     ShowSplash();
+    // GIF and JPG pictures load through the OLE picture object.
+    AfxOleInit();
 
     m_strAppFolder = ProgramFolder();
     m_pLoadOwner = nullptr;

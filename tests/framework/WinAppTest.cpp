@@ -64,6 +64,17 @@ TEST_F(ProfileTest, ValuesRoundTripThroughTheRegistry)
     EXPECT_EQ(5u, app->GetProfileInt("SETTINGS", "NAME", 5));
 }
 
+TEST(OleInit, InitialisesTheThreadOnce)
+{
+    ASSERT_TRUE(AfxOleInit());
+    EXPECT_TRUE(AfxOleInit());
+    // The apartment is already initialised: a further initialisation only counts up.
+    HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    EXPECT_EQ(S_FALSE, hr);
+    if (SUCCEEDED(hr))
+        CoUninitialize();
+}
+
 TEST(MessageBoxes, RecorderSeesCaptionTextAndStyle)
 {
     MessageBoxRecorder boxes;
