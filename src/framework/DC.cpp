@@ -66,16 +66,12 @@ HDC CDC::Detach()
 
 CDC* PASCAL CDC::FromHandle(HDC hDC)
 {
-    return DCMap().FromHandle(hDC, [](HDC h) {
-        CDC* p = new CDC;
-        p->m_hDC = h;
-        return p;
-    });
+    return DCMap().FromHandle(hDC, &CDC::m_hDC);
 }
 
 void PASCAL CDC::DeleteTempMap()
 {
-    DCMap().DeleteTemp([](CDC* p) { p->m_hDC = nullptr; });
+    DCMap().DeleteTemp(&CDC::m_hDC);
 }
 
 CWnd* CDC::GetWindow() const

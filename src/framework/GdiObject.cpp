@@ -83,7 +83,7 @@ CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
 
 void PASCAL CGdiObject::DeleteTempMap()
 {
-    GdiMap().DeleteTemp([](CGdiObject* p) { p->m_hObject = nullptr; });
+    GdiMap().DeleteTemp(&CGdiObject::m_hObject);
 }
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCSTR lpszFaceName, HDC hDC)

@@ -62,6 +62,21 @@ public:
         }
     }
 
+    // The same, for objects whose temporary form is a default-made object with
+    // only its handle member set.
+    OBJECT_T* FromHandle(HANDLE_T h, HANDLE_T OBJECT_T::*pMember)
+    {
+        return FromHandle(h, [pMember](HANDLE_T hNew) {
+            OBJECT_T* p = new OBJECT_T;
+            p->*pMember = hNew;
+            return p;
+        });
+    }
+    void DeleteTemp(HANDLE_T OBJECT_T::*pMember)
+    {
+        DeleteTemp([pMember](OBJECT_T* p) { p->*pMember = nullptr; });
+    }
+
     size_t TemporaryCount() const { return m_temporary.size(); }
 
 private:

@@ -61,16 +61,12 @@ HMENU CMenu::Detach()
 
 CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
 {
-    return MenuMap().FromHandle(hMenu, [](HMENU h) {
-        CMenu* p = new CMenu;
-        p->m_hMenu = h;
-        return p;
-    });
+    return MenuMap().FromHandle(hMenu, &CMenu::m_hMenu);
 }
 
 void PASCAL CMenu::DeleteTempMap()
 {
-    MenuMap().DeleteTemp([](CMenu* p) { p->m_hMenu = nullptr; });
+    MenuMap().DeleteTemp(&CMenu::m_hMenu);
 }
 
 int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const

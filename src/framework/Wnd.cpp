@@ -140,7 +140,7 @@ CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
 
 void PASCAL CWnd::DeleteTempMap()
 {
-    ThreadState().map.DeleteTemp([](CWnd* p) { p->m_hWnd = nullptr; });
+    ThreadState().map.DeleteTemp(&CWnd::m_hWnd);
 }
 
 BOOL CWnd::Attach(HWND hWndNew)
