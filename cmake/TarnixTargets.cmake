@@ -25,6 +25,8 @@ function(tarnix_program name main rc)
   get_filename_component(rcdir ${PROJECT_SOURCE_DIR}/${rc} DIRECTORY)
   target_include_directories(${name} PRIVATE ${rcdir})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  # The editor copies the player onto every medium: ship programs without symbols.
+  target_link_options(${name} PRIVATE $<$<CONFIG:Release>:-s>)
 endfunction()
 
 # Links a program's resource script into a test executable (when it exists), so
