@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -168,11 +169,20 @@ LPCSTR ReadIconImages(HANDLE hFile, IconFile& icon)
     }
     if (!ReadExactly(hFile, directory.data(), DWORD(nCount * sizeof(IconDirEntry))))
         return kReadFailed;
+    // An image this reader cannot use (a PNG image, say) is left out; the
+    // icon keeps the others and fails only when none is left.
+    std::vector<IconImage> usable;
     for (size_t i = 0; i < nCount; ++i)
     {
-        if (LPCSTR lpszFailure = ReadIconImage(hFile, ULONGLONG(fileSize.QuadPart), directory[i], icon.images[i]))
+        LPCSTR lpszFailure = ReadIconImage(hFile, ULONGLONG(fileSize.QuadPart), directory[i], icon.images[i]);
+        if (lpszFailure == nullptr)
+            usable.push_back(std::move(icon.images[i]));
+        else if (lpszFailure != kBadImage)
             return lpszFailure;
     }
+    if (usable.empty())
+        return kBadImage;
+    icon.images = std::move(usable);
     return nullptr;
 }
 
