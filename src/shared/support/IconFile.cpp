@@ -35,12 +35,6 @@ struct IconDirEntry
 
 const WORD kIconType = 1;
 
-bool ReadExactly(HANDLE hFile, void* pBuffer, DWORD nCount)
-{
-    DWORD nRead = 0;
-    return ReadFile(hFile, pBuffer, nCount, &nRead, nullptr) && nRead == nCount;
-}
-
 bool WriteAll(HANDLE hFile, const void* pBuffer, DWORD nCount)
 {
     DWORD nWritten = 0;
@@ -313,7 +307,9 @@ bool IconImageFromDib(IconImage& image, const PackedDib& dib, BOOL bStretch)
 {
     if (dib.size() < sizeof(BITMAPINFOHEADER))
         return false;
-    if (reinterpret_cast<const BITMAPINFOHEADER*>(dib.data())->biCompression != BI_RGB)
+    // Bit-field pixels convert like plain ones; only RLE codes are refused.
+    const DWORD nCompression = reinterpret_cast<const BITMAPINFOHEADER*>(dib.data())->biCompression;
+    if (nCompression == BI_RLE8 || nCompression == BI_RLE4)
     {
         ShowCompressedBitmapRefused();
         return false;
