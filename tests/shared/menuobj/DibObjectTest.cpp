@@ -61,20 +61,13 @@ TEST(DibObjectTest, TrueColourPictureHasNoPalette)
 TEST(DibObjectTest, BitFieldAndRlePicturesOfNewerHeadersDrawAsBitmaps)
 {
     // The usual 16-bit and many 32-bit files: buttons showed none of them.
-    const DWORD k565[3] = { 0xF800, 0x07E0, 0x001F };
-    const DWORD k888[3] = { 0xFF0000, 0x00FF00, 0x0000FF };
-    struct Case
-    {
-        const char* name;
-        TestBmp bmp;
-        BmpFormat format;
-    } const cases[] = {
+    const FormatCase cases[] = {
         { "5-6-5", MakeFieldPattern(7, 5, 16, k565), { 40, BI_BITFIELDS } },
         { "32 bits, 124-byte header", MakeFieldPattern(6, 4, 32, k888), { 124, BI_BITFIELDS } },
         { "RLE8, 108-byte header", MakePattern(9, 3, 8, 12), { 108, BI_RLE8 } },
     };
     TempFolder folder;
-    for (const Case& c : cases)
+    for (const FormatCase& c : cases)
     {
         SCOPED_TRACE(c.name);
         const std::vector<BYTE> bytes = BmpFileBytes(c.bmp, c.format);

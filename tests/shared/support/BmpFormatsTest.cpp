@@ -18,9 +18,6 @@ using testing_support::MessageBoxRecorder;
 using testing_support::TempFolder;
 
 const COLORREF kFill = RGB(1, 2, 3);
-const DWORD k565[3] = { 0xF800, 0x07E0, 0x001F };
-const DWORD k555[3] = { 0x7C00, 0x03E0, 0x001F };
-const DWORD k888[3] = { 0xFF0000, 0x00FF00, 0x0000FF };
 const DWORD kBgr[3] = { 0x0000FF, 0x00FF00, 0xFF0000 };
 
 // Runs of equal pixels in every other row, so that RLE codes hold runs as
@@ -51,13 +48,6 @@ void DrawPackedDib(const PackedDib& dib, HDC hDC, int x, int y)
     SetDIBitsToDevice(hDC, x, y, DWORD(header.biWidth), DWORD(header.biHeight), 0, 0, 0, UINT(header.biHeight),
                       pBits, pInfo, DIB_RGB_COLORS);
 }
-
-struct FormatCase
-{
-    const char* name;
-    TestBmp bmp;
-    BmpFormat format;
-};
 
 std::vector<FormatCase> FormatCases()
 {
@@ -128,12 +118,7 @@ TEST(BmpFormatsTest, EveryAcceptedFormatDrawsPixelForPixelThroughEachReader)
 
 TEST(BmpFormatsTest, NewerHeadersAndBitFieldsBecomeIconImages)
 {
-    struct IconCase
-    {
-        const char* name;
-        TestBmp bmp;
-        BmpFormat format;
-    } const cases[] = {
+    const FormatCase cases[] = {
         { "5-6-5, 124-byte header", MakeFieldPattern(16, 16, 16, k565), { 124, BI_BITFIELDS } },
         { "32 bits, 124-byte header", MakeFieldPattern(16, 16, 32, k888), { 124, BI_BITFIELDS } },
         { "24 bits, 108-byte header", MakePattern(16, 16, 24), { 108, BI_RGB } },
@@ -141,7 +126,7 @@ TEST(BmpFormatsTest, NewerHeadersAndBitFieldsBecomeIconImages)
     };
     TempFolder folder;
     MessageBoxRecorder boxes;
-    for (const IconCase& c : cases)
+    for (const FormatCase& c : cases)
     {
         SCOPED_TRACE(c.name);
         const std::vector<BYTE> bytes = BmpFileBytes(c.bmp, c.format);

@@ -218,6 +218,19 @@ struct BmpFormat
     DWORD nCompression = BI_RGB;
 };
 
+// Masks of the usual bit-field pictures.
+const DWORD k565[3] = { 0xF800, 0x07E0, 0x001F };
+const DWORD k555[3] = { 0x7C00, 0x03E0, 0x001F };
+const DWORD k888[3] = { 0xFF0000, 0x00FF00, 0x0000FF };
+
+// A picture and how it is written, for tables of test cases.
+struct FormatCase
+{
+    const char* name;
+    TestBmp bmp;
+    BmpFormat format;
+};
+
 // RLE codes of one row of pixel indices: runs of equal pixels as runs, other
 // stretches of three or more as literal pixels, the rest as runs of one.
 inline void AppendRleRow(const TestBmp& bmp, int y, std::vector<BYTE>& codes)
