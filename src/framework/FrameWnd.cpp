@@ -274,6 +274,10 @@ BOOL CFrameWnd::OnEraseBkgnd(CDC* pDC)
 
 void CFrameWnd::OnClose()
 {
+    // A modal loop runs over a disabled frame; closing it would pull the
+    // ground from under that loop.
+    if (!IsWindowEnabled())
+        return;
     CDocument* pDoc = GetActiveDocument();
     if (pDoc != nullptr && !pDoc->CanCloseFrame(this))
         return;

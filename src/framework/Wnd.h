@@ -296,15 +296,20 @@ public:
     static LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     // Offers a message to the control that caused it (reflection); TRUE: handled.
     static BOOL PASCAL ReflectChildNotify(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    // Makes the object of the next window created on this thread this one.
-    static void PASCAL HookWindowCreate(CWnd* pWnd);
+    // Makes the object of the next window created on this thread this one:
+    // the next window of that class (any class when NULL) and that parent.
+    static void PASCAL HookWindowCreate(CWnd* pWnd, LPCSTR lpszClassName = nullptr, HWND hWndParent = nullptr,
+                                        BOOL bCheckParent = FALSE);
     static BOOL PASCAL UnhookWindowCreate();
+    // The number of temporary window objects alive now (freed in idle time).
+    static size_t PASCAL GetTempMapCount();
 
 protected:
     BOOL m_bContinueModal;
     int m_nModalResult;
-    int m_nDispatchDepth;
-    BOOL m_bPendingNcDestroy;
+    // The dispatch record of the window while one of its messages is being
+    // handled; it outlives this object when a handler deletes it.
+    struct AFX_WNDDISPATCH* m_pDispatch;
 
     DECLARE_MESSAGE_MAP()
 };

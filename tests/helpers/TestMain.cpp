@@ -13,11 +13,26 @@ class CTestApp : public CWinApp
 {
 public:
     CTestApp() : CWinApp("TarnixTests") {}
+    BOOL InitInstance() override
+    {
+        return testing_support::TestAppStages().initInstance ? testing_support::TestAppStages().initInstance()
+                                                             : CWinApp::InitInstance();
+    }
 };
 
 CTestApp theTestApp;
 
 } // namespace
+
+namespace testing_support {
+
+TestAppStageHooks& TestAppStages()
+{
+    static TestAppStageHooks hooks;
+    return hooks;
+}
+
+} // namespace testing_support
 
 int main(int argc, char** argv)
 {
