@@ -495,6 +495,12 @@ CWnd* AfxGetMainWnd();
 #define ON_WM_PARENTNOTIFY() AFX_WM_ROW(WM_PARENTNOTIFY, (void (ThisClass::*)(UINT, LPARAM)), OnParentNotify, \
     (pThis->*pfn)(LOWORD(call.wParam), call.lParam))
 
+// void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd); for MDI children
+#define ON_WM_MDIACTIVATE() AFX_WM_ROW(WM_MDIACTIVATE, (void (ThisClass::*)(BOOL, CWnd*, CWnd*)), OnMDIActivate, \
+    (pThis->*pfn)(reinterpret_cast<HWND>(call.lParam) == pThis->m_hWnd, \
+                  CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)), \
+                  CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam))))
+
 // Reflected messages, handled by the control that caused them.
 // HBRUSH CtlColor(CDC* pDC, UINT nCtlColor); NULL leaves the parent's handling in place
 #define ON_WM_CTLCOLOR_REFLECT() \

@@ -11,6 +11,9 @@
 #include <initializer_list>
 #include <vector>
 
+class CDocTemplate;
+class CDocument;
+
 namespace testing_support {
 
 // Records every message box while it lives and answers each with the next
@@ -119,7 +122,11 @@ void PumpPendingMessages();
 struct TestAppStageHooks
 {
     std::function<BOOL()> initInstance;
+    std::function<CDocument*(LPCSTR lpszFileName)> openDocumentFile;
+    std::function<void(DWORD_PTR dwData, UINT nCmd)> winHelp;
 };
 TestAppStageHooks& TestAppStages();
+// Takes a template out of the test application again and deletes it.
+void RemoveDocTemplate(CDocTemplate* pTemplate);
 
 } // namespace testing_support
