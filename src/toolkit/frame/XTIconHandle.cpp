@@ -33,9 +33,9 @@ CSize CXTIconHandle::GetExtent(HICON hIcon)
     return size;
 }
 
-HICON CXTIconHandle::ScaleToFit(int cx, int cy) const
+HICON CXTIconHandle::ScaleToFit(HICON hIcon, int cx, int cy)
 {
-    CSize size = GetExtent();
+    CSize size = GetExtent(hIcon);
     if (cx <= 0 || cy <= 0 || size.cx <= 0 || size.cy <= 0)
         return nullptr;
     int nSide = cx * size.cy - cy * size.cx;
@@ -47,7 +47,7 @@ HICON CXTIconHandle::ScaleToFit(int cx, int cy) const
     if (hList == nullptr)
         return nullptr;
     HICON hScaled = nullptr;
-    if (ImageList_ReplaceIcon(hList, -1, m_hIcon) >= 0)
+    if (ImageList_ReplaceIcon(hList, -1, hIcon) >= 0)
         hScaled = ImageList_GetIcon(hList, 0, ILD_NORMAL);
     ImageList_Destroy(hList);
     return hScaled;

@@ -27,7 +27,8 @@ public:
     void SetHandle(HICON hIcon);
     // A new icon (the caller owns it) that fits cx x cy with the icon's aspect
     // ratio kept; null for an empty request or an empty icon.
-    HICON ScaleToFit(int cx, int cy) const;
+    HICON ScaleToFit(int cx, int cy) const { return ScaleToFit(m_hIcon, cx, cy); }
+    static HICON ScaleToFit(HICON hIcon, int cx, int cy);
 
 private:
     HICON m_hIcon = nullptr;
