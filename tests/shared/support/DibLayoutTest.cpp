@@ -47,7 +47,9 @@ TEST(DibLayoutTest, ChecksInfoHeadersAndComputesSizes)
         { "RLE8 without stored size", InfoHeader(4, 4, 8, 0, BI_RLE8, 0), false, 0, 0, 0 },
         { "RLE4 on 8 bits", InfoHeader(4, 4, 8, 0, BI_RLE4, 10), false, 0, 0, 0 },
         { "top-down RLE", InfoHeader(4, -4, 8, 0, BI_RLE8, 10), false, 0, 0, 0 },
-        { "bit fields", InfoHeader(4, 4, 16, 0, BI_BITFIELDS), false, 0, 0, 0 },
+        { "16,384 a side", InfoHeader(16384, 16384, 8), true, 256, 16384, 16384 * 16384 },
+        { "16,385 wide", InfoHeader(16385, 1, 8), false, 0, 0, 0 },
+        { "16,385 high", InfoHeader(1, 16385, 8), false, 0, 0, 0 },
         { "2 GB of pixels", InfoHeader(0x10000, 0x10000, 32), false, 0, 0, 0 },
         { "pixel count overflowing 32 bits", InfoHeader(0x7FFFFFFF, 0x7FFFFFFF, 32), false, 0, 0, 0 },
         { "most negative height", InfoHeader(4, LONG(0x80000000), 8), false, 0, 0, 0 },
@@ -82,6 +84,8 @@ TEST(DibLayoutTest, RefusesShortAndUnknownHeaders)
     v5.bV5Height = 4;
     v5.bV5Planes = 1;
     v5.bV5BitCount = 24;
+    EXPECT_FALSE(GetDibLayout(&v5, sizeof(v5) - 1, layout));
+    v5.bV5Size = 64;
     EXPECT_FALSE(GetDibLayout(&v5, sizeof(v5), layout));
 }
 
