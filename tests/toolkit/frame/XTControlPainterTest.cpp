@@ -5,52 +5,15 @@
 #include "toolkit/frame/XTResourceSwitch.h"
 
 #include "framework/Afx.h"
+#include "toolkit/XTTestCanvas.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A memory DC over its own bitmap, pixels readable.
-class CCanvas
-{
-public:
-    CCanvas(int cx, int cy, COLORREF clr)
-    {
-        HDC hScreen = ::GetDC(nullptr);
-        dc.Attach(::CreateCompatibleDC(hScreen));
-        m_hBitmap = ::CreateCompatibleBitmap(hScreen, cx, cy);
-        ::ReleaseDC(nullptr, hScreen);
-        m_hOld = ::SelectObject(dc, m_hBitmap);
-        dc.FillSolidRect(0, 0, cx, cy, clr);
-    }
-    ~CCanvas()
-    {
-        ::SelectObject(dc, m_hOld);
-        ::DeleteObject(m_hBitmap);
-        ::DeleteDC(dc.Detach());
-    }
-    COLORREF At(int x, int y) const { return dc.GetPixel(x, y); }
-
-    CDC dc;
-
-private:
-    HBITMAP m_hBitmap;
-    HGDIOBJ m_hOld;
-};
-
-class FlatLookScope
-{
-public:
-    FlatLookScope() : m_bSaved(xtAfxData.m_bFlatLook) { xtAfxData.m_bFlatLook = TRUE; }
-    ~FlatLookScope()
-    {
-        xtAfxData.m_bFlatLook = m_bSaved;
-        GetPainter()->SetDesignMode(FALSE);
-    }
-
-private:
-    BOOL m_bSaved;
-};
+using toolkit_test::CCanvas;
+using toolkit_test::FlatLookScope;
+using toolkit_test::SquareImageList;
 
 TEST(XTFlatComboPainter, FramesAndButtonByState)
 {
@@ -129,17 +92,6 @@ TEST(XTFlatListBoxPainter, ItemsWithIconColumnAndSelection)
     EXPECT_EQ(g.m_clrHighlight, canvas.At(0, 22));           // selected frame
     EXPECT_EQ(g.m_clrFlatHighlightLight, canvas.At(2, 24));  // selected fill, column included
     parent.DestroyWindow();
-}
-
-HIMAGELIST SquareImageList()
-{
-    HIMAGELIST hList = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1);
-    CCanvas image(16, 16, RGB(255, 0, 255));
-    image.dc.FillSolidRect(4, 4, 8, 8, RGB(255, 0, 0));
-    HBITMAP hBitmap = (HBITMAP)::SelectObject(image.dc, ::CreateCompatibleBitmap(image.dc, 1, 1));
-    ImageList_AddMasked(hList, hBitmap, RGB(255, 0, 255));
-    ::DeleteObject(::SelectObject(image.dc, hBitmap));
-    return hList;
 }
 
 TEST(XTDrawHelpers, EmbossedImageIsShadowOverHighlight)

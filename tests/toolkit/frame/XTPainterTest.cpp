@@ -6,6 +6,7 @@
 #include "toolkit/frame/XTSysColorBitmap.h"
 
 #include "framework/Afx.h"
+#include "toolkit/XTTestCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -15,37 +16,12 @@
 
 namespace {
 
+using toolkit_test::CCanvas;
+using toolkit_test::FlatLookScope;
+
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kMagenta = RGB(255, 0, 255);
 const COLORREF kBarFace = RGB(250, 240, 230);
-
-// A memory DC over its own bitmap, pixels readable.
-class CCanvas
-{
-public:
-    CCanvas(int cx, int cy, COLORREF clr)
-    {
-        HDC hScreen = ::GetDC(nullptr);
-        dc.Attach(::CreateCompatibleDC(hScreen));
-        m_hBitmap = ::CreateCompatibleBitmap(hScreen, cx, cy);
-        ::ReleaseDC(nullptr, hScreen);
-        m_hOld = ::SelectObject(dc, m_hBitmap);
-        dc.FillSolidRect(0, 0, cx, cy, clr);
-    }
-    ~CCanvas()
-    {
-        ::SelectObject(dc, m_hOld);
-        ::DeleteObject(m_hBitmap);
-        ::DeleteDC(dc.Detach());
-    }
-    COLORREF At(int x, int y) const { return dc.GetPixel(x, y); }
-
-    CDC dc;
-
-private:
-    HBITMAP m_hBitmap;
-    HGDIOBJ m_hOld;
-};
 
 TEST(XTMemDC, EmptyRectangleCoversTheClipBox)
 {
@@ -89,8 +65,7 @@ public:
                                        CCS_NORESIZE | CCS_NOPARENTALIGN,
                                    0, 0, 400, 40, m_hFrame, nullptr, nullptr, nullptr);
         ::SendMessageA(m_hWnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-        m_hImages = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1);
-        AddSquareImage();
+        m_hImages = toolkit_test::SquareImageList();
         ::SendMessageA(m_hWnd, TB_SETIMAGELIST, 0, (LPARAM)m_hImages);
     }
     ~CTestToolBar() override
@@ -143,30 +118,9 @@ public:
     std::map<UINT, CXTButtonInfo> infos;
 
 private:
-    // A red 8 x 8 square in the middle of a transparent 16 x 16 image.
-    void AddSquareImage()
-    {
-        CCanvas image(16, 16, kMagenta);
-        image.dc.FillSolidRect(4, 4, 8, 8, kRed);
-        HBITMAP hBitmap = (HBITMAP)::SelectObject(image.dc, ::CreateCompatibleBitmap(image.dc, 1, 1));
-        ImageList_AddMasked(m_hImages, hBitmap, kMagenta);
-        ::DeleteObject(::SelectObject(image.dc, hBitmap));
-    }
-
     HWND m_hFrame;
     HWND m_hWnd;
     HIMAGELIST m_hImages;
-};
-
-// Turns the flat look on for the test and back off.
-class FlatLookScope
-{
-public:
-    FlatLookScope() : m_bSaved(xtAfxData.m_bFlatLook) { xtAfxData.m_bFlatLook = TRUE; }
-    ~FlatLookScope() { xtAfxData.m_bFlatLook = m_bSaved; }
-
-private:
-    BOOL m_bSaved;
 };
 
 TEST(XTPainters, OnlyTheFlatLookHasPainters)
