@@ -275,6 +275,25 @@ TEST(XTFlatToolBarPainter, DroppedButtonIsOpenAtTheBottom)
     EXPECT_EQ(kBarFace, canvas.At(rc.left + 3, rc.bottom - 1));
 }
 
+TEST(XTFlatToolBarPainter, DropShadowOnlyWithMenuShadows)
+{
+    FlatLookScope flat;
+    CTestToolBar bar;
+    bar.AddButton(100, TBSTATE_ENABLED, BTNS_BUTTON);
+    CRect rc = bar.ItemRect(0);
+    BOOL bSaved = xtAfxData.m_bMenuDropShadows;
+    for (BOOL bShadows : { TRUE, FALSE })
+    {
+        SCOPED_TRACE(bShadows);
+        xtAfxData.m_bMenuDropShadows = bShadows;
+        CCanvas canvas(400, 40, RGB(255, 255, 255));
+        GetPainter()->GetToolBarPainter()->DrawDropShadow(&canvas.dc, &bar, 0);
+        EXPECT_EQ(bShadows ? RGB(195, 195, 195) : RGB(255, 255, 255), canvas.At(rc.right, rc.top + 10));
+        EXPECT_EQ(RGB(255, 255, 255), canvas.At(rc.right - 1, rc.top + 10));
+    }
+    xtAfxData.m_bMenuDropShadows = bSaved;
+}
+
 TEST(XTFlatEditPainter, BordersHotAndDisabled)
 {
     FlatLookScope flat;
