@@ -1,5 +1,6 @@
 // Drawing helpers of the toolkit's tests: a memory DC whose pixels the test
-// reads, a small image list, and a scope that switches the flat look on.
+// reads, a small image list, a scope that switches the flat look on, and a
+// cursor move that waits until the system reports the new place.
 #pragma once
 
 #include "toolkit/frame/XTGlobalData.h"
@@ -108,5 +109,27 @@ public:
 private:
     BOOL m_bSaved;
 };
+
+// Wine moves the pointer asynchronously, and a late pointer event from an
+// earlier move can put it back: wait (briefly) until the new place holds.
+inline void MoveCursorTo(int x, int y)
+{
+    int nSteady = 0;
+    for (int i = 0; i < 300 && nSteady < 5; ++i)
+    {
+        if (nSteady == 0)
+            ::SetCursorPos(x, y);
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(2);
+        POINT pt = {};
+        ::GetCursorPos(&pt);
+        nSteady = (pt.x == x && pt.y == y) ? nSteady + 1 : 0;
+    }
+}
 
 } // namespace toolkit_test

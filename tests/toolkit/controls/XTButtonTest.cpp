@@ -38,14 +38,14 @@ protected:
 
     void MoveCursorAway()
     {
-        ::SetCursorPos(1200, 1000);
+        toolkit_test::MoveCursorTo(1200, 1000);
         m_button.SendMessage(WM_TIMER, 1);
     }
     void MakeHot()
     {
         CRect rc;
         m_button.GetWindowRect(&rc);
-        ::SetCursorPos(rc.CenterPoint().x, rc.CenterPoint().y);
+        toolkit_test::MoveCursorTo(rc.CenterPoint().x, rc.CenterPoint().y);
         m_button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(kWidth / 2, kHeight / 2));
     }
     void Draw(CCanvas& canvas, UINT nState, int x = 0, int y = 0)
@@ -201,7 +201,7 @@ TEST_F(XTButtonTest, HotTrackingFollowsTheCursorAndStops)
     EXPECT_TRUE(m_button.IsHot());
     m_button.SendMessage(WM_TIMER, 1);   // still inside: stays hot
     EXPECT_TRUE(m_button.IsHot());
-    ::SetCursorPos(1200, 1000);
+    toolkit_test::MoveCursorTo(1200, 1000);
     m_button.SendMessage(WM_TIMER, 1);
     EXPECT_FALSE(m_button.IsHot());
     EXPECT_FALSE(::KillTimer(m_button, 1));   // the timer was stopped

@@ -140,7 +140,7 @@ TEST(XTPainters, OnlyTheFlatLookHasPainters)
 TEST(XTFlatToolBarPainter, ButtonStatesInTheirColours)
 {
     FlatLookScope flat;
-    ::SetCursorPos(1200, 1000);   // far from the bar: the cursor plays no part
+    toolkit_test::MoveCursorTo(1200, 1000);   // far from the bar: the cursor plays no part
     const CXTGlobalData& data = xtAfxData;
     const COLORREF kNone = (COLORREF)-1;
     struct Row
@@ -186,7 +186,7 @@ TEST(XTFlatToolBarPainter, ButtonStatesInTheirColours)
 TEST(XTFlatToolBarPainter, ImagesOfHotAndDisabledButtons)
 {
     FlatLookScope flat;
-    ::SetCursorPos(1200, 1000);
+    toolkit_test::MoveCursorTo(1200, 1000);
     const COLORREF clrShadow = xtAfxData.m_clr3DShadow;
     CTestToolBar bar;
     bar.AddButton(100, TBSTATE_ENABLED, BTNS_BUTTON);
@@ -229,7 +229,7 @@ TEST(XTFlatToolBarPainter, ImagesOfHotAndDisabledButtons)
 TEST(XTFlatToolBarPainter, SeparatorsAndColourStrips)
 {
     FlatLookScope flat;
-    ::SetCursorPos(1200, 1000);
+    toolkit_test::MoveCursorTo(1200, 1000);
     CTestToolBar bar;
     bar.AddButton(100, TBSTATE_ENABLED, BTNS_BUTTON);
     bar.AddButton(0, TBSTATE_ENABLED, BTNS_SEP);
@@ -261,7 +261,7 @@ TEST(XTFlatToolBarPainter, SeparatorsAndColourStrips)
 TEST(XTFlatToolBarPainter, DroppedButtonIsOpenAtTheBottom)
 {
     FlatLookScope flat;
-    ::SetCursorPos(1200, 1000);
+    toolkit_test::MoveCursorTo(1200, 1000);
     CTestToolBar bar;
     bar.AddButton(100, TBSTATE_ENABLED, BTNS_BUTTON);
     bar.nDropped = 0;
