@@ -57,12 +57,12 @@ TEST(XTMemDC, NoFillKeepsWhatTheCallerLeavesUnpainted)
 class CTestToolBar : public IXTToolBar
 {
 public:
-    CTestToolBar()
+    explicit CTestToolBar(DWORD dwExtraStyle = 0)
     {
         m_hFrame = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 400, 60, nullptr, nullptr,
                                      nullptr, nullptr);
         m_hWnd = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NODIVIDER |
-                                       CCS_NORESIZE | CCS_NOPARENTALIGN,
+                                       CCS_NORESIZE | CCS_NOPARENTALIGN | dwExtraStyle,
                                    0, 0, 400, 40, m_hFrame, nullptr, nullptr, nullptr);
         ::SendMessageA(m_hWnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
         m_hImages = toolkit_test::SquareImageList();
@@ -104,7 +104,7 @@ public:
         GetButton(nIndex, &button);
         return MAKELONG(button.fsStyle, button.fsState);
     }
-    CString GetButtonText(int) const override { return CString(); }
+    CString GetButtonText(int nIndex) const override { return nIndex == nTextButton ? CString("Mm") : CString(); }
     UINT ApplyDrawTextFlags(UINT nFlags) const override { return nFlags; }
     int GetDroppedIndex() const override { return nDropped; }
     CXTButtonInfo* FindDropDownInfo(UINT nCommandID) const override
@@ -115,6 +115,7 @@ public:
     COLORREF GetBackgroundColor() const override { return kBarFace; }
 
     int nDropped = -1;
+    int nTextButton = -1;
     std::map<UINT, CXTButtonInfo> infos;
 
 private:
@@ -223,6 +224,42 @@ TEST(XTFlatToolBarPainter, ImagesOfHotAndDisabledButtons)
         int x = rc.left + (rc.Width() - 16) / 2;
         int y = rc.top + 3;
         EXPECT_EQ(row.clr, canvas.At(x + row.dx, y + row.dy));
+    }
+}
+
+TEST(XTFlatToolBarPainter, TextBesideOrBelowTheImage)
+{
+    FlatLookScope flat;
+    toolkit_test::MoveCursorTo(1200, 1000);
+    struct Row { const char* name; DWORD dwStyle; BYTE fsState; COLORREF clrText; };
+    const Row rows[] = {
+        { "below", 0, TBSTATE_ENABLED, xtAfxData.m_clrMenuText },
+        { "below, disabled", 0, 0, xtAfxData.m_clr3DShadow },
+        { "beside", TBSTYLE_LIST, TBSTATE_ENABLED, xtAfxData.m_clrMenuText },
+        { "beside, disabled", TBSTYLE_LIST, 0, xtAfxData.m_clr3DShadow },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        CTestToolBar bar(row.dwStyle);
+        bar.nTextButton = 0;
+        ::SendMessageA(bar.GetToolBarHwnd(), TB_SETBUTTONSIZE, 0, MAKELPARAM(60, 36));
+        bar.AddButton(100, row.fsState, BTNS_BUTTON);
+        CCanvas canvas(400, 40, RGB(0, 255, 0));
+        GetPainter()->GetToolBarPainter()->DrawButton(&canvas.dc, &bar, 0);
+        CRect rc = bar.ItemRect(0);
+        ASSERT_EQ(60, rc.Width());
+        // The text lies below the image (from top + 16 + 5), or right of it.
+        CRect rcText = row.dwStyle & TBSTYLE_LIST
+                           ? CRect(rc.left + (60 - 16) / 2 + 2 + 16 + 3, rc.top, rc.right, rc.bottom)
+                           : CRect(rc.left, rc.top + 21, rc.right, rc.bottom);
+        CRect rcImage = row.dwStyle & TBSTYLE_LIST ? CRect(rc.left, rc.top, rcText.left, rc.bottom)
+                                                   : CRect(rc.left, rc.top, rc.right, rcText.top);
+        EXPECT_GT(canvas.Count(row.clrText, rcText), 3);
+        if (row.fsState & TBSTATE_ENABLED)
+        {
+            EXPECT_EQ(0, canvas.Count(row.clrText, rcImage));
+        }
     }
 }
 
