@@ -1,5 +1,6 @@
 #include "toolkit/frame/XTFlatToolBarPainter.h"
 
+#include "toolkit/bars/XTShadowRamp.h"
 #include "toolkit/frame/IXTToolBar.h"
 #include "toolkit/frame/XTButtonInfo.h"
 #include "toolkit/frame/XTDCValueSaver.h"
@@ -308,9 +309,12 @@ void CXTFlatToolBarPainter::DrawSeparator(CDC* pDC, IXTToolBar* pBar, int nIndex
         pDC->FillSolidRect(rc.left + 3, rc.top + 2, 1, rc.Height() - 4, clrLine);
 }
 
-void CXTFlatToolBarPainter::DrawDropShadow(CDC*, IXTToolBar*, int)
+void CXTFlatToolBarPainter::DrawDropShadow(CDC* pDC, IXTToolBar* pBar, int nIndex)
 {
-    // The shadow ramp belongs to the menu shadows, which the tool bar brings along.
+    if (!xtAfxData.m_bMenuDropShadows)
+        return;
+    CRect rc = ItemRect(pBar, nIndex);
+    DrawShadowRamp(pDC->m_hDC, rc.left, rc.top, rc.right + 4, rc.bottom + 4, 100);
 }
 
 void CXTFlatToolBarPainter::InvalidateButton(IXTToolBar* pBar, int nIndex)

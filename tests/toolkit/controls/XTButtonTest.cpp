@@ -4,13 +4,15 @@
 
 #include "framework/Afx.h"
 #include "helpers/TestSupport.h"
+#include "toolkit/XTTestCanvas.h"
 
 #include <gtest/gtest.h>
 
-#include <stdio.h>
 #include <vector>
 
 namespace {
+
+using toolkit_test::CCanvas;
 
 const COLORREF kFace = RGB(200, 200, 100);
 const COLORREF kHilite = RGB(250, 250, 200);
@@ -18,68 +20,6 @@ const COLORREF kShadow = RGB(100, 100, 50);
 const COLORREF kText = RGB(0, 0, 128);
 const int kWidth = 100;
 const int kHeight = 30;
-
-// A memory DC over its own bitmap, pixels readable.
-class CCanvas
-{
-public:
-    CCanvas(int cx, int cy) : m_cx(cx), m_cy(cy)
-    {
-        HDC hScreen = ::GetDC(nullptr);
-        dc.Attach(::CreateCompatibleDC(hScreen));
-        m_hBitmap = ::CreateCompatibleBitmap(hScreen, cx, cy);
-        ::ReleaseDC(nullptr, hScreen);
-        m_hOld = ::SelectObject(dc, m_hBitmap);
-        dc.FillSolidRect(0, 0, cx, cy, RGB(0, 255, 0));
-    }
-    ~CCanvas()
-    {
-        ::SelectObject(dc, m_hOld);
-        ::DeleteObject(m_hBitmap);
-        ::DeleteDC(dc.Detach());
-    }
-    COLORREF At(int x, int y) const { return dc.GetPixel(x, y); }
-    int Count(COLORREF clr, const CRect& rc) const
-    {
-        int n = 0;
-        for (int y = rc.top; y < rc.bottom; ++y)
-            for (int x = rc.left; x < rc.right; ++x)
-                n += At(x, y) == clr;
-        return n;
-    }
-    // The rightmost column holding the colour, or -1.
-    int RightmostOf(COLORREF clr) const
-    {
-        for (int x = m_cx - 1; x >= 0; --x)
-            for (int y = 0; y < m_cy; ++y)
-                if (At(x, y) == clr)
-                    return x;
-        return -1;
-    }
-    void SaveBmp(LPCSTR pszPath) const
-    {
-        BITMAPINFOHEADER header = { sizeof(header), m_cx, m_cy, 1, 24, BI_RGB, 0, 0, 0, 0, 0 };
-        int stride = ((m_cx * 3 + 3) / 4) * 4;
-        std::vector<BYTE> bits((size_t)stride * m_cy);
-        ::GetDIBits(dc, m_hBitmap, 0, m_cy, bits.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-        BITMAPFILEHEADER file = { 0x4D42, (DWORD)(sizeof(file) + sizeof(header) + bits.size()), 0, 0,
-                                  (DWORD)(sizeof(file) + sizeof(header)) };
-        FILE* f = fopen(pszPath, "wb");
-        if (f == nullptr)
-            return;
-        fwrite(&file, sizeof(file), 1, f);
-        fwrite(&header, sizeof(header), 1, f);
-        fwrite(bits.data(), 1, bits.size(), f);
-        fclose(f);
-    }
-
-    CDC dc;
-
-private:
-    int m_cx, m_cy;
-    HBITMAP m_hBitmap;
-    HGDIOBJ m_hOld;
-};
 
 class XTButtonTest : public testing::Test
 {
@@ -98,14 +38,14 @@ protected:
 
     void MoveCursorAway()
     {
-        ::SetCursorPos(1200, 1000);
+        toolkit_test::MoveCursorTo(1200, 1000);
         m_button.SendMessage(WM_TIMER, 1);
     }
     void MakeHot()
     {
         CRect rc;
         m_button.GetWindowRect(&rc);
-        ::SetCursorPos(rc.CenterPoint().x, rc.CenterPoint().y);
+        toolkit_test::MoveCursorTo(rc.CenterPoint().x, rc.CenterPoint().y);
         m_button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(kWidth / 2, kHeight / 2));
     }
     void Draw(CCanvas& canvas, UINT nState, int x = 0, int y = 0)
@@ -168,7 +108,7 @@ TEST_F(XTButtonTest, LooksAndStatesInTheirColours)
         else
             MoveCursorAway();
         ASSERT_EQ(row.bHot, m_button.IsHot());
-        CCanvas canvas(kWidth, kHeight);
+        CCanvas canvas(kWidth, kHeight, RGB(0, 255, 0));
         Draw(canvas, row.nState);
         for (const Pixel& pixel : row.pixels)
         {
@@ -183,11 +123,11 @@ TEST_F(XTButtonTest, CheckedLookFollowsTheCursor)
 {
     m_button.SetStyleFlags(0x21);
     m_button.SetChecked(TRUE);
-    CCanvas outside(kWidth, kHeight);
+    CCanvas outside(kWidth, kHeight, RGB(0, 255, 0));
     Draw(outside, 0);
     EXPECT_NE(outside.At(5, 5), outside.At(6, 5));   // dithered while the cursor is elsewhere
     MakeHot();
-    CCanvas inside(kWidth, kHeight);
+    CCanvas inside(kWidth, kHeight, RGB(0, 255, 0));
     Draw(inside, 0);
     EXPECT_EQ(kFace, inside.At(5, 5));
     EXPECT_EQ(kFace, inside.At(6, 5));
@@ -212,7 +152,7 @@ TEST_F(XTButtonTest, CaptionColours)
             MakeHot();
         else
             MoveCursorAway();
-        CCanvas canvas(kWidth, kHeight);
+        CCanvas canvas(kWidth, kHeight, RGB(0, 255, 0));
         Draw(canvas, row.nState);
         CRect rcInside(2, 2, kWidth - 2, kHeight - 2);
         EXPECT_GT(canvas.Count(row.clrWant, rcInside), 3);
@@ -240,7 +180,7 @@ TEST_F(XTButtonTest, DoubledAmpersandIsMeasuredAsOne)
     m_button.ModifyStyle(BS_CENTER, BS_RIGHT);
     m_button.SetStyleFlags(0x00);
     m_button.SetWindowText("W&&W");
-    CCanvas canvas(kWidth, kHeight);
+    CCanvas canvas(kWidth, kHeight, RGB(0, 255, 0));
     Draw(canvas, 0);
     CSize sizeAmp;
     {
@@ -261,7 +201,7 @@ TEST_F(XTButtonTest, HotTrackingFollowsTheCursorAndStops)
     EXPECT_TRUE(m_button.IsHot());
     m_button.SendMessage(WM_TIMER, 1);   // still inside: stays hot
     EXPECT_TRUE(m_button.IsHot());
-    ::SetCursorPos(1200, 1000);
+    toolkit_test::MoveCursorTo(1200, 1000);
     m_button.SendMessage(WM_TIMER, 1);
     EXPECT_FALSE(m_button.IsHot());
     EXPECT_FALSE(::KillTimer(m_button, 1));   // the timer was stopped
@@ -350,7 +290,7 @@ TEST_F(XTButtonTest, DisabledBitmapIsTheMonoVariant)
 {
     ASSERT_TRUE(m_button.SetBitmap(CSize(90, 10), 4500));
     m_button.SetStyleFlags(0x00);
-    CCanvas normal(kWidth, kHeight), disabled(kWidth, kHeight);
+    CCanvas normal(kWidth, kHeight, RGB(0, 255, 0)), disabled(kWidth, kHeight, RGB(0, 255, 0));
     Draw(normal, 0);
     Draw(disabled, ODS_DISABLED);
     CRect rcImage(4, 10, 94, 20);
@@ -365,7 +305,7 @@ TEST_F(XTButtonTest, ScreenshotOfTheLooks)
     const DWORD looks[] = { 0x01, 0x02, 0x40, 0x00, 0x21 };
     struct State { BOOL bHot; UINT nState; };
     const State states[] = { { FALSE, 0 }, { TRUE, 0 }, { TRUE, ODS_SELECTED }, { FALSE, ODS_DISABLED } };
-    CCanvas sheet(4 * (kWidth + 4), 5 * (kHeight + 4));
+    CCanvas sheet(4 * (kWidth + 4), 5 * (kHeight + 4), RGB(0, 255, 0));
     for (int nLook = 0; nLook < 5; ++nLook)
         for (int nState = 0; nState < 4; ++nState)
         {

@@ -1,8 +1,6 @@
 #include "toolkit/frame/XTGlobalData.h"
 
-#include "toolkit/frame/XTButtonInfo.h"
 #include "toolkit/frame/XTIconHandle.h"
-#include "toolkit/frame/XTItemRecord.h"
 #include "toolkit/frame/XTMenuItemInfo.h"
 #include "toolkit/frame/XTTextHelpers.h"
 
@@ -251,18 +249,6 @@ TEST(XTRecords, MenuItemInfoIsAcceptedBySystem)
     EXPECT_TRUE(::GetMenuItemInfoA(hMenu, 0, TRUE, &info));
     EXPECT_EQ(7u, info.wID);
     ::DestroyMenu(hMenu);
-}
-
-TEST(XTRecords, ItemCaptionIsFreedOnce)
-{
-    XT_ITEM_RECORD item;
-    SetItemCaption(item, "Pane");
-    EXPECT_STREQ("Pane", item.pszCaption);
-    SetItemCaption(item, "Other");
-    EXPECT_STREQ("Other", item.pszCaption);
-    DestroyItemCaption(item);
-    EXPECT_EQ(nullptr, item.pszCaption);
-    DestroyItemCaption(item);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "toolkit/frame/XTSysColorBitmap.h"
 
 #include "framework/Afx.h"
+#include "toolkit/XTTestCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -15,37 +16,12 @@
 
 namespace {
 
+using toolkit_test::CCanvas;
+using toolkit_test::FlatLookScope;
+
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kMagenta = RGB(255, 0, 255);
 const COLORREF kBarFace = RGB(250, 240, 230);
-
-// A memory DC over its own bitmap, pixels readable.
-class CCanvas
-{
-public:
-    CCanvas(int cx, int cy, COLORREF clr)
-    {
-        HDC hScreen = ::GetDC(nullptr);
-        dc.Attach(::CreateCompatibleDC(hScreen));
-        m_hBitmap = ::CreateCompatibleBitmap(hScreen, cx, cy);
-        ::ReleaseDC(nullptr, hScreen);
-        m_hOld = ::SelectObject(dc, m_hBitmap);
-        dc.FillSolidRect(0, 0, cx, cy, clr);
-    }
-    ~CCanvas()
-    {
-        ::SelectObject(dc, m_hOld);
-        ::DeleteObject(m_hBitmap);
-        ::DeleteDC(dc.Detach());
-    }
-    COLORREF At(int x, int y) const { return dc.GetPixel(x, y); }
-
-    CDC dc;
-
-private:
-    HBITMAP m_hBitmap;
-    HGDIOBJ m_hOld;
-};
 
 TEST(XTMemDC, EmptyRectangleCoversTheClipBox)
 {
@@ -81,16 +57,15 @@ TEST(XTMemDC, NoFillKeepsWhatTheCallerLeavesUnpainted)
 class CTestToolBar : public IXTToolBar
 {
 public:
-    CTestToolBar()
+    explicit CTestToolBar(DWORD dwExtraStyle = 0)
     {
         m_hFrame = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 400, 60, nullptr, nullptr,
                                      nullptr, nullptr);
         m_hWnd = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NODIVIDER |
-                                       CCS_NORESIZE | CCS_NOPARENTALIGN,
+                                       CCS_NORESIZE | CCS_NOPARENTALIGN | dwExtraStyle,
                                    0, 0, 400, 40, m_hFrame, nullptr, nullptr, nullptr);
         ::SendMessageA(m_hWnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-        m_hImages = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1);
-        AddSquareImage();
+        m_hImages = toolkit_test::SquareImageList();
         ::SendMessageA(m_hWnd, TB_SETIMAGELIST, 0, (LPARAM)m_hImages);
     }
     ~CTestToolBar() override
@@ -129,7 +104,7 @@ public:
         GetButton(nIndex, &button);
         return MAKELONG(button.fsStyle, button.fsState);
     }
-    CString GetButtonText(int) const override { return CString(); }
+    CString GetButtonText(int nIndex) const override { return nIndex == nTextButton ? CString("Mm") : CString(); }
     UINT ApplyDrawTextFlags(UINT nFlags) const override { return nFlags; }
     int GetDroppedIndex() const override { return nDropped; }
     CXTButtonInfo* FindDropDownInfo(UINT nCommandID) const override
@@ -140,33 +115,13 @@ public:
     COLORREF GetBackgroundColor() const override { return kBarFace; }
 
     int nDropped = -1;
+    int nTextButton = -1;
     std::map<UINT, CXTButtonInfo> infos;
 
 private:
-    // A red 8 x 8 square in the middle of a transparent 16 x 16 image.
-    void AddSquareImage()
-    {
-        CCanvas image(16, 16, kMagenta);
-        image.dc.FillSolidRect(4, 4, 8, 8, kRed);
-        HBITMAP hBitmap = (HBITMAP)::SelectObject(image.dc, ::CreateCompatibleBitmap(image.dc, 1, 1));
-        ImageList_AddMasked(m_hImages, hBitmap, kMagenta);
-        ::DeleteObject(::SelectObject(image.dc, hBitmap));
-    }
-
     HWND m_hFrame;
     HWND m_hWnd;
     HIMAGELIST m_hImages;
-};
-
-// Turns the flat look on for the test and back off.
-class FlatLookScope
-{
-public:
-    FlatLookScope() : m_bSaved(xtAfxData.m_bFlatLook) { xtAfxData.m_bFlatLook = TRUE; }
-    ~FlatLookScope() { xtAfxData.m_bFlatLook = m_bSaved; }
-
-private:
-    BOOL m_bSaved;
 };
 
 TEST(XTPainters, OnlyTheFlatLookHasPainters)
@@ -186,7 +141,7 @@ TEST(XTPainters, OnlyTheFlatLookHasPainters)
 TEST(XTFlatToolBarPainter, ButtonStatesInTheirColours)
 {
     FlatLookScope flat;
-    ::SetCursorPos(1200, 1000);   // far from the bar: the cursor plays no part
+    toolkit_test::MoveCursorTo(1200, 1000);   // far from the bar: the cursor plays no part
     const CXTGlobalData& data = xtAfxData;
     const COLORREF kNone = (COLORREF)-1;
     struct Row
@@ -232,7 +187,7 @@ TEST(XTFlatToolBarPainter, ButtonStatesInTheirColours)
 TEST(XTFlatToolBarPainter, ImagesOfHotAndDisabledButtons)
 {
     FlatLookScope flat;
-    ::SetCursorPos(1200, 1000);
+    toolkit_test::MoveCursorTo(1200, 1000);
     const COLORREF clrShadow = xtAfxData.m_clr3DShadow;
     CTestToolBar bar;
     bar.AddButton(100, TBSTATE_ENABLED, BTNS_BUTTON);
@@ -272,10 +227,46 @@ TEST(XTFlatToolBarPainter, ImagesOfHotAndDisabledButtons)
     }
 }
 
+TEST(XTFlatToolBarPainter, TextBesideOrBelowTheImage)
+{
+    FlatLookScope flat;
+    toolkit_test::MoveCursorTo(1200, 1000);
+    struct Row { const char* name; DWORD dwStyle; BYTE fsState; COLORREF clrText; };
+    const Row rows[] = {
+        { "below", 0, TBSTATE_ENABLED, xtAfxData.m_clrMenuText },
+        { "below, disabled", 0, 0, xtAfxData.m_clr3DShadow },
+        { "beside", TBSTYLE_LIST, TBSTATE_ENABLED, xtAfxData.m_clrMenuText },
+        { "beside, disabled", TBSTYLE_LIST, 0, xtAfxData.m_clr3DShadow },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        CTestToolBar bar(row.dwStyle);
+        bar.nTextButton = 0;
+        ::SendMessageA(bar.GetToolBarHwnd(), TB_SETBUTTONSIZE, 0, MAKELPARAM(60, 36));
+        bar.AddButton(100, row.fsState, BTNS_BUTTON);
+        CCanvas canvas(400, 40, RGB(0, 255, 0));
+        GetPainter()->GetToolBarPainter()->DrawButton(&canvas.dc, &bar, 0);
+        CRect rc = bar.ItemRect(0);
+        ASSERT_EQ(60, rc.Width());
+        // The text lies below the image (from top + 16 + 5), or right of it.
+        CRect rcText = row.dwStyle & TBSTYLE_LIST
+                           ? CRect(rc.left + (60 - 16) / 2 + 2 + 16 + 3, rc.top, rc.right, rc.bottom)
+                           : CRect(rc.left, rc.top + 21, rc.right, rc.bottom);
+        CRect rcImage = row.dwStyle & TBSTYLE_LIST ? CRect(rc.left, rc.top, rcText.left, rc.bottom)
+                                                   : CRect(rc.left, rc.top, rc.right, rcText.top);
+        EXPECT_GT(canvas.Count(row.clrText, rcText), 3);
+        if (row.fsState & TBSTATE_ENABLED)
+        {
+            EXPECT_EQ(0, canvas.Count(row.clrText, rcImage));
+        }
+    }
+}
+
 TEST(XTFlatToolBarPainter, SeparatorsAndColourStrips)
 {
     FlatLookScope flat;
-    ::SetCursorPos(1200, 1000);
+    toolkit_test::MoveCursorTo(1200, 1000);
     CTestToolBar bar;
     bar.AddButton(100, TBSTATE_ENABLED, BTNS_BUTTON);
     bar.AddButton(0, TBSTATE_ENABLED, BTNS_SEP);
@@ -307,7 +298,7 @@ TEST(XTFlatToolBarPainter, SeparatorsAndColourStrips)
 TEST(XTFlatToolBarPainter, DroppedButtonIsOpenAtTheBottom)
 {
     FlatLookScope flat;
-    ::SetCursorPos(1200, 1000);
+    toolkit_test::MoveCursorTo(1200, 1000);
     CTestToolBar bar;
     bar.AddButton(100, TBSTATE_ENABLED, BTNS_BUTTON);
     bar.nDropped = 0;
@@ -319,6 +310,25 @@ TEST(XTFlatToolBarPainter, DroppedButtonIsOpenAtTheBottom)
     EXPECT_EQ(clrEdge, canvas.At(rc.left, rc.bottom - 1));
     EXPECT_EQ(clrEdge, canvas.At(rc.right - 1, rc.bottom - 1));
     EXPECT_EQ(kBarFace, canvas.At(rc.left + 3, rc.bottom - 1));
+}
+
+TEST(XTFlatToolBarPainter, DropShadowOnlyWithMenuShadows)
+{
+    FlatLookScope flat;
+    CTestToolBar bar;
+    bar.AddButton(100, TBSTATE_ENABLED, BTNS_BUTTON);
+    CRect rc = bar.ItemRect(0);
+    BOOL bSaved = xtAfxData.m_bMenuDropShadows;
+    for (BOOL bShadows : { TRUE, FALSE })
+    {
+        SCOPED_TRACE(bShadows);
+        xtAfxData.m_bMenuDropShadows = bShadows;
+        CCanvas canvas(400, 40, RGB(255, 255, 255));
+        GetPainter()->GetToolBarPainter()->DrawDropShadow(&canvas.dc, &bar, 0);
+        EXPECT_EQ(bShadows ? RGB(195, 195, 195) : RGB(255, 255, 255), canvas.At(rc.right, rc.top + 10));
+        EXPECT_EQ(RGB(255, 255, 255), canvas.At(rc.right - 1, rc.top + 10));
+    }
+    xtAfxData.m_bMenuDropShadows = bSaved;
 }
 
 TEST(XTFlatEditPainter, BordersHotAndDisabled)
