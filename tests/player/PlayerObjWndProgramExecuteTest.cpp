@@ -114,6 +114,13 @@ protected:
     MessageBoxRecorder m_boxes;
 };
 
+// A press and release at the point of the button, queued as the mouse queues them.
+void PostClick(CWnd& button, int x, int y)
+{
+    button.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    button.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
 bool IsCommand(const PageRequest& request, UINT nId)
 {
     return request.message == WM_COMMAND && LOWORD(request.wParam) == nId;
@@ -155,6 +162,34 @@ TEST_F(PlayerButtonExecuteTest, DemoProjectsMessageButtonShowsItsText)
     m_button.SetCreateStruct(pMessage);
     EXPECT_EQ((std::vector<CString>{ "Tarnix Demo<BR>Ein Menü für CDs.", "Message" }), ExecuteWatchingDialogs());
     m_button.SetCreateStruct(&m_but);
+}
+
+TEST_F(PlayerButtonExecuteTest, ADoubleClickRunsTheActionOnce)
+{
+    ProgramStartRecorder starts;
+    Action(ACTION_NONE, "setup.exe");
+    PostClick(m_button, 5, 5);
+    ::Sleep(20);
+    PostClick(m_button, 6, 5);
+    m_page.Take();
+    EXPECT_EQ(1u, starts.Starts().size());
+
+    // The first click changed the page: the second lands on the new page's
+    // button at that spot and runs nothing either.
+    CTestButton next;
+    ASSERT_TRUE(next.CreateButton("", WS_CHILD, CRect(10, 10, 90, 40), &m_page, 5004));
+    next.SetCreateStruct(&m_but);
+    PostClick(m_button, 30, 20);
+    ::Sleep(20);
+    PostClick(next, 30, 20);
+    m_page.Take();
+    EXPECT_EQ(2u, starts.Starts().size());
+
+    // A click elsewhere is a click of its own.
+    ::Sleep(20);
+    PostClick(next, 60, 5);
+    m_page.Take();
+    EXPECT_EQ(3u, starts.Starts().size());
 }
 
 TEST_F(PlayerButtonExecuteTest, SoundFlagsStopTheBackgroundAndPlayTheButtonsFile)
