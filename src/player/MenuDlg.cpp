@@ -650,9 +650,8 @@ BOOL CMenuDlg::RunContextButton(int k)
 
 void CMenuDlg::OnContextMenu(CWnd*, CPoint pos)
 {
-    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(AfxGetMainWnd());
-    if (AfxHwnd(pFrame) != nullptr)
-        pFrame->ActivateFrame(-1);
+    // The hidden main frame owns the menu; the menu window comes to the front.
+    SetForegroundWindow();
     UpdateWindow();
 
     CStringArray captions;
