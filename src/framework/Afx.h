@@ -40,6 +40,8 @@
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
 #include "framework/CommonDialog.h"
+#include "framework/PropertyPage.h"
+#include "framework/PropertySheet.h"
 #include "framework/FileDialog.h"
 #include "framework/ColorDialog.h"
 #include "framework/FontDialog.h"

@@ -204,7 +204,8 @@ public:
     // Modal loops run by this window (the dialog's, for one).
     int RunModalLoop(DWORD dwFlags = 0);
     void EndModalLoop(int nResult);
-    BOOL ContinueModal() const { return m_bContinueModal; }
+    // Whether the loop goes on; a window may end it by its own state.
+    virtual BOOL ContinueModal() { return m_bContinueModal; }
 
     // Overridables
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
