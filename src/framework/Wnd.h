@@ -198,6 +198,9 @@ public:
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     virtual void DoDataExchange(CDataExchange* pDX);
 
+    // Files dropped from the shell arrive as WM_DROPFILES.
+    void DragAcceptFiles(BOOL bAccept = TRUE);
+
     // Dialog-style message handling for windows that host controls.
     BOOL IsDialogMessage(LPMSG lpMsg) { return ::IsDialogMessageA(m_hWnd, lpMsg); }
 

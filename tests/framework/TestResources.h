@@ -19,3 +19,4 @@
 #define IDD_PAGE5 2305
 #define IDD_PAGE6 2306
 #define IDC_PAGENUMBER 2310
+#define IDB_IMAGES 2400
