@@ -5,6 +5,9 @@
 
 #include "framework/String.h"
 
+#include <functional>
+#include <vector>
+
 class CWnd;
 
 class CDataExchange
@@ -21,6 +24,19 @@ public:
     HWND PrepareEditCtrl(int nIDC);
     // Tells nothing more, focuses the last control and throws CUserException*.
     [[noreturn]] void Fail();
+
+    // Keeps a member's value before a row changes it, so that a later failing
+    // row can put every member back as it was.
+    template <class T>
+    void KeepOriginal(T& member)
+    {
+        if (m_bSaveAndValidate)
+            m_undo.push_back([&member, original = member]() { member = original; });
+    }
+    void RestoreOriginals();
+
+private:
+    std::vector<std::function<void()>> m_undo;
 };
 
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);

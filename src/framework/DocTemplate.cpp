@@ -90,3 +90,13 @@ void CDocTemplate::CloseAllDocuments(BOOL)
         pos = GetFirstDocPosition();
     }
 }
+
+BOOL CDocTemplate::SaveAllModified()
+{
+    for (POSITION pos = GetFirstDocPosition(); pos != nullptr;)
+    {
+        if (!GetNextDoc(pos)->SaveModified())
+            return FALSE;
+    }
+    return TRUE;
+}

@@ -34,6 +34,8 @@ public:
     // NULL path: a new document. Returns the document, or NULL on failure.
     virtual CDocument* OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible = TRUE) = 0;
     virtual void CloseAllDocuments(BOOL bEndSession);
+    // Asks about each modified document of this template; FALSE on Cancel.
+    virtual BOOL SaveAllModified();
 
 protected:
     UINT m_nIDResource;

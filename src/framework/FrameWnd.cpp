@@ -38,7 +38,8 @@ HINSTANCE ModuleWithResource(LPCSTR lpszName, LPCSTR lpszType)
 } // namespace
 
 CFrameWnd::CFrameWnd()
-    : m_hAccelTable(nullptr), m_nIDHelp(0), m_pViewActive(nullptr), m_nIDResource(0), m_lpszMenuName(nullptr)
+    : m_hAccelTable(nullptr), m_nIDHelp(0), m_hMenuDefault(nullptr), m_pViewActive(nullptr), m_nIDResource(0),
+      m_lpszMenuName(nullptr)
 {
 }
 
@@ -72,6 +73,7 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
         hMenu = hInst ? ::LoadMenuA(hInst, lpszMenuName) : nullptr;
     }
     m_strTitle = lpszWindowName;
+    m_hMenuDefault = hMenu;
     if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
                   rect.right - rect.left, rect.bottom - rect.top, AfxHwnd(pParentWnd), hMenu, pContext))
     {
@@ -274,15 +276,54 @@ BOOL CFrameWnd::OnEraseBkgnd(CDC* pDC)
 
 void CFrameWnd::OnClose()
 {
-    CDocument* pDoc = GetActiveDocument();
-    if (pDoc != nullptr && !pDoc->CanCloseFrame(this))
+    // A modal loop runs over a disabled frame; closing it would pull the
+    // ground from under that loop.
+    if (!IsWindowEnabled())
         return;
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr && pApp->m_pMainWnd == this)
+    {
+        // The main frame's end is every document's end: each is asked first.
+        if (!pApp->SaveAllModified())
+            return;
+        HWND hWnd = m_hWnd;
+        pApp->CloseAllDocuments(FALSE);
+        if (!::IsWindow(hWnd))
+            return;   // the frame went with its document
+    }
+    else
+    {
+        CDocument* pDoc = GetActiveDocument();
+        if (pDoc != nullptr && !pDoc->CanCloseFrame(this))
+            return;
+    }
     DestroyWindow();
 }
 
 void CFrameWnd::OnDestroy()
 {
+    // The frame's own menu goes with the window; a shared one stays with its owner.
+    if (m_hMenuDefault != nullptr && ::GetMenu(m_hWnd) != m_hMenuDefault)
+        ::SetMenu(m_hWnd, m_hMenuDefault);
     CWnd::OnDestroy();
+}
+
+void CFrameWnd::OnHelp()
+{
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->WinHelp(HID_BASE_RESOURCE + m_nIDHelp, HELP_CONTEXT);
+}
+
+void CFrameWnd::OnHelpFinder()
+{
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->WinHelp(0, HELP_FINDER);
+}
+
+void CFrameWnd::OnContextHelp()
+{
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->WinHelp(HID_BASE_RESOURCE + m_nIDHelp, HELP_CONTEXTPOPUP);
 }
 
 void CFrameWnd::PostNcDestroy()
