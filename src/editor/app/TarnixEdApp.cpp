@@ -1,16 +1,26 @@
 #include "editor/app/TarnixEdApp.h"
 
 #include "editor/app/AboutDlg.h"
+#include "editor/app/ChildFrame.h"
+#include "editor/app/EditorObjWndProgram.h"
+#include "editor/app/MainFrame.h"
+#include "editor/app/TarnixEdDoc.h"
+#include "editor/app/TarnixEdView.h"
 #include "editor/app/EditorMessages.h"
 #include "editor/app/StartDialogs.h"
 #include "editor/app/UiLanguage.h"
 #include "framework/CmdUI.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
+#include "framework/CommandLineInfo.h"
 #include "framework/File.h"
+#include "framework/FileDialog.h"
+#include "framework/MultiDocTemplate.h"
+#include "framework/RegKey.h"
 #include "framework/MessageBox.h"
 #include "framework/Wnd.h"
 #include "shared/menuobj/LineStore.h"
+#include "shared/menuobj/ObjWndProgram.h"
 #include "shared/menuobj/ProjectFormat.h"
 #include "shared/menuobj/ProjectPaths.h"
 #include "shared/support/FileUtils.h"
@@ -28,10 +38,12 @@ IMPLEMENT_DYNAMIC(CTarnixEdApp, CWinApp)
 BEGIN_MESSAGE_MAP(CTarnixEdApp, CWinApp)
     // void OnFileNew()
     ON_COMMAND(ID_FILE_NEW, OnFileNew)
+    // void OnFileOpen()
+    ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
     // void OnStartCenter()
     ON_COMMAND(ID_START_CENTER, OnStartCenter)
     // void OnHelpIndex()
-    ON_COMMAND(ID_HELP_INDEX, OnHelpIndex)
+    ON_COMMAND(ID_HELP_TARNIX, OnHelpIndex)
     // void OnQuickInfo()
     ON_COMMAND(ID_HELP_QUICKINFO, OnQuickInfo)
     // void OnAppAbout()
@@ -140,9 +152,51 @@ CTarnixEdApp::~CTarnixEdApp()
     }
 }
 
+BOOL CTarnixEdApp::InitInstance()
+{
+    InitRegistry();
+    if (!AfxOleInit())
+        return FALSE;
+    LoadStdProfileSettings(16);
+    ReadVersionInfo();
+    LoadInterfaceLanguage(m_strEditorFolder);
+
+    static CEditorObjWndProgram theObjWndProgram;
+    CObjWndProgram::Set(&theObjWndProgram);
+    AddDocTemplate(new CMultiDocTemplate(IDR_TARNIXTYPE, RUNTIME_CLASS(CTarnixEdDoc), RUNTIME_CLASS(CChildFrame),
+                                         RUNTIME_CLASS(CTarnixEdView)));
+    CMainFrame* pMainFrame = new CMainFrame;
+    if (!pMainFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE))
+    {
+        delete pMainFrame;
+        return FALSE;
+    }
+    m_pMainWnd = pMainFrame;
+
+    // The command line opens nothing: every project comes through the Start Center.
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    ReadGridSettings();
+    pMainFrame->ShowWindow(m_nCmdShow);
+    pMainFrame->UpdateWindow();
+    PostToMainWnd(ID_START_CENTER);
+    return TRUE;
+}
+
 int CTarnixEdApp::ExitInstance()
 {
+    CObjWndProgram::Set(nullptr);
     return CWinApp::ExitInstance();
+}
+
+CDocument* CTarnixEdApp::OpenDocumentFile(LPCSTR lpszFileName)
+{
+    return OpenProject(lpszFileName != nullptr ? CString(lpszFileName) : CString());
+}
+
+void CTarnixEdApp::WinHelp(DWORD_PTR /*dwData*/, UINT /*nCmd*/)
+{
+    ShowHelpPage("index.htm");
 }
 
 // ---------------------------------------------------------------------------
@@ -222,35 +276,28 @@ void CTarnixEdApp::ReadGridSettings()
 
 CDocument* CTarnixEdApp::OpenProjectDocument(const CString& strPath)
 {
-    return OpenDocumentFile(strPath);
-}
-
-BOOL CTarnixEdApp::SaveAndCloseAll()
-{
-    for (POSITION pos = GetFirstDocTemplatePosition(); pos != nullptr;)
-    {
-        CDocTemplate* pTemplate = GetNextDocTemplate(pos);
-        for (POSITION docPos = pTemplate->GetFirstDocPosition(); docPos != nullptr;)
-            if (!pTemplate->GetNextDoc(docPos)->SaveModified())
-                return FALSE;
-    }
-    CloseAllDocuments(FALSE);
-    return TRUE;
+    POSITION pos = GetFirstDocTemplatePosition();
+    return pos != nullptr ? GetNextDocTemplate(pos)->OpenDocumentFile(strPath, TRUE) : nullptr;
 }
 
 BOOL CTarnixEdApp::OpenProjectFile(const CString& strPath)
 {
+    return OpenProject(strPath) != nullptr;
+}
+
+CDocument* CTarnixEdApp::OpenProject(const CString& strPath)
+{
     if (strPath.IsEmpty())
-        return FALSE;
+        return nullptr;
     if (strPath.Right(4).CompareNoCase(".ini") != 0)
     {
         ErrorBoxById(IDS_ONLY_INI_FILES);
-        return FALSE;
+        return nullptr;
     }
     if (_access(strPath, 2) != 0)
     {
         MessageBoxById(IDS_READ_ONLY_PROJECT);
-        return FALSE;
+        return nullptr;
     }
     char version[81] = "";
     GetPrivateProfileStringA(ProjectFormat::kSecHead, ProjectFormat::kKeyVersion, "-", version, sizeof(version),
@@ -260,16 +307,17 @@ BOOL CTarnixEdApp::OpenProjectFile(const CString& strPath)
     if (upper.Left(sizeof(kProjectVersionPrefix) - 1) != kProjectVersionPrefix)
     {
         MessageBoxById(IDS_INVALID_PROJECT);
-        return FALSE;
+        return nullptr;
     }
-    if (!SaveAndCloseAll())
-        return FALSE;
+    if (!SaveAllModified())
+        return nullptr;
+    CloseAllDocuments(FALSE);
 
     m_strProjectFile = strPath;
     CDocument* pDoc = OpenProjectDocument(strPath);
     WriteProfileString("PROJECT", "FILE", strPath);
     GetFolderPart(strPath, m_strProjectFolder);
-    return pDoc != nullptr;
+    return pDoc;
 }
 
 void CTarnixEdApp::RequestOpenProject(const CString& strPath)
@@ -292,13 +340,15 @@ void CTarnixEdApp::OnOpenRequestedProject()
 
 BOOL CTarnixEdApp::CreateProject(const CString& strFolder)
 {
+    // Cancel at the save question keeps the open project and writes nothing.
+    if (!SaveAllModified())
+        return FALSE;
     if (_mkdir(strFolder) != 0 && errno != EEXIST)
     {
         ErrorBoxById(IDS_PROJECT_PATH_FAILED);
         return FALSE;
     }
-    if (!SaveAndCloseAll())
-        return FALSE;
+    CloseAllDocuments(FALSE);
     m_strProjectFolder = strFolder;
     m_strProjectFile = FullPathIn(strFolder, ProjectFormat::kDefaultFileName);
 
@@ -355,6 +405,15 @@ void CTarnixEdApp::OnFileNew()
     CString folder = GetProfileString("PROJECT", "PATH", "");
     if (m_pStartDialogs != nullptr && m_pStartDialogs->RunNewProject(folder))
         CreateProject(folder);
+}
+
+void CTarnixEdApp::OnFileOpen()
+{
+    CString preset = GetProfileString("PROJECT", "FILE", "Velconf.ini").Left(299);
+    CFileDialog dlg(TRUE, "ini", preset, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                    "Tarnix Project Files (*.ini)|*.ini||");
+    if (dlg.DoModal() == IDOK && !dlg.GetPathName().IsEmpty())
+        OpenProjectFile(dlg.GetPathName());
 }
 
 void CTarnixEdApp::OnStartCenter()
@@ -448,14 +507,13 @@ void CTarnixEdApp::OnQuickInfo()
 
 namespace {
 
-CString ReadRegistryText(HKEY hKey, LPCSTR lpszName)
+CString ReadRegistryText(CRegKey& key, LPCSTR lpszName)
 {
     char buffer[90] = "";
-    DWORD dwSize = sizeof(buffer) - 1, dwType = 0;
-    if (RegQueryValueExA(hKey, lpszName, nullptr, &dwType, (LPBYTE)buffer, &dwSize) != ERROR_SUCCESS ||
-        dwType != REG_SZ)
+    DWORD dwCount = sizeof(buffer);
+    if (key.QueryValue(buffer, lpszName, &dwCount) != ERROR_SUCCESS)
         return CString();
-    buffer[dwSize < sizeof(buffer) ? dwSize : sizeof(buffer) - 1] = '\0';
+    buffer[sizeof(buffer) - 1] = '\0';
     return buffer;
 }
 
@@ -464,26 +522,24 @@ CString ReadRegistryText(HKEY hKey, LPCSTR lpszName)
 void CTarnixEdApp::GetOSDescription(CString& strText)
 {
     strText.Empty();
-    HKEY hKey = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", 0, KEY_READ, &hKey) ==
-        ERROR_SUCCESS)
+    CRegKey key;
+    if (key.Open(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", KEY_READ) == ERROR_SUCCESS)
     {
-        CString product = ReadRegistryText(hKey, "ProductName");
-        CString version = ReadRegistryText(hKey, "CurrentVersion");
-        RegCloseKey(hKey);
+        CString product = ReadRegistryText(key, "ProductName");
+        CString version = ReadRegistryText(key, "CurrentVersion");
+        key.Close();
         if (!product.IsEmpty() || !version.IsEmpty())
         {
             strText = product + " - " + version;
             return;
         }
     }
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", 0, KEY_READ, &hKey) !=
-        ERROR_SUCCESS)
+    if (key.Open(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", KEY_READ) != ERROR_SUCCESS)
         return;
-    CString version = ReadRegistryText(hKey, "Version");
-    CString number = ReadRegistryText(hKey, "VersionNumber");
-    CString sub = ReadRegistryText(hKey, "SubVersionNumber");
-    RegCloseKey(hKey);
+    CString version = ReadRegistryText(key, "Version");
+    CString number = ReadRegistryText(key, "VersionNumber");
+    CString sub = ReadRegistryText(key, "SubVersionNumber");
+    key.Close();
     strText = version + " - " + number;
     if (!sub.IsEmpty() && sub != " ")
         strText += " - " + sub;

@@ -22,7 +22,13 @@ public:
     explicit CTarnixEdApp(LPCSTR lpszProductName = "Tarnix 2");
     ~CTarnixEdApp() override;
 
+    BOOL InitInstance() override;
     int ExitInstance() override;
+    // The recent-file list and every other road to a project file end in
+    // OpenProjectFile's checks.
+    CDocument* OpenDocumentFile(LPCSTR lpszFileName) override;
+    // The frames' help commands open the editor's HTML help.
+    void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
 
     // Start-up steps
     // The application name and the registry key it fixes.
@@ -87,8 +93,8 @@ protected:
 
 private:
     void ShowHelpTopic(const CString& strFile, LPCSTR lpszSeparator, LPCSTR lpszPage);
+    CDocument* OpenProject(const CString& strPath);
     CDocument* OpenProjectDocument(const CString& strPath);
-    BOOL SaveAndCloseAll();
 
     CString m_strProductName;
     CStartDialogs* m_pStartDialogs;

@@ -1,5 +1,6 @@
 #include "editor/app/TarnixEdDoc.h"
 
+#include "editor/app/MainFrame.h"
 #include "editor/app/TarnixEdApp.h"
 #include "editor/app/UiLanguage.h"
 #include "framework/Archive.h"
@@ -161,7 +162,18 @@ void CTarnixEdDoc::OnUpdateLaterCommand(CCmdUI* pCmdUI)
 
 void CTarnixEdDoc::OnUsedFilesChanged()
 {
-    // The explorer side bar that shows the lists comes with the toolkit frame.
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+    if (m_bExplorerRefresh && pFrame != nullptr)
+        pFrame->UpdateExplorer(this);
+}
+
+void CTarnixEdDoc::OnCloseDocument()
+{
+    // The frame and view go first (the base class closes them), then the
+    // objects they showed.
+    if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()))
+        pFrame->ClearProject();
+    CDocument::OnCloseDocument();
 }
 
 // ---------------------------------------------------------------------------

@@ -30,6 +30,7 @@ public:
     // the file with it only when every line was written; a failure keeps the
     // old file and the modified flag, and is reported once.
     BOOL OnSaveDocument(LPCSTR lpszPathName) override;
+    void OnCloseDocument() override;
     void DeleteContents() override;
     void Serialize(CArchive& ar) override;
 

@@ -1,6 +1,7 @@
 #include "editor/dialogs/OpenProjectDlg.h"
 
 #include "framework/DataExchange.h"
+#include "framework/FileDialog.h"
 #include "framework/WinApp.h"
 
 #include "editor/resource.h"
@@ -58,4 +59,17 @@ void COpenProjectDlg::OnDoubleClickList()
 
 void COpenProjectDlg::OnBrowse()
 {
+    CWinApp* pApp = AfxGetApp();
+    CString preset = pApp != nullptr ? pApp->GetProfileString("PROJECT", "FILE", "Velconf.ini") : CString();
+    CFileDialog dlg(TRUE, "ini", preset.Left(299), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                    "Tarnix Project Files (*.ini)|*.ini||", this);
+    if (dlg.DoModal() != IDOK)
+        return;
+    CString path = dlg.GetPathName();
+    // Only a project file closes the dialog; any other choice leaves it as it was.
+    if (path.IsEmpty() || path.Right(4).CompareNoCase(".ini") != 0)
+        return;
+    m_strBrowsedPath = path;
+    m_bBrowsed = TRUE;
+    SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
