@@ -1,6 +1,7 @@
 // Runs the real TarnixEd.exe from an editor folder of the test's own: the Start
 // Center, a new project laid out and opened, and the player started on it.
 #include "editor/app/EditorTesting.h"
+#include "editor/app/TarnixEdDoc.h"
 
 #include "editor/resource.h"
 
@@ -8,7 +9,10 @@
 #include <string>
 #include <vector>
 
+using editor_testing::CopyProject;
+using editor_testing::CopySample;
 using editor_testing::TemplatePath;
+using testing_support::MessageBoxRecorder;
 using testing_support::ProgramFolder;
 using testing_support::ReadFileText;
 using testing_support::TempFolder;
@@ -178,4 +182,73 @@ TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
     ReleaseDC(nullptr, hScreen);
     EXPECT_EQ(RGB(255, 255, 236), crPixel);
     EXPECT_TRUE(player.CloseAndWait(hMenu));
+}
+
+namespace {
+
+// The menu window's child windows as the player made them: class, id, text and
+// place.
+std::vector<std::string> MenuWindows(const CString& strFolder, LPCSTR pszTitle)
+{
+    std::vector<std::string> windows;
+    Process player;
+    if (!player.Start(strFolder + "\\Tarnix.exe", strFolder))
+        return windows;
+    HWND hMenu = WaitFor([&] { return FindDialog(pszTitle); });
+    if (hMenu == nullptr)
+        return windows;
+    Sleep(300);
+    RECT rcMenu;
+    GetClientRect(hMenu, &rcMenu);
+    windows.push_back("menu " + std::to_string(rcMenu.right) + "x" + std::to_string(rcMenu.bottom));
+    for (HWND hChild = GetWindow(hMenu, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
+    {
+        char className[64] = "", text[200] = "";
+        GetClassNameA(hChild, className, sizeof(className));
+        // Registered class names carry handles of the process after a colon.
+        if (char* pColon = strchr(className, ':'))
+            *pColon = '\0';
+        GetWindowTextA(hChild, text, sizeof(text));
+        RECT rc;
+        GetWindowRect(hChild, &rc);
+        MapWindowPoints(nullptr, hMenu, (POINT*)&rc, 2);
+        char line[400];
+        wsprintfA(line, "%s %d \"%s\" %d,%d,%d,%d", className, GetDlgCtrlID(hChild), text, rc.left, rc.top, rc.right,
+                  rc.bottom);
+        windows.push_back(line);
+    }
+    player.CloseAndWait(hMenu);
+    return windows;
+}
+
+// The full sample without its welcome screen and load error boxes, which only
+// delay the menu.
+void WriteFullSample(const TempFolder& folder)
+{
+    CString path = CopyProject(folder, "full", "024000");
+    CString text = ReadFileText(path);
+    text.Replace("[WELCOME]\r\nENABLE=1", "[WELCOME]\r\nENABLE=0");
+    text.Replace("ERROR=1", "ERROR=0");
+    folder.Write("Velconf.ini", text);
+    CopySample(folder, "full", { "seite2.ini", "liesmich.txt", "hintergrund.bmp", "knopf.bmp", "sound\\klick.wav",
+                                 "sound\\hintergrund.wav" });
+    CopyFileA(ProgramFolder() + "\\Tarnix.exe", folder.File("Tarnix.exe"), FALSE);
+}
+
+} // namespace
+
+TEST_F(EditorProgramTest, TheFullSampleSavedByTheEditorPlaysAsTheOriginal)
+{
+    TempFolder original, saved;
+    WriteFullSample(original);
+    WriteFullSample(saved);
+    {
+        MessageBoxRecorder boxes;
+        CTarnixEdDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(saved.File("Velconf.ini")));
+        ASSERT_TRUE(doc.OnSaveDocument(saved.File("Velconf.ini")));
+    }
+    std::vector<std::string> expected = MenuWindows(original.Path(), "Grüße aus Tarnix");
+    ASSERT_GT(expected.size(), 6u);
+    EXPECT_EQ(expected, MenuWindows(saved.Path(), "Grüße aus Tarnix"));
 }
