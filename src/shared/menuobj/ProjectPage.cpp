@@ -590,46 +590,49 @@ void CProjectPage::RemoveText(CMTextCreateStruct* pText)
     RemoveFromList(m_texts, pText);
 }
 
+BOOL CProjectPage::AddUsingFile(CMObjList& list, CMObjCreateStruct* pObject, int nFileList, const CString& strFile)
+{
+    if (!AddToList(list, pObject))
+        return FALSE;
+    UseFile(nFileList, strFile);
+    return TRUE;
+}
+
+void CProjectPage::RemoveUsingFile(CMObjList& list, CMObjCreateStruct* pObject, int nFileList,
+                                   const CString& strFile)
+{
+    ReleaseFile(nFileList, strFile);
+    RemoveFromList(list, pObject);
+}
+
 BOOL CProjectPage::AddTextField(CViewerCreateStruct* pField)
 {
-    if (!AddToList(m_textFields, pField))
-        return FALSE;
-    UseFile(FILES_DOCUMENTS, pField->m_strDocument);
-    return TRUE;
+    return pField != nullptr && AddUsingFile(m_textFields, pField, FILES_DOCUMENTS, pField->m_strDocument);
 }
 
 void CProjectPage::RemoveTextField(CViewerCreateStruct* pField)
 {
-    ReleaseFile(FILES_DOCUMENTS, pField->m_strDocument);
-    RemoveFromList(m_textFields, pField);
+    RemoveUsingFile(m_textFields, pField, FILES_DOCUMENTS, pField->m_strDocument);
 }
 
 BOOL CProjectPage::AddImage(CMObjCreateStruct* pImage)
 {
-    if (!AddToList(m_images, pImage))
-        return FALSE;
-    UseFile(FILES_IMAGES, pImage->m_strText);
-    return TRUE;
+    return pImage != nullptr && AddUsingFile(m_images, pImage, FILES_IMAGES, pImage->m_strText);
 }
 
 void CProjectPage::RemoveImage(CMObjCreateStruct* pImage)
 {
-    ReleaseFile(FILES_IMAGES, pImage->m_strText);
-    RemoveFromList(m_images, pImage);
+    RemoveUsingFile(m_images, pImage, FILES_IMAGES, pImage->m_strText);
 }
 
 BOOL CProjectPage::AddAviClip(CMObjCreateStruct* pClip)
 {
-    if (!AddToList(m_aviClips, pClip))
-        return FALSE;
-    UseFile(FILES_AVI, pClip->m_strText);
-    return TRUE;
+    return pClip != nullptr && AddUsingFile(m_aviClips, pClip, FILES_AVI, pClip->m_strText);
 }
 
 void CProjectPage::RemoveAviClip(CMObjCreateStruct* pClip)
 {
-    ReleaseFile(FILES_AVI, pClip->m_strText);
-    RemoveFromList(m_aviClips, pClip);
+    RemoveUsingFile(m_aviClips, pClip, FILES_AVI, pClip->m_strText);
 }
 
 BOOL CProjectPage::AddSlider(CMObjCreateStruct* pSlider)
@@ -644,16 +647,12 @@ void CProjectPage::RemoveSlider(CMObjCreateStruct* pSlider)
 
 BOOL CProjectPage::AddListBox(CMObjCreateStruct* pListBox)
 {
-    if (!AddToList(m_listBoxes, pListBox))
-        return FALSE;
-    UseFile(FILES_DOCUMENTS, pListBox->m_strText);
-    return TRUE;
+    return pListBox != nullptr && AddUsingFile(m_listBoxes, pListBox, FILES_DOCUMENTS, pListBox->m_strText);
 }
 
 void CProjectPage::RemoveListBox(CMObjCreateStruct* pListBox)
 {
-    ReleaseFile(FILES_DOCUMENTS, pListBox->m_strText);
-    RemoveFromList(m_listBoxes, pListBox);
+    RemoveUsingFile(m_listBoxes, pListBox, FILES_DOCUMENTS, pListBox->m_strText);
 }
 
 // ---------------------------------------------------------------------------

@@ -224,6 +224,8 @@ private:
 
     BOOL AddToList(CMObjList& list, CMObjCreateStruct* pObject);
     void RemoveFromList(CMObjList& list, CMObjCreateStruct* pObject);
+    BOOL AddUsingFile(CMObjList& list, CMObjCreateStruct* pObject, int nFileList, const CString& strFile);
+    void RemoveUsingFile(CMObjList& list, CMObjCreateStruct* pObject, int nFileList, const CString& strFile);
     void FilesChanged();
     void Modified();
 

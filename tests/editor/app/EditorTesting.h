@@ -3,10 +3,15 @@
 #pragma once
 
 #include "editor/app/TarnixEdApp.h"
+#include "framework/Dialog.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
+
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace editor_testing {
 
@@ -38,6 +43,45 @@ inline CTarnixEdApp& App()
 {
     return *GetEditorApp();
 }
+
+inline std::string Text(const CString& str)
+{
+    return (LPCSTR)str;
+}
+
+// Answers each modal dialog with the next action (Cancel when none is left)
+// and records the dialogs' captions.
+class ModalAnswers
+{
+public:
+    ModalAnswers()
+    {
+        m_previous = CDialog::SetModalHook([this](CDialog* pDlg) {
+            char caption[100] = "";
+            ::GetWindowTextA(pDlg->GetSafeHwnd(), caption, sizeof(caption));
+            m_captions.push_back(caption);
+            if (m_actions.empty())
+            {
+                pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                return;
+            }
+            std::function<void(CDialog*)> action = m_actions.front();
+            m_actions.erase(m_actions.begin());
+            action(pDlg);
+        });
+    }
+    ~ModalAnswers() { CDialog::SetModalHook(m_previous); }
+    ModalAnswers(const ModalAnswers&) = delete;
+    ModalAnswers& operator=(const ModalAnswers&) = delete;
+
+    void Then(std::function<void(CDialog*)> action) { m_actions.push_back(std::move(action)); }
+    const std::vector<std::string>& Captions() const { return m_captions; }
+
+private:
+    CDialog::ModalHook m_previous;
+    std::vector<std::function<void(CDialog*)>> m_actions;
+    std::vector<std::string> m_captions;
+};
 
 // Empties the tests' registry key now and again at the end.
 class FreshRegistry

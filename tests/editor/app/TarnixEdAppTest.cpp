@@ -13,6 +13,8 @@
 #include <vector>
 
 using editor_testing::App;
+using editor_testing::ModalAnswers;
+using editor_testing::Text;
 using editor_testing::CopyProject;
 using editor_testing::EditorFolder;
 using editor_testing::FreshRegistry;
@@ -24,11 +26,6 @@ using testing_support::ReadFileText;
 using testing_support::TempFolder;
 
 namespace {
-
-std::string Text(const CString& str)
-{
-    return (LPCSTR)str;
-}
 
 // Restores German resources and the letter after a language test.
 class LanguageScope

@@ -14,6 +14,8 @@
 #include <string>
 
 using editor_testing::App;
+using editor_testing::ModalAnswers;
+using editor_testing::Text;
 using editor_testing::CopyProject;
 using editor_testing::CopySample;
 using editor_testing::EditorFolder;
@@ -24,11 +26,6 @@ using testing_support::ReadFileText;
 using testing_support::TempFolder;
 
 namespace {
-
-std::string Text(const CString& str)
-{
-    return (LPCSTR)str;
-}
 
 CMButCreateStruct* FindButton(CProjectPage& page, int nAction)
 {

@@ -17,6 +17,8 @@
 #include <vector>
 
 using editor_testing::App;
+using editor_testing::ModalAnswers;
+using editor_testing::Text;
 using editor_testing::CopyProject;
 using editor_testing::EditorFolder;
 using editor_testing::FreshRegistry;
@@ -28,52 +30,14 @@ using testing_support::TempFolder;
 
 namespace {
 
-std::string Text(const CString& str)
+// A new-project dialog that takes the folder and OK.
+void TypeNewProject(ModalAnswers& answers, const CString& strFolder)
 {
-    return (LPCSTR)str;
+    answers.Then([strFolder](CDialog* pDlg) {
+        pDlg->SetDlgItemText(IDC_PROJECT_FOLDER, strFolder);
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
 }
-
-// Answers each modal dialog with the next action; records the captions.
-class ModalAnswers
-{
-public:
-    ModalAnswers()
-    {
-        m_previous = CDialog::SetModalHook([this](CDialog* pDlg) {
-            char caption[100] = "";
-            ::GetWindowTextA(pDlg->GetSafeHwnd(), caption, sizeof(caption));
-            m_captions.push_back(caption);
-            if (m_actions.empty())
-                pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-            else
-            {
-                std::function<void(CDialog*)> action = m_actions.front();
-                m_actions.erase(m_actions.begin());
-                action(pDlg);
-            }
-        });
-    }
-    ~ModalAnswers() { CDialog::SetModalHook(m_previous); }
-
-    void Then(std::function<void(CDialog*)> action) { m_actions.push_back(std::move(action)); }
-    void ThenClick(int nID)
-    {
-        Then([nID](CDialog* pDlg) { pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), 0); });
-    }
-    void ThenNewProject(const CString& strFolder)
-    {
-        Then([strFolder](CDialog* pDlg) {
-            pDlg->SetDlgItemText(IDC_PROJECT_FOLDER, strFolder);
-            pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        });
-    }
-    const std::vector<std::string>& Captions() const { return m_captions; }
-
-private:
-    CDialog::ModalHook m_previous;
-    std::vector<std::function<void(CDialog*)>> m_actions;
-    std::vector<std::string> m_captions;
-};
 
 class EditorSessionTest : public ::testing::Test
 {
@@ -142,7 +106,7 @@ TEST_F(EditorSessionTest, FileNewLaysOutTheFolderAndOpensTheFullProject)
     CString folder = projects.File("Neu");
     MessageBoxRecorder boxes;
     ModalAnswers answers;
-    answers.ThenNewProject(folder + "\\");
+    TypeNewProject(answers, folder + "\\");
     Command(ID_FILE_NEW);
     EXPECT_EQ(std::vector<std::string>{ "Neues Projekt" }, answers.Captions());
     CTarnixEdDoc* pDoc = ActiveDocument();

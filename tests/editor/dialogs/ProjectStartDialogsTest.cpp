@@ -14,29 +14,12 @@
 #include <string>
 
 using editor_testing::App;
+using editor_testing::ModalAnswers;
+using editor_testing::Text;
 using editor_testing::FreshRegistry;
 using testing_support::MessageBoxRecorder;
 
 namespace {
-
-std::string Text(const CString& str)
-{
-    return (LPCSTR)str;
-}
-
-// Runs the hook's action on the next modal dialog, then restores the hook.
-class ModalScript
-{
-public:
-    explicit ModalScript(std::function<void(CDialog*)> action)
-    {
-        m_previous = CDialog::SetModalHook(std::move(action));
-    }
-    ~ModalScript() { CDialog::SetModalHook(m_previous); }
-
-private:
-    CDialog::ModalHook m_previous;
-};
 
 void Click(CDialog* pDlg, int nID)
 {
@@ -56,7 +39,8 @@ TEST(ProjectStartDialogsTest, TheStartCenterReportsTheButtonPressed)
     for (const Row& row : rows)
     {
         SCOPED_TRACE(row.nButton);
-        ModalScript script([&](CDialog* pDlg) {
+        ModalAnswers script;
+        script.Then([&](CDialog* pDlg) {
             char caption[64] = "";
             ::GetWindowTextA(pDlg->GetSafeHwnd(), caption, sizeof(caption));
             EXPECT_STREQ("Tarnix Start Center", caption);
@@ -72,7 +56,8 @@ TEST(ProjectStartDialogsTest, TheStartCenterReportsTheButtonPressed)
 TEST(ProjectStartDialogsTest, TheStartCenterTitleIsDrawnInItsOwnFont)
 {
     LONG nTitleHeight = 0, nNoteHeight = 0;
-    ModalScript script([&](CDialog* pDlg) {
+    ModalAnswers script;
+    script.Then([&](CDialog* pDlg) {
         for (auto [nID, pHeight] : { std::pair<int, LONG*>(IDC_START_TITLE, &nTitleHeight),
                                      std::pair<int, LONG*>(IDC_START_NOTE1, &nNoteHeight) })
         {
@@ -99,7 +84,8 @@ TEST(ProjectStartDialogsTest, RecentProjectsEndAtTheFirstGap)
     App().WriteProfileString("Recent File List", "File2", "C:\\b\\menu.ini");
     App().WriteProfileString("Recent File List", "File4", "C:\\d\\Velconf.ini");
     int nCount = -1;
-    ModalScript script([&](CDialog* pDlg) {
+    ModalAnswers script;
+    script.Then([&](CDialog* pDlg) {
         nCount = (int)pDlg->SendDlgItemMessage(IDC_RECENT_PROJECTS, LB_GETCOUNT, 0, 0);
         pDlg->SendDlgItemMessage(IDC_RECENT_PROJECTS, LB_SETCURSEL, 1, 0);
         pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_RECENT_PROJECTS, LBN_DBLCLK),
@@ -116,7 +102,8 @@ TEST(ProjectStartDialogsTest, WithoutRecentProjectsOkIsDisabled)
 {
     FreshRegistry registry;
     BOOL bOkEnabled = TRUE;
-    ModalScript script([&](CDialog* pDlg) {
+    ModalAnswers script;
+    script.Then([&](CDialog* pDlg) {
         bOkEnabled = ::IsWindowEnabled(::GetDlgItem(pDlg->GetSafeHwnd(), IDOK));
         Click(pDlg, IDCANCEL);
     });
@@ -140,7 +127,8 @@ TEST(ProjectStartDialogsTest, NewProjectFoldersNeedADriveAndNoRoot)
         SCOPED_TRACE(row.pszTyped);
         MessageBoxRecorder boxes;
         CString shown;
-        ModalScript script([&](CDialog* pDlg) {
+        ModalAnswers script;
+        script.Then([&](CDialog* pDlg) {
             pDlg->SetDlgItemText(IDC_PROJECT_FOLDER, row.pszTyped);
             Click(pDlg, IDOK);
             if (row.bAccepted)
