@@ -8,9 +8,12 @@
 #include "framework/Exceptions.h"
 #include "framework/File.h"
 #include "framework/MessageBox.h"
+#include "framework/MultiDocTemplate.h"
 #include "framework/Wnd.h"
 #include "shared/menuobj/ArchiveLines.h"
 #include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/menuobj/ProjectFormat.h"
 #include "shared/menuobj/ProjectPaths.h"
 #include "shared/menuobj/ProjectWriter.h"
@@ -48,13 +51,14 @@ BOOL SamePath(const CString& strA, const CString& strB)
 
 } // namespace
 
-CTarnixEdDoc::CTarnixEdDoc() : m_bExplorerRefresh(FALSE), m_bDefaultTextFontSet(FALSE)
+CTarnixEdDoc::CTarnixEdDoc() : m_bExplorerRefresh(FALSE), m_bDefaultTextFontSet(FALSE), m_pClipboard(nullptr)
 {
     m_page.SetOwner(this);
 }
 
 CTarnixEdDoc::~CTarnixEdDoc()
 {
+    delete m_pClipboard;
     m_page.SetOwner(nullptr);
 }
 
@@ -76,6 +80,7 @@ BOOL CTarnixEdDoc::OnOpenDocument(LPCSTR lpszPathName)
     m_bExplorerRefresh = FALSE;
     if (!CDocument::OnOpenDocument(lpszPathName))
         return FALSE;
+    RefreshPageMenu();
     CheckProjectVersion();
     return TRUE;
 }
@@ -142,6 +147,8 @@ BOOL CTarnixEdDoc::SaveTo(const CString& strPath)
 
 void CTarnixEdDoc::DeleteContents()
 {
+    delete m_pClipboard;
+    m_pClipboard = nullptr;
     m_page.DeleteAllObjects();
 }
 
@@ -251,6 +258,7 @@ BOOL CTarnixEdDoc::CreateSubmenuPage(CString& strPath, int& nNumber)
         }
         strPath = path;
         nNumber = nAdded;
+        RefreshPageMenu();
         return TRUE;
     }
     return FALSE;
@@ -284,6 +292,48 @@ void CTarnixEdDoc::RemoveButton(CMButCreateStruct* pButton)
     if (!m_page.m_strMainFile.IsEmpty() && SamePath(page, m_page.m_strProjectFolder + "\\" + m_page.m_strMainFile))
         bBackup = FALSE;
     m_page.RemoveButton(pButton, bBackup);
+    RefreshPageMenu();
+}
+
+void CTarnixEdDoc::RefreshPageMenu()
+{
+    // Each load adds its pages' commands to the menu shown: the page menu of the
+    // project's own menu bar is rebuilt from the list, so none is listed twice.
+    CMultiDocTemplate* pTemplate = dynamic_cast<CMultiDocTemplate*>(GetDocTemplate());
+    if (pTemplate == nullptr)
+        return;
+    m_page.m_pages.BuildPageMenu(CPageList::FindAnchorMenu(pTemplate->m_hMenuShared, ID_PAGE_NEW));
+    if (CWnd* pMainWnd = AfxGetMainWnd())
+        ::DrawMenuBar(pMainWnd->GetSafeHwnd());
+}
+
+void CTarnixEdDoc::CopyToClipboard(const CObject* pObject)
+{
+    delete m_pClipboard;
+    m_pClipboard = nullptr;
+    if (const CMButCreateStruct* pButton = dynamic_cast<const CMButCreateStruct*>(pObject))
+    {
+        CMButCreateStruct* pCopy = new CMButCreateStruct;
+        pCopy->Copy(*pButton);
+        m_pClipboard = pCopy;
+    }
+    else if (const CMTextCreateStruct* pText = dynamic_cast<const CMTextCreateStruct*>(pObject))
+    {
+        CMTextCreateStruct* pCopy = new CMTextCreateStruct;
+        pCopy->Copy(*pText);
+        m_pClipboard = pCopy;
+    }
+    else if (const CViewerCreateStruct* pField = dynamic_cast<const CViewerCreateStruct*>(pObject))
+    {
+        CViewerCreateStruct* pCopy = new CViewerCreateStruct;
+        pCopy->Copy(*pField);
+        m_pClipboard = pCopy;
+    }
+    else if (const CMObjCreateStruct* pOther = dynamic_cast<const CMObjCreateStruct*>(pObject))
+    {
+        m_pClipboard = new CMObjCreateStruct;
+        m_pClipboard->Copy(*pOther);
+    }
 }
 
 // ---------------------------------------------------------------------------

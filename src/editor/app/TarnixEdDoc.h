@@ -52,6 +52,13 @@ public:
     // Removing a NEWPAGE button renames its page file to a backup, unless it is
     // the main project's file or the open file.
     void RemoveButton(CMButCreateStruct* pButton);
+    // Lists the page list's pages in the page menu of the project's menu bar.
+    void RefreshPageMenu();
+
+    // A copy of the object (button, text, text field, clip or picture) kept for
+    // pasting; the previous copy is deleted.
+    void CopyToClipboard(const CObject* pObject);
+    CMObjCreateStruct* GetClipboard() const { return m_pClipboard; }
 
     // The default text font in the registry (section SETTINGS, keys prefix + "_FONT_...").
     void SaveFontStyleToProfile(const CFontDesc& font, LPCSTR lpszPrefix);
@@ -72,4 +79,5 @@ private:
     void PrepareWriter();
 
     CProjectPage m_page;
+    CMObjCreateStruct* m_pClipboard;
 };

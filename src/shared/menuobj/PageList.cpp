@@ -108,22 +108,27 @@ void CPageList::BuildPageMenu(HMENU hMenu)
     }
 }
 
+HMENU CPageList::FindAnchorMenu(HMENU hMenuBar, UINT nAnchorId)
+{
+    int nMenus = hMenuBar != nullptr ? GetMenuItemCount(hMenuBar) : 0;
+    for (int i = 0; i < nMenus && i < kMaxMenusSearched; ++i)
+    {
+        HMENU hSub = GetSubMenu(hMenuBar, i);
+        if (hSub != nullptr && GetMenuItemID(hSub, 0) == nAnchorId)
+            return hSub;
+    }
+    return nullptr;
+}
+
 void CPageList::AddPageMenuItem(const CSubmenuFiles& entry, UINT nAnchorId, UINT nBaseId)
 {
     CWnd* pMainWnd = AfxGetMainWnd();
     HMENU hMenuBar = pMainWnd != nullptr && pMainWnd->GetSafeHwnd() != nullptr ? ::GetMenu(pMainWnd->GetSafeHwnd())
                                                                                  : nullptr;
-    if (hMenuBar == nullptr)
+    HMENU hPages = FindAnchorMenu(hMenuBar, nAnchorId);
+    if (hPages == nullptr)
         return;
-    int nMenus = GetMenuItemCount(hMenuBar);
-    for (int i = 0; i < nMenus && i < kMaxMenusSearched; ++i)
-    {
-        HMENU hSub = GetSubMenu(hMenuBar, i);
-        if (hSub == nullptr || GetMenuItemID(hSub, 0) != nAnchorId)
-            continue;
-        if (entry.m_nNumber == 1)
-            AppendMenuA(hSub, MF_SEPARATOR, 0, nullptr);
-        AppendMenuA(hSub, MF_STRING, nBaseId - 1 + entry.m_nNumber, OpenMenuText(entry));
-        return;
-    }
+    if (entry.m_nNumber == 1)
+        AppendMenuA(hPages, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(hPages, MF_STRING, nBaseId - 1 + entry.m_nNumber, OpenMenuText(entry));
 }

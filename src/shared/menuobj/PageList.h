@@ -42,6 +42,9 @@ public:
     // Appends the entry's command to the main window's menu that begins with
     // nAnchorId; nothing when there is none.
     static void AddPageMenuItem(const CSubmenuFiles& entry, UINT nAnchorId, UINT nBaseId);
+    // The popup of the menu bar (among its first 20) whose first item is
+    // nAnchorId; null when none is.
+    static HMENU FindAnchorMenu(HMENU hMenuBar, UINT nAnchorId);
 
     // The number in a page file name, 1 to 24, or 0.
     static int NumberFromFileName(const CString& strPageFile);

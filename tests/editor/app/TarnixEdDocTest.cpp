@@ -7,6 +7,7 @@
 #include "framework/FrameWnd.h"
 #include "shared/menuobj/ActionKeywords.h"
 #include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/MTextCreateStruct.h"
 #include "shared/menuobj/ProjectFormat.h"
 
 #include "editor/resource.h"
@@ -199,4 +200,32 @@ TEST(TarnixEdDocTest, SubPagesOfTheListOpenThroughTheApplication)
     EXPECT_EQ(Text(folder.File("page03.ini")), Text(App().m_strPendingOpenPath));
     App().m_pMainWnd = nullptr;
     pFrame->DestroyWindow();
+}
+
+TEST(TarnixEdDocTest, TheClipboardKeepsACopyOfTheObjectsKind)
+{
+    CTarnixEdDoc doc;
+    CMButCreateStruct button;
+    button.m_strText = "Start";
+    button.m_strDocument = "a.txt";
+    CMTextCreateStruct text;
+    text.m_strText = "Titel";
+    CMObjCreateStruct picture;
+    picture.m_strText = "bild.bmp";
+    struct Row { const CObject* pSource; const CRuntimeClass* pClass; LPCSTR pszText; } rows[] = {
+        { &button, RUNTIME_CLASS(CMButCreateStruct), "Start" },
+        { &text, RUNTIME_CLASS(CMTextCreateStruct), "Titel" },
+        { &picture, RUNTIME_CLASS(CMObjCreateStruct), "bild.bmp" },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszText);
+        doc.CopyToClipboard(row.pSource);
+        ASSERT_NE(nullptr, doc.GetClipboard());
+        EXPECT_NE(row.pSource, doc.GetClipboard());
+        EXPECT_EQ(row.pClass, doc.GetClipboard()->GetRuntimeClass());
+        EXPECT_EQ(row.pszText, Text(doc.GetClipboard()->m_strText));
+    }
+    doc.CopyToClipboard(&button);
+    EXPECT_EQ("a.txt", Text(static_cast<CMButCreateStruct*>(doc.GetClipboard())->m_strDocument));
 }

@@ -210,3 +210,41 @@ TEST_F(EditorSessionTest, PageCommandsOpenTheirSubPage)
     ASSERT_NE(nullptr, pOpened);
     EXPECT_EQ(Text(page), Text(pOpened->GetPathName()));
 }
+
+TEST_F(EditorSessionTest, ReopeningAProjectListsEachPageOnce)
+{
+    TempFolder folder;
+    CString path = CopyProject(folder, "full", "024000");
+    CopyProject(folder, "full", "024000", "seite2.ini");
+    for (int nOpen = 1; nOpen <= 2; ++nOpen)
+    {
+        SCOPED_TRACE(nOpen);
+        MessageBoxRecorder boxes;
+        ASSERT_TRUE(App().OpenProjectFile(path));
+        HMENU hPages = CPageList::FindAnchorMenu(::GetMenu(Frame()->GetSafeHwnd()), ID_PAGE_NEW);
+        ASSERT_NE(nullptr, hPages);
+        ASSERT_EQ(3, GetMenuItemCount(hPages));
+        char text[80] = "";
+        GetMenuStringA(hPages, 2, text, sizeof(text), MF_BYPOSITION);
+        EXPECT_STREQ("Open Menu: Seite 2", text);
+        EXPECT_EQ(ID_PAGEMENU_BASE + 1, GetMenuItemID(hPages, 2));
+    }
+}
+
+TEST_F(EditorSessionTest, TheAboutBoxShowsTheVersionTexts)
+{
+    std::string build, version;
+    ModalAnswers answers;
+    answers.Then([&](CDialog* pDlg) {
+        char text[100] = "";
+        ::GetDlgItemTextA(pDlg->GetSafeHwnd(), IDC_ABOUT_BUILD, text, sizeof(text));
+        build = text;
+        ::GetDlgItemTextA(pDlg->GetSafeHwnd(), IDC_ABOUT_FILEVERSION, text, sizeof(text));
+        version = text;
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Command(ID_APP_ABOUT);
+    EXPECT_EQ(std::vector<std::string>{ "Info über Tarnix" }, answers.Captions());
+    EXPECT_EQ("Tarnix Editor 2.40", build);
+    EXPECT_EQ("Fileversion: 024000", version);
+}
