@@ -674,6 +674,36 @@ void CProjectPage::ReleaseFile(int nList, const CString& strName)
     FilesChanged();
 }
 
+void CProjectPage::ReplaceFile(int nList, const CString& strOld, const CString& strNew)
+{
+    ++m_nHoldRefresh;
+    ReleaseFile(nList, strOld);
+    UseFile(nList, strNew);
+    --m_nHoldRefresh;
+    FilesChanged();
+    Modified();
+}
+
+void CProjectPage::ReplaceTextField(const CViewerCreateStruct& oldField, const CViewerCreateStruct& newField)
+{
+    ReplaceFile(FILES_DOCUMENTS, oldField.m_strDocument, newField.m_strDocument);
+}
+
+void CProjectPage::ReplaceAviClip(const CMObjCreateStruct& oldClip, const CMObjCreateStruct& newClip)
+{
+    ReplaceFile(FILES_AVI, oldClip.m_strText, newClip.m_strText);
+}
+
+void CProjectPage::ReplaceImage(const CMObjCreateStruct& oldImage, const CMObjCreateStruct& newImage)
+{
+    ReplaceFile(FILES_IMAGES, oldImage.m_strText, newImage.m_strText);
+}
+
+void CProjectPage::ReplaceListBox(const CMObjCreateStruct& oldListBox, const CMObjCreateStruct& newListBox)
+{
+    ReplaceFile(FILES_DOCUMENTS, oldListBox.m_strText, newListBox.m_strText);
+}
+
 void CProjectPage::CollectUsedFiles(const CMButCreateStruct& button)
 {
     if (IsPopupOrListBox(button.m_strDocument))

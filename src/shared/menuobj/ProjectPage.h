@@ -105,9 +105,21 @@ public:
     BOOL AddListBox(CMObjCreateStruct* pListBox);
     void RemoveListBox(CMObjCreateStruct* pListBox);
 
+    // A new version of an object or setting takes the old one's place in the
+    // used files; the explorer hears of it once.
+    void ReplaceTextField(const CViewerCreateStruct& oldField, const CViewerCreateStruct& newField);
+    void ReplaceAviClip(const CMObjCreateStruct& oldClip, const CMObjCreateStruct& newClip);
+    void ReplaceImage(const CMObjCreateStruct& oldImage, const CMObjCreateStruct& newImage);
+    void ReplaceListBox(const CMObjCreateStruct& oldListBox, const CMObjCreateStruct& newListBox);
+    // The background picture, the clip of the start events and the page's sound.
+    void ReplaceImageFile(const CString& strNew) { ReplaceFile(FILES_WINDOW_IMAGE, m_strImageFile, strNew); }
+    void ReplaceAviFile(const CString& strOld, const CString& strNew) { ReplaceFile(FILES_AVI, strOld, strNew); }
+    void ReplaceSoundFile(const CString& strOld, const CString& strNew) { ReplaceFile(FILES_SOUNDS, strOld, strNew); }
+
     // Used files
     void UseFile(int nList, const CString& strName);
     void ReleaseFile(int nList, const CString& strName);
+    void ReplaceFile(int nList, const CString& strOld, const CString& strNew);
     void CollectUsedFiles(const CMButCreateStruct& button);
     void ReleaseUsedFiles(const CMButCreateStruct& button);
     // The files of popup item texts, each counted like a button's.

@@ -256,3 +256,29 @@ TEST(ProjectPageTest, PopupButtonsRegisterOnlyTheirItemsFiles)
     ASSERT_EQ(1, page.GetFileList(FILES_DOCUMENTS).GetSize());
     EXPECT_EQ("0001a.txt", std::string(page.GetFileList(FILES_DOCUMENTS).GetEntry(0)));
 }
+
+TEST(ProjectPageTest, ReplacingSwapsTheUsedFilesAndTellsTheOwnerOnce)
+{
+    struct Owner : CProjectPageOwner
+    {
+        int nModified = 0, nFilesChanged = 0;
+        void OnPageModified() override { ++nModified; }
+        void OnUsedFilesChanged() override { ++nFilesChanged; }
+    } owner;
+    TempFolder folder;
+    CProjectPage page;
+    page.LoadProject(folder.File("Velconf.ini"));
+    page.SetOwner(&owner);
+    CMObjCreateStruct* pOld = new CMObjCreateStruct;
+    pOld->m_strText = folder.File("alt.avi");
+    ASSERT_TRUE(page.AddAviClip(pOld));
+    CMObjCreateStruct newer;
+    newer.m_strText = folder.File("neu.avi");
+    int nChangesBefore = owner.nFilesChanged;
+    page.ReplaceAviClip(*pOld, newer);
+    EXPECT_EQ(nChangesBefore + 1, owner.nFilesChanged);
+    CBuildFileList& clips = page.GetFileList(FILES_AVI);
+    ASSERT_EQ(1, clips.GetSize());
+    EXPECT_EQ("0001neu.avi", std::string(clips.GetEntry(0)));
+    page.SetOwner(nullptr);
+}
