@@ -1,15 +1,18 @@
-// The editor program's application object.
-#include "framework/WinApp.h"
+// The editor program's application object, with the project start dialogs it runs.
+#include "editor/app/TarnixEdApp.h"
+#include "editor/dialogs/ProjectStartDialogs.h"
 
 namespace {
 
-class CBareApp : public CWinApp
+class CEditorProgram : public CTarnixEdApp
 {
 public:
-    // Until the editor's start-up is built the program opens and closes cleanly.
-    BOOL InitInstance() override { return FALSE; }
+    CEditorProgram() { SetStartDialogs(&m_startDialogs); }
+
+private:
+    CProjectStartDialogs m_startDialogs;
 };
 
-CBareApp theApp;
+CEditorProgram theApp;
 
 } // namespace
