@@ -7,3 +7,4 @@
 #define IDS_ACTION_MESSAGE  215
 #define IDS_ACTION_EXIT     216
 #define IDS_ACTION_PLAYAVI  218
+#include "DialogIds.h"
