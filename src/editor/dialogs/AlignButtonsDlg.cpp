@@ -52,16 +52,16 @@ int CAlignButtonsDlg::FitGapVertical(int nHeight, int nGap, int nStep)
 
 void CAlignButtonsDlg::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_Text(pDX, m_bHorizontal ? IDC_ALIGN_HORZ_GAP : IDC_ALIGN_VERT_GAP, m_nGap);
-    DDV_MinMaxInt(pDX, m_nGap, 0, m_bHorizontal ? 400 : 300);
+    DDX_Text(pDX, GapID(), m_nGap);
+    DDV_MinMaxInt(pDX, m_nGap, 0, MaxGap());
     DDX_Text(pDX, IDC_ALIGN_X, m_nX);
     DDV_MinMaxInt(pDX, m_nX, 0, m_nMaxX);
     DDX_Text(pDX, IDC_ALIGN_Y, m_nY);
     DDV_MinMaxInt(pDX, m_nY, 0, m_nMaxY);
     DDX_Text(pDX, IDC_ALIGN_HEIGHT, m_nHeight);
-    DDV_MinMaxInt(pDX, m_nHeight, 20, 200);
+    DDV_MinMaxInt(pDX, m_nHeight, kMinSize, kMaxHeight);
     DDX_Text(pDX, IDC_ALIGN_WIDTH, m_nWidth);
-    DDV_MinMaxInt(pDX, m_nWidth, 20, 600);
+    DDV_MinMaxInt(pDX, m_nWidth, kMinSize, kMaxWidth);
 }
 
 BOOL CAlignButtonsDlg::OnInitDialog()
@@ -74,18 +74,35 @@ BOOL CAlignButtonsDlg::OnInitDialog()
     return CDialog::OnInitDialog();
 }
 
-BOOL CAlignButtonsDlg::FitGap()
+int CAlignButtonsDlg::FitGap(int nSize, int nGap) const
 {
-    if (!UpdateData(TRUE))
-        return FALSE;
-    m_nGap = m_bHorizontal ? FitGapHorizontal(m_nWidth, m_nGap, m_nGridStep)
-                           : FitGapVertical(m_nHeight, m_nGap, m_nGridStep);
-    UpdateData(FALSE);
-    return TRUE;
+    return m_bHorizontal ? FitGapHorizontal(nSize, nGap, m_nGridStep) : FitGapVertical(nSize, nGap, m_nGridStep);
+}
+
+void CAlignButtonsDlg::OnFieldKillFocus()
+{
+    // Leaving a field only shows the fitted gap; a value that is no number or
+    // out of range waits for OK to be reported, so that the way to Cancel is
+    // not blocked by messages.
+    BOOL bSizeRead = FALSE;
+    BOOL bGapRead = FALSE;
+    const int nSize = (int)GetDlgItemInt(m_bHorizontal ? IDC_ALIGN_WIDTH : IDC_ALIGN_HEIGHT, &bSizeRead, TRUE);
+    const int nGap = (int)GetDlgItemInt(GapID(), &bGapRead, TRUE);
+    if (!bSizeRead || !bGapRead || nSize < kMinSize || nSize > MaxSize() || nGap < 0 || nGap > MaxGap())
+        return;
+    SetDlgItemInt(GapID(), FitGap(nSize, nGap));
 }
 
 void CAlignButtonsDlg::OnOK()
 {
-    if (FitGap())
-        EndDialog(IDOK);
+    if (!UpdateData(TRUE))
+        return;
+    m_nGap = FitGap(ButtonSize(), m_nGap);
+    UpdateData(FALSE);
+    EndDialog(IDOK);
+}
+
+int CAlignButtonsDlg::GapID() const
+{
+    return m_bHorizontal ? IDC_ALIGN_HORZ_GAP : IDC_ALIGN_VERT_GAP;
 }

@@ -34,10 +34,16 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
-    // Reads the fields and shows the fitted gap; FALSE when a field is refused.
-    BOOL FitGap();
-    void OnFieldKillFocus() { FitGap(); }
-    int& ButtonSize() { return m_bHorizontal ? m_nWidth : m_nHeight; }
+    static constexpr int kMinSize = 20;
+    static constexpr int kMaxHeight = 200;
+    static constexpr int kMaxWidth = 600;
+    int GapID() const;
+    int MaxGap() const { return m_bHorizontal ? 400 : 300; }
+    int MaxSize() const { return m_bHorizontal ? kMaxWidth : kMaxHeight; }
+    int ButtonSize() const { return m_bHorizontal ? m_nWidth : m_nHeight; }
+    int FitGap(int nSize, int nGap) const;
+    // The size or the gap field lost the focus: shows the fitted gap.
+    void OnFieldKillFocus();
 
     BOOL m_bHorizontal;
 };
