@@ -1,5 +1,7 @@
 #include "framework/CommonDialog.h"
 
+#include <commdlg.h>
+
 IMPLEMENT_DYNAMIC(CCommonDialog, CDialog)
 
 namespace {
@@ -12,7 +14,7 @@ CCommonDialog::CommonDialogHook& TheCommonDialogHook()
 
 } // namespace
 
-CCommonDialog::CCommonDialog(CWnd* pParentWnd)
+CCommonDialog::CCommonDialog(CWnd* pParentWnd) : m_dwCommDlgError(0)
 {
     m_pParentWnd = pParentWnd;
 }
@@ -26,8 +28,12 @@ CCommonDialog::CommonDialogHook CCommonDialog::SetCommonDialogHook(CommonDialogH
 
 INT_PTR CCommonDialog::DoModal()
 {
+    m_dwCommDlgError = 0;
     if (TheCommonDialogHook())
         return TheCommonDialogHook()(this);
     // The system dialog disables its owner and runs its own loop.
-    return RunSystemDialog(PreModal()) ? IDOK : IDCANCEL;
+    if (RunSystemDialog(PreModal()))
+        return IDOK;
+    m_dwCommDlgError = ::CommDlgExtendedError();
+    return IDCANCEL;
 }

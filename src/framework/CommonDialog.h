@@ -15,6 +15,8 @@ public:
 
     // IDOK or IDCANCEL.
     INT_PTR DoModal() override;
+    // Why the system dialog failed (CommDlgExtendedError); 0 when it was cancelled.
+    DWORD m_dwCommDlgError;
 
     // Test seam: called instead of the system dialog; the hook may fill the
     // dialog's result fields and returns IDOK or IDCANCEL.

@@ -8,6 +8,7 @@
 #include "framework/WinApp.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 #include <string>
 #include <unordered_map>
 
@@ -710,6 +711,11 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 
 void CWnd::DoDataExchange(CDataExchange*)
 {
+}
+
+void CWnd::DragAcceptFiles(BOOL bAccept)
+{
+    ::DragAcceptFiles(m_hWnd, bAccept);
 }
 
 // Modal loops

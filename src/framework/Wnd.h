@@ -198,13 +198,17 @@ public:
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     virtual void DoDataExchange(CDataExchange* pDX);
 
+    // Files dropped from the shell arrive as WM_DROPFILES.
+    void DragAcceptFiles(BOOL bAccept = TRUE);
+
     // Dialog-style message handling for windows that host controls.
     BOOL IsDialogMessage(LPMSG lpMsg) { return ::IsDialogMessageA(m_hWnd, lpMsg); }
 
     // Modal loops run by this window (the dialog's, for one).
     int RunModalLoop(DWORD dwFlags = 0);
     void EndModalLoop(int nResult);
-    BOOL ContinueModal() const { return m_bContinueModal; }
+    // Whether the loop goes on; a window may end it by its own state.
+    virtual BOOL ContinueModal() { return m_bContinueModal; }
 
     // Overridables
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
