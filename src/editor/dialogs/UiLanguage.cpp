@@ -1,4 +1,4 @@
-#include "editor/app/UiLanguage.h"
+#include "editor/dialogs/UiLanguage.h"
 
 #include "shared/support/Language.h"
 
