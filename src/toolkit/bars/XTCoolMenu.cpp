@@ -4,6 +4,7 @@
 #include "toolkit/bars/XTMenuGlyphs.h"
 #include "toolkit/bars/XTMenuState.h"
 #include "toolkit/bars/XTPopupWndHook.h"
+#include "toolkit/bars/XTToolBarResource.h"
 #include "toolkit/frame/XTDrawHelpers.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMenuItemInfo.h"
@@ -217,31 +218,20 @@ BOOL CXTCoolMenu::LoadToolbar(HWND hWndToolBar, BOOL bDisabled)
 
 BOOL CXTCoolMenu::LoadToolbar(UINT nIDToolBar, BOOL bDisabled)
 {
-    // The tool bar resource: version, image width and height, button count,
-    // then a command id per button (0 a separator), all 16-bit words.
     HINSTANCE hInst = AfxGetResourceHandle();
-    HRSRC hResource = ::FindResourceA(hInst, MAKEINTRESOURCEA(nIDToolBar), MAKEINTRESOURCEA(241));
-    HGLOBAL hData = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
-    const WORD* pWords = hData != nullptr ? static_cast<const WORD*>(::LockResource(hData)) : nullptr;
-    DWORD cbData = hResource != nullptr ? ::SizeofResource(hInst, hResource) : 0;
-    if (pWords == nullptr || cbData < 4 * sizeof(WORD) || pWords[0] != 1)
+    XT_TOOLBAR_RESOURCE toolBar;
+    if (!ReadToolBarResource(hInst, nIDToolBar, toolBar))
         return FALSE;
-    int nButtons = pWords[3];
-    if (cbData < (DWORD)(4 + nButtons) * sizeof(WORD))
-        return FALSE;
-    std::vector<UINT> ids;
-    for (int i = 0; i < nButtons; ++i)
-        if (pWords[4 + i] != 0)
-            ids.push_back(pWords[4 + i]);
     HBITMAP hBitmap = LoadSysColorBitmap(hInst, MAKEINTRESOURCEA(nIDToolBar), FALSE);
     if (hBitmap == nullptr)
         return FALSE;
-    if (pWords[1] != m_sizeIcon.cx || pWords[2] != m_sizeIcon.cy)
-    {
-        // Images of another size do not fit the lists already made.
-        if (m_hImages == nullptr && m_hDisabledImages == nullptr)
-            SetIconSize(pWords[1], pWords[2]);
-    }
+    // Lists made for another size keep theirs: their images would not fit.
+    if (m_hImages == nullptr && m_hDisabledImages == nullptr)
+        SetIconSize(toolBar.cxImage, toolBar.cyImage);
+    std::vector<UINT> ids;
+    for (UINT nID : toolBar.commands)
+        if (nID != 0)
+            ids.push_back(nID);
     BOOL bOk = ids.empty() || AddImages(hBitmap, ids.data(), (int)ids.size(), bDisabled);
     ::DeleteObject(hBitmap);
     return bOk;

@@ -307,6 +307,48 @@ TEST_F(CoolMenuTest, ItemsDrawTheirStatesInBothLooks)
     xtAfxData.m_bFlatLook = FALSE;
 }
 
+TEST_F(CoolMenuTest, ImagesComeFromToolBarsAndTheirResources)
+{
+    {
+        SCOPED_TRACE("a live tool bar: buttons without an image and separators are skipped");
+        CXTCoolMenu cool;
+        HWND hWndBar = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | CCS_NOPARENTALIGN, 0, 0, 200, 30,
+                                         m_hWndFrame, nullptr, nullptr, nullptr);
+        HIMAGELIST hList = ImageList_Create(20, 18, ILC_COLOR24 | ILC_MASK, 2, 1);
+        HIMAGELIST hSquare = toolkit_test::SquareImageList();
+        HICON hIcon = ImageList_GetIcon(hSquare, 0, ILD_NORMAL);
+        ImageList_AddIcon(hList, hIcon);
+        ::DestroyIcon(hIcon);
+        ImageList_Destroy(hSquare);
+        ::SendMessageA(hWndBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+        ::SendMessageA(hWndBar, TB_SETIMAGELIST, 0, (LPARAM)hList);
+        TBBUTTON buttons[3] = {};
+        buttons[0] = { 0, ID_OPEN, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0 };
+        buttons[1] = { 0, 0, 0, TBSTYLE_SEP, {}, 0, 0 };
+        buttons[2] = { I_IMAGENONE, ID_SAVE, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0 };
+        ::SendMessageA(hWndBar, TB_ADDBUTTONSA, 3, (LPARAM)buttons);
+        EXPECT_TRUE(cool.LoadToolbar(hWndBar));
+        EXPECT_EQ(CSize(20, 18), cool.GetIconSize());
+        EXPECT_EQ(0, cool.GetImageIndex(ID_OPEN));
+        EXPECT_EQ(-1, cool.GetImageIndex(ID_SAVE));
+        EXPECT_EQ(-1, cool.GetImageIndex(0));
+        ::DestroyWindow(hWndBar);
+        ImageList_Destroy(hList);
+    }
+    {
+        SCOPED_TRACE("a tool bar resource: its bitmap, one image per button");
+        CXTCoolMenu cool;
+        const UINT ids[] = { 3901, 3901 };
+        EXPECT_TRUE(cool.LoadToolbars(ids, 1));
+        EXPECT_EQ(CSize(16, 15), cool.GetIconSize());
+        EXPECT_EQ(0, cool.GetImageIndex(100));
+        EXPECT_EQ(1, cool.GetImageIndex(101));
+        EXPECT_FALSE(cool.LoadToolbar(3999u));
+        const UINT bad[] = { 3901, 3999, 3901 };
+        EXPECT_FALSE(cool.LoadToolbars(bad, 3));
+    }
+}
+
 // Ends a tracked popup from a thread timer: the first tick may run a step
 // inside the open menu, the next closes it.
 struct TrackScript
