@@ -349,6 +349,69 @@ TEST_F(CoolMenuTest, ImagesComeFromToolBarsAndTheirResources)
     }
 }
 
+TEST_F(CoolMenuTest, ItemsBorderingTheMenuBarItemFollowTheBarsSide)
+{
+    struct Row { UINT nAlign; std::vector<UINT> marked; };
+    const Row rows[] = {
+        { CBRS_ALIGN_TOP, { CBRS_ALIGN_TOP, 0, 0, 0, 0, 0, 0 } },
+        { CBRS_ALIGN_LEFT, { CBRS_ALIGN_LEFT, 0, 0, 0, 0, 0, 0 } },
+        { CBRS_ALIGN_BOTTOM, { 0, 0, 0, 0, 0, 0, CBRS_ALIGN_BOTTOM } },
+        { CBRS_ALIGN_RIGHT, std::vector<UINT>(7, CBRS_ALIGN_RIGHT) },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.nAlign);
+        GetXTMenuState().nMenuBarAlign = row.nAlign;
+        InitPopup(m_menu);
+        std::vector<UINT> marked;
+        for (int i = 0; i < ::GetMenuItemCount(m_menu); ++i)
+            marked.push_back(m_cool.FindItem(ItemData(m_menu, i))->nAlign);
+        EXPECT_EQ(row.marked, marked);
+        EXPECT_EQ(0u, GetXTMenuState().nMenuBarAlign);   // used once
+        EndMenuLoop();
+    }
+}
+
+TEST_F(CoolMenuTest, HoveringTheChevronWhileTheMenuBarTracksShowsFullMenusAfterTheDelay)
+{
+    CXTMenu alive;
+    HideTwo();
+    XT_MENU_STATE& state = GetXTMenuState();
+    InitPopup(m_menu);
+    int nChevron = ::GetMenuItemCount(m_menu) - 1;
+    ASSERT_EQ(XT_IDC_CHEVRON, ::GetMenuItemID(m_menu, nChevron));
+    auto drawChevron = [&](UINT nState) {
+        CCanvas canvas(150, 30, RGB(0, 0, 255));
+        DRAWITEMSTRUCT dis = { ODT_MENU, 0, XT_IDC_CHEVRON, ODA_DRAWENTIRE, nState, (HWND)m_menu.m_hMenu,
+                               canvas.dc, { 0, 0, 150, 20 }, ItemData(m_menu, nChevron) };
+        ::SendMessageA(m_hWndFrame, WM_DRAWITEM, 0, (LPARAM)&dis);
+        // Two glyphs centred in the 13 pixels at the bottom: the tip of each, the second 4 below the first.
+        int x = (150 - 5) / 2 + 2, y = 7 + (13 - 8) / 2 + 3;
+        EXPECT_EQ(xtAfxData.m_clrMenuText, canvas.At(x, y));
+        EXPECT_EQ(xtAfxData.m_clrMenuText, canvas.At(x, y + 4));
+    };
+    state.bMenuBarTracking = TRUE;
+    drawChevron(ODS_SELECTED);
+    EXPECT_TRUE(state.bChevronHoverPending);
+    // The delay's timer message: the popup is refilled in full.
+    ::SendMessageA(m_hWndFrame, WM_TIMER, CXTCoolMenu::ChevronTimerID, 0);
+    EXPECT_TRUE(state.bShowFullMenus);
+    InitPopup(m_menu);
+    EXPECT_EQ(7, ::GetMenuItemCount(m_menu));
+    EndMenuLoop();
+
+    // Without the option the timer does nothing.
+    xtAfxData.m_bFullMenusAfterDelay = FALSE;
+    InitPopup(m_menu);
+    drawChevron(0);
+    EXPECT_FALSE(state.bChevronHoverPending);
+    ::SendMessageA(m_hWndFrame, WM_TIMER, CXTCoolMenu::ChevronTimerID, 0);
+    EXPECT_FALSE(state.bShowFullMenus);
+    EndMenuLoop();
+    xtAfxData.m_bFullMenusAfterDelay = TRUE;
+    state.bMenuBarTracking = FALSE;
+}
+
 // Ends a tracked popup from a thread timer: the first tick may run a step
 // inside the open menu, the next closes it.
 struct TrackScript
