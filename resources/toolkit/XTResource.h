@@ -16,3 +16,7 @@
 #define XT_IDS_RECENTITEMLIST   4539    // "Recent Item List": section of the recently used commands
 #define XT_IDS_RECENTITEM       4540    // "Item%d": one of them
 #define XT_IDS_CHEVRON          53783   // "Display full menus"
+
+// Strings of the accelerator and tools managers.
+#define XT_IDS_SETTINGS         4536    // "Settings": section of the toolkit's stored settings
+#define XT_IDS_CUSTOMIZE        4550    // "Customize...": the Tools menu's last entry
