@@ -2,6 +2,7 @@
 
 #include "toolkit/XTResource.h"
 #include "toolkit/frame/XTGlobalData.h"
+#include "toolkit/frame/XTMenuItemInfo.h"
 #include "toolkit/frame/XTRegistryStore.h"
 #include "toolkit/frame/XTTextHelpers.h"
 
@@ -307,6 +308,38 @@ BOOL CXTAccelManager::TranslateKey(const MSG* pMsg) const
         fVirt |= FSHIFT;
     UINT nCommand = 0;
     return FindShortcut(fVirt, wKey, nCommand);
+}
+
+void CXTAccelManager::AnnotateMenu(HMENU hMenu) const
+{
+    int nCount = ::IsMenu(hMenu) ? ::GetMenuItemCount(hMenu) : 0;
+    for (int i = 0; i < nCount; ++i)
+    {
+        char szText[256] = "";
+        CXTMenuItemInfo info;
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+        info.dwTypeData = szText;
+        info.cch = sizeof(szText);
+        if (!::GetMenuItemInfoA(hMenu, i, TRUE, &info) || info.hSubMenu != nullptr
+            || (info.fType & (MFT_SEPARATOR | MFT_OWNERDRAW | MFT_BITMAP)) != 0)
+            continue;
+        CString strText = szText;
+        int nTab = strText.Find('\t');
+        if (nTab >= 0)
+            strText = strText.Left(nTab);
+        CString strShortcut;
+        if (GetShortcutText(info.wID, strShortcut))
+        {
+            int nComma = strShortcut.Find(',');
+            strText += "\t" + (nComma >= 0 ? strShortcut.Left(nComma) : strShortcut);
+        }
+        if (strText == szText)
+            continue;
+        CXTMenuItemInfo change;
+        change.fMask = MIIM_STRING;
+        change.dwTypeData = const_cast<LPSTR>((LPCSTR)strText);
+        ::SetMenuItemInfoA(hMenu, i, TRUE, &change);
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -62,6 +62,9 @@ public:
     const std::vector<ACCEL>& GetTable() const { return m_table; }
     const std::vector<ACCEL>& GetDefaultTable() const { return m_defaultTable; }
     BOOL TranslateKey(const MSG* pMsg) const;
+    // Shows each command's first shortcut after a tab in its popup entry
+    // (entries without one lose their tab text); sub-menu entries stay as they are.
+    void AnnotateMenu(HMENU hMenu) const;
 
     static CString FormatShortcut(BYTE fVirt, WORD wKey);
     static CString GetKeyName(WORD wKey);

@@ -205,4 +205,28 @@ TEST_F(AccelManagerTest, CommandsAreListedByTheirMenuPaths)
     ::DestroyMenu(hMenu);
 }
 
+TEST_F(AccelManagerTest, PopupEntriesShowTheFirstShortcut)
+{
+    m_manager.AddShortcut(1, FVIRTKEY, VK_F3);
+    m_manager.AddShortcut(1, FVIRTKEY | FCONTROL, 'O');
+    m_manager.AddShortcut(3, FVIRTKEY | FCONTROL, 'P');
+    HMENU hMenu = ::CreatePopupMenu(), hSub = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, 1, "&Open\tCtrl+O");
+    ::AppendMenuA(hMenu, MF_STRING, 2, "&Save\tCtrl+S");
+    ::AppendMenuA(hMenu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(hMenu, MF_STRING, 3, "&Print");
+    ::AppendMenuA(hMenu, MF_POPUP, (UINT_PTR)hSub, "&Recent\tList");
+    m_manager.AnnotateMenu(hMenu);
+    const char* expected[] = { "&Open\tF3", "&Save", "", "&Print\tCtrl+P", "&Recent\tList" };
+    for (int i = 0; i < 5; ++i)
+    {
+        SCOPED_TRACE(i);
+        char szText[64] = "";
+        ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
+        EXPECT_STREQ(expected[i], szText);
+    }
+    EXPECT_EQ(hSub, ::GetSubMenu(hMenu, 4));
+    ::DestroyMenu(hMenu);
+}
+
 } // namespace
