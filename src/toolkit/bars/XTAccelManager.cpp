@@ -1,7 +1,6 @@
 #include "toolkit/bars/XTAccelManager.h"
 
-#include "toolkit/XTResource.h"
-#include "toolkit/frame/XTGlobalData.h"
+#include "toolkit/bars/XTToolkitString.h"
 #include "toolkit/frame/XTMenuItemInfo.h"
 #include "toolkit/frame/XTRegistryStore.h"
 #include "toolkit/frame/XTTextHelpers.h"
@@ -47,14 +46,6 @@ const KeyName kKeyNames[] = {
 const KeyName kModifiers[] = { { FSHIFT, "Shift" }, { FCONTROL, "Ctrl" }, { FALT, "Alt" } };
 
 CXTAccelManager::MenuBarMenuQuery g_pfnMenuBarMenu = nullptr;
-
-CString SettingsSection()
-{
-    char szText[64] = "";
-    if (::LoadStringA(xtAfxData.m_hInstance, XT_IDS_SETTINGS, szText, sizeof(szText)) > 0)
-        return szText;
-    return "Settings";
-}
 
 // A menu item's name as a category or path part: no mnemonics, nothing after a tab.
 CString CleanItemName(HMENU hMenu, int nPos)
@@ -113,7 +104,7 @@ BOOL CXTAccelManager::Load()
     BYTE* pData = nullptr;
     UINT nBytes = 0;
     m_table.clear();
-    if (!store.GetProfileBinary(SettingsSection(), kAcceleratorsEntry, &pData, &nBytes))
+    if (!store.GetProfileBinary(GetToolkitSettingsSection(), kAcceleratorsEntry, &pData, &nBytes))
         return FALSE;
     for (UINT n = 0; n + kRecordSize <= nBytes; n += kRecordSize)
     {
@@ -137,7 +128,7 @@ BOOL CXTAccelManager::Save(const ACCEL* pAccel, int nCount)
                                   (BYTE)(a.cmd >> 8) });
     }
     CXTRegistryStore store;
-    return store.WriteProfileBinary(SettingsSection(), kAcceleratorsEntry, data.data(), (UINT)data.size());
+    return store.WriteProfileBinary(GetToolkitSettingsSection(), kAcceleratorsEntry, data.data(), (UINT)data.size());
 }
 
 BOOL CXTAccelManager::SaveIfChanged(BOOL bTurnOff)
@@ -145,7 +136,7 @@ BOOL CXTAccelManager::SaveIfChanged(BOOL bTurnOff)
     if (m_bResetAll)
     {
         CXTRegistryStore store;
-        if (!store.DeleteValue(SettingsSection(), kAcceleratorsEntry))
+        if (!store.DeleteValue(GetToolkitSettingsSection(), kAcceleratorsEntry))
             return FALSE;
         m_bResetAll = FALSE;
     }

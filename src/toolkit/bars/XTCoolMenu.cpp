@@ -5,6 +5,7 @@
 #include "toolkit/bars/XTMenuState.h"
 #include "toolkit/bars/XTPopupWndHook.h"
 #include "toolkit/bars/XTToolBarResource.h"
+#include "toolkit/bars/XTToolkitString.h"
 #include "toolkit/frame/XTDrawHelpers.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMenuItemInfo.h"
@@ -26,14 +27,6 @@ namespace {
 
 const int kIconColumn = 24;         // flat look: the column behind the images
 const int kMaxItemText = 256;
-
-CString LoadToolkitString(UINT nID, LPCSTR pszFallback)
-{
-    char szText[256] = "";
-    if (::LoadStringA(xtAfxData.m_hInstance, nID, szText, sizeof(szText)) > 0)
-        return szText;
-    return pszFallback;
-}
 
 CString RecentSection()
 {

@@ -2,7 +2,7 @@
 
 #include "toolkit/XTResource.h"
 #include "toolkit/bars/XTCoolMenu.h"
-#include "toolkit/frame/XTGlobalData.h"
+#include "toolkit/bars/XTToolkitString.h"
 #include "toolkit/frame/XTRegistryStore.h"
 
 #include "framework/ListBox.h"
@@ -16,14 +16,6 @@
 namespace {
 
 const char kToolsEntry[] = "Tools";
-
-CString ToolkitString(UINT nID, LPCSTR pszFallback)
-{
-    char szText[128] = "";
-    if (::LoadStringA(xtAfxData.m_hInstance, nID, szText, sizeof(szText)) > 0)
-        return szText;
-    return pszFallback;
-}
 
 // Copies a text into a record field, cut to fit and always terminated.
 template <size_t N> void CopyField(char (&field)[N], const char* pszText)
@@ -73,7 +65,7 @@ BOOL CXTToolsManager::Load()
     UINT nBytes = 0;
     m_tools.clear();
     m_commands.clear();
-    if (!store.GetProfileBinary(ToolkitString(XT_IDS_SETTINGS, "Settings"), kToolsEntry, &pData, &nBytes))
+    if (!store.GetProfileBinary(GetToolkitSettingsSection(), kToolsEntry, &pData, &nBytes))
         return FALSE;
     for (UINT n = 0; n + sizeof(XT_TOOL) <= nBytes; n += sizeof(XT_TOOL))
     {
@@ -95,7 +87,7 @@ BOOL CXTToolsManager::Save(const XT_TOOL* pTools, int nCount)
     if (nCount > 0)
         memcpy(data.data(), pTools, data.size());
     CXTRegistryStore store;
-    return store.WriteProfileBinary(ToolkitString(XT_IDS_SETTINGS, "Settings"), kToolsEntry, data.data(),
+    return store.WriteProfileBinary(GetToolkitSettingsSection(), kToolsEntry, data.data(),
                                     (UINT)data.size());
 }
 
@@ -104,7 +96,7 @@ BOOL CXTToolsManager::SaveIfChanged(BOOL bTurnOff)
     if (m_bResetAll)
     {
         CXTRegistryStore store;
-        if (!store.DeleteValue(ToolkitString(XT_IDS_SETTINGS, "Settings"), kToolsEntry))
+        if (!store.DeleteValue(GetToolkitSettingsSection(), kToolsEntry))
             return FALSE;
         m_bResetAll = FALSE;
     }
@@ -276,7 +268,7 @@ void CXTToolsManager::RebuildMenu()
     }
     if (!m_tools.empty())
         ::AppendMenuA(m_hMenu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(m_hMenu, MF_STRING, XT_IDC_CUSTOMIZE, ToolkitString(XT_IDS_CUSTOMIZE, "Customize..."));
+    ::AppendMenuA(m_hMenu, MF_STRING, XT_IDC_CUSTOMIZE, LoadToolkitString(XT_IDS_CUSTOMIZE, "Customize..."));
 }
 
 BOOL CXTToolsManager::Launch(UINT nCmdID) const

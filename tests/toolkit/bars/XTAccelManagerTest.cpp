@@ -1,9 +1,9 @@
 #include "toolkit/bars/XTAccelManager.h"
 
+#include "toolkit/bars/XTTestAppKey.h"
 #include "toolkit/frame/XTRegistryStore.h"
 
 #include "framework/FrameWnd.h"
-#include "framework/WinApp.h"
 
 #include <gtest/gtest.h>
 
@@ -11,26 +11,11 @@
 
 namespace {
 
-const char kKey[] = "Software\\TarnixAccelManagerTest";
-
 // The application's registry key is the test's own while it runs.
 class AccelManagerTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_pszSavedKey = AfxGetApp()->m_pszRegistryKey;
-        m_pszSavedProfile = AfxGetApp()->m_pszProfileName;
-        AfxGetApp()->m_pszRegistryKey = "TarnixAccelManagerTest";
-        AfxGetApp()->m_pszProfileName = "Keys";
-        m_manager.m_bSaveOnDestroy = FALSE;
-    }
-    void TearDown() override
-    {
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
-        AfxGetApp()->m_pszRegistryKey = m_pszSavedKey;
-        AfxGetApp()->m_pszProfileName = m_pszSavedProfile;
-    }
+    void SetUp() override { m_manager.m_bSaveOnDestroy = FALSE; }
     static BOOL StoredBytes(std::vector<BYTE>& data)
     {
         BYTE* pData = nullptr;
@@ -42,11 +27,8 @@ protected:
         return TRUE;
     }
 
+    toolkit_test::AppKeyScope m_key { "TarnixAccelManagerTest", "Keys" };
     CXTAccelManager m_manager;
-
-private:
-    LPCSTR m_pszSavedKey = nullptr;
-    LPCSTR m_pszSavedProfile = nullptr;
 };
 
 TEST_F(AccelManagerTest, ShortcutsReadAsText)

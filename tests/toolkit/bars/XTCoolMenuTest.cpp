@@ -4,6 +4,7 @@
 #include "toolkit/bars/XTPopupWndHook.h"
 
 #include "toolkit/XTTestCanvas.h"
+#include "toolkit/bars/XTTestAppKey.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMenuItemInfo.h"
 #include "toolkit/frame/XTRegistryStore.h"
@@ -19,8 +20,6 @@ namespace {
 
 using toolkit_test::CCanvas;
 
-const char kCompany[] = "TarnixCoolMenuTest";
-
 enum { ID_OPEN = 100, ID_SAVE, ID_HIDDEN_A, ID_HIDDEN_B, ID_EXIT };
 
 // A frame window with a cool menu, and a popup menu: Open, Save, separator,
@@ -31,10 +30,6 @@ class CoolMenuTest : public testing::Test
 protected:
     void SetUp() override
     {
-        m_pszSavedKey = AfxGetApp()->m_pszRegistryKey;
-        m_pszSavedProfile = AfxGetApp()->m_pszProfileName;
-        AfxGetApp()->m_pszRegistryKey = kCompany;
-        AfxGetApp()->m_pszProfileName = "Menus";
         m_hWndFrame = ::CreateWindowExA(0, "STATIC", "Frame", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, nullptr,
                                         nullptr, nullptr, nullptr);
         ASSERT_TRUE(m_cool.Install(m_hWndFrame));
@@ -51,9 +46,6 @@ protected:
     {
         m_cool.Destroy();
         ::DestroyWindow(m_hWndFrame);
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TarnixCoolMenuTest");
-        AfxGetApp()->m_pszRegistryKey = m_pszSavedKey;
-        AfxGetApp()->m_pszProfileName = m_pszSavedProfile;
     }
 
     void InitPopup(HMENU hMenu) { ::SendMessageA(m_hWndFrame, WM_INITMENUPOPUP, (WPARAM)hMenu, 0); }
@@ -84,13 +76,10 @@ protected:
         return (int)CXTRegistryStore().GetProfileInt("Recent Item List", strEntry, -1);
     }
 
+    toolkit_test::AppKeyScope m_key { "TarnixCoolMenuTest", "Menus" };
     HWND m_hWndFrame = nullptr;
     CXTCoolMenu m_cool;
     CMenu m_menu;
-
-private:
-    LPCSTR m_pszSavedKey = nullptr;
-    LPCSTR m_pszSavedProfile = nullptr;
 };
 
 TEST_F(CoolMenuTest, UnusedHiddenCommandsStayOutUntilChosen)

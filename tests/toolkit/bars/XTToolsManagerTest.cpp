@@ -3,8 +3,9 @@
 #include "toolkit/bars/XTCoolMenu.h"
 #include "toolkit/frame/XTRegistryStore.h"
 
+#include "toolkit/bars/XTTestAppKey.h"
+
 #include "framework/ListBox.h"
-#include "framework/WinApp.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -33,10 +34,6 @@ class ToolsManagerTest : public testing::Test
 protected:
     void SetUp() override
     {
-        m_pszSavedKey = AfxGetApp()->m_pszRegistryKey;
-        m_pszSavedProfile = AfxGetApp()->m_pszProfileName;
-        AfxGetApp()->m_pszRegistryKey = "TarnixToolsManagerTest";
-        AfxGetApp()->m_pszProfileName = "Tools";
         ::GetModuleFileNameA(nullptr, m_szProgram, sizeof(m_szProgram));
         m_manager.m_bSaveOnDestroy = FALSE;
         m_hWnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
@@ -47,9 +44,6 @@ protected:
     {
         m_cool.Destroy();
         ::DestroyWindow(m_hWnd);
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TarnixToolsManagerTest");
-        AfxGetApp()->m_pszRegistryKey = m_pszSavedKey;
-        AfxGetApp()->m_pszProfileName = m_pszSavedProfile;
     }
     std::vector<std::string> MenuTexts() const
     {
@@ -64,14 +58,11 @@ protected:
         return texts;
     }
 
+    toolkit_test::AppKeyScope m_key { "TarnixToolsManagerTest", "Tools" };
     char m_szProgram[MAX_PATH] = "";
     HWND m_hWnd = nullptr;
     CXTCoolMenu m_cool;
     CXTToolsManager m_manager;
-
-private:
-    LPCSTR m_pszSavedKey = nullptr;
-    LPCSTR m_pszSavedProfile = nullptr;
 };
 
 TEST_F(ToolsManagerTest, NewestToolsComeFirstAndEachGetsAFreeId)
