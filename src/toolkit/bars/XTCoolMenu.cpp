@@ -416,8 +416,8 @@ void CXTCoolMenu::ConvertMenu(HMENU hMenu, BOOL bOn)
             pItem->fType = info.fType;
             pItem->fState = info.fState;
             pItem->dwOldData = info.dwItemData;
-            if (m_bHasHiddenCommands && info.hSubMenu == nullptr && (info.fType & MFT_SEPARATOR) == 0
-                && IsHiddenCommand(info.wID) && PersonalizedMenusOn())
+            if (m_bHasHiddenCommands && (info.fType & MFT_SEPARATOR) == 0 && IsHiddenCommand(info.wID)
+                && PersonalizedMenusOn())
                 pItem->nFlags |= XT_ITEM_HIDEABLE;
             SetItemRecord(hMenu, i, pItem);
         }
@@ -1058,7 +1058,10 @@ BOOL CXTCoolMenu::OnDrawItem(DRAWITEMSTRUCT* pDIS)
     BOOL bFlat = xtAfxData.m_bFlatLook;
     UINT nState = pDIS->itemState;
     BOOL bSeparator = (pItem->fType & MFT_SEPARATOR) != 0;
-    BOOL bRevealed = (pItem->nFlags & XT_ITEM_HIDEABLE) && GetXTMenuState().bShowFullMenus;
+    // Hidden items shown in the full menu, and separators between two of them, look dimmed.
+    BOOL bRevealed = GetXTMenuState().bShowFullMenus
+        && ((pItem->nFlags & XT_ITEM_HIDEABLE)
+            || (bSeparator && PrevIsHidden(pItem->hMenu, pItem->nPosition) && NextIsHidden(pItem->hMenu, pItem->nPosition)));
     CRect rcItem = pDIS->rcItem;
     FlatMenuColors colors = GetFlatMenuColors();
 

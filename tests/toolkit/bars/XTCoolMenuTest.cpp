@@ -258,25 +258,28 @@ TEST_F(CoolMenuTest, ItemsDrawTheirStatesInBothLooks)
         int nPos;
         UINT nState;
         UINT fExtraType;
+        BOOL bRevealed;   // a hidden item shown in the full menu
         int x, y;
         COLORREF clr;
         const char* pszWhat;
     };
     const CXTGlobalData& d = xtAfxData;
     const Row rows[] = {
-        { FALSE, 1, 0, 0, 140, 1, d.m_clrMenu, "classic background" },
-        { FALSE, 1, ODS_SELECTED, 0, 21, 1, d.m_clrHighlight, "classic selection from the cell's right + 2" },
-        { FALSE, 1, ODS_CHECKED, 0, 6, 11, d.m_clrMenuText, "tick, left stroke" },
-        { FALSE, 1, ODS_CHECKED, 0, 12, 9, d.m_clrMenuText, "tick, right top" },
-        { FALSE, 1, ODS_CHECKED, MFT_RADIOCHECK, 7, 8, d.m_clrMenuText, "radio dot" },
-        { FALSE, 0, 0, 0, 8, 10, clrRed, "image centred in the cell" },
-        { TRUE, 1, 0, 0, 0, 10, d.m_clrFlatShadowDark, "flat popup frame" },
-        { TRUE, 1, 0, 0, 5, 10, d.m_clrFlatBarFace, "flat icon column" },
-        { TRUE, 1, 0, 0, 140, 10, d.m_clrFlatWindowFace, "flat menu face" },
-        { TRUE, 1, ODS_SELECTED, 0, 30, 10, d.m_clrFlatHighlightLight, "flat selection" },
-        { TRUE, 1, ODS_SELECTED, 0, 1, 10, d.m_clrHighlight, "flat selection frame" },
-        { TRUE, 0, ODS_SELECTED, 0, 7, 6, clrRed, "selected image one up-left" },
-        { TRUE, 0, ODS_SELECTED, 0, 16, 15, d.m_clr3DShadow, "its shadow one down-right" },
+        { FALSE, 1, 0, 0, FALSE, 140, 1, d.m_clrMenu, "classic background" },
+        { FALSE, 1, ODS_SELECTED, 0, FALSE, 21, 1, d.m_clrHighlight, "classic selection from the cell's right + 2" },
+        { FALSE, 1, ODS_CHECKED, 0, FALSE, 6, 11, d.m_clrMenuText, "tick, left stroke" },
+        { FALSE, 1, ODS_CHECKED, 0, FALSE, 12, 9, d.m_clrMenuText, "tick, right top" },
+        { FALSE, 1, ODS_CHECKED, MFT_RADIOCHECK, FALSE, 7, 8, d.m_clrMenuText, "radio dot" },
+        { FALSE, 0, 0, 0, FALSE, 8, 10, clrRed, "image centred in the cell" },
+        { TRUE, 1, 0, 0, FALSE, 0, 10, d.m_clrFlatShadowDark, "flat popup frame" },
+        { TRUE, 1, 0, 0, FALSE, 5, 10, d.m_clrFlatBarFace, "flat icon column" },
+        { TRUE, 1, 0, 0, FALSE, 140, 10, d.m_clrFlatWindowFace, "flat menu face" },
+        { TRUE, 1, ODS_SELECTED, 0, FALSE, 30, 10, d.m_clrFlatHighlightLight, "flat selection" },
+        { TRUE, 1, ODS_SELECTED, 0, FALSE, 1, 10, d.m_clrHighlight, "flat selection frame" },
+        { TRUE, 0, ODS_SELECTED, 0, FALSE, 7, 6, clrRed, "selected image one up-left" },
+        { TRUE, 0, ODS_SELECTED, 0, FALSE, 16, 15, d.m_clr3DShadow, "its shadow one down-right" },
+        { FALSE, 1, 0, 0, TRUE, 140, 1, d.m_clr3DFaceLight, "classic revealed item dimmed" },
+        { TRUE, 1, 0, 0, TRUE, 5, 10, d.m_clrFlatFaceShadow, "flat revealed item's icon column dimmed" },
     };
     for (const Row& row : rows)
     {
@@ -286,6 +289,9 @@ TEST_F(CoolMenuTest, ItemsDrawTheirStatesInBothLooks)
         XT_COOLMENU_ITEM* pItem = m_cool.FindItem(ItemData(m_menu, row.nPos));
         ASSERT_NE(nullptr, pItem);
         pItem->fType |= row.fExtraType;
+        if (row.bRevealed)
+            pItem->nFlags |= XT_ITEM_HIDEABLE;
+        GetXTMenuState().bShowFullMenus = row.bRevealed;
         CCanvas canvas(200, 40, RGB(0, 0, 255));
         DRAWITEMSTRUCT dis = { ODT_MENU, 0, ::GetMenuItemID(m_menu, row.nPos), ODA_DRAWENTIRE, row.nState,
                                (HWND)m_menu.m_hMenu, canvas.dc, { 0, 0, 150, 22 }, ItemData(m_menu, row.nPos) };
