@@ -13,6 +13,7 @@
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/CommandLineInfo.h"
+#include "framework/Exceptions.h"
 #include "framework/File.h"
 #include "framework/FileDialog.h"
 #include "framework/MultiDocTemplate.h"
@@ -52,6 +53,8 @@ BEGIN_MESSAGE_MAP(CTarnixEdApp, CWinApp)
     ON_COMMAND(ID_PROJECT_REOPEN, OnReopenProject)
     // void OnOpenRequestedProject()
     ON_COMMAND(ID_PROJECT_OPEN_REQUESTED, OnOpenRequestedProject)
+    // void OnOpenOrvenna()
+    ON_COMMAND(ID_ORVENNA_OPEN, OnOpenOrvenna)
     // void OnUpdateLanguage(CCmdUI* pCmdUI)
     ON_UPDATE_COMMAND_UI(ID_EDITOR_LANGUAGE, OnUpdateLanguage)
     // void OnUpdateLaterCommand(CCmdUI* pCmdUI)
@@ -185,6 +188,7 @@ BOOL CTarnixEdApp::InitInstance()
 
 int CTarnixEdApp::ExitInstance()
 {
+    m_orvenna.ReleaseDispatch();
     CObjWndProgram::Set(nullptr);
     return CWinApp::ExitInstance();
 }
@@ -463,6 +467,66 @@ void CTarnixEdApp::OnAppAbout()
     dlg.m_strFileVersion = m_strFileVersion;
     GetOSDescription(dlg.m_strOSText);
     dlg.DoModal();
+}
+
+// ---------------------------------------------------------------------------
+// The button-image program
+
+const char CTarnixEdApp::kOrvennaProgID[] = "Orvenna.Document";
+
+CString CTarnixEdApp::OrvennaVersion()
+{
+    try
+    {
+        return m_orvenna.GetVersion();
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        return CString();
+    }
+}
+
+void CTarnixEdApp::OpenInOrvenna(LPCSTR lpszFile)
+{
+    // Versions before 2.0 of the program are let go and made again.
+    if (m_orvenna.IsBound() && atol(OrvennaVersion()) < 20000)
+        m_orvenna.ReleaseDispatch();
+    if (!m_orvenna.IsBound() && !m_orvenna.CreateDispatch(kOrvennaProgID))
+        return;
+    if (atol(OrvennaVersion()) <= 19999)
+        return;
+    try
+    {
+        m_orvenna.CallDispid1();
+        m_orvenna.CallDispid5(m_strProjectFolder);
+        if (lpszFile != nullptr && *lpszFile != '\0')
+            m_orvenna.OpenFile(lpszFile);
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+    }
+}
+
+void CTarnixEdApp::CloseOrvenna()
+{
+    if (!m_orvenna.IsBound())
+        return;
+    try
+    {
+        m_orvenna.CallDispid4();
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+    }
+    m_orvenna.ReleaseDispatch();
+}
+
+void CTarnixEdApp::OnOpenOrvenna()
+{
+    OpenInOrvenna(nullptr);
 }
 
 // ---------------------------------------------------------------------------

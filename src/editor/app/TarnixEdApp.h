@@ -4,6 +4,7 @@
 // and open project, the Start Center, help and the about box.
 #pragma once
 
+#include "editor/app/DocServerDriver.h"
 #include "framework/WinApp.h"
 
 #include <functional>
@@ -60,6 +61,13 @@ public:
     static void GetOSDescription(CString& strText);
     void BuildSupportInfo(CString& strSubject, CString& strBody);
 
+    // The external button-image program: binds it (when it exists) and hands
+    // it the project folder and the file; CloseOrvenna lets it go.
+    void OpenInOrvenna(LPCSTR lpszFile);
+    void CloseOrvenna();
+    BOOL IsOrvennaBound() const { return m_orvenna.IsBound(); }
+    static const char kOrvennaProgID[];
+
     // The project start dialogs the program runs (not owned).
     void SetStartDialogs(CStartDialogs* pDialogs) { m_pStartDialogs = pDialogs; }
 
@@ -86,6 +94,7 @@ protected:
     void OnAppAbout();
     void OnReopenProject();
     void OnOpenRequestedProject();
+    void OnOpenOrvenna();
     void OnUpdateLaterCommand(CCmdUI* pCmdUI);
     void OnUpdateLanguage(CCmdUI* pCmdUI);
 
@@ -96,8 +105,11 @@ private:
     CDocument* OpenProject(const CString& strPath);
     CDocument* OpenProjectDocument(const CString& strPath);
 
+    CString OrvennaVersion();
+
     CString m_strProductName;
     CStartDialogs* m_pStartDialogs;
+    CDocServerDriver m_orvenna;
 };
 
 // The running editor's application object; null when the application is not the editor's.

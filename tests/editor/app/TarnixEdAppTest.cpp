@@ -276,3 +276,14 @@ TEST(TarnixEdAppTest, StartCenterChoicesArePostedToTheMainWindow)
     app.m_pMainWnd = nullptr;
     pFrame->DestroyWindow();
 }
+
+TEST(TarnixEdAppTest, WithoutTheButtonImageProgramTheDriverStaysUnbound)
+{
+    MessageBoxRecorder boxes;
+    App().OpenInOrvenna("knopf.bmp");
+    EXPECT_FALSE(App().IsOrvennaBound());
+    App().CloseOrvenna();
+    App().OnCmdMsg(ID_ORVENNA_OPEN, CN_COMMAND, nullptr, nullptr);
+    EXPECT_FALSE(App().IsOrvennaBound());
+    EXPECT_EQ(0u, boxes.Count());
+}
