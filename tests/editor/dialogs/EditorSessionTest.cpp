@@ -248,3 +248,20 @@ TEST_F(EditorSessionTest, TheAboutBoxShowsTheVersionTexts)
     EXPECT_EQ("Tarnix Editor 2.40", build);
     EXPECT_EQ("Fileversion: 024000", version);
 }
+
+TEST_F(EditorSessionTest, AnUpdatedProjectIsOpenedAgainThroughTheChecks)
+{
+    EditorFolder editor;
+    TempFolder folder;
+    CString path = CopyProject(folder, "centred", "023900");
+    MessageBoxRecorder boxes;
+    boxes.Answer(IDYES);
+    ASSERT_TRUE(App().OpenProjectFile(path));
+    PumpPendingMessages();
+    ASSERT_EQ(1u, boxes.Count()) << "the updated project asks no more";
+    CTarnixEdDoc* pDoc = ActiveDocument();
+    ASSERT_NE(nullptr, pDoc);
+    EXPECT_EQ(Text(path), Text(pDoc->GetPathName()));
+    EXPECT_EQ("024000", Text(pDoc->GetPage().m_strFileVersion));
+    EXPECT_FALSE(testing_support::ReadFileBytes(folder.File("Tarnix.exe")).empty());
+}
