@@ -102,3 +102,4 @@
 #define IDC_PROJECT_FOLDER 1036
 #define IDC_BROWSE_FOLDER 1037
 #define IDC_HELP_BUTTON 1063
+#include "DialogIds.h"

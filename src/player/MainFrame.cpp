@@ -27,6 +27,12 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
     return CFrameWnd::PreCreateWindow(cs);
 }
 
+void CMainFrame::ActivateFrame(int nCmdShow)
+{
+    if (nCmdShow == SW_HIDE)
+        ShowWindow(SW_HIDE);
+}
+
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1)

@@ -1,5 +1,6 @@
-// The player's main frame: a small window at the screen centre that stays
-// hidden or behind the menu window. It hands the context menu's choices to
+// The player's main frame: a small window at the screen centre that is never
+// shown (it would sit as a box above the welcome window and stick out of
+// small pages), and that follows the menu window. It hands the context menu's choices to
 // the menu window, ignores the starter's requests that reach it without a
 // page window, and passes palette changes on to its view.
 #pragma once
@@ -22,6 +23,9 @@ public:
     int m_nFrameY;
     int m_nFrameW;
     int m_nFrameH;
+
+    // The frame stays out of sight whatever asks for it.
+    void ActivateFrame(int nCmdShow = -1) override;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;

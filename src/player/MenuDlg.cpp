@@ -60,6 +60,19 @@ BOOL CanRead(LPCSTR lpszPath)
     return TRUE;
 }
 
+// The file of a page a button names. A name without drive or root lies in the
+// folder of the page shown (the profile functions would look for it in the
+// Windows folder and find nothing).
+CString PageFileFrom(const CString& strPath, const CString& strCurrentFile)
+{
+    BOOL bRooted = (strPath.GetLength() >= 2 && strPath[1] == ':') || strPath.Left(1) == "\\";
+    int nSlash = strCurrentFile.ReverseFind('\\');
+    if (bRooted || nSlash < 0)
+        return strPath;
+    CString strName = strPath.Left(2) == ".\\" ? strPath.Mid(2) : strPath;
+    return strCurrentFile.Left(nSlash + 1) + strName;
+}
+
 // The caption the context menu shows for a button; empty when it shows none.
 CString ContextCaption(const CMButCreateStruct* pStruct)
 {
@@ -75,6 +88,7 @@ CString ContextCaption(const CMButCreateStruct* pStruct)
 
 // int OnCreate(LPCREATESTRUCT); void OnShowWindow(BOOL, UINT); void OnPaint(); BOOL OnEraseBkgnd(CDC*);
 // void OnClose(); void OnActivate(UINT, CWnd*, BOOL); void OnMove(int, int); void OnContextMenu(CWnd*, CPoint);
+// void OnCaptureChanged(CWnd*);
 // LRESULT OnXxx(WPARAM, LPARAM); void OnXxx()
 BEGIN_MESSAGE_MAP(CMenuDlg, CDialog)
     ON_WM_CREATE()
@@ -85,6 +99,7 @@ BEGIN_MESSAGE_MAP(CMenuDlg, CDialog)
     ON_WM_ACTIVATE()
     ON_WM_MOVE()
     ON_WM_CONTEXTMENU()
+    ON_WM_CAPTURECHANGED()
     ON_MESSAGE(WM_TARNIX_PLAYVIDEO, OnPlayVideoMsg)
     ON_MESSAGE(WM_TARNIX_ACTIONSOUND, OnActionSoundMsg)
     ON_MESSAGE(WM_TARNIX_SHOWPAGE, OnShowPageMsg)
@@ -132,13 +147,16 @@ int CMenuDlg::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     int nResult = CDialog::OnCreate(lpCreateStruct);
     if (m_pDoc != nullptr)
-    {
-        if (m_pDoc->m_hIconSmall != nullptr)
-            SetIcon(m_pDoc->m_hIconSmall, ICON_SMALL);
-        else if (m_pDoc->m_hIconBig != nullptr)
-            SetIcon(m_pDoc->m_hIconBig, ICON_BIG);
-    }
+        ShowPageIcons();
     return nResult;
+}
+
+// The small icon when the page has one, else the big one. A page load destroys
+// the icons of the page before, so the window lets go of both first.
+void CMenuDlg::ShowPageIcons()
+{
+    SetIcon(m_pDoc->m_hIconSmall, ICON_SMALL);
+    SetIcon(m_pDoc->m_hIconSmall == nullptr ? m_pDoc->m_hIconBig : nullptr, ICON_BIG);
 }
 
 BOOL CMenuDlg::OnInitDialog()
@@ -515,11 +533,15 @@ LRESULT CMenuDlg::OnActionSoundMsg(WPARAM wParam, LPARAM lParam)
 
 LRESULT CMenuDlg::OnMciNotify(WPARAM wParam, LPARAM lParam)
 {
-    if (wParam == MCI_NOTIFY_SUCCESSFUL)
-    {
-        m_bgSound.OnNotify((int)lParam);
+    if (wParam != MCI_NOTIFY_SUCCESSFUL)
+        return 0;
+    int nDeviceID = (int)lParam;
+    m_bgSound.OnNotify(nDeviceID);
+    // Only the end of the sound that paused it brings the background back; a
+    // click or mouse-over sound ending meanwhile must not play over it.
+    int nActionDevice = m_bgSound.GetDeviceID(m_nActionSoundId);
+    if (nActionDevice >= 0 && nActionDevice == nDeviceID)
         ResumeBgSound();
-    }
     return 0;
 }
 
@@ -566,9 +588,12 @@ void CMenuDlg::ChangePage(LPCSTR lpszPath)
     {
         ReleasePopupMenus();
         m_objects.DeleteAll();
-        pApp->m_settings.SetProjectFile(strPath);
+        CString strCurrentFile;
+        pApp->m_settings.GetProjectFile(strCurrentFile);
+        pApp->m_settings.SetProjectFile(PageFileFrom(strPath, strCurrentFile));
         SetCursor(LoadCursor(nullptr, IDC_WAIT));
         m_pDoc->LoadPage(&pApp->m_settings, this);
+        ShowPageIcons();
     }
     m_bInfoShown = 0;
     if (m_pDoc != nullptr)
@@ -625,9 +650,8 @@ BOOL CMenuDlg::RunContextButton(int k)
 
 void CMenuDlg::OnContextMenu(CWnd*, CPoint pos)
 {
-    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(AfxGetMainWnd());
-    if (AfxHwnd(pFrame) != nullptr)
-        pFrame->ActivateFrame(-1);
+    // The hidden main frame owns the menu; the menu window comes to the front.
+    SetForegroundWindow();
     UpdateWindow();
 
     CStringArray captions;
@@ -834,6 +858,10 @@ BOOL CMenuDlg::HandleMouse(MSG* pMsg)
         m_ptDragStart = pt;
         SetCursor(LoadCursor(nullptr, IDC_SIZEALL));
     }
+    else if (pMsg->message == WM_MOUSEMOVE && m_bDragging && (pMsg->wParam & MK_LBUTTON) == 0)
+    {
+        EndDrag();
+    }
     else if (pMsg->message == WM_MOUSEMOVE && m_bDragging)
     {
         CRect window;
@@ -843,11 +871,24 @@ BOOL CMenuDlg::HandleMouse(MSG* pMsg)
     }
     else if (pMsg->message == WM_LBUTTONUP && m_bDragging)
     {
-        ReleaseCapture();
-        SetCursor(LoadCursor(nullptr, IDC_ARROW));
-        m_bDragging = 0;
+        EndDrag();
     }
     return FALSE;
+}
+
+void CMenuDlg::EndDrag()
+{
+    m_bDragging = 0;
+    if (::GetCapture() == m_hWnd)
+        ReleaseCapture();
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+// Whoever takes the mouse from a drag (a message box, another program) ends it.
+void CMenuDlg::OnCaptureChanged(CWnd* /*pWnd*/)
+{
+    if (m_bDragging)
+        EndDrag();
 }
 
 // Closing

@@ -137,6 +137,8 @@ protected:
     void OnMove(int x, int y);
     // void OnContextMenu(CWnd* pWnd, CPoint pos)
     void OnContextMenu(CWnd* pWnd, CPoint pos);
+    // void OnCaptureChanged(CWnd* pWnd)
+    void OnCaptureChanged(CWnd* pWnd);
     // LRESULT OnXxx(WPARAM wParam, LPARAM lParam)
     LRESULT OnPlayVideoMsg(WPARAM wParam, LPARAM lParam);
     LRESULT OnActionSoundMsg(WPARAM wParam, LPARAM lParam);
@@ -162,12 +164,14 @@ protected:
 
 private:
     void PlaceWindow();
+    void ShowPageIcons();
     void SetUpInfoBox();
     void AddObjects();
     void RegisterPopupMenus();
     void ReleasePopupMenus();
     void RenderBackground(CDC* pDC, const CRect& client);
     BOOL HandleMouse(MSG* pMsg);
+    void EndDrag();
     void CloseActionSound();
 
     CBitmap m_bmBackground;        // the cached background of the client size

@@ -58,8 +58,8 @@ BOOL CPlayerApp::InitInstance()
     cmdInfo.m_nShellCommand = CCommandLineInfo::FileNew;
     if (!ProcessShellCommand(cmdInfo))
         return FALSE;
-    m_pMainWnd->ShowWindow(SW_SHOW);
-    m_pMainWnd->UpdateWindow();
+    // The main frame stays hidden; the view starts the run from its initial
+    // update.
     HideSplash();
     return TRUE;
 }

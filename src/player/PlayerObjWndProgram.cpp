@@ -38,6 +38,20 @@ void ReportStartFailure(const CString& strError)
         AfxMessageBox(strError, MB_OK | MB_ICONEXCLAMATION);
 }
 
+// A message button's text: the parameter, else the document, where the editor
+// stores it, else question marks.
+CString MessageText(const CMButCreateStruct& but)
+{
+    if (!but.m_strParameter.IsEmpty())
+        return but.m_strParameter;
+    return but.m_strDocument.IsEmpty() ? CString("???") : but.m_strDocument;
+}
+
+CString MessageTitle(const CMButCreateStruct& but)
+{
+    return but.m_strApplication.IsEmpty() ? CString("Message") : but.m_strApplication;
+}
+
 } // namespace
 
 UINT CPlayerObjWndProgram::GetClickCommand() const
@@ -61,9 +75,7 @@ void CPlayerObjWndProgram::ExecuteButton(CButBasis& button)
 
     if (pBut->m_nAction == ACTION_MESSAGE)
     {
-        CString strText = pBut->m_strParameter.IsEmpty() ? CString("???") : pBut->m_strParameter;
-        CString strTitle = pBut->m_strApplication.IsEmpty() ? CString("Message") : pBut->m_strApplication;
-        CMessageDlg dlg(strText, strTitle, pNotifyWnd);
+        CMessageDlg dlg(MessageText(*pBut), MessageTitle(*pBut), pNotifyWnd);
         PlayButtonSounds(starter, *pBut);
         dlg.DoModal();
         return;

@@ -55,8 +55,9 @@ CString CPopupMenuDef::MakeStartPath(const CString& strPath, const CString& strF
     strFolderUpper.MakeUpper();
     BOOL bWebAddress = strUpper.Find("HTTP://") == 0;
     BOOL bHasDrive = strResult.GetLength() >= 2 && strResult[1] == ':';
+    BOOL bNetworkPath = strResult.Left(2) == "\\\\";
     BOOL bInFolder = !strFolderUpper.IsEmpty() && strUpper.Find(strFolderUpper) == 0;
-    if (!bWebAddress && !bHasDrive && !bInFolder && !strFolder.IsEmpty())
+    if (!bWebAddress && !bHasDrive && !bNetworkPath && !bInFolder && !strFolder.IsEmpty())
     {
         if (strResult.Find(".\\") == 0)
             strResult = strResult.Mid(2);
@@ -86,9 +87,11 @@ void CPopupMenuDef::Run(int nIndex, const CString& strFolder, CTarnixDoc* pDoc)
         pSettings->ExpandCurrentDir(strApplication);
         pSettings->ExpandCurrentDir(strParameter);
     }
-    if (!strDocument.IsEmpty())
+    // A message item's document and application are its text and title.
+    BOOL bPaths = nCode != ACTION_MESSAGE;
+    if (bPaths && !strDocument.IsEmpty())
         strDocument = MakeStartPath(strDocument, m_strFolder);
-    if (!strApplication.IsEmpty())
+    if (bPaths && !strApplication.IsEmpty())
         strApplication = MakeStartPath(strApplication, m_strFolder);
 
     // The struct outlives its button, which points to it.

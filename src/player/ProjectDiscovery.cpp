@@ -7,6 +7,8 @@
 
 namespace {
 
+const char kUtf8Mark[] = "\xEF\xBB\xBF";
+
 // Reads at most nMax bytes of a file from its start; -1 when it cannot be opened.
 int ReadHead(const CString& strPath, char* pBuffer, int nMax)
 {
@@ -49,7 +51,7 @@ CString AutorunParameter(const CString& strText)
 bool HasProjectHead(const char* pBytes, int nCount)
 {
     CString head(pBytes, nCount);
-    if (head.Left(3) == "\xEF\xBB\xBF")
+    if (head.Left(3) == kUtf8Mark)
         head = head.Mid(3);
     head.TrimLeft();
     head.MakeLower();
@@ -63,6 +65,9 @@ CString FindAutorunProject(const CString& strAppFolder)
     if (nRead <= 34)
         return CString();
     CString text(autorun);   // up to the first zero byte
+    // Editors that write UTF-8 put a byte-order mark first.
+    if (text.Left(3) == kUtf8Mark)
+        text = text.Mid(3);
     text.MakeLower();
 
     CString name = AutorunParameter(text);

@@ -84,7 +84,9 @@ void CStartWnd::OnCreateMenu()
     m_bMenuCreated = m_pMenuDlg->Create();
     if (!m_bMenuCreated)
     {
+        // Without a menu there is nothing to run: the program ends.
         DeleteMenu();
+        MenuClosed();
         return;
     }
     m_pMenuDlg->ShowWindow(SW_HIDE);

@@ -8,6 +8,7 @@
 #include "shared/menuobj/ActionKeywords.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/ProjectFormat.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/support/IconFile.h"
 #include "shared/support/ProjectSettings.h"
@@ -338,10 +339,13 @@ void CTarnixDoc::ReadButtons()
         pButton->m_bEnable = bEnabled;
         pButton->m_rect = rect;
         pButton->m_strText = caption;
-        pButton->m_strDocument = QuotedIfBlank(document);
-        pButton->m_strApplication = QuotedIfBlank(application);
-        pButton->m_strParameter = parameter;
         pButton->m_nAction = ParseActionKeyword(function);
+        // Only names the starter is given are quoted; a message shows its
+        // text and title as they stand.
+        BOOL bNames = pButton->m_nAction != ACTION_MESSAGE;
+        pButton->m_strDocument = bNames ? QuotedIfBlank(document) : document;
+        pButton->m_strApplication = bNames ? QuotedIfBlank(application) : application;
+        pButton->m_strParameter = parameter;
         pButton->m_strBitmap = bitmap;
         pButton->m_strToolTip = tooltip;
         pButton->m_bStopSound = nStopSound;
@@ -435,6 +439,7 @@ void CTarnixDoc::ReadTooltip()
 {
     m_pSettings->GetTooltip(m_bTooltip, m_nTooltipX, m_nTooltipY, m_nTooltipW, m_nTooltipH, m_bTooltipTransparent,
                             m_crTooltip, m_tooltipFont, m_strTooltipText, m_bTooltipCenter);
+    m_strTooltipText = ProjectFormat::DecodeLineBreaks(m_strTooltipText, "<BR>");
     m_rcTooltip.SetRect(m_nTooltipX, m_nTooltipY, m_nTooltipX + m_nTooltipW, m_nTooltipY + m_nTooltipH);
 }
 

@@ -34,7 +34,15 @@ void CTarnixView::OnInitialUpdate()
         return;
     if (pApp != nullptr)
         pDoc->LoadPage(&pApp->m_settings, this);
+    m_brDesktop.DeleteObject();
     m_brDesktop.CreateSolidBrush(pDoc->m_crDesktop);
+    // The frame is never shown, so the view is never painted: the run starts
+    // once the message loop runs.
+    if (!m_bStarted)
+    {
+        m_bStarted = 1;
+        PostMessage(WM_COMMAND, ID_RUN_STARTWND);
+    }
 }
 
 void CTarnixView::OnDraw(CDC* pDC)
@@ -42,11 +50,6 @@ void CTarnixView::OnDraw(CDC* pDC)
     CRect client;
     GetClientRect(&client);
     pDC->FillRect(&client, &m_brDesktop);
-    if (!m_bStarted)
-    {
-        m_bStarted = 1;
-        PostMessage(WM_COMMAND, ID_RUN_STARTWND);
-    }
 }
 
 // The start window runs for the whole program; when it ends, the frame

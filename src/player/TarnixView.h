@@ -1,6 +1,6 @@
 // The player's view: it loads the page into the document on its initial
-// update and runs the start window from its first paint; when the start
-// window ends, the program ends.
+// update and then runs the start window; when the start window ends, the
+// program ends.
 #pragma once
 
 #include "framework/Brush.h"

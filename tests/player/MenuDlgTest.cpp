@@ -252,6 +252,60 @@ TEST_F(MenuDlgTest, BorderlessPageWithImageTakesTheImageSizeAndRoundedOutline)
     EXPECT_FALSE(m_pMenu->m_bDragging);
 }
 
+// The menu window of a borderless page is its picture and nothing else.
+TEST_F(MenuDlgTest, BorderlessPageHasNoCaption)
+{
+    player_test::WriteBmp(m_folder, "back.bmp", 64, 48);
+    Open(Lines({ "[WINDOWSIZE]", "SIZETYPE=0", "[WINDOW]", "BORDER=0", "IMAGE=1", "IMAGEFILE=" + m_folder.File("back.bmp") }),
+         IDD_MENU_NOBORDER);
+    EXPECT_EQ(0, GetWindowLongA(m_hMenu, GWL_STYLE) & WS_CAPTION);
+    RECT window;
+    GetWindowRect(m_hMenu, &window);
+    EXPECT_EQ(CSize(64, 48), CSize(window.right - window.left, window.bottom - window.top));
+    EXPECT_EQ(CSize(64, 48), ClientSize(m_hMenu));
+}
+
+TEST_F(MenuDlgTest, ADragEndsWhenTheCaptureIsLostOrTheButtonIsUp)
+{
+    Open(Lines({ "[WINDOW]", "BORDER=0" }), IDD_MENU_NOBORDER);
+    Show();
+    RECT before;
+    GetWindowRect(m_hMenu, &before);
+    MSG msg = { m_hMenu, WM_LBUTTONDOWN, MK_LBUTTON, 0, 0, { before.left + 5, before.top + 5 } };
+    CWnd* pMenu = m_pMenu;
+
+    // Another window takes the capture: the drag is over, later moves move nothing.
+    pMenu->PreTranslateMessage(&msg);
+    ASSERT_TRUE(m_pMenu->m_bDragging);
+    ASSERT_EQ(m_hMenu, GetCapture());
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, nullptr, "Other", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    other.SetCapture();
+    EXPECT_FALSE(m_pMenu->m_bDragging);
+    ReleaseCapture();
+    other.DestroyWindow();
+    msg.message = WM_MOUSEMOVE;
+    msg.pt = { before.left + 25, before.top + 25 };
+    pMenu->PreTranslateMessage(&msg);
+    RECT after;
+    GetWindowRect(m_hMenu, &after);
+    EXPECT_EQ(before.left, after.left);
+
+    // A move without the left button (its release went elsewhere) ends the drag.
+    msg.message = WM_LBUTTONDOWN;
+    msg.pt = { before.left + 5, before.top + 5 };
+    pMenu->PreTranslateMessage(&msg);
+    ASSERT_TRUE(m_pMenu->m_bDragging);
+    msg.message = WM_MOUSEMOVE;
+    msg.wParam = 0;
+    msg.pt = { before.left + 25, before.top + 25 };
+    pMenu->PreTranslateMessage(&msg);
+    EXPECT_FALSE(m_pMenu->m_bDragging);
+    EXPECT_NE(m_hMenu, GetCapture());
+    GetWindowRect(m_hMenu, &after);
+    EXPECT_EQ(before.left, after.left);
+}
+
 TEST_F(MenuDlgTest, BuildPageMakesTheDefaultButtonAndHandsTheButtonsInfoBoxAndSounds)
 {
     Open(Lines({ "[TOOLTIP]", "ENABLE=1", "X=10", "Y=10", "W=100", "H=30", "DEFAULTTEXT=Willkommen", "[BUTTON1]",
@@ -300,6 +354,8 @@ TEST_F(MenuDlgTest, StartEventsPreferTheBatchFileAndElseOpenTheDocument)
 TEST_F(MenuDlgTest, BackgroundAndActionSoundsShareTheChannels)
 {
     MciScript mci;
+    mci.Reply("open \"back.wav\"", "7");
+    mci.Reply("open \"knopf.wav\"", "8");
     m_folder.Write("back.wav", "RIFF");
     m_folder.Write("knopf.wav", "RIFF");
     Open(Lines({ "[SOUND]", "ENABLE=1", "FILE=back.wav", "REPEAT=1", "KEYCLICK=0", "KEYOVER=0" }));
@@ -315,8 +371,12 @@ TEST_F(MenuDlgTest, BackgroundAndActionSoundsShareTheChannels)
     EXPECT_TRUE(m_pMenu->m_bBgSoundPaused);
     EXPECT_NE(-1, m_pMenu->m_nActionSoundId);
 
-    // Its successful end resumes the background sound.
-    SendMessageA(m_hMenu, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 0);
+    // Another sound's end, a click sound's say, leaves the background paused;
+    // the action sound's own successful end resumes it.
+    SendMessageA(m_hMenu, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 9);
+    SendMessageA(m_hMenu, MM_MCINOTIFY, MCI_NOTIFY_ABORTED, 8);
+    EXPECT_TRUE(m_pMenu->m_bBgSoundPaused);
+    SendMessageA(m_hMenu, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 8);
     EXPECT_FALSE(m_pMenu->m_bBgSoundPaused);
 
     // The starter's stop closes the background sound.
@@ -398,6 +458,33 @@ TEST_F(MenuDlgTest, PageChangeReloadsTheDocumentAndKeepsTheWindowSize)
     // An empty path changes nothing.
     SendMessageA(m_hMenu, WM_TARNIX_SHOWPAGE, 0, (LPARAM)"");
     EXPECT_STREQ("Zwei", m_pDoc->m_strTitle);
+}
+
+// Buttons name their pages as the editor writes them: a bare file name.
+TEST_F(MenuDlgTest, APageNamedWithoutFolderIsFoundBesideTheProject)
+{
+    player_test::WriteIcon(m_folder, "eins.ico", { { 16, 4 }, { 32, 4 } });
+    player_test::WriteIcon(m_folder, "zwei.ico", { { 16, 8 }, { 32, 8 } });
+    Open(Lines({ "[WINDOW]", "TITLE=Eins", "[WELCOME]", "ICON=_CURRENTDIR_\\eins.ico" }));
+    m_folder.Write("Page2.ini", Lines({ "[WINDOW]", "TITLE=Zwei", "[WELCOME]", "ICON=_CURRENTDIR_\\zwei.ico" }));
+    m_folder.Write("Page3.ini", Lines({ "[WINDOW]", "TITLE=Drei" }));
+
+    SendMessageA(m_hMenu, WM_TARNIX_SHOWPAGE, 0, (LPARAM) "Page2.ini");
+    EXPECT_STREQ("Zwei", m_pDoc->m_strTitle);
+    // The window shows the new page's icon, not the one the load destroyed.
+    HICON hIcon = (HICON)SendMessageA(m_hMenu, WM_GETICON, ICON_SMALL, 0);
+    ASSERT_NE(nullptr, hIcon);
+    EXPECT_EQ(m_pDoc->m_hIconSmall, hIcon);
+    ICONINFO info = {};
+    ASSERT_TRUE(GetIconInfo(hIcon, &info));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+
+    // A page without an icon leaves the window none of the last page's.
+    SendMessageA(m_hMenu, WM_TARNIX_SHOWPAGE, 0, (LPARAM) ".\\Page3.ini");
+    EXPECT_STREQ("Drei", m_pDoc->m_strTitle);
+    EXPECT_EQ(nullptr, (HICON)SendMessageA(m_hMenu, WM_GETICON, ICON_SMALL, 0));
+    EXPECT_EQ(nullptr, (HICON)SendMessageA(m_hMenu, WM_GETICON, ICON_BIG, 0));
 }
 
 TEST_F(MenuDlgTest, MissingVideoIsSkipped)

@@ -4,15 +4,18 @@
 #include "framework/Afx.h"
 #include "player/MessageDlg.h"
 #include "player/PlayerApp.h"
+#include "player/TarnixDoc.h"
 #include "shared/menuobj/ActionKeywords.h"
 #include "shared/menuobj/ButWin.h"
 #include "shared/menuobj/MButCreateStruct.h"
+#include "shared/support/ProjectSettings.h"
 
 #include "PageWndRecorder.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 using player_test::CPageWndRecorder;
@@ -20,6 +23,7 @@ using player_test::PageRequest;
 using testing_support::MessageBoxRecorder;
 using testing_support::ProgramStartRecorder;
 using testing_support::TempFolder;
+using testing_support::TestDataPath;
 
 namespace {
 
@@ -110,6 +114,13 @@ protected:
     MessageBoxRecorder m_boxes;
 };
 
+// A press and release at the point of the button, queued as the mouse queues them.
+void PostClick(CWnd& button, int x, int y)
+{
+    button.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    button.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
 bool IsCommand(const PageRequest& request, UINT nId)
 {
     return request.message == WM_COMMAND && LOWORD(request.wParam) == nId;
@@ -118,7 +129,12 @@ bool IsCommand(const PageRequest& request, UINT nId)
 TEST_F(PlayerButtonExecuteTest, MessageButtonShowsItsTextOrQuestionMarksUnderItsTitleOrMessage)
 {
     ProgramStartRecorder starts;
-    Action(ACTION_MESSAGE, "liesmich.txt");
+    // The editor stores the text as the document; a parameter goes first.
+    Action(ACTION_MESSAGE, "Willkommen auf der CD");
+    EXPECT_EQ((std::vector<CString>{ "Willkommen auf der CD", "Message" }), ExecuteWatchingDialogs());
+    Action(ACTION_MESSAGE, "Dokument", "", "Parameter");
+    EXPECT_EQ((std::vector<CString>{ "Parameter", "Message" }), ExecuteWatchingDialogs());
+    Action(ACTION_MESSAGE);
     EXPECT_EQ((std::vector<CString>{ "???", "Message" }), ExecuteWatchingDialogs());
 
     Action(ACTION_MESSAGE, "", "Hinweis", "Erste Zeile<BR>Zweite");
@@ -127,6 +143,53 @@ TEST_F(PlayerButtonExecuteTest, MessageButtonShowsItsTextOrQuestionMarksUnderIts
     // A message starts nothing and asks nothing of the page without sounds.
     EXPECT_TRUE(starts.Starts().empty());
     EXPECT_TRUE(m_page.Take().empty());
+}
+
+TEST_F(PlayerButtonExecuteTest, DemoProjectsMessageButtonShowsItsText)
+{
+    CProjectSettings settings;
+    settings.SetProjectFile(TestDataPath("..\\..\\examples\\demo\\Velconf.ini"));
+    std::unique_ptr<CTarnixDoc> pDoc(static_cast<CTarnixDoc*>(RUNTIME_CLASS(CTarnixDoc)->CreateObject()));
+    pDoc->LoadPage(&settings, CWnd::GetDesktopWindow());
+    CMButCreateStruct* pMessage = nullptr;
+    for (int i = 0; i < pDoc->m_buttons.GetSize(); ++i)
+    {
+        CMButCreateStruct* pStruct = static_cast<CMButCreateStruct*>(pDoc->m_buttons[i]);
+        if (pStruct->m_nAction == ACTION_MESSAGE)
+            pMessage = pStruct;
+    }
+    ASSERT_NE(nullptr, pMessage);
+    m_button.SetCreateStruct(pMessage);
+    EXPECT_EQ((std::vector<CString>{ "Tarnix Demo<BR>Ein Menü für CDs.", "Message" }), ExecuteWatchingDialogs());
+    m_button.SetCreateStruct(&m_but);
+}
+
+TEST_F(PlayerButtonExecuteTest, ADoubleClickRunsTheActionOnce)
+{
+    ProgramStartRecorder starts;
+    Action(ACTION_NONE, "setup.exe");
+    PostClick(m_button, 5, 5);
+    ::Sleep(20);
+    PostClick(m_button, 6, 5);
+    m_page.Take();
+    EXPECT_EQ(1u, starts.Starts().size());
+
+    // The first click changed the page: the second lands on the new page's
+    // button at that spot and runs nothing either.
+    CTestButton next;
+    ASSERT_TRUE(next.CreateButton("", WS_CHILD, CRect(10, 10, 90, 40), &m_page, 5004));
+    next.SetCreateStruct(&m_but);
+    PostClick(m_button, 30, 20);
+    ::Sleep(20);
+    PostClick(next, 30, 20);
+    m_page.Take();
+    EXPECT_EQ(2u, starts.Starts().size());
+
+    // A click elsewhere is a click of its own.
+    ::Sleep(20);
+    PostClick(next, 60, 5);
+    m_page.Take();
+    EXPECT_EQ(3u, starts.Starts().size());
 }
 
 TEST_F(PlayerButtonExecuteTest, SoundFlagsStopTheBackgroundAndPlayTheButtonsFile)
@@ -260,6 +323,16 @@ TEST_F(PlayerButtonExecuteTest, StartFailuresAreShownOnlyWhenThePageAsksForError
     EXPECT_EQ(0, m_boxes.Last().strText.Find("F E H L E R"));
     EXPECT_GE(m_boxes.Last().strText.Find("Dokument=fehlt.txt"), 0);
     EXPECT_GE(m_boxes.Last().strText.Find("The specified file was not found."), 0);
+
+    // Buttons that start nothing have nothing to report: one without a
+    // function, and a sound button (as a PLAYSOUND button is read).
+    Action(ACTION_NONE);
+    m_button.Execute();
+    m_but.m_bStopSound = m_but.m_bStartSound = 1;
+    m_but.m_strSoundFile = "klick.wav";
+    m_button.Execute();
+    EXPECT_EQ(1u, m_boxes.Count());
+    EXPECT_EQ(2u, starts.Starts().size());
 }
 
 TEST_F(PlayerButtonExecuteTest, DisabledButtonsAndDesignModeDoNothing)

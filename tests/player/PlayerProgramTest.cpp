@@ -23,10 +23,34 @@ protected:
     {
         DWORD exitCode = (DWORD)-1;   // -1: it did not end within the time
         bool bMenuShown = false;      // its menu window was seen
+        bool bOtherShown = false;     // a window of its own besides the menu was seen
     };
 
     // The sample project's window title.
     static constexpr LPCSTR kMenuTitle = "Tarnix Beispiel";
+
+    // Whether the process shows a top-level window other than the menu (the
+    // "Loading..." window aside, which comes and goes before the menu).
+    static bool HasOtherVisibleWindow(DWORD nProcessId, HWND hMenu)
+    {
+        struct Search
+        {
+            DWORD nProcessId;
+            HWND hMenu;
+            bool bFound;
+        } search = { nProcessId, hMenu, false };
+        EnumWindows(
+            [](HWND hWnd, LPARAM lParam) -> BOOL {
+                Search& s = *reinterpret_cast<Search*>(lParam);
+                DWORD nOwner = 0;
+                GetWindowThreadProcessId(hWnd, &nOwner);
+                if (nOwner == s.nProcessId && hWnd != s.hMenu && IsWindowVisible(hWnd) && s.hMenu != nullptr)
+                    s.bFound = true;
+                return TRUE;
+            },
+            (LPARAM)&search);
+        return search.bFound;
+    }
 
     // Runs the player with the arguments until it ends.
     Run RunPlayer(const CString& arguments)
@@ -49,6 +73,7 @@ protected:
         for (int nWait = 0; nWait < 200 && WaitForSingleObject(pi.hProcess, 100) == WAIT_TIMEOUT; ++nWait)
         {
             HWND hMenu = FindWindowA("#32770", kMenuTitle);
+            run.bOtherShown = run.bOtherShown || HasOtherVisibleWindow(pi.dwProcessId, hMenu);
             if (hMenu != nullptr && IsWindowVisible(hMenu))
             {
                 run.bMenuShown = true;
@@ -86,6 +111,8 @@ TEST_F(PlayerProgramTest, StartsOnTheProjectThatAutorunNamesAndEndsCleanly)
     // frame's placement is checked in process.
     EXPECT_TRUE(run.bMenuShown);
     EXPECT_EQ(0u, run.exitCode);
+    // The main frame never shows beside the menu.
+    EXPECT_FALSE(run.bOtherShown);
 }
 
 } // namespace

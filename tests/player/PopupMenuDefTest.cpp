@@ -231,6 +231,8 @@ TEST(PopupMenuDefPaths, RelativePathsGoBelowTheFolderWebAddressesAndDrivesStay)
         { "Http://example.org/seite.htm", "Http://example.org/seite.htm" },
         { "http://example.org/a b.htm", "\"http://example.org/a b.htm\"" },
         { "a b.txt", "\"c:\\projekt\\a b.txt\"" },
+        { "\\\\server\\share\\setup.exe", "\\\\server\\share\\setup.exe" },
+        { "\\\\server\\cd rom\\a.txt", "\"\\\\server\\cd rom\\a.txt\"" },
     };
     for (const Case& c : cases)
     {

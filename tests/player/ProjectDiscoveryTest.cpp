@@ -107,9 +107,11 @@ TEST_F(ProjectDiscoveryTest, AutorunFileMustBeLongEnoughAndOpenTheSection)
         // 34 bytes are too few, 35 are enough.
         { "[autorun]\r\nparameter=menu.ini\r\n---", false },
         { "[autorun]\r\nparameter=menu.ini\r\n----", true },
-        // At most two characters before the section.
+        // At most two characters before the section, besides a UTF-8 byte-order mark.
         { "\xEF\xBB[autorun]\r\nopen=Tarnix.exe\r\nparameter=menu.ini\r\n", true },
-        { "\xEF\xBB\xBF[autorun]\r\nopen=Tarnix.exe\r\nparameter=menu.ini\r\n", false },
+        { "\xEF\xBB\xBF[autorun]\r\nopen=Tarnix.exe\r\nparameter=menu.ini\r\n", true },
+        { "\xEF\xBB\xBF\r\n[autorun]\r\nopen=Tarnix.exe\r\nparameter=menu.ini\r\n", true },
+        { "\xEF\xBB\xBF \r\n[autorun]\r\nopen=Tarnix.exe\r\nparameter=menu.ini\r\n", false },
         { "\r\n\r\n[autorun]\r\nopen=Tarnix.exe\r\nparameter=menu.ini\r\n", false },
         { "[AUTORUN]\r\nOpen=Tarnix.exe\r\nPARAMETER=MENU.INI\r\n", true },
         { "[autorun]\r\nopen=Tarnix.exe\r\nicon=Tarnix.ico\r\n", false },

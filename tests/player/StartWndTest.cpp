@@ -120,6 +120,43 @@ TEST_F(StartWndTest, HiddenOverTheFrameTheMenuShowsAtOnceAndClosingItEnds)
                             m_pDoc.get()));
 }
 
+// Refuses every dialog window that the start window would own while it lives.
+class MenuCreationRefused
+{
+public:
+    explicit MenuCreationRefused(HWND hStartWnd)
+    {
+        s_hStartWnd = hStartWnd;
+        m_hHook = SetWindowsHookExA(WH_CBT, Refuse, nullptr, GetCurrentThreadId());
+    }
+    ~MenuCreationRefused() { UnhookWindowsHookEx(m_hHook); }
+
+private:
+    static LRESULT CALLBACK Refuse(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        if (nCode == HCBT_CREATEWND && reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->hwndParent == s_hStartWnd)
+            return 1;
+        return CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    static HWND s_hStartWnd;
+    HHOOK m_hHook;
+};
+
+HWND MenuCreationRefused::s_hStartWnd = nullptr;
+
+TEST_F(StartWndTest, WithoutAMenuWindowTheRunEnds)
+{
+    Load(Lines({ "[DESKTOP]", "PAINT=0" }));
+    EXPECT_EQ(IDCANCEL, Run(
+                            [&](CStartWnd& startWnd) {
+                                MenuCreationRefused refused(startWnd.m_hWnd);
+                                Paint(startWnd);
+                                EXPECT_FALSE(startWnd.m_bMenuCreated);
+                                EXPECT_TRUE(startWnd.m_bMenuGone);
+                            },
+                            m_pDoc.get()));
+}
+
 TEST_F(StartWndTest, DesktopPaintCoversTheScreenAndChoicesReachTheMenu)
 {
     Load(Lines({ "[DESKTOP]", "PAINT=1", "RED=10", "GREEN=20", "BLUE=30", "[WINDOW]", "BORDER=0" }));

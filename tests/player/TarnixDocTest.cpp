@@ -98,7 +98,7 @@ TEST_F(TarnixDocTest, ButtonTakesItsSectionAndThePageSettings)
         "[BUTTONS]", "BRIGHTNESS=70", "HOOVER=1", "BUTTON_FONT_SIZE=-22",
         "[BUTTON2]", "ENABLE=1", "STYLE=BITMAP", "X=10", "Y=20", "W=30", "H=40", "TEXT=Start",
         "DOKUMENT=_CURRENTDIR_\\my file.pdf", "APPLIKATION=\"C:\\a b\\x.exe\"", "PARAMETER=-p x",
-        "FUNKTION=MESSAGE", "BMP=_CURRENTDIR_\\pic.bmp", "TOOLTIP=Tip", "STOPSOUND=1", "SOUNDFILE=s.wav",
+        "FUNKTION=NEWPAGE", "BMP=_CURRENTDIR_\\pic.bmp", "TOOLTIP=Tip", "STOPSOUND=1", "SOUNDFILE=s.wav",
         "IDLE_FONT_SIZE=-11", "OVER_FONT_SIZE=-12", "DOWN_FONT_SIZE=-13",
     }));
     ASSERT_EQ(1, doc.m_buttons.GetSize());
@@ -110,7 +110,7 @@ TEST_F(TarnixDocTest, ButtonTakesItsSectionAndThePageSettings)
     EXPECT_EQ("\"" + doc.m_strProjectFolder + "\\my file.pdf\"", b->m_strDocument);
     EXPECT_EQ(CString("\"C:\\a b\\x.exe\""), b->m_strApplication);
     EXPECT_EQ(CString("-p x"), b->m_strParameter);
-    EXPECT_EQ(ACTION_MESSAGE, b->m_nAction);
+    EXPECT_EQ(ACTION_NEWPAGE, b->m_nAction);
     EXPECT_EQ(0, picture.CompareNoCase(b->m_strBitmap));
     EXPECT_EQ(CString("Tip"), b->m_strToolTip);
     EXPECT_EQ(1, b->m_bStopSound);
@@ -123,6 +123,17 @@ TEST_F(TarnixDocTest, ButtonTakesItsSectionAndThePageSettings)
     EXPECT_EQ(70, b->m_nBrightness);
     EXPECT_EQ(1, b->m_bHoverEffect);
     EXPECT_EQ(RGB(1, 2, 3), b->m_crColor);
+}
+
+// A message's document and application are its text and title, not names.
+TEST_F(TarnixDocTest, MessageButtonsKeepTheirTextAndTitleAsWritten)
+{
+    CTarnixDoc& doc = Load(Lines({
+        "[BUTTON1]", "ENABLE=1", "DOKUMENT=Ein Menü für CDs", "APPLIKATION=Über diese CD", "FUNKTION=MESSAGE",
+    }));
+    ASSERT_EQ(1, doc.m_buttons.GetSize());
+    EXPECT_EQ(CString("Ein Menü für CDs"), Button(0)->m_strDocument);
+    EXPECT_EQ(CString("Über diese CD"), Button(0)->m_strApplication);
 }
 
 TEST_F(TarnixDocTest, PictureButtonsWithoutTheirPictureAreDrawnAsWindowButtons)
@@ -343,13 +354,14 @@ TEST_F(TarnixDocTest, WithoutAWindowOnlyThePageSettingsAreRead)
 TEST_F(TarnixDocTest, TooltipSettingsAndTheirRectangle)
 {
     CTarnixDoc& doc = Load(Lines({ "[TOOLTIP]", "ENABLE=1", "X=10", "Y=20", "W=300", "H=40", "CENTER=1",
-                                   "BGTRANSPARENT=1", "DEFAULTTEXT=Hilfe", "TOOLTIP_FONT_SIZE=-17", "RED=1",
+                                   "BGTRANSPARENT=1", "DEFAULTTEXT=Hilfe\\nzur CD", "TOOLTIP_FONT_SIZE=-17", "RED=1",
                                    "GREEN=2", "BLUE=3" }));
     EXPECT_TRUE(doc.m_bTooltip);
     EXPECT_EQ(CRect(10, 20, 310, 60), doc.m_rcTooltip);
     EXPECT_TRUE(doc.m_bTooltipCenter);
     EXPECT_TRUE(doc.m_bTooltipTransparent);
-    EXPECT_EQ(CString("Hilfe"), doc.m_strTooltipText);
+    // The line break the file holds as backslash and n breaks the area's line.
+    EXPECT_EQ(CString("Hilfe<BR>zur CD"), doc.m_strTooltipText);
     EXPECT_EQ(-17, doc.m_tooltipFont.m_logFont.lfHeight);
     EXPECT_EQ(RGB(1, 2, 3), doc.m_crTooltip);
 }

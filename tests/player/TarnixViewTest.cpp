@@ -89,13 +89,18 @@ TEST_F(TarnixViewTest, InitialUpdateLoadsThePageThroughTheApplicationSettings)
     EXPECT_EQ(RGB(10, 20, 30), brush.lbColor);
 }
 
-TEST_F(TarnixViewTest, FirstPaintAsksOnceForTheStartWindow)
+// The frame never shows, so the initial update asks for the start window.
+TEST_F(TarnixViewTest, InitialUpdateAsksOnceForTheStartWindowAndTheFrameStaysHidden)
 {
+    EXPECT_EQ(1, m_pView->m_bStarted);
+    m_pFrame->InitialUpdateFrame(m_pDoc, TRUE);
+    m_pFrame->ActivateFrame(-1);
+    EXPECT_FALSE(IsWindowVisible(m_hFrame));
+    EXPECT_EQ(1, TakePosted(m_hView, WM_COMMAND, 103));
+
     ShowWindow(m_hFrame, SW_SHOW);
     Paint();
-    Paint();
-    EXPECT_EQ(1, m_pView->m_bStarted);
-    EXPECT_EQ(1, TakePosted(m_hView, WM_COMMAND, 103));
+    EXPECT_EQ(0, TakePosted(m_hView, WM_COMMAND, 103));
 
     // The view is painted in the desktop colour.
     HDC hdc = GetDC(m_hView);
@@ -105,6 +110,8 @@ TEST_F(TarnixViewTest, FirstPaintAsksOnceForTheStartWindow)
 
 TEST_F(TarnixViewTest, TheStartWindowRunsUntilTheMenuClosesThenTheProgramEnds)
 {
+    // The test asks for the start window itself.
+    TakePosted(m_hView, WM_COMMAND, 103);
     ShowWindow(m_hFrame, SW_SHOW);
     CStartWnd* pRunning = nullptr;
     CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog* pDlg) {

@@ -6,9 +6,10 @@
 #include "editor/app/MainFrame.h"
 #include "editor/app/TarnixEdDoc.h"
 #include "editor/app/TarnixEdView.h"
-#include "editor/app/EditorMessages.h"
-#include "editor/app/StartDialogs.h"
-#include "editor/app/UiLanguage.h"
+#include "editor/dialogs/EditorMessages.h"
+#include "editor/dialogs/StartDialogs.h"
+#include "editor/dialogs/DialogTexts.h"
+#include "editor/dialogs/UiLanguage.h"
 #include "framework/CmdUI.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
@@ -142,12 +143,13 @@ CTarnixEdApp* GetEditorApp()
 
 CTarnixEdApp::CTarnixEdApp(LPCSTR lpszProductName)
     : m_hLanguageLib(nullptr), m_hSavedResource(nullptr), m_bLanguageLibPresent(0), m_nGridFlag(1),
-      m_nGridStep(2), m_strProductName(lpszProductName), m_pStartDialogs(nullptr)
+      m_nGridStep(2), m_strProductName(lpszProductName), m_pStartDialogs(&m_startDialogs), m_services(*this)
 {
 }
 
 CTarnixEdApp::~CTarnixEdApp()
 {
+    m_services.Uninstall();
     if (m_hLanguageLib != nullptr)
     {
         AfxSetResourceHandle(m_hSavedResource);
@@ -160,6 +162,7 @@ BOOL CTarnixEdApp::InitInstance()
     InitRegistry();
     if (!AfxOleInit())
         return FALSE;
+    m_services.Install();
     LoadStdProfileSettings(16);
     ReadVersionInfo();
     LoadInterfaceLanguage(m_strEditorFolder);
@@ -189,6 +192,7 @@ BOOL CTarnixEdApp::InitInstance()
 int CTarnixEdApp::ExitInstance()
 {
     m_orvenna.ReleaseDispatch();
+    m_services.Uninstall();
     CObjWndProgram::Set(nullptr);
     return CWinApp::ExitInstance();
 }
@@ -407,7 +411,7 @@ void CTarnixEdApp::MakeProjectRelativePath(CString& strPath, BOOL bWarn)
 void CTarnixEdApp::OnFileNew()
 {
     CString folder = GetProfileString("PROJECT", "PATH", "");
-    if (m_pStartDialogs != nullptr && m_pStartDialogs->RunNewProject(folder))
+    if (m_pStartDialogs->RunNewProject(folder))
         CreateProject(folder);
 }
 
@@ -422,8 +426,6 @@ void CTarnixEdApp::OnFileOpen()
 
 void CTarnixEdApp::OnStartCenter()
 {
-    if (m_pStartDialogs == nullptr)
-        return;
     switch (m_pStartDialogs->RunStartCenter())
     {
     case CStartDialogs::choiceNewProject:
@@ -522,6 +524,13 @@ void CTarnixEdApp::CloseOrvenna()
         e->Delete();
     }
     m_orvenna.ReleaseDispatch();
+}
+
+CString CTarnixEdApp::TakeReturnedImageFile()
+{
+    CString file = m_strReturnedImageFile;
+    m_strReturnedImageFile.Empty();
+    return file;
 }
 
 void CTarnixEdApp::OnOpenOrvenna()

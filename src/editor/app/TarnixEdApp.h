@@ -5,12 +5,13 @@
 #pragma once
 
 #include "editor/app/DocServerDriver.h"
+#include "editor/app/EditorAppServices.h"
+#include "editor/dialogs/ProjectStartDialogs.h"
 #include "framework/WinApp.h"
 
 #include <functional>
 
 class CCmdUI;
-class CStartDialogs;
 
 // Opens one page of a help file ("file::/page"); the default calls HTML Help.
 typedef std::function<void(const CString& strTopic)> HelpTopicFunction;
@@ -68,8 +69,10 @@ public:
     BOOL IsOrvennaBound() const { return m_orvenna.IsBound(); }
     static const char kOrvennaProgID[];
 
-    // The project start dialogs the program runs (not owned).
-    void SetStartDialogs(CStartDialogs* pDialogs) { m_pStartDialogs = pDialogs; }
+    // The project start dialogs the program runs (not owned); null: the real ones.
+    void SetStartDialogs(CStartDialogs* pDialogs) { m_pStartDialogs = pDialogs ? pDialogs : &m_startDialogs; }
+    // A button picture the button-image program handed back, taken once.
+    CString TakeReturnedImageFile();
 
     // State other parts read
     HINSTANCE m_hLanguageLib;
@@ -108,7 +111,10 @@ private:
     CString OrvennaVersion();
 
     CString m_strProductName;
+    CProjectStartDialogs m_startDialogs;
     CStartDialogs* m_pStartDialogs;
+    CEditorAppServices m_services;
+    CString m_strReturnedImageFile;
     CDocServerDriver m_orvenna;
 };
 

@@ -2,7 +2,7 @@
 
 #include "editor/app/MainFrame.h"
 #include "editor/app/TarnixEdApp.h"
-#include "editor/app/UiLanguage.h"
+#include "editor/dialogs/UiLanguage.h"
 #include "framework/Archive.h"
 #include "framework/CmdUI.h"
 #include "framework/Exceptions.h"

@@ -1,7 +1,7 @@
 #include "editor/dialogs/NewProjectDlg.h"
 
-#include "editor/app/EditorMessages.h"
-#include "editor/app/TarnixEdApp.h"
+#include "editor/dialogs/EditorMessages.h"
+#include "editor/dialogs/EditorServices.h"
 #include "framework/DataExchange.h"
 #include "framework/MessageBox.h"
 
@@ -61,6 +61,5 @@ void CNewProjectDlg::OnOK()
 
 void CNewProjectDlg::OnHelp()
 {
-    if (CTarnixEdApp* pApp = GetEditorApp())
-        pApp->ShowHelpPage("hilfe_projekt.htm");
+    EditorServices().ShowHelpPage("hilfe_projekt.htm");
 }

@@ -2,7 +2,7 @@
 // dialog and the new-project dialog, each run modally over the main window.
 #pragma once
 
-#include "editor/app/StartDialogs.h"
+#include "editor/dialogs/StartDialogs.h"
 
 class CProjectStartDialogs : public CStartDialogs
 {

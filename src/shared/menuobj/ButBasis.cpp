@@ -6,7 +6,34 @@
 #include "shared/menuobj/ToolTip.h"
 #include "shared/support/ButtonSounds.h"
 
+#include <cstdlib>
+
 IMPLEMENT_DYNAMIC(CButBasis, CBasisObj)
+
+namespace {
+
+// The last mouse release that clicked a button, on any page.
+struct LastClick
+{
+    bool bSet;
+    DWORD nTime;
+    POINT pt;       // screen coordinates
+};
+LastClick g_lastClick = { false, 0, { 0, 0 } };
+
+// Whether a release at the time and screen point is the second click of a
+// double-click: within the double-click time of the last click (a later
+// time, for sent messages all carry the time of the last queued one) and
+// within the double-click rectangle around it.
+bool IsSecondClick(DWORD nTime, POINT pt)
+{
+    if (!g_lastClick.bSet || nTime == g_lastClick.nTime || nTime - g_lastClick.nTime >= ::GetDoubleClickTime())
+        return false;
+    return std::abs(pt.x - g_lastClick.pt.x) <= ::GetSystemMetrics(SM_CXDOUBLECLK) / 2
+           && std::abs(pt.y - g_lastClick.pt.y) <= ::GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+}
+
+} // namespace
 
 BEGIN_MESSAGE_MAP(CButBasis, CBasisObj)
     ON_WM_KILLFOCUS()
@@ -151,10 +178,25 @@ void CButBasis::OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/)
 }
 
 // A press dragged out of the button has already released the capture, so the
-// release does not come here.
-void CButBasis::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/)
+// release does not come here. The second click of a double-click runs
+// nothing: an installer would start twice, and after a page change the
+// second click would hit whatever object of the new page lies at that spot.
+void CButBasis::OnLButtonUp(UINT /*nFlags*/, CPoint point)
 {
     m_bPressed = 0;
+    if (!m_bEditMode)
+    {
+        POINT ptScreen = point;
+        ::ClientToScreen(m_hWnd, &ptScreen);
+        DWORD nTime = (DWORD)::GetMessageTime();
+        if (IsSecondClick(nTime, ptScreen))
+        {
+            g_lastClick.bSet = false;
+            InvalidateInParent();
+            return;
+        }
+        g_lastClick = { true, nTime, ptScreen };
+    }
     OnBnClicked();
 }
 

@@ -69,4 +69,11 @@ CString EncodeLineBreaks(const CString& strText)
     return str;
 }
 
+CString DecodeLineBreaks(const CString& strText, LPCSTR lpszBreak)
+{
+    CString str(strText);
+    str.Replace("\\n", lpszBreak);
+    return str;
+}
+
 } // namespace ProjectFormat

@@ -156,5 +156,7 @@ int GetPopupNumber(const CString& strDocument);
 
 // DEFAULTTEXT holds one line: each line break becomes a backslash and "n".
 CString EncodeLineBreaks(const CString& strText);
+// The reverse: each backslash and "n" becomes the line break the reader uses.
+CString DecodeLineBreaks(const CString& strText, LPCSTR lpszBreak);
 
 } // namespace ProjectFormat

@@ -1,6 +1,7 @@
 #include "shared/support/ProjectSettings.h"
 
 #include "framework/MessageBox.h"
+#include "shared/support/FileUtils.h"
 #include "shared/support/TextEffect.h"
 #include "shared/support/Umlaut.h"
 
@@ -44,11 +45,6 @@ CString FullPath(const CString& strPath)
     DWORD nGot = GetFullPathNameA(strPath, nSize, full.GetBuffer((int)nSize), nullptr);
     full.ReleaseBuffer(nGot < nSize ? (int)nGot : 0);
     return full.IsEmpty() ? strPath : full;
-}
-
-bool FileExists(const CString& strPath)
-{
-    return GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES;
 }
 
 // The folder as it stands in stored paths: a drive root loses its backslash,

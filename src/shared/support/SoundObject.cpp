@@ -12,6 +12,11 @@ CMciPlayer* CSoundObject::ChannelAt(int nIndex)
     return nIndex >= 0 && nIndex < channelCount ? &m_channels[nIndex] : nullptr;
 }
 
+int CSoundObject::GetDeviceID(int nIndex) const
+{
+    return nIndex >= 0 && nIndex < channelCount ? m_channels[nIndex].GetDeviceID() : -1;
+}
+
 int CSoundObject::Open(LPCSTR lpszPath, LPCSTR lpszAlias, BOOL bShowErrors, CWnd* pNotifyWnd)
 {
     for (int nIndex = 0; nIndex < channelCount; ++nIndex)

@@ -26,6 +26,8 @@ public:
     // Hands a completion notice (the device id of MM_MCINOTIFY) to every channel.
     void OnNotify(int nDeviceID);
     void CloseAll();
+    // The MCI device id of a channel's sound; -1 while it is closed.
+    int GetDeviceID(int nIndex) const;
 
 private:
     CMciPlayer* ChannelAt(int nIndex);   // null outside 0 to 3

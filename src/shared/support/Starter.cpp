@@ -46,6 +46,7 @@ CString ShellErrorText(int nCode)
     case SE_ERR_DDEBUSY:
         return "  The DDE transaction could not be completed because other DDE transactions were being processed. ";
     case SE_ERR_NOASSOC: return "  There is no application associated with the given file name extension. ";
+    case SE_ERR_DLLNOTFOUND: return "  The specified dynamic-link library was not found. ";
     }
     return CString();
 }
@@ -95,8 +96,8 @@ int CStarter::ShellOpen(LPCSTR lpszDocument, LPCSTR lpszFallbackProgram, BOOL bS
     const INT_PTR nInstance = (INT_PTR)AfxShellExecute(GetDesktopWindow(), "open", lpszDocument, nullptr, nullptr,
                                                       SW_SHOWNORMAL);
     int nResult = kSuccess;
-    // 4. A result below 32 is the error code.
-    if (nInstance < 32)
+    // 4. Only a result above 32 is success; 32 itself is an error code.
+    if (nInstance <= 32)
     {
         nResult = (int)nInstance;
         m_strOpenError = ShellErrorText(nResult);
@@ -156,8 +157,9 @@ int CStarter::Start(LPCSTR lpszDocument, LPCSTR lpszApplication, LPCSTR lpszPara
         PostRequest(WM_STARTER_PLAYVIDEO, CopyToBuffer(g_szDocument, sizeof(g_szDocument), strDocument));
         return kSuccess;
     }
-    // 4.1 The document, 4.2 else the program.
-    int nResult = 0;
+    // 4.1 The document, 4.2 else the program. A button that names neither
+    // (a sound button, a button without a function) has nothing that can fail.
+    int nResult = strDocument.IsEmpty() && strApplication.IsEmpty() ? kSuccess : 0;
     if (!strDocument.IsEmpty())
         nResult = ShellOpen(strDocument, "", bSetFolder);
     if (nResult != kSuccess && !strApplication.IsEmpty())

@@ -3,8 +3,8 @@
 #include "editor/app/TarnixEdApp.h"
 
 #include "EditorTesting.h"
-#include "editor/app/StartDialogs.h"
-#include "editor/app/UiLanguage.h"
+#include "editor/dialogs/StartDialogs.h"
+#include "editor/dialogs/UiLanguage.h"
 #include "framework/FrameWnd.h"
 
 #include "editor/resource.h"

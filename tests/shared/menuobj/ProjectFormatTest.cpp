@@ -58,4 +58,7 @@ TEST(ProjectFormatTest, LineBreaksOfTheDefaultTextBecomeBackslashN)
     EXPECT_EQ("one\\ntwo", EncodeLineBreaks("one\r\ntwo"));
     EXPECT_EQ("one\\ntwo\\nthree", EncodeLineBreaks("one\ntwo\r\nthree"));
     EXPECT_EQ("one<BR>two", EncodeLineBreaks("one<BR>two"));
+
+    EXPECT_EQ("one\r\ntwo\r\n", DecodeLineBreaks("one\\ntwo\\n", "\r\n"));
+    EXPECT_EQ("one<BR>two", DecodeLineBreaks(EncodeLineBreaks("one\r\ntwo"), "<BR>"));
 }

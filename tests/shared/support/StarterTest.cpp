@@ -126,7 +126,8 @@ TEST_F(StarterTest, EachShellFailureHasItsTextAndBox)
               "processed. " },
         { 31, "  There is no application associated with the given file name extension. " },
         { 4, "" },
-        { 32, nullptr },
+        { 32, "  The specified dynamic-link library was not found. " },
+        { 33, nullptr },
     };
     for (const auto& c : cases)
     {
@@ -370,10 +371,12 @@ TEST_F(StarterTest, AFailedActionIsDescribedWithoutABox)
                  strError);
     EXPECT_EQ(0u, boxes.Count());
 
-    // Nothing to start at all.
+    // Nothing to start at all is no failure.
     CStarter empty;
-    EXPECT_EQ(0, empty.Start("", "", "", 0, strError, FALSE));
-    EXPECT_STREQ("F E H L E R   !\n\nDokument=\nApplikation=\nParameter=\n\n\n\n", strError);
+    strError = "untouched";
+    EXPECT_EQ(-1, empty.Start("", "", "p", 0, strError, FALSE));
+    EXPECT_EQ(-1, empty.Start("", "", "", 3, strError, FALSE));
+    EXPECT_STREQ("untouched", strError);
 }
 
 TEST_F(StarterTest, AnExitActionOpensItsDocumentAndLeavesTheMenu)
@@ -390,15 +393,21 @@ TEST_F(StarterTest, AnExitActionOpensItsDocumentAndLeavesTheMenu)
     EXPECT_EQ(UINT(WM_COMMAND), posted[0].nMessage);
     EXPECT_EQ(ID_STARTER_EXIT, posted[0].wParam);
 
-    // A failure on the way out still leaves, and reports.
-    CStarter empty;
-    empty.SetNotifyWnd(&m_notify);
+    // A failure on the way out still leaves, and reports; with nothing to
+    // start there is nothing to report.
+    ScriptedStarts failing(2, 2);
+    CStarter exit;
+    exit.SetNotifyWnd(&m_notify);
     strError.Empty();
-    EXPECT_EQ(-1, empty.Start("", "", "", 4, strError, FALSE));
+    EXPECT_EQ(-1, exit.Start("fehlt.txt", "", "", 4, strError, FALSE));
     EXPECT_FALSE(strError.IsEmpty());
+    strError.Empty();
+    EXPECT_EQ(-1, exit.Start("", "", "", 4, strError, FALSE));
+    EXPECT_TRUE(strError.IsEmpty());
     posted = TakePosted();
-    ASSERT_EQ(1u, posted.size());
+    ASSERT_EQ(2u, posted.size());
     EXPECT_EQ(ID_STARTER_EXIT, posted[0].wParam);
+    EXPECT_EQ(ID_STARTER_EXIT, posted[1].wParam);
 }
 
 TEST_F(StarterTest, WithoutNotifyWindowTheMainWindowIsAsked)

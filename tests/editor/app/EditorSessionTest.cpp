@@ -5,7 +5,7 @@
 #include "editor/app/TarnixEdDoc.h"
 #include "editor/dialogs/ProjectStartDialogs.h"
 
-#include "editor/app/EditorTesting.h"
+#include "EditorTesting.h"
 #include "framework/DocTemplate.h"
 #include "framework/MDIChildWnd.h"
 #include "shared/menuobj/ProjectPage.h"

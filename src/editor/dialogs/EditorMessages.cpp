@@ -1,6 +1,6 @@
-#include "editor/app/EditorMessages.h"
+#include "editor/dialogs/EditorMessages.h"
 
-#include "editor/app/UiLanguage.h"
+#include "editor/dialogs/UiLanguage.h"
 #include "framework/MessageBox.h"
 #include "shared/support/Umlaut.h"
 

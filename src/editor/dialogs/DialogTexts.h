@@ -1,0 +1,20 @@
+// Texts the editor's dialogs share: the captions of the text effects, the name
+// of the interface language, and two messages about files.
+#pragma once
+
+#include "framework/String.h"
+
+// The three text effects (codes of shared/support/TextEffect.h) and their
+// captions from the string table: "Normal", "Erhaben", "Geprägt"; unknown
+// codes give the caption of "none".
+int GetTextEffectCount();
+void GetTextEffectCaption(int nEffect, CString& strCaption);
+
+// "German", "English", "French" for the interface language letter, "?????"
+// for any other.
+void GetUiLanguageName(CString& strName);
+
+// "The given file cannot be opened" with the name; the box's result.
+int ShowFileMessage(const CString& strFileName);
+// The starter program of documents is not in the project folder.
+int ShowStarterNotInProject();

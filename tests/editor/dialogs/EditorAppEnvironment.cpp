@@ -1,8 +1,0 @@
-#include "editor/app/EditorTesting.h"
-
-namespace {
-
-::testing::Environment* const theEditorApp =
-    ::testing::AddGlobalTestEnvironment(new editor_testing::EditorAppEnvironment);
-
-} // namespace
