@@ -8,7 +8,6 @@
 #include "editor/app/TarnixEdView.h"
 #include "editor/dialogs/EditorMessages.h"
 #include "editor/dialogs/StartDialogs.h"
-#include "editor/dialogs/DialogTexts.h"
 #include "editor/dialogs/UiLanguage.h"
 #include "framework/CmdUI.h"
 #include "framework/DocTemplate.h"

@@ -1,7 +1,6 @@
 #include "editor/dialogs/DialogTexts.h"
 
 #include "framework/MessageBox.h"
-#include "shared/support/Language.h"
 #include "shared/support/TextEffect.h"
 
 #include "editor/DialogIds.h"
@@ -18,17 +17,6 @@ void GetTextEffectCaption(int nEffect, CString& strCaption)
     case TEXT_EFFECT_RAISED: strCaption.LoadString(IDS_EFFECT_RAISED); break;
     case TEXT_EFFECT_EMBOSSED: strCaption.LoadString(IDS_EFFECT_EMBOSSED); break;
     default: strCaption.LoadString(IDS_EFFECT_NONE); break;
-    }
-}
-
-void GetUiLanguageName(CString& strName)
-{
-    switch (GetLanguageLetter())
-    {
-    case 'G': strName = "German"; break;
-    case 'E': strName = "English"; break;
-    case 'F': strName = "French"; break;
-    default: strName = "?????"; break;
     }
 }
 

@@ -1,7 +1,8 @@
-// Texts the editor's dialogs share: the captions of the text effects, the name
-// of the interface language, and two messages about files.
+// Texts the editor's dialogs share: the captions of the text effects and two
+// messages about files (the interface language's name is in UiLanguage.h).
 #pragma once
 
+#include "editor/dialogs/UiLanguage.h"
 #include "framework/String.h"
 
 // The three text effects (codes of shared/support/TextEffect.h) and their
@@ -9,10 +10,6 @@
 // codes give the caption of "none".
 int GetTextEffectCount();
 void GetTextEffectCaption(int nEffect, CString& strCaption);
-
-// "German", "English", "French" for the interface language letter, "?????"
-// for any other.
-void GetUiLanguageName(CString& strName);
 
 // "The given file cannot be opened" with the name; the box's result.
 int ShowFileMessage(const CString& strFileName);

@@ -1,6 +1,5 @@
 // The editor's names for the interface language of the process (one letter:
-// 'G' German, 'E' English, 'F' French; 'E' until start-up sets it). Its name
-// is GetUiLanguageName (DialogTexts.h).
+// 'G' German, 'E' English, 'F' French; 'E' until start-up sets it).
 #pragma once
 
 #include "framework/String.h"
@@ -8,4 +7,6 @@
 // 'E' and 'F' select English and French, any other letter German.
 void SetUiLanguage(char chLetter);
 char GetUiLanguage();
+// "German", "English", "French"; "?????" for any other letter.
+void GetUiLanguageName(CString& strName);
 bool IsGermanUi();

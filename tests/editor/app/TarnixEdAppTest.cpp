@@ -3,6 +3,7 @@
 #include "editor/app/TarnixEdApp.h"
 
 #include "EditorTesting.h"
+#include "editor/app/EditorAppServices.h"
 #include "editor/dialogs/StartDialogs.h"
 #include "editor/dialogs/UiLanguage.h"
 #include "framework/FrameWnd.h"
@@ -286,4 +287,38 @@ TEST(TarnixEdAppTest, WithoutTheButtonImageProgramTheDriverStaysUnbound)
     App().OnCmdMsg(ID_ORVENNA_OPEN, CN_COMMAND, nullptr, nullptr);
     EXPECT_FALSE(App().IsOrvennaBound());
     EXPECT_EQ(0u, boxes.Count());
+}
+
+TEST(TarnixEdAppTest, TheDialogsServicesAreTheApplications)
+{
+    FreshRegistry registry;
+    TempFolder project;
+    CString file = project.Write("sound\\a.wav", "x");
+    CTarnixEdApp& app = App();
+    app.m_strProjectFolder = project.Path();
+    IEditorServices* pBefore = &EditorServices();
+    std::vector<std::string> topics;
+    HelpTopicFunction previous = CTarnixEdApp::SetHelpFunction([&](const CString& topic) { topics.push_back(Text(topic)); });
+    {
+        CEditorAppServices services(app);
+        services.Install();
+        IEditorServices& installed = EditorServices();
+        EXPECT_EQ(&services, &installed);
+        EXPECT_EQ(Text(app.m_strEditorFolder), Text(installed.GetEditorFolder()));
+        EXPECT_EQ(Text(project.Path()), Text(installed.GetProjectFolder()));
+        CString path = file;
+        installed.MakeProjectRelativePath(path, TRUE);
+        EXPECT_EQ("_CURRENTDIR_\\sound\\a.wav", Text(path));
+        installed.WriteSettingInt("NGRID", 7);
+        EXPECT_EQ(7u, app.GetProfileInt("SETTINGS", "NGRID", 2));
+        installed.WriteSettingString("GRAFIKPATH", "C:\\paint.exe");
+        EXPECT_EQ("C:\\paint.exe", Text(installed.GetSettingString("GRAFIKPATH", "")));
+        installed.ShowHelpPage("hilfe_raster.htm");
+        EXPECT_EQ("", Text(installed.TakeReturnedImageFile()));
+        services.Uninstall();
+        EXPECT_EQ(pBefore, &EditorServices());
+    }
+    CTarnixEdApp::SetHelpFunction(previous);
+    ASSERT_EQ(1u, topics.size());
+    EXPECT_NE(std::string::npos, topics[0].find("tarnix.chm::/web/hilfe_raster.htm"));
 }
