@@ -7,6 +7,9 @@
 #include "editor/app/TarnixEdDoc.h"
 #include "editor/app/TarnixEdView.h"
 #include "editor/dialogs/EditorMessages.h"
+#include "editor/dialogs/GraphicsProgramDlg.h"
+#include "editor/dialogs/GridDlg.h"
+#include "editor/dialogs/LanguageDlg.h"
 #include "editor/dialogs/StartDialogs.h"
 #include "editor/dialogs/UiLanguage.h"
 #include "framework/CmdUI.h"
@@ -55,11 +58,15 @@ BEGIN_MESSAGE_MAP(CTarnixEdApp, CWinApp)
     ON_COMMAND(ID_PROJECT_OPEN_REQUESTED, OnOpenRequestedProject)
     // void OnOpenOrvenna()
     ON_COMMAND(ID_ORVENNA_OPEN, OnOpenOrvenna)
+    // void OnEditorLanguage()
+    ON_COMMAND(ID_EDITOR_LANGUAGE, OnEditorLanguage)
+    // void OnGridSettings()
+    ON_COMMAND(ID_EDITOR_SETTINGS, OnGridSettings)
+    // void OnGraphicsProgram()
+    ON_COMMAND(ID_EDITOR_GRAPHICS, OnGraphicsProgram)
     // void OnUpdateLanguage(CCmdUI* pCmdUI)
     ON_UPDATE_COMMAND_UI(ID_EDITOR_LANGUAGE, OnUpdateLanguage)
     // void OnUpdateLaterCommand(CCmdUI* pCmdUI)
-    ON_UPDATE_COMMAND_UI(ID_EDITOR_SETTINGS, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_EDITOR_GRAPHICS, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_TOOLS_ICON, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_HELP_SUPPORT, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_PROJECT_COMPILE, OnUpdateLaterCommand)
@@ -227,17 +234,18 @@ void CTarnixEdApp::LoadInterfaceLanguage(const CString& strFolder)
 
     if (language.Left(1) == "-")
     {
-        // The language question of the first start comes with its dialog; until
-        // then a language the settings file does not name stays German, unwritten.
+        // The first start takes the language of the settings file, else asks once.
         char letter[10] = "-";
         GetPrivateProfileStringA("SETTINGS", "LANGUAGE", "-", letter, sizeof(letter),
                                  FullPathIn(strFolder, kLanguageSettings));
         if (letter[0] != '-' && letter[0] != '\0')
+            StoreLanguage(letter[0]);
+        else
         {
-            SetUiLanguage(letter[0]);
-            CString name;
-            GetUiLanguageName(name);
-            WriteProfileString("SETTINGS", "LANGUAGE", name);
+            CLanguageDlg dlg;
+            dlg.m_chLetter = GetUiLanguage();
+            if (dlg.DoModal() == IDOK)
+                StoreLanguage(dlg.m_chLetter);
         }
     }
 
@@ -250,6 +258,14 @@ void CTarnixEdApp::LoadInterfaceLanguage(const CString& strFolder)
     m_hLanguageLib = hLibrary;
     m_hSavedResource = AfxGetResourceHandle();
     AfxSetResourceHandle(hLibrary);
+}
+
+void CTarnixEdApp::StoreLanguage(char chLetter)
+{
+    SetUiLanguage(chLetter);
+    CString name;
+    GetUiLanguageName(name);
+    WriteProfileString("SETTINGS", "LANGUAGE", name);
 }
 
 void CTarnixEdApp::ReadVersionInfo(HMODULE hModule)
@@ -450,10 +466,41 @@ void CTarnixEdApp::OnStartCenter()
     }
 }
 
+void CTarnixEdApp::OnEditorLanguage()
+{
+    CLanguageDlg dlg;
+    dlg.m_chLetter = GetUiLanguage();
+    if (dlg.DoModal() != IDOK || dlg.m_chLetter == GetUiLanguage())
+        return;
+    // The resources change with the next start only.
+    StoreLanguage(dlg.m_chLetter);
+    MessageBoxById(IDS_RESTART_FOR_LANGUAGE);
+}
+
 void CTarnixEdApp::OnUpdateLanguage(CCmdUI* pCmdUI)
 {
-    // The language question comes with its dialog.
-    pCmdUI->Enable(FALSE);
+    pCmdUI->Enable(m_bLanguageLibPresent != 0);
+}
+
+void CTarnixEdApp::OnGridSettings()
+{
+    ReadGridSettings();
+    CGridDlg dlg;
+    dlg.m_bSnap = m_nGridFlag;
+    dlg.m_nStoredGridSize = m_nGridStep;
+    if (dlg.DoModal() != IDOK)
+        return;
+    m_nGridFlag = dlg.m_bSnap;
+    m_nGridStep = dlg.m_nStoredGridSize;
+    WriteProfileInt("SETTINGS", "BGRID", m_nGridFlag);
+    WriteProfileInt("SETTINGS", "NGRID", m_nGridStep);
+    PostToMainWnd(ID_VIEW_GRID_CHANGED);
+}
+
+void CTarnixEdApp::OnGraphicsProgram()
+{
+    CGraphicsProgramDlg dlg;
+    dlg.DoModal();
 }
 
 void CTarnixEdApp::OnUpdateLaterCommand(CCmdUI* pCmdUI)

@@ -98,6 +98,9 @@ protected:
     void OnReopenProject();
     void OnOpenRequestedProject();
     void OnOpenOrvenna();
+    void OnEditorLanguage();
+    void OnGridSettings();
+    void OnGraphicsProgram();
     void OnUpdateLaterCommand(CCmdUI* pCmdUI);
     void OnUpdateLanguage(CCmdUI* pCmdUI);
 
@@ -106,6 +109,8 @@ protected:
 private:
     void ShowHelpTopic(const CString& strFile, LPCSTR lpszSeparator, LPCSTR lpszPage);
     CDocument* OpenProject(const CString& strPath);
+    // Sets the interface language and writes its name to SETTINGS/LANGUAGE.
+    void StoreLanguage(char chLetter);
     CDocument* OpenProjectDocument(const CString& strPath);
 
     CString OrvennaVersion();

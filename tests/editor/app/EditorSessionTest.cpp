@@ -4,6 +4,7 @@
 #include "editor/app/MainFrame.h"
 #include "editor/app/TarnixEdDoc.h"
 #include "editor/dialogs/ProjectStartDialogs.h"
+#include "editor/dialogs/UiLanguage.h"
 
 #include "EditorTesting.h"
 #include "framework/DocTemplate.h"
@@ -264,4 +265,27 @@ TEST_F(EditorSessionTest, AnUpdatedProjectIsOpenedAgainThroughTheChecks)
     EXPECT_EQ(Text(path), Text(pDoc->GetPathName()));
     EXPECT_EQ("024000", Text(pDoc->GetPage().m_strFileVersion));
     EXPECT_FALSE(testing_support::ReadFileBytes(folder.File("Tarnix.exe")).empty());
+}
+
+TEST_F(EditorSessionTest, GridAndLanguageSettingsAreKept)
+{
+    ModalAnswers answers;
+    answers.Then([](CDialog* pDlg) {
+        pDlg->SetDlgItemText(IDC_GRID_SIZE, "5");
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Command(ID_EDITOR_SETTINGS);
+    EXPECT_EQ(5, App().m_nGridStep);
+    EXPECT_EQ(5u, App().GetProfileInt("SETTINGS", "NGRID", 2));
+
+    MessageBoxRecorder boxes;
+    answers.Then([](CDialog* pDlg) {
+        pDlg->CheckRadioButton(IDC_LANG_ENGLISH, IDC_LANG_GERMAN, IDC_LANG_ENGLISH);
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Command(ID_EDITOR_LANGUAGE);
+    EXPECT_EQ("English", Text(App().GetProfileString("SETTINGS", "LANGUAGE", "")));
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find("Neustart"));
+    SetUiLanguage('G');
 }

@@ -81,6 +81,7 @@ TEST(TarnixEdAppTest, TheLanguageLibraryLoadsForEveryLanguageButGerman)
         { "French", nullptr, true, 'F', "French" },
         { "German", nullptr, false, 'G', "German" },
         { nullptr, "[SETTINGS]\r\nLANGUAGE=English\r\n", true, 'E', "English" },
+        // Neither names a language: the question is asked, and Cancel keeps German unwritten.
         { nullptr, "[SETTINGS]\r\nLANGUAGE=-\r\n", false, 'G', "" },
     };
     for (const Row& row : rows)
@@ -95,7 +96,9 @@ TEST(TarnixEdAppTest, TheLanguageLibraryLoadsForEveryLanguageButGerman)
         CTarnixEdApp& app = App();
         if (row.pszRegistry != nullptr)
             app.WriteProfileString("SETTINGS", "LANGUAGE", row.pszRegistry);
+        ModalAnswers answers;
         app.LoadInterfaceLanguage(folder.Path());
+        EXPECT_EQ(row.pszRegistry == nullptr && row.pszWritten[0] == '\0', !answers.Captions().empty());
         EXPECT_EQ(row.chLetter, GetUiLanguage());
         EXPECT_EQ(1, app.m_bLanguageLibPresent);
         EXPECT_EQ(row.bLoaded, app.m_hLanguageLib != nullptr);
@@ -321,4 +324,22 @@ TEST(TarnixEdAppTest, TheDialogsServicesAreTheApplications)
     CTarnixEdApp::SetHelpFunction(previous);
     ASSERT_EQ(1u, topics.size());
     EXPECT_NE(std::string::npos, topics[0].find("tarnix.chm::/web/hilfe_raster.htm"));
+}
+
+TEST(TarnixEdAppTest, TheFirstStartAsksForTheLanguageOnce)
+{
+    FreshRegistry registry;
+    LanguageScope scope;
+    TempFolder folder;
+    folder.Write("tarnix_english.dll", ReadFileText(ProgramFolder() + "\\Tarnix.exe"));
+    ModalAnswers answers;
+    answers.Then([](CDialog* pDlg) {
+        pDlg->CheckRadioButton(IDC_LANG_ENGLISH, IDC_LANG_GERMAN, IDC_LANG_ENGLISH);
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    App().LoadInterfaceLanguage(folder.Path());
+    EXPECT_EQ(1u, answers.Captions().size());
+    EXPECT_EQ('E', GetUiLanguage());
+    EXPECT_EQ("English", Text(App().GetProfileString("SETTINGS", "LANGUAGE", "")));
+    EXPECT_NE(nullptr, App().m_hLanguageLib);
 }
