@@ -1,6 +1,7 @@
 // The editor started in this process: its main frame, the Start Center and
 // the roads that create and open projects, with dialogs answered by the modal
 // hook and boxes by the recorder.
+#include "editor/app/ChildFrame.h"
 #include "editor/app/MainFrame.h"
 #include "editor/app/TarnixEdDoc.h"
 #include "editor/dialogs/ProjectStartDialogs.h"
@@ -288,4 +289,27 @@ TEST_F(EditorSessionTest, GridAndLanguageSettingsAreKept)
     ASSERT_EQ(1u, boxes.Count());
     EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find("Neustart"));
     SetUiLanguage('G');
+}
+
+TEST_F(EditorSessionTest, AChildFrameWithATrackSizeKeepsIt)
+{
+    TempFolder folder;
+    ASSERT_TRUE(App().OpenProjectFile(CopyProject(folder, "centred", "024000")));
+    CChildFrame* pChild = dynamic_cast<CChildFrame*>(Frame()->MDIGetActive());
+    ASSERT_NE(nullptr, pChild);
+    struct Row { int cx, cy; SIZE expected; } rows[] = {
+        { -1, -1, { 400, 300 } },      // free until the view sizes it
+        { 320, 240, { 320, 240 } },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.cx);
+        pChild->SetTrackSize(row.cx, row.cy);
+        pChild->ShowWindow(SW_RESTORE);
+        pChild->MoveWindow(0, 0, 400, 300);
+        RECT rc;
+        pChild->GetWindowRect(&rc);
+        EXPECT_EQ(row.expected.cx, rc.right - rc.left);
+        EXPECT_EQ(row.expected.cy, rc.bottom - rc.top);
+    }
 }
