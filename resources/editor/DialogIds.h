@@ -155,3 +155,6 @@
 #define IDC_VDRIVE_SHOW         1181
 #define IDC_VDRIVE_SEARCH       1183
 #define IDC_VDRIVE_HELP         1184
+
+// Command to the button sheet: the button-image program has handed back a file.
+#define ID_BUTTON_IMAGE_READY   143

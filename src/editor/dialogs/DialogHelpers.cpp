@@ -50,6 +50,16 @@ BOOL BrowseForFile(CWnd* pParent, LPCSTR lpszFilter, LPCSTR lpszDefExt, LPCSTR l
     return TRUE;
 }
 
+BOOL IsReadableFile(const CString& strPath)
+{
+    HANDLE hFile = ::CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return FALSE;
+    ::CloseHandle(hFile);
+    return TRUE;
+}
+
 BOOL IsGifOrJpgName(const CString& strPath)
 {
     CString ending = strPath.Right(4);

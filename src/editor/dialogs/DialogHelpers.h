@@ -25,5 +25,8 @@ BOOL ChooseFontFor(CFontDesc& font, BOOL bWithColor);
 BOOL BrowseForFile(CWnd* pParent, LPCSTR lpszFilter, LPCSTR lpszDefExt, LPCSTR lpszFileName, LPCSTR lpszInitialDir,
                    CString& strPath);
 
+// TRUE when the file exists and can be opened for reading (a folder cannot).
+BOOL IsReadableFile(const CString& strPath);
+
 // TRUE when the name ends in ".gif" or ".jpg", in any case.
 BOOL IsGifOrJpgName(const CString& strPath);

@@ -6,8 +6,6 @@
 
 #include "editor/DialogIds.h"
 
-#include <io.h>
-
 IMPLEMENT_DYNAMIC(CGraphicsProgramDlg, CDialog)
 
 // void OnBrowse()
@@ -24,7 +22,7 @@ BOOL IsReadableProgram(const CString& strPath)
 {
     CString name(strPath);
     name.MakeLower();
-    return name.Find(".exe", 1) > 0 && _access(strPath, 4) == 0;
+    return name.Find(".exe", 1) > 0 && IsReadableFile(strPath);
 }
 
 } // namespace

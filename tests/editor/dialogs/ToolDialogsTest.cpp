@@ -2,6 +2,7 @@
 #include "editor/dialogs/AlignVertDlg.h"
 #include "editor/dialogs/GraphicsProgramDlg.h"
 #include "editor/dialogs/GridDlg.h"
+#include "editor/dialogs/ProgramDlg.h"
 #include "editor/dialogs/VirtualDriveDlg.h"
 
 #include "editor/DialogIds.h"
@@ -14,6 +15,7 @@
 #include <set>
 
 using namespace dialog_tests;
+using testing_support::CommonDialogScript;
 using testing_support::MessageBoxRecorder;
 using testing_support::ProgramStartRecorder;
 using testing_support::TempFolder;
@@ -255,6 +257,27 @@ TEST(GraphicsProgramDlg, StoresOnlyAReadableProgram)
         EXPECT_EQ(CString("C:\\old.exe"), shown);
         EXPECT_EQ(std::string((LPCSTR)c.stored), services.strings["GRAFIKPATH"]);
     }
+}
+
+TEST(ProgramDlg, BrowsingReplacesThePathOnlyWithAChoice)
+{
+    CommonDialogScript files;
+    files.Answer(IDCANCEL);
+    files.AnswerFile("C:\\Tools\\viewer.exe");
+    CProgramDlg dlg;
+    dlg.m_strPath = "C:\\old.exe";
+    CString afterCancel, afterChoice;
+    ModalScript script([&](CDialog* pDlg) {
+        Click(pDlg, IDC_PROGRAM_BROWSE);
+        afterCancel = ItemText(pDlg, IDC_PROGRAM_PATH);
+        Click(pDlg, IDC_PROGRAM_BROWSE);
+        afterChoice = ItemText(pDlg, IDC_PROGRAM_PATH);
+        Click(pDlg, IDOK);
+    });
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(CString("C:\\old.exe"), afterCancel);
+    EXPECT_EQ(CString("C:\\Tools\\viewer.exe"), afterChoice);
+    EXPECT_EQ(CString("C:\\Tools\\viewer.exe"), dlg.m_strPath);
 }
 
 } // namespace
