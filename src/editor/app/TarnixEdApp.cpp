@@ -7,12 +7,16 @@
 #include "editor/app/TarnixEdDoc.h"
 #include "editor/app/TarnixEdView.h"
 #include "editor/dialogs/EditorMessages.h"
+#include "editor/dialogs/GraphicsProgramDlg.h"
+#include "editor/dialogs/GridDlg.h"
+#include "editor/dialogs/LanguageDlg.h"
 #include "editor/dialogs/StartDialogs.h"
 #include "editor/dialogs/UiLanguage.h"
 #include "framework/CmdUI.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/CommandLineInfo.h"
+#include "framework/Exceptions.h"
 #include "framework/File.h"
 #include "framework/FileDialog.h"
 #include "framework/MultiDocTemplate.h"
@@ -52,11 +56,17 @@ BEGIN_MESSAGE_MAP(CTarnixEdApp, CWinApp)
     ON_COMMAND(ID_PROJECT_REOPEN, OnReopenProject)
     // void OnOpenRequestedProject()
     ON_COMMAND(ID_PROJECT_OPEN_REQUESTED, OnOpenRequestedProject)
+    // void OnOpenOrvenna()
+    ON_COMMAND(ID_ORVENNA_OPEN, OnOpenOrvenna)
+    // void OnEditorLanguage()
+    ON_COMMAND(ID_EDITOR_LANGUAGE, OnEditorLanguage)
+    // void OnGridSettings()
+    ON_COMMAND(ID_EDITOR_SETTINGS, OnGridSettings)
+    // void OnGraphicsProgram()
+    ON_COMMAND(ID_EDITOR_GRAPHICS, OnGraphicsProgram)
     // void OnUpdateLanguage(CCmdUI* pCmdUI)
     ON_UPDATE_COMMAND_UI(ID_EDITOR_LANGUAGE, OnUpdateLanguage)
     // void OnUpdateLaterCommand(CCmdUI* pCmdUI)
-    ON_UPDATE_COMMAND_UI(ID_EDITOR_SETTINGS, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_EDITOR_GRAPHICS, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_TOOLS_ICON, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_HELP_SUPPORT, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_PROJECT_COMPILE, OnUpdateLaterCommand)
@@ -139,12 +149,13 @@ CTarnixEdApp* GetEditorApp()
 
 CTarnixEdApp::CTarnixEdApp(LPCSTR lpszProductName)
     : m_hLanguageLib(nullptr), m_hSavedResource(nullptr), m_bLanguageLibPresent(0), m_nGridFlag(1),
-      m_nGridStep(2), m_strProductName(lpszProductName), m_pStartDialogs(nullptr)
+      m_nGridStep(2), m_strProductName(lpszProductName), m_pStartDialogs(&m_startDialogs), m_services(*this)
 {
 }
 
 CTarnixEdApp::~CTarnixEdApp()
 {
+    m_services.Uninstall();
     if (m_hLanguageLib != nullptr)
     {
         AfxSetResourceHandle(m_hSavedResource);
@@ -157,6 +168,7 @@ BOOL CTarnixEdApp::InitInstance()
     InitRegistry();
     if (!AfxOleInit())
         return FALSE;
+    m_services.Install();
     LoadStdProfileSettings(16);
     ReadVersionInfo();
     LoadInterfaceLanguage(m_strEditorFolder);
@@ -185,6 +197,8 @@ BOOL CTarnixEdApp::InitInstance()
 
 int CTarnixEdApp::ExitInstance()
 {
+    m_orvenna.ReleaseDispatch();
+    m_services.Uninstall();
     CObjWndProgram::Set(nullptr);
     return CWinApp::ExitInstance();
 }
@@ -220,17 +234,18 @@ void CTarnixEdApp::LoadInterfaceLanguage(const CString& strFolder)
 
     if (language.Left(1) == "-")
     {
-        // The language question of the first start comes with its dialog; until
-        // then a language the settings file does not name stays German, unwritten.
+        // The first start takes the language of the settings file, else asks once.
         char letter[10] = "-";
         GetPrivateProfileStringA("SETTINGS", "LANGUAGE", "-", letter, sizeof(letter),
                                  FullPathIn(strFolder, kLanguageSettings));
         if (letter[0] != '-' && letter[0] != '\0')
+            StoreLanguage(letter[0]);
+        else
         {
-            SetUiLanguage(letter[0]);
-            CString name;
-            GetUiLanguageName(name);
-            WriteProfileString("SETTINGS", "LANGUAGE", name);
+            CLanguageDlg dlg;
+            dlg.m_chLetter = GetUiLanguage();
+            if (dlg.DoModal() == IDOK)
+                StoreLanguage(dlg.m_chLetter);
         }
     }
 
@@ -243,6 +258,14 @@ void CTarnixEdApp::LoadInterfaceLanguage(const CString& strFolder)
     m_hLanguageLib = hLibrary;
     m_hSavedResource = AfxGetResourceHandle();
     AfxSetResourceHandle(hLibrary);
+}
+
+void CTarnixEdApp::StoreLanguage(char chLetter)
+{
+    SetUiLanguage(chLetter);
+    CString name;
+    GetUiLanguageName(name);
+    WriteProfileString("SETTINGS", "LANGUAGE", name);
 }
 
 void CTarnixEdApp::ReadVersionInfo(HMODULE hModule)
@@ -403,7 +426,7 @@ void CTarnixEdApp::MakeProjectRelativePath(CString& strPath, BOOL bWarn)
 void CTarnixEdApp::OnFileNew()
 {
     CString folder = GetProfileString("PROJECT", "PATH", "");
-    if (m_pStartDialogs != nullptr && m_pStartDialogs->RunNewProject(folder))
+    if (m_pStartDialogs->RunNewProject(folder))
         CreateProject(folder);
 }
 
@@ -418,8 +441,6 @@ void CTarnixEdApp::OnFileOpen()
 
 void CTarnixEdApp::OnStartCenter()
 {
-    if (m_pStartDialogs == nullptr)
-        return;
     switch (m_pStartDialogs->RunStartCenter())
     {
     case CStartDialogs::choiceNewProject:
@@ -445,10 +466,41 @@ void CTarnixEdApp::OnStartCenter()
     }
 }
 
+void CTarnixEdApp::OnEditorLanguage()
+{
+    CLanguageDlg dlg;
+    dlg.m_chLetter = GetUiLanguage();
+    if (dlg.DoModal() != IDOK || dlg.m_chLetter == GetUiLanguage())
+        return;
+    // The resources change with the next start only.
+    StoreLanguage(dlg.m_chLetter);
+    MessageBoxById(IDS_RESTART_FOR_LANGUAGE);
+}
+
 void CTarnixEdApp::OnUpdateLanguage(CCmdUI* pCmdUI)
 {
-    // The language question comes with its dialog.
-    pCmdUI->Enable(FALSE);
+    pCmdUI->Enable(m_bLanguageLibPresent != 0);
+}
+
+void CTarnixEdApp::OnGridSettings()
+{
+    ReadGridSettings();
+    CGridDlg dlg;
+    dlg.m_bSnap = m_nGridFlag;
+    dlg.m_nStoredGridSize = m_nGridStep;
+    if (dlg.DoModal() != IDOK)
+        return;
+    m_nGridFlag = dlg.m_bSnap;
+    m_nGridStep = dlg.m_nStoredGridSize;
+    WriteProfileInt("SETTINGS", "BGRID", m_nGridFlag);
+    WriteProfileInt("SETTINGS", "NGRID", m_nGridStep);
+    PostToMainWnd(ID_VIEW_GRID_CHANGED);
+}
+
+void CTarnixEdApp::OnGraphicsProgram()
+{
+    CGraphicsProgramDlg dlg;
+    dlg.DoModal();
 }
 
 void CTarnixEdApp::OnUpdateLaterCommand(CCmdUI* pCmdUI)
@@ -463,6 +515,73 @@ void CTarnixEdApp::OnAppAbout()
     dlg.m_strFileVersion = m_strFileVersion;
     GetOSDescription(dlg.m_strOSText);
     dlg.DoModal();
+}
+
+// ---------------------------------------------------------------------------
+// The button-image program
+
+const char CTarnixEdApp::kOrvennaProgID[] = "Orvenna.Document";
+
+CString CTarnixEdApp::OrvennaVersion()
+{
+    try
+    {
+        return m_orvenna.GetVersion();
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        return CString();
+    }
+}
+
+void CTarnixEdApp::OpenInOrvenna(LPCSTR lpszFile)
+{
+    // Versions before 2.0 of the program are let go and made again.
+    if (m_orvenna.IsBound() && atol(OrvennaVersion()) < 20000)
+        m_orvenna.ReleaseDispatch();
+    if (!m_orvenna.IsBound() && !m_orvenna.CreateDispatch(kOrvennaProgID))
+        return;
+    if (atol(OrvennaVersion()) <= 19999)
+        return;
+    try
+    {
+        m_orvenna.CallDispid1();
+        m_orvenna.CallDispid5(m_strProjectFolder);
+        if (lpszFile != nullptr && *lpszFile != '\0')
+            m_orvenna.OpenFile(lpszFile);
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+    }
+}
+
+void CTarnixEdApp::CloseOrvenna()
+{
+    if (!m_orvenna.IsBound())
+        return;
+    try
+    {
+        m_orvenna.CallDispid4();
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+    }
+    m_orvenna.ReleaseDispatch();
+}
+
+CString CTarnixEdApp::TakeReturnedImageFile()
+{
+    CString file = m_strReturnedImageFile;
+    m_strReturnedImageFile.Empty();
+    return file;
+}
+
+void CTarnixEdApp::OnOpenOrvenna()
+{
+    OpenInOrvenna(nullptr);
 }
 
 // ---------------------------------------------------------------------------

@@ -4,12 +4,14 @@
 // and open project, the Start Center, help and the about box.
 #pragma once
 
+#include "editor/app/DocServerDriver.h"
+#include "editor/app/EditorAppServices.h"
+#include "editor/dialogs/ProjectStartDialogs.h"
 #include "framework/WinApp.h"
 
 #include <functional>
 
 class CCmdUI;
-class CStartDialogs;
 
 // Opens one page of a help file ("file::/page"); the default calls HTML Help.
 typedef std::function<void(const CString& strTopic)> HelpTopicFunction;
@@ -60,8 +62,17 @@ public:
     static void GetOSDescription(CString& strText);
     void BuildSupportInfo(CString& strSubject, CString& strBody);
 
-    // The project start dialogs the program runs (not owned).
-    void SetStartDialogs(CStartDialogs* pDialogs) { m_pStartDialogs = pDialogs; }
+    // The external button-image program: binds it (when it exists) and hands
+    // it the project folder and the file; CloseOrvenna lets it go.
+    void OpenInOrvenna(LPCSTR lpszFile);
+    void CloseOrvenna();
+    BOOL IsOrvennaBound() const { return m_orvenna.IsBound(); }
+    static const char kOrvennaProgID[];
+
+    // The project start dialogs the program runs (not owned); null: the real ones.
+    void SetStartDialogs(CStartDialogs* pDialogs) { m_pStartDialogs = pDialogs ? pDialogs : &m_startDialogs; }
+    // A button picture the button-image program handed back, taken once.
+    CString TakeReturnedImageFile();
 
     // State other parts read
     HINSTANCE m_hLanguageLib;
@@ -86,6 +97,10 @@ protected:
     void OnAppAbout();
     void OnReopenProject();
     void OnOpenRequestedProject();
+    void OnOpenOrvenna();
+    void OnEditorLanguage();
+    void OnGridSettings();
+    void OnGraphicsProgram();
     void OnUpdateLaterCommand(CCmdUI* pCmdUI);
     void OnUpdateLanguage(CCmdUI* pCmdUI);
 
@@ -94,10 +109,18 @@ protected:
 private:
     void ShowHelpTopic(const CString& strFile, LPCSTR lpszSeparator, LPCSTR lpszPage);
     CDocument* OpenProject(const CString& strPath);
+    // Sets the interface language and writes its name to SETTINGS/LANGUAGE.
+    void StoreLanguage(char chLetter);
     CDocument* OpenProjectDocument(const CString& strPath);
 
+    CString OrvennaVersion();
+
     CString m_strProductName;
+    CProjectStartDialogs m_startDialogs;
     CStartDialogs* m_pStartDialogs;
+    CEditorAppServices m_services;
+    CString m_strReturnedImageFile;
+    CDocServerDriver m_orvenna;
 };
 
 // The running editor's application object; null when the application is not the editor's.

@@ -39,10 +39,12 @@ void CPageList::Reset()
 
 int CPageList::NumberFromFileName(const CString& strPageFile)
 {
-    int nDot = strPageFile.ReverseFind('.');
+    // Only the file name counts: a dot in a folder name is no extension.
+    CString name = strPageFile.Mid(strPageFile.ReverseFind('\\') + 1);
+    int nDot = name.ReverseFind('.');
     if (nDot < 2)
         return 0;
-    char chTens = strPageFile[nDot - 2], chOnes = strPageFile[nDot - 1];
+    char chTens = name[nDot - 2], chOnes = name[nDot - 1];
     if (chTens < '0' || chTens > '9' || chOnes < '0' || chOnes > '9')
         return 0;
     int nNumber = (chTens - '0') * 10 + (chOnes - '0');

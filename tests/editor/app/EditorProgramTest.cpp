@@ -1,6 +1,6 @@
 // Runs the real TarnixEd.exe from an editor folder of the test's own: the Start
 // Center, a new project laid out and opened, and the player started on it.
-#include "editor/app/EditorTesting.h"
+#include "EditorTesting.h"
 #include "editor/app/TarnixEdDoc.h"
 
 #include "editor/resource.h"

@@ -1,11 +1,13 @@
 // The editor started in this process: its main frame, the Start Center and
 // the roads that create and open projects, with dialogs answered by the modal
 // hook and boxes by the recorder.
+#include "editor/app/ChildFrame.h"
 #include "editor/app/MainFrame.h"
 #include "editor/app/TarnixEdDoc.h"
 #include "editor/dialogs/ProjectStartDialogs.h"
+#include "editor/dialogs/UiLanguage.h"
 
-#include "editor/app/EditorTesting.h"
+#include "EditorTesting.h"
 #include "framework/DocTemplate.h"
 #include "framework/MDIChildWnd.h"
 #include "shared/menuobj/ProjectPage.h"
@@ -247,4 +249,67 @@ TEST_F(EditorSessionTest, TheAboutBoxShowsTheVersionTexts)
     EXPECT_EQ(std::vector<std::string>{ "Info über Tarnix" }, answers.Captions());
     EXPECT_EQ("Tarnix Editor 2.40", build);
     EXPECT_EQ("Fileversion: 024000", version);
+}
+
+TEST_F(EditorSessionTest, AnUpdatedProjectIsOpenedAgainThroughTheChecks)
+{
+    EditorFolder editor;
+    TempFolder folder;
+    CString path = CopyProject(folder, "centred", "023900");
+    MessageBoxRecorder boxes;
+    boxes.Answer(IDYES);
+    ASSERT_TRUE(App().OpenProjectFile(path));
+    PumpPendingMessages();
+    ASSERT_EQ(1u, boxes.Count()) << "the updated project asks no more";
+    CTarnixEdDoc* pDoc = ActiveDocument();
+    ASSERT_NE(nullptr, pDoc);
+    EXPECT_EQ(Text(path), Text(pDoc->GetPathName()));
+    EXPECT_EQ("024000", Text(pDoc->GetPage().m_strFileVersion));
+    EXPECT_FALSE(testing_support::ReadFileBytes(folder.File("Tarnix.exe")).empty());
+}
+
+TEST_F(EditorSessionTest, GridAndLanguageSettingsAreKept)
+{
+    ModalAnswers answers;
+    answers.Then([](CDialog* pDlg) {
+        pDlg->SetDlgItemText(IDC_GRID_SIZE, "5");
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Command(ID_EDITOR_SETTINGS);
+    EXPECT_EQ(5, App().m_nGridStep);
+    EXPECT_EQ(5u, App().GetProfileInt("SETTINGS", "NGRID", 2));
+
+    MessageBoxRecorder boxes;
+    answers.Then([](CDialog* pDlg) {
+        pDlg->CheckRadioButton(IDC_LANG_ENGLISH, IDC_LANG_GERMAN, IDC_LANG_ENGLISH);
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Command(ID_EDITOR_LANGUAGE);
+    EXPECT_EQ("English", Text(App().GetProfileString("SETTINGS", "LANGUAGE", "")));
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find("Neustart"));
+    SetUiLanguage('G');
+}
+
+TEST_F(EditorSessionTest, AChildFrameWithATrackSizeKeepsIt)
+{
+    TempFolder folder;
+    ASSERT_TRUE(App().OpenProjectFile(CopyProject(folder, "centred", "024000")));
+    CChildFrame* pChild = dynamic_cast<CChildFrame*>(Frame()->MDIGetActive());
+    ASSERT_NE(nullptr, pChild);
+    struct Row { int cx, cy; SIZE expected; } rows[] = {
+        { -1, -1, { 400, 300 } },      // free until the view sizes it
+        { 320, 240, { 320, 240 } },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.cx);
+        pChild->SetTrackSize(row.cx, row.cy);
+        pChild->ShowWindow(SW_RESTORE);
+        pChild->MoveWindow(0, 0, 400, 300);
+        RECT rc;
+        pChild->GetWindowRect(&rc);
+        EXPECT_EQ(row.expected.cx, rc.right - rc.left);
+        EXPECT_EQ(row.expected.cy, rc.bottom - rc.top);
+    }
 }

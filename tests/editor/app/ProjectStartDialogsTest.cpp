@@ -6,7 +6,7 @@
 #include "editor/dialogs/ProjectStartDialogs.h"
 #include "editor/dialogs/StartCenterDlg.h"
 
-#include "editor/app/EditorTesting.h"
+#include "EditorTesting.h"
 
 #include "editor/resource.h"
 

@@ -3,6 +3,7 @@
 #include "editor/app/TarnixEdApp.h"
 
 #include "EditorTesting.h"
+#include "editor/app/EditorAppServices.h"
 #include "editor/dialogs/StartDialogs.h"
 #include "editor/dialogs/UiLanguage.h"
 #include "framework/FrameWnd.h"
@@ -80,6 +81,7 @@ TEST(TarnixEdAppTest, TheLanguageLibraryLoadsForEveryLanguageButGerman)
         { "French", nullptr, true, 'F', "French" },
         { "German", nullptr, false, 'G', "German" },
         { nullptr, "[SETTINGS]\r\nLANGUAGE=English\r\n", true, 'E', "English" },
+        // Neither names a language: the question is asked, and Cancel keeps German unwritten.
         { nullptr, "[SETTINGS]\r\nLANGUAGE=-\r\n", false, 'G', "" },
     };
     for (const Row& row : rows)
@@ -94,7 +96,9 @@ TEST(TarnixEdAppTest, TheLanguageLibraryLoadsForEveryLanguageButGerman)
         CTarnixEdApp& app = App();
         if (row.pszRegistry != nullptr)
             app.WriteProfileString("SETTINGS", "LANGUAGE", row.pszRegistry);
+        ModalAnswers answers;
         app.LoadInterfaceLanguage(folder.Path());
+        EXPECT_EQ(row.pszRegistry == nullptr && row.pszWritten[0] == '\0', !answers.Captions().empty());
         EXPECT_EQ(row.chLetter, GetUiLanguage());
         EXPECT_EQ(1, app.m_bLanguageLibPresent);
         EXPECT_EQ(row.bLoaded, app.m_hLanguageLib != nullptr);
@@ -275,4 +279,67 @@ TEST(TarnixEdAppTest, StartCenterChoicesArePostedToTheMainWindow)
     app.SetStartDialogs(nullptr);
     app.m_pMainWnd = nullptr;
     pFrame->DestroyWindow();
+}
+
+TEST(TarnixEdAppTest, WithoutTheButtonImageProgramTheDriverStaysUnbound)
+{
+    MessageBoxRecorder boxes;
+    App().OpenInOrvenna("knopf.bmp");
+    EXPECT_FALSE(App().IsOrvennaBound());
+    App().CloseOrvenna();
+    App().OnCmdMsg(ID_ORVENNA_OPEN, CN_COMMAND, nullptr, nullptr);
+    EXPECT_FALSE(App().IsOrvennaBound());
+    EXPECT_EQ(0u, boxes.Count());
+}
+
+TEST(TarnixEdAppTest, TheDialogsServicesAreTheApplications)
+{
+    FreshRegistry registry;
+    TempFolder project;
+    CString file = project.Write("sound\\a.wav", "x");
+    CTarnixEdApp& app = App();
+    app.m_strProjectFolder = project.Path();
+    IEditorServices* pBefore = &EditorServices();
+    std::vector<std::string> topics;
+    HelpTopicFunction previous = CTarnixEdApp::SetHelpFunction([&](const CString& topic) { topics.push_back(Text(topic)); });
+    {
+        CEditorAppServices services(app);
+        services.Install();
+        IEditorServices& installed = EditorServices();
+        EXPECT_EQ(&services, &installed);
+        EXPECT_EQ(Text(app.m_strEditorFolder), Text(installed.GetEditorFolder()));
+        EXPECT_EQ(Text(project.Path()), Text(installed.GetProjectFolder()));
+        CString path = file;
+        installed.MakeProjectRelativePath(path, TRUE);
+        EXPECT_EQ("_CURRENTDIR_\\sound\\a.wav", Text(path));
+        installed.WriteSettingInt("NGRID", 7);
+        EXPECT_EQ(7u, app.GetProfileInt("SETTINGS", "NGRID", 2));
+        installed.WriteSettingString("GRAFIKPATH", "C:\\paint.exe");
+        EXPECT_EQ("C:\\paint.exe", Text(installed.GetSettingString("GRAFIKPATH", "")));
+        installed.ShowHelpPage("hilfe_raster.htm");
+        EXPECT_EQ("", Text(installed.TakeReturnedImageFile()));
+        services.Uninstall();
+        EXPECT_EQ(pBefore, &EditorServices());
+    }
+    CTarnixEdApp::SetHelpFunction(previous);
+    ASSERT_EQ(1u, topics.size());
+    EXPECT_NE(std::string::npos, topics[0].find("tarnix.chm::/web/hilfe_raster.htm"));
+}
+
+TEST(TarnixEdAppTest, TheFirstStartAsksForTheLanguageOnce)
+{
+    FreshRegistry registry;
+    LanguageScope scope;
+    TempFolder folder;
+    folder.Write("tarnix_english.dll", ReadFileText(ProgramFolder() + "\\Tarnix.exe"));
+    ModalAnswers answers;
+    answers.Then([](CDialog* pDlg) {
+        pDlg->CheckRadioButton(IDC_LANG_ENGLISH, IDC_LANG_GERMAN, IDC_LANG_ENGLISH);
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    App().LoadInterfaceLanguage(folder.Path());
+    EXPECT_EQ(1u, answers.Captions().size());
+    EXPECT_EQ('E', GetUiLanguage());
+    EXPECT_EQ("English", Text(App().GetProfileString("SETTINGS", "LANGUAGE", "")));
+    EXPECT_NE(nullptr, App().m_hLanguageLib);
 }

@@ -19,6 +19,7 @@ TEST(PageListTest, PageFileNamesChooseTheirEntry)
         { {}, "page25.ini", 1 },
         { {}, "page00.ini", 1 },
         { { "a.ini" }, "C:\\Proj\\seite24.ini", 24 },
+        { { "a.ini" }, "C:\\Proj.12\\seite", 2 },
     };
     for (const Row& row : rows)
     {
