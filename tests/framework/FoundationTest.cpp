@@ -382,25 +382,19 @@ TEST(DataExchange, AFailingRowLeavesEveryMemberAsItWas)
     dlg.DestroyWindow();
 }
 
-TEST(GdiObjects, ARecycledHandleGetsAWrapperOfItsNewKind)
+TEST(GdiObjects, ATemporaryWrapperFollowsTheKindOfItsHandle)
 {
-    // Handles are recycled by the system; try until one comes back as another kind.
-    for (int attempt = 0; attempt < 500; ++attempt)
-    {
-        HPEN hPen = ::CreatePen(PS_SOLID, 1, RGB(attempt, 0, 0));
-        ASSERT_TRUE(CGdiObject::FromHandle(hPen)->IsKindOf(RUNTIME_CLASS(CPen)));
-        ::DeleteObject(hPen);
-        HBRUSH hBrush = ::CreateSolidBrush(RGB(0, attempt, 0));
-        CGdiObject* pObject = CGdiObject::FromHandle(hBrush);
-        bool bRecycled = (HGDIOBJ)hBrush == (HGDIOBJ)hPen;
-        ::DeleteObject(hBrush);
-        if (bRecycled)
-        {
-            EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CBrush)));
-            return;
-        }
-        AfxDeleteTempMaps();
-    }
+    HPEN hPen = ::CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    CGdiObject* pPen = CGdiObject::FromHandle(hPen);
+    ASSERT_TRUE(pPen->IsKindOf(RUNTIME_CLASS(CPen)));
+    EXPECT_EQ(pPen, CGdiObject::FromHandle(hPen));
+    // Once the pen is gone its handle names no pen: a handle the system hands
+    // out again (as a brush, say) must not get the pen's wrapper.
+    ::DeleteObject(hPen);
+    CGdiObject* pAfter = CGdiObject::FromHandle(hPen);
+    EXPECT_NE(pPen, pAfter);
+    EXPECT_FALSE(pAfter->IsKindOf(RUNTIME_CLASS(CPen)));
+    AfxDeleteTempMaps();
 }
 
 // A document that records where it was saved.
