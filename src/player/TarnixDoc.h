@@ -134,10 +134,8 @@ public:
     static constexpr int kMaxButtons = 10;
     static constexpr int kMaxTexts = 10;
     static constexpr int kMaxTextFields = 1;
-    static constexpr int kMaxCorner = 512;
     static constexpr int kMinWindowW = 120;
     static constexpr int kMinWindowH = 50;
-    static constexpr int kMaxWelcomeTime = 20;
 
 private:
     void ReadBackgroundImage();

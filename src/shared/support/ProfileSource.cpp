@@ -1,6 +1,7 @@
 #include "shared/support/ProfileSource.h"
 
 #include "framework/File.h"
+#include "shared/support/ProjectFormat.h"
 
 #include <stdlib.h>
 
@@ -8,8 +9,7 @@ IMPLEMENT_DYNAMIC(CProfileSource, CObject)
 
 namespace {
 
-const char kHeadSection[] = "TARNIXPRO";
-const char kLineBreak[] = "\r\n";
+const char* const kLineBreak = ProjectFormat::kLineEnd;
 const char kNextSection[] = "\r\n[";
 
 // Copies text into a buffer of nSize characters, cut to nSize - 1 and
@@ -63,7 +63,7 @@ BOOL CProfileSource::OpenFile(LPCSTR lpszPath)
     m_strPath = lpszPath;
     if (!ReadWholeFile(lpszPath))
         return FALSE;
-    return m_strUpperText.Find("[TARNIXPRO]") >= 0;
+    return m_strUpperText.Find(ProjectFormat::kWholeFileHead) >= 0;
 }
 
 BOOL CProfileSource::ReadWholeFile(LPCSTR lpszPath)
@@ -135,7 +135,7 @@ int CProfileSource::FindValue(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDef
     // first; the head section may also open the text.
     CString strHeader = CString("[") + lpszSection + "]";
     strHeader.MakeUpper();
-    if (CString(lpszSection).CompareNoCase(kHeadSection) != 0)
+    if (CString(lpszSection).CompareNoCase(ProjectFormat::kSecPlayerLanguage) != 0)
         strHeader = kLineBreak + strHeader;
     CString strPattern = CString(lpszKey) + "=";
     strPattern.MakeUpper();
