@@ -600,8 +600,9 @@ void CMenuDlg::ChangePage(LPCSTR lpszPath)
     ::LockWindowUpdate(nullptr);
     PostMessage(WM_COMMAND, ID_BUILD_PAGE);
     PostMessage(WM_COMMAND, ID_START_CLIPS);
+    // The page is painted once, when its objects are built: a paint now
+    // would show the new background without them and take as long again.
     Invalidate(TRUE);
-    UpdateWindow();
 }
 
 // Menus

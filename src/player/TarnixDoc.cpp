@@ -88,7 +88,7 @@ CTarnixDoc::CTarnixDoc()
       m_bKeyClick(0), m_bKeyOver(0), m_bWelcome(0), m_crWelcome(RGB(255, 255, 255)), m_nWelcomeTime(5),
       m_bWelcomeImage(0), m_nBrightness(100), m_nHoover(0), m_bTooltip(FALSE), m_nTooltipX(0), m_nTooltipY(0),
       m_nTooltipW(0), m_nTooltipH(0), m_bTooltipCenter(FALSE), m_bTooltipTransparent(FALSE),
-      m_crTooltip(RGB(255, 255, 255)), m_bGifSupport(0)
+      m_crTooltip(RGB(255, 255, 255)), m_bGifSupport(-1)
 {
     if (CPlayerApp* pApp = GetPlayerApp())
         m_pLoadOwner = pApp->m_pLoadOwner;
@@ -115,14 +115,6 @@ void CTarnixDoc::LoadPage(CProjectSettings* pSettings, CWnd* pWnd)
     Clear();
     if (m_pSettings == nullptr)
         return;
-
-    // Whether GIF and JPG button pictures can be shown at all; a failed probe
-    // is an answer, not an error to show.
-    {
-        CPicture probe;
-        probe.m_bShowErrors = FALSE;
-        m_bGifSupport = probe.LoadFromResource(IDR_GIF_PROBE, "GIF");
-    }
 
     m_pSettings->OpenSource(m_pLoadOwner);
     m_bShowErrors = m_pSettings->GetShowErrors();
@@ -163,7 +155,23 @@ BOOL CTarnixDoc::ReadPopupItems(LPCSTR lpszSection, CString& strItem)
     return TRUE;
 }
 
-CString CTarnixDoc::ButtonStyleFor(const CString& strStyle, const CString& strImageFile, BOOL bGifSupport)
+// Whether GIF and JPG button pictures can be shown at all; a failed probe is
+// an answer, not an error to show. The platform's answer does not change
+// while the program runs, and starting the picture object's decoders costs
+// time, so only a page that has such a picture asks, and only once.
+BOOL CTarnixDoc::GifSupport()
+{
+    if (m_bGifSupport < 0)
+    {
+        CPicture probe;
+        probe.m_bShowErrors = FALSE;
+        m_bGifSupport = probe.LoadFromResource(IDR_GIF_PROBE, "GIF") ? 1 : 0;
+    }
+    return m_bGifSupport;
+}
+
+CString CTarnixDoc::ButtonStyleFor(const CString& strStyle, const CString& strImageFile,
+                                   const std::function<BOOL()>& gifSupport)
 {
     // Bitmap, office and monochrome buttons draw their picture.
     if (strStyle.IsEmpty() || (strStyle[0] != 'B' && strStyle[0] != 'O' && strStyle[0] != 'M'))
@@ -172,7 +180,7 @@ CString CTarnixDoc::ButtonStyleFor(const CString& strStyle, const CString& strIm
         return kStyleWindows;
     CString ending = strImageFile.Right(4);
     ending.MakeLower();
-    if (!bGifSupport && (ending == ".gif" || ending == ".jpg"))
+    if ((ending == ".gif" || ending == ".jpg") && !gifSupport())
         return kStyleWindows;
     return strStyle;
 }
@@ -333,7 +341,7 @@ void CTarnixDoc::ReadButtons()
 
         CMButCreateStruct* pButton = new CMButCreateStruct;
         pButton->m_nNumber = (int)m_buttons.GetSize();
-        pButton->m_strStyle = ButtonStyleFor(style, bitmap, m_bGifSupport);
+        pButton->m_strStyle = ButtonStyleFor(style, bitmap, [this]() { return GifSupport(); });
         pButton->m_bEnable = bEnabled;
         pButton->m_rect = rect;
         pButton->m_strText = caption;
