@@ -2,10 +2,9 @@
 
 #include "toolkit/XTResource.h"
 #include "toolkit/controls/XTListBox.h"
+#include "toolkit/controls/XTPaintFlickerFree.h"
 #include "toolkit/frame/XTGlobalData.h"
-#include "toolkit/frame/XTMemDC.h"
 
-#include "framework/PaintDC.h"
 
 IMPLEMENT_DYNAMIC(CXTCheckListBox, CXTCheckListBase)
 
@@ -132,11 +131,7 @@ void CXTCheckListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS)
 
 void CXTCheckListBox::OnPaint()
 {
-    CPaintDC dc(this);
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    CXTMemDC memDC(&dc, rcClient, xtAfxData.m_clrWindow);
-    DefWindowProc(WM_PAINT, (WPARAM)memDC.m_hDC, 0);
+    XTPaintFlickerFree(this, xtAfxData.m_clrWindow);
 }
 
 BOOL CXTCheckListBox::OnEraseBkgnd(CDC*)

@@ -2,11 +2,10 @@
 
 #include "toolkit/XTResource.h"
 #include "toolkit/bars/XTMenu.h"
+#include "toolkit/controls/XTPaintFlickerFree.h"
 #include "toolkit/frame/XTGlobalData.h"
-#include "toolkit/frame/XTMemDC.h"
 
 #include "framework/CmdUI.h"
-#include "framework/PaintDC.h"
 
 IMPLEMENT_DYNAMIC(CXTEdit, CEdit)
 
@@ -123,11 +122,7 @@ void CXTEdit::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
 
 void CXTEdit::OnPaint()
 {
-    CPaintDC dc(this);
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    CXTMemDC memDC(&dc, rcClient, xtAfxData.m_clrWindow);
-    DefWindowProc(WM_PAINT, (WPARAM)memDC.m_hDC, 0);
+    XTPaintFlickerFree(this, xtAfxData.m_clrWindow);
 }
 
 BOOL CXTEdit::OnEraseBkgnd(CDC*)

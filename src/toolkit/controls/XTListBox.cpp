@@ -1,9 +1,8 @@
 #include "toolkit/controls/XTListBox.h"
 
+#include "toolkit/controls/XTPaintFlickerFree.h"
 #include "toolkit/frame/XTGlobalData.h"
-#include "toolkit/frame/XTMemDC.h"
 
-#include "framework/PaintDC.h"
 
 IMPLEMENT_DYNAMIC(CXTListBox, CListBox)
 
@@ -120,11 +119,7 @@ void CXTListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS)
 
 void CXTListBox::OnPaint()
 {
-    CPaintDC dc(this);
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    CXTMemDC memDC(&dc, rcClient, IsWindowEnabled() ? xtAfxData.m_clrWindow : xtAfxData.m_clr3DFace);
-    DefWindowProc(WM_PAINT, (WPARAM)memDC.m_hDC, 0);
+    XTPaintFlickerFree(this, IsWindowEnabled() ? xtAfxData.m_clrWindow : xtAfxData.m_clr3DFace);
 }
 
 BOOL CXTListBox::OnEraseBkgnd(CDC*)

@@ -1,10 +1,9 @@
 #include "toolkit/controls/XTResizePropertySheet.h"
 
+#include "toolkit/controls/XTPaintFlickerFree.h"
 #include "toolkit/frame/XTGlobalData.h"
-#include "toolkit/frame/XTMemDC.h"
 
 #include "framework/Menu.h"
-#include "framework/PaintDC.h"
 #include "framework/PropertyPage.h"
 
 IMPLEMENT_DYNAMIC(CXTResizePropertySheet, CPropertySheet)
@@ -23,11 +22,7 @@ class CFlickerFreeTab : public CWnd
 protected:
     void OnPaint()
     {
-        CPaintDC dc(this);
-        CRect rcClient;
-        GetClientRect(&rcClient);
-        CXTMemDC memDC(&dc, rcClient, xtAfxData.m_clr3DFace);
-        DefWindowProc(WM_PAINT, (WPARAM)memDC.m_hDC, 0);
+        XTPaintFlickerFree(this, xtAfxData.m_clr3DFace);
     }
     BOOL OnEraseBkgnd(CDC*) { return TRUE; }
 
