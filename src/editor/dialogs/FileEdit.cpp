@@ -1,5 +1,7 @@
 #include "editor/dialogs/FileEdit.h"
 
+#include "shared/menuobj/ProjectPaths.h"
+
 #include "framework/MessageBox.h"
 
 #include "editor/DialogIds.h"
@@ -70,13 +72,8 @@ BOOL CFileEdit::CheckFileInProject(const CString& strFile, const CString& strPro
 {
     if (strFile.IsEmpty() || strProjectFolder.IsEmpty())
         return FALSE;
-    CString name(strFile);
-    name.MakeUpper();
-    CString folder(strProjectFolder);
-    folder.MakeUpper();
     // C:\Proj holds C:\Proj\a.wav, not C:\Project2\a.wav.
-    if (name.Left(folder.GetLength()) == folder &&
-        (name.GetLength() == folder.GetLength() || folder.Right(1) == "\\" || name[folder.GetLength()] == '\\'))
+    if (IsPathInFolder(strFile, strProjectFolder))
         return TRUE;
     CString format;
     format.LoadString(IDS_FILE_NOT_IN_PROJECT);

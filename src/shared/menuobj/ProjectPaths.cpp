@@ -1,7 +1,7 @@
 #include "shared/menuobj/ProjectPaths.h"
 
 #include "framework/MessageBox.h"
-#include "shared/menuobj/ProjectFormat.h"
+#include "shared/support/ProjectFormat.h"
 #include "shared/support/Umlaut.h"
 
 #include <stdlib.h>
@@ -21,11 +21,12 @@ CString FullPath(const CString& strPath)
     return buffer;
 }
 
-// A drive root keeps no backslash of its own: the rest of a path brings one.
-CString FolderWithoutRootSlash(CString strFolder)
+// A folder keeps no trailing backslash (a drive root neither): the rest of a
+// path brings one.
+CString FolderWithoutTrailingSlash(CString strFolder)
 {
-    if (strFolder.GetLength() == 3 && strFolder.Right(2) == ":\\")
-        strFolder = strFolder.Left(2);
+    while (strFolder.GetLength() > 1 && strFolder.Right(1) == "\\")
+        strFolder = strFolder.Left(strFolder.GetLength() - 1);
     return strFolder;
 }
 
@@ -33,7 +34,7 @@ CString FolderWithoutRootSlash(CString strFolder)
 
 BOOL IsPathInFolder(const CString& strPath, const CString& strFolder)
 {
-    CString path = strPath, folder = FolderWithoutRootSlash(strFolder);
+    CString path = strPath, folder = FolderWithoutTrailingSlash(strFolder);
     MakeLowerUmlaut(path);
     MakeLowerUmlaut(folder);
     int nLength = folder.GetLength();
@@ -46,7 +47,7 @@ void ContractProjectPath(CString& strPath, const CString& strFolder, BOOL bWarn)
 {
     if (strPath.IsEmpty() || strPath.Find(ProjectFormat::kCurrentDir) >= 0)
         return;
-    CString folder = FolderWithoutRootSlash(strFolder);
+    CString folder = FolderWithoutTrailingSlash(strFolder);
     CString path = strPath;
     BOOL bExists = GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES;
     if (path.Mid(1, 2) != ":\\" && path[0] != '\\')
