@@ -3,6 +3,7 @@
 #include "editor/dialogs/DialogHelpers.h"
 #include "editor/dialogs/EditorServices.h"
 #include "framework/DataExchange.h"
+#include "editor/dialogs/DialogTexts.h"
 #include "shared/menuobj/ActionKeywords.h"
 
 #include "editor/DialogIds.h"
@@ -35,7 +36,7 @@ BOOL CPopupItemDlg::OnInitDialog()
     for (int nCode = 0; nCode < GetActionCount(); ++nCode)
     {
         CString caption;
-        GetActionCaption(nCode, caption);
+        GetEditorActionCaption(nCode, caption);
         SendDlgItemMessage(IDC_PITEM_ACTION, CB_ADDSTRING, 0, (LPARAM)(LPCSTR)caption);
     }
     int nAction = ACTION_NONE;
