@@ -2,10 +2,9 @@
 // its file in the project folder.
 #pragma once
 
-#include "editor/dialogs/FileEdit.h"
-#include "framework/Dialog.h"
+#include "editor/dialogs/SoundFileDlg.h"
 
-class CSoundDlg : public CDialog
+class CSoundDlg : public CSoundFileDlg
 {
     DECLARE_DYNAMIC(CSoundDlg)
 public:
@@ -15,14 +14,10 @@ public:
     int m_bSoundEnabled;
     int m_bKeyOver;           // passed through
     int m_bEndless;
-    CString m_strSoundFile;
-    CFileEdit m_fileEdit;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    BOOL OnInitDialog() override;
-    void OnBrowse();
-    void OnHelp();
+    int& SoundSwitch() override { return m_bSoundEnabled; }
 
     DECLARE_MESSAGE_MAP()
 };

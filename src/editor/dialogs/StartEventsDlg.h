@@ -2,10 +2,9 @@
 // sound, with the sound's file in the project folder.
 #pragma once
 
-#include "editor/dialogs/FileEdit.h"
-#include "framework/Dialog.h"
+#include "editor/dialogs/SoundFileDlg.h"
 
-class CStartEventsDlg : public CDialog
+class CStartEventsDlg : public CSoundFileDlg
 {
     DECLARE_DYNAMIC(CStartEventsDlg)
 public:
@@ -14,14 +13,10 @@ public:
     int m_bStartSound;
     int m_bEndless;
     int m_bShowSplash;
-    CString m_strSoundFile;
-    CFileEdit m_fileEdit;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    BOOL OnInitDialog() override;
-    void OnBrowse();
-    void OnHelp();
+    int& SoundSwitch() override { return m_bStartSound; }
 
     DECLARE_MESSAGE_MAP()
 };

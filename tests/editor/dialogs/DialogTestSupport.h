@@ -106,6 +106,26 @@ inline BOOL ItemEnabled(CWnd* pDlg, int nID)
     return ::IsWindowEnabled(::GetDlgItem(pDlg->m_hWnd, nID));
 }
 
+// Types a value into one field, presses OK and tells whether the dialog took it
+// (the range message and a dialog left open otherwise).
+template <class TDialog>
+void ExpectFieldChecks(int nID, LPCSTR lpszValue, BOOL bAccepted, TDialog& dlg)
+{
+    SCOPED_TRACE(testing::Message() << nID << " = " << CString(lpszValue).Left(12) << "...");
+    testing_support::MessageBoxRecorder boxes;
+    BOOL bStayed = FALSE;
+    ModalScript script([&](CDialog* pDlg) {
+        pDlg->SetDlgItemText(nID, lpszValue);
+        Click(pDlg, IDOK);
+        bStayed = pDlg->ContinueModal();
+        if (bStayed)
+            Click(pDlg, IDCANCEL);
+    });
+    EXPECT_EQ(bAccepted ? IDOK : IDCANCEL, dlg.DoModal());
+    EXPECT_EQ(!bAccepted, bStayed);
+    EXPECT_EQ(bAccepted ? 0u : 1u, boxes.Count());
+}
+
 // The font dialog answers OK with this face, height and colour.
 inline void AnswerFont(testing_support::CommonDialogScript& script, LPCSTR lpszFace, int nHeight, COLORREF crColor)
 {

@@ -1,6 +1,7 @@
 #include "editor/dialogs/AviPropDlg.h"
 #include "editor/dialogs/BackgroundImageDlg.h"
 #include "editor/dialogs/InsertPictureDlg.h"
+#include "editor/dialogs/TextFieldDlg.h"
 
 #include "editor/DialogIds.h"
 
@@ -249,17 +250,31 @@ TEST(BackgroundImageDlg, OkSwitchesThePictureOffWithoutAnAcceptedFile)
     }
 }
 
-TEST(PictureDialogs, BrowseTakesOnlyPicturesOfTheProject)
+// Browses in the dialog after typing into another field, and closes it with OK.
+void BrowseAndClose(CDialog& dlg, int nBrowseID, int nTypedID, LPCSTR lpszTyped)
+{
+    ModalScript script([&](CDialog* pDlg) {
+        pDlg->SetDlgItemText(nTypedID, lpszTyped);
+        Click(pDlg, nBrowseID);
+        Click(pDlg, IDOK);
+    });
+    ASSERT_EQ(IDOK, dlg.DoModal());
+}
+
+TEST(FileDialogs, BrowsingTakesOnlyFilesOfTheProject)
 {
     TempFolder folder;
     const struct
     {
+        BOOL textField;
         CString chosen;
         BOOL taken;
     } cases[] = {
-        { folder.File("bild.jpg"), TRUE },
-        { folder.File("bild.png"), FALSE },
-        { "C:\\Elsewhere\\bild.gif", FALSE },
+        { FALSE, folder.File("bild.jpg"), TRUE },
+        { FALSE, folder.File("bild.png"), FALSE },
+        { FALSE, "C:\\Elsewhere\\bild.gif", FALSE },
+        { TRUE, folder.File("info.htm"), TRUE },       // every type of document
+        { TRUE, "C:\\Elsewhere\\info.txt", FALSE },
     };
     for (const auto& c : cases)
     {
@@ -269,19 +284,27 @@ TEST(PictureDialogs, BrowseTakesOnlyPicturesOfTheProject)
         MessageBoxRecorder boxes;
         CommonDialogScript files;
         files.AnswerFile(c.chosen);
-        CInsertPictureDlg dlg;
-        dlg.m_strFile = "alt.bmp";
-        dlg.m_nX = 3;
-        ModalScript script([&](CDialog* pDlg) {
-            pDlg->SetDlgItemText(IDC_OBJ_Y, "9");
-            Click(pDlg, IDC_OBJ_BROWSE);
-            Click(pDlg, IDOK);
-        });
-        ASSERT_EQ(IDOK, dlg.DoModal());
-        EXPECT_EQ(c.taken ? c.chosen : CString(), dlg.m_strFile);
+        CString result;
+        int nTyped = 0;
+        if (c.textField)
+        {
+            CTextFieldDlg dlg;
+            dlg.m_strDocument = "alt.txt";
+            BrowseAndClose(dlg, IDC_TFIELD_BROWSE, IDC_OBJ_Y, "9");
+            result = dlg.m_strDocument;
+            nTyped = dlg.m_nY;
+        }
+        else
+        {
+            CInsertPictureDlg dlg;
+            dlg.m_strFile = "alt.bmp";
+            BrowseAndClose(dlg, IDC_OBJ_BROWSE, IDC_OBJ_Y, "9");
+            result = dlg.m_strFile;
+            nTyped = dlg.m_nY;
+        }
+        EXPECT_EQ(c.taken ? c.chosen : CString(), result);
         EXPECT_EQ(c.taken ? 0u : 1u, boxes.Count());
-        EXPECT_EQ(3, dlg.m_nX);
-        EXPECT_EQ(9, dlg.m_nY);
+        EXPECT_EQ(9, nTyped);   // what was typed survives the refresh
     }
 }
 

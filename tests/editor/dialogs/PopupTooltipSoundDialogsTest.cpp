@@ -277,9 +277,11 @@ TEST(SoundDialogs, OnlySoundsOfTheProjectAreTaken)
         start.m_strSoundFile = "alt.wav";
         int nBrowse = c.startEvents ? IDC_STARTEV_BROWSE : IDC_SOUND_BROWSE;
         int nLoop = c.startEvents ? IDC_STARTEV_LOOP : IDC_SOUND_LOOP;
+        int nHelp = c.startEvents ? IDC_STARTEV_HELP : IDC_DLG_HELP;
         ModalScript script([&](CDialog* pDlg) {
             pDlg->CheckDlgButton(nLoop, BST_CHECKED);
             Click(pDlg, nBrowse);
+            Click(pDlg, nHelp);
             Click(pDlg, IDOK);
         });
         CDialog& dlg = c.startEvents ? static_cast<CDialog&>(start) : sound;
@@ -290,6 +292,8 @@ TEST(SoundDialogs, OnlySoundsOfTheProjectAreTaken)
         EXPECT_EQ(*c.fileOut != '\0' ? 0u : 1u, boxes.Count());
         EXPECT_EQ(1, sound.m_bKeyClick);
         EXPECT_EQ(1, sound.m_bKeyOver);
+        EXPECT_EQ(std::vector<std::string>{ c.startEvents ? "hilfe_startevents.htm" : "hilfe_sound.htm" },
+                  services.helpPages);
     }
 }
 

@@ -89,50 +89,8 @@ TEST(TextFieldDlg, SizeAndPositionRanges)
     };
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(testing::Message() << c.id << "=" << c.value);
-        MessageBoxRecorder boxes;
         CTextFieldDlg dlg;
-        BOOL stayed = FALSE;
-        ModalScript script([&](CDialog* pDlg) {
-            pDlg->SetDlgItemText(c.id, c.value);
-            Click(pDlg, IDOK);
-            stayed = pDlg->ContinueModal();
-            if (stayed)
-                Click(pDlg, IDCANCEL);
-        });
-        dlg.DoModal();
-        EXPECT_EQ(!c.accepted, stayed);
-        EXPECT_EQ(c.accepted ? 0u : 1u, boxes.Count());
-    }
-}
-
-TEST(TextFieldDlg, BrowseTakesAnyDocumentOfTheProject)
-{
-    TempFolder folder;
-    const struct
-    {
-        CString chosen;
-        BOOL taken;
-    } cases[] = { { folder.File("info.htm"), TRUE }, { "C:\\Elsewhere\\info.txt", FALSE } };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.chosen);
-        FakeServices services;
-        services.projectFolder = folder.Path();
-        MessageBoxRecorder boxes;
-        CommonDialogScript files;
-        files.AnswerFile(c.chosen);
-        CTextFieldDlg dlg;
-        dlg.m_strDocument = "alt.txt";
-        ModalScript script([&](CDialog* pDlg) {
-            pDlg->CheckDlgButton(IDC_TFIELD_HSCROLL, BST_UNCHECKED);
-            Click(pDlg, IDC_TFIELD_BROWSE);
-            Click(pDlg, IDOK);
-        });
-        ASSERT_EQ(IDOK, dlg.DoModal());
-        EXPECT_EQ(c.taken ? c.chosen : CString(), dlg.m_strDocument);
-        EXPECT_EQ(c.taken ? 0u : 1u, boxes.Count());
-        EXPECT_EQ(0, dlg.m_bHorzScroll);
+        ExpectFieldChecks(c.id, c.value, c.accepted, dlg);
     }
 }
 
