@@ -1,6 +1,7 @@
 // Dialog data exchange: each DDX_ call moves one control's value to or from a
 // member; each DDV_ call checks it. A failed check tells the user, focuses the
-// control and ends the exchange (UpdateData then returns FALSE).
+// control and ends the exchange: UpdateData then returns FALSE and every member
+// keeps the value it had before.
 #pragma once
 
 #include "framework/String.h"

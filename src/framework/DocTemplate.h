@@ -30,6 +30,8 @@ public:
 
     virtual CDocument* CreateNewDocument();
     virtual CFrameWnd* CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther);
+    // A new document with its frame and view; NULL (and nothing left over) on failure.
+    CDocument* CreateDocumentAndFrame(CFrameWnd*& rpFrame);
     virtual void InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL bMakeVisible = TRUE);
     // NULL path: a new document. Returns the document, or NULL on failure.
     virtual CDocument* OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible = TRUE) = 0;

@@ -24,18 +24,6 @@ END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
-namespace {
-
-HINSTANCE ModuleWithResource(LPCSTR lpszName, LPCSTR lpszType)
-{
-    HINSTANCE hRes = AfxGetResourceHandle();
-    if (::FindResourceA(hRes, lpszName, lpszType) != nullptr)
-        return hRes;
-    HINSTANCE hExe = GetModuleHandleA(nullptr);
-    return ::FindResourceA(hExe, lpszName, lpszType) != nullptr ? hExe : nullptr;
-}
-
-} // namespace
 
 CFrameWnd::CFrameWnd()
     : m_hAccelTable(nullptr), m_nIDHelp(0), m_hMenuDefault(nullptr), m_pViewActive(nullptr), m_nIDResource(0),
@@ -53,7 +41,7 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
 {
     if (cs.lpszClass == nullptr)
     {
-        HINSTANCE hIconModule = m_nIDResource ? ModuleWithResource(MAKEINTRESOURCEA(m_nIDResource), RT_GROUP_ICON) : nullptr;
+        HINSTANCE hIconModule = m_nIDResource ? AfxFindResourceHandle(MAKEINTRESOURCEA(m_nIDResource), RT_GROUP_ICON) : nullptr;
         HICON hIcon = hIconModule ? ::LoadIconA(hIconModule, MAKEINTRESOURCEA(m_nIDResource)) : nullptr;
         cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
                                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), hIcon);
@@ -69,7 +57,7 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
     HMENU hMenu = nullptr;
     if (lpszMenuName != nullptr)
     {
-        HINSTANCE hInst = ModuleWithResource(lpszMenuName, RT_MENU);
+        HINSTANCE hInst = AfxFindResourceHandle(lpszMenuName, RT_MENU);
         hMenu = hInst ? ::LoadMenuA(hInst, lpszMenuName) : nullptr;
     }
     m_strTitle = lpszWindowName;
@@ -94,10 +82,10 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     CString title = nl >= 0 ? strFull.Left(nl) : strFull;
 
     LPCSTR lpszResource = MAKEINTRESOURCEA(nIDResource);
-    LPCSTR lpszMenu = ModuleWithResource(lpszResource, RT_MENU) ? lpszResource : nullptr;
+    LPCSTR lpszMenu = AfxFindResourceHandle(lpszResource, RT_MENU) ? lpszResource : nullptr;
     if (!Create(nullptr, title, dwDefaultStyle, rectDefault, pParentWnd, lpszMenu, 0, pContext))
         return FALSE;
-    if (HINSTANCE hAccel = ModuleWithResource(lpszResource, RT_ACCELERATOR))
+    if (HINSTANCE hAccel = AfxFindResourceHandle(lpszResource, RT_ACCELERATOR))
         m_hAccelTable = ::LoadAcceleratorsA(hAccel, lpszResource);
     if (pContext == nullptr)
         SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE);

@@ -13,16 +13,11 @@ BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow)
 
 BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask)
 {
-    // The resource module first, then the exe.
-    HINSTANCE modules[2] = { AfxGetResourceHandle(), ::GetModuleHandleA(nullptr) };
-    for (HINSTANCE hInst : modules)
-    {
-        HIMAGELIST h = ImageList_LoadImageA(hInst, MAKEINTRESOURCEA(nBitmapID), cx, nGrow, crMask, IMAGE_BITMAP,
-                                            LR_CREATEDIBSECTION);
-        if (h != nullptr)
-            return Attach(h);
-    }
-    return FALSE;
+    HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCEA(nBitmapID), RT_BITMAP);
+    if (hInst == nullptr)
+        return FALSE;
+    return Attach(ImageList_LoadImageA(hInst, MAKEINTRESOURCEA(nBitmapID), cx, nGrow, crMask, IMAGE_BITMAP,
+                                       LR_CREATEDIBSECTION));
 }
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)

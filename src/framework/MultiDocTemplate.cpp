@@ -11,15 +11,11 @@ CMultiDocTemplate::CMultiDocTemplate(UINT nIDResource, const CRuntimeClass* pDoc
     : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass), m_hMenuShared(nullptr), m_hAccelTable(nullptr),
       m_nUntitledCount(0)
 {
-    HINSTANCE modules[2] = { AfxGetResourceHandle(), ::GetModuleHandleA(nullptr) };
-    for (HINSTANCE hInst : modules)
-    {
-        if (m_hMenuShared == nullptr && ::FindResourceA(hInst, MAKEINTRESOURCEA(nIDResource), RT_MENU) != nullptr)
-            m_hMenuShared = ::LoadMenuA(hInst, MAKEINTRESOURCEA(nIDResource));
-        if (m_hAccelTable == nullptr &&
-            ::FindResourceA(hInst, MAKEINTRESOURCEA(nIDResource), RT_ACCELERATOR) != nullptr)
-            m_hAccelTable = ::LoadAcceleratorsA(hInst, MAKEINTRESOURCEA(nIDResource));
-    }
+    LPCSTR lpszResource = MAKEINTRESOURCEA(nIDResource);
+    if (HINSTANCE hMenuModule = AfxFindResourceHandle(lpszResource, RT_MENU))
+        m_hMenuShared = ::LoadMenuA(hMenuModule, lpszResource);
+    if (HINSTANCE hAccelModule = AfxFindResourceHandle(lpszResource, RT_ACCELERATOR))
+        m_hAccelTable = ::LoadAcceleratorsA(hAccelModule, lpszResource);
 }
 
 CMultiDocTemplate::~CMultiDocTemplate()
@@ -64,19 +60,10 @@ CDocument* CMultiDocTemplate::GetNextDoc(POSITION& rPos) const
 
 CDocument* CMultiDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible)
 {
-    CDocument* pDoc = CreateNewDocument();
+    CFrameWnd* pFrame = nullptr;
+    CDocument* pDoc = CreateDocumentAndFrame(pFrame);
     if (pDoc == nullptr)
         return nullptr;
-    pDoc->m_bAutoDelete = FALSE;   // not while the frame is being made
-    CFrameWnd* pFrame = CreateNewFrame(pDoc, nullptr);
-    pDoc->m_bAutoDelete = TRUE;
-    if (pFrame == nullptr)
-    {
-        RemoveDocument(pDoc);
-        pDoc->m_bAutoDelete = FALSE;
-        delete pDoc;
-        return nullptr;
-    }
 
     if (lpszPathName == nullptr)
     {

@@ -6,19 +6,6 @@
 
 IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
 
-namespace {
-
-// The module that holds the page's template: the resource module, else the exe.
-HINSTANCE ModuleWithDialog(LPCSTR lpszTemplateName)
-{
-    HINSTANCE hRes = AfxGetResourceHandle();
-    if (::FindResourceA(hRes, lpszTemplateName, MAKEINTRESOURCEA(5)) != nullptr)
-        return hRes;
-    return ::GetModuleHandleA(nullptr);
-}
-
-} // namespace
-
 CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption)
     : CDialog(nIDTemplate), m_psp(), m_bFirstSetActive(TRUE), m_pSheet(nullptr)
 {
@@ -38,7 +25,7 @@ PROPSHEETPAGEA CPropertyPage::MakePageRecord(CPropertySheet* pSheet)
     psp.dwSize = sizeof(psp);
     psp.dwFlags |= PSP_USECALLBACK;
     // The template by id, so that a wizard page can name the page to go to.
-    psp.hInstance = ModuleWithDialog(m_lpszTemplateName);
+    psp.hInstance = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
     psp.pszTemplate = m_lpszTemplateName;
     psp.pfnDlgProc = PropPageDlgProc;
     psp.pfnCallback = PropPageCallback;

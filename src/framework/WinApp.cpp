@@ -424,6 +424,15 @@ void AfxSetResourceHandle(HINSTANCE hInstResource)
     g_hResource = hInstResource;
 }
 
+HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType)
+{
+    HINSTANCE hRes = AfxGetResourceHandle();
+    if (::FindResourceA(hRes, lpszName, lpszType) != nullptr)
+        return hRes;
+    HINSTANCE hExe = ::GetModuleHandleA(nullptr);
+    return ::FindResourceA(hExe, lpszName, lpszType) != nullptr ? hExe : nullptr;
+}
+
 BOOL AfxOleInit()
 {
     if (g_bOleInitialized)

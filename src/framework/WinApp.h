@@ -99,6 +99,8 @@ CWinApp* AfxGetApp();
 HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
 void AfxSetResourceHandle(HINSTANCE hInstResource);
+// The module that holds a resource: the resource module, else the exe; NULL when neither does.
+HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
 
 // Initialises OLE for the user-interface thread (the picture object needs it);
 // the program entry uninitialises it when the program ends. FALSE on failure.

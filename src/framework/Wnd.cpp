@@ -14,10 +14,6 @@
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
-namespace {
-
-} // namespace
-
 // What a window's dispatch needs to know across nested messages: how deep it
 // is, and whether the final clean-up waits for the outermost one to return.
 struct AFX_WNDDISPATCH
@@ -50,10 +46,11 @@ WindowThreadState& ThreadState()
     return state;
 }
 
+// Class names compare without case; an atom and a name cannot be told apart and pass.
 bool SameClassName(LPCSTR lpszA, LPCSTR lpszB)
 {
     if (IS_INTRESOURCE(lpszA) || IS_INTRESOURCE(lpszB))
-        return IS_INTRESOURCE(lpszA) != IS_INTRESOURCE(lpszB) || lpszA == lpszB;   // an atom and a name: cannot tell
+        return IS_INTRESOURCE(lpszA) != IS_INTRESOURCE(lpszB) || lpszA == lpszB;
     return lstrcmpiA(lpszA, lpszB) == 0;
 }
 
@@ -751,8 +748,9 @@ int CWnd::RunModalLoop(DWORD dwFlags)
                 return m_nModalResult;
             if (!::IsWindow(hWndSelf) || !::SendMessageA(hWndSelf, WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
                 bIdle = FALSE;
-            // Nothing of a handler is on the stack below the outermost loop's
-            // idle step (a program may run modal from start to end).
+            // The outermost loop frees temporary objects in its idle time, as
+            // the program's own loop does (a program may run modal from start
+            // to end); no caller keeps a temporary across a modal loop.
             if (bOutermost && !bIdle)
                 AfxDeleteTempMaps();
         }

@@ -18,7 +18,7 @@
 #include "shared/menuobj/MTextCreateStruct.h"
 #include "shared/menuobj/MemDC.h"
 #include "shared/menuobj/PageMessages.h"
-#include "shared/menuobj/ProjectFormat.h"
+#include "shared/support/ProjectFormat.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/support/Language.h"
 #include "shared/support/ScreenDepth.h"
@@ -310,9 +310,8 @@ void CMenuDlg::RegisterPopupMenus()
         int nNumber = m_objects.BindPopupMenu(pStruct, this);
         if (nNumber < 0)
             continue;
-        CString strSection, strItem;
-        strSection.Format("POPUPMENU%02d", nNumber);
-        if (m_pDoc->ReadPopupItems(strSection, strItem))
+        CString strItem;
+        if (m_pDoc->ReadPopupItems(ProjectFormat::PopupSection(nNumber), strItem))
             m_objects.SetPopupMenuText(nNumber, strItem);
     }
 }
@@ -601,8 +600,9 @@ void CMenuDlg::ChangePage(LPCSTR lpszPath)
     ::LockWindowUpdate(nullptr);
     PostMessage(WM_COMMAND, ID_BUILD_PAGE);
     PostMessage(WM_COMMAND, ID_START_CLIPS);
+    // The page is painted once, when its objects are built: a paint now
+    // would show the new background without them and take as long again.
     Invalidate(TRUE);
-    UpdateWindow();
 }
 
 // Menus

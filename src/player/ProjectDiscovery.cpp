@@ -2,6 +2,7 @@
 
 #include "framework/File.h"
 #include "shared/support/Language.h"
+#include "shared/support/ProjectFormat.h"
 #include "shared/support/ProjectSettings.h"
 #include "shared/support/Umlaut.h"
 
@@ -55,7 +56,9 @@ bool HasProjectHead(const char* pBytes, int nCount)
         head = head.Mid(3);
     head.TrimLeft();
     head.MakeLower();
-    return head.Left(7) == "[tarnix";
+    CString strExpected = CString("[") + ProjectFormat::kSecHead;
+    strExpected.MakeLower();
+    return head.Left(strExpected.GetLength()) == strExpected;
 }
 
 CString FindAutorunProject(const CString& strAppFolder)
@@ -109,7 +112,7 @@ CString SelectProject(const CString& strCmdLineFile, const CString& strAppFolder
     }
     // No project named: the default one beside the program, which is also
     // where its relative names are found.
-    projectFile = strAppFolder + "\\Velconf.ini";
+    projectFile = strAppFolder + "\\" + ProjectFormat::kDefaultFileName;
     settings.SetProjectFile(projectFile);
     SetCurrentDirectoryA(strAppFolder);
     return projectFile;

@@ -8,7 +8,7 @@
 #include "shared/menuobj/ActionKeywords.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/MTextCreateStruct.h"
-#include "shared/menuobj/ProjectFormat.h"
+#include "shared/support/ProjectFormat.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/support/IconFile.h"
 #include "shared/support/ProjectSettings.h"
@@ -16,6 +16,8 @@
 #include <cstdlib>
 
 IMPLEMENT_DYNCREATE(CTarnixDoc, CDocument)
+
+using namespace ProjectFormat;
 
 namespace {
 
@@ -86,7 +88,7 @@ CTarnixDoc::CTarnixDoc()
       m_bKeyClick(0), m_bKeyOver(0), m_bWelcome(0), m_crWelcome(RGB(255, 255, 255)), m_nWelcomeTime(5),
       m_bWelcomeImage(0), m_nBrightness(100), m_nHoover(0), m_bTooltip(FALSE), m_nTooltipX(0), m_nTooltipY(0),
       m_nTooltipW(0), m_nTooltipH(0), m_bTooltipCenter(FALSE), m_bTooltipTransparent(FALSE),
-      m_crTooltip(RGB(255, 255, 255)), m_bGifSupport(0)
+      m_crTooltip(RGB(255, 255, 255)), m_bGifSupport(-1)
 {
     if (CPlayerApp* pApp = GetPlayerApp())
         m_pLoadOwner = pApp->m_pLoadOwner;
@@ -114,14 +116,6 @@ void CTarnixDoc::LoadPage(CProjectSettings* pSettings, CWnd* pWnd)
     if (m_pSettings == nullptr)
         return;
 
-    // Whether GIF and JPG button pictures can be shown at all; a failed probe
-    // is an answer, not an error to show.
-    {
-        CPicture probe;
-        probe.m_bShowErrors = FALSE;
-        m_bGifSupport = probe.LoadFromResource(IDR_GIF_PROBE, "GIF");
-    }
-
     m_pSettings->OpenSource(m_pLoadOwner);
     m_bShowErrors = m_pSettings->GetShowErrors();
     m_pSettings->GetProjectFolder(m_strProjectFolder);
@@ -129,7 +123,7 @@ void CTarnixDoc::LoadPage(CProjectSettings* pSettings, CWnd* pWnd)
     ReadWindow();
     ReadWelcome();
     ReadSound();
-    m_bEscExit = m_pSettings->GetInt("WINDOW", "ESCEXIT", 0);
+    m_bEscExit = m_pSettings->GetInt(kSecWindow, kKeyEscExit, 0);
     if (pWnd != nullptr)
     {
         ReadButtons();
@@ -161,17 +155,33 @@ BOOL CTarnixDoc::ReadPopupItems(LPCSTR lpszSection, CString& strItem)
     return TRUE;
 }
 
-CString CTarnixDoc::ButtonStyleFor(const CString& strStyle, const CString& strImageFile, BOOL bGifSupport)
+// Whether GIF and JPG button pictures can be shown at all; a failed probe is
+// an answer, not an error to show. The platform's answer does not change
+// while the program runs, and starting the picture object's decoders costs
+// time, so only a page that has such a picture asks, and only once.
+BOOL CTarnixDoc::GifSupport()
+{
+    if (m_bGifSupport < 0)
+    {
+        CPicture probe;
+        probe.m_bShowErrors = FALSE;
+        m_bGifSupport = probe.LoadFromResource(IDR_GIF_PROBE, "GIF") ? 1 : 0;
+    }
+    return m_bGifSupport;
+}
+
+CString CTarnixDoc::ButtonStyleFor(const CString& strStyle, const CString& strImageFile,
+                                   const std::function<BOOL()>& gifSupport)
 {
     // Bitmap, office and monochrome buttons draw their picture.
     if (strStyle.IsEmpty() || (strStyle[0] != 'B' && strStyle[0] != 'O' && strStyle[0] != 'M'))
         return strStyle;
     if (!CanOpenForReading(strImageFile))
-        return "WINDOWS";
+        return kStyleWindows;
     CString ending = strImageFile.Right(4);
     ending.MakeLower();
-    if (!bGifSupport && (ending == ".gif" || ending == ".jpg"))
-        return "WINDOWS";
+    if ((ending == ".gif" || ending == ".jpg") && !gifSupport())
+        return kStyleWindows;
     return strStyle;
 }
 
@@ -249,11 +259,11 @@ BOOL CTarnixDoc::LoadBackgroundImage()
 
 void CTarnixDoc::ReadWindow()
 {
-    int nX = m_pSettings->GetInt("WINDOWPOS", "X", -1);
-    int nY = m_pSettings->GetInt("WINDOWPOS", "Y", -1);
-    int nW = m_pSettings->GetInt("WINDOWSIZE", "W", -1);
-    int nH = m_pSettings->GetInt("WINDOWSIZE", "H", -1);
-    m_nSizeType = m_pSettings->GetInt("WINDOWSIZE", "SIZETYPE", 1);
+    int nX = m_pSettings->GetInt(kSecWindowPos, kKeyX, -1);
+    int nY = m_pSettings->GetInt(kSecWindowPos, kKeyY, -1);
+    int nW = m_pSettings->GetInt(kSecWindowSize, kKeyW, -1);
+    int nH = m_pSettings->GetInt(kSecWindowSize, kKeyH, -1);
+    m_nSizeType = m_pSettings->GetInt(kSecWindowSize, kKeySizeType, 1);
 
     // Without a size the window fits the background image in its frame; it
     // never outgrows the screen nor shrinks below the smallest window.
@@ -275,13 +285,13 @@ void CTarnixDoc::ReadWindow()
     m_nWinW = nW;
     m_nWinH = nH;
 
-    m_crWindowBg = RGB((BYTE)m_pSettings->GetInt("WINDOWBGCOLOR", "RED", 196),
-                       (BYTE)m_pSettings->GetInt("WINDOWBGCOLOR", "GREEN", 196),
-                       (BYTE)m_pSettings->GetInt("WINDOWBGCOLOR", "BLUE", 196));
-    m_strTitle = ReadText("WINDOW", "TITLE", "Tarnix", 199);
-    m_bBorder = m_pSettings->GetInt("WINDOW", "BORDER", 1) != 0 ? 1 : 0;
-    m_nCornerW = Clamp(m_pSettings->GetInt("WINDOW", "CORNERWIDTH", 1), 0, kMaxCorner);
-    m_nCornerH = Clamp(m_pSettings->GetInt("WINDOW", "CORNERHEIGHT", 1), 0, kMaxCorner);
+    m_crWindowBg = RGB((BYTE)m_pSettings->GetInt(kSecWindowBgColor, kKeyRed, 196),
+                       (BYTE)m_pSettings->GetInt(kSecWindowBgColor, kKeyGreen, 196),
+                       (BYTE)m_pSettings->GetInt(kSecWindowBgColor, kKeyBlue, 196));
+    m_strTitle = ReadText(kSecWindow, kKeyTitle, "Tarnix", 199);
+    m_bBorder = m_pSettings->GetInt(kSecWindow, kKeyBorder, 1) != 0 ? 1 : 0;
+    m_nCornerW = Clamp(m_pSettings->GetInt(kSecWindow, kKeyCornerWidth, 1), 0, kMaxCorner);
+    m_nCornerH = Clamp(m_pSettings->GetInt(kSecWindow, kKeyCornerHeight, 1), 0, kMaxCorner);
     m_pSettings->GetDesktop(m_bPaintDesktop, m_crDesktop);
 }
 
@@ -289,17 +299,13 @@ void CTarnixDoc::ReadWelcome()
 {
     int nSeconds = 5;
     m_pSettings->GetWelcomeIcon(m_crWelcome, m_strWelcomeIcon, nSeconds);
-    m_nWelcomeTime = Clamp(nSeconds, 1, kMaxWelcomeTime);
-    m_bWelcome = m_pSettings->IsEnabled("WELCOME");
+    m_nWelcomeTime = Clamp(nSeconds, kMinWelcomeTime, kMaxWelcomeTime);
+    m_bWelcome = m_pSettings->IsEnabled(kSecWelcome);
     for (int i = 0; i < 4; ++i)
-    {
-        CString key;
-        key.Format("TEXT%d", i + 1);
-        m_strWelcomeText[i] = ReadText("WELCOME", key, "", 80);
-    }
-    m_strWelcomeImageFile = ReadText("WELCOME", "IMAGEFILE", "", 299);
+        m_strWelcomeText[i] = ReadText(kSecWelcome, kWelcomeTextKeys[i], "", 80);
+    m_strWelcomeImageFile = ReadText(kSecWelcome, kKeyImageFile, "", 299);
     m_pSettings->ExpandCurrentDir(m_strWelcomeImageFile);
-    m_bWelcomeImage = m_pSettings->GetInt("WELCOME", "IMAGE", 0);
+    m_bWelcomeImage = m_pSettings->GetInt(kSecWelcome, kKeyImage, 0);
 
     // The welcome screen greets once per program run, not on every page.
     CPlayerApp* pApp = GetPlayerApp();
@@ -314,9 +320,9 @@ void CTarnixDoc::ReadSound()
 
 void CTarnixDoc::ReadButtons()
 {
-    m_nBrightness = m_pSettings->GetInt("BUTTONS", "BRIGHTNESS", 100);
-    m_nHoover = m_pSettings->GetInt("BUTTONS", "HOOVER", 0);
-    m_pSettings->GetFont("BUTTONS", "BUTTON_FONT_", m_buttonFont);
+    m_nBrightness = m_pSettings->GetInt(kSecButtons, kKeyBrightness, 100);
+    m_nHoover = m_pSettings->GetInt(kSecButtons, kKeyHover, 0);
+    m_pSettings->GetFont(kSecButtons, kFontButton, m_buttonFont);
 
     // Sections are tried beyond the maximum, so that gaps in the numbering
     // are skipped; buttons beyond the maximum are dropped.
@@ -335,7 +341,7 @@ void CTarnixDoc::ReadButtons()
 
         CMButCreateStruct* pButton = new CMButCreateStruct;
         pButton->m_nNumber = (int)m_buttons.GetSize();
-        pButton->m_strStyle = ButtonStyleFor(style, bitmap, m_bGifSupport);
+        pButton->m_strStyle = ButtonStyleFor(style, bitmap, [this]() { return GifSupport(); });
         pButton->m_bEnable = bEnabled;
         pButton->m_rect = rect;
         pButton->m_strText = caption;
@@ -439,7 +445,7 @@ void CTarnixDoc::ReadTooltip()
 {
     m_pSettings->GetTooltip(m_bTooltip, m_nTooltipX, m_nTooltipY, m_nTooltipW, m_nTooltipH, m_bTooltipTransparent,
                             m_crTooltip, m_tooltipFont, m_strTooltipText, m_bTooltipCenter);
-    m_strTooltipText = ProjectFormat::DecodeLineBreaks(m_strTooltipText, "<BR>");
+    m_strTooltipText = DecodeLineBreaks(m_strTooltipText, "<BR>");
     m_rcTooltip.SetRect(m_nTooltipX, m_nTooltipY, m_nTooltipX + m_nTooltipW, m_nTooltipY + m_nTooltipH);
 }
 

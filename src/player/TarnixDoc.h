@@ -11,6 +11,8 @@
 #include "shared/support/FontDesc.h"
 #include "shared/support/Picture.h"
 
+#include <functional>
+
 class CProjectSettings;
 struct IconFile;
 class CWnd;
@@ -37,7 +39,10 @@ public:
     // The style a button is drawn in: a bitmap, office or monochrome button
     // whose picture cannot be opened, or is a GIF or JPG picture the platform
     // cannot decode, is drawn as a window button.
-    static CString ButtonStyleFor(const CString& strStyle, const CString& strImageFile, BOOL bGifSupport);
+    static CString ButtonStyleFor(const CString& strStyle, const CString& strImageFile,
+                                  const std::function<BOOL()>& gifSupport);
+    // Whether the platform's picture object decodes GIF pictures; asked of it once.
+    BOOL GifSupport();
     // Which of the icon's images (only the first four count) a window icon of
     // the width is made from: the one of that width whose colour depth is
     // closest to the screen's, the earlier on a tie; the first image when none
@@ -129,15 +134,13 @@ public:
     CFontDesc m_tooltipFont;
     CRect m_rcTooltip;
 
-    int m_bGifSupport;             // the platform decodes GIF pictures
+    int m_bGifSupport;             // the platform decodes GIF pictures; -1 until asked
 
     static constexpr int kMaxButtons = 10;
     static constexpr int kMaxTexts = 10;
     static constexpr int kMaxTextFields = 1;
-    static constexpr int kMaxCorner = 512;
     static constexpr int kMinWindowW = 120;
     static constexpr int kMinWindowH = 50;
-    static constexpr int kMaxWelcomeTime = 20;
 
 private:
     void ReadBackgroundImage();

@@ -260,7 +260,30 @@ TEST_F(MdiProgram, OpensTwoDocumentsAndRoutesCommandsThroughTheActiveChild)
     EXPECT_EQ(expected, g_route);
 }
 
-TEST_F(MdiProgram, ClosingAskesAboutModifiedDocumentsAndCancelKeepsThem)
+TEST_F(MdiProgram, TheActiveDocumentsKeysReachTheRoute)
+{
+    CDocument* pDoc = Open(m_folder.Write("a.tst", CString("A")));
+    ASSERT_NE(nullptr, pDoc);
+    POSITION pos = pDoc->GetFirstViewPosition();
+    CView* pView = pDoc->GetNextView(pos);
+    // Ctrl+R is the template's key for the routed command.
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    BYTE saved = keys[VK_CONTROL];
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    MSG msg = { pView->m_hWnd, WM_KEYDOWN, 'R', 0x00130001, 0, { 0, 0 } };
+    BOOL bTranslated = CWinThread::WalkPreTranslateTree(&msg);
+    keys[VK_CONTROL] = saved;
+    ::SetKeyboardState(keys);
+    EXPECT_TRUE(bTranslated);
+    // The system updates the menu item before it sends the command.
+    std::vector<std::string> expected = { "view update", "main frame update", "view", "document", "child frame",
+                                          "main frame" };
+    EXPECT_EQ(expected, g_route);
+}
+
+TEST_F(MdiProgram, ClosingAsksAboutModifiedDocumentsAndCancelKeepsThem)
 {
     MessageBoxRecorder boxes;
     CDocument* pDocA = Open(m_folder.Write("a.tst", CString("A")));

@@ -130,18 +130,27 @@ TEST(Sheet, RefusesABadNumberAndCallsOKOnTheVisitedPagesOnly)
     EXPECT_EQ(nullptr, page1.m_hWnd);
 }
 
-TEST(Sheet, TheCloseBoxCancels)
+TEST(Sheet, TheCloseBoxCancelsAndGivesTheOwnerBack)
 {
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, "Besitzer", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
     CNumberPage page1(IDD_PAGE1, 1), page2(IDD_PAGE2, 2);
-    CPropertySheet sheet("Eigenschaften");
+    CPropertySheet sheet("Eigenschaften", &owner);
     sheet.AddPage(&page1);
     sheet.AddPage(&page2);
     g_events.clear();
+    BOOL bOwnerDisabled = FALSE;
+    HWND hOwnerSeen = nullptr;
     ModalScript script([&](CDialog* pDlg) {
+        bOwnerDisabled = !owner.IsWindowEnabled();
+        hOwnerSeen = ::GetWindow(pDlg->m_hWnd, GW_OWNER);
         page1.SetDlgItemText(IDC_PAGENUMBER, "4");
         pDlg->PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
     });
     EXPECT_EQ(IDCANCEL, sheet.DoModal());
+    EXPECT_TRUE(bOwnerDisabled);
+    EXPECT_EQ(owner.m_hWnd, hOwnerSeen);
+    EXPECT_TRUE(owner.IsWindowEnabled());
     EXPECT_EQ(1, page1.m_nNumber);
     EXPECT_EQ(Events({ "page 1 set active" }), g_events);
 }

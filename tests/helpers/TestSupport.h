@@ -102,6 +102,23 @@ private:
     CString m_path;
 };
 
+// Makes the folder the current one until the scope ends.
+class ScopedCurrentFolder
+{
+public:
+    explicit ScopedCurrentFolder(LPCSTR folder)
+    {
+        ::GetCurrentDirectoryA(MAX_PATH, m_previous);
+        ::SetCurrentDirectoryA(folder);
+    }
+    ~ScopedCurrentFolder() { ::SetCurrentDirectoryA(m_previous); }
+    ScopedCurrentFolder(const ScopedCurrentFolder&) = delete;
+    ScopedCurrentFolder& operator=(const ScopedCurrentFolder&) = delete;
+
+private:
+    char m_previous[MAX_PATH] = "";
+};
+
 // Text of the given lines, each ended by CR LF (as the editor writes files).
 CString Lines(std::initializer_list<LPCSTR> lines);
 

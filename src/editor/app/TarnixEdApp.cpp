@@ -25,7 +25,7 @@
 #include "framework/Wnd.h"
 #include "shared/menuobj/LineStore.h"
 #include "shared/menuobj/ObjWndProgram.h"
-#include "shared/menuobj/ProjectFormat.h"
+#include "shared/support/ProjectFormat.h"
 #include "shared/menuobj/ProjectPaths.h"
 #include "shared/support/FileUtils.h"
 

@@ -1,5 +1,7 @@
 #include "editor/dialogs/ButDlg_Page2.h"
 
+#include "editor/dialogs/DialogTexts.h"
+
 #include "framework/DataExchange.h"
 #include "shared/menuobj/ActionKeywords.h"
 #include "editor/dialogs/DialogHelpers.h"
@@ -37,7 +39,7 @@ BOOL CButDlg_Page2::OnInitDialog()
     for (int nCode = 0; nCode < GetActionCount(); ++nCode)
     {
         CString caption;
-        GetActionCaption(nCode, caption);
+        GetEditorActionCaption(nCode, caption);
         SendDlgItemMessage(IDC_BUT_FUNCTION, CB_ADDSTRING, 0, (LPARAM)(LPCSTR)caption);
     }
     SendDlgItemMessage(IDC_BUT_FUNCTION, CB_SETCURSEL, (WPARAM)m_nFunction);

@@ -1,9 +1,10 @@
 #include "editor/dialogs/DialogTexts.h"
 
 #include "framework/MessageBox.h"
+#include "shared/menuobj/ActionKeywords.h"
 #include "shared/support/TextEffect.h"
 
-#include "editor/DialogIds.h"
+#include "editor/resource.h"
 
 int GetTextEffectCount()
 {
@@ -18,6 +19,13 @@ void GetTextEffectCaption(int nEffect, CString& strCaption)
     case TEXT_EFFECT_EMBOSSED: strCaption.LoadString(IDS_EFFECT_EMBOSSED); break;
     default: strCaption.LoadString(IDS_EFFECT_NONE); break;
     }
+}
+
+void GetEditorActionCaption(int nCode, CString& strCaption)
+{
+    static const ActionCaptionIds kIds = { IDS_ACTION_NONE, IDS_ACTION_NEWPAGE, IDS_ACTION_MESSAGE,
+                                           IDS_ACTION_PLAYAVI, IDS_ACTION_EXIT };
+    GetActionCaption(nCode, kIds, strCaption);
 }
 
 int ShowFileMessage(const CString& strFileName)

@@ -11,6 +11,9 @@
 int GetTextEffectCount();
 void GetTextEffectCaption(int nEffect, CString& strCaption);
 
+// The caption of an action code from the editor's string table.
+void GetEditorActionCaption(int nCode, CString& strCaption);
+
 // "The given file cannot be opened" with the name; the box's result.
 int ShowFileMessage(const CString& strFileName);
 // The starter program of documents is not in the project folder.

@@ -1,6 +1,5 @@
 #include "shared/menuobj/ActionKeywords.h"
 
-#include "editor/resource.h"
 #include "shared/support/Language.h"
 
 namespace {
@@ -102,15 +101,15 @@ void GetActionKeyword(int nCode, CString& strKeyword)
     }
 }
 
-void GetActionCaption(int nCode, CString& strCaption)
+void GetActionCaption(int nCode, const ActionCaptionIds& ids, CString& strCaption)
 {
-    UINT nID = IDS_ACTION_NONE;
+    UINT nID = ids.nNone;
     switch (nCode)
     {
-    case ACTION_NEWPAGE: nID = IDS_ACTION_NEWPAGE; break;
-    case ACTION_MESSAGE: nID = IDS_ACTION_MESSAGE; break;
-    case ACTION_PLAYAVI: nID = IDS_ACTION_PLAYAVI; break;
-    case ACTION_EXIT: nID = IDS_ACTION_EXIT; break;
+    case ACTION_NEWPAGE: nID = ids.nNewPage; break;
+    case ACTION_MESSAGE: nID = ids.nMessage; break;
+    case ACTION_PLAYAVI: nID = ids.nPlayAvi; break;
+    case ACTION_EXIT: nID = ids.nExit; break;
     }
     LANGID wLanguage = IsGerman() ? MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN)
                                   : MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);

@@ -23,9 +23,19 @@ int ParseActionKeyword(const CString& strKeyword);
 // The keyword written for a code ("NONE" for unknown codes).
 void GetActionKeyword(int nCode, CString& strKeyword);
 
-// The caption the editor shows for a code, from its string table in the
-// interface language (the caption of ACTION_NONE for unknown codes).
-void GetActionCaption(int nCode, CString& strCaption);
+// Where a program keeps its action captions: string ids by action code.
+struct ActionCaptionIds
+{
+    UINT nNone;
+    UINT nNewPage;
+    UINT nMessage;
+    UINT nPlayAvi;
+    UINT nExit;
+};
+
+// The caption shown for a code, from the program's string table (under its
+// ids) in the interface language; the caption of ACTION_NONE for unknown codes.
+void GetActionCaption(int nCode, const ActionCaptionIds& ids, CString& strCaption);
 
 // One popup item: "TEXT=" caption ":DOCUMENT=" document ":APPLICATION="
 // application ":PARAMETER=" parameter ":FUNCTION=" keyword. Fields whose

@@ -5,6 +5,7 @@
 #include "shared/menuobj/PageMessages.h"
 #include "shared/menuobj/ToolTip.h"
 #include "shared/support/ButtonSounds.h"
+#include "shared/support/ProjectFormat.h"
 
 #include <cstdlib>
 
@@ -227,9 +228,9 @@ BOOL CButBasis::SendPageRequest()
     if (m_pButCrStruct == nullptr)
         return FALSE;
     UINT nMessage;
-    if (m_pButCrStruct->m_strDocument.Find("<LISTBOX>") == 0)
+    if (m_pButCrStruct->m_strDocument.Find(ProjectFormat::kListBoxDocument) == 0)
         nMessage = WM_TARNIX_RUNLISTBOX;
-    else if (m_pButCrStruct->m_strDocument.Find("<POPUPMENU") == 0)
+    else if (ProjectFormat::IsPopupDocument(m_pButCrStruct->m_strDocument))
         nMessage = WM_TARNIX_SHOWPOPUP;
     else
         return FALSE;

@@ -18,7 +18,7 @@
 #include "shared/menuobj/MObjStaticImage.h"
 #include "shared/menuobj/MObjStaticText.h"
 #include "shared/menuobj/MTextCreateStruct.h"
-#include "shared/menuobj/ProjectFormat.h"
+#include "shared/support/ProjectFormat.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 
 IMPLEMENT_DYNAMIC(CMenuObjects, CObject)

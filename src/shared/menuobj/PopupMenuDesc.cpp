@@ -2,7 +2,7 @@
 
 #include "shared/menuobj/ActionKeywords.h"
 #include "shared/menuobj/MButCreateStruct.h"
-#include "shared/menuobj/ProjectFormat.h"
+#include "shared/support/ProjectFormat.h"
 
 IMPLEMENT_DYNAMIC(CPopupMenuDesc, CObject)
 

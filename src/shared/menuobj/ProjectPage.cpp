@@ -3,7 +3,7 @@
 #include "shared/menuobj/ActionKeywords.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/MTextCreateStruct.h"
-#include "shared/menuobj/ProjectFormat.h"
+#include "shared/support/ProjectFormat.h"
 #include "shared/menuobj/ProjectPaths.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/support/DibImage.h"

@@ -1,7 +1,7 @@
 #include "shared/menuobj/ProjectPaths.h"
 
 #include "framework/MessageBox.h"
-#include "shared/menuobj/ProjectFormat.h"
+#include "shared/support/ProjectFormat.h"
 #include "shared/support/Umlaut.h"
 
 #include <stdlib.h>

@@ -5,7 +5,7 @@
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/MTextCreateStruct.h"
 #include "shared/menuobj/PopupMenuDesc.h"
-#include "shared/menuobj/ProjectFormat.h"
+#include "shared/support/ProjectFormat.h"
 #include "shared/menuobj/ProjectPage.h"
 #include "shared/menuobj/ProjectPaths.h"
 #include "shared/menuobj/ViewerCreateStruct.h"

@@ -1,7 +1,7 @@
 #include "shared/menuobj/SubmenuFiles.h"
 
 #include "framework/MessageBox.h"
-#include "shared/menuobj/ProjectFormat.h"
+#include "shared/support/ProjectFormat.h"
 
 IMPLEMENT_DYNAMIC(CSubmenuFiles, CObject)
 

@@ -1,6 +1,7 @@
 #include "shared/support/ProfileSource.h"
 
 #include "framework/File.h"
+#include "shared/support/ProjectFormat.h"
 
 #include <stdlib.h>
 
@@ -8,8 +9,7 @@ IMPLEMENT_DYNAMIC(CProfileSource, CObject)
 
 namespace {
 
-const char kHeadSection[] = "TARNIXPRO";
-const char kLineBreak[] = "\r\n";
+const char* const kLineBreak = ProjectFormat::kLineEnd;
 const char kNextSection[] = "\r\n[";
 
 // Copies text into a buffer of nSize characters, cut to nSize - 1 and
@@ -36,10 +36,125 @@ int LeadingNumber(LPCSTR pszText)
     return (int)value;
 }
 
+std::string Upper(LPCSTR psz)
+{
+    std::string str(psz != nullptr ? psz : "");
+    if (!str.empty())
+        CharUpperBuffA(&str[0], (DWORD)str.size());
+    return str;
+}
+
+// A default as the profile functions hand it out: without trailing blanks.
+std::string WithoutTrailingBlanks(const std::string& str)
+{
+    size_t nLast = str.find_last_not_of(" \t");
+    return nLast == std::string::npos ? std::string() : str.substr(0, nLast + 1);
+}
+
+std::string Trimmed(const std::string& str)
+{
+    size_t nFirst = str.find_first_not_of(" \t");
+    if (nFirst == std::string::npos)
+        return std::string();
+    size_t nLast = str.find_last_not_of(" \t");
+    return str.substr(nFirst, nLast - nFirst + 1);
+}
+
+// Copies a value as the profile functions hand it out: one pair of matching
+// single or double quotes around it is dropped, the closing one only when
+// the rest fits the buffer.
+int CopyValue(const std::string& strValue, LPSTR lpBuffer, int nSize)
+{
+    std::string str = strValue;
+    bool bQuoted = str.size() >= 2 && (str[0] == '"' || str[0] == '\'') && str.back() == str[0];
+    if (bQuoted)
+        str.erase(0, 1);
+    int nCopied = CopyToBuffer(str.c_str(), (int)str.size(), lpBuffer, nSize);
+    if (bQuoted && nCopied > 0 && nSize >= (int)str.size())
+        lpBuffer[--nCopied] = '\0';
+    return nCopied;
+}
+
+// An integer value as the profile functions read it: blanks, a sign, a 0x,
+// 0o or 0b prefix for other bases, digits up to the first other character.
+int ProfileNumber(const std::string& str)
+{
+    size_t i = str.find_first_not_of(" \t");
+    if (i == std::string::npos)
+        return 0;
+    bool bNegative = false;
+    if (str[i] == '+' || str[i] == '-')
+        bNegative = str[i++] == '-';
+    unsigned nBase = 10;
+    if (i + 1 < str.size() && str[i] == '0')
+    {
+        char chPrefix = str[i + 1];
+        nBase = chPrefix == 'x' || chPrefix == 'X' ? 16 : chPrefix == 'o' || chPrefix == 'O' ? 8
+              : chPrefix == 'b' || chPrefix == 'B' ? 2 : 10;
+        if (nBase != 10)
+            i += 2;
+    }
+    unsigned nValue = 0;
+    for (; i < str.size(); ++i)
+    {
+        char ch = str[i];
+        unsigned nDigit = ch >= '0' && ch <= '9' ? unsigned(ch - '0')
+                        : ch >= 'a' && ch <= 'f' ? unsigned(ch - 'a' + 10)
+                        : ch >= 'A' && ch <= 'F' ? unsigned(ch - 'A' + 10) : 99u;
+        if (nDigit >= nBase)
+            break;
+        nValue = nValue * nBase + nDigit;
+    }
+    return bNegative ? -(int)nValue : (int)nValue;
+}
+
 } // namespace
+
+void CProfileSource::Close()
+{
+    m_bCacheSections = FALSE;
+    ForgetSections();
+}
+
+void CProfileSource::ForgetSections()
+{
+    m_sections.clear();
+}
+
+const CProfileSource::Section& CProfileSource::CachedSection(LPCSTR lpszSection)
+{
+    std::string strName = Upper(lpszSection);
+    auto found = m_sections.find(strName);
+    if (found != m_sections.end())
+        return found->second;
+    Section& section = m_sections[strName];
+    // The whole section in one call: "key=value" strings, an empty one last.
+    std::string buffer(4096, '\0');
+    DWORD nGot = 0;
+    for (;;)
+    {
+        nGot = GetPrivateProfileSectionA(lpszSection, &buffer[0], (DWORD)buffer.size(), m_strPath);
+        if (nGot + 2 < buffer.size() || buffer.size() >= kMaxWholeFileSize)
+            break;
+        buffer.assign(buffer.size() * 4, '\0');
+    }
+    for (size_t nStart = 0; nStart < nGot && buffer[nStart] != '\0';)
+    {
+        std::string strEntry(buffer.c_str() + nStart);
+        nStart += strEntry.size() + 1;
+        size_t nEquals = strEntry.find('=');
+        if (nEquals == std::string::npos)
+            continue;
+        // The first of two equal keys counts, as with the profile functions.
+        section.emplace(Upper(Trimmed(strEntry.substr(0, nEquals)).c_str()), Trimmed(strEntry.substr(nEquals + 1)));
+    }
+    return section;
+}
 
 BOOL CProfileSource::SetIniFile(LPCSTR lpszPath)
 {
+    m_bCacheSections = FALSE;
+    ForgetSections();
     m_nMode = modeIniFile;
     m_strPath = lpszPath;
     return TRUE;
@@ -63,7 +178,7 @@ BOOL CProfileSource::OpenFile(LPCSTR lpszPath)
     m_strPath = lpszPath;
     if (!ReadWholeFile(lpszPath))
         return FALSE;
-    return m_strUpperText.Find("[TARNIXPRO]") >= 0;
+    return m_strUpperText.Find(ProjectFormat::kWholeFileHead) >= 0;
 }
 
 BOOL CProfileSource::ReadWholeFile(LPCSTR lpszPath)
@@ -102,6 +217,15 @@ int CProfileSource::GetString(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDef
     switch (m_nMode)
     {
     case modeIniFile:
+        if (m_bCacheSections && lpszSection != nullptr && lpszKey != nullptr)
+        {
+            const Section& section = CachedSection(lpszSection);
+            auto found = section.find(Upper(lpszKey));
+            if (found != section.end())
+                return CopyValue(found->second, lpBuffer, nSize);
+            std::string strDefault = WithoutTrailingBlanks(lpszDefault != nullptr ? lpszDefault : "");
+            return CopyToBuffer(strDefault.c_str(), (int)strDefault.size(), lpBuffer, nSize);
+        }
         return (int)GetPrivateProfileStringA(lpszSection, lpszKey, lpszDefault, lpBuffer, (DWORD)nSize, m_strPath);
     case modeMemoryText:
     case modeWholeFile:
@@ -116,6 +240,15 @@ int CProfileSource::GetInt(LPCSTR lpszSection, LPCSTR lpszKey, int nDefault)
     switch (m_nMode)
     {
     case modeIniFile:
+        if (m_bCacheSections && lpszSection != nullptr && lpszKey != nullptr)
+        {
+            const Section& section = CachedSection(lpszSection);
+            auto found = section.find(Upper(lpszKey));
+            char szValue[30] = "";
+            if (found == section.end() || CopyValue(found->second, szValue, sizeof(szValue)) == 0)
+                return nDefault;
+            return ProfileNumber(szValue);
+        }
         return (int)GetPrivateProfileIntA(lpszSection, lpszKey, nDefault, m_strPath);
     case modeMemoryText:
     case modeWholeFile:
@@ -135,7 +268,7 @@ int CProfileSource::FindValue(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDef
     // first; the head section may also open the text.
     CString strHeader = CString("[") + lpszSection + "]";
     strHeader.MakeUpper();
-    if (CString(lpszSection).CompareNoCase(kHeadSection) != 0)
+    if (CString(lpszSection).CompareNoCase(ProjectFormat::kSecPlayerLanguage) != 0)
         strHeader = kLineBreak + strHeader;
     CString strPattern = CString(lpszKey) + "=";
     strPattern.MakeUpper();

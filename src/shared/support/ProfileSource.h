@@ -6,6 +6,9 @@
 #include "framework/String.h"
 #include "shared/support/GlobalMemBlock.h"
 
+#include <map>
+#include <string>
+
 class CProfileSource : public CObject
 {
     DECLARE_DYNAMIC(CProfileSource)
@@ -28,14 +31,19 @@ public:
 
     // Operations
     BOOL SetIniFile(LPCSTR lpszPath);
+    // Until Close or the next mode, INI file mode reads each section once
+    // through the profile functions and answers its keys from memory, as the
+    // profile functions would answer them.
+    void CacheSections() { m_bCacheSections = TRUE; }
     BOOL SetNone();
     // Memory-text mode without any text to search; always FALSE.
     BOOL SetMemoryText();
     // Reads the whole file into memory; TRUE when it was read and holds the head
     // section "[TARNIXPRO]".
     BOOL OpenFile(LPCSTR lpszPath);
-    // Ends a group of reads. Nothing needs releasing: mode, path and text stay.
-    void Close() {}
+    // Ends a group of reads: mode, path and text stay; the sections read from
+    // an INI file are forgotten.
+    void Close();
 
     // Lookups; a miss gives the default. GetString returns the number of
     // characters placed in the buffer (at most nSize - 1, always terminated).
@@ -50,7 +58,12 @@ protected:
     int GetIntFromText(LPCSTR lpszSection, LPCSTR lpszKey, int nDefault) const;
 
 private:
+    typedef std::map<std::string, std::string> Section;   // upper-case key, value as read
+
     BOOL ReadWholeFile(LPCSTR lpszPath);
+    // The section of the INI file from the cache, read when it is not there yet.
+    const Section& CachedSection(LPCSTR lpszSection);
+    void ForgetSections();
 
     CString m_strPath;
     int m_nMode = modeNone;
@@ -58,4 +71,6 @@ private:
     CString m_strUpperText;    // m_strText upper-cased, same length: positions match
     int m_nBodyLength = 0;
     CGlobalMemBlock m_block;
+    BOOL m_bCacheSections = FALSE;
+    std::map<std::string, Section> m_sections;   // by upper-case section name
 };

@@ -6,7 +6,10 @@ BOOL CProjectFiles::Open(LPCSTR lpszFileName, void* pContext)
 {
     if (pContext != nullptr)
         SetMemoryText();
-    return SetIniFile(lpszFileName);
+    BOOL bOpen = SetIniFile(lpszFileName);
+    // A page is read key by key; each profile call would open the file anew.
+    CacheSections();
+    return bOpen;
 }
 
 BOOL CProjectFiles::OpenWholeFileFirst(LPCSTR lpszFileName)

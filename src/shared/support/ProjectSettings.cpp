@@ -2,15 +2,17 @@
 
 #include "framework/MessageBox.h"
 #include "shared/support/FileUtils.h"
+#include "shared/support/ProjectFormat.h"
 #include "shared/support/TextEffect.h"
 #include "shared/support/Umlaut.h"
 
 IMPLEMENT_DYNAMIC(CProjectSettings, CObject)
 
+using namespace ProjectFormat;
+
 namespace {
 
-const char kPlaceholder[] = "_CURRENTDIR_";
-const int kPlaceholderLength = sizeof(kPlaceholder) - 1;
+const int kPlaceholderLength = sizeof(kCurrentDir) - 1;
 
 const char kOutsideFolderWarning[] =
     "WARNUNG !\n\nDie Datei:\n\n%s\n\nverweist auf einen Ordner außerhalb des Projektes.\n";
@@ -139,23 +141,23 @@ CString CProjectSettings::ReadPath(LPCSTR lpszSection, LPCSTR lpszKey, int nMaxC
 
 void CProjectSettings::GetMenuType(CString& strType, int& nLevel, CString& strMain)
 {
-    strType = ReadString("MENUTYPE", "TYPE", "MAINMENU", 78);
-    nLevel = GetInt("MENUTYPE", "LEVEL", 0);
-    strMain = ReadString("MENUTYPE", "MAIN", "", 78);
+    strType = ReadString(kSecMenuType, kKeyType, kMainMenu, 78);
+    nLevel = GetInt(kSecMenuType, kKeyLevel, 0);
+    strMain = ReadString(kSecMenuType, kKeyMain, "", 78);
 }
 
 int CProjectSettings::GetLanguage(char& chLetter)
 {
-    CString value = ReadString("TarnixPro", "LANGUAGE", "G", 18);
+    CString value = ReadString(kSecPlayerLanguage, kKeyLanguage, "G", 18);
     chLetter = value.IsEmpty() ? '\0' : value[0];
     return value.GetLength();
 }
 
 int CProjectSettings::GetColor(LPCSTR lpszSection, int& nRed, int& nGreen, int& nBlue)
 {
-    nRed = GetInt(lpszSection, "RED", 255);
-    nGreen = GetInt(lpszSection, "GREEN", 255);
-    nBlue = GetInt(lpszSection, "BLUE", 255);
+    nRed = GetInt(lpszSection, kKeyRed, 255);
+    nGreen = GetInt(lpszSection, kKeyGreen, 255);
+    nBlue = GetInt(lpszSection, kKeyBlue, 255);
     return nBlue;
 }
 
@@ -168,8 +170,8 @@ void CProjectSettings::GetColorRef(LPCSTR lpszSection, COLORREF& crColor)
 
 void CProjectSettings::GetDesktop(int& nPaint, COLORREF& crColor)
 {
-    nPaint = GetInt("DESKTOP", "PAINT", 0);
-    GetColorRef("DESKTOP", crColor);
+    nPaint = GetInt(kSecDesktop, kKeyPaint, 0);
+    GetColorRef(kSecDesktop, crColor);
 }
 
 void CProjectSettings::GetFont(LPCSTR lpszSection, LPCSTR lpszPrefix, CFontDesc& font)
@@ -178,31 +180,31 @@ void CProjectSettings::GetFont(LPCSTR lpszSection, LPCSTR lpszPrefix, CFontDesc&
     // a GDI font the description made from earlier values is not kept.
     CFontDesc read(font);
     CString prefix(lpszPrefix);
-    CString name = ReadString(lpszSection, prefix + "NAME", "Arial", 199);
+    CString name = ReadString(lpszSection, prefix + kFontKeyName, "Arial", 199);
     lstrcpynA(read.m_logFont.lfFaceName, name, LF_FACESIZE);
-    read.m_logFont.lfHeight = GetInt(lpszSection, prefix + "SIZE", 16);
-    read.m_logFont.lfWeight = GetInt(lpszSection, prefix + "STYLE", 400);
-    read.m_logFont.lfItalic = (BYTE)GetInt(lpszSection, prefix + "ITALIC", 0);
-    read.m_logFont.lfUnderline = (BYTE)GetInt(lpszSection, prefix + "UNDERLINE", 0);
-    int nRed = GetInt(lpszSection, prefix + "RED", 0);
-    int nGreen = GetInt(lpszSection, prefix + "GREEN", 0);
-    int nBlue = GetInt(lpszSection, prefix + "BLUE", 0);
+    read.m_logFont.lfHeight = GetInt(lpszSection, prefix + kFontKeySize, 16);
+    read.m_logFont.lfWeight = GetInt(lpszSection, prefix + kKeyStyle, 400);
+    read.m_logFont.lfItalic = (BYTE)GetInt(lpszSection, prefix + kFontKeyItalic, 0);
+    read.m_logFont.lfUnderline = (BYTE)GetInt(lpszSection, prefix + kFontKeyUnderline, 0);
+    int nRed = GetInt(lpszSection, prefix + kKeyRed, 0);
+    int nGreen = GetInt(lpszSection, prefix + kKeyGreen, 0);
+    int nBlue = GetInt(lpszSection, prefix + kKeyBlue, 0);
     read.m_crColor = RGB((BYTE)nRed, (BYTE)nGreen, (BYTE)nBlue);
-    read.m_nEffect = ParseTextEffect(ReadString(lpszSection, prefix + "EFFECT", "NONE", 49));
+    read.m_nEffect = ParseTextEffect(ReadString(lpszSection, prefix + kFontKeyEffect, "NONE", 49));
     font.Assign(read);
 }
 
 int CProjectSettings::GetWelcomeIcon(COLORREF& crColor, CString& strIcon, int& nSeconds)
 {
-    GetColorRef("WELCOME", crColor);
-    strIcon = ReadPath("WELCOME", "ICON", 298);
-    nSeconds = GetInt("WELCOME", "TIME", 5);
+    GetColorRef(kSecWelcome, crColor);
+    strIcon = ReadPath(kSecWelcome, kKeyIcon, 298);
+    nSeconds = GetInt(kSecWelcome, kKeyTime, 5);
     return nSeconds;
 }
 
 BOOL CProjectSettings::IsEnabled(LPCSTR lpszSection)
 {
-    return GetInt(lpszSection, "ENABLE", 0) != 0;
+    return GetInt(lpszSection, kKeyEnable, 0) != 0;
 }
 
 BOOL CProjectSettings::GetButton(int nNumber, CString& strStyle, BOOL& bEnabled, RECT& rect, CString& strCaption,
@@ -211,9 +213,7 @@ BOOL CProjectSettings::GetButton(int nNumber, CString& strStyle, BOOL& bEnabled,
                                  CFontDesc& downFont, CString& strBitmap, CString& strTooltip, int& nStopSound,
                                  int& nStartSound, CString& strSoundFile)
 {
-    CString section;
-    section.Format("BUTTON%d", nNumber);
-    return ReadButtonSection(section, strStyle, bEnabled, rect, strCaption, strDocument, strApplication,
+    return ReadButtonSection(ButtonSection(nNumber), strStyle, bEnabled, rect, strCaption, strDocument, strApplication,
                              strParameter, strFunction, idleFont, overFont, downFont, strBitmap, strTooltip,
                              nStopSound, nStartSound, strSoundFile);
 }
@@ -226,25 +226,25 @@ BOOL CProjectSettings::ReadButtonSection(LPCSTR lpszSection, CString& strStyle, 
                                          CString& strSoundFile)
 {
     // A section without ENABLE is no button, whatever else it holds.
-    if (GetInt(lpszSection, "ENABLE", -1) == -1)
+    if (GetInt(lpszSection, kKeyEnable, -1) == -1)
         return FALSE;
     bEnabled = IsEnabled(lpszSection);
     strStyle = GetButtonStyle(lpszSection, bEnabled);
     GetButtonRect(lpszSection, rect);
-    strCaption = ReadString(lpszSection, "TEXT", "", 99);
+    strCaption = ReadString(lpszSection, kKeyText, "", 99);
     GetLink(lpszSection, strDocument, strApplication, strParameter, strFunction);
-    GetFont(lpszSection, "IDLE_FONT_", idleFont);
-    GetFont(lpszSection, "OVER_FONT_", overFont);
-    GetFont(lpszSection, "DOWN_FONT_", downFont);
-    strBitmap = ReadPath(lpszSection, "BMP", 239);
-    strTooltip = ReadString(lpszSection, "TOOLTIP", "", 499);
-    strSoundFile = ReadPath(lpszSection, "SOUNDFILE", 239);
-    nStopSound = GetInt(lpszSection, "STOPSOUND", 0);
-    nStartSound = GetInt(lpszSection, "STARTSOUND", 0);
+    GetFont(lpszSection, kFontIdle, idleFont);
+    GetFont(lpszSection, kFontOver, overFont);
+    GetFont(lpszSection, kFontDown, downFont);
+    strBitmap = ReadPath(lpszSection, kKeyBitmap, 239);
+    strTooltip = ReadString(lpszSection, kKeyToolTip, "", 499);
+    strSoundFile = ReadPath(lpszSection, kKeySoundFile, 239);
+    nStopSound = GetInt(lpszSection, kKeyStopSound, 0);
+    nStartSound = GetInt(lpszSection, kKeyStartSound, 0);
 
     // A play-sound button runs as a button without a function whose click
     // plays the document as its sound.
-    if (strFunction.Left(9) == "PLAYSOUND")
+    if (strFunction.Left(lstrlenA(kPlaySound)) == kPlaySound)
     {
         strFunction = "NONE";
         nStopSound = 1;
@@ -259,15 +259,15 @@ CString CProjectSettings::GetButtonStyle(LPCSTR lpszSection, BOOL bEnabled)
 {
     if (!bEnabled)
         return " ";
-    return ReadString(lpszSection, "STYLE", "WINDOWS", 19).Left(1);
+    return ReadString(lpszSection, kKeyStyle, kStyleWindows, 19).Left(1);
 }
 
 void CProjectSettings::GetButtonRect(LPCSTR lpszSection, RECT& rect)
 {
-    int nX = GetInt(lpszSection, "X", -1);
-    int nY = GetInt(lpszSection, "Y", -1);
-    int nWidth = GetInt(lpszSection, "W", -1);
-    int nHeight = GetInt(lpszSection, "H", 23);
+    int nX = GetInt(lpszSection, kKeyX, -1);
+    int nY = GetInt(lpszSection, kKeyY, -1);
+    int nWidth = GetInt(lpszSection, kKeyW, -1);
+    int nHeight = GetInt(lpszSection, kKeyH, 23);
     if (nX >= 0 && nY >= 0 && nWidth > 0 && nHeight > 0)
         SetRect(&rect, nX, nY, nX + nWidth, nY + nHeight);
 }
@@ -275,36 +275,36 @@ void CProjectSettings::GetButtonRect(LPCSTR lpszSection, RECT& rect)
 void CProjectSettings::GetLink(LPCSTR lpszSection, CString& strDocument, CString& strApplication,
                                CString& strParameter, CString& strFunction)
 {
-    strDocument = ReadPath(lpszSection, "DOKUMENT", 298);
-    strApplication = ReadPath(lpszSection, "APPLIKATION", 298);
-    strParameter = ReadPath(lpszSection, "PARAMETER", 298);
-    strFunction = ReadString(lpszSection, "FUNKTION", "0", 98);
+    strDocument = ReadPath(lpszSection, kKeyDocument, 298);
+    strApplication = ReadPath(lpszSection, kKeyApplication, 298);
+    strParameter = ReadPath(lpszSection, kKeyParameter, 298);
+    strFunction = ReadString(lpszSection, kKeyFunction, "0", 98);
 }
 
 BOOL CProjectSettings::GetShowErrors()
 {
-    return GetInt("WINDOW", "ERROR", 0) != 0;
+    return GetInt(kSecWindow, kKeyError, 0) != 0;
 }
 
 BOOL CProjectSettings::HasWindowImage()
 {
-    return GetInt("WINDOW", "IMAGE", 0) != 0;
+    return GetInt(kSecWindow, kKeyImage, 0) != 0;
 }
 
 BOOL CProjectSettings::GetWindowImage(CString& strFile, int& nX, int& nY, int& nPosition, int& nRepeat)
 {
     BOOL bImage = HasWindowImage();
     BOOL bFile = GetWindowImageFile(strFile);
-    nX = GetInt("WINDOW", "IMAGE_X", 0);
-    nY = GetInt("WINDOW", "IMAGE_Y", 0);
-    nPosition = GetInt("WINDOW", "IMAGE_POS", 0);
-    nRepeat = GetInt("WINDOW", "IMAGE_REPEAT", 0);
+    nX = GetInt(kSecWindow, kKeyImageX, 0);
+    nY = GetInt(kSecWindow, kKeyImageY, 0);
+    nPosition = GetInt(kSecWindow, kKeyImagePos, 0);
+    nRepeat = GetInt(kSecWindow, kKeyImageRepeat, 0);
     return bImage && bFile;
 }
 
 BOOL CProjectSettings::GetWindowImageFile(CString& strFile)
 {
-    strFile = ReadString("WINDOW", "IMAGEFILE", "tarnix.bmp", 298);
+    strFile = ReadString(kSecWindow, kKeyImageFile, "tarnix.bmp", 298);
     BOOL bRead = !strFile.IsEmpty();
     CString ending = strFile.Right(4);
     ending.MakeLower();
@@ -317,71 +317,68 @@ BOOL CProjectSettings::GetWindowImageFile(CString& strFile)
 
 BOOL CProjectSettings::GetText(int nNumber, int& nX, int& nY, CString& strText, CFontDesc& font)
 {
-    CString section;
-    section.Format("TEXT%d", nNumber);
-    if (GetInt(section, "X", -1) < 0 || GetInt(section, "Y", -1) < 0)
+    CString section = TextSection(nNumber);
+    if (GetInt(section, kKeyX, -1) < 0 || GetInt(section, kKeyY, -1) < 0)
         return FALSE;
-    nX = GetInt(section, "X", 0);
-    nY = GetInt(section, "Y", 0);
-    strText = ReadString(section, "TEXT", "", 299);
-    GetFont(section, "TEXT_FONT_", font);
+    nX = GetInt(section, kKeyX, 0);
+    nY = GetInt(section, kKeyY, 0);
+    strText = ReadString(section, kKeyText, "", 299);
+    GetFont(section, kFontText, font);
     return TRUE;
 }
 
 void CProjectSettings::GetTooltip(BOOL& bEnable, int& nX, int& nY, int& nWidth, int& nHeight, BOOL& bTransparent,
                                   COLORREF& crColor, CFontDesc& font, CString& strDefaultText, BOOL& bCenter)
 {
-    bEnable = GetInt("TOOLTIP", "ENABLE", 0);
-    nX = GetInt("TOOLTIP", "X", 0);
-    nY = GetInt("TOOLTIP", "Y", 0);
-    nWidth = GetInt("TOOLTIP", "W", 50);
-    nHeight = GetInt("TOOLTIP", "H", 20);
-    bCenter = GetInt("TOOLTIP", "CENTER", 0) > 0;
-    bTransparent = GetInt("TOOLTIP", "BGTRANSPARENT", 0);
-    strDefaultText = ReadString("TOOLTIP", "DEFAULTTEXT", "", 500);
-    GetFont("TOOLTIP", "TOOLTIP_FONT_", font);
-    GetColorRef("TOOLTIP", crColor);
+    bEnable = GetInt(kSecToolTip, kKeyEnable, 0);
+    nX = GetInt(kSecToolTip, kKeyX, 0);
+    nY = GetInt(kSecToolTip, kKeyY, 0);
+    nWidth = GetInt(kSecToolTip, kKeyW, 50);
+    nHeight = GetInt(kSecToolTip, kKeyH, 20);
+    bCenter = GetInt(kSecToolTip, kKeyCenter, 0) > 0;
+    bTransparent = GetInt(kSecToolTip, kKeyBgTransparent, 0);
+    strDefaultText = ReadString(kSecToolTip, kKeyDefaultText, "", 500);
+    GetFont(kSecToolTip, kFontToolTip, font);
+    GetColorRef(kSecToolTip, crColor);
 }
 
 BOOL CProjectSettings::GetSound(CString& strFile, int& nRepeat, int& nKeyClick, int& nKeyOver)
 {
-    strFile = ReadPath("SOUND", "FILE", 299);
-    nRepeat = GetInt("SOUND", "REPEAT", 0);
-    nKeyClick = GetInt("SOUND", "KEYCLICK", 0);
-    nKeyOver = GetInt("SOUND", "KEYOVER", 0);
-    return IsEnabled("SOUND");
+    strFile = ReadPath(kSecSound, kKeyFile, 299);
+    nRepeat = GetInt(kSecSound, kKeyRepeat, 0);
+    nKeyClick = GetInt(kSecSound, kKeyKeyClick, 0);
+    nKeyOver = GetInt(kSecSound, kKeyKeyOver, 0);
+    return IsEnabled(kSecSound);
 }
 
 int CProjectSettings::GetImage(CString& strFile, int nNumber, int& nX, int& nY, int& nWidth, int& nHeight)
 {
     if (nNumber != 1)
         return 0;
-    CString section;
-    section.Format("IMAGE%d", nNumber);
-    strFile = ReadPath(section, "FILE", 299);
-    int nEnable = GetInt(section, "ENABLE", 0);
-    nX = GetInt(section, "X", -1);
-    nY = GetInt(section, "Y", -1);
-    nWidth = GetInt(section, "W", -1);
-    nHeight = GetInt(section, "H", -1);
+    CString section = ImageSection(nNumber);
+    strFile = ReadPath(section, kKeyFile, 299);
+    int nEnable = GetInt(section, kKeyEnable, 0);
+    nX = GetInt(section, kKeyX, -1);
+    nY = GetInt(section, kKeyY, -1);
+    nWidth = GetInt(section, kKeyW, -1);
+    nHeight = GetInt(section, kKeyH, -1);
     return nEnable;
 }
 
 BOOL CProjectSettings::GetTextField(int nNumber, int& nX, int& nY, int& nWidth, int& nHeight, int& nHorzScroll,
                                     int& nVertScroll, CString& strDocument, int& nBorder)
 {
-    CString section;
-    section.Format("TEXTFELD%d", nNumber);
-    nX = GetInt(section, "X", -1);
-    nY = GetInt(section, "Y", -1);
-    nWidth = GetInt(section, "W", -1);
-    nHeight = GetInt(section, "H", -1);
+    CString section = TextFieldSection(nNumber);
+    nX = GetInt(section, kKeyX, -1);
+    nY = GetInt(section, kKeyY, -1);
+    nWidth = GetInt(section, kKeyW, -1);
+    nHeight = GetInt(section, kKeyH, -1);
     if (nX < 0 || nY < 0)
         return FALSE;
-    nHorzScroll = GetInt(section, "BILDLAUF_HOR", 1);
-    nVertScroll = GetInt(section, "BILDLAUF_VER", 1);
-    nBorder = GetInt(section, "BORDER", 1);
-    strDocument = ReadPath(section, "DOKUMENT", 299);
+    nHorzScroll = GetInt(section, kKeyScrollHorz, 1);
+    nVertScroll = GetInt(section, kKeyScrollVert, 1);
+    nBorder = GetInt(section, kKeyBorder, 1);
+    strDocument = ReadPath(section, kKeyDocument, 299);
     if (nWidth < 40)
         nWidth = 40;
     if (nHeight < 40)
@@ -395,9 +392,7 @@ BOOL CProjectSettings::GetTextField(int nNumber, int& nX, int& nY, int& nWidth, 
 
 BOOL CProjectSettings::GetItem(LPCSTR lpszSection, int nNumber, CString& strValue)
 {
-    CString key;
-    key.Format("ITEM%02d", nNumber);
-    strValue = ReadString(lpszSection, key, "", 1023);
+    strValue = ReadString(lpszSection, PopupItemKey(nNumber), "", 1023);
     return !strValue.IsEmpty();
 }
 
@@ -418,7 +413,7 @@ void CProjectSettings::GetProjectFolder(CString& strFolder) const
 
 void CProjectSettings::ExpandCurrentDir(CString& strPath) const
 {
-    int nPos = strPath.Find(kPlaceholder);
+    int nPos = strPath.Find(kCurrentDir);
     if (nPos < 0)
         return;
     CString folder;
@@ -436,7 +431,7 @@ void CProjectSettings::ContractCurrentDir(CString& strPath, BOOL bWarn) const
 
     // A relative name counts as relative to the project folder; names that
     // begin with a backslash (network or rooted paths) stand as they are.
-    bool bHasPlaceholder = strPath.Find(kPlaceholder) >= 0;
+    bool bHasPlaceholder = strPath.Find(kCurrentDir) >= 0;
     CString path = strPath;
     if (!bHasPlaceholder && path.Mid(1, 2) != ":\\" && path[0] != '\\')
         path = path[0] == '.' ? FullPath(path) : folder + "\\" + path;
@@ -445,7 +440,7 @@ void CProjectSettings::ContractCurrentDir(CString& strPath, BOOL bWarn) const
     MakeLowerUmlaut(lowerPath);
     if (IsInFolder(lowerPath, folder))
     {
-        strPath = kPlaceholder + path.Mid(folder.GetLength());
+        strPath = kCurrentDir + path.Mid(folder.GetLength());
         return;
     }
     if (bWarn && !bHasPlaceholder)

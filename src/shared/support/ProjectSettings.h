@@ -7,6 +7,7 @@
 #include "framework/String.h"
 #include "shared/support/FontDesc.h"
 #include "shared/support/ProjectFiles.h"
+#include "shared/support/ProjectFormat.h"
 
 class CProjectSettings : public CObject
 {
@@ -14,7 +15,7 @@ class CProjectSettings : public CObject
 public:
     // The player starts on "Velconf.ini"; the editor passes an empty name and
     // sets the real one before it reads.
-    explicit CProjectSettings(LPCSTR lpszProjectFile = "Velconf.ini");
+    explicit CProjectSettings(LPCSTR lpszProjectFile = ProjectFormat::kDefaultFileName);
     CProjectSettings(const CProjectSettings&) = delete;
     CProjectSettings& operator=(const CProjectSettings&) = delete;
     ~CProjectSettings() override;

@@ -3,6 +3,8 @@
 #include "shared/support/Language.h"
 #include "shared/support/LanguageScope.h"
 
+#include "ActionCaptionTestIds.h"
+
 #include <gtest/gtest.h>
 
 using support_testing::LanguageScope;
@@ -41,6 +43,8 @@ TEST(ActionKeywordsTest, KeywordsWrittenReadBackAsTheirCodes)
 
 TEST(ActionKeywordsTest, CaptionsComeFromTheStringTableOfTheInterfaceLanguage)
 {
+    static const ActionCaptionIds kIds = { IDS_TEST_ACTION_NONE, IDS_TEST_ACTION_NEWPAGE, IDS_TEST_ACTION_MESSAGE,
+                                           IDS_TEST_ACTION_PLAYAVI, IDS_TEST_ACTION_EXIT };
     static const LPCSTR kGerman[] = { "de:Keine", "de:neue Menüseite", "de:Meldung", "de:AVI", "de:Exit" };
     static const LPCSTR kEnglish[] = { "en:None", "en:new page", "en:message", "en:AVI", "en:Exit" };
     CString strCaption;
@@ -48,20 +52,20 @@ TEST(ActionKeywordsTest, CaptionsComeFromTheStringTableOfTheInterfaceLanguage)
         LanguageScope german('G');
         for (int nCode = 0; nCode < 5; ++nCode)
         {
-            GetActionCaption(nCode, strCaption);
+            GetActionCaption(nCode, kIds, strCaption);
             EXPECT_EQ(kGerman[nCode], strCaption) << nCode;
         }
-        GetActionCaption(-1, strCaption);
+        GetActionCaption(-1, kIds, strCaption);
         EXPECT_EQ("de:Keine", strCaption);
     }
     {
         LanguageScope french('F');     // French has no texts of its own
         for (int nCode = 0; nCode < 5; ++nCode)
         {
-            GetActionCaption(nCode, strCaption);
+            GetActionCaption(nCode, kIds, strCaption);
             EXPECT_EQ(kEnglish[nCode], strCaption) << nCode;
         }
-        GetActionCaption(9, strCaption);
+        GetActionCaption(9, kIds, strCaption);
         EXPECT_EQ("en:None", strCaption);
     }
 }

@@ -1,6 +1,6 @@
 // The sample projects that the reader and writer tests use follow the layout
 // that the writer produces.
-#include "shared/menuobj/ProjectFormat.h"
+#include "shared/support/ProjectFormat.h"
 
 #include "helpers/TestSupport.h"
 #include "shared/menuobj/LineStore.h"

@@ -191,4 +191,38 @@ TEST(ProjectFiles, OpenAlwaysReadsThroughTheProfileFunctions)
     EXPECT_EQ(CString("12"), Lookup(files, "WINDOW", "X"));
 }
 
+// An opened project reads each section once and must answer every key as the
+// profile functions answer it, in the file's odd corners too.
+TEST(ProjectFiles, OpenedSectionsAnswerAsTheProfileFunctions)
+{
+    TempFolder folder;
+    CString path = folder.Write("Page.ini", Lines({
+        "[Tarnix]", "LANGUAGE=E", " ",
+        "[window]", "  Title = Mein Menü  ", "X=12", "EMPTY=", "QUOTED=\"a b\"", "SINGLE='c'", "HALF=\"d",
+        "NEG=-42", "PLUS=+7", "HEX=0x1F", "WORD=abc", "TAIL=15px", "SPACEY=  8", "x=99", "NOVALUE", " ",
+        "[WINDOW]", "LATE=1", " ",
+        "[EMPTYSECTION]", " ",
+    }));
+    const LPCSTR sections[] = { "WINDOW", "window", "Tarnix", "EMPTYSECTION", "MISSING" };
+    const LPCSTR keys[] = { "TITLE", "title", "X", "EMPTY", "QUOTED", "SINGLE", "HALF", "NEG", "PLUS", "HEX",
+                            "WORD", "TAIL", "SPACEY", "NOVALUE", "LATE", "LANGUAGE", "MISSING" };
+    CProfileSource plain;
+    plain.SetIniFile(path);
+    CProjectFiles opened;
+    opened.Open(path, nullptr);
+    for (LPCSTR section : sections)
+        for (LPCSTR key : keys)
+        {
+            SCOPED_TRACE(CString(section) + " " + key);
+            EXPECT_EQ(Lookup(plain, section, key, "dflt  "), Lookup(opened, section, key, "dflt  "));
+            EXPECT_EQ(Lookup(plain, section, key, "dflt", 4), Lookup(opened, section, key, "dflt", 4));
+            EXPECT_EQ(plain.GetInt(section, key, -5), opened.GetInt(section, key, -5));
+        }
+
+    // Closed, the source reads the file as it is now.
+    opened.Close();
+    folder.Write("Page.ini", "[WINDOW]\r\nX=13\r\n");
+    EXPECT_EQ(13, opened.GetInt("WINDOW", "X", 0));
+}
+
 } // namespace

@@ -1,4 +1,4 @@
-#include "shared/menuobj/ProjectFormat.h"
+#include "shared/support/ProjectFormat.h"
 
 namespace ProjectFormat {
 
@@ -41,7 +41,7 @@ LPCSTR StyleKeyword(const CString& strStyle)
     case 'I': return "IMAGE";
     case 'M': return "MONOCHROME";
     case 'O': return "OFFICE";
-    default: return "WINDOWS";
+    default: return kStyleWindows;
     }
 }
 

@@ -22,7 +22,7 @@ inline constexpr char kCurrentDir[] = "_CURRENTDIR_";  // stands for the project
 inline constexpr char kWholeFileHead[] = "[TARNIXPRO]";
 
 // Sections, in the order written
-inline constexpr char kSecHead[] = "Tarnix";
+inline constexpr char kSecHead[] = "Tarnix";         // opens every file the editor writes
 inline constexpr char kKeyInternet[] = "INTERNET";
 inline constexpr char kKeyEmail[] = "EMAIL";
 inline constexpr char kKeyVersion[] = "VERSION";
@@ -74,7 +74,8 @@ inline constexpr char kKeyDocument[] = "DOKUMENT";
 inline constexpr char kKeyApplication[] = "APPLIKATION";
 inline constexpr char kKeyParameter[] = "PARAMETER";
 inline constexpr char kKeyFunction[] = "FUNKTION";
-inline constexpr char kKeyStyle[] = "STYLE";
+inline constexpr char kKeyStyle[] = "STYLE";         // also a font key
+inline constexpr char kStyleWindows[] = "WINDOWS";   // the standard look, read for a missing style
 inline constexpr char kKeyBitmap[] = "BMP";
 inline constexpr char kKeyToolTip[] = "TOOLTIP";
 inline constexpr char kKeyStopSound[] = "STOPSOUND";
@@ -96,6 +97,7 @@ inline constexpr char kKeyText1[] = "TEXT1";
 inline constexpr char kKeyText2[] = "TEXT2";
 inline constexpr char kKeyText3[] = "TEXT3";
 inline constexpr char kKeyText4[] = "TEXT4";
+inline constexpr LPCSTR kWelcomeTextKeys[] = { kKeyText1, kKeyText2, kKeyText3, kKeyText4 };
 inline constexpr char kKeyIcon[] = "ICON";
 inline constexpr char kKeyTime[] = "TIME";
 
@@ -105,6 +107,7 @@ inline constexpr char kKeyBgTransparent[] = "BGTRANSPARENT";
 inline constexpr char kKeyDefaultText[] = "DEFAULTTEXT";
 
 // Read only: the player's language and the editor's one image object ("IMAGE%d", number 1).
+// The language's section is also the head of a whole-file project.
 inline constexpr char kSecPlayerLanguage[] = "TarnixPro";
 
 // Keys found in several sections
@@ -118,9 +121,13 @@ inline constexpr char kKeyRed[] = "RED";
 inline constexpr char kKeyGreen[] = "GREEN";
 inline constexpr char kKeyBlue[] = "BLUE";
 
-// Fonts: nine keys with one prefix, written in this order.
-inline constexpr LPCSTR kFontKeys[] = { "NAME", "SIZE", "STYLE", "ITALIC", "UNDERLINE", "EFFECT",
-                                        "RED", "GREEN", "BLUE" };
+// Fonts: keys with one prefix; the style and the colour keys are kKeyStyle
+// and kKeyRed, kKeyGreen, kKeyBlue.
+inline constexpr char kFontKeyName[] = "NAME";
+inline constexpr char kFontKeySize[] = "SIZE";
+inline constexpr char kFontKeyItalic[] = "ITALIC";
+inline constexpr char kFontKeyUnderline[] = "UNDERLINE";
+inline constexpr char kFontKeyEffect[] = "EFFECT";
 inline constexpr char kFontButton[] = "BUTTON_FONT_";
 inline constexpr char kFontIdle[] = "IDLE_FONT_";     // hypertext buttons only
 inline constexpr char kFontOver[] = "OVER_FONT_";

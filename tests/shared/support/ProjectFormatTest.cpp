@@ -1,4 +1,4 @@
-#include "shared/menuobj/ProjectFormat.h"
+#include "shared/support/ProjectFormat.h"
 
 #include <gtest/gtest.h>
 
