@@ -22,13 +22,14 @@
 #include "shared/menuobj/MObjButton.h"
 #include "shared/menuobj/MemDC.h"
 #include "shared/menuobj/PageMessages.h"
-#include "shared/menuobj/ProjectFormat.h"
+#include "shared/support/ProjectFormat.h"
 
 #include "editor/resource.h"
 
 #include <algorithm>
 #include <io.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 IMPLEMENT_DYNCREATE(CTarnixEdView, CView)
 
@@ -415,8 +416,10 @@ BOOL CTarnixEdView::HandleMouse(MSG* pMsg)
         LiftCursorClip();
     }
     // 2. The point in the canvas, clamped to the work area.
-    POINT pt = pMsg->pt;
-    ScreenToClient(&pt);
+    // The message's own point, from the window it was sent to: the queue's
+    // cursor position may already have moved on.
+    POINT pt = { GET_X_LPARAM(pMsg->lParam), GET_Y_LPARAM(pMsg->lParam) };
+    ::MapWindowPoints(pMsg->hwnd, m_hWnd, &pt, 1);
     pt.x = std::max(0L, std::min(pt.x, (LONG)m_nWorkWidth));
     pt.y = std::max(0L, std::min(pt.y, (LONG)m_nWorkHeight));
     const CTarnixEdDoc* pDoc = GetDocument();
@@ -734,20 +737,6 @@ void CTarnixEdView::PlaceNext()
     const POINT pt = NextSlot(m_rcDefault.left, m_rcDefault.top, Width(m_rcDefault) + 10, Height(m_rcDefault) + 10,
                               m_bGrid ? m_nGridStep : 1, SIZE{ rc.right, rc.bottom });
     m_rcDefault = MakeRect(pt.x, pt.y, Width(m_rcDefault), Height(m_rcDefault));
-}
-
-RECT CTarnixEdView::ListStartButtonRect(const RECT& rcList, int cxMenu, int cyMenu)
-{
-    const int R = rcList.right, B = rcList.bottom, L = rcList.left, T = rcList.top;
-    if (B + 40 < cyMenu)
-        return RECT{ R - 140, B + 10, R, B + 38 };
-    if (R + 150 < cxMenu)
-        return RECT{ R + 10, cyMenu - 30, R + 150, cyMenu - 2 };
-    if (L >= 150)
-        return RECT{ L - 150, cyMenu - 30, L - 10, cyMenu - 2 };
-    if (T >= 30)
-        return RECT{ R - 150, T - 30, R, T - 4 };
-    return RECT{ 0, 0, 140, 28 };
 }
 
 // ---------------------------------------------------------------------------

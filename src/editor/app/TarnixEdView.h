@@ -54,8 +54,6 @@ public:
     void RefreshCanvas();
     // The corner of the next slot below, or right of, (x, y) within the client.
     static POINT NextSlot(int x, int y, int dx, int dy, int nGridStep, SIZE client);
-    // Where a list box's start button goes beside the list in a menu window.
-    static RECT ListStartButtonRect(const RECT& rcList, int cxMenu, int cyMenu);
 
     // Overridables
     BOOL PreTranslateMessage(MSG* pMsg) override;
