@@ -222,4 +222,31 @@ TEST(XTResizePropertySheetTest, TabButtonsAndPagesGrowWithTheSheet)
     EXPECT_GEOMETRY_EQ(CPoint(50, 30), seen.moveOK);
 }
 
+TEST(XTResizePropertySheetTest, WizardButtonsKeepToTheCornerAndTheLineStretches)
+{
+    CXTResizePropertySheet sheet("Wizard");
+    sheet.SetWizardMode();
+    CXTResizePropertyPage page(kIDPage);
+    sheet.AddPage(&page);
+    CPoint moveNext, moveBack;
+    CSize growLine;
+    CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog* pDlg) {
+        const CRect rcNext = ChildRect(pDlg, ID_WIZNEXT), rcBack = ChildRect(pDlg, ID_WIZBACK);
+        const CRect rcLine = ChildRect(pDlg, 12326);
+        CSize size = WindowSize(pDlg);
+        Resize(pDlg, size.cx + 40, size.cy + 20);
+        pDlg->SendMessage(XT_WM_SHEETPAGECHANGED);
+        moveNext = CPoint(ChildRect(pDlg, ID_WIZNEXT).left - rcNext.left, ChildRect(pDlg, ID_WIZNEXT).top - rcNext.top);
+        moveBack = CPoint(ChildRect(pDlg, ID_WIZBACK).left - rcBack.left, ChildRect(pDlg, ID_WIZBACK).top - rcBack.top);
+        growLine = CSize(ChildRect(pDlg, 12326).Width() - rcLine.Width(), ChildRect(pDlg, 12326).top - rcLine.top);
+        pDlg->PostMessage(WM_COMMAND, IDCANCEL);
+    });
+    sheet.DoModal();
+    CDialog::SetModalHook(previous);
+
+    EXPECT_GEOMETRY_EQ(CPoint(40, 20), moveNext);
+    EXPECT_GEOMETRY_EQ(CPoint(40, 20), moveBack);
+    EXPECT_GEOMETRY_EQ(CSize(40, 20), growLine);   // wider, and 20 lower
+}
+
 } // namespace
