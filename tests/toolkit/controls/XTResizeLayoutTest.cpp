@@ -1,8 +1,11 @@
+#include "toolkit/controls/XTBrowseEdit.h"
+#include "toolkit/controls/XTEditListBox.h"
 #include "toolkit/controls/XTResizeDialog.h"
 #include "toolkit/controls/XTResizePropertyPage.h"
 #include "toolkit/controls/XTResizePropertySheet.h"
 #include "toolkit/controls/XTSizeGrip.h"
 
+#include "toolkit/XTResource.h"
 #include "toolkit/frame/XTRegistryStore.h"
 
 #include "helpers/TestSupport.h"
@@ -119,6 +122,35 @@ TEST_F(XTResizeDialogTest, ControlsFollowTheirAnchorsAndComeBackExactly)
     EXPECT_GEOMETRY_EQ(rcList, ChildRect(&m_dlg, 100));
     EXPECT_GEOMETRY_EQ(rcOK, ChildRect(&m_dlg, IDOK));
     EXPECT_GEOMETRY_EQ(rcGroup, ChildRect(&m_dlg, 102));
+}
+
+TEST_F(XTResizeDialogTest, ControlsWithCompanionsKeepThemInPlace)
+{
+    m_dlg.m_lpszTemplateName = MAKEINTRESOURCEA(kIDResizable);
+    ASSERT_TRUE(m_dlg.Create(kIDResizable));
+    CXTBrowseEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 210, 32), &m_dlg, 200));
+    CXTEditListBox list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS,
+                            CRect(10, 40, 210, 140), &m_dlg, 201));
+    // Registered after their set-up made the button and the bar.
+    testing_support::PumpPendingMessages();
+    ASSERT_NE(nullptr, edit.GetBrowseButton());
+    ASSERT_NE(nullptr, list.GetEditGroup());
+    m_dlg.SetResize(200, XT_RESIZE_BOTTOM);
+    m_dlg.SetResize(201, XT_RESIZE_STRETCH);
+    const CRect rcEdit = ChildRect(&m_dlg, 200), rcButton = ChildRect(&m_dlg, XT_IDC_BTN_BROWSE);
+    const CRect rcList = ChildRect(&m_dlg, 201), rcGroup = ChildRect(&m_dlg, XT_IDC_EDIT_GROUP);
+
+    const CSize size = WindowSize(&m_dlg);
+    Resize(&m_dlg, size.cx + 30, size.cy + 20);
+    EXPECT_GEOMETRY_EQ(CRect(rcEdit.left, rcEdit.top + 20, rcEdit.right + 30, rcEdit.bottom + 20),
+                       ChildRect(&m_dlg, 200));
+    EXPECT_GEOMETRY_EQ(CRect(rcButton.left + 30, rcButton.top + 20, rcButton.right + 30, rcButton.bottom + 20),
+                       ChildRect(&m_dlg, XT_IDC_BTN_BROWSE));
+    EXPECT_GEOMETRY_EQ(CRect(rcList.left, rcList.top, rcList.right + 30, rcList.bottom + 20), ChildRect(&m_dlg, 201));
+    EXPECT_GEOMETRY_EQ(CRect(rcGroup.left, rcGroup.top, rcGroup.right + 30, rcGroup.bottom),
+                       ChildRect(&m_dlg, XT_IDC_EDIT_GROUP));
 }
 
 TEST_F(XTResizeDialogTest, CannotBecomeSmallerThanItsTemplate)
