@@ -6,12 +6,35 @@
 #include "toolkit/frame/XTGlobalData.h"
 
 #include "framework/CmdUI.h"
+#include "framework/Menu.h"
 
 IMPLEMENT_DYNAMIC(CXTEdit, CEdit)
 
 namespace {
 
 const int kEditPopup = 1;   // the edit's popup in the toolkit's context menus
+
+// Updates every item of the popup through the target's command route; an
+// item that opens a sub-menu stands for the sub-menu's first command.
+void UpdatePopupItems(CMenu* pPopupMenu, CCmdTarget* pTarget)
+{
+    CCmdUI state;
+    state.m_pMenu = pPopupMenu;
+    state.m_nIndexMax = (UINT)pPopupMenu->GetMenuItemCount();
+    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex)
+    {
+        state.m_nID = pPopupMenu->GetMenuItemID((int)state.m_nIndex);
+        if (state.m_nID == (UINT)-1)
+        {
+            HMENU hSubMenu = ::GetSubMenu(pPopupMenu->m_hMenu, (int)state.m_nIndex);
+            state.m_nID = hSubMenu != nullptr ? ::GetMenuItemID(hSubMenu, 0) : 0;
+        }
+        if (state.m_nID == 0 || state.m_nID == (UINT)-1)
+            continue;
+        state.DoUpdate(pTarget, state.m_nID < 0xF000);
+        state.m_nIndexMax = (UINT)pPopupMenu->GetMenuItemCount();
+    }
+}
 
 } // namespace
 
@@ -117,7 +140,7 @@ void CXTEdit::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
 {
     CEdit::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
     if (!bSysMenu)
-        AfxUpdateMenuItems(pPopupMenu, this, TRUE);
+        UpdatePopupItems(pPopupMenu, this);
 }
 
 void CXTEdit::OnPaint()

@@ -1,5 +1,7 @@
 #include "toolkit/controls/XTResizeLayout.h"
 
+#include "toolkit/controls/XTBrowseEdit.h"
+#include "toolkit/controls/XTEditListBox.h"
 #include "toolkit/controls/XTSizeGrip.h"
 #include "toolkit/frame/XTRegistryStore.h"
 
@@ -14,6 +16,21 @@ CRect ChildRectInParent(CWnd* pWnd, CWnd* pParent)
     CRect rc;
     pWnd->GetWindowRect(&rc);
     pParent->ScreenToClient(&rc);
+    return rc;
+}
+
+// The rectangle the layout hands to a control. A browse edit takes the room
+// of its button from every rectangle it is given, an edit list the room of
+// its bar: they are given theirs and their companion's.
+CRect LayoutRectInParent(CWnd* pWnd, CWnd* pParent)
+{
+    CRect rc = ChildRectInParent(pWnd, pParent);
+    CXTBrowseEdit* pBrowseEdit = dynamic_cast<CXTBrowseEdit*>(pWnd);
+    if (pBrowseEdit != nullptr && pBrowseEdit->GetBrowseButton() != nullptr)
+        rc.right = CXTBrowseEdit::GetButtonRect(rc).right;
+    CXTEditListBox* pEditList = dynamic_cast<CXTEditListBox*>(pWnd);
+    if (pEditList != nullptr && pEditList->GetEditGroup() != nullptr)
+        rc.top = CXTEditListBox::GroupRect(rc).top;
     return rc;
 }
 
@@ -74,7 +91,7 @@ void CXTResizeLayout::SetResize(UINT nID, CWnd* pWnd, const CXTResizeRect& rcAnc
         item->bOwnsWnd = TRUE;
     }
     item->rcAnchors = rcAnchors;
-    item->rcCurrent = item->rcInitial = CXTResizeRect(ChildRectInParent(item->pWnd, m_pParent));
+    item->rcCurrent = item->rcInitial = CXTResizeRect(LayoutRectInParent(item->pWnd, m_pParent));
     if (!(m_nFlags & XT_RESIZE_NOTRANSPARENT))
         MakeTransparent(item->pWnd);
     m_items.push_back(std::move(item));
@@ -157,7 +174,7 @@ BOOL CXTResizeLayout::MoveItem(XT_RESIZEITEM& item, int dx, int dy, HDWP& hdwp)
     CXTResizeRect rcNew = XTMoveResizeRect(item.rcCurrent, item.rcAnchors, dx, dy);
     if (rcNew == item.rcCurrent)
         return FALSE;
-    CRect rcOld = ChildRectInParent(item.pWnd, m_pParent);
+    CRect rcOld = LayoutRectInParent(item.pWnd, m_pParent);
     CRect rc = rcNew.ToRect();
     hdwp = ::DeferWindowPos(hdwp, item.pWnd->m_hWnd, nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
                             XTResizePosFlags(rcOld, rc));

@@ -53,6 +53,8 @@ BEGIN_MESSAGE_MAP(CXTResizePropertySheet, CPropertySheet)
     ON_WM_GETMINMAXINFO()
     // void OnDestroy()
     ON_WM_DESTROY()
+    // LRESULT OnPageChanged(WPARAM wParam, LPARAM lParam)
+    ON_MESSAGE(XT_WM_SHEETPAGECHANGED, OnPageChanged)
 END_MESSAGE_MAP()
 
 CXTResizePropertySheet::CXTResizePropertySheet() : CXTResizeLayout(this), m_pGlobalData(&xtAfxData)
@@ -189,6 +191,18 @@ void CXTResizePropertySheet::OnSize(UINT nType, int cx, int cy)
     CPropertySheet::OnSize(nType, cx, cy);
     CXTResizeLayout::OnSize();
     FitPages();
+}
+
+LRESULT CXTResizePropertySheet::OnPageChanged(WPARAM, LPARAM)
+{
+    // A wizard lays its controls out again from the start.
+    if (IsWizard())
+    {
+        Reset();
+        CXTResizeLayout::OnSize();
+        FitPages();
+    }
+    return 0;
 }
 
 void CXTResizePropertySheet::OnGetMinMaxInfo(MINMAXINFO* lpMMI)

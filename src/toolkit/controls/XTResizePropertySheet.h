@@ -10,6 +10,9 @@
 
 class CXTGlobalData;
 
+// The toolkit's notice to a resizable sheet that its wizard changed pages.
+#define XT_WM_SHEETPAGECHANGED 0xBC4E
+
 class CXTResizePropertySheet : public CPropertySheet, public CXTResizeLayout
 {
     DECLARE_DYNAMIC(CXTResizePropertySheet)
@@ -42,6 +45,7 @@ protected:
     void OnSize(UINT nType, int cx, int cy);
     void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     void OnDestroy();
+    LRESULT OnPageChanged(WPARAM wParam, LPARAM lParam);
 
     CXTGlobalData* m_pGlobalData;
     std::unique_ptr<CWnd> m_pTabCtrl;   // the system's tab control, painting off screen

@@ -77,6 +77,7 @@ BOOL CXTWindowList::OnInitDialog()
     AutoLoadPlacement(kPlacementSection);
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
+    m_lboxWindows.SetFont(&m_pGlobalData->m_fontNormal);
     return TRUE;
 }
 

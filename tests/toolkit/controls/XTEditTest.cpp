@@ -131,6 +131,28 @@ TEST_F(XTEditTest, SubclassedEditGetsTheToolkitFontAndSelectAllCommand)
     EXPECT_EQ(5, nEnd);
 }
 
+TEST_F(XTEditTest, ASubMenuItemFollowsItsFirstCommand)
+{
+    CXTEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 200, 30), &m_parent, 4));
+    HMENU hPopup = ::CreatePopupMenu();
+    HMENU hSub = ::CreatePopupMenu();
+    ::AppendMenuA(hSub, MF_STRING, XT_ID_EDIT_SELECT_ALL, "All");
+    ::AppendMenuA(hPopup, MF_POPUP, (UINT_PTR)hSub, "More");
+    ::AppendMenuA(hPopup, MF_STRING, 0x1234, "Unhandled");
+    struct Row { const char* name; LPCSTR pszText; BOOL bEnabled; };
+    const Row rows[] = { { "empty", "", FALSE }, { "text", "abc", TRUE } };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        edit.SetWindowText(row.pszText);
+        edit.SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, MAKELPARAM(0, FALSE));
+        EXPECT_EQ(row.bEnabled, !(::GetMenuState(hPopup, 0, MF_BYPOSITION) & MF_GRAYED));
+        EXPECT_TRUE(::GetMenuState(hPopup, 1, MF_BYPOSITION) & MF_GRAYED);
+    }
+    ::DestroyMenu(hPopup);
+}
+
 // The mask operations work on the text alone.
 TEST(XTMaskEditTest, InputPositionsShiftAndClear)
 {

@@ -2,8 +2,10 @@
 #include "toolkit/controls/XTEditListBox.h"
 
 #include "toolkit/XTResource.h"
+#include "toolkit/frame/XTGlobalData.h"
 
 #include "helpers/TestSupport.h"
+#include "toolkit/XTTestCanvas.h"
 #include "toolkit/controls/XTPrintGeometry.h"
 
 #include <gtest/gtest.h>
@@ -217,6 +219,54 @@ TEST_F(XTListBoxTest, ClickingTheCheckAreaTogglesAndTheTextOnlySelects)
     list.InsertString(0, "zero");
     EXPECT_EQ(1, list.GetCheck(2));
     EXPECT_EQ(0, list.GetCheck(1));
+}
+
+TEST_F(XTListBoxTest, ItemsArePaintedInTheirStateColours)
+{
+    CXTListBox list;
+    ASSERT_TRUE(list.Create(kListStyle, CRect(10, 10, 200, 200), &m_parent, 12));
+    list.AddString("item");
+    CXTCheckListBox checks;
+    ASSERT_TRUE(checks.Create(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, CRect(210, 10, 390, 200),
+                              &m_parent, 13));
+    checks.AddString("item");
+    checks.SetCheck(0, 1);
+    const XT_CHECKIMAGES& images = CXTCheckListBox::GetCheckImages();
+    ASSERT_GT(images.cx, 0);
+
+    const CXTGlobalData& g = xtAfxData;
+    struct Row { const char* name; UINT nState; COLORREF clrBack; };
+    const Row rows[] = { { "normal", 0, g.m_clrWindow }, { "selected", ODS_SELECTED, g.m_clrHighlight },
+                         { "disabled", ODS_DISABLED, g.m_clr3DFace } };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        toolkit_test::CCanvas canvas(100, 20, RGB(1, 2, 3));
+        DRAWITEMSTRUCT dis = {};
+        dis.CtlType = ODT_LISTBOX;
+        dis.hwndItem = list.m_hWnd;
+        dis.hDC = canvas.dc;
+        dis.itemState = row.nState;
+        dis.rcItem = CRect(0, 0, 100, 20);
+        list.DrawItem(&dis);
+        // Right of the text: the item's background.
+        EXPECT_EQ(row.clrBack, canvas.At(98, 10));
+        EXPECT_EQ(row.clrBack, canvas.At(0, 0));
+    }
+
+    // The check list: the checked frame at the left, the selected text right of it.
+    toolkit_test::CCanvas canvas(100, 20, RGB(1, 2, 3));
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_LISTBOX;
+    dis.hwndItem = checks.m_hWnd;
+    dis.hDC = canvas.dc;
+    dis.itemState = ODS_SELECTED;
+    dis.rcItem = CRect(0, 0, 100, 20);
+    checks.DrawItem(&dis);
+    const int yTop = (20 - images.cy) / 2;
+    EXPECT_EQ(RGB(0, 0, 0), canvas.At(5, yTop + 8));   // on the tick of the checked frame
+    EXPECT_EQ(g.m_clrWindow, canvas.At(images.cx, 0));                            // the gap
+    EXPECT_EQ(g.m_clrHighlight, canvas.At(98, 10));
 }
 
 } // namespace

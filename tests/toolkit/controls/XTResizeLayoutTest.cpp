@@ -1,8 +1,11 @@
+#include "toolkit/controls/XTBrowseEdit.h"
+#include "toolkit/controls/XTEditListBox.h"
 #include "toolkit/controls/XTResizeDialog.h"
 #include "toolkit/controls/XTResizePropertyPage.h"
 #include "toolkit/controls/XTResizePropertySheet.h"
 #include "toolkit/controls/XTSizeGrip.h"
 
+#include "toolkit/XTResource.h"
 #include "toolkit/frame/XTRegistryStore.h"
 
 #include "helpers/TestSupport.h"
@@ -121,6 +124,35 @@ TEST_F(XTResizeDialogTest, ControlsFollowTheirAnchorsAndComeBackExactly)
     EXPECT_GEOMETRY_EQ(rcGroup, ChildRect(&m_dlg, 102));
 }
 
+TEST_F(XTResizeDialogTest, ControlsWithCompanionsKeepThemInPlace)
+{
+    m_dlg.m_lpszTemplateName = MAKEINTRESOURCEA(kIDResizable);
+    ASSERT_TRUE(m_dlg.Create(kIDResizable));
+    CXTBrowseEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 210, 32), &m_dlg, 200));
+    CXTEditListBox list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS,
+                            CRect(10, 40, 210, 140), &m_dlg, 201));
+    // Registered after their set-up made the button and the bar.
+    testing_support::PumpPendingMessages();
+    ASSERT_NE(nullptr, edit.GetBrowseButton());
+    ASSERT_NE(nullptr, list.GetEditGroup());
+    m_dlg.SetResize(200, XT_RESIZE_BOTTOM);
+    m_dlg.SetResize(201, XT_RESIZE_STRETCH);
+    const CRect rcEdit = ChildRect(&m_dlg, 200), rcButton = ChildRect(&m_dlg, XT_IDC_BTN_BROWSE);
+    const CRect rcList = ChildRect(&m_dlg, 201), rcGroup = ChildRect(&m_dlg, XT_IDC_EDIT_GROUP);
+
+    const CSize size = WindowSize(&m_dlg);
+    Resize(&m_dlg, size.cx + 30, size.cy + 20);
+    EXPECT_GEOMETRY_EQ(CRect(rcEdit.left, rcEdit.top + 20, rcEdit.right + 30, rcEdit.bottom + 20),
+                       ChildRect(&m_dlg, 200));
+    EXPECT_GEOMETRY_EQ(CRect(rcButton.left + 30, rcButton.top + 20, rcButton.right + 30, rcButton.bottom + 20),
+                       ChildRect(&m_dlg, XT_IDC_BTN_BROWSE));
+    EXPECT_GEOMETRY_EQ(CRect(rcList.left, rcList.top, rcList.right + 30, rcList.bottom + 20), ChildRect(&m_dlg, 201));
+    EXPECT_GEOMETRY_EQ(CRect(rcGroup.left, rcGroup.top, rcGroup.right + 30, rcGroup.bottom),
+                       ChildRect(&m_dlg, XT_IDC_EDIT_GROUP));
+}
+
 TEST_F(XTResizeDialogTest, CannotBecomeSmallerThanItsTemplate)
 {
     CreateResizable();
@@ -220,6 +252,33 @@ TEST(XTResizePropertySheetTest, TabButtonsAndPagesGrowWithTheSheet)
     EXPECT_GEOMETRY_EQ(seen.rcPageRect, seen.rcPage2);
     EXPECT_GEOMETRY_EQ(CSize(50, 30), seen.growTab);
     EXPECT_GEOMETRY_EQ(CPoint(50, 30), seen.moveOK);
+}
+
+TEST(XTResizePropertySheetTest, WizardButtonsKeepToTheCornerAndTheLineStretches)
+{
+    CXTResizePropertySheet sheet("Wizard");
+    sheet.SetWizardMode();
+    CXTResizePropertyPage page(kIDPage);
+    sheet.AddPage(&page);
+    CPoint moveNext, moveBack;
+    CSize growLine;
+    CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog* pDlg) {
+        const CRect rcNext = ChildRect(pDlg, ID_WIZNEXT), rcBack = ChildRect(pDlg, ID_WIZBACK);
+        const CRect rcLine = ChildRect(pDlg, 12326);
+        CSize size = WindowSize(pDlg);
+        Resize(pDlg, size.cx + 40, size.cy + 20);
+        pDlg->SendMessage(XT_WM_SHEETPAGECHANGED);
+        moveNext = CPoint(ChildRect(pDlg, ID_WIZNEXT).left - rcNext.left, ChildRect(pDlg, ID_WIZNEXT).top - rcNext.top);
+        moveBack = CPoint(ChildRect(pDlg, ID_WIZBACK).left - rcBack.left, ChildRect(pDlg, ID_WIZBACK).top - rcBack.top);
+        growLine = CSize(ChildRect(pDlg, 12326).Width() - rcLine.Width(), ChildRect(pDlg, 12326).top - rcLine.top);
+        pDlg->PostMessage(WM_COMMAND, IDCANCEL);
+    });
+    sheet.DoModal();
+    CDialog::SetModalHook(previous);
+
+    EXPECT_GEOMETRY_EQ(CPoint(40, 20), moveNext);
+    EXPECT_GEOMETRY_EQ(CPoint(40, 20), moveBack);
+    EXPECT_GEOMETRY_EQ(CSize(40, 20), growLine);   // wider, and 20 lower
 }
 
 } // namespace
