@@ -4,6 +4,7 @@
 #include "shared/support/ProjectFormat.h"
 
 #include <stdlib.h>
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CProfileSource, CObject)
 
@@ -119,7 +120,37 @@ void CProfileSource::Close()
 void CProfileSource::ForgetSections()
 {
     m_sections.clear();
+    m_names.clear();
+    m_bNamesRead = FALSE;
 }
+
+namespace {
+
+// The strings of a profile function's answer: each ends in a zero, an empty
+// one ends the list. The function fills the buffer and answers its length;
+// a full buffer is tried again larger.
+template <typename Fill>
+std::vector<std::string> ProfileStrings(Fill fill)
+{
+    std::string buffer(4096, '\0');
+    DWORD nGot = 0;
+    for (;;)
+    {
+        nGot = fill(&buffer[0], (DWORD)buffer.size());
+        if (nGot + 2 < buffer.size() || buffer.size() >= CProfileSource::kMaxWholeFileSize)
+            break;
+        buffer.assign(buffer.size() * 4, '\0');
+    }
+    std::vector<std::string> strings;
+    for (size_t nStart = 0; nStart < nGot && buffer[nStart] != '\0';)
+    {
+        strings.emplace_back(buffer.c_str() + nStart);
+        nStart += strings.back().size() + 1;
+    }
+    return strings;
+}
+
+} // namespace
 
 const CProfileSource::Section& CProfileSource::CachedSection(LPCSTR lpszSection)
 {
@@ -128,20 +159,23 @@ const CProfileSource::Section& CProfileSource::CachedSection(LPCSTR lpszSection)
     if (found != m_sections.end())
         return found->second;
     Section& section = m_sections[strName];
-    // The whole section in one call: "key=value" strings, an empty one last.
-    std::string buffer(4096, '\0');
-    DWORD nGot = 0;
-    for (;;)
+    // A page asks for many sections it does not have (the numbers beyond its
+    // last button, say): the file's section names, read once, answer those.
+    if (!m_bNamesRead)
     {
-        nGot = GetPrivateProfileSectionA(lpszSection, &buffer[0], (DWORD)buffer.size(), m_strPath);
-        if (nGot + 2 < buffer.size() || buffer.size() >= kMaxWholeFileSize)
-            break;
-        buffer.assign(buffer.size() * 4, '\0');
+        for (const std::string& strSection : ProfileStrings([this](LPSTR lpBuffer, DWORD nSize) {
+                 return GetPrivateProfileSectionNamesA(lpBuffer, nSize, m_strPath);
+             }))
+            m_names.insert(Upper(Trimmed(strSection).c_str()));
+        m_bNamesRead = TRUE;
     }
-    for (size_t nStart = 0; nStart < nGot && buffer[nStart] != '\0';)
+    if (m_names.count(strName) == 0)
+        return section;
+    // The whole section in one call: "key=value" strings.
+    for (const std::string& strEntry : ProfileStrings([this, lpszSection](LPSTR lpBuffer, DWORD nSize) {
+             return GetPrivateProfileSectionA(lpszSection, lpBuffer, nSize, m_strPath);
+         }))
     {
-        std::string strEntry(buffer.c_str() + nStart);
-        nStart += strEntry.size() + 1;
         size_t nEquals = strEntry.find('=');
         if (nEquals == std::string::npos)
             continue;

@@ -7,6 +7,7 @@
 #include "shared/support/GlobalMemBlock.h"
 
 #include <map>
+#include <set>
 #include <string>
 
 class CProfileSource : public CObject
@@ -73,4 +74,6 @@ private:
     CGlobalMemBlock m_block;
     BOOL m_bCacheSections = FALSE;
     std::map<std::string, Section> m_sections;   // by upper-case section name
+    BOOL m_bNamesRead = FALSE;
+    std::set<std::string> m_names;               // the file's sections, upper-case
 };
