@@ -1,11 +1,16 @@
-# One static library per source folder; the sources are the folder's .cpp files
-# except the programs' entry files (*Main.cpp), which belong to the exe.
-function(tarnix_library name dir)
-  file(GLOB srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
+# One static library per source folder (or per list of folders that depend on each
+# other both ways); the sources are the folders' .cpp files except the programs'
+# entry files (*Main.cpp), which belong to the exe.
+function(tarnix_library name dirs)
+  set(srcs)
+  foreach(dir ${dirs})
+    file(GLOB dir_srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND srcs ${dir_srcs})
+  endforeach()
   list(FILTER srcs EXCLUDE REGEX "Main\\.cpp$")
   if(NOT srcs)
     set(stub ${CMAKE_BINARY_DIR}/stubs/${name}_empty.cpp)
-    file(WRITE ${stub} "// ${dir} has no sources yet\n")
+    file(WRITE ${stub} "// ${name} has no sources yet\n")
     set(srcs ${stub})
   endif()
   add_library(${name} STATIC ${srcs})
@@ -25,6 +30,8 @@ function(tarnix_program name main rc)
   get_filename_component(rcdir ${PROJECT_SOURCE_DIR}/${rc} DIRECTORY)
   target_include_directories(${name} PRIVATE ${rcdir})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  # The editor copies the player onto every medium: ship programs without symbols.
+  target_link_options(${name} PRIVATE $<$<CONFIG:Release>:-s>)
 endfunction()
 
 # Links a program's resource script into a test executable (when it exists), so
@@ -37,9 +44,13 @@ function(tarnix_test_resources test rc)
   endif()
 endfunction()
 
-# One GoogleTest executable per library: tests/<dir>/*.cpp and *.rc.
-function(tarnix_tests name dir)
-  file(GLOB srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/tests/${dir}/*.rc)
+# One GoogleTest executable per library: tests/<dir>/*.cpp and *.rc of each folder.
+function(tarnix_tests name dirs)
+  set(srcs)
+  foreach(dir ${dirs})
+    file(GLOB dir_srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/tests/${dir}/*.rc)
+    list(APPEND srcs ${dir_srcs})
+  endforeach()
   if(NOT srcs)
     return()
   endif()

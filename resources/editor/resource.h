@@ -1,9 +1,98 @@
 // Fixed resource numbers of the editor.
 #pragma once
 
+// Main frame (menu, accelerators, icon, title) and the project document type
+// (its shared menu, accelerators and document string).
+#define IDR_MAINFRAME 128
+#define IDR_TARNIXTYPE 129
+
+// The hand cursor over buttons and links of the canvas.
+#define IDC_EDITOR_HAND 151
+
+// Commands of the application, the document and the main frame.
+#define ID_PAGE_NEW 106               // the page menu's first entry; page commands follow it
+#define ID_VIEW_GRID_CHANGED 152      // posted: the grid settings changed
+#define ID_OBJECT_CLICKED 153         // a canvas button tells its page window of a click
+#define ID_PROJECT_REOPEN 164         // posted: open the project again after its update
+#define ID_EDITOR_SETTINGS 32800
+#define ID_TOOLS_ICON 32804
+#define ID_HELP_SUPPORT 32814
+#define ID_EDITOR_LANGUAGE 32815
+#define ID_PROJECT_COMPILE 32819
+#define ID_STYLE_TEXT_FONT 32834
+#define ID_HELP_TARNIX 32797
+#define ID_HELP_QUICKINFO 32841       // posted after the first new project
+#define ID_START_CENTER 32845
+#define ID_PROJECT_OPEN_REQUESTED 32850
+#define ID_EDITOR_GRAPHICS 32876
+#define ID_ORVENNA_OPEN 32878
+#define ID_POPUP_ITEM 1224            // entries of a canvas popup menu; the frame ignores them
+
+// Strings
+#define IDS_ONLY_INI_FILES 133
+#define IDS_BAD_PROJECT_PATH 134
+#define IDS_PROJECT_PATH_FAILED 139
+#define IDS_ASK_VERSION_UPDATE 148
+#define IDS_RESTART_FOR_LANGUAGE 149
+#define IDS_WARNING 150
+#define IDS_ERROR 151
+#define IDS_ASK_OVERWRITE_PROJECT 173
+#define IDS_FILE_OUTSIDE_PROJECT 175
+#define IDS_FOLDER_TITLE 184
+#define IDS_FOLDER_PROMPT 185
+#define IDS_ROOT_FOLDER 187
+#define IDS_SUBMENU_TITLE 192
+#define IDS_SUBMENU_BACK 193
+#define IDS_SUBMENU_FILE 194
+#define IDS_OPEN_MENU 195
+#define IDS_FOLDER_OUTSIDE_PROJECT 227
+#define IDS_READ_ONLY_PROJECT 2059
+#define IDS_INVALID_PROJECT 2060
+#define IDS_SUBMENU_RENAMED 2066
+
 // Captions of the button actions, in action code order except the last two.
 #define IDS_ACTION_NONE     213
 #define IDS_ACTION_NEWPAGE  214
 #define IDS_ACTION_MESSAGE  215
 #define IDS_ACTION_EXIT     216
 #define IDS_ACTION_PLAYAVI  218
+
+// About box: build text, file version, system, home page link (a translated
+// template may carry the address as 1073).
+#define IDD_ABOUTBOX 100
+#define IDC_ABOUT_LINK 1030
+#define IDC_ABOUT_BUILD 1033
+#define IDC_ABOUT_HOMEPAGE 1073
+#define IDC_ABOUT_FILEVERSION 1125
+#define IDC_ABOUT_OS 1126
+
+// Start Center: four choices with pictures and the texts beside them.
+#define IDD_START_CENTER 184
+#define IDC_START_BACK 1185
+#define IDC_START_NEW 1186
+#define IDC_START_OPEN 1187
+#define IDC_START_EXIT 1220
+#define IDC_START_TITLE 1216
+#define IDC_START_NEW_TITLE 1217
+#define IDC_START_OPEN_TITLE 1218
+#define IDC_START_EXIT_TITLE 1219
+#define IDC_START_LABEL1 1221
+#define IDC_START_LABEL5 1225
+#define IDC_START_NOTE1 1226
+#define IDC_START_NOTE5 1230
+#define IDI_START_OPEN 185
+#define IDB_START_BACK 206
+#define IDI_START_EXIT 207
+#define IDB_START_WINDOWS 209
+
+// Open project: the recent projects and a file chooser.
+#define IDD_OPEN_PROJECT 187
+#define IDC_RECENT_PROJECTS 1189
+#define IDC_BROWSE_PROJECT 1187
+
+// New project: the folder to lay the project out in.
+#define IDD_NEW_PROJECT 141
+#define IDC_PROJECT_FOLDER 1036
+#define IDC_BROWSE_FOLDER 1037
+#define IDC_HELP_BUTTON 1063
+#include "DialogIds.h"

@@ -22,6 +22,10 @@ public:
     void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE) { SendMessage(BM_SETSTYLE, nStyle, bRedraw); }
     HBITMAP SetBitmap(HBITMAP hBitmap) { return (HBITMAP)SendMessage(BM_SETIMAGE, IMAGE_BITMAP, (LPARAM)hBitmap); }
     HICON SetIcon(HICON hIcon) { return (HICON)SendMessage(BM_SETIMAGE, IMAGE_ICON, (LPARAM)hIcon); }
-    // Draws an owner-drawn button; nothing by default.
+    // Draws an owner-drawn button; nothing by default. The parent's
+    // WM_DRAWITEM reaches it through this class's map.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+protected:
+    DECLARE_MESSAGE_MAP()
 };

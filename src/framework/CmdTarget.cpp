@@ -1,5 +1,7 @@
 #include "framework/CmdTarget.h"
 
+#include "framework/CmdUI.h"
+
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
@@ -98,6 +100,16 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
         return pNotifyCall->bHandled;
     }
     AFX_MSGCALL call = { WM_COMMAND, 0, 0, nID, pExtra, 0, TRUE };
+    if (kind == AfxRowUpdateUI)
+    {
+        // An update handler may let the targets after it have their say.
+        CCmdUI* pCmdUI = static_cast<CCmdUI*>(pExtra);
+        pCmdUI->m_bContinueRouting = FALSE;
+        row->pfnDispatch(this, call);
+        BOOL bContinue = pCmdUI->m_bContinueRouting;
+        pCmdUI->m_bContinueRouting = FALSE;
+        return !bContinue;
+    }
     row->pfnDispatch(this, call);
     return call.bHandled;
 }

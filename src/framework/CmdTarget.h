@@ -128,6 +128,14 @@ template <class T> struct AfxArgType<void(T)> { typedef T type; };
 #define ON_COMMAND_RANGE(id, idLast, memberFxn) \
     AFX_MAP_ROW(AfxRowCommand, WM_COMMAND, CN_COMMAND, id, idLast, nullptr, (void (ThisClass::*)(UINT)), memberFxn, \
                 (pThis->*pfn)(call.nID))
+// BOOL memberFxn(UINT nID); FALSE passes the command on along the route
+#define ON_COMMAND_EX(id, memberFxn) \
+    AFX_MAP_ROW(AfxRowCommand, WM_COMMAND, CN_COMMAND, id, id, nullptr, (BOOL (ThisClass::*)(UINT)), memberFxn, \
+                call.bHandled = (pThis->*pfn)(call.nID))
+// BOOL memberFxn(UINT nID); FALSE passes the command on along the route
+#define ON_COMMAND_EX_RANGE(id, idLast, memberFxn) \
+    AFX_MAP_ROW(AfxRowCommand, WM_COMMAND, CN_COMMAND, id, idLast, nullptr, (BOOL (ThisClass::*)(UINT)), memberFxn, \
+                call.bHandled = (pThis->*pfn)(call.nID))
 // void memberFxn(CCmdUI* pCmdUI)
 #define ON_UPDATE_COMMAND_UI(id, memberFxn) \
     AFX_MAP_ROW(AfxRowUpdateUI, WM_COMMAND, CN_UPDATE_COMMAND_UI, id, id, nullptr, (void (ThisClass::*)(CCmdUI*)), \

@@ -15,6 +15,7 @@ const char kIntegerPrompt[] = "Geben Sie bitte eine ganze Zahl ein.";
 const char kUnsignedPrompt[] = "Geben Sie bitte eine positive ganze Zahl ein.";
 const char kRangePrompt[] = "Geben Sie bitte eine ganze Zahl zwischen %1 und %2 ein.";
 const char kMaxCharsPrompt[] = "Geben Sie bitte höchstens %1 Zeichen ein.";
+const char kMissingControl[] = "Das Dialogfeld hat kein Steuerelement mit der Nummer %1.";
 
 CString Substitute(LPCSTR format, const CString& first, const CString& second = CString())
 {
@@ -73,6 +74,7 @@ void ExchangeSigned(CDataExchange* pDX, int nIDC, T& value)
         long long parsed = 0;
         if (!ParseSigned(ControlText(hWndCtrl), parsed) || parsed < (long long)INT_MIN || parsed > (long long)INT_MAX)
             FailWithMessage(pDX, kIntegerPrompt);
+        pDX->KeepOriginal(value);
         value = (T)parsed;
     }
     else
@@ -92,6 +94,7 @@ void ExchangeUnsigned(CDataExchange* pDX, int nIDC, T& value)
         unsigned long long parsed = 0;
         if (!ParseUnsigned(ControlText(hWndCtrl), parsed) || parsed > (unsigned long long)UINT_MAX)
             FailWithMessage(pDX, kUnsignedPrompt);
+        pDX->KeepOriginal(value);
         value = (T)parsed;
     }
     else
@@ -113,7 +116,14 @@ HWND CDataExchange::PrepareCtrl(int nIDC)
 {
     HWND hWndCtrl = ::GetDlgItem(AfxHwnd(m_pDlgWnd), nIDC);
     if (hWndCtrl == nullptr)
-        AfxThrowUserException();   // a dialog without the control is a programming error
+    {
+        // A template without the control is a programming error: say which one.
+        CString id;
+        id.Format("%d", nIDC);
+        AfxMessageBox(Substitute(kMissingControl, id), MB_ICONSTOP);
+        m_hWndLastControl = nullptr;
+        AfxThrowUserException();
+    }
     m_hWndLastControl = hWndCtrl;
     m_bEditLastControl = FALSE;
     return hWndCtrl;
@@ -137,9 +147,17 @@ void CDataExchange::Fail()
     AfxThrowUserException();
 }
 
+void CDataExchange::RestoreOriginals()
+{
+    for (auto it = m_undo.rbegin(); it != m_undo.rend(); ++it)
+        (*it)();
+    m_undo.clear();
+}
+
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
 {
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
+    pDX->KeepOriginal(value);
     if (pDX->m_bSaveAndValidate)
         value = ControlText(hWndCtrl);
     else
@@ -154,6 +172,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value) { ExchangeUnsigned(pDX
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value)
 {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    pDX->KeepOriginal(value);
     if (pDX->m_bSaveAndValidate)
         value = (int)::SendMessageA(hWndCtrl, BM_GETCHECK, 0, 0);
     else
@@ -164,6 +183,7 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
 {
     // The group starts at the first button and runs up to the next WS_GROUP.
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    pDX->KeepOriginal(value);
     if (pDX->m_bSaveAndValidate)
         value = -1;
     int index = 0;
@@ -187,6 +207,7 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
 {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    pDX->KeepOriginal(index);
     if (pDX->m_bSaveAndValidate)
         index = (int)::SendMessageA(hWndCtrl, CB_GETCURSEL, 0, 0);
     else
@@ -196,6 +217,7 @@ void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
 void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
 {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    pDX->KeepOriginal(value);
     if (pDX->m_bSaveAndValidate)
     {
         int sel = (int)::SendMessageA(hWndCtrl, CB_GETCURSEL, 0, 0);
@@ -215,6 +237,7 @@ void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
 {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    pDX->KeepOriginal(index);
     if (pDX->m_bSaveAndValidate)
         index = (int)::SendMessageA(hWndCtrl, LB_GETCURSEL, 0, 0);
     else
@@ -224,6 +247,7 @@ void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
 void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value)
 {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
+    pDX->KeepOriginal(value);
     if (pDX->m_bSaveAndValidate)
     {
         int sel = (int)::SendMessageA(hWndCtrl, LB_GETCURSEL, 0, 0);

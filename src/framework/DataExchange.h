@@ -1,9 +1,13 @@
 // Dialog data exchange: each DDX_ call moves one control's value to or from a
 // member; each DDV_ call checks it. A failed check tells the user, focuses the
-// control and ends the exchange (UpdateData then returns FALSE).
+// control and ends the exchange: UpdateData then returns FALSE and every member
+// keeps the value it had before.
 #pragma once
 
 #include "framework/String.h"
+
+#include <functional>
+#include <vector>
 
 class CWnd;
 
@@ -21,6 +25,19 @@ public:
     HWND PrepareEditCtrl(int nIDC);
     // Tells nothing more, focuses the last control and throws CUserException*.
     [[noreturn]] void Fail();
+
+    // Keeps a member's value before a row changes it, so that a later failing
+    // row can put every member back as it was.
+    template <class T>
+    void KeepOriginal(T& member)
+    {
+        if (m_bSaveAndValidate)
+            m_undo.push_back([&member, original = member]() { member = original; });
+    }
+    void RestoreOriginals();
+
+private:
+    std::vector<std::function<void()>> m_undo;
 };
 
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);

@@ -98,6 +98,12 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd)
     return hWnd != nullptr;
 }
 
+void PASCAL CDialog::RunModalHook(CDialog* pDlg)
+{
+    if (TheModalHook())
+        TheModalHook()(pDlg);
+}
+
 HWND CDialog::PreModal()
 {
     // The owner: the given parent, else the main window's last active popup.

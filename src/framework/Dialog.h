@@ -53,6 +53,8 @@ public:
 
 protected:
     HWND PreModal();
+    // Hands a modal window to the test hook, when one is set.
+    static void PASCAL RunModalHook(CDialog* pDlg);
     BOOL m_bInModal;
     CString m_strTemplateName;
 

@@ -75,6 +75,25 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther)
     return pFrame;
 }
 
+CDocument* CDocTemplate::CreateDocumentAndFrame(CFrameWnd*& rpFrame)
+{
+    rpFrame = nullptr;
+    CDocument* pDoc = CreateNewDocument();
+    if (pDoc == nullptr)
+        return nullptr;
+    pDoc->m_bAutoDelete = FALSE;   // not while the frame is being made
+    rpFrame = CreateNewFrame(pDoc, nullptr);
+    pDoc->m_bAutoDelete = TRUE;
+    if (rpFrame == nullptr)
+    {
+        RemoveDocument(pDoc);
+        pDoc->m_bAutoDelete = FALSE;
+        delete pDoc;
+        return nullptr;
+    }
+    return pDoc;
+}
+
 void CDocTemplate::InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL bMakeVisible)
 {
     pFrame->InitialUpdateFrame(pDoc, bMakeVisible);
@@ -89,4 +108,14 @@ void CDocTemplate::CloseAllDocuments(BOOL)
         pDoc->OnCloseDocument();
         pos = GetFirstDocPosition();
     }
+}
+
+BOOL CDocTemplate::SaveAllModified()
+{
+    for (POSITION pos = GetFirstDocPosition(); pos != nullptr;)
+    {
+        if (!GetNextDoc(pos)->SaveModified())
+            return FALSE;
+    }
+    return TRUE;
 }

@@ -30,10 +30,14 @@ public:
 
     virtual CDocument* CreateNewDocument();
     virtual CFrameWnd* CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther);
+    // A new document with its frame and view; NULL (and nothing left over) on failure.
+    CDocument* CreateDocumentAndFrame(CFrameWnd*& rpFrame);
     virtual void InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL bMakeVisible = TRUE);
     // NULL path: a new document. Returns the document, or NULL on failure.
     virtual CDocument* OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible = TRUE) = 0;
     virtual void CloseAllDocuments(BOOL bEndSession);
+    // Asks about each modified document of this template; FALSE on Cancel.
+    virtual BOOL SaveAllModified();
 
 protected:
     UINT m_nIDResource;

@@ -2,11 +2,19 @@
 
 #include "framework/Archive.h"
 #include "framework/DocTemplate.h"
+#include "framework/FileDialog.h"
 #include "framework/FrameWnd.h"
 #include "framework/MessageBox.h"
 #include "framework/View.h"
+#include "framework/WinApp.h"
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
+
+BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
+    ON_COMMAND(ID_FILE_CLOSE, OnFileClose)
+    ON_COMMAND(ID_FILE_SAVE, OnFileSave)
+    ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
+END_MESSAGE_MAP()
 
 CDocument::CDocument() : m_pDocTemplate(nullptr), m_bAutoDelete(TRUE), m_bModified(FALSE) {}
 
@@ -21,14 +29,17 @@ void CDocument::SetTitle(LPCSTR lpszTitle)
     m_strTitle = lpszTitle;
 }
 
-void CDocument::SetPathName(LPCSTR lpszPathName, BOOL)
+void CDocument::SetPathName(LPCSTR lpszPathName, BOOL bAddToMRU)
 {
     char full[MAX_PATH] = "";
-    if (::GetFullPathNameA(lpszPathName, MAX_PATH, full, nullptr) == 0)
+    DWORD n = ::GetFullPathNameA(lpszPathName, MAX_PATH, full, nullptr);
+    if (n == 0 || n >= MAX_PATH)
         lstrcpynA(full, lpszPathName, MAX_PATH);
     m_strPathName = full;
     CString title(full);
     SetTitle(title.Mid(title.ReverseFind('\\') + 1));
+    if (bAddToMRU && AfxGetApp() != nullptr)
+        AfxGetApp()->AddToRecentFileList(m_strPathName);
 }
 
 void CDocument::AddView(CView* pView)
@@ -167,10 +178,66 @@ BOOL CDocument::SaveModified()
     case IDCANCEL:
         return FALSE;
     case IDYES:
-        return !m_strPathName.IsEmpty() && OnSaveDocument(m_strPathName);
+        return DoFileSave();
     default:
         return TRUE;
     }
+}
+
+BOOL CDocument::DoFileSave()
+{
+    // A document without a file, or whose file became read-only, asks for one.
+    DWORD dwAttributes = m_strPathName.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(m_strPathName);
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY))
+        return DoSave(nullptr);
+    return DoSave(m_strPathName.IsEmpty() ? nullptr : (LPCSTR)m_strPathName);
+}
+
+BOOL CDocument::DoSave(LPCSTR lpszPathName, BOOL bReplace)
+{
+    CString path(lpszPathName);
+    if (path.IsEmpty())
+    {
+        CString ext, filter, name;
+        if (m_pDocTemplate != nullptr)
+        {
+            m_pDocTemplate->GetDocString(ext, CDocTemplate::filterExt);
+            CString filterName;
+            if (m_pDocTemplate->GetDocString(filterName, CDocTemplate::filterName) && !filterName.IsEmpty() &&
+                !ext.IsEmpty())
+                filter = filterName + "|*" + ext + "||";
+        }
+        name = m_strPathName.IsEmpty() ? m_strTitle : m_strPathName;
+        CFileDialog dlg(FALSE, ext.IsEmpty() ? nullptr : (LPCSTR)ext, name, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                        filter.IsEmpty() ? nullptr : (LPCSTR)filter);
+        if (dlg.DoModal() != IDOK)
+            return FALSE;
+        path = dlg.GetPathName();
+        if (path.IsEmpty())
+            return FALSE;
+    }
+    if (!OnSaveDocument(path))
+        return FALSE;
+    if (bReplace)
+        SetPathName(path);
+    return TRUE;
+}
+
+void CDocument::OnFileClose()
+{
+    if (!SaveModified())
+        return;
+    OnCloseDocument();
+}
+
+void CDocument::OnFileSave()
+{
+    DoFileSave();
+}
+
+void CDocument::OnFileSaveAs()
+{
+    DoSave(nullptr);
 }
 
 BOOL CDocument::CanCloseFrame(CFrameWnd*)

@@ -39,7 +39,13 @@ public:
     virtual BOOL OnSaveDocument(LPCSTR lpszPathName);
     virtual void OnCloseDocument();
     virtual void DeleteContents() {}
+    // Yes saves (Save As for a document without a file), No drops the
+    // changes; FALSE on Cancel or when saving failed.
     virtual BOOL SaveModified();
+    // Saves to the path, or, without one, to a file the user chooses;
+    // bReplace makes the saved file the document's own.
+    virtual BOOL DoSave(LPCSTR lpszPathName, BOOL bReplace = TRUE);
+    virtual BOOL DoFileSave();
     virtual BOOL CanCloseFrame(CFrameWnd* pFrame);
     virtual void OnChangedViewList();
     virtual void PreCloseFrame(CFrameWnd* pFrame) { (void)pFrame; }
@@ -56,4 +62,10 @@ protected:
     CPtrList m_viewList;
 
     void ReportSaveLoadException(LPCSTR lpszPathName, CException* e, BOOL bSaving);
+
+    void OnFileClose();
+    void OnFileSave();
+    void OnFileSaveAs();
+
+    DECLARE_MESSAGE_MAP()
 };

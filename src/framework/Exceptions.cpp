@@ -10,6 +10,8 @@ IMPLEMENT_DYNAMIC(CResourceException, CException)
 IMPLEMENT_DYNAMIC(CFileException, CException)
 IMPLEMENT_DYNAMIC(CArchiveException, CException)
 IMPLEMENT_DYNAMIC(CUserException, CException)
+IMPLEMENT_DYNAMIC(COleException, CException)
+IMPLEMENT_DYNAMIC(COleDispatchException, CException)
 
 namespace {
 
@@ -157,4 +159,38 @@ void AfxThrowFileException(int cause, LONG lOsError, LPCSTR lpszFileName)
 void AfxThrowArchiveException(int cause, LPCSTR lpszArchiveName)
 {
     throw new CArchiveException(cause, lpszArchiveName);
+}
+
+BOOL COleException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT) const
+{
+    if (lpszError == nullptr || nMaxError == 0)
+        return FALSE;
+    if (::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, (DWORD)m_sc, 0,
+                         lpszError, nMaxError, nullptr) != 0)
+        return TRUE;
+    char text[64];
+    snprintf(text, sizeof(text), "OLE-Fehler 0x%08lX.", (unsigned long)m_sc);
+    return CopyMessage(text, lpszError, nMaxError);
+}
+
+COleDispatchException::COleDispatchException(LPCSTR lpszDescription, UINT nHelpID, WORD wCode)
+    : m_wCode(wCode), m_scError(0), m_strDescription(lpszDescription), m_dwHelpContext(nHelpID)
+{
+}
+
+BOOL COleDispatchException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const
+{
+    if (pnHelpContext != nullptr)
+        *pnHelpContext = m_dwHelpContext;
+    return CopyMessage(m_strDescription, lpszError, nMaxError);
+}
+
+void AfxThrowOleException(SCODE sc)
+{
+    throw new COleException(sc);
+}
+
+void AfxThrowOleDispatchException(WORD wCode, LPCSTR lpszDescription, UINT nHelpID)
+{
+    throw new COleDispatchException(lpszDescription, nHelpID, wCode);
 }

@@ -72,7 +72,35 @@ class CUserException : public CException
     DECLARE_DYNAMIC(CUserException)
 };
 
+// A failed OLE call: its status code.
+class COleException : public CException
+{
+    DECLARE_DYNAMIC(COleException)
+public:
+    explicit COleException(SCODE sc = S_OK) : m_sc(sc) {}
+    using CException::GetErrorMessage;
+    BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const override;
+    SCODE m_sc;
+};
+
+// An exception an automation server reported from a call.
+class COleDispatchException : public CException
+{
+    DECLARE_DYNAMIC(COleDispatchException)
+public:
+    COleDispatchException(LPCSTR lpszDescription, UINT nHelpID, WORD wCode);
+    using CException::GetErrorMessage;
+    BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const override;
+    WORD m_wCode;
+    SCODE m_scError;
+    CString m_strDescription;
+    CString m_strSource;
+    DWORD m_dwHelpContext;
+};
+
 [[noreturn]] void AfxThrowUserException();
+[[noreturn]] void AfxThrowOleException(SCODE sc);
+[[noreturn]] void AfxThrowOleDispatchException(WORD wCode, LPCSTR lpszDescription, UINT nHelpID = 0);
 [[noreturn]] void AfxThrowMemoryException();
 [[noreturn]] void AfxThrowResourceException();
 [[noreturn]] void AfxThrowFileException(int cause, LONG lOsError = -1, LPCSTR lpszFileName = nullptr);

@@ -24,21 +24,10 @@ END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
-namespace {
-
-HINSTANCE ModuleWithResource(LPCSTR lpszName, LPCSTR lpszType)
-{
-    HINSTANCE hRes = AfxGetResourceHandle();
-    if (::FindResourceA(hRes, lpszName, lpszType) != nullptr)
-        return hRes;
-    HINSTANCE hExe = GetModuleHandleA(nullptr);
-    return ::FindResourceA(hExe, lpszName, lpszType) != nullptr ? hExe : nullptr;
-}
-
-} // namespace
 
 CFrameWnd::CFrameWnd()
-    : m_hAccelTable(nullptr), m_nIDHelp(0), m_pViewActive(nullptr), m_nIDResource(0), m_lpszMenuName(nullptr)
+    : m_hAccelTable(nullptr), m_nIDHelp(0), m_hMenuDefault(nullptr), m_pViewActive(nullptr), m_nIDResource(0),
+      m_lpszMenuName(nullptr)
 {
 }
 
@@ -52,7 +41,7 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
 {
     if (cs.lpszClass == nullptr)
     {
-        HINSTANCE hIconModule = m_nIDResource ? ModuleWithResource(MAKEINTRESOURCEA(m_nIDResource), RT_GROUP_ICON) : nullptr;
+        HINSTANCE hIconModule = m_nIDResource ? AfxFindResourceHandle(MAKEINTRESOURCEA(m_nIDResource), RT_GROUP_ICON) : nullptr;
         HICON hIcon = hIconModule ? ::LoadIconA(hIconModule, MAKEINTRESOURCEA(m_nIDResource)) : nullptr;
         cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
                                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), hIcon);
@@ -68,10 +57,11 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
     HMENU hMenu = nullptr;
     if (lpszMenuName != nullptr)
     {
-        HINSTANCE hInst = ModuleWithResource(lpszMenuName, RT_MENU);
+        HINSTANCE hInst = AfxFindResourceHandle(lpszMenuName, RT_MENU);
         hMenu = hInst ? ::LoadMenuA(hInst, lpszMenuName) : nullptr;
     }
     m_strTitle = lpszWindowName;
+    m_hMenuDefault = hMenu;
     if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
                   rect.right - rect.left, rect.bottom - rect.top, AfxHwnd(pParentWnd), hMenu, pContext))
     {
@@ -92,10 +82,10 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     CString title = nl >= 0 ? strFull.Left(nl) : strFull;
 
     LPCSTR lpszResource = MAKEINTRESOURCEA(nIDResource);
-    LPCSTR lpszMenu = ModuleWithResource(lpszResource, RT_MENU) ? lpszResource : nullptr;
+    LPCSTR lpszMenu = AfxFindResourceHandle(lpszResource, RT_MENU) ? lpszResource : nullptr;
     if (!Create(nullptr, title, dwDefaultStyle, rectDefault, pParentWnd, lpszMenu, 0, pContext))
         return FALSE;
-    if (HINSTANCE hAccel = ModuleWithResource(lpszResource, RT_ACCELERATOR))
+    if (HINSTANCE hAccel = AfxFindResourceHandle(lpszResource, RT_ACCELERATOR))
         m_hAccelTable = ::LoadAcceleratorsA(hAccel, lpszResource);
     if (pContext == nullptr)
         SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE);
@@ -274,15 +264,54 @@ BOOL CFrameWnd::OnEraseBkgnd(CDC* pDC)
 
 void CFrameWnd::OnClose()
 {
-    CDocument* pDoc = GetActiveDocument();
-    if (pDoc != nullptr && !pDoc->CanCloseFrame(this))
+    // A modal loop runs over a disabled frame; closing it would pull the
+    // ground from under that loop.
+    if (!IsWindowEnabled())
         return;
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr && pApp->m_pMainWnd == this)
+    {
+        // The main frame's end is every document's end: each is asked first.
+        if (!pApp->SaveAllModified())
+            return;
+        HWND hWnd = m_hWnd;
+        pApp->CloseAllDocuments(FALSE);
+        if (!::IsWindow(hWnd))
+            return;   // the frame went with its document
+    }
+    else
+    {
+        CDocument* pDoc = GetActiveDocument();
+        if (pDoc != nullptr && !pDoc->CanCloseFrame(this))
+            return;
+    }
     DestroyWindow();
 }
 
 void CFrameWnd::OnDestroy()
 {
+    // The frame's own menu goes with the window; a shared one stays with its owner.
+    if (m_hMenuDefault != nullptr && ::GetMenu(m_hWnd) != m_hMenuDefault)
+        ::SetMenu(m_hWnd, m_hMenuDefault);
     CWnd::OnDestroy();
+}
+
+void CFrameWnd::OnHelp()
+{
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->WinHelp(HID_BASE_RESOURCE + m_nIDHelp, HELP_CONTEXT);
+}
+
+void CFrameWnd::OnHelpFinder()
+{
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->WinHelp(0, HELP_FINDER);
+}
+
+void CFrameWnd::OnContextHelp()
+{
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->WinHelp(HID_BASE_RESOURCE + m_nIDHelp, HELP_CONTEXTPOPUP);
 }
 
 void CFrameWnd::PostNcDestroy()

@@ -31,6 +31,7 @@ public:
     HACCEL m_hAccelTable;
     UINT m_nIDHelp;
     CString m_strTitle;
+    HMENU m_hMenuDefault;      // the menu the frame was made with
 
     // Operations
     virtual void RecalcLayout(BOOL bNotify = TRUE);
@@ -60,6 +61,13 @@ protected:
     void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     LRESULT OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM lParam);
+
+    // The help commands (ID_HELP, ID_HELP_FINDER, ID_DEFAULT_HELP,
+    // ID_CONTEXT_HELP), for the rows of a program's frame; they end in the
+    // application's WinHelp.
+    void OnHelp();
+    void OnHelpFinder();
+    void OnContextHelp();
 
     DECLARE_MESSAGE_MAP()
 };

@@ -26,6 +26,27 @@ CHandleMap<HGDIOBJ, CGdiObject>& GdiMap()
     return map;
 }
 
+// The wrapper class of each kind of GDI object.
+const CRuntimeClass* WrapperClassOf(DWORD dwObjectType)
+{
+    switch (dwObjectType)
+    {
+    case OBJ_PEN:
+    case OBJ_EXTPEN: return RUNTIME_CLASS(CPen);
+    case OBJ_BRUSH: return RUNTIME_CLASS(CBrush);
+    case OBJ_FONT: return RUNTIME_CLASS(CFont);
+    case OBJ_BITMAP: return RUNTIME_CLASS(CBitmap);
+    case OBJ_PAL: return RUNTIME_CLASS(CPalette);
+    case OBJ_REGION: return RUNTIME_CLASS(CRgn);
+    default: return RUNTIME_CLASS(CGdiObject);
+    }
+}
+
+bool IsWrapperOfKind(const CGdiObject* p, DWORD dwObjectType)
+{
+    return p->GetRuntimeClass() == WrapperClassOf(dwObjectType);
+}
+
 // A temporary wrapper of the handle's own kind, so that typed FromHandle casts hold.
 CGdiObject* MakeTemporary(HGDIOBJ h)
 {
@@ -78,7 +99,13 @@ BOOL CGdiObject::DeleteObject()
 
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
 {
-    return GdiMap().FromHandle(hObject, MakeTemporary);
+    // Temporaries are keyed by handle and kind: a handle deleted and made
+    // again as another kind of object gets a wrapper of its new kind.
+    CHandleMap<HGDIOBJ, CGdiObject>& map = GdiMap();
+    CGdiObject* pTemp = map.LookupTemporary(hObject);
+    if (pTemp != nullptr && !IsWrapperOfKind(pTemp, ::GetObjectType(hObject)))
+        map.RetireTemporary(hObject);
+    return map.FromHandle(hObject, MakeTemporary);
 }
 
 void PASCAL CGdiObject::DeleteTempMap()

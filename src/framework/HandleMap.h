@@ -5,6 +5,7 @@
 #pragma once
 
 #include <unordered_map>
+#include <vector>
 
 template <class HANDLE_T, class OBJECT_T>
 class CHandleMap
@@ -48,6 +49,17 @@ public:
         return p;
     }
 
+    // Takes a handle's temporary object out of the map (a recycled handle now
+    // names something else); the object itself lives until DeleteTemp.
+    void RetireTemporary(HANDLE_T h)
+    {
+        auto it = m_temporary.find(h);
+        if (it == m_temporary.end())
+            return;
+        m_retired.push_back(it->second);
+        m_temporary.erase(it);
+    }
+
     // Frees every temporary object; `detach` clears an object's handle first so
     // that its destructor leaves the handle alone.
     template <class DETACH>
@@ -55,10 +67,14 @@ public:
     {
         std::unordered_map<HANDLE_T, OBJECT_T*> temps;
         temps.swap(m_temporary);
+        std::vector<OBJECT_T*> retired;
+        retired.swap(m_retired);
         for (auto& entry : temps)
+            retired.push_back(entry.second);
+        for (OBJECT_T* p : retired)
         {
-            detach(entry.second);
-            delete entry.second;
+            detach(p);
+            delete p;
         }
     }
 
@@ -77,9 +93,10 @@ public:
         DeleteTemp([pMember](OBJECT_T* p) { p->*pMember = nullptr; });
     }
 
-    size_t TemporaryCount() const { return m_temporary.size(); }
+    size_t TemporaryCount() const { return m_temporary.size() + m_retired.size(); }
 
 private:
     std::unordered_map<HANDLE_T, OBJECT_T*> m_permanent;
     std::unordered_map<HANDLE_T, OBJECT_T*> m_temporary;
+    std::vector<OBJECT_T*> m_retired;
 };

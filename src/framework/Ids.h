@@ -6,11 +6,33 @@
 #define ID_FILE_CLOSE 0xE102
 #define ID_FILE_SAVE 0xE103
 #define ID_FILE_SAVE_AS 0xE104
+#define ID_FILE_PAGE_SETUP 0xE105
+#define ID_FILE_PRINT_SETUP 0xE106
+#define ID_FILE_PRINT 0xE107
+#define ID_FILE_PRINT_DIRECT 0xE108
+#define ID_FILE_PRINT_PREVIEW 0xE109
 #define ID_FILE_MRU_FILE1 0xE110
 #define ID_FILE_MRU_FILE16 0xE11F
 #define ID_APP_ABOUT 0xE140
 #define ID_APP_EXIT 0xE141
+#define ID_WINDOW_NEW 0xE130
+#define ID_WINDOW_ARRANGE 0xE131
+#define ID_WINDOW_CASCADE 0xE132
+#define ID_WINDOW_TILE_HORZ 0xE133
+#define ID_WINDOW_TILE_VERT 0xE134
+#define ID_WINDOW_SPLIT 0xE135
+#define ID_HELP_INDEX 0xE142
+#define ID_HELP_FINDER 0xE143
+#define ID_HELP_USING 0xE144
+#define ID_CONTEXT_HELP 0xE145
 #define ID_HELP 0xE146
+#define ID_DEFAULT_HELP 0xE147
+#define ID_PREVIEW_CLOSE 0xE300
+#define ID_PREVIEW_PRINT 0xE301
+#define ID_APPLY_NOW 0x3021
+#define ID_WIZBACK 0x3023
+#define ID_WIZNEXT 0x3024
+#define ID_WIZFINISH 0x3025
 #define ID_EDIT_CUT 0xE123
 #define ID_EDIT_COPY 0xE122
 #define ID_EDIT_PASTE 0xE125
@@ -24,6 +46,10 @@
 #define AFX_IDS_UNTITLED 0xF000
 
 #define AFX_IDW_PANE_FIRST 0xE900
+// The first MDI child's id in the window menu.
+#define AFX_IDM_FIRST_MDICHILD 0xFF00
+// Help contexts of resources (frames, dialogs) start here.
+#define HID_BASE_RESOURCE 0x00020000UL
 
 // Frame styles beyond the window's own.
 #define FWS_ADDTOTITLE 0x00008000L

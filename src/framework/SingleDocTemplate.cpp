@@ -67,20 +67,10 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeV
     }
     else
     {
-        pDoc = CreateNewDocument();
+        pDoc = CreateDocumentAndFrame(pFrame);
         if (pDoc == nullptr)
             return nullptr;
         bCreated = TRUE;
-        pDoc->m_bAutoDelete = FALSE;   // not while the frame is being made
-        pFrame = CreateNewFrame(pDoc, nullptr);
-        pDoc->m_bAutoDelete = TRUE;
-        if (pFrame == nullptr)
-        {
-            RemoveDocument(pDoc);
-            pDoc->m_bAutoDelete = FALSE;
-            delete pDoc;
-            return nullptr;
-        }
     }
 
     BOOL bOk = lpszPathName == nullptr ? pDoc->OnNewDocument() : pDoc->OnOpenDocument(lpszPathName);

@@ -3,7 +3,11 @@
 #include "framework/CreateContext.h"
 #include "framework/Document.h"
 #include "framework/FrameWnd.h"
+#include "framework/MessageBox.h"
 #include "framework/PaintDC.h"
+#include "framework/PrintDialog.h"
+#include "framework/PrintInfo.h"
+#include "framework/PrintPreviewFrame.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
@@ -57,7 +61,7 @@ void CView::PostNcDestroy()
 void CView::OnPaint()
 {
     CPaintDC dc(this);
-    OnPrepareDC(&dc);
+    OnPrepareDC(&dc, nullptr);
     OnDraw(&dc);
 }
 
@@ -97,4 +101,86 @@ BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHan
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     return m_pDocument != nullptr && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+void CView::OnPrepareDC(CDC*, CPrintInfo*)
+{
+}
+
+BOOL CView::OnPreparePrinting(CPrintInfo* pInfo)
+{
+    return DoPreparePrinting(pInfo);
+}
+
+void CView::OnBeginPrinting(CDC*, CPrintInfo*)
+{
+}
+
+void CView::OnPrint(CDC* pDC, CPrintInfo*)
+{
+    OnDraw(pDC);
+}
+
+void CView::OnEndPrinting(CDC*, CPrintInfo*)
+{
+}
+
+BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
+{
+    CPrintDialog* pDlg = pInfo->m_pPD;
+    // The system says nothing itself: the one report is ours.
+    pDlg->m_pd.Flags |= PD_NOWARNING;
+    if (pInfo->m_bDirect)
+        pDlg->m_pd.Flags |= PD_RETURNDEFAULT;
+    INT_PTR nResult = pDlg->DoModal();
+    if (nResult == IDOK && pDlg->GetPrinterDC() != nullptr)
+        return TRUE;
+    if (nResult == IDOK || pDlg->m_dwCommDlgError != 0)
+        AfxMessageBox("Es ist kein Drucker verfügbar. Richten Sie bitte einen Drucker ein.", MB_ICONEXCLAMATION);
+    return FALSE;
+}
+
+void CView::OnFilePrint()
+{
+    CPrintInfo info;
+    const MSG* pMsg = GetCurrentMessage();
+    info.m_bDirect = pMsg->message == WM_COMMAND && LOWORD(pMsg->wParam) == ID_FILE_PRINT_DIRECT;
+    if (!OnPreparePrinting(&info))
+        return;
+    CDC dc;
+    dc.Attach(info.m_pPD->GetPrinterDC());
+    info.m_pPD->m_pd.hDC = nullptr;   // the DC is ours to delete now
+    info.m_rectDraw.SetRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
+    OnBeginPrinting(&dc, &info);
+
+    CString title;
+    if (m_pDocument != nullptr)
+        title = m_pDocument->GetTitle();
+    DOCINFOA di = {};
+    di.cbSize = sizeof(di);
+    di.lpszDocName = title;
+    BOOL bPrinted = ::StartDocA(dc.m_hDC, &di) > 0;
+    if (bPrinted)
+    {
+        bPrinted = ::StartPage(dc.m_hDC) > 0;
+        if (bPrinted)
+        {
+            OnPrepareDC(&dc, &info);
+            OnPrint(&dc, &info);
+            bPrinted = ::EndPage(dc.m_hDC) > 0;
+        }
+        if (bPrinted)
+            ::EndDoc(dc.m_hDC);
+        else
+            ::AbortDoc(dc.m_hDC);
+    }
+    OnEndPrinting(&dc, &info);
+    if (!bPrinted)
+        AfxMessageBox("Das Dokument konnte nicht gedruckt werden.", MB_ICONEXCLAMATION);
+    ::DeleteDC(dc.Detach());
+}
+
+void CView::OnFilePrintPreview()
+{
+    CPrintPreviewFrame::Show(this);
 }

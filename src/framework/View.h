@@ -5,6 +5,7 @@
 
 class CDocument;
 struct CCreateContext;
+struct CPrintInfo;
 
 class CView : public CWnd
 {
@@ -20,7 +21,14 @@ public:
     virtual void OnInitialUpdate();
     virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
-    virtual void OnPrepareDC(CDC* pDC) { (void)pDC; }
+    // pInfo is set when the DC is a printer's or the preview's.
+    virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
+    // Printing: the dialog (DoPreparePrinting), then one page through OnPrint,
+    // which draws with OnDraw.
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     void PostNcDestroy() override;   // views live on the heap and delete themselves
@@ -33,6 +41,15 @@ protected:
     void OnPaint();
     int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     LRESULT OnInitialUpdateMessage(WPARAM, LPARAM);
+
+    // The print commands (ID_FILE_PRINT, ID_FILE_PRINT_DIRECT,
+    // ID_FILE_PRINT_PREVIEW), for the rows of a program's view.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    // Shows the print dialog (or, printing directly, takes the default
+    // printer); FALSE when cancelled or when there is no printer, which is
+    // reported once.
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
 
     DECLARE_MESSAGE_MAP()
 };

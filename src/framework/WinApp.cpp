@@ -1,9 +1,12 @@
 #include "framework/WinApp.h"
 
+#include "framework/CmdUI.h"
 #include "framework/CommandLineInfo.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
+#include "framework/Exceptions.h"
 #include "framework/Ids.h"
+#include "framework/RecentFileList.h"
 #include "framework/Wnd.h"
 
 #include <ole2.h>
@@ -15,6 +18,8 @@ IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
     ON_COMMAND(ID_FILE_NEW, OnFileNew)
     ON_COMMAND(ID_APP_EXIT, OnAppExit)
+    ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
+    ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
 END_MESSAGE_MAP()
 
 namespace {
@@ -37,7 +42,7 @@ CString ExeBaseName(HINSTANCE hInstance)
 
 CWinApp::CWinApp(LPCSTR lpszAppName)
     : m_pszAppName(nullptr), m_hInstance(nullptr), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL),
-      m_pszExeName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr)
+      m_pszExeName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr), m_pRecentFileList(nullptr)
 {
     if (lpszAppName != nullptr)
     {
@@ -49,6 +54,7 @@ CWinApp::CWinApp(LPCSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    delete m_pRecentFileList;
     while (!m_templateList.IsEmpty())
         delete static_cast<CDocTemplate*>(m_templateList.RemoveHead());
     if (g_pApp == this)
@@ -247,18 +253,95 @@ void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
     m_templateList.AddTail(pTemplate);
 }
 
+namespace {
+
+// Whether the template's file extension (".ini") ends the path.
+bool TemplateTakesFile(const CDocTemplate* pTemplate, LPCSTR lpszFileName)
+{
+    CString ext;
+    if (lpszFileName == nullptr || !pTemplate->GetDocString(ext, CDocTemplate::filterExt) || ext.IsEmpty())
+        return false;
+    CString name(lpszFileName);
+    return name.GetLength() >= ext.GetLength() && name.Right(ext.GetLength()).CompareNoCase(ext) == 0;
+}
+
+} // namespace
+
 CDocument* CWinApp::OpenDocumentFile(LPCSTR lpszFileName)
 {
     POSITION pos = GetFirstDocTemplatePosition();
     if (pos == nullptr)
         return nullptr;
-    return GetNextDocTemplate(pos)->OpenDocumentFile(lpszFileName);
+    CDocTemplate* pChosen = GetNextDocTemplate(pos);
+    for (POSITION p = GetFirstDocTemplatePosition(); p != nullptr;)
+    {
+        CDocTemplate* pTemplate = GetNextDocTemplate(p);
+        if (TemplateTakesFile(pTemplate, lpszFileName))
+        {
+            pChosen = pTemplate;
+            break;
+        }
+    }
+    return pChosen->OpenDocumentFile(lpszFileName);
 }
 
 void CWinApp::CloseAllDocuments(BOOL bEndSession)
 {
     for (POSITION pos = GetFirstDocTemplatePosition(); pos != nullptr;)
         GetNextDocTemplate(pos)->CloseAllDocuments(bEndSession);
+}
+
+BOOL CWinApp::SaveAllModified()
+{
+    for (POSITION pos = GetFirstDocTemplatePosition(); pos != nullptr;)
+    {
+        if (!GetNextDocTemplate(pos)->SaveAllModified())
+            return FALSE;
+    }
+    return TRUE;
+}
+
+void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
+{
+    if (nMaxMRU > ID_FILE_MRU_FILE16 - ID_FILE_MRU_FILE1 + 1)
+        nMaxMRU = ID_FILE_MRU_FILE16 - ID_FILE_MRU_FILE1 + 1;
+    delete m_pRecentFileList;
+    m_pRecentFileList = nullptr;
+    if (nMaxMRU == 0)
+        return;
+    m_pRecentFileList = new CRecentFileList(ID_FILE_MRU_FILE1, "Recent File List", "File%d", (int)nMaxMRU);
+    m_pRecentFileList->ReadList();
+}
+
+void CWinApp::AddToRecentFileList(LPCSTR lpszPathName)
+{
+    if (m_pRecentFileList != nullptr)
+        m_pRecentFileList->Add(lpszPathName);
+}
+
+void CWinApp::OnUpdateRecentFileMenu(CCmdUI* pCmdUI)
+{
+    if (m_pRecentFileList == nullptr)
+        pCmdUI->Enable(FALSE);
+    else
+        m_pRecentFileList->UpdateMenu(pCmdUI);
+}
+
+BOOL CWinApp::OnOpenRecentFile(UINT nID)
+{
+    if (m_pRecentFileList == nullptr)
+        return FALSE;
+    int nIndex = (int)(nID - ID_FILE_MRU_FILE1);
+    if (nIndex < 0 || nIndex >= m_pRecentFileList->GetCount())
+        return FALSE;
+    // The program's own OpenDocumentFile decides; a file that fails leaves the list.
+    if (OpenDocumentFile((*m_pRecentFileList)[nIndex]) == nullptr)
+        m_pRecentFileList->Remove(nIndex);
+    return TRUE;
+}
+
+void CWinApp::WinHelp(DWORD_PTR, UINT)
+{
 }
 
 void CWinApp::OnFileNew()
@@ -341,6 +424,15 @@ void AfxSetResourceHandle(HINSTANCE hInstResource)
     g_hResource = hInstResource;
 }
 
+HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType)
+{
+    HINSTANCE hRes = AfxGetResourceHandle();
+    if (::FindResourceA(hRes, lpszName, lpszType) != nullptr)
+        return hRes;
+    HINSTANCE hExe = ::GetModuleHandleA(nullptr);
+    return ::FindResourceA(hExe, lpszName, lpszType) != nullptr ? hExe : nullptr;
+}
+
 BOOL AfxOleInit()
 {
     if (g_bOleInitialized)
@@ -363,6 +455,30 @@ int EndProgram(int nReturnCode)
 
 } // namespace
 
+namespace {
+
+// Runs one stage of the program; what escapes it is reported and counts as failure.
+template <class STAGE>
+bool RunStage(STAGE stage)
+{
+    try
+    {
+        stage();
+        return true;
+    }
+    catch (CException* e)
+    {
+        e->ReportError();
+        e->Delete();
+    }
+    catch (...)
+    {
+    }
+    return false;
+}
+
+} // namespace
+
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
 {
     CWinApp* pApp = AfxGetApp();
@@ -370,12 +486,17 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
         return -1;
     pApp->SetInstanceData(hInstance, lpCmdLine, nCmdShow);
     int nReturnCode = -1;
-    if (!pApp->InitApplication() || !pApp->InitInstance())
+    BOOL bStarted = FALSE;
+    RunStage([&] { bStarted = pApp->InitApplication() && pApp->InitInstance(); });
+    if (bStarted)
     {
-        // A failed start-up still ends through ExitInstance, so that what
-        // InitInstance made is released.
-        nReturnCode = pApp->ExitInstance();
+        if (!RunStage([&] { nReturnCode = pApp->Run(); }))
+            nReturnCode = -1;
         return EndProgram(nReturnCode);
     }
-    return EndProgram(pApp->Run());
+    // A failed start-up still ends through ExitInstance, so that what
+    // InitInstance made is released.
+    if (!RunStage([&] { nReturnCode = pApp->ExitInstance(); }))
+        nReturnCode = -1;
+    return EndProgram(nReturnCode);
 }

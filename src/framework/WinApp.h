@@ -9,6 +9,8 @@
 class CDocTemplate;
 class CDocument;
 class CCommandLineInfo;
+class CCmdUI;
+class CRecentFileList;
 
 class CWinApp : public CWinThread
 {
@@ -47,8 +49,23 @@ public:
     void AddDocTemplate(CDocTemplate* pTemplate);   // the application owns it
     POSITION GetFirstDocTemplatePosition() const { return m_templateList.GetHeadPosition(); }
     CDocTemplate* GetNextDocTemplate(POSITION& pos) const { return static_cast<CDocTemplate*>(m_templateList.GetNext(pos)); }
+    // Opens the file through the template of its file type (the first
+    // template when none claims it).
     virtual CDocument* OpenDocumentFile(LPCSTR lpszFileName);
     void CloseAllDocuments(BOOL bEndSession);
+    // Asks about every modified document; FALSE when the user cancelled.
+    virtual BOOL SaveAllModified();
+
+    // Recent files: up to nMaxMRU of them in the profile section "Recent File
+    // List" as "File1", "File2"...; the File menu's ID_FILE_MRU_FILE1 entry
+    // expands into them.
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    virtual void AddToRecentFileList(LPCSTR lpszPathName);
+    CRecentFileList* m_pRecentFileList;
+
+    // Help: the frames' help commands end here. There is no WinHelp on 64-bit
+    // Windows; a program answers with its own help.
+    virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
     // Parses m_lpCmdLine: the first parameter that is not a flag is the file.
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
     // Opens the named file or a new document; FALSE when that failed.
@@ -64,6 +81,8 @@ public:
 protected:
     void OnFileNew();
     void OnAppExit();
+    void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
+    BOOL OnOpenRecentFile(UINT nID);
 
     CPtrList m_templateList;
 
@@ -80,6 +99,8 @@ CWinApp* AfxGetApp();
 HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
 void AfxSetResourceHandle(HINSTANCE hInstResource);
+// The module that holds a resource: the resource module, else the exe; NULL when neither does.
+HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
 
 // Initialises OLE for the user-interface thread (the picture object needs it);
 // the program entry uninitialises it when the program ends. FALSE on failure.

@@ -61,12 +61,16 @@ BOOL CWinThread::OnIdle(LONG lCount)
         }
         return TRUE;
     }
-    // Free the temporary objects made by FromHandle since the last round.
+    AfxDeleteTempMaps();
+    return FALSE;
+}
+
+void AfxDeleteTempMaps()
+{
     CWnd::DeleteTempMap();
     CDC::DeleteTempMap();
     CGdiObject::DeleteTempMap();
     CMenu::DeleteTempMap();
-    return FALSE;
 }
 
 BOOL CWinThread::IsIdleMessage(MSG* pMsg)

@@ -47,5 +47,7 @@ protected:
 BOOL AfxPumpMessage();
 // The message the last AfxPumpMessage got.
 const MSG* AfxGetCurrentMessage();
+// Frees the temporary objects FromHandle made since the last idle step.
+void AfxDeleteTempMaps();
 // Whether a message starts a new round of idle work.
 BOOL AfxIsIdleMessage(const MSG* pMsg);

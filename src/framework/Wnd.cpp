@@ -8,19 +8,36 @@
 #include "framework/WinApp.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 #include <string>
 #include <unordered_map>
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
+
+// What a window's dispatch needs to know across nested messages: how deep it
+// is, and whether the final clean-up waits for the outermost one to return.
+struct AFX_WNDDISPATCH
+{
+    CWnd* pWnd = nullptr;          // NULL once the object was deleted
+    int nDepth = 0;
+    BOOL bPendingNcDestroy = FALSE;
+};
 
 namespace {
 
 struct WindowThreadState
 {
     CHandleMap<HWND, CWnd> map;
+    // Entries live while a message of their window is being handled; their
+    // addresses stay valid as others come and go.
+    std::unordered_map<HWND, AFX_WNDDISPATCH> dispatch;
     CWnd* pWndInit = nullptr;     // the object of the window being created
+    LPCSTR lpszInitClass = nullptr;
+    HWND hWndInitParent = nullptr;
+    BOOL bCheckInitParent = FALSE;
     HHOOK hCbtHook = nullptr;
     MSG lastMessage = {};         // the message being handled now
+    int nModalDepth = 0;          // modal loops running on this thread
 };
 
 WindowThreadState& ThreadState()
@@ -29,18 +46,50 @@ WindowThreadState& ThreadState()
     return state;
 }
 
-// Attaches the pending object to the first window created after it was set,
-// before that window gets any message.
+// Class names compare without case; an atom and a name cannot be told apart and pass.
+bool SameClassName(LPCSTR lpszA, LPCSTR lpszB)
+{
+    if (IS_INTRESOURCE(lpszA) || IS_INTRESOURCE(lpszB))
+        return IS_INTRESOURCE(lpszA) != IS_INTRESOURCE(lpszB) || lpszA == lpszB;
+    return lstrcmpiA(lpszA, lpszB) == 0;
+}
+
+// Whether a window being created is the one the pending object waits for; the
+// input-method window and windows made by other hooks in between are not.
+bool IsAwaitedWindow(const WindowThreadState& state, const CREATESTRUCTA* lpcs)
+{
+    if (lpcs == nullptr)
+        return true;
+    if (!IS_INTRESOURCE(lpcs->lpszClass) && lstrcmpiA(lpcs->lpszClass, "IME") == 0)
+        return false;
+    if (state.bCheckInitParent && lpcs->hwndParent != state.hWndInitParent)
+        return false;
+    return state.lpszInitClass == nullptr || SameClassName(state.lpszInitClass, lpcs->lpszClass);
+}
+
+// Attaches the pending object to the window it was set for, before that window
+// gets any message.
 LRESULT CALLBACK CbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
     WindowThreadState& state = ThreadState();
-    if (nCode == HCBT_CREATEWND && state.pWndInit != nullptr)
+    if (nCode == HCBT_CREATEWND && state.pWndInit != nullptr &&
+        IsAwaitedWindow(state, reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs))
     {
         CWnd* pWnd = state.pWndInit;
         state.pWndInit = nullptr;
         HWND hWnd = reinterpret_cast<HWND>(wParam);
         pWnd->Attach(hWnd);
-        pWnd->PreSubclassWindow();
+        try
+        {
+            pWnd->PreSubclassWindow();
+        }
+        catch (CException* e)
+        {
+            e->Delete();
+        }
+        catch (...)
+        {
+        }
         WNDPROC oldProc = reinterpret_cast<WNDPROC>(
             ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::AfxWndProc)));
         if (oldProc != &CWnd::AfxWndProc)
@@ -109,7 +158,7 @@ HWND ControlOfMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 CWnd::CWnd()
     : m_hWnd(nullptr), m_pfnSuper(nullptr), m_hWndOwner(nullptr), m_bContinueModal(FALSE), m_nModalResult(-1),
-      m_nDispatchDepth(0), m_bPendingNcDestroy(FALSE)
+      m_pDispatch(nullptr)
 {
 }
 
@@ -124,6 +173,9 @@ CWnd::~CWnd()
         ::DestroyWindow(m_hWnd);
     if (m_hWnd != nullptr && ThreadState().map.LookupPermanent(m_hWnd) == this)
         Detach();
+    // A dispatch still on the stack must not touch this object any more.
+    if (m_pDispatch != nullptr && m_pDispatch->pWnd == this)
+        m_pDispatch->pWnd = nullptr;
 }
 
 // Handle map
@@ -141,6 +193,11 @@ CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
 void PASCAL CWnd::DeleteTempMap()
 {
     ThreadState().map.DeleteTemp(&CWnd::m_hWnd);
+}
+
+size_t PASCAL CWnd::GetTempMapCount()
+{
+    return ThreadState().map.TemporaryCount();
 }
 
 BOOL CWnd::Attach(HWND hWndNew)
@@ -189,12 +246,15 @@ HWND CWnd::UnsubclassWindow()
 
 // Creation
 
-void PASCAL CWnd::HookWindowCreate(CWnd* pWnd)
+void PASCAL CWnd::HookWindowCreate(CWnd* pWnd, LPCSTR lpszClassName, HWND hWndParent, BOOL bCheckParent)
 {
     WindowThreadState& state = ThreadState();
     if (state.hCbtHook == nullptr)
         state.hCbtHook = ::SetWindowsHookExA(WH_CBT, CbtFilterHook, nullptr, ::GetCurrentThreadId());
     state.pWndInit = pWnd;
+    state.lpszInitClass = lpszClassName;
+    state.hWndInitParent = hWndParent;
+    state.bCheckInitParent = bCheckParent;
 }
 
 BOOL PASCAL CWnd::UnhookWindowCreate()
@@ -235,7 +295,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
         PostNcDestroy();
         return FALSE;
     }
-    HookWindowCreate(this);
+    HookWindowCreate(this, cs.lpszClass, cs.hwndParent, TRUE);
     HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, (DWORD)cs.style, cs.x, cs.y, cs.cx, cs.cy,
                                   cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     UnhookWindowCreate();
@@ -292,7 +352,10 @@ LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
     state.lastMessage.wParam = wParam;
     state.lastMessage.lParam = lParam;
 
-    ++pWnd->m_nDispatchDepth;
+    AFX_WNDDISPATCH& dispatch = state.dispatch[hWnd];
+    ++dispatch.nDepth;
+    dispatch.pWnd = pWnd;
+    pWnd->m_pDispatch = &dispatch;
     LRESULT lResult = 0;
     try
     {
@@ -300,32 +363,45 @@ LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
     }
     catch (CException* e)
     {
-        // No exception may cross a window procedure.
-        e->ReportError();
+        // No exception may cross a window procedure. A paint that failed is
+        // not reported: the window would ask to be painted again at once.
+        if (message == WM_PAINT)
+            ::ValidateRect(hWnd, nullptr);
+        else
+            e->ReportError();
         e->Delete();
     }
     catch (...)
     {
+        if (message == WM_PAINT)
+            ::ValidateRect(hWnd, nullptr);
     }
 
-    if (message == WM_NCDESTROY && pWnd->m_hWnd == hWnd)
+    // From here on the object is reached through the dispatch record only: a
+    // handler may have deleted it.
+    CWnd* pAlive = dispatch.pWnd;
+    if (message == WM_NCDESTROY && pAlive != nullptr && pAlive->m_hWnd == hWnd)
     {
         // The window is gone: give the class its procedure back and forget the handle.
-        WNDPROC* lplpfn = pWnd->GetSuperWndProcAddr();
+        WNDPROC* lplpfn = pAlive->GetSuperWndProcAddr();
         if (*lplpfn != nullptr &&
             reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) == &CWnd::AfxWndProc)
             ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(*lplpfn));
         *lplpfn = nullptr;
-        pWnd->Detach();
-        pWnd->m_bPendingNcDestroy = TRUE;
+        pAlive->Detach();
+        dispatch.bPendingNcDestroy = TRUE;
     }
     state.lastMessage = previous;
 
     // Final clean-up (which may delete the object) waits for the outermost dispatch.
-    if (--pWnd->m_nDispatchDepth == 0 && pWnd->m_bPendingNcDestroy)
+    if (--dispatch.nDepth == 0)
     {
-        pWnd->m_bPendingNcDestroy = FALSE;
-        pWnd->PostNcDestroy();
+        BOOL bPending = dispatch.bPendingNcDestroy;
+        if (pAlive != nullptr)
+            pAlive->m_pDispatch = nullptr;
+        state.dispatch.erase(hWnd);
+        if (bPending && pAlive != nullptr)
+            pAlive->PostNcDestroy();
     }
     return lResult;
 }
@@ -408,17 +484,16 @@ BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
     return bHandled;
 }
 
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM)
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    const MSG& msg = ThreadState().lastMessage;
     UINT nID = LOWORD(wParam);
-    HWND hWndControl = reinterpret_cast<HWND>(msg.lParam);
+    HWND hWndControl = reinterpret_cast<HWND>(lParam);
     int nCode = HIWORD(wParam);
     if (hWndControl != nullptr)
     {
         // Notifications go to the control first, then by id to this window.
         LRESULT lResult = 0;
-        if (::GetParent(hWndControl) == m_hWnd && ReflectChildNotify(hWndControl, WM_COMMAND, wParam, msg.lParam, &lResult))
+        if (::GetParent(hWndControl) == m_hWnd && ReflectChildNotify(hWndControl, WM_COMMAND, wParam, lParam, &lResult))
             return TRUE;
         if (nID == 0)
             return FALSE;
@@ -622,8 +697,10 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
     }
     catch (CUserException* e)
     {
-        // The failing check has shown its message and focused its control.
+        // The failing check has shown its message and focused its control;
+        // the rows before it give their members back.
         e->Delete();
+        dx.RestoreOriginals();
         return FALSE;
     }
     return TRUE;
@@ -633,10 +710,24 @@ void CWnd::DoDataExchange(CDataExchange*)
 {
 }
 
+void CWnd::DragAcceptFiles(BOOL bAccept)
+{
+    ::DragAcceptFiles(m_hWnd, bAccept);
+}
+
 // Modal loops
 
 int CWnd::RunModalLoop(DWORD dwFlags)
 {
+    WindowThreadState& state = ThreadState();
+    struct ModalDepth
+    {
+        int& n;
+        explicit ModalDepth(int& depth) : n(depth) { ++n; }
+        ~ModalDepth() { --n; }
+    } depth(state.nModalDepth);
+    BOOL bOutermost = state.nModalDepth == 1;
+
     m_bContinueModal = TRUE;
     BOOL bIdle = TRUE;
     LONG lIdleCount = 0;
@@ -657,6 +748,11 @@ int CWnd::RunModalLoop(DWORD dwFlags)
                 return m_nModalResult;
             if (!::IsWindow(hWndSelf) || !::SendMessageA(hWndSelf, WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
                 bIdle = FALSE;
+            // The outermost loop frees temporary objects in its idle time, as
+            // the program's own loop does (a program may run modal from start
+            // to end); no caller keeps a temporary across a modal loop.
+            if (bOutermost && !bIdle)
+                AfxDeleteTempMaps();
         }
         do
         {
@@ -665,6 +761,12 @@ int CWnd::RunModalLoop(DWORD dwFlags)
                 // WM_QUIT ends the loop and is posted again for the loop outside.
                 ::PostQuitMessage((int)AfxGetCurrentMessage()->wParam);
                 return -1;
+            }
+            // A window destroyed under the loop ends it (its owner would stay disabled).
+            if (!::IsWindow(hWndSelf))
+            {
+                m_bContinueModal = FALSE;
+                return m_nModalResult;
             }
             if (!ContinueModal())
                 return m_nModalResult;

@@ -198,13 +198,17 @@ public:
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     virtual void DoDataExchange(CDataExchange* pDX);
 
+    // Files dropped from the shell arrive as WM_DROPFILES.
+    void DragAcceptFiles(BOOL bAccept = TRUE);
+
     // Dialog-style message handling for windows that host controls.
     BOOL IsDialogMessage(LPMSG lpMsg) { return ::IsDialogMessageA(m_hWnd, lpMsg); }
 
     // Modal loops run by this window (the dialog's, for one).
     int RunModalLoop(DWORD dwFlags = 0);
     void EndModalLoop(int nResult);
-    BOOL ContinueModal() const { return m_bContinueModal; }
+    // Whether the loop goes on; a window may end it by its own state.
+    virtual BOOL ContinueModal() { return m_bContinueModal; }
 
     // Overridables
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -296,15 +300,20 @@ public:
     static LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     // Offers a message to the control that caused it (reflection); TRUE: handled.
     static BOOL PASCAL ReflectChildNotify(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    // Makes the object of the next window created on this thread this one.
-    static void PASCAL HookWindowCreate(CWnd* pWnd);
+    // Makes the object of the next window created on this thread this one:
+    // the next window of that class (any class when NULL) and that parent.
+    static void PASCAL HookWindowCreate(CWnd* pWnd, LPCSTR lpszClassName = nullptr, HWND hWndParent = nullptr,
+                                        BOOL bCheckParent = FALSE);
     static BOOL PASCAL UnhookWindowCreate();
+    // The number of temporary window objects alive now (freed in idle time).
+    static size_t PASCAL GetTempMapCount();
 
 protected:
     BOOL m_bContinueModal;
     int m_nModalResult;
-    int m_nDispatchDepth;
-    BOOL m_bPendingNcDestroy;
+    // The dispatch record of the window while one of its messages is being
+    // handled; it outlives this object when a handler deletes it.
+    struct AFX_WNDDISPATCH* m_pDispatch;
 
     DECLARE_MESSAGE_MAP()
 };
@@ -489,6 +498,12 @@ CWnd* AfxGetMainWnd();
 // void OnParentNotify(UINT message, LPARAM lParam)
 #define ON_WM_PARENTNOTIFY() AFX_WM_ROW(WM_PARENTNOTIFY, (void (ThisClass::*)(UINT, LPARAM)), OnParentNotify, \
     (pThis->*pfn)(LOWORD(call.wParam), call.lParam))
+
+// void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd); for MDI children
+#define ON_WM_MDIACTIVATE() AFX_WM_ROW(WM_MDIACTIVATE, (void (ThisClass::*)(BOOL, CWnd*, CWnd*)), OnMDIActivate, \
+    (pThis->*pfn)(reinterpret_cast<HWND>(call.lParam) == pThis->m_hWnd, \
+                  CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)), \
+                  CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam))))
 
 // Reflected messages, handled by the control that caused them.
 // HBRUSH CtlColor(CDC* pDC, UINT nCtlColor); NULL leaves the parent's handling in place

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "framework/FileDialog.h"
+
 #include <stdio.h>
 
 namespace testing_support {
@@ -35,6 +37,40 @@ ProgramStartRecorder::ProgramStartRecorder(INT_PTR result) : m_result(result)
 ProgramStartRecorder::~ProgramStartRecorder()
 {
     AfxSetProgramStarter(m_previous);
+}
+
+CommonDialogScript::CommonDialogScript()
+{
+    m_previous = CCommonDialog::SetCommonDialogHook([this](CCommonDialog* pDlg) -> INT_PTR {
+        m_asked.push_back(pDlg->GetRuntimeClass()->m_lpszClassName);
+        if (m_answers.empty())
+            return IDCANCEL;
+        Scripted answer = m_answers.front();
+        m_answers.pop_front();
+        if (answer.fill)
+            answer.fill(pDlg);
+        return answer.nResult;
+    });
+}
+
+CommonDialogScript::~CommonDialogScript()
+{
+    CCommonDialog::SetCommonDialogHook(m_previous);
+}
+
+void CommonDialogScript::Answer(INT_PTR nResult, Filler fill)
+{
+    m_answers.push_back({ nResult, std::move(fill) });
+}
+
+void CommonDialogScript::AnswerFile(LPCSTR lpszPath)
+{
+    CString path(lpszPath);
+    Answer(IDOK, [path](CCommonDialog* pDlg) {
+        CFileDialog* pFileDlg = dynamic_cast<CFileDialog*>(pDlg);
+        if (pFileDlg != nullptr)
+            lstrcpynA(pFileDlg->m_ofn.lpstrFile, path, (int)pFileDlg->m_ofn.nMaxFile);
+    });
 }
 
 namespace {

@@ -1,13 +1,18 @@
 // Helpers shared by the test executables.
 #pragma once
 
+#include "framework/CommonDialog.h"
 #include "framework/MessageBox.h"
 #include "framework/ProgramStart.h"
 #include "framework/String.h"
 
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <vector>
+
+class CDocTemplate;
+class CDocument;
 
 namespace testing_support {
 
@@ -49,6 +54,35 @@ private:
     INT_PTR m_result;
 };
 
+// Answers every common dialog (file, colour, font, print) while it lives
+// instead of showing it: each takes the next scripted answer, whose filler may
+// set the dialog's result fields; none left answers IDCANCEL.
+class CommonDialogScript
+{
+public:
+    typedef std::function<void(CCommonDialog*)> Filler;
+    CommonDialogScript();
+    ~CommonDialogScript();
+    CommonDialogScript(const CommonDialogScript&) = delete;
+    CommonDialogScript& operator=(const CommonDialogScript&) = delete;
+
+    void Answer(INT_PTR nResult, Filler fill = Filler());
+    // OK from a file dialog that chose this path.
+    void AnswerFile(LPCSTR lpszPath);
+    // The class names of the dialogs asked so far, in order.
+    const std::vector<CString>& Asked() const { return m_asked; }
+
+private:
+    struct Scripted
+    {
+        INT_PTR nResult;
+        Filler fill;
+    };
+    CCommonDialog::CommonDialogHook m_previous;
+    std::deque<Scripted> m_answers;
+    std::vector<CString> m_asked;
+};
+
 // A fresh folder under the temporary folder, removed with its files at the end.
 class TempFolder
 {
@@ -68,6 +102,23 @@ private:
     CString m_path;
 };
 
+// Makes the folder the current one until the scope ends.
+class ScopedCurrentFolder
+{
+public:
+    explicit ScopedCurrentFolder(LPCSTR folder)
+    {
+        ::GetCurrentDirectoryA(MAX_PATH, m_previous);
+        ::SetCurrentDirectoryA(folder);
+    }
+    ~ScopedCurrentFolder() { ::SetCurrentDirectoryA(m_previous); }
+    ScopedCurrentFolder(const ScopedCurrentFolder&) = delete;
+    ScopedCurrentFolder& operator=(const ScopedCurrentFolder&) = delete;
+
+private:
+    char m_previous[MAX_PATH] = "";
+};
+
 // Text of the given lines, each ended by CR LF (as the editor writes files).
 CString Lines(std::initializer_list<LPCSTR> lines);
 
@@ -83,5 +134,16 @@ CString ProgramFolder();
 
 // Runs queued messages until none is left (without waiting for more).
 void PumpPendingMessages();
+
+// What the test application's start-up runs instead of its own, when set.
+struct TestAppStageHooks
+{
+    std::function<BOOL()> initInstance;
+    std::function<CDocument*(LPCSTR lpszFileName)> openDocumentFile;
+    std::function<void(DWORD_PTR dwData, UINT nCmd)> winHelp;
+};
+TestAppStageHooks& TestAppStages();
+// Takes a template out of the test application again and deletes it.
+void RemoveDocTemplate(CDocTemplate* pTemplate);
 
 } // namespace testing_support

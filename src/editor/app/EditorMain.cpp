@@ -1,15 +1,8 @@
 // The editor program's application object.
-#include "framework/WinApp.h"
+#include "editor/app/TarnixEdApp.h"
 
 namespace {
 
-class CBareApp : public CWinApp
-{
-public:
-    // Until the editor's start-up is built the program opens and closes cleanly.
-    BOOL InitInstance() override { return FALSE; }
-};
-
-CBareApp theApp;
+CTarnixEdApp theApp;
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "framework/ProgramStart.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
+#include "shared/support/FileHandle.h"
+#include "shared/support/FileUtils.h"
 
 #include <shellapi.h>
 
@@ -11,26 +13,45 @@ namespace {
 const char kSection[] = "SETTINGS";
 const char kEntry[] = "GRAFIKPATH";
 
-bool FileExists(LPCSTR lpszPath)
+const int kProbeAttempts = 100;
+
+// A new, empty file of the given extension in the temporary folder, under a
+// name no other file has: asking the system about a file type must never
+// touch a file of the user's. Empty when none can be made.
+CString CreateProbeFile(LPCSTR lpszExtension)
 {
-    const DWORD dwAttributes = GetFileAttributesA(lpszPath);
-    return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    char szFolder[MAX_PATH] = "";
+    const DWORD nLength = GetTempPathA(sizeof(szFolder), szFolder);
+    if (nLength == 0 || nLength >= sizeof(szFolder))
+        return CString();
+    for (int nAttempt = 0; nAttempt < kProbeAttempts; ++nAttempt)
+    {
+        CString strPath;
+        strPath.Format("%sTarnixProbe%lu_%lu_%d%s", szFolder, GetCurrentProcessId(), GetTickCount(), nAttempt,
+                       lpszExtension);
+        CFileHandle file(CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file.IsOpen())
+        {
+            DWORD dwWritten = 0;
+            WriteFile(file.Get(), "BM   ", 5, &dwWritten, nullptr);
+            return strPath;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
+            break;
+    }
+    return CString();
 }
 
-// The program the system opens BMP files with, asked with a small file of
-// that type in the current folder; empty when there is none.
+// The program the system opens BMP files with, asked with a probe file of
+// that type; empty when there is none.
 CString FindBmpProgram()
 {
-    const char szProbe[] = "x.bmp";
-    HANDLE hFile = CreateFileA(szProbe, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
+    const CString strProbe = CreateProbeFile(".bmp");
+    if (strProbe.IsEmpty())
         return CString();
-    DWORD dwWritten = 0;
-    WriteFile(hFile, "BM   ", 5, &dwWritten, nullptr);
-    CloseHandle(hFile);
     char szProgram[MAX_PATH] = "";
-    const INT_PTR nResult = reinterpret_cast<INT_PTR>(FindExecutableA(szProbe, nullptr, szProgram));
-    DeleteFileA(szProbe);
+    const INT_PTR nResult = reinterpret_cast<INT_PTR>(FindExecutableA(strProbe, nullptr, szProgram));
+    DeleteFileA(strProbe);
     return nResult > 32 && FileExists(szProgram) ? CString(szProgram) : CString();
 }
 

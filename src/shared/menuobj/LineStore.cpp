@@ -3,12 +3,14 @@
 #include "shared/support/Language.h"
 
 #include <new>
+#include <string>
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CLineStore, CObject)
 
 namespace {
 
-const UINT kReadBlockSize = 1999;
+const UINT kReadBlockSize = 65536;
 
 BOOL IsControl(char ch)
 {
@@ -17,29 +19,31 @@ BOOL IsControl(char ch)
 
 // Skips one line end at nPos (CR LF, CR or LF) and returns the position after
 // it; nPos itself when no line end stands there.
-int SkipLineEnd(const CString& str, int nPos)
+size_t SkipLineEnd(const char* pText, size_t nLength, size_t nPos)
 {
-    if (nPos < str.GetLength() && str[nPos] == '\r')
-        return (nPos + 1 < str.GetLength() && str[nPos + 1] == '\n') ? nPos + 2 : nPos + 1;
-    if (nPos < str.GetLength() && str[nPos] == '\n')
+    if (nPos < nLength && pText[nPos] == '\r')
+        return (nPos + 1 < nLength && pText[nPos + 1] == '\n') ? nPos + 2 : nPos + 1;
+    if (nPos < nLength && pText[nPos] == '\n')
         return nPos + 1;
     return nPos;
 }
 
-// TRUE when the buffer holds a line end followed by more than control
-// characters, so that cutting the line cannot split a line end or a run of
-// empty lines that the next block of the file continues.
-BOOL HasWholeLine(const CString& strBuffer)
+// The whole file; a read error ends the text where it happened.
+std::string ReadWholeFile(CFile& file)
 {
-    int nEnd = strBuffer.FindOneOf("\r\n");
-    if (nEnd < 0)
-        return FALSE;
-    for (int i = nEnd; i < strBuffer.GetLength(); ++i)
+    std::string text;
+    std::vector<char> block(kReadBlockSize);
+    try
     {
-        if (!IsControl(strBuffer[i]))
-            return TRUE;
+        UINT nRead;
+        while ((nRead = file.Read(block.data(), kReadBlockSize)) > 0)
+            text.append(block.data(), nRead);
     }
-    return FALSE;
+    catch (CFileException* e)
+    {
+        e->Delete();
+    }
+    return text;
 }
 
 // Writes a line ended with CR LF. A line that holds line feeds is written as
@@ -169,53 +173,50 @@ BOOL CLineStore::LoadFile(LPCSTR lpszPath, BOOL bReport)
         return FALSE;
     }
 
-    CString strCarry;
-    char block[kReadBlockSize];
-    try
-    {
-        UINT nRead;
-        while ((nRead = file.Read(block, kReadBlockSize)) > 0)
-        {
-            strCarry += CString(block, (int)nRead);
-            while (HasWholeLine(strCarry))
-                TakeLine(strCarry);
-        }
-    }
-    catch (CFileException* e)
-    {
-        e->Delete();     // a read error ends the text where it happened
-    }
-    while (TakeLine(strCarry))
-        ;
-    AddLine(strCarry);
+    // The text is cut into lines in one pass over the whole file, so that
+    // the time grows with the file's size however long its lines are.
+    const std::string text = ReadWholeFile(file);
     file.Abort();
+    size_t nPos = 0;
+    for (size_t nNext; (nNext = TakeLineAt(text.data(), text.size(), nPos)) != std::string::npos;)
+        nPos = nNext;
+    AddLine(CString(text.data() + nPos, int(text.size() - nPos)));
     return TRUE;
 }
 
 int CLineStore::TakeLine(CString& strBuffer)
 {
-    int nEnd = strBuffer.FindOneOf("\r\n");
-    if (nEnd < 0)
+    const size_t nNext = TakeLineAt(strBuffer, size_t(strBuffer.GetLength()), 0);
+    if (nNext == std::string::npos)
         return 0;
-    CString strLine = strBuffer.Left(nEnd);
-    AddLine(strLine.IsEmpty() ? CString(" ") : strLine);
+    strBuffer.Delete(0, int(nNext));
+    return 1;
+}
+
+size_t CLineStore::TakeLineAt(const char* pText, size_t nLength, size_t nPos)
+{
+    size_t nEnd = nPos;
+    while (nEnd < nLength && pText[nEnd] != '\r' && pText[nEnd] != '\n')
+        ++nEnd;
+    if (nEnd == nLength)
+        return std::string::npos;
+    AddLine(nEnd == nPos ? CString(" ") : CString(pText + nPos, int(nEnd - nPos)));
 
     // Control characters before the next line are dropped; each further line
     // end among them stands for an empty line, kept as a single blank.
-    int nPos = SkipLineEnd(strBuffer, nEnd);
-    while (nPos < strBuffer.GetLength() && IsControl(strBuffer[nPos]))
+    size_t nSkip = SkipLineEnd(pText, nLength, nEnd);
+    while (nSkip < nLength && IsControl(pText[nSkip]))
     {
-        int nNext = SkipLineEnd(strBuffer, nPos);
-        if (nNext > nPos)
+        const size_t nAfter = SkipLineEnd(pText, nLength, nSkip);
+        if (nAfter > nSkip)
         {
             AddLine(" ");
-            nPos = nNext;
+            nSkip = nAfter;
         }
         else
         {
-            ++nPos;
+            ++nSkip;
         }
     }
-    strBuffer.Delete(0, nPos);
-    return 1;
+    return nSkip;
 }

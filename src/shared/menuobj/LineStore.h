@@ -46,6 +46,10 @@ protected:
     int m_nMaxCount;           // lines the store can hold
 
 private:
+    // Appends the line that starts at nPos and the empty lines after it;
+    // returns where the next line starts, or npos when no line end follows.
+    size_t TakeLineAt(const char* pText, size_t nLength, size_t nPos);
+
     CStringList m_lines;
     BOOL m_bRewind;
     POSITION m_posNext;

@@ -112,21 +112,22 @@ void CTextViewWnd::OnSize(UINT nType, int cx, int cy)
     }
 }
 
-// The off-screen picture covers the whole scroll range, so that a window
-// larger than its text shows the background beyond the text.
-CSize CTextViewWnd::BitmapSize() const
-{
-    return CSize(std::max(m_sizeText.cx, m_sizeRange.cx), std::max(m_sizeText.cy, m_sizeRange.cy));
-}
-
 void CTextViewWnd::OnPaint()
 {
     CPaintDC dc(this);
-    const CSize size = BitmapSize();
-    const CRect rcText(0, 0, size.cx, size.cy);
-    CMemDC memDC(&dc, rcText, m_crBack);
-    m_renderer.Render(&memDC, rcText);
-    dc.BitBlt(0, 0, m_sizeClient.cx, m_sizeClient.cy, &memDC, m_ptScroll.x, m_ptScroll.y, SRCCOPY);
+    Paint(&dc);
+}
+
+// Only the lines that show are drawn, off screen in a picture of the client
+// area's size: a long text costs no more per paint than a short one, and no
+// text is too large to be shown.
+void CTextViewWnd::Paint(CDC* pDC)
+{
+    CRect rcClient;
+    GetClientRect(rcClient);
+    CMemDC memDC(pDC, rcClient, m_crBack);
+    m_renderer.RenderVisible(&memDC, rcClient, m_ptScroll);
+    memDC.CopyTo(pDC);
 }
 
 void CTextViewWnd::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* /*pScrollBar*/)

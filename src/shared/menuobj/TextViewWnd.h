@@ -1,6 +1,6 @@
 // The window of a page's text field: a text file, plain or in simple HTML,
-// laid out once by the HTML renderer, drawn off screen on every paint and
-// scrolled by the window's own scroll bars.
+// laid out once by the HTML renderer, its visible part drawn off screen on
+// every paint and scrolled by the window's own scroll bars.
 #pragma once
 
 #include "shared/menuobj/BasisObj.h"
@@ -28,6 +28,9 @@ public:
     // store is borrowed: it must outlive the window. Non-zero on success.
     BOOL CreateViewer(const RECT& rect, CWnd* pParent, UINT nID, CLineStore* pLines, LPCSTR lpszFace,
                       COLORREF crText, COLORREF crBack);
+    // Draws the client area as it shows at the scroll position into the DC,
+    // from its top left.
+    void Paint(CDC* pDC);
 
 protected:
     // void OnSize(UINT nType, int cx, int cy)
@@ -53,7 +56,6 @@ private:
         int GetNext(CString& strLine) override;
     };
 
-    CSize BitmapSize() const;
     void ShowScrollPos(int nBar, int nPos);
 
     CHtmlRenderer m_renderer;

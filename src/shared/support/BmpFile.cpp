@@ -1,6 +1,7 @@
 #include "shared/support/BmpFile.h"
 
 #include "framework/MessageBox.h"
+#include "shared/support/BmpFileReader.h"
 #include "shared/support/DibLayout.h"
 #include "shared/support/FileHandle.h"
 #include "shared/support/DibSurface.h"
@@ -10,21 +11,6 @@
 #include <new>
 
 namespace {
-
-const WORD kBmpType = 0x4D42;   // "BM"
-
-DWORD ReadUpTo(HANDLE hFile, void* pBuffer, DWORD nCount)
-{
-    DWORD nRead = 0;
-    if (!ReadFile(hFile, pBuffer, nCount, &nRead, nullptr))
-        return 0;
-    return nRead;
-}
-
-bool ReadExactly(HANDLE hFile, void* pBuffer, DWORD nCount)
-{
-    return ReadUpTo(hFile, pBuffer, nCount) == nCount;
-}
 
 PackedDib BmpFailure(LPCSTR lpszPath, LPCSTR lpszText)
 {
@@ -60,6 +46,12 @@ bool IsValidTargetBitCount(int nBitCount)
     default:
         return false;
     }
+}
+
+// Pixels a drawing surface takes as they stand: plain rows or bit fields.
+bool IsUncompressed(const DibLayout& layout)
+{
+    return layout.nCompression == BI_RGB || layout.nCompression == BI_BITFIELDS;
 }
 
 void CopyPaletteEntries(HPALETTE hPalette, UINT nCount, RGBQUAD* pColors)
@@ -108,7 +100,9 @@ DWORD GetDibPaletteSize(const BITMAPINFOHEADER* pHeader)
 
 BYTE* GetDibBitsPointer(BITMAPINFOHEADER* pHeader)
 {
-    return reinterpret_cast<BYTE*>(pHeader) + pHeader->biSize + GetDibPaletteSize(pHeader);
+    // Bit-field masks stand between a 40-byte header and the colour table.
+    const DWORD nMasks = pHeader->biSize == sizeof(BITMAPINFOHEADER) && pHeader->biCompression == BI_BITFIELDS ? 12 : 0;
+    return reinterpret_cast<BYTE*>(pHeader) + pHeader->biSize + nMasks + GetDibPaletteSize(pHeader);
 }
 
 PackedDib ReadBmpFile(LPCSTR lpszPath)
@@ -116,56 +110,32 @@ PackedDib ReadBmpFile(LPCSTR lpszPath)
     CFileHandle file(CreateFileA(lpszPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen())
         return BmpFailure(lpszPath, kErrorOpening);
-    LARGE_INTEGER fileSize;
-    BITMAPFILEHEADER bfh;
-    if (!GetFileSizeEx(file.Get(), &fileSize) || !ReadExactly(file.Get(), &bfh, sizeof(bfh)))
-        return BmpFailure(lpszPath, kErrorReading);
-    if (bfh.bfType != kBmpType || bfh.bfReserved1 != 0 || bfh.bfReserved2 != 0)
-        return BmpFailure(lpszPath, kNotBmp);
-
+    BmpHandleSource source(file.Get());
+    BmpReadOptions options;
+    options.bZeroReservedFields = true;
     PackedDib dib;
-    if (!ResizeDib(dib, sizeof(BITMAPINFOHEADER)))
-        return BmpFailure(lpszPath, kNoMemory);
-    const DWORD nHeaderRead = ReadUpTo(file.Get(), dib.data(), sizeof(BITMAPINFOHEADER));
-    DWORD nHeaderSize = 0;
-    if (nHeaderRead >= sizeof(nHeaderSize))
-        memcpy(&nHeaderSize, dib.data(), sizeof(nHeaderSize));
-    if (nHeaderRead >= sizeof(nHeaderSize) && nHeaderSize != sizeof(BITMAPINFOHEADER))
-        return BmpFailure(lpszPath, kOs2);
-    if (nHeaderRead != sizeof(BITMAPINFOHEADER))
-        return BmpFailure(lpszPath, kErrorReading);
-
-    // Sizes are checked against the header's rules and the file's length
-    // before the block grows.
-    DibLayout layout;
-    if (!GetDibLayout(dib.data(), dib.size(), layout))
+    const BmpReadResult result =
+        ReadBmp(source, options, [&](size_t nBytes) { return ResizeDib(dib, nBytes) ? dib.data() : nullptr; });
+    switch (result)
+    {
+    case BmpReadResult::ok:
+        return dib;
+    case BmpReadResult::notBmp:
         return BmpFailure(lpszPath, kNotBmp);
-    const ULONGLONG nPixelStart = bfh.bfOffBits != 0 ? bfh.bfOffBits : sizeof(bfh) + ULONGLONG(layout.BitsOffset());
-    if (sizeof(bfh) + ULONGLONG(layout.BitsOffset()) > ULONGLONG(fileSize.QuadPart) ||
-        nPixelStart < sizeof(bfh) + sizeof(BITMAPINFOHEADER) ||
-        nPixelStart + layout.nImageBytes > ULONGLONG(fileSize.QuadPart))
-        return BmpFailure(lpszPath, kErrorReading);
-    if (!ResizeDib(dib, layout.TotalBytes()))
+    case BmpReadResult::oldStyleHeader:
+        return BmpFailure(lpszPath, kOs2);
+    case BmpReadResult::noMemory:
         return BmpFailure(lpszPath, kNoMemory);
-
-    if (layout.nPaletteBytes != 0 &&
-        !ReadExactly(file.Get(), dib.data() + sizeof(BITMAPINFOHEADER), layout.nPaletteBytes))
+    default:
         return BmpFailure(lpszPath, kErrorReading);
-    LARGE_INTEGER offset;
-    offset.QuadPart = LONGLONG(nPixelStart);
-    if (!SetFilePointerEx(file.Get(), offset, nullptr, FILE_BEGIN))
-        return BmpFailure(lpszPath, kErrorReading);
-    if (!ReadExactly(file.Get(), dib.data() + layout.BitsOffset(), layout.nImageBytes))
-        return BmpFailure(lpszPath, kErrorReading);
-    MakeDibBottomUp(dib.data(), layout);
-    return dib;
+    }
 }
 
 PackedDib ConvertDibFormat(const PackedDib& source, int nWidth, int nHeight, int nBitCount, BOOL bStretch)
 {
     DibLayout sourceLayout;
     if (!GetPackedDibLayout(source.data(), source.size(), sourceLayout) || sourceLayout.bCoreHeader ||
-        sourceLayout.nCompression != BI_RGB || sourceLayout.bTopDown || !IsValidTargetBitCount(nBitCount))
+        !IsUncompressed(sourceLayout) || sourceLayout.bTopDown || !IsValidTargetBitCount(nBitCount))
         return PackedDib();
 
     // 1. The new header with room for a full colour table.

@@ -7,7 +7,8 @@
 
 #include <vector>
 
-// A packed DIB with a 40-byte info header; empty stands for none.
+// A packed DIB with a 40-byte info header (bit-field masks behind it); empty
+// stands for none.
 typedef std::vector<BYTE> PackedDib;
 
 // The DIB rules used here; pHeader must be a checked info header.
@@ -16,8 +17,10 @@ DWORD GetDibColorCount(const BITMAPINFOHEADER* pHeader);
 DWORD GetDibPaletteSize(const BITMAPINFOHEADER* pHeader);
 BYTE* GetDibBitsPointer(BITMAPINFOHEADER* pHeader);
 
-// Reads a BMP file (rows bottom-up); on failure shows why in a box captioned
-// with the path and returns an empty DIB.
+// Reads a BMP file into a DIB with a 40-byte header (rows bottom-up, RLE codes
+// kept as the file holds them); on failure shows why in a box captioned with
+// the path and returns an empty DIB. Only the 12-byte old-style header is
+// refused as such.
 PackedDib ReadBmpFile(LPCSTR lpszPath);
 
 // The source picture in a new DIB of the given size and bit count (1, 4, 8,

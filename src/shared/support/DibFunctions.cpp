@@ -2,6 +2,8 @@
 
 #include "framework/DC.h"
 #include "framework/File.h"
+#include "shared/support/BmpFileReader.h"
+#include "shared/support/FileHandle.h"
 #include "shared/support/ScreenDepth.h"
 
 #include <algorithm>
@@ -10,8 +12,6 @@
 #include <vector>
 
 namespace {
-
-const WORD kBmpType = 0x4D42;   // "BM"
 
 struct GlobalFreer
 {
@@ -38,100 +38,83 @@ private:
     BYTE* m_p;
 };
 
+// The header's own size field tells how much of it there is to read.
 bool LayoutOfHeader(const void* pHeader, DibLayout& layout)
 {
-    // The header's own size field tells how much of it there is to read.
-    DWORD nSize = 0;
-    if (pHeader != nullptr)
-        memcpy(&nSize, pHeader, sizeof(nSize));
-    return nSize <= sizeof(BITMAPINFOHEADER) && GetDibLayout(pHeader, nSize, layout);
+    const size_t nSize = DibHeaderReadBytes(pHeader);
+    return nSize != 0 && GetDibLayout(pHeader, nSize, layout);
 }
 
-bool ReadExactly(HANDLE hFile, void* pBuffer, DWORD nCount)
+// The rest of a packed DIB's life is in a movable global block: the reader
+// fills it through this allocator and leaves it locked until the end.
+class GlobalDibBlock
 {
-    DWORD nRead = 0;
-    return ReadFile(hFile, pBuffer, nCount, &nRead, nullptr) && nRead == nCount;
-}
+public:
+    GlobalDibBlock() = default;
+    ~GlobalDibBlock()
+    {
+        if (m_pDib != nullptr)
+            GlobalUnlock(m_block.get());
+    }
+    GlobalDibBlock(const GlobalDibBlock&) = delete;
+    GlobalDibBlock& operator=(const GlobalDibBlock&) = delete;
 
-// Newer info headers (108 and 124 bytes) add colour-space fields behind the
-// classic 40 bytes; the pictures they describe read like those of the classic
-// header, which is what the DIB keeps.
-bool IsExtendedInfoHeader(DWORD nSize)
-{
-    return nSize == sizeof(BITMAPV4HEADER) || nSize == sizeof(BITMAPV5HEADER);
-}
+    BYTE* Allocate(size_t nBytes)
+    {
+        m_block.reset(GlobalAlloc(GHND, nBytes));
+        m_pDib = m_block ? static_cast<BYTE*>(GlobalLock(m_block.get())) : nullptr;
+        return m_pDib;
+    }
+    BYTE* Get() const { return m_pDib; }
+    HGLOBAL Release()
+    {
+        if (m_pDib != nullptr)
+            GlobalUnlock(m_block.get());
+        m_pDib = nullptr;
+        return m_block.release();
+    }
 
-// Where the pixels of a BMP file start: the file header's pixel offset, or
-// directly behind the colour table when that offset is 0. nStoredHeader is
-// the size of the header as the file holds it.
-ULONGLONG PixelFileOffset(const BITMAPFILEHEADER& bfh, const DibLayout& layout, DWORD nStoredHeader)
-{
-    return bfh.bfOffBits != 0 ? bfh.bfOffBits
-                              : ULONGLONG(sizeof(BITMAPFILEHEADER)) + nStoredHeader + layout.nPaletteBytes;
-}
+private:
+    GlobalBlockPtr m_block;
+    BYTE* m_pDib = nullptr;
+};
 
-// The file must hold the colour table behind the header and the pixels at
-// their offset, which lies behind the headers; checked before anything is
-// allocated for them.
-bool FileHoldsDib(ULONGLONG nFileSize, const BITMAPFILEHEADER& bfh, const DibLayout& layout, DWORD nStoredHeader)
+// A BMP file as a DIB in a global block, its RLE pixels decoded; null when
+// it cannot be read.
+HGLOBAL ReadGlobalDib(BmpSource& source)
 {
-    const ULONGLONG nHeadersEnd = sizeof(BITMAPFILEHEADER) + ULONGLONG(nStoredHeader);
-    const ULONGLONG nPixelStart = PixelFileOffset(bfh, layout, nStoredHeader);
-    return nPixelStart >= nHeadersEnd && nHeadersEnd + layout.nPaletteBytes <= nFileSize &&
-           nPixelStart + layout.nImageBytes <= nFileSize;
+    GlobalDibBlock block;
+    BmpReadOptions options;
+    options.bDecodeRle = true;
+    if (ReadBmp(source, options, [&](size_t nBytes) { return block.Allocate(nBytes); }) != BmpReadResult::ok)
+        return nullptr;
+    return block.Release();
 }
 
 // Fills colours-used for DIBs of up to 8 bits, so that later readers of the
 // header see the real table size.
-void StoreColorCount(BITMAPINFOHEADER* pHeader, const DibLayout& layout)
+void StoreColorCount(HGLOBAL hDib)
 {
-    if (pHeader->biClrUsed == 0 && layout.nBitCount <= 8)
-        pHeader->biClrUsed = layout.nColors;
+    DibLock dib(hDib);
+    if (dib.IsValid() && dib.Info()->bmiHeader.biClrUsed == 0 && dib.Layout().nBitCount <= 8)
+        dib.Info()->bmiHeader.biClrUsed = dib.Layout().nColors;
 }
 
-HGLOBAL ReadDibFromHandle(HANDLE hFile)
+// A framework file read as a BMP source; its exceptions pass to the caller.
+class FrameworkFileSource : public BmpSource
 {
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(hFile, &size))
-        return nullptr;
-    BITMAPFILEHEADER bfh;
-    BITMAPINFOHEADER bih;
-    if (!ReadExactly(hFile, &bfh, sizeof(bfh)) || bfh.bfType != kBmpType)
-        return nullptr;
-    if (!ReadExactly(hFile, &bih, sizeof(bih)))
-        return nullptr;
-    const DWORD nStoredHeader = bih.biSize;
-    if (IsExtendedInfoHeader(nStoredHeader))
-        bih.biSize = sizeof(bih);
-    DibLayout layout;
-    if (bih.biSize != sizeof(bih) || !GetDibLayout(&bih, sizeof(bih), layout) ||
-        !FileHoldsDib(ULONGLONG(size.QuadPart), bfh, layout, nStoredHeader))
-        return nullptr;
-
-    GlobalBlockPtr block(GlobalAlloc(GHND, layout.TotalBytes()));
-    if (!block)
-        return nullptr;
+public:
+    explicit FrameworkFileSource(CFile& file) : m_file(file) {}
+    ULONGLONG GetSize() override { return m_file.GetLength(); }
+    bool ReadAt(ULONGLONG nOffset, void* pBuffer, DWORD nCount) override
     {
-        GlobalLocker lock(block.get());
-        BYTE* pDib = lock.Get();
-        if (pDib == nullptr)
-            return nullptr;
-        memcpy(pDib, &bih, sizeof(bih));
-        StoreColorCount(reinterpret_cast<BITMAPINFOHEADER*>(pDib), layout);
-        LARGE_INTEGER offset;
-        offset.QuadPart = LONGLONG(sizeof(bfh) + nStoredHeader);
-        if (!SetFilePointerEx(hFile, offset, nullptr, FILE_BEGIN) ||
-            !ReadExactly(hFile, pDib + sizeof(bih), layout.nPaletteBytes))
-            return nullptr;
-        offset.QuadPart = LONGLONG(PixelFileOffset(bfh, layout, nStoredHeader));
-        if (!SetFilePointerEx(hFile, offset, nullptr, FILE_BEGIN))
-            return nullptr;
-        if (!ReadExactly(hFile, pDib + layout.BitsOffset(), layout.nImageBytes))
-            return nullptr;
-        MakeDibBottomUp(pDib, layout);
+        m_file.Seek(LONGLONG(nOffset), CFile::begin);
+        return m_file.Read(pBuffer, nCount) == nCount;
     }
-    return block.release();
-}
+
+private:
+    CFile& m_file;
+};
 
 // A cursor shown for the scope.
 class CursorScope
@@ -260,60 +243,20 @@ HGLOBAL ReadDibFile(LPCSTR lpszPath)
 {
     static const HCURSOR hWait = LoadCursor(nullptr, IDC_WAIT);
     CursorScope wait(hWait);
-    HANDLE hFile = CreateFileA(lpszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
+    CFileHandle file(CreateFileA(lpszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.IsOpen())
         return nullptr;
-    HGLOBAL hDib = ReadDibFromHandle(hFile);
-    CloseHandle(hFile);
+    BmpHandleSource source(file.Get());
+    HGLOBAL hDib = ReadGlobalDib(source);
+    StoreColorCount(hDib);
     return hDib;
 }
 
 HGLOBAL ReadDibFromFile(CFile& file)
 {
-    const ULONGLONG nLength = file.GetLength();
-    BITMAPFILEHEADER bfh;
-    if (nLength < sizeof(bfh) || file.Read(&bfh, sizeof(bfh)) != sizeof(bfh) || bfh.bfType != kBmpType)
-        return nullptr;
-    BITMAPINFOHEADER header;   // large enough for either kind of header
-    const ULONGLONG nAfterFileHeader = nLength - sizeof(bfh);
-    const UINT nHeaderRead = file.Read(&header, UINT(std::min<ULONGLONG>(nAfterFileHeader, sizeof(header))));
-    DWORD nStoredHeader = nHeaderRead >= sizeof(DWORD) ? header.biSize : 0;
-    if (IsExtendedInfoHeader(nStoredHeader) && nHeaderRead == sizeof(header))
-    {
-        file.Seek(LONGLONG(nStoredHeader - sizeof(header)), CFile::current);
-        header.biSize = sizeof(header);
-    }
-    DibLayout layout;
-    if (!GetDibLayout(&header, nHeaderRead, layout))
-        return nullptr;
-    if (!IsExtendedInfoHeader(nStoredHeader))
-        nStoredHeader = layout.nHeaderBytes;
-    if (!FileHoldsDib(nLength, bfh, layout, nStoredHeader))
-        return nullptr;
-
-    // The DIB is the rest of the file behind the headers; pixels that the file
-    // header places further on are moved to follow the colour table.
-    const ULONGLONG nRest = nLength - sizeof(bfh) - (nStoredHeader - layout.nHeaderBytes);
-    if (layout.TotalBytes() > nRest || nRest > 0x7FFFFFFF)
-        return nullptr;
-    GlobalBlockPtr block(GlobalAlloc(GHND, SIZE_T(nRest)));
-    if (!block)
-        return nullptr;
-    GlobalLocker lock(block.get());
-    BYTE* pDib = lock.Get();
-    if (pDib == nullptr)
-        return nullptr;
-    memcpy(pDib, &header, nHeaderRead);
-    const UINT nBodyBytes = UINT(nRest - nHeaderRead);
-    if (file.Read(pDib + nHeaderRead, nBodyBytes) != nBodyBytes)
-        return nullptr;
-    const ULONGLONG nPixelStart = PixelFileOffset(bfh, layout, nStoredHeader) - sizeof(bfh) -
-                                  (nStoredHeader - layout.nHeaderBytes);
-    if (nPixelStart != layout.BitsOffset())
-        memmove(pDib + layout.BitsOffset(), pDib + nPixelStart, layout.nImageBytes);
-    MakeDibBottomUp(pDib, layout);
-    return block.release();
+    FrameworkFileSource source(file);
+    return ReadGlobalDib(source);
 }
 
 HPALETTE CreateDibPalette(HGLOBAL hDib)
@@ -321,7 +264,7 @@ HPALETTE CreateDibPalette(HGLOBAL hDib)
     DibLock dib(hDib);
     if (!dib.IsValid())
         return nullptr;
-    return PaletteFromColorTable(dib.Layout(), reinterpret_cast<const BYTE*>(dib.Info()) + dib.Layout().nHeaderBytes);
+    return PaletteFromColorTable(dib.Layout(), reinterpret_cast<const BYTE*>(dib.Info()) + dib.Layout().TableOffset());
 }
 
 BOOL CreateDibPaletteObject(HGLOBAL hDib, CPalette* pPalette)

@@ -42,11 +42,13 @@ private:
     bool m_bValid = false;
 };
 
-// Reads a BMP file into a new DIB (rows bottom-up, colours-used filled in for
-// up to 8 bits per pixel); null on any failure.
+// Reads a BMP file into a new DIB (40-byte header, rows bottom-up, RLE codes
+// decoded, colours-used filled in for up to 8 bits per pixel); null on any
+// failure.
 HGLOBAL ReadDibFile(LPCSTR lpszPath);
-// Reads a BMP file from an open framework file into a new DIB; null when the
-// file is not a BMP this system can show. File exceptions pass to the caller.
+// Reads a BMP file from an open framework file into a new DIB of the same
+// form; null when the file is not a BMP this system can show. File
+// exceptions pass to the caller.
 HGLOBAL ReadDibFromFile(CFile& file);
 
 // A palette of the DIB's colour table; null when it has none.

@@ -50,9 +50,53 @@ bool ReadCoreHeader(const BYTE* p, size_t nAvailable, DibLayout& layout)
     return true;
 }
 
-bool ReadInfoHeader(const BYTE* p, size_t nAvailable, DibLayout& layout)
+bool IsInfoHeaderSize(DWORD nSize)
 {
-    if (nAvailable < sizeof(BITMAPINFOHEADER))
+    switch (nSize)
+    {
+    case sizeof(BITMAPINFOHEADER):
+    case sizeof(BITMAPINFOHEADER) + 12:        // with the three masks
+    case sizeof(BITMAPINFOHEADER) + 16:        // with the alpha mask too
+    case sizeof(BITMAPV4HEADER):
+    case sizeof(BITMAPV5HEADER):
+        return true;
+    default:
+        return false;
+    }
+}
+
+// One run of set bits within the pixel's bits.
+bool IsUsableMask(DWORD nMask, WORD nBitCount)
+{
+    if (nMask == 0 || (nBitCount < 32 && (nMask >> nBitCount) != 0))
+        return false;
+    const DWORD nLowest = nMask & (~nMask + 1);
+    return ((nMask + nLowest) & nMask) == 0;
+}
+
+bool ReadMasks(const BYTE* p, size_t nAvailable, WORD nBitCount, DibLayout& layout)
+{
+    if (nBitCount != 16 && nBitCount != 32)
+        return false;
+    // The masks stand in the header from 52 bytes on, else behind it.
+    const size_t nMaskAt = sizeof(BITMAPINFOHEADER);
+    if (layout.nHeaderBytes == sizeof(BITMAPINFOHEADER))
+        layout.nMaskBytes = sizeof(layout.masks);
+    if (nAvailable < nMaskAt + sizeof(layout.masks))
+        return false;
+    memcpy(layout.masks, p + nMaskAt, sizeof(layout.masks));
+    for (DWORD nMask : layout.masks)
+    {
+        if (!IsUsableMask(nMask, nBitCount))
+            return false;
+    }
+    return (layout.masks[0] & layout.masks[1]) == 0 && (layout.masks[0] & layout.masks[2]) == 0 &&
+           (layout.masks[1] & layout.masks[2]) == 0;
+}
+
+bool ReadInfoHeader(const BYTE* p, size_t nAvailable, DWORD nSize, DibLayout& layout)
+{
+    if (nAvailable < nSize)
         return false;
     BITMAPINFOHEADER bih;
     memcpy(&bih, p, sizeof(bih));
@@ -61,7 +105,7 @@ bool ReadInfoHeader(const BYTE* p, size_t nAvailable, DibLayout& layout)
     if (bih.biHeight == LONG(0x80000000))
         return false;
     layout.bCoreHeader = false;
-    layout.nHeaderBytes = sizeof(BITMAPINFOHEADER);
+    layout.nHeaderBytes = nSize;
     layout.nWidth = bih.biWidth;
     layout.bTopDown = bih.biHeight < 0;
     layout.nHeight = layout.bTopDown ? -bih.biHeight : bih.biHeight;
@@ -74,6 +118,8 @@ bool ReadInfoHeader(const BYTE* p, size_t nAvailable, DibLayout& layout)
     {
     case BI_RGB:
         return true;
+    case BI_BITFIELDS:
+        return ReadMasks(p, nAvailable, bih.biBitCount, layout);
     case BI_RLE8:
     case BI_RLE4:
         if (layout.bTopDown || bih.biSizeImage == 0)
@@ -98,11 +144,12 @@ bool GetDibLayout(const void* pHeader, size_t nAvailable, DibLayout& layout)
     DWORD nSize;
     memcpy(&nSize, p, sizeof(nSize));
     bool bRead = false;
-    if (nSize == sizeof(BITMAPINFOHEADER))
-        bRead = ReadInfoHeader(p, nAvailable, layout);
+    if (IsInfoHeaderSize(nSize))
+        bRead = ReadInfoHeader(p, nAvailable, nSize, layout);
     else if (nSize == sizeof(BITMAPCOREHEADER))
         bRead = ReadCoreHeader(p, nAvailable, layout);
-    if (!bRead || layout.nWidth <= 0 || layout.nHeight <= 0)
+    if (!bRead || layout.nWidth <= 0 || layout.nHeight <= 0 || layout.nWidth > kMaxDibSide ||
+        layout.nHeight > kMaxDibSide)
         return false;
 
     const ULONGLONG nRowBytes = (ULONGLONG(layout.nWidth) * layout.nBitCount + 31) / 32 * 4;
@@ -110,9 +157,23 @@ bool GetDibLayout(const void* pHeader, size_t nAvailable, DibLayout& layout)
     if (nRawBytes > kMaxDibBytes)
         return false;
     layout.nRowBytes = DWORD(nRowBytes);
-    if (layout.nCompression == BI_RGB)
+    if (layout.nCompression == BI_RGB || layout.nCompression == BI_BITFIELDS)
         layout.nImageBytes = DWORD(nRawBytes);
     return ULONGLONG(layout.BitsOffset()) + layout.nImageBytes <= kMaxDibBytes;
+}
+
+size_t DibHeaderReadBytes(const void* pHeader)
+{
+    if (pHeader == nullptr)
+        return 0;
+    DWORD nSize;
+    memcpy(&nSize, pHeader, sizeof(nSize));
+    if (nSize == sizeof(BITMAPCOREHEADER))
+        return nSize;
+    if (!IsInfoHeaderSize(nSize))
+        return 0;
+    const BITMAPINFOHEADER* pInfo = static_cast<const BITMAPINFOHEADER*>(pHeader);
+    return nSize == sizeof(BITMAPINFOHEADER) && pInfo->biCompression == BI_BITFIELDS ? nSize + 12 : nSize;
 }
 
 bool GetPackedDibLayout(const void* pDib, size_t nSize, DibLayout& layout)
@@ -122,7 +183,8 @@ bool GetPackedDibLayout(const void* pDib, size_t nSize, DibLayout& layout)
 
 void MakeDibBottomUp(void* pDib, DibLayout& layout)
 {
-    if (!layout.bTopDown || layout.bCoreHeader || layout.nCompression != BI_RGB)
+    if (!layout.bTopDown || layout.bCoreHeader ||
+        (layout.nCompression != BI_RGB && layout.nCompression != BI_BITFIELDS))
         return;
     BYTE* pBits = static_cast<BYTE*>(pDib) + layout.BitsOffset();
     std::vector<BYTE> row(layout.nRowBytes);

@@ -1,4 +1,4 @@
-// A platform file handle closed at the end of the scope.
+// A platform file handle closed at the end of the scope, and exact reads.
 #pragma once
 
 #include <windows.h>
@@ -20,3 +20,11 @@ public:
 private:
     HANDLE m_h;
 };
+
+// Reads exactly nCount bytes at the file position; false on a failed or
+// short read.
+inline bool ReadExactly(HANDLE hFile, void* pBuffer, DWORD nCount)
+{
+    DWORD nRead = 0;
+    return ReadFile(hFile, pBuffer, nCount, &nRead, nullptr) && nRead == nCount;
+}

@@ -102,7 +102,7 @@ void GetFolderPart(const CString& strPath, CString& strFolder)
 
 BOOL FileExists(const CString& strPath)
 {
-    return _access(strPath, 0) == 0;
+    return GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES;
 }
 
 BOOL GetTempFolder(CString& strFolder, CString& strLongFolder)

@@ -88,6 +88,7 @@ CSize CHtmlRenderer::Prepare(LineSource* pSource, LPCSTR lpszFace, COLORREF crTe
     MakeFonts();
     m_brush.DeleteObject();
     m_brush.CreateSolidBrush(m_crBack);
+    m_layout.clear();
     return CSize(100, 100);
 }
 
@@ -151,24 +152,46 @@ void CHtmlRenderer::MakeFonts()
 
 void CHtmlRenderer::SelectFont(Font font)
 {
+    m_font = font;
     if (m_pDC != nullptr && m_fonts[font].GetSafeHandle() != nullptr)
         m_pDC->SelectObject(m_fonts[font].GetSafeHandle());
 }
 
-CSize CHtmlRenderer::Render(CDC* pDC, const RECT& rect)
+void CHtmlRenderer::SetTextColour(COLORREF crText)
+{
+    m_crCurrent = crText;
+    if (m_pDC != nullptr)
+        m_pDC->SetTextColor(crText);
+}
+
+void CHtmlRenderer::BeginDrawing(CDC* pDC, const RECT& rect)
 {
     m_rect = rect;
     m_pDC = pDC;
-    HGDIOBJ hOldFont = nullptr;
-    if (m_pDC != nullptr)
-    {
-        m_pDC->FillRect(m_rect, &m_brush);
-        m_pDC->SetBkMode(TRANSPARENT);
-        m_pDC->SetTextColor(m_crText);
-        hOldFont = ::GetCurrentObject(*m_pDC, OBJ_FONT);
-    }
+    m_crCurrent = m_crText;
+    if (m_pDC == nullptr)
+        return;
+    m_pDC->FillRect(m_rect, &m_brush);
+    m_pDC->SetBkMode(TRANSPARENT);
+    m_pDC->SetTextColor(m_crText);
+}
+
+// Our fonts must not stay selected: they are deleted with the renderer.
+void CHtmlRenderer::EndDrawing(HGDIOBJ hOldFont)
+{
+    if (hOldFont != nullptr)
+        m_pDC->SelectObject(hOldFont);
+    m_pDC = nullptr;
+}
+
+CSize CHtmlRenderer::Render(CDC* pDC, const RECT& rect)
+{
+    BeginDrawing(pDC, rect);
+    const HGDIOBJ hOldFont = pDC != nullptr ? ::GetCurrentObject(*pDC, OBJ_FONT) : nullptr;
     m_nRight = 0;
     m_bBody = FALSE;
+    if (pDC != nullptr)
+        m_layout.clear();
 
     int y = 0;
     CString strLine;
@@ -178,16 +201,45 @@ CSize CHtmlRenderer::Render(CDC* pDC, const RECT& rect)
         int nLines = 0;
         do
         {
+            const LineStart start = { y, 0, m_font, m_crCurrent, m_bBody };
             m_nLineHeight = 0;
             y += DrawLine(kLeftMargin, y, strLine);
+            if (pDC != nullptr)
+                m_layout.push_back(LineStart{ start.y, y - start.y, start.font, start.crText, start.bBody });
         } while (y <= kMaxHeight && ++nLines < kMaxLines && m_pSource->GetNext(strLine));
     }
-
-    // Our fonts must not stay selected: they are deleted with the renderer.
-    if (hOldFont != nullptr)
-        m_pDC->SelectObject(hOldFont);
-    m_pDC = nullptr;
+    EndDrawing(hOldFont);
     return CSize(m_nRight + 10, y + 10);
+}
+
+void CHtmlRenderer::RenderVisible(CDC* pDC, const RECT& rect, const POINT& ptScroll)
+{
+    BeginDrawing(pDC, rect);
+    const HGDIOBJ hOldFont = ::GetCurrentObject(*pDC, OBJ_FONT);
+    const int yTop = ptScroll.y;
+    const int yBottom = ptScroll.y + (rect.bottom - rect.top);
+
+    // The first line that reaches into the rectangle, found by its bottom.
+    const auto first = std::upper_bound(m_layout.begin(), m_layout.end(), yTop,
+                                        [](int y, const LineStart& line) { return y < line.y + line.nHeight; });
+    CString strLine;
+    int nMore = m_pSource != nullptr ? m_pSource->GetFirst(strLine) : 0;
+    for (auto it = m_layout.begin(); nMore && it != first; ++it)
+        nMore = m_pSource->GetNext(strLine);
+    if (nMore && first != m_layout.end())
+    {
+        SelectFont(first->font);
+        SetTextColour(first->crText);
+        m_bBody = first->bBody;
+    }
+    const int xLeft = rect.left + kLeftMargin - ptScroll.x;
+    for (auto it = first; nMore && it != m_layout.end() && it->y < yBottom; ++it)
+    {
+        m_nLineHeight = 0;
+        DrawLine(xLeft, rect.top + it->y - yTop, strLine);
+        nMore = m_pSource->GetNext(strLine);
+    }
+    EndDrawing(hOldFont);
 }
 
 int CHtmlRenderer::DrawLine(int x, int y, CString strText)
@@ -277,12 +329,10 @@ void CHtmlRenderer::HandleTag(const CString& strText, CString& strTag, CString& 
             return;
         }
     }
-    if (m_pDC == nullptr)
-        return;
     if (strUpper.Find("<FONT COLOR=") == 0)
-        m_pDC->SetTextColor(ParseColour(strUpper, 0, 0, 0));
+        SetTextColour(ParseColour(strUpper, 0, 0, 0));
     else if (strUpper.Find("</FONT>") == 0)
-        m_pDC->SetTextColor(m_crText);
+        SetTextColour(m_crText);
 }
 
 COLORREF CHtmlRenderer::ParseColour(const CString& strText, int nRed, int nGreen, int nBlue)

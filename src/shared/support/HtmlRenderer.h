@@ -7,6 +7,8 @@
 
 #include "framework/DC.h"
 
+#include <vector>
+
 class CHtmlRenderer : public CObject
 {
     DECLARE_DYNAMIC(CHtmlRenderer)
@@ -41,8 +43,13 @@ public:
     CSize Prepare(LineSource* pSource, LPCSTR lpszFace, COLORREF crText, COLORREF crBack);
     // Fills the rectangle with the background and draws every line, or only
     // walks them without a DC; returns the size the text needs (widest right
-    // edge + 10 by total height + 10).
+    // edge + 10 by total height + 10). With a DC it also lays the lines out
+    // for RenderVisible.
     CSize Render(CDC* pDC, const RECT& rect);
+    // Fills the rectangle with the background and draws only the lines of the
+    // last Render with a DC that show in it when the text is scrolled to the
+    // position; the rectangle's top left shows the text at that position.
+    void RenderVisible(CDC* pDC, const RECT& rect, const POINT& ptScroll);
 
     // "#RRGGBB" after the first "#" of the text, else the defaults.
     static COLORREF ParseColour(const CString& strText, int nRed, int nGreen, int nBlue);
@@ -53,6 +60,19 @@ public:
 private:
     enum Font { fontNormal, fontBold, fontH1, fontH2, fontH3, fontH4, fontH5, fontCount };
 
+    // Where a line was drawn and the drawing state it started with.
+    struct LineStart
+    {
+        int y;
+        int nHeight;
+        Font font;
+        COLORREF crText;
+        BOOL bBody;
+    };
+
+    void BeginDrawing(CDC* pDC, const RECT& rect);
+    void EndDrawing(HGDIOBJ hOldFont);
+    void SetTextColour(COLORREF crText);
     void ScanLine(const CString& strLine, BOOL& bFormatted);
     void MakeFonts();
     void SelectFont(Font font);
@@ -76,4 +96,7 @@ private:
     CRect m_rect;
     int m_nRight = 0;              // widest right edge reached
     int m_nLineHeight = 0;         // tallest run of the current line
+    Font m_font = fontNormal;      // selected font
+    COLORREF m_crCurrent = RGB(0, 0, 0);   // colour of the text being drawn
+    std::vector<LineStart> m_layout;       // the lines of the last Render with a DC
 };

@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -33,12 +34,6 @@ struct IconDirEntry
 #pragma pack(pop)
 
 const WORD kIconType = 1;
-
-bool ReadExactly(HANDLE hFile, void* pBuffer, DWORD nCount)
-{
-    DWORD nRead = 0;
-    return ReadFile(hFile, pBuffer, nCount, &nRead, nullptr) && nRead == nCount;
-}
 
 bool WriteAll(HANDLE hFile, const void* pBuffer, DWORD nCount)
 {
@@ -168,11 +163,20 @@ LPCSTR ReadIconImages(HANDLE hFile, IconFile& icon)
     }
     if (!ReadExactly(hFile, directory.data(), DWORD(nCount * sizeof(IconDirEntry))))
         return kReadFailed;
+    // An image this reader cannot use (a PNG image, say) is left out; the
+    // icon keeps the others and fails only when none is left.
+    std::vector<IconImage> usable;
     for (size_t i = 0; i < nCount; ++i)
     {
-        if (LPCSTR lpszFailure = ReadIconImage(hFile, ULONGLONG(fileSize.QuadPart), directory[i], icon.images[i]))
+        LPCSTR lpszFailure = ReadIconImage(hFile, ULONGLONG(fileSize.QuadPart), directory[i], icon.images[i]);
+        if (lpszFailure == nullptr)
+            usable.push_back(std::move(icon.images[i]));
+        else if (lpszFailure != kBadImage)
             return lpszFailure;
     }
+    if (usable.empty())
+        return kBadImage;
+    icon.images = std::move(usable);
     return nullptr;
 }
 
@@ -303,7 +307,9 @@ bool IconImageFromDib(IconImage& image, const PackedDib& dib, BOOL bStretch)
 {
     if (dib.size() < sizeof(BITMAPINFOHEADER))
         return false;
-    if (reinterpret_cast<const BITMAPINFOHEADER*>(dib.data())->biCompression != BI_RGB)
+    // Bit-field pixels convert like plain ones; only RLE codes are refused.
+    const DWORD nCompression = reinterpret_cast<const BITMAPINFOHEADER*>(dib.data())->biCompression;
+    if (nCompression == BI_RLE8 || nCompression == BI_RLE4)
     {
         ShowCompressedBitmapRefused();
         return false;

@@ -15,6 +15,44 @@ const int kHimetricPerInch = 2540;
 const int kResourcePixelsPerInch = 96;
 const char kNoMemory[] = "Can not allocate enough memory\t";
 
+const DWORD kGifHeaderBytes = 13;          // signature and logical screen descriptor
+const DWORD kGifDescriptorBytes = 10;      // image descriptor with its separator
+const BYTE kGifExtension = 0x21;
+const BYTE kGifImage = 0x2C;
+const BYTE kGifHasTable = 0x80;
+
+DWORD GifTableBytes(BYTE packed)
+{
+    return (packed & kGifHasTable) != 0 ? 3u << ((packed & 7) + 1) : 0;
+}
+
+// Whether the data is no GIF, or a GIF whose header and first image lie
+// within the data and have a colour table to draw with. The platform's
+// decoder must never see a GIF without any colour table: it fails on one
+// badly instead of refusing it.
+bool IsDecodableGif(const BYTE* pBytes, DWORD nCount)
+{
+    if (nCount < 3 || memcmp(pBytes, "GIF", 3) != 0)
+        return true;
+    if (nCount < kGifHeaderBytes)
+        return false;
+    const DWORD nGlobalTable = GifTableBytes(pBytes[10]);
+    ULONGLONG nPos = kGifHeaderBytes + ULONGLONG(nGlobalTable);
+    // Extensions until the first image.
+    while (nPos < nCount && pBytes[nPos] == kGifExtension)
+    {
+        nPos += 2;
+        while (nPos < nCount && pBytes[nPos] != 0)
+            nPos += 1 + ULONGLONG(pBytes[nPos]);
+        ++nPos;
+    }
+    if (nPos + kGifDescriptorBytes >= nCount || pBytes[nPos] != kGifImage)
+        return false;
+    const DWORD nLocalTable = GifTableBytes(pBytes[nPos + 9]);
+    // The table and the image's code size must follow within the data.
+    return (nGlobalTable != 0 || nLocalTable != 0) && nPos + kGifDescriptorBytes + nLocalTable < nCount;
+}
+
 } // namespace
 
 CPicture::~CPicture()
@@ -64,6 +102,8 @@ BOOL CPicture::ReadFileToBuffer(LPCSTR lpszPath, CHeapBuffer& buffer)
 BOOL CPicture::CreateFromBytes(const BYTE* pBytes, DWORD nCount)
 {
     FreePicture();
+    if (!IsDecodableGif(pBytes, nCount))
+        return FALSE;
     HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE, nCount);
     void* pMem = hMem != nullptr ? GlobalLock(hMem) : nullptr;
     if (pMem == nullptr)

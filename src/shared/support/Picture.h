@@ -35,7 +35,8 @@ public:
     // Reads a whole file into the buffer; TRUE when every byte was read.
     BOOL ReadFileToBuffer(LPCSTR lpszPath, CHeapBuffer& buffer);
     // Decodes the bytes into a new picture object. FALSE when the bytes cannot
-    // be handed to the decoder; whether it made a picture is seen by UpdateSize.
+    // be handed to the decoder (a GIF cut short or without any colour table is
+    // refused before it); whether it made a picture is seen by UpdateSize.
     BOOL CreateFromBytes(const BYTE* pBytes, DWORD nCount);
     // Loads a picture from the program's resources, sized at 96 pixels per inch.
     BOOL LoadFromResource(UINT nID, LPCSTR lpszType);

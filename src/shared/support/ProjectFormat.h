@@ -23,6 +23,10 @@ inline constexpr char kWholeFileHead[] = "[TARNIXPRO]";
 
 // Sections, in the order written
 inline constexpr char kSecHead[] = "Tarnix";         // opens every file the editor writes
+inline constexpr char kKeyInternet[] = "INTERNET";
+inline constexpr char kKeyEmail[] = "EMAIL";
+inline constexpr char kKeyVersion[] = "VERSION";
+inline constexpr char kKeyFileVersion[] = "FILEVERSION";
 inline constexpr char kKeyLanguage[] = "LANGUAGE";   // also in kSecPlayerLanguage
 
 inline constexpr char kSecMenuType[] = "MENUTYPE";

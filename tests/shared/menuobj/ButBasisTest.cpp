@@ -5,6 +5,7 @@
 #include "shared/support/ButtonSounds.h"
 
 #include "ObjWndTesting.h"
+#include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,14 @@ public:
 class CCountingSounds : public CButtonSounds
 {
 public:
-    CCountingSounds() { Init(TRUE, TRUE, nullptr, nullptr); }
+    CCountingSounds()
+    {
+        // The program folder holds the editor's "Sound" folder; the counted
+        // sounds are the built-in ones that a folder without sounds plays.
+        testing_support::TempFolder noSounds;
+        testing_support::ScopedCurrentFolder here(noSounds.Path());
+        Init(TRUE, TRUE, nullptr, nullptr);
+    }
     int m_nClicks = 0;
     int m_nOvers = 0;
 

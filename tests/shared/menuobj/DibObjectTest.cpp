@@ -58,6 +58,29 @@ TEST(DibObjectTest, TrueColourPictureHasNoPalette)
     EXPECT_EQ(nullptr, dib.CreateDDB());
 }
 
+TEST(DibObjectTest, BitFieldAndRlePicturesOfNewerHeadersDrawAsBitmaps)
+{
+    // The usual 16-bit and many 32-bit files: buttons showed none of them.
+    const FormatCase cases[] = {
+        { "5-6-5", MakeFieldPattern(7, 5, 16, k565), { 40, BI_BITFIELDS } },
+        { "32 bits, 124-byte header", MakeFieldPattern(6, 4, 32, k888), { 124, BI_BITFIELDS } },
+        { "RLE8, 108-byte header", MakePattern(9, 3, 8, 12), { 108, BI_RLE8 } },
+    };
+    TempFolder folder;
+    for (const FormatCase& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const std::vector<BYTE> bytes = BmpFileBytes(c.bmp, c.format);
+        CDibObject dib;
+        ASSERT_TRUE(LoadDibFile(dib, folder.Write("pic.bmp", bytes.data(), bytes.size())));
+        EXPECT_EQ(c.bmp.nWidth, dib.GetWidth());
+        HBITMAP hBitmap = dib.CreateDDB();
+        ASSERT_NE(nullptr, hBitmap);
+        ExpectBitmapShows(hBitmap, c.bmp);
+        DeleteObject(hBitmap);
+    }
+}
+
 TEST(DibObjectTest, FailedLoads)
 {
     TempFolder folder;

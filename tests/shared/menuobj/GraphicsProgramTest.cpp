@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 using testing_support::ProgramFolder;
@@ -105,7 +107,69 @@ TEST_F(GraphicsProgramTest, ProgramForBmpFilesIsFoundAndStored)
     ASSERT_EQ(1u, starts.Starts().size());
     EXPECT_EQ(0, starts.Starts()[0].strFile.CompareNoCase(m_strEcho));
     EXPECT_EQ(0, StoredProgram().CompareNoCase(m_strEcho));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(m_folder.File("x.bmp")));
+}
+
+// The names of the files in the folder.
+std::vector<CString> FilesIn(const CString& strFolder)
+{
+    std::vector<CString> names;
+    WIN32_FIND_DATAA found;
+    HANDLE hFind = FindFirstFileA(strFolder + "\\*", &found);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return names;
+    do
+    {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            names.push_back(found.cFileName);
+    } while (FindNextFileA(hFind, &found));
+    FindClose(hFind);
+    return names;
+}
+
+// The temporary folder points at a folder of the test's while the object lives.
+class TempFolderVariables
+{
+public:
+    explicit TempFolderVariables(const CString& strFolder)
+    {
+        for (int i = 0; i < 2; ++i)
+        {
+            m_bHad[i] = GetEnvironmentVariableA(kNames[i], m_szOld[i], MAX_PATH) != 0;
+            SetEnvironmentVariableA(kNames[i], strFolder);
+        }
+    }
+    ~TempFolderVariables()
+    {
+        for (int i = 0; i < 2; ++i)
+            SetEnvironmentVariableA(kNames[i], m_bHad[i] ? m_szOld[i] : nullptr);
+    }
+    TempFolderVariables(const TempFolderVariables&) = delete;
+    TempFolderVariables& operator=(const TempFolderVariables&) = delete;
+
+private:
+    static constexpr LPCSTR kNames[2] = { "TMP", "TEMP" };
+    bool m_bHad[2] = {};
+    char m_szOld[2][MAX_PATH] = {};
+};
+
+TEST_F(GraphicsProgramTest, LookingForTheProgramLeavesTheUsersFilesAlone)
+{
+    // The author's own x.bmp in the current folder and a file in the
+    // temporary folder stay as they were; the probe leaves nothing behind.
+    const CString strOwn = m_folder.Write("x.bmp", CString("BM my picture"));
+    TempFolder temp;
+    temp.Write("keep.bmp", CString("BM kept"));
+    BmpAssociation association(m_strEcho);
+    ProgramStartRecorder starts;
+    {
+        TempFolderVariables variables(temp.Path());
+        OpenInGraphicsProgram(nullptr, "a.bmp", [] { return CString(); });
+    }
+    ASSERT_EQ(1u, starts.Starts().size());
+    EXPECT_EQ(0, StoredProgram().CompareNoCase(m_strEcho));
+    EXPECT_EQ("BM my picture", testing_support::ReadFileText(strOwn));
+    EXPECT_EQ(std::vector<CString>{ "keep.bmp" }, FilesIn(temp.Path()));
+    EXPECT_EQ("BM kept", testing_support::ReadFileText(temp.File("keep.bmp")));
 }
 
 TEST_F(GraphicsProgramTest, WithoutAProgramTheUserIsAsked)
@@ -115,7 +179,6 @@ TEST_F(GraphicsProgramTest, WithoutAProgramTheUserIsAsked)
     ASSERT_EQ(1u, starts.Starts().size());
     EXPECT_STREQ(m_strEcho, starts.Starts()[0].strFile);
     EXPECT_TRUE(StoredProgram().IsEmpty());
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(m_folder.File("x.bmp")));
 
     // No answer, or a program that does not exist: nothing starts.
     OpenInGraphicsProgram(nullptr, "a.bmp", [] { return CString(); });

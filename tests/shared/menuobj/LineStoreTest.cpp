@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include <string>
 #include <vector>
 
@@ -211,4 +213,35 @@ TEST(LineStoreTest, TakeLineCutsTheFirstLine)
     EXPECT_EQ(1, store.TakeLine(strBuffer));
     EXPECT_EQ("second", strBuffer);
     EXPECT_EQ((Lines{ "first", " " }), AllLines(store));
+}
+
+TEST(LineStoreTest, LoadFileReadsLongLinesWholeAndManyLinesInOnePass)
+{
+    // 4 MB without a line break is one line, not cut anywhere; the time is
+    // printed for the record (growing with the square of the size, it took
+    // tens of seconds).
+    TempFolder folder;
+    std::string text(4 * 1024 * 1024, 'x');
+    text[123456] = 'y';
+    const CString strPath = folder.Write("long.txt", text.data(), text.size());
+    CLineStore store;
+    const DWORD dwStart = GetTickCount();
+    ASSERT_TRUE(store.LoadFile(strPath, FALSE));
+    std::cout << "[ figure   ] 4 MB single line loaded in " << (GetTickCount() - dwStart) << " ms\n";
+    ASSERT_EQ(1, store.GetCount());
+    CString strLine;
+    store.GetFirst(strLine);
+    ASSERT_EQ(int(text.size()), strLine.GetLength());
+    EXPECT_EQ('y', strLine[123456]);
+
+    // Many short lines: every one of them, in order.
+    std::string many;
+    for (int i = 0; i < 200000; ++i)
+        many += std::to_string(i % 10) + "\r\n";
+    store.LoadFile(folder.Write("many.txt", many.data(), many.size()), FALSE);
+    ASSERT_EQ(200001, store.GetCount());
+    store.GetFirst(strLine);
+    for (int i = 1; i < 200000; ++i)
+        store.GetNext(strLine);
+    EXPECT_EQ("9", strLine);
 }

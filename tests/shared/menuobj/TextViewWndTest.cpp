@@ -1,12 +1,15 @@
 #include "shared/menuobj/TextViewWnd.h"
 
 #include "helpers/TestSupport.h"
+#include "shared/support/BmpTestFiles.h"
 #include "shared/menuobj/LineStore.h"
 #include "shared/menuobj/MObjScrollet.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iostream>
 #include <memory>
 
 namespace {
@@ -279,4 +282,111 @@ TEST(TextViewWndTest, TheTextFieldObjectShowsItsFileInAViewer)
     ASSERT_TRUE(empty.Create(&missing, page.Wnd(), 5004, RGB(128, 128, 128), FALSE));
     EXPECT_EQ(0u, boxes.Count());
     EXPECT_EQ(CSize(10, 10), empty.GetViewer().GetTextSize());
+}
+
+namespace {
+
+// Counts the pixels of the surface's rectangle that are neither of the two
+// colours, and those that are the first.
+struct InkCount
+{
+    int nInk = 0;
+    int nBack = 0;
+};
+
+InkCount CountInk(const bmp_test::Surface& surface, const CRect& rc, COLORREF crBack, COLORREF crOther)
+{
+    InkCount count;
+    for (int y = rc.top; y < rc.bottom; ++y)
+        for (int x = rc.left; x < rc.right; ++x)
+        {
+            const COLORREF cr = surface.At(x, y);
+            count.nBack += cr == crBack;
+            count.nInk += cr != crBack && cr != crOther;
+        }
+    return count;
+}
+
+const COLORREF kOutside = RGB(1, 2, 3);
+
+// Paints the viewer into a surface larger than its client area and checks
+// that the client area shows text on the background and nothing else was
+// drawn. Returns the time the paint took.
+DWORD ExpectClientSizedPaint(CTextViewWnd& viewer)
+{
+    const CSize client = ClientSize(viewer);
+    bmp_test::Surface surface(client.cx * 2, client.cy * 2, kOutside);
+    bmp_test::BorrowedDC dc(surface.DC());
+    const DWORD dwStart = GetTickCount();
+    viewer.Paint(&dc);
+    const DWORD dwTime = GetTickCount() - dwStart;
+    const InkCount inside = CountInk(surface, CRect(CPoint(0, 0), client), kBack, kOutside);
+    EXPECT_GT(inside.nInk, 0);
+    EXPECT_GT(inside.nBack, client.cx * client.cy / 4);
+    const InkCount right = CountInk(surface, CRect(client.cx, 0, client.cx * 2, client.cy * 2), kBack, kOutside);
+    const InkCount below = CountInk(surface, CRect(0, client.cy, client.cx, client.cy * 2), kBack, kOutside);
+    EXPECT_EQ(0, right.nInk + right.nBack + below.nInk + below.nBack);
+    return dwTime;
+}
+
+} // namespace
+
+TEST(TextViewWndTest, ALongTextIsPaintedThroughAClientSizedPicture)
+{
+    // 3,000 lines of 150 characters: the whole text would need a picture of
+    // more than a hundred megabytes.
+    Page page;
+    CLineStore store;
+    CString strLine;
+    for (int i = 0; i < 150; ++i)
+        strLine += char('a' + i % 26);
+    FillLines(store, 3000, strLine);
+    auto pViewer = MakeViewer(page, store, CRect(0, 0, 300, 200));
+    ASSERT_GT(pViewer->GetTextSize().cx * pViewer->GetTextSize().cy, 25 * 1000 * 1000);
+
+    DWORD dwSlowest = ExpectClientSizedPaint(*pViewer);
+    for (UINT nCode : { SB_LINEDOWN, SB_PAGEDOWN, SB_BOTTOM })
+    {
+        SCOPED_TRACE(nCode);
+        Scroll(*pViewer, WM_VSCROLL, nCode);
+        Scroll(*pViewer, WM_HSCROLL, SB_LINERIGHT);
+        dwSlowest = std::max(dwSlowest, ExpectClientSizedPaint(*pViewer));
+    }
+    std::cout << "[ figure   ] slowest paint of 3,000 lines: " << dwSlowest << " ms\n";
+}
+
+TEST(TextViewWndTest, TextsOfVeryLongLinesShowInsteadOfABlackWindow)
+{
+    // Headings of thousands of characters: 9 KB lays out tens of thousands
+    // of pixels wide and thousands high, 12 KB more than a picture of the
+    // whole text can hold.
+    struct LongCase
+    {
+        const char* name;
+        int nLongLines;
+        int nShortLines;
+    } const cases[] = { { "9 KB", 2, 270 }, { "12 KB", 3, 265 } };
+    Page page;
+    for (const LongCase& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CLineStore store;
+        store.AddLine("<html><body bgcolor=\"#FAFAFA\"><h1>");
+        for (int i = 0; i < c.nLongLines; ++i)
+            store.AddLine(CString('W', 2000 + 500 * i));
+        for (int i = 0; i < c.nShortLines; ++i)
+            store.AddLine("Wide heading text");
+        auto pViewer = MakeViewer(page, store, CRect(0, 0, 300, 200));
+        ASSERT_GT(pViewer->GetTextSize().cx, 40000);
+        ASSERT_GT(pViewer->GetTextSize().cy, 4000);
+        ExpectClientSizedPaint(*pViewer);
+        Scroll(*pViewer, WM_HSCROLL, SB_RIGHT);
+        Scroll(*pViewer, WM_VSCROLL, SB_LINEDOWN);
+        ExpectClientSizedPaint(*pViewer);
+
+        // On the screen as well.
+        pViewer->Invalidate(TRUE);
+        pViewer->UpdateWindow();
+        EXPECT_GE(FirstInkRow(*pViewer, kBack), 0);
+    }
 }

@@ -87,7 +87,7 @@ TEST(BmpFileTest, RefusedFilesAreReportedWithThePathAsCaption)
         { "width 0", WithHeaderField(good, 14 + 4, 0, 4), "Not a recognised BMP format file" },
         { "too many colours", WithHeaderField(good, 14 + 32, 300, 4), "Not a recognised BMP format file" },
         { "pixels cut short", truncated, "Error reading file" },
-        { "huge height", WithHeaderField(good, 14 + 8, 0x100000, 4), "Error reading file" },
+        { "height past the file", WithHeaderField(good, 14 + 8, 5000, 4), "Error reading file" },
         { "pixel offset past the end", WithHeaderField(good, 10, 0x10000, 4), "Error reading file" },
         { "pixel offset inside the header", WithHeaderField(good, 10, 20, 4), "Error reading file" },
         { "file header only", std::vector<BYTE>(good.begin(), good.begin() + 14), "Error reading file" },

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -47,7 +48,9 @@ TEST(DibLayoutTest, ChecksInfoHeadersAndComputesSizes)
         { "RLE8 without stored size", InfoHeader(4, 4, 8, 0, BI_RLE8, 0), false, 0, 0, 0 },
         { "RLE4 on 8 bits", InfoHeader(4, 4, 8, 0, BI_RLE4, 10), false, 0, 0, 0 },
         { "top-down RLE", InfoHeader(4, -4, 8, 0, BI_RLE8, 10), false, 0, 0, 0 },
-        { "bit fields", InfoHeader(4, 4, 16, 0, BI_BITFIELDS), false, 0, 0, 0 },
+        { "16,384 a side", InfoHeader(16384, 16384, 8), true, 256, 16384, 16384 * 16384 },
+        { "16,385 wide", InfoHeader(16385, 1, 8), false, 0, 0, 0 },
+        { "16,385 high", InfoHeader(1, 16385, 8), false, 0, 0, 0 },
         { "2 GB of pixels", InfoHeader(0x10000, 0x10000, 32), false, 0, 0, 0 },
         { "pixel count overflowing 32 bits", InfoHeader(0x7FFFFFFF, 0x7FFFFFFF, 32), false, 0, 0, 0 },
         { "most negative height", InfoHeader(4, LONG(0x80000000), 8), false, 0, 0, 0 },
@@ -82,6 +85,8 @@ TEST(DibLayoutTest, RefusesShortAndUnknownHeaders)
     v5.bV5Height = 4;
     v5.bV5Planes = 1;
     v5.bV5BitCount = 24;
+    EXPECT_FALSE(GetDibLayout(&v5, sizeof(v5) - 1, layout));
+    v5.bV5Size = 64;
     EXPECT_FALSE(GetDibLayout(&v5, sizeof(v5), layout));
 }
 
@@ -125,6 +130,58 @@ TEST(DibLayoutTest, TopDownRowsAreTurnedBottomUp)
     EXPECT_EQ(3, pBits[0]);
     EXPECT_EQ(2, pBits[4]);
     EXPECT_EQ(1, pBits[8]);
+}
+
+} // namespace
+
+namespace {
+
+struct MaskCase
+{
+    const char* name;
+    DWORD nHeaderSize;
+    WORD nBitCount;
+    DWORD masks[3];
+    bool bValid;
+    DWORD nBitsOffset;
+};
+
+TEST(DibLayoutTest, BitFieldMasksStandBehindOrInTheHeader)
+{
+    const MaskCase cases[] = {
+        { "5-6-5 behind a 40-byte header", 40, 16, { 0xF800, 0x07E0, 0x001F }, true, 52 },
+        { "5-6-5 in a 52-byte header", 52, 16, { 0xF800, 0x07E0, 0x001F }, true, 52 },
+        { "8-8-8 in a 56-byte header", 56, 32, { 0xFF0000, 0xFF00, 0xFF }, true, 56 },
+        { "8-8-8 in a 124-byte header", 124, 32, { 0xFF0000, 0xFF00, 0xFF }, true, 124 },
+        { "10-10-10 on 32 bits", 108, 32, { 0x3FF00000, 0xFFC00, 0x3FF }, true, 108 },
+        { "on 8 bits", 40, 8, { 0xE0, 0x1C, 0x03 }, false, 0 },
+        { "overlapping", 40, 16, { 0xF800, 0x0FE0, 0x001F }, false, 0 },
+        { "with a gap", 40, 16, { 0xF000, 0x07E0, 0x001F }, true, 52 },
+        { "split in two", 40, 16, { 0xA800, 0x07E0, 0x001F }, false, 0 },
+        { "past 16 bits", 40, 16, { 0x1F800, 0x07E0, 0x001F }, false, 0 },
+        { "an empty mask", 40, 32, { 0xFF0000, 0, 0xFF }, false, 0 },
+    };
+    for (const MaskCase& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        BITMAPV5HEADER header = {};
+        const BITMAPINFOHEADER info = InfoHeader(4, 2, c.nBitCount, 0, BI_BITFIELDS);
+        memcpy(&header, &info, sizeof(info));
+        header.bV5Size = c.nHeaderSize;
+        memcpy(&header.bV5RedMask, c.masks, sizeof(c.masks));   // behind the classic 40 bytes
+        DibLayout layout;
+        ASSERT_EQ(c.bValid, GetDibLayout(&header, std::max<size_t>(c.nHeaderSize, 52), layout));
+        if (!c.bValid)
+            continue;
+        EXPECT_EQ(c.nBitsOffset, layout.BitsOffset());
+        EXPECT_EQ(0, memcmp(c.masks, layout.masks, sizeof(c.masks)));
+        EXPECT_EQ(c.nHeaderSize == 40 ? 52u : c.nHeaderSize, DibHeaderReadBytes(&header));
+        // Without the masks to read, a 40-byte header is refused.
+        if (c.nHeaderSize == 40)
+        {
+            EXPECT_FALSE(GetDibLayout(&header, 40, layout));
+        }
+    }
 }
 
 } // namespace

@@ -343,3 +343,65 @@ TEST(HtmlRendererTest, RenderingLeavesTheDCsFontSelected)
     RenderInto(surface, renderer, 100, 60);
     EXPECT_EQ(hBefore, GetCurrentObject(surface.DC(), OBJ_FONT));
 }
+
+namespace {
+
+// A text whose fonts, colours and body state run across lines, so that a
+// part drawn alone must start from the state its first line begins with.
+std::vector<CString> StatefulText()
+{
+    std::vector<CString> lines = { "<html>", "before the body is not drawn",
+                                   "<body bgcolor=\"#FFFFE0\" text=\"#000080\">" };
+    for (int i = 0; i < 30; ++i)
+    {
+        CString strLine;
+        switch (i % 6)
+        {
+        case 0: strLine.Format("<h1>Heading %d continues", i); break;
+        case 1: strLine.Format("still large %d</h1> then normal", i); break;
+        case 2: strLine.Format("<font color=\"#C00000\">red from here %d", i); break;
+        case 3: strLine = ""; break;
+        case 4: strLine.Format("and red until %d</font> here, <b>bold", i); break;
+        default: strLine.Format("bold %d</b> plain &Auml;&szlig; and a longer tail of words", i); break;
+        }
+        lines.push_back(strLine);
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST(HtmlRendererTest, VisiblePartDrawsAsTheWholeTextDoesThere)
+{
+    TestLines lines(StatefulText());
+    CHtmlRenderer renderer;
+    renderer.Prepare(&lines, "", kBlack, kWhite);
+    Surface whole(700, 1400, kPaper);
+    BorrowedDC wholeDC(whole.DC());
+    const CSize size = renderer.Render(&wholeDC, CRect(0, 0, 700, 1400));
+    ASSERT_LT(size.cx, 700);
+    ASSERT_LT(size.cy, 1400);
+    ASSERT_GT(size.cy, 400);
+
+    const CSize client(160, 90);
+    const CPoint positions[] = { { 0, 0 }, { 0, 37 }, { 25, 120 }, { 3, 333 }, { 90, size.cy - 50 }, { 0, size.cy + 40 } };
+    for (const CPoint& pt : positions)
+    {
+        SCOPED_TRACE(testing::Message() << "at " << pt.x << "," << pt.y);
+        Surface part(client.cx + 20, client.cy + 20, kPaper);
+        BorrowedDC partDC(part.DC());
+        renderer.RenderVisible(&partDC, CRect(10, 10, 10 + client.cx, 10 + client.cy), pt);
+        for (int y = 0; y < client.cy; ++y)
+        {
+            for (int x = 0; x < client.cx; ++x)
+            {
+                const bool bInText = pt.y + y < 1400 && pt.x + x < 700;
+                const COLORREF expected = bInText ? whole.At(pt.x + x, pt.y + y) : RGB(255, 255, 224);
+                ASSERT_EQ(expected, part.At(10 + x, 10 + y)) << x << "," << y;
+            }
+        }
+        // Nothing is drawn outside the rectangle.
+        EXPECT_EQ(kPaper, part.At(5, 5));
+        EXPECT_EQ(kPaper, part.At(client.cx + 15, client.cy + 15));
+    }
+}

@@ -177,6 +177,53 @@ TEST(IconFileTest, BadFilesAreRefusedWithTheirMessage)
     EXPECT_STREQ("Error Opening File for Reading", boxes.Last().strText);
 }
 
+// An ICO file of the given image blocks, each entry saying the given size.
+std::vector<BYTE> IconFileOfBlocks(const std::vector<std::vector<BYTE>>& blocks, const std::vector<BYTE>& sizes)
+{
+    std::vector<BYTE> bytes(6 + 16 * blocks.size());
+    const WORD header[3] = { 0, 1, WORD(blocks.size()) };
+    memcpy(bytes.data(), header, sizeof(header));
+    for (size_t i = 0; i < blocks.size(); ++i)
+    {
+        BYTE* pEntry = bytes.data() + 6 + 16 * i;
+        pEntry[0] = pEntry[1] = sizes[i];
+        const DWORD nSize = DWORD(blocks[i].size());
+        const DWORD nOffset = DWORD(bytes.size());
+        memcpy(pEntry + 8, &nSize, 4);
+        memcpy(pEntry + 12, &nOffset, 4);
+        bytes.insert(bytes.end(), blocks[i].begin(), blocks[i].end());
+    }
+    return bytes;
+}
+
+TEST(IconFileTest, AnImageTheReaderCannotUseIsLeftOut)
+{
+    const IconImage small = ImageFromPattern(16, 4, MakePattern(16, 16, 4));
+    const IconImage large = ImageFromPattern(32, 8, MakePattern(20, 20, 24));
+    std::vector<BYTE> png = { 0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n' };
+    png.resize(80, 0);
+    TempFolder folder;
+    MessageBoxRecorder boxes;
+
+    const std::vector<BYTE> mixed = IconFileOfBlocks({ small.data, png, large.data }, { 16, 0, 32 });
+    const std::unique_ptr<IconFile> icon = ReadIconFile(folder.Write("mixed.ico", mixed.data(), mixed.size()), TRUE);
+    ASSERT_NE(nullptr, icon);
+    ASSERT_EQ(2u, icon->images.size());
+    EXPECT_EQ(small.data, icon->images[0].data);
+    EXPECT_EQ(large.data, icon->images[1].data);
+    EXPECT_EQ(32u, icon->images[1].nWidth);
+    EXPECT_EQ(0u, boxes.Count());
+    HICON hIcon = CreateIconFromImage(&icon->images[1]);
+    EXPECT_NE(nullptr, hIcon);
+    DestroyIcon(hIcon);
+
+    // Nothing usable: no icon.
+    const std::vector<BYTE> pngOnly = IconFileOfBlocks({ png }, { 0 });
+    EXPECT_EQ(nullptr, ReadIconFile(folder.Write("png.ico", pngOnly.data(), pngOnly.size()), TRUE));
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_STREQ("Error Converting to Internal Format", boxes.Last().strText);
+}
+
 TEST(IconFileTest, WriteFailureIsShown)
 {
     TempFolder folder;

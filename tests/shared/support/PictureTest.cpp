@@ -155,6 +155,57 @@ TEST_F(PictureTest, FilesThatAreNoPicturesLoadNothingQuietly)
     }
 }
 
+// A 1x1 GIF: header, logical screen, the given global table, one image
+// descriptor with the given packed field and local table, its data, trailer.
+std::vector<BYTE> TinyGif(BYTE screenPacked, std::vector<BYTE> globalTable, BYTE imagePacked,
+                          std::vector<BYTE> localTable, std::vector<BYTE> extension = {})
+{
+    std::vector<BYTE> gif = { 'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, screenPacked, 0, 0 };
+    for (const std::vector<BYTE>* pPart : { &globalTable, &extension })
+        gif.insert(gif.end(), pPart->begin(), pPart->end());
+    const BYTE descriptor[] = { 0x2C, 0, 0, 0, 0, 1, 0, 1, 0, imagePacked };
+    gif.insert(gif.end(), descriptor, descriptor + sizeof(descriptor));
+    gif.insert(gif.end(), localTable.begin(), localTable.end());
+    const BYTE data[] = { 2, 2, 0x44, 0x01, 0, 0x3B };
+    gif.insert(gif.end(), data, data + sizeof(data));
+    return gif;
+}
+
+struct GifCase
+{
+    const char* name;
+    std::vector<BYTE> bytes;
+    bool bLoads;
+};
+
+TEST_F(PictureTest, GifWithoutAColourTableOrCutShortIsRefusedQuietly)
+{
+    const std::vector<BYTE> table = { 255, 0, 0, 0, 0, 255 };   // red, blue
+    const std::vector<BYTE> comment = { 0x21, 0xFE, 3, 'a', 'b', 'c', 0 };
+    const std::vector<BYTE> global = TinyGif(0x80, table, 0, {});
+    const GifCase cases[] = {
+        { "global table", global, true },
+        { "local table only", TinyGif(0, {}, 0x80, table), true },
+        { "comment before the image", TinyGif(0x80, table, 0, {}, comment), true },
+        { "no colour table at all", TinyGif(0, {}, 0, {}), false },
+        { "global table past the end", std::vector<BYTE>(global.begin(), global.begin() + 16), false },
+        { "descriptor cut short", std::vector<BYTE>(global.begin(), global.begin() + 24), false },
+        { "local table past the end", TinyGif(0, {}, 0x87, table), false },
+        { "comment running past the end", TinyGif(0x80, table, 0, {}, { 0x21, 0xFE, 200, 'a' }), false },
+        { "trailer before any image", { 'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, 0x3B }, false },
+    };
+    TempFolder folder;
+    for (const GifCase& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        MessageBoxRecorder boxes;
+        CPicture picture;
+        EXPECT_EQ(c.bLoads, !!picture.Load(folder.Write("tiny.gif", c.bytes.data(), c.bytes.size())));
+        EXPECT_EQ(c.bLoads ? 1 : 0, picture.GetWidth());
+        EXPECT_EQ(0u, boxes.Count());
+    }
+}
+
 TEST_F(PictureTest, MissingFileIsReportedInThePicturesBox)
 {
     TempFolder folder;
@@ -200,7 +251,7 @@ TEST_F(PictureTest, BytesLoadAgainAfterAFailure)
     const std::vector<unsigned char> gif = testing_support::ReadFileBytes(TestDataPath("pictures/RedOverBlue.gif"));
     ASSERT_FALSE(gif.empty());
     CPicture picture;
-    EXPECT_TRUE(picture.CreateFromBytes(reinterpret_cast<const BYTE*>("GIF89a"), 6));
+    EXPECT_FALSE(picture.CreateFromBytes(reinterpret_cast<const BYTE*>("GIF89a"), 6));
     EXPECT_TRUE(picture.CreateFromBytes(gif.data(), DWORD(gif.size())));
     Surface surface(100, 50, kFill);
     BorrowedDC dc(surface.DC());

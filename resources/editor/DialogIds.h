@@ -1,0 +1,160 @@
+// Fixed numbers of the editor's property, option, style and tool dialogs:
+// templates, their controls and the strings they show.
+#pragma once
+
+// Templates
+#define IDD_TITLEBAR            133
+#define IDD_WINDOWPOS           135
+#define IDD_SPLASH              137
+#define IDD_FLAGS               140
+#define IDD_PROGRAM             142
+#define IDD_GRID                144
+#define IDD_HYPERTEXT_BUTTON    158
+#define IDD_DESKTOP             159
+#define IDD_BUTTON_STYLE        160
+#define IDD_LANGUAGE            166
+#define IDD_FRAMELESS           168
+#define IDD_GRAPHICS_PROGRAM    175
+#define IDD_ALIGN_VERT          179
+#define IDD_ALIGN_HORZ          180
+#define IDD_VIRTUAL_DRIVE       181
+#define IDD_IMAGE_FORMAT        183
+#define IDD_BUT_PAGE_TEXT       199
+#define IDD_BUT_PAGE_LINK       200
+#define IDD_BUT_PAGE_SOUND      201
+#define IDD_BUT_PAGE_STYLE      202
+
+// Strings
+#define IDS_FILE_CANNOT_OPEN        162
+#define IDS_STARTER_NOT_IN_PROJECT  169
+#define IDS_NO_FREE_DRIVE           186
+#define IDS_FILE_TYPE_REFUSED       205
+#define IDS_FILE_NOT_IN_PROJECT     206
+#define IDS_EFFECT_NONE             210
+#define IDS_EFFECT_RAISED           211
+#define IDS_EFFECT_EMBOSSED         212
+
+// The help button of most option dialogs
+#define IDC_DLG_HELP            1063
+
+// Button sheet, page "Text"
+#define IDC_BUT_CAPTION         1002
+#define IDC_BUT_TOOLTIP         1104
+// Page "Verknüpfung"
+#define IDC_BUT_DOCUMENT        1020
+#define IDC_BUT_APPLICATION     1021
+#define IDC_BUT_PARAMETER       1022
+#define IDC_BUT_BROWSE_DOCUMENT 1023
+#define IDC_BUT_BROWSE_APP      1024
+#define IDC_BUT_FUNCTION        1045
+#define IDC_BUT_FUNCTION_INFO   1246
+#define IDC_BUT_LINK_INFO       1247
+// Page "Sound"
+#define IDC_BUT_START_SOUND     1173
+#define IDC_BUT_STOP_SOUND      1174
+#define IDC_BUT_SOUND_LOOP      1162
+#define IDC_BUT_SOUND_FILE      1175
+#define IDC_BUT_BROWSE_SOUND    1176
+// Page "Position, Stil" (the style radios in this tab order)
+#define IDC_BUT_X               1000
+#define IDC_BUT_Y               1001
+#define IDC_BUT_WIDTH           1008
+#define IDC_BUT_HEIGHT          1009
+#define IDC_BUT_STYLE_WINDOW    1231
+#define IDC_BUT_STYLE_IMAGE     1211
+#define IDC_BUT_STYLE_DRAW      1210
+#define IDC_BUT_STYLE_HYPERTEXT 1212
+#define IDC_BUT_STYLE_BITMAP    1213
+#define IDC_BUT_STYLE_OFFICE    1005
+#define IDC_BUT_STYLE_MONO      1006
+#define IDC_BUT_HYPERTEXT_PROPS 1086
+#define IDC_BUT_BROWSE_IMAGE    1087
+#define IDC_BUT_IMAGE_FILE      1177
+#define IDC_BUT_EDIT_IMAGE      1003
+#define IDC_BUT_EXAMPLES        1031
+
+// Window position and size
+#define IDC_WINPOS_X            1000
+#define IDC_WINPOS_Y            1001
+#define IDC_WINPOS_WIDTH        1008
+#define IDC_WINPOS_HEIGHT       1009
+#define IDC_WINPOS_CENTER       1016
+#define IDC_WINPOS_AS_PICTURE   1017
+#define IDC_WINPOS_SIZE_GIVEN   1018
+#define IDC_WINPOS_POSITION     1019
+#define IDC_WINPOS_BORDER       1133
+#define IDC_WINPOS_FRAMELESS    1136
+// Frameless window
+#define IDC_FRAMELESS_WIDTH     1134
+#define IDC_FRAMELESS_HEIGHT    1135
+#define IDC_FRAMELESS_HELP      1168
+// Desktop
+#define IDC_DESKTOP_COLOR       1070
+#define IDC_DESKTOP_COVER       1091
+// Flags
+#define IDC_FLAGS_SHOW_ERRORS   1031
+#define IDC_FLAGS_AUTO_EXIT     1032
+#define IDC_FLAGS_ESCAPE        1171
+// Title bar
+#define IDC_TITLE_TEXT          1005
+// Welcome screen
+#define IDC_SPLASH_LINE1        1028
+#define IDC_SPLASH_LINE2        1029
+#define IDC_SPLASH_LINE3        1030
+#define IDC_SPLASH_LINE4        1031
+#define IDC_SPLASH_ICON_BROWSE  1037
+#define IDC_SPLASH_ICON         1068
+#define IDC_SPLASH_COLOR        1070
+#define IDC_SPLASH_TIME         1071
+#define IDC_SPLASH_ENABLE       1091
+#define IDC_SPLASH_PICTURE_MODE 1101
+#define IDC_SPLASH_PICTURE      1102
+#define IDC_SPLASH_PICTURE_BROWSE 1232
+// Editor language
+#define IDC_LANG_ENGLISH        1130
+#define IDC_LANG_GERMAN         1131
+// Picture format hint
+#define IDC_IMGFMT_READ         1029
+#define IDC_IMGFMT_DONT_SHOW    1030
+
+// Hypertext button
+#define IDC_HYPER_IDLE_FONT     1089
+#define IDC_HYPER_IDLE_COLOR    1090
+#define IDC_HYPER_OVER_FONT     1091
+#define IDC_HYPER_OVER_COLOR    1092
+#define IDC_HYPER_DOWN_FONT     1093
+#define IDC_HYPER_DOWN_COLOR    1094
+// Central button style
+#define IDC_STYLE_EFFECT        1051
+#define IDC_STYLE_COLOR         1070
+#define IDC_STYLE_FONT          1093
+#define IDC_STYLE_HOVER         1094
+#define IDC_STYLE_BRIGHTNESS    1095
+#define IDC_STYLE_AUTO_BRIGHT   1096
+#define IDC_STYLE_MANUAL_BRIGHT 1097
+
+// Grid
+#define IDC_GRID_SIZE           1029
+#define IDC_GRID_SNAP           1030
+// Align buttons
+#define IDC_ALIGN_X             1110
+#define IDC_ALIGN_Y             1111
+#define IDC_ALIGN_WIDTH         1112
+#define IDC_ALIGN_HEIGHT        1113
+#define IDC_ALIGN_VERT_GAP      1169
+#define IDC_ALIGN_HORZ_GAP      1170
+// Program file and graphics program
+#define IDC_PROGRAM_PATH        1028
+#define IDC_GRAPHICS_PATH       1032
+#define IDC_PROGRAM_BROWSE      1201
+// Virtual drive
+#define IDC_VDRIVE_CREATE       1003
+#define IDC_VDRIVE_DELETE       1178
+#define IDC_VDRIVE_TEST         1179
+#define IDC_VDRIVE_LETTER       1180
+#define IDC_VDRIVE_SHOW         1181
+#define IDC_VDRIVE_SEARCH       1183
+#define IDC_VDRIVE_HELP         1184
+
+// Command to the button sheet: the button-image program has handed back a file.
+#define ID_BUTTON_IMAGE_READY   143

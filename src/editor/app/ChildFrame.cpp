@@ -1,0 +1,31 @@
+#include "editor/app/ChildFrame.h"
+
+IMPLEMENT_DYNCREATE(CChildFrame, CMDIChildWnd)
+
+BEGIN_MESSAGE_MAP(CChildFrame, CMDIChildWnd)
+    ON_WM_GETMINMAXINFO()
+END_MESSAGE_MAP()
+
+void CChildFrame::SetTrackSize(int cx, int cy)
+{
+    m_trackSize.cx = cx;
+    m_trackSize.cy = cy;
+}
+
+BOOL CChildFrame::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    if (!CMDIChildWnd::PreCreateWindow(cs))
+        return FALSE;
+    cs.style |= WS_CLIPCHILDREN;
+    return TRUE;
+}
+
+void CChildFrame::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
+{
+    if (m_trackSize.cx > 0 && m_trackSize.cy > 0)
+    {
+        lpMMI->ptMaxSize.x = lpMMI->ptMinTrackSize.x = lpMMI->ptMaxTrackSize.x = m_trackSize.cx;
+        lpMMI->ptMaxSize.y = lpMMI->ptMinTrackSize.y = lpMMI->ptMaxTrackSize.y = m_trackSize.cy;
+    }
+    CMDIChildWnd::OnGetMinMaxInfo(lpMMI);
+}

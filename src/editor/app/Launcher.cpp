@@ -1,0 +1,3 @@
+#include "editor/app/Launcher.h"
+
+IMPLEMENT_DYNAMIC(CLauncher, CStarter)

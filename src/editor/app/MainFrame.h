@@ -1,0 +1,27 @@
+// The editor's main window: an MDI frame holding one child frame per open
+// project page. The explorer side bar and the tool bars come with the
+// toolkit's frame; until then their operations do nothing.
+#pragma once
+
+#include "framework/MDIFrameWnd.h"
+
+class CTarnixEdDoc;
+
+class CMainFrame : public CMDIFrameWnd
+{
+    DECLARE_DYNCREATE(CMainFrame)
+public:
+    CMainFrame() = default;
+
+    // The explorer side bar's view of a project.
+    void UpdateExplorer(CTarnixEdDoc* pDoc);
+    void ShowProjectFolder(CTarnixEdDoc* pDoc);
+    void ClearProject();
+
+protected:
+    // Entries of a canvas popup menu reach the frame when the menu is tested in
+    // the editor; they start nothing here.
+    void OnPopupItem();
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,382 @@
+#include "editor/app/TarnixEdDoc.h"
+
+#include "editor/app/MainFrame.h"
+#include "editor/app/TarnixEdApp.h"
+#include "editor/dialogs/UiLanguage.h"
+#include "framework/Archive.h"
+#include "framework/CmdUI.h"
+#include "framework/Exceptions.h"
+#include "framework/File.h"
+#include "framework/MessageBox.h"
+#include "framework/MultiDocTemplate.h"
+#include "framework/Wnd.h"
+#include "shared/menuobj/ArchiveLines.h"
+#include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/ViewerCreateStruct.h"
+#include "shared/support/ProjectFormat.h"
+#include "shared/menuobj/ProjectPaths.h"
+#include "shared/menuobj/ProjectWriter.h"
+#include "shared/support/FileUtils.h"
+#include "shared/support/TextEffect.h"
+#include "shared/support/Umlaut.h"
+
+#include "editor/resource.h"
+
+#include <stdlib.h>
+
+IMPLEMENT_DYNCREATE(CTarnixEdDoc, CDocument)
+
+BEGIN_MESSAGE_MAP(CTarnixEdDoc, CDocument)
+    // void OnFileSave()
+    ON_COMMAND(ID_FILE_SAVE, OnFileSave)
+    // void OnOpenPage(UINT nID)
+    ON_COMMAND_RANGE(ID_PAGEMENU_BASE + 1, ID_PAGEMENU_BASE + CPageList::kMaxPages, OnOpenPage)
+    // void OnUpdateLaterCommand(CCmdUI* pCmdUI)
+    ON_UPDATE_COMMAND_UI(ID_STYLE_TEXT_FONT, OnUpdateLaterCommand)
+END_MESSAGE_MAP()
+
+namespace {
+
+const char kPlayerProgram[] = "Tarnix.exe";
+const char kOldProjectName[] = "tarnix.ini";
+
+BOOL SamePath(const CString& strA, const CString& strB)
+{
+    CString a = strA, b = strB;
+    MakeLowerUmlaut(a);
+    MakeLowerUmlaut(b);
+    return a == b;
+}
+
+} // namespace
+
+CTarnixEdDoc::CTarnixEdDoc() : m_bExplorerRefresh(FALSE), m_bDefaultTextFontSet(FALSE), m_pClipboard(nullptr)
+{
+    m_page.SetOwner(this);
+}
+
+CTarnixEdDoc::~CTarnixEdDoc()
+{
+    delete m_pClipboard;
+    m_page.SetOwner(nullptr);
+}
+
+// ---------------------------------------------------------------------------
+// Opening, saving, closing
+
+BOOL CTarnixEdDoc::OnNewDocument()
+{
+    if (!CDocument::OnNewDocument())
+        return FALSE;
+    m_bExplorerRefresh = FALSE;
+    SetPathName("PROJECT_FILENAME", FALSE);
+    m_page.InitWindowDefaults();
+    return TRUE;
+}
+
+BOOL CTarnixEdDoc::OnOpenDocument(LPCSTR lpszPathName)
+{
+    m_bExplorerRefresh = FALSE;
+    if (!CDocument::OnOpenDocument(lpszPathName))
+        return FALSE;
+    RefreshPageMenu();
+    CheckProjectVersion();
+    return TRUE;
+}
+
+void CTarnixEdDoc::Serialize(CArchive& ar)
+{
+    CString path = ar.GetFile() != nullptr ? ar.GetFile()->GetFilePath() : CString();
+    if (ar.IsStoring())
+    {
+        PrepareWriter();
+        CArchiveLines lines;
+        CProjectWriter(m_page, lines, path).WriteProject();
+        lines.Serialize(ar);
+        return;
+    }
+    m_page.LoadProject(path);
+    LoadFontStyleFromProfile(m_page.m_defaultTextFont, "TEXT");
+    SetModifiedFlag(FALSE);
+}
+
+void CTarnixEdDoc::PrepareWriter()
+{
+    CTarnixEdApp* pApp = GetEditorApp();
+    if (pApp != nullptr)
+    {
+        m_page.m_strEditorVersion = pApp->m_strBuildText;
+        m_page.m_strEditorFileVersion = pApp->m_strFileVersion;
+    }
+    m_page.m_chEditorLanguage = GetUiLanguage();
+}
+
+BOOL CTarnixEdDoc::OnSaveDocument(LPCSTR lpszPathName)
+{
+    CString path = lpszPathName;
+    PrepareWriter();
+    CLineStore lines;
+    CProjectWriter(m_page, lines, path).WriteProject();
+
+    // The file is replaced only by a complete copy, so a failed write never
+    // leaves the project half written.
+    CString folder = ".";
+    GetFolderPart(path, folder);
+    char temp[MAX_PATH] = "";
+    BOOL bSaved = GetTempFileNameA(folder, "tnx", 0, temp) != 0 && lines.SaveFile(temp) &&
+                  MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!bSaved)
+    {
+        DWORD dwError = GetLastError();
+        if (temp[0] != '\0')
+            DeleteFileA(temp);
+        CFileException fe(CFileException::OsErrorToException((LONG)dwError), (LONG)dwError, path);
+        ReportSaveLoadException(path, &fe, TRUE);
+        return FALSE;
+    }
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CTarnixEdDoc::SaveTo(const CString& strPath)
+{
+    SetPathName(strPath, TRUE);
+    return OnSaveDocument(strPath);
+}
+
+void CTarnixEdDoc::DeleteContents()
+{
+    delete m_pClipboard;
+    m_pClipboard = nullptr;
+    m_page.DeleteAllObjects();
+}
+
+void CTarnixEdDoc::OnFileSave()
+{
+    CString path = GetPathName();
+    CTarnixEdApp* pApp = GetEditorApp();
+    if (path.IsEmpty() && pApp != nullptr)
+        path = pApp->m_strProjectFile;
+    if (!path.IsEmpty())
+        OnSaveDocument(path);
+}
+
+void CTarnixEdDoc::OnUpdateLaterCommand(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(FALSE);
+}
+
+void CTarnixEdDoc::OnUsedFilesChanged()
+{
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+    if (m_bExplorerRefresh && pFrame != nullptr)
+        pFrame->UpdateExplorer(this);
+}
+
+void CTarnixEdDoc::OnCloseDocument()
+{
+    // The frame and view go first (the base class closes them), then the
+    // objects they showed.
+    if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()))
+        pFrame->ClearProject();
+    CDocument::OnCloseDocument();
+}
+
+// ---------------------------------------------------------------------------
+// Version update
+
+void CTarnixEdDoc::CheckProjectVersion()
+{
+    CTarnixEdApp* pApp = GetEditorApp();
+    if (pApp == nullptr)
+        return;
+    const CString& version = m_page.m_strFileVersion;
+    if (!(pApp->m_strFileVersion.Compare(version) > 0 && version.GetLength() > 2))
+        return;
+    CString question;
+    question.LoadString(IDS_ASK_VERSION_UPDATE);
+    if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+
+    const CString& folder = m_page.m_strProjectFolder;
+    CopyFileToFolder("Velicon.ico", pApp->m_strEditorFolder, folder);
+    CopyFileToFolder("Autorun.inf", pApp->m_strEditorFolder, folder);
+    if (!CopyFileToFolder(kPlayerProgram, pApp->m_strEditorFolder, folder))
+        return;
+    CString target = m_page.m_strProjectPath;
+    CString name = m_page.m_strProjectFileName;
+    name.MakeLower();
+    if (name.Left(sizeof(kOldProjectName) - 1) == kOldProjectName)
+        target = folder + "\\" + ProjectFormat::kDefaultFileName;
+    if (!OnSaveDocument(target))
+        return;
+    pApp->m_strReopenPath = target;
+    if (CWnd* pMainWnd = AfxGetMainWnd())
+        pMainWnd->PostMessage(WM_COMMAND, MAKEWPARAM(ID_PROJECT_REOPEN, 0), 0);
+}
+
+// ---------------------------------------------------------------------------
+// Paths
+
+void CTarnixEdDoc::MakeDocRelativePath(CString& strPath) const
+{
+    if (strPath.IsEmpty() || GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES)
+        return;
+    ContractProjectPath(strPath, m_page.m_strProjectFolder, FALSE);
+}
+
+// ---------------------------------------------------------------------------
+// Sub-pages
+
+BOOL CTarnixEdDoc::CreateSubmenuPage(CString& strPath, int& nNumber)
+{
+    if (!CanAddSubmenu())
+        return FALSE;
+    CPageList& pages = m_page.m_pages;
+    for (int k = 1; k <= CPageList::kMaxPages; ++k)
+    {
+        if (pages.GetPage(k) != nullptr)
+            continue;
+        CString name = CSubmenuFiles::DefaultPageFile(k);
+        CString path = m_page.m_strProjectFolder + "\\" + name;
+        // A file of that name may be another page or the author's own: it is never overwritten.
+        if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
+            continue;
+        int nAdded = pages.AddPage(CString(), m_page.m_strProjectFileName, CString(), name);
+        const CSubmenuFiles* pEntry = pages.GetPage(nAdded);
+        if (pEntry == nullptr)
+            return FALSE;
+        PrepareWriter();
+        CLineStore lines;
+        CProjectWriter(m_page, lines, path).WriteSubmenuProject(pEntry->m_strTitle, pEntry->m_strBackText, TRUE,
+                                                                "Exit");
+        if (!lines.SaveFile(path))
+        {
+            pages.RemovePage(path, FALSE);
+            return FALSE;
+        }
+        strPath = path;
+        nNumber = nAdded;
+        RefreshPageMenu();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void CTarnixEdDoc::OpenSubmenuPage(int nNumber)
+{
+    const CSubmenuFiles* pEntry = m_page.m_pages.GetPage(nNumber);
+    CTarnixEdApp* pApp = GetEditorApp();
+    if (pEntry == nullptr || pApp == nullptr)
+        return;
+    CString path = pEntry->m_strPageFile;
+    if (path.Left(12) == ProjectFormat::kCurrentDir)
+        path = path.Mid(13);
+    if (path.GetLength() < 2 || path[1] != ':')
+        path = m_page.m_strProjectFolder + "\\" + path;
+    pApp->RequestOpenProject(path);
+}
+
+void CTarnixEdDoc::OnOpenPage(UINT nID)
+{
+    OpenSubmenuPage((int)(nID - ID_PAGEMENU_BASE));
+}
+
+void CTarnixEdDoc::RemoveButton(CMButCreateStruct* pButton)
+{
+    CString page;
+    ResolvePath(pButton->m_strDocument, page);
+    // The main page and the open page are no sub-pages of their own: their files stay.
+    BOOL bBackup = !SamePath(page, m_page.m_strProjectPath) && !SamePath(page, GetPathName());
+    if (!m_page.m_strMainFile.IsEmpty() && SamePath(page, m_page.m_strProjectFolder + "\\" + m_page.m_strMainFile))
+        bBackup = FALSE;
+    m_page.RemoveButton(pButton, bBackup);
+    RefreshPageMenu();
+}
+
+void CTarnixEdDoc::RefreshPageMenu()
+{
+    // Each load adds its pages' commands to the menu shown: the page menu of the
+    // project's own menu bar is rebuilt from the list, so none is listed twice.
+    CMultiDocTemplate* pTemplate = dynamic_cast<CMultiDocTemplate*>(GetDocTemplate());
+    if (pTemplate == nullptr)
+        return;
+    m_page.m_pages.BuildPageMenu(CPageList::FindAnchorMenu(pTemplate->m_hMenuShared, ID_PAGE_NEW));
+    if (CWnd* pMainWnd = AfxGetMainWnd())
+        ::DrawMenuBar(pMainWnd->GetSafeHwnd());
+}
+
+void CTarnixEdDoc::CopyToClipboard(const CObject* pObject)
+{
+    delete m_pClipboard;
+    m_pClipboard = nullptr;
+    if (const CMButCreateStruct* pButton = dynamic_cast<const CMButCreateStruct*>(pObject))
+    {
+        CMButCreateStruct* pCopy = new CMButCreateStruct;
+        pCopy->Copy(*pButton);
+        m_pClipboard = pCopy;
+    }
+    else if (const CMTextCreateStruct* pText = dynamic_cast<const CMTextCreateStruct*>(pObject))
+    {
+        CMTextCreateStruct* pCopy = new CMTextCreateStruct;
+        pCopy->Copy(*pText);
+        m_pClipboard = pCopy;
+    }
+    else if (const CViewerCreateStruct* pField = dynamic_cast<const CViewerCreateStruct*>(pObject))
+    {
+        CViewerCreateStruct* pCopy = new CViewerCreateStruct;
+        pCopy->Copy(*pField);
+        m_pClipboard = pCopy;
+    }
+    else if (const CMObjCreateStruct* pOther = dynamic_cast<const CMObjCreateStruct*>(pObject))
+    {
+        m_pClipboard = new CMObjCreateStruct;
+        m_pClipboard->Copy(*pOther);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Default text font in the registry
+
+void CTarnixEdDoc::SaveFontStyleToProfile(const CFontDesc& font, LPCSTR lpszPrefix)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == nullptr)
+        return;
+    CString prefix(lpszPrefix);
+    const LOGFONTA& lf = font.m_logFont;
+    pApp->WriteProfileString("SETTINGS", prefix + "_FONT_NAME", lf.lfFaceName);
+    pApp->WriteProfileInt("SETTINGS", prefix + "_FONT_SIZE", lf.lfHeight);
+    pApp->WriteProfileInt("SETTINGS", prefix + "_FONT_STYLE", lf.lfWeight);
+    pApp->WriteProfileInt("SETTINGS", prefix + "_FONT_ITALIC", lf.lfItalic);
+    pApp->WriteProfileInt("SETTINGS", prefix + "_FONT_UNDERLINE", lf.lfUnderline);
+    pApp->WriteProfileInt("SETTINGS", prefix + "_FONT_RED", GetRValue(font.m_crColor));
+    pApp->WriteProfileInt("SETTINGS", prefix + "_FONT_GREEN", GetGValue(font.m_crColor));
+    pApp->WriteProfileInt("SETTINGS", prefix + "_FONT_BLUE", GetBValue(font.m_crColor));
+    pApp->WriteProfileString("SETTINGS", prefix + "_FONT_EFFECT", TextEffectName(font.m_nEffect));
+    pApp->WriteProfileInt("SETTINGS", prefix + "_FONT_INIT", m_bDefaultTextFontSet ? 1 : 0);
+}
+
+void CTarnixEdDoc::LoadFontStyleFromProfile(CFontDesc& font, LPCSTR lpszPrefix)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == nullptr)
+        return;
+    CString prefix(lpszPrefix);
+    CFontDesc read(font);
+    LOGFONTA& lf = read.m_logFont;
+    CString name = pApp->GetProfileString("SETTINGS", prefix + "_FONT_NAME", lf.lfFaceName);
+    lstrcpynA(lf.lfFaceName, name, LF_FACESIZE);
+    lf.lfHeight = (int)pApp->GetProfileInt("SETTINGS", prefix + "_FONT_SIZE", lf.lfHeight);
+    lf.lfWeight = (int)pApp->GetProfileInt("SETTINGS", prefix + "_FONT_STYLE", lf.lfWeight);
+    lf.lfItalic = (BYTE)pApp->GetProfileInt("SETTINGS", prefix + "_FONT_ITALIC", lf.lfItalic);
+    lf.lfUnderline = (BYTE)pApp->GetProfileInt("SETTINGS", prefix + "_FONT_UNDERLINE", lf.lfUnderline);
+    int nRed = (int)pApp->GetProfileInt("SETTINGS", prefix + "_FONT_RED", GetRValue(read.m_crColor));
+    int nGreen = (int)pApp->GetProfileInt("SETTINGS", prefix + "_FONT_GREEN", GetGValue(read.m_crColor));
+    int nBlue = (int)pApp->GetProfileInt("SETTINGS", prefix + "_FONT_BLUE", GetBValue(read.m_crColor));
+    read.m_crColor = RGB((BYTE)nRed, (BYTE)nGreen, (BYTE)nBlue);
+    read.m_nEffect = ParseTextEffect(pApp->GetProfileString("SETTINGS", prefix + "_FONT_EFFECT", "NONE"));
+    m_bDefaultTextFontSet = pApp->GetProfileInt("SETTINGS", prefix + "_FONT_INIT", 0) != 0;
+    font.Assign(read);
+}

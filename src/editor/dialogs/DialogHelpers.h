@@ -1,0 +1,32 @@
+// Small pieces the editor's dialogs share: enabling items that may be missing
+// from a template, the colour and file choosers with the editor's settings,
+// and the picture types that deserve the format hint.
+#pragma once
+
+#include "framework/String.h"
+
+class CFontDesc;
+class CWnd;
+
+// EnableWindow on the dialog's item, when the template has it.
+void EnableDlgItem(CWnd* pDlg, int nID, BOOL bEnable);
+
+// The system colour dialog, fully open and started on the colour; TRUE (and
+// the new colour) on OK.
+BOOL ChooseColorFor(CWnd* pParent, COLORREF& crColor);
+
+// The font dialog on the description's LOGFONT (and, with bWithColor, its
+// colour); TRUE when the description took the choice.
+BOOL ChooseFontFor(CFontDesc& font, BOOL bWithColor);
+
+// An open-file dialog with the filter ("text|pattern||"), default extension,
+// preset file name and start folder (each may be null); TRUE on OK with a
+// path that is not empty.
+BOOL BrowseForFile(CWnd* pParent, LPCSTR lpszFilter, LPCSTR lpszDefExt, LPCSTR lpszFileName, LPCSTR lpszInitialDir,
+                   CString& strPath);
+
+// TRUE when the file exists and can be opened for reading (a folder cannot).
+BOOL IsReadableFile(const CString& strPath);
+
+// TRUE when the name ends in ".gif" or ".jpg", in any case.
+BOOL IsGifOrJpgName(const CString& strPath);

@@ -1,0 +1,21 @@
+// The menu's program flags.
+#pragma once
+
+#include "framework/Dialog.h"
+
+class CFlagsDlg : public CDialog
+{
+    DECLARE_DYNAMIC(CFlagsDlg)
+public:
+    explicit CFlagsDlg(CWnd* pParentWnd = nullptr);
+
+    int m_bAutoExit;      // the menu closes after a choice
+    int m_bShowErrors;
+    int m_bEscapeExits;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnHelp();
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,43 @@
+#include "editor/dialogs/FontStatic.h"
+
+IMPLEMENT_DYNAMIC(CFontStatic, CStatic)
+
+BEGIN_MESSAGE_MAP(CFontStatic, CStatic)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+CFontStatic::CFontStatic() : m_crText(RGB(0, 0, 0)), m_nHeight(-11), m_nWeight(FW_NORMAL), m_bUnderline(FALSE)
+{
+}
+
+void CFontStatic::SetFontStyle(int nHeight, int nWeight, BOOL bUnderline, COLORREF crText)
+{
+    m_nHeight = nHeight;
+    m_nWeight = nWeight;
+    m_bUnderline = bUnderline;
+    m_crText = crText;
+}
+
+// Only text labels take the font; icons and pictures keep the system colours.
+HBRUSH CFontStatic::CtlColor(CDC* pDC, UINT /*nCtlColor*/)
+{
+    DWORD dwType = GetStyle() & SS_TYPEMASK;
+    if (dwType != SS_LEFT && dwType != SS_CENTER && dwType != SS_RIGHT)
+        return nullptr;
+    if (m_font.GetSafeHandle() == nullptr)
+    {
+        LOGFONTA lf = {};
+        HFONT hFont = (HFONT)SendMessage(WM_GETFONT);
+        if (hFont == nullptr || ::GetObjectA(hFont, sizeof(lf), &lf) == 0)
+            ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+        lf.lfHeight = m_nHeight;
+        lf.lfWeight = m_nWeight;
+        lf.lfUnderline = (BYTE)(m_bUnderline ? 1 : 0);
+        m_font.CreateFontIndirect(&lf);
+    }
+    if (m_font.GetSafeHandle() != nullptr)
+        pDC->SelectObject(&m_font);
+    pDC->SetTextColor(m_crText);
+    pDC->SetBkMode(TRANSPARENT);
+    return (HBRUSH)::GetStockObject(NULL_BRUSH);
+}

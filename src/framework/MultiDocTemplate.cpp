@@ -1,0 +1,94 @@
+#include "framework/MultiDocTemplate.h"
+
+#include "framework/Document.h"
+#include "framework/FrameWnd.h"
+#include "framework/WinApp.h"
+
+IMPLEMENT_DYNAMIC(CMultiDocTemplate, CDocTemplate)
+
+CMultiDocTemplate::CMultiDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass,
+                                     const CRuntimeClass* pFrameClass, const CRuntimeClass* pViewClass)
+    : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass), m_hMenuShared(nullptr), m_hAccelTable(nullptr),
+      m_nUntitledCount(0)
+{
+    LPCSTR lpszResource = MAKEINTRESOURCEA(nIDResource);
+    if (HINSTANCE hMenuModule = AfxFindResourceHandle(lpszResource, RT_MENU))
+        m_hMenuShared = ::LoadMenuA(hMenuModule, lpszResource);
+    if (HINSTANCE hAccelModule = AfxFindResourceHandle(lpszResource, RT_ACCELERATOR))
+        m_hAccelTable = ::LoadAcceleratorsA(hAccelModule, lpszResource);
+}
+
+CMultiDocTemplate::~CMultiDocTemplate()
+{
+    // Documents still open go with their template.
+    while (!m_docList.IsEmpty())
+    {
+        CDocument* pDoc = static_cast<CDocument*>(m_docList.RemoveHead());
+        pDoc->m_pDocTemplate = nullptr;
+        pDoc->m_bAutoDelete = FALSE;
+        delete pDoc;
+    }
+    if (m_hMenuShared != nullptr)
+        ::DestroyMenu(m_hMenuShared);
+    if (m_hAccelTable != nullptr)
+        ::DestroyAcceleratorTable(m_hAccelTable);
+}
+
+void CMultiDocTemplate::AddDocument(CDocument* pDoc)
+{
+    CDocTemplate::AddDocument(pDoc);
+    m_docList.AddTail(pDoc);
+}
+
+void CMultiDocTemplate::RemoveDocument(CDocument* pDoc)
+{
+    POSITION pos = m_docList.Find(pDoc);
+    if (pos != nullptr)
+        m_docList.RemoveAt(pos);
+    CDocTemplate::RemoveDocument(pDoc);
+}
+
+POSITION CMultiDocTemplate::GetFirstDocPosition() const
+{
+    return m_docList.GetHeadPosition();
+}
+
+CDocument* CMultiDocTemplate::GetNextDoc(POSITION& rPos) const
+{
+    return static_cast<CDocument*>(m_docList.GetNext(rPos));
+}
+
+CDocument* CMultiDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible)
+{
+    CFrameWnd* pFrame = nullptr;
+    CDocument* pDoc = CreateDocumentAndFrame(pFrame);
+    if (pDoc == nullptr)
+        return nullptr;
+
+    if (lpszPathName == nullptr)
+    {
+        CString name;
+        GetDocString(name, docName);
+        if (name.IsEmpty())
+            name = "Unbenannt";
+        CString title;
+        title.Format("%s%u", (LPCSTR)name, ++m_nUntitledCount);
+        pDoc->SetTitle(title);
+        if (!pDoc->OnNewDocument())
+        {
+            pFrame->DestroyWindow();   // takes the view and, with it, the document
+            return nullptr;
+        }
+    }
+    else
+    {
+        if (!pDoc->OnOpenDocument(lpszPathName))
+        {
+            pFrame->DestroyWindow();
+            return nullptr;
+        }
+        pDoc->SetPathName(lpszPathName, TRUE);
+    }
+    InitialUpdateFrame(pFrame, pDoc, bMakeVisible);
+    return pDoc;
+}

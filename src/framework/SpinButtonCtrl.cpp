@@ -1,0 +1,3 @@
+#include "framework/SpinButtonCtrl.h"
+
+IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)

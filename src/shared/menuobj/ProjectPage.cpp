@@ -1,0 +1,797 @@
+#include "shared/menuobj/ProjectPage.h"
+
+#include "shared/menuobj/ActionKeywords.h"
+#include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/support/ProjectFormat.h"
+#include "shared/menuobj/ProjectPaths.h"
+#include "shared/menuobj/ViewerCreateStruct.h"
+#include "shared/support/DibImage.h"
+#include "shared/support/IconFile.h"
+#include "shared/support/Picture.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNAMIC(CProjectPage, CObject)
+
+namespace {
+
+const int kMinWindowW = 120;
+const int kMinWindowH = 50;
+const int kTextWidth = 50;           // a text window measures itself once shown
+const int kTextHeight = 16;
+const int kMaxTextSections = 12;
+const int kMaxSizeOfScreen = 0x7FFF;
+
+int Clamp(int nValue, int nLow, int nHigh)
+{
+    return std::min(std::max(nValue, nLow), nHigh);
+}
+
+SIZE ScreenSize()
+{
+    RECT rc = { 0, 0, 0, 0 };
+    ::GetWindowRect(::GetDesktopWindow(), &rc);
+    SIZE size = { rc.right - rc.left, rc.bottom - rc.top };
+    if (size.cx <= 0 || size.cy <= 0)
+        size.cx = size.cy = kMaxSizeOfScreen;
+    return size;
+}
+
+BOOL CanOpenForReading(const CString& strPath)
+{
+    HANDLE hFile = CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return FALSE;
+    CloseHandle(hFile);
+    return TRUE;
+}
+
+BOOL IsPopupOrListBox(const CString& strDocument)
+{
+    return strDocument.Left(9) == ProjectFormat::kListBoxDocument ||
+           ProjectFormat::IsPopupDocument(strDocument);
+}
+
+} // namespace
+
+CProjectPage::CProjectPage()
+    : m_chEditorLanguage('G'), m_hIcon(nullptr), m_pOwner(nullptr), m_nHoldRefresh(0)
+{
+    m_buttons.SetMaxCount(kMaxButtons);
+    m_texts.SetMaxCount(kMaxTexts);
+    m_textFields.SetMaxCount(1);
+    m_aviClips.SetMaxCount(1);
+    m_sliders.SetMaxCount(1);
+    m_images.SetMaxCount(1);
+    m_listBoxes.SetMaxCount(1);
+    InitWindowDefaults();
+    m_strMenuType = ProjectFormat::kMainMenu;
+    m_nMenuLevel = 0;
+}
+
+CProjectPage::~CProjectPage()
+{
+    m_pOwner = nullptr;
+    DeleteAllObjects();
+}
+
+// ---------------------------------------------------------------------------
+// Clearing
+
+void CProjectPage::InitWindowDefaults()
+{
+    m_nWinX = m_nWinY = -1;
+    m_bPosGiven = 0;
+    m_nWinW = 500;
+    m_nWinH = 350;
+    m_nSizeType = 1;
+    m_crWindowBg = RGB(196, 196, 196);
+    m_bBorder = 1;
+    m_nCornerW = m_nCornerH = 1;
+    m_strTitle.Empty();
+    m_bEscExit = m_bShowErrors = 0;
+    m_bImage = 0;
+    m_strImageFile.Empty();
+    m_nImageX = m_nImageY = m_nImagePos = m_nImageRepeat = 0;
+    m_bImageLoaded = 0;
+    m_nImageW = m_nImageH = 1;
+    m_bPaintDesktop = 0;
+    m_crDesktop = RGB(0, 0, 0);
+    m_bSound = m_bSoundRepeat = m_bKeyClick = m_bKeyOver = 0;
+    m_strSoundFile.Empty();
+    m_nBrightness = 100;
+    m_bHover = 0;
+    m_bWelcome = 0;
+    for (CString& text : m_strWelcomeText)
+        text.Empty();
+    m_strWelcomeIcon.Empty();
+    m_nWelcomeTime = 5;
+    m_crWelcome = RGB(255, 255, 255);
+    m_bWelcomeImage = 0;
+    m_strWelcomeImage.Empty();
+    m_bTooltip = 0;
+    SetRect(&m_rcTooltip, 0, 0, 50, 20);
+    m_bTooltipCenter = m_bTooltipTransparent = 0;
+    m_crTooltip = RGB(255, 255, 255);
+    m_strTooltipText.Empty();
+    m_strMainFile.Empty();
+    m_strFileVersion.Empty();
+}
+
+void CProjectPage::DeleteAllObjects()
+{
+    if (m_hIcon != nullptr)
+        ::DestroyIcon(m_hIcon);
+    m_hIcon = nullptr;
+    m_pages.Reset();
+    for (CBuildFileList& list : m_fileLists)
+        list.RemoveAll();
+    for (CMObjList* pList : { &m_buttons, &m_texts, &m_textFields, &m_aviClips, &m_sliders, &m_images, &m_listBoxes })
+        pList->DeleteAll();
+    for (CString& text : m_strPopupTexts)
+        text.Empty();
+    m_strProjectFolder.Empty();
+    m_strProjectFileName.Empty();
+}
+
+// ---------------------------------------------------------------------------
+// Reading
+
+void CProjectPage::LoadProject(const CString& strPath)
+{
+    m_settings.OpenProjectText(strPath);
+    DeleteAllObjects();
+    InitWindowDefaults();
+    m_strProjectPath = strPath;
+    int nSlash = strPath.ReverseFind('\\');
+    if (nSlash > 0)
+    {
+        m_strProjectFolder = strPath.Left(nSlash);
+        m_strProjectFileName = strPath.Mid(nSlash + 1);
+    }
+    else
+        m_strProjectFileName = strPath;
+    for (CBuildFileList& list : m_fileLists)
+        list.SetPaths(m_strProjectFolder, ProjectFormat::kCurrentDir);
+
+    ++m_nHoldRefresh;
+    ReadProjectSettings();
+    UseFile(FILES_PROJECT, m_strProjectFileName);
+    --m_nHoldRefresh;
+    Modified();
+    FilesChanged();
+}
+
+void CProjectPage::ReadProjectSettings()
+{
+    InitWindowDefaults();
+    m_pages.Reset();
+    int nLevel = 0;
+    m_settings.GetMenuType(m_strMenuType, nLevel, m_strMainFile);
+    m_nMenuLevel = nLevel;
+    ReadWindowImage();
+    ReadWindowSections();
+    ReadWelcomeSection();
+    ReadSoundSection();
+    m_bShowErrors = m_settings.GetInt(ProjectFormat::kSecWindow, ProjectFormat::kKeyError, 0);
+    m_bEscExit = m_settings.GetInt(ProjectFormat::kSecWindow, ProjectFormat::kKeyEscExit, 0);
+    m_strFileVersion = ReadText(ProjectFormat::kSecHead, ProjectFormat::kKeyFileVersion, "0", 77);
+    ReadButtons();
+    ReadPopupMenus();
+    ReadTexts();
+    ReadTextFields();
+    ReadImageObject();
+    ReadEditorObjects();
+    LoadWindowIcon();
+    ReadTooltipSection();
+    BuildSubmenuList();
+    TakeMainPageSize();
+}
+
+CString CProjectPage::ReadText(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nMaxChars)
+{
+    CString value;
+    int nGot = m_settings.GetString(lpszSection, lpszKey, lpszDefault, value.GetBuffer(nMaxChars + 1),
+                                    nMaxChars + 1);
+    value.ReleaseBuffer(Clamp(nGot, 0, nMaxChars));
+    return value;
+}
+
+void CProjectPage::ReadWindowImage()
+{
+    m_bImageLoaded = 0;
+    m_nImageW = m_nImageH = 1;
+    m_bImage = m_settings.HasWindowImage();
+    CString file;
+    if (m_bImage && m_settings.GetWindowImage(file, m_nImageX, m_nImageY, m_nImagePos, m_nImageRepeat))
+        SetBackgroundImage(file);
+}
+
+void CProjectPage::SetBackgroundImage(const CString& strFile)
+{
+    m_strImageFile = strFile;
+    m_bImageLoaded = 0;
+    m_nImageW = m_nImageH = 1;
+    if (strFile.IsEmpty())
+        return;
+    CString extension = strFile.Right(4);
+    extension.MakeUpper();
+    CDibImage dib;
+    if ((extension == ".BMP" || extension == ".DIB") && LoadDibImage(dib, strFile))
+    {
+        m_nImageW = dib.GetWidth();
+        m_nImageH = dib.GetHeight();
+        m_bImageLoaded = 1;
+    }
+    else
+    {
+        CPicture picture;
+        picture.m_bShowErrors = FALSE;
+        if (picture.Load(strFile))
+        {
+            m_nImageW = picture.GetWidth();
+            m_nImageH = picture.GetHeight();
+            m_bImageLoaded = 1;
+        }
+    }
+    if (m_bImageLoaded)
+        UseFile(FILES_WINDOW_IMAGE, strFile);
+}
+
+void CProjectPage::ReadWindowSections()
+{
+    using namespace ProjectFormat;
+    m_bBorder = m_settings.GetInt(kSecWindow, kKeyBorder, 1) != 0 ? 1 : 0;
+    m_nCornerW = Clamp(m_settings.GetInt(kSecWindow, kKeyCornerWidth, 1), 0, kMaxCorner);
+    m_nCornerH = Clamp(m_settings.GetInt(kSecWindow, kKeyCornerHeight, 1), 0, kMaxCorner);
+
+    SIZE screen = ScreenSize();
+    int nX = m_settings.GetInt(kSecWindowPos, kKeyX, -1);
+    int nY = m_settings.GetInt(kSecWindowPos, kKeyY, -1);
+    int nW = m_settings.GetInt(kSecWindowSize, kKeyW, -1);
+    int nH = m_settings.GetInt(kSecWindowSize, kKeyH, -1);
+    m_nSizeType = m_settings.GetInt(kSecWindowSize, kKeySizeType, 1) != 0 ? 1 : 0;
+    if (m_nSizeType == 0 && m_nImageW > 0 && m_nImageH > 0)
+        nW = nH = -1;
+    m_bPosGiven = nX == -1 && nY == -1 ? 0 : 1;
+    if (nW < 0)
+        nW = m_nImageW;
+    if (nW > screen.cx)
+        nW = screen.cx;
+    if (nW < kMinWindowW)
+        nW = kMinWindowW;
+    if (nH < 0)
+        nH = m_nImageH;
+    if (nH > screen.cy)
+        nH = screen.cy;
+    if (nH < kMinWindowH)
+        nH = kMinWindowH;
+    m_nWinX = nX < 0 ? (screen.cx - nW) / 2 : nX;
+    m_nWinY = nY < 0 ? (screen.cy - nH) / 2 : nY;
+    m_nWinW = nW;
+    m_nWinH = nH;
+
+    m_crWindowBg = RGB((BYTE)m_settings.GetInt(kSecWindowBgColor, kKeyRed, 196),
+                       (BYTE)m_settings.GetInt(kSecWindowBgColor, kKeyGreen, 196),
+                       (BYTE)m_settings.GetInt(kSecWindowBgColor, kKeyBlue, 196));
+    m_strTitle = ReadText(kSecWindow, kKeyTitle, "Tarnix", 198);
+    m_settings.GetDesktop(m_bPaintDesktop, m_crDesktop);
+}
+
+void CProjectPage::ReadWelcomeSection()
+{
+    using namespace ProjectFormat;
+    int nSeconds = 5;
+    m_settings.GetWelcomeIcon(m_crWelcome, m_strWelcomeIcon, nSeconds);
+    m_nWelcomeTime = Clamp(nSeconds, kMinWelcomeTime, kMaxWelcomeTime);
+    m_bWelcome = m_settings.GetInt(kSecWelcome, kKeyEnable, 0);
+    LPCSTR keys[] = { kKeyText1, kKeyText2, kKeyText3, kKeyText4 };
+    for (int i = 0; i < 4; ++i)
+        m_strWelcomeText[i] = ReadText(kSecWelcome, keys[i], "", 79);
+    m_strWelcomeImage = ReadText(kSecWelcome, kKeyImageFile, "", 298);
+    m_settings.ExpandCurrentDir(m_strWelcomeImage);
+    m_bWelcomeImage = m_settings.GetInt(kSecWelcome, kKeyImage, 0);
+    if (m_bWelcomeImage)
+        UseFile(FILES_IMAGES, m_strWelcomeImage);
+}
+
+void CProjectPage::ReadSoundSection()
+{
+    m_bSound = m_settings.GetSound(m_strSoundFile, m_bSoundRepeat, m_bKeyClick, m_bKeyOver) ? 1 : 0;
+    if (m_bSound)
+        UseFile(FILES_SOUNDS, m_strSoundFile);
+    else
+        ReleaseFile(FILES_SOUNDS, m_strSoundFile);
+}
+
+void CProjectPage::ReadButtonsSection()
+{
+    using namespace ProjectFormat;
+    m_nBrightness = m_settings.GetInt(kSecButtons, kKeyBrightness, 100);
+    m_bHover = m_settings.GetInt(kSecButtons, kKeyHover, 0);
+    m_settings.GetFont(kSecButtons, kFontButton, m_buttonFont);
+}
+
+void CProjectPage::ReadButtons()
+{
+    ReadButtonsSection();
+    m_buttons.DeleteAll();
+    // Sections are tried beyond the maximum, so that gaps in the numbering are skipped.
+    for (int n = 1; n <= m_buttons.GetMaxCount() + 10; ++n)
+    {
+        CString style, caption, document, application, parameter, function, bitmap, tooltip, soundFile;
+        BOOL bEnabled = TRUE;
+        RECT rect = { 0, 0, 0, 0 };
+        CFontDesc idleFont, overFont, downFont;
+        int nStopSound = 0, nStartSound = 0;
+        if (!m_settings.GetButton(n, style, bEnabled, rect, caption, document, application, parameter, function,
+                                  idleFont, overFont, downFont, bitmap, tooltip, nStopSound, nStartSound, soundFile))
+            continue;
+        if (style != "H")
+            idleFont.Assign(m_buttonFont);
+        if ((style == "B" || style == "M" || style == "O") && !CanOpenForReading(bitmap))
+            style = "W";
+
+        CMButCreateStruct* pButton = new CMButCreateStruct;
+        pButton->m_nNumber = (int)m_buttons.GetSize();
+        pButton->m_strStyle = style;
+        pButton->m_bEnable = bEnabled;
+        pButton->m_nAction = ParseActionKeyword(function);
+        pButton->m_bStopSound = nStopSound;
+        pButton->m_bStartSound = nStartSound;
+        pButton->m_rect = rect;
+        pButton->m_strText = caption;
+        pButton->m_strDocument = document;
+        pButton->m_strApplication = application;
+        pButton->m_strParameter = parameter;
+        pButton->m_strToolTip = tooltip;
+        pButton->m_strSoundFile = soundFile;
+        pButton->m_strBitmap = bitmap;
+        pButton->m_font.Assign(m_buttonFont);
+        pButton->m_fontIdle.Assign(idleFont);
+        pButton->m_fontOver.Assign(overFont);
+        pButton->m_fontDown.Assign(downFont);
+        pButton->m_nBrightness = m_nBrightness;
+        pButton->m_bHoverEffect = m_bHover;
+        pButton->m_crColor = m_crWindowBg;
+        if (!AddButton(pButton))
+        {
+            delete pButton;
+            break;
+        }
+    }
+}
+
+void CProjectPage::ReadPopupMenus()
+{
+    for (int i = 0; i < m_buttons.GetSize(); ++i)
+    {
+        const CMButCreateStruct* pButton = static_cast<CMButCreateStruct*>(m_buttons[i]);
+        int nNumber = ProjectFormat::GetPopupNumber(pButton->m_strDocument);
+        if (nNumber >= 0 && nNumber < kPopupCount && m_strPopupTexts[nNumber].IsEmpty())
+            ReadPopupMenu(ProjectFormat::PopupSection(nNumber), m_strPopupTexts[nNumber]);
+    }
+}
+
+void CProjectPage::ReadPopupMenu(LPCSTR lpszSection, CString& strText)
+{
+    CString item = ReadText(lpszSection, ProjectFormat::PopupItemKey(0), "", 1023);
+    if (!item.IsEmpty())
+        strText = item;
+    CollectPopupMenuFiles(strText);
+}
+
+void CProjectPage::ReadTexts()
+{
+    m_texts.DeleteAll();
+    for (int n = 1; n <= kMaxTextSections; ++n)
+    {
+        int nX = 0, nY = 0;
+        CString text;
+        CFontDesc font;
+        if (!m_settings.GetText(n, nX, nY, text, font))
+            continue;
+        CMTextCreateStruct* pText = new CMTextCreateStruct;
+        pText->m_nNumber = n;
+        pText->m_bEnable = 1;
+        SetRect(&pText->m_rect, nX, nY, nX + kTextWidth, nY + kTextHeight);
+        pText->m_strText = text;
+        pText->m_font.Assign(font);
+        pText->m_crColor = m_crWindowBg;
+        if (!AddText(pText))
+        {
+            delete pText;
+            break;
+        }
+    }
+}
+
+void CProjectPage::ReadTextFields()
+{
+    m_textFields.DeleteAll();
+    for (int n = 1; n <= m_textFields.GetMaxCount() + 1; ++n)
+    {
+        int nX, nY, nW, nH, nHorzScroll = 1, nVertScroll = 1, nBorder = 1;
+        CString document;
+        if (!m_settings.GetTextField(n, nX, nY, nW, nH, nHorzScroll, nVertScroll, document, nBorder))
+            continue;
+        CViewerCreateStruct* pField = new CViewerCreateStruct;
+        pField->m_nNumber = n;
+        pField->m_bEnable = 1;
+        SetRect(&pField->m_rect, nX, nY, nX + nW, nY + nH);
+        pField->m_strDocument = document;
+        pField->m_bScrollHorz = nHorzScroll;
+        pField->m_bScrollVert = nVertScroll;
+        pField->m_bBorder = nBorder;
+        pField->m_crColor = m_crWindowBg;
+        if (!AddTextField(pField))
+        {
+            delete pField;
+            break;
+        }
+    }
+}
+
+void CProjectPage::ReadImageObject()
+{
+    CString file;
+    int nX = 0, nY = 0, nW = 0, nH = 0;
+    if (!m_settings.GetImage(file, 1, nX, nY, nW, nH))
+        return;
+    CMObjCreateStruct* pImage = new CMObjCreateStruct;
+    pImage->m_nType = MOBJ_PICTURE;
+    pImage->m_nNumber = 1;
+    pImage->m_bEnable = 1;
+    SetRect(&pImage->m_rect, nX, nY, nX + nW, nY + nH);
+    pImage->m_strText = file;
+    if (!AddImage(pImage))
+        delete pImage;
+}
+
+void CProjectPage::ReadObjectSection(LPCSTR lpszSection, int nType)
+{
+    using namespace ProjectFormat;
+    if (m_settings.GetInt(lpszSection, kKeyEnable, 0) == 0)
+        return;
+    CMObjCreateStruct* pObject = new CMObjCreateStruct;
+    pObject->m_nType = nType;
+    pObject->m_nNumber = 1;
+    pObject->m_bEnable = 1;
+    pObject->m_strText = ReadText(lpszSection, kKeyFile, "", 298);
+    m_settings.ExpandCurrentDir(pObject->m_strText);
+    int nX = m_settings.GetInt(lpszSection, kKeyX, 0);
+    int nY = m_settings.GetInt(lpszSection, kKeyY, 0);
+    SetRect(&pObject->m_rect, nX, nY, nX + m_settings.GetInt(lpszSection, kKeyW, 0),
+            nY + m_settings.GetInt(lpszSection, kKeyH, 0));
+    pObject->m_dwStyle = (DWORD)m_settings.GetInt(lpszSection, kKeyObjectStyle, 0);
+    pObject->m_nRepeat = m_settings.GetInt(lpszSection, kKeyRepeatCount, -1);
+    m_settings.GetColorRef(lpszSection, pObject->m_crColor);
+    BOOL bAdded = nType == MOBJ_AVICLIP ? AddAviClip(pObject)
+                  : nType == MOBJ_SLIDER ? AddSlider(pObject)
+                                         : AddListBox(pObject);
+    if (!bAdded)
+        delete pObject;
+}
+
+void CProjectPage::ReadEditorObjects()
+{
+    ReadObjectSection(kSecEditorAviClip, MOBJ_AVICLIP);
+    ReadObjectSection(kSecEditorSlider, MOBJ_SLIDER);
+    ReadObjectSection(kSecEditorListBox, MOBJ_LISTBOX);
+}
+
+void CProjectPage::LoadWindowIcon()
+{
+    if (m_hIcon != nullptr)
+        ::DestroyIcon(m_hIcon);
+    m_hIcon = nullptr;
+    if (m_strWelcomeIcon.IsEmpty())
+        return;
+    std::unique_ptr<IconFile> icon = ReadIconFile(m_strWelcomeIcon, m_bShowErrors);
+    if (icon && !icon->images.empty())
+        m_hIcon = CreateIconFromImage(&icon->images[0]);
+}
+
+void CProjectPage::ReadTooltipSection()
+{
+    int nX = 0, nY = 0, nW = 0, nH = 0;
+    m_settings.GetTooltip(m_bTooltip, nX, nY, nW, nH, m_bTooltipTransparent, m_crTooltip, m_tooltipFont,
+                          m_strTooltipText, m_bTooltipCenter);
+    SetRect(&m_rcTooltip, nX, nY, nX + nW, nY + nH);
+}
+
+void CProjectPage::TakeMainPageSize()
+{
+    using namespace ProjectFormat;
+    if (m_nMenuLevel <= 0 || m_strMainFile.IsEmpty())
+        return;
+    CString mainPath = m_strProjectFolder + "\\" + m_strMainFile;
+    if (!CanOpenForReading(mainPath))
+        return;
+    int nW = (int)GetPrivateProfileIntA(kSecWindowSize, kKeyW, -1, mainPath);
+    int nH = (int)GetPrivateProfileIntA(kSecWindowSize, kKeyH, -1, mainPath);
+    int nSizeType = (int)GetPrivateProfileIntA(kSecWindowSize, kKeySizeType, 0, mainPath);
+    if (nW > 0 && nH > 0)
+    {
+        m_nWinW = nW;
+        m_nWinH = nH;
+        m_nSizeType = nSizeType;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Objects
+
+void CProjectPage::Modified()
+{
+    if (m_pOwner != nullptr)
+        m_pOwner->OnPageModified();
+}
+
+void CProjectPage::FilesChanged()
+{
+    if (m_nHoldRefresh == 0 && m_pOwner != nullptr)
+        m_pOwner->OnUsedFilesChanged();
+}
+
+BOOL CProjectPage::AddToList(CMObjList& list, CMObjCreateStruct* pObject)
+{
+    if (pObject == nullptr || !list.Add(pObject))
+        return FALSE;
+    Modified();
+    return TRUE;
+}
+
+void CProjectPage::RemoveFromList(CMObjList& list, CMObjCreateStruct* pObject)
+{
+    list.Remove(pObject);
+    Modified();
+}
+
+BOOL CProjectPage::AddButton(CMButCreateStruct* pButton)
+{
+    if (!AddToList(m_buttons, pButton))
+        return FALSE;
+    CollectUsedFiles(*pButton);
+    return TRUE;
+}
+
+void CProjectPage::RemoveButton(CMButCreateStruct* pButton, BOOL bBackup)
+{
+    ReleaseUsedFiles(*pButton);
+    if (pButton->m_nAction == ACTION_NEWPAGE && !pButton->m_strDocument.IsEmpty())
+    {
+        CString path;
+        ResolvePath(pButton->m_strDocument, path);
+        m_pages.RemovePage(path, bBackup);
+    }
+    RemoveFromList(m_buttons, pButton);
+}
+
+void CProjectPage::ReplaceButton(CMButCreateStruct* pOld, CMButCreateStruct* pNew)
+{
+    ++m_nHoldRefresh;
+    ReleaseUsedFiles(*pOld);
+    CollectUsedFiles(*pNew);
+    --m_nHoldRefresh;
+    FilesChanged();
+    Modified();
+}
+
+BOOL CProjectPage::AddText(CMTextCreateStruct* pText)
+{
+    return AddToList(m_texts, pText);
+}
+
+void CProjectPage::RemoveText(CMTextCreateStruct* pText)
+{
+    RemoveFromList(m_texts, pText);
+}
+
+BOOL CProjectPage::AddUsingFile(CMObjList& list, CMObjCreateStruct* pObject, int nFileList, const CString& strFile)
+{
+    if (!AddToList(list, pObject))
+        return FALSE;
+    UseFile(nFileList, strFile);
+    return TRUE;
+}
+
+void CProjectPage::RemoveUsingFile(CMObjList& list, CMObjCreateStruct* pObject, int nFileList,
+                                   const CString& strFile)
+{
+    ReleaseFile(nFileList, strFile);
+    RemoveFromList(list, pObject);
+}
+
+BOOL CProjectPage::AddTextField(CViewerCreateStruct* pField)
+{
+    return pField != nullptr && AddUsingFile(m_textFields, pField, FILES_DOCUMENTS, pField->m_strDocument);
+}
+
+void CProjectPage::RemoveTextField(CViewerCreateStruct* pField)
+{
+    RemoveUsingFile(m_textFields, pField, FILES_DOCUMENTS, pField->m_strDocument);
+}
+
+BOOL CProjectPage::AddImage(CMObjCreateStruct* pImage)
+{
+    return pImage != nullptr && AddUsingFile(m_images, pImage, FILES_IMAGES, pImage->m_strText);
+}
+
+void CProjectPage::RemoveImage(CMObjCreateStruct* pImage)
+{
+    RemoveUsingFile(m_images, pImage, FILES_IMAGES, pImage->m_strText);
+}
+
+BOOL CProjectPage::AddAviClip(CMObjCreateStruct* pClip)
+{
+    return pClip != nullptr && AddUsingFile(m_aviClips, pClip, FILES_AVI, pClip->m_strText);
+}
+
+void CProjectPage::RemoveAviClip(CMObjCreateStruct* pClip)
+{
+    RemoveUsingFile(m_aviClips, pClip, FILES_AVI, pClip->m_strText);
+}
+
+BOOL CProjectPage::AddSlider(CMObjCreateStruct* pSlider)
+{
+    return AddToList(m_sliders, pSlider);
+}
+
+void CProjectPage::RemoveSlider(CMObjCreateStruct* pSlider)
+{
+    RemoveFromList(m_sliders, pSlider);
+}
+
+BOOL CProjectPage::AddListBox(CMObjCreateStruct* pListBox)
+{
+    return pListBox != nullptr && AddUsingFile(m_listBoxes, pListBox, FILES_DOCUMENTS, pListBox->m_strText);
+}
+
+void CProjectPage::RemoveListBox(CMObjCreateStruct* pListBox)
+{
+    RemoveUsingFile(m_listBoxes, pListBox, FILES_DOCUMENTS, pListBox->m_strText);
+}
+
+// ---------------------------------------------------------------------------
+// Used files
+
+void CProjectPage::UseFile(int nList, const CString& strName)
+{
+    if (strName.IsEmpty() || nList < 0 || nList >= FILES_LIST_COUNT)
+        return;
+    m_fileLists[nList].AddRef(strName);
+    FilesChanged();
+}
+
+void CProjectPage::ReleaseFile(int nList, const CString& strName)
+{
+    if (strName.IsEmpty() || nList < 0 || nList >= FILES_LIST_COUNT)
+        return;
+    m_fileLists[nList].Release(strName);
+    FilesChanged();
+}
+
+void CProjectPage::ReplaceFile(int nList, const CString& strOld, const CString& strNew)
+{
+    ++m_nHoldRefresh;
+    ReleaseFile(nList, strOld);
+    UseFile(nList, strNew);
+    --m_nHoldRefresh;
+    FilesChanged();
+    Modified();
+}
+
+void CProjectPage::ReplaceTextField(const CViewerCreateStruct& oldField, const CViewerCreateStruct& newField)
+{
+    ReplaceFile(FILES_DOCUMENTS, oldField.m_strDocument, newField.m_strDocument);
+}
+
+void CProjectPage::ReplaceAviClip(const CMObjCreateStruct& oldClip, const CMObjCreateStruct& newClip)
+{
+    ReplaceFile(FILES_AVI, oldClip.m_strText, newClip.m_strText);
+}
+
+void CProjectPage::ReplaceImage(const CMObjCreateStruct& oldImage, const CMObjCreateStruct& newImage)
+{
+    ReplaceFile(FILES_IMAGES, oldImage.m_strText, newImage.m_strText);
+}
+
+void CProjectPage::ReplaceListBox(const CMObjCreateStruct& oldListBox, const CMObjCreateStruct& newListBox)
+{
+    ReplaceFile(FILES_DOCUMENTS, oldListBox.m_strText, newListBox.m_strText);
+}
+
+void CProjectPage::CollectUsedFiles(const CMButCreateStruct& button)
+{
+    if (IsPopupOrListBox(button.m_strDocument))
+        return;
+    ++m_nHoldRefresh;
+    UseFile(FILES_BUTTON_IMAGES, button.m_strBitmap);
+    UseFile(button.m_nAction == ACTION_NEWPAGE ? FILES_PAGES : FILES_DOCUMENTS, button.m_strDocument);
+    if (button.m_nAction == ACTION_NONE)
+        UseFile(FILES_APPLICATIONS, button.m_strApplication);
+    UseFile(FILES_SOUNDS, button.m_strSoundFile);
+    --m_nHoldRefresh;
+}
+
+void CProjectPage::ReleaseUsedFiles(const CMButCreateStruct& button)
+{
+    if (IsPopupOrListBox(button.m_strDocument))
+        return;
+    ++m_nHoldRefresh;
+    ReleaseFile(FILES_BUTTON_IMAGES, button.m_strBitmap);
+    ReleaseFile(button.m_nAction == ACTION_NEWPAGE ? FILES_PAGES : FILES_DOCUMENTS, button.m_strDocument);
+    if (button.m_nAction == ACTION_NONE)
+        ReleaseFile(FILES_APPLICATIONS, button.m_strApplication);
+    ReleaseFile(FILES_SOUNDS, button.m_strSoundFile);
+    --m_nHoldRefresh;
+}
+
+namespace {
+
+void PopupItemAsButton(const CString& strItem, const CString& strFolder, CMButCreateStruct& button)
+{
+    CString text, keyword;
+    ParsePopupItem(strItem, text, button.m_strDocument, button.m_strApplication, button.m_strParameter, keyword,
+                   button.m_nAction);
+    // Items keep their "_CURRENTDIR_" names; the lists count files by their place.
+    CString resolved;
+    if (button.m_strDocument.Left(12) == ProjectFormat::kCurrentDir)
+    {
+        ResolveProjectPath(button.m_strDocument, resolved, strFolder);
+        button.m_strDocument = resolved;
+    }
+}
+
+} // namespace
+
+void CProjectPage::CollectPopupMenuFiles(const CString& strItems)
+{
+    if (strItems.IsEmpty())
+        return;
+    CMButCreateStruct button;
+    PopupItemAsButton(strItems, m_strProjectFolder, button);
+    CollectUsedFiles(button);
+    Modified();
+}
+
+void CProjectPage::ReleasePopupMenuFiles(const CString& strItems)
+{
+    if (strItems.IsEmpty())
+        return;
+    CMButCreateStruct button;
+    PopupItemAsButton(strItems, m_strProjectFolder, button);
+    ReleaseUsedFiles(button);
+    FilesChanged();
+    Modified();
+}
+
+// ---------------------------------------------------------------------------
+// Sub-pages and paths
+
+void CProjectPage::BuildSubmenuList()
+{
+    m_pages.Reset();
+    for (int i = 0; i < m_buttons.GetSize(); ++i)
+    {
+        const CMButCreateStruct* pButton = static_cast<CMButCreateStruct*>(m_buttons[i]);
+        if (pButton->m_nAction != ACTION_NEWPAGE)
+            continue;
+        CString path;
+        ResolvePath(pButton->m_strDocument, path);
+        m_pages.AddPage(pButton->m_strText, CString(), CString(), path);
+    }
+}
+
+BOOL CProjectPage::IsMainMenu() const
+{
+    return m_strMenuType.Left(8) == ProjectFormat::kMainMenu && m_nMenuLevel <= 0;
+}
+
+void CProjectPage::ResolvePath(const CString& strIn, CString& strOut) const
+{
+    ResolveProjectPath(strIn, strOut, m_strProjectFolder);
+}

@@ -1,0 +1,247 @@
+// One page of the editor's project as it lies in memory: the page-wide
+// settings, the create structs of its objects, the files it uses and its
+// sub-pages. It is read from a project file through the settings accessor and
+// written back by CProjectWriter. The editor's document owns one and is told
+// of changes through CProjectPageOwner.
+#pragma once
+
+#include "framework/Afx.h"
+#include "shared/menuobj/BuildFileList.h"
+#include "shared/menuobj/MObjList.h"
+#include "shared/menuobj/PageList.h"
+#include "shared/support/FontDesc.h"
+#include "shared/support/ProjectSettings.h"
+
+class CMButCreateStruct;
+class CMObjCreateStruct;
+class CMTextCreateStruct;
+class CViewerCreateStruct;
+
+// Sections only the editor reads, for the objects the player does not show:
+// one AVI clip, one volume slider and one script list box, written before
+// [WELCOME] with ENABLE, FILE, X, Y, W, H, STYLE, NREP (the clip's plays) and
+// the colour. The picture object goes to "IMAGE1", which both programs know.
+inline constexpr char kSecEditorAviClip[] = "AVICLIP1";
+inline constexpr char kSecEditorSlider[] = "SLIDER1";
+inline constexpr char kSecEditorListBox[] = "LISTBOX1";
+inline constexpr char kKeyObjectStyle[] = "STYLE";
+inline constexpr char kKeyRepeatCount[] = "NREP";
+
+// The used-file lists of a page.
+enum UsedFiles
+{
+    FILES_PROJECT = 0,         // the page's own file
+    FILES_IMAGES,              // picture objects and the welcome image
+    FILES_BUTTON_IMAGES,
+    FILES_PAGES,               // documents of NEWPAGE buttons
+    FILES_AVI,
+    FILES_DOCUMENTS,           // documents of other buttons, text fields and list boxes
+    FILES_APPLICATIONS,        // programs of buttons without an action
+    FILES_SOUNDS,
+    FILES_WINDOW_IMAGE,
+    FILES_LIST_COUNT
+};
+
+// Told of changes to a page: its objects or settings (the document's modified
+// flag) and its used-file lists (the explorer).
+class CProjectPageOwner
+{
+public:
+    virtual void OnPageModified() = 0;
+    virtual void OnUsedFilesChanged() = 0;
+
+protected:
+    ~CProjectPageOwner() = default;
+};
+
+class CProjectPage : public CObject
+{
+    DECLARE_DYNAMIC(CProjectPage)
+public:
+    static constexpr int kMaxButtons = 10;
+    static constexpr int kMaxTexts = 10;
+    static constexpr int kPopupCount = 100;    // "<POPUPMENU00>" to "<POPUPMENU99>"
+
+    CProjectPage();
+    CProjectPage(const CProjectPage&) = delete;
+    CProjectPage& operator=(const CProjectPage&) = delete;
+    ~CProjectPage() override;
+
+    void SetOwner(CProjectPageOwner* pOwner) { m_pOwner = pOwner; }
+
+    // Reading
+    // Reads a project file into the page: everything is cleared first; the
+    // path gives folder and file name. Reading never fails: missing values take
+    // their defaults.
+    void LoadProject(const CString& strPath);
+    void ReadProjectSettings();
+    // ITEM00 of a popup section into strText when it is not empty; its files
+    // count as used.
+    void ReadPopupMenu(LPCSTR lpszSection, CString& strText);
+    // Stores the background picture's name and loads it for its size.
+    void SetBackgroundImage(const CString& strFile);
+
+    // Clearing
+    void DeleteAllObjects();
+    void InitWindowDefaults();
+
+    // Objects. Add appends (FALSE, nothing added, when the list is full) and
+    // Remove deletes; both count the object's files and mark the page modified.
+    BOOL AddButton(CMButCreateStruct* pButton);
+    // A NEWPAGE button's page leaves the page list; with bBackup its page file
+    // is renamed to a backup.
+    void RemoveButton(CMButCreateStruct* pButton, BOOL bBackup);
+    void ReplaceButton(CMButCreateStruct* pOld, CMButCreateStruct* pNew);
+    BOOL AddText(CMTextCreateStruct* pText);
+    void RemoveText(CMTextCreateStruct* pText);
+    BOOL AddTextField(CViewerCreateStruct* pField);
+    void RemoveTextField(CViewerCreateStruct* pField);
+    BOOL AddImage(CMObjCreateStruct* pImage);
+    void RemoveImage(CMObjCreateStruct* pImage);
+    BOOL AddAviClip(CMObjCreateStruct* pClip);
+    void RemoveAviClip(CMObjCreateStruct* pClip);
+    BOOL AddSlider(CMObjCreateStruct* pSlider);
+    void RemoveSlider(CMObjCreateStruct* pSlider);
+    BOOL AddListBox(CMObjCreateStruct* pListBox);
+    void RemoveListBox(CMObjCreateStruct* pListBox);
+
+    // A new version of an object or setting takes the old one's place in the
+    // used files; the explorer hears of it once.
+    void ReplaceTextField(const CViewerCreateStruct& oldField, const CViewerCreateStruct& newField);
+    void ReplaceAviClip(const CMObjCreateStruct& oldClip, const CMObjCreateStruct& newClip);
+    void ReplaceImage(const CMObjCreateStruct& oldImage, const CMObjCreateStruct& newImage);
+    void ReplaceListBox(const CMObjCreateStruct& oldListBox, const CMObjCreateStruct& newListBox);
+    // The background picture, the clip of the start events and the page's sound.
+    void ReplaceImageFile(const CString& strNew) { ReplaceFile(FILES_WINDOW_IMAGE, m_strImageFile, strNew); }
+    void ReplaceAviFile(const CString& strOld, const CString& strNew) { ReplaceFile(FILES_AVI, strOld, strNew); }
+    void ReplaceSoundFile(const CString& strOld, const CString& strNew) { ReplaceFile(FILES_SOUNDS, strOld, strNew); }
+
+    // Used files
+    void UseFile(int nList, const CString& strName);
+    void ReleaseFile(int nList, const CString& strName);
+    void ReplaceFile(int nList, const CString& strOld, const CString& strNew);
+    void CollectUsedFiles(const CMButCreateStruct& button);
+    void ReleaseUsedFiles(const CMButCreateStruct& button);
+    // The files of popup item texts, each counted like a button's.
+    void CollectPopupMenuFiles(const CString& strItems);
+    void ReleasePopupMenuFiles(const CString& strItems);
+    CBuildFileList& GetFileList(int nList) { return m_fileLists[nList]; }
+
+    // Sub-pages
+    // Resets the page list and adds one page per NEWPAGE button.
+    void BuildSubmenuList();
+    BOOL IsMainMenu() const;
+    BOOL CanAddSubmenu() const { return IsMainMenu() && !m_pages.IsFull(); }
+
+    // Paths
+    void ResolvePath(const CString& strIn, CString& strOut) const;
+
+    // Where the page was read from
+    CString m_strProjectPath;
+    CString m_strProjectFolder;        // no trailing backslash
+    CString m_strProjectFileName;
+    CProjectSettings m_settings;       // the accessor of the last read
+
+    // What the writer puts into the head section
+    CString m_strEditorVersion;        // e.g. "Tarnix Editor 2.40"
+    CString m_strEditorFileVersion;    // e.g. "024000"
+    char m_chEditorLanguage;           // 'G', 'E' or 'F'
+    CString m_strFileVersion;          // FILEVERSION read from the page
+
+    // Menu type
+    CString m_strMenuType;
+    int m_nMenuLevel;
+    CString m_strMainFile;             // a sub-page's main file name
+
+    // Window
+    int m_nWinX, m_nWinY;
+    int m_bPosGiven;
+    int m_nWinW, m_nWinH;
+    int m_nSizeType;
+    COLORREF m_crWindowBg;
+    int m_bBorder;
+    int m_nCornerW, m_nCornerH;
+    CString m_strTitle;
+    int m_bEscExit;
+    int m_bShowErrors;
+    int m_bImage;
+    CString m_strImageFile;
+    int m_nImageX, m_nImageY, m_nImagePos, m_nImageRepeat;
+    int m_bImageLoaded;
+    int m_nImageW, m_nImageH;
+    int m_bPaintDesktop;
+    COLORREF m_crDesktop;
+    HICON m_hIcon;                     // from the welcome icon file, owned
+
+    // Background sound
+    int m_bSound;
+    CString m_strSoundFile;
+    int m_bSoundRepeat, m_bKeyClick, m_bKeyOver;
+
+    // Buttons
+    int m_nBrightness;
+    int m_bHover;
+    CFontDesc m_buttonFont;
+
+    // Welcome screen
+    int m_bWelcome;
+    CString m_strWelcomeText[4];
+    CString m_strWelcomeIcon;
+    int m_nWelcomeTime;
+    COLORREF m_crWelcome;
+    int m_bWelcomeImage;
+    CString m_strWelcomeImage;
+
+    // Tooltip area
+    int m_bTooltip;
+    RECT m_rcTooltip;
+    int m_bTooltipCenter;
+    int m_bTooltipTransparent;
+    COLORREF m_crTooltip;
+    CString m_strTooltipText;
+    CFontDesc m_tooltipFont;
+
+    CFontDesc m_defaultTextFont;       // the editor's default for new texts
+
+    // Create structs, owned
+    CMObjList m_buttons;               // CMButCreateStruct
+    CMObjList m_texts;                 // CMTextCreateStruct
+    CMObjList m_textFields;            // CViewerCreateStruct
+    CMObjList m_aviClips;              // CMObjCreateStruct of each kind below
+    CMObjList m_sliders;
+    CMObjList m_images;
+    CMObjList m_listBoxes;
+    // Item texts of the popup menus named by buttons, by popup number, as read.
+    CString m_strPopupTexts[kPopupCount];
+
+    CPageList m_pages;
+
+private:
+    void ReadWindowImage();
+    void ReadWindowSections();
+    void ReadWelcomeSection();
+    void ReadSoundSection();
+    void ReadButtonsSection();
+    void ReadButtons();
+    void ReadTexts();
+    void ReadTextFields();
+    void ReadImageObject();
+    void ReadEditorObjects();
+    void LoadWindowIcon();
+    void ReadTooltipSection();
+    void ReadPopupMenus();
+    void TakeMainPageSize();
+    CString ReadText(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nMaxChars);
+    void ReadObjectSection(LPCSTR lpszSection, int nType);
+
+    BOOL AddToList(CMObjList& list, CMObjCreateStruct* pObject);
+    void RemoveFromList(CMObjList& list, CMObjCreateStruct* pObject);
+    BOOL AddUsingFile(CMObjList& list, CMObjCreateStruct* pObject, int nFileList, const CString& strFile);
+    void RemoveUsingFile(CMObjList& list, CMObjCreateStruct* pObject, int nFileList, const CString& strFile);
+    void FilesChanged();
+    void Modified();
+
+    CProjectPageOwner* m_pOwner;
+    CBuildFileList m_fileLists[FILES_LIST_COUNT];
+    int m_nHoldRefresh;                // explorer refresh held off while above 0
+};

@@ -1,0 +1,13 @@
+// Drawing helpers of the toolkit's bars and buttons.
+#pragma once
+
+#include "framework/DC.h"
+
+#include <commctrl.h>
+
+// Draws one image of the list in the disabled (embossed) look at x, y: a
+// highlight copy one pixel down-right under a shadow copy. bColor keeps the
+// image's colours apart while it is masked; otherwise a monochrome mask is used.
+void DrawEmbossedImage(CDC* pDC, HIMAGELIST hImageList, int nImage, int x, int y, BOOL bColor = FALSE);
+// Fills the rectangle with the face/highlight checker pattern of a latched button.
+void FillDitheredRect(CDC* pDC, const RECT& rect);

@@ -1,0 +1,35 @@
+// Owns one icon and destroys it.
+#pragma once
+
+#include "framework/Size.h"
+
+#include <windows.h>
+
+class CXTIconHandle
+{
+public:
+    // Construction
+    CXTIconHandle() = default;
+    explicit CXTIconHandle(HICON hIcon) : m_hIcon(hIcon) {}   // takes ownership
+    CXTIconHandle(const CXTIconHandle&) = delete;
+    CXTIconHandle& operator=(const CXTIconHandle&) = delete;
+    ~CXTIconHandle();
+
+    // Attributes
+    HICON GetHandle() const { return m_hIcon; }
+    operator HICON() const { return m_hIcon; }
+    // The icon's size from its mask; 0 x 0 for none or an unreadable icon.
+    CSize GetExtent() const { return GetExtent(m_hIcon); }
+    static CSize GetExtent(HICON hIcon);
+
+    // Operations
+    // Destroys the held icon and takes ownership of the new one.
+    void SetHandle(HICON hIcon);
+    // A new icon (the caller owns it) that fits cx x cy with the icon's aspect
+    // ratio kept; null for an empty request or an empty icon.
+    HICON ScaleToFit(int cx, int cy) const { return ScaleToFit(m_hIcon, cx, cy); }
+    static HICON ScaleToFit(HICON hIcon, int cx, int cy);
+
+private:
+    HICON m_hIcon = nullptr;
+};

@@ -1,0 +1,169 @@
+#include "toolkit/frame/XTWndHook.h"
+
+#include "toolkit/frame/XTWindowMap.h"
+
+#include "framework/Exceptions.h"
+#include "framework/Wnd.h"
+
+IMPLEMENT_DYNAMIC(CXTWndHook, CObject)
+
+namespace {
+
+// Makes the message the framework's current one (what CWnd::GetCurrentMessage
+// and Default read) and returns the one it replaces. The framework has no
+// setter of its own for procedures outside its window objects.
+MSG SetCurrentMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    MSG* pCurrent = const_cast<MSG*>(CWnd::GetCurrentMessage());
+    MSG previous = *pCurrent;
+    pCurrent->hwnd = hWnd;
+    pCurrent->message = message;
+    pCurrent->wParam = wParam;
+    pCurrent->lParam = lParam;
+    return previous;
+}
+
+void RestoreCurrentMessage(const MSG& msg)
+{
+    *const_cast<MSG*>(CWnd::GetCurrentMessage()) = msg;
+}
+
+} // namespace
+
+CXTWndHook::~CXTWndHook()
+{
+    if (m_hWnd != nullptr)
+        CXTWindowMap::GetMap().Remove(this);
+}
+
+BOOL CXTWndHook::HookWindow(HWND hWnd)
+{
+    if (hWnd == nullptr)
+    {
+        if (m_hWnd != nullptr)
+            CXTWindowMap::GetMap().Remove(this);
+        m_pOldWndProc = nullptr;
+        return TRUE;
+    }
+    if (!::IsWindow(hWnd))
+        return FALSE;
+    if (hWnd == m_hWnd)
+        return TRUE;
+    if (m_hWnd != nullptr)
+        CXTWindowMap::GetMap().Remove(this);
+    CXTWindowMap::GetMap().Add(hWnd, this);
+    return TRUE;
+}
+
+BOOL CXTWndHook::HookWindow(CWnd* pWnd)
+{
+    return HookWindow(pWnd != nullptr ? pWnd->GetSafeHwnd() : nullptr);
+}
+
+LRESULT CXTWndHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_pNext != nullptr)
+        return m_pNext->WindowProc(message, wParam, lParam);
+    if (m_pOldWndProc != nullptr)
+        return ::CallWindowProcA(m_pOldWndProc, m_hWnd, message, wParam, lParam);
+    // Unhooked while handling this message: the window's own answer is not known here.
+    return ::DefWindowProcA(CWnd::GetCurrentMessage()->hwnd, message, wParam, lParam);
+}
+
+CXTWindowMap& CXTWindowMap::GetMap()
+{
+    static CXTWindowMap map;
+    return map;
+}
+
+CXTWndHook* CXTWindowMap::Lookup(HWND hWnd) const
+{
+    void* pHook = nullptr;
+    return CMapPtrToPtr::Lookup(hWnd, pHook) ? static_cast<CXTWndHook*>(pHook) : nullptr;
+}
+
+void CXTWindowMap::Add(HWND hWnd, CXTWndHook* pHook)
+{
+    CXTWndHook* pNewest = Lookup(hWnd);
+    if (pNewest != nullptr)
+        pHook->m_pOldWndProc = pNewest->m_pOldWndProc;
+    else
+        pHook->m_pOldWndProc = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CXTWindowMap::HookWndProc)));
+    pHook->m_pNext = pNewest;
+    pHook->m_hWnd = hWnd;
+    SetAt(hWnd, pHook);
+}
+
+void CXTWindowMap::Remove(CXTWndHook* pHook)
+{
+    HWND hWnd = pHook->m_hWnd;
+    CXTWndHook* pNewest = Lookup(hWnd);
+    if (pNewest == pHook)
+    {
+        if (pHook->m_pNext != nullptr)
+            SetAt(hWnd, pHook->m_pNext);
+        else
+        {
+            RemoveKey(hWnd);
+            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pHook->m_pOldWndProc));
+        }
+    }
+    else
+    {
+        CXTWndHook* pBefore = pNewest;
+        while (pBefore != nullptr && pBefore->m_pNext != pHook)
+            pBefore = pBefore->m_pNext;
+        if (pBefore != nullptr)
+            pBefore->m_pNext = pHook->m_pNext;
+    }
+    pHook->m_pNext = nullptr;
+    pHook->m_hWnd = nullptr;
+}
+
+void CXTWindowMap::RemoveAll(HWND hWnd)
+{
+    while (CXTWndHook* pHook = Lookup(hWnd))
+    {
+        if (pHook->m_pNext != nullptr)
+            SetAt(hWnd, pHook->m_pNext);
+        else
+            RemoveKey(hWnd);
+        pHook->m_pNext = nullptr;
+        pHook->m_hWnd = nullptr;
+        pHook->m_pOldWndProc = nullptr;
+    }
+}
+
+LRESULT CALLBACK CXTWindowMap::HookWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    MSG previous = SetCurrentMessage(hWnd, message, wParam, lParam);
+    LRESULT lResult = 0;
+    CXTWindowMap& map = GetMap();
+    CXTWndHook* pHook = map.Lookup(hWnd);
+    try
+    {
+        if (pHook == nullptr)
+            lResult = ::DefWindowProcA(hWnd, message, wParam, lParam);
+        else if (message == WM_NCDESTROY)
+        {
+            // The window is going: every hook lets go, and the window's own
+            // procedure still sees its last message.
+            WNDPROC pOldWndProc = pHook->m_pOldWndProc;
+            map.RemoveAll(hWnd);
+            lResult = ::CallWindowProcA(pOldWndProc, hWnd, message, wParam, lParam);
+        }
+        else
+            lResult = pHook->WindowProc(message, wParam, lParam);
+    }
+    catch (CException* e)
+    {
+        e->ReportError();
+        e->Delete();
+    }
+    catch (...)
+    {
+    }
+    RestoreCurrentMessage(previous);
+    return lResult;
+}

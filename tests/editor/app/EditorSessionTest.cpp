@@ -1,0 +1,315 @@
+// The editor started in this process: its main frame, the Start Center and
+// the roads that create and open projects, with dialogs answered by the modal
+// hook and boxes by the recorder.
+#include "editor/app/ChildFrame.h"
+#include "editor/app/MainFrame.h"
+#include "editor/app/TarnixEdDoc.h"
+#include "editor/dialogs/ProjectStartDialogs.h"
+#include "editor/dialogs/UiLanguage.h"
+
+#include "EditorTesting.h"
+#include "framework/DocTemplate.h"
+#include "framework/MDIChildWnd.h"
+#include "shared/menuobj/ProjectPage.h"
+
+#include "editor/resource.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using editor_testing::App;
+using editor_testing::ModalAnswers;
+using editor_testing::Text;
+using editor_testing::CopyProject;
+using editor_testing::EditorFolder;
+using editor_testing::FreshRegistry;
+using testing_support::CommonDialogScript;
+using testing_support::MessageBoxRecorder;
+using testing_support::PumpPendingMessages;
+using testing_support::ReadFileText;
+using testing_support::TempFolder;
+
+namespace {
+
+// A new-project dialog that takes the folder and OK.
+void TypeNewProject(ModalAnswers& answers, const CString& strFolder)
+{
+    answers.Then([strFolder](CDialog* pDlg) {
+        pDlg->SetDlgItemText(IDC_PROJECT_FOLDER, strFolder);
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+}
+
+class EditorSessionTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        FreshRegistry::Clear();
+        App().SetStartDialogs(&s_dialogs);
+        ModalAnswers answers;
+        ASSERT_TRUE(App().InitInstance());
+        PumpPendingMessages();
+        s_startCaptions = answers.Captions();
+        s_strLanguage = App().GetProfileString("SETTINGS", "LANGUAGE", "");
+    }
+    static void TearDownTestSuite()
+    {
+        App().CloseAllDocuments(FALSE);
+        if (App().m_pMainWnd != nullptr)
+            App().m_pMainWnd->DestroyWindow();
+        App().m_pMainWnd = nullptr;
+        App().SetStartDialogs(nullptr);
+        FreshRegistry::Clear();
+    }
+    void TearDown() override
+    {
+        MessageBoxRecorder boxes;
+        boxes.Answer(IDNO);
+        App().CloseAllDocuments(FALSE);
+        PumpPendingMessages();
+    }
+
+    static CMainFrame* Frame() { return static_cast<CMainFrame*>(App().m_pMainWnd); }
+    static CTarnixEdDoc* ActiveDocument() { return dynamic_cast<CTarnixEdDoc*>(Frame()->GetActiveDocument()); }
+    static void Command(UINT nID)
+    {
+        Frame()->SendMessage(WM_COMMAND, MAKEWPARAM(nID, 0), 0);
+        PumpPendingMessages();
+    }
+
+    static CProjectStartDialogs s_dialogs;
+    static std::vector<std::string> s_startCaptions;
+    static CString s_strLanguage;
+};
+
+CProjectStartDialogs EditorSessionTest::s_dialogs;
+std::vector<std::string> EditorSessionTest::s_startCaptions;
+CString EditorSessionTest::s_strLanguage;
+
+} // namespace
+
+TEST_F(EditorSessionTest, AFreshStartShowsTheStartCenterAndWritesNoLanguage)
+{
+    ASSERT_NE(nullptr, Frame());
+    EXPECT_NE(nullptr, Frame()->m_hWndMDIClient);
+    EXPECT_EQ(std::vector<std::string>{ "Tarnix Start Center" }, s_startCaptions);
+    EXPECT_EQ("", Text(s_strLanguage));
+    EXPECT_EQ(1, App().m_nGridFlag);
+    EXPECT_EQ(2, App().m_nGridStep);
+    EXPECT_EQ("Tarnix Editor 2.40", Text(App().m_strBuildText));
+}
+
+TEST_F(EditorSessionTest, FileNewLaysOutTheFolderAndOpensTheFullProject)
+{
+    EditorFolder editor;
+    TempFolder projects;
+    CString folder = projects.File("Neu");
+    MessageBoxRecorder boxes;
+    ModalAnswers answers;
+    TypeNewProject(answers, folder + "\\");
+    Command(ID_FILE_NEW);
+    EXPECT_EQ(std::vector<std::string>{ "Neues Projekt" }, answers.Captions());
+    CTarnixEdDoc* pDoc = ActiveDocument();
+    ASSERT_NE(nullptr, pDoc);
+    EXPECT_EQ("Velconf.ini", Text(pDoc->GetTitle()));
+    EXPECT_FALSE(pDoc->IsModified());
+    std::string text = Text(ReadFileText(folder + "\\Velconf.ini"));
+    EXPECT_EQ(0u, text.find("[Tarnix]\r\n"));
+    for (LPCSTR lines : { "[WINDOWSIZE]\r\nSIZETYPE=1\r\nW=500\r\nH=350\r\n",
+                          "[WINDOWBGCOLOR]\r\nRED=255\r\nGREEN=255\r\nBLUE=236\r\n" })
+        EXPECT_NE(std::string::npos, text.find(lines)) << lines;
+    EXPECT_EQ(Text(folder), Text(App().m_strProjectFolder));
+    EXPECT_EQ(0u, boxes.Count());
+}
+
+TEST_F(EditorSessionTest, CancelAtTheSaveQuestionKeepsTheOpenProject)
+{
+    EditorFolder editor;
+    TempFolder first, second;
+    CString path = CopyProject(first, "centred", "024000");
+    CString newFolder = second.File("Neu");
+    ASSERT_TRUE(App().OpenProjectFile(path));
+    CTarnixEdDoc* pDoc = ActiveDocument();
+    ASSERT_NE(nullptr, pDoc);
+    pDoc->SetModifiedFlag(TRUE);
+
+    MessageBoxRecorder boxes;
+    boxes.Answer(IDCANCEL);
+    EXPECT_FALSE(App().CreateProject(newFolder));
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_EQ(pDoc, ActiveDocument());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(newFolder));
+    EXPECT_EQ(Text(first.Path()), Text(App().m_strProjectFolder));
+}
+
+TEST_F(EditorSessionTest, OpeningARecentProjectGoesThroughTheChecks)
+{
+    TempFolder folder;
+    CString path = CopyProject(folder, "centred", "024000");
+    ASSERT_TRUE(App().OpenProjectFile(path));
+    EXPECT_EQ(Text(path), Text(App().GetProfileString("Recent File List", "File1", "")));
+    EXPECT_EQ(Text(path), Text(App().GetProfileString("PROJECT", "FILE", "")));
+
+    // The recent-file list's road refuses what the checks refuse.
+    CString text = folder.Write("menu.txt", ReadFileText(path));
+    MessageBoxRecorder boxes;
+    EXPECT_EQ(nullptr, App().OpenDocumentFile(text));
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find("nur Dateien vom Type INI"));
+}
+
+TEST_F(EditorSessionTest, TheOpenDialogTakesARecentOrABrowsedProject)
+{
+    TempFolder folder;
+    CString path = CopyProject(folder, "centred", "024000");
+    CString browsed = folder.Write("projekt.INI", ReadFileText(path));
+    ASSERT_TRUE(App().OpenProjectFile(path));
+    struct Row { LPCSTR pszChosen; std::string expected; } rows[] = {
+        { "C:\\x\\project.txt", Text(path) },      // ignored: the recent project stays chosen
+        { browsed, Text(browsed) },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszChosen);
+        CommonDialogScript files;
+        files.AnswerFile(row.pszChosen);
+        ModalAnswers answers;
+        answers.Then([](CDialog* pDlg) {
+            pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BROWSE_PROJECT, BN_CLICKED), 0);
+            if (pDlg->GetSafeHwnd() != nullptr && ::IsWindowEnabled(pDlg->GetSafeHwnd()))
+                pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+        CString chosen;
+        EXPECT_TRUE(s_dialogs.RunOpenProject(chosen));
+        EXPECT_EQ(row.expected, Text(chosen));
+    }
+}
+
+TEST_F(EditorSessionTest, PageCommandsOpenTheirSubPage)
+{
+    TempFolder folder;
+    CString path = CopyProject(folder, "centred", "024000");
+    CString page = folder.Write("page03.ini", ReadFileText(path));
+    ASSERT_TRUE(App().OpenProjectFile(path));
+    CTarnixEdDoc* pDoc = ActiveDocument();
+    ASSERT_NE(nullptr, pDoc);
+    EXPECT_EQ(3, pDoc->GetPage().m_pages.AddPage("Galerie", "", "", page));
+
+    HMENU hMenuBar = ::GetMenu(Frame()->GetSafeHwnd());
+    HMENU hPages = nullptr;
+    for (int i = 0; i < GetMenuItemCount(hMenuBar) && hPages == nullptr; ++i)
+        if (GetMenuItemID(GetSubMenu(hMenuBar, i), 0) == ID_PAGE_NEW)
+            hPages = GetSubMenu(hMenuBar, i);
+    ASSERT_NE(nullptr, hPages);
+    char text[80] = "";
+    GetMenuStringA(hPages, ID_PAGEMENU_BASE + 3, text, sizeof(text), MF_BYCOMMAND);
+    EXPECT_STREQ("Open Menu: Galerie", text);
+
+    Command(ID_PAGEMENU_BASE + 3);
+    CTarnixEdDoc* pOpened = ActiveDocument();
+    ASSERT_NE(nullptr, pOpened);
+    EXPECT_EQ(Text(page), Text(pOpened->GetPathName()));
+}
+
+TEST_F(EditorSessionTest, ReopeningAProjectListsEachPageOnce)
+{
+    TempFolder folder;
+    CString path = CopyProject(folder, "full", "024000");
+    CopyProject(folder, "full", "024000", "seite2.ini");
+    for (int nOpen = 1; nOpen <= 2; ++nOpen)
+    {
+        SCOPED_TRACE(nOpen);
+        MessageBoxRecorder boxes;
+        ASSERT_TRUE(App().OpenProjectFile(path));
+        HMENU hPages = CPageList::FindAnchorMenu(::GetMenu(Frame()->GetSafeHwnd()), ID_PAGE_NEW);
+        ASSERT_NE(nullptr, hPages);
+        ASSERT_EQ(3, GetMenuItemCount(hPages));
+        char text[80] = "";
+        GetMenuStringA(hPages, 2, text, sizeof(text), MF_BYPOSITION);
+        EXPECT_STREQ("Open Menu: Seite 2", text);
+        EXPECT_EQ(ID_PAGEMENU_BASE + 1, GetMenuItemID(hPages, 2));
+    }
+}
+
+TEST_F(EditorSessionTest, TheAboutBoxShowsTheVersionTexts)
+{
+    std::string build, version;
+    ModalAnswers answers;
+    answers.Then([&](CDialog* pDlg) {
+        char text[100] = "";
+        ::GetDlgItemTextA(pDlg->GetSafeHwnd(), IDC_ABOUT_BUILD, text, sizeof(text));
+        build = text;
+        ::GetDlgItemTextA(pDlg->GetSafeHwnd(), IDC_ABOUT_FILEVERSION, text, sizeof(text));
+        version = text;
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Command(ID_APP_ABOUT);
+    EXPECT_EQ(std::vector<std::string>{ "Info über Tarnix" }, answers.Captions());
+    EXPECT_EQ("Tarnix Editor 2.40", build);
+    EXPECT_EQ("Fileversion: 024000", version);
+}
+
+TEST_F(EditorSessionTest, AnUpdatedProjectIsOpenedAgainThroughTheChecks)
+{
+    EditorFolder editor;
+    TempFolder folder;
+    CString path = CopyProject(folder, "centred", "023900");
+    MessageBoxRecorder boxes;
+    boxes.Answer(IDYES);
+    ASSERT_TRUE(App().OpenProjectFile(path));
+    PumpPendingMessages();
+    ASSERT_EQ(1u, boxes.Count()) << "the updated project asks no more";
+    CTarnixEdDoc* pDoc = ActiveDocument();
+    ASSERT_NE(nullptr, pDoc);
+    EXPECT_EQ(Text(path), Text(pDoc->GetPathName()));
+    EXPECT_EQ("024000", Text(pDoc->GetPage().m_strFileVersion));
+    EXPECT_FALSE(testing_support::ReadFileBytes(folder.File("Tarnix.exe")).empty());
+}
+
+TEST_F(EditorSessionTest, GridAndLanguageSettingsAreKept)
+{
+    ModalAnswers answers;
+    answers.Then([](CDialog* pDlg) {
+        pDlg->SetDlgItemText(IDC_GRID_SIZE, "5");
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Command(ID_EDITOR_SETTINGS);
+    EXPECT_EQ(5, App().m_nGridStep);
+    EXPECT_EQ(5u, App().GetProfileInt("SETTINGS", "NGRID", 2));
+
+    MessageBoxRecorder boxes;
+    answers.Then([](CDialog* pDlg) {
+        pDlg->CheckRadioButton(IDC_LANG_ENGLISH, IDC_LANG_GERMAN, IDC_LANG_ENGLISH);
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Command(ID_EDITOR_LANGUAGE);
+    EXPECT_EQ("English", Text(App().GetProfileString("SETTINGS", "LANGUAGE", "")));
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find("Neustart"));
+    SetUiLanguage('G');
+}
+
+TEST_F(EditorSessionTest, AChildFrameWithATrackSizeKeepsIt)
+{
+    TempFolder folder;
+    ASSERT_TRUE(App().OpenProjectFile(CopyProject(folder, "centred", "024000")));
+    CChildFrame* pChild = dynamic_cast<CChildFrame*>(Frame()->MDIGetActive());
+    ASSERT_NE(nullptr, pChild);
+    struct Row { int cx, cy; SIZE expected; } rows[] = {
+        { -1, -1, { 400, 300 } },      // free until the view sizes it
+        { 320, 240, { 320, 240 } },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.cx);
+        pChild->SetTrackSize(row.cx, row.cy);
+        pChild->ShowWindow(SW_RESTORE);
+        pChild->MoveWindow(0, 0, 400, 300);
+        RECT rc;
+        pChild->GetWindowRect(&rc);
+        EXPECT_EQ(row.expected.cx, rc.right - rc.left);
+        EXPECT_EQ(row.expected.cy, rc.bottom - rc.top);
+    }
+}

@@ -1,0 +1,231 @@
+// The editor's document: saving only by a complete write, the version update
+// of an older project, and sub-pages that never overwrite or rename the wrong
+// file.
+#include "editor/app/TarnixEdDoc.h"
+
+#include "EditorTesting.h"
+#include "framework/FrameWnd.h"
+#include "shared/menuobj/ActionKeywords.h"
+#include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/support/ProjectFormat.h"
+
+#include "editor/resource.h"
+
+#include <string>
+
+using editor_testing::App;
+using editor_testing::ModalAnswers;
+using editor_testing::Text;
+using editor_testing::CopyProject;
+using editor_testing::CopySample;
+using editor_testing::EditorFolder;
+using testing_support::MessageBoxRecorder;
+using testing_support::ProgramFolder;
+using testing_support::ReadFileBytes;
+using testing_support::ReadFileText;
+using testing_support::TempFolder;
+
+namespace {
+
+CMButCreateStruct* FindButton(CProjectPage& page, int nAction)
+{
+    for (int i = 0; i < page.m_buttons.GetSize(); ++i)
+    {
+        CMButCreateStruct* pButton = static_cast<CMButCreateStruct*>(page.m_buttons[i]);
+        if (pButton->m_nAction == nAction)
+            return pButton;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST(TarnixEdDocTest, SavedProjectsBeginWithTheHeadAndReadBack)
+{
+    MessageBoxRecorder boxes;
+    TempFolder folder;
+    CString path = CopyProject(folder, "centred", "024000");
+    CTarnixEdDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    doc.GetPage().m_strTitle = "Neu";
+    doc.SetModifiedFlag(TRUE);
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    EXPECT_FALSE(doc.IsModified());
+    std::string text = Text(ReadFileText(path));
+    EXPECT_EQ(0u, text.find("[Tarnix]\r\n"));
+    EXPECT_NE(std::string::npos, text.find("VERSION=Tarnix Editor 2.40"));
+    EXPECT_NE(std::string::npos, text.find("FILEVERSION=024000\r\n"));
+    EXPECT_NE(std::string::npos, text.find("[WINDOWPOS]\r\nX=\r\nY=\r\n"));
+    EXPECT_NE(std::string::npos, text.find("TITLE=Neu\r\n"));
+
+    CTarnixEdDoc again;
+    ASSERT_TRUE(again.OnOpenDocument(path));
+    EXPECT_EQ("Neu", Text(again.GetPage().m_strTitle));
+    EXPECT_EQ(0u, boxes.Count());
+}
+
+TEST(TarnixEdDocTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
+{
+    MessageBoxRecorder boxes;
+    TempFolder folder;
+    CString path = CopyProject(folder, "centred", "024000");
+    std::vector<unsigned char> before = ReadFileBytes(path);
+    CTarnixEdDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    doc.GetPage().m_strTitle = "Neu";
+    doc.SetModifiedFlag(TRUE);
+    // Another program holds the file open: it cannot be replaced.
+    HANDLE hFile = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
+    EXPECT_FALSE(doc.OnSaveDocument(path));
+    CloseHandle(hFile);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_EQ(before, ReadFileBytes(path));
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = FindFirstFileA(folder.File("*.tmp"), &fd);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, hFind) << "a temporary file was left behind";
+    if (hFind != INVALID_HANDLE_VALUE)
+        FindClose(hFind);
+}
+
+TEST(TarnixEdDocTest, AnOlderProjectIsUpdatedOnRequest)
+{
+    struct Row { LPCSTR pszVersion; bool bAsks; } rows[] = {
+        { "023900", true }, { "024000", false }, { "2", false }, { "030000", false },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszVersion);
+        MessageBoxRecorder boxes;
+        EditorFolder editor;
+        TempFolder folder;
+        CString path = CopyProject(folder, "centred", row.pszVersion);
+        CFrameWnd* pFrame = new CFrameWnd;
+        ASSERT_TRUE(pFrame->Create(nullptr, "Main"));
+        App().m_pMainWnd = pFrame;
+        App().m_strReopenPath.Empty();
+        CTarnixEdDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(path));
+        MSG msg;
+        BOOL bPosted = PeekMessageA(&msg, pFrame->GetSafeHwnd(), WM_COMMAND, WM_COMMAND, PM_REMOVE);
+        App().m_pMainWnd = nullptr;
+        pFrame->DestroyWindow();
+        ASSERT_EQ(row.bAsks ? 1u : 0u, boxes.Count());
+        if (!row.bAsks)
+            continue;
+        EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find("älteren Version"));
+        EXPECT_EQ(ReadFileBytes(editor.File("Tarnix.exe")), ReadFileBytes(folder.File("Tarnix.exe")));
+        EXPECT_FALSE(ReadFileBytes(folder.File("Autorun.inf")).empty());
+        EXPECT_NE(std::string::npos, Text(ReadFileText(path)).find("FILEVERSION=024000"));
+        EXPECT_EQ(Text(path), Text(App().m_strReopenPath));
+        ASSERT_TRUE(bPosted);
+        EXPECT_EQ(ID_PROJECT_REOPEN, LOWORD(msg.wParam));
+    }
+}
+
+TEST(TarnixEdDocTest, ANewSubPageGoesBackToTheMainFileAndNeverOverwrites)
+{
+    MessageBoxRecorder boxes;
+    TempFolder folder;
+    CString path = CopyProject(folder, "centred", "024000");
+    CString menu = folder.Write("menu.ini", ReadFileText(path));
+    CString existing = folder.Write("page01.ini", "mein eigener Text");
+    CTarnixEdDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(menu));
+    CString page;
+    int nNumber = 0;
+    ASSERT_TRUE(doc.CreateSubmenuPage(page, nNumber));
+    EXPECT_EQ(2, nNumber);
+    EXPECT_EQ(Text(folder.File("page02.ini")), Text(page));
+    EXPECT_EQ("mein eigener Text", Text(ReadFileText(existing)));
+    std::string text = Text(ReadFileText(page));
+    EXPECT_NE(std::string::npos, text.find("DOKUMENT=_CURRENTDIR_\\menu.ini\r\n"));
+    EXPECT_NE(std::string::npos, text.find("MAIN=menu.ini\r\n"));
+    EXPECT_NE(std::string::npos, text.find("TITLE=Submenu-2\r\n"));
+
+    // The new page opens as a project of its own.
+    CTarnixEdDoc sub;
+    ASSERT_TRUE(sub.OnOpenDocument(page));
+    EXPECT_FALSE(sub.IsMainMenu());
+    EXPECT_EQ(2, sub.GetPage().m_buttons.GetSize());
+}
+
+TEST(TarnixEdDocTest, RemovingButtonsRenamesOnlySubPageFiles)
+{
+    TempFolder folder;
+    CString main = CopyProject(folder, "full", "024000");
+    CopySample(folder, "full", { "seite2.ini" });
+    CString sub = CopyProject(folder, "full", "024000", "seite2.ini");
+    struct Row { CString path; CString removed; bool bBackup; } rows[] = {
+        // The back button of a sub-page names the main page, whose file stays.
+        { sub, main, false },
+        // The button of a sub-page on the main page: its file becomes a backup.
+        { main, sub, true },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE((LPCSTR)row.path);
+        MessageBoxRecorder boxes;
+        CTarnixEdDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(row.path));
+        CMButCreateStruct* pButton = FindButton(doc.GetPage(), ACTION_NEWPAGE);
+        ASSERT_NE(nullptr, pButton);
+        size_t nBefore = boxes.Count();
+        doc.RemoveButton(pButton);
+        EXPECT_EQ(!row.bBackup, GetFileAttributesA(row.removed) != INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(row.bBackup, GetFileAttributesA(row.removed + ".bak") != INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(row.bBackup ? 1u : 0u, boxes.Count() - nBefore);
+        EXPECT_TRUE(doc.IsModified());
+    }
+}
+
+TEST(TarnixEdDocTest, SubPagesOfTheListOpenThroughTheApplication)
+{
+    TempFolder folder;
+    CString path = CopyProject(folder, "centred", "024000");
+    CTarnixEdDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_EQ(3, doc.GetPage().m_pages.AddPage("Galerie", "", "", "_CURRENTDIR_\\page03.ini"));
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, "Main"));
+    App().m_pMainWnd = pFrame;
+    doc.OnCmdMsg(ID_PAGEMENU_BASE + 3, CN_COMMAND, nullptr, nullptr);
+    doc.OnCmdMsg(ID_PAGEMENU_BASE + 4, CN_COMMAND, nullptr, nullptr);   // a free entry does nothing
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, pFrame->GetSafeHwnd(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ(ID_PROJECT_OPEN_REQUESTED, LOWORD(msg.wParam));
+    EXPECT_FALSE(PeekMessageA(&msg, pFrame->GetSafeHwnd(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ(Text(folder.File("page03.ini")), Text(App().m_strPendingOpenPath));
+    App().m_pMainWnd = nullptr;
+    pFrame->DestroyWindow();
+}
+
+TEST(TarnixEdDocTest, TheClipboardKeepsACopyOfTheObjectsKind)
+{
+    CTarnixEdDoc doc;
+    CMButCreateStruct button;
+    button.m_strText = "Start";
+    button.m_strDocument = "a.txt";
+    CMTextCreateStruct text;
+    text.m_strText = "Titel";
+    CMObjCreateStruct picture;
+    picture.m_strText = "bild.bmp";
+    struct Row { const CObject* pSource; const CRuntimeClass* pClass; LPCSTR pszText; } rows[] = {
+        { &button, RUNTIME_CLASS(CMButCreateStruct), "Start" },
+        { &text, RUNTIME_CLASS(CMTextCreateStruct), "Titel" },
+        { &picture, RUNTIME_CLASS(CMObjCreateStruct), "bild.bmp" },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszText);
+        doc.CopyToClipboard(row.pSource);
+        ASSERT_NE(nullptr, doc.GetClipboard());
+        EXPECT_NE(row.pSource, doc.GetClipboard());
+        EXPECT_EQ(row.pClass, doc.GetClipboard()->GetRuntimeClass());
+        EXPECT_EQ(row.pszText, Text(doc.GetClipboard()->m_strText));
+    }
+    doc.CopyToClipboard(&button);
+    EXPECT_EQ("a.txt", Text(static_cast<CMButCreateStruct*>(doc.GetClipboard())->m_strDocument));
+}

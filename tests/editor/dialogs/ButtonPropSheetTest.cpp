@@ -1,0 +1,464 @@
+#include "editor/dialogs/ButtonPropSheet.h"
+#include "editor/dialogs/HypertextButtonDlg.h"
+
+#include "framework/ColorDialog.h"
+
+#include "editor/DialogIds.h"
+
+#include "DialogTestSupport.h"
+#include "helpers/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace dialog_tests;
+using testing_support::CommonDialogScript;
+using testing_support::MessageBoxRecorder;
+using testing_support::ProgramStartRecorder;
+using testing_support::TempFolder;
+
+namespace {
+
+const std::initializer_list<int> kStyleRadios = { IDC_BUT_STYLE_WINDOW, IDC_BUT_STYLE_IMAGE,  IDC_BUT_STYLE_DRAW,
+                                                  IDC_BUT_STYLE_HYPERTEXT, IDC_BUT_STYLE_BITMAP, IDC_BUT_STYLE_OFFICE,
+                                                  IDC_BUT_STYLE_MONO };
+
+enum { kPageText = 0, kPageStyle = 1, kPageLink = 2 };
+
+// Runs the sheet; the script gets it with its first page shown.
+INT_PTR RunSheet(CButtonPropSheet& sheet, std::function<void(CButtonPropSheet*)> script)
+{
+    ModalScript hook([&](CDialog* pDlg) {
+        if (CButtonPropSheet* pSheet = dynamic_cast<CButtonPropSheet*>(pDlg))
+            script(pSheet);
+        else
+            Click(pDlg, IDOK);   // a dialog the sheet opens
+    });
+    return sheet.DoModal();
+}
+
+CWnd* ShowPage(CButtonPropSheet* pSheet, int nPage)
+{
+    pSheet->SetActivePage(nPage);
+    return pSheet->GetActivePage();
+}
+
+TEST(ButtonPropSheet, StyleKeywordsBothWays)
+{
+    const struct
+    {
+        int number;
+        LPCSTR keyword;
+    } cases[] = { { 0, "WINDOW" }, { 1, "IMAGE" },  { 2, "DRAW" },       { 3, "HYPERTEXT" },
+                  { 4, "BITMAP" }, { 5, "OFFICE" }, { 6, "MONOCHROME" } };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.keyword);
+        EXPECT_EQ(CString(c.keyword), CButtonPropSheet::StyleKeywordOf(c.number));
+        EXPECT_EQ(c.number, CButtonPropSheet::StyleNumberOf(c.keyword));
+        EXPECT_EQ(c.number, CButtonPropSheet::StyleNumberOf(CString(c.keyword).Left(1) + "xyz"));
+    }
+    EXPECT_EQ(CString("WINDOW"), CButtonPropSheet::StyleKeywordOf(7));
+    EXPECT_EQ(CString("WINDOW"), CButtonPropSheet::StyleKeywordOf(-1));
+    EXPECT_EQ(0, CButtonPropSheet::StyleNumberOf("XYZ"));
+    EXPECT_EQ(0, CButtonPropSheet::StyleNumberOf(""));
+}
+
+TEST(ButtonPropSheet, CaptionLinesAndTheirLimit)
+{
+    const struct
+    {
+        CString shown;
+        CString stored;
+    } cases[] = {
+        { "eins\r\nzwei\r\ndrei", "eins<BR>zwei<BR>drei" },
+        { CString('a', 99), CString('a', 99) },
+        { CString('a', 97) + "\r\nb", CString('a', 97) },           // "<B" would be left
+        { CString('a', 96) + "\r\nb", CString('a', 96) },           // "<BR" would be left
+        { CString('a', 95) + "\r\nb", CString('a', 95) + "<BR>" },
+        { CString('a', 98) + "\r\nb", CString('a', 98) },           // "<" would be left
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.shown.Right(6));
+        EXPECT_EQ(c.stored, CButDlg_Page1::StoredCaption(c.shown));
+    }
+    EXPECT_EQ(CString("eins\r\nzwei"), CButDlg_Page1::ShownCaption("eins<BR>zwei"));
+}
+
+TEST(ButtonPropSheet, ThreeLinesComeBackJoined)
+{
+    CButtonPropSheet sheet("Funktionsschalter (Button) Eigenschaften");
+    sheet.m_strCaption = "alt<BR>neu";
+    CString shown, caption;
+    ASSERT_EQ(IDOK, RunSheet(sheet, [&](CButtonPropSheet* pSheet) {
+        pSheet->GetWindowText(caption);
+        CWnd* pPage = pSheet->GetActivePage();
+        shown = ItemText(pPage, IDC_BUT_CAPTION);
+        pPage->SetDlgItemText(IDC_BUT_CAPTION, "  eins\r\nzwei\r\ndrei ");
+        Click(pSheet, IDOK);
+    }));
+    EXPECT_EQ(CString("Funktionsschalter (Button) Eigenschaften"), caption);
+    EXPECT_EQ(CString("alt\r\nneu"), shown);
+    EXPECT_EQ(CString("eins<BR>zwei<BR>drei"), sheet.m_strCaption);
+}
+
+TEST(ButtonPropSheet, OutOfRangeRectangleKeepsThePage)
+{
+    const struct
+    {
+        int id;
+        LPCSTR value;
+        LPCSTR message;
+    } cases[] = {
+        { IDC_BUT_HEIGHT, "481", "Geben Sie bitte eine ganze Zahl zwischen 10 und 480 ein." },
+        { IDC_BUT_WIDTH, "9", "Geben Sie bitte eine ganze Zahl zwischen 10 und 1000 ein." },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.value);
+        MessageBoxRecorder boxes;
+        CButtonPropSheet sheet("Button");
+        int pageAfterOK = -1;
+        EXPECT_EQ(IDCANCEL, RunSheet(sheet, [&](CButtonPropSheet* pSheet) {
+            ShowPage(pSheet, kPageStyle)->SetDlgItemText(c.id, c.value);
+            Click(pSheet, IDOK);
+            pageAfterOK = pSheet->GetActiveIndex();
+            Click(pSheet, IDCANCEL);
+        }));
+        EXPECT_EQ(kPageStyle, pageAfterOK);
+        ASSERT_EQ(1u, boxes.Count());
+        EXPECT_EQ(CString(c.message), boxes.Last().strText);
+    }
+}
+
+TEST(ButtonPropSheet, WhatOKMakesOfStyleCaptionAndPicture)
+{
+    TempFolder folder;
+    const CString picture = folder.Write("knopf.bmp", CString("BM"));
+    const struct
+    {
+        int style;
+        LPCSTR caption;
+        CString image;
+        int styleOut;
+        LPCSTR captionOut;
+    } cases[] = {
+        { 3, "", "", 3, "Text" },
+        { 3, "  ", "", 3, "Text" },
+        { 3, "Mehr", "", 3, "Mehr" },
+        { 0, "", "", 0, "" },
+        { 4, "B", folder.File("fehlt.bmp"), 0, "B" },
+        { 4, "B", "", 0, "B" },
+        { 5, "O", folder.Path(), 0, "O" },   // a folder is no picture
+        { 6, "M", picture, 6, "M" },
+        { 4, "B", picture, 4, "B" },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.style << " " << (LPCSTR)c.image);
+        CButtonPropSheet sheet("Button");
+        sheet.m_nStyle = c.style;
+        sheet.m_strCaption = c.caption;
+        sheet.m_strImageFile = c.image;
+        ASSERT_EQ(IDOK, RunSheet(sheet, [&](CButtonPropSheet* pSheet) { Click(pSheet, IDOK); }));
+        EXPECT_EQ(c.styleOut, sheet.m_nStyle);
+        EXPECT_EQ(CString(c.captionOut), sheet.m_strCaption);
+    }
+}
+
+TEST(ButtonPropSheet, FieldsComeBackAndSoundsSurvive)
+{
+    FakeServices services;
+    CButtonPropSheet sheet("Button");
+    sheet.m_nX = 10;
+    sheet.m_nY = 46;
+    sheet.m_nWidth = 120;
+    sheet.m_nHeight = 26;
+    sheet.m_nFunction = 1;
+    sheet.m_strDocument = "page02.ini";
+    sheet.m_bStopSound = 1;
+    sheet.m_bStartSound = 1;
+    sheet.m_strSoundFile = "C:\\Menu\\Sound\\Click.wav";
+    sheet.m_captionFont.m_crColor = RGB(1, 2, 3);
+    CString shownX, shownFunction;
+    ASSERT_EQ(IDOK, RunSheet(sheet, [&](CButtonPropSheet* pSheet) {
+        CWnd* pStyle = ShowPage(pSheet, kPageStyle);
+        shownX = ItemText(pStyle, IDC_BUT_X);
+        pStyle->SetDlgItemText(IDC_BUT_Y, "80");
+        pStyle->SetDlgItemText(IDC_BUT_WIDTH, "200");
+        ChooseRadio(pStyle, kStyleRadios, IDC_BUT_STYLE_DRAW);
+        CWnd* pLink = ShowPage(pSheet, kPageLink);
+        shownFunction = ItemText(pLink, IDC_BUT_FUNCTION);
+        pLink->SendDlgItemMessage(IDC_BUT_FUNCTION, CB_SETCURSEL, 3);
+        pLink->SetDlgItemText(IDC_BUT_APPLICATION, "notepad.exe");
+        pLink->SetDlgItemText(IDC_BUT_PARAMETER, "liesmich.txt");
+        ShowPage(pSheet, kPageText)->SetDlgItemText(IDC_BUT_TOOLTIP, "Hilfe");
+        Click(pSheet, IDOK);
+    }));
+    EXPECT_EQ(CString("10"), shownX);
+    EXPECT_FALSE(shownFunction.IsEmpty());
+    EXPECT_EQ(80, sheet.m_nY);
+    EXPECT_EQ(200, sheet.m_nWidth);
+    EXPECT_EQ(26, sheet.m_nHeight);
+    EXPECT_EQ(2, sheet.m_nStyle);
+    EXPECT_EQ(3, sheet.m_nFunction);
+    EXPECT_EQ(CString("notepad.exe"), sheet.m_strApplication);
+    EXPECT_EQ(CString("page02.ini"), sheet.m_strDocument);
+    EXPECT_EQ(CString("liesmich.txt"), sheet.m_strParameter);
+    EXPECT_EQ(CString("Hilfe"), sheet.m_strTooltip);
+    EXPECT_EQ(RGB(1, 2, 3), sheet.m_captionFont.m_crColor);
+    EXPECT_EQ(1, sheet.m_bStopSound);
+    EXPECT_EQ(1, sheet.m_bStartSound);
+    EXPECT_EQ(CString("C:\\Menu\\Sound\\Click.wav"), sheet.m_strSoundFile);
+    EXPECT_EQ(kPageText, sheet.m_nStartPage);   // the page shown last
+}
+
+TEST(ButtonPropSheet, TextLimitsOfTheProject)
+{
+    const struct
+    {
+        int id;
+        CString value;
+        BOOL accepted;
+    } cases[] = {
+        { IDC_BUT_CAPTION, CString('c', 99), TRUE },  { IDC_BUT_CAPTION, CString('c', 100), FALSE },
+        { IDC_BUT_TOOLTIP, CString('t', 499), TRUE }, { IDC_BUT_TOOLTIP, CString('t', 500), FALSE },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.id << " " << c.value.GetLength());
+        MessageBoxRecorder boxes;
+        CButtonPropSheet sheet("Button");
+        INT_PTR result = RunSheet(sheet, [&](CButtonPropSheet* pSheet) {
+            pSheet->GetActivePage()->SetDlgItemText(c.id, c.value);
+            Click(pSheet, IDOK);
+            if (::IsWindow(pSheet->m_hWnd) && pSheet->GetActivePage() != nullptr)
+                Click(pSheet, IDCANCEL);
+        });
+        EXPECT_EQ(c.accepted ? IDOK : IDCANCEL, result);
+        EXPECT_EQ(c.accepted ? 0u : 1u, boxes.Count());
+    }
+}
+
+TEST(ButtonPropSheet, StyleRadiosEnableTheirControls)
+{
+    struct State
+    {
+        BOOL props, browse, file, edit;
+        bool operator==(const State& o) const
+        {
+            return props == o.props && browse == o.browse && file == o.file && edit == o.edit;
+        }
+    };
+    auto stateOf = [](CWnd* pPage) {
+        return State{ ItemEnabled(pPage, IDC_BUT_HYPERTEXT_PROPS), ItemEnabled(pPage, IDC_BUT_BROWSE_IMAGE),
+                      ItemEnabled(pPage, IDC_BUT_IMAGE_FILE), ItemEnabled(pPage, IDC_BUT_EDIT_IMAGE) };
+    };
+    const struct
+    {
+        int radio;
+        State state;
+    } clicks[] = {
+        { IDC_BUT_STYLE_HYPERTEXT, { TRUE, FALSE, FALSE, FALSE } }, { IDC_BUT_STYLE_BITMAP, { FALSE, TRUE, TRUE, TRUE } },
+        { IDC_BUT_STYLE_OFFICE, { FALSE, TRUE, TRUE, FALSE } },     { IDC_BUT_STYLE_MONO, { FALSE, TRUE, TRUE, FALSE } },
+        { IDC_BUT_STYLE_IMAGE, { FALSE, FALSE, FALSE, FALSE } },    { IDC_BUT_STYLE_BITMAP, { FALSE, TRUE, TRUE, TRUE } },
+        { IDC_BUT_STYLE_DRAW, { FALSE, FALSE, FALSE, FALSE } },     { IDC_BUT_STYLE_BITMAP, { FALSE, TRUE, TRUE, TRUE } },
+        { IDC_BUT_STYLE_WINDOW, { FALSE, FALSE, FALSE, FALSE } },
+    };
+    const State opened[] = { { FALSE, FALSE, FALSE, FALSE }, { FALSE, FALSE, FALSE, FALSE },
+                             { FALSE, FALSE, FALSE, FALSE }, { TRUE, FALSE, FALSE, FALSE },
+                             { FALSE, TRUE, TRUE, TRUE },    { FALSE, TRUE, TRUE, FALSE },
+                             { FALSE, TRUE, TRUE, FALSE } };
+    for (int nStyle = 0; nStyle < 7; ++nStyle)
+    {
+        SCOPED_TRACE(nStyle);
+        CButtonPropSheet sheet("Button");
+        sheet.m_nStyle = nStyle;
+        sheet.m_nStartPage = kPageStyle;
+        RunSheet(sheet, [&](CButtonPropSheet* pSheet) {
+            CWnd* pPage = pSheet->GetActivePage();
+            EXPECT_TRUE(opened[nStyle] == stateOf(pPage));
+            if (nStyle == 0)
+            {
+                for (const auto& click : clicks)
+                {
+                    SCOPED_TRACE(click.radio);
+                    ChooseRadio(pPage, kStyleRadios, click.radio);
+                    EXPECT_TRUE(click.state == stateOf(pPage));
+                }
+            }
+            Click(pSheet, IDCANCEL);
+        });
+    }
+}
+
+TEST(ButtonPropSheet, HypertextDefaultsOnlyTheFirstTime)
+{
+    CommonDialogScript colours;
+    colours.Answer(IDOK, [](CCommonDialog* pDlg) { static_cast<CColorDialog*>(pDlg)->m_cc.rgbResult = RGB(0, 99, 0); });
+    CButtonPropSheet sheet("Button");
+    sheet.m_idleFont.m_crColor = RGB(7, 7, 7);
+    sheet.m_overFont.m_crColor = RGB(7, 7, 7);
+    COLORREF afterFirst = 0;
+    ModalScript hook([&](CDialog* pDlg) {
+        if (dynamic_cast<CHypertextButtonDlg*>(pDlg) != nullptr)
+        {
+            Click(pDlg, IDC_HYPER_IDLE_COLOR);
+            Click(pDlg, IDOK);
+            return;
+        }
+        CButtonPropSheet* pSheet = static_cast<CButtonPropSheet*>(pDlg);
+        CWnd* pPage = ShowPage(pSheet, kPageStyle);
+        ChooseRadio(pPage, kStyleRadios, IDC_BUT_STYLE_HYPERTEXT);
+        afterFirst = pSheet->m_page4.m_overFont.m_crColor;
+        Click(pPage, IDC_BUT_HYPERTEXT_PROPS);   // the idle colour becomes green
+        ChooseRadio(pPage, kStyleRadios, IDC_BUT_STYLE_WINDOW);
+        ChooseRadio(pPage, kStyleRadios, IDC_BUT_STYLE_HYPERTEXT);
+        Click(pSheet, IDOK);
+    });
+    ASSERT_EQ(IDOK, sheet.DoModal());
+    EXPECT_EQ((COLORREF)0xFF0000, afterFirst);
+    EXPECT_EQ(RGB(0, 99, 0), sheet.m_idleFont.m_crColor);
+    EXPECT_TRUE(sheet.m_idleFont.m_logFont.lfUnderline);
+    EXPECT_EQ((COLORREF)0xFF0000, sheet.m_overFont.m_crColor);
+    EXPECT_TRUE(sheet.m_overFont.m_logFont.lfItalic);
+    EXPECT_EQ((COLORREF)0xC00000, sheet.m_downFont.m_crColor);
+    EXPECT_FALSE(sheet.m_downFont.m_logFont.lfItalic);
+    EXPECT_EQ(CString("Text"), sheet.m_strCaption);
+}
+
+TEST(ButtonPropSheet, LinkPageBrowsesInfosAndHelp)
+{
+    FakeServices services;
+    services.projectFolder = "C:\\Menu";
+    MessageBoxRecorder boxes;
+    CommonDialogScript files;
+    files.AnswerFile("C:\\Other\\handbuch.pdf");
+    files.AnswerFile("C:\\Menu\\tools\\viewer.exe");
+    CButtonPropSheet sheet("Button");
+    CString document, application;
+    ASSERT_EQ(IDOK, RunSheet(sheet, [&](CButtonPropSheet* pSheet) {
+        CWnd* pLink = ShowPage(pSheet, kPageLink);
+        Click(pLink, IDC_BUT_BROWSE_DOCUMENT);
+        Click(pLink, IDC_BUT_BROWSE_APP);
+        document = ItemText(pLink, IDC_BUT_DOCUMENT);
+        application = ItemText(pLink, IDC_BUT_APPLICATION);
+        Click(pLink, IDC_BUT_FUNCTION_INFO);
+        Click(pLink, IDC_BUT_LINK_INFO);
+        Click(pSheet, IDHELP);
+        Click(pSheet, IDOK);
+    }));
+    // Outside the project: warned, kept.
+    EXPECT_EQ(CString("C:\\Other\\handbuch.pdf"), document);
+    EXPECT_EQ(CString("C:\\Menu\\tools\\viewer.exe"), application);
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_EQ(CString("C:\\Other\\handbuch.pdf"), sheet.m_strDocument);
+    EXPECT_EQ((std::vector<std::string>{ "but_info_function.htm", "but_info_link.htm" }), services.quickInfoPages);
+    EXPECT_EQ((std::vector<std::string>{ "hilfe_button.htm" }), services.helpPages);
+    EXPECT_TRUE(sheet.m_strQuickInfoFile.IsEmpty());
+}
+
+TEST(ButtonPropSheet, QuickInfoFileNamesItsPage)
+{
+    const struct
+    {
+        LPCSTR file;
+        LPCSTR page;    // null: nothing shown
+    } cases[] = {
+        { "infotext\\but_info_function.txt", "but_info_function.htm" },
+        { "infotext\\INFO.TXT", "INFO.htm" },
+        { "plain.htm", "plain.htm" },
+        { "", nullptr },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.file);
+        FakeServices services;
+        CButtonPropSheet sheet("Button");
+        sheet.m_strQuickInfoFile = c.file;
+        sheet.ShowQuickInfoFile();
+        if (c.page == nullptr)
+            EXPECT_TRUE(services.quickInfoPages.empty());
+        else
+            EXPECT_EQ((std::vector<std::string>{ c.page }), services.quickInfoPages);
+    }
+}
+
+TEST(ButtonPropSheet, PictureFromBrowsingAndFromTheImageProgram)
+{
+    FakeServices services;
+    services.projectFolder = "C:\\Menu";
+    services.editorFolder = "C:\\Programme\\Tarnix";
+    CommonDialogScript files;
+    files.AnswerFile("C:\\Menu\\bilder\\knopf.gif");
+    ProgramStartRecorder starts;
+    int hints = 0;
+    CButtonPropSheet sheet("Button");
+    sheet.m_nStyle = 4;
+    CString browsed;
+    ModalScript hook([&](CDialog* pDlg) {
+        if (dynamic_cast<CButtonPropSheet*>(pDlg) == nullptr)
+        {
+            ++hints;
+            Click(pDlg, IDOK);
+            return;
+        }
+        CButtonPropSheet* pSheet = static_cast<CButtonPropSheet*>(pDlg);
+        CWnd* pPage = ShowPage(pSheet, kPageStyle);
+        Click(pPage, IDC_BUT_BROWSE_IMAGE);
+        browsed = ItemText(pPage, IDC_BUT_IMAGE_FILE);
+        Click(pPage, IDC_BUT_EDIT_IMAGE);
+        pSheet->SendMessage(WM_COMMAND, ID_BUTTON_IMAGE_READY);   // nothing handed back yet
+        services.returnedImageFile = "C:\\Menu\\bilder\\neu.bmp";
+        pSheet->SendMessage(WM_COMMAND, ID_BUTTON_IMAGE_READY);
+        Click(pPage, IDC_BUT_EXAMPLES);
+        Click(pSheet, IDCANCEL);
+    });
+    sheet.DoModal();
+    EXPECT_EQ(CString("C:\\Menu\\bilder\\knopf.gif"), browsed);
+    EXPECT_EQ(1, hints);
+    EXPECT_EQ((std::vector<std::string>{ "C:\\Menu\\bilder\\knopf.gif" }), services.orvennaFiles);
+    EXPECT_EQ(CString("C:\\Menu\\bilder\\neu.bmp"), sheet.m_page4.m_strImageFile);
+    EXPECT_EQ(1, services.orvennaClosed);
+    ASSERT_EQ(1u, starts.Starts().size());
+    EXPECT_EQ(CString("open"), starts.Starts()[0].strOperation);
+    EXPECT_EQ(CString("C:\\Programme\\Tarnix\\Tarnix.exe"), starts.Starts()[0].strFile);
+    EXPECT_EQ(CString("/o \"C:\\Programme\\Tarnix\\Examples\\ButStyles\\Velconf.ini\""),
+              starts.Starts()[0].strParameters);
+}
+
+TEST(ButtonPropSheet, SoundPageTakesOnlySoundsOfTheProject)
+{
+    FakeServices services;
+    services.projectFolder = "C:\\Menu";
+    MessageBoxRecorder boxes;
+    CommonDialogScript files;
+    files.AnswerFile("C:\\Menu\\Sound\\klick.mp3");
+    files.AnswerFile("C:\\Menu\\Sound\\klick.wav");
+    CButDlg_Page3 page;
+    CPropertySheet sheet("Sound");
+    sheet.AddPage(&page);
+    BOOL fileAtOpen = TRUE, fileWhenStarting = FALSE;
+    CString afterRefused, afterTaken;
+    ModalScript hook([&](CDialog* pDlg) {
+        fileAtOpen = ItemEnabled(&page, IDC_BUT_SOUND_FILE);
+        page.CheckDlgButton(IDC_BUT_START_SOUND, BST_CHECKED);
+        Click(&page, IDC_BUT_START_SOUND);
+        fileWhenStarting = ItemEnabled(&page, IDC_BUT_BROWSE_SOUND);
+        Click(&page, IDC_BUT_BROWSE_SOUND);
+        afterRefused = ItemText(&page, IDC_BUT_SOUND_FILE);
+        Click(&page, IDC_BUT_BROWSE_SOUND);
+        afterTaken = ItemText(&page, IDC_BUT_SOUND_FILE);
+        page.SetDlgItemText(IDC_BUT_SOUND_FILE, "");
+        Click(pDlg, IDOK);
+    });
+    ASSERT_EQ(IDOK, sheet.DoModal());
+    EXPECT_FALSE(fileAtOpen);
+    EXPECT_TRUE(fileWhenStarting);
+    EXPECT_EQ(CString(""), afterRefused);
+    EXPECT_EQ(CString("C:\\Menu\\Sound\\klick.wav"), afterTaken);
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_EQ(0, page.m_bStartSound);   // no file: no sound to start
+}
+
+} // namespace

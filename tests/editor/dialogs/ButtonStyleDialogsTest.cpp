@@ -1,0 +1,176 @@
+#include "editor/dialogs/ButtonStyleDlg.h"
+#include "editor/dialogs/HypertextButtonDlg.h"
+
+#include "framework/ColorDialog.h"
+#include "framework/FontDialog.h"
+
+#include "editor/DialogIds.h"
+
+#include "DialogTestSupport.h"
+#include "helpers/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace dialog_tests;
+using testing_support::CommonDialogScript;
+using testing_support::MessageBoxRecorder;
+
+namespace {
+
+// The font dialog answers OK with this face, height and colour.
+void AnswerFont(CommonDialogScript& script, LPCSTR lpszFace, int nHeight, COLORREF crColor)
+{
+    CString face(lpszFace);
+    script.Answer(IDOK, [=](CCommonDialog* pDlg) {
+        CFontDialog* pFont = dynamic_cast<CFontDialog*>(pDlg);
+        ASSERT_NE(nullptr, pFont);
+        EXPECT_EQ((DWORD)(CF_SCREENFONTS | CF_EFFECTS), pFont->m_cf.Flags & (CF_SCREENFONTS | CF_EFFECTS));
+        lstrcpynA(pFont->m_lf.lfFaceName, face, LF_FACESIZE);
+        pFont->m_lf.lfHeight = nHeight;
+        pFont->m_cf.rgbColors = crColor;
+    });
+}
+
+void AnswerColor(CommonDialogScript& script, COLORREF crColor)
+{
+    script.Answer(IDOK, [=](CCommonDialog* pDlg) { static_cast<CColorDialog*>(pDlg)->m_cc.rgbResult = crColor; });
+}
+
+TEST(ButtonStyleDlg, BrightnessComesBack)
+{
+    const struct
+    {
+        int in;
+        LPCSTR typed;      // null: leave the field
+        int out;
+        BOOL editEnabled;
+        BOOL manualChecked;
+    } cases[] = {
+        { 100, nullptr, 100, FALSE, FALSE },
+        { -20, nullptr, -20, TRUE, TRUE },
+        { 50, nullptr, 50, TRUE, TRUE },
+        { 51, nullptr, 100, FALSE, FALSE },
+        { 10, "-35", -35, TRUE, TRUE },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.in);
+        CButtonStyleDlg dlg;
+        dlg.m_nBrightness = c.in;
+        BOOL editEnabled = !c.editEnabled, manualChecked = !c.manualChecked;
+        ModalScript script([&](CDialog* pDlg) {
+            editEnabled = ItemEnabled(pDlg, IDC_STYLE_BRIGHTNESS);
+            manualChecked = pDlg->IsDlgButtonChecked(IDC_STYLE_MANUAL_BRIGHT);
+            if (c.typed != nullptr)
+                pDlg->SetDlgItemText(IDC_STYLE_BRIGHTNESS, c.typed);
+            Click(pDlg, IDOK);
+        });
+        ASSERT_EQ(IDOK, dlg.DoModal());
+        EXPECT_EQ(c.editEnabled, editEnabled);
+        EXPECT_EQ(c.manualChecked, manualChecked);
+        EXPECT_EQ(c.out, dlg.m_nBrightness);
+    }
+}
+
+TEST(ButtonStyleDlg, SwitchingBrightnessModeDecidesWhatComesBack)
+{
+    const struct
+    {
+        int in;
+        int radio;
+        LPCSTR typed;
+        int out;
+        size_t boxes;
+    } cases[] = {
+        { -20, IDC_STYLE_AUTO_BRIGHT, "7", 100, 0 },
+        { 100, IDC_STYLE_MANUAL_BRIGHT, "12", 12, 0 },
+        { 100, IDC_STYLE_MANUAL_BRIGHT, "51", 100, 1 },   // refused: cancelled after the message
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.radio);
+        MessageBoxRecorder boxes;
+        CButtonStyleDlg dlg;
+        dlg.m_nBrightness = c.in;
+        BOOL enabled = FALSE;
+        ModalScript script([&](CDialog* pDlg) {
+            ChooseRadio(pDlg, { IDC_STYLE_AUTO_BRIGHT, IDC_STYLE_MANUAL_BRIGHT }, c.radio);
+            enabled = ItemEnabled(pDlg, IDC_STYLE_BRIGHTNESS);
+            pDlg->SetDlgItemText(IDC_STYLE_BRIGHTNESS, c.typed);
+            Click(pDlg, IDOK);
+            if (pDlg->ContinueModal())
+                Click(pDlg, IDCANCEL);
+        });
+        INT_PTR result = dlg.DoModal();
+        EXPECT_EQ(c.radio == IDC_STYLE_MANUAL_BRIGHT, enabled);
+        EXPECT_EQ(c.boxes, boxes.Count());
+        if (c.boxes == 0)
+        {
+            EXPECT_EQ(IDOK, result);
+            EXPECT_EQ(c.out, dlg.m_nBrightness);
+        }
+    }
+}
+
+TEST(ButtonStyleDlg, EffectFontAndColourOfTheFontDescription)
+{
+    FakeServices services;
+    CommonDialogScript dialogs;
+    dialogs.Answer(IDCANCEL);                        // font dialog cancelled: nothing changes
+    AnswerFont(dialogs, "Courier New", -20, RGB(9, 8, 7));
+    dialogs.Answer(IDCANCEL);                        // colour dialog cancelled
+    CButtonStyleDlg dlg;
+    dlg.m_font.m_nEffect = 2;
+    dlg.m_font.m_crColor = RGB(1, 1, 1);
+    dlg.m_nHover = 1;
+    int shownEffect = -1;
+    BOOL hoverShown = FALSE;
+    ModalScript script([&](CDialog* pDlg) {
+        shownEffect = (int)pDlg->SendDlgItemMessage(IDC_STYLE_EFFECT, CB_GETCURSEL);
+        hoverShown = pDlg->IsDlgButtonChecked(IDC_STYLE_HOVER);
+        Click(pDlg, IDC_STYLE_FONT);
+        EXPECT_EQ(CString("Arial"), CString(static_cast<CButtonStyleDlg*>(pDlg)->m_font.m_logFont.lfFaceName));
+        Click(pDlg, IDC_STYLE_FONT);
+        Click(pDlg, IDC_STYLE_COLOR);
+        pDlg->SendDlgItemMessage(IDC_STYLE_EFFECT, CB_SETCURSEL, 1);
+        pDlg->CheckDlgButton(IDC_STYLE_HOVER, BST_UNCHECKED);
+        Click(pDlg, IDC_DLG_HELP);
+        Click(pDlg, IDOK);
+    });
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(2, shownEffect);
+    EXPECT_TRUE(hoverShown);
+    EXPECT_EQ(1, dlg.m_nEffect);
+    EXPECT_EQ(1, dlg.m_font.m_nEffect);
+    EXPECT_EQ(0, dlg.m_nHover);
+    EXPECT_EQ(CString("Courier New"), CString(dlg.m_font.m_logFont.lfFaceName));
+    EXPECT_EQ(-20, dlg.m_font.m_logFont.lfHeight);
+    EXPECT_EQ(RGB(9, 8, 7), dlg.m_font.m_crColor);   // the font dialog's colour is taken here
+    EXPECT_EQ((std::vector<std::string>{ "index.htm" }), services.helpPages);
+}
+
+TEST(HypertextButtonDlg, EachStateKeepsItsOwnFontAndColour)
+{
+    CommonDialogScript dialogs;
+    AnswerFont(dialogs, "Times New Roman", -30, RGB(5, 5, 5));   // idle font
+    AnswerColor(dialogs, RGB(0, 0, 200));                         // over colour
+    AnswerFont(dialogs, "Courier New", -12, RGB(6, 6, 6));        // down font
+    CHypertextButtonDlg dlg;
+    dlg.m_idleFont.m_crColor = RGB(1, 0, 0);
+    ModalScript script([&](CDialog* pDlg) {
+        Click(pDlg, IDC_HYPER_IDLE_FONT);
+        Click(pDlg, IDC_HYPER_OVER_COLOR);
+        Click(pDlg, IDC_HYPER_DOWN_FONT);
+        Click(pDlg, IDOK);
+    });
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(CString("Times New Roman"), CString(dlg.m_idleFont.m_logFont.lfFaceName));
+    EXPECT_EQ(-30, dlg.m_idleFont.m_logFont.lfHeight);
+    EXPECT_EQ(RGB(1, 0, 0), dlg.m_idleFont.m_crColor);   // only the LOGFONT is taken from the font dialog
+    EXPECT_EQ(CString("Arial"), CString(dlg.m_overFont.m_logFont.lfFaceName));
+    EXPECT_EQ(RGB(0, 0, 200), dlg.m_overFont.m_crColor);
+    EXPECT_EQ(CString("Courier New"), CString(dlg.m_downFont.m_logFont.lfFaceName));
+    EXPECT_EQ(RGB(0, 0, 0), dlg.m_downFont.m_crColor);
+}
+
+} // namespace

@@ -1,0 +1,209 @@
+#include "editor/dialogs/DialogTexts.h"
+#include "editor/dialogs/FileEdit.h"
+
+#include "framework/Dialog.h"
+#include "shared/support/Language.h"
+
+#include "editor/DialogIds.h"
+
+#include "DialogTestSupport.h"
+#include "helpers/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+using testing_support::MessageBoxRecorder;
+using testing_support::PumpPendingMessages;
+
+namespace {
+
+TEST(FileEditChecks, TypeListDecidesAndNamesTheAllowedTypes)
+{
+    struct Case
+    {
+        LPCSTR file;
+        LPCSTR types;
+        BOOL passes;
+    } cases[] = {
+        { "C:\\PROJ\\A.WAV", ".mid;.wav", TRUE },
+        { "c:\\proj\\song.mid", ".mid;.wav", TRUE },   // case does not matter
+        { "C:\\PROJ\\A.MP3", ".mid;.wav", FALSE },
+        { "C:\\PROJ\\A.MP3", "*", TRUE },
+        { "C:\\PROJ\\A.MP3", ".bmp;*", TRUE },
+        { "C:\\PROJ\\A.MP3", "", TRUE },
+        { ".wav", ".wav", FALSE },                       // only after the first character
+        { "C:\\x.mp3", ".wav;", FALSE },                 // an empty last item matches nothing
+        { "C:\\x.avi", ".mid;.wav;.avi", TRUE },         // the part after the last ';'
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(CString(c.file) + " / " + c.types);
+        MessageBoxRecorder boxes;
+        EXPECT_EQ(c.passes, CFileEdit::CheckFileType(c.file, c.types));
+        ASSERT_EQ(c.passes ? 0u : 1u, boxes.Count());
+        if (!c.passes)
+        {
+            EXPECT_EQ(CString("FEHLER !\n\nEs sind nur Dateien vom Typ:\n") + c.types + " zulässig !",
+                      boxes.Last().strText);
+        }
+    }
+}
+
+TEST(FileEditChecks, ProjectFolderHoldsOnlyPathsBelowIt)
+{
+    struct Case
+    {
+        LPCSTR file;
+        LPCSTR folder;
+        BOOL passes;
+        BOOL warns;
+    } cases[] = {
+        { "c:\\proj\\sound\\x.wav", "C:\\Proj", TRUE, FALSE },
+        { "C:\\Proj\\x.wav", "C:\\Proj\\", TRUE, FALSE },
+        { "C:\\Proj", "C:\\Proj", TRUE, FALSE },
+        { "D:\\x.wav", "C:\\Proj", FALSE, TRUE },
+        { "C:\\Project2\\a.wav", "C:\\Proj", FALSE, TRUE },   // a longer folder name is another folder
+        { "C:\\Proj\\x.wav", "", FALSE, FALSE },
+        { "", "C:\\Proj", FALSE, FALSE },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(CString(c.file) + " in " + c.folder);
+        MessageBoxRecorder boxes;
+        EXPECT_EQ(c.passes, CFileEdit::CheckFileInProject(c.file, c.folder));
+        ASSERT_EQ(c.warns ? 1u : 0u, boxes.Count());
+        if (c.warns)
+        {
+            EXPECT_EQ(CString("WARNUNG !\n\nDie Datei befindet sich nicht im Projektpfad !\n\nProjektpfad: ") +
+                          c.folder + "\nDatei: " + c.file + "\n",
+                      boxes.Last().strText);
+        }
+    }
+}
+
+TEST(FileEditChecks, CheckFileStopsAtTheFirstFailure)
+{
+    MessageBoxRecorder boxes;
+    EXPECT_FALSE(CFileEdit::CheckFile("D:\\x.mp3", ".wav", "C:\\Proj", TRUE));
+    EXPECT_EQ(1u, boxes.Count());   // the type message only
+    EXPECT_TRUE(CFileEdit::CheckFile("D:\\x.wav", ".wav", "C:\\Proj", FALSE));
+    EXPECT_FALSE(CFileEdit::CheckFile("D:\\x.wav", ".wav", "C:\\Proj", TRUE));
+    EXPECT_EQ(2u, boxes.Count());
+}
+
+// A shell drop of one file, as the explorer hands it to a window.
+HDROP MakeDrop(LPCSTR lpszFile)
+{
+    const size_t nName = strlen(lpszFile);
+    HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + nName + 2);
+    DROPFILES* pDrop = static_cast<DROPFILES*>(GlobalLock(hMem));
+    pDrop->pFiles = sizeof(DROPFILES);
+    memcpy(reinterpret_cast<char*>(pDrop) + sizeof(DROPFILES), lpszFile, nName);
+    GlobalUnlock(hMem);
+    return static_cast<HDROP>(hMem);
+}
+
+class FileEditDropTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dlg.Create(IDD_TITLEBAR));
+        ASSERT_TRUE(m_edit.SubclassItem(IDC_TITLE_TEXT, &m_dlg, "C:\\Proj", ".wav"));
+        m_edit.SetWindowText("C:\\Proj\\old.wav");
+    }
+    void TearDown() override { m_dlg.DestroyWindow(); }
+
+    CDialog m_dlg;
+    CFileEdit m_edit;
+};
+
+TEST_F(FileEditDropTest, AcceptsFilesOnceDrawn)
+{
+    EXPECT_FALSE(m_edit.GetExStyle() & WS_EX_ACCEPTFILES);
+    m_dlg.ShowWindow(SW_SHOW);
+    m_dlg.UpdateWindow();
+    PumpPendingMessages();
+    EXPECT_TRUE(m_edit.m_bDropEnabled);
+    EXPECT_TRUE(m_edit.GetExStyle() & WS_EX_ACCEPTFILES);
+}
+
+TEST_F(FileEditDropTest, TakesADroppedFileOnlyWhenItPasses)
+{
+    struct Case
+    {
+        LPCSTR dropped;
+        LPCSTR shown;
+        size_t boxes;
+    } cases[] = {
+        { "C:\\Proj\\sound\\click.wav", "C:\\Proj\\sound\\click.wav", 0 },
+        { "C:\\Proj\\sound\\click.mp3", "C:\\Proj\\sound\\click.wav", 1 },
+        { "C:\\Other\\click.wav", "C:\\Proj\\sound\\click.wav", 1 },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.dropped);
+        MessageBoxRecorder boxes;
+        m_edit.SendMessage(WM_DROPFILES, (WPARAM)MakeDrop(c.dropped));
+        CString text;
+        m_edit.GetWindowText(text);
+        EXPECT_EQ(CString(c.shown), text);
+        EXPECT_EQ(c.boxes, boxes.Count());
+    }
+}
+
+TEST_F(FileEditDropTest, ALongDroppedNameIsCutNotOverrun)
+{
+    CString longName = "C:\\Proj\\" + CString('a', 400) + ".wav";
+    MessageBoxRecorder boxes;
+    m_edit.SendMessage(WM_DROPFILES, (WPARAM)MakeDrop(longName));
+    // The first 300 characters end without the type: refused, edit unchanged.
+    EXPECT_EQ(1u, boxes.Count());
+    CString text;
+    m_edit.GetWindowText(text);
+    EXPECT_EQ(CString("C:\\Proj\\old.wav"), text);
+}
+
+TEST(DialogTexts, EffectCaptionsAndLanguageNames)
+{
+    // The string table's language follows the system's: either set of captions.
+    EXPECT_EQ(3, GetTextEffectCount());
+    CString captions[5];
+    for (int nEffect = -1; nEffect < 4; ++nEffect)
+        GetTextEffectCaption(nEffect, captions[nEffect + 1]);
+    EXPECT_EQ(CString("Normal"), captions[1]);
+    EXPECT_TRUE(captions[2] == "Erhaben" || captions[2] == "Raised") << captions[2];
+    EXPECT_TRUE(captions[3] == "Geprägt" || captions[3] == "Embossed") << captions[3];
+    EXPECT_EQ(captions[1], captions[0]);   // unknown codes read as "none"
+    EXPECT_EQ(captions[1], captions[4]);
+
+    const char previous = GetLanguageLetter();
+    const struct
+    {
+        char letter;
+        LPCSTR name;
+    } languages[] = { { 'G', "German" }, { 'E', "English" }, { 'F', "French" }, { 'x', "German" } };
+    for (const auto& language : languages)
+    {
+        SCOPED_TRACE(language.letter);
+        SetLanguageLetter(language.letter);
+        CString name;
+        GetUiLanguageName(name);
+        EXPECT_EQ(CString(language.name), name);
+    }
+    SetLanguageLetter(previous);
+}
+
+TEST(DialogTexts, FileMessagesNameTheFile)
+{
+    MessageBoxRecorder boxes;
+    ShowFileMessage("C:\\Proj\\missing.bmp");
+    ShowStarterNotInProject();
+    ASSERT_EQ(2u, boxes.Count());
+    EXPECT_EQ(CString("Fehler:\n\nDie angegebene Datei kann nicht geöffnet werden:\nC:\\Proj\\missing.bmp\n\n"),
+              boxes.Boxes()[0].strText);
+    EXPECT_EQ(CString("Die Datei: Dorvstart.exe befindet sich nicht im Projektpfad !"), boxes.Boxes()[1].strText);
+}
+
+} // namespace

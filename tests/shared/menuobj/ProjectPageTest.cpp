@@ -1,0 +1,284 @@
+// The editor's project reader and writer: a sample read and written again
+// comes back line by line; numbering, editor-only objects, one-line texts,
+// sub-page files and the used-file counts.
+#include "shared/menuobj/ProjectPage.h"
+
+#include "helpers/TestSupport.h"
+#include "shared/menuobj/LineStore.h"
+#include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/ProjectWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using testing_support::Lines;
+using testing_support::MessageBoxRecorder;
+using testing_support::ReadFileText;
+using testing_support::TempFolder;
+using testing_support::TestDataPath;
+
+namespace {
+
+typedef std::vector<std::string> LineList;
+
+void CopySample(const TempFolder& folder, LPCSTR pszSample, std::initializer_list<LPCSTR> files)
+{
+    for (LPCSTR name : files)
+    {
+        CString text = ReadFileText(TestDataPath(CString("projects\\") + pszSample + "\\" + name));
+        folder.Write(name, text);
+    }
+}
+
+LineList SplitLines(const CString& strText)
+{
+    LineList lines;
+    std::string text = (LPCSTR)strText;
+    size_t nStart = 0;
+    for (size_t nEnd; (nEnd = text.find("\r\n", nStart)) != std::string::npos; nStart = nEnd + 2)
+        lines.push_back(text.substr(nStart, nEnd - nStart));
+    return lines;
+}
+
+LineList StoreLines(CLineStore& store)
+{
+    LineList lines;
+    CString line;
+    for (int nMore = store.GetFirst(line); nMore; nMore = store.GetNext(line))
+        lines.push_back((LPCSTR)line);
+    return lines;
+}
+
+// Drops the head section, which names the writing editor.
+LineList WithoutHead(const LineList& lines)
+{
+    LineList rest;
+    bool bHead = false;
+    for (const std::string& line : lines)
+    {
+        if (line == "[Tarnix]")
+            bHead = true;
+        else if (bHead && line == " ")
+            bHead = false;
+        else if (!bHead)
+            rest.push_back(line);
+    }
+    return rest;
+}
+
+LineList Written(CProjectPage& page, const CString& strPath)
+{
+    CLineStore store;
+    CProjectWriter(page, store, strPath).WriteProject();
+    return StoreLines(store);
+}
+
+void ExpectSameLines(const LineList& expected, const LineList& actual)
+{
+    ASSERT_EQ(expected.size(), actual.size());
+    for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(expected[i], actual[i]) << "line " << i + 1;
+}
+
+bool Contains(const LineList& lines, const std::string& line)
+{
+    for (const std::string& l : lines)
+        if (l == line)
+            return true;
+    return false;
+}
+
+const char* const kFullFiles[] = { "Velconf.ini", "seite2.ini", "liesmich.txt", "hintergrund.bmp", "knopf.bmp",
+                                   "sound\\klick.wav", "sound\\hintergrund.wav" };
+
+} // namespace
+
+TEST(ProjectPageTest, FullSampleComesBackLineByLine)
+{
+    MessageBoxRecorder boxes;
+    TempFolder folder;
+    for (LPCSTR name : kFullFiles)
+        CopySample(folder, "full", { name });
+    CString path = folder.File("Velconf.ini");
+
+    CProjectPage page;
+    page.LoadProject(path);
+    EXPECT_EQ(6, page.m_buttons.GetSize());
+    EXPECT_EQ(2, page.m_texts.GetSize());
+    EXPECT_EQ("2.1.0", std::string(page.m_strFileVersion));
+    // The live page holds full paths; the file gets "_CURRENTDIR_" names back,
+    // also for film.avi and Velicon.ico, which are missing.
+    EXPECT_EQ(std::string::npos, std::string(page.m_strSoundFile).find("_CURRENTDIR_"));
+    ExpectSameLines(WithoutHead(SplitLines(ReadFileText(path))), WithoutHead(Written(page, path)));
+}
+
+TEST(ProjectPageTest, GapsInButtonNumbersCloseOnWrite)
+{
+    TempFolder folder;
+    CString path = folder.Write("Velconf.ini", Lines({ "[BUTTON1]", "ENABLE=1", "TEXT=a", " ", "[BUTTON2]",
+                                                       "ENABLE=1", "TEXT=b", " ", "[BUTTON5]", "ENABLE=1",
+                                                       "TEXT=c", " ", "[BUTTON30]", "ENABLE=1", "TEXT=d", " " }));
+    CProjectPage page;
+    page.LoadProject(path);
+    ASSERT_EQ(3, page.m_buttons.GetSize());
+    LineList lines = Written(page, path);
+    EXPECT_TRUE(Contains(lines, "[BUTTON3]"));
+    EXPECT_TRUE(Contains(lines, "TEXT=c"));
+    EXPECT_FALSE(Contains(lines, "[BUTTON4]"));
+    EXPECT_FALSE(Contains(lines, "TEXT=d"));
+}
+
+TEST(ProjectPageTest, ObjectsWithoutPlayerSectionsSurvive)
+{
+    TempFolder folder;
+    CString path = folder.File("Velconf.ini");
+    CProjectPage page;
+    page.LoadProject(path);
+    struct Row { CMObjList* pList; int nType; LPCSTR pszFile; } rows[] = {
+        { &page.m_images, MOBJ_PICTURE, "bild.bmp" },
+        { &page.m_aviClips, MOBJ_AVICLIP, "film.avi" },
+        { &page.m_sliders, MOBJ_SLIDER, "" },
+        { &page.m_listBoxes, MOBJ_LISTBOX, "List001.ini" },
+    };
+    for (const Row& row : rows)
+    {
+        CMObjCreateStruct* pObject = new CMObjCreateStruct;
+        pObject->m_nType = row.nType;
+        pObject->m_strText = row.pszFile[0] ? folder.File(row.pszFile) : CString();
+        SetRect(&pObject->m_rect, 10, 20, 110, 70);
+        pObject->m_nRepeat = 3;
+        pObject->m_dwStyle = WS_BORDER;
+        pObject->m_crColor = RGB(1, 2, 3);
+        ASSERT_TRUE(row.pList->Add(pObject));
+    }
+    CLineStore store;
+    CProjectWriter(page, store, path).WriteProject();
+    ASSERT_TRUE(store.SaveFile(path));
+
+    CProjectPage again;
+    again.LoadProject(path);
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.nType);
+        ASSERT_EQ(1, row.pList == &page.m_images ? again.m_images.GetSize()
+                     : row.pList == &page.m_aviClips ? again.m_aviClips.GetSize()
+                     : row.pList == &page.m_sliders ? again.m_sliders.GetSize()
+                                                    : again.m_listBoxes.GetSize());
+    }
+    const CMObjCreateStruct* pClip = static_cast<CMObjCreateStruct*>(again.m_aviClips[0]);
+    EXPECT_EQ(3, pClip->m_nRepeat);
+    EXPECT_EQ((DWORD)WS_BORDER, pClip->m_dwStyle);
+    EXPECT_EQ(RGB(1, 2, 3), pClip->m_crColor);
+    EXPECT_EQ(100, pClip->m_rect.right - pClip->m_rect.left);
+    LineList lines = SplitLines(ReadFileText(path));
+    EXPECT_TRUE(Contains(lines, "FILE=_CURRENTDIR_\\film.avi"));
+    EXPECT_TRUE(Contains(lines, "[IMAGE1]"));
+    EXPECT_TRUE(Contains(lines, "NREP=3"));
+}
+
+TEST(ProjectPageTest, TextValuesStayOnOneLine)
+{
+    TempFolder folder;
+    CString path = folder.File("Velconf.ini");
+    CProjectPage page;
+    page.LoadProject(path);
+    page.m_strTooltipText = "eins\r\nzwei\ndrei";
+    page.m_strTitle = "Titel\r\nmit Umbruch";
+    CMButCreateStruct* pButton = new CMButCreateStruct;
+    pButton->m_strText = "  Knopf  ";
+    pButton->m_strToolTip = "a\rb";
+    ASSERT_TRUE(page.AddButton(pButton));
+    LineList lines = Written(page, path);
+    EXPECT_TRUE(Contains(lines, "DEFAULTTEXT=eins\\nzwei<BR>drei"));
+    EXPECT_TRUE(Contains(lines, "TITLE=Titel<BR>mit Umbruch"));
+    EXPECT_TRUE(Contains(lines, "TEXT=Knopf"));
+    EXPECT_TRUE(Contains(lines, "TOOLTIP=a<BR>b"));
+    EXPECT_EQ("Knopf", std::string(pButton->m_strText));
+}
+
+TEST(ProjectPageTest, SubPageFileNamesTheMainFile)
+{
+    TempFolder folder;
+    CString path = folder.Write("menu.ini", Lines({ "[WINDOWSIZE]", "W=640", "H=480", " " }));
+    CProjectPage page;
+    page.LoadProject(path);
+    struct Row { BOOL bExit; LPCSTR pszTitle; bool bButton2; bool bText; } rows[] = {
+        { TRUE, "Seite", true, true },
+        { FALSE, "", false, false },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszTitle);
+        CLineStore store;
+        CProjectWriter(page, store, folder.File("page01.ini")).WriteSubmenuProject(row.pszTitle, "Zurück", row.bExit, "Ende");
+        LineList lines = StoreLines(store);
+        EXPECT_TRUE(Contains(lines, "DOKUMENT=_CURRENTDIR_\\menu.ini"));
+        EXPECT_TRUE(Contains(lines, "MAIN=menu.ini"));
+        EXPECT_TRUE(Contains(lines, "TYPE=SUBMENU"));
+        EXPECT_EQ(row.bButton2, Contains(lines, "[BUTTON2]"));
+        EXPECT_EQ(row.bText, Contains(lines, "[TEXT1]"));
+        EXPECT_FALSE(Contains(lines, "[SOUND]"));
+    }
+}
+
+TEST(ProjectPageTest, SharedSoundIsCountedPerButton)
+{
+    TempFolder folder;
+    CProjectPage page;
+    page.LoadProject(folder.File("Velconf.ini"));
+    CMButCreateStruct* pFirst = new CMButCreateStruct;
+    CMButCreateStruct* pSecond = new CMButCreateStruct;
+    pFirst->m_strSoundFile = pSecond->m_strSoundFile = folder.File("sound\\click.wav");
+    page.AddButton(pFirst);
+    page.AddButton(pSecond);
+    CBuildFileList& sounds = page.GetFileList(FILES_SOUNDS);
+    ASSERT_EQ(1, sounds.GetSize());
+    EXPECT_EQ("0002sound\\click.wav", std::string(sounds.GetEntry(0)));
+    page.RemoveButton(pFirst, FALSE);
+    EXPECT_EQ("0001sound\\click.wav", std::string(sounds.GetEntry(0)));
+    page.RemoveButton(pSecond, FALSE);
+    EXPECT_EQ(0, sounds.GetSize());
+}
+
+TEST(ProjectPageTest, PopupButtonsRegisterOnlyTheirItemsFiles)
+{
+    TempFolder folder;
+    CString path = folder.Write("Velconf.ini", Lines({ "[BUTTON1]", "ENABLE=1", "DOKUMENT=<POPUPMENU00>",
+                                                       "BMP=knopf.bmp", " ", "[POPUPMENU00]",
+                                                       "ITEM00=TEXT=x:DOCUMENT=_CURRENTDIR_\\a.txt:APPLICATION=:"
+                                                       "PARAMETER=:FUNCTION=NONE",
+                                                       " " }));
+    CProjectPage page;
+    page.LoadProject(path);
+    EXPECT_EQ(0, page.GetFileList(FILES_BUTTON_IMAGES).GetSize());
+    ASSERT_EQ(1, page.GetFileList(FILES_DOCUMENTS).GetSize());
+    EXPECT_EQ("0001a.txt", std::string(page.GetFileList(FILES_DOCUMENTS).GetEntry(0)));
+}
+
+TEST(ProjectPageTest, ReplacingSwapsTheUsedFilesAndTellsTheOwnerOnce)
+{
+    struct Owner : CProjectPageOwner
+    {
+        int nModified = 0, nFilesChanged = 0;
+        void OnPageModified() override { ++nModified; }
+        void OnUsedFilesChanged() override { ++nFilesChanged; }
+    } owner;
+    TempFolder folder;
+    CProjectPage page;
+    page.LoadProject(folder.File("Velconf.ini"));
+    page.SetOwner(&owner);
+    CMObjCreateStruct* pOld = new CMObjCreateStruct;
+    pOld->m_strText = folder.File("alt.avi");
+    ASSERT_TRUE(page.AddAviClip(pOld));
+    CMObjCreateStruct newer;
+    newer.m_strText = folder.File("neu.avi");
+    int nChangesBefore = owner.nFilesChanged;
+    page.ReplaceAviClip(*pOld, newer);
+    EXPECT_EQ(nChangesBefore + 1, owner.nFilesChanged);
+    CBuildFileList& clips = page.GetFileList(FILES_AVI);
+    ASSERT_EQ(1, clips.GetSize());
+    EXPECT_EQ("0001neu.avi", std::string(clips.GetEntry(0)));
+    page.SetOwner(nullptr);
+}
