@@ -18,10 +18,17 @@ public:
     void ShowProjectFolder(CTarnixEdDoc* pDoc);
     void ClearProject();
 
+    // The last tool bar button dragged off its bar: command and screen point.
+    UINT m_nToolbarDropCommand = 0;
+    POINT m_ptToolbarDrop = { 0, 0 };
+
 protected:
     // Entries of a canvas popup menu reach the frame when the menu is tested in
     // the editor; they start nothing here.
     void OnPopupItem();
+    // The button-image program put a picture's path on the clipboard: the
+    // open button sheet takes it through the active view.
+    LRESULT OnButtonImageReady(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -73,6 +73,7 @@ public:
     void SetStartDialogs(CStartDialogs* pDialogs) { m_pStartDialogs = pDialogs ? pDialogs : &m_startDialogs; }
     // A button picture the button-image program handed back, taken once.
     CString TakeReturnedImageFile();
+    void SetReturnedImageFile(const CString& strFile) { m_strReturnedImageFile = strFile; }
 
     // State other parts read
     HINSTANCE m_hLanguageLib;

@@ -51,7 +51,8 @@ BOOL SamePath(const CString& strA, const CString& strB)
 
 } // namespace
 
-CTarnixEdDoc::CTarnixEdDoc() : m_bExplorerRefresh(FALSE), m_bDefaultTextFontSet(FALSE), m_pClipboard(nullptr)
+CTarnixEdDoc::CTarnixEdDoc() : m_bExplorerRefresh(FALSE), m_bDefaultTextFontSet(FALSE), m_bTestRun(FALSE), m_nButtonSheetPage(0),
+      m_pClipboard(nullptr)
 {
     m_page.SetOwner(this);
 }

@@ -22,6 +22,10 @@ public:
     const CString& GetProjectFolder() const { return m_page.m_strProjectFolder; }
     BOOL m_bExplorerRefresh;          // used-file changes refresh the explorer
     BOOL m_bDefaultTextFontSet;
+    BOOL m_bTestRun;                  // set while the test run saves the page
+    int m_nButtonSheetPage;           // the button sheet opens on the page last shown
+    int GetPageWidth() const { return m_page.m_nWinW; }
+    int GetPageHeight() const { return m_page.m_nWinH; }
 
     // Overridables
     BOOL OnNewDocument() override;

@@ -1,23 +1,1546 @@
 #include "editor/app/TarnixEdView.h"
 
+#include "editor/app/ChildFrame.h"
+#include "editor/app/EditorDropTarget.h"
+#include "editor/app/Launcher.h"
+#include "editor/app/MainFrame.h"
+#include "editor/app/TarnixEdApp.h"
 #include "editor/app/TarnixEdDoc.h"
+#include "editor/dialogs/AlignButtonsDlg.h"
+#include "editor/dialogs/AlignHorzDlg.h"
+#include "editor/dialogs/AlignVertDlg.h"
+#include "editor/dialogs/ButtonPropSheet.h"
+#include "editor/dialogs/UiLanguage.h"
+#include "framework/CmdUI.h"
+#include "framework/ColorDialog.h"
 #include "framework/DC.h"
+#include "framework/Menu.h"
+#include "framework/MessageBox.h"
+#include "framework/ProgramStart.h"
+#include "shared/menuobj/ActionKeywords.h"
+#include "shared/menuobj/AviCtrl.h"
+#include "shared/menuobj/MObjButton.h"
+#include "shared/menuobj/MemDC.h"
+#include "shared/menuobj/PageMessages.h"
+#include "shared/support/ProjectFormat.h"
+
+#include "editor/resource.h"
+
+#include <algorithm>
+#include <io.h>
+#include <shellapi.h>
+#include <windowsx.h>
 
 IMPLEMENT_DYNCREATE(CTarnixEdView, CView)
+
+BEGIN_MESSAGE_MAP(CTarnixEdView, CView)
+    // void OnDestroy()
+    ON_WM_DESTROY()
+    // BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+    ON_WM_SETCURSOR()
+    // void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+    ON_WM_KEYDOWN()
+    // void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
+    ON_WM_KEYUP()
+    // void OnDropFiles(HDROP hDropInfo)
+    ON_WM_DROPFILES()
+    // BOOL OnEraseBkgnd(CDC* pDC)
+    ON_WM_ERASEBKGND()
+    // void OnSize(UINT nType, int cx, int cy)
+    ON_WM_SIZE()
+    // void OnCaptureChanged(CWnd* pWnd)
+    ON_WM_CAPTURECHANGED()
+    // void OnContextMenu(CWnd* pWnd, CPoint pos)
+    ON_WM_CONTEXTMENU()
+    // LRESULT OnObjectNotify(WPARAM wParam, LPARAM lParam)
+    ON_MESSAGE(WM_TARNIX_OBJNOTIFY, OnObjectNotify)
+    // void OnXxx()
+    ON_COMMAND(ID_VIEW_TOOLBAR_DROP, OnToolbarDrop)
+    ON_COMMAND(ID_VIEW_EXPLORER_DROP, OnExplorerDrop)
+    ON_COMMAND(ID_VIEW_SELECT, OnSelectMode)
+    ON_COMMAND(ID_VIEW_TABORDER, OnTabOrder)
+    ON_COMMAND(ID_OBJ_BUTTON, OnInsertButton)
+    ON_COMMAND(ID_OBJ_BUTTON_AT_MARK, OnInsertButtonAtMark)
+    ON_COMMAND(ID_PAGE_NEW, OnSubmenu)
+    ON_COMMAND(ID_OBJ_SUBMENU, OnSubmenu)
+    ON_COMMAND(ID_OBJ_SUBMENU_AT_MARK, OnSubmenu)
+    ON_COMMAND(ID_OBJ_CHANGE, OnChange)
+    ON_COMMAND(ID_OBJ_DELETE, OnDelete)
+    ON_COMMAND(ID_EDIT_COPY, OnCopy)
+    ON_COMMAND(ID_EDIT_CUT, OnCut)
+    ON_COMMAND(ID_EDIT_PASTE, OnPaste)
+    ON_COMMAND(ID_ALIGN_VERTICAL, OnAlignVertical)
+    ON_COMMAND(ID_ALIGN_HORIZONTAL, OnAlignHorizontal)
+    ON_COMMAND(ID_PROJECT_TEST, OnTestRun)
+    ON_COMMAND(ID_RUN_PLAYER, OnRunPlayer)
+    ON_COMMAND(ID_PROJECT_REFRESH, OnRefresh)
+    ON_COMMAND(ID_PROJECT_EXPLORE, OnExploreFolder)
+    ON_COMMAND(ID_PAGE_BACKCOLOR, OnBackgroundColor)
+    ON_COMMAND(ID_BUTTON_IMAGE_READY, OnForwardToSheet)
+    ON_COMMAND(ID_VIEW_GRID_CHANGED, OnGridChanged)
+    ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_DIRECT, OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_PREVIEW, OnFilePrintPreview)
+    // void OnXxx(CCmdUI* pCmdUI)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_SELECT, OnUpdateSelectMode)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TABORDER, OnUpdateTabOrder)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_BUTTON, OnUpdateInsertButton)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_BUTTON_AT_MARK, OnUpdateInsertButton)
+    ON_UPDATE_COMMAND_UI(ID_PAGE_NEW, OnUpdateSubmenu)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_SUBMENU, OnUpdateSubmenu)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_SUBMENU_AT_MARK, OnUpdateSubmenu)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_CHANGE, OnUpdateHasSelection)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_DELETE, OnUpdateHasSelection)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateHasSelection)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateHasSelection)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdatePaste)
+    ON_UPDATE_COMMAND_UI(ID_ALIGN_VERTICAL, OnUpdateAlign)
+    ON_UPDATE_COMMAND_UI(ID_ALIGN_HORIZONTAL, OnUpdateAlign)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXT, OnUpdateLaterCommand)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXT_AT_MARK, OnUpdateLaterCommand)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTFIELD, OnUpdateLaterCommand)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTFIELD_AT_MARK, OnUpdateLaterCommand)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_AVICLIP, OnUpdateLaterCommand)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDER, OnUpdateLaterCommand)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_IMAGE, OnUpdateLaterCommand)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTVIEWER, OnUpdateLaterCommand)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_PICTURESHOW, OnUpdateLaterCommand)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_PDFSTARTER, OnUpdateLaterCommand)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDESHOW, OnUpdateLaterCommand)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_LISTBOX, OnUpdateLaterCommand)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_POPUPMENU, OnUpdateLaterCommand)
+    ON_UPDATE_COMMAND_UI(ID_PAGE_SOUND, OnUpdateLaterCommand)
+    ON_UPDATE_COMMAND_UI(ID_PAGE_TOOLTIPS, OnUpdateLaterCommand)
+    ON_UPDATE_COMMAND_UI(ID_PAGE_START_EVENTS, OnUpdateLaterCommand)
+    ON_UPDATE_COMMAND_UI(ID_PAGE_WELCOME, OnUpdateLaterCommand)
+END_MESSAGE_MAP()
+
+namespace {
+
+const int kDragThreshold = 3;
+const int kMaxButtons = 10;
+const int kMaxTexts = 10;
+const RECT kFirstDefaultRect = { 10, 10, 130, 36 };
+const RECT kPlacedDefaultRect = { 10, 10, 110, 36 };
+
+int Width(const RECT& rc) { return rc.right - rc.left; }
+int Height(const RECT& rc) { return rc.bottom - rc.top; }
+
+RECT MakeRect(int x, int y, int cx, int cy)
+{
+    return RECT{ x, y, x + cx, y + cy };
+}
+
+BOOL StartsWith(const CString& str, LPCSTR lpszPrefix)
+{
+    return str.Left((int)strlen(lpszPrefix)) == lpszPrefix;
+}
+
+void ShowLimitBox(LPCSTR lpszKind)
+{
+    CString format, text;
+    format.LoadString(IDS_MAX_OBJECTS);
+    text.Format(format, lpszKind);
+    AfxMessageBox(text, MB_OK | MB_ICONINFORMATION);
+}
+
+CString PlayerPathFor(const CString& strProject)
+{
+    const int nSlash = strProject.ReverseFind('\\');
+    return (nSlash >= 0 ? strProject.Left(nSlash) : CString(".")) + "\\Tarnix.exe";
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Construction
+
+CTarnixEdView::CTarnixEdView()
+    : m_bObjectsShown(1), m_rcMarked{ 0, 0, 0, 0 }, m_pSheet(nullptr), m_rcDefault(kFirstDefaultRect),
+      m_bCtrl(0), m_ptPaste{ 10, 10 }, m_bDefaultTipShown(0), m_bSelectCursor(0), m_bSelectionMode(0),
+      m_bRubberBand(0), m_ptAnchor{ 0, 0 }, m_bTabOrder(0), m_ptLast{ -1, 0 }, m_bButtonDown(0), m_bDragging(0),
+      m_bCaptured(0), m_bCursorClipped(0), m_penBlack(PS_DOT, 1, RGB(0, 0, 0)),
+      m_penWhite(PS_DOT, 1, RGB(255, 255, 255)), m_nWorkWidth(0), m_nWorkHeight(0), m_nExtraWidth(-1),
+      m_nExtraHeight(-1), m_bGrid(0), m_nGridStep(1), m_pDropTarget(new CEditorDropTarget)
+{
+    m_defaultButton.m_strText = "Button";
+    m_defaultButton.m_rect = m_rcDefault;
+    m_defaultButton.m_bPreset = 0;
+}
+
+CTarnixEdView::~CTarnixEdView()
+{
+    if (m_pDropTarget != nullptr)
+        m_pDropTarget->Release();
+}
 
 CTarnixEdDoc* CTarnixEdView::GetDocument() const
 {
     return static_cast<CTarnixEdDoc*>(CView::GetDocument());
 }
 
+// ---------------------------------------------------------------------------
+// Building the canvas
+
+void CTarnixEdView::OnInitialUpdate()
+{
+    CView::OnInitialUpdate();
+    ::DragAcceptFiles(m_hWnd, TRUE);
+    m_pDropTarget->Register(this);
+    BuildObjects();
+}
+
+// Also the second half of every reload: the objects are made again from the
+// document on the same view.
+void CTarnixEdView::BuildObjects()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    if (pDoc == nullptr)
+        return;
+    CProjectPage& page = pDoc->GetPage();
+    ResizeFrameToMenu(page.m_nWinW, page.m_nWinH);
+    m_defaultButton.m_font.Assign(page.m_buttonFont);
+    m_objects.DeleteAll();
+    CToolTip* pTip = nullptr;
+    if (page.m_bTooltip)
+    {
+        m_tooltip.Setup(page.m_rcTooltip, page.m_bTooltipTransparent, page.m_crTooltip, page.m_tooltipFont,
+                        page.m_strTooltipText, this, page.m_strProjectFolder, page.m_bTooltipCenter);
+        pTip = &m_tooltip;
+    }
+    for (int i = 0; i < page.m_buttons.GetSize(); ++i)
+        if (CMButCreateStruct* pButton = dynamic_cast<CMButCreateStruct*>(page.m_buttons.GetAt(i)))
+            pButton->pToolTip = pTip;
+    m_objects.Init(this, MENUOBJ_FIRST_ID, MENUOBJ_MAX_COUNT, TRUE);
+    TakeGridSettings();
+    AddDocumentObjects();
+    BindPopupMenus();
+    m_objects.DeselectAll();
+    RECT rc;
+    GetClientRect(&rc);
+    m_nWorkWidth = rc.right;
+    m_nWorkHeight = rc.bottom;
+}
+
+// The kinds in this order are the list order, which is also the order in
+// which the objects are drawn and hit.
+void CTarnixEdView::AddDocumentObjects()
+{
+    CProjectPage& page = GetDocument()->GetPage();
+    for (int i = 0; i < page.m_images.GetSize(); ++i)
+        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(page.m_images.GetAt(i)))
+            m_objects.AddStaticImage(pStruct);
+    for (int i = 0; i < page.m_texts.GetSize(); ++i)
+        if (CMTextCreateStruct* pStruct = dynamic_cast<CMTextCreateStruct*>(page.m_texts.GetAt(i)))
+            m_objects.AddStaticText(pStruct);
+    for (int i = 0; i < page.m_buttons.GetSize(); ++i)
+        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(page.m_buttons.GetAt(i)))
+            m_objects.AddButton(pStruct);
+    m_objects.SetButtonFont(page.m_buttonFont);
+    for (int i = 0; i < page.m_sliders.GetSize(); ++i)
+        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(page.m_sliders.GetAt(i)))
+            m_objects.AddSlider(pStruct);
+    for (int i = 0; i < page.m_textFields.GetSize(); ++i)
+        if (CViewerCreateStruct* pStruct = dynamic_cast<CViewerCreateStruct*>(page.m_textFields.GetAt(i)))
+            m_objects.AddScrollet(pStruct);
+    for (int i = 0; i < page.m_listBoxes.GetSize(); ++i)
+        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(page.m_listBoxes.GetAt(i)))
+            m_objects.AddListBox(pStruct);
+    for (int i = 0; i < page.m_aviClips.GetSize(); ++i)
+        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(page.m_aviClips.GetAt(i)))
+            m_objects.AddAviCtrl(pStruct);
+}
+
+void CTarnixEdView::BindPopupMenus()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CProjectPage& page = pDoc->GetPage();
+    for (int i = 0; i < page.m_buttons.GetSize(); ++i)
+    {
+        CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(page.m_buttons.GetAt(i));
+        if (pStruct == nullptr || !ProjectFormat::IsPopupDocument(pStruct->m_strDocument))
+            continue;
+        m_objects.RemovePopupMenu(pStruct);
+        const int nNumber = m_objects.BindPopupMenu(pStruct, this);
+        if (nNumber < 0)
+            continue;
+        CString strSection, strItem;
+        strSection.Format("POPUPMENU%02d", nNumber);
+        page.ReadPopupMenu(strSection, strItem);
+        if (!strItem.IsEmpty())
+            m_objects.SetPopupMenuText(nNumber, strItem);
+    }
+}
+
+void CTarnixEdView::TakeGridSettings()
+{
+    if (CTarnixEdApp* pApp = GetEditorApp())
+    {
+        m_bGrid = pApp->m_nGridFlag;
+        m_nGridStep = pApp->m_nGridStep;
+    }
+    m_objects.SetGridSize(m_bGrid ? m_nGridStep : 1);
+}
+
+void CTarnixEdView::ResizeFrameToMenu(int cx, int cy)
+{
+    CWnd* pFrame = GetParent();
+    if (pFrame == nullptr)
+        return;
+    if (m_nExtraWidth < 0 || m_nExtraHeight < 0)
+    {
+        pFrame->SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+        RECT rc;
+        GetClientRect(&rc);
+        m_nExtraWidth = cx - rc.right;
+        m_nExtraHeight = cy - rc.bottom;
+    }
+    const int cxFrame = cx + m_nExtraWidth;
+    const int cyFrame = cy + m_nExtraHeight;
+    if (CChildFrame* pChild = dynamic_cast<CChildFrame*>(pFrame))
+        pChild->SetTrackSize(cxFrame, cyFrame);
+    pFrame->SetWindowPos(nullptr, 0, 0, cxFrame, cyFrame, SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (CWnd* pClient = pFrame->GetParent())
+        pClient->Invalidate();
+    RECT rc;
+    GetClientRect(&rc);
+    m_nWorkWidth = rc.right;
+    m_nWorkHeight = rc.bottom;
+    TakeGridSettings();
+}
+
+// ---------------------------------------------------------------------------
+// Drawing
+
 void CTarnixEdView::OnDraw(CDC* pDC)
 {
     CTarnixEdDoc* pDoc = GetDocument();
     if (pDoc == nullptr)
         return;
+    CProjectPage& page = pDoc->GetPage();
+    CMemDC memDC(pDC, this, RGB(255, 255, 255));
+    const HDC hdc = AfxHdc(&memDC);
+    ::SetBkMode(hdc, TRANSPARENT);
+    RECT rcClient;
+    GetClientRect(&rcClient);
+    ::FillRect(hdc, &rcClient, (HBRUSH)::GetStockObject(BLACK_BRUSH));
+    RECT rcPage = { 0, 0, page.m_nWinW, page.m_nWinH };
+    HBRUSH hBrush = ::CreateSolidBrush(page.m_crWindowBg);
+    ::FillRect(hdc, &rcPage, hBrush);
+    ::DeleteObject(hBrush);
+    if (page.m_bImage && page.m_bImageLoaded)
+        DrawBackgroundImage(&memDC);
+    if (m_bSelectionMode && !::IsRectEmpty(&m_rcMarked))
+    {
+        const RECT& rc = m_rcMarked;
+        const HGDIOBJ hOld = ::SelectObject(hdc, m_penBlack.GetSafeHandle());
+        const POINT outer[] = { { rc.left, rc.top }, { rc.right - 1, rc.top }, { rc.right - 1, rc.bottom - 1 },
+                                { rc.left, rc.bottom - 1 }, { rc.left, rc.top } };
+        ::Polyline(hdc, outer, 5);
+        ::SelectObject(hdc, m_penWhite.GetSafeHandle());
+        const POINT inner[] = { { rc.left + 1, rc.top + 1 }, { rc.right - 2, rc.top + 1 },
+                                { rc.right - 2, rc.bottom - 2 }, { rc.left + 1, rc.bottom - 2 },
+                                { rc.left + 1, rc.top + 1 } };
+        ::Polyline(hdc, inner, 5);
+        ::SelectObject(hdc, hOld);
+    }
+    if (page.m_bTooltip)
+    {
+        if (!m_bDefaultTipShown)
+        {
+            m_tooltip.DefaultTip();
+            m_bDefaultTipShown = 1;
+        }
+        m_tooltip.Draw(&memDC);
+    }
+    if (m_bObjectsShown)
+        m_objects.Draw(&memDC);
+    memDC.CopyTo(pDC);
+}
+
+// The page keeps only the picture's name and size; the canvas loads it when
+// the name changes.
+void CTarnixEdView::DrawBackgroundImage(CDC* pDC)
+{
+    CProjectPage& page = GetDocument()->GetPage();
+    CString path;
+    page.ResolvePath(page.m_strImageFile, path);
+    if (path != m_strBackgroundPath)
+    {
+        m_strBackgroundPath = path;
+        m_background.LoadFile(path);
+    }
+    if (m_background.IsValid())
+        m_background.Draw(pDC, page.m_nImageX, page.m_nImageY);
+}
+
+BOOL CTarnixEdView::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
+}
+
+void CTarnixEdView::OnSize(UINT, int, int)
+{
+}
+
+// ---------------------------------------------------------------------------
+// Input engine
+
+BOOL CTarnixEdView::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)
+    {
+        if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_DELETE)
+        {
+            PostMessage(WM_COMMAND, ID_OBJ_DELETE);
+            return TRUE;
+        }
+        return CView::PreTranslateMessage(pMsg);
+    }
+    if (HandleMouse(pMsg))
+        return TRUE;
+    return CView::PreTranslateMessage(pMsg);
+}
+
+BOOL CTarnixEdView::HandleMouse(MSG* pMsg)
+{
+    const UINT message = pMsg->message;
+    if (message != WM_LBUTTONDOWN && message != WM_LBUTTONUP && message != WM_MOUSEMOVE)
+        return FALSE;
+    // 1. A release ends the press and frees the cursor.
+    if (message == WM_LBUTTONUP)
+    {
+        m_ptLast.x = -1;
+        m_bButtonDown = 0;
+        LiftCursorClip();
+    }
+    // 2. The point in the canvas, clamped to the work area.
+    // The message's own point, from the window it was sent to: the queue's
+    // cursor position may already have moved on.
+    POINT pt = { GET_X_LPARAM(pMsg->lParam), GET_Y_LPARAM(pMsg->lParam) };
+    ::MapWindowPoints(pMsg->hwnd, m_hWnd, &pt, 1);
+    pt.x = std::max(0L, std::min(pt.x, (LONG)m_nWorkWidth));
+    pt.y = std::max(0L, std::min(pt.y, (LONG)m_nWorkHeight));
+    const CTarnixEdDoc* pDoc = GetDocument();
+    const int cxPage = pDoc != nullptr ? pDoc->GetPageWidth() : m_nWorkWidth;
+    const int cyPage = pDoc != nullptr ? pDoc->GetPageHeight() : m_nWorkHeight;
+
+    // 3./4. Over an object while the view does not hold the capture.
+    CMObjBasis* pObject = m_objects.FindObjectAt(pt.x, pt.y);
+    if (pObject != nullptr && !m_bCaptured)
+    {
+        ::SetCursor(::LoadCursorA(nullptr, pObject->IsSelected() ? IDC_SIZEALL : IDC_ARROW));
+        if (message == WM_LBUTTONDOWN)
+        {
+            m_ptLast = pt;
+            m_bButtonDown = 1;
+            if (m_bTabOrder)
+                m_objects.SetTabNumberAt(pt);
+            else if (!m_objects.IsSelectedAt(pt.x, pt.y))
+            {
+                if ((pMsg->wParam & MK_CONTROL) == 0)
+                    m_objects.DeselectAll();
+                m_objects.SelectAt(pt.x, pt.y);
+            }
+        }
+        else if (message == WM_MOUSEMOVE && !m_bTabOrder && m_bButtonDown)
+        {
+            // The first move past the threshold counts from the press point.
+            const int dx = pt.x - m_ptLast.x;
+            const int dy = pt.y - m_ptLast.y;
+            if (dx > kDragThreshold || dy > kDragThreshold || dx < -kDragThreshold || dy < -kDragThreshold)
+            {
+                m_bDragging = 1;
+                TakeCapture();
+            }
+            if (m_bDragging)
+            {
+                m_objects.Drag(dx, dy, cxPage, cyPage);
+                m_ptLast = pt;
+            }
+        }
+        else if (message == WM_LBUTTONUP)
+        {
+            if (!m_bTabOrder)
+                FinishDrag();
+            RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            RefreshCanvas();
+        }
+        return FALSE;
+    }
+
+    // 5. Empty canvas, or the view holds the capture.
+    if (m_bRubberBand)
+    {
+        RECT rcOld = m_rcMarked;
+        m_rcMarked = RECT{ std::min(m_ptAnchor.x, pt.x), std::min(m_ptAnchor.y, pt.y),
+                           std::max(m_ptAnchor.x, pt.x), std::max(m_ptAnchor.y, pt.y) };
+        ::InflateRect(&rcOld, 2, 2);
+        InvalidateRect(&rcOld, TRUE);
+        InvalidateRect(&m_rcMarked, TRUE);
+        UpdateWindow();
+    }
+    if (message == WM_LBUTTONDOWN)
+    {
+        m_objects.DeselectAll();
+        m_ptLast = pt;
+        m_bButtonDown = 1;
+        ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
+        StartRubberBand(pt);
+        return TRUE;
+    }
+    if (message == WM_LBUTTONUP)
+    {
+        EndRubberBand();
+        DropCapture();
+        if (m_bDragging)
+        {
+            FinishDrag();
+            RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            RefreshCanvas();
+        }
+        return FALSE;
+    }
+    if (message == WM_MOUSEMOVE && m_bDragging)
+    {
+        m_objects.Drag(pt.x - m_ptLast.x, pt.y - m_ptLast.y, cxPage, cyPage);
+        m_ptLast = pt;
+    }
+    return FALSE;
+}
+
+void CTarnixEdView::FinishDrag()
+{
+    const BOOL bMoved = m_bDragging;
+    m_objects.ApplyDrag();
+    m_bButtonDown = 0;
+    m_bDragging = 0;
+    DropCapture();
+    if (bMoved && GetDocument() != nullptr)
+        GetDocument()->SetModifiedFlag(TRUE);
+}
+
+void CTarnixEdView::TakeCapture()
+{
+    SetCapture();
+    m_bCaptured = 1;
+}
+
+void CTarnixEdView::DropCapture()
+{
+    m_bCaptured = 0;
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+}
+
+void CTarnixEdView::LiftCursorClip()
+{
+    if (!m_bCursorClipped)
+        return;
+    m_bCursorClipped = 0;
+    ::ClipCursor(nullptr);
+}
+
+// Whoever takes the capture from the view ends its drag: the flag never
+// outlives the capture.
+void CTarnixEdView::OnCaptureChanged(CWnd* pWnd)
+{
+    if (pWnd == nullptr || pWnd->GetSafeHwnd() != m_hWnd)
+    {
+        m_bCaptured = 0;
+        LiftCursorClip();
+    }
+    Default();
+}
+
+void CTarnixEdView::StartRubberBand(POINT pt)
+{
+    if (m_bTabOrder)
+        OnTabOrder();
+    m_ptAnchor = pt;
+    if (!m_bSelectionMode)
+        OnSelectMode();
+    if (!m_bSelectionMode)
+        return;
+    if (!::IsRectEmpty(&m_rcMarked))
+    {
+        LeaveSelectionMode();
+        return;
+    }
+    m_bSelectCursor = 1;
+    TakeCapture();
+    InvalidateRect(&m_rcMarked, FALSE);
+    m_rcMarked = RECT{ pt.x, pt.y, pt.x, pt.y };
+    m_bRubberBand = 1;
+}
+
+void CTarnixEdView::EndRubberBand()
+{
+    m_bSelectCursor = 0;
+    m_bRubberBand = 0;
+    if (m_bSelectionMode)
+    {
+        ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
+        m_objects.SelectInRect(m_rcMarked);
+    }
+    DropCapture();
+}
+
+void CTarnixEdView::LeaveSelectionMode()
+{
+    m_bSelectionMode = 0;
+    m_bSelectCursor = 0;
+    m_bRubberBand = 0;
+    ::SetRectEmpty(&m_rcMarked);
+    Invalidate();
+}
+
+void CTarnixEdView::RefreshCanvas()
+{
+    m_objects.UpdateRectsFromWindows();
+}
+
+BOOL CTarnixEdView::OnSetCursor(CWnd*, UINT, UINT)
+{
+    if (m_bSelectCursor)
+        ::SetCursor(AfxGetApp()->LoadCursor(IDC_SELECT_CURSOR));
+    else
+        ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
+    return TRUE;
+}
+
+void CTarnixEdView::OnKeyDown(UINT nChar, UINT, UINT)
+{
+    if (nChar == VK_CONTROL)
+        m_bCtrl = 1;
+    Default();
+}
+
+void CTarnixEdView::OnKeyUp(UINT nChar, UINT, UINT)
+{
+    if (nChar == VK_CONTROL)
+        m_bCtrl = 0;
+    Default();
+}
+
+LRESULT CTarnixEdView::OnObjectNotify(WPARAM, LPARAM lParam)
+{
+    const AVI_INPUT_RECORD* pRecord = reinterpret_cast<const AVI_INPUT_RECORD*>(lParam);
+    if (pRecord == nullptr || (int)pRecord->nID < MENUOBJ_FIRST_ID)
+        return 0;
+    OnAviInput(*pRecord);
+    return 1;
+}
+
+void CTarnixEdView::OnAviInput(const AVI_INPUT_RECORD& record)
+{
+    POINT pt = { record.x, record.y };
+    switch (record.nEvent)
+    {
+    case AVIINPUT_LBUTTONDOWN:
+    {
+        const CTarnixEdDoc* pDoc = GetDocument();
+        RECT rc = { 0, 0, pDoc->GetPageWidth(), pDoc->GetPageHeight() };
+        ClientToScreen(&rc);
+        ::ClipCursor(&rc);
+        m_bCursorClipped = 1;
+        TakeCapture();
+        LeaveSelectionMode();
+        if (m_bTabOrder)
+            m_objects.SetTabNumberAt(pt);
+        break;
+    }
+    case AVIINPUT_LBUTTONUP:
+        DropCapture();
+        if (!m_bSelectionMode)
+        {
+            if (record.nFlags & MK_CONTROL)
+                m_objects.SelectAt(pt.x, pt.y);
+            else
+                m_objects.SelectOnlyAt(pt.x, pt.y);
+        }
+        LiftCursorClip();
+        break;
+    case AVIINPUT_RBUTTONDOWN:
+        TakeCapture();
+        m_objects.SelectOnlyAt(pt.x, pt.y);
+        break;
+    case AVIINPUT_RBUTTONUP:
+        DropCapture();
+        break;
+    case AVIINPUT_KEYDOWN:
+        if (record.nVirtKey == VK_CONTROL)
+            m_bCtrl = 1;
+        break;
+    case AVIINPUT_KEYUP:
+        if (record.nVirtKey == VK_CONTROL)
+            m_bCtrl = 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void CTarnixEdView::OnDestroy()
+{
+    DropCapture();
+    LiftCursorClip();
+    m_pDropTarget->Revoke();
+    CView::OnDestroy();
+}
+
+// ---------------------------------------------------------------------------
+// Placement
+
+POINT CTarnixEdView::SnapPoint(int x, int y) const
+{
+    x = std::max(x, 0);
+    y = std::max(y, 0);
+    if (m_bGrid && m_nGridStep >= 2)
+    {
+        x -= x % m_nGridStep;
+        y -= y % m_nGridStep;
+    }
+    return POINT{ x, y };
+}
+
+RECT CTarnixEdView::SnapRect(int x, int y, int cx, int cy) const
+{
+    const POINT pt = SnapPoint(x, y);
+    return MakeRect(pt.x, pt.y, cx, cy);
+}
+
+POINT CTarnixEdView::NextSlot(int x, int y, int dx, int dy, int nGridStep, SIZE client)
+{
+    if (nGridStep >= 2)
+    {
+        dx = std::max(dx, 0) / nGridStep * nGridStep;
+        dy = std::max(dy, 0) / nGridStep * nGridStep;
+    }
+    if (y + dy < client.cy - 30)
+        return POINT{ x, y + dy };
+    if (x + dx < client.cx - 50)
+        return POINT{ x + dx, 10 };
+    return POINT{ 10, 10 };
+}
+
+void CTarnixEdView::PlaceNext()
+{
+    if (::IsRectEmpty(&m_rcDefault) || Width(m_rcDefault) < 10 || Height(m_rcDefault) < 10)
+    {
+        m_rcDefault = kPlacedDefaultRect;
+        return;
+    }
     RECT rc;
     GetClientRect(&rc);
-    HBRUSH hBrush = ::CreateSolidBrush(pDoc->GetPage().m_crWindowBg);
-    ::FillRect(AfxHdc(pDC), &rc, hBrush);
-    ::DeleteObject(hBrush);
+    const POINT pt = NextSlot(m_rcDefault.left, m_rcDefault.top, Width(m_rcDefault) + 10, Height(m_rcDefault) + 10,
+                              m_bGrid ? m_nGridStep : 1, SIZE{ rc.right, rc.bottom });
+    m_rcDefault = MakeRect(pt.x, pt.y, Width(m_rcDefault), Height(m_rcDefault));
+}
+
+// ---------------------------------------------------------------------------
+// Modes
+
+void CTarnixEdView::OnSelectMode()
+{
+    if (m_bSelectionMode)
+        LeaveSelectionMode();
+    else
+    {
+        m_bSelectionMode = 1;
+        m_bSelectCursor = 1;
+    }
+    Invalidate();
+}
+
+void CTarnixEdView::OnUpdateSelectMode(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_bSelectionMode);
+}
+
+void CTarnixEdView::OnTabOrder()
+{
+    if (!m_bTabOrder)
+    {
+        m_bTabOrder = 1;
+        m_objects.ShowTabOrder(TRUE);
+        m_objects.BeginTabOrder();
+        return;
+    }
+    m_bTabOrder = 0;
+    m_objects.ShowTabOrder(FALSE);
+    m_objects.ApplyTabOrder(&GetDocument()->GetPage().m_buttons);
+    GetDocument()->SetModifiedFlag(TRUE);
+    Refresh();
+}
+
+void CTarnixEdView::OnUpdateTabOrder(CCmdUI*)
+{
+}
+
+// ---------------------------------------------------------------------------
+// Inserting buttons
+
+int CTarnixEdView::ButtonCount() const
+{
+    return (int)GetDocument()->GetPage().m_buttons.GetSize();
+}
+
+// The page limits of the insert commands, checked again by every road that
+// inserts (drops and paste do not pass the menu's update).
+BOOL CTarnixEdView::CheckRoom(int nType)
+{
+    CProjectPage& page = GetDocument()->GetPage();
+    const BOOL bPageFull = m_objects.GetObjectCount() >= MENUOBJ_MAX_COUNT;
+    switch (nType)
+    {
+    case MOBJ_BUTTON:
+        if (ButtonCount() < kMaxButtons && !bPageFull)
+            return TRUE;
+        ShowLimitBox("Button");
+        return FALSE;
+    case MOBJ_TEXT:
+        if (page.m_texts.GetSize() < kMaxTexts && !bPageFull)
+            return TRUE;
+        ShowLimitBox("Text");
+        return FALSE;
+    default:
+        return !bPageFull;
+    }
+}
+
+void CTarnixEdView::OnUpdateInsertButton(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(GetDocument() != nullptr && ButtonCount() < kMaxButtons);
+}
+
+void CTarnixEdView::OnInsertButton()
+{
+    PlaceNext();
+    m_rcMarked = m_rcDefault;
+    InsertButton();
+}
+
+void CTarnixEdView::OnInsertButtonAtMark()
+{
+    if (::IsRectEmpty(&m_rcMarked))
+        m_rcMarked = RECT{ 5, 5, 85, 30 };
+    else
+        ::OffsetRect(&m_rcMarked, 0, Height(m_rcMarked) + 5);
+    m_defaultButton.m_rect = m_rcMarked;
+    InsertButton();
+}
+
+void CTarnixEdView::FillSheetFromButton(CButtonPropSheet& sheet, const CMButCreateStruct& button)
+{
+    sheet.m_nStyle = CButtonPropSheet::StyleNumberOf(button.m_strStyle);
+    sheet.m_strImageFile = button.m_strBitmap;
+    sheet.m_strCaption = button.m_strText;
+    sheet.m_strTooltip = button.m_strToolTip;
+    sheet.m_strDocument = button.m_strDocument;
+    sheet.m_strApplication = button.m_strApplication;
+    sheet.m_strParameter = button.m_strParameter;
+    sheet.m_nFunction = button.m_nAction;
+    sheet.m_bStopSound = button.m_bStopSound;
+    sheet.m_bStartSound = button.m_bStartSound;
+    sheet.m_strSoundFile = button.m_strSoundFile;
+    sheet.m_idleFont.Assign(button.m_fontIdle);
+    sheet.m_overFont.Assign(button.m_fontOver);
+    sheet.m_downFont.Assign(button.m_fontDown);
+    sheet.m_nX = button.m_rect.left;
+    sheet.m_nY = button.m_rect.top;
+    sheet.m_nWidth = Width(button.m_rect);
+    sheet.m_nHeight = Height(button.m_rect);
+}
+
+// The sheet has no sound page: the sound settings stay the button's own.
+void CTarnixEdView::TakeSheetIntoButton(const CButtonPropSheet& sheet, CMButCreateStruct& button)
+{
+    button.m_strStyle = CButtonPropSheet::StyleKeywordOf(sheet.m_nStyle);
+    button.m_nAction = sheet.m_nFunction;
+    button.m_rect = SnapRect(sheet.m_nX, sheet.m_nY, sheet.m_nWidth, sheet.m_nHeight);
+    button.m_strText = sheet.m_strCaption;
+    button.m_strToolTip = sheet.m_strTooltip;
+    button.m_strDocument = sheet.m_strDocument;
+    button.m_strApplication = sheet.m_strApplication;
+    button.m_strParameter = sheet.m_strParameter;
+    button.m_strBitmap = sheet.m_strImageFile;
+    button.m_font.Assign(sheet.m_captionFont);
+    button.m_fontIdle.Assign(sheet.m_idleFont);
+    button.m_fontOver.Assign(sheet.m_overFont);
+    button.m_fontDown.Assign(sheet.m_downFont);
+}
+
+BOOL CTarnixEdView::InsertButton()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    if (!CheckRoom(MOBJ_BUTTON))
+        return FALSE;
+    CProjectPage& page = pDoc->GetPage();
+    CButtonPropSheet sheet(IsGermanUi() ? "Funktionsschalter (Button) Eigenschaften" : "Button Properties", this,
+                           (UINT)pDoc->m_nButtonSheetPage);
+    sheet.m_captionFont.Assign(page.m_buttonFont);
+    if (m_defaultButton.m_bPreset)
+    {
+        FillSheetFromButton(sheet, m_defaultButton);
+        sheet.m_bStopSound = sheet.m_bStartSound = 0;
+        sheet.m_strSoundFile.Empty();
+        sheet.m_strTooltip.Empty();
+    }
+    else
+    {
+        CFontDesc over(page.m_buttonFont), down(page.m_buttonFont);
+        over.m_crColor = RGB(0, 0, 255);
+        over.m_logFont.lfUnderline = TRUE;
+        down.m_crColor = RGB(0, 0, 0xC0);
+        down.m_logFont.lfUnderline = TRUE;
+        sheet.m_idleFont.Assign(page.m_buttonFont);
+        sheet.m_overFont.Assign(over);
+        sheet.m_downFont.Assign(down);
+        sheet.m_strCaption = m_defaultButton.m_strText;
+    }
+    // The sheet opens where the button will stand: the default button's place
+    // when it has one, preset or not.
+    const RECT& rcStart = ::IsRectEmpty(&m_defaultButton.m_rect) ? RECT{ 1, 1, 101, 27 } : m_defaultButton.m_rect;
+    sheet.m_nX = rcStart.left;
+    sheet.m_nY = rcStart.top;
+    sheet.m_nWidth = Width(rcStart);
+    sheet.m_nHeight = Height(rcStart);
+
+    m_pSheet = &sheet;
+    const INT_PTR nResult = sheet.DoModal();
+    m_pSheet = nullptr;
+    if (nResult != IDOK)
+        return FALSE;
+    pDoc->m_nButtonSheetPage = sheet.m_nStartPage;
+    CMButCreateStruct* pButton = new CMButCreateStruct;
+    TakeSheetIntoButton(sheet, *pButton);
+    pButton->m_bStopSound = m_defaultButton.m_bStopSound;
+    pButton->m_bStartSound = m_defaultButton.m_bStartSound;
+    pButton->m_strSoundFile = m_defaultButton.m_strSoundFile;
+    pButton->m_nPageNumber = page.m_nMenuLevel;
+    pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+    m_rcDefault = pButton->m_rect;
+    if (!RegisterButton(pButton))
+        return FALSE;
+    m_defaultButton.Copy(*pButton);
+    m_defaultButton.m_bPreset = 1;
+    m_defaultButton.m_nAction = ACTION_NONE;
+    m_defaultButton.m_strDocument.Empty();
+    m_defaultButton.m_strApplication.Empty();
+    m_defaultButton.m_strParameter.Empty();
+    m_defaultButton.m_rect = m_rcDefault;
+    CheckAviAction(*pButton);
+    Invalidate();
+    PostMessage(WM_COMMAND, ID_VIEW_BUTTON_INSERTED);
+    return TRUE;
+}
+
+// The container first, then the document; whichever refuses, neither keeps the
+// button. The default rectangle moves on past it.
+BOOL CTarnixEdView::RegisterButton(CMButCreateStruct* pButton)
+{
+    LeaveSelectionMode();
+    if (!m_objects.AddButton(pButton))
+    {
+        delete pButton;
+        return FALSE;
+    }
+    if (!GetDocument()->GetPage().AddButton(pButton))
+    {
+        m_objects.DeleteSelected();
+        delete pButton;
+        return FALSE;
+    }
+    const RECT rcSize = m_rcDefault;
+    m_rcDefault = pButton->m_rect;
+    PlaceNext();
+    m_rcDefault = MakeRect(m_rcDefault.left, m_rcDefault.top, Width(rcSize), Height(rcSize));
+    m_defaultButton.m_rect = m_rcDefault;
+    Invalidate();
+    return TRUE;
+}
+
+void CTarnixEdView::CheckAviAction(const CMButCreateStruct& button)
+{
+    if (button.m_nAction != ACTION_PLAYAVI)
+        return;
+    CString path;
+    GetDocument()->ResolvePath(button.m_strDocument, path);
+    CAviCtrl::CheckAviFile(path);
+}
+
+void CTarnixEdView::OnUpdateSubmenu(CCmdUI* pCmdUI)
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    if (pCmdUI->m_pMenu != nullptr)
+        pDoc->RefreshPageMenu();
+    pCmdUI->Enable(pDoc->CanAddSubmenu() && ButtonCount() < kMaxButtons);
+}
+
+void CTarnixEdView::OnSubmenu()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    if (!pDoc->CanAddSubmenu() || !CheckRoom(MOBJ_BUTTON))
+        return;
+    CString strFile;
+    int nNumber = 0;
+    if (!pDoc->CreateSubmenuPage(strFile, nNumber))
+        return;
+    CMButCreateStruct* pButton = new CMButCreateStruct;
+    if (m_defaultButton.m_bPreset)
+    {
+        pButton->m_strBitmap = m_defaultButton.m_strBitmap;
+        pButton->m_fontIdle.Assign(m_defaultButton.m_fontIdle);
+        pButton->m_fontOver.Assign(m_defaultButton.m_fontOver);
+        pButton->m_fontDown.Assign(m_defaultButton.m_fontDown);
+        pButton->m_strStyle = m_defaultButton.m_strStyle;
+        pButton->m_rect = m_defaultButton.m_rect;
+    }
+    else
+    {
+        pButton->m_strStyle = "WINDOWS";
+        pButton->m_rect = RECT{ 10, 10, 130, 40 };
+    }
+    pButton->m_font.Assign(pDoc->GetPage().m_buttonFont);
+    CString format;
+    format.LoadString(IDS_SUBMENU_TITLE);
+    pButton->m_strText.Format(format, nNumber);
+    pButton->m_strDocument = strFile;
+    pDoc->MakeDocRelativePath(pButton->m_strDocument);
+    pButton->m_nAction = ACTION_NEWPAGE;
+    if (!RegisterButton(pButton))
+        return;
+    m_defaultButton.Copy(*pButton);
+    m_defaultButton.m_bPreset = 1;
+    m_defaultButton.m_nAction = ACTION_NONE;
+    m_defaultButton.m_strDocument.Empty();
+    m_defaultButton.m_strApplication.Empty();
+    m_defaultButton.m_strParameter.Empty();
+    m_defaultButton.m_rect = m_rcDefault;
+    pDoc->GetPage().BuildSubmenuList();
+    pDoc->RefreshPageMenu();
+}
+
+// ---------------------------------------------------------------------------
+// Changing and deleting
+
+void CTarnixEdView::OnUpdateHasSelection(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_objects.HasSelection());
+}
+
+void CTarnixEdView::OnChange()
+{
+    CMObjBasis* pObject = m_objects.GetSelectedObject();
+    if (CMObjButton* pButton = dynamic_cast<CMObjButton*>(pObject))
+        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(pButton->GetCreateStruct()))
+            ChangeButton(pStruct);
+}
+
+void CTarnixEdView::ChangeButton(CMButCreateStruct* pButton)
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CButtonPropSheet sheet(IsGermanUi() ? "Funktionsschalter (Button) Eigenschaften" : "Button Properties", this,
+                           (UINT)pDoc->m_nButtonSheetPage);
+    FillSheetFromButton(sheet, *pButton);
+    sheet.m_captionFont.Assign(pButton->m_font);
+    m_pSheet = &sheet;
+    const INT_PTR nResult = sheet.DoModal();
+    m_pSheet = nullptr;
+    if (nResult != IDOK)
+        return;
+    pDoc->m_nButtonSheetPage = sheet.m_nStartPage;
+    CMButCreateStruct* pNew = new CMButCreateStruct;
+    pNew->Copy(*pButton);
+    TakeSheetIntoButton(sheet, *pNew);
+    CMButCreateStruct old;
+    old.Copy(*pButton);
+    pButton->Copy(*pNew);
+    delete pNew;
+    pDoc->GetPage().ReleaseUsedFiles(old);
+    pDoc->GetPage().CollectUsedFiles(*pButton);
+    pDoc->SetModifiedFlag(TRUE);
+    m_objects.ReplaceButton(pButton);
+    m_objects.SetButtonFont(pDoc->GetPage().m_buttonFont);
+    CheckAviAction(*pButton);
+    Invalidate();
+}
+
+void CTarnixEdView::OnDelete()
+{
+    DeleteSelected();
+}
+
+// Everything the removal needs is read before anything goes, and the container
+// lets go of an object before the document deletes its create struct.
+void CTarnixEdView::DeleteSelected()
+{
+    CMObjBasis* pObject = m_objects.GetSelectedObject();
+    if (pObject == nullptr)
+        return;
+    CTarnixEdDoc* pDoc = GetDocument();
+    CProjectPage& page = pDoc->GetPage();
+    CMObjCreateStruct* pStruct = pObject->GetCreateStruct();
+    const int nType = pStruct != nullptr ? pStruct->m_nType : 0;
+    CMButCreateStruct* pButton = dynamic_cast<CMButCreateStruct*>(pStruct);
+    const BOOL bSubmenu = nType == MOBJ_BUTTON && pButton != nullptr && pButton->m_nAction == ACTION_NEWPAGE;
+    if (nType == MOBJ_BUTTON && pButton != nullptr && ProjectFormat::IsPopupDocument(pButton->m_strDocument))
+        m_objects.RemovePopupMenu(pButton);
+    m_objects.DeleteSelected();
+    switch (nType)
+    {
+    case MOBJ_BUTTON:
+        if (pButton != nullptr)
+            pDoc->RemoveButton(pButton);
+        break;
+    case MOBJ_TEXT:
+        page.RemoveText(static_cast<CMTextCreateStruct*>(pStruct));
+        break;
+    case MOBJ_VIEWER:
+        page.RemoveTextField(static_cast<CViewerCreateStruct*>(pStruct));
+        break;
+    case MOBJ_AVICLIP:
+        page.RemoveAviClip(pStruct);
+        break;
+    case MOBJ_PICTURE:
+        page.RemoveImage(pStruct);
+        break;
+    case MOBJ_SLIDER:
+        page.RemoveSlider(pStruct);
+        break;
+    case MOBJ_LISTBOX:
+    {
+        page.RemoveListBox(pStruct);
+        if (CMObjButton* pStart = m_objects.FindButtonByDocument(ProjectFormat::kListBoxDocument))
+        {
+            CMButCreateStruct* pStartStruct = dynamic_cast<CMButCreateStruct*>(pStart->GetCreateStruct());
+            m_objects.DeleteObject(pStart);
+            if (pStartStruct != nullptr)
+                pDoc->RemoveButton(pStartStruct);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    pDoc->SetModifiedFlag(TRUE);
+    if (bSubmenu)
+        Refresh();
+    Invalidate();
+}
+
+// ---------------------------------------------------------------------------
+// Clipboard
+
+void CTarnixEdView::OnCopy()
+{
+    if (CMObjBasis* pObject = m_objects.GetSelectedObject())
+        GetDocument()->CopyToClipboard(pObject->GetCreateStruct());
+}
+
+// A cut sub-menu button keeps its page file: only Delete backs it up, so that
+// a paste still finds the page.
+void CTarnixEdView::OnCut()
+{
+    CMObjBasis* pObject = m_objects.GetSelectedObject();
+    if (pObject == nullptr)
+        return;
+    GetDocument()->CopyToClipboard(pObject->GetCreateStruct());
+    CMButCreateStruct* pButton = dynamic_cast<CMButCreateStruct*>(pObject->GetCreateStruct());
+    if (pButton != nullptr && pButton->m_nType == MOBJ_BUTTON && pButton->m_nAction == ACTION_NEWPAGE)
+    {
+        m_objects.DeleteSelected();
+        GetDocument()->GetPage().RemoveButton(pButton, FALSE);
+        GetDocument()->RefreshPageMenu();
+        Invalidate();
+        return;
+    }
+    DeleteSelected();
+}
+
+void CTarnixEdView::OnUpdatePaste(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(GetDocument()->GetClipboard() != nullptr);
+}
+
+void CTarnixEdView::OnPaste()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CMObjCreateStruct* pClip = pDoc->GetClipboard();
+    if (pClip == nullptr)
+        return;
+    CProjectPage& page = pDoc->GetPage();
+    RECT rc = MakeRect(m_ptPaste.x, m_ptPaste.y, Width(pClip->m_rect), Height(pClip->m_rect));
+    BOOL bAdded = FALSE;
+    switch (pClip->m_nType)
+    {
+    case MOBJ_BUTTON:
+    {
+        if (!CheckRoom(MOBJ_BUTTON))
+            return;
+        CMButCreateStruct* pButton = new CMButCreateStruct;
+        pButton->Copy(*static_cast<CMButCreateStruct*>(pClip));
+        pButton->m_rect = rc;
+        pButton->m_nNumber = -1;
+        pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+        pButton->m_pPopupMenu = nullptr;
+        bAdded = m_objects.AddButton(pButton);
+        if (bAdded && !page.AddButton(pButton))
+        {
+            m_objects.DeleteSelected();
+            bAdded = FALSE;
+        }
+        if (!bAdded)
+            delete pButton;
+        else
+        {
+            m_defaultButton.Copy(*pButton);
+            m_defaultButton.m_bPreset = 1;
+            page.BuildSubmenuList();
+        }
+        break;
+    }
+    case MOBJ_TEXT:
+    {
+        if (!CheckRoom(MOBJ_TEXT))
+            return;
+        CMTextCreateStruct* pText = new CMTextCreateStruct;
+        pText->Copy(*static_cast<CMTextCreateStruct*>(pClip));
+        pText->m_rect = rc;
+        bAdded = m_objects.AddStaticText(pText);
+        if (bAdded && !page.AddText(pText))
+        {
+            m_objects.DeleteSelected();
+            bAdded = FALSE;
+        }
+        if (!bAdded)
+            delete pText;
+        else
+        {
+            m_defaultText.Copy(*pText);
+            m_defaultText.m_bPreset = 1;
+        }
+        break;
+    }
+    default:
+        // Text fields, clips and pictures wait for their dialogs; sliders and
+        // list boxes are never pasted.
+        break;
+    }
+    if (bAdded)
+        pDoc->SetModifiedFlag(TRUE);
+    Invalidate();
+}
+
+// ---------------------------------------------------------------------------
+// Alignment
+
+void CTarnixEdView::OnUpdateAlign(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_bSelectionMode);
+}
+
+void CTarnixEdView::OnAlignVertical()
+{
+    Align(FALSE);
+}
+
+void CTarnixEdView::OnAlignHorizontal()
+{
+    Align(TRUE);
+}
+
+void CTarnixEdView::Align(BOOL bHorizontal)
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    const int cxMax = pDoc->GetPageWidth() - 50;
+    const int cyMax = pDoc->GetPageHeight() - 50;
+    CAlignHorzDlg horz;
+    CAlignVertDlg vert;
+    CAlignButtonsDlg& dlg = bHorizontal ? static_cast<CAlignButtonsDlg&>(horz) : static_cast<CAlignButtonsDlg&>(vert);
+    dlg.m_nX = m_rcMarked.left;
+    dlg.m_nY = m_rcMarked.top;
+    dlg.m_nGap = 10;
+    dlg.m_nGridStep = m_bGrid ? m_nGridStep : 1;
+    dlg.m_nMaxX = cxMax;
+    dlg.m_nMaxY = cyMax;
+    dlg.m_nHalfWidth = cxMax / 2;
+    if (dlg.DoModal() != IDOK)
+        return;
+    RECT rc;
+    GetClientRect(&rc);
+    if (bHorizontal)
+        m_objects.AlignHorizontal(dlg.m_nX, dlg.m_nY, dlg.m_nWidth, dlg.m_nHeight, dlg.m_nGap, rc.right, rc.bottom);
+    else
+        m_objects.AlignVertical(dlg.m_nX, dlg.m_nY, dlg.m_nWidth, dlg.m_nHeight, dlg.m_nGap, rc.right, rc.bottom);
+    pDoc->SetModifiedFlag(TRUE);
+    LeaveSelectionMode();
+    Invalidate();
+}
+
+// ---------------------------------------------------------------------------
+// Context menu
+
+void CTarnixEdView::OnContextMenu(CWnd*, CPoint pos)
+{
+    if (m_bCtrl)
+        return;
+    RECT rcWindow;
+    GetWindowRect(&rcWindow);
+    // From the keyboard the point is -1, -1: the paste point stays and the
+    // menu opens at the canvas's corner.
+    if (pos.x == -1 && pos.y == -1)
+    {
+        pos.x = rcWindow.left;
+        pos.y = rcWindow.top;
+    }
+    else
+        m_ptPaste = POINT{ pos.x - rcWindow.left - 2, pos.y - rcWindow.top - 2 };
+    CMenu menu;
+    menu.CreatePopupMenu();
+    const struct
+    {
+        UINT nString;
+        UINT nCommand;
+    } items[] = { { IDS_MENU_PROPERTIES, ID_OBJ_CHANGE }, { 0, 0 },
+                  { IDS_MENU_NEW_TEXT, ID_OBJ_TEXT }, { IDS_MENU_NEW_BUTTON, ID_OBJ_BUTTON },
+                  { IDS_MENU_NEW_TEXTFIELD, ID_OBJ_TEXTFIELD }, { 0, 0 },
+                  { IDS_MENU_COPY, ID_EDIT_COPY }, { IDS_MENU_PASTE, ID_EDIT_PASTE },
+                  { IDS_MENU_CUT, ID_EDIT_CUT }, { 0, 0 },
+                  { IDS_MENU_ALIGN_VERT, ID_ALIGN_VERTICAL }, { IDS_MENU_ALIGN_HORZ, ID_ALIGN_HORIZONTAL },
+                  { IDS_MENU_TABORDER, ID_VIEW_TABORDER } };
+    for (const auto& item : items)
+    {
+        if (item.nString == 0)
+        {
+            menu.AppendMenu(MF_SEPARATOR);
+            continue;
+        }
+        CString label;
+        label.LoadString(item.nString);
+        menu.AppendMenu(MF_STRING, item.nCommand, label);
+    }
+    CWnd* pOwner = AfxGetMainWnd() != nullptr ? AfxGetMainWnd() : this;
+    menu.TrackPopupMenu(TPM_RIGHTBUTTON, pos.x + 5, pos.y - 5, pOwner);
+    Invalidate();
+}
+
+// ---------------------------------------------------------------------------
+// Test run, refresh and project commands
+
+BOOL CTarnixEdView::SaveProject()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    pDoc->SetModifiedFlag(TRUE);
+    return pDoc->OnSaveDocument(pDoc->GetPathName());
+}
+
+void CTarnixEdView::OnTestRun()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    pDoc->m_bTestRun = TRUE;
+    const BOOL bSaved = SaveProject();
+    if (!bSaved)
+    {
+        pDoc->m_bTestRun = FALSE;
+        return;
+    }
+    if (CWnd* pMain = AfxGetMainWnd())
+        pMain->PostMessage(WM_COMMAND, ID_RUN_PLAYER);
+}
+
+void CTarnixEdView::OnRunPlayer()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    const CString project = pDoc->GetPathName();
+    const CString player = PlayerPathFor(project);
+    pDoc->m_bTestRun = FALSE;
+    if (_access(player, 0) != 0)
+    {
+        AfxMessageBox(IDS_PLAYER_NOT_IN_PROJECT, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    CLauncher launcher;
+    launcher.RunProgram("\"" + player + "\"", "\"" + project + "\"", TRUE);
+}
+
+void CTarnixEdView::OnRefresh()
+{
+    Refresh();
+}
+
+// Saves and reads the page again; nothing is read over work that could not be
+// saved.
+void CTarnixEdView::Refresh()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    m_bObjectsShown = 0;
+    if (!SaveProject())
+    {
+        m_bObjectsShown = 1;
+        Invalidate();
+        return;
+    }
+    m_objects.DeleteAll();
+    pDoc->GetPage().LoadProject(pDoc->GetPathName());
+    pDoc->SetModifiedFlag(FALSE);
+    m_bObjectsShown = 1;
+    BuildObjects();
+    Invalidate();
+}
+
+void CTarnixEdView::OnExploreFolder()
+{
+    AfxShellExecute(m_hWnd, "explore", GetDocument()->GetProjectFolder(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CTarnixEdView::OnBackgroundColor()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CColorDialog dlg(pDoc->GetPage().m_crWindowBg, CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR, this);
+    if (dlg.DoModal() != IDOK)
+        return;
+    pDoc->GetPage().m_crWindowBg = dlg.GetColor();
+    pDoc->SetModifiedFlag(TRUE);
+    Invalidate();
+}
+
+void CTarnixEdView::OnForwardToSheet()
+{
+    if (m_pSheet != nullptr && m_pSheet->GetSafeHwnd() != nullptr)
+        m_pSheet->SendMessage(WM_COMMAND, ID_BUTTON_IMAGE_READY);
+}
+
+void CTarnixEdView::OnGridChanged()
+{
+    TakeGridSettings();
+}
+
+void CTarnixEdView::OnUpdateLaterCommand(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(FALSE);
+}
+
+// ---------------------------------------------------------------------------
+// Drops
+
+void CTarnixEdView::OnToolbarDrop()
+{
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+    if (pFrame == nullptr)
+        return;
+    POINT pt = pFrame->m_ptToolbarDrop;
+    ScreenToClient(&pt);
+    RECT rc;
+    GetClientRect(&rc);
+    if (!::PtInRect(&rc, pt))
+        return;
+    switch (pFrame->m_nToolbarDropCommand)
+    {
+    case ID_OBJ_BUTTON:
+    {
+        int cx = Width(m_rcDefault), cy = Height(m_rcDefault);
+        if (cx == 0 || cy == 0)
+        {
+            cx = 120;
+            cy = 32;
+        }
+        m_rcMarked = MakeRect(pt.x, pt.y, std::max(cx, 10), std::max(cy, 10));
+        m_defaultButton.m_rect = m_rcMarked;
+        InsertButton();
+        break;
+    }
+    case ID_OBJ_SUBMENU:
+        m_rcMarked = MakeRect(pt.x, pt.y, std::max(Width(m_rcDefault), 10), std::max(Height(m_rcDefault), 10));
+        m_defaultButton.m_rect = m_rcMarked;
+        m_defaultButton.m_bPreset = 1;
+        OnSubmenu();
+        break;
+    default:
+        break;
+    }
+}
+
+void CTarnixEdView::OnExplorerDrop()
+{
+    POINT pt = m_pDropTarget->GetDropPoint();
+    ScreenToClient(&pt);
+    InsertDroppedFile(pt, m_pDropTarget->GetDroppedPath());
+}
+
+void CTarnixEdView::OnDropFiles(HDROP hDropInfo)
+{
+    char path[300] = "";
+    const UINT nCount = ::DragQueryFileA(hDropInfo, 0xFFFFFFFF, nullptr, 0);
+    if (nCount > 0)
+        ::DragQueryFileA(hDropInfo, 0, path, sizeof(path));
+    ::DragFinish(hDropInfo);
+    if (path[0] != '\0')
+        InsertDroppedFile(POINT{ 0, 0 }, path);
+}
+
+void CTarnixEdView::InsertDroppedFile(POINT pt, const CString& strPath)
+{
+    if (_access(strPath, 4) != 0)
+        return;
+    const int nDot = strPath.ReverseFind('.');
+    const int nSlash = strPath.ReverseFind('\\');
+    if (nDot < 0 || nDot < nSlash || nDot == strPath.GetLength() - 1)
+        return;
+    CString ext = strPath.Mid(nDot + 1);
+    ext.MakeUpper();
+    if (ext == "BTI")
+    {
+        if (::IsRectEmpty(&m_rcMarked))
+            m_rcMarked = RECT{ 5, 5, 105, 25 };
+        if (!CheckRoom(MOBJ_BUTTON))
+            return;
+        m_defaultButton.m_strStyle = "BITMAP";
+        m_defaultButton.m_strBitmap = strPath;
+        GetDocument()->MakeDocRelativePath(m_defaultButton.m_strBitmap);
+        m_defaultButton.m_bPreset = 1;
+        m_defaultButton.m_rect = m_rcMarked;
+        InsertButton();
+        return;
+    }
+    if (ext == "AVI")
+    {
+        CAviCtrl probe;
+        const BOOL bPlayable = probe.IsPlayableFile(strPath);
+        if (!bPlayable)
+        {
+            CString format, codec(probe.GetCodec()), text;
+            while (codec.GetLength() < 4)
+                codec += ' ';
+            format.LoadString(IDS_AVI_NOT_PLAYABLE);
+            text.Format(format, (LPCSTR)codec);
+            AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+        }
+        // The clip's dialog inserts it; until it comes, a playable clip waits
+        // as the template of the next one.
+        return;
+    }
+    static const char* const kDocumentTypes[] = { "PPS", "PPT", "PDF", "TXT", "DOC", "XLS",
+                                                  "MPG", "HTM", "CHM", "HLP" };
+    const BOOL bProgram = ext == "EXE";
+    BOOL bDocument = FALSE;
+    for (const char* type : kDocumentTypes)
+        bDocument = bDocument || ext == type;
+    if (!bProgram && !bDocument)
+        return;
+    if (!CheckRoom(MOBJ_BUTTON))
+        return;
+    if (::IsRectEmpty(&m_rcMarked))
+        m_rcMarked = RECT{ 5, 5, 105, 35 };
+    ::OffsetRect(&m_rcMarked, pt.x - m_rcMarked.left, pt.y - m_rcMarked.top);
+    CString path = strPath;
+    GetDocument()->MakeDocRelativePath(path);
+    m_defaultButton.m_strApplication = bProgram ? path : CString();
+    m_defaultButton.m_strDocument = bProgram ? CString() : path;
+    m_defaultButton.m_strParameter.Empty();
+    m_defaultButton.m_bPreset = 1;
+    m_defaultButton.m_rect = m_rcMarked;
+    InsertButton();
 }

@@ -1,19 +1,178 @@
-// The canvas of a project page. Placing and editing objects comes with the
-// editor's view; so far it shows the page's background colour.
+// The canvas of a project page: the menu window at its design size, holding the
+// page's live object windows in design mode. Mouse input selects, marks with a
+// rubber band, drags with grid snap and sets the tab order; the commands
+// insert, change, delete, copy and align objects, and run the page in the
+// player. Files dropped from the shell or the explorer become objects.
 #pragma once
 
+#include "framework/Pen.h"
 #include "framework/View.h"
+#include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/MObjCreateStruct.h"
+#include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/MenuObjects.h"
+#include "shared/menuobj/ToolTip.h"
+#include "shared/menuobj/ViewerCreateStruct.h"
+#include "shared/support/DibImage.h"
 
 class CTarnixEdDoc;
+class CButtonPropSheet;
+class CEditorDropTarget;
+class CCmdUI;
+struct AVI_INPUT_RECORD;
 
 class CTarnixEdView : public CView
 {
     DECLARE_DYNCREATE(CTarnixEdView)
 public:
-    CTarnixEdView() = default;
+    // Construction
+    CTarnixEdView();
+    ~CTarnixEdView() override;
 
+    // Attributes
     CTarnixEdDoc* GetDocument() const;
+    CMenuObjects& GetObjects() { return m_objects; }
+    const RECT& GetMarkedRect() const { return m_rcMarked; }
+    const RECT& GetDefaultRect() const { return m_rcDefault; }
+    CMButCreateStruct& GetDefaultButton() { return m_defaultButton; }
+    POINT GetPastePoint() const { return m_ptPaste; }
+    BOOL IsSelectionMode() const { return m_bSelectionMode; }
+    BOOL IsTabOrderMode() const { return m_bTabOrder; }
+    BOOL IsCaptured() const { return m_bCaptured; }
+    CEditorDropTarget* GetDropTarget() const { return m_pDropTarget; }
+
+    // Operations
+    // The default rectangle moves on to the next free slot.
+    void PlaceNext();
+    // Clamped to 0 and, with the grid on, rounded down to the grid step.
+    POINT SnapPoint(int x, int y) const;
+    RECT SnapRect(int x, int y, int cx, int cy) const;
+    void LeaveSelectionMode();
+    void InsertDroppedFile(POINT pt, const CString& strPath);
+    // Sizes the child frame so that the client area is the menu window.
+    void ResizeFrameToMenu(int cx, int cy);
+    void RefreshCanvas();
+    // The corner of the next slot below, or right of, (x, y) within the client.
+    static POINT NextSlot(int x, int y, int dx, int dy, int nGridStep, SIZE client);
+
+    // Overridables
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    void OnInitialUpdate() override;
 
 protected:
     void OnDraw(CDC* pDC) override;
+    void DrawBackgroundImage(CDC* pDC);
+    void OnBeginPrinting(CDC*, CPrintInfo*) override {}
+    void OnEndPrinting(CDC*, CPrintInfo*) override {}
+
+    // Input engine
+    BOOL HandleMouse(MSG* pMsg);
+    void StartRubberBand(POINT pt);
+    void EndRubberBand();
+    void FinishDrag();
+    void TakeCapture();
+    void DropCapture();
+    void LiftCursorClip();
+    void OnAviInput(const AVI_INPUT_RECORD& record);
+
+    // Building the objects from the document
+    void BuildObjects();
+    void AddDocumentObjects();
+    void BindPopupMenus();
+    void TakeGridSettings();
+
+    // Inserting
+    BOOL CheckRoom(int nType);
+    BOOL InsertButton();
+    BOOL RegisterButton(CMButCreateStruct* pButton);
+    void InsertSubmenu();
+    void ChangeButton(CMButCreateStruct* pButton);
+    void FillSheetFromButton(CButtonPropSheet& sheet, const CMButCreateStruct& button);
+    void TakeSheetIntoButton(const CButtonPropSheet& sheet, CMButCreateStruct& button);
+    void DeleteSelected();
+    void CheckAviAction(const CMButCreateStruct& button);
+    void Refresh();
+    BOOL SaveProject();
+    int ButtonCount() const;
+
+    // Messages
+    void OnDestroy();
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnDropFiles(HDROP hDropInfo);
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnSize(UINT nType, int cx, int cy);
+    void OnCaptureChanged(CWnd* pWnd);
+    void OnContextMenu(CWnd* pWnd, CPoint pos);
+    LRESULT OnObjectNotify(WPARAM wParam, LPARAM lParam);
+
+    // Commands
+    void OnToolbarDrop();
+    void OnExplorerDrop();
+    void OnSelectMode();
+    void OnUpdateSelectMode(CCmdUI* pCmdUI);
+    void OnTabOrder();
+    void OnUpdateTabOrder(CCmdUI* pCmdUI);
+    void OnInsertButton();
+    void OnInsertButtonAtMark();
+    void OnUpdateInsertButton(CCmdUI* pCmdUI);
+    void OnSubmenu();
+    void OnUpdateSubmenu(CCmdUI* pCmdUI);
+    void OnChange();
+    void OnDelete();
+    void OnUpdateHasSelection(CCmdUI* pCmdUI);
+    void OnCopy();
+    void OnCut();
+    void OnPaste();
+    void OnUpdatePaste(CCmdUI* pCmdUI);
+    void OnAlignVertical();
+    void OnAlignHorizontal();
+    void OnUpdateAlign(CCmdUI* pCmdUI);
+    void OnTestRun();
+    void OnRunPlayer();
+    void OnRefresh();
+    void OnExploreFolder();
+    void OnBackgroundColor();
+    void OnForwardToSheet();
+    void OnGridChanged();
+    void OnUpdateLaterCommand(CCmdUI* pCmdUI);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void Align(BOOL bHorizontal);
+
+    int m_bObjectsShown;
+    CMenuObjects m_objects;
+    RECT m_rcMarked;
+    CButtonPropSheet* m_pSheet;       // while the button sheet is open; not owned
+    RECT m_rcDefault;
+    CMButCreateStruct m_defaultButton;
+    CMTextCreateStruct m_defaultText;
+    CViewerCreateStruct m_defaultTextField;
+    CMObjCreateStruct m_defaultAviClip;
+    CMObjCreateStruct m_defaultImage;
+    int m_bCtrl;
+    POINT m_ptPaste;
+    CToolTip m_tooltip;
+    int m_bDefaultTipShown;
+    int m_bSelectCursor;
+    int m_bSelectionMode;
+    int m_bRubberBand;
+    POINT m_ptAnchor;
+    int m_bTabOrder;
+    POINT m_ptLast;
+    int m_bButtonDown;
+    int m_bDragging;
+    int m_bCaptured;
+    int m_bCursorClipped;
+    CPen m_penBlack;
+    CPen m_penWhite;
+    int m_nWorkWidth, m_nWorkHeight;
+    int m_nExtraWidth, m_nExtraHeight;
+    int m_bGrid, m_nGridStep;
+    CEditorDropTarget* m_pDropTarget;  // owned; registered while the window lives
+    CDibImage m_background;
+    CString m_strBackgroundPath;
 };

@@ -7,6 +7,7 @@
 #include "editor/dialogs/ProjectStartDialogs.h"
 #include "editor/dialogs/UiLanguage.h"
 
+#include "EditorSession.h"
 #include "EditorTesting.h"
 #include "framework/DocTemplate.h"
 #include "framework/MDIChildWnd.h"
@@ -41,54 +42,12 @@ void TypeNewProject(ModalAnswers& answers, const CString& strFolder)
     });
 }
 
-class EditorSessionTest : public ::testing::Test
-{
-protected:
-    static void SetUpTestSuite()
-    {
-        FreshRegistry::Clear();
-        App().SetStartDialogs(&s_dialogs);
-        ModalAnswers answers;
-        ASSERT_TRUE(App().InitInstance());
-        PumpPendingMessages();
-        s_startCaptions = answers.Captions();
-        s_strLanguage = App().GetProfileString("SETTINGS", "LANGUAGE", "");
-    }
-    static void TearDownTestSuite()
-    {
-        App().CloseAllDocuments(FALSE);
-        if (App().m_pMainWnd != nullptr)
-            App().m_pMainWnd->DestroyWindow();
-        App().m_pMainWnd = nullptr;
-        App().SetStartDialogs(nullptr);
-        FreshRegistry::Clear();
-    }
-    void TearDown() override
-    {
-        MessageBoxRecorder boxes;
-        boxes.Answer(IDNO);
-        App().CloseAllDocuments(FALSE);
-        PumpPendingMessages();
-    }
-
-    static CMainFrame* Frame() { return static_cast<CMainFrame*>(App().m_pMainWnd); }
-    static CTarnixEdDoc* ActiveDocument() { return dynamic_cast<CTarnixEdDoc*>(Frame()->GetActiveDocument()); }
-    static void Command(UINT nID)
-    {
-        Frame()->SendMessage(WM_COMMAND, MAKEWPARAM(nID, 0), 0);
-        PumpPendingMessages();
-    }
-
-    static CProjectStartDialogs s_dialogs;
-    static std::vector<std::string> s_startCaptions;
-    static CString s_strLanguage;
-};
+} // namespace
 
 CProjectStartDialogs EditorSessionTest::s_dialogs;
 std::vector<std::string> EditorSessionTest::s_startCaptions;
 CString EditorSessionTest::s_strLanguage;
 
-} // namespace
 
 TEST_F(EditorSessionTest, AFreshStartShowsTheStartCenterAndWritesNoLanguage)
 {

@@ -1,0 +1,621 @@
+// The canvas on an opened project: mouse input posted through the message loop
+// (with the cursor placed where the message says), the commands on the
+// document and the container, drops and the test run.
+#include "editor/app/ChildFrame.h"
+#include "editor/app/EditorDropTarget.h"
+#include "editor/app/TarnixEdView.h"
+#include "editor/dialogs/ButtonPropSheet.h"
+#include "framework/CmdUI.h"
+#include "framework/WinThread.h"
+#include "shared/menuobj/MObjBasis.h"
+#include "shared/menuobj/MObjButton.h"
+#include "shared/menuobj/AviTestFiles.h"
+
+#include "EditorSession.h"
+#include "EditorTesting.h"
+
+#include "editor/DialogIds.h"
+#include "editor/resource.h"
+
+#include <shlobj.h>
+
+using editor_testing::App;
+using editor_testing::CopyProject;
+using editor_testing::ModalAnswers;
+using testing_support::MessageBoxRecorder;
+using testing_support::ProgramStartRecorder;
+using testing_support::TempFolder;
+
+namespace {
+
+// Messages through the application's loop, so that the view's
+// PreTranslateMessage sees its children's messages as the program does.
+void PumpLoop()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        AfxPumpMessage();
+}
+
+// A button section of a project file.
+CString ButtonSection(int n, int x, int y, LPCSTR pszText, LPCSTR pszExtra = "")
+{
+    CString text;
+    text.Format("[BUTTON%d]\r\nENABLE=1\r\nX=%d\r\nY=%d\r\nW=100\r\nH=26\r\nTEXT=%s\r\nSTYLE=WINDOWS\r\n"
+                "DOKUMENT=\r\nAPPLIKATION=\r\nPARAMETER=\r\nFUNKTION=NONE\r\nTOOLTIP=\r\n%s \r\n",
+                n, x, y, pszText, pszExtra);
+    return text;
+}
+
+class RecordingCmdUI : public CCmdUI
+{
+public:
+    explicit RecordingCmdUI(UINT nID) { m_nID = nID; }
+    void Enable(BOOL bOn) override { m_bEnabled = bOn; }
+    void SetCheck(int nCheck) override { m_nCheck = nCheck; }
+    BOOL m_bEnabled = TRUE;
+    int m_nCheck = -1;
+};
+
+// A data object with one HGLOBAL format, as a drag source offers it.
+class OneFormatData : public IDataObject
+{
+public:
+    OneFormatData(CLIPFORMAT cf, HGLOBAL hGlobal) : m_cf(cf), m_hGlobal(hGlobal) {}
+    ~OneFormatData() { ::GlobalFree(m_hGlobal); }
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
+    {
+        *ppv = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject) ? this : nullptr;
+        return *ppv != nullptr ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* pFormat, STGMEDIUM* pMedium) override
+    {
+        if (QueryGetData(pFormat) != S_OK)
+            return DV_E_FORMATETC;
+        const SIZE_T nSize = ::GlobalSize(m_hGlobal);
+        HGLOBAL hCopy = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
+        memcpy(::GlobalLock(hCopy), ::GlobalLock(m_hGlobal), nSize);
+        ::GlobalUnlock(hCopy);
+        ::GlobalUnlock(m_hGlobal);
+        pMedium->tymed = TYMED_HGLOBAL;
+        pMedium->hGlobal = hCopy;
+        pMedium->pUnkForRelease = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* pFormat) override
+    {
+        return pFormat->cfFormat == m_cf && (pFormat->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
+
+private:
+    CLIPFORMAT m_cf;
+    HGLOBAL m_hGlobal;
+};
+
+HGLOBAL TextBlock(LPCSTR psz)
+{
+    const SIZE_T nSize = strlen(psz) + 1;
+    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
+    memcpy(::GlobalLock(h), psz, nSize);
+    ::GlobalUnlock(h);
+    return h;
+}
+
+HGLOBAL DropFilesBlock(LPCSTR pszPath)
+{
+    const SIZE_T nPath = strlen(pszPath);
+    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + nPath + 2);
+    DROPFILES* pDrop = static_cast<DROPFILES*>(::GlobalLock(h));
+    pDrop->pFiles = sizeof(DROPFILES);
+    memcpy(reinterpret_cast<char*>(pDrop) + sizeof(DROPFILES), pszPath, nPath);
+    ::GlobalUnlock(h);
+    return h;
+}
+
+// Ends whatever popup menu is tracked and notes that one was.
+BOOL g_bMenuShown = FALSE;
+void CALLBACK EndTrackedMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (::FindWindowA("#32768", nullptr) != nullptr)
+    {
+        g_bMenuShown = TRUE;
+        ::EndMenu();
+    }
+}
+
+class CanvasTest : public EditorSessionTest
+{
+protected:
+    void Open(const CString& strExtraSections)
+    {
+        CString path = CopyProject(m_folder, "centred", "024000");
+        CString text = testing_support::ReadFileText(path);
+        text.Replace("[WELCOME]", strExtraSections + "[WELCOME]");
+        m_folder.Write("Velconf.ini", text);
+        ASSERT_TRUE(App().OpenProjectFile(path));
+        CChildFrame* pChild = dynamic_cast<CChildFrame*>(Frame()->MDIGetActive());
+        ASSERT_NE(nullptr, pChild);
+        m_pView = dynamic_cast<CTarnixEdView*>(pChild->GetActiveView());
+        ASSERT_NE(nullptr, m_pView);
+        m_pDoc = m_pView->GetDocument();
+        m_pView->UpdateWindow();
+        PumpLoop();
+    }
+
+    // A mouse message at a canvas point, posted to the window that holds the
+    // capture or else to the one under the point. The real cursor stays put:
+    // its moves would come in after the posted messages.
+    void Mouse(UINT message, int x, int y, WPARAM wFlags = 0)
+    {
+        POINT pt = { x, y };
+        m_pView->ClientToScreen(&pt);
+        HWND hTarget = ::GetCapture();
+        if (hTarget == nullptr)
+        {
+            POINT local = { x, y };
+            hTarget = ::ChildWindowFromPointEx(m_pView->m_hWnd, local, CWP_SKIPINVISIBLE);
+        }
+        POINT local = pt;
+        ::ScreenToClient(hTarget, &local);
+        if (message == WM_LBUTTONDOWN || message == WM_MOUSEMOVE && (wFlags & MK_LBUTTON))
+            wFlags |= MK_LBUTTON;
+        ::PostMessageA(hTarget, message, wFlags, MAKELPARAM(local.x, local.y));
+        PumpLoop();
+    }
+    void Click(int x, int y, WPARAM wFlags = 0)
+    {
+        Mouse(WM_LBUTTONDOWN, x, y, wFlags);
+        Mouse(WM_LBUTTONUP, x, y, wFlags);
+    }
+
+    CMObjBasis* Object(int i) { return m_pView->GetObjects().GetObjectAt(i); }
+    CMButCreateStruct* ButtonStruct(int i)
+    {
+        return dynamic_cast<CMButCreateStruct*>(m_pDoc->GetPage().m_buttons.GetAt(i));
+    }
+    int ButtonCount() { return (int)m_pDoc->GetPage().m_buttons.GetSize(); }
+    BOOL Enabled(UINT nID)
+    {
+        RecordingCmdUI ui(nID);
+        m_pView->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &ui, nullptr);
+        return ui.m_bEnabled;
+    }
+    void ViewCommand(UINT nID)
+    {
+        m_pView->SendMessage(WM_COMMAND, nID);
+        PumpLoop();
+    }
+    // The button sheet, answered with the given caption and OK.
+    static void AnswerSheet(ModalAnswers& answers, std::function<void(CButtonPropSheet*)> fill)
+    {
+        answers.Then([fill](CDialog* pDlg) {
+            CButtonPropSheet* pSheet = dynamic_cast<CButtonPropSheet*>(pDlg);
+            ASSERT_NE(nullptr, pSheet);
+            fill(pSheet);
+            pSheet->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+    }
+    static void SetCaption(CButtonPropSheet* pSheet, LPCSTR pszCaption)
+    {
+        pSheet->SetActivePage(0);
+        pSheet->GetActivePage()->SetDlgItemText(IDC_BUT_CAPTION, pszCaption);
+    }
+
+    TempFolder m_folder;
+    CTarnixEdView* m_pView = nullptr;
+    CTarnixEdDoc* m_pDoc = nullptr;
+};
+
+} // namespace
+
+TEST_F(CanvasTest, TheFrameFitsTheMenuWindowAndKeepsItsSize)
+{
+    Open("");
+    RECT rc;
+    m_pView->GetClientRect(&rc);
+    EXPECT_EQ(400, rc.right);
+    EXPECT_EQ(300, rc.bottom);
+    m_pView->GetParent()->MoveWindow(0, 0, 600, 500);
+    m_pView->GetClientRect(&rc);
+    EXPECT_EQ(400, rc.right);
+    EXPECT_EQ(300, rc.bottom);
+}
+
+TEST_F(CanvasTest, ADragFollowsTheMouseAndSnapsOnRelease)
+{
+    Open(ButtonSection(1, 40, 40, "Eins"));
+    ASSERT_EQ(1, m_pView->GetObjects().GetObjectCount());
+    m_pDoc->SetModifiedFlag(FALSE);
+    const struct
+    {
+        int dx;
+        int expectedShift;
+    } moves[] = { { 2, 0 }, { 5, 5 }, { 8, 8 }, { 11, 11 } };
+    Mouse(WM_LBUTTONDOWN, 50, 50);
+    EXPECT_TRUE(Object(0)->IsSelected());
+    const int nFrameLeft = Object(0)->GetFrameRect().left;
+    for (const auto& move : moves)
+    {
+        SCOPED_TRACE(move.dx);
+        Mouse(WM_MOUSEMOVE, 50 + move.dx, 50, MK_LBUTTON);
+        EXPECT_EQ(move.expectedShift, Object(0)->GetFrameRect().left - nFrameLeft);
+    }
+    Mouse(WM_LBUTTONUP, 61, 50);
+    EXPECT_EQ(50, ButtonStruct(0)->m_rect.left) << "51 snapped to the grid step 2";
+    EXPECT_TRUE(m_pDoc->IsModified());
+    EXPECT_FALSE(m_pView->IsCaptured());
+
+    // The next click on the object selects it, not a rubber band.
+    m_pView->GetObjects().DeselectAll();
+    Click(55, 50);
+    EXPECT_TRUE(Object(0)->IsSelected());
+    EXPECT_FALSE(m_pView->IsSelectionMode());
+}
+
+TEST_F(CanvasTest, ClicksSelectGroupsAndRubberBands)
+{
+    Open(ButtonSection(1, 20, 20, "Eins") + ButtonSection(2, 20, 100, "Zwei") + ButtonSection(3, 200, 200, "Drei"));
+    ASSERT_EQ(3, m_pView->GetObjects().GetObjectCount());
+    Click(30, 30);
+    Click(30, 110, MK_CONTROL);
+    EXPECT_TRUE(Object(0)->IsSelected());
+    EXPECT_TRUE(Object(1)->IsSelected()) << "Ctrl adds";
+    Click(30, 30);
+    EXPECT_TRUE(Object(1)->IsSelected()) << "a click on a selected object keeps the group";
+    Click(30, 110);
+    Click(250, 210);
+    EXPECT_FALSE(Object(1)->IsSelected()) << "a plain click selects alone";
+
+    // A band round the first two.
+    Mouse(WM_LBUTTONDOWN, 10, 10);
+    EXPECT_TRUE(m_pView->IsSelectionMode());
+    Mouse(WM_MOUSEMOVE, 150, 150, MK_LBUTTON);
+    Mouse(WM_LBUTTONUP, 150, 150);
+    EXPECT_TRUE(Object(0)->IsSelected());
+    EXPECT_TRUE(Object(1)->IsSelected());
+    EXPECT_FALSE(Object(2)->IsSelected());
+    EXPECT_EQ(CRect(10, 10, 150, 150), CRect(m_pView->GetMarkedRect()));
+
+    // The next click on empty canvas only clears the band.
+    Click(350, 20);
+    EXPECT_FALSE(m_pView->IsSelectionMode());
+    EXPECT_TRUE(::IsRectEmpty(&m_pView->GetMarkedRect()));
+    EXPECT_FALSE(m_pView->IsCaptured());
+}
+
+TEST_F(CanvasTest, PressingOnAClipSelectsItAndLeavesNoCursorClip)
+{
+    menuobj_testing::AviClip clip;
+    clip.cx = 40;
+    clip.cy = 30;
+    menuobj_testing::AviBytes avi(clip);
+    m_folder.Write("clip.avi", avi.Bytes().data(), avi.Bytes().size());
+    Open("[AVICLIP1]\r\nENABLE=1\r\nFILE=_CURRENTDIR_\\clip.avi\r\nX=100\r\nY=100\r\nW=40\r\nH=30\r\nSTYLE=0\r\n"
+         "NREP=1\r\n \r\n");
+    ASSERT_EQ(1, m_pView->GetObjects().GetObjectCount());
+    RECT rcFree;
+    ::GetClipCursor(&rcFree);
+    Mouse(WM_LBUTTONDOWN, 110, 110);
+    Mouse(WM_MOUSEMOVE, 130, 130, MK_LBUTTON);
+    Mouse(WM_MOUSEMOVE, 150, 150, MK_LBUTTON);
+    Mouse(WM_LBUTTONUP, 150, 150);
+    EXPECT_TRUE(Object(0)->IsSelected());
+    EXPECT_EQ(100, Object(0)->GetObjectRect().left);
+    RECT rcAfter;
+    ::GetClipCursor(&rcAfter);
+    EXPECT_EQ(CRect(rcFree), CRect(rcAfter));
+    EXPECT_FALSE(m_pView->IsCaptured());
+}
+
+TEST_F(CanvasTest, TabOrderRenumbersAndReordersTheDocument)
+{
+    Open(ButtonSection(1, 20, 20, "Eins") + ButtonSection(2, 20, 100, "Zwei"));
+    ViewCommand(ID_VIEW_TABORDER);
+    Click(30, 110);
+    Click(30, 30);
+    ViewCommand(ID_VIEW_TABORDER);
+    ASSERT_EQ(2, ButtonCount());
+    EXPECT_EQ(CString("Zwei"), ButtonStruct(0)->m_strText);
+    EXPECT_EQ(CString("Eins"), ButtonStruct(1)->m_strText);
+    EXPECT_FALSE(m_pView->IsTabOrderMode());
+}
+
+TEST_F(CanvasTest, ButtonsThroughTheSheet)
+{
+    Open("");
+    ModalAnswers answers;
+    AnswerSheet(answers, [](CButtonPropSheet* pSheet) { SetCaption(pSheet, "eins\r\nzwei\r\ndrei"); });
+    AnswerSheet(answers, [](CButtonPropSheet* pSheet) { SetCaption(pSheet, "Zweiter"); });
+    ViewCommand(ID_OBJ_BUTTON);
+    ViewCommand(ID_OBJ_BUTTON);
+    ASSERT_EQ(2, ButtonCount());
+    ASSERT_EQ(2, m_pView->GetObjects().GetObjectCount());
+    EXPECT_EQ(CRect(10, 10, 130, 36), CRect(ButtonStruct(0)->m_rect));
+    EXPECT_EQ(CString("eins<BR>zwei<BR>drei"), ButtonStruct(0)->m_strText);
+    EXPECT_EQ(CRect(10, 46, 130, 72), CRect(ButtonStruct(1)->m_rect)) << "one slot below";
+    EXPECT_EQ(std::string("Funktionsschalter (Button) Eigenschaften"), answers.Captions().at(0));
+    EXPECT_TRUE(m_pDoc->IsModified());
+
+    // A hypertext button without caption, and a picture style without a picture.
+    struct Row
+    {
+        int radio;
+        LPCSTR caption;
+        LPCSTR expectedText;
+        LPCSTR expectedStyle;
+    } rows[] = { { IDC_BUT_STYLE_HYPERTEXT, "", "Text", "HYPERTEXT" },
+                 { IDC_BUT_STYLE_BITMAP, "Bild", "Bild", "WINDOW" } };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.expectedStyle);
+        AnswerSheet(answers, [row](CButtonPropSheet* pSheet) {
+            SetCaption(pSheet, row.caption);
+            pSheet->SetActivePage(1);
+            CWnd* pPage = pSheet->GetActivePage();
+            pPage->GetDlgItem(row.radio)->SendMessage(BM_CLICK);
+            pPage->SetDlgItemText(IDC_BUT_IMAGE_FILE, "fehlt.bmp");
+        });
+        ViewCommand(ID_OBJ_BUTTON);
+        CMButCreateStruct* pLast = ButtonStruct(ButtonCount() - 1);
+        EXPECT_EQ(CString(row.expectedText), pLast->m_strText);
+        EXPECT_EQ(CString(row.expectedStyle), pLast->m_strStyle);
+    }
+
+    // Height 481 keeps the sheet with the range message; Cancel then adds nothing.
+    MessageBoxRecorder boxes;
+    answers.Then([](CDialog* pDlg) {
+        CButtonPropSheet* pSheet = static_cast<CButtonPropSheet*>(pDlg);
+        pSheet->SetActivePage(1);
+        pSheet->GetActivePage()->SetDlgItemText(IDC_BUT_HEIGHT, "481");
+        pSheet->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        pSheet->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    const int nBefore = ButtonCount();
+    ViewCommand(ID_OBJ_BUTTON);
+    EXPECT_EQ(nBefore, ButtonCount());
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_NE(std::string::npos, std::string(boxes.Last().strText).find("480"));
+}
+
+TEST_F(CanvasTest, AChangeKeepsTheButtonsSounds)
+{
+    Open(ButtonSection(1, 20, 20, "Eins", "STOPSOUND=1\r\nSTARTSOUND=1\r\nSOUNDFILE=_CURRENTDIR_\\klick.wav\r\n"));
+    Click(30, 30);
+    ModalAnswers answers;
+    AnswerSheet(answers, [](CButtonPropSheet* pSheet) { SetCaption(pSheet, "Neu"); });
+    ViewCommand(ID_OBJ_CHANGE);
+    ASSERT_EQ(1, ButtonCount());
+    CMButCreateStruct* pButton = ButtonStruct(0);
+    EXPECT_EQ(CString("Neu"), pButton->m_strText);
+    EXPECT_EQ(1, pButton->m_bStopSound);
+    EXPECT_EQ(1, pButton->m_bStartSound);
+    EXPECT_NE(-1, pButton->m_strSoundFile.Find("klick.wav"));
+    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
+}
+
+TEST_F(CanvasTest, TenButtonsGreyTheInsertsAndRefuseEveryRoad)
+{
+    CString sections;
+    for (int i = 0; i < 10; ++i)
+        sections += ButtonSection(i + 1, 10 + (i / 5) * 150, 10 + (i % 5) * 40, "B");
+    Open(sections);
+    ASSERT_EQ(10, ButtonCount());
+    EXPECT_FALSE(Enabled(ID_OBJ_BUTTON));
+    EXPECT_FALSE(Enabled(ID_OBJ_BUTTON_AT_MARK));
+    EXPECT_FALSE(Enabled(ID_OBJ_SUBMENU));
+    const CString bti = m_folder.Write("knopf.bti", "BM");
+    MessageBoxRecorder boxes;
+    ModalAnswers answers;
+    m_pView->InsertDroppedFile(POINT{ 300, 200 }, bti);
+    EXPECT_EQ(10, ButtonCount());
+    EXPECT_EQ(10, m_pView->GetObjects().GetObjectCount());
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_NE(std::string::npos, std::string(boxes.Last().strText).find("maximale Anzahl von Button"));
+    EXPECT_TRUE(answers.Captions().empty()) << "no sheet opens";
+}
+
+TEST_F(CanvasTest, DroppedFilesBecomeButtons)
+{
+    Open("");
+    const CString program = m_folder.Write("tool.exe", "MZ");
+    const CString pdf = m_folder.Write("handbuch.pdf", "%PDF");
+    const CString doc = m_folder.Write("brief.doc", "doc");
+    CEditorDropTarget* pTarget = m_pView->GetDropTarget();
+    POINT ptScreen = { 200, 150 };
+    m_pView->ClientToScreen(&ptScreen);
+    const POINTL ptl = { ptScreen.x, ptScreen.y };
+
+    struct Row
+    {
+        CLIPFORMAT cf;
+        HGLOBAL hData;
+        DWORD expectedEffect;
+        CString expectedApplication, expectedDocument;
+    } rows[] = {
+        { CF_HDROP, DropFilesBlock(program), DROPEFFECT_COPY, "_CURRENTDIR_\\tool.exe", "" },
+        { CF_TEXT, TextBlock(pdf), DROPEFFECT_COPY, "", "_CURRENTDIR_\\handbuch.pdf" },
+        { CF_BITMAP, TextBlock("x"), DROPEFFECT_NONE, "", "" },
+    };
+    for (Row& row : rows)
+    {
+        SCOPED_TRACE(row.cf);
+        OneFormatData data(row.cf, row.hData);
+        DWORD dwEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        pTarget->DragEnter(&data, 0, ptl, &dwEffect);
+        EXPECT_EQ(row.expectedEffect, dwEffect);
+        const int nBefore = ButtonCount();
+        ModalAnswers answers;
+        answers.Then([](CDialog* pDlg) { pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
+        dwEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        pTarget->Drop(&data, 0, ptl, &dwEffect);
+        EXPECT_EQ(row.expectedEffect, dwEffect);
+        PumpLoop();
+        if (row.expectedEffect == DROPEFFECT_NONE)
+        {
+            EXPECT_EQ(nBefore, ButtonCount());
+            continue;
+        }
+        ASSERT_EQ(nBefore + 1, ButtonCount());
+        CMButCreateStruct* pButton = ButtonStruct(nBefore);
+        EXPECT_EQ(row.expectedApplication, pButton->m_strApplication);
+        EXPECT_EQ(row.expectedDocument, pButton->m_strDocument);
+        EXPECT_EQ(200, pButton->m_rect.left);
+        EXPECT_EQ(150, pButton->m_rect.top);
+        m_pView->GetObjects().DeselectAll();
+        m_pView->LeaveSelectionMode();
+    }
+
+    IUnknown* pOther = reinterpret_cast<IUnknown*>(1);
+    EXPECT_EQ(E_NOINTERFACE, pTarget->QueryInterface(IID_IDataObject, reinterpret_cast<void**>(&pOther)));
+    EXPECT_EQ(nullptr, pOther);
+
+    // From the shell: the top left corner.
+    ModalAnswers answers;
+    answers.Then([](CDialog* pDlg) { pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
+    const int nBefore = ButtonCount();
+    m_pView->PostMessage(WM_DROPFILES, (WPARAM)DropFilesBlock(doc));
+    PumpLoop();
+    ASSERT_EQ(nBefore + 1, ButtonCount());
+    EXPECT_EQ(0, ButtonStruct(nBefore)->m_rect.left);
+    EXPECT_EQ(0, ButtonStruct(nBefore)->m_rect.top);
+    EXPECT_EQ(CString("_CURRENTDIR_\\brief.doc"), ButtonStruct(nBefore)->m_strDocument);
+}
+
+TEST_F(CanvasTest, DeleteCutCopyAndPaste)
+{
+    Open(ButtonSection(1, 20, 20, "Eins") + ButtonSection(2, 20, 100, "Zwei"));
+    Click(30, 30);
+    m_pView->PostMessage(WM_KEYDOWN, VK_DELETE, 0);
+    PumpLoop();
+    ASSERT_EQ(1, ButtonCount());
+    EXPECT_EQ(CString("Zwei"), ButtonStruct(0)->m_strText);
+    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
+
+    // Copy, then paste twice at the paste point the right click set.
+    Click(30, 110);
+    ViewCommand(ID_EDIT_COPY);
+    ::SetTimer(nullptr, 0, 20, EndTrackedMenu);
+    g_bMenuShown = FALSE;
+    POINT pt = { 250, 150 };
+    m_pView->ClientToScreen(&pt);
+    RECT rcWindow;
+    m_pView->GetWindowRect(&rcWindow);
+    m_pView->SendMessage(WM_CONTEXTMENU, (WPARAM)m_pView->m_hWnd, MAKELPARAM(pt.x, pt.y));
+    EXPECT_TRUE(g_bMenuShown);
+    const POINT expected = { pt.x - rcWindow.left - 2, pt.y - rcWindow.top - 2 };
+    EXPECT_EQ(expected.x, m_pView->GetPastePoint().x);
+    ViewCommand(ID_EDIT_PASTE);
+    ViewCommand(ID_EDIT_PASTE);
+    ASSERT_EQ(3, ButtonCount());
+    for (int i = 1; i < 3; ++i)
+    {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(expected.x, ButtonStruct(i)->m_rect.left);
+        EXPECT_EQ(expected.y, ButtonStruct(i)->m_rect.top);
+    }
+    EXPECT_EQ(3, m_pView->GetObjects().GetObjectCount());
+
+    // With Ctrl held no menu opens and the paste point stays.
+    m_pView->PostMessage(WM_KEYDOWN, VK_CONTROL, 0);
+    PumpLoop();
+    g_bMenuShown = FALSE;
+    m_pView->SendMessage(WM_CONTEXTMENU, (WPARAM)m_pView->m_hWnd, MAKELPARAM(pt.x + 40, pt.y));
+    PumpLoop();
+    EXPECT_FALSE(g_bMenuShown);
+    EXPECT_EQ(expected.x, m_pView->GetPastePoint().x);
+    m_pView->PostMessage(WM_KEYUP, VK_CONTROL, 0);
+    PumpLoop();
+}
+
+TEST_F(CanvasTest, SubmenuButtonsKeepTheirPageOnCutAndBackItUpOnDelete)
+{
+    Open("");
+    ViewCommand(ID_OBJ_SUBMENU);
+    ASSERT_EQ(1, ButtonCount());
+    const CString page = m_folder.File("page01.ini");
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(page));
+
+    m_pView->GetObjects().DeselectAll();
+    Click(15, 15);
+    ViewCommand(ID_EDIT_CUT);
+    EXPECT_EQ(0, ButtonCount());
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(page)) << "a cut keeps the page";
+    ViewCommand(ID_EDIT_PASTE);
+    ASSERT_EQ(1, ButtonCount());
+
+    MessageBoxRecorder boxes;
+    m_pView->GetObjects().DeselectAll();
+    const RECT rc = ButtonStruct(0)->m_rect;
+    Click(rc.left + 5, rc.top + 5);
+    ViewCommand(ID_OBJ_DELETE);
+    EXPECT_EQ(0, ButtonCount());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(page));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(page + ".bak"));
+    EXPECT_FALSE(m_pDoc->IsModified()) << "saved and read again";
+}
+
+TEST_F(CanvasTest, TheTestRunSavesThenStartsThePlayer)
+{
+    Open(ButtonSection(1, 20, 20, "Eins"));
+    const CString project = m_folder.File("Velconf.ini");
+    m_folder.Write("Tarnix.exe", "MZ");
+    {
+        ProgramStartRecorder starts;
+        ViewCommand(ID_PROJECT_TEST);
+        PumpLoop();
+        ASSERT_EQ(1u, starts.Starts().size());
+        EXPECT_EQ("\"" + m_folder.File("Tarnix.exe") + "\" \"" + project + "\"", starts.Starts()[0].strParameters);
+        EXPECT_NE(-1, testing_support::ReadFileText(project).Find("[BUTTON1]"));
+        EXPECT_FALSE(m_pDoc->m_bTestRun);
+    }
+    {
+        // A failed save starts nothing.
+        ProgramStartRecorder starts;
+        MessageBoxRecorder boxes;
+        HANDLE hHeld = ::CreateFileA(project, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ViewCommand(ID_PROJECT_TEST);
+        ::CloseHandle(hHeld);
+        EXPECT_TRUE(starts.Starts().empty());
+        EXPECT_EQ(1u, boxes.Count());
+    }
+    {
+        ProgramStartRecorder starts;
+        MessageBoxRecorder boxes;
+        ::DeleteFileA(m_folder.File("Tarnix.exe"));
+        ViewCommand(ID_PROJECT_TEST);
+        EXPECT_TRUE(starts.Starts().empty());
+        ASSERT_EQ(1u, boxes.Count());
+        EXPECT_NE(std::string::npos, std::string(boxes.Last().strText).find("Tarnix.exe"));
+    }
+}
+
+TEST(CanvasPlacement, NextSlotWalksDownThenRightThenRestarts)
+{
+    const SIZE client = { 400, 300 };
+    const struct
+    {
+        int x, y, dx, dy, step;
+        POINT expected;
+    } rows[] = {
+        { 10, 10, 110, 36, 1, { 10, 46 } },
+        { 10, 250, 110, 36, 1, { 120, 10 } },     // 286 is past 270: next column
+        { 300, 250, 110, 36, 1, { 10, 10 } },     // 410 is past 350: the top left again
+        { 10, 10, 111, 37, 2, { 10, 46 } },       // steps snapped to the grid
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.y);
+        const POINT pt = CTarnixEdView::NextSlot(row.x, row.y, row.dx, row.dy, row.step, client);
+        EXPECT_EQ(row.expected.x, pt.x);
+        EXPECT_EQ(row.expected.y, pt.y);
+    }
+}
