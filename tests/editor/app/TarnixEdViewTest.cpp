@@ -536,6 +536,23 @@ TEST_F(CanvasTest, DeleteCutCopyAndPaste)
     PumpLoop();
 }
 
+TEST_F(CanvasTest, DeletingAListBoxTakesItsStartButton)
+{
+    m_folder.Write("List001.ini", "[SCRIPT]\r\nFOLDER=.\\\r\n[LIST]\r\n");
+    CString start = ButtonSection(2, 200, 250, "Start");
+    start.Replace("DOKUMENT=\r\n", "DOKUMENT=<LISTBOX>\r\n");
+    Open(ButtonSection(1, 20, 20, "Eins") + start +
+         "[LISTBOX1]\r\nENABLE=1\r\nFILE=_CURRENTDIR_\\List001.ini\r\nX=200\r\nY=20\r\nW=150\r\nH=200\r\n \r\n");
+    ASSERT_EQ(3, m_pView->GetObjects().GetObjectCount());
+    m_pView->GetObjects().DeselectAll();
+    m_pView->GetObjects().SelectAt(250, 100);
+    ViewCommand(ID_OBJ_DELETE);
+    EXPECT_EQ(0, (int)m_pDoc->GetPage().m_listBoxes.GetSize());
+    ASSERT_EQ(1, ButtonCount());
+    EXPECT_EQ(CString("Eins"), ButtonStruct(0)->m_strText);
+    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
+}
+
 TEST_F(CanvasTest, SubmenuButtonsKeepTheirPageOnCutAndBackItUpOnDelete)
 {
     Open("");
