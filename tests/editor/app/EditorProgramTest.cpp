@@ -284,19 +284,23 @@ std::vector<std::string> PageWindows(HWND hPage)
     return windows;
 }
 
-// The window's client area as a 24-bit bitmap file beside the tests.
+// The window's client area as it stands on the screen, as a 24-bit bitmap
+// file beside the tests. The screen is read: another process's child window
+// gives no picture through its own DC here.
 void SaveScreenshot(HWND hWnd, LPCSTR pszName)
 {
     RECT rc;
     GetClientRect(hWnd, &rc);
-    HDC hdc = GetDC(hWnd);
+    POINT origin = { 0, 0 };
+    ClientToScreen(hWnd, &origin);
+    HDC hdc = GetDC(nullptr);
     HDC hMem = CreateCompatibleDC(hdc);
     BITMAPINFO bmi = {};
     bmi.bmiHeader = { sizeof(BITMAPINFOHEADER), rc.right, rc.bottom, 1, 24, BI_RGB };
     void* pBits = nullptr;
     HBITMAP hBitmap = CreateDIBSection(hdc, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
     HGDIOBJ hOld = SelectObject(hMem, hBitmap);
-    BitBlt(hMem, 0, 0, rc.right, rc.bottom, hdc, 0, 0, SRCCOPY);
+    BitBlt(hMem, 0, 0, rc.right, rc.bottom, hdc, origin.x, origin.y, SRCCOPY);
     GdiFlush();
     const DWORD cbImage = ((rc.right * 3 + 3) & ~3) * rc.bottom;
     BITMAPFILEHEADER bfh = { 0x4D42, (DWORD)(sizeof(bfh) + sizeof(BITMAPINFOHEADER) + cbImage), 0, 0,
@@ -311,7 +315,7 @@ void SaveScreenshot(HWND hWnd, LPCSTR pszName)
     SelectObject(hMem, hOld);
     DeleteObject(hBitmap);
     DeleteDC(hMem);
-    ReleaseDC(hWnd, hdc);
+    ReleaseDC(nullptr, hdc);
 }
 
 // The child window with the id below the window, at any depth.
@@ -371,6 +375,8 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
         Click(hSheet, IDOK);
         HWND hView = GetWindow(hChild, GW_CHILD);
         ASSERT_NE(nullptr, WaitFor([&] { return FindDescendant(hView, 5000); }));
+        SetForegroundWindow(hFrame);
+        RedrawWindow(hView, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         Sleep(300);
         canvas = PageWindows(hView);
         SaveScreenshot(hView, "canvas.bmp");
