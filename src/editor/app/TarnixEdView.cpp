@@ -10,6 +10,11 @@
 #include "editor/dialogs/AlignHorzDlg.h"
 #include "editor/dialogs/AlignVertDlg.h"
 #include "editor/dialogs/ButtonPropSheet.h"
+#include "editor/dialogs/ButtonStyleDlg.h"
+#include "editor/dialogs/DesktopDlg.h"
+#include "editor/dialogs/TitleBarDlg.h"
+#include "editor/dialogs/VirtualDriveDlg.h"
+#include "editor/dialogs/WindowPosDlg.h"
 #include "editor/dialogs/UiLanguage.h"
 #include "framework/CmdUI.h"
 #include "framework/ColorDialog.h"
@@ -76,6 +81,11 @@ BEGIN_MESSAGE_MAP(CTarnixEdView, CView)
     ON_COMMAND(ID_PROJECT_REFRESH, OnRefresh)
     ON_COMMAND(ID_PROJECT_EXPLORE, OnExploreFolder)
     ON_COMMAND(ID_PAGE_BACKCOLOR, OnBackgroundColor)
+    ON_COMMAND(ID_PAGE_TITLE, OnWindowTitle)
+    ON_COMMAND(ID_PAGE_WINDOWPOS, OnWindowPosition)
+    ON_COMMAND(ID_PAGE_DESKTOP, OnDesktop)
+    ON_COMMAND(ID_PAGE_VIRTUAL_DRIVE, OnVirtualDrive)
+    ON_COMMAND(ID_STYLE_BUTTONS, OnButtonStyle)
     ON_COMMAND(ID_BUTTON_IMAGE_READY, OnForwardToSheet)
     ON_COMMAND(ID_VIEW_GRID_CHANGED, OnGridChanged)
     ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
@@ -1405,6 +1415,91 @@ void CTarnixEdView::OnBackgroundColor()
     pDoc->GetPage().m_crWindowBg = dlg.GetColor();
     pDoc->SetModifiedFlag(TRUE);
     Invalidate();
+}
+
+void CTarnixEdView::OnWindowTitle()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CTitleBarDlg dlg(this);
+    dlg.m_strTitle = pDoc->GetPage().m_strTitle;
+    if (dlg.DoModal() != IDOK)
+        return;
+    pDoc->GetPage().m_strTitle = dlg.m_strTitle;
+    if (CWnd* pFrame = GetParent())
+        pFrame->SetWindowText(dlg.m_strTitle);
+    pDoc->SetModifiedFlag(TRUE);
+}
+
+void CTarnixEdView::OnWindowPosition()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CProjectPage& page = pDoc->GetPage();
+    CWindowPosDlg dlg(this);
+    dlg.m_nWidth = page.m_nWinW;
+    dlg.m_nHeight = page.m_nWinH;
+    dlg.m_nX = page.m_nWinX;
+    dlg.m_nY = page.m_nWinY;
+    dlg.m_nPositionMode = page.m_bPosGiven;
+    dlg.m_nSizeMode = page.m_nSizeType;
+    dlg.m_nBorder = page.m_bBorder;
+    dlg.m_nCornerWidth = page.m_nCornerW;
+    dlg.m_nCornerHeight = page.m_nCornerH;
+    if (dlg.DoModal() != IDOK)
+        return;
+    page.m_nWinW = dlg.m_nWidth;
+    page.m_nWinH = dlg.m_nHeight;
+    page.m_nWinX = dlg.m_nX;
+    page.m_nWinY = dlg.m_nY;
+    page.m_bPosGiven = dlg.m_nPositionMode;
+    page.m_nSizeType = dlg.m_nSizeMode;
+    page.m_bBorder = dlg.m_nBorder;
+    page.m_nCornerW = dlg.m_nCornerWidth;
+    page.m_nCornerH = dlg.m_nCornerHeight;
+    // A centred background picture stays centred in the new size.
+    if (page.m_bImage && page.m_bImageLoaded && page.m_nImagePos == 1)
+    {
+        page.m_nImageX = std::max(0, (page.m_nWinW - page.m_nImageW - 6) / 2);
+        page.m_nImageY = std::max(0, (page.m_nWinH - page.m_nImageH - 26) / 2);
+    }
+    pDoc->SetModifiedFlag(TRUE);
+    Refresh();
+}
+
+void CTarnixEdView::OnDesktop()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CDesktopDlg dlg(this);
+    dlg.m_bCover = pDoc->GetPage().m_bPaintDesktop;
+    dlg.m_crColor = pDoc->GetPage().m_crDesktop;
+    if (dlg.DoModal() != IDOK)
+        return;
+    pDoc->GetPage().m_bPaintDesktop = dlg.m_bCover;
+    pDoc->GetPage().m_crDesktop = dlg.m_crColor;
+    pDoc->SetModifiedFlag(TRUE);
+}
+
+void CTarnixEdView::OnVirtualDrive()
+{
+    CVirtualDriveDlg dlg(this);
+    dlg.m_strFolder = GetDocument()->GetProjectFolder();
+    dlg.DoModal();
+}
+
+void CTarnixEdView::OnButtonStyle()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CProjectPage& page = pDoc->GetPage();
+    CButtonStyleDlg dlg(this);
+    dlg.m_font.Assign(page.m_buttonFont);
+    dlg.m_nBrightness = page.m_nBrightness;
+    dlg.m_nHover = page.m_bHover;
+    if (dlg.DoModal() != IDOK)
+        return;
+    page.m_buttonFont.Assign(dlg.m_font);
+    page.m_nBrightness = dlg.m_nBrightness;
+    page.m_bHover = dlg.m_nHover;
+    pDoc->SetModifiedFlag(TRUE);
+    Refresh();
 }
 
 void CTarnixEdView::OnForwardToSheet()

@@ -615,6 +615,35 @@ TEST_F(CanvasTest, TheTestRunSavesThenStartsThePlayer)
     }
 }
 
+TEST_F(CanvasTest, WindowTitleAndSizeReachTheFrameAndTheFile)
+{
+    Open(ButtonSection(1, 20, 20, "Eins"));
+    ModalAnswers answers;
+    answers.Then([](CDialog* pDlg) {
+        pDlg->SetDlgItemText(IDC_TITLE_TEXT, "Neuer Titel");
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    answers.Then([](CDialog* pDlg) {
+        pDlg->SetDlgItemText(IDC_WINPOS_WIDTH, "320");
+        pDlg->SetDlgItemText(IDC_WINPOS_HEIGHT, "240");
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    ViewCommand(ID_PAGE_TITLE);
+    CString title;
+    m_pView->GetParent()->GetWindowText(title);
+    EXPECT_EQ(CString("Neuer Titel"), title);
+    EXPECT_TRUE(m_pDoc->IsModified());
+    ViewCommand(ID_PAGE_WINDOWPOS);
+    RECT rc;
+    m_pView->GetClientRect(&rc);
+    EXPECT_EQ(320, rc.right);
+    EXPECT_EQ(240, rc.bottom);
+    const CString saved = testing_support::ReadFileText(m_folder.File("Velconf.ini"));
+    EXPECT_NE(-1, saved.Find("TITLE=Neuer Titel"));
+    EXPECT_NE(-1, saved.Find("W=320"));
+    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount()) << "the page was read again";
+}
+
 TEST(CanvasPlacement, NextSlotWalksDownThenRightThenRestarts)
 {
     const SIZE client = { 400, 300 };
