@@ -6,6 +6,7 @@
 #include "editor/resource.h"
 
 #include <functional>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -236,6 +237,18 @@ void WriteFullSample(const TempFolder& folder)
 }
 
 } // namespace
+
+TEST_F(EditorProgramTest, TheButtonStylesExamplePlaysItsSevenButtons)
+{
+    TempFolder folder;
+    for (LPCSTR name : { "Velconf.ini", "knopf.bmp", "knopf.bti" })
+        ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\Examples\\ButStyles\\" + name, folder.File(name), FALSE)) << name;
+    ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\Tarnix.exe", folder.File("Tarnix.exe"), FALSE));
+    std::vector<std::string> windows = MenuWindows(folder.Path(), "Button Stile");
+    const std::string all = std::accumulate(windows.begin(), windows.end(), std::string());
+    for (LPCSTR style : { "(WINDOWS)", "(IMAGE)", "(DRAW)", "(HYPERTEXT)", "(BITMAP)", "(OFFICE)", "(MONOCHROME)" })
+        EXPECT_NE(std::string::npos, all.find(style)) << style;
+}
 
 TEST_F(EditorProgramTest, TheFullSampleSavedByTheEditorPlaysAsTheOriginal)
 {
