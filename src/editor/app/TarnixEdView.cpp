@@ -146,6 +146,13 @@ BOOL StartsWith(const CString& str, LPCSTR lpszPrefix)
     return str.Left((int)strlen(lpszPrefix)) == lpszPrefix;
 }
 
+CString LoadedString(UINT nID)
+{
+    CString text;
+    text.LoadString(nID);
+    return text;
+}
+
 void ShowLimitBox(LPCSTR lpszKind)
 {
     CString format, text;
@@ -154,10 +161,48 @@ void ShowLimitBox(LPCSTR lpszKind)
     AfxMessageBox(text, MB_OK | MB_ICONINFORMATION);
 }
 
+BOOL CheckSingle(BOOL bRoom, LPCSTR lpszKind)
+{
+    if (!bRoom)
+        ShowLimitBox(lpszKind);
+    return bRoom;
+}
+
 CString PlayerPathFor(const CString& strProject)
 {
     const int nSlash = strProject.ReverseFind('\\');
     return (nSlash >= 0 ? strProject.Left(nSlash) : CString(".")) + "\\Tarnix.exe";
+}
+
+
+// A new object goes to the container first and then to the document; when
+// either refuses it, neither keeps it and the struct is deleted.
+template <class T>
+BOOL AddToBoth(T* pStruct, CMenuObjects& objects, BOOL (CMenuObjects::*addObject)(T*), CProjectPage& page,
+               BOOL (CProjectPage::*addStruct)(T*))
+{
+    if (!(objects.*addObject)(pStruct))
+    {
+        delete pStruct;
+        return FALSE;
+    }
+    if (!(page.*addStruct)(pStruct))
+    {
+        objects.DeleteSelected();
+        delete pStruct;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+template <class T>
+T* CopyAt(const CMObjCreateStruct& clip, const RECT& rc)
+{
+    T* pCopy = new T;
+    pCopy->Copy(static_cast<const T&>(clip));
+    pCopy->m_rect = rc;
+    pCopy->m_nNumber = -1;
+    return pCopy;
 }
 
 } // namespace
@@ -815,6 +860,12 @@ BOOL CTarnixEdView::CheckRoom(int nType)
             return TRUE;
         ShowLimitBox("Text");
         return FALSE;
+    case MOBJ_VIEWER:
+        return CheckSingle(page.m_textFields.GetSize() == 0 && !bPageFull, "Textfeld");
+    case MOBJ_AVICLIP:
+        return CheckSingle(page.m_aviClips.GetSize() == 0 && !bPageFull, "AVI");
+    case MOBJ_PICTURE:
+        return CheckSingle(page.m_images.GetSize() == 0 && !bPageFull, LoadedString(IDS_KIND_IMAGE));
     default:
         return !bPageFull;
     }
@@ -952,17 +1003,8 @@ BOOL CTarnixEdView::InsertButton()
 BOOL CTarnixEdView::RegisterButton(CMButCreateStruct* pButton)
 {
     LeaveSelectionMode();
-    if (!m_objects.AddButton(pButton))
-    {
-        delete pButton;
+    if (!AddToBoth(pButton, m_objects, &CMenuObjects::AddButton, GetDocument()->GetPage(), &CProjectPage::AddButton))
         return FALSE;
-    }
-    if (!GetDocument()->GetPage().AddButton(pButton))
-    {
-        m_objects.DeleteSelected();
-        delete pButton;
-        return FALSE;
-    }
     const RECT rcSize = m_rcDefault;
     m_rcDefault = pButton->m_rect;
     PlaceNext();
@@ -1175,72 +1217,62 @@ void CTarnixEdView::OnUpdatePaste(CCmdUI* pCmdUI)
     pCmdUI->Enable(GetDocument()->GetClipboard() != nullptr);
 }
 
+
 void CTarnixEdView::OnPaste()
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CMObjCreateStruct* pClip = pDoc->GetClipboard();
-    if (pClip == nullptr)
+    if (pClip == nullptr || !CheckRoom(pClip->m_nType))
         return;
     CProjectPage& page = pDoc->GetPage();
-    RECT rc = MakeRect(m_ptPaste.x, m_ptPaste.y, Width(pClip->m_rect), Height(pClip->m_rect));
-    BOOL bAdded = FALSE;
+    const RECT rc = MakeRect(m_ptPaste.x, m_ptPaste.y, Width(pClip->m_rect), Height(pClip->m_rect));
     switch (pClip->m_nType)
     {
     case MOBJ_BUTTON:
     {
-        if (!CheckRoom(MOBJ_BUTTON))
-            return;
-        CMButCreateStruct* pButton = new CMButCreateStruct;
-        pButton->Copy(*static_cast<CMButCreateStruct*>(pClip));
-        pButton->m_rect = rc;
-        pButton->m_nNumber = -1;
+        CMButCreateStruct* pButton = CopyAt<CMButCreateStruct>(*pClip, rc);
         pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
         pButton->m_pPopupMenu = nullptr;
-        bAdded = m_objects.AddButton(pButton);
-        if (bAdded && !page.AddButton(pButton))
-        {
-            m_objects.DeleteSelected();
-            bAdded = FALSE;
-        }
-        if (!bAdded)
-            delete pButton;
-        else
-        {
-            m_defaultButton.Copy(*pButton);
-            m_defaultButton.m_bPreset = 1;
-            page.BuildSubmenuList();
-        }
+        if (!AddToBoth(pButton, m_objects, &CMenuObjects::AddButton, page, &CProjectPage::AddButton))
+            return;
+        m_defaultButton.Copy(*pButton);
+        m_defaultButton.m_bPreset = 1;
+        page.BuildSubmenuList();
         break;
     }
     case MOBJ_TEXT:
     {
-        if (!CheckRoom(MOBJ_TEXT))
+        CMTextCreateStruct* pText = CopyAt<CMTextCreateStruct>(*pClip, rc);
+        if (!AddToBoth(pText, m_objects, &CMenuObjects::AddStaticText, page, &CProjectPage::AddText))
             return;
-        CMTextCreateStruct* pText = new CMTextCreateStruct;
-        pText->Copy(*static_cast<CMTextCreateStruct*>(pClip));
-        pText->m_rect = rc;
-        bAdded = m_objects.AddStaticText(pText);
-        if (bAdded && !page.AddText(pText))
-        {
-            m_objects.DeleteSelected();
-            bAdded = FALSE;
-        }
-        if (!bAdded)
-            delete pText;
-        else
-        {
-            m_defaultText.Copy(*pText);
-            m_defaultText.m_bPreset = 1;
-        }
+        m_defaultText.Copy(*pText);
+        m_defaultText.m_bPreset = 1;
         break;
     }
+    case MOBJ_VIEWER:
+    {
+        CViewerCreateStruct* pField = CopyAt<CViewerCreateStruct>(*pClip, rc);
+        if (!AddToBoth(pField, m_objects, &CMenuObjects::AddScrollet, page, &CProjectPage::AddTextField))
+            return;
+        m_defaultTextField.Copy(*pField);
+        m_defaultTextField.m_bPreset = 1;
+        break;
+    }
+    case MOBJ_AVICLIP:
+        if (!AddToBoth(CopyAt<CMObjCreateStruct>(*pClip, rc), m_objects, &CMenuObjects::AddAviCtrl, page,
+                       &CProjectPage::AddAviClip))
+            return;
+        break;
+    case MOBJ_PICTURE:
+        if (!AddToBoth(CopyAt<CMObjCreateStruct>(*pClip, rc), m_objects, &CMenuObjects::AddStaticImage, page,
+                       &CProjectPage::AddImage))
+            return;
+        break;
     default:
-        // Text fields, clips and pictures wait for their dialogs; sliders and
-        // list boxes are never pasted.
-        break;
+        // Sliders and list boxes are never pasted.
+        return;
     }
-    if (bAdded)
-        pDoc->SetModifiedFlag(TRUE);
+    pDoc->SetModifiedFlag(TRUE);
     Invalidate();
 }
 

@@ -370,6 +370,15 @@ TEST_F(CanvasTest, ButtonsThroughTheSheet)
         EXPECT_EQ(CString(row.expectedStyle), pLast->m_strStyle);
     }
 
+    // A button dragged off the tool bar lands where it was dropped.
+    Frame()->m_nToolbarDropCommand = ID_OBJ_BUTTON;
+    Frame()->m_ptToolbarDrop = POINT{ 250, 200 };
+    m_pView->ClientToScreen(&Frame()->m_ptToolbarDrop);
+    AnswerSheet(answers, [](CButtonPropSheet* pSheet) { SetCaption(pSheet, "Gezogen"); });
+    ViewCommand(ID_VIEW_TOOLBAR_DROP);
+    EXPECT_EQ(250, ButtonStruct(ButtonCount() - 1)->m_rect.left);
+    EXPECT_EQ(200, ButtonStruct(ButtonCount() - 1)->m_rect.top);
+
     // Height 481 keeps the sheet with the range message; Cancel then adds nothing.
     MessageBoxRecorder boxes;
     answers.Then([](CDialog* pDlg) {
@@ -503,7 +512,7 @@ TEST_F(CanvasTest, DeleteCutCopyAndPaste)
     // Copy, then paste twice at the paste point the right click set.
     Click(30, 110);
     ViewCommand(ID_EDIT_COPY);
-    ::SetTimer(nullptr, 0, 20, EndTrackedMenu);
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 20, EndTrackedMenu);
     g_bMenuShown = FALSE;
     POINT pt = { 250, 150 };
     m_pView->ClientToScreen(&pt);
@@ -524,6 +533,13 @@ TEST_F(CanvasTest, DeleteCutCopyAndPaste)
     }
     EXPECT_EQ(3, m_pView->GetObjects().GetObjectCount());
 
+    // From the keyboard the menu opens and the paste point stays.
+    g_bMenuShown = FALSE;
+    m_pView->SendMessage(WM_CONTEXTMENU, (WPARAM)m_pView->m_hWnd, MAKELPARAM(-1, -1));
+    EXPECT_TRUE(g_bMenuShown);
+    EXPECT_EQ(expected.x, m_pView->GetPastePoint().x);
+    EXPECT_EQ(expected.y, m_pView->GetPastePoint().y);
+
     // With Ctrl held no menu opens and the paste point stays.
     m_pView->PostMessage(WM_KEYDOWN, VK_CONTROL, 0);
     PumpLoop();
@@ -534,6 +550,7 @@ TEST_F(CanvasTest, DeleteCutCopyAndPaste)
     EXPECT_EQ(expected.x, m_pView->GetPastePoint().x);
     m_pView->PostMessage(WM_KEYUP, VK_CONTROL, 0);
     PumpLoop();
+    ::KillTimer(nullptr, nTimer);
 }
 
 TEST_F(CanvasTest, DeletingAListBoxTakesItsStartButton)
@@ -642,6 +659,17 @@ TEST_F(CanvasTest, WindowTitleAndSizeReachTheFrameAndTheFile)
     EXPECT_NE(-1, saved.Find("TITLE=Neuer Titel"));
     EXPECT_NE(-1, saved.Find("W=320"));
     EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount()) << "the page was read again";
+}
+
+TEST_F(CanvasTest, AReadyButtonImageReachesTheApplication)
+{
+    Open("");
+    ASSERT_TRUE(::OpenClipboard(Frame()->m_hWnd));
+    ::EmptyClipboard();
+    ::SetClipboardData(CF_TEXT, TextBlock("C:\\Bilder\\knopf.bti"));
+    ::CloseClipboard();
+    Frame()->SendMessage(::RegisterWindowMessageA("TARNIX_BUTTON_READY"));
+    EXPECT_EQ(CString("C:\\Bilder\\knopf.bti"), App().TakeReturnedImageFile());
 }
 
 TEST(CanvasPlacement, NextSlotWalksDownThenRightThenRestarts)
