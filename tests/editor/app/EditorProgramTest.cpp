@@ -187,6 +187,35 @@ TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
 
 namespace {
 
+// The child windows of a page window (the editor's canvas or the player's menu
+// window): class, id, text and place in its client area, after its size.
+// Windows wholly outside the page (the player's focus holder) are left out.
+std::vector<std::string> PageWindows(HWND hPage)
+{
+    std::vector<std::string> windows;
+    RECT rcPage;
+    GetClientRect(hPage, &rcPage);
+    windows.push_back("menu " + std::to_string(rcPage.right) + "x" + std::to_string(rcPage.bottom));
+    for (HWND hChild = GetWindow(hPage, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
+    {
+        char className[64] = "", text[200] = "";
+        GetClassNameA(hChild, className, sizeof(className));
+        if (char* pColon = strchr(className, ':'))
+            *pColon = '\0';
+        GetWindowTextA(hChild, text, sizeof(text));
+        RECT rc;
+        GetWindowRect(hChild, &rc);
+        MapWindowPoints(nullptr, hPage, (POINT*)&rc, 2);
+        if (rc.right <= 0 || rc.bottom <= 0)
+            continue;
+        char line[400];
+        wsprintfA(line, "%s %d \"%s\" %d,%d,%d,%d", className, GetDlgCtrlID(hChild), text, rc.left, rc.top, rc.right,
+                  rc.bottom);
+        windows.push_back(line);
+    }
+    return windows;
+}
+
 // The menu window's child windows as the player made them: class, id, text and
 // place.
 std::vector<std::string> MenuWindows(const CString& strFolder, LPCSTR pszTitle)
@@ -199,25 +228,7 @@ std::vector<std::string> MenuWindows(const CString& strFolder, LPCSTR pszTitle)
     if (hMenu == nullptr)
         return windows;
     Sleep(300);
-    RECT rcMenu;
-    GetClientRect(hMenu, &rcMenu);
-    windows.push_back("menu " + std::to_string(rcMenu.right) + "x" + std::to_string(rcMenu.bottom));
-    for (HWND hChild = GetWindow(hMenu, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
-    {
-        char className[64] = "", text[200] = "";
-        GetClassNameA(hChild, className, sizeof(className));
-        // Registered class names carry handles of the process after a colon.
-        if (char* pColon = strchr(className, ':'))
-            *pColon = '\0';
-        GetWindowTextA(hChild, text, sizeof(text));
-        RECT rc;
-        GetWindowRect(hChild, &rc);
-        MapWindowPoints(nullptr, hMenu, (POINT*)&rc, 2);
-        char line[400];
-        wsprintfA(line, "%s %d \"%s\" %d,%d,%d,%d", className, GetDlgCtrlID(hChild), text, rc.left, rc.top, rc.right,
-                  rc.bottom);
-        windows.push_back(line);
-    }
+    windows = PageWindows(hMenu);
     player.CloseAndWait(hMenu);
     return windows;
 }
@@ -267,35 +278,6 @@ TEST_F(EditorProgramTest, TheFullSampleSavedByTheEditorPlaysAsTheOriginal)
 }
 
 namespace {
-
-// The child windows of a page window (the editor's canvas or the player's menu
-// window): class, id, text and place in its client area, after its size.
-// Windows wholly outside the page (the player's focus holder) are left out.
-std::vector<std::string> PageWindows(HWND hPage)
-{
-    std::vector<std::string> windows;
-    RECT rcPage;
-    GetClientRect(hPage, &rcPage);
-    windows.push_back("menu " + std::to_string(rcPage.right) + "x" + std::to_string(rcPage.bottom));
-    for (HWND hChild = GetWindow(hPage, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
-    {
-        char className[64] = "", text[200] = "";
-        GetClassNameA(hChild, className, sizeof(className));
-        if (char* pColon = strchr(className, ':'))
-            *pColon = '\0';
-        GetWindowTextA(hChild, text, sizeof(text));
-        RECT rc;
-        GetWindowRect(hChild, &rc);
-        MapWindowPoints(nullptr, hPage, (POINT*)&rc, 2);
-        if (rc.right <= 0 || rc.bottom <= 0)
-            continue;
-        char line[400];
-        wsprintfA(line, "%s %d \"%s\" %d,%d,%d,%d", className, GetDlgCtrlID(hChild), text, rc.left, rc.top, rc.right,
-                  rc.bottom);
-        windows.push_back(line);
-    }
-    return windows;
-}
 
 // The window's client area as it stands on the screen, as a 24-bit bitmap
 // file beside the tests. The screen is read: another process's child window
