@@ -430,6 +430,15 @@ TEST_F(CanvasTest, TenButtonsGreyTheInsertsAndRefuseEveryRoad)
     ASSERT_EQ(1u, boxes.Count());
     EXPECT_NE(std::string::npos, std::string(boxes.Last().strText).find("maximale Anzahl von Button"));
     EXPECT_TRUE(answers.Captions().empty()) << "no sheet opens";
+
+    // Nor does a pasted button find room.
+    m_pView->GetObjects().DeselectAll();
+    Click(15, 15);
+    ViewCommand(ID_EDIT_COPY);
+    ViewCommand(ID_EDIT_PASTE);
+    EXPECT_EQ(10, ButtonCount());
+    EXPECT_EQ(10, m_pView->GetObjects().GetObjectCount());
+    EXPECT_EQ(2u, boxes.Count());
 }
 
 TEST_F(CanvasTest, DroppedFilesBecomeButtons)
