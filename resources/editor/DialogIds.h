@@ -23,6 +23,21 @@
 #define IDD_BUT_PAGE_LINK       200
 #define IDD_BUT_PAGE_SOUND      201
 #define IDD_BUT_PAGE_STYLE      202
+#define IDD_INSERT_TEXT         132
+#define IDD_BACKGROUND_IMAGE    138
+#define IDD_SOUND               139
+#define IDD_TEXT_FIELD          145
+#define IDD_AVI_PROPS           149
+#define IDD_INSERT_OBJECTS      152
+#define IDD_TOOLTIP             162
+#define IDD_START_EVENTS        172
+#define IDD_TEXT_FONT           174
+#define IDD_POPUP_MENU          209
+#define IDD_POPUP_ITEM          210
+#define IDD_TOOLTIP_PICTURE     211
+#define IDD_VIEWER_OPTIONS      225
+#define IDD_SLIDER_PROPS        2007
+#define IDD_INSERT_PICTURE      2008
 
 // Strings
 #define IDS_FILE_CANNOT_OPEN        162
@@ -33,6 +48,8 @@
 #define IDS_EFFECT_NONE             210
 #define IDS_EFFECT_RAISED           211
 #define IDS_EFFECT_EMBOSSED         212
+#define IDS_VIEWER_NEEDS_DOCUMENT   203
+#define IDS_NO_FILE_GIVEN           2051
 
 // The help button of most option dialogs
 #define IDC_DLG_HELP            1063
@@ -155,6 +172,95 @@
 #define IDC_VDRIVE_SHOW         1181
 #define IDC_VDRIVE_SEARCH       1183
 #define IDC_VDRIVE_HELP         1184
+
+// Objects on the page: AVI clip, background picture, picture, volume slider
+#define IDC_OBJ_X               1000
+#define IDC_OBJ_Y               1001
+#define IDC_OBJ_BROWSE          1007
+#define IDC_OBJ_COLOR           1160
+#define IDC_OBJ_FILE            1254
+#define IDC_AVI_REPEAT          1008
+#define IDC_AVI_BORDER          1133
+#define IDC_BKIMG_FILE          1028
+#define IDC_BKIMG_BROWSE        1029
+#define IDC_BKIMG_ENABLE        1030
+#define IDC_BKIMG_FIT           1040
+#define IDC_BKIMG_CENTER        1041
+#define IDC_BKIMG_POSITION      1042
+#define IDC_BKIMG_LEGACY        1098
+#define IDC_SLIDER_WIDTH        1009
+#define IDC_SLIDER_HEIGHT       1010
+#define IDC_INSOBJ_LINK         1012
+// Text object, default text font
+#define IDC_TEXT_TEXT           1002
+#define IDC_TEXT_COLOR          1003
+#define IDC_TEXT_HELP           1029
+#define IDC_TEXT_EFFECT         1051
+#define IDC_TEXT_FONT           1084
+// Text field
+#define IDC_TFIELD_WIDTH        1008
+#define IDC_TFIELD_HEIGHT       1009
+#define IDC_TFIELD_DOCUMENT     1020
+#define IDC_TFIELD_BROWSE       1023
+#define IDC_TFIELD_VSCROLL      1053
+#define IDC_TFIELD_HSCROLL      1054
+// Text viewer options (each radio group in this tab order)
+#define IDC_VIEWER_WIDTH        1008
+#define IDC_VIEWER_HEIGHT       1009
+#define IDC_VIEWER_HELP         1161
+#define IDC_VIEWER_TITLE        1203
+#define IDC_VIEWER_BACKCOLOR    1248
+#define IDC_VIEWER_TEXTCOLOR    1249
+#define IDC_VIEWER_MENU         1250
+#define IDC_VIEWER_COURIER      1251
+#define IDC_VIEWER_ARIAL        1255
+#define IDC_VIEWER_ICON1        1252
+#define IDC_VIEWER_ICON2        1256
+#define IDC_VIEWER_ICON3        1257
+#define IDC_VIEWER_BROWSE       1253
+#define IDC_VIEWER_DOCUMENT     1254
+// Popup menu and its entry
+#define IDC_POPUP_EDIT          1041
+#define IDC_POPUP_UP            1059
+#define IDC_POPUP_DOWN          1060
+#define IDC_POPUP_LIST          1062
+#define IDC_POPUP_ADD           1063
+#define IDC_POPUP_HELP          1161
+#define IDC_POPUP_DELETE        1178
+#define IDC_POPUP_PREVIEW       1179
+#define IDC_POPUP_CAPTION       1203
+#define IDC_POPUP_HEADING       1244
+#define IDC_PITEM_APPLICATION   1021
+#define IDC_PITEM_PARAMETER     1022
+#define IDC_PITEM_CAPTION       1037
+#define IDC_PITEM_DOCUMENT      1038
+#define IDC_PITEM_BROWSE_DOC    1064
+#define IDC_PITEM_BROWSE_APP    1065
+#define IDC_PITEM_ACTION        1066
+// Tooltip settings and tooltip picture
+#define IDC_TIP_CENTER          1068
+#define IDC_TIP_PICTURE         1069
+#define IDC_TIP_PICTURE_BROWSE  1070
+#define IDC_TIP_ENABLE          1091
+#define IDC_TIP_TRANSPARENT     1105
+#define IDC_TIP_FONT            1106
+#define IDC_TIP_FONTCOLOR       1107
+#define IDC_TIP_BACKCOLOR       1108
+#define IDC_TIP_TEXT            1109
+#define IDC_TIP_X               1110
+#define IDC_TIP_Y               1111
+#define IDC_TIP_WIDTH           1112
+#define IDC_TIP_HEIGHT          1113
+// Sound settings and start events
+#define IDC_SOUND_ENABLE        1091
+#define IDC_SOUND_LOOP          1115
+#define IDC_SOUND_FILE          1165
+#define IDC_SOUND_BROWSE        1201
+#define IDC_STARTEV_SPLASH      1157
+#define IDC_STARTEV_SOUND       1158
+#define IDC_STARTEV_LOOP        1162
+#define IDC_STARTEV_BROWSE      1164
+#define IDC_STARTEV_HELP        1161
 
 // Command to the button sheet: the button-image program has handed back a file.
 #define ID_BUTTON_IMAGE_READY   143

@@ -20,3 +20,50 @@
 // Strings of the accelerator and tools managers.
 #define XT_IDS_SETTINGS         4536    // "Settings": section of the toolkit's stored settings
 #define XT_IDS_CUSTOMIZE        4550    // "Customize...": the Tools menu's last entry
+
+// Pictures of the controls.
+#define XT_IDB_ARROWSTRIP       4501    // 11-pixel images, magenta transparent: 4 is the drop-down arrow
+#define XT_IDB_EDITGROUP        4505    // 14-pixel images of the edit list's buttons: new, delete, up, down
+#define XT_IDB_CHECKBOXES       4507    // check list images: unchecked, checked, indeterminate
+#define XT_IDI_WINDOWLIST       4508
+#define XT_IDR_EDITMENU         4524    // tool bar with the images of the edit commands
+
+// The window list dialog and its controls.
+#define XT_IDD_WINDOWLIST       4516
+#define XT_IDC_LBOX_WINDOWS     5553
+#define XT_IDC_BTN_CASCADE      5554
+#define XT_IDC_BTN_MINIMIZE     5555
+#define XT_IDC_BTN_CLOSEWINDOWS 5556
+#define XT_IDC_BTN_SAVE         5557
+#define XT_IDC_BTN_TILEHORZ     5558
+#define XT_IDC_BTN_TILEVERT     5559
+#define XT_IDC_BTN_ACTIVATE     5560
+
+// Context menus: popup 1 is the edit controls', popup 2 the list header's.
+#define XT_IDM_POPUP            4519
+#define XT_ID_EDIT_CLEAR        57632
+#define XT_ID_EDIT_COPY         57634
+#define XT_ID_EDIT_CUT          57635
+#define XT_ID_EDIT_PASTE        57637
+#define XT_ID_EDIT_SELECT_ALL   57642
+#define XT_ID_EDIT_UNDO         57643
+#define XT_IDC_SORTASC          53773
+#define XT_IDC_SORTDSC          53774
+#define XT_IDC_ALIGNLEFT        53775
+#define XT_IDC_ALIGNCENTER      53776
+#define XT_IDC_ALIGNRIGHT       53777
+
+// Edit list, browse edit and folder chooser.
+#define XT_IDC_EDIT_GROUP       5501
+#define XT_IDC_ITEM_EDIT        5503
+#define XT_IDC_BTN_NEW          5517
+#define XT_IDC_BTN_DELETE       5518
+#define XT_IDC_BTN_UP           5519
+#define XT_IDC_BTN_DOWN         5520
+#define XT_IDC_BTN_BROWSE       5521
+#define XT_IDS_SELDIR           4555    // "Select Directory:"
+#define XT_IDS_DOT3             4565    // "..."
+#define XT_IDS_DEFEXT           4567    // "*.*"
+#define XT_IDS_DEFFILT          4568    // "All Files (*.*)|*.*||"
+#define XT_IDS_DEFTITLE         4569    // "Choose Directory Name:"
+#define XT_IDS_DIRECTORIES      4650    // " Directories:"

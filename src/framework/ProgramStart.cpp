@@ -32,6 +32,20 @@ INT_PTR PlatformStart(const AFX_PROGRAM_START& start)
         }
         return ok;
     }
+    case AFX_PROGRAM_START::shellExecuteEx:
+    {
+        SHELLEXECUTEINFOA info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = start.fMask;
+        info.hwnd = start.hWnd;
+        info.lpVerb = OrNull(start.strOperation);
+        info.lpFile = OrNull(start.strFile);
+        info.lpParameters = OrNull(start.strParameters);
+        info.lpDirectory = OrNull(start.strDirectory);
+        info.nShow = start.nShowCmd;
+        info.lpIDList = const_cast<LPITEMIDLIST>(start.pidl);
+        return ::ShellExecuteExA(&info);
+    }
     }
     return 0;
 }
@@ -76,4 +90,18 @@ BOOL AfxCreateProcess(LPCSTR lpApplicationName, LPCSTR lpCommandLine, LPCSTR lpC
     AFX_PROGRAM_START start = { AFX_PROGRAM_START::createProcess, nullptr, CString(), lpApplicationName,
                                 lpCommandLine, lpCurrentDirectory, nShowCmd };
     return (BOOL)AfxStartProgram(start);
+}
+
+BOOL AfxShellExecuteEx(SHELLEXECUTEINFOA* pInfo)
+{
+    AFX_PROGRAM_START start = { AFX_PROGRAM_START::shellExecuteEx, pInfo->hwnd, pInfo->lpVerb, pInfo->lpFile,
+                                pInfo->lpParameters, pInfo->lpDirectory, pInfo->nShow };
+    start.fMask = pInfo->fMask;
+    if (pInfo->fMask & (SEE_MASK_IDLIST | SEE_MASK_INVOKEIDLIST))
+        start.pidl = static_cast<LPCITEMIDLIST>(pInfo->lpIDList);
+    BOOL bResult = (BOOL)AfxStartProgram(start);
+    // Callers that read the instance value see success as a value above 32;
+    // on failure the thread's last error tells why.
+    pInfo->hInstApp = (HINSTANCE)(INT_PTR)(bResult ? 33 : 0);
+    return bResult;
 }

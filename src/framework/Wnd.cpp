@@ -126,7 +126,7 @@ UINT MapRowMessage(UINT message)
 }
 
 // The control a parent's message is about, when it is one that controls cause.
-HWND ControlOfMessage(UINT message, WPARAM wParam, LPARAM lParam)
+HWND ControlOfMessage(UINT message, LPARAM lParam)
 {
     switch (message)
     {
@@ -140,14 +140,25 @@ HWND ControlOfMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_HSCROLL:
     case WM_VSCROLL:
         return reinterpret_cast<HWND>(lParam);
+    // The record's control type tells a menu's request from a control's: a
+    // control may have id 0 (a list view's header has), a menu has no window.
     case WM_DRAWITEM:
-        return wParam != 0 ? reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)->hwndItem : nullptr;
+    {
+        const DRAWITEMSTRUCT* pDraw = reinterpret_cast<LPDRAWITEMSTRUCT>(lParam);
+        return pDraw != nullptr && pDraw->CtlType != ODT_MENU ? pDraw->hwndItem : nullptr;
+    }
     case WM_DELETEITEM:
-        return wParam != 0 ? reinterpret_cast<LPDELETEITEMSTRUCT>(lParam)->hwndItem : nullptr;
+    {
+        const DELETEITEMSTRUCT* pDelete = reinterpret_cast<LPDELETEITEMSTRUCT>(lParam);
+        return pDelete != nullptr && pDelete->CtlType != ODT_MENU ? pDelete->hwndItem : nullptr;
+    }
     case WM_COMPAREITEM:
-        return wParam != 0 ? reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam)->hwndItem : nullptr;
+    {
+        const COMPAREITEMSTRUCT* pCompare = reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam);
+        return pCompare != nullptr && pCompare->CtlType != ODT_MENU ? pCompare->hwndItem : nullptr;
+    }
     case WM_MEASUREITEM:
-        // Measure requests name the control by id only.
+        // Measure requests name the control by id only (see OnWndMsg).
         return nullptr;
     default:
         return nullptr;
@@ -411,6 +422,13 @@ const MSG* PASCAL CWnd::GetCurrentMessage()
     return &ThreadState().lastMessage;
 }
 
+MSG PASCAL CWnd::SetCurrentMessage(const MSG& msg)
+{
+    MSG previous = ThreadState().lastMessage;
+    ThreadState().lastMessage = msg;
+    return previous;
+}
+
 LRESULT CWnd::Default()
 {
     const MSG& msg = ThreadState().lastMessage;
@@ -442,11 +460,12 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         return lParam != 0 && OnNotify(wParam, lParam, pResult);
 
     // A message about a control goes to the control first.
-    HWND hWndControl = ControlOfMessage(message, wParam, lParam);
+    HWND hWndControl = ControlOfMessage(message, lParam);
     if (hWndControl != nullptr && hWndControl != m_hWnd &&
         ReflectChildNotify(hWndControl, message, wParam, lParam, pResult))
         return TRUE;
-    if (message == WM_MEASUREITEM && wParam != 0)
+    if (message == WM_MEASUREITEM && lParam != 0 &&
+        reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)->CtlType != ODT_MENU)
     {
         HWND hWndItem = ::GetDlgItem(m_hWnd, (int)wParam);
         if (hWndItem != nullptr && ReflectChildNotify(hWndItem, message, wParam, lParam, pResult))

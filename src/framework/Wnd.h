@@ -191,6 +191,10 @@ public:
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE);
     // The message being handled now, as the window got it.
     static const MSG* PASCAL GetCurrentMessage();
+    // Makes the message the current one (what Default and GetCurrentMessage
+    // read), for procedures outside window objects that call into them;
+    // returns the one replaced, which the caller puts back when done.
+    static MSG PASCAL SetCurrentMessage(const MSG& msg);
     // Hands the current message to the window's original procedure.
     LRESULT Default();
 

@@ -37,16 +37,7 @@ void CButtonStyleDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CButtonStyleDlg::OnInitDialog()
 {
-    if (CWnd* pCombo = GetDlgItem(IDC_STYLE_EFFECT))
-    {
-        for (int nEffect = 0; nEffect < GetTextEffectCount(); ++nEffect)
-        {
-            CString caption;
-            GetTextEffectCaption(nEffect, caption);
-            pCombo->SendMessage(CB_ADDSTRING, 0, (LPARAM)(LPCSTR)caption);
-        }
-        pCombo->SendMessage(CB_SETCURSEL, (WPARAM)m_font.m_nEffect);
-    }
+    FillEffectCombo(this, IDC_STYLE_EFFECT, m_font.m_nEffect);
     m_bManualBrightness = m_nBrightness <= kMaxManual;
     if (!m_bManualBrightness)
         m_nBrightness = 0;
@@ -59,8 +50,7 @@ void CButtonStyleDlg::OnOK()
 {
     if (!UpdateData(TRUE))
         return;
-    int nSelection = (int)SendDlgItemMessage(IDC_STYLE_EFFECT, CB_GETCURSEL);
-    m_nEffect = nSelection < 0 ? 0 : nSelection;
+    m_nEffect = GetEffectComboSelection(this, IDC_STYLE_EFFECT);
     m_font.m_nEffect = m_nEffect;
     if (m_bManualBrightness != 1)
         m_nBrightness = kAutoBrightness;

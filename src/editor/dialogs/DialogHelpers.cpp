@@ -1,5 +1,6 @@
 #include "editor/dialogs/DialogHelpers.h"
 
+#include "editor/dialogs/DialogTexts.h"
 #include "framework/ColorDialog.h"
 #include "framework/FileDialog.h"
 #include "shared/menuobj/TextFontDesc.h"
@@ -48,6 +49,29 @@ BOOL BrowseForFile(CWnd* pParent, LPCSTR lpszFilter, LPCSTR lpszDefExt, LPCSTR l
         return FALSE;
     strPath = dlg.GetPathName();
     return TRUE;
+}
+
+void FillEffectCombo(CWnd* pDlg, int nID, int nEffect)
+{
+    CWnd* pCombo = pDlg->GetDlgItem(nID);
+    if (pCombo == nullptr)
+        return;
+    pCombo->SendMessage(CB_RESETCONTENT);
+    for (int nCode = 0; nCode < GetTextEffectCount(); ++nCode)
+    {
+        CString caption;
+        GetTextEffectCaption(nCode, caption);
+        pCombo->SendMessage(CB_ADDSTRING, 0, (LPARAM)(LPCSTR)caption);
+    }
+    pCombo->SendMessage(CB_SETCURSEL, (WPARAM)nEffect);
+}
+
+int GetEffectComboSelection(CWnd* pDlg, int nID)
+{
+    if (pDlg->GetDlgItem(nID) == nullptr)
+        return 0;
+    int nSelection = (int)pDlg->SendDlgItemMessage(nID, CB_GETCURSEL);
+    return nSelection < 0 ? 0 : nSelection;
 }
 
 BOOL IsReadableFile(const CString& strPath)

@@ -25,6 +25,12 @@ BOOL ChooseFontFor(CFontDesc& font, BOOL bWithColor);
 BOOL BrowseForFile(CWnd* pParent, LPCSTR lpszFilter, LPCSTR lpszDefExt, LPCSTR lpszFileName, LPCSTR lpszInitialDir,
                    CString& strPath);
 
+// Fills the dialog's combo with the text effect captions in code order and
+// selects the effect; nothing when the template lacks the combo.
+void FillEffectCombo(CWnd* pDlg, int nID, int nEffect);
+// The combo's selected effect; 0 without combo or selection.
+int GetEffectComboSelection(CWnd* pDlg, int nID);
+
 // TRUE when the file exists and can be opened for reading (a folder cannot).
 BOOL IsReadableFile(const CString& strPath);
 

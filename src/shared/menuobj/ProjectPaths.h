@@ -4,11 +4,7 @@
 #pragma once
 
 #include "framework/String.h"
-
-// Whether the path lies in the folder: it begins with the folder, compared with
-// the German capital umlauts folded, and a backslash or the end follows, so
-// "c:\proj" is no part of "c:\project2\a.wav".
-BOOL IsPathInFolder(const CString& strPath, const CString& strFolder);
+#include "shared/support/CurrentDirPaths.h"
 
 // Rewrites a path inside the project folder as "_CURRENTDIR_\rest", whether or
 // not the file exists yet: a name read as "_CURRENTDIR_\..." and expanded must
@@ -20,7 +16,3 @@ void ContractProjectPath(CString& strPath, const CString& strFolder, BOOL bWarn)
 // The absolute path of a stored name: "_CURRENTDIR_\x", "\x", ".\x" and "x" lie
 // in the folder; a path with a drive stays; an empty name leaves strOut as it is.
 void ResolveProjectPath(const CString& strIn, CString& strOut, const CString& strFolder);
-
-// The warning that a file lies outside the project folder (string 175 of the
-// resource module, in German when the module lacks it).
-void WarnFileOutsideProject(const CString& strPath);

@@ -4,6 +4,7 @@
 #include "shared/support/ProjectFormat.h"
 
 #include <stdlib.h>
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CProfileSource, CObject)
 
@@ -119,34 +120,168 @@ void CProfileSource::Close()
 void CProfileSource::ForgetSections()
 {
     m_sections.clear();
+    m_names.clear();
+    m_bNamesRead = FALSE;
+    m_bParsed = FALSE;
 }
 
-const CProfileSource::Section& CProfileSource::CachedSection(LPCSTR lpszSection)
+namespace {
+
+// White space as the profile functions skip it around lines, names and values.
+bool IsProfileSpace(char ch)
 {
-    std::string strName = Upper(lpszSection);
-    auto found = m_sections.find(strName);
-    if (found != m_sections.end())
-        return found->second;
-    Section& section = m_sections[strName];
-    // The whole section in one call: "key=value" strings, an empty one last.
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\x1A'
+           || ch == '\xA0';
+}
+
+} // namespace
+
+BOOL CProfileSource::ParseIniFile()
+{
+    std::string text;
+    {
+        CFile file;
+        if (!file.Open(m_strPath, CFile::modeRead | CFile::shareDenyNone))
+            return FALSE;
+        try
+        {
+            ULONGLONG nLength = file.GetLength();
+            if (nLength > kMaxWholeFileSize)
+            {
+                file.Abort();
+                return FALSE;
+            }
+            text.resize((size_t)nLength);
+            text.resize(nLength > 0 ? file.Read(&text[0], (UINT)nLength) : 0);
+        }
+        catch (CFileException* e)
+        {
+            e->Delete();
+            file.Abort();
+            return FALSE;
+        }
+        file.Abort();
+    }
+    // Unicode files are converted by the profile functions; they answer those.
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0 || text.compare(0, 2, "\xFF\xFE") == 0
+        || text.compare(0, 2, "\xFE\xFF") == 0)
+        return FALSE;
+
+    // Lines end at line feeds, or at carriage returns in a file without any.
+    const char chLineEnd = text.find('\n') != std::string::npos ? '\n' : '\r';
+    Section* pSection = nullptr;   // keys before the first header belong to none asked for
+    std::set<std::string> seen;
+    for (size_t nStart = 0; nStart < text.size();)
+    {
+        size_t nEnd = text.find(chLineEnd, nStart);
+        nEnd = nEnd == std::string::npos ? text.size() : nEnd;
+        size_t nFirst = nStart, nLast = nEnd;
+        nStart = nEnd + 1;
+        while (nFirst < nLast && IsProfileSpace(text[nFirst]))
+            ++nFirst;
+        while (nLast > nFirst && IsProfileSpace(text[nLast - 1]))
+            --nLast;
+        if (nFirst >= nLast)
+            continue;
+        std::string line = text.substr(nFirst, nLast - nFirst);
+        size_t nClose = line.rfind(']');
+        if (line[0] == '[' && nClose != std::string::npos)
+        {
+            // Only the first section of a name counts.
+            std::string strName = Upper(Trimmed(line.substr(1, nClose - 1)).c_str());
+            pSection = seen.insert(strName).second ? &m_sections[strName] : nullptr;
+            continue;
+        }
+        if (pSection == nullptr)
+            continue;
+        size_t nEquals = line.find('=');
+        if (nEquals == std::string::npos)
+        {
+            pSection->emplace(Upper(line.c_str()), std::make_pair(false, std::string()));
+            continue;
+        }
+        size_t nNameEnd = nEquals;
+        while (nNameEnd > 0 && IsProfileSpace(line[nNameEnd - 1]))
+            --nNameEnd;
+        size_t nValue = nEquals + 1;
+        while (nValue < line.size() && IsProfileSpace(line[nValue]))
+            ++nValue;
+        pSection->emplace(Upper(line.substr(0, nNameEnd).c_str()), std::make_pair(true, line.substr(nValue)));
+    }
+    return TRUE;
+}
+
+BOOL CProfileSource::FindCached(LPCSTR lpszSection, LPCSTR lpszKey, std::string& strValue)
+{
+    const Section& section = CachedSection(lpszSection);
+    auto found = section.find(Upper(Trimmed(lpszKey).c_str()));
+    if (found == section.end() || !found->second.first)
+        return FALSE;
+    strValue = found->second.second;
+    return TRUE;
+}
+
+namespace {
+
+// The strings of a profile function's answer: each ends in a zero, an empty
+// one ends the list. The function fills the buffer and answers its length;
+// a full buffer is tried again larger.
+template <typename Fill>
+std::vector<std::string> ProfileStrings(Fill fill)
+{
     std::string buffer(4096, '\0');
     DWORD nGot = 0;
     for (;;)
     {
-        nGot = GetPrivateProfileSectionA(lpszSection, &buffer[0], (DWORD)buffer.size(), m_strPath);
-        if (nGot + 2 < buffer.size() || buffer.size() >= kMaxWholeFileSize)
+        nGot = fill(&buffer[0], (DWORD)buffer.size());
+        if (nGot + 2 < buffer.size() || buffer.size() >= CProfileSource::kMaxWholeFileSize)
             break;
         buffer.assign(buffer.size() * 4, '\0');
     }
+    std::vector<std::string> strings;
     for (size_t nStart = 0; nStart < nGot && buffer[nStart] != '\0';)
     {
-        std::string strEntry(buffer.c_str() + nStart);
-        nStart += strEntry.size() + 1;
+        strings.emplace_back(buffer.c_str() + nStart);
+        nStart += strings.back().size() + 1;
+    }
+    return strings;
+}
+
+} // namespace
+
+const CProfileSource::Section& CProfileSource::CachedSection(LPCSTR lpszSection)
+{
+    std::string strName = Upper(Trimmed(lpszSection).c_str());
+    if (!m_bNamesRead && !m_bParsed)
+        m_bParsed = ParseIniFile();
+    auto found = m_sections.find(strName);
+    if (found != m_sections.end() || m_bParsed)
+        return m_sections[strName];
+    Section& section = m_sections[strName];
+    // A page asks for many sections it does not have (the numbers beyond its
+    // last button, say): the file's section names, read once, answer those.
+    if (!m_bNamesRead)
+    {
+        for (const std::string& strSection : ProfileStrings([this](LPSTR lpBuffer, DWORD nSize) {
+                 return GetPrivateProfileSectionNamesA(lpBuffer, nSize, m_strPath);
+             }))
+            m_names.insert(Upper(Trimmed(strSection).c_str()));
+        m_bNamesRead = TRUE;
+    }
+    if (m_names.count(strName) == 0)
+        return section;
+    // The whole section in one call: "key=value" strings.
+    for (const std::string& strEntry : ProfileStrings([this, lpszSection](LPSTR lpBuffer, DWORD nSize) {
+             return GetPrivateProfileSectionA(lpszSection, lpBuffer, nSize, m_strPath);
+         }))
+    {
         size_t nEquals = strEntry.find('=');
-        if (nEquals == std::string::npos)
-            continue;
         // The first of two equal keys counts, as with the profile functions.
-        section.emplace(Upper(Trimmed(strEntry.substr(0, nEquals)).c_str()), Trimmed(strEntry.substr(nEquals + 1)));
+        if (nEquals == std::string::npos)
+            section.emplace(Upper(Trimmed(strEntry).c_str()), std::make_pair(false, std::string()));
+        else
+            section.emplace(Upper(Trimmed(strEntry.substr(0, nEquals)).c_str()),
+                            std::make_pair(true, Trimmed(strEntry.substr(nEquals + 1))));
     }
     return section;
 }
@@ -219,10 +354,9 @@ int CProfileSource::GetString(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDef
     case modeIniFile:
         if (m_bCacheSections && lpszSection != nullptr && lpszKey != nullptr)
         {
-            const Section& section = CachedSection(lpszSection);
-            auto found = section.find(Upper(lpszKey));
-            if (found != section.end())
-                return CopyValue(found->second, lpBuffer, nSize);
+            std::string strValue;
+            if (FindCached(lpszSection, lpszKey, strValue))
+                return CopyValue(strValue, lpBuffer, nSize);
             std::string strDefault = WithoutTrailingBlanks(lpszDefault != nullptr ? lpszDefault : "");
             return CopyToBuffer(strDefault.c_str(), (int)strDefault.size(), lpBuffer, nSize);
         }
@@ -242,10 +376,9 @@ int CProfileSource::GetInt(LPCSTR lpszSection, LPCSTR lpszKey, int nDefault)
     case modeIniFile:
         if (m_bCacheSections && lpszSection != nullptr && lpszKey != nullptr)
         {
-            const Section& section = CachedSection(lpszSection);
-            auto found = section.find(Upper(lpszKey));
+            std::string strValue;
             char szValue[30] = "";
-            if (found == section.end() || CopyValue(found->second, szValue, sizeof(szValue)) == 0)
+            if (!FindCached(lpszSection, lpszKey, strValue) || CopyValue(strValue, szValue, sizeof(szValue)) == 0)
                 return nDefault;
             return ProfileNumber(szValue);
         }

@@ -7,6 +7,7 @@
 #include "shared/support/GlobalMemBlock.h"
 
 #include <map>
+#include <set>
 #include <string>
 
 class CProfileSource : public CObject
@@ -58,11 +59,17 @@ protected:
     int GetIntFromText(LPCSTR lpszSection, LPCSTR lpszKey, int nDefault) const;
 
 private:
-    typedef std::map<std::string, std::string> Section;   // upper-case key, value as read
+    // By upper-case key: whether the line had a value, and the value as read.
+    typedef std::map<std::string, std::pair<bool, std::string>> Section;
 
     BOOL ReadWholeFile(LPCSTR lpszPath);
     // The section of the INI file from the cache, read when it is not there yet.
     const Section& CachedSection(LPCSTR lpszSection);
+    // Reads the whole INI file into the cache as the profile functions read
+    // it; FALSE for a file it leaves to them (unreadable, or Unicode text).
+    BOOL ParseIniFile();
+    // Whether a value was found for the key; its text then in strValue.
+    BOOL FindCached(LPCSTR lpszSection, LPCSTR lpszKey, std::string& strValue);
     void ForgetSections();
 
     CString m_strPath;
@@ -73,4 +80,7 @@ private:
     CGlobalMemBlock m_block;
     BOOL m_bCacheSections = FALSE;
     std::map<std::string, Section> m_sections;   // by upper-case section name
+    BOOL m_bNamesRead = FALSE;
+    BOOL m_bParsed = FALSE;                      // m_sections holds the whole file
+    std::set<std::string> m_names;               // the file's sections, upper-case
 };

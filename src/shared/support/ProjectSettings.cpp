@@ -1,6 +1,7 @@
 #include "shared/support/ProjectSettings.h"
 
 #include "framework/MessageBox.h"
+#include "shared/support/CurrentDirPaths.h"
 #include "shared/support/FileUtils.h"
 #include "shared/support/ProjectFormat.h"
 #include "shared/support/TextEffect.h"
@@ -13,9 +14,6 @@ using namespace ProjectFormat;
 namespace {
 
 const int kPlaceholderLength = sizeof(kCurrentDir) - 1;
-
-const char kOutsideFolderWarning[] =
-    "WARNUNG !\n\nDie Datei:\n\n%s\n\nverweist auf einen Ordner außerhalb des Projektes.\n";
 
 CString CurrentFolder()
 {
@@ -36,37 +34,6 @@ CString ProgramFolder()
     path.ReleaseBuffer((int)nSize);
     int nSlash = path.ReverseFind('\\');
     return nSlash >= 0 ? path.Left(nSlash) : CString();
-}
-
-CString FullPath(const CString& strPath)
-{
-    CString full;
-    DWORD nSize = GetFullPathNameA(strPath, 0, nullptr, nullptr);
-    if (nSize == 0)
-        return strPath;
-    DWORD nGot = GetFullPathNameA(strPath, nSize, full.GetBuffer((int)nSize), nullptr);
-    full.ReleaseBuffer(nGot < nSize ? (int)nGot : 0);
-    return full.IsEmpty() ? strPath : full;
-}
-
-// The folder as it stands in stored paths: a drive root loses its backslash,
-// since the rest of a stored path begins with one.
-CString PlaceholderFolder(CString strFolder)
-{
-    if (strFolder.GetLength() == 3 && strFolder[2] == '\\')
-        strFolder = strFolder.Left(2);
-    return strFolder;
-}
-
-// Whether the (folded) path lies in the (folded) folder: it begins with the
-// folder and a backslash or the end follows, so "c:\proj" is no part of
-// "c:\project2\a.wav".
-bool IsInFolder(const CString& strLowerPath, const CString& strLowerFolder)
-{
-    int nLength = strLowerFolder.GetLength();
-    if (nLength == 0 || strLowerPath.Left(nLength) != strLowerFolder)
-        return false;
-    return strLowerPath.GetLength() == nLength || strLowerPath[nLength] == '\\';
 }
 
 } // namespace
@@ -418,35 +385,15 @@ void CProjectSettings::ExpandCurrentDir(CString& strPath) const
         return;
     CString folder;
     GetProjectFolder(folder);
-    strPath = strPath.Left(nPos) + PlaceholderFolder(folder) + strPath.Mid(nPos + kPlaceholderLength);
+    strPath = strPath.Left(nPos) + FolderForStoredPaths(folder) + strPath.Mid(nPos + kPlaceholderLength);
 }
 
 void CProjectSettings::ContractCurrentDir(CString& strPath, BOOL bWarn) const
 {
-    if (strPath.IsEmpty() || !FileExists(strPath))
+    if (strPath.IsEmpty() || !FileExists(strPath) || strPath.Find(kCurrentDir) >= 0)
         return;
     CString folder;
     GetProjectFolder(folder);
-    folder = PlaceholderFolder(folder);
-
-    // A relative name counts as relative to the project folder; names that
-    // begin with a backslash (network or rooted paths) stand as they are.
-    bool bHasPlaceholder = strPath.Find(kCurrentDir) >= 0;
-    CString path = strPath;
-    if (!bHasPlaceholder && path.Mid(1, 2) != ":\\" && path[0] != '\\')
-        path = path[0] == '.' ? FullPath(path) : folder + "\\" + path;
-
-    CString lowerPath = path;
-    MakeLowerUmlaut(lowerPath);
-    if (IsInFolder(lowerPath, folder))
-    {
-        strPath = kCurrentDir + path.Mid(folder.GetLength());
-        return;
-    }
-    if (bWarn && !bHasPlaceholder)
-    {
-        CString text;
-        text.Format(kOutsideFolderWarning, (LPCSTR)strPath);
-        AfxMessageBox(text, MB_ICONEXCLAMATION | MB_OK);
-    }
+    if (!ContractToCurrentDir(strPath, folder) && bWarn)
+        WarnFileOutsideProject(strPath);
 }

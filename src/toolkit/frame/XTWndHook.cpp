@@ -7,29 +7,6 @@
 
 IMPLEMENT_DYNAMIC(CXTWndHook, CObject)
 
-namespace {
-
-// Makes the message the framework's current one (what CWnd::GetCurrentMessage
-// and Default read) and returns the one it replaces. The framework has no
-// setter of its own for procedures outside its window objects.
-MSG SetCurrentMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    MSG* pCurrent = const_cast<MSG*>(CWnd::GetCurrentMessage());
-    MSG previous = *pCurrent;
-    pCurrent->hwnd = hWnd;
-    pCurrent->message = message;
-    pCurrent->wParam = wParam;
-    pCurrent->lParam = lParam;
-    return previous;
-}
-
-void RestoreCurrentMessage(const MSG& msg)
-{
-    *const_cast<MSG*>(CWnd::GetCurrentMessage()) = msg;
-}
-
-} // namespace
-
 CXTWndHook::~CXTWndHook()
 {
     if (m_hWnd != nullptr)
@@ -137,7 +114,13 @@ void CXTWindowMap::RemoveAll(HWND hWnd)
 
 LRESULT CALLBACK CXTWindowMap::HookWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    MSG previous = SetCurrentMessage(hWnd, message, wParam, lParam);
+    // The hooked window's handlers read the message through the framework.
+    MSG current = {};
+    current.hwnd = hWnd;
+    current.message = message;
+    current.wParam = wParam;
+    current.lParam = lParam;
+    MSG previous = CWnd::SetCurrentMessage(current);
     LRESULT lResult = 0;
     CXTWindowMap& map = GetMap();
     CXTWndHook* pHook = map.Lookup(hWnd);
@@ -164,6 +147,6 @@ LRESULT CALLBACK CXTWindowMap::HookWndProc(HWND hWnd, UINT message, WPARAM wPara
     catch (...)
     {
     }
-    RestoreCurrentMessage(previous);
+    CWnd::SetCurrentMessage(previous);
     return lResult;
 }

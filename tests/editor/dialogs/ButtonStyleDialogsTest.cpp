@@ -17,25 +17,6 @@ using testing_support::MessageBoxRecorder;
 
 namespace {
 
-// The font dialog answers OK with this face, height and colour.
-void AnswerFont(CommonDialogScript& script, LPCSTR lpszFace, int nHeight, COLORREF crColor)
-{
-    CString face(lpszFace);
-    script.Answer(IDOK, [=](CCommonDialog* pDlg) {
-        CFontDialog* pFont = dynamic_cast<CFontDialog*>(pDlg);
-        ASSERT_NE(nullptr, pFont);
-        EXPECT_EQ((DWORD)(CF_SCREENFONTS | CF_EFFECTS), pFont->m_cf.Flags & (CF_SCREENFONTS | CF_EFFECTS));
-        lstrcpynA(pFont->m_lf.lfFaceName, face, LF_FACESIZE);
-        pFont->m_lf.lfHeight = nHeight;
-        pFont->m_cf.rgbColors = crColor;
-    });
-}
-
-void AnswerColor(CommonDialogScript& script, COLORREF crColor)
-{
-    script.Answer(IDOK, [=](CCommonDialog* pDlg) { static_cast<CColorDialog*>(pDlg)->m_cc.rgbResult = crColor; });
-}
-
 TEST(ButtonStyleDlg, BrightnessComesBack)
 {
     const struct

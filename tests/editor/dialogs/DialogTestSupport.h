@@ -3,7 +3,12 @@
 #pragma once
 
 #include "editor/dialogs/EditorServices.h"
+#include "framework/ColorDialog.h"
 #include "framework/Dialog.h"
+#include "framework/FontDialog.h"
+#include "helpers/TestSupport.h"
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <initializer_list>
@@ -99,6 +104,45 @@ inline CString ItemText(CWnd* pDlg, int nID)
 inline BOOL ItemEnabled(CWnd* pDlg, int nID)
 {
     return ::IsWindowEnabled(::GetDlgItem(pDlg->m_hWnd, nID));
+}
+
+// Types a value into one field, presses OK and tells whether the dialog took it
+// (the range message and a dialog left open otherwise).
+template <class TDialog>
+void ExpectFieldChecks(int nID, LPCSTR lpszValue, BOOL bAccepted, TDialog& dlg)
+{
+    SCOPED_TRACE(testing::Message() << nID << " = " << CString(lpszValue).Left(12) << "...");
+    testing_support::MessageBoxRecorder boxes;
+    BOOL bStayed = FALSE;
+    ModalScript script([&](CDialog* pDlg) {
+        pDlg->SetDlgItemText(nID, lpszValue);
+        Click(pDlg, IDOK);
+        bStayed = pDlg->ContinueModal();
+        if (bStayed)
+            Click(pDlg, IDCANCEL);
+    });
+    EXPECT_EQ(bAccepted ? IDOK : IDCANCEL, dlg.DoModal());
+    EXPECT_EQ(!bAccepted, bStayed);
+    EXPECT_EQ(bAccepted ? 0u : 1u, boxes.Count());
+}
+
+// The font dialog answers OK with this face, height and colour.
+inline void AnswerFont(testing_support::CommonDialogScript& script, LPCSTR lpszFace, int nHeight, COLORREF crColor)
+{
+    CString face(lpszFace);
+    script.Answer(IDOK, [=](CCommonDialog* pDlg) {
+        CFontDialog* pFont = dynamic_cast<CFontDialog*>(pDlg);
+        ASSERT_NE(nullptr, pFont);
+        EXPECT_EQ((DWORD)(CF_SCREENFONTS | CF_EFFECTS), pFont->m_cf.Flags & (CF_SCREENFONTS | CF_EFFECTS));
+        lstrcpynA(pFont->m_lf.lfFaceName, face, LF_FACESIZE);
+        pFont->m_lf.lfHeight = nHeight;
+        pFont->m_cf.rgbColors = crColor;
+    });
+}
+
+inline void AnswerColor(testing_support::CommonDialogScript& script, COLORREF crColor)
+{
+    script.Answer(IDOK, [=](CCommonDialog* pDlg) { static_cast<CColorDialog*>(pDlg)->m_cc.rgbResult = crColor; });
 }
 
 } // namespace dialog_tests

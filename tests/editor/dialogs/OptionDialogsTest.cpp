@@ -22,26 +22,6 @@ using testing_support::PumpPendingMessages;
 
 namespace {
 
-// Types a value into one field, presses OK and tells whether the dialog took it
-// (the range message and a dialog left open otherwise).
-template <class TDialog>
-void ExpectFieldChecks(int nID, LPCSTR lpszValue, BOOL bAccepted, TDialog& dlg)
-{
-    SCOPED_TRACE(testing::Message() << nID << " = " << CString(lpszValue).Left(12) << "...");
-    MessageBoxRecorder boxes;
-    BOOL bStayed = FALSE;
-    ModalScript script([&](CDialog* pDlg) {
-        pDlg->SetDlgItemText(nID, lpszValue);
-        Click(pDlg, IDOK);
-        bStayed = pDlg->ContinueModal();
-        if (bStayed)
-            Click(pDlg, IDCANCEL);
-    });
-    EXPECT_EQ(bAccepted ? IDOK : IDCANCEL, dlg.DoModal());
-    EXPECT_EQ(!bAccepted, bStayed);
-    EXPECT_EQ(bAccepted ? 0u : 1u, boxes.Count());
-}
-
 TEST(WindowPosDlg, RangesOfSizeAndPosition)
 {
     const struct

@@ -197,15 +197,17 @@ TEST(ProjectFiles, OpenedSectionsAnswerAsTheProfileFunctions)
 {
     TempFolder folder;
     CString path = folder.Write("Page.ini", Lines({
-        "[Tarnix]", "LANGUAGE=E", " ",
+        "BEFORE=1", "[Tarnix]", "LANGUAGE=E", " ", "[ SPACED ]", "X=4", "[BROKEN", "DUP", "DUP=5", ";NOTE=6",
+        "\tTABBED\t=\tzwei Wörter\t", " ",
         "[window]", "  Title = Mein Menü  ", "X=12", "EMPTY=", "QUOTED=\"a b\"", "SINGLE='c'", "HALF=\"d",
         "NEG=-42", "PLUS=+7", "HEX=0x1F", "WORD=abc", "TAIL=15px", "SPACEY=  8", "x=99", "NOVALUE", " ",
         "[WINDOW]", "LATE=1", " ",
         "[EMPTYSECTION]", " ",
     }));
-    const LPCSTR sections[] = { "WINDOW", "window", "Tarnix", "EMPTYSECTION", "MISSING" };
+    const LPCSTR sections[] = { "WINDOW", "window", "Tarnix", "EMPTYSECTION", "MISSING", "SPACED", " SPACED " };
     const LPCSTR keys[] = { "TITLE", "title", "X", "EMPTY", "QUOTED", "SINGLE", "HALF", "NEG", "PLUS", "HEX",
-                            "WORD", "TAIL", "SPACEY", "NOVALUE", "LATE", "LANGUAGE", "MISSING" };
+                            "WORD", "TAIL", "SPACEY", "NOVALUE", "LATE", "LANGUAGE", "MISSING", "BEFORE",
+                            "[BROKEN", "DUP", ";NOTE", "TABBED", " X " };
     CProfileSource plain;
     plain.SetIniFile(path);
     CProjectFiles opened;
@@ -219,7 +221,21 @@ TEST(ProjectFiles, OpenedSectionsAnswerAsTheProfileFunctions)
             EXPECT_EQ(plain.GetInt(section, key, -5), opened.GetInt(section, key, -5));
         }
 
+    // Files with only carriage returns, and Unicode files, read alike.
+    CString crOnly = folder.Write("Cr.ini", "[WINDOW]\rX=7\r Y = 8 \r");
+    CString utf8 = folder.Write("Utf8.ini", "\xEF\xBB\xBF[WINDOW]\r\nX=9\r\n");
+    for (LPCSTR file : { (LPCSTR)crOnly, (LPCSTR)utf8 })
+    {
+        SCOPED_TRACE(file);
+        plain.SetIniFile(file);
+        opened.Open(file, nullptr);
+        for (LPCSTR key : { "X", "Y" })
+            EXPECT_EQ(plain.GetInt("WINDOW", key, -1), opened.GetInt("WINDOW", key, -1));
+    }
+
     // Closed, the source reads the file as it is now.
+    opened.Open(path, nullptr);
+    EXPECT_EQ(12, opened.GetInt("WINDOW", "X", 0));
     opened.Close();
     folder.Write("Page.ini", "[WINDOW]\r\nX=13\r\n");
     EXPECT_EQ(13, opened.GetInt("WINDOW", "X", 0));

@@ -1,0 +1,115 @@
+#include "editor/dialogs/ViewerOptionsDlg.h"
+
+#include "editor/dialogs/DialogHelpers.h"
+#include "editor/dialogs/EditorMessages.h"
+#include "editor/dialogs/EditorServices.h"
+#include "framework/DataExchange.h"
+#include "shared/menuobj/ProjectPaths.h"
+
+#include "editor/DialogIds.h"
+
+IMPLEMENT_DYNAMIC(CViewerOptionsDlg, CDialog)
+
+// void OnXxx()
+BEGIN_MESSAGE_MAP(CViewerOptionsDlg, CDialog)
+    ON_BN_CLICKED(IDC_VIEWER_BROWSE, OnBrowse)
+    ON_BN_CLICKED(IDC_VIEWER_BACKCOLOR, OnBackgroundColor)
+    ON_BN_CLICKED(IDC_VIEWER_TEXTCOLOR, OnTextColor)
+    ON_BN_CLICKED(IDC_VIEWER_HELP, OnHelp)
+END_MESSAGE_MAP()
+
+CViewerOptionsDlg::CViewerOptionsDlg(CWnd* pParentWnd)
+    : CDialog(IDD_VIEWER_OPTIONS, pParentWnd), m_bShowMenu(0), m_nIcon(0), m_nFont(0), m_nWidth(400), m_nHeight(470),
+      m_nX(-1), m_nY(0), m_crBackground(0xE2FFFF), m_crText(0)
+{
+}
+
+void CViewerOptionsDlg::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Check(pDX, IDC_VIEWER_MENU, m_bShowMenu);
+    DDX_Text(pDX, IDC_VIEWER_TITLE, m_strTitle);
+    DDX_Text(pDX, IDC_VIEWER_DOCUMENT, m_strDocument);
+    DDX_Radio(pDX, IDC_VIEWER_ICON1, m_nIcon);
+    DDX_Radio(pDX, IDC_VIEWER_COURIER, m_nFont);
+    DDX_Text(pDX, IDC_VIEWER_WIDTH, m_nWidth);
+    DDV_MinMaxLong(pDX, m_nWidth, -1, 2048);
+    DDX_Text(pDX, IDC_VIEWER_HEIGHT, m_nHeight);
+    DDV_MinMaxLong(pDX, m_nHeight, -1, 2048);
+    DDX_Text(pDX, IDC_OBJ_X, m_nX);
+    DDV_MinMaxLong(pDX, m_nX, -1, 2048);
+    DDX_Text(pDX, IDC_OBJ_Y, m_nY);
+    DDV_MinMaxLong(pDX, m_nY, -1, 2048);
+}
+
+BOOL CViewerOptionsDlg::OnInitDialog()
+{
+    m_fileEdit.SubclassItem(IDC_VIEWER_DOCUMENT, this, EditorServices().GetProjectFolder(), "*");
+    return CDialog::OnInitDialog();
+}
+
+void CViewerOptionsDlg::BuildCommandLine()
+{
+    CString part;
+    m_strCommandLine = "\"" + m_strDocument + "\"";
+    if (!m_strTitle.IsEmpty())
+        m_strCommandLine += " /TITLE=\"" + m_strTitle + "\"";
+    if (!m_bShowMenu)
+        m_strCommandLine += " /NOMENU";
+    m_strCommandLine += m_nFont != 0 ? " /FONT=ARIAL" : " /FONT=COURIER";
+    part.Format(" /COLOR=%d,%d,%d", GetRValue(m_crBackground), GetGValue(m_crBackground), GetBValue(m_crBackground));
+    m_strCommandLine += part;
+    part.Format(" /TEXT=%d,%d,%d", GetRValue(m_crText), GetGValue(m_crText), GetBValue(m_crText));
+    m_strCommandLine += part;
+    part.Format(" /WINDOW=%ld,%ld,%ld,%ld", m_nX, m_nY, m_nWidth, m_nHeight);
+    m_strCommandLine += part;
+    part.Format(" /ICON=%d", m_nIcon + 1);
+    m_strCommandLine += part;
+}
+
+void CViewerOptionsDlg::OnOK()
+{
+    if (!UpdateData(TRUE))
+        return;
+    CString document = m_strDocument;
+    if (m_strDocument.IsEmpty())
+    {
+        MessageBoxById(IDS_VIEWER_NEEDS_DOCUMENT);
+        return;
+    }
+    // The viewer starts in the project folder: the name is given from there.
+    CString folder = EditorServices().GetProjectFolder();
+    if (!folder.IsEmpty() && IsPathInFolder(m_strDocument, folder) && m_strDocument.GetLength() > folder.GetLength())
+    {
+        m_strDocument = m_strDocument.Mid(folder.GetLength() + 1);
+        document = m_strDocument;
+        BuildCommandLine();
+    }
+    CDialog::OnOK();
+    m_strDocument = document;
+}
+
+void CViewerOptionsDlg::OnBrowse()
+{
+    CString path;
+    if (!BrowseForFile(this, "Text Files (txt,htm,html,...)|*.*|(*.*)||", nullptr, nullptr,
+                       EditorServices().GetProjectFolder(), path))
+        return;
+    UpdateData(TRUE);
+    m_strDocument = path;
+    UpdateData(FALSE);
+}
+
+void CViewerOptionsDlg::OnBackgroundColor()
+{
+    ChooseColorFor(this, m_crBackground);
+}
+
+void CViewerOptionsDlg::OnTextColor()
+{
+    ChooseColorFor(this, m_crText);
+}
+
+void CViewerOptionsDlg::OnHelp()
+{
+    EditorServices().ShowHelpPage("scrollet.htm");
+}

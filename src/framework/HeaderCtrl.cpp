@@ -1,0 +1,3 @@
+#include "framework/HeaderCtrl.h"
+
+IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)

@@ -1,0 +1,3 @@
+#include "toolkit/controls/XTDateEdit.h"
+
+IMPLEMENT_DYNAMIC(CXTDateEdit, CXTMaskEdit)

@@ -1,0 +1,3 @@
+#include "toolkit/controls/XTTimeEdit.h"
+
+IMPLEMENT_DYNAMIC(CXTTimeEdit, CXTDateEdit)

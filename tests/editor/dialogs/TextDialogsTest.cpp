@@ -1,0 +1,171 @@
+#include "editor/dialogs/DialogTexts.h"
+#include "editor/dialogs/InsertTextDlg.h"
+#include "editor/dialogs/TextFieldDlg.h"
+#include "editor/dialogs/TextFontDlg.h"
+#include "editor/dialogs/ViewerOptionsDlg.h"
+
+#include "editor/DialogIds.h"
+
+#include "DialogTestSupport.h"
+
+using namespace dialog_tests;
+using testing_support::CommonDialogScript;
+using testing_support::MessageBoxRecorder;
+using testing_support::TempFolder;
+
+namespace {
+
+TEST(TextStyleDialogs, EffectFontAndColourComeBack)
+{
+    for (BOOL bDefaultFont : { FALSE, TRUE })
+    {
+        SCOPED_TRACE(bDefaultFont ? "default font" : "text object");
+        CommonDialogScript dialogs;
+        AnswerColor(dialogs, RGB(1, 2, 3));
+        AnswerFont(dialogs, "Courier New", -21, RGB(7, 8, 9));
+        CInsertTextDlg textDlg;
+        CTextFontDlg fontDlg;
+        CTextStyleDlg& dlg = bDefaultFont ? static_cast<CTextStyleDlg&>(fontDlg) : textDlg;
+        dlg.m_font.m_nEffect = 1;
+        int nEntries = 0, nShown = -1;
+        ModalScript script([&](CDialog* pDlg) {
+            nEntries = (int)pDlg->SendDlgItemMessage(IDC_TEXT_EFFECT, CB_GETCOUNT);
+            nShown = (int)pDlg->SendDlgItemMessage(IDC_TEXT_EFFECT, CB_GETCURSEL);
+            pDlg->SendDlgItemMessage(IDC_TEXT_EFFECT, CB_SETCURSEL, 2);
+            Click(pDlg, IDC_TEXT_COLOR);
+            Click(pDlg, IDC_TEXT_FONT);
+            Click(pDlg, IDOK);
+        });
+        ASSERT_EQ(IDOK, dlg.DoModal());
+        EXPECT_EQ(3, nEntries);
+        EXPECT_EQ(1, nShown);
+        EXPECT_EQ(2, dlg.m_font.m_nEffect);
+        EXPECT_STREQ("Courier New", dlg.m_font.m_logFont.lfFaceName);
+        EXPECT_EQ(-21, dlg.m_font.m_logFont.lfHeight);
+        // Only the default font's dialog hands the font dialog's colour back.
+        EXPECT_EQ(bDefaultFont ? RGB(7, 8, 9) : RGB(1, 2, 3), dlg.m_font.m_crColor);
+        if (bDefaultFont)
+            EXPECT_EQ(2, fontDlg.m_nEffect);
+        else
+        {
+            CString caption;
+            GetTextEffectCaption(2, caption);
+            EXPECT_EQ(caption, textDlg.m_strEffect);
+        }
+    }
+}
+
+TEST(InsertTextDlg, TextLongerThanTheObjectKeepsIsRefused)
+{
+    MessageBoxRecorder boxes;
+    FakeServices services;
+    CInsertTextDlg dlg;
+    BOOL stayed = FALSE;
+    ModalScript script([&](CDialog* pDlg) {
+        pDlg->SetDlgItemText(IDC_TEXT_TEXT, CString('x', 241));
+        Click(pDlg, IDC_TEXT_HELP);
+        Click(pDlg, IDOK);
+        stayed = pDlg->ContinueModal();
+        pDlg->SetDlgItemText(IDC_TEXT_TEXT, CString('x', 240));
+        Click(pDlg, IDOK);
+    });
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_EQ(240, dlg.m_strText.GetLength());
+    EXPECT_EQ(std::vector<std::string>{ "hilfe_text.htm" }, services.helpPages);
+}
+
+TEST(TextFieldDlg, SizeAndPositionRanges)
+{
+    const struct
+    {
+        int id;
+        LPCSTR value;
+        BOOL accepted;
+    } cases[] = {
+        { IDC_TFIELD_WIDTH, "59", FALSE },  { IDC_TFIELD_WIDTH, "640", TRUE }, { IDC_TFIELD_HEIGHT, "481", FALSE },
+        { IDC_TFIELD_HEIGHT, "40", TRUE },  { IDC_OBJ_X, "1000", FALSE },      { IDC_OBJ_Y, "999", TRUE },
+    };
+    for (const auto& c : cases)
+    {
+        CTextFieldDlg dlg;
+        ExpectFieldChecks(c.id, c.value, c.accepted, dlg);
+    }
+}
+
+TEST(ViewerOptionsDlg, CommandLineOfADocumentInTheProject)
+{
+    const struct
+    {
+        LPCSTR document;
+        LPCSTR title;
+        int menu, font, icon;
+        LPCSTR documentOut;
+        LPCSTR commandLine;
+    } cases[] = {
+        { "C:\\Menu\\Demo.txt", "", 0, 0, 0, "Demo.txt",
+          "\"Demo.txt\" /NOMENU /FONT=COURIER /COLOR=255,255,226 /TEXT=0,0,0 /WINDOW=-1,0,400,470 /ICON=1" },
+        { "C:\\Menu\\docs\\a b.htm", "Mein Titel", 1, 1, 2, "docs\\a b.htm",
+          "\"docs\\a b.htm\" /TITLE=\"Mein Titel\" /FONT=ARIAL /COLOR=255,255,226 /TEXT=0,0,0 "
+          "/WINDOW=-1,0,400,470 /ICON=3" },
+        // Outside the folder the name stays whole and the line is not built.
+        { "C:\\Other\\Demo.txt", "", 0, 0, 0, "C:\\Other\\Demo.txt", "old" },
+        { "C:\\Menu2\\Demo.txt", "", 0, 0, 0, "C:\\Menu2\\Demo.txt", "old" },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.document);
+        FakeServices services;
+        services.projectFolder = "C:\\Menu";
+        CViewerOptionsDlg dlg;
+        dlg.m_strDocument = c.document;
+        dlg.m_strTitle = c.title;
+        dlg.m_bShowMenu = c.menu;
+        dlg.m_nFont = c.font;
+        dlg.m_nIcon = c.icon;
+        dlg.m_strCommandLine = "old";
+        ModalScript script([&](CDialog* pDlg) { Click(pDlg, IDOK); });
+        ASSERT_EQ(IDOK, dlg.DoModal());
+        EXPECT_EQ(CString(c.documentOut), dlg.m_strDocument);
+        EXPECT_EQ(CString(c.commandLine), dlg.m_strCommandLine);
+    }
+}
+
+TEST(ViewerOptionsDlg, ColoursWindowAndAMissingDocument)
+{
+    FakeServices services;
+    services.projectFolder = "C:\\Menu";
+    MessageBoxRecorder boxes;
+    CommonDialogScript dialogs;
+    AnswerColor(dialogs, RGB(10, 20, 30));
+    AnswerColor(dialogs, RGB(40, 50, 60));
+    dialogs.AnswerFile("C:\\Menu\\liesmich.txt");
+    CViewerOptionsDlg dlg;
+    BOOL stayed = FALSE;
+    CString refused;
+    ModalScript script([&](CDialog* pDlg) {
+        Click(pDlg, IDOK);
+        stayed = pDlg->ContinueModal();
+        pDlg->SetDlgItemText(IDC_VIEWER_WIDTH, "2049");
+        Click(pDlg, IDOK);
+        refused = ItemText(pDlg, IDC_VIEWER_WIDTH);
+        pDlg->SetDlgItemText(IDC_VIEWER_WIDTH, "640");
+        pDlg->SetDlgItemText(IDC_OBJ_Y, "-1");
+        Click(pDlg, IDC_VIEWER_BACKCOLOR);
+        Click(pDlg, IDC_VIEWER_TEXTCOLOR);
+        Click(pDlg, IDC_VIEWER_BROWSE);
+        Click(pDlg, IDC_VIEWER_HELP);
+        Click(pDlg, IDOK);
+    });
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_TRUE(stayed);
+    ASSERT_EQ(2u, boxes.Count());
+    EXPECT_EQ(CString("Fehler:\n\nEs muss eine Datei (txt, html) angegeben werden !"), boxes.Boxes()[0].strText);
+    EXPECT_EQ(CString("\"liesmich.txt\" /NOMENU /FONT=COURIER /COLOR=10,20,30 /TEXT=40,50,60 /WINDOW=-1,-1,640,470 "
+                      "/ICON=1"),
+              dlg.m_strCommandLine);
+    EXPECT_EQ(std::vector<std::string>{ "scrollet.htm" }, services.helpPages);
+}
+
+} // namespace
