@@ -10,6 +10,11 @@
 #include "editor/dialogs/AlignHorzDlg.h"
 #include "editor/dialogs/AlignVertDlg.h"
 #include "editor/dialogs/ButtonPropSheet.h"
+#include "editor/dialogs/ButtonStyleDlg.h"
+#include "editor/dialogs/DesktopDlg.h"
+#include "editor/dialogs/TitleBarDlg.h"
+#include "editor/dialogs/VirtualDriveDlg.h"
+#include "editor/dialogs/WindowPosDlg.h"
 #include "editor/dialogs/UiLanguage.h"
 #include "framework/CmdUI.h"
 #include "framework/ColorDialog.h"
@@ -76,6 +81,11 @@ BEGIN_MESSAGE_MAP(CTarnixEdView, CView)
     ON_COMMAND(ID_PROJECT_REFRESH, OnRefresh)
     ON_COMMAND(ID_PROJECT_EXPLORE, OnExploreFolder)
     ON_COMMAND(ID_PAGE_BACKCOLOR, OnBackgroundColor)
+    ON_COMMAND(ID_PAGE_TITLE, OnWindowTitle)
+    ON_COMMAND(ID_PAGE_WINDOWPOS, OnWindowPosition)
+    ON_COMMAND(ID_PAGE_DESKTOP, OnDesktop)
+    ON_COMMAND(ID_PAGE_VIRTUAL_DRIVE, OnVirtualDrive)
+    ON_COMMAND(ID_STYLE_BUTTONS, OnButtonStyle)
     ON_COMMAND(ID_BUTTON_IMAGE_READY, OnForwardToSheet)
     ON_COMMAND(ID_VIEW_GRID_CHANGED, OnGridChanged)
     ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
@@ -136,6 +146,13 @@ BOOL StartsWith(const CString& str, LPCSTR lpszPrefix)
     return str.Left((int)strlen(lpszPrefix)) == lpszPrefix;
 }
 
+CString LoadedString(UINT nID)
+{
+    CString text;
+    text.LoadString(nID);
+    return text;
+}
+
 void ShowLimitBox(LPCSTR lpszKind)
 {
     CString format, text;
@@ -144,10 +161,48 @@ void ShowLimitBox(LPCSTR lpszKind)
     AfxMessageBox(text, MB_OK | MB_ICONINFORMATION);
 }
 
+BOOL CheckSingle(BOOL bRoom, LPCSTR lpszKind)
+{
+    if (!bRoom)
+        ShowLimitBox(lpszKind);
+    return bRoom;
+}
+
 CString PlayerPathFor(const CString& strProject)
 {
     const int nSlash = strProject.ReverseFind('\\');
     return (nSlash >= 0 ? strProject.Left(nSlash) : CString(".")) + "\\Tarnix.exe";
+}
+
+
+// A new object goes to the container first and then to the document; when
+// either refuses it, neither keeps it and the struct is deleted.
+template <class T>
+BOOL AddToBoth(T* pStruct, CMenuObjects& objects, BOOL (CMenuObjects::*addObject)(T*), CProjectPage& page,
+               BOOL (CProjectPage::*addStruct)(T*))
+{
+    if (!(objects.*addObject)(pStruct))
+    {
+        delete pStruct;
+        return FALSE;
+    }
+    if (!(page.*addStruct)(pStruct))
+    {
+        objects.DeleteSelected();
+        delete pStruct;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+template <class T>
+T* CopyAt(const CMObjCreateStruct& clip, const RECT& rc)
+{
+    T* pCopy = new T;
+    pCopy->Copy(static_cast<const T&>(clip));
+    pCopy->m_rect = rc;
+    pCopy->m_nNumber = -1;
+    return pCopy;
 }
 
 } // namespace
@@ -805,6 +860,12 @@ BOOL CTarnixEdView::CheckRoom(int nType)
             return TRUE;
         ShowLimitBox("Text");
         return FALSE;
+    case MOBJ_VIEWER:
+        return CheckSingle(page.m_textFields.GetSize() == 0 && !bPageFull, "Textfeld");
+    case MOBJ_AVICLIP:
+        return CheckSingle(page.m_aviClips.GetSize() == 0 && !bPageFull, "AVI");
+    case MOBJ_PICTURE:
+        return CheckSingle(page.m_images.GetSize() == 0 && !bPageFull, LoadedString(IDS_KIND_IMAGE));
     default:
         return !bPageFull;
     }
@@ -942,17 +1003,8 @@ BOOL CTarnixEdView::InsertButton()
 BOOL CTarnixEdView::RegisterButton(CMButCreateStruct* pButton)
 {
     LeaveSelectionMode();
-    if (!m_objects.AddButton(pButton))
-    {
-        delete pButton;
+    if (!AddToBoth(pButton, m_objects, &CMenuObjects::AddButton, GetDocument()->GetPage(), &CProjectPage::AddButton))
         return FALSE;
-    }
-    if (!GetDocument()->GetPage().AddButton(pButton))
-    {
-        m_objects.DeleteSelected();
-        delete pButton;
-        return FALSE;
-    }
     const RECT rcSize = m_rcDefault;
     m_rcDefault = pButton->m_rect;
     PlaceNext();
@@ -1165,72 +1217,62 @@ void CTarnixEdView::OnUpdatePaste(CCmdUI* pCmdUI)
     pCmdUI->Enable(GetDocument()->GetClipboard() != nullptr);
 }
 
+
 void CTarnixEdView::OnPaste()
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CMObjCreateStruct* pClip = pDoc->GetClipboard();
-    if (pClip == nullptr)
+    if (pClip == nullptr || !CheckRoom(pClip->m_nType))
         return;
     CProjectPage& page = pDoc->GetPage();
-    RECT rc = MakeRect(m_ptPaste.x, m_ptPaste.y, Width(pClip->m_rect), Height(pClip->m_rect));
-    BOOL bAdded = FALSE;
+    const RECT rc = MakeRect(m_ptPaste.x, m_ptPaste.y, Width(pClip->m_rect), Height(pClip->m_rect));
     switch (pClip->m_nType)
     {
     case MOBJ_BUTTON:
     {
-        if (!CheckRoom(MOBJ_BUTTON))
-            return;
-        CMButCreateStruct* pButton = new CMButCreateStruct;
-        pButton->Copy(*static_cast<CMButCreateStruct*>(pClip));
-        pButton->m_rect = rc;
-        pButton->m_nNumber = -1;
+        CMButCreateStruct* pButton = CopyAt<CMButCreateStruct>(*pClip, rc);
         pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
         pButton->m_pPopupMenu = nullptr;
-        bAdded = m_objects.AddButton(pButton);
-        if (bAdded && !page.AddButton(pButton))
-        {
-            m_objects.DeleteSelected();
-            bAdded = FALSE;
-        }
-        if (!bAdded)
-            delete pButton;
-        else
-        {
-            m_defaultButton.Copy(*pButton);
-            m_defaultButton.m_bPreset = 1;
-            page.BuildSubmenuList();
-        }
+        if (!AddToBoth(pButton, m_objects, &CMenuObjects::AddButton, page, &CProjectPage::AddButton))
+            return;
+        m_defaultButton.Copy(*pButton);
+        m_defaultButton.m_bPreset = 1;
+        page.BuildSubmenuList();
         break;
     }
     case MOBJ_TEXT:
     {
-        if (!CheckRoom(MOBJ_TEXT))
+        CMTextCreateStruct* pText = CopyAt<CMTextCreateStruct>(*pClip, rc);
+        if (!AddToBoth(pText, m_objects, &CMenuObjects::AddStaticText, page, &CProjectPage::AddText))
             return;
-        CMTextCreateStruct* pText = new CMTextCreateStruct;
-        pText->Copy(*static_cast<CMTextCreateStruct*>(pClip));
-        pText->m_rect = rc;
-        bAdded = m_objects.AddStaticText(pText);
-        if (bAdded && !page.AddText(pText))
-        {
-            m_objects.DeleteSelected();
-            bAdded = FALSE;
-        }
-        if (!bAdded)
-            delete pText;
-        else
-        {
-            m_defaultText.Copy(*pText);
-            m_defaultText.m_bPreset = 1;
-        }
+        m_defaultText.Copy(*pText);
+        m_defaultText.m_bPreset = 1;
         break;
     }
+    case MOBJ_VIEWER:
+    {
+        CViewerCreateStruct* pField = CopyAt<CViewerCreateStruct>(*pClip, rc);
+        if (!AddToBoth(pField, m_objects, &CMenuObjects::AddScrollet, page, &CProjectPage::AddTextField))
+            return;
+        m_defaultTextField.Copy(*pField);
+        m_defaultTextField.m_bPreset = 1;
+        break;
+    }
+    case MOBJ_AVICLIP:
+        if (!AddToBoth(CopyAt<CMObjCreateStruct>(*pClip, rc), m_objects, &CMenuObjects::AddAviCtrl, page,
+                       &CProjectPage::AddAviClip))
+            return;
+        break;
+    case MOBJ_PICTURE:
+        if (!AddToBoth(CopyAt<CMObjCreateStruct>(*pClip, rc), m_objects, &CMenuObjects::AddStaticImage, page,
+                       &CProjectPage::AddImage))
+            return;
+        break;
     default:
-        // Text fields, clips and pictures wait for their dialogs; sliders and
-        // list boxes are never pasted.
-        break;
+        // Sliders and list boxes are never pasted.
+        return;
     }
-    if (bAdded)
-        pDoc->SetModifiedFlag(TRUE);
+    pDoc->SetModifiedFlag(TRUE);
     Invalidate();
 }
 
@@ -1405,6 +1447,91 @@ void CTarnixEdView::OnBackgroundColor()
     pDoc->GetPage().m_crWindowBg = dlg.GetColor();
     pDoc->SetModifiedFlag(TRUE);
     Invalidate();
+}
+
+void CTarnixEdView::OnWindowTitle()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CTitleBarDlg dlg(this);
+    dlg.m_strTitle = pDoc->GetPage().m_strTitle;
+    if (dlg.DoModal() != IDOK)
+        return;
+    pDoc->GetPage().m_strTitle = dlg.m_strTitle;
+    if (CWnd* pFrame = GetParent())
+        pFrame->SetWindowText(dlg.m_strTitle);
+    pDoc->SetModifiedFlag(TRUE);
+}
+
+void CTarnixEdView::OnWindowPosition()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CProjectPage& page = pDoc->GetPage();
+    CWindowPosDlg dlg(this);
+    dlg.m_nWidth = page.m_nWinW;
+    dlg.m_nHeight = page.m_nWinH;
+    dlg.m_nX = page.m_nWinX;
+    dlg.m_nY = page.m_nWinY;
+    dlg.m_nPositionMode = page.m_bPosGiven;
+    dlg.m_nSizeMode = page.m_nSizeType;
+    dlg.m_nBorder = page.m_bBorder;
+    dlg.m_nCornerWidth = page.m_nCornerW;
+    dlg.m_nCornerHeight = page.m_nCornerH;
+    if (dlg.DoModal() != IDOK)
+        return;
+    page.m_nWinW = dlg.m_nWidth;
+    page.m_nWinH = dlg.m_nHeight;
+    page.m_nWinX = dlg.m_nX;
+    page.m_nWinY = dlg.m_nY;
+    page.m_bPosGiven = dlg.m_nPositionMode;
+    page.m_nSizeType = dlg.m_nSizeMode;
+    page.m_bBorder = dlg.m_nBorder;
+    page.m_nCornerW = dlg.m_nCornerWidth;
+    page.m_nCornerH = dlg.m_nCornerHeight;
+    // A centred background picture stays centred in the new size.
+    if (page.m_bImage && page.m_bImageLoaded && page.m_nImagePos == 1)
+    {
+        page.m_nImageX = std::max(0, (page.m_nWinW - page.m_nImageW - 6) / 2);
+        page.m_nImageY = std::max(0, (page.m_nWinH - page.m_nImageH - 26) / 2);
+    }
+    pDoc->SetModifiedFlag(TRUE);
+    Refresh();
+}
+
+void CTarnixEdView::OnDesktop()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CDesktopDlg dlg(this);
+    dlg.m_bCover = pDoc->GetPage().m_bPaintDesktop;
+    dlg.m_crColor = pDoc->GetPage().m_crDesktop;
+    if (dlg.DoModal() != IDOK)
+        return;
+    pDoc->GetPage().m_bPaintDesktop = dlg.m_bCover;
+    pDoc->GetPage().m_crDesktop = dlg.m_crColor;
+    pDoc->SetModifiedFlag(TRUE);
+}
+
+void CTarnixEdView::OnVirtualDrive()
+{
+    CVirtualDriveDlg dlg(this);
+    dlg.m_strFolder = GetDocument()->GetProjectFolder();
+    dlg.DoModal();
+}
+
+void CTarnixEdView::OnButtonStyle()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CProjectPage& page = pDoc->GetPage();
+    CButtonStyleDlg dlg(this);
+    dlg.m_font.Assign(page.m_buttonFont);
+    dlg.m_nBrightness = page.m_nBrightness;
+    dlg.m_nHover = page.m_bHover;
+    if (dlg.DoModal() != IDOK)
+        return;
+    page.m_buttonFont.Assign(dlg.m_font);
+    page.m_nBrightness = dlg.m_nBrightness;
+    page.m_bHover = dlg.m_nHover;
+    pDoc->SetModifiedFlag(TRUE);
+    Refresh();
 }
 
 void CTarnixEdView::OnForwardToSheet()

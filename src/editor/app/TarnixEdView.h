@@ -134,6 +134,11 @@ protected:
     void OnRefresh();
     void OnExploreFolder();
     void OnBackgroundColor();
+    void OnWindowTitle();
+    void OnWindowPosition();
+    void OnDesktop();
+    void OnVirtualDrive();
+    void OnButtonStyle();
     void OnForwardToSheet();
     void OnGridChanged();
     void OnUpdateLaterCommand(CCmdUI* pCmdUI);

@@ -409,7 +409,8 @@ void CProjectPage::ReadObjectSection(LPCSTR lpszSection, int nType)
     using namespace ProjectFormat;
     if (m_settings.GetInt(lpszSection, kKeyEnable, 0) == 0)
         return;
-    CMObjCreateStruct* pObject = new CMObjCreateStruct;
+    // The canvas builds a list box from a button's struct, as the player does.
+    CMObjCreateStruct* pObject = nType == MOBJ_LISTBOX ? new CMButCreateStruct : new CMObjCreateStruct;
     pObject->m_nType = nType;
     pObject->m_nNumber = 1;
     pObject->m_bEnable = 1;

@@ -370,6 +370,15 @@ TEST_F(CanvasTest, ButtonsThroughTheSheet)
         EXPECT_EQ(CString(row.expectedStyle), pLast->m_strStyle);
     }
 
+    // A button dragged off the tool bar lands where it was dropped.
+    Frame()->m_nToolbarDropCommand = ID_OBJ_BUTTON;
+    Frame()->m_ptToolbarDrop = POINT{ 250, 200 };
+    m_pView->ClientToScreen(&Frame()->m_ptToolbarDrop);
+    AnswerSheet(answers, [](CButtonPropSheet* pSheet) { SetCaption(pSheet, "Gezogen"); });
+    ViewCommand(ID_VIEW_TOOLBAR_DROP);
+    EXPECT_EQ(250, ButtonStruct(ButtonCount() - 1)->m_rect.left);
+    EXPECT_EQ(200, ButtonStruct(ButtonCount() - 1)->m_rect.top);
+
     // Height 481 keeps the sheet with the range message; Cancel then adds nothing.
     MessageBoxRecorder boxes;
     answers.Then([](CDialog* pDlg) {
@@ -421,6 +430,15 @@ TEST_F(CanvasTest, TenButtonsGreyTheInsertsAndRefuseEveryRoad)
     ASSERT_EQ(1u, boxes.Count());
     EXPECT_NE(std::string::npos, std::string(boxes.Last().strText).find("maximale Anzahl von Button"));
     EXPECT_TRUE(answers.Captions().empty()) << "no sheet opens";
+
+    // Nor does a pasted button find room.
+    m_pView->GetObjects().DeselectAll();
+    Click(15, 15);
+    ViewCommand(ID_EDIT_COPY);
+    ViewCommand(ID_EDIT_PASTE);
+    EXPECT_EQ(10, ButtonCount());
+    EXPECT_EQ(10, m_pView->GetObjects().GetObjectCount());
+    EXPECT_EQ(2u, boxes.Count());
 }
 
 TEST_F(CanvasTest, DroppedFilesBecomeButtons)
@@ -503,7 +521,7 @@ TEST_F(CanvasTest, DeleteCutCopyAndPaste)
     // Copy, then paste twice at the paste point the right click set.
     Click(30, 110);
     ViewCommand(ID_EDIT_COPY);
-    ::SetTimer(nullptr, 0, 20, EndTrackedMenu);
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 20, EndTrackedMenu);
     g_bMenuShown = FALSE;
     POINT pt = { 250, 150 };
     m_pView->ClientToScreen(&pt);
@@ -524,6 +542,13 @@ TEST_F(CanvasTest, DeleteCutCopyAndPaste)
     }
     EXPECT_EQ(3, m_pView->GetObjects().GetObjectCount());
 
+    // From the keyboard the menu opens and the paste point stays.
+    g_bMenuShown = FALSE;
+    m_pView->SendMessage(WM_CONTEXTMENU, (WPARAM)m_pView->m_hWnd, MAKELPARAM(-1, -1));
+    EXPECT_TRUE(g_bMenuShown);
+    EXPECT_EQ(expected.x, m_pView->GetPastePoint().x);
+    EXPECT_EQ(expected.y, m_pView->GetPastePoint().y);
+
     // With Ctrl held no menu opens and the paste point stays.
     m_pView->PostMessage(WM_KEYDOWN, VK_CONTROL, 0);
     PumpLoop();
@@ -534,6 +559,24 @@ TEST_F(CanvasTest, DeleteCutCopyAndPaste)
     EXPECT_EQ(expected.x, m_pView->GetPastePoint().x);
     m_pView->PostMessage(WM_KEYUP, VK_CONTROL, 0);
     PumpLoop();
+    ::KillTimer(nullptr, nTimer);
+}
+
+TEST_F(CanvasTest, DeletingAListBoxTakesItsStartButton)
+{
+    m_folder.Write("List001.ini", "[SCRIPT]\r\nFOLDER=.\\\r\n[LIST]\r\n");
+    CString start = ButtonSection(2, 200, 250, "Start");
+    start.Replace("DOKUMENT=\r\n", "DOKUMENT=<LISTBOX>\r\n");
+    Open(ButtonSection(1, 20, 20, "Eins") + start +
+         "[LISTBOX1]\r\nENABLE=1\r\nFILE=_CURRENTDIR_\\List001.ini\r\nX=200\r\nY=20\r\nW=150\r\nH=200\r\n \r\n");
+    ASSERT_EQ(3, m_pView->GetObjects().GetObjectCount());
+    m_pView->GetObjects().DeselectAll();
+    m_pView->GetObjects().SelectAt(250, 100);
+    ViewCommand(ID_OBJ_DELETE);
+    EXPECT_EQ(0, (int)m_pDoc->GetPage().m_listBoxes.GetSize());
+    ASSERT_EQ(1, ButtonCount());
+    EXPECT_EQ(CString("Eins"), ButtonStruct(0)->m_strText);
+    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
 }
 
 TEST_F(CanvasTest, SubmenuButtonsKeepTheirPageOnCutAndBackItUpOnDelete)
@@ -596,6 +639,46 @@ TEST_F(CanvasTest, TheTestRunSavesThenStartsThePlayer)
         ASSERT_EQ(1u, boxes.Count());
         EXPECT_NE(std::string::npos, std::string(boxes.Last().strText).find("Tarnix.exe"));
     }
+}
+
+TEST_F(CanvasTest, WindowTitleAndSizeReachTheFrameAndTheFile)
+{
+    Open(ButtonSection(1, 20, 20, "Eins"));
+    ModalAnswers answers;
+    answers.Then([](CDialog* pDlg) {
+        pDlg->SetDlgItemText(IDC_TITLE_TEXT, "Neuer Titel");
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    answers.Then([](CDialog* pDlg) {
+        pDlg->SetDlgItemText(IDC_WINPOS_WIDTH, "320");
+        pDlg->SetDlgItemText(IDC_WINPOS_HEIGHT, "240");
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    ViewCommand(ID_PAGE_TITLE);
+    CString title;
+    m_pView->GetParent()->GetWindowText(title);
+    EXPECT_EQ(CString("Neuer Titel"), title);
+    EXPECT_TRUE(m_pDoc->IsModified());
+    ViewCommand(ID_PAGE_WINDOWPOS);
+    RECT rc;
+    m_pView->GetClientRect(&rc);
+    EXPECT_EQ(320, rc.right);
+    EXPECT_EQ(240, rc.bottom);
+    const CString saved = testing_support::ReadFileText(m_folder.File("Velconf.ini"));
+    EXPECT_NE(-1, saved.Find("TITLE=Neuer Titel"));
+    EXPECT_NE(-1, saved.Find("W=320"));
+    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount()) << "the page was read again";
+}
+
+TEST_F(CanvasTest, AReadyButtonImageReachesTheApplication)
+{
+    Open("");
+    ASSERT_TRUE(::OpenClipboard(Frame()->m_hWnd));
+    ::EmptyClipboard();
+    ::SetClipboardData(CF_TEXT, TextBlock("C:\\Bilder\\knopf.bti"));
+    ::CloseClipboard();
+    Frame()->SendMessage(::RegisterWindowMessageA("TARNIX_BUTTON_READY"));
+    EXPECT_EQ(CString("C:\\Bilder\\knopf.bti"), App().TakeReturnedImageFile());
 }
 
 TEST(CanvasPlacement, NextSlotWalksDownThenRightThenRestarts)
