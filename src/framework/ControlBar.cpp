@@ -2,6 +2,7 @@
 
 #include "framework/BarLayout.h"
 #include "framework/CmdUI.h"
+#include "framework/DockBar.h"
 #include "framework/FrameWnd.h"
 #include "framework/PaintDC.h"
 #include "framework/WindowDC.h"
@@ -22,7 +23,7 @@ CControlBar::CControlBar()
     : m_bAutoDelete(FALSE), m_cxLeftBorder(6), m_cxRightBorder(6), m_cyTopBorder(1), m_cyBottomBorder(1),
       m_cxDefaultGap(2), m_nMRUWidth(32767), m_nCount(0), m_pData(nullptr), m_nStateFlags(0), m_dwStyle(0),
       m_dwStyleEx(0), m_dwDockStyle(0), m_pDockSite(nullptr), m_pDockBar(nullptr), m_pDockContext(nullptr),
-      m_bDockBar(FALSE)
+      m_bDockBar(FALSE), m_bOverControl(FALSE)
 {
 }
 
@@ -49,7 +50,7 @@ int CControlBar::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CWnd::OnCreate(lpcs) == -1)
         return -1;
-    if (m_pDockSite != nullptr && !m_bDockBar)
+    if (m_pDockSite != nullptr)
         m_pDockSite->AddControlBar(this);
     return 0;
 }
@@ -57,9 +58,9 @@ int CControlBar::OnCreate(LPCREATESTRUCT lpcs)
 void CControlBar::OnDestroy()
 {
     if (m_pDockSite != nullptr)
-    {
         m_pDockSite->RemoveControlBar(this);
-    }
+    if (m_pDockBar != nullptr)
+        m_pDockBar->RemoveControlBar(this);
     CWnd::OnDestroy();
 }
 
@@ -270,7 +271,7 @@ void CControlBar::DoPaint(CDC* pDC)
 void CControlBar::OnPaint()
 {
     // A bar over a common control lets the control paint.
-    if (m_pfnSuper != nullptr)
+    if (m_bOverControl)
     {
         Default();
         return;
@@ -281,7 +282,7 @@ void CControlBar::OnPaint()
 
 BOOL CControlBar::OnEraseBkgnd(CDC* pDC)
 {
-    if (m_pfnSuper != nullptr)
+    if (m_bOverControl)
         return (BOOL)Default();
     CRect rect;
     GetClientRect(&rect);
@@ -349,7 +350,7 @@ LRESULT CControlBar::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     case WM_CHARTOITEM:
     {
         // A bar over a common control leaves the rest to the control.
-        if (m_pfnSuper != nullptr)
+        if (m_bOverControl)
             return CWnd::WindowProc(nMsg, wParam, lParam);
         // The control that sent it and this bar's map first, then the owner.
         LRESULT lResult = 0;

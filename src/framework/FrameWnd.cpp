@@ -3,6 +3,8 @@
 #include "framework/CmdUI.h"
 #include "framework/ControlBar.h"
 #include "framework/CreateContext.h"
+#include "framework/DockBar.h"
+#include "framework/Exceptions.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/Menu.h"
@@ -169,6 +171,67 @@ void CFrameWnd::RemoveControlBar(CControlBar* pBar)
     POSITION pos = m_listControlBars.Find(pBar);
     if (pos != nullptr)
         m_listControlBars.RemoveAt(pos);
+}
+
+namespace {
+
+// The dock bars in the order the frame makes them (and lays them out).
+const struct
+{
+    UINT nID;
+    DWORD dwStyle;
+} kDockBars[] = {
+    { AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP },
+    { AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM },
+    { AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT },
+    { AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT },
+};
+
+} // namespace
+
+void CFrameWnd::EnableDocking(DWORD dwDockStyle)
+{
+    for (const auto& side : kDockBars)
+    {
+        if (!(dwDockStyle & side.dwStyle) || GetControlBar(side.nID) != nullptr)
+            continue;
+        CDockBar* pDockBar = new CDockBar;
+        pDockBar->m_bAutoDelete = TRUE;
+        if (!pDockBar->Create(this, side.dwStyle, side.nID))
+        {
+            delete pDockBar;
+            AfxThrowResourceException();
+        }
+    }
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
+{
+    if (nDockBarID == 0)
+    {
+        // The side the bar's style names when it may dock there, else the first it may.
+        DWORD dwAlign = pBar->GetBarStyle() & CBRS_ALIGN_ANY;
+        for (const auto& side : kDockBars)
+            if (dwAlign == side.dwStyle && (pBar->m_dwDockStyle & side.dwStyle) && GetControlBar(side.nID))
+                nDockBarID = side.nID;
+        for (const auto& side : kDockBars)
+            if (nDockBarID == 0 && (pBar->m_dwDockStyle & side.dwStyle) && GetControlBar(side.nID))
+                nDockBarID = side.nID;
+        if (nDockBarID == 0)
+            return;
+    }
+    DockControlBar(pBar, dynamic_cast<CDockBar*>(GetControlBar(nDockBarID)), lpRect);
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+{
+    if (pDockBar == nullptr)
+        return;
+    pBar->m_pDockSite = this;
+    if (pBar->m_hWndOwner == nullptr)
+        pBar->SetOwner(this);
+    pDockBar->DockControlBar(pBar, lpRect);
+    RecalcLayout();
 }
 
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
