@@ -20,3 +20,13 @@
 // Strings of the accelerator and tools managers.
 #define XT_IDS_SETTINGS         4536    // "Settings": section of the toolkit's stored settings
 #define XT_IDS_CUSTOMIZE        4550    // "Customize...": the Tools menu's last entry
+
+// The header controls' context menu: menu 4519 (submenu 2), its images in tool bar 4520.
+#define XT_IDM_POPUP            4519
+#define XT_IDR_TBAR_HDR         4520
+#define XT_IDS_COLUMNINFO       4542    // "Column Info": entry of a list's stored column widths
+#define XT_IDC_SORTASC          53773
+#define XT_IDC_SORTDSC          53774
+#define XT_IDC_ALIGNLEFT        53775
+#define XT_IDC_ALIGNCENTER      53776
+#define XT_IDC_ALIGNRIGHT       53777
