@@ -179,6 +179,8 @@ BOOL CXTTreeCtrl::IsFindValid(HTREEITEM)
     return TRUE;
 }
 
+void CXTTreeCtrl::OnItemDeleted(HTREEITEM, LPARAM) {}
+
 // ---------------------------------------------------------------------------
 // Item colours and fonts
 
@@ -229,9 +231,11 @@ COLORREF CXTTreeCtrl::GetItemColor(HTREEITEM hItem) const
 // Item handles are reused: a new item must not inherit a deleted one's style.
 BOOL CXTTreeCtrl::OnDeleteItem(NMHDR* pNMHDR, LRESULT*)
 {
-    HTREEITEM hItem = pNMHDR->code == TVN_DELETEITEMW ? reinterpret_cast<NMTREEVIEWW*>(pNMHDR)->itemOld.hItem
-                                                       : reinterpret_cast<NMTREEVIEWA*>(pNMHDR)->itemOld.hItem;
+    // The handle and data sit at the same places in the A and W records.
+    const TVITEMA& itemOld = reinterpret_cast<NMTREEVIEWA*>(pNMHDR)->itemOld;
+    HTREEITEM hItem = itemOld.hItem;
     m_mapStyles.erase(hItem);
+    OnItemDeleted(hItem, itemOld.lParam);
     if (m_hSelect == hItem)
         m_hSelect = nullptr;
     return FALSE;

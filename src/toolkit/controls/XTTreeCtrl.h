@@ -59,6 +59,8 @@ public:
     virtual void TrackRubberBand(UINT nFlags, CPoint point);
     virtual void SelectItemsInRect(CRect rect, UINT nFlags, std::vector<HTREEITEM>* pPrevious);
     virtual BOOL IsFindValid(HTREEITEM hItem);
+    // Called for every item the control deletes, with its item data.
+    virtual void OnItemDeleted(HTREEITEM hItem, LPARAM lParam);
 
 protected:
     struct ItemStyle
