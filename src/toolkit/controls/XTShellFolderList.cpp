@@ -5,7 +5,13 @@
 #include "toolkit/controls/XTSortClass.h"
 #include "toolkit/controls/XTViewText.h"
 
+#include "toolkit/controls/XTDropSource.h"
+
+#include "framework/OleDataSource.h"
 #include "framework/ProgramStart.h"
+
+#include <shlobj.h>
+#include <string.h>
 
 IMPLEMENT_DYNAMIC(CXTShellFolderList, CXTListCtrl)
 
@@ -29,6 +35,8 @@ BEGIN_MESSAGE_MAP(CXTShellFolderList, CXTListCtrl)
     ON_NOTIFY_REFLECT_EX(NM_DBLCLK, OnDblClick)
     ON_NOTIFY_REFLECT_EX(NM_RCLICK, OnRClick)
     ON_NOTIFY_REFLECT_EX(LVN_DELETEITEM, OnDeleteItem)
+    ON_NOTIFY_REFLECT_EX(LVN_BEGINDRAG, OnBeginDrag)
+    ON_NOTIFY_REFLECT_EX(LVN_BEGINRDRAG, OnBeginDrag)
     // LRESULT OnShellNotify(WPARAM wParam, LPARAM lParam): wParam a code, lParam an item record
     ON_MESSAGE(WM_SHELLVIEW_NOTIFY, OnShellNotify)
     ON_MESSAGE(WM_CTRL_INITIALUPDATE, OnInitialUpdateShell)
@@ -324,4 +332,68 @@ BOOL CXTShellFolderList::SortList(int nCol, BOOL bAscending)
             sort.SetValue(value.first, value.second);
     sort.Sort(bAscending, kTypes[nCol]);
     return TRUE;
+}
+
+// ---------------------------------------------------------------------------
+// Dragging
+
+BOOL CXTShellFolderList::OnBeginDrag(NMHDR* pNMHDR, LRESULT*)
+{
+    BeginDrag(reinterpret_cast<NMLISTVIEW*>(pNMHDR));
+    return FALSE;
+}
+
+void CXTShellFolderList::BeginDrag(NMLISTVIEW*)
+{
+    // The paths of the selected items as a file drop list: header, paths, a final zero.
+    std::vector<int> selected;
+    std::string files;
+    for (int i = GetNextItem(-1, LVNI_SELECTED); i >= 0; i = GetNextItem(i, LVNI_SELECTED))
+    {
+        CString strPath;
+        if (GetItemPath(i, strPath))
+        {
+            selected.push_back(i);
+            files.append(strPath, strPath.GetLength());
+            files.push_back('\0');
+        }
+    }
+    if (selected.empty())
+        return;
+    files.push_back('\0');
+    HGLOBAL hDrop = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + files.size());
+    HGLOBAL hPrivate = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 1);
+    if (hDrop == nullptr || hPrivate == nullptr)
+    {
+        ::GlobalFree(hDrop);
+        ::GlobalFree(hPrivate);
+        return;
+    }
+    DROPFILES* pDrop = static_cast<DROPFILES*>(::GlobalLock(hDrop));
+    pDrop->pFiles = sizeof(DROPFILES);
+    memcpy(pDrop + 1, files.data(), files.size());
+    ::GlobalUnlock(hDrop);
+
+    COleDataSource source;
+    source.CacheGlobalData(CF_HDROP, hDrop);
+    source.CacheGlobalData((CLIPFORMAT)::RegisterClipboardFormatA("{B0D76F7A-B5D9-436c-8F10-BA16AEE69D42}"), hPrivate);
+    CXTDropSource* pDropSource = new CXTDropSource;
+    DROPEFFECT effect = source.DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE, pDropSource);
+    pDropSource->Release();
+
+    // A move takes the items away; a target that moved the files itself may report nothing.
+    BOOL bRemoved = FALSE;
+    for (auto it = selected.rbegin(); it != selected.rend(); ++it)
+    {
+        CString strPath;
+        GetItemPath(*it, strPath);
+        if ((effect & DROPEFFECT_MOVE) || (effect == DROPEFFECT_NONE && ::GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES))
+        {
+            DeleteItem(*it);
+            bRemoved = TRUE;
+        }
+    }
+    if (bRemoved && effect == DROPEFFECT_NONE)
+        for (int nCol = 0; nCol <= 2; ++nCol)
+            SetColumnWidth(nCol, LVSCW_AUTOSIZE_USEHEADER);
 }

@@ -35,6 +35,7 @@ public:
     virtual BOOL GetItemPath(int nIndex, CString& strPath);
     virtual void BuildColumns();
     virtual void InitializeControl();
+    virtual void BeginDrag(NMLISTVIEW* pNMLV);
     virtual void SetItemOverlay(int nIndex, ULONG ulAttribs);
     BOOL SortList(int nCol, BOOL bAscending) override;
 
@@ -45,6 +46,7 @@ protected:
     BOOL OnDblClick(NMHDR* pNMHDR, LRESULT* pResult);
     BOOL OnRClick(NMHDR* pNMHDR, LRESULT* pResult);
     BOOL OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult);
+    BOOL OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnShellNotify(WPARAM wParam, LPARAM lParam);
     LRESULT OnInitialUpdateShell(WPARAM wParam, LPARAM lParam);
 

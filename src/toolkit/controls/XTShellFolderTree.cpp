@@ -1,5 +1,7 @@
 #include "toolkit/controls/XTShellFolderTree.h"
 
+#include "toolkit/controls/XTDropSource.h"
+
 #include "framework/MessageBox.h"
 
 #include <io.h>
@@ -25,6 +27,10 @@ BEGIN_MESSAGE_MAP(CXTShellFolderTree, CXTTreeCtrl)
     ON_NOTIFY_REFLECT_EX(TVN_SELCHANGEDA, OnSelChanged)
     ON_NOTIFY_REFLECT_EX(TVN_SELCHANGEDW, OnSelChanged)
     ON_NOTIFY_REFLECT_EX(NM_RCLICK, OnRClick)
+    ON_NOTIFY_REFLECT_EX(TVN_BEGINDRAGA, OnBeginDrag)
+    ON_NOTIFY_REFLECT_EX(TVN_BEGINDRAGW, OnBeginDrag)
+    ON_NOTIFY_REFLECT_EX(TVN_BEGINRDRAGA, OnBeginDrag)
+    ON_NOTIFY_REFLECT_EX(TVN_BEGINRDRAGW, OnBeginDrag)
     // LRESULT OnShellNotify(WPARAM wParam, LPARAM lParam)
     ON_MESSAGE(WM_SHELLVIEW_NOTIFY, OnShellNotify)
 END_MESSAGE_MAP()
@@ -463,4 +469,28 @@ LRESULT CXTShellFolderTree::OnShellNotify(WPARAM wParam, LPARAM lParam)
             NotifyList(XT_SHN_NOTFOUND, pData);
     }
     return 0;
+}
+
+BOOL CXTShellFolderTree::OnBeginDrag(NMHDR* pNMHDR, LRESULT*)
+{
+    BeginDrag(reinterpret_cast<NMTREEVIEWA*>(pNMHDR));
+    return FALSE;
+}
+
+// The shell's own data object of the folder, so that targets get what the shell offers.
+void CXTShellFolderTree::BeginDrag(NMTREEVIEWA* pNMTV)
+{
+    XT_SHELLITEMDATA* pData = GetShellItemData(pNMTV->itemNew.hItem);
+    if (pData == nullptr || pData->lpsfParent == nullptr)
+        return;
+    IDataObject* pDataObject = nullptr;
+    LPCITEMIDLIST lpi = pData->lpi;
+    if (FAILED(pData->lpsfParent->GetUIObjectOf(m_hWnd, 1, &lpi, IID_IDataObject, nullptr, (void**)&pDataObject)) ||
+        pDataObject == nullptr)
+        return;
+    CXTDropSource* pDropSource = new CXTDropSource;
+    DWORD dwEffect = DROPEFFECT_NONE;
+    ::DoDragDrop(pDataObject, pDropSource, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK, &dwEffect);
+    pDropSource->Release();
+    pDataObject->Release();
 }

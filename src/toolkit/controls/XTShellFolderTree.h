@@ -51,6 +51,7 @@ public:
     virtual BOOL SearchSiblings(HTREEITEM hItem, LPCSTR lpszText, BOOL bByItemText, BOOL bRootOnly);
     virtual BOOL SelectPath(LPCSTR lpszPath);
     virtual BOOL GetItemPath(HTREEITEM hItem, CString& strPath);
+    virtual void BeginDrag(NMTREEVIEWA* pNMTV);
     virtual void DeferInitialize();
     virtual void OnDeferredInitialize();
     virtual HTREEITEM InsertDesktopItem();
@@ -66,6 +67,7 @@ protected:
     BOOL OnItemExpandingShell(NMHDR* pNMHDR, LRESULT* pResult);
     BOOL OnSelChanged(NMHDR* pNMHDR, LRESULT* pResult);
     BOOL OnRClick(NMHDR* pNMHDR, LRESULT* pResult);
+    BOOL OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnShellNotify(WPARAM wParam, LPARAM lParam);
 
     CXTShellSettings m_shSettings;

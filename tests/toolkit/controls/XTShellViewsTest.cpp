@@ -1,7 +1,9 @@
 #include "toolkit/controls/XTShellFolderList.h"
 #include "toolkit/controls/XTShellFolderTree.h"
 
+#include "framework/WinApp.h"
 #include "helpers/TestSupport.h"
+#include "toolkit/XTTestCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -98,6 +100,57 @@ private:
     HKEY m_hKey = nullptr;
     DWORD m_dwOld = 0;
     BOOL m_bHadValue = FALSE;
+};
+
+// A drop target that records the files and formats it is offered, and can
+// move the files away itself (reporting a move).
+class CFileDropTarget : public IDropTarget
+{
+public:
+    std::vector<CString> files;
+    BOOL bPrivate = FALSE;
+    BOOL bMoveFiles = FALSE;
+
+    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
+    {
+        *ppv = riid == IID_IUnknown || riid == IID_IDropTarget ? this : nullptr;
+        return *ppv != nullptr ? S_OK : E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
+    STDMETHODIMP DragEnter(IDataObject*, DWORD, POINTL, DWORD* pdwEffect) override
+    {
+        *pdwEffect = bMoveFiles ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
+        return S_OK;
+    }
+    STDMETHODIMP DragOver(DWORD, POINTL, DWORD* pdwEffect) override
+    {
+        *pdwEffect = bMoveFiles ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
+        return S_OK;
+    }
+    STDMETHODIMP DragLeave() override { return S_OK; }
+    STDMETHODIMP Drop(IDataObject* pData, DWORD, POINTL, DWORD* pdwEffect) override
+    {
+        FORMATETC format = { CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL };
+        STGMEDIUM medium = {};
+        if (SUCCEEDED(pData->GetData(&format, &medium)))
+        {
+            HDROP hDrop = (HDROP)medium.hGlobal;
+            for (UINT i = 0; i < ::DragQueryFileA(hDrop, 0xFFFFFFFF, nullptr, 0); ++i)
+            {
+                char szPath[MAX_PATH] = "";
+                ::DragQueryFileA(hDrop, i, szPath, MAX_PATH);
+                files.push_back(szPath);
+                if (bMoveFiles)
+                    ::MoveFileA(szPath, CString(szPath) + ".moved");
+            }
+            ::ReleaseStgMedium(&medium);
+        }
+        format.cfFormat = (CLIPFORMAT)::RegisterClipboardFormatA("{B0D76F7A-B5D9-436c-8F10-BA16AEE69D42}");
+        bPrivate = pData->QueryGetData(&format) == S_OK;
+        *pdwEffect = bMoveFiles ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
+        return S_OK;
+    }
 };
 
 class XTShellViewsTest : public testing::Test
@@ -266,6 +319,65 @@ TEST_F(XTShellViewsTest, MissingPathsAndDriveLetters)
     // A refill frees the old records.
     m_tree->InitializeTree();
     m_tree->SelectPath(kFolder);
+}
+
+TEST_F(XTShellViewsTest, DraggedItemsReachADropTargetAsFiles)
+{
+    ASSERT_TRUE(AfxOleInit());
+    CreateViews();
+    m_tree->SelectPath(kFolder);
+    CWnd targetWnd;
+    ASSERT_TRUE(targetWnd.CreateEx(0, nullptr, "Target", WS_POPUP | WS_VISIBLE, 900, 500, 200, 200, nullptr, nullptr));
+    CFileDropTarget target;
+    ASSERT_EQ(S_OK, ::RegisterDragDrop(targetWnd.m_hWnd, &target));
+    toolkit_test::MoveCursorTo(1000, 600);
+
+    // The list: two selected files, both as paths and in the private format.
+    m_list->SetItemState(Find("b.txt"), LVIS_SELECTED, LVIS_SELECTED);
+    m_list->SetItemState(Find("d.txt"), LVIS_SELECTED, LVIS_SELECTED);
+    NMLISTVIEW nmlv = {};
+    m_list->BeginDrag(&nmlv);
+    std::sort(target.files.begin(), target.files.end());
+    EXPECT_EQ((std::vector<CString>{ CString(kFolder) + "\\b.txt", CString(kFolder) + "\\d.txt" }), target.files);
+    EXPECT_TRUE(target.bPrivate);
+    EXPECT_EQ(5, m_list->GetItemCount());
+
+    // A target that moves the files: the list drops the items.
+    target.files.clear();
+    target.bMoveFiles = TRUE;
+    m_list->BeginDrag(&nmlv);
+    EXPECT_EQ(2u, target.files.size());
+    EXPECT_EQ(3, m_list->GetItemCount());
+    EXPECT_EQ(-1, Find("b.txt"));
+    for (LPCSTR name : { "b.txt", "d.txt" })
+        ::MoveFileA(CString(kFolder) + "\\" + name + ".moved", CString(kFolder) + "\\" + name);
+
+    // The tree offers its folder.
+    target.files.clear();
+    target.bMoveFiles = FALSE;
+    NMTREEVIEWA nmtv = {};
+    nmtv.itemNew.hItem = m_tree->GetSelectedItem();
+    m_tree->BeginDrag(&nmtv);
+    EXPECT_EQ((std::vector<CString>{ kFolder }), target.files);
+
+    ::RevokeDragDrop(targetWnd.m_hWnd);
+    targetWnd.DestroyWindow();
+}
+
+TEST_F(XTShellViewsTest, Screenshot)
+{
+    CreateViews();
+    m_tree->SelectPath(kFolder);
+    m_parent.UpdateWindow();
+    m_tree->UpdateWindow();
+    m_list->UpdateWindow();
+    toolkit_test::CCanvas canvas(800, 400, RGB(0, 0, 0));
+    m_tree->SendMessage(WM_PAINT, (WPARAM)canvas.dc.m_hDC);
+    ::SetViewportOrgEx(canvas.dc, 300, 0, nullptr);
+    m_list->SendMessage(WM_PAINT, (WPARAM)canvas.dc.m_hDC);
+    m_list->GetFlatHeaderCtrl()->SendMessage(WM_PAINT, (WPARAM)canvas.dc.m_hDC);
+    ::SetViewportOrgEx(canvas.dc, 0, 0, nullptr);
+    canvas.SaveBmp("XTShellViews.bmp");
 }
 
 } // namespace
