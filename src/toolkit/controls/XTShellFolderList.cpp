@@ -128,12 +128,9 @@ int CXTShellFolderList::GetItemIcon(LPCITEMIDLIST lpifq)
 
 void CXTShellFolderList::SetItemOverlay(int nIndex, ULONG ulAttribs)
 {
-    if (ulAttribs & SFGAO_GHOSTED)
-        SetItemState(nIndex, LVIS_CUT, LVIS_CUT);
-    else if (ulAttribs & SFGAO_LINK)
-        SetItemState(nIndex, INDEXTOOVERLAYMASK(2), LVIS_OVERLAYMASK);
-    else if (ulAttribs & SFGAO_SHARE)
-        SetItemState(nIndex, INDEXTOOVERLAYMASK(1), LVIS_OVERLAYMASK);
+    UINT nState = 0, nMask = 0;
+    if (CXTShellPidl::GetOverlayState(ulAttribs, nState, nMask))
+        SetItemState(nIndex, nState, nMask);
 }
 
 BOOL CXTShellFolderList::FillList(XT_SHELLITEMDATA* pFolderItem, IShellFolder* lpsf)
@@ -216,12 +213,9 @@ LRESULT CXTShellFolderList::OnShellNotify(WPARAM wParam, LPARAM lParam)
     if (wParam == XT_SHN_SELECTED)
     {
         BOOL bInternet = m_pidlInternet != nullptr && pData->lpifq != nullptr && ::ILIsEqual(m_pidlInternet, pData->lpifq);
-        IShellFolder* lpsf = nullptr;
-        HRESULT hr = pData->lpsfParent != nullptr
-                         ? pData->lpsfParent->BindToObject(pData->lpi, nullptr, IID_IShellFolder, (void**)&lpsf)
-                         : ::SHGetDesktopFolder(&lpsf);
+        IShellFolder* lpsf = CXTShellPidl::BindToFolder(pData);
         CWnd* pOwner = GetOwner() != nullptr ? GetOwner() : GetParent();
-        if (SUCCEEDED(hr) && lpsf != nullptr)
+        if (lpsf != nullptr)
         {
             // The record may belong to the tree item; keep a copy while the list refills.
             XT_SHELLITEMDATA* pFolder = CXTShellPidl::NewItemData(pData->lpsfParent, pData->lpi, pData->lpifq);

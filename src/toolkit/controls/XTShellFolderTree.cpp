@@ -204,14 +204,11 @@ BOOL CXTShellFolderTree::PopulateTree(IShellFolder* lpsf, LPCITEMIDLIST lpifq, H
                 tvis.item.cChildren = (ulAttrs & SFGAO_HASSUBFOLDER) ? 1 : 0;
                 GetItemIcons(pData->lpifq, &tvis.item);
                 HTREEITEM hItem = InsertItem(&tvis);
+                UINT nState = 0, nMask = 0;
                 if (hItem == nullptr)
                     CXTShellPidl::FreeItemData(pData);
-                else if (ulAttrs & SFGAO_GHOSTED)
-                    CXTTreeCtrl::SetItemState(hItem, TVIS_CUT, TVIS_CUT);
-                else if (ulAttrs & SFGAO_LINK)
-                    CXTTreeCtrl::SetItemState(hItem, INDEXTOOVERLAYMASK(2), TVIS_OVERLAYMASK);
-                else if (ulAttrs & SFGAO_SHARE)
-                    CXTTreeCtrl::SetItemState(hItem, INDEXTOOVERLAYMASK(1), TVIS_OVERLAYMASK);
+                else if (CXTShellPidl::GetOverlayState(ulAttrs, nState, nMask))
+                    CXTTreeCtrl::SetItemState(hItem, nState, nMask);
             }
         }
         ::CoTaskMemFree(lpi);
@@ -246,11 +243,8 @@ void CXTShellFolderTree::PopulateChildren(HTREEITEM hItem, XT_SHELLITEMDATA* pDa
     if (pData == nullptr || CXTTreeCtrl::GetItemState(hItem, TVIS_EXPANDEDONCE))
         return;
     CXTTreeCtrl::SetItemState(hItem, TVIS_EXPANDEDONCE, TVIS_EXPANDEDONCE);
-    IShellFolder* lpsf = nullptr;
-    HRESULT hr = pData->lpsfParent != nullptr
-                     ? pData->lpsfParent->BindToObject(pData->lpi, nullptr, IID_IShellFolder, (void**)&lpsf)
-                     : ::SHGetDesktopFolder(&lpsf);
-    if (FAILED(hr) || lpsf == nullptr)
+    IShellFolder* lpsf = CXTShellPidl::BindToFolder(pData);
+    if (lpsf == nullptr)
         return;
     PopulateTree(lpsf, pData->lpifq, hItem);
     lpsf->Release();

@@ -3,6 +3,8 @@
 #include "framework/MessageBox.h"
 #include "framework/Wnd.h"
 
+#include <commctrl.h>
+
 #include <atomic>
 #include <string.h>
 
@@ -137,6 +139,30 @@ int CXTShellPidl::GetItemIcon(LPCITEMIDLIST lpifq, UINT uFlags)
     SHFILEINFOA sfi = {};
     ::SHGetFileInfoA((LPCSTR)lpifq, 0, &sfi, sizeof(sfi), uFlags);
     return sfi.iIcon;
+}
+
+IShellFolder* CXTShellPidl::BindToFolder(const XT_SHELLITEMDATA* pData)
+{
+    IShellFolder* lpsf = nullptr;
+    HRESULT hr = pData->lpsfParent != nullptr
+                     ? pData->lpsfParent->BindToObject(pData->lpi, nullptr, IID_IShellFolder, (void**)&lpsf)
+                     : ::SHGetDesktopFolder(&lpsf);
+    return SUCCEEDED(hr) ? lpsf : nullptr;
+}
+
+BOOL CXTShellPidl::GetOverlayState(ULONG ulAttribs, UINT& nState, UINT& nMask)
+{
+    // TVIS_CUT and LVIS_CUT, and the overlay masks, are the same bits.
+    if (ulAttribs & SFGAO_GHOSTED)
+        nState = nMask = LVIS_CUT;
+    else if (ulAttribs & (SFGAO_LINK | SFGAO_SHARE))
+    {
+        nState = INDEXTOOVERLAYMASK((ulAttribs & SFGAO_LINK) ? 2 : 1);
+        nMask = LVIS_OVERLAYMASK;
+    }
+    else
+        return FALSE;
+    return TRUE;
 }
 
 CString CXTShellPidl::GetPath(LPCITEMIDLIST lpifq)

@@ -38,6 +38,11 @@ public:
     static CString StrRetToText(STRRET& str, LPCITEMIDLIST pidl);
     static CString GetDisplayName(IShellFolder* lpsf, LPCITEMIDLIST lpi, DWORD dwFlags);
     static int GetItemIcon(LPCITEMIDLIST lpifq, UINT uFlags);
+    // The folder the record names (the Desktop for the Desktop's own record), referenced; NULL on failure.
+    static IShellFolder* BindToFolder(const XT_SHELLITEMDATA* pData);
+    // Item state bits shared by tree and list items: ghosted items cut, links
+    // overlay 2, shared items overlay 1. FALSE when there is nothing to set.
+    static BOOL GetOverlayState(ULONG ulAttribs, UINT& nState, UINT& nMask);
     // The file-system path of a fully qualified list; empty when it has none.
     static CString GetPath(LPCITEMIDLIST lpifq);
     // The shell's menu for the item at the screen point; the chosen command runs.
