@@ -2,6 +2,7 @@
 
 #include "toolkit/controls/XTDropSource.h"
 
+#include "framework/ComboBoxEx.h"
 #include "framework/MessageBox.h"
 
 #include <io.h>
@@ -9,7 +10,7 @@
 IMPLEMENT_DYNAMIC(CXTShellFolderTree, CXTTreeCtrl)
 
 CXTShellFolderTree::CXTShellFolderTree()
-    : m_dwEnumFlags(m_shSettings.EnumFlags(SHCONTF_FOLDERS)), m_pListView(nullptr), m_bContextMenu(TRUE),
+    : m_dwEnumFlags(m_shSettings.EnumFlags(SHCONTF_FOLDERS)), m_pListView(nullptr), m_pComboBox(nullptr), m_bContextMenu(TRUE),
       m_bUseSysImages(TRUE), m_bInitPending(TRUE), m_bSelectPending(FALSE), m_bNoListUpdate(FALSE),
       m_bInitQueued(FALSE)
 {
@@ -315,6 +316,7 @@ BOOL CXTShellFolderTree::OnSelChanged(NMHDR* pNMHDR, LRESULT*)
     OnFolderSelected(pNMTV, strPath);
     if (!m_bNoListUpdate && pNMTV->itemNew.hItem != nullptr)
         NotifyList(XT_SHN_SELECTED, GetShellItemData(pNMTV->itemNew.hItem));
+    ShowInComboBox(pNMTV->itemNew.hItem);
     return FALSE;
 }
 
@@ -487,4 +489,91 @@ void CXTShellFolderTree::BeginDrag(NMTREEVIEWA* pNMTV)
     ::DoDragDrop(pDataObject, pDropSource, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK, &dwEffect);
     pDropSource->Release();
     pDataObject->Release();
+}
+
+void CXTShellFolderTree::AttachComboBox(CWnd* pComboBox)
+{
+    m_pComboBox = pComboBox;
+    if (pComboBox != nullptr && pComboBox->IsKindOf(RUNTIME_CLASS(CComboBoxEx)))
+    {
+        SHFILEINFOA sfi = {};
+        HIMAGELIST hImages =
+            (HIMAGELIST)::SHGetFileInfoA("C:\\", 0, &sfi, sizeof(sfi), SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
+        static_cast<CComboBoxEx*>(pComboBox)->SetImageList(hImages);
+    }
+}
+
+void CXTShellFolderTree::ShowInComboBox(HTREEITEM hItem)
+{
+    if (m_pComboBox == nullptr || !::IsWindow(m_pComboBox->GetSafeHwnd()) || hItem == nullptr)
+        return;
+    CString strText = GetItemText(hItem);
+    CComboBox* pCombo = static_cast<CComboBox*>(m_pComboBox);
+    int nIndex = pCombo->FindStringExact(-1, strText);
+    if (nIndex < 0 && m_pComboBox->IsKindOf(RUNTIME_CLASS(CComboBoxEx)))
+    {
+        int nImage = 0, nSelImage = 0;
+        GetItemImage(hItem, nImage, nSelImage);
+        COMBOBOXEXITEMA item = {};
+        item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE | CBEIF_LPARAM;
+        item.iItem = 0;
+        item.pszText = const_cast<LPSTR>((LPCSTR)strText);
+        item.iImage = nImage;
+        item.iSelectedImage = nSelImage;
+        item.lParam = (LPARAM)hItem;
+        nIndex = static_cast<CComboBoxEx*>(m_pComboBox)->InsertItem(&item);
+    }
+    else if (nIndex < 0)
+    {
+        nIndex = pCombo->InsertString(0, strText);
+        pCombo->SetItemData(nIndex, (DWORD_PTR)hItem);
+    }
+    pCombo->SetCurSel(nIndex);
+}
+
+BOOL CXTShellFolderTree::InitializeTreeAt(LPCSTR lpszRootPath)
+{
+    DeleteAllItems();
+    IShellFolder* lpsf = nullptr;
+    if (FAILED(::SHGetDesktopFolder(&lpsf)))
+        return FALSE;
+    LPITEMIDLIST lpifq = nullptr;
+    CString strPath = lpszRootPath;
+    BOOL bComplete = TRUE;
+    // Down one piece (with its backslash) at a time.
+    for (int nStart = 0; nStart < strPath.GetLength();)
+    {
+        int nEnd = strPath.Find('\\', nStart);
+        nEnd = nEnd < 0 ? strPath.GetLength() : nEnd + 1;
+        CString strPiece = strPath.Mid(nStart, nEnd - nStart);
+        nStart = nEnd;
+        WCHAR szWide[MAX_PATH] = L"";
+        ::MultiByteToWideChar(CP_ACP, 0, strPiece, -1, szWide, MAX_PATH);
+        LPITEMIDLIST lpi = nullptr;
+        IShellFolder* lpsfNext = nullptr;
+        if (FAILED(lpsf->ParseDisplayName(m_hWnd, nullptr, szWide, nullptr, &lpi, nullptr)) ||
+            FAILED(lpsf->BindToObject(lpi, nullptr, IID_IShellFolder, (void**)&lpsfNext)))
+        {
+            ::CoTaskMemFree(lpi);
+            bComplete = FALSE;
+            break;
+        }
+        LPITEMIDLIST lpifqNext = CXTShellPidl::ConcatPidls(lpifq, lpi);
+        ::CoTaskMemFree(lpifq);
+        ::CoTaskMemFree(lpi);
+        lpifq = lpifqNext;
+        lpsf->Release();
+        lpsf = lpsfNext;
+    }
+    PopulateTree(lpsf, lpifq, TVI_ROOT);
+    ::CoTaskMemFree(lpifq);
+    lpsf->Release();
+    SortChildrenOf(TVI_ROOT);
+    HTREEITEM hFirst = GetRootItem();
+    if (hFirst != nullptr)
+    {
+        Expand(hFirst, TVE_EXPAND);
+        Select(hFirst, TVGN_CARET);
+    }
+    return bComplete;
 }

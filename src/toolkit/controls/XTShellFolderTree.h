@@ -44,6 +44,8 @@ public:
     virtual BOOL GetSelectedFolderPath(CString& strFolderPath);
     virtual BOOL FindIdList(HTREEITEM hItem, XT_SHELLITEMDATA* pData);
     virtual void SetListView(CWnd* pListView) { m_pListView = pListView; }
+    // The combo box (plain or extended) that shows the selected folder.
+    virtual void AttachComboBox(CWnd* pComboBox);
     virtual void PopulateChildren(HTREEITEM hItem, XT_SHELLITEMDATA* pData);
     // Among hItem and its following siblings, the first whose text (or, with
     // bByItemText FALSE, whose path's drive) is strText is made visible and
@@ -51,6 +53,9 @@ public:
     virtual BOOL SearchSiblings(HTREEITEM hItem, LPCSTR lpszText, BOOL bByItemText, BOOL bRootOnly);
     virtual BOOL SelectPath(LPCSTR lpszPath);
     virtual BOOL GetItemPath(HTREEITEM hItem, CString& strPath);
+    // The subfolders of the folder at the path as the roots; FALSE when the
+    // path cannot be followed to its end.
+    virtual BOOL InitializeTreeAt(LPCSTR lpszRootPath);
     virtual void BeginDrag(NMTREEVIEWA* pNMTV);
     virtual void DeferInitialize();
     virtual void OnDeferredInitialize();
@@ -61,6 +66,7 @@ protected:
     void PreSubclassWindow() override;
     void SortChildrenOf(HTREEITEM hItem);
     void NotifyList(UINT nCode, XT_SHELLITEMDATA* pData);
+    void ShowInComboBox(HTREEITEM hItem);
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnDestroy();
@@ -74,6 +80,7 @@ protected:
     CString m_strSelectPath;
     DWORD m_dwEnumFlags;
     CWnd* m_pListView;
+    CWnd* m_pComboBox;
     BOOL m_bContextMenu;
     BOOL m_bUseSysImages;
     BOOL m_bInitPending;        // the deferred set-up has not run yet

@@ -1,6 +1,7 @@
 #include "toolkit/controls/XTShellFolderList.h"
 #include "toolkit/controls/XTShellFolderTree.h"
 
+#include "framework/ComboBox.h"
 #include "framework/WinApp.h"
 #include "helpers/TestSupport.h"
 #include "toolkit/XTTestCanvas.h"
@@ -362,6 +363,28 @@ TEST_F(XTShellViewsTest, DraggedItemsReachADropTargetAsFiles)
 
     ::RevokeDragDrop(targetWnd.m_hWnd);
     targetWnd.DestroyWindow();
+}
+
+TEST_F(XTShellViewsTest, ATreeRootedAtAFolderAndAComboBoxShowingTheSelection)
+{
+    CreateViews();
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST, CRect(0, 0, 200, 200), &m_parent, 3));
+    m_tree->AttachComboBox(&combo);
+    m_tree->SelectPath(CString(kFolder) + "\\sub");
+    CString strText;
+    combo.GetLBText(combo.GetCurSel(), strText);
+    EXPECT_STREQ("sub", strText);
+
+    EXPECT_TRUE(m_tree->InitializeTreeAt(CString(kFolder) + "\\"));
+    std::vector<CString> roots;
+    for (HTREEITEM h = m_tree->GetRootItem(); h != nullptr; h = m_tree->GetNextSiblingItem(h))
+        roots.push_back(m_tree->GetItemText(h));
+    EXPECT_EQ((std::vector<CString>{ "sub" }), roots);
+    HTREEITEM hChild = m_tree->GetChildItem(m_tree->GetRootItem());
+    ASSERT_NE(nullptr, hChild);
+    EXPECT_STREQ("child", m_tree->GetItemText(hChild));
+    EXPECT_FALSE(m_tree->InitializeTreeAt("C:\\NoSuchFolderHere\\"));
 }
 
 TEST_F(XTShellViewsTest, Screenshot)
