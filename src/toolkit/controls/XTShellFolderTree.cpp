@@ -353,20 +353,18 @@ void CXTShellFolderTree::ShowContextMenu()
     }
 }
 
-BOOL CXTShellFolderTree::SearchSiblings(HTREEITEM hItem, LPCSTR lpszText, BOOL bByItemText, BOOL bRootOnly)
+BOOL CXTShellFolderTree::SearchTree(HTREEITEM hItem, LPCSTR lpszText, int nMode)
 {
     for (; hItem != nullptr; hItem = GetNextSiblingItem(hItem))
     {
         CString strCompare;
-        if (bByItemText)
+        if (nMode == 1)
             strCompare = GetItemText(hItem);
         else
         {
-            CString strPath;
-            GetItemPath(hItem, strPath);
-            if (bRootOnly && strPath.GetLength() != 3)
-                continue;
-            strCompare = strPath.Left(2);
+            GetItemPath(hItem, strCompare);
+            if (nMode == 0)
+                strCompare = strCompare.GetLength() == 3 ? strCompare.Left(2) : CString();
         }
         if (!strCompare.IsEmpty() && strCompare.CompareNoCase(lpszText) == 0)
         {
@@ -407,7 +405,7 @@ BOOL CXTShellFolderTree::SelectPath(LPCSTR lpszPath)
     for (HTREEITEM hChild = GetChildItem(hRoot); hChild != nullptr && !bFound; hChild = GetNextSiblingItem(hChild))
     {
         PopulateChildren(hChild, GetShellItemData(hChild));
-        bFound = SearchSiblings(GetChildItem(hChild), strPath.Left(2), FALSE, TRUE);
+        bFound = SearchTree(GetChildItem(hChild), strPath.Left(2), 0);
     }
     for (int nStart = 3; bFound && nStart < strPath.GetLength();)
     {
@@ -417,7 +415,7 @@ BOOL CXTShellFolderTree::SelectPath(LPCSTR lpszPath)
         HTREEITEM hCurrent = GetSelectedItem();
         PopulateChildren(hCurrent, GetShellItemData(hCurrent));
         Expand(hCurrent, TVE_EXPAND);
-        bFound = SearchSiblings(GetChildItem(hCurrent), strPart, TRUE, FALSE);
+        bFound = SearchTree(GetChildItem(hCurrent), strPart, 1);
     }
     SetRedraw(TRUE);
     m_bNoListUpdate = FALSE;

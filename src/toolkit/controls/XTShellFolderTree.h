@@ -47,10 +47,10 @@ public:
     // The combo box (plain or extended) that shows the selected folder.
     virtual void AttachComboBox(CWnd* pComboBox);
     virtual void PopulateChildren(HTREEITEM hItem, XT_SHELLITEMDATA* pData);
-    // Among hItem and its following siblings, the first whose text (or, with
-    // bByItemText FALSE, whose path's drive) is strText is made visible and
-    // selected; with bRootOnly only drive roots count.
-    virtual BOOL SearchSiblings(HTREEITEM hItem, LPCSTR lpszText, BOOL bByItemText, BOOL bRootOnly);
+    // Among hItem and its following siblings, the first that matches is made
+    // visible and selected. nMode: 0 the drive of a drive root's path ("C:"),
+    // 1 the item text, else the item's whole path; case is ignored.
+    virtual BOOL SearchTree(HTREEITEM hItem, LPCSTR lpszText, int nMode);
     virtual BOOL SelectPath(LPCSTR lpszPath);
     virtual BOOL GetItemPath(HTREEITEM hItem, CString& strPath);
     // The subfolders of the folder at the path as the roots; FALSE when the
