@@ -47,6 +47,9 @@
 #define XT_ID_EDIT_PASTE        57637
 #define XT_ID_EDIT_SELECT_ALL   57642
 #define XT_ID_EDIT_UNDO         57643
+// The header controls' context menu: menu 4519 (submenu 2), its images in tool bar 4520.
+#define XT_IDR_TBAR_HDR         4520
+#define XT_IDS_COLUMNINFO       4542    // "Column Info": entry of a list's stored column widths
 #define XT_IDC_SORTASC          53773
 #define XT_IDC_SORTDSC          53774
 #define XT_IDC_ALIGNLEFT        53775
