@@ -154,6 +154,33 @@ TEST(XTColorDialog, EnterEndsWithTheChosenColour)
     EXPECT_EQ(RGB(0xCC, 0x00, 0x00), dlg.GetNewColor());
 }
 
+TEST(XTColorDialog, ADoubleClickOnACellEndsWithItsColour)
+{
+    const struct
+    {
+        int nCell;
+        INT_PTR nResult;
+        COLORREF clrNew;
+    } rows[] = {
+        { 20, IDOK, RGB(0xFF, 0x66, 0x00) },
+        { -1, IDCANCEL, RGB(1, 2, 3) },   // between the cells
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.nCell);
+        CXTColorDialog dlg(RGB(1, 2, 3), kBlack);
+        CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog*) {
+            POINT pt = row.nCell >= 0 ? Honeycomb(dlg).GetCells()[row.nCell].pixels.front() : POINT{ 1, 1 };
+            Honeycomb(dlg).SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+            Honeycomb(dlg).SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+            dlg.PostMessage(PSM_PRESSBUTTON, PSBTN_CANCEL);
+        });
+        EXPECT_EQ(row.nResult, dlg.DoModal());
+        CDialog::SetModalHook(previous);
+        EXPECT_EQ(row.clrNew, dlg.GetNewColor());
+    }
+}
+
 TEST(XTColorPageCustom, NumbersOfAColour)
 {
     const struct
