@@ -1,27 +1,13 @@
 #include "toolkit/controls/XTColorFieldBase.h"
 
-#include "framework/PaintDC.h"
-#include "toolkit/controls/XTButton.h"
 #include "toolkit/controls/XTColorDialog.h"
 #include "toolkit/frame/XTColorValue.h"
-#include "toolkit/frame/XTGlobalData.h"
-#include "toolkit/frame/XTMemDC.h"
 
 int CXTColorFieldBase::s_nFocusPicker = 0;
 
-IMPLEMENT_DYNAMIC(CXTColorFieldBase, CStatic)
+IMPLEMENT_DYNAMIC(CXTColorFieldBase, CXTNotifyStatic)
 
-BEGIN_MESSAGE_MAP(CXTColorFieldBase, CStatic)
-    // int OnCreate(LPCREATESTRUCT lpCreateStruct)
-    ON_WM_CREATE()
-    // LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam)
-    ON_MESSAGE(WM_CTRL_INITIALUPDATE, OnInitialUpdate)
-    // void OnPaint()
-    ON_WM_PAINT()
-    // BOOL OnEraseBkgnd(CDC* pDC)
-    ON_WM_ERASEBKGND()
-    // UINT OnGetDlgCode()
-    ON_WM_GETDLGCODE()
+BEGIN_MESSAGE_MAP(CXTColorFieldBase, CXTNotifyStatic)
     // void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     ON_WM_KEYDOWN()
     // void OnSetFocus(CWnd* pOldWnd)
@@ -39,7 +25,7 @@ BEGIN_MESSAGE_MAP(CXTColorFieldBase, CStatic)
 END_MESSAGE_MAP()
 
 CXTColorFieldBase::CXTColorFieldBase()
-    : m_clr(0), m_nNotifyInit(1), m_dLuminance(0), m_dSaturation(0), m_dHue(0), m_ptMarker(0, 0)
+    : m_clr(0), m_dLuminance(0), m_dSaturation(0), m_dHue(0), m_ptMarker(0, 0)
 {
 }
 
@@ -71,53 +57,7 @@ void CXTColorFieldBase::UpdateFromPoint(CPoint point, BOOL bNotify)
     PickAt(point.x, point.y, bNotify);
 }
 
-// Painting
-
-void CXTColorFieldBase::OnPaint()
-{
-    CPaintDC dc(this);
-    CRect rc;
-    GetClientRect(&rc);
-    CXTMemDC memDC(&dc, rc, xtAfxData.m_clr3DFace);
-    DrawPicker(&memDC);
-}
-
-BOOL CXTColorFieldBase::OnEraseBkgnd(CDC*)
-{
-    return TRUE;
-}
-
 // Input
-
-int CXTColorFieldBase::OnCreate(LPCREATESTRUCT lpCreateStruct)
-{
-    if (CStatic::OnCreate(lpCreateStruct) == -1)
-        return -1;
-    PostMessage(WM_CTRL_INITIALUPDATE);
-    return 0;
-}
-
-void CXTColorFieldBase::PreSubclassWindow()
-{
-    CStatic::PreSubclassWindow();
-    PostMessage(WM_CTRL_INITIALUPDATE);
-}
-
-LRESULT CXTColorFieldBase::OnInitialUpdate(WPARAM, LPARAM)
-{
-    // A static without SS_NOTIFY lets mouse clicks through to its parent.
-    if (m_nNotifyInit != 0)
-    {
-        ModifyStyle(0, SS_NOTIFY);
-        m_nNotifyInit = 0;
-    }
-    return 0;
-}
-
-UINT CXTColorFieldBase::OnGetDlgCode()
-{
-    return DLGC_WANTARROWS | DLGC_WANTCHARS;
-}
 
 void CXTColorFieldBase::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
@@ -126,19 +66,19 @@ void CXTColorFieldBase::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     else if (nChar == VK_LEFT || nChar == VK_RIGHT || nChar == VK_UP || nChar == VK_DOWN)
         OnArrowKey(nChar);
     else
-        CStatic::OnKeyDown(nChar, nRepCnt, nFlags);
+        CXTNotifyStatic::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
 void CXTColorFieldBase::OnSetFocus(CWnd* pOldWnd)
 {
-    CStatic::OnSetFocus(pOldWnd);
+    CXTNotifyStatic::OnSetFocus(pOldWnd);
     s_nFocusPicker = FocusId();
     Invalidate(FALSE);
 }
 
 void CXTColorFieldBase::OnKillFocus(CWnd* pNewWnd)
 {
-    CStatic::OnKillFocus(pNewWnd);
+    CXTNotifyStatic::OnKillFocus(pNewWnd);
     if (s_nFocusPicker == FocusId())
         s_nFocusPicker = 0;
     Invalidate(FALSE);

@@ -3,10 +3,10 @@
 // marker, and sends each colour picked to the parent page as WM_XT_UPDATECOLOR.
 #pragma once
 
-#include "framework/Static.h"
+#include "toolkit/controls/XTNotifyStatic.h"
 #include "toolkit/controls/XTPixelBuffer.h"
 
-class CXTColorFieldBase : public CStatic
+class CXTColorFieldBase : public CXTNotifyStatic
 {
     DECLARE_DYNAMIC(CXTColorFieldBase)
 public:
@@ -30,7 +30,6 @@ public:
 protected:
     CXTPixelBuffer m_cache;
     COLORREF m_clr;
-    int m_nNotifyInit;            // 1 until SS_NOTIFY was added
     double m_dLuminance;
     double m_dSaturation;
     double m_dHue;
@@ -41,19 +40,11 @@ protected:
     virtual void MoveMarkerToColor() = 0;
     // The marker point nearest to the point that the picker allows.
     virtual CPoint ClampMarker(CPoint point) const = 0;
-    virtual void DrawPicker(CDC* pDC) = 0;
     virtual int FocusId() const = 0;
     virtual void OnArrowKey(UINT nChar) = 0;
 
     void UpdateFromPoint(CPoint point, BOOL bNotify);
 
-    int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    void PreSubclassWindow() override;
-    // LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam)
-    LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
-    void OnPaint();
-    BOOL OnEraseBkgnd(CDC* pDC);
-    UINT OnGetDlgCode();
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnSetFocus(CWnd* pOldWnd);
     void OnKillFocus(CWnd* pNewWnd);

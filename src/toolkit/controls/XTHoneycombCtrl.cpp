@@ -1,11 +1,8 @@
 #include "toolkit/controls/XTHoneycombCtrl.h"
 
-#include "framework/PaintDC.h"
-#include "toolkit/controls/XTButton.h"
 #include "toolkit/controls/XTColorDialog.h"
 #include "toolkit/controls/XTColorPageStandard.h"
 #include "toolkit/frame/XTGlobalData.h"
-#include "toolkit/frame/XTMemDC.h"
 
 #include <algorithm>
 
@@ -120,17 +117,9 @@ void LinkHexCells(std::vector<XT_HONEYCOMB_CELL>& cells, const int* pRowStart)
 
 } // namespace
 
-IMPLEMENT_DYNAMIC(CXTHoneycombCtrl, CStatic)
+IMPLEMENT_DYNAMIC(CXTHoneycombCtrl, CXTNotifyStatic)
 
-BEGIN_MESSAGE_MAP(CXTHoneycombCtrl, CStatic)
-    // LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam)
-    ON_MESSAGE(WM_CTRL_INITIALUPDATE, OnInitialUpdate)
-    // void OnPaint()
-    ON_WM_PAINT()
-    // BOOL OnEraseBkgnd(CDC* pDC)
-    ON_WM_ERASEBKGND()
-    // UINT OnGetDlgCode()
-    ON_WM_GETDLGCODE()
+BEGIN_MESSAGE_MAP(CXTHoneycombCtrl, CXTNotifyStatic)
     // void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     ON_WM_KEYDOWN()
     // void OnLButtonDown(UINT nFlags, CPoint point)
@@ -144,7 +133,7 @@ BEGIN_MESSAGE_MAP(CXTHoneycombCtrl, CStatic)
 END_MESSAGE_MAP()
 
 CXTHoneycombCtrl::CXTHoneycombCtrl()
-    : m_nNotifyInit(1), m_bTracking(FALSE), m_bSmallCell(TRUE), m_ptMarker(0, 0), m_clrSelected((COLORREF)-1),
+    : m_bTracking(FALSE), m_bSmallCell(TRUE), m_ptMarker(0, 0), m_clrSelected((COLORREF)-1),
       m_cells(BuildCells())
 {
 }
@@ -321,43 +310,8 @@ void CXTHoneycombCtrl::Draw(CDC* pDC)
         DrawMarker(pDC, nIndex);
 }
 
-void CXTHoneycombCtrl::OnPaint()
-{
-    CPaintDC dc(this);
-    CRect rc;
-    GetClientRect(&rc);
-    CXTMemDC memDC(&dc, rc, xtAfxData.m_clr3DFace);
-    Draw(&memDC);
-}
-
-BOOL CXTHoneycombCtrl::OnEraseBkgnd(CDC*)
-{
-    return TRUE;
-}
 
 // Input
-
-void CXTHoneycombCtrl::PreSubclassWindow()
-{
-    CStatic::PreSubclassWindow();
-    PostMessage(WM_CTRL_INITIALUPDATE);
-}
-
-LRESULT CXTHoneycombCtrl::OnInitialUpdate(WPARAM, LPARAM)
-{
-    // A static without SS_NOTIFY lets mouse clicks through to its parent.
-    if (m_nNotifyInit != 0)
-    {
-        ModifyStyle(0, SS_NOTIFY);
-        m_nNotifyInit = 0;
-    }
-    return 0;
-}
-
-UINT CXTHoneycombCtrl::OnGetDlgCode()
-{
-    return DLGC_WANTARROWS | DLGC_WANTCHARS;
-}
 
 void CXTHoneycombCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
@@ -381,7 +335,7 @@ void CXTHoneycombCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         MarkCell(cell.nDown);
         return;
     }
-    CStatic::OnKeyDown(nChar, nRepCnt, nFlags);
+    CXTNotifyStatic::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
 void CXTHoneycombCtrl::OnLButtonDown(UINT, CPoint point)

@@ -4,8 +4,8 @@
 // WM_XT_UPDATECOLOR.
 #pragma once
 
-#include "framework/Static.h"
 #include "toolkit/controls/XTColorDialog.h"
+#include "toolkit/controls/XTNotifyStatic.h"
 #include "toolkit/controls/XTPixelBuffer.h"
 
 #include <vector>
@@ -21,7 +21,7 @@ struct XT_HONEYCOMB_CELL
     COLORREF clr = 0;
 };
 
-class CXTHoneycombCtrl : public CStatic
+class CXTHoneycombCtrl : public CXTNotifyStatic
 {
     DECLARE_DYNAMIC(CXTHoneycombCtrl)
 public:
@@ -47,7 +47,7 @@ public:
     void MarkColor(COLORREF clr);
     void MarkCell(int nIndex);
     // The honeycomb and its selection marker, as painted.
-    void Draw(CDC* pDC);
+    void Draw(CDC* pDC) override;
 
     // Layout: the cells in drawing order with their pixels and neighbours.
     static std::vector<XT_HONEYCOMB_CELL> BuildCells();
@@ -62,7 +62,6 @@ protected:
     void DrawMarker(CDC* pDC, int nIndex) const;
     BOOL IsMarkerShown() const;
 
-    int m_nNotifyInit;           // 1 until SS_NOTIFY was added
     BOOL m_bTracking;
     BOOL m_bSmallCell;
     CPoint m_ptMarker;
@@ -70,12 +69,6 @@ protected:
     std::vector<XT_HONEYCOMB_CELL> m_cells;
     CXTPixelBuffer m_cache;      // the drawn cells
 
-    void PreSubclassWindow() override;
-    // LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam)
-    LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
-    void OnPaint();
-    BOOL OnEraseBkgnd(CDC* pDC);
-    UINT OnGetDlgCode();
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);

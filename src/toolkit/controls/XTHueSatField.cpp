@@ -56,7 +56,7 @@ void CXTHueSatField::OnArrowKey(UINT nChar)
     UpdateFromPoint(pt, TRUE);
 }
 
-void CXTHueSatField::DrawPicker(CDC* pDC)
+void CXTHueSatField::Draw(CDC* pDC)
 {
     CSize size = FieldSize();
     if (m_cache.Width() != size.cx || m_cache.Height() != size.cy)

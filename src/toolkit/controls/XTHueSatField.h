@@ -15,7 +15,7 @@ public:
 protected:
     void MoveMarkerToColor() override;
     CPoint ClampMarker(CPoint point) const override;
-    void DrawPicker(CDC* pDC) override;
+    void Draw(CDC* pDC) override;
     int FocusId() const override { return 1; }
     void OnArrowKey(UINT nChar) override;
     CSize FieldSize() const;

@@ -55,7 +55,7 @@ void CXTLumBar::OnArrowKey(UINT nChar)
         UpdateFromPoint(CPoint(0, m_ptMarker.y + (nChar == VK_UP ? -1 : 1)), TRUE);
 }
 
-void CXTLumBar::DrawPicker(CDC* pDC)
+void CXTLumBar::Draw(CDC* pDC)
 {
     // The strip follows the hue and saturation, so it is made anew each time.
     CRect rcStrip = GetStripRect();

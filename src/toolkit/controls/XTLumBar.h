@@ -19,7 +19,7 @@ public:
 protected:
     void MoveMarkerToColor() override;
     CPoint ClampMarker(CPoint point) const override;
-    void DrawPicker(CDC* pDC) override;
+    void Draw(CDC* pDC) override;
     int FocusId() const override { return 2; }
     void OnArrowKey(UINT nChar) override;
     int MarkerYFor(double dLuminance) const;
