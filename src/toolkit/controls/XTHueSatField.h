@@ -11,11 +11,11 @@ public:
     void MoveToHue(double dHue);
     void MoveToSaturation(double dSaturation);
     COLORREF ColorAt(int x, int y) const override;
+    void Draw(CDC* pDC) override;
 
 protected:
     void MoveMarkerToColor() override;
     CPoint ClampMarker(CPoint point) const override;
-    void Draw(CDC* pDC) override;
     int FocusId() const override { return 1; }
     void OnArrowKey(UINT nChar) override;
     CSize FieldSize() const;

@@ -13,13 +13,13 @@ public:
 
     void MoveToLuminance(double dLuminance);
     COLORREF ColorAt(int x, int y) const override;
+    void Draw(CDC* pDC) override;
     // The strip in client coordinates.
     CRect GetStripRect() const;
 
 protected:
     void MoveMarkerToColor() override;
     CPoint ClampMarker(CPoint point) const override;
-    void Draw(CDC* pDC) override;
     int FocusId() const override { return 2; }
     void OnArrowKey(UINT nChar) override;
     int MarkerYFor(double dLuminance) const;

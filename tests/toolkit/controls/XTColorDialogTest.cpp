@@ -273,3 +273,48 @@ TEST(XTColorPageCustom, LuminanceRunsFromBlackToWhite)
         EXPECT_EQ(CString("0"), EditText(pPage, XT_IDC_EDIT_HUE));
     });
 }
+
+TEST(XTColorPageCustom, PickersPaintTheirMarkersByFocus)
+{
+    CXTColorDialog dlg(RGB(0, 0, 200), kBlack);
+    RunDialog(dlg, [&](CXTColorDialog& dlg) {
+        dlg.SetActivePage(1);
+        CXTColorPageCustom* pPage = dlg.GetCustomPage();
+        CXTHueSatField& field = pPage->GetHueSatField();
+        CXTLumBar& bar = pPage->GetLumBar();
+        CRect rcField, rcBar;
+        field.GetClientRect(&rcField);
+        bar.GetClientRect(&rcBar);
+        const struct
+        {
+            CWnd* pFocus;
+            COLORREF clrCross, clrTriangle;
+        } rows[] = {
+            { &field, kWhite, xtAfxData.m_clr3DShadow },
+            { &bar, kBlack, kBlack },
+        };
+        for (const auto& row : rows)
+        {
+            SCOPED_TRACE(row.pFocus == &field ? "field focused" : "bar focused");
+            row.pFocus->SetFocus();
+            CCanvas fieldCanvas(rcField.Width(), rcField.Height(), RGB(1, 2, 3));
+            field.Draw(&fieldCanvas.dc);
+            CPoint pt = field.GetMarker();
+            EXPECT_EQ(row.clrCross, fieldCanvas.At(pt.x - 8, pt.y));
+            EXPECT_EQ(row.clrCross, fieldCanvas.At(pt.x, pt.y + 8));
+            EXPECT_EQ(field.ColorAt(pt.x + 3, pt.y), fieldCanvas.At(pt.x + 3, pt.y));
+
+            CCanvas barCanvas(rcBar.Width(), rcBar.Height(), RGB(1, 2, 3));
+            bar.Draw(&barCanvas.dc);
+            CRect rcStrip = bar.GetStripRect();
+            EXPECT_EQ(kBlack, barCanvas.At(rcStrip.left + 5, rcStrip.bottom - 1));
+            EXPECT_EQ(kWhite, barCanvas.At(rcStrip.left + 5, rcStrip.top));
+            EXPECT_EQ(row.clrTriangle, barCanvas.At(rcStrip.left + 23, bar.GetMarker().y));
+        }
+        // Up on the focused bar moves its marker one pixel and passes the colour on.
+        int yBefore = bar.GetMarker().y;
+        bar.SendMessage(WM_KEYDOWN, VK_UP, 1);
+        EXPECT_EQ(yBefore - 1, bar.GetMarker().y);
+        EXPECT_EQ(bar.GetFieldColor(), dlg.GetNewColor());
+    });
+}
