@@ -9,6 +9,16 @@
 #include "editor/dialogs/AlignButtonsDlg.h"
 #include "editor/dialogs/AlignHorzDlg.h"
 #include "editor/dialogs/AlignVertDlg.h"
+#include "editor/app/PageSettingsDialogs.h"
+#include "editor/dialogs/AviPropDlg.h"
+#include "editor/dialogs/BackgroundImageDlg.h"
+#include "editor/dialogs/GraphicsProgramDlg.h"
+#include "editor/dialogs/InsertObjectsDlg.h"
+#include "editor/dialogs/ViewerOptionsDlg.h"
+#include "editor/dialogs/InsertPictureDlg.h"
+#include "editor/dialogs/InsertTextDlg.h"
+#include "editor/dialogs/SliderPropDlg.h"
+#include "editor/dialogs/TextFieldDlg.h"
 #include "editor/dialogs/ButtonPropSheet.h"
 #include "editor/dialogs/ButtonStyleDlg.h"
 #include "editor/dialogs/DesktopDlg.h"
@@ -23,6 +33,9 @@
 #include "framework/MessageBox.h"
 #include "framework/ProgramStart.h"
 #include "shared/menuobj/ActionKeywords.h"
+#include "shared/menuobj/FileWarning.h"
+#include "shared/menuobj/GraphicsProgram.h"
+#include "shared/support/FileUtils.h"
 #include "shared/menuobj/AviCtrl.h"
 #include "shared/menuobj/MObjButton.h"
 #include "shared/menuobj/MemDC.h"
@@ -106,23 +119,35 @@ BEGIN_MESSAGE_MAP(CTarnixEdView, CView)
     ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdatePaste)
     ON_UPDATE_COMMAND_UI(ID_ALIGN_VERTICAL, OnUpdateAlign)
     ON_UPDATE_COMMAND_UI(ID_ALIGN_HORIZONTAL, OnUpdateAlign)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXT, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXT_AT_MARK, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTFIELD, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTFIELD_AT_MARK, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_AVICLIP, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDER, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_IMAGE, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTVIEWER, OnUpdateLaterCommand)
+    ON_COMMAND(ID_OBJ_TEXT, OnInsertText)
+    ON_COMMAND(ID_OBJ_TEXT_AT_MARK, OnInsertTextAtMark)
+    ON_COMMAND(ID_OBJ_TEXTFIELD, OnInsertTextField)
+    ON_COMMAND(ID_OBJ_TEXTFIELD_AT_MARK, OnInsertTextFieldAtMark)
+    ON_COMMAND(ID_OBJ_AVICLIP, OnInsertAviClip)
+    ON_COMMAND(ID_OBJ_SLIDER, OnInsertSlider)
+    ON_COMMAND(ID_OBJ_IMAGE, OnInsertImage)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXT, OnUpdateInsertObject)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXT_AT_MARK, OnUpdateInsertObject)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTFIELD, OnUpdateInsertObject)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTFIELD_AT_MARK, OnUpdateInsertObject)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_AVICLIP, OnUpdateInsertObject)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDER, OnUpdateInsertObject)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_IMAGE, OnUpdateInsertObject)
+    ON_COMMAND(ID_OBJ_TEXTVIEWER, OnInsertTextViewer)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTVIEWER, OnUpdateInsertButton)
     ON_UPDATE_COMMAND_UI(ID_OBJ_PICTURESHOW, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_OBJ_PDFSTARTER, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDESHOW, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_OBJ_LISTBOX, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_OBJ_POPUPMENU, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_PAGE_SOUND, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_PAGE_TOOLTIPS, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_PAGE_START_EVENTS, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_PAGE_WELCOME, OnUpdateLaterCommand)
+    ON_COMMAND(ID_PAGE_SOUND, OnSound)
+    ON_COMMAND(ID_PAGE_TOOLTIPS, OnTooltips)
+    ON_COMMAND(ID_PAGE_START_EVENTS, OnStartEvents)
+    ON_COMMAND(ID_PAGE_WELCOME, OnWelcome)
+    ON_COMMAND(ID_PAGE_FLAGS, OnFlags)
+    ON_COMMAND(ID_PAGE_BACKIMAGE, OnBackgroundImage)
+    ON_COMMAND(ID_PAGE_GRAPHICS, OnGraphicsProgram)
+    ON_COMMAND(ID_HELP_OBJECTS, OnObjectsHelp)
 END_MESSAGE_MAP()
 
 namespace {
@@ -161,11 +186,12 @@ void ShowLimitBox(LPCSTR lpszKind)
     AfxMessageBox(text, MB_OK | MB_ICONINFORMATION);
 }
 
-BOOL CheckSingle(BOOL bRoom, LPCSTR lpszKind)
+const char kTextViewerProgram[] = "Scrollet.exe";
+
+void CentreBackgroundImage(CProjectPage& page)
 {
-    if (!bRoom)
-        ShowLimitBox(lpszKind);
-    return bRoom;
+    page.m_nImageX = std::max(0, (page.m_nWinW - page.m_nImageW - 6) / 2);
+    page.m_nImageY = std::max(0, (page.m_nWinH - page.m_nImageH - 26) / 2);
 }
 
 CString PlayerPathFor(const CString& strProject)
@@ -844,31 +870,58 @@ int CTarnixEdView::ButtonCount() const
 
 // The page limits of the insert commands, checked again by every road that
 // inserts (drops and paste do not pass the menu's update).
-BOOL CTarnixEdView::CheckRoom(int nType)
+BOOL CTarnixEdView::HasRoom(int nType) const
 {
     CProjectPage& page = GetDocument()->GetPage();
-    const BOOL bPageFull = m_objects.GetObjectCount() >= MENUOBJ_MAX_COUNT;
+    if (m_objects.GetObjectCount() >= MENUOBJ_MAX_COUNT)
+        return FALSE;
     switch (nType)
     {
     case MOBJ_BUTTON:
-        if (ButtonCount() < kMaxButtons && !bPageFull)
-            return TRUE;
-        ShowLimitBox("Button");
-        return FALSE;
+        return ButtonCount() < kMaxButtons;
     case MOBJ_TEXT:
-        if (page.m_texts.GetSize() < kMaxTexts && !bPageFull)
-            return TRUE;
-        ShowLimitBox("Text");
-        return FALSE;
+        return page.m_texts.GetSize() < kMaxTexts;
     case MOBJ_VIEWER:
-        return CheckSingle(page.m_textFields.GetSize() == 0 && !bPageFull, "Textfeld");
+        return page.m_textFields.GetSize() == 0;
     case MOBJ_AVICLIP:
-        return CheckSingle(page.m_aviClips.GetSize() == 0 && !bPageFull, "AVI");
+        return page.m_aviClips.GetSize() == 0;
     case MOBJ_PICTURE:
-        return CheckSingle(page.m_images.GetSize() == 0 && !bPageFull, LoadedString(IDS_KIND_IMAGE));
+        return page.m_images.GetSize() == 0;
+    case MOBJ_SLIDER:
+        return page.m_sliders.GetSize() == 0;
     default:
-        return !bPageFull;
+        return TRUE;
     }
+}
+
+BOOL CTarnixEdView::CheckRoom(int nType)
+{
+    if (HasRoom(nType))
+        return TRUE;
+    switch (nType)
+    {
+    case MOBJ_BUTTON:
+        ShowLimitBox("Button");
+        break;
+    case MOBJ_TEXT:
+        ShowLimitBox("Text");
+        break;
+    case MOBJ_VIEWER:
+        ShowLimitBox("Textfeld");
+        break;
+    case MOBJ_AVICLIP:
+        ShowLimitBox("AVI");
+        break;
+    case MOBJ_PICTURE:
+        ShowLimitBox(LoadedString(IDS_KIND_IMAGE));
+        break;
+    case MOBJ_SLIDER:
+        ShowLimitBox(LoadedString(IDS_KIND_SLIDER));
+        break;
+    default:
+        break;
+    }
+    return FALSE;
 }
 
 void CTarnixEdView::OnUpdateInsertButton(CCmdUI* pCmdUI)
@@ -985,13 +1038,7 @@ BOOL CTarnixEdView::InsertButton()
     m_rcDefault = pButton->m_rect;
     if (!RegisterButton(pButton))
         return FALSE;
-    m_defaultButton.Copy(*pButton);
-    m_defaultButton.m_bPreset = 1;
-    m_defaultButton.m_nAction = ACTION_NONE;
-    m_defaultButton.m_strDocument.Empty();
-    m_defaultButton.m_strApplication.Empty();
-    m_defaultButton.m_strParameter.Empty();
-    m_defaultButton.m_rect = m_rcDefault;
+    TakeAsDefaultButton(*pButton);
     CheckAviAction(*pButton);
     Invalidate();
     PostMessage(WM_COMMAND, ID_VIEW_BUTTON_INSERTED);
@@ -1005,13 +1052,32 @@ BOOL CTarnixEdView::RegisterButton(CMButCreateStruct* pButton)
     LeaveSelectionMode();
     if (!AddToBoth(pButton, m_objects, &CMenuObjects::AddButton, GetDocument()->GetPage(), &CProjectPage::AddButton))
         return FALSE;
+    PlaceAfter(pButton->m_rect);
+    return TRUE;
+}
+
+// The default rectangle moves to the next slot past a new object and keeps
+// its size.
+void CTarnixEdView::PlaceAfter(const RECT& rcNew)
+{
     const RECT rcSize = m_rcDefault;
-    m_rcDefault = pButton->m_rect;
+    m_rcDefault = rcNew;
     PlaceNext();
     m_rcDefault = MakeRect(m_rcDefault.left, m_rcDefault.top, Width(rcSize), Height(rcSize));
     m_defaultButton.m_rect = m_rcDefault;
     Invalidate();
-    return TRUE;
+}
+
+// The next button starts from this one, without its action and targets.
+void CTarnixEdView::TakeAsDefaultButton(const CMButCreateStruct& button)
+{
+    m_defaultButton.Copy(button);
+    m_defaultButton.m_bPreset = 1;
+    m_defaultButton.m_nAction = ACTION_NONE;
+    m_defaultButton.m_strDocument.Empty();
+    m_defaultButton.m_strApplication.Empty();
+    m_defaultButton.m_strParameter.Empty();
+    m_defaultButton.m_rect = m_rcDefault;
 }
 
 void CTarnixEdView::CheckAviAction(const CMButCreateStruct& button)
@@ -1064,13 +1130,7 @@ void CTarnixEdView::OnSubmenu()
     pButton->m_nAction = ACTION_NEWPAGE;
     if (!RegisterButton(pButton))
         return;
-    m_defaultButton.Copy(*pButton);
-    m_defaultButton.m_bPreset = 1;
-    m_defaultButton.m_nAction = ACTION_NONE;
-    m_defaultButton.m_strDocument.Empty();
-    m_defaultButton.m_strApplication.Empty();
-    m_defaultButton.m_strParameter.Empty();
-    m_defaultButton.m_rect = m_rcDefault;
+    TakeAsDefaultButton(*pButton);
     pDoc->GetPage().BuildSubmenuList();
     pDoc->RefreshPageMenu();
 }
@@ -1086,9 +1146,35 @@ void CTarnixEdView::OnUpdateHasSelection(CCmdUI* pCmdUI)
 void CTarnixEdView::OnChange()
 {
     CMObjBasis* pObject = m_objects.GetSelectedObject();
-    if (CMObjButton* pButton = dynamic_cast<CMObjButton*>(pObject))
-        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(pButton->GetCreateStruct()))
-            ChangeButton(pStruct);
+    CMObjCreateStruct* pStruct = pObject != nullptr ? pObject->GetCreateStruct() : nullptr;
+    if (pStruct == nullptr)
+        return;
+    if (dynamic_cast<CMObjButton*>(pObject) != nullptr)
+    {
+        if (CMButCreateStruct* pButton = dynamic_cast<CMButCreateStruct*>(pStruct))
+            ChangeButton(pButton);
+        return;
+    }
+    switch (pStruct->m_nType)
+    {
+    case MOBJ_TEXT:
+        ChangeText(static_cast<CMTextCreateStruct*>(pStruct));
+        break;
+    case MOBJ_VIEWER:
+        ChangeTextField(static_cast<CViewerCreateStruct*>(pStruct));
+        break;
+    case MOBJ_AVICLIP:
+        ChangeAviClip(pStruct);
+        break;
+    case MOBJ_PICTURE:
+        ChangeImage(pStruct);
+        break;
+    case MOBJ_SLIDER:
+        ChangeSlider(pStruct);
+        break;
+    default:
+        break;
+    }
 }
 
 void CTarnixEdView::ChangeButton(CMButCreateStruct* pButton)
@@ -1180,6 +1266,352 @@ void CTarnixEdView::DeleteSelected()
     pDoc->SetModifiedFlag(TRUE);
     if (bSubmenu)
         Refresh();
+    Invalidate();
+}
+
+// ---------------------------------------------------------------------------
+// Texts, text fields, clips, sliders and images
+
+void CTarnixEdView::OnUpdateInsertObject(CCmdUI* pCmdUI)
+{
+    switch (pCmdUI->m_nID)
+    {
+    case ID_OBJ_TEXT:
+    case ID_OBJ_TEXT_AT_MARK:
+        pCmdUI->Enable(HasRoom(MOBJ_TEXT));
+        break;
+    case ID_OBJ_TEXTFIELD:
+    case ID_OBJ_TEXTFIELD_AT_MARK:
+        pCmdUI->Enable(HasRoom(MOBJ_VIEWER));
+        break;
+    case ID_OBJ_AVICLIP:
+        pCmdUI->Enable(HasRoom(MOBJ_AVICLIP));
+        break;
+    case ID_OBJ_SLIDER:
+        pCmdUI->Enable(HasRoom(MOBJ_SLIDER));
+        break;
+    case ID_OBJ_IMAGE:
+        pCmdUI->Enable(HasRoom(MOBJ_PICTURE));
+        break;
+    default:
+        pCmdUI->Enable(FALSE);
+        break;
+    }
+}
+
+// Where a dialog opens a new object: the default button's corner, or 10, 10.
+POINT CTarnixEdView::DefaultCorner() const
+{
+    if (::IsRectEmpty(&m_defaultButton.m_rect))
+        return POINT{ 10, 10 };
+    return POINT{ m_defaultButton.m_rect.left, m_defaultButton.m_rect.top };
+}
+
+void CTarnixEdView::OnInsertText()
+{
+    InsertText(DefaultCorner());
+}
+
+void CTarnixEdView::OnInsertTextAtMark()
+{
+    if (::IsRectEmpty(&m_rcMarked))
+        m_rcMarked = RECT{ 5, 5, 85, 30 };
+    else
+        ::OffsetRect(&m_rcMarked, 0, Height(m_rcMarked) + 5);
+    InsertText(POINT{ m_rcMarked.left, m_rcMarked.top });
+}
+
+// The text object sizes itself to its text; 40 x 10 only holds its place.
+void CTarnixEdView::InsertText(POINT pt)
+{
+    if (!CheckRoom(MOBJ_TEXT))
+        return;
+    CProjectPage& page = GetDocument()->GetPage();
+    CInsertTextDlg dlg(this);
+    dlg.m_font.Assign(page.m_defaultTextFont);
+    dlg.m_nX = (UINT)std::max(0L, pt.x);
+    dlg.m_nY = (UINT)std::max(0L, pt.y);
+    if (dlg.DoModal() != IDOK || dlg.m_strText.IsEmpty())
+        return;
+    CMTextCreateStruct* pText = new CMTextCreateStruct;
+    pText->m_rect = SnapRect((int)dlg.m_nX, (int)dlg.m_nY, 40, 10);
+    pText->m_strText = dlg.m_strText;
+    pText->m_font.Assign(dlg.m_font);
+    pText->m_bPreset = 1;
+    pText->m_nPageNumber = page.m_nMenuLevel;
+    LeaveSelectionMode();
+    if (!AddToBoth(pText, m_objects, &CMenuObjects::AddStaticText, page, &CProjectPage::AddText))
+        return;
+    m_defaultText.Copy(*pText);
+    PlaceAfter(pText->m_rect);
+}
+
+void CTarnixEdView::OnInsertTextField()
+{
+    m_rcMarked = MakeRect(m_rcDefault.left, m_rcDefault.top, 200, 200);
+    InsertTextField();
+}
+
+void CTarnixEdView::OnInsertTextFieldAtMark()
+{
+    if (::IsRectEmpty(&m_rcMarked))
+        m_rcMarked = RECT{ 10, 10, 260, 210 };
+    else
+        ::OffsetRect(&m_rcMarked, 0, Height(m_rcMarked) + 5);
+    InsertTextField();
+}
+
+void CTarnixEdView::InsertTextField()
+{
+    if (!CheckRoom(MOBJ_VIEWER))
+        return;
+    CProjectPage& page = GetDocument()->GetPage();
+    CTextFieldDlg dlg(this);
+    dlg.m_nX = m_rcMarked.left;
+    dlg.m_nY = m_rcMarked.top;
+    dlg.m_nWidth = Width(m_rcMarked);
+    dlg.m_nHeight = Height(m_rcMarked);
+    dlg.m_bHorzScroll = dlg.m_bVertScroll = 1;
+    if (dlg.DoModal() != IDOK)
+        return;
+    CViewerCreateStruct* pField = new CViewerCreateStruct;
+    pField->m_rect = SnapRect(dlg.m_nX, dlg.m_nY, dlg.m_nWidth, dlg.m_nHeight);
+    pField->m_strDocument = dlg.m_strDocument;
+    pField->m_bScrollHorz = dlg.m_bHorzScroll;
+    pField->m_bScrollVert = dlg.m_bVertScroll;
+    pField->m_bBorder = 1;
+    pField->m_bPreset = 1;
+    pField->m_nPageNumber = page.m_nMenuLevel;
+    LeaveSelectionMode();
+    if (!AddToBoth(pField, m_objects, &CMenuObjects::AddScrollet, page, &CProjectPage::AddTextField))
+        return;
+    m_defaultTextField.Copy(*pField);
+    PlaceAfter(pField->m_rect);
+}
+
+namespace {
+
+// The clip dialog's border option is the clip window's border style bit.
+const DWORD kAviBorderStyle = 0x800000;
+
+void FillAviDialog(CAviPropDlg& dlg, const CMObjCreateStruct& clip)
+{
+    dlg.m_strFile = clip.m_strText;
+    dlg.m_bBorder = (clip.m_dwStyle & kAviBorderStyle) != 0;
+    dlg.m_nRepeat = clip.m_nRepeat;
+    dlg.m_crBackground = clip.m_crColor;
+}
+
+// The clip keeps the size the dialog found in the file, else its own.
+void TakeAviDialog(const CAviPropDlg& dlg, CMObjCreateStruct& clip, POINT ptCorner)
+{
+    int cx = Width(dlg.m_rcClip), cy = Height(dlg.m_rcClip);
+    if (cx <= 0 || cy <= 0)
+    {
+        cx = std::max(Width(clip.m_rect), 20);
+        cy = std::max(Height(clip.m_rect), 20);
+    }
+    clip.m_rect = MakeRect(ptCorner.x, ptCorner.y, cx, cy);
+    clip.m_strText = dlg.m_strFile;
+    clip.m_dwStyle = dlg.m_bBorder ? kAviBorderStyle : 0;
+    clip.m_nRepeat = (int)dlg.m_nRepeat;
+    clip.m_crColor = dlg.m_crBackground;
+}
+
+} // namespace
+
+void CTarnixEdView::OnInsertAviClip()
+{
+    InsertAviClip(DefaultCorner());
+}
+
+void CTarnixEdView::InsertAviClip(POINT pt)
+{
+    if (!CheckRoom(MOBJ_AVICLIP))
+        return;
+    CTarnixEdDoc* pDoc = GetDocument();
+    CProjectPage& page = pDoc->GetPage();
+    CAviPropDlg dlg(this);
+    dlg.m_strProjectFolder = pDoc->GetProjectFolder();
+    if (m_defaultAviClip.m_bPreset)
+        FillAviDialog(dlg, m_defaultAviClip);
+    dlg.m_nX = pt.x;
+    dlg.m_nY = pt.y;
+    if (dlg.DoModal() != IDOK)
+        return;
+    CMObjCreateStruct* pClip = new CMObjCreateStruct;
+    TakeAviDialog(dlg, *pClip, SnapPoint(dlg.m_nX, dlg.m_nY));
+    pClip->m_bPreset = 1;
+    pClip->m_nPageNumber = page.m_nMenuLevel;
+    m_defaultAviClip.Copy(*pClip);
+    LeaveSelectionMode();
+    if (!AddToBoth(pClip, m_objects, &CMenuObjects::AddAviCtrl, page, &CProjectPage::AddAviClip))
+        return;
+    PlaceAfter(pClip->m_rect);
+}
+
+// The container adds a slider without an answer: the document keeps it only
+// when the container's count grew.
+void CTarnixEdView::OnInsertSlider()
+{
+    m_rcMarked = MakeRect(m_rcDefault.left, m_rcDefault.top, 60, 20);
+    if (!CheckRoom(MOBJ_SLIDER))
+        return;
+    CProjectPage& page = GetDocument()->GetPage();
+    CSliderPropDlg dlg(this);
+    dlg.m_nX = m_rcMarked.left;
+    dlg.m_nY = m_rcMarked.top;
+    dlg.m_nWidth = Width(m_rcMarked);
+    dlg.m_nHeight = Height(m_rcMarked);
+    if (dlg.DoModal() != IDOK)
+        return;
+    CMObjCreateStruct* pSlider = new CMObjCreateStruct;
+    pSlider->m_rect = SnapRect(dlg.m_nX, dlg.m_nY, dlg.m_nWidth, dlg.m_nHeight);
+    pSlider->m_crColor = dlg.m_crColor;
+    pSlider->m_bPreset = 1;
+    pSlider->m_nPageNumber = page.m_nMenuLevel;
+    LeaveSelectionMode();
+    if (!page.AddSlider(pSlider))
+    {
+        delete pSlider;
+        return;
+    }
+    const int nBefore = m_objects.GetObjectCount();
+    m_objects.AddSlider(pSlider);
+    if (m_objects.GetObjectCount() == nBefore)
+    {
+        page.RemoveSlider(pSlider);
+        return;
+    }
+    PlaceAfter(pSlider->m_rect);
+}
+
+// The image sizes itself to its picture; 20 x 20 only holds its place.
+void CTarnixEdView::OnInsertImage()
+{
+    if (!CheckRoom(MOBJ_PICTURE))
+        return;
+    CTarnixEdDoc* pDoc = GetDocument();
+    CProjectPage& page = pDoc->GetPage();
+    CInsertPictureDlg dlg(this);
+    dlg.m_strProjectFolder = pDoc->GetProjectFolder();
+    if (m_defaultImage.m_bPreset)
+        dlg.m_strFile = m_defaultImage.m_strText;
+    const POINT pt = DefaultCorner();
+    dlg.m_nX = pt.x;
+    dlg.m_nY = pt.y;
+    if (dlg.DoModal() != IDOK)
+        return;
+    CMObjCreateStruct* pImage = new CMObjCreateStruct;
+    const POINT corner = SnapPoint(dlg.m_nX, dlg.m_nY);
+    pImage->m_rect = MakeRect(corner.x, corner.y, 20, 20);
+    pImage->m_strText = dlg.m_strFile;
+    pImage->m_bPreset = 1;
+    pImage->m_nPageNumber = page.m_nMenuLevel;
+    LeaveSelectionMode();
+    if (!AddToBoth(pImage, m_objects, &CMenuObjects::AddStaticImage, page, &CProjectPage::AddImage))
+        return;
+    m_defaultImage.Copy(*pImage);
+    PlaceAfter(pImage->m_rect);
+}
+
+void CTarnixEdView::ChangeText(CMTextCreateStruct* pText)
+{
+    CInsertTextDlg dlg(this);
+    dlg.m_strText = pText->m_strText;
+    dlg.m_font.Assign(pText->m_font);
+    dlg.m_nX = (UINT)std::max(0L, pText->m_rect.left);
+    dlg.m_nY = (UINT)std::max(0L, pText->m_rect.top);
+    if (dlg.DoModal() != IDOK || dlg.m_strText.IsEmpty())
+        return;
+    pText->m_rect = SnapRect((int)dlg.m_nX, (int)dlg.m_nY, Width(pText->m_rect), Height(pText->m_rect));
+    pText->m_strText = dlg.m_strText;
+    pText->m_font.Assign(dlg.m_font);
+    GetDocument()->SetModifiedFlag(TRUE);
+    m_objects.ReplaceStaticText(pText);
+    Invalidate();
+}
+
+void CTarnixEdView::ChangeTextField(CViewerCreateStruct* pField)
+{
+    CTextFieldDlg dlg(this);
+    dlg.m_nX = pField->m_rect.left;
+    dlg.m_nY = pField->m_rect.top;
+    dlg.m_nWidth = Width(pField->m_rect);
+    dlg.m_nHeight = Height(pField->m_rect);
+    dlg.m_strDocument = pField->m_strDocument;
+    dlg.m_bHorzScroll = pField->m_bScrollHorz;
+    dlg.m_bVertScroll = pField->m_bScrollVert;
+    if (dlg.DoModal() != IDOK)
+        return;
+    CViewerCreateStruct old;
+    old.Copy(*pField);
+    pField->m_rect = SnapRect(dlg.m_nX, dlg.m_nY, dlg.m_nWidth, dlg.m_nHeight);
+    pField->m_strDocument = dlg.m_strDocument;
+    pField->m_bScrollHorz = dlg.m_bHorzScroll;
+    pField->m_bScrollVert = dlg.m_bVertScroll;
+    GetDocument()->GetPage().ReplaceTextField(old, *pField);
+    GetDocument()->SetModifiedFlag(TRUE);
+    m_objects.ReplaceScrollet(pField);
+    Invalidate();
+}
+
+void CTarnixEdView::ChangeAviClip(CMObjCreateStruct* pClip)
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CAviPropDlg dlg(this);
+    dlg.m_strProjectFolder = pDoc->GetProjectFolder();
+    FillAviDialog(dlg, *pClip);
+    dlg.m_nX = pClip->m_rect.left;
+    dlg.m_nY = pClip->m_rect.top;
+    if (dlg.DoModal() != IDOK)
+        return;
+    CMObjCreateStruct old;
+    old.Copy(*pClip);
+    TakeAviDialog(dlg, *pClip, SnapPoint(dlg.m_nX, dlg.m_nY));
+    pDoc->GetPage().ReplaceAviClip(old, *pClip);
+    pDoc->SetModifiedFlag(TRUE);
+    m_objects.ReplaceAviCtrl(pClip);
+    Invalidate();
+}
+
+void CTarnixEdView::ChangeImage(CMObjCreateStruct* pImage)
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CInsertPictureDlg dlg(this);
+    dlg.m_strProjectFolder = pDoc->GetProjectFolder();
+    dlg.m_strFile = pImage->m_strText;
+    dlg.m_nX = pImage->m_rect.left;
+    dlg.m_nY = pImage->m_rect.top;
+    if (dlg.DoModal() != IDOK)
+        return;
+    CMObjCreateStruct old;
+    old.Copy(*pImage);
+    const POINT corner = SnapPoint(dlg.m_nX, dlg.m_nY);
+    pImage->m_rect = MakeRect(corner.x, corner.y, 20, 20);
+    pImage->m_strText = dlg.m_strFile;
+    pImage->m_strSpare1.Empty();
+    pImage->m_strSpare2.Empty();
+    pDoc->GetPage().ReplaceImage(old, *pImage);
+    pDoc->SetModifiedFlag(TRUE);
+    m_objects.ReplaceStaticImage(pImage);
+    Invalidate();
+}
+
+void CTarnixEdView::ChangeSlider(CMObjCreateStruct* pSlider)
+{
+    CSliderPropDlg dlg(this);
+    dlg.m_nX = pSlider->m_rect.left;
+    dlg.m_nY = pSlider->m_rect.top;
+    dlg.m_nWidth = Width(pSlider->m_rect);
+    dlg.m_nHeight = Height(pSlider->m_rect);
+    dlg.m_crColor = pSlider->m_crColor;
+    if (dlg.DoModal() != IDOK)
+        return;
+    pSlider->m_rect = SnapRect(dlg.m_nX, dlg.m_nY, dlg.m_nWidth, dlg.m_nHeight);
+    pSlider->m_crColor = dlg.m_crColor;
+    GetDocument()->SetModifiedFlag(TRUE);
+    m_objects.ReplaceSlider(pSlider);
     Invalidate();
 }
 
@@ -1489,10 +1921,7 @@ void CTarnixEdView::OnWindowPosition()
     page.m_nCornerH = dlg.m_nCornerHeight;
     // A centred background picture stays centred in the new size.
     if (page.m_bImage && page.m_bImageLoaded && page.m_nImagePos == 1)
-    {
-        page.m_nImageX = std::max(0, (page.m_nWinW - page.m_nImageW - 6) / 2);
-        page.m_nImageY = std::max(0, (page.m_nWinH - page.m_nImageH - 26) / 2);
-    }
+        CentreBackgroundImage(page);
     pDoc->SetModifiedFlag(TRUE);
     Refresh();
 }
@@ -1548,6 +1977,171 @@ void CTarnixEdView::OnGridChanged()
 void CTarnixEdView::OnUpdateLaterCommand(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(FALSE);
+}
+
+// ---------------------------------------------------------------------------
+// Page settings dialogs
+
+void CTarnixEdView::OnSound()
+{
+    if (EditPageSound(this, GetDocument()->GetPage()))
+        GetDocument()->SetModifiedFlag(TRUE);
+}
+
+void CTarnixEdView::OnStartEvents()
+{
+    if (EditPageStartEvents(this, GetDocument()->GetPage()))
+        GetDocument()->SetModifiedFlag(TRUE);
+}
+
+void CTarnixEdView::OnWelcome()
+{
+    if (EditPageWelcome(this, GetDocument()->GetPage()))
+        GetDocument()->SetModifiedFlag(TRUE);
+}
+
+void CTarnixEdView::OnFlags()
+{
+    if (EditPageFlags(this, GetDocument()->GetPage()))
+        GetDocument()->SetModifiedFlag(TRUE);
+}
+
+void CTarnixEdView::OnTooltips()
+{
+    if (!EditPageTooltips(this, GetDocument()->GetPage()))
+        return;
+    GetDocument()->SetModifiedFlag(TRUE);
+    Refresh();
+}
+
+void CTarnixEdView::OnObjectsHelp()
+{
+    CInsertObjectsDlg dlg(this);
+    dlg.DoModal();
+}
+
+// The shown and loaded background picture, else an empty file.
+void CTarnixEdView::OnGraphicsProgram()
+{
+    CProjectPage& page = GetDocument()->GetPage();
+    const CString file = page.m_bImage && page.m_bImageLoaded ? page.m_strImageFile : CString();
+    OpenInGraphicsProgram(this, file, [this]() {
+        CGraphicsProgramDlg dlg(this);
+        return dlg.DoModal() == IDOK ? dlg.m_strPath : CString();
+    });
+}
+
+void CTarnixEdView::OnBackgroundImage()
+{
+    EditBackgroundImage(CString());
+}
+
+void CTarnixEdView::EditBackgroundImage(const CString& strFile)
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CProjectPage& page = pDoc->GetPage();
+    CBackgroundImageDlg dlg(this);
+    dlg.m_strFile = strFile.IsEmpty() ? page.m_strImageFile : strFile;
+    dlg.m_bEnabled = 1;
+    dlg.m_nX = page.m_nImageX;
+    dlg.m_nY = page.m_nImageY;
+    dlg.m_nPosMode = page.m_nImagePos;
+    if (dlg.DoModal() != IDOK)
+        return;
+    const BOOL bShown = dlg.m_bEnabled;
+    page.ReplaceImageFile(bShown ? dlg.m_strFile : CString());
+    page.m_bImage = bShown;
+    page.m_nImagePos = dlg.m_nPosMode;
+    page.m_nImageX = dlg.m_nX;
+    page.m_nImageY = dlg.m_nY;
+    // The reader knows only a window fitted to the picture (0) or not (1).
+    const BOOL bFit = bShown && dlg.m_nPosMode == CBackgroundImageDlg::POS_FIT_WINDOW;
+    page.m_nSizeType = bFit ? 0 : 1;
+    if (bFit)
+        page.m_nImageX = page.m_nImageY = 0;
+    page.m_strImageFile = dlg.m_strFile;
+    page.m_bImageLoaded = 0;
+    if (bShown && !dlg.m_strFile.IsEmpty())
+        PlaceBackgroundImage(dlg.m_strFile);
+    pDoc->SetModifiedFlag(TRUE);
+    Refresh();
+}
+
+void CTarnixEdView::PlaceBackgroundImage(const CString& strFile)
+{
+    CProjectPage& page = GetDocument()->GetPage();
+    page.SetBackgroundImage(strFile);
+    if (!page.m_bImageLoaded)
+    {
+        if (_access(strFile, 0) != 0)
+            WarnCannotOpenFile(strFile);
+        else
+            AfxMessageBox(LoadedString(IDS_IMAGE_FORMAT_ERROR), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    switch (page.m_nImagePos)
+    {
+    case CBackgroundImageDlg::POS_FIT_WINDOW:
+        page.m_nWinW = page.m_nImageW;
+        page.m_nWinH = page.m_nImageH;
+        ResizeFrameToMenu(page.m_nWinW, page.m_nWinH);
+        break;
+    case CBackgroundImageDlg::POS_CENTER:
+        CentreBackgroundImage(page);
+        break;
+    default:
+    {
+        RECT rc;
+        GetClientRect(&rc);
+        if (page.m_nImageX >= rc.right)
+            page.m_nImageX = rc.right - 30;
+        if (page.m_nImageY >= rc.bottom)
+            page.m_nImageY = rc.bottom - 50;
+        break;
+    }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Starter buttons
+
+void CTarnixEdView::OnInsertTextViewer()
+{
+    if (!CheckRoom(MOBJ_BUTTON))
+        return;
+    CTarnixEdDoc* pDoc = GetDocument();
+    CViewerOptionsDlg dlg(this);
+    if (dlg.DoModal() != IDOK)
+        return;
+    const CString folder = pDoc->GetProjectFolder();
+    const CString viewer = folder + "\\" + kTextViewerProgram;
+    CTarnixEdApp* pApp = GetEditorApp();
+    if (_access(viewer, 0) != 0 && pApp != nullptr)
+        CopyFileToFolder(kTextViewerProgram, pApp->m_strEditorFolder, folder);
+    m_defaultButton.m_strApplication = viewer;
+    m_defaultButton.m_strDocument.Empty();
+    m_defaultButton.m_strParameter = dlg.m_strCommandLine;
+    m_defaultButton.m_strText = "Text";
+    InsertStarterButton();
+}
+
+BOOL CTarnixEdView::InsertStarterButton()
+{
+    CProjectPage& page = GetDocument()->GetPage();
+    CMButCreateStruct* pButton = new CMButCreateStruct;
+    pButton->Copy(m_defaultButton);
+    pButton->m_rect = m_rcDefault;
+    pButton->m_bPreset = 1;
+    pButton->m_nAction = ACTION_NONE;
+    if (pButton->m_strStyle.IsEmpty() || !m_defaultButton.m_bPreset)
+        pButton->m_strStyle = "WINDOWS";
+    pButton->m_font.Assign(page.m_buttonFont);
+    pButton->m_nPageNumber = page.m_nMenuLevel;
+    pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+    if (!RegisterButton(pButton))
+        return FALSE;
+    TakeAsDefaultButton(*pButton);
+    return TRUE;
 }
 
 // ---------------------------------------------------------------------------
@@ -1632,11 +2226,15 @@ void CTarnixEdView::InsertDroppedFile(POINT pt, const CString& strPath)
         InsertButton();
         return;
     }
+    if (ext == "BMP")
+    {
+        EditBackgroundImage(strPath);
+        return;
+    }
     if (ext == "AVI")
     {
         CAviCtrl probe;
-        const BOOL bPlayable = probe.IsPlayableFile(strPath);
-        if (!bPlayable)
+        if (!probe.IsPlayableFile(strPath))
         {
             CString format, codec(probe.GetCodec()), text;
             while (codec.GetLength() < 4)
@@ -1644,9 +2242,12 @@ void CTarnixEdView::InsertDroppedFile(POINT pt, const CString& strPath)
             format.LoadString(IDS_AVI_NOT_PLAYABLE);
             text.Format(format, (LPCSTR)codec);
             AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+            return;
         }
-        // The clip's dialog inserts it; until it comes, a playable clip waits
-        // as the template of the next one.
+        // The clip's dialog opens on it at the drop point.
+        m_defaultAviClip.m_strText = strPath;
+        m_defaultAviClip.m_bPreset = 1;
+        InsertAviClip(SnapPoint(pt.x, pt.y));
         return;
     }
     static const char* const kDocumentTypes[] = { "PPS", "PPT", "PDF", "TXT", "DOC", "XLS",
