@@ -393,13 +393,35 @@ void CFrameWnd::ActivateFrame(int nCmdShow)
         BringWindowToTop();
 }
 
+namespace {
+
+// The view of the pane window, or, when the pane is a splitter (or another
+// window holding panes), the first view among its panes.
+CView* FindFirstPaneView(HWND hWndPane)
+{
+    if (hWndPane == nullptr)
+        return nullptr;
+    if (CView* pView = dynamic_cast<CView*>(CWnd::FromHandlePermanent(hWndPane)))
+        return pView;
+    for (HWND hChild = ::GetTopWindow(hWndPane); hChild != nullptr; hChild = ::GetNextWindow(hChild, GW_HWNDNEXT))
+    {
+        UINT nID = (UINT)::GetDlgCtrlID(hChild);
+        if (nID < AFX_IDW_PANE_FIRST || nID > AFX_IDW_PANE_LAST)
+            continue;
+        if (CView* pView = FindFirstPaneView(hChild))
+            return pView;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
 {
     CView* pView = GetActiveView();
     if (pView == nullptr)
     {
-        CWnd* pWnd = GetDlgItem(AFX_IDW_PANE_FIRST);
-        pView = dynamic_cast<CView*>(CWnd::FromHandlePermanent(AfxHwnd(pWnd)));
+        pView = FindFirstPaneView(::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST));
         if (pView != nullptr)
             SetActiveView(pView, FALSE);
     }
