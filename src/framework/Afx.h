@@ -75,5 +75,6 @@
 #include "framework/StatusBar.h"
 #include "framework/ToolBar.h"
 #include "framework/DockBar.h"
+#include "framework/SplitterWnd.h"
 #include "framework/MessageBox.h"
 #include "framework/ProgramStart.h"

@@ -9,6 +9,23 @@
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
+namespace {
+
+// The one-pixel lines of the CBRS_BORDER_... sides.
+void DeflateByBorderLines(CRect& rect, DWORD dwStyle)
+{
+    if (dwStyle & CBRS_BORDER_LEFT)
+        rect.left += 1;
+    if (dwStyle & CBRS_BORDER_TOP)
+        rect.top += 1;
+    if (dwStyle & CBRS_BORDER_RIGHT)
+        rect.right -= 1;
+    if (dwStyle & CBRS_BORDER_BOTTOM)
+        rect.bottom -= 1;
+}
+
+} // namespace
+
 // void OnPaint() and the others: see CWnd.
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
     ON_WM_CREATE()
@@ -174,14 +191,7 @@ CSize CControlBar::CalcDynamicLayout(int, DWORD nMode)
 void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const
 {
     DWORD dwStyle = m_dwStyle;
-    if (dwStyle & CBRS_BORDER_LEFT)
-        rect.left += 1;
-    if (dwStyle & CBRS_BORDER_TOP)
-        rect.top += 1;
-    if (dwStyle & CBRS_BORDER_RIGHT)
-        rect.right -= 1;
-    if (dwStyle & CBRS_BORDER_BOTTOM)
-        rect.bottom -= 1;
+    DeflateByBorderLines(rect, dwStyle);
     // The borders run along the bar; the gripper sits at its start.
     if (bHorz)
     {
@@ -234,14 +244,7 @@ void CControlBar::DrawBorders(CDC* pDC, CRect& rect)
         ::FillRect(hDC, CRect(r.right - 1, r.top, r.right, r.bottom), hShadow);
     if ((dwStyle & CBRS_BORDER_3D) && r.Width() > 2 && r.Height() > 2)
         ::FillRect(hDC, CRect(r.left + 1, r.top + 1, r.right - 1, r.top + 2), hHilite);
-    if (dwStyle & CBRS_BORDER_LEFT)
-        rect.left += 1;
-    if (dwStyle & CBRS_BORDER_TOP)
-        rect.top += 1;
-    if (dwStyle & CBRS_BORDER_RIGHT)
-        rect.right -= 1;
-    if (dwStyle & CBRS_BORDER_BOTTOM)
-        rect.bottom -= 1;
+    DeflateByBorderLines(rect, dwStyle);
 }
 
 void CControlBar::DrawGripper(CDC* pDC, const CRect& rect)

@@ -80,6 +80,9 @@ public:
     UINT m_nIdleFlags;
 
 protected:
+    // Takes the frame's resource id (also its help context) and returns the
+    // title, the first part of that string.
+    CString BeginLoadFrame(UINT nIDResource);
     BOOL m_bInRecalcLayout;
     CView* m_pViewActive;
     UINT m_nIDResource;
@@ -111,3 +114,7 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// The nIndex-th part of string resource nID, parts separated by "\n" (a
+// frame's title, a command's prompt and tip); empty when there is none.
+CString AfxLoadStringPart(UINT nID, int nIndex);

@@ -45,7 +45,21 @@ BOOL PASCAL CWinThread::WalkPreTranslateTree(MSG* pMsg)
 
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 {
-    return WalkPreTranslateTree(pMsg);
+    if (WalkPreTranslateTree(pMsg))
+        return TRUE;
+    // Keys in another top-level window of the thread (a floating bar's frame,
+    // a modeless dialog) still reach the main window's accelerators; not while
+    // a modal loop keeps the main window disabled.
+    CWnd* pMainWnd = m_pMainWnd;
+    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST || pMainWnd == nullptr ||
+        pMainWnd->m_hWnd == nullptr || !::IsWindowEnabled(pMainWnd->m_hWnd))
+        return FALSE;
+    HWND hWndTop = pMsg->hwnd;
+    while (hWndTop != nullptr && (::GetWindowLongPtrA(hWndTop, GWL_STYLE) & WS_CHILD))
+        hWndTop = ::GetParent(hWndTop);
+    if (hWndTop == nullptr || hWndTop == pMainWnd->m_hWnd)
+        return FALSE;
+    return pMainWnd->PreTranslateMessage(pMsg);
 }
 
 BOOL CWinThread::OnIdle(LONG lCount)

@@ -379,3 +379,59 @@ TEST(StatusBar, PanesTakeTheirTextsWidthAndTheFirstStretches)
 }
 
 } // namespace bar_test
+
+namespace bar_test {
+
+class CKeyFrame : public CFrameWnd
+{
+public:
+    int nKeys = 0;
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message == WM_KEYDOWN)
+            ++nKeys;
+        return CFrameWnd::PreTranslateMessage(pMsg);
+    }
+    void PostNcDestroy() override {}
+};
+
+TEST(FrameKeys, KeysOfAnotherTopLevelWindowReachTheMainFramesAccelerators)
+{
+    CKeyFrame frame;
+    ASSERT_TRUE(frame.Create(nullptr, "Keys", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
+    CWnd popup;
+    ASSERT_TRUE(popup.CreateEx(0, nullptr, "Floating", WS_POPUP | WS_CAPTION, 0, 0, 100, 100, frame.m_hWnd, nullptr));
+    CWnd child;
+    ASSERT_TRUE(child.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &popup, 1));
+    CWinApp* pApp = AfxGetApp();
+    CWnd* pSaved = pApp->m_pMainWnd;
+    pApp->m_pMainWnd = &frame;
+
+    struct Case
+    {
+        const char* name;
+        HWND hWnd;
+        BOOL bEnabled;
+        int nKeys;
+    };
+    const Case cases[] = {
+        { "in the floating window", child.m_hWnd, TRUE, 1 },
+        { "in the frame itself: once, by its own walk", frame.m_hWnd, TRUE, 1 },
+        { "under a modal loop (frame disabled)", child.m_hWnd, FALSE, 0 },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        frame.nKeys = 0;
+        frame.EnableWindow(c.bEnabled);
+        MSG msg = { c.hWnd, WM_KEYDOWN, 'A', 0, 0, { 0, 0 } };
+        pApp->PreTranslateMessage(&msg);
+        EXPECT_EQ(c.nKeys, frame.nKeys);
+    }
+    frame.EnableWindow(TRUE);
+    pApp->m_pMainWnd = pSaved;
+    popup.DestroyWindow();
+    frame.DestroyWindow();
+}
+
+} // namespace bar_test
