@@ -67,3 +67,9 @@
 #define XT_IDS_DEFFILT          4568    // "All Files (*.*)|*.*||"
 #define XT_IDS_DEFTITLE         4569    // "Choose Directory Name:"
 #define XT_IDS_DIRECTORIES      4650    // " Directories:"
+
+// Bar-list menu: fallback names of bars without a window text.
+#define XT_IDS_DOCKWND          4556    // "Dock Window"
+#define XT_IDS_TOOLBAR          4558    // "Toolbar"
+#define XT_IDS_STATUSBAR        4560    // "Status Bar"
+#define XT_IDS_CONTROLBAR       4645    // "Control Bar"
