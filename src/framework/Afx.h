@@ -74,5 +74,7 @@
 #include "framework/ControlBar.h"
 #include "framework/StatusBar.h"
 #include "framework/ToolBar.h"
+#include "framework/DockBar.h"
+#include "framework/SplitterWnd.h"
 #include "framework/MessageBox.h"
 #include "framework/ProgramStart.h"

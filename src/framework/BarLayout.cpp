@@ -64,3 +64,37 @@ std::vector<int> AfxWrapRows(const std::vector<AFX_WRAPITEM>& items, int nLength
     }
     return rows;
 }
+
+std::vector<AFX_DOCKPLACE> AfxLayoutDockRows(const std::vector<AFX_DOCKITEM>& items, int nLength, CSize* pSize)
+{
+    std::vector<AFX_DOCKPLACE> places;
+    int x = 0, y = 0, nDepth = 0, nRight = 0;
+    BOOL bFirst = TRUE;
+    for (const AFX_DOCKITEM& item : items)
+    {
+        if (item.bRowStart && !places.empty())
+        {
+            y += nDepth;
+            x = nDepth = 0;
+            bFirst = TRUE;
+        }
+        int pos = std::max<int>(x, item.nPos);
+        if (pos + item.size.cx > nLength)
+            pos = std::max<int>(x, nLength - item.size.cx);
+        BOOL bWrapped = FALSE;
+        if (pos >= nLength && !bFirst)
+        {
+            y += nDepth;
+            x = nDepth = pos = 0;
+            bWrapped = TRUE;
+        }
+        places.push_back({ CRect(pos, y, pos + item.size.cx, y + item.size.cy), bWrapped });
+        x = pos + item.size.cx;
+        nRight = std::max<int>(nRight, x);
+        nDepth = std::max<int>(nDepth, item.size.cy);
+        bFirst = FALSE;
+    }
+    if (pSize != nullptr)
+        *pSize = CSize(nRight, y + nDepth);
+    return places;
+}

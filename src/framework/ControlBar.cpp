@@ -2,11 +2,29 @@
 
 #include "framework/BarLayout.h"
 #include "framework/CmdUI.h"
+#include "framework/DockBar.h"
 #include "framework/FrameWnd.h"
 #include "framework/PaintDC.h"
 #include "framework/WindowDC.h"
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
+
+namespace {
+
+// The one-pixel lines of the CBRS_BORDER_... sides.
+void DeflateByBorderLines(CRect& rect, DWORD dwStyle)
+{
+    if (dwStyle & CBRS_BORDER_LEFT)
+        rect.left += 1;
+    if (dwStyle & CBRS_BORDER_TOP)
+        rect.top += 1;
+    if (dwStyle & CBRS_BORDER_RIGHT)
+        rect.right -= 1;
+    if (dwStyle & CBRS_BORDER_BOTTOM)
+        rect.bottom -= 1;
+}
+
+} // namespace
 
 // void OnPaint() and the others: see CWnd.
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
@@ -22,7 +40,7 @@ CControlBar::CControlBar()
     : m_bAutoDelete(FALSE), m_cxLeftBorder(6), m_cxRightBorder(6), m_cyTopBorder(1), m_cyBottomBorder(1),
       m_cxDefaultGap(2), m_nMRUWidth(32767), m_nCount(0), m_pData(nullptr), m_nStateFlags(0), m_dwStyle(0),
       m_dwStyleEx(0), m_dwDockStyle(0), m_pDockSite(nullptr), m_pDockBar(nullptr), m_pDockContext(nullptr),
-      m_bDockBar(FALSE)
+      m_bDockBar(FALSE), m_bOverControl(FALSE)
 {
 }
 
@@ -49,7 +67,7 @@ int CControlBar::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CWnd::OnCreate(lpcs) == -1)
         return -1;
-    if (m_pDockSite != nullptr && !m_bDockBar)
+    if (m_pDockSite != nullptr)
         m_pDockSite->AddControlBar(this);
     return 0;
 }
@@ -57,9 +75,9 @@ int CControlBar::OnCreate(LPCREATESTRUCT lpcs)
 void CControlBar::OnDestroy()
 {
     if (m_pDockSite != nullptr)
-    {
         m_pDockSite->RemoveControlBar(this);
-    }
+    if (m_pDockBar != nullptr)
+        m_pDockBar->RemoveControlBar(this);
     CWnd::OnDestroy();
 }
 
@@ -173,14 +191,7 @@ CSize CControlBar::CalcDynamicLayout(int, DWORD nMode)
 void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const
 {
     DWORD dwStyle = m_dwStyle;
-    if (dwStyle & CBRS_BORDER_LEFT)
-        rect.left += 1;
-    if (dwStyle & CBRS_BORDER_TOP)
-        rect.top += 1;
-    if (dwStyle & CBRS_BORDER_RIGHT)
-        rect.right -= 1;
-    if (dwStyle & CBRS_BORDER_BOTTOM)
-        rect.bottom -= 1;
+    DeflateByBorderLines(rect, dwStyle);
     // The borders run along the bar; the gripper sits at its start.
     if (bHorz)
     {
@@ -233,14 +244,7 @@ void CControlBar::DrawBorders(CDC* pDC, CRect& rect)
         ::FillRect(hDC, CRect(r.right - 1, r.top, r.right, r.bottom), hShadow);
     if ((dwStyle & CBRS_BORDER_3D) && r.Width() > 2 && r.Height() > 2)
         ::FillRect(hDC, CRect(r.left + 1, r.top + 1, r.right - 1, r.top + 2), hHilite);
-    if (dwStyle & CBRS_BORDER_LEFT)
-        rect.left += 1;
-    if (dwStyle & CBRS_BORDER_TOP)
-        rect.top += 1;
-    if (dwStyle & CBRS_BORDER_RIGHT)
-        rect.right -= 1;
-    if (dwStyle & CBRS_BORDER_BOTTOM)
-        rect.bottom -= 1;
+    DeflateByBorderLines(rect, dwStyle);
 }
 
 void CControlBar::DrawGripper(CDC* pDC, const CRect& rect)
@@ -270,7 +274,7 @@ void CControlBar::DoPaint(CDC* pDC)
 void CControlBar::OnPaint()
 {
     // A bar over a common control lets the control paint.
-    if (m_pfnSuper != nullptr)
+    if (m_bOverControl)
     {
         Default();
         return;
@@ -281,7 +285,7 @@ void CControlBar::OnPaint()
 
 BOOL CControlBar::OnEraseBkgnd(CDC* pDC)
 {
-    if (m_pfnSuper != nullptr)
+    if (m_bOverControl)
         return (BOOL)Default();
     CRect rect;
     GetClientRect(&rect);
@@ -349,7 +353,7 @@ LRESULT CControlBar::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     case WM_CHARTOITEM:
     {
         // A bar over a common control leaves the rest to the control.
-        if (m_pfnSuper != nullptr)
+        if (m_bOverControl)
             return CWnd::WindowProc(nMsg, wParam, lParam);
         // The control that sent it and this bar's map first, then the owner.
         LRESULT lResult = 0;

@@ -76,6 +76,7 @@ public:
     void ApplyDelayedShow();
 
 protected:
+    BOOL m_bOverControl;    // the window is a common control that paints and handles its children itself
     // Creates the window and joins the frame's bar list (the frame is the
     // parent or the parent's frame).
     BOOL CreateBar(LPCSTR lpszClassName, DWORD dwStyle, DWORD dwBarStyle, CWnd* pParentWnd, UINT nID,

@@ -35,11 +35,37 @@ BOOL CDocTemplate::GetDocString(CString& rString, DocStringIndex index) const
 void CDocTemplate::AddDocument(CDocument* pDoc)
 {
     pDoc->m_pDocTemplate = this;
+    if (m_docList.Find(pDoc) == nullptr)
+        m_docList.AddTail(pDoc);
 }
 
 void CDocTemplate::RemoveDocument(CDocument* pDoc)
 {
+    POSITION pos = m_docList.Find(pDoc);
+    if (pos != nullptr)
+        m_docList.RemoveAt(pos);
     pDoc->m_pDocTemplate = nullptr;
+}
+
+POSITION CDocTemplate::GetFirstDocPosition() const
+{
+    return m_docList.GetHeadPosition();
+}
+
+CDocument* CDocTemplate::GetNextDoc(POSITION& rPos) const
+{
+    return static_cast<CDocument*>(m_docList.GetNext(rPos));
+}
+
+void CDocTemplate::DeleteOpenDocuments()
+{
+    while (!m_docList.IsEmpty())
+    {
+        CDocument* pDoc = static_cast<CDocument*>(m_docList.RemoveHead());
+        pDoc->m_pDocTemplate = nullptr;
+        pDoc->m_bAutoDelete = FALSE;
+        delete pDoc;
+    }
 }
 
 CDocument* CDocTemplate::CreateNewDocument()

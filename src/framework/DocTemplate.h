@@ -23,10 +23,11 @@ public:
     UINT GetResourceID() const { return m_nIDResource; }
     virtual BOOL GetDocString(CString& rString, DocStringIndex index) const;
 
+    // The template's open documents, in the order they were added.
     virtual void AddDocument(CDocument* pDoc);
     virtual void RemoveDocument(CDocument* pDoc);
-    virtual POSITION GetFirstDocPosition() const = 0;
-    virtual CDocument* GetNextDoc(POSITION& rPos) const = 0;
+    virtual POSITION GetFirstDocPosition() const;
+    virtual CDocument* GetNextDoc(POSITION& rPos) const;
 
     virtual CDocument* CreateNewDocument();
     virtual CFrameWnd* CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther);
@@ -45,4 +46,7 @@ protected:
     const CRuntimeClass* m_pFrameClass;
     const CRuntimeClass* m_pViewClass;
     CString m_strDocStrings;
+    CPtrList m_docList;
+    // Deletes the documents still open (they go with their template).
+    void DeleteOpenDocuments();
 };

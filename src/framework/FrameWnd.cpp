@@ -3,6 +3,8 @@
 #include "framework/CmdUI.h"
 #include "framework/ControlBar.h"
 #include "framework/CreateContext.h"
+#include "framework/DockBar.h"
+#include "framework/Exceptions.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/Menu.h"
@@ -79,15 +81,32 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
     return TRUE;
 }
 
-BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+CString AfxLoadStringPart(UINT nID, int nIndex)
+{
+    CString strFull;
+    strFull.LoadString(nID);
+    int nStart = 0;
+    for (int i = 0; i < nIndex; ++i)
+    {
+        int nl = strFull.Find('\n', nStart);
+        if (nl < 0)
+            return CString();
+        nStart = nl + 1;
+    }
+    int nEnd = strFull.Find('\n', nStart);
+    return strFull.Mid(nStart, (nEnd < 0 ? strFull.GetLength() : nEnd) - nStart);
+}
+
+CString CFrameWnd::BeginLoadFrame(UINT nIDResource)
 {
     m_nIDResource = nIDResource;
     m_nIDHelp = nIDResource;
-    CString strFull;
-    strFull.LoadString(nIDResource);
-    int nl = strFull.Find('\n');
-    CString title = nl >= 0 ? strFull.Left(nl) : strFull;
+    return AfxLoadStringPart(nIDResource, 0);
+}
 
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+{
+    CString title = BeginLoadFrame(nIDResource);
     LPCSTR lpszResource = MAKEINTRESOURCEA(nIDResource);
     LPCSTR lpszMenu = AfxFindResourceHandle(lpszResource, RT_MENU) ? lpszResource : nullptr;
     if (!Create(nullptr, title, dwDefaultStyle, rectDefault, pParentWnd, lpszMenu, 0, pContext))
@@ -171,6 +190,67 @@ void CFrameWnd::RemoveControlBar(CControlBar* pBar)
         m_listControlBars.RemoveAt(pos);
 }
 
+namespace {
+
+// The dock bars in the order the frame makes them (and lays them out).
+const struct
+{
+    UINT nID;
+    DWORD dwStyle;
+} kDockBars[] = {
+    { AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP },
+    { AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM },
+    { AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT },
+    { AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT },
+};
+
+} // namespace
+
+void CFrameWnd::EnableDocking(DWORD dwDockStyle)
+{
+    for (const auto& side : kDockBars)
+    {
+        if (!(dwDockStyle & side.dwStyle) || GetControlBar(side.nID) != nullptr)
+            continue;
+        CDockBar* pDockBar = new CDockBar;
+        pDockBar->m_bAutoDelete = TRUE;
+        if (!pDockBar->Create(this, side.dwStyle, side.nID))
+        {
+            delete pDockBar;
+            AfxThrowResourceException();
+        }
+    }
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
+{
+    if (nDockBarID == 0)
+    {
+        // The side the bar's style names when it may dock there, else the first it may.
+        DWORD dwAlign = pBar->GetBarStyle() & CBRS_ALIGN_ANY;
+        for (const auto& side : kDockBars)
+            if (dwAlign == side.dwStyle && (pBar->m_dwDockStyle & side.dwStyle) && GetControlBar(side.nID))
+                nDockBarID = side.nID;
+        for (const auto& side : kDockBars)
+            if (nDockBarID == 0 && (pBar->m_dwDockStyle & side.dwStyle) && GetControlBar(side.nID))
+                nDockBarID = side.nID;
+        if (nDockBarID == 0)
+            return;
+    }
+    DockControlBar(pBar, dynamic_cast<CDockBar*>(GetControlBar(nDockBarID)), lpRect);
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+{
+    if (pDockBar == nullptr)
+        return;
+    pBar->m_pDockSite = this;
+    if (pBar->m_hWndOwner == nullptr)
+        pBar->SetOwner(this);
+    pDockBar->DockControlBar(pBar, lpRect);
+    RecalcLayout();
+}
+
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
 {
     if (bDelay)
@@ -217,10 +297,7 @@ CWnd* CFrameWnd::GetMessageBar()
 
 void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const
 {
-    CString strFull;
-    strFull.LoadString(nID);
-    int nl = strFull.Find('\n');
-    rMessage = nl >= 0 ? strFull.Left(nl) : strFull;
+    rMessage = AfxLoadStringPart(nID, 0);
 }
 
 LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
@@ -259,10 +336,7 @@ BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
         nID = (UINT_PTR)::GetDlgCtrlID(reinterpret_cast<HWND>(nID));
     if (nID == 0)
         return FALSE;
-    CString strFull;
-    strFull.LoadString((UINT)nID);
-    int nl = strFull.Find('\n');
-    CString strTip = nl >= 0 ? strFull.Mid(nl + 1) : strFull;
+    CString strTip = AfxLoadStringPart((UINT)nID, 1);
     if (bUnicode)
     {
         NMTTDISPINFOW* pInfo = reinterpret_cast<NMTTDISPINFOW*>(pNMHDR);
@@ -319,13 +393,35 @@ void CFrameWnd::ActivateFrame(int nCmdShow)
         BringWindowToTop();
 }
 
+namespace {
+
+// The view of the pane window, or, when the pane is a splitter (or another
+// window holding panes), the first view among its panes.
+CView* FindFirstPaneView(HWND hWndPane)
+{
+    if (hWndPane == nullptr)
+        return nullptr;
+    if (CView* pView = dynamic_cast<CView*>(CWnd::FromHandlePermanent(hWndPane)))
+        return pView;
+    for (HWND hChild = ::GetTopWindow(hWndPane); hChild != nullptr; hChild = ::GetNextWindow(hChild, GW_HWNDNEXT))
+    {
+        UINT nID = (UINT)::GetDlgCtrlID(hChild);
+        if (nID < AFX_IDW_PANE_FIRST || nID > AFX_IDW_PANE_LAST)
+            continue;
+        if (CView* pView = FindFirstPaneView(hChild))
+            return pView;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
 {
     CView* pView = GetActiveView();
     if (pView == nullptr)
     {
-        CWnd* pWnd = GetDlgItem(AFX_IDW_PANE_FIRST);
-        pView = dynamic_cast<CView*>(CWnd::FromHandlePermanent(AfxHwnd(pWnd)));
+        pView = FindFirstPaneView(::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST));
         if (pView != nullptr)
             SetActiveView(pView, FALSE);
     }

@@ -6,6 +6,7 @@
 #include "framework/Wnd.h"
 
 class CControlBar;
+class CDockBar;
 class CView;
 class CDocument;
 struct CCreateContext;
@@ -40,6 +41,13 @@ public:
     CControlBar* GetControlBar(UINT nID);
     void AddControlBar(CControlBar* pBar);
     void RemoveControlBar(CControlBar* pBar);
+    // Makes the dock bars of the sides named (CBRS_ALIGN_...); bars dock there.
+    void EnableDocking(DWORD dwDockStyle);
+    // Docks the bar in the dock bar of that id (0: the side its style names,
+    // else the first its dock style allows) at the rectangle (screen; NULL:
+    // its old place or a new last row).
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
     // Shows or hides the bar; with bDelay the change waits for idle time.
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
     // The bar whose first pane shows the frame's prompts (the status bar).
@@ -72,6 +80,9 @@ public:
     UINT m_nIdleFlags;
 
 protected:
+    // Takes the frame's resource id (also its help context) and returns the
+    // title, the first part of that string.
+    CString BeginLoadFrame(UINT nIDResource);
     BOOL m_bInRecalcLayout;
     CView* m_pViewActive;
     UINT m_nIDResource;
@@ -103,3 +114,7 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// The nIndex-th part of string resource nID, parts separated by "\n" (a
+// frame's title, a command's prompt and tip); empty when there is none.
+CString AfxLoadStringPart(UINT nID, int nIndex);

@@ -68,12 +68,7 @@ BOOL CMDIChildWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwS
 
 BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
-    m_nIDResource = nIDResource;
-    m_nIDHelp = nIDResource;
-    CString strFull;
-    strFull.LoadString(nIDResource);
-    int nl = strFull.Find('\n');
-    CString title = nl >= 0 ? strFull.Left(nl) : strFull;
+    CString title = BeginLoadFrame(nIDResource);
     CMDIFrameWnd* pFrame = dynamic_cast<CMDIFrameWnd*>(pParentWnd);
     return Create(nullptr, title, dwDefaultStyle | WS_CHILD, rectDefault, pFrame, pContext);
 }

@@ -20,42 +20,11 @@ CMultiDocTemplate::CMultiDocTemplate(UINT nIDResource, const CRuntimeClass* pDoc
 
 CMultiDocTemplate::~CMultiDocTemplate()
 {
-    // Documents still open go with their template.
-    while (!m_docList.IsEmpty())
-    {
-        CDocument* pDoc = static_cast<CDocument*>(m_docList.RemoveHead());
-        pDoc->m_pDocTemplate = nullptr;
-        pDoc->m_bAutoDelete = FALSE;
-        delete pDoc;
-    }
+    DeleteOpenDocuments();
     if (m_hMenuShared != nullptr)
         ::DestroyMenu(m_hMenuShared);
     if (m_hAccelTable != nullptr)
         ::DestroyAcceleratorTable(m_hAccelTable);
-}
-
-void CMultiDocTemplate::AddDocument(CDocument* pDoc)
-{
-    CDocTemplate::AddDocument(pDoc);
-    m_docList.AddTail(pDoc);
-}
-
-void CMultiDocTemplate::RemoveDocument(CDocument* pDoc)
-{
-    POSITION pos = m_docList.Find(pDoc);
-    if (pos != nullptr)
-        m_docList.RemoveAt(pos);
-    CDocTemplate::RemoveDocument(pDoc);
-}
-
-POSITION CMultiDocTemplate::GetFirstDocPosition() const
-{
-    return m_docList.GetHeadPosition();
-}
-
-CDocument* CMultiDocTemplate::GetNextDoc(POSITION& rPos) const
-{
-    return static_cast<CDocument*>(m_docList.GetNext(rPos));
 }
 
 CDocument* CMultiDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible)

@@ -16,15 +16,10 @@ public:
     HMENU m_hMenuShared;
     HACCEL m_hAccelTable;
 
-    void AddDocument(CDocument* pDoc) override;
-    void RemoveDocument(CDocument* pDoc) override;
-    POSITION GetFirstDocPosition() const override;
-    CDocument* GetNextDoc(POSITION& rPos) const override;
     // Makes the document and its child frame and view, reads the file (or
     // starts a new document), adds it to the recent files and shows it.
     CDocument* OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible = TRUE) override;
 
 protected:
-    CPtrList m_docList;
     UINT m_nUntitledCount;
 };

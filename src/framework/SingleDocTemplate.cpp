@@ -9,49 +9,18 @@ IMPLEMENT_DYNAMIC(CSingleDocTemplate, CDocTemplate)
 
 CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass,
                                        const CRuntimeClass* pFrameClass, const CRuntimeClass* pViewClass)
-    : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass), m_pOnlyDoc(nullptr)
+    : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass)
 {
 }
 
 CSingleDocTemplate::~CSingleDocTemplate()
 {
-    if (m_pOnlyDoc != nullptr)
-    {
-        CDocument* pDoc = m_pOnlyDoc;
-        m_pOnlyDoc = nullptr;
-        pDoc->m_pDocTemplate = nullptr;
-        pDoc->m_bAutoDelete = FALSE;
-        delete pDoc;
-    }
-}
-
-void CSingleDocTemplate::AddDocument(CDocument* pDoc)
-{
-    CDocTemplate::AddDocument(pDoc);
-    m_pOnlyDoc = pDoc;
-}
-
-void CSingleDocTemplate::RemoveDocument(CDocument* pDoc)
-{
-    if (m_pOnlyDoc == pDoc)
-        m_pOnlyDoc = nullptr;
-    CDocTemplate::RemoveDocument(pDoc);
-}
-
-POSITION CSingleDocTemplate::GetFirstDocPosition() const
-{
-    return m_pOnlyDoc ? (POSITION)(INT_PTR)1 : nullptr;
-}
-
-CDocument* CSingleDocTemplate::GetNextDoc(POSITION& rPos) const
-{
-    rPos = nullptr;
-    return m_pOnlyDoc;
+    DeleteOpenDocuments();
 }
 
 CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible)
 {
-    CDocument* pDoc = m_pOnlyDoc;
+    CDocument* pDoc = m_docList.IsEmpty() ? nullptr : static_cast<CDocument*>(m_docList.GetHead());
     CFrameWnd* pFrame = nullptr;
     BOOL bCreated = FALSE;
     if (pDoc != nullptr)

@@ -11,12 +11,6 @@ public:
                        const CRuntimeClass* pViewClass);
     ~CSingleDocTemplate() override;
 
-    void AddDocument(CDocument* pDoc) override;
-    void RemoveDocument(CDocument* pDoc) override;
-    POSITION GetFirstDocPosition() const override;
-    CDocument* GetNextDoc(POSITION& rPos) const override;
+    // The one document is reused for every file: its list holds one at most.
     CDocument* OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible = TRUE) override;
-
-protected:
-    CDocument* m_pOnlyDoc;
 };

@@ -19,7 +19,7 @@ class CStatusBar : public CControlBar
     DECLARE_DYNAMIC(CStatusBar)
 public:
     // Construction
-    CStatusBar() = default;
+    CStatusBar() { m_bOverControl = TRUE; }
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,
                 UINT nID = AFX_IDW_STATUS_BAR);
     BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = 0, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,

@@ -58,6 +58,7 @@ CToolBar::CToolBar()
 {
     m_cxLeftBorder = m_cxRightBorder = 1;
     m_cyTopBorder = m_cyBottomBorder = 1;
+    m_bOverControl = TRUE;
 }
 
 CToolBar::~CToolBar()

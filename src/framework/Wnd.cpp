@@ -165,6 +165,14 @@ HWND ControlOfMessage(UINT message, LPARAM lParam)
     }
 }
 
+// A creation whose handler threw fails: the window is not made.
+LRESULT FailedCreationResult(UINT message)
+{
+    if (message == WM_CREATE)
+        return -1;
+    return 0;   // WM_NCCREATE's FALSE, and nothing for the others
+}
+
 } // namespace
 
 CWnd::CWnd()
@@ -381,11 +389,13 @@ LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
         else
             e->ReportError();
         e->Delete();
+        lResult = FailedCreationResult(message);
     }
     catch (...)
     {
         if (message == WM_PAINT)
             ::ValidateRect(hWnd, nullptr);
+        lResult = FailedCreationResult(message);
     }
 
     // From here on the object is reached through the dispatch record only: a
