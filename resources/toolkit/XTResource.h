@@ -98,3 +98,9 @@
 #define XT_IDC_CLR_HSL          5550
 #define XT_IDC_CLR_LUM          5551
 #define XT_IDC_CLR_HONEYCOMB    5552
+
+// Bar-list menu: fallback names of bars without a window text.
+#define XT_IDS_DOCKWND          4556    // "Dock Window"
+#define XT_IDS_TOOLBAR          4558    // "Toolbar"
+#define XT_IDS_STATUSBAR        4560    // "Status Bar"
+#define XT_IDS_CONTROLBAR       4645    // "Control Bar"

@@ -1,0 +1,316 @@
+// The toolkit's control bar and status bar: inside rectangle, gripper pixels,
+// the bar-list menu, visibility listeners and idle show/hide, the active view
+// of a dying bar, pane widths and the flat pane frames.
+#include "toolkit/frame/XTControlBar.h"
+#include "toolkit/frame/XTGlobalData.h"
+#include "toolkit/frame/XTStatusBar.h"
+
+#include "framework/Afx.h"
+#include "toolkit/XTTestCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using toolkit_test::CCanvas;
+using toolkit_test::FlatLookScope;
+
+const COLORREF kMagenta = RGB(255, 0, 255);
+
+class CTestBar : public CXTControlBar
+{
+public:
+    BOOL Create(CWnd* pParent, DWORD dwBarStyle, UINT nID, LPCSTR lpszText = nullptr, BOOL bVisible = TRUE)
+    {
+        if (!CreateBar(nullptr, bVisible ? WS_VISIBLE : 0, dwBarStyle, pParent, nID))
+            return FALSE;
+        if (lpszText != nullptr)
+            SetWindowText(lpszText);
+        return TRUE;
+    }
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override
+    {
+        return CSize(bStretch && bHorz ? 32767 : 40, bStretch && !bHorz ? 32767 : 30);
+    }
+    void OnUpdateCmdUI(CFrameWnd*, BOOL) override { ++nUpdates; }
+    void SetStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }
+    int nUpdates = 0;
+};
+
+class CTestFrame : public CFrameWnd
+{
+public:
+    BOOL CreateFrame() { return Create(nullptr, "Bars", WS_OVERLAPPEDWINDOW, CRect(40, 40, 440, 340)); }
+    void PostNcDestroy() override {}
+};
+
+TEST(XTControlBarLayout, InsideRectTakesBordersMarginsAndGripper)
+{
+    const int b2 = ::GetSystemMetrics(SM_CXBORDER) * 2;
+    struct Case
+    {
+        const char* name;
+        DWORD dwStyle;
+        BOOL bHorz;
+        CRect rect;
+        CRect expected;
+    };
+    const Case cases[] = {
+        { "docked at the top with a gripper", CBRS_ALIGN_TOP | CBRS_GRIPPER, TRUE, CRect(0, 0, 100, 30),
+          CRect(13, 1, 94, 29) },
+        { "floating: no gripper room", CBRS_ALIGN_TOP | CBRS_GRIPPER | CBRS_FLOATING, TRUE, CRect(0, 0, 100, 30),
+          CRect(6, 1, 94, 29) },
+        { "docked left: margins and gripper turned", CBRS_ALIGN_LEFT | CBRS_GRIPPER, FALSE, CRect(0, 0, 30, 100),
+          CRect(1, 13, 29, 94) },
+        { "every border", CBRS_ALIGN_TOP | CBRS_BORDER_ANY, TRUE, CRect(0, 0, 100, 30),
+          CRect(6 + b2, 1 + b2, 94 - b2, 29 - b2) },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CTestBar bar;
+        bar.SetStyle(c.dwStyle);
+        CRect rect = c.rect;
+        bar.CalcInsideRect(rect, c.bHorz);
+        EXPECT_EQ(c.expected, rect);
+    }
+}
+
+TEST(XTControlBarPaint, FlatGripperLinesStartAtTenPixels)
+{
+    FlatLookScope flat;
+    struct Case
+    {
+        const char* name;
+        DWORD dwStyle;
+        CRect rect;
+        std::vector<CPoint> lineStarts;   // each line 3 pixels along the bar's width
+    };
+    const Case cases[] = {
+        { "9 high: none", CBRS_ALIGN_TOP | CBRS_GRIPPER, CRect(0, 0, 30, 9), {} },
+        { "10 high: one", CBRS_ALIGN_TOP | CBRS_GRIPPER, CRect(0, 0, 30, 10), { CPoint(2, 4) } },
+        { "14 high: three", CBRS_ALIGN_TOP | CBRS_GRIPPER, CRect(0, 0, 30, 14),
+          { CPoint(2, 4), CPoint(2, 6), CPoint(2, 8) } },
+        { "10 wide, docked left", CBRS_ALIGN_LEFT | CBRS_GRIPPER, CRect(0, 0, 10, 30), { CPoint(4, 2) } },
+        { "floating", CBRS_ALIGN_TOP | CBRS_GRIPPER | CBRS_FLOATING, CRect(0, 0, 30, 14), {} },
+    };
+    const COLORREF clrGripper = xtAfxData.m_clrFlatGripper;
+    ASSERT_NE(kMagenta, clrGripper);
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CTestBar bar;
+        bar.SetStyle(c.dwStyle);
+        CCanvas canvas(30, 30, kMagenta);
+        bar.DrawGripper(&canvas.dc, c.rect);
+        EXPECT_EQ((int)c.lineStarts.size() * 3, canvas.Count(clrGripper, CRect(0, 0, 30, 30)));
+        const BOOL bHorz = (c.dwStyle & CBRS_ALIGN_TOP) != 0;
+        for (const CPoint& pt : c.lineStarts)
+            for (int i = 0; i < 3; ++i)
+                EXPECT_EQ(clrGripper, canvas.At(pt.x + (bHorz ? i : 0), pt.y + (bHorz ? 0 : i)));
+    }
+}
+
+// What a thread timer sees of the bar-list menu before it closes it.
+struct BarListSeen
+{
+    static BarListSeen* pActive;
+    BOOL bSeen = FALSE;
+    std::vector<std::string> entries;   // "id text [x]", [x] when checked
+
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
+    {
+        HWND hWndPopup = ::FindWindowA("#32768", nullptr);
+        if (hWndPopup == nullptr || !::IsWindowVisible(hWndPopup) || pActive->bSeen)
+            return;
+        HMENU hMenu = (HMENU)::SendMessageA(hWndPopup, MN_GETHMENU, 0, 0);
+        for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
+        {
+            char szText[64] = "";
+            ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
+            BOOL bChecked = (::GetMenuState(hMenu, i, MF_BYPOSITION) & MF_CHECKED) != 0;
+            pActive->entries.push_back(std::to_string(::GetMenuItemID(hMenu, i)) + " " + szText +
+                                       (bChecked ? " [x]" : ""));
+        }
+        pActive->bSeen = TRUE;
+        ::EndMenu();
+    }
+};
+BarListSeen* BarListSeen::pActive = nullptr;
+
+BarListSeen RightClick(CWnd& bar)
+{
+    BarListSeen seen;
+    BarListSeen::pActive = &seen;
+    UINT_PTR nTimer = ::SetTimer(nullptr, 0, 30, &BarListSeen::OnTimer);
+    bar.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    ::KillTimer(nullptr, nTimer);
+    BarListSeen::pActive = nullptr;
+    return seen;
+}
+
+class XTBarFrameTest : public testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_frame.CreateFrame()); }
+    void TearDown() override { m_frame.DestroyWindow(); }
+    CTestFrame m_frame;
+};
+
+TEST_F(XTBarFrameTest, BarListMenuListsTheTakingPartBarsWithTheirVisibility)
+{
+    CTestBar named, unnamed, apart;
+    ASSERT_TRUE(named.Create(&m_frame, CBRS_TOP, 1001, "Tools Pane"));
+    ASSERT_TRUE(unnamed.Create(&m_frame, CBRS_LEFT, 1002, nullptr, FALSE));
+    ASSERT_TRUE(apart.Create(&m_frame, CBRS_RIGHT, 1003, "Apart"));
+    apart.m_bContextMenus = FALSE;
+    CXTStatusBar status;
+    ASSERT_TRUE(status.Create(&m_frame));
+
+    BarListSeen seen = RightClick(named);
+    ASSERT_TRUE(seen.bSeen);
+    const std::vector<std::string> expected = { "1001 Tools Pane [x]", "1002 Control Bar", "59393 Status Bar [x]" };
+    EXPECT_EQ(expected, seen.entries);
+
+    // A bar that takes no part shows no menu; nor does any bar with the option off.
+    EXPECT_FALSE(RightClick(apart).bSeen);
+    BOOL bSaved = xtAfxData.m_bBarListMenus;
+    xtAfxData.m_bBarListMenus = FALSE;
+    EXPECT_FALSE(RightClick(named).bSeen);
+    xtAfxData.m_bBarListMenus = bSaved;
+}
+
+TEST_F(XTBarFrameTest, DelayedShowTellsListenersAndAppliesAtIdle)
+{
+    CTestBar bar;
+    ASSERT_TRUE(bar.Create(&m_frame, CBRS_TOP, 1001));
+    std::vector<BOOL> told;
+    bar.AddNotify(&told, [](void* pObject, BOOL bVisible) { static_cast<std::vector<BOOL>*>(pObject)->push_back(bVisible); });
+    struct Step
+    {
+        const char* name;
+        std::vector<BOOL> shows;   // DelayShow calls before idle
+        BOOL bVisibleBefore;       // window style before the idle step
+        BOOL bVisibleAfter;
+    };
+    const Step steps[] = {
+        { "hide", { FALSE }, TRUE, FALSE },
+        { "show", { TRUE }, FALSE, TRUE },
+        { "show then hide", { TRUE, FALSE }, TRUE, FALSE },
+        { "hide then show while hidden", { FALSE, TRUE }, FALSE, TRUE },
+    };
+    for (const Step& step : steps)
+    {
+        SCOPED_TRACE(step.name);
+        told.clear();
+        for (BOOL bShow : step.shows)
+            bar.DelayShow(bShow);
+        EXPECT_EQ(step.shows, told);
+        EXPECT_EQ(step.bVisibleBefore, (bar.GetStyle() & WS_VISIBLE) != 0);
+        int nUpdates = bar.nUpdates;
+        bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        EXPECT_EQ(step.bVisibleAfter, (bar.GetStyle() & WS_VISIBLE) != 0);
+        // Only a visible bar updates its items.
+        EXPECT_EQ(nUpdates + (step.bVisibleAfter ? 1 : 0), bar.nUpdates);
+    }
+}
+
+class CTestView : public CView
+{
+public:
+    void OnDraw(CDC*) override {}
+};
+
+TEST_F(XTBarFrameTest, DestroyingABarThatHostsTheActiveViewClearsIt)
+{
+    CTestBar bar;
+    ASSERT_TRUE(bar.Create(&m_frame, CBRS_LEFT, 1001));
+    CTestView* pView = new CTestView;   // deletes itself
+    ASSERT_TRUE(pView->Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 20, 20), &bar, 1));
+    m_frame.SetActiveView(pView, FALSE);
+    ASSERT_EQ(pView, m_frame.GetActiveView());
+    bar.DestroyWindow();
+    EXPECT_EQ(nullptr, m_frame.GetActiveView());
+}
+
+TEST(XTStatusBarLayout, FlatFrameOfTheLastPaneEndsBeforeTheGrip)
+{
+    const CRect client(0, 0, 300, 20);
+    struct Case
+    {
+        const char* name;
+        CRect item;
+        BOOL bLast;
+        UINT nStyle;
+        BOOL bGrip;
+        int right;
+    };
+    // Small icons 16 wide, edges 2.
+    const Case cases[] = {
+        { "not the last: its item", CRect(100, 2, 180, 18), FALSE, SBPS_STRETCH, TRUE, 180 },
+        { "stretched, grip", CRect(100, 2, 300, 18), TRUE, SBPS_STRETCH, TRUE, 282 },
+        { "stretched, no grip", CRect(100, 2, 300, 18), TRUE, SBPS_STRETCH, FALSE, 300 },
+        { "fixed: its width and three edges", CRect(100, 2, 300, 18), TRUE, SBPS_NORMAL, TRUE, 156 },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.right, XTStatusPaneFrameRight(c.item, c.bLast, c.nStyle, 50, client, c.bGrip, 16, 2));
+    }
+}
+
+class CTestStatusBar : public CXTStatusBar
+{
+public:
+    using CXTStatusBar::DrawFlatPaneFrames;
+};
+
+TEST_F(XTBarFrameTest, StatusBarPaneWidthsAndFlatFrames)
+{
+    CTestStatusBar status;
+    ASSERT_TRUE(status.CreateEx(&m_frame, SBARS_SIZEGRIP));
+    const UINT indicators[] = { ID_SEPARATOR, ID_SEPARATOR };
+    ASSERT_TRUE(status.SetIndicators(indicators, 2));
+    status.SetPaneInfo(0, 0, SBPS_NOBORDERS, 100);
+    status.SetPaneInfo(1, 7, SBPS_STRETCH, 40);
+    status.SetPaneText(1, "Ready");
+    m_frame.RecalcLayout();
+
+    struct Case
+    {
+        const char* name;
+        int nIndex;
+        BOOL bDone;
+        int cxWidth1;
+    };
+    const Case cases[] = {
+        { "the pane count", 2, FALSE, 40 },
+        { "negative", -1, FALSE, 40 },
+        { "the last pane", 1, TRUE, 80 },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.bDone, status.SetPaneWidth(c.nIndex, 80));
+        UINT nID, nStyle;
+        int cxWidth;
+        status.GetPaneInfo(1, nID, nStyle, cxWidth);
+        EXPECT_EQ(c.cxWidth1, cxWidth);
+        EXPECT_EQ(7u, nID);
+        EXPECT_EQ("Ready", std::string(status.GetPaneText(1)));
+    }
+
+    FlatLookScope flat;
+    CRect client;
+    status.GetClientRect(&client);
+    CCanvas canvas(client.Width(), client.Height(), kMagenta);
+    status.DrawFlatPaneFrames(&canvas.dc);
+    const int nRight = canvas.RightmostOf(xtAfxData.m_clr3DShadow);
+    EXPECT_GT(nRight, client.Width() / 2);
+    EXPECT_EQ(client.right - xtAfxData.m_cxSmIcon - ::GetSystemMetrics(SM_CXEDGE) - 1, nRight);
+}
+
+} // namespace
