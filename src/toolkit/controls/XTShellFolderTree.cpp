@@ -4,6 +4,7 @@
 
 #include "framework/ComboBoxEx.h"
 #include "framework/MessageBox.h"
+#include "toolkit/frame/XTOSVersion.h"
 
 #include <io.h>
 
@@ -92,6 +93,15 @@ BOOL CXTShellFolderTree::InitSystemImageList()
     return TRUE;
 }
 
+DWORD CXTShellFolderTree::GetSystemTreeStyle(const OSVERSIONINFOA& os)
+{
+    BOOL bNT51 = os.dwPlatformId == VER_PLATFORM_WIN32_NT
+                 && (os.dwMajorVersion > 5 || (os.dwMajorVersion == 5 && os.dwMinorVersion >= 1));
+    if (bNT51)
+        return TVS_HASBUTTONS | TVS_SHOWSELALWAYS | TVS_TRACKSELECT | TVS_SINGLEEXPAND;
+    return TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT;
+}
+
 void CXTShellFolderTree::OnDeferredInitialize()
 {
     if (!m_bInitPending)
@@ -99,7 +109,7 @@ void CXTShellFolderTree::OnDeferredInitialize()
     m_bInitPending = FALSE;
     if (m_bUseSysImages && GetImageList(TVSIL_NORMAL) == nullptr)
         InitSystemImageList();
-    ModifyStyle(0, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT);
+    ModifyStyle(0, GetSystemTreeStyle(GetOSVersionInfo()));
     InitializeTree();
     EnableMultiSelect(FALSE);
     if (m_bSelectPending)

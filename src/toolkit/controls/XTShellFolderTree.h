@@ -32,6 +32,9 @@ public:
     {
         return reinterpret_cast<XT_SHELLITEMDATA*>(GetItemData(hItem));
     }
+    // The styles the tree gains on the system: hot-tracked single expansion
+    // where the shell's own tree looks so (NT 5.1 on), lines elsewhere.
+    static DWORD GetSystemTreeStyle(const OSVERSIONINFOA& os);
 
     // Overridables
     virtual BOOL PopulateTree(IShellFolder* lpsf, LPCITEMIDLIST lpifq, HTREEITEM hParent);

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <atomic>
+#include <memory>
 #include <string.h>
 
 namespace {
@@ -173,22 +174,141 @@ CString CXTShellPidl::GetPath(LPCITEMIDLIST lpifq)
     return szPath;
 }
 
+namespace {
+
+// The owner's window procedure while a shell menu of version 2 or 3 is up:
+// owner-drawn items and submenus the shell fills late need the menu's own
+// handler, and a highlighted command shows its help in the status line.
+class ShellMenuOwnerHook
+{
+public:
+    ShellMenuOwnerHook(HWND hWndOwner, IContextMenu* pMenu, IContextMenu2* pMenu2)
+        : m_hWnd(hWndOwner), m_pMenu(pMenu), m_pMenu2(pMenu2), m_pPrevious(s_pActive)
+    {
+        s_pActive = this;
+        m_pfnOld = (WNDPROC)::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)&WindowProc);
+    }
+    ~ShellMenuOwnerHook()
+    {
+        // Someone who subclassed on top of us keeps his chain; ours stays harmless.
+        if ((WNDPROC)::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == &WindowProc)
+            ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnOld);
+        s_pActive = m_pPrevious;
+    }
+    ShellMenuOwnerHook(const ShellMenuOwnerHook&) = delete;
+    ShellMenuOwnerHook& operator=(const ShellMenuOwnerHook&) = delete;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+    {
+        ShellMenuOwnerHook* pHook = s_pActive;
+        while (pHook != nullptr && pHook->m_hWnd != hWnd)
+            pHook = pHook->m_pPrevious;
+        if (pHook == nullptr)
+            return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
+        LRESULT lResult = 0;
+        if (pHook->Handle(nMsg, wParam, lParam, lResult))
+            return lResult;
+        return ::CallWindowProcA(pHook->m_pfnOld, hWnd, nMsg, wParam, lParam);
+    }
+
+    BOOL Handle(UINT nMsg, WPARAM wParam, LPARAM lParam, LRESULT& lResult)
+    {
+        switch (nMsg)
+        {
+        case WM_INITMENUPOPUP:
+            m_pMenu2->HandleMenuMsg(nMsg, wParam, lParam);
+            return TRUE;
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM:
+            // wParam 0 is a menu's, but a list view's header has id 0 too.
+            if (lParam == 0 || *reinterpret_cast<const UINT*>(lParam) != ODT_MENU)
+                return FALSE;
+            m_pMenu2->HandleMenuMsg(nMsg, wParam, lParam);
+            lResult = TRUE;
+            return TRUE;
+        case WM_MENUSELECT:
+            ShowHelpText(LOWORD(wParam), HIWORD(wParam));
+            return FALSE;
+        }
+        return FALSE;
+    }
+
+    void ShowHelpText(UINT nID, UINT nFlags)
+    {
+        if ((nFlags & (MF_POPUP | MF_SEPARATOR)) != 0 || nFlags == 0xFFFF || nID < 1 || nID > 0x7FFF)
+            return;
+        char szHelp[260] = {};
+        if (FAILED(m_pMenu->GetCommandString(nID - 1, GCS_HELPTEXTA, nullptr, szHelp, sizeof(szHelp))))
+            return;
+        szHelp[sizeof(szHelp) - 1] = '\0';
+        CWnd* pMainWnd = AfxGetMainWnd();
+        if (pMainWnd != nullptr && pMainWnd->GetSafeHwnd() != nullptr)
+            pMainWnd->SendMessage(WM_SETMESSAGESTRING, 0, (LPARAM)szHelp);
+    }
+
+    static thread_local ShellMenuOwnerHook* s_pActive;
+    HWND m_hWnd;
+    IContextMenu* m_pMenu;
+    IContextMenu2* m_pMenu2;
+    ShellMenuOwnerHook* m_pPrevious;
+    WNDPROC m_pfnOld = nullptr;
+};
+
+thread_local ShellMenuOwnerHook* ShellMenuOwnerHook::s_pActive = nullptr;
+
+// The newest menu interface the object offers: 3, 2 or 1. The returned
+// interface (version 2 or 3) is the caller's to release.
+int QueryMenuVersion(IContextMenu* pMenu, IContextMenu2*& pMenu2)
+{
+    pMenu2 = nullptr;
+    IContextMenu3* pMenu3 = nullptr;
+    if (SUCCEEDED(pMenu->QueryInterface(IID_IContextMenu3, (void**)&pMenu3)) && pMenu3 != nullptr)
+    {
+        pMenu2 = pMenu3;
+        return 3;
+    }
+    if (SUCCEEDED(pMenu->QueryInterface(IID_IContextMenu2, (void**)&pMenu2)) && pMenu2 != nullptr)
+        return 2;
+    pMenu2 = nullptr;
+    return 1;
+}
+
+void ShowHresultBox(CWnd* pOwner, LPCSTR pszFormat, HRESULT hr)
+{
+    CString strText;
+    strText.Format(pszFormat, (unsigned long)hr);
+    AfxShowMessageBox(pOwner->GetSafeHwnd(), strText, nullptr, MB_OK);
+}
+
+} // namespace
+
 void CXTShellPidl::ShowContextMenu(CWnd* pOwner, IShellFolder* lpsfParent, LPCITEMIDLIST lpi, CPoint point)
 {
+    // 1. The menu object and its newest interface.
     IContextMenu* pMenu = nullptr;
     HRESULT hr = lpsfParent->GetUIObjectOf(pOwner->GetSafeHwnd(), 1, &lpi, IID_IContextMenu, nullptr, (void**)&pMenu);
     if (FAILED(hr) || pMenu == nullptr)
     {
-        CString strText;
-        strText.Format("GetUIObjectOf failed! hr=%lx", (unsigned long)hr);
-        AfxShowMessageBox(pOwner->GetSafeHwnd(), strText, nullptr, MB_OK);
+        ShowHresultBox(pOwner, "GetUIObjectOf failed! hr=%lx", hr);
         return;
     }
+    IContextMenu2* pMenu2 = nullptr;
+    QueryMenuVersion(pMenu, pMenu2);
+
+    // 2. The popup the shell fills.
     HMENU hMenu = ::CreatePopupMenu();
     if (hMenu != nullptr && SUCCEEDED(pMenu->QueryContextMenu(hMenu, 0, 1, 0x7FFF, CMF_EXPLORE)))
     {
+        // 3. The owner hands menu messages to the shell while the menu is up.
+        std::unique_ptr<ShellMenuOwnerHook> pHook;
+        if (pMenu2 != nullptr)
+            pHook.reset(new ShellMenuOwnerHook(pOwner->GetSafeHwnd(), pMenu, pMenu2));
         UINT nCmd = ::TrackPopupMenu(hMenu, TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0,
                                      pOwner->GetSafeHwnd(), nullptr);
+        pHook.reset();
+
+        // 4. The chosen command runs.
         if (nCmd != 0)
         {
             CMINVOKECOMMANDINFO ici = {};
@@ -198,14 +318,12 @@ void CXTShellPidl::ShowContextMenu(CWnd* pOwner, IShellFolder* lpsfParent, LPCIT
             ici.nShow = SW_SHOWNORMAL;
             hr = pMenu->InvokeCommand(&ici);
             if (FAILED(hr))
-            {
-                CString strText;
-                strText.Format("InvokeCommand failed. hr=%lx", (unsigned long)hr);
-                AfxShowMessageBox(pOwner->GetSafeHwnd(), strText, nullptr, MB_OK);
-            }
+                ShowHresultBox(pOwner, "InvokeCommand failed. hr=%lx", hr);
         }
     }
     if (hMenu != nullptr)
         ::DestroyMenu(hMenu);
+    if (pMenu2 != nullptr)
+        pMenu2->Release();
     pMenu->Release();
 }

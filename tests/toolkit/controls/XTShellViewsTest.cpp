@@ -251,6 +251,37 @@ TEST_F(XTShellViewsTest, SelectPathFillsTheLinkedList)
     EXPECT_STREQ("12/31/99 11:30 PM", m_list->GetItemText(Find("a.txt"), 3));
 }
 
+TEST_F(XTShellViewsTest, TheTreeLooksLikeTheSystemsShellTree)
+{
+    struct Row { DWORD nPlatform, nMajor, nMinor; BOOL bTracking; } rows[] = {
+        { VER_PLATFORM_WIN32_WINDOWS, 4, 90, FALSE },
+        { VER_PLATFORM_WIN32_NT, 4, 0, FALSE },
+        { VER_PLATFORM_WIN32_NT, 5, 0, FALSE },
+        { VER_PLATFORM_WIN32_NT, 5, 1, TRUE },
+        { VER_PLATFORM_WIN32_NT, 6, 0, TRUE },
+        { VER_PLATFORM_WIN32_NT, 10, 0, TRUE },
+    };
+    const DWORD nTracking = TVS_HASBUTTONS | TVS_SHOWSELALWAYS | TVS_TRACKSELECT | TVS_SINGLEEXPAND;
+    const DWORD nLines = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT;
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(testing::Message() << row.nPlatform << " " << row.nMajor << "." << row.nMinor);
+        OSVERSIONINFOA os = {};
+        os.dwPlatformId = row.nPlatform;
+        os.dwMajorVersion = row.nMajor;
+        os.dwMinorVersion = row.nMinor;
+        EXPECT_EQ(row.bTracking ? nTracking : nLines, CXTShellFolderTree::GetSystemTreeStyle(os));
+    }
+
+    // The deferred initialisation gives the tree this system's look.
+    CreateViews();
+    OSVERSIONINFOA os = {};
+    os.dwOSVersionInfoSize = sizeof(os);
+    ::GetVersionExA(&os);
+    DWORD nStyle = CXTShellFolderTree::GetSystemTreeStyle(os);
+    EXPECT_EQ(nStyle, m_tree->GetStyle() & nStyle);
+}
+
 TEST_F(XTShellViewsTest, SizeAndModifiedSortByTheFilesValues)
 {
     CreateViews();

@@ -3,7 +3,10 @@
 #include "toolkit/controls/XTButton.h"
 #include "toolkit/controls/XTTabLayout.h"
 
+#include "framework/CreateContext.h"
+#include "framework/FrameWnd.h"
 #include "framework/Static.h"
+#include "framework/View.h"
 #include "helpers/TestSupport.h"
 #include "toolkit/XTTestCanvas.h"
 
@@ -70,6 +73,70 @@ TEST_F(XTTabCtrlTest, DeletingATabSelectsItsNeighbourAndShowsItsWindow)
         pActive->GetWindowText(strText);
         EXPECT_STREQ(row.shown, strText);
     }
+}
+
+// A plain view for the frame's pane and the tabs.
+class CTabPageView : public CView
+{
+    DECLARE_DYNCREATE(CTabPageView)
+public:
+    void OnDraw(CDC*) override {}
+};
+
+IMPLEMENT_DYNCREATE(CTabPageView, CView)
+
+void ClickTab(CXTTabCtrl& tabs, int nTab)
+{
+    CRect rc;
+    ASSERT_TRUE(tabs.GetItemRect(nTab, &rc));
+    CPoint pt = rc.CenterPoint();
+    tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    tabs.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+}
+
+TEST(XTTabCtrlFrameTest, ASelectedViewTabIsTheFramesActiveViewAndThePaneReturnsAfterIt)
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CTabPageView);
+    ASSERT_TRUE(pFrame->Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 500, 400), nullptr, nullptr, 0,
+                               &context));
+    CView* pPane = dynamic_cast<CView*>(CWnd::FromHandlePermanent(pFrame->GetDlgItem(AFX_IDW_PANE_FIRST)->m_hWnd));
+    ASSERT_NE(nullptr, pPane);
+    pFrame->SetActiveView(pPane);
+
+    CXTTabCtrl tabs;
+    ASSERT_TRUE(tabs.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), pFrame, 9));
+    CStatic page;
+    ASSERT_TRUE(page.Create("Page", WS_CHILD, CRect(0, 0, 10, 10), pFrame));
+    ASSERT_TRUE(tabs.AddView("One", RUNTIME_CLASS(CTabPageView)));
+    ASSERT_TRUE(tabs.AddView("Two", RUNTIME_CLASS(CTabPageView)));
+    ASSERT_TRUE(tabs.AddControl("Page", &page));
+    testing_support::PumpPendingMessages();
+    CWnd* pOne = tabs.GetView(0);
+    CWnd* pTwo = tabs.GetView(1);
+    EXPECT_EQ(pPane, pFrame->GetActiveView());
+
+    struct Step { LPCSTR what; int nClick; CWnd* pActive; } steps[] = {
+        { "a view tab takes over", 0, pOne },
+        { "from view to view", 1, pTwo },
+        { "a control tab gives the pane back", 2, pPane },
+        { "a view again", 1, pTwo },
+    };
+    for (const Step& step : steps)
+    {
+        SCOPED_TRACE(step.what);
+        ClickTab(tabs, step.nClick);
+        EXPECT_EQ(step.nClick, tabs.GetCurSel());
+        EXPECT_EQ(step.pActive, pFrame->GetActiveView());
+        EXPECT_TRUE(tabs.GetView(step.nClick)->IsWindowVisible());
+    }
+
+    // Deleting the active view's tab gives the pane back before the window goes.
+    tabs.DeleteView(1);
+    EXPECT_EQ(pPane, pFrame->GetActiveView());
+    EXPECT_EQ(pOne, tabs.GetActiveView());
+    pFrame->DestroyWindow();
 }
 
 TEST_F(XTTabCtrlTest, CtrlShiftTabOnTheFirstTabSelectsTheLast)
