@@ -38,6 +38,8 @@
 #define IDD_VIEWER_OPTIONS      225
 #define IDD_SLIDER_PROPS        2007
 #define IDD_INSERT_PICTURE      2008
+#define IDD_ICON_CONVERTER      151
+#define IDD_ICON_IMAGE          153
 
 // Strings
 #define IDS_FILE_CANNOT_OPEN        162
@@ -50,6 +52,8 @@
 #define IDS_EFFECT_EMBOSSED         212
 #define IDS_VIEWER_NEEDS_DOCUMENT   203
 #define IDS_NO_FILE_GIVEN           2051
+#define IDS_ONLY_PICTURE_TYPES      132
+#define IDS_ICON_NOT_CONVERTED      136
 
 // The help button of most option dialogs
 #define IDC_DLG_HELP            1063
@@ -261,6 +265,23 @@
 #define IDC_STARTEV_LOOP        1162
 #define IDC_STARTEV_BROWSE      1164
 #define IDC_STARTEV_HELP        1161
+
+// Icon image and icon converter
+#define IDC_ICONIMG_16          1007
+#define IDC_ICONIMG_32          1010
+#define IDC_ICONIMG_16COLORS    1011
+#define IDC_ICONIMG_FILE        1028
+#define IDC_ICONIMG_BROWSE      1037
+#define IDC_ICONIMG_256COLORS   1038
+#define IDC_ICONIMG_SWATCH      1067
+#define IDC_ICONIMG_PREVIEW     1078
+#define IDC_ICONIMG_PICK        1079
+#define IDC_ICONCONV_LOAD       1060
+#define IDC_ICONCONV_SAVE       1062
+#define IDC_ICONCONV_SLOT0      1080
+#define IDC_ICONCONV_SLOT1      1081
+#define IDC_ICONCONV_SLOT2      1082
+#define IDC_ICONCONV_SLOT3      1083
 
 // Command to the button sheet: the button-image program has handed back a file.
 #define ID_BUTTON_IMAGE_READY   143

@@ -1,5 +1,7 @@
 #include "player/TarnixDoc.h"
 
+#include "shared/menuobj/PageObjectReader.h"
+
 #include "framework/ClientDC.h"
 #include "framework/File.h"
 #include "framework/Wnd.h"
@@ -327,43 +329,21 @@ void CTarnixDoc::ReadButtons()
     // Sections are tried beyond the maximum, so that gaps in the numbering
     // are skipped; buttons beyond the maximum are dropped.
     m_buttons.DeleteAll();
+    const PageButtonLook look = { &m_buttonFont, m_nBrightness, m_nHoover, m_crWindowBg };
     for (int n = 1; n <= m_buttons.GetMaxCount() + 10; ++n)
     {
-        CString style, caption, document, application, parameter, function, bitmap, tooltip, soundFile;
-        BOOL bEnabled = TRUE;
-        RECT rect = { 0, 0, 0, 0 };
-        CFontDesc idleFont, overFont, downFont;
-        int nStopSound = 0, nStartSound = 0;
-        if (!m_pSettings->GetButton(n, style, bEnabled, rect, caption, document, application, parameter, function,
-                                    idleFont, overFont, downFont, bitmap, tooltip, nStopSound, nStartSound,
-                                    soundFile))
+        CMButCreateStruct* pButton = ReadButtonCreateStruct(*m_pSettings, n, look);
+        if (!pButton)
             continue;
-
-        CMButCreateStruct* pButton = new CMButCreateStruct;
         pButton->m_nNumber = (int)m_buttons.GetSize();
-        pButton->m_strStyle = ButtonStyleFor(style, bitmap, [this]() { return GifSupport(); });
-        pButton->m_bEnable = bEnabled;
-        pButton->m_rect = rect;
-        pButton->m_strText = caption;
-        pButton->m_nAction = ParseActionKeyword(function);
+        pButton->m_strStyle = ButtonStyleFor(pButton->m_strStyle, pButton->m_strBitmap, [this]() { return GifSupport(); });
         // Only names the starter is given are quoted; a message shows its
         // text and title as they stand.
-        BOOL bNames = pButton->m_nAction != ACTION_MESSAGE;
-        pButton->m_strDocument = bNames ? QuotedIfBlank(document) : document;
-        pButton->m_strApplication = bNames ? QuotedIfBlank(application) : application;
-        pButton->m_strParameter = parameter;
-        pButton->m_strBitmap = bitmap;
-        pButton->m_strToolTip = tooltip;
-        pButton->m_bStopSound = nStopSound;
-        pButton->m_bStartSound = nStartSound;
-        pButton->m_strSoundFile = soundFile;
-        pButton->m_font.Assign(m_buttonFont);
-        pButton->m_fontIdle.Assign(idleFont);
-        pButton->m_fontOver.Assign(overFont);
-        pButton->m_fontDown.Assign(downFont);
-        pButton->m_nBrightness = m_nBrightness;
-        pButton->m_bHoverEffect = m_nHoover;
-        pButton->m_crColor = m_crWindowBg;
+        if (pButton->m_nAction != ACTION_MESSAGE)
+        {
+            pButton->m_strDocument = QuotedIfBlank(pButton->m_strDocument);
+            pButton->m_strApplication = QuotedIfBlank(pButton->m_strApplication);
+        }
         if (!m_buttons.Add(pButton))
         {
             delete pButton;
@@ -377,19 +357,8 @@ void CTarnixDoc::ReadTexts()
     m_texts.DeleteAll();
     for (int n = 1; n <= m_texts.GetMaxCount() + 1; ++n)
     {
-        int nX = 0, nY = 0;
-        CString text;
-        CFontDesc font;
-        if (!m_pSettings->GetText(n, nX, nY, text, font))
-            continue;
-        CMTextCreateStruct* pText = new CMTextCreateStruct;
-        pText->m_nNumber = n;
-        pText->m_bEnable = 1;
-        SetRect(&pText->m_rect, nX, nY, nX + kTextWidth, nY + kTextHeight);
-        pText->m_strText = text;
-        pText->m_font.Assign(font);
-        pText->m_crColor = m_crWindowBg;
-        if (!m_texts.Add(pText))
+        CMTextCreateStruct* pText = ReadTextCreateStruct(*m_pSettings, n, { kTextWidth, kTextHeight }, m_crWindowBg);
+        if (pText && !m_texts.Add(pText))
         {
             delete pText;
             break;
@@ -402,20 +371,8 @@ void CTarnixDoc::ReadTextFields()
     m_textFields.DeleteAll();
     for (int n = 1; n <= m_textFields.GetMaxCount() + 1; ++n)
     {
-        int nX, nY, nW, nH, nHorzScroll = 1, nVertScroll = 1, nBorder = 1;
-        CString document;
-        if (!m_pSettings->GetTextField(n, nX, nY, nW, nH, nHorzScroll, nVertScroll, document, nBorder))
-            continue;
-        CViewerCreateStruct* pField = new CViewerCreateStruct;
-        pField->m_nNumber = n;
-        pField->m_bEnable = 1;
-        SetRect(&pField->m_rect, nX, nY, nX + nW, nY + nH);
-        pField->m_strDocument = document;
-        pField->m_bScrollHorz = nHorzScroll;
-        pField->m_bScrollVert = nVertScroll;
-        pField->m_bBorder = nBorder;
-        pField->m_crColor = m_crWindowBg;
-        if (!m_textFields.Add(pField))
+        CViewerCreateStruct* pField = ReadTextFieldCreateStruct(*m_pSettings, n, m_crWindowBg);
+        if (pField && !m_textFields.Add(pField))
         {
             delete pField;
             break;

@@ -9,7 +9,22 @@
 #include "editor/dialogs/AlignButtonsDlg.h"
 #include "editor/dialogs/AlignHorzDlg.h"
 #include "editor/dialogs/AlignVertDlg.h"
+#include "editor/app/PageSettingsDialogs.h"
+#include "editor/dialogs/AviPropDlg.h"
+#include "editor/dialogs/BackgroundImageDlg.h"
+#include "editor/dialogs/GraphicsProgramDlg.h"
+#include "editor/dialogs/InsertObjectsDlg.h"
+#include "editor/dialogs/ViewerOptionsDlg.h"
+#include "editor/dialogs/InsertPictureDlg.h"
+#include "editor/dialogs/InsertTextDlg.h"
+#include "editor/dialogs/SliderPropDlg.h"
+#include "editor/dialogs/TextFieldDlg.h"
 #include "editor/dialogs/ButtonPropSheet.h"
+#include "editor/dialogs/ButtonStyleDlg.h"
+#include "editor/dialogs/DesktopDlg.h"
+#include "editor/dialogs/TitleBarDlg.h"
+#include "editor/dialogs/VirtualDriveDlg.h"
+#include "editor/dialogs/WindowPosDlg.h"
 #include "editor/dialogs/UiLanguage.h"
 #include "framework/CmdUI.h"
 #include "framework/ColorDialog.h"
@@ -18,6 +33,9 @@
 #include "framework/MessageBox.h"
 #include "framework/ProgramStart.h"
 #include "shared/menuobj/ActionKeywords.h"
+#include "shared/menuobj/FileWarning.h"
+#include "shared/menuobj/GraphicsProgram.h"
+#include "shared/support/FileUtils.h"
 #include "shared/menuobj/AviCtrl.h"
 #include "shared/menuobj/MObjButton.h"
 #include "shared/menuobj/MemDC.h"
@@ -76,6 +94,11 @@ BEGIN_MESSAGE_MAP(CTarnixEdView, CView)
     ON_COMMAND(ID_PROJECT_REFRESH, OnRefresh)
     ON_COMMAND(ID_PROJECT_EXPLORE, OnExploreFolder)
     ON_COMMAND(ID_PAGE_BACKCOLOR, OnBackgroundColor)
+    ON_COMMAND(ID_PAGE_TITLE, OnWindowTitle)
+    ON_COMMAND(ID_PAGE_WINDOWPOS, OnWindowPosition)
+    ON_COMMAND(ID_PAGE_DESKTOP, OnDesktop)
+    ON_COMMAND(ID_PAGE_VIRTUAL_DRIVE, OnVirtualDrive)
+    ON_COMMAND(ID_STYLE_BUTTONS, OnButtonStyle)
     ON_COMMAND(ID_BUTTON_IMAGE_READY, OnForwardToSheet)
     ON_COMMAND(ID_VIEW_GRID_CHANGED, OnGridChanged)
     ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
@@ -96,23 +119,35 @@ BEGIN_MESSAGE_MAP(CTarnixEdView, CView)
     ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdatePaste)
     ON_UPDATE_COMMAND_UI(ID_ALIGN_VERTICAL, OnUpdateAlign)
     ON_UPDATE_COMMAND_UI(ID_ALIGN_HORIZONTAL, OnUpdateAlign)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXT, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXT_AT_MARK, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTFIELD, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTFIELD_AT_MARK, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_AVICLIP, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDER, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_IMAGE, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTVIEWER, OnUpdateLaterCommand)
+    ON_COMMAND(ID_OBJ_TEXT, OnInsertText)
+    ON_COMMAND(ID_OBJ_TEXT_AT_MARK, OnInsertTextAtMark)
+    ON_COMMAND(ID_OBJ_TEXTFIELD, OnInsertTextField)
+    ON_COMMAND(ID_OBJ_TEXTFIELD_AT_MARK, OnInsertTextFieldAtMark)
+    ON_COMMAND(ID_OBJ_AVICLIP, OnInsertAviClip)
+    ON_COMMAND(ID_OBJ_SLIDER, OnInsertSlider)
+    ON_COMMAND(ID_OBJ_IMAGE, OnInsertImage)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXT, OnUpdateInsertObject)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXT_AT_MARK, OnUpdateInsertObject)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTFIELD, OnUpdateInsertObject)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTFIELD_AT_MARK, OnUpdateInsertObject)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_AVICLIP, OnUpdateInsertObject)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDER, OnUpdateInsertObject)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_IMAGE, OnUpdateInsertObject)
+    ON_COMMAND(ID_OBJ_TEXTVIEWER, OnInsertTextViewer)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTVIEWER, OnUpdateInsertButton)
     ON_UPDATE_COMMAND_UI(ID_OBJ_PICTURESHOW, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_OBJ_PDFSTARTER, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDESHOW, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_OBJ_LISTBOX, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_OBJ_POPUPMENU, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_PAGE_SOUND, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_PAGE_TOOLTIPS, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_PAGE_START_EVENTS, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_PAGE_WELCOME, OnUpdateLaterCommand)
+    ON_COMMAND(ID_PAGE_SOUND, OnSound)
+    ON_COMMAND(ID_PAGE_TOOLTIPS, OnTooltips)
+    ON_COMMAND(ID_PAGE_START_EVENTS, OnStartEvents)
+    ON_COMMAND(ID_PAGE_WELCOME, OnWelcome)
+    ON_COMMAND(ID_PAGE_FLAGS, OnFlags)
+    ON_COMMAND(ID_PAGE_BACKIMAGE, OnBackgroundImage)
+    ON_COMMAND(ID_PAGE_GRAPHICS, OnGraphicsProgram)
+    ON_COMMAND(ID_HELP_OBJECTS, OnObjectsHelp)
 END_MESSAGE_MAP()
 
 namespace {
@@ -136,6 +171,13 @@ BOOL StartsWith(const CString& str, LPCSTR lpszPrefix)
     return str.Left((int)strlen(lpszPrefix)) == lpszPrefix;
 }
 
+CString LoadedString(UINT nID)
+{
+    CString text;
+    text.LoadString(nID);
+    return text;
+}
+
 void ShowLimitBox(LPCSTR lpszKind)
 {
     CString format, text;
@@ -144,10 +186,49 @@ void ShowLimitBox(LPCSTR lpszKind)
     AfxMessageBox(text, MB_OK | MB_ICONINFORMATION);
 }
 
+const char kTextViewerProgram[] = "Scrollet.exe";
+
+void CentreBackgroundImage(CProjectPage& page)
+{
+    page.m_nImageX = std::max(0, (page.m_nWinW - page.m_nImageW - 6) / 2);
+    page.m_nImageY = std::max(0, (page.m_nWinH - page.m_nImageH - 26) / 2);
+}
+
 CString PlayerPathFor(const CString& strProject)
 {
     const int nSlash = strProject.ReverseFind('\\');
     return (nSlash >= 0 ? strProject.Left(nSlash) : CString(".")) + "\\Tarnix.exe";
+}
+
+
+// A new object goes to the container first and then to the document; when
+// either refuses it, neither keeps it and the struct is deleted.
+template <class T>
+BOOL AddToBoth(T* pStruct, CMenuObjects& objects, BOOL (CMenuObjects::*addObject)(T*), CProjectPage& page,
+               BOOL (CProjectPage::*addStruct)(T*))
+{
+    if (!(objects.*addObject)(pStruct))
+    {
+        delete pStruct;
+        return FALSE;
+    }
+    if (!(page.*addStruct)(pStruct))
+    {
+        objects.DeleteSelected();
+        delete pStruct;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+template <class T>
+T* CopyAt(const CMObjCreateStruct& clip, const RECT& rc)
+{
+    T* pCopy = new T;
+    pCopy->Copy(static_cast<const T&>(clip));
+    pCopy->m_rect = rc;
+    pCopy->m_nNumber = -1;
+    return pCopy;
 }
 
 } // namespace
@@ -789,25 +870,58 @@ int CTarnixEdView::ButtonCount() const
 
 // The page limits of the insert commands, checked again by every road that
 // inserts (drops and paste do not pass the menu's update).
-BOOL CTarnixEdView::CheckRoom(int nType)
+BOOL CTarnixEdView::HasRoom(int nType) const
 {
     CProjectPage& page = GetDocument()->GetPage();
-    const BOOL bPageFull = m_objects.GetObjectCount() >= MENUOBJ_MAX_COUNT;
+    if (m_objects.GetObjectCount() >= MENUOBJ_MAX_COUNT)
+        return FALSE;
     switch (nType)
     {
     case MOBJ_BUTTON:
-        if (ButtonCount() < kMaxButtons && !bPageFull)
-            return TRUE;
-        ShowLimitBox("Button");
-        return FALSE;
+        return ButtonCount() < kMaxButtons;
     case MOBJ_TEXT:
-        if (page.m_texts.GetSize() < kMaxTexts && !bPageFull)
-            return TRUE;
-        ShowLimitBox("Text");
-        return FALSE;
+        return page.m_texts.GetSize() < kMaxTexts;
+    case MOBJ_VIEWER:
+        return page.m_textFields.GetSize() == 0;
+    case MOBJ_AVICLIP:
+        return page.m_aviClips.GetSize() == 0;
+    case MOBJ_PICTURE:
+        return page.m_images.GetSize() == 0;
+    case MOBJ_SLIDER:
+        return page.m_sliders.GetSize() == 0;
     default:
-        return !bPageFull;
+        return TRUE;
     }
+}
+
+BOOL CTarnixEdView::CheckRoom(int nType)
+{
+    if (HasRoom(nType))
+        return TRUE;
+    switch (nType)
+    {
+    case MOBJ_BUTTON:
+        ShowLimitBox("Button");
+        break;
+    case MOBJ_TEXT:
+        ShowLimitBox("Text");
+        break;
+    case MOBJ_VIEWER:
+        ShowLimitBox("Textfeld");
+        break;
+    case MOBJ_AVICLIP:
+        ShowLimitBox("AVI");
+        break;
+    case MOBJ_PICTURE:
+        ShowLimitBox(LoadedString(IDS_KIND_IMAGE));
+        break;
+    case MOBJ_SLIDER:
+        ShowLimitBox(LoadedString(IDS_KIND_SLIDER));
+        break;
+    default:
+        break;
+    }
+    return FALSE;
 }
 
 void CTarnixEdView::OnUpdateInsertButton(CCmdUI* pCmdUI)
@@ -924,13 +1038,7 @@ BOOL CTarnixEdView::InsertButton()
     m_rcDefault = pButton->m_rect;
     if (!RegisterButton(pButton))
         return FALSE;
-    m_defaultButton.Copy(*pButton);
-    m_defaultButton.m_bPreset = 1;
-    m_defaultButton.m_nAction = ACTION_NONE;
-    m_defaultButton.m_strDocument.Empty();
-    m_defaultButton.m_strApplication.Empty();
-    m_defaultButton.m_strParameter.Empty();
-    m_defaultButton.m_rect = m_rcDefault;
+    TakeAsDefaultButton(*pButton);
     CheckAviAction(*pButton);
     Invalidate();
     PostMessage(WM_COMMAND, ID_VIEW_BUTTON_INSERTED);
@@ -942,24 +1050,34 @@ BOOL CTarnixEdView::InsertButton()
 BOOL CTarnixEdView::RegisterButton(CMButCreateStruct* pButton)
 {
     LeaveSelectionMode();
-    if (!m_objects.AddButton(pButton))
-    {
-        delete pButton;
+    if (!AddToBoth(pButton, m_objects, &CMenuObjects::AddButton, GetDocument()->GetPage(), &CProjectPage::AddButton))
         return FALSE;
-    }
-    if (!GetDocument()->GetPage().AddButton(pButton))
-    {
-        m_objects.DeleteSelected();
-        delete pButton;
-        return FALSE;
-    }
+    PlaceAfter(pButton->m_rect);
+    return TRUE;
+}
+
+// The default rectangle moves to the next slot past a new object and keeps
+// its size.
+void CTarnixEdView::PlaceAfter(const RECT& rcNew)
+{
     const RECT rcSize = m_rcDefault;
-    m_rcDefault = pButton->m_rect;
+    m_rcDefault = rcNew;
     PlaceNext();
     m_rcDefault = MakeRect(m_rcDefault.left, m_rcDefault.top, Width(rcSize), Height(rcSize));
     m_defaultButton.m_rect = m_rcDefault;
     Invalidate();
-    return TRUE;
+}
+
+// The next button starts from this one, without its action and targets.
+void CTarnixEdView::TakeAsDefaultButton(const CMButCreateStruct& button)
+{
+    m_defaultButton.Copy(button);
+    m_defaultButton.m_bPreset = 1;
+    m_defaultButton.m_nAction = ACTION_NONE;
+    m_defaultButton.m_strDocument.Empty();
+    m_defaultButton.m_strApplication.Empty();
+    m_defaultButton.m_strParameter.Empty();
+    m_defaultButton.m_rect = m_rcDefault;
 }
 
 void CTarnixEdView::CheckAviAction(const CMButCreateStruct& button)
@@ -1012,13 +1130,7 @@ void CTarnixEdView::OnSubmenu()
     pButton->m_nAction = ACTION_NEWPAGE;
     if (!RegisterButton(pButton))
         return;
-    m_defaultButton.Copy(*pButton);
-    m_defaultButton.m_bPreset = 1;
-    m_defaultButton.m_nAction = ACTION_NONE;
-    m_defaultButton.m_strDocument.Empty();
-    m_defaultButton.m_strApplication.Empty();
-    m_defaultButton.m_strParameter.Empty();
-    m_defaultButton.m_rect = m_rcDefault;
+    TakeAsDefaultButton(*pButton);
     pDoc->GetPage().BuildSubmenuList();
     pDoc->RefreshPageMenu();
 }
@@ -1034,9 +1146,35 @@ void CTarnixEdView::OnUpdateHasSelection(CCmdUI* pCmdUI)
 void CTarnixEdView::OnChange()
 {
     CMObjBasis* pObject = m_objects.GetSelectedObject();
-    if (CMObjButton* pButton = dynamic_cast<CMObjButton*>(pObject))
-        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(pButton->GetCreateStruct()))
-            ChangeButton(pStruct);
+    CMObjCreateStruct* pStruct = pObject != nullptr ? pObject->GetCreateStruct() : nullptr;
+    if (pStruct == nullptr)
+        return;
+    if (dynamic_cast<CMObjButton*>(pObject) != nullptr)
+    {
+        if (CMButCreateStruct* pButton = dynamic_cast<CMButCreateStruct*>(pStruct))
+            ChangeButton(pButton);
+        return;
+    }
+    switch (pStruct->m_nType)
+    {
+    case MOBJ_TEXT:
+        ChangeText(static_cast<CMTextCreateStruct*>(pStruct));
+        break;
+    case MOBJ_VIEWER:
+        ChangeTextField(static_cast<CViewerCreateStruct*>(pStruct));
+        break;
+    case MOBJ_AVICLIP:
+        ChangeAviClip(pStruct);
+        break;
+    case MOBJ_PICTURE:
+        ChangeImage(pStruct);
+        break;
+    case MOBJ_SLIDER:
+        ChangeSlider(pStruct);
+        break;
+    default:
+        break;
+    }
 }
 
 void CTarnixEdView::ChangeButton(CMButCreateStruct* pButton)
@@ -1132,6 +1270,352 @@ void CTarnixEdView::DeleteSelected()
 }
 
 // ---------------------------------------------------------------------------
+// Texts, text fields, clips, sliders and images
+
+void CTarnixEdView::OnUpdateInsertObject(CCmdUI* pCmdUI)
+{
+    switch (pCmdUI->m_nID)
+    {
+    case ID_OBJ_TEXT:
+    case ID_OBJ_TEXT_AT_MARK:
+        pCmdUI->Enable(HasRoom(MOBJ_TEXT));
+        break;
+    case ID_OBJ_TEXTFIELD:
+    case ID_OBJ_TEXTFIELD_AT_MARK:
+        pCmdUI->Enable(HasRoom(MOBJ_VIEWER));
+        break;
+    case ID_OBJ_AVICLIP:
+        pCmdUI->Enable(HasRoom(MOBJ_AVICLIP));
+        break;
+    case ID_OBJ_SLIDER:
+        pCmdUI->Enable(HasRoom(MOBJ_SLIDER));
+        break;
+    case ID_OBJ_IMAGE:
+        pCmdUI->Enable(HasRoom(MOBJ_PICTURE));
+        break;
+    default:
+        pCmdUI->Enable(FALSE);
+        break;
+    }
+}
+
+// Where a dialog opens a new object: the default button's corner, or 10, 10.
+POINT CTarnixEdView::DefaultCorner() const
+{
+    if (::IsRectEmpty(&m_defaultButton.m_rect))
+        return POINT{ 10, 10 };
+    return POINT{ m_defaultButton.m_rect.left, m_defaultButton.m_rect.top };
+}
+
+void CTarnixEdView::OnInsertText()
+{
+    InsertText(DefaultCorner());
+}
+
+void CTarnixEdView::OnInsertTextAtMark()
+{
+    if (::IsRectEmpty(&m_rcMarked))
+        m_rcMarked = RECT{ 5, 5, 85, 30 };
+    else
+        ::OffsetRect(&m_rcMarked, 0, Height(m_rcMarked) + 5);
+    InsertText(POINT{ m_rcMarked.left, m_rcMarked.top });
+}
+
+// The text object sizes itself to its text; 40 x 10 only holds its place.
+void CTarnixEdView::InsertText(POINT pt)
+{
+    if (!CheckRoom(MOBJ_TEXT))
+        return;
+    CProjectPage& page = GetDocument()->GetPage();
+    CInsertTextDlg dlg(this);
+    dlg.m_font.Assign(page.m_defaultTextFont);
+    dlg.m_nX = (UINT)std::max(0L, pt.x);
+    dlg.m_nY = (UINT)std::max(0L, pt.y);
+    if (dlg.DoModal() != IDOK || dlg.m_strText.IsEmpty())
+        return;
+    CMTextCreateStruct* pText = new CMTextCreateStruct;
+    pText->m_rect = SnapRect((int)dlg.m_nX, (int)dlg.m_nY, 40, 10);
+    pText->m_strText = dlg.m_strText;
+    pText->m_font.Assign(dlg.m_font);
+    pText->m_bPreset = 1;
+    pText->m_nPageNumber = page.m_nMenuLevel;
+    LeaveSelectionMode();
+    if (!AddToBoth(pText, m_objects, &CMenuObjects::AddStaticText, page, &CProjectPage::AddText))
+        return;
+    m_defaultText.Copy(*pText);
+    PlaceAfter(pText->m_rect);
+}
+
+void CTarnixEdView::OnInsertTextField()
+{
+    m_rcMarked = MakeRect(m_rcDefault.left, m_rcDefault.top, 200, 200);
+    InsertTextField();
+}
+
+void CTarnixEdView::OnInsertTextFieldAtMark()
+{
+    if (::IsRectEmpty(&m_rcMarked))
+        m_rcMarked = RECT{ 10, 10, 260, 210 };
+    else
+        ::OffsetRect(&m_rcMarked, 0, Height(m_rcMarked) + 5);
+    InsertTextField();
+}
+
+void CTarnixEdView::InsertTextField()
+{
+    if (!CheckRoom(MOBJ_VIEWER))
+        return;
+    CProjectPage& page = GetDocument()->GetPage();
+    CTextFieldDlg dlg(this);
+    dlg.m_nX = m_rcMarked.left;
+    dlg.m_nY = m_rcMarked.top;
+    dlg.m_nWidth = Width(m_rcMarked);
+    dlg.m_nHeight = Height(m_rcMarked);
+    dlg.m_bHorzScroll = dlg.m_bVertScroll = 1;
+    if (dlg.DoModal() != IDOK)
+        return;
+    CViewerCreateStruct* pField = new CViewerCreateStruct;
+    pField->m_rect = SnapRect(dlg.m_nX, dlg.m_nY, dlg.m_nWidth, dlg.m_nHeight);
+    pField->m_strDocument = dlg.m_strDocument;
+    pField->m_bScrollHorz = dlg.m_bHorzScroll;
+    pField->m_bScrollVert = dlg.m_bVertScroll;
+    pField->m_bBorder = 1;
+    pField->m_bPreset = 1;
+    pField->m_nPageNumber = page.m_nMenuLevel;
+    LeaveSelectionMode();
+    if (!AddToBoth(pField, m_objects, &CMenuObjects::AddScrollet, page, &CProjectPage::AddTextField))
+        return;
+    m_defaultTextField.Copy(*pField);
+    PlaceAfter(pField->m_rect);
+}
+
+namespace {
+
+// The clip dialog's border option is the clip window's border style bit.
+const DWORD kAviBorderStyle = 0x800000;
+
+void FillAviDialog(CAviPropDlg& dlg, const CMObjCreateStruct& clip)
+{
+    dlg.m_strFile = clip.m_strText;
+    dlg.m_bBorder = (clip.m_dwStyle & kAviBorderStyle) != 0;
+    dlg.m_nRepeat = clip.m_nRepeat;
+    dlg.m_crBackground = clip.m_crColor;
+}
+
+// The clip keeps the size the dialog found in the file, else its own.
+void TakeAviDialog(const CAviPropDlg& dlg, CMObjCreateStruct& clip, POINT ptCorner)
+{
+    int cx = Width(dlg.m_rcClip), cy = Height(dlg.m_rcClip);
+    if (cx <= 0 || cy <= 0)
+    {
+        cx = std::max(Width(clip.m_rect), 20);
+        cy = std::max(Height(clip.m_rect), 20);
+    }
+    clip.m_rect = MakeRect(ptCorner.x, ptCorner.y, cx, cy);
+    clip.m_strText = dlg.m_strFile;
+    clip.m_dwStyle = dlg.m_bBorder ? kAviBorderStyle : 0;
+    clip.m_nRepeat = (int)dlg.m_nRepeat;
+    clip.m_crColor = dlg.m_crBackground;
+}
+
+} // namespace
+
+void CTarnixEdView::OnInsertAviClip()
+{
+    InsertAviClip(DefaultCorner());
+}
+
+void CTarnixEdView::InsertAviClip(POINT pt)
+{
+    if (!CheckRoom(MOBJ_AVICLIP))
+        return;
+    CTarnixEdDoc* pDoc = GetDocument();
+    CProjectPage& page = pDoc->GetPage();
+    CAviPropDlg dlg(this);
+    dlg.m_strProjectFolder = pDoc->GetProjectFolder();
+    if (m_defaultAviClip.m_bPreset)
+        FillAviDialog(dlg, m_defaultAviClip);
+    dlg.m_nX = pt.x;
+    dlg.m_nY = pt.y;
+    if (dlg.DoModal() != IDOK)
+        return;
+    CMObjCreateStruct* pClip = new CMObjCreateStruct;
+    TakeAviDialog(dlg, *pClip, SnapPoint(dlg.m_nX, dlg.m_nY));
+    pClip->m_bPreset = 1;
+    pClip->m_nPageNumber = page.m_nMenuLevel;
+    m_defaultAviClip.Copy(*pClip);
+    LeaveSelectionMode();
+    if (!AddToBoth(pClip, m_objects, &CMenuObjects::AddAviCtrl, page, &CProjectPage::AddAviClip))
+        return;
+    PlaceAfter(pClip->m_rect);
+}
+
+// The container adds a slider without an answer: the document keeps it only
+// when the container's count grew.
+void CTarnixEdView::OnInsertSlider()
+{
+    m_rcMarked = MakeRect(m_rcDefault.left, m_rcDefault.top, 60, 20);
+    if (!CheckRoom(MOBJ_SLIDER))
+        return;
+    CProjectPage& page = GetDocument()->GetPage();
+    CSliderPropDlg dlg(this);
+    dlg.m_nX = m_rcMarked.left;
+    dlg.m_nY = m_rcMarked.top;
+    dlg.m_nWidth = Width(m_rcMarked);
+    dlg.m_nHeight = Height(m_rcMarked);
+    if (dlg.DoModal() != IDOK)
+        return;
+    CMObjCreateStruct* pSlider = new CMObjCreateStruct;
+    pSlider->m_rect = SnapRect(dlg.m_nX, dlg.m_nY, dlg.m_nWidth, dlg.m_nHeight);
+    pSlider->m_crColor = dlg.m_crColor;
+    pSlider->m_bPreset = 1;
+    pSlider->m_nPageNumber = page.m_nMenuLevel;
+    LeaveSelectionMode();
+    if (!page.AddSlider(pSlider))
+    {
+        delete pSlider;
+        return;
+    }
+    const int nBefore = m_objects.GetObjectCount();
+    m_objects.AddSlider(pSlider);
+    if (m_objects.GetObjectCount() == nBefore)
+    {
+        page.RemoveSlider(pSlider);
+        return;
+    }
+    PlaceAfter(pSlider->m_rect);
+}
+
+// The image sizes itself to its picture; 20 x 20 only holds its place.
+void CTarnixEdView::OnInsertImage()
+{
+    if (!CheckRoom(MOBJ_PICTURE))
+        return;
+    CTarnixEdDoc* pDoc = GetDocument();
+    CProjectPage& page = pDoc->GetPage();
+    CInsertPictureDlg dlg(this);
+    dlg.m_strProjectFolder = pDoc->GetProjectFolder();
+    if (m_defaultImage.m_bPreset)
+        dlg.m_strFile = m_defaultImage.m_strText;
+    const POINT pt = DefaultCorner();
+    dlg.m_nX = pt.x;
+    dlg.m_nY = pt.y;
+    if (dlg.DoModal() != IDOK)
+        return;
+    CMObjCreateStruct* pImage = new CMObjCreateStruct;
+    const POINT corner = SnapPoint(dlg.m_nX, dlg.m_nY);
+    pImage->m_rect = MakeRect(corner.x, corner.y, 20, 20);
+    pImage->m_strText = dlg.m_strFile;
+    pImage->m_bPreset = 1;
+    pImage->m_nPageNumber = page.m_nMenuLevel;
+    LeaveSelectionMode();
+    if (!AddToBoth(pImage, m_objects, &CMenuObjects::AddStaticImage, page, &CProjectPage::AddImage))
+        return;
+    m_defaultImage.Copy(*pImage);
+    PlaceAfter(pImage->m_rect);
+}
+
+void CTarnixEdView::ChangeText(CMTextCreateStruct* pText)
+{
+    CInsertTextDlg dlg(this);
+    dlg.m_strText = pText->m_strText;
+    dlg.m_font.Assign(pText->m_font);
+    dlg.m_nX = (UINT)std::max(0L, pText->m_rect.left);
+    dlg.m_nY = (UINT)std::max(0L, pText->m_rect.top);
+    if (dlg.DoModal() != IDOK || dlg.m_strText.IsEmpty())
+        return;
+    pText->m_rect = SnapRect((int)dlg.m_nX, (int)dlg.m_nY, Width(pText->m_rect), Height(pText->m_rect));
+    pText->m_strText = dlg.m_strText;
+    pText->m_font.Assign(dlg.m_font);
+    GetDocument()->SetModifiedFlag(TRUE);
+    m_objects.ReplaceStaticText(pText);
+    Invalidate();
+}
+
+void CTarnixEdView::ChangeTextField(CViewerCreateStruct* pField)
+{
+    CTextFieldDlg dlg(this);
+    dlg.m_nX = pField->m_rect.left;
+    dlg.m_nY = pField->m_rect.top;
+    dlg.m_nWidth = Width(pField->m_rect);
+    dlg.m_nHeight = Height(pField->m_rect);
+    dlg.m_strDocument = pField->m_strDocument;
+    dlg.m_bHorzScroll = pField->m_bScrollHorz;
+    dlg.m_bVertScroll = pField->m_bScrollVert;
+    if (dlg.DoModal() != IDOK)
+        return;
+    CViewerCreateStruct old;
+    old.Copy(*pField);
+    pField->m_rect = SnapRect(dlg.m_nX, dlg.m_nY, dlg.m_nWidth, dlg.m_nHeight);
+    pField->m_strDocument = dlg.m_strDocument;
+    pField->m_bScrollHorz = dlg.m_bHorzScroll;
+    pField->m_bScrollVert = dlg.m_bVertScroll;
+    GetDocument()->GetPage().ReplaceTextField(old, *pField);
+    GetDocument()->SetModifiedFlag(TRUE);
+    m_objects.ReplaceScrollet(pField);
+    Invalidate();
+}
+
+void CTarnixEdView::ChangeAviClip(CMObjCreateStruct* pClip)
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CAviPropDlg dlg(this);
+    dlg.m_strProjectFolder = pDoc->GetProjectFolder();
+    FillAviDialog(dlg, *pClip);
+    dlg.m_nX = pClip->m_rect.left;
+    dlg.m_nY = pClip->m_rect.top;
+    if (dlg.DoModal() != IDOK)
+        return;
+    CMObjCreateStruct old;
+    old.Copy(*pClip);
+    TakeAviDialog(dlg, *pClip, SnapPoint(dlg.m_nX, dlg.m_nY));
+    pDoc->GetPage().ReplaceAviClip(old, *pClip);
+    pDoc->SetModifiedFlag(TRUE);
+    m_objects.ReplaceAviCtrl(pClip);
+    Invalidate();
+}
+
+void CTarnixEdView::ChangeImage(CMObjCreateStruct* pImage)
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CInsertPictureDlg dlg(this);
+    dlg.m_strProjectFolder = pDoc->GetProjectFolder();
+    dlg.m_strFile = pImage->m_strText;
+    dlg.m_nX = pImage->m_rect.left;
+    dlg.m_nY = pImage->m_rect.top;
+    if (dlg.DoModal() != IDOK)
+        return;
+    CMObjCreateStruct old;
+    old.Copy(*pImage);
+    const POINT corner = SnapPoint(dlg.m_nX, dlg.m_nY);
+    pImage->m_rect = MakeRect(corner.x, corner.y, 20, 20);
+    pImage->m_strText = dlg.m_strFile;
+    pImage->m_strSpare1.Empty();
+    pImage->m_strSpare2.Empty();
+    pDoc->GetPage().ReplaceImage(old, *pImage);
+    pDoc->SetModifiedFlag(TRUE);
+    m_objects.ReplaceStaticImage(pImage);
+    Invalidate();
+}
+
+void CTarnixEdView::ChangeSlider(CMObjCreateStruct* pSlider)
+{
+    CSliderPropDlg dlg(this);
+    dlg.m_nX = pSlider->m_rect.left;
+    dlg.m_nY = pSlider->m_rect.top;
+    dlg.m_nWidth = Width(pSlider->m_rect);
+    dlg.m_nHeight = Height(pSlider->m_rect);
+    dlg.m_crColor = pSlider->m_crColor;
+    if (dlg.DoModal() != IDOK)
+        return;
+    pSlider->m_rect = SnapRect(dlg.m_nX, dlg.m_nY, dlg.m_nWidth, dlg.m_nHeight);
+    pSlider->m_crColor = dlg.m_crColor;
+    GetDocument()->SetModifiedFlag(TRUE);
+    m_objects.ReplaceSlider(pSlider);
+    Invalidate();
+}
+
+// ---------------------------------------------------------------------------
 // Clipboard
 
 void CTarnixEdView::OnCopy()
@@ -1165,72 +1649,62 @@ void CTarnixEdView::OnUpdatePaste(CCmdUI* pCmdUI)
     pCmdUI->Enable(GetDocument()->GetClipboard() != nullptr);
 }
 
+
 void CTarnixEdView::OnPaste()
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CMObjCreateStruct* pClip = pDoc->GetClipboard();
-    if (pClip == nullptr)
+    if (pClip == nullptr || !CheckRoom(pClip->m_nType))
         return;
     CProjectPage& page = pDoc->GetPage();
-    RECT rc = MakeRect(m_ptPaste.x, m_ptPaste.y, Width(pClip->m_rect), Height(pClip->m_rect));
-    BOOL bAdded = FALSE;
+    const RECT rc = MakeRect(m_ptPaste.x, m_ptPaste.y, Width(pClip->m_rect), Height(pClip->m_rect));
     switch (pClip->m_nType)
     {
     case MOBJ_BUTTON:
     {
-        if (!CheckRoom(MOBJ_BUTTON))
-            return;
-        CMButCreateStruct* pButton = new CMButCreateStruct;
-        pButton->Copy(*static_cast<CMButCreateStruct*>(pClip));
-        pButton->m_rect = rc;
-        pButton->m_nNumber = -1;
+        CMButCreateStruct* pButton = CopyAt<CMButCreateStruct>(*pClip, rc);
         pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
         pButton->m_pPopupMenu = nullptr;
-        bAdded = m_objects.AddButton(pButton);
-        if (bAdded && !page.AddButton(pButton))
-        {
-            m_objects.DeleteSelected();
-            bAdded = FALSE;
-        }
-        if (!bAdded)
-            delete pButton;
-        else
-        {
-            m_defaultButton.Copy(*pButton);
-            m_defaultButton.m_bPreset = 1;
-            page.BuildSubmenuList();
-        }
+        if (!AddToBoth(pButton, m_objects, &CMenuObjects::AddButton, page, &CProjectPage::AddButton))
+            return;
+        m_defaultButton.Copy(*pButton);
+        m_defaultButton.m_bPreset = 1;
+        page.BuildSubmenuList();
         break;
     }
     case MOBJ_TEXT:
     {
-        if (!CheckRoom(MOBJ_TEXT))
+        CMTextCreateStruct* pText = CopyAt<CMTextCreateStruct>(*pClip, rc);
+        if (!AddToBoth(pText, m_objects, &CMenuObjects::AddStaticText, page, &CProjectPage::AddText))
             return;
-        CMTextCreateStruct* pText = new CMTextCreateStruct;
-        pText->Copy(*static_cast<CMTextCreateStruct*>(pClip));
-        pText->m_rect = rc;
-        bAdded = m_objects.AddStaticText(pText);
-        if (bAdded && !page.AddText(pText))
-        {
-            m_objects.DeleteSelected();
-            bAdded = FALSE;
-        }
-        if (!bAdded)
-            delete pText;
-        else
-        {
-            m_defaultText.Copy(*pText);
-            m_defaultText.m_bPreset = 1;
-        }
+        m_defaultText.Copy(*pText);
+        m_defaultText.m_bPreset = 1;
         break;
     }
+    case MOBJ_VIEWER:
+    {
+        CViewerCreateStruct* pField = CopyAt<CViewerCreateStruct>(*pClip, rc);
+        if (!AddToBoth(pField, m_objects, &CMenuObjects::AddScrollet, page, &CProjectPage::AddTextField))
+            return;
+        m_defaultTextField.Copy(*pField);
+        m_defaultTextField.m_bPreset = 1;
+        break;
+    }
+    case MOBJ_AVICLIP:
+        if (!AddToBoth(CopyAt<CMObjCreateStruct>(*pClip, rc), m_objects, &CMenuObjects::AddAviCtrl, page,
+                       &CProjectPage::AddAviClip))
+            return;
+        break;
+    case MOBJ_PICTURE:
+        if (!AddToBoth(CopyAt<CMObjCreateStruct>(*pClip, rc), m_objects, &CMenuObjects::AddStaticImage, page,
+                       &CProjectPage::AddImage))
+            return;
+        break;
     default:
-        // Text fields, clips and pictures wait for their dialogs; sliders and
-        // list boxes are never pasted.
-        break;
+        // Sliders and list boxes are never pasted.
+        return;
     }
-    if (bAdded)
-        pDoc->SetModifiedFlag(TRUE);
+    pDoc->SetModifiedFlag(TRUE);
     Invalidate();
 }
 
@@ -1407,6 +1881,88 @@ void CTarnixEdView::OnBackgroundColor()
     Invalidate();
 }
 
+void CTarnixEdView::OnWindowTitle()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CTitleBarDlg dlg(this);
+    dlg.m_strTitle = pDoc->GetPage().m_strTitle;
+    if (dlg.DoModal() != IDOK)
+        return;
+    pDoc->GetPage().m_strTitle = dlg.m_strTitle;
+    if (CWnd* pFrame = GetParent())
+        pFrame->SetWindowText(dlg.m_strTitle);
+    pDoc->SetModifiedFlag(TRUE);
+}
+
+void CTarnixEdView::OnWindowPosition()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CProjectPage& page = pDoc->GetPage();
+    CWindowPosDlg dlg(this);
+    dlg.m_nWidth = page.m_nWinW;
+    dlg.m_nHeight = page.m_nWinH;
+    dlg.m_nX = page.m_nWinX;
+    dlg.m_nY = page.m_nWinY;
+    dlg.m_nPositionMode = page.m_bPosGiven;
+    dlg.m_nSizeMode = page.m_nSizeType;
+    dlg.m_nBorder = page.m_bBorder;
+    dlg.m_nCornerWidth = page.m_nCornerW;
+    dlg.m_nCornerHeight = page.m_nCornerH;
+    if (dlg.DoModal() != IDOK)
+        return;
+    page.m_nWinW = dlg.m_nWidth;
+    page.m_nWinH = dlg.m_nHeight;
+    page.m_nWinX = dlg.m_nX;
+    page.m_nWinY = dlg.m_nY;
+    page.m_bPosGiven = dlg.m_nPositionMode;
+    page.m_nSizeType = dlg.m_nSizeMode;
+    page.m_bBorder = dlg.m_nBorder;
+    page.m_nCornerW = dlg.m_nCornerWidth;
+    page.m_nCornerH = dlg.m_nCornerHeight;
+    // A centred background picture stays centred in the new size.
+    if (page.m_bImage && page.m_bImageLoaded && page.m_nImagePos == 1)
+        CentreBackgroundImage(page);
+    pDoc->SetModifiedFlag(TRUE);
+    Refresh();
+}
+
+void CTarnixEdView::OnDesktop()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CDesktopDlg dlg(this);
+    dlg.m_bCover = pDoc->GetPage().m_bPaintDesktop;
+    dlg.m_crColor = pDoc->GetPage().m_crDesktop;
+    if (dlg.DoModal() != IDOK)
+        return;
+    pDoc->GetPage().m_bPaintDesktop = dlg.m_bCover;
+    pDoc->GetPage().m_crDesktop = dlg.m_crColor;
+    pDoc->SetModifiedFlag(TRUE);
+}
+
+void CTarnixEdView::OnVirtualDrive()
+{
+    CVirtualDriveDlg dlg(this);
+    dlg.m_strFolder = GetDocument()->GetProjectFolder();
+    dlg.DoModal();
+}
+
+void CTarnixEdView::OnButtonStyle()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CProjectPage& page = pDoc->GetPage();
+    CButtonStyleDlg dlg(this);
+    dlg.m_font.Assign(page.m_buttonFont);
+    dlg.m_nBrightness = page.m_nBrightness;
+    dlg.m_nHover = page.m_bHover;
+    if (dlg.DoModal() != IDOK)
+        return;
+    page.m_buttonFont.Assign(dlg.m_font);
+    page.m_nBrightness = dlg.m_nBrightness;
+    page.m_bHover = dlg.m_nHover;
+    pDoc->SetModifiedFlag(TRUE);
+    Refresh();
+}
+
 void CTarnixEdView::OnForwardToSheet()
 {
     if (m_pSheet != nullptr && m_pSheet->GetSafeHwnd() != nullptr)
@@ -1421,6 +1977,171 @@ void CTarnixEdView::OnGridChanged()
 void CTarnixEdView::OnUpdateLaterCommand(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(FALSE);
+}
+
+// ---------------------------------------------------------------------------
+// Page settings dialogs
+
+void CTarnixEdView::OnSound()
+{
+    if (EditPageSound(this, GetDocument()->GetPage()))
+        GetDocument()->SetModifiedFlag(TRUE);
+}
+
+void CTarnixEdView::OnStartEvents()
+{
+    if (EditPageStartEvents(this, GetDocument()->GetPage()))
+        GetDocument()->SetModifiedFlag(TRUE);
+}
+
+void CTarnixEdView::OnWelcome()
+{
+    if (EditPageWelcome(this, GetDocument()->GetPage()))
+        GetDocument()->SetModifiedFlag(TRUE);
+}
+
+void CTarnixEdView::OnFlags()
+{
+    if (EditPageFlags(this, GetDocument()->GetPage()))
+        GetDocument()->SetModifiedFlag(TRUE);
+}
+
+void CTarnixEdView::OnTooltips()
+{
+    if (!EditPageTooltips(this, GetDocument()->GetPage()))
+        return;
+    GetDocument()->SetModifiedFlag(TRUE);
+    Refresh();
+}
+
+void CTarnixEdView::OnObjectsHelp()
+{
+    CInsertObjectsDlg dlg(this);
+    dlg.DoModal();
+}
+
+// The shown and loaded background picture, else an empty file.
+void CTarnixEdView::OnGraphicsProgram()
+{
+    CProjectPage& page = GetDocument()->GetPage();
+    const CString file = page.m_bImage && page.m_bImageLoaded ? page.m_strImageFile : CString();
+    OpenInGraphicsProgram(this, file, [this]() {
+        CGraphicsProgramDlg dlg(this);
+        return dlg.DoModal() == IDOK ? dlg.m_strPath : CString();
+    });
+}
+
+void CTarnixEdView::OnBackgroundImage()
+{
+    EditBackgroundImage(CString());
+}
+
+void CTarnixEdView::EditBackgroundImage(const CString& strFile)
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CProjectPage& page = pDoc->GetPage();
+    CBackgroundImageDlg dlg(this);
+    dlg.m_strFile = strFile.IsEmpty() ? page.m_strImageFile : strFile;
+    dlg.m_bEnabled = 1;
+    dlg.m_nX = page.m_nImageX;
+    dlg.m_nY = page.m_nImageY;
+    dlg.m_nPosMode = page.m_nImagePos;
+    if (dlg.DoModal() != IDOK)
+        return;
+    const BOOL bShown = dlg.m_bEnabled;
+    page.ReplaceImageFile(bShown ? dlg.m_strFile : CString());
+    page.m_bImage = bShown;
+    page.m_nImagePos = dlg.m_nPosMode;
+    page.m_nImageX = dlg.m_nX;
+    page.m_nImageY = dlg.m_nY;
+    // The reader knows only a window fitted to the picture (0) or not (1).
+    const BOOL bFit = bShown && dlg.m_nPosMode == CBackgroundImageDlg::POS_FIT_WINDOW;
+    page.m_nSizeType = bFit ? 0 : 1;
+    if (bFit)
+        page.m_nImageX = page.m_nImageY = 0;
+    page.m_strImageFile = dlg.m_strFile;
+    page.m_bImageLoaded = 0;
+    if (bShown && !dlg.m_strFile.IsEmpty())
+        PlaceBackgroundImage(dlg.m_strFile);
+    pDoc->SetModifiedFlag(TRUE);
+    Refresh();
+}
+
+void CTarnixEdView::PlaceBackgroundImage(const CString& strFile)
+{
+    CProjectPage& page = GetDocument()->GetPage();
+    page.SetBackgroundImage(strFile);
+    if (!page.m_bImageLoaded)
+    {
+        if (_access(strFile, 0) != 0)
+            WarnCannotOpenFile(strFile);
+        else
+            AfxMessageBox(LoadedString(IDS_IMAGE_FORMAT_ERROR), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    switch (page.m_nImagePos)
+    {
+    case CBackgroundImageDlg::POS_FIT_WINDOW:
+        page.m_nWinW = page.m_nImageW;
+        page.m_nWinH = page.m_nImageH;
+        ResizeFrameToMenu(page.m_nWinW, page.m_nWinH);
+        break;
+    case CBackgroundImageDlg::POS_CENTER:
+        CentreBackgroundImage(page);
+        break;
+    default:
+    {
+        RECT rc;
+        GetClientRect(&rc);
+        if (page.m_nImageX >= rc.right)
+            page.m_nImageX = rc.right - 30;
+        if (page.m_nImageY >= rc.bottom)
+            page.m_nImageY = rc.bottom - 50;
+        break;
+    }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Starter buttons
+
+void CTarnixEdView::OnInsertTextViewer()
+{
+    if (!CheckRoom(MOBJ_BUTTON))
+        return;
+    CTarnixEdDoc* pDoc = GetDocument();
+    CViewerOptionsDlg dlg(this);
+    if (dlg.DoModal() != IDOK)
+        return;
+    const CString folder = pDoc->GetProjectFolder();
+    const CString viewer = folder + "\\" + kTextViewerProgram;
+    CTarnixEdApp* pApp = GetEditorApp();
+    if (_access(viewer, 0) != 0 && pApp != nullptr)
+        CopyFileToFolder(kTextViewerProgram, pApp->m_strEditorFolder, folder);
+    m_defaultButton.m_strApplication = viewer;
+    m_defaultButton.m_strDocument.Empty();
+    m_defaultButton.m_strParameter = dlg.m_strCommandLine;
+    m_defaultButton.m_strText = "Text";
+    InsertStarterButton();
+}
+
+BOOL CTarnixEdView::InsertStarterButton()
+{
+    CProjectPage& page = GetDocument()->GetPage();
+    CMButCreateStruct* pButton = new CMButCreateStruct;
+    pButton->Copy(m_defaultButton);
+    pButton->m_rect = m_rcDefault;
+    pButton->m_bPreset = 1;
+    pButton->m_nAction = ACTION_NONE;
+    if (pButton->m_strStyle.IsEmpty() || !m_defaultButton.m_bPreset)
+        pButton->m_strStyle = "WINDOWS";
+    pButton->m_font.Assign(page.m_buttonFont);
+    pButton->m_nPageNumber = page.m_nMenuLevel;
+    pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+    if (!RegisterButton(pButton))
+        return FALSE;
+    TakeAsDefaultButton(*pButton);
+    return TRUE;
 }
 
 // ---------------------------------------------------------------------------
@@ -1505,11 +2226,15 @@ void CTarnixEdView::InsertDroppedFile(POINT pt, const CString& strPath)
         InsertButton();
         return;
     }
+    if (ext == "BMP")
+    {
+        EditBackgroundImage(strPath);
+        return;
+    }
     if (ext == "AVI")
     {
         CAviCtrl probe;
-        const BOOL bPlayable = probe.IsPlayableFile(strPath);
-        if (!bPlayable)
+        if (!probe.IsPlayableFile(strPath))
         {
             CString format, codec(probe.GetCodec()), text;
             while (codec.GetLength() < 4)
@@ -1517,9 +2242,12 @@ void CTarnixEdView::InsertDroppedFile(POINT pt, const CString& strPath)
             format.LoadString(IDS_AVI_NOT_PLAYABLE);
             text.Format(format, (LPCSTR)codec);
             AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+            return;
         }
-        // The clip's dialog inserts it; until it comes, a playable clip waits
-        // as the template of the next one.
+        // The clip's dialog opens on it at the drop point.
+        m_defaultAviClip.m_strText = strPath;
+        m_defaultAviClip.m_bPreset = 1;
+        InsertAviClip(SnapPoint(pt.x, pt.y));
         return;
     }
     static const char* const kDocumentTypes[] = { "PPS", "PPT", "PDF", "TXT", "DOC", "XLS",

@@ -82,9 +82,23 @@ protected:
     void TakeGridSettings();
 
     // Inserting
+    BOOL HasRoom(int nType) const;
     BOOL CheckRoom(int nType);
     BOOL InsertButton();
     BOOL RegisterButton(CMButCreateStruct* pButton);
+    void PlaceAfter(const RECT& rcNew);
+    POINT DefaultCorner() const;
+    void InsertText(POINT pt);
+    void InsertTextField();
+    void InsertAviClip(POINT pt);
+    void TakeAsDefaultButton(const CMButCreateStruct& button);
+    // Loads the shown picture and fits the window or the picture's place to it.
+    void PlaceBackgroundImage(const CString& strFile);
+    void ChangeText(CMTextCreateStruct* pText);
+    void ChangeTextField(CViewerCreateStruct* pField);
+    void ChangeAviClip(CMObjCreateStruct* pClip);
+    void ChangeImage(CMObjCreateStruct* pImage);
+    void ChangeSlider(CMObjCreateStruct* pSlider);
     void InsertSubmenu();
     void ChangeButton(CMButCreateStruct* pButton);
     void FillSheetFromButton(CButtonPropSheet& sheet, const CMButCreateStruct& button);
@@ -92,6 +106,11 @@ protected:
     void DeleteSelected();
     void CheckAviAction(const CMButCreateStruct& button);
     void Refresh();
+    // The background picture dialog, opened on the file (empty: the page's).
+    void EditBackgroundImage(const CString& strFile);
+    // Moves the default button to the next slot as a template for the next
+    // starter button, whose program, document and parameter it already holds.
+    BOOL InsertStarterButton();
     BOOL SaveProject();
     int ButtonCount() const;
 
@@ -118,6 +137,14 @@ protected:
     void OnInsertButtonAtMark();
     void OnUpdateInsertButton(CCmdUI* pCmdUI);
     void OnSubmenu();
+    void OnUpdateInsertObject(CCmdUI* pCmdUI);
+    void OnInsertText();
+    void OnInsertTextAtMark();
+    void OnInsertTextField();
+    void OnInsertTextFieldAtMark();
+    void OnInsertAviClip();
+    void OnInsertSlider();
+    void OnInsertImage();
     void OnUpdateSubmenu(CCmdUI* pCmdUI);
     void OnChange();
     void OnDelete();
@@ -134,8 +161,22 @@ protected:
     void OnRefresh();
     void OnExploreFolder();
     void OnBackgroundColor();
+    void OnWindowTitle();
+    void OnWindowPosition();
+    void OnDesktop();
+    void OnVirtualDrive();
+    void OnButtonStyle();
     void OnForwardToSheet();
     void OnGridChanged();
+    void OnSound();
+    void OnTooltips();
+    void OnStartEvents();
+    void OnWelcome();
+    void OnFlags();
+    void OnBackgroundImage();
+    void OnGraphicsProgram();
+    void OnObjectsHelp();
+    void OnInsertTextViewer();
     void OnUpdateLaterCommand(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()

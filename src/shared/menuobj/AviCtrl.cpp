@@ -204,11 +204,16 @@ void CAviCtrl::OnMouseMove(UINT /*nFlags*/, CPoint point)
     Repaint();
 }
 
-void CAviCtrl::OnMove(int x, int y)
+// The message gives the client area's corner, which a border puts one pixel
+// in; the struct keeps the window's corner, where the clip is created again.
+void CAviCtrl::OnMove(int, int)
 {
     Default();
     if (m_pCrStruct == nullptr)
         return;
+    RECT rcWindow;
+    ::GetWindowRect(m_hWnd, &rcWindow);
+    ::MapWindowPoints(nullptr, ::GetParent(m_hWnd), reinterpret_cast<LPPOINT>(&rcWindow), 2);
     RECT& rc = m_pCrStruct->m_rect;
-    ::OffsetRect(&rc, x - rc.left, y - rc.top);
+    ::OffsetRect(&rc, rcWindow.left - rc.left, rcWindow.top - rc.top);
 }

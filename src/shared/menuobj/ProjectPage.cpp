@@ -1,5 +1,7 @@
 #include "shared/menuobj/ProjectPage.h"
 
+#include "shared/menuobj/PageObjectReader.h"
+
 #include "shared/menuobj/ActionKeywords.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/MTextCreateStruct.h"
@@ -318,44 +320,19 @@ void CProjectPage::ReadButtons()
 {
     ReadButtonsSection();
     m_buttons.DeleteAll();
+    const PageButtonLook look = { &m_buttonFont, m_nBrightness, m_bHover, m_crWindowBg };
     // Sections are tried beyond the maximum, so that gaps in the numbering are skipped.
     for (int n = 1; n <= m_buttons.GetMaxCount() + 10; ++n)
     {
-        CString style, caption, document, application, parameter, function, bitmap, tooltip, soundFile;
-        BOOL bEnabled = TRUE;
-        RECT rect = { 0, 0, 0, 0 };
-        CFontDesc idleFont, overFont, downFont;
-        int nStopSound = 0, nStartSound = 0;
-        if (!m_settings.GetButton(n, style, bEnabled, rect, caption, document, application, parameter, function,
-                                  idleFont, overFont, downFont, bitmap, tooltip, nStopSound, nStartSound, soundFile))
+        CMButCreateStruct* pButton = ReadButtonCreateStruct(m_settings, n, look);
+        if (!pButton)
             continue;
-        if (style != "H")
-            idleFont.Assign(m_buttonFont);
-        if ((style == "B" || style == "M" || style == "O") && !CanOpenForReading(bitmap))
-            style = "W";
-
-        CMButCreateStruct* pButton = new CMButCreateStruct;
         pButton->m_nNumber = (int)m_buttons.GetSize();
-        pButton->m_strStyle = style;
-        pButton->m_bEnable = bEnabled;
-        pButton->m_nAction = ParseActionKeyword(function);
-        pButton->m_bStopSound = nStopSound;
-        pButton->m_bStartSound = nStartSound;
-        pButton->m_rect = rect;
-        pButton->m_strText = caption;
-        pButton->m_strDocument = document;
-        pButton->m_strApplication = application;
-        pButton->m_strParameter = parameter;
-        pButton->m_strToolTip = tooltip;
-        pButton->m_strSoundFile = soundFile;
-        pButton->m_strBitmap = bitmap;
-        pButton->m_font.Assign(m_buttonFont);
-        pButton->m_fontIdle.Assign(idleFont);
-        pButton->m_fontOver.Assign(overFont);
-        pButton->m_fontDown.Assign(downFont);
-        pButton->m_nBrightness = m_nBrightness;
-        pButton->m_bHoverEffect = m_bHover;
-        pButton->m_crColor = m_crWindowBg;
+        if (pButton->m_strStyle != "H")
+            pButton->m_fontIdle.Assign(m_buttonFont);
+        const CString& style = pButton->m_strStyle;
+        if ((style == "B" || style == "M" || style == "O") && !CanOpenForReading(pButton->m_strBitmap))
+            pButton->m_strStyle = "W";
         if (!AddButton(pButton))
         {
             delete pButton;
@@ -388,19 +365,8 @@ void CProjectPage::ReadTexts()
     m_texts.DeleteAll();
     for (int n = 1; n <= kMaxTextSections; ++n)
     {
-        int nX = 0, nY = 0;
-        CString text;
-        CFontDesc font;
-        if (!m_settings.GetText(n, nX, nY, text, font))
-            continue;
-        CMTextCreateStruct* pText = new CMTextCreateStruct;
-        pText->m_nNumber = n;
-        pText->m_bEnable = 1;
-        SetRect(&pText->m_rect, nX, nY, nX + kTextWidth, nY + kTextHeight);
-        pText->m_strText = text;
-        pText->m_font.Assign(font);
-        pText->m_crColor = m_crWindowBg;
-        if (!AddText(pText))
+        CMTextCreateStruct* pText = ReadTextCreateStruct(m_settings, n, { kTextWidth, kTextHeight }, m_crWindowBg);
+        if (pText && !AddText(pText))
         {
             delete pText;
             break;
@@ -413,20 +379,8 @@ void CProjectPage::ReadTextFields()
     m_textFields.DeleteAll();
     for (int n = 1; n <= m_textFields.GetMaxCount() + 1; ++n)
     {
-        int nX, nY, nW, nH, nHorzScroll = 1, nVertScroll = 1, nBorder = 1;
-        CString document;
-        if (!m_settings.GetTextField(n, nX, nY, nW, nH, nHorzScroll, nVertScroll, document, nBorder))
-            continue;
-        CViewerCreateStruct* pField = new CViewerCreateStruct;
-        pField->m_nNumber = n;
-        pField->m_bEnable = 1;
-        SetRect(&pField->m_rect, nX, nY, nX + nW, nY + nH);
-        pField->m_strDocument = document;
-        pField->m_bScrollHorz = nHorzScroll;
-        pField->m_bScrollVert = nVertScroll;
-        pField->m_bBorder = nBorder;
-        pField->m_crColor = m_crWindowBg;
-        if (!AddTextField(pField))
+        CViewerCreateStruct* pField = ReadTextFieldCreateStruct(m_settings, n, m_crWindowBg);
+        if (pField && !AddTextField(pField))
         {
             delete pField;
             break;
@@ -455,7 +409,8 @@ void CProjectPage::ReadObjectSection(LPCSTR lpszSection, int nType)
     using namespace ProjectFormat;
     if (m_settings.GetInt(lpszSection, kKeyEnable, 0) == 0)
         return;
-    CMObjCreateStruct* pObject = new CMObjCreateStruct;
+    // The canvas builds a list box from a button's struct, as the player does.
+    CMObjCreateStruct* pObject = nType == MOBJ_LISTBOX ? new CMButCreateStruct : new CMObjCreateStruct;
     pObject->m_nType = nType;
     pObject->m_nNumber = 1;
     pObject->m_bEnable = 1;

@@ -6,6 +6,7 @@
 #include "editor/resource.h"
 
 #include <functional>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -186,6 +187,35 @@ TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
 
 namespace {
 
+// The child windows of a page window (the editor's canvas or the player's menu
+// window): class, id, text and place in its client area, after its size.
+// Windows wholly outside the page (the player's focus holder) are left out.
+std::vector<std::string> PageWindows(HWND hPage)
+{
+    std::vector<std::string> windows;
+    RECT rcPage;
+    GetClientRect(hPage, &rcPage);
+    windows.push_back("menu " + std::to_string(rcPage.right) + "x" + std::to_string(rcPage.bottom));
+    for (HWND hChild = GetWindow(hPage, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
+    {
+        char className[64] = "", text[200] = "";
+        GetClassNameA(hChild, className, sizeof(className));
+        if (char* pColon = strchr(className, ':'))
+            *pColon = '\0';
+        GetWindowTextA(hChild, text, sizeof(text));
+        RECT rc;
+        GetWindowRect(hChild, &rc);
+        MapWindowPoints(nullptr, hPage, (POINT*)&rc, 2);
+        if (rc.right <= 0 || rc.bottom <= 0)
+            continue;
+        char line[400];
+        wsprintfA(line, "%s %d \"%s\" %d,%d,%d,%d", className, GetDlgCtrlID(hChild), text, rc.left, rc.top, rc.right,
+                  rc.bottom);
+        windows.push_back(line);
+    }
+    return windows;
+}
+
 // The menu window's child windows as the player made them: class, id, text and
 // place.
 std::vector<std::string> MenuWindows(const CString& strFolder, LPCSTR pszTitle)
@@ -198,25 +228,7 @@ std::vector<std::string> MenuWindows(const CString& strFolder, LPCSTR pszTitle)
     if (hMenu == nullptr)
         return windows;
     Sleep(300);
-    RECT rcMenu;
-    GetClientRect(hMenu, &rcMenu);
-    windows.push_back("menu " + std::to_string(rcMenu.right) + "x" + std::to_string(rcMenu.bottom));
-    for (HWND hChild = GetWindow(hMenu, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
-    {
-        char className[64] = "", text[200] = "";
-        GetClassNameA(hChild, className, sizeof(className));
-        // Registered class names carry handles of the process after a colon.
-        if (char* pColon = strchr(className, ':'))
-            *pColon = '\0';
-        GetWindowTextA(hChild, text, sizeof(text));
-        RECT rc;
-        GetWindowRect(hChild, &rc);
-        MapWindowPoints(nullptr, hMenu, (POINT*)&rc, 2);
-        char line[400];
-        wsprintfA(line, "%s %d \"%s\" %d,%d,%d,%d", className, GetDlgCtrlID(hChild), text, rc.left, rc.top, rc.right,
-                  rc.bottom);
-        windows.push_back(line);
-    }
+    windows = PageWindows(hMenu);
     player.CloseAndWait(hMenu);
     return windows;
 }
@@ -237,6 +249,18 @@ void WriteFullSample(const TempFolder& folder)
 
 } // namespace
 
+TEST_F(EditorProgramTest, TheButtonStylesExamplePlaysItsSevenButtons)
+{
+    TempFolder folder;
+    for (LPCSTR name : { "Velconf.ini", "knopf.bmp", "knopf.bti" })
+        ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\Examples\\ButStyles\\" + name, folder.File(name), FALSE)) << name;
+    ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\Tarnix.exe", folder.File("Tarnix.exe"), FALSE));
+    std::vector<std::string> windows = MenuWindows(folder.Path(), "Button Stile");
+    const std::string all = std::accumulate(windows.begin(), windows.end(), std::string());
+    for (LPCSTR style : { "(WINDOWS)", "(IMAGE)", "(DRAW)", "(HYPERTEXT)", "(BITMAP)", "(OFFICE)", "(MONOCHROME)" })
+        EXPECT_NE(std::string::npos, all.find(style)) << style;
+}
+
 TEST_F(EditorProgramTest, TheFullSampleSavedByTheEditorPlaysAsTheOriginal)
 {
     TempFolder original, saved;
@@ -251,4 +275,122 @@ TEST_F(EditorProgramTest, TheFullSampleSavedByTheEditorPlaysAsTheOriginal)
     std::vector<std::string> expected = MenuWindows(original.Path(), "Grüße aus Tarnix");
     ASSERT_GT(expected.size(), 6u);
     EXPECT_EQ(expected, MenuWindows(saved.Path(), "Grüße aus Tarnix"));
+}
+
+namespace {
+
+// The window's client area as it stands on the screen, as a 24-bit bitmap
+// file beside the tests. The screen is read: another process's child window
+// gives no picture through its own DC here.
+void SaveScreenshot(HWND hWnd, LPCSTR pszName)
+{
+    RECT rc;
+    GetClientRect(hWnd, &rc);
+    POINT origin = { 0, 0 };
+    ClientToScreen(hWnd, &origin);
+    HDC hdc = GetDC(nullptr);
+    HDC hMem = CreateCompatibleDC(hdc);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader = { sizeof(BITMAPINFOHEADER), rc.right, rc.bottom, 1, 24, BI_RGB };
+    void* pBits = nullptr;
+    HBITMAP hBitmap = CreateDIBSection(hdc, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = SelectObject(hMem, hBitmap);
+    BitBlt(hMem, 0, 0, rc.right, rc.bottom, hdc, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const DWORD cbImage = ((rc.right * 3 + 3) & ~3) * rc.bottom;
+    BITMAPFILEHEADER bfh = { 0x4D42, (DWORD)(sizeof(bfh) + sizeof(BITMAPINFOHEADER) + cbImage), 0, 0,
+                             (DWORD)(sizeof(bfh) + sizeof(BITMAPINFOHEADER)) };
+    std::string bytes((const char*)&bfh, sizeof(bfh));
+    bytes.append((const char*)&bmi.bmiHeader, sizeof(BITMAPINFOHEADER));
+    bytes.append((const char*)pBits, cbImage);
+    HANDLE hFile = CreateFileA(ProgramFolder() + "\\" + pszName, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD dwWritten = 0;
+    WriteFile(hFile, bytes.data(), (DWORD)bytes.size(), &dwWritten, nullptr);
+    CloseHandle(hFile);
+    SelectObject(hMem, hOld);
+    DeleteObject(hBitmap);
+    DeleteDC(hMem);
+    ReleaseDC(nullptr, hdc);
+}
+
+// The child window with the id below the window, at any depth.
+HWND FindDescendant(HWND hParent, int nID)
+{
+    struct Search { int nID; HWND hFound; } search = { nID, nullptr };
+    EnumChildWindows(
+        hParent,
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            Search* pSearch = (Search*)lParam;
+            if (GetDlgCtrlID(hWnd) == pSearch->nID)
+                pSearch->hFound = hWnd;
+            return pSearch->hFound == nullptr;
+        },
+        (LPARAM)&search);
+    return search.hFound;
+}
+
+} // namespace
+
+TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
+{
+    TempFolder folder;
+    CString path = CopyProject(folder, "centred", "024000");
+    CString text = ReadFileText(path);
+    text.Replace("TITLE=\r\n", "TITLE=Leinwand\r\n");
+    folder.Write("Velconf.ini", text);
+    ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\Tarnix.exe", folder.File("Tarnix.exe"), FALSE));
+    HKEY hKey = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\Recent File List", 0,
+                                             nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr));
+    RegSetValueExA(hKey, "File1", 0, REG_SZ, (const BYTE*)(LPCSTR)path, path.GetLength() + 1);
+    RegCloseKey(hKey);
+
+    std::vector<std::string> canvas;
+    {
+        Process editor;
+        ASSERT_TRUE(editor.Start(m_editor.File("TarnixEd.exe"), folder.Path()));
+        HWND hFrame = WaitFor([&] { return FindMainFrame(editor.pi.dwProcessId); });
+        ASSERT_NE(nullptr, hFrame);
+        HWND hStart = WaitFor([] { return FindDialog("Tarnix Start Center"); });
+        ASSERT_NE(nullptr, hStart);
+        Click(hStart, IDC_START_OPEN);
+        HWND hOpen = WaitFor([] { return FindDialog("Projekt öffnen"); });
+        ASSERT_NE(nullptr, hOpen);
+        Click(hOpen, IDOK);
+        HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
+        HWND hChild = WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
+        ASSERT_NE(nullptr, hChild);
+
+        PostMessageA(hFrame, WM_COMMAND, ID_OBJ_BUTTON, 0);
+        HWND hSheet = WaitFor([] { return FindDialog("Funktionsschalter (Button) Eigenschaften"); });
+        ASSERT_NE(nullptr, hSheet);
+        HWND hCaption = FindDescendant(hSheet, IDC_BUT_CAPTION);
+        ASSERT_NE(nullptr, hCaption);
+        SendMessageA(hCaption, WM_SETTEXT, 0, (LPARAM) "Start");
+        Click(hSheet, IDOK);
+        HWND hView = GetWindow(hChild, GW_CHILD);
+        ASSERT_NE(nullptr, WaitFor([&] { return FindDescendant(hView, 5000); }));
+        SetForegroundWindow(hFrame);
+        RedrawWindow(hView, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Sleep(300);
+        canvas = PageWindows(hView);
+        SaveScreenshot(hView, "canvas.bmp");
+
+        PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
+        ASSERT_TRUE(editor.CloseAndWait(hFrame));
+        DWORD dwExit = 1;
+        GetExitCodeProcess(editor.pi.hProcess, &dwExit);
+        EXPECT_EQ(0u, dwExit);
+    }
+    ASSERT_EQ(2u, canvas.size());
+    EXPECT_NE(std::string::npos, canvas[1].find("\"Start\" 10,10,130,36"));
+
+    Process player;
+    ASSERT_TRUE(player.Start(folder.File("Tarnix.exe"), folder.Path()));
+    HWND hMenu = WaitFor([] { return FindDialog("Leinwand"); });
+    ASSERT_NE(nullptr, hMenu);
+    Sleep(300);
+    EXPECT_EQ(canvas, PageWindows(hMenu));
+    SaveScreenshot(hMenu, "player.bmp");
+    EXPECT_TRUE(player.CloseAndWait(hMenu));
 }

@@ -47,6 +47,26 @@ CString ButtonSection(int n, int x, int y, LPCSTR pszText, LPCSTR pszExtra = "")
     return text;
 }
 
+// A white 24-bit bitmap file of the given size.
+CString WriteBitmap(const TempFolder& folder, LPCSTR pszName, int cx, int cy)
+{
+    const DWORD cbRow = ((DWORD)cx * 3 + 3) & ~3u;
+    std::vector<BYTE> bytes(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + cbRow * cy, 0xFF);
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfSize = (DWORD)bytes.size();
+    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof(info);
+    info.biWidth = cx;
+    info.biHeight = cy;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    memcpy(bytes.data(), &file, sizeof(file));
+    memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
+    return folder.Write(pszName, bytes.data(), bytes.size());
+}
+
 class RecordingCmdUI : public CCmdUI
 {
 public:
@@ -141,6 +161,19 @@ protected:
         CString text = testing_support::ReadFileText(path);
         text.Replace("[WELCOME]", strExtraSections + "[WELCOME]");
         m_folder.Write("Velconf.ini", text);
+        OpenFile(path);
+    }
+    // Saves the page, closes it and opens its file again.
+    void SaveAndReopen()
+    {
+        const CString path = m_folder.File("Velconf.ini");
+        ASSERT_TRUE(m_pDoc->OnSaveDocument(path));
+        App().CloseAllDocuments(FALSE);
+        PumpLoop();
+        OpenFile(path);
+    }
+    void OpenFile(const CString& path)
+    {
         ASSERT_TRUE(App().OpenProjectFile(path));
         CChildFrame* pChild = dynamic_cast<CChildFrame*>(Frame()->MDIGetActive());
         ASSERT_NE(nullptr, pChild);
@@ -204,6 +237,19 @@ protected:
             pSheet->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         });
     }
+    // A dialog answered with control texts (and checked boxes) and OK.
+    static void AnswerDialog(ModalAnswers& answers, std::vector<std::pair<int, CString>> texts,
+                             std::vector<int> checks = {})
+    {
+        answers.Then([texts, checks](CDialog* pDlg) {
+            for (const auto& text : texts)
+                pDlg->SetDlgItemText(text.first, text.second);
+            for (int nCheck : checks)
+                pDlg->CheckDlgButton(nCheck, BST_CHECKED);
+            pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+    }
+    CProjectPage& Page() { return m_pDoc->GetPage(); }
     static void SetCaption(CButtonPropSheet* pSheet, LPCSTR pszCaption)
     {
         pSheet->SetActivePage(0);
@@ -370,6 +416,15 @@ TEST_F(CanvasTest, ButtonsThroughTheSheet)
         EXPECT_EQ(CString(row.expectedStyle), pLast->m_strStyle);
     }
 
+    // A button dragged off the tool bar lands where it was dropped.
+    Frame()->m_nToolbarDropCommand = ID_OBJ_BUTTON;
+    Frame()->m_ptToolbarDrop = POINT{ 250, 200 };
+    m_pView->ClientToScreen(&Frame()->m_ptToolbarDrop);
+    AnswerSheet(answers, [](CButtonPropSheet* pSheet) { SetCaption(pSheet, "Gezogen"); });
+    ViewCommand(ID_VIEW_TOOLBAR_DROP);
+    EXPECT_EQ(250, ButtonStruct(ButtonCount() - 1)->m_rect.left);
+    EXPECT_EQ(200, ButtonStruct(ButtonCount() - 1)->m_rect.top);
+
     // Height 481 keeps the sheet with the range message; Cancel then adds nothing.
     MessageBoxRecorder boxes;
     answers.Then([](CDialog* pDlg) {
@@ -421,6 +476,15 @@ TEST_F(CanvasTest, TenButtonsGreyTheInsertsAndRefuseEveryRoad)
     ASSERT_EQ(1u, boxes.Count());
     EXPECT_NE(std::string::npos, std::string(boxes.Last().strText).find("maximale Anzahl von Button"));
     EXPECT_TRUE(answers.Captions().empty()) << "no sheet opens";
+
+    // Nor does a pasted button find room.
+    m_pView->GetObjects().DeselectAll();
+    Click(15, 15);
+    ViewCommand(ID_EDIT_COPY);
+    ViewCommand(ID_EDIT_PASTE);
+    EXPECT_EQ(10, ButtonCount());
+    EXPECT_EQ(10, m_pView->GetObjects().GetObjectCount());
+    EXPECT_EQ(2u, boxes.Count());
 }
 
 TEST_F(CanvasTest, DroppedFilesBecomeButtons)
@@ -503,7 +567,7 @@ TEST_F(CanvasTest, DeleteCutCopyAndPaste)
     // Copy, then paste twice at the paste point the right click set.
     Click(30, 110);
     ViewCommand(ID_EDIT_COPY);
-    ::SetTimer(nullptr, 0, 20, EndTrackedMenu);
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 20, EndTrackedMenu);
     g_bMenuShown = FALSE;
     POINT pt = { 250, 150 };
     m_pView->ClientToScreen(&pt);
@@ -524,6 +588,13 @@ TEST_F(CanvasTest, DeleteCutCopyAndPaste)
     }
     EXPECT_EQ(3, m_pView->GetObjects().GetObjectCount());
 
+    // From the keyboard the menu opens and the paste point stays.
+    g_bMenuShown = FALSE;
+    m_pView->SendMessage(WM_CONTEXTMENU, (WPARAM)m_pView->m_hWnd, MAKELPARAM(-1, -1));
+    EXPECT_TRUE(g_bMenuShown);
+    EXPECT_EQ(expected.x, m_pView->GetPastePoint().x);
+    EXPECT_EQ(expected.y, m_pView->GetPastePoint().y);
+
     // With Ctrl held no menu opens and the paste point stays.
     m_pView->PostMessage(WM_KEYDOWN, VK_CONTROL, 0);
     PumpLoop();
@@ -534,6 +605,24 @@ TEST_F(CanvasTest, DeleteCutCopyAndPaste)
     EXPECT_EQ(expected.x, m_pView->GetPastePoint().x);
     m_pView->PostMessage(WM_KEYUP, VK_CONTROL, 0);
     PumpLoop();
+    ::KillTimer(nullptr, nTimer);
+}
+
+TEST_F(CanvasTest, DeletingAListBoxTakesItsStartButton)
+{
+    m_folder.Write("List001.ini", "[SCRIPT]\r\nFOLDER=.\\\r\n[LIST]\r\n");
+    CString start = ButtonSection(2, 200, 250, "Start");
+    start.Replace("DOKUMENT=\r\n", "DOKUMENT=<LISTBOX>\r\n");
+    Open(ButtonSection(1, 20, 20, "Eins") + start +
+         "[LISTBOX1]\r\nENABLE=1\r\nFILE=_CURRENTDIR_\\List001.ini\r\nX=200\r\nY=20\r\nW=150\r\nH=200\r\n \r\n");
+    ASSERT_EQ(3, m_pView->GetObjects().GetObjectCount());
+    m_pView->GetObjects().DeselectAll();
+    m_pView->GetObjects().SelectAt(250, 100);
+    ViewCommand(ID_OBJ_DELETE);
+    EXPECT_EQ(0, (int)m_pDoc->GetPage().m_listBoxes.GetSize());
+    ASSERT_EQ(1, ButtonCount());
+    EXPECT_EQ(CString("Eins"), ButtonStruct(0)->m_strText);
+    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
 }
 
 TEST_F(CanvasTest, SubmenuButtonsKeepTheirPageOnCutAndBackItUpOnDelete)
@@ -596,6 +685,181 @@ TEST_F(CanvasTest, TheTestRunSavesThenStartsThePlayer)
         ASSERT_EQ(1u, boxes.Count());
         EXPECT_NE(std::string::npos, std::string(boxes.Last().strText).find("Tarnix.exe"));
     }
+}
+
+TEST_F(CanvasTest, WindowTitleAndSizeReachTheFrameAndTheFile)
+{
+    Open(ButtonSection(1, 20, 20, "Eins"));
+    ModalAnswers answers;
+    answers.Then([](CDialog* pDlg) {
+        pDlg->SetDlgItemText(IDC_TITLE_TEXT, "Neuer Titel");
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    answers.Then([](CDialog* pDlg) {
+        pDlg->SetDlgItemText(IDC_WINPOS_WIDTH, "320");
+        pDlg->SetDlgItemText(IDC_WINPOS_HEIGHT, "240");
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    ViewCommand(ID_PAGE_TITLE);
+    CString title;
+    m_pView->GetParent()->GetWindowText(title);
+    EXPECT_EQ(CString("Neuer Titel"), title);
+    EXPECT_TRUE(m_pDoc->IsModified());
+    ViewCommand(ID_PAGE_WINDOWPOS);
+    RECT rc;
+    m_pView->GetClientRect(&rc);
+    EXPECT_EQ(320, rc.right);
+    EXPECT_EQ(240, rc.bottom);
+    const CString saved = testing_support::ReadFileText(m_folder.File("Velconf.ini"));
+    EXPECT_NE(-1, saved.Find("TITLE=Neuer Titel"));
+    EXPECT_NE(-1, saved.Find("W=320"));
+    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount()) << "the page was read again";
+}
+
+TEST_F(CanvasTest, AReadyButtonImageReachesTheApplication)
+{
+    Open("");
+    ASSERT_TRUE(::OpenClipboard(Frame()->m_hWnd));
+    ::EmptyClipboard();
+    ::SetClipboardData(CF_TEXT, TextBlock("C:\\Bilder\\knopf.bti"));
+    ::CloseClipboard();
+    Frame()->SendMessage(::RegisterWindowMessageA("TARNIX_BUTTON_READY"));
+    EXPECT_EQ(CString("C:\\Bilder\\knopf.bti"), App().TakeReturnedImageFile());
+}
+
+TEST_F(CanvasTest, ObjectDialogsPlaceObjectsThatSurviveSaving)
+{
+    menuobj_testing::AviClip clip;
+    clip.cx = 40;
+    clip.cy = 30;
+    menuobj_testing::AviBytes avi(clip);
+    const CString clipPath = m_folder.Write("clip.avi", avi.Bytes().data(), avi.Bytes().size());
+    const CString textPath = m_folder.Write("liesmich.txt", "Zeile\r\n");
+    const CString bmpPath = WriteBitmap(m_folder, "bild.bmp", 8, 8);
+    Open("");
+    ModalAnswers answers;
+    AnswerDialog(answers, { { IDC_TEXT_TEXT, "Hallo" }, { IDC_OBJ_X, "30" }, { IDC_OBJ_Y, "40" } });
+    AnswerDialog(answers, { { IDC_TFIELD_DOCUMENT, textPath }, { IDC_OBJ_X, "200" }, { IDC_OBJ_Y, "20" },
+                            { IDC_TFIELD_WIDTH, "150" }, { IDC_TFIELD_HEIGHT, "100" } });
+    AnswerDialog(answers, { { IDC_OBJ_FILE, clipPath }, { IDC_AVI_REPEAT, "3" }, { IDC_OBJ_X, "100" },
+                            { IDC_OBJ_Y, "150" } }, { IDC_AVI_BORDER });
+    AnswerDialog(answers, { { IDC_OBJ_X, "10" }, { IDC_OBJ_Y, "250" } });
+    AnswerDialog(answers, { { IDC_OBJ_FILE, bmpPath }, { IDC_OBJ_X, "300" }, { IDC_OBJ_Y, "10" } });
+    const UINT commands[] = { ID_OBJ_TEXT, ID_OBJ_TEXTFIELD, ID_OBJ_AVICLIP, ID_OBJ_SLIDER, ID_OBJ_IMAGE };
+    for (UINT nID : commands)
+    {
+        SCOPED_TRACE(nID);
+        EXPECT_TRUE(Enabled(nID));
+        ViewCommand(nID);
+    }
+    ASSERT_EQ(5u, answers.Captions().size());
+    EXPECT_EQ(5, m_pView->GetObjects().GetObjectCount());
+    EXPECT_TRUE(m_pDoc->IsModified());
+    EXPECT_TRUE(Enabled(ID_OBJ_TEXT)) << "up to ten texts";
+    for (UINT nID : { ID_OBJ_TEXTFIELD, ID_OBJ_AVICLIP, ID_OBJ_SLIDER, ID_OBJ_IMAGE })
+    {
+        SCOPED_TRACE(nID);
+        EXPECT_FALSE(Enabled(nID));
+    }
+
+    SaveAndReopen();
+    struct Expected
+    {
+        CMObjList* pList;
+        int x, y, cx, cy;
+    } rows[] = {
+        { &Page().m_texts, 30, 40, -1, -1 },     { &Page().m_textFields, 200, 20, 150, 100 },
+        { &Page().m_aviClips, 100, 150, 40, 30 }, { &Page().m_sliders, 10, 250, 60, 20 },
+        { &Page().m_images, 300, 10, -1, -1 },
+    };
+    for (const Expected& row : rows)
+    {
+        SCOPED_TRACE(row.x);
+        ASSERT_EQ(1, row.pList->GetSize());
+        const CMObjCreateStruct* pObject = static_cast<CMObjCreateStruct*>(row.pList->GetAt(0));
+        EXPECT_EQ(row.x, pObject->m_rect.left);
+        EXPECT_EQ(row.y, pObject->m_rect.top);
+        if (row.cx >= 0)
+        {
+            EXPECT_EQ(row.cx, pObject->m_rect.right - pObject->m_rect.left);
+            EXPECT_EQ(row.cy, pObject->m_rect.bottom - pObject->m_rect.top);
+        }
+    }
+    EXPECT_EQ(CString("Hallo"), static_cast<CMObjCreateStruct*>(Page().m_texts.GetAt(0))->m_strText);
+    const CViewerCreateStruct* pField = static_cast<CViewerCreateStruct*>(Page().m_textFields.GetAt(0));
+    EXPECT_EQ(textPath.Mid(textPath.ReverseFind('\\')), pField->m_strDocument.Mid(pField->m_strDocument.ReverseFind('\\')));
+    const CMObjCreateStruct* pClip = static_cast<CMObjCreateStruct*>(Page().m_aviClips.GetAt(0));
+    EXPECT_EQ(0x800000u, pClip->m_dwStyle);
+    EXPECT_EQ(3, pClip->m_nRepeat);
+    EXPECT_EQ(5, m_pView->GetObjects().GetObjectCount());
+}
+
+TEST_F(CanvasTest, OneOfAKindRefusesASecondAndACancelChangesNothing)
+{
+    const CString bmpPath = WriteBitmap(m_folder, "bild.bmp", 8, 8);
+    Open("[SLIDER1]\r\nENABLE=1\r\nX=10\r\nY=10\r\nW=60\r\nH=20\r\nSTYLE=0\r\n \r\n");
+    MessageBoxRecorder boxes;
+    ModalAnswers answers;
+    ASSERT_EQ(1, Page().m_sliders.GetSize());
+    EXPECT_FALSE(Enabled(ID_OBJ_SLIDER));
+    ViewCommand(ID_OBJ_SLIDER);
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_EQ(1, Page().m_sliders.GetSize());
+    // Cancelled dialogs and an empty text add nothing.
+    AnswerDialog(answers, { { IDC_TEXT_TEXT, "" } });
+    const int nBefore = m_pView->GetObjects().GetObjectCount();
+    for (UINT nID : { ID_OBJ_TEXT, ID_OBJ_TEXT, ID_OBJ_TEXTFIELD, ID_OBJ_AVICLIP, ID_OBJ_IMAGE })
+        ViewCommand(nID);
+    EXPECT_EQ(5u, answers.Captions().size());
+    EXPECT_EQ(nBefore, m_pView->GetObjects().GetObjectCount());
+    EXPECT_EQ(0, Page().m_texts.GetSize());
+
+    // The second picture gets the limit box and no dialog.
+    AnswerDialog(answers, { { IDC_OBJ_FILE, bmpPath }, { IDC_OBJ_X, "50" }, { IDC_OBJ_Y, "60" } });
+    ViewCommand(ID_OBJ_IMAGE);
+    ASSERT_EQ(1, Page().m_images.GetSize());
+    const size_t nBoxes = boxes.Count();
+    ViewCommand(ID_OBJ_IMAGE);
+    EXPECT_EQ(nBoxes + 1, boxes.Count());
+    EXPECT_EQ(6u, answers.Captions().size());
+    EXPECT_EQ(1, Page().m_images.GetSize());
+}
+
+TEST_F(CanvasTest, ChangingObjectsMarksTheDocumentAndMovesThem)
+{
+    Open("");
+    ModalAnswers answers;
+    AnswerDialog(answers, { { IDC_TEXT_TEXT, "Alt" }, { IDC_OBJ_X, "30" }, { IDC_OBJ_Y, "40" } });
+    AnswerDialog(answers, { { IDC_OBJ_X, "200" }, { IDC_OBJ_Y, "200" } });
+    ViewCommand(ID_OBJ_TEXT);
+    ViewCommand(ID_OBJ_SLIDER);
+    ASSERT_EQ(2, m_pView->GetObjects().GetObjectCount());
+    ASSERT_TRUE(m_pDoc->OnSaveDocument(m_folder.File("Velconf.ini")));
+    struct Row
+    {
+        CMObjList* pList;
+        std::vector<std::pair<int, CString>> texts;
+        int x, y;
+    } rows[] = {
+        { &Page().m_texts, { { IDC_TEXT_TEXT, "Neu" }, { IDC_OBJ_X, "60" }, { IDC_OBJ_Y, "70" } }, 60, 70 },
+        { &Page().m_sliders, { { IDC_OBJ_X, "120" }, { IDC_OBJ_Y, "130" } }, 120, 130 },
+    };
+    for (Row& row : rows)
+    {
+        SCOPED_TRACE(row.x);
+        CMObjCreateStruct* pObject = static_cast<CMObjCreateStruct*>(row.pList->GetAt(0));
+        m_pView->GetObjects().DeselectAll();
+        Click(pObject->m_rect.left + 2, pObject->m_rect.top + 2);
+        ASSERT_TRUE(Enabled(ID_OBJ_CHANGE));
+        m_pDoc->SetModifiedFlag(FALSE);
+        AnswerDialog(answers, row.texts);
+        ViewCommand(ID_OBJ_CHANGE);
+        EXPECT_EQ(row.x, pObject->m_rect.left);
+        EXPECT_EQ(row.y, pObject->m_rect.top);
+        EXPECT_TRUE(m_pDoc->IsModified());
+    }
+    EXPECT_EQ(CString("Neu"), static_cast<CMObjCreateStruct*>(Page().m_texts.GetAt(0))->m_strText);
+    EXPECT_EQ(2, m_pView->GetObjects().GetObjectCount());
 }
 
 TEST(CanvasPlacement, NextSlotWalksDownThenRightThenRestarts)

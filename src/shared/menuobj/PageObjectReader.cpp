@@ -1,0 +1,75 @@
+#include "shared/menuobj/PageObjectReader.h"
+
+#include "shared/menuobj/ActionKeywords.h"
+#include "shared/support/ProjectSettings.h"
+
+CMButCreateStruct* ReadButtonCreateStruct(CProjectSettings& settings, int nSection, const PageButtonLook& look)
+{
+    CString style, caption, document, application, parameter, function, bitmap, tooltip, soundFile;
+    BOOL bEnabled = TRUE;
+    RECT rect = { 0, 0, 0, 0 };
+    CFontDesc idleFont, overFont, downFont;
+    int nStopSound = 0, nStartSound = 0;
+    if (!settings.GetButton(nSection, style, bEnabled, rect, caption, document, application, parameter, function,
+                            idleFont, overFont, downFont, bitmap, tooltip, nStopSound, nStartSound, soundFile))
+        return nullptr;
+
+    CMButCreateStruct* pButton = new CMButCreateStruct;
+    pButton->m_strStyle = style;
+    pButton->m_bEnable = bEnabled;
+    pButton->m_rect = rect;
+    pButton->m_strText = caption;
+    pButton->m_nAction = ParseActionKeyword(function);
+    pButton->m_strDocument = document;
+    pButton->m_strApplication = application;
+    pButton->m_strParameter = parameter;
+    pButton->m_strBitmap = bitmap;
+    pButton->m_strToolTip = tooltip;
+    pButton->m_bStopSound = nStopSound;
+    pButton->m_bStartSound = nStartSound;
+    pButton->m_strSoundFile = soundFile;
+    pButton->m_font.Assign(*look.pFont);
+    pButton->m_fontIdle.Assign(idleFont);
+    pButton->m_fontOver.Assign(overFont);
+    pButton->m_fontDown.Assign(downFont);
+    pButton->m_nBrightness = look.nBrightness;
+    pButton->m_bHoverEffect = look.bHoverEffect;
+    pButton->m_crColor = look.crBackground;
+    return pButton;
+}
+
+CMTextCreateStruct* ReadTextCreateStruct(CProjectSettings& settings, int nSection, SIZE firstSize,
+                                         COLORREF crBackground)
+{
+    int nX = 0, nY = 0;
+    CString text;
+    CFontDesc font;
+    if (!settings.GetText(nSection, nX, nY, text, font))
+        return nullptr;
+    CMTextCreateStruct* pText = new CMTextCreateStruct;
+    pText->m_nNumber = nSection;
+    pText->m_bEnable = 1;
+    SetRect(&pText->m_rect, nX, nY, nX + firstSize.cx, nY + firstSize.cy);
+    pText->m_strText = text;
+    pText->m_font.Assign(font);
+    pText->m_crColor = crBackground;
+    return pText;
+}
+
+CViewerCreateStruct* ReadTextFieldCreateStruct(CProjectSettings& settings, int nSection, COLORREF crBackground)
+{
+    int nX, nY, nW, nH, nHorzScroll = 1, nVertScroll = 1, nBorder = 1;
+    CString document;
+    if (!settings.GetTextField(nSection, nX, nY, nW, nH, nHorzScroll, nVertScroll, document, nBorder))
+        return nullptr;
+    CViewerCreateStruct* pField = new CViewerCreateStruct;
+    pField->m_nNumber = nSection;
+    pField->m_bEnable = 1;
+    SetRect(&pField->m_rect, nX, nY, nX + nW, nY + nH);
+    pField->m_strDocument = document;
+    pField->m_bScrollHorz = nHorzScroll;
+    pField->m_bScrollVert = nVertScroll;
+    pField->m_bBorder = nBorder;
+    pField->m_crColor = crBackground;
+    return pField;
+}

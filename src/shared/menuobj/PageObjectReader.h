@@ -1,0 +1,32 @@
+// The menu objects of a page's sections as create structs: the player's
+// document and the editor's project page read buttons, texts and text fields
+// the same way and differ only in what they make of the values afterwards.
+#pragma once
+
+#include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/ViewerCreateStruct.h"
+#include "shared/support/FontDesc.h"
+
+class CProjectSettings;
+
+// What every button of a page takes from the page itself.
+struct PageButtonLook
+{
+    const CFontDesc* pFont;       // the [BUTTONS] font
+    int nBrightness;
+    BOOL bHoverEffect;
+    COLORREF crBackground;
+};
+
+// Button section nSection with its names and style as stored, or null when the
+// page has no such section. The caller numbers it.
+CMButCreateStruct* ReadButtonCreateStruct(CProjectSettings& settings, int nSection, const PageButtonLook& look);
+
+// Text section nSection at its position with the given first size (a text
+// window measures itself once shown), or null.
+CMTextCreateStruct* ReadTextCreateStruct(CProjectSettings& settings, int nSection, SIZE firstSize,
+                                         COLORREF crBackground);
+
+// Text field section nSection, or null.
+CViewerCreateStruct* ReadTextFieldCreateStruct(CProjectSettings& settings, int nSection, COLORREF crBackground);
