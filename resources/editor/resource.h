@@ -160,3 +160,4 @@
 #define IDS_PLAYER_NOT_IN_PROJECT 2070
 
 #include "DialogIds.h"
+#include "WizardIds.h"

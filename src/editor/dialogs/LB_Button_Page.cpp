@@ -1,0 +1,107 @@
+#include "editor/dialogs/LB_Button_Page.h"
+
+#include "editor/dialogs/DialogHelpers.h"
+#include "editor/dialogs/EditorMessages.h"
+#include "editor/dialogs/EditorServices.h"
+#include "editor/dialogs/ListboxWizard.h"
+#include "framework/DataExchange.h"
+#include "shared/support/CurrentDirPaths.h"
+
+#include "editor/WizardIds.h"
+
+IMPLEMENT_DYNAMIC(CLB_Button_Page, CListboxWizardPage)
+
+// void OnBrowse()
+BEGIN_MESSAGE_MAP(CLB_Button_Page, CListboxWizardPage)
+    ON_BN_CLICKED(IDC_LB_BROWSE, OnBrowse)
+END_MESSAGE_MAP()
+
+CLB_Button_Page::CLB_Button_Page(CListboxWizard* pWizard)
+    : CListboxWizardPage(IDD_LB_BUTTON, pWizard), m_bEditMode(FALSE)
+{
+}
+
+void CLB_Button_Page::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Text(pDX, IDC_LB_APPLICATION, m_strApplication);
+    DDX_Text(pDX, IDC_LB_BUTTON_TEXT, m_strButtonText);
+    DDX_Text(pDX, IDC_LB_DOCUMENT, m_strDocument);
+    DDX_Text(pDX, IDC_LB_PARAMETER, m_strParameter);
+}
+
+void CLB_Button_Page::FillDefaults()
+{
+    CString ext(m_pWizard->m_strExt);
+    ext.MakeLower();
+    UINT nButtonText;
+    if (ext.Left(5) == "*.exe")
+    {
+        m_strApplication = "%1";
+        m_strDocument.Empty();
+        nButtonText = IDS_LB_START_PROGRAM;
+    }
+    else
+    {
+        m_strApplication.Empty();
+        m_strDocument = "%1";
+        nButtonText = m_pWizard->m_bPictureList ? IDS_LB_SHOW_PICTURE : IDS_LB_SHOW_DOCUMENT;
+    }
+    if (m_strButtonText.IsEmpty())
+        LoadResString(nButtonText, m_strButtonText);
+}
+
+BOOL CLB_Button_Page::OnSetActive()
+{
+    BeginWaitCursor();
+    PostWizardButtons(PSWIZB_BACK | PSWIZB_NEXT | PSWIZB_DISABLEDFINISH);
+    if (m_bEditMode)
+        m_strButtonText = m_pWizard->m_strButtonText;
+    m_strApplication = m_pWizard->m_strApplication;
+    m_strDocument = m_pWizard->m_strDocument;
+    m_strParameter = m_pWizard->m_strParameter;
+    EnableDlgItem(this, IDC_LB_BUTTON_TEXT, !m_bEditMode);
+    if (m_strApplication.IsEmpty() && m_strDocument.IsEmpty() && m_strParameter.IsEmpty() && !m_bEditMode)
+        FillDefaults();
+    CListboxWizardPage::OnSetActive();
+    // Shown also on the first activation, which comes after the page's set-up.
+    UpdateData(FALSE);
+    EndWaitCursor();
+    return TRUE;
+}
+
+void CLB_Button_Page::OnBrowse()
+{
+    UpdateData(TRUE);
+    CString path;
+    if (!BrowseForFile(this, "Exe Files (*.exe)|*.exe||", "*.exe", nullptr, EditorServices().GetProjectFolder(),
+                       path))
+        return;
+    m_strApplication = path;
+    m_strDocument.Empty();
+    path.MakeLower();
+    m_strParameter = path.Find("lumivane.exe") >= 0 ? "/SHOW %1" : "%1";
+    UpdateData(FALSE);
+}
+
+void CLB_Button_Page::MakeRelative(CString& strPath) const
+{
+    if (!m_strProjectFolder.IsEmpty() && strPath.GetLength() > m_strProjectFolder.GetLength()
+        && IsPathInFolder(strPath, m_strProjectFolder))
+        strPath = strPath.Mid(m_strProjectFolder.GetLength() + 1);
+}
+
+BOOL CLB_Button_Page::CheckAndStore()
+{
+    if (!UpdateData(TRUE))
+        return FALSE;
+    if (m_strButtonText.IsEmpty()
+        || (m_strApplication.IsEmpty() && m_strDocument.IsEmpty() && m_strParameter.IsEmpty()))
+        return FALSE;
+    MakeRelative(m_strApplication);
+    MakeRelative(m_strDocument);
+    m_pWizard->m_strApplication = m_strApplication;
+    m_pWizard->m_strButtonText = m_strButtonText;
+    m_pWizard->m_strDocument = m_strDocument;
+    m_pWizard->m_strParameter = m_strParameter;
+    return TRUE;
+}

@@ -1,0 +1,33 @@
+// List-box wizard: the program that opens an entry, its arguments and the
+// text of the start button.
+#pragma once
+
+#include "editor/dialogs/ListboxWizardPage.h"
+
+class CLB_Button_Page : public CListboxWizardPage
+{
+    DECLARE_DYNAMIC(CLB_Button_Page)
+public:
+    explicit CLB_Button_Page(CListboxWizard* pWizard);
+
+    CString m_strApplication;
+    CString m_strButtonText;
+    CString m_strDocument;
+    CString m_strParameter;
+    CString m_strProjectFolder;
+    BOOL m_bEditMode;
+
+    BOOL OnSetActive() override;
+    BOOL CheckAndStore() override;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnBrowse();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void FillDefaults();
+    // Cuts the project folder and its backslash from a path inside it.
+    void MakeRelative(CString& strPath) const;
+};
