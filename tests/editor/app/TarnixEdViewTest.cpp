@@ -961,6 +961,33 @@ TEST_F(CanvasTest, ATextViewerButtonStartsTheViewerOnItsDocument)
     EXPECT_TRUE(m_pView->GetDefaultButton().m_strApplication.IsEmpty()) << "the next button starts plain";
 }
 
+TEST_F(CanvasTest, ADroppedClipOpensItsDialogOnlyWhenPlayable)
+{
+    menuobj_testing::AviClip clip;
+    clip.cx = 40;
+    clip.cy = 30;
+    menuobj_testing::AviBytes playable(clip);
+    const CString good = m_folder.Write("gut.avi", playable.Bytes().data(), playable.Bytes().size());
+    clip.dwCompression = mmioFOURCC('X', 'V', 'I', 'D');
+    menuobj_testing::AviBytes packed(clip);
+    const CString bad = m_folder.Write("gepackt.avi", packed.Bytes().data(), packed.Bytes().size());
+    Open("");
+    MessageBoxRecorder boxes;
+    ModalAnswers answers;
+    m_pView->InsertDroppedFile(POINT{ 60, 70 }, bad);
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_TRUE(answers.Captions().empty());
+    AnswerDialog(answers, {});
+    m_pView->InsertDroppedFile(POINT{ 60, 70 }, good);
+    ASSERT_EQ(1u, answers.Captions().size());
+    ASSERT_EQ(1, Page().m_aviClips.GetSize());
+    const CMObjCreateStruct* pClip = static_cast<CMObjCreateStruct*>(Page().m_aviClips.GetAt(0));
+    EXPECT_EQ(60, pClip->m_rect.left);
+    EXPECT_EQ(70, pClip->m_rect.top);
+    EXPECT_EQ(good, pClip->m_strText);
+    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
+}
+
 TEST(CanvasPlacement, NextSlotWalksDownThenRightThenRestarts)
 {
     const SIZE client = { 400, 300 };
