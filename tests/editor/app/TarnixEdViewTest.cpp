@@ -250,6 +250,23 @@ protected:
         });
     }
     CProjectPage& Page() { return m_pDoc->GetPage(); }
+    CSize ClientSize()
+    {
+        RECT rc;
+        m_pView->GetClientRect(&rc);
+        return CSize(rc.right, rc.bottom);
+    }
+    CString SavedProject() { return testing_support::ReadFileText(m_folder.File("Velconf.ini")); }
+    // A two-frame clip of 40 by 30 pixels in the project folder.
+    CString WriteClip(LPCSTR pszName, DWORD dwCompression = BI_RGB)
+    {
+        menuobj_testing::AviClip clip;
+        clip.cx = 40;
+        clip.cy = 30;
+        clip.dwCompression = dwCompression;
+        menuobj_testing::AviBytes avi(clip);
+        return m_folder.Write(pszName, avi.Bytes().data(), avi.Bytes().size());
+    }
     static void SetCaption(CButtonPropSheet* pSheet, LPCSTR pszCaption)
     {
         pSheet->SetActivePage(0);
@@ -340,11 +357,7 @@ TEST_F(CanvasTest, ClicksSelectGroupsAndRubberBands)
 
 TEST_F(CanvasTest, PressingOnAClipSelectsItAndLeavesNoCursorClip)
 {
-    menuobj_testing::AviClip clip;
-    clip.cx = 40;
-    clip.cy = 30;
-    menuobj_testing::AviBytes avi(clip);
-    m_folder.Write("clip.avi", avi.Bytes().data(), avi.Bytes().size());
+    WriteClip("clip.avi");
     Open("[AVICLIP1]\r\nENABLE=1\r\nFILE=_CURRENTDIR_\\clip.avi\r\nX=100\r\nY=100\r\nW=40\r\nH=30\r\nSTYLE=0\r\n"
          "NREP=1\r\n \r\n");
     ASSERT_EQ(1, m_pView->GetObjects().GetObjectCount());
@@ -706,11 +719,8 @@ TEST_F(CanvasTest, WindowTitleAndSizeReachTheFrameAndTheFile)
     EXPECT_EQ(CString("Neuer Titel"), title);
     EXPECT_TRUE(m_pDoc->IsModified());
     ViewCommand(ID_PAGE_WINDOWPOS);
-    RECT rc;
-    m_pView->GetClientRect(&rc);
-    EXPECT_EQ(320, rc.right);
-    EXPECT_EQ(240, rc.bottom);
-    const CString saved = testing_support::ReadFileText(m_folder.File("Velconf.ini"));
+    EXPECT_EQ(CSize(320, 240), ClientSize());
+    const CString saved = SavedProject();
     EXPECT_NE(-1, saved.Find("TITLE=Neuer Titel"));
     EXPECT_NE(-1, saved.Find("W=320"));
     EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount()) << "the page was read again";
@@ -729,11 +739,7 @@ TEST_F(CanvasTest, AReadyButtonImageReachesTheApplication)
 
 TEST_F(CanvasTest, ObjectDialogsPlaceObjectsThatSurviveSaving)
 {
-    menuobj_testing::AviClip clip;
-    clip.cx = 40;
-    clip.cy = 30;
-    menuobj_testing::AviBytes avi(clip);
-    const CString clipPath = m_folder.Write("clip.avi", avi.Bytes().data(), avi.Bytes().size());
+    const CString clipPath = WriteClip("clip.avi");
     const CString textPath = m_folder.Write("liesmich.txt", "Zeile\r\n");
     const CString bmpPath = WriteBitmap(m_folder, "bild.bmp", 8, 8);
     Open("");
@@ -908,12 +914,8 @@ TEST_F(CanvasTest, ADroppedBitmapBecomesTheBackgroundAndFitsTheWindow)
     EXPECT_EQ(1, Page().m_bImage);
     EXPECT_EQ(1, Page().m_bImageLoaded);
     EXPECT_NE(-1, Page().m_strImageFile.Find("hinten.bmp"));
-    RECT rc;
-    m_pView->GetClientRect(&rc);
-    EXPECT_EQ(240, rc.right);
-    EXPECT_EQ(180, rc.bottom);
-    const CString saved = testing_support::ReadFileText(m_folder.File("Velconf.ini"));
-    EXPECT_NE(-1, saved.Find("hinten.bmp"));
+    EXPECT_EQ(CSize(240, 180), ClientSize());
+    EXPECT_NE(-1, SavedProject().Find("hinten.bmp"));
 }
 
 TEST_F(CanvasTest, APopupButtonIsCutToItsSizeAndKeepsItsItem)
@@ -963,14 +965,8 @@ TEST_F(CanvasTest, ATextViewerButtonStartsTheViewerOnItsDocument)
 
 TEST_F(CanvasTest, ADroppedClipOpensItsDialogOnlyWhenPlayable)
 {
-    menuobj_testing::AviClip clip;
-    clip.cx = 40;
-    clip.cy = 30;
-    menuobj_testing::AviBytes playable(clip);
-    const CString good = m_folder.Write("gut.avi", playable.Bytes().data(), playable.Bytes().size());
-    clip.dwCompression = mmioFOURCC('X', 'V', 'I', 'D');
-    menuobj_testing::AviBytes packed(clip);
-    const CString bad = m_folder.Write("gepackt.avi", packed.Bytes().data(), packed.Bytes().size());
+    const CString good = WriteClip("gut.avi");
+    const CString bad = WriteClip("gepackt.avi", mmioFOURCC('X', 'V', 'I', 'D'));
     Open("");
     MessageBoxRecorder boxes;
     ModalAnswers answers;
