@@ -47,6 +47,9 @@
 #define XT_ID_EDIT_PASTE        57637
 #define XT_ID_EDIT_SELECT_ALL   57642
 #define XT_ID_EDIT_UNDO         57643
+// The header controls' context menu: menu 4519 (submenu 2), its images in tool bar 4520.
+#define XT_IDR_TBAR_HDR         4520
+#define XT_IDS_COLUMNINFO       4542    // "Column Info": entry of a list's stored column widths
 #define XT_IDC_SORTASC          53773
 #define XT_IDC_SORTDSC          53774
 #define XT_IDC_ALIGNLEFT        53775
@@ -67,3 +70,31 @@
 #define XT_IDS_DEFFILT          4568    // "All Files (*.*)|*.*||"
 #define XT_IDS_DEFTITLE         4569    // "Choose Directory Name:"
 #define XT_IDS_DIRECTORIES      4650    // " Directories:"
+
+// Colour dialog.
+#define XT_IDD_COLORSTANDARD    4531
+#define XT_IDD_COLORCUSTOM      4532
+#define XT_IDS_COLORS           4647    // "Colors"
+#define XT_IDS_NEW              4648    // "New"
+#define XT_IDS_CURRENT          4649    // "Current"
+#define XT_IDC_EDIT_RED         5531
+#define XT_IDC_EDIT_GREEN       5533
+#define XT_IDC_SPIN_HUE         5534
+#define XT_IDC_EDIT_LUM         5535
+#define XT_IDC_EDIT_SAT         5536
+#define XT_IDC_EDIT_HUE         5537
+#define XT_IDC_SPIN_SAT         5538
+#define XT_IDC_SPIN_LUM         5539
+#define XT_IDC_EDIT_BLUE        5540
+#define XT_IDC_SPIN_RED         5541
+#define XT_IDC_SPIN_GREEN       5542
+#define XT_IDC_SPIN_BLUE        5543
+#define XT_IDC_TXT_HUE          5544
+#define XT_IDC_TXT_SAT          5545
+#define XT_IDC_TXT_LUM          5546
+#define XT_IDC_TXT_RED          5547
+#define XT_IDC_TXT_GREEN        5548
+#define XT_IDC_TXT_BLUE         5549
+#define XT_IDC_CLR_HSL          5550
+#define XT_IDC_CLR_LUM          5551
+#define XT_IDC_CLR_HONEYCOMB    5552

@@ -173,6 +173,15 @@ template <class T> struct AfxArgType<void(T)> { typedef T type; };
     AFX_MAP_ROW(AfxRowNotify, WM_NOTIFY, wNotifyCode, id, idLast, nullptr, \
                 (void (ThisClass::*)(UINT, NMHDR*, LRESULT*)), memberFxn, \
                 (pThis->*pfn)(call.nID, reinterpret_cast<NMHDR*>(call.lParam), &call.lResult))
+// BOOL memberFxn(NMHDR* pNotifyStruct, LRESULT* pResult); FALSE passes it on along the route
+#define ON_NOTIFY_EX(wNotifyCode, id, memberFxn) \
+    AFX_MAP_ROW(AfxRowNotify, WM_NOTIFY, wNotifyCode, id, id, nullptr, (BOOL (ThisClass::*)(NMHDR*, LRESULT*)), \
+                memberFxn, call.bHandled = (pThis->*pfn)(reinterpret_cast<NMHDR*>(call.lParam), &call.lResult))
+// BOOL memberFxn(UINT nID, NMHDR* pNotifyStruct, LRESULT* pResult); FALSE passes it on along the route
+#define ON_NOTIFY_EX_RANGE(wNotifyCode, id, idLast, memberFxn) \
+    AFX_MAP_ROW(AfxRowNotify, WM_NOTIFY, wNotifyCode, id, idLast, nullptr, \
+                (BOOL (ThisClass::*)(UINT, NMHDR*, LRESULT*)), memberFxn, \
+                call.bHandled = (pThis->*pfn)(call.nID, reinterpret_cast<NMHDR*>(call.lParam), &call.lResult))
 
 // Any message, also below WM_USER. LRESULT memberFxn(WPARAM, LPARAM)
 #define ON_MESSAGE(message, memberFxn) \

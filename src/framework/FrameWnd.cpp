@@ -1,7 +1,10 @@
 #include "framework/FrameWnd.h"
 
 #include "framework/CmdUI.h"
+#include "framework/ControlBar.h"
 #include "framework/CreateContext.h"
+#include "framework/DockBar.h"
+#include "framework/Exceptions.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/Menu.h"
@@ -20,14 +23,20 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_INITMENUPOPUP()
     ON_WM_ACTIVATE()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMessage)
+    ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+    ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
+    ON_COMMAND_EX_RANGE(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, OnBarCheck)
+    ON_UPDATE_COMMAND_UI_RANGE(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, OnUpdateControlBarMenu)
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFFFFFF, OnToolTipText)
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFFFFFF, OnToolTipText)
 END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
 
 CFrameWnd::CFrameWnd()
-    : m_hAccelTable(nullptr), m_nIDHelp(0), m_hMenuDefault(nullptr), m_pViewActive(nullptr), m_nIDResource(0),
-      m_lpszMenuName(nullptr)
+    : m_hAccelTable(nullptr), m_nIDHelp(0), m_hMenuDefault(nullptr), m_nIDTracking(0), m_nIDLastMessage(0),
+      m_nIdleFlags(0), m_bInRecalcLayout(FALSE), m_pViewActive(nullptr), m_nIDResource(0), m_lpszMenuName(nullptr)
 {
 }
 
@@ -126,12 +135,216 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
 
 void CFrameWnd::RecalcLayout(BOOL)
 {
-    CWnd* pView = GetDlgItem(AFX_IDW_PANE_FIRST);
-    if (pView == nullptr)
+    // A bar that moves may ask for a layout while one runs.
+    if (m_bInRecalcLayout || m_hWnd == nullptr)
         return;
-    CRect rc;
-    GetClientRect(&rc);
-    pView->MoveWindow(&rc);
+    m_bInRecalcLayout = TRUE;
+    m_nIdleFlags &= ~(idleLayout | idleNotify);
+    RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposDefault);
+    m_bInRecalcLayout = FALSE;
+}
+
+void CFrameWnd::DelayRecalcLayout(BOOL bNotify)
+{
+    m_nIdleFlags |= idleLayout | (bNotify ? idleNotify : 0);
+}
+
+CControlBar* CFrameWnd::GetControlBar(UINT nID)
+{
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;)
+    {
+        CControlBar* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (pBar->m_hWnd != nullptr && (UINT)pBar->GetDlgCtrlID() == nID)
+            return pBar;
+    }
+    return nullptr;
+}
+
+void CFrameWnd::AddControlBar(CControlBar* pBar)
+{
+    if (m_listControlBars.Find(pBar) == nullptr)
+        m_listControlBars.AddTail(pBar);
+}
+
+void CFrameWnd::RemoveControlBar(CControlBar* pBar)
+{
+    POSITION pos = m_listControlBars.Find(pBar);
+    if (pos != nullptr)
+        m_listControlBars.RemoveAt(pos);
+}
+
+namespace {
+
+// The dock bars in the order the frame makes them (and lays them out).
+const struct
+{
+    UINT nID;
+    DWORD dwStyle;
+} kDockBars[] = {
+    { AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP },
+    { AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM },
+    { AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT },
+    { AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT },
+};
+
+} // namespace
+
+void CFrameWnd::EnableDocking(DWORD dwDockStyle)
+{
+    for (const auto& side : kDockBars)
+    {
+        if (!(dwDockStyle & side.dwStyle) || GetControlBar(side.nID) != nullptr)
+            continue;
+        CDockBar* pDockBar = new CDockBar;
+        pDockBar->m_bAutoDelete = TRUE;
+        if (!pDockBar->Create(this, side.dwStyle, side.nID))
+        {
+            delete pDockBar;
+            AfxThrowResourceException();
+        }
+    }
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
+{
+    if (nDockBarID == 0)
+    {
+        // The side the bar's style names when it may dock there, else the first it may.
+        DWORD dwAlign = pBar->GetBarStyle() & CBRS_ALIGN_ANY;
+        for (const auto& side : kDockBars)
+            if (dwAlign == side.dwStyle && (pBar->m_dwDockStyle & side.dwStyle) && GetControlBar(side.nID))
+                nDockBarID = side.nID;
+        for (const auto& side : kDockBars)
+            if (nDockBarID == 0 && (pBar->m_dwDockStyle & side.dwStyle) && GetControlBar(side.nID))
+                nDockBarID = side.nID;
+        if (nDockBarID == 0)
+            return;
+    }
+    DockControlBar(pBar, dynamic_cast<CDockBar*>(GetControlBar(nDockBarID)), lpRect);
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+{
+    if (pDockBar == nullptr)
+        return;
+    pBar->m_pDockSite = this;
+    if (pBar->m_hWndOwner == nullptr)
+        pBar->SetOwner(this);
+    pDockBar->DockControlBar(pBar, lpRect);
+    RecalcLayout();
+}
+
+void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
+{
+    if (bDelay)
+    {
+        pBar->DelayShow(bShow);
+        DelayRecalcLayout();
+    }
+    else
+    {
+        pBar->DelayShow(bShow);
+        pBar->ApplyDelayedShow();
+        RecalcLayout();
+    }
+    // A floating bar's frame follows it.
+    if (pBar->IsFloating())
+        if (CFrameWnd* pBarFrame = pBar->GetParentFrame())
+            pBarFrame->RecalcLayout();
+}
+
+BOOL CFrameWnd::OnBarCheck(UINT nID)
+{
+    CControlBar* pBar = GetControlBar(nID);
+    if (pBar == nullptr)
+        return FALSE;
+    ShowControlBar(pBar, !pBar->IsVisible(), FALSE);
+    return TRUE;
+}
+
+void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
+{
+    CControlBar* pBar = GetControlBar(pCmdUI->m_nID);
+    if (pBar == nullptr)
+    {
+        pCmdUI->ContinueRouting();
+        return;
+    }
+    pCmdUI->SetCheck(pBar->IsVisible() ? 1 : 0);
+}
+
+CWnd* CFrameWnd::GetMessageBar()
+{
+    return GetControlBar(AFX_IDW_STATUS_BAR);
+}
+
+void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const
+{
+    CString strFull;
+    strFull.LoadString(nID);
+    int nl = strFull.Find('\n');
+    rMessage = nl >= 0 ? strFull.Left(nl) : strFull;
+}
+
+LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
+{
+    UINT nIDLast = m_nIDLastMessage;
+    CWnd* pMessageBar = GetMessageBar();
+    if (pMessageBar != nullptr)
+    {
+        CString strMessage;
+        LPCSTR lpsz = reinterpret_cast<LPCSTR>(lParam);
+        if (lpsz == nullptr && wParam != 0)
+        {
+            GetMessageString((UINT)wParam, strMessage);
+            lpsz = strMessage;
+        }
+        pMessageBar->SetWindowText(lpsz != nullptr ? lpsz : "");
+    }
+    m_nIDLastMessage = (UINT)wParam;
+    m_nIDTracking = (UINT)wParam;
+    return (LRESULT)nIDLast;
+}
+
+LRESULT CFrameWnd::OnPopMessageString(WPARAM wParam, LPARAM lParam)
+{
+    return OnSetMessageString(wParam, lParam);
+}
+
+BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
+{
+    // The id is the tool's, or the window's id when the tool is a window.
+    UINT_PTR nID = pNMHDR->idFrom;
+    BOOL bUnicode = pNMHDR->code == TTN_NEEDTEXTW;
+    UINT uFlags = bUnicode ? reinterpret_cast<NMTTDISPINFOW*>(pNMHDR)->uFlags
+                           : reinterpret_cast<NMTTDISPINFOA*>(pNMHDR)->uFlags;
+    if (uFlags & TTF_IDISHWND)
+        nID = (UINT_PTR)::GetDlgCtrlID(reinterpret_cast<HWND>(nID));
+    if (nID == 0)
+        return FALSE;
+    CString strFull;
+    strFull.LoadString((UINT)nID);
+    int nl = strFull.Find('\n');
+    CString strTip = nl >= 0 ? strFull.Mid(nl + 1) : strFull;
+    if (bUnicode)
+    {
+        NMTTDISPINFOW* pInfo = reinterpret_cast<NMTTDISPINFOW*>(pNMHDR);
+        ::MultiByteToWideChar(CP_ACP, 0, strTip, -1, pInfo->szText, (int)(sizeof(pInfo->szText) / sizeof(WCHAR)));
+        pInfo->szText[sizeof(pInfo->szText) / sizeof(WCHAR) - 1] = 0;
+        pInfo->lpszText = pInfo->szText;
+        pInfo->hinst = nullptr;
+    }
+    else
+    {
+        NMTTDISPINFOA* pInfo = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
+        lstrcpynA(pInfo->szText, strTip, (int)sizeof(pInfo->szText));
+        pInfo->lpszText = pInfo->szText;
+        pInfo->hinst = nullptr;
+    }
+    *pResult = 0;
+    // The tip shows on top of the other windows.
+    ::SetWindowPos(pNMHDR->hwndFrom, HWND_TOP, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE | SWP_NOOWNERZORDER);
+    return TRUE;
 }
 
 void CFrameWnd::OnSize(UINT nType, int cx, int cy)
@@ -234,6 +447,8 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu)
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUIMessage(WPARAM, LPARAM)
 {
+    if (m_nIdleFlags & idleLayout)
+        RecalcLayout((m_nIdleFlags & idleNotify) != 0);
     return 0;
 }
 

@@ -2,8 +2,11 @@
 // the view it holds in its client area.
 #pragma once
 
+#include "framework/Collections.h"
 #include "framework/Wnd.h"
 
+class CControlBar;
+class CDockBar;
 class CView;
 class CDocument;
 struct CCreateContext;
@@ -33,8 +36,33 @@ public:
     CString m_strTitle;
     HMENU m_hMenuDefault;      // the menu the frame was made with
 
+    // Control bars
+    CPtrList m_listControlBars;   // every bar of this frame, docked or floating
+    CControlBar* GetControlBar(UINT nID);
+    void AddControlBar(CControlBar* pBar);
+    void RemoveControlBar(CControlBar* pBar);
+    // Makes the dock bars of the sides named (CBRS_ALIGN_...); bars dock there.
+    void EnableDocking(DWORD dwDockStyle);
+    // Docks the bar in the dock bar of that id (0: the side its style names,
+    // else the first its dock style allows) at the rectangle (screen; NULL:
+    // its old place or a new last row).
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // Shows or hides the bar; with bDelay the change waits for idle time.
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    // The bar whose first pane shows the frame's prompts (the status bar).
+    virtual CWnd* GetMessageBar();
+    // The prompt of a command: its string up to the first "\n".
+    virtual void GetMessageString(UINT nID, CString& rMessage) const;
+    UINT m_nIDTracking;      // the prompt shown now
+    UINT m_nIDLastMessage;   // the prompt shown last
+
     // Operations
+    // Lays the bars out in child order and gives the rest to the pane
+    // (AFX_IDW_PANE_FIRST: view, splitter or MDI client); not re-entered.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
+    // Lays out at the next idle time.
+    void DelayRecalcLayout(BOOL bNotify = TRUE);
     virtual void ActivateFrame(int nCmdShow = -1);
     void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
     CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
@@ -47,7 +75,12 @@ public:
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     void PostNcDestroy() override;   // frames live on the heap and delete themselves
 
+    // Idle-time work (m_nIdleFlags).
+    enum IdleFlags { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
+    UINT m_nIdleFlags;
+
 protected:
+    BOOL m_bInRecalcLayout;
     CView* m_pViewActive;
     UINT m_nIDResource;
     LPCSTR m_lpszMenuName;
@@ -61,6 +94,13 @@ protected:
     void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     LRESULT OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
+    // The bar commands (the bar ids): show or hide the bar, checked while shown.
+    BOOL OnBarCheck(UINT nID);
+    void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    // Tips of tools: the command string after its "\n".
+    BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
 
     // The help commands (ID_HELP, ID_HELP_FINDER, ID_DEFAULT_HELP,
     // ID_CONTEXT_HELP), for the rows of a program's frame; they end in the

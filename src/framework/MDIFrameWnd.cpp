@@ -85,15 +85,6 @@ LRESULT CMDIFrameWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return ::DefFrameProcA(m_hWnd, m_hWndMDIClient, message, wParam, lParam);
 }
 
-void CMDIFrameWnd::RecalcLayout(BOOL)
-{
-    if (m_hWndMDIClient == nullptr)
-        return;
-    CRect rc;
-    GetClientRect(&rc);
-    ::MoveWindow(m_hWndMDIClient, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
-}
-
 void CMDIFrameWnd::OnSize(UINT nType, int, int)
 {
     // The client is placed by the layout, not by the default frame procedure.

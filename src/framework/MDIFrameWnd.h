@@ -41,7 +41,6 @@ public:
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void RecalcLayout(BOOL bNotify = TRUE) override;
 
 protected:
     void OnSize(UINT nType, int cx, int cy);

@@ -165,6 +165,14 @@ HWND ControlOfMessage(UINT message, LPARAM lParam)
     }
 }
 
+// A creation whose handler threw fails: the window is not made.
+LRESULT FailedCreationResult(UINT message)
+{
+    if (message == WM_CREATE)
+        return -1;
+    return 0;   // WM_NCCREATE's FALSE, and nothing for the others
+}
+
 } // namespace
 
 CWnd::CWnd()
@@ -381,11 +389,13 @@ LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
         else
             e->ReportError();
         e->Delete();
+        lResult = FailedCreationResult(message);
     }
     catch (...)
     {
         if (message == WM_PAINT)
             ::ValidateRect(hWnd, nullptr);
+        lResult = FailedCreationResult(message);
     }
 
     // From here on the object is reached through the dispatch record only: a
@@ -550,8 +560,54 @@ void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT)
     ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, GetExStyle());
 }
 
-void CWnd::OnUpdateCmdUI(CWnd*, BOOL)
+INT_PTR CWnd::OnToolHitTest(CPoint, TOOLINFOA*) const
 {
+    return -1;
+}
+
+void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag, LPRECT lpRectParam,
+                          LPCRECT lpRectClient, BOOL bStretch)
+{
+    AFX_SIZEPARENTPARAMS layout = {};
+    layout.bStretch = bStretch;
+    layout.hDWP = (nFlag & reposQuery) ? nullptr : ::BeginDeferWindowPos(8);
+    if (lpRectClient != nullptr)
+        layout.rect = *lpRectClient;
+    else
+        ::GetClientRect(m_hWnd, &layout.rect);
+    HWND hWndLeftOver = nullptr;
+    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetNextWindow(hChild, GW_HWNDNEXT))
+    {
+        UINT nID = (UINT)::GetDlgCtrlID(hChild);
+        if (nID == nIDLeftOver)
+            hWndLeftOver = hChild;
+        else if (nID >= nIDFirst && nID <= nIDLast)
+            ::SendMessageA(hChild, WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&layout));
+    }
+    CRect rectLeft(layout.rect);
+    if (nFlag & reposQuery)
+    {
+        if (lpRectParam != nullptr)
+            *lpRectParam = rectLeft;
+        return;
+    }
+    if (nFlag & reposExtra && lpRectParam != nullptr)
+    {
+        rectLeft.left += lpRectParam->left;
+        rectLeft.top += lpRectParam->top;
+        rectLeft.right -= lpRectParam->right;
+        rectLeft.bottom -= lpRectParam->bottom;
+    }
+    if (hWndLeftOver != nullptr && !(nFlag & reposNoPosLeftOver))
+    {
+        if (rectLeft.right < rectLeft.left)
+            rectLeft.right = rectLeft.left;
+        if (rectLeft.bottom < rectLeft.top)
+            rectLeft.bottom = rectLeft.top;
+        AfxRepositionWindow(&layout, hWndLeftOver, &rectLeft);
+    }
+    if (layout.hDWP != nullptr)
+        ::EndDeferWindowPos(layout.hDWP);
 }
 
 // Operations
@@ -907,6 +963,24 @@ LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgrou
 LPCSTR AfxDefaultWndClass()
 {
     return AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), nullptr, nullptr);
+}
+
+void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect)
+{
+    // Rectangles are in the parent's client coordinates; an unchanged window is not moved.
+    HWND hWndParent = ::GetParent(hWnd);
+    CRect rectOld;
+    ::GetWindowRect(hWnd, &rectOld);
+    ::MapWindowPoints(nullptr, hWndParent, reinterpret_cast<LPPOINT>(&rectOld), 2);
+    if (rectOld == *lpRect)
+        return;
+    if (lpLayout != nullptr && lpLayout->hDWP != nullptr)
+        lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, nullptr, lpRect->left, lpRect->top,
+                                          lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+                                          SWP_NOACTIVATE | SWP_NOZORDER);
+    else
+        ::SetWindowPos(hWnd, nullptr, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+                       lpRect->bottom - lpRect->top, SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
 CWnd* AfxGetMainWnd()

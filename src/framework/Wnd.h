@@ -8,6 +8,8 @@
 #include "framework/Rect.h"
 #include "framework/String.h"
 
+#include <commctrl.h>
+
 class CMenu;
 class CFrameWnd;
 class CScrollBar;
@@ -24,6 +26,22 @@ inline HWND AfxHwnd(const CWnd* pWnd);
 #define WM_INITIALUPDATE 0x0364
 // Sent to a modal dialog whenever its loop is idle.
 #define WM_KICKIDLE 0x036A
+// A frame's layout asks each bar to take its room (lParam: AFX_SIZEPARENTPARAMS*).
+#define WM_SIZEPARENT 0x0361
+// Shows a prompt in the frame's status line (wParam: string id, or lParam: text).
+#define WM_SETMESSAGESTRING 0x0362
+// Like WM_SETMESSAGESTRING, and tells the frame the flyby prompt is over.
+#define WM_POPMESSAGESTRING 0x0375
+
+// The layout a frame hands its bars: the rectangle left so far, the room the
+// bars took, and the deferred moves (NULL: move at once).
+struct AFX_SIZEPARENTPARAMS
+{
+    HDWP hDWP;
+    RECT rect;
+    SIZE sizeTotal;
+    BOOL bStretch;
+};
 
 
 class CWnd : public CCmdTarget
@@ -227,7 +245,16 @@ public:
     virtual void PostNcDestroy();
     virtual void PreSubclassWindow();
     virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0);
-    virtual void OnUpdateCmdUI(CWnd* pTarget, BOOL bDisableIfNoHndler);
+    // The tool under the point (its id; -1 for none), filling the tip record when given.
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const;
+
+    // Layout of bars: each child with an id in the range takes its room from
+    // the client rectangle (WM_SIZEPARENT), in child order; the window of
+    // nIDLeftOver gets the rest. reposQuery only computes the rest into
+    // lpRectParam; reposExtra deflates the rest by lpRectParam's sides.
+    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2, reposNoPosLeftOver = 0x8000 };
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
 
     // Handlers of the base class (also reachable through derived maps).
 protected:
@@ -331,6 +358,9 @@ LPCSTR AfxDefaultWndClass();
 LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
                            HICON hIcon = nullptr);
 CWnd* AfxGetMainWnd();
+// Moves a window to the rectangle (parent's client coordinates) through the
+// layout's deferred moves when it has them.
+void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect);
 
 // Window-message rows. Each comment gives the handler's signature.
 

@@ -1,0 +1,367 @@
+#include "framework/ControlBar.h"
+
+#include "framework/BarLayout.h"
+#include "framework/CmdUI.h"
+#include "framework/DockBar.h"
+#include "framework/FrameWnd.h"
+#include "framework/PaintDC.h"
+#include "framework/WindowDC.h"
+
+IMPLEMENT_DYNAMIC(CControlBar, CWnd)
+
+// void OnPaint() and the others: see CWnd.
+BEGIN_MESSAGE_MAP(CControlBar, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMessage)
+END_MESSAGE_MAP()
+
+CControlBar::CControlBar()
+    : m_bAutoDelete(FALSE), m_cxLeftBorder(6), m_cxRightBorder(6), m_cyTopBorder(1), m_cyBottomBorder(1),
+      m_cxDefaultGap(2), m_nMRUWidth(32767), m_nCount(0), m_pData(nullptr), m_nStateFlags(0), m_dwStyle(0),
+      m_dwStyleEx(0), m_dwDockStyle(0), m_pDockSite(nullptr), m_pDockBar(nullptr), m_pDockContext(nullptr),
+      m_bDockBar(FALSE), m_bOverControl(FALSE)
+{
+}
+
+CControlBar::~CControlBar()
+{
+    // The window goes first: its destruction takes the bar out of its frame's lists.
+    if (m_hWnd != nullptr)
+        DestroyWindow();
+}
+
+BOOL CControlBar::CreateBar(LPCSTR lpszClassName, DWORD dwStyle, DWORD dwBarStyle, CWnd* pParentWnd, UINT nID,
+                            DWORD dwExStyle)
+{
+    m_dwStyle = dwBarStyle & CBRS_ALL;
+    // The frame of a bar made in a frame's dock bar is that frame.
+    m_pDockSite = dynamic_cast<CFrameWnd*>(pParentWnd);
+    if (m_pDockSite == nullptr && pParentWnd != nullptr)
+        m_pDockSite = pParentWnd->GetParentFrame();
+    CRect rect(0, 0, 0, 0);
+    return CWnd::CreateEx(dwExStyle, lpszClassName, nullptr, dwStyle | WS_CHILD, rect, pParentWnd, nID);
+}
+
+int CControlBar::OnCreate(LPCREATESTRUCT lpcs)
+{
+    if (CWnd::OnCreate(lpcs) == -1)
+        return -1;
+    if (m_pDockSite != nullptr)
+        m_pDockSite->AddControlBar(this);
+    return 0;
+}
+
+void CControlBar::OnDestroy()
+{
+    if (m_pDockSite != nullptr)
+        m_pDockSite->RemoveControlBar(this);
+    if (m_pDockBar != nullptr)
+        m_pDockBar->RemoveControlBar(this);
+    CWnd::OnDestroy();
+}
+
+void CControlBar::PostNcDestroy()
+{
+    if (m_bAutoDelete)
+        delete this;
+}
+
+void CControlBar::SetBarStyle(DWORD dwStyle)
+{
+    DWORD dwOld = m_dwStyle;
+    m_dwStyle = dwStyle & CBRS_ALL;
+    if (dwOld != m_dwStyle)
+        OnBarStyleChange(dwOld, m_dwStyle);
+}
+
+BOOL CControlBar::ModifyBarStyleEx(DWORD dwRemove, DWORD dwAdd)
+{
+    DWORD dwNew = (m_dwStyleEx & ~dwRemove) | dwAdd;
+    if (dwNew == m_dwStyleEx)
+        return FALSE;
+    m_dwStyleEx = dwNew;
+    return TRUE;
+}
+
+void CControlBar::SetBorders(int cxLeft, int cyTop, int cxRight, int cyBottom)
+{
+    m_cxLeftBorder = cxLeft;
+    m_cyTopBorder = cyTop;
+    m_cxRightBorder = cxRight;
+    m_cyBottomBorder = cyBottom;
+}
+
+CFrameWnd* CControlBar::GetDockingFrame() const
+{
+    CFrameWnd* pFrame = GetParentFrame();
+    return pFrame != nullptr ? pFrame : m_pDockSite;
+}
+
+BOOL CControlBar::IsFloating() const
+{
+    return (m_dwStyle & CBRS_FLOATING) != 0;
+}
+
+BOOL CControlBar::IsVisible() const
+{
+    if (m_nStateFlags & delayHide)
+        return FALSE;
+    return (m_nStateFlags & delayShow) || (GetStyle() & WS_VISIBLE);
+}
+
+void CControlBar::EnableDocking(DWORD dwDockStyle)
+{
+    m_dwDockStyle = dwDockStyle;
+    if (m_hWndOwner == nullptr && m_pDockSite != nullptr)
+        SetOwner(m_pDockSite);
+}
+
+void CControlBar::DelayShow(BOOL bShow)
+{
+    m_nStateFlags &= ~(delayHide | delayShow);
+    BOOL bVisible = (GetStyle() & WS_VISIBLE) != 0;
+    if (bShow && !bVisible)
+        m_nStateFlags |= delayShow;
+    else if (!bShow && bVisible)
+        m_nStateFlags |= delayHide;
+}
+
+void CControlBar::ApplyDelayedShow()
+{
+    if (m_nStateFlags & delayShow)
+        ShowWindow(SW_SHOWNOACTIVATE);
+    else if (m_nStateFlags & delayHide)
+        ShowWindow(SW_HIDE);
+    m_nStateFlags &= ~(delayHide | delayShow);
+}
+
+BOOL CControlBar::SetStatusText(INT_PTR nHit)
+{
+    CWnd* pOwner = GetOwner();
+    if (!(m_dwStyle & CBRS_FLYBY) || pOwner == nullptr)
+        return FALSE;
+    if (nHit == -1)
+    {
+        if (m_nStateFlags & statusSet)
+            pOwner->SendMessage(WM_POPMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+        m_nStateFlags &= ~statusSet;
+    }
+    else
+    {
+        pOwner->SendMessage(WM_SETMESSAGESTRING, (WPARAM)nHit);
+        m_nStateFlags |= statusSet;
+    }
+    return TRUE;
+}
+
+CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
+{
+    CSize size;
+    size.cx = (bStretch && bHorz) ? 32767 : 0;
+    size.cy = (bStretch && !bHorz) ? 32767 : 0;
+    return size;
+}
+
+CSize CControlBar::CalcDynamicLayout(int, DWORD nMode)
+{
+    return CalcFixedLayout((nMode & LM_STRETCH) != 0, (nMode & LM_HORZ) != 0);
+}
+
+void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const
+{
+    DWORD dwStyle = m_dwStyle;
+    if (dwStyle & CBRS_BORDER_LEFT)
+        rect.left += 1;
+    if (dwStyle & CBRS_BORDER_TOP)
+        rect.top += 1;
+    if (dwStyle & CBRS_BORDER_RIGHT)
+        rect.right -= 1;
+    if (dwStyle & CBRS_BORDER_BOTTOM)
+        rect.bottom -= 1;
+    // The borders run along the bar; the gripper sits at its start.
+    if (bHorz)
+    {
+        rect.left += m_cxLeftBorder;
+        rect.top += m_cyTopBorder;
+        rect.right -= m_cxRightBorder;
+        rect.bottom -= m_cyBottomBorder;
+        if ((dwStyle & (CBRS_GRIPPER | CBRS_FLOATING)) == CBRS_GRIPPER)
+            rect.left += 8;
+    }
+    else
+    {
+        rect.left += m_cyTopBorder;
+        rect.top += m_cxLeftBorder;
+        rect.right -= m_cyBottomBorder;
+        rect.bottom -= m_cxRightBorder;
+        if ((dwStyle & (CBRS_GRIPPER | CBRS_FLOATING)) == CBRS_GRIPPER)
+            rect.top += 8;
+    }
+}
+
+void CControlBar::OnBarStyleChange(DWORD, DWORD)
+{
+}
+
+void CControlBar::GetBarInfo(CControlBarInfo*)
+{
+}
+
+void CControlBar::SetBarInfo(CControlBarInfo*, CFrameWnd*)
+{
+}
+
+void CControlBar::DrawBorders(CDC* pDC, CRect& rect)
+{
+    DWORD dwStyle = m_dwStyle;
+    if (!(dwStyle & CBRS_BORDER_ANY))
+        return;
+    HBRUSH hShadow = ::GetSysColorBrush(COLOR_BTNSHADOW);
+    HBRUSH hHilite = ::GetSysColorBrush(COLOR_BTNHIGHLIGHT);
+    HDC hDC = pDC->m_hDC;
+    CRect r = rect;
+    if (dwStyle & CBRS_BORDER_TOP)
+        ::FillRect(hDC, CRect(r.left, r.top, r.right, r.top + 1), hShadow);
+    if (dwStyle & CBRS_BORDER_LEFT)
+        ::FillRect(hDC, CRect(r.left, r.top, r.left + 1, r.bottom), hShadow);
+    if (dwStyle & CBRS_BORDER_BOTTOM)
+        ::FillRect(hDC, CRect(r.left, r.bottom - 1, r.right, r.bottom), hShadow);
+    if (dwStyle & CBRS_BORDER_RIGHT)
+        ::FillRect(hDC, CRect(r.right - 1, r.top, r.right, r.bottom), hShadow);
+    if ((dwStyle & CBRS_BORDER_3D) && r.Width() > 2 && r.Height() > 2)
+        ::FillRect(hDC, CRect(r.left + 1, r.top + 1, r.right - 1, r.top + 2), hHilite);
+    if (dwStyle & CBRS_BORDER_LEFT)
+        rect.left += 1;
+    if (dwStyle & CBRS_BORDER_TOP)
+        rect.top += 1;
+    if (dwStyle & CBRS_BORDER_RIGHT)
+        rect.right -= 1;
+    if (dwStyle & CBRS_BORDER_BOTTOM)
+        rect.bottom -= 1;
+}
+
+void CControlBar::DrawGripper(CDC* pDC, const CRect& rect)
+{
+    if ((m_dwStyle & (CBRS_GRIPPER | CBRS_FLOATING)) != CBRS_GRIPPER)
+        return;
+    COLORREF clrHilite = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    COLORREF clrShadow = ::GetSysColor(COLOR_BTNSHADOW);
+    CRect r;
+    if (m_dwStyle & CBRS_ORIENT_HORZ)
+        r.SetRect(rect.left + m_cyTopBorder, rect.top + m_cyTopBorder, rect.left + m_cyTopBorder + 3,
+                  rect.bottom - m_cyBottomBorder);
+    else
+        r.SetRect(rect.left + m_cyTopBorder, rect.top + m_cyTopBorder, rect.right - m_cyBottomBorder,
+                  rect.top + m_cyTopBorder + 3);
+    pDC->Draw3dRect(&r, clrHilite, clrShadow);
+}
+
+void CControlBar::DoPaint(CDC* pDC)
+{
+    CRect rect;
+    GetClientRect(&rect);
+    DrawBorders(pDC, rect);
+    DrawGripper(pDC, rect);
+}
+
+void CControlBar::OnPaint()
+{
+    // A bar over a common control lets the control paint.
+    if (m_bOverControl)
+    {
+        Default();
+        return;
+    }
+    CPaintDC dc(this);
+    DoPaint(&dc);
+}
+
+BOOL CControlBar::OnEraseBkgnd(CDC* pDC)
+{
+    if (m_bOverControl)
+        return (BOOL)Default();
+    CRect rect;
+    GetClientRect(&rect);
+    ::FillRect(pDC->m_hDC, &rect, ::GetSysColorBrush(COLOR_BTNFACE));
+    return TRUE;
+}
+
+LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam)
+{
+    AFX_SIZEPARENTPARAMS* lpLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
+    DWORD dwStyle = GetStyle();
+    // A pending show or hide takes effect with the layout.
+    BOOL bVisible = IsVisible();
+    if (m_nStateFlags & (delayHide | delayShow))
+    {
+        dwStyle = bVisible ? (dwStyle | WS_VISIBLE) : (dwStyle & ~WS_VISIBLE);
+        ApplyDelayedShow();
+    }
+    if (!(dwStyle & WS_VISIBLE) || !(m_dwStyle & CBRS_ALIGN_ANY))
+        return 0;
+    CRect rectLayout(lpLayout->rect);
+    BOOL bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
+    CSize size = CalcFixedLayout(lpLayout->bStretch, bHorz);
+    CRect rect = AfxTakeBarRoom(rectLayout, size, m_dwStyle & CBRS_ALIGN_ANY);
+    lpLayout->rect = rectLayout;
+    lpLayout->sizeTotal.cx += bHorz ? 0 : rect.Width();
+    lpLayout->sizeTotal.cy += bHorz ? rect.Height() : 0;
+    if (lpLayout->hDWP != nullptr)
+        AfxRepositionWindow(lpLayout, m_hWnd, &rect);
+    return 0;
+}
+
+LRESULT CControlBar::OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM)
+{
+    // A show or hide the layout did not apply yet is applied now.
+    if (m_nStateFlags & (delayHide | delayShow))
+    {
+        ApplyDelayedShow();
+        if (CFrameWnd* pFrame = GetDockingFrame())
+            pFrame->DelayRecalcLayout();
+    }
+    if (!(GetStyle() & WS_VISIBLE))
+        return 0;
+    // The owner is the target (the parent when none was set).
+    CWnd* pTarget = GetOwner();
+    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(pTarget);
+    if (pFrame == nullptr && pTarget != nullptr)
+        pFrame = pTarget->GetParentFrame();
+    if (pFrame != nullptr)
+        OnUpdateCmdUI(pFrame, (BOOL)wParam);
+    return 0;
+}
+
+LRESULT CControlBar::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (nMsg)
+    {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_DELETEITEM:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    {
+        // A bar over a common control leaves the rest to the control.
+        if (m_bOverControl)
+            return CWnd::WindowProc(nMsg, wParam, lParam);
+        // The control that sent it and this bar's map first, then the owner.
+        LRESULT lResult = 0;
+        if (OnWndMsg(nMsg, wParam, lParam, &lResult))
+            return lResult;
+        CWnd* pOwner = GetOwner();
+        if (pOwner != nullptr && pOwner->m_hWnd != m_hWnd)
+            return pOwner->SendMessage(nMsg, wParam, lParam);
+        return DefWindowProc(nMsg, wParam, lParam);
+    }
+    default:
+        return CWnd::WindowProc(nMsg, wParam, lParam);
+    }
+}

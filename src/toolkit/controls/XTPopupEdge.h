@@ -1,0 +1,9 @@
+// The edge line a popup draws where it meets the control that opened it.
+#pragma once
+
+#include "framework/DC.h"
+
+// Clips rcEdge to rcWindow, moves it into the window's client coordinates and,
+// when it is a horizontal or vertical line longer than 2 pixels, draws it
+// without its first pixel in a 1-pixel pen of clr. Other shapes draw nothing.
+void DrawBorderRect(CDC* pDC, COLORREF clr, const CRect& rcEdge, const CRect& rcWindow);

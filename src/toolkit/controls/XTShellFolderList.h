@@ -1,0 +1,61 @@
+// The contents of one shell folder in a report list with Name, Size, Type and
+// Modified columns; linked to a shell tree, a double-clicked folder is
+// selected in the tree.
+#pragma once
+
+#include "toolkit/controls/XTListCtrl.h"
+#include "toolkit/controls/XTShellPidl.h"
+#include "toolkit/controls/XTShellSettings.h"
+
+class CXTShellFolderList : public CXTListCtrl
+{
+    DECLARE_DYNAMIC(CXTShellFolderList)
+public:
+    // Construction
+    CXTShellFolderList();
+    ~CXTShellFolderList() override;
+
+    // Attributes
+    void SetTreeCtrl(CWnd* pTreeCtrl) { m_pTreeCtrl = pTreeCtrl; }
+    void EnableContextMenu(BOOL bEnable) { m_bContextMenu = bEnable; }
+    XT_SHELLITEMDATA* GetShellItemData(int nItem) const
+    {
+        return reinterpret_cast<XT_SHELLITEMDATA*>(GetItemData(nItem));
+    }
+
+    // Overridables
+    virtual BOOL FillList(XT_SHELLITEMDATA* pFolderItem, IShellFolder* lpsf);
+    virtual int GetItemIcon(LPCITEMIDLIST lpifq);
+    virtual BOOL InitSystemImageLists();
+    virtual BOOL Populate(XT_SHELLITEMDATA* pFolderItem, IShellFolder* lpsf);
+    virtual int GetDoubleClickedItem();
+    virtual void ShowContextMenu();
+    virtual BOOL OpenItem(XT_SHELLITEMDATA* pData);
+    virtual BOOL OpenItemAt(int nIndex);
+    virtual BOOL GetItemPath(int nIndex, CString& strPath);
+    virtual void BuildColumns();
+    virtual void InitializeControl();
+    virtual void BeginDrag(NMLISTVIEW* pNMLV);
+    virtual void SetItemOverlay(int nIndex, ULONG ulAttribs);
+    BOOL SortList(int nCol, BOOL bAscending) override;
+
+protected:
+    void DeleteAllRecords();
+
+    void OnDestroy();
+    BOOL OnDblClick(NMHDR* pNMHDR, LRESULT* pResult);
+    BOOL OnRClick(NMHDR* pNMHDR, LRESULT* pResult);
+    BOOL OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult);
+    BOOL OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
+    LRESULT OnShellNotify(WPARAM wParam, LPARAM lParam);
+    LRESULT OnInitialUpdateShell(WPARAM wParam, LPARAM lParam);
+
+    DWORD m_dwEnumFlags;
+    CWnd* m_pTreeCtrl;
+    BOOL m_bContextMenu;
+    CXTShellSettings m_shSettings;
+    LPITEMIDLIST m_pidlInternet;
+    BOOL m_bInitialized;
+
+    DECLARE_MESSAGE_MAP()
+};

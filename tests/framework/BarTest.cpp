@@ -1,0 +1,381 @@
+// Control bars in frames: the layout arithmetic, the frame's layout of bars
+// around its pane, delayed showing, idle update of buttons, tips and prompts.
+#include "framework/Afx.h"
+
+#include "TestResources.h"
+#include "helpers/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace bar_test {
+
+std::string RectText(const CRect& r)
+{
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+TEST(BarLayout, ABarTakesItsSideOfTheLayoutRectangle)
+{
+    struct Case
+    {
+        const char* name;
+        DWORD dwAlign;
+        CSize size;
+        const char* bar;
+        const char* rest;
+    };
+    const Case cases[] = {
+        { "top, stretched", CBRS_ALIGN_TOP, CSize(32767, 26), "0,0,200,26", "0,26,200,100" },
+        { "bottom, stretched", CBRS_ALIGN_BOTTOM, CSize(32767, 20), "0,80,200,100", "0,0,200,80" },
+        { "left, fixed width", CBRS_ALIGN_LEFT, CSize(40, 32767), "0,0,40,100", "40,0,200,100" },
+        { "right, short", CBRS_ALIGN_RIGHT, CSize(30, 50), "170,0,200,50", "0,0,170,100" },
+        { "taller than the room", CBRS_ALIGN_TOP, CSize(32767, 500), "0,0,200,100", "0,100,200,100" },
+        { "no side", 0, CSize(30, 30), "0,0,0,0", "0,0,200,100" },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CRect layout(0, 0, 200, 100);
+        CRect bar = AfxTakeBarRoom(layout, c.size, c.dwAlign);
+        EXPECT_EQ(c.bar, RectText(bar));
+        EXPECT_EQ(c.rest, RectText(layout));
+    }
+}
+
+TEST(BarLayout, ButtonsWrapIntoRowsAndSeparatorsEndRows)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<AFX_WRAPITEM> items;
+        int nLength;
+        std::vector<int> rows;
+    };
+    const AFX_WRAPITEM b = { 23, FALSE };
+    const AFX_WRAPITEM s = { 6, TRUE };
+    const Case cases[] = {
+        { "all fit", { b, s, b, b }, 200, { 0 } },
+        { "one per row", { b, b, b }, 23, { 0, 1, 2 } },
+        { "separator stays at the row's end", { b, s, b }, 23, { 0, 2 } },
+        { "wrap after two", { b, b, b, b, b }, 50, { 0, 2, 4 } },
+        { "separator fits, next button wraps", { b, b, s, b }, 52, { 0, 3 } },
+        { "a button wider than the row", { { 80, FALSE }, b }, 50, { 0, 1 } },
+        { "nothing", {}, 50, {} },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.rows, AfxWrapRows(c.items, c.nLength));
+    }
+}
+
+// A bar of a fixed size.
+class CBoxBar : public CControlBar
+{
+public:
+    CSize m_size = CSize(40, 40);
+    BOOL Create(CWnd* pParent, DWORD dwStyle, UINT nID)
+    {
+        return CreateBar(nullptr, WS_VISIBLE, dwStyle, pParent, nID);
+    }
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override
+    {
+        CSize size = m_size;
+        if (bStretch && bHorz)
+            size.cx = 32767;
+        if (bStretch && !bHorz)
+            size.cy = 32767;
+        return size;
+    }
+    void OnUpdateCmdUI(CFrameWnd*, BOOL) override { ++nUpdates; }
+    int nUpdates = 0;
+};
+
+// A frame with a plain window as its pane and handlers for two commands.
+class CBarFrame : public CFrameWnd
+{
+public:
+    CWnd pane;
+    int nHandled = 0;
+    BOOL CreateFrame()
+    {
+        if (!Create(nullptr, "Bars", WS_OVERLAPPEDWINDOW, CRect(20, 20, 620, 420)))
+            return FALSE;
+        return pane.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, AFX_IDW_PANE_FIRST);
+    }
+    void PostNcDestroy() override {}
+    CRect PaneRect()
+    {
+        CRect rect;
+        pane.GetWindowRect(&rect);
+        ScreenToClient(&rect);
+        return rect;
+    }
+    CRect ChildRect(CWnd& wnd)
+    {
+        CRect rect;
+        wnd.GetWindowRect(&rect);
+        ScreenToClient(&rect);
+        return rect;
+    }
+
+protected:
+    void OnHandled() { ++nHandled; }
+    void OnUpdateThird(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CBarFrame, CFrameWnd)
+    ON_COMMAND(ID_TEST_HANDLED, OnHandled)
+    ON_COMMAND(ID_TEST_THIRD, OnHandled)
+    ON_UPDATE_COMMAND_UI(ID_TEST_THIRD, OnUpdateThird)
+END_MESSAGE_MAP()
+
+// Runs the application's idle step with the frame as the main window.
+void RunIdle(CFrameWnd* pFrame)
+{
+    CWinApp* pApp = AfxGetApp();
+    CWnd* pSaved = pApp->m_pMainWnd;
+    pApp->m_pMainWnd = pFrame;
+    for (LONG i = 0; pApp->OnIdle(i); ++i)
+    {
+    }
+    pApp->m_pMainWnd = pSaved;
+}
+
+TEST(FrameLayout, BarsTakeTheirSidesInChildOrderAndThePaneGetsTheRest)
+{
+    CBarFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CStatusBar status;
+    ASSERT_TRUE(status.Create(&frame));
+    const UINT indicators[] = { ID_SEPARATOR, ID_TEST_HANDLED };
+    ASSERT_TRUE(status.SetIndicators(indicators, 2));
+    CToolBar toolBar;
+    ASSERT_TRUE(toolBar.CreateEx(&frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    ASSERT_TRUE(toolBar.LoadToolBar(IDR_TESTBAR));
+    CBoxBar left;
+    ASSERT_TRUE(left.Create(&frame, CBRS_LEFT, AFX_IDW_CONTROLBAR_FIRST + 40));
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.RecalcLayout();
+
+    CRect client;
+    frame.GetClientRect(&client);
+    CRect rectStatus = frame.ChildRect(status);
+    CRect rectTool = frame.ChildRect(toolBar);
+    CRect rectLeft = frame.ChildRect(left);
+    CRect rectPane = frame.PaneRect();
+    // Bars come in child order: the status bar first takes the bottom, the
+    // tool bar then the top, the left bar what is left between them.
+    EXPECT_EQ(RectText(CRect(0, client.bottom - rectStatus.Height(), client.right, client.bottom)), RectText(rectStatus));
+    EXPECT_GT(rectStatus.Height(), 0);
+    EXPECT_EQ(RectText(CRect(0, 0, client.right, rectTool.Height())), RectText(rectTool));
+    EXPECT_GE(rectTool.Height(), 22);
+    EXPECT_EQ(RectText(CRect(0, rectTool.bottom, 40, rectStatus.top)), RectText(rectLeft));
+    EXPECT_EQ(RectText(CRect(40, rectTool.bottom, client.right, rectStatus.top)), RectText(rectPane));
+
+    // A hidden tool bar gives its height to the pane.
+    frame.ShowControlBar(&toolBar, FALSE, FALSE);
+    EXPECT_FALSE(toolBar.IsWindowVisible());
+    EXPECT_EQ(RectText(CRect(40, 0, client.right, rectStatus.top)), RectText(frame.PaneRect()));
+    EXPECT_EQ(RectText(CRect(0, 0, 40, rectStatus.top)), RectText(frame.ChildRect(left)));
+    frame.DestroyWindow();
+}
+
+TEST(FrameLayout, TheMdiClientGetsWhatTheBarsLeave)
+{
+    CMDIFrameWnd* pFrame = new CMDIFrameWnd;
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_TESTMDI));
+    CToolBar toolBar;
+    ASSERT_TRUE(toolBar.Create(pFrame));
+    ASSERT_TRUE(toolBar.LoadToolBar(IDR_TESTBAR));
+    CStatusBar status;
+    ASSERT_TRUE(status.Create(pFrame));
+    pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+    pFrame->RecalcLayout();
+    CRect client, rectClient, rectTool, rectStatus;
+    pFrame->GetClientRect(&client);
+    ::GetWindowRect(pFrame->m_hWndMDIClient, &rectClient);
+    pFrame->ScreenToClient(&rectClient);
+    toolBar.GetWindowRect(&rectTool);
+    pFrame->ScreenToClient(&rectTool);
+    status.GetWindowRect(&rectStatus);
+    pFrame->ScreenToClient(&rectStatus);
+    EXPECT_EQ(RectText(CRect(0, rectTool.bottom, client.right, rectStatus.top)), RectText(rectClient));
+    EXPECT_EQ(0, rectTool.top);
+    EXPECT_EQ(client.bottom, rectStatus.bottom);
+    pFrame->DestroyWindow();
+}
+
+TEST(FrameLayout, DelayedShowWaitsForIdleAndTheBarCommandTogglesIt)
+{
+    CBarFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CBoxBar bar;
+    ASSERT_TRUE(bar.Create(&frame, CBRS_TOP, AFX_IDW_TOOLBAR));
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.RecalcLayout();
+    ASSERT_EQ(40, frame.PaneRect().top);
+
+    frame.ShowControlBar(&bar, FALSE, TRUE);
+    EXPECT_TRUE(bar.IsWindowVisible());
+    EXPECT_FALSE(bar.IsVisible());
+    RunIdle(&frame);
+    EXPECT_FALSE(bar.IsWindowVisible());
+    EXPECT_EQ(0, frame.PaneRect().top);
+
+    // Shown and hidden again before idle: hidden.
+    frame.ShowControlBar(&bar, TRUE, TRUE);
+    frame.ShowControlBar(&bar, FALSE, TRUE);
+    RunIdle(&frame);
+    EXPECT_FALSE(bar.IsWindowVisible());
+
+    // The bar's id is its command: it toggles the bar and checks the item.
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING, AFX_IDW_TOOLBAR, "Leiste");
+    struct Step
+    {
+        const char* name;
+        BOOL bVisible;
+    };
+    const Step steps[] = { { "shown", TRUE }, { "hidden", FALSE }, { "shown again", TRUE } };
+    for (const Step& step : steps)
+    {
+        SCOPED_TRACE(step.name);
+        frame.SendMessage(WM_COMMAND, AFX_IDW_TOOLBAR);
+        EXPECT_EQ(step.bVisible, bar.IsWindowVisible());
+        EXPECT_EQ(step.bVisible ? 40 : 0, frame.PaneRect().top);
+        AfxUpdateMenuItems(&menu, &frame, TRUE);
+        EXPECT_EQ(step.bVisible ? (UINT)MF_CHECKED : 0u, menu.GetMenuState(0, MF_BYPOSITION) & MF_CHECKED);
+    }
+    frame.DestroyWindow();
+}
+
+TEST(ToolBar, IdleDisablesButtonsWithoutHandlerOrDisabledByTheirUpdate)
+{
+    CBarFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CToolBar toolBar;
+    ASSERT_TRUE(toolBar.Create(&frame));
+    ASSERT_TRUE(toolBar.LoadToolBar(IDR_TESTBAR));
+    ASSERT_EQ(4, toolBar.GetCount());
+    EXPECT_EQ(0, toolBar.CommandToIndex(ID_TEST_HANDLED));
+    EXPECT_EQ((UINT)ID_SEPARATOR, toolBar.GetItemID(1));
+    EXPECT_EQ(3, toolBar.CommandToIndex(ID_TEST_THIRD));
+    CBoxBar box;
+    ASSERT_TRUE(box.Create(&frame, CBRS_BOTTOM, AFX_IDW_CONTROLBAR_FIRST + 41));
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    RunIdle(&frame);
+
+    struct Case
+    {
+        UINT nID;
+        BOOL bEnabled;
+    };
+    const Case cases[] = { { ID_TEST_HANDLED, TRUE }, { ID_TEST_UNHANDLED, FALSE }, { ID_TEST_THIRD, FALSE } };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.nID);
+        EXPECT_EQ(c.bEnabled != FALSE, toolBar.SendMessage(TB_ISBUTTONENABLED, c.nID) != 0);
+        int nIndex = toolBar.CommandToIndex(c.nID);
+        EXPECT_EQ(c.bEnabled ? 0u : (UINT)TBBS_DISABLED, toolBar.GetButtonStyle(nIndex) & TBBS_DISABLED);
+    }
+    EXPECT_GT(box.nUpdates, 0);   // bars of any kind are updated
+
+    // A click on a button is the frame's command.
+    CRect rect;
+    toolBar.GetItemRect(0, &rect);
+    toolBar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y));
+    toolBar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y));
+    EXPECT_EQ(1, frame.nHandled);
+    frame.DestroyWindow();
+}
+
+TEST(ToolBar, TipAndPromptShowTheTwoPartsOfTheCommandString)
+{
+    CBarFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CStatusBar status;
+    ASSERT_TRUE(status.Create(&frame));
+    const UINT indicators[] = { ID_SEPARATOR };
+    status.SetIndicators(indicators, 1);
+    CToolBar toolBar;
+    ASSERT_TRUE(toolBar.Create(&frame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY));
+    ASSERT_TRUE(toolBar.LoadToolBar(IDR_TESTBAR));
+
+    struct Case
+    {
+        UINT code;
+        const char* name;
+    };
+    const Case cases[] = { { TTN_NEEDTEXTA, "ANSI" }, { TTN_NEEDTEXTW, "wide" } };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        NMTTDISPINFOW info = {};   // the larger of the two records
+        info.hdr.hwndFrom = toolBar.m_hWnd;
+        info.hdr.idFrom = ID_TEST_UNHANDLED;
+        info.hdr.code = c.code;
+        frame.SendMessage(WM_NOTIFY, ID_TEST_UNHANDLED, (LPARAM)&info);
+        std::string tip;
+        if (c.code == TTN_NEEDTEXTA)
+            tip = reinterpret_cast<NMTTDISPINFOA*>(&info)->lpszText;
+        else
+        {
+            char buffer[80] = "";
+            ::WideCharToMultiByte(CP_ACP, 0, info.lpszText, -1, buffer, (int)sizeof(buffer), nullptr, nullptr);
+            tip = buffer;
+        }
+        EXPECT_EQ("Ohne", tip);
+    }
+
+    EXPECT_TRUE(toolBar.SetStatusText(ID_TEST_HANDLED));
+    EXPECT_EQ(CString("Führt den behandelten Befehl aus"), status.GetPaneText(0));
+    CString windowText;
+    status.GetWindowText(windowText);
+    EXPECT_EQ(CString("Führt den behandelten Befehl aus"), windowText);
+    EXPECT_TRUE(toolBar.SetStatusText(-1));
+    EXPECT_EQ(CString("Bereit"), status.GetPaneText(0));
+    frame.DestroyWindow();
+}
+
+TEST(StatusBar, PanesTakeTheirTextsWidthAndTheFirstStretches)
+{
+    CBarFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CStatusBar status;
+    ASSERT_TRUE(status.Create(&frame));
+    const UINT indicators[] = { ID_SEPARATOR, ID_TEST_UNHANDLED, ID_TEST_THIRD };
+    ASSERT_TRUE(status.SetIndicators(indicators, 3));
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.RecalcLayout();
+    RunIdle(&frame);
+
+    // The panes of the commands without an enabling handler stay blank.
+    EXPECT_EQ((UINT)SBPS_DISABLED, status.GetPaneStyle(1) & SBPS_DISABLED);
+    EXPECT_EQ(2, status.CommandToIndex(ID_TEST_THIRD));
+    CRect rect0, rect1, rect2, client;
+    status.GetItemRect(0, &rect0);
+    status.GetItemRect(1, &rect1);
+    status.GetItemRect(2, &rect2);
+    status.GetClientRect(&client);
+    HDC hDC = ::GetDC(status.m_hWnd);
+    HGDIOBJ hOld = ::SelectObject(hDC, (HFONT)status.SendMessage(WM_GETFONT));
+    SIZE text = {};
+    CString strPane;
+    strPane.LoadString(ID_TEST_UNHANDLED);
+    ::GetTextExtentPoint32A(hDC, strPane, strPane.GetLength(), &text);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(status.m_hWnd, hDC);
+    EXPECT_NEAR(text.cx + 8, rect1.right - rect0.right, 2);
+    EXPECT_GT(rect0.Width(), rect1.Width());
+    EXPECT_LE(rect2.right, client.right);
+    frame.DestroyWindow();
+}
+
+} // namespace bar_test
