@@ -9,6 +9,7 @@
 #include "editor/dialogs/EditorMessages.h"
 #include "editor/dialogs/GraphicsProgramDlg.h"
 #include "editor/dialogs/GridDlg.h"
+#include "editor/dialogs/IconConverterDlg.h"
 #include "editor/dialogs/LanguageDlg.h"
 #include "editor/dialogs/StartDialogs.h"
 #include "editor/dialogs/UiLanguage.h"
@@ -66,8 +67,9 @@ BEGIN_MESSAGE_MAP(CTarnixEdApp, CWinApp)
     ON_COMMAND(ID_EDITOR_GRAPHICS, OnGraphicsProgram)
     // void OnUpdateLanguage(CCmdUI* pCmdUI)
     ON_UPDATE_COMMAND_UI(ID_EDITOR_LANGUAGE, OnUpdateLanguage)
+    // void OnIconConverter()
+    ON_COMMAND(ID_TOOLS_ICON, OnIconConverter)
     // void OnUpdateLaterCommand(CCmdUI* pCmdUI)
-    ON_UPDATE_COMMAND_UI(ID_TOOLS_ICON, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_HELP_SUPPORT, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_PROJECT_COMPILE, OnUpdateLaterCommand)
 END_MESSAGE_MAP()
@@ -500,6 +502,14 @@ void CTarnixEdApp::OnGridSettings()
 void CTarnixEdApp::OnGraphicsProgram()
 {
     CGraphicsProgramDlg dlg;
+    dlg.DoModal();
+}
+
+// The icon is proposed in the open project's folder.
+void CTarnixEdApp::OnIconConverter()
+{
+    CIconConverterDlg dlg;
+    dlg.SetFolder(m_strProjectFolder);
     dlg.DoModal();
 }
 

@@ -102,6 +102,7 @@ protected:
     void OnEditorLanguage();
     void OnGridSettings();
     void OnGraphicsProgram();
+    void OnIconConverter();
     void OnUpdateLaterCommand(CCmdUI* pCmdUI);
     void OnUpdateLanguage(CCmdUI* pCmdUI);
 

@@ -17,6 +17,7 @@
 #include "editor/dialogs/ViewerOptionsDlg.h"
 #include "editor/dialogs/InsertPictureDlg.h"
 #include "editor/dialogs/InsertTextDlg.h"
+#include "editor/dialogs/PopupMenuDlg.h"
 #include "editor/dialogs/SliderPropDlg.h"
 #include "editor/dialogs/TextFieldDlg.h"
 #include "editor/dialogs/ButtonPropSheet.h"
@@ -39,6 +40,7 @@
 #include "shared/menuobj/AviCtrl.h"
 #include "shared/menuobj/MObjButton.h"
 #include "shared/menuobj/MemDC.h"
+#include "shared/menuobj/PopupMenuDesc.h"
 #include "shared/menuobj/PageMessages.h"
 #include "shared/support/ProjectFormat.h"
 
@@ -139,7 +141,8 @@ BEGIN_MESSAGE_MAP(CTarnixEdView, CView)
     ON_UPDATE_COMMAND_UI(ID_OBJ_PDFSTARTER, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDESHOW, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_OBJ_LISTBOX, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_POPUPMENU, OnUpdateLaterCommand)
+    ON_COMMAND(ID_OBJ_POPUPMENU, OnInsertPopupMenu)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_POPUPMENU, OnUpdatePopupMenu)
     ON_COMMAND(ID_PAGE_SOUND, OnSound)
     ON_COMMAND(ID_PAGE_TOOLTIPS, OnTooltips)
     ON_COMMAND(ID_PAGE_START_EVENTS, OnStartEvents)
@@ -1152,7 +1155,11 @@ void CTarnixEdView::OnChange()
     if (dynamic_cast<CMObjButton*>(pObject) != nullptr)
     {
         if (CMButCreateStruct* pButton = dynamic_cast<CMButCreateStruct*>(pStruct))
+        {
             ChangeButton(pButton);
+            if (ProjectFormat::IsPopupDocument(pButton->m_strDocument))
+                EditPopupMenu(pButton);
+        }
         return;
     }
     switch (pStruct->m_nType)
@@ -2142,6 +2149,74 @@ BOOL CTarnixEdView::InsertStarterButton()
         return FALSE;
     TakeAsDefaultButton(*pButton);
     return TRUE;
+}
+
+// ---------------------------------------------------------------------------
+// Popup menus
+
+void CTarnixEdView::OnUpdatePopupMenu(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(!m_objects.HasPopupMenu() && HasRoom(MOBJ_BUTTON));
+}
+
+// The popup button stands at the marked (else the default) rectangle, at most
+// 200 by 30 pixels.
+void CTarnixEdView::OnInsertPopupMenu()
+{
+    if (m_objects.HasPopupMenu() || !CheckRoom(MOBJ_BUTTON))
+        return;
+    CTarnixEdDoc* pDoc = GetDocument();
+    CProjectPage& page = pDoc->GetPage();
+    CPopupMenuDlg dlg(this);
+    dlg.m_strProjectFolder = pDoc->GetProjectFolder();
+    if (dlg.DoModal() != IDOK)
+        return;
+    RECT rc = ::IsRectEmpty(&m_rcMarked) ? m_rcDefault : m_rcMarked;
+    rc.right = rc.left + std::min(Width(rc), 200);
+    rc.bottom = rc.top + std::min(Height(rc), 30);
+    CMButCreateStruct* pButton = new CMButCreateStruct;
+    pButton->m_strStyle = "IMAGE";
+    pButton->m_rect = rc;
+    pButton->m_strText = dlg.m_strButtonText;
+    pButton->m_strDocument = ProjectFormat::PopupDocument(m_objects.GetPopupMenuCount());
+    pButton->m_nAction = ACTION_NONE;
+    pButton->m_font.Assign(page.m_buttonFont);
+    pButton->m_nPageNumber = page.m_nMenuLevel;
+    pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+    if (!RegisterButton(pButton))
+        return;
+    const int nNumber = m_objects.BindPopupMenu(pButton, this);
+    if (nNumber >= 0)
+        SetPopupItems(nNumber, dlg.m_strItems[0]);
+}
+
+// The slot shows the items and the page keeps them, with their files.
+void CTarnixEdView::SetPopupItems(int nNumber, const CString& strItems)
+{
+    CProjectPage& page = GetDocument()->GetPage();
+    m_objects.SetPopupMenuText(nNumber, strItems);
+    if (nNumber < 0 || nNumber >= CProjectPage::kPopupCount)
+        return;
+    page.ReleasePopupMenuFiles(page.m_strPopupTexts[nNumber]);
+    page.m_strPopupTexts[nNumber] = strItems;
+    page.CollectPopupMenuFiles(strItems);
+    GetDocument()->SetModifiedFlag(TRUE);
+}
+
+void CTarnixEdView::EditPopupMenu(CMButCreateStruct* pButton)
+{
+    CPopupMenuDesc* pPopup = m_objects.FindPopupMenu(pButton);
+    CPopupMenuDlg dlg(this);
+    dlg.m_strProjectFolder = GetDocument()->GetProjectFolder();
+    dlg.m_strButtonText = pButton->m_strText;
+    if (pPopup != nullptr && pPopup->GetItemCount() > 0)
+        dlg.m_strItems[0] = pPopup->GetItem(0);
+    if (dlg.DoModal() != IDOK)
+        return;
+    pButton->m_strText = dlg.m_strButtonText;
+    SetPopupItems(pPopup != nullptr ? pPopup->GetPopupNumber() : ProjectFormat::GetPopupNumber(pButton->m_strDocument),
+                  dlg.m_strItems[0]);
+    Refresh();
 }
 
 // ---------------------------------------------------------------------------

@@ -92,6 +92,8 @@ protected:
     void InsertTextField();
     void InsertAviClip(POINT pt);
     void TakeAsDefaultButton(const CMButCreateStruct& button);
+    void SetPopupItems(int nNumber, const CString& strItems);
+    void EditPopupMenu(CMButCreateStruct* pButton);
     // Loads the shown picture and fits the window or the picture's place to it.
     void PlaceBackgroundImage(const CString& strFile);
     void ChangeText(CMTextCreateStruct* pText);
@@ -177,6 +179,8 @@ protected:
     void OnGraphicsProgram();
     void OnObjectsHelp();
     void OnInsertTextViewer();
+    void OnInsertPopupMenu();
+    void OnUpdatePopupMenu(CCmdUI* pCmdUI);
     void OnUpdateLaterCommand(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()

@@ -1,4 +1,5 @@
 #include "editor/dialogs/PopupMenuDlg.h"
+#include "editor/dialogs/ButDlg_Page1.h"
 
 #include "editor/dialogs/DialogHelpers.h"
 #include "editor/dialogs/EditorServices.h"
@@ -36,6 +37,9 @@ void CPopupMenuDlg::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Control(pDX, IDC_POPUP_LIST, m_list);
     DDX_Text(pDX, IDC_POPUP_CAPTION, m_strButtonText);
+    // The caption is the popup button's, which the project keeps as long as
+    // the button sheet's.
+    DDV_MaxChars(pDX, m_strButtonText, CButDlg_Page1::kMaxCaption);
 }
 
 BOOL CPopupMenuDlg::OnInitDialog()

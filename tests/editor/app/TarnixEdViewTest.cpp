@@ -250,6 +250,23 @@ protected:
         });
     }
     CProjectPage& Page() { return m_pDoc->GetPage(); }
+    CSize ClientSize()
+    {
+        RECT rc;
+        m_pView->GetClientRect(&rc);
+        return CSize(rc.right, rc.bottom);
+    }
+    CString SavedProject() { return testing_support::ReadFileText(m_folder.File("Velconf.ini")); }
+    // A two-frame clip of 40 by 30 pixels in the project folder.
+    CString WriteClip(LPCSTR pszName, DWORD dwCompression = BI_RGB)
+    {
+        menuobj_testing::AviClip clip;
+        clip.cx = 40;
+        clip.cy = 30;
+        clip.dwCompression = dwCompression;
+        menuobj_testing::AviBytes avi(clip);
+        return m_folder.Write(pszName, avi.Bytes().data(), avi.Bytes().size());
+    }
     static void SetCaption(CButtonPropSheet* pSheet, LPCSTR pszCaption)
     {
         pSheet->SetActivePage(0);
@@ -340,11 +357,7 @@ TEST_F(CanvasTest, ClicksSelectGroupsAndRubberBands)
 
 TEST_F(CanvasTest, PressingOnAClipSelectsItAndLeavesNoCursorClip)
 {
-    menuobj_testing::AviClip clip;
-    clip.cx = 40;
-    clip.cy = 30;
-    menuobj_testing::AviBytes avi(clip);
-    m_folder.Write("clip.avi", avi.Bytes().data(), avi.Bytes().size());
+    WriteClip("clip.avi");
     Open("[AVICLIP1]\r\nENABLE=1\r\nFILE=_CURRENTDIR_\\clip.avi\r\nX=100\r\nY=100\r\nW=40\r\nH=30\r\nSTYLE=0\r\n"
          "NREP=1\r\n \r\n");
     ASSERT_EQ(1, m_pView->GetObjects().GetObjectCount());
@@ -706,11 +719,8 @@ TEST_F(CanvasTest, WindowTitleAndSizeReachTheFrameAndTheFile)
     EXPECT_EQ(CString("Neuer Titel"), title);
     EXPECT_TRUE(m_pDoc->IsModified());
     ViewCommand(ID_PAGE_WINDOWPOS);
-    RECT rc;
-    m_pView->GetClientRect(&rc);
-    EXPECT_EQ(320, rc.right);
-    EXPECT_EQ(240, rc.bottom);
-    const CString saved = testing_support::ReadFileText(m_folder.File("Velconf.ini"));
+    EXPECT_EQ(CSize(320, 240), ClientSize());
+    const CString saved = SavedProject();
     EXPECT_NE(-1, saved.Find("TITLE=Neuer Titel"));
     EXPECT_NE(-1, saved.Find("W=320"));
     EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount()) << "the page was read again";
@@ -729,11 +739,7 @@ TEST_F(CanvasTest, AReadyButtonImageReachesTheApplication)
 
 TEST_F(CanvasTest, ObjectDialogsPlaceObjectsThatSurviveSaving)
 {
-    menuobj_testing::AviClip clip;
-    clip.cx = 40;
-    clip.cy = 30;
-    menuobj_testing::AviBytes avi(clip);
-    const CString clipPath = m_folder.Write("clip.avi", avi.Bytes().data(), avi.Bytes().size());
+    const CString clipPath = WriteClip("clip.avi");
     const CString textPath = m_folder.Write("liesmich.txt", "Zeile\r\n");
     const CString bmpPath = WriteBitmap(m_folder, "bild.bmp", 8, 8);
     Open("");
@@ -860,6 +866,122 @@ TEST_F(CanvasTest, ChangingObjectsMarksTheDocumentAndMovesThem)
     }
     EXPECT_EQ(CString("Neu"), static_cast<CMObjCreateStruct*>(Page().m_texts.GetAt(0))->m_strText);
     EXPECT_EQ(2, m_pView->GetObjects().GetObjectCount());
+}
+
+TEST_F(CanvasTest, PageSettingsDialogsReachTheSavedFile)
+{
+    const CString wav = m_folder.Write("klick.wav", "RIFF");
+    Open("");
+    ModalAnswers answers;
+    AnswerDialog(answers, { { IDC_SOUND_FILE, wav } }, { IDC_SOUND_ENABLE, IDC_SOUND_LOOP });
+    AnswerDialog(answers, {}, { IDC_FLAGS_SHOW_ERRORS, IDC_FLAGS_ESCAPE });
+    AnswerDialog(answers, { { IDC_SPLASH_LINE1, "Willkommen" } }, { IDC_SPLASH_ENABLE });
+    for (UINT nID : { ID_PAGE_SOUND, ID_PAGE_FLAGS, ID_PAGE_WELCOME })
+    {
+        SCOPED_TRACE(nID);
+        m_pDoc->SetModifiedFlag(FALSE);
+        ViewCommand(nID);
+        EXPECT_TRUE(m_pDoc->IsModified());
+    }
+    ASSERT_EQ(3u, answers.Captions().size());
+    // A cancelled dialog leaves the page alone.
+    m_pDoc->SetModifiedFlag(FALSE);
+    ViewCommand(ID_PAGE_SOUND);
+    EXPECT_FALSE(m_pDoc->IsModified());
+
+    SaveAndReopen();
+    EXPECT_EQ(1, Page().m_bSound);
+    EXPECT_EQ(1, Page().m_bSoundRepeat);
+    EXPECT_NE(-1, Page().m_strSoundFile.Find("klick.wav"));
+    EXPECT_EQ(1, Page().m_bShowErrors);
+    EXPECT_EQ(1, Page().m_bEscExit);
+    EXPECT_EQ(1, Page().m_bWelcome);
+    EXPECT_EQ(CString("Willkommen"), Page().m_strWelcomeText[0]);
+}
+
+TEST_F(CanvasTest, ADroppedBitmapBecomesTheBackgroundAndFitsTheWindow)
+{
+    const CString bmp = WriteBitmap(m_folder, "hinten.bmp", 240, 180);
+    Open("");
+    ModalAnswers answers;
+    answers.Then([](CDialog* pDlg) {
+        pDlg->CheckRadioButton(IDC_BKIMG_FIT, IDC_BKIMG_POSITION, IDC_BKIMG_FIT);
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    m_pView->InsertDroppedFile(POINT{ 20, 20 }, bmp);
+    ASSERT_EQ(1u, answers.Captions().size());
+    EXPECT_FALSE(m_pDoc->IsModified()) << "saved and read again";
+    EXPECT_EQ(1, Page().m_bImage);
+    EXPECT_EQ(1, Page().m_bImageLoaded);
+    EXPECT_NE(-1, Page().m_strImageFile.Find("hinten.bmp"));
+    EXPECT_EQ(CSize(240, 180), ClientSize());
+    EXPECT_NE(-1, SavedProject().Find("hinten.bmp"));
+}
+
+TEST_F(CanvasTest, APopupButtonIsCutToItsSizeAndKeepsItsItem)
+{
+    Open("");
+    ModalAnswers answers;
+    answers.Then([](CDialog* pDlg) {
+        pDlg->SetDlgItemText(IDC_POPUP_CAPTION, "Mehr");
+        pDlg->SendDlgItemMessage(IDC_POPUP_LIST, LB_ADDSTRING, 0, (LPARAM) "Eintrag");
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    EXPECT_TRUE(Enabled(ID_OBJ_POPUPMENU));
+    Mouse(WM_LBUTTONDOWN, 40, 50);
+    Mouse(WM_MOUSEMOVE, 340, 120, MK_LBUTTON);
+    Mouse(WM_LBUTTONUP, 340, 120);
+    const RECT rcMarked = m_pView->GetMarkedRect();
+    ASSERT_EQ(300, rcMarked.right - rcMarked.left);
+    ViewCommand(ID_OBJ_POPUPMENU);
+    ASSERT_EQ(1, ButtonCount());
+    const RECT rc = ButtonStruct(0)->m_rect;
+    EXPECT_EQ(rcMarked.left, rc.left);
+    EXPECT_EQ(200, rc.right - rc.left);
+    EXPECT_EQ(30, rc.bottom - rc.top);
+    EXPECT_EQ(CString("<POPUPMENU00>"), ButtonStruct(0)->m_strDocument);
+    EXPECT_FALSE(Enabled(ID_OBJ_POPUPMENU));
+    SaveAndReopen();
+    ASSERT_EQ(1, ButtonCount());
+    EXPECT_EQ(CString("Mehr"), ButtonStruct(0)->m_strText);
+    EXPECT_EQ(CString("Eintrag"), Page().m_strPopupTexts[0]);
+    EXPECT_FALSE(Enabled(ID_OBJ_POPUPMENU)) << "the reopened page binds its popup";
+}
+
+TEST_F(CanvasTest, ATextViewerButtonStartsTheViewerOnItsDocument)
+{
+    const CString text = m_folder.Write("liesmich.txt", "Zeile\r\n");
+    Open("");
+    ModalAnswers answers;
+    AnswerDialog(answers, { { IDC_VIEWER_DOCUMENT, text } });
+    ViewCommand(ID_OBJ_TEXTVIEWER);
+    ASSERT_EQ(1, ButtonCount());
+    EXPECT_NE(-1, ButtonStruct(0)->m_strApplication.Find("Scrollet.exe"));
+    EXPECT_NE(-1, ButtonStruct(0)->m_strParameter.Find("liesmich.txt"));
+    EXPECT_EQ(CString("Text"), ButtonStruct(0)->m_strText);
+    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
+    EXPECT_TRUE(m_pView->GetDefaultButton().m_strApplication.IsEmpty()) << "the next button starts plain";
+}
+
+TEST_F(CanvasTest, ADroppedClipOpensItsDialogOnlyWhenPlayable)
+{
+    const CString good = WriteClip("gut.avi");
+    const CString bad = WriteClip("gepackt.avi", mmioFOURCC('X', 'V', 'I', 'D'));
+    Open("");
+    MessageBoxRecorder boxes;
+    ModalAnswers answers;
+    m_pView->InsertDroppedFile(POINT{ 60, 70 }, bad);
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_TRUE(answers.Captions().empty());
+    AnswerDialog(answers, {});
+    m_pView->InsertDroppedFile(POINT{ 60, 70 }, good);
+    ASSERT_EQ(1u, answers.Captions().size());
+    ASSERT_EQ(1, Page().m_aviClips.GetSize());
+    const CMObjCreateStruct* pClip = static_cast<CMObjCreateStruct*>(Page().m_aviClips.GetAt(0));
+    EXPECT_EQ(60, pClip->m_rect.left);
+    EXPECT_EQ(70, pClip->m_rect.top);
+    EXPECT_EQ(good, pClip->m_strText);
+    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
 }
 
 TEST(CanvasPlacement, NextSlotWalksDownThenRightThenRestarts)
