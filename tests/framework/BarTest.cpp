@@ -435,3 +435,28 @@ TEST(FrameKeys, KeysOfAnotherTopLevelWindowReachTheMainFramesAccelerators)
 }
 
 } // namespace bar_test
+
+namespace bar_test {
+
+TEST(ReBar, ABandHoldsTheToolBarAndTheRebarTakesItsDepthFromTheLayout)
+{
+    CBarFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CReBar rebar;
+    ASSERT_TRUE(rebar.Create(&frame));
+    CToolBar toolBar;
+    ASSERT_TRUE(toolBar.CreateEx(&frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP));
+    ASSERT_TRUE(toolBar.LoadToolBar(IDR_TESTBAR));
+    ASSERT_TRUE(rebar.AddBar(&toolBar));
+    EXPECT_EQ(1u, rebar.GetBandCount());
+    EXPECT_EQ(rebar.m_hWnd, ::GetParent(toolBar.m_hWnd));
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.RecalcLayout();
+    CRect rectRebar = frame.ChildRect(rebar);
+    EXPECT_EQ(0, rectRebar.top);
+    EXPECT_GE(rectRebar.Height(), toolBar.CalcFixedLayout(FALSE, TRUE).cy);
+    EXPECT_EQ(rectRebar.bottom, frame.PaneRect().top);
+    frame.DestroyWindow();
+}
+
+} // namespace bar_test
