@@ -75,6 +75,7 @@
 #include "framework/StatusBar.h"
 #include "framework/ToolBar.h"
 #include "framework/DockBar.h"
+#include "framework/ReBar.h"
 #include "framework/SplitterWnd.h"
 #include "framework/MessageBox.h"
 #include "framework/ProgramStart.h"

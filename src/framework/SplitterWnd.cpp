@@ -256,33 +256,36 @@ void CSplitterWnd::StopTracking(BOOL bAccept)
         RecalcLayout();
 }
 
+namespace {
+
+// Moves the bar after pane nIndex to nPos (along the panes' axis): the pane
+// before it and the one after it keep at least their minimum sizes.
+void TrackPaneSize(std::vector<CSplitterWnd::CRowColInfo>& panes, int nIndex, int nPos, int nGap)
+{
+    int nStart = 0;
+    for (int i = 0; i < nIndex; ++i)
+        nStart += panes[(size_t)i].nCurSize + nGap;
+    CSplitterWnd::CRowColInfo& before = panes[(size_t)nIndex];
+    CSplitterWnd::CRowColInfo& after = panes[(size_t)nIndex + 1];
+    int nBoth = before.nCurSize + nGap + after.nCurSize;
+    int nSize = std::min(nPos - nStart, nBoth - nGap - after.nMinSize);
+    nSize = std::max(nSize, before.nMinSize);
+    before.nIdealSize = std::max(0, nSize);
+    // The last pane takes what is left anyway; a middle one keeps the rest.
+    if ((size_t)nIndex + 2 < panes.size() || panes.size() == 2)
+        after.nIdealSize = std::max(0, nBoth - nGap - nSize);
+}
+
+} // namespace
+
 void CSplitterWnd::TrackRowSize(int y, int row)
 {
-    // The row above and the one below keep at least their minimum sizes.
-    int nTop = 0;
-    for (int r = 0; r < row; ++r)
-        nTop += m_pRowInfo[(size_t)r].nCurSize + m_cySplitterGap;
-    int nBelow = m_pRowInfo[(size_t)row].nCurSize + m_cySplitterGap + m_pRowInfo[(size_t)row + 1].nCurSize;
-    int nSize = y - nTop;
-    nSize = std::min(nSize, nBelow - m_cySplitterGap - m_pRowInfo[(size_t)row + 1].nMinSize);
-    nSize = std::max(nSize, m_pRowInfo[(size_t)row].nMinSize);
-    m_pRowInfo[(size_t)row].nIdealSize = std::max(0, nSize);
-    if (row + 2 < m_nRows || m_nRows == 2)
-        m_pRowInfo[(size_t)row + 1].nIdealSize = std::max(0, nBelow - m_cySplitterGap - nSize);
+    TrackPaneSize(m_pRowInfo, row, y, m_cySplitterGap);
 }
 
 void CSplitterWnd::TrackColumnSize(int x, int col)
 {
-    int nLeft = 0;
-    for (int c = 0; c < col; ++c)
-        nLeft += m_pColInfo[(size_t)c].nCurSize + m_cxSplitterGap;
-    int nRight = m_pColInfo[(size_t)col].nCurSize + m_cxSplitterGap + m_pColInfo[(size_t)col + 1].nCurSize;
-    int nSize = x - nLeft;
-    nSize = std::min(nSize, nRight - m_cxSplitterGap - m_pColInfo[(size_t)col + 1].nMinSize);
-    nSize = std::max(nSize, m_pColInfo[(size_t)col].nMinSize);
-    m_pColInfo[(size_t)col].nIdealSize = std::max(0, nSize);
-    if (col + 2 < m_nCols || m_nCols == 2)
-        m_pColInfo[(size_t)col + 1].nIdealSize = std::max(0, nRight - m_cxSplitterGap - nSize);
+    TrackPaneSize(m_pColInfo, col, x, m_cxSplitterGap);
 }
 
 void CSplitterWnd::OnLButtonDown(UINT, CPoint point)

@@ -3,6 +3,7 @@
 #include "framework/Afx.h"
 
 #include "TestResources.h"
+#include "BarTestSupport.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -12,11 +13,8 @@
 
 namespace bar_test {
 
-std::string RectText(const CRect& r)
-{
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
-}
+using bar_test_support::CBoxBar;
+using bar_test_support::RectText;
 
 TEST(BarLayout, ABarTakesItsSideOfTheLayoutRectangle)
 {
@@ -74,27 +72,6 @@ TEST(BarLayout, ButtonsWrapIntoRowsAndSeparatorsEndRows)
 }
 
 // A bar of a fixed size.
-class CBoxBar : public CControlBar
-{
-public:
-    CSize m_size = CSize(40, 40);
-    BOOL Create(CWnd* pParent, DWORD dwStyle, UINT nID)
-    {
-        return CreateBar(nullptr, WS_VISIBLE, dwStyle, pParent, nID);
-    }
-    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override
-    {
-        CSize size = m_size;
-        if (bStretch && bHorz)
-            size.cx = 32767;
-        if (bStretch && !bHorz)
-            size.cy = 32767;
-        return size;
-    }
-    void OnUpdateCmdUI(CFrameWnd*, BOOL) override { ++nUpdates; }
-    int nUpdates = 0;
-};
-
 // A frame with a plain window as its pane and handlers for two commands.
 class CBarFrame : public CFrameWnd
 {
@@ -431,6 +408,31 @@ TEST(FrameKeys, KeysOfAnotherTopLevelWindowReachTheMainFramesAccelerators)
     frame.EnableWindow(TRUE);
     pApp->m_pMainWnd = pSaved;
     popup.DestroyWindow();
+    frame.DestroyWindow();
+}
+
+} // namespace bar_test
+
+namespace bar_test {
+
+TEST(ReBar, ABandHoldsTheToolBarAndTheRebarTakesItsDepthFromTheLayout)
+{
+    CBarFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CReBar rebar;
+    ASSERT_TRUE(rebar.Create(&frame));
+    CToolBar toolBar;
+    ASSERT_TRUE(toolBar.CreateEx(&frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP));
+    ASSERT_TRUE(toolBar.LoadToolBar(IDR_TESTBAR));
+    ASSERT_TRUE(rebar.AddBar(&toolBar));
+    EXPECT_EQ(1u, rebar.GetBandCount());
+    EXPECT_EQ(rebar.m_hWnd, ::GetParent(toolBar.m_hWnd));
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.RecalcLayout();
+    CRect rectRebar = frame.ChildRect(rebar);
+    EXPECT_EQ(0, rectRebar.top);
+    EXPECT_GE(rectRebar.Height(), toolBar.CalcFixedLayout(FALSE, TRUE).cy);
+    EXPECT_EQ(rectRebar.bottom, frame.PaneRect().top);
     frame.DestroyWindow();
 }
 

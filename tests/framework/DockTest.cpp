@@ -3,6 +3,7 @@
 #include "framework/Afx.h"
 
 #include "TestResources.h"
+#include "BarTestSupport.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -12,11 +13,8 @@
 
 namespace dock_test {
 
-std::string RectText(const CRect& r)
-{
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
-}
+using bar_test_support::CBoxBar;
+using bar_test_support::RectText;
 
 TEST(DockRows, BarsShareRowsGoBackToTheirPlacesAndWrapPastTheEnd)
 {
@@ -56,28 +54,6 @@ TEST(DockRows, BarsShareRowsGoBackToTheirPlacesAndWrapPastTheEnd)
         EXPECT_EQ(c.size, std::to_string(size.cx) + "," + std::to_string(size.cy));
     }
 }
-
-class CBoxBar : public CControlBar
-{
-public:
-    CSize m_size;
-    explicit CBoxBar(CSize size = CSize(40, 40)) : m_size(size) {}
-    BOOL Create(CWnd* pParent, DWORD dwStyle, UINT nID)
-    {
-        return CreateBar(nullptr, WS_VISIBLE, dwStyle, pParent, nID);
-    }
-    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override
-    {
-        // Docked at a side, a box stands on its end.
-        CSize size = bHorz ? m_size : CSize(m_size.cy, m_size.cx);
-        if (bStretch && bHorz)
-            size.cx = 32767;
-        if (bStretch && !bHorz)
-            size.cy = 32767;
-        return size;
-    }
-    void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
-};
 
 class CDockFrame : public CFrameWnd
 {

@@ -1,0 +1,30 @@
+// A rebar over the common rebar control: a host of bands, each holding a bar
+// or another window.
+#pragma once
+
+#include "framework/ControlBar.h"
+
+class CBitmap;
+
+class CReBar : public CControlBar
+{
+    DECLARE_DYNAMIC(CReBar)
+public:
+    CReBar() { m_bOverControl = TRUE; }
+    BOOL Create(CWnd* pParentWnd, DWORD dwCtrlStyle = RBS_BANDBORDERS,
+                DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBRS_TOP,
+                UINT nID = AFX_IDW_REBAR);
+    // A new last band holding the window at its own (or its bar's docked) size.
+    BOOL AddBar(CWnd* pBar, LPCSTR pszText = nullptr, CBitmap* pbmp = nullptr,
+                DWORD dwStyle = RBBS_GRIPPERALWAYS | RBBS_FIXEDBMP);
+    BOOL AddBar(CWnd* pBar, COLORREF clrFore, COLORREF clrBack, LPCSTR pszText = nullptr,
+                DWORD dwStyle = RBBS_GRIPPERALWAYS);
+    UINT GetBandCount() const { return (UINT)SendMessage(RB_GETBANDCOUNT); }
+
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    // The bars in the bands update themselves; the rebar has no items.
+    void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+
+protected:
+    BOOL AddBand(CWnd* pBar, REBARBANDINFOA& band);
+};
