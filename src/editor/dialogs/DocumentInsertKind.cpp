@@ -4,6 +4,8 @@
 
 const char g_szViewerSection[] = "VIEWER";
 
+// The readers' makers' pages are not known here: reserved example addresses.
+
 const DOCUMENT_INSERT_KIND g_pdfInsertKind = {
     IDD_PDF_VIEWER,
     IDD_PDF_INSERT,
@@ -16,8 +18,8 @@ const DOCUMENT_INSERT_KIND g_pdfInsertKind = {
     "\\Pagolin",
     "pagolin.exe",
     "pagolin.ini",
-    { "http://www.morvadeth.de/pdfreader/lizenz.htm", "http://www.morvadeth.com/pdfreader/licence.htm" },
-    { "http://www.morvadeth.de/pdfreader/download.htm", "http://www.morvadeth.com/pdfreader/download.htm" },
+    { "http://www.pdfreader.example/de/lizenz.htm", "http://www.pdfreader.example/en/licence.htm" },
+    { "http://www.pdfreader.example/de/download.htm", "http://www.pdfreader.example/en/download.htm" },
 };
 
 const DOCUMENT_INSERT_KIND g_slideShowInsertKind = {
@@ -32,6 +34,6 @@ const DOCUMENT_INSERT_KIND g_slideShowInsertKind = {
     "\\Slidora",
     "slidora.exe",
     "slidora.ini",
-    { "http://www.morvadeth.de/slideviewer/info.htm", "http://www.morvadeth.com/slideviewer/info.htm" },
-    { "http://www.morvadeth.de/slideviewer/download.htm", "http://www.morvadeth.com/slideviewer/download.htm" },
+    { "http://www.slideviewer.example/de/info.htm", "http://www.slideviewer.example/en/info.htm" },
+    { "http://www.slideviewer.example/de/download.htm", "http://www.slideviewer.example/en/download.htm" },
 };

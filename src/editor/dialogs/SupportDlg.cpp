@@ -17,7 +17,7 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const char kSupportAddress[] = "support@morvadeth.de";
+const char kSupportAddress[] = "support@tarnix.example";
 
 } // namespace
 

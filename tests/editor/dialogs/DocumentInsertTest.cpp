@@ -40,6 +40,15 @@ struct InsertFixture
         setup = outside.Write("ReaderSetup.exe", "setup");
         document = outside.Write("Price.List.pdf", "new document");
     }
+
+    // The insertion of the document into the folder, as the dialogs leave it.
+    void Prepare(CDocumentInsert& insert, LPCSTR lpszFolder) const
+    {
+        insert.m_strProjectFolder = project.Path();
+        insert.m_strViewerSetup = setup;
+        insert.m_strDocument = document;
+        insert.m_strFolder = lpszFolder;
+    }
 };
 
 CString ProfileValue(const CString& strFile, LPCSTR lpszSection, LPCSTR lpszKey)
@@ -53,10 +62,7 @@ TEST(DocumentInsert, SetupCopiesDocumentStarterAndReaderSetup)
 {
     InsertFixture fx;
     CPdfInsert insert;
-    insert.m_strProjectFolder = fx.project.Path();
-    insert.m_strViewerSetup = fx.setup;
-    insert.m_strDocument = fx.document;
-    insert.m_strFolder = "PdfFiles";
+    fx.Prepare(insert, "PdfFiles");
     ASSERT_TRUE(insert.Setup());
 
     CString folder = fx.project.File("PdfFiles");
@@ -74,10 +80,7 @@ TEST(DocumentInsert, KeepsADocumentAlreadyInTheFolderAndFailsWithoutStarter)
     InsertFixture fx;
     fx.project.Write("PpsFiles\\Price.List.pdf", "author's copy");
     CSlideShowInsert insert;
-    insert.m_strProjectFolder = fx.project.Path();
-    insert.m_strViewerSetup = fx.setup;
-    insert.m_strDocument = fx.document;
-    insert.m_strFolder = "PpsFiles";
+    fx.Prepare(insert, "PpsFiles");
     EXPECT_TRUE(insert.Setup());
     EXPECT_EQ(CString("author's copy"), ReadFileText(fx.project.File("PpsFiles\\Price.List.pdf")));
     EXPECT_EQ(CString("PpsSetup\\ReaderSetup.exe"),

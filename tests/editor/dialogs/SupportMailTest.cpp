@@ -61,7 +61,7 @@ TEST(SupportDlg, SendsTheEscapedBodyToTheMailProgram)
     EXPECT_EQ(IDOK, dlg.DoModal());
     ASSERT_EQ(1u, starts.Starts().size());
     EXPECT_EQ(CString("open"), starts.Starts()[0].strOperation);
-    EXPECT_EQ(CString("mailto:support@morvadeth.de?subject=Tarnix Editor 2.40&body=Gr%F6%DFe%3A%205%0d%0aOK%0d%0a"),
+    EXPECT_EQ(CString("mailto:support@tarnix.example?subject=Tarnix Editor 2.40&body=Gr%F6%DFe%3A%205%0d%0aOK%0d%0a"),
               starts.Starts()[0].strFile);
     EXPECT_EQ(std::vector<std::string>({ "support.htm" }), services.helpPages);
 }
