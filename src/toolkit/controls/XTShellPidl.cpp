@@ -186,13 +186,15 @@ public:
         : m_hWnd(hWndOwner), m_pMenu(pMenu), m_pMenu2(pMenu2), m_pPrevious(s_pActive)
     {
         s_pActive = this;
-        m_pfnOld = (WNDPROC)::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)&WindowProc);
+        // The previous procedure lives with the window, so that a chain that
+        // someone builds on top of ours still reaches it after the menu.
+        ::SetPropA(m_hWnd, kOldProcProp, (HANDLE)::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
+        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)&WindowProc);
     }
     ~ShellMenuOwnerHook()
     {
-        // Someone who subclassed on top of us keeps his chain; ours stays harmless.
         if ((WNDPROC)::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == &WindowProc)
-            ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnOld);
+            ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)::RemovePropA(m_hWnd, kOldProcProp));
         s_pActive = m_pPrevious;
     }
     ShellMenuOwnerHook(const ShellMenuOwnerHook&) = delete;
@@ -204,12 +206,14 @@ private:
         ShellMenuOwnerHook* pHook = s_pActive;
         while (pHook != nullptr && pHook->m_hWnd != hWnd)
             pHook = pHook->m_pPrevious;
-        if (pHook == nullptr)
-            return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
         LRESULT lResult = 0;
-        if (pHook->Handle(nMsg, wParam, lParam, lResult))
+        if (pHook != nullptr && pHook->Handle(nMsg, wParam, lParam, lResult))
             return lResult;
-        return ::CallWindowProcA(pHook->m_pfnOld, hWnd, nMsg, wParam, lParam);
+        WNDPROC pfnOld = (WNDPROC)::GetPropA(hWnd, kOldProcProp);
+        if (nMsg == WM_NCDESTROY)
+            ::RemovePropA(hWnd, kOldProcProp);
+        return pfnOld != nullptr ? ::CallWindowProcA(pfnOld, hWnd, nMsg, wParam, lParam)
+                                 : ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
     }
 
     BOOL Handle(UINT nMsg, WPARAM wParam, LPARAM lParam, LRESULT& lResult)
@@ -252,7 +256,7 @@ private:
     IContextMenu* m_pMenu;
     IContextMenu2* m_pMenu2;
     ShellMenuOwnerHook* m_pPrevious;
-    WNDPROC m_pfnOld = nullptr;
+    static constexpr LPCSTR kOldProcProp = "XTShellMenuOwnerProc";
 };
 
 thread_local ShellMenuOwnerHook* ShellMenuOwnerHook::s_pActive = nullptr;
