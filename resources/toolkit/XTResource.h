@@ -98,3 +98,6 @@
 #define XT_IDC_CLR_HSL          5550
 #define XT_IDC_CLR_LUM          5551
 #define XT_IDC_CLR_HONEYCOMB    5552
+
+// Window placement.
+#define XT_IDS_WINDOWPOS        4538    // "Window Position": value of the main window's placement
