@@ -104,3 +104,6 @@
 #define XT_IDS_TOOLBAR          4558    // "Toolbar"
 #define XT_IDS_STATUSBAR        4560    // "Status Bar"
 #define XT_IDS_CONTROLBAR       4645    // "Control Bar"
+
+// Window placement.
+#define XT_IDS_WINDOWPOS        4538    // "Window Position": value of the main window's placement
