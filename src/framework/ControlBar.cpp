@@ -368,3 +368,14 @@ LRESULT CControlBar::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
         return CWnd::WindowProc(nMsg, wParam, lParam);
     }
 }
+
+void CControlBar::CalcInsideNcRect(NCCALCSIZE_PARAMS* lpncsp) const
+{
+    CRect rect(lpncsp->rgrc[0]);
+    CalcInsideRect(rect, (m_dwStyle & CBRS_ORIENT_HORZ) != 0);
+    if (rect.right < rect.left)
+        rect.right = rect.left;
+    if (rect.bottom < rect.top)
+        rect.bottom = rect.top;
+    lpncsp->rgrc[0] = rect;
+}

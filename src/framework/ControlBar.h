@@ -81,6 +81,9 @@ protected:
     // parent or the parent's frame).
     BOOL CreateBar(LPCSTR lpszClassName, DWORD dwStyle, DWORD dwBarStyle, CWnd* pParentWnd, UINT nID,
                    DWORD dwExStyle = 0);
+    // For WM_NCCALCSIZE of bars that draw their borders and gripper outside
+    // the client area: the client is what CalcInsideRect leaves, never negative.
+    void CalcInsideNcRect(NCCALCSIZE_PARAMS* lpncsp) const;
 
     int OnCreate(LPCREATESTRUCT lpcs);
     void OnDestroy();

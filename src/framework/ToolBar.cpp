@@ -436,13 +436,7 @@ BOOL CToolBar::OnHotItemChange(NMHDR* pNMHDR, LRESULT*)
 void CToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 {
     // The borders and the gripper lie outside the control's client area.
-    CRect rect(lpncsp->rgrc[0]);
-    CalcInsideRect(rect, (m_dwStyle & CBRS_ORIENT_HORZ) != 0);
-    if (rect.right < rect.left)
-        rect.right = rect.left;
-    if (rect.bottom < rect.top)
-        rect.bottom = rect.top;
-    lpncsp->rgrc[0] = rect;
+    CalcInsideNcRect(lpncsp);
 }
 
 void CToolBar::OnNcPaint()

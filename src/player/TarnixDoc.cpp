@@ -270,26 +270,14 @@ void CTarnixDoc::ReadWindow()
     // Without a size the window fits the background image in its frame; it
     // never outgrows the screen nor shrinks below the smallest window.
     CSize screen = ScreenSize();
-    if (nW < 0)
-        nW = m_nBgWidth + kBgFrameWidth;
-    if (nW > screen.cx)
-        nW = screen.cx;
-    if (nW < kMinWindowW)
-        nW = kMinWindowW;
-    if (nH < 0)
-        nH = m_nBgHeight + kBgFrameHeight;
-    if (nH > screen.cy)
-        nH = screen.cy;
-    if (nH < kMinWindowH)
-        nH = kMinWindowH;
-    m_nWinX = nX < 0 ? (screen.cx - nW) / 2 : nX;
-    m_nWinY = nY < 0 ? (screen.cy - nH) / 2 : nY;
-    m_nWinW = nW;
-    m_nWinH = nH;
+    const RECT rect = PageWindowRect(nX, nY, nW, nH, { m_nBgWidth + kBgFrameWidth, m_nBgHeight + kBgFrameHeight },
+                                     { kMinWindowW, kMinWindowH }, screen);
+    m_nWinX = rect.left;
+    m_nWinY = rect.top;
+    m_nWinW = rect.right - rect.left;
+    m_nWinH = rect.bottom - rect.top;
 
-    m_crWindowBg = RGB((BYTE)m_pSettings->GetInt(kSecWindowBgColor, kKeyRed, 196),
-                       (BYTE)m_pSettings->GetInt(kSecWindowBgColor, kKeyGreen, 196),
-                       (BYTE)m_pSettings->GetInt(kSecWindowBgColor, kKeyBlue, 196));
+    m_crWindowBg = ReadWindowBgColor(*m_pSettings);
     m_strTitle = ReadText(kSecWindow, kKeyTitle, "Tarnix", 199);
     m_bBorder = m_pSettings->GetInt(kSecWindow, kKeyBorder, 1) != 0 ? 1 : 0;
     m_nCornerW = Clamp(m_pSettings->GetInt(kSecWindow, kKeyCornerWidth, 1), 0, kMaxCorner);

@@ -1,6 +1,7 @@
 #include "shared/menuobj/PageObjectReader.h"
 
 #include "shared/menuobj/ActionKeywords.h"
+#include "shared/support/ProjectFormat.h"
 #include "shared/support/ProjectSettings.h"
 
 CMButCreateStruct* ReadButtonCreateStruct(CProjectSettings& settings, int nSection, const PageButtonLook& look)
@@ -72,4 +73,31 @@ CViewerCreateStruct* ReadTextFieldCreateStruct(CProjectSettings& settings, int n
     pField->m_bBorder = nBorder;
     pField->m_crColor = crBackground;
     return pField;
+}
+
+RECT PageWindowRect(int nX, int nY, int nW, int nH, SIZE fitSize, SIZE minSize, SIZE screen)
+{
+    if (nW < 0)
+        nW = fitSize.cx;
+    if (nW > screen.cx)
+        nW = screen.cx;
+    if (nW < minSize.cx)
+        nW = minSize.cx;
+    if (nH < 0)
+        nH = fitSize.cy;
+    if (nH > screen.cy)
+        nH = screen.cy;
+    if (nH < minSize.cy)
+        nH = minSize.cy;
+    const int nLeft = nX < 0 ? (screen.cx - nW) / 2 : nX;
+    const int nTop = nY < 0 ? (screen.cy - nH) / 2 : nY;
+    return { nLeft, nTop, nLeft + nW, nTop + nH };
+}
+
+COLORREF ReadWindowBgColor(CProjectSettings& settings)
+{
+    using namespace ProjectFormat;
+    return RGB((BYTE)settings.GetInt(kSecWindowBgColor, kKeyRed, 196),
+               (BYTE)settings.GetInt(kSecWindowBgColor, kKeyGreen, 196),
+               (BYTE)settings.GetInt(kSecWindowBgColor, kKeyBlue, 196));
 }

@@ -30,3 +30,11 @@ CMTextCreateStruct* ReadTextCreateStruct(CProjectSettings& settings, int nSectio
 
 // Text field section nSection, or null.
 CViewerCreateStruct* ReadTextFieldCreateStruct(CProjectSettings& settings, int nSection, COLORREF crBackground);
+
+// The menu window's place on the screen from the stored X, Y, W and H (-1
+// where not given): without a size it fits fitSize; it never outgrows the
+// screen nor shrinks below minSize; without a place it is centred.
+RECT PageWindowRect(int nX, int nY, int nW, int nH, SIZE fitSize, SIZE minSize, SIZE screen);
+
+// The page's background colour from [WINDOWBGCOLOR] (196, 196, 196 when missing).
+COLORREF ReadWindowBgColor(CProjectSettings& settings);

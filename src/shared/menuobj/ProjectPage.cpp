@@ -258,26 +258,13 @@ void CProjectPage::ReadWindowSections()
     if (m_nSizeType == 0 && m_nImageW > 0 && m_nImageH > 0)
         nW = nH = -1;
     m_bPosGiven = nX == -1 && nY == -1 ? 0 : 1;
-    if (nW < 0)
-        nW = m_nImageW;
-    if (nW > screen.cx)
-        nW = screen.cx;
-    if (nW < kMinWindowW)
-        nW = kMinWindowW;
-    if (nH < 0)
-        nH = m_nImageH;
-    if (nH > screen.cy)
-        nH = screen.cy;
-    if (nH < kMinWindowH)
-        nH = kMinWindowH;
-    m_nWinX = nX < 0 ? (screen.cx - nW) / 2 : nX;
-    m_nWinY = nY < 0 ? (screen.cy - nH) / 2 : nY;
-    m_nWinW = nW;
-    m_nWinH = nH;
+    const RECT rect = PageWindowRect(nX, nY, nW, nH, { m_nImageW, m_nImageH }, { kMinWindowW, kMinWindowH }, screen);
+    m_nWinX = rect.left;
+    m_nWinY = rect.top;
+    m_nWinW = rect.right - rect.left;
+    m_nWinH = rect.bottom - rect.top;
 
-    m_crWindowBg = RGB((BYTE)m_settings.GetInt(kSecWindowBgColor, kKeyRed, 196),
-                       (BYTE)m_settings.GetInt(kSecWindowBgColor, kKeyGreen, 196),
-                       (BYTE)m_settings.GetInt(kSecWindowBgColor, kKeyBlue, 196));
+    m_crWindowBg = ReadWindowBgColor(m_settings);
     m_strTitle = ReadText(kSecWindow, kKeyTitle, "Tarnix", 198);
     m_settings.GetDesktop(m_bPaintDesktop, m_crDesktop);
 }

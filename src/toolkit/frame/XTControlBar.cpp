@@ -517,13 +517,7 @@ void CXTControlBar::DoPaint(CDC*)
 void CXTControlBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 {
     // The borders, margins and gripper lie outside the client area.
-    CRect rect(lpncsp->rgrc[0]);
-    CalcInsideRect(rect, (m_dwStyle & CBRS_ORIENT_HORZ) != 0);
-    if (rect.right < rect.left)
-        rect.right = rect.left;
-    if (rect.bottom < rect.top)
-        rect.bottom = rect.top;
-    lpncsp->rgrc[0] = rect;
+    CalcInsideNcRect(lpncsp);
 }
 
 void CXTControlBar::OnNcPaint()
