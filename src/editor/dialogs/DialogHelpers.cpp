@@ -90,3 +90,10 @@ BOOL IsGifOrJpgName(const CString& strPath)
     ending.MakeLower();
     return ending == ".gif" || ending == ".jpg";
 }
+
+BOOL IsReadableProgram(const CString& strPath)
+{
+    CString name(strPath);
+    name.MakeLower();
+    return name.Find(".exe", 1) > 0 && IsReadableFile(strPath);
+}

@@ -33,6 +33,8 @@ int GetEffectComboSelection(CWnd* pDlg, int nID);
 
 // TRUE when the file exists and can be opened for reading (a folder cannot).
 BOOL IsReadableFile(const CString& strPath);
+// A readable file whose name holds ".exe" after its first character.
+BOOL IsReadableProgram(const CString& strPath);
 
 // TRUE when the name ends in ".gif" or ".jpg", in any case.
 BOOL IsGifOrJpgName(const CString& strPath);

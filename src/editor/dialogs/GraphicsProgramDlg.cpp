@@ -17,14 +17,6 @@ namespace {
 
 const char kProgramSetting[] = "GRAFIKPATH";
 
-// A readable file whose name holds ".exe" after its first character.
-BOOL IsReadableProgram(const CString& strPath)
-{
-    CString name(strPath);
-    name.MakeLower();
-    return name.Find(".exe", 1) > 0 && IsReadableFile(strPath);
-}
-
 } // namespace
 
 CGraphicsProgramDlg::CGraphicsProgramDlg(CWnd* pParentWnd) : CDialog(IDD_GRAPHICS_PROGRAM, pParentWnd) {}

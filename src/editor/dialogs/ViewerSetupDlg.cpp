@@ -17,18 +17,6 @@ BEGIN_MESSAGE_MAP(CViewerSetupDlg, CDialog)
     ON_BN_CLICKED(IDC_INS_BROWSE, OnBrowse)
 END_MESSAGE_MAP()
 
-namespace {
-
-// A readable file whose name holds ".exe" after its first character.
-BOOL IsReadableSetupProgram(const CString& strPath)
-{
-    CString name(strPath);
-    name.MakeLower();
-    return name.Find(".exe", 1) > 0 && IsReadableFile(strPath);
-}
-
-} // namespace
-
 CViewerSetupDlg::CViewerSetupDlg(const DOCUMENT_INSERT_KIND& kind, CWnd* pParentWnd)
     : CDialog(kind.nViewerTemplate, pParentWnd), m_kind(kind)
 {
@@ -63,7 +51,7 @@ void CViewerSetupDlg::OnBrowse()
 {
     CString path;
     if (BrowseForFile(this, "Exe Files (exe)|*.exe||", nullptr, nullptr, EditorServices().GetProjectFolder(), path)
-        && IsReadableSetupProgram(path))
+        && IsReadableProgram(path))
         SetDlgItemText(IDC_INS_SETUP_PATH, path);
 }
 
