@@ -12,6 +12,7 @@
 #include "editor/dialogs/IconConverterDlg.h"
 #include "editor/dialogs/LanguageDlg.h"
 #include "editor/dialogs/StartDialogs.h"
+#include "editor/dialogs/SupportDlg.h"
 #include "editor/dialogs/UiLanguage.h"
 #include "framework/CmdUI.h"
 #include "framework/DocTemplate.h"
@@ -69,8 +70,9 @@ BEGIN_MESSAGE_MAP(CTarnixEdApp, CWinApp)
     ON_UPDATE_COMMAND_UI(ID_EDITOR_LANGUAGE, OnUpdateLanguage)
     // void OnIconConverter()
     ON_COMMAND(ID_TOOLS_ICON, OnIconConverter)
+    // void OnSupport()
+    ON_COMMAND(ID_HELP_SUPPORT, OnSupport)
     // void OnUpdateLaterCommand(CCmdUI* pCmdUI)
-    ON_UPDATE_COMMAND_UI(ID_HELP_SUPPORT, OnUpdateLaterCommand)
     ON_UPDATE_COMMAND_UI(ID_PROJECT_COMPILE, OnUpdateLaterCommand)
 END_MESSAGE_MAP()
 
@@ -516,6 +518,13 @@ void CTarnixEdApp::OnIconConverter()
 void CTarnixEdApp::OnUpdateLaterCommand(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(FALSE);
+}
+
+void CTarnixEdApp::OnSupport()
+{
+    CSupportDlg dlg(m_pMainWnd);
+    BuildSupportInfo(dlg.m_strSubject, dlg.m_strBody);
+    dlg.DoModal();
 }
 
 void CTarnixEdApp::OnAppAbout()

@@ -96,6 +96,7 @@ protected:
     void OnHelpIndex();
     void OnQuickInfo();
     void OnAppAbout();
+    void OnSupport();
     void OnReopenProject();
     void OnOpenRequestedProject();
     void OnOpenOrvenna();

@@ -17,6 +17,8 @@
 #include "editor/dialogs/ViewerOptionsDlg.h"
 #include "editor/dialogs/InsertPictureDlg.h"
 #include "editor/dialogs/InsertTextDlg.h"
+#include "editor/dialogs/PdfInsert.h"
+#include "editor/dialogs/SlideShowInsert.h"
 #include "editor/dialogs/PopupMenuDlg.h"
 #include "editor/dialogs/SliderPropDlg.h"
 #include "editor/dialogs/TextFieldDlg.h"
@@ -138,8 +140,10 @@ BEGIN_MESSAGE_MAP(CTarnixEdView, CView)
     ON_COMMAND(ID_OBJ_TEXTVIEWER, OnInsertTextViewer)
     ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTVIEWER, OnUpdateInsertButton)
     ON_UPDATE_COMMAND_UI(ID_OBJ_PICTURESHOW, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_PDFSTARTER, OnUpdateLaterCommand)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDESHOW, OnUpdateLaterCommand)
+    ON_COMMAND(ID_OBJ_PDFSTARTER, OnInsertPdfStarter)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_PDFSTARTER, OnUpdateInsertButton)
+    ON_COMMAND(ID_OBJ_SLIDESHOW, OnInsertSlideShow)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDESHOW, OnUpdateInsertButton)
     ON_UPDATE_COMMAND_UI(ID_OBJ_LISTBOX, OnUpdateLaterCommand)
     ON_COMMAND(ID_OBJ_POPUPMENU, OnInsertPopupMenu)
     ON_UPDATE_COMMAND_UI(ID_OBJ_POPUPMENU, OnUpdatePopupMenu)
@@ -2130,6 +2134,40 @@ void CTarnixEdView::OnInsertTextViewer()
     m_defaultButton.m_strParameter = dlg.m_strCommandLine;
     m_defaultButton.m_strText = "Text";
     InsertStarterButton();
+}
+
+void CTarnixEdView::OnInsertPdfStarter()
+{
+    CPdfInsert insert;
+    InsertDocumentStarter(insert);
+}
+
+void CTarnixEdView::OnInsertSlideShow()
+{
+    CSlideShowInsert insert;
+    InsertDocumentStarter(insert);
+}
+
+// The reader's setup program chosen in the dialog is remembered even when the
+// insert fails later on.
+BOOL CTarnixEdView::InsertDocumentStarter(CDocumentInsert& insert)
+{
+    if (!CheckRoom(MOBJ_BUTTON))
+        return FALSE;
+    CTarnixEdDoc* pDoc = GetDocument();
+    CTarnixEdApp* pApp = GetEditorApp();
+    if (pApp != nullptr)
+        insert.m_strViewerSetup = pApp->GetProfileString(g_szViewerSection, insert.Kind().pszViewerKey);
+    const BOOL bDone = insert.Run(pDoc->GetProjectFolder(), &pDoc->GetPage().m_buttons, this);
+    if (insert.m_bViewerChosen && pApp != nullptr)
+        pApp->WriteProfileString(g_szViewerSection, insert.Kind().pszViewerKey, insert.m_strViewerSetup);
+    if (!bDone)
+        return FALSE;
+    m_defaultButton.m_strApplication = insert.m_strProgram;
+    m_defaultButton.m_strParameter = insert.m_strParameter;
+    m_defaultButton.m_strDocument = insert.m_strDocumentArgument;
+    m_defaultButton.m_strText = insert.m_strButtonText;
+    return InsertStarterButton();
 }
 
 BOOL CTarnixEdView::InsertStarterButton()

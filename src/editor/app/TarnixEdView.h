@@ -17,6 +17,7 @@
 
 class CTarnixEdDoc;
 class CButtonPropSheet;
+class CDocumentInsert;
 class CEditorDropTarget;
 class CCmdUI;
 struct AVI_INPUT_RECORD;
@@ -113,6 +114,7 @@ protected:
     // Moves the default button to the next slot as a template for the next
     // starter button, whose program, document and parameter it already holds.
     BOOL InsertStarterButton();
+    BOOL InsertDocumentStarter(CDocumentInsert& insert);
     BOOL SaveProject();
     int ButtonCount() const;
 
@@ -179,6 +181,8 @@ protected:
     void OnGraphicsProgram();
     void OnObjectsHelp();
     void OnInsertTextViewer();
+    void OnInsertPdfStarter();
+    void OnInsertSlideShow();
     void OnInsertPopupMenu();
     void OnUpdatePopupMenu(CCmdUI* pCmdUI);
     void OnUpdateLaterCommand(CCmdUI* pCmdUI);

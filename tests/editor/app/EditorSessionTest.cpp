@@ -5,6 +5,7 @@
 #include "editor/app/MainFrame.h"
 #include "editor/app/TarnixEdDoc.h"
 #include "editor/dialogs/ProjectStartDialogs.h"
+#include "editor/dialogs/SupportDlg.h"
 #include "editor/dialogs/UiLanguage.h"
 
 #include "EditorSession.h"
@@ -271,4 +272,29 @@ TEST_F(EditorSessionTest, AChildFrameWithATrackSizeKeepsIt)
         EXPECT_EQ(row.expected.cx, rc.right - rc.left);
         EXPECT_EQ(row.expected.cy, rc.bottom - rc.top);
     }
+}
+
+TEST_F(EditorSessionTest, SupportOpensItsDialogWithTheVersionAndSystemDetails)
+{
+    CString subject, body;
+    App().BuildSupportInfo(subject, body);
+    ASSERT_FALSE(body.IsEmpty());
+    CString shownBody, shownSubject;
+    BOOL bSupportDialog = FALSE;
+    ModalAnswers answers;
+    answers.Then([&](CDialog* pDlg) {
+        if (CSupportDlg* pSupport = dynamic_cast<CSupportDlg*>(pDlg))
+        {
+            bSupportDialog = TRUE;
+            shownBody = pSupport->m_strBody;
+            shownSubject = pSupport->m_strSubject;
+        }
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    Command(ID_HELP_SUPPORT);
+    ASSERT_EQ(1u, answers.Captions().size());
+    EXPECT_TRUE(bSupportDialog);
+    EXPECT_EQ(Text(body), Text(shownBody));
+    EXPECT_EQ(Text(subject), Text(shownSubject));
+    EXPECT_NE(std::string::npos, Text(shownBody).find("Tarnix-Version:"));
 }

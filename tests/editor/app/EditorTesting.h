@@ -143,6 +143,7 @@ public:
     EditorFolder& operator=(const EditorFolder&) = delete;
 
     CString File(LPCSTR name) const { return m_folder.File(name); }
+    CString Write(LPCSTR name, const CString& text) const { return m_folder.Write(name, text); }
 
 private:
     testing_support::TempFolder m_folder;

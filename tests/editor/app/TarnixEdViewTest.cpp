@@ -5,6 +5,8 @@
 #include "editor/app/EditorDropTarget.h"
 #include "editor/app/TarnixEdView.h"
 #include "editor/dialogs/ButtonPropSheet.h"
+#include "editor/dialogs/DocumentInsertDlg.h"
+#include "editor/dialogs/ViewerSetupDlg.h"
 #include "framework/CmdUI.h"
 #include "framework/WinThread.h"
 #include "shared/menuobj/MObjBasis.h"
@@ -15,12 +17,14 @@
 #include "EditorTesting.h"
 
 #include "editor/DialogIds.h"
+#include "editor/WizardIds.h"
 #include "editor/resource.h"
 
 #include <shlobj.h>
 
 using editor_testing::App;
 using editor_testing::CopyProject;
+using editor_testing::EditorFolder;
 using editor_testing::ModalAnswers;
 using testing_support::MessageBoxRecorder;
 using testing_support::ProgramStartRecorder;
@@ -961,6 +965,85 @@ TEST_F(CanvasTest, ATextViewerButtonStartsTheViewerOnItsDocument)
     EXPECT_EQ(CString("Text"), ButtonStruct(0)->m_strText);
     EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
     EXPECT_TRUE(m_pView->GetDefaultButton().m_strApplication.IsEmpty()) << "the next button starts plain";
+}
+
+TEST_F(CanvasTest, APdfButtonAsksForTheReaderAndStartsTheStarterOnTheDocument)
+{
+    EditorFolder editor;
+    editor.Write("Pagolin\\pagolin.exe", "starter");
+    editor.Write("Pagolin\\pagolin.ini", "[SETTINGS]\r\n");
+    TempFolder outside;
+    const CString setup = outside.Write("ReaderSetup.exe", "setup");
+    const CString document = outside.Write("Preise.pdf", "document");
+    App().WriteProfileString("VIEWER", "PDF", "");
+    Open("");
+    EXPECT_TRUE(Enabled(ID_OBJ_PDFSTARTER));
+    MessageBoxRecorder boxes;
+    ModalAnswers answers;
+    answers.Then([setup](CDialog* pDlg) {
+        ASSERT_NE(nullptr, dynamic_cast<CViewerSetupDlg*>(pDlg));
+        pDlg->SetDlgItemText(IDC_INS_SETUP_PATH, setup);
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    answers.Then([document](CDialog* pDlg) {
+        ASSERT_NE(nullptr, dynamic_cast<CDocumentInsertDlg*>(pDlg));
+        pDlg->SetDlgItemText(IDC_INS_DOCUMENT, document);
+        pDlg->SetDlgItemText(IDC_INS_FOLDER, "PdfFiles");
+        pDlg->SetDlgItemText(IDC_INS_BUTTON_TEXT, "Preisliste");
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    ViewCommand(ID_OBJ_PDFSTARTER);
+    const CString remembered = App().GetProfileString("VIEWER", "PDF", "");
+    App().WriteProfileString("VIEWER", "PDF", "");
+    EXPECT_EQ(0u, boxes.Count());
+    EXPECT_EQ(2u, answers.Captions().size());
+    EXPECT_EQ(setup, remembered);
+    ASSERT_EQ(1, ButtonCount());
+    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
+    EXPECT_EQ(CString("PdfFiles\\pagolin.exe"), ButtonStruct(0)->m_strApplication);
+    EXPECT_EQ(CString("/O \"Preise.pdf\""), ButtonStruct(0)->m_strParameter);
+    EXPECT_TRUE(ButtonStruct(0)->m_strDocument.IsEmpty());
+    EXPECT_EQ(CString("Preisliste"), ButtonStruct(0)->m_strText);
+    EXPECT_EQ(CString("document"), testing_support::ReadFileText(m_folder.File("PdfFiles\\Preise.pdf")));
+    EXPECT_EQ(CString("starter"), testing_support::ReadFileText(m_folder.File("PdfFiles\\pagolin.exe")));
+    EXPECT_TRUE(m_pView->GetDefaultButton().m_strApplication.IsEmpty()) << "the next button starts plain";
+}
+
+TEST_F(CanvasTest, ASlideShowButtonUsesTheRememberedReaderAndACancelAddsNothing)
+{
+    EditorFolder editor;
+    editor.Write("Slidora\\slidora.exe", "starter");
+    editor.Write("Slidora\\slidora.ini", "[SETTINGS]\r\n");
+    TempFolder outside;
+    const CString setup = outside.Write("ShowSetup.exe", "setup");
+    const CString show = outside.Write("Vortrag.pps", "show");
+    App().WriteProfileString("VIEWER", "PPS", setup);
+    Open("");
+    EXPECT_TRUE(Enabled(ID_OBJ_SLIDESHOW));
+    MessageBoxRecorder boxes;
+    ModalAnswers answers;
+    ViewCommand(ID_OBJ_SLIDESHOW);
+    EXPECT_EQ(1u, answers.Captions().size()) << "the remembered reader is not asked for";
+    EXPECT_EQ(0, ButtonCount());
+    EXPECT_EQ(0, m_pView->GetObjects().GetObjectCount());
+    answers.Then([show](CDialog* pDlg) {
+        ASSERT_NE(nullptr, dynamic_cast<CDocumentInsertDlg*>(pDlg));
+        pDlg->SetDlgItemText(IDC_INS_DOCUMENT, show);
+        pDlg->SetDlgItemText(IDC_INS_FOLDER, "PpsFiles");
+        pDlg->SetDlgItemText(IDC_INS_BUTTON_TEXT, "Vortrag");
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    ViewCommand(ID_OBJ_SLIDESHOW);
+    const CString remembered = App().GetProfileString("VIEWER", "PPS", "");
+    App().WriteProfileString("VIEWER", "PPS", "");
+    EXPECT_EQ(2u, answers.Captions().size());
+    EXPECT_EQ(setup, remembered);
+    ASSERT_EQ(1, ButtonCount());
+    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
+    EXPECT_EQ(CString("PpsFiles\\slidora.exe"), ButtonStruct(0)->m_strApplication);
+    EXPECT_EQ(CString("/O \"Vortrag.pps\""), ButtonStruct(0)->m_strParameter);
+    EXPECT_EQ(CString("Vortrag"), ButtonStruct(0)->m_strText);
+    EXPECT_EQ(CString("setup"), testing_support::ReadFileText(m_folder.File("PpsFiles\\PpsSetup\\ShowSetup.exe")));
 }
 
 TEST_F(CanvasTest, ADroppedClipOpensItsDialogOnlyWhenPlayable)
