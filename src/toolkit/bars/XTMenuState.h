@@ -4,6 +4,7 @@
 // is kept by the classes of this folder.
 #pragma once
 
+#include "framework/Ids.h"
 #include "framework/Rect.h"
 
 #include <windows.h>
@@ -15,14 +16,6 @@
 #define XT_WM_POPUP_REMEASURE 32778
 // Posted to a popup menu window after painting: create or refresh its shadow.
 #define XT_WM_POPUP_SHADOW 32779
-
-// The sides of a bar, as bar styles name them.
-#ifndef CBRS_ALIGN_LEFT
-#define CBRS_ALIGN_LEFT   0x1000
-#define CBRS_ALIGN_TOP    0x2000
-#define CBRS_ALIGN_RIGHT  0x4000
-#define CBRS_ALIGN_BOTTOM 0x8000
-#endif
 
 struct XT_MENU_STATE
 {
