@@ -17,6 +17,7 @@
 #include "editor/dialogs/ViewerOptionsDlg.h"
 #include "editor/dialogs/InsertPictureDlg.h"
 #include "editor/dialogs/InsertTextDlg.h"
+#include "editor/dialogs/ListboxWizard.h"
 #include "editor/dialogs/PdfInsert.h"
 #include "editor/dialogs/SlideShowInsert.h"
 #include "editor/dialogs/PopupMenuDlg.h"
@@ -144,7 +145,8 @@ BEGIN_MESSAGE_MAP(CTarnixEdView, CView)
     ON_UPDATE_COMMAND_UI(ID_OBJ_PDFSTARTER, OnUpdateInsertButton)
     ON_COMMAND(ID_OBJ_SLIDESHOW, OnInsertSlideShow)
     ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDESHOW, OnUpdateInsertButton)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_LISTBOX, OnUpdateLaterCommand)
+    ON_COMMAND(ID_OBJ_LISTBOX, OnInsertListBox)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_LISTBOX, OnUpdateInsertListBox)
     ON_COMMAND(ID_OBJ_POPUPMENU, OnInsertPopupMenu)
     ON_UPDATE_COMMAND_UI(ID_OBJ_POPUPMENU, OnUpdatePopupMenu)
     ON_COMMAND(ID_PAGE_SOUND, OnSound)
@@ -162,6 +164,8 @@ namespace {
 const int kDragThreshold = 3;
 const int kMaxButtons = 10;
 const int kMaxTexts = 10;
+const COLORREF kListBoxColor = RGB(210, 200, 190);
+const DWORD kListBoxStyle = 2; // the wizard's plain-look option
 const RECT kFirstDefaultRect = { 10, 10, 130, 36 };
 const RECT kPlacedDefaultRect = { 10, 10, 110, 36 };
 
@@ -896,6 +900,8 @@ BOOL CTarnixEdView::HasRoom(int nType) const
         return page.m_images.GetSize() == 0;
     case MOBJ_SLIDER:
         return page.m_sliders.GetSize() == 0;
+    case MOBJ_LISTBOX:
+        return page.m_listBoxes.GetSize() == 0;
     default:
         return TRUE;
     }
@@ -924,6 +930,9 @@ BOOL CTarnixEdView::CheckRoom(int nType)
         break;
     case MOBJ_SLIDER:
         ShowLimitBox(LoadedString(IDS_KIND_SLIDER));
+        break;
+    case MOBJ_LISTBOX:
+        ShowLimitBox("Listbox");
         break;
     default:
         break;
@@ -1182,6 +1191,10 @@ void CTarnixEdView::OnChange()
         break;
     case MOBJ_SLIDER:
         ChangeSlider(pStruct);
+        break;
+    case MOBJ_LISTBOX:
+        if (CMButCreateStruct* pList = dynamic_cast<CMButCreateStruct*>(pStruct))
+            ChangeListBox(pList);
         break;
     default:
         break;
@@ -2384,4 +2397,131 @@ void CTarnixEdView::InsertDroppedFile(POINT pt, const CString& strPath)
     m_defaultButton.m_bPreset = 1;
     m_defaultButton.m_rect = m_rcMarked;
     InsertButton();
+}
+
+// ---------------------------------------------------------------------------
+// Script list boxes
+
+void CTarnixEdView::OnUpdateInsertListBox(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(HasRoom(MOBJ_LISTBOX));
+}
+
+// A list box comes with its start button: without room for the button the
+// list would have nothing to start its entries, so neither is inserted.
+void CTarnixEdView::OnInsertListBox()
+{
+    if (!CheckRoom(MOBJ_LISTBOX) || !CheckRoom(MOBJ_BUTTON))
+        return;
+    CTarnixEdDoc* pDoc = GetDocument();
+    CProjectPage& page = pDoc->GetPage();
+    CListboxWizard wizard("Listbox Wizard", this);
+    wizard.m_strProjectFolder = pDoc->GetProjectFolder();
+    wizard.m_nX = m_rcDefault.left;
+    wizard.m_nY = m_rcDefault.top;
+    wizard.m_nWidth = Width(m_rcDefault) < 100 ? 200 : Width(m_rcDefault);
+    wizard.m_nHeight = Height(m_rcDefault) < 100 ? 200 : Height(m_rcDefault);
+    if (wizard.DoModal() != ID_WIZFINISH)
+        return;
+    const CSize menu = MenuSize();
+    const RECT rcList = PushInsideMenu(MakeRect(wizard.m_nX, wizard.m_nY, wizard.m_nWidth, wizard.m_nHeight), menu);
+    CMButCreateStruct* pList = new CMButCreateStruct;
+    pList->Copy(m_defaultButton);
+    pList->m_rect = rcList;
+    pList->m_strText = wizard.m_strListFile;
+    pList->m_crColor = kListBoxColor;
+    pList->m_dwStyle = wizard.m_bStyle ? kListBoxStyle : 0;
+    pList->m_nPageNumber = page.m_nMenuLevel;
+    LeaveSelectionMode();
+    if (!page.AddListBox(pList))
+    {
+        delete pList;
+        return;
+    }
+    m_objects.AddListBox(pList);
+    pDoc->SetModifiedFlag(TRUE);
+
+    CMButCreateStruct* pStart = new CMButCreateStruct;
+    pStart->m_strStyle = "WINDOWS";
+    pStart->m_rect = ListStartButtonRect(rcList, menu);
+    pStart->m_strText = wizard.m_strButtonText;
+    pStart->m_strDocument = ProjectFormat::kListBoxDocument;
+    pStart->m_strToolTip = "selektiertes Objekt der Listbox starten";
+    pStart->m_nAction = ACTION_NONE;
+    pStart->m_font.Assign(page.m_buttonFont);
+    pStart->m_nPageNumber = page.m_nMenuLevel;
+    pStart->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+    RegisterButton(pStart);
+    m_rcDefault = MakeRect(wizard.m_nX, wizard.m_nY, 120, 30);
+    m_defaultButton.m_rect = m_rcDefault;
+    Invalidate();
+}
+
+void CTarnixEdView::ChangeListBox(CMButCreateStruct* pList)
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CListboxWizard wizard("Listbox Wizard", this);
+    wizard.m_bEditMode = TRUE;
+    wizard.m_strProjectFolder = pDoc->GetProjectFolder();
+    pDoc->ResolvePath(pList->m_strText, wizard.m_strListFile);
+    wizard.m_nX = pList->m_rect.left;
+    wizard.m_nY = pList->m_rect.top;
+    wizard.m_nWidth = Width(pList->m_rect);
+    wizard.m_nHeight = Height(pList->m_rect);
+    wizard.m_bStyle = (pList->m_dwStyle & kListBoxStyle) != 0;
+    if (wizard.DoModal() != ID_WIZFINISH)
+        return;
+    CMButCreateStruct old;
+    old.Copy(*pList);
+    pList->m_rect = MakeRect(wizard.m_nX, wizard.m_nY, wizard.m_nWidth, wizard.m_nHeight);
+    pList->m_strText = wizard.m_strListFile;
+    pList->m_dwStyle = wizard.m_bStyle ? kListBoxStyle : 0;
+    pDoc->GetPage().ReplaceListBox(old, *pList);
+    pDoc->SetModifiedFlag(TRUE);
+    m_objects.ReplaceListBox(pList);
+    m_rcDefault = MakeRect(wizard.m_nX, wizard.m_nY, 120, 30);
+    m_defaultButton.m_rect = m_rcDefault;
+    Invalidate();
+}
+
+CSize CTarnixEdView::MenuSize() const
+{
+    RECT rc;
+    GetClientRect(&rc);
+    return CSize(rc.right, rc.bottom);
+}
+
+// Moved up or left so that it ends at the window's far edge; an edge pushed
+// past the window's origin stays at 0 with the far edge at the window edge.
+RECT CTarnixEdView::PushInsideMenu(RECT rc, SIZE menu)
+{
+    if (rc.right > menu.cx)
+    {
+        rc.left = std::max(0L, rc.left - (rc.right - menu.cx));
+        rc.right = menu.cx;
+    }
+    if (rc.bottom > menu.cy)
+    {
+        rc.top = std::max(0L, rc.top - (rc.bottom - menu.cy));
+        rc.bottom = menu.cy;
+    }
+    return rc;
+}
+
+// Below the list when there is room; else in the bottom row right of the
+// list, left of it, or above it; else in the top left corner.
+RECT CTarnixEdView::ListStartButtonRect(const RECT& rcList, SIZE menu)
+{
+    RECT rc;
+    if (rcList.bottom + 40 < menu.cy)
+        SetRect(&rc, rcList.right - 140, rcList.bottom + 10, rcList.right, rcList.bottom + 38);
+    else if (rcList.right + 150 < menu.cx)
+        SetRect(&rc, rcList.right + 10, menu.cy - 30, rcList.right + 150, menu.cy - 2);
+    else if (rcList.left >= 150)
+        SetRect(&rc, rcList.left - 150, menu.cy - 30, rcList.left - 10, menu.cy - 2);
+    else if (rcList.top >= 30)
+        SetRect(&rc, rcList.right - 150, rcList.top - 30, rcList.right, rcList.top - 4);
+    else
+        SetRect(&rc, 0, 0, 140, 28);
+    return rc;
 }

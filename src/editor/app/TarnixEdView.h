@@ -55,6 +55,8 @@ public:
     void RefreshCanvas();
     // The corner of the next slot below, or right of, (x, y) within the client.
     static POINT NextSlot(int x, int y, int dx, int dy, int nGridStep, SIZE client);
+    static RECT PushInsideMenu(RECT rc, SIZE menu);
+    static RECT ListStartButtonRect(const RECT& rcList, SIZE menu);
 
     // Overridables
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -102,6 +104,8 @@ protected:
     void ChangeAviClip(CMObjCreateStruct* pClip);
     void ChangeImage(CMObjCreateStruct* pImage);
     void ChangeSlider(CMObjCreateStruct* pSlider);
+    void ChangeListBox(CMButCreateStruct* pList);
+    CSize MenuSize() const;
     void InsertSubmenu();
     void ChangeButton(CMButCreateStruct* pButton);
     void FillSheetFromButton(CButtonPropSheet& sheet, const CMButCreateStruct& button);
@@ -184,6 +188,8 @@ protected:
     void OnInsertPdfStarter();
     void OnInsertSlideShow();
     void OnInsertPopupMenu();
+    void OnInsertListBox();
+    void OnUpdateInsertListBox(CCmdUI* pCmdUI);
     void OnUpdatePopupMenu(CCmdUI* pCmdUI);
     void OnUpdateLaterCommand(CCmdUI* pCmdUI);
 

@@ -220,6 +220,7 @@ protected:
         return dynamic_cast<CMButCreateStruct*>(m_pDoc->GetPage().m_buttons.GetAt(i));
     }
     int ButtonCount() { return (int)m_pDoc->GetPage().m_buttons.GetSize(); }
+    CMObjCreateStruct* ListBoxStruct() { return dynamic_cast<CMObjCreateStruct*>(m_pDoc->GetPage().m_listBoxes.GetAt(0)); }
     BOOL Enabled(UINT nID)
     {
         RecordingCmdUI ui(nID);
@@ -640,6 +641,75 @@ TEST_F(CanvasTest, DeletingAListBoxTakesItsStartButton)
     ASSERT_EQ(1, ButtonCount());
     EXPECT_EQ(CString("Eins"), ButtonStruct(0)->m_strText);
     EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
+}
+
+// The wizard's pages driven as the author would: the folder and pattern from
+// a chosen file, then Finish on the script page. A welcome page comes only
+// with a new list.
+void RunListWizard(CDialog* pDlg, BOOL bNew, LPCSTR pszX, LPCSTR pszY)
+{
+    auto* pSheet = static_cast<CPropertySheet*>(pDlg);
+    auto click = [](CWnd* pWnd, int nID) {
+        pWnd->SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)::GetDlgItem(pWnd->m_hWnd, nID));
+    };
+    if (bNew)
+        click(pSheet, ID_WIZNEXT);
+    pSheet->GetActivePage()->SetDlgItemText(IDC_LB_X, pszX);
+    pSheet->GetActivePage()->SetDlgItemText(IDC_LB_Y, pszY);
+    click(pSheet, ID_WIZNEXT);
+    if (bNew)
+        click(pSheet->GetActivePage(), IDC_LB_BROWSE);
+    click(pSheet, ID_WIZNEXT);
+    click(pSheet, ID_WIZNEXT);
+    testing_support::PumpPendingMessages();
+    pSheet->SendMessage(PSM_PRESSBUTTON, PSBTN_FINISH);
+    if (pSheet->ContinueModal())
+        click(pSheet, IDCANCEL);
+}
+
+TEST_F(CanvasTest, AListBoxComesWithItsStartButtonAndChangesThroughTheWizard)
+{
+    m_folder.Write("Docs\\a.pdf", "a");
+    Open("");
+    const CSize menu = ClientSize();
+    ASSERT_GE(menu.cy, 280) << "room below the list for its start button";
+    EXPECT_TRUE(Enabled(ID_OBJ_LISTBOX));
+    MessageBoxRecorder boxes;
+    testing_support::CommonDialogScript files;
+    files.AnswerFile(m_folder.File("Docs\\a.pdf"));
+    ModalAnswers answers;
+    answers.Then([](CDialog* pDlg) { RunListWizard(pDlg, TRUE, "20", "30"); });
+    ViewCommand(ID_OBJ_LISTBOX);
+    ASSERT_EQ(1, (int)Page().m_listBoxes.GetSize());
+    const CMObjCreateStruct* pList = ListBoxStruct();
+    EXPECT_EQ(m_folder.File("Docs\\List001.ini"), pList->m_strText);
+    EXPECT_EQ(20, pList->m_rect.left);
+    EXPECT_EQ(30, pList->m_rect.top);
+    ASSERT_EQ(1, ButtonCount());
+    const RECT rcStart = ButtonStruct(0)->m_rect;
+    EXPECT_EQ(pList->m_rect.right, rcStart.right) << "the start button stands below the list";
+    EXPECT_EQ(pList->m_rect.bottom + 10, rcStart.top);
+    EXPECT_EQ(CString("<LISTBOX>"), ButtonStruct(0)->m_strDocument);
+    EXPECT_EQ(2, m_pView->GetObjects().GetObjectCount());
+    EXPECT_FALSE(Enabled(ID_OBJ_LISTBOX)) << "one list box a page";
+    EXPECT_EQ(20, m_pView->GetDefaultRect().left);
+    EXPECT_EQ(120, m_pView->GetDefaultRect().right - m_pView->GetDefaultRect().left);
+
+    SaveAndReopen();
+    ASSERT_EQ(1, (int)Page().m_listBoxes.GetSize());
+    ASSERT_EQ(1, ButtonCount());
+    m_pView->GetObjects().DeselectAll();
+    m_pView->GetObjects().SelectAt(ListBoxStruct()->m_rect.left + 5,
+                                   ListBoxStruct()->m_rect.top + 5);
+    answers.Then([](CDialog* pDlg) { RunListWizard(pDlg, FALSE, "40", "50"); });
+    ViewCommand(ID_OBJ_CHANGE);
+    ASSERT_EQ(1, (int)Page().m_listBoxes.GetSize());
+    EXPECT_EQ(40, ListBoxStruct()->m_rect.left);
+    EXPECT_EQ(50, ListBoxStruct()->m_rect.top);
+    EXPECT_EQ(0, m_folder.File("Docs\\List001.ini").CompareNoCase(ListBoxStruct()->m_strText))
+        << "the same list file, as the reopened project spells its folder";
+    EXPECT_EQ(2, m_pView->GetObjects().GetObjectCount());
+    EXPECT_EQ(0u, boxes.Count());
 }
 
 TEST_F(CanvasTest, SubmenuButtonsKeepTheirPageOnCutAndBackItUpOnDelete)
@@ -1086,5 +1156,32 @@ TEST(CanvasPlacement, NextSlotWalksDownThenRightThenRestarts)
         const POINT pt = CTarnixEdView::NextSlot(row.x, row.y, row.dx, row.dy, row.step, client);
         EXPECT_EQ(row.expected.x, pt.x);
         EXPECT_EQ(row.expected.y, pt.y);
+    }
+}
+
+TEST(CanvasPlacement, AListIsPushedInsideAndItsStartButtonFindsRoom)
+{
+    const SIZE menu = { 400, 300 };
+    const struct
+    {
+        RECT list;
+        RECT pushed;
+        RECT start;
+    } rows[] = {
+        { { 10, 10, 210, 210 }, { 10, 10, 210, 210 }, { 70, 220, 210, 248 } },     // below
+        { { 10, 100, 210, 300 }, { 10, 100, 210, 300 }, { 220, 270, 360, 298 } },  // bottom row, right
+        { { 300, 100, 500, 400 }, { 200, 0, 400, 300 }, { 50, 270, 190, 298 } },   // pushed; left of it
+        { { 10, 60, 400, 300 }, { 10, 60, 400, 300 }, { 250, 30, 400, 56 } },      // above
+        { { -50, 0, 420, 310 }, { 0, 0, 400, 300 }, { 0, 0, 140, 28 } },           // nowhere else
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.list.left);
+        const RECT pushed = CTarnixEdView::PushInsideMenu(row.list, menu);
+        EXPECT_TRUE(::EqualRect(&row.pushed, &pushed)) << pushed.left << "," << pushed.top << "," << pushed.right
+                                                       << "," << pushed.bottom;
+        const RECT start = CTarnixEdView::ListStartButtonRect(pushed, menu);
+        EXPECT_TRUE(::EqualRect(&row.start, &start)) << start.left << "," << start.top << "," << start.right << ","
+                                                     << start.bottom;
     }
 }
