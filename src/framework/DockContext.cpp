@@ -429,12 +429,10 @@ BOOL CDockContext::Track()
             return TRUE;
         case WM_MOUSEMOVE:
         {
-            // The button was released where this loop did not see it: cancelled.
+            // Only moves with the button count: a move the system makes up
+            // (the cursor placed, a window moved under it) carries none.
             if (!(msg.wParam & MK_LBUTTON))
-            {
-                CancelLoop();
-                return FALSE;
-            }
+                break;
             CPoint pt = MessagePoint(msg);
             if (m_bDragging)
             {
