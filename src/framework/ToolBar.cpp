@@ -63,10 +63,17 @@ CToolBar::CToolBar()
 
 CToolBar::~CToolBar()
 {
+    m_wndCtrl.m_hWnd = nullptr;
     if (m_hWnd != nullptr)
         DestroyWindow();
     if (m_hbmImageWell != nullptr)
         ::DeleteObject(m_hbmImageWell);
+}
+
+CToolBarCtrl& CToolBar::GetToolBarCtrl() const
+{
+    m_wndCtrl.m_hWnd = m_hWnd;
+    return m_wndCtrl;
 }
 
 BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
