@@ -352,6 +352,8 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
         pFloat->ShowWindow(SW_SHOWNOACTIVATE);
         pFloat->UpdateWindow();
     }
+    // It looks active while this frame does.
+    pFloat->SendMessage(WM_NCACTIVATE, FALSE);
 }
 
 void CFrameWnd::SendToFloatingFrames(UINT nMsg, WPARAM wParam, LPARAM lParam)

@@ -91,6 +91,8 @@ protected:
 
     void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     void OnNcPaint();
+    // The borders and the gripper answer as client area: a press there drags the bar.
+    LRESULT OnNcHitTest(CPoint point);
     BOOL OnHotItemChange(NMHDR* pNMHDR, LRESULT* pResult);
 
     DECLARE_MESSAGE_MAP()
