@@ -121,6 +121,8 @@ protected:
     int m_nInitSeq;
 
     void LoadIcons();
+    // An expanded window gives its row back the normal lengths.
+    void ReleaseExpansion();
     void LayoutChildren();
     // The dock bar holding the bar, when it is the toolkit's.
     CXTDockBar* GetXTDockBar() const;
