@@ -1,11 +1,18 @@
 #include "framework/ControlBar.h"
 
+#include "framework/ControlBarInfo.h"
+
 #include "framework/BarLayout.h"
 #include "framework/CmdUI.h"
 #include "framework/DockBar.h"
+#include "framework/DockContext.h"
 #include "framework/FrameWnd.h"
 #include "framework/PaintDC.h"
+#include "framework/ToolTipCtrl.h"
 #include "framework/WindowDC.h"
+
+#include <climits>
+#include <cstdlib>
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
@@ -24,7 +31,62 @@ void DeflateByBorderLines(CRect& rect, DWORD dwStyle)
         rect.bottom -= 1;
 }
 
+// The tool the thread's tool tip shows now.
+struct ThreadTipState
+{
+    HWND hWndTool = nullptr;   // the bar whose tool it is
+    UINT_PTR uIdTool = 0;
+    INT_PTR nLastHit = -1;
+    HWND hWndLastHit = nullptr;
+};
+
+ThreadTipState& TipState()
+{
+    thread_local ThreadTipState state;
+    return state;
+}
+
+void RemoveThreadTool(CToolTipCtrl* pTip)
+{
+    ThreadTipState& state = TipState();
+    if (state.hWndTool != nullptr && pTip != nullptr)
+    {
+        TOOLINFOA ti = {};
+        ti.cbSize = sizeof(ti);
+        ti.hwnd = state.hWndTool;
+        ti.uId = state.uIdTool;
+        pTip->SendMessage(TTM_DELTOOLA, 0, (LPARAM)&ti);
+    }
+    state.hWndTool = nullptr;
+    state.uIdTool = 0;
+}
+
 } // namespace
+
+CToolTipCtrl* AfxGetThreadToolTip()
+{
+    thread_local CToolTipCtrl* pTip = nullptr;
+    if (pTip != nullptr && !::IsWindow(pTip->m_hWnd))
+    {
+        // Its window went (destroyed with the windows of the thread): a new one.
+        pTip->m_hWnd = nullptr;
+        delete pTip;
+        pTip = nullptr;
+        TipState() = ThreadTipState();
+    }
+    if (pTip == nullptr)
+    {
+        pTip = new CToolTipCtrl;
+        if (!pTip->Create(nullptr, TTS_ALWAYSTIP))
+        {
+            delete pTip;
+            pTip = nullptr;
+            return nullptr;
+        }
+        pTip->SetMaxTipWidth(SHRT_MAX);
+    }
+    return pTip;
+}
 
 // void OnPaint() and the others: see CWnd.
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
@@ -32,6 +94,8 @@ BEGIN_MESSAGE_MAP(CControlBar, CWnd)
     ON_WM_DESTROY()
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
     ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMessage)
 END_MESSAGE_MAP()
@@ -49,14 +113,17 @@ CControlBar::~CControlBar()
     // The window goes first: its destruction takes the bar out of its frame's lists.
     if (m_hWnd != nullptr)
         DestroyWindow();
+    delete m_pDockContext;
 }
 
 BOOL CControlBar::CreateBar(LPCSTR lpszClassName, DWORD dwStyle, DWORD dwBarStyle, CWnd* pParentWnd, UINT nID,
                             DWORD dwExStyle)
 {
     m_dwStyle = dwBarStyle & CBRS_ALL;
-    // The frame of a bar made in a frame's dock bar is that frame.
-    m_pDockSite = dynamic_cast<CFrameWnd*>(pParentWnd);
+    // The frame of a bar made in a frame's dock bar is that frame; a bar
+    // told its frame beforehand (a floating frame's dock bar) keeps it.
+    if (m_pDockSite == nullptr)
+        m_pDockSite = dynamic_cast<CFrameWnd*>(pParentWnd);
     if (m_pDockSite == nullptr && pParentWnd != nullptr)
         m_pDockSite = pParentWnd->GetParentFrame();
     CRect rect(0, 0, 0, 0);
@@ -74,6 +141,15 @@ int CControlBar::OnCreate(LPCREATESTRUCT lpcs)
 
 void CControlBar::OnDestroy()
 {
+    // The thread's tip forgets this bar's tool.
+    ThreadTipState& state = TipState();
+    if (state.hWndTool == m_hWnd)
+        RemoveThreadTool(AfxGetThreadToolTip());
+    if (state.hWndLastHit == m_hWnd)
+    {
+        state.hWndLastHit = nullptr;
+        state.nLastHit = -1;
+    }
     if (m_pDockSite != nullptr)
         m_pDockSite->RemoveControlBar(this);
     if (m_pDockBar != nullptr)
@@ -133,8 +209,32 @@ BOOL CControlBar::IsVisible() const
 void CControlBar::EnableDocking(DWORD dwDockStyle)
 {
     m_dwDockStyle = dwDockStyle;
+    if (m_pDockContext == nullptr)
+        m_pDockContext = new CDockContext(this);
     if (m_hWndOwner == nullptr && m_pDockSite != nullptr)
         SetOwner(m_pDockSite);
+}
+
+void CControlBar::OnLButtonDown(UINT, CPoint point)
+{
+    // A press on a tool belongs to the tool (the control handles it).
+    if (m_pDockContext != nullptr && OnToolHitTest(point, nullptr) == -1)
+    {
+        ClientToScreen(&point);
+        m_pDockContext->StartDrag(point);
+        return;
+    }
+    Default();
+}
+
+void CControlBar::OnLButtonDblClk(UINT, CPoint point)
+{
+    if (m_pDockContext != nullptr && OnToolHitTest(point, nullptr) == -1)
+    {
+        m_pDockContext->ToggleDocking();
+        return;
+    }
+    Default();
 }
 
 void CControlBar::DelayShow(BOOL bShow)
@@ -217,12 +317,43 @@ void CControlBar::OnBarStyleChange(DWORD, DWORD)
 {
 }
 
-void CControlBar::GetBarInfo(CControlBarInfo*)
+void CControlBar::GetBarInfo(CControlBarInfo* pInfo)
 {
+    pInfo->m_pBar = this;
+    pInfo->m_nBarID = (UINT)GetDlgCtrlID();
+    pInfo->m_bVisible = IsVisible();
+    pInfo->m_nMRUWidth = m_nMRUWidth;
+    // Where it stands in its dock bar.
+    CRect rect;
+    GetWindowRect(&rect);
+    if (CWnd* pParent = GetParent())
+        pParent->ScreenToClient(&rect);
+    pInfo->m_pointPos = rect.TopLeft();
+    pInfo->m_bDocking = m_pDockContext != nullptr;
+    if (m_pDockContext != nullptr)
+    {
+        pInfo->m_uMRUDockID = m_pDockContext->m_uMRUDockID;
+        pInfo->m_rectMRUDockPos = m_pDockContext->m_rectMRUDockPos;
+        pInfo->m_dwMRUFloatStyle = m_pDockContext->m_dwMRUFloatStyle;
+        pInfo->m_ptMRUFloatPos = m_pDockContext->m_ptMRUFloatPos;
+    }
 }
 
-void CControlBar::SetBarInfo(CControlBarInfo*, CFrameWnd*)
+void CControlBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd*)
 {
+    UINT nFlags = SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOZORDER | (pInfo->m_bVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+    if (pInfo->m_pointPos.x == -1 && pInfo->m_pointPos.y == -1)
+        nFlags |= SWP_NOMOVE;
+    m_nStateFlags &= ~(delayHide | delayShow);
+    SetWindowPos(nullptr, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0, nFlags);
+    m_nMRUWidth = pInfo->m_nMRUWidth;
+    if (m_pDockContext != nullptr && pInfo->m_bDocking)
+    {
+        m_pDockContext->m_uMRUDockID = pInfo->m_uMRUDockID;
+        m_pDockContext->m_rectMRUDockPos = pInfo->m_rectMRUDockPos;
+        m_pDockContext->m_dwMRUFloatStyle = pInfo->m_dwMRUFloatStyle;
+        m_pDockContext->m_ptMRUFloatPos = pInfo->m_ptMRUFloatPos;
+    }
 }
 
 void CControlBar::DrawBorders(CDC* pDC, CRect& rect)
@@ -337,6 +468,97 @@ LRESULT CControlBar::OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM)
     if (pFrame != nullptr)
         OnUpdateCmdUI(pFrame, (BOOL)wParam);
     return 0;
+}
+
+BOOL CControlBar::PreTranslateMessage(MSG* pMsg)
+{
+    // A common control shows its own tips.
+    if (!m_bOverControl && (m_dwStyle & (CBRS_TOOLTIPS | CBRS_FLYBY)))
+    {
+        if ((pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST) || pMsg->message == WM_NCMOUSEMOVE)
+            FilterToolTipMessage(pMsg);
+        else if (pMsg->message == WM_MOUSELEAVE && pMsg->hwnd == m_hWnd)
+        {
+            // Out of the bar: no tool any more.
+            MSG msg = *pMsg;
+            msg.message = WM_NCMOUSEMOVE;
+            FilterToolTipMessage(&msg);
+        }
+    }
+    return CWnd::PreTranslateMessage(pMsg);
+}
+
+void CControlBar::FilterToolTipMessage(MSG* pMsg)
+{
+    // The point in this bar's client area (the message may be a child's).
+    CPoint pt((int)(short)LOWORD(pMsg->lParam), (int)(short)HIWORD(pMsg->lParam));
+    if (pMsg->message == WM_NCMOUSEMOVE)
+        ScreenToClient(&pt);
+    else if (pMsg->hwnd != m_hWnd)
+        ::MapWindowPoints(pMsg->hwnd, m_hWnd, &pt, 1);
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    TOOLINFOA ti = {};
+    ti.cbSize = sizeof(ti);
+    INT_PTR nHit = -1;
+    if (rectClient.PtInRect(pt) && pMsg->message != WM_NCMOUSEMOVE && IsWindowEnabled())
+        nHit = OnToolHitTest(pt, &ti);
+    ThreadTipState& state = TipState();
+    BOOL bChanged = nHit != state.nLastHit || m_hWnd != state.hWndLastHit;
+    LPSTR lpszHeapText = (ti.lpszText != LPSTR_TEXTCALLBACKA) ? ti.lpszText : nullptr;
+
+    if (bChanged && state.hWndLastHit != m_hWnd && state.nLastHit != -1)
+    {
+        // The prompt of the bar the mouse came from goes first.
+        if (CControlBar* pLast = dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(state.hWndLastHit)))
+            pLast->SetStatusText(-1);
+    }
+    if (bChanged && (m_dwStyle & CBRS_FLYBY))
+        SetStatusText(nHit);
+    CToolTipCtrl* pTip = (m_dwStyle & CBRS_TOOLTIPS) ? AfxGetThreadToolTip() : nullptr;
+    if (pTip != nullptr)
+    {
+        if (bChanged)
+        {
+            RemoveThreadTool(pTip);
+            if (nHit != -1)
+            {
+                if (ti.hwnd == nullptr)
+                    ti.hwnd = m_hWnd;
+                if (ti.uId == 0)
+                    ti.uId = (UINT_PTR)nHit;
+                if (ti.lpszText == nullptr)
+                    ti.lpszText = LPSTR_TEXTCALLBACKA;
+                if (::IsRectEmpty(&ti.rect) && !(ti.uFlags & TTF_IDISHWND))
+                    ti.rect = rectClient;
+                pTip->SendMessage(TTM_ADDTOOLA, 0, (LPARAM)&ti);
+                state.hWndTool = ti.hwnd;
+                state.uIdTool = ti.uId;
+                pTip->Activate(TRUE);
+            }
+            else
+                pTip->Activate(FALSE);
+        }
+        if (nHit != -1)
+        {
+            // The tip times its showing from the mouse messages of the tool's window.
+            MSG msg = *pMsg;
+            msg.hwnd = m_hWnd;
+            msg.lParam = MAKELPARAM((WORD)(short)pt.x, (WORD)(short)pt.y);
+            pTip->RelayEvent(&msg);
+        }
+    }
+    // Told when the mouse leaves the bar, to take the tool and prompt back.
+    if (bChanged && nHit != -1)
+    {
+        TRACKMOUSEEVENT tme = { sizeof(tme), TME_LEAVE, m_hWnd, 0 };
+        ::TrackMouseEvent(&tme);
+    }
+    // The control copied the text.
+    if (lpszHeapText != nullptr)
+        free(lpszHeapText);
+    state.nLastHit = nHit;
+    state.hWndLastHit = m_hWnd;
 }
 
 LRESULT CControlBar::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)

@@ -8,6 +8,7 @@
 #include "framework/Wnd.h"
 
 class CCmdUI;
+class CToolTipCtrl;
 class CDockBar;
 class CDockContext;
 class CControlBarInfo;
@@ -35,8 +36,10 @@ public:
     BOOL IsDockBar() const { return m_bDockBar; }
     // Visible, or about to be shown at idle time (and not about to be hidden).
     BOOL IsVisible() const;
+    // The sides the bar may dock at (CBRS_ALIGN_..., CBRS_FLOAT_MULTI); the
+    // first call makes its dock context.
     void EnableDocking(DWORD dwDockStyle);
-    void DelayShow(BOOL bShow);
+    virtual void DelayShow(BOOL bShow);
     // CBRS_FLYBY: the prompt of the tool (-1: the idle prompt back) in the frame's status line.
     virtual BOOL SetStatusText(INT_PTR nHit);
 
@@ -53,6 +56,9 @@ public:
     virtual void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd);
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     void PostNcDestroy() override;
+    // Mouse messages of a bar that is no common control show its tools'
+    // tips (CBRS_TOOLTIPS) and prompts (CBRS_FLYBY).
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // Implementation
 public:
@@ -81,12 +87,19 @@ protected:
     // parent or the parent's frame).
     BOOL CreateBar(LPCSTR lpszClassName, DWORD dwStyle, DWORD dwBarStyle, CWnd* pParentWnd, UINT nID,
                    DWORD dwExStyle = 0);
+    // The tip and prompt of the tool under the mouse message's point: the
+    // tool is added to the thread's tool tip when it changes. A tool text
+    // OnToolHitTest allocated with malloc is freed here.
+    void FilterToolTipMessage(MSG* pMsg);
     // For WM_NCCALCSIZE of bars that draw their borders and gripper outside
     // the client area: the client is what CalcInsideRect leaves, never negative.
     void CalcInsideNcRect(NCCALCSIZE_PARAMS* lpncsp) const;
 
     int OnCreate(LPCREATESTRUCT lpcs);
     void OnDestroy();
+    // A press outside any tool drags the bar; a double click there toggles docking.
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
     LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
@@ -94,3 +107,6 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// The tool tip the thread's bars share for their tools (made on first use).
+CToolTipCtrl* AfxGetThreadToolTip();

@@ -13,6 +13,7 @@ IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
 BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
     ON_WM_NCCALCSIZE()
     ON_WM_NCPAINT()
+    ON_WM_NCHITTEST()
     ON_NOTIFY_REFLECT_EX(TBN_HOTITEMCHANGE, OnHotItemChange)
 END_MESSAGE_MAP()
 
@@ -63,10 +64,17 @@ CToolBar::CToolBar()
 
 CToolBar::~CToolBar()
 {
+    m_wndCtrl.m_hWnd = nullptr;
     if (m_hWnd != nullptr)
         DestroyWindow();
     if (m_hbmImageWell != nullptr)
         ::DeleteObject(m_hbmImageWell);
+}
+
+CToolBarCtrl& CToolBar::GetToolBarCtrl() const
+{
+    m_wndCtrl.m_hWnd = m_hWnd;
+    return m_wndCtrl;
 }
 
 BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
@@ -209,9 +217,12 @@ void CToolBar::SetButton(int nIndex, const TBBUTTON& button)
     TBBUTTON old;
     if (!GetButton(nIndex, &old))
         return;
-    if (old.idCommand == button.idCommand && old.fsStyle == button.fsStyle && old.iBitmap == button.iBitmap)
+    if (old.idCommand == button.idCommand && old.fsStyle == button.fsStyle && old.iBitmap == button.iBitmap &&
+        !((old.fsState ^ button.fsState) & TBSTATE_WRAP))
     {
-        // Only the state differs: the control changes it in place.
+        // Only the state differs: the control changes it in place (a new
+        // wrap needs the button inserted again: the control lays its rows
+        // out anew only then).
         if (old.fsState != button.fsState)
             SendMessage(TB_SETSTATE, (WPARAM)old.idCommand, MAKELPARAM(button.fsState, 0));
         return;
@@ -437,6 +448,11 @@ void CToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 {
     // The borders and the gripper lie outside the control's client area.
     CalcInsideNcRect(lpncsp);
+}
+
+LRESULT CToolBar::OnNcHitTest(CPoint)
+{
+    return HTCLIENT;
 }
 
 void CToolBar::OnNcPaint()
