@@ -1,8 +1,11 @@
 #include "framework/ControlBar.h"
 
+#include "framework/ControlBarInfo.h"
+
 #include "framework/BarLayout.h"
 #include "framework/CmdUI.h"
 #include "framework/DockBar.h"
+#include "framework/DockContext.h"
 #include "framework/FrameWnd.h"
 #include "framework/PaintDC.h"
 #include "framework/WindowDC.h"
@@ -32,6 +35,8 @@ BEGIN_MESSAGE_MAP(CControlBar, CWnd)
     ON_WM_DESTROY()
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
     ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMessage)
 END_MESSAGE_MAP()
@@ -49,14 +54,17 @@ CControlBar::~CControlBar()
     // The window goes first: its destruction takes the bar out of its frame's lists.
     if (m_hWnd != nullptr)
         DestroyWindow();
+    delete m_pDockContext;
 }
 
 BOOL CControlBar::CreateBar(LPCSTR lpszClassName, DWORD dwStyle, DWORD dwBarStyle, CWnd* pParentWnd, UINT nID,
                             DWORD dwExStyle)
 {
     m_dwStyle = dwBarStyle & CBRS_ALL;
-    // The frame of a bar made in a frame's dock bar is that frame.
-    m_pDockSite = dynamic_cast<CFrameWnd*>(pParentWnd);
+    // The frame of a bar made in a frame's dock bar is that frame; a bar
+    // told its frame beforehand (a floating frame's dock bar) keeps it.
+    if (m_pDockSite == nullptr)
+        m_pDockSite = dynamic_cast<CFrameWnd*>(pParentWnd);
     if (m_pDockSite == nullptr && pParentWnd != nullptr)
         m_pDockSite = pParentWnd->GetParentFrame();
     CRect rect(0, 0, 0, 0);
@@ -133,8 +141,32 @@ BOOL CControlBar::IsVisible() const
 void CControlBar::EnableDocking(DWORD dwDockStyle)
 {
     m_dwDockStyle = dwDockStyle;
+    if (m_pDockContext == nullptr)
+        m_pDockContext = new CDockContext(this);
     if (m_hWndOwner == nullptr && m_pDockSite != nullptr)
         SetOwner(m_pDockSite);
+}
+
+void CControlBar::OnLButtonDown(UINT, CPoint point)
+{
+    // A press on a tool belongs to the tool (the control handles it).
+    if (m_pDockContext != nullptr && OnToolHitTest(point, nullptr) == -1)
+    {
+        ClientToScreen(&point);
+        m_pDockContext->StartDrag(point);
+        return;
+    }
+    Default();
+}
+
+void CControlBar::OnLButtonDblClk(UINT, CPoint point)
+{
+    if (m_pDockContext != nullptr && OnToolHitTest(point, nullptr) == -1)
+    {
+        m_pDockContext->ToggleDocking();
+        return;
+    }
+    Default();
 }
 
 void CControlBar::DelayShow(BOOL bShow)
@@ -217,12 +249,43 @@ void CControlBar::OnBarStyleChange(DWORD, DWORD)
 {
 }
 
-void CControlBar::GetBarInfo(CControlBarInfo*)
+void CControlBar::GetBarInfo(CControlBarInfo* pInfo)
 {
+    pInfo->m_pBar = this;
+    pInfo->m_nBarID = (UINT)GetDlgCtrlID();
+    pInfo->m_bVisible = IsVisible();
+    pInfo->m_nMRUWidth = m_nMRUWidth;
+    // Where it stands in its dock bar.
+    CRect rect;
+    GetWindowRect(&rect);
+    if (CWnd* pParent = GetParent())
+        pParent->ScreenToClient(&rect);
+    pInfo->m_pointPos = rect.TopLeft();
+    pInfo->m_bDocking = m_pDockContext != nullptr;
+    if (m_pDockContext != nullptr)
+    {
+        pInfo->m_uMRUDockID = m_pDockContext->m_uMRUDockID;
+        pInfo->m_rectMRUDockPos = m_pDockContext->m_rectMRUDockPos;
+        pInfo->m_dwMRUFloatStyle = m_pDockContext->m_dwMRUFloatStyle;
+        pInfo->m_ptMRUFloatPos = m_pDockContext->m_ptMRUFloatPos;
+    }
 }
 
-void CControlBar::SetBarInfo(CControlBarInfo*, CFrameWnd*)
+void CControlBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd*)
 {
+    UINT nFlags = SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOZORDER | (pInfo->m_bVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+    if (pInfo->m_pointPos.x == -1 && pInfo->m_pointPos.y == -1)
+        nFlags |= SWP_NOMOVE;
+    m_nStateFlags &= ~(delayHide | delayShow);
+    SetWindowPos(nullptr, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0, nFlags);
+    m_nMRUWidth = pInfo->m_nMRUWidth;
+    if (m_pDockContext != nullptr && pInfo->m_bDocking)
+    {
+        m_pDockContext->m_uMRUDockID = pInfo->m_uMRUDockID;
+        m_pDockContext->m_rectMRUDockPos = pInfo->m_rectMRUDockPos;
+        m_pDockContext->m_dwMRUFloatStyle = pInfo->m_dwMRUFloatStyle;
+        m_pDockContext->m_ptMRUFloatPos = pInfo->m_ptMRUFloatPos;
+    }
 }
 
 void CControlBar::DrawBorders(CDC* pDC, CRect& rect)

@@ -35,8 +35,10 @@ public:
     BOOL IsDockBar() const { return m_bDockBar; }
     // Visible, or about to be shown at idle time (and not about to be hidden).
     BOOL IsVisible() const;
+    // The sides the bar may dock at (CBRS_ALIGN_..., CBRS_FLOAT_MULTI); the
+    // first call makes its dock context.
     void EnableDocking(DWORD dwDockStyle);
-    void DelayShow(BOOL bShow);
+    virtual void DelayShow(BOOL bShow);
     // CBRS_FLYBY: the prompt of the tool (-1: the idle prompt back) in the frame's status line.
     virtual BOOL SetStatusText(INT_PTR nHit);
 
@@ -87,6 +89,9 @@ protected:
 
     int OnCreate(LPCREATESTRUCT lpcs);
     void OnDestroy();
+    // A press outside any tool drags the bar; a double click there toggles docking.
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
     LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);

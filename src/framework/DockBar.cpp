@@ -1,7 +1,10 @@
 #include "framework/DockBar.h"
 
 #include "framework/BarLayout.h"
+#include "framework/ControlBarInfo.h"
+#include "framework/DockContext.h"
 #include "framework/FrameWnd.h"
+#include "framework/MiniDockFrameWnd.h"
 
 #include <algorithm>
 #include <vector>
@@ -158,9 +161,9 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
     CDockBar* pOldDockBar = pBar->m_pDockBar;
     if (pOldDockBar == this && lpRect == nullptr)
         return;
-    // The old dock bar keeps the bar's place for its return.
+    // The old dock bar keeps the bar's place for its return; a floating one keeps none.
     if (pOldDockBar != nullptr)
-        pOldDockBar->RemoveControlBar(pBar, -1, pOldDockBar != this ? 1 : 0);
+        pOldDockBar->RemoveControlBar(pBar, -1, (pOldDockBar != this && !pOldDockBar->m_bFloating) ? 1 : 0);
     if (pBar->GetParent() != this)
         pBar->SetParent(this);
     CRect rect(0, 0, 0, 0);
@@ -211,7 +214,98 @@ BOOL CDockBar::RemoveControlBar(CControlBar* pBar, int nPosExclude, int nAddPlac
     Compact();
     if (CFrameWnd* pFrame = GetParentFrame())
         pFrame->DelayRecalcLayout();
+    // A floating frame without bars goes, but only after the message that took
+    // the bar away: the bar's own handler may still run on its window.
+    if (m_bFloating && GetDockedCount() == 0 && m_hWnd != nullptr)
+        ::PostMessageA(::GetParent(m_hWnd), WM_FLOATFRAMECHECK, 0, 0);
     return TRUE;
+}
+
+void CDockBar::GetBarInfo(CControlBarInfo* pInfo)
+{
+    pInfo->m_pBar = this;
+    pInfo->m_nBarID = (UINT)GetDlgCtrlID();
+    pInfo->m_bDockBar = TRUE;
+    pInfo->m_bVisible = TRUE;
+    pInfo->m_bFloating = m_bFloating;
+    pInfo->m_bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
+    pInfo->m_pointPos = CPoint(-1, -1);
+    if (m_bFloating)
+    {
+        // The floating frame's place, and whether it shows at all.
+        CWnd* pFrame = GetParent();
+        CRect rect;
+        pFrame->GetWindowRect(&rect);
+        pInfo->m_pointPos = rect.TopLeft();
+        pInfo->m_bVisible = GetDockedVisibleCount() != 0;
+    }
+    pInfo->m_arrBarID.RemoveAll();
+    for (INT_PTR i = 0; i < m_arrBars.GetSize(); ++i)
+    {
+        void* pEntry = m_arrBars[i];
+        UINT_PTR nID = 0;
+        if (IsPlaceHolder(pEntry))
+            nID = (UINT_PTR)pEntry | 0x10000;
+        else if (CControlBar* pBar = BarAt(pEntry))
+            nID = (UINT_PTR)pBar->GetDlgCtrlID();
+        pInfo->m_arrBarID.Add(reinterpret_cast<void*>(nID));
+    }
+}
+
+void CDockBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd)
+{
+    std::vector<void*> entries;
+    std::vector<CControlBar*> taken;
+    for (INT_PTR i = 0; i < pInfo->m_arrBarID.GetSize(); ++i)
+    {
+        UINT_PTR nID = (UINT_PTR)pInfo->m_arrBarID[i];
+        if (nID == 0)
+        {
+            entries.push_back(nullptr);
+            continue;
+        }
+        CControlBar* pBar = pFrameWnd->GetControlBar((UINT)(nID & 0xFFFF));
+        // A bar the frame no longer has leaves neither itself nor its place.
+        if (pBar == nullptr || pBar->IsDockBar())
+            continue;
+        if (nID > 0xFFFF)
+        {
+            entries.push_back(reinterpret_cast<void*>(nID & 0xFFFF));
+            continue;
+        }
+        if (std::find(taken.begin(), taken.end(), pBar) != taken.end())
+            continue;
+        if (pBar->m_pDockBar != nullptr && pBar->m_pDockBar != this)
+            pBar->m_pDockBar->RemoveControlBar(pBar);
+        if (pBar->GetParent() != this)
+            pBar->SetParent(this);
+        pBar->m_pDockBar = this;
+        pBar->m_pDockSite = pFrameWnd;
+        pBar->SetBarStyle((pBar->GetBarStyle() & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) | (m_dwStyle & CBRS_ALIGN_ANY) |
+                          (m_bFloating ? CBRS_FLOATING : 0));
+        taken.push_back(pBar);
+        entries.push_back(pBar);
+    }
+    // Bars of this dock bar the record does not name stay, in a last row.
+    std::vector<CControlBar*> kept;
+    for (INT_PTR i = 0; i < m_arrBars.GetSize(); ++i)
+    {
+        CControlBar* pBar = BarAt(m_arrBars[i]);
+        if (pBar != nullptr && pBar->m_pDockBar == this && std::find(taken.begin(), taken.end(), pBar) == taken.end())
+            kept.push_back(pBar);
+    }
+    if (!kept.empty())
+    {
+        entries.push_back(nullptr);
+        for (CControlBar* pBar : kept)
+            entries.push_back(pBar);
+    }
+    m_arrBars.RemoveAll();
+    for (void* pEntry : entries)
+        m_arrBars.Add(pEntry);
+    Compact();
+    if (CFrameWnd* pFrame = GetParentFrame())
+        pFrame->DelayRecalcLayout();
 }
 
 LRESULT CDockBar::OnSizeParent(WPARAM wParam, LPARAM lParam)
@@ -247,11 +341,13 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
         CControlBar* pBar = BarAt(pEntry);
         if (pBar == nullptr || !pBar->IsVisible())
             continue;
+        // A bar that sizes itself floats at the width the user chose; others
+        // stand as the dock bar does.
+        BOOL bDynamic = (pBar->GetBarStyle() & CBRS_SIZE_DYNAMIC) != 0;
         DWORD dwMode = bHorz ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK;
-        if (m_bFloating)
+        if (m_bFloating && bDynamic)
             dwMode = LM_HORZ | LM_MRUWIDTH;
-        CSize size = (pBar->GetBarStyle() & CBRS_SIZE_DYNAMIC) || m_bFloating ? pBar->CalcDynamicLayout(-1, dwMode)
-                                                                               : pBar->CalcFixedLayout(FALSE, bHorz);
+        CSize size = bDynamic ? pBar->CalcDynamicLayout(-1, dwMode) : pBar->CalcFixedLayout(FALSE, bHorz);
         CRect rectBar;
         pBar->GetWindowRect(&rectBar);
         ScreenToClient(&rectBar);
@@ -287,6 +383,12 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
             if (!bHorz)
                 rect = CRect(rect.top, rect.left, rect.bottom, rect.right);
             AfxRepositionWindow(nullptr, pBar->m_hWnd, &rect);
+            // Where it stands now is where it docks again after floating.
+            if (!m_bFloating && pBar->m_pDockContext != nullptr)
+            {
+                pBar->m_pDockContext->m_uMRUDockID = (UINT)GetDlgCtrlID();
+                pBar->m_pDockContext->m_rectMRUDockPos = rect;
+            }
         }
     }
     if (bWrapped)

@@ -42,6 +42,12 @@ public:
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
     void DoPaint(CDC* pDC) override;
+    // The rows as ids (0 ends a row, a kept place is its id + 0x10000); a
+    // floating dock bar adds its frame's place and orientation.
+    void GetBarInfo(CControlBarInfo* pInfo) override;
+    // Takes the bars of the ids from wherever they are into these rows;
+    // ids of bars the frame does not have are dropped.
+    void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd) override;
 
     // Implementation
 protected:

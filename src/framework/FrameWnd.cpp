@@ -4,12 +4,16 @@
 #include "framework/ControlBar.h"
 #include "framework/CreateContext.h"
 #include "framework/DockBar.h"
+#include "framework/DockState.h"
+#include "framework/MiniDockFrameWnd.h"
 #include "framework/Exceptions.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/Menu.h"
 #include "framework/View.h"
 #include "framework/WinApp.h"
+
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -22,6 +26,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_ERASEBKGND()
     ON_WM_INITMENUPOPUP()
     ON_WM_ACTIVATE()
+    ON_MESSAGE(WM_NCACTIVATE, OnNcActivateMessage)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMessage)
     ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
     ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
@@ -35,7 +40,8 @@ const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
 
 CFrameWnd::CFrameWnd()
-    : m_hAccelTable(nullptr), m_nIDHelp(0), m_hMenuDefault(nullptr), m_nIDTracking(0), m_nIDLastMessage(0),
+    : m_hAccelTable(nullptr), m_nIDHelp(0), m_hMenuDefault(nullptr),
+      m_pFloatingFrameClass(RUNTIME_CLASS(CMiniDockFrameWnd)), m_nFlags(0), m_nIDTracking(0), m_nIDLastMessage(0),
       m_nIdleFlags(0), m_bInRecalcLayout(FALSE), m_pViewActive(nullptr), m_nIDResource(0), m_lpszMenuName(nullptr)
 {
 }
@@ -249,6 +255,215 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lp
         pBar->SetOwner(this);
     pDockBar->DockControlBar(pBar, lpRect);
     RecalcLayout();
+}
+
+DWORD CFrameWnd::CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar)
+{
+    // An empty dock bar still takes a bar that touches its edge.
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;)
+    {
+        CControlBar* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        CDockBar* pDockBar = pBar->IsDockBar() ? static_cast<CDockBar*>(pBar) : nullptr;
+        if (pDockBar == nullptr || pDockBar->m_hWnd == nullptr || !pDockBar->IsWindowVisible() ||
+            !(pDockBar->GetBarStyle() & dwDockStyle & CBRS_ALIGN_ANY))
+            continue;
+        if (pDockBar->m_bFloating && !(pDockBar->GetBarStyle() & dwDockStyle & CBRS_FLOAT_MULTI))
+            continue;
+        CRect rectBar;
+        pDockBar->GetWindowRect(&rectBar);
+        if (rectBar.Width() == 0)
+            ++rectBar.right;
+        if (rectBar.Height() == 0)
+            ++rectBar.bottom;
+        if (rectBar.IntersectRect(&rectBar, &rect))
+        {
+            if (ppDockBar != nullptr)
+                *ppDockBar = pDockBar;
+            return pDockBar->GetBarStyle() & dwDockStyle & CBRS_ALIGN_ANY;
+        }
+    }
+    return 0;
+}
+
+CMiniDockFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD dwStyle)
+{
+    const CRuntimeClass* pClass = m_pFloatingFrameClass != nullptr ? m_pFloatingFrameClass
+                                                                    : RUNTIME_CLASS(CMiniDockFrameWnd);
+    CObject* pObject = pClass->CreateObject();
+    CMiniDockFrameWnd* pFrame = dynamic_cast<CMiniDockFrameWnd*>(pObject);
+    if (pFrame == nullptr)
+    {
+        delete pObject;
+        return nullptr;
+    }
+    if (!pFrame->Create(this, dwStyle))
+    {
+        // A frame whose window never existed deletes nothing itself.
+        if (pFrame->m_hWnd == nullptr)
+            delete pFrame;
+        return nullptr;
+    }
+    return pFrame;
+}
+
+void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
+{
+    CDockBar* pOldDockBar = pBar->m_pDockBar;
+    // Alone in a floating frame that takes the style: only the frame moves.
+    if (pOldDockBar != nullptr && pOldDockBar->m_bFloating && pOldDockBar->GetDockedCount() == 1 &&
+        (dwStyle & pOldDockBar->GetBarStyle() & CBRS_ALIGN_ANY))
+    {
+        CFrameWnd* pFloat = pOldDockBar->GetParentFrame();
+        if (pFloat != nullptr)
+        {
+            pFloat->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            pFloat->RecalcLayout(TRUE);
+            pFloat->UpdateWindow();
+            return;
+        }
+    }
+    // A bar that sizes itself floats horizontally, at the width the user chose.
+    if (pBar->GetBarStyle() & CBRS_SIZE_DYNAMIC)
+    {
+        dwStyle |= CBRS_SIZE_DYNAMIC;
+        if (dwStyle & CBRS_ORIENT_VERT)
+            dwStyle = (dwStyle & ~CBRS_ALIGN_ANY) | CBRS_ALIGN_TOP;
+    }
+    CMiniDockFrameWnd* pFloat = CreateFloatingFrame(dwStyle);
+    if (pFloat == nullptr)
+        return;
+    pFloat->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (pFloat->m_hWndOwner == nullptr)
+        pFloat->m_hWndOwner = pBar->m_hWnd;
+    DockControlBar(pBar, &pFloat->m_wndDockBar, nullptr);
+    pFloat->RecalcLayout(TRUE);
+    if (pBar->GetStyle() & WS_VISIBLE)
+    {
+        pFloat->ShowWindow(SW_SHOWNOACTIVATE);
+        pFloat->UpdateWindow();
+    }
+}
+
+void CFrameWnd::SendToFloatingFrames(UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    // Floating dock bars belong to this frame's list; their parents are the floating frames.
+    std::vector<HWND> frames;
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;)
+    {
+        CControlBar* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (pBar->IsDockBar() && static_cast<CDockBar*>(pBar)->m_bFloating && pBar->m_hWnd != nullptr)
+            frames.push_back(::GetParent(pBar->m_hWnd));
+    }
+    for (HWND hWnd : frames)
+        if (::IsWindow(hWnd))
+            ::SendMessageA(hWnd, nMsg, wParam, lParam);
+}
+
+LRESULT CFrameWnd::OnNcActivateMessage(WPARAM wParam, LPARAM lParam)
+{
+    BOOL bActive = (BOOL)wParam;
+    if (!(GetStyle() & WS_CHILD))
+    {
+        // The window taking the activation: one of ours keeps us looking active.
+        HWND hWndOther = reinterpret_cast<HWND>(lParam);
+        BOOL bOurs = FALSE;
+        if (!bActive && hWndOther != nullptr && ::IsWindow(hWndOther))
+        {
+            for (HWND hWnd = ::GetWindow(hWndOther, GW_OWNER); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_OWNER))
+                if (hWnd == m_hWnd)
+                    bOurs = TRUE;
+        }
+        if (bActive || !bOurs)
+            m_nFlags &= ~WF_STAYACTIVE;
+        else
+            m_nFlags |= WF_STAYACTIVE;
+        if (m_nFlags & WF_STAYACTIVE)
+            bActive = TRUE;
+        if (!IsWindowEnabled())
+            bActive = FALSE;
+        UINT nOld = m_nFlags;
+        if (bActive)
+            m_nFlags |= WF_KEEPMINIACTIVE;
+        else
+            m_nFlags &= ~WF_KEEPMINIACTIVE;
+        // The floating frames take the new look (they ask for the flag).
+        if ((nOld ^ m_nFlags) & WF_KEEPMINIACTIVE || !bActive)
+            SendToFloatingFrames(WM_NCACTIVATE, (WPARAM)bActive, 0);
+    }
+    return DefWindowProc(WM_NCACTIVATE, (WPARAM)bActive, lParam);
+}
+
+void CFrameWnd::GetDockState(CDockState& state) const
+{
+    state.Clear();
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;)
+    {
+        CControlBar* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (pBar->m_hWnd == nullptr)
+            continue;
+        CControlBarInfo* pInfo = state.NewBarInfo();
+        pBar->GetBarInfo(pInfo);
+        state.m_arrBarInfo.Add(pInfo);
+    }
+}
+
+void CFrameWnd::SetDockState(const CDockState& state)
+{
+    // Each record finds its bar: floating dock bars come new with their frames.
+    std::vector<CControlBarInfo*> infos;
+    for (INT_PTR i = 0; i < state.m_arrBarInfo.GetSize(); ++i)
+    {
+        CControlBarInfo* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
+        pInfo->m_pBar = nullptr;
+        if (pInfo->m_bFloating)
+        {
+            CMiniDockFrameWnd* pFloat = CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
+            if (pFloat == nullptr)
+                continue;
+            CRect rect(pInfo->m_pointPos, CSize(10, 10));
+            pFloat->CalcWindowRect(&rect);
+            pFloat->SetWindowPos(nullptr, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0,
+                                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            pInfo->m_pBar = &pFloat->m_wndDockBar;
+        }
+        else
+            pInfo->m_pBar = GetControlBar(pInfo->m_nBarID);
+        if (pInfo->m_pBar == nullptr)
+            continue;
+        pInfo->m_pBar->m_nMRUWidth = pInfo->m_nMRUWidth;
+        infos.push_back(pInfo);
+    }
+    for (CControlBarInfo* pInfo : infos)
+        pInfo->m_pBar->SetBarInfo(pInfo, this);
+    // Floating frames with a bar to show lay out and show.
+    for (CControlBarInfo* pInfo : infos)
+    {
+        CDockBar* pDockBar = pInfo->m_bFloating ? static_cast<CDockBar*>(pInfo->m_pBar) : nullptr;
+        if (pDockBar == nullptr || pDockBar->GetDockedVisibleCount() == 0)
+            continue;
+        if (CFrameWnd* pFloat = pDockBar->GetParentFrame())
+        {
+            pFloat->RecalcLayout();
+            pFloat->ShowWindow(SW_SHOWNA);
+        }
+    }
+    for (CControlBarInfo* pInfo : infos)
+        pInfo->m_pBar = nullptr;
+    DelayRecalcLayout();
+}
+
+void CFrameWnd::LoadBarState(LPCSTR lpszProfileName)
+{
+    CDockState state;
+    state.LoadState(lpszProfileName);
+    SetDockState(state);
+}
+
+void CFrameWnd::SaveBarState(LPCSTR lpszProfileName) const
+{
+    CDockState state;
+    GetDockState(state);
+    state.SaveState(lpszProfileName);
 }
 
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
@@ -478,10 +693,12 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu)
     AfxUpdateMenuItems(pPopupMenu, this, TRUE);
 }
 
-LRESULT CFrameWnd::OnIdleUpdateCmdUIMessage(WPARAM, LPARAM)
+LRESULT CFrameWnd::OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM)
 {
     if (m_nIdleFlags & idleLayout)
         RecalcLayout((m_nIdleFlags & idleNotify) != 0);
+    // The floating frames are not children: they get their update from here.
+    SendToFloatingFrames(WM_IDLEUPDATECMDUI, wParam, 0);
     return 0;
 }
 

@@ -7,6 +7,8 @@
 
 class CControlBar;
 class CDockBar;
+class CDockState;
+class CMiniDockFrameWnd;
 class CView;
 class CDocument;
 struct CCreateContext;
@@ -48,8 +50,30 @@ public:
     // its old place or a new last row).
     void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
     void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // The side (CBRS_ALIGN_...) of the first visible dock bar of the styles
+    // that the rectangle (screen) touches, and that dock bar; 0 when none.
+    DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar = nullptr);
     // Shows or hides the bar; with bDelay the change waits for idle time.
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    // Floats the bar in a floating frame whose top-left corner is at the
+    // point (screen), horizontally (CBRS_ALIGN_TOP) or vertically
+    // (CBRS_ALIGN_LEFT); a bar alone in a floating frame that takes the
+    // style only moves that frame.
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    // A new floating frame owned by this frame, of m_pFloatingFrameClass,
+    // whose dock bar takes bars of the style; NULL when it cannot be made.
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    const CRuntimeClass* m_pFloatingFrameClass;   // a CMiniDockFrameWnd class
+
+    // The layout of the bars between runs, through the application's profile.
+    virtual void LoadBarState(LPCSTR lpszProfileName);
+    virtual void SaveBarState(LPCSTR lpszProfileName) const;
+    // One record per bar of m_listControlBars, and back.
+    virtual void GetDockState(CDockState& state) const;
+    virtual void SetDockState(const CDockState& state);
+
+    // Frame flags (m_nFlags).
+    UINT m_nFlags;
     // The bar whose first pane shows the frame's prompts (the status bar).
     virtual CWnd* GetMessageBar();
     // The prompt of a command: its string up to the first "\n".
@@ -96,6 +120,11 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    // Looks active while a window of its own (a floating frame) is active;
+    // its floating frames follow (WF_STAYACTIVE, WF_KEEPMINIACTIVE).
+    LRESULT OnNcActivateMessage(WPARAM wParam, LPARAM lParam);
+    // Sends the message to the floating frames of this frame's bars.
+    void SendToFloatingFrames(UINT nMsg, WPARAM wParam, LPARAM lParam);
     LRESULT OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
@@ -114,6 +143,10 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// Flags of CFrameWnd::m_nFlags.
+#define WF_STAYACTIVE 0x0020      // the frame looks active while a popup of it has the focus
+#define WF_KEEPMINIACTIVE 0x0200  // the frame and its floating frames look active together
 
 // The nIndex-th part of string resource nID, parts separated by "\n" (a
 // frame's title, a command's prompt and tip); empty when there is none.

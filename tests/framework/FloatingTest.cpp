@@ -1,0 +1,485 @@
+// Moving bars: drags driven by posted mouse and key messages, floating frames
+// and docking back, and the bar layout kept in the profile.
+#include "framework/Afx.h"
+
+#include "TestResources.h"
+#include "BarTestSupport.h"
+#include "helpers/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace floating_test {
+
+using bar_test_support::CBoxBar;
+using bar_test_support::RectText;
+
+const UINT ID_BAR_A = AFX_IDW_CONTROLBAR_FIRST + 80;
+const UINT ID_BAR_B = AFX_IDW_CONTROLBAR_FIRST + 81;
+const UINT ID_BAR_C = AFX_IDW_CONTROLBAR_FIRST + 82;
+const UINT ID_BAR_D = AFX_IDW_CONTROLBAR_FIRST + 83;
+
+class CFloatFrame : public CFrameWnd
+{
+public:
+    CWnd pane;
+    int nEndDrags = 0;
+    int nHandled = 0;
+    BOOL CreateFrame()
+    {
+        if (!Create(nullptr, "Floating", WS_OVERLAPPEDWINDOW, CRect(20, 20, 620, 420)))
+            return FALSE;
+        return pane.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, AFX_IDW_PANE_FIRST);
+    }
+    void PostNcDestroy() override {}
+    CDockBar* DockBar(UINT nID) { return static_cast<CDockBar*>(GetControlBar(nID)); }
+    std::vector<int> Rows(UINT nID)
+    {
+        std::vector<int> rows;
+        CDockBar* pDockBar = DockBar(nID);
+        for (INT_PTR i = 0; i < pDockBar->m_arrBars.GetSize(); ++i)
+        {
+            CControlBar* pBar = CDockBar::BarAt(pDockBar->m_arrBars[i]);
+            rows.push_back(pBar ? pBar->GetDlgCtrlID() : pDockBar->m_arrBars[i] ? -1 : 0);
+        }
+        return rows;
+    }
+    CRect RectIn(CWnd& wnd, CWnd& in)
+    {
+        CRect rect;
+        wnd.GetWindowRect(&rect);
+        in.ScreenToClient(&rect);
+        return rect;
+    }
+
+protected:
+    void OnEndDrag(NMHDR*, LRESULT*) { ++nEndDrags; }
+    void OnHandled() { ++nHandled; }
+    void OnUpdateThird(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CFloatFrame, CFrameWnd)
+    ON_NOTIFY(TBN_ENDDRAG, AFX_IDW_TOOLBAR, OnEndDrag)
+    ON_COMMAND(ID_TEST_HANDLED, OnHandled)
+    ON_COMMAND(ID_TEST_THIRD, OnHandled)
+    ON_UPDATE_COMMAND_UI(ID_TEST_THIRD, OnUpdateThird)
+END_MESSAGE_MAP()
+
+// Dispatches what the queue holds (a drag loop started by one of the
+// messages takes the others itself).
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+void RunIdle(CFrameWnd* pFrame)
+{
+    CWinApp* pApp = AfxGetApp();
+    CWnd* pSaved = pApp->m_pMainWnd;
+    pApp->m_pMainWnd = pFrame;
+    for (LONG i = 0; pApp->OnIdle(i); ++i)
+    {
+    }
+    pApp->m_pMainWnd = pSaved;
+}
+
+// One posted input of a drag: the message, its key flags, and the point as
+// an offset from where the button went down.
+struct Input
+{
+    UINT nMsg;
+    WPARAM wParam;
+    int dx, dy;
+};
+
+void PostInputs(CWnd& target, CPoint ptDown, const std::vector<Input>& inputs)
+{
+    for (const Input& in : inputs)
+    {
+        CPoint pt(ptDown.x + in.dx, ptDown.y + in.dy);
+        target.PostMessage(in.nMsg, in.wParam, MAKELPARAM((WORD)(short)pt.x, (WORD)(short)pt.y));
+    }
+}
+
+CMiniDockFrameWnd* FloatingFrameOf(CControlBar& bar)
+{
+    return dynamic_cast<CMiniDockFrameWnd*>(bar.GetParentFrame());
+}
+
+TEST(DockDrag, PostedMessagesDragABarOntoASideIntoAFloatingFrameOrNowhere)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<Input> inputs;
+        UINT nDockBar;   // 0: floating
+        DWORD dwAlign;
+        std::vector<int> top;
+    };
+    const WPARAM L = MK_LBUTTON;
+    const Case cases[] = {
+        { "down to the left side: upright in the left dock bar",
+          { { WM_MOUSEMOVE, L, 0, 40 }, { WM_MOUSEMOVE, L, 0, 120 }, { WM_LBUTTONUP, 0, 0, 120 } },
+          AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT, { -1, ID_BAR_B, 0 } },
+        { "Escape midway: where it was",
+          { { WM_MOUSEMOVE, L, 0, 120 }, { WM_KEYDOWN, VK_ESCAPE, 0, 0 }, { WM_LBUTTONUP, 0, 0, 120 } },
+          AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP, { ID_BAR_A, ID_BAR_B, 0 } },
+        { "the right button cancels",
+          { { WM_MOUSEMOVE, L, 0, 120 }, { WM_RBUTTONDOWN, L | MK_RBUTTON, 0, 120 }, { WM_LBUTTONUP, 0, 0, 120 } },
+          AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP, { ID_BAR_A, ID_BAR_B, 0 } },
+        { "Ctrl held with the move: floating over the left side",
+          { { WM_MOUSEMOVE, L | MK_CONTROL, 0, 120 }, { WM_LBUTTONUP, MK_CONTROL, 0, 120 } }, 0, CBRS_ALIGN_TOP,
+          { -1, ID_BAR_B, 0 } },
+        { "Ctrl pressed as a key: floating",
+          { { WM_MOUSEMOVE, L, 0, 120 }, { WM_KEYDOWN, VK_CONTROL, 0, 0 }, { WM_LBUTTONUP, 0, 0, 120 } }, 0,
+          CBRS_ALIGN_TOP, { -1, ID_BAR_B, 0 } },
+        { "into the middle: floating",
+          { { WM_MOUSEMOVE, L, 150, 150 }, { WM_LBUTTONUP, 0, 150, 150 } }, 0, CBRS_ALIGN_TOP, { -1, ID_BAR_B, 0 } },
+        { "Shift held: upright, so the left side takes it",
+          { { WM_MOUSEMOVE, L | MK_SHIFT, 0, 4 }, { WM_LBUTTONUP, MK_SHIFT, 0, 4 } }, AFX_IDW_DOCKBAR_LEFT,
+          CBRS_ALIGN_LEFT, { -1, ID_BAR_B, 0 } },
+        { "the same move without Shift stays on top",
+          { { WM_MOUSEMOVE, L, 0, 4 }, { WM_LBUTTONUP, 0, 0, 4 } }, AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP,
+          { ID_BAR_A, ID_BAR_B, 0 } },
+        { "a mouse move without the button does not end it",
+          { { WM_MOUSEMOVE, 0, 300, 300 }, { WM_MOUSEMOVE, L, 0, 120 }, { WM_LBUTTONUP, 0, 0, 120 } },
+          AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT, { -1, ID_BAR_B, 0 } },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CFloatFrame frame;
+        ASSERT_TRUE(frame.CreateFrame());
+        frame.EnableDocking(CBRS_ALIGN_ANY);
+        CBoxBar a(CSize(200, 30)), b(CSize(100, 30));
+        ASSERT_TRUE(a.Create(&frame, CBRS_TOP, ID_BAR_A));
+        ASSERT_TRUE(b.Create(&frame, CBRS_TOP, ID_BAR_B));
+        a.EnableDocking(CBRS_ALIGN_ANY);
+        b.EnableDocking(CBRS_ALIGN_ANY);
+        frame.DockControlBar(&a, AFX_IDW_DOCKBAR_TOP);
+        CRect rectA;
+        a.GetWindowRect(&rectA);
+        rectA.OffsetRect(rectA.Width() + 10, 0);
+        frame.DockControlBar(&b, AFX_IDW_DOCKBAR_TOP, &rectA);
+        frame.ShowWindow(SW_SHOWNOACTIVATE);
+        frame.RecalcLayout();
+        Pump();
+        ASSERT_EQ((std::vector<int>{ (int)ID_BAR_A, (int)ID_BAR_B, 0 }), frame.Rows(AFX_IDW_DOCKBAR_TOP));
+        frame.RecalcLayout();
+        CRect before;
+        a.GetWindowRect(&before);
+
+        CPoint ptDown(3, 10);
+        PostInputs(a, ptDown, { { WM_LBUTTONDOWN, MK_LBUTTON, 0, 0 } });
+        PostInputs(a, ptDown, c.inputs);
+        Pump();
+
+        EXPECT_EQ(nullptr, ::GetCapture());
+        EXPECT_EQ(c.dwAlign, a.GetBarStyle() & CBRS_ALIGN_ANY);
+        EXPECT_EQ(c.top, frame.Rows(AFX_IDW_DOCKBAR_TOP));
+        if (c.nDockBar != 0)
+        {
+            ASSERT_NE(nullptr, a.m_pDockBar);
+            EXPECT_EQ(c.nDockBar, (UINT)a.m_pDockBar->GetDlgCtrlID());
+            EXPECT_FALSE(a.IsFloating());
+            EXPECT_EQ(&frame, a.GetParentFrame());
+            if (c.nDockBar == AFX_IDW_DOCKBAR_LEFT)
+            {
+                // Upright: as wide as it was high.
+                CRect rect;
+                a.GetWindowRect(&rect);
+                EXPECT_EQ(30, rect.Width());
+                EXPECT_EQ(200, rect.Height());
+            }
+            else
+            {
+                CRect rect;
+                a.GetWindowRect(&rect);
+                EXPECT_EQ(RectText(before), RectText(rect));
+            }
+        }
+        else
+        {
+            EXPECT_TRUE(a.IsFloating());
+            CMiniDockFrameWnd* pFloat = FloatingFrameOf(a);
+            ASSERT_NE(nullptr, pFloat);
+            EXPECT_TRUE(pFloat->IsWindowVisible());
+            EXPECT_EQ(frame.m_hWnd, ::GetWindow(pFloat->m_hWnd, GW_OWNER));
+            // The frame is as large as the bar and stands where the drag left it.
+            CRect rectFloat, rectBar;
+            pFloat->GetWindowRect(&rectFloat);
+            a.GetWindowRect(&rectBar);
+            EXPECT_EQ(200, rectBar.Width());
+            EXPECT_EQ(30, rectBar.Height());
+            CRect rectClient(rectBar);
+            pFloat->CalcWindowRect(&rectClient);
+            EXPECT_EQ(RectText(rectClient), RectText(rectFloat));
+            EXPECT_EQ(a.m_pDockContext->m_ptMRUFloatPos, rectFloat.TopLeft());
+        }
+        frame.DestroyWindow();
+        Pump();
+    }
+}
+
+// A frame with two bars on top and one on the left, shown.
+struct DockedFrame
+{
+    CFloatFrame frame;
+    CBoxBar a{ CSize(200, 30) }, b{ CSize(100, 30) }, c{ CSize(80, 30) };
+    BOOL Create()
+    {
+        if (!frame.CreateFrame())
+            return FALSE;
+        frame.EnableDocking(CBRS_ALIGN_ANY);
+        if (!a.Create(&frame, CBRS_TOP, ID_BAR_A) || !b.Create(&frame, CBRS_TOP, ID_BAR_B) ||
+            !c.Create(&frame, CBRS_LEFT, ID_BAR_C))
+            return FALSE;
+        for (CBoxBar* pBar : { &a, &b, &c })
+            pBar->EnableDocking(CBRS_ALIGN_ANY);
+        frame.DockControlBar(&a, AFX_IDW_DOCKBAR_TOP);
+        CRect rect;
+        a.GetWindowRect(&rect);
+        rect.OffsetRect(rect.Width() + 10, 0);
+        frame.DockControlBar(&b, AFX_IDW_DOCKBAR_TOP, &rect);
+        frame.DockControlBar(&c, AFX_IDW_DOCKBAR_LEFT);
+        frame.ShowWindow(SW_SHOWNOACTIVATE);
+        frame.RecalcLayout();
+        Pump();
+        return TRUE;
+    }
+    ~DockedFrame()
+    {
+        if (frame.m_hWnd != nullptr)
+            frame.DestroyWindow();
+        Pump();
+    }
+    // Floating dock bars the frame still lists.
+    int FloatingDockBars()
+    {
+        int n = 0;
+        for (POSITION pos = frame.m_listControlBars.GetHeadPosition(); pos != nullptr;)
+        {
+            CControlBar* pBar = static_cast<CControlBar*>(frame.m_listControlBars.GetNext(pos));
+            if (pBar->IsDockBar() && static_cast<CDockBar*>(pBar)->m_bFloating)
+                ++n;
+        }
+        return n;
+    }
+};
+
+TEST(Floating, ABarFloatedAndDockedBackTakesItsPlaceAndTheFloatingFrameGoes)
+{
+    enum How { floatAt, toggle };
+    enum Back { toggleBack, dockById, doubleClickCaption };
+    struct Case
+    {
+        const char* name;
+        UINT nBar;
+        How how;
+        Back back;
+    };
+    const Case cases[] = {
+        { "floated at a point, toggled back", ID_BAR_A, floatAt, toggleBack },
+        { "toggled twice", ID_BAR_A, toggle, toggleBack },
+        { "floated, docked back by the dock bar's id", ID_BAR_A, floatAt, dockById },
+        { "floated, double click on the floating caption", ID_BAR_A, floatAt, doubleClickCaption },
+        { "a second bar of the row", ID_BAR_B, toggle, toggleBack },
+        { "a bar of the left side", ID_BAR_C, toggle, toggleBack },
+        { "a bar of the left side, double click", ID_BAR_C, floatAt, doubleClickCaption },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        DockedFrame f;
+        ASSERT_TRUE(f.Create());
+        CBoxBar* pBar = c.nBar == ID_BAR_A ? &f.a : c.nBar == ID_BAR_B ? &f.b : &f.c;
+        UINT nDockBar = (UINT)pBar->m_pDockBar->GetDlgCtrlID();
+        std::vector<int> rowsTop = f.frame.Rows(AFX_IDW_DOCKBAR_TOP);
+        std::vector<int> rowsLeft = f.frame.Rows(AFX_IDW_DOCKBAR_LEFT);
+        CRect before;
+        pBar->GetWindowRect(&before);
+
+        if (c.how == floatAt)
+            f.frame.FloatControlBar(pBar, CPoint(300, 200));
+        else
+            pBar->m_pDockContext->ToggleDocking();
+        ASSERT_TRUE(pBar->IsFloating());
+        CMiniDockFrameWnd* pFloat = FloatingFrameOf(*pBar);
+        ASSERT_NE(nullptr, pFloat);
+        HWND hWndFloat = pFloat->m_hWnd;
+        CRect rectFloat;
+        pFloat->GetWindowRect(&rectFloat);
+        if (c.how == floatAt)
+            EXPECT_EQ(CPoint(300, 200), rectFloat.TopLeft());
+        else
+            EXPECT_EQ(before.TopLeft(), rectFloat.TopLeft());   // never floated: where it stood
+        EXPECT_EQ(1, f.FloatingDockBars());
+
+        if (c.back == toggleBack)
+            pBar->m_pDockContext->ToggleDocking();
+        else if (c.back == dockById)
+            f.frame.DockControlBar(pBar, nDockBar);
+        else
+            pFloat->SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(rectFloat.left + 20, rectFloat.top + 5));
+        // The floating frame outlives the call that took its bar away.
+        EXPECT_TRUE(::IsWindow(hWndFloat));
+        Pump();
+        EXPECT_FALSE(::IsWindow(hWndFloat));
+        EXPECT_EQ(0, f.FloatingDockBars());
+
+        EXPECT_FALSE(pBar->IsFloating());
+        EXPECT_EQ(nDockBar, (UINT)pBar->m_pDockBar->GetDlgCtrlID());
+        EXPECT_EQ(rowsTop, f.frame.Rows(AFX_IDW_DOCKBAR_TOP));
+        EXPECT_EQ(rowsLeft, f.frame.Rows(AFX_IDW_DOCKBAR_LEFT));
+        f.frame.RecalcLayout();
+        CRect after;
+        pBar->GetWindowRect(&after);
+        EXPECT_EQ(RectText(before), RectText(after));
+    }
+}
+
+TEST(Floating, IdleUpdateReachesFloatingBarsAndTheFrameShowsWhileABarDoes)
+{
+    CFloatFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    frame.EnableDocking(CBRS_ALIGN_ANY);
+    CToolBar toolBar;
+    ASSERT_TRUE(toolBar.Create(&frame));
+    ASSERT_TRUE(toolBar.LoadToolBar(IDR_TESTBAR));
+    toolBar.EnableDocking(CBRS_ALIGN_ANY);
+    frame.DockControlBar(&toolBar);
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.FloatControlBar(&toolBar, CPoint(300, 200));
+    CMiniDockFrameWnd* pFloat = FloatingFrameOf(toolBar);
+    ASSERT_NE(nullptr, pFloat);
+    EXPECT_TRUE(pFloat->IsWindowVisible());
+    // All buttons in one row: the frame is as wide as the bar needs.
+    CSize sizeBar = toolBar.CalcFixedLayout(FALSE, TRUE);
+    CRect rectBar;
+    toolBar.GetWindowRect(&rectBar);
+    EXPECT_EQ(sizeBar.cx, rectBar.Width());
+    EXPECT_EQ(sizeBar.cy, rectBar.Height());
+
+    RunIdle(&frame);
+    struct Case
+    {
+        UINT nID;
+        BOOL bEnabled;
+    };
+    const Case cases[] = { { ID_TEST_HANDLED, TRUE }, { ID_TEST_UNHANDLED, FALSE }, { ID_TEST_THIRD, FALSE } };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.nID);
+        EXPECT_EQ(c.bEnabled != FALSE, toolBar.SendMessage(TB_ISBUTTONENABLED, c.nID) != 0);
+    }
+
+    // Notifications and commands of the floating bar reach the frame.
+    NMTOOLBARA nmtb = {};
+    nmtb.hdr.hwndFrom = toolBar.m_hWnd;
+    nmtb.hdr.idFrom = AFX_IDW_TOOLBAR;
+    nmtb.hdr.code = TBN_ENDDRAG;
+    ::SendMessageA(::GetParent(toolBar.m_hWnd), WM_NOTIFY, AFX_IDW_TOOLBAR, (LPARAM)&nmtb);
+    EXPECT_EQ(1, frame.nEndDrags);
+    ::SendMessageA(::GetParent(toolBar.m_hWnd), WM_COMMAND, ID_TEST_HANDLED, (LPARAM)toolBar.m_hWnd);
+    EXPECT_EQ(1, frame.nHandled);
+
+    // Hidden, the bar takes its frame out of sight at idle time; shown, back.
+    struct Step
+    {
+        const char* name;
+        int nAction;   // 0 hide at idle, 1 show at idle, 2 close the floating frame, 3 the bar's command
+        BOOL bBarVisible;
+        BOOL bFrameVisible;
+    };
+    const Step steps[] = {
+        { "hidden at idle", 0, FALSE, FALSE },
+        { "shown at idle", 1, TRUE, TRUE },
+        { "the floating frame closed", 2, FALSE, FALSE },
+        { "the bar's command", 3, TRUE, TRUE },
+    };
+    for (const Step& step : steps)
+    {
+        SCOPED_TRACE(step.name);
+        if (step.nAction == 0 || step.nAction == 1)
+        {
+            frame.ShowControlBar(&toolBar, step.nAction == 1, TRUE);
+            EXPECT_NE(step.bFrameVisible, pFloat->IsWindowVisible() != FALSE);   // not before idle
+        }
+        else if (step.nAction == 2)
+            pFloat->SendMessage(WM_CLOSE);
+        else
+            frame.SendMessage(WM_COMMAND, AFX_IDW_TOOLBAR);
+        RunIdle(&frame);
+        EXPECT_EQ(step.bBarVisible, toolBar.IsWindowVisible());
+        EXPECT_EQ(step.bFrameVisible, pFloat->IsWindowVisible());
+        EXPECT_TRUE(toolBar.IsFloating());
+    }
+    frame.DestroyWindow();
+    Pump();
+}
+
+TEST(Floating, TheCaptionDragsTheBarAndTheBordersResizeABarThatSizesItself)
+{
+    CFloatFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    frame.EnableDocking(CBRS_ALIGN_ANY);
+    CToolBar toolBar;
+    ASSERT_TRUE(toolBar.CreateEx(&frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));
+    ASSERT_TRUE(toolBar.LoadToolBar(IDR_TESTBAR));
+    toolBar.EnableDocking(CBRS_ALIGN_ANY);
+    frame.DockControlBar(&toolBar);
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.FloatControlBar(&toolBar, CPoint(300, 200));
+    CMiniDockFrameWnd* pFloat = FloatingFrameOf(toolBar);
+    ASSERT_NE(nullptr, pFloat);
+    CRect rectFloat, rectBar;
+    pFloat->GetWindowRect(&rectFloat);
+    toolBar.GetWindowRect(&rectBar);
+    const int cxButton = toolBar.m_sizeButton.cx;
+
+    // The right border dragged to the left by two buttons: the buttons wrap, the frame grows downwards.
+    CPoint ptBorder(rectFloat.right - 1, rectFloat.top + rectFloat.Height() / 2);
+    pFloat->PostMessage(WM_NCLBUTTONDOWN, HTRIGHT, MAKELPARAM(ptBorder.x, ptBorder.y));
+    CPoint ptDown = ptBorder;
+    toolBar.ScreenToClient(&ptDown);
+    PostInputs(toolBar, ptDown, { { WM_MOUSEMOVE, MK_LBUTTON, -cxButton, 0 }, { WM_MOUSEMOVE, MK_LBUTTON, -2 * cxButton, 0 },
+                                  { WM_LBUTTONUP, 0, -2 * cxButton, 0 } });
+    Pump();
+    EXPECT_EQ(nullptr, ::GetCapture());
+    CRect rectResized, rectBarResized;
+    pFloat->GetWindowRect(&rectResized);
+    toolBar.GetWindowRect(&rectBarResized);
+    EXPECT_EQ(rectFloat.TopLeft(), rectResized.TopLeft());
+    EXPECT_LT(rectBarResized.Width(), rectBar.Width());
+    EXPECT_GT(rectBarResized.Height(), rectBar.Height());
+    EXPECT_EQ((UINT)rectBarResized.Width(), toolBar.m_nMRUWidth);
+
+    // The caption dragged onto the left side of the frame: docked there, the floating frame goes.
+    HWND hWndFloat = pFloat->m_hWnd;
+    CRect rectLeft;
+    frame.GetControlBar(AFX_IDW_DOCKBAR_LEFT)->GetWindowRect(&rectLeft);
+    CPoint ptCaption(rectResized.left + 10, rectResized.top + 4);
+    pFloat->PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(ptCaption.x, ptCaption.y));
+    ptDown = ptCaption;
+    toolBar.ScreenToClient(&ptDown);
+    int dx = rectLeft.left - ptCaption.x, dy = rectLeft.top + 60 - ptCaption.y;
+    PostInputs(toolBar, ptDown, { { WM_MOUSEMOVE, MK_LBUTTON, dx / 2, dy / 2 }, { WM_MOUSEMOVE, MK_LBUTTON, dx, dy },
+                                  { WM_LBUTTONUP, 0, dx, dy } });
+    Pump();
+    EXPECT_FALSE(::IsWindow(hWndFloat));
+    EXPECT_FALSE(toolBar.IsFloating());
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, toolBar.GetBarStyle() & CBRS_ALIGN_ANY);
+    EXPECT_EQ(frame.GetControlBar(AFX_IDW_DOCKBAR_LEFT), toolBar.m_pDockBar);
+    frame.DestroyWindow();
+    Pump();
+}
+
+} // namespace floating_test
