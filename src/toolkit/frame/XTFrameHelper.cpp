@@ -3,6 +3,7 @@
 #include "toolkit/bars/XTAccelManager.h"
 #include "toolkit/bars/XTToolsManager.h"
 #include "toolkit/frame/XTControlBar.h"
+#include "toolkit/frame/XTDockBar.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMenuItemInfo.h"
 
@@ -198,19 +199,23 @@ BOOL CXTFrameHelper::InstallCoolMenus(CFrameWnd* pFrame, const UINT* pIDToolBars
 {
     xtAfxData.m_bCoolMenuAttached = TRUE;
     m_coolMenu.Install(pFrame);
-    return m_coolMenu.LoadToolbars(pIDToolBars, nCount, TRUE);
+    // The images of the commands' normal look.
+    return m_coolMenu.LoadToolbars(pIDToolBars, nCount);
 }
 
 // ---------------------------------------------------------------------------
 // Docking
 
-void CXTFrameHelper::EnableDocking(CFrameWnd* pFrame, DWORD dwDockStyle, DWORD /*dwFlatStyle*/)
+void CXTFrameHelper::EnableDocking(CFrameWnd* pFrame, DWORD dwDockStyle, DWORD dwFlatStyle)
 {
+    // The toolkit's floating frame when the program has it, else the framework's.
+    if (const CRuntimeClass* pFloatClass = CRuntimeClass::FromName("CXTMiniDockFrameWnd"))
+        pFrame->m_pFloatingFrameClass = pFloatClass;
     for (const auto& side : kDockBars)
     {
         if ((dwDockStyle & side.dwStyle) == 0 || pFrame->GetControlBar(side.nID) != nullptr)
             continue;
-        CDockBar* pDockBar = new CDockBar;
+        CXTDockBar* pDockBar = new CXTDockBar;
         pDockBar->m_bAutoDelete = TRUE;
         if (!pDockBar->Create(pFrame, side.dwStyle, side.nID))
         {
@@ -218,6 +223,9 @@ void CXTFrameHelper::EnableDocking(CFrameWnd* pFrame, DWORD dwDockStyle, DWORD /
             AfxThrowResourceException();
         }
     }
+    for (const auto& side : kDockBars)
+        if (CXTDockBar* pDockBar = dynamic_cast<CXTDockBar*>(pFrame->GetControlBar(side.nID)))
+            pDockBar->SetDockBarStyle(dwFlatStyle);
 }
 
 void CXTFrameHelper::DockControlBar(CFrameWnd* pFrame, CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)

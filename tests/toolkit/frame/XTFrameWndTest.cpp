@@ -7,6 +7,7 @@
 #include "toolkit/bars/XTToolsManager.h"
 #include "toolkit/controls/XTWindowList.h"
 #include "toolkit/frame/XTControlBar.h"
+#include "toolkit/frame/XTDockBar.h"
 #include "toolkit/frame/XTFrameWnd.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMDIChildWnd.h"
@@ -122,18 +123,22 @@ std::string ItemText(HMENU hMenu, int nPos)
 
 // ---------------------------------------------------------------------------
 
-TEST(XTFrameDocking, EnablingDockingTwiceMakesOneDockBarPerSide)
+TEST(XTFrameDocking, EnablingDockingTwiceMakesOneToolkitDockBarPerSide)
 {
     CXTMDIFrameWnd* pFrame = MakeFrame<CXTMDIFrameWnd>();
     ASSERT_NE(nullptr, pFrame);
-    pFrame->EnableDocking(CBRS_ALIGN_TOP);
-    pFrame->EnableDocking(CBRS_ALIGN_ANY);
-    pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->EnableDocking(CBRS_ALIGN_TOP, XT_DOCKBAR_PLAINSPLITTERS);
+    pFrame->EnableDocking(CBRS_ALIGN_ANY, XT_DOCKBAR_NOSPLITTERLINE);
+    pFrame->EnableDocking(CBRS_ALIGN_ANY, XT_DOCKBAR_NOSPLITTERLINE);
     for (UINT nID : { kTopBar, kLeftBar, kRightBar, kBottomBar })
     {
         SCOPED_TRACE(nID);
         EXPECT_EQ(1, CountChildrenWithId(pFrame->m_hWnd, nID));
+        CXTDockBar* pDockBar = dynamic_cast<CXTDockBar*>(pFrame->GetControlBar(nID));
+        ASSERT_NE(nullptr, pDockBar);
+        EXPECT_EQ((DWORD)XT_DOCKBAR_NOSPLITTERLINE, pDockBar->GetDockBarStyle());
     }
+    EXPECT_EQ(RUNTIME_CLASS(CMiniDockFrameWnd), pFrame->m_pFloatingFrameClass);
     pFrame->DestroyWindow();
 }
 
@@ -316,6 +321,25 @@ TEST(XTFrameMenu, MenuIsTheWindowsElseTheMenuBarsElseNone)
     pFrame->DestroyWindow();
     ::DestroyMenu(hWindowMenu);
     ::DestroyMenu(bar.hMenu);
+}
+
+TEST(XTFrameMenu, CoolMenusTakeTheToolBarImagesUpToTheFirstThatFails)
+{
+    CXTMDIFrameWnd* pFrame = MakeFrame<CXTMDIFrameWnd>();
+    ASSERT_NE(nullptr, pFrame);
+    const BOOL bSaved = xtAfxData.m_bCoolMenuAttached;
+    // The cool menu tests' tool bar 3901 holds commands 100 and 101.
+    const UINT ids[] = { XT_IDR_EDITMENU, 4999, 3901 };
+    EXPECT_FALSE(pFrame->InstallCoolMenus(ids, 3));
+    EXPECT_TRUE(xtAfxData.m_bCoolMenuAttached);
+    CXTCoolMenu& coolMenu = pFrame->GetFrameHelper().GetCoolMenu();
+    EXPECT_EQ(pFrame->m_hWnd, coolMenu.GetSafeHwnd());
+    EXPECT_GE(coolMenu.GetImageIndex(XT_ID_EDIT_CUT), 0);
+    EXPECT_EQ(-1, coolMenu.GetImageIndex(100));
+    EXPECT_TRUE(pFrame->InstallCoolMenus(ids + 2, 1));
+    EXPECT_GE(coolMenu.GetImageIndex(100), 0);
+    pFrame->DestroyWindow();
+    xtAfxData.m_bCoolMenuAttached = bSaved;
 }
 
 TEST(XTFrameMenu, HiddenCommandsGoToTheMenuBarAndToCoolMenusWhenInstalled)
