@@ -16,11 +16,15 @@ BEGIN_MESSAGE_MAP(CXTSplitterWnd, CSplitterWnd)
     ON_WM_SETCURSOR()
     ON_WM_NCHITTEST()
     ON_WM_SETTINGCHANGE()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
 CXTSplitterWnd::CXTSplitterWnd()
     : m_nCollapsedCol(-1), m_nCollapsedRow(-1), m_dwSplitStyle(SPLITSTYLE_NOFULLDRAG), m_bLiveDrag(FALSE),
-      m_bFlatSplitters(TRUE)
+      m_bFlatSplitters(TRUE), m_xLastTrack(-1), m_yLastTrack(-1), m_rectTracker(0, 0, 0, 0),
+      m_rectTracker2(0, 0, 0, 0), m_nTrackRow(-1), m_nTrackCol(-1)
 {
     m_cxSplitter = m_cySplitter = 6;
     m_cxSplitterGap = m_cySplitterGap = 6;
@@ -318,4 +322,221 @@ void CXTSplitterWnd::OnSettingChange(UINT uFlags, LPCSTR lpszSection)
 {
     CSplitterWnd::OnSettingChange(uFlags, lpszSection);
     ReadLiveDrag();
+}
+
+// ---------------------------------------------------------------------------
+// Dragging the bars
+
+namespace {
+
+// The bar rows and columns of a hit code: -1 where the code names none.
+void BarsOfHit(int ht, int& nRow, int& nCol)
+{
+    nRow = nCol = -1;
+    if (ht >= 101 && ht <= 115)
+        nRow = ht - 101;
+    else if (ht >= 201 && ht <= 215)
+        nCol = ht - 201;
+    else if (ht >= 301 && ht <= 525)
+    {
+        nRow = (ht - 301) / 15;
+        nCol = (ht - 301) % 15;
+    }
+}
+
+// The 8 x 8 checker that marks a tracker on any background.
+HBRUSH CreateHalftoneBrush()
+{
+    WORD grayPattern[8];
+    for (int i = 0; i < 8; ++i)
+        grayPattern[i] = (WORD)(0x5555 << (i & 1));
+    HBITMAP hBitmap = ::CreateBitmap(8, 8, 1, 1, grayPattern);
+    HBRUSH hBrush = hBitmap != nullptr ? ::CreatePatternBrush(hBitmap) : nullptr;
+    if (hBitmap != nullptr)
+        ::DeleteObject(hBitmap);
+    return hBrush;
+}
+
+} // namespace
+
+void CXTSplitterWnd::GetTrackLimits(BOOL bColumn, int nIndex, LONG& nMin, LONG& nMax) const
+{
+    const std::vector<CRowColInfo>& info = bColumn ? m_pColInfo : m_pRowInfo;
+    const int nGap = bColumn ? m_cxSplitterGap : m_cySplitterGap;
+    int nStart = 0;
+    for (int i = 0; i < nIndex; ++i)
+        nStart += info[(size_t)i].nCurSize + nGap;
+    const CRowColInfo& before = info[(size_t)nIndex];
+    const CRowColInfo& after = info[(size_t)nIndex + 1];
+    nMin = nStart + before.nMinSize;
+    nMax = std::max<LONG>(nMin, nStart + before.nCurSize + after.nCurSize - after.nMinSize);
+}
+
+void CXTSplitterWnd::StartTracking(int ht)
+{
+    m_xLastTrack = m_yLastTrack = -1;
+    if (m_bLiveDrag)
+    {
+        CSplitterWnd::StartTracking(ht);
+        return;
+    }
+    BarsOfHit(ht, m_nTrackRow, m_nTrackCol);
+    if (m_nTrackRow >= m_nRows - 1 || m_nTrackCol >= m_nCols - 1 || (m_nTrackRow < 0 && m_nTrackCol < 0))
+    {
+        m_nTrackRow = m_nTrackCol = -1;
+        return;
+    }
+    m_htTrack = ht;
+    // The limit rectangle: where the tracked bars may go.
+    GetClientRect(&m_rectLimit);
+    if (m_nTrackRow >= 0)
+        GetTrackLimits(FALSE, m_nTrackRow, m_rectLimit.top, m_rectLimit.bottom);
+    if (m_nTrackCol >= 0)
+        GetTrackLimits(TRUE, m_nTrackCol, m_rectLimit.left, m_rectLimit.right);
+    m_rectTracker = m_nTrackRow >= 0 ? GetHitRect(101 + m_nTrackRow) : GetHitRect(201 + m_nTrackCol);
+    m_rectTracker2 = m_nTrackRow >= 0 && m_nTrackCol >= 0 ? GetHitRect(201 + m_nTrackCol) : CRect(0, 0, 0, 0);
+    SetCapture();
+    m_bTracking = TRUE;
+    InvertTrackers();
+}
+
+void CXTSplitterWnd::InvertTrackers()
+{
+    OnInvertTracker(m_rectTracker);
+    if (!m_rectTracker2.IsRectEmpty())
+        OnInvertTracker(m_rectTracker2);
+}
+
+void CXTSplitterWnd::EndTrackerDrag()
+{
+    // Cleared before the capture goes: its loss must not end the drag twice.
+    m_bTracking = FALSE;
+    InvertTrackers();
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+}
+
+void CXTSplitterWnd::StopTracking(BOOL bAccept)
+{
+    if (m_bLiveDrag || (m_nTrackRow < 0 && m_nTrackCol < 0))
+    {
+        CSplitterWnd::StopTracking(bAccept);
+        return;
+    }
+    if (!m_bTracking)
+        return;
+    int nActiveRow = -1, nActiveCol = -1;
+    CWnd* pActive = GetActivePane(&nActiveRow, &nActiveCol);
+    EndTrackerDrag();
+    const CRect rectRow = m_rectTracker;
+    const CRect rectCol = m_rectTracker2.IsRectEmpty() ? m_rectTracker : m_rectTracker2;
+    const int nRow = m_nTrackRow, nCol = m_nTrackCol;
+    m_rectTracker.SetRectEmpty();
+    m_rectTracker2.SetRectEmpty();
+    m_nTrackRow = m_nTrackCol = -1;
+    if (!bAccept)
+        return;
+    if (nRow >= 0)
+        TrackRowSize(rectRow.top, nRow);
+    if (nCol >= 0)
+        TrackColumnSize(rectCol.left, nCol);
+    RecalcLayout();
+    if (pActive != nullptr)
+        SetActivePane(nActiveRow, nActiveCol);
+}
+
+void CXTSplitterWnd::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (!m_bTracking)
+        return;
+    if (m_bLiveDrag)
+    {
+        // Each new position is applied and shown at once.
+        if (point.x == m_xLastTrack && point.y == m_yLastTrack)
+            return;
+        m_xLastTrack = point.x;
+        m_yLastTrack = point.y;
+        CSplitterWnd::OnMouseMove(nFlags, point);
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        return;
+    }
+    if (m_nTrackRow < 0 && m_nTrackCol < 0)
+        return;
+    const CPoint ptBar(point.x - m_ptTrackOffset.x, point.y - m_ptTrackOffset.y);
+    InvertTrackers();
+    if (m_nTrackRow >= 0)
+    {
+        const int y = std::min(std::max((int)ptBar.y, (int)m_rectLimit.top), (int)m_rectLimit.bottom);
+        m_rectTracker.OffsetRect(0, y - m_rectTracker.top);
+    }
+    if (m_nTrackCol >= 0)
+    {
+        CRect& rectCol = m_nTrackRow >= 0 ? m_rectTracker2 : m_rectTracker;
+        const int x = std::min(std::max((int)ptBar.x, (int)m_rectLimit.left), (int)m_rectLimit.right);
+        rectCol.OffsetRect(x - rectCol.left, 0);
+    }
+    InvertTrackers();
+}
+
+void CXTSplitterWnd::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    CSplitterWnd::OnLButtonUp(nFlags, point);
+    Invalidate();
+}
+
+void CXTSplitterWnd::OnCaptureChanged(CWnd* pWnd)
+{
+    // Capture taken away during a tracker drag ends it without sizing anything.
+    if (m_bTracking && !m_bLiveDrag && AfxHwnd(pWnd) != m_hWnd)
+    {
+        EndTrackerDrag();
+        m_rectTracker.SetRectEmpty();
+        m_rectTracker2.SetRectEmpty();
+        m_nTrackRow = m_nTrackCol = -1;
+        return;
+    }
+    CSplitterWnd::OnCaptureChanged(pWnd);
+}
+
+void CXTSplitterWnd::OnInvertTracker(const CRect& rect)
+{
+    if (m_bFlatSplitters && xtAfxData.m_bFlatLook)
+    {
+        DrawTracker(rect, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        return;
+    }
+    HBRUSH hBrush = CreateHalftoneBrush();
+    DrawTracker(rect, hBrush);
+    if (hBrush != nullptr)
+        ::DeleteObject(hBrush);
+}
+
+void CXTSplitterWnd::DrawTracker(const CRect& rect, HBRUSH hBrush)
+{
+    if (m_bLiveDrag || rect.IsRectEmpty() || m_hWnd == nullptr)
+        return;
+    // Over the panes too: the window's DC without its children clipped.
+    HDC hDC = ::GetDCEx(m_hWnd, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+    if (hDC == nullptr)
+        return;
+    DrawTrackerOn(hDC, rect, hBrush);
+    ::ReleaseDC(m_hWnd, hDC);
+}
+
+void CXTSplitterWnd::DrawTrackerOn(HDC hDC, const CRect& rect, HBRUSH hBrush) const
+{
+    if (m_dwSplitStyle & SPLITSTYLE_DOTTRACKER)
+    {
+        ::DrawFocusRect(hDC, &rect);
+        return;
+    }
+    // The right (or bottom) 4 pixels of the bar.
+    CRect bar = rect;
+    if (rect.Width() < rect.Height())
+        bar.left = std::max<LONG>(bar.left, bar.right - 4);
+    else
+        bar.top = std::max<LONG>(bar.top, bar.bottom - 4);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBrush);
+    ::PatBlt(hDC, bar.left, bar.top, bar.Width(), bar.Height(), PATINVERT);
+    ::SelectObject(hDC, hOld);
 }

@@ -185,7 +185,13 @@ TEST_F(XTSplitterTest, NoSizeStyleAnswersBorderAndNoFullDragIgnoresTheSystem)
 
 TEST_F(XTSplitterTest, DraggingABarResizesThePanesAtEachMove)
 {
+    // Live only while the system drags full windows.
+    BOOL bSaved = FALSE;
+    ::SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &bSaved, 0);
+    ::SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, TRUE, nullptr, 0);
     m_splitter.SetSplitStyle(0);
+    ::SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, bSaved, nullptr, 0);
+    ASSERT_TRUE(m_splitter.IsLiveDrag());
     const int x = 103;   // inside the bar right of column 0
     m_splitter.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 50));
     for (int dx : { 20, 50, -30 })
