@@ -107,3 +107,6 @@
 
 // Window placement.
 #define XT_IDS_WINDOWPOS        4538    // "Window Position": value of the main window's placement
+
+// Tool bar.
+#define XT_IDS_REGSETTINGS      4534    // "Software\%s\%s\Settings": key of a bar's stored state
