@@ -154,7 +154,7 @@ CXTToolBar::CXTToolBar()
       m_bPainting(FALSE), m_bEmbossedDisabled(FALSE), m_hWndColorPopup(nullptr), m_nDropDownCommand(-1),
       m_nDroppedIndex(-1), m_dwDrawTextMask(0), m_dwDrawTextValue(0), m_nRelayoutSeq(0),
       m_bCapturedAfterDropDown(FALSE), m_bCustomizable(FALSE), m_bAdjustDialog(FALSE), m_nAdjustResult(0),
-      m_bBackgroundPending(TRUE), m_bShowText(0), m_bImageAndText(0), m_bSizeNotifyPending(FALSE),
+      m_bBackgroundPending(TRUE), m_bSizeNotifyPending(FALSE),
       m_sizeButton(23, 22), m_sizeImage(16, 15)
 {
     m_cyTopBorder = m_cyBottomBorder = 3;
@@ -963,6 +963,7 @@ int CXTToolBar::HideButtonsToFit(int nNeeded, int nAvailable, BOOL bHorz)
 
     // From the right end, one button always stays.
     BOOL bHidden = FALSE;
+    int nLength = nNeeded;
     for (int i = nCount - 1; i >= 0 && nVisible > 1; --i)
     {
         TBBUTTON button;
@@ -977,7 +978,8 @@ int CXTToolBar::HideButtonsToFit(int nNeeded, int nAvailable, BOOL bHorz)
         --nVisible;
         bHidden = TRUE;
         // The length counts the chevron's room: the rest of the row and the chevron fit.
-        if (FixedLength(bHorz) <= nAvailable)
+        nLength = FixedLength(bHorz);
+        if (nLength <= nAvailable)
             break;
     }
     if (bHidden)
@@ -985,7 +987,8 @@ int CXTToolBar::HideButtonsToFit(int nNeeded, int nAvailable, BOOL bHorz)
         m_bDelayedLayout = TRUE;
         PostRelayout();
     }
-    return nNeeded;
+    // The row places the bar at the length it has now.
+    return nLength;
 }
 
 int CXTToolBar::ShowButtonsToFit(int nNeeded, int nAvailable, BOOL bHorz)

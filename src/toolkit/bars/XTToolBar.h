@@ -110,11 +110,11 @@ public:
     void ShowAllHidden();
 
     // Fitting into a dock bar's row or a rebar band: the length the bar takes.
-    virtual int HideButtonsToFit(int nNeeded, int nAvailable, BOOL bHorz);
-    virtual int ShowButtonsToFit(int nNeeded, int nAvailable, BOOL bHorz);
+    int HideButtonsToFit(int nNeeded, int nAvailable, BOOL bHorz) override;
+    int ShowButtonsToFit(int nNeeded, int nAvailable, BOOL bHorz) override;
     // Every tool bar can hide buttons behind its chevron.
     virtual BOOL HasChevron() const { return TRUE; }
-    virtual BOOL SupportsHiddenButtons() const { return HasChevron(); }
+    BOOL SupportsHiddenButtons() const override { return HasChevron(); }
     virtual BOOL HasHiddenButtons() const { return !m_mapHidden.empty(); }
     virtual BOOL IsHorizontal() const;
 
@@ -167,8 +167,6 @@ protected:
     BOOL m_bAdjustDialog;
     BYTE m_nAdjustResult;
     BOOL m_bBackgroundPending;
-    BYTE m_bShowText;
-    BYTE m_bImageAndText;
     BOOL m_bSizeNotifyPending;
     std::vector<std::pair<void*, XT_TOOLBARPAINTPROC>> m_arrPaintCallbacks;
     CSize m_sizeButton;

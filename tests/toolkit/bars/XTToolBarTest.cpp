@@ -509,7 +509,9 @@ TEST_F(XTToolBarTest, HidesButtonsFromTheRightUntilTheRowAndTheChevronFit)
         SCOPED_TRACE(c.name);
         m_bar.ShowButtonsToFit(nNeeded, 0x7FFF, TRUE);
         ASSERT_EQ("........", HiddenPattern());
-        EXPECT_EQ(nNeeded, m_bar.HideButtonsToFit(nNeeded, c.nAvailable, TRUE));
+        // The bar's length after hiding.
+        const int nLength = m_bar.HideButtonsToFit(nNeeded, c.nAvailable, TRUE);
+        EXPECT_EQ(m_bar.CalcFixedLayout(FALSE, TRUE).cx, nLength);
         EXPECT_EQ(c.hidden, HiddenPattern());
         if (c.hidden[7] == 'h' && c.nAvailable > 1)
         {
