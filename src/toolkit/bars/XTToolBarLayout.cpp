@@ -7,13 +7,14 @@ namespace {
 // Wider than any screen: one row.
 const int kOneRow = 32767;
 
-// A separator in the row that began after nRowStart, with a visible entry before it.
+// The last separator of the row up to nFrom with a visible entry before it.
+// A separator with a command holds a control: it never lies across the bar.
 int FindWrappableSeparator(const XT_TOOLBAR_ITEMS& items, int nFrom)
 {
     for (int j = nFrom; j >= 0 && !items[(size_t)j].IsWrapped(); --j)
     {
         const XT_TOOLBAR_ITEM& item = items[(size_t)j];
-        if (!item.IsSeparator() || !item.IsVisible())
+        if (!item.IsSeparator() || !item.IsVisible() || item.button.idCommand != 0)
             continue;
         for (int k = j - 1; k >= 0 && !items[(size_t)k].IsWrapped(); --k)
             if (items[(size_t)k].IsVisible())

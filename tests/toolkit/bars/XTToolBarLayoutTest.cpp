@@ -28,6 +28,13 @@ XT_TOOLBAR_ITEMS Items(const char* pszLayout)
         case 'W':
             item.size = CSize(40, 22);
             break;
+        case 'C':
+            // A separator holding a control.
+            item.button.fsStyle = TBSTYLE_SEP;
+            item.button.idCommand = 500;
+            item.button.iBitmap = 40;
+            item.size = CSize(40, 22);
+            break;
         case 'h':
             item.button.fsState |= TBSTATE_HIDDEN;
             item.size = CSize(23, 22);
@@ -47,7 +54,7 @@ std::string Wraps(const XT_TOOLBAR_ITEMS& items)
     std::string s;
     for (const XT_TOOLBAR_ITEM& item : items)
     {
-        s += item.IsSeparator() ? 'S' : (item.IsVisible() ? 'B' : 'h');
+        s += item.IsSeparator() ? (item.button.idCommand != 0 ? 'C' : 'S') : (item.IsVisible() ? 'B' : 'h');
         if (item.IsWrapped())
             s += '|';
     }
@@ -74,6 +81,8 @@ TEST(XTToolBarLayout, WrapsAtTheLastSeparatorOfTheOverflowingRow)
         { "a leading separator never wraps alone", "SBBB", 40, 3, "SB|B|B" },
         { "hidden entries take no room", "BhhhB", 46, 1, "BhhhB" },
         { "a wide button keeps its own row", "BWB", 30, 3, "B|B|B" },
+        { "a control's separator never wraps", "BSBCB", 100, 2, "BS|BCB" },
+        { "nor in place of a button", "BCBB", 70, 3, "B|CB|B" },
     };
     for (const Case& c : cases)
     {

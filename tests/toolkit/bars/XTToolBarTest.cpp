@@ -13,6 +13,7 @@
 #include "framework/CmdUI.h"
 #include "framework/FrameWnd.h"
 #include "framework/ToolBar.h"
+#include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +76,27 @@ BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
     ON_MESSAGE(XTWM_DROPDOWN_NOPOPUP, OnDropDownWithoutPopup)
 END_MESSAGE_MAP()
 
+// The frame's top dock bar: the bar counts as docked horizontally. It
+// records the band resize requests a rebar host would act on.
+class CTestDock : public CWnd
+{
+public:
+    std::vector<std::pair<HWND, LPARAM>> resizes;
+
+protected:
+    LRESULT OnBandResize(WPARAM wParam, LPARAM lParam)
+    {
+        resizes.emplace_back((HWND)wParam, lParam);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+// LRESULT OnBandResize(WPARAM, LPARAM)
+BEGIN_MESSAGE_MAP(CTestDock, CWnd)
+    ON_MESSAGE(XTWM_BAND_RESIZE, OnBandResize)
+END_MESSAGE_MAP()
+
 // Counts the relayouts that act and the entries the control is given.
 class CTestToolBar : public CXTToolBar
 {
@@ -133,7 +155,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_frame.CreateFrame());
-        // The frame's top dock bar: the bar counts as docked horizontally.
         ASSERT_TRUE(m_dock.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 700, 60), &m_frame,
                                   XT_IDW_DOCKBAR_TOP));
     }
@@ -175,7 +196,7 @@ protected:
     }
 
     CTestFrame m_frame;
-    CWnd m_dock;
+    CTestDock m_dock;
     CTestToolBar m_bar;
 };
 
@@ -677,6 +698,218 @@ TEST_F(XTToolBarTest, TheChevronDrawsTheArrowsOfWhatTheBarOffers)
         }
     }
     m_bar.RegisterCustomize(FALSE);
+}
+
+TEST_F(XTToolBarTest, AControlTakesItsButtonsPlaceAndMovesWithIt)
+{
+    CreateBar(TBSTYLE_FLAT);
+    CWnd edit;
+    ASSERT_TRUE(edit.Create("EDIT", "", WS_CHILD | WS_BORDER, CRect(0, 0, 60, 16), &m_bar, ID_TEST_SAVE));
+    CWnd stray;
+    ASSERT_TRUE(stray.Create("EDIT", "", WS_CHILD, CRect(0, 0, 40, 16), &m_bar, 4711));
+    EXPECT_FALSE(m_bar.SetButtonCtrl(&stray));
+    ASSERT_TRUE(m_bar.SetButtonCtrl(&edit));
+
+    auto controlRect = [&]() {
+        CRect rect;
+        edit.GetWindowRect(&rect);
+        m_bar.ScreenToClient(&rect);
+        return rect;
+    };
+    // The button became a separator as wide as the control, which sits on it, centred.
+    TBBUTTON button;
+    ASSERT_TRUE(m_bar.GetButton(3, &button));
+    EXPECT_TRUE(button.fsStyle & TBSTYLE_SEP);
+    EXPECT_EQ(60, button.iBitmap);
+    CRect rcItem = ItemRect(3);
+    EXPECT_EQ(60, rcItem.Width());
+    EXPECT_EQ(rcItem.left, controlRect().left);
+    EXPECT_EQ(rcItem.top + (rcItem.Height() - 16) / 2, controlRect().top);
+    EXPECT_TRUE(edit.GetStyle() & WS_VISIBLE);
+    EXPECT_EQ((HFONT)m_bar.m_fontHorz.m_hObject, (HFONT)edit.SendMessage(WM_GETFONT));
+
+    // Wrapped into a second row, it moves with its separator.
+    m_bar.SetBarStyle(m_bar.GetBarStyle() | CBRS_SIZE_DYNAMIC);
+    m_bar.CalcDynamicLayout(ItemRect(0).Width() + ItemRect(1).Width() + 10, LM_HORZ | LM_COMMIT);
+    ASSERT_TRUE(m_bar.GetButtonStyle(2) & TBBS_WRAPPED);
+    EXPECT_EQ(ItemRect(3).TopLeft(),
+              CPoint(controlRect().left, controlRect().top - (rcItem.Height() - 16) / 2));
+    EXPECT_GT(ItemRect(3).top, rcItem.top);
+    m_bar.CalcDynamicLayout(0, LM_HORZ | LM_HORZDOCK | LM_COMMIT);
+    EXPECT_EQ(rcItem.TopLeft(), ItemRect(3).TopLeft());
+    EXPECT_EQ(rcItem.left, controlRect().left);
+
+    // A wider button before it: the relayout places it again.
+    ASSERT_TRUE(m_bar.SetButtonText(0, "Wider"));
+    PumpMessages();
+    EXPECT_EQ(ItemRect(3).left, controlRect().left);
+    EXPECT_GT(ItemRect(3).left, rcItem.left);
+
+    // Hidden behind the chevron and back.
+    const int nNeeded = m_bar.CalcFixedLayout(FALSE, TRUE).cx;
+    m_bar.HideButtonsToFit(nNeeded, 1, TRUE);
+    EXPECT_FALSE(edit.GetStyle() & WS_VISIBLE);
+    m_bar.ShowButtonsToFit(nNeeded, 0x7FFF, TRUE);
+    EXPECT_TRUE(edit.GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(ItemRect(3).left, controlRect().left);
+}
+
+TEST_F(XTToolBarTest, SeparatorsAndTheBackgroundAreDrawnByTheBarItself)
+{
+    CreateBar(TBSTYLE_FLAT);
+    const CSize size = m_bar.CalcFixedLayout(FALSE, TRUE);
+    m_bar.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    CRect rcClient;
+    m_bar.GetClientRect(&rcClient);
+    ASSERT_FALSE(rcClient.IsRectEmpty());
+    const COLORREF clrGround = RGB(255, 0, 255);
+    toolkit_test::CCanvas canvas(rcClient.Width(), rcClient.Height(), clrGround);
+    m_bar.SendMessage(WM_PRINTCLIENT, (WPARAM)canvas.dc.m_hDC, PRF_CLIENT);
+
+    // An etched line 2 pixels into each separator: shadow, then highlight.
+    for (int nIndex : { 2, 5 })
+    {
+        SCOPED_TRACE(nIndex);
+        CRect rc = ItemRect(nIndex);
+        for (int y = rc.top; y < std::min<int>(rc.bottom, rcClient.bottom); ++y)
+            EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), canvas.At(rc.left + 2, y)) << "y " << y;
+        EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), canvas.At(rc.left + 3, rc.top + 1));
+        EXPECT_EQ(m_bar.GetBackgroundColor(), canvas.At(rc.left, rc.top + 1));
+        EXPECT_EQ(m_bar.GetBackgroundColor(), canvas.At(rc.right - 1, rc.top + 1));
+    }
+}
+
+TEST_F(XTToolBarTest, AnswersTheControlsOwnCustomiseDialog)
+{
+    CreateBar();
+    m_bar.HideButtonsToFit(500, 1, TRUE);
+    ASSERT_EQ(".hhhhhhh", HiddenPattern());
+    auto notify = [&](UINT nCode, int iItem, NMTOOLBARA& nm) {
+        nm.hdr.hwndFrom = m_bar.m_hWnd;
+        nm.hdr.idFrom = (UINT_PTR)m_bar.GetDlgCtrlID();
+        nm.hdr.code = nCode;
+        nm.iItem = iItem;
+        if (iItem >= 0 && iItem < m_bar.GetCount())
+            m_bar.SendMessage(TB_GETBUTTON, (WPARAM)iItem, (LPARAM)&nm.tbButton);
+        return m_dock.SendMessage(WM_NOTIFY, nm.hdr.idFrom, (LPARAM)&nm);
+    };
+    struct Case
+    {
+        const char* name;
+        UINT nCode;
+        int iItem;
+        LRESULT nResult;
+    };
+    const Case cases[] = {
+        { "deleting a visible button", TBN_QUERYDELETE, 0, TRUE },
+        { "deleting a hidden button is refused", TBN_QUERYDELETE, 1, FALSE },
+        { "deleting a hidden separator", TBN_QUERYDELETE, 2, TRUE },
+        { "inserting", TBN_QUERYINSERT, 0, TRUE },
+        { "no more buttons", TBN_GETBUTTONINFOA, kButtonCount, FALSE },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        NMTOOLBARA nm = {};
+        EXPECT_EQ(c.nResult, notify(c.nCode, c.iItem, nm));
+    }
+
+    // The texts offered: the button's own, else the string's second part, else its first.
+    ASSERT_TRUE(m_bar.SetButtonText(6, "Copy it"));
+    struct Text
+    {
+        int iItem;
+        const char* text;
+    };
+    const Text texts[] = { { 0, "New" }, { 3, "" }, { 4, "Cut" }, { 6, "Copy it" }, { 7, "" } };
+    for (const Text& t : texts)
+    {
+        SCOPED_TRACE(t.iItem);
+        char buffer[8] = "x";
+        NMTOOLBARA nm = {};
+        nm.pszText = buffer;
+        nm.cchText = (int)sizeof(buffer);
+        EXPECT_EQ(TRUE, notify(TBN_GETBUTTONINFOA, t.iItem, nm));
+        EXPECT_STREQ(t.text, buffer);
+        EXPECT_EQ(kLoadedIDs[t.iItem], (UINT)nm.tbButton.idCommand);
+    }
+    // A long text is cut to the buffer.
+    char small[4] = "";
+    NMTOOLBARA nm = {};
+    nm.pszText = small;
+    nm.cchText = (int)sizeof(small);
+    notify(TBN_GETBUTTONINFOA, 6, nm);
+    EXPECT_STREQ("Cop", small);
+
+    // Opening the dialog shows every hidden button; help is not offered.
+    NMTOOLBARA begin = {};
+    notify(TBN_BEGINADJUST, -1, begin);
+    EXPECT_EQ("........", HiddenPattern());
+    EXPECT_EQ(500, m_bar.HideButtonsToFit(500, 1, TRUE));
+    EXPECT_EQ("........", HiddenPattern());
+    testing_support::MessageBoxRecorder boxes;
+    NMTOOLBARA help = {};
+    notify(TBN_CUSTHELP, -1, help);
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ(CString("Help not implemented!"), boxes.Last().strText);
+    EXPECT_EQ((UINT)MB_ICONINFORMATION, boxes.Last().nType & MB_ICONMASK);
+    NMTOOLBARA end = {};
+    notify(TBN_ENDADJUST, -1, end);
+    m_bar.HideButtonsToFit(500, 1, TRUE);
+    EXPECT_EQ(".hhhhhhh", HiddenPattern());
+}
+
+TEST_F(XTToolBarTest, AnswersARebarHostsQueries)
+{
+    CreateBar(TBSTYLE_FLAT);
+    const int nNeeded = m_bar.CalcFixedLayout(FALSE, TRUE).cx;
+    const int cyNeeded = m_bar.CalcFixedLayout(FALSE, TRUE).cy;
+    REBARBANDINFOA band = {};
+    band.cbSize = sizeof(band);
+    EXPECT_TRUE(m_bar.SendMessage(XTWM_REBARBANDQUERY, TRUE, (LPARAM)&band));
+    const UINT nMask = RBBIM_CHILDSIZE | RBBIM_IDEALSIZE | RBBIM_SIZE;
+    EXPECT_EQ(nMask, band.fMask & nMask);
+    // In a band the chevron's room always counts.
+    EXPECT_EQ((UINT)nNeeded, band.cxIdeal);
+    EXPECT_EQ((UINT)nNeeded + 14, band.cx);
+    EXPECT_EQ((UINT)cyNeeded, band.cyMinChild);
+    const CRect insets = m_bar.GetInsideInsets(TRUE);
+    EXPECT_EQ((UINT)(ItemRect(0).Width() + insets.left + insets.right + XT_CHEVRON_RESERVE), band.cxMinChild);
+    EXPECT_TRUE(m_bar.SendMessage(XTWM_FULLWINDOWDRAG));
+
+    // A band narrower than the bar hides buttons; a wider one shows them.
+    struct Case
+    {
+        const char* name;
+        int cxChild;
+        const char* hidden;
+    };
+    const Case cases[] = {
+        { "narrow band", nNeeded - ItemRect(7).Width() + XT_CHEVRON_RESERVE, ".......h" },
+        { "wide band", nNeeded + 100, "........" },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        NMREBARCHILDSIZE child = {};
+        child.rcChild = CRect(0, 0, c.cxChild, 30);
+        m_bar.SendMessage(XTWM_REBARCHILDSIZE, TRUE, (LPARAM)&child);
+        EXPECT_EQ(c.hidden, HiddenPattern());
+    }
+}
+
+TEST_F(XTToolBarTest, ADelayedLayoutAsksTheHostForTheBarsWidth)
+{
+    CreateBar();
+    PumpMessages();
+    m_dock.resizes.clear();
+    CRect rect;
+    m_bar.SetButtonStyle(1, m_bar.GetButtonStyle(1) | TBBS_CHECKED);
+    m_bar.GetItemRect(0, &rect);
+    PumpMessages();
+    ASSERT_EQ(1u, m_dock.resizes.size());
+    EXPECT_EQ(m_bar.m_hWnd, m_dock.resizes[0].first);
+    EXPECT_EQ(m_bar.CalcFixedLayout(FALSE, TRUE).cx, m_dock.resizes[0].second);
 }
 
 } // namespace
