@@ -850,8 +850,8 @@ void CXTToolBar::UpdateChevron()
         CRect rcClient, rcChevron;
         GetClientRect(&rcClient);
         m_pChevron->GetClientRect(&rcChevron);
-        const CSize size = IsHorizontal() ? CSize(kChevronThickness, rcClient.Height() - 2)
-                                          : CSize(rcClient.Width() - 2, kChevronThickness);
+        const CSize size = IsHorizontal() ? CSize(kChevronThickness, std::max<int>(0, rcClient.Height() - 2))
+                                          : CSize(std::max<int>(0, rcClient.Width() - 2), kChevronThickness);
         if (size != rcChevron.Size() || !bVisible)
         {
             m_pChevron->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_SHOWWINDOW | kPlaceOnly);

@@ -10,6 +10,7 @@
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/XTTestCanvas.h"
 
+#include "framework/ClientDC.h"
 #include "framework/CmdUI.h"
 #include "framework/FrameWnd.h"
 #include "framework/ToolBar.h"
@@ -545,12 +546,82 @@ TEST_F(XTToolBarTest, HidesButtonsFromTheRightUntilTheRowAndTheChevronFit)
             EXPECT_EQ(cxBeforeLast, m_bar.GetHiddenButtons().at(6));
         }
     }
-    // The chevron shows while buttons hide.
+    // The chevron shows at the end of the room given, while buttons hide.
     CXTExpButton* pChevron = m_bar.GetChevron();
     ASSERT_NE(nullptr, pChevron);
+    m_bar.ShowButtonsToFit(nNeeded, 0x7FFF, TRUE);
+    const int nAvailable = nNeeded - cxLast + XT_CHEVRON_RESERVE;
+    m_bar.HideButtonsToFit(nNeeded, nAvailable, TRUE);
     PumpMessages();
     EXPECT_TRUE(pChevron->GetStyle() & WS_VISIBLE);
     EXPECT_TRUE(pChevron->IsUseful());
+    CRect rcChevron;
+    pChevron->GetWindowRect(&rcChevron);
+    m_bar.ScreenToClient(&rcChevron);
+    EXPECT_EQ(CPoint(nAvailable - InsetsAlong() - 12, 1), rcChevron.TopLeft());
+    EXPECT_EQ(12, rcChevron.Width());
+
+    // A new bar style shows them all again.
+    m_bar.SetBarStyle(m_bar.GetBarStyle() | CBRS_BORDER_TOP);
+    EXPECT_EQ("........", HiddenPattern());
+}
+
+TEST_F(XTToolBarTest, TheChevronsRoomCountsWhereTheChevronShows)
+{
+    CreateBar();
+    const int cxRow = RowWidth();
+    struct Case
+    {
+        const char* name;
+        BOOL bCustomizable;
+        BOOL bDocked;
+        int cxReserve;
+    };
+    const Case cases[] = {
+        { "docked, nothing to offer", FALSE, TRUE, 0 },
+        { "docked and customisable", TRUE, TRUE, XT_CHEVRON_RESERVE },
+        { "floating and customisable", TRUE, FALSE, 0 },
+    };
+    CWnd floating;
+    ASSERT_TRUE(floating.Create("STATIC", "", WS_CHILD, CRect(0, 0, 700, 60), &m_frame, 4712));
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        m_bar.SetParent(c.bDocked ? (CWnd*)&m_dock : &floating);
+        m_bar.RegisterCustomize(c.bCustomizable);
+        EXPECT_EQ(c.bDocked, m_bar.IsHorizontal());
+        EXPECT_EQ(cxRow + InsetsAlong() + c.cxReserve, m_bar.CalcFixedLayout(FALSE, TRUE).cx);
+    }
+    m_bar.SetParent(&m_dock);
+    m_bar.RegisterCustomize(FALSE);
+}
+
+TEST_F(XTToolBarTest, PaintsThroughAnOffScreenBitmapAndCallsItsPaintCallbacks)
+{
+    CreateBar(TBSTYLE_FLAT);
+    const CSize size = m_bar.CalcFixedLayout(FALSE, TRUE);
+    m_bar.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    m_frame.ShowWindow(SW_SHOWNOACTIVATE);
+    struct Seen
+    {
+        int nCalls = 0;
+        COLORREF clrAtOrigin = CLR_INVALID;
+    } seen;
+    m_bar.AddPaintCallback(&seen, [](void* pContext, CDC* pDC) {
+        Seen* p = static_cast<Seen*>(pContext);
+        ++p->nCalls;
+        p->clrAtOrigin = pDC->GetPixel(0, 0);
+        // The marker a customise mode would draw lands on the screen with the rest.
+        pDC->FillSolidRect(0, 0, 2, 2, RGB(0, 0, 255));
+    });
+    m_bar.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(1, seen.nCalls);
+    EXPECT_NE(CLR_INVALID, seen.clrAtOrigin);
+    CClientDC dc(&m_bar);
+    EXPECT_EQ(RGB(0, 0, 255), dc.GetPixel(1, 1));
+    m_bar.RemovePaintCallbacks(&seen);
+    m_bar.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(1, seen.nCalls);
 }
 
 TEST_F(XTToolBarTest, ShowsHiddenButtonsFromTheLeftWhileTheyFit)
