@@ -850,6 +850,29 @@ TEST_F(XTToolBarTest, SeparatorsAndTheBackgroundAreDrawnByTheBarItself)
     }
 }
 
+TEST_F(XTToolBarTest, TheFlatLookPaintsTheWholeBarInItsBarColour)
+{
+    toolkit_test::FlatLookScope flat;
+    CreateBar(TBSTYLE_FLAT);
+    const CSize size = m_bar.CalcFixedLayout(FALSE, TRUE);
+    m_bar.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(m_bar.FillsBackground());
+    const COLORREF clrBar = m_bar.GetBackgroundColor();
+    ASSERT_EQ(xtAfxData.m_clrFlatBarFace, clrBar);
+    CRect rcClient;
+    m_bar.GetClientRect(&rcClient);
+    toolkit_test::CCanvas canvas(rcClient.Width(), rcClient.Height(), RGB(255, 0, 255));
+    m_bar.SendMessage(WM_PRINTCLIENT, (WPARAM)canvas.dc.m_hDC, PRF_CLIENT);
+    // Button corners, separators' ends and the room after the last button.
+    for (int nIndex : { 0, 2, 7 })
+    {
+        SCOPED_TRACE(nIndex);
+        CRect rc = ItemRect(nIndex);
+        EXPECT_EQ(clrBar, canvas.At(rc.left, rc.top));
+    }
+    EXPECT_EQ(clrBar, canvas.At(rcClient.right - 1, rcClient.bottom - 1));
+}
+
 TEST_F(XTToolBarTest, AnswersTheControlsOwnCustomiseDialog)
 {
     CreateBar();
