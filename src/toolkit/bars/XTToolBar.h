@@ -105,7 +105,9 @@ public:
     void RemovePaintCallbacks(void* pContext);
     // The relayout runs later, once for all requests made until then.
     void PostRelayout();
+    // A rebar host is told the bar's width first, then the relayout runs.
     void RequestSizeNotify();
+    // Lays the rows out for the bar's docking now.
     void Layout();
     void ShowAllHidden();
 
@@ -123,6 +125,7 @@ public:
     CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
     void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) override;
+    // The command under the point; the tip text goes out as a heap copy that the caller frees (free()).
     INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     void FillRebarBandSize(REBARBANDINFOA* pInfo, BOOL bHorz) override;

@@ -327,6 +327,13 @@ TEST_F(XTToolBarTest, CommandUpdatesSetEnabledCheckedAndIndeterminateStates)
     // Commands without a handler are disabled; one with a handler is not.
     EXPECT_EQ((DWORD)XT_TBSTATE_DISABLED, HIWORD(m_bar.GetButtonStyle(1)));
     EXPECT_EQ(0u, HIWORD(m_bar.GetButtonStyle(0)));
+
+    // A popup the customisation manager would supply: without one the
+    // button stays disabled whatever its handler says.
+    m_bar.AddDropDown(ID_TEST_SAVE)->bManagerPopup = TRUE;
+    m_frame.bEnableSave = TRUE;
+    m_bar.OnUpdateCmdUI(&m_frame, TRUE);
+    EXPECT_EQ((DWORD)XT_TBSTATE_DISABLED, HIWORD(m_bar.GetButtonStyle(3)));
 }
 
 TEST_F(XTToolBarTest, AWholeDropDownButtonIsNotDisabledWithoutItsHandler)
