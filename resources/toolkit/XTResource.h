@@ -113,3 +113,6 @@
 #define XT_IDS_BTN_CONTRACT     4545    // "Contract docked window"
 #define XT_IDS_BTN_HIDE         5511    // "Hide docked window"
 #define XT_IDS_BTN_EXPAND       5512    // "Expand docked window"
+
+// Tool bar.
+#define XT_IDS_REGSETTINGS      4534    // "Software\%s\%s\Settings": key of a bar's stored state

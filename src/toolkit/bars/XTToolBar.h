@@ -1,0 +1,229 @@
+// The toolkit's tool bar: a control bar whose window is a common tool bar
+// control, with what the control lacks: button sets from tool bar resources,
+// button texts, drop-down buttons that open a menu, child controls placed on
+// separators, tool tips naming the command's shortcut, rows wrapped for the
+// room the frame gives, and buttons hidden behind a chevron when a dock bar
+// or rebar band gives the bar less room than it needs.
+#pragma once
+
+#include "toolkit/bars/XTToolBarButton.h"
+#include "toolkit/bars/XTToolBarLayout.h"
+#include "toolkit/frame/IXTToolBar.h"
+#include "toolkit/frame/XTControlBar.h"
+
+#include "framework/String.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class CXTExpButton;
+
+// The chevron's command: it opens the customise sheet.
+#ifndef XT_IDC_CUSTOMIZE
+#define XT_IDC_CUSTOMIZE 53782
+#endif
+
+// Private messages of the tool bar.
+#define XTWM_TOOLBAR_RELAYOUT   0x81CE  // lParam: sequence counter; only the latest acts
+#define XTWM_TOOLBAR_COLORCLOSE 0x89C6  // from a colour popup: it closed (wParam colour)
+#define XTWM_TOOLBAR_COLORPICK  0x89C7  // from a colour popup: wParam colour, lParam command
+#define XTWM_DROPDOWN_NOPOPUP   0x89D3  // to the owner: wParam NMTOOLBAR*, lParam RECT* (screen)
+#define XTWM_CHEVRON_CLOSED     0x89DF  // the chevron's popup was destroyed
+#define XTWM_BAND_RESIZE        0x89E5  // to the parent: wParam bar window, lParam wanted width
+
+// The chevron takes this much room at the end of the bar.
+#define XT_CHEVRON_RESERVE 13
+
+// Called with its context and the drawing context after the control painted.
+typedef void (*XT_TOOLBARPAINTPROC)(void* pContext, CDC* pDC);
+
+class CXTToolBar : public CXTControlBar, public IXTToolBar
+{
+    DECLARE_DYNAMIC(CXTToolBar)
+public:
+    // Construction
+    CXTToolBar();
+    ~CXTToolBar() override;
+    virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP, UINT nID = 0xE800);
+    virtual BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = TBSTYLE_FLAT,
+                          DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect rcBorders = CRect(0, 0, 0, 0),
+                          UINT nID = 0xE800);
+    BOOL LoadToolBar(LPCSTR lpszResourceName);
+    BOOL LoadToolBar(UINT nIDResource) { return LoadToolBar(MAKEINTRESOURCEA(nIDResource)); }
+    BOOL LoadBitmap(LPCSTR lpszResourceName);
+    BOOL LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCEA(nIDResource)); }
+    // Takes ownership of the bitmap when it is accepted.
+    BOOL SetBitmap(HBITMAP hbmImageWell);
+    // One button per id (0: separator); without ids nIDCount blank buttons.
+    BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
+    void SetSizes(SIZE sizeButton, SIZE sizeImage);
+
+    // Attributes
+    HWND GetToolBarHwnd() const override { return m_hWnd; }
+    int GetCount() const;
+    int CommandToIndex(UINT nIDFind) const;
+    UINT GetItemID(int nIndex) const;
+    virtual void GetItemRect(int nIndex, LPRECT lpRect);
+    // The entry with TBSTATE_ENABLED turned into XT_TBSTATE_DISABLED.
+    BOOL GetButton(int nIndex, TBBUTTON* pButton) const override;
+    // Writes an entry read by GetButton; -1 for a bad index.
+    int SetButton(int nIndex, const TBBUTTON* pButton);
+    DWORD GetButtonStyle(int nIndex) const override;
+    void SetButtonStyle(int nIndex, UINT nStyle);
+    void GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const;
+    void SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage);
+    BOOL SetButtonText(int nIndex, LPCSTR lpszText);
+    CString GetButtonText(int nIndex) const override;
+    UINT ApplyDrawTextFlags(UINT nFlags) const override { return (nFlags & ~m_dwDrawTextMask) | m_dwDrawTextValue; }
+    int GetDroppedIndex() const override { return m_nDroppedIndex; }
+    CXTButtonInfo* FindDropDownInfo(UINT nCommandID) const override;
+    COLORREF GetBackgroundColor() const override;
+    CSize GetButtonSize() const { return m_sizeButton; }
+    CSize GetImageSize() const { return m_sizeImage; }
+    BOOL IsCustomizable() const override { return m_bCustomizable; }
+    BarListGroup GetBarListGroup() const override { return barListToolBar; }
+    CXTExpButton* GetChevron() const { return m_pChevron.get(); }
+    // The hidden buttons by index, with the widths they had.
+    const std::map<int, int>& GetHiddenButtons() const { return m_mapHidden; }
+    const CString& GetSettingsPath() const { return m_strSettingsPath; }
+    const CString& GetValueName() const { return m_strValueName; }
+
+    // Operations
+    virtual void SetOwner(CWnd* pOwnerWnd);
+    // Creates the command's drop-down record (once) and gives its button the drop-down style.
+    CXTButtonInfo* AddDropDown(UINT nCommandID, BOOL bArrow = FALSE);
+    virtual BOOL SetButtonCtrl(CWnd* pControl, BOOL bAltFont = FALSE);
+    virtual void PositionControl(CWnd* pControl);
+    virtual void RepositionControls();
+    void FixListStyleButtons();
+    // Takes part in customisation (or no longer).
+    void RegisterCustomize(BOOL bEnable);
+    void AddPaintCallback(void* pContext, XT_TOOLBARPAINTPROC pfn) { m_arrPaintCallbacks.emplace_back(pContext, pfn); }
+    void RemovePaintCallbacks(void* pContext);
+    // The relayout runs later, once for all requests made until then.
+    void PostRelayout();
+    // A rebar host is told the bar's width first, then the relayout runs.
+    void RequestSizeNotify();
+    // Lays the rows out for the bar's docking now.
+    void Layout();
+    void ShowAllHidden();
+
+    // Fitting into a dock bar's row or a rebar band: the length the bar takes.
+    int HideButtonsToFit(int nNeeded, int nAvailable, BOOL bHorz) override;
+    int ShowButtonsToFit(int nNeeded, int nAvailable, BOOL bHorz) override;
+    // Every tool bar can hide buttons behind its chevron.
+    virtual BOOL HasChevron() const { return TRUE; }
+    BOOL SupportsHiddenButtons() const override { return HasChevron(); }
+    virtual BOOL HasHiddenButtons() const { return !m_mapHidden.empty(); }
+    virtual BOOL IsHorizontal() const;
+
+    // Overridables
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) override;
+    // The command under the point; the tip text goes out as a heap copy that the caller frees (free()).
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    void FillRebarBandSize(REBARBANDINFOA* pInfo, BOOL bHorz) override;
+    void CalcOverflowLayout(NMREBARCHILDSIZE* pNotify, BOOL bHorz) override;
+    BOOL IsFullWindowDrag() const override { return TRUE; }
+    // Opens the command's colour popup; no popup kind is built in.
+    virtual BOOL CreateColorPopup(CXTButtonInfo* pInfo, const CRect& rcButton);
+    virtual void OnPaintBar();
+    virtual BOOL FillsBackground() const;
+    virtual void DrawSeparators(CDC* pDC);
+    // TRUE when it drew the item and the control's drawing is skipped.
+    virtual BOOL DrawButton(CDC* pDC, NMTBCUSTOMDRAW* pDraw);
+    virtual void FillWrapGaps(CDC* pDC);
+    virtual void OnDropDown(NMTOOLBARA* pNotify, UINT nCommandID, const CRect& rcButton);
+    // The shortest the bar may be along a rebar band.
+    int GetMinimumSize();
+
+    // Implementation
+protected:
+    std::vector<std::unique_ptr<CXTToolBarButton>> m_arrButtons;
+    std::map<int, int> m_mapHidden;
+    std::map<UINT, CString> m_mapCommandText;
+    CString m_strSettingsPath;
+    CString m_strValueName;
+    BOOL m_bDelayedLayout;
+    HINSTANCE m_hInstImageWell;
+    CString m_strImageWell;         // the bitmap resource's name ...
+    UINT m_nImageWell;              // ... or number
+    HBITMAP m_hbmImageWell;
+    std::map<std::string, int> m_mapTextIndex;
+    BOOL m_bPainting;
+    BOOL m_bEmbossedDisabled;
+    HWND m_hWndColorPopup;
+    int m_nDropDownCommand;
+    int m_nDroppedIndex;
+    UINT m_dwDrawTextMask;
+    UINT m_dwDrawTextValue;
+    std::unique_ptr<CXTExpButton> m_pChevron;
+    LPARAM m_nRelayoutSeq;
+    BOOL m_bCapturedAfterDropDown;
+    BOOL m_bCustomizable;
+    BOOL m_bAdjustDialog;
+    BYTE m_nAdjustResult;
+    BOOL m_bBackgroundPending;
+    BOOL m_bSizeNotifyPending;
+    std::vector<std::pair<void*, XT_TOOLBARPAINTPROC>> m_arrPaintCallbacks;
+    CSize m_sizeButton;
+    CSize m_sizeImage;
+
+    int ButtonCount() const { return (int)::SendMessageA(m_hWnd, TB_BUTTONCOUNT, 0, 0); }
+    // The control's entry as it stands (TBSTATE_ENABLED not inverted).
+    BOOL GetControlButton(int nIndex, TBBUTTON* pButton) const;
+    void RebuildButtonRecords();
+    CXTToolBarButton* FindButtonRecord(UINT nCommandID) const;
+    // The control's entries with their item sizes.
+    XT_TOOLBAR_ITEMS CopyItems();
+    XT_TOOLBAR_METRICS LayoutMetrics();
+    CSize CalcLayout(DWORD dwMode, int nLength);
+    void CommitLayout(XT_TOOLBAR_ITEMS& items);
+    void UpdateChevron();
+    void PositionChevron(int nLength);
+    // The bar's length along its orientation after a fixed layout.
+    int FixedLength(BOOL bHorz);
+    CRect GetInsideInsets(BOOL bHorz) const;
+    DWORD RelayoutMode() const;
+    CWnd* GetDropDownOwner() const;
+    void ReleaseDropDown();
+    void PublishDropDownRect(const CRect& rcButton, BOOL bTopForSides);
+    void TrackDropDownMenu(HMENU hPopup, const CRect& rcButton);
+    LRESULT DefaultWithoutFlatStyle();
+    void ReloadImageWell();
+
+    int OnCreate(LPCREATESTRUCT lpcs);
+    BOOL OnNcCreate(LPCREATESTRUCT lpcs);
+    void OnDestroy();
+    void OnPaint();
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+    LRESULT OnNcHitTest(CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnSysColorChange();
+    LRESULT OnSetButtonSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetBitmapSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnWithoutFlatStyle(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetDrawTextFlags(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRelayout(WPARAM wParam, LPARAM lParam);
+    LRESULT OnColorPick(WPARAM wParam, LPARAM lParam);
+    LRESULT OnColorClose(WPARAM wParam, LPARAM lParam);
+    void OnDropDownNotify(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
+    BOOL OnHotItemChange(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnBeginAdjust(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnEndAdjust(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnQueryInsert(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnQueryDelete(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnToolBarChange(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnCustHelp(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnGetButtonInfo(NMHDR* pNMHDR, LRESULT* pResult);
+
+    DECLARE_MESSAGE_MAP()
+};
