@@ -144,8 +144,15 @@ CXTMenuBar::~CXTMenuBar()
     m_pMDIClientHook.reset();
     if (m_hGlyphs != nullptr)
         ImageList_Destroy(m_hGlyphs);
-    if (m_bOwnDefaultMenu && ::IsMenu(m_hMenuDefault) && ::GetMenu(AfxHwnd(m_pDockSite)) != m_hMenuDefault)
+    if (m_bOwnDefaultMenu && ::IsMenu(m_hMenuDefault))
+    {
+        // The user tools' popup belongs to the tools manager.
+        HMENU hTools = GetToolsManager().GetMenu();
+        for (int i = ::GetMenuItemCount(m_hMenuDefault) - 1; i >= 0; --i)
+            if (hTools != nullptr && ::GetSubMenu(m_hMenuDefault, i) == hTools)
+                ::RemoveMenu(m_hMenuDefault, i, MF_BYPOSITION);
         ::DestroyMenu(m_hMenuDefault);
+    }
 }
 
 BOOL CXTMenuBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
@@ -347,7 +354,6 @@ void CXTMenuBar::ResetTrackingState()
     m_bLeftToPrevious = TRUE;
     m_bEscapePressed = FALSE;
     m_bPointValid = FALSE;
-    m_bMouseInside = FALSE;
     m_bAltAlone = FALSE;
 }
 

@@ -195,7 +195,6 @@ protected:
     BOOL m_bRightToNext = TRUE;
     BOOL m_bLeftToPrevious = TRUE;
     BOOL m_bEscapePressed = FALSE;
-    BOOL m_bMouseInside = FALSE;
     BOOL m_bAltAlone = FALSE;       // Alt is down and no other key came since
     HWND m_hWndToolTip = nullptr;
     HIMAGELIST m_hGlyphs = nullptr;

@@ -6,8 +6,11 @@
 #include "toolkit/bars/XTMenuBarMenuItem.h"
 #include "toolkit/bars/XTMenuState.h"
 #include "toolkit/XTTestCanvas.h"
+#include "toolkit/bars/XTTestAppKey.h"
+#include "toolkit/bars/XTToolsManager.h"
 #include "toolkit/frame/XTGlobalData.h"
 
+#include "framework/DockBar.h"
 #include "framework/MDIChildWnd.h"
 #include "framework/MDIFrameWnd.h"
 
@@ -528,6 +531,202 @@ TEST_F(MenuBarTest, TheHooksFollowTheFramesActivationCommandsAndMDIMenus)
     EXPECT_EQ(9, Bar().GetItemCount());
     EXPECT_EQ(hOther, Bar().SetMenu(m_hMenu, m_hWindowMenu));
     ::DestroyMenu(hOther);
+}
+
+TEST_F(MenuBarTest, ADockedBarOpensItsPopupsTowardTheFrameAndRunsAlongItsSide)
+{
+    m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    Bar().EnableDocking(CBRS_ALIGN_ANY);
+    CRect rcDesktop;
+    ::GetWindowRect(::GetDesktopWindow(), &rcDesktop);
+    const CRect rcItem(300, 200, 340, 219);
+    struct Row
+    {
+        const char* pszWhat;
+        UINT nDockBar;
+        CPoint point;
+        CRect rcExclude;
+        BOOL bHorz;
+    };
+    const Row rows[] = {
+        { "left", AFX_IDW_DOCKBAR_LEFT, CPoint(340, 200), CRect(rcDesktop.left, rcDesktop.top, 340, rcDesktop.bottom), FALSE },
+        { "right", AFX_IDW_DOCKBAR_RIGHT, CPoint(300, 200), CRect(300, rcDesktop.top, rcDesktop.right, rcDesktop.bottom), FALSE },
+        { "bottom", AFX_IDW_DOCKBAR_BOTTOM, CPoint(300, 200), CRect(rcDesktop.left, 200, rcDesktop.right, rcDesktop.bottom), TRUE },
+        { "top", AFX_IDW_DOCKBAR_TOP, CPoint(300, 219), CRect(rcDesktop.left, rcDesktop.top, rcDesktop.right, 219), TRUE },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszWhat);
+        m_pFrame->DockControlBar(&Bar(), row.nDockBar);
+        m_pFrame->RecalcLayout();
+        TPMPARAMS tpm = {};
+        EXPECT_EQ(row.point, Bar().GetPopupPosition(rcItem, tpm));
+        EXPECT_EQ(row.rcExclude, CRect(tpm.rcExclude));
+        // The entries follow each other along the bar, each turned on a side bar.
+        const int cxFile = TextWidth("File") + 14, cxEdit = TextWidth("Edit") + 14;
+        const CRect rcFile = ItemRect(itemFile), rcEdit = ItemRect(itemEdit);
+        if (row.bHorz)
+        {
+            EXPECT_EQ(cxFile, rcFile.Width());
+            EXPECT_EQ(rcFile.right, rcEdit.left);
+            EXPECT_EQ(rcFile.top, rcEdit.top);
+        }
+        else
+        {
+            EXPECT_EQ(cxFile, rcFile.Height());
+            EXPECT_EQ(cxEdit, rcEdit.Height());
+            EXPECT_EQ(rcFile.bottom, rcEdit.top);
+            EXPECT_EQ(rcFile.left, rcEdit.left);
+            CRect rectBar;
+            Bar().GetClientRect(&rectBar);
+            EXPECT_EQ(::GetSystemMetrics(SM_CYMENU), rectBar.Width());
+        }
+    }
+}
+
+TEST_F(MenuBarTest, TheUserToolsPopupGoesInOnceBeforeItsPosition)
+{
+    toolkit_test::AppKeyScope key("TarnixMenuBarTest", "Tools");
+    CXTToolsManager& tools = GetToolsManager();
+    tools.Enable(nullptr, 5, 9);
+    struct Row
+    {
+        const char* pszWhat;
+        BOOL bDefault;
+        std::vector<std::string> entries;
+    };
+    const std::vector<std::string> plain = { "&File", "&Edit", "&View", "A&&B", "&Window", "&Help" };
+    const Row rows[] = {
+        { "the default menu: before its sixth entry", TRUE,
+          { "&File", "&Edit", "&View", "A&&B", "&Window", "&Tools", "&Help" } },
+        { "set again: not a second time", TRUE, { "&File", "&Edit", "&View", "A&&B", "&Window", "&Tools", "&Help" } },
+        { "another menu, a position beyond its end: first", FALSE,
+          { "&Tools", "&File", "&Edit", "&View", "A&&B", "&Window", "&Help" } },
+    };
+    std::vector<HMENU> menus;
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszWhat);
+        HMENU hMenu = row.bDefault ? Bar().GetDefaultMenu() : MakeTestMenu();
+        menus.push_back(hMenu);
+        Bar().SetMenu(hMenu, nullptr);
+        std::vector<std::string> entries;
+        for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
+        {
+            char szText[32] = "";
+            ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
+            entries.push_back(szText);
+        }
+        EXPECT_EQ(row.entries, entries);
+        EXPECT_EQ(1 + (int)row.entries.size() + 3, Bar().GetItemCount());
+    }
+    tools.m_bEnabled = FALSE;
+    // The tools' popup is the manager's: out of the menus before they go.
+    Bar().SetMenu(m_hMenu, m_hWindowMenu);
+    for (HMENU hMenu : menus)
+    {
+        for (int i = ::GetMenuItemCount(hMenu) - 1; i >= 0; --i)
+            if (::GetSubMenu(hMenu, i) == tools.GetMenu())
+                ::RemoveMenu(hMenu, i, MF_BYPOSITION);
+    }
+    ::DestroyMenu(menus.back());
+}
+
+TEST_F(MenuBarTest, ItemsDrawTheirStatesInBothLooks)
+{
+    CRect rectClient;
+    Bar().GetClientRect(&rectClient);
+    const CXTGlobalData& d = xtAfxData;
+    auto paint = [&](toolkit_test::CCanvas& canvas) { Bar().DoPaint(&canvas.dc); };
+    const CRect rcFile = ItemRect(itemFile);
+    struct Row
+    {
+        const char* pszWhat;
+        BOOL bFlat;
+        int nHow;   // 0 hot by keyboard, 1 open, 2 frame inactive
+        CPoint pt;
+        COLORREF clr;
+    };
+    const Row rows[] = {
+        { "classic hot: raised", FALSE, 0, rcFile.TopLeft(), d.m_clr3DHilight },
+        { "classic hot: raised, shadow side", FALSE, 0, CPoint(rcFile.right - 1, rcFile.bottom - 1), d.m_clr3DShadow },
+        { "classic open: sunken", FALSE, 1, rcFile.TopLeft(), d.m_clr3DShadow },
+        { "flat hot: filled", TRUE, 0, CPoint(rcFile.left + 2, rcFile.top + 2), d.m_clrFlatHighlightLight },
+        { "flat hot: framed", TRUE, 0, rcFile.TopLeft(), d.m_clrHighlight },
+        { "flat open: framed", TRUE, 1, rcFile.TopLeft(), d.m_clrFlatShadowDark },
+        { "flat open: open toward the popup", TRUE, 1, CPoint(rcFile.left + 3, rcFile.bottom - 1), d.m_clrFlatWindowFace },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszWhat);
+        toolkit_test::FlatLookScope flat;
+        xtAfxData.m_bFlatLook = row.bFlat;
+        toolkit_test::CCanvas canvas(rectClient.Width(), rectClient.Height(), RGB(1, 2, 3));
+        if (row.nHow == 0)
+        {
+            PressAlt();
+            paint(canvas);
+            Key(WM_KEYDOWN, VK_ESCAPE);
+        }
+        else
+        {
+            PopupScript script;
+            script.pBar = &Bar();
+            script.steps = { [&] {
+                paint(canvas);
+                PostKey(VK_ESCAPE);
+            } };
+            script.Run([&] { Key(WM_SYSKEYDOWN, 'F', TRUE); });
+            Key(WM_KEYDOWN, VK_ESCAPE);
+        }
+        EXPECT_EQ(row.clr, canvas.At(row.pt.x, row.pt.y));
+    }
+
+    // The text: menu text while the frame is active, grey text when not.
+    for (BOOL bActive : { TRUE, FALSE })
+    {
+        SCOPED_TRACE(bActive);
+        Bar().SetFrameActive(bActive);
+        toolkit_test::CCanvas canvas(rectClient.Width(), rectClient.Height(), RGB(1, 2, 3));
+        paint(canvas);
+        EXPECT_EQ(bActive, canvas.Count(d.m_clrMenuText, rcFile) > 0);
+        EXPECT_EQ(!bActive, canvas.Count(d.m_clrGrayText, rcFile) > 0);
+    }
+}
+
+TEST_F(MenuBarTest, FlatMDIButtonsDrawTheirGlyphsAndADisabledOneOnlyBesideItsPartner)
+{
+    toolkit_test::FlatLookScope flat;
+    struct Row
+    {
+        const char* pszWhat;
+        DWORD dwBoxes;
+        BOOL bMinimizeDrawn;
+    };
+    const Row rows[] = {
+        { "both boxes", WS_MINIMIZEBOX | WS_MAXIMIZEBOX, TRUE },
+        { "no minimise box: drawn inactive beside Restore", WS_MAXIMIZEBOX, TRUE },
+        { "neither box: not drawn", 0, FALSE },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszWhat);
+        CMDIChildWnd* pChild = NewChild("Child", WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | row.dwBoxes);
+        m_pFrame->MDIMaximize(pChild);
+        Bar().SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        ASSERT_TRUE(Bar().IsMDIChildMaximized());
+        CRect rectClient;
+        Bar().GetClientRect(&rectClient);
+        toolkit_test::CCanvas canvas(rectClient.Width(), rectClient.Height(), RGB(1, 2, 3));
+        Bar().DoPaint(&canvas.dc);
+        const CRect rcClose = ItemRect(itemClose), rcMin = ItemRect(itemMinimize);
+        // The middle of the cross, the glyph centred in its button.
+        const CPoint ptCross(rcClose.left + (rcClose.Width() - 10) / 2 + 4, rcClose.top + (rcClose.Height() - 10) / 2 + 4);
+        EXPECT_EQ(xtAfxData.m_clrBtnText, canvas.At(ptCross.x, ptCross.y));
+        EXPECT_EQ(row.bMinimizeDrawn, canvas.At(rcMin.left, rcMin.top) == xtAfxData.m_clr3DFace);
+        pChild->MDIDestroy();
+        Pump();
+    }
 }
 
 } // namespace
