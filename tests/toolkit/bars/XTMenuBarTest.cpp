@@ -729,4 +729,20 @@ TEST_F(MenuBarTest, FlatMDIButtonsDrawTheirGlyphsAndADisabledOneOnlyBesideItsPar
     }
 }
 
+TEST_F(MenuBarTest, ALoadedMenuIsTheDefaultThatANullMenuBringsBack)
+{
+    EXPECT_FALSE(Bar().LoadMenuBar(3999));
+    EXPECT_EQ(m_hMenu, Bar().GetMenu());
+    ASSERT_TRUE(Bar().LoadMenuBar(3902));
+    HMENU hLoaded = Bar().GetMenu();
+    EXPECT_EQ(hLoaded, Bar().GetDefaultMenu());
+    EXPECT_EQ(1 + 2 + 3, Bar().GetItemCount());
+    EXPECT_EQ("&Datei", static_cast<CXTMenuBarMenuItem*>(Bar().GetItem(1))->GetText());
+
+    EXPECT_EQ(hLoaded, Bar().SetMenu(m_hMenu, m_hWindowMenu));
+    EXPECT_EQ(m_hMenu, Bar().SetMenu(nullptr, nullptr));
+    EXPECT_EQ(hLoaded, Bar().GetMenu());
+    EXPECT_EQ(nullptr, Bar().GetWindowMenu());
+}
+
 } // namespace
