@@ -49,6 +49,26 @@ public:
     }
 };
 
+// A document's child frame whose template menu the test sets; it records the
+// menu messages and commands that reach it.
+class CDocumentChild : public CMDIChildWnd
+{
+public:
+    std::vector<std::string> log;
+    void SetSharedMenu(HMENU hMenu) { m_hMenuShared = hMenu; }
+
+protected:
+    void OnInitMenuPopup(CMenu*, UINT, BOOL) { log.push_back("init popup"); }
+    void OnCut() { log.push_back("cut"); }
+    DECLARE_MESSAGE_MAP()
+};
+
+// void OnInitMenuPopup(CMenu*, UINT, BOOL); void OnX()
+BEGIN_MESSAGE_MAP(CDocumentChild, CMDIChildWnd)
+    ON_WM_INITMENUPOPUP()
+    ON_COMMAND(ID_CUT, OnCut)
+END_MESSAGE_MAP()
+
 HMENU MakePopup(std::initializer_list<std::pair<UINT, const char*>> entries)
 {
     HMENU hPopup = ::CreatePopupMenu();
@@ -743,6 +763,83 @@ TEST_F(MenuBarTest, ALoadedMenuIsTheDefaultThatANullMenuBringsBack)
     EXPECT_EQ(m_hMenu, Bar().SetMenu(nullptr, nullptr));
     EXPECT_EQ(hLoaded, Bar().GetMenu());
     EXPECT_EQ(nullptr, Bar().GetWindowMenu());
+}
+
+TEST_F(MenuBarTest, TheDocumentsOwnEntriesReportToItsChildFrame)
+{
+    // The document's template menu has the File entry of the bar's menu, not
+    // its Edit entry: Edit's popup and commands belong to the child frame.
+    HMENU hShared = ::CreateMenu();
+    ::AppendMenuA(hShared, MF_POPUP, (UINT_PTR)MakePopup({ { ID_NEW, "&New" }, { ID_OPEN, "&Open" } }), "&File");
+    CDocumentChild* pChild = new CDocumentChild;
+    pChild->SetSharedMenu(hShared);
+    ASSERT_TRUE(pChild->Create(nullptr, "Doc", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault, m_pFrame));
+    m_pFrame->MDIActivate(pChild);
+    Bar().SetMenu(m_hMenu, m_hWindowMenu);
+
+    struct Row
+    {
+        const char* pszWhat;
+        char chMnemonic;
+        std::vector<std::string> log;
+    };
+    const Row rows[] = {
+        { "the frame's File: the child hears nothing", 'F', {} },
+        { "the document's Edit: its popup and its command go to the child", 'E', { "init popup", "cut" } },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszWhat);
+        pChild->log.clear();
+        PopupScript script;
+        script.pBar = &Bar();
+        script.steps = { [&] {
+            PostKey(VK_DOWN);
+            PostKey(VK_RETURN);
+        } };
+        script.Run([&] { Key(WM_SYSKEYDOWN, row.chMnemonic, TRUE); });
+        Pump();
+        EXPECT_EQ(row.log, pChild->log);
+    }
+    pChild->MDIDestroy();
+    ::DestroyMenu(hShared);
+}
+
+TEST_F(MenuBarTest, TheChildsSystemMenuOpensFromItsIconAndADoubleClickClosesIt)
+{
+    CMDIChildWnd* pChild = NewChild("Child");
+    m_pFrame->MDIMaximize(pChild);
+    Bar().SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    ASSERT_TRUE(Bar().IsMDIChildMaximized());
+    const int nPassBy = GetXTMenuState().nInitMenuPopupPassBy;
+    HWND hChild = pChild->m_hWnd;
+    const CPoint ptIcon = ItemCentre(0);
+
+    // Its Minimize entry, by its mnemonic, reaches the child.
+    PopupScript script;
+    script.pBar = &Bar();
+    HMENU hShown = nullptr;
+    script.steps = { [&] {
+        hShown = Bar().GetPopupMenu();
+        ::PostMessageA(m_hFrame, WM_CHAR, 'n', 1);
+    } };
+    script.Run([&] { Bar().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptIcon.x, ptIcon.y)); });
+    EXPECT_EQ((std::vector<int>{ 0 }), script.tracked);
+    EXPECT_EQ(::GetSystemMenu(hChild, FALSE), hShown);
+    EXPECT_TRUE(::IsIconic(hChild));
+    // No cool menu took the pass: the next popup is converted as usual.
+    EXPECT_EQ(nPassBy, GetXTMenuState().nInitMenuPopupPassBy);
+
+    // Open again, closed by a click on the icon, then the double click.
+    m_pFrame->MDIMaximize(pChild);
+    Bar().SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    PopupScript again;
+    again.pBar = &Bar();
+    again.steps = { [&] { ::EndMenu(); } };
+    again.Run([&] { Bar().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptIcon.x, ptIcon.y)); });
+    Bar().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(ptIcon.x, ptIcon.y));
+    Pump();
+    EXPECT_FALSE(::IsWindow(hChild));
 }
 
 } // namespace
