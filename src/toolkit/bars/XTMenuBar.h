@@ -44,6 +44,7 @@ public:
     // Attributes
     HMENU GetMenu() const { return m_hMenu; }
     HMENU GetDefaultMenu() const { return m_hMenuDefault; }
+    UINT GetMenuResourceID() const { return m_nIDMenuResource; }
     HMENU GetWindowMenu() const { return m_hMenuWindow; }
     HWND GetMDIClient() const { return m_hWndMDIClient; }
     HWND GetActiveMDIChild() const { return m_hWndActiveChild; }
@@ -115,7 +116,7 @@ public:
     BOOL IsMDIButtonEnabled(const CXTMenuBarMDIButton* pItem) const;
     CFrameWnd* GetFrame() const;
     BOOL IsHorzLayout() const;
-    // Whether the popup's side of the bar (CBRS_ALIGN_ bits).
+    // The side of the bar its popups open from (a CBRS_ALIGN_ bit).
     UINT GetPopupSide() const;
 
 protected:
@@ -130,7 +131,6 @@ protected:
     CSize LayoutItems(int nLength, BOOL bHorz, BOOL bStretch);
     CSize GetBorderSize(BOOL bHorz) const;
     void InvalidateItem(int nIndex);
-    int FirstMenuItemIndex() const { return 1; }
     int MDIButtonFirstIndex() const { return (int)m_items.size() - 3; }
     std::vector<int> TrackableItems() const;
     int NextVisibleItem(int nItem, int nDirection) const;

@@ -842,4 +842,37 @@ TEST_F(MenuBarTest, TheChildsSystemMenuOpensFromItsIconAndADoubleClickClosesIt)
     EXPECT_FALSE(::IsWindow(hChild));
 }
 
+TEST_F(MenuBarTest, DynamicLayoutDocksAtTheFixedSizeAndFloatsAtTheRequestedWidth)
+{
+    const int cyRow = ::GetSystemMetrics(SM_CYMENU);
+    CRect rectFrame;
+    m_pFrame->GetClientRect(&rectFrame);
+    const CSize sizeDocked = Bar().CalcFixedLayout(TRUE, TRUE);
+    EXPECT_EQ(rectFrame.Width(), sizeDocked.cx);
+    EXPECT_EQ(sizeDocked, Bar().CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK));
+
+    // Floating: the bar wraps to fit the width asked for, in whole rows.
+    Bar().SetBarStyle((Bar().GetBarStyle() & ~CBRS_ALIGN_ANY) | CBRS_FLOATING);
+    const int cxOneRow = Bar().CalcDynamicLayout(32767, LM_HORZ).cx;
+    const int cyBorders = Bar().CalcDynamicLayout(32767, LM_HORZ).cy - cyRow;
+    struct Row
+    {
+        int nRequested;
+        int nRows;
+    };
+    const Row rows[] = { { cxOneRow, 1 }, { cxOneRow - 1, 2 }, { 1, 6 } };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.nRequested);
+        CSize size = Bar().CalcDynamicLayout(row.nRequested, LM_HORZ | LM_COMMIT);
+        EXPECT_EQ(row.nRows * cyRow + cyBorders, size.cy);
+        if (row.nRows < 6)
+        {
+            EXPECT_LE(size.cx, row.nRequested);
+        }
+        EXPECT_EQ((UINT)row.nRequested, Bar().m_nMRUWidth);
+        EXPECT_EQ(size, Bar().CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH));
+    }
+}
+
 } // namespace
