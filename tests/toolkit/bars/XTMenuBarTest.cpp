@@ -830,13 +830,18 @@ TEST_F(MenuBarTest, TheChildsSystemMenuOpensFromItsIconAndADoubleClickClosesIt)
     // No cool menu took the pass: the next popup is converted as usual.
     EXPECT_EQ(nPassBy, GetXTMenuState().nInitMenuPopupPassBy);
 
-    // Open again, closed by a click on the icon, then the double click.
+    // Idle time forgets the item; opened again, and a double click on the
+    // item just tracked closes the child.
     m_pFrame->MDIMaximize(pChild);
     Bar().SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    int nTracked = 0;
+    EXPECT_EQ(CXTMenuBar::trackNone, Bar().GetTrackedItem(&nTracked));
+    EXPECT_EQ(-1, nTracked);
     PopupScript again;
     again.pBar = &Bar();
     again.steps = { [&] { ::EndMenu(); } };
     again.Run([&] { Bar().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptIcon.x, ptIcon.y)); });
+    EXPECT_EQ((std::vector<int>{ 0 }), again.tracked);
     Bar().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(ptIcon.x, ptIcon.y));
     Pump();
     EXPECT_FALSE(::IsWindow(hChild));
