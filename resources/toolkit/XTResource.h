@@ -116,3 +116,12 @@
 
 // Tool bar.
 #define XT_IDS_REGSETTINGS      4534    // "Software\%s\%s\Settings": key of a bar's stored state
+
+// Menu bar. Its MDI buttons draw images 0 (Minimize), 1 (Restore) and 2
+// (Close) of XT_IDB_CAPTIONGLYPHS.
+#define XT_IDS_MENUBAR          4644    // "Menu Bar": the bar's window text
+#define XT_IDS_MOREWINDOWS      4653    // "More Windows...": last entry of the window list
+#define XT_IDS_MINIMIZEWND      4660    // "Minimize Window"
+#define XT_IDS_RESTOREWND       4661    // "Restore Window"
+#define XT_IDS_CLOSEWND         4662    // "Close Window"
+#define XT_IDS_TOOLSMENU        4664    // "&Tools": the user tools' popup
