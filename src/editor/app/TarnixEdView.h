@@ -183,6 +183,7 @@ protected:
     void OnInsertTextViewer();
     void OnInsertPdfStarter();
     void OnInsertSlideShow();
+    void OnInsertPictureShow();
     void OnInsertPopupMenu();
     void OnUpdatePopupMenu(CCmdUI* pCmdUI);
     void OnUpdateLaterCommand(CCmdUI* pCmdUI);
