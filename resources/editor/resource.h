@@ -161,3 +161,4 @@
 
 #include "DialogIds.h"
 #include "WizardIds.h"
+#include "ShowIds.h"

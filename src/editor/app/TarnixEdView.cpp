@@ -19,6 +19,7 @@
 #include "editor/dialogs/InsertTextDlg.h"
 #include "editor/dialogs/ListboxWizard.h"
 #include "editor/dialogs/PdfInsert.h"
+#include "editor/dialogs/ShowInsert.h"
 #include "editor/dialogs/SlideShowInsert.h"
 #include "editor/dialogs/PopupMenuDlg.h"
 #include "editor/dialogs/SliderPropDlg.h"
@@ -140,7 +141,8 @@ BEGIN_MESSAGE_MAP(CTarnixEdView, CView)
     ON_UPDATE_COMMAND_UI(ID_OBJ_IMAGE, OnUpdateInsertObject)
     ON_COMMAND(ID_OBJ_TEXTVIEWER, OnInsertTextViewer)
     ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTVIEWER, OnUpdateInsertButton)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_PICTURESHOW, OnUpdateLaterCommand)
+    ON_COMMAND(ID_OBJ_PICTURESHOW, OnInsertPictureShow)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_PICTURESHOW, OnUpdateInsertButton)
     ON_COMMAND(ID_OBJ_PDFSTARTER, OnInsertPdfStarter)
     ON_UPDATE_COMMAND_UI(ID_OBJ_PDFSTARTER, OnUpdateInsertButton)
     ON_COMMAND(ID_OBJ_SLIDESHOW, OnInsertSlideShow)
@@ -2159,6 +2161,22 @@ void CTarnixEdView::OnInsertSlideShow()
 {
     CSlideShowInsert insert;
     InsertDocumentStarter(insert);
+}
+
+// The button starts the player copied beside the pictures on the show's
+// settings file.
+void CTarnixEdView::OnInsertPictureShow()
+{
+    if (!CheckRoom(MOBJ_BUTTON))
+        return;
+    CShowInsert insert;
+    if (!insert.Run(GetDocument()->GetProjectFolder(), this))
+        return;
+    m_defaultButton.m_strApplication = insert.m_strPlayerCopy;
+    m_defaultButton.m_strDocument.Empty();
+    m_defaultButton.m_strParameter = insert.GetShowParameter();
+    m_defaultButton.m_strText = insert.m_strButtonCaption;
+    InsertStarterButton();
 }
 
 // The reader's setup program chosen in the dialog is remembered even when the

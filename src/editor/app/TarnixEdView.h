@@ -187,6 +187,7 @@ protected:
     void OnInsertTextViewer();
     void OnInsertPdfStarter();
     void OnInsertSlideShow();
+    void OnInsertPictureShow();
     void OnInsertPopupMenu();
     void OnInsertListBox();
     void OnUpdateInsertListBox(CCmdUI* pCmdUI);

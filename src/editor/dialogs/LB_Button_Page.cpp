@@ -4,12 +4,27 @@
 #include "editor/dialogs/EditorMessages.h"
 #include "editor/dialogs/EditorServices.h"
 #include "editor/dialogs/ListboxWizard.h"
+#include "editor/dialogs/LumivaneTipDlg.h"
+#include "editor/dialogs/ShowInsert.h"
 #include "framework/DataExchange.h"
+#include "framework/MessageBox.h"
+#include "framework/ProgramStart.h"
 #include "shared/support/CurrentDirPaths.h"
+#include "shared/support/FileUtils.h"
 
+#include "editor/ShowIds.h"
 #include "editor/WizardIds.h"
 
+#include <io.h>
+
 IMPLEMENT_DYNAMIC(CLB_Button_Page, CListboxWizardPage)
+
+namespace {
+
+// The show file of a picture list, beside the pictures.
+const char kListShowFile[] = "Show.ini";
+
+} // namespace
 
 // void OnBrowse()
 BEGIN_MESSAGE_MAP(CLB_Button_Page, CListboxWizardPage)
@@ -48,6 +63,35 @@ void CLB_Button_Page::FillDefaults()
     }
     if (m_strButtonText.IsEmpty())
         LoadResString(nButtonText, m_strButtonText);
+    if (nButtonText == IDS_LB_SHOW_PICTURE)
+        OfferPictureShow();
+}
+
+// The player shows the folder's pictures with the show file that the
+// authoring program makes there; a failed copy leaves the fields alone.
+void CLB_Button_Page::OfferPictureShow()
+{
+    const CShowInsert::PROGRAMS programs = CShowInsert::LookUpPrograms();
+    if (!programs.bInstalled)
+    {
+        CLumivaneTipDlg tip(this);
+        tip.DoModal();
+        return;
+    }
+    CString question;
+    LoadResString(IDS_LB_USE_LUMIVANE, question);
+    if (AfxMessageBox(question, MB_YESNO) != IDYES || !IsReadableFile(programs.strAuthoringPath))
+        return;
+    const CString folder = m_pWizard->m_strFolder;
+    const CString showFile = folder + "\\" + kListShowFile;
+    if (_access(showFile, 0) != 0)
+        AfxShellExecute(m_hWnd, "open", programs.strAuthoringPath, "/C \"" + showFile + "\"", folder, SW_SHOWNORMAL);
+    const CString player = folder + "\\" + CShowInsert::kPlayerName;
+    if (!CopyFileAsk(player, programs.strPlayerPath, FALSE, 'E'))
+        return;
+    m_strApplication = player;
+    m_strDocument.Empty();
+    m_strParameter = "/SHOW %1";
 }
 
 BOOL CLB_Button_Page::OnSetActive()

@@ -28,6 +28,9 @@ protected:
 
 private:
     void FillDefaults();
+    // Offers the picture-show player for a list of pictures, or shows the tip
+    // about it when it is not installed.
+    void OfferPictureShow();
     // Cuts the project folder and its backslash from a path inside it.
     void MakeRelative(CString& strPath) const;
 };

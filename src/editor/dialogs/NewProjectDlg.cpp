@@ -2,6 +2,7 @@
 
 #include "editor/dialogs/EditorMessages.h"
 #include "editor/dialogs/EditorServices.h"
+#include "editor/dialogs/FolderBrowserDlg.h"
 #include "framework/DataExchange.h"
 #include "framework/MessageBox.h"
 
@@ -10,6 +11,8 @@
 BEGIN_MESSAGE_MAP(CNewProjectDlg, CDialog)
     // void OnHelp()
     ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelp)
+    // void OnBrowse()
+    ON_BN_CLICKED(IDC_BROWSE_FOLDER, OnBrowse)
 END_MESSAGE_MAP()
 
 CNewProjectDlg::CNewProjectDlg(CWnd* pParent) : CDialog(IDD_NEW_PROJECT, pParent)
@@ -62,4 +65,21 @@ void CNewProjectDlg::OnOK()
 void CNewProjectDlg::OnHelp()
 {
     EditorServices().ShowHelpPage("hilfe_projekt.htm");
+}
+
+// Starts on the path as typed; the edit is checked only by OK.
+void CNewProjectDlg::OnBrowse()
+{
+    CFolderBrowserDlg dlg(this);
+    CString text;
+    LoadResString(IDS_FOLDER_TITLE, text);
+    dlg.SetTitle(text);
+    LoadResString(IDS_FOLDER_PROMPT, text);
+    dlg.SetPrompt(text);
+    GetDlgItemText(IDC_PROJECT_FOLDER, dlg.m_strFolderPath);
+    // A tree item that is no folder gives no path: the field stays.
+    if (dlg.DoModal() != IDOK || dlg.m_strFolderPath.IsEmpty())
+        return;
+    m_strFolder = dlg.m_strFolderPath;
+    UpdateData(FALSE);
 }

@@ -19,6 +19,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
     void OnHelp();
+    void OnBrowse();
 
     DECLARE_MESSAGE_MAP()
 };

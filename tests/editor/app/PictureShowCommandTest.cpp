@@ -1,0 +1,119 @@
+// The view's picture-show button: the insertion's wizard on the project
+// folder, and the button that starts the copied player on the show.
+#include "editor/app/ChildFrame.h"
+#include "editor/app/TarnixEdView.h"
+#include "editor/dialogs/LumivaneSheet.h"
+#include "framework/CmdUI.h"
+#include "framework/Ids.h"
+#include "shared/menuobj/MObjButton.h"
+
+#include "../dialogs/PelmoraRegistry.h"
+#include "EditorSession.h"
+#include "EditorTesting.h"
+
+#include "editor/resource.h"
+
+using dialog_tests::PelmoraRegistry;
+using editor_testing::App;
+using editor_testing::CopyProject;
+using editor_testing::ModalAnswers;
+using testing_support::MessageBoxRecorder;
+using testing_support::ProgramStartRecorder;
+using testing_support::TempFolder;
+
+namespace {
+
+class RecordingCmdUI : public CCmdUI
+{
+public:
+    explicit RecordingCmdUI(UINT nID) { m_nID = nID; }
+    void Enable(BOOL bOn) override { m_bEnabled = bOn; }
+    BOOL m_bEnabled = TRUE;
+};
+
+class PictureShowTest : public EditorSessionTest
+{
+protected:
+    void SetUp() override
+    {
+        m_player = m_programs.Write("Lumivane.exe", "player");
+        m_authoring = m_programs.Write("Pelmora.exe", "authoring");
+        m_folder.Write("Urlaub\\bild.jpg", "jpg");
+        ASSERT_TRUE(App().OpenProjectFile(CopyProject(m_folder, "centred", "024000")));
+        CChildFrame* pChild = dynamic_cast<CChildFrame*>(Frame()->MDIGetActive());
+        ASSERT_NE(nullptr, pChild);
+        m_pView = dynamic_cast<CTarnixEdView*>(pChild->GetActiveView());
+        ASSERT_NE(nullptr, m_pView);
+        m_pDoc = m_pView->GetDocument();
+        testing_support::PumpPendingMessages();
+    }
+    BOOL Enabled(UINT nID)
+    {
+        RecordingCmdUI ui(nID);
+        m_pView->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &ui, nullptr);
+        return ui.m_bEnabled;
+    }
+    void ViewCommand(UINT nID)
+    {
+        m_pView->SendMessage(WM_COMMAND, nID);
+        testing_support::PumpPendingMessages();
+    }
+    int ButtonCount() { return (int)m_pDoc->GetPage().m_buttons.GetSize(); }
+    CMButCreateStruct* LastButton()
+    {
+        return dynamic_cast<CMButCreateStruct*>(m_pDoc->GetPage().m_buttons.GetAt(ButtonCount() - 1));
+    }
+
+    TempFolder m_folder;
+    TempFolder m_programs;
+    PelmoraRegistry m_registry;
+    CString m_player, m_authoring;
+    CTarnixEdView* m_pView = nullptr;
+    CTarnixEdDoc* m_pDoc = nullptr;
+};
+
+TEST_F(PictureShowTest, TheButtonStartsTheCopiedPlayerOnTheShow)
+{
+    m_registry.Set("122", m_player, m_authoring);
+    EXPECT_TRUE(Enabled(ID_OBJ_PICTURESHOW));
+    const int nButtons = ButtonCount();
+    MessageBoxRecorder boxes;
+    ProgramStartRecorder starts;
+    ModalAnswers answers;
+    const CString showFolder = m_folder.File("Urlaub");
+    answers.Then([showFolder](CDialog* pDlg) {
+        ASSERT_NE(nullptr, dynamic_cast<CLumivaneSheet*>(pDlg));
+        CPropertySheet* pSheet = static_cast<CPropertySheet*>(pDlg);
+        pSheet->GetActivePage()->SetDlgItemText(IDC_SHOW_FOLDER, showFolder);
+        for (int i = 0; i < 3; ++i)
+            pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(ID_WIZNEXT, BN_CLICKED), 0);
+        pSheet->GetActivePage()->SetDlgItemText(IDC_SHOW_CAPTION, "Ferien");
+        testing_support::PumpPendingMessages();
+        pDlg->SendMessage(PSM_PRESSBUTTON, PSBTN_FINISH);
+    });
+    ViewCommand(ID_OBJ_PICTURESHOW);
+    EXPECT_EQ(std::vector<std::string>({ "Lumivane einfügen" }), answers.Captions());
+    EXPECT_EQ(0u, boxes.Count());
+    ASSERT_EQ(nButtons + 1, ButtonCount());
+    CMButCreateStruct* pButton = LastButton();
+    EXPECT_NE(-1, pButton->m_strApplication.Find("Urlaub\\Lumivane.exe"));
+    EXPECT_EQ(CString("/O \"LumivaneShow01.ini\""), pButton->m_strParameter);
+    EXPECT_TRUE(pButton->m_strDocument.IsEmpty());
+    EXPECT_EQ(CString("Ferien"), pButton->m_strText);
+    EXPECT_EQ(CString("player"), testing_support::ReadFileText(showFolder + "\\Lumivane.exe"));
+    ASSERT_EQ(1u, starts.Starts().size());
+    EXPECT_EQ(m_authoring, starts.Starts()[0].strFile);
+    EXPECT_TRUE(m_pView->GetDefaultButton().m_strApplication.IsEmpty()) << "the next button starts plain";
+}
+
+TEST_F(PictureShowTest, WithoutTheProgramsNothingIsInserted)
+{
+    const int nButtons = ButtonCount();
+    ModalAnswers answers;
+    ViewCommand(ID_OBJ_PICTURESHOW);
+    EXPECT_EQ(std::vector<std::string>({ "Lumivane & Pelmora" }), answers.Captions());
+    EXPECT_EQ(nButtons, ButtonCount());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(m_folder.File("Lumivane.exe")));
+}
+
+} // namespace
