@@ -4,6 +4,7 @@
 #include "framework/ControlBar.h"
 #include "framework/CreateContext.h"
 #include "framework/DockBar.h"
+#include "framework/DockContext.h"
 #include "framework/DockState.h"
 #include "framework/MiniDockFrameWnd.h"
 #include "framework/Exceptions.h"
@@ -309,6 +310,12 @@ CMiniDockFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD dwStyle)
 void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
 {
     CDockBar* pOldDockBar = pBar->m_pDockBar;
+    // Where it floats now is where it floats again after docking.
+    if (pBar->m_pDockContext != nullptr)
+    {
+        pBar->m_pDockContext->m_ptMRUFloatPos = point;
+        pBar->m_pDockContext->m_dwMRUFloatStyle = dwStyle & (CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI);
+    }
     // Alone in a floating frame that takes the style: only the frame moves.
     if (pOldDockBar != nullptr && pOldDockBar->m_bFloating && pOldDockBar->GetDockedCount() == 1 &&
         (dwStyle & pOldDockBar->GetBarStyle() & CBRS_ALIGN_ANY))
