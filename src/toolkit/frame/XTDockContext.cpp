@@ -804,10 +804,14 @@ void CXTDockContext::StartResize(int nHitTest, CPoint pt)
     m_ptStart = pt;
     m_rectRequestedSize = rect;
     m_rectActualSize = rect;
+    // The floating frame's own window: a frame computed from the styles and
+    // shrunk by the border would move the frame by a pixel with every resize.
     CRect rectFrame = rect;
-    CMiniFrameWnd::CalcBorders(&rectFrame, WS_POPUP | WS_CAPTION | WS_THICKFRAME);
-    int cxBorder = ::GetSystemMetrics(SM_CXBORDER), cyBorder = ::GetSystemMetrics(SM_CYBORDER);
-    rectFrame.InflateRect(-cxBorder, -cyBorder);
+    CFrameWnd* pFloat = m_pBar->m_pDockBar != nullptr ? m_pBar->m_pDockBar->GetParentFrame() : nullptr;
+    if (pFloat != nullptr && m_pBar->m_pDockBar->m_bFloating)
+        pFloat->GetWindowRect(&rectFrame);
+    else
+        CMiniFrameWnd::CalcBorders(&rectFrame, WS_POPUP | WS_CAPTION | WS_THICKFRAME);
     m_rectActualFrameSize = rectFrame;
     m_rectFrameBorders = CRect(rect.left - rectFrame.left, rect.top - rectFrame.top, rectFrame.right - rect.right,
                                rectFrame.bottom - rect.bottom);

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -407,6 +408,141 @@ TEST(XTDockContextLive, ALiveBarFloatsMovesItsFrameAndGoesBackOnEscape)
     frame.DestroyWindow();
     Pump();
     xtAfxData.m_bShowBarWhileDragging = bSaved;
+}
+
+// A bar that floats at the width (or height) the user drags, in steps of 10.
+class CSizingBar : public CXTControlBar
+{
+public:
+    int cx = 150, cy = 40;
+    BOOL Create(CWnd* pParent, UINT nID)
+    {
+        return CreateBar(nullptr, WS_VISIBLE, CBRS_TOP | CBRS_SIZE_DYNAMIC, pParent, nID);
+    }
+    CSize CalcFixedLayout(BOOL, BOOL bHorz) override { return bHorz ? CSize(cx, cy) : CSize(cy, cx); }
+    CSize CalcDynamicLayout(int nLength, DWORD nMode) override
+    {
+        if (nLength < 0 || (nMode & (LM_MRUWIDTH | LM_HORZDOCK | LM_VERTDOCK)))
+            return CalcFixedLayout(FALSE, !(nMode & LM_VERTDOCK));
+        int nStep = std::max(20, nLength / 10 * 10);
+        CSize size = (nMode & LM_LENGTHY) ? CSize(cx, nStep) : CSize(nStep, cy);
+        if (nMode & LM_COMMIT)
+            cx = size.cx;
+        return size;
+    }
+    void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+};
+
+TEST(XTDockContextResize, ASizingBorderChangesTheBarFromTheOppositeCorner)
+{
+    struct Case
+    {
+        const char* name;
+        int nHitTest;
+        CPoint delta;
+        int cxExpected;
+        BOOL bRightStays;
+    };
+    const Case cases[] = {
+        { "the right border 47 pixels out", HTRIGHT, CPoint(47, 0), 190, FALSE },
+        { "the left border 33 pixels out: the right edge stays", HTLEFT, CPoint(-33, 0), 180, TRUE },
+        { "the right border 70 pixels in", HTRIGHT, CPoint(-70, 0), 80, FALSE },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CDockFrame frame;
+        ASSERT_TRUE(frame.CreateFrame());
+        frame.EnableDocking(CBRS_ALIGN_ANY);
+        frame.ShowWindow(SW_SHOWNOACTIVATE);
+        CSizingBar bar;
+        ASSERT_TRUE(bar.Create(&frame, ID_BAR_A));
+        bar.EnableDocking(CBRS_ALIGN_ANY);
+        frame.FloatControlBar(&bar, CPoint(200, 200), CBRS_ALIGN_TOP);
+        Pump();
+        CFrameWnd* pFloat = bar.GetParentFrame();
+        ASSERT_NE(&frame, pFloat);
+        CRect rectFloat, rectBar;
+        pFloat->GetWindowRect(&rectFloat);
+        bar.GetWindowRect(&rectBar);
+        ASSERT_EQ(150, rectBar.Width());
+
+        CPoint ptStart(c.nHitTest == HTLEFT ? rectFloat.left : rectFloat.right - 1, rectFloat.CenterPoint().y);
+        CPoint pt = ptStart + c.delta;
+        bar.ScreenToClient(&pt);
+        bar.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM((WORD)(short)pt.x, (WORD)(short)pt.y));
+        bar.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM((WORD)(short)pt.x, (WORD)(short)pt.y));
+        bar.m_pDockContext->StartResize(c.nHitTest, ptStart);
+        Pump();
+
+        EXPECT_EQ(nullptr, ::GetCapture());
+        EXPECT_EQ(pFloat, bar.GetParentFrame());
+        EXPECT_EQ(c.cxExpected, bar.cx);
+        CRect rectAfter, rectBarAfter;
+        pFloat->GetWindowRect(&rectAfter);
+        bar.GetWindowRect(&rectBarAfter);
+        EXPECT_EQ(c.cxExpected, rectBarAfter.Width());
+        EXPECT_EQ(rectFloat.top, rectAfter.top);
+        if (c.bRightStays)
+            EXPECT_EQ(rectFloat.right, rectAfter.right);
+        else
+            EXPECT_EQ(rectFloat.left, rectAfter.left);
+        frame.DestroyWindow();
+        Pump();
+    }
+}
+
+TEST(XTDockContextOtherFrame, ABarDocksInAnotherFrameOnlyWhenItAllowsIt)
+{
+    for (BOOL bAllow : { TRUE, FALSE })
+    {
+        SCOPED_TRACE(bAllow ? "allowed: the other frame takes it" : "not allowed: it floats");
+        CDockFrame first, second;
+        ASSERT_TRUE(first.CreateFrame());
+        ASSERT_TRUE(second.CreateFrame());
+        first.EnableDocking(CBRS_ALIGN_ANY);
+        second.EnableDocking(CBRS_ALIGN_ANY);
+        second.SetWindowPos(nullptr, 700, 60, 400, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+        first.ShowWindow(SW_SHOWNOACTIVATE);
+        second.ShowWindow(SW_SHOWNOACTIVATE);
+        // The second frame above the first in z-order.
+        ::SetWindowPos(second.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        CSideBar bar(CSize(200, 30));
+        ASSERT_TRUE(bar.Create(&first, CBRS_TOP, ID_BAR_A));
+        bar.EnableDocking(CBRS_ALIGN_ANY);
+        bar.m_bDockInOtherFrame = bAllow;
+        first.DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+        first.RecalcLayout();
+        second.RecalcLayout();
+        Pump();
+        CWinApp* pApp = AfxGetApp();
+        CWnd* pSavedMain = pApp->m_pMainWnd;
+        pApp->m_pMainWnd = &first;
+
+        CRect rectTop;
+        second.DockBar(AFX_IDW_DOCKBAR_TOP)->GetWindowRect(&rectTop);
+        CPoint pt(rectTop.left + 50, rectTop.top + 2);
+        MoveCursorTo(pt.x, pt.y);
+        Drag(bar, pt, { { WM_MOUSEMOVE, MK_LBUTTON }, { WM_LBUTTONUP, 0 } });
+        pApp->m_pMainWnd = pSavedMain;
+
+        if (bAllow)
+        {
+            EXPECT_EQ(&second, bar.GetParentFrame());
+            EXPECT_EQ(&second, bar.m_pDockSite);
+            EXPECT_EQ(&bar, second.GetControlBar(ID_BAR_A));
+            EXPECT_EQ(nullptr, first.GetControlBar(ID_BAR_A));
+            EXPECT_EQ((std::vector<int>{ (int)ID_BAR_A, 0 }), second.Rows(AFX_IDW_DOCKBAR_TOP));
+        }
+        else
+            EXPECT_EQ(0, DockBarID(bar));
+        if (bAllow)
+            second.RemoveControlBar(&bar);
+        bar.DestroyWindow();
+        first.DestroyWindow();
+        second.DestroyWindow();
+        Pump();
+    }
 }
 
 } // namespace

@@ -451,6 +451,104 @@ TEST(XTMiniDockFrameMouse, CloseHidesTheBarAndACaptionWithoutDockContextDoesNoth
     }
 }
 
+// A floating frame whose options popup is a plain window standing in.
+class CPopupFloatFrame : public CXTMiniDockFrameWnd
+{
+    DECLARE_DYNCREATE(CPopupFloatFrame)
+public:
+    static CWnd* s_pPopup;
+    static CRect s_rect;
+    static int s_nOpened;
+    CWnd* OpenOptionsPopup(CControlBar*, const CRect& rect) override
+    {
+        ++s_nOpened;
+        s_rect = rect;
+        return s_pPopup;
+    }
+};
+IMPLEMENT_DYNCREATE(CPopupFloatFrame, CXTMiniDockFrameWnd)
+CWnd* CPopupFloatFrame::s_pPopup = nullptr;
+CRect CPopupFloatFrame::s_rect;
+int CPopupFloatFrame::s_nOpened = 0;
+
+// Counts the customisation commands it is sent.
+class CCountingToolBar : public CFakeToolBar
+{
+public:
+    CCountingToolBar() : CFakeToolBar(TRUE) {}
+    int nCustomize = 0;
+    LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (nMsg == WM_COMMAND && LOWORD(wParam) == XT_IDC_CUSTOMIZE)
+            ++nCustomize;
+        return CFakeToolBar::WindowProc(nMsg, wParam, lParam);
+    }
+};
+
+TEST(XTMiniDockFrameMouse, ButtonsLightUpDropTheOptionsPopupAndPassCustomisationOn)
+{
+    FlatLookScope flat;
+    CHostFrame frame;
+    ASSERT_TRUE(frame.CreateFrame(RUNTIME_CLASS(CPopupFloatFrame)));
+    CWnd popup;
+    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), "Options", WS_POPUP, CRect(0, 0, 20, 20), nullptr, 0));
+    CPopupFloatFrame::s_pPopup = &popup;
+    CPopupFloatFrame::s_nOpened = 0;
+    CCountingToolBar tool;
+    ASSERT_TRUE(tool.Create(&frame, ID_BAR, "Werkzeug"));
+    CXTMiniDockFrameWnd* pFloat = FloatBar(frame, tool);
+    ASSERT_NE(nullptr, pFloat);
+    CAPTIONBUTTONINFO* pClose = pFloat->FindButton(CAPTIONBUTTONINFO::kindClose);
+    CAPTIONBUTTONINFO* pOptions = pFloat->FindButton(CAPTIONBUTTONINFO::kindOptions);
+    ASSERT_TRUE(pClose != nullptr && pOptions != nullptr);
+    const CRect rectClose = pFloat->GetButtonRect(pClose), rectOptions = pFloat->GetButtonRect(pOptions);
+    CRect rectCaption = pFloat->GetCaptionRect();
+    auto At = [](CPoint pt) { return MAKELPARAM((WORD)(short)pt.x, (WORD)(short)pt.y); };
+
+    struct Step
+    {
+        const char* name;
+        UINT nMsg;
+        WPARAM wParam;
+        CPoint pt;
+        BOOL bCloseHot, bOptionsPressed, bPopupOpen;
+        int nOpened, nCustomize;
+    };
+    const Step steps[] = {
+        { "over the close button: lit", WM_NCMOUSEMOVE, HTCAPTION, rectClose.CenterPoint(), TRUE, FALSE, FALSE, 0, 0 },
+        { "over the caption: out again", WM_NCMOUSEMOVE, HTCAPTION, CPoint(rectCaption.left + 3, rectCaption.top + 3),
+          FALSE, FALSE, FALSE, 0, 0 },
+        { "options pressed", WM_NCLBUTTONDOWN, HTCAPTION, rectOptions.CenterPoint(), FALSE, TRUE, FALSE, 0, 0 },
+        { "options released: the popup opens, the button stays down", WM_NCLBUTTONUP, HTCAPTION,
+          rectOptions.CenterPoint(), FALSE, TRUE, TRUE, 1, 0 },
+        { "the popup closed", XTWM_POPUPCLOSED, 0, CPoint(0, 0), FALSE, FALSE, FALSE, 1, 0 },
+        { "customisation goes to the bar", WM_COMMAND, XT_IDC_CUSTOMIZE, CPoint(0, 0), FALSE, FALSE, FALSE, 1, 1 },
+    };
+    for (const Step& step : steps)
+    {
+        SCOPED_TRACE(step.name);
+        pFloat->SendMessage(step.nMsg, step.wParam, step.nMsg == WM_COMMAND ? 0 : At(step.pt));
+        Pump();
+        EXPECT_EQ(step.bCloseHot, pClose->bHot != 0);
+        EXPECT_EQ(step.bOptionsPressed, pOptions->bPressed != 0);
+        EXPECT_EQ(step.bPopupOpen, pFloat->m_pPopup == &popup);
+        EXPECT_EQ(step.nOpened, CPopupFloatFrame::s_nOpened);
+        EXPECT_EQ(step.nCustomize, tool.nCustomize);
+        // A lit button: the highlight frame around the light fill.
+        CWindowPixels pixels(*pFloat);
+        CRect rect = InWindow(*pFloat, rectClose);
+        EXPECT_EQ(step.bCloseHot, pixels.At(rect.left, rect.top + 3) == xtAfxData.m_clrHighlight);
+        EXPECT_EQ(step.bCloseHot, pixels.At(rect.left + 1, rect.top + 1) == xtAfxData.m_clrFlatHighlightLight);
+    }
+    // The popup hangs under the button, a little wider to the left.
+    EXPECT_EQ(CRect(rectOptions.left - 2, rectOptions.top, rectOptions.right - 3, rectOptions.bottom - 1),
+              CPopupFloatFrame::s_rect);
+    CPopupFloatFrame::s_pPopup = nullptr;
+    popup.DestroyWindow();
+    frame.DestroyWindow();
+    Pump();
+}
+
 class CExposedTabCtrl : public CXTTabCtrl
 {
 public:
