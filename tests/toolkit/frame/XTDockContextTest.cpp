@@ -161,6 +161,7 @@ TEST(XTDockContextDrag, TheCursorChoosesTheDockBarAndKeysCancelOrFloat)
         int nInside;              // the cursor this far inside the right dock bar's edge
         std::vector<Input> inputs;
         int nDockBar;             // where the bar ends: 0 floating
+        BOOL bCaptureHeld = FALSE; // another window holds the mouse when the drag begins
     };
     const WPARAM L = MK_LBUTTON;
     const Case cases[] = {
@@ -179,6 +180,8 @@ TEST(XTDockContextDrag, TheCursorChoosesTheDockBarAndKeysCancelOrFloat)
         { "Ctrl released docks it again", 1,
           { { WM_KEYDOWN, VK_CONTROL }, { WM_MOUSEMOVE, L }, { WM_KEYUP, VK_CONTROL }, { WM_LBUTTONUP, 0 } },
           AFX_IDW_DOCKBAR_RIGHT },
+        { "the mouse held elsewhere: no drag", 1, { { WM_MOUSEMOVE, L }, { WM_LBUTTONUP, 0 } }, AFX_IDW_DOCKBAR_LEFT,
+          TRUE },
     };
     for (const Case& c : cases)
     {
@@ -205,7 +208,14 @@ TEST(XTDockContextDrag, TheCursorChoosesTheDockBarAndKeysCancelOrFloat)
 
         CPoint pt = BesideRightDockBar(frame, c.nInside);
         MoveCursorTo(pt.x, pt.y);
+        if (c.bCaptureHeld)
+            frame.pane.SetCapture();
         Drag(bar, pt, c.inputs);
+        if (c.bCaptureHeld)
+        {
+            EXPECT_EQ(frame.pane.m_hWnd, ::GetCapture());
+            ::ReleaseCapture();
+        }
 
         EXPECT_EQ(nullptr, ::GetCapture());
         EXPECT_EQ(c.nDockBar, DockBarID(bar));

@@ -540,6 +540,19 @@ TEST(XTMiniDockFrameMouse, ButtonsLightUpDropTheOptionsPopupAndPassCustomisation
         EXPECT_EQ(step.bCloseHot, pixels.At(rect.left, rect.top + 3) == xtAfxData.m_clrHighlight);
         EXPECT_EQ(step.bCloseHot, pixels.At(rect.left + 1, rect.top + 1) == xtAfxData.m_clrFlatHighlightLight);
     }
+    // The tip of the button the mouse went over last.
+    CString strTip;
+    pFloat->m_wndTip.GetText(strTip, pFloat);
+    EXPECT_STREQ("Close", strTip);
+    // A button left lit when the mouse went elsewhere goes out at idle time.
+    pFloat->SendMessage(WM_NCMOUSEMOVE, HTCAPTION, At(rectClose.CenterPoint()));
+    ASSERT_TRUE(pClose->bActive);
+    CRect rectFloat;
+    pFloat->GetWindowRect(&rectFloat);
+    toolkit_test::MoveCursorTo(rectFloat.right + 40, rectFloat.bottom + 40);
+    pFloat->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_FALSE(pClose->bActive);
+    EXPECT_FALSE(pClose->bHot);
     // The popup hangs under the button, a little wider to the left.
     EXPECT_EQ(CRect(rectOptions.left - 2, rectOptions.top, rectOptions.right - 3, rectOptions.bottom - 1),
               CPopupFloatFrame::s_rect);
