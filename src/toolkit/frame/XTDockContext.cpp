@@ -631,6 +631,10 @@ DWORD CXTDockContext::CanDockIn(CFrameWnd* pFrame, CDockBar** ppDockBar) const
 DWORD CXTDockContext::CanDock()
 {
     m_pDockBarOver = nullptr;
+    // Each decision starts from the bar's own frame: another frame is its
+    // site only while the cursor is over one of that frame's dock bars.
+    if (m_pBar->m_pDockSite != nullptr && IsAlive(m_pBar->m_pDockSite))
+        m_pDockSite = m_pBar->m_pDockSite;
     if (!IsAlive(m_pDockSite))
         return 0;
     CDockBar* pDockBar = nullptr;

@@ -755,6 +755,7 @@ void CXTMiniDockFrameWnd::OnCustomize()
         return;
     pButton->bHot = pButton->bPressed = pButton->bActive = FALSE;
     RedrawNonClient();
-    if (pButton->pBar != nullptr && pButton->pBar->m_hWnd != nullptr)
+    // The button's bar, while it is still the one floating here.
+    if (pButton->pBar != nullptr && pButton->pBar == GetFirstBar())
         pButton->pBar->PostMessage(WM_COMMAND, XT_IDC_CUSTOMIZE);
 }
