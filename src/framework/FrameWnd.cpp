@@ -33,6 +33,9 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
     ON_COMMAND_EX_RANGE(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, OnBarCheck)
     ON_UPDATE_COMMAND_UI_RANGE(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, OnUpdateControlBarMenu)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFFFFFF, OnToolTipText)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFFFFFF, OnToolTipText)
 END_MESSAGE_MAP()
@@ -349,6 +352,8 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
         pFloat->ShowWindow(SW_SHOWNOACTIVATE);
         pFloat->UpdateWindow();
     }
+    // It looks active while this frame does.
+    pFloat->SendMessage(WM_NCACTIVATE, FALSE);
 }
 
 void CFrameWnd::SendToFloatingFrames(UINT nMsg, WPARAM wParam, LPARAM lParam)
@@ -510,6 +515,14 @@ void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
         return;
     }
     pCmdUI->SetCheck(pBar->IsVisible() ? 1 : 0);
+}
+
+void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
+{
+    int nVirtKey = pCmdUI->m_nID == ID_INDICATOR_CAPS ? VK_CAPITAL
+                   : pCmdUI->m_nID == ID_INDICATOR_NUM ? VK_NUMLOCK
+                                                       : VK_SCROLL;
+    pCmdUI->Enable((::GetKeyState(nVirtKey) & 1) != 0);
 }
 
 CWnd* CFrameWnd::GetMessageBar()

@@ -482,6 +482,52 @@ TEST(Floating, TheCaptionDragsTheBarAndTheBordersResizeABarThatSizesItself)
     Pump();
 }
 
+TEST(Floating, TheFrameAndItsFloatingFramesLookActiveTogether)
+{
+    DockedFrame f;
+    ASSERT_TRUE(f.Create());
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, nullptr, "Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 500, 200, 150, nullptr, nullptr));
+    f.frame.ShowWindow(SW_SHOW);
+    f.frame.SetActiveWindow();
+    Pump();
+    ASSERT_EQ(f.frame.m_hWnd, ::GetActiveWindow());
+    f.frame.FloatControlBar(&f.b, CPoint(300, 200));
+    CMiniDockFrameWnd* pFloat = FloatingFrameOf(f.b);
+    ASSERT_NE(nullptr, pFloat);
+    struct Step
+    {
+        const char* name;
+        HWND hWndActivate;
+        BOOL bStayActive;      // the frame looks active for a window of its own
+        BOOL bKeepMiniActive;  // its floating frames look active with it
+        BOOL bFloatActive;
+    };
+    const Step steps[] = {
+        { "the frame active, the floating frame just made", nullptr, FALSE, TRUE, TRUE },
+        { "the floating frame activated", pFloat->m_hWnd, TRUE, TRUE, TRUE },
+        { "the frame activated again", f.frame.m_hWnd, FALSE, TRUE, TRUE },
+        { "another program's window activated", other.m_hWnd, FALSE, FALSE, FALSE },
+        { "the floating frame activated from there", pFloat->m_hWnd, TRUE, TRUE, TRUE },
+        { "and the other window again", other.m_hWnd, FALSE, FALSE, FALSE },
+    };
+    for (const Step& step : steps)
+    {
+        SCOPED_TRACE(step.name);
+        if (step.hWndActivate != nullptr)
+            ::SetActiveWindow(step.hWndActivate);
+        Pump();
+        if (step.hWndActivate != nullptr)
+        {
+            ASSERT_EQ(step.hWndActivate, ::GetActiveWindow());
+        }
+        EXPECT_EQ(step.bStayActive, (f.frame.m_nFlags & WF_STAYACTIVE) != 0);
+        EXPECT_EQ(step.bKeepMiniActive, (f.frame.m_nFlags & WF_KEEPMINIACTIVE) != 0);
+        EXPECT_EQ(step.bFloatActive, pFloat->m_bActive);
+    }
+    other.DestroyWindow();
+}
+
 // Dock state tests keep the profile under a key of their own and remove it.
 class DockStateTest : public ::testing::Test
 {
