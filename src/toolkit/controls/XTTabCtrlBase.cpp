@@ -6,6 +6,7 @@
 #include "framework/ClientDC.h"
 #include "framework/CreateContext.h"
 #include "framework/FrameWnd.h"
+#include "framework/MiniDockFrameWnd.h"
 #include "framework/TabCtrl.h"
 #include "framework/ToolTipCtrl.h"
 #include "framework/View.h"
@@ -408,7 +409,10 @@ void CXTTabCtrlBase::Initialize()
     m_bInitializing = FALSE;
     UpdateFont();
     m_pViewOwner = m_pTabCtrl->GetParent();
+    // In a floating frame the views belong to the frame it floats from.
     m_pParentFrame = m_pTabCtrl->GetParentFrame();
+    if (m_pParentFrame != nullptr && m_pParentFrame->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
+        m_pParentFrame = m_pParentFrame->GetParentFrame();
     ResizeAllViews();
     if (m_bAutoCondense)
         CondenseLabels();

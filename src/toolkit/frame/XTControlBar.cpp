@@ -3,6 +3,7 @@
 #include "toolkit/XTResource.h"
 #include "toolkit/bars/XTMenu.h"
 #include "toolkit/bars/XTToolkitString.h"
+#include "toolkit/frame/XTDockContext.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMemDC.h"
 
@@ -105,6 +106,9 @@ void CXTControlBar::CreateBarFonts()
 
 void CXTControlBar::EnableDocking(DWORD dwDockStyle)
 {
+    // The toolkit's drag: dock bars chosen by the cursor, live dragging.
+    if (m_pDockContext == nullptr)
+        m_pDockContext = new CXTDockContext(this);
     CControlBar::EnableDocking(dwDockStyle);
     if (m_hWndOwner == nullptr && m_hWnd != nullptr)
         SetOwner(GetParent());

@@ -1,0 +1,108 @@
+// The toolkit's floating frame: for toolkit bars it draws its own caption in
+// the classic or the flat look with the bar's name, a close button and, for
+// a customisable tool bar, a "Toolbar Options" button, each with a tip; it
+// drags and resizes its bar through the bar's dock context. Bars of other
+// kinds keep the framework's caption. Frames make it by runtime class
+// (m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd)).
+#pragma once
+
+#include "framework/ImageList.h"
+#include "framework/MiniDockFrameWnd.h"
+#include "framework/ToolTipCtrl.h"
+
+#include <list>
+
+class CDC;
+class CXTMiniDockFrameWnd;
+
+// Posted by a frame to itself after creation to set its caption up (the
+// toolkit's set-up message), and sent back by the options popup when it closes.
+#define XTWM_FLOATSETUP     0x89DE
+#define XTWM_POPUPCLOSED    0x89DF
+
+// The tool bar's customisation command.
+#define XT_IDC_CUSTOMIZE    53782
+
+// One caption button of a floating frame.
+struct CAPTIONBUTTONINFO
+{
+    enum Kind { kindClose = 0, kindOptions = 1 };
+    BYTE bHidden;               // too little room in the caption
+    BYTE bHot;
+    BYTE bPressed;
+    BYTE bActive;               // drawn with a frame or an edge
+    int nKind;
+    CXTMiniDockFrameWnd* pFrame;
+    CControlBar* pBar;
+};
+
+class CXTMiniDockFrameWnd : public CMiniDockFrameWnd
+{
+    DECLARE_DYNCREATE(CXTMiniDockFrameWnd)
+public:
+    // Construction
+    CXTMiniDockFrameWnd();
+    ~CXTMiniDockFrameWnd() override;
+    BOOL Create(CWnd* pParent, DWORD dwBarStyle) override;
+
+    // Attributes
+    int m_nCaptionMode;         // 0 until set up, then 2 classic or 1 flat
+    std::list<CAPTIONBUTTONINFO*> m_listButtons;
+    CWnd* m_pPopup;             // the options popup while it is open
+    CAPTIONBUTTONINFO* m_pPressed;
+    CToolTipCtrl m_wndTip;
+    CImageList m_imageList;     // caption glyphs: 2 close, 3 drop-down
+    BOOL m_bSetUp;
+
+    // What kind of bar the frame holds (FALSE while it has no window).
+    virtual BOOL IsToolkitControlBar(CControlBar* pBar) const;
+    virtual BOOL IsToolkitToolBar(CControlBar* pBar) const;
+    virtual BOOL IsToolkitMenuBar(CControlBar* pBar) const;
+    virtual BOOL IsToolkitDockWindow(CControlBar* pBar) const;
+    virtual CDockBar* GetDockBar();
+    // The first bar entry of the frame's dock bar; NULL without a window.
+    virtual CControlBar* GetFirstBar();
+    virtual CDockContext* GetBarDockContext(CControlBar* pBar);
+    virtual void DrawCaptionButton(CDC* pDC, const CRect& rect, CAPTIONBUTTONINFO* pButton);
+    virtual void ShowButtonTip(int x, int y, int nKind);
+
+    // The button's rectangle (screen) as the caption lays it out now; sets
+    // its hidden flag.
+    CRect GetButtonRect(CAPTIONBUTTONINFO* pButton);
+    // The caption band (screen).
+    CRect GetCaptionRect();
+    CAPTIONBUTTONINFO* FindButton(int nKind) const;
+
+    void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0) override;
+
+    // Opens the tool bar's options popup (its hidden buttons and options)
+    // over the rectangle (screen); the popup sends XTWM_POPUPCLOSED to this
+    // frame when it closes. Returns the popup, NULL when none can be opened.
+    // The popup belongs to the command bars; this frame opens none itself.
+    virtual CWnd* OpenOptionsPopup(CControlBar* pBar, const CRect& rect);
+
+    // Implementation
+protected:
+    void DeleteButtons();
+    void RedrawNonClient();
+    BOOL IsFlatCaption() const;
+    // The whole non-client area of a toolkit bar's frame.
+    void PaintNonClient(CDC* pDC);
+    CAPTIONBUTTONINFO* ButtonFromPoint(CPoint ptScreen);
+
+    LRESULT OnFloatSetUp(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPopupClosed(WPARAM wParam, LPARAM lParam);
+    LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetTextMessage(WPARAM wParam, LPARAM lParam);
+    void OnNcPaint();
+    LRESULT OnNcActivateMessage(WPARAM wParam, LPARAM lParam);
+    void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    void OnNcLButtonUp(UINT nHitTest, CPoint point);
+    void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+    void OnNcMouseMove(UINT nHitTest, CPoint point);
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    void OnCustomize();
+
+    DECLARE_MESSAGE_MAP()
+};
