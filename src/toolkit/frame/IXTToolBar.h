@@ -1,6 +1,6 @@
-// What the flat-look painter needs of a tool bar beyond its window: the
-// button records as the toolkit's tool bar keeps them, its text rules, its
-// open drop-down and its colour commands.
+// What the flat-look painter and the dock bar need of a tool bar beyond its
+// window: the button records as the toolkit's tool bar keeps them, its text
+// rules, its open drop-down, its colour commands, and fitting into a row.
 #pragma once
 
 #include "framework/String.h"
@@ -33,4 +33,14 @@ public:
     // The drop-down record of a command, or none.
     virtual CXTButtonInfo* FindDropDownInfo(UINT nCommandID) const = 0;
     virtual COLORREF GetBackgroundColor() const = 0;
+
+    // Fitting into a dock bar's row. The dock bar fits only bars that
+    // support hidden buttons (every tool bar does).
+    virtual BOOL SupportsHiddenButtons() const = 0;
+    // Hides buttons from the right end (one always stays) until the bar fits
+    // nLength less the chevron; returns the bar's new length.
+    virtual int HideButtonsToFit(int nWidth, int nLength, BOOL bHorz) = 0;
+    // Shows hidden buttons again while they fit nLength (0x7FFF: all);
+    // returns the bar's new length.
+    virtual int ShowButtonsToFit(int nWidth, int nLength, BOOL bHorz) = 0;
 };

@@ -113,6 +113,9 @@ public:
         return it == infos.end() ? nullptr : const_cast<CXTButtonInfo*>(&it->second);
     }
     COLORREF GetBackgroundColor() const override { return kBarFace; }
+    BOOL SupportsHiddenButtons() const override { return FALSE; }
+    int HideButtonsToFit(int nWidth, int, BOOL) override { return nWidth; }
+    int ShowButtonsToFit(int nWidth, int, BOOL) override { return nWidth; }
 
     int nDropped = -1;
     int nTextButton = -1;
