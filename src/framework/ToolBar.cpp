@@ -209,9 +209,12 @@ void CToolBar::SetButton(int nIndex, const TBBUTTON& button)
     TBBUTTON old;
     if (!GetButton(nIndex, &old))
         return;
-    if (old.idCommand == button.idCommand && old.fsStyle == button.fsStyle && old.iBitmap == button.iBitmap)
+    if (old.idCommand == button.idCommand && old.fsStyle == button.fsStyle && old.iBitmap == button.iBitmap &&
+        !((old.fsState ^ button.fsState) & TBSTATE_WRAP))
     {
-        // Only the state differs: the control changes it in place.
+        // Only the state differs: the control changes it in place (a new
+        // wrap needs the button inserted again: the control lays its rows
+        // out anew only then).
         if (old.fsState != button.fsState)
             SendMessage(TB_SETSTATE, (WPARAM)old.idCommand, MAKELPARAM(button.fsState, 0));
         return;

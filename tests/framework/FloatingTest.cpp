@@ -346,4 +346,140 @@ TEST(Floating, ABarFloatedAndDockedBackTakesItsPlaceAndTheFloatingFrameGoes)
     }
 }
 
+TEST(Floating, IdleUpdateReachesFloatingBarsAndTheFrameShowsWhileABarDoes)
+{
+    CFloatFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    frame.EnableDocking(CBRS_ALIGN_ANY);
+    CToolBar toolBar;
+    ASSERT_TRUE(toolBar.Create(&frame));
+    ASSERT_TRUE(toolBar.LoadToolBar(IDR_TESTBAR));
+    toolBar.EnableDocking(CBRS_ALIGN_ANY);
+    frame.DockControlBar(&toolBar);
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.FloatControlBar(&toolBar, CPoint(300, 200));
+    CMiniDockFrameWnd* pFloat = FloatingFrameOf(toolBar);
+    ASSERT_NE(nullptr, pFloat);
+    EXPECT_TRUE(pFloat->IsWindowVisible());
+    // All buttons in one row: the frame is as wide as the bar needs.
+    CSize sizeBar = toolBar.CalcFixedLayout(FALSE, TRUE);
+    CRect rectBar;
+    toolBar.GetWindowRect(&rectBar);
+    EXPECT_EQ(sizeBar.cx, rectBar.Width());
+    EXPECT_EQ(sizeBar.cy, rectBar.Height());
+
+    RunIdle(&frame);
+    struct Case
+    {
+        UINT nID;
+        BOOL bEnabled;
+    };
+    const Case cases[] = { { ID_TEST_HANDLED, TRUE }, { ID_TEST_UNHANDLED, FALSE }, { ID_TEST_THIRD, FALSE } };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.nID);
+        EXPECT_EQ(c.bEnabled != FALSE, toolBar.SendMessage(TB_ISBUTTONENABLED, c.nID) != 0);
+    }
+
+    // Notifications and commands of the floating bar reach the frame.
+    NMTOOLBARA nmtb = {};
+    nmtb.hdr.hwndFrom = toolBar.m_hWnd;
+    nmtb.hdr.idFrom = AFX_IDW_TOOLBAR;
+    nmtb.hdr.code = TBN_ENDDRAG;
+    ::SendMessageA(::GetParent(toolBar.m_hWnd), WM_NOTIFY, AFX_IDW_TOOLBAR, (LPARAM)&nmtb);
+    EXPECT_EQ(1, frame.nEndDrags);
+    ::SendMessageA(::GetParent(toolBar.m_hWnd), WM_COMMAND, ID_TEST_HANDLED, (LPARAM)toolBar.m_hWnd);
+    EXPECT_EQ(1, frame.nHandled);
+
+    // Hidden, the bar takes its frame out of sight at idle time; shown, back.
+    struct Step
+    {
+        const char* name;
+        int nAction;   // 0 hide at idle, 1 show at idle, 2 close the floating frame, 3 the bar's command
+        BOOL bBarVisible;
+        BOOL bFrameVisible;
+    };
+    const Step steps[] = {
+        { "hidden at idle", 0, FALSE, FALSE },
+        { "shown at idle", 1, TRUE, TRUE },
+        { "the floating frame closed", 2, FALSE, FALSE },
+        { "the bar's command", 3, TRUE, TRUE },
+    };
+    for (const Step& step : steps)
+    {
+        SCOPED_TRACE(step.name);
+        if (step.nAction == 0 || step.nAction == 1)
+        {
+            frame.ShowControlBar(&toolBar, step.nAction == 1, TRUE);
+            EXPECT_NE(step.bFrameVisible, pFloat->IsWindowVisible() != FALSE);   // not before idle
+        }
+        else if (step.nAction == 2)
+            pFloat->SendMessage(WM_CLOSE);
+        else
+            frame.SendMessage(WM_COMMAND, AFX_IDW_TOOLBAR);
+        RunIdle(&frame);
+        EXPECT_EQ(step.bBarVisible, toolBar.IsWindowVisible());
+        EXPECT_EQ(step.bFrameVisible, pFloat->IsWindowVisible());
+        EXPECT_TRUE(toolBar.IsFloating());
+    }
+    frame.DestroyWindow();
+    Pump();
+}
+
+TEST(Floating, TheCaptionDragsTheBarAndTheBordersResizeABarThatSizesItself)
+{
+    CFloatFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    frame.EnableDocking(CBRS_ALIGN_ANY);
+    CToolBar toolBar;
+    ASSERT_TRUE(toolBar.CreateEx(&frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_SIZE_DYNAMIC));
+    ASSERT_TRUE(toolBar.LoadToolBar(IDR_TESTBAR));
+    toolBar.EnableDocking(CBRS_ALIGN_ANY);
+    frame.DockControlBar(&toolBar);
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.FloatControlBar(&toolBar, CPoint(300, 200));
+    CMiniDockFrameWnd* pFloat = FloatingFrameOf(toolBar);
+    ASSERT_NE(nullptr, pFloat);
+    CRect rectFloat, rectBar;
+    pFloat->GetWindowRect(&rectFloat);
+    toolBar.GetWindowRect(&rectBar);
+    const int cxButton = toolBar.m_sizeButton.cx;
+
+    // The right border dragged to the left by two buttons: the buttons wrap, the frame grows downwards.
+    CPoint ptBorder(rectFloat.right - 1, rectFloat.top + rectFloat.Height() / 2);
+    pFloat->PostMessage(WM_NCLBUTTONDOWN, HTRIGHT, MAKELPARAM(ptBorder.x, ptBorder.y));
+    CPoint ptDown = ptBorder;
+    toolBar.ScreenToClient(&ptDown);
+    PostInputs(toolBar, ptDown, { { WM_MOUSEMOVE, MK_LBUTTON, -cxButton, 0 }, { WM_MOUSEMOVE, MK_LBUTTON, -2 * cxButton, 0 },
+                                  { WM_LBUTTONUP, 0, -2 * cxButton, 0 } });
+    Pump();
+    EXPECT_EQ(nullptr, ::GetCapture());
+    CRect rectResized, rectBarResized;
+    pFloat->GetWindowRect(&rectResized);
+    toolBar.GetWindowRect(&rectBarResized);
+    EXPECT_EQ(rectFloat.TopLeft(), rectResized.TopLeft());
+    EXPECT_LT(rectBarResized.Width(), rectBar.Width());
+    EXPECT_GT(rectBarResized.Height(), rectBar.Height());
+    EXPECT_EQ((UINT)rectBarResized.Width(), toolBar.m_nMRUWidth);
+
+    // The caption dragged onto the left side of the frame: docked there, the floating frame goes.
+    HWND hWndFloat = pFloat->m_hWnd;
+    CRect rectLeft;
+    frame.GetControlBar(AFX_IDW_DOCKBAR_LEFT)->GetWindowRect(&rectLeft);
+    CPoint ptCaption(rectResized.left + 10, rectResized.top + 4);
+    pFloat->PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(ptCaption.x, ptCaption.y));
+    ptDown = ptCaption;
+    toolBar.ScreenToClient(&ptDown);
+    int dx = rectLeft.left - ptCaption.x, dy = rectLeft.top + 60 - ptCaption.y;
+    PostInputs(toolBar, ptDown, { { WM_MOUSEMOVE, MK_LBUTTON, dx / 2, dy / 2 }, { WM_MOUSEMOVE, MK_LBUTTON, dx, dy },
+                                  { WM_LBUTTONUP, 0, dx, dy } });
+    Pump();
+    EXPECT_FALSE(::IsWindow(hWndFloat));
+    EXPECT_FALSE(toolBar.IsFloating());
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, toolBar.GetBarStyle() & CBRS_ALIGN_ANY);
+    EXPECT_EQ(frame.GetControlBar(AFX_IDW_DOCKBAR_LEFT), toolBar.m_pDockBar);
+    frame.DestroyWindow();
+    Pump();
+}
+
 } // namespace floating_test
