@@ -1,0 +1,77 @@
+#include "toolkit/frame/XTBarState.h"
+
+#include "toolkit/frame/XTDockState.h"
+#include "toolkit/frame/XTRegistryStore.h"
+
+#include "framework/ControlBar.h"
+#include "framework/FrameWnd.h"
+
+namespace {
+
+// Whether a listed id names a bar of the frame; a kept place by its bar's id.
+BOOL HasBar(CFrameWnd* pFrame, UINT nListedID)
+{
+    UINT nID = nListedID & 0xFFFF;
+    return nID != 0 && pFrame->GetControlBar(nID) != nullptr;
+}
+
+} // namespace
+
+BOOL CXTBarState::FindBarSection(LPCSTR lpszProfileName, UINT nBarID, CString& strSection)
+{
+    CXTRegistryStore store(HKEY_CURRENT_USER);
+    // Sections past the summary's count are left from an older, longer layout.
+    CString strSummary;
+    strSummary.Format("%s-Summary", lpszProfileName);
+    int nSections = (int)store.GetProfileInt(strSummary, "Bars", 0);
+    for (int n = 0; n < nSections; ++n)
+    {
+        strSection.Format("%s-Bar%d", lpszProfileName, n);
+        int nStoredID = (int)store.GetProfileInt(strSection, "BarID", -1);
+        if (nStoredID == -1)
+            return FALSE;
+        if (((UINT)nStoredID & 0xFFFF) == (nBarID & 0xFFFF))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void CXTBarState::SaveBarState(const CFrameWnd* pFrame, LPCSTR lpszProfileName)
+{
+    if (pFrame == nullptr || lpszProfileName == nullptr)
+        return;
+    CXTDockState state;
+    pFrame->GetDockState(state);
+    state.SaveState(lpszProfileName);
+}
+
+void CXTBarState::PruneDockState(CFrameWnd* pFrame, CDockState& state)
+{
+    for (INT_PTR i = state.m_arrBarInfo.GetSize() - 1; i >= 0; --i)
+    {
+        CControlBarInfo* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
+        for (INT_PTR j = pInfo->m_arrBarID.GetSize() - 1; j >= 0; --j)
+        {
+            // A kept place stays one: as a plain id it would put the bar in two dock bars.
+            UINT nID = (UINT)(UINT_PTR)pInfo->m_arrBarID[j];
+            if (nID != 0 && !HasBar(pFrame, nID))
+                pInfo->m_arrBarID.RemoveAt(j);
+        }
+        if (!pInfo->m_bFloating && pFrame->GetControlBar(pInfo->m_nBarID) == nullptr)
+        {
+            state.m_arrBarInfo.RemoveAt(i);
+            delete pInfo;
+        }
+    }
+}
+
+BOOL CXTBarState::LoadBarState(CFrameWnd* pFrame, LPCSTR lpszProfileName)
+{
+    if (pFrame == nullptr || lpszProfileName == nullptr)
+        return FALSE;
+    CXTDockState state;
+    state.LoadState(lpszProfileName);
+    PruneDockState(pFrame, state);
+    pFrame->SetDockState(state);
+    return TRUE;
+}
