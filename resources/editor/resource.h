@@ -157,7 +157,7 @@
 #define IDS_KIND_SLIDER 2062
 #define IDS_KIND_IMAGE 2063
 #define IDS_IMAGE_FORMAT_ERROR 138
-#define IDS_PLAYER_NOT_IN_PROJECT 2070
+#define IDS_PLAYER_NOT_IN_PROJECT 2072
 
 #include "DialogIds.h"
 #include "WizardIds.h"
