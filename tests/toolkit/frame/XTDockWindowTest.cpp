@@ -202,10 +202,11 @@ TEST(XTDockWindow, ACaptionClickFocusesTheLargestChild)
     ASSERT_TRUE(large.Create(WS_CHILD | WS_VISIBLE, CRect(10, 60, 150, 150), pWindow, 2));
     ASSERT_TRUE(hidden.Create(WS_CHILD, CRect(0, 0, 190, 190), pWindow, 3));
     EXPECT_FALSE(pWindow->IsActive());
+    // The press starts the dock context's drag, which the release ends.
+    pWindow->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(50, 10));
     pWindow->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 10));
     EXPECT_EQ(large.m_hWnd, ::GetFocus());
     EXPECT_TRUE(pWindow->IsActive());
-    pWindow->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(50, 10));
 }
 
 // Counts the initial updates a window receives.
