@@ -12,6 +12,7 @@
 #include "toolkit/frame/XTMemDC.h"
 #include "toolkit/frame/XTRowSplitter.h"
 
+#include "framework/DockContext.h"
 #include "framework/FrameWnd.h"
 #include "framework/PaintDC.h"
 #include "framework/ReBar.h"
@@ -706,6 +707,12 @@ CSize CXTDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
         if (hDWP != nullptr)
             hDWP = ::DeferWindowPos(hDWP, pBar->m_hWnd, nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
                                     SWP_NOZORDER | SWP_NOACTIVATE | nExtra);
+        // Where it stands now is where it docks again after floating.
+        if (!m_bFloating && pBar->m_pDockContext != nullptr)
+        {
+            pBar->m_pDockContext->m_uMRUDockID = (UINT)GetDlgCtrlID();
+            pBar->m_pDockContext->m_rectMRUDockPos = rect;
+        }
     }
     if (hDWP != nullptr)
         ::EndDeferWindowPos(hDWP);

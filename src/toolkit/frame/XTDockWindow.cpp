@@ -819,14 +819,6 @@ void CXTDockWindow::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CXTDockWindow::OnWindowPosChanging(WINDOWPOS* lpwndpos)
 {
-    // Showing makes the window take the rest of its row, and a hidden one
-    // gives its row back the lengths it took while expanded (also for the
-    // show and hide that reach the window without its DelayShow).
-    if ((lpwndpos->flags & SWP_SHOWWINDOW) && !(GetStyle() & WS_VISIBLE))
-        m_dwBarStyleEx |= BARSTYLE_SHOWN;
-    if ((lpwndpos->flags & SWP_HIDEWINDOW) && (GetStyle() & WS_VISIBLE))
-        ReleaseExpansion();
-
     const DWORD dwStyle = m_dwStyle;
     m_dwStyle &= ~CBRS_BORDER_ANY;
     CXTControlBar::OnWindowPosChanging(lpwndpos);
