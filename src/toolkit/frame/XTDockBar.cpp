@@ -675,6 +675,8 @@ CSize CXTDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
         {
             rect.left = 0;
             rect.right = nAvailable;
+            // The last splitter is no deeper than the dock bar shows.
+            rect.bottom = std::min<int>(rect.bottom, std::max(nExtent, 0));
         }
         pSplitter->m_rect = TurnedRect(rect, bLayoutHorz);
     }

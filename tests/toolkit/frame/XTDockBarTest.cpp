@@ -3,6 +3,7 @@
 #include "toolkit/frame/XTBarSplitter.h"
 #include "toolkit/frame/XTDockBar.h"
 #include "toolkit/frame/XTDockBarLayout.h"
+#include "toolkit/frame/IXTToolBar.h"
 #include "toolkit/frame/XTDockWindow.h"
 #include "toolkit/frame/XTRowSplitter.h"
 
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -311,6 +313,126 @@ TEST(XTDockBarRows, AMenuBarBehindAnotherBarGetsARowAhead)
     EXPECT_LT(pTop->GetRowStart(&menu), pTop->GetRowStart(&tool));
     EXPECT_EQ(0, CDockTestFrame::RectIn(&menu, pTop).top);
     EXPECT_EQ(CDockTestFrame::RectIn(&menu, pTop).bottom, CDockTestFrame::RectIn(&tool, pTop).top);
+}
+
+TEST(XTDockBarRows, RowSplittersFaceTheFramesClientOnEverySide)
+{
+    struct Case
+    {
+        const char* name;
+        UINT nID;
+        CRect rectWindow;    // in the dock bar: with its depth 100 across and the length along
+        int nSplitterFrom;   // across: where the row splitter begins
+        int nSplitterDepth;
+        int nDockBarDepth;
+    };
+    // W/H stand for the dock bar's length (filled in per case).
+    const Case cases[] = {
+        { "top", XT_IDW_DOCKBAR_TOP, CRect(0, 0, -1, 100), 100, 6, 106 },
+        { "bottom", XT_IDW_DOCKBAR_BOTTOM, CRect(0, 6, -1, 106), 0, 6, 107 },
+        { "left", XT_IDW_DOCKBAR_LEFT, CRect(0, 0, 100, -1), 100, 4, 104 },
+        { "right", XT_IDW_DOCKBAR_RIGHT, CRect(7, 0, 107, -1), 0, 6, 107 },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CDockTestFrame frame;
+        ASSERT_TRUE(frame.CreateFrame());
+        CXTDockBar* pDockBar = frame.DockBar(c.nID);
+        const BOOL bHorz = c.nID == XT_IDW_DOCKBAR_TOP || c.nID == XT_IDW_DOCKBAR_BOTTOM;
+        CXTDockWindow* pWindow = frame.AddWindow(c.nID, 100, 100);
+        ASSERT_NE(nullptr, pWindow);
+        frame.RecalcLayout();
+        CRect rectClient;
+        pDockBar->GetClientRect(&rectClient);
+        CRect expected = c.rectWindow;
+        if (bHorz)
+            expected.right = rectClient.Width();
+        else
+            expected.bottom = rectClient.Height();
+        EXPECT_EQ(expected, CDockTestFrame::RectIn(pWindow, pDockBar));
+        EXPECT_EQ(c.nDockBarDepth, bHorz ? rectClient.Height() : rectClient.Width());
+        CXTRowSplitter* pSplitter = FindSplitter(pDockBar, FALSE);
+        ASSERT_NE(nullptr, pSplitter);
+        EXPECT_EQ(c.nSplitterFrom, bHorz ? pSplitter->m_rect.top : pSplitter->m_rect.left);
+        EXPECT_EQ(c.nSplitterDepth, bHorz ? pSplitter->m_rect.Height() : pSplitter->m_rect.Width());
+        EXPECT_EQ(bHorz ? rectClient.Width() : rectClient.Height(),
+                  bHorz ? pSplitter->m_rect.Width() : pSplitter->m_rect.Height());
+        EXPECT_EQ(bHorz ? CXTRowSplitter::orientHorz : CXTRowSplitter::orientVert, pSplitter->m_nOrientation);
+    }
+}
+
+// A tool bar that hides and shows buttons to fit, recording what it is asked.
+class CFittingBar : public CPlainBar, public IXTToolBar
+{
+public:
+    explicit CFittingBar(int nLength) : m_nFull(nLength), m_nLength(nLength) {}
+    CSize CalcDynamicLayout(int, DWORD) override { return CSize(m_nLength, 30); }
+    BOOL SupportsHiddenButtons() const override { return TRUE; }
+    int HideButtonsToFit(int nWidth, int nLength, BOOL) override
+    {
+        calls.push_back("hide " + std::to_string(nWidth) + " " + std::to_string(nLength));
+        m_nLength = std::max(30, std::min(nWidth, nLength));
+        return m_nLength;
+    }
+    int ShowButtonsToFit(int nWidth, int nLength, BOOL) override
+    {
+        calls.push_back("show " + std::to_string(nWidth) + " " + std::to_string(nLength));
+        m_nLength = std::min(m_nFull, std::max(nWidth, nLength));
+        return m_nLength;
+    }
+    HWND GetToolBarHwnd() const override { return m_hWnd; }
+    BOOL GetButton(int, TBBUTTON*) const override { return FALSE; }
+    DWORD GetButtonStyle(int) const override { return 0; }
+    CString GetButtonText(int) const override { return CString(); }
+    UINT ApplyDrawTextFlags(UINT nFlags) const override { return nFlags; }
+    int GetDroppedIndex() const override { return -1; }
+    CXTButtonInfo* FindDropDownInfo(UINT) const override { return nullptr; }
+    COLORREF GetBackgroundColor() const override { return CPlainBar::GetBackgroundColor(); }
+
+    std::vector<std::string> calls;
+
+private:
+    int m_nFull;
+    int m_nLength;
+};
+
+TEST(XTDockBarRows, TheLastToolBarOfARowHidesButtonsInsteadOfWrapping)
+{
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CXTDockBar* pTop = frame.DockBar(XT_IDW_DOCKBAR_TOP);
+    CFittingBar first(450), last(200);
+    ASSERT_TRUE(first.Create(&frame, 0xE853));
+    ASSERT_TRUE(last.Create(&frame, 0xE854));
+    first.EnableDocking(CBRS_ALIGN_ANY);
+    last.EnableDocking(CBRS_ALIGN_ANY);
+    frame.DockControlBar(&first, XT_IDW_DOCKBAR_TOP);
+    CRect rect;
+    first.GetWindowRect(&rect);
+    rect.OffsetRect(rect.Width(), 0);
+    rect.right = rect.left + 200;
+    first.calls.clear();
+    frame.DockControlBar(&last, XT_IDW_DOCKBAR_TOP, &rect);
+    frame.RecalcLayout();
+    CRect rectClient;
+    pTop->GetClientRect(&rectClient);
+    const int nRoom = rectClient.Width() - 450;
+    ASSERT_GT(nRoom, 30);
+    ASSERT_LT(nRoom, 200);
+
+    EXPECT_EQ(pTop->GetRowStart(&first), pTop->GetRowStart(&last));
+    ASSERT_FALSE(first.calls.empty());
+    EXPECT_EQ("show 450 32767", first.calls.back());
+    ASSERT_FALSE(last.calls.empty());
+    EXPECT_EQ("hide 200 " + std::to_string(nRoom), last.calls[0]);
+    EXPECT_EQ(CRect(450, 0, 450 + nRoom, 30), CDockTestFrame::RectIn(&last, pTop));
+
+    // With room again, the hidden buttons come back.
+    last.calls.clear();
+    frame.ShowControlBar(&first, FALSE, FALSE);
+    ASSERT_FALSE(last.calls.empty());
+    EXPECT_EQ("show " + std::to_string(nRoom) + " " + std::to_string(rectClient.Width() - 450), last.calls[0]);
 }
 
 } // namespace
