@@ -8,6 +8,7 @@
 #include "toolkit/frame/XTRowSplitter.h"
 
 #include "framework/Afx.h"
+#include "toolkit/XTTestCanvas.h"
 #include "toolkit/frame/XTDockTestFrame.h"
 
 #include <gtest/gtest.h>
@@ -433,6 +434,43 @@ TEST(XTDockBarRows, TheLastToolBarOfARowHidesButtonsInsteadOfWrapping)
     frame.ShowControlBar(&first, FALSE, FALSE);
     ASSERT_FALSE(last.calls.empty());
     EXPECT_EQ("show " + std::to_string(nRoom) + " " + std::to_string(rectClient.Width() - 450), last.calls[0]);
+}
+
+TEST(XTDockBarPaint, SplittersShowFaceEdgesAndLine)
+{
+    const BOOL bSavedFlat = xtAfxData.m_bFlatLook;
+    const COLORREF clrFace = xtAfxData.m_clr3DFace, clrLight = xtAfxData.m_clr3DHilight,
+                   clrDark = xtAfxData.m_clr3DShadow, clrFrame = xtAfxData.m_clrWindowFrame;
+    struct Case
+    {
+        const char* name;
+        DWORD dwDockBarStyle;
+        BOOL bFlat;
+        COLORREF clrTop, clrMiddle, clrNextToLast, clrLast;
+    };
+    const Case cases[] = {
+        { "raised with a line", 0, FALSE, clrLight, clrFace, clrDark, clrFrame },
+        { "no line", XT_DOCKBAR_NOSPLITTERLINE, FALSE, clrLight, clrFace, clrDark, clrFace },
+        { "plain", XT_DOCKBAR_PLAINSPLITTERS, FALSE, clrFace, clrFace, clrFace, clrFace },
+        { "flat look", 0, TRUE, clrFace, clrFace, clrFace, clrFace },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        xtAfxData.m_bFlatLook = c.bFlat;
+        CXTDockBar dockBar;
+        dockBar.SetDockBarStyle(c.dwDockBarStyle);
+        CXTRowSplitter splitter(&dockBar, CRect(0, 2, 40, 8), CXTRowSplitter::orientHorz, 0);
+        toolkit_test::CCanvas canvas(40, 10, RGB(255, 0, 255));
+        splitter.Draw(&canvas.dc);
+        EXPECT_EQ(RGB(255, 0, 255), canvas.At(20, 1));
+        EXPECT_EQ(c.clrTop, canvas.At(20, 2));
+        EXPECT_EQ(c.clrMiddle, canvas.At(20, 4));
+        EXPECT_EQ(c.clrNextToLast, canvas.At(20, 6));
+        EXPECT_EQ(c.clrLast, canvas.At(20, 7));
+        EXPECT_EQ(RGB(255, 0, 255), canvas.At(20, 8));
+    }
+    xtAfxData.m_bFlatLook = bSavedFlat;
 }
 
 } // namespace

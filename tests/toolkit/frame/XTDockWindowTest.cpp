@@ -10,6 +10,7 @@
 #include "framework/Afx.h"
 #include "framework/Edit.h"
 #include "framework/WinApp.h"
+#include "toolkit/XTTestCanvas.h"
 #include "toolkit/frame/XTDockTestFrame.h"
 
 #include <gtest/gtest.h>
@@ -341,6 +342,38 @@ TEST(XTDockWindow, AMissingBarPositionLeavesTheSizes)
     CSize sizeVert = pWindow->m_sizeVertDocked;
     pWindow->LoadBarSize("No-Such-Section");
     EXPECT_EQ(sizeVert, pWindow->m_sizeVertDocked);
+}
+
+TEST(XTDockWindowPaint, TheCaptionsGripLineStartsAfterTheTitle)
+{
+    const BOOL bSavedFlat = xtAfxData.m_bFlatLook;
+    xtAfxData.m_bFlatLook = FALSE;
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CXTDockWindow* pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 200, 150, nullptr, "Eins");
+    ASSERT_NE(nullptr, pWindow);
+    frame.RecalcLayout();
+    CRect rectClient;
+    pWindow->GetClientRect(&rectClient);
+    CRect rectGrip;
+    pWindow->GetGripperRect(rectGrip);
+    // The title's width in the caption font, from the line's start.
+    toolkit_test::CCanvas canvas(rectClient.Width(), rectClient.Height(), RGB(255, 0, 255));
+    CFont* pOld = canvas.dc.SelectObject(&pWindow->m_fontHorz);
+    const int nTitle = canvas.dc.GetTextExtent(CString("Eins")).cx + 5;
+    canvas.dc.SelectObject(pOld);
+    canvas.dc.FillSolidRect(&rectClient, xtAfxData.m_clr3DFace);
+    pWindow->DoPaint(&canvas.dc);
+
+    CRect rectLine(rectGrip.left + nTitle, rectGrip.top + 2, rectGrip.right, rectGrip.bottom + 2);
+    ASSERT_GT(rectLine.Width(), 10);
+    EXPECT_EQ(xtAfxData.m_clr3DHilight, canvas.At(rectLine.left, rectLine.top));
+    EXPECT_EQ(xtAfxData.m_clr3DHilight, canvas.At(rectLine.right - 2, rectLine.top));
+    EXPECT_EQ(xtAfxData.m_clr3DShadow, canvas.At(rectLine.right - 1, rectLine.bottom - 1));
+    EXPECT_EQ(xtAfxData.m_clr3DShadow, canvas.At(rectLine.left + 1, rectLine.bottom - 1));
+    // Nothing of the line where the title is.
+    EXPECT_NE(xtAfxData.m_clr3DHilight, canvas.At(rectGrip.left + 1, rectLine.top));
+    xtAfxData.m_bFlatLook = bSavedFlat;
 }
 
 } // namespace
