@@ -8,6 +8,7 @@
 #include "toolkit/frame/XTRowSplitter.h"
 
 #include "framework/Afx.h"
+#include "framework/StatusBar.h"
 #include "toolkit/XTTestCanvas.h"
 #include "toolkit/frame/XTDockTestFrame.h"
 
@@ -471,6 +472,85 @@ TEST(XTDockBarPaint, SplittersShowFaceEdgesAndLine)
         EXPECT_EQ(RGB(255, 0, 255), canvas.At(20, 8));
     }
     xtAfxData.m_bFlatLook = bSavedFlat;
+}
+
+// The entries of the popup menu a right click opens, read by a thread timer
+// that then closes it: "id text [x]", [x] when checked.
+struct MenuSeen
+{
+    static MenuSeen* pActive;
+    BOOL bSeen = FALSE;
+    std::vector<std::string> entries;
+
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
+    {
+        HWND hWndPopup = ::FindWindowA("#32768", nullptr);
+        if (hWndPopup == nullptr || !::IsWindowVisible(hWndPopup) || pActive->bSeen)
+            return;
+        HMENU hMenu = (HMENU)::SendMessageA(hWndPopup, MN_GETHMENU, 0, 0);
+        for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
+        {
+            char szText[64] = "";
+            ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
+            BOOL bChecked = (::GetMenuState(hMenu, i, MF_BYPOSITION) & MF_CHECKED) != 0;
+            pActive->entries.push_back(std::to_string(::GetMenuItemID(hMenu, i)) + " " + szText +
+                                       (bChecked ? " [x]" : ""));
+        }
+        pActive->bSeen = TRUE;
+        ::EndMenu();
+    }
+};
+MenuSeen* MenuSeen::pActive = nullptr;
+
+MenuSeen RightClick(CWnd* pWnd)
+{
+    MenuSeen seen;
+    MenuSeen::pActive = &seen;
+    UINT_PTR nTimer = ::SetTimer(nullptr, 0, 30, &MenuSeen::OnTimer);
+    pWnd->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    ::KillTimer(nullptr, nTimer);
+    MenuSeen::pActive = nullptr;
+    return seen;
+}
+
+TEST(XTDockBarMenu, ListsTheFramesBarsByGroupLastMadeFirst)
+{
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CXTDockBar* pLeft = frame.DockBar(XT_IDW_DOCKBAR_LEFT);
+    CXTDockWindow* pFirst = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 100, nullptr, "Eins", 0xE840);
+    CXTDockWindow* pSecond = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 100, nullptr, "Zwei", 0xE841);
+    ASSERT_NE(nullptr, pFirst);
+    ASSERT_NE(nullptr, pSecond);
+    CPlainBar plain, apart;
+    ASSERT_TRUE(plain.Create(&frame, 0xE850));
+    ASSERT_TRUE(apart.Create(&frame, 0xE851));
+    apart.m_bContextMenus = FALSE;
+    CStatusBar status;
+    ASSERT_TRUE(status.Create(&frame));
+    frame.ShowControlBar(pSecond, FALSE, FALSE);
+
+    MenuSeen seen = RightClick(pLeft);
+    ASSERT_TRUE(seen.bSeen);
+    const std::vector<std::string> expected = { "59457 Zwei", "59456 Eins [x]", "0 ", "59472 Control Bar [x]",
+                                                "59393 Status Bar [x]" };
+    EXPECT_EQ(expected, seen.entries);
+
+    {
+        SCOPED_TRACE("the option off: no menu");
+        BOOL bSaved = xtAfxData.m_bDockBarListMenus;
+        xtAfxData.m_bDockBarListMenus = FALSE;
+        EXPECT_FALSE(RightClick(pLeft).bSeen);
+        xtAfxData.m_bDockBarListMenus = bSaved;
+    }
+    {
+        SCOPED_TRACE("bar lists off: only the status bar");
+        BOOL bSaved = xtAfxData.m_bBarListMenus;
+        xtAfxData.m_bBarListMenus = FALSE;
+        MenuSeen statusOnly = RightClick(pLeft);
+        xtAfxData.m_bBarListMenus = bSaved;
+        EXPECT_EQ(std::vector<std::string>{ "59393 Status Bar [x]" }, statusOnly.entries);
+    }
 }
 
 } // namespace
