@@ -554,10 +554,7 @@ CSize CXTDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
                     pWindow->m_bAloneInRow = row.nDockCount == 1;
             }
             if (bWrapNext)
-            {
                 x = -overlapOf(pBar);
-                bWrapNext = FALSE;
-            }
         }
         Place place;
         place.dwBorders = CBRS_BORDER_ANY;
@@ -589,7 +586,9 @@ CSize CXTDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
         ScreenToClient(&rectOld);
         rectOld = TurnedRect(rectOld, bLayoutHorz);
         int nPos = x;
-        if (!m_bFloating && row.nDockCount == 0 && rectOld.left > x)
+        const BOOL bWrapped = bWrapNext;
+        bWrapNext = FALSE;
+        if (!m_bFloating && !bWrapped && row.nDockCount == 0 && rectOld.left > x)
         {
             nPos = rectOld.left;
             place.dwBorders |= dwBorderBefore;

@@ -13,6 +13,7 @@
 #include "framework/Document.h"
 #include "framework/Exceptions.h"
 #include "framework/FrameWnd.h"
+#include "framework/MiniFrameWnd.h"
 #include "framework/View.h"
 
 #include <cstring>
@@ -885,7 +886,7 @@ void CXTDockWindow::LayoutChildren()
     if (bFloating)
     {
         CFrameWnd* pFrame = GetParentFrame();
-        if (!m_bSysMenuRemoved && pFrame != nullptr && CXTDockBar::IsKindOfName(pFrame, "CMiniFrameWnd"))
+        if (!m_bSysMenuRemoved && pFrame != nullptr && pFrame->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)))
         {
             pFrame->ModifyStyle(WS_SYSMENU, 0);
             m_bSysMenuRemoved = TRUE;

@@ -553,4 +553,32 @@ TEST(XTDockBarMenu, ListsTheFramesBarsByGroupLastMadeFirst)
     }
 }
 
+TEST(XTDockBarRows, ABarPastTheRowsEndWrapsToTheNextRow)
+{
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CXTDockBar* pTop = frame.DockBar(XT_IDW_DOCKBAR_TOP);
+    CFittingBar first(700);   // longer than the row: the next bar starts past its end
+    CPlainBar second;         // no hidden buttons: it wraps
+    ASSERT_TRUE(first.Create(&frame, 0xE855));
+    ASSERT_TRUE(second.Create(&frame, 0xE856));
+    first.EnableDocking(CBRS_ALIGN_ANY);
+    second.EnableDocking(CBRS_ALIGN_ANY);
+    frame.DockControlBar(&first, XT_IDW_DOCKBAR_TOP);
+    CRect rectClient;
+    pTop->GetClientRect(&rectClient);
+    CRect rect;
+    first.GetWindowRect(&rect);
+    rect.left = rect.right = rect.left + rectClient.Width() + 20;   // past the end, in the row
+    rect.right += 30;
+    frame.DockControlBar(&second, XT_IDW_DOCKBAR_TOP, &rect);
+    ASSERT_LT(rectClient.Width(), 700);
+    frame.RecalcLayout();
+    // The first row ends before the bar that wrapped.
+    EXPECT_EQ(0, pTop->GetBarIndex(&first));
+    EXPECT_EQ(2, pTop->GetBarIndex(&second));
+    EXPECT_NE(pTop->GetRowStart(&first), pTop->GetRowStart(&second));
+    EXPECT_EQ(CRect(0, 30, 30, 110), CDockTestFrame::RectIn(&second, pTop));
+}
+
 } // namespace
