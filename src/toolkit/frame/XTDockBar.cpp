@@ -476,6 +476,7 @@ CSize CXTDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     int nRight = 0;
     BOOL bWrapNext = FALSE;
     BOOL bRowOpen = FALSE;
+    BOOL bSplitter = FALSE;   // a row splitter lies before the current row
 
     auto overlapOf = [&](CControlBar* pBar) {
         if (pBar->IsKindOf(RUNTIME_CLASS(CXTControlBar)))
@@ -539,7 +540,7 @@ CSize CXTDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
                         nFirstDock = (int)k;
                     nLastDock = (int)k;
                 }
-            BOOL bSplitter = bSplitAfter ? (nRows > 0 && prevRow.nDockCount > 0) : row.nDockCount > 0;
+            bSplitter = bSplitAfter ? (nRows > 0 && prevRow.nDockCount > 0) : row.nDockCount > 0;
             if (bSplitter)
             {
                 addRowSplitter(bSplitAfter ? prevRow.nStart : row.nStart);
@@ -559,7 +560,7 @@ CSize CXTDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
         Place place;
         place.dwBorders = CBRS_BORDER_ANY;
         // The splitter's side of a row next to a row splitter.
-        if (nRows > 0 && ((bSplitAfter && prevRow.nDockCount > 0) || (!bSplitAfter && row.nDockCount > 0)))
+        if (bSplitter)
             place.dwBorders &= ~dwBorderNear;
 
         // Step 3: a splitter between neighbouring bars around dock windows.

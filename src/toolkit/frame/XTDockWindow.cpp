@@ -620,13 +620,6 @@ void CXTDockWindow::RefreshButtons()
 BOOL CXTDockWindow::ModifyBarStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
 {
     CXTControlBar::ModifyBarStyleEx(dwRemove, dwAdd, bRedraw);
-    // The dock bar keeps a copy of its bars' toolkit style.
-    if (CXTDockBar* pDockBar = GetXTDockBar())
-    {
-        pDockBar->SetDockBarStyle(m_dwBarStyleEx);
-        if (bRedraw && pDockBar->m_hWnd != nullptr)
-            pDockBar->Invalidate();
-    }
     if (m_pBtnHide != nullptr && m_pBtnExpand != nullptr && m_pBtnHide->m_hWnd != nullptr &&
         m_pBtnExpand->m_hWnd != nullptr)
     {

@@ -327,13 +327,16 @@ TEST(XTDockBarRows, RowSplittersFaceTheFramesClientOnEverySide)
         int nSplitterFrom;   // across: where the row splitter begins
         int nSplitterDepth;
         int nDockBarDepth;
+        DWORD dwBorders;     // what is left of the window's borders
     };
-    // W/H stand for the dock bar's length (filled in per case).
+    // -1 stands for the dock bar's length (filled in per case).
     const Case cases[] = {
-        { "top", XT_IDW_DOCKBAR_TOP, CRect(0, 0, -1, 100), 100, 6, 106 },
-        { "bottom", XT_IDW_DOCKBAR_BOTTOM, CRect(0, 6, -1, 106), 0, 6, 107 },
-        { "left", XT_IDW_DOCKBAR_LEFT, CRect(0, 0, 100, -1), 100, 4, 104 },
-        { "right", XT_IDW_DOCKBAR_RIGHT, CRect(7, 0, 107, -1), 0, 6, 107 },
+        { "top", XT_IDW_DOCKBAR_TOP, CRect(0, 0, -1, 100), 100, 6, 106,
+          CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_RIGHT },
+        { "bottom", XT_IDW_DOCKBAR_BOTTOM, CRect(0, 6, -1, 106), 0, 6, 107, CBRS_BORDER_LEFT | CBRS_BORDER_RIGHT },
+        { "left", XT_IDW_DOCKBAR_LEFT, CRect(0, 0, 100, -1), 100, 4, 104,
+          CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_BOTTOM },
+        { "right", XT_IDW_DOCKBAR_RIGHT, CRect(7, 0, 107, -1), 0, 6, 107, CBRS_BORDER_TOP | CBRS_BORDER_BOTTOM },
     };
     for (const Case& c : cases)
     {
@@ -354,6 +357,7 @@ TEST(XTDockBarRows, RowSplittersFaceTheFramesClientOnEverySide)
             expected.bottom = rectClient.Height();
         EXPECT_EQ(expected, CDockTestFrame::RectIn(pWindow, pDockBar));
         EXPECT_EQ(c.nDockBarDepth, bHorz ? rectClient.Height() : rectClient.Width());
+        EXPECT_EQ(c.dwBorders, pWindow->GetBarStyle() & CBRS_BORDER_ANY);
         CXTRowSplitter* pSplitter = FindSplitter(pDockBar, FALSE);
         ASSERT_NE(nullptr, pSplitter);
         EXPECT_EQ(c.nSplitterFrom, bHorz ? pSplitter->m_rect.top : pSplitter->m_rect.left);
