@@ -585,4 +585,39 @@ TEST(XTDockBarRows, ABarPastTheRowsEndWrapsToTheNextRow)
     EXPECT_EQ(CRect(0, 30, 30, 110), CDockTestFrame::RectIn(&second, pTop));
 }
 
+TEST(XTDockBarSplitters, RowsAtTheBottomAndRightGrowAgainstTheMouse)
+{
+    struct Case
+    {
+        const char* name;
+        UINT nID;
+        CSize offset;   // the mouse moves towards the frame's middle
+    };
+    const Case cases[] = {
+        { "bottom: up", XT_IDW_DOCKBAR_BOTTOM, CSize(0, -30) },
+        { "right: left", XT_IDW_DOCKBAR_RIGHT, CSize(-30, 0) },
+        { "top: down", XT_IDW_DOCKBAR_TOP, CSize(0, 30) },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CDockTestFrame frame;
+        ASSERT_TRUE(frame.CreateFrame());
+        CXTDockBar* pDockBar = frame.DockBar(c.nID);
+        CXTDockWindow* pWindow = frame.AddWindow(c.nID, 100, 100);
+        ASSERT_NE(nullptr, pWindow);
+        frame.RecalcLayout();
+        const BOOL bHorz = c.nID != XT_IDW_DOCKBAR_RIGHT;
+        CRect rectBefore = CDockTestFrame::RectIn(pWindow, pDockBar);
+        CXTRowSplitter* pSplitter = FindSplitter(pDockBar, FALSE);
+        ASSERT_NE(nullptr, pSplitter);
+        DragSplitter(pDockBar, pSplitter, c.offset);
+        ReleaseAt(pDockBar, pSplitter, c.offset);
+        frame.RecalcLayout();
+        CRect rectAfter = CDockTestFrame::RectIn(pWindow, pDockBar);
+        EXPECT_EQ((bHorz ? rectBefore.Height() : rectBefore.Width()) + 30,
+                  bHorz ? rectAfter.Height() : rectAfter.Width());
+    }
+}
+
 } // namespace
