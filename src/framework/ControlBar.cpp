@@ -8,7 +8,11 @@
 #include "framework/DockContext.h"
 #include "framework/FrameWnd.h"
 #include "framework/PaintDC.h"
+#include "framework/ToolTipCtrl.h"
 #include "framework/WindowDC.h"
+
+#include <climits>
+#include <cstdlib>
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
@@ -27,7 +31,62 @@ void DeflateByBorderLines(CRect& rect, DWORD dwStyle)
         rect.bottom -= 1;
 }
 
+// The tool the thread's tool tip shows now.
+struct ThreadTipState
+{
+    HWND hWndTool = nullptr;   // the bar whose tool it is
+    UINT_PTR uIdTool = 0;
+    INT_PTR nLastHit = -1;
+    HWND hWndLastHit = nullptr;
+};
+
+ThreadTipState& TipState()
+{
+    thread_local ThreadTipState state;
+    return state;
+}
+
+void RemoveThreadTool(CToolTipCtrl* pTip)
+{
+    ThreadTipState& state = TipState();
+    if (state.hWndTool != nullptr && pTip != nullptr)
+    {
+        TOOLINFOA ti = {};
+        ti.cbSize = sizeof(ti);
+        ti.hwnd = state.hWndTool;
+        ti.uId = state.uIdTool;
+        pTip->SendMessage(TTM_DELTOOLA, 0, (LPARAM)&ti);
+    }
+    state.hWndTool = nullptr;
+    state.uIdTool = 0;
+}
+
 } // namespace
+
+CToolTipCtrl* AfxGetThreadToolTip()
+{
+    thread_local CToolTipCtrl* pTip = nullptr;
+    if (pTip != nullptr && !::IsWindow(pTip->m_hWnd))
+    {
+        // Its window went (destroyed with the windows of the thread): a new one.
+        pTip->m_hWnd = nullptr;
+        delete pTip;
+        pTip = nullptr;
+        TipState() = ThreadTipState();
+    }
+    if (pTip == nullptr)
+    {
+        pTip = new CToolTipCtrl;
+        if (!pTip->Create(nullptr, TTS_ALWAYSTIP))
+        {
+            delete pTip;
+            pTip = nullptr;
+            return nullptr;
+        }
+        pTip->SetMaxTipWidth(SHRT_MAX);
+    }
+    return pTip;
+}
 
 // void OnPaint() and the others: see CWnd.
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
@@ -82,6 +141,15 @@ int CControlBar::OnCreate(LPCREATESTRUCT lpcs)
 
 void CControlBar::OnDestroy()
 {
+    // The thread's tip forgets this bar's tool.
+    ThreadTipState& state = TipState();
+    if (state.hWndTool == m_hWnd)
+        RemoveThreadTool(AfxGetThreadToolTip());
+    if (state.hWndLastHit == m_hWnd)
+    {
+        state.hWndLastHit = nullptr;
+        state.nLastHit = -1;
+    }
     if (m_pDockSite != nullptr)
         m_pDockSite->RemoveControlBar(this);
     if (m_pDockBar != nullptr)
@@ -400,6 +468,97 @@ LRESULT CControlBar::OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM)
     if (pFrame != nullptr)
         OnUpdateCmdUI(pFrame, (BOOL)wParam);
     return 0;
+}
+
+BOOL CControlBar::PreTranslateMessage(MSG* pMsg)
+{
+    // A common control shows its own tips.
+    if (!m_bOverControl && (m_dwStyle & (CBRS_TOOLTIPS | CBRS_FLYBY)))
+    {
+        if ((pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST) || pMsg->message == WM_NCMOUSEMOVE)
+            FilterToolTipMessage(pMsg);
+        else if (pMsg->message == WM_MOUSELEAVE && pMsg->hwnd == m_hWnd)
+        {
+            // Out of the bar: no tool any more.
+            MSG msg = *pMsg;
+            msg.message = WM_NCMOUSEMOVE;
+            FilterToolTipMessage(&msg);
+        }
+    }
+    return CWnd::PreTranslateMessage(pMsg);
+}
+
+void CControlBar::FilterToolTipMessage(MSG* pMsg)
+{
+    // The point in this bar's client area (the message may be a child's).
+    CPoint pt((int)(short)LOWORD(pMsg->lParam), (int)(short)HIWORD(pMsg->lParam));
+    if (pMsg->message == WM_NCMOUSEMOVE)
+        ScreenToClient(&pt);
+    else if (pMsg->hwnd != m_hWnd)
+        ::MapWindowPoints(pMsg->hwnd, m_hWnd, &pt, 1);
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    TOOLINFOA ti = {};
+    ti.cbSize = sizeof(ti);
+    INT_PTR nHit = -1;
+    if (rectClient.PtInRect(pt) && pMsg->message != WM_NCMOUSEMOVE && IsWindowEnabled())
+        nHit = OnToolHitTest(pt, &ti);
+    ThreadTipState& state = TipState();
+    BOOL bChanged = nHit != state.nLastHit || m_hWnd != state.hWndLastHit;
+    LPSTR lpszHeapText = (ti.lpszText != LPSTR_TEXTCALLBACKA) ? ti.lpszText : nullptr;
+
+    if (bChanged && state.hWndLastHit != m_hWnd && state.nLastHit != -1)
+    {
+        // The prompt of the bar the mouse came from goes first.
+        if (CControlBar* pLast = dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(state.hWndLastHit)))
+            pLast->SetStatusText(-1);
+    }
+    if (bChanged && (m_dwStyle & CBRS_FLYBY))
+        SetStatusText(nHit);
+    CToolTipCtrl* pTip = (m_dwStyle & CBRS_TOOLTIPS) ? AfxGetThreadToolTip() : nullptr;
+    if (pTip != nullptr)
+    {
+        if (bChanged)
+        {
+            RemoveThreadTool(pTip);
+            if (nHit != -1)
+            {
+                if (ti.hwnd == nullptr)
+                    ti.hwnd = m_hWnd;
+                if (ti.uId == 0)
+                    ti.uId = (UINT_PTR)nHit;
+                if (ti.lpszText == nullptr)
+                    ti.lpszText = LPSTR_TEXTCALLBACKA;
+                if (::IsRectEmpty(&ti.rect) && !(ti.uFlags & TTF_IDISHWND))
+                    ti.rect = rectClient;
+                pTip->SendMessage(TTM_ADDTOOLA, 0, (LPARAM)&ti);
+                state.hWndTool = ti.hwnd;
+                state.uIdTool = ti.uId;
+                pTip->Activate(TRUE);
+            }
+            else
+                pTip->Activate(FALSE);
+        }
+        if (nHit != -1)
+        {
+            // The tip times its showing from the mouse messages of the tool's window.
+            MSG msg = *pMsg;
+            msg.hwnd = m_hWnd;
+            msg.lParam = MAKELPARAM((WORD)(short)pt.x, (WORD)(short)pt.y);
+            pTip->RelayEvent(&msg);
+        }
+    }
+    // Told when the mouse leaves the bar, to take the tool and prompt back.
+    if (bChanged && nHit != -1)
+    {
+        TRACKMOUSEEVENT tme = { sizeof(tme), TME_LEAVE, m_hWnd, 0 };
+        ::TrackMouseEvent(&tme);
+    }
+    // The control copied the text.
+    if (lpszHeapText != nullptr)
+        free(lpszHeapText);
+    state.nLastHit = nHit;
+    state.hWndLastHit = m_hWnd;
 }
 
 LRESULT CControlBar::WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)

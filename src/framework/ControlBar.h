@@ -8,6 +8,7 @@
 #include "framework/Wnd.h"
 
 class CCmdUI;
+class CToolTipCtrl;
 class CDockBar;
 class CDockContext;
 class CControlBarInfo;
@@ -55,6 +56,9 @@ public:
     virtual void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd);
     LRESULT WindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     void PostNcDestroy() override;
+    // Mouse messages of a bar that is no common control show its tools'
+    // tips (CBRS_TOOLTIPS) and prompts (CBRS_FLYBY).
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // Implementation
 public:
@@ -83,6 +87,10 @@ protected:
     // parent or the parent's frame).
     BOOL CreateBar(LPCSTR lpszClassName, DWORD dwStyle, DWORD dwBarStyle, CWnd* pParentWnd, UINT nID,
                    DWORD dwExStyle = 0);
+    // The tip and prompt of the tool under the mouse message's point: the
+    // tool is added to the thread's tool tip when it changes. A tool text
+    // OnToolHitTest allocated with malloc is freed here.
+    void FilterToolTipMessage(MSG* pMsg);
     // For WM_NCCALCSIZE of bars that draw their borders and gripper outside
     // the client area: the client is what CalcInsideRect leaves, never negative.
     void CalcInsideNcRect(NCCALCSIZE_PARAMS* lpncsp) const;
@@ -99,3 +107,6 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// The tool tip the thread's bars share for their tools (made on first use).
+CToolTipCtrl* AfxGetThreadToolTip();

@@ -4,6 +4,7 @@
 #include "framework/ControlBar.h"
 #include "framework/CreateContext.h"
 #include "framework/DockBar.h"
+#include "framework/DockContext.h"
 #include "framework/DockState.h"
 #include "framework/MiniDockFrameWnd.h"
 #include "framework/Exceptions.h"
@@ -32,6 +33,9 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
     ON_COMMAND_EX_RANGE(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, OnBarCheck)
     ON_UPDATE_COMMAND_UI_RANGE(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, OnUpdateControlBarMenu)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFFFFFF, OnToolTipText)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFFFFFF, OnToolTipText)
 END_MESSAGE_MAP()
@@ -309,6 +313,12 @@ CMiniDockFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD dwStyle)
 void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
 {
     CDockBar* pOldDockBar = pBar->m_pDockBar;
+    // Where it floats now is where it floats again after docking.
+    if (pBar->m_pDockContext != nullptr)
+    {
+        pBar->m_pDockContext->m_ptMRUFloatPos = point;
+        pBar->m_pDockContext->m_dwMRUFloatStyle = dwStyle & (CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI);
+    }
     // Alone in a floating frame that takes the style: only the frame moves.
     if (pOldDockBar != nullptr && pOldDockBar->m_bFloating && pOldDockBar->GetDockedCount() == 1 &&
         (dwStyle & pOldDockBar->GetBarStyle() & CBRS_ALIGN_ANY))
@@ -342,6 +352,8 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
         pFloat->ShowWindow(SW_SHOWNOACTIVATE);
         pFloat->UpdateWindow();
     }
+    // It looks active while this frame does.
+    pFloat->SendMessage(WM_NCACTIVATE, FALSE);
 }
 
 void CFrameWnd::SendToFloatingFrames(UINT nMsg, WPARAM wParam, LPARAM lParam)
@@ -503,6 +515,14 @@ void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
         return;
     }
     pCmdUI->SetCheck(pBar->IsVisible() ? 1 : 0);
+}
+
+void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
+{
+    int nVirtKey = pCmdUI->m_nID == ID_INDICATOR_CAPS ? VK_CAPITAL
+                   : pCmdUI->m_nID == ID_INDICATOR_NUM ? VK_NUMLOCK
+                                                       : VK_SCROLL;
+    pCmdUI->Enable((::GetKeyState(nVirtKey) & 1) != 0);
 }
 
 CWnd* CFrameWnd::GetMessageBar()

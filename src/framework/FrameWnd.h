@@ -131,6 +131,9 @@ protected:
     // The bar commands (the bar ids): show or hide the bar, checked while shown.
     BOOL OnBarCheck(UINT nID);
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    // The key indicators of the status bar (Caps Lock, Num Lock, Scroll
+    // Lock): enabled, and so shown, while their key is toggled on.
+    void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
     // Tips of tools: the command string after its "\n".
     BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
 

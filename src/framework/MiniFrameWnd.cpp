@@ -79,6 +79,9 @@ LRESULT CMiniFrameWnd::OnNcActivateMessage(WPARAM wParam, LPARAM lParam)
             if (!bOwners)
                 pOwner->SendMessage(WM_NCACTIVATE, FALSE, lParam);
         }
+        // Activated itself: the owner looks active along with it.
+        if (pOwner != nullptr && bActive && !(pOwner->m_nFlags & WF_KEEPMINIACTIVE))
+            pOwner->SendMessage(WM_NCACTIVATE, FALSE, (LPARAM)m_hWnd);
         if (pOwner != nullptr && (pOwner->m_nFlags & WF_KEEPMINIACTIVE))
             bActive = TRUE;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/ControlBar.h"
+#include "framework/ReBarCtrl.h"
 
 class CBitmap;
 
@@ -11,6 +12,13 @@ class CReBar : public CControlBar
     DECLARE_DYNAMIC(CReBar)
 public:
     CReBar() { m_bOverControl = TRUE; }
+    ~CReBar() override { m_wndCtrl.m_hWnd = nullptr; }
+    // The bar's window as its control, for the control's own messages.
+    CReBarCtrl& GetReBarCtrl() const
+    {
+        m_wndCtrl.m_hWnd = m_hWnd;
+        return m_wndCtrl;
+    }
     BOOL Create(CWnd* pParentWnd, DWORD dwCtrlStyle = RBS_BANDBORDERS,
                 DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBRS_TOP,
                 UINT nID = AFX_IDW_REBAR);
@@ -26,5 +34,6 @@ public:
     void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
 
 protected:
+    mutable CReBarCtrl m_wndCtrl;   // this window seen as the control (not in the handle map)
     BOOL AddBand(CWnd* pBar, REBARBANDINFOA& band);
 };

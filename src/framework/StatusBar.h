@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/ControlBar.h"
+#include "framework/StatusBarCtrl.h"
 
 #include <vector>
 
@@ -20,6 +21,7 @@ class CStatusBar : public CControlBar
 public:
     // Construction
     CStatusBar() { m_bOverControl = TRUE; }
+    ~CStatusBar() override { m_wndCtrl.m_hWnd = nullptr; }
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,
                 UINT nID = AFX_IDW_STATUS_BAR);
     BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = 0, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,
@@ -29,6 +31,12 @@ public:
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
 
     // Attributes
+    // The bar's window as its control, for the control's own messages.
+    CStatusBarCtrl& GetStatusBarCtrl() const
+    {
+        m_wndCtrl.m_hWnd = m_hWnd;
+        return m_wndCtrl;
+    }
     int CommandToIndex(UINT nIDFind) const;
     UINT GetItemID(int nIndex) const;
     void GetItemRect(int nIndex, LPRECT lpRect) const;
@@ -54,6 +62,7 @@ protected:
         CString strText;
     };
     std::vector<Pane> m_panes;
+    mutable CStatusBarCtrl m_wndCtrl;   // this window seen as the control (not in the handle map)
     // Hands the panes' right edges and texts to the control.
     void UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText);
     int TextWidth(LPCSTR lpszText) const;

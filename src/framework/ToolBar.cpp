@@ -13,6 +13,7 @@ IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
 BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
     ON_WM_NCCALCSIZE()
     ON_WM_NCPAINT()
+    ON_WM_NCHITTEST()
     ON_NOTIFY_REFLECT_EX(TBN_HOTITEMCHANGE, OnHotItemChange)
 END_MESSAGE_MAP()
 
@@ -63,10 +64,17 @@ CToolBar::CToolBar()
 
 CToolBar::~CToolBar()
 {
+    m_wndCtrl.m_hWnd = nullptr;
     if (m_hWnd != nullptr)
         DestroyWindow();
     if (m_hbmImageWell != nullptr)
         ::DeleteObject(m_hbmImageWell);
+}
+
+CToolBarCtrl& CToolBar::GetToolBarCtrl() const
+{
+    m_wndCtrl.m_hWnd = m_hWnd;
+    return m_wndCtrl;
 }
 
 BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
@@ -440,6 +448,11 @@ void CToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 {
     // The borders and the gripper lie outside the control's client area.
     CalcInsideNcRect(lpncsp);
+}
+
+LRESULT CToolBar::OnNcHitTest(CPoint)
+{
+    return HTCLIENT;
 }
 
 void CToolBar::OnNcPaint()

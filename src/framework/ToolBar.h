@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/ControlBar.h"
+#include "framework/ToolBarCtrl.h"
 
 #include <vector>
 
@@ -61,6 +62,8 @@ public:
     BOOL SetButtonText(int nIndex, LPCSTR lpszText);
     CString GetButtonText(int nIndex) const;
     HWND GetToolBarCtrlHandle() const { return m_hWnd; }
+    // The bar's window as its control, for the control's own messages.
+    CToolBarCtrl& GetToolBarCtrl() const;
     CSize m_sizeButton;
     CSize m_sizeImage;
 
@@ -73,6 +76,7 @@ public:
 
     // Implementation
 protected:
+    mutable CToolBarCtrl m_wndCtrl;   // this window seen as the control (not in the handle map)
     HBITMAP m_hbmImageWell;   // the bitmap the buttons' images come from (ours)
     HRSRC m_hRsrcImageWell;
     HINSTANCE m_hInstImageWell;
@@ -87,6 +91,8 @@ protected:
 
     void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     void OnNcPaint();
+    // The borders and the gripper answer as client area: a press there drags the bar.
+    LRESULT OnNcHitTest(CPoint point);
     BOOL OnHotItemChange(NMHDR* pNMHDR, LRESULT* pResult);
 
     DECLARE_MESSAGE_MAP()

@@ -437,3 +437,167 @@ TEST(ReBar, ABandHoldsTheToolBarAndTheRebarTakesItsDepthFromTheLayout)
 }
 
 } // namespace bar_test
+
+namespace bar_test {
+
+// A bar that is no common control, with two tools side by side: the left
+// one's tip comes from the frame, the right one brings its own heap text.
+class CTipBar : public CBoxBar
+{
+public:
+    CTipBar() : CBoxBar(CSize(200, 30)) {}
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override
+    {
+        if (point.y < 0 || point.y >= 20 || point.x < 0 || point.x >= 100)
+            return -1;
+        BOOL bLeft = point.x < 50;
+        UINT nID = bLeft ? ID_TEST_UNHANDLED : ID_TEST_HANDLED;
+        if (pTI != nullptr)
+        {
+            pTI->hwnd = m_hWnd;
+            pTI->uId = nID;
+            pTI->rect = bLeft ? CRect(0, 0, 50, 20) : CRect(50, 0, 100, 20);
+            pTI->lpszText = bLeft ? LPSTR_TEXTCALLBACKA : _strdup("Eigener Tipp");
+        }
+        return nID;
+    }
+};
+
+TEST(BarTips, ABarWithoutCommonControlSharesTheThreadsTipAndShowsPromptsWhileTheMouseIsOverATool)
+{
+    CBarFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CStatusBar status;
+    ASSERT_TRUE(status.Create(&frame));
+    const UINT indicators[] = { ID_SEPARATOR };
+    status.SetIndicators(indicators, 1);
+    CTipBar bar;
+    ASSERT_TRUE(bar.Create(&frame, CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY, AFX_IDW_CONTROLBAR_FIRST + 42));
+    bar.SetOwner(&frame);
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.RecalcLayout();
+    status.SetPaneText(0, "Bereit");
+    CToolTipCtrl* pTip = AfxGetThreadToolTip();
+    ASSERT_NE(nullptr, pTip);
+
+    struct Step
+    {
+        const char* name;
+        UINT nMsg;
+        int x, y;
+        int nTools;
+        UINT_PTR uId;
+        const char* text;     // the tool's own text, or nullptr for the frame's
+        const char* prompt;
+    };
+    const Step steps[] = {
+        { "over the left tool", WM_MOUSEMOVE, 10, 5, 1, ID_TEST_UNHANDLED, nullptr, "Ohne Behandlung" },
+        { "within the same tool", WM_MOUSEMOVE, 20, 6, 1, ID_TEST_UNHANDLED, nullptr, "Ohne Behandlung" },
+        { "over the right tool", WM_MOUSEMOVE, 60, 5, 1, ID_TEST_HANDLED, "Eigener Tipp",
+          "Führt den behandelten Befehl aus" },
+        { "beside the tools", WM_MOUSEMOVE, 150, 5, 0, 0, nullptr, "Bereit" },
+        { "back over the left tool", WM_MOUSEMOVE, 10, 5, 1, ID_TEST_UNHANDLED, nullptr, "Ohne Behandlung" },
+        { "the mouse left the bar", WM_MOUSELEAVE, 0, 0, 0, 0, nullptr, "Bereit" },
+    };
+    for (const Step& step : steps)
+    {
+        SCOPED_TRACE(step.name);
+        MSG msg = { bar.m_hWnd, step.nMsg, 0, MAKELPARAM(step.x, step.y), 0, { 0, 0 } };
+        AfxGetApp()->PreTranslateMessage(&msg);
+        ASSERT_EQ(step.nTools, pTip->GetToolCount());
+        EXPECT_EQ(CString(step.prompt), status.GetPaneText(0));
+        if (step.nTools == 0)
+            continue;
+        TOOLINFOA ti = {};
+        ti.cbSize = sizeof(ti);
+        char text[80] = "";
+        ti.lpszText = text;
+        ASSERT_TRUE(pTip->SendMessage(TTM_ENUMTOOLSA, 0, (LPARAM)&ti));
+        EXPECT_EQ(bar.m_hWnd, ti.hwnd);
+        EXPECT_EQ(step.uId, ti.uId);
+        if (step.text != nullptr)
+            EXPECT_STREQ(step.text, text);
+        else
+        {
+            // A callback tool: the frame answers with the string's second part.
+            NMTTDISPINFOA info = {};
+            info.hdr.hwndFrom = pTip->m_hWnd;
+            info.hdr.idFrom = ti.uId;
+            info.hdr.code = TTN_NEEDTEXTA;
+            bar.SendMessage(WM_NOTIFY, ti.uId, (LPARAM)&info);
+            EXPECT_STREQ("Ohne", info.lpszText);
+        }
+    }
+    frame.DestroyWindow();
+    EXPECT_EQ(0, pTip->GetToolCount());
+}
+
+TEST(StatusBar, KeyIndicatorsShowWhileTheirKeysAreOnAndTheControlReadsThePanes)
+{
+    CBarFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CStatusBar status;
+    ASSERT_TRUE(status.Create(&frame));
+    const UINT indicators[] = { ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL };
+    ASSERT_TRUE(status.SetIndicators(indicators, 4));
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.RecalcLayout();
+    BYTE saved[256];
+    ASSERT_TRUE(::GetKeyboardState(saved));
+
+    struct Case
+    {
+        const char* name;
+        BOOL bCaps, bNum, bScroll;
+    };
+    const Case cases[] = {
+        { "all off", FALSE, FALSE, FALSE },
+        { "Caps Lock on", TRUE, FALSE, FALSE },
+        { "Num and Scroll Lock on", FALSE, TRUE, TRUE },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        BYTE keys[256];
+        memcpy(keys, saved, sizeof(keys));
+        keys[VK_CAPITAL] = c.bCaps ? 1 : 0;
+        keys[VK_NUMLOCK] = c.bNum ? 1 : 0;
+        keys[VK_SCROLL] = c.bScroll ? 1 : 0;
+        ASSERT_TRUE(::SetKeyboardState(keys));
+        RunIdle(&frame);
+        const BOOL on[] = { c.bCaps, c.bNum, c.bScroll };
+        const char* texts[] = { "UF", "NUM", "RF" };
+        for (int i = 0; i < 3; ++i)
+        {
+            SCOPED_TRACE(texts[i]);
+            EXPECT_EQ(on[i] ? 0u : (UINT)SBPS_DISABLED, status.GetPaneStyle(i + 1) & SBPS_DISABLED);
+            // What the control itself shows.
+            EXPECT_EQ(CString(on[i] ? texts[i] : ""), status.GetStatusBarCtrl().GetText(i + 1));
+        }
+    }
+    ::SetKeyboardState(saved);
+    frame.DestroyWindow();
+}
+
+TEST(ToolBar, TheBarsControlShowsTheButtonStatesTheIdleUpdateSet)
+{
+    CBarFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CToolBar toolBar;
+    ASSERT_TRUE(toolBar.Create(&frame));
+    ASSERT_TRUE(toolBar.LoadToolBar(IDR_TESTBAR));
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    RunIdle(&frame);
+    CToolBarCtrl& ctrl = toolBar.GetToolBarCtrl();
+    EXPECT_EQ(toolBar.m_hWnd, ctrl.m_hWnd);
+    EXPECT_EQ(4, ctrl.GetButtonCount());
+    EXPECT_TRUE(ctrl.IsButtonEnabled(ID_TEST_HANDLED));
+    EXPECT_FALSE(ctrl.IsButtonEnabled(ID_TEST_UNHANDLED));
+    ctrl.CheckButton(ID_TEST_HANDLED);
+    EXPECT_EQ((UINT)TBBS_CHECKED, toolBar.GetButtonStyle(0) & TBBS_CHECKED);
+    // The object the bar is stays the one the handle map knows.
+    EXPECT_EQ(&toolBar, CWnd::FromHandlePermanent(toolBar.m_hWnd));
+    frame.DestroyWindow();
+}
+
+} // namespace bar_test

@@ -149,6 +149,49 @@ TEST(Docking, DockBarsLieBetweenTheStatusBarAndTheBarsMadeAfterThem)
     frame.DestroyWindow();
 }
 
+TEST(Docking, AroundAnMdiClientTheClientGetsWhatTheDockBarsAndBarsLeave)
+{
+    CMDIFrameWnd* pFrame = new CMDIFrameWnd;
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_TESTMDI));
+    CStatusBar status;
+    ASSERT_TRUE(status.Create(pFrame));
+    pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    CToolBar toolBar;
+    ASSERT_TRUE(toolBar.Create(pFrame));
+    ASSERT_TRUE(toolBar.LoadToolBar(IDR_TESTBAR));
+    toolBar.EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(&toolBar);
+    CBoxBar docked(CSize(60, 30));
+    ASSERT_TRUE(docked.Create(pFrame, CBRS_LEFT, AFX_IDW_CONTROLBAR_FIRST + 52));
+    docked.EnableDocking(CBRS_ALIGN_LEFT);
+    pFrame->DockControlBar(&docked);
+    CBoxBar after(CSize(25, 25));
+    ASSERT_TRUE(after.Create(pFrame, CBRS_LEFT, AFX_IDW_CONTROLBAR_FIRST + 53));
+    pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+    pFrame->RecalcLayout();
+
+    auto childRect = [&](HWND hWnd) {
+        CRect rect;
+        ::GetWindowRect(hWnd, &rect);
+        pFrame->ScreenToClient(&rect);
+        return rect;
+    };
+    CRect client;
+    pFrame->GetClientRect(&client);
+    CRect rectStatus = childRect(status.m_hWnd);
+    CRect rectTop = childRect(pFrame->GetControlBar(AFX_IDW_DOCKBAR_TOP)->m_hWnd);
+    CRect rectLeft = childRect(pFrame->GetControlBar(AFX_IDW_DOCKBAR_LEFT)->m_hWnd);
+    EXPECT_EQ(client.bottom, rectStatus.bottom);
+    EXPECT_EQ(RectText(CRect(0, rectTop.bottom, 30, rectStatus.top)), RectText(rectLeft));
+    EXPECT_EQ(RectText(CRect(30, rectTop.bottom, 55, rectStatus.top)), RectText(childRect(after.m_hWnd)));
+    EXPECT_EQ(RectText(CRect(55, rectTop.bottom, client.right, rectStatus.top)),
+              RectText(childRect(pFrame->m_hWndMDIClient)));
+    // Hidden, the tool bar gives its row to the client.
+    pFrame->ShowControlBar(&toolBar, FALSE, FALSE);
+    EXPECT_EQ(0, childRect(pFrame->m_hWndMDIClient).top);
+    pFrame->DestroyWindow();
+}
+
 TEST(Docking, BarsDockedAtRectanglesShareOrStartRowsAndALongRowWraps)
 {
     CDockFrame frame;

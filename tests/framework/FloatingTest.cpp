@@ -482,4 +482,307 @@ TEST(Floating, TheCaptionDragsTheBarAndTheBordersResizeABarThatSizesItself)
     Pump();
 }
 
+TEST(Floating, TheFrameAndItsFloatingFramesLookActiveTogether)
+{
+    DockedFrame f;
+    ASSERT_TRUE(f.Create());
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, nullptr, "Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 500, 200, 150, nullptr, nullptr));
+    f.frame.ShowWindow(SW_SHOW);
+    f.frame.SetActiveWindow();
+    Pump();
+    ASSERT_EQ(f.frame.m_hWnd, ::GetActiveWindow());
+    f.frame.FloatControlBar(&f.b, CPoint(300, 200));
+    CMiniDockFrameWnd* pFloat = FloatingFrameOf(f.b);
+    ASSERT_NE(nullptr, pFloat);
+    struct Step
+    {
+        const char* name;
+        HWND hWndActivate;
+        BOOL bStayActive;      // the frame looks active for a window of its own
+        BOOL bKeepMiniActive;  // its floating frames look active with it
+        BOOL bFloatActive;
+    };
+    const Step steps[] = {
+        { "the frame active, the floating frame just made", nullptr, FALSE, TRUE, TRUE },
+        { "the floating frame activated", pFloat->m_hWnd, TRUE, TRUE, TRUE },
+        { "the frame activated again", f.frame.m_hWnd, FALSE, TRUE, TRUE },
+        { "another program's window activated", other.m_hWnd, FALSE, FALSE, FALSE },
+        { "the floating frame activated from there", pFloat->m_hWnd, TRUE, TRUE, TRUE },
+        { "and the other window again", other.m_hWnd, FALSE, FALSE, FALSE },
+    };
+    for (const Step& step : steps)
+    {
+        SCOPED_TRACE(step.name);
+        if (step.hWndActivate != nullptr)
+            ::SetActiveWindow(step.hWndActivate);
+        Pump();
+        if (step.hWndActivate != nullptr)
+        {
+            ASSERT_EQ(step.hWndActivate, ::GetActiveWindow());
+        }
+        EXPECT_EQ(step.bStayActive, (f.frame.m_nFlags & WF_STAYACTIVE) != 0);
+        EXPECT_EQ(step.bKeepMiniActive, (f.frame.m_nFlags & WF_KEEPMINIACTIVE) != 0);
+        EXPECT_EQ(step.bFloatActive, pFloat->m_bActive);
+    }
+    other.DestroyWindow();
+}
+
+// Dock state tests keep the profile under a key of their own and remove it.
+class DockStateTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CWinApp* app = AfxGetApp();
+        m_savedKey = app->m_pszRegistryKey;
+        m_savedProfile = app->m_pszProfileName;
+        app->SetRegistryKey("TarnixFrameworkDockTest");
+    }
+    void TearDown() override
+    {
+        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TarnixFrameworkDockTest");
+        CWinApp* app = AfxGetApp();
+        app->m_pszRegistryKey = m_savedKey;
+        app->m_pszProfileName = m_savedProfile;
+    }
+    LPCSTR m_savedKey = nullptr;
+    LPCSTR m_savedProfile = nullptr;
+};
+
+// A frame with bars A, B (top row), C (left), D (a second top row); B
+// floats at (300, 200) and D is hidden.
+struct SavedFrame : DockedFrame
+{
+    CBoxBar d{ CSize(60, 30) };
+    BOOL CreateArranged()
+    {
+        if (!Create() || !d.Create(&frame, CBRS_TOP, ID_BAR_D))
+            return FALSE;
+        d.EnableDocking(CBRS_ALIGN_ANY);
+        CRect rect;
+        frame.DockBar(AFX_IDW_DOCKBAR_TOP)->GetWindowRect(&rect);
+        rect = CRect(rect.left + 50, rect.bottom + 5, rect.left + 110, rect.bottom + 35);
+        frame.DockControlBar(&d, AFX_IDW_DOCKBAR_TOP, &rect);
+        frame.RecalcLayout();
+        frame.FloatControlBar(&b, CPoint(300, 200));
+        frame.ShowControlBar(&d, FALSE, FALSE);
+        frame.RecalcLayout();
+        Pump();
+        return TRUE;
+    }
+};
+
+// The bars made anew, all on top, each in a row of its own.
+struct FreshFrame
+{
+    CFloatFrame frame;
+    CBoxBar a{ CSize(200, 30) }, b{ CSize(100, 30) }, c{ CSize(80, 30) }, d{ CSize(60, 30) };
+    BOOL Create(BOOL bWithD)
+    {
+        if (!frame.CreateFrame())
+            return FALSE;
+        frame.EnableDocking(CBRS_ALIGN_ANY);
+        UINT nID = ID_BAR_A;
+        for (CBoxBar* pBar : { &a, &b, &c, &d })
+        {
+            UINT nThis = nID++;
+            if (pBar == &d && !bWithD)
+                continue;
+            if (!pBar->Create(&frame, CBRS_TOP, nThis))
+                return FALSE;
+            pBar->EnableDocking(CBRS_ALIGN_ANY);
+            frame.DockControlBar(pBar, AFX_IDW_DOCKBAR_TOP);
+        }
+        frame.ShowWindow(SW_SHOWNOACTIVATE);
+        frame.RecalcLayout();
+        return TRUE;
+    }
+    ~FreshFrame()
+    {
+        if (frame.m_hWnd != nullptr)
+            frame.DestroyWindow();
+        Pump();
+    }
+};
+
+TEST_F(DockStateTest, SavedValuesFollowTheBarsAndDockBars)
+{
+    SavedFrame f;
+    ASSERT_TRUE(f.CreateArranged());
+    ASSERT_TRUE(f.b.IsFloating());
+    f.frame.SaveBarState("Test");
+    CWinApp* app = AfxGetApp();
+    const int A = ID_BAR_A, B = ID_BAR_B, C = ID_BAR_C, D = ID_BAR_D;
+    const int kMissing = -12345;
+    // Sections in the frame's bar order: the top and left dock bars (the
+    // empty bottom and right ones write nothing and take no index), the four
+    // bars, the floating dock bar.
+    struct Value
+    {
+        const char* section;
+        const char* entry;
+        int nValue;   // kMissing: not written
+    };
+    const Value values[] = {
+        { "Test-Summary", "Bars", 7 },
+        { "Test-Summary", "ScreenCX", ::GetSystemMetrics(SM_CXSCREEN) },
+        { "Test-Summary", "ScreenCY", ::GetSystemMetrics(SM_CYSCREEN) },
+        { "Test-Bar0", "BarID", AFX_IDW_DOCKBAR_TOP },
+        { "Test-Bar0", "Bars", 5 },
+        { "Test-Bar0", "Bar#0", A },
+        { "Test-Bar0", "Bar#1", B + 0x10000 },   // the place B keeps
+        { "Test-Bar0", "Bar#2", 0 },
+        { "Test-Bar0", "Bar#3", D },
+        { "Test-Bar0", "Bar#4", 0 },
+        { "Test-Bar0", "XPos", kMissing },
+        { "Test-Bar0", "Floating", kMissing },
+        { "Test-Bar0", "Visible", kMissing },
+        { "Test-Bar1", "BarID", AFX_IDW_DOCKBAR_LEFT },
+        { "Test-Bar1", "Bars", 2 },
+        { "Test-Bar2", "BarID", A },
+        { "Test-Bar2", "XPos", 0 },
+        { "Test-Bar2", "YPos", 0 },
+        { "Test-Bar2", "Docking", 1 },
+        { "Test-Bar2", "MRUDockID", AFX_IDW_DOCKBAR_TOP },
+        { "Test-Bar2", "MRUDockRightPos", 200 },
+        { "Test-Bar2", "MRUDockBottomPos", 30 },
+        { "Test-Bar2", "Horz", kMissing },
+        { "Test-Bar2", "MRUWidth", kMissing },
+        { "Test-Bar2", "Bars", kMissing },
+        { "Test-Bar3", "BarID", B },
+        { "Test-Bar3", "MRUDockID", AFX_IDW_DOCKBAR_TOP },
+        { "Test-Bar3", "MRUFloatXPos", 300 },
+        { "Test-Bar3", "MRUFloatYPos", 200 },
+        { "Test-Bar3", "MRUFloatStyle", CBRS_ALIGN_TOP },
+        { "Test-Bar4", "BarID", C },
+        { "Test-Bar4", "MRUDockID", AFX_IDW_DOCKBAR_LEFT },
+        { "Test-Bar5", "BarID", D },
+        { "Test-Bar5", "Visible", 0 },
+        { "Test-Bar5", "XPos", 50 },
+        { "Test-Bar6", "BarID", AFX_IDW_DOCKBAR_FLOAT },
+        { "Test-Bar6", "Floating", 1 },
+        { "Test-Bar6", "Horz", 1 },
+        { "Test-Bar6", "XPos", 300 },
+        { "Test-Bar6", "YPos", 200 },
+        { "Test-Bar6", "Bars", 2 },
+        { "Test-Bar6", "Bar#0", B },
+        { "Test-Bar6", "Bar#1", 0 },
+        { "Test-Bar7", "BarID", kMissing },
+    };
+    for (const Value& v : values)
+    {
+        SCOPED_TRACE(std::string(v.section) + " " + v.entry);
+        EXPECT_EQ(v.nValue, (int)app->GetProfileInt(v.section, v.entry, kMissing));
+    }
+}
+
+TEST_F(DockStateTest, ANewFrameGetsRowsHiddenBarsAndFloatingPlacesBack)
+{
+    CRect rectA, rectD;
+    std::vector<int> rowsTop, rowsLeft;
+    {
+        SavedFrame f;
+        ASSERT_TRUE(f.CreateArranged());
+        f.frame.SaveBarState("Test");
+        rowsTop = f.frame.Rows(AFX_IDW_DOCKBAR_TOP);
+        rowsLeft = f.frame.Rows(AFX_IDW_DOCKBAR_LEFT);
+        rectA = f.frame.RectIn(f.a, f.frame);
+        f.frame.ShowControlBar(&f.d, TRUE, FALSE);
+        rectD = f.frame.RectIn(f.d, f.frame);
+    }
+    struct Case
+    {
+        const char* name;
+        BOOL bWithD;
+    };
+    const Case cases[] = { { "the same bars", TRUE }, { "bar D no longer made: dropped", FALSE } };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        FreshFrame g;
+        ASSERT_TRUE(g.Create(c.bWithD));
+        g.frame.LoadBarState("Test");
+        g.frame.RecalcLayout();
+        std::vector<int> expectTop = rowsTop;
+        if (!c.bWithD)
+            expectTop = { (int)ID_BAR_A, -1, 0 };
+        EXPECT_EQ(expectTop, g.frame.Rows(AFX_IDW_DOCKBAR_TOP));
+        EXPECT_EQ(rowsLeft, g.frame.Rows(AFX_IDW_DOCKBAR_LEFT));
+        EXPECT_EQ(RectText(rectA), RectText(g.frame.RectIn(g.a, g.frame)));
+        EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, g.c.GetBarStyle() & CBRS_ALIGN_ANY);
+        ASSERT_TRUE(g.b.IsFloating());
+        CMiniDockFrameWnd* pFloat = FloatingFrameOf(g.b);
+        ASSERT_NE(nullptr, pFloat);
+        CRect rectFloat;
+        pFloat->GetWindowRect(&rectFloat);
+        EXPECT_EQ(CPoint(300, 200), rectFloat.TopLeft());
+        EXPECT_TRUE(pFloat->IsWindowVisible());
+        if (c.bWithD)
+        {
+            EXPECT_FALSE(g.d.IsWindowVisible());
+            g.frame.ShowControlBar(&g.d, TRUE, FALSE);
+            EXPECT_EQ(RectText(rectD), RectText(g.frame.RectIn(g.d, g.frame)));
+        }
+        // The remembered places came back too: B docks where it was.
+        g.b.m_pDockContext->ToggleDocking();
+        Pump();
+        EXPECT_EQ(AFX_IDW_DOCKBAR_TOP, (UINT)g.b.m_pDockBar->GetDlgCtrlID());
+    }
+}
+
+TEST_F(DockStateTest, ADamagedStateLoadsAtOnceAsFarAsItsDataGoes)
+{
+    CWinApp* app = AfxGetApp();
+    {
+        SavedFrame f;
+        ASSERT_TRUE(f.CreateArranged());
+        f.frame.SaveBarState("Test");
+    }
+    struct Case
+    {
+        const char* name;
+        int nBars, nScreenCX, nScreenCY;
+        int nTopIDs;   // the top dock bar's "Bars"
+        BOOL bFloats;  // B floats afterwards
+        CPoint ptFloat;
+    };
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    const Case cases[] = {
+        { "as saved", 7, cx, cy, 5, TRUE, CPoint(300, 200) },
+        { "a huge count, no screen size", 100000000, 0, 0, 5, TRUE, CPoint(300, 200) },
+        { "a negative count", -5, cx, cy, 5, FALSE, CPoint() },
+        { "a huge id list", 7, cx, cy, 100000000, TRUE, CPoint(300, 200) },
+        { "a negative id list", 7, cx, cy, -3, TRUE, CPoint(300, 200) },
+        { "saved on a screen half as large", 7, cx / 2, cy / 2, 5, TRUE, CPoint(600, 400) },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        app->WriteProfileInt("Test-Summary", "Bars", c.nBars);
+        app->WriteProfileInt("Test-Summary", "ScreenCX", c.nScreenCX);
+        app->WriteProfileInt("Test-Summary", "ScreenCY", c.nScreenCY);
+        app->WriteProfileInt("Test-Bar0", "Bars", c.nTopIDs);
+        FreshFrame g;
+        ASSERT_TRUE(g.Create(TRUE));
+        DWORD dwStart = ::GetTickCount();
+        g.frame.LoadBarState("Test");
+        EXPECT_LT(::GetTickCount() - dwStart, 3000u);
+        Pump();
+        EXPECT_EQ(c.bFloats, g.b.IsFloating());
+        if (c.bFloats)
+        {
+            CRect rectFloat;
+            FloatingFrameOf(g.b)->GetWindowRect(&rectFloat);
+            EXPECT_EQ(c.ptFloat, rectFloat.TopLeft());
+        }
+        // Every bar still has a dock bar and a window.
+        for (CBoxBar* pBar : { &g.a, &g.b, &g.c, &g.d })
+        {
+            EXPECT_NE(nullptr, pBar->m_pDockBar);
+            EXPECT_TRUE(::IsWindow(pBar->m_hWnd));
+        }
+    }
+}
+
 } // namespace floating_test

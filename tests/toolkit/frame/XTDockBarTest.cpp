@@ -1,0 +1,316 @@
+// The toolkit's dock bars: sharing a row among dock windows, the rows'
+// layout in a frame, and the splitters dragged between rows and windows.
+#include "toolkit/frame/XTBarSplitter.h"
+#include "toolkit/frame/XTDockBar.h"
+#include "toolkit/frame/XTDockBarLayout.h"
+#include "toolkit/frame/XTDockWindow.h"
+#include "toolkit/frame/XTRowSplitter.h"
+
+#include "framework/Afx.h"
+#include "toolkit/frame/XTDockTestFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using toolkit_test::CDockTestFrame;
+
+TEST(XTDockBarLayout, SharesTheFreeLengthOfARow)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<XT_ROWWINDOW> windows;
+        int nAvailable;
+        int nSetAside;
+        std::vector<int> expected;
+    };
+    const Case cases[] = {
+        { "a lone window takes all", { { 100, 24 } }, 394, -1, { 394 } },
+        { "two share equally and fill", { { 100, 24 }, { 100, 24 } }, 300, -1, { 150, 150 } },
+        { "an odd remainder goes to the last", { { 100, 24 }, { 100, 24 } }, 301, -1, { 150, 151 } },
+        { "the shown one keeps its length, the others give", { { 300, 24 }, { 100, 24 } }, 300, 1, { 200, 100 } },
+        { "the shown one alone takes all", { { 40, 24 } }, 250, 0, { 250 } },
+        { "no window below its caption, the shortfall passes on",
+          { { 30, 24 }, { 200, 24 }, { 100, 24 } }, 200, -1, { 24, 120, 56 } },
+        { "a row too short keeps the minimums", { { 30, 24 }, { 30, 24 } }, 20, -1, { 24, 24 } },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.expected, XTShareRowLength(c.windows, c.nAvailable, c.nSetAside));
+    }
+}
+
+TEST(XTDockBarLayout, SplitterMovesLengthAcrossItsWindows)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<XT_ROWWINDOW> windows;
+        int nSplit;
+        int nDelta;
+        std::vector<int> expected;
+        int nBack, nOn;
+    };
+    const Case cases[] = {
+        { "on: the nearest before grows, those after shrink in turn",
+          { { 100, 24 }, { 50, 24 }, { 100, 24 } }, 2, 60, { 100, 110, 40 }, 102, 76 },
+        { "back: the nearest before shrinks to its caption, then the next",
+          { { 100, 24 }, { 50, 24 }, { 100, 24 } }, 2, -60, { 66, 24, 160 }, 102, 76 },
+        { "back to the limit leaves every window before at its caption",
+          { { 100, 24 }, { 50, 24 }, { 100, 24 } }, 2, -102, { 24, 24, 202 }, 102, 76 },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.expected, XTMoveRowSplitter(c.windows, c.nSplit, c.nDelta));
+        int nBack = 0, nOn = 0;
+        XTSplitterLimits(c.windows, c.nSplit, &nBack, &nOn);
+        EXPECT_EQ(c.nBack, nBack);
+        EXPECT_EQ(c.nOn, nOn);
+    }
+}
+
+// A plain toolkit bar of a fixed size.
+class CPlainBar : public CXTControlBar
+{
+public:
+    BOOL Create(CWnd* pParent, UINT nID) { return CreateBar(nullptr, WS_VISIBLE, CBRS_ALIGN_LEFT, pParent, nID); }
+    CSize CalcDynamicLayout(int, DWORD) override { return CSize(30, 80); }
+    void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+};
+
+struct TwoInARow
+{
+    CDockTestFrame frame;
+    CXTDockBar* pLeft = nullptr;
+    CXTDockWindow* pFirst = nullptr;
+    CXTDockWindow* pSecond = nullptr;
+
+    BOOL Create()
+    {
+        if (!frame.CreateFrame())
+            return FALSE;
+        pLeft = frame.DockBar(XT_IDW_DOCKBAR_LEFT);
+        pFirst = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 150, 100, nullptr, "Eins");
+        if (pFirst == nullptr)
+            return FALSE;
+        frame.RecalcLayout();
+        // Below the first one, in its row.
+        CRect rect;
+        pFirst->GetWindowRect(&rect);
+        rect.OffsetRect(0, 10);
+        pSecond = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 150, 100, &rect, "Zwei");
+        if (pSecond == nullptr)
+            return FALSE;
+        frame.RecalcLayout();
+        // Equal lengths that no longer fill the row: the next layout shares it.
+        pFirst->SetBarSize(CSize(150, 100));
+        pSecond->SetBarSize(CSize(150, 100));
+        frame.RecalcLayout();
+        return TRUE;
+    }
+    int Height() const
+    {
+        CRect rect;
+        pLeft->GetClientRect(&rect);
+        return rect.Height();
+    }
+};
+
+TEST(XTDockBarRows, TwoDockWindowsShareTheirRowAroundASplitter)
+{
+    TwoInARow row;
+    ASSERT_TRUE(row.Create());
+    ASSERT_EQ(row.pLeft->GetRowStart(row.pFirst), row.pLeft->GetRowStart(row.pSecond));
+    ASSERT_LT(row.pLeft->GetBarIndex(row.pFirst), row.pLeft->GetBarIndex(row.pSecond));
+    CRect rectFirst = CDockTestFrame::RectIn(row.pFirst, row.pLeft);
+    CRect rectSecond = CDockTestFrame::RectIn(row.pSecond, row.pLeft);
+    const int nHeight = row.Height();
+    ASSERT_GT(nHeight, 100);
+    EXPECT_EQ(0, rectFirst.top);
+    EXPECT_EQ(rectFirst.bottom + XT_SPLITTER_SIZE, rectSecond.top);
+    EXPECT_EQ(nHeight, rectSecond.bottom);
+    EXPECT_LE(abs(rectFirst.Height() - rectSecond.Height()), 1);
+    EXPECT_FALSE(row.pFirst->IsAloneInRow());
+    // One bar splitter between them and one row splitter after the row.
+    int nBarSplitters = 0, nRowSplitters = 0;
+    for (CXTRowSplitter* pSplitter : row.pLeft->m_arrTrackers)
+        (dynamic_cast<CXTBarSplitter*>(pSplitter) != nullptr ? nBarSplitters : nRowSplitters)++;
+    EXPECT_EQ(1, nBarSplitters);
+    EXPECT_EQ(1, nRowSplitters);
+}
+
+TEST(XTDockBarRows, ALoneWindowTakesAllAndAShownOneKeepsItsLength)
+{
+    TwoInARow row;
+    ASSERT_TRUE(row.Create());
+    const int nHeight = row.Height();
+    const int nSecond = CDockTestFrame::RectIn(row.pSecond, row.pLeft).Height();
+
+    row.frame.ShowControlBar(row.pSecond, FALSE, FALSE);
+    {
+        SCOPED_TRACE("the other one hidden");
+        EXPECT_EQ(nHeight, CDockTestFrame::RectIn(row.pFirst, row.pLeft).Height());
+        EXPECT_TRUE(row.pFirst->IsAloneInRow());
+    }
+    row.frame.ShowControlBar(row.pSecond, TRUE, FALSE);
+    {
+        SCOPED_TRACE("shown again");
+        CRect rectFirst = CDockTestFrame::RectIn(row.pFirst, row.pLeft);
+        CRect rectSecond = CDockTestFrame::RectIn(row.pSecond, row.pLeft);
+        EXPECT_EQ(nSecond, rectSecond.Height());
+        EXPECT_EQ(rectFirst.bottom + XT_SPLITTER_SIZE, rectSecond.top);
+        EXPECT_EQ(nHeight, rectSecond.bottom);
+        EXPECT_FALSE(row.pFirst->IsAloneInRow());
+        EXPECT_EQ(0u, row.pSecond->GetBarStyleEx() & BARSTYLE_SHOWN);
+    }
+}
+
+TEST(XTDockBarRows, ARowOfADockWindowAndARowOfPlainBars)
+{
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CXTDockBar* pLeft = frame.DockBar(XT_IDW_DOCKBAR_LEFT);
+    CXTDockWindow* pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 100);
+    ASSERT_NE(nullptr, pWindow);
+    CPlainBar plain;
+    ASSERT_TRUE(plain.Create(&frame, 0xE850));
+    plain.EnableDocking(CBRS_ALIGN_ANY);
+    frame.DockControlBar(&plain, XT_IDW_DOCKBAR_LEFT);
+    frame.RecalcLayout();
+
+    CRect rectWindow = CDockTestFrame::RectIn(pWindow, pLeft);
+    CRect rectPlain = CDockTestFrame::RectIn(&plain, pLeft);
+    CRect rectClient;
+    pLeft->GetClientRect(&rectClient);
+    EXPECT_EQ(CRect(0, 0, 120, rectClient.Height()), rectWindow);
+    // The row splitter after the dock window's row moves the next row by 7.
+    EXPECT_EQ(CRect(127, 0, 157, 80), rectPlain);
+    EXPECT_TRUE(pWindow->IsAloneInRow());
+    // The window's border next to the splitter goes, the plain bar's too.
+    EXPECT_EQ(0u, pWindow->GetBarStyle() & CBRS_BORDER_RIGHT);
+    EXPECT_EQ(0u, plain.GetBarStyle() & CBRS_BORDER_LEFT);
+    EXPECT_NE(0u, plain.GetBarStyle() & CBRS_BORDER_RIGHT);
+}
+
+// The screen point in the middle of a splitter.
+CPoint SplitterCentre(CXTDockBar* pDockBar, CXTRowSplitter* pSplitter)
+{
+    CPoint point = pSplitter->m_rect.CenterPoint();
+    pDockBar->ClientToScreen(&point);
+    return point;
+}
+
+// Presses the button on the splitter and moves the mouse by the offset.
+void DragSplitter(CXTDockBar* pDockBar, CXTRowSplitter* pSplitter, CSize offset)
+{
+    CPoint point = SplitterCentre(pDockBar, pSplitter);
+    ASSERT_EQ(HTBORDER, pDockBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)));
+    pDockBar->SendMessage(WM_NCLBUTTONDOWN, HTBORDER, MAKELPARAM(point.x, point.y));
+    ASSERT_TRUE(pDockBar->m_bTracking);
+    point.Offset(offset.cx, offset.cy);
+    pDockBar->ScreenToClient(&point);
+    pDockBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+}
+
+void ReleaseAt(CXTDockBar* pDockBar, CXTRowSplitter* pSplitter, CSize offset)
+{
+    CPoint point = SplitterCentre(pDockBar, pSplitter);
+    point.Offset(offset.cx, offset.cy);
+    pDockBar->ScreenToClient(&point);
+    pDockBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+}
+
+CXTRowSplitter* FindSplitter(CXTDockBar* pDockBar, BOOL bBarSplitter)
+{
+    for (CXTRowSplitter* pSplitter : pDockBar->m_arrTrackers)
+        if ((dynamic_cast<CXTBarSplitter*>(pSplitter) != nullptr) == bBarSplitter)
+            return pSplitter;
+    return nullptr;
+}
+
+TEST(XTDockBarSplitters, ARowSplitterStopsAtTheFreeDepthAndCancelAppliesNothing)
+{
+    TwoInARow row;
+    ASSERT_TRUE(row.Create());
+    const int nWidth = CDockTestFrame::RectIn(row.pFirst, row.pLeft).Width();
+    const int nFree = row.pLeft->GetFrameFreeDepth();
+    ASSERT_GT(nFree, 0);
+
+    {
+        SCOPED_TRACE("cancelled with command 2");
+        CXTRowSplitter* pSplitter = FindSplitter(row.pLeft, FALSE);
+        ASSERT_NE(nullptr, pSplitter);
+        DragSplitter(row.pLeft, pSplitter, CSize(40, 0));
+        row.pLeft->SendMessage(WM_COMMAND, IDCANCEL);
+        EXPECT_FALSE(row.pLeft->m_bTracking);
+        EXPECT_EQ(nullptr, ::GetCapture());
+        row.frame.RecalcLayout();
+        EXPECT_EQ(nWidth, CDockTestFrame::RectIn(row.pFirst, row.pLeft).Width());
+    }
+    {
+        SCOPED_TRACE("dragged far past the free depth");
+        CXTRowSplitter* pSplitter = FindSplitter(row.pLeft, FALSE);
+        ASSERT_NE(nullptr, pSplitter);
+        DragSplitter(row.pLeft, pSplitter, CSize(nFree + 300, 0));
+        EXPECT_EQ(pSplitter->m_nMaxPos, pSplitter->m_nPos);
+        ReleaseAt(row.pLeft, pSplitter, CSize(nFree + 300, 0));
+        EXPECT_FALSE(row.pLeft->m_bTracking);
+        row.frame.RecalcLayout();
+        EXPECT_EQ(nWidth + nFree, CDockTestFrame::RectIn(row.pFirst, row.pLeft).Width());
+        EXPECT_EQ(nWidth + nFree, CDockTestFrame::RectIn(row.pSecond, row.pLeft).Width());
+    }
+}
+
+TEST(XTDockBarSplitters, ABarSplitterNeverTakesAWindowBelowItsCaption)
+{
+    TwoInARow row;
+    ASSERT_TRUE(row.Create());
+    const int nHeight = row.Height();
+    CXTRowSplitter* pSplitter = FindSplitter(row.pLeft, TRUE);
+    ASSERT_NE(nullptr, pSplitter);
+    DragSplitter(row.pLeft, pSplitter, CSize(0, -1000));
+    ReleaseAt(row.pLeft, pSplitter, CSize(0, -1000));
+    row.frame.RecalcLayout();
+    CRect rectFirst = CDockTestFrame::RectIn(row.pFirst, row.pLeft);
+    CRect rectSecond = CDockTestFrame::RectIn(row.pSecond, row.pLeft);
+    EXPECT_EQ(row.pFirst->GetCaptionSize(), rectFirst.Height());
+    EXPECT_EQ(rectFirst.bottom + XT_SPLITTER_SIZE, rectSecond.top);
+    EXPECT_EQ(nHeight, rectSecond.bottom);
+}
+
+// The dock bar knows the menu bar by its class name only.
+class CXTMenuBar : public CPlainBar
+{
+    DECLARE_DYNAMIC(CXTMenuBar)
+};
+IMPLEMENT_DYNAMIC(CXTMenuBar, CPlainBar)
+
+TEST(XTDockBarRows, AMenuBarBehindAnotherBarGetsARowAhead)
+{
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CXTDockBar* pTop = frame.DockBar(XT_IDW_DOCKBAR_TOP);
+    CPlainBar tool;
+    CXTMenuBar menu;
+    ASSERT_TRUE(tool.Create(&frame, 0xE851));
+    ASSERT_TRUE(menu.Create(&frame, 0xE852));
+    tool.EnableDocking(CBRS_ALIGN_ANY);
+    menu.EnableDocking(CBRS_ALIGN_ANY);
+    frame.DockControlBar(&tool, XT_IDW_DOCKBAR_TOP);
+    CRect rect;
+    tool.GetWindowRect(&rect);
+    rect.OffsetRect(rect.Width() + 10, 0);
+    frame.DockControlBar(&menu, XT_IDW_DOCKBAR_TOP, &rect);
+    frame.RecalcLayout();
+    EXPECT_EQ(0, pTop->GetBarIndex(&menu));
+    EXPECT_LT(pTop->GetRowStart(&menu), pTop->GetRowStart(&tool));
+    EXPECT_EQ(0, CDockTestFrame::RectIn(&menu, pTop).top);
+    EXPECT_EQ(CDockTestFrame::RectIn(&menu, pTop).bottom, CDockTestFrame::RectIn(&tool, pTop).top);
+}
+
+} // namespace
