@@ -456,4 +456,28 @@ TEST_F(XTBarStateTest, ProfileSavedBeforeANewDockWindowIsNotApplied)
     EXPECT_EQ(loaded.frame.DockBar(AFX_IDW_DOCKBAR_RIGHT), loaded.Window(201)->m_pDockBar);
 }
 
+TEST_F(XTBarStateTest, FloatingDockWindowFloatsAgainWithItsSizes)
+{
+    std::string strSizes;
+    {
+        DockWindowSet saved;
+        ASSERT_TRUE(saved.Create({ { 201, AFX_IDW_DOCKBAR_LEFT } }, AFX_IDW_DOCKBAR_TOP));
+        saved.frame.FloatControlBar(saved.Window(201), CPoint(300, 200));
+        saved.Window(201)->SetBarSize(CSize(170, 130));
+        strSizes = SizesText(saved.Window(201));
+        CXTBarState::SaveBarState(&saved.frame, "Test");
+    }
+    DockWindowSet loaded;
+    ASSERT_TRUE(loaded.Create({ { 201, AFX_IDW_DOCKBAR_RIGHT } }, AFX_IDW_DOCKBAR_TOP));
+    ASSERT_TRUE(CXTBarState::LoadBarState(&loaded.frame, "Test"));
+    CXTDockWindow* pWindow = loaded.Window(201);
+    ASSERT_NE(nullptr, pWindow->m_pDockBar);
+    EXPECT_TRUE(pWindow->m_pDockBar->m_bFloating);
+    EXPECT_EQ(strSizes, SizesText(pWindow));
+    CRect rectFloat;
+    ::GetWindowRect(::GetParent(pWindow->m_pDockBar->m_hWnd), &rectFloat);
+    EXPECT_EQ(CPoint(300, 200), rectFloat.TopLeft());
+    EXPECT_EQ(1, loaded.frame.VisibleFloatingFrames());
+}
+
 } // namespace
