@@ -107,3 +107,9 @@
 
 // Window placement.
 #define XT_IDS_WINDOWPOS        4538    // "Window Position": value of the main window's placement
+
+// Dock windows.
+#define XT_IDS_BARPOSITION      4537    // "Bar Position": value of a dock window's sizes
+#define XT_IDS_BTN_CONTRACT     4545    // "Contract docked window"
+#define XT_IDS_BTN_HIDE         5511    // "Hide docked window"
+#define XT_IDS_BTN_EXPAND       5512    // "Expand docked window"

@@ -20,4 +20,7 @@ public:
     // Overridables
     void DrawButton(LPDRAWITEMSTRUCT lpDIS) override;
     void DrawIcon(CDC* pDC, UINT nState, const CRect& rcItem) override;
+
+protected:
+    BOOL IsOwnerActive() const;
 };

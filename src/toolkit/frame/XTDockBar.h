@@ -41,10 +41,15 @@ public:
     // The first splitter of the row starting at nRowStart, or null.
     CXTRowSplitter* GetRowSplitter(int nRowStart) const;
 
+    // The size a bar takes in its row (x and y of the dock bar).
+    CSize GetBarSize(CControlBar* pBar) const;
+
     // Row queries (an entry counts when its bar exists as a window and shows)
     // The first entry of the row holding the bar, -1 when the bar is not here.
     int GetRowStart(CControlBar* pBar) const;
     int GetRowStartOf(int nIndex) const;
+    // The entry of the bar, -1 when it is not here.
+    int GetBarIndex(CControlBar* pBar) const;
     // The visible dock windows from nIndex to the row's end.
     int CountDockWindows(int nIndex) const;
     // The greatest depth (across the row) of the row's visible bars.
@@ -84,6 +89,9 @@ public:
     virtual int HitTestSplitter(CPoint ptScreen);
     // The frame this dock bar lays out for.
     CFrameWnd* GetDockFrame() const;
+    // The object's class or one of its bases carries that name (for the
+    // classes of the bars, which this library only knows by name).
+    static BOOL PASCAL IsKindOfName(const CObject* pObject, LPCSTR lpszClassName);
 
     // Overridables
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
@@ -92,6 +100,12 @@ public:
     // Implementation
 protected:
     void DeleteTrackers();
+    void AddSplitter(CXTRowSplitter* pSplitter);
+    // A menu bar behind another bar of its row gets a row of its own ahead of it.
+    BOOL MoveMenuBarsAhead();
+    // Draws the border lines of the bar style (pDC null: only measures);
+    // returns what is left inside them.
+    CRect DrawDockBarBorders(CDC* pDC, CRect rect) const;
     // Gives the row's dock windows the available length (see the layout).
     void RedistributeRow(int nRowStart, int nAvailable);
     void EndTracking(BOOL bApply, CPoint point);
@@ -100,10 +114,10 @@ protected:
     LRESULT OnNcHitTest(CPoint point);
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     void OnNcLButtonDown(UINT nHitTest, CPoint point);
-    void OnLButtonDown(UINT nFlags, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnCaptureChanged(CWnd* pWnd);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnCancel();
     void OnRButtonDown(UINT nFlags, CPoint point);
     void OnPaint();

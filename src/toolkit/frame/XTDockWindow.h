@@ -91,7 +91,7 @@ public:
     // Overridables
     CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
-    void DelayShow(BOOL bShow);
+    void DelayShow(BOOL bShow) override;
     void DoPaint(CDC* pDC) override;
     void DrawBorders(CDC* pDC, CRect& rect) override;
     BOOL ModifyBarStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw = TRUE) override;
@@ -121,6 +121,8 @@ protected:
     int m_nInitSeq;
 
     void LoadIcons();
+    // An expanded window gives its row back the normal lengths.
+    void ReleaseExpansion();
     void LayoutChildren();
     // The dock bar holding the bar, when it is the toolkit's.
     CXTDockBar* GetXTDockBar() const;

@@ -5,6 +5,8 @@
 
 #include "framework/Rect.h"
 
+#include <vector>
+
 class CDC;
 class CXTDockBar;
 
@@ -39,7 +41,7 @@ public:
     virtual void OnMouseMove(CPoint point);
     // Moves to the point, erases the rectangle and applies a changed position.
     virtual void OnLButtonUp(CPoint point);
-    // Erases the drag rectangle without applying anything.
+    // Erases the drag rectangle (when shown) without applying anything.
     void CancelTracking();
     // Paints the splitter into the dock bar's client DC.
     void Draw(CDC* pDC) const;
@@ -53,6 +55,11 @@ protected:
     int DeltaOf(CPoint point) const;
     void MoveTo(CPoint point);
     // Inverts the drag rectangle in the frame's window DC.
-    void DrawTracker() const;
+    void DrawTracker();
+    // The row's dock windows as lengths, and the index of the first after the splitter.
+    void GetRowWindows(std::vector<class CXTDockWindow*>& windows, std::vector<struct XT_ROWWINDOW>& lengths,
+                       int* pnSplit) const;
+    CPoint m_ptStart;       // where the drag began (screen)
     BOOL m_bTrackerShown = FALSE;
+    BOOL m_bReversed = FALSE;   // the position moves against the mouse
 };

@@ -1,0 +1,81 @@
+// A frame with the toolkit's dock bars on every side, and dock windows to
+// put into them, for the docking tests.
+#pragma once
+
+#include "toolkit/frame/XTDockBar.h"
+#include "toolkit/frame/XTDockWindow.h"
+
+#include "framework/FrameWnd.h"
+
+#include <memory>
+#include <vector>
+
+namespace toolkit_test {
+
+class CDockTestFrame : public CFrameWnd
+{
+public:
+    BOOL CreateFrame(const CRect& rect = CRect(20, 20, 620, 420))
+    {
+        if (!Create(nullptr, "Docking", WS_OVERLAPPEDWINDOW, rect))
+            return FALSE;
+        // The frames make their dock bars in this order: top, bottom, left, right.
+        const struct
+        {
+            UINT nID;
+            DWORD dwAlign;
+        } sides[] = { { XT_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP },
+                      { XT_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM },
+                      { XT_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT },
+                      { XT_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT } };
+        for (const auto& side : sides)
+        {
+            CXTDockBar* pDockBar = new CXTDockBar;
+            pDockBar->m_bAutoDelete = TRUE;
+            if (!pDockBar->Create(this, side.dwAlign, side.nID))
+            {
+                delete pDockBar;
+                return FALSE;
+            }
+        }
+        ShowWindow(SW_SHOWNOACTIVATE);
+        return TRUE;
+    }
+    CXTDockBar* DockBar(UINT nID) { return dynamic_cast<CXTDockBar*>(GetControlBar(nID)); }
+    // A dock window docked at the side (a new last row, or at the screen rectangle).
+    CXTDockWindow* AddWindow(UINT nDockBarID, int cx, int cy, LPCRECT lpRect = nullptr, LPCSTR lpszText = "Window",
+                             UINT nID = 0)
+    {
+        auto pWindow = std::make_unique<CXTDockWindow>();
+        DWORD dwAlign = nDockBarID == XT_IDW_DOCKBAR_LEFT    ? CBRS_ALIGN_LEFT
+                        : nDockBarID == XT_IDW_DOCKBAR_RIGHT ? CBRS_ALIGN_RIGHT
+                        : nDockBarID == XT_IDW_DOCKBAR_TOP   ? CBRS_ALIGN_TOP
+                                                             : CBRS_ALIGN_BOTTOM;
+        if (!pWindow->Create(this, nID != 0 ? nID : 0xE840 + (UINT)m_windows.size(), lpszText, cx, cy,
+                             WS_CHILD | WS_VISIBLE | dwAlign))
+            return nullptr;
+        pWindow->EnableDocking(CBRS_ALIGN_ANY);
+        DockControlBar(pWindow.get(), nDockBarID, lpRect);
+        m_windows.push_back(std::move(pWindow));
+        return m_windows.back().get();
+    }
+    // The rectangle of a bar in its dock bar's client coordinates.
+    static CRect RectIn(CWnd* pBar, CWnd* pDockBar)
+    {
+        CRect rect;
+        pBar->GetWindowRect(&rect);
+        pDockBar->ScreenToClient(&rect);
+        return rect;
+    }
+    ~CDockTestFrame() override
+    {
+        if (m_hWnd != nullptr)
+            DestroyWindow();
+        m_windows.clear();
+    }
+    void PostNcDestroy() override {}
+
+    std::vector<std::unique_ptr<CXTDockWindow>> m_windows;
+};
+
+} // namespace toolkit_test
