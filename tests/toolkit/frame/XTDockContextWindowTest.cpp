@@ -1,0 +1,138 @@
+// The dock context moving dock windows between the toolkit's dock bars: a
+// drag from the left side to the right one, Escape and Ctrl on the way, and
+// a double click that floats a window and docks it back into its row.
+#include "toolkit/frame/XTDockContext.h"
+#include "toolkit/frame/XTDockWindow.h"
+#include "toolkit/frame/XTMiniDockFrameWnd.h"
+
+#include "framework/Afx.h"
+#include "toolkit/XTTestCanvas.h"
+#include "toolkit/frame/XTDockTestFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using toolkit_test::CDockTestFrame;
+using toolkit_test::MoveCursorTo;
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+int DockBarID(CControlBar* pBar)
+{
+    if (pBar->m_pDockBar == nullptr || pBar->m_pDockBar->m_bFloating)
+        return 0;
+    return pBar->m_pDockBar->GetDlgCtrlID();
+}
+
+// The rows of a dock bar as bar ids, 0 ending each row (places kept are -1).
+std::vector<int> Rows(CDockBar* pDockBar)
+{
+    std::vector<int> rows;
+    for (INT_PTR i = 0; i < pDockBar->m_arrBars.GetSize(); ++i)
+    {
+        CControlBar* pBar = CDockBar::BarAt(pDockBar->m_arrBars[i]);
+        rows.push_back(pBar ? pBar->GetDlgCtrlID() : pDockBar->m_arrBars[i] ? -1 : 0);
+    }
+    return rows;
+}
+
+TEST(XTDockContextDockWindow, ADockWindowDraggedFromTheLeftDocksRight)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<UINT> keys;   // pressed after the move
+        int nDockBar;             // 0: floating
+    };
+    const Case cases[] = {
+        { "onto the right dock bar", {}, XT_IDW_DOCKBAR_RIGHT },
+        { "Escape leaves it on the left", { VK_ESCAPE }, XT_IDW_DOCKBAR_LEFT },
+        { "Ctrl floats it", { VK_CONTROL }, 0 },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CDockTestFrame frame;
+        ASSERT_TRUE(frame.CreateFrame());
+        frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
+        CXTDockWindow* pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 200, nullptr, "Eins");
+        ASSERT_NE(nullptr, pWindow);
+        ASSERT_NE(nullptr, dynamic_cast<CXTDockContext*>(pWindow->m_pDockContext));
+        frame.RecalcLayout();
+        Pump();
+        ASSERT_EQ(XT_IDW_DOCKBAR_LEFT, DockBarID(pWindow));
+
+        // The cursor 2 pixels inside the empty right dock bar's edge.
+        CRect rectRight;
+        frame.DockBar(XT_IDW_DOCKBAR_RIGHT)->GetWindowRect(&rectRight);
+        CPoint pt(rectRight.left - 2, rectRight.top + rectRight.Height() / 2);
+        MoveCursorTo(pt.x, pt.y);
+        CPoint ptClient = pt;
+        pWindow->ScreenToClient(&ptClient);
+        LPARAM lParam = MAKELPARAM((WORD)(short)ptClient.x, (WORD)(short)ptClient.y);
+        pWindow->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
+        pWindow->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, lParam);
+        for (UINT nKey : c.keys)
+            pWindow->PostMessage(WM_KEYDOWN, nKey, 0);
+        pWindow->PostMessage(WM_LBUTTONUP, 0, lParam);
+        Pump();
+
+        EXPECT_EQ(nullptr, ::GetCapture());
+        EXPECT_EQ(c.nDockBar, DockBarID(pWindow));
+        if (c.nDockBar == XT_IDW_DOCKBAR_RIGHT)
+        {
+            // Upright at the right edge of the frame's client area.
+            CRect rectWindow, rectClient;
+            pWindow->GetWindowRect(&rectWindow);
+            frame.GetClientRect(&rectClient);
+            frame.ClientToScreen(&rectClient);
+            EXPECT_EQ(rectClient.right, rectWindow.right);
+            EXPECT_GT(rectWindow.Height(), rectWindow.Width());
+        }
+        if (c.nDockBar == 0)
+            EXPECT_TRUE(pWindow->GetParentFrame()->IsKindOf(RUNTIME_CLASS(CXTMiniDockFrameWnd)));
+    }
+}
+
+TEST(XTDockContextDockWindow, DoubleClicksFloatAWindowAndDockItBackIntoItsRow)
+{
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
+    CXTDockWindow* pEins = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins", 0xE850);
+    ASSERT_NE(nullptr, pEins);
+    CRect rect;
+    pEins->GetWindowRect(&rect);
+    rect.OffsetRect(0, rect.Height() + 10);
+    CXTDockWindow* pZwei = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, &rect, "Zwei", 0xE851);
+    ASSERT_NE(nullptr, pZwei);
+    frame.RecalcLayout();
+    Pump();
+    CDockBar* pLeft = frame.DockBar(XT_IDW_DOCKBAR_LEFT);
+    const std::vector<int> rows = Rows(pLeft);
+    ASSERT_EQ((std::vector<int>{ 0xE850, 0xE851, 0 }), rows);
+
+    pZwei->PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(6, 6));
+    Pump();
+    ASSERT_EQ(0, DockBarID(pZwei));
+    EXPECT_EQ((std::vector<int>{ 0xE850, -1, 0 }), Rows(pLeft));
+
+    pZwei->PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(6, 6));
+    Pump();
+    EXPECT_EQ(XT_IDW_DOCKBAR_LEFT, DockBarID(pZwei));
+    EXPECT_EQ(rows, Rows(pLeft));
+    EXPECT_TRUE(pZwei->IsWindowVisible());
+}
+
+} // namespace
