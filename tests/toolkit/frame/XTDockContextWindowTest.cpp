@@ -135,4 +135,60 @@ TEST(XTDockContextDockWindow, DoubleClicksFloatAWindowAndDockItBackIntoItsRow)
     EXPECT_TRUE(pZwei->IsWindowVisible());
 }
 
+TEST(XTDockContextDockWindow, AnExpandedWindowGivesItsRowBackItsLengthsWhenItLeaves)
+{
+    struct Case
+    {
+        const char* name;
+        BOOL bFloat;   // Ctrl held: it floats instead of docking right
+    };
+    const Case cases[] = { { "docked on the right side", FALSE }, { "floated", TRUE } };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CDockTestFrame frame;
+        ASSERT_TRUE(frame.CreateFrame());
+        frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
+        CXTDockWindow* pEins = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins", 0xE850);
+        ASSERT_NE(nullptr, pEins);
+        CRect rect;
+        pEins->GetWindowRect(&rect);
+        rect.OffsetRect(0, rect.Height() + 10);
+        CXTDockWindow* pZwei = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, &rect, "Zwei", 0xE851);
+        ASSERT_NE(nullptr, pZwei);
+        frame.RecalcLayout();
+        Pump();
+        CXTDockBar* pLeft = frame.DockBar(XT_IDW_DOCKBAR_LEFT);
+        pLeft->ExpandBar(pZwei);
+        ASSERT_TRUE(pZwei->IsExpanded());
+        CRect rectEins;
+        pEins->GetWindowRect(&rectEins);
+        ASSERT_LT(rectEins.Height(), 60);
+
+        CRect rectRight;
+        frame.DockBar(XT_IDW_DOCKBAR_RIGHT)->GetWindowRect(&rectRight);
+        CPoint pt(rectRight.left - 2, rectRight.top + rectRight.Height() / 2);
+        MoveCursorTo(pt.x, pt.y);
+        CPoint ptClient = pt;
+        pZwei->ScreenToClient(&ptClient);
+        LPARAM lParam = MAKELPARAM((WORD)(short)ptClient.x, (WORD)(short)ptClient.y);
+        pZwei->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
+        if (c.bFloat)
+            pZwei->PostMessage(WM_KEYDOWN, VK_CONTROL, 0);
+        pZwei->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, lParam);
+        pZwei->PostMessage(WM_LBUTTONUP, 0, lParam);
+        Pump();
+
+        EXPECT_EQ(c.bFloat ? 0 : XT_IDW_DOCKBAR_RIGHT, DockBarID(pZwei));
+        EXPECT_FALSE(pZwei->IsExpanded());
+        if (c.bFloat)
+            EXPECT_EQ(pZwei->m_sizeMRUFloat, pZwei->m_sizeFloat);
+        // Eins has its column again.
+        pEins->GetWindowRect(&rectEins);
+        CRect rectLeft;
+        pLeft->GetWindowRect(&rectLeft);
+        EXPECT_EQ(rectLeft.Height(), rectEins.Height());
+    }
+}
+
 } // namespace
