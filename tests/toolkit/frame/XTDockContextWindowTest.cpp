@@ -191,4 +191,54 @@ TEST(XTDockContextDockWindow, AnExpandedWindowGivesItsRowBackItsLengthsWhenItLea
     }
 }
 
+TEST(XTDockContextDockWindow, AFloatingWindowsFrameResizesItFromItsBorders)
+{
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
+    CXTDockWindow* pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins");
+    ASSERT_NE(nullptr, pWindow);
+    frame.RecalcLayout();
+    Pump();
+    pWindow->PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(6, 6));
+    Pump();
+    CXTMiniDockFrameWnd* pFloat = dynamic_cast<CXTMiniDockFrameWnd*>(pWindow->GetParentFrame());
+    ASSERT_NE(nullptr, pFloat);
+    // A dock window's frame sizes at every border, and its caption has a close button.
+    EXPECT_FALSE(pFloat->GetStyle() & MFS_4THICKFRAME);
+    EXPECT_NE(nullptr, pFloat->FindButton(CAPTIONBUTTONINFO::kindClose));
+    pFloat->RecalcLayout();
+    Pump();
+    CRect rectFloat, rectBar;
+    pFloat->GetWindowRect(&rectFloat);
+    pWindow->GetWindowRect(&rectBar);
+
+    // The right border 40 pixels out, the bottom one 30 pixels in.
+    struct Step
+    {
+        UINT nHitTest;
+        CPoint ptFrom;
+        CPoint delta;
+    };
+    const Step steps[] = { { HTRIGHT, CPoint(rectFloat.right - 1, rectFloat.CenterPoint().y), CPoint(40, 0) },
+                           { HTBOTTOM, CPoint(rectFloat.CenterPoint().x, rectFloat.bottom - 1), CPoint(0, -30) } };
+    for (const Step& step : steps)
+    {
+        CPoint pt = step.ptFrom + step.delta;
+        pWindow->ScreenToClient(&pt);
+        LPARAM lParam = MAKELPARAM((WORD)(short)pt.x, (WORD)(short)pt.y);
+        pFloat->PostMessage(WM_NCLBUTTONDOWN, step.nHitTest, MAKELPARAM(step.ptFrom.x, step.ptFrom.y));
+        pWindow->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, lParam);
+        pWindow->PostMessage(WM_LBUTTONUP, 0, lParam);
+        Pump();
+    }
+    EXPECT_EQ(nullptr, ::GetCapture());
+    CRect rectAfter, rectBarAfter;
+    pFloat->GetWindowRect(&rectAfter);
+    pWindow->GetWindowRect(&rectBarAfter);
+    EXPECT_EQ(rectBar.Width() + 40, rectBarAfter.Width());
+    EXPECT_EQ(rectBar.Height() - 30, rectBarAfter.Height());
+    EXPECT_EQ(rectFloat.TopLeft(), rectAfter.TopLeft());
+}
+
 } // namespace
