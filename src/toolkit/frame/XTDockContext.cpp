@@ -502,12 +502,15 @@ void CXTDockContext::EndDrag()
         return;
     }
     BOOL bHorzFloat = (m_pBar->GetBarStyle() & CBRS_FLOATING) || IsHorzNow();
+    BOOL bWasFloating = m_pBar->m_pDockBar != nullptr && m_pBar->m_pDockBar->m_bFloating;
     CXTDockWindow* pDockWindow = GetDockWindow();
     BOOL bExpanded = pDockWindow != nullptr && pDockWindow->IsExpanded();
     if (bExpanded)
         ContractExpanded();
     Float((bHorzFloat ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT) | (m_dwDockStyle & CBRS_FLOAT_MULTI));
-    if (bExpanded && GetDockWindow() != nullptr)
+    // Floating, a dock window has its floating size, not the length it had
+    // in its row (which its first resize would otherwise bring back).
+    if (GetDockWindow() != nullptr && (bExpanded || !bWasFloating))
         GetDockWindow()->RestoreMRUSize();
     if (IsAlive(m_pDockSite))
         m_pDockSite->RecalcLayout();
@@ -867,7 +870,7 @@ void CXTDockContext::ToggleDocking()
         if (bExpanded)
             ContractExpanded();
         m_pDockSite->FloatControlBar(m_pBar, ptFloat, CBRS_ALIGN_TOP | (m_dwDockStyle & CBRS_FLOAT_MULTI));
-        if (bExpanded && GetDockWindow() != nullptr)
+        if (GetDockWindow() != nullptr)
             GetDockWindow()->RestoreMRUSize();
         m_pDockSite->RecalcLayout();
         return;

@@ -598,13 +598,16 @@ void CXTMiniDockFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint point)
             return;
         if (CWnd* pTop = GetTopLevelParent())
             pTop->SetActiveWindow();
-        if (!bMulti)
+        if (bMulti)
         {
-            HWND hWndBar = pBar->m_hWnd;
-            pContext->StartDrag(point);
-            if (::IsWindow(hWndBar))
-                ::SetFocus(hWndBar);
+            // Several bars share the frame: the frame itself moves.
+            CMiniDockFrameWnd::OnNcLButtonDown(nHitTest, point);
+            return;
         }
+        HWND hWndBar = pBar->m_hWnd;
+        pContext->StartDrag(point);
+        if (::IsWindow(hWndBar))
+            ::SetFocus(hWndBar);
         return;
     }
     if (bSizing)
@@ -685,7 +688,9 @@ void CXTMiniDockFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
     // A double click on a button is two clicks of the button.
     if (ButtonFromPoint(point) != nullptr)
         return;
-    if (!(m_wndDockBar.GetBarStyle() & CBRS_FLOAT_MULTI))
+    if (m_wndDockBar.GetBarStyle() & CBRS_FLOAT_MULTI)
+        Default();
+    else
         pContext->ToggleDocking();
 }
 

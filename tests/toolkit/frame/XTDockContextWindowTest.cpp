@@ -1,0 +1,244 @@
+// The dock context moving dock windows between the toolkit's dock bars: a
+// drag from the left side to the right one, Escape and Ctrl on the way, and
+// a double click that floats a window and docks it back into its row.
+#include "toolkit/frame/XTDockContext.h"
+#include "toolkit/frame/XTDockWindow.h"
+#include "toolkit/frame/XTMiniDockFrameWnd.h"
+
+#include "framework/Afx.h"
+#include "toolkit/XTTestCanvas.h"
+#include "toolkit/frame/XTDockTestFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using toolkit_test::CDockTestFrame;
+using toolkit_test::MoveCursorTo;
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+int DockBarID(CControlBar* pBar)
+{
+    if (pBar->m_pDockBar == nullptr || pBar->m_pDockBar->m_bFloating)
+        return 0;
+    return pBar->m_pDockBar->GetDlgCtrlID();
+}
+
+// The rows of a dock bar as bar ids, 0 ending each row (places kept are -1).
+std::vector<int> Rows(CDockBar* pDockBar)
+{
+    std::vector<int> rows;
+    for (INT_PTR i = 0; i < pDockBar->m_arrBars.GetSize(); ++i)
+    {
+        CControlBar* pBar = CDockBar::BarAt(pDockBar->m_arrBars[i]);
+        rows.push_back(pBar ? pBar->GetDlgCtrlID() : pDockBar->m_arrBars[i] ? -1 : 0);
+    }
+    return rows;
+}
+
+TEST(XTDockContextDockWindow, ADockWindowDraggedFromTheLeftDocksRight)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<UINT> keys;   // pressed after the move
+        int nDockBar;             // 0: floating
+    };
+    const Case cases[] = {
+        { "onto the right dock bar", {}, XT_IDW_DOCKBAR_RIGHT },
+        { "Escape leaves it on the left", { VK_ESCAPE }, XT_IDW_DOCKBAR_LEFT },
+        { "Ctrl floats it", { VK_CONTROL }, 0 },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CDockTestFrame frame;
+        ASSERT_TRUE(frame.CreateFrame());
+        frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
+        CXTDockWindow* pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 200, nullptr, "Eins");
+        ASSERT_NE(nullptr, pWindow);
+        ASSERT_NE(nullptr, dynamic_cast<CXTDockContext*>(pWindow->m_pDockContext));
+        frame.RecalcLayout();
+        Pump();
+        ASSERT_EQ(XT_IDW_DOCKBAR_LEFT, DockBarID(pWindow));
+
+        // The cursor 2 pixels inside the empty right dock bar's edge.
+        CRect rectRight;
+        frame.DockBar(XT_IDW_DOCKBAR_RIGHT)->GetWindowRect(&rectRight);
+        CPoint pt(rectRight.left - 2, rectRight.top + rectRight.Height() / 2);
+        MoveCursorTo(pt.x, pt.y);
+        CPoint ptClient = pt;
+        pWindow->ScreenToClient(&ptClient);
+        LPARAM lParam = MAKELPARAM((WORD)(short)ptClient.x, (WORD)(short)ptClient.y);
+        pWindow->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
+        pWindow->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, lParam);
+        for (UINT nKey : c.keys)
+            pWindow->PostMessage(WM_KEYDOWN, nKey, 0);
+        pWindow->PostMessage(WM_LBUTTONUP, 0, lParam);
+        Pump();
+
+        EXPECT_EQ(nullptr, ::GetCapture());
+        EXPECT_EQ(c.nDockBar, DockBarID(pWindow));
+        if (c.nDockBar == XT_IDW_DOCKBAR_RIGHT)
+        {
+            // Upright at the right edge of the frame's client area.
+            CRect rectWindow, rectClient;
+            pWindow->GetWindowRect(&rectWindow);
+            frame.GetClientRect(&rectClient);
+            frame.ClientToScreen(&rectClient);
+            EXPECT_EQ(rectClient.right, rectWindow.right);
+            EXPECT_GT(rectWindow.Height(), rectWindow.Width());
+        }
+        if (c.nDockBar == 0)
+            EXPECT_TRUE(pWindow->GetParentFrame()->IsKindOf(RUNTIME_CLASS(CXTMiniDockFrameWnd)));
+    }
+}
+
+TEST(XTDockContextDockWindow, DoubleClicksFloatAWindowAndDockItBackIntoItsRow)
+{
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
+    CXTDockWindow* pEins = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins", 0xE850);
+    ASSERT_NE(nullptr, pEins);
+    CRect rect;
+    pEins->GetWindowRect(&rect);
+    rect.OffsetRect(0, rect.Height() + 10);
+    CXTDockWindow* pZwei = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, &rect, "Zwei", 0xE851);
+    ASSERT_NE(nullptr, pZwei);
+    frame.RecalcLayout();
+    Pump();
+    CDockBar* pLeft = frame.DockBar(XT_IDW_DOCKBAR_LEFT);
+    const std::vector<int> rows = Rows(pLeft);
+    ASSERT_EQ((std::vector<int>{ 0xE850, 0xE851, 0 }), rows);
+
+    pZwei->PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(6, 6));
+    Pump();
+    ASSERT_EQ(0, DockBarID(pZwei));
+    EXPECT_EQ((std::vector<int>{ 0xE850, -1, 0 }), Rows(pLeft));
+
+    pZwei->PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(6, 6));
+    Pump();
+    EXPECT_EQ(XT_IDW_DOCKBAR_LEFT, DockBarID(pZwei));
+    EXPECT_EQ(rows, Rows(pLeft));
+    EXPECT_TRUE(pZwei->IsWindowVisible());
+}
+
+TEST(XTDockContextDockWindow, AnExpandedWindowGivesItsRowBackItsLengthsWhenItLeaves)
+{
+    struct Case
+    {
+        const char* name;
+        BOOL bFloat;   // Ctrl held: it floats instead of docking right
+    };
+    const Case cases[] = { { "docked on the right side", FALSE }, { "floated", TRUE } };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CDockTestFrame frame;
+        ASSERT_TRUE(frame.CreateFrame());
+        frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
+        CXTDockWindow* pEins = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins", 0xE850);
+        ASSERT_NE(nullptr, pEins);
+        CRect rect;
+        pEins->GetWindowRect(&rect);
+        rect.OffsetRect(0, rect.Height() + 10);
+        CXTDockWindow* pZwei = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, &rect, "Zwei", 0xE851);
+        ASSERT_NE(nullptr, pZwei);
+        frame.RecalcLayout();
+        Pump();
+        CXTDockBar* pLeft = frame.DockBar(XT_IDW_DOCKBAR_LEFT);
+        pLeft->ExpandBar(pZwei);
+        ASSERT_TRUE(pZwei->IsExpanded());
+        CRect rectEins;
+        pEins->GetWindowRect(&rectEins);
+        ASSERT_LT(rectEins.Height(), 60);
+
+        CRect rectRight;
+        frame.DockBar(XT_IDW_DOCKBAR_RIGHT)->GetWindowRect(&rectRight);
+        CPoint pt(rectRight.left - 2, rectRight.top + rectRight.Height() / 2);
+        MoveCursorTo(pt.x, pt.y);
+        CPoint ptClient = pt;
+        pZwei->ScreenToClient(&ptClient);
+        LPARAM lParam = MAKELPARAM((WORD)(short)ptClient.x, (WORD)(short)ptClient.y);
+        pZwei->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
+        if (c.bFloat)
+            pZwei->PostMessage(WM_KEYDOWN, VK_CONTROL, 0);
+        pZwei->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, lParam);
+        pZwei->PostMessage(WM_LBUTTONUP, 0, lParam);
+        Pump();
+
+        EXPECT_EQ(c.bFloat ? 0 : XT_IDW_DOCKBAR_RIGHT, DockBarID(pZwei));
+        EXPECT_FALSE(pZwei->IsExpanded());
+        if (c.bFloat)
+            EXPECT_EQ(pZwei->m_sizeMRUFloat, pZwei->m_sizeFloat);
+        // Eins has its column again.
+        pEins->GetWindowRect(&rectEins);
+        CRect rectLeft;
+        pLeft->GetWindowRect(&rectLeft);
+        EXPECT_EQ(rectLeft.Height(), rectEins.Height());
+    }
+}
+
+TEST(XTDockContextDockWindow, AFloatingWindowsFrameResizesItFromItsBorders)
+{
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
+    CXTDockWindow* pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins");
+    ASSERT_NE(nullptr, pWindow);
+    frame.RecalcLayout();
+    Pump();
+    pWindow->PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(6, 6));
+    Pump();
+    CXTMiniDockFrameWnd* pFloat = dynamic_cast<CXTMiniDockFrameWnd*>(pWindow->GetParentFrame());
+    ASSERT_NE(nullptr, pFloat);
+    // A dock window's frame sizes at every border, and its caption has a close button.
+    EXPECT_FALSE(pFloat->GetStyle() & MFS_4THICKFRAME);
+    EXPECT_NE(nullptr, pFloat->FindButton(CAPTIONBUTTONINFO::kindClose));
+    pFloat->RecalcLayout();
+    Pump();
+    CRect rectFloat, rectBar;
+    pFloat->GetWindowRect(&rectFloat);
+    pWindow->GetWindowRect(&rectBar);
+
+    // The right border 40 pixels out, the bottom one 30 pixels in.
+    struct Step
+    {
+        UINT nHitTest;
+        CPoint ptFrom;
+        CPoint delta;
+    };
+    const Step steps[] = { { HTRIGHT, CPoint(rectFloat.right - 1, rectFloat.CenterPoint().y), CPoint(40, 0) },
+                           { HTBOTTOM, CPoint(rectFloat.CenterPoint().x, rectFloat.bottom - 1), CPoint(0, -30) } };
+    for (const Step& step : steps)
+    {
+        CPoint pt = step.ptFrom + step.delta;
+        pWindow->ScreenToClient(&pt);
+        LPARAM lParam = MAKELPARAM((WORD)(short)pt.x, (WORD)(short)pt.y);
+        pFloat->PostMessage(WM_NCLBUTTONDOWN, step.nHitTest, MAKELPARAM(step.ptFrom.x, step.ptFrom.y));
+        pWindow->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, lParam);
+        pWindow->PostMessage(WM_LBUTTONUP, 0, lParam);
+        Pump();
+    }
+    EXPECT_EQ(nullptr, ::GetCapture());
+    CRect rectAfter, rectBarAfter;
+    pFloat->GetWindowRect(&rectAfter);
+    pWindow->GetWindowRect(&rectBarAfter);
+    EXPECT_EQ(rectBar.Width() + 40, rectBarAfter.Width());
+    EXPECT_EQ(rectBar.Height() - 30, rectBarAfter.Height());
+    EXPECT_EQ(rectFloat.TopLeft(), rectAfter.TopLeft());
+}
+
+} // namespace
