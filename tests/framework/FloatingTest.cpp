@@ -292,6 +292,21 @@ TEST(DockDrag, AToolBarPressedBesideItsButtonsMovesAndStandsUprightAtTheSide)
     Pump();
 }
 
+// A floating frame of the program's own, made by the frame through its class.
+class COwnFloatingFrame : public CMiniDockFrameWnd
+{
+    DECLARE_DYNCREATE(COwnFloatingFrame)
+public:
+    static int nCreated;
+    BOOL Create(CWnd* pParent, DWORD dwBarStyle) override
+    {
+        ++nCreated;
+        return CMiniDockFrameWnd::Create(pParent, dwBarStyle);
+    }
+};
+int COwnFloatingFrame::nCreated = 0;
+IMPLEMENT_DYNCREATE(COwnFloatingFrame, CMiniDockFrameWnd)
+
 // A frame with two bars on top and one on the left, shown.
 struct DockedFrame
 {
@@ -407,6 +422,33 @@ TEST(Floating, ABarFloatedAndDockedBackTakesItsPlaceAndTheFloatingFrameGoes)
         pBar->GetWindowRect(&after);
         EXPECT_EQ(RectText(before), RectText(after));
     }
+}
+
+TEST(Floating, TheFrameMakesFloatingFramesOfItsFloatingFrameClass)
+{
+    DockedFrame f;
+    ASSERT_TRUE(f.Create());
+    f.frame.m_pFloatingFrameClass = RUNTIME_CLASS(COwnFloatingFrame);
+    COwnFloatingFrame::nCreated = 0;
+    f.frame.FloatControlBar(&f.a, CPoint(300, 200));
+    EXPECT_EQ(1, COwnFloatingFrame::nCreated);
+    EXPECT_NE(nullptr, dynamic_cast<COwnFloatingFrame*>(f.a.GetParentFrame()));
+    // Floated again while alone in its frame: the frame only moves.
+    f.frame.FloatControlBar(&f.a, CPoint(320, 240));
+    EXPECT_EQ(1, COwnFloatingFrame::nCreated);
+    CRect rect;
+    f.a.GetParentFrame()->GetWindowRect(&rect);
+    EXPECT_EQ(CPoint(320, 240), rect.TopLeft());
+    // Vertically: a frame of the other orientation.
+    f.frame.FloatControlBar(&f.a, CPoint(320, 240), CBRS_ALIGN_LEFT);
+    EXPECT_EQ(2, COwnFloatingFrame::nCreated);
+    EXPECT_EQ((DWORD)CBRS_ALIGN_LEFT, f.a.GetBarStyle() & CBRS_ALIGN_ANY);
+    f.a.GetWindowRect(&rect);
+    EXPECT_EQ(30, rect.Width());
+    EXPECT_EQ(200, rect.Height());
+    Pump();
+    EXPECT_EQ(1, f.FloatingDockBars());
+    EXPECT_NE(nullptr, CRuntimeClass::FromName("CMiniDockFrameWnd"));
 }
 
 TEST(Floating, IdleUpdateReachesFloatingBarsAndTheFrameShowsWhileABarDoes)
