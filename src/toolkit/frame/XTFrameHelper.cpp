@@ -6,6 +6,7 @@
 #include "toolkit/frame/XTDockBar.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMenuItemInfo.h"
+#include "toolkit/frame/XTMiniDockFrameWnd.h"
 
 #include "framework/ControlBar.h"
 #include "framework/DockBar.h"
@@ -208,9 +209,8 @@ BOOL CXTFrameHelper::InstallCoolMenus(CFrameWnd* pFrame, const UINT* pIDToolBars
 
 void CXTFrameHelper::EnableDocking(CFrameWnd* pFrame, DWORD dwDockStyle, DWORD dwFlatStyle)
 {
-    // The toolkit's floating frame when the program has it, else the framework's.
-    if (const CRuntimeClass* pFloatClass = CRuntimeClass::FromName("CXTMiniDockFrameWnd"))
-        pFrame->m_pFloatingFrameClass = pFloatClass;
+    // Bars float in the toolkit's own frame, which draws their caption.
+    pFrame->m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
     for (const auto& side : kDockBars)
     {
         if ((dwDockStyle & side.dwStyle) == 0 || pFrame->GetControlBar(side.nID) != nullptr)

@@ -12,6 +12,7 @@
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMDIChildWnd.h"
 #include "toolkit/frame/XTMDIFrameWnd.h"
+#include "toolkit/frame/XTMiniDockFrameWnd.h"
 #include "toolkit/frame/XTRegistryStore.h"
 
 #include "framework/Afx.h"
@@ -138,7 +139,7 @@ TEST(XTFrameDocking, EnablingDockingTwiceMakesOneToolkitDockBarPerSide)
         ASSERT_NE(nullptr, pDockBar);
         EXPECT_EQ((DWORD)XT_DOCKBAR_NOSPLITTERLINE, pDockBar->GetDockBarStyle());
     }
-    EXPECT_EQ(RUNTIME_CLASS(CMiniDockFrameWnd), pFrame->m_pFloatingFrameClass);
+    EXPECT_EQ(RUNTIME_CLASS(CXTMiniDockFrameWnd), pFrame->m_pFloatingFrameClass);
     pFrame->DestroyWindow();
 }
 
