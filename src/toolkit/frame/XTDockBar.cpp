@@ -12,6 +12,7 @@
 #include "toolkit/frame/XTMemDC.h"
 #include "toolkit/frame/XTRowSplitter.h"
 
+#include "framework/DockContext.h"
 #include "framework/FrameWnd.h"
 #include "framework/PaintDC.h"
 #include "framework/ReBar.h"
@@ -475,6 +476,7 @@ CSize CXTDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     int nRight = 0;
     BOOL bWrapNext = FALSE;
     BOOL bRowOpen = FALSE;
+    BOOL bSplitter = FALSE;   // a row splitter lies before the current row
 
     auto overlapOf = [&](CControlBar* pBar) {
         if (pBar->IsKindOf(RUNTIME_CLASS(CXTControlBar)))
@@ -538,7 +540,7 @@ CSize CXTDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
                         nFirstDock = (int)k;
                     nLastDock = (int)k;
                 }
-            BOOL bSplitter = bSplitAfter ? (nRows > 0 && prevRow.nDockCount > 0) : row.nDockCount > 0;
+            bSplitter = bSplitAfter ? (nRows > 0 && prevRow.nDockCount > 0) : row.nDockCount > 0;
             if (bSplitter)
             {
                 addRowSplitter(bSplitAfter ? prevRow.nStart : row.nStart);
@@ -553,15 +555,12 @@ CSize CXTDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
                     pWindow->m_bAloneInRow = row.nDockCount == 1;
             }
             if (bWrapNext)
-            {
                 x = -overlapOf(pBar);
-                bWrapNext = FALSE;
-            }
         }
         Place place;
         place.dwBorders = CBRS_BORDER_ANY;
         // The splitter's side of a row next to a row splitter.
-        if (nRows > 0 && ((bSplitAfter && prevRow.nDockCount > 0) || (!bSplitAfter && row.nDockCount > 0)))
+        if (bSplitter)
             place.dwBorders &= ~dwBorderNear;
 
         // Step 3: a splitter between neighbouring bars around dock windows.
@@ -588,7 +587,9 @@ CSize CXTDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
         ScreenToClient(&rectOld);
         rectOld = TurnedRect(rectOld, bLayoutHorz);
         int nPos = x;
-        if (!m_bFloating && row.nDockCount == 0 && rectOld.left > x)
+        const BOOL bWrapped = bWrapNext;
+        bWrapNext = FALSE;
+        if (!m_bFloating && !bWrapped && row.nDockCount == 0 && rectOld.left > x)
         {
             nPos = rectOld.left;
             place.dwBorders |= dwBorderBefore;
@@ -674,6 +675,8 @@ CSize CXTDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
         {
             rect.left = 0;
             rect.right = nAvailable;
+            // The last splitter is no deeper than the dock bar shows.
+            rect.bottom = std::min<int>(rect.bottom, std::max(nExtent, 0));
         }
         pSplitter->m_rect = TurnedRect(rect, bLayoutHorz);
     }
@@ -706,6 +709,12 @@ CSize CXTDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
         if (hDWP != nullptr)
             hDWP = ::DeferWindowPos(hDWP, pBar->m_hWnd, nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
                                     SWP_NOZORDER | SWP_NOACTIVATE | nExtra);
+        // Where it stands now is where it docks again after floating.
+        if (!m_bFloating && pBar->m_pDockContext != nullptr)
+        {
+            pBar->m_pDockContext->m_uMRUDockID = (UINT)GetDlgCtrlID();
+            pBar->m_pDockContext->m_rectMRUDockPos = rect;
+        }
     }
     if (hDWP != nullptr)
         ::EndDeferWindowPos(hDWP);

@@ -13,6 +13,7 @@
 #include "framework/Document.h"
 #include "framework/Exceptions.h"
 #include "framework/FrameWnd.h"
+#include "framework/MiniFrameWnd.h"
 #include "framework/View.h"
 
 #include <cstring>
@@ -619,13 +620,6 @@ void CXTDockWindow::RefreshButtons()
 BOOL CXTDockWindow::ModifyBarStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
 {
     CXTControlBar::ModifyBarStyleEx(dwRemove, dwAdd, bRedraw);
-    // The dock bar keeps a copy of its bars' toolkit style.
-    if (CXTDockBar* pDockBar = GetXTDockBar())
-    {
-        pDockBar->SetDockBarStyle(m_dwBarStyleEx);
-        if (bRedraw && pDockBar->m_hWnd != nullptr)
-            pDockBar->Invalidate();
-    }
     if (m_pBtnHide != nullptr && m_pBtnExpand != nullptr && m_pBtnHide->m_hWnd != nullptr &&
         m_pBtnExpand->m_hWnd != nullptr)
     {
@@ -819,14 +813,6 @@ void CXTDockWindow::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CXTDockWindow::OnWindowPosChanging(WINDOWPOS* lpwndpos)
 {
-    // Showing makes the window take the rest of its row, and a hidden one
-    // gives its row back the lengths it took while expanded (also for the
-    // show and hide that reach the window without its DelayShow).
-    if ((lpwndpos->flags & SWP_SHOWWINDOW) && !(GetStyle() & WS_VISIBLE))
-        m_dwBarStyleEx |= BARSTYLE_SHOWN;
-    if ((lpwndpos->flags & SWP_HIDEWINDOW) && (GetStyle() & WS_VISIBLE))
-        ReleaseExpansion();
-
     const DWORD dwStyle = m_dwStyle;
     m_dwStyle &= ~CBRS_BORDER_ANY;
     CXTControlBar::OnWindowPosChanging(lpwndpos);
@@ -893,7 +879,7 @@ void CXTDockWindow::LayoutChildren()
     if (bFloating)
     {
         CFrameWnd* pFrame = GetParentFrame();
-        if (!m_bSysMenuRemoved && pFrame != nullptr && CXTDockBar::IsKindOfName(pFrame, "CMiniFrameWnd"))
+        if (!m_bSysMenuRemoved && pFrame != nullptr && pFrame->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)))
         {
             pFrame->ModifyStyle(WS_SYSMENU, 0);
             m_bSysMenuRemoved = TRUE;

@@ -91,7 +91,7 @@ public:
     // Overridables
     CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
-    void DelayShow(BOOL bShow);
+    void DelayShow(BOOL bShow) override;
     void DoPaint(CDC* pDC) override;
     void DrawBorders(CDC* pDC, CRect& rect) override;
     BOOL ModifyBarStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw = TRUE) override;

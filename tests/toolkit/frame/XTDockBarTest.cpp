@@ -3,14 +3,18 @@
 #include "toolkit/frame/XTBarSplitter.h"
 #include "toolkit/frame/XTDockBar.h"
 #include "toolkit/frame/XTDockBarLayout.h"
+#include "toolkit/frame/IXTToolBar.h"
 #include "toolkit/frame/XTDockWindow.h"
 #include "toolkit/frame/XTRowSplitter.h"
 
 #include "framework/Afx.h"
+#include "framework/StatusBar.h"
+#include "toolkit/XTTestCanvas.h"
 #include "toolkit/frame/XTDockTestFrame.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -311,6 +315,309 @@ TEST(XTDockBarRows, AMenuBarBehindAnotherBarGetsARowAhead)
     EXPECT_LT(pTop->GetRowStart(&menu), pTop->GetRowStart(&tool));
     EXPECT_EQ(0, CDockTestFrame::RectIn(&menu, pTop).top);
     EXPECT_EQ(CDockTestFrame::RectIn(&menu, pTop).bottom, CDockTestFrame::RectIn(&tool, pTop).top);
+}
+
+TEST(XTDockBarRows, RowSplittersFaceTheFramesClientOnEverySide)
+{
+    struct Case
+    {
+        const char* name;
+        UINT nID;
+        CRect rectWindow;    // in the dock bar: with its depth 100 across and the length along
+        int nSplitterFrom;   // across: where the row splitter begins
+        int nSplitterDepth;
+        int nDockBarDepth;
+        DWORD dwBorders;     // what is left of the window's borders
+    };
+    // -1 stands for the dock bar's length (filled in per case).
+    const Case cases[] = {
+        { "top", XT_IDW_DOCKBAR_TOP, CRect(0, 0, -1, 100), 100, 6, 106,
+          CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_RIGHT },
+        { "bottom", XT_IDW_DOCKBAR_BOTTOM, CRect(0, 6, -1, 106), 0, 6, 107, CBRS_BORDER_LEFT | CBRS_BORDER_RIGHT },
+        { "left", XT_IDW_DOCKBAR_LEFT, CRect(0, 0, 100, -1), 100, 4, 104,
+          CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_BOTTOM },
+        { "right", XT_IDW_DOCKBAR_RIGHT, CRect(7, 0, 107, -1), 0, 6, 107, CBRS_BORDER_TOP | CBRS_BORDER_BOTTOM },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CDockTestFrame frame;
+        ASSERT_TRUE(frame.CreateFrame());
+        CXTDockBar* pDockBar = frame.DockBar(c.nID);
+        const BOOL bHorz = c.nID == XT_IDW_DOCKBAR_TOP || c.nID == XT_IDW_DOCKBAR_BOTTOM;
+        CXTDockWindow* pWindow = frame.AddWindow(c.nID, 100, 100);
+        ASSERT_NE(nullptr, pWindow);
+        frame.RecalcLayout();
+        CRect rectClient;
+        pDockBar->GetClientRect(&rectClient);
+        CRect expected = c.rectWindow;
+        if (bHorz)
+            expected.right = rectClient.Width();
+        else
+            expected.bottom = rectClient.Height();
+        EXPECT_EQ(expected, CDockTestFrame::RectIn(pWindow, pDockBar));
+        EXPECT_EQ(c.nDockBarDepth, bHorz ? rectClient.Height() : rectClient.Width());
+        EXPECT_EQ(c.dwBorders, pWindow->GetBarStyle() & CBRS_BORDER_ANY);
+        CXTRowSplitter* pSplitter = FindSplitter(pDockBar, FALSE);
+        ASSERT_NE(nullptr, pSplitter);
+        EXPECT_EQ(c.nSplitterFrom, bHorz ? pSplitter->m_rect.top : pSplitter->m_rect.left);
+        EXPECT_EQ(c.nSplitterDepth, bHorz ? pSplitter->m_rect.Height() : pSplitter->m_rect.Width());
+        EXPECT_EQ(bHorz ? rectClient.Width() : rectClient.Height(),
+                  bHorz ? pSplitter->m_rect.Width() : pSplitter->m_rect.Height());
+        EXPECT_EQ(bHorz ? CXTRowSplitter::orientHorz : CXTRowSplitter::orientVert, pSplitter->m_nOrientation);
+    }
+}
+
+// A tool bar that hides and shows buttons to fit, recording what it is asked.
+class CFittingBar : public CPlainBar, public IXTToolBar
+{
+public:
+    explicit CFittingBar(int nLength) : m_nFull(nLength), m_nLength(nLength) {}
+    CSize CalcDynamicLayout(int, DWORD) override { return CSize(m_nLength, 30); }
+    BOOL SupportsHiddenButtons() const override { return TRUE; }
+    int HideButtonsToFit(int nWidth, int nLength, BOOL) override
+    {
+        calls.push_back("hide " + std::to_string(nWidth) + " " + std::to_string(nLength));
+        m_nLength = std::max(30, std::min(nWidth, nLength));
+        return m_nLength;
+    }
+    int ShowButtonsToFit(int nWidth, int nLength, BOOL) override
+    {
+        calls.push_back("show " + std::to_string(nWidth) + " " + std::to_string(nLength));
+        m_nLength = std::min(m_nFull, std::max(nWidth, nLength));
+        return m_nLength;
+    }
+    HWND GetToolBarHwnd() const override { return m_hWnd; }
+    BOOL GetButton(int, TBBUTTON*) const override { return FALSE; }
+    DWORD GetButtonStyle(int) const override { return 0; }
+    CString GetButtonText(int) const override { return CString(); }
+    UINT ApplyDrawTextFlags(UINT nFlags) const override { return nFlags; }
+    int GetDroppedIndex() const override { return -1; }
+    CXTButtonInfo* FindDropDownInfo(UINT) const override { return nullptr; }
+    COLORREF GetBackgroundColor() const override { return CPlainBar::GetBackgroundColor(); }
+
+    std::vector<std::string> calls;
+
+private:
+    int m_nFull;
+    int m_nLength;
+};
+
+TEST(XTDockBarRows, TheLastToolBarOfARowHidesButtonsInsteadOfWrapping)
+{
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CXTDockBar* pTop = frame.DockBar(XT_IDW_DOCKBAR_TOP);
+    CFittingBar first(450), last(200);
+    ASSERT_TRUE(first.Create(&frame, 0xE853));
+    ASSERT_TRUE(last.Create(&frame, 0xE854));
+    first.EnableDocking(CBRS_ALIGN_ANY);
+    last.EnableDocking(CBRS_ALIGN_ANY);
+    frame.DockControlBar(&first, XT_IDW_DOCKBAR_TOP);
+    CRect rect;
+    first.GetWindowRect(&rect);
+    rect.OffsetRect(rect.Width(), 0);
+    rect.right = rect.left + 200;
+    first.calls.clear();
+    frame.DockControlBar(&last, XT_IDW_DOCKBAR_TOP, &rect);
+    frame.RecalcLayout();
+    CRect rectClient;
+    pTop->GetClientRect(&rectClient);
+    const int nRoom = rectClient.Width() - 450;
+    ASSERT_GT(nRoom, 30);
+    ASSERT_LT(nRoom, 200);
+
+    EXPECT_EQ(pTop->GetRowStart(&first), pTop->GetRowStart(&last));
+    ASSERT_FALSE(first.calls.empty());
+    EXPECT_EQ("show 450 32767", first.calls.back());
+    ASSERT_FALSE(last.calls.empty());
+    EXPECT_EQ("hide 200 " + std::to_string(nRoom), last.calls[0]);
+    EXPECT_EQ(CRect(450, 0, 450 + nRoom, 30), CDockTestFrame::RectIn(&last, pTop));
+
+    // With room again, the hidden buttons come back.
+    last.calls.clear();
+    frame.ShowControlBar(&first, FALSE, FALSE);
+    ASSERT_FALSE(last.calls.empty());
+    EXPECT_EQ("show " + std::to_string(nRoom) + " " + std::to_string(rectClient.Width() - 450), last.calls[0]);
+}
+
+TEST(XTDockBarPaint, SplittersShowFaceEdgesAndLine)
+{
+    const BOOL bSavedFlat = xtAfxData.m_bFlatLook;
+    const COLORREF clrFace = xtAfxData.m_clr3DFace, clrLight = xtAfxData.m_clr3DHilight,
+                   clrDark = xtAfxData.m_clr3DShadow, clrFrame = xtAfxData.m_clrWindowFrame;
+    struct Case
+    {
+        const char* name;
+        DWORD dwDockBarStyle;
+        BOOL bFlat;
+        COLORREF clrTop, clrMiddle, clrNextToLast, clrLast;
+    };
+    const Case cases[] = {
+        { "raised with a line", 0, FALSE, clrLight, clrFace, clrDark, clrFrame },
+        { "no line", XT_DOCKBAR_NOSPLITTERLINE, FALSE, clrLight, clrFace, clrDark, clrFace },
+        { "plain", XT_DOCKBAR_PLAINSPLITTERS, FALSE, clrFace, clrFace, clrFace, clrFace },
+        { "flat look", 0, TRUE, clrFace, clrFace, clrFace, clrFace },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        xtAfxData.m_bFlatLook = c.bFlat;
+        CXTDockBar dockBar;
+        dockBar.SetDockBarStyle(c.dwDockBarStyle);
+        CXTRowSplitter splitter(&dockBar, CRect(0, 2, 40, 8), CXTRowSplitter::orientHorz, 0);
+        toolkit_test::CCanvas canvas(40, 10, RGB(255, 0, 255));
+        splitter.Draw(&canvas.dc);
+        EXPECT_EQ(RGB(255, 0, 255), canvas.At(20, 1));
+        EXPECT_EQ(c.clrTop, canvas.At(20, 2));
+        EXPECT_EQ(c.clrMiddle, canvas.At(20, 4));
+        EXPECT_EQ(c.clrNextToLast, canvas.At(20, 6));
+        EXPECT_EQ(c.clrLast, canvas.At(20, 7));
+        EXPECT_EQ(RGB(255, 0, 255), canvas.At(20, 8));
+    }
+    xtAfxData.m_bFlatLook = bSavedFlat;
+}
+
+// The entries of the popup menu a right click opens, read by a thread timer
+// that then closes it: "id text [x]", [x] when checked.
+struct MenuSeen
+{
+    static MenuSeen* pActive;
+    BOOL bSeen = FALSE;
+    std::vector<std::string> entries;
+
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
+    {
+        HWND hWndPopup = ::FindWindowA("#32768", nullptr);
+        if (hWndPopup == nullptr || !::IsWindowVisible(hWndPopup) || pActive->bSeen)
+            return;
+        HMENU hMenu = (HMENU)::SendMessageA(hWndPopup, MN_GETHMENU, 0, 0);
+        for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
+        {
+            char szText[64] = "";
+            ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
+            BOOL bChecked = (::GetMenuState(hMenu, i, MF_BYPOSITION) & MF_CHECKED) != 0;
+            pActive->entries.push_back(std::to_string(::GetMenuItemID(hMenu, i)) + " " + szText +
+                                       (bChecked ? " [x]" : ""));
+        }
+        pActive->bSeen = TRUE;
+        ::EndMenu();
+    }
+};
+MenuSeen* MenuSeen::pActive = nullptr;
+
+MenuSeen RightClick(CWnd* pWnd)
+{
+    MenuSeen seen;
+    MenuSeen::pActive = &seen;
+    UINT_PTR nTimer = ::SetTimer(nullptr, 0, 30, &MenuSeen::OnTimer);
+    pWnd->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    ::KillTimer(nullptr, nTimer);
+    MenuSeen::pActive = nullptr;
+    return seen;
+}
+
+TEST(XTDockBarMenu, ListsTheFramesBarsByGroupLastMadeFirst)
+{
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CXTDockBar* pLeft = frame.DockBar(XT_IDW_DOCKBAR_LEFT);
+    CXTDockWindow* pFirst = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 100, nullptr, "Eins", 0xE840);
+    CXTDockWindow* pSecond = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 100, nullptr, "Zwei", 0xE841);
+    ASSERT_NE(nullptr, pFirst);
+    ASSERT_NE(nullptr, pSecond);
+    CPlainBar plain, apart;
+    ASSERT_TRUE(plain.Create(&frame, 0xE850));
+    ASSERT_TRUE(apart.Create(&frame, 0xE851));
+    apart.m_bContextMenus = FALSE;
+    CStatusBar status;
+    ASSERT_TRUE(status.Create(&frame));
+    frame.ShowControlBar(pSecond, FALSE, FALSE);
+
+    MenuSeen seen = RightClick(pLeft);
+    ASSERT_TRUE(seen.bSeen);
+    const std::vector<std::string> expected = { "59457 Zwei", "59456 Eins [x]", "0 ", "59472 Control Bar [x]",
+                                                "59393 Status Bar [x]" };
+    EXPECT_EQ(expected, seen.entries);
+
+    {
+        SCOPED_TRACE("the option off: no menu");
+        BOOL bSaved = xtAfxData.m_bDockBarListMenus;
+        xtAfxData.m_bDockBarListMenus = FALSE;
+        EXPECT_FALSE(RightClick(pLeft).bSeen);
+        xtAfxData.m_bDockBarListMenus = bSaved;
+    }
+    {
+        SCOPED_TRACE("bar lists off: only the status bar");
+        BOOL bSaved = xtAfxData.m_bBarListMenus;
+        xtAfxData.m_bBarListMenus = FALSE;
+        MenuSeen statusOnly = RightClick(pLeft);
+        xtAfxData.m_bBarListMenus = bSaved;
+        EXPECT_EQ(std::vector<std::string>{ "59393 Status Bar [x]" }, statusOnly.entries);
+    }
+}
+
+TEST(XTDockBarRows, ABarPastTheRowsEndWrapsToTheNextRow)
+{
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CXTDockBar* pTop = frame.DockBar(XT_IDW_DOCKBAR_TOP);
+    CFittingBar first(700);   // longer than the row: the next bar starts past its end
+    CPlainBar second;         // no hidden buttons: it wraps
+    ASSERT_TRUE(first.Create(&frame, 0xE855));
+    ASSERT_TRUE(second.Create(&frame, 0xE856));
+    first.EnableDocking(CBRS_ALIGN_ANY);
+    second.EnableDocking(CBRS_ALIGN_ANY);
+    frame.DockControlBar(&first, XT_IDW_DOCKBAR_TOP);
+    CRect rectClient;
+    pTop->GetClientRect(&rectClient);
+    CRect rect;
+    first.GetWindowRect(&rect);
+    rect.left = rect.right = rect.left + rectClient.Width() + 20;   // past the end, in the row
+    rect.right += 30;
+    frame.DockControlBar(&second, XT_IDW_DOCKBAR_TOP, &rect);
+    ASSERT_LT(rectClient.Width(), 700);
+    frame.RecalcLayout();
+    // The first row ends before the bar that wrapped.
+    EXPECT_EQ(0, pTop->GetBarIndex(&first));
+    EXPECT_EQ(2, pTop->GetBarIndex(&second));
+    EXPECT_NE(pTop->GetRowStart(&first), pTop->GetRowStart(&second));
+    EXPECT_EQ(CRect(0, 30, 30, 110), CDockTestFrame::RectIn(&second, pTop));
+}
+
+TEST(XTDockBarSplitters, RowsAtTheBottomAndRightGrowAgainstTheMouse)
+{
+    struct Case
+    {
+        const char* name;
+        UINT nID;
+        CSize offset;   // the mouse moves towards the frame's middle
+    };
+    const Case cases[] = {
+        { "bottom: up", XT_IDW_DOCKBAR_BOTTOM, CSize(0, -30) },
+        { "right: left", XT_IDW_DOCKBAR_RIGHT, CSize(-30, 0) },
+        { "top: down", XT_IDW_DOCKBAR_TOP, CSize(0, 30) },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CDockTestFrame frame;
+        ASSERT_TRUE(frame.CreateFrame());
+        CXTDockBar* pDockBar = frame.DockBar(c.nID);
+        CXTDockWindow* pWindow = frame.AddWindow(c.nID, 100, 100);
+        ASSERT_NE(nullptr, pWindow);
+        frame.RecalcLayout();
+        const BOOL bHorz = c.nID != XT_IDW_DOCKBAR_RIGHT;
+        CRect rectBefore = CDockTestFrame::RectIn(pWindow, pDockBar);
+        CXTRowSplitter* pSplitter = FindSplitter(pDockBar, FALSE);
+        ASSERT_NE(nullptr, pSplitter);
+        DragSplitter(pDockBar, pSplitter, c.offset);
+        ReleaseAt(pDockBar, pSplitter, c.offset);
+        frame.RecalcLayout();
+        CRect rectAfter = CDockTestFrame::RectIn(pWindow, pDockBar);
+        EXPECT_EQ((bHorz ? rectBefore.Height() : rectBefore.Width()) + 30,
+                  bHorz ? rectAfter.Height() : rectAfter.Width());
+    }
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "framework/Afx.h"
 #include "framework/Edit.h"
 #include "framework/WinApp.h"
+#include "toolkit/XTTestCanvas.h"
 #include "toolkit/frame/XTDockTestFrame.h"
 
 #include <gtest/gtest.h>
@@ -202,10 +203,11 @@ TEST(XTDockWindow, ACaptionClickFocusesTheLargestChild)
     ASSERT_TRUE(large.Create(WS_CHILD | WS_VISIBLE, CRect(10, 60, 150, 150), pWindow, 2));
     ASSERT_TRUE(hidden.Create(WS_CHILD, CRect(0, 0, 190, 190), pWindow, 3));
     EXPECT_FALSE(pWindow->IsActive());
+    // The press starts the dock context's drag, which the release ends.
+    pWindow->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(50, 10));
     pWindow->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 10));
     EXPECT_EQ(large.m_hWnd, ::GetFocus());
     EXPECT_TRUE(pWindow->IsActive());
-    pWindow->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(50, 10));
 }
 
 // Counts the initial updates a window receives.
@@ -340,6 +342,38 @@ TEST(XTDockWindow, AMissingBarPositionLeavesTheSizes)
     CSize sizeVert = pWindow->m_sizeVertDocked;
     pWindow->LoadBarSize("No-Such-Section");
     EXPECT_EQ(sizeVert, pWindow->m_sizeVertDocked);
+}
+
+TEST(XTDockWindowPaint, TheCaptionsGripLineStartsAfterTheTitle)
+{
+    const BOOL bSavedFlat = xtAfxData.m_bFlatLook;
+    xtAfxData.m_bFlatLook = FALSE;
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CXTDockWindow* pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 200, 150, nullptr, "Eins");
+    ASSERT_NE(nullptr, pWindow);
+    frame.RecalcLayout();
+    CRect rectClient;
+    pWindow->GetClientRect(&rectClient);
+    CRect rectGrip;
+    pWindow->GetGripperRect(rectGrip);
+    // The title's width in the caption font, from the line's start.
+    toolkit_test::CCanvas canvas(rectClient.Width(), rectClient.Height(), RGB(255, 0, 255));
+    CFont* pOld = canvas.dc.SelectObject(&pWindow->m_fontHorz);
+    const int nTitle = canvas.dc.GetTextExtent(CString("Eins")).cx + 5;
+    canvas.dc.SelectObject(pOld);
+    canvas.dc.FillSolidRect(&rectClient, xtAfxData.m_clr3DFace);
+    pWindow->DoPaint(&canvas.dc);
+
+    CRect rectLine(rectGrip.left + nTitle, rectGrip.top + 2, rectGrip.right, rectGrip.bottom + 2);
+    ASSERT_GT(rectLine.Width(), 10);
+    EXPECT_EQ(xtAfxData.m_clr3DHilight, canvas.At(rectLine.left, rectLine.top));
+    EXPECT_EQ(xtAfxData.m_clr3DHilight, canvas.At(rectLine.right - 2, rectLine.top));
+    EXPECT_EQ(xtAfxData.m_clr3DShadow, canvas.At(rectLine.right - 1, rectLine.bottom - 1));
+    EXPECT_EQ(xtAfxData.m_clr3DShadow, canvas.At(rectLine.left + 1, rectLine.bottom - 1));
+    // Nothing of the line where the title is.
+    EXPECT_NE(xtAfxData.m_clr3DHilight, canvas.At(rectGrip.left + 1, rectLine.top));
+    xtAfxData.m_bFlatLook = bSavedFlat;
 }
 
 } // namespace
