@@ -25,5 +25,6 @@ public:
 };
 
 // Makes the menu bar object a frame helper holds (no window yet); registered
-// by the menu bar's module. Without one a frame has no menu bar.
+// by the menu bar's module. The helper deletes it with the frame, so it must
+// not delete itself with its window. Without a factory a frame has no menu bar.
 typedef IXTMenuBar* (*XT_MENUBAR_FACTORY)();

@@ -532,6 +532,33 @@ TEST(XTFrameChild, ActivatedChildMakesItsFirstViewActive)
     pFrame->DestroyWindow();
 }
 
+TEST(XTFrameColors, ColourAndSettingChangesRefreshTheGlobalColours)
+{
+    struct Case
+    {
+        const char* name;
+        UINT message;
+        BOOL bMDI;
+    };
+    const Case cases[] = {
+        { "colours, MDI frame", WM_SYSCOLORCHANGE, TRUE },
+        { "settings, MDI frame", WM_SETTINGCHANGE, TRUE },
+        { "colours, single-document frame", WM_SYSCOLORCHANGE, FALSE },
+        { "settings, single-document frame", WM_SETTINGCHANGE, FALSE },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CFrameWnd* pFrame = c.bMDI ? static_cast<CFrameWnd*>(MakeFrame<CXTMDIFrameWnd>())
+                                   : static_cast<CFrameWnd*>(MakeFrame<CXTFrameWnd>());
+        ASSERT_NE(nullptr, pFrame);
+        xtAfxData.m_clr3DFace = RGB(1, 2, 3);
+        pFrame->SendMessage(c.message, 0, 0);
+        EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), xtAfxData.m_clr3DFace);
+        pFrame->DestroyWindow();
+    }
+}
+
 // A frame whose window class carries the toolkit's window-list icon.
 class CIconFrame : public CXTFrameWnd
 {
