@@ -603,6 +603,24 @@ TEST_F(XTToolBarTest, TheChevronsRoomCountsWhereTheChevronShows)
     m_bar.RegisterCustomize(FALSE);
 }
 
+TEST_F(XTToolBarTest, AVerticalBarTakesTheChevronsRoomDownwards)
+{
+    CreateBar();
+    CWnd left;
+    ASSERT_TRUE(left.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 60, 500), &m_frame,
+                            XT_IDW_DOCKBAR_LEFT));
+    m_bar.SetParent(&left);
+    EXPECT_FALSE(m_bar.IsHorizontal());
+    const CSize sizePlain = m_bar.CalcFixedLayout(FALSE, FALSE);
+    // A column of buttons.
+    EXPECT_LT(sizePlain.cx, sizePlain.cy);
+    m_bar.RegisterCustomize(TRUE);
+    const CSize sizeChevron = m_bar.CalcFixedLayout(FALSE, FALSE);
+    EXPECT_EQ(CSize(sizePlain.cx, sizePlain.cy + XT_CHEVRON_RESERVE), sizeChevron);
+    m_bar.RegisterCustomize(FALSE);
+    m_bar.SetParent(&m_dock);
+}
+
 TEST_F(XTToolBarTest, PaintsThroughAnOffScreenBitmapAndCallsItsPaintCallbacks)
 {
     CreateBar(TBSTYLE_FLAT);
