@@ -166,7 +166,17 @@ BOOL CXTMenuBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
     if (!CreateBar(TOOLBARCLASSNAMEA, dwWndStyle, dwBarStyle, pParentWnd, nID))
         return FALSE;
 
-    // The frame's menu moves into the bar.
+    TakeFrameMenu(pParentWnd);
+    SetWindowText(LoadToolkitString(XT_IDS_MENUBAR, "Menu Bar"));
+    ComposeStateNames(nID);
+    m_hWndToolTip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
+                                      AfxGetInstanceHandle(), nullptr);
+    return TRUE;
+}
+
+void CXTMenuBar::TakeFrameMenu(CWnd* pParentWnd)
+{
     CWnd* pFrame = GetFrame() != nullptr ? static_cast<CWnd*>(GetFrame()) : pParentWnd;
     HWND hFrame = AfxHwnd(pFrame);
     CMDIFrameWnd* pMDIFrame = dynamic_cast<CMDIFrameWnd*>(pFrame);
@@ -185,17 +195,15 @@ BOOL CXTMenuBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
         m_pMDIClientHook = std::make_unique<CXTMBarMDIWndHook>();
         m_pMDIClientHook->Install(this, m_hWndMDIClient);
     }
+}
 
-    SetWindowText(LoadToolkitString(XT_IDS_MENUBAR, "Menu Bar"));
+void CXTMenuBar::ComposeStateNames(UINT nID)
+{
     CWinApp* pApp = AfxGetApp();
     LPCSTR pszProfile = pApp != nullptr && pApp->m_pszProfileName != nullptr ? pApp->m_pszProfileName : "";
     LPCSTR pszKey = pApp != nullptr && pApp->m_pszRegistryKey != nullptr ? pApp->m_pszRegistryKey : "";
     m_strBarStateName.Format("%s-Bar%d", pszProfile, (int)nID);
     m_strSettingsKey.Format("Software\\%s\\%s\\Settings", pszKey, pszProfile);
-    m_hWndToolTip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
-                                      AfxGetInstanceHandle(), nullptr);
-    return TRUE;
 }
 
 BOOL CXTMenuBar::LoadMenuBar(UINT nIDResource)

@@ -120,6 +120,9 @@ public:
     UINT GetPopupSide() const;
 
 protected:
+    // The frame's native menu moves into the bar; the hooks go on.
+    void TakeFrameMenu(CWnd* pParentWnd);
+    void ComposeStateNames(UINT nID);
     int IndexOf(const CXTMenuBarItem* pItem) const;
     void DrawVerticalText(CDC* pDC, const CString& strText, const CRect& rect, BOOL bUnderline);
     void DestroyItems();
