@@ -229,6 +229,69 @@ TEST(DockDrag, PostedMessagesDragABarOntoASideIntoAFloatingFrameOrNowhere)
     }
 }
 
+TEST(DockDrag, AToolBarPressedBesideItsButtonsMovesAndStandsUprightAtTheSide)
+{
+    CFloatFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    frame.EnableDocking(CBRS_ALIGN_ANY);
+    CToolBar toolBar;
+    ASSERT_TRUE(toolBar.CreateEx(&frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER,
+                                 CRect(1, 1, 1, 1)));
+    ASSERT_TRUE(toolBar.LoadToolBar(IDR_TESTBAR));
+    toolBar.EnableDocking(CBRS_ALIGN_ANY);
+    frame.DockControlBar(&toolBar);
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.RecalcLayout();
+    Pump();
+    CSize sizeHorz = toolBar.CalcFixedLayout(FALSE, TRUE);
+    CSize sizeVert = toolBar.CalcFixedLayout(FALSE, FALSE);
+    // Upright, one button a row.
+    EXPECT_LT(sizeVert.cx, sizeHorz.cx);
+    EXPECT_GE(sizeVert.cy, 3 * toolBar.m_sizeButton.cy);
+
+    struct Case
+    {
+        const char* name;
+        CPoint ptDown;   // client coordinates of the bar
+        BOOL bDrags;
+    };
+    CRect rectSeparator, rectButton;
+    toolBar.GetItemRect(1, &rectSeparator);
+    toolBar.GetItemRect(0, &rectButton);
+    const Case cases[] = {
+        { "on a button: the button's", rectButton.CenterPoint(), FALSE },
+        { "on the gripper", CPoint(-4, 5), TRUE },
+        { "on a separator", rectSeparator.CenterPoint(), TRUE },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        frame.DockControlBar(&toolBar, AFX_IDW_DOCKBAR_TOP);
+        frame.RecalcLayout();
+        Pump();
+        ASSERT_EQ(HTCLIENT, toolBar.SendMessage(WM_NCHITTEST, 0, 0));
+        CRect rectLeft;
+        frame.GetControlBar(AFX_IDW_DOCKBAR_LEFT)->GetWindowRect(&rectLeft);
+        CPoint ptScreen = c.ptDown;
+        toolBar.ClientToScreen(&ptScreen);
+        int dx = rectLeft.left + 2 - ptScreen.x, dy = rectLeft.top + 80 - ptScreen.y;
+        PostInputs(toolBar, c.ptDown, { { WM_LBUTTONDOWN, MK_LBUTTON, 0, 0 }, { WM_MOUSEMOVE, MK_LBUTTON, dx, dy },
+                                        { WM_LBUTTONUP, 0, dx, dy } });
+        Pump();
+        EXPECT_EQ(nullptr, ::GetCapture());
+        EXPECT_EQ(c.bDrags ? (DWORD)CBRS_ALIGN_LEFT : (DWORD)CBRS_ALIGN_TOP, toolBar.GetBarStyle() & CBRS_ALIGN_ANY);
+        if (c.bDrags)
+        {
+            CRect rect;
+            toolBar.GetWindowRect(&rect);
+            EXPECT_EQ(sizeVert.cx, rect.Width());
+            EXPECT_EQ(sizeVert.cy, rect.Height());
+        }
+    }
+    frame.DestroyWindow();
+    Pump();
+}
+
 // A frame with two bars on top and one on the left, shown.
 struct DockedFrame
 {

@@ -1,12 +1,28 @@
 #include "toolkit/frame/XTBarState.h"
 
 #include "toolkit/frame/XTDockState.h"
+#include "toolkit/frame/XTDockWindow.h"
 #include "toolkit/frame/XTRegistryStore.h"
 
 #include "framework/ControlBar.h"
 #include "framework/FrameWnd.h"
 
+#include <vector>
+
 namespace {
+
+// The frame's dock windows that have windows, in the frame's list order.
+std::vector<CXTDockWindow*> GetDockWindows(const CFrameWnd* pFrame)
+{
+    std::vector<CXTDockWindow*> windows;
+    for (POSITION pos = pFrame->m_listControlBars.GetHeadPosition(); pos != nullptr;)
+    {
+        CControlBar* pBar = static_cast<CControlBar*>(pFrame->m_listControlBars.GetNext(pos));
+        if (pBar->m_hWnd != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CXTDockWindow)))
+            windows.push_back(static_cast<CXTDockWindow*>(pBar));
+    }
+    return windows;
+}
 
 // Whether a listed id names a bar of the frame; a kept place by its bar's id.
 BOOL HasBar(CFrameWnd* pFrame, UINT nListedID)
@@ -43,6 +59,15 @@ void CXTBarState::SaveBarState(const CFrameWnd* pFrame, LPCSTR lpszProfileName)
     CXTDockState state;
     pFrame->GetDockState(state);
     state.SaveState(lpszProfileName);
+    // The sizes go beside the bar records just written; without its record
+    // a dock window (and every one after it) saves none.
+    for (CXTDockWindow* pWindow : GetDockWindows(pFrame))
+    {
+        CString strSection;
+        if (!FindBarSection(lpszProfileName, (UINT)pWindow->GetDlgCtrlID(), strSection))
+            break;
+        pWindow->SaveBarSize(strSection);
+    }
 }
 
 void CXTBarState::PruneDockState(CFrameWnd* pFrame, CDockState& state)
@@ -72,6 +97,15 @@ BOOL CXTBarState::LoadBarState(CFrameWnd* pFrame, LPCSTR lpszProfileName)
     CXTDockState state;
     state.LoadState(lpszProfileName);
     PruneDockState(pFrame, state);
+    // A dock window without a record means the layout is older than the
+    // program's bars: none of it is applied.
+    for (CXTDockWindow* pWindow : GetDockWindows(pFrame))
+    {
+        CString strSection;
+        if (!FindBarSection(lpszProfileName, (UINT)pWindow->GetDlgCtrlID(), strSection))
+            return FALSE;
+        pWindow->LoadBarSize(strSection);
+    }
     pFrame->SetDockState(state);
     return TRUE;
 }

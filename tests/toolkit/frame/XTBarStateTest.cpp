@@ -1,14 +1,18 @@
 // A frame's bar state between runs: a saved layout given to a new frame (rows,
 // a hidden bar, a floating place), bars the program no longer makes dropped
 // from the records and rows while kept places stay kept places, the search for
-// a bar's section, and a damaged state applied at once.
+// a bar's section, a damaged state applied at once, and dock windows' sizes
+// kept beside their bar records.
 #include "toolkit/frame/XTBarState.h"
 #include "toolkit/frame/XTDockState.h"
+#include "toolkit/frame/XTDockWindow.h"
 
 #include "XTStateTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -277,6 +281,203 @@ TEST_F(XTBarStateTest, DamagedStateLoadsAtOnce)
     }
     EXPECT_EQ("101", IdsText(PlainIDs(set.frame.Rows(AFX_IDW_DOCKBAR_TOP))));
     EXPECT_TRUE(set.Bar(102)->m_pDockBar->m_bFloating);
+}
+
+// A frame with dock windows of the ids at the sides given, and a plain bar.
+struct DockWindowSet
+{
+    CStateFrame frame;
+    std::vector<std::unique_ptr<CXTDockWindow>> windows;
+    CBoxBar toolBar;
+    BOOL Create(const std::vector<std::pair<UINT, UINT>>& placed, UINT nToolBarSide)
+    {
+        if (!frame.CreateFrame() || !toolBar.Create(&frame, CBRS_TOP, 101))
+            return FALSE;
+        frame.DockControlBar(&toolBar, nToolBarSide);
+        for (const auto& place : placed)
+        {
+            windows.push_back(std::make_unique<CXTDockWindow>());
+            if (!windows.back()->Create(&frame, place.first, "Window"))
+                return FALSE;
+            windows.back()->EnableDocking(CBRS_ALIGN_ANY);
+            frame.DockControlBar(windows.back().get(), place.second);
+        }
+        frame.ShowWindow(SW_SHOWNOACTIVATE);
+        frame.RecalcLayout();
+        return TRUE;
+    }
+    CXTDockWindow* Window(UINT nID) { return static_cast<CXTDockWindow*>(frame.GetControlBar(nID)); }
+    CRect ChildRect(CWnd* pWnd)
+    {
+        CRect rect;
+        pWnd->GetWindowRect(&rect);
+        frame.ScreenToClient(&rect);
+        return rect;
+    }
+    ~DockWindowSet()
+    {
+        if (frame.m_hWnd != nullptr)
+            frame.DestroyWindow();
+    }
+};
+
+std::string SizesText(const CXTDockWindow* pWindow)
+{
+    auto text = [](const CSize& size) { return std::to_string(size.cx) + "x" + std::to_string(size.cy); };
+    return text(pWindow->m_sizeVertDocked) + " " + text(pWindow->m_sizeHorzDocked) + " " +
+           text(pWindow->m_sizeMRUFloat) + " " + text(pWindow->m_sizeFloat);
+}
+
+std::string SizesText(const XT_BARPLACEMENT& info)
+{
+    auto text = [](const SIZE& size) { return std::to_string(size.cx) + "x" + std::to_string(size.cy); };
+    return text(info.sizeVertDocked) + " " + text(info.sizeHorzDocked) + " " + text(info.sizeMRUFloat) + " " +
+           text(info.sizeFloat);
+}
+
+// The "Bar Position" value of the dock window's section, as stored.
+BOOL ReadBarPosition(UINT nID, std::vector<BYTE>& data)
+{
+    CString strSection;
+    if (!CXTBarState::FindBarSection("Test", nID, strSection))
+        return FALSE;
+    CString strKey;
+    strKey.Format("%s\\%s", state_test::kAppPath, (LPCSTR)strSection);
+    DWORD dwSize = 0;
+    if (::RegGetValueA(HKEY_CURRENT_USER, strKey, "Bar Position", RRF_RT_REG_BINARY, nullptr, nullptr, &dwSize) !=
+        ERROR_SUCCESS)
+        return FALSE;
+    data.resize(dwSize);
+    return ::RegGetValueA(HKEY_CURRENT_USER, strKey, "Bar Position", RRF_RT_REG_BINARY, nullptr, data.data(),
+                          &dwSize) == ERROR_SUCCESS;
+}
+
+TEST_F(XTBarStateTest, DockWindowsGetTheirSizesBackAfterLoadBarState)
+{
+    std::string strLeftSizes, strRightSizes;
+    CRect rectLeft, rectRight;
+    {
+        DockWindowSet saved;
+        ASSERT_TRUE(saved.Create({ { 201, AFX_IDW_DOCKBAR_LEFT }, { 202, AFX_IDW_DOCKBAR_RIGHT } },
+                                 AFX_IDW_DOCKBAR_TOP));
+        saved.Window(201)->SetBarSize(CSize(150, 300));
+        saved.Window(202)->SetBarSize(CSize(90, 300));
+        saved.frame.RecalcLayout();
+        strLeftSizes = SizesText(saved.Window(201));
+        strRightSizes = SizesText(saved.Window(202));
+        rectLeft = saved.ChildRect(saved.Window(201));
+        rectRight = saved.ChildRect(saved.Window(202));
+        CXTBarState::SaveBarState(&saved.frame, "Test");
+    }
+    EXPECT_EQ(150, rectLeft.Width());
+    EXPECT_EQ(90, rectRight.Width());
+    // Each dock window's sizes lie in its own bar record's section.
+    std::vector<BYTE> data;
+    ASSERT_TRUE(ReadBarPosition(201, data));
+    ASSERT_EQ(sizeof(XT_BARPLACEMENT), data.size());
+    XT_BARPLACEMENT info;
+    memcpy(&info, data.data(), sizeof(info));
+    EXPECT_EQ(strLeftSizes, SizesText(info));
+
+    DockWindowSet loaded;
+    ASSERT_TRUE(loaded.Create({ { 201, AFX_IDW_DOCKBAR_RIGHT }, { 202, AFX_IDW_DOCKBAR_LEFT } },
+                              AFX_IDW_DOCKBAR_BOTTOM));
+    ASSERT_TRUE(CXTBarState::LoadBarState(&loaded.frame, "Test"));
+    loaded.frame.RecalcLayout();
+    EXPECT_EQ(strLeftSizes, SizesText(loaded.Window(201)));
+    EXPECT_EQ(strRightSizes, SizesText(loaded.Window(202)));
+    EXPECT_EQ(rectLeft, loaded.ChildRect(loaded.Window(201)));
+    EXPECT_EQ(rectRight, loaded.ChildRect(loaded.Window(202)));
+    EXPECT_EQ("101 0", IdsText(loaded.frame.Rows(AFX_IDW_DOCKBAR_TOP)));
+}
+
+// The dock window judges its value; a value it refuses keeps its sizes but not the layout from applying.
+TEST_F(XTBarStateTest, BarPositionOfAnotherLengthOrWithImpossibleSizesIsIgnored)
+{
+    {
+        DockWindowSet saved;
+        ASSERT_TRUE(saved.Create({ { 201, AFX_IDW_DOCKBAR_LEFT } }, AFX_IDW_DOCKBAR_TOP));
+        saved.Window(201)->SetBarSize(CSize(150, 300));
+        saved.frame.RecalcLayout();
+        CXTBarState::SaveBarState(&saved.frame, "Test");
+    }
+    std::vector<BYTE> stored;
+    ASSERT_TRUE(ReadBarPosition(201, stored));
+    ASSERT_EQ(sizeof(XT_BARPLACEMENT), stored.size());
+    XT_BARPLACEMENT good;
+    memcpy(&good, stored.data(), sizeof(good));
+    CString strSection;
+    ASSERT_TRUE(CXTBarState::FindBarSection("Test", 201, strSection));
+
+    struct Case
+    {
+        const char* name;
+        size_t nBytes;
+        LONG cxVert;
+        BOOL bTaken;
+    };
+    const Case cases[] = {
+        { "the saved record", 44, 150, TRUE },
+        { "40 bytes", 40, 150, FALSE },
+        { "a width past 32,767", 44, 32768, FALSE },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        XT_BARPLACEMENT info = good;
+        info.sizeVertDocked.cx = c.cxVert;
+        std::vector<BYTE> value(c.nBytes, 0);
+        memcpy(value.data(), &info, std::min(c.nBytes, sizeof(info)));
+        state_test::WriteRawBinary(strSection, "Bar Position", value.data(), (DWORD)value.size());
+
+        DockWindowSet loaded;
+        ASSERT_TRUE(loaded.Create({ { 201, AFX_IDW_DOCKBAR_RIGHT } }, AFX_IDW_DOCKBAR_TOP));
+        std::string strBefore = SizesText(loaded.Window(201));
+        ASSERT_TRUE(CXTBarState::LoadBarState(&loaded.frame, "Test"));
+        EXPECT_EQ(c.bTaken ? SizesText(info) : strBefore, SizesText(loaded.Window(201)));
+        // The layout is applied either way.
+        EXPECT_EQ(loaded.frame.DockBar(AFX_IDW_DOCKBAR_LEFT), loaded.Window(201)->m_pDockBar);
+    }
+}
+
+TEST_F(XTBarStateTest, ProfileSavedBeforeANewDockWindowIsNotApplied)
+{
+    {
+        DockWindowSet saved;
+        ASSERT_TRUE(saved.Create({ { 201, AFX_IDW_DOCKBAR_LEFT } }, AFX_IDW_DOCKBAR_TOP));
+        CXTBarState::SaveBarState(&saved.frame, "Test");
+    }
+    DockWindowSet loaded;
+    ASSERT_TRUE(loaded.Create({ { 201, AFX_IDW_DOCKBAR_RIGHT }, { 202, AFX_IDW_DOCKBAR_RIGHT } },
+                              AFX_IDW_DOCKBAR_BOTTOM));
+    EXPECT_FALSE(CXTBarState::LoadBarState(&loaded.frame, "Test"));
+    loaded.frame.RecalcLayout();
+    EXPECT_EQ("101 0", IdsText(loaded.frame.Rows(AFX_IDW_DOCKBAR_BOTTOM)));
+    EXPECT_EQ(loaded.frame.DockBar(AFX_IDW_DOCKBAR_RIGHT), loaded.Window(201)->m_pDockBar);
+}
+
+TEST_F(XTBarStateTest, FloatingDockWindowFloatsAgainWithItsSizes)
+{
+    std::string strSizes;
+    {
+        DockWindowSet saved;
+        ASSERT_TRUE(saved.Create({ { 201, AFX_IDW_DOCKBAR_LEFT } }, AFX_IDW_DOCKBAR_TOP));
+        saved.frame.FloatControlBar(saved.Window(201), CPoint(300, 200));
+        saved.Window(201)->SetBarSize(CSize(170, 130));
+        strSizes = SizesText(saved.Window(201));
+        CXTBarState::SaveBarState(&saved.frame, "Test");
+    }
+    DockWindowSet loaded;
+    ASSERT_TRUE(loaded.Create({ { 201, AFX_IDW_DOCKBAR_RIGHT } }, AFX_IDW_DOCKBAR_TOP));
+    ASSERT_TRUE(CXTBarState::LoadBarState(&loaded.frame, "Test"));
+    CXTDockWindow* pWindow = loaded.Window(201);
+    ASSERT_NE(nullptr, pWindow->m_pDockBar);
+    EXPECT_TRUE(pWindow->m_pDockBar->m_bFloating);
+    EXPECT_EQ(strSizes, SizesText(pWindow));
+    CRect rectFloat;
+    ::GetWindowRect(::GetParent(pWindow->m_pDockBar->m_hWnd), &rectFloat);
+    EXPECT_EQ(CPoint(300, 200), rectFloat.TopLeft());
+    EXPECT_EQ(1, loaded.frame.VisibleFloatingFrames());
 }
 
 } // namespace
