@@ -350,22 +350,60 @@ TEST_F(XTDemoProgram, CaptionsShowARaisedGripLineAtTheGripperRectangle)
     }
 }
 
-TEST_F(XTDemoProgram, SplitterBetweenEinsAndZweiShowsItsFace)
+TEST_F(XTDemoProgram, SplitterBetweenEinsAndZweiLiesBetweenThem)
 {
-    const COLORREF clrFace = ::GetSysColor(COLOR_BTNFACE);
-    const DemoRun& run = s_runs.at("plain");
-    ASSERT_EQ(1u, run.barSplitters.size());
-    const Rect& split = run.barSplitters[0].second;
-    EXPECT_EQ(kLeft, run.barSplitters[0].first);
-    EXPECT_EQ(kSplitter, split.Height());
-    EXPECT_EQ(run.bars.at(kEins).rect.b, split.t);
-    EXPECT_EQ(run.bars.at(kZwei).rect.t, split.b);
-    for (long x : { split.l + 10, (split.l + split.r) / 2, split.r - 10 })
-        EXPECT_EQ(clrFace, run.At(x, split.t + 2)) << x;
+    for (const char* name : { "plain", "moved", "loaded" })
+    {
+        SCOPED_TRACE(name);
+        const DemoRun& run = s_runs.at(name);
+        ASSERT_EQ(1u, run.barSplitters.size());
+        const Rect& split = run.barSplitters[0].second;
+        EXPECT_EQ(kLeft, run.barSplitters[0].first);
+        EXPECT_EQ(run.bars.at(kEins).rect.b, split.t);
+        EXPECT_EQ(run.bars.at(kZwei).rect.t, split.b);
+        EXPECT_EQ(run.bars.at(kEins).rect.l, split.l);
+        EXPECT_EQ(run.bars.at(kEins).rect.r, split.r);
+    }
+}
+
+// Every splitter, across its depth: a highlight edge, the face, a shadow
+// line and the window frame's line facing the next part.
+TEST_F(XTDemoProgram, SplittersShowFaceAndEdgeLines)
+{
+    const COLORREF clrFace = ::GetSysColor(COLOR_BTNFACE), clrLight = ::GetSysColor(COLOR_BTNHIGHLIGHT),
+                   clrDark = ::GetSysColor(COLOR_BTNSHADOW), clrFrame = ::GetSysColor(COLOR_WINDOWFRAME);
+    for (const char* name : { "plain", "moved", "loaded" })
+    {
+        const DemoRun& run = s_runs.at(name);
+        std::vector<std::pair<long, Rect>> splitters = run.barSplitters;
+        splitters.insert(splitters.end(), run.rowSplitters.begin(), run.rowSplitters.end());
+        ASSERT_EQ(3u, splitters.size());
+        for (const auto& [nDockBar, split] : splitters)
+        {
+            SCOPED_TRACE(std::string(name) + " " + std::to_string(nDockBar));
+            const bool bAcrossY = split.Width() > split.Height();   // a horizontal splitter's depth runs down
+            const long nDepth = bAcrossY ? split.Height() : split.Width();
+            ASSERT_GE(nDepth, 4);
+            for (int nAlong : { 1, 2, 3 })
+            {
+                long nAt = bAcrossY ? split.l + split.Width() * nAlong / 4 : split.t + split.Height() * nAlong / 4;
+                auto pixel = [&](long nDeep) {
+                    return bAcrossY ? run.At(nAt, split.t + nDeep) : run.At(split.l + nDeep, nAt);
+                };
+                EXPECT_EQ(clrLight, pixel(0));
+                for (long nDeep = 1; nDeep < nDepth - 2; ++nDeep)
+                    EXPECT_EQ(clrFace, pixel(nDeep)) << nDeep;
+                EXPECT_EQ(clrDark, pixel(nDepth - 2));
+                EXPECT_EQ(clrFrame, pixel(nDepth - 1));
+            }
+        }
+    }
 }
 
 TEST_F(XTDemoProgram, TabsRunAlongTheBottomOfTheRightBar)
 {
+    const COLORREF clrFace = ::GetSysColor(COLOR_BTNFACE), clrDark = ::GetSysColor(COLOR_BTNSHADOW),
+                   clrDarker = ::GetSysColor(COLOR_3DDKSHADOW);
     const DemoRun& run = s_runs.at("plain");
     ASSERT_EQ(2u, run.tabs.size());
     const Rect& bar = run.bars.at(kTabs).rect;
@@ -378,6 +416,20 @@ TEST_F(XTDemoProgram, TabsRunAlongTheBottomOfTheRightBar)
     EXPECT_GT(first.b, bar.b - 16);
     EXPECT_GE(first.l, bar.l);
     EXPECT_LE(second.r, bar.r);
+    // Each tab: its face, closed below by a shadow line and a darker one.
+    for (const Rect& tab : run.tabs)
+    {
+        SCOPED_TRACE(testing::Message() << tab);
+        const long x = tab.l + 4;
+        std::string column;
+        for (long y = (tab.t + tab.b) / 2; y < tab.b + 3; ++y)
+        {
+            COLORREF clr = run.At(x, y);
+            column += clr == clrFace ? 'F' : clr == clrDark ? 'D' : clr == clrDarker ? 'K' : '.';
+        }
+        EXPECT_NE(std::string::npos, column.find("FDK")) << column;
+        EXPECT_EQ('F', column[0]) << column;
+    }
 }
 
 TEST_F(XTDemoProgram, StatusBarShowsItsPanes)
