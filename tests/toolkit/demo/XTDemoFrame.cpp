@@ -1,6 +1,7 @@
 #include "XTDemoFrame.h"
 
 #include "XTDemoResource.h"
+#include "XTResource.h"
 
 #include "toolkit/frame/XTBarSplitter.h"
 #include "toolkit/frame/XTDockBar.h"
@@ -23,7 +24,10 @@ BOOL CXTDemoFrame::Build(const CRect& rect)
 
     EnableDocking(CBRS_ALIGN_ANY);
 
-    if (!m_wndTools.Create(this, IDW_XTDEMO_TOOLS))
+    // The edit commands' bar the toolkit carries.
+    if (!m_wndTools.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_GRIPPER,
+                             CRect(0, 0, 0, 0), IDW_XTDEMO_TOOLS) ||
+        !m_wndTools.LoadToolBar(XT_IDR_EDITMENU))
         return FALSE;
     m_wndTools.EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndTools, XT_IDW_DOCKBAR_TOP);

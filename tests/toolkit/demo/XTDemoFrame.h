@@ -1,12 +1,11 @@
 // The toolkit test program's main window: an MDI frame with docking on every
-// side, a plain control bar at the top, the dock windows "Eins" (a tree) and
+// side, the toolkit's tool bar at the top, the dock windows "Eins" (a tree) and
 // "Zwei" (an edit) in one row on the left, a tabbed bar on the right, a
 // status bar and one MDI child. The program drives it from its command line
 // and reports what it shows.
 #pragma once
 
-#include "XTDemoBar.h"
-
+#include "toolkit/bars/XTToolBar.h"
 #include "toolkit/frame/XTMDIFrameWnd.h"
 #include "toolkit/frame/XTTabCtrlBar.h"
 
@@ -48,7 +47,7 @@ public:
 
 private:
     CStatusBar m_wndStatus;
-    CXTDemoBar m_wndTools;
+    CXTToolBar m_wndTools;
     CXTTabCtrlBar m_wndTabs;
     CTreeCtrl m_tree;
     CEdit m_edit;

@@ -22,7 +22,7 @@ const char kDir[] = XTDEMO_DIR;
 const char kCompanyKey[] = "Software\\TarnixToolkitDemo";
 
 const long kTop = 0xE81B, kLeft = 0xE81C, kRight = 0xE81D, kBottom = 0xE81E, kFloat = 0xE81F;
-const long kStatus = 0xE801, kEins = 0xE851, kZwei = 0xE852, kTabs = 0xE853;
+const long kStatus = 0xE801, kTools = 0xE850, kEins = 0xE851, kZwei = 0xE852, kTabs = 0xE853;
 const int kSplitter = 6;
 
 struct Rect
@@ -249,7 +249,9 @@ TEST_F(XTDemoProgram, DockBarsStatusBarAndClientTileTheFrame)
         for (size_t i = 0; i < 5; ++i)
             for (size_t j = i + 1; j < 5; ++j)
                 EXPECT_FALSE(Overlap(parts[i], parts[j])) << parts[i] << " " << parts[j];
-        // Each docked bar lies inside its dock bar.
+        // The tool bar docked at the top; each docked bar lies inside its dock bar.
+        ASSERT_TRUE(run.bars.count(kTools));
+        EXPECT_EQ(kTop, run.bars.at(kTools).nDockBar);
         for (const auto& [nID, bar] : run.bars)
         {
             if (bar.nDockBar == 0 || bar.nDockBar == kFloat)
