@@ -1,0 +1,60 @@
+// The toolkit test program's main window: an MDI frame with docking on every
+// side, the toolkit's tool bar at the top, the dock windows "Eins" (a tree) and
+// "Zwei" (an edit) in one row on the left, a tabbed bar on the right, a
+// status bar and one MDI child. The program drives it from its command line
+// and reports what it shows.
+#pragma once
+
+#include "toolkit/bars/XTToolBar.h"
+#include "toolkit/frame/XTMDIFrameWnd.h"
+#include "toolkit/frame/XTTabCtrlBar.h"
+
+#include "framework/Edit.h"
+#include "framework/ListBox.h"
+#include "framework/StatusBar.h"
+#include "framework/TreeCtrl.h"
+
+#include <string>
+
+// Bar ids of the program (the frames' own bar ids lie below).
+#define IDW_XTDEMO_TOOLS  0xE850
+#define IDW_XTDEMO_EINS   0xE851
+#define IDW_XTDEMO_ZWEI   0xE852
+#define IDW_XTDEMO_TABS   0xE853
+
+class CXTDemoFrame : public CXTMDIFrameWnd
+{
+public:
+    // Makes the window with all its bars and the child, shown at the rectangle.
+    BOOL Build(const CRect& rect);
+
+    // Script steps
+    void FloatZwei();
+    // Drags the left dock bar's row splitter (or the splitter between "Eins"
+    // and "Zwei") by the offset, with the mouse messages a user's drag sends.
+    BOOL DragLeftSplitter(BOOL bBarSplitter, int nOffset);
+    // Lays out, paints and lets every pending message run.
+    void Settle();
+
+    // What the window shows: each bar's id, dock bar id and rectangle, the MDI
+    // client, the grippers, splitters, tabs and status panes, in the frame's
+    // client coordinates; then the frame as the screen shows it.
+    BOOL WriteReport(const std::string& strPath);
+    BOOL WriteBitmap(const std::string& strPath);
+
+    CXTDockWindow m_wndEins;
+    CXTDockWindow m_wndZwei;
+
+private:
+    CStatusBar m_wndStatus;
+    CXTToolBar m_wndTools;
+    CXTTabCtrlBar m_wndTabs;
+    CTreeCtrl m_tree;
+    CEdit m_edit;
+    CListBox m_list;
+    CEdit m_note;
+    HWND m_hWndChild = nullptr;   // the MDI child (it deletes itself)
+
+    // A rectangle of the window in this frame's client coordinates.
+    CRect InClient(HWND hWnd, const RECT& rect) const;
+};

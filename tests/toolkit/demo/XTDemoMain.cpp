@@ -1,0 +1,4 @@
+// The toolkit test program's application object.
+#include "XTDemoApp.h"
+
+CXTDemoApp theApp;
