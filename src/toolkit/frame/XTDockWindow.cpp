@@ -560,9 +560,10 @@ void CXTDockWindow::DrawCaptionBack(CDC* pDC, CRect& rect)
         CFont* pOldFont = pDC->SelectObject(&m_fontHorz);
         CRect rectText = rect;
         rectText.OffsetRect(2, 0);
-        rectText.right = rectText.left + pDC->GetTextExtent(strText).cx;
-        if (rectText.right > rect.right)
-            rectText.right = rect.right;
+        // The whole caption is the text's room: a rectangle cut to the
+        // measured extent can be a pixel short of what DrawText needs, and
+        // the ellipsis then takes the last letter of a title that fits.
+        rectText.right = rect.right;
         pDC->DrawText(strText, &rectText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
         pDC->SelectObject(pOldFont);
     }
