@@ -184,7 +184,9 @@ TEST(XTDockContextDockWindow, AnExpandedWindowGivesItsRowBackItsLengthsWhenItLea
         EXPECT_EQ(c.bFloat ? 0 : XT_IDW_DOCKBAR_RIGHT, DockBarID(pZwei));
         EXPECT_FALSE(pZwei->IsExpanded());
         if (c.bFloat)
+        {
             EXPECT_EQ(pZwei->m_sizeMRUFloat, pZwei->m_sizeFloat);
+        }
         // Eins has its column again.
         pEins->GetWindowRect(&rectEins);
         CRect rectLeft;
