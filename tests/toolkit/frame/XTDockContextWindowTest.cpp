@@ -101,7 +101,9 @@ TEST(XTDockContextDockWindow, ADockWindowDraggedFromTheLeftDocksRight)
             EXPECT_GT(rectWindow.Height(), rectWindow.Width());
         }
         if (c.nDockBar == 0)
+        {
             EXPECT_TRUE(pWindow->GetParentFrame()->IsKindOf(RUNTIME_CLASS(CXTMiniDockFrameWnd)));
+        }
     }
 }
 
@@ -182,7 +184,9 @@ TEST(XTDockContextDockWindow, AnExpandedWindowGivesItsRowBackItsLengthsWhenItLea
         EXPECT_EQ(c.bFloat ? 0 : XT_IDW_DOCKBAR_RIGHT, DockBarID(pZwei));
         EXPECT_FALSE(pZwei->IsExpanded());
         if (c.bFloat)
+        {
             EXPECT_EQ(pZwei->m_sizeMRUFloat, pZwei->m_sizeFloat);
+        }
         // Eins has its column again.
         pEins->GetWindowRect(&rectEins);
         CRect rectLeft;
@@ -239,6 +243,47 @@ TEST(XTDockContextDockWindow, AFloatingWindowsFrameResizesItFromItsBorders)
     EXPECT_EQ(rectBar.Width() + 40, rectBarAfter.Width());
     EXPECT_EQ(rectBar.Height() - 30, rectBarAfter.Height());
     EXPECT_EQ(rectFloat.TopLeft(), rectAfter.TopLeft());
+}
+
+// Keeps the feedback rectangle drawn after each move.
+class CFeedbackContext : public CXTDockContext
+{
+public:
+    explicit CFeedbackContext(CControlBar* pBar) : CXTDockContext(pBar) {}
+    std::vector<CRect> drawn;
+    void Move(CPoint pt) override
+    {
+        CXTDockContext::Move(pt);
+        drawn.push_back(m_rectLast);
+    }
+};
+
+TEST(XTDockContextDockWindow, TheFeedbackOfADockWindowSpansTheTargetDockBar)
+{
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CXTDockWindow* pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins");
+    ASSERT_NE(nullptr, pWindow);
+    delete pWindow->m_pDockContext;
+    CFeedbackContext* pContext = new CFeedbackContext(pWindow);
+    pWindow->m_pDockContext = pContext;
+    frame.RecalcLayout();
+    Pump();
+
+    CRect rectRight;
+    frame.DockBar(XT_IDW_DOCKBAR_RIGHT)->GetWindowRect(&rectRight);
+    CPoint pt(rectRight.left - 2, rectRight.top + 20);
+    MoveCursorTo(pt.x, pt.y);
+    pWindow->ScreenToClient(&pt);
+    pWindow->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
+    pWindow->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM((WORD)(short)pt.x, (WORD)(short)pt.y));
+    pWindow->PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    Pump();
+
+    ASSERT_EQ(1u, pContext->drawn.size());
+    EXPECT_EQ(rectRight.top, pContext->drawn[0].top);
+    EXPECT_EQ(rectRight.bottom, pContext->drawn[0].bottom);
+    EXPECT_EQ(XT_IDW_DOCKBAR_LEFT, DockBarID(pWindow));
 }
 
 } // namespace
