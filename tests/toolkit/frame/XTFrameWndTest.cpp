@@ -12,6 +12,7 @@
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMDIChildWnd.h"
 #include "toolkit/frame/XTMDIFrameWnd.h"
+#include "toolkit/frame/XTMiniDockFrameWnd.h"
 #include "toolkit/frame/XTRegistryStore.h"
 
 #include "framework/Afx.h"
@@ -138,7 +139,8 @@ TEST(XTFrameDocking, EnablingDockingTwiceMakesOneToolkitDockBarPerSide)
         ASSERT_NE(nullptr, pDockBar);
         EXPECT_EQ((DWORD)XT_DOCKBAR_NOSPLITTERLINE, pDockBar->GetDockBarStyle());
     }
-    EXPECT_EQ(RUNTIME_CLASS(CMiniDockFrameWnd), pFrame->m_pFloatingFrameClass);
+    // The toolkit's floating frame is part of this program.
+    EXPECT_EQ(RUNTIME_CLASS(CXTMiniDockFrameWnd), pFrame->m_pFloatingFrameClass);
     pFrame->DestroyWindow();
 }
 
@@ -344,7 +346,11 @@ TEST(XTFrameMenu, CoolMenusTakeTheToolBarImagesUpToTheFirstThatFails)
 
 TEST(XTFrameMenu, HiddenCommandsGoToTheMenuBarAndToCoolMenusWhenInstalled)
 {
+    // A helper without a menu bar object of its own hands them to the frame's.
+    const XT_MENUBAR_FACTORY pfnSaved = CXTFrameHelper::GetMenuBarFactory();
+    CXTFrameHelper::SetMenuBarFactory(nullptr);
     CXTMDIFrameWnd* pFrame = MakeFrame<CXTMDIFrameWnd>();
+    CXTFrameHelper::SetMenuBarFactory(pfnSaved);
     ASSERT_NE(nullptr, pFrame);
     CTestMenuBar bar;
     ASSERT_TRUE(bar.Create(pFrame));
