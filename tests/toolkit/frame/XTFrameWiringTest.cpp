@@ -98,8 +98,10 @@ TEST(XTFrameWiring, TheHelpersMenuBarBecomesTheFramesMenuBar)
     EXPECT_EQ(CXTMenuBar::trackNone, pBar->GetTrackedItem());
     GetXTMenuState().bAltPressed = FALSE;
 
-    // The frame goes first; its helper then deletes the bar object.
+    // The frame goes first; its helper then deletes the bar object. The
+    // menu left the window, so it is the program's to destroy.
     pFrame->DestroyWindow();
+    ::DestroyMenu(hMenu);
 }
 
 // ---------------------------------------------------------------------------
