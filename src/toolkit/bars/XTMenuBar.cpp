@@ -11,6 +11,7 @@
 #include "toolkit/bars/XTShadowRamp.h"
 #include "toolkit/bars/XTToolkitString.h"
 #include "toolkit/bars/XTToolsManager.h"
+#include "toolkit/frame/XTFrameHelper.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTOSVersion.h"
 #include "toolkit/frame/XTTextHelpers.h"
@@ -24,6 +25,25 @@
 #include <string.h>
 
 IMPLEMENT_DYNAMIC(CXTMenuBar, CXTControlBar)
+
+namespace {
+
+// The frame helpers make their menu bar through this; the helper deletes it.
+IXTMenuBar* MakeFrameMenuBar()
+{
+    return new CXTMenuBar;
+}
+
+// Registered before main. A program that never names CXTMenuBar leaves this
+// file out of its link, and with it the factory: it could not create the
+// bar's window anyway, so its frames simply have no menu bar object.
+struct FrameMenuBarRegistration
+{
+    FrameMenuBarRegistration() { CXTFrameHelper::SetMenuBarFactory(MakeFrameMenuBar); }
+};
+const FrameMenuBarRegistration g_frameMenuBarRegistration;
+
+} // namespace
 
 // Handler signatures: see CWnd.
 BEGIN_MESSAGE_MAP(CXTMenuBar, CXTControlBar)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "toolkit/bars/XTMenuBarLayout.h"
+#include "toolkit/frame/IXTMenuBar.h"
 #include "toolkit/frame/XTControlBar.h"
 
 #include "framework/String.h"
@@ -23,10 +24,9 @@ class CXTMenuBarMDIButton;
 class CXTMBarWndHook;
 class CXTMBarMDIWndHook;
 
-// The menu bar's control id in every toolkit frame.
-#define XT_IDW_MENUBAR 0xE858
-
-class CXTMenuBar : public CXTControlBar
+// Every toolkit frame's helper holds one (made through the factory this
+// module registers); the frame finds it as its control bar XT_IDW_MENUBAR.
+class CXTMenuBar : public CXTControlBar, public IXTMenuBar
 {
     DECLARE_DYNAMIC(CXTMenuBar)
 public:
@@ -74,9 +74,9 @@ public:
     // with bRebuild, lays the frame out again and redraws.
     void UpdateActiveMDIChild(BOOL bRebuild);
     BOOL HideCommand(UINT nID);
-    BOOL HideCommands(const UINT* pIDs, int nCount);
+    BOOL HideCommands(const UINT* pIDs, int nCount) override;
     // Keyboard access to the bar; TRUE when the message is consumed.
-    BOOL TranslateFrameMessage(MSG* pMsg);
+    BOOL TranslateFrameMessage(MSG* pMsg) override;
     // The window that must get a frame's menu message instead of the frame
     // (sent when bSend comes back TRUE, else posted), or null.
     HWND GetMenuMessageTarget(BOOL& bSend, UINT message, WPARAM wParam, LPARAM lParam);
@@ -94,6 +94,10 @@ public:
     void TrackPopup(int nItem);
     // The row length the dock layout gives the bar (0: none).
     void SetRowLength(int nLength) { m_nRowLength = nLength; }
+
+    // What the frames use
+    HWND GetMenuBarHwnd() const override { return m_hWnd; }
+    HMENU GetMenuBarMenu() const override { return m_hMenu; }
 
     // Overridables
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;

@@ -65,6 +65,7 @@ public:
 
     // Registration of the modules that come later
     static void SetMenuBarFactory(XT_MENUBAR_FACTORY pfnFactory) { s_pfnMenuBar = pfnFactory; }
+    static XT_MENUBAR_FACTORY GetMenuBarFactory() { return s_pfnMenuBar; }
     static void SetCustomizeSheetFactory(XT_CUSTOMIZESHEET_FACTORY pfnFactory) { s_pfnCustomizeSheet = pfnFactory; }
     // The open customise sheet, process-wide; none while no sheet is open.
     static IXTCustomizeSheet* GetOpenCustomizeSheet() { return s_pOpenSheet; }

@@ -3,6 +3,7 @@
 #include "toolkit/bars/XTAccelManager.h"
 #include "toolkit/bars/XTMenuState.h"
 #include "toolkit/bars/XTToolsManager.h"
+#include "toolkit/frame/XTBarState.h"
 #include "toolkit/frame/XTGlobalData.h"
 
 #include "framework/CmdUI.h"
@@ -65,6 +66,16 @@ void CXTFrameWnd::EnableDocking(DWORD dwDockStyle, DWORD dwFlatStyle)
 void CXTFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
 {
     m_helper.DockControlBar(this, pBar, nDockBarID, lpRect);
+}
+
+void CXTFrameWnd::LoadBarState(LPCSTR lpszProfileName)
+{
+    CXTBarState::LoadBarState(this, lpszProfileName);
+}
+
+void CXTFrameWnd::SaveBarState(LPCSTR lpszProfileName) const
+{
+    CXTBarState::SaveBarState(this, lpszProfileName);
 }
 
 BOOL CXTFrameWnd::PreTranslateMessage(MSG* pMsg)

@@ -2,6 +2,7 @@
 
 #include "toolkit/bars/XTMenuState.h"
 #include "toolkit/bars/XTToolsManager.h"
+#include "toolkit/frame/XTBarState.h"
 #include "toolkit/frame/XTGlobalData.h"
 
 #include "framework/CmdUI.h"
@@ -18,6 +19,16 @@ BEGIN_MESSAGE_MAP(CXTMDIChildWnd, CMDIChildWnd)
     ON_UPDATE_COMMAND_UI(XT_IDC_CUSTOMIZE, OnUpdateCustomizeBar)
     ON_UPDATE_COMMAND_UI(XT_IDC_CHEVRON, OnUpdateEnabled)
 END_MESSAGE_MAP()
+
+void CXTMDIChildWnd::LoadBarState(LPCSTR lpszProfileName)
+{
+    CXTBarState::LoadBarState(this, lpszProfileName);
+}
+
+void CXTMDIChildWnd::SaveBarState(LPCSTR lpszProfileName) const
+{
+    CXTBarState::SaveBarState(this, lpszProfileName);
+}
 
 void CXTMDIChildWnd::DockControlBarLeftOf(CControlBar* pBar, CControlBar* pLeftOf)
 {

@@ -20,6 +20,9 @@ public:
     virtual BOOL PreCreateWindow(CREATESTRUCTA& cs, UINT nIconID);
     using CMDIChildWnd::PreCreateWindow;
 
+    // The bar layout in the toolkit's settings, with the dock windows' sizes.
+    void LoadBarState(LPCSTR lpszProfileName) override;
+    void SaveBarState(LPCSTR lpszProfileName) const override;
     void ActivateFrame(int nCmdShow = -1) override;
 
     // Attributes

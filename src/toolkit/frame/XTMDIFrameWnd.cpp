@@ -4,6 +4,7 @@
 #include "toolkit/bars/XTMenuState.h"
 #include "toolkit/bars/XTToolsManager.h"
 #include "toolkit/controls/XTWindowList.h"
+#include "toolkit/frame/XTBarState.h"
 #include "toolkit/frame/XTGlobalData.h"
 
 #include "framework/CmdUI.h"
@@ -92,6 +93,16 @@ void CXTMDIFrameWnd::EnableDocking(DWORD dwDockStyle, DWORD dwFlatStyle)
 void CXTMDIFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
 {
     m_helper.DockControlBar(this, pBar, nDockBarID, lpRect);
+}
+
+void CXTMDIFrameWnd::LoadBarState(LPCSTR lpszProfileName)
+{
+    CXTBarState::LoadBarState(this, lpszProfileName);
+}
+
+void CXTMDIFrameWnd::SaveBarState(LPCSTR lpszProfileName) const
+{
+    CXTBarState::SaveBarState(this, lpszProfileName);
 }
 
 BOOL CXTMDIFrameWnd::PreTranslateMessage(MSG* pMsg)

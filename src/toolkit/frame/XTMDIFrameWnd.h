@@ -34,6 +34,9 @@ public:
     void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
     CXTFrameHelper& GetFrameHelper() { return m_helper; }
 
+    // The bar layout in the toolkit's settings, with the dock windows' sizes.
+    void LoadBarState(LPCSTR lpszProfileName) override;
+    void SaveBarState(LPCSTR lpszProfileName) const override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:

@@ -345,7 +345,11 @@ TEST(XTFrameMenu, CoolMenusTakeTheToolBarImagesUpToTheFirstThatFails)
 
 TEST(XTFrameMenu, HiddenCommandsGoToTheMenuBarAndToCoolMenusWhenInstalled)
 {
+    // A helper without a menu bar object of its own hands them to the frame's.
+    const XT_MENUBAR_FACTORY pfnSaved = CXTFrameHelper::GetMenuBarFactory();
+    CXTFrameHelper::SetMenuBarFactory(nullptr);
     CXTMDIFrameWnd* pFrame = MakeFrame<CXTMDIFrameWnd>();
+    CXTFrameHelper::SetMenuBarFactory(pfnSaved);
     ASSERT_NE(nullptr, pFrame);
     CTestMenuBar bar;
     ASSERT_TRUE(bar.Create(pFrame));
