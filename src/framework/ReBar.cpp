@@ -19,25 +19,36 @@ BOOL CReBar::AddBand(CWnd* pBar, REBARBANDINFOA& band)
         return FALSE;
     if (pBar->GetParent() != this)
         pBar->SetParent(this);
+    band.cbSize = sizeof(band);
+    SizeBand(pBar, band);
+    band.fMask |= RBBIM_CHILD | RBBIM_STYLE;
+    band.hwndChild = pBar->m_hWnd;
+    BOOL bResult = (BOOL)SendMessage(RB_INSERTBANDA, (WPARAM)-1, (LPARAM)&band);
+    if (CFrameWnd* pFrame = GetParentFrame())
+        pFrame->DelayRecalcLayout();
+    return bResult;
+}
+
+void CReBar::SizeBand(CWnd* pBar, REBARBANDINFOA& band)
+{
+    SizeBandToWindow(pBar, band, (m_dwStyle & CBRS_ORIENT_HORZ) != 0);
+}
+
+void CReBar::SizeBandToWindow(CWnd* pBar, REBARBANDINFOA& band, BOOL bHorz)
+{
     CSize size;
     if (CControlBar* pControlBar = dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(pBar->m_hWnd)))
-        size = pControlBar->CalcFixedLayout(FALSE, (m_dwStyle & CBRS_ORIENT_HORZ) != 0);
+        size = pControlBar->CalcFixedLayout(FALSE, bHorz);
     else
     {
         CRect rect;
         pBar->GetWindowRect(&rect);
         size = rect.Size();
     }
-    band.cbSize = sizeof(band);
-    band.fMask |= RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_STYLE;
-    band.hwndChild = pBar->m_hWnd;
+    band.fMask |= RBBIM_CHILDSIZE | RBBIM_SIZE;
     band.cxMinChild = (UINT)size.cx;
     band.cyMinChild = (UINT)size.cy;
     band.cx = (UINT)size.cx;
-    BOOL bResult = (BOOL)SendMessage(RB_INSERTBANDA, (WPARAM)-1, (LPARAM)&band);
-    if (CFrameWnd* pFrame = GetParentFrame())
-        pFrame->DelayRecalcLayout();
-    return bResult;
 }
 
 BOOL CReBar::AddBar(CWnd* pBar, LPCSTR pszText, CBitmap* pbmp, DWORD dwStyle)

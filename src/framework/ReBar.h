@@ -35,5 +35,10 @@ public:
 
 protected:
     mutable CReBarCtrl m_wndCtrl;   // this window seen as the control (not in the handle map)
+    // Puts the window into a new last band; SizeBand fills in the band's sizes.
     BOOL AddBand(CWnd* pBar, REBARBANDINFOA& band);
+    // The band's child sizes: the window's docked size along the bar.
+    virtual void SizeBand(CWnd* pBar, REBARBANDINFOA& band);
+    // A bar's fixed layout (another window's own size) as the band's minimum and width.
+    static void SizeBandToWindow(CWnd* pBar, REBARBANDINFOA& band, BOOL bHorz);
 };

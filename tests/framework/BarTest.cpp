@@ -15,6 +15,7 @@ namespace bar_test {
 
 using bar_test_support::CBoxBar;
 using bar_test_support::RectText;
+using bar_test_support::RunIdle;
 
 TEST(BarLayout, ABarTakesItsSideOfTheLayoutRectangle)
 {
@@ -73,29 +74,15 @@ TEST(BarLayout, ButtonsWrapIntoRowsAndSeparatorsEndRows)
 
 // A bar of a fixed size.
 // A frame with a plain window as its pane and handlers for two commands.
-class CBarFrame : public CFrameWnd
+class CBarFrame : public bar_test_support::CPaneFrame
 {
 public:
-    CWnd pane;
     int nHandled = 0;
-    BOOL CreateFrame()
-    {
-        if (!Create(nullptr, "Bars", WS_OVERLAPPEDWINDOW, CRect(20, 20, 620, 420)))
-            return FALSE;
-        return pane.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, AFX_IDW_PANE_FIRST);
-    }
-    void PostNcDestroy() override {}
+    BOOL CreateFrame() { return CreatePaneFrame("Bars"); }
     CRect PaneRect()
     {
         CRect rect;
         pane.GetWindowRect(&rect);
-        ScreenToClient(&rect);
-        return rect;
-    }
-    CRect ChildRect(CWnd& wnd)
-    {
-        CRect rect;
-        wnd.GetWindowRect(&rect);
         ScreenToClient(&rect);
         return rect;
     }
@@ -111,18 +98,6 @@ BEGIN_MESSAGE_MAP(CBarFrame, CFrameWnd)
     ON_COMMAND(ID_TEST_THIRD, OnHandled)
     ON_UPDATE_COMMAND_UI(ID_TEST_THIRD, OnUpdateThird)
 END_MESSAGE_MAP()
-
-// Runs the application's idle step with the frame as the main window.
-void RunIdle(CFrameWnd* pFrame)
-{
-    CWinApp* pApp = AfxGetApp();
-    CWnd* pSaved = pApp->m_pMainWnd;
-    pApp->m_pMainWnd = pFrame;
-    for (LONG i = 0; pApp->OnIdle(i); ++i)
-    {
-    }
-    pApp->m_pMainWnd = pSaved;
-}
 
 TEST(FrameLayout, BarsTakeTheirSidesInChildOrderAndThePaneGetsTheRest)
 {

@@ -55,38 +55,11 @@ TEST(DockRows, BarsShareRowsGoBackToTheirPlacesAndWrapPastTheEnd)
     }
 }
 
-class CDockFrame : public CFrameWnd
+class CDockFrame : public bar_test_support::CPaneFrame
 {
 public:
-    CWnd pane;
     int nEndDrags = 0;
-    BOOL CreateFrame()
-    {
-        if (!Create(nullptr, "Docking", WS_OVERLAPPEDWINDOW, CRect(20, 20, 620, 420)))
-            return FALSE;
-        return pane.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, AFX_IDW_PANE_FIRST);
-    }
-    void PostNcDestroy() override {}
-    CRect ChildRect(CWnd& wnd)
-    {
-        CRect rect;
-        wnd.GetWindowRect(&rect);
-        ScreenToClient(&rect);
-        return rect;
-    }
-    CDockBar* DockBar(UINT nID) { return static_cast<CDockBar*>(GetControlBar(nID)); }
-    // The dock bar's entries: bar ids, 0 for a row end.
-    std::vector<int> Rows(UINT nID)
-    {
-        std::vector<int> rows;
-        CDockBar* pDockBar = DockBar(nID);
-        for (INT_PTR i = 0; i < pDockBar->m_arrBars.GetSize(); ++i)
-        {
-            CControlBar* pBar = CDockBar::BarAt(pDockBar->m_arrBars[i]);
-            rows.push_back(pBar ? pBar->GetDlgCtrlID() : pDockBar->m_arrBars[i] ? -1 : 0);
-        }
-        return rows;
-    }
+    BOOL CreateFrame() { return CreatePaneFrame("Docking"); }
 
 protected:
     void OnEndDrag(NMHDR*, LRESULT*) { ++nEndDrags; }
@@ -136,11 +109,7 @@ TEST(Docking, DockBarsLieBetweenTheStatusBarAndTheBarsMadeAfterThem)
     EXPECT_EQ(frame.DockBar(AFX_IDW_DOCKBAR_LEFT)->m_hWnd, ::GetParent(docked.m_hWnd));
 
     // Notifications of a docked tool bar reach the frame.
-    NMTOOLBARA nmtb = {};
-    nmtb.hdr.hwndFrom = toolBar.m_hWnd;
-    nmtb.hdr.idFrom = AFX_IDW_TOOLBAR;
-    nmtb.hdr.code = TBN_ENDDRAG;
-    ::SendMessageA(::GetParent(toolBar.m_hWnd), WM_NOTIFY, AFX_IDW_TOOLBAR, (LPARAM)&nmtb);
+    bar_test_support::SendToolBarEndDrag(toolBar);
     EXPECT_EQ(1, frame.nEndDrags);
 
     // Hiding the tool bar gives its row to the pane.

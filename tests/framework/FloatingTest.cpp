@@ -15,37 +15,19 @@ namespace floating_test {
 
 using bar_test_support::CBoxBar;
 using bar_test_support::RectText;
+using bar_test_support::RunIdle;
 
 const UINT ID_BAR_A = AFX_IDW_CONTROLBAR_FIRST + 80;
 const UINT ID_BAR_B = AFX_IDW_CONTROLBAR_FIRST + 81;
 const UINT ID_BAR_C = AFX_IDW_CONTROLBAR_FIRST + 82;
 const UINT ID_BAR_D = AFX_IDW_CONTROLBAR_FIRST + 83;
 
-class CFloatFrame : public CFrameWnd
+class CFloatFrame : public bar_test_support::CPaneFrame
 {
 public:
-    CWnd pane;
     int nEndDrags = 0;
     int nHandled = 0;
-    BOOL CreateFrame()
-    {
-        if (!Create(nullptr, "Floating", WS_OVERLAPPEDWINDOW, CRect(20, 20, 620, 420)))
-            return FALSE;
-        return pane.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, AFX_IDW_PANE_FIRST);
-    }
-    void PostNcDestroy() override {}
-    CDockBar* DockBar(UINT nID) { return static_cast<CDockBar*>(GetControlBar(nID)); }
-    std::vector<int> Rows(UINT nID)
-    {
-        std::vector<int> rows;
-        CDockBar* pDockBar = DockBar(nID);
-        for (INT_PTR i = 0; i < pDockBar->m_arrBars.GetSize(); ++i)
-        {
-            CControlBar* pBar = CDockBar::BarAt(pDockBar->m_arrBars[i]);
-            rows.push_back(pBar ? pBar->GetDlgCtrlID() : pDockBar->m_arrBars[i] ? -1 : 0);
-        }
-        return rows;
-    }
+    BOOL CreateFrame() { return CreatePaneFrame("Floating"); }
     CRect RectIn(CWnd& wnd, CWnd& in)
     {
         CRect rect;
@@ -78,17 +60,6 @@ void Pump()
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
-}
-
-void RunIdle(CFrameWnd* pFrame)
-{
-    CWinApp* pApp = AfxGetApp();
-    CWnd* pSaved = pApp->m_pMainWnd;
-    pApp->m_pMainWnd = pFrame;
-    for (LONG i = 0; pApp->OnIdle(i); ++i)
-    {
-    }
-    pApp->m_pMainWnd = pSaved;
 }
 
 // One posted input of a drag: the message, its key flags, and the point as
@@ -487,11 +458,7 @@ TEST(Floating, IdleUpdateReachesFloatingBarsAndTheFrameShowsWhileABarDoes)
     }
 
     // Notifications and commands of the floating bar reach the frame.
-    NMTOOLBARA nmtb = {};
-    nmtb.hdr.hwndFrom = toolBar.m_hWnd;
-    nmtb.hdr.idFrom = AFX_IDW_TOOLBAR;
-    nmtb.hdr.code = TBN_ENDDRAG;
-    ::SendMessageA(::GetParent(toolBar.m_hWnd), WM_NOTIFY, AFX_IDW_TOOLBAR, (LPARAM)&nmtb);
+    bar_test_support::SendToolBarEndDrag(toolBar);
     EXPECT_EQ(1, frame.nEndDrags);
     ::SendMessageA(::GetParent(toolBar.m_hWnd), WM_COMMAND, ID_TEST_HANDLED, (LPARAM)toolBar.m_hWnd);
     EXPECT_EQ(1, frame.nHandled);

@@ -4,6 +4,7 @@
 #include "toolkit/bars/XTMenu.h"
 #include "toolkit/bars/XTToolkitString.h"
 #include "toolkit/frame/XTDockContext.h"
+#include "toolkit/frame/XTDrawHelpers.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMemDC.h"
 
@@ -362,13 +363,7 @@ void CXTControlBar::DrawGripper(CDC* pDC, const CRect& rect)
 void CXTControlBar::DoNcPaint()
 {
     CWindowDC dc(this);
-    CRect rectWindow, rectClient;
-    GetWindowRect(&rectWindow);
-    GetClientRect(&rectClient);
-    ClientToScreen(&rectClient);
-    rectClient.OffsetRect(-rectWindow.left, -rectWindow.top);
-    dc.ExcludeClipRect(&rectClient);
-    rectWindow.OffsetRect(-rectWindow.left, -rectWindow.top);
+    CRect rectWindow = ExcludeClientArea(this, &dc);
 
     const COLORREF clrBack = GetBackgroundColor();
     CXTMemDC memDC(&dc, rectWindow, clrBack);
@@ -449,6 +444,11 @@ void CXTControlBar::ShowBarListMenu(CPoint ptScreen, CFrameWnd* pFrame)
         if (dynamic_cast<CStatusBar*>(pBar) != nullptr)
             addBar(pBar, LoadToolkitString(XT_IDS_STATUSBAR, "Status Bar"));
     }
+    TrackBarListMenu(menu, nAdded, bCustomize, ptScreen, pFrame);
+}
+
+void CXTControlBar::TrackBarListMenu(CXTMenu& menu, int nAdded, BOOL bCustomize, CPoint ptScreen, CFrameWnd* pFrame)
+{
     if (bCustomize)
     {
         if (nAdded > 0)

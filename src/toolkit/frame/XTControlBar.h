@@ -13,6 +13,7 @@
 #include <vector>
 
 class CFrameWnd;
+class CXTMenu;
 
 // Toolkit bar style bits (m_dwBarStyleEx).
 #define BARSTYLE_CAPTION            0x0001
@@ -111,6 +112,9 @@ public:
     // The idle step of a toolkit bar: a pending show or hide, then the
     // bar's items updated from its frame while the bar and its dock bar show.
     static void IdleUpdateBar(CControlBar* pBar, BOOL bDisableIfNoHndler);
+    // The end of a bar-list menu: the customise item when a listed bar allows
+    // it, then the menu shown at the point when it has any item.
+    static void TrackBarListMenu(CXTMenu& menu, int nAdded, BOOL bCustomize, CPoint ptScreen, CFrameWnd* pFrame);
 
 protected:
     std::vector<std::pair<void*, XT_BARNOTIFYPROC>> m_arrNotify;

@@ -8,6 +8,7 @@
 #include "toolkit/frame/XTControlBar.h"
 #include "toolkit/frame/XTDockBarLayout.h"
 #include "toolkit/frame/XTDockWindow.h"
+#include "toolkit/frame/XTDrawHelpers.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMemDC.h"
 #include "toolkit/frame/XTRowSplitter.h"
@@ -44,7 +45,6 @@ END_MESSAGE_MAP()
 namespace {
 
 const UINT kStatusBarID = AFX_IDW_STATUS_BAR;
-const UINT kCustomizeCommand = 53782;
 
 CXTDockWindow* AsDockWindow(CControlBar* pBar)
 {
@@ -802,13 +802,7 @@ void CXTDockBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 void CXTDockBar::OnNcPaint()
 {
     CWindowDC dc(this);
-    CRect rectWindow, rectClient;
-    GetWindowRect(&rectWindow);
-    GetClientRect(&rectClient);
-    ClientToScreen(&rectClient);
-    rectClient.OffsetRect(-rectWindow.left, -rectWindow.top);
-    dc.ExcludeClipRect(&rectClient);
-    rectWindow.OffsetRect(-rectWindow.left, -rectWindow.top);
+    CRect rectWindow = ExcludeClientArea(this, &dc);
     CRect rect = DrawDockBarBorders(&dc, rectWindow);
     dc.IntersectClipRect(&rect);
     SendMessage(WM_ERASEBKGND, (WPARAM)dc.m_hDC);
@@ -1019,16 +1013,6 @@ void CXTDockBar::ShowDockBarMenu(CPoint ptScreen)
             menu.AppendMenu(MF_SEPARATOR);
     }
 
-    // Step 3: customisation when a listed tool bar allows it.
-    if (bCustomize)
-    {
-        if (nAdded > 0)
-            menu.AppendMenu(MF_SEPARATOR);
-        menu.AppendMenu(MF_STRING, kCustomizeCommand, LoadToolkitString(XT_IDS_CUSTOMIZE, "Customize..."));
-        ++nAdded;
-    }
-
-    // Step 4.
-    if (nAdded > 0)
-        menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, ptScreen.x, ptScreen.y, pFrame);
+    // Step 3: customisation when a listed tool bar allows it, and the menu shown.
+    CXTControlBar::TrackBarListMenu(menu, nAdded, bCustomize, ptScreen, pFrame);
 }

@@ -63,3 +63,15 @@ void FillDitheredRect(CDC* pDC, const RECT& rect)
     if (hPattern != nullptr)
         ::DeleteObject(hPattern);
 }
+
+CRect ExcludeClientArea(CWnd* pWnd, CDC* pDC)
+{
+    CRect rectWindow, rectClient;
+    pWnd->GetWindowRect(&rectWindow);
+    pWnd->GetClientRect(&rectClient);
+    pWnd->ClientToScreen(&rectClient);
+    rectClient.OffsetRect(-rectWindow.left, -rectWindow.top);
+    pDC->ExcludeClipRect(&rectClient);
+    rectWindow.OffsetRect(-rectWindow.left, -rectWindow.top);
+    return rectWindow;
+}

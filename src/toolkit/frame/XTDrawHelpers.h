@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/DC.h"
+#include "framework/Wnd.h"
 
 #include <commctrl.h>
 
@@ -11,3 +12,6 @@
 void DrawEmbossedImage(CDC* pDC, HIMAGELIST hImageList, int nImage, int x, int y, BOOL bColor = FALSE);
 // Fills the rectangle with the face/highlight checker pattern of a latched button.
 void FillDitheredRect(CDC* pDC, const RECT& rect);
+// For painting a window's frame: clips the window's client area out of the
+// window DC and returns the whole window's rectangle in window coordinates.
+CRect ExcludeClientArea(CWnd* pWnd, CDC* pDC);

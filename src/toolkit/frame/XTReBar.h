@@ -12,19 +12,13 @@ public:
     // Construction
     CXTReBar() = default;
 
-    // Operations
-    // A new last band holding the bar; a bar that does not answer the band
-    // query gets its fixed layout (a plain window its window size).
-    BOOL AddBar(CWnd* pBar, LPCSTR pszText = nullptr, CBitmap* pbmp = nullptr,
-                DWORD dwStyle = RBBS_GRIPPERALWAYS | RBBS_FIXEDBMP);
-    BOOL AddBar(CWnd* pBar, COLORREF clrFore, COLORREF clrBack, LPCSTR pszText = nullptr,
-                DWORD dwStyle = RBBS_GRIPPERALWAYS);
-
     // Attributes
     BOOL IsHorizontal() const { return (GetStyle() & CCS_VERT) == 0; }
 
 protected:
-    BOOL InsertBarBand(CWnd* pBar, REBARBANDINFOA& band);
+    // The bar's own answer to the band query; a bar that does not answer
+    // gets its fixed layout (a plain window its window size).
+    void SizeBand(CWnd* pBar, REBARBANDINFOA& band) override;
 
     void OnChildSize(NMHDR* pNotifyStruct, LRESULT* pResult);
 

@@ -6,6 +6,9 @@
 #include "framework/ColorDialog.h"
 #include "framework/Dialog.h"
 #include "framework/FontDialog.h"
+#include "framework/Ids.h"
+#include "framework/PropertyPage.h"
+#include "framework/PropertySheet.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +96,43 @@ inline void ChooseRadio(CWnd* pDlg, std::initializer_list<int> group, int nID)
         pDlg->CheckDlgButton(nOther, nOther == nID ? BST_CHECKED : BST_UNCHECKED);
     Click(pDlg, nID);
 }
+
+// Driving a running wizard (a property sheet in wizard mode).
+namespace wizard {
+
+inline CPropertySheet* AsSheet(CDialog* pDlg)
+{
+    return static_cast<CPropertySheet*>(pDlg);
+}
+
+inline CWnd* Page(CDialog* pDlg)
+{
+    return AsSheet(pDlg)->GetActivePage();
+}
+
+inline int Index(CDialog* pDlg)
+{
+    return AsSheet(pDlg)->GetActiveIndex();
+}
+
+inline void Next(CDialog* pDlg)
+{
+    Click(pDlg, ID_WIZNEXT);
+}
+
+// Finish, as the button does once the posted button states apply; a wizard
+// that stays is cancelled. TRUE when Finish ended it.
+inline BOOL Finish(CDialog* pDlg)
+{
+    testing_support::PumpPendingMessages();
+    pDlg->SendMessage(PSM_PRESSBUTTON, PSBTN_FINISH);
+    BOOL bFinished = !pDlg->ContinueModal();
+    if (!bFinished)
+        Click(pDlg, IDCANCEL);
+    return bFinished;
+}
+
+} // namespace wizard
 
 inline CString ItemText(CWnd* pDlg, int nID)
 {

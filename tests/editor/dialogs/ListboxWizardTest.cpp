@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace dialog_tests;
+using namespace dialog_tests::wizard;
 using testing_support::CommonDialogScript;
 using testing_support::Lines;
 using testing_support::MessageBoxRecorder;
@@ -18,33 +19,6 @@ using testing_support::ReadFileText;
 using testing_support::TempFolder;
 
 namespace {
-
-CPropertySheet* AsSheet(CDialog* pDlg)
-{
-    return static_cast<CPropertySheet*>(pDlg);
-}
-
-CWnd* Page(CDialog* pDlg)
-{
-    return AsSheet(pDlg)->GetActivePage();
-}
-
-void Next(CDialog* pDlg)
-{
-    Click(pDlg, ID_WIZNEXT);
-}
-
-// Finish, as the button does once the posted button states apply; a wizard
-// that stays is cancelled. TRUE when Finish ended it.
-BOOL Finish(CDialog* pDlg)
-{
-    testing_support::PumpPendingMessages();
-    pDlg->SendMessage(PSM_PRESSBUTTON, PSBTN_FINISH);
-    BOOL bFinished = !pDlg->ContinueModal();
-    if (!bFinished)
-        Click(pDlg, IDCANCEL);
-    return bFinished;
-}
 
 BOOL Contains(const CString& strText, LPCSTR lpszPart)
 {

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 using namespace dialog_tests;
+using namespace dialog_tests::wizard;
 using testing_support::CommonDialogScript;
 using testing_support::MessageBoxRecorder;
 using testing_support::ProgramStartRecorder;
@@ -23,37 +24,6 @@ using testing_support::ReadFileText;
 using testing_support::TempFolder;
 
 namespace {
-
-CPropertySheet* AsSheet(CDialog* pDlg)
-{
-    return static_cast<CPropertySheet*>(pDlg);
-}
-
-CWnd* Page(CDialog* pDlg)
-{
-    return AsSheet(pDlg)->GetActivePage();
-}
-
-int Index(CDialog* pDlg)
-{
-    return AsSheet(pDlg)->GetActiveIndex();
-}
-
-void Next(CDialog* pDlg)
-{
-    Click(pDlg, ID_WIZNEXT);
-}
-
-// Finish once the posted button states apply; TRUE when it ended the wizard.
-BOOL Finish(CDialog* pDlg)
-{
-    testing_support::PumpPendingMessages();
-    pDlg->SendMessage(PSM_PRESSBUTTON, PSBTN_FINISH);
-    BOOL bFinished = !pDlg->ContinueModal();
-    if (!bFinished)
-        Click(pDlg, IDCANCEL);
-    return bFinished;
-}
 
 // Installed programs in a folder of their own and a project with a show folder.
 struct ShowFixture

@@ -15,6 +15,7 @@
 #include "framework/FrameWnd.h"
 #include "framework/ToolBar.h"
 #include "helpers/TestSupport.h"
+#include "toolkit/XTContextMenuSeen.h"
 
 #include <gtest/gtest.h>
 
@@ -358,10 +359,9 @@ struct DropDownSeen
 
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
     {
-        HWND hWndPopup = ::FindWindowA("#32768", nullptr);
-        if (hWndPopup == nullptr || !::IsWindowVisible(hWndPopup) || pActive->bSeen)
+        HMENU hMenu = toolkit_test::FindOpenPopupMenu();
+        if (hMenu == nullptr || pActive->bSeen)
             return;
-        HMENU hMenu = (HMENU)::SendMessageA(hWndPopup, MN_GETHMENU, 0, 0);
         for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
         {
             char szText[64] = "";

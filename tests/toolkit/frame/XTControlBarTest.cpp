@@ -6,6 +6,7 @@
 #include "toolkit/frame/XTStatusBar.h"
 
 #include "framework/Afx.h"
+#include "toolkit/XTContextMenuSeen.h"
 #include "toolkit/XTTestCanvas.h"
 
 #include <gtest/gtest.h>
@@ -114,43 +115,8 @@ TEST(XTControlBarPaint, FlatGripperLinesStartAtTenPixels)
     }
 }
 
-// What a thread timer sees of the bar-list menu before it closes it.
-struct BarListSeen
-{
-    static BarListSeen* pActive;
-    BOOL bSeen = FALSE;
-    std::vector<std::string> entries;   // "id text [x]", [x] when checked
-
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
-    {
-        HWND hWndPopup = ::FindWindowA("#32768", nullptr);
-        if (hWndPopup == nullptr || !::IsWindowVisible(hWndPopup) || pActive->bSeen)
-            return;
-        HMENU hMenu = (HMENU)::SendMessageA(hWndPopup, MN_GETHMENU, 0, 0);
-        for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
-        {
-            char szText[64] = "";
-            ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
-            BOOL bChecked = (::GetMenuState(hMenu, i, MF_BYPOSITION) & MF_CHECKED) != 0;
-            pActive->entries.push_back(std::to_string(::GetMenuItemID(hMenu, i)) + " " + szText +
-                                       (bChecked ? " [x]" : ""));
-        }
-        pActive->bSeen = TRUE;
-        ::EndMenu();
-    }
-};
-BarListSeen* BarListSeen::pActive = nullptr;
-
-BarListSeen RightClick(CWnd& bar)
-{
-    BarListSeen seen;
-    BarListSeen::pActive = &seen;
-    UINT_PTR nTimer = ::SetTimer(nullptr, 0, 30, &BarListSeen::OnTimer);
-    bar.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
-    ::KillTimer(nullptr, nTimer);
-    BarListSeen::pActive = nullptr;
-    return seen;
-}
+using BarListSeen = toolkit_test::ContextMenuSeen;
+using toolkit_test::RightClickMenu;
 
 class XTBarFrameTest : public testing::Test
 {
@@ -170,16 +136,16 @@ TEST_F(XTBarFrameTest, BarListMenuListsTheTakingPartBarsWithTheirVisibility)
     CXTStatusBar status;
     ASSERT_TRUE(status.Create(&m_frame));
 
-    BarListSeen seen = RightClick(named);
+    BarListSeen seen = RightClickMenu(named);
     ASSERT_TRUE(seen.bSeen);
     const std::vector<std::string> expected = { "1001 Tools Pane [x]", "1002 Control Bar", "59393 Status Bar [x]" };
     EXPECT_EQ(expected, seen.entries);
 
     // A bar that takes no part shows no menu; nor does any bar with the option off.
-    EXPECT_FALSE(RightClick(apart).bSeen);
+    EXPECT_FALSE(RightClickMenu(apart).bSeen);
     BOOL bSaved = xtAfxData.m_bBarListMenus;
     xtAfxData.m_bBarListMenus = FALSE;
-    EXPECT_FALSE(RightClick(named).bSeen);
+    EXPECT_FALSE(RightClickMenu(named).bSeen);
     xtAfxData.m_bBarListMenus = bSaved;
 }
 

@@ -9,6 +9,7 @@
 
 #include "framework/Afx.h"
 #include "framework/StatusBar.h"
+#include "toolkit/XTContextMenuSeen.h"
 #include "toolkit/XTTestCanvas.h"
 #include "toolkit/frame/XTDockTestFrame.h"
 
@@ -478,44 +479,9 @@ TEST(XTDockBarPaint, SplittersShowFaceEdgesAndLine)
     xtAfxData.m_bFlatLook = bSavedFlat;
 }
 
-// The entries of the popup menu a right click opens, read by a thread timer
-// that then closes it: "id text [x]", [x] when checked.
-struct MenuSeen
-{
-    static MenuSeen* pActive;
-    BOOL bSeen = FALSE;
-    std::vector<std::string> entries;
+using MenuSeen = toolkit_test::ContextMenuSeen;
 
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
-    {
-        HWND hWndPopup = ::FindWindowA("#32768", nullptr);
-        if (hWndPopup == nullptr || !::IsWindowVisible(hWndPopup) || pActive->bSeen)
-            return;
-        HMENU hMenu = (HMENU)::SendMessageA(hWndPopup, MN_GETHMENU, 0, 0);
-        for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
-        {
-            char szText[64] = "";
-            ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
-            BOOL bChecked = (::GetMenuState(hMenu, i, MF_BYPOSITION) & MF_CHECKED) != 0;
-            pActive->entries.push_back(std::to_string(::GetMenuItemID(hMenu, i)) + " " + szText +
-                                       (bChecked ? " [x]" : ""));
-        }
-        pActive->bSeen = TRUE;
-        ::EndMenu();
-    }
-};
-MenuSeen* MenuSeen::pActive = nullptr;
-
-MenuSeen RightClick(CWnd* pWnd)
-{
-    MenuSeen seen;
-    MenuSeen::pActive = &seen;
-    UINT_PTR nTimer = ::SetTimer(nullptr, 0, 30, &MenuSeen::OnTimer);
-    pWnd->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
-    ::KillTimer(nullptr, nTimer);
-    MenuSeen::pActive = nullptr;
-    return seen;
-}
+using toolkit_test::RightClickMenu;
 
 TEST(XTDockBarMenu, ListsTheFramesBarsByGroupLastMadeFirst)
 {
@@ -534,7 +500,7 @@ TEST(XTDockBarMenu, ListsTheFramesBarsByGroupLastMadeFirst)
     ASSERT_TRUE(status.Create(&frame));
     frame.ShowControlBar(pSecond, FALSE, FALSE);
 
-    MenuSeen seen = RightClick(pLeft);
+    MenuSeen seen = RightClickMenu(*pLeft);
     ASSERT_TRUE(seen.bSeen);
     const std::vector<std::string> expected = { "59457 Zwei", "59456 Eins [x]", "0 ", "59472 Control Bar [x]",
                                                 "59393 Status Bar [x]" };
@@ -544,14 +510,14 @@ TEST(XTDockBarMenu, ListsTheFramesBarsByGroupLastMadeFirst)
         SCOPED_TRACE("the option off: no menu");
         BOOL bSaved = xtAfxData.m_bDockBarListMenus;
         xtAfxData.m_bDockBarListMenus = FALSE;
-        EXPECT_FALSE(RightClick(pLeft).bSeen);
+        EXPECT_FALSE(RightClickMenu(*pLeft).bSeen);
         xtAfxData.m_bDockBarListMenus = bSaved;
     }
     {
         SCOPED_TRACE("bar lists off: only the status bar");
         BOOL bSaved = xtAfxData.m_bBarListMenus;
         xtAfxData.m_bBarListMenus = FALSE;
-        MenuSeen statusOnly = RightClick(pLeft);
+        MenuSeen statusOnly = RightClickMenu(*pLeft);
         xtAfxData.m_bBarListMenus = bSaved;
         EXPECT_EQ(std::vector<std::string>{ "59393 Status Bar [x]" }, statusOnly.entries);
     }

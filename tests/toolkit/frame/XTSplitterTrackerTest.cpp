@@ -5,6 +5,7 @@
 
 #include "framework/Afx.h"
 #include "toolkit/XTTestCanvas.h"
+#include "toolkit/frame/XTSplitterTestFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -26,40 +27,18 @@ public:
     std::vector<LONG> inverted;
 };
 
-// A 1 x 3 splitter over plain panes of widths 100, 120 and the rest; the
-// panes' minimum is 10.
-class XTSplitterTrackerTest : public testing::Test
+// The three-pane splitter, dragged without live sizing.
+class XTSplitterTrackerTest : public toolkit_test::XTThreePaneSplitterTest
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_parent.CreateEx(0, nullptr, "Tracker", WS_POPUP, 50, 50, 412, 200, nullptr, nullptr));
-        ASSERT_TRUE(m_splitter.CreateStatic(&m_parent, 1, 3, WS_CHILD | WS_VISIBLE, 100));
-        m_splitter.MoveWindow(0, 0, 412, 200);
-        for (int col = 0; col < 3; ++col)
-        {
-            m_panes.push_back(std::make_unique<CWnd>());
-            ASSERT_TRUE(m_panes.back()->Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &m_splitter,
-                                               m_splitter.IdFromRowCol(0, col)));
-        }
-        m_splitter.SetColumnInfo(0, 100, 10);
-        m_splitter.SetColumnInfo(1, 120, 10);
-        m_splitter.RecalcLayout();
+        XTThreePaneSplitterTest::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_FALSE(m_splitter.IsLiveDrag());
     }
-    void TearDown() override { m_parent.DestroyWindow(); }
-
-    int Width(int col)
-    {
-        int cx, cxMin;
-        m_splitter.GetColumnInfo(col, cx, cxMin);
-        return cx;
-    }
     void Send(UINT message, int x) { m_splitter.SendMessage(message, MK_LBUTTON, MAKELPARAM(x, 50)); }
-
-    CWnd m_parent;
-    CXTSplitterWnd m_splitter;
-    std::vector<std::unique_ptr<CWnd>> m_panes;
 };
 
 TEST_F(XTSplitterTrackerTest, TrackerFollowsWithinTheMinimumsAndSizesOnRelease)

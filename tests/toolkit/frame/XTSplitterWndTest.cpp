@@ -3,6 +3,7 @@
 #include "toolkit/frame/XTSplitterWnd.h"
 
 #include "framework/Afx.h"
+#include "toolkit/frame/XTSplitterTestFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,40 +12,12 @@
 
 namespace {
 
-// A 1 x 3 splitter over three plain panes of widths 100, 120 and the rest.
-class XTSplitterTest : public testing::Test
+class XTSplitterTest : public toolkit_test::XTThreePaneSplitterTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_parent.CreateEx(0, nullptr, "Splitter", WS_POPUP, 50, 50, 412, 200, nullptr, nullptr));
-        ASSERT_TRUE(m_splitter.CreateStatic(&m_parent, 1, 3, WS_CHILD | WS_VISIBLE, 100));
-        m_splitter.MoveWindow(0, 0, 412, 200);
-        for (int col = 0; col < 3; ++col)
-        {
-            m_panes.push_back(std::make_unique<CWnd>());
-            ASSERT_TRUE(m_panes.back()->Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &m_splitter,
-                                               m_splitter.IdFromRowCol(0, col)));
-        }
-        m_splitter.SetColumnInfo(0, 100, 10);
-        m_splitter.SetColumnInfo(1, 120, 10);
-        m_splitter.RecalcLayout();
-    }
-    void TearDown() override { m_parent.DestroyWindow(); }
-
-    int Width(int col)
-    {
-        int cx, cxMin;
-        m_splitter.GetColumnInfo(col, cx, cxMin);
-        return cx;
-    }
     CWnd* Pane(int col) { return m_panes[(size_t)col].get(); }
     // The parent stays hidden (a shown top-level window costs Wine seconds to destroy).
     BOOL Visible(int col) { return (Pane(col)->GetStyle() & WS_VISIBLE) != 0; }
-
-    CWnd m_parent;
-    CXTSplitterWnd m_splitter;
-    std::vector<std::unique_ptr<CWnd>> m_panes;
 };
 
 TEST_F(XTSplitterTest, HiddenColumnComesBackInItsPlaceWithItsWidth)
