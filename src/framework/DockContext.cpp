@@ -139,6 +139,17 @@ void CDockContext::StartDrag(CPoint pt)
     CRect rect;
     m_pBar->GetWindowRect(&rect);
     m_ptLast = pt;
+    InitDragRects(rect, pt);
+
+    m_dwOverDockStyle = CanDock();
+    DrawFocusRect();
+    Track();
+}
+
+// The drag rectangles of a bar standing at rect, grabbed at pt: docked
+// either way and in its floating frame either way.
+void CDockContext::InitDragRects(const CRect& rect, CPoint pt)
+{
     BOOL bHorz = IsHorz(m_dwStyle);
     DWORD dwBarStyle = m_pBar->GetBarStyle();
     if (dwBarStyle & CBRS_SIZE_DYNAMIC)
@@ -177,9 +188,9 @@ void CDockContext::StartDrag(CPoint pt)
         m_rectFrameDragHorz = m_rectDragHorz;
         m_rectFrameDragVert = m_rectDragVert;
     }
-    // The floating rectangles are those of the floating frame around the bar.
-    CMiniDockFrameWnd::CalcBorders(&m_rectFrameDragHorz);
-    CMiniDockFrameWnd::CalcBorders(&m_rectFrameDragVert);
+    // The floating rectangles are those of a captioned, sizable frame around the bar.
+    CMiniFrameWnd::CalcBorders(&m_rectFrameDragHorz);
+    CMiniFrameWnd::CalcBorders(&m_rectFrameDragVert);
     int cxBorder = ::GetSystemMetrics(SM_CXBORDER), cyBorder = ::GetSystemMetrics(SM_CYBORDER);
     m_rectFrameDragHorz.InflateRect(-cxBorder, -cyBorder);
     m_rectFrameDragVert.InflateRect(-cxBorder, -cyBorder);
@@ -188,10 +199,6 @@ void CDockContext::StartDrag(CPoint pt)
     AdjustRectangle(m_rectDragVert, pt);
     AdjustRectangle(m_rectFrameDragHorz, pt);
     AdjustRectangle(m_rectFrameDragVert, pt);
-
-    m_dwOverDockStyle = CanDock();
-    DrawFocusRect();
-    Track();
 }
 
 void CDockContext::Move(CPoint pt)

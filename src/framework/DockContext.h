@@ -89,6 +89,8 @@ public:
     virtual void Float(DWORD dwFloatStyle);
 
 protected:
+    // The four drag rectangles of the bar standing at rect, grabbed at pt.
+    void InitDragRects(const CRect& rect, CPoint pt);
     // The rectangle of the drag in the orientation it shows now.
     BOOL IsHorzNow() const;
     BOOL m_bCancelled;

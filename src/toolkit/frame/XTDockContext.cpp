@@ -338,55 +338,7 @@ void CXTDockContext::StartDrag(CPoint pt)
     m_ptLast = pt;
     m_ptStart = pt;
 
-    CRect rect = m_rectSavedBar;
-    BOOL bHorz = IsHorz(m_dwStyle);
-    DWORD dwBarStyle = m_pBar->GetBarStyle();
-    if (dwBarStyle & CBRS_SIZE_DYNAMIC)
-    {
-        CSize sizeHorz = m_pBar->CalcDynamicLayout(0, LM_HORZ | LM_HORZDOCK);
-        CSize sizeVert = m_pBar->CalcDynamicLayout(0, LM_VERTDOCK);
-        CSize sizeFloat = m_pBar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH);
-        m_rectDragHorz = CRect(rect.TopLeft(), sizeHorz);
-        m_rectDragVert = CRect(rect.TopLeft(), sizeVert);
-        m_rectFrameDragHorz = CRect(rect.TopLeft(), sizeFloat);
-        m_rectFrameDragVert = CRect(rect.TopLeft(), sizeFloat);
-    }
-    else if (dwBarStyle & CBRS_SIZE_FIXED)
-    {
-        CSize sizeHorz = m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK);
-        CSize sizeVert = m_pBar->CalcDynamicLayout(-1, LM_VERTDOCK);
-        m_rectFrameDragHorz = m_rectDragHorz = CRect(rect.TopLeft(), sizeHorz);
-        m_rectFrameDragVert = m_rectDragVert = CRect(rect.TopLeft(), sizeVert);
-    }
-    else
-    {
-        // The orientation it stands in as it is; the other one across the
-        // cursor, starting half the bar's depth before it.
-        CSize sizeOther = m_pBar->CalcFixedLayout(FALSE, !bHorz);
-        if (bHorz)
-        {
-            m_rectDragHorz = rect;
-            m_rectDragVert = CRect(CPoint(pt.x - rect.Height() / 2, rect.top), sizeOther);
-        }
-        else
-        {
-            m_rectDragVert = rect;
-            m_rectDragHorz = CRect(CPoint(rect.left, pt.y - rect.Width() / 2), sizeOther);
-        }
-        m_rectFrameDragHorz = m_rectDragHorz;
-        m_rectFrameDragVert = m_rectDragVert;
-    }
-    // The floating rectangles are those of a captioned, sizable frame around the bar.
-    CMiniFrameWnd::CalcBorders(&m_rectFrameDragHorz, WS_POPUP | WS_CAPTION | WS_THICKFRAME);
-    CMiniFrameWnd::CalcBorders(&m_rectFrameDragVert, WS_POPUP | WS_CAPTION | WS_THICKFRAME);
-    int cxBorder = ::GetSystemMetrics(SM_CXBORDER), cyBorder = ::GetSystemMetrics(SM_CYBORDER);
-    m_rectFrameDragHorz.InflateRect(-cxBorder, -cyBorder);
-    m_rectFrameDragVert.InflateRect(-cxBorder, -cyBorder);
-
-    AdjustRectangle(m_rectDragHorz, pt);
-    AdjustRectangle(m_rectDragVert, pt);
-    AdjustRectangle(m_rectFrameDragHorz, pt);
-    AdjustRectangle(m_rectFrameDragVert, pt);
+    InitDragRects(m_rectSavedBar, pt);
 
     // A docked bar may say where its floating frame hangs from the cursor.
     if (!m_bWasFloating)
