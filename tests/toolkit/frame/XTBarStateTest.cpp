@@ -25,9 +25,7 @@ using state_test::IdsText;
 using state_test::StateTest;
 using state_test::WriteRawInt;
 
-class XTBarStateTest : public StateTest
-{
-};
+using XTBarStateTest = StateTest;
 
 // A frame with the bars of the ids, each docked in the dock bar given.
 struct BarSet
@@ -57,6 +55,25 @@ struct BarSet
     }
 };
 
+// Saves four bars: 101, 102 and (floated at 300,200) 104 at the top, 103 on
+// the left, hidden if asked; gives the top and left rows as saved.
+void SaveFourBars(BOOL bHide103, std::string* pTop = nullptr, std::string* pLeft = nullptr)
+{
+    BarSet saved;
+    ASSERT_TRUE(saved.Create({ { 101, AFX_IDW_DOCKBAR_TOP },
+                               { 102, AFX_IDW_DOCKBAR_TOP },
+                               { 103, AFX_IDW_DOCKBAR_LEFT },
+                               { 104, AFX_IDW_DOCKBAR_TOP } }));
+    if (bHide103)
+        saved.frame.ShowControlBar(saved.Bar(103), FALSE, FALSE);
+    saved.frame.FloatControlBar(saved.Bar(104), CPoint(300, 200));
+    if (pTop != nullptr)
+        *pTop = IdsText(saved.frame.Rows(AFX_IDW_DOCKBAR_TOP));
+    if (pLeft != nullptr)
+        *pLeft = IdsText(saved.frame.Rows(AFX_IDW_DOCKBAR_LEFT));
+    CXTBarState::SaveBarState(&saved.frame, "Test");
+}
+
 std::vector<int> PlainIDs(const std::vector<int>& rows)
 {
     std::vector<int> ids;
@@ -69,18 +86,7 @@ std::vector<int> PlainIDs(const std::vector<int>& rows)
 TEST_F(XTBarStateTest, NewFrameGetsRowsHiddenBarAndFloatingPlaceBack)
 {
     std::string strTop, strLeft;
-    {
-        BarSet saved;
-        ASSERT_TRUE(saved.Create({ { 101, AFX_IDW_DOCKBAR_TOP },
-                                   { 102, AFX_IDW_DOCKBAR_TOP },
-                                   { 103, AFX_IDW_DOCKBAR_LEFT },
-                                   { 104, AFX_IDW_DOCKBAR_TOP } }));
-        saved.frame.ShowControlBar(saved.Bar(103), FALSE, FALSE);
-        saved.frame.FloatControlBar(saved.Bar(104), CPoint(300, 200));
-        strTop = IdsText(saved.frame.Rows(AFX_IDW_DOCKBAR_TOP));
-        strLeft = IdsText(saved.frame.Rows(AFX_IDW_DOCKBAR_LEFT));
-        CXTBarState::SaveBarState(&saved.frame, "Test");
-    }
+    ASSERT_NO_FATAL_FAILURE(SaveFourBars(TRUE, &strTop, &strLeft));
     EXPECT_EQ("101 0 102 0 " + std::to_string(0x10000 + 104) + " 0", strTop);
 
     BarSet loaded;
@@ -109,15 +115,7 @@ TEST_F(XTBarStateTest, NewFrameGetsRowsHiddenBarAndFloatingPlaceBack)
 
 TEST_F(XTBarStateTest, BarsTheProgramNoLongerMakesAreDropped)
 {
-    {
-        BarSet saved;
-        ASSERT_TRUE(saved.Create({ { 101, AFX_IDW_DOCKBAR_TOP },
-                                   { 102, AFX_IDW_DOCKBAR_TOP },
-                                   { 103, AFX_IDW_DOCKBAR_LEFT },
-                                   { 104, AFX_IDW_DOCKBAR_TOP } }));
-        saved.frame.FloatControlBar(saved.Bar(104), CPoint(300, 200));
-        CXTBarState::SaveBarState(&saved.frame, "Test");
-    }
+    ASSERT_NO_FATAL_FAILURE(SaveFourBars(FALSE));
     BarSet loaded;
     ASSERT_TRUE(loaded.Create({ { 101, AFX_IDW_DOCKBAR_LEFT }, { 103, AFX_IDW_DOCKBAR_TOP } }));
     ASSERT_TRUE(CXTBarState::LoadBarState(&loaded.frame, "Test"));
@@ -321,35 +319,45 @@ struct DockWindowSet
     }
 };
 
-std::string SizesText(const CXTDockWindow* pWindow)
+std::string SizesText(SIZE vert, SIZE horz, SIZE mruFloat, SIZE floating)
 {
-    auto text = [](const CSize& size) { return std::to_string(size.cx) + "x" + std::to_string(size.cy); };
-    return text(pWindow->m_sizeVertDocked) + " " + text(pWindow->m_sizeHorzDocked) + " " +
-           text(pWindow->m_sizeMRUFloat) + " " + text(pWindow->m_sizeFloat);
+    std::string strText;
+    for (const SIZE& size : { vert, horz, mruFloat, floating })
+        strText += (strText.empty() ? "" : " ") + std::to_string(size.cx) + "x" + std::to_string(size.cy);
+    return strText;
+}
+std::string SizesText(const CXTDockWindow* p)
+{
+    return SizesText(p->m_sizeVertDocked, p->m_sizeHorzDocked, p->m_sizeMRUFloat, p->m_sizeFloat);
+}
+std::string SizesText(const XT_BARPLACEMENT& i)
+{
+    return SizesText(i.sizeVertDocked, i.sizeHorzDocked, i.sizeMRUFloat, i.sizeFloat);
 }
 
-std::string SizesText(const XT_BARPLACEMENT& info)
-{
-    auto text = [](const SIZE& size) { return std::to_string(size.cx) + "x" + std::to_string(size.cy); };
-    return text(info.sizeVertDocked) + " " + text(info.sizeHorzDocked) + " " + text(info.sizeMRUFloat) + " " +
-           text(info.sizeFloat);
-}
-
-// The "Bar Position" value of the dock window's section, as stored.
-BOOL ReadBarPosition(UINT nID, std::vector<BYTE>& data)
+// The "Bar Position" value of the dock window's section: FALSE unless it is
+// there with the record's length.
+BOOL ReadBarPosition(UINT nID, XT_BARPLACEMENT& info)
 {
     CString strSection;
     if (!CXTBarState::FindBarSection("Test", nID, strSection))
         return FALSE;
     CString strKey;
     strKey.Format("%s\\%s", state_test::kAppPath, (LPCSTR)strSection);
-    DWORD dwSize = 0;
-    if (::RegGetValueA(HKEY_CURRENT_USER, strKey, "Bar Position", RRF_RT_REG_BINARY, nullptr, nullptr, &dwSize) !=
-        ERROR_SUCCESS)
-        return FALSE;
-    data.resize(dwSize);
-    return ::RegGetValueA(HKEY_CURRENT_USER, strKey, "Bar Position", RRF_RT_REG_BINARY, nullptr, data.data(),
-                          &dwSize) == ERROR_SUCCESS;
+    DWORD dwSize = sizeof(info);
+    return ::RegGetValueA(HKEY_CURRENT_USER, strKey, "Bar Position", RRF_RT_REG_BINARY, nullptr, &info, &dwSize) ==
+               ERROR_SUCCESS &&
+           dwSize == sizeof(info);
+}
+
+// Saves one dock window 201 docked on the left, sized 150 x 300.
+void SaveOneDockWindow()
+{
+    DockWindowSet saved;
+    ASSERT_TRUE(saved.Create({ { 201, AFX_IDW_DOCKBAR_LEFT } }, AFX_IDW_DOCKBAR_TOP));
+    saved.Window(201)->SetBarSize(CSize(150, 300));
+    saved.frame.RecalcLayout();
+    CXTBarState::SaveBarState(&saved.frame, "Test");
 }
 
 TEST_F(XTBarStateTest, DockWindowsGetTheirSizesBackAfterLoadBarState)
@@ -372,11 +380,8 @@ TEST_F(XTBarStateTest, DockWindowsGetTheirSizesBackAfterLoadBarState)
     EXPECT_EQ(150, rectLeft.Width());
     EXPECT_EQ(90, rectRight.Width());
     // Each dock window's sizes lie in its own bar record's section.
-    std::vector<BYTE> data;
-    ASSERT_TRUE(ReadBarPosition(201, data));
-    ASSERT_EQ(sizeof(XT_BARPLACEMENT), data.size());
     XT_BARPLACEMENT info;
-    memcpy(&info, data.data(), sizeof(info));
+    ASSERT_TRUE(ReadBarPosition(201, info));
     EXPECT_EQ(strLeftSizes, SizesText(info));
 
     DockWindowSet loaded;
@@ -394,18 +399,9 @@ TEST_F(XTBarStateTest, DockWindowsGetTheirSizesBackAfterLoadBarState)
 // The dock window judges its value; a value it refuses keeps its sizes but not the layout from applying.
 TEST_F(XTBarStateTest, BarPositionOfAnotherLengthOrWithImpossibleSizesIsIgnored)
 {
-    {
-        DockWindowSet saved;
-        ASSERT_TRUE(saved.Create({ { 201, AFX_IDW_DOCKBAR_LEFT } }, AFX_IDW_DOCKBAR_TOP));
-        saved.Window(201)->SetBarSize(CSize(150, 300));
-        saved.frame.RecalcLayout();
-        CXTBarState::SaveBarState(&saved.frame, "Test");
-    }
-    std::vector<BYTE> stored;
-    ASSERT_TRUE(ReadBarPosition(201, stored));
-    ASSERT_EQ(sizeof(XT_BARPLACEMENT), stored.size());
+    ASSERT_NO_FATAL_FAILURE(SaveOneDockWindow());
     XT_BARPLACEMENT good;
-    memcpy(&good, stored.data(), sizeof(good));
+    ASSERT_TRUE(ReadBarPosition(201, good));
     CString strSection;
     ASSERT_TRUE(CXTBarState::FindBarSection("Test", 201, strSection));
 
@@ -442,11 +438,7 @@ TEST_F(XTBarStateTest, BarPositionOfAnotherLengthOrWithImpossibleSizesIsIgnored)
 
 TEST_F(XTBarStateTest, ProfileSavedBeforeANewDockWindowIsNotApplied)
 {
-    {
-        DockWindowSet saved;
-        ASSERT_TRUE(saved.Create({ { 201, AFX_IDW_DOCKBAR_LEFT } }, AFX_IDW_DOCKBAR_TOP));
-        CXTBarState::SaveBarState(&saved.frame, "Test");
-    }
+    ASSERT_NO_FATAL_FAILURE(SaveOneDockWindow());
     DockWindowSet loaded;
     ASSERT_TRUE(loaded.Create({ { 201, AFX_IDW_DOCKBAR_RIGHT }, { 202, AFX_IDW_DOCKBAR_RIGHT } },
                               AFX_IDW_DOCKBAR_BOTTOM));

@@ -104,6 +104,24 @@ public:
         return pane.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, AFX_IDW_PANE_FIRST);
     }
     void PostNcDestroy() override {}
+    // Docking on, the bar made (with a recording dock context when asked for)
+    // and docked in the dock bar given, the frame shown.
+    BOOL CreateWithBar(CSideBar& bar, DWORD dwBarStyle, UINT nDockBar, CRecordingContext** ppContext = nullptr)
+    {
+        if (!CreateFrame())
+            return FALSE;
+        EnableDocking(CBRS_ALIGN_ANY);
+        if (!bar.Create(this, dwBarStyle, ID_BAR_A))
+            return FALSE;
+        if (ppContext != nullptr)
+            bar.m_pDockContext = *ppContext = new CRecordingContext(&bar);
+        bar.EnableDocking(CBRS_ALIGN_ANY);
+        DockControlBar(&bar, nDockBar);
+        ShowWindow(SW_SHOWNOACTIVATE);
+        RecalcLayout();
+        Pump();
+        return ppContext == nullptr || bar.m_pDockContext == *ppContext;
+    }
     CDockBar* DockBar(UINT nID) { return static_cast<CDockBar*>(GetControlBar(nID)); }
     std::vector<int> Rows(UINT nID)
     {
@@ -187,17 +205,10 @@ TEST(XTDockContextDrag, TheCursorChoosesTheDockBarAndKeysCancelOrFloat)
     {
         SCOPED_TRACE(c.name);
         CDockFrame frame;
-        ASSERT_TRUE(frame.CreateFrame());
-        frame.EnableDocking(CBRS_ALIGN_ANY);
         CSideBar bar(CSize(200, 40));
-        ASSERT_TRUE(bar.Create(&frame, CBRS_LEFT, ID_BAR_A));
-        bar.EnableDocking(CBRS_ALIGN_ANY);
+        ASSERT_TRUE(frame.CreateWithBar(bar, CBRS_LEFT, AFX_IDW_DOCKBAR_LEFT));
         CXTDockContext* pContext = dynamic_cast<CXTDockContext*>(bar.m_pDockContext);
         ASSERT_NE(nullptr, pContext);
-        frame.DockControlBar(&bar, AFX_IDW_DOCKBAR_LEFT);
-        frame.ShowWindow(SW_SHOWNOACTIVATE);
-        frame.RecalcLayout();
-        Pump();
         CListener listener;
         ASSERT_EQ(0, pContext->AddCallback(&listener, static_cast<XT_DOCKCALLBACK>(&CListener::OnDragEnd)));
         // What a cancelled drag must give back.
@@ -267,19 +278,14 @@ TEST(XTDockContextDrag, CallbackSlotsAreFourAndFreedPerObject)
 TEST(XTDockContextToggle, DoubleClickFloatsAndDocksBackIntoTheSameRow)
 {
     CDockFrame frame;
-    ASSERT_TRUE(frame.CreateFrame());
-    frame.EnableDocking(CBRS_ALIGN_ANY);
     CSideBar a(CSize(200, 30)), b(CSize(120, 30));
-    ASSERT_TRUE(a.Create(&frame, CBRS_TOP, ID_BAR_A));
+    ASSERT_TRUE(frame.CreateWithBar(a, CBRS_TOP, AFX_IDW_DOCKBAR_TOP));
     ASSERT_TRUE(b.Create(&frame, CBRS_TOP, ID_BAR_B));
-    a.EnableDocking(CBRS_ALIGN_ANY);
     b.EnableDocking(CBRS_ALIGN_ANY);
-    frame.DockControlBar(&a, AFX_IDW_DOCKBAR_TOP);
     CRect rect;
     a.GetWindowRect(&rect);
     rect.OffsetRect(rect.Width() + 20, 0);
     frame.DockControlBar(&b, AFX_IDW_DOCKBAR_TOP, &rect);
-    frame.ShowWindow(SW_SHOWNOACTIVATE);
     frame.RecalcLayout();
     Pump();
     ASSERT_EQ((std::vector<int>{ (int)ID_BAR_A, (int)ID_BAR_B, 0 }), frame.Rows(AFX_IDW_DOCKBAR_TOP));
@@ -341,18 +347,9 @@ TEST(XTDockContextLive, ABarThatAsksMovesItselfWithEveryStepAndNothingIsDrawn)
         SCOPED_TRACE(c.name);
         xtAfxData.m_bShowBarWhileDragging = c.bShowWhileDragging;
         CDockFrame frame;
-        ASSERT_TRUE(frame.CreateFrame());
-        frame.EnableDocking(CBRS_ALIGN_ANY);
         CSideBar bar(CSize(200, 30), c.bFullDrag);
-        ASSERT_TRUE(bar.Create(&frame, CBRS_TOP, ID_BAR_A));
-        CRecordingContext* pContext = new CRecordingContext(&bar);
-        bar.m_pDockContext = pContext;
-        bar.EnableDocking(CBRS_ALIGN_ANY);
-        ASSERT_EQ(pContext, bar.m_pDockContext);
-        frame.DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
-        frame.ShowWindow(SW_SHOWNOACTIVATE);
-        frame.RecalcLayout();
-        Pump();
+        CRecordingContext* pContext = nullptr;
+        ASSERT_TRUE(frame.CreateWithBar(bar, CBRS_TOP, AFX_IDW_DOCKBAR_TOP, &pContext));
         CListener listener;
         pContext->AddCallback(&listener, static_cast<XT_DOCKCALLBACK>(&CListener::OnDragEnd));
 
@@ -378,17 +375,9 @@ TEST(XTDockContextLive, ALiveBarFloatsMovesItsFrameAndGoesBackOnEscape)
     const BOOL bSaved = xtAfxData.m_bShowBarWhileDragging;
     xtAfxData.m_bShowBarWhileDragging = TRUE;
     CDockFrame frame;
-    ASSERT_TRUE(frame.CreateFrame());
-    frame.EnableDocking(CBRS_ALIGN_ANY);
     CSideBar bar(CSize(200, 30), TRUE);
-    ASSERT_TRUE(bar.Create(&frame, CBRS_TOP, ID_BAR_A));
-    CRecordingContext* pContext = new CRecordingContext(&bar);
-    bar.m_pDockContext = pContext;
-    bar.EnableDocking(CBRS_ALIGN_ANY);
-    frame.DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
-    frame.ShowWindow(SW_SHOWNOACTIVATE);
-    frame.RecalcLayout();
-    Pump();
+    CRecordingContext* pContext = nullptr;
+    ASSERT_TRUE(frame.CreateWithBar(bar, CBRS_TOP, AFX_IDW_DOCKBAR_TOP, &pContext));
     CRect rectBefore;
     bar.GetWindowRect(&rectBefore);
 

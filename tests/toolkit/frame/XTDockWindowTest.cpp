@@ -45,6 +45,17 @@ void IdleUpdate(CWnd* pBar)
     pBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
 }
 
+// A second window docked on the left just below the first, in the same row.
+CXTDockWindow* AddBelow(CDockTestFrame& frame, CXTDockWindow* pFirst)
+{
+    CRect rect;
+    pFirst->GetWindowRect(&rect);
+    rect.OffsetRect(0, 10);
+    CXTDockWindow* pSecond = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 150, 100, &rect);
+    frame.RecalcLayout();
+    return pSecond;
+}
+
 TEST(XTDockWindow, CreateTurnsTheDockedSizesBySide)
 {
     CDockTestFrame frame;
@@ -77,7 +88,7 @@ TEST(XTDockWindow, CreateTurnsTheDockedSizesBySide)
 
 TEST(XTDockWindow, CaptionButtonsSitAtTheCaptionsEnd)
 {
-    BOOL bFlat = xtAfxData.m_bFlatLook;
+    toolkit_test::FlatLookScope look;
     xtAfxData.m_bFlatLook = FALSE;
     CDockTestFrame frame;
     ASSERT_TRUE(frame.CreateFrame());
@@ -101,7 +112,6 @@ TEST(XTDockWindow, CaptionButtonsSitAtTheCaptionsEnd)
     }
     EXPECT_EQ(24, pLeft->GetCaptionSize());
     EXPECT_EQ(18, pTop->GetCaptionSize());
-    xtAfxData.m_bFlatLook = bFlat;
 }
 
 TEST(XTDockWindow, AWindowAloneInItsRowCannotExpand)
@@ -119,12 +129,7 @@ TEST(XTDockWindow, AWindowAloneInItsRowCannotExpand)
     // The button stays disabled until the dock bar clears the flag.
     IdleUpdate(pFirst);
     EXPECT_FALSE(pFirst->GetExpandButton()->IsWindowEnabled());
-    CRect rect;
-    pFirst->GetWindowRect(&rect);
-    rect.OffsetRect(0, 10);
-    CXTDockWindow* pSecond = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 150, 100, &rect);
-    ASSERT_NE(nullptr, pSecond);
-    frame.RecalcLayout();
+    ASSERT_NE(nullptr, AddBelow(frame, pFirst));
     IdleUpdate(pFirst);
     EXPECT_FALSE(pFirst->IsAloneInRow());
     EXPECT_EQ(4, pFirst->GetButtonState());
@@ -139,12 +144,8 @@ TEST(XTDockWindow, HideAndExpandCommands)
     CXTDockWindow* pFirst = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 150, 100);
     ASSERT_NE(nullptr, pFirst);
     frame.RecalcLayout();
-    CRect rect;
-    pFirst->GetWindowRect(&rect);
-    rect.OffsetRect(0, 10);
-    CXTDockWindow* pSecond = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 150, 100, &rect);
+    CXTDockWindow* pSecond = AddBelow(frame, pFirst);
     ASSERT_NE(nullptr, pSecond);
-    frame.RecalcLayout();
     CRect rectClient;
     pLeft->GetClientRect(&rectClient);
     const int nHeight = rectClient.Height();
@@ -330,23 +331,14 @@ TEST(XTDockWindow, BarPositionRoundTripAndWrongLengthsIgnored)
         EXPECT_EQ(CSize(181, 91), pWindow->m_sizeVertDocked);
         EXPECT_EQ(CSize(183, 93), pWindow->m_sizeFloat);
     }
-}
-
-TEST(XTDockWindow, AMissingBarPositionLeavesTheSizes)
-{
-    RegistryScope registry;
-    CDockTestFrame frame;
-    ASSERT_TRUE(frame.CreateFrame());
-    CXTDockWindow* pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 180, 90);
-    ASSERT_NE(nullptr, pWindow);
-    CSize sizeVert = pWindow->m_sizeVertDocked;
+    // No value at all: the sizes stay too.
     pWindow->LoadBarSize("No-Such-Section");
-    EXPECT_EQ(sizeVert, pWindow->m_sizeVertDocked);
+    EXPECT_EQ(CSize(181, 91), pWindow->m_sizeVertDocked);
 }
 
 TEST(XTDockWindowPaint, TheCaptionsGripLineStartsAfterTheTitle)
 {
-    const BOOL bSavedFlat = xtAfxData.m_bFlatLook;
+    toolkit_test::FlatLookScope look;
     xtAfxData.m_bFlatLook = FALSE;
     CDockTestFrame frame;
     ASSERT_TRUE(frame.CreateFrame());
@@ -373,7 +365,6 @@ TEST(XTDockWindowPaint, TheCaptionsGripLineStartsAfterTheTitle)
     EXPECT_EQ(xtAfxData.m_clr3DShadow, canvas.At(rectLine.left + 1, rectLine.bottom - 1));
     // Nothing of the line where the title is.
     EXPECT_NE(xtAfxData.m_clr3DHilight, canvas.At(rectGrip.left + 1, rectLine.top));
-    xtAfxData.m_bFlatLook = bSavedFlat;
 }
 
 } // namespace

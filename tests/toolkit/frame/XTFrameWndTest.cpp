@@ -404,6 +404,7 @@ protected:
     void SetUp() override
     {
         SheetLog::pActive = &m_log;
+        CXTFrameHelper::SetCustomizeSheetFactory(MakeTestSheet);
         m_pFrame = MakeFrame<CXTMDIFrameWnd>();
         ASSERT_NE(nullptr, m_pFrame);
     }
@@ -421,6 +422,7 @@ protected:
 
 TEST_F(XTFrameCustomizeTest, WithoutASheetTheCommandIsDisabled)
 {
+    CXTFrameHelper::SetCustomizeSheetFactory(nullptr);
     EXPECT_EQ(0, UpdateEnabled(m_pFrame, XT_IDC_CUSTOMIZE));
     m_pFrame->SendMessage(WM_COMMAND, XT_IDC_CUSTOMIZE);
     EXPECT_TRUE(m_log.frames.empty());
@@ -430,7 +432,6 @@ TEST_F(XTFrameCustomizeTest, WithoutASheetTheCommandIsDisabled)
 
 TEST_F(XTFrameCustomizeTest, SheetIsOpenWhileItRunsAndDeletedAfter)
 {
-    CXTFrameHelper::SetCustomizeSheetFactory(MakeTestSheet);
     EXPECT_EQ(1, UpdateEnabled(m_pFrame, XT_IDC_CUSTOMIZE));
     m_pFrame->SendMessage(WM_COMMAND, XT_IDC_CUSTOMIZE);
     EXPECT_EQ((std::vector<CFrameWnd*>{ m_pFrame }), m_log.frames);
@@ -441,7 +442,6 @@ TEST_F(XTFrameCustomizeTest, SheetIsOpenWhileItRunsAndDeletedAfter)
 
 TEST_F(XTFrameCustomizeTest, ChildFrameOpensTheMainWindowsSheet)
 {
-    CXTFrameHelper::SetCustomizeSheetFactory(MakeTestSheet);
     CWnd* pSavedMain = AfxGetApp()->m_pMainWnd;
     AfxGetApp()->m_pMainWnd = m_pFrame;
     CXTMDIChildWnd* pChild = new CXTMDIChildWnd;
@@ -455,7 +455,6 @@ TEST_F(XTFrameCustomizeTest, ChildFrameOpensTheMainWindowsSheet)
 
 TEST_F(XTFrameCustomizeTest, FrameThatGoesWhileTheSheetIsOpenLeavesItToItsRunner)
 {
-    CXTFrameHelper::SetCustomizeSheetFactory(MakeTestSheet);
     CXTMDIFrameWnd* pOther = MakeFrame<CXTMDIFrameWnd>("Other");
     ASSERT_NE(nullptr, pOther);
     m_log.onModal = [pOther]() { pOther->DestroyWindow(); };

@@ -199,22 +199,11 @@ TEST(XTMiniDockFrameCaption, EachKindOfBarGetsItsButtons)
         CBoxBar box;
         CFakeToolBar tool(c.kind == customToolBar);
         CPlainBar plain;
-        CControlBar* pBar = nullptr;
-        if (c.kind == plainToolkitBar)
-        {
-            ASSERT_TRUE(box.Create(&frame, ID_BAR, "Werkzeug"));
-            pBar = &box;
-        }
-        else if (c.kind == frameworkBar)
-        {
-            ASSERT_TRUE(plain.Create(&frame, ID_BAR));
-            pBar = &plain;
-        }
-        else
-        {
-            ASSERT_TRUE(tool.Create(&frame, ID_BAR, "Werkzeug"));
-            pBar = &tool;
-        }
+        CControlBar* pBar = c.kind == plainToolkitBar ? static_cast<CControlBar*>(&box)
+                            : c.kind == frameworkBar  ? static_cast<CControlBar*>(&plain)
+                                                      : &tool;
+        ASSERT_TRUE(pBar == &plain ? plain.Create(&frame, ID_BAR)
+                                   : static_cast<CBoxBar*>(pBar)->Create(&frame, ID_BAR, "Werkzeug"));
         CXTMiniDockFrameWnd* pFloat = FloatBar(frame, *pBar);
         ASSERT_NE(nullptr, pFloat);
         EXPECT_TRUE(pFloat->m_bSetUp);
@@ -334,7 +323,7 @@ TEST(XTMiniDockFrameCaption, TheLookAndTheGradientSettingAreReadAtEveryPaint)
         { "flat: the shadow colour", TRUE, TRUE },
         { "classic again after flat", FALSE, FALSE },
     };
-    const BOOL bSavedFlat = xtAfxData.m_bFlatLook;
+    FlatLookScope flat;
     // The system's two caption colours may be one: an end colour far from the start.
     const COLORREF clrSavedEnd = xtAfxData.m_clrGradActiveCapt;
     const COLORREF clrStart = xtAfxData.m_clrActiveCaption;
@@ -386,7 +375,6 @@ TEST(XTMiniDockFrameCaption, TheLookAndTheGradientSettingAreReadAtEveryPaint)
                 << std::hex << clrExpected << " " << pixels.At(xRight, y);
         }
     }
-    xtAfxData.m_bFlatLook = bSavedFlat;
     xtAfxData.m_clrGradActiveCapt = clrSavedEnd;
     frame.DestroyWindow();
     Pump();
