@@ -6,6 +6,8 @@
 #include "framework/FrameWnd.h"
 #include "framework/MiniDockFrameWnd.h"
 
+#include "framework/DragFeedback.h"
+
 #include <algorithm>
 
 namespace {
@@ -19,52 +21,6 @@ void AdjustRectangle(CRect& rect, CPoint pt)
     int dx = pt.x < rect.left ? pt.x - rect.left : pt.x > rect.right ? pt.x - rect.right : 0;
     int dy = pt.y < rect.top ? pt.y - rect.top : pt.y > rect.bottom ? pt.y - rect.bottom : 0;
     rect.OffsetRect(dx, dy);
-}
-
-// The 50 % grey of drag feedback, inverted onto the screen.
-HBRUSH HalftoneBrush()
-{
-    static HBRUSH hBrush = nullptr;
-    if (hBrush == nullptr)
-    {
-        WORD grayPattern[8];
-        for (int i = 0; i < 8; ++i)
-            grayPattern[i] = (WORD)(0x5555u << (i & 1));
-        HBITMAP hBitmap = ::CreateBitmap(8, 8, 1, 1, grayPattern);
-        if (hBitmap != nullptr)
-        {
-            hBrush = ::CreatePatternBrush(hBitmap);
-            ::DeleteObject(hBitmap);
-        }
-    }
-    return hBrush;
-}
-
-// Inverts a frame of the given thickness along the rectangle's inside.
-void InvertFrame(HDC hDC, const CRect& rect, CSize size)
-{
-    if (rect.IsRectEmpty() || (size.cx == 0 && size.cy == 0))
-        return;
-    HGDIOBJ hOld = ::SelectObject(hDC, HalftoneBrush());
-    int cx = std::min<int>(size.cx, rect.Width()), cy = std::min<int>(size.cy, rect.Height());
-    ::PatBlt(hDC, rect.left, rect.top, rect.Width(), cy, PATINVERT);
-    ::PatBlt(hDC, rect.left, rect.bottom - cy, rect.Width(), cy, PATINVERT);
-    if (rect.Height() > 2 * cy)
-    {
-        ::PatBlt(hDC, rect.left, rect.top + cy, cx, rect.Height() - 2 * cy, PATINVERT);
-        ::PatBlt(hDC, rect.right - cx, rect.top + cy, cx, rect.Height() - 2 * cy, PATINVERT);
-    }
-    ::SelectObject(hDC, hOld);
-}
-
-// The screen point of a mouse message (client coordinates of its window).
-CPoint MessagePoint(const MSG& msg)
-{
-    if (msg.hwnd == nullptr)
-        return CPoint(msg.pt);
-    CPoint pt((int)(short)LOWORD(msg.lParam), (int)(short)HIWORD(msg.lParam));
-    ::ClientToScreen(msg.hwnd, &pt);
-    return pt;
 }
 
 } // namespace
@@ -440,7 +396,7 @@ BOOL CDockContext::Track()
             // (the cursor placed, a window moved under it) carries none.
             if (!(msg.wParam & MK_LBUTTON))
                 break;
-            CPoint pt = MessagePoint(msg);
+            CPoint pt = AfxMessageScreenPoint(msg);
             if (m_bDragging)
             {
                 // The keys held with the move count like their own messages.
@@ -504,8 +460,8 @@ void CDockContext::DrawFocusRect(BOOL bRemoveRect)
     if (rect == m_rectLast && size == m_sizeLast)
         return;
     // Inverting again takes the last frame off.
-    InvertFrame(m_pDC->m_hDC, m_rectLast, m_sizeLast);
-    InvertFrame(m_pDC->m_hDC, rect, size);
+    AfxInvertFrame(m_pDC->m_hDC, m_rectLast, m_sizeLast);
+    AfxInvertFrame(m_pDC->m_hDC, rect, size);
     m_rectLast = rect;
     m_sizeLast = size;
     m_bDitherLast = bDither;

@@ -12,6 +12,7 @@
 #include "framework/FrameWnd.h"
 #include "framework/MDIChildWnd.h"
 #include "framework/MDIFrameWnd.h"
+#include "framework/DragFeedback.h"
 #include "framework/MiniDockFrameWnd.h"
 #include "framework/WinApp.h"
 
@@ -22,60 +23,6 @@ namespace {
 
 BOOL IsHorz(DWORD dwStyle) { return (dwStyle & CBRS_ORIENT_HORZ) != 0; }
 BOOL IsVert(DWORD dwStyle) { return (dwStyle & CBRS_ORIENT_VERT) != 0; }
-
-// Moves the rectangle the least so that it holds the point.
-void AdjustRectangle(CRect& rect, CPoint pt)
-{
-    int dx = pt.x < rect.left ? pt.x - rect.left : pt.x > rect.right ? pt.x - rect.right : 0;
-    int dy = pt.y < rect.top ? pt.y - rect.top : pt.y > rect.bottom ? pt.y - rect.bottom : 0;
-    rect.OffsetRect(dx, dy);
-}
-
-// The 50 % grey of the feedback, inverted onto the screen.
-HBRUSH HalftoneBrush()
-{
-    static HBRUSH hBrush = nullptr;
-    if (hBrush == nullptr)
-    {
-        WORD grayPattern[8];
-        for (int i = 0; i < 8; ++i)
-            grayPattern[i] = (WORD)(0x5555u << (i & 1));
-        HBITMAP hBitmap = ::CreateBitmap(8, 8, 1, 1, grayPattern);
-        if (hBitmap != nullptr)
-        {
-            hBrush = ::CreatePatternBrush(hBitmap);
-            ::DeleteObject(hBitmap);
-        }
-    }
-    return hBrush;
-}
-
-// Inverts a frame of the thickness along the rectangle's inside with the brush.
-void InvertFrame(HDC hDC, const CRect& rect, CSize size, HBRUSH hBrush)
-{
-    if (rect.IsRectEmpty() || size.cx <= 0 || size.cy <= 0)
-        return;
-    HGDIOBJ hOld = ::SelectObject(hDC, hBrush);
-    int cx = std::min<int>(size.cx, rect.Width()), cy = std::min<int>(size.cy, rect.Height());
-    ::PatBlt(hDC, rect.left, rect.top, rect.Width(), cy, PATINVERT);
-    ::PatBlt(hDC, rect.left, rect.bottom - cy, rect.Width(), cy, PATINVERT);
-    if (rect.Height() > 2 * cy)
-    {
-        ::PatBlt(hDC, rect.left, rect.top + cy, cx, rect.Height() - 2 * cy, PATINVERT);
-        ::PatBlt(hDC, rect.right - cx, rect.top + cy, cx, rect.Height() - 2 * cy, PATINVERT);
-    }
-    ::SelectObject(hDC, hOld);
-}
-
-// The screen point of a mouse message (client coordinates of its window).
-CPoint MessagePoint(const MSG& msg)
-{
-    if (msg.hwnd == nullptr)
-        return CPoint(msg.pt);
-    CPoint pt((int)(short)LOWORD(msg.lParam), (int)(short)HIWORD(msg.lParam));
-    ::ClientToScreen(msg.hwnd, &pt);
-    return pt;
-}
 
 BOOL IsKindOfName(const CObject* pObject, LPCSTR lpszClassName)
 {
@@ -243,7 +190,7 @@ BOOL CXTDockContext::Track()
                     bEnded = TRUE;
                     break;
                 }
-                CPoint pt = MessagePoint(msg);
+                CPoint pt = AfxMessageScreenPoint(msg);
                 if (pt == m_ptLast)
                     break;
                 if (m_bDragging)
@@ -669,13 +616,13 @@ CFrameWnd* CXTDockContext::GetAlternateDockSite()
 void CXTDockContext::InvertFeedback(const CRect& rect, CSize size, BOOL bOutline)
 {
     HDC hDC = m_pDC->m_hDC;
-    InvertFrame(hDC, rect, size, HalftoneBrush());
+    AfxInvertFrame(hDC, rect, size);
     if (bOutline)
     {
         // A white line 1 pixel inside the docked rectangle.
         CRect rectOutline = rect;
         rectOutline.DeflateRect(1, 1);
-        InvertFrame(hDC, rectOutline, CSize(1, 1), static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        AfxInvertFrame(hDC, rectOutline, CSize(1, 1), static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
     }
 }
 

@@ -5,25 +5,10 @@
 #include "toolkit/frame/XTDockWindow.h"
 #include "toolkit/frame/XTGlobalData.h"
 
+#include "framework/DragFeedback.h"
 #include "framework/FrameWnd.h"
 
 #include <algorithm>
-
-namespace {
-
-// The 50 % grey of drag rectangles.
-HBRUSH CreateHalftoneBrush()
-{
-    WORD pattern[8];
-    for (int i = 0; i < 8; ++i)
-        pattern[i] = (WORD)(0x5555 << (i & 1));
-    HBITMAP hBitmap = ::CreateBitmap(8, 8, 1, 1, pattern);
-    HBRUSH hBrush = ::CreatePatternBrush(hBitmap);
-    ::DeleteObject(hBitmap);
-    return hBrush;
-}
-
-} // namespace
 
 CXTRowSplitter::CXTRowSplitter(CXTDockBar* pDockBar, const CRect& rect, int nOrientation, int nBarIndex)
     : m_rect(rect), m_rectTracker(0, 0, 0, 0), m_ptLast(0, 0), m_nStartPos(0), m_nPos(0), m_nMaxPos(0), m_nMinPos(0),
@@ -158,12 +143,10 @@ void CXTRowSplitter::DrawTracker()
     if (hDC == nullptr)
         return;
     const BOOL bWhite = (m_pDockBar->m_dwDockBarStyle & XT_DOCKBAR_PLAINSPLITTERS) || xtAfxData.m_bFlatLook;
-    HBRUSH hBrush = bWhite ? (HBRUSH)::GetStockObject(WHITE_BRUSH) : CreateHalftoneBrush();
+    HBRUSH hBrush = bWhite ? (HBRUSH)::GetStockObject(WHITE_BRUSH) : AfxGetHalftoneBrush();
     HGDIOBJ hOld = ::SelectObject(hDC, hBrush);
     ::PatBlt(hDC, rect.left, rect.top, rect.Width(), rect.Height(), PATINVERT);
     ::SelectObject(hDC, hOld);
-    if (!bWhite)
-        ::DeleteObject(hBrush);
     ::ReleaseDC(pFrame->m_hWnd, hDC);
     m_bTrackerShown = !m_bTrackerShown;
 }

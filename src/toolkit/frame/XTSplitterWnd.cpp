@@ -2,6 +2,7 @@
 
 #include "toolkit/frame/XTGlobalData.h"
 
+#include "framework/DragFeedback.h"
 #include "framework/CreateContext.h"
 #include "framework/DC.h"
 #include "framework/Exceptions.h"
@@ -344,19 +345,6 @@ void BarsOfHit(int ht, int& nRow, int& nCol)
     }
 }
 
-// The 8 x 8 checker that marks a tracker on any background.
-HBRUSH CreateHalftoneBrush()
-{
-    WORD grayPattern[8];
-    for (int i = 0; i < 8; ++i)
-        grayPattern[i] = (WORD)(0x5555 << (i & 1));
-    HBITMAP hBitmap = ::CreateBitmap(8, 8, 1, 1, grayPattern);
-    HBRUSH hBrush = hBitmap != nullptr ? ::CreatePatternBrush(hBitmap) : nullptr;
-    if (hBitmap != nullptr)
-        ::DeleteObject(hBitmap);
-    return hBrush;
-}
-
 } // namespace
 
 void CXTSplitterWnd::GetTrackLimits(BOOL bColumn, int nIndex, LONG& nMin, LONG& nMax) const
@@ -505,10 +493,7 @@ void CXTSplitterWnd::OnInvertTracker(const CRect& rect)
         DrawTracker(rect, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
         return;
     }
-    HBRUSH hBrush = CreateHalftoneBrush();
-    DrawTracker(rect, hBrush);
-    if (hBrush != nullptr)
-        ::DeleteObject(hBrush);
+    DrawTracker(rect, AfxGetHalftoneBrush());
 }
 
 void CXTSplitterWnd::DrawTracker(const CRect& rect, HBRUSH hBrush)
