@@ -191,6 +191,7 @@ protected:
     void OnInsertPopupMenu();
     void OnInsertListBox();
     void OnUpdateInsertListBox(CCmdUI* pCmdUI);
+    void OnListBoxHint();
     void OnUpdatePopupMenu(CCmdUI* pCmdUI);
     void OnUpdateLaterCommand(CCmdUI* pCmdUI);
 

@@ -1,7 +1,10 @@
 #include "editor/dialogs/DialogHelpers.h"
 
 #include "editor/dialogs/DialogTexts.h"
+#include "editor/dialogs/UiLanguage.h"
 #include "framework/ColorDialog.h"
+#include "framework/DataExchange.h"
+#include "framework/MessageBox.h"
 #include "framework/FileDialog.h"
 #include "shared/menuobj/TextFontDesc.h"
 #include "shared/support/FontDesc.h"
@@ -96,4 +99,50 @@ BOOL IsReadableProgram(const CString& strPath)
     CString name(strPath);
     name.MakeLower();
     return name.Find(".exe", 1) > 0 && IsReadableFile(strPath);
+}
+
+void DDX_IntIfApplies(CDataExchange* pDX, int nID, int& nValue, int nMin, int nMax, BOOL bApplies)
+{
+    if (!pDX->m_bSaveAndValidate || bApplies)
+    {
+        DDX_Text(pDX, nID, nValue);
+        DDV_MinMaxInt(pDX, nValue, nMin, nMax);
+        return;
+    }
+    char szText[32] = "";
+    ::GetDlgItemTextA(pDX->m_pDlgWnd->m_hWnd, nID, szText, sizeof(szText));
+    char* pEnd = nullptr;
+    const long nRead = strtol(szText, &pEnd, 10);
+    while (pEnd != nullptr && (*pEnd == ' ' || *pEnd == '\t'))
+        ++pEnd;
+    if (pEnd != szText && pEnd != nullptr && *pEnd == '\0' && nRead >= nMin && nRead <= nMax)
+        nValue = (int)nRead;
+}
+
+void DDV_ObjectOnPage(CDataExchange* pDX, int nID, int x, int y, int cx, int cy, SIZE page)
+{
+    if (!pDX->m_bSaveAndValidate)
+        return;
+    const BOOL bKnownPage = page.cx > 0 && page.cy > 0;
+    BOOL bOnPage = cx >= 1 && cy >= 1 && x >= 0 && y >= 0;
+    if (bKnownPage)
+        bOnPage = bOnPage && x + cx <= page.cx && y + cy <= page.cy;
+    if (bOnPage)
+        return;
+    CString text;
+    if (IsGermanUi())
+        text = bKnownPage ? "Das Objekt muss ganz auf der Seite liegen:\nBreite und Höhe mindestens 1, "
+                            "rechter Rand höchstens %d, unterer Rand höchstens %d."
+                          : "Das Objekt muss auf der Seite liegen:\nBreite und Höhe mindestens 1, "
+                            "X und Y nicht negativ.";
+    else
+        text = bKnownPage ? "The object must lie on the page:\nwidth and height at least 1, "
+                            "right edge at most %d, bottom edge at most %d."
+                          : "The object must lie on the page:\nwidth and height at least 1, "
+                            "X and Y not negative.";
+    CString message;
+    message.Format(text, (int)page.cx, (int)page.cy);
+    pDX->PrepareEditCtrl(nID);
+    AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+    pDX->Fail();
 }

@@ -100,6 +100,41 @@ void WarnAviNotAllowed(LPCSTR lpszCodec)
     AfxMessageBox(text, MB_OK);
 }
 
+void WarnUnusableFolderName(LPCSTR lpszFolder)
+{
+    CString text;
+    if (IsGermanUi())
+        text.Format("Achtung !\n\nDer Ordner \"%s\" kann nicht verwendet werden.\nAnzugeben ist der Name eines "
+                    "Ordners im Projekt: ohne Laufwerk, ohne \"..\" und ohne die Zeichen \\ / : * ? \" < > |",
+                    lpszFolder);
+    else
+        text.Format("Note !\n\nThe folder \"%s\" cannot be used.\nGive the name of a folder in the project: "
+                    "without drive, without \"..\" and without the characters \\ / : * ? \" < > |",
+                    lpszFolder);
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void WarnFolderNotMade(LPCSTR lpszFolder)
+{
+    CString text;
+    if (IsGermanUi())
+        text.Format("Fehler:\n\nDer Ordner \"%s\" konnte nicht angelegt werden.", lpszFolder);
+    else
+        text.Format("Error:\n\nThe folder \"%s\" could not be created.", lpszFolder);
+    AfxMessageBox(text, MB_OK | MB_ICONERROR);
+}
+
+void WarnFileNotCopied(LPCSTR lpszFile, LPCSTR lpszFolder)
+{
+    CString text;
+    if (IsGermanUi())
+        text.Format("Fehler:\n\nDie Datei \"%s\" konnte nicht in den Ordner \"%s\" kopiert werden.", lpszFile,
+                    lpszFolder);
+    else
+        text.Format("Error:\n\nThe file \"%s\" could not be copied into the folder \"%s\".", lpszFile, lpszFolder);
+    AfxMessageBox(text, MB_OK | MB_ICONERROR);
+}
+
 void MakeLowerGerman(CString& strText)
 {
     MakeLowerUmlaut(strText);

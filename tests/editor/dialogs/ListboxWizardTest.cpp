@@ -198,6 +198,35 @@ TEST(ListboxWizard, RefusesMissingValuesAFolderOutsideTheProjectAndOutOfRangeSiz
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(outside.File("List001.ini")));
 }
 
+// A list written on an earlier visit of the last page does not let the wizard
+// finish once the folder was changed to one it refuses.
+TEST(ListboxWizard, NoFinishAfterARefusedFolder)
+{
+    EditFixture fx;
+    TempFolder outside;
+    MessageBoxRecorder boxes;
+    BOOL bFinished = TRUE;
+    CString listShown;
+    ModalScript script([&](CDialog* pDlg) {
+        Next(pDlg);
+        Next(pDlg);
+        Next(pDlg);
+        Click(pDlg, ID_WIZBACK);
+        Click(pDlg, ID_WIZBACK);
+        Page(pDlg)->SetDlgItemText(IDC_LB_FOLDER, outside.Path());
+        Next(pDlg);
+        Page(pDlg)->SetDlgItemText(IDC_LB_DOCUMENT, "%1");
+        Next(pDlg);  // string 236
+        listShown = ItemText(Page(pDlg), IDC_LB_LIST_TEXT);
+        bFinished = Finish(pDlg);
+    });
+    EXPECT_EQ(IDCANCEL, fx.wizard.DoModal());
+    EXPECT_FALSE(bFinished);
+    EXPECT_TRUE(listShown.IsEmpty());
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ(CString("Der angegebene Ordner liegt nicht im Projekt Pfad"), boxes.Last().strText);
+}
+
 TEST(ListboxWizard, PicturePatterns)
 {
     const struct
