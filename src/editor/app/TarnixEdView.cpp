@@ -866,7 +866,8 @@ void CTarnixEdView::OnTabOrder()
     }
     m_bTabOrder = 0;
     m_objects.ShowTabOrder(FALSE);
-    m_objects.ApplyTabOrder(&GetDocument()->GetPage().m_buttons);
+    CProjectPage& page = GetDocument()->GetPage();
+    m_objects.ApplyTabOrder(&page.m_buttons, &page.m_texts, &page.m_textFields);
     GetDocument()->SetModifiedFlag(TRUE);
     Refresh();
 }

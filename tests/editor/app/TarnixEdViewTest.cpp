@@ -11,6 +11,8 @@
 #include "framework/WinThread.h"
 #include "shared/menuobj/MObjBasis.h"
 #include "shared/menuobj/MObjButton.h"
+#include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/MenuObjects.h"
 #include "shared/menuobj/AviTestFiles.h"
 
 #include "EditorSession.h"
@@ -393,6 +395,23 @@ TEST_F(CanvasTest, TabOrderRenumbersAndReordersTheDocument)
     EXPECT_FALSE(m_pView->IsTabOrderMode());
 }
 
+// Texts take the focus too: they are numbered with the buttons, and the
+// document's text list is ordered the same way.
+TEST_F(CanvasTest, TabOrderCoversTexts)
+{
+    Open(ButtonSection(1, 20, 20, "Eins") + "[TEXT1]\r\nX=200\r\nY=20\r\nTEXT=Erster\r\n \r\n" +
+         "[TEXT2]\r\nX=200\r\nY=100\r\nTEXT=Zweiter\r\n \r\n");
+    ASSERT_EQ(2, (int)Page().m_texts.GetSize());
+    ViewCommand(ID_VIEW_TABORDER);
+    Click(205, 105);
+    Click(205, 25);
+    Click(30, 30);
+    ViewCommand(ID_VIEW_TABORDER);
+    ASSERT_EQ(2, (int)Page().m_texts.GetSize());
+    EXPECT_EQ(CString("Zweiter"), dynamic_cast<CMTextCreateStruct*>(Page().m_texts.GetAt(0))->m_strText);
+    EXPECT_EQ(CString("Erster"), dynamic_cast<CMTextCreateStruct*>(Page().m_texts.GetAt(1))->m_strText);
+}
+
 TEST_F(CanvasTest, ButtonsThroughTheSheet)
 {
     Open("");
@@ -710,6 +729,30 @@ TEST_F(CanvasTest, AListBoxComesWithItsStartButtonAndChangesThroughTheWizard)
         << "the same list file, as the reopened project spells its folder";
     EXPECT_EQ(2, m_pView->GetObjects().GetObjectCount());
     EXPECT_EQ(0u, boxes.Count());
+}
+
+// Choosing an entry of the list, or entering the list, shows the entry's hint
+// in the tooltip area, as the player does.
+TEST_F(CanvasTest, AListBoxEntryShowsItsHint)
+{
+    m_folder.Write("Docs\\a.pdf", "a");
+    Open("");
+    testing_support::CommonDialogScript files;
+    files.AnswerFile(m_folder.File("Docs\\a.pdf"));
+    ModalAnswers answers;
+    answers.Then([](CDialog* pDlg) { RunListWizard(pDlg, TRUE, "20", "30"); });
+    ViewCommand(ID_OBJ_LISTBOX);
+    const HWND hList = ::GetDlgItem(m_pView->m_hWnd, MENUOBJ_LISTBOX_ID);
+    ASSERT_NE(nullptr, hList);
+    for (int nCode : { LBN_SELCHANGE, LBN_SETFOCUS })
+    {
+        SCOPED_TRACE(nCode);
+        ::SendMessageA(hList, LB_SETCURSEL, (WPARAM)-1, 0);
+        m_pView->SendMessage(WM_COMMAND, MAKEWPARAM(MENUOBJ_LISTBOX_ID, LBN_SELCHANGE), (LPARAM)hList);
+        ::SendMessageA(hList, LB_SETCURSEL, 0, 0);
+        m_pView->SendMessage(WM_COMMAND, MAKEWPARAM(MENUOBJ_LISTBOX_ID, nCode), (LPARAM)hList);
+        EXPECT_EQ(CString("Start: a"), m_pView->GetTooltip().GetText());
+    }
 }
 
 TEST_F(CanvasTest, SubmenuButtonsKeepTheirPageOnCutAndBackItUpOnDelete)
