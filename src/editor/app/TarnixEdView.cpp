@@ -11,6 +11,7 @@
 #include "editor/dialogs/AlignVertDlg.h"
 #include "editor/app/PageSettingsDialogs.h"
 #include "editor/dialogs/AviPropDlg.h"
+#include "editor/dialogs/DialogHelpers.h"
 #include "editor/dialogs/BackgroundImageDlg.h"
 #include "editor/dialogs/ProgramDlg.h"
 #include "editor/dialogs/InsertObjectsDlg.h"
@@ -2485,6 +2486,10 @@ void CTarnixEdView::OnInsertListBox()
     CMButCreateStruct* pStart = new CMButCreateStruct;
     pStart->m_strStyle = "WINDOWS";
     pStart->m_rect = ListStartButtonRect(rcList, menu);
+    // Wide and high enough for its whole caption, growing to the left.
+    const CSize need = ButtonSizeForCaption(wizard.m_strButtonText, page.m_buttonFont, CSize(120, 26));
+    pStart->m_rect.left = std::max(0L, std::min(pStart->m_rect.left, pStart->m_rect.right - need.cx));
+    pStart->m_rect.bottom = std::max(pStart->m_rect.bottom, pStart->m_rect.top + need.cy);
     pStart->m_strText = wizard.m_strButtonText;
     pStart->m_strDocument = ProjectFormat::kListBoxDocument;
     pStart->m_strToolTip = "selektiertes Objekt der Listbox starten";

@@ -9,6 +9,8 @@
 #include "shared/menuobj/TextFontDesc.h"
 #include "shared/support/FontDesc.h"
 
+#include <algorithm>
+
 void EnableDlgItem(CWnd* pDlg, int nID, BOOL bEnable)
 {
     HWND hWndItem = ::GetDlgItem(pDlg->m_hWnd, nID);
@@ -145,4 +147,28 @@ void DDV_ObjectOnPage(CDataExchange* pDX, int nID, int x, int y, int cx, int cy,
     pDX->PrepareEditCtrl(nID);
     AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
     pDX->Fail();
+}
+
+CSize ButtonSizeForCaption(const CString& strCaption, const CFontDesc& font, SIZE minimum)
+{
+    // The styles draw the caption inset by up to 4 pixels a side and move it
+    // by a pixel when pressed.
+    const int kRoomX = 12, kRoomY = 6;
+    CFontDesc measure(font);
+    CString upper(strCaption);
+    upper.MakeUpper();
+    int cxText = 0, cyText = 0;
+    for (int nStart = 0; nStart <= strCaption.GetLength();)
+    {
+        int nBreak = upper.Find("<BR>", nStart);
+        const CString line = strCaption.Mid(nStart, (nBreak < 0 ? strCaption.GetLength() : nBreak) - nStart);
+        int cx = 0, cy = 0;
+        measure.MeasureText(line.IsEmpty() ? CString(" ") : line, cx, cy);
+        cxText = std::max(cxText, cx);
+        cyText += cy;
+        if (nBreak < 0)
+            break;
+        nStart = nBreak + 4;
+    }
+    return CSize(std::max((int)minimum.cx, cxText + kRoomX), std::max((int)minimum.cy, cyText + kRoomY));
 }

@@ -3,6 +3,7 @@
 // and the picture types that deserve the format hint.
 #pragma once
 
+#include "framework/Size.h"
 #include "framework/String.h"
 
 class CFontDesc;
@@ -52,3 +53,8 @@ void DDX_IntIfApplies(CDataExchange* pDX, int nID, int& nValue, int nMin, int nM
 // corner must not be negative); otherwise a message in the interface language
 // names what is allowed, field nID takes the focus and the exchange fails.
 void DDV_ObjectOnPage(CDataExchange* pDX, int nID, int x, int y, int cx, int cy, SIZE page);
+
+// The size a button needs to show its whole caption (lines broken at "<BR>")
+// in the font, with the room the button styles keep around it; never below the
+// minimum.
+CSize ButtonSizeForCaption(const CString& strCaption, const CFontDesc& font, SIZE minimum);

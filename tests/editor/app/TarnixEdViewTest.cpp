@@ -731,6 +731,50 @@ TEST_F(CanvasTest, AListBoxComesWithItsStartButtonAndChangesThroughTheWizard)
     EXPECT_EQ(0u, boxes.Count());
 }
 
+// The start button of a list of programs shows its whole default caption in
+// the page's button font, as this machine draws it.
+TEST_F(CanvasTest, AListStartButtonHoldsItsWholeCaption)
+{
+    m_folder.Write("Tools\\a.exe", "MZ");
+    Open("");
+    testing_support::CommonDialogScript files;
+    files.AnswerFile(m_folder.File("Tools\\a.exe"));
+    MessageBoxRecorder boxes;
+    ModalAnswers answers;
+    answers.Then([](CDialog* pDlg) {
+        auto* pSheet = static_cast<CPropertySheet*>(pDlg);
+        auto click = [](CWnd* pWnd, int nID) {
+            pWnd->SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)::GetDlgItem(pWnd->m_hWnd, nID));
+        };
+        click(pSheet, ID_WIZNEXT);
+        click(pSheet, ID_WIZNEXT);
+        click(pSheet->GetActivePage(), IDC_LB_BROWSE);
+        click(pSheet, ID_WIZNEXT);
+        pSheet->GetActivePage()->SetDlgItemText(IDC_LB_BUTTON_TEXT, "Programm starten");
+        click(pSheet, ID_WIZNEXT);
+        testing_support::PumpPendingMessages();
+        pSheet->SendMessage(PSM_PRESSBUTTON, PSBTN_FINISH);
+        if (pSheet->ContinueModal())
+            click(pSheet, IDCANCEL);
+    });
+    ViewCommand(ID_OBJ_LISTBOX);
+    ASSERT_EQ(1, ButtonCount());
+    const CMButCreateStruct* pStart = ButtonStruct(0);
+    ASSERT_EQ(CString("Programm starten"), pStart->m_strText);
+    HFONT hFont = ::CreateFontIndirectA(&Page().m_buttonFont.m_logFont);
+    HDC hDC = ::GetDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    SIZE extent = {};
+    ::GetTextExtentPoint32A(hDC, pStart->m_strText, pStart->m_strText.GetLength(), &extent);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(nullptr, hDC);
+    ::DeleteObject(hFont);
+    // Insets of up to 4 pixels a side and a pixel for the press.
+    EXPECT_GE(pStart->m_rect.right - pStart->m_rect.left, extent.cx + 9);
+    EXPECT_GE(pStart->m_rect.bottom - pStart->m_rect.top, std::max(26L, extent.cy + 5));
+    EXPECT_GE(pStart->m_rect.left, 0);
+}
+
 // Choosing an entry of the list, or entering the list, shows the entry's hint
 // in the tooltip area, as the player does.
 TEST_F(CanvasTest, AListBoxEntryShowsItsHint)

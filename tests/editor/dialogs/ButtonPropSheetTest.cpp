@@ -530,3 +530,58 @@ TEST(ButtonPropSheet, SoundPageTakesOnlySoundsOfTheProject)
 }
 
 } // namespace
+
+namespace {
+
+// The example of the button styles that "Beispiele zeigen..." plays: Escape
+// closes it, and every caption fits into its button (into the picture, where
+// the style draws one) in the example's button font, as this machine draws it.
+TEST(ButtonPropSheet, TheStylesExampleClosesWithEscapeAndShowsWholeCaptions)
+{
+    const CString folder = testing_support::ProgramFolder() + "\\Examples\\ButStyles";
+    const CString project = folder + "\\Velconf.ini";
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(project));
+    EXPECT_EQ(1u, ::GetPrivateProfileIntA("WINDOW", "ESCEXIT", 0, project));
+
+    LOGFONTA lf = {};
+    ::GetPrivateProfileStringA("BUTTONS", "BUTTON_FONT_NAME", "Arial", lf.lfFaceName, LF_FACESIZE, project);
+    lf.lfHeight = (LONG)::GetPrivateProfileIntA("BUTTONS", "BUTTON_FONT_SIZE", 16, project);
+    lf.lfWeight = (LONG)::GetPrivateProfileIntA("BUTTONS", "BUTTON_FONT_STYLE", 400, project);
+    HFONT hFont = ::CreateFontIndirectA(&lf);
+    HDC hDC = ::GetDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    const int nWindowWidth = (int)::GetPrivateProfileIntA("WINDOWSIZE", "W", 0, project);
+    int nButtons = 0;
+    for (int n = 1; n <= 10; ++n)
+    {
+        CString section;
+        section.Format("BUTTON%d", n);
+        char szText[100] = "", szPicture[MAX_PATH] = "";
+        if (::GetPrivateProfileStringA(section, "TEXT", "", szText, sizeof(szText), project) == 0)
+            continue;
+        ++nButtons;
+        SCOPED_TRACE(szText);
+        int nWidth = (int)::GetPrivateProfileIntA(section, "W", 0, project);
+        ::GetPrivateProfileStringA(section, "BMP", "", szPicture, sizeof(szPicture), project);
+        CString picture(szPicture);
+        if (!picture.IsEmpty())
+        {
+            picture.Replace("_CURRENTDIR_", folder);
+            const CString bytes = testing_support::ReadFileText(picture);
+            ASSERT_GE(bytes.GetLength(), 26);
+            nWidth = *reinterpret_cast<const LONG*>((LPCSTR)bytes + 18);
+        }
+        SIZE extent = {};
+        ::GetTextExtentPoint32A(hDC, szText, lstrlenA(szText), &extent);
+        // Insets of up to 4 pixels a side, a pixel for the press, two for the effect.
+        EXPECT_LE(extent.cx + 11, nWidth);
+        const int nLeft = (int)::GetPrivateProfileIntA(section, "X", 0, project);
+        EXPECT_LE(nLeft + nWidth, nWindowWidth);
+    }
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(nullptr, hDC);
+    ::DeleteObject(hFont);
+    EXPECT_EQ(7, nButtons);
+}
+
+} // namespace

@@ -227,6 +227,40 @@ TEST(ListboxWizard, NoFinishAfterARefusedFolder)
     EXPECT_EQ(CString("Der angegebene Ordner liegt nicht im Projekt Pfad"), boxes.Last().strText);
 }
 
+// Every button the wizard shows lies inside it, whatever the font's size.
+TEST(ListboxWizard, ItsButtonsLieInsideTheWizard)
+{
+    TempFolder project;
+    FakeServices services;
+    services.projectFolder = project.Path();
+    CListboxWizard wizard;
+    wizard.m_strProjectFolder = project.Path();
+    std::vector<std::pair<int, CRect>> outside;
+    CRect client;
+    ModalScript script([&](CDialog* pDlg) {
+        testing_support::PumpPendingMessages();
+        pDlg->GetClientRect(&client);
+        for (int nID : { ID_WIZBACK, ID_WIZNEXT, ID_WIZFINISH, IDCANCEL, IDHELP })
+        {
+            HWND hButton = ::GetDlgItem(pDlg->m_hWnd, nID);
+            if (hButton == nullptr || !::IsWindowVisible(hButton))
+                continue;
+            CRect rc;
+            ::GetWindowRect(hButton, &rc);
+            pDlg->ScreenToClient(&rc);
+            CRect inside;
+            if (!inside.IntersectRect(&rc, &client) || inside != rc)
+                outside.push_back({ nID, rc });
+        }
+        Click(pDlg, IDCANCEL);
+    });
+    wizard.DoModal();
+    for (const auto& button : outside)
+        ADD_FAILURE() << "button " << button.first << " at " << button.second.left << "," << button.second.top << "-"
+                      << button.second.right << "," << button.second.bottom << " outside 0,0-" << client.right << ","
+                      << client.bottom;
+}
+
 TEST(ListboxWizard, PicturePatterns)
 {
     const struct
