@@ -6,6 +6,7 @@
 #include "editor/app/TarnixEdView.h"
 #include "editor/dialogs/ButtonPropSheet.h"
 #include "editor/dialogs/DocumentInsertDlg.h"
+#include "editor/dialogs/ProgramDlg.h"
 #include "editor/dialogs/ViewerSetupDlg.h"
 #include "framework/CmdUI.h"
 #include "framework/WinThread.h"
@@ -410,6 +411,28 @@ TEST_F(CanvasTest, TabOrderCoversTexts)
     ASSERT_EQ(2, (int)Page().m_texts.GetSize());
     EXPECT_EQ(CString("Zweiter"), dynamic_cast<CMTextCreateStruct*>(Page().m_texts.GetAt(0))->m_strText);
     EXPECT_EQ(CString("Erster"), dynamic_cast<CMTextCreateStruct*>(Page().m_texts.GetAt(1))->m_strText);
+}
+
+// Without a graphics program the command asks for one program to start this
+// once; the settings' program stays unset (it is chosen in its own dialog).
+TEST_F(CanvasTest, TheGraphicsCommandAsksForAProgramWithoutStoringIt)
+{
+    Open("");
+    AfxGetApp()->WriteProfileString("SETTINGS", "GRAFIKPATH", nullptr);
+    const CString program = testing_support::ProgramFolder() + "\\EchoArgs.exe";
+    testing_support::ProgramStartRecorder starts;
+    BOOL bProgramDialog = FALSE;
+    ModalAnswers answers;
+    answers.Then([&](CDialog* pDlg) {
+        bProgramDialog = dynamic_cast<CProgramDlg*>(pDlg) != nullptr;
+        pDlg->SetDlgItemText(IDC_PROGRAM_PATH, program);
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    ViewCommand(ID_PAGE_GRAPHICS);
+    EXPECT_TRUE(bProgramDialog);
+    ASSERT_EQ(1u, starts.Starts().size());
+    EXPECT_STREQ(program, starts.Starts()[0].strFile);
+    EXPECT_TRUE(AfxGetApp()->GetProfileString("SETTINGS", "GRAFIKPATH", "").IsEmpty());
 }
 
 TEST_F(CanvasTest, ButtonsThroughTheSheet)
