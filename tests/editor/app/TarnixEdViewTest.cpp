@@ -265,6 +265,18 @@ protected:
         return CSize(rc.right, rc.bottom);
     }
     CString SavedProject() { return testing_support::ReadFileText(m_folder.File("Velconf.ini")); }
+    // Opens the page and inserts a list box of the folder of a new file,
+    // which the wizard's folder page browses to.
+    void InsertList(LPCSTR pszFile, std::function<void(CDialog*)> runWizard)
+    {
+        m_folder.Write(pszFile, "x");
+        Open("");
+        testing_support::CommonDialogScript files;
+        files.AnswerFile(m_folder.File(pszFile));
+        ModalAnswers answers;
+        answers.Then(runWizard);
+        ViewCommand(ID_OBJ_LISTBOX);
+    }
     // A two-frame clip of 40 by 30 pixels in the project folder.
     CString WriteClip(LPCSTR pszName, DWORD dwCompression = BI_RGB)
     {
@@ -688,7 +700,7 @@ TEST_F(CanvasTest, DeletingAListBoxTakesItsStartButton)
 // The wizard's pages driven as the author would: the folder and pattern from
 // a chosen file, then Finish on the script page. A welcome page comes only
 // with a new list.
-void RunListWizard(CDialog* pDlg, BOOL bNew, LPCSTR pszX, LPCSTR pszY)
+void RunListWizard(CDialog* pDlg, BOOL bNew, LPCSTR pszX, LPCSTR pszY, LPCSTR pszButtonText = nullptr)
 {
     auto* pSheet = static_cast<CPropertySheet*>(pDlg);
     auto click = [](CWnd* pWnd, int nID) {
@@ -702,6 +714,8 @@ void RunListWizard(CDialog* pDlg, BOOL bNew, LPCSTR pszX, LPCSTR pszY)
     if (bNew)
         click(pSheet->GetActivePage(), IDC_LB_BROWSE);
     click(pSheet, ID_WIZNEXT);
+    if (pszButtonText != nullptr)
+        pSheet->GetActivePage()->SetDlgItemText(IDC_LB_BUTTON_TEXT, pszButtonText);
     click(pSheet, ID_WIZNEXT);
     testing_support::PumpPendingMessages();
     pSheet->SendMessage(PSM_PRESSBUTTON, PSBTN_FINISH);
@@ -758,29 +772,8 @@ TEST_F(CanvasTest, AListBoxComesWithItsStartButtonAndChangesThroughTheWizard)
 // the page's button font, as this machine draws it.
 TEST_F(CanvasTest, AListStartButtonHoldsItsWholeCaption)
 {
-    m_folder.Write("Tools\\a.exe", "MZ");
-    Open("");
-    testing_support::CommonDialogScript files;
-    files.AnswerFile(m_folder.File("Tools\\a.exe"));
     MessageBoxRecorder boxes;
-    ModalAnswers answers;
-    answers.Then([](CDialog* pDlg) {
-        auto* pSheet = static_cast<CPropertySheet*>(pDlg);
-        auto click = [](CWnd* pWnd, int nID) {
-            pWnd->SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)::GetDlgItem(pWnd->m_hWnd, nID));
-        };
-        click(pSheet, ID_WIZNEXT);
-        click(pSheet, ID_WIZNEXT);
-        click(pSheet->GetActivePage(), IDC_LB_BROWSE);
-        click(pSheet, ID_WIZNEXT);
-        pSheet->GetActivePage()->SetDlgItemText(IDC_LB_BUTTON_TEXT, "Programm starten");
-        click(pSheet, ID_WIZNEXT);
-        testing_support::PumpPendingMessages();
-        pSheet->SendMessage(PSM_PRESSBUTTON, PSBTN_FINISH);
-        if (pSheet->ContinueModal())
-            click(pSheet, IDCANCEL);
-    });
-    ViewCommand(ID_OBJ_LISTBOX);
+    InsertList("Tools\\a.exe", [](CDialog* pDlg) { RunListWizard(pDlg, TRUE, "20", "30", "Programm starten"); });
     ASSERT_EQ(1, ButtonCount());
     const CMButCreateStruct* pStart = ButtonStruct(0);
     ASSERT_EQ(CString("Programm starten"), pStart->m_strText);
@@ -802,13 +795,7 @@ TEST_F(CanvasTest, AListStartButtonHoldsItsWholeCaption)
 // in the tooltip area, as the player does.
 TEST_F(CanvasTest, AListBoxEntryShowsItsHint)
 {
-    m_folder.Write("Docs\\a.pdf", "a");
-    Open("");
-    testing_support::CommonDialogScript files;
-    files.AnswerFile(m_folder.File("Docs\\a.pdf"));
-    ModalAnswers answers;
-    answers.Then([](CDialog* pDlg) { RunListWizard(pDlg, TRUE, "20", "30"); });
-    ViewCommand(ID_OBJ_LISTBOX);
+    InsertList("Docs\\a.pdf", [](CDialog* pDlg) { RunListWizard(pDlg, TRUE, "20", "30"); });
     const HWND hList = ::GetDlgItem(m_pView->m_hWnd, MENUOBJ_LISTBOX_ID);
     ASSERT_NE(nullptr, hList);
     for (int nCode : { LBN_SELCHANGE, LBN_SETFOCUS })
