@@ -268,32 +268,13 @@ void CMenuDlg::SetUpInfoBox()
                     m_pDoc->m_strTooltipText, this, m_pDoc->m_strProjectFolder, m_pDoc->m_bTooltipCenter);
 }
 
-// The kinds in this order are the list order, which is also the order in
-// which the objects are drawn and hit.
+// The kinds in the order of the editor's canvas, so that every object has the
+// id and the tab place it had there.
 void CMenuDlg::AddObjects()
 {
-    for (int i = 0; i < m_pDoc->m_images.GetSize(); ++i)
-        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(m_pDoc->m_images.GetAt(i)))
-            m_objects.AddStaticImage(pStruct);
-    for (int i = 0; i < m_pDoc->m_texts.GetSize(); ++i)
-        if (CMTextCreateStruct* pStruct = dynamic_cast<CMTextCreateStruct*>(m_pDoc->m_texts.GetAt(i)))
-            m_objects.AddStaticText(pStruct);
-    for (int i = 0; i < m_pDoc->m_buttons.GetSize(); ++i)
-        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(m_pDoc->m_buttons.GetAt(i)))
-            m_objects.AddButton(pStruct);
-    m_objects.SetButtonFont(m_pDoc->m_buttonFont);
-    for (int i = 0; i < m_pDoc->m_fileLists.GetSize(); ++i)
-        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(m_pDoc->m_fileLists.GetAt(i)))
-            m_objects.AddListBox(pStruct);
-    for (int i = 0; i < m_pDoc->m_speakers.GetSize(); ++i)
-        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(m_pDoc->m_speakers.GetAt(i)))
-            m_objects.AddSlider(pStruct);
-    for (int i = 0; i < m_pDoc->m_textFields.GetSize(); ++i)
-        if (CViewerCreateStruct* pStruct = dynamic_cast<CViewerCreateStruct*>(m_pDoc->m_textFields.GetAt(i)))
-            m_objects.AddScrollet(pStruct);
-    for (int i = 0; i < m_pDoc->m_videos.GetSize(); ++i)
-        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(m_pDoc->m_videos.GetAt(i)))
-            m_objects.AddAviCtrl(pStruct);
+    m_objects.AddPageObjects({ m_pDoc->m_images, m_pDoc->m_texts, m_pDoc->m_buttons, m_pDoc->m_speakers,
+                               m_pDoc->m_textFields, m_pDoc->m_fileLists, m_pDoc->m_videos },
+                             m_pDoc->m_buttonFont);
 }
 
 // Each popup button is bound to the container's slot, which takes the item

@@ -247,6 +247,32 @@ void CMenuObjects::AddListBox(CMButCreateStruct* pCrStruct)
     AppendCreated(pList, TRUE);
 }
 
+void CMenuObjects::AddPageObjects(const PageObjectLists& lists, const CFontDesc& buttonFont)
+{
+    for (int i = 0; i < lists.images.GetSize(); ++i)
+        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(lists.images.GetAt(i)))
+            AddStaticImage(pStruct);
+    for (int i = 0; i < lists.texts.GetSize(); ++i)
+        if (CMTextCreateStruct* pStruct = dynamic_cast<CMTextCreateStruct*>(lists.texts.GetAt(i)))
+            AddStaticText(pStruct);
+    for (int i = 0; i < lists.buttons.GetSize(); ++i)
+        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(lists.buttons.GetAt(i)))
+            AddButton(pStruct);
+    SetButtonFont(buttonFont);
+    for (int i = 0; i < lists.sliders.GetSize(); ++i)
+        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(lists.sliders.GetAt(i)))
+            AddSlider(pStruct);
+    for (int i = 0; i < lists.textFields.GetSize(); ++i)
+        if (CViewerCreateStruct* pStruct = dynamic_cast<CViewerCreateStruct*>(lists.textFields.GetAt(i)))
+            AddScrollet(pStruct);
+    for (int i = 0; i < lists.listBoxes.GetSize(); ++i)
+        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(lists.listBoxes.GetAt(i)))
+            AddListBox(pStruct);
+    for (int i = 0; i < lists.aviClips.GetSize(); ++i)
+        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(lists.aviClips.GetAt(i)))
+            AddAviCtrl(pStruct);
+}
+
 void CMenuObjects::PutInPlace(CMObjBasis* pOld, CMObjBasis* pNew)
 {
     pOld->Invalidate();
