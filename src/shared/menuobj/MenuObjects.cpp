@@ -65,6 +65,15 @@ int WindowIDOf(const CMObjBasis* pObject, int nFallback)
     return pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr ? pWnd->GetDlgCtrlID() : nFallback;
 }
 
+// Each create struct of the kind in the list.
+template <typename Struct, typename Add>
+void ForEachStruct(const CMObjList& list, Add add)
+{
+    for (int i = 0; i < list.GetSize(); ++i)
+        if (Struct* pStruct = dynamic_cast<Struct*>(list.GetAt(i)))
+            add(pStruct);
+}
+
 } // namespace
 
 CMenuObjects::CMenuObjects()
@@ -249,28 +258,14 @@ void CMenuObjects::AddListBox(CMButCreateStruct* pCrStruct)
 
 void CMenuObjects::AddPageObjects(const PageObjectLists& lists, const CFontDesc& buttonFont)
 {
-    for (int i = 0; i < lists.images.GetSize(); ++i)
-        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(lists.images.GetAt(i)))
-            AddStaticImage(pStruct);
-    for (int i = 0; i < lists.texts.GetSize(); ++i)
-        if (CMTextCreateStruct* pStruct = dynamic_cast<CMTextCreateStruct*>(lists.texts.GetAt(i)))
-            AddStaticText(pStruct);
-    for (int i = 0; i < lists.buttons.GetSize(); ++i)
-        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(lists.buttons.GetAt(i)))
-            AddButton(pStruct);
+    ForEachStruct<CMObjCreateStruct>(lists.images, [this](CMObjCreateStruct* p) { AddStaticImage(p); });
+    ForEachStruct<CMTextCreateStruct>(lists.texts, [this](CMTextCreateStruct* p) { AddStaticText(p); });
+    ForEachStruct<CMButCreateStruct>(lists.buttons, [this](CMButCreateStruct* p) { AddButton(p); });
     SetButtonFont(buttonFont);
-    for (int i = 0; i < lists.sliders.GetSize(); ++i)
-        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(lists.sliders.GetAt(i)))
-            AddSlider(pStruct);
-    for (int i = 0; i < lists.textFields.GetSize(); ++i)
-        if (CViewerCreateStruct* pStruct = dynamic_cast<CViewerCreateStruct*>(lists.textFields.GetAt(i)))
-            AddScrollet(pStruct);
-    for (int i = 0; i < lists.listBoxes.GetSize(); ++i)
-        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(lists.listBoxes.GetAt(i)))
-            AddListBox(pStruct);
-    for (int i = 0; i < lists.aviClips.GetSize(); ++i)
-        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(lists.aviClips.GetAt(i)))
-            AddAviCtrl(pStruct);
+    ForEachStruct<CMObjCreateStruct>(lists.sliders, [this](CMObjCreateStruct* p) { AddSlider(p); });
+    ForEachStruct<CViewerCreateStruct>(lists.textFields, [this](CViewerCreateStruct* p) { AddScrollet(p); });
+    ForEachStruct<CMButCreateStruct>(lists.listBoxes, [this](CMButCreateStruct* p) { AddListBox(p); });
+    ForEachStruct<CMObjCreateStruct>(lists.aviClips, [this](CMObjCreateStruct* p) { AddAviCtrl(p); });
 }
 
 void CMenuObjects::PutInPlace(CMObjBasis* pOld, CMObjBasis* pNew)
