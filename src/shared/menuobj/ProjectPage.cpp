@@ -194,11 +194,7 @@ void CProjectPage::ReadProjectSettings()
 
 CString CProjectPage::ReadText(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nMaxChars)
 {
-    CString value;
-    int nGot = m_settings.GetString(lpszSection, lpszKey, lpszDefault, value.GetBuffer(nMaxChars + 1),
-                                    nMaxChars + 1);
-    value.ReleaseBuffer(Clamp(nGot, 0, nMaxChars));
-    return value;
+    return ReadPageText(m_settings, lpszSection, lpszKey, lpszDefault, nMaxChars);
 }
 
 void CProjectPage::ReadWindowImage()
