@@ -18,6 +18,7 @@
 #include "shared/menuobj/MTextCreateStruct.h"
 #include "shared/menuobj/MemDC.h"
 #include "shared/menuobj/PageMessages.h"
+#include "shared/menuobj/TipText.h"
 #include "shared/support/ProjectFormat.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/support/Language.h"
@@ -80,6 +81,12 @@ CString ContextCaption(const CMButCreateStruct* pStruct)
         return CString();
     CString strCaption = pStruct->m_strText;
     StripEnclosingMarkers(strCaption);
+    // A caption of several lines is one line of the menu.
+    CStringArray lines;
+    SplitAtBreakTags(strCaption, lines);
+    strCaption.Empty();
+    for (int i = 0; i < lines.GetSize(); ++i)
+        strCaption += (i > 0 ? " " : "") + lines[i];
     strCaption.Trim();
     return strCaption;
 }
