@@ -319,33 +319,12 @@ void CTarnixEdView::BuildObjects()
     m_nWorkHeight = rc.bottom;
 }
 
-// The kinds in this order are the list order, which is also the order in
-// which the objects are drawn and hit.
 void CTarnixEdView::AddDocumentObjects()
 {
     CProjectPage& page = GetDocument()->GetPage();
-    for (int i = 0; i < page.m_images.GetSize(); ++i)
-        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(page.m_images.GetAt(i)))
-            m_objects.AddStaticImage(pStruct);
-    for (int i = 0; i < page.m_texts.GetSize(); ++i)
-        if (CMTextCreateStruct* pStruct = dynamic_cast<CMTextCreateStruct*>(page.m_texts.GetAt(i)))
-            m_objects.AddStaticText(pStruct);
-    for (int i = 0; i < page.m_buttons.GetSize(); ++i)
-        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(page.m_buttons.GetAt(i)))
-            m_objects.AddButton(pStruct);
-    m_objects.SetButtonFont(page.m_buttonFont);
-    for (int i = 0; i < page.m_sliders.GetSize(); ++i)
-        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(page.m_sliders.GetAt(i)))
-            m_objects.AddSlider(pStruct);
-    for (int i = 0; i < page.m_textFields.GetSize(); ++i)
-        if (CViewerCreateStruct* pStruct = dynamic_cast<CViewerCreateStruct*>(page.m_textFields.GetAt(i)))
-            m_objects.AddScrollet(pStruct);
-    for (int i = 0; i < page.m_listBoxes.GetSize(); ++i)
-        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(page.m_listBoxes.GetAt(i)))
-            m_objects.AddListBox(pStruct);
-    for (int i = 0; i < page.m_aviClips.GetSize(); ++i)
-        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(page.m_aviClips.GetAt(i)))
-            m_objects.AddAviCtrl(pStruct);
+    m_objects.AddPageObjects({ page.m_images, page.m_texts, page.m_buttons, page.m_sliders, page.m_textFields,
+                               page.m_listBoxes, page.m_aviClips },
+                             page.m_buttonFont);
 }
 
 void CTarnixEdView::BindPopupMenus()
