@@ -11,8 +11,9 @@
 #include "editor/dialogs/AlignVertDlg.h"
 #include "editor/app/PageSettingsDialogs.h"
 #include "editor/dialogs/AviPropDlg.h"
+#include "editor/dialogs/DialogHelpers.h"
 #include "editor/dialogs/BackgroundImageDlg.h"
-#include "editor/dialogs/GraphicsProgramDlg.h"
+#include "editor/dialogs/ProgramDlg.h"
 #include "editor/dialogs/InsertObjectsDlg.h"
 #include "editor/dialogs/ViewerOptionsDlg.h"
 #include "editor/dialogs/InsertPictureDlg.h"
@@ -149,6 +150,8 @@ BEGIN_MESSAGE_MAP(CTarnixEdView, CView)
     ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDESHOW, OnUpdateSiblingInsert)
     ON_COMMAND(ID_OBJ_LISTBOX, OnInsertListBox)
     ON_UPDATE_COMMAND_UI(ID_OBJ_LISTBOX, OnUpdateInsertListBox)
+    ON_CONTROL(LBN_SELCHANGE, MENUOBJ_LISTBOX_ID, OnListBoxHint)
+    ON_CONTROL(LBN_SETFOCUS, MENUOBJ_LISTBOX_ID, OnListBoxHint)
     ON_COMMAND(ID_OBJ_POPUPMENU, OnInsertPopupMenu)
     ON_UPDATE_COMMAND_UI(ID_OBJ_POPUPMENU, OnUpdatePopupMenu)
     ON_COMMAND(ID_PAGE_SOUND, OnSound)
@@ -940,7 +943,8 @@ void CTarnixEdView::OnTabOrder()
     }
     m_bTabOrder = 0;
     m_objects.ShowTabOrder(FALSE);
-    m_objects.ApplyTabOrder(&GetDocument()->GetPage().m_buttons);
+    CProjectPage& page = GetDocument()->GetPage();
+    m_objects.ApplyTabOrder(&page.m_buttons, &page.m_texts, &page.m_textFields);
     GetDocument()->SetModifiedFlag(TRUE);
     Refresh();
 }
@@ -1436,6 +1440,7 @@ void CTarnixEdView::InsertText(POINT pt)
         return;
     CProjectPage& page = GetDocument()->GetPage();
     CInsertTextDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_font.Assign(page.m_defaultTextFont);
     const RECT rcOffer = FreePlace(MakeRect(pt.x, pt.y, 100, 20));
     dlg.m_nX = (UINT)rcOffer.left;
@@ -1478,6 +1483,7 @@ void CTarnixEdView::InsertTextField()
     CProjectPage& page = GetDocument()->GetPage();
     m_rcMarked = FreePlace(m_rcMarked);
     CTextFieldDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_nX = m_rcMarked.left;
     dlg.m_nY = m_rcMarked.top;
     dlg.m_nWidth = Width(m_rcMarked);
@@ -1575,6 +1581,7 @@ void CTarnixEdView::OnInsertSlider()
     m_rcMarked = FreePlace(m_rcMarked);
     CProjectPage& page = GetDocument()->GetPage();
     CSliderPropDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_nX = m_rcMarked.left;
     dlg.m_nY = m_rcMarked.top;
     dlg.m_nWidth = Width(m_rcMarked);
@@ -1610,6 +1617,7 @@ void CTarnixEdView::OnInsertImage()
     CTarnixEdDoc* pDoc = GetDocument();
     CProjectPage& page = pDoc->GetPage();
     CInsertPictureDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_strProjectFolder = pDoc->GetProjectFolder();
     if (m_defaultImage.m_bPreset)
         dlg.m_strFile = m_defaultImage.m_strText;
@@ -1636,6 +1644,7 @@ void CTarnixEdView::OnInsertImage()
 void CTarnixEdView::ChangeText(CMTextCreateStruct* pText)
 {
     CInsertTextDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_strText = pText->m_strText;
     dlg.m_font.Assign(pText->m_font);
     dlg.m_nX = (UINT)std::max(0L, pText->m_rect.left);
@@ -1653,6 +1662,7 @@ void CTarnixEdView::ChangeText(CMTextCreateStruct* pText)
 void CTarnixEdView::ChangeTextField(CViewerCreateStruct* pField)
 {
     CTextFieldDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_nX = pField->m_rect.left;
     dlg.m_nY = pField->m_rect.top;
     dlg.m_nWidth = Width(pField->m_rect);
@@ -1697,6 +1707,7 @@ void CTarnixEdView::ChangeImage(CMObjCreateStruct* pImage)
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CInsertPictureDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_strProjectFolder = pDoc->GetProjectFolder();
     dlg.m_strFile = pImage->m_strText;
     dlg.m_nX = pImage->m_rect.left;
@@ -1719,6 +1730,7 @@ void CTarnixEdView::ChangeImage(CMObjCreateStruct* pImage)
 void CTarnixEdView::ChangeSlider(CMObjCreateStruct* pSlider)
 {
     CSliderPropDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_nX = pSlider->m_rect.left;
     dlg.m_nY = pSlider->m_rect.top;
     dlg.m_nWidth = Width(pSlider->m_rect);
@@ -2143,8 +2155,10 @@ void CTarnixEdView::OnGraphicsProgram()
 {
     CProjectPage& page = GetDocument()->GetPage();
     const CString file = page.m_bImage && page.m_bImageLoaded ? page.m_strImageFile : CString();
+    // A program asked for here serves this once; the settings' graphics
+    // program is chosen in its own dialog.
     OpenInGraphicsProgram(this, file, [this]() {
-        CGraphicsProgramDlg dlg(this);
+        CProgramDlg dlg(this);
         return dlg.DoModal() == IDOK ? dlg.m_strPath : CString();
     });
 }
@@ -2229,7 +2243,7 @@ void CTarnixEdView::OnInsertTextViewer()
         return;
     CTarnixEdDoc* pDoc = GetDocument();
     CViewerOptionsDlg dlg(this);
-    if (dlg.DoModal() != IDOK)
+    if (dlg.DoModal() != IDOK || dlg.m_strCommandLine.IsEmpty())
         return;
     const CString folder = pDoc->GetProjectFolder();
     const CString viewer = folder + "\\" + kTextViewerProgram;
@@ -2550,6 +2564,16 @@ void CTarnixEdView::InsertDroppedFile(POINT pt, const CString& strPath)
 // ---------------------------------------------------------------------------
 // Script list boxes
 
+// The hint of the chosen entry shows in the tooltip area, as the player shows it.
+void CTarnixEdView::OnListBoxHint()
+{
+    if (!GetDocument()->GetPage().m_bTooltip)
+        return;
+    CString tip;
+    m_objects.GetListBoxSelection(&tip);
+    m_tooltip.NewTip(tip);
+}
+
 void CTarnixEdView::OnUpdateInsertListBox(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(HasRoom(MOBJ_LISTBOX));
@@ -2594,7 +2618,12 @@ void CTarnixEdView::OnInsertListBox()
 
     CMButCreateStruct* pStart = new CMButCreateStruct;
     pStart->m_strStyle = "WINDOWS";
-    pStart->m_rect = FreePlace(ListStartButtonRect(rcList, menu));
+    pStart->m_rect = ListStartButtonRect(rcList, menu);
+    // Wide and high enough for its whole caption, growing to the left.
+    const CSize need = ButtonSizeForCaption(wizard.m_strButtonText, page.m_buttonFont, CSize(120, 26));
+    pStart->m_rect.left = std::max(0L, std::min(pStart->m_rect.left, pStart->m_rect.right - need.cx));
+    pStart->m_rect.bottom = std::max(pStart->m_rect.bottom, pStart->m_rect.top + need.cy);
+    pStart->m_rect = FreePlace(pStart->m_rect);
     pStart->m_strText = wizard.m_strButtonText;
     pStart->m_strDocument = ProjectFormat::kListBoxDocument;
     pStart->m_strToolTip = "selektiertes Objekt der Listbox starten";
