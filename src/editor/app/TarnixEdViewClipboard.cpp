@@ -1,0 +1,256 @@
+// What comes to the canvas from elsewhere: the clipboard, the toolbar's
+// dragged buttons, and files dropped from the shell or the explorer.
+#include "editor/app/TarnixEdView.h"
+
+#include "editor/app/CanvasHelpers.h"
+#include "editor/app/EditorDropTarget.h"
+#include "editor/app/MainFrame.h"
+#include "editor/app/TarnixEdDoc.h"
+#include "framework/CmdUI.h"
+#include "framework/MessageBox.h"
+#include "shared/menuobj/ActionKeywords.h"
+#include "shared/menuobj/AviCtrl.h"
+#include "shared/menuobj/MObjBasis.h"
+
+#include "editor/resource.h"
+
+#include <algorithm>
+#include <io.h>
+#include <shellapi.h>
+
+using namespace CanvasHelpers;
+
+namespace {
+
+template <class T>
+T* CopyAt(const CMObjCreateStruct& clip, const RECT& rc)
+{
+    T* pCopy = new T;
+    pCopy->Copy(static_cast<const T&>(clip));
+    pCopy->m_rect = rc;
+    pCopy->m_nNumber = -1;
+    return pCopy;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Clipboard
+
+void CTarnixEdView::OnCopy()
+{
+    if (CMObjBasis* pObject = m_objects.GetSelectedObject())
+        GetDocument()->CopyToClipboard(pObject->GetCreateStruct());
+}
+
+// A cut sub-menu button keeps its page file: only Delete backs it up, so that
+// a paste still finds the page.
+void CTarnixEdView::OnCut()
+{
+    CMObjBasis* pObject = m_objects.GetSelectedObject();
+    if (pObject == nullptr)
+        return;
+    GetDocument()->CopyToClipboard(pObject->GetCreateStruct());
+    CMButCreateStruct* pButton = dynamic_cast<CMButCreateStruct*>(pObject->GetCreateStruct());
+    if (pButton != nullptr && pButton->m_nType == MOBJ_BUTTON && pButton->m_nAction == ACTION_NEWPAGE)
+    {
+        m_objects.DeleteSelected();
+        GetDocument()->GetPage().RemoveButton(pButton, FALSE);
+        GetDocument()->RefreshPageMenu();
+        Invalidate();
+        return;
+    }
+    DeleteSelected();
+}
+
+void CTarnixEdView::OnUpdatePaste(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(GetDocument()->GetClipboard() != nullptr);
+}
+
+void CTarnixEdView::OnPaste()
+{
+    CTarnixEdDoc* pDoc = GetDocument();
+    CMObjCreateStruct* pClip = pDoc->GetClipboard();
+    if (pClip == nullptr || !CheckRoom(pClip->m_nType))
+        return;
+    CProjectPage& page = pDoc->GetPage();
+    const RECT rc = FreePlace(MakeRect(m_ptPaste.x, m_ptPaste.y, Width(pClip->m_rect), Height(pClip->m_rect)));
+    switch (pClip->m_nType)
+    {
+    case MOBJ_BUTTON:
+    {
+        CMButCreateStruct* pButton = CopyAt<CMButCreateStruct>(*pClip, rc);
+        pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+        pButton->m_pPopupMenu = nullptr;
+        if (!AddToBoth(pButton, m_objects, &CMenuObjects::AddButton, page, &CProjectPage::AddButton))
+            return;
+        m_defaultButton.Copy(*pButton);
+        m_defaultButton.m_bPreset = 1;
+        page.BuildSubmenuList();
+        break;
+    }
+    case MOBJ_TEXT:
+    {
+        CMTextCreateStruct* pText = CopyAt<CMTextCreateStruct>(*pClip, rc);
+        if (!AddToBoth(pText, m_objects, &CMenuObjects::AddStaticText, page, &CProjectPage::AddText))
+            return;
+        m_defaultText.Copy(*pText);
+        m_defaultText.m_bPreset = 1;
+        break;
+    }
+    case MOBJ_VIEWER:
+    {
+        CViewerCreateStruct* pField = CopyAt<CViewerCreateStruct>(*pClip, rc);
+        if (!AddToBoth(pField, m_objects, &CMenuObjects::AddScrollet, page, &CProjectPage::AddTextField))
+            return;
+        m_defaultTextField.Copy(*pField);
+        m_defaultTextField.m_bPreset = 1;
+        break;
+    }
+    case MOBJ_AVICLIP:
+        if (!AddToBoth(CopyAt<CMObjCreateStruct>(*pClip, rc), m_objects, &CMenuObjects::AddAviCtrl, page,
+                       &CProjectPage::AddAviClip))
+            return;
+        break;
+    case MOBJ_PICTURE:
+        if (!AddToBoth(CopyAt<CMObjCreateStruct>(*pClip, rc), m_objects, &CMenuObjects::AddStaticImage, page,
+                       &CProjectPage::AddImage))
+            return;
+        break;
+    default:
+        // Sliders and list boxes are never pasted.
+        return;
+    }
+    pDoc->SetModifiedFlag(TRUE);
+    Invalidate();
+}
+
+// ---------------------------------------------------------------------------
+// Drops
+
+void CTarnixEdView::OnToolbarDrop()
+{
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+    if (pFrame == nullptr)
+        return;
+    POINT pt = pFrame->m_ptToolbarDrop;
+    ScreenToClient(&pt);
+    RECT rc;
+    GetClientRect(&rc);
+    if (!::PtInRect(&rc, pt))
+        return;
+    switch (pFrame->m_nToolbarDropCommand)
+    {
+    case ID_OBJ_BUTTON:
+    {
+        int cx = Width(m_rcDefault), cy = Height(m_rcDefault);
+        if (cx == 0 || cy == 0)
+        {
+            cx = 120;
+            cy = 32;
+        }
+        m_rcMarked = MakeRect(pt.x, pt.y, std::max(cx, 10), std::max(cy, 10));
+        m_defaultButton.m_rect = m_rcMarked;
+        InsertButton();
+        break;
+    }
+    case ID_OBJ_SUBMENU:
+        m_rcMarked = MakeRect(pt.x, pt.y, std::max(Width(m_rcDefault), 10), std::max(Height(m_rcDefault), 10));
+        m_defaultButton.m_rect = m_rcMarked;
+        m_defaultButton.m_bPreset = 1;
+        OnSubmenu();
+        break;
+    default:
+        break;
+    }
+}
+
+void CTarnixEdView::OnExplorerDrop()
+{
+    POINT pt = m_pDropTarget->GetDropPoint();
+    ScreenToClient(&pt);
+    InsertDroppedFile(pt, m_pDropTarget->GetDroppedPath());
+}
+
+void CTarnixEdView::OnDropFiles(HDROP hDropInfo)
+{
+    char path[300] = "";
+    const UINT nCount = ::DragQueryFileA(hDropInfo, 0xFFFFFFFF, nullptr, 0);
+    if (nCount > 0)
+        ::DragQueryFileA(hDropInfo, 0, path, sizeof(path));
+    ::DragFinish(hDropInfo);
+    if (path[0] != '\0')
+        InsertDroppedFile(POINT{ 0, 0 }, path);
+}
+
+void CTarnixEdView::InsertDroppedFile(POINT pt, const CString& strPath)
+{
+    if (_access(strPath, 4) != 0)
+        return;
+    const int nDot = strPath.ReverseFind('.');
+    const int nSlash = strPath.ReverseFind('\\');
+    if (nDot < 0 || nDot < nSlash || nDot == strPath.GetLength() - 1)
+        return;
+    CString ext = strPath.Mid(nDot + 1);
+    ext.MakeUpper();
+    if (ext == "BTI")
+    {
+        if (::IsRectEmpty(&m_rcMarked))
+            m_rcMarked = RECT{ 5, 5, 105, 25 };
+        if (!CheckRoom(MOBJ_BUTTON))
+            return;
+        m_defaultButton.m_strStyle = "BITMAP";
+        m_defaultButton.m_strBitmap = strPath;
+        GetDocument()->MakeDocRelativePath(m_defaultButton.m_strBitmap);
+        m_defaultButton.m_bPreset = 1;
+        m_defaultButton.m_rect = m_rcMarked;
+        InsertButton();
+        return;
+    }
+    if (ext == "BMP")
+    {
+        EditBackgroundImage(strPath);
+        return;
+    }
+    if (ext == "AVI")
+    {
+        CAviCtrl probe;
+        if (!probe.IsPlayableFile(strPath))
+        {
+            CString format, codec(probe.GetCodec()), text;
+            while (codec.GetLength() < 4)
+                codec += ' ';
+            format.LoadString(IDS_AVI_NOT_PLAYABLE);
+            text.Format(format, (LPCSTR)codec);
+            AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+            return;
+        }
+        // The clip's dialog opens on it at the drop point.
+        m_defaultAviClip.m_strText = strPath;
+        m_defaultAviClip.m_bPreset = 1;
+        InsertAviClip(SnapPoint(pt.x, pt.y));
+        return;
+    }
+    static const char* const kDocumentTypes[] = { "PPS", "PPT", "PDF", "TXT", "DOC", "XLS",
+                                                  "MPG", "HTM", "CHM", "HLP" };
+    const BOOL bProgram = ext == "EXE";
+    BOOL bDocument = FALSE;
+    for (const char* type : kDocumentTypes)
+        bDocument = bDocument || ext == type;
+    if (!bProgram && !bDocument)
+        return;
+    if (!CheckRoom(MOBJ_BUTTON))
+        return;
+    if (::IsRectEmpty(&m_rcMarked))
+        m_rcMarked = RECT{ 5, 5, 105, 35 };
+    ::OffsetRect(&m_rcMarked, pt.x - m_rcMarked.left, pt.y - m_rcMarked.top);
+    CString path = strPath;
+    GetDocument()->MakeDocRelativePath(path);
+    m_defaultButton.m_strApplication = bProgram ? path : CString();
+    m_defaultButton.m_strDocument = bProgram ? CString() : path;
+    m_defaultButton.m_strParameter.Empty();
+    m_defaultButton.m_bPreset = 1;
+    m_defaultButton.m_rect = m_rcMarked;
+    InsertButton();
+}
