@@ -104,6 +104,7 @@ protected:
     // when it now covers another.
     void SettleNewObject(POINT ptOffered);
     POINT DefaultCorner() const;
+    void MoveMarkDown(const RECT& rcFirst);
     void InsertText(POINT pt);
     void InsertTextField();
     void InsertAviClip(POINT pt);

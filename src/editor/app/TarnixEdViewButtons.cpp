@@ -130,10 +130,7 @@ void CTarnixEdView::OnInsertButton()
 
 void CTarnixEdView::OnInsertButtonAtMark()
 {
-    if (::IsRectEmpty(&m_rcMarked))
-        m_rcMarked = RECT{ 5, 5, 85, 30 };
-    else
-        ::OffsetRect(&m_rcMarked, 0, Height(m_rcMarked) + 5);
+    MoveMarkDown(RECT{ 5, 5, 85, 30 });
     m_defaultButton.m_rect = m_rcMarked;
     InsertButton();
 }

@@ -32,6 +32,20 @@ T* CopyAt(const CMObjCreateStruct& clip, const RECT& rc)
     return pCopy;
 }
 
+// A pasted text or text field is the template for the next one of its kind.
+template <class T>
+BOOL PasteAsDefault(const CMObjCreateStruct& clip, const RECT& rc, CMenuObjects& objects,
+                    BOOL (CMenuObjects::*addObject)(T*), CProjectPage& page, BOOL (CProjectPage::*addStruct)(T*),
+                    T& defaults)
+{
+    T* pCopy = CopyAt<T>(clip, rc);
+    if (!AddToBoth(pCopy, objects, addObject, page, addStruct))
+        return FALSE;
+    defaults.Copy(*pCopy);
+    defaults.m_bPreset = 1;
+    return TRUE;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -91,23 +105,15 @@ void CTarnixEdView::OnPaste()
         break;
     }
     case MOBJ_TEXT:
-    {
-        CMTextCreateStruct* pText = CopyAt<CMTextCreateStruct>(*pClip, rc);
-        if (!AddToBoth(pText, m_objects, &CMenuObjects::AddStaticText, page, &CProjectPage::AddText))
+        if (!PasteAsDefault(*pClip, rc, m_objects, &CMenuObjects::AddStaticText, page, &CProjectPage::AddText,
+                            m_defaultText))
             return;
-        m_defaultText.Copy(*pText);
-        m_defaultText.m_bPreset = 1;
         break;
-    }
     case MOBJ_VIEWER:
-    {
-        CViewerCreateStruct* pField = CopyAt<CViewerCreateStruct>(*pClip, rc);
-        if (!AddToBoth(pField, m_objects, &CMenuObjects::AddScrollet, page, &CProjectPage::AddTextField))
+        if (!PasteAsDefault(*pClip, rc, m_objects, &CMenuObjects::AddScrollet, page, &CProjectPage::AddTextField,
+                            m_defaultTextField))
             return;
-        m_defaultTextField.Copy(*pField);
-        m_defaultTextField.m_bPreset = 1;
         break;
-    }
     case MOBJ_AVICLIP:
         if (!AddToBoth(CopyAt<CMObjCreateStruct>(*pClip, rc), m_objects, &CMenuObjects::AddAviCtrl, page,
                        &CProjectPage::AddAviClip))

@@ -170,10 +170,7 @@ void CTarnixEdView::OnInsertText()
 
 void CTarnixEdView::OnInsertTextAtMark()
 {
-    if (::IsRectEmpty(&m_rcMarked))
-        m_rcMarked = RECT{ 5, 5, 85, 30 };
-    else
-        ::OffsetRect(&m_rcMarked, 0, Height(m_rcMarked) + 5);
+    MoveMarkDown(RECT{ 5, 5, 85, 30 });
     InsertText(POINT{ m_rcMarked.left, m_rcMarked.top });
 }
 
@@ -213,10 +210,7 @@ void CTarnixEdView::OnInsertTextField()
 
 void CTarnixEdView::OnInsertTextFieldAtMark()
 {
-    if (::IsRectEmpty(&m_rcMarked))
-        m_rcMarked = RECT{ 10, 10, 260, 210 };
-    else
-        ::OffsetRect(&m_rcMarked, 0, Height(m_rcMarked) + 5);
+    MoveMarkDown(RECT{ 10, 10, 260, 210 });
     InsertTextField();
 }
 

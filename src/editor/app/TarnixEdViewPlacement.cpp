@@ -157,6 +157,16 @@ void CTarnixEdView::PlaceAfter(const RECT& rcNew)
     Invalidate();
 }
 
+// The inserts at the mark take the marked rectangle, else the first one; each
+// further insert moves it down below the last.
+void CTarnixEdView::MoveMarkDown(const RECT& rcFirst)
+{
+    if (::IsRectEmpty(&m_rcMarked))
+        m_rcMarked = rcFirst;
+    else
+        ::OffsetRect(&m_rcMarked, 0, Height(m_rcMarked) + 5);
+}
+
 // Where a dialog opens a new object: the default button's corner, or 10, 10.
 POINT CTarnixEdView::DefaultCorner() const
 {
