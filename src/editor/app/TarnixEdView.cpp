@@ -304,7 +304,7 @@ void CTarnixEdView::OnDraw(CDC* pDC)
     ::FillRect(hdc, &rcPage, hBrush);
     ::DeleteObject(hBrush);
     if (page.m_bImage && page.m_bImageLoaded)
-        DrawBackgroundImage(&memDC);
+        m_background.Draw(&memDC, page);
     if (m_bSelectionMode && !::IsRectEmpty(&m_rcMarked))
     {
         const RECT& rc = m_rcMarked;
@@ -331,22 +331,6 @@ void CTarnixEdView::OnDraw(CDC* pDC)
     if (m_bObjectsShown)
         m_objects.Draw(&memDC);
     memDC.CopyTo(pDC);
-}
-
-// The page keeps only the picture's name and size; the canvas loads it when
-// the name changes.
-void CTarnixEdView::DrawBackgroundImage(CDC* pDC)
-{
-    CProjectPage& page = GetDocument()->GetPage();
-    CString path;
-    page.ResolvePath(page.m_strImageFile, path);
-    if (path != m_strBackgroundPath)
-    {
-        m_strBackgroundPath = path;
-        m_background.LoadFile(path);
-    }
-    if (m_background.IsValid())
-        m_background.Draw(pDC, page.m_nImageX, page.m_nImageY);
 }
 
 BOOL CTarnixEdView::OnEraseBkgnd(CDC*)

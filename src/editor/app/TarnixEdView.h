@@ -5,6 +5,7 @@
 // player. Files dropped from the shell or the explorer become objects.
 #pragma once
 
+#include "editor/app/CanvasBackground.h"
 #include "framework/Pen.h"
 #include "framework/View.h"
 #include "shared/menuobj/MButCreateStruct.h"
@@ -13,7 +14,6 @@
 #include "shared/menuobj/MenuObjects.h"
 #include "shared/menuobj/ToolTip.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
-#include "shared/support/DibImage.h"
 
 #include <vector>
 
@@ -74,7 +74,6 @@ public:
 
 protected:
     void OnDraw(CDC* pDC) override;
-    void DrawBackgroundImage(CDC* pDC);
     void OnBeginPrinting(CDC*, CPrintInfo*) override {}
     void OnEndPrinting(CDC*, CPrintInfo*) override {}
 
@@ -250,6 +249,5 @@ private:
     int m_nExtraWidth, m_nExtraHeight;
     int m_bGrid, m_nGridStep;
     CEditorDropTarget* m_pDropTarget;  // owned; registered while the window lives
-    CDibImage m_background;
-    CString m_strBackgroundPath;
+    CCanvasBackground m_background;
 };
