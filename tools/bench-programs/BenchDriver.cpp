@@ -5,11 +5,13 @@
 // program and of its floor alternate, round by round, in one Wine prefix.
 //
 // Usage: BenchDriver.exe <bench folder> <editor exe> [rounds]
-// The bench folder holds the floor programs and medium\Tarnix.exe; the driver
-// writes the project into medium\, edit\ and ini\ itself.
+// The bench folder holds the floor programs and medium\Tarnix.exe, and may
+// hold an earlier player as baseline\Tarnix.exe, which is then timed too; the
+// driver writes the project into those folders and edit\ and ini\ itself.
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -381,7 +383,8 @@ struct Samples
 {
     std::vector<double> program, floor;
 };
-Samples g_start, g_page, g_edStart, g_edOpen, g_edSave;
+Samples g_start, g_page, g_edStart, g_edOpen, g_edSave, g_baseStart, g_basePage;
+bool g_bBaseline;
 
 std::string In(const char* name)
 {
@@ -390,11 +393,11 @@ std::string In(const char* name)
 
 // The player from its start to its first page, then page changes by clicks
 // on each page's first button.
-void RunPlayer(bool bKeep)
+void RunPlayer(bool bKeep, const std::string& folder, Samples& startSamples, Samples& pageSamples)
 {
     Program player;
     double start = Now();
-    player.Start(In("medium\\Tarnix.exe"), "", In("medium"));
+    player.Start(In((folder + "\\Tarnix.exe").c_str()), "", In(folder.c_str()));
     HWND hMenu = WaitVisibleIdle(player, Titled("Page 1"), "its first page");
     double t = Now() - start;
     std::vector<double> changes;
@@ -408,8 +411,15 @@ void RunPlayer(bool bKeep)
     player.Stop(hMenu);
     if (!bKeep)
         return;
-    g_start.program.push_back(t);
-    g_page.program.insert(g_page.program.end(), changes.begin(), changes.end());
+    startSamples.program.push_back(t);
+    pageSamples.program.insert(pageSamples.program.end(), changes.begin(), changes.end());
+}
+
+void RunPlayers(bool bKeep)
+{
+    RunPlayer(bKeep, "medium", g_start, g_page);
+    if (g_bBaseline)
+        RunPlayer(bKeep, "baseline", g_baseStart, g_basePage);
 }
 
 void RunBareWindow(bool bKeep)
@@ -420,8 +430,10 @@ void RunBareWindow(bool bKeep)
     HWND h = WaitVisibleIdle(floor, Titled("Page 1"), "its window");
     double t = Now() - start;
     floor.Stop(h);
-    if (bKeep)
-        g_start.floor.push_back(t);
+    if (!bKeep)
+        return;
+    g_start.floor.push_back(t);
+    g_baseStart.floor.push_back(t);
 }
 
 void RunPageWindows(bool bKeep)
@@ -435,7 +447,10 @@ void RunPageWindows(bool bKeep)
         ClickForPage(h, k);
         h = WaitVisibleIdle(floor, Titled("Page " + std::to_string(k)), "the next page");
         if (bKeep)
+        {
             g_page.floor.push_back(Now() - start);
+            g_basePage.floor.push_back(g_page.floor.back());
+        }
     }
     floor.Stop(h);
 }
@@ -543,8 +558,10 @@ int main(int argc, char** argv)
     g_folder = argv[1];
     g_editor = argv[2];
     int nRounds = argc > 3 ? std::max(1, atoi(argv[3])) : 9;
-    for (const char* folder : {"medium", "edit", "ini"})
-        WriteProject(In(folder));
+    g_bBaseline = GetFileAttributesA(In("baseline\\Tarnix.exe").c_str()) != INVALID_FILE_ATTRIBUTES;
+    for (const char* folder : {"medium", "edit", "ini", "baseline"})
+        if (strcmp(folder, "baseline") != 0 || g_bBaseline)
+            WriteProject(In(folder));
 
     // The first round warms Wine up and is not counted; after it the order
     // of program and floor alternates.
@@ -553,7 +570,7 @@ int main(int argc, char** argv)
         bool bKeep = r > 0;
         if (r % 2 == 0)
         {
-            RunPlayer(bKeep);
+            RunPlayers(bKeep);
             RunBareWindow(bKeep);
             RunPageWindows(bKeep);
             RunEditor(bKeep);
@@ -564,7 +581,7 @@ int main(int argc, char** argv)
         {
             RunBareWindow(bKeep);
             RunPageWindows(bKeep);
-            RunPlayer(bKeep);
+            RunPlayers(bKeep);
             RunBareMdi(bKeep);
             RunIniFloor(bKeep);
             RunEditor(bKeep);
@@ -578,5 +595,10 @@ int main(int argc, char** argv)
     Report("editor start to the Start Center", g_edStart);
     Report("editor open of a 30-page project", g_edOpen);
     Report("editor save of that project", g_edSave);
+    if (g_bBaseline)
+    {
+        Report("baseline player start", g_baseStart);
+        Report("baseline player full-page change", g_basePage);
+    }
     return 0;
 }
