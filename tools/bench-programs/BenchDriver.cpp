@@ -422,14 +422,21 @@ void RunPlayers(bool bKeep)
         RunPlayer(bKeep, "baseline", g_baseStart, g_basePage);
 }
 
-void RunBareWindow(bool bKeep)
+// A floor program from its start until its window is visible and idle.
+double TimeFloorStart(const char* exe, const std::function<bool(HWND)>& match)
 {
     Program floor;
     double start = Now();
-    floor.Start(In("BareWindow.exe"), "", "");
-    HWND h = WaitVisibleIdle(floor, Titled("Page 1"), "its window");
+    floor.Start(In(exe), "", "");
+    HWND h = WaitVisibleIdle(floor, match, "its window");
     double t = Now() - start;
     floor.Stop(h);
+    return t;
+}
+
+void RunBareWindow(bool bKeep)
+{
+    double t = TimeFloorStart("BareWindow.exe", Titled("Page 1"));
     if (!bKeep)
         return;
     g_start.floor.push_back(t);
@@ -504,12 +511,7 @@ void RunEditor(bool bKeep)
 
 void RunBareMdi(bool bKeep)
 {
-    Program floor;
-    double start = Now();
-    floor.Start(In("BareMdi.exe"), "", "");
-    HWND h = WaitVisibleIdle(floor, OfClass("BenchBareMdi"), "its frame");
-    double t = Now() - start;
-    floor.Stop(h);
+    double t = TimeFloorStart("BareMdi.exe", OfClass("BenchBareMdi"));
     if (bKeep)
         g_edStart.floor.push_back(t);
 }

@@ -4,7 +4,8 @@
 // main page in a document window holding its buttons and texts; on command 2
 // it writes the main page's file back whole, as the editor's save of the page
 // being edited does.
-#include <windows.h>
+#include "FloorWindow.h"
+
 #include <string>
 #include <vector>
 
@@ -138,13 +139,8 @@ static LRESULT CALLBACK FrameProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lP
     switch (nMsg)
     {
     case WM_CREATE:
-    {
-        CLIENTCREATESTRUCT ccs = {};
-        ccs.idFirstChild = 0xFF00;
-        g_hClient = CreateWindowA("MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 0, 0, hWnd,
-                                  nullptr, ((LPCREATESTRUCTA)lParam)->hInstance, &ccs);
+        g_hClient = CreateMdiClient(hWnd, lParam);
         return 0;
-    }
     case WM_COMMAND:
         if (LOWORD(wParam) == ID_READ)
         {
@@ -172,27 +168,9 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow
         g_folder = g_folder.substr(1, g_folder.size() - 2);
     g_mainPage = g_folder + "\\Velconf.ini";
     ReadFileWhole(g_mainPage, g_mainBytes);
-    WNDCLASSA wc = {};
-    wc.hInstance = hInstance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpfnWndProc = PageProc;
-    wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-    wc.lpszClassName = "BenchIniPage";
-    RegisterClassA(&wc);
-    wc.lpfnWndProc = FrameProc;
-    wc.hbrBackground = (HBRUSH)(COLOR_APPWORKSPACE + 1);
-    wc.lpszClassName = "BenchIniFloor";
-    RegisterClassA(&wc);
-    HWND hWnd = CreateWindowA(wc.lpszClassName, "Bench INI", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+    RegisterFloorClass(hInstance, "BenchIniPage", PageProc, COLOR_WINDOW);
+    RegisterFloorClass(hInstance, "BenchIniFloor", FrameProc, COLOR_APPWORKSPACE);
+    HWND hWnd = CreateWindowA("BenchIniFloor", "Bench INI", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, hInstance, nullptr);
-    ShowWindow(hWnd, nCmdShow);
-    UpdateWindow(hWnd);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
-        if (!TranslateMDISysAccel(g_hClient, &msg))
-        {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    return 0;
+    return RunFloor(hWnd, nCmdShow, g_hClient);
 }

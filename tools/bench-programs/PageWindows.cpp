@@ -1,7 +1,8 @@
 // Floor for the player's page change: a window holding a page of 10 buttons
 // and 10 texts; a click on the first button destroys them and creates the
 // next page's, titled "Page N".
-#include <windows.h>
+#include "FloorWindow.h"
+
 #include <cstdio>
 
 static const int kButtons = 10, kTexts = 10, kFirstId = 5000;
@@ -44,32 +45,15 @@ static LRESULT CALLBACK WndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lPar
             BuildPage(hWnd);
         }
         return 0;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
     }
-    return DefWindowProcA(hWnd, nMsg, wParam, lParam);
+    return FloorDefault(hWnd, nMsg, wParam, lParam);
 }
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow)
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = hInstance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-    wc.lpszClassName = "BenchPageWindows";
-    RegisterClassA(&wc);
-    HWND hWnd = CreateWindowA(wc.lpszClassName, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 80, 606, 429,
+    RegisterFloorClass(hInstance, "BenchPageWindows", WndProc, COLOR_WINDOW);
+    HWND hWnd = CreateWindowA("BenchPageWindows", "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 80, 606, 429,
                               nullptr, nullptr, hInstance, nullptr);
     BuildPage(hWnd);
-    ShowWindow(hWnd, nCmdShow);
-    UpdateWindow(hWnd);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
-    {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return 0;
+    return RunFloor(hWnd, nCmdShow);
 }
