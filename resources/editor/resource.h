@@ -158,6 +158,7 @@
 #define IDS_KIND_IMAGE 2063
 #define IDS_IMAGE_FORMAT_ERROR 138
 #define IDS_PLAYER_NOT_IN_PROJECT 2072
+#define IDS_HELP_MISSING 2073
 
 #include "DialogIds.h"
 #include "WizardIds.h"

@@ -615,11 +615,18 @@ HelpTopicFunction CTarnixEdApp::SetHelpFunction(HelpTopicFunction function)
 
 void CTarnixEdApp::ShowHelpTopic(const CString& strFile, LPCSTR lpszSeparator, LPCSTR lpszPage)
 {
+    // A missing help file is said so: the help viewer would show nothing at all.
+    CString strPath = FullPathIn(m_strEditorFolder, strFile);
+    if (GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES)
+    {
+        FormatWarningBoxById(IDS_HELP_MISSING, strPath);
+        return;
+    }
     // Help files name their pages relative to the editor's folder.
     char saved[300] = "";
     GetCurrentDirectoryA(sizeof(saved) - 1, saved);
     SetCurrentDirectoryA(m_strEditorFolder);
-    HelpFunction()(FullPathIn(m_strEditorFolder, strFile) + lpszSeparator + lpszPage);
+    HelpFunction()(strPath + lpszSeparator + lpszPage);
     SetCurrentDirectoryA(saved);
 }
 
