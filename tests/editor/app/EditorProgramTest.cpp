@@ -279,15 +279,21 @@ TEST_F(EditorProgramTest, TheFullSampleSavedByTheEditorPlaysAsTheOriginal)
 
 namespace {
 
-// The window's client area as it stands on the screen, as a 24-bit bitmap
+// The window's client area (or the whole window) as it stands on the screen, as a 24-bit bitmap
 // file beside the tests. The screen is read: another process's child window
 // gives no picture through its own DC here.
-void SaveScreenshot(HWND hWnd, LPCSTR pszName)
+void SaveScreenshot(HWND hWnd, LPCSTR pszName, bool bWholeWindow = false)
 {
     RECT rc;
     GetClientRect(hWnd, &rc);
     POINT origin = { 0, 0 };
     ClientToScreen(hWnd, &origin);
+    if (bWholeWindow)
+    {
+        GetWindowRect(hWnd, &rc);
+        origin = { rc.left, rc.top };
+        OffsetRect(&rc, -rc.left, -rc.top);
+    }
     HDC hdc = GetDC(nullptr);
     HDC hMem = CreateCompatibleDC(hdc);
     BITMAPINFO bmi = {};
@@ -393,4 +399,59 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
     EXPECT_EQ(canvas, PageWindows(hMenu));
     SaveScreenshot(hMenu, "player.bmp");
     EXPECT_TRUE(player.CloseAndWait(hMenu));
+}
+
+TEST_F(EditorProgramTest, TheEnglishEditorMakesAProjectWhoseButtonPlays)
+{
+    // The language library beside the editor and English in a fresh registry;
+    // the quick information is taken as seen.
+    ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\tarnix_english.dll", m_editor.File("tarnix_english.dll"), FALSE));
+    HKEY hKey = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\SETTINGS", 0, nullptr, 0,
+                                             KEY_WRITE, nullptr, &hKey, nullptr));
+    DWORD dwZero = 0;
+    RegSetValueExA(hKey, "BFIRST", 0, REG_DWORD, (const BYTE*)&dwZero, sizeof(dwZero));
+    RegSetValueExA(hKey, "LANGUAGE", 0, REG_SZ, (const BYTE*)"English", 8);
+    RegCloseKey(hKey);
+
+    TempFolder projects;
+    CString project = projects.File("New");
+    {
+        Process editor;
+        ASSERT_TRUE(editor.Start(m_editor.File("TarnixEd.exe"), projects.Path()));
+        HWND hFrame = WaitFor([&] { return FindMainFrame(editor.pi.dwProcessId); });
+        ASSERT_NE(nullptr, hFrame);
+        HWND hStart = WaitFor([] { return FindDialog("Tarnix Start Center"); });
+        ASSERT_NE(nullptr, hStart);
+        char title[100] = "";
+        GetDlgItemTextA(hStart, IDC_START_TITLE, title, sizeof(title));
+        EXPECT_STREQ("Welcome to the Tarnix Start Center", title);
+        Click(hStart, IDC_START_NEW);
+        HWND hNew = WaitFor([] { return FindDialog("New Project"); });
+        ASSERT_NE(nullptr, hNew);
+        SendMessageA(GetDlgItem(hNew, IDC_PROJECT_FOLDER), WM_SETTEXT, 0, (LPARAM)(LPCSTR)project);
+        Click(hNew, IDOK);
+        HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
+        HWND hChild = WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
+        ASSERT_NE(nullptr, hChild);
+
+        PostMessageA(hFrame, WM_COMMAND, ID_OBJ_BUTTON, 0);
+        HWND hSheet = WaitFor([] { return FindDialog("Button Properties"); });
+        ASSERT_NE(nullptr, hSheet);
+        HWND hCaption = FindDescendant(hSheet, IDC_BUT_CAPTION);
+        ASSERT_NE(nullptr, hCaption);
+        SendMessageA(hCaption, WM_SETTEXT, 0, (LPARAM) "Start");
+        Click(hSheet, IDOK);
+        HWND hView = GetWindow(hChild, GW_CHILD);
+        ASSERT_NE(nullptr, WaitFor([&] { return FindDescendant(hView, 5000); }));
+        SetForegroundWindow(hFrame);
+        RedrawWindow(hFrame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+        Sleep(300);
+        SaveScreenshot(hFrame, "english.bmp", true);
+        PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
+        ASSERT_TRUE(editor.CloseAndWait(hFrame));
+    }
+    std::vector<std::string> windows = MenuWindows(project, "Tarnix");
+    const std::string all = std::accumulate(windows.begin(), windows.end(), std::string());
+    EXPECT_NE(std::string::npos, all.find("\"Start\"")) << all;
 }

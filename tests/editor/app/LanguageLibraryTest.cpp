@@ -340,3 +340,89 @@ TEST(LanguageLibraryTest, TheLibraryHoldsResourcesOnly)
         return;
     }
 }
+
+namespace {
+
+INT_PTR CALLBACK QuietDialogProc(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+// The controls of a dialog whose text does not fit, measured in the dialog's
+// own font: labels that wrap are measured wrapped, buttons on one line with
+// room for their box or frame.
+std::vector<std::string> CutTexts(HMODULE hModule, LPCSTR lpszName)
+{
+    std::vector<std::string> cut;
+    HRSRC hRes = FindResourceA(hModule, lpszName, RT_DIALOG);
+    LPCDLGTEMPLATEA pTemplate = hRes ? (LPCDLGTEMPLATEA)LockResource(LoadResource(hModule, hRes)) : nullptr;
+    if (pTemplate == nullptr)
+        return { "no template" };
+    // Pages and child templates need a parent to be created.
+    HWND hParent = CreateWindowA("Static", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND hDlg = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), pTemplate, hParent, QuietDialogProc, 0);
+    if (hDlg == nullptr)
+    {
+        DestroyWindow(hParent);
+        return { "not created" };
+    }
+    HDC hdc = GetDC(hDlg);
+    HGDIOBJ hOld = SelectObject(hdc, (HFONT)SendMessageA(hDlg, WM_GETFONT, 0, 0));
+    for (HWND hCtl = GetWindow(hDlg, GW_CHILD); hCtl != nullptr; hCtl = GetWindow(hCtl, GW_HWNDNEXT))
+    {
+        char className[32] = "", text[300] = "";
+        GetClassNameA(hCtl, className, sizeof(className));
+        GetWindowTextA(hCtl, text, sizeof(text));
+        if (text[0] == '\0')
+            continue;
+        RECT rcCtl;
+        GetClientRect(hCtl, &rcCtl);
+        LONG style = GetWindowLongA(hCtl, GWL_STYLE);
+        RECT rcText = { 0, 0, rcCtl.right, 0 };
+        bool bFits = true;
+        if (lstrcmpiA(className, "Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT)
+        {
+            DrawTextA(hdc, text, -1, &rcText, DT_CALCRECT | DT_WORDBREAK);
+            bFits = rcText.right <= rcCtl.right && rcText.bottom <= rcCtl.bottom;
+        }
+        else if (lstrcmpiA(className, "Button") == 0)
+        {
+            DrawTextA(hdc, text, -1, &rcText, DT_CALCRECT | DT_SINGLELINE);
+            LONG type = style & BS_TYPEMASK;
+            int nRoom = (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) ? 4 : GetSystemMetrics(SM_CXMENUCHECK) + 4;
+            if (type == BS_GROUPBOX)
+                nRoom = 12;
+            bFits = rcText.right + nRoom <= rcCtl.right;
+        }
+        if (!bFits)
+            cut.push_back(std::to_string(GetDlgCtrlID(hCtl)) + " \"" + text + "\"");
+    }
+    SelectObject(hdc, hOld);
+    ReleaseDC(hDlg, hdc);
+    DestroyWindow(hDlg);
+    DestroyWindow(hParent);
+    return cut;
+}
+
+BOOL CALLBACK CollectDialog(HMODULE, LPCSTR, LPSTR lpszName, LONG_PTR lParam)
+{
+    ((std::vector<LPCSTR>*)lParam)->push_back(lpszName);
+    return TRUE;
+}
+
+} // namespace
+
+TEST(LanguageLibraryTest, EnglishTextsFitTheirControls)
+{
+    HMODULE hLibrary = LoadLibraryExA(ProgramFolder() + "\\tarnix_english.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(nullptr, hLibrary);
+    std::vector<LPCSTR> dialogs;
+    EnumResourceNamesA(hLibrary, RT_DIALOG, CollectDialog, (LONG_PTR)&dialogs);
+    EXPECT_GT(dialogs.size(), 50u);
+    for (LPCSTR lpszName : dialogs)
+    {
+        SCOPED_TRACE("dialog " + ResName(lpszName));
+        EXPECT_EQ(std::vector<std::string>(), CutTexts(hLibrary, lpszName));
+    }
+    FreeLibrary(hLibrary);
+}
