@@ -1,7 +1,8 @@
 // The editor's words in either language, through the resource module that
 // start-up chooses from SETTINGS/LANGUAGE and the real library beside the
-// tests: the Start Center, the main menu, the button sheet and a message box;
-// and what the library lacks still comes from the editor's German resources.
+// tests: the Start Center (its words and pictures), the main menu, the button
+// sheet and a message box; and what the library lacks still comes from the
+// editor's German resources.
 #include "editor/app/TarnixEdApp.h"
 
 #include "EditorTesting.h"
@@ -39,6 +40,7 @@ std::string ItemText(CDialog* pDlg, int nID)
 struct Words
 {
     std::string startTitle, menu, tabs, label, box;
+    int nStartImages = 0;
 };
 
 // What the user reads in each place, with the interface as start-up chose it.
@@ -49,6 +51,9 @@ Words ReadTheWords()
         ModalAnswers answers;
         answers.Then([&](CDialog* pDlg) {
             words.startTitle = ItemText(pDlg, IDC_START_TITLE);
+            for (int nID : { IDC_START_NEW, IDC_START_OPEN, IDC_START_EXIT })
+                words.nStartImages += pDlg->SendDlgItemMessage(nID, BM_GETIMAGE, IMAGE_ICON, 0) != 0;
+            words.nStartImages += pDlg->SendDlgItemMessage(IDCANCEL, BM_GETIMAGE, IMAGE_BITMAP, 0) != 0;
             pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         });
         CStartCenterDlg dlg;
@@ -124,6 +129,7 @@ TEST(EnglishInterfaceTest, TheChosenLanguageSpeaksEverywhere)
         EXPECT_EQ(row.expected.tabs, words.tabs);
         EXPECT_EQ(row.expected.label, words.label);
         EXPECT_EQ(row.expected.box, words.box);
+        EXPECT_EQ(4, words.nStartImages);
     }
 }
 
@@ -142,6 +148,7 @@ TEST(EnglishInterfaceTest, WhatTheLibraryLacksComesFromTheEditor)
     EXPECT_EQ("Willkommen im Tarnix Start Center", words.startTitle);
     EXPECT_EQ(0u, words.menu.find("&Projekt|"));
     EXPECT_EQ("Beschriftung:", words.label);
+    EXPECT_EQ(4, words.nStartImages);
     EXPECT_EQ("FEHLER !\n\nEs sind nur Dateien vom Type INI möglich !\n\n", words.box);
 }
 
