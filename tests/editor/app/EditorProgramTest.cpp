@@ -109,6 +109,20 @@ void Click(HWND hDlg, int nID)
     PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)GetDlgItem(hDlg, nID));
 }
 
+// Chooses a new project in the Start Center, names its folder in the dialog
+// of that caption and waits for the project's window.
+HWND MakeProjectFromStartCenter(HWND hFrame, HWND hStart, LPCSTR pszNewCaption, const CString& strProject)
+{
+    Click(hStart, IDC_START_NEW);
+    HWND hNew = WaitFor([&] { return FindDialog(pszNewCaption); });
+    if (hNew == nullptr)
+        return nullptr;
+    SendMessageA(GetDlgItem(hNew, IDC_PROJECT_FOLDER), WM_SETTEXT, 0, (LPARAM)(LPCSTR)strProject);
+    Click(hNew, IDOK);
+    HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
+    return WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
+}
+
 class EditorProgramTest : public ::testing::Test
 {
 protected:
@@ -122,6 +136,20 @@ protected:
     }
     void TearDown() override { SHDeleteKeyA(HKEY_CURRENT_USER, kProgramKey); }
 
+    // The quick information after the first new project opens the help viewer:
+    // it is taken as seen. A language, when given, is the one chosen before.
+    static void MarkQuickInfoSeen(LPCSTR pszLanguage = nullptr)
+    {
+        HKEY hKey = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\SETTINGS", 0, nullptr,
+                                                 0, KEY_WRITE, nullptr, &hKey, nullptr));
+        DWORD dwZero = 0;
+        RegSetValueExA(hKey, "BFIRST", 0, REG_DWORD, (const BYTE*)&dwZero, sizeof(dwZero));
+        if (pszLanguage != nullptr)
+            RegSetValueExA(hKey, "LANGUAGE", 0, REG_SZ, (const BYTE*)pszLanguage, lstrlenA(pszLanguage) + 1);
+        RegCloseKey(hKey);
+    }
+
     TempFolder m_editor;
 };
 
@@ -129,15 +157,7 @@ protected:
 
 TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
 {
-    // The quick information after the first new project opens the help viewer:
-    // it is taken as seen.
-    HKEY hKey = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\SETTINGS", 0, nullptr, 0,
-                                             KEY_WRITE, nullptr, &hKey, nullptr));
-    DWORD dwZero = 0;
-    RegSetValueExA(hKey, "BFIRST", 0, REG_DWORD, (const BYTE*)&dwZero, sizeof(dwZero));
-    RegCloseKey(hKey);
-
+    MarkQuickInfoSeen();
     TempFolder projects;
     CString project = projects.File("Neu");
     {
@@ -149,16 +169,7 @@ TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
         ASSERT_NE(nullptr, hStart);
         for (int nID : { IDC_START_NEW, IDC_START_OPEN, IDC_START_EXIT })
             EXPECT_NE(nullptr, GetDlgItem(hStart, nID)) << nID;
-
-        Click(hStart, IDC_START_NEW);
-        HWND hNew = WaitFor([] { return FindDialog("Neues Projekt"); });
-        ASSERT_NE(nullptr, hNew);
-        SendMessageA(GetDlgItem(hNew, IDC_PROJECT_FOLDER), WM_SETTEXT, 0, (LPARAM)(LPCSTR)project);
-        Click(hNew, IDOK);
-
-        HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
-        HWND hChild = WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
-        EXPECT_NE(nullptr, hChild);
+        EXPECT_NE(nullptr, MakeProjectFromStartCenter(hFrame, hStart, "Neues Projekt", project));
         EXPECT_TRUE(editor.CloseAndWait(hFrame));
     }
     for (LPCSTR name : { "Velconf.ini", "Tarnix.exe", "Autorun.inf", "Velicon.ico", "Start.txt", "Sound\\Click.wav",
@@ -335,6 +346,21 @@ HWND FindDescendant(HWND hParent, int nID)
     return search.hFound;
 }
 
+// Inserts a button captioned "Start" through the button sheet of that caption
+// and waits for it on the page; gives the page's view.
+HWND InsertButtonThroughSheet(HWND hFrame, HWND hChild, LPCSTR pszSheetCaption)
+{
+    PostMessageA(hFrame, WM_COMMAND, ID_OBJ_BUTTON, 0);
+    HWND hSheet = WaitFor([&] { return FindDialog(pszSheetCaption); });
+    HWND hCaption = hSheet ? FindDescendant(hSheet, IDC_BUT_CAPTION) : nullptr;
+    if (hCaption == nullptr)
+        return nullptr;
+    SendMessageA(hCaption, WM_SETTEXT, 0, (LPARAM) "Start");
+    Click(hSheet, IDOK);
+    HWND hView = GetWindow(hChild, GW_CHILD);
+    return WaitFor([&] { return FindDescendant(hView, 5000); }) ? hView : nullptr;
+}
+
 } // namespace
 
 TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
@@ -367,15 +393,8 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
         HWND hChild = WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
         ASSERT_NE(nullptr, hChild);
 
-        PostMessageA(hFrame, WM_COMMAND, ID_OBJ_BUTTON, 0);
-        HWND hSheet = WaitFor([] { return FindDialog("Funktionsschalter (Button) Eigenschaften"); });
-        ASSERT_NE(nullptr, hSheet);
-        HWND hCaption = FindDescendant(hSheet, IDC_BUT_CAPTION);
-        ASSERT_NE(nullptr, hCaption);
-        SendMessageA(hCaption, WM_SETTEXT, 0, (LPARAM) "Start");
-        Click(hSheet, IDOK);
-        HWND hView = GetWindow(hChild, GW_CHILD);
-        ASSERT_NE(nullptr, WaitFor([&] { return FindDescendant(hView, 5000); }));
+        HWND hView = InsertButtonThroughSheet(hFrame, hChild, "Funktionsschalter (Button) Eigenschaften");
+        ASSERT_NE(nullptr, hView);
         SetForegroundWindow(hFrame);
         RedrawWindow(hView, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         Sleep(300);
@@ -403,16 +422,9 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
 
 TEST_F(EditorProgramTest, TheEnglishEditorMakesAProjectWhoseButtonPlays)
 {
-    // The language library beside the editor and English in a fresh registry;
-    // the quick information is taken as seen.
+    // The language library beside the editor and English in a fresh registry.
     ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\tarnix_english.dll", m_editor.File("tarnix_english.dll"), FALSE));
-    HKEY hKey = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\SETTINGS", 0, nullptr, 0,
-                                             KEY_WRITE, nullptr, &hKey, nullptr));
-    DWORD dwZero = 0;
-    RegSetValueExA(hKey, "BFIRST", 0, REG_DWORD, (const BYTE*)&dwZero, sizeof(dwZero));
-    RegSetValueExA(hKey, "LANGUAGE", 0, REG_SZ, (const BYTE*)"English", 8);
-    RegCloseKey(hKey);
+    MarkQuickInfoSeen("English");
 
     TempFolder projects;
     CString project = projects.File("New");
@@ -426,24 +438,10 @@ TEST_F(EditorProgramTest, TheEnglishEditorMakesAProjectWhoseButtonPlays)
         char title[100] = "";
         GetDlgItemTextA(hStart, IDC_START_TITLE, title, sizeof(title));
         EXPECT_STREQ("Welcome to the Tarnix Start Center", title);
-        Click(hStart, IDC_START_NEW);
-        HWND hNew = WaitFor([] { return FindDialog("New Project"); });
-        ASSERT_NE(nullptr, hNew);
-        SendMessageA(GetDlgItem(hNew, IDC_PROJECT_FOLDER), WM_SETTEXT, 0, (LPARAM)(LPCSTR)project);
-        Click(hNew, IDOK);
-        HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
-        HWND hChild = WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
+        HWND hChild = MakeProjectFromStartCenter(hFrame, hStart, "New Project", project);
         ASSERT_NE(nullptr, hChild);
 
-        PostMessageA(hFrame, WM_COMMAND, ID_OBJ_BUTTON, 0);
-        HWND hSheet = WaitFor([] { return FindDialog("Button Properties"); });
-        ASSERT_NE(nullptr, hSheet);
-        HWND hCaption = FindDescendant(hSheet, IDC_BUT_CAPTION);
-        ASSERT_NE(nullptr, hCaption);
-        SendMessageA(hCaption, WM_SETTEXT, 0, (LPARAM) "Start");
-        Click(hSheet, IDOK);
-        HWND hView = GetWindow(hChild, GW_CHILD);
-        ASSERT_NE(nullptr, WaitFor([&] { return FindDescendant(hView, 5000); }));
+        ASSERT_NE(nullptr, InsertButtonThroughSheet(hFrame, hChild, "Button Properties"));
         SetForegroundWindow(hFrame);
         RedrawWindow(hFrame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
         Sleep(300);
