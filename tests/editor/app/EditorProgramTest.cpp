@@ -438,6 +438,8 @@ TEST_F(EditorProgramTest, TheEnglishEditorMakesAProjectWhoseButtonPlays)
         char title[100] = "";
         GetDlgItemTextA(hStart, IDC_START_TITLE, title, sizeof(title));
         EXPECT_STREQ("Welcome to the Tarnix Start Center", title);
+        Sleep(300);
+        SaveScreenshot(hStart, "english_start.bmp", true);
         HWND hChild = MakeProjectFromStartCenter(hFrame, hStart, "New Project", project);
         ASSERT_NE(nullptr, hChild);
 
