@@ -5,6 +5,8 @@
 
 #include "EditorTesting.h"
 
+#include "editor/resource.h"
+
 #include <regex>
 #include <set>
 #include <string>
@@ -143,10 +145,10 @@ TEST(HelpFilesTest, AMissingHelpFileIsSaidInABox)
     std::vector<std::string> topics;
     HelpTopicFunction previous = CTarnixEdApp::SetHelpFunction([&](const CString& topic) { topics.push_back(Text(topic)); });
     MessageBoxRecorder boxes;
-    App().ShowHelpPage("index.htm");
-    App().ShowQuickInfo("index.htm");
+    App().OnCmdMsg(ID_HELP_TARNIX, CN_COMMAND, nullptr, nullptr);
+    App().OnCmdMsg(ID_HELP_QUICKINFO, CN_COMMAND, nullptr, nullptr);
     folder.Write("help\\quickinfo.chm", ReadFileText(ProgramFolder() + "\\help\\quickinfo.chm"));
-    App().ShowQuickInfo("index.htm");
+    App().OnCmdMsg(ID_HELP_QUICKINFO, CN_COMMAND, nullptr, nullptr);
     CTarnixEdApp::SetHelpFunction(previous);
     App().m_strEditorFolder = previousFolder;
     ASSERT_EQ(2u, boxes.Count());
