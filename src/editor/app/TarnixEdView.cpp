@@ -11,8 +11,9 @@
 #include "editor/dialogs/AlignVertDlg.h"
 #include "editor/app/PageSettingsDialogs.h"
 #include "editor/dialogs/AviPropDlg.h"
+#include "editor/dialogs/DialogHelpers.h"
 #include "editor/dialogs/BackgroundImageDlg.h"
-#include "editor/dialogs/GraphicsProgramDlg.h"
+#include "editor/dialogs/ProgramDlg.h"
 #include "editor/dialogs/InsertObjectsDlg.h"
 #include "editor/dialogs/ViewerOptionsDlg.h"
 #include "editor/dialogs/InsertPictureDlg.h"
@@ -149,6 +150,8 @@ BEGIN_MESSAGE_MAP(CTarnixEdView, CView)
     ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDESHOW, OnUpdateInsertButton)
     ON_COMMAND(ID_OBJ_LISTBOX, OnInsertListBox)
     ON_UPDATE_COMMAND_UI(ID_OBJ_LISTBOX, OnUpdateInsertListBox)
+    ON_CONTROL(LBN_SELCHANGE, MENUOBJ_LISTBOX_ID, OnListBoxHint)
+    ON_CONTROL(LBN_SETFOCUS, MENUOBJ_LISTBOX_ID, OnListBoxHint)
     ON_COMMAND(ID_OBJ_POPUPMENU, OnInsertPopupMenu)
     ON_UPDATE_COMMAND_UI(ID_OBJ_POPUPMENU, OnUpdatePopupMenu)
     ON_COMMAND(ID_PAGE_SOUND, OnSound)
@@ -864,7 +867,8 @@ void CTarnixEdView::OnTabOrder()
     }
     m_bTabOrder = 0;
     m_objects.ShowTabOrder(FALSE);
-    m_objects.ApplyTabOrder(&GetDocument()->GetPage().m_buttons);
+    CProjectPage& page = GetDocument()->GetPage();
+    m_objects.ApplyTabOrder(&page.m_buttons, &page.m_texts, &page.m_textFields);
     GetDocument()->SetModifiedFlag(TRUE);
     Refresh();
 }
@@ -1354,6 +1358,7 @@ void CTarnixEdView::InsertText(POINT pt)
         return;
     CProjectPage& page = GetDocument()->GetPage();
     CInsertTextDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_font.Assign(page.m_defaultTextFont);
     dlg.m_nX = (UINT)std::max(0L, pt.x);
     dlg.m_nY = (UINT)std::max(0L, pt.y);
@@ -1393,6 +1398,7 @@ void CTarnixEdView::InsertTextField()
         return;
     CProjectPage& page = GetDocument()->GetPage();
     CTextFieldDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_nX = m_rcMarked.left;
     dlg.m_nY = m_rcMarked.top;
     dlg.m_nWidth = Width(m_rcMarked);
@@ -1485,6 +1491,7 @@ void CTarnixEdView::OnInsertSlider()
         return;
     CProjectPage& page = GetDocument()->GetPage();
     CSliderPropDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_nX = m_rcMarked.left;
     dlg.m_nY = m_rcMarked.top;
     dlg.m_nWidth = Width(m_rcMarked);
@@ -1520,6 +1527,7 @@ void CTarnixEdView::OnInsertImage()
     CTarnixEdDoc* pDoc = GetDocument();
     CProjectPage& page = pDoc->GetPage();
     CInsertPictureDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_strProjectFolder = pDoc->GetProjectFolder();
     if (m_defaultImage.m_bPreset)
         dlg.m_strFile = m_defaultImage.m_strText;
@@ -1544,6 +1552,7 @@ void CTarnixEdView::OnInsertImage()
 void CTarnixEdView::ChangeText(CMTextCreateStruct* pText)
 {
     CInsertTextDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_strText = pText->m_strText;
     dlg.m_font.Assign(pText->m_font);
     dlg.m_nX = (UINT)std::max(0L, pText->m_rect.left);
@@ -1561,6 +1570,7 @@ void CTarnixEdView::ChangeText(CMTextCreateStruct* pText)
 void CTarnixEdView::ChangeTextField(CViewerCreateStruct* pField)
 {
     CTextFieldDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_nX = pField->m_rect.left;
     dlg.m_nY = pField->m_rect.top;
     dlg.m_nWidth = Width(pField->m_rect);
@@ -1605,6 +1615,7 @@ void CTarnixEdView::ChangeImage(CMObjCreateStruct* pImage)
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CInsertPictureDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_strProjectFolder = pDoc->GetProjectFolder();
     dlg.m_strFile = pImage->m_strText;
     dlg.m_nX = pImage->m_rect.left;
@@ -1627,6 +1638,7 @@ void CTarnixEdView::ChangeImage(CMObjCreateStruct* pImage)
 void CTarnixEdView::ChangeSlider(CMObjCreateStruct* pSlider)
 {
     CSliderPropDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_nX = pSlider->m_rect.left;
     dlg.m_nY = pSlider->m_rect.top;
     dlg.m_nWidth = Width(pSlider->m_rect);
@@ -2051,8 +2063,10 @@ void CTarnixEdView::OnGraphicsProgram()
 {
     CProjectPage& page = GetDocument()->GetPage();
     const CString file = page.m_bImage && page.m_bImageLoaded ? page.m_strImageFile : CString();
+    // A program asked for here serves this once; the settings' graphics
+    // program is chosen in its own dialog.
     OpenInGraphicsProgram(this, file, [this]() {
-        CGraphicsProgramDlg dlg(this);
+        CProgramDlg dlg(this);
         return dlg.DoModal() == IDOK ? dlg.m_strPath : CString();
     });
 }
@@ -2137,7 +2151,7 @@ void CTarnixEdView::OnInsertTextViewer()
         return;
     CTarnixEdDoc* pDoc = GetDocument();
     CViewerOptionsDlg dlg(this);
-    if (dlg.DoModal() != IDOK)
+    if (dlg.DoModal() != IDOK || dlg.m_strCommandLine.IsEmpty())
         return;
     const CString folder = pDoc->GetProjectFolder();
     const CString viewer = folder + "\\" + kTextViewerProgram;
@@ -2420,6 +2434,16 @@ void CTarnixEdView::InsertDroppedFile(POINT pt, const CString& strPath)
 // ---------------------------------------------------------------------------
 // Script list boxes
 
+// The hint of the chosen entry shows in the tooltip area, as the player shows it.
+void CTarnixEdView::OnListBoxHint()
+{
+    if (!GetDocument()->GetPage().m_bTooltip)
+        return;
+    CString tip;
+    m_objects.GetListBoxSelection(&tip);
+    m_tooltip.NewTip(tip);
+}
+
 void CTarnixEdView::OnUpdateInsertListBox(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(HasRoom(MOBJ_LISTBOX));
@@ -2462,6 +2486,10 @@ void CTarnixEdView::OnInsertListBox()
     CMButCreateStruct* pStart = new CMButCreateStruct;
     pStart->m_strStyle = "WINDOWS";
     pStart->m_rect = ListStartButtonRect(rcList, menu);
+    // Wide and high enough for its whole caption, growing to the left.
+    const CSize need = ButtonSizeForCaption(wizard.m_strButtonText, page.m_buttonFont, CSize(120, 26));
+    pStart->m_rect.left = std::max(0L, std::min(pStart->m_rect.left, pStart->m_rect.right - need.cx));
+    pStart->m_rect.bottom = std::max(pStart->m_rect.bottom, pStart->m_rect.top + need.cy);
     pStart->m_strText = wizard.m_strButtonText;
     pStart->m_strDocument = ProjectFormat::kListBoxDocument;
     pStart->m_strToolTip = "selektiertes Objekt der Listbox starten";

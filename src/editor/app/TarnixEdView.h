@@ -35,6 +35,7 @@ public:
     CMenuObjects& GetObjects() { return m_objects; }
     const RECT& GetMarkedRect() const { return m_rcMarked; }
     const RECT& GetDefaultRect() const { return m_rcDefault; }
+    const CToolTip& GetTooltip() const { return m_tooltip; }
     CMButCreateStruct& GetDefaultButton() { return m_defaultButton; }
     POINT GetPastePoint() const { return m_ptPaste; }
     BOOL IsSelectionMode() const { return m_bSelectionMode; }
@@ -191,6 +192,7 @@ protected:
     void OnInsertPopupMenu();
     void OnInsertListBox();
     void OnUpdateInsertListBox(CCmdUI* pCmdUI);
+    void OnListBoxHint();
     void OnUpdatePopupMenu(CCmdUI* pCmdUI);
     void OnUpdateLaterCommand(CCmdUI* pCmdUI);
 

@@ -6,11 +6,14 @@
 #include "editor/app/TarnixEdView.h"
 #include "editor/dialogs/ButtonPropSheet.h"
 #include "editor/dialogs/DocumentInsertDlg.h"
+#include "editor/dialogs/ProgramDlg.h"
 #include "editor/dialogs/ViewerSetupDlg.h"
 #include "framework/CmdUI.h"
 #include "framework/WinThread.h"
 #include "shared/menuobj/MObjBasis.h"
 #include "shared/menuobj/MObjButton.h"
+#include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/MenuObjects.h"
 #include "shared/menuobj/AviTestFiles.h"
 
 #include "EditorSession.h"
@@ -262,6 +265,18 @@ protected:
         return CSize(rc.right, rc.bottom);
     }
     CString SavedProject() { return testing_support::ReadFileText(m_folder.File("Velconf.ini")); }
+    // Opens the page and inserts a list box of the folder of a new file,
+    // which the wizard's folder page browses to.
+    void InsertList(LPCSTR pszFile, std::function<void(CDialog*)> runWizard)
+    {
+        m_folder.Write(pszFile, "x");
+        Open("");
+        testing_support::CommonDialogScript files;
+        files.AnswerFile(m_folder.File(pszFile));
+        ModalAnswers answers;
+        answers.Then(runWizard);
+        ViewCommand(ID_OBJ_LISTBOX);
+    }
     // A two-frame clip of 40 by 30 pixels in the project folder.
     CString WriteClip(LPCSTR pszName, DWORD dwCompression = BI_RGB)
     {
@@ -391,6 +406,45 @@ TEST_F(CanvasTest, TabOrderRenumbersAndReordersTheDocument)
     EXPECT_EQ(CString("Zwei"), ButtonStruct(0)->m_strText);
     EXPECT_EQ(CString("Eins"), ButtonStruct(1)->m_strText);
     EXPECT_FALSE(m_pView->IsTabOrderMode());
+}
+
+// Texts take the focus too: they are numbered with the buttons, and the
+// document's text list is ordered the same way.
+TEST_F(CanvasTest, TabOrderCoversTexts)
+{
+    Open(ButtonSection(1, 20, 20, "Eins") + "[TEXT1]\r\nX=200\r\nY=20\r\nTEXT=Erster\r\n \r\n" +
+         "[TEXT2]\r\nX=200\r\nY=100\r\nTEXT=Zweiter\r\n \r\n");
+    ASSERT_EQ(2, (int)Page().m_texts.GetSize());
+    ViewCommand(ID_VIEW_TABORDER);
+    Click(205, 105);
+    Click(205, 25);
+    Click(30, 30);
+    ViewCommand(ID_VIEW_TABORDER);
+    ASSERT_EQ(2, (int)Page().m_texts.GetSize());
+    EXPECT_EQ(CString("Zweiter"), dynamic_cast<CMTextCreateStruct*>(Page().m_texts.GetAt(0))->m_strText);
+    EXPECT_EQ(CString("Erster"), dynamic_cast<CMTextCreateStruct*>(Page().m_texts.GetAt(1))->m_strText);
+}
+
+// Without a graphics program the command asks for one program to start this
+// once; the settings' program stays unset (it is chosen in its own dialog).
+TEST_F(CanvasTest, TheGraphicsCommandAsksForAProgramWithoutStoringIt)
+{
+    Open("");
+    AfxGetApp()->WriteProfileString("SETTINGS", "GRAFIKPATH", nullptr);
+    const CString program = testing_support::ProgramFolder() + "\\EchoArgs.exe";
+    testing_support::ProgramStartRecorder starts;
+    BOOL bProgramDialog = FALSE;
+    ModalAnswers answers;
+    answers.Then([&](CDialog* pDlg) {
+        bProgramDialog = dynamic_cast<CProgramDlg*>(pDlg) != nullptr;
+        pDlg->SetDlgItemText(IDC_PROGRAM_PATH, program);
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    ViewCommand(ID_PAGE_GRAPHICS);
+    EXPECT_TRUE(bProgramDialog);
+    ASSERT_EQ(1u, starts.Starts().size());
+    EXPECT_STREQ(program, starts.Starts()[0].strFile);
+    EXPECT_TRUE(AfxGetApp()->GetProfileString("SETTINGS", "GRAFIKPATH", "").IsEmpty());
 }
 
 TEST_F(CanvasTest, ButtonsThroughTheSheet)
@@ -646,7 +700,7 @@ TEST_F(CanvasTest, DeletingAListBoxTakesItsStartButton)
 // The wizard's pages driven as the author would: the folder and pattern from
 // a chosen file, then Finish on the script page. A welcome page comes only
 // with a new list.
-void RunListWizard(CDialog* pDlg, BOOL bNew, LPCSTR pszX, LPCSTR pszY)
+void RunListWizard(CDialog* pDlg, BOOL bNew, LPCSTR pszX, LPCSTR pszY, LPCSTR pszButtonText = nullptr)
 {
     auto* pSheet = static_cast<CPropertySheet*>(pDlg);
     auto click = [](CWnd* pWnd, int nID) {
@@ -660,6 +714,8 @@ void RunListWizard(CDialog* pDlg, BOOL bNew, LPCSTR pszX, LPCSTR pszY)
     if (bNew)
         click(pSheet->GetActivePage(), IDC_LB_BROWSE);
     click(pSheet, ID_WIZNEXT);
+    if (pszButtonText != nullptr)
+        pSheet->GetActivePage()->SetDlgItemText(IDC_LB_BUTTON_TEXT, pszButtonText);
     click(pSheet, ID_WIZNEXT);
     testing_support::PumpPendingMessages();
     pSheet->SendMessage(PSM_PRESSBUTTON, PSBTN_FINISH);
@@ -710,6 +766,47 @@ TEST_F(CanvasTest, AListBoxComesWithItsStartButtonAndChangesThroughTheWizard)
         << "the same list file, as the reopened project spells its folder";
     EXPECT_EQ(2, m_pView->GetObjects().GetObjectCount());
     EXPECT_EQ(0u, boxes.Count());
+}
+
+// The start button of a list of programs shows its whole default caption in
+// the page's button font, as this machine draws it.
+TEST_F(CanvasTest, AListStartButtonHoldsItsWholeCaption)
+{
+    MessageBoxRecorder boxes;
+    InsertList("Tools\\a.exe", [](CDialog* pDlg) { RunListWizard(pDlg, TRUE, "20", "30", "Programm starten"); });
+    ASSERT_EQ(1, ButtonCount());
+    const CMButCreateStruct* pStart = ButtonStruct(0);
+    ASSERT_EQ(CString("Programm starten"), pStart->m_strText);
+    HFONT hFont = ::CreateFontIndirectA(&Page().m_buttonFont.m_logFont);
+    HDC hDC = ::GetDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    SIZE extent = {};
+    ::GetTextExtentPoint32A(hDC, pStart->m_strText, pStart->m_strText.GetLength(), &extent);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(nullptr, hDC);
+    ::DeleteObject(hFont);
+    // Insets of up to 4 pixels a side and a pixel for the press.
+    EXPECT_GE(pStart->m_rect.right - pStart->m_rect.left, extent.cx + 9);
+    EXPECT_GE(pStart->m_rect.bottom - pStart->m_rect.top, std::max(26L, extent.cy + 5));
+    EXPECT_GE(pStart->m_rect.left, 0);
+}
+
+// Choosing an entry of the list, or entering the list, shows the entry's hint
+// in the tooltip area, as the player does.
+TEST_F(CanvasTest, AListBoxEntryShowsItsHint)
+{
+    InsertList("Docs\\a.pdf", [](CDialog* pDlg) { RunListWizard(pDlg, TRUE, "20", "30"); });
+    const HWND hList = ::GetDlgItem(m_pView->m_hWnd, MENUOBJ_LISTBOX_ID);
+    ASSERT_NE(nullptr, hList);
+    for (int nCode : { LBN_SELCHANGE, LBN_SETFOCUS })
+    {
+        SCOPED_TRACE(nCode);
+        ::SendMessageA(hList, LB_SETCURSEL, (WPARAM)-1, 0);
+        m_pView->SendMessage(WM_COMMAND, MAKEWPARAM(MENUOBJ_LISTBOX_ID, LBN_SELCHANGE), (LPARAM)hList);
+        ::SendMessageA(hList, LB_SETCURSEL, 0, 0);
+        m_pView->SendMessage(WM_COMMAND, MAKEWPARAM(MENUOBJ_LISTBOX_ID, nCode), (LPARAM)hList);
+        EXPECT_EQ(CString("Start: a"), m_pView->GetTooltip().GetText());
+    }
 }
 
 TEST_F(CanvasTest, SubmenuButtonsKeepTheirPageOnCutAndBackItUpOnDelete)
