@@ -169,7 +169,16 @@ TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
         ASSERT_NE(nullptr, hStart);
         for (int nID : { IDC_START_NEW, IDC_START_OPEN, IDC_START_EXIT })
             EXPECT_NE(nullptr, GetDlgItem(hStart, nID)) << nID;
-        EXPECT_NE(nullptr, MakeProjectFromStartCenter(hFrame, hStart, "Neues Projekt", project));
+
+        Click(hStart, IDC_START_NEW);
+        HWND hNew = WaitFor([] { return FindDialog("Neues Projekt"); });
+        ASSERT_NE(nullptr, hNew);
+        SendMessageA(GetDlgItem(hNew, IDC_PROJECT_FOLDER), WM_SETTEXT, 0, (LPARAM)(LPCSTR)project);
+        Click(hNew, IDOK);
+
+        HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
+        HWND hChild = WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
+        EXPECT_NE(nullptr, hChild);
         EXPECT_TRUE(editor.CloseAndWait(hFrame));
     }
     for (LPCSTR name : { "Velconf.ini", "Tarnix.exe", "Autorun.inf", "Velicon.ico", "Start.txt", "Sound\\Click.wav",
