@@ -181,12 +181,11 @@ BOOL CTarnixEdApp::InitInstance()
     CObjWndProgram::Set(&theObjWndProgram);
     AddDocTemplate(new CMultiDocTemplate(IDR_TARNIXTYPE, RUNTIME_CLASS(CTarnixEdDoc), RUNTIME_CLASS(CChildFrame),
                                          RUNTIME_CLASS(CTarnixEdView)));
+    // A frame whose creation failed has deleted itself (its window's end, or
+    // the failed creation, ran PostNcDestroy): it is not touched again.
     CMainFrame* pMainFrame = new CMainFrame;
     if (!pMainFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE))
-    {
-        delete pMainFrame;
         return FALSE;
-    }
     m_pMainWnd = pMainFrame;
 
     // The command line opens nothing: every project comes through the Start Center.

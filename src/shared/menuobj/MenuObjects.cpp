@@ -72,6 +72,15 @@ int WindowIDOf(const CMObjBasis* pObject, int nFallback)
     return pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr ? pWnd->GetDlgCtrlID() : nFallback;
 }
 
+// Each create struct of the kind in the list.
+template <typename Struct, typename Add>
+void ForEachStruct(const CMObjList& list, Add add)
+{
+    for (int i = 0; i < list.GetSize(); ++i)
+        if (Struct* pStruct = dynamic_cast<Struct*>(list.GetAt(i)))
+            add(pStruct);
+}
+
 } // namespace
 
 CMenuObjects::CMenuObjects()
@@ -252,6 +261,18 @@ void CMenuObjects::AddListBox(CMButCreateStruct* pCrStruct)
     auto* pList = new CMObjScriptListBox;
     pList->Create(pCrStruct, m_pParent, MENUOBJ_LISTBOX_ID, kObjectColor, m_bEditMode);
     AppendCreated(pList, TRUE);
+}
+
+void CMenuObjects::AddPageObjects(const PageObjectLists& lists, const CFontDesc& buttonFont)
+{
+    ForEachStruct<CMObjCreateStruct>(lists.images, [this](CMObjCreateStruct* p) { AddStaticImage(p); });
+    ForEachStruct<CMTextCreateStruct>(lists.texts, [this](CMTextCreateStruct* p) { AddStaticText(p); });
+    ForEachStruct<CMButCreateStruct>(lists.buttons, [this](CMButCreateStruct* p) { AddButton(p); });
+    SetButtonFont(buttonFont);
+    ForEachStruct<CMObjCreateStruct>(lists.sliders, [this](CMObjCreateStruct* p) { AddSlider(p); });
+    ForEachStruct<CViewerCreateStruct>(lists.textFields, [this](CViewerCreateStruct* p) { AddScrollet(p); });
+    ForEachStruct<CMButCreateStruct>(lists.listBoxes, [this](CMButCreateStruct* p) { AddListBox(p); });
+    ForEachStruct<CMObjCreateStruct>(lists.aviClips, [this](CMObjCreateStruct* p) { AddAviCtrl(p); });
 }
 
 void CMenuObjects::PutInPlace(CMObjBasis* pOld, CMObjBasis* pNew)

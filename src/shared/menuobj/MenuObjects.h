@@ -23,6 +23,18 @@ const int MENUOBJ_FIRST_ID = 5000;
 const int MENUOBJ_MAX_COUNT = 27;
 const int MENUOBJ_LISTBOX_ID = 5025;
 
+// The create structs of one page, kind by kind.
+struct PageObjectLists
+{
+    const CMObjList& images;
+    const CMObjList& texts;
+    const CMObjList& buttons;
+    const CMObjList& sliders;
+    const CMObjList& textFields;
+    const CMObjList& listBoxes;
+    const CMObjList& aviClips;
+};
+
 class CMenuObjects : public CObject
 {
     DECLARE_DYNAMIC(CMenuObjects)
@@ -63,6 +75,12 @@ public:
     // The script list box, always with its own id and also without a window;
     // only the list's own limit stops it.
     void AddListBox(CMButCreateStruct* pCrStruct);
+
+    // Every object of a page, kind by kind in the order both programs share,
+    // so that an object has the same id and tab place on the editor's canvas
+    // and in the player; the buttons get the page's font. The order is also
+    // the drawing and hit-test order.
+    void AddPageObjects(const PageObjectLists& lists, const CFontDesc& buttonFont);
 
     // Replacing after the struct changed: a new object made from the struct
     // takes the old one's place. TRUE when the new object took it.

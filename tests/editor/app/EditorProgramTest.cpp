@@ -1,6 +1,7 @@
 // Runs the real TarnixEd.exe from an editor folder of the test's own: the Start
 // Center, a new project laid out and opened, and the player started on it.
 #include "EditorTesting.h"
+#include "ProgramRun.h"
 #include "editor/app/TarnixEdDoc.h"
 
 #include "editor/resource.h"
@@ -12,6 +13,12 @@
 
 using editor_testing::CopyProject;
 using editor_testing::CopySample;
+using editor_testing::Click;
+using editor_testing::FindDialog;
+using editor_testing::FindMainFrame;
+using editor_testing::Process;
+using editor_testing::WaitFor;
+using editor_testing::WaitForFile;
 using editor_testing::TemplatePath;
 using testing_support::MessageBoxRecorder;
 using testing_support::ProgramFolder;
@@ -22,92 +29,6 @@ namespace {
 
 // The editor's own registry key: the program under test runs with a fresh one.
 const char kProgramKey[] = "Software\\Morvadeth\\Tarnix 2";
-
-struct Process
-{
-    PROCESS_INFORMATION pi = {};
-
-    bool Start(const CString& strProgram, const CString& strFolder)
-    {
-        CString commandLine = "\"" + strProgram + "\"";
-        STARTUPINFOA si = {};
-        si.cb = sizeof(si);
-        return CreateProcessA(nullptr, commandLine.GetBuffer(), nullptr, nullptr, FALSE, 0, nullptr, strFolder, &si,
-                              &pi) != FALSE;
-    }
-    // Closes the window and waits for the end; a program that does not end is stopped.
-    bool CloseAndWait(HWND hWnd)
-    {
-        if (hWnd != nullptr)
-            PostMessageA(hWnd, WM_CLOSE, 0, 0);
-        bool bEnded = WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0;
-        if (!bEnded)
-            TerminateProcess(pi.hProcess, 1);
-        return bEnded;
-    }
-    ~Process()
-    {
-        if (pi.hProcess != nullptr)
-        {
-            if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT)
-                TerminateProcess(pi.hProcess, 1);
-            CloseHandle(pi.hThread);
-            CloseHandle(pi.hProcess);
-        }
-    }
-};
-
-// Waits up to about ten seconds for the finder to give a window.
-HWND WaitFor(const std::function<HWND()>& find)
-{
-    for (int i = 0; i < 100; ++i)
-    {
-        if (HWND hWnd = find())
-            return hWnd;
-        Sleep(100);
-    }
-    return nullptr;
-}
-
-bool WaitForFile(const CString& strPath)
-{
-    for (int i = 0; i < 100; ++i)
-    {
-        if (GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES)
-            return true;
-        Sleep(100);
-    }
-    return false;
-}
-
-// The visible top-level window of the process that holds an MDI client.
-HWND FindMainFrame(DWORD dwProcessId)
-{
-    struct Search { DWORD dwProcessId; HWND hFound; } search = { dwProcessId, nullptr };
-    EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            Search* pSearch = (Search*)lParam;
-            DWORD dwOwner = 0;
-            GetWindowThreadProcessId(hWnd, &dwOwner);
-            if (dwOwner == pSearch->dwProcessId && IsWindowVisible(hWnd) &&
-                FindWindowExA(hWnd, nullptr, "MDIClient", nullptr) != nullptr)
-                pSearch->hFound = hWnd;
-            return pSearch->hFound == nullptr;
-        },
-        (LPARAM)&search);
-    return search.hFound;
-}
-
-HWND FindDialog(LPCSTR pszCaption)
-{
-    HWND hDlg = FindWindowA("#32770", pszCaption);
-    return hDlg != nullptr && IsWindowVisible(hDlg) ? hDlg : nullptr;
-}
-
-void Click(HWND hDlg, int nID)
-{
-    PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)GetDlgItem(hDlg, nID));
-}
 
 // Chooses a new project in the Start Center, names its folder in the dialog
 // of that caption and waits for the project's window.

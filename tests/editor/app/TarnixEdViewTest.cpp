@@ -9,6 +9,7 @@
 #include "editor/dialogs/ProgramDlg.h"
 #include "editor/dialogs/ViewerSetupDlg.h"
 #include "framework/CmdUI.h"
+#include "framework/StatusBar.h"
 #include "framework/WinThread.h"
 #include "shared/menuobj/MObjBasis.h"
 #include "shared/menuobj/MObjButton.h"
@@ -258,6 +259,43 @@ protected:
         });
     }
     CProjectPage& Page() { return m_pDoc->GetPage(); }
+    // Every pair of the page's objects that overlap, and every object not
+    // wholly inside the page, as text.
+    std::vector<std::string> Overlaps()
+    {
+        std::vector<std::string> found;
+        CMenuObjects& objects = m_pView->GetObjects();
+        objects.UpdateRectsFromWindows();
+        const CSize page = ClientSize();
+        for (int i = 0; i < objects.GetObjectCount(); ++i)
+        {
+            const RECT a = objects.GetObjectAt(i)->GetObjectRect();
+            if (a.left < 0 || a.top < 0 || a.right > page.cx || a.bottom > page.cy)
+                found.push_back("object " + std::to_string(i) + " outside the page");
+            for (int j = i + 1; j < objects.GetObjectCount(); ++j)
+            {
+                RECT common;
+                const RECT b = objects.GetObjectAt(j)->GetObjectRect();
+                if (::IntersectRect(&common, &a, &b))
+                    found.push_back("objects " + std::to_string(i) + " and " + std::to_string(j));
+            }
+        }
+        return found;
+    }
+    // Ctrl and a letter pressed and let go through the system's input queue.
+    void PressCtrlWith(char chKey)
+    {
+        INPUT keys[4] = {};
+        const WORD vk[4] = { VK_CONTROL, (WORD)chKey, (WORD)chKey, VK_CONTROL };
+        for (int i = 0; i < 4; ++i)
+        {
+            keys[i].type = INPUT_KEYBOARD;
+            keys[i].ki.wVk = vk[i];
+            keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+        }
+        ASSERT_EQ(4u, ::SendInput(4, keys, sizeof(INPUT)));
+        PumpLoop();
+    }
     CSize ClientSize()
     {
         RECT rc;
@@ -604,8 +642,9 @@ TEST_F(CanvasTest, DroppedFilesBecomeButtons)
         CMButCreateStruct* pButton = ButtonStruct(nBefore);
         EXPECT_EQ(row.expectedApplication, pButton->m_strApplication);
         EXPECT_EQ(row.expectedDocument, pButton->m_strDocument);
+        // At the drop point; a second drop there goes to the slot below the first.
         EXPECT_EQ(200, pButton->m_rect.left);
-        EXPECT_EQ(150, pButton->m_rect.top);
+        EXPECT_EQ(nBefore == 0 ? 150 : ButtonStruct(0)->m_rect.bottom + 10, pButton->m_rect.top);
         m_pView->GetObjects().DeselectAll();
         m_pView->LeaveSelectionMode();
     }
@@ -652,12 +691,10 @@ TEST_F(CanvasTest, DeleteCutCopyAndPaste)
     ViewCommand(ID_EDIT_PASTE);
     ViewCommand(ID_EDIT_PASTE);
     ASSERT_EQ(3, ButtonCount());
-    for (int i = 1; i < 3; ++i)
-    {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(expected.x, ButtonStruct(i)->m_rect.left);
-        EXPECT_EQ(expected.y, ButtonStruct(i)->m_rect.top);
-    }
+    EXPECT_EQ(expected.x, ButtonStruct(1)->m_rect.left);
+    EXPECT_EQ(expected.y, ButtonStruct(1)->m_rect.top);
+    EXPECT_EQ(expected.x, ButtonStruct(2)->m_rect.left) << "the second paste goes to the slot below the first";
+    EXPECT_EQ(ButtonStruct(1)->m_rect.bottom + 10, ButtonStruct(2)->m_rect.top);
     EXPECT_EQ(3, m_pView->GetObjects().GetObjectCount());
 
     // From the keyboard the menu opens and the paste point stays.
@@ -678,6 +715,49 @@ TEST_F(CanvasTest, DeleteCutCopyAndPaste)
     m_pView->PostMessage(WM_KEYUP, VK_CONTROL, 0);
     PumpLoop();
     ::KillTimer(nullptr, nTimer);
+}
+
+TEST_F(CanvasTest, CtrlCAndCtrlVFromTheKeyboardCopyAndPasteAButton)
+{
+    Open(ButtonSection(1, 20, 20, "Eins"));
+    Click(30, 30);
+    ASSERT_TRUE(m_pView->GetObjects().HasSelection());
+    Frame()->SetForegroundWindow();
+    m_pView->SetFocus();
+    ASSERT_EQ(m_pView->m_hWnd, ::GetFocus());
+    PressCtrlWith('C');
+    ASSERT_NE(nullptr, m_pDoc->GetClipboard()) << "Ctrl+C copies";
+    PressCtrlWith('V');
+    ASSERT_EQ(2, ButtonCount()) << "Ctrl+V pastes";
+    EXPECT_EQ(CString("Eins"), ButtonStruct(1)->m_strText);
+    EXPECT_EQ(std::vector<std::string>(), Overlaps());
+}
+
+TEST_F(CanvasTest, InsertsOnAReopenedPageOverlapNothing)
+{
+    EditorFolder editor;
+    editor.Write("Scrollet.exe", "MZ");
+    const CString text = m_folder.Write("liesmich.txt", "Zeile\r\n");
+    Open(ButtonSection(1, 10, 10, "Eins"));
+    ModalAnswers answers;
+    // The text viewer button, the popup button and a paste of the first
+    // button at the paste point 10, 10.
+    AnswerDialog(answers, { { IDC_VIEWER_DOCUMENT, text } });
+    ViewCommand(ID_OBJ_TEXTVIEWER);
+    answers.Then([](CDialog* pDlg) {
+        pDlg->SetDlgItemText(IDC_POPUP_CAPTION, "Mehr");
+        pDlg->SendDlgItemMessage(IDC_POPUP_LIST, LB_ADDSTRING, 0, (LPARAM) "Eintrag");
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    ViewCommand(ID_OBJ_POPUPMENU);
+    Click(20, 20);
+    ViewCommand(ID_EDIT_COPY);
+    ViewCommand(ID_EDIT_PASTE);
+    // A text whose place the dialog offered, grown to its text.
+    AnswerDialog(answers, { { IDC_TEXT_TEXT, "Ein Text, der breiter ist als sein Platzhalter" } });
+    ViewCommand(ID_OBJ_TEXT);
+    EXPECT_EQ(5, m_pView->GetObjects().GetObjectCount());
+    EXPECT_EQ(std::vector<std::string>(), Overlaps());
 }
 
 TEST_F(CanvasTest, DeletingAListBoxTakesItsStartButton)
@@ -1121,6 +1201,8 @@ TEST_F(CanvasTest, APopupButtonIsCutToItsSizeAndKeepsItsItem)
 
 TEST_F(CanvasTest, ATextViewerButtonStartsTheViewerOnItsDocument)
 {
+    EditorFolder editor;
+    editor.Write("Scrollet.exe", "MZ");
     const CString text = m_folder.Write("liesmich.txt", "Zeile\r\n");
     Open("");
     ModalAnswers answers;
@@ -1132,6 +1214,47 @@ TEST_F(CanvasTest, ATextViewerButtonStartsTheViewerOnItsDocument)
     EXPECT_EQ(CString("Text"), ButtonStruct(0)->m_strText);
     EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
     EXPECT_TRUE(m_pView->GetDefaultButton().m_strApplication.IsEmpty()) << "the next button starts plain";
+}
+
+TEST_F(CanvasTest, ASiblingProgramMissingBesideTheEditorDisablesItsCommandAndSaysWhy)
+{
+    EditorFolder editor;
+    Open("");
+    // The frame's status line, or one made for the test.
+    CStatusBar ownBar;
+    if (Frame()->GetMessageBar() == nullptr)
+        ASSERT_TRUE(ownBar.Create(Frame()));
+    const struct
+    {
+        UINT nID;
+        LPCSTR present;
+        LPCSTR missing;
+    } rows[] = {
+        { ID_OBJ_TEXTVIEWER, nullptr, "Scrollet.exe" },
+        { ID_OBJ_PDFSTARTER, "Pagolin\\pagolin.ini", "Pagolin\\pagolin.exe" },
+        { ID_OBJ_SLIDESHOW, "Slidora\\slidora.exe", "Slidora\\slidora.ini" },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.missing);
+        if (row.present != nullptr)
+            editor.Write(row.present, "MZ");
+        EXPECT_FALSE(Enabled(row.nID));
+        // Reached all the same (a tool bar drop): nothing opens, nothing is copied.
+        ModalAnswers answers;
+        Frame()->GetMessageBar()->SetWindowText("");
+        ViewCommand(row.nID);
+        EXPECT_EQ(0u, answers.Captions().size());
+        EXPECT_EQ(0, ButtonCount());
+        char status[200] = "";
+        Frame()->GetMessageBar()->GetWindowText(status, sizeof(status));
+        EXPECT_NE(nullptr, strstr(status, row.missing)) << status;
+        editor.Write(row.missing, "MZ");
+        EXPECT_TRUE(Enabled(row.nID));
+    }
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(m_folder.File("Scrollet.exe")));
+    if (ownBar.m_hWnd != nullptr)
+        ownBar.DestroyWindow();
 }
 
 TEST_F(CanvasTest, APdfButtonAsksForTheReaderAndStartsTheStarterOnTheDocument)
@@ -1253,6 +1376,32 @@ TEST(CanvasPlacement, NextSlotWalksDownThenRightThenRestarts)
         const POINT pt = CTarnixEdView::NextSlot(row.x, row.y, row.dx, row.dy, row.step, client);
         EXPECT_EQ(row.expected.x, pt.x);
         EXPECT_EQ(row.expected.y, pt.y);
+    }
+}
+
+TEST(CanvasPlacement, ANewObjectFindsTheFirstFreePlaceInsideThePage)
+{
+    const std::vector<RECT> taken = { { 10, 10, 110, 36 }, { 10, 46, 110, 72 }, { 120, 10, 220, 250 } };
+    const struct
+    {
+        LPCSTR what;
+        RECT wanted;
+        SIZE page;
+        RECT expected;
+    } rows[] = {
+        { "free where asked", { 250, 100, 350, 126 }, { 400, 300 }, { 250, 100, 350, 126 } },
+        { "the slots below", { 10, 10, 110, 36 }, { 400, 300 }, { 10, 82, 110, 108 } },
+        { "past the page's edge, pushed in", { 350, 290, 450, 316 }, { 400, 300 }, { 300, 274, 400, 300 } },
+        { "the next column after the bottom", { 120, 200, 220, 226 }, { 400, 300 }, { 230, 10, 330, 36 } },
+        { "the raster when no slot is free", { 10, 10, 390, 36 }, { 400, 280 }, { 10, 250, 390, 276 } },
+        { "a full page keeps the place", { 0, 0, 400, 300 }, { 400, 300 }, { 0, 0, 400, 300 } },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.what);
+        const RECT rc = CTarnixEdView::FindFreePlace(row.wanted, taken, row.page, 2);
+        EXPECT_TRUE(::EqualRect(&row.expected, &rc)) << rc.left << "," << rc.top << "," << rc.right << ","
+                                                     << rc.bottom;
     }
 }
 
