@@ -462,15 +462,22 @@ void RunPageWindows(bool bKeep)
     floor.Stop(h);
 }
 
-// The editor opens the project as its most recent file.
-void SetRecentProject()
+// The editor opens the project as its most recent file, in German, without
+// asking for the language first.
+void PrepareEditorSettings()
 {
+    const char* kKey = "Software\\Morvadeth\\Tarnix 2";
     HKEY hKey;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Morvadeth\\Tarnix 2\\Recent File List", 0, nullptr, 0,
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kKey) + "\\Recent File List").c_str(), 0, nullptr, 0,
                         KEY_WRITE, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
         Fail("cannot write the editor's recent file list");
     std::string path = In("edit\\Velconf.ini");
     RegSetValueExA(hKey, "File1", 0, REG_SZ, (const BYTE*)path.c_str(), (DWORD)path.size() + 1);
+    RegCloseKey(hKey);
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kKey) + "\\SETTINGS").c_str(), 0, nullptr, 0, KEY_WRITE,
+                        nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+        Fail("cannot write the editor's settings");
+    RegSetValueExA(hKey, "LANGUAGE", 0, REG_SZ, (const BYTE*)"German", 7);
     RegCloseKey(hKey);
 }
 
@@ -482,11 +489,13 @@ HWND MdiChild(HWND hFrame)
 
 void RunEditor(bool bKeep)
 {
-    SetRecentProject();
+    PrepareEditorSettings();
     Program editor;
     double start = Now();
     editor.Start(g_editor, "", In("edit"));
-    HWND hCenter = WaitVisibleIdle(editor, OfClass("#32770"), "the Start Center");
+    // The Start Center is the dialog over the editor's frame.
+    HWND hCenter = WaitVisibleIdle(
+        editor, [](HWND h) { return OfClass("#32770")(h) && GetWindow(h, GW_OWNER) != nullptr; }, "the Start Center");
     double tStart = Now() - start;
     HWND hFrame = GetWindow(hCenter, GW_OWNER);
     if (hFrame == nullptr)
