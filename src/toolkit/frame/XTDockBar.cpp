@@ -21,7 +21,6 @@
 #include "framework/WindowDC.h"
 
 #include <algorithm>
-#include <cstring>
 #include <map>
 
 IMPLEMENT_DYNCREATE(CXTDockBar, CDockBar)
@@ -79,16 +78,6 @@ CXTDockBar::CXTDockBar(BOOL bFloating)
 CXTDockBar::~CXTDockBar()
 {
     DeleteTrackers();
-}
-
-BOOL PASCAL CXTDockBar::IsKindOfName(const CObject* pObject, LPCSTR lpszClassName)
-{
-    if (pObject == nullptr)
-        return FALSE;
-    for (const CRuntimeClass* pClass = pObject->GetRuntimeClass(); pClass != nullptr; pClass = pClass->GetBaseClass())
-        if (strcmp(pClass->m_lpszClassName, lpszClassName) == 0)
-            return TRUE;
-    return FALSE;
 }
 
 void CXTDockBar::DeleteTrackers()

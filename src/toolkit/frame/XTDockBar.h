@@ -89,9 +89,6 @@ public:
     virtual int HitTestSplitter(CPoint ptScreen);
     // The frame this dock bar lays out for.
     CFrameWnd* GetDockFrame() const;
-    // The object's class or one of its bases carries that name (for the
-    // classes of the bars, which this library only knows by name).
-    static BOOL PASCAL IsKindOfName(const CObject* pObject, LPCSTR lpszClassName);
 
     // Overridables
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
