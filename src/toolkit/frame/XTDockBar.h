@@ -12,6 +12,8 @@
 class CXTDockWindow;
 class CXTRowSplitter;
 class CFrameWnd;
+struct XT_DOCKENTRY;
+struct XT_DOCKPLACE;
 
 // Toolkit styles of a dock bar (m_dwDockBarStyle).
 #define XT_DOCKBAR_PLAINSPLITTERS   0x0080  // splitters flat, dragged white; other bars keep their borders
@@ -105,6 +107,14 @@ protected:
     CRect DrawDockBarBorders(CDC* pDC, CRect rect) const;
     // Gives the row's dock windows the available length (see the layout).
     void RedistributeRow(int nRowStart, int nAvailable);
+    // Redistributes a row of dock windows that does not fill nAvailable (or
+    // has a newly docked one) and tells each whether it is alone in the row.
+    void ShareRow(int nRowStart, int nAvailable);
+    // The visible bars of the row, measured for the layout.
+    std::vector<XT_DOCKENTRY> GatherRow(int nRowStart) const;
+    // Gives the bars their places and border styles (one deferred move) and
+    // notes where each docks again.
+    void ApplyPlaces(const std::vector<CControlBar*>& bars, const std::vector<XT_DOCKPLACE>& places);
     void EndTracking(BOOL bApply, CPoint point);
     void ShowDockBarMenu(CPoint ptScreen);
 
