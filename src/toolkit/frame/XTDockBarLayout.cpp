@@ -139,6 +139,7 @@ size_t XTPlaceDockRow(XT_DOCKROWS& rows, int nRowStart, const std::vector<XT_DOC
     const DWORD dwBorderAfter = rows.bHorz ? CBRS_BORDER_RIGHT : CBRS_BORDER_BOTTOM;
     const int nAvailable = rows.nAvailable;
 
+    // The row's dock windows, those that will wrap included.
     int nDockCount = 0, nFirstDock = -1, nLastDock = -1;
     for (size_t k = 0; k < entries.size(); ++k)
         if (entries[k].bDockWindow)
@@ -190,6 +191,8 @@ size_t XTPlaceDockRow(XT_DOCKROWS& rows, int nRowStart, const std::vector<XT_DOC
             nPos = entry.nOldPos;
             place.dwBorders |= dwBorderBefore;
         }
+        // Pushed back from the end, never over the bar before; one that
+        // still starts at the end wraps.
         if (!rows.bFloating && nPos + size.cx > nAvailable)
             nPos = std::max<int>(x, nAvailable - size.cx + entry.nOverlap);
         if (!rows.bFloating && nPlaced > 0 && nPos >= nAvailable - entry.nOverlap)
@@ -198,6 +201,7 @@ size_t XTPlaceDockRow(XT_DOCKROWS& rows, int nRowStart, const std::vector<XT_DOC
             break;
         }
 
+        // A tool bar at the row's end fits the room left; one before it shows all.
         if (entry.bFitButtons && fit)
         {
             const int nRoom = nPlaced + 1 < entries.size() ? kAllButtons : nAvailable - nPos;
