@@ -399,8 +399,8 @@ BOOL CTarnixEdApp::CreateProject(const CString& strFolder)
     CDocument* pDoc = OpenProjectDocument(m_strProjectFile);
     // The template has no head section, which the player and the open checks
     // look for: the new project is written out in full at once.
-    if (pDoc != nullptr && bWriteProject)
-        pDoc->OnSaveDocument(m_strProjectFile);
+    if (CTarnixEdDoc* pProject = dynamic_cast<CTarnixEdDoc*>(pDoc); pProject != nullptr && bWriteProject)
+        pProject->SaveInFull(m_strProjectFile);
     WriteProfileString("PROJECT", "PATH", strFolder);
     WriteProfileString("PROJECT", "FILE", m_strProjectFile);
 

@@ -2,6 +2,7 @@
 
 #include "editor/app/MainFrame.h"
 #include "editor/app/TarnixEdApp.h"
+#include "editor/dialogs/EditorMessages.h"
 #include "editor/dialogs/UiLanguage.h"
 #include "framework/Archive.h"
 #include "framework/CmdUI.h"
@@ -10,7 +11,7 @@
 #include "framework/MessageBox.h"
 #include "framework/MultiDocTemplate.h"
 #include "framework/Wnd.h"
-#include "shared/menuobj/ArchiveLines.h"
+#include "shared/menuobj/LineStore.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/MTextCreateStruct.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
@@ -24,6 +25,7 @@
 #include "editor/resource.h"
 
 #include <stdlib.h>
+#include <string>
 
 IMPLEMENT_DYNCREATE(CTarnixEdDoc, CDocument)
 
@@ -41,6 +43,27 @@ namespace {
 const char kPlayerProgram[] = "Tarnix.exe";
 const char kOldProjectName[] = "tarnix.ini";
 
+// Writes the text as the whole new file; FALSE when any of it was not written.
+BOOL WriteWholeFile(LPCSTR lpszPath, const std::string& strText)
+{
+    CFile file;
+    if (!file.Open(lpszPath, CFile::modeCreate | CFile::modeWrite))
+        return FALSE;
+    try
+    {
+        file.Write(strText.data(), (UINT)strText.size());
+        file.Flush();
+        file.Close();
+    }
+    catch (CFileException* e)
+    {
+        e->Delete();
+        file.Abort();
+        return FALSE;
+    }
+    return TRUE;
+}
+
 BOOL SamePath(const CString& strA, const CString& strB)
 {
     CString a = strA, b = strB;
@@ -52,7 +75,7 @@ BOOL SamePath(const CString& strA, const CString& strB)
 } // namespace
 
 CTarnixEdDoc::CTarnixEdDoc() : m_bExplorerRefresh(FALSE), m_bDefaultTextFontSet(FALSE), m_bTestRun(FALSE), m_nButtonSheetPage(0),
-      m_pClipboard(nullptr)
+      m_pClipboard(nullptr), m_bStampVersion(FALSE)
 {
     m_page.SetOwner(this);
 }
@@ -89,14 +112,10 @@ BOOL CTarnixEdDoc::OnOpenDocument(LPCSTR lpszPathName)
 void CTarnixEdDoc::Serialize(CArchive& ar)
 {
     CString path = ar.GetFile() != nullptr ? ar.GetFile()->GetFilePath() : CString();
+    // A page is stored only through OnSaveDocument, which keeps the file as
+    // read where nothing changed and replaces it only by a complete copy.
     if (ar.IsStoring())
-    {
-        PrepareWriter();
-        CArchiveLines lines;
-        CProjectWriter(m_page, lines, path).WriteProject();
-        lines.Serialize(ar);
-        return;
-    }
+        AfxThrowArchiveException(CArchiveException::genericException, path);
     m_page.LoadProject(path);
     LoadFontStyleFromProfile(m_page.m_defaultTextFont, "TEXT");
     SetModifiedFlag(FALSE);
@@ -116,16 +135,26 @@ void CTarnixEdDoc::PrepareWriter()
 BOOL CTarnixEdDoc::OnSaveDocument(LPCSTR lpszPathName)
 {
     CString path = lpszPathName;
+    // Windows refuses to replace a read-only file, but not every system does:
+    // the flag is checked here so the author's protection always holds.
+    DWORD dwAttributes = GetFileAttributesA(path);
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0)
+    {
+        MessageBoxById(IDS_READ_ONLY_PROJECT);
+        return FALSE;
+    }
     PrepareWriter();
-    CLineStore lines;
-    CProjectWriter(m_page, lines, path).WriteProject();
+    CProjectFileText::LineList file, written;
+    // An edited page is stamped with this editor; an unedited one keeps its bytes.
+    m_page.ComposeFile(path, IsModified() || m_bStampVersion, file, written);
+    const std::string text = CProjectFileText::Text(file);
 
     // The file is replaced only by a complete copy, so a failed write never
     // leaves the project half written.
     CString folder = ".";
     GetFolderPart(path, folder);
     char temp[MAX_PATH] = "";
-    BOOL bSaved = GetTempFileNameA(folder, "tnx", 0, temp) != 0 && lines.SaveFile(temp) &&
+    BOOL bSaved = GetTempFileNameA(folder, "tnx", 0, temp) != 0 && WriteWholeFile(temp, text) &&
                   MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!bSaved)
     {
@@ -136,6 +165,7 @@ BOOL CTarnixEdDoc::OnSaveDocument(LPCSTR lpszPathName)
         ReportSaveLoadException(path, &fe, TRUE);
         return FALSE;
     }
+    m_page.FileSaved(file, written);
     SetModifiedFlag(FALSE);
     return TRUE;
 }
@@ -143,6 +173,12 @@ BOOL CTarnixEdDoc::OnSaveDocument(LPCSTR lpszPathName)
 BOOL CTarnixEdDoc::SaveTo(const CString& strPath)
 {
     SetPathName(strPath, TRUE);
+    return OnSaveDocument(strPath);
+}
+
+BOOL CTarnixEdDoc::SaveInFull(const CString& strPath)
+{
+    m_page.ForgetFileText();
     return OnSaveDocument(strPath);
 }
 
@@ -210,7 +246,10 @@ void CTarnixEdDoc::CheckProjectVersion()
     name.MakeLower();
     if (name.Left(sizeof(kOldProjectName) - 1) == kOldProjectName)
         target = folder + "\\" + ProjectFormat::kDefaultFileName;
-    if (!OnSaveDocument(target))
+    m_bStampVersion = TRUE;
+    BOOL bSaved = OnSaveDocument(target);
+    m_bStampVersion = FALSE;
+    if (!bSaved)
         return;
     pApp->m_strReopenPath = target;
     if (CWnd* pMainWnd = AfxGetMainWnd())

@@ -7,6 +7,8 @@
 #include "shared/menuobj/MTextCreateStruct.h"
 #include "shared/support/ProjectFormat.h"
 #include "shared/menuobj/ProjectPaths.h"
+#include "shared/menuobj/ProjectWriter.h"
+#include "shared/menuobj/LineStore.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/support/DibImage.h"
 #include "shared/support/IconFile.h"
@@ -136,6 +138,16 @@ void CProjectPage::DeleteAllObjects()
         text.Empty();
     m_strProjectFolder.Empty();
     m_strProjectFileName.Empty();
+    m_fileText.Reset();
+}
+
+void CProjectPage::ComposeFile(const CString& strPath, BOOL bFreshHead, CProjectFileText::LineList& file,
+                               CProjectFileText::LineList& written)
+{
+    CLineStore store;
+    CProjectWriter(*this, store, strPath).WriteProject();
+    written = CProjectFileText::StoreLines(store);
+    file = m_fileText.Merge(written, ProjectFormat::kSecHead, bFreshHead);
 }
 
 // ---------------------------------------------------------------------------
@@ -162,6 +174,14 @@ void CProjectPage::LoadProject(const CString& strPath)
     ReadProjectSettings();
     UseFile(FILES_PROJECT, m_strProjectFileName);
     --m_nHoldRefresh;
+    if (m_fileText.Load(strPath))
+    {
+        CLineStore store;
+        CProjectWriter writer(*this, store, strPath);
+        writer.SetWarnings(FALSE);
+        writer.WriteProject();
+        m_fileText.SetBaseline(CProjectFileText::StoreLines(store));
+    }
     Modified();
     FilesChanged();
 }

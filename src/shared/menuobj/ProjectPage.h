@@ -9,6 +9,7 @@
 #include "shared/menuobj/BuildFileList.h"
 #include "shared/menuobj/MObjList.h"
 #include "shared/menuobj/PageList.h"
+#include "shared/menuobj/ProjectFileText.h"
 #include "shared/support/FontDesc.h"
 #include "shared/support/ProjectSettings.h"
 
@@ -78,6 +79,18 @@ public:
     // ITEM00 of a popup section into strText when it is not empty; its files
     // count as used.
     void ReadPopupMenu(LPCSTR lpszSection, CString& strText);
+    // The lines to save to strPath: the writer's lines for the page now
+    // (written) merged into the file as read, so that whatever the editor did
+    // not change keeps its line. bFreshHead writes the head section anew.
+    void ComposeFile(const CString& strPath, BOOL bFreshHead, CProjectFileText::LineList& file,
+                     CProjectFileText::LineList& written);
+    // The next save writes the writer's lines alone.
+    void ForgetFileText() { m_fileText.Reset(); }
+    // After the file was saved: what it now holds is what the next save starts from.
+    void FileSaved(const CProjectFileText::LineList& file, const CProjectFileText::LineList& written)
+    {
+        m_fileText.Saved(file, written);
+    }
     // Stores the background picture's name and loads it for its size.
     void SetBackgroundImage(const CString& strFile);
 
@@ -241,6 +254,7 @@ private:
     void FilesChanged();
     void Modified();
 
+    CProjectFileText m_fileText;        // the file as read, for the next save
     CProjectPageOwner* m_pOwner;
     CBuildFileList m_fileLists[FILES_LIST_COUNT];
     int m_nHoldRefresh;                // explorer refresh held off while above 0

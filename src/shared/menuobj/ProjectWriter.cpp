@@ -69,7 +69,7 @@ void CProjectWriter::Key(LPCSTR lpszKey, int nValue)
 CString CProjectWriter::Contracted(const CString& strPath, BOOL bWarn) const
 {
     CString path = strPath;
-    ContractProjectPath(path, m_strFolder, bWarn);
+    ContractProjectPath(path, m_strFolder, bWarn && m_bWarn);
     return path;
 }
 
@@ -257,7 +257,7 @@ void CProjectWriter::WriteButtonSection(int nNumber, CMButCreateStruct& button)
     button.m_strText.Trim();
 
     Section(ButtonSection(nNumber));
-    Key(kKeyEnable, 1);
+    Key(kKeyEnable, button.m_bEnable ? 1 : 0);
     Key(kKeyX, (int)button.m_rect.left);
     Key(kKeyY, (int)button.m_rect.top);
     Key(kKeyW, (int)(button.m_rect.right - button.m_rect.left));

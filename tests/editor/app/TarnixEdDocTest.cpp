@@ -229,3 +229,117 @@ TEST(TarnixEdDocTest, TheClipboardKeepsACopyOfTheObjectsKind)
     doc.CopyToClipboard(&button);
     EXPECT_EQ("a.txt", Text(static_cast<CMButCreateStruct*>(doc.GetClipboard())->m_strDocument));
 }
+
+namespace {
+
+struct Sample
+{
+    LPCSTR pszSample;
+    LPCSTR pszPage;
+    std::initializer_list<LPCSTR> files;   // besides the page
+};
+
+const Sample kSamples[] = {
+    { "full", "Velconf.ini", { "seite2.ini", "liesmich.txt", "hintergrund.bmp", "knopf.bmp", "sound\\klick.wav",
+                               "sound\\hintergrund.wav" } },
+    { "full", "seite2.ini", { "Velconf.ini" } },
+    { "centred", "Velconf.ini", {} },
+    { "extras", "Velconf.ini", { "hintergrund.bmp", "knopf.bmp", "liesmich.txt", "sound\\klick.wav" } },
+};
+
+// The sample's page with its line ends changed by lineEnds, and its files.
+CString CopyWithLineEnds(const TempFolder& folder, const Sample& sample, CString (*lineEnds)(CString))
+{
+    CopySample(folder, sample.pszSample, sample.files);
+    CString path = CopyProject(folder, sample.pszSample, "024000", sample.pszPage);
+    return folder.Write(sample.pszPage, lineEnds(ReadFileText(path)));
+}
+
+CString AsWritten(CString text)
+{
+    return text;
+}
+
+CString LfOnly(CString text)
+{
+    text.Replace("\r\n", "\n");
+    return text;
+}
+
+// Every third line ended by a lone CR, the others by LF.
+CString Mixed(CString text)
+{
+    text.Replace("\r\n", "\n");
+    int nLine = 0;
+    for (int i = 0; i < text.GetLength(); ++i)
+        if (text[i] == '\n' && ++nLine % 3 == 0)
+            text.SetAt(i, '\r');
+    return text;
+}
+
+// What the canvas and the player make of a page: each object's kind, text and
+// place, with the project folder as "<dir>".
+std::vector<std::string> Objects(CProjectPage& page, const TempFolder& folder)
+{
+    std::vector<std::string> objects;
+    for (CMObjList* pList : { &page.m_buttons, &page.m_texts, &page.m_textFields, &page.m_images })
+        for (int i = 0; i < pList->GetSize(); ++i)
+        {
+            const CMObjCreateStruct* pObject = static_cast<const CMObjCreateStruct*>((*pList)[i]);
+            CString line;
+            line.Format("%d %s %ld,%ld,%ld,%ld", pObject->m_nType, (LPCSTR)pObject->m_strText, pObject->m_rect.left,
+                        pObject->m_rect.top, pObject->m_rect.right, pObject->m_rect.bottom);
+            if (const CMButCreateStruct* pButton = dynamic_cast<const CMButCreateStruct*>(pObject))
+                line += " " + pButton->m_strStyle + " " + pButton->m_strDocument + (pButton->m_bEnable ? "" : " off");
+            line.MakeLower();
+            CString dir = folder.Path();
+            dir.MakeLower();
+            line.Replace(dir, "<dir>");
+            objects.push_back(Text(line));
+        }
+    return objects;
+}
+
+} // namespace
+
+TEST(TarnixEdDocTest, AnUneditedSaveWritesTheBytesItRead)
+{
+    for (const Sample& sample : kSamples)
+    {
+        SCOPED_TRACE(CString(sample.pszSample) + "\\" + sample.pszPage);
+        MessageBoxRecorder boxes;
+        TempFolder folder;
+        CString path = CopyWithLineEnds(folder, sample, AsWritten);
+        std::string before = Text(ReadFileText(path));
+        CTarnixEdDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(path));
+        EXPECT_FALSE(doc.IsModified());
+        ASSERT_TRUE(doc.OnSaveDocument(path));
+        EXPECT_EQ(before, Text(ReadFileText(path)));
+    }
+}
+
+// A page edited by hand (LF only, or mixed with lone CRs) opens with every
+// object the page written by the editor has, and saves without losing one.
+TEST(TarnixEdDocTest, AnyLineEndsOpenEveryObjectAndSaveWithoutLoss)
+{
+    for (const Sample& sample : kSamples)
+        for (auto lineEnds : { LfOnly, Mixed })
+        {
+            SCOPED_TRACE(CString(sample.pszSample) + "\\" + sample.pszPage + (lineEnds == LfOnly ? " LF" : " mixed"));
+            MessageBoxRecorder boxes;
+            TempFolder written, edited;
+            CTarnixEdDoc original;
+            ASSERT_TRUE(original.OnOpenDocument(CopyWithLineEnds(written, sample, AsWritten)));
+            CString path = CopyWithLineEnds(edited, sample, lineEnds);
+            CTarnixEdDoc doc;
+            ASSERT_TRUE(doc.OnOpenDocument(path));
+            std::vector<std::string> objects = Objects(original.GetPage(), written);
+            EXPECT_EQ(objects, Objects(doc.GetPage(), edited));
+            doc.SetModifiedFlag(TRUE);
+            ASSERT_TRUE(doc.OnSaveDocument(path));
+            CTarnixEdDoc again;
+            ASSERT_TRUE(again.OnOpenDocument(path));
+            EXPECT_EQ(objects, Objects(again.GetPage(), edited));
+        }
+}
