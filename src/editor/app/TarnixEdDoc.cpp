@@ -104,6 +104,12 @@ BOOL CTarnixEdDoc::OnOpenDocument(LPCSTR lpszPathName)
     m_bExplorerRefresh = FALSE;
     if (!CDocument::OnOpenDocument(lpszPathName))
         return FALSE;
+    if (m_page.HasHiddenObjects())
+        AfxMessageBox(IsGermanUi() ? "Die Seite enthält mehr Objekte, als der Editor zeigen kann (10 Buttons, "
+                                     "10 Texte, 1 Textfeld).\nDie übrigen bleiben beim Speichern unverändert erhalten."
+                                   : "The page holds more objects than the editor can show (10 buttons, 10 texts, "
+                                     "1 text field).\nThe others are saved unchanged.",
+                      MB_ICONINFORMATION);
     RefreshPageMenu();
     CheckProjectVersion();
     return TRUE;

@@ -61,7 +61,7 @@ BOOL IsPopupOrListBox(const CString& strDocument)
 } // namespace
 
 CProjectPage::CProjectPage()
-    : m_chEditorLanguage('G'), m_hIcon(nullptr), m_pOwner(nullptr), m_nHoldRefresh(0)
+    : m_chEditorLanguage('G'), m_hIcon(nullptr), m_bHiddenObjects(FALSE), m_pOwner(nullptr), m_nHoldRefresh(0)
 {
     m_buttons.SetMaxCount(kMaxButtons);
     m_texts.SetMaxCount(kMaxTexts);
@@ -188,6 +188,7 @@ void CProjectPage::LoadProject(const CString& strPath)
 
 void CProjectPage::ReadProjectSettings()
 {
+    m_bHiddenObjects = FALSE;
     InitWindowDefaults();
     m_pages.Reset();
     int nLevel = 0;
@@ -342,7 +343,9 @@ void CProjectPage::ReadButtons()
             pButton->m_strStyle = "W";
         if (!AddButton(pButton))
         {
+            // Shown no more, written back as it stands.
             delete pButton;
+            m_bHiddenObjects = TRUE;
             break;
         }
     }
@@ -376,6 +379,7 @@ void CProjectPage::ReadTexts()
         if (pText && !AddText(pText))
         {
             delete pText;
+            m_bHiddenObjects = TRUE;
             break;
         }
     }
@@ -390,6 +394,7 @@ void CProjectPage::ReadTextFields()
         if (pField && !AddTextField(pField))
         {
             delete pField;
+            m_bHiddenObjects = TRUE;
             break;
         }
     }

@@ -76,6 +76,9 @@ public:
     // their defaults.
     void LoadProject(const CString& strPath);
     void ReadProjectSettings();
+    // Whether the last read found more buttons, texts or text fields than a
+    // page shows; those keep their sections at the next save.
+    BOOL HasHiddenObjects() const { return m_bHiddenObjects; }
     // ITEM00 of a popup section into strText when it is not empty; its files
     // count as used.
     void ReadPopupMenu(LPCSTR lpszSection, CString& strText);
@@ -255,6 +258,7 @@ private:
     void Modified();
 
     CProjectFileText m_fileText;        // the file as read, for the next save
+    BOOL m_bHiddenObjects;
     CProjectPageOwner* m_pOwner;
     CBuildFileList m_fileLists[FILES_LIST_COUNT];
     int m_nHoldRefresh;                // explorer refresh held off while above 0

@@ -54,9 +54,26 @@ void CProjectWriter::EndSection()
     m_lines.AddLine(kSectionEnd);
 }
 
+namespace {
+
+// Readers drop blanks around a value and one pair of quotes around it: such a
+// value is written inside quotes of its own, so that it reads back as it is.
+CString Quoted(const CString& strValue)
+{
+    int nLength = strValue.GetLength();
+    if (nLength == 0)
+        return strValue;
+    char chFirst = strValue[0], chLast = strValue[nLength - 1];
+    bool bBlanks = chFirst == ' ' || chFirst == '\t' || chLast == ' ' || chLast == '\t';
+    bool bQuotes = nLength >= 2 && (chFirst == '"' || chFirst == '\'') && chLast == chFirst;
+    return bBlanks || bQuotes ? "\"" + strValue + "\"" : strValue;
+}
+
+} // namespace
+
 void CProjectWriter::Key(LPCSTR lpszKey, const CString& strValue)
 {
-    m_lines.AddLine(CString(lpszKey) + "=" + OneLine(strValue, FALSE));
+    m_lines.AddLine(CString(lpszKey) + "=" + Quoted(OneLine(strValue, FALSE)));
 }
 
 void CProjectWriter::Key(LPCSTR lpszKey, int nValue)
@@ -402,7 +419,7 @@ void CProjectWriter::WriteTooltipSection()
     Key(kKeyCenter, m_page.m_bTooltipCenter);
     Key(kKeyBgTransparent, m_page.m_bTooltipTransparent);
     WriteColorKeys("", m_page.m_crTooltip);
-    m_lines.AddLine(CString(kKeyDefaultText) + "=" + OneLine(m_page.m_strTooltipText, TRUE));
+    m_lines.AddLine(CString(kKeyDefaultText) + "=" + Quoted(OneLine(m_page.m_strTooltipText, TRUE)));
     WriteFontKeys(kFontToolTip, m_page.m_tooltipFont);
     EndSection();
 }

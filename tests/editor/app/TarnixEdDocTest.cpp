@@ -343,3 +343,115 @@ TEST(TarnixEdDocTest, AnyLineEndsOpenEveryObjectAndSaveWithoutLoss)
             EXPECT_EQ(objects, Objects(again.GetPage(), edited));
         }
 }
+
+// After an edit, every line outside the head section that the edit did not
+// touch is saved as it was read: values the editor reads but never writes,
+// sections and keys it does not know, objects beyond what it shows, a window
+// larger than the screen or centred with X=-1, a disabled button, a picture
+// button whose picture is missing, and values with blanks and quotes.
+TEST(TarnixEdDocTest, AnEditKeepsWhatTheEditorDidNotChange)
+{
+    std::vector<std::string> page = {
+        "[TarnixPro]", "LANGUAGE=E", " ", "[Tarnix]", "VERSION=Tarnix Editor 2.40 CD-Menu", "FILEVERSION=024000", " ",
+        "[WINDOWPOS]", "X=-1", "Y=-1", " ", "[WINDOWSIZE]", "SIZETYPE=1", "W=9000", "H=7000", " ",
+        "[WINDOW]", "BORDER=1", "TITLE=Alt", "IMAGE_REPEAT=1", "OWNKEY=mine", " ", "[OWNSECTION]", "A=1", " ",
+    };
+    for (int n = 1; n <= 11; ++n)
+    {
+        CString number;
+        number.Format("%d", n);
+        for (LPCSTR line : { "[BUTTON%d]", "ENABLE=%d", "X=10", "Y=%d0", "W=100", "H=20", "TEXT=Knopf %d" })
+        {
+            CString text;
+            text.Format(line, n == 2 && CString(line).Left(6) == "ENABLE" ? 0 : n);
+            page.push_back(Text(text));
+        }
+        if (n == 1)
+            page.insert(page.end(), { "STYLE=BITMAP", "BMP=_CURRENTDIR_\\fehlt.bmp" });
+        if (n == 3)
+            page.insert(page.end(), { "DOKUMENT=C:", "TOOLTIP= \"  zitiert \" " });
+        page.push_back(" ");
+    }
+    for (int n = 1; n <= 11; ++n)
+    {
+        CString section, text;
+        section.Format("[TEXT%d]", n);
+        text.Format("TEXT=Text %d", n);
+        page.insert(page.end(), { Text(section), "X=300", "Y=10", Text(text), " " });
+    }
+    page.insert(page.end(), { "[TEXTFELD1]", "X=5", "Y=5", "W=100", "H=100", "BORDER=0", " ",
+                              "[TEXTFELD2]", "X=50", "Y=5", "W=100", "H=100", " " });
+    std::string text;
+    for (const std::string& line : page)
+        text += line + "\r\n";
+
+    MessageBoxRecorder boxes;
+    TempFolder folder;
+    CString path = folder.Write("Velconf.ini", text.c_str());
+    CTarnixEdDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_EQ(1u, boxes.Count());   // the objects the editor cannot show
+    EXPECT_FALSE(doc.IsModified());
+    doc.GetPage().m_strTitle = "Neu";
+    doc.SetModifiedFlag(TRUE);
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+
+    std::string saved = "\r\n" + Text(ReadFileText(path));
+    bool bHead = false;
+    for (const std::string& line : page)
+    {
+        bHead = line == "[Tarnix]" || (bHead && line != " ");
+        if (bHead || line == "TITLE=Alt")
+            continue;
+        SCOPED_TRACE(line);
+        EXPECT_NE(std::string::npos, saved.find("\r\n" + line + "\r\n"));
+    }
+    EXPECT_NE(std::string::npos, saved.find("\r\nTITLE=Neu\r\n"));
+    EXPECT_EQ(std::string::npos, saved.find("TITLE=Alt"));
+    EXPECT_EQ(1u, boxes.Count());
+}
+
+TEST(TarnixEdDocTest, AReadOnlyPageIsRefusedAndKept)
+{
+    MessageBoxRecorder boxes;
+    TempFolder folder;
+    CString path = CopyProject(folder, "centred", "024000");
+    CTarnixEdDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    doc.GetPage().m_strTitle = "Neu";
+    doc.SetModifiedFlag(TRUE);
+    std::vector<unsigned char> before = ReadFileBytes(path);
+    ASSERT_TRUE(SetFileAttributesA(path, FILE_ATTRIBUTE_READONLY));
+    EXPECT_FALSE(doc.OnSaveDocument(path));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(before, ReadFileBytes(path));
+    EXPECT_NE(0u, GetFileAttributesA(path) & FILE_ATTRIBUTE_READONLY);
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find("schreibgesch"));
+    SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
+}
+
+// One sound outside the project used by three buttons: one warning over three saves.
+TEST(TarnixEdDocTest, AFileOutsideTheProjectIsWarnedAboutOnce)
+{
+    MessageBoxRecorder boxes;
+    TempFolder folder, outside;
+    CString sound = outside.Write("klick.wav", "RIFF");
+    CString path = CopyProject(folder, "centred", "024000");
+    CTarnixEdDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    for (int n = 0; n < 3; ++n)
+    {
+        CMButCreateStruct* pButton = new CMButCreateStruct;
+        pButton->m_strText = "Knopf";
+        pButton->m_strSoundFile = sound;
+        ASSERT_TRUE(doc.GetPage().AddButton(pButton));
+    }
+    for (int n = 0; n < 3; ++n)
+    {
+        doc.SetModifiedFlag(TRUE);
+        ASSERT_TRUE(doc.OnSaveDocument(path));
+    }
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find("klick.wav"));
+}
