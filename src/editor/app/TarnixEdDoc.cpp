@@ -250,8 +250,10 @@ void CTarnixEdDoc::CheckProjectVersion()
     CString target = m_page.m_strProjectPath;
     CString name = m_page.m_strProjectFileName;
     name.MakeLower();
-    if (name.Left(sizeof(kOldProjectName) - 1) == kOldProjectName)
-        target = folder + "\\" + ProjectFormat::kDefaultFileName;
+    // The old name moves to the player's name, but never over a page of that name.
+    CString newName = folder + "\\" + ProjectFormat::kDefaultFileName;
+    if (name.Left(sizeof(kOldProjectName) - 1) == kOldProjectName && GetFileAttributesA(newName) == INVALID_FILE_ATTRIBUTES)
+        target = newName;
     m_bStampVersion = TRUE;
     BOOL bSaved = OnSaveDocument(target);
     m_bStampVersion = FALSE;

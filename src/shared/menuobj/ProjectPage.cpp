@@ -532,7 +532,18 @@ void CProjectPage::RemoveButton(CMButCreateStruct* pButton, BOOL bBackup)
     {
         CString path;
         ResolvePath(pButton->m_strDocument, path);
-        m_pages.RemovePage(path, bBackup);
+        // A page another button still opens keeps its entry and its file.
+        BOOL bShared = FALSE;
+        for (int i = 0; i < m_buttons.GetSize() && !bShared; ++i)
+        {
+            const CMButCreateStruct* pOther = static_cast<CMButCreateStruct*>(m_buttons[i]);
+            CString other;
+            if (pOther != pButton && pOther->m_nAction == ACTION_NEWPAGE && !pOther->m_strDocument.IsEmpty())
+                ResolvePath(pOther->m_strDocument, other);
+            bShared = !other.IsEmpty() && other.CompareNoCase(path) == 0;
+        }
+        if (!bShared)
+            m_pages.RemovePage(path, bBackup);
     }
     RemoveFromList(m_buttons, pButton);
 }
@@ -677,7 +688,9 @@ void CProjectPage::CollectUsedFiles(const CMButCreateStruct& button)
         return;
     ++m_nHoldRefresh;
     UseFile(FILES_BUTTON_IMAGES, button.m_strBitmap);
-    UseFile(button.m_nAction == ACTION_NEWPAGE ? FILES_PAGES : FILES_DOCUMENTS, button.m_strDocument);
+    // A message button's document is the message's text, no file.
+    if (button.m_nAction != ACTION_MESSAGE)
+        UseFile(button.m_nAction == ACTION_NEWPAGE ? FILES_PAGES : FILES_DOCUMENTS, button.m_strDocument);
     if (button.m_nAction == ACTION_NONE)
         UseFile(FILES_APPLICATIONS, button.m_strApplication);
     UseFile(FILES_SOUNDS, button.m_strSoundFile);
@@ -690,7 +703,9 @@ void CProjectPage::ReleaseUsedFiles(const CMButCreateStruct& button)
         return;
     ++m_nHoldRefresh;
     ReleaseFile(FILES_BUTTON_IMAGES, button.m_strBitmap);
-    ReleaseFile(button.m_nAction == ACTION_NEWPAGE ? FILES_PAGES : FILES_DOCUMENTS, button.m_strDocument);
+    // A message button's document is the message's text, no file.
+    if (button.m_nAction != ACTION_MESSAGE)
+        ReleaseFile(button.m_nAction == ACTION_NEWPAGE ? FILES_PAGES : FILES_DOCUMENTS, button.m_strDocument);
     if (button.m_nAction == ACTION_NONE)
         ReleaseFile(FILES_APPLICATIONS, button.m_strApplication);
     ReleaseFile(FILES_SOUNDS, button.m_strSoundFile);

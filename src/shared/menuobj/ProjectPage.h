@@ -94,6 +94,11 @@ public:
     {
         m_fileText.Saved(file, written);
     }
+    // The item text of popup nNumber as read or last set; empty when none.
+    CString GetPopupMenuText(int nNumber) const
+    {
+        return nNumber >= 0 && nNumber < kPopupCount ? m_strPopupTexts[nNumber] : CString();
+    }
     // Stores the background picture's name and loads it for its size.
     void SetBackgroundImage(const CString& strFile);
 

@@ -158,11 +158,13 @@ TEST(TarnixEdDocTest, RemovingButtonsRenamesOnlySubPageFiles)
     CString main = CopyProject(folder, "full", "024000");
     CopySample(folder, "full", { "seite2.ini" });
     CString sub = CopyProject(folder, "full", "024000", "seite2.ini");
-    struct Row { CString path; CString removed; bool bBackup; } rows[] = {
+    struct Row { CString path; CString removed; bool bBackup; bool bShared; } rows[] = {
         // The back button of a sub-page names the main page, whose file stays.
-        { sub, main, false },
+        { sub, main, false, false },
+        // A sub-page that a second button also opens stays.
+        { main, sub, false, true },
         // The button of a sub-page on the main page: its file becomes a backup.
-        { main, sub, true },
+        { main, sub, true, false },
     };
     for (const Row& row : rows)
     {
@@ -172,12 +174,19 @@ TEST(TarnixEdDocTest, RemovingButtonsRenamesOnlySubPageFiles)
         ASSERT_TRUE(doc.OnOpenDocument(row.path));
         CMButCreateStruct* pButton = FindButton(doc.GetPage(), ACTION_NEWPAGE);
         ASSERT_NE(nullptr, pButton);
+        if (row.bShared)
+        {
+            CMButCreateStruct* pSecond = new CMButCreateStruct;
+            pSecond->Copy(*pButton);
+            ASSERT_TRUE(doc.GetPage().AddButton(pSecond));
+        }
         size_t nBefore = boxes.Count();
         doc.RemoveButton(pButton);
         EXPECT_EQ(!row.bBackup, GetFileAttributesA(row.removed) != INVALID_FILE_ATTRIBUTES);
         EXPECT_EQ(row.bBackup, GetFileAttributesA(row.removed + ".bak") != INVALID_FILE_ATTRIBUTES);
         EXPECT_EQ(row.bBackup ? 1u : 0u, boxes.Count() - nBefore);
         EXPECT_TRUE(doc.IsModified());
+        EXPECT_EQ(row.bShared ? 1 : 0, doc.GetPage().m_pages.GetUsedCount());
     }
 }
 
@@ -454,4 +463,18 @@ TEST(TarnixEdDocTest, AFileOutsideTheProjectIsWarnedAboutOnce)
     }
     ASSERT_EQ(1u, boxes.Count());
     EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find("klick.wav"));
+}
+
+TEST(TarnixEdDocTest, TheOldNameUpdateNeverOverwritesAPageOfTheNewName)
+{
+    MessageBoxRecorder boxes;
+    EditorFolder editor;
+    TempFolder folder;
+    ASSERT_TRUE(MoveFileA(CopyProject(folder, "centred", "023900"), folder.File("tarnix.ini")));
+    CString other = folder.Write("Velconf.ini", "[OTHER]\r\nKEEP=1\r\n");
+    CTarnixEdDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(folder.File("tarnix.ini")));
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ("[OTHER]\r\nKEEP=1\r\n", Text(ReadFileText(other)));
+    EXPECT_NE(std::string::npos, Text(ReadFileText(folder.File("tarnix.ini"))).find("FILEVERSION=024000"));
 }
