@@ -321,6 +321,14 @@ CDocument* CTarnixEdApp::OpenProject(const CString& strPath)
         ErrorBoxById(IDS_ONLY_INI_FILES);
         return nullptr;
     }
+    if (GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES)
+    {
+        CString text;
+        text.Format(IsGermanUi() ? "Die Datei\n\n%s\n\nexistiert nicht." : "The file\n\n%s\n\ndoes not exist.",
+                    (LPCSTR)strPath);
+        AfxMessageBox(text, MB_ICONEXCLAMATION);
+        return nullptr;
+    }
     if (_access(strPath, 2) != 0)
     {
         MessageBoxById(IDS_READ_ONLY_PROJECT);

@@ -104,6 +104,14 @@ BOOL CTarnixEdDoc::OnOpenDocument(LPCSTR lpszPathName)
     m_bExplorerRefresh = FALSE;
     if (!CDocument::OnOpenDocument(lpszPathName))
         return FALSE;
+    // A page that shows its errors hears of its missing files once, by name.
+    if (m_page.m_bShowErrors && !m_page.GetMissingFiles().empty())
+    {
+        CString text = IsGermanUi() ? "Diese Dateien der Seite fehlen:\n" : "These files of the page are missing:\n";
+        for (const CString& file : m_page.GetMissingFiles())
+            text += "\n" + file;
+        AfxMessageBox(text, MB_ICONEXCLAMATION);
+    }
     if (m_page.HasHiddenObjects())
         AfxMessageBox(IsGermanUi() ? "Die Seite enthält mehr Objekte, als der Editor zeigen kann (10 Buttons, "
                                      "10 Texte, 1 Textfeld).\nDie übrigen bleiben beim Speichern unverändert erhalten."

@@ -189,6 +189,7 @@ void CProjectPage::LoadProject(const CString& strPath)
 void CProjectPage::ReadProjectSettings()
 {
     m_bHiddenObjects = FALSE;
+    m_missingFiles.clear();
     InitWindowDefaults();
     m_pages.Reset();
     int nLevel = 0;
@@ -239,6 +240,11 @@ void CProjectPage::SetBackgroundImage(const CString& strFile)
     m_nImageW = m_nImageH = 1;
     if (strFile.IsEmpty())
         return;
+    if (GetFileAttributesA(strFile) == INVALID_FILE_ATTRIBUTES)
+    {
+        m_missingFiles.push_back(strFile);
+        return;
+    }
     CString extension = strFile.Right(4);
     extension.MakeUpper();
     CDibImage dib;
@@ -456,6 +462,11 @@ void CProjectPage::LoadWindowIcon()
     m_hIcon = nullptr;
     if (m_strWelcomeIcon.IsEmpty())
         return;
+    if (GetFileAttributesA(m_strWelcomeIcon) == INVALID_FILE_ATTRIBUTES)
+    {
+        m_missingFiles.push_back(m_strWelcomeIcon);
+        return;
+    }
     std::unique_ptr<IconFile> icon = ReadIconFile(m_strWelcomeIcon, m_bShowErrors);
     if (icon && !icon->images.empty())
         m_hIcon = CreateIconFromImage(&icon->images[0]);

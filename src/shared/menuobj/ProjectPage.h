@@ -13,6 +13,8 @@
 #include "shared/support/FontDesc.h"
 #include "shared/support/ProjectSettings.h"
 
+#include <vector>
+
 class CMButCreateStruct;
 class CMObjCreateStruct;
 class CMTextCreateStruct;
@@ -79,6 +81,9 @@ public:
     // Whether the last read found more buttons, texts or text fields than a
     // page shows; those keep their sections at the next save.
     BOOL HasHiddenObjects() const { return m_bHiddenObjects; }
+    // The files the last read named for the page itself (window icon,
+    // background picture) that do not exist.
+    const std::vector<CString>& GetMissingFiles() const { return m_missingFiles; }
     // ITEM00 of a popup section into strText when it is not empty; its files
     // count as used.
     void ReadPopupMenu(LPCSTR lpszSection, CString& strText);
@@ -264,6 +269,7 @@ private:
 
     CProjectFileText m_fileText;        // the file as read, for the next save
     BOOL m_bHiddenObjects;
+    std::vector<CString> m_missingFiles;
     CProjectPageOwner* m_pOwner;
     CBuildFileList m_fileLists[FILES_LIST_COUNT];
     int m_nHoldRefresh;                // explorer refresh held off while above 0

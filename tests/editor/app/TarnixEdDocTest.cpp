@@ -2,6 +2,7 @@
 // of an older project, and sub-pages that never overwrite or rename the wrong
 // file.
 #include "editor/app/TarnixEdDoc.h"
+#include "editor/dialogs/UiLanguage.h"
 
 #include "EditorTesting.h"
 #include "framework/FrameWnd.h"
@@ -477,4 +478,29 @@ TEST(TarnixEdDocTest, TheOldNameUpdateNeverOverwritesAPageOfTheNewName)
     ASSERT_EQ(1u, boxes.Count());
     EXPECT_EQ("[OTHER]\r\nKEEP=1\r\n", Text(ReadFileText(other)));
     EXPECT_NE(std::string::npos, Text(ReadFileText(folder.File("tarnix.ini"))).find("FILEVERSION=024000"));
+}
+
+// The full sample shows its errors and names a window icon it lacks: one box,
+// in the interface language, with the icon's path.
+TEST(TarnixEdDocTest, AMissingFileOfThePageIsReportedOnceByName)
+{
+    const struct { char chLanguage; LPCSTR pszText; } rows[] = { { 'G', "fehlen" }, { 'E', "missing" } };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.chLanguage);
+        SetUiLanguage(row.chLanguage);
+        MessageBoxRecorder boxes;
+        TempFolder folder;
+        CString path = CopyProject(folder, "full", "024000");
+        CopySample(folder, "full", { "hintergrund.bmp" });
+        CTarnixEdDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(path));
+        ASSERT_EQ(1u, boxes.Count());
+        CString text = boxes.Last().strText, icon = folder.File("Velicon.ico");
+        text.MakeLower();
+        icon.MakeLower();
+        EXPECT_GE(text.Find(row.pszText), 0) << (LPCSTR)text;
+        EXPECT_GE(text.Find(icon), 0) << (LPCSTR)text;
+    }
+    SetUiLanguage('G');
 }
