@@ -449,24 +449,33 @@ TEST_F(EditorProgramTest, AnUneditedSaveInTheEditorKeepsEveryByte)
     }
 }
 
-// A page edited by hand with LF line ends and the player's head section: the
-// editor's save leaves the player showing every button it showed before.
-TEST_F(EditorProgramTest, AnLfPageSavedByTheEditorStillPlaysItsButtons)
+// A page edited by hand with LF or mixed line ends and the player's head
+// section: the editor's save leaves the player showing every window it showed.
+TEST_F(EditorProgramTest, AHandEditedPageSavedByTheEditorStillPlaysItsButtons)
 {
-    TempFolder original, edited;
-    for (const TempFolder* pFolder : { &original, &edited })
+    TempFolder original;
+    CString text = ReadFileText(CopyProject(original, "extras", "024000"));
+    text.Replace("[WELCOME]\r\nENABLE=1", "[WELCOME]\r\nENABLE=0");
+    CString lf = text, mixed = text;
+    lf.Replace("\r\n", "\n");
+    mixed.Replace("[BUTTON1]\r\nENABLE=1\r\n", "[BUTTON1]\rENABLE=1\r");
+    mixed.Replace("\r\n[TEXTFELD1]", "\n[TEXTFELD1]");
+    const struct { LPCSTR name; CString page; } pages[] = { { "CR LF", text }, { "LF", lf }, { "mixed", mixed } };
+    std::vector<std::string> expected;
+    for (const auto& [name, page] : pages)
     {
-        CString path = CopyProject(*pFolder, "extras", "024000");
-        CopySample(*pFolder, "extras", { "hintergrund.bmp", "knopf.bmp", "liesmich.txt", "sound\\klick.wav" });
-        CString text = ReadFileText(path);
-        text.Replace("[WELCOME]\r\nENABLE=1", "[WELCOME]\r\nENABLE=0");
-        if (pFolder == &edited)
-            text.Replace("\r\n", "\n");
-        pFolder->Write("Velconf.ini", text);
-        ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\Tarnix.exe", pFolder->File("Tarnix.exe"), FALSE));
+        TempFolder folder;
+        SCOPED_TRACE(name);
+        CopySample(folder, "extras", { "hintergrund.bmp", "knopf.bmp", "liesmich.txt", "sound\\klick.wav" });
+        folder.Write("Velconf.ini", page);
+        ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\Tarnix.exe", folder.File("Tarnix.exe"), FALSE));
+        if (expected.empty())
+        {
+            expected = MenuWindows(folder.Path(), "Extras");
+            ASSERT_GT(expected.size(), 1u);
+            continue;
+        }
+        EXPECT_TRUE(SaveUneditedInEditor(m_editor, folder.File("Velconf.ini")));
+        EXPECT_EQ(expected, MenuWindows(folder.Path(), "Extras"));
     }
-    EXPECT_TRUE(SaveUneditedInEditor(m_editor, edited.File("Velconf.ini")));
-    std::vector<std::string> expected = MenuWindows(original.Path(), "Extras");
-    ASSERT_GT(expected.size(), 1u);
-    EXPECT_EQ(expected, MenuWindows(edited.Path(), "Extras"));
 }
