@@ -43,27 +43,6 @@ namespace {
 const char kPlayerProgram[] = "Tarnix.exe";
 const char kOldProjectName[] = "tarnix.ini";
 
-// Writes the text as the whole new file; FALSE when any of it was not written.
-BOOL WriteWholeFile(LPCSTR lpszPath, const std::string& strText)
-{
-    CFile file;
-    if (!file.Open(lpszPath, CFile::modeCreate | CFile::modeWrite))
-        return FALSE;
-    try
-    {
-        file.Write(strText.data(), (UINT)strText.size());
-        file.Flush();
-        file.Close();
-    }
-    catch (CFileException* e)
-    {
-        e->Delete();
-        file.Abort();
-        return FALSE;
-    }
-    return TRUE;
-}
-
 BOOL SamePath(const CString& strA, const CString& strB)
 {
     CString a = strA, b = strB;
@@ -168,7 +147,7 @@ BOOL CTarnixEdDoc::OnSaveDocument(LPCSTR lpszPathName)
     CString folder = ".";
     GetFolderPart(path, folder);
     char temp[MAX_PATH] = "";
-    BOOL bSaved = GetTempFileNameA(folder, "tnx", 0, temp) != 0 && WriteWholeFile(temp, text) &&
+    BOOL bSaved = GetTempFileNameA(folder, "tnx", 0, temp) != 0 && WriteFileBytes(temp, text) &&
                   MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!bSaved)
     {

@@ -1,6 +1,6 @@
 #include "shared/menuobj/ProjectFileText.h"
 
-#include "framework/File.h"
+#include "shared/support/FileUtils.h"
 #include "shared/menuobj/LineStore.h"
 #include "shared/support/ProfileSource.h"
 
@@ -107,27 +107,8 @@ BOOL CProjectFileText::Load(LPCSTR lpszPath)
 {
     Reset();
     std::string text;
-    CFile file;
-    if (!file.Open(lpszPath, CFile::modeRead | CFile::shareDenyNone))
+    if (!ReadFileBytes(lpszPath, text, CProfileSource::kMaxWholeFileSize))
         return FALSE;
-    try
-    {
-        ULONGLONG nLength = file.GetLength();
-        if (nLength > CProfileSource::kMaxWholeFileSize)
-        {
-            file.Abort();
-            return FALSE;
-        }
-        text.resize((size_t)nLength);
-        text.resize(nLength > 0 ? file.Read(&text[0], (UINT)nLength) : 0);
-    }
-    catch (CFileException* e)
-    {
-        e->Delete();
-        file.Abort();
-        return FALSE;
-    }
-    file.Abort();
     for (size_t nStart = 0; nStart < text.size();)
     {
         size_t nEnd = text.find_first_of("\r\n", nStart);

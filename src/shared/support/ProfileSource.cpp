@@ -1,6 +1,6 @@
 #include "shared/support/ProfileSource.h"
 
-#include "framework/File.h"
+#include "shared/support/FileUtils.h"
 #include "shared/support/ProjectFormat.h"
 
 #include <stdlib.h>
@@ -139,29 +139,8 @@ std::string NameOf(const std::string& str)
 BOOL CProfileSource::ParseIniFile()
 {
     std::string text;
-    {
-        CFile file;
-        if (!file.Open(m_strPath, CFile::modeRead | CFile::shareDenyNone))
-            return FALSE;
-        try
-        {
-            ULONGLONG nLength = file.GetLength();
-            if (nLength > kMaxWholeFileSize)
-            {
-                file.Abort();
-                return FALSE;
-            }
-            text.resize((size_t)nLength);
-            text.resize(nLength > 0 ? file.Read(&text[0], (UINT)nLength) : 0);
-        }
-        catch (CFileException* e)
-        {
-            e->Delete();
-            file.Abort();
-            return FALSE;
-        }
-        file.Abort();
-    }
+    if (!ReadFileBytes(m_strPath, text, kMaxWholeFileSize))
+        return FALSE;
     // Unicode files are converted by the profile functions; they answer those.
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0 || text.compare(0, 2, "\xFF\xFE") == 0
         || text.compare(0, 2, "\xFE\xFF") == 0)

@@ -330,11 +330,10 @@ TEST(ProjectPageTest, WritingIsAFixedPoint)
     TempFolder folder;
     for (LPCSTR name : kFullFiles)
         CopySample(folder, "full", { name });
-    CopySample(folder, "extras", { "Velconf.ini" });
-    const CString extras = ReadFileText(folder.File("Velconf.ini"));
-    CopySample(folder, "full", { "Velconf.ini" });
-    const CString pages[] = { ReadFileText(folder.File("Velconf.ini")), ReadFileText(folder.File("seite2.ini")),
-                              ReadFileText(TestDataPath("projects\\centred\\Velconf.ini")), extras };
+    CString pages[4];
+    int nSample = 0;
+    for (LPCSTR sample : { "full\\Velconf.ini", "full\\seite2.ini", "centred\\Velconf.ini", "extras\\Velconf.ini" })
+        pages[nSample++] = ReadFileText(TestDataPath(CString("projects\\") + sample));
     const struct
     {
         LPCSTR name;
