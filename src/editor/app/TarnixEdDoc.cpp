@@ -91,6 +91,17 @@ BOOL CTarnixEdDoc::OnOpenDocument(LPCSTR lpszPathName)
             text += "\n" + file;
         AfxMessageBox(text, MB_ICONEXCLAMATION);
     }
+    if (m_page.IsDamaged())
+    {
+        CString text = IsGermanUi() ? "Die Projektdatei ist beschädigt." : "The project file is damaged.";
+        if (m_page.GetCorrections().empty())
+            text += IsGermanUi() ? " Sie endet mitten in einer Zeile." : " It ends in the middle of a line.";
+        else
+            text += IsGermanUi() ? "\n\nDer Editor zeigt korrigiert:\n" : "\n\nThe editor shows corrected:\n";
+        for (const CString& line : m_page.GetCorrections())
+            text += "\n" + line;
+        AfxMessageBox(text, MB_ICONEXCLAMATION);
+    }
     if (m_page.HasHiddenObjects())
         AfxMessageBox(IsGermanUi() ? "Die Seite enthält mehr Objekte, als der Editor zeigen kann (10 Buttons, "
                                      "10 Texte, 1 Textfeld).\nDie übrigen bleiben beim Speichern unverändert erhalten."

@@ -109,6 +109,7 @@ BOOL CProjectFileText::Load(LPCSTR lpszPath)
     std::string text;
     if (!ReadFileBytes(lpszPath, text, CProfileSource::kMaxWholeFileSize))
         return FALSE;
+    m_bCut = !text.empty() && text.back() != '\r' && text.back() != '\n';
     for (size_t nStart = 0; nStart < text.size();)
     {
         size_t nEnd = text.find_first_of("\r\n", nStart);
@@ -129,6 +130,7 @@ void CProjectFileText::Reset()
     m_original.clear();
     m_baseline.clear();
     m_bOriginal = FALSE;
+    m_bCut = FALSE;
 }
 
 void CProjectFileText::Saved(const LineList& saved, const LineList& written)

@@ -28,6 +28,8 @@ public:
     // Forgets the file: the next merge gives the writer's lines alone.
     void Reset();
     BOOL HasOriginal() const { return m_bOriginal; }
+    // Whether the file ends inside a line, as a file cut short does.
+    BOOL EndsInsideALine() const { return m_bCut; }
     void SetBaseline(const LineList& written) { m_baseline = written; }
 
     // The file's new lines for the writer's lines now. With bFreshHead the
@@ -45,4 +47,5 @@ private:
     LineList m_original;
     LineList m_baseline;
     BOOL m_bOriginal = FALSE;
+    BOOL m_bCut = FALSE;
 };

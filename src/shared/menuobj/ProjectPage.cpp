@@ -15,6 +15,7 @@
 #include "shared/support/Picture.h"
 
 #include <algorithm>
+#include <string>
 
 IMPLEMENT_DYNAMIC(CProjectPage, CObject)
 
@@ -61,7 +62,7 @@ BOOL IsPopupOrListBox(const CString& strDocument)
 } // namespace
 
 CProjectPage::CProjectPage()
-    : m_chEditorLanguage('G'), m_hIcon(nullptr), m_bHiddenObjects(FALSE), m_pOwner(nullptr), m_nHoldRefresh(0)
+    : m_chEditorLanguage('G'), m_hIcon(nullptr), m_bHiddenObjects(FALSE), m_bDamaged(FALSE), m_pOwner(nullptr), m_nHoldRefresh(0)
 {
     m_buttons.SetMaxCount(kMaxButtons);
     m_texts.SetMaxCount(kMaxTexts);
@@ -176,6 +177,7 @@ void CProjectPage::LoadProject(const CString& strPath)
     --m_nHoldRefresh;
     if (m_fileText.Load(strPath))
     {
+        m_bDamaged = m_bDamaged || m_fileText.EndsInsideALine();
         CLineStore store;
         CProjectWriter writer(*this, store, strPath);
         writer.SetWarnings(FALSE);
@@ -189,7 +191,9 @@ void CProjectPage::LoadProject(const CString& strPath)
 void CProjectPage::ReadProjectSettings()
 {
     m_bHiddenObjects = FALSE;
+    m_bDamaged = FALSE;
     m_missingFiles.clear();
+    m_corrections.clear();
     InitWindowDefaults();
     m_pages.Reset();
     int nLevel = 0;
@@ -212,6 +216,7 @@ void CProjectPage::ReadProjectSettings()
     ReadTooltipSection();
     BuildSubmenuList();
     TakeMainPageSize();
+    CorrectObjectRects();
 }
 
 CString CProjectPage::ReadText(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nMaxChars)
@@ -341,6 +346,7 @@ void CProjectPage::ReadButtons()
         CMButCreateStruct* pButton = ReadButtonCreateStruct(m_settings, n, look);
         if (!pButton)
             continue;
+        CheckObjectNumbers(ProjectFormat::ButtonSection(n));
         pButton->m_nNumber = (int)m_buttons.GetSize();
         if (pButton->m_strStyle != "H")
             pButton->m_fontIdle.Assign(m_buttonFont);
@@ -382,6 +388,8 @@ void CProjectPage::ReadTexts()
     for (int n = 1; n <= kMaxTextSections; ++n)
     {
         CMTextCreateStruct* pText = ReadTextCreateStruct(m_settings, n, { kTextWidth, kTextHeight }, m_crWindowBg);
+        if (pText)
+            CheckObjectNumbers(ProjectFormat::TextSection(n));
         if (pText && !AddText(pText))
         {
             delete pText;
@@ -397,6 +405,8 @@ void CProjectPage::ReadTextFields()
     for (int n = 1; n <= m_textFields.GetMaxCount() + 1; ++n)
     {
         CViewerCreateStruct* pField = ReadTextFieldCreateStruct(m_settings, n, m_crWindowBg);
+        if (pField)
+            CheckObjectNumbers(ProjectFormat::TextFieldSection(n));
         if (pField && !AddTextField(pField))
         {
             delete pField;
@@ -412,6 +422,7 @@ void CProjectPage::ReadImageObject()
     int nX = 0, nY = 0, nW = 0, nH = 0;
     if (!m_settings.GetImage(file, 1, nX, nY, nW, nH))
         return;
+    CheckObjectNumbers(ProjectFormat::ImageSection(1));
     CMObjCreateStruct* pImage = new CMObjCreateStruct;
     pImage->m_nType = MOBJ_PICTURE;
     pImage->m_nNumber = 1;
@@ -427,6 +438,7 @@ void CProjectPage::ReadObjectSection(LPCSTR lpszSection, int nType)
     using namespace ProjectFormat;
     if (m_settings.GetInt(lpszSection, kKeyEnable, 0) == 0)
         return;
+    CheckObjectNumbers(lpszSection);
     // The canvas builds a list box from a button's struct, as the player does.
     CMObjCreateStruct* pObject = nType == MOBJ_LISTBOX ? new CMButCreateStruct : new CMObjCreateStruct;
     pObject->m_nType = nType;
@@ -446,6 +458,76 @@ void CProjectPage::ReadObjectSection(LPCSTR lpszSection, int nType)
                                          : AddListBox(pObject);
     if (!bAdded)
         delete pObject;
+}
+
+void CProjectPage::CheckObjectNumbers(LPCSTR lpszSection)
+{
+    using namespace ProjectFormat;
+    for (LPCSTR key : { kKeyX, kKeyY, kKeyW, kKeyH })
+    {
+        CString value = ReadText(lpszSection, key, "", 30);
+        CString digits = value;
+        digits.TrimLeft(" \t+-");
+        // A number below 0 (a size of 0 or less) hides its object as surely as no number.
+        BOOL bSize = key == kKeyW || key == kKeyH;
+        int nValue = atoi(value);
+        if (value.IsEmpty() || ((digits[0] >= '0' && digits[0] <= '9') && (bSize ? nValue > 0 : nValue >= 0)))
+            continue;
+        m_corrections.push_back(CString(lpszSection) + " " + key + "=" + value);
+        m_bDamaged = TRUE;
+    }
+}
+
+void CProjectPage::CorrectObjectRects()
+{
+    const int nPageW = std::max(m_nWinW, 1), nPageH = std::max(m_nWinH, 1);
+    const struct
+    {
+        CMObjList* pList;
+        LPCSTR pszName;   // of its section, without the number of a numbered one
+        BOOL bNumbered;
+        SIZE size;        // for an object without a size
+    } lists[] = {
+        { &m_buttons, "BUTTON", TRUE, { 120, 26 } }, { &m_texts, "TEXT", TRUE, { kTextWidth, kTextHeight } },
+        { &m_textFields, "TEXTFELD", TRUE, { 40, 40 } }, { &m_images, "IMAGE1", FALSE, { 32, 32 } },
+        { &m_aviClips, kSecEditorAviClip, FALSE, { 32, 32 } }, { &m_sliders, kSecEditorSlider, FALSE, { 32, 32 } },
+        { &m_listBoxes, kSecEditorListBox, FALSE, { 120, 26 } },
+    };
+    for (const auto& list : lists)
+        for (int i = 0; i < list.pList->GetSize(); ++i)
+        {
+            RECT& rc = static_cast<CMObjCreateStruct*>((*list.pList)[i])->m_rect;
+            int nW = rc.right - rc.left, nH = rc.bottom - rc.top;
+            // Sizes of a missing key are defaults, those of a present one damage.
+            BOOL bSizeLess = nW <= 0 || nH <= 0;
+            if (bSizeLess)
+            {
+                nW = nW > 0 ? nW : list.size.cx;
+                nH = nH > 0 ? nH : list.size.cy;
+            }
+            // Too large or wholly outside: moved and cut into the page. Partly
+            // outside, an object can still be seen and selected.
+            BOOL bTooLarge = nW > nPageW || nH > nPageH;
+            nW = std::min(nW, nPageW);
+            nH = std::min(nH, nPageH);
+            int nX = rc.left, nY = rc.top;
+            BOOL bOutside = nX >= nPageW || nY >= nPageH || nX + nW <= 0 || nY + nH <= 0;
+            if (bTooLarge || bOutside)
+            {
+                nX = Clamp(nX, 0, nPageW - nW);
+                nY = Clamp(nY, 0, nPageH - nH);
+            }
+            if (!bSizeLess && !bTooLarge && !bOutside)
+                continue;
+            CString line;
+            line.Format("%s X=%ld Y=%ld W=%ld H=%ld -> X=%d Y=%d W=%d H=%d", list.pszName, rc.left, rc.top,
+                        rc.right - rc.left, rc.bottom - rc.top, nX, nY, nW, nH);
+            if (list.bNumbered)
+                line.Insert((int)strlen(list.pszName), CString(std::to_string(i + 1).c_str()));
+            m_corrections.push_back(line);
+            m_bDamaged = m_bDamaged || bTooLarge;
+            SetRect(&rc, nX, nY, nX + nW, nY + nH);
+        }
 }
 
 void CProjectPage::ReadEditorObjects()

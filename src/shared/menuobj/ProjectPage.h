@@ -84,6 +84,15 @@ public:
     // The files the last read named for the page itself (window icon,
     // background picture) that do not exist.
     const std::vector<CString>& GetMissingFiles() const { return m_missingFiles; }
+    // What the last read put right so that every object can be seen and
+    // selected inside the page, one line each ("BUTTON2 W=99999"); the places
+    // are corrected in memory only, the file keeps its lines until the author
+    // edits the object.
+    const std::vector<CString>& GetCorrections() const { return m_corrections; }
+    // Whether the file was damaged: cut inside a line, or a place or size that
+    // is no number, below 0 or larger than the page. (An object wholly beyond
+    // the page's edge, as on a page sized to a smaller picture, is only moved in.)
+    BOOL IsDamaged() const { return m_bDamaged; }
     // ITEM00 of a popup section into strText when it is not empty; its files
     // count as used.
     void ReadPopupMenu(LPCSTR lpszSection, CString& strText);
@@ -259,6 +268,10 @@ private:
     void TakeMainPageSize();
     CString ReadText(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nMaxChars);
     void ReadObjectSection(LPCSTR lpszSection, int nType);
+    // Notes place and size values of an object's section that are no numbers.
+    void CheckObjectNumbers(LPCSTR lpszSection);
+    // Gives every object a size and a place inside the page.
+    void CorrectObjectRects();
 
     BOOL AddToList(CMObjList& list, CMObjCreateStruct* pObject);
     void RemoveFromList(CMObjList& list, CMObjCreateStruct* pObject);
@@ -270,6 +283,8 @@ private:
     CProjectFileText m_fileText;        // the file as read, for the next save
     BOOL m_bHiddenObjects;
     std::vector<CString> m_missingFiles;
+    std::vector<CString> m_corrections;
+    BOOL m_bDamaged;
     CProjectPageOwner* m_pOwner;
     CBuildFileList m_fileLists[FILES_LIST_COUNT];
     int m_nHoldRefresh;                // explorer refresh held off while above 0

@@ -498,3 +498,48 @@ TEST(TarnixEdDocTest, AMissingFileOfThePageIsReportedOnceByName)
     }
     SetUiLanguage('G');
 }
+
+// A damaged page opens with one message naming what the editor corrected, and
+// every object has a size and lies at least partly inside the page.
+TEST(TarnixEdDocTest, ADamagedPageSaysSoOnceAndShowsEveryObject)
+{
+    const std::string head = "[WINDOWSIZE]\r\nSIZETYPE=1\r\nW=400\r\nH=300\r\n \r\n[BUTTON1]\r\nENABLE=1\r\nTEXT=a\r\n";
+    const struct
+    {
+        LPCSTR name;
+        std::string text;
+        LPCSTR pszNamed;   // in the message; null for no message
+    } rows[] = {
+        { "sound", head + "X=10\r\nY=10\r\nW=100\r\nH=20\r\n \r\n", nullptr },
+        { "cut", head + "X=10\r\nY=10\r\nW=100\r\nH=20\r\n \r\n[BUTTON2]\r\nENABLE=1\r\nX=1", "BUTTON2" },
+        { "too wide", head + "X=10\r\nY=10\r\nW=99999\r\nH=20\r\n \r\n", "W=99999" },
+        { "no height", head + "X=10\r\nY=10\r\nW=100\r\nH=-5\r\n \r\n", "H=-5" },
+        { "no number", head + "X=abc\r\nY=10\r\nW=100\r\nH=20\r\n \r\n", "X=abc" },
+        // Objects beyond the page's edge (a page sized to a smaller picture) come in silently.
+        { "far away", head + "X=5000\r\nY=10\r\nW=100\r\nH=20\r\n \r\n[TEXT1]\r\nX=10\r\nY=900\r\nTEXT=t\r\n \r\n",
+          nullptr },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        MessageBoxRecorder boxes;
+        TempFolder folder;
+        CString path = folder.Write("Velconf.ini", row.text.data(), row.text.size());
+        CTarnixEdDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(path));
+        ASSERT_EQ(row.pszNamed != nullptr ? 1u : 0u, boxes.Count());
+        if (row.pszNamed != nullptr)
+            EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find(row.pszNamed)) << Text(boxes.Last().strText);
+        CProjectPage& page = doc.GetPage();
+        const RECT rcPage = { 0, 0, page.m_nWinW, page.m_nWinH };
+        for (CMObjList* pList : { &page.m_buttons, &page.m_texts })
+            for (int i = 0; i < pList->GetSize(); ++i)
+            {
+                RECT rc = static_cast<CMObjCreateStruct*>((*pList)[i])->m_rect, common;
+                EXPECT_GT(rc.right, rc.left);
+                EXPECT_GT(rc.bottom, rc.top);
+                EXPECT_TRUE(IntersectRect(&common, &rc, &rcPage));
+            }
+    }
+}
+
