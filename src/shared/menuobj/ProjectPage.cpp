@@ -544,9 +544,11 @@ void CProjectPage::TakeMainPageSize()
     CString mainPath = m_strProjectFolder + "\\" + m_strMainFile;
     if (!CanOpenForReading(mainPath))
         return;
-    int nW = (int)GetPrivateProfileIntA(kSecWindowSize, kKeyW, -1, mainPath);
-    int nH = (int)GetPrivateProfileIntA(kSecWindowSize, kKeyH, -1, mainPath);
-    int nSizeType = (int)GetPrivateProfileIntA(kSecWindowSize, kKeySizeType, 0, mainPath);
+    CProjectFiles main;
+    main.OpenWholeFileFirst(mainPath);
+    int nW = main.GetInt(kSecWindowSize, kKeyW, -1);
+    int nH = main.GetInt(kSecWindowSize, kKeyH, -1);
+    int nSizeType = main.GetInt(kSecWindowSize, kKeySizeType, 0);
     if (nW > 0 && nH > 0)
     {
         m_nWinW = nW;

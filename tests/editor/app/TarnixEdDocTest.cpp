@@ -365,6 +365,11 @@ TEST(TarnixEdDocTest, AnyLineEndsOpenEveryObjectAndSaveWithoutLoss)
             CTarnixEdDoc again;
             ASSERT_TRUE(again.OnOpenDocument(path));
             EXPECT_EQ(objects, Objects(again.GetPage(), edited));
+            // Written, read and written again: the same bytes.
+            std::string saved = Text(ReadFileText(path));
+            again.SetModifiedFlag(TRUE);
+            ASSERT_TRUE(again.OnSaveDocument(path));
+            EXPECT_EQ(saved, Text(ReadFileText(path)));
         }
 }
 
