@@ -39,6 +39,13 @@ public:
     // through the profile functions and answers its keys from memory, as the
     // profile functions would answer them.
     void CacheSections() { m_bCacheSections = TRUE; }
+    // After OpenFile: INI file mode on the same file, answering from what
+    // OpenFile read, so that the file is not read twice.
+    void KeepAsIniFile()
+    {
+        m_nMode = modeIniFile;
+        m_bCacheSections = TRUE;
+    }
     BOOL SetNone();
     // Memory-text mode without any text to search; always FALSE.
     BOOL SetMemoryText();

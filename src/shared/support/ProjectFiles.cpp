@@ -17,9 +17,6 @@ BOOL CProjectFiles::OpenWholeFileFirst(LPCSTR lpszFileName)
     // Every page is read whole once: key by key, each profile call would open
     // the file anew.
     if (!OpenFile(lpszFileName))
-    {
-        SetIniFile(lpszFileName);
-        CacheSections();
-    }
+        KeepAsIniFile();
     return TRUE;
 }
