@@ -84,16 +84,22 @@ TEST(TarnixEdDocTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
         doc.SetModifiedFlag(TRUE);
         HANDLE hFile = INVALID_HANDLE_VALUE;
         if (bReadOnly)
+        {
             ASSERT_TRUE(SetFileAttributesA(path, FILE_ATTRIBUTE_READONLY));
+        }
         else
+        {
             hFile = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        }
         EXPECT_FALSE(doc.OnSaveDocument(path));
         if (hFile != INVALID_HANDLE_VALUE)
             CloseHandle(hFile);
         EXPECT_TRUE(doc.IsModified());
         ASSERT_EQ(1u, boxes.Count());
         if (bReadOnly)
+        {
             EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find("schreibgesch"));
+        }
         EXPECT_EQ(before, ReadFileBytes(path));
         EXPECT_EQ(bReadOnly, (GetFileAttributesA(path) & FILE_ATTRIBUTE_READONLY) != 0);
         SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
@@ -534,7 +540,9 @@ TEST(TarnixEdDocTest, ADamagedPageSaysSoOnceAndShowsEveryObject)
         ASSERT_TRUE(doc.OnOpenDocument(path));
         ASSERT_EQ(row.pszNamed != nullptr ? 1u : 0u, boxes.Count());
         if (row.pszNamed != nullptr)
+        {
             EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find(row.pszNamed)) << Text(boxes.Last().strText);
+        }
         CProjectPage& page = doc.GetPage();
         const RECT rcPage = { 0, 0, page.m_nWinW, page.m_nWinH };
         for (CMObjList* pList : { &page.m_buttons, &page.m_texts })

@@ -365,7 +365,9 @@ TEST(ProjectPageTest, WritingIsAFixedPoint)
             first.LoadProject(path);
             LineList written = Written(first, path);
             if (nPage == 1 && variant.pszKept != nullptr)
+            {
                 EXPECT_TRUE(Contains(written, variant.pszKept));
+            }
             CString text;
             for (const std::string& line : written)
                 text += CString(line.c_str()) + "\r\n";
