@@ -48,6 +48,7 @@
 #define IDS_FOLDER_OUTSIDE_PROJECT 227
 #define IDS_READ_ONLY_PROJECT 2059
 #define IDS_INVALID_PROJECT 2060
+#define IDS_HELP_MISSING 2074
 #define IDS_SUBMENU_RENAMED 2066
 
 // Captions of the button actions, in action code order except the last two.

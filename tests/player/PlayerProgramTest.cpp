@@ -324,4 +324,87 @@ TEST_F(PlayerProgramTest, PlaysThePictureClipSliderAndListBoxTheEditorPlaced)
     EXPECT_EQ(0u, FinishPlayer(pi, 100));
 }
 
+// A GIF of three button states of the size, red, and the row of the
+// transparent colour below them, blue. Each pixel follows a clear code, so
+// that every code stays 3 bits wide.
+std::string StateGif(int nWidth, int nStateHeight)
+{
+    const int nHeight = 3 * nStateHeight + 1;
+    std::string bytes = std::string("GIF89a") + char(nWidth) + '\0' + char(nHeight) + '\0' + '\x80' + '\0' + '\0';
+    bytes += std::string("\xFF\0\0\0\0\xFF", 6);
+    bytes += std::string("\x2C\0\0\0\0", 5) + char(nWidth) + '\0' + char(nHeight) + '\0' + '\0' + '\x02';
+    std::string data;
+    unsigned nBits = 0, nBitCount = 0;
+    auto put = [&](unsigned nCode) {
+        nBits |= nCode << nBitCount;
+        for (nBitCount += 3; nBitCount >= 8; nBitCount -= 8, nBits >>= 8)
+            data += char(nBits & 0xFF);
+    };
+    for (int i = 0; i < nWidth * nHeight; ++i)
+    {
+        put(4);
+        put(i < nWidth * (nHeight - 1) ? 0 : 1);
+    }
+    put(5);
+    if (nBitCount > 0)
+        data += char(nBits & 0xFF);
+    for (size_t nPos = 0; nPos < data.size(); nPos += 255)
+    {
+        std::string block = data.substr(nPos, 255);
+        bytes += char(block.size()) + block;
+    }
+    bytes += std::string("\0\x3B", 2);
+    return bytes;
+}
+
+// The player loads OLE, the picture object and the multimedia functions only
+// when a page first needs them (a DLL that failed to load then would end the
+// program): a picture button with a GIF, its click sound and the page it
+// opens all work in the shipped program, which then ends cleanly.
+TEST_F(PlayerProgramTest, LoadsWhatAPageNeedsOnFirstUse)
+{
+    const std::string gif = StateGif(40, 10);
+    m_app.Write("knopf.gif", gif.data(), gif.size());
+    m_app.Write("Velconf.ini",
+                testing_support::Lines({ "[Tarnix]", "VERSION=Tarnix Editor 2.40 CD-Menu", "[WINDOWPOS]", "X=100",
+                                         "Y=80", "[WINDOWSIZE]", "SIZETYPE=1", "W=300", "H=200", "[WINDOW]",
+                                         "BORDER=1", "TITLE=Gif Seite", "IMAGE=0", "[SOUND]", "ENABLE=0",
+                                         "KEYCLICK=1", "KEYOVER=1", "[BUTTON1]", "ENABLE=1", "X=20", "Y=20",
+                                         "W=100", "H=50", "TEXT=Weiter", "STYLE=BITMAP",
+                                         "BMP=_CURRENTDIR_\\knopf.gif", "DOKUMENT=_CURRENTDIR_\\seite2.ini",
+                                         "FUNKTION=NEWPAGE" }));
+    m_app.Write("seite2.ini", testing_support::Lines({ "[Tarnix]", "[WINDOW]", "BORDER=1", "TITLE=Seite 2" }));
+
+    PROCESS_INFORMATION pi = {};
+    ASSERT_TRUE(StartPlayer("", pi));
+    auto waitForMenu = [&pi](LPCSTR lpszTitle) -> HWND {
+        for (int nWait = 0; nWait < 200 && WaitForSingleObject(pi.hProcess, 50) == WAIT_TIMEOUT; ++nWait)
+        {
+            HWND hMenu = FindWindowA("#32770", lpszTitle);
+            DWORD_PTR nResult = 0;
+            if (hMenu != nullptr && IsWindowVisible(hMenu) &&
+                SendMessageTimeoutA(hMenu, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &nResult))
+                return hMenu;
+        }
+        return nullptr;
+    };
+    HWND hMenu = waitForMenu("Gif Seite");
+    if (hMenu != nullptr)
+    {
+        // A real click on the picture plays the click sound and opens the
+        // next page.
+        POINT pt = { 40, 25 };
+        ClientToScreen(hMenu, &pt);
+        ClickAt(pt);
+    }
+    HWND hNext = hMenu != nullptr ? waitForMenu("Seite 2") : nullptr;
+    if (hNext != nullptr)
+        PostMessageA(hNext, WM_CLOSE, 0, 0);
+    const DWORD nExitCode = FinishPlayer(pi, 100);
+
+    ASSERT_NE(nullptr, hMenu);
+    EXPECT_NE(nullptr, hNext);
+    EXPECT_EQ(0u, nExitCode);
+}
+
 } // namespace

@@ -141,6 +141,8 @@ BOOL CPicture::CreateFromBytes(const BYTE* pBytes, DWORD nCount)
     memcpy(pMem, pBytes, nCount);
     GlobalUnlock(hMem);
 
+    // The picture object needs OLE, which a program may set up only now.
+    AfxOleInit();
     // The stream frees the block when it is released.
     IStream* pStream = nullptr;
     if (FAILED(CreateStreamOnHGlobal(hMem, TRUE, &pStream)))

@@ -30,6 +30,20 @@ namespace {
 // The editor's own registry key: the program under test runs with a fresh one.
 const char kProgramKey[] = "Software\\Morvadeth\\Tarnix 2";
 
+// Chooses a new project in the Start Center, names its folder in the dialog
+// of that caption and waits for the project's window.
+HWND MakeProjectFromStartCenter(HWND hFrame, HWND hStart, LPCSTR pszNewCaption, const CString& strProject)
+{
+    Click(hStart, IDC_START_NEW);
+    HWND hNew = WaitFor([&] { return FindDialog(pszNewCaption); });
+    if (hNew == nullptr)
+        return nullptr;
+    SendMessageA(GetDlgItem(hNew, IDC_PROJECT_FOLDER), WM_SETTEXT, 0, (LPARAM)(LPCSTR)strProject);
+    Click(hNew, IDOK);
+    HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
+    return WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
+}
+
 class EditorProgramTest : public ::testing::Test
 {
 protected:
@@ -43,6 +57,20 @@ protected:
     }
     void TearDown() override { SHDeleteKeyA(HKEY_CURRENT_USER, kProgramKey); }
 
+    // The quick information after the first new project opens the help viewer:
+    // it is taken as seen. A language, when given, is the one chosen before.
+    static void MarkQuickInfoSeen(LPCSTR pszLanguage = nullptr)
+    {
+        HKEY hKey = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\SETTINGS", 0, nullptr,
+                                                 0, KEY_WRITE, nullptr, &hKey, nullptr));
+        DWORD dwZero = 0;
+        RegSetValueExA(hKey, "BFIRST", 0, REG_DWORD, (const BYTE*)&dwZero, sizeof(dwZero));
+        if (pszLanguage != nullptr)
+            RegSetValueExA(hKey, "LANGUAGE", 0, REG_SZ, (const BYTE*)pszLanguage, lstrlenA(pszLanguage) + 1);
+        RegCloseKey(hKey);
+    }
+
     TempFolder m_editor;
 };
 
@@ -50,15 +78,7 @@ protected:
 
 TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
 {
-    // The quick information after the first new project opens the help viewer:
-    // it is taken as seen.
-    HKEY hKey = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\SETTINGS", 0, nullptr, 0,
-                                             KEY_WRITE, nullptr, &hKey, nullptr));
-    DWORD dwZero = 0;
-    RegSetValueExA(hKey, "BFIRST", 0, REG_DWORD, (const BYTE*)&dwZero, sizeof(dwZero));
-    RegCloseKey(hKey);
-
+    MarkQuickInfoSeen();
     TempFolder projects;
     CString project = projects.File("Neu");
     {
@@ -200,15 +220,21 @@ TEST_F(EditorProgramTest, TheFullSampleSavedByTheEditorPlaysAsTheOriginal)
 
 namespace {
 
-// The window's client area as it stands on the screen, as a 24-bit bitmap
+// The window's client area (or the whole window) as it stands on the screen, as a 24-bit bitmap
 // file beside the tests. The screen is read: another process's child window
 // gives no picture through its own DC here.
-void SaveScreenshot(HWND hWnd, LPCSTR pszName)
+void SaveScreenshot(HWND hWnd, LPCSTR pszName, bool bWholeWindow = false)
 {
     RECT rc;
     GetClientRect(hWnd, &rc);
     POINT origin = { 0, 0 };
     ClientToScreen(hWnd, &origin);
+    if (bWholeWindow)
+    {
+        GetWindowRect(hWnd, &rc);
+        origin = { rc.left, rc.top };
+        OffsetRect(&rc, -rc.left, -rc.top);
+    }
     HDC hdc = GetDC(nullptr);
     HDC hMem = CreateCompatibleDC(hdc);
     BITMAPINFO bmi = {};
@@ -250,6 +276,21 @@ HWND FindDescendant(HWND hParent, int nID)
     return search.hFound;
 }
 
+// Inserts a button captioned "Start" through the button sheet of that caption
+// and waits for it on the page; gives the page's view.
+HWND InsertButtonThroughSheet(HWND hFrame, HWND hChild, LPCSTR pszSheetCaption)
+{
+    PostMessageA(hFrame, WM_COMMAND, ID_OBJ_BUTTON, 0);
+    HWND hSheet = WaitFor([&] { return FindDialog(pszSheetCaption); });
+    HWND hCaption = hSheet ? FindDescendant(hSheet, IDC_BUT_CAPTION) : nullptr;
+    if (hCaption == nullptr)
+        return nullptr;
+    SendMessageA(hCaption, WM_SETTEXT, 0, (LPARAM) "Start");
+    Click(hSheet, IDOK);
+    HWND hView = GetWindow(hChild, GW_CHILD);
+    return WaitFor([&] { return FindDescendant(hView, 5000); }) ? hView : nullptr;
+}
+
 } // namespace
 
 TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
@@ -282,15 +323,8 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
         HWND hChild = WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
         ASSERT_NE(nullptr, hChild);
 
-        PostMessageA(hFrame, WM_COMMAND, ID_OBJ_BUTTON, 0);
-        HWND hSheet = WaitFor([] { return FindDialog("Funktionsschalter (Button) Eigenschaften"); });
-        ASSERT_NE(nullptr, hSheet);
-        HWND hCaption = FindDescendant(hSheet, IDC_BUT_CAPTION);
-        ASSERT_NE(nullptr, hCaption);
-        SendMessageA(hCaption, WM_SETTEXT, 0, (LPARAM) "Start");
-        Click(hSheet, IDOK);
-        HWND hView = GetWindow(hChild, GW_CHILD);
-        ASSERT_NE(nullptr, WaitFor([&] { return FindDescendant(hView, 5000); }));
+        HWND hView = InsertButtonThroughSheet(hFrame, hChild, "Funktionsschalter (Button) Eigenschaften");
+        ASSERT_NE(nullptr, hView);
         SetForegroundWindow(hFrame);
         RedrawWindow(hView, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         Sleep(300);
@@ -314,4 +348,125 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
     EXPECT_EQ(canvas, PageWindows(hMenu));
     SaveScreenshot(hMenu, "player.bmp");
     EXPECT_TRUE(player.CloseAndWait(hMenu));
+}
+
+namespace {
+
+// Opens the page in TarnixEd.exe through the Start Center's recent list, saves
+// it with no edit (the Save command) and closes the editor: true when it ended
+// at once, without a question, and cleanly.
+bool SaveUneditedInEditor(const TempFolder& editorFolder, const CString& strPath)
+{
+    HKEY hKey = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\Recent File List", 0, nullptr, 0, KEY_WRITE,
+                        nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+        return false;
+    RegSetValueExA(hKey, "File1", 0, REG_SZ, (const BYTE*)(LPCSTR)strPath, strPath.GetLength() + 1);
+    RegCloseKey(hKey);
+    Process editor;
+    if (!editor.Start(editorFolder.File("TarnixEd.exe"), editorFolder.Path()))
+        return false;
+    HWND hFrame = WaitFor([&] { return FindMainFrame(editor.pi.dwProcessId); });
+    HWND hStart = WaitFor([] { return FindDialog("Tarnix Start Center"); });
+    if (hFrame == nullptr || hStart == nullptr)
+        return false;
+    Click(hStart, IDC_START_OPEN);
+    HWND hOpen = WaitFor([] { return FindDialog("Projekt öffnen"); });
+    if (hOpen == nullptr)
+        return false;
+    Click(hOpen, IDOK);
+    CString name = strPath.Mid(strPath.ReverseFind('\\') + 1);
+    HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
+    if (WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, name); }) == nullptr)
+        return false;
+    PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
+    if (!editor.CloseAndWait(hFrame))
+        return false;
+    DWORD dwExit = 1;
+    GetExitCodeProcess(editor.pi.hProcess, &dwExit);
+    return dwExit == 0;
+}
+
+} // namespace
+
+TEST_F(EditorProgramTest, AnUneditedSaveInTheEditorKeepsEveryByte)
+{
+    TempFolder full, extras;
+    WriteFullSample(full);
+    CString extrasPage = CopyProject(extras, "extras", "024000");
+    CopySample(extras, "extras", { "hintergrund.bmp", "knopf.bmp", "liesmich.txt", "sound\\klick.wav" });
+    for (CString path : { full.File("Velconf.ini"), extrasPage })
+    {
+        SCOPED_TRACE((LPCSTR)path);
+        std::string before = (LPCSTR)ReadFileText(path);
+        EXPECT_TRUE(SaveUneditedInEditor(m_editor, path));
+        EXPECT_EQ(before, std::string(ReadFileText(path)));
+    }
+}
+
+// A page edited by hand with LF or mixed line ends and the player's head
+// section: the editor's save leaves the player showing every window it showed.
+TEST_F(EditorProgramTest, AHandEditedPageSavedByTheEditorStillPlaysItsButtons)
+{
+    TempFolder original;
+    CString text = ReadFileText(CopyProject(original, "extras", "024000"));
+    text.Replace("[WELCOME]\r\nENABLE=1", "[WELCOME]\r\nENABLE=0");
+    CString lf = text, mixed = text;
+    lf.Replace("\r\n", "\n");
+    mixed.Replace("[BUTTON1]\r\nENABLE=1\r\n", "[BUTTON1]\rENABLE=1\r");
+    mixed.Replace("\r\n[TEXTFELD1]", "\n[TEXTFELD1]");
+    const struct { LPCSTR name; CString page; } pages[] = { { "CR LF", text }, { "LF", lf }, { "mixed", mixed } };
+    std::vector<std::string> expected;
+    for (const auto& [name, page] : pages)
+    {
+        TempFolder folder;
+        SCOPED_TRACE(name);
+        CopySample(folder, "extras", { "hintergrund.bmp", "knopf.bmp", "liesmich.txt", "sound\\klick.wav" });
+        folder.Write("Velconf.ini", page);
+        ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\Tarnix.exe", folder.File("Tarnix.exe"), FALSE));
+        if (expected.empty())
+        {
+            expected = MenuWindows(folder.Path(), "Extras");
+            ASSERT_GT(expected.size(), 1u);
+            continue;
+        }
+        EXPECT_TRUE(SaveUneditedInEditor(m_editor, folder.File("Velconf.ini")));
+        EXPECT_EQ(expected, MenuWindows(folder.Path(), "Extras"));
+    }
+}
+
+TEST_F(EditorProgramTest, TheEnglishEditorMakesAProjectWhoseButtonPlays)
+{
+    // The language library beside the editor and English in a fresh registry.
+    ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\tarnix_english.dll", m_editor.File("tarnix_english.dll"), FALSE));
+    MarkQuickInfoSeen("English");
+
+    TempFolder projects;
+    CString project = projects.File("New");
+    {
+        Process editor;
+        ASSERT_TRUE(editor.Start(m_editor.File("TarnixEd.exe"), projects.Path()));
+        HWND hFrame = WaitFor([&] { return FindMainFrame(editor.pi.dwProcessId); });
+        ASSERT_NE(nullptr, hFrame);
+        HWND hStart = WaitFor([] { return FindDialog("Tarnix Start Center"); });
+        ASSERT_NE(nullptr, hStart);
+        char title[100] = "";
+        GetDlgItemTextA(hStart, IDC_START_TITLE, title, sizeof(title));
+        EXPECT_STREQ("Welcome to the Tarnix Start Center", title);
+        Sleep(300);
+        SaveScreenshot(hStart, "english_start.bmp", true);
+        HWND hChild = MakeProjectFromStartCenter(hFrame, hStart, "New Project", project);
+        ASSERT_NE(nullptr, hChild);
+
+        ASSERT_NE(nullptr, InsertButtonThroughSheet(hFrame, hChild, "Button Properties"));
+        SetForegroundWindow(hFrame);
+        RedrawWindow(hFrame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+        Sleep(300);
+        SaveScreenshot(hFrame, "english.bmp", true);
+        PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
+        ASSERT_TRUE(editor.CloseAndWait(hFrame));
+    }
+    std::vector<std::string> windows = MenuWindows(project, "Tarnix");
+    const std::string all = std::accumulate(windows.begin(), windows.end(), std::string());
+    EXPECT_NE(std::string::npos, all.find("\"Start\"")) << all;
 }
