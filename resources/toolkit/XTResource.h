@@ -125,3 +125,59 @@
 #define XT_IDS_RESTOREWND       4661    // "Restore Window"
 #define XT_IDS_CLOSEWND         4662    // "Close Window"
 #define XT_IDS_TOOLSMENU        4664    // "&Tools": the user tools' popup
+
+// Colour picker popup: its buttons, tips and the colours' names.
+#define XT_IDS_NOFILL           4633    // "No Fill"
+#define XT_IDS_NOCOLOR          4634    // "No Color": tip of "No Fill"
+#define XT_IDS_AUTOMATIC        4635    // "Automatic"
+#define XT_IDS_AUTOMATICCLR     4636    // "Automatic Color": its tip
+#define XT_IDS_MORECOLORS       4637    // "More Colors...": the button
+#define XT_IDS_MORECOLORS_TIP   4638    // "More Colors": tip of the button and the custom colours
+#define XT_IDS_STDCOLORS        4639    // "Standard Colors"
+#define XT_IDS_CLR_BLACK            4700
+#define XT_IDS_CLR_GRAY             4701
+#define XT_IDS_CLR_MAROON           4702
+#define XT_IDS_CLR_OLIVE            4703
+#define XT_IDS_CLR_GREEN            4704
+#define XT_IDS_CLR_TEAL             4705
+#define XT_IDS_CLR_NAVY             4706
+#define XT_IDS_CLR_PURPLE           4707
+#define XT_IDS_CLR_WHITE            4708
+#define XT_IDS_CLR_SILVER           4709
+#define XT_IDS_CLR_RED              4710
+#define XT_IDS_CLR_YELLOW           4711
+#define XT_IDS_CLR_LIME             4712
+#define XT_IDS_CLR_AQUA             4713
+#define XT_IDS_CLR_BLUE             4714
+#define XT_IDS_CLR_FUCHSIA          4715
+#define XT_IDS_CLR_BROWN            4716
+#define XT_IDS_CLR_OLIVE_GREEN      4717
+#define XT_IDS_CLR_DARK_GREEN       4718
+#define XT_IDS_CLR_DARK_TEAL        4719
+#define XT_IDS_CLR_DARK_BLUE        4720
+#define XT_IDS_CLR_INDIGO           4721
+#define XT_IDS_CLR_GRAY80           4722
+#define XT_IDS_CLR_DARK_RED         4723
+#define XT_IDS_CLR_ORANGE           4724
+#define XT_IDS_CLR_DARK_YELLOW      4725
+#define XT_IDS_CLR_BLUE_GRAY        4726
+#define XT_IDS_CLR_GRAY50           4727
+#define XT_IDS_CLR_LIGHT_ORANGE     4728
+#define XT_IDS_CLR_SEA_GREEN        4729
+#define XT_IDS_CLR_LIGHT_BLUE       4730
+#define XT_IDS_CLR_VIOLET           4731
+#define XT_IDS_CLR_GRAY40           4732
+#define XT_IDS_CLR_PINK             4733
+#define XT_IDS_CLR_GOLD             4734
+#define XT_IDS_CLR_BRIGHT_GREEN     4735
+#define XT_IDS_CLR_TURQUOISE        4736
+#define XT_IDS_CLR_SKY_BLUE         4737
+#define XT_IDS_CLR_PLUM             4738
+#define XT_IDS_CLR_GRAY25           4739
+#define XT_IDS_CLR_ROSE             4740
+#define XT_IDS_CLR_TAN              4741
+#define XT_IDS_CLR_LIGHT_YELLOW     4742
+#define XT_IDS_CLR_LIGHT_GREEN      4743
+#define XT_IDS_CLR_LIGHT_TURQUOISE  4744
+#define XT_IDS_CLR_PALE_BLUE        4745
+#define XT_IDS_CLR_LAVENDER         4746

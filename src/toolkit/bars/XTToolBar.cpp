@@ -6,6 +6,7 @@
 #include "toolkit/bars/XTMenuState.h"
 #include "toolkit/bars/XTToolBarResource.h"
 #include "toolkit/bars/XTToolkitString.h"
+#include "toolkit/controls/XTColorPopupWnd.h"
 #include "toolkit/controls/XTExpButton.h"
 #include "toolkit/frame/XTDrawHelpers.h"
 #include "toolkit/frame/XTGlobalData.h"
@@ -47,6 +48,9 @@ BEGIN_MESSAGE_MAP(CXTToolBar, CXTControlBar)
     ON_MESSAGE(XTWM_TOOLBAR_RELAYOUT, OnRelayout)
     ON_MESSAGE(XTWM_TOOLBAR_COLORPICK, OnColorPick)
     ON_MESSAGE(XTWM_TOOLBAR_COLORCLOSE, OnColorClose)
+    ON_MESSAGE(WM_CPN_SELNOCHANGE, OnColorNotify)
+    ON_MESSAGE(WM_CPN_CANCEL, OnColorNotify)
+    ON_MESSAGE(WM_CPN_NOFILL, OnColorNotify)
     ON_NOTIFY_REFLECT(TBN_DROPDOWN, OnDropDownNotify)
     ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
     ON_NOTIFY_REFLECT_EX(TBN_HOTITEMCHANGE, OnHotItemChange)
@@ -1047,6 +1051,107 @@ void CXTToolBar::ShowAllHidden()
 // ---------------------------------------------------------------------------
 // Relayout and the rebar host
 
+void CXTToolBar::CopyHiddenButtonsTo(CXTToolBar* pTarget, int nWrapWidth)
+{
+    int nLimit = nWrapWidth;
+    for (const auto& entry : m_mapHidden)
+        nLimit = std::max<int>(nLimit, entry.second);
+    struct Copy
+    {
+        TBBUTTON button;
+        CString strText;
+        BOOL bText = FALSE;
+        CWnd* pControl = nullptr;
+        CXTButtonInfo* pDropDown = nullptr;
+    };
+    std::vector<Copy> copies;
+    int cxRow = 0;
+    for (const auto& entry : m_mapHidden)
+    {
+        Copy copy;
+        if (!GetControlButton(entry.first, &copy.button))
+            continue;
+        CXTToolBarButton* pRecord =
+            entry.first < (int)m_arrButtons.size() ? m_arrButtons[(size_t)entry.first].get() : nullptr;
+        const BOOL bSeparator = (copy.button.fsStyle & TBSTYLE_SEP) != 0;
+        if (bSeparator)
+        {
+            // Only a separator that holds a control is worth a place.
+            if (copy.button.idCommand == 0 || pRecord == nullptr || pRecord->m_pControl == nullptr ||
+                pRecord->m_pControl->m_hWnd == nullptr)
+                continue;
+            copy.pControl = pRecord->m_pControl;
+        }
+        copy.button.fsState &= ~(TBSTATE_HIDDEN | TBSTATE_WRAP);
+        if (cxRow + entry.second > nLimit && cxRow > 0)
+        {
+            Copy rowBreak;
+            rowBreak.button = TBBUTTON();
+            rowBreak.button.fsStyle = TBSTYLE_SEP;
+            rowBreak.button.fsState = TBSTATE_WRAP | TBSTATE_ENABLED;
+            rowBreak.button.iString = -1;
+            copies.push_back(rowBreak);
+            cxRow = 0;
+        }
+        if (copy.button.iString != -1)
+        {
+            copy.strText = GetButtonText(entry.first);
+            copy.bText = TRUE;
+            copy.button.iString = -1;
+        }
+        if (!bSeparator && copy.button.idCommand > 0 && pRecord != nullptr)
+            copy.pDropDown = pRecord->GetDropDown();
+        cxRow += entry.second;
+        copies.push_back(copy);
+    }
+    if (copies.empty())
+        return;
+
+    // The copies show the owner's images.
+    if (m_hInstImageWell != nullptr && m_hbmImageWell != nullptr)
+        pTarget->LoadBitmap(m_nImageWell != 0 ? MAKEINTRESOURCEA(m_nImageWell) : (LPCSTR)m_strImageWell);
+    else
+        pTarget->SendMessage(TB_SETIMAGELIST, 0, SendMessage(TB_GETIMAGELIST));
+    std::vector<TBBUTTON> buttons;
+    for (const Copy& copy : copies)
+        buttons.push_back(copy.button);
+    pTarget->SendMessage(TB_ADDBUTTONSA, (WPARAM)buttons.size(), (LPARAM)buttons.data());
+    pTarget->RebuildButtonRecords();
+    pTarget->SendMessage(TB_SETHOTIMAGELIST, 0, SendMessage(TB_GETHOTIMAGELIST));
+
+    BOOL bFirstText = TRUE;
+    for (int i = 0; i < (int)copies.size(); ++i)
+    {
+        const Copy& copy = copies[(size_t)i];
+        if (copy.bText)
+        {
+            // The control's first string slot is taken by a placeholder.
+            if (bFirstText)
+                pTarget->SetButtonText(i, "---");
+            bFirstText = FALSE;
+            pTarget->SetButtonText(i, copy.strText);
+        }
+        if (copy.pControl != nullptr)
+        {
+            copy.pControl->SetParent(pTarget);
+            pTarget->m_arrButtons[(size_t)i]->m_pControl = copy.pControl;
+            pTarget->PositionControl(copy.pControl);
+        }
+        if (copy.pDropDown != nullptr)
+            pTarget->m_arrButtons[(size_t)i]->SetDropDown(copy.pDropDown, FALSE);
+    }
+    if (m_dwDrawTextMask != 0)
+        pTarget->SendMessage(TB_SETDRAWTEXTFLAGS, m_dwDrawTextMask, m_dwDrawTextValue);
+}
+
+void CXTToolBar::Customize()
+{
+    // The frame the bar docks in runs the sheet, also for a floating bar.
+    CFrameWnd* pFrame = m_pDockSite != nullptr ? m_pDockSite : GetParentFrame();
+    if (pFrame != nullptr && pFrame->m_hWnd != nullptr)
+        pFrame->SendMessage(WM_COMMAND, XT_IDC_CUSTOMIZE);
+}
+
 void CXTToolBar::PostRelayout()
 {
     if (m_hWnd != nullptr)
@@ -1281,16 +1386,8 @@ void CXTToolBar::OnDropDown(NMTOOLBARA* pNotify, UINT nCommandID, const CRect& r
     }
     else if (pInfo != nullptr && pInfo->bColorPopup)
     {
-        if (m_hWndColorPopup != nullptr && ::IsWindow(m_hWndColorPopup))
-            ::DestroyWindow(m_hWndColorPopup);
-        m_hWndColorPopup = nullptr;
-        PublishDropDownRect(rcButton, FALSE);
-        m_nDropDownCommand = (int)nCommandID;
-        if (!CreateColorPopup(pInfo, rcButton))
-        {
-            m_nDropDownCommand = -1;
+        if (!OpenColorPopup(pInfo, rcButton))
             ReleaseDropDown();
-        }
     }
     else
     {
@@ -1310,8 +1407,29 @@ void CXTToolBar::OnDropDown(NMTOOLBARA* pNotify, UINT nCommandID, const CRect& r
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-BOOL CXTToolBar::CreateColorPopup(CXTButtonInfo*, const CRect&)
+BOOL CXTToolBar::CreateColorPopup(CXTButtonInfo* pInfo, const CRect& rcButton)
 {
+    // The popup deletes itself; its choice comes back with the command as value.
+    CXTColorPopupWnd* pPopup = new CXTColorPopupWnd(TRUE, (LPARAM)pInfo->nCommandID);
+    if (!pPopup->Create(rcButton, this, pInfo->dwPopupStyle, pInfo->clrSelected, pInfo->clrDefault))
+    {
+        delete pPopup;
+        return FALSE;
+    }
+    m_hWndColorPopup = pPopup->m_hWnd;
+    return TRUE;
+}
+
+BOOL CXTToolBar::OpenColorPopup(CXTButtonInfo* pInfo, const CRect& rcButton)
+{
+    if (m_hWndColorPopup != nullptr && ::IsWindow(m_hWndColorPopup))
+        ::DestroyWindow(m_hWndColorPopup);
+    m_hWndColorPopup = nullptr;
+    PublishDropDownRect(rcButton, FALSE);
+    m_nDropDownCommand = (int)pInfo->nCommandID;
+    if (CreateColorPopup(pInfo, rcButton))
+        return TRUE;
+    m_nDropDownCommand = -1;
     return FALSE;
 }
 
@@ -1322,6 +1440,14 @@ LRESULT CXTToolBar::OnColorPick(WPARAM wParam, LPARAM lParam)
     Invalidate();
     if (CWnd* pOwner = GetDropDownOwner())
         pOwner->SendMessage(XTWM_TOOLBAR_COLORPICK, wParam, lParam);
+    return 0;
+}
+
+LRESULT CXTToolBar::OnColorNotify(WPARAM wParam, LPARAM lParam)
+{
+    // No change, cancel and No Fill reach the owner as a choice does.
+    if (CWnd* pOwner = GetDropDownOwner())
+        pOwner->SendMessage((UINT)GetCurrentMessage()->message, wParam, lParam);
     return 0;
 }
 

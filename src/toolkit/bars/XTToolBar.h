@@ -110,6 +110,11 @@ public:
     // Lays the rows out for the bar's docking now.
     void Layout();
     void ShowAllHidden();
+    // Copies the hidden buttons (with their texts, drop-down records and
+    // borrowed controls) into the target, rows wrapping at the width.
+    void CopyHiddenButtonsTo(CXTToolBar* pTarget, int nWrapWidth);
+    // Asks the frame the bar belongs to for its customise sheet.
+    void Customize();
 
     // Fitting into a dock bar's row or a rebar band: the length the bar takes.
     int HideButtonsToFit(int nNeeded, int nAvailable, BOOL bHorz) override;
@@ -133,6 +138,9 @@ public:
     BOOL IsFullWindowDrag() const override { return TRUE; }
     // Opens the command's colour popup; no popup kind is built in.
     virtual BOOL CreateColorPopup(CXTButtonInfo* pInfo, const CRect& rcButton);
+    // Closes a colour popup still open and opens the record's (rcButton in
+    // screen coordinates); the bar hears the choice. FALSE when none opened.
+    BOOL OpenColorPopup(CXTButtonInfo* pInfo, const CRect& rcButton);
     virtual void OnPaintBar();
     virtual BOOL FillsBackground() const;
     virtual void DrawSeparators(CDC* pDC);
@@ -214,6 +222,7 @@ protected:
     LRESULT OnRelayout(WPARAM wParam, LPARAM lParam);
     LRESULT OnColorPick(WPARAM wParam, LPARAM lParam);
     LRESULT OnColorClose(WPARAM wParam, LPARAM lParam);
+    LRESULT OnColorNotify(WPARAM wParam, LPARAM lParam);
     void OnDropDownNotify(NMHDR* pNMHDR, LRESULT* pResult);
     void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
     BOOL OnHotItemChange(NMHDR* pNMHDR, LRESULT* pResult);

@@ -1,6 +1,7 @@
 #include "toolkit/frame/XTMiniDockFrameWnd.h"
 
 #include "toolkit/XTResource.h"
+#include "toolkit/bars/XTExpMenuWnd.h"
 #include "toolkit/frame/IXTToolBar.h"
 #include "toolkit/frame/XTControlBar.h"
 #include "toolkit/frame/XTDockWindow.h"
@@ -200,8 +201,18 @@ CAPTIONBUTTONINFO* CXTMiniDockFrameWnd::FindButton(int nKind) const
     return nullptr;
 }
 
-CWnd* CXTMiniDockFrameWnd::OpenOptionsPopup(CControlBar*, const CRect&)
+CWnd* CXTMiniDockFrameWnd::OpenOptionsPopup(CControlBar* pBar, const CRect& rect)
 {
+    CXTToolBar* pToolBar = dynamic_cast<CXTToolBar*>(pBar);
+    if (pToolBar == nullptr || (!pToolBar->HasHiddenButtons() && !pToolBar->IsCustomizable()))
+        return nullptr;
+    CXTExpMenuWnd* pPopup = new CXTExpMenuWnd(this, XTWM_POPUPCLOSED);
+    if (pPopup->ShowPopup(rect, pToolBar))
+        return pPopup;
+    if (pPopup->m_hWnd != nullptr)
+        pPopup->DestroyWindow();   // deletes itself
+    else
+        delete pPopup;
     return nullptr;
 }
 
