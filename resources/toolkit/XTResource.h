@@ -181,3 +181,21 @@
 #define XT_IDS_CLR_LIGHT_TURQUOISE  4744
 #define XT_IDS_CLR_PALE_BLUE        4745
 #define XT_IDS_CLR_LAVENDER         4746
+// Customisation: the customise sheet, its pages and the bars' questions.
+#define XT_IDS_BLANKNAME        4559    // "The toolbar name cannot be blank. Type a name."
+#define XT_IDS_NAMEEXISTS       4561    // "A toolbar named '%s' already exists. Type another name."
+#define XT_IDS_LIMITREACHED     4562    // "Sorry you have reached your limit."
+#define XT_IDS_CUSTOMNAME       4563    // "Custom %d"
+#define XT_IDS_DELETEBAR        4564    // "Are you sure you want to delete the '%s' toolbar?"
+#define XT_IDS_NOHELPTOPIC      4566    // "No help topic is associated with this item.\nCommand ID %d"
+#define XT_IDS_CLOSE            4585    // "Close": the sheet's Cancel button
+#define XT_IDS_RESETTOOLBAR     4590    // the question before a tool bar's reset
+#define XT_IDS_CUSTOMIZESHEET   4646    // "Customize": the sheet's caption
+#define XT_IDS_REASSIGNKEY      4659    // "This shortcut is currently assigned ..."
+#define XT_IDS_PATHINVALID      4665    // "The path is invalid."
+#define XT_IDS_RESETKEYS        4666    // "Are you sure you want to reset the key assignments? ..."
+#define XT_IDS_RESETUSAGE       4667    // "This will delete the record of the commands you've used ..."
+#define XT_IDS_BROWSE           4668    // "Browse"
+#define XT_IDS_EXEFILTER        4669    // the Tools page's file filter
+#define XT_IDS_MENUCONTENTS     4670    // " &Menu contents:"
+
