@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 namespace toolkit_test {
 
@@ -46,7 +47,7 @@ inline void Settle()
     PumpFor(60);
 }
 
-inline void SendMouse(DWORD dwFlags, CPoint ptScreen)
+inline INPUT MouseInput(DWORD dwFlags, CPoint ptScreen)
 {
     INPUT input = {};
     input.type = INPUT_MOUSE;
@@ -54,6 +55,30 @@ inline void SendMouse(DWORD dwFlags, CPoint ptScreen)
     input.mi.dx = (LONG)((ptScreen.x * 65535LL + cx / 2) / (cx - 1));
     input.mi.dy = (LONG)((ptScreen.y * 65535LL + cy / 2) / (cy - 1));
     input.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    return input;
+}
+
+inline INPUT KeyInput(WORD wVk, BOOL bUp)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = wVk;
+    input.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+// Queues the whole sequence at once: a modal loop started by its first
+// events (drag detection, a drag) finds the rest already waiting.
+inline void SendAll(const std::vector<INPUT>& inputs)
+{
+    if (!inputs.empty())
+        ::SendInput((UINT)inputs.size(), const_cast<INPUT*>(inputs.data()), sizeof(INPUT));
+    Settle();
+}
+
+inline void SendMouse(DWORD dwFlags, CPoint ptScreen)
+{
+    INPUT input = MouseInput(dwFlags, ptScreen);
     ::SendInput(1, &input, sizeof(input));
 }
 
@@ -65,49 +90,60 @@ inline void MoveMouse(CPoint ptScreen)
 
 inline void Click(CPoint ptScreen, BOOL bRight = FALSE)
 {
-    SendMouse(0, ptScreen);
-    SendMouse(bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, ptScreen);
-    SendMouse(bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, ptScreen);
-    Settle();
-}
-
-inline void SendKey(WORD wVk, BOOL bUp)
-{
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = wVk;
-    input.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &input, sizeof(input));
+    SendAll({ MouseInput(0, ptScreen), MouseInput(bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, ptScreen),
+              MouseInput(bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, ptScreen) });
 }
 
 // Presses the keys in order and releases them in reverse (Ctrl+K: { VK_CONTROL, 'K' }).
 inline void PressKeys(std::initializer_list<WORD> keys)
 {
+    std::vector<INPUT> inputs;
     for (WORD wVk : keys)
-        SendKey(wVk, FALSE);
+        inputs.push_back(KeyInput(wVk, FALSE));
     for (auto it = keys.end(); it != keys.begin();)
-        SendKey(*--it, TRUE);
-    Settle();
+        inputs.push_back(KeyInput(*--it, TRUE));
+    SendAll(inputs);
 }
 
-// A drag with the left button in steps, so that drag detection and the drag loop see moves.
-inline void Drag(CPoint ptFrom, CPoint ptTo, std::initializer_list<WORD> heldKeys = {})
+// How a drag ends: released over the target, or cancelled on the way.
+enum class DragEnd { release, escape, rightClick };
+
+// A drag with the left button in steps (the held keys pressed before the
+// button and released after it), queued at once.
+inline void Drag(CPoint ptFrom, CPoint ptTo, std::initializer_list<WORD> heldKeys = {},
+                 DragEnd end = DragEnd::release)
 {
-    SendMouse(0, ptFrom);
-    Settle();
-    SendMouse(MOUSEEVENTF_LEFTDOWN, ptFrom);
-    Settle();
+    std::vector<INPUT> inputs;
+    inputs.push_back(MouseInput(0, ptFrom));
     for (WORD wVk : heldKeys)
-        SendKey(wVk, FALSE);
+        inputs.push_back(KeyInput(wVk, FALSE));
+    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN, ptFrom));
     for (int i = 1; i <= 8; ++i)
+        inputs.push_back(MouseInput(0, CPoint(ptFrom.x + (ptTo.x - ptFrom.x) * i / 8,
+                                              ptFrom.y + (ptTo.y - ptFrom.y) * i / 8)));
+    if (end == DragEnd::escape)
     {
-        SendMouse(0, CPoint(ptFrom.x + (ptTo.x - ptFrom.x) * i / 8, ptFrom.y + (ptTo.y - ptFrom.y) * i / 8));
-        Settle();
+        inputs.push_back(KeyInput(VK_ESCAPE, FALSE));
+        inputs.push_back(KeyInput(VK_ESCAPE, TRUE));
     }
-    SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
+    else if (end == DragEnd::rightClick)
+    {
+        inputs.push_back(MouseInput(MOUSEEVENTF_RIGHTDOWN, ptTo));
+        inputs.push_back(MouseInput(MOUSEEVENTF_RIGHTUP, ptTo));
+    }
+    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP, ptTo));
     for (auto it = heldKeys.end(); it != heldKeys.begin();)
-        SendKey(*--it, TRUE);
-    Settle();
+    {
+        // Alt let go alone would open the window's menu: a Shift tap first.
+        if (*--it == VK_MENU)
+        {
+            inputs.push_back(KeyInput(VK_SHIFT, FALSE));
+            inputs.push_back(KeyInput(VK_SHIFT, TRUE));
+        }
+        inputs.push_back(KeyInput(*it, TRUE));
+    }
+    SendAll(inputs);
+    PumpFor(100);
 }
 
 // Brings the window to the front so that input reaches it.

@@ -291,8 +291,8 @@ BOOL CXTCustomizeManager::DoDragDrop(CWnd* pSource, BOOL bCopyAllowed, const CXT
         }
         if (msg.message == WM_MOUSEMOVE || msg.message == WM_LBUTTONUP)
         {
-            CPoint pt;
-            ::GetCursorPos(&pt);
+            // Where the pointer was when the message came, not where it is now.
+            CPoint pt(msg.pt);
             const BOOL bButton = msg.message == WM_MOUSEMOVE && (msg.wParam & MK_LBUTTON);
             if (bCopyAllowed)
                 bMove = !(msg.wParam & MK_CONTROL);
@@ -301,13 +301,19 @@ BOOL CXTCustomizeManager::DoDragDrop(CWnd* pSource, BOOL bCopyAllowed, const CXT
             ptLast = pt;
             if (!bButton)
             {
+                bDropped = TRUE;
+                bResult = bMove || !bCanCopy;
                 if (pCurrent != nullptr)
                 {
                     pCurrent->Drop(item, pt);
                     pCurrent = nullptr;
                 }
-                bDropped = TRUE;
-                bResult = bMove || !bCanCopy;
+                else
+                    // Over a bar that refused the command nothing changes; only
+                    // a drop off every bar removes the button.
+                    for (IXTDropTarget* pTarget : drag.targets)
+                        if (pTarget->HitTest(pt))
+                            bResult = FALSE;
                 break;
             }
             continue;

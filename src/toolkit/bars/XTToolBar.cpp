@@ -277,6 +277,10 @@ void CXTToolBar::OnDestroy()
     m_mapTextIndex.clear();
     m_mapHidden.clear();
     m_arrButtons.clear();
+    // A bar made again takes its default layout anew.
+    m_defaultState.clear();
+    m_bHasDefaultState = FALSE;
+    m_bShowText = FALSE;
     CXTControlBar::OnDestroy();
 }
 

@@ -252,7 +252,7 @@ void CXTToolBarCustomizer::ComputeInsertion(CPoint point)
     {
         TBBUTTON button;
         m_pBar->GetButton(i, &button);
-        if (button.fsState & TBSTATE_HIDDEN)
+        if (button.fsState & TBSTATE_HIDDEN || (button.fsStyle & TBSTYLE_SEP))
             continue;
         CRect rect;
         m_pBar->SendMessage(TB_GETITEMRECT, (WPARAM)i, (LPARAM)(LPRECT)&rect);
