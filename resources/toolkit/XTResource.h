@@ -198,4 +198,44 @@
 #define XT_IDS_BROWSE           4668    // "Browse"
 #define XT_IDS_EXEFILTER        4669    // the Tools page's file filter
 #define XT_IDS_MENUCONTENTS     4670    // " &Menu contents:"
+// The customise sheet's pages and the name dialog.
+#define XT_IDD_CUSTTOOLS        4517    // "Tools"
+#define XT_IDD_CUSTOPTIONS      4518    // "&Options"
+#define XT_IDD_CUSTTOOLBARS     4527    // "Tool&bars"
+#define XT_IDD_CUSTCOMMANDS     4528    // "&Commands"
+#define XT_IDD_CUSTKEYBOARD     4529    // "Keyboard"
+#define XT_IDD_NEWTOOLBAR       4530    // "New Toolbar"
+#define XT_IDC_TOOLBARNAME      5502
+#define XT_IDC_LIST_TOOLBARS    5504
+#define XT_IDC_LIST_CATEGORIES  5505
+#define XT_IDC_LIST_COMMANDS    5506
+#define XT_IDC_TXT_COMMANDS     5509
+#define XT_IDC_TXT_SELECTED     5510
+#define XT_IDC_BTN_RENAME       5525
+#define XT_IDC_BTN_RESET        5526
+#define XT_IDC_BTN_DESCRIPTION  5527
+#define XT_IDC_CHK_MENUSHADOWS  5528
+#define XT_IDC_CHK_RECENTFIRST  5529
+#define XT_IDC_CHK_FULLMENUS    5530
+#define XT_IDC_CHK_SCREENTIPS   5531
+#define XT_IDC_CHK_TIPKEYS      5532
+#define XT_IDC_LIST_KEYCOMMANDS 5561
+#define XT_IDC_LIST_KEYS        5562
+#define XT_IDC_EDIT_SHORTCUT    5564
+#define XT_IDC_COMBO_CATEGORY   5565
+#define XT_IDC_BTN_ASSIGN       5566
+#define XT_IDC_BTN_RESETALL     5567
+#define XT_IDC_BTN_REMOVE       5568
+#define XT_IDC_TXT_NEWKEY       5570
+#define XT_IDC_TXT_ASSIGNMENTS  5571
+#define XT_IDC_TXT_KEYCOMMANDS  5572
+#define XT_IDC_TXT_DESCRIPTION  5573
+#define XT_IDC_TXT_DESCLABEL    5574
+#define XT_IDC_CHK_FULLDRAG     5575
+#define XT_IDC_SEP_PERSONAL     5578
+#define XT_IDC_SEP_OTHER        5579
+#define XT_IDC_LIST_TOOLS       4664
+#define XT_IDC_EDIT_TOOLCOMMAND 4665
+#define XT_IDC_EDIT_TOOLARGS    4666
+#define XT_IDC_EDIT_TOOLDIR     4667
 

@@ -2,6 +2,7 @@
 
 #include "toolkit/bars/XTCrc32.h"
 #include "toolkit/bars/XTCustomToolBar.h"
+#include "toolkit/bars/XTPersonalOptions.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTRegistryStore.h"
 
@@ -32,6 +33,10 @@ CXTCustomizeManager& GetCustomizeManager()
 CXTCustomizeManager::CXTCustomizeManager() : m_ptNextFloat(200, 200), m_bCustomizeMode(FALSE), m_bSaveMode(FALSE)
 {
     m_customizeMode.Add(this, [this](BOOL bOn) { m_bCustomizeMode = bOn; });
+    // The options page shows and stores the user's real options.
+    CXTPersonalOptions& options = GetPersonalOptions();
+    options.Load();
+    options.m_bEnabled = TRUE;
 }
 
 BOOL CXTCustomizeManager::IsCustomizableCommand(UINT nID)

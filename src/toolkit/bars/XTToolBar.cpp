@@ -2388,6 +2388,10 @@ void CXTToolBar::ResetToDefault(BOOL bAsk)
 
 void CXTToolBar::OnReset(NMHDR*, LRESULT* pResult)
 {
-    ResetToDefault(TRUE);
+    // The Reset button of the control's own customise dialog; the control
+    // sends the code at other times too (a bar moved to a floating frame),
+    // when it asks nothing of the bar.
+    if (m_bAdjustDialog)
+        ResetToDefault(TRUE);
     *pResult = 0;
 }

@@ -1,0 +1,235 @@
+// The customise sheet in the framework's modal loop, reached through the
+// modal-dialog hook: customise mode while it is open, the stored active page,
+// new user bars with default and refused names, deleting a bar with its
+// stored state, and the Commands page's sorted categories with a command
+// dragged onto a bar by real input.
+#include "toolkit/bars/XTCustomizeSheet.h"
+
+#include "toolkit/XTResource.h"
+#include "toolkit/bars/XTCustCommandsPage.h"
+#include "toolkit/bars/XTCustToolBarPage.h"
+#include "toolkit/bars/XTCustomToolBar.h"
+#include "toolkit/bars/XTToolBar.h"
+#include "toolkit/bars/XTToolbarNameDlg.h"
+#include "toolkit/frame/XTRegistryStore.h"
+
+#include "toolkit/bars/XTTestAppKey.h"
+#include "toolkit/frame/XTDockTestFrame.h"
+
+#include "framework/Dialog.h"
+#include "helpers/TestSupport.h"
+#include "toolkit/XTRealInput.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+using namespace toolkit_test;
+
+namespace {
+
+const UINT IDR_TEST_BAR = 3910;
+const UINT ID_TEST_CUT = 3923;
+
+class XTCustomizeSheetTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_frame.CreateFrame());
+        m_frame.EnableDocking(CBRS_ALIGN_ANY);
+        BringToFront(m_frame.m_hWnd);
+    }
+    void TearDown() override
+    {
+        CDialog::SetModalHook(nullptr);
+        m_frame.DestroyWindow();
+    }
+    // Runs the sheet; the script sees each modal dialog as it opens (the
+    // sheet first), and the sheet closes after its script.
+    INT_PTR RunSheet(DWORD dwPages, std::function<void(CXTCustomizeSheet&)> sheetScript,
+                     std::function<void(CDialog*)> dialogScript = nullptr)
+    {
+        CXTCustomizeSheet sheet(&m_frame, dwPages);
+        CDialog::SetModalHook([&](CDialog* pDlg) {
+            if (pDlg == &sheet)
+            {
+                sheetScript(sheet);
+                if (sheet.m_hWnd != nullptr)
+                    sheet.PostMessage(WM_COMMAND, IDCANCEL);
+            }
+            else if (dialogScript)
+                dialogScript(pDlg);
+        });
+        INT_PTR nResult = sheet.DoModal();
+        CDialog::SetModalHook(nullptr);
+        return nResult;
+    }
+    // The name dialog answered with the text (OK), recording what it proposed.
+    std::function<void(CDialog*)> NameWith(std::vector<CString>& proposed, std::vector<CString> answers)
+    {
+        return [&proposed, answers](CDialog* pDlg) mutable {
+            CString strProposed;
+            pDlg->GetDlgItemText(XT_IDC_TOOLBARNAME, strProposed);
+            proposed.push_back(strProposed);
+            for (const CString& answer : answers)
+            {
+                if (pDlg->m_hWnd == nullptr)
+                    break;
+                if (answer != "*")
+                    pDlg->SetDlgItemText(XT_IDC_TOOLBARNAME, answer);
+                pDlg->SendMessage(WM_COMMAND, IDOK);
+            }
+            if (pDlg->m_hWnd != nullptr && ::IsWindowVisible(pDlg->m_hWnd))
+                pDlg->SendMessage(WM_COMMAND, IDCANCEL);
+        };
+    }
+
+    AppKeyScope m_key { "TarnixCustomizeSheetTest", "Sheet" };
+    CDockTestFrame m_frame;
+};
+
+TEST_F(XTCustomizeSheetTest, CloseEndsCustomiseModeAndTheActivePageIsKept)
+{
+    BOOL bModeWhileOpen = FALSE;
+    RunSheet(XT_CUST_TOOLBARS | XT_CUST_COMMANDS | XT_CUST_OPTIONS, [&](CXTCustomizeSheet& sheet) {
+        bModeWhileOpen = GetCustomizeManager().IsCustomizeMode();
+        EXPECT_FALSE(sheet.GetDlgItem(IDOK)->IsWindowVisible());
+        CString strClose;
+        sheet.GetDlgItemText(IDCANCEL, strClose);
+        EXPECT_EQ(CString("Close"), strClose);
+        EXPECT_TRUE(::IsWindowEnabled(m_frame.m_hWnd));
+        sheet.SetActivePage(1);
+    });
+    EXPECT_TRUE(bModeWhileOpen);
+    EXPECT_FALSE(GetCustomizeManager().IsCustomizeMode());
+    EXPECT_EQ(1u, CXTRegistryStore().GetProfileInt("Settings", "Active Page", 0));
+    int nActive = -1;
+    RunSheet(XT_CUST_TOOLBARS | XT_CUST_COMMANDS, [&](CXTCustomizeSheet& sheet) { nActive = sheet.GetActiveIndex(); });
+    EXPECT_EQ(1, nActive);
+}
+
+TEST_F(XTCustomizeSheetTest, NewBarsGetDefaultNamesAndRefusedNamesAsk)
+{
+    testing_support::MessageBoxRecorder boxes;
+    std::vector<CString> proposed;
+    // First: the proposal; second: blank (refused), then a taken name (refused), then the proposal.
+    int nDialog = 0;
+    std::vector<std::vector<CString>> answers = { { "*" }, { "  ", "Custom 1", "Mine" } };
+    RunSheet(
+        XT_CUST_TOOLBARS,
+        [&](CXTCustomizeSheet& sheet) {
+            CWnd* pPage = sheet.GetActivePage();
+            pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_BTN_NEW, BN_CLICKED),
+                               (LPARAM)pPage->GetDlgItem(XT_IDC_BTN_NEW)->m_hWnd);
+            pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_BTN_NEW, BN_CLICKED),
+                               (LPARAM)pPage->GetDlgItem(XT_IDC_BTN_NEW)->m_hWnd);
+        },
+        [&](CDialog* pDlg) { NameWith(proposed, answers[(size_t)std::min(nDialog++, 1)])(pDlg); });
+    ASSERT_EQ(2u, proposed.size());
+    EXPECT_EQ(CString("Custom 1"), proposed[0]);
+    EXPECT_EQ(CString("Custom 2"), proposed[1]);
+    ASSERT_EQ(2u, boxes.Count());
+    EXPECT_EQ(CString("The toolbar name cannot be blank. Type a name."), boxes.Boxes()[0].strText);
+    EXPECT_EQ(CString("A toolbar named 'Custom 1' already exists. Type another name."), boxes.Boxes()[1].strText);
+    // Two user bars at ids no bar had, floating one step apart.
+    CXTCustomToolBar* pFirst = nullptr;
+    CXTCustomToolBar* pSecond = nullptr;
+    for (POSITION pos = m_frame.m_listControlBars.GetHeadPosition(); pos != nullptr;)
+        if (auto* pBar = dynamic_cast<CXTCustomToolBar*>(static_cast<CControlBar*>(m_frame.m_listControlBars.GetNext(pos))))
+            (pFirst == nullptr ? pFirst : pSecond) = pBar;
+    ASSERT_NE(nullptr, pFirst);
+    ASSERT_NE(nullptr, pSecond);
+    EXPECT_EQ(CString("Custom 1"), pFirst->GetName());
+    EXPECT_EQ(CString("Mine"), pSecond->GetName());
+    EXPECT_NE(pFirst->GetDlgCtrlID(), pSecond->GetDlgCtrlID());
+    EXPECT_TRUE(pFirst->IsFloating());
+
+    // Delete asks, then removes the bar and its stored state.
+    const UINT nID = (UINT)pSecond->GetDlgCtrlID();
+    CString strValue;
+    strValue.Format("Sheet-Bar%u", nID);
+    pSecond->SaveBarState("Settings", strValue);
+    const size_t nBoxesBefore = boxes.Count();
+    RunSheet(XT_CUST_TOOLBARS, [&](CXTCustomizeSheet& sheet) {
+        CXTCustToolBarPage* pPage = dynamic_cast<CXTCustToolBarPage*>(sheet.GetActivePage());
+        ASSERT_NE(nullptr, pPage);
+        CXTCheckListBox& list = pPage->GetBarList();
+        for (int i = 0; i < list.GetCount(); ++i)
+        {
+            CString strText;
+            list.GetText(i, strText);
+            if (strText == "Mine")
+                list.SetCurSel(i);
+        }
+        pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_LIST_TOOLBARS, LBN_SELCHANGE), (LPARAM)list.m_hWnd);
+        pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_BTN_DELETE, BN_CLICKED),
+                           (LPARAM)pPage->GetDlgItem(XT_IDC_BTN_DELETE)->m_hWnd);
+    });
+    ASSERT_EQ(nBoxesBefore + 1, boxes.Count());
+    EXPECT_EQ(CString("Are you sure you want to delete the 'Mine' toolbar?"), boxes.Last().strText);
+    EXPECT_EQ(nullptr, m_frame.GetControlBar(nID));
+    BYTE* pData = nullptr;
+    UINT nBytes = 0;
+    EXPECT_FALSE(CXTRegistryStore().GetProfileBinary("Settings", strValue, &pData, &nBytes));
+    delete[] pData;
+}
+
+TEST_F(XTCustomizeSheetTest, ACommandDraggedFromTheCommandsPageLandsWithItsIcon)
+{
+    CXTToolBar source, target;
+    for (CXTToolBar* pBar : { &source, &target })
+    {
+        ASSERT_TRUE(pBar->CreateEx(&m_frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect(0, 0, 0, 0),
+                                   pBar == &source ? 0xE810 : 0xE811));
+        ASSERT_TRUE(pBar->LoadToolBar(IDR_TEST_BAR));
+        pBar->EnableDocking(CBRS_ALIGN_ANY);
+        m_frame.DockControlBar(pBar, AFX_IDW_DOCKBAR_TOP);
+    }
+    source.SetWindowText("Zebra");
+    target.SetWindowText("alpha");
+    const UINT kOne = ID_TEST_CUT;
+    target.SetButtons(&kOne, 1);
+    target.RegisterCustomize(TRUE);
+    m_frame.RecalcLayout();
+    PumpFor(30);
+    const int nImagesBefore = ImageList_GetImageCount((HIMAGELIST)target.SendMessage(TB_GETIMAGELIST));
+
+    std::vector<CString> categories;
+    RunSheet(XT_CUST_COMMANDS, [&](CXTCustomizeSheet& sheet) {
+        CXTCustCommandsPage* pPage = dynamic_cast<CXTCustCommandsPage*>(sheet.GetActivePage());
+        ASSERT_NE(nullptr, pPage);
+        for (int i = 0; i < pPage->GetCategories().GetCount(); ++i)
+        {
+            CString strText;
+            pPage->GetCategories().GetText(i, strText);
+            categories.push_back(strText);
+        }
+        // Beside the frame, off its bars.
+        sheet.SetWindowPos(nullptr, 640, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PumpFor(30);
+        // The "Zebra" bar's commands; drag "New" onto the other bar.
+        CListBox& commands = pPage->GetCommands();
+        ASSERT_GT(commands.GetCount(), 0);
+        CRect rcItem;
+        commands.GetItemRect(0, &rcItem);
+        commands.ClientToScreen(&rcItem);
+        CRect rcTarget;
+        target.GetItemRect(0, &rcTarget);
+        target.ClientToScreen(&rcTarget);
+        Drag(rcItem.CenterPoint(), CPoint(rcTarget.right - 3, rcTarget.CenterPoint().y));
+    });
+    // Sorted by sort key (the bars' ids), not by name.
+    ASSERT_GE(categories.size(), 2u);
+    EXPECT_EQ(CString("Zebra"), categories[0]);
+    EXPECT_EQ(CString("alpha"), categories[1]);
+    ASSERT_EQ(2, target.GetCount());
+    EXPECT_EQ(3920u, target.GetItemID(1));
+    TBBUTTON button;
+    target.GetButton(1, &button);
+    EXPECT_EQ(nImagesBefore, button.iBitmap);   // a new image: the command's icon
+    target.RegisterCustomize(FALSE);
+}
+
+} // namespace
