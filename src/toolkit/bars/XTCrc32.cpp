@@ -20,3 +20,21 @@ DWORD CXTCrc32::Update(const void* pData, size_t nLength)
     m_dwValue = ~dw;
     return m_dwValue;
 }
+
+std::vector<BYTE> CXTCrc32::Seal(const std::vector<BYTE>& body)
+{
+    DWORD dwCrc = CXTCrc32().Compute(body.data(), body.size());
+    std::vector<BYTE> value = { LOBYTE(LOWORD(dwCrc)), HIBYTE(LOWORD(dwCrc)), LOBYTE(HIWORD(dwCrc)),
+                                HIBYTE(HIWORD(dwCrc)) };
+    value.insert(value.end(), body.begin(), body.end());
+    return value;
+}
+
+BOOL CXTCrc32::IsSealed(const BYTE* pData, UINT nBytes)
+{
+    if (pData == nullptr || nBytes < 4)
+        return FALSE;
+    DWORD dwStored = MAKELONG(MAKEWORD(pData[0], pData[1]), MAKEWORD(pData[2], pData[3]));
+    return CXTCrc32().Compute(pData + 4, nBytes - 4) == dwStored;
+}
+

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 class CXTCrc32
 {
 public:
@@ -19,6 +21,10 @@ public:
         return Update(pData, nLength);
     }
     DWORD GetValue() const { return m_dwValue; }
+    // The bytes behind their CRC (4 bytes, little-endian), as stored values keep them.
+    static std::vector<BYTE> Seal(const std::vector<BYTE>& body);
+    // Whether the data holds 4 bytes of CRC and the bytes it guards.
+    static BOOL IsSealed(const BYTE* pData, UINT nBytes);
     void SetValue(DWORD dwValue) { m_dwValue = dwValue; }
 
 private:

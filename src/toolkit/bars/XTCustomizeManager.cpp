@@ -106,22 +106,14 @@ std::vector<BYTE> CXTCustomizeManager::FormatCustomBars(const std::vector<std::p
         for (const auto& bar : bars)
             ar << (DWORD)bar.first << bar.second;
     }
-    const std::vector<BYTE>& body = file.GetData();
-    DWORD dwCrc = CXTCrc32().Compute(body.data(), body.size());
-    std::vector<BYTE> value = { LOBYTE(LOWORD(dwCrc)), HIBYTE(LOWORD(dwCrc)), LOBYTE(HIWORD(dwCrc)),
-                                HIBYTE(HIWORD(dwCrc)) };
-    value.insert(value.end(), body.begin(), body.end());
-    return value;
+    return CXTCrc32::Seal(file.GetData());
 }
 
 BOOL CXTCustomizeManager::ParseCustomBars(const BYTE* pData, UINT nBytes,
                                           std::vector<std::pair<UINT, CString>>& bars)
 {
     bars.clear();
-    if (pData == nullptr || nBytes < 4)
-        return FALSE;
-    DWORD dwStored = MAKELONG(MAKEWORD(pData[0], pData[1]), MAKEWORD(pData[2], pData[3]));
-    if (CXTCrc32().Compute(pData + 4, nBytes - 4) != dwStored)
+    if (!CXTCrc32::IsSealed(pData, nBytes))
         return FALSE;
     CMemFile file(pData + 4, nBytes - 4);
     try

@@ -7,7 +7,6 @@
 #include "toolkit/frame/XTGlobalData.h"
 
 #include "framework/FrameWnd.h"
-#include "framework/WindowDC.h"
 
 #include <algorithm>
 
@@ -279,18 +278,8 @@ void CXTExpMenuWnd::OnNcPaint()
         Default();
         return;
     }
-    CWindowDC dc(this);
-    CRect rcWindow;
-    GetWindowRect(&rcWindow);
-    CRect rc(0, 0, rcWindow.Width(), rcWindow.Height());
-    dc.Draw3dRect(&rc, BorderColor(), BorderColor());
-    // Where the popup meets the chevron, the line takes the popup's colour:
-    // the two look joined.
-    const CRect& c = m_rcChevron;
-    const CRect edges[] = { CRect(c.left, c.bottom, c.right, c.bottom), CRect(c.left, c.top - 1, c.right, c.top - 1),
-                            CRect(c.right, c.top, c.right, c.bottom), CRect(c.left - 1, c.top, c.left - 1, c.bottom) };
-    for (const CRect& edge : edges)
-        DrawBorderRect(&dc, CXTHiddenButtonsToolbar::GetPopupColor(), edge, rcWindow);
+    // Where the popup meets the chevron, the line takes the popup's colour.
+    DrawJoinedPopupFrame(this, m_rcChevron, BorderColor(), CXTHiddenButtonsToolbar::GetPopupColor());
 }
 
 BOOL CXTExpMenuWnd::OnEraseBkgnd(CDC* pDC)

@@ -44,11 +44,6 @@ ULONGLONG Left(const CMemFile& file)
     return file.GetLength() - file.GetPosition();
 }
 
-DWORD ReadDword(const BYTE* p)
-{
-    return MAKELONG(MAKEWORD(p[0], p[1]), MAKEWORD(p[2], p[3]));
-}
-
 } // namespace
 
 std::vector<BYTE> XT_TOOLBAR_STATE::Serialize() const
@@ -137,21 +132,14 @@ std::vector<BYTE> XT_TOOLBAR_STATE::MakeStoredValue(const std::vector<BYTE>& blo
         ar.WriteCount(blob.size());
         ar.Write(blob.data(), (UINT)blob.size());
     }
-    const std::vector<BYTE>& body = file.GetData();
-    DWORD dwCrc = CXTCrc32().Compute(body.data(), body.size());
-    std::vector<BYTE> value = { LOBYTE(LOWORD(dwCrc)), HIBYTE(LOWORD(dwCrc)), LOBYTE(HIWORD(dwCrc)),
-                                HIBYTE(HIWORD(dwCrc)) };
-    value.insert(value.end(), body.begin(), body.end());
-    return value;
+    return CXTCrc32::Seal(file.GetData());
 }
 
 BOOL XT_TOOLBAR_STATE::ReadStoredValue(const BYTE* pData, UINT nBytes, const std::vector<BYTE>& defaultBlob,
                                        std::vector<BYTE>& blob)
 {
     blob.clear();
-    if (pData == nullptr || nBytes <= 4)
-        return FALSE;
-    if (CXTCrc32().Compute(pData + 4, nBytes - 4) != ReadDword(pData))
+    if (nBytes <= 4 || !CXTCrc32::IsSealed(pData, nBytes))
         return FALSE;
     CMemFile file(pData + 4, nBytes - 4);
     try

@@ -11,7 +11,6 @@
 
 #include "framework/ClientDC.h"
 #include "framework/PaintDC.h"
-#include "framework/WindowDC.h"
 
 #include <algorithm>
 
@@ -492,14 +491,8 @@ void CXTColorPopupWnd::OnNcPaint()
         Default();
         return;
     }
-    CWindowDC dc(this);
-    CRect rcWindow;
-    GetWindowRect(&rcWindow);
-    dc.Draw3dRect(0, 0, rcWindow.Width(), rcWindow.Height(), xtAfxData.m_clr3DShadow, xtAfxData.m_clr3DShadow);
     // Joined to the button it opened from.
-    const CRect& a = m_rcAnchor;
-    DrawBorderRect(&dc, FaceColor(), CRect(a.left, a.bottom, a.right, a.bottom), rcWindow);
-    DrawBorderRect(&dc, FaceColor(), CRect(a.left, a.top - 1, a.right, a.top - 1), rcWindow);
+    DrawJoinedPopupFrame(this, m_rcAnchor, xtAfxData.m_clr3DShadow, FaceColor());
 }
 
 // ---------------------------------------------------------------------------

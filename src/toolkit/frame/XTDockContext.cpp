@@ -24,14 +24,6 @@ namespace {
 BOOL IsHorz(DWORD dwStyle) { return (dwStyle & CBRS_ORIENT_HORZ) != 0; }
 BOOL IsVert(DWORD dwStyle) { return (dwStyle & CBRS_ORIENT_VERT) != 0; }
 
-BOOL IsKindOfName(const CObject* pObject, LPCSTR lpszClassName)
-{
-    for (const CRuntimeClass* pClass = pObject->GetRuntimeClass(); pClass != nullptr; pClass = pClass->GetBaseClass())
-        if (strcmp(pClass->m_lpszClassName, lpszClassName) == 0)
-            return TRUE;
-    return FALSE;
-}
-
 BOOL IsAlive(CWnd* pWnd)
 {
     return pWnd != nullptr && pWnd->m_hWnd != nullptr && ::IsWindow(pWnd->m_hWnd);
@@ -351,7 +343,7 @@ void CXTDockContext::Move(CPoint pt)
 CXTDockWindow* CXTDockContext::GetDockWindow() const
 {
     // Known by name: the dock windows need not be linked in.
-    if (m_pBar == nullptr || !IsKindOfName(m_pBar, "CXTDockWindow"))
+    if (m_pBar == nullptr || !CXTDockBar::IsKindOfName(m_pBar, "CXTDockWindow"))
         return nullptr;
     return static_cast<CXTDockWindow*>(m_pBar);
 }

@@ -4,6 +4,7 @@
 #include "toolkit/bars/XTExpMenuWnd.h"
 #include "toolkit/frame/IXTToolBar.h"
 #include "toolkit/frame/XTControlBar.h"
+#include "toolkit/frame/XTDockBar.h"
 #include "toolkit/frame/XTDockWindow.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMemDC.h"
@@ -40,18 +41,6 @@ const COLORREF kGlyphMask = RGB(255, 0, 255);
 const int kCloseGlyph = 2;
 const int kDropDownGlyph = 3;
 const DWORD kPSDPxax = 0x00B8074A;   // the brush where the source is black, the target elsewhere
-
-// Whether the object's class or one of its bases has the name (classes of
-// the command bars are known here by name only).
-BOOL IsKindOfName(const CObject* pObject, LPCSTR lpszClassName)
-{
-    if (pObject == nullptr)
-        return FALSE;
-    for (const CRuntimeClass* pClass = pObject->GetRuntimeClass(); pClass != nullptr; pClass = pClass->GetBaseClass())
-        if (strcmp(pClass->m_lpszClassName, lpszClassName) == 0)
-            return TRUE;
-    return FALSE;
-}
 
 // Draws image nImage of the list as a one-colour shape: its opaque pixels
 // in clr, the rest left as it is.
@@ -163,17 +152,17 @@ BOOL CXTMiniDockFrameWnd::IsToolkitControlBar(CControlBar* pBar) const
 BOOL CXTMiniDockFrameWnd::IsToolkitToolBar(CControlBar* pBar) const
 {
     return IsToolkitControlBar(pBar) &&
-           (dynamic_cast<IXTToolBar*>(pBar) != nullptr || IsKindOfName(pBar, "CXTToolBar"));
+           (dynamic_cast<IXTToolBar*>(pBar) != nullptr || CXTDockBar::IsKindOfName(pBar, "CXTToolBar"));
 }
 
 BOOL CXTMiniDockFrameWnd::IsToolkitMenuBar(CControlBar* pBar) const
 {
-    return IsToolkitControlBar(pBar) && IsKindOfName(pBar, "CXTMenuBar");
+    return IsToolkitControlBar(pBar) && CXTDockBar::IsKindOfName(pBar, "CXTMenuBar");
 }
 
 BOOL CXTMiniDockFrameWnd::IsToolkitDockWindow(CControlBar* pBar) const
 {
-    return m_hWnd != nullptr && pBar != nullptr && IsKindOfName(pBar, "CXTDockWindow");
+    return m_hWnd != nullptr && pBar != nullptr && CXTDockBar::IsKindOfName(pBar, "CXTDockWindow");
 }
 
 CDockBar* CXTMiniDockFrameWnd::GetDockBar()

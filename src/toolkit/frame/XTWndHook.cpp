@@ -146,6 +146,14 @@ LRESULT CALLBACK CXTWindowMap::HookWndProc(HWND hWnd, UINT message, WPARAM wPara
     }
     catch (...)
     {
+        // Nothing may leave a window procedure; the fault is told once and the
+        // message counts as handled.
+        static BOOL s_bReported = FALSE;
+        if (!s_bReported)
+        {
+            s_bReported = TRUE;
+            ::OutputDebugStringA("A window hook's handler failed with an exception; later ones are not reported.\n");
+        }
     }
     CWnd::SetCurrentMessage(previous);
     return lResult;

@@ -15,6 +15,7 @@
 #include "toolkit/frame/XTRowSplitter.h"
 
 #include "framework/Dialog.h"
+#include "../XTRealInput.h"
 #include "framework/MDIChildWnd.h"
 #include "framework/WinApp.h"
 
@@ -27,45 +28,8 @@ BEGIN_MESSAGE_MAP(CXTDemoFrame, CXTMDIFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_XTDEMO_COLOR, OnUpdateColor)
 END_MESSAGE_MAP()
 
-namespace {
 
-// Real input: the whole sequence at once, so that the loops it starts find the rest.
-INPUT Mouse(DWORD dwFlags, CPoint pt)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dx = (LONG)((pt.x * 65535LL + cx / 2) / (cx - 1));
-    input.mi.dy = (LONG)((pt.y * 65535LL + cy / 2) / (cy - 1));
-    input.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    return input;
-}
-
-INPUT Key(WORD wVk, BOOL bUp)
-{
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = wVk;
-    input.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
-
-void Pump(DWORD dwMilliseconds)
-{
-    DWORD dwStart = ::GetTickCount();
-    do
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(5);
-    } while (::GetTickCount() - dwStart < dwMilliseconds);
-}
-
-} // namespace
+using namespace toolkit_test;
 
 BOOL CXTDemoFrame::Build(const CRect& rect)
 {
@@ -390,18 +354,18 @@ BOOL CXTDemoFrame::AltDragOff(int nIndex)
     CRect rcClient;
     ::GetWindowRect(m_hWndMDIClient, &rcClient);
     CPoint ptFrom = rcButton.CenterPoint(), ptTo = rcClient.CenterPoint();
-    std::vector<INPUT> inputs = { Mouse(0, ptFrom), Key(VK_MENU, FALSE), Mouse(MOUSEEVENTF_LEFTDOWN, ptFrom) };
+    std::vector<INPUT> inputs = { MouseInput(0, ptFrom), KeyInput(VK_MENU, FALSE), MouseInput(MOUSEEVENTF_LEFTDOWN, ptFrom) };
     for (int i = 1; i <= 8; ++i)
-        inputs.push_back(Mouse(0, CPoint(ptFrom.x + (ptTo.x - ptFrom.x) * i / 8, ptFrom.y + (ptTo.y - ptFrom.y) * i / 8)));
-    inputs.push_back(Mouse(MOUSEEVENTF_LEFTUP, ptTo));
+        inputs.push_back(MouseInput(0, CPoint(ptFrom.x + (ptTo.x - ptFrom.x) * i / 8, ptFrom.y + (ptTo.y - ptFrom.y) * i / 8)));
+    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP, ptTo));
     // A Shift tap keeps the Alt release from opening the menu.
-    inputs.push_back(Key(VK_SHIFT, FALSE));
-    inputs.push_back(Key(VK_SHIFT, TRUE));
-    inputs.push_back(Key(VK_MENU, TRUE));
+    inputs.push_back(KeyInput(VK_SHIFT, FALSE));
+    inputs.push_back(KeyInput(VK_SHIFT, TRUE));
+    inputs.push_back(KeyInput(VK_MENU, TRUE));
     const int nBefore = m_wndTools.GetCount();
     ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
     for (int i = 0; i < 100 && m_wndTools.GetCount() == nBefore; ++i)
-        Pump(20);
+        PumpFor(20);
     Settle();
     return m_wndTools.GetCount() == nBefore - 1;
 }
@@ -498,26 +462,26 @@ BOOL CXTDemoFrame::OpenColorPopup(const std::string& strBitmap)
     m_wndColors.ClientToScreen(&rcButton);
     // The arrow part of the button.
     CPoint pt(rcButton.right - 4, rcButton.CenterPoint().y);
-    std::vector<INPUT> inputs = { Mouse(0, pt), Mouse(MOUSEEVENTF_LEFTDOWN, pt), Mouse(MOUSEEVENTF_LEFTUP, pt) };
+    std::vector<INPUT> inputs = { MouseInput(0, pt), MouseInput(MOUSEEVENTF_LEFTDOWN, pt), MouseInput(MOUSEEVENTF_LEFTUP, pt) };
     ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
     HWND hPopup = nullptr;
     for (int i = 0; i < 100 && hPopup == nullptr; ++i)
     {
-        Pump(20);
+        PumpFor(20);
         HWND hCapture = ::GetCapture();
         if (hCapture != nullptr && dynamic_cast<CXTColorPopupWnd*>(CWnd::FromHandlePermanent(hCapture)) != nullptr)
             hPopup = hCapture;
     }
     if (hPopup == nullptr)
         return FALSE;
-    Pump(100);
+    PumpFor(100);
     CRect rcPopup;
     ::GetWindowRect(hPopup, &rcPopup);
     rcPopup.UnionRect(&rcPopup, &rcButton);
     rcPopup.InflateRect(10, 10);
     BOOL bWritten = WriteScreen(strBitmap, rcPopup);
     ::SendMessageA(hPopup, WM_KEYDOWN, VK_ESCAPE, 1);
-    Pump(50);
+    PumpFor(50);
     return bWritten && !::IsWindow(hPopup);
 }
 
@@ -537,14 +501,14 @@ BOOL CXTDemoFrame::OpenChevronPopup(const std::string& strBitmap)
     CRect rcChevron;
     pChevron->GetWindowRect(&rcChevron);
     CPoint pt = rcChevron.CenterPoint();
-    std::vector<INPUT> inputs = { Mouse(0, pt), Mouse(MOUSEEVENTF_LEFTDOWN, pt), Mouse(MOUSEEVENTF_LEFTUP, pt) };
+    std::vector<INPUT> inputs = { MouseInput(0, pt), MouseInput(MOUSEEVENTF_LEFTDOWN, pt), MouseInput(MOUSEEVENTF_LEFTUP, pt) };
     ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
     for (int i = 0; i < 100 && pChevron->GetPopup() == nullptr; ++i)
-        Pump(20);
+        PumpFor(20);
     CWnd* pPopup = (CWnd*)pChevron->GetPopup();
     if (pPopup == nullptr)
         return FALSE;
-    Pump(100);
+    PumpFor(100);
     CRect rcPopup;
     pPopup->GetWindowRect(&rcPopup);
     rcPopup.UnionRect(&rcPopup, &rcChevron);
