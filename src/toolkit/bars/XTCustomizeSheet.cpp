@@ -1,6 +1,7 @@
 #include "toolkit/bars/XTCustomizeSheet.h"
 
 #include "toolkit/XTResource.h"
+#include "toolkit/bars/XTCustAccelerators.h"
 #include "toolkit/bars/XTCustCommandsPage.h"
 #include "toolkit/bars/XTCustOptions.h"
 #include "toolkit/bars/XTCustToolBarPage.h"
@@ -46,6 +47,8 @@ CXTCustomizeSheet::CXTCustomizeSheet(CFrameWnd* pFrame, DWORD dwPages)
         m_pages.push_back(std::make_unique<CXTCustToolBarPage>(pFrame));
     if (dwPages & XT_CUST_COMMANDS)
         m_pages.push_back(std::make_unique<CXTCustCommandsPage>(pFrame));
+    if (dwPages & XT_CUST_KEYBOARD)
+        m_pages.push_back(std::make_unique<CXTCustAccelerators>(pFrame));
     if (dwPages & XT_CUST_OPTIONS)
         m_pages.push_back(std::make_unique<CXTCustOptions>(pFrame));
     for (const auto& pPage : m_pages)

@@ -6,6 +6,7 @@
 #include "toolkit/bars/XTCustomizeSheet.h"
 
 #include "toolkit/XTResource.h"
+#include "toolkit/bars/XTCustAccelerators.h"
 #include "toolkit/bars/XTCustCommandsPage.h"
 #include "toolkit/bars/XTCustToolBarPage.h"
 #include "toolkit/bars/XTCustomToolBar.h"
@@ -232,4 +233,49 @@ TEST_F(XTCustomizeSheetTest, ACommandDraggedFromTheCommandsPageLandsWithItsIcon)
     target.RegisterCustomize(FALSE);
 }
 
+TEST_F(XTCustomizeSheetTest, TheShortcutEditShowsKeysAsTypedAndPlainLettersAreRefused)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<WORD> keys;   // pressed in order, released in reverse
+        const char* shown;
+        BOOL bAssignable;
+    };
+    const Case cases[] = {
+        { "Ctrl then K", { VK_CONTROL, 'K' }, "Ctrl+K", TRUE },
+        { "a plain letter", { 'K' }, "K", FALSE },
+        { "a function key alone", { VK_F5 }, "F5", TRUE },
+        { "Ctrl and Shift with a digit", { VK_CONTROL, VK_SHIFT, '7' }, "Ctrl+Shift+7", TRUE },
+    };
+    RunSheet(XT_CUST_KEYBOARD, [&](CXTCustomizeSheet& sheet) {
+        CXTCustAccelerators* pPage = dynamic_cast<CXTCustAccelerators*>(sheet.GetActivePage());
+        ASSERT_NE(nullptr, pPage);
+        for (const Case& c : cases)
+        {
+            SCOPED_TRACE(c.name);
+            pPage->GetShortcutEdit().SetFocus();
+            std::vector<INPUT> inputs;
+            for (WORD wVk : c.keys)
+                inputs.push_back(KeyInput(wVk, FALSE));
+            for (auto it = c.keys.rbegin(); it != c.keys.rend(); ++it)
+                inputs.push_back(KeyInput(*it, TRUE));
+            SendAll(inputs);
+            CString strShown;
+            pPage->GetShortcutEdit().GetWindowText(strShown);
+            EXPECT_EQ(CString(c.shown), strShown);
+            WORD wKey = 0;
+            BOOL bCtrl = FALSE, bAlt = FALSE, bShift = FALSE;
+            ASSERT_TRUE(pPage->GetShortcutEdit().GetKey(wKey, bCtrl, bAlt, bShift));
+            EXPECT_EQ(c.bAssignable, CXTCustAccelerators::IsAssignable(wKey, bCtrl, bAlt));
+        }
+        // Backspace clears.
+        SendAll({ KeyInput(VK_BACK, FALSE), KeyInput(VK_BACK, TRUE) });
+        CString strShown;
+        pPage->GetShortcutEdit().GetWindowText(strShown);
+        EXPECT_TRUE(strShown.IsEmpty());
+    });
+}
+
 } // namespace
+

@@ -3,6 +3,8 @@
 #include "XTDemoResource.h"
 #include "XTResource.h"
 
+#include "toolkit/bars/XTAccelManager.h"
+#include "toolkit/bars/XTCustAccelerators.h"
 #include "toolkit/bars/XTCustomizeSheet.h"
 #include "toolkit/bars/XTExpMenuWnd.h"
 #include "toolkit/bars/XTCustomToolBar.h"
@@ -22,9 +24,10 @@
 #include <fstream>
 #include <vector>
 
-// void OnColor(); void OnUpdateColor(CCmdUI*)
+// void OnColor(); void OnCount(); void OnUpdateColor(CCmdUI*)
 BEGIN_MESSAGE_MAP(CXTDemoFrame, CXTMDIFrameWnd)
     ON_COMMAND(ID_XTDEMO_COLOR, OnColor)
+    ON_COMMAND(ID_XTDEMO_COUNT, OnCount)
     ON_UPDATE_COMMAND_UI(ID_XTDEMO_COLOR, OnUpdateColor)
 END_MESSAGE_MAP()
 
@@ -126,6 +129,11 @@ BOOL CXTDemoFrame::Build(const CRect& rect)
     // The client makes its children hidden; showing one is the frame's part.
     pChild->ShowWindow(SW_SHOW);
     ::SendMessageA(m_hWndMDIClient, WM_MDIACTIVATE, (WPARAM)m_hWndChild, 0);
+
+    // Shortcuts the user may change; the stored ones come back.
+    CXTAccelManager& accel = GetAccelManager();
+    accel.m_bEnabled = TRUE;
+    accel.Bind(this);
 
     ShowWindow(SW_SHOW);
     SetForegroundWindow();
@@ -291,6 +299,7 @@ BOOL CXTDemoFrame::WriteReport(const std::string& strPath)
     for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;)
         if (auto* pBar = dynamic_cast<CXTCustomToolBar*>(static_cast<CControlBar*>(m_listControlBars.GetNext(pos))))
             out << "userbar " << pBar->GetDlgCtrlID() << ' ' << (LPCSTR)pBar->GetName() << '\n';
+    out << "count " << m_nCount << '\n';
     out << "option shadows " << (int)GetPersonalOptions().Get(CXTPersonalOptions::menuShadows) << '\n';
     out << "end\n";
     return out.good() ? TRUE : FALSE;
@@ -407,7 +416,7 @@ BOOL CXTDemoFrame::SetShadowOption()
 {
     BOOL bSet = FALSE;
     RunSheet([&](CPropertySheet* pSheet) {
-        pSheet->SetActivePage(2);
+        pSheet->SetActivePage(pSheet->GetPageCount() - 1);
         CWnd* pPage = pSheet->GetActivePage();
         CWnd* pCheck = pPage != nullptr ? pPage->GetDlgItem(XT_IDC_CHK_MENUSHADOWS) : nullptr;
         if (pCheck == nullptr)
@@ -519,4 +528,67 @@ BOOL CXTDemoFrame::OpenChevronPopup(const std::string& strBitmap)
     ShowControlBar(&m_wndColors, TRUE, FALSE);
     Settle();
     return bWritten;
+}
+
+BOOL CXTDemoFrame::AssignCtrlK()
+{
+    BOOL bAssigned = FALSE;
+    RunSheet([&](CPropertySheet* pSheet) {
+        CXTCustAccelerators* pPage = nullptr;
+        for (int i = 0; i < pSheet->GetPageCount() && pPage == nullptr; ++i)
+            if ((pPage = dynamic_cast<CXTCustAccelerators*>(pSheet->GetPage(i))) != nullptr)
+                pSheet->SetActivePage(i);
+        if (pPage == nullptr || pPage->m_hWnd == nullptr)
+            return;
+        // "Zählen" in the Extras category.
+        CComboBox* pCombo = static_cast<CComboBox*>(pPage->GetDlgItem(XT_IDC_COMBO_CATEGORY));
+        for (int i = 0; i < pCombo->GetCount(); ++i)
+        {
+            CString strText;
+            pCombo->GetLBText(i, strText);
+            if (strText.Find("Extras") >= 0)
+            {
+                pCombo->SetCurSel(i);
+                pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_COMBO_CATEGORY, CBN_SELCHANGE), (LPARAM)pCombo->m_hWnd);
+            }
+        }
+        CListBox& commands = pPage->GetCommandList();
+        for (int i = 0; i < commands.GetCount(); ++i)
+            if (commands.GetItemData(i) == ID_XTDEMO_COUNT)
+            {
+                commands.SetCurSel(i);
+                pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_LIST_KEYCOMMANDS, LBN_SELCHANGE), (LPARAM)commands.m_hWnd);
+            }
+        pPage->GetShortcutEdit().SetFocus();
+        SendAll({ KeyInput(VK_CONTROL, FALSE), KeyInput('K', FALSE), KeyInput('K', TRUE), KeyInput(VK_CONTROL, TRUE) });
+        CString strShown;
+        pPage->GetShortcutEdit().GetWindowText(strShown);
+        CWnd* pAssign = pPage->GetDlgItem(XT_IDC_BTN_ASSIGN);
+        if (strShown != "Ctrl+K" || !pAssign->IsWindowEnabled())
+            return;
+        pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_BTN_ASSIGN, BN_CLICKED), (LPARAM)pAssign->m_hWnd);
+        bAssigned = pPage->GetKeyList().GetCount() > 0;
+    });
+    return bAssigned;
+}
+
+void CXTDemoFrame::PressCtrlK()
+{
+    SetForegroundWindow();
+    ::SetFocus(m_hWnd);
+    std::vector<INPUT> inputs = { KeyInput(VK_CONTROL, FALSE), KeyInput('K', FALSE), KeyInput('K', TRUE),
+                                  KeyInput(VK_CONTROL, TRUE) };
+    ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+    DWORD dwStart = ::GetTickCount();
+    while (::GetTickCount() - dwStart < 300)
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (!AfxGetApp()->PreTranslateMessage(&msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+        ::Sleep(5);
+    }
 }

@@ -44,6 +44,10 @@ public:
     BOOL AltDragOff(int nIndex);
     // Makes a user bar with the name through the customise sheet.
     BOOL NewBarInSheet(const std::string& strName);
+    // Gives "Zählen" the shortcut Ctrl+K on the sheet's Keyboard page (keys typed for real).
+    BOOL AssignCtrlK();
+    // Types Ctrl+K to the frame, as the message loop would see it.
+    void PressCtrlK();
     // Turns "Menus have shadows." over in the sheet's Options page.
     BOOL SetShadowOption();
     // Opens the colour button's popup with a click (real input); the picture is
@@ -79,6 +83,8 @@ private:
     // Writes the screen under the rectangle (screen coordinates).
     static BOOL WriteScreen(const std::string& strPath, const CRect& rect);
 
+    int m_nCount = 0;
+    void OnCount() { ++m_nCount; }
     void OnColor() {}
     void OnUpdateColor(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
     DECLARE_MESSAGE_MAP()

@@ -64,6 +64,7 @@ struct DemoRun
     std::vector<long> toolButtons;            // the customisable tool bar's commands
     std::map<long, std::string> userBars;     // id, name
     int nShadows = -1;
+    int nCount = -1;                          // how often the counting command ran
     int cx = 0, cy = 0;
     std::vector<unsigned char> pixels;
 
@@ -144,6 +145,8 @@ void ReadReport(const std::string& strPath, DemoRun& run)
             std::getline(words >> std::ws, strName);
             run.userBars[nA] = strName;
         }
+        else if (what == "count")
+            words >> run.nCount;
         else if (what == "option")
         {
             std::string strName;
@@ -471,8 +474,8 @@ TEST_F(XTDemoProgram, StatusBarShowsItsPanes)
 
 // Customisation with real input, across two runs in one prefix: the first
 // removes a button by an Alt-drag, makes a user bar in the customise sheet,
-// sets an option, opens the colour and chevron popups and saves; the second
-// loads and finds it all again.
+// gives a command Ctrl+K, turns an option over, opens the colour and chevron
+// popups and saves; the second loads, finds it all again and types Ctrl+K.
 class XTDemoCustomization : public testing::Test
 {
 protected:
@@ -484,9 +487,9 @@ protected:
         std::string strChevron = std::string(kDir) + "\\chevronpopup.bmp";
         ::DeleteFileA(strColor.c_str());
         ::DeleteFileA(strChevron.c_str());
-        s_first = RunDemo("custom1", "--altdrag-off 1 --newbar Meine --shadows --save Custom --colorpopup \"" +
+        s_first = RunDemo("custom1", "--altdrag-off 1 --newbar Meine --shortcut --shadows --save Custom --colorpopup \"" +
                                          strColor + "\" --chevron \"" + strChevron + "\"");
-        s_second = RunDemo("custom2", "--load Custom");
+        s_second = RunDemo("custom2", "--load Custom --press-ctrl-k");
         s_bColorPicture = ::GetFileAttributesA(strColor.c_str()) != INVALID_FILE_ATTRIBUTES;
         s_bChevronPicture = ::GetFileAttributesA(strChevron.c_str()) != INVALID_FILE_ATTRIBUTES;
     }
@@ -515,6 +518,9 @@ TEST_F(XTDemoCustomization, TheSecondRunShowsWhatTheFirstChanged)
     ASSERT_TRUE(s_first.bars.count(nUserBar) && s_second.bars.count(nUserBar));
     EXPECT_EQ(kFloat, s_second.bars.at(nUserBar).nDockBar);
     EXPECT_EQ(s_first.bars.at(nUserBar).rect, s_second.bars.at(nUserBar).rect);
+    // The shortcut given in the first run works in the second.
+    EXPECT_EQ(0, s_first.nCount);
+    EXPECT_EQ(1, s_second.nCount);
     // The option, turned over.
     ASSERT_NE(-1, s_plain.nShadows);
     EXPECT_EQ(1 - s_plain.nShadows, s_second.nShadows);
