@@ -6,6 +6,7 @@
 #include "toolkit/frame/XTControlBar.h"
 #include "toolkit/frame/XTDockBar.h"
 #include "toolkit/frame/XTDockWindow.h"
+#include "toolkit/frame/XTDrawHelpers.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMemDC.h"
 
@@ -87,23 +88,6 @@ void DrawGlyph(CDC* pDC, HIMAGELIST hImageList, int nImage, int x, int y, COLORR
         ::DeleteDC(hColor);
     if (hMono != nullptr)
         ::DeleteDC(hMono);
-}
-
-void FillGradient(CDC* pDC, const CRect& rect, COLORREF clrStart, COLORREF clrEnd)
-{
-    // 64 stripes; each channel moves from the start to the end colour.
-    const int nWidth = rect.Width();
-    for (int i = 0; i < 64; ++i)
-    {
-        int nLeft = rect.left + ((nWidth * i) >> 6);
-        int nRight = rect.left + ((nWidth * (i + 1)) >> 6);
-        if (nRight <= nLeft)
-            continue;
-        int r = (GetRValue(clrStart) * 64 + i * (GetRValue(clrEnd) - GetRValue(clrStart))) / 64;
-        int g = (GetGValue(clrStart) * 64 + i * (GetGValue(clrEnd) - GetGValue(clrStart))) / 64;
-        int b = (GetBValue(clrStart) * 64 + i * (GetBValue(clrEnd) - GetBValue(clrStart))) / 64;
-        pDC->FillSolidRect(nLeft, rect.top, nRight - nLeft, rect.Height(), RGB(r, g, b));
-    }
 }
 
 } // namespace
@@ -375,7 +359,7 @@ void CXTMiniDockFrameWnd::PaintNonClient(CDC* pDC)
         if (!::SystemParametersInfoA(SPI_GETGRADIENTCAPTIONS, 0, &bGradient, 0))
             bGradient = FALSE;
         if (bGradient)
-            FillGradient(&memDC, rectCaption, xtAfxData.m_clrActiveCaption, xtAfxData.m_clrGradActiveCapt);
+            FillGradient(&memDC, rectCaption, xtAfxData.m_clrActiveCaption, xtAfxData.m_clrGradActiveCapt, TRUE);
         else
             memDC.FillSolidRect(&rectCaption, xtAfxData.m_clrActiveCaption);
     }
