@@ -4,6 +4,7 @@
 #include "toolkit/bars/XTCustAccelerators.h"
 #include "toolkit/bars/XTCustCommandsPage.h"
 #include "toolkit/bars/XTCustOptions.h"
+#include "toolkit/bars/XTCustTools.h"
 #include "toolkit/bars/XTCustToolBarPage.h"
 #include "toolkit/bars/XTToolkitString.h"
 #include "toolkit/frame/XTFrameHelper.h"
@@ -49,6 +50,8 @@ CXTCustomizeSheet::CXTCustomizeSheet(CFrameWnd* pFrame, DWORD dwPages)
         m_pages.push_back(std::make_unique<CXTCustCommandsPage>(pFrame));
     if (dwPages & XT_CUST_KEYBOARD)
         m_pages.push_back(std::make_unique<CXTCustAccelerators>(pFrame));
+    if (dwPages & XT_CUST_TOOLS)
+        m_pages.push_back(std::make_unique<CXTCustTools>(pFrame));
     if (dwPages & XT_CUST_OPTIONS)
         m_pages.push_back(std::make_unique<CXTCustOptions>(pFrame));
     for (const auto& pPage : m_pages)
@@ -136,7 +139,14 @@ LRESULT CXTCustomizeSheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
     case WM_SYSCOMMAND:
         // The page shown when the sheet closes is the one to open next time.
         if ((message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) || (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE))
+        {
+            // Tools that name nothing to start keep the sheet open.
+            for (const auto& pPage : m_pages)
+                if (CXTCustTools* pTools = dynamic_cast<CXTCustTools*>(pPage.get()))
+                    if (pTools->m_hWnd != nullptr && GetToolsManager().m_bEnabled && !pTools->Validate())
+                        return 0;
             m_nLastPage = GetActiveIndex();
+        }
         break;
     case WM_DESTROY:
         OnSheetDestroy();

@@ -8,6 +8,7 @@
 #include "toolkit/XTResource.h"
 #include "toolkit/bars/XTCustAccelerators.h"
 #include "toolkit/bars/XTCustCommandsPage.h"
+#include "toolkit/bars/XTCustTools.h"
 #include "toolkit/bars/XTCustToolBarPage.h"
 #include "toolkit/bars/XTCustomToolBar.h"
 #include "toolkit/bars/XTToolBar.h"
@@ -275,6 +276,67 @@ TEST_F(XTCustomizeSheetTest, TheShortcutEditShowsKeysAsTypedAndPlainLettersAreRe
         pPage->GetShortcutEdit().GetWindowText(strShown);
         EXPECT_TRUE(strShown.IsEmpty());
     });
+}
+
+TEST(XTCustTools, CommandsThatNameSomethingToStart)
+{
+    char szProgram[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, szProgram, sizeof(szProgram));
+    struct Case
+    {
+        const char* command;
+        BOOL bValid;
+    };
+    const Case cases[] = {
+        { szProgram, TRUE },     { "notepad", TRUE },           { "http://example.org/", TRUE },
+        { "ftp://host/", TRUE }, { "C:\\no\\such.exe", FALSE }, { "", FALSE },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.command);
+        EXPECT_EQ(c.bValid, CXTCustTools::IsValidCommand(c.command));
+    }
+}
+
+TEST_F(XTCustomizeSheetTest, ToolsEditedOnThePageStartWithTheirArgumentsAndFolder)
+{
+    testing_support::MessageBoxRecorder boxes;
+    testing_support::ProgramStartRecorder starts;
+    char szProgram[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, szProgram, sizeof(szProgram));
+    CXTToolsManager& tools = GetToolsManager();
+    tools.RemoveAll();
+    tools.m_bEnabled = TRUE;
+    XT_TOOL tool = {};
+    lstrcpynA(tool.szTitle, "Editor", sizeof(tool.szTitle));
+    lstrcpynA(tool.szCommand, szProgram, sizeof(tool.szCommand));
+    tool.nCmdID = 53007;
+    tools.AddTool(tool);
+    BOOL bRefused = FALSE;
+    RunSheet(XT_CUST_TOOLS, [&](CXTCustomizeSheet& sheet) {
+        CXTCustTools* pPage = dynamic_cast<CXTCustTools*>(sheet.GetActivePage());
+        ASSERT_NE(nullptr, pPage);
+        ASSERT_EQ(1, pPage->GetList().GetCount());
+        // A command that names nothing keeps the sheet open.
+        pPage->SetDlgItemText(XT_IDC_EDIT_TOOLCOMMAND, "C:\\no\\such.exe");
+        sheet.SendMessage(WM_COMMAND, IDCANCEL);
+        bRefused = sheet.m_hWnd != nullptr && boxes.Count() == 1;
+        pPage->SetDlgItemText(XT_IDC_EDIT_TOOLCOMMAND, szProgram);
+        pPage->SetDlgItemText(XT_IDC_EDIT_TOOLARGS, "-n %1");
+        pPage->SetDlgItemText(XT_IDC_EDIT_TOOLDIR, "C:\\work");
+    });
+    EXPECT_TRUE(bRefused);
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ(CString("The path is invalid."), boxes.Last().strText);
+    ASSERT_EQ(1, tools.GetToolCount());
+    EXPECT_EQ(53007u, tools.GetTool(0)->nCmdID);
+    EXPECT_TRUE(tools.Launch(53007));
+    ASSERT_EQ(1u, starts.Starts().size());
+    EXPECT_STREQ("-n %1", starts.Starts()[0].strParameters);
+    EXPECT_STREQ("C:\\work", starts.Starts()[0].strDirectory);
+    tools.RemoveAll();
+    tools.m_bEnabled = FALSE;
+    tools.m_bChanged = FALSE;
 }
 
 } // namespace

@@ -13,7 +13,7 @@ BOOL CXTDemoApp::InitInstance()
 {
     SetRegistryKey("TarnixToolkitDemo");
     // The frames' customise command opens the sheet with these pages.
-    CXTCustomizeSheet::Register(XT_CUST_TOOLBARS | XT_CUST_COMMANDS | XT_CUST_KEYBOARD | XT_CUST_OPTIONS);
+    CXTCustomizeSheet::Register(XT_CUST_TOOLBARS | XT_CUST_COMMANDS | XT_CUST_KEYBOARD | XT_CUST_TOOLS | XT_CUST_OPTIONS);
     m_nExitCode = RunScript();
     // Everything happened above: no message loop follows.
     return FALSE;
