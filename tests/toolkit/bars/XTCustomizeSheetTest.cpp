@@ -12,6 +12,7 @@
 #include "toolkit/bars/XTCustToolBarPage.h"
 #include "toolkit/bars/XTCustomToolBar.h"
 #include "toolkit/bars/XTToolBar.h"
+#include "toolkit/bars/XTToolBarCustomizer.h"
 #include "toolkit/bars/XTToolbarNameDlg.h"
 #include "toolkit/frame/XTRegistryStore.h"
 
@@ -337,6 +338,53 @@ TEST_F(XTCustomizeSheetTest, ToolsEditedOnThePageStartWithTheirArgumentsAndFolde
     tools.RemoveAll();
     tools.m_bEnabled = FALSE;
     tools.m_bChanged = FALSE;
+}
+
+// A button in the main window that counts its clicks.
+class CCountingButton : public CWnd
+{
+public:
+    int nClicks = 0;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_LBUTTONDOWN)
+            ++nClicks;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST_F(XTCustomizeSheetTest, WhileTheSheetIsOpenClicksReachItsBarsButNotTheRestOfTheWindow)
+{
+    CCountingButton button;
+    ASSERT_TRUE(button.Create("BUTTON", "Inside", WS_CHILD | WS_VISIBLE, CRect(150, 150, 250, 190), &m_frame, 4711));
+    CXTToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(&m_frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect(0, 0, 0, 0), 0xE810));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_BAR));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    m_frame.DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+    bar.RegisterCustomize(TRUE);
+    m_frame.RecalcLayout();
+    PumpFor(30);
+    CRect rcButton;
+    button.GetWindowRect(&rcButton);
+    CRect rcItem;
+    bar.GetItemRect(0, &rcItem);
+    bar.ClientToScreen(&rcItem);
+    int nClicksWhileOpen = -1;
+    int nSelected = -1;
+    RunSheet(XT_CUST_TOOLBARS, [&](CXTCustomizeSheet& sheet) {
+        sheet.SetWindowPos(nullptr, 640, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Click(rcButton.CenterPoint());
+        nClicksWhileOpen = button.nClicks;
+        // A click on a bar's button selects it for customising.
+        Click(rcItem.CenterPoint());
+        nSelected = bar.GetCustomizer() != nullptr ? bar.GetCustomizer()->GetSelected() : -2;
+    });
+    EXPECT_EQ(0, nClicksWhileOpen);
+    EXPECT_EQ(0, nSelected);
+    Click(rcButton.CenterPoint());
+    EXPECT_EQ(1, button.nClicks);
+    bar.RegisterCustomize(FALSE);
 }
 
 } // namespace
