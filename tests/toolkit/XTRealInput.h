@@ -146,6 +146,13 @@ inline void Drag(CPoint ptFrom, CPoint ptTo, std::initializer_list<WORD> heldKey
     PumpFor(100);
 }
 
+// Leaves the pointer in the screen's bottom right corner, where no later test
+// finds it over its windows.
+inline void ParkMouse()
+{
+    SendAll({ MouseInput(0, CPoint(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1)) });
+}
+
 // Brings the window to the front so that input reaches it.
 inline void BringToFront(HWND hWnd)
 {

@@ -48,6 +48,7 @@ protected:
     {
         CDialog::SetModalHook(nullptr);
         m_frame.DestroyWindow();
+        ParkMouse();
     }
     // Runs the sheet; the script sees each modal dialog as it opens (the
     // sheet first), and the sheet closes after its script.

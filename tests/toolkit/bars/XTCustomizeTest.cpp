@@ -71,6 +71,7 @@ protected:
     {
         GetCustomizeManager().SetCustomizeMode(FALSE);
         m_frame.DestroyWindow();
+        ParkMouse();
     }
     void MakeBars(const std::vector<UINT>& a, const std::vector<UINT>& b)
     {

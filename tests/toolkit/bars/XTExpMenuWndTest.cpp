@@ -58,7 +58,11 @@ protected:
         m_bar.SetOwner(&m_frame);
         BringToFront(m_frame.m_hWnd);
     }
-    void TearDown() override { m_frame.DestroyWindow(); }
+    void TearDown() override
+    {
+        m_frame.DestroyWindow();
+        ParkMouse();
+    }
 
     // nCount buttons nWidth wide.
     void SetButtonCount(int nCount, int nWidth)
