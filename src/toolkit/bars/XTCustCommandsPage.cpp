@@ -2,6 +2,7 @@
 
 #include "toolkit/XTResource.h"
 #include "toolkit/bars/XTCustomizeManager.h"
+#include "toolkit/bars/XTToolkitString.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTIconHandle.h"
 
@@ -138,12 +139,31 @@ void CXTCustCommandsPage::OnCategoryChange()
 void CXTCustCommandsPage::OnCommandChange()
 {
     CXTCommandItem* pItem = GetItem(m_commands.GetCurSel());
-    GetDlgItem(XT_IDC_BTN_DESCRIPTION)->EnableWindow(FALSE);
-    (void)pItem;
+    m_strDescription.Empty();
+    m_strDescriptionTitle.Empty();
+    if (pItem != nullptr && pItem->m_nID != 0)
+    {
+        CString strText;
+        if (!strText.LoadString(pItem->m_nID))
+            strText.Format(LoadToolkitString(XT_IDS_NOHELPTOPIC, "No help topic is associated with this item.\nCommand ID %d"),
+                           (int)pItem->m_nID);
+        int nNewLine = strText.Find('\n');
+        m_strDescription = nNewLine >= 0 ? strText.Left(nNewLine) : strText;
+        if (!m_strDescription.IsEmpty())
+            m_commands.GetText(m_commands.GetCurSel(), m_strDescriptionTitle);
+    }
+    GetDlgItem(XT_IDC_BTN_DESCRIPTION)->EnableWindow(!m_strDescription.IsEmpty());
 }
 
 void CXTCustCommandsPage::OnDescription()
 {
+    if (m_strDescription.IsEmpty())
+        return;
+    CRect rcButton;
+    GetDlgItem(XT_IDC_BTN_DESCRIPTION)->GetWindowRect(&rcButton);
+    CWnd* pParent = GetOwner() != nullptr ? GetOwner() : GetParent();
+    m_description.Show(CPoint(rcButton.left - 50, rcButton.bottom + 5), pParent, m_strDescriptionTitle,
+                       m_strDescription, 0x03);
 }
 
 // ---------------------------------------------------------------------------

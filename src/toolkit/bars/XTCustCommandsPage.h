@@ -5,6 +5,7 @@
 
 #include "toolkit/bars/XTCommandIconMap.h"
 #include "toolkit/bars/XTCommandItem.h"
+#include "toolkit/bars/XTDescriptionWnd.h"
 #include "toolkit/controls/XTResizePropertyPage.h"
 
 #include "framework/ListBox.h"
@@ -43,6 +44,7 @@ public:
     BOOL DragCommand(int nListIndex);
     const XT_COMMAND_GROUPS& GetGroups() const { return m_groups; }
     CListBox& GetCategories() { return m_categories; }
+    CXTDescriptionWnd& GetDescriptionWnd() { return m_description; }
     CXTCommandListBox& GetCommands() { return m_commands; }
 
 protected:
@@ -51,6 +53,9 @@ protected:
     CFrameWnd* m_pFrame;
     CXTCommandListBox m_commands;
     CListBox m_categories;
+    CXTDescriptionWnd m_description;
+    CString m_strDescriptionTitle;
+    CString m_strDescription;
 
     void DoDataExchange(CDataExchange* pDX) override;
     void FillCommands();

@@ -216,6 +216,15 @@ TEST_F(XTCustomizeSheetTest, ACommandDraggedFromTheCommandsPageLandsWithItsIcon)
         // The "Zebra" bar's commands; drag "New" onto the other bar.
         CListBox& commands = pPage->GetCommands();
         ASSERT_GT(commands.GetCount(), 0);
+        // A command with a status text has a description.
+        CWnd* pDescription = pPage->GetDlgItem(XT_IDC_BTN_DESCRIPTION);
+        EXPECT_FALSE(pDescription->IsWindowEnabled());
+        commands.SetCurSel(0);
+        pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_LIST_COMMANDS, LBN_SELCHANGE), (LPARAM)commands.m_hWnd);
+        EXPECT_TRUE(pDescription->IsWindowEnabled());
+        pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_BTN_DESCRIPTION, BN_CLICKED), (LPARAM)pDescription->m_hWnd);
+        EXPECT_TRUE(pPage->GetDescriptionWnd().m_hWnd != nullptr && pPage->GetDescriptionWnd().IsWindowVisible());
+        pPage->GetDescriptionWnd().Close();
         CRect rcItem;
         commands.GetItemRect(0, &rcItem);
         commands.ClientToScreen(&rcItem);
