@@ -2388,10 +2388,6 @@ void CXTToolBar::ResetToDefault(BOOL bAsk)
 
 void CXTToolBar::OnReset(NMHDR*, LRESULT* pResult)
 {
-    // The Reset button of the control's own customise dialog; the control
-    // sends the code at other times too (a bar moved to a floating frame),
-    // when it asks nothing of the bar.
-    if (m_bAdjustDialog)
-        ResetToDefault(TRUE);
+    ResetToDefault(TRUE);
     *pResult = 0;
 }
