@@ -88,6 +88,7 @@ protected:
     BOOL HasRoom(int nType) const;
     BOOL CheckRoom(int nType);
     BOOL InsertButton();
+    void InsertDroppedButton();
     BOOL RegisterButton(CMButCreateStruct* pButton);
     void PlaceAfter(const RECT& rcNew);
     POINT DefaultCorner() const;

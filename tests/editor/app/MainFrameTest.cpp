@@ -1,0 +1,382 @@
+// The editor's main frame on the toolkit: its bars, the layout kept between
+// runs, every handled command within the user's reach, the explorer side bar
+// following the project, and the object tool bar's drag with real input.
+#include "editor/app/ChildFrame.h"
+#include "editor/app/ExplorerList.h"
+#include "editor/app/ExplorerTree.h"
+#include "editor/app/MainFrame.h"
+#include "editor/app/TarnixEdDoc.h"
+#include "editor/app/TarnixEdView.h"
+#include "editor/dialogs/UiLanguage.h"
+
+#include "toolkit/bars/XTMenuBar.h"
+#include "toolkit/frame/XTGlobalData.h"
+#include "toolkit/frame/XTSplitterWnd.h"
+
+#include "EditorSession.h"
+#include "EditorTesting.h"
+
+#include "editor/resource.h"
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+using editor_testing::App;
+using editor_testing::CopyProject;
+using editor_testing::ModalAnswers;
+using editor_testing::Text;
+using testing_support::MessageBoxRecorder;
+using testing_support::PumpPendingMessages;
+using testing_support::TempFolder;
+
+namespace {
+
+class MainFrameTest : public EditorSessionTest
+{
+protected:
+    static CTarnixEdView* ActiveView()
+    {
+        CMDIChildWnd* pChild = Frame()->MDIGetActive();
+        return pChild != nullptr ? dynamic_cast<CTarnixEdView*>(pChild->GetActiveView()) : nullptr;
+    }
+};
+
+// Sends one mouse event and waits until the system shows it, then lets the
+// windows handle it. The X server reports motion in its own time, sometimes
+// late: a move is waited for until no further message comes.
+void SendMouse(DWORD dwFlags, POINT ptScreen = { -1, -1 })
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    if (ptScreen.x >= 0)
+    {
+        input.mi.dx = MulDiv(ptScreen.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(ptScreen.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+        dwFlags |= MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    input.mi.dwFlags = dwFlags;
+    ::SendInput(1, &input, sizeof(input));
+    const bool bDown = (dwFlags & MOUSEEVENTF_LEFTDOWN) != 0, bUp = (dwFlags & MOUSEEVENTF_LEFTUP) != 0;
+    int nQuiet = 0;
+    for (int nWait = 0; nWait < 200 && nQuiet < 5; ++nWait)
+    {
+        const bool bIdle = ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT) == WAIT_TIMEOUT;
+        PumpPendingMessages();
+        POINT pt;
+        ::GetCursorPos(&pt);
+        const bool bPressed = (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
+        const bool bThere = (ptScreen.x < 0 || (pt.x == ptScreen.x && pt.y == ptScreen.y)) && (!bDown || bPressed) &&
+                            (!bUp || !bPressed);
+        nQuiet = bThere && bIdle ? nQuiet + 1 : 0;
+    }
+}
+
+// A press at one point and a release at another, moving between them in steps.
+void DragWithMouse(POINT ptFrom, POINT ptTo, const std::function<void()>& whileDragging = {})
+{
+    SendMouse(0, ptFrom);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(0, POINT{ (ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2 });
+    SendMouse(0, ptTo);
+    if (whileDragging)
+        whileDragging();
+    SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+POINT ButtonCentre(CXTToolBar& bar, UINT nID)
+{
+    RECT rect = {};
+    bar.SendMessage(TB_GETRECT, nID, (LPARAM)&rect);
+    POINT pt = { (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2 };
+    bar.ClientToScreen(&pt);
+    return pt;
+}
+
+// The commands of a menu and its popups.
+void CollectMenu(HMENU hMenu, std::set<UINT>& ids)
+{
+    for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
+    {
+        if (HMENU hSub = ::GetSubMenu(hMenu, i))
+            CollectMenu(hSub, ids);
+        else
+            ids.insert(::GetMenuItemID(hMenu, i));
+    }
+}
+
+// The buttons of a tool bar resource: version, width, height, count, ids.
+void CollectToolBar(UINT nID, std::set<UINT>& ids)
+{
+    HINSTANCE hInst = AfxGetResourceHandle();
+    HRSRC hRes = ::FindResourceA(hInst, MAKEINTRESOURCEA(nID), MAKEINTRESOURCEA(241));
+    ASSERT_NE(nullptr, hRes) << nID;
+    const WORD* pData = static_cast<const WORD*>(::LockResource(::LoadResource(hInst, hRes)));
+    const WORD nCount = pData[3];
+    ASSERT_LE(8u + nCount * 2u, ::SizeofResource(hInst, hRes));
+    for (WORD i = 0; i < nCount; ++i)
+        if (pData[4 + i] != 0)
+            ids.insert(pData[4 + i]);
+}
+
+std::vector<std::string> ListTexts(CListCtrl& list)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < list.GetItemCount(); ++i)
+        texts.push_back(Text(list.GetItemText(i, 0)));
+    return texts;
+}
+
+// A project folder with the files a new project has.
+CString MakeProjectFolder(const TempFolder& folder)
+{
+    for (LPCSTR name : { "Tarnix.exe", "Autorun.inf", "Start.txt" })
+        folder.Write(name, CString("x"));
+    return CopyProject(folder, "centred", "024000");
+}
+
+} // namespace
+
+TEST_F(MainFrameTest, TheFrameHasItsBarsInTheClassicLook)
+{
+    CMainFrame* pFrame = Frame();
+    EXPECT_FALSE(xtAfxData.m_bFlatLook);
+    EXPECT_FALSE(xtAfxData.m_bMenuDropShadows);
+
+    struct Bar { UINT nID; const char* pszClass; } bars[] = {
+        { XT_IDW_MENUBAR, "ToolbarWindow32" }, { AFX_IDW_TOOLBAR, "ToolbarWindow32" },
+        { ID_VIEW_OBJECTBAR, "ToolbarWindow32" }, { AFX_IDW_STATUS_BAR, "msctls_statusbar32" },
+        { ID_VIEW_EXPLORER, nullptr },
+    };
+    for (const Bar& bar : bars)
+    {
+        SCOPED_TRACE(bar.nID);
+        CControlBar* pBar = pFrame->GetControlBar(bar.nID);
+        ASSERT_NE(nullptr, pBar);
+        EXPECT_TRUE(pBar->IsWindowVisible());
+        char className[64] = "";
+        ::GetClassNameA(pBar->m_hWnd, className, sizeof(className));
+        if (bar.pszClass != nullptr)
+            EXPECT_STREQ(bar.pszClass, className);
+    }
+    EXPECT_EQ(&pFrame->GetObjectBar(), pFrame->GetControlBar(ID_VIEW_OBJECTBAR));
+    EXPECT_EQ(&pFrame->GetMainBar(), pFrame->GetControlBar(AFX_IDW_TOOLBAR));
+
+    // The menu bar holds the menu; the window has none.
+    EXPECT_EQ(nullptr, ::GetMenu(pFrame->m_hWnd));
+    ASSERT_NE(nullptr, pFrame->GetMenu());
+
+    std::vector<UINT> buttons;
+    for (int i = 0; i < pFrame->GetObjectBar().GetCount(); ++i)
+        buttons.push_back(pFrame->GetObjectBar().GetItemID(i));
+    EXPECT_EQ((std::vector<UINT>{ ID_HELP_OBJECTS, ID_OBJ_TEXT, ID_OBJ_BUTTON, ID_OBJ_PICTURESHOW, ID_OBJ_TEXTFIELD }),
+              buttons);
+
+    UINT nID = 0, nStyle = 0;
+    int cxWidth = 0;
+    pFrame->GetStatusBar().GetPaneInfo(1, nID, nStyle, cxWidth);
+    EXPECT_EQ(100, cxWidth);
+
+    CString caption;
+    pFrame->GetExplorer().GetWindowText(caption);
+    EXPECT_EQ(IsGermanUi() ? "CD Projekt" : "CD Project", Text(caption));
+    EXPECT_EQ(nullptr, pFrame->GetExplorer().GetTree());
+}
+
+TEST_F(MainFrameTest, EveryHandledCommandIsOnAMenuOrAToolBar)
+{
+    TempFolder folder;
+    ASSERT_TRUE(App().OpenProjectFile(CopyProject(folder, "centred", "024000")));
+    CTarnixEdView* pView = ActiveView();
+    ASSERT_NE(nullptr, pView);
+
+    std::set<UINT> reachable;
+    for (UINT nMenu : { IDR_MAINFRAME, IDR_TARNIXTYPE })
+    {
+        HMENU hMenu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nMenu));
+        ASSERT_NE(nullptr, hMenu);
+        CollectMenu(hMenu, reachable);
+        ::DestroyMenu(hMenu);
+    }
+    for (UINT nBar : { IDR_TOOLBAR_MAIN, IDR_TOOLBAR_OBJECTS })
+        CollectToolBar(nBar, reachable);
+
+    // Commands the program sends itself: drops, posted steps, the sheet's
+    // hand-over, the shell's print verb and the page entries made per page.
+    const std::set<UINT> internal = {
+        ID_VIEW_TOOLBAR_DROP, ID_VIEW_EXPLORER_DROP, ID_RUN_PLAYER, ID_BUTTON_IMAGE_READY, ID_VIEW_GRID_CHANGED,
+        ID_PROJECT_REOPEN, ID_HELP_QUICKINFO, ID_PROJECT_OPEN_REQUESTED, ID_ORVENNA_OPEN, ID_POPUP_ITEM,
+        ID_FILE_PRINT_DIRECT,
+    };
+    const CCmdTarget* targets[] = { pView, pView->GetDocument(), &App(), Frame(), Frame()->MDIGetActive() };
+    int nHandled = 0;
+    for (const CCmdTarget* pTarget : targets)
+    {
+        SCOPED_TRACE(pTarget->GetRuntimeClass()->m_lpszClassName);
+        for (const AFX_MSGMAP_ENTRY* pEntry = pTarget->GetMessageMap()->lpEntries; pEntry->nMessage != 0; ++pEntry)
+        {
+            if (pEntry->nKind != AfxRowCommand || pEntry->nCode != CN_COMMAND)
+                continue;
+            if (pEntry->nID == ID_PAGEMENU_BASE + 1)
+                continue;   // the page entries, made for each page
+            for (UINT nID = pEntry->nID; nID <= pEntry->nLastID; ++nID)
+            {
+                ++nHandled;
+                if (internal.count(nID) == 0)
+                    EXPECT_TRUE(reachable.count(nID) != 0) << "command " << nID << " has no way in";
+            }
+        }
+    }
+    EXPECT_GT(nHandled, 60);
+}
+
+TEST_F(MainFrameTest, TheSideBarShowsTheProjectFolderAndFollowsTheProject)
+{
+    TempFolder first, second;
+    const CString strFirst = MakeProjectFolder(first);
+    const CString strSecond = MakeProjectFolder(second);
+    CExplorerView& bar = Frame()->GetExplorer();
+
+    ASSERT_TRUE(App().OpenProjectFile(strFirst));
+    PumpPendingMessages();
+    ASSERT_TRUE(bar.HasViews());
+    CXTTabCtrl& tabs = bar.GetTabCtrl();
+    ASSERT_EQ(1, tabs.GetItemCount());
+    char label[40] = "";
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = label;
+    item.cchTextMax = sizeof(label);
+    tabs.GetItem(0, &item);
+    EXPECT_STREQ(IsGermanUi() ? "Projekt" : "Project", label);
+
+    CString selected;
+    ASSERT_TRUE(bar.GetTree()->GetSelectedFolderPath(selected));
+    EXPECT_EQ(0, selected.CompareNoCase(first.Path())) << Text(selected);
+    std::vector<std::string> files = ListTexts(*bar.GetList());
+    for (const char* name : { "Velconf.ini", "Tarnix.exe", "Autorun.inf", "Start.txt" })
+        EXPECT_NE(files.end(), std::find_if(files.begin(), files.end(), [name](const std::string& s) {
+                      return _stricmp(s.c_str(), name) == 0 ||
+                             _strnicmp(s.c_str(), name, strchr(name, '.') - name) == 0;
+                  })) << name;
+
+    // A second SetProject changes nothing.
+    CExplorerTree* pTree = bar.GetTree();
+    Frame()->UpdateExplorer(ActiveDocument());
+    EXPECT_EQ(pTree, bar.GetTree());
+    EXPECT_EQ(1, tabs.GetItemCount());
+
+    // Opening another project closes the first: tab and views go, the new folder shows.
+    ASSERT_TRUE(App().OpenProjectFile(strSecond));
+    PumpPendingMessages();
+    ASSERT_TRUE(bar.HasViews());
+    ASSERT_TRUE(bar.GetTree()->GetSelectedFolderPath(selected));
+    EXPECT_EQ(0, selected.CompareNoCase(second.Path())) << Text(selected);
+
+    App().CloseAllDocuments(FALSE);
+    PumpPendingMessages();
+    EXPECT_FALSE(bar.HasViews());
+    EXPECT_EQ(0, tabs.GetItemCount());
+}
+
+// Off in the suite: under Wine on Xvfb the X server reports motion late and
+// out of order, so a press or release lands at an earlier place now and then.
+TEST_F(MainFrameTest, DISABLED_ObjectBarButtonsAreDraggedOntoTheCanvasWithRealInput)
+{
+    TempFolder folder;
+    ASSERT_TRUE(App().OpenProjectFile(CopyProject(folder, "centred", "024000")));
+    CTarnixEdView* pView = ActiveView();
+    ASSERT_NE(nullptr, pView);
+    // Real input goes to whatever lies under the mouse: the frame comes first.
+    Frame()->ShowWindow(SW_RESTORE);
+    ::SetWindowPos(Frame()->m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    Frame()->SetForegroundWindow();
+    Frame()->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpPendingMessages();
+    CObjectToolBar& bar = Frame()->GetObjectBar();
+    ASSERT_EQ(bar.m_hWnd, ::WindowFromPoint(ButtonCentre(bar, ID_OBJ_BUTTON)));
+    const char* pszSheet = IsGermanUi() ? "Funktionsschalter (Button) Eigenschaften" : "Button Properties";
+
+    // Button 101 onto the canvas: the sheet opens for a button at the drop point, with the table's cursor shown.
+    POINT ptDrop = { 30, 40 };
+    pView->ClientToScreen(&ptDrop);
+    {
+        ModalAnswers answers;
+        HCURSOR hShown = nullptr;
+        DragWithMouse(ButtonCentre(bar, ID_OBJ_BUTTON), ptDrop, [&] { hShown = ::GetCursor(); });
+        PumpPendingMessages();
+        EXPECT_EQ(::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDC_DRAG_BUTTON)), hShown);
+        ASSERT_EQ(1u, answers.Captions().size());
+        EXPECT_EQ(pszSheet, answers.Captions()[0]);
+        // Wine may report the release a pixel off the last place the mouse was sent to.
+        EXPECT_NEAR(30, pView->GetMarkedRect().left, 1);
+        EXPECT_NEAR(40, pView->GetMarkedRect().top, 1);
+    }
+    // Released over the bar it is a click, not a drop: at most the button's own command runs.
+    {
+        ModalAnswers answers;
+        Frame()->m_nToolbarDropCommand = 0;
+        const POINT ptButton = ButtonCentre(bar, ID_OBJ_BUTTON);
+        DragWithMouse(ptButton, POINT{ ptButton.x + 2, ptButton.y + 1 });
+        PumpPendingMessages();
+        EXPECT_EQ(0u, Frame()->m_nToolbarDropCommand);
+        EXPECT_GE(1u, answers.Captions().size());
+    }
+    // Quick help is not in the drag table: dragged off the bar, it posts nothing.
+    {
+        ModalAnswers answers;
+        Frame()->m_nToolbarDropCommand = 0;
+        DragWithMouse(ButtonCentre(bar, ID_HELP_OBJECTS), ptDrop);
+        PumpPendingMessages();
+        EXPECT_EQ(0u, Frame()->m_nToolbarDropCommand);
+        EXPECT_TRUE(answers.Captions().empty());
+    }
+    ::SetWindowPos(Frame()->m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+TEST_F(MainFrameTest, PlacementAndBarLayoutComeBackAtTheNextStart)
+{
+    MessageBoxRecorder boxes;
+    const RECT rectPlaced = { 60, 50, 700, 520 };
+    {
+        CMainFrame* pFrame = new CMainFrame;
+        ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW));
+        // A bar the next frame no longer makes.
+        CXTToolBar* pGone = new CXTToolBar;
+        ASSERT_TRUE(pGone->CreateEx(pFrame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xE8F0));
+        ASSERT_TRUE(pGone->LoadToolBar(IDR_TOOLBAR_OBJECTS));
+        pGone->EnableDocking(CBRS_ALIGN_ANY);
+        pFrame->DockControlBar(pGone, AFX_IDW_DOCKBAR_BOTTOM);
+        pFrame->ShowWindow(SW_SHOWNORMAL);
+        WINDOWPLACEMENT wp = { sizeof(wp) };
+        ::GetWindowPlacement(pFrame->m_hWnd, &wp);
+        wp.rcNormalPosition = rectPlaced;
+        ::SetWindowPlacement(pFrame->m_hWnd, &wp);
+        pFrame->ShowControlBar(&pFrame->GetExplorer(), FALSE, FALSE);
+        pFrame->DockControlBar(&pFrame->GetMainBar(), AFX_IDW_DOCKBAR_LEFT);
+        pFrame->RecalcLayout();
+        pFrame->SendMessage(WM_CLOSE);
+        delete pGone;
+    }
+    CMainFrame* pFrame = new CMainFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW));
+    pFrame->ShowFirstTime(SW_SHOWNORMAL);
+    pFrame->RecalcLayout();
+    WINDOWPLACEMENT wp = { sizeof(wp) };
+    ::GetWindowPlacement(pFrame->m_hWnd, &wp);
+    EXPECT_EQ(rectPlaced.left, wp.rcNormalPosition.left);
+    EXPECT_EQ(rectPlaced.top, wp.rcNormalPosition.top);
+    EXPECT_EQ(rectPlaced.right, wp.rcNormalPosition.right);
+    EXPECT_EQ(rectPlaced.bottom, wp.rcNormalPosition.bottom);
+
+    EXPECT_FALSE(pFrame->GetExplorer().IsWindowVisible());
+    ASSERT_NE(nullptr, pFrame->GetMainBar().m_pDockBar);
+    EXPECT_EQ(AFX_IDW_DOCKBAR_LEFT, (UINT)pFrame->GetMainBar().m_pDockBar->GetDlgCtrlID());
+    EXPECT_EQ(&pFrame->GetObjectBar(), pFrame->GetControlBar(ID_VIEW_OBJECTBAR));
+    EXPECT_TRUE(pFrame->GetObjectBar().IsWindowVisible());
+    EXPECT_EQ(nullptr, pFrame->GetControlBar(0xE8F0));
+    pFrame->DestroyWindow();
+}
