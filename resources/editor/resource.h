@@ -38,6 +38,13 @@
 #define IDS_EXPLORER_TYPE 2082
 #define IDS_EXPLORER_MODIFIED 2083
 
+// The kinds of objects in the project report (pictures and sliders have theirs).
+#define IDS_REPORT_BUTTON 2084
+#define IDS_REPORT_TEXT 2085
+#define IDS_REPORT_TEXTFIELD 2086
+#define IDS_REPORT_AVICLIP 2087
+#define IDS_REPORT_LISTBOX 2088
+
 // The hand cursor over buttons and links of the canvas.
 #define IDC_EDITOR_HAND 151
 

@@ -21,6 +21,7 @@ class CDocumentInsert;
 class CEditorDropTarget;
 class CCmdUI;
 struct AVI_INPUT_RECORD;
+class CProjectReport;
 
 class CTarnixEdView : public CView
 {
@@ -66,7 +67,10 @@ protected:
     void OnDraw(CDC* pDC) override;
     void DrawBackgroundImage(CDC* pDC);
     void OnBeginPrinting(CDC*, CPrintInfo*) override {}
-    void OnEndPrinting(CDC*, CPrintInfo*) override {}
+    // The project report while one is shown, else the page.
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    // A printed report is done with.
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
 
     // Input engine
     BOOL HandleMouse(MSG* pMsg);
@@ -194,6 +198,10 @@ protected:
     void OnUpdateInsertListBox(CCmdUI* pCmdUI);
     void OnUpdatePopupMenu(CCmdUI* pCmdUI);
     void OnUpdateLaterCommand(CCmdUI* pCmdUI);
+    // The page captured and its objects listed, in the print preview.
+    void OnProjectReport();
+    // The page's own preview (a report shown before is dropped).
+    void OnPagePreview();
 
     DECLARE_MESSAGE_MAP()
 
@@ -232,4 +240,5 @@ private:
     CEditorDropTarget* m_pDropTarget;  // owned; registered while the window lives
     CDibImage m_background;
     CString m_strBackgroundPath;
+    CProjectReport* m_pReport = nullptr;   // owned, while a report is shown or printed
 };

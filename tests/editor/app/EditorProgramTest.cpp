@@ -5,6 +5,8 @@
 
 #include "editor/resource.h"
 
+#include <commctrl.h>
+#include <cstdio>
 #include <functional>
 #include <numeric>
 #include <string>
@@ -98,6 +100,80 @@ HWND FindMainFrame(DWORD dwProcessId)
     return search.hFound;
 }
 
+// The windows of a class among all descendants of a window.
+int CountDescendants(HWND hParent, LPCSTR pszClass)
+{
+    int nCount = 0;
+    for (HWND hChild = GetWindow(hParent, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
+    {
+        char className[64] = "";
+        GetClassNameA(hChild, className, sizeof(className));
+        if (lstrcmpiA(className, pszClass) == 0 && IsWindowVisible(hChild))
+            ++nCount;
+        nCount += CountDescendants(hChild, pszClass);
+    }
+    return nCount;
+}
+
+HWND FindDescendant(HWND hParent, LPCSTR pszClass)
+{
+    for (HWND hChild = GetWindow(hParent, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
+    {
+        char className[64] = "";
+        GetClassNameA(hChild, className, sizeof(className));
+        if (lstrcmpiA(className, pszClass) == 0)
+            return hChild;
+        if (HWND hFound = FindDescendant(hChild, pszClass))
+            return hFound;
+    }
+    return nullptr;
+}
+
+// The window as the screen shows it, as a 24-bit BMP in the current folder
+// (the README's picture of the editor is made from it).
+void WriteWindowBitmap(HWND hWnd, LPCSTR pszFile)
+{
+    RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Sleep(300);
+    RECT rc;
+    GetWindowRect(hWnd, &rc);
+    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    if (cx <= 0 || cy <= 0)
+        return;
+    HDC hScreen = GetDC(nullptr);
+    HDC hMem = CreateCompatibleDC(hScreen);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 24;
+    void* pBits = nullptr;
+    HBITMAP hBitmap = CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    if (hBitmap != nullptr)
+    {
+        HGDIOBJ hOld = SelectObject(hMem, hBitmap);
+        BitBlt(hMem, 0, 0, cx, cy, hScreen, rc.left, rc.top, SRCCOPY);
+        GdiFlush();
+        SelectObject(hMem, hOld);
+        const DWORD nImage = (((DWORD)cx * 3 + 3) & ~3u) * (DWORD)cy;
+        BITMAPFILEHEADER bfh = {};
+        bfh.bfType = 0x4D42;
+        bfh.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+        bfh.bfSize = bfh.bfOffBits + nImage;
+        if (FILE* pFile = fopen(pszFile, "wb"))
+        {
+            fwrite(&bfh, sizeof(bfh), 1, pFile);
+            fwrite(&bmi.bmiHeader, sizeof(BITMAPINFOHEADER), 1, pFile);
+            fwrite(pBits, 1, nImage, pFile);
+            fclose(pFile);
+        }
+        DeleteObject(hBitmap);
+    }
+    DeleteDC(hMem);
+    ReleaseDC(nullptr, hScreen);
+}
+
 HWND FindDialog(LPCSTR pszCaption)
 {
     HWND hDlg = FindWindowA("#32770", pszCaption);
@@ -159,6 +235,21 @@ TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
         HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
         HWND hChild = WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
         EXPECT_NE(nullptr, hChild);
+
+        // The frame's bars as another process sees them: the menu bar and two
+        // tool bars, the status bar, the side bar's folder tree and the
+        // project's files in its list, and the canvas in the child.
+        HWND hList = WaitFor([&] {
+            HWND hFound = FindDescendant(hFrame, "SysListView32");
+            return hFound != nullptr && SendMessageA(hFound, LVM_GETITEMCOUNT, 0, 0) >= 6 ? hFound : nullptr;
+        });
+        HWND hAnyList = FindDescendant(hFrame, "SysListView32");
+        EXPECT_NE(nullptr, hList) << (hAnyList != nullptr ? (int)SendMessageA(hAnyList, LVM_GETITEMCOUNT, 0, 0) : -1);
+        EXPECT_EQ(3, CountDescendants(hFrame, "ToolbarWindow32"));
+        EXPECT_EQ(1, CountDescendants(hFrame, "msctls_statusbar32"));
+        EXPECT_EQ(1, CountDescendants(hFrame, "SysTreeView32"));
+        EXPECT_NE(nullptr, FindWindowExA(hChild, nullptr, nullptr, nullptr));
+        WriteWindowBitmap(hFrame, "TarnixEd.bmp");
         EXPECT_TRUE(editor.CloseAndWait(hFrame));
     }
     for (LPCSTR name : { "Velconf.ini", "Tarnix.exe", "Autorun.inf", "Velicon.ico", "Start.txt", "Sound\\Click.wav",

@@ -5,10 +5,13 @@
 #include "editor/app/ExplorerList.h"
 #include "editor/app/ExplorerTree.h"
 #include "editor/app/MainFrame.h"
+#include "editor/app/ProjectReport.h"
 #include "editor/app/TarnixEdDoc.h"
 #include "editor/app/TarnixEdView.h"
+#include "editor/dialogs/DialogTexts.h"
 #include "editor/dialogs/UiLanguage.h"
 
+#include "framework/PrintPreviewFrame.h"
 #include "toolkit/bars/XTMenuBar.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTSplitterWnd.h"
@@ -335,6 +338,49 @@ TEST_F(MainFrameTest, DISABLED_ObjectBarButtonsAreDraggedOntoTheCanvasWithRealIn
         EXPECT_TRUE(answers.Captions().empty());
     }
     ::SetWindowPos(Frame()->m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+TEST_F(MainFrameTest, TheProjectReportListsThePageInThePrintPreview)
+{
+    TempFolder folder;
+    MessageBoxRecorder boxes;
+    CopyProject(folder, "full", "024000", "seite2.ini");
+    ASSERT_TRUE(App().OpenProjectFile(CopyProject(folder, "full", "024000")));
+    CTarnixEdView* pView = ActiveView();
+    ASSERT_NE(nullptr, pView);
+
+    const std::vector<CProjectReport::Row> rows = CProjectReport::RowsOf(pView->GetDocument()->GetPage());
+    ASSERT_EQ(9u, rows.size());   // six buttons, two texts, a text field
+    CString action;
+    GetEditorActionCaption(1, action);
+    EXPECT_EQ("Button", Text(rows[0].strKind));
+    EXPECT_EQ("Seite 2", Text(rows[0].strCaption));
+    EXPECT_EQ(Text(action), Text(rows[0].strAction));
+    EXPECT_EQ("Willkommen", Text(rows[6].strCaption));
+
+    // The report opens the preview of the view, whose page is the captured client area.
+    Command(ID_PROJECT_REPORT);
+    CPrintPreviewFrame* pPreview = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
+        auto* pFound = dynamic_cast<CPrintPreviewFrame*>(CWnd::FromHandlePermanent(hWnd));
+        if (pFound != nullptr)
+            *reinterpret_cast<CPrintPreviewFrame**>(lParam) = pFound;
+        return pFound == nullptr;
+    }, (LPARAM)&pPreview);
+    ASSERT_NE(nullptr, pPreview);
+    EXPECT_EQ(pView, pPreview->m_pView);
+    pPreview->UpdateWindow();
+
+    // What it draws: the picture at the top of the page, the lines below it.
+    CProjectReport report;
+    RECT rectClient;
+    pView->GetClientRect(&rectClient);
+    pView->ClientToScreen(reinterpret_cast<POINT*>(&rectClient));
+    pView->ClientToScreen(reinterpret_cast<POINT*>(&rectClient) + 1);
+    ASSERT_TRUE(report.Capture(rectClient, pView->GetDocument()->GetPage()));
+    EXPECT_EQ(rectClient.right - rectClient.left, report.GetPictureSize().cx);
+    EXPECT_EQ(rectClient.bottom - rectClient.top, report.GetPictureSize().cy);
+    pPreview->DestroyWindow();
 }
 
 TEST_F(MainFrameTest, PlacementAndBarLayoutComeBackAtTheNextStart)
