@@ -25,6 +25,7 @@
 #include <cstring>
 #include <functional>
 #include <set>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -356,6 +357,70 @@ TEST_F(MainFrameTest, ObjectBarButtonsAreDraggedOntoTheCanvasWithRealInput)
         EXPECT_TRUE(answers.Captions().empty());
     }
     ::SetWindowPos(Frame()->m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+TEST_F(MainFrameTest, AFileDraggedFromTheSideBarListBecomesADocumentButton)
+{
+    TempFolder folder;
+    ASSERT_TRUE(App().OpenProjectFile(MakeProjectFolder(folder)));
+    CTarnixEdView* pView = ActiveView();
+    ASSERT_NE(nullptr, pView);
+    ::SetWindowPos(Frame()->m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    Frame()->SetForegroundWindow();
+    PumpPendingMessages();
+    CExplorerList* pList = Frame()->GetExplorer().GetList();
+    ASSERT_NE(nullptr, pList);
+    int nItem = -1;
+    for (int i = 0; i < pList->GetItemCount() && nItem < 0; ++i)
+        if (pList->GetItemText(i, 0).CompareNoCase("Start.txt") == 0)
+            nItem = i;
+    ASSERT_LE(0, nItem);
+    RECT rectItem = {};
+    rectItem.left = LVIR_LABEL;
+    pList->SendMessage(LVM_GETITEMRECT, nItem, (LPARAM)&rectItem);
+    POINT ptItem = { rectItem.left + 10, (rectItem.top + rectItem.bottom) / 2 };
+    pList->ClientToScreen(&ptItem);
+    POINT ptDrop = { 60, 50 };
+    pView->ClientToScreen(&ptDrop);
+
+    // The system's drag runs its own loop on this thread: the input comes from another.
+    ModalAnswers answers;
+    bool bDone = false;
+    std::thread input([&] {
+        auto send = [](DWORD dwFlags, POINT pt) {
+            INPUT in = {};
+            in.type = INPUT_MOUSE;
+            in.mi.dx = MulDiv(pt.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+            in.mi.dy = MulDiv(pt.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+            in.mi.dwFlags = dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+            ::SendInput(1, &in, sizeof(in));
+            ::Sleep(150);
+        };
+        send(0, ptItem);
+        send(MOUSEEVENTF_LEFTDOWN, ptItem);
+        // The list sees the drag start while the mouse is still over it.
+        send(0, POINT{ ptItem.x + 10, ptItem.y });
+        send(0, POINT{ ptItem.x + 20, ptItem.y });
+        for (int step = 1; step <= 6; ++step)
+            send(0, POINT{ ptItem.x + (ptDrop.x - ptItem.x) * step / 6, ptItem.y + (ptDrop.y - ptItem.y) * step / 6 });
+        send(0, ptDrop);
+        send(MOUSEEVENTF_LEFTUP, ptDrop);
+        bDone = true;
+    });
+    while (!bDone)
+    {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        PumpPendingMessages();
+    }
+    input.join();
+    PumpPendingMessages();
+    ::SetWindowPos(Frame()->m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+
+    ASSERT_EQ(1u, answers.Captions().size());
+    EXPECT_EQ(IsGermanUi() ? "Funktionsschalter (Button) Eigenschaften" : "Button Properties", answers.Captions()[0]);
+    EXPECT_EQ(60, pView->GetMarkedRect().left);
+    EXPECT_EQ(50, pView->GetMarkedRect().top);
+    EXPECT_EQ("start.txt", Text(pView->GetDefaultButton().m_strDocument.Right(9).MakeLower()));
 }
 
 TEST_F(MainFrameTest, TheProjectReportListsThePageInThePrintPreview)
