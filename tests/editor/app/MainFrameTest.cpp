@@ -92,6 +92,54 @@ void DragWithMouse(POINT ptFrom, POINT ptTo, const std::function<void()>& whileD
     SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
 }
 
+// Mouse input sent from another thread while this one runs its messages: a
+// drag or a move loop started here would otherwise wait for input that this
+// thread has not sent yet.
+struct MouseStep
+{
+    DWORD dwFlags;
+    POINT pt;
+};
+
+void PlayMouse(const std::vector<MouseStep>& steps)
+{
+    bool bDone = false;
+    std::thread input([&] {
+        for (const MouseStep& step : steps)
+        {
+            INPUT in = {};
+            in.type = INPUT_MOUSE;
+            in.mi.dx = MulDiv(step.pt.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+            in.mi.dy = MulDiv(step.pt.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+            in.mi.dwFlags = step.dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+            ::SendInput(1, &in, sizeof(in));
+            ::Sleep(150);
+        }
+        bDone = true;
+    });
+    while (!bDone)
+    {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        PumpPendingMessages();
+    }
+    input.join();
+    PumpPendingMessages();
+}
+
+// A point of a floating frame's caption, clear of its buttons.
+POINT CaptionPoint(HWND hFrame)
+{
+    RECT rect;
+    ::GetWindowRect(hFrame, &rect);
+    for (int y = rect.top; y < rect.bottom; ++y)
+    {
+        POINT pt = { rect.left + 12, y };
+        if (::SendMessageA(hFrame, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) == HTCAPTION)
+            return POINT{ pt.x, pt.y + 2 };
+    }
+    return POINT{ rect.left + 12, rect.top + 6 };
+}
+
 POINT ButtonCentre(CXTToolBar& bar, UINT nID)
 {
     RECT rect = {};
@@ -383,37 +431,15 @@ TEST_F(MainFrameTest, AFileDraggedFromTheSideBarListBecomesADocumentButton)
     POINT ptDrop = { 60, 50 };
     pView->ClientToScreen(&ptDrop);
 
-    // The system's drag runs its own loop on this thread: the input comes from another.
     ModalAnswers answers;
-    bool bDone = false;
-    std::thread input([&] {
-        auto send = [](DWORD dwFlags, POINT pt) {
-            INPUT in = {};
-            in.type = INPUT_MOUSE;
-            in.mi.dx = MulDiv(pt.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
-            in.mi.dy = MulDiv(pt.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-            in.mi.dwFlags = dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-            ::SendInput(1, &in, sizeof(in));
-            ::Sleep(150);
-        };
-        send(0, ptItem);
-        send(MOUSEEVENTF_LEFTDOWN, ptItem);
-        // The list sees the drag start while the mouse is still over it.
-        send(0, POINT{ ptItem.x + 10, ptItem.y });
-        send(0, POINT{ ptItem.x + 20, ptItem.y });
-        for (int step = 1; step <= 6; ++step)
-            send(0, POINT{ ptItem.x + (ptDrop.x - ptItem.x) * step / 6, ptItem.y + (ptDrop.y - ptItem.y) * step / 6 });
-        send(0, ptDrop);
-        send(MOUSEEVENTF_LEFTUP, ptDrop);
-        bDone = true;
-    });
-    while (!bDone)
-    {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        PumpPendingMessages();
-    }
-    input.join();
-    PumpPendingMessages();
+    std::vector<MouseStep> steps = { { 0, ptItem }, { MOUSEEVENTF_LEFTDOWN, ptItem },
+                                     // The list sees the drag start while the mouse is still over it.
+                                     { 0, POINT{ ptItem.x + 10, ptItem.y } }, { 0, POINT{ ptItem.x + 20, ptItem.y } } };
+    for (int step = 1; step <= 6; ++step)
+        steps.push_back({ 0, POINT{ ptItem.x + (ptDrop.x - ptItem.x) * step / 6,
+                                    ptItem.y + (ptDrop.y - ptItem.y) * step / 6 } });
+    steps.push_back({ MOUSEEVENTF_LEFTUP, ptDrop });
+    PlayMouse(steps);
     ::SetWindowPos(Frame()->m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
     ASSERT_EQ(1u, answers.Captions().size());
@@ -421,6 +447,55 @@ TEST_F(MainFrameTest, AFileDraggedFromTheSideBarListBecomesADocumentButton)
     EXPECT_EQ(60, pView->GetMarkedRect().left);
     EXPECT_EQ(50, pView->GetMarkedRect().top);
     EXPECT_EQ("start.txt", Text(pView->GetDefaultButton().m_strDocument.Right(9).MakeLower()));
+}
+
+TEST_F(MainFrameTest, AToolBarDraggedOffItsSideIsDockedBackByADoubleClickAndStaysWhenClicked)
+{
+    CMainFrame* pFrame = Frame();
+    ::SetWindowPos(pFrame->m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    pFrame->SetForegroundWindow();
+    PumpPendingMessages();
+    CXTToolBar& bar = pFrame->GetMainBar();
+    ASSERT_FALSE(bar.IsFloating());
+
+    // Off its side by its gripper.
+    RECT rectBar;
+    bar.GetWindowRect(&rectBar);
+    const POINT ptGrip = { rectBar.left + 3, (rectBar.top + rectBar.bottom) / 2 };
+    RECT rectClient;
+    pFrame->GetWindowRect(&rectClient);
+    const POINT ptAway = { (rectClient.left + rectClient.right) / 2, (rectClient.top + rectClient.bottom) / 2 };
+    PlayMouse({ { 0, ptGrip }, { MOUSEEVENTF_LEFTDOWN, ptGrip }, { 0, POINT{ ptGrip.x + 20, ptGrip.y + 20 } },
+                { 0, ptAway }, { MOUSEEVENTF_LEFTUP, ptAway } });
+    ASSERT_TRUE(bar.IsFloating());
+
+    // The first double click on its caption docks it back.
+    HWND hFloat = bar.GetParentFrame()->m_hWnd;
+    ::SetWindowPos(hFloat, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    POINT ptCaption = CaptionPoint(hFloat);
+    ASSERT_EQ(hFloat, ::WindowFromPoint(ptCaption));
+    PlayMouse({ { 0, ptCaption }, { MOUSEEVENTF_LEFTDOWN, ptCaption }, { MOUSEEVENTF_LEFTUP, ptCaption },
+                { MOUSEEVENTF_LEFTDOWN, ptCaption }, { MOUSEEVENTF_LEFTUP, ptCaption } });
+    EXPECT_FALSE(bar.IsFloating());
+
+    // Floating again, a click on the caption leaves the frame where it is.
+    pFrame->FloatControlBar(&bar, CPoint(ptAway.x, ptAway.y));
+    PumpPendingMessages();
+    ASSERT_TRUE(bar.IsFloating());
+    hFloat = bar.GetParentFrame()->m_hWnd;
+    ::SetWindowPos(hFloat, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    RECT rectBefore, rectAfter;
+    ::GetWindowRect(hFloat, &rectBefore);
+    ptCaption = CaptionPoint(hFloat);
+    PlayMouse({ { 0, ptCaption }, { MOUSEEVENTF_LEFTDOWN, ptCaption }, { MOUSEEVENTF_LEFTUP, ptCaption } });
+    ASSERT_TRUE(::IsWindow(hFloat));
+    ::GetWindowRect(hFloat, &rectAfter);
+    EXPECT_EQ(rectBefore.left, rectAfter.left);
+    EXPECT_EQ(rectBefore.top, rectAfter.top);
+
+    pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+    pFrame->RecalcLayout();
+    ::SetWindowPos(pFrame->m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 TEST_F(MainFrameTest, TheProjectReportListsThePageInThePrintPreview)
