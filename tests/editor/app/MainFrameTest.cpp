@@ -241,6 +241,21 @@ TEST_F(MainFrameTest, TheFrameHasItsBarsInTheClassicLook)
     EXPECT_EQ(nullptr, pFrame->GetExplorer().GetTree());
 }
 
+// A bar without a window cannot make its views: nothing half-made stays, and
+// the next project tries again.
+TEST(ExplorerView, AFailedCreationLeavesNoViews)
+{
+    CExplorerView bar;
+    for (int nTry = 0; nTry < 2; ++nTry)
+    {
+        bar.SetProject(nullptr);
+        EXPECT_FALSE(bar.HasViews());
+        EXPECT_EQ(nullptr, bar.GetTree());
+        EXPECT_EQ(nullptr, bar.GetList());
+    }
+    bar.ClearProject();
+}
+
 TEST_F(MainFrameTest, EveryHandledCommandIsOnAMenuOrAToolBar)
 {
     TempFolder folder;
