@@ -133,11 +133,11 @@ POINT CaptionPoint(HWND hFrame)
     ::GetWindowRect(hFrame, &rect);
     for (int y = rect.top; y < rect.bottom; ++y)
     {
-        POINT pt = { rect.left + 12, y };
+        POINT pt = { (rect.left + rect.right) / 2, y };
         if (::SendMessageA(hFrame, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) == HTCAPTION)
             return POINT{ pt.x, pt.y + 2 };
     }
-    return POINT{ rect.left + 12, rect.top + 6 };
+    return POINT{ (rect.left + rect.right) / 2, rect.top + 6 };
 }
 
 POINT ButtonCentre(CXTToolBar& bar, UINT nID)
@@ -622,6 +622,12 @@ TEST_F(MainFrameTest, PlacementAndBarLayoutComeBackAtTheNextStart)
         pFrame->ShowControlBar(&pFrame->GetExplorer(), FALSE, FALSE);
         pFrame->DockControlBar(&pFrame->GetMainBar(), AFX_IDW_DOCKBAR_LEFT);
         pFrame->RecalcLayout();
+        // Maximised by a double click on its caption.
+        pFrame->SetForegroundWindow();
+        const POINT ptCaption = CaptionPoint(pFrame->m_hWnd);
+        PlayMouse({ { 0, ptCaption }, { MOUSEEVENTF_LEFTDOWN, ptCaption }, { MOUSEEVENTF_LEFTUP, ptCaption },
+                    { MOUSEEVENTF_LEFTDOWN, ptCaption }, { MOUSEEVENTF_LEFTUP, ptCaption } });
+        ASSERT_TRUE(pFrame->IsZoomed());
         pFrame->SendMessage(WM_CLOSE);
         delete pGone;
     }
@@ -636,6 +642,7 @@ TEST_F(MainFrameTest, PlacementAndBarLayoutComeBackAtTheNextStart)
     EXPECT_EQ(rectPlaced.top, wp.rcNormalPosition.top);
     EXPECT_EQ(rectPlaced.right, wp.rcNormalPosition.right);
     EXPECT_EQ(rectPlaced.bottom, wp.rcNormalPosition.bottom);
+    EXPECT_TRUE(pFrame->IsZoomed());
 
     EXPECT_FALSE(pFrame->GetExplorer().IsWindowVisible());
     ASSERT_NE(nullptr, pFrame->GetMainBar().m_pDockBar);
