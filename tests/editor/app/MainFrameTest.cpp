@@ -49,49 +49,6 @@ protected:
     }
 };
 
-// Sends one mouse event and waits until the system shows it, then lets the
-// windows handle it. The X server reports motion in its own time, sometimes
-// late: a move is waited for until no further message comes.
-void SendMouse(DWORD dwFlags, POINT ptScreen = { -1, -1 })
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    if (ptScreen.x >= 0)
-    {
-        input.mi.dx = MulDiv(ptScreen.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = MulDiv(ptScreen.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-        dwFlags |= MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    }
-    input.mi.dwFlags = dwFlags;
-    ::SendInput(1, &input, sizeof(input));
-    const bool bDown = (dwFlags & MOUSEEVENTF_LEFTDOWN) != 0, bUp = (dwFlags & MOUSEEVENTF_LEFTUP) != 0;
-    int nQuiet = 0;
-    for (int nWait = 0; nWait < 200 && nQuiet < 5; ++nWait)
-    {
-        const bool bIdle = ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT) == WAIT_TIMEOUT;
-        PumpPendingMessages();
-        POINT pt;
-        ::GetCursorPos(&pt);
-        const bool bPressed = (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
-        const bool bThere = (ptScreen.x < 0 || (pt.x == ptScreen.x && pt.y == ptScreen.y)) && (!bDown || bPressed) &&
-                            (!bUp || !bPressed);
-        nQuiet = bThere && bIdle ? nQuiet + 1 : 0;
-    }
-}
-
-// A press at one point and a release at another, moving between them in steps.
-void DragWithMouse(POINT ptFrom, POINT ptTo, const std::function<void()>& whileDragging = {})
-{
-    // Press and release carry their place: late motion cannot move them.
-    SendMouse(0, ptFrom);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, ptFrom);
-    SendMouse(0, POINT{ (ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2 });
-    SendMouse(0, ptTo);
-    if (whileDragging)
-        whileDragging();
-    SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
-}
-
 // Mouse input sent from another thread while this one runs its messages: a
 // drag or a move loop started here would otherwise wait for input that this
 // thread has not sent yet.
@@ -101,7 +58,9 @@ struct MouseStep
     POINT pt;
 };
 
-void PlayMouse(const std::vector<MouseStep>& steps)
+// Press and release carry their place: motion the X server reports late
+// cannot move them. While the input plays, whilePlaying runs between messages.
+void PlayMouse(const std::vector<MouseStep>& steps, const std::function<void()>& whilePlaying = {})
 {
     bool bDone = false;
     std::thread input([&] {
@@ -121,12 +80,23 @@ void PlayMouse(const std::vector<MouseStep>& steps)
     {
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         PumpPendingMessages();
+        if (whilePlaying)
+            whilePlaying();
     }
     input.join();
     PumpPendingMessages();
 }
 
-// A point of a floating frame's caption, clear of its buttons.
+// A press at one point, a move half-way and a release at the other.
+void DragWithMouse(POINT ptFrom, POINT ptTo, const std::function<void()>& whileDragging = {})
+{
+    PlayMouse({ { 0, ptFrom }, { MOUSEEVENTF_LEFTDOWN, ptFrom },
+                { 0, POINT{ (ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2 } }, { 0, ptTo },
+                { MOUSEEVENTF_LEFTUP, ptTo } },
+              whileDragging);
+}
+
+// A point of a frame's caption, clear of its buttons.
 POINT CaptionPoint(HWND hFrame)
 {
     RECT rect;
@@ -374,7 +344,10 @@ TEST_F(MainFrameTest, ObjectBarButtonsAreDraggedOntoTheCanvasWithRealInput)
     {
         ModalAnswers answers;
         HCURSOR hShown = nullptr;
-        DragWithMouse(ButtonCentre(bar, ID_OBJ_BUTTON), ptDrop, [&] { hShown = ::GetCursor(); });
+        DragWithMouse(ButtonCentre(bar, ID_OBJ_BUTTON), ptDrop, [&] {
+            if (bar.IsDragging())
+                hShown = ::GetCursor();
+        });
         PumpPendingMessages();
         EXPECT_EQ(::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDC_DRAG_BUTTON)), hShown);
         ASSERT_EQ(1u, answers.Captions().size());
@@ -403,7 +376,10 @@ TEST_F(MainFrameTest, ObjectBarButtonsAreDraggedOntoTheCanvasWithRealInput)
         ModalAnswers answers;
         const int nObjects = pView->GetObjects().GetObjectCount();
         HCURSOR hShown = nullptr;
-        DragWithMouse(ButtonCentre(bar, nCommand), ptBeside, [&] { hShown = ::GetCursor(); });
+        DragWithMouse(ButtonCentre(bar, nCommand), ptBeside, [&] {
+            if (bar.IsDragging())
+                hShown = ::GetCursor();
+        });
         PumpPendingMessages();
         const OBJECT_DRAG_ENTRY* pEntry = CObjectToolBar::FindDragEntry(CMainFrame::kDragTable, nCommand);
         ASSERT_NE(nullptr, pEntry);
