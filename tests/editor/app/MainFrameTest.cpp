@@ -271,6 +271,11 @@ TEST_F(MainFrameTest, EveryHandledCommandIsOnAMenuOrAToolBar)
         }
     }
     EXPECT_GT(nHandled, 60);
+
+    // The default text font was shown disabled although its dialog exists.
+    ModalAnswers answers;
+    Command(ID_STYLE_TEXT_FONT);
+    EXPECT_EQ(1u, answers.Captions().size());
 }
 
 TEST_F(MainFrameTest, TheSideBarShowsTheProjectFolderAndFollowsTheProject)
@@ -398,6 +403,37 @@ TEST_F(MainFrameTest, ObjectBarButtonsAreDraggedOntoTheCanvasWithRealInput)
         EXPECT_TRUE(answers.Captions().empty());
     }
     ::SetWindowPos(Frame()->m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+TEST_F(MainFrameTest, EveryKindOfTheDragTableIsPlacedAtTheDropPoint)
+{
+    TempFolder folder;
+    MessageBoxRecorder boxes;
+    ASSERT_TRUE(App().OpenProjectFile(CopyProject(folder, "centred", "024000")));
+    CTarnixEdView* pView = ActiveView();
+    ASSERT_NE(nullptr, pView);
+    for (const OBJECT_DRAG_ENTRY* pEntry = CMainFrame::kDragTable; pEntry->nCommand != 0; ++pEntry)
+    {
+        SCOPED_TRACE(pEntry->nCommand);
+        ModalAnswers answers;
+        POINT pt = { 20 + (int)(pEntry - CMainFrame::kDragTable), 30 };
+        pView->ClientToScreen(&pt);
+        Frame()->m_nToolbarDropCommand = pEntry->nCommand;
+        Frame()->m_ptToolbarDrop = pt;
+        pView->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR_DROP);
+        PumpPendingMessages();
+        // A sub-menu button is made at once, without a dialog.
+        RECT placed = pView->GetMarkedRect();
+        CMObjList& buttons = pView->GetDocument()->GetPage().m_buttons;
+        if (pEntry->nCommand == ID_OBJ_SUBMENU)
+        {
+            ASSERT_LT(0, buttons.GetSize());
+            placed = static_cast<CMObjCreateStruct*>(buttons.GetAt(buttons.GetSize() - 1))->m_rect;
+        }
+        EXPECT_EQ(20 + (pEntry - CMainFrame::kDragTable), placed.left);
+        EXPECT_EQ(30, placed.top);
+        EXPECT_GE(1u, answers.Captions().size());
+    }
 }
 
 TEST_F(MainFrameTest, AFileDraggedFromTheSideBarListBecomesADocumentButton)
