@@ -6,7 +6,6 @@
 #include "editor/resource.h"
 
 #include <commctrl.h>
-#include <cstdio>
 #include <functional>
 #include <numeric>
 #include <string>
@@ -129,49 +128,38 @@ HWND FindDescendant(HWND hParent, LPCSTR pszClass)
     return nullptr;
 }
 
-// The window as the screen shows it, as a 24-bit BMP in the current folder
-// (the README's picture of the editor is made from it).
-void WriteWindowBitmap(HWND hWnd, LPCSTR pszFile)
+// The window's client area as it stands on the screen, as a 24-bit bitmap
+// file beside the tests. The screen is read: another process's child window
+// gives no picture through its own DC here.
+void SaveScreenshot(HWND hWnd, LPCSTR pszName)
 {
-    RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Sleep(300);
     RECT rc;
-    GetWindowRect(hWnd, &rc);
-    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
-    if (cx <= 0 || cy <= 0)
-        return;
-    HDC hScreen = GetDC(nullptr);
-    HDC hMem = CreateCompatibleDC(hScreen);
+    GetClientRect(hWnd, &rc);
+    POINT origin = { 0, 0 };
+    ClientToScreen(hWnd, &origin);
+    HDC hdc = GetDC(nullptr);
+    HDC hMem = CreateCompatibleDC(hdc);
     BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 24;
+    bmi.bmiHeader = { sizeof(BITMAPINFOHEADER), rc.right, rc.bottom, 1, 24, BI_RGB };
     void* pBits = nullptr;
-    HBITMAP hBitmap = CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    if (hBitmap != nullptr)
-    {
-        HGDIOBJ hOld = SelectObject(hMem, hBitmap);
-        BitBlt(hMem, 0, 0, cx, cy, hScreen, rc.left, rc.top, SRCCOPY);
-        GdiFlush();
-        SelectObject(hMem, hOld);
-        const DWORD nImage = (((DWORD)cx * 3 + 3) & ~3u) * (DWORD)cy;
-        BITMAPFILEHEADER bfh = {};
-        bfh.bfType = 0x4D42;
-        bfh.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-        bfh.bfSize = bfh.bfOffBits + nImage;
-        if (FILE* pFile = fopen(pszFile, "wb"))
-        {
-            fwrite(&bfh, sizeof(bfh), 1, pFile);
-            fwrite(&bmi.bmiHeader, sizeof(BITMAPINFOHEADER), 1, pFile);
-            fwrite(pBits, 1, nImage, pFile);
-            fclose(pFile);
-        }
-        DeleteObject(hBitmap);
-    }
+    HBITMAP hBitmap = CreateDIBSection(hdc, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = SelectObject(hMem, hBitmap);
+    BitBlt(hMem, 0, 0, rc.right, rc.bottom, hdc, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const DWORD cbImage = ((rc.right * 3 + 3) & ~3) * rc.bottom;
+    BITMAPFILEHEADER bfh = { 0x4D42, (DWORD)(sizeof(bfh) + sizeof(BITMAPINFOHEADER) + cbImage), 0, 0,
+                             (DWORD)(sizeof(bfh) + sizeof(BITMAPINFOHEADER)) };
+    std::string bytes((const char*)&bfh, sizeof(bfh));
+    bytes.append((const char*)&bmi.bmiHeader, sizeof(BITMAPINFOHEADER));
+    bytes.append((const char*)pBits, cbImage);
+    HANDLE hFile = CreateFileA(ProgramFolder() + "\\" + pszName, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD dwWritten = 0;
+    WriteFile(hFile, bytes.data(), (DWORD)bytes.size(), &dwWritten, nullptr);
+    CloseHandle(hFile);
+    SelectObject(hMem, hOld);
+    DeleteObject(hBitmap);
     DeleteDC(hMem);
-    ReleaseDC(nullptr, hScreen);
+    ReleaseDC(nullptr, hdc);
 }
 
 HWND FindDialog(LPCSTR pszCaption)
@@ -249,7 +237,6 @@ TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
         EXPECT_EQ(1, CountDescendants(hFrame, "msctls_statusbar32"));
         EXPECT_EQ(1, CountDescendants(hFrame, "SysTreeView32"));
         EXPECT_NE(nullptr, FindWindowExA(hChild, nullptr, nullptr, nullptr));
-        WriteWindowBitmap(hFrame, "TarnixEd.bmp");
         EXPECT_TRUE(editor.CloseAndWait(hFrame));
     }
     for (LPCSTR name : { "Velconf.ini", "Tarnix.exe", "Autorun.inf", "Velicon.ico", "Start.txt", "Sound\\Click.wav",
@@ -370,40 +357,6 @@ TEST_F(EditorProgramTest, TheFullSampleSavedByTheEditorPlaysAsTheOriginal)
 
 namespace {
 
-// The window's client area as it stands on the screen, as a 24-bit bitmap
-// file beside the tests. The screen is read: another process's child window
-// gives no picture through its own DC here.
-void SaveScreenshot(HWND hWnd, LPCSTR pszName)
-{
-    RECT rc;
-    GetClientRect(hWnd, &rc);
-    POINT origin = { 0, 0 };
-    ClientToScreen(hWnd, &origin);
-    HDC hdc = GetDC(nullptr);
-    HDC hMem = CreateCompatibleDC(hdc);
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader = { sizeof(BITMAPINFOHEADER), rc.right, rc.bottom, 1, 24, BI_RGB };
-    void* pBits = nullptr;
-    HBITMAP hBitmap = CreateDIBSection(hdc, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = SelectObject(hMem, hBitmap);
-    BitBlt(hMem, 0, 0, rc.right, rc.bottom, hdc, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const DWORD cbImage = ((rc.right * 3 + 3) & ~3) * rc.bottom;
-    BITMAPFILEHEADER bfh = { 0x4D42, (DWORD)(sizeof(bfh) + sizeof(BITMAPINFOHEADER) + cbImage), 0, 0,
-                             (DWORD)(sizeof(bfh) + sizeof(BITMAPINFOHEADER)) };
-    std::string bytes((const char*)&bfh, sizeof(bfh));
-    bytes.append((const char*)&bmi.bmiHeader, sizeof(BITMAPINFOHEADER));
-    bytes.append((const char*)pBits, cbImage);
-    HANDLE hFile = CreateFileA(ProgramFolder() + "\\" + pszName, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD dwWritten = 0;
-    WriteFile(hFile, bytes.data(), (DWORD)bytes.size(), &dwWritten, nullptr);
-    CloseHandle(hFile);
-    SelectObject(hMem, hOld);
-    DeleteObject(hBitmap);
-    DeleteDC(hMem);
-    ReleaseDC(nullptr, hdc);
-}
-
 // The child window with the id below the window, at any depth.
 HWND FindDescendant(HWND hParent, int nID)
 {
@@ -466,6 +419,7 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
         Sleep(300);
         canvas = PageWindows(hView);
         SaveScreenshot(hView, "canvas.bmp");
+        SaveScreenshot(hFrame, "TarnixEd.bmp");
 
         PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
         ASSERT_TRUE(editor.CloseAndWait(hFrame));
