@@ -55,7 +55,9 @@ void CExplorerView::ShowFolder(const CString& strFolder)
 {
     if (strFolder.IsEmpty())
         return;
+    // The caption shows the text: it is drawn again with it.
     SetWindowText(strFolder);
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
     m_pTree->SelectPath(strFolder);
 }
 

@@ -298,9 +298,11 @@ TEST_F(MainFrameTest, TheSideBarShowsTheProjectFolderAndFollowsTheProject)
     tabs.GetItem(0, &item);
     EXPECT_STREQ(IsGermanUi() ? "Projekt" : "Project", label);
 
-    CString selected;
+    CString selected, caption;
     ASSERT_TRUE(bar.GetTree()->GetSelectedFolderPath(selected));
     EXPECT_EQ(0, selected.CompareNoCase(first.Path())) << Text(selected);
+    bar.GetWindowText(caption);
+    EXPECT_EQ(Text(first.Path()), Text(caption));
     std::vector<std::string> files = ListTexts(*bar.GetList());
     for (const char* name : { "Velconf.ini", "Tarnix.exe", "Autorun.inf", "Start.txt" })
         EXPECT_NE(files.end(), std::find_if(files.begin(), files.end(), [name](const std::string& s) {
