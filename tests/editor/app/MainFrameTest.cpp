@@ -529,7 +529,7 @@ TEST_F(MainFrameTest, AToolBarDraggedOffItsSideIsDockedBackByADoubleClickAndStay
     ::SetWindowPos(pFrame->m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-TEST_F(MainFrameTest, TheSideBarSplitterAndTheSizeGripAreDraggedWithTheMouse)
+TEST_F(MainFrameTest, SplitterChildFrameAndSizeGripAreDraggedWithTheMouse)
 {
     TempFolder folder;
     ASSERT_TRUE(App().OpenProjectFile(MakeProjectFolder(folder)));
@@ -561,6 +561,26 @@ TEST_F(MainFrameTest, TheSideBarSplitterAndTheSizeGripAreDraggedWithTheMouse)
     drag(ptBar, 0, 40);
     pSplitter->GetRowInfo(0, cyAfter, cyMin);
     EXPECT_EQ(cyBefore + 40, cyAfter);
+
+    // The child frame: sized by its border until the view fixed its size.
+    CChildFrame* pChild = dynamic_cast<CChildFrame*>(pFrame->MDIGetActive());
+    ASSERT_NE(nullptr, pChild);
+    pChild->SetTrackSize(-1, -1);
+    pChild->MoveWindow(0, 0, 300, 200);
+    PumpPendingMessages();
+    for (bool bFixed : { false, true })
+    {
+        SCOPED_TRACE(bFixed);
+        RECT rect;
+        pChild->GetWindowRect(&rect);
+        if (bFixed)
+            pChild->SetTrackSize(rect.right - rect.left, rect.bottom - rect.top);
+        const int cxBefore = rect.right - rect.left;
+        const POINT ptBorder = { rect.right - 2, (rect.top + rect.bottom) / 2 };
+        ASSERT_EQ(HTRIGHT, pChild->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptBorder.x, ptBorder.y)));
+        drag(ptBorder, 30, 0);
+        EXPECT_EQ(cxBefore + (bFixed ? 0 : 30), width(pChild->m_hWnd));
+    }
 
     // The status bar's size grip sizes the frame.
     const int cxFrame = width(pFrame->m_hWnd);
