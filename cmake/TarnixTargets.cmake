@@ -62,3 +62,28 @@ function(tarnix_tests name dirs)
   set_tests_properties(${name} PROPERTIES TIMEOUT 120
     ENVIRONMENT "TARNIX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
 endfunction()
+
+# The program imports the functions of these system DLLs as delay imports: a
+# DLL is loaded at the first call of one of its functions, not at the start.
+# Each delay-import library is made from the system's import library (every
+# function it names) and is searched before it for this program only, so the
+# exe stays one file and no source changes.
+function(tarnix_delay_imports target)
+  set(dir ${CMAKE_BINARY_DIR}/delayimp)
+  file(MAKE_DIRECTORY ${dir})
+  foreach(dll ${ARGN})
+    set(lib ${dir}/lib${dll}.a)
+    if(NOT EXISTS ${lib})
+      find_library(TARNIX_IMPLIB_${dll} ${dll} REQUIRED)
+      execute_process(COMMAND ${CMAKE_NM} -g --defined-only ${TARNIX_IMPLIB_${dll}}
+                      OUTPUT_VARIABLE symbols COMMAND_ERROR_IS_FATAL ANY)
+      string(REGEX MATCHALL "I __imp_[^\r\n]+" imports "${symbols}")
+      list(TRANSFORM imports REPLACE "^I __imp_" "")
+      list(JOIN imports "\n  " exports)
+      file(WRITE ${dir}/${dll}.def "LIBRARY ${dll}.dll\nEXPORTS\n  ${exports}\n")
+      execute_process(COMMAND ${CMAKE_DLLTOOL} --input-def ${dir}/${dll}.def --dllname ${dll}.dll
+                              --output-delaylib ${lib} COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+  endforeach()
+  target_link_directories(${target} BEFORE PRIVATE ${dir})
+endfunction()

@@ -114,7 +114,6 @@
 #define IDC_DESKTOP_COVER       1091
 // Flags
 #define IDC_FLAGS_SHOW_ERRORS   1031
-#define IDC_FLAGS_AUTO_EXIT     1032
 #define IDC_FLAGS_ESCAPE        1171
 // Title bar
 #define IDC_TITLE_TEXT          1005

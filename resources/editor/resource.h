@@ -87,6 +87,7 @@
 #define IDS_FOLDER_OUTSIDE_PROJECT 227
 #define IDS_READ_ONLY_PROJECT 2059
 #define IDS_INVALID_PROJECT 2060
+#define IDS_HELP_MISSING 2074
 #define IDS_SUBMENU_RENAMED 2066
 
 // Captions of the button actions, in action code order except the last two.
@@ -197,6 +198,7 @@
 #define IDS_KIND_IMAGE 2063
 #define IDS_IMAGE_FORMAT_ERROR 138
 #define IDS_PLAYER_NOT_IN_PROJECT 2072
+#define IDS_SIBLING_MISSING 2073
 
 #include "DialogIds.h"
 #include "WizardIds.h"

@@ -36,8 +36,13 @@ BOOL CMDIChildWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwS
 {
     if (pParentWnd == nullptr)
         pParentWnd = dynamic_cast<CMDIFrameWnd*>(AfxGetMainWnd());
+    // Every failure ends in PostNcDestroy, as CWnd::CreateEx's do: the child
+    // frame deletes itself and its creator never deletes it.
     if (pParentWnd == nullptr || pParentWnd->m_hWndMDIClient == nullptr)
+    {
+        PostNcDestroy();
         return FALSE;
+    }
     m_strTitle = lpszWindowName;
 
     CREATESTRUCTA cs = {};
@@ -46,7 +51,10 @@ BOOL CMDIChildWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwS
     cs.style = (LONG)dwStyle;
     cs.hwndParent = pParentWnd->m_hWndMDIClient;
     if (!PreCreateWindow(cs))
+    {
+        PostNcDestroy();
         return FALSE;
+    }
 
     // The client makes the window; the context rides in the MDI create record.
     MDICREATESTRUCTA mcs = {};
@@ -62,8 +70,9 @@ BOOL CMDIChildWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwS
     HookWindowCreate(this, cs.lpszClass, pParentWnd->m_hWndMDIClient, TRUE);
     HWND hWnd = reinterpret_cast<HWND>(
         ::SendMessageA(pParentWnd->m_hWndMDIClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
-    UnhookWindowCreate();
-    return hWnd != nullptr;   // a child whose creation failed has deleted itself
+    if (!UnhookWindowCreate() && hWnd == nullptr)
+        PostNcDestroy();
+    return hWnd != nullptr;
 }
 
 BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)

@@ -69,6 +69,16 @@ BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
     return GetRuntimeClass()->IsDerivedFrom(pClass);
 }
 
+BOOL IsKindOfName(const CObject* pObject, LPCSTR lpszClassName)
+{
+    if (pObject == nullptr || lpszClassName == nullptr)
+        return FALSE;
+    for (const CRuntimeClass* pClass = pObject->GetRuntimeClass(); pClass != nullptr; pClass = pClass->GetBaseClass())
+        if (strcmp(pClass->m_lpszClassName, lpszClassName) == 0)
+            return TRUE;
+    return FALSE;
+}
+
 BOOL CObject::IsSerializable() const
 {
     return GetRuntimeClass()->m_wSchema != 0xFFFF;

@@ -99,4 +99,8 @@ T* DYNAMIC_DOWNCAST_IMPL(CObject* pObject)
     return (pObject && pObject->IsKindOf(RUNTIME_CLASS(T))) ? static_cast<T*>(pObject) : nullptr;
 }
 #define DYNAMIC_DOWNCAST(class_name, object) DYNAMIC_DOWNCAST_IMPL<class_name>(object)
+
+// Whether the object's class or one of its bases carries the name: for
+// classes a library knows by name only, those of a library above it.
+BOOL IsKindOfName(const CObject* pObject, LPCSTR lpszClassName);
 #define STATIC_DOWNCAST(class_name, object) (static_cast<class_name*>(object))

@@ -1,5 +1,7 @@
 #include "framework/ProgramStart.h"
 
+#include "framework/WinApp.h"
+
 #include <shellapi.h>
 
 namespace {
@@ -8,6 +10,10 @@ LPCSTR OrNull(const CString& s) { return s.IsEmpty() ? nullptr : (LPCSTR)s; }
 
 INT_PTR PlatformStart(const AFX_PROGRAM_START& start)
 {
+    // The shell may open a document through a COM handler: OLE is set up
+    // before the first shell start of a program that has not done so yet.
+    if (start.kind == AFX_PROGRAM_START::shellExecute || start.kind == AFX_PROGRAM_START::shellExecuteEx)
+        AfxOleInit();
     switch (start.kind)
     {
     case AFX_PROGRAM_START::shellExecute:

@@ -317,7 +317,12 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
     HookWindowCreate(this, cs.lpszClass, cs.hwndParent, TRUE);
     HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, (DWORD)cs.style, cs.x, cs.y, cs.cx, cs.cy,
                                   cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
-    UnhookWindowCreate();
+    // A window that failed after it was attached ran PostNcDestroy with its
+    // WM_NCDESTROY; one that never came to be runs it here, so that every
+    // failed creation ends the same way (heap frames and views delete
+    // themselves, and their creators never delete them).
+    if (!UnhookWindowCreate() && hWnd == nullptr)
+        PostNcDestroy();
     return hWnd != nullptr;
 }
 

@@ -18,6 +18,7 @@
 #include "shared/menuobj/MTextCreateStruct.h"
 #include "shared/menuobj/MemDC.h"
 #include "shared/menuobj/PageMessages.h"
+#include "shared/menuobj/TipText.h"
 #include "shared/support/ProjectFormat.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/support/Language.h"
@@ -80,6 +81,12 @@ CString ContextCaption(const CMButCreateStruct* pStruct)
         return CString();
     CString strCaption = pStruct->m_strText;
     StripEnclosingMarkers(strCaption);
+    // A caption of several lines is one line of the menu.
+    CStringArray lines;
+    SplitAtBreakTags(strCaption, lines);
+    strCaption.Empty();
+    for (int i = 0; i < lines.GetSize(); ++i)
+        strCaption += (i > 0 ? " " : "") + lines[i];
     strCaption.Trim();
     return strCaption;
 }
@@ -268,32 +275,13 @@ void CMenuDlg::SetUpInfoBox()
                     m_pDoc->m_strTooltipText, this, m_pDoc->m_strProjectFolder, m_pDoc->m_bTooltipCenter);
 }
 
-// The kinds in this order are the list order, which is also the order in
-// which the objects are drawn and hit.
+// The kinds in the order of the editor's canvas, so that every object has the
+// id and the tab place it had there.
 void CMenuDlg::AddObjects()
 {
-    for (int i = 0; i < m_pDoc->m_images.GetSize(); ++i)
-        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(m_pDoc->m_images.GetAt(i)))
-            m_objects.AddStaticImage(pStruct);
-    for (int i = 0; i < m_pDoc->m_texts.GetSize(); ++i)
-        if (CMTextCreateStruct* pStruct = dynamic_cast<CMTextCreateStruct*>(m_pDoc->m_texts.GetAt(i)))
-            m_objects.AddStaticText(pStruct);
-    for (int i = 0; i < m_pDoc->m_buttons.GetSize(); ++i)
-        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(m_pDoc->m_buttons.GetAt(i)))
-            m_objects.AddButton(pStruct);
-    m_objects.SetButtonFont(m_pDoc->m_buttonFont);
-    for (int i = 0; i < m_pDoc->m_fileLists.GetSize(); ++i)
-        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(m_pDoc->m_fileLists.GetAt(i)))
-            m_objects.AddListBox(pStruct);
-    for (int i = 0; i < m_pDoc->m_speakers.GetSize(); ++i)
-        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(m_pDoc->m_speakers.GetAt(i)))
-            m_objects.AddSlider(pStruct);
-    for (int i = 0; i < m_pDoc->m_textFields.GetSize(); ++i)
-        if (CViewerCreateStruct* pStruct = dynamic_cast<CViewerCreateStruct*>(m_pDoc->m_textFields.GetAt(i)))
-            m_objects.AddScrollet(pStruct);
-    for (int i = 0; i < m_pDoc->m_videos.GetSize(); ++i)
-        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(m_pDoc->m_videos.GetAt(i)))
-            m_objects.AddAviCtrl(pStruct);
+    m_objects.AddPageObjects({ m_pDoc->m_images, m_pDoc->m_texts, m_pDoc->m_buttons, m_pDoc->m_speakers,
+                               m_pDoc->m_textFields, m_pDoc->m_fileLists, m_pDoc->m_videos },
+                             m_pDoc->m_buttonFont);
 }
 
 // Each popup button is bound to the container's slot, which takes the item

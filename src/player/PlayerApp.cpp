@@ -39,9 +39,9 @@ CPlayerApp::CPlayerApp() : m_nLoadCount(0), m_pLoadOwner(nullptr), m_pSplash(nul
 
 BOOL CPlayerApp::InitInstance()
 {
+    // OLE is set up by the first picture that needs it, not here: the first
+    // page appears sooner without loading OLE at the start.
     ShowSplash();
-    // GIF and JPG pictures load through the OLE picture object.
-    AfxOleInit();
 
     m_strAppFolder = ProgramFolder();
     m_pLoadOwner = nullptr;

@@ -131,6 +131,7 @@ void CTarnixDoc::LoadPage(CProjectSettings* pSettings, CWnd* pWnd)
         ReadButtons();
         ReadTexts();
         ReadTextFields();
+        ReadObjects();
         ReadWindowIcon();
         ReadTooltip();
     }
@@ -216,11 +217,7 @@ int CTarnixDoc::ChooseIconImage(const IconFile& icon, UINT nWidth, int nScreenBi
 
 CString CTarnixDoc::ReadText(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nMaxChars)
 {
-    CString value;
-    int nGot = m_pSettings->GetString(lpszSection, lpszKey, lpszDefault, value.GetBuffer(nMaxChars + 1),
-                                      nMaxChars + 1);
-    value.ReleaseBuffer(Clamp(nGot, 0, nMaxChars));
-    return value;
+    return ReadPageText(*m_pSettings, lpszSection, lpszKey, lpszDefault, nMaxChars);
 }
 
 void CTarnixDoc::ReadBackgroundImage()
@@ -365,6 +362,35 @@ void CTarnixDoc::ReadTextFields()
             delete pField;
             break;
         }
+    }
+}
+
+// The picture, the AVI clip, the volume slider and the script list box, read
+// as the editor reads them, so that a page plays what its author placed.
+void CTarnixDoc::ReadObjects()
+{
+    const struct
+    {
+        CMObjList* pList;
+        LPCSTR lpszSection;
+        int nType;
+    } kinds[] = {
+        { &m_videos, kSecEditorAviClip, MOBJ_AVICLIP },
+        { &m_speakers, kSecEditorSlider, MOBJ_SLIDER },
+        { &m_fileLists, kSecEditorListBox, MOBJ_LISTBOX },
+    };
+    m_images.DeleteAll();
+    if (CMObjCreateStruct* pImage = ReadImageCreateStruct(*m_pSettings))
+        if (!m_images.Add(pImage))
+            delete pImage;
+    for (const auto& kind : kinds)
+    {
+        kind.pList->DeleteAll();
+        CMObjCreateStruct* pObject = ReadObjectSectionCreateStruct(*m_pSettings, kind.lpszSection, kind.nType);
+        if (pObject == nullptr)
+            continue;
+        if (!kind.pList->Add(pObject))
+            delete pObject;
     }
 }
 

@@ -58,8 +58,7 @@ public:
     HICON m_hIconSmall;
     int m_bHasIcon;
 
-    // Create structs of the page, owned. The player fills only the first three;
-    // the menu window walks all of them.
+    // Create structs of the page, owned; the menu window walks all of them.
     CMObjList m_buttons;           // CMButCreateStruct
     CMObjList m_texts;             // CMTextCreateStruct
     CMObjList m_textFields;        // CViewerCreateStruct
@@ -151,6 +150,7 @@ private:
     void ReadButtons();
     void ReadTexts();
     void ReadTextFields();
+    void ReadObjects();
     void ReadWindowIcon();
     void ReadTooltip();
     CString ReadText(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nMaxChars);

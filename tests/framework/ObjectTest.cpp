@@ -34,8 +34,14 @@ TEST(RuntimeClass, KindOfFollowsTheWholeBaseChain)
     EXPECT_TRUE(puppy.IsKindOf(RUNTIME_CLASS(CObject)));
     EXPECT_FALSE(puppy.IsKindOf(RUNTIME_CLASS(CObArray)));
 
+    // By name, for classes of a library above.
+    EXPECT_TRUE(IsKindOfName(&puppy, "CAnimal"));
+    EXPECT_FALSE(IsKindOfName(&puppy, "CPup"));
+    EXPECT_FALSE(IsKindOfName(nullptr, "CObject"));
+
     CDog dog;
     EXPECT_FALSE(dog.IsKindOf(RUNTIME_CLASS(CPuppy)));
+    EXPECT_FALSE(IsKindOfName(&dog, "CPuppy"));
     EXPECT_STREQ("CPuppy", puppy.GetRuntimeClass()->m_lpszClassName);
     EXPECT_TRUE(puppy.IsSerializable());
     EXPECT_FALSE(dog.IsSerializable());

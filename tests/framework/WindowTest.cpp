@@ -95,6 +95,57 @@ TEST(Window, AttachedBeforeItsFirstMessageAndCleanedUpAfterItsLast)
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
 }
 
+// A window whose creation fails in one of three ways, counting its clean-ups.
+class CFailingWnd : public CWnd
+{
+public:
+    enum Failure { kRefusedBeforehand, kNoSuchClass, kRefusedInOnCreate };
+    explicit CFailingWnd(Failure failure) : m_failure(failure) {}
+    int nPostNcDestroy = 0;
+
+protected:
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override
+    {
+        if (m_failure == kNoSuchClass)
+            cs.lpszClass = "NoSuchWindowClass";
+        return m_failure != kRefusedBeforehand && CWnd::PreCreateWindow(cs);
+    }
+    int OnCreate(LPCREATESTRUCT) { return -1; }
+    void PostNcDestroy() override { ++nPostNcDestroy; }
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    Failure m_failure;
+};
+
+BEGIN_MESSAGE_MAP(CFailingWnd, CWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+// Heap frames delete themselves in PostNcDestroy, so their creators never do:
+// each failed creation has to run it exactly once, window or not.
+TEST(Window, EveryFailedCreationRunsPostNcDestroyOnce)
+{
+    const struct
+    {
+        CFailingWnd::Failure failure;
+        LPCSTR what;
+    } rows[] = {
+        { CFailingWnd::kRefusedBeforehand, "PreCreateWindow refuses" },
+        { CFailingWnd::kNoSuchClass, "the window never comes to be" },
+        { CFailingWnd::kRefusedInOnCreate, "OnCreate refuses" },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.what);
+        CFailingWnd wnd(row.failure);
+        EXPECT_FALSE(wnd.CreateEx(0, nullptr, "Test", WS_OVERLAPPEDWINDOW, 10, 10, 100, 100, nullptr, nullptr));
+        EXPECT_EQ(1, wnd.nPostNcDestroy);
+        EXPECT_EQ(nullptr, wnd.m_hWnd);
+    }
+}
+
 TEST(Window, DeletingTheObjectDestroysItsWindow)
 {
     HWND hWnd;

@@ -423,12 +423,14 @@ TEST_F(MenuDlgTest, ExitChoiceAndCloseEndTheMenu)
 TEST_F(MenuDlgTest, ContextMenuListsTheVisibleButtonsWithCaptions)
 {
     Open(Lines({ "[BUTTON1]", "ENABLE=1", "TEXT=%Start%", "[BUTTON2]", "ENABLE=1", "TEXT=", "[BUTTON3]", "ENABLE=0",
-                 "TEXT=Versteckt", "[BUTTON4]", "ENABLE=1", "TEXT= Ende " }));
+                 "TEXT=Versteckt", "[BUTTON4]", "ENABLE=1", "TEXT= Ende ", "[BUTTON5]", "ENABLE=1",
+                 "TEXT=Zwei<br>Zeilen" }));
     CStringArray captions;
     m_pMenu->ContextCaptions(captions);
-    ASSERT_EQ(2, captions.GetSize());
+    ASSERT_EQ(3, captions.GetSize());
     EXPECT_STREQ("Start", captions[0]);
     EXPECT_STREQ("Ende", captions[1]);
+    EXPECT_STREQ("Zwei Zeilen", captions[2]);
 }
 
 TEST_F(MenuDlgTest, PageChangeReloadsTheDocumentAndKeepsTheWindowSize)

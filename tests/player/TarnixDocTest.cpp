@@ -332,6 +332,50 @@ TEST_F(TarnixDocTest, TextsAndTextFields)
                      doc.m_fileLists.GetSize());
 }
 
+// The picture, clip, slider and list box sections the editor writes, read by
+// its own rules: a section counts only when enabled, file names are resolved.
+TEST_F(TarnixDocTest, ThePagesPictureClipSliderAndListBoxAreRead)
+{
+    CTarnixDoc& doc = Load(Lines({
+        "[IMAGE1]", "ENABLE=1", "FILE=_CURRENTDIR_\\bild.bmp", "X=1", "Y=2", "W=30", "H=40",
+        "[AVICLIP1]", "ENABLE=1", "FILE=_CURRENTDIR_\\film.avi", "X=5", "Y=6", "W=32", "H=24", "NREP=3",
+        "[SLIDER1]", "ENABLE=1", "X=7", "Y=8", "W=100", "H=20", "RED=1", "GREEN=2", "BLUE=3",
+        "[LISTBOX1]", "ENABLE=1", "FILE=_CURRENTDIR_\\List000.ini", "X=9", "Y=10", "W=200", "H=150",
+        "[IMAGE2]", "ENABLE=1", "FILE=x.bmp",
+    }));
+    const struct
+    {
+        const char* name;
+        CMObjList& list;
+        int nType;
+        CRect rect;
+        const char* file;
+    } rows[] = {
+        { "picture", doc.m_images, MOBJ_PICTURE, CRect(1, 2, 31, 42), "\\bild.bmp" },
+        { "clip", doc.m_videos, MOBJ_AVICLIP, CRect(5, 6, 37, 30), "\\film.avi" },
+        { "slider", doc.m_speakers, MOBJ_SLIDER, CRect(7, 8, 107, 28), "" },
+        { "list box", doc.m_fileLists, MOBJ_LISTBOX, CRect(9, 10, 209, 160), "\\List000.ini" },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        ASSERT_EQ(1, row.list.GetSize());
+        const CMObjCreateStruct* pObject = static_cast<CMObjCreateStruct*>(row.list[0]);
+        EXPECT_EQ(row.nType, pObject->m_nType);
+        EXPECT_EQ(row.rect, CRect(pObject->m_rect));
+        const CString file = row.file[0] != 0 ? doc.m_strProjectFolder + row.file : CString();
+        EXPECT_EQ(0, file.CompareNoCase(pObject->m_strText));
+    }
+    EXPECT_EQ(3, static_cast<CMObjCreateStruct*>(doc.m_videos[0])->m_nRepeat);
+    EXPECT_EQ(RGB(1, 2, 3), static_cast<CMObjCreateStruct*>(doc.m_speakers[0])->m_crColor);
+    // The list box's window is made from a button's struct.
+    EXPECT_NE(nullptr, dynamic_cast<CMButCreateStruct*>(doc.m_fileLists[0]));
+
+    // A section that is not enabled holds no object.
+    Load(Lines({ "[SLIDER1]", "ENABLE=0", "X=7", "Y=8", "W=100", "H=20" }));
+    EXPECT_EQ(0, doc.m_speakers.GetSize() + doc.m_images.GetSize());
+}
+
 TEST_F(TarnixDocTest, WithoutAWindowOnlyThePageSettingsAreRead)
 {
     player_test::WriteIcon(m_folder, "app.ico", { { 32, 4 } });

@@ -5,6 +5,8 @@
 
 #include "shared/support/Starter.h"
 
+#include <initializer_list>
+
 class CLauncher : public CStarter
 {
     DECLARE_DYNAMIC(CLauncher)
@@ -32,4 +34,11 @@ public:
     }
     void PostStartSound(LPCSTR lpszFile) { PostPlaySound(lpszFile); }
     static void ChangeToFolderOf(LPCSTR lpszPath) { SetWorkingDir(lpszPath); }
+
+    // The product's programs outside this system (the text viewer, the
+    // document starters) are copied or started from beside the editor only.
+    // Empty when each file is in the editor's folder (or its sub-folder, given
+    // as "\\Name" or empty); else the reason, naming the first file missing.
+    static CString MissingSibling(const CString& strEditorFolder, LPCSTR lpszSubFolder,
+                                  std::initializer_list<LPCSTR> files);
 };

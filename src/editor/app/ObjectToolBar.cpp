@@ -39,7 +39,10 @@ void CObjectToolBar::OnLButtonDown(UINT nFlags, CPoint point)
     m_bDragging = TRUE;
     m_nDragCommand = pEntry->nCommand;
     m_ptLast = point;
-    m_hDragCursor = ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(pEntry->nCursor));
+    // The language library may lack the cursors: the program has them.
+    LPCSTR lpszCursor = MAKEINTRESOURCEA(pEntry->nCursor);
+    HINSTANCE hInst = AfxFindResourceHandle(lpszCursor, RT_GROUP_CURSOR);
+    m_hDragCursor = hInst != nullptr ? ::LoadCursorA(hInst, lpszCursor) : nullptr;
     if (m_hDragCursor != nullptr)
         ::SetCursor(m_hDragCursor);
 }

@@ -87,8 +87,6 @@ BOOL EditPageWelcome(CWnd* pParent, CProjectPage& page)
     return TRUE;
 }
 
-// The page keeps no setting for closing after a choice: the box starts off
-// and what it says is not stored.
 BOOL EditPageFlags(CWnd* pParent, CProjectPage& page)
 {
     CFlagsDlg dlg(pParent);

@@ -181,12 +181,11 @@ BOOL CTarnixEdApp::InitInstance()
     CObjWndProgram::Set(&theObjWndProgram);
     AddDocTemplate(new CMultiDocTemplate(IDR_TARNIXTYPE, RUNTIME_CLASS(CTarnixEdDoc), RUNTIME_CLASS(CChildFrame),
                                          RUNTIME_CLASS(CTarnixEdView)));
+    // A frame whose creation failed has deleted itself (its window's end, or
+    // the failed creation, ran PostNcDestroy): it is not touched again.
     CMainFrame* pMainFrame = new CMainFrame;
     if (!pMainFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE))
-    {
-        delete pMainFrame;
         return FALSE;
-    }
     m_pMainWnd = pMainFrame;
 
     // The command line opens nothing: every project comes through the Start Center.
@@ -615,11 +614,18 @@ HelpTopicFunction CTarnixEdApp::SetHelpFunction(HelpTopicFunction function)
 
 void CTarnixEdApp::ShowHelpTopic(const CString& strFile, LPCSTR lpszSeparator, LPCSTR lpszPage)
 {
+    // A missing help file is said so: the help viewer would show nothing at all.
+    CString strPath = FullPathIn(m_strEditorFolder, strFile);
+    if (GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES)
+    {
+        FormatWarningBoxById(IDS_HELP_MISSING, strPath);
+        return;
+    }
     // Help files name their pages relative to the editor's folder.
     char saved[300] = "";
     GetCurrentDirectoryA(sizeof(saved) - 1, saved);
     SetCurrentDirectoryA(m_strEditorFolder);
-    HelpFunction()(FullPathIn(m_strEditorFolder, strFile) + lpszSeparator + lpszPage);
+    HelpFunction()(strPath + lpszSeparator + lpszPage);
     SetCurrentDirectoryA(saved);
 }
 

@@ -12,8 +12,9 @@
 #include "editor/dialogs/AlignVertDlg.h"
 #include "editor/app/PageSettingsDialogs.h"
 #include "editor/dialogs/AviPropDlg.h"
+#include "editor/dialogs/DialogHelpers.h"
 #include "editor/dialogs/BackgroundImageDlg.h"
-#include "editor/dialogs/GraphicsProgramDlg.h"
+#include "editor/dialogs/ProgramDlg.h"
 #include "editor/dialogs/InsertObjectsDlg.h"
 #include "editor/dialogs/ViewerOptionsDlg.h"
 #include "editor/dialogs/InsertPictureDlg.h"
@@ -143,15 +144,17 @@ BEGIN_MESSAGE_MAP(CTarnixEdView, CView)
     ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDER, OnUpdateInsertObject)
     ON_UPDATE_COMMAND_UI(ID_OBJ_IMAGE, OnUpdateInsertObject)
     ON_COMMAND(ID_OBJ_TEXTVIEWER, OnInsertTextViewer)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTVIEWER, OnUpdateInsertButton)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_TEXTVIEWER, OnUpdateSiblingInsert)
     ON_COMMAND(ID_OBJ_PICTURESHOW, OnInsertPictureShow)
     ON_UPDATE_COMMAND_UI(ID_OBJ_PICTURESHOW, OnUpdateInsertButton)
     ON_COMMAND(ID_OBJ_PDFSTARTER, OnInsertPdfStarter)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_PDFSTARTER, OnUpdateInsertButton)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_PDFSTARTER, OnUpdateSiblingInsert)
     ON_COMMAND(ID_OBJ_SLIDESHOW, OnInsertSlideShow)
-    ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDESHOW, OnUpdateInsertButton)
+    ON_UPDATE_COMMAND_UI(ID_OBJ_SLIDESHOW, OnUpdateSiblingInsert)
     ON_COMMAND(ID_OBJ_LISTBOX, OnInsertListBox)
     ON_UPDATE_COMMAND_UI(ID_OBJ_LISTBOX, OnUpdateInsertListBox)
+    ON_CONTROL(LBN_SELCHANGE, MENUOBJ_LISTBOX_ID, OnListBoxHint)
+    ON_CONTROL(LBN_SETFOCUS, MENUOBJ_LISTBOX_ID, OnListBoxHint)
     ON_COMMAND(ID_OBJ_POPUPMENU, OnInsertPopupMenu)
     ON_UPDATE_COMMAND_UI(ID_OBJ_POPUPMENU, OnUpdatePopupMenu)
     ON_COMMAND(ID_PAGE_SOUND, OnSound)
@@ -320,33 +323,12 @@ void CTarnixEdView::BuildObjects()
     m_nWorkHeight = rc.bottom;
 }
 
-// The kinds in this order are the list order, which is also the order in
-// which the objects are drawn and hit.
 void CTarnixEdView::AddDocumentObjects()
 {
     CProjectPage& page = GetDocument()->GetPage();
-    for (int i = 0; i < page.m_images.GetSize(); ++i)
-        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(page.m_images.GetAt(i)))
-            m_objects.AddStaticImage(pStruct);
-    for (int i = 0; i < page.m_texts.GetSize(); ++i)
-        if (CMTextCreateStruct* pStruct = dynamic_cast<CMTextCreateStruct*>(page.m_texts.GetAt(i)))
-            m_objects.AddStaticText(pStruct);
-    for (int i = 0; i < page.m_buttons.GetSize(); ++i)
-        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(page.m_buttons.GetAt(i)))
-            m_objects.AddButton(pStruct);
-    m_objects.SetButtonFont(page.m_buttonFont);
-    for (int i = 0; i < page.m_sliders.GetSize(); ++i)
-        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(page.m_sliders.GetAt(i)))
-            m_objects.AddSlider(pStruct);
-    for (int i = 0; i < page.m_textFields.GetSize(); ++i)
-        if (CViewerCreateStruct* pStruct = dynamic_cast<CViewerCreateStruct*>(page.m_textFields.GetAt(i)))
-            m_objects.AddScrollet(pStruct);
-    for (int i = 0; i < page.m_listBoxes.GetSize(); ++i)
-        if (CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(page.m_listBoxes.GetAt(i)))
-            m_objects.AddListBox(pStruct);
-    for (int i = 0; i < page.m_aviClips.GetSize(); ++i)
-        if (CMObjCreateStruct* pStruct = dynamic_cast<CMObjCreateStruct*>(page.m_aviClips.GetAt(i)))
-            m_objects.AddAviCtrl(pStruct);
+    m_objects.AddPageObjects({ page.m_images, page.m_texts, page.m_buttons, page.m_sliders, page.m_textFields,
+                               page.m_listBoxes, page.m_aviClips },
+                             page.m_buttonFont);
 }
 
 void CTarnixEdView::BindPopupMenus()
@@ -827,14 +809,90 @@ void CTarnixEdView::PlaceNext()
 {
     if (::IsRectEmpty(&m_rcDefault) || Width(m_rcDefault) < 10 || Height(m_rcDefault) < 10)
     {
-        m_rcDefault = kPlacedDefaultRect;
+        m_rcDefault = FreePlace(kPlacedDefaultRect);
         return;
     }
-    RECT rc;
-    GetClientRect(&rc);
     const POINT pt = NextSlot(m_rcDefault.left, m_rcDefault.top, Width(m_rcDefault) + 10, Height(m_rcDefault) + 10,
-                              m_bGrid ? m_nGridStep : 1, SIZE{ rc.right, rc.bottom });
-    m_rcDefault = MakeRect(pt.x, pt.y, Width(m_rcDefault), Height(m_rcDefault));
+                              m_bGrid ? m_nGridStep : 1, MenuSize());
+    m_rcDefault = FreePlace(MakeRect(pt.x, pt.y, Width(m_rcDefault), Height(m_rcDefault)));
+}
+
+namespace {
+
+bool OverlapsAny(const RECT& rc, const std::vector<RECT>& taken)
+{
+    RECT common;
+    return std::any_of(taken.begin(), taken.end(),
+                       [&](const RECT& other) { return ::IntersectRect(&common, &rc, &other) != FALSE; });
+}
+
+bool FitsInPage(const RECT& rc, SIZE page)
+{
+    return rc.left >= 0 && rc.top >= 0 && rc.right <= page.cx && rc.bottom <= page.cy;
+}
+
+} // namespace
+
+RECT CTarnixEdView::FindFreePlace(RECT rc, const std::vector<RECT>& taken, SIZE page, int nGridStep)
+{
+    rc = PushInsideMenu(rc, page);
+    if (!OverlapsAny(rc, taken))
+        return rc;
+    const int cx = Width(rc), cy = Height(rc);
+    // The next-button walk ends where it began or at its restart in the top
+    // left corner, whichever comes second.
+    POINT pt = { rc.left, rc.top };
+    for (int nRestarts = 0; nRestarts < 2;)
+    {
+        const POINT next = NextSlot(pt.x, pt.y, cx + 10, cy + 10, nGridStep, page);
+        if (next.x == pt.x && next.y == pt.y)
+            break;
+        pt = next;
+        if (pt.x == 10 && pt.y == 10)
+            ++nRestarts;
+        const RECT candidate = MakeRect(pt.x, pt.y, cx, cy);
+        if (FitsInPage(candidate, page) && !OverlapsAny(candidate, taken))
+            return candidate;
+    }
+    // The raster keeps to the grid, so that snapping moves nothing.
+    const int nStep = nGridStep >= 2 ? (10 + nGridStep - 1) / nGridStep * nGridStep : 10;
+    for (int y = nStep; y + cy <= page.cy; y += nStep)
+    {
+        for (int x = nStep; x + cx <= page.cx; x += nStep)
+        {
+            const RECT candidate = MakeRect(x, y, cx, cy);
+            if (!OverlapsAny(candidate, taken))
+                return candidate;
+        }
+    }
+    return rc;
+}
+
+RECT CTarnixEdView::FreePlace(const RECT& rc, const CMObjBasis* pLeftOut)
+{
+    m_objects.UpdateRectsFromWindows();
+    std::vector<RECT> taken;
+    for (int i = 0; i < m_objects.GetObjectCount(); ++i)
+    {
+        if (m_objects.GetObjectAt(i) != pLeftOut)
+            taken.push_back(m_objects.GetObjectAt(i)->GetObjectRect());
+    }
+    return FindFreePlace(rc, taken, MenuSize(), m_bGrid ? m_nGridStep : 1);
+}
+
+void CTarnixEdView::SettleNewObject(POINT ptOffered)
+{
+    const int nCount = m_objects.GetObjectCount();
+    CMObjBasis* pNew = nCount > 0 ? m_objects.GetObjectAt(nCount - 1) : nullptr;
+    if (pNew == nullptr)
+        return;
+    m_objects.UpdateRectsFromWindows();
+    const RECT rc = pNew->GetObjectRect();
+    if (rc.left != ptOffered.x || rc.top != ptOffered.y)
+        return;
+    const RECT rcFree = FreePlace(rc, pNew);
+    if (rcFree.left != rc.left || rcFree.top != rc.top)
+        pNew->MoveTo(rcFree.left, rcFree.top, Width(rcFree), Height(rcFree));
 }
 
 // ---------------------------------------------------------------------------
@@ -868,7 +926,8 @@ void CTarnixEdView::OnTabOrder()
     }
     m_bTabOrder = 0;
     m_objects.ShowTabOrder(FALSE);
-    m_objects.ApplyTabOrder(&GetDocument()->GetPage().m_buttons);
+    CProjectPage& page = GetDocument()->GetPage();
+    m_objects.ApplyTabOrder(&page.m_buttons, &page.m_texts, &page.m_textFields);
     GetDocument()->SetModifiedFlag(TRUE);
     Refresh();
 }
@@ -1037,8 +1096,9 @@ BOOL CTarnixEdView::InsertButton()
         sheet.m_strCaption = m_defaultButton.m_strText;
     }
     // The sheet opens where the button will stand: the default button's place
-    // when it has one, preset or not.
-    const RECT& rcStart = ::IsRectEmpty(&m_defaultButton.m_rect) ? RECT{ 1, 1, 101, 27 } : m_defaultButton.m_rect;
+    // when it has one, preset or not, moved on past the page's objects.
+    const RECT rcStart =
+        FreePlace(::IsRectEmpty(&m_defaultButton.m_rect) ? RECT{ 1, 1, 101, 27 } : m_defaultButton.m_rect);
     sheet.m_nX = rcStart.left;
     sheet.m_nY = rcStart.top;
     sheet.m_nWidth = Width(rcStart);
@@ -1052,6 +1112,10 @@ BOOL CTarnixEdView::InsertButton()
     pDoc->m_nButtonSheetPage = sheet.m_nStartPage;
     CMButCreateStruct* pButton = new CMButCreateStruct;
     TakeSheetIntoButton(sheet, *pButton);
+    // A place the author typed holds; the offered one still has to be free
+    // for the size the button was given.
+    if (pButton->m_rect.left == rcStart.left && pButton->m_rect.top == rcStart.top)
+        pButton->m_rect = FreePlace(pButton->m_rect);
     pButton->m_bStopSound = m_defaultButton.m_bStopSound;
     pButton->m_bStartSound = m_defaultButton.m_bStartSound;
     pButton->m_strSoundFile = m_defaultButton.m_strSoundFile;
@@ -1143,6 +1207,7 @@ void CTarnixEdView::OnSubmenu()
         pButton->m_strStyle = "WINDOWS";
         pButton->m_rect = RECT{ 10, 10, 130, 40 };
     }
+    pButton->m_rect = FreePlace(pButton->m_rect);
     pButton->m_font.Assign(pDoc->GetPage().m_buttonFont);
     CString format;
     format.LoadString(IDS_SUBMENU_TITLE);
@@ -1358,9 +1423,11 @@ void CTarnixEdView::InsertText(POINT pt)
         return;
     CProjectPage& page = GetDocument()->GetPage();
     CInsertTextDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_font.Assign(page.m_defaultTextFont);
-    dlg.m_nX = (UINT)std::max(0L, pt.x);
-    dlg.m_nY = (UINT)std::max(0L, pt.y);
+    const RECT rcOffer = FreePlace(MakeRect(pt.x, pt.y, 100, 20));
+    dlg.m_nX = (UINT)rcOffer.left;
+    dlg.m_nY = (UINT)rcOffer.top;
     if (dlg.DoModal() != IDOK || dlg.m_strText.IsEmpty())
         return;
     CMTextCreateStruct* pText = new CMTextCreateStruct;
@@ -1373,6 +1440,7 @@ void CTarnixEdView::InsertText(POINT pt)
     if (!AddToBoth(pText, m_objects, &CMenuObjects::AddStaticText, page, &CProjectPage::AddText))
         return;
     m_defaultText.Copy(*pText);
+    SettleNewObject(SnapPoint(rcOffer.left, rcOffer.top));
     PlaceAfter(pText->m_rect);
 }
 
@@ -1396,7 +1464,9 @@ void CTarnixEdView::InsertTextField()
     if (!CheckRoom(MOBJ_VIEWER))
         return;
     CProjectPage& page = GetDocument()->GetPage();
+    m_rcMarked = FreePlace(m_rcMarked);
     CTextFieldDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_nX = m_rcMarked.left;
     dlg.m_nY = m_rcMarked.top;
     dlg.m_nWidth = Width(m_rcMarked);
@@ -1465,8 +1535,11 @@ void CTarnixEdView::InsertAviClip(POINT pt)
     dlg.m_strProjectFolder = pDoc->GetProjectFolder();
     if (m_defaultAviClip.m_bPreset)
         FillAviDialog(dlg, m_defaultAviClip);
-    dlg.m_nX = pt.x;
-    dlg.m_nY = pt.y;
+    const RECT& rcPreset = m_defaultAviClip.m_rect;
+    const RECT rcOffer = FreePlace(MakeRect(pt.x, pt.y, ::IsRectEmpty(&rcPreset) ? 100 : Width(rcPreset),
+                                            ::IsRectEmpty(&rcPreset) ? 100 : Height(rcPreset)));
+    dlg.m_nX = rcOffer.left;
+    dlg.m_nY = rcOffer.top;
     if (dlg.DoModal() != IDOK)
         return;
     CMObjCreateStruct* pClip = new CMObjCreateStruct;
@@ -1477,6 +1550,7 @@ void CTarnixEdView::InsertAviClip(POINT pt)
     LeaveSelectionMode();
     if (!AddToBoth(pClip, m_objects, &CMenuObjects::AddAviCtrl, page, &CProjectPage::AddAviClip))
         return;
+    SettleNewObject(SnapPoint(rcOffer.left, rcOffer.top));
     PlaceAfter(pClip->m_rect);
 }
 
@@ -1487,8 +1561,10 @@ void CTarnixEdView::OnInsertSlider()
     m_rcMarked = MakeRect(m_rcDefault.left, m_rcDefault.top, 60, 20);
     if (!CheckRoom(MOBJ_SLIDER))
         return;
+    m_rcMarked = FreePlace(m_rcMarked);
     CProjectPage& page = GetDocument()->GetPage();
     CSliderPropDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_nX = m_rcMarked.left;
     dlg.m_nY = m_rcMarked.top;
     dlg.m_nWidth = Width(m_rcMarked);
@@ -1524,12 +1600,14 @@ void CTarnixEdView::OnInsertImage()
     CTarnixEdDoc* pDoc = GetDocument();
     CProjectPage& page = pDoc->GetPage();
     CInsertPictureDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_strProjectFolder = pDoc->GetProjectFolder();
     if (m_defaultImage.m_bPreset)
         dlg.m_strFile = m_defaultImage.m_strText;
     const POINT pt = DefaultCorner();
-    dlg.m_nX = pt.x;
-    dlg.m_nY = pt.y;
+    const RECT rcOffer = FreePlace(MakeRect(pt.x, pt.y, 20, 20));
+    dlg.m_nX = rcOffer.left;
+    dlg.m_nY = rcOffer.top;
     if (dlg.DoModal() != IDOK)
         return;
     CMObjCreateStruct* pImage = new CMObjCreateStruct;
@@ -1542,12 +1620,14 @@ void CTarnixEdView::OnInsertImage()
     if (!AddToBoth(pImage, m_objects, &CMenuObjects::AddStaticImage, page, &CProjectPage::AddImage))
         return;
     m_defaultImage.Copy(*pImage);
+    SettleNewObject(SnapPoint(rcOffer.left, rcOffer.top));
     PlaceAfter(pImage->m_rect);
 }
 
 void CTarnixEdView::ChangeText(CMTextCreateStruct* pText)
 {
     CInsertTextDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_strText = pText->m_strText;
     dlg.m_font.Assign(pText->m_font);
     dlg.m_nX = (UINT)std::max(0L, pText->m_rect.left);
@@ -1565,6 +1645,7 @@ void CTarnixEdView::ChangeText(CMTextCreateStruct* pText)
 void CTarnixEdView::ChangeTextField(CViewerCreateStruct* pField)
 {
     CTextFieldDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_nX = pField->m_rect.left;
     dlg.m_nY = pField->m_rect.top;
     dlg.m_nWidth = Width(pField->m_rect);
@@ -1609,6 +1690,7 @@ void CTarnixEdView::ChangeImage(CMObjCreateStruct* pImage)
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CInsertPictureDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_strProjectFolder = pDoc->GetProjectFolder();
     dlg.m_strFile = pImage->m_strText;
     dlg.m_nX = pImage->m_rect.left;
@@ -1631,6 +1713,7 @@ void CTarnixEdView::ChangeImage(CMObjCreateStruct* pImage)
 void CTarnixEdView::ChangeSlider(CMObjCreateStruct* pSlider)
 {
     CSliderPropDlg dlg(this);
+    dlg.m_sizePage = MenuSize();
     dlg.m_nX = pSlider->m_rect.left;
     dlg.m_nY = pSlider->m_rect.top;
     dlg.m_nWidth = Width(pSlider->m_rect);
@@ -1687,7 +1770,7 @@ void CTarnixEdView::OnPaste()
     if (pClip == nullptr || !CheckRoom(pClip->m_nType))
         return;
     CProjectPage& page = pDoc->GetPage();
-    const RECT rc = MakeRect(m_ptPaste.x, m_ptPaste.y, Width(pClip->m_rect), Height(pClip->m_rect));
+    const RECT rc = FreePlace(MakeRect(m_ptPaste.x, m_ptPaste.y, Width(pClip->m_rect), Height(pClip->m_rect)));
     switch (pClip->m_nType)
     {
     case MOBJ_BUTTON:
@@ -2055,8 +2138,10 @@ void CTarnixEdView::OnGraphicsProgram()
 {
     CProjectPage& page = GetDocument()->GetPage();
     const CString file = page.m_bImage && page.m_bImageLoaded ? page.m_strImageFile : CString();
+    // A program asked for here serves this once; the settings' graphics
+    // program is chosen in its own dialog.
     OpenInGraphicsProgram(this, file, [this]() {
-        CGraphicsProgramDlg dlg(this);
+        CProgramDlg dlg(this);
         return dlg.DoModal() == IDOK ? dlg.m_strPath : CString();
     });
 }
@@ -2137,11 +2222,11 @@ void CTarnixEdView::PlaceBackgroundImage(const CString& strFile)
 
 void CTarnixEdView::OnInsertTextViewer()
 {
-    if (!CheckRoom(MOBJ_BUTTON))
+    if (!CheckSibling(ID_OBJ_TEXTVIEWER) || !CheckRoom(MOBJ_BUTTON))
         return;
     CTarnixEdDoc* pDoc = GetDocument();
     CViewerOptionsDlg dlg(this);
-    if (dlg.DoModal() != IDOK)
+    if (dlg.DoModal() != IDOK || dlg.m_strCommandLine.IsEmpty())
         return;
     const CString folder = pDoc->GetProjectFolder();
     const CString viewer = folder + "\\" + kTextViewerProgram;
@@ -2157,12 +2242,16 @@ void CTarnixEdView::OnInsertTextViewer()
 
 void CTarnixEdView::OnInsertPdfStarter()
 {
+    if (!CheckSibling(ID_OBJ_PDFSTARTER))
+        return;
     CPdfInsert insert;
     InsertDocumentStarter(insert);
 }
 
 void CTarnixEdView::OnInsertSlideShow()
 {
+    if (!CheckSibling(ID_OBJ_SLIDESHOW))
+        return;
     CSlideShowInsert insert;
     InsertDocumentStarter(insert);
 }
@@ -2181,6 +2270,40 @@ void CTarnixEdView::OnInsertPictureShow()
     m_defaultButton.m_strParameter = insert.GetShowParameter();
     m_defaultButton.m_strText = insert.m_strButtonCaption;
     InsertStarterButton();
+}
+
+CString CTarnixEdView::MissingSiblingFor(UINT nID) const
+{
+    CTarnixEdApp* pApp = GetEditorApp();
+    const CString folder = pApp != nullptr ? pApp->m_strEditorFolder : CString();
+    if (nID == ID_OBJ_TEXTVIEWER)
+        return CLauncher::MissingSibling(folder, "", { kTextViewerProgram });
+    const DOCUMENT_INSERT_KIND& kind = nID == ID_OBJ_PDFSTARTER ? g_pdfInsertKind : g_slideShowInsertKind;
+    return CLauncher::MissingSibling(folder, kind.pszStarterFolder, { kind.pszStarterProgram, kind.pszStarterSettings });
+}
+
+BOOL CTarnixEdView::CheckSibling(UINT nID)
+{
+    const CString reason = MissingSiblingFor(nID);
+    if (!reason.IsEmpty())
+        ShowStatusText(reason);
+    return reason.IsEmpty();
+}
+
+void CTarnixEdView::ShowStatusText(const CString& strText)
+{
+    if (CWnd* pFrame = AfxGetMainWnd())
+        pFrame->SendMessage(WM_SETMESSAGESTRING, 0, (LPARAM)(LPCSTR)strText);
+}
+
+// A menu that shows the command disabled for a missing sibling tells why in
+// the status line; the bars' idle updates leave the status line alone.
+void CTarnixEdView::OnUpdateSiblingInsert(CCmdUI* pCmdUI)
+{
+    const CString reason = MissingSiblingFor(pCmdUI->m_nID);
+    pCmdUI->Enable(reason.IsEmpty() && ButtonCount() < kMaxButtons);
+    if (!reason.IsEmpty() && pCmdUI->m_pMenu != nullptr)
+        ShowStatusText(reason);
 }
 
 // The reader's setup program chosen in the dialog is remembered even when the
@@ -2210,7 +2333,7 @@ BOOL CTarnixEdView::InsertStarterButton()
     CProjectPage& page = GetDocument()->GetPage();
     CMButCreateStruct* pButton = new CMButCreateStruct;
     pButton->Copy(m_defaultButton);
-    pButton->m_rect = m_rcDefault;
+    pButton->m_rect = FreePlace(m_rcDefault);
     pButton->m_bPreset = 1;
     pButton->m_nAction = ACTION_NONE;
     if (pButton->m_strStyle.IsEmpty() || !m_defaultButton.m_bPreset)
@@ -2249,7 +2372,7 @@ void CTarnixEdView::OnInsertPopupMenu()
     rc.bottom = rc.top + std::min(Height(rc), 30);
     CMButCreateStruct* pButton = new CMButCreateStruct;
     pButton->m_strStyle = "IMAGE";
-    pButton->m_rect = rc;
+    pButton->m_rect = FreePlace(rc);
     pButton->m_strText = dlg.m_strButtonText;
     pButton->m_strDocument = ProjectFormat::PopupDocument(m_objects.GetPopupMenuCount());
     pButton->m_nAction = ACTION_NONE;
@@ -2457,6 +2580,16 @@ void CTarnixEdView::InsertDroppedFile(POINT pt, const CString& strPath)
 // ---------------------------------------------------------------------------
 // Script list boxes
 
+// The hint of the chosen entry shows in the tooltip area, as the player shows it.
+void CTarnixEdView::OnListBoxHint()
+{
+    if (!GetDocument()->GetPage().m_bTooltip)
+        return;
+    CString tip;
+    m_objects.GetListBoxSelection(&tip);
+    m_tooltip.NewTip(tip);
+}
+
 void CTarnixEdView::OnUpdateInsertListBox(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(HasRoom(MOBJ_LISTBOX));
@@ -2472,10 +2605,13 @@ void CTarnixEdView::OnInsertListBox()
     CProjectPage& page = pDoc->GetPage();
     CListboxWizard wizard("Listbox Wizard", this);
     wizard.m_strProjectFolder = pDoc->GetProjectFolder();
-    wizard.m_nX = m_rcDefault.left;
-    wizard.m_nY = m_rcDefault.top;
-    wizard.m_nWidth = Width(m_rcDefault) < 100 ? 200 : Width(m_rcDefault);
-    wizard.m_nHeight = Height(m_rcDefault) < 100 ? 200 : Height(m_rcDefault);
+    const RECT rcOffer = FreePlace(MakeRect(m_rcDefault.left, m_rcDefault.top,
+                                            Width(m_rcDefault) < 100 ? 200 : Width(m_rcDefault),
+                                            Height(m_rcDefault) < 100 ? 200 : Height(m_rcDefault)));
+    wizard.m_nX = rcOffer.left;
+    wizard.m_nY = rcOffer.top;
+    wizard.m_nWidth = Width(rcOffer);
+    wizard.m_nHeight = Height(rcOffer);
     if (wizard.DoModal() != ID_WIZFINISH)
         return;
     const CSize menu = MenuSize();
@@ -2499,6 +2635,11 @@ void CTarnixEdView::OnInsertListBox()
     CMButCreateStruct* pStart = new CMButCreateStruct;
     pStart->m_strStyle = "WINDOWS";
     pStart->m_rect = ListStartButtonRect(rcList, menu);
+    // Wide and high enough for its whole caption, growing to the left.
+    const CSize need = ButtonSizeForCaption(wizard.m_strButtonText, page.m_buttonFont, CSize(120, 26));
+    pStart->m_rect.left = std::max(0L, std::min(pStart->m_rect.left, pStart->m_rect.right - need.cx));
+    pStart->m_rect.bottom = std::max(pStart->m_rect.bottom, pStart->m_rect.top + need.cy);
+    pStart->m_rect = FreePlace(pStart->m_rect);
     pStart->m_strText = wizard.m_strButtonText;
     pStart->m_strDocument = ProjectFormat::kListBoxDocument;
     pStart->m_strToolTip = "selektiertes Objekt der Listbox starten";

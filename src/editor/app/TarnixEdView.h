@@ -15,6 +15,8 @@
 #include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/support/DibImage.h"
 
+#include <vector>
+
 class CTarnixEdDoc;
 class CButtonPropSheet;
 class CDocumentInsert;
@@ -36,6 +38,7 @@ public:
     CMenuObjects& GetObjects() { return m_objects; }
     const RECT& GetMarkedRect() const { return m_rcMarked; }
     const RECT& GetDefaultRect() const { return m_rcDefault; }
+    const CToolTip& GetTooltip() const { return m_tooltip; }
     CMButCreateStruct& GetDefaultButton() { return m_defaultButton; }
     POINT GetPastePoint() const { return m_ptPaste; }
     BOOL IsSelectionMode() const { return m_bSelectionMode; }
@@ -57,6 +60,13 @@ public:
     // The corner of the next slot below, or right of, (x, y) within the client.
     static POINT NextSlot(int x, int y, int dx, int dy, int nGridStep, SIZE client);
     static RECT PushInsideMenu(RECT rc, SIZE menu);
+    // Where a new object of rc's size goes: rc itself when it overlaps none of
+    // the taken rectangles; else the slots the next button walks to from rc
+    // (below, then the next column), else the first free point of a 10-pixel
+    // raster; always inside the page. A full page leaves rc inside the page.
+    static RECT FindFreePlace(RECT rc, const std::vector<RECT>& taken, SIZE page, int nGridStep);
+    // FindFreePlace among the page's objects (but the one left out).
+    RECT FreePlace(const RECT& rc, const CMObjBasis* pLeftOut = nullptr);
     static RECT ListStartButtonRect(const RECT& rcList, SIZE menu);
 
     // Overridables
@@ -95,6 +105,9 @@ protected:
     void InsertDroppedButton();
     BOOL RegisterButton(CMButCreateStruct* pButton);
     void PlaceAfter(const RECT& rcNew);
+    // A new object that sized itself at the place it was offered is moved on
+    // when it now covers another.
+    void SettleNewObject(POINT ptOffered);
     POINT DefaultCorner() const;
     void InsertText(POINT pt);
     void InsertTextField();
@@ -124,6 +137,11 @@ protected:
     // starter button, whose program, document and parameter it already holds.
     BOOL InsertStarterButton();
     BOOL InsertDocumentStarter(CDocumentInsert& insert);
+    // Why the command cannot copy or start its sibling program now (empty
+    // when it can); CheckSibling also shows the reason in the status line.
+    CString MissingSiblingFor(UINT nID) const;
+    BOOL CheckSibling(UINT nID);
+    void ShowStatusText(const CString& strText);
     BOOL SaveProject();
     int ButtonCount() const;
 
@@ -196,7 +214,9 @@ protected:
     void OnInsertPopupMenu();
     void OnInsertListBox();
     void OnUpdateInsertListBox(CCmdUI* pCmdUI);
+    void OnListBoxHint();
     void OnUpdatePopupMenu(CCmdUI* pCmdUI);
+    void OnUpdateSiblingInsert(CCmdUI* pCmdUI);
     void OnUpdateLaterCommand(CCmdUI* pCmdUI);
     // The page captured and its objects listed, in the print preview.
     void OnProjectReport();

@@ -22,6 +22,13 @@ BOOL CButDlgPage::OnSetActive()
     return CPropertyPage::OnSetActive();
 }
 
+BOOL CButDlgPage::OnApply()
+{
+    if (m_canApply && !m_canApply())
+        return FALSE;
+    return CPropertyPage::OnApply();
+}
+
 void CButDlgPage::OnHelp()
 {
     EditorServices().ShowHelpPage("hilfe_button.htm");

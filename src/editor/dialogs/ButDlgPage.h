@@ -4,6 +4,8 @@
 
 #include "framework/PropertyPage.h"
 
+#include <functional>
+
 class CButDlgPage : public CPropertyPage
 {
     DECLARE_DYNAMIC(CButDlgPage)
@@ -13,9 +15,12 @@ public:
 
     // Where the page tells its index when it is shown.
     int* m_pnShownPage;
+    // Asked when the sheet's OK reaches the page: FALSE keeps the sheet open.
+    std::function<BOOL()> m_canApply;
 
 protected:
     BOOL OnSetActive() override;
+    BOOL OnApply() override;
     void OnHelp();
 
     int m_nPageIndex;

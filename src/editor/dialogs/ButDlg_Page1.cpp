@@ -14,19 +14,14 @@ const char kBreakTag[] = "<BR>";
 
 CButDlg_Page1::CButDlg_Page1() : CButDlgPage(IDD_BUT_PAGE_TEXT, 0) {}
 
+// Every line break the edit can hold becomes one tag, as the project writer
+// stores it.
 CString CButDlg_Page1::StoredCaption(const CString& strShown)
 {
     CString stored(strShown);
     stored.Replace("\r\n", kBreakTag);
-    if (stored.GetLength() <= kMaxCaption)
-        return stored;
-    stored = stored.Left(kMaxCaption);
-    // A tag cut in its middle would show as text.
-    for (int nKept = 3; nKept >= 1; --nKept)
-    {
-        if (stored.Right(nKept) == CString(kBreakTag, nKept))
-            return stored.Left(kMaxCaption - nKept);
-    }
+    stored.Replace("\r", kBreakTag);
+    stored.Replace("\n", kBreakTag);
     return stored;
 }
 
@@ -37,12 +32,14 @@ CString CButDlg_Page1::ShownCaption(const CString& strStored)
     return shown;
 }
 
+// The limits hold for the stored texts: a line break counts as its tag, and a
+// text beyond the limit is refused, never cut.
 void CButDlg_Page1::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Text(pDX, IDC_BUT_CAPTION, m_strCaption);
-    DDV_MaxChars(pDX, m_strCaption, kMaxCaption);
+    DDV_MaxChars(pDX, StoredCaption(m_strCaption), kMaxCaption);
     DDX_Text(pDX, IDC_BUT_TOOLTIP, m_strTooltip);
-    DDV_MaxChars(pDX, m_strTooltip, kMaxTooltip);
+    DDV_MaxChars(pDX, StoredCaption(m_strTooltip), kMaxTooltip);
 }
 
 BOOL CButDlg_Page1::OnInitDialog()

@@ -14,8 +14,8 @@ public:
     static constexpr int kMaxCaption = 99;
     static constexpr int kMaxTooltip = 499;
 
-    // Line breaks (CR LF) as "<BR>", cut to kMaxCaption characters without
-    // leaving a piece of a "<BR>" at the end; and the other way round.
+    // Line breaks as "<BR>", the form the project stores; and the other way
+    // round.
     static CString StoredCaption(const CString& strShown);
     static CString ShownCaption(const CString& strStored);
 

@@ -2,6 +2,10 @@
 
 #include "editor/dialogs/DialogHelpers.h"
 #include "editor/dialogs/EditorServices.h"
+#include "editor/dialogs/UiLanguage.h"
+#include "framework/Bitmap.h"
+#include "framework/MessageBox.h"
+#include "shared/menuobj/ObjectBitmaps.h"
 
 #include "editor/DialogIds.h"
 
@@ -18,6 +22,7 @@ const char* const kStyleKeywords[] = { "WINDOW", "IMAGE", "DRAW", "HYPERTEXT", "
 const int kStyleCount = 7;
 const int kStyleWindow = 0;
 const int kStyleHypertext = 3;
+const int kStyleBitmap = 4;
 
 // Styles that draw a picture: a button without a readable one stays a window.
 BOOL NeedsPicture(int nStyle)
@@ -34,6 +39,8 @@ CButtonPropSheet::CButtonPropSheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSe
 {
     for (CButDlgPage* pPage : std::initializer_list<CButDlgPage*>{ &m_page1, &m_page4, &m_page2, &m_page3 })
         pPage->m_pnShownPage = &m_nStartPage;
+    // The first page is always made, and the sheet's OK reaches it first.
+    m_page1.m_canApply = [this]() { return CheckStatePicture(); };
     m_page2.m_showQuickInfoFile = [this](LPCSTR lpszFile) {
         m_strQuickInfoFile = lpszFile;
         ShowQuickInfoFile();
@@ -124,6 +131,37 @@ INT_PTR CButtonPropSheet::DoModal()
     }
     m_strQuickInfoFile.Empty();
     return nResult;
+}
+
+// A picture that cannot be read is left to the rule of DoModal (the button
+// becomes a window button); one that reads but is no state strip would lose
+// the button with everything typed, so the sheet stays open.
+BOOL CButtonPropSheet::CheckStatePicture()
+{
+    if (m_page4.m_nStyle != kStyleBitmap || !IsReadableFile(m_page4.m_strImageFile))
+        return TRUE;
+    const CString file = m_page4.m_strImageFile;
+    CBitmap bitmap;
+    int cx = 0, cy = 0;
+    const CString extension = GetUpperExtension(file);
+    const BOOL bLoaded = extension == ".BMP" || extension == ".BTI" ? LoadDibBitmap(file, bitmap, cx, cy)
+                                                                   : LoadPictureBitmap(file, bitmap, cx, cy);
+    if (!bLoaded || (cy >= 4 && (cy - 1) % 3 == 0))
+        return TRUE;
+    CString text;
+    if (IsGermanUi())
+        text.Format("Das Bild \"%s\" ist %d Pixel hoch.\n\nEin Bitmap-Button braucht ein Bild mit drei gleich "
+                    "hohen Zuständen untereinander (normal, Maus darüber, gedrückt) und darunter eine Zeile, deren "
+                    "erstes Pixel die transparente Farbe ist: seine Höhe ist 3 x n + 1 Pixel (zum Beispiel 91).",
+                    (LPCSTR)file, cy);
+    else
+        text.Format("The picture \"%s\" is %d pixels high.\n\nA bitmap button needs a picture of three states of "
+                    "equal height one below the other (normal, mouse over, pressed) and below them one row whose "
+                    "first pixel is the transparent colour: its height is 3 x n + 1 pixels (for example 91).",
+                    (LPCSTR)file, cy);
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+    SetActivePage(&m_page4);
+    return FALSE;
 }
 
 void CButtonPropSheet::ShowQuickInfoFile()

@@ -59,6 +59,10 @@ public:
     CButDlg_Page3 m_page3;
 
 protected:
+    // A BITMAP button's picture must be a strip of three states and the row
+    // of the transparent colour; otherwise the message says so in the
+    // interface language, page "Position, Stil" is shown and FALSE returned.
+    BOOL CheckStatePicture();
     void CopyIntoPages();
     void CopyFromPages();
     void OnImageReady();

@@ -1,10 +1,15 @@
 #include "editor/dialogs/DialogHelpers.h"
 
 #include "editor/dialogs/DialogTexts.h"
+#include "editor/dialogs/UiLanguage.h"
 #include "framework/ColorDialog.h"
+#include "framework/DataExchange.h"
+#include "framework/MessageBox.h"
 #include "framework/FileDialog.h"
 #include "shared/menuobj/TextFontDesc.h"
 #include "shared/support/FontDesc.h"
+
+#include <algorithm>
 
 void EnableDlgItem(CWnd* pDlg, int nID, BOOL bEnable)
 {
@@ -96,4 +101,74 @@ BOOL IsReadableProgram(const CString& strPath)
     CString name(strPath);
     name.MakeLower();
     return name.Find(".exe", 1) > 0 && IsReadableFile(strPath);
+}
+
+void DDX_IntIfApplies(CDataExchange* pDX, int nID, int& nValue, int nMin, int nMax, BOOL bApplies)
+{
+    if (!pDX->m_bSaveAndValidate || bApplies)
+    {
+        DDX_Text(pDX, nID, nValue);
+        DDV_MinMaxInt(pDX, nValue, nMin, nMax);
+        return;
+    }
+    char szText[32] = "";
+    ::GetDlgItemTextA(pDX->m_pDlgWnd->m_hWnd, nID, szText, sizeof(szText));
+    char* pEnd = nullptr;
+    const long nRead = strtol(szText, &pEnd, 10);
+    while (pEnd != nullptr && (*pEnd == ' ' || *pEnd == '\t'))
+        ++pEnd;
+    if (pEnd != szText && pEnd != nullptr && *pEnd == '\0' && nRead >= nMin && nRead <= nMax)
+        nValue = (int)nRead;
+}
+
+void DDV_ObjectOnPage(CDataExchange* pDX, int nID, int x, int y, int cx, int cy, SIZE page)
+{
+    if (!pDX->m_bSaveAndValidate)
+        return;
+    const BOOL bKnownPage = page.cx > 0 && page.cy > 0;
+    BOOL bOnPage = cx >= 1 && cy >= 1 && x >= 0 && y >= 0;
+    if (bKnownPage)
+        bOnPage = bOnPage && x + cx <= page.cx && y + cy <= page.cy;
+    if (bOnPage)
+        return;
+    CString text;
+    if (IsGermanUi())
+        text = bKnownPage ? "Das Objekt muss ganz auf der Seite liegen:\nBreite und Höhe mindestens 1, "
+                            "rechter Rand höchstens %d, unterer Rand höchstens %d."
+                          : "Das Objekt muss auf der Seite liegen:\nBreite und Höhe mindestens 1, "
+                            "X und Y nicht negativ.";
+    else
+        text = bKnownPage ? "The object must lie on the page:\nwidth and height at least 1, "
+                            "right edge at most %d, bottom edge at most %d."
+                          : "The object must lie on the page:\nwidth and height at least 1, "
+                            "X and Y not negative.";
+    CString message;
+    message.Format(text, (int)page.cx, (int)page.cy);
+    pDX->PrepareEditCtrl(nID);
+    AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+    pDX->Fail();
+}
+
+CSize ButtonSizeForCaption(const CString& strCaption, const CFontDesc& font, SIZE minimum)
+{
+    // The styles draw the caption inset by up to 4 pixels a side and move it
+    // by a pixel when pressed.
+    const int kRoomX = 12, kRoomY = 6;
+    CFontDesc measure(font);
+    CString upper(strCaption);
+    upper.MakeUpper();
+    int cxText = 0, cyText = 0;
+    for (int nStart = 0; nStart <= strCaption.GetLength();)
+    {
+        int nBreak = upper.Find("<BR>", nStart);
+        const CString line = strCaption.Mid(nStart, (nBreak < 0 ? strCaption.GetLength() : nBreak) - nStart);
+        int cx = 0, cy = 0;
+        measure.MeasureText(line.IsEmpty() ? CString(" ") : line, cx, cy);
+        cxText = std::max(cxText, cx);
+        cyText += cy;
+        if (nBreak < 0)
+            break;
+        nStart = nBreak + 4;
+    }
+    return CSize(std::max((int)minimum.cx, cxText + kRoomX), std::max((int)minimum.cy, cyText + kRoomY));
 }

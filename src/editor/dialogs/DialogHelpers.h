@@ -3,6 +3,7 @@
 // and the picture types that deserve the format hint.
 #pragma once
 
+#include "framework/Size.h"
 #include "framework/String.h"
 
 class CFontDesc;
@@ -38,3 +39,22 @@ BOOL IsReadableProgram(const CString& strPath);
 
 // TRUE when the name ends in ".gif" or ".jpg", in any case.
 BOOL IsGifOrJpgName(const CString& strPath);
+
+class CDataExchange;
+
+// An integer field that only matters while bApplies (a size taken from the
+// picture, a time of a switched-off screen): then it is read with its range
+// check; otherwise a value within the range is taken and anything else leaves
+// the member as it was, without a message.
+void DDX_IntIfApplies(CDataExchange* pDX, int nID, int& nValue, int nMin, int nMax, BOOL bApplies);
+
+// When reading: an object at (x, y) of cx by cy must be at least one pixel
+// wide and high and lie on the page (0 by 0: a page of unknown size, only the
+// corner must not be negative); otherwise a message in the interface language
+// names what is allowed, field nID takes the focus and the exchange fails.
+void DDV_ObjectOnPage(CDataExchange* pDX, int nID, int x, int y, int cx, int cy, SIZE page);
+
+// The size a button needs to show its whole caption (lines broken at "<BR>")
+// in the font, with the room the button styles keep around it; never below the
+// minimum.
+CSize ButtonSizeForCaption(const CString& strCaption, const CFontDesc& font, SIZE minimum);

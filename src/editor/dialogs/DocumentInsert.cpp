@@ -2,6 +2,7 @@
 
 #include "editor/dialogs/DialogHelpers.h"
 #include "editor/dialogs/DocumentInsertDlg.h"
+#include "editor/dialogs/EditorMessages.h"
 #include "editor/dialogs/EditorServices.h"
 #include "editor/dialogs/ViewerSetupDlg.h"
 #include "shared/support/FileUtils.h"
@@ -68,22 +69,35 @@ BOOL CDocumentInsert::Run(const CString& strProjectFolder, CMObjList* pObjects, 
     return Setup();
 }
 
+// Every step that fails is named: the author must know which file is missing
+// on the medium. Without the reader's setup the button still works where a
+// reader is installed, so that failure does not stop the insertion.
 BOOL CDocumentInsert::Setup()
 {
     m_strFolderPath = m_strProjectFolder + "\\" + m_strFolder;
     BOOL bDone = MakeFolder(m_strFolderPath);
+    if (!bDone)
+        WarnFolderNotMade(m_strFolderPath);
     if (bDone)
     {
         CString setupFolder = m_strFolderPath + "\\" + m_kind.pszSetupFolder;
-        if (MakeFolder(setupFolder))
-            CopyUnlessPresent(m_strViewerSetup, setupFolder);
+        if (!MakeFolder(setupFolder))
+            WarnFolderNotMade(setupFolder);
+        else if (!CopyUnlessPresent(m_strViewerSetup, setupFolder))
+            WarnFileNotCopied(m_strViewerSetup, setupFolder);
         bDone = CopyUnlessPresent(m_strDocument, m_strFolderPath);
+        if (!bDone)
+            WarnFileNotCopied(m_strDocument, m_strFolderPath);
     }
     if (bDone)
     {
         CString starterFolder = EditorServices().GetEditorFolder() + m_kind.pszStarterFolder;
         BOOL bProgram = CopyFileToFolder(m_kind.pszStarterProgram, starterFolder, m_strFolderPath);
+        if (!bProgram)
+            WarnFileNotCopied(starterFolder + "\\" + m_kind.pszStarterProgram, m_strFolderPath);
         BOOL bSettings = CopyFileToFolder(m_kind.pszStarterSettings, starterFolder, m_strFolderPath);
+        if (!bSettings)
+            WarnFileNotCopied(starterFolder + "\\" + m_kind.pszStarterSettings, m_strFolderPath);
         CString setup = CString(m_kind.pszSetupFolder) + "\\" + FileNameOf(m_strViewerSetup);
         if (bSettings)
             ::WritePrivateProfileStringA("SETTINGS", "SETUP", setup,

@@ -11,6 +11,8 @@
 #include "editor/DialogIds.h"
 #include "editor/WizardIds.h"
 
+#include <cstring>
+
 IMPLEMENT_DYNAMIC(CDocumentInsertDlg, CDialog)
 
 // void OnBrowse()
@@ -37,6 +39,34 @@ void CDocumentInsertDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_INS_DOCUMENT, m_strDocument);
     DDX_Text(pDX, IDC_INS_FOLDER, m_strFolder);
     DDX_Text(pDX, IDC_INS_BUTTON_TEXT, m_strButtonText);
+}
+
+BOOL CDocumentInsertDlg::IsUsableFolderName(const CString& strName)
+{
+    const int nLength = strName.GetLength();
+    if (nLength == 0 || nLength > 200 || strName == "." || strName == "..")
+        return FALSE;
+    for (int i = 0; i < nLength; ++i)
+    {
+        const unsigned char ch = (unsigned char)strName[i];
+        if (ch < 32 || strchr("\\/:*?\"<>|", ch) != nullptr)
+            return FALSE;
+    }
+    if (strName[nLength - 1] == '.' || strName[nLength - 1] == ' ')
+        return FALSE;
+    CString device = strName;
+    const int nDot = device.Find('.');
+    if (nDot >= 0)
+        device = device.Left(nDot);
+    device.TrimRight();
+    device.MakeUpper();
+    for (LPCSTR lpszDevice : { "CON", "PRN", "AUX", "NUL" })
+        if (device == lpszDevice)
+            return FALSE;
+    if (device.GetLength() == 4 && (device.Left(3) == "COM" || device.Left(3) == "LPT") && device[3] >= '1' &&
+        device[3] <= '9')
+        return FALSE;
+    return TRUE;
 }
 
 BOOL CDocumentInsertDlg::ProjectHasFolder(const CString& strName) const
@@ -70,6 +100,7 @@ CString CDocumentInsertDlg::FindStarterFolder() const
 BOOL CDocumentInsertDlg::OnInitDialog()
 {
     m_editDocument.SubclassItem(IDC_INS_DOCUMENT, this, m_strProjectFolder, m_kind.pszTypes);
+    m_editDocument.m_bCheckFolder = FALSE;
     m_bStarterFound = FALSE;
     m_strFolder = FindStarterFolder();
     if (!m_strFolder.IsEmpty())
@@ -111,8 +142,8 @@ void CDocumentInsertDlg::OnOK()
 {
     if (!UpdateData(TRUE))
         return;
-    // Only the type is checked: the document is copied into the project, so
-    // it may come from anywhere.
+    // Only the type is checked, here, when browsing and when a file is dropped:
+    // the document is copied into the project, so it may come from anywhere.
     if (!m_strDocument.IsEmpty() && !CFileEdit::CheckFileType(m_strDocument, m_kind.pszTypes))
         return;
     if (m_strDocument.IsEmpty() || !IsReadableFile(m_strDocument))
@@ -123,6 +154,11 @@ void CDocumentInsertDlg::OnOK()
     if (m_strFolder.IsEmpty())
     {
         ErrorBoxById(IDS_NO_FOLDER_GIVEN);
+        return;
+    }
+    if (!IsUsableFolderName(m_strFolder))
+    {
+        WarnUnusableFolderName(m_strFolder);
         return;
     }
     EditorServices().WriteSettingString(m_kind.pszFolderSetting, m_strFolder);

@@ -29,6 +29,10 @@ public:
 
     // The name without folder and without the part from the last dot on.
     static CString FileTitleOf(const CString& strPath);
+    // A name the file system takes for one folder inside the project: no
+    // drive or path, no "." or "..", none of the characters it refuses, no
+    // device name, not ending in a dot or a blank.
+    static BOOL IsUsableFolderName(const CString& strName);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -72,32 +72,59 @@ void WarnFolderOutsideProject(LPCSTR lpszFolder)
     FormattedBox(IDS_FOLDER_OUTSIDE_PROJECT, lpszFolder, MB_OK | MB_ICONEXCLAMATION);
 }
 
-void WarnAviCompressionNote(LPCSTR lpszCodec)
+namespace {
+
+// A box with the text of the interface language, formatted with the names.
+void BoxInUiLanguage(UINT nType, LPCSTR lpszGerman, LPCSTR lpszEnglish, LPCSTR lpszName1, LPCSTR lpszName2 = "")
 {
     CString text;
-    if (IsGermanUi())
-        text.Format("Achtung !\n\nDas angegebene AVI-Video ist \"%s-Komprimiert\"\nNur unkomprimierte und RLE "
+    text.Format(IsGermanUi() ? lpszGerman : lpszEnglish, lpszName1, lpszName2);
+    AfxMessageBox(text, nType);
+}
+
+} // namespace
+
+void WarnAviCompressionNote(LPCSTR lpszCodec)
+{
+    BoxInUiLanguage(MB_OK,
+                    "Achtung !\n\nDas angegebene AVI-Video ist \"%s-Komprimiert\"\nNur unkomprimierte und RLE "
                     "komprimierte AVI Dateien\nkönnen zuverlässig auf allen Systemen gestartet werden.",
-                    lpszCodec);
-    else
-        text.Format("Note !\n\nThe AVI-Video is \"%s-compressed\"\nOnly uncompressed and RLE compressed AVI "
+                    "Note !\n\nThe AVI-Video is \"%s-compressed\"\nOnly uncompressed and RLE compressed AVI "
                     "videos\ncan be launched reliably on all system.",
                     lpszCodec);
-    AfxMessageBox(text, MB_OK);
 }
 
 void WarnAviNotAllowed(LPCSTR lpszCodec)
 {
-    CString text;
-    if (IsGermanUi())
-        text.Format("Achtung !\n\nDas angegebene AVI-Video ist \"%s-Komprimiert\"\nEs sind nur unkomprimierte und "
+    BoxInUiLanguage(MB_OK,
+                    "Achtung !\n\nDas angegebene AVI-Video ist \"%s-Komprimiert\"\nEs sind nur unkomprimierte und "
                     "RLE komprimierte AVI Dateien zulässig\n",
-                    lpszCodec);
-    else
-        text.Format("Note !\n\nThe AVI-Video is \"%s-compressed\"\nOnly uncompressed and RLE compressed AVI videos "
+                    "Note !\n\nThe AVI-Video is \"%s-compressed\"\nOnly uncompressed and RLE compressed AVI videos "
                     "are allowed\n",
                     lpszCodec);
-    AfxMessageBox(text, MB_OK);
+}
+
+void WarnUnusableFolderName(LPCSTR lpszFolder)
+{
+    BoxInUiLanguage(MB_OK | MB_ICONEXCLAMATION,
+                    "Achtung !\n\nDer Ordner \"%s\" kann nicht verwendet werden.\nAnzugeben ist der Name eines "
+                    "Ordners im Projekt: ohne Laufwerk, ohne \"..\" und ohne die Zeichen \\ / : * ? \" < > |",
+                    "Note !\n\nThe folder \"%s\" cannot be used.\nGive the name of a folder in the project: "
+                    "without drive, without \"..\" and without the characters \\ / : * ? \" < > |",
+                    lpszFolder);
+}
+
+void WarnFolderNotMade(LPCSTR lpszFolder)
+{
+    BoxInUiLanguage(MB_OK | MB_ICONERROR, "Fehler:\n\nDer Ordner \"%s\" konnte nicht angelegt werden.",
+                    "Error:\n\nThe folder \"%s\" could not be created.", lpszFolder);
+}
+
+void WarnFileNotCopied(LPCSTR lpszFile, LPCSTR lpszFolder)
+{
+    BoxInUiLanguage(MB_OK | MB_ICONERROR,
+                    "Fehler:\n\nDie Datei \"%s\" konnte nicht in den Ordner \"%s\" kopiert werden.",
+                    "Error:\n\nThe file \"%s\" could not be copied into the folder \"%s\".", lpszFile, lpszFolder);
 }
 
 void MakeLowerGerman(CString& strText)

@@ -22,5 +22,11 @@ void WarnFolderOutsideProject(LPCSTR lpszFolder);
 // The compression notes of AVI clips, in German or English by the interface language.
 void WarnAviCompressionNote(LPCSTR lpszCodec);
 void WarnAviNotAllowed(LPCSTR lpszCodec);
+// A folder name of the document insertion that is no folder of the project.
+void WarnUnusableFolderName(LPCSTR lpszFolder);
+// A step of putting a document into the project failed: the folder could not
+// be made, or the file could not be copied into the folder.
+void WarnFolderNotMade(LPCSTR lpszFolder);
+void WarnFileNotCopied(LPCSTR lpszFile, LPCSTR lpszFolder);
 // Lower case with the German capital umlauts folded.
 void MakeLowerGerman(CString& strText);

@@ -24,7 +24,7 @@ const int kMaxDroppedName = 300;
 
 } // namespace
 
-CFileEdit::CFileEdit() : m_bDropEnabled(FALSE) {}
+CFileEdit::CFileEdit() : m_bDropEnabled(FALSE), m_bCheckFolder(TRUE) {}
 
 BOOL CFileEdit::SubclassItem(UINT nID, CWnd* pParent, const CString& strProjectFolder, const CString& strTypes)
 {
@@ -99,6 +99,6 @@ void CFileEdit::OnDropFiles(HDROP hDropInfo)
     ::DragQueryFileA(hDropInfo, 0, szName, sizeof(szName));
     ::DragFinish(hDropInfo);
     CString name(szName);
-    if (CheckFile(name, m_strTypes, m_strProjectFolder, TRUE))
+    if (CheckFile(name, m_strTypes, m_strProjectFolder, m_bCheckFolder))
         SetWindowText(name);
 }

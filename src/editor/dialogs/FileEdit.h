@@ -30,6 +30,9 @@ public:
     BOOL m_bDropEnabled;
     CString m_strProjectFolder;
     CString m_strTypes;
+    // FALSE for a file that is copied into the project: a drop then checks
+    // only the type, as browsing for it does.
+    BOOL m_bCheckFolder;
 
 protected:
     // Files are accepted from the first time the control is drawn.

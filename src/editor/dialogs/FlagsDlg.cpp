@@ -13,13 +13,12 @@ BEGIN_MESSAGE_MAP(CFlagsDlg, CDialog)
 END_MESSAGE_MAP()
 
 CFlagsDlg::CFlagsDlg(CWnd* pParentWnd)
-    : CDialog(IDD_FLAGS, pParentWnd), m_bAutoExit(0), m_bShowErrors(0), m_bEscapeExits(0)
+    : CDialog(IDD_FLAGS, pParentWnd), m_bShowErrors(0), m_bEscapeExits(0)
 {
 }
 
 void CFlagsDlg::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_Check(pDX, IDC_FLAGS_AUTO_EXIT, m_bAutoExit);
     DDX_Check(pDX, IDC_FLAGS_SHOW_ERRORS, m_bShowErrors);
     DDX_Check(pDX, IDC_FLAGS_ESCAPE, m_bEscapeExits);
 }

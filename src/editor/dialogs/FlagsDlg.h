@@ -1,4 +1,5 @@
-// The menu's program flags.
+// The menu's program flags that the project keeps: errors shown, Esc ends
+// the menu.
 #pragma once
 
 #include "framework/Dialog.h"
@@ -9,7 +10,6 @@ class CFlagsDlg : public CDialog
 public:
     explicit CFlagsDlg(CWnd* pParentWnd = nullptr);
 
-    int m_bAutoExit;      // the menu closes after a choice
     int m_bShowErrors;
     int m_bEscapeExits;
 

@@ -1,5 +1,6 @@
 #include "editor/dialogs/InsertPictureDlg.h"
 
+#include "editor/dialogs/DialogHelpers.h"
 #include "editor/dialogs/EditorServices.h"
 #include "editor/dialogs/ProjectFileChoice.h"
 #include "framework/DataExchange.h"
@@ -19,13 +20,17 @@ const char kPictureTypes[] = ".bmp;.gif;.jpg";
 
 } // namespace
 
-CInsertPictureDlg::CInsertPictureDlg(CWnd* pParentWnd) : CDialog(IDD_INSERT_PICTURE, pParentWnd), m_nX(0), m_nY(0) {}
+CInsertPictureDlg::CInsertPictureDlg(CWnd* pParentWnd) : CDialog(IDD_INSERT_PICTURE, pParentWnd), m_nX(0), m_nY(0), m_sizePage(0, 0)
+{
+}
 
 void CInsertPictureDlg::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Text(pDX, IDC_OBJ_FILE, m_strFile);
     DDX_Text(pDX, IDC_OBJ_X, m_nX);
     DDX_Text(pDX, IDC_OBJ_Y, m_nY);
+    // The picture takes its own size: its corner must lie on the page.
+    DDV_ObjectOnPage(pDX, IDC_OBJ_X, m_nX, m_nY, 1, 1, m_sizePage);
 }
 
 BOOL CInsertPictureDlg::OnInitDialog()

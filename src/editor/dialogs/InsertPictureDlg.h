@@ -16,6 +16,8 @@ public:
     CFileEdit m_fileEdit;
     // Empty: the application's folder.
     CString m_strProjectFolder;
+    // The page the picture's corner must lie on (0 by 0: not known).
+    CSize m_sizePage;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -13,6 +13,8 @@ public:
     UINT m_nX;
     UINT m_nY;
     CString m_strEffect;      // the caption of the chosen effect
+    // The page the text's corner must lie on (0 by 0: not known).
+    CSize m_sizePage;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -83,17 +83,18 @@ BOOL CLB_Script_Page::OnSetActive()
     BeginWaitCursor();
     PostWizardButtons(m_pWizard->m_bEditMode ? PSWIZB_BACK | PSWIZB_NEXT | PSWIZB_FINISH
                                              : PSWIZB_BACK | PSWIZB_NEXT | PSWIZB_DISABLEDFINISH);
+    // Only a list written on this visit may be finished: a refused folder or a
+    // list file that cannot be written leaves no text, so Finish stays refused.
+    m_strListText.Empty();
     if (!m_pWizard->m_strExt.IsEmpty() && !m_pWizard->m_strFolder.IsEmpty())
     {
         if (!IsPathInFolder(m_pWizard->m_strFolder, m_pWizard->m_strProjectFolder))
-            MessageBoxById(IDS_LB_FOLDER_OUTSIDE);
-        else
         {
-            // A list file that cannot be written leaves no text, so Finish stays refused.
-            m_strListText.Empty();
-            if (WriteListFile() && ReadListText(m_strListFile, m_strListText))
-                PostWizardButtons(PSWIZB_BACK | PSWIZB_FINISH);
+            PostWizardButtons(PSWIZB_BACK | PSWIZB_DISABLEDFINISH);
+            MessageBoxById(IDS_LB_FOLDER_OUTSIDE);
         }
+        else if (WriteListFile() && ReadListText(m_strListFile, m_strListText))
+            PostWizardButtons(PSWIZB_BACK | PSWIZB_FINISH);
     }
     CListboxWizardPage::OnSetActive();
     // Shown also on the first activation, which comes after the page's set-up.

@@ -13,7 +13,7 @@ BEGIN_MESSAGE_MAP(CSliderPropDlg, CDialog)
 END_MESSAGE_MAP()
 
 CSliderPropDlg::CSliderPropDlg(CWnd* pParentWnd)
-    : CDialog(IDD_SLIDER_PROPS, pParentWnd), m_nHeight(20), m_nWidth(64), m_nX(0), m_nY(0), m_crColor(0xC0C0C0)
+    : CDialog(IDD_SLIDER_PROPS, pParentWnd), m_nHeight(20), m_nWidth(64), m_nX(0), m_nY(0), m_crColor(0xC0C0C0), m_sizePage(0, 0)
 {
 }
 
@@ -23,6 +23,7 @@ void CSliderPropDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_SLIDER_WIDTH, m_nWidth);
     DDX_Text(pDX, IDC_OBJ_X, m_nX);
     DDX_Text(pDX, IDC_OBJ_Y, m_nY);
+    DDV_ObjectOnPage(pDX, IDC_OBJ_X, m_nX, m_nY, m_nWidth, m_nHeight, m_sizePage);
 }
 
 void CSliderPropDlg::OnColor()

@@ -14,6 +14,8 @@ public:
     int m_nX;
     int m_nY;
     COLORREF m_crColor;
+    // The page the object must lie on (0 by 0: not known).
+    CSize m_sizePage;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -42,9 +42,9 @@ void CSplashDlg::DoDataExchange(CDataExchange* pDX)
     }
     DDX_Text(pDX, IDC_SPLASH_ICON, m_strIcon);
     DDV_MaxChars(pDX, m_strIcon, kMaxIcon);
-    DDX_Text(pDX, IDC_SPLASH_TIME, m_nTime);
-    DDV_MinMaxInt(pDX, m_nTime, 1, 20);
+    // The time of a screen that is not shown is not checked.
     DDX_Check(pDX, IDC_SPLASH_ENABLE, m_bEnable);
+    DDX_IntIfApplies(pDX, IDC_SPLASH_TIME, m_nTime, 1, 20, m_bEnable != 0);
 }
 
 BOOL CSplashDlg::OnInitDialog()

@@ -62,13 +62,21 @@ void CStartCenterDlg::SetButtonImage(int nID, UINT nType, HANDLE hImage)
 
 BOOL CStartCenterDlg::OnInitDialog()
 {
-    HINSTANCE hResource = AfxGetResourceHandle();
-    m_hBackBitmap = ::LoadBitmapA(hResource, MAKEINTRESOURCEA(IDB_START_BACK));
-    m_hWindowsBitmap = ::LoadBitmapA(hResource, MAKEINTRESOURCEA(IDB_START_WINDOWS));
+    // Each picture from the resource module, else from the program itself.
+    auto bitmap = [](UINT nID) {
+        LPCSTR lpszName = MAKEINTRESOURCEA(nID);
+        return ::LoadBitmapA(AfxFindResourceHandle(lpszName, RT_BITMAP), lpszName);
+    };
+    auto icon = [](UINT nID) {
+        LPCSTR lpszName = MAKEINTRESOURCEA(nID);
+        return ::LoadIconA(AfxFindResourceHandle(lpszName, RT_GROUP_ICON), lpszName);
+    };
+    m_hBackBitmap = bitmap(IDB_START_BACK);
+    m_hWindowsBitmap = bitmap(IDB_START_WINDOWS);
     SetButtonImage(IDC_START_BACK, IMAGE_BITMAP, m_hBackBitmap);
-    SetButtonImage(IDC_START_OPEN, IMAGE_ICON, ::LoadIconA(hResource, MAKEINTRESOURCEA(IDI_START_OPEN)));
-    SetButtonImage(IDC_START_NEW, IMAGE_ICON, ::LoadIconA(hResource, MAKEINTRESOURCEA(IDR_MAINFRAME)));
-    SetButtonImage(IDC_START_EXIT, IMAGE_ICON, ::LoadIconA(hResource, MAKEINTRESOURCEA(IDI_START_EXIT)));
+    SetButtonImage(IDC_START_OPEN, IMAGE_ICON, icon(IDI_START_OPEN));
+    SetButtonImage(IDC_START_NEW, IMAGE_ICON, icon(IDR_MAINFRAME));
+    SetButtonImage(IDC_START_EXIT, IMAGE_ICON, icon(IDI_START_EXIT));
     SetButtonImage(IDCANCEL, IMAGE_BITMAP, m_hWindowsBitmap);
 
     CDialog::OnInitDialog();

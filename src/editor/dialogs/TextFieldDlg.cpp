@@ -1,5 +1,6 @@
 #include "editor/dialogs/TextFieldDlg.h"
 
+#include "editor/dialogs/DialogHelpers.h"
 #include "editor/dialogs/EditorServices.h"
 #include "editor/dialogs/ProjectFileChoice.h"
 #include "framework/DataExchange.h"
@@ -23,7 +24,7 @@ const char kDocumentTypes[] = ".txt;.*";
 
 CTextFieldDlg::CTextFieldDlg(CWnd* pParentWnd)
     : CDialog(IDD_TEXT_FIELD, pParentWnd), m_bHorzScroll(1), m_bVertScroll(1), m_nHeight(200), m_nWidth(200), m_nX(0),
-      m_nY(0)
+      m_nY(0), m_sizePage(0, 0)
 {
 }
 
@@ -39,6 +40,7 @@ void CTextFieldDlg::DoDataExchange(CDataExchange* pDX)
     DDV_MinMaxInt(pDX, m_nX, 0, 999);
     DDX_Text(pDX, IDC_OBJ_Y, m_nY);
     DDV_MinMaxInt(pDX, m_nY, 0, 999);
+    DDV_ObjectOnPage(pDX, IDC_OBJ_X, m_nX, m_nY, m_nWidth, m_nHeight, m_sizePage);
     DDX_Text(pDX, IDC_TFIELD_DOCUMENT, m_strDocument);
     DDV_MaxChars(pDX, m_strDocument, 240);
 }

@@ -17,6 +17,8 @@ public:
     int m_nWidth;
     int m_nX;
     int m_nY;
+    // The page the field must lie on (0 by 0: not known).
+    CSize m_sizePage;
     CString m_strDocument;
     CFileEdit m_fileEdit;
 

@@ -4,7 +4,6 @@
 #include "editor/dialogs/EditorMessages.h"
 #include "editor/dialogs/EditorServices.h"
 #include "framework/DataExchange.h"
-#include "shared/menuobj/ProjectPaths.h"
 
 #include "editor/DialogIds.h"
 
@@ -66,24 +65,27 @@ void CViewerOptionsDlg::BuildCommandLine()
     m_strCommandLine += part;
 }
 
+// The viewer starts in the project folder: the document is named from there.
+// A document elsewhere would not be on the medium, so the dialog stays.
 void CViewerOptionsDlg::OnOK()
 {
     if (!UpdateData(TRUE))
         return;
-    CString document = m_strDocument;
     if (m_strDocument.IsEmpty())
     {
         MessageBoxById(IDS_VIEWER_NEEDS_DOCUMENT);
         return;
     }
-    // The viewer starts in the project folder: the name is given from there.
-    CString folder = EditorServices().GetProjectFolder();
-    if (!folder.IsEmpty() && IsPathInFolder(m_strDocument, folder) && m_strDocument.GetLength() > folder.GetLength())
+    const BOOL bAbsolute = m_strDocument.Find(':') >= 0 || m_strDocument[0] == '\\' || m_strDocument[0] == '/';
+    if (bAbsolute)
     {
+        const CString folder = EditorServices().GetProjectFolder();
+        if (!CFileEdit::CheckFileInProject(m_strDocument, folder) || m_strDocument.GetLength() <= folder.GetLength())
+            return;
         m_strDocument = m_strDocument.Mid(folder.GetLength() + 1);
-        document = m_strDocument;
-        BuildCommandLine();
     }
+    const CString document = m_strDocument;
+    BuildCommandLine();
     CDialog::OnOK();
     m_strDocument = document;
 }

@@ -26,18 +26,17 @@ CWindowPosDlg::CWindowPosDlg(CWnd* pParentWnd)
 {
 }
 
+// A size taken from the background picture and the position of a centred
+// window are not the author's: they are not checked (the picture may be larger
+// than a size the author may give).
 void CWindowPosDlg::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_Text(pDX, IDC_WINPOS_HEIGHT, m_nHeight);
-    DDV_MinMaxInt(pDX, m_nHeight, 50, 1200);
-    DDX_Text(pDX, IDC_WINPOS_WIDTH, m_nWidth);
-    DDV_MinMaxInt(pDX, m_nWidth, 120, 1200);
-    DDX_Text(pDX, IDC_WINPOS_X, m_nX);
-    DDV_MinMaxInt(pDX, m_nX, 0, 1000);
-    DDX_Text(pDX, IDC_WINPOS_Y, m_nY);
-    DDV_MinMaxInt(pDX, m_nY, 0, 1000);
     DDX_Radio(pDX, IDC_WINPOS_CENTER, m_nPositionMode);
     DDX_Radio(pDX, IDC_WINPOS_AS_PICTURE, m_nSizeMode);
+    DDX_IntIfApplies(pDX, IDC_WINPOS_HEIGHT, m_nHeight, 50, 1200, m_nSizeMode != 0);
+    DDX_IntIfApplies(pDX, IDC_WINPOS_WIDTH, m_nWidth, 120, 1200, m_nSizeMode != 0);
+    DDX_IntIfApplies(pDX, IDC_WINPOS_X, m_nX, 0, 1000, m_nPositionMode != 0);
+    DDX_IntIfApplies(pDX, IDC_WINPOS_Y, m_nY, 0, 1000, m_nPositionMode != 0);
 }
 
 BOOL CWindowPosDlg::OnInitDialog()

@@ -128,7 +128,8 @@ BOOL CAviInfo::Probe(const BYTE* pHeader, size_t cbHeader)
     switch (pHeader[offCompression])
     {
     case 0:
-        strCode = pHeader[offHandler] == 0 ? "Uncompressed" : "Unknown";
+        // Uncompressed frames come with an empty handler or the DIB handler.
+        strCode = pHeader[offHandler] == 0 || m_strFourCC.CompareNoCase("DIB ") == 0 ? "Uncompressed" : "Unknown";
         break;
     case 1:
         strCode = "RLE";

@@ -3,6 +3,7 @@
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/ObjWndProgram.h"
 #include "shared/menuobj/PageMessages.h"
+#include "shared/menuobj/TipText.h"
 #include "shared/menuobj/ToolTip.h"
 #include "shared/support/ButtonSounds.h"
 #include "shared/support/ProjectFormat.h"
@@ -79,7 +80,10 @@ void CButBasis::DrawCaption(CDC* pDC, RECT* pRect, CFontDesc* pFont, CString str
         pRect->right -= 1;
         pRect->bottom -= 1;
     }
-    pFont->DrawTextFitted(pDC, *pRect, strText);
+    // A caption typed on several lines keeps its line breaks as "<BR>".
+    CStringArray lines;
+    SplitAtBreakTags(strText, lines);
+    pFont->DrawLinesFitted(pDC, *pRect, lines);
 }
 
 void CButBasis::DrawCaptionInset(CDC* pDC, int dx, int dy, BOOL bPressed)

@@ -1,6 +1,9 @@
 #include "shared/menuobj/ButUrl.h"
 
 #include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/TipText.h"
+
+#include <algorithm>
 
 IMPLEMENT_DYNAMIC(CButUrl, CButBasis)
 
@@ -37,6 +40,15 @@ void CButUrl::Draw(CDC* pDC)
     }
     pDC->SetBkMode(TRANSPARENT);
     pFont->SelectInto(pDC);
-    pFont->TextOutEffect(pDC, x, y, strCaption);
+    // The lines of a caption typed on several lines stand one below the
+    // other, each centred on the widest.
+    CStringArray lines;
+    SplitAtBreakTags(strCaption, lines);
+    int nWidest = 0;
+    for (int i = 0; i < lines.GetSize(); ++i)
+        nWidest = std::max(nWidest, int(pDC->GetTextExtent(lines[i]).cx));
+    const int nLineHeight = pDC->GetTextExtent(CString("Ag")).cy;
+    for (int i = 0; i < lines.GetSize(); ++i, y += nLineHeight)
+        pFont->TextOutEffect(pDC, x + (nWidest - pDC->GetTextExtent(lines[i]).cx) / 2, y, lines[i]);
     pFont->RestoreFont(pDC);
 }

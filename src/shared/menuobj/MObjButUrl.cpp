@@ -2,6 +2,9 @@
 
 #include "shared/menuobj/ButUrl.h"
 #include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/TipText.h"
+
+#include <algorithm>
 
 IMPLEMENT_DYNAMIC(CMObjButUrl, CMObjButton)
 
@@ -16,13 +19,25 @@ void CMObjButUrl::FitRectToCaption(CMButCreateStruct* pButStruct)
     CFontDesc* fonts[] = { &pButStruct->m_fontIdle, &pButStruct->m_fontDown, &pButStruct->m_fontOver };
     int cxBest = -1;
     int cyBest = 0;
+    // A caption typed on several lines is as wide as its widest line and
+    // as high as its lines together.
+    CStringArray lines;
+    SplitAtBreakTags(pButStruct->m_strText, lines);
     for (CFontDesc* pFont : fonts)
     {
-        int cx, cy;
-        if (pFont->MeasureText(pButStruct->m_strText, cx, cy) && cx > cxBest)
+        int cxFont = -1, cyFont = 0;
+        for (int i = 0; i < lines.GetSize(); ++i)
         {
-            cxBest = cx;
-            cyBest = cy;
+            int cx, cy;
+            if (!pFont->MeasureText(lines[i], cx, cy))
+                break;
+            cxFont = std::max(cxFont, cx);
+            cyFont = i == 0 ? cy : cyFont + pFont->m_cy;
+        }
+        if (cxFont > cxBest)
+        {
+            cxBest = cxFont;
+            cyBest = cyFont;
         }
     }
     if (cxBest < 0)

@@ -35,6 +35,13 @@ BOOL IsButton(const CObject* pObject)
     return pObject->IsKindOf(RUNTIME_CLASS(CMObjButton));
 }
 
+// The objects a user reaches with the Tab key.
+BOOL IsTabObject(const CObject* pObject)
+{
+    return IsButton(pObject) || pObject->IsKindOf(RUNTIME_CLASS(CMObjStaticText)) ||
+           pObject->IsKindOf(RUNTIME_CLASS(CMObjScrollet));
+}
+
 BOOL CountsActionNumber(int nAction)
 {
     return nAction == ACTION_NONE || nAction == ACTION_MESSAGE || nAction == ACTION_PLAYAVI;
@@ -65,11 +72,20 @@ int WindowIDOf(const CMObjBasis* pObject, int nFallback)
     return pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr ? pWnd->GetDlgCtrlID() : nFallback;
 }
 
+// Each create struct of the kind in the list.
+template <typename Struct, typename Add>
+void ForEachStruct(const CMObjList& list, Add add)
+{
+    for (int i = 0; i < list.GetSize(); ++i)
+        if (Struct* pStruct = dynamic_cast<Struct*>(list.GetAt(i)))
+            add(pStruct);
+}
+
 } // namespace
 
 CMenuObjects::CMenuObjects()
     : m_pParent(nullptr), m_nFirstID(2000), m_nMaxCount(100), m_bEditMode(FALSE), m_nNextNumber(0),
-      m_nNextActionNumber(0), m_nPopupCount(0), m_nNextTab(0), m_nButtonCount(0), m_nGridStep(1)
+      m_nNextActionNumber(0), m_nPopupCount(0), m_nNextTab(0), m_nTabCount(0), m_nGridStep(1)
 {
 }
 
@@ -245,6 +261,18 @@ void CMenuObjects::AddListBox(CMButCreateStruct* pCrStruct)
     auto* pList = new CMObjScriptListBox;
     pList->Create(pCrStruct, m_pParent, MENUOBJ_LISTBOX_ID, kObjectColor, m_bEditMode);
     AppendCreated(pList, TRUE);
+}
+
+void CMenuObjects::AddPageObjects(const PageObjectLists& lists, const CFontDesc& buttonFont)
+{
+    ForEachStruct<CMObjCreateStruct>(lists.images, [this](CMObjCreateStruct* p) { AddStaticImage(p); });
+    ForEachStruct<CMTextCreateStruct>(lists.texts, [this](CMTextCreateStruct* p) { AddStaticText(p); });
+    ForEachStruct<CMButCreateStruct>(lists.buttons, [this](CMButCreateStruct* p) { AddButton(p); });
+    SetButtonFont(buttonFont);
+    ForEachStruct<CMObjCreateStruct>(lists.sliders, [this](CMObjCreateStruct* p) { AddSlider(p); });
+    ForEachStruct<CViewerCreateStruct>(lists.textFields, [this](CViewerCreateStruct* p) { AddScrollet(p); });
+    ForEachStruct<CMButCreateStruct>(lists.listBoxes, [this](CMButCreateStruct* p) { AddListBox(p); });
+    ForEachStruct<CMObjCreateStruct>(lists.aviClips, [this](CMObjCreateStruct* p) { AddAviCtrl(p); });
 }
 
 void CMenuObjects::PutInPlace(CMObjBasis* pOld, CMObjBasis* pNew)
@@ -541,7 +569,7 @@ int CMenuObjects::ShowTabOrder(BOOL bShow)
     for (int i = 0; i < GetObjectCount(); ++i)
     {
         CMObjBasis* pObject = GetObjectAt(i);
-        if (!IsButton(pObject))
+        if (!IsTabObject(pObject))
             continue;
         pObject->ShowTabLabel(bShow, bShow ? ++nNumber : pObject->GetTabNumber());
     }
@@ -551,69 +579,69 @@ int CMenuObjects::ShowTabOrder(BOOL bShow)
 void CMenuObjects::BeginTabOrder()
 {
     m_nNextTab = 0;
-    m_nButtonCount = 0;
+    m_nTabCount = 0;
     for (int i = 0; i < GetObjectCount(); ++i)
     {
-        if (IsButton(GetObjectAt(i)))
-            ++m_nButtonCount;
+        if (IsTabObject(GetObjectAt(i)))
+            ++m_nTabCount;
     }
 }
 
-// Each click gives the clicked button the next number; the button that held
+// Each click gives the clicked object the next number; the object that held
 // it takes the clicked one's old number, so the numbers stay a permutation.
 void CMenuObjects::SetTabNumberAt(POINT pt)
 {
-    if (m_nButtonCount < 2)
+    if (m_nTabCount < 2)
         return;
-    CMObjBasis* pClicked = FindButtonAt(pt);
+    CMObjBasis* pClicked = FindTabObjectAt(pt);
     if (pClicked == nullptr)
         return;
-    if (m_nNextTab < m_nButtonCount)
+    if (m_nNextTab < m_nTabCount)
         ++m_nNextTab;
-    CMObjBasis* pHolder = FindButtonWithTab(m_nNextTab);
+    CMObjBasis* pHolder = FindTabObjectWithTab(m_nNextTab);
     if (pHolder != nullptr && pHolder != pClicked)
         pHolder->SetTabNumber(pClicked->GetTabNumber());
     pClicked->SetTabNumber(m_nNextTab);
 }
 
-CMObjBasis* CMenuObjects::FindButtonAt(POINT pt) const
+CMObjBasis* CMenuObjects::FindTabObjectAt(POINT pt) const
 {
     for (int i = 0; i < GetObjectCount(); ++i)
     {
         CMObjBasis* pObject = GetObjectAt(i);
-        if (IsButton(pObject) && pObject->HitTest(pt.x, pt.y))
+        if (IsTabObject(pObject) && pObject->HitTest(pt.x, pt.y))
             return pObject;
     }
     return nullptr;
 }
 
-CMObjBasis* CMenuObjects::FindButtonWithTab(int nTab) const
+CMObjBasis* CMenuObjects::FindTabObjectWithTab(int nTab) const
 {
     for (int i = 0; i < GetObjectCount(); ++i)
     {
         CMObjBasis* pObject = GetObjectAt(i);
-        if (IsButton(pObject) && pObject->GetTabNumber() == nTab)
+        if (IsTabObject(pObject) && pObject->GetTabNumber() == nTab)
             return pObject;
     }
     return nullptr;
 }
 
-// Buttons whose number has no free place in the table (a number given twice
+// Objects whose number has no free place in the table (a number given twice
 // or out of range) follow the ordered ones, so that no object is lost.
-void CMenuObjects::ApplyTabOrder(CObArray* pButtonStructs)
+void CMenuObjects::ApplyTabOrder(CObArray* pButtonStructs, CObArray* pTextStructs, CObArray* pFieldStructs)
 {
     if (GetObjectCount() < 2)
         return;
     CObArray table;
-    table.SetSize(m_nButtonCount);
+    table.SetSize(m_nTabCount);
     CObArray unplaced, others;
     for (int i = 0; i < GetObjectCount(); ++i)
     {
         CMObjBasis* pObject = GetObjectAt(i);
         int nTab = pObject->GetTabNumber();
-        if (!IsButton(pObject))
+        if (!IsTabObject(pObject))
             others.Add(pObject);
-        else if (nTab >= 1 && nTab <= m_nButtonCount && table.GetAt(nTab - 1) == nullptr)
+        else if (nTab >= 1 && nTab <= m_nTabCount && table.GetAt(nTab - 1) == nullptr)
             table.SetAt(nTab - 1, pObject);
         else
             unplaced.Add(pObject);
@@ -627,18 +655,21 @@ void CMenuObjects::ApplyTabOrder(CObArray* pButtonStructs)
                 m_objects.Add(pPart->GetAt(i));
         }
     }
-    if (pButtonStructs != nullptr)
-        OrderButtonStructs(*pButtonStructs);
+    for (CObArray* pStructs : { pButtonStructs, pTextStructs, pFieldStructs })
+    {
+        if (pStructs != nullptr)
+            OrderStructs(*pStructs);
+    }
 }
 
-// The structs of the buttons in list order come first; any other struct in
-// the array keeps its relative place after them.
-void CMenuObjects::OrderButtonStructs(CObArray& structs) const
+// The structs of the tab objects in list order come first; any other struct
+// in the array keeps its relative place after them.
+void CMenuObjects::OrderStructs(CObArray& structs) const
 {
     CObArray ordered;
     for (int i = 0; i < GetObjectCount(); ++i)
     {
-        if (!IsButton(GetObjectAt(i)))
+        if (!IsTabObject(GetObjectAt(i)))
             continue;
         CObject* pStruct = GetObjectAt(i)->GetCreateStruct();
         for (INT_PTR j = 0; j < structs.GetSize(); ++j)

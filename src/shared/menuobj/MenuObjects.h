@@ -23,6 +23,18 @@ const int MENUOBJ_FIRST_ID = 5000;
 const int MENUOBJ_MAX_COUNT = 27;
 const int MENUOBJ_LISTBOX_ID = 5025;
 
+// The create structs of one page, kind by kind.
+struct PageObjectLists
+{
+    const CMObjList& images;
+    const CMObjList& texts;
+    const CMObjList& buttons;
+    const CMObjList& sliders;
+    const CMObjList& textFields;
+    const CMObjList& listBoxes;
+    const CMObjList& aviClips;
+};
+
 class CMenuObjects : public CObject
 {
     DECLARE_DYNAMIC(CMenuObjects)
@@ -64,6 +76,12 @@ public:
     // only the list's own limit stops it.
     void AddListBox(CMButCreateStruct* pCrStruct);
 
+    // Every object of a page, kind by kind in the order both programs share,
+    // so that an object has the same id and tab place on the editor's canvas
+    // and in the player; the buttons get the page's font. The order is also
+    // the drawing and hit-test order.
+    void AddPageObjects(const PageObjectLists& lists, const CFontDesc& buttonFont);
+
     // Replacing after the struct changed: a new object made from the struct
     // takes the old one's place. TRUE when the new object took it.
     BOOL ReplaceButton(CMButCreateStruct* pCrStruct);
@@ -95,14 +113,15 @@ public:
     void Drag(int dx, int dy, int cx, int cy);
     void ApplyDrag();
 
-    // Fonts and tab order (buttons only)
+    // Fonts, and the tab order of the objects that take the focus: buttons,
+    // texts and text fields
     void SetButtonFont(const CFontDesc& font);
     int ShowTabOrder(BOOL bShow);
     void BeginTabOrder();
     void SetTabNumberAt(POINT pt);
-    // Orders the objects by tab number (buttons first) and the array of
-    // button create structs the same way.
-    void ApplyTabOrder(CObArray* pButtonStructs);
+    // Orders the objects by tab number (those in the tab order first) and each
+    // given array of create structs (buttons, texts, text fields) the same way.
+    void ApplyTabOrder(CObArray* pButtonStructs, CObArray* pTextStructs = nullptr, CObArray* pFieldStructs = nullptr);
 
     // Alignment of up to 10 selected buttons in rows or columns from (x, y),
     // wrapping at right or bottom.
@@ -129,11 +148,11 @@ private:
     void PutInPlace(CMObjBasis* pOld, CMObjBasis* pNew);
     int IndexOf(const CMObjBasis* pObject) const;
     CMObjBasis* FindByStruct(const CMObjCreateStruct* pCrStruct) const;
-    CMObjBasis* FindButtonAt(POINT pt) const;
-    CMObjBasis* FindButtonWithTab(int nTab) const;
+    CMObjBasis* FindTabObjectAt(POINT pt) const;
+    CMObjBasis* FindTabObjectWithTab(int nTab) const;
     // Numbers the struct and makes the object of its style with its window.
     CMObjButton* CreateButtonObject(CMButCreateStruct* pCrStruct);
-    void OrderButtonStructs(CObArray& structs) const;
+    void OrderStructs(CObArray& structs) const;
     void CollectAlignable(CPtrArray& buttons) const;
     static CSize AlignedSize(CMObjBasis* pObject, int cx, int cy);
     BOOL ReplaceIfCreated(CMObjBasis* pOld, CMObjBasis* pNew, BOOL bCreated);
@@ -149,6 +168,6 @@ private:
     CPopupMenuDesc m_popup;       // the page's only popup slot, number 0
     int m_nPopupCount;
     int m_nNextTab;
-    int m_nButtonCount;
+    int m_nTabCount;
     int m_nGridStep;
 };

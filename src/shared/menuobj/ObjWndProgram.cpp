@@ -31,5 +31,6 @@ HCURSOR CObjWndProgram::LoadHandCursor() const
     UINT nID = GetHandCursorId();
     if (nID == 0)
         return nullptr;
-    return ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nID));
+    LPCSTR lpszName = MAKEINTRESOURCEA(nID);
+    return ::LoadCursorA(AfxFindResourceHandle(lpszName, RT_GROUP_CURSOR), lpszName);
 }

@@ -75,6 +75,52 @@ CViewerCreateStruct* ReadTextFieldCreateStruct(CProjectSettings& settings, int n
     return pField;
 }
 
+CMObjCreateStruct* ReadImageCreateStruct(CProjectSettings& settings)
+{
+    CString file;
+    int nX = 0, nY = 0, nW = 0, nH = 0;
+    if (!settings.GetImage(file, 1, nX, nY, nW, nH))
+        return nullptr;
+    CMObjCreateStruct* pImage = new CMObjCreateStruct;
+    pImage->m_nType = MOBJ_PICTURE;
+    pImage->m_nNumber = 1;
+    pImage->m_bEnable = 1;
+    SetRect(&pImage->m_rect, nX, nY, nX + nW, nY + nH);
+    pImage->m_strText = file;
+    return pImage;
+}
+
+CMObjCreateStruct* ReadObjectSectionCreateStruct(CProjectSettings& settings, LPCSTR lpszSection, int nType)
+{
+    using namespace ProjectFormat;
+    if (settings.GetInt(lpszSection, kKeyEnable, 0) == 0)
+        return nullptr;
+    // A list box is built from a button's struct in both programs.
+    CMObjCreateStruct* pObject = nType == MOBJ_LISTBOX ? new CMButCreateStruct : new CMObjCreateStruct;
+    pObject->m_nType = nType;
+    pObject->m_nNumber = 1;
+    pObject->m_bEnable = 1;
+    pObject->m_strText = ReadPageText(settings, lpszSection, kKeyFile, "", 298);
+    settings.ExpandCurrentDir(pObject->m_strText);
+    int nX = settings.GetInt(lpszSection, kKeyX, 0);
+    int nY = settings.GetInt(lpszSection, kKeyY, 0);
+    SetRect(&pObject->m_rect, nX, nY, nX + settings.GetInt(lpszSection, kKeyW, 0),
+            nY + settings.GetInt(lpszSection, kKeyH, 0));
+    pObject->m_dwStyle = (DWORD)settings.GetInt(lpszSection, kKeyObjectStyle, 0);
+    pObject->m_nRepeat = settings.GetInt(lpszSection, kKeyRepeatCount, -1);
+    settings.GetColorRef(lpszSection, pObject->m_crColor);
+    return pObject;
+}
+
+CString ReadPageText(CProjectSettings& settings, LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault,
+                     int nMaxChars)
+{
+    CString value;
+    int nGot = settings.GetString(lpszSection, lpszKey, lpszDefault, value.GetBuffer(nMaxChars + 1), nMaxChars + 1);
+    value.ReleaseBuffer(nGot < 0 ? 0 : nGot > nMaxChars ? nMaxChars : nGot);
+    return value;
+}
+
 RECT PageWindowRect(int nX, int nY, int nW, int nH, SIZE fitSize, SIZE minSize, SIZE screen)
 {
     if (nW < 0)

@@ -1,6 +1,6 @@
 // The menu objects of a page's sections as create structs: the player's
-// document and the editor's project page read buttons, texts and text fields
-// the same way and differ only in what they make of the values afterwards.
+// document and the editor's project page read every kind of object the same
+// way and differ only in what they make of the values afterwards.
 #pragma once
 
 #include "shared/menuobj/MButCreateStruct.h"
@@ -9,6 +9,16 @@
 #include "shared/support/FontDesc.h"
 
 class CProjectSettings;
+
+// The sections of the objects a page holds at most one of besides the
+// picture ("IMAGE1"): one AVI clip, one volume slider and one script list box,
+// written before [WELCOME] with ENABLE, FILE, X, Y, W, H, STYLE, NREP (the
+// clip's plays) and the colour.
+inline constexpr char kSecEditorAviClip[] = "AVICLIP1";
+inline constexpr char kSecEditorSlider[] = "SLIDER1";
+inline constexpr char kSecEditorListBox[] = "LISTBOX1";
+inline constexpr char kKeyObjectStyle[] = "STYLE";
+inline constexpr char kKeyRepeatCount[] = "NREP";
 
 // What every button of a page takes from the page itself.
 struct PageButtonLook
@@ -30,6 +40,18 @@ CMTextCreateStruct* ReadTextCreateStruct(CProjectSettings& settings, int nSectio
 
 // Text field section nSection, or null.
 CViewerCreateStruct* ReadTextFieldCreateStruct(CProjectSettings& settings, int nSection, COLORREF crBackground);
+
+// The picture object of the page ("IMAGE1"), or null when it is not enabled.
+CMObjCreateStruct* ReadImageCreateStruct(CProjectSettings& settings);
+
+// The object of kind nType (MOBJ_AVICLIP, MOBJ_SLIDER or MOBJ_LISTBOX) from
+// its section, or null when the section is not enabled. A list box comes as a
+// button create struct, from which its window is made.
+CMObjCreateStruct* ReadObjectSectionCreateStruct(CProjectSettings& settings, LPCSTR lpszSection, int nType);
+
+// A text value of at most nMaxChars characters.
+CString ReadPageText(CProjectSettings& settings, LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault,
+                     int nMaxChars);
 
 // The menu window's place on the screen from the stored X, Y, W and H (-1
 // where not given): without a size it fits fitSize; it never outgrows the

@@ -194,11 +194,7 @@ void CProjectPage::ReadProjectSettings()
 
 CString CProjectPage::ReadText(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nMaxChars)
 {
-    CString value;
-    int nGot = m_settings.GetString(lpszSection, lpszKey, lpszDefault, value.GetBuffer(nMaxChars + 1),
-                                    nMaxChars + 1);
-    value.ReleaseBuffer(Clamp(nGot, 0, nMaxChars));
-    return value;
+    return ReadPageText(m_settings, lpszSection, lpszKey, lpszDefault, nMaxChars);
 }
 
 void CProjectPage::ReadWindowImage()
@@ -377,39 +373,16 @@ void CProjectPage::ReadTextFields()
 
 void CProjectPage::ReadImageObject()
 {
-    CString file;
-    int nX = 0, nY = 0, nW = 0, nH = 0;
-    if (!m_settings.GetImage(file, 1, nX, nY, nW, nH))
-        return;
-    CMObjCreateStruct* pImage = new CMObjCreateStruct;
-    pImage->m_nType = MOBJ_PICTURE;
-    pImage->m_nNumber = 1;
-    pImage->m_bEnable = 1;
-    SetRect(&pImage->m_rect, nX, nY, nX + nW, nY + nH);
-    pImage->m_strText = file;
-    if (!AddImage(pImage))
+    CMObjCreateStruct* pImage = ReadImageCreateStruct(m_settings);
+    if (pImage != nullptr && !AddImage(pImage))
         delete pImage;
 }
 
 void CProjectPage::ReadObjectSection(LPCSTR lpszSection, int nType)
 {
-    using namespace ProjectFormat;
-    if (m_settings.GetInt(lpszSection, kKeyEnable, 0) == 0)
+    CMObjCreateStruct* pObject = ReadObjectSectionCreateStruct(m_settings, lpszSection, nType);
+    if (pObject == nullptr)
         return;
-    // The canvas builds a list box from a button's struct, as the player does.
-    CMObjCreateStruct* pObject = nType == MOBJ_LISTBOX ? new CMButCreateStruct : new CMObjCreateStruct;
-    pObject->m_nType = nType;
-    pObject->m_nNumber = 1;
-    pObject->m_bEnable = 1;
-    pObject->m_strText = ReadText(lpszSection, kKeyFile, "", 298);
-    m_settings.ExpandCurrentDir(pObject->m_strText);
-    int nX = m_settings.GetInt(lpszSection, kKeyX, 0);
-    int nY = m_settings.GetInt(lpszSection, kKeyY, 0);
-    SetRect(&pObject->m_rect, nX, nY, nX + m_settings.GetInt(lpszSection, kKeyW, 0),
-            nY + m_settings.GetInt(lpszSection, kKeyH, 0));
-    pObject->m_dwStyle = (DWORD)m_settings.GetInt(lpszSection, kKeyObjectStyle, 0);
-    pObject->m_nRepeat = m_settings.GetInt(lpszSection, kKeyRepeatCount, -1);
-    m_settings.GetColorRef(lpszSection, pObject->m_crColor);
     BOOL bAdded = nType == MOBJ_AVICLIP ? AddAviClip(pObject)
                   : nType == MOBJ_SLIDER ? AddSlider(pObject)
                                          : AddListBox(pObject);

@@ -9,6 +9,7 @@
 #include "shared/menuobj/BuildFileList.h"
 #include "shared/menuobj/MObjList.h"
 #include "shared/menuobj/PageList.h"
+#include "shared/menuobj/PageObjectReader.h"
 #include "shared/support/FontDesc.h"
 #include "shared/support/ProjectSettings.h"
 
@@ -17,15 +18,6 @@ class CMObjCreateStruct;
 class CMTextCreateStruct;
 class CViewerCreateStruct;
 
-// Sections only the editor reads, for the objects the player does not show:
-// one AVI clip, one volume slider and one script list box, written before
-// [WELCOME] with ENABLE, FILE, X, Y, W, H, STYLE, NREP (the clip's plays) and
-// the colour. The picture object goes to "IMAGE1", which both programs know.
-inline constexpr char kSecEditorAviClip[] = "AVICLIP1";
-inline constexpr char kSecEditorSlider[] = "SLIDER1";
-inline constexpr char kSecEditorListBox[] = "LISTBOX1";
-inline constexpr char kKeyObjectStyle[] = "STYLE";
-inline constexpr char kKeyRepeatCount[] = "NREP";
 
 // The used-file lists of a page.
 enum UsedFiles

@@ -4,7 +4,6 @@ IMPLEMENT_DYNAMIC(CTipText, CObject)
 
 namespace {
 
-const int kMaxPieces = 101;        // paragraphs and empty lines of one text
 const int kMaxLines = 101;         // lines of one paragraph
 const char kBreakTag[] = "<BR>";
 const int kBreakTagLength = 4;
@@ -26,6 +25,18 @@ CString FittingStart(CDC* pDC, const CString& strText, int nWidth)
 
 } // namespace
 
+void SplitAtBreakTags(const CString& strText, CStringArray& pieces, int nMaxPieces)
+{
+    pieces.RemoveAll();
+    CString strUpper = strText;
+    strUpper.MakeUpper();
+    int nStart = 0;
+    for (int nFound; pieces.GetSize() + 1 < nMaxPieces && (nFound = strUpper.Find(kBreakTag, nStart)) >= 0;
+         nStart = nFound + kBreakTagLength)
+        pieces.Add(strText.Mid(nStart, nFound - nStart));
+    pieces.Add(strText.Mid(nStart));
+}
+
 CTipText::CTipText() : m_bCentre(TRUE)
 {
 }
@@ -43,27 +54,15 @@ void CTipText::Draw(CDC* pDC, BOOL bCentre)
         return;
     Layout layout = { pDC, m_rect.left + 2, m_rect.top, m_rect.Width() - 4, pDC->GetTextExtent(m_strText).cy };
 
-    CString strText = m_strText;
-    for (int nPiece = 0; nPiece < kMaxPieces && !strText.IsEmpty(); ++nPiece)
+    CStringArray pieces;
+    SplitAtBreakTags(m_strText, pieces);
+    // A tag at the very end starts no further line.
+    for (int nPiece = 0; nPiece < pieces.GetSize(); ++nPiece)
     {
-        CString strUpper = strText;
-        strUpper.MakeUpper();
-        int nBreak = strUpper.Find(kBreakTag);
-        if (nBreak < 0)
-        {
-            DrawParagraph(layout, strText);
-            strText.Empty();
-        }
-        else if (nBreak > 0)
-        {
-            DrawParagraph(layout, strText.Left(nBreak));
-            strText.Delete(0, nBreak + kBreakTagLength);
-        }
-        else
-        {
-            strText.Delete(0, kBreakTagLength);
+        if (!pieces[nPiece].IsEmpty())
+            DrawParagraph(layout, pieces[nPiece]);
+        else if (nPiece + 1 < pieces.GetSize())
             layout.y += layout.nLineHeight;      // an empty line
-        }
     }
 }
 

@@ -3,7 +3,16 @@
 // and only whole lines that fit into the rectangle are drawn.
 #pragma once
 
+#include "framework/Collections.h"
 #include "framework/DC.h"
+
+// Lines of one text at most, empty ones included.
+inline constexpr int kMaxTextPieces = 101;
+
+// The pieces of the text between "<BR>" tags (letters of the tag in any
+// case): a text without a tag is one piece, a tag at either end leaves an
+// empty piece there. The last of nMaxPieces pieces keeps the rest, tags and all.
+void SplitAtBreakTags(const CString& strText, CStringArray& pieces, int nMaxPieces = kMaxTextPieces);
 
 class CTipText : public CObject
 {

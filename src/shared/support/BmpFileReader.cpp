@@ -196,6 +196,35 @@ bool ReadRleCodes(BmpSource& source, const PixelPlan& plan, std::vector<BYTE>& c
     return source.ReadAt(plan.nStart, codes.data(), plan.nRead);
 }
 
+// What the file's headers say, checked: the stored DIB header, its layout and
+// where the pixels lie.
+struct CheckedHeaders
+{
+    StoredHeader stored;
+    DibLayout storedLayout;
+    PixelPlan plan;
+};
+
+BmpReadResult CheckHeaders(BmpSource& source, const BmpReadOptions& options, CheckedHeaders& checked)
+{
+    // 1. The file header.
+    const ULONGLONG nFileSize = source.GetSize();
+    BITMAPFILEHEADER bfh;
+    if (nFileSize < kFileHeaderBytes || !source.ReadAt(0, &bfh, kFileHeaderBytes))
+        return BmpReadResult::readFailed;
+    if (bfh.bfType != kBmpFileType || (options.bZeroReservedFields && (bfh.bfReserved1 != 0 || bfh.bfReserved2 != 0)))
+        return BmpReadResult::notBmp;
+
+    // 2. The DIB header, checked as it is stored.
+    const BmpReadResult headerResult = ReadStoredHeader(source, nFileSize, checked.stored);
+    if (headerResult != BmpReadResult::ok)
+        return headerResult;
+    ProvideRleSize(checked.stored, nFileSize);
+    if (!GetDibLayout(checked.stored.bytes, checked.stored.nRead, checked.storedLayout))
+        return BmpReadResult::notBmp;
+    return PlanPixels(bfh, checked.storedLayout, nFileSize, checked.plan);
+}
+
 } // namespace
 
 ULONGLONG BmpHandleSource::GetSize()
@@ -211,29 +240,30 @@ bool BmpHandleSource::ReadAt(ULONGLONG nOffset, void* pBuffer, DWORD nCount)
     return SetFilePointerEx(m_hFile, offset, nullptr, FILE_BEGIN) && ReadExactly(m_hFile, pBuffer, nCount);
 }
 
+bool BmpMemorySource::ReadAt(ULONGLONG nOffset, void* pBuffer, DWORD nCount)
+{
+    if (nOffset > m_nSize || nCount > m_nSize - nOffset)
+        return false;
+    memcpy(pBuffer, m_pBytes + nOffset, nCount);
+    return true;
+}
+
+BmpReadResult CheckBmp(BmpSource& source, const BmpReadOptions& options)
+{
+    CheckedHeaders checked;
+    return CheckHeaders(source, options, checked);
+}
+
 BmpReadResult ReadBmp(BmpSource& source, const BmpReadOptions& options, const DibAllocator& allocate)
 {
-    // 1. The file header.
-    const ULONGLONG nFileSize = source.GetSize();
-    BITMAPFILEHEADER bfh;
-    if (nFileSize < kFileHeaderBytes || !source.ReadAt(0, &bfh, kFileHeaderBytes))
-        return BmpReadResult::readFailed;
-    if (bfh.bfType != kBmpFileType || (options.bZeroReservedFields && (bfh.bfReserved1 != 0 || bfh.bfReserved2 != 0)))
-        return BmpReadResult::notBmp;
-
-    // 2. The DIB header, checked as it is stored.
-    StoredHeader stored;
-    const BmpReadResult headerResult = ReadStoredHeader(source, nFileSize, stored);
-    if (headerResult != BmpReadResult::ok)
-        return headerResult;
-    ProvideRleSize(stored, nFileSize);
-    DibLayout storedLayout;
-    if (!GetDibLayout(stored.bytes, stored.nRead, storedLayout))
-        return BmpReadResult::notBmp;
-    PixelPlan plan;
-    const BmpReadResult pixelResult = PlanPixels(bfh, storedLayout, nFileSize, plan);
-    if (pixelResult != BmpReadResult::ok)
-        return pixelResult;
+    // 1. and 2. File header, DIB header and where the pixels lie.
+    CheckedHeaders checked;
+    const BmpReadResult checkResult = CheckHeaders(source, options, checked);
+    if (checkResult != BmpReadResult::ok)
+        return checkResult;
+    const StoredHeader& stored = checked.stored;
+    const DibLayout& storedLayout = checked.storedLayout;
+    const PixelPlan& plan = checked.plan;
 
     // 3. The DIB's header: 40 bytes, masks behind it, RLE decoded or keeping
     // the bytes the file holds.

@@ -34,6 +34,19 @@ private:
     HANDLE m_hFile;
 };
 
+// A BMP file held in memory, which stays the caller's.
+class BmpMemorySource : public BmpSource
+{
+public:
+    BmpMemorySource(const BYTE* pBytes, size_t nSize) : m_pBytes(pBytes), m_nSize(nSize) {}
+    ULONGLONG GetSize() override { return m_nSize; }
+    bool ReadAt(ULONGLONG nOffset, void* pBuffer, DWORD nCount) override;
+
+private:
+    const BYTE* m_pBytes;
+    size_t m_nSize;
+};
+
 enum class BmpReadResult
 {
     ok,
@@ -58,3 +71,6 @@ typedef std::function<BYTE*(size_t nBytes)> DibAllocator;
 // are the bytes the file holds behind the pixel offset, no more than the
 // header's image size says; decoded, pixels that the codes skip are 0.
 BmpReadResult ReadBmp(BmpSource& source, const BmpReadOptions& options, const DibAllocator& allocate);
+// The checks ReadBmp makes before it allocates: file header, DIB header and
+// pixels that lie within the file. Nothing is read beyond the headers.
+BmpReadResult CheckBmp(BmpSource& source, const BmpReadOptions& options);

@@ -133,17 +133,32 @@ void CFontDesc::TextOutEffect(CDC* pDC, int x, int y, const CString& strText)
 
 void CFontDesc::DrawTextFitted(CDC* pDC, const RECT& rc, CString strText)
 {
+    CStringArray lines;
+    lines.Add(strText);
+    DrawLinesFitted(pDC, rc, lines);
+}
+
+// The lines are one block, centred in the rectangle as a whole; each line is
+// centred across and cut at its end until it fits.
+void CFontDesc::DrawLinesFitted(CDC* pDC, const RECT& rc, const CStringArray& lines)
+{
     SelectInto(pDC);
-    CSize extent = pDC->GetTextExtent(strText);
-    int w = rc.right - rc.left;
-    int h = rc.bottom - rc.top;
-    while (extent.cx > w - 2 && !strText.IsEmpty())
+    const int w = rc.right - rc.left;
+    const int h = rc.bottom - rc.top;
+    const int nLineHeight = pDC->GetTextExtent(CString("Ag")).cy;
+    const int nBlockHeight = nLineHeight * int(lines.GetSize());
+    int y = nBlockHeight < h ? rc.top + (h - nBlockHeight) / 2 : rc.top;
+    for (int i = 0; i < lines.GetSize(); ++i, y += nLineHeight)
     {
-        strText.Delete(strText.GetLength() - 1);
-        extent = pDC->GetTextExtent(strText);
+        CString strLine = lines[i];
+        CSize extent = pDC->GetTextExtent(strLine);
+        while (extent.cx > w - 2 && !strLine.IsEmpty())
+        {
+            strLine.Delete(strLine.GetLength() - 1);
+            extent = pDC->GetTextExtent(strLine);
+        }
+        const int x = extent.cx < w ? rc.left + (w - extent.cx) / 2 : rc.left;
+        TextOutEffect(pDC, x, y, strLine);
     }
-    int x = extent.cx < w ? rc.left + (w - extent.cx) / 2 : rc.left;
-    int y = extent.cy < h ? rc.top + (h - extent.cy) / 2 : rc.top;
-    TextOutEffect(pDC, x, y, strText);
     RestoreFont(pDC);
 }

@@ -3,6 +3,7 @@
 // the drawing of texts in it.
 #pragma once
 
+#include "framework/Collections.h"
 #include "framework/Object.h"
 #include "framework/String.h"
 
@@ -43,6 +44,9 @@ public:
     void TextOutEffect(CDC* pDC, int x, int y, const CString& strText);
     // The text centred in the rectangle, cut at its end until it fits.
     void DrawTextFitted(CDC* pDC, const RECT& rc, CString strText);
+    // Lines drawn one below the other as one block centred in the rectangle,
+    // each centred across and cut at its end until it fits.
+    void DrawLinesFitted(CDC* pDC, const RECT& rc, const CStringArray& lines);
 
     LOGFONTA m_logFont;
     COLORREF m_crColor;

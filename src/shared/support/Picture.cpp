@@ -4,6 +4,7 @@
 #include "framework/File.h"
 #include "framework/MessageBox.h"
 #include "framework/WinApp.h"
+#include "shared/support/BmpFileReader.h"
 #include "shared/support/HeapBuffer.h"
 #include "shared/support/NewBitmap.h"
 
@@ -26,14 +27,11 @@ DWORD GifTableBytes(BYTE packed)
     return (packed & kGifHasTable) != 0 ? 3u << ((packed & 7) + 1) : 0;
 }
 
-// Whether the data is no GIF, or a GIF whose header and first image lie
-// within the data and have a colour table to draw with. The platform's
-// decoder must never see a GIF without any colour table: it fails on one
-// badly instead of refusing it.
+// Whether the GIF's header and first image lie within the data and have a
+// colour table to draw with. The platform's decoder must never see a GIF
+// without any colour table: it fails on one badly instead of refusing it.
 bool IsDecodableGif(const BYTE* pBytes, DWORD nCount)
 {
-    if (nCount < 3 || memcmp(pBytes, "GIF", 3) != 0)
-        return true;
     if (nCount < kGifHeaderBytes)
         return false;
     const DWORD nGlobalTable = GifTableBytes(pBytes[10]);
@@ -51,6 +49,33 @@ bool IsDecodableGif(const BYTE* pBytes, DWORD nCount)
     const DWORD nLocalTable = GifTableBytes(pBytes[nPos + 9]);
     // The table and the image's code size must follow within the data.
     return (nGlobalTable != 0 || nLocalTable != 0) && nPos + kGifDescriptorBytes + nLocalTable < nCount;
+}
+
+bool StartsWith(const BYTE* pBytes, DWORD nCount, const void* pSignature, DWORD nSignature)
+{
+    return nCount >= nSignature && memcmp(pBytes, pSignature, nSignature) == 0;
+}
+
+// The platform's picture object sees only what is checked here first: a GIF
+// that IsDecodableGif accepts, JPEG data and a BMP whose headers and pixels
+// pass our own reader's checks. Icons, metafiles and anything else never
+// reach it, whatever the file is called: its decoders of those fail on
+// damaged data by crashing.
+bool IsAcceptedPicture(const BYTE* pBytes, DWORD nCount)
+{
+    static const BYTE kJpeg[] = { 0xFF, 0xD8, 0xFF };
+    if (pBytes == nullptr)
+        return false;
+    if (StartsWith(pBytes, nCount, "GIF", 3))
+        return IsDecodableGif(pBytes, nCount);
+    if (StartsWith(pBytes, nCount, kJpeg, sizeof(kJpeg)))
+        return true;
+    if (StartsWith(pBytes, nCount, "BM", 2))
+    {
+        BmpMemorySource source(pBytes, nCount);
+        return CheckBmp(source, BmpReadOptions()) == BmpReadResult::ok;
+    }
+    return false;
 }
 
 } // namespace
@@ -102,7 +127,7 @@ BOOL CPicture::ReadFileToBuffer(LPCSTR lpszPath, CHeapBuffer& buffer)
 BOOL CPicture::CreateFromBytes(const BYTE* pBytes, DWORD nCount)
 {
     FreePicture();
-    if (!IsDecodableGif(pBytes, nCount))
+    if (!IsAcceptedPicture(pBytes, nCount))
         return FALSE;
     HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE, nCount);
     void* pMem = hMem != nullptr ? GlobalLock(hMem) : nullptr;
@@ -116,6 +141,8 @@ BOOL CPicture::CreateFromBytes(const BYTE* pBytes, DWORD nCount)
     memcpy(pMem, pBytes, nCount);
     GlobalUnlock(hMem);
 
+    // The picture object needs OLE, which a program may set up only now.
+    AfxOleInit();
     // The stream frees the block when it is released.
     IStream* pStream = nullptr;
     if (FAILED(CreateStreamOnHGlobal(hMem, TRUE, &pStream)))

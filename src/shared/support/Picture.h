@@ -1,5 +1,5 @@
-// A picture decoded by the platform's OLE picture object (BMP, GIF, JPG, ICO,
-// WMF, EMF), from a file or from the program's resources, and drawn at its
+// A picture decoded by the platform's OLE picture object (GIF, JPEG and BMP
+// only), from a file or from the program's resources, and drawn at its
 // size or fitted into a rectangle. OLE must be initialised by the program.
 #pragma once
 
@@ -35,8 +35,9 @@ public:
     // Reads a whole file into the buffer; TRUE when every byte was read.
     BOOL ReadFileToBuffer(LPCSTR lpszPath, CHeapBuffer& buffer);
     // Decodes the bytes into a new picture object. FALSE when the bytes cannot
-    // be handed to the decoder (a GIF cut short or without any colour table is
-    // refused before it); whether it made a picture is seen by UpdateSize.
+    // be handed to the decoder: only GIF, JPEG and BMP data go to it, and a GIF
+    // cut short or without any colour table and a BMP our reader refuses are
+    // refused before it; whether it made a picture is seen by UpdateSize.
     BOOL CreateFromBytes(const BYTE* pBytes, DWORD nCount);
     // Loads a picture from the program's resources, sized at 96 pixels per inch.
     BOOL LoadFromResource(UINT nID, LPCSTR lpszType);

@@ -21,8 +21,6 @@
 #include "framework/WindowDC.h"
 
 #include <algorithm>
-#include <cstring>
-#include <map>
 
 IMPLEMENT_DYNCREATE(CXTDockBar, CDockBar)
 
@@ -64,11 +62,6 @@ CSize Turned(CSize size, BOOL bHorz)
     return bHorz ? size : CSize(size.cy, size.cx);
 }
 
-CRect TurnedRect(const CRect& rect, BOOL bHorz)
-{
-    return bHorz ? rect : CRect(rect.top, rect.left, rect.bottom, rect.right);
-}
-
 } // namespace
 
 CXTDockBar::CXTDockBar(BOOL bFloating)
@@ -79,16 +72,6 @@ CXTDockBar::CXTDockBar(BOOL bFloating)
 CXTDockBar::~CXTDockBar()
 {
     DeleteTrackers();
-}
-
-BOOL PASCAL CXTDockBar::IsKindOfName(const CObject* pObject, LPCSTR lpszClassName)
-{
-    if (pObject == nullptr)
-        return FALSE;
-    for (const CRuntimeClass* pClass = pObject->GetRuntimeClass(); pClass != nullptr; pClass = pClass->GetBaseClass())
-        if (strcmp(pClass->m_lpszClassName, lpszClassName) == 0)
-            return TRUE;
-    return FALSE;
 }
 
 void CXTDockBar::DeleteTrackers()
@@ -432,262 +415,115 @@ void CXTDockBar::AddSplitter(CXTRowSplitter* pSplitter)
 
 CSize CXTDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
-    const BOOL bLayoutHorz = IsHorzDockBar();
     (void)bHorz;
+    const BOOL bLayoutHorz = IsHorzDockBar();
     if (m_hWnd != nullptr && !m_bLayoutQuery)
         Invalidate();
     DeleteTrackers();
     CFrameWnd* pFrame = GetDockFrame();
 
-    // Step 2 first: a menu bar behind another bar gets a row of its own.
+    // A menu bar behind another bar gets a row of its own first.
     if (MoveMenuBarsAhead() && pFrame != nullptr)
         pFrame->DelayRecalcLayout();
 
     const int nAvailable = GetAvailableLength();
-    const BOOL bSplitAfter = (m_dwStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT)) != 0;
-    const int nRowShift = bLayoutHorz ? XT_SPLITTER_SIZE : XT_SPLITTER_SIZE + 1;
-    const DWORD dwBorderNear = bLayoutHorz ? CBRS_BORDER_TOP : CBRS_BORDER_LEFT;
-    const DWORD dwBorderFar = bLayoutHorz ? CBRS_BORDER_BOTTOM : CBRS_BORDER_RIGHT;
-    const DWORD dwBorderBefore = bLayoutHorz ? CBRS_BORDER_LEFT : CBRS_BORDER_TOP;
-    const DWORD dwBorderAfter = bLayoutHorz ? CBRS_BORDER_RIGHT : CBRS_BORDER_BOTTOM;
-
-    struct Place
+    XT_DOCKROWS rows = XTBeginDockRows(bLayoutHorz, m_dwStyle, m_bFloating, nAvailable,
+                                       (m_dwDockBarStyle & XT_DOCKBAR_PLAINSPLITTERS) != 0);
+    auto fit = [&](const XT_DOCKENTRY& entry, int nLength, int nRoom) {
+        IXTToolBar* pToolBar = dynamic_cast<IXTToolBar*>(BarAt(m_arrBars[entry.nIndex]));
+        return nLength > nRoom ? pToolBar->HideButtonsToFit(nLength, nRoom, bLayoutHorz)
+                               : pToolBar->ShowButtonsToFit(nLength, nRoom, bLayoutHorz);
+    };
+    std::vector<CControlBar*> placed;   // the bars of rows.places, in order
+    INT_PTR nRowStart = 0;
+    while (nRowStart < m_arrBars.GetSize())
     {
-        CRect rect;       // along/across terms
-        DWORD dwBorders;
-    };
-    std::map<CControlBar*, Place> places;
-    std::vector<CControlBar*> order;
-
-    // The rows, as they are laid out.
-    struct Row
-    {
-        int nStart = -1;
-        std::vector<CControlBar*> bars;
-        int nDepth = 0;
-        int nDockCount = 0;
-    };
-    Row prevRow, row;
-    int y = 0;            // across: where the current row begins
-    int x = 0;            // along: where the next bar may begin
-    int nFirstDock = -1, nLastDock = -1;
-    int nPrevIndex = -1;
-    int nRows = 0;
-    int nRight = 0;
-    BOOL bWrapNext = FALSE;
-    BOOL bRowOpen = FALSE;
-    BOOL bSplitter = FALSE;   // a row splitter lies before the current row
-
-    auto overlapOf = [&](CControlBar* pBar) {
-        if (pBar->IsKindOf(RUNTIME_CLASS(CXTControlBar)))
-            return 0;
-        return bLayoutHorz ? 2 * ::GetSystemMetrics(SM_CYBORDER) : 2;
-    };
-    auto takeFrom = [&](const Row& fromRow, DWORD dwBorder, BOOL bOnlyDockWindows) {
-        for (CControlBar* pBar : fromRow.bars)
+        INT_PTR nRowEnd = nRowStart;
+        while (nRowEnd < m_arrBars.GetSize() && m_arrBars[nRowEnd] != nullptr)
+            ++nRowEnd;
+        // A row's dock windows share its length before it is measured.
+        if (!m_bFloating && CountDockWindows((int)nRowStart) > 0)
+            ShareRow((int)nRowStart, nAvailable);
+        std::vector<XT_DOCKENTRY> entries = GatherRow((int)nRowStart);
+        size_t nPlaced = XTPlaceDockRow(rows, (int)nRowStart, entries, fit);
+        for (size_t k = 0; k < nPlaced; ++k)
+            placed.push_back(BarAt(m_arrBars[entries[k].nIndex]));
+        if (nPlaced < entries.size())
         {
-            BOOL bDock = AsDockWindow(pBar) != nullptr;
-            if (!bDock && (bOnlyDockWindows || (m_dwDockBarStyle & XT_DOCKBAR_PLAINSPLITTERS) ||
-                           places[pBar].rect.Height() < fromRow.nDepth))
-                continue;
-            places[pBar].dwBorders &= ~dwBorder;
+            // The rest wraps: a new row from the bar that did not fit.
+            const int nWrap = entries[nPlaced].nIndex;
+            m_arrBars.InsertAt(nWrap, nullptr);
+            if (pFrame != nullptr)
+                pFrame->m_nIdleFlags |= CFrameWnd::idleLayout | CFrameWnd::idleNotify;
+            nRowStart = nWrap + 1;
         }
-    };
-    auto addRowSplitter = [&](int nBarIndex) {
-        CRect rect = TurnedRect(CRect(0, y, nAvailable, y + XT_SPLITTER_SIZE), bLayoutHorz);
-        AddSplitter(new CXTRowSplitter(this, rect,
-                                       bLayoutHorz ? CXTRowSplitter::orientHorz : CXTRowSplitter::orientVert,
-                                       nBarIndex));
-        y += nRowShift;
-    };
-    auto endRow = [&]() {
-        if (!bRowOpen)
-            return;
-        y += row.nDepth;
-        nRight = std::max(nRight, x);
-        ++nRows;
-        prevRow = row;
-        row = Row();
-        bRowOpen = FALSE;
-    };
+        else
+            nRowStart = nRowEnd + 1;
+    }
+    const CSize size = XTEndDockRows(rows, bStretch);
 
-    for (INT_PTR i = 0; i < m_arrBars.GetSize(); ++i)
+    for (const XT_DOCKSPLITTER& splitter : rows.splitters)
     {
-        void* pEntry = m_arrBars[i];
-        if (pEntry == nullptr)
-        {
-            endRow();
-            continue;
-        }
-        CControlBar* pBar = BarAt(pEntry);
+        if (splitter.bRow)
+            AddSplitter(new CXTRowSplitter(this, splitter.rect,
+                                           bLayoutHorz ? CXTRowSplitter::orientHorz : CXTRowSplitter::orientVert,
+                                           splitter.nIndex));
+        else
+            AddSplitter(new CXTBarSplitter(this, splitter.rect,
+                                           bLayoutHorz ? CXTRowSplitter::orientVert : CXTRowSplitter::orientHorz,
+                                           splitter.nIndex));
+    }
+    ApplyPlaces(placed, rows.places);
+    return size;
+}
+
+void CXTDockBar::ShareRow(int nRowStart, int nAvailable)
+{
+    if (GetRowDockLength(nRowStart) + GetRowOtherLength(nRowStart) != nAvailable ||
+        GetRowShownWindow(nRowStart) != nullptr)
+        RedistributeRow(nRowStart, nAvailable);
+    std::vector<CXTDockWindow*> windows = GetRowDockWindows(nRowStart);
+    for (CXTDockWindow* pWindow : windows)
+        pWindow->m_bAloneInRow = windows.size() == 1;
+}
+
+std::vector<XT_DOCKENTRY> CXTDockBar::GatherRow(int nRowStart) const
+{
+    const BOOL bHorz = IsHorzDockBar();
+    std::vector<XT_DOCKENTRY> entries;
+    for (INT_PTR i = nRowStart; i < m_arrBars.GetSize() && m_arrBars[i] != nullptr; ++i)
+    {
+        CControlBar* pBar = BarAt(m_arrBars[i]);
         if (!Counts(pBar))
             continue;
-        const BOOL bDock = AsDockWindow(pBar) != nullptr && !m_bFloating;
-
-        // Step 1: the row's start: its splitter, borders and lengths.
-        if (!bRowOpen)
-        {
-            bRowOpen = TRUE;
-            row.nStart = GetRowStartOf((int)i);
-            row.nDockCount = m_bFloating ? 0 : CountDockWindows(row.nStart);
-            x = 0;
-            nPrevIndex = -1;
-            nFirstDock = nLastDock = -1;
-            for (INT_PTR k = row.nStart; k < m_arrBars.GetSize() && m_arrBars[k] != nullptr; ++k)
-                if (!m_bFloating && AsDockWindow(BarAt(m_arrBars[k])) != nullptr && Counts(BarAt(m_arrBars[k])))
-                {
-                    if (nFirstDock < 0)
-                        nFirstDock = (int)k;
-                    nLastDock = (int)k;
-                }
-            bSplitter = bSplitAfter ? (nRows > 0 && prevRow.nDockCount > 0) : row.nDockCount > 0;
-            if (bSplitter)
-            {
-                addRowSplitter(bSplitAfter ? prevRow.nStart : row.nStart);
-                takeFrom(prevRow, dwBorderFar, FALSE);
-            }
-            if (row.nDockCount > 0)
-            {
-                if (GetRowDockLength(row.nStart) + GetRowOtherLength(row.nStart) != nAvailable ||
-                    GetRowShownWindow(row.nStart) != nullptr)
-                    RedistributeRow(row.nStart, nAvailable);
-                for (CXTDockWindow* pWindow : GetRowDockWindows(row.nStart))
-                    pWindow->m_bAloneInRow = row.nDockCount == 1;
-            }
-            if (bWrapNext)
-                x = -overlapOf(pBar);
-        }
-        Place place;
-        place.dwBorders = CBRS_BORDER_ANY;
-        // The splitter's side of a row next to a row splitter.
-        if (bSplitter)
-            place.dwBorders &= ~dwBorderNear;
-
-        // Step 3: a splitter between neighbouring bars around dock windows.
-        CControlBar* pPrev = row.bars.empty() ? nullptr : row.bars.back();
-        if (pPrev != nullptr && (bDock || AsDockWindow(pPrev) != nullptr) && nPrevIndex >= nFirstDock &&
-            (int)i <= nLastDock && nFirstDock >= 0)
-        {
-            CRect rect = TurnedRect(CRect(x, y, x + XT_SPLITTER_SIZE, y), bLayoutHorz);
-            AddSplitter(new CXTBarSplitter(this, rect,
-                                           bLayoutHorz ? CXTRowSplitter::orientVert : CXTRowSplitter::orientHorz,
-                                           (int)i));
-            x += XT_SPLITTER_SIZE;
-            places[pPrev].dwBorders &= ~dwBorderAfter;
-            place.dwBorders &= ~dwBorderBefore;
-        }
-
-        // Step 4: the bar's size, along and across.
-        CSize size = Turned(GetBarSize(pBar), bLayoutHorz);
-        const int nOverlap = overlapOf(pBar);
-
-        // Step 5: placement along the row.
+        XT_DOCKENTRY entry;
+        entry.nIndex = (int)i;
+        entry.size = Turned(GetBarSize(pBar), bHorz);
+        // Toolkit bars meet edge to edge; others share their borders.
+        entry.nOverlap = pBar->IsKindOf(RUNTIME_CLASS(CXTControlBar))
+                             ? 0
+                             : (bHorz ? 2 * ::GetSystemMetrics(SM_CYBORDER) : 2);
         CRect rectOld;
         pBar->GetWindowRect(&rectOld);
         ScreenToClient(&rectOld);
-        rectOld = TurnedRect(rectOld, bLayoutHorz);
-        int nPos = x;
-        const BOOL bWrapped = bWrapNext;
-        bWrapNext = FALSE;
-        if (!m_bFloating && !bWrapped && row.nDockCount == 0 && rectOld.left > x)
-        {
-            nPos = rectOld.left;
-            place.dwBorders |= dwBorderBefore;
-        }
-        if (!m_bFloating && nPos + size.cx > nAvailable)
-            nPos = std::max<int>(x, nAvailable - size.cx + nOverlap);
-        if (!m_bFloating && pPrev != nullptr && nPos >= nAvailable - nOverlap)
-        {
-            // Wraps: a new row from here on.
-            m_arrBars.InsertAt(i, nullptr);
-            if (pFrame != nullptr)
-                pFrame->m_nIdleFlags |= CFrameWnd::idleLayout | CFrameWnd::idleNotify;
-            bWrapNext = TRUE;
-            --i;
-            continue;
-        }
-
-        // Step 6: a tool bar at the row's end hides or shows buttons to fit.
-        if (IXTToolBar* pToolBar = dynamic_cast<IXTToolBar*>(pBar))
-        {
-            if (pToolBar->SupportsHiddenButtons() && !m_bFloating)
-            {
-                BOOL bLast = TRUE;
-                for (INT_PTR k = i + 1; k < m_arrBars.GetSize() && m_arrBars[k] != nullptr; ++k)
-                    if (Counts(BarAt(m_arrBars[k])))
-                        bLast = FALSE;
-                int nNew;
-                if (!bLast)
-                    nNew = pToolBar->ShowButtonsToFit(size.cx, 0x7FFF, bLayoutHorz);
-                else if (nPos + size.cx > nAvailable)
-                    nNew = pToolBar->HideButtonsToFit(size.cx, nAvailable - nPos, bLayoutHorz);
-                else
-                    nNew = pToolBar->ShowButtonsToFit(size.cx, nAvailable - nPos, bLayoutHorz);
-                if (nNew > 0)
-                    size.cx = nNew;
-            }
-        }
-
-        // Steps 7 and 8: the place, and the row moves on.
-        place.rect = CRect(nPos, y, nPos + size.cx, y + size.cy);
-        places[pBar] = place;
-        order.push_back(pBar);
-        row.bars.push_back(pBar);
-        row.nDepth = std::max<int>(row.nDepth, size.cy);
-        x = nPos + size.cx - nOverlap;
-        nPrevIndex = (int)i;
+        entry.nOldPos = bHorz ? rectOld.left : rectOld.top;
+        entry.bDockWindow = !m_bFloating && AsDockWindow(pBar) != nullptr;
+        IXTToolBar* pToolBar = dynamic_cast<IXTToolBar*>(pBar);
+        entry.bFitButtons = !m_bFloating && pToolBar != nullptr && pToolBar->SupportsHiddenButtons();
+        entries.push_back(entry);
     }
-    endRow();
+    return entries;
+}
 
-    // After the last row: its splitter, or its dock windows' outer border.
-    int nExtent = y;
-    if (nRows > 0 && prevRow.nDockCount > 0 && !m_bFloating)
-    {
-        if (bSplitAfter)
-        {
-            addRowSplitter(prevRow.nStart);
-            nExtent = y - nRowShift + 5;
-            takeFrom(prevRow, dwBorderFar, FALSE);
-        }
-        else
-            takeFrom(prevRow, dwBorderFar, TRUE);
-    }
-    if (nRows > 0)
-        nExtent += bLayoutHorz ? 1 : ((m_dwStyle & CBRS_ALIGN_LEFT) ? -1 : 0);
-
-    // The bar splitters span their row's depth; row splitters the whole length.
-    for (CXTRowSplitter* pSplitter : m_arrTrackers)
-    {
-        CRect rect = TurnedRect(pSplitter->m_rect, bLayoutHorz);
-        if (dynamic_cast<CXTBarSplitter*>(pSplitter) != nullptr)
-        {
-            int nDepth = 0;
-            int nRowStart = GetRowStartOf(pSplitter->m_nBarIndex);
-            for (CControlBar* pBar : order)
-                if (GetRowStart(pBar) == nRowStart)
-                {
-                    nDepth = std::max(nDepth, places[pBar].rect.Height());
-                    rect.top = places[pBar].rect.top;
-                }
-            rect.bottom = rect.top + nDepth;
-        }
-        else
-        {
-            rect.left = 0;
-            rect.right = nAvailable;
-            // The last splitter is no deeper than the dock bar shows.
-            rect.bottom = std::min<int>(rect.bottom, std::max(nExtent, 0));
-        }
-        pSplitter->m_rect = TurnedRect(rect, bLayoutHorz);
-    }
-
-    // The borders and the moves.
+void CXTDockBar::ApplyPlaces(const std::vector<CControlBar*>& bars, const std::vector<XT_DOCKPLACE>& places)
+{
     HDWP hDWP = nullptr;
-    if (!m_bLayoutQuery && !order.empty())
-        hDWP = ::BeginDeferWindowPos((int)order.size());
-    for (CControlBar* pBar : order)
+    if (!m_bLayoutQuery && !bars.empty())
+        hDWP = ::BeginDeferWindowPos((int)bars.size());
+    for (size_t k = 0; k < bars.size(); ++k)
     {
-        const Place& place = places[pBar];
+        CControlBar* pBar = bars[k];
+        const XT_DOCKPLACE& place = places[k];
         UINT nExtra = 0;
         if (AsDockWindow(pBar) != nullptr || !(m_dwDockBarStyle & XT_DOCKBAR_PLAINSPLITTERS))
         {
@@ -700,7 +536,7 @@ CSize CXTDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
         }
         if (m_bLayoutQuery)
             continue;
-        CRect rect = TurnedRect(place.rect, bLayoutHorz);
+        const CRect& rect = place.rect;
         CRect rectOld;
         pBar->GetWindowRect(&rectOld);
         ScreenToClient(&rectOld);
@@ -718,16 +554,6 @@ CSize CXTDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     }
     if (hDWP != nullptr)
         ::EndDeferWindowPos(hDWP);
-
-    CSize sizeAlong(nRows > 0 ? std::max(nRight, 0) : 0, std::max(nExtent, 0));
-    CSize size = Turned(sizeAlong, bLayoutHorz);
-    if (bStretch && bLayoutHorz)
-        size.cx = 32767;
-    if (bStretch && !bLayoutHorz)
-        size.cy = 32767;
-    if (nRows == 0)
-        size = bLayoutHorz ? CSize(size.cx, 0) : CSize(0, size.cy);
-    return size;
 }
 
 // ---------------------------------------------------------------------------

@@ -12,6 +12,8 @@
 class CXTDockWindow;
 class CXTRowSplitter;
 class CFrameWnd;
+struct XT_DOCKENTRY;
+struct XT_DOCKPLACE;
 
 // Toolkit styles of a dock bar (m_dwDockBarStyle).
 #define XT_DOCKBAR_PLAINSPLITTERS   0x0080  // splitters flat, dragged white; other bars keep their borders
@@ -89,9 +91,6 @@ public:
     virtual int HitTestSplitter(CPoint ptScreen);
     // The frame this dock bar lays out for.
     CFrameWnd* GetDockFrame() const;
-    // The object's class or one of its bases carries that name (for the
-    // classes of the bars, which this library only knows by name).
-    static BOOL PASCAL IsKindOfName(const CObject* pObject, LPCSTR lpszClassName);
 
     // Overridables
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
@@ -108,6 +107,14 @@ protected:
     CRect DrawDockBarBorders(CDC* pDC, CRect rect) const;
     // Gives the row's dock windows the available length (see the layout).
     void RedistributeRow(int nRowStart, int nAvailable);
+    // Redistributes a row of dock windows that does not fill nAvailable (or
+    // has a newly docked one) and tells each whether it is alone in the row.
+    void ShareRow(int nRowStart, int nAvailable);
+    // The visible bars of the row, measured for the layout.
+    std::vector<XT_DOCKENTRY> GatherRow(int nRowStart) const;
+    // Gives the bars their places and border styles (one deferred move) and
+    // notes where each docks again.
+    void ApplyPlaces(const std::vector<CControlBar*>& bars, const std::vector<XT_DOCKPLACE>& places);
     void EndTracking(BOOL bApply, CPoint point);
     void ShowDockBarMenu(CPoint ptScreen);
 

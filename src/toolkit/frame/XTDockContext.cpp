@@ -17,20 +17,11 @@
 #include "framework/WinApp.h"
 
 #include <algorithm>
-#include <string.h>
 
 namespace {
 
 BOOL IsHorz(DWORD dwStyle) { return (dwStyle & CBRS_ORIENT_HORZ) != 0; }
 BOOL IsVert(DWORD dwStyle) { return (dwStyle & CBRS_ORIENT_VERT) != 0; }
-
-BOOL IsKindOfName(const CObject* pObject, LPCSTR lpszClassName)
-{
-    for (const CRuntimeClass* pClass = pObject->GetRuntimeClass(); pClass != nullptr; pClass = pClass->GetBaseClass())
-        if (strcmp(pClass->m_lpszClassName, lpszClassName) == 0)
-            return TRUE;
-    return FALSE;
-}
 
 BOOL IsAlive(CWnd* pWnd)
 {

@@ -401,7 +401,7 @@ void CXTDockWindow::GetInsideRect(CRect& rect)
             rect.InflateRect(4, 0);
         else
             rect.InflateRect(0, 3);
-        if (CXTDockBar::IsKindOfName(this, "CXTTabCtrlBar"))
+        if (IsKindOfName(this, "CXTTabCtrlBar"))
             rect.bottom += 5;
     }
 }

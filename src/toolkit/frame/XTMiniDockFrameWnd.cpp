@@ -11,7 +11,6 @@
 #include "framework/DockContext.h"
 #include "framework/WindowDC.h"
 
-#include <string.h>
 
 IMPLEMENT_DYNCREATE(CXTMiniDockFrameWnd, CMiniDockFrameWnd)
 
@@ -39,18 +38,6 @@ const COLORREF kGlyphMask = RGB(255, 0, 255);
 const int kCloseGlyph = 2;
 const int kDropDownGlyph = 3;
 const DWORD kPSDPxax = 0x00B8074A;   // the brush where the source is black, the target elsewhere
-
-// Whether the object's class or one of its bases has the name (classes of
-// the command bars are known here by name only).
-BOOL IsKindOfName(const CObject* pObject, LPCSTR lpszClassName)
-{
-    if (pObject == nullptr)
-        return FALSE;
-    for (const CRuntimeClass* pClass = pObject->GetRuntimeClass(); pClass != nullptr; pClass = pClass->GetBaseClass())
-        if (strcmp(pClass->m_lpszClassName, lpszClassName) == 0)
-            return TRUE;
-    return FALSE;
-}
 
 // Draws image nImage of the list as a one-colour shape: its opaque pixels
 // in clr, the rest left as it is.

@@ -5,7 +5,29 @@
 #include "framework/Exceptions.h"
 #include "framework/Wnd.h"
 
+#include <stdio.h>
+
+#include <exception>
+
 IMPLEMENT_DYNAMIC(CXTWndHook, CObject)
+
+namespace {
+
+// No exception may cross a window procedure, yet one that is not the
+// framework's must not pass unseen: one line for a debugger, and the message
+// counts as handled. A paint that failed is validated, or the window would
+// ask to be painted (and fail) again at once.
+void ReportStrayException(HWND hWnd, UINT message, const char* pszWhat)
+{
+    if (message == WM_PAINT)
+        ::ValidateRect(hWnd, nullptr);
+    char szLine[320];
+    snprintf(szLine, sizeof(szLine), "Window hook: message 0x%04X of window %p ended in an exception (%.200s)\n",
+             message, static_cast<void*>(hWnd), pszWhat != nullptr ? pszWhat : "not a standard one");
+    ::OutputDebugStringA(szLine);
+}
+
+} // namespace
 
 CXTWndHook::~CXTWndHook()
 {
@@ -144,8 +166,13 @@ LRESULT CALLBACK CXTWindowMap::HookWndProc(HWND hWnd, UINT message, WPARAM wPara
         e->ReportError();
         e->Delete();
     }
+    catch (const std::exception& e)
+    {
+        ReportStrayException(hWnd, message, e.what());
+    }
     catch (...)
     {
+        ReportStrayException(hWnd, message, nullptr);
     }
     CWnd::SetCurrentMessage(previous);
     return lResult;

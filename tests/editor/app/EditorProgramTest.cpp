@@ -1,6 +1,7 @@
 // Runs the real TarnixEd.exe from an editor folder of the test's own: the Start
 // Center, a new project laid out and opened, and the player started on it.
 #include "EditorTesting.h"
+#include "ProgramRun.h"
 #include "editor/app/TarnixEdDoc.h"
 
 #include "editor/resource.h"
@@ -13,6 +14,12 @@
 
 using editor_testing::CopyProject;
 using editor_testing::CopySample;
+using editor_testing::Click;
+using editor_testing::FindDialog;
+using editor_testing::FindMainFrame;
+using editor_testing::Process;
+using editor_testing::WaitFor;
+using editor_testing::WaitForFile;
 using editor_testing::TemplatePath;
 using testing_support::MessageBoxRecorder;
 using testing_support::ProgramFolder;
@@ -24,82 +31,21 @@ namespace {
 // The editor's own registry key: the program under test runs with a fresh one.
 const char kProgramKey[] = "Software\\Morvadeth\\Tarnix 2";
 
-struct Process
+// Chooses a new project in the Start Center, names its folder in the dialog
+// of that caption and waits for the project's window.
+HWND MakeProjectFromStartCenter(HWND hFrame, HWND hStart, LPCSTR pszNewCaption, const CString& strProject)
 {
-    PROCESS_INFORMATION pi = {};
-
-    bool Start(const CString& strProgram, const CString& strFolder)
-    {
-        CString commandLine = "\"" + strProgram + "\"";
-        STARTUPINFOA si = {};
-        si.cb = sizeof(si);
-        return CreateProcessA(nullptr, commandLine.GetBuffer(), nullptr, nullptr, FALSE, 0, nullptr, strFolder, &si,
-                              &pi) != FALSE;
-    }
-    // Closes the window and waits for the end; a program that does not end is stopped.
-    bool CloseAndWait(HWND hWnd)
-    {
-        if (hWnd != nullptr)
-            PostMessageA(hWnd, WM_CLOSE, 0, 0);
-        bool bEnded = WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0;
-        if (!bEnded)
-            TerminateProcess(pi.hProcess, 1);
-        return bEnded;
-    }
-    ~Process()
-    {
-        if (pi.hProcess != nullptr)
-        {
-            if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT)
-                TerminateProcess(pi.hProcess, 1);
-            CloseHandle(pi.hThread);
-            CloseHandle(pi.hProcess);
-        }
-    }
-};
-
-// Waits up to about ten seconds for the finder to give a window.
-HWND WaitFor(const std::function<HWND()>& find)
-{
-    for (int i = 0; i < 100; ++i)
-    {
-        if (HWND hWnd = find())
-            return hWnd;
-        Sleep(100);
-    }
-    return nullptr;
+    Click(hStart, IDC_START_NEW);
+    HWND hNew = WaitFor([&] { return FindDialog(pszNewCaption); });
+    if (hNew == nullptr)
+        return nullptr;
+    SendMessageA(GetDlgItem(hNew, IDC_PROJECT_FOLDER), WM_SETTEXT, 0, (LPARAM)(LPCSTR)strProject);
+    Click(hNew, IDOK);
+    HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
+    return WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
 }
 
-bool WaitForFile(const CString& strPath)
-{
-    for (int i = 0; i < 100; ++i)
-    {
-        if (GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES)
-            return true;
-        Sleep(100);
-    }
-    return false;
-}
-
-// The visible top-level window of the process that holds an MDI client.
-HWND FindMainFrame(DWORD dwProcessId)
-{
-    struct Search { DWORD dwProcessId; HWND hFound; } search = { dwProcessId, nullptr };
-    EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            Search* pSearch = (Search*)lParam;
-            DWORD dwOwner = 0;
-            GetWindowThreadProcessId(hWnd, &dwOwner);
-            if (dwOwner == pSearch->dwProcessId && IsWindowVisible(hWnd) &&
-                FindWindowExA(hWnd, nullptr, "MDIClient", nullptr) != nullptr)
-                pSearch->hFound = hWnd;
-            return pSearch->hFound == nullptr;
-        },
-        (LPARAM)&search);
-    return search.hFound;
-}
-
-// The windows of a class among all descendants of a window.
+// The visible windows of a class among all descendants of a window.
 int CountDescendants(HWND hParent, LPCSTR pszClass)
 {
     int nCount = 0;
@@ -114,7 +60,7 @@ int CountDescendants(HWND hParent, LPCSTR pszClass)
     return nCount;
 }
 
-HWND FindDescendant(HWND hParent, LPCSTR pszClass)
+HWND FindDescendantOfClass(HWND hParent, LPCSTR pszClass)
 {
     for (HWND hChild = GetWindow(hParent, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
     {
@@ -122,55 +68,10 @@ HWND FindDescendant(HWND hParent, LPCSTR pszClass)
         GetClassNameA(hChild, className, sizeof(className));
         if (lstrcmpiA(className, pszClass) == 0)
             return hChild;
-        if (HWND hFound = FindDescendant(hChild, pszClass))
+        if (HWND hFound = FindDescendantOfClass(hChild, pszClass))
             return hFound;
     }
     return nullptr;
-}
-
-// The window's client area as it stands on the screen, as a 24-bit bitmap
-// file beside the tests. The screen is read: another process's child window
-// gives no picture through its own DC here.
-void SaveScreenshot(HWND hWnd, LPCSTR pszName)
-{
-    RECT rc;
-    GetClientRect(hWnd, &rc);
-    POINT origin = { 0, 0 };
-    ClientToScreen(hWnd, &origin);
-    HDC hdc = GetDC(nullptr);
-    HDC hMem = CreateCompatibleDC(hdc);
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader = { sizeof(BITMAPINFOHEADER), rc.right, rc.bottom, 1, 24, BI_RGB };
-    void* pBits = nullptr;
-    HBITMAP hBitmap = CreateDIBSection(hdc, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = SelectObject(hMem, hBitmap);
-    BitBlt(hMem, 0, 0, rc.right, rc.bottom, hdc, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const DWORD cbImage = ((rc.right * 3 + 3) & ~3) * rc.bottom;
-    BITMAPFILEHEADER bfh = { 0x4D42, (DWORD)(sizeof(bfh) + sizeof(BITMAPINFOHEADER) + cbImage), 0, 0,
-                             (DWORD)(sizeof(bfh) + sizeof(BITMAPINFOHEADER)) };
-    std::string bytes((const char*)&bfh, sizeof(bfh));
-    bytes.append((const char*)&bmi.bmiHeader, sizeof(BITMAPINFOHEADER));
-    bytes.append((const char*)pBits, cbImage);
-    HANDLE hFile = CreateFileA(ProgramFolder() + "\\" + pszName, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD dwWritten = 0;
-    WriteFile(hFile, bytes.data(), (DWORD)bytes.size(), &dwWritten, nullptr);
-    CloseHandle(hFile);
-    SelectObject(hMem, hOld);
-    DeleteObject(hBitmap);
-    DeleteDC(hMem);
-    ReleaseDC(nullptr, hdc);
-}
-
-HWND FindDialog(LPCSTR pszCaption)
-{
-    HWND hDlg = FindWindowA("#32770", pszCaption);
-    return hDlg != nullptr && IsWindowVisible(hDlg) ? hDlg : nullptr;
-}
-
-void Click(HWND hDlg, int nID)
-{
-    PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)GetDlgItem(hDlg, nID));
 }
 
 class EditorProgramTest : public ::testing::Test
@@ -186,6 +87,20 @@ protected:
     }
     void TearDown() override { SHDeleteKeyA(HKEY_CURRENT_USER, kProgramKey); }
 
+    // The quick information after the first new project opens the help viewer:
+    // it is taken as seen. A language, when given, is the one chosen before.
+    static void MarkQuickInfoSeen(LPCSTR pszLanguage = nullptr)
+    {
+        HKEY hKey = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\SETTINGS", 0, nullptr,
+                                                 0, KEY_WRITE, nullptr, &hKey, nullptr));
+        DWORD dwZero = 0;
+        RegSetValueExA(hKey, "BFIRST", 0, REG_DWORD, (const BYTE*)&dwZero, sizeof(dwZero));
+        if (pszLanguage != nullptr)
+            RegSetValueExA(hKey, "LANGUAGE", 0, REG_SZ, (const BYTE*)pszLanguage, lstrlenA(pszLanguage) + 1);
+        RegCloseKey(hKey);
+    }
+
     TempFolder m_editor;
 };
 
@@ -193,15 +108,7 @@ protected:
 
 TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
 {
-    // The quick information after the first new project opens the help viewer:
-    // it is taken as seen.
-    HKEY hKey = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\SETTINGS", 0, nullptr, 0,
-                                             KEY_WRITE, nullptr, &hKey, nullptr));
-    DWORD dwZero = 0;
-    RegSetValueExA(hKey, "BFIRST", 0, REG_DWORD, (const BYTE*)&dwZero, sizeof(dwZero));
-    RegCloseKey(hKey);
-
+    MarkQuickInfoSeen();
     TempFolder projects;
     CString project = projects.File("Neu");
     {
@@ -228,11 +135,10 @@ TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
         // tool bars, the status bar, the side bar's folder tree and the
         // project's files in its list, and the canvas in the child.
         HWND hList = WaitFor([&] {
-            HWND hFound = FindDescendant(hFrame, "SysListView32");
+            HWND hFound = FindDescendantOfClass(hFrame, "SysListView32");
             return hFound != nullptr && SendMessageA(hFound, LVM_GETITEMCOUNT, 0, 0) >= 6 ? hFound : nullptr;
         });
-        HWND hAnyList = FindDescendant(hFrame, "SysListView32");
-        EXPECT_NE(nullptr, hList) << (hAnyList != nullptr ? (int)SendMessageA(hAnyList, LVM_GETITEMCOUNT, 0, 0) : -1);
+        EXPECT_NE(nullptr, hList);
         EXPECT_EQ(3, CountDescendants(hFrame, "ToolbarWindow32"));
         EXPECT_EQ(1, CountDescendants(hFrame, "msctls_statusbar32"));
         EXPECT_EQ(1, CountDescendants(hFrame, "SysTreeView32"));
@@ -357,6 +263,46 @@ TEST_F(EditorProgramTest, TheFullSampleSavedByTheEditorPlaysAsTheOriginal)
 
 namespace {
 
+// The window's client area (or the whole window) as it stands on the screen, as a 24-bit bitmap
+// file beside the tests. The screen is read: another process's child window
+// gives no picture through its own DC here.
+void SaveScreenshot(HWND hWnd, LPCSTR pszName, bool bWholeWindow = false)
+{
+    RECT rc;
+    GetClientRect(hWnd, &rc);
+    POINT origin = { 0, 0 };
+    ClientToScreen(hWnd, &origin);
+    if (bWholeWindow)
+    {
+        GetWindowRect(hWnd, &rc);
+        origin = { rc.left, rc.top };
+        OffsetRect(&rc, -rc.left, -rc.top);
+    }
+    HDC hdc = GetDC(nullptr);
+    HDC hMem = CreateCompatibleDC(hdc);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader = { sizeof(BITMAPINFOHEADER), rc.right, rc.bottom, 1, 24, BI_RGB };
+    void* pBits = nullptr;
+    HBITMAP hBitmap = CreateDIBSection(hdc, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = SelectObject(hMem, hBitmap);
+    BitBlt(hMem, 0, 0, rc.right, rc.bottom, hdc, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const DWORD cbImage = ((rc.right * 3 + 3) & ~3) * rc.bottom;
+    BITMAPFILEHEADER bfh = { 0x4D42, (DWORD)(sizeof(bfh) + sizeof(BITMAPINFOHEADER) + cbImage), 0, 0,
+                             (DWORD)(sizeof(bfh) + sizeof(BITMAPINFOHEADER)) };
+    std::string bytes((const char*)&bfh, sizeof(bfh));
+    bytes.append((const char*)&bmi.bmiHeader, sizeof(BITMAPINFOHEADER));
+    bytes.append((const char*)pBits, cbImage);
+    HANDLE hFile = CreateFileA(ProgramFolder() + "\\" + pszName, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD dwWritten = 0;
+    WriteFile(hFile, bytes.data(), (DWORD)bytes.size(), &dwWritten, nullptr);
+    CloseHandle(hFile);
+    SelectObject(hMem, hOld);
+    DeleteObject(hBitmap);
+    DeleteDC(hMem);
+    ReleaseDC(nullptr, hdc);
+}
+
 // The child window with the id below the window, at any depth.
 HWND FindDescendant(HWND hParent, int nID)
 {
@@ -371,6 +317,21 @@ HWND FindDescendant(HWND hParent, int nID)
         },
         (LPARAM)&search);
     return search.hFound;
+}
+
+// Inserts a button captioned "Start" through the button sheet of that caption
+// and waits for it on the page; gives the page's view.
+HWND InsertButtonThroughSheet(HWND hFrame, HWND hChild, LPCSTR pszSheetCaption)
+{
+    PostMessageA(hFrame, WM_COMMAND, ID_OBJ_BUTTON, 0);
+    HWND hSheet = WaitFor([&] { return FindDialog(pszSheetCaption); });
+    HWND hCaption = hSheet ? FindDescendant(hSheet, IDC_BUT_CAPTION) : nullptr;
+    if (hCaption == nullptr)
+        return nullptr;
+    SendMessageA(hCaption, WM_SETTEXT, 0, (LPARAM) "Start");
+    Click(hSheet, IDOK);
+    HWND hView = GetWindow(hChild, GW_CHILD);
+    return WaitFor([&] { return FindDescendant(hView, 5000); }) ? hView : nullptr;
 }
 
 } // namespace
@@ -405,21 +366,14 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
         HWND hChild = WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
         ASSERT_NE(nullptr, hChild);
 
-        PostMessageA(hFrame, WM_COMMAND, ID_OBJ_BUTTON, 0);
-        HWND hSheet = WaitFor([] { return FindDialog("Funktionsschalter (Button) Eigenschaften"); });
-        ASSERT_NE(nullptr, hSheet);
-        HWND hCaption = FindDescendant(hSheet, IDC_BUT_CAPTION);
-        ASSERT_NE(nullptr, hCaption);
-        SendMessageA(hCaption, WM_SETTEXT, 0, (LPARAM) "Start");
-        Click(hSheet, IDOK);
-        HWND hView = GetWindow(hChild, GW_CHILD);
-        ASSERT_NE(nullptr, WaitFor([&] { return FindDescendant(hView, 5000); }));
+        HWND hView = InsertButtonThroughSheet(hFrame, hChild, "Funktionsschalter (Button) Eigenschaften");
+        ASSERT_NE(nullptr, hView);
         SetForegroundWindow(hFrame);
         RedrawWindow(hView, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         Sleep(300);
         canvas = PageWindows(hView);
         SaveScreenshot(hView, "canvas.bmp");
-        SaveScreenshot(hFrame, "TarnixEd.bmp");
+        SaveScreenshot(hFrame, "TarnixEd.bmp", true);
 
         PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
         ASSERT_TRUE(editor.CloseAndWait(hFrame));
@@ -438,4 +392,40 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
     EXPECT_EQ(canvas, PageWindows(hMenu));
     SaveScreenshot(hMenu, "player.bmp");
     EXPECT_TRUE(player.CloseAndWait(hMenu));
+}
+
+TEST_F(EditorProgramTest, TheEnglishEditorMakesAProjectWhoseButtonPlays)
+{
+    // The language library beside the editor and English in a fresh registry.
+    ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\tarnix_english.dll", m_editor.File("tarnix_english.dll"), FALSE));
+    MarkQuickInfoSeen("English");
+
+    TempFolder projects;
+    CString project = projects.File("New");
+    {
+        Process editor;
+        ASSERT_TRUE(editor.Start(m_editor.File("TarnixEd.exe"), projects.Path()));
+        HWND hFrame = WaitFor([&] { return FindMainFrame(editor.pi.dwProcessId); });
+        ASSERT_NE(nullptr, hFrame);
+        HWND hStart = WaitFor([] { return FindDialog("Tarnix Start Center"); });
+        ASSERT_NE(nullptr, hStart);
+        char title[100] = "";
+        GetDlgItemTextA(hStart, IDC_START_TITLE, title, sizeof(title));
+        EXPECT_STREQ("Welcome to the Tarnix Start Center", title);
+        Sleep(300);
+        SaveScreenshot(hStart, "english_start.bmp", true);
+        HWND hChild = MakeProjectFromStartCenter(hFrame, hStart, "New Project", project);
+        ASSERT_NE(nullptr, hChild);
+
+        ASSERT_NE(nullptr, InsertButtonThroughSheet(hFrame, hChild, "Button Properties"));
+        SetForegroundWindow(hFrame);
+        RedrawWindow(hFrame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+        Sleep(300);
+        SaveScreenshot(hFrame, "english.bmp", true);
+        PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
+        ASSERT_TRUE(editor.CloseAndWait(hFrame));
+    }
+    std::vector<std::string> windows = MenuWindows(project, "Tarnix");
+    const std::string all = std::accumulate(windows.begin(), windows.end(), std::string());
+    EXPECT_NE(std::string::npos, all.find("\"Start\"")) << all;
 }

@@ -50,11 +50,14 @@ std::vector<std::string> EditorSessionTest::s_startCaptions;
 CString EditorSessionTest::s_strLanguage;
 
 
-TEST_F(EditorSessionTest, AFreshStartShowsTheStartCenterAndWritesNoLanguage)
+TEST_F(EditorSessionTest, AFreshStartAsksTheLanguageShowsTheStartCenterAndWritesNoLanguage)
 {
+    // The language library and its settings file ("-") lie beside the tests:
+    // the question comes first, and Cancel leaves the registry unwritten.
     ASSERT_NE(nullptr, Frame());
     EXPECT_NE(nullptr, Frame()->m_hWndMDIClient);
-    EXPECT_EQ(std::vector<std::string>{ "Tarnix Start Center" }, s_startCaptions);
+    EXPECT_EQ((std::vector<std::string>{ "Tarnix Editor - Language / Sprache", "Tarnix Start Center" }),
+              s_startCaptions);
     EXPECT_EQ("", Text(s_strLanguage));
     EXPECT_EQ(1, App().m_nGridFlag);
     EXPECT_EQ(2, App().m_nGridStep);

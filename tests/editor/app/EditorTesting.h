@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editor/app/TarnixEdApp.h"
+#include "editor/dialogs/UiLanguage.h"
 #include "framework/Dialog.h"
 #include "helpers/TestSupport.h"
 
@@ -96,6 +97,27 @@ public:
     {
         SHDeleteKeyA(HKEY_CURRENT_USER, CString("Software\\Morvadeth\\") + kTestProduct);
     }
+};
+
+// Restores German resources and the letter after a language test.
+class LanguageScope
+{
+public:
+    LanguageScope() = default;
+    ~LanguageScope()
+    {
+        CTarnixEdApp& app = App();
+        if (app.m_hLanguageLib != nullptr)
+        {
+            AfxSetResourceHandle(app.m_hSavedResource);
+            FreeLibrary(app.m_hLanguageLib);
+        }
+        app.m_hLanguageLib = nullptr;
+        app.m_bLanguageLibPresent = 0;
+        SetUiLanguage('G');
+    }
+    LanguageScope(const LanguageScope&) = delete;
+    LanguageScope& operator=(const LanguageScope&) = delete;
 };
 
 // Copies files of a sample project (tests/data/projects/<sample>) into the folder.

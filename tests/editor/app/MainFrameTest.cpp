@@ -72,7 +72,7 @@ void PlayMouse(const std::vector<MouseStep>& steps, const std::function<void()>&
             in.mi.dy = MulDiv(step.pt.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
             in.mi.dwFlags = step.dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
             ::SendInput(1, &in, sizeof(in));
-            ::Sleep(150);
+            ::Sleep(80);
         }
         bDone = true;
     });

@@ -19,6 +19,7 @@ using editor_testing::Text;
 using editor_testing::CopyProject;
 using editor_testing::EditorFolder;
 using editor_testing::FreshRegistry;
+using editor_testing::LanguageScope;
 using editor_testing::TemplatePath;
 using testing_support::MessageBoxRecorder;
 using testing_support::ProgramFolder;
@@ -26,27 +27,6 @@ using testing_support::ReadFileBytes;
 using testing_support::ReadFileText;
 using testing_support::TempFolder;
 
-namespace {
-
-// Restores German resources and the letter after a language test.
-class LanguageScope
-{
-public:
-    ~LanguageScope()
-    {
-        CTarnixEdApp& app = App();
-        if (app.m_hLanguageLib != nullptr)
-        {
-            AfxSetResourceHandle(app.m_hSavedResource);
-            FreeLibrary(app.m_hLanguageLib);
-        }
-        app.m_hLanguageLib = nullptr;
-        app.m_bLanguageLibPresent = 0;
-        SetUiLanguage('G');
-    }
-};
-
-} // namespace
 
 TEST(TarnixEdAppTest, VersionTextsComeFromTheModulesVersionBlock)
 {

@@ -6,11 +6,15 @@
 #include "editor/app/TarnixEdView.h"
 #include "editor/dialogs/ButtonPropSheet.h"
 #include "editor/dialogs/DocumentInsertDlg.h"
+#include "editor/dialogs/ProgramDlg.h"
 #include "editor/dialogs/ViewerSetupDlg.h"
 #include "framework/CmdUI.h"
+#include "framework/StatusBar.h"
 #include "framework/WinThread.h"
 #include "shared/menuobj/MObjBasis.h"
 #include "shared/menuobj/MObjButton.h"
+#include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/MenuObjects.h"
 #include "shared/menuobj/AviTestFiles.h"
 
 #include "EditorSession.h"
@@ -255,6 +259,43 @@ protected:
         });
     }
     CProjectPage& Page() { return m_pDoc->GetPage(); }
+    // Every pair of the page's objects that overlap, and every object not
+    // wholly inside the page, as text.
+    std::vector<std::string> Overlaps()
+    {
+        std::vector<std::string> found;
+        CMenuObjects& objects = m_pView->GetObjects();
+        objects.UpdateRectsFromWindows();
+        const CSize page = ClientSize();
+        for (int i = 0; i < objects.GetObjectCount(); ++i)
+        {
+            const RECT a = objects.GetObjectAt(i)->GetObjectRect();
+            if (a.left < 0 || a.top < 0 || a.right > page.cx || a.bottom > page.cy)
+                found.push_back("object " + std::to_string(i) + " outside the page");
+            for (int j = i + 1; j < objects.GetObjectCount(); ++j)
+            {
+                RECT common;
+                const RECT b = objects.GetObjectAt(j)->GetObjectRect();
+                if (::IntersectRect(&common, &a, &b))
+                    found.push_back("objects " + std::to_string(i) + " and " + std::to_string(j));
+            }
+        }
+        return found;
+    }
+    // Ctrl and a letter pressed and let go through the system's input queue.
+    void PressCtrlWith(char chKey)
+    {
+        INPUT keys[4] = {};
+        const WORD vk[4] = { VK_CONTROL, (WORD)chKey, (WORD)chKey, VK_CONTROL };
+        for (int i = 0; i < 4; ++i)
+        {
+            keys[i].type = INPUT_KEYBOARD;
+            keys[i].ki.wVk = vk[i];
+            keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+        }
+        ASSERT_EQ(4u, ::SendInput(4, keys, sizeof(INPUT)));
+        PumpLoop();
+    }
     CSize ClientSize()
     {
         RECT rc;
@@ -262,6 +303,18 @@ protected:
         return CSize(rc.right, rc.bottom);
     }
     CString SavedProject() { return testing_support::ReadFileText(m_folder.File("Velconf.ini")); }
+    // Opens the page and inserts a list box of the folder of a new file,
+    // which the wizard's folder page browses to.
+    void InsertList(LPCSTR pszFile, std::function<void(CDialog*)> runWizard)
+    {
+        m_folder.Write(pszFile, "x");
+        Open("");
+        testing_support::CommonDialogScript files;
+        files.AnswerFile(m_folder.File(pszFile));
+        ModalAnswers answers;
+        answers.Then(runWizard);
+        ViewCommand(ID_OBJ_LISTBOX);
+    }
     // A two-frame clip of 40 by 30 pixels in the project folder.
     CString WriteClip(LPCSTR pszName, DWORD dwCompression = BI_RGB)
     {
@@ -391,6 +444,45 @@ TEST_F(CanvasTest, TabOrderRenumbersAndReordersTheDocument)
     EXPECT_EQ(CString("Zwei"), ButtonStruct(0)->m_strText);
     EXPECT_EQ(CString("Eins"), ButtonStruct(1)->m_strText);
     EXPECT_FALSE(m_pView->IsTabOrderMode());
+}
+
+// Texts take the focus too: they are numbered with the buttons, and the
+// document's text list is ordered the same way.
+TEST_F(CanvasTest, TabOrderCoversTexts)
+{
+    Open(ButtonSection(1, 20, 20, "Eins") + "[TEXT1]\r\nX=200\r\nY=20\r\nTEXT=Erster\r\n \r\n" +
+         "[TEXT2]\r\nX=200\r\nY=100\r\nTEXT=Zweiter\r\n \r\n");
+    ASSERT_EQ(2, (int)Page().m_texts.GetSize());
+    ViewCommand(ID_VIEW_TABORDER);
+    Click(205, 105);
+    Click(205, 25);
+    Click(30, 30);
+    ViewCommand(ID_VIEW_TABORDER);
+    ASSERT_EQ(2, (int)Page().m_texts.GetSize());
+    EXPECT_EQ(CString("Zweiter"), dynamic_cast<CMTextCreateStruct*>(Page().m_texts.GetAt(0))->m_strText);
+    EXPECT_EQ(CString("Erster"), dynamic_cast<CMTextCreateStruct*>(Page().m_texts.GetAt(1))->m_strText);
+}
+
+// Without a graphics program the command asks for one program to start this
+// once; the settings' program stays unset (it is chosen in its own dialog).
+TEST_F(CanvasTest, TheGraphicsCommandAsksForAProgramWithoutStoringIt)
+{
+    Open("");
+    AfxGetApp()->WriteProfileString("SETTINGS", "GRAFIKPATH", nullptr);
+    const CString program = testing_support::ProgramFolder() + "\\EchoArgs.exe";
+    testing_support::ProgramStartRecorder starts;
+    BOOL bProgramDialog = FALSE;
+    ModalAnswers answers;
+    answers.Then([&](CDialog* pDlg) {
+        bProgramDialog = dynamic_cast<CProgramDlg*>(pDlg) != nullptr;
+        pDlg->SetDlgItemText(IDC_PROGRAM_PATH, program);
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    ViewCommand(ID_PAGE_GRAPHICS);
+    EXPECT_TRUE(bProgramDialog);
+    ASSERT_EQ(1u, starts.Starts().size());
+    EXPECT_STREQ(program, starts.Starts()[0].strFile);
+    EXPECT_TRUE(AfxGetApp()->GetProfileString("SETTINGS", "GRAFIKPATH", "").IsEmpty());
 }
 
 TEST_F(CanvasTest, ButtonsThroughTheSheet)
@@ -550,8 +642,9 @@ TEST_F(CanvasTest, DroppedFilesBecomeButtons)
         CMButCreateStruct* pButton = ButtonStruct(nBefore);
         EXPECT_EQ(row.expectedApplication, pButton->m_strApplication);
         EXPECT_EQ(row.expectedDocument, pButton->m_strDocument);
+        // At the drop point; a second drop there goes to the slot below the first.
         EXPECT_EQ(200, pButton->m_rect.left);
-        EXPECT_EQ(150, pButton->m_rect.top);
+        EXPECT_EQ(nBefore == 0 ? 150 : ButtonStruct(0)->m_rect.bottom + 10, pButton->m_rect.top);
         m_pView->GetObjects().DeselectAll();
         m_pView->LeaveSelectionMode();
     }
@@ -598,12 +691,10 @@ TEST_F(CanvasTest, DeleteCutCopyAndPaste)
     ViewCommand(ID_EDIT_PASTE);
     ViewCommand(ID_EDIT_PASTE);
     ASSERT_EQ(3, ButtonCount());
-    for (int i = 1; i < 3; ++i)
-    {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(expected.x, ButtonStruct(i)->m_rect.left);
-        EXPECT_EQ(expected.y, ButtonStruct(i)->m_rect.top);
-    }
+    EXPECT_EQ(expected.x, ButtonStruct(1)->m_rect.left);
+    EXPECT_EQ(expected.y, ButtonStruct(1)->m_rect.top);
+    EXPECT_EQ(expected.x, ButtonStruct(2)->m_rect.left) << "the second paste goes to the slot below the first";
+    EXPECT_EQ(ButtonStruct(1)->m_rect.bottom + 10, ButtonStruct(2)->m_rect.top);
     EXPECT_EQ(3, m_pView->GetObjects().GetObjectCount());
 
     // From the keyboard the menu opens and the paste point stays.
@@ -626,6 +717,49 @@ TEST_F(CanvasTest, DeleteCutCopyAndPaste)
     ::KillTimer(nullptr, nTimer);
 }
 
+TEST_F(CanvasTest, CtrlCAndCtrlVFromTheKeyboardCopyAndPasteAButton)
+{
+    Open(ButtonSection(1, 20, 20, "Eins"));
+    Click(30, 30);
+    ASSERT_TRUE(m_pView->GetObjects().HasSelection());
+    Frame()->SetForegroundWindow();
+    m_pView->SetFocus();
+    ASSERT_EQ(m_pView->m_hWnd, ::GetFocus());
+    PressCtrlWith('C');
+    ASSERT_NE(nullptr, m_pDoc->GetClipboard()) << "Ctrl+C copies";
+    PressCtrlWith('V');
+    ASSERT_EQ(2, ButtonCount()) << "Ctrl+V pastes";
+    EXPECT_EQ(CString("Eins"), ButtonStruct(1)->m_strText);
+    EXPECT_EQ(std::vector<std::string>(), Overlaps());
+}
+
+TEST_F(CanvasTest, InsertsOnAReopenedPageOverlapNothing)
+{
+    EditorFolder editor;
+    editor.Write("Scrollet.exe", "MZ");
+    const CString text = m_folder.Write("liesmich.txt", "Zeile\r\n");
+    Open(ButtonSection(1, 10, 10, "Eins"));
+    ModalAnswers answers;
+    // The text viewer button, the popup button and a paste of the first
+    // button at the paste point 10, 10.
+    AnswerDialog(answers, { { IDC_VIEWER_DOCUMENT, text } });
+    ViewCommand(ID_OBJ_TEXTVIEWER);
+    answers.Then([](CDialog* pDlg) {
+        pDlg->SetDlgItemText(IDC_POPUP_CAPTION, "Mehr");
+        pDlg->SendDlgItemMessage(IDC_POPUP_LIST, LB_ADDSTRING, 0, (LPARAM) "Eintrag");
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    ViewCommand(ID_OBJ_POPUPMENU);
+    Click(20, 20);
+    ViewCommand(ID_EDIT_COPY);
+    ViewCommand(ID_EDIT_PASTE);
+    // A text whose place the dialog offered, grown to its text.
+    AnswerDialog(answers, { { IDC_TEXT_TEXT, "Ein Text, der breiter ist als sein Platzhalter" } });
+    ViewCommand(ID_OBJ_TEXT);
+    EXPECT_EQ(5, m_pView->GetObjects().GetObjectCount());
+    EXPECT_EQ(std::vector<std::string>(), Overlaps());
+}
+
 TEST_F(CanvasTest, DeletingAListBoxTakesItsStartButton)
 {
     m_folder.Write("List001.ini", "[SCRIPT]\r\nFOLDER=.\\\r\n[LIST]\r\n");
@@ -646,7 +780,7 @@ TEST_F(CanvasTest, DeletingAListBoxTakesItsStartButton)
 // The wizard's pages driven as the author would: the folder and pattern from
 // a chosen file, then Finish on the script page. A welcome page comes only
 // with a new list.
-void RunListWizard(CDialog* pDlg, BOOL bNew, LPCSTR pszX, LPCSTR pszY)
+void RunListWizard(CDialog* pDlg, BOOL bNew, LPCSTR pszX, LPCSTR pszY, LPCSTR pszButtonText = nullptr)
 {
     auto* pSheet = static_cast<CPropertySheet*>(pDlg);
     auto click = [](CWnd* pWnd, int nID) {
@@ -660,6 +794,8 @@ void RunListWizard(CDialog* pDlg, BOOL bNew, LPCSTR pszX, LPCSTR pszY)
     if (bNew)
         click(pSheet->GetActivePage(), IDC_LB_BROWSE);
     click(pSheet, ID_WIZNEXT);
+    if (pszButtonText != nullptr)
+        pSheet->GetActivePage()->SetDlgItemText(IDC_LB_BUTTON_TEXT, pszButtonText);
     click(pSheet, ID_WIZNEXT);
     testing_support::PumpPendingMessages();
     pSheet->SendMessage(PSM_PRESSBUTTON, PSBTN_FINISH);
@@ -710,6 +846,47 @@ TEST_F(CanvasTest, AListBoxComesWithItsStartButtonAndChangesThroughTheWizard)
         << "the same list file, as the reopened project spells its folder";
     EXPECT_EQ(2, m_pView->GetObjects().GetObjectCount());
     EXPECT_EQ(0u, boxes.Count());
+}
+
+// The start button of a list of programs shows its whole default caption in
+// the page's button font, as this machine draws it.
+TEST_F(CanvasTest, AListStartButtonHoldsItsWholeCaption)
+{
+    MessageBoxRecorder boxes;
+    InsertList("Tools\\a.exe", [](CDialog* pDlg) { RunListWizard(pDlg, TRUE, "20", "30", "Programm starten"); });
+    ASSERT_EQ(1, ButtonCount());
+    const CMButCreateStruct* pStart = ButtonStruct(0);
+    ASSERT_EQ(CString("Programm starten"), pStart->m_strText);
+    HFONT hFont = ::CreateFontIndirectA(&Page().m_buttonFont.m_logFont);
+    HDC hDC = ::GetDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    SIZE extent = {};
+    ::GetTextExtentPoint32A(hDC, pStart->m_strText, pStart->m_strText.GetLength(), &extent);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(nullptr, hDC);
+    ::DeleteObject(hFont);
+    // Insets of up to 4 pixels a side and a pixel for the press.
+    EXPECT_GE(pStart->m_rect.right - pStart->m_rect.left, extent.cx + 9);
+    EXPECT_GE(pStart->m_rect.bottom - pStart->m_rect.top, std::max(26L, extent.cy + 5));
+    EXPECT_GE(pStart->m_rect.left, 0);
+}
+
+// Choosing an entry of the list, or entering the list, shows the entry's hint
+// in the tooltip area, as the player does.
+TEST_F(CanvasTest, AListBoxEntryShowsItsHint)
+{
+    InsertList("Docs\\a.pdf", [](CDialog* pDlg) { RunListWizard(pDlg, TRUE, "20", "30"); });
+    const HWND hList = ::GetDlgItem(m_pView->m_hWnd, MENUOBJ_LISTBOX_ID);
+    ASSERT_NE(nullptr, hList);
+    for (int nCode : { LBN_SELCHANGE, LBN_SETFOCUS })
+    {
+        SCOPED_TRACE(nCode);
+        ::SendMessageA(hList, LB_SETCURSEL, (WPARAM)-1, 0);
+        m_pView->SendMessage(WM_COMMAND, MAKEWPARAM(MENUOBJ_LISTBOX_ID, LBN_SELCHANGE), (LPARAM)hList);
+        ::SendMessageA(hList, LB_SETCURSEL, 0, 0);
+        m_pView->SendMessage(WM_COMMAND, MAKEWPARAM(MENUOBJ_LISTBOX_ID, nCode), (LPARAM)hList);
+        EXPECT_EQ(CString("Start: a"), m_pView->GetTooltip().GetText());
+    }
 }
 
 TEST_F(CanvasTest, SubmenuButtonsKeepTheirPageOnCutAndBackItUpOnDelete)
@@ -1024,6 +1201,8 @@ TEST_F(CanvasTest, APopupButtonIsCutToItsSizeAndKeepsItsItem)
 
 TEST_F(CanvasTest, ATextViewerButtonStartsTheViewerOnItsDocument)
 {
+    EditorFolder editor;
+    editor.Write("Scrollet.exe", "MZ");
     const CString text = m_folder.Write("liesmich.txt", "Zeile\r\n");
     Open("");
     ModalAnswers answers;
@@ -1035,6 +1214,47 @@ TEST_F(CanvasTest, ATextViewerButtonStartsTheViewerOnItsDocument)
     EXPECT_EQ(CString("Text"), ButtonStruct(0)->m_strText);
     EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
     EXPECT_TRUE(m_pView->GetDefaultButton().m_strApplication.IsEmpty()) << "the next button starts plain";
+}
+
+TEST_F(CanvasTest, ASiblingProgramMissingBesideTheEditorDisablesItsCommandAndSaysWhy)
+{
+    EditorFolder editor;
+    Open("");
+    // The frame's status line, or one made for the test.
+    CStatusBar ownBar;
+    if (Frame()->GetMessageBar() == nullptr)
+        ASSERT_TRUE(ownBar.Create(Frame()));
+    const struct
+    {
+        UINT nID;
+        LPCSTR present;
+        LPCSTR missing;
+    } rows[] = {
+        { ID_OBJ_TEXTVIEWER, nullptr, "Scrollet.exe" },
+        { ID_OBJ_PDFSTARTER, "Pagolin\\pagolin.ini", "Pagolin\\pagolin.exe" },
+        { ID_OBJ_SLIDESHOW, "Slidora\\slidora.exe", "Slidora\\slidora.ini" },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.missing);
+        if (row.present != nullptr)
+            editor.Write(row.present, "MZ");
+        EXPECT_FALSE(Enabled(row.nID));
+        // Reached all the same (a tool bar drop): nothing opens, nothing is copied.
+        ModalAnswers answers;
+        Frame()->GetMessageBar()->SetWindowText("");
+        ViewCommand(row.nID);
+        EXPECT_EQ(0u, answers.Captions().size());
+        EXPECT_EQ(0, ButtonCount());
+        char status[200] = "";
+        Frame()->GetMessageBar()->GetWindowText(status, sizeof(status));
+        EXPECT_NE(nullptr, strstr(status, row.missing)) << status;
+        editor.Write(row.missing, "MZ");
+        EXPECT_TRUE(Enabled(row.nID));
+    }
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(m_folder.File("Scrollet.exe")));
+    if (ownBar.m_hWnd != nullptr)
+        ownBar.DestroyWindow();
 }
 
 TEST_F(CanvasTest, APdfButtonAsksForTheReaderAndStartsTheStarterOnTheDocument)
@@ -1156,6 +1376,32 @@ TEST(CanvasPlacement, NextSlotWalksDownThenRightThenRestarts)
         const POINT pt = CTarnixEdView::NextSlot(row.x, row.y, row.dx, row.dy, row.step, client);
         EXPECT_EQ(row.expected.x, pt.x);
         EXPECT_EQ(row.expected.y, pt.y);
+    }
+}
+
+TEST(CanvasPlacement, ANewObjectFindsTheFirstFreePlaceInsideThePage)
+{
+    const std::vector<RECT> taken = { { 10, 10, 110, 36 }, { 10, 46, 110, 72 }, { 120, 10, 220, 250 } };
+    const struct
+    {
+        LPCSTR what;
+        RECT wanted;
+        SIZE page;
+        RECT expected;
+    } rows[] = {
+        { "free where asked", { 250, 100, 350, 126 }, { 400, 300 }, { 250, 100, 350, 126 } },
+        { "the slots below", { 10, 10, 110, 36 }, { 400, 300 }, { 10, 82, 110, 108 } },
+        { "past the page's edge, pushed in", { 350, 290, 450, 316 }, { 400, 300 }, { 300, 274, 400, 300 } },
+        { "the next column after the bottom", { 120, 200, 220, 226 }, { 400, 300 }, { 230, 10, 330, 36 } },
+        { "the raster when no slot is free", { 10, 10, 390, 36 }, { 400, 280 }, { 10, 250, 390, 276 } },
+        { "a full page keeps the place", { 0, 0, 400, 300 }, { 400, 300 }, { 0, 0, 400, 300 } },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.what);
+        const RECT rc = CTarnixEdView::FindFreePlace(row.wanted, taken, row.page, 2);
+        EXPECT_TRUE(::EqualRect(&row.expected, &rc)) << rc.left << "," << rc.top << "," << rc.right << ","
+                                                     << rc.bottom;
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "DialogTestSupport.h"
 #include "helpers/TestSupport.h"
+#include "shared/support/BmpTestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -63,24 +64,45 @@ TEST(ButtonPropSheet, StyleKeywordsBothWays)
     EXPECT_EQ(0, CButtonPropSheet::StyleNumberOf(""));
 }
 
-TEST(ButtonPropSheet, CaptionLinesAndTheirLimit)
+// The limits count the stored form, in which a line break is "<BR>"; a text
+// beyond them keeps the sheet open with the length message and is not cut.
+TEST(ButtonPropSheet, CaptionAndTooltipLimitsCountTheStoredForm)
 {
     const struct
     {
-        CString shown;
-        CString stored;
+        int id;
+        CString typed;
+        CString kept;       // empty: refused
     } cases[] = {
-        { "eins\r\nzwei\r\ndrei", "eins<BR>zwei<BR>drei" },
-        { CString('a', 99), CString('a', 99) },
-        { CString('a', 97) + "\r\nb", CString('a', 97) },           // "<B" would be left
-        { CString('a', 96) + "\r\nb", CString('a', 96) },           // "<BR" would be left
-        { CString('a', 95) + "\r\nb", CString('a', 95) + "<BR>" },
-        { CString('a', 98) + "\r\nb", CString('a', 98) },           // "<" would be left
+        { IDC_BUT_CAPTION, CString('a', 94) + "\r\nb", CString('a', 94) + "<BR>b" },
+        { IDC_BUT_CAPTION, CString('a', 95) + "\r\nb", "" },
+        { IDC_BUT_CAPTION, CString('a', 98) + "\r\n", "" },
+        { IDC_BUT_TOOLTIP, CString('t', 494) + "\r\nb", CString('t', 494) + "\r\nb" },  // the writer makes the tag
+        { IDC_BUT_TOOLTIP, CString('t', 495) + "\r\nb", "" },
     };
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(c.shown.Right(6));
-        EXPECT_EQ(c.stored, CButDlg_Page1::StoredCaption(c.shown));
+        SCOPED_TRACE(testing::Message() << c.id << " " << c.typed.GetLength());
+        MessageBoxRecorder boxes;
+        CButtonPropSheet sheet("Button");
+        BOOL bStayed = FALSE;
+        RunSheet(sheet, [&](CButtonPropSheet* pSheet) {
+            pSheet->GetActivePage()->SetDlgItemText(c.id, c.typed);
+            Click(pSheet, IDOK);
+            bStayed = pSheet->ContinueModal();
+            if (bStayed)
+                Click(pSheet, IDCANCEL);
+        });
+        EXPECT_EQ(c.kept.IsEmpty(), bStayed);
+        if (c.kept.IsEmpty())
+        {
+            ASSERT_EQ(1u, boxes.Count());
+            EXPECT_EQ(CString(c.id == IDC_BUT_CAPTION ? "Geben Sie bitte höchstens 99 Zeichen ein."
+                                                      : "Geben Sie bitte höchstens 499 Zeichen ein."),
+                      boxes.Last().strText);
+        }
+        else
+            EXPECT_EQ(c.kept, c.id == IDC_BUT_CAPTION ? sheet.m_strCaption : sheet.m_strTooltip);
     }
     EXPECT_EQ(CString("eins\r\nzwei"), CButDlg_Page1::ShownCaption("eins<BR>zwei"));
 }
@@ -163,6 +185,52 @@ TEST(ButtonPropSheet, WhatOKMakesOfStyleCaptionAndPicture)
         ASSERT_EQ(IDOK, RunSheet(sheet, [&](CButtonPropSheet* pSheet) { Click(pSheet, IDOK); }));
         EXPECT_EQ(c.styleOut, sheet.m_nStyle);
         EXPECT_EQ(CString(c.captionOut), sheet.m_strCaption);
+    }
+}
+
+// A picture that is no strip of three states and the transparent row keeps the
+// sheet open with everything typed, on the page where the picture is chosen.
+TEST(ButtonPropSheet, ABitmapButtonNeedsAStateStrip)
+{
+    TempFolder folder;
+    const struct
+    {
+        int height;
+        BOOL accepted;
+    } cases[] = { { 30, FALSE }, { 31, TRUE } };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.height);
+        const std::vector<BYTE> bytes = bmp_test::BmpFileBytes(bmp_test::MakePattern(20, c.height, 24));
+        const CString picture = folder.Write("strip.bmp", bytes.data(), bytes.size());
+        MessageBoxRecorder boxes;
+        CButtonPropSheet sheet("Button");
+        sheet.m_nStyle = 4;
+        sheet.m_strImageFile = picture;
+        BOOL bStayed = FALSE;
+        int nPage = -1;
+        CString caption;
+        RunSheet(sheet, [&](CButtonPropSheet* pSheet) {
+            pSheet->GetActivePage()->SetDlgItemText(IDC_BUT_CAPTION, "Start");
+            Click(pSheet, IDOK);
+            bStayed = pSheet->ContinueModal();
+            if (!bStayed)
+                return;
+            nPage = pSheet->GetActiveIndex();
+            pSheet->SetActivePage(kPageText);
+            caption = ItemText(pSheet->GetActivePage(), IDC_BUT_CAPTION);
+            Click(pSheet, IDCANCEL);
+        });
+        EXPECT_EQ(!c.accepted, bStayed);
+        EXPECT_EQ(c.accepted ? 0u : 1u, boxes.Count());
+        if (!c.accepted)
+        {
+            EXPECT_EQ(kPageStyle, nPage);
+            EXPECT_EQ(CString("Start"), caption);
+            EXPECT_GT(boxes.Last().strText.Find("\"" + picture + "\" is 30 pixels high."), 0);
+        }
+        else
+            EXPECT_EQ(4, sheet.m_nStyle);
     }
 }
 
@@ -459,6 +527,61 @@ TEST(ButtonPropSheet, SoundPageTakesOnlySoundsOfTheProject)
     EXPECT_EQ(CString("C:\\Menu\\Sound\\klick.wav"), afterTaken);
     EXPECT_EQ(1u, boxes.Count());
     EXPECT_EQ(0, page.m_bStartSound);   // no file: no sound to start
+}
+
+} // namespace
+
+namespace {
+
+// The example of the button styles that "Beispiele zeigen..." plays: Escape
+// closes it, and every caption fits into its button (into the picture, where
+// the style draws one) in the example's button font, as this machine draws it.
+TEST(ButtonPropSheet, TheStylesExampleClosesWithEscapeAndShowsWholeCaptions)
+{
+    const CString folder = testing_support::ProgramFolder() + "\\Examples\\ButStyles";
+    const CString project = folder + "\\Velconf.ini";
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(project));
+    EXPECT_EQ(1u, ::GetPrivateProfileIntA("WINDOW", "ESCEXIT", 0, project));
+
+    LOGFONTA lf = {};
+    ::GetPrivateProfileStringA("BUTTONS", "BUTTON_FONT_NAME", "Arial", lf.lfFaceName, LF_FACESIZE, project);
+    lf.lfHeight = (LONG)::GetPrivateProfileIntA("BUTTONS", "BUTTON_FONT_SIZE", 16, project);
+    lf.lfWeight = (LONG)::GetPrivateProfileIntA("BUTTONS", "BUTTON_FONT_STYLE", 400, project);
+    HFONT hFont = ::CreateFontIndirectA(&lf);
+    HDC hDC = ::GetDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    const int nWindowWidth = (int)::GetPrivateProfileIntA("WINDOWSIZE", "W", 0, project);
+    int nButtons = 0;
+    for (int n = 1; n <= 10; ++n)
+    {
+        CString section;
+        section.Format("BUTTON%d", n);
+        char szText[100] = "", szPicture[MAX_PATH] = "";
+        if (::GetPrivateProfileStringA(section, "TEXT", "", szText, sizeof(szText), project) == 0)
+            continue;
+        ++nButtons;
+        SCOPED_TRACE(szText);
+        int nWidth = (int)::GetPrivateProfileIntA(section, "W", 0, project);
+        ::GetPrivateProfileStringA(section, "BMP", "", szPicture, sizeof(szPicture), project);
+        CString picture(szPicture);
+        if (!picture.IsEmpty())
+        {
+            picture.Replace("_CURRENTDIR_", folder);
+            const CString bytes = testing_support::ReadFileText(picture);
+            ASSERT_GE(bytes.GetLength(), 26);
+            nWidth = *reinterpret_cast<const LONG*>((LPCSTR)bytes + 18);
+        }
+        SIZE extent = {};
+        ::GetTextExtentPoint32A(hDC, szText, lstrlenA(szText), &extent);
+        // Insets of up to 4 pixels a side, a pixel for the press, two for the effect.
+        EXPECT_LE(extent.cx + 11, nWidth);
+        const int nLeft = (int)::GetPrivateProfileIntA(section, "X", 0, project);
+        EXPECT_LE(nLeft + nWidth, nWindowWidth);
+    }
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(nullptr, hDC);
+    ::DeleteObject(hFont);
+    EXPECT_EQ(7, nButtons);
 }
 
 } // namespace

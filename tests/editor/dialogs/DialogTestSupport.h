@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
+#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -133,6 +136,18 @@ inline BOOL Finish(CDialog* pDlg)
 }
 
 } // namespace wizard
+
+// A shell drop of one file, as the explorer hands it to a window.
+inline HDROP MakeDrop(LPCSTR lpszFile)
+{
+    const size_t nName = strlen(lpszFile);
+    HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + nName + 2);
+    DROPFILES* pDrop = static_cast<DROPFILES*>(GlobalLock(hMem));
+    pDrop->pFiles = sizeof(DROPFILES);
+    memcpy(reinterpret_cast<char*>(pDrop) + sizeof(DROPFILES), lpszFile, nName);
+    GlobalUnlock(hMem);
+    return static_cast<HDROP>(hMem);
+}
 
 inline CString ItemText(CWnd* pDlg, int nID)
 {

@@ -86,9 +86,57 @@ TEST(DocumentInsert, KeepsADocumentAlreadyInTheFolderAndFailsWithoutStarter)
     EXPECT_EQ(CString("PpsSetup\\ReaderSetup.exe"),
               ProfileValue(fx.project.File("PpsFiles\\slidora.ini"), "SETTINGS", "SETUP"));
 
+    // A failure is named: which file did not reach which folder.
     ::DeleteFileA(fx.editor.File("Slidora\\slidora.ini"));
     insert.m_strFolder = "Other";
+    MessageBoxRecorder boxes;
     EXPECT_FALSE(insert.Setup());
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ(CString("Error:\n\nThe file \"") + fx.editor.File("Slidora\\slidora.ini") +
+                  "\" could not be copied into the folder \"" + fx.project.File("Other") + "\".",
+              boxes.Last().strText);
+}
+
+// The folder field names one folder inside the project; a document dropped
+// on its field is taken from anywhere, as browsing takes it.
+TEST(DocumentInsertDlg, FolderNamesAndDroppedDocuments)
+{
+    const struct
+    {
+        LPCSTR name;
+        BOOL usable;
+    } names[] = {
+        { "PdfFiles", TRUE }, { "Mein Ordner", TRUE }, { "..", FALSE },    { "..\\x", FALSE }, { "C:\\x", FALSE },
+        { "\\x", FALSE },      { "a/b", FALSE },       { "a:b", FALSE },   { "x?", FALSE },    { "con", FALSE },
+        { "LPT1.txt", FALSE }, { "name.", FALSE },     { "name ", FALSE }, { "COM10", TRUE },
+    };
+    for (const auto& n : names)
+    {
+        SCOPED_TRACE(n.name);
+        EXPECT_EQ(n.usable, CDocumentInsertDlg::IsUsableFolderName(n.name));
+    }
+
+    InsertFixture fx;
+    MessageBoxRecorder boxes;
+    CDocumentInsertDlg dlg(g_pdfInsertKind);
+    dlg.m_strProjectFolder = fx.project.Path();
+    CString dropped;
+    BOOL bStayed = FALSE;
+    ModalScript script([&](CDialog* pDlg) {
+        pDlg->GetDlgItem(IDC_INS_DOCUMENT)->SendMessage(WM_DROPFILES, (WPARAM)MakeDrop(fx.document));
+        dropped = ItemText(pDlg, IDC_INS_DOCUMENT);
+        pDlg->SetDlgItemText(IDC_INS_FOLDER, "..\\Neben");
+        Click(pDlg, IDOK);
+        bStayed = pDlg->ContinueModal();
+        pDlg->SetDlgItemText(IDC_INS_FOLDER, "Handbuch");
+        Click(pDlg, IDOK);
+    });
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(fx.document, dropped);
+    EXPECT_TRUE(bStayed);
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ(0, boxes.Last().strText.Find("Note !\n\nThe folder \"..\\Neben\" cannot be used."));
+    EXPECT_EQ(CString("Handbuch"), dlg.m_strFolder);
 }
 
 TEST(DocumentInsertDlg, ProposesTheStarterFolderTheRememberedOneOrTheDefault)

@@ -198,6 +198,69 @@ TEST(ListboxWizard, RefusesMissingValuesAFolderOutsideTheProjectAndOutOfRangeSiz
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(outside.File("List001.ini")));
 }
 
+// A list written on an earlier visit of the last page does not let the wizard
+// finish once the folder was changed to one it refuses.
+TEST(ListboxWizard, NoFinishAfterARefusedFolder)
+{
+    EditFixture fx;
+    TempFolder outside;
+    MessageBoxRecorder boxes;
+    BOOL bFinished = TRUE;
+    CString listShown;
+    ModalScript script([&](CDialog* pDlg) {
+        Next(pDlg);
+        Next(pDlg);
+        Next(pDlg);
+        Click(pDlg, ID_WIZBACK);
+        Click(pDlg, ID_WIZBACK);
+        Page(pDlg)->SetDlgItemText(IDC_LB_FOLDER, outside.Path());
+        Next(pDlg);
+        Page(pDlg)->SetDlgItemText(IDC_LB_DOCUMENT, "%1");
+        Next(pDlg);  // string 236
+        listShown = ItemText(Page(pDlg), IDC_LB_LIST_TEXT);
+        bFinished = Finish(pDlg);
+    });
+    EXPECT_EQ(IDCANCEL, fx.wizard.DoModal());
+    EXPECT_FALSE(bFinished);
+    EXPECT_TRUE(listShown.IsEmpty());
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ(CString("Der angegebene Ordner liegt nicht im Projekt Pfad"), boxes.Last().strText);
+}
+
+// Every button the wizard shows lies inside it, whatever the font's size.
+TEST(ListboxWizard, ItsButtonsLieInsideTheWizard)
+{
+    TempFolder project;
+    FakeServices services;
+    services.projectFolder = project.Path();
+    CListboxWizard wizard;
+    wizard.m_strProjectFolder = project.Path();
+    std::vector<std::pair<int, CRect>> outside;
+    CRect client;
+    ModalScript script([&](CDialog* pDlg) {
+        testing_support::PumpPendingMessages();
+        pDlg->GetClientRect(&client);
+        for (int nID : { ID_WIZBACK, ID_WIZNEXT, ID_WIZFINISH, IDCANCEL, IDHELP })
+        {
+            HWND hButton = ::GetDlgItem(pDlg->m_hWnd, nID);
+            if (hButton == nullptr || !::IsWindowVisible(hButton))
+                continue;
+            CRect rc;
+            ::GetWindowRect(hButton, &rc);
+            pDlg->ScreenToClient(&rc);
+            CRect inside;
+            if (!inside.IntersectRect(&rc, &client) || inside != rc)
+                outside.push_back({ nID, rc });
+        }
+        Click(pDlg, IDCANCEL);
+    });
+    wizard.DoModal();
+    for (const auto& button : outside)
+        ADD_FAILURE() << "button " << button.first << " at " << button.second.left << "," << button.second.top << "-"
+                      << button.second.right << "," << button.second.bottom << " outside 0,0-" << client.right << ","
+                      << client.bottom;
+}
+
 TEST(ListboxWizard, PicturePatterns)
 {
     const struct

@@ -1,6 +1,8 @@
 #include "editor/dialogs/AviPropDlg.h"
 #include "editor/dialogs/BackgroundImageDlg.h"
 #include "editor/dialogs/InsertPictureDlg.h"
+#include "editor/dialogs/InsertTextDlg.h"
+#include "editor/dialogs/SliderPropDlg.h"
 #include "editor/dialogs/TextFieldDlg.h"
 
 #include "editor/DialogIds.h"
@@ -29,6 +31,60 @@ AviClip CompressedClip()
     clip.dwCompression = mmioFOURCC('c', 'v', 'i', 'd');
     clip.pszHandler = "cvid";
     return clip;
+}
+
+// An object that is not at least a pixel wide and high, or not on the page,
+// could neither be seen nor selected: the dialog refuses it.
+TEST(ObjectDialogs, TheObjectMustLieOnThePage)
+{
+    const CSize page(500, 350);
+    enum Kind { kSlider, kPicture, kText, kTextField };
+    const struct
+    {
+        Kind kind;
+        int id;
+        LPCSTR value;
+        BOOL accepted;
+    } cases[] = {
+        { kSlider, IDC_SLIDER_WIDTH, "0", FALSE },   { kSlider, IDC_SLIDER_HEIGHT, "-3", FALSE },
+        { kSlider, IDC_OBJ_X, "5000", FALSE },        { kSlider, IDC_OBJ_X, "440", TRUE },
+        { kSlider, IDC_OBJ_X, "441", FALSE },         { kSlider, IDC_OBJ_Y, "-1", FALSE },
+        { kPicture, IDC_OBJ_X, "499", TRUE },         { kPicture, IDC_OBJ_X, "500", FALSE },
+        { kPicture, IDC_OBJ_Y, "-5", FALSE },         { kText, IDC_OBJ_Y, "350", FALSE },
+        { kText, IDC_OBJ_Y, "349", TRUE },            { kTextField, IDC_OBJ_X, "301", FALSE },
+        { kTextField, IDC_OBJ_X, "300", TRUE },
+    };
+    FakeServices services;
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "kind " << c.kind);
+        if (c.kind == kSlider)
+        {
+            CSliderPropDlg dlg;
+            dlg.m_nWidth = 60;
+            dlg.m_sizePage = page;
+            ExpectFieldChecks(c.id, c.value, c.accepted, dlg);
+        }
+        else if (c.kind == kPicture)
+        {
+            CInsertPictureDlg dlg;
+            dlg.m_sizePage = page;
+            ExpectFieldChecks(c.id, c.value, c.accepted, dlg);
+        }
+        else if (c.kind == kText)
+        {
+            CInsertTextDlg dlg;
+            dlg.m_strText = "Text";
+            dlg.m_sizePage = page;
+            ExpectFieldChecks(c.id, c.value, c.accepted, dlg);
+        }
+        else
+        {
+            CTextFieldDlg dlg;
+            dlg.m_sizePage = page;
+            ExpectFieldChecks(c.id, c.value, c.accepted, dlg);
+        }
+    }
 }
 
 TEST(AviPropDlg, ClipCheckRefusesWhatThePageCannotPlay)

@@ -1,4 +1,6 @@
+#include "editor/dialogs/ButtonStyleDlg.h"
 #include "editor/dialogs/DesktopDlg.h"
+#include "editor/dialogs/FlagsDlg.h"
 #include "editor/dialogs/FramelessDlg.h"
 #include "editor/dialogs/ImageFormatDlg.h"
 #include "editor/dialogs/LanguageDlg.h"
@@ -38,7 +40,42 @@ TEST(WindowPosDlg, RangesOfSizeAndPosition)
         CWindowPosDlg dlg;
         dlg.m_nWidth = 500;
         dlg.m_nHeight = 350;
+        dlg.m_nPositionMode = dlg.m_nSizeMode = 1;
         ExpectFieldChecks(c.id, c.value, c.accepted, dlg);
+    }
+}
+
+// A size taken from a large background picture and the position of a centred
+// window are kept as they are, not refused.
+TEST(WindowPosDlg, OnlyTheFieldsOfTheChosenModesAreChecked)
+{
+    const struct
+    {
+        int positionMode, sizeMode;
+        BOOL accepted;
+    } cases[] = { { 0, 0, TRUE }, { 1, 0, FALSE }, { 0, 1, FALSE } };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.positionMode << c.sizeMode);
+        MessageBoxRecorder boxes;
+        CWindowPosDlg dlg;
+        dlg.m_nX = dlg.m_nY = -1;
+        dlg.m_nWidth = 1250;
+        dlg.m_nHeight = 900;
+        dlg.m_nPositionMode = c.positionMode;
+        dlg.m_nSizeMode = c.sizeMode;
+        ModalScript script([&](CDialog* pDlg) {
+            Click(pDlg, IDOK);
+            if (pDlg->ContinueModal())
+                Click(pDlg, IDCANCEL);
+        });
+        EXPECT_EQ(c.accepted ? IDOK : IDCANCEL, dlg.DoModal());
+        EXPECT_EQ(c.accepted ? 0u : 1u, boxes.Count());
+        if (c.accepted)
+        {
+            EXPECT_EQ(-1, dlg.m_nX);
+            EXPECT_EQ(1250, dlg.m_nWidth);
+        }
     }
 }
 
@@ -102,6 +139,38 @@ TEST(WindowPosDlg, AFramedWindowHasNoCornerSettings)
     EXPECT_FALSE(frameless);
 }
 
+// Every check box these dialogs show is one whose state the project keeps:
+// a box that no key holds would promise what the menu never does.
+TEST(OptionDialogs, EveryCheckBoxIsKept)
+{
+    const auto checkBoxes = [](CDialog& dlg) {
+        std::vector<int> ids;
+        ModalScript script([&](CDialog* pDlg) {
+            for (HWND hWnd = ::GetWindow(pDlg->m_hWnd, GW_CHILD); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+            {
+                const LONG nType = ::GetWindowLongA(hWnd, GWL_STYLE) & BS_TYPEMASK;
+                char szClass[16] = "";
+                ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+                if (lstrcmpiA(szClass, "Button") == 0 && (nType == BS_AUTOCHECKBOX || nType == BS_CHECKBOX))
+                {
+                    ids.push_back(::GetDlgCtrlID(hWnd));
+                    ::SendMessageA(hWnd, BM_SETCHECK, BST_CHECKED, 0);
+                }
+            }
+            Click(pDlg, IDOK);
+        });
+        EXPECT_EQ(IDOK, dlg.DoModal());
+        return ids;
+    };
+    CFlagsDlg flags;
+    EXPECT_EQ(std::vector<int>({ IDC_FLAGS_SHOW_ERRORS, IDC_FLAGS_ESCAPE }), checkBoxes(flags));
+    EXPECT_EQ(1, flags.m_bShowErrors);
+    EXPECT_EQ(1, flags.m_bEscapeExits);
+    CButtonStyleDlg style;
+    EXPECT_EQ(std::vector<int>({ IDC_STYLE_HOVER }), checkBoxes(style));
+    EXPECT_EQ(1, style.m_nHover);
+}
+
 TEST(DesktopDlg, ColourOnlyWhileTheDesktopIsCovered)
 {
     FakeServices services;
@@ -161,7 +230,16 @@ TEST(SplashDlg, LinesAndTimeWithinTheirLimits)
     for (const auto& c : cases)
     {
         CSplashDlg dlg;
+        dlg.m_bEnable = 1;
         ExpectFieldChecks(c.id, c.value, c.accepted, dlg);
+    }
+    // The time of a screen that is not shown: kept, unless a usable one was typed.
+    for (LPCSTR value : { "0", "7" })
+    {
+        CSplashDlg dlg;
+        dlg.m_nTime = 30;
+        ExpectFieldChecks(IDC_SPLASH_TIME, value, TRUE, dlg);
+        EXPECT_EQ(value[0] == '7' ? 7 : 30, dlg.m_nTime);
     }
 }
 

@@ -92,18 +92,6 @@ TEST(FileEditChecks, CheckFileStopsAtTheFirstFailure)
     EXPECT_EQ(2u, boxes.Count());
 }
 
-// A shell drop of one file, as the explorer hands it to a window.
-HDROP MakeDrop(LPCSTR lpszFile)
-{
-    const size_t nName = strlen(lpszFile);
-    HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + nName + 2);
-    DROPFILES* pDrop = static_cast<DROPFILES*>(GlobalLock(hMem));
-    pDrop->pFiles = sizeof(DROPFILES);
-    memcpy(reinterpret_cast<char*>(pDrop) + sizeof(DROPFILES), lpszFile, nName);
-    GlobalUnlock(hMem);
-    return static_cast<HDROP>(hMem);
-}
-
 class FileEditDropTest : public ::testing::Test
 {
 protected:
@@ -145,7 +133,7 @@ TEST_F(FileEditDropTest, TakesADroppedFileOnlyWhenItPasses)
     {
         SCOPED_TRACE(c.dropped);
         MessageBoxRecorder boxes;
-        m_edit.SendMessage(WM_DROPFILES, (WPARAM)MakeDrop(c.dropped));
+        m_edit.SendMessage(WM_DROPFILES, (WPARAM)dialog_tests::MakeDrop(c.dropped));
         CString text;
         m_edit.GetWindowText(text);
         EXPECT_EQ(CString(c.shown), text);
@@ -157,7 +145,7 @@ TEST_F(FileEditDropTest, ALongDroppedNameIsCutNotOverrun)
 {
     CString longName = "C:\\Proj\\" + CString('a', 400) + ".wav";
     MessageBoxRecorder boxes;
-    m_edit.SendMessage(WM_DROPFILES, (WPARAM)MakeDrop(longName));
+    m_edit.SendMessage(WM_DROPFILES, (WPARAM)dialog_tests::MakeDrop(longName));
     // The first 300 characters end without the type: refused, edit unchanged.
     EXPECT_EQ(1u, boxes.Count());
     CString text;

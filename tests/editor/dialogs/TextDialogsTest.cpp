@@ -109,9 +109,9 @@ TEST(ViewerOptionsDlg, CommandLineOfADocumentInTheProject)
         { "C:\\Menu\\docs\\a b.htm", "Mein Titel", 1, 1, 2, "docs\\a b.htm",
           "\"docs\\a b.htm\" /TITLE=\"Mein Titel\" /FONT=ARIAL /COLOR=255,255,226 /TEXT=0,0,0 "
           "/WINDOW=-1,0,400,470 /ICON=3" },
-        // Outside the folder the name stays whole and the line is not built.
-        { "C:\\Other\\Demo.txt", "", 0, 0, 0, "C:\\Other\\Demo.txt", "old" },
-        { "C:\\Menu2\\Demo.txt", "", 0, 0, 0, "C:\\Menu2\\Demo.txt", "old" },
+        // A name without a folder is already the project's.
+        { "Demo.txt", "", 1, 0, 0, "Demo.txt",
+          "\"Demo.txt\" /FONT=COURIER /COLOR=255,255,226 /TEXT=0,0,0 /WINDOW=-1,0,400,470 /ICON=1" },
     };
     for (const auto& c : cases)
     {
@@ -129,6 +129,33 @@ TEST(ViewerOptionsDlg, CommandLineOfADocumentInTheProject)
         ASSERT_EQ(IDOK, dlg.DoModal());
         EXPECT_EQ(CString(c.documentOut), dlg.m_strDocument);
         EXPECT_EQ(CString(c.commandLine), dlg.m_strCommandLine);
+    }
+}
+
+// A document outside the project would not be on the medium: the warning, and
+// the dialog stays, so no button without a document is made.
+TEST(ViewerOptionsDlg, ADocumentOutsideTheProjectKeepsTheDialog)
+{
+    for (LPCSTR document : { "C:\\Other\\Demo.txt", "C:\\Menu2\\Demo.txt" })
+    {
+        SCOPED_TRACE(document);
+        FakeServices services;
+        services.projectFolder = "C:\\Menu";
+        MessageBoxRecorder boxes;
+        CViewerOptionsDlg dlg;
+        dlg.m_strDocument = document;
+        BOOL bStayed = FALSE;
+        ModalScript script([&](CDialog* pDlg) {
+            Click(pDlg, IDOK);
+            bStayed = pDlg->ContinueModal();
+            if (bStayed)
+                Click(pDlg, IDCANCEL);
+        });
+        EXPECT_EQ(IDCANCEL, dlg.DoModal());
+        EXPECT_TRUE(bStayed);
+        ASSERT_EQ(1u, boxes.Count());
+        EXPECT_EQ(0, boxes.Last().strText.Find("WARNUNG !\n\nDie Datei befindet sich nicht im Projektpfad !"));
+        EXPECT_TRUE(dlg.m_strCommandLine.IsEmpty());
     }
 }
 

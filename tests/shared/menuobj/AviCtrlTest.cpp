@@ -145,7 +145,8 @@ TEST_F(AviCtrlTest, OnlyUncompressedAndRunLengthClipsArePlayable)
         { BI_RLE8, "", TRUE },
         { mmioFOURCC('m', 'r', 'l', 'e'), "mrle", TRUE },
         { mmioFOURCC('c', 'v', 'i', 'd'), "cvid", FALSE },
-        { BI_RGB, "DIB ", FALSE },
+        { BI_RGB, "DIB ", TRUE },     // the DIB handler holds uncompressed frames as well
+        { BI_RGB, "MSVC", FALSE },
     };
     for (const Row& row : rows)
     {

@@ -50,7 +50,9 @@ TEST(AviInfo, DescribesTheCodecFromCompressionAndHandlerCode)
     struct Row { DWORD dwCompression; const char* pszHandler; const char* pszCodec; };
     const Row rows[] = {
         { BI_RGB, "", "Uncompressed" },
-        { BI_RGB, "DIB ", "Unknown" },
+        { BI_RGB, "DIB ", "Uncompressed" },
+        { BI_RGB, "dib ", "Uncompressed" },
+        { BI_RGB, "DIBX", "Unknown" },
         { BI_RLE8, "", "RLE; Microsoft RLE Codec" },
         { BI_RLE8, "xyz", "RLE; Microsoft RLE Codec" },
         { mmioFOURCC('m', 'r', 'l', 'e'), "mrle", "MRLE; Microsoft MRLE Codec" },
@@ -64,7 +66,7 @@ TEST(AviInfo, DescribesTheCodecFromCompressionAndHandlerCode)
     };
     for (const Row& row : rows)
     {
-        SCOPED_TRACE(row.pszCodec);
+        SCOPED_TRACE(std::string(row.pszHandler) + " -> " + row.pszCodec);
         AviClip clip;
         clip.dwCompression = row.dwCompression;
         clip.pszHandler = row.pszHandler;

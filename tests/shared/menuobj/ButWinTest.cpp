@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace objwnd_testing;
 using menuobj_testing::BitmapCanvas;
 using menuobj_testing::PixelCase;
@@ -53,4 +55,76 @@ TEST(ButWinTest, TheCaptionIsDrawnInTheButtonsFont)
         for (int x = 14; x < 106; ++x)
             nInk += canvas.Pixel(x, y) == RGB(200, 0, 0) ? 1 : 0;
     EXPECT_GT(nInk, 0);
+}
+
+// The rows of the canvas that hold ink of the colour within the columns, as
+// bands of neighbouring rows; and the columns the ink spans.
+struct InkBands
+{
+    int nBands = 0;
+    int nTop = -1;
+    int nBottom = -1;
+    int nLeft = 1 << 30;
+    int nRight = -1;
+};
+
+InkBands FindInk(BitmapCanvas& canvas, const RECT& rc, COLORREF cr)
+{
+    InkBands ink;
+    bool bInBand = false;
+    for (int y = rc.top; y < rc.bottom; ++y)
+    {
+        bool bRow = false;
+        for (int x = rc.left; x < rc.right; ++x)
+            if (canvas.Pixel(x, y) == cr)
+            {
+                bRow = true;
+                ink.nLeft = std::min(ink.nLeft, x);
+                ink.nRight = std::max(ink.nRight, x);
+            }
+        if (bRow && !bInBand)
+            ++ink.nBands;
+        if (bRow)
+        {
+            ink.nTop = ink.nTop < 0 ? y : ink.nTop;
+            ink.nBottom = y;
+        }
+        bInBand = bRow;
+    }
+    return ink;
+}
+
+TEST(ButWinTest, ACaptionOfSeveralLinesIsDrawnOnThemAsOneCentredBlock)
+{
+    for (const char* pszCaption : { "Eins<BR>Zwei", "Eins<br>Zwei" })
+    {
+        SCOPED_TRACE(pszCaption);
+        CTestPage page;
+        CMButCreateStruct crStruct;
+        crStruct.m_strText = pszCaption;
+        crStruct.m_font.m_crColor = RGB(200, 0, 0);
+        CButWin button;
+        const CRect rc(10, 10, 210, 90);
+        CreateButtonOn(page, button, crStruct, rc);
+        BitmapCanvas canvas(230, 110, kCanvas);
+        button.Draw(canvas.DC());
+
+        crStruct.m_font.SelectInto(canvas.DC());
+        const CSize one = canvas.DC()->GetTextExtent(CString("Eins"));
+        const CSize two = canvas.DC()->GetTextExtent(CString("Zwei"));
+        crStruct.m_font.RestoreFont(canvas.DC());
+        const InkBands ink = FindInk(canvas, CRect(14, 12, 206, 88), RGB(200, 0, 0));
+        // Two lines, one below the other, no wider than the wider word: no
+        // tag is drawn.
+        EXPECT_EQ(2, ink.nBands);
+        EXPECT_LE(ink.nRight - ink.nLeft + 1, std::max(one.cx, two.cx) + 1);
+        EXPECT_GT(ink.nBottom - ink.nTop, one.cy);
+        // The block sits in the middle: as much room above as below, give or
+        // take the font's inner leading and the pixel of the inset.
+        const int nAbove = ink.nTop - rc.top;
+        const int nBelow = rc.bottom - 1 - ink.nBottom;
+        EXPECT_NEAR(nAbove, nBelow, one.cy / 2 + 2);
+        // Each line is centred across.
+        EXPECT_NEAR(rc.left + rc.Width() / 2, (ink.nLeft + ink.nRight) / 2, 3);
+    }
 }

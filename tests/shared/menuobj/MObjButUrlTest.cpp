@@ -35,6 +35,18 @@ TEST(MObjButUrlTest, TheWidestOfTheThreeFontsSizesTheButton)
     EXPECT_EQ(CRect(10, 20, 10 + down.cx, 20 + down.cy), CRect(but.m_rect));
 }
 
+TEST(MObjButUrlTest, ACaptionOfSeveralLinesIsAsWideAsItsWidestLine)
+{
+    MainWindowScope mainWindow;
+    CMButCreateStruct but;
+    but.m_strText = "Weiter<br>zur zweiten Seite";
+    but.m_rect = { 10, 20, 11, 21 };
+    CSize wide = Measured(but.m_fontIdle, "zur zweiten Seite");
+    const int nLineHeight = but.m_fontIdle.m_cy;
+    CMObjButUrl::FitRectToCaption(&but);
+    EXPECT_EQ(CRect(10, 20, 10 + wide.cx, 20 + wide.cy + nLineHeight), CRect(but.m_rect));
+}
+
 TEST(MObjButUrlTest, WithoutAScreenToMeasureOnTheRectangleStays)
 {
     CMButCreateStruct but;

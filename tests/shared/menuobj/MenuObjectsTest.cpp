@@ -465,59 +465,66 @@ TEST_F(MenuObjectsTest, AlignmentStopsAtTheBottomAndWorksInColumns)
     EXPECT_EQ(CRect(112, 0, 162, 30), CRect(m_buttons[4]->m_rect));
 }
 
+// Buttons, texts and text fields take the focus: all of them are numbered,
+// clicked into place and ordered, with the document's lists of each kind.
 TEST_F(MenuObjectsTest, TabOrderIsClickedIntoPlaceAndApplied)
 {
     InitPage(TRUE);
     CMButCreateStruct* pA = AddButton({ 10, 10, 60, 30 });
-    ASSERT_TRUE(m_objects.AddStaticText(NewText(100, 100)));
+    CMTextCreateStruct* pT1 = NewText(100, 100);
+    ASSERT_TRUE(m_objects.AddStaticText(pT1));
     CMButCreateStruct* pB = AddButton({ 10, 40, 60, 60 });
-    CMButCreateStruct* pC = AddButton({ 10, 70, 60, 90 });
+    CMTextCreateStruct* pT2 = NewText(200, 100);
+    ASSERT_TRUE(m_objects.AddStaticText(pT2));
     CMObjBasis* pObjA = ObjectAt(0);
-    CMObjBasis* pText = ObjectAt(1);
+    CMObjBasis* pObjT1 = ObjectAt(1);
     CMObjBasis* pObjB = ObjectAt(2);
-    CMObjBasis* pObjC = ObjectAt(3);
+    CMObjBasis* pObjT2 = ObjectAt(3);
 
     EXPECT_EQ(4, m_objects.ShowTabOrder(TRUE));
     EXPECT_EQ(1, pObjA->GetTabNumber());
-    EXPECT_EQ(2, pObjB->GetTabNumber());
-    EXPECT_EQ(3, pObjC->GetTabNumber());
-    EXPECT_TRUE(pObjB->HasTabLabel());
-    EXPECT_FALSE(pText->HasTabLabel());
+    EXPECT_EQ(2, pObjT1->GetTabNumber());
+    EXPECT_EQ(3, pObjB->GetTabNumber());
+    EXPECT_EQ(4, pObjT2->GetTabNumber());
+    EXPECT_TRUE(pObjT1->HasTabLabel());
 
     m_objects.BeginTabOrder();
-    m_objects.SetTabNumberAt(CPoint(20, 80));   // C takes 1, A takes 3
-    EXPECT_EQ(1, pObjC->GetTabNumber());
-    EXPECT_EQ(3, pObjA->GetTabNumber());
+    m_objects.SetTabNumberAt(CPoint(202, 102));   // T2 takes 1, A takes 4
+    EXPECT_EQ(1, pObjT2->GetTabNumber());
+    EXPECT_EQ(4, pObjA->GetTabNumber());
     m_objects.SetTabNumberAt(CPoint(300, 280));   // empty space: no number used
-    m_objects.SetTabNumberAt(CPoint(20, 80));   // C again takes 2, B takes 1
-    EXPECT_EQ(2, pObjC->GetTabNumber());
-    EXPECT_EQ(1, pObjB->GetTabNumber());
-    m_objects.SetTabNumberAt(CPoint(20, 20));   // A keeps 3
-    m_objects.SetTabNumberAt(CPoint(20, 20));   // capped at the button count
-    EXPECT_EQ(3, pObjA->GetTabNumber());
-    EXPECT_EQ(2, pObjC->GetTabNumber());
+    m_objects.SetTabNumberAt(CPoint(20, 50));     // B takes 2, T1 takes 3
+    EXPECT_EQ(2, pObjB->GetTabNumber());
+    EXPECT_EQ(3, pObjT1->GetTabNumber());
+    m_objects.SetTabNumberAt(CPoint(20, 20));     // A takes 3, T1 takes 4
+    m_objects.SetTabNumberAt(CPoint(20, 20));     // A takes 4, T1 3 again
+    EXPECT_EQ(4, pObjA->GetTabNumber());
+    EXPECT_EQ(3, pObjT1->GetTabNumber());
 
     EXPECT_EQ(4, m_objects.ShowTabOrder(FALSE));
     EXPECT_FALSE(pObjA->HasTabLabel());
-    EXPECT_EQ(3, pObjA->GetTabNumber()) << "hiding keeps the numbers";
+    EXPECT_EQ(4, pObjA->GetTabNumber()) << "hiding keeps the numbers";
 
     CMButCreateStruct foreign;
-    CObArray structs;
-    structs.Add(pA);
-    structs.Add(&foreign);
-    structs.Add(pB);
-    structs.Add(pC);
-    m_objects.ApplyTabOrder(&structs);
+    CObArray buttons, texts;
+    buttons.Add(pA);
+    buttons.Add(&foreign);
+    buttons.Add(pB);
+    texts.Add(pT1);
+    texts.Add(pT2);
+    m_objects.ApplyTabOrder(&buttons, &texts);
     ASSERT_EQ(4, m_objects.GetObjectCount());
-    EXPECT_EQ(pObjB, ObjectAt(0));
-    EXPECT_EQ(pObjC, ObjectAt(1));
-    EXPECT_EQ(pObjA, ObjectAt(2));
-    EXPECT_EQ(pText, ObjectAt(3));
-    ASSERT_EQ(4, structs.GetSize());
-    EXPECT_EQ(pB, structs.GetAt(0));
-    EXPECT_EQ(pC, structs.GetAt(1));
-    EXPECT_EQ(pA, structs.GetAt(2));
-    EXPECT_EQ(&foreign, structs.GetAt(3)) << "a struct without an object is kept";
+    EXPECT_EQ(pObjT2, ObjectAt(0));
+    EXPECT_EQ(pObjB, ObjectAt(1));
+    EXPECT_EQ(pObjT1, ObjectAt(2));
+    EXPECT_EQ(pObjA, ObjectAt(3));
+    ASSERT_EQ(3, buttons.GetSize());
+    EXPECT_EQ(pB, buttons.GetAt(0));
+    EXPECT_EQ(pA, buttons.GetAt(1));
+    EXPECT_EQ(&foreign, buttons.GetAt(2)) << "a struct without an object is kept";
+    ASSERT_EQ(2, texts.GetSize());
+    EXPECT_EQ(pT2, texts.GetAt(0));
+    EXPECT_EQ(pT1, texts.GetAt(1));
 }
 
 TEST_F(MenuObjectsTest, TabOrderKeepsEveryObjectWhenNumbersClash)

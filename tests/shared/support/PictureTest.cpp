@@ -1,5 +1,7 @@
 #include "shared/support/Picture.h"
 
+#include "shared/support/IconFile.h"
+
 #include "shared/support/BmpTestFiles.h"
 #include "helpers/TestSupport.h"
 
@@ -202,6 +204,54 @@ TEST_F(PictureTest, GifWithoutAColourTableOrCutShortIsRefusedQuietly)
         CPicture picture;
         EXPECT_EQ(c.bLoads, !!picture.Load(folder.Write("tiny.gif", c.bytes.data(), c.bytes.size())));
         EXPECT_EQ(c.bLoads ? 1 : 0, picture.GetWidth());
+        EXPECT_EQ(0u, boxes.Count());
+    }
+}
+
+// A whole 16x16 icon file, which the platform's decoder would take.
+std::vector<BYTE> IconFileBytes(TempFolder& folder)
+{
+    IconFile icon;
+    IconImage image;
+    image.nWidth = image.nHeight = 16;
+    image.nBitsPerPixel = 8;
+    EXPECT_TRUE(IconImageFromDib(image, PackedDibBytes(MakePattern(16, 16, 24)), TRUE));
+    icon.images.push_back(image);
+    WriteIconFile(icon, folder.File("seed.ico"));
+    return testing_support::ReadFileBytes(folder.File("seed.ico"));
+}
+
+struct KindCase
+{
+    const char* name;
+    const char* file;
+    std::vector<BYTE> bytes;
+    int nWidth;               // 0: refused
+};
+
+// Only GIF, JPEG and BMP data reach the platform's decoder, and a BMP only
+// when our own reader would take it; the file's name plays no part.
+TEST_F(PictureTest, OnlyGifJpegAndSoundBmpDataReachTheDecoder)
+{
+    TempFolder folder;
+    const std::vector<BYTE> bmp = BmpFileBytes(MakePattern(7, 5, 24));
+    std::vector<BYTE> lyingBmp = bmp;
+    lyingBmp[10] = 0xF0;      // pixels said to start past the end
+    const std::vector<BYTE> placeableWmf = { 0xD7, 0xCD, 0xC6, 0x9A, 0, 0, 0, 0, 0, 0, 16, 0, 16, 0, 0x60, 0 };
+    const KindCase cases[] = {
+        { "BMP", "pic.bmp", bmp, 7 },
+        { "BMP named .gif", "pic.gif", bmp, 7 },
+        { "BMP whose pixels lie past the end", "pic.bmp", lyingBmp, 0 },
+        { "icon named .gif", "pic.gif", IconFileBytes(folder), 0 },
+        { "metafile named .jpg", "pic.jpg", placeableWmf, 0 },
+    };
+    for (const KindCase& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        MessageBoxRecorder boxes;
+        CPicture picture;
+        EXPECT_EQ(c.nWidth != 0, !!picture.Load(folder.Write(c.file, c.bytes.data(), c.bytes.size())));
+        EXPECT_EQ(c.nWidth, picture.GetWidth());
         EXPECT_EQ(0u, boxes.Count());
     }
 }

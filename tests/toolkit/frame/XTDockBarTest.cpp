@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -76,6 +78,112 @@ TEST(XTDockBarLayout, SplitterMovesLengthAcrossItsWindows)
         XTSplitterLimits(c.windows, c.nSplit, &nBack, &nOn);
         EXPECT_EQ(c.nBack, nBack);
         EXPECT_EQ(c.nOn, nOn);
+    }
+}
+
+// Rows of bars laid out as a dock bar does, without windows: each row is
+// placed, and what wraps is placed again as a row of its own.
+TEST(XTDockBarLayout, PlacesRowsOfBars)
+{
+    // Along, across, where the bar stands now, a dock window, a tool bar's
+    // length with all its buttons (0: no tool bar), the overlap.
+    struct Bar
+    {
+        int nLength, nDepth, nOldPos;
+        BOOL bDock;
+        int nAllButtons, nOverlap;
+    };
+    struct Splitter
+    {
+        CRect rect;
+        BOOL bRow;
+    };
+    struct Case
+    {
+        const char* name;
+        DWORD dwStyle;
+        BOOL bFloating, bStretch;
+        int nAvailable;
+        std::vector<std::vector<Bar>> rows;
+        std::vector<CRect> places;
+        std::vector<DWORD> borders;
+        std::vector<Splitter> splitters;
+        CSize size;
+        int nWraps;
+    };
+    const DWORD L = CBRS_BORDER_LEFT, T = CBRS_BORDER_TOP, R = CBRS_BORDER_RIGHT, B = CBRS_BORDER_BOTTOM;
+    const DWORD all = CBRS_BORDER_ANY;
+    const Case cases[] = {
+        { "a bar stays where it was left, unless that is past the end", CBRS_ALIGN_TOP, FALSE, FALSE, 300,
+          { { { 100, 26, 0, FALSE, 0, 0 }, { 80, 26, 250, FALSE, 0, 0 } } },
+          { CRect(0, 0, 100, 26), CRect(220, 0, 300, 26) }, { all, all }, {}, CSize(300, 27), 0 },
+        { "a bar that starts at the end wraps; its row begins behind the overlap", CBRS_ALIGN_TOP, FALSE, FALSE,
+          200, { { { 200, 26, 0, FALSE, 0, 2 }, { 60, 22, 0, FALSE, 0, 2 } } },
+          { CRect(0, 0, 200, 26), CRect(-2, 26, 58, 48) }, { all, all }, {}, CSize(198, 49), 1 },
+        { "the last tool bar hides buttons to fit, one before it shows all", CBRS_ALIGN_TOP, FALSE, FALSE, 200,
+          { { { 100, 26, 0, FALSE, 150, 0 }, { 120, 26, 0, FALSE, 120, 0 } } },
+          { CRect(0, 0, 150, 26), CRect(150, 0, 190, 26) }, { all, all }, {}, CSize(190, 27), 0 },
+        { "two dock windows share a row around a splitter, a splitter closes the top", CBRS_ALIGN_TOP, FALSE,
+          FALSE, 300, { { { 150, 100, 0, TRUE, 0, 0 }, { 144, 100, 0, TRUE, 0, 0 } } },
+          { CRect(0, 0, 150, 100), CRect(156, 0, 300, 100) }, { L | T, T | R },
+          { { CRect(150, 0, 156, 100), FALSE }, { CRect(0, 100, 300, 106), TRUE } }, CSize(300, 106), 0 },
+        { "at the bottom the splitter comes before the row", CBRS_ALIGN_BOTTOM, FALSE, FALSE, 300,
+          { { { 300, 100, 0, TRUE, 0, 0 } } }, { CRect(0, 6, 300, 106) }, { L | R },
+          { { CRect(0, 0, 300, 6), TRUE } }, CSize(300, 107), 0 },
+        { "on the left rows turn, a splitter shifts the next by 7, stretched", CBRS_ALIGN_LEFT, FALSE, TRUE, 400,
+          { { { 400, 120, 0, TRUE, 0, 0 } }, { { 60, 26, 0, FALSE, 0, 0 } } },
+          { CRect(0, 0, 120, 400), CRect(127, 0, 153, 60) }, { L | T | B, T | R | B },
+          { { CRect(120, 0, 126, 400), TRUE } }, CSize(152, 32767), 0 },
+        { "floating: nothing is pushed back or wraps", CBRS_ALIGN_TOP, TRUE, FALSE, 100,
+          { { { 80, 20, 50, FALSE, 0, 0 }, { 80, 20, 0, FALSE, 0, 0 } } },
+          { CRect(0, 0, 80, 20), CRect(80, 0, 160, 20) }, { all, all }, {}, CSize(160, 21), 0 },
+        { "no rows, stretched", CBRS_ALIGN_TOP, FALSE, TRUE, 300, {}, {}, {}, {}, CSize(32767, 0), 0 },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        XT_DOCKROWS rows = XTBeginDockRows((c.dwStyle & CBRS_ORIENT_HORZ) != 0, c.dwStyle, c.bFloating,
+                                           c.nAvailable, FALSE);
+        // A tool bar of 20-pixel buttons.
+        std::map<int, int> allButtons;
+        auto fit = [&](const XT_DOCKENTRY& entry, int, int nRoom) {
+            int nAll = allButtons[entry.nIndex];
+            return nRoom >= nAll ? nAll : std::max(20, nRoom - nRoom % 20);
+        };
+        int nIndex = 0, nWraps = 0;
+        for (const std::vector<Bar>& row : c.rows)
+        {
+            std::vector<XT_DOCKENTRY> entries;
+            for (const Bar& bar : row)
+            {
+                allButtons[nIndex] = bar.nAllButtons;
+                entries.push_back({ nIndex++, CSize(bar.nLength, bar.nDepth), bar.nOverlap, bar.nOldPos, bar.bDock,
+                                    bar.nAllButtons > 0 });
+            }
+            ++nIndex;   // the row's end
+            for (;;)
+            {
+                size_t nPlaced = XTPlaceDockRow(rows, entries.front().nIndex, entries, fit);
+                if (nPlaced == entries.size())
+                    break;
+                ++nWraps;
+                entries.erase(entries.begin(), entries.begin() + (std::ptrdiff_t)nPlaced);
+            }
+        }
+        EXPECT_EQ(c.size, XTEndDockRows(rows, c.bStretch));
+        EXPECT_EQ(c.nWraps, nWraps);
+        ASSERT_EQ(c.places.size(), rows.places.size());
+        for (size_t k = 0; k < c.places.size(); ++k)
+        {
+            EXPECT_EQ(c.places[k], rows.places[k].rect) << "bar " << k;
+            EXPECT_EQ(c.borders[k], rows.places[k].dwBorders) << "bar " << k;
+        }
+        ASSERT_EQ(c.splitters.size(), rows.splitters.size());
+        for (size_t k = 0; k < c.splitters.size(); ++k)
+        {
+            EXPECT_EQ(c.splitters[k].rect, rows.splitters[k].rect) << "splitter " << k;
+            EXPECT_EQ(c.splitters[k].bRow, rows.splitters[k].bRow) << "splitter " << k;
+        }
     }
 }
 

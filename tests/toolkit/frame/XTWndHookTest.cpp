@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -40,9 +41,12 @@ public:
     CNamedHook(const char* name, std::vector<std::string>& log) : m_name(name), m_log(log) {}
     UINT nCurrentMessage = 0;
     BOOL bThrow = FALSE;
+    BOOL bThrowOnPaint = FALSE;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
+        if (message == WM_PAINT && bThrowOnPaint)
+            throw std::runtime_error("no brush");
         if (message == kPing)
         {
             m_log.push_back(m_name);
@@ -57,6 +61,46 @@ private:
     std::string m_name;
     std::vector<std::string>& m_log;
 };
+
+#ifndef DBG_PRINTEXCEPTION_C
+#define DBG_PRINTEXCEPTION_C 0x40010006L
+#endif
+
+// The lines written for a debugger while it lives: each one is raised as an
+// exception that a vectored handler sees first.
+class CDebugOutput
+{
+public:
+    CDebugOutput() : m_hHandler(::AddVectoredExceptionHandler(1, &Collect)) { s_pLines = &m_lines; }
+    ~CDebugOutput()
+    {
+        ::RemoveVectoredExceptionHandler(m_hHandler);
+        s_pLines = nullptr;
+    }
+    // The lines that start with the prefix.
+    std::vector<std::string> Lines(const char* pszPrefix) const
+    {
+        std::vector<std::string> lines;
+        for (const std::string& line : m_lines)
+            if (line.rfind(pszPrefix, 0) == 0)
+                lines.push_back(line);
+        return lines;
+    }
+
+private:
+    static LONG CALLBACK Collect(EXCEPTION_POINTERS* pInfo)
+    {
+        const EXCEPTION_RECORD* pRecord = pInfo->ExceptionRecord;
+        if (s_pLines != nullptr && pRecord->ExceptionCode == (DWORD)DBG_PRINTEXCEPTION_C &&
+            pRecord->NumberParameters >= 2 && pRecord->ExceptionInformation[1] != 0)
+            s_pLines->push_back(reinterpret_cast<const char*>(pRecord->ExceptionInformation[1]));
+        return EXCEPTION_CONTINUE_SEARCH;
+    }
+    static std::vector<std::string>* s_pLines;
+    std::vector<std::string> m_lines;
+    PVOID m_hHandler;
+};
+std::vector<std::string>* CDebugOutput::s_pLines = nullptr;
 
 WNDPROC ProcOf(HWND hWnd)
 {
@@ -171,11 +215,27 @@ TEST(XTWndHook, NoExceptionLeavesTheProcedure)
     CWatchedWnd wnd;
     ASSERT_TRUE(wnd.Make());
     {
+        CDebugOutput output;
         CNamedHook hook("thrower", log);
         hook.bThrow = TRUE;
         hook.HookWindow(&wnd);
         EXPECT_EQ(0, wnd.SendMessage(kPing));
         EXPECT_NE(kPing, CWnd::GetCurrentMessage()->message);   // the record was put back
+        // Told once, not swallowed in silence.
+        std::vector<std::string> lines = output.Lines("Window hook:");
+        ASSERT_EQ(1u, lines.size());
+        EXPECT_NE(std::string::npos, lines[0].find("0x8005"));
+
+        // A paint that throws is told once too, and not asked for again.
+        hook.bThrow = FALSE;
+        hook.bThrowOnPaint = TRUE;
+        wnd.ShowWindow(SW_SHOWNOACTIVATE);
+        wnd.UpdateWindow();
+        wnd.UpdateWindow();
+        lines = output.Lines("Window hook:");
+        ASSERT_EQ(2u, lines.size());
+        EXPECT_NE(std::string::npos, lines[1].find("no brush"));
+        EXPECT_FALSE(::GetUpdateRect(wnd, nullptr, FALSE));
     }
     // The destroyed hook unhooked itself.
     EXPECT_EQ(nullptr, CXTWindowMap::GetMap().Lookup(wnd));

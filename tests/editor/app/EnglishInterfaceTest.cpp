@@ -1,0 +1,179 @@
+// The editor's words in either language, through the resource module that
+// start-up chooses from SETTINGS/LANGUAGE and the real library beside the
+// tests: the Start Center (its words and pictures), the main menu, the button
+// sheet and a message box; and what the library lacks still comes from the
+// editor's German resources.
+#include "editor/app/TarnixEdApp.h"
+
+#include "EditorTesting.h"
+#include "editor/dialogs/ButtonPropSheet.h"
+#include "editor/dialogs/StartCenterDlg.h"
+#include "framework/Menu.h"
+
+#include "editor/DialogIds.h"
+#include "editor/resource.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+using editor_testing::App;
+using editor_testing::FreshRegistry;
+using editor_testing::LanguageScope;
+using editor_testing::ModalAnswers;
+using editor_testing::Text;
+using testing_support::MessageBoxRecorder;
+using testing_support::ProgramFolder;
+using testing_support::ReadFileText;
+using testing_support::TempFolder;
+
+namespace {
+
+std::string ItemText(CDialog* pDlg, int nID)
+{
+    char text[200] = "";
+    ::GetDlgItemTextA(pDlg->GetSafeHwnd(), nID, text, sizeof(text));
+    return text;
+}
+
+struct Words
+{
+    std::string startTitle, menu, tabs, label, box;
+    int nStartImages = 0;
+};
+
+// What the user reads in each place, with the interface as start-up chose it.
+Words ReadTheWords()
+{
+    Words words;
+    {
+        ModalAnswers answers;
+        answers.Then([&](CDialog* pDlg) {
+            words.startTitle = ItemText(pDlg, IDC_START_TITLE);
+            for (int nID : { IDC_START_NEW, IDC_START_OPEN, IDC_START_EXIT })
+                words.nStartImages += pDlg->SendDlgItemMessage(nID, BM_GETIMAGE, IMAGE_ICON, 0) != 0;
+            words.nStartImages += pDlg->SendDlgItemMessage(IDCANCEL, BM_GETIMAGE, IMAGE_BITMAP, 0) != 0;
+            pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        });
+        CStartCenterDlg dlg;
+        dlg.DoModal();
+    }
+    HMENU hMenu = ::LoadMenuA(AfxFindResourceHandle(MAKEINTRESOURCEA(IDR_TARNIXTYPE), RT_MENU),
+                              MAKEINTRESOURCEA(IDR_TARNIXTYPE));
+    for (int i = 0; hMenu != nullptr && i < ::GetMenuItemCount(hMenu); ++i)
+    {
+        char text[100] = "";
+        ::GetMenuStringA(hMenu, i, text, sizeof(text), MF_BYPOSITION);
+        words.menu += std::string(text) + "|";
+    }
+    if (hMenu != nullptr)
+        ::DestroyMenu(hMenu);
+    {
+        ModalAnswers answers;
+        answers.Then([&](CDialog* pDlg) {
+            HWND hTab = (HWND)pDlg->SendMessage(PSM_GETTABCONTROL, 0, 0);
+            for (int i = 0; hTab != nullptr && i < TabCtrl_GetItemCount(hTab); ++i)
+            {
+                char text[100] = "";
+                TCITEMA item = {};
+                item.mask = TCIF_TEXT;
+                item.pszText = text;
+                item.cchTextMax = sizeof(text);
+                ::SendMessageA(hTab, TCM_GETITEMA, i, (LPARAM)&item);
+                words.tabs += std::string(text) + "|";
+            }
+            CWnd* pPage = static_cast<CButtonPropSheet*>(pDlg)->GetActivePage();
+            HWND hLabel = pPage ? ::GetWindow(pPage->GetSafeHwnd(), GW_CHILD) : nullptr;
+            char label[100] = "";
+            if (hLabel != nullptr)
+                ::GetWindowTextA(hLabel, label, sizeof(label));
+            words.label = label;
+            pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        });
+        CButtonPropSheet sheet("Button");
+        sheet.DoModal();
+    }
+    MessageBoxRecorder boxes;
+    App().OpenProjectFile("menu.txt");
+    if (boxes.Count() == 1)
+        words.box = Text(boxes.Last().strText);
+    return words;
+}
+
+} // namespace
+
+TEST(EnglishInterfaceTest, TheChosenLanguageSpeaksEverywhere)
+{
+    struct Row { LPCSTR pszLanguage; Words expected; } rows[] = {
+        { "English",
+          { "Welcome to the Tarnix Start Center",
+            "&Project|&Edit|&Objects|Page|Pages|Styles|Editor|Tools|", "Text|Position, Style|Link|",
+            "Caption:", "ERROR !\n\nOnly files of type INI can be used !\n\n" } },
+        { "German",
+          { "Willkommen im Tarnix Start Center",
+            "&Projekt|&Bearbeiten|&Objekte|Seite|Seiten|Stile|Editor|Extras|",
+            "Text|Position, Stil|Verknüpfung|", "Beschriftung:",
+            "FEHLER !\n\nEs sind nur Dateien vom Type INI möglich !\n\n" } },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.pszLanguage);
+        FreshRegistry registry;
+        LanguageScope scope;
+        App().WriteProfileString("SETTINGS", "LANGUAGE", row.pszLanguage);
+        App().LoadInterfaceLanguage(ProgramFolder());
+        Words words = ReadTheWords();
+        EXPECT_EQ(row.expected.startTitle, words.startTitle);
+        EXPECT_EQ(0u, words.menu.find(row.expected.menu)) << words.menu;
+        EXPECT_EQ(row.expected.tabs, words.tabs);
+        EXPECT_EQ(row.expected.label, words.label);
+        EXPECT_EQ(row.expected.box, words.box);
+        EXPECT_EQ(4, words.nStartImages);
+    }
+}
+
+TEST(EnglishInterfaceTest, WhatTheLibraryLacksComesFromTheEditor)
+{
+    // A library with none of the editor's resources (the player) still loads;
+    // the editor's German menu, dialogs and strings stand in for each item.
+    FreshRegistry registry;
+    LanguageScope scope;
+    TempFolder folder;
+    folder.Write("tarnix_english.dll", ReadFileText(ProgramFolder() + "\\Tarnix.exe"));
+    App().WriteProfileString("SETTINGS", "LANGUAGE", "English");
+    App().LoadInterfaceLanguage(folder.Path());
+    ASSERT_NE(nullptr, App().m_hLanguageLib);
+    Words words = ReadTheWords();
+    EXPECT_EQ("Willkommen im Tarnix Start Center", words.startTitle);
+    EXPECT_EQ(0u, words.menu.find("&Projekt|"));
+    EXPECT_EQ("Beschriftung:", words.label);
+    EXPECT_EQ(4, words.nStartImages);
+    EXPECT_EQ("FEHLER !\n\nEs sind nur Dateien vom Type INI möglich !\n\n", words.box);
+}
+
+TEST(EnglishInterfaceTest, TheLanguageCommandTakesEffectAtTheNextStart)
+{
+    FreshRegistry registry;
+    LanguageScope scope;
+    App().WriteProfileString("SETTINGS", "LANGUAGE", "German");
+    App().LoadInterfaceLanguage(ProgramFolder());
+    ASSERT_EQ(nullptr, App().m_hLanguageLib);
+    ModalAnswers answers;
+    answers.Then([](CDialog* pDlg) {
+        pDlg->CheckRadioButton(IDC_LANG_ENGLISH, IDC_LANG_GERMAN, IDC_LANG_ENGLISH);
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    MessageBoxRecorder boxes;
+    App().OnCmdMsg(ID_EDITOR_LANGUAGE, CN_COMMAND, nullptr, nullptr);
+    EXPECT_EQ("English", Text(App().GetProfileString("SETTINGS", "LANGUAGE", "")));
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ("Die Einstellung wird erst nach einem Neustart des Programmes wirksam.\n\n"
+              "The settings take effect after program restart. ",
+              Text(boxes.Last().strText));
+    // Still German in this run; the next start reads the registry.
+    EXPECT_EQ(nullptr, App().m_hLanguageLib);
+    App().LoadInterfaceLanguage(ProgramFolder());
+    EXPECT_NE(nullptr, App().m_hLanguageLib);
+    EXPECT_EQ("Welcome to the Tarnix Start Center", ReadTheWords().startTitle);
+}

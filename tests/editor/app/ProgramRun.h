@@ -1,0 +1,124 @@
+// Running the real programs from a test: starting a process, waiting for its
+// windows and pressing their buttons from outside, as a user would.
+#pragma once
+
+#include "framework/String.h"
+
+#include <windows.h>
+
+#include <functional>
+
+namespace editor_testing {
+
+struct Process
+{
+    PROCESS_INFORMATION pi = {};
+
+    bool Start(const CString& strProgram, const CString& strFolder)
+    {
+        CString commandLine = "\"" + strProgram + "\"";
+        STARTUPINFOA si = {};
+        si.cb = sizeof(si);
+        return CreateProcessA(nullptr, commandLine.GetBuffer(), nullptr, nullptr, FALSE, 0, nullptr, strFolder, &si,
+                              &pi) != FALSE;
+    }
+    bool HasEnded() const { return WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0; }
+    DWORD ExitCode() const
+    {
+        DWORD dwExit = STILL_ACTIVE;
+        GetExitCodeProcess(pi.hProcess, &dwExit);
+        return dwExit;
+    }
+    // Closes the window and waits for the end; a program that does not end is stopped.
+    bool CloseAndWait(HWND hWnd)
+    {
+        if (hWnd != nullptr)
+            PostMessageA(hWnd, WM_CLOSE, 0, 0);
+        return WaitForEnd();
+    }
+    bool WaitForEnd()
+    {
+        bool bEnded = WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0;
+        if (!bEnded)
+            TerminateProcess(pi.hProcess, 1);
+        return bEnded;
+    }
+    ~Process()
+    {
+        if (pi.hProcess != nullptr)
+        {
+            if (!HasEnded())
+                TerminateProcess(pi.hProcess, 1);
+            CloseHandle(pi.hThread);
+            CloseHandle(pi.hProcess);
+        }
+    }
+};
+
+// Waits up to about ten seconds for the finder to give a window.
+inline HWND WaitFor(const std::function<HWND()>& find)
+{
+    for (int i = 0; i < 200; ++i)
+    {
+        if (HWND hWnd = find())
+            return hWnd;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+inline bool WaitForFile(const CString& strPath)
+{
+    for (int i = 0; i < 200; ++i)
+    {
+        if (GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES)
+            return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+// The visible top-level window of the process that holds an MDI client.
+inline HWND FindMainFrame(DWORD dwProcessId)
+{
+    struct Search { DWORD dwProcessId; HWND hFound; } search = { dwProcessId, nullptr };
+    EnumWindows(
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            Search* pSearch = (Search*)lParam;
+            DWORD dwOwner = 0;
+            GetWindowThreadProcessId(hWnd, &dwOwner);
+            if (dwOwner == pSearch->dwProcessId && IsWindowVisible(hWnd) &&
+                FindWindowExA(hWnd, nullptr, "MDIClient", nullptr) != nullptr)
+                pSearch->hFound = hWnd;
+            return pSearch->hFound == nullptr;
+        },
+        (LPARAM)&search);
+    return search.hFound;
+}
+
+inline HWND FindDialog(LPCSTR pszCaption)
+{
+    HWND hDlg = FindWindowA("#32770", pszCaption);
+    return hDlg != nullptr && IsWindowVisible(hDlg) ? hDlg : nullptr;
+}
+
+// The process's visible dialog with the caption.
+inline HWND FindDialogOf(DWORD dwProcessId, LPCSTR pszCaption)
+{
+    for (HWND hDlg = FindWindowExA(nullptr, nullptr, "#32770", pszCaption); hDlg != nullptr;
+         hDlg = FindWindowExA(nullptr, hDlg, "#32770", pszCaption))
+    {
+        DWORD dwOwner = 0;
+        GetWindowThreadProcessId(hDlg, &dwOwner);
+        if (dwOwner == dwProcessId && IsWindowVisible(hDlg))
+            return hDlg;
+    }
+    return nullptr;
+}
+
+inline void Click(HWND hDlg, int nID)
+{
+    PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)GetDlgItem(hDlg, nID));
+}
+
+} // namespace editor_testing
