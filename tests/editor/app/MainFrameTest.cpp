@@ -329,6 +329,21 @@ TEST_F(MainFrameTest, TheSideBarShowsTheProjectFolderAndFollowsTheProject)
     EXPECT_EQ(0, tabs.GetItemCount());
 }
 
+TEST_F(MainFrameTest, ACancelledCloseKeepsTheProjectInTheSideBar)
+{
+    TempFolder folder;
+    ASSERT_TRUE(App().OpenProjectFile(MakeProjectFolder(folder)));
+    ASSERT_NE(nullptr, ActiveDocument());
+    ActiveDocument()->SetModifiedFlag(TRUE);
+    MessageBoxRecorder boxes;
+    boxes.Answer(IDCANCEL);
+    Frame()->SendMessage(WM_CLOSE);
+    ASSERT_TRUE(::IsWindow(Frame()->m_hWnd));
+    EXPECT_NE(nullptr, ActiveDocument());
+    EXPECT_TRUE(Frame()->GetExplorer().HasViews());
+    EXPECT_EQ(1, Frame()->GetExplorer().GetTabCtrl().GetItemCount());
+}
+
 TEST_F(MainFrameTest, ObjectBarButtonsAreDraggedOntoTheCanvasWithRealInput)
 {
     TempFolder folder;
