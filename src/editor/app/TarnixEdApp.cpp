@@ -320,6 +320,14 @@ CDocument* CTarnixEdApp::OpenProject(const CString& strPath)
         ErrorBoxById(IDS_ONLY_INI_FILES);
         return nullptr;
     }
+    if (GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES)
+    {
+        CString text;
+        text.Format(IsGermanUi() ? "Die Datei\n\n%s\n\nexistiert nicht." : "The file\n\n%s\n\ndoes not exist.",
+                    (LPCSTR)strPath);
+        AfxMessageBox(text, MB_ICONEXCLAMATION);
+        return nullptr;
+    }
     if (_access(strPath, 2) != 0)
     {
         MessageBoxById(IDS_READ_ONLY_PROJECT);
@@ -398,8 +406,8 @@ BOOL CTarnixEdApp::CreateProject(const CString& strFolder)
     CDocument* pDoc = OpenProjectDocument(m_strProjectFile);
     // The template has no head section, which the player and the open checks
     // look for: the new project is written out in full at once.
-    if (pDoc != nullptr && bWriteProject)
-        pDoc->OnSaveDocument(m_strProjectFile);
+    if (CTarnixEdDoc* pProject = dynamic_cast<CTarnixEdDoc*>(pDoc); pProject != nullptr && bWriteProject)
+        pProject->SaveInFull(m_strProjectFile);
     WriteProfileString("PROJECT", "PATH", strFolder);
     WriteProfileString("PROJECT", "FILE", m_strProjectFile);
 

@@ -2,6 +2,7 @@
 
 #include "editor/app/MainFrame.h"
 #include "editor/app/TarnixEdApp.h"
+#include "editor/dialogs/EditorMessages.h"
 #include "editor/dialogs/TextFontDlg.h"
 #include "editor/dialogs/UiLanguage.h"
 #include "framework/Archive.h"
@@ -11,7 +12,7 @@
 #include "framework/MessageBox.h"
 #include "framework/MultiDocTemplate.h"
 #include "framework/Wnd.h"
-#include "shared/menuobj/ArchiveLines.h"
+#include "shared/menuobj/LineStore.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/MTextCreateStruct.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
@@ -25,6 +26,7 @@
 #include "editor/resource.h"
 
 #include <stdlib.h>
+#include <string>
 
 IMPLEMENT_DYNCREATE(CTarnixEdDoc, CDocument)
 
@@ -53,7 +55,7 @@ BOOL SamePath(const CString& strA, const CString& strB)
 } // namespace
 
 CTarnixEdDoc::CTarnixEdDoc() : m_bExplorerRefresh(FALSE), m_bDefaultTextFontSet(FALSE), m_bTestRun(FALSE), m_nButtonSheetPage(0),
-      m_pClipboard(nullptr)
+      m_pClipboard(nullptr), m_bStampVersion(FALSE)
 {
     m_page.SetOwner(this);
 }
@@ -82,6 +84,31 @@ BOOL CTarnixEdDoc::OnOpenDocument(LPCSTR lpszPathName)
     m_bExplorerRefresh = FALSE;
     if (!CDocument::OnOpenDocument(lpszPathName))
         return FALSE;
+    // A page that shows its errors hears of its missing files once, by name.
+    if (m_page.m_bShowErrors && !m_page.GetMissingFiles().empty())
+    {
+        CString text = IsGermanUi() ? "Diese Dateien der Seite fehlen:\n" : "These files of the page are missing:\n";
+        for (const CString& file : m_page.GetMissingFiles())
+            text += "\n" + file;
+        AfxMessageBox(text, MB_ICONEXCLAMATION);
+    }
+    if (m_page.IsDamaged())
+    {
+        CString text = IsGermanUi() ? "Die Projektdatei ist beschädigt." : "The project file is damaged.";
+        if (m_page.GetCorrections().empty())
+            text += IsGermanUi() ? " Sie endet mitten in einer Zeile." : " It ends in the middle of a line.";
+        else
+            text += IsGermanUi() ? "\n\nDer Editor zeigt korrigiert:\n" : "\n\nThe editor shows corrected:\n";
+        for (const CString& line : m_page.GetCorrections())
+            text += "\n" + line;
+        AfxMessageBox(text, MB_ICONEXCLAMATION);
+    }
+    if (m_page.HasHiddenObjects())
+        AfxMessageBox(IsGermanUi() ? "Die Seite enthält mehr Objekte, als der Editor zeigen kann (10 Buttons, "
+                                     "10 Texte, 1 Textfeld).\nDie übrigen bleiben beim Speichern unverändert erhalten."
+                                   : "The page holds more objects than the editor can show (10 buttons, 10 texts, "
+                                     "1 text field).\nThe others are saved unchanged.",
+                      MB_ICONINFORMATION);
     RefreshPageMenu();
     // From now on every change of the used files refreshes the side bar.
     m_bExplorerRefresh = TRUE;
@@ -97,14 +124,10 @@ BOOL CTarnixEdDoc::OnOpenDocument(LPCSTR lpszPathName)
 void CTarnixEdDoc::Serialize(CArchive& ar)
 {
     CString path = ar.GetFile() != nullptr ? ar.GetFile()->GetFilePath() : CString();
+    // A page is stored only through OnSaveDocument, which keeps the file as
+    // read where nothing changed and replaces it only by a complete copy.
     if (ar.IsStoring())
-    {
-        PrepareWriter();
-        CArchiveLines lines;
-        CProjectWriter(m_page, lines, path).WriteProject();
-        lines.Serialize(ar);
-        return;
-    }
+        AfxThrowArchiveException(CArchiveException::genericException, path);
     m_page.LoadProject(path);
     LoadFontStyleFromProfile(m_page.m_defaultTextFont, "TEXT");
     SetModifiedFlag(FALSE);
@@ -124,16 +147,26 @@ void CTarnixEdDoc::PrepareWriter()
 BOOL CTarnixEdDoc::OnSaveDocument(LPCSTR lpszPathName)
 {
     CString path = lpszPathName;
+    // Windows refuses to replace a read-only file, but not every system does:
+    // the flag is checked here so the author's protection always holds.
+    DWORD dwAttributes = GetFileAttributesA(path);
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0)
+    {
+        MessageBoxById(IDS_READ_ONLY_PROJECT);
+        return FALSE;
+    }
     PrepareWriter();
-    CLineStore lines;
-    CProjectWriter(m_page, lines, path).WriteProject();
+    CProjectFileText::LineList file, written;
+    // An edited page is stamped with this editor; an unedited one keeps its bytes.
+    m_page.ComposeFile(path, IsModified() || m_bStampVersion, file, written);
+    const std::string text = CProjectFileText::Text(file);
 
     // The file is replaced only by a complete copy, so a failed write never
     // leaves the project half written.
     CString folder = ".";
     GetFolderPart(path, folder);
     char temp[MAX_PATH] = "";
-    BOOL bSaved = GetTempFileNameA(folder, "tnx", 0, temp) != 0 && lines.SaveFile(temp) &&
+    BOOL bSaved = GetTempFileNameA(folder, "tnx", 0, temp) != 0 && WriteFileBytes(temp, text) &&
                   MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!bSaved)
     {
@@ -144,6 +177,7 @@ BOOL CTarnixEdDoc::OnSaveDocument(LPCSTR lpszPathName)
         ReportSaveLoadException(path, &fe, TRUE);
         return FALSE;
     }
+    m_page.FileSaved(file, written);
     SetModifiedFlag(FALSE);
     return TRUE;
 }
@@ -151,6 +185,12 @@ BOOL CTarnixEdDoc::OnSaveDocument(LPCSTR lpszPathName)
 BOOL CTarnixEdDoc::SaveTo(const CString& strPath)
 {
     SetPathName(strPath, TRUE);
+    return OnSaveDocument(strPath);
+}
+
+BOOL CTarnixEdDoc::SaveInFull(const CString& strPath)
+{
+    m_page.ForgetFileText();
     return OnSaveDocument(strPath);
 }
 
@@ -222,9 +262,14 @@ void CTarnixEdDoc::CheckProjectVersion()
     CString target = m_page.m_strProjectPath;
     CString name = m_page.m_strProjectFileName;
     name.MakeLower();
-    if (name.Left(sizeof(kOldProjectName) - 1) == kOldProjectName)
-        target = folder + "\\" + ProjectFormat::kDefaultFileName;
-    if (!OnSaveDocument(target))
+    // The old name moves to the player's name, but never over a page of that name.
+    CString newName = folder + "\\" + ProjectFormat::kDefaultFileName;
+    if (name.Left(sizeof(kOldProjectName) - 1) == kOldProjectName && GetFileAttributesA(newName) == INVALID_FILE_ATTRIBUTES)
+        target = newName;
+    m_bStampVersion = TRUE;
+    BOOL bSaved = OnSaveDocument(target);
+    m_bStampVersion = FALSE;
+    if (!bSaved)
         return;
     pApp->m_strReopenPath = target;
     if (CWnd* pMainWnd = AfxGetMainWnd())

@@ -32,7 +32,8 @@ public:
     BOOL OnOpenDocument(LPCSTR lpszPathName) override;
     // Writes the whole page to a temporary file in the same folder and replaces
     // the file with it only when every line was written; a failure keeps the
-    // old file and the modified flag, and is reported once.
+    // old file and the modified flag, and is reported once. What the editor did
+    // not change keeps its line; a read-only file is refused.
     BOOL OnSaveDocument(LPCSTR lpszPathName) override;
     void OnCloseDocument() override;
     void DeleteContents() override;
@@ -40,6 +41,9 @@ public:
 
     // Operations
     BOOL SaveTo(const CString& strPath);
+    // Writes every section as the editor writes it, whatever the file held
+    // (a new project's template).
+    BOOL SaveInFull(const CString& strPath);
     // Asks to update a project made by an older editor and reopens it after
     // the update.
     void CheckProjectVersion();
@@ -84,4 +88,5 @@ private:
 
     CProjectPage m_page;
     CMObjCreateStruct* m_pClipboard;
+    BOOL m_bStampVersion;             // the version update writes the head anew
 };

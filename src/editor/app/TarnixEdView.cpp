@@ -344,9 +344,8 @@ void CTarnixEdView::BindPopupMenus()
         const int nNumber = m_objects.BindPopupMenu(pStruct, this);
         if (nNumber < 0)
             continue;
-        CString strSection, strItem;
-        strSection.Format("POPUPMENU%02d", nNumber);
-        page.ReadPopupMenu(strSection, strItem);
+        // The page read the popup's text and counted its files when it was opened.
+        CString strItem = page.GetPopupMenuText(nNumber);
         if (!strItem.IsEmpty())
             m_objects.SetPopupMenuText(nNumber, strItem);
     }

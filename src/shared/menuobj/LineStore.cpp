@@ -1,5 +1,6 @@
 #include "shared/menuobj/LineStore.h"
 
+#include "shared/support/FileUtils.h"
 #include "shared/support/Language.h"
 
 #include <new>
@@ -46,9 +47,9 @@ std::string ReadWholeFile(CFile& file)
     return text;
 }
 
-// Writes a line ended with CR LF. A line that holds line feeds is written as
+// Appends a line ended with CR LF. A line that holds line feeds is written as
 // several lines, each with a clean CR LF; an empty line writes nothing.
-void WriteLine(CFile& file, const CString& strLine)
+void AppendLine(std::string& strText, const CString& strLine)
 {
     for (int nStart = 0; nStart < strLine.GetLength();)
     {
@@ -56,13 +57,13 @@ void WriteLine(CFile& file, const CString& strLine)
         int nStop = nBreak < 0 ? strLine.GetLength() : nBreak;
         if (nStop > nStart && strLine[nStop - 1] == '\r' && nBreak >= 0)
             --nStop;
-        CString strPiece = strLine.Mid(nStart, nStop - nStart) + "\r\n";
-        file.Write((LPCSTR)strPiece, strPiece.GetLength());
+        strText.append((LPCSTR)strLine + nStart, size_t(nStop - nStart));
+        strText += "\r\n";
         if (nBreak < 0)
             break;
         nStart = nBreak + 1;
         if (nStart == strLine.GetLength())
-            file.Write("\r\n", 2);      // the line ended with a line feed: an empty line follows
+            strText += "\r\n";      // the line ended with a line feed: an empty line follows
     }
 }
 
@@ -136,23 +137,10 @@ BOOL CLineStore::SaveFile(LPCSTR lpszPath)
 {
     if (m_lines.GetCount() == 0 || lpszPath == nullptr || *lpszPath == '\0')
         return FALSE;
-    CFile file;
-    if (!file.Open(lpszPath, CFile::modeCreate | CFile::modeReadWrite))
-        return FALSE;
-    try
-    {
-        for (POSITION pos = m_lines.GetHeadPosition(); pos != nullptr;)
-            WriteLine(file, m_lines.GetNext(pos));
-        file.Flush();
-        file.Close();
-    }
-    catch (CFileException* e)
-    {
-        e->Delete();
-        file.Abort();
-        return FALSE;
-    }
-    return TRUE;
+    std::string text;
+    for (POSITION pos = m_lines.GetHeadPosition(); pos != nullptr;)
+        AppendLine(text, m_lines.GetNext(pos));
+    return WriteFileBytes(lpszPath, text);
 }
 
 BOOL CLineStore::LoadFile(LPCSTR lpszPath, BOOL bReport)

@@ -10,8 +10,12 @@ IMPLEMENT_DYNAMIC(CMObjButUrl, CMObjButton)
 
 BOOL CMObjButUrl::Create(CMButCreateStruct* pCrStruct, CWnd* pParent, int nID, COLORREF /*cr*/, BOOL bEditMode)
 {
+    // The window fits its caption; the struct keeps the size the page stored.
+    const RECT rcStored = pCrStruct->m_rect;
     FitRectToCaption(pCrStruct);
-    return CreateButtonWindow(new CButUrl, pCrStruct, pParent, nID, bEditMode);
+    BOOL bCreated = CreateButtonWindow(new CButUrl, pCrStruct, pParent, nID, bEditMode);
+    pCrStruct->m_rect = rcStored;
+    return bCreated;
 }
 
 void CMObjButUrl::FitRectToCaption(CMButCreateStruct* pButStruct)

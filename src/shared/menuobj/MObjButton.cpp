@@ -33,8 +33,9 @@ BOOL CMObjButton::CreateButtonWindow(CButBasis* pWnd, CMButCreateStruct* pCrStru
                                      BOOL bEditMode)
 {
     PrepareWindow(pWnd, pCrStruct, pParent, nID, bEditMode);
+    const RECT rcStored = pCrStruct->m_rect;
     return TakeWindow(pWnd, pWnd->CreateButton(pCrStruct->m_strText, kButtonWindowStyle, pCrStruct->m_rect, pParent,
-                                               UINT(nID)));
+                                               UINT(nID)), rcStored);
 }
 
 BOOL CMObjButton::CreateImageWindow(CImgBasisButton* pWnd, CMButCreateStruct* pCrStruct, CWnd* pParent, int nID,
@@ -43,7 +44,8 @@ BOOL CMObjButton::CreateImageWindow(CImgBasisButton* pWnd, CMButCreateStruct* pC
     PrepareWindow(pWnd, pCrStruct, pParent, nID, bEditMode);
     pCrStruct->m_nID = nID;
     pCrStruct->m_dwStyle = kButtonWindowStyle;
-    return TakeWindow(pWnd, pWnd->CreateFromStruct(pCrStruct, pParent));
+    const RECT rcStored = pCrStruct->m_rect;
+    return TakeWindow(pWnd, pWnd->CreateFromStruct(pCrStruct, pParent), rcStored);
 }
 
 void CMObjButton::PrepareWindow(CButBasis* pWnd, CMButCreateStruct* pCrStruct, CWnd* pParent, int nID,
@@ -58,8 +60,10 @@ void CMObjButton::PrepareWindow(CButBasis* pWnd, CMButCreateStruct* pCrStruct, C
     pWnd->SetFontDesc(pCrStruct->m_font);
 }
 
-// The picture styles have sized the struct's rectangle to their picture.
-BOOL CMObjButton::TakeWindow(CButBasis* pWnd, BOOL bCreated)
+// The picture styles have sized the struct's rectangle to their picture: the
+// object takes that size, the struct keeps the one the page stored until the
+// author moves or sizes the button.
+BOOL CMObjButton::TakeWindow(CButBasis* pWnd, BOOL bCreated, const RECT& rcStored)
 {
     if (!bCreated)
     {
@@ -69,6 +73,7 @@ BOOL CMObjButton::TakeWindow(CButBasis* pWnd, BOOL bCreated)
     m_pButWnd = pWnd;
     m_pObjWnd = pWnd;
     SetRects(m_pCrStruct->m_rect);
+    m_pCrStruct->m_rect = rcStored;
     return TRUE;
 }
 

@@ -44,5 +44,5 @@ protected:
 
 private:
     void PrepareWindow(CButBasis* pWnd, CMButCreateStruct* pCrStruct, CWnd* pParent, int nID, BOOL bEditMode);
-    BOOL TakeWindow(CButBasis* pWnd, BOOL bCreated);
+    BOOL TakeWindow(CButBasis* pWnd, BOOL bCreated, const RECT& rcStored);
 };

@@ -137,7 +137,8 @@ CMObjButton* CMenuObjects::FindButtonByDocument(LPCSTR lpszDocument) const
 }
 
 // Windows that changed their size themselves (pictures loaded late, fitted
-// captions) hand their rectangle back to the object and its struct.
+// captions) hand their rectangle back to the object. The struct keeps the
+// place and size the page stored until the author moves or sizes the object.
 void CMenuObjects::UpdateRectsFromWindows()
 {
     for (int i = 0; i < GetObjectCount(); ++i)
@@ -150,8 +151,6 @@ void CMenuObjects::UpdateRectsFromWindows()
         pWnd->GetWindowRect(rc);
         ::MapWindowPoints(nullptr, ::GetParent(pWnd->GetSafeHwnd()), reinterpret_cast<LPPOINT>(&rc), 2);
         pObject->SetRects(rc);
-        if (pObject->GetCreateStruct() != nullptr)
-            pObject->GetCreateStruct()->m_rect = rc;
     }
 }
 

@@ -7,12 +7,15 @@
 #include "shared/menuobj/MTextCreateStruct.h"
 #include "shared/support/ProjectFormat.h"
 #include "shared/menuobj/ProjectPaths.h"
+#include "shared/menuobj/ProjectWriter.h"
+#include "shared/menuobj/LineStore.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/support/DibImage.h"
 #include "shared/support/IconFile.h"
 #include "shared/support/Picture.h"
 
 #include <algorithm>
+#include <string>
 
 IMPLEMENT_DYNAMIC(CProjectPage, CObject)
 
@@ -59,7 +62,7 @@ BOOL IsPopupOrListBox(const CString& strDocument)
 } // namespace
 
 CProjectPage::CProjectPage()
-    : m_chEditorLanguage('G'), m_hIcon(nullptr), m_pOwner(nullptr), m_nHoldRefresh(0)
+    : m_chEditorLanguage('G'), m_hIcon(nullptr), m_bHiddenObjects(FALSE), m_bDamaged(FALSE), m_pOwner(nullptr), m_nHoldRefresh(0)
 {
     m_buttons.SetMaxCount(kMaxButtons);
     m_texts.SetMaxCount(kMaxTexts);
@@ -136,6 +139,16 @@ void CProjectPage::DeleteAllObjects()
         text.Empty();
     m_strProjectFolder.Empty();
     m_strProjectFileName.Empty();
+    m_fileText.Reset();
+}
+
+void CProjectPage::ComposeFile(const CString& strPath, BOOL bFreshHead, CProjectFileText::LineList& file,
+                               CProjectFileText::LineList& written)
+{
+    CLineStore store;
+    CProjectWriter(*this, store, strPath).WriteProject();
+    written = CProjectFileText::StoreLines(store);
+    file = m_fileText.Merge(written, ProjectFormat::kSecHead, bFreshHead);
 }
 
 // ---------------------------------------------------------------------------
@@ -162,12 +175,25 @@ void CProjectPage::LoadProject(const CString& strPath)
     ReadProjectSettings();
     UseFile(FILES_PROJECT, m_strProjectFileName);
     --m_nHoldRefresh;
+    if (m_fileText.Load(strPath))
+    {
+        m_bDamaged = m_bDamaged || m_fileText.EndsInsideALine();
+        CLineStore store;
+        CProjectWriter writer(*this, store, strPath);
+        writer.SetWarnings(FALSE);
+        writer.WriteProject();
+        m_fileText.SetBaseline(CProjectFileText::StoreLines(store));
+    }
     Modified();
     FilesChanged();
 }
 
 void CProjectPage::ReadProjectSettings()
 {
+    m_bHiddenObjects = FALSE;
+    m_bDamaged = FALSE;
+    m_missingFiles.clear();
+    m_corrections.clear();
     InitWindowDefaults();
     m_pages.Reset();
     int nLevel = 0;
@@ -190,6 +216,7 @@ void CProjectPage::ReadProjectSettings()
     ReadTooltipSection();
     BuildSubmenuList();
     TakeMainPageSize();
+    CorrectObjectRects();
 }
 
 CString CProjectPage::ReadText(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nMaxChars)
@@ -214,6 +241,11 @@ void CProjectPage::SetBackgroundImage(const CString& strFile)
     m_nImageW = m_nImageH = 1;
     if (strFile.IsEmpty())
         return;
+    if (GetFileAttributesA(strFile) == INVALID_FILE_ATTRIBUTES)
+    {
+        m_missingFiles.push_back(strFile);
+        return;
+    }
     CString extension = strFile.Right(4);
     extension.MakeUpper();
     CDibImage dib;
@@ -310,6 +342,7 @@ void CProjectPage::ReadButtons()
         CMButCreateStruct* pButton = ReadButtonCreateStruct(m_settings, n, look);
         if (!pButton)
             continue;
+        CheckObjectNumbers(ProjectFormat::ButtonSection(n));
         pButton->m_nNumber = (int)m_buttons.GetSize();
         if (pButton->m_strStyle != "H")
             pButton->m_fontIdle.Assign(m_buttonFont);
@@ -318,7 +351,9 @@ void CProjectPage::ReadButtons()
             pButton->m_strStyle = "W";
         if (!AddButton(pButton))
         {
+            // Shown no more, written back as it stands.
             delete pButton;
+            m_bHiddenObjects = TRUE;
             break;
         }
     }
@@ -349,9 +384,12 @@ void CProjectPage::ReadTexts()
     for (int n = 1; n <= kMaxTextSections; ++n)
     {
         CMTextCreateStruct* pText = ReadTextCreateStruct(m_settings, n, { kTextWidth, kTextHeight }, m_crWindowBg);
+        if (pText)
+            CheckObjectNumbers(ProjectFormat::TextSection(n));
         if (pText && !AddText(pText))
         {
             delete pText;
+            m_bHiddenObjects = TRUE;
             break;
         }
     }
@@ -363,9 +401,12 @@ void CProjectPage::ReadTextFields()
     for (int n = 1; n <= m_textFields.GetMaxCount() + 1; ++n)
     {
         CViewerCreateStruct* pField = ReadTextFieldCreateStruct(m_settings, n, m_crWindowBg);
+        if (pField)
+            CheckObjectNumbers(ProjectFormat::TextFieldSection(n));
         if (pField && !AddTextField(pField))
         {
             delete pField;
+            m_bHiddenObjects = TRUE;
             break;
         }
     }
@@ -374,6 +415,8 @@ void CProjectPage::ReadTextFields()
 void CProjectPage::ReadImageObject()
 {
     CMObjCreateStruct* pImage = ReadImageCreateStruct(m_settings);
+    if (pImage != nullptr)
+        CheckObjectNumbers(ProjectFormat::ImageSection(1));
     if (pImage != nullptr && !AddImage(pImage))
         delete pImage;
 }
@@ -383,11 +426,82 @@ void CProjectPage::ReadObjectSection(LPCSTR lpszSection, int nType)
     CMObjCreateStruct* pObject = ReadObjectSectionCreateStruct(m_settings, lpszSection, nType);
     if (pObject == nullptr)
         return;
+    CheckObjectNumbers(lpszSection);
     BOOL bAdded = nType == MOBJ_AVICLIP ? AddAviClip(pObject)
                   : nType == MOBJ_SLIDER ? AddSlider(pObject)
                                          : AddListBox(pObject);
     if (!bAdded)
         delete pObject;
+}
+
+void CProjectPage::CheckObjectNumbers(LPCSTR lpszSection)
+{
+    using namespace ProjectFormat;
+    for (LPCSTR key : { kKeyX, kKeyY, kKeyW, kKeyH })
+    {
+        CString value = ReadText(lpszSection, key, "", 30);
+        CString digits = value;
+        digits.TrimLeft(" \t+-");
+        // A number below 0 (a size of 0 or less) hides its object as surely as no number.
+        BOOL bSize = key == kKeyW || key == kKeyH;
+        int nValue = atoi(value);
+        if (value.IsEmpty() || ((digits[0] >= '0' && digits[0] <= '9') && (bSize ? nValue > 0 : nValue >= 0)))
+            continue;
+        m_corrections.push_back(CString(lpszSection) + " " + key + "=" + value);
+        m_bDamaged = TRUE;
+    }
+}
+
+void CProjectPage::CorrectObjectRects()
+{
+    const int nPageW = std::max(m_nWinW, 1), nPageH = std::max(m_nWinH, 1);
+    const struct
+    {
+        CMObjList* pList;
+        LPCSTR pszName;   // of its section, without the number of a numbered one
+        BOOL bNumbered;
+        SIZE size;        // for an object without a size
+    } lists[] = {
+        { &m_buttons, "BUTTON", TRUE, { 120, 26 } }, { &m_texts, "TEXT", TRUE, { kTextWidth, kTextHeight } },
+        { &m_textFields, "TEXTFELD", TRUE, { 40, 40 } }, { &m_images, "IMAGE1", FALSE, { 32, 32 } },
+        { &m_aviClips, kSecEditorAviClip, FALSE, { 32, 32 } }, { &m_sliders, kSecEditorSlider, FALSE, { 32, 32 } },
+        { &m_listBoxes, kSecEditorListBox, FALSE, { 120, 26 } },
+    };
+    for (const auto& list : lists)
+        for (int i = 0; i < list.pList->GetSize(); ++i)
+        {
+            RECT& rc = static_cast<CMObjCreateStruct*>((*list.pList)[i])->m_rect;
+            int nW = rc.right - rc.left, nH = rc.bottom - rc.top;
+            // Sizes of a missing key are defaults, those of a present one damage.
+            BOOL bSizeLess = nW <= 0 || nH <= 0;
+            if (bSizeLess)
+            {
+                nW = nW > 0 ? nW : list.size.cx;
+                nH = nH > 0 ? nH : list.size.cy;
+            }
+            // Too large or wholly outside: moved and cut into the page. Partly
+            // outside, an object can still be seen and selected.
+            BOOL bTooLarge = nW > nPageW || nH > nPageH;
+            nW = std::min(nW, nPageW);
+            nH = std::min(nH, nPageH);
+            int nX = rc.left, nY = rc.top;
+            BOOL bOutside = nX >= nPageW || nY >= nPageH || nX + nW <= 0 || nY + nH <= 0;
+            if (bTooLarge || bOutside)
+            {
+                nX = Clamp(nX, 0, nPageW - nW);
+                nY = Clamp(nY, 0, nPageH - nH);
+            }
+            if (!bSizeLess && !bTooLarge && !bOutside)
+                continue;
+            CString line;
+            line.Format("%s X=%ld Y=%ld W=%ld H=%ld -> X=%d Y=%d W=%d H=%d", list.pszName, rc.left, rc.top,
+                        rc.right - rc.left, rc.bottom - rc.top, nX, nY, nW, nH);
+            if (list.bNumbered)
+                line.Insert((int)strlen(list.pszName), CString(std::to_string(i + 1).c_str()));
+            m_corrections.push_back(line);
+            m_bDamaged = m_bDamaged || bTooLarge;
+            SetRect(&rc, nX, nY, nX + nW, nY + nH);
+        }
 }
 
 void CProjectPage::ReadEditorObjects()
@@ -404,6 +518,11 @@ void CProjectPage::LoadWindowIcon()
     m_hIcon = nullptr;
     if (m_strWelcomeIcon.IsEmpty())
         return;
+    if (GetFileAttributesA(m_strWelcomeIcon) == INVALID_FILE_ATTRIBUTES)
+    {
+        m_missingFiles.push_back(m_strWelcomeIcon);
+        return;
+    }
     std::unique_ptr<IconFile> icon = ReadIconFile(m_strWelcomeIcon, m_bShowErrors);
     if (icon && !icon->images.empty())
         m_hIcon = CreateIconFromImage(&icon->images[0]);
@@ -425,9 +544,11 @@ void CProjectPage::TakeMainPageSize()
     CString mainPath = m_strProjectFolder + "\\" + m_strMainFile;
     if (!CanOpenForReading(mainPath))
         return;
-    int nW = (int)GetPrivateProfileIntA(kSecWindowSize, kKeyW, -1, mainPath);
-    int nH = (int)GetPrivateProfileIntA(kSecWindowSize, kKeyH, -1, mainPath);
-    int nSizeType = (int)GetPrivateProfileIntA(kSecWindowSize, kKeySizeType, 0, mainPath);
+    CProjectFiles main;
+    main.OpenWholeFileFirst(mainPath);
+    int nW = main.GetInt(kSecWindowSize, kKeyW, -1);
+    int nH = main.GetInt(kSecWindowSize, kKeyH, -1);
+    int nSizeType = main.GetInt(kSecWindowSize, kKeySizeType, 0);
     if (nW > 0 && nH > 0)
     {
         m_nWinW = nW;
@@ -480,7 +601,18 @@ void CProjectPage::RemoveButton(CMButCreateStruct* pButton, BOOL bBackup)
     {
         CString path;
         ResolvePath(pButton->m_strDocument, path);
-        m_pages.RemovePage(path, bBackup);
+        // A page another button still opens keeps its entry and its file.
+        BOOL bShared = FALSE;
+        for (int i = 0; i < m_buttons.GetSize() && !bShared; ++i)
+        {
+            const CMButCreateStruct* pOther = static_cast<CMButCreateStruct*>(m_buttons[i]);
+            CString other;
+            if (pOther != pButton && pOther->m_nAction == ACTION_NEWPAGE && !pOther->m_strDocument.IsEmpty())
+                ResolvePath(pOther->m_strDocument, other);
+            bShared = !other.IsEmpty() && other.CompareNoCase(path) == 0;
+        }
+        if (!bShared)
+            m_pages.RemovePage(path, bBackup);
     }
     RemoveFromList(m_buttons, pButton);
 }
@@ -625,7 +757,9 @@ void CProjectPage::CollectUsedFiles(const CMButCreateStruct& button)
         return;
     ++m_nHoldRefresh;
     UseFile(FILES_BUTTON_IMAGES, button.m_strBitmap);
-    UseFile(button.m_nAction == ACTION_NEWPAGE ? FILES_PAGES : FILES_DOCUMENTS, button.m_strDocument);
+    // A message button's document is the message's text, no file.
+    if (button.m_nAction != ACTION_MESSAGE)
+        UseFile(button.m_nAction == ACTION_NEWPAGE ? FILES_PAGES : FILES_DOCUMENTS, button.m_strDocument);
     if (button.m_nAction == ACTION_NONE)
         UseFile(FILES_APPLICATIONS, button.m_strApplication);
     UseFile(FILES_SOUNDS, button.m_strSoundFile);
@@ -638,7 +772,9 @@ void CProjectPage::ReleaseUsedFiles(const CMButCreateStruct& button)
         return;
     ++m_nHoldRefresh;
     ReleaseFile(FILES_BUTTON_IMAGES, button.m_strBitmap);
-    ReleaseFile(button.m_nAction == ACTION_NEWPAGE ? FILES_PAGES : FILES_DOCUMENTS, button.m_strDocument);
+    // A message button's document is the message's text, no file.
+    if (button.m_nAction != ACTION_MESSAGE)
+        ReleaseFile(button.m_nAction == ACTION_NEWPAGE ? FILES_PAGES : FILES_DOCUMENTS, button.m_strDocument);
     if (button.m_nAction == ACTION_NONE)
         ReleaseFile(FILES_APPLICATIONS, button.m_strApplication);
     ReleaseFile(FILES_SOUNDS, button.m_strSoundFile);

@@ -10,8 +10,11 @@
 #include "shared/menuobj/MObjList.h"
 #include "shared/menuobj/PageList.h"
 #include "shared/menuobj/PageObjectReader.h"
+#include "shared/menuobj/ProjectFileText.h"
 #include "shared/support/FontDesc.h"
 #include "shared/support/ProjectSettings.h"
+
+#include <vector>
 
 class CMButCreateStruct;
 class CMObjCreateStruct;
@@ -67,9 +70,41 @@ public:
     // their defaults.
     void LoadProject(const CString& strPath);
     void ReadProjectSettings();
+    // Whether the last read found more buttons, texts or text fields than a
+    // page shows; those keep their sections at the next save.
+    BOOL HasHiddenObjects() const { return m_bHiddenObjects; }
+    // The files the last read named for the page itself (window icon,
+    // background picture) that do not exist.
+    const std::vector<CString>& GetMissingFiles() const { return m_missingFiles; }
+    // What the last read put right so that every object can be seen and
+    // selected inside the page, one line each ("BUTTON2 W=99999"); the places
+    // are corrected in memory only, the file keeps its lines until the author
+    // edits the object.
+    const std::vector<CString>& GetCorrections() const { return m_corrections; }
+    // Whether the file was damaged: cut inside a line, or a place or size that
+    // is no number, below 0 or larger than the page. (An object wholly beyond
+    // the page's edge, as on a page sized to a smaller picture, is only moved in.)
+    BOOL IsDamaged() const { return m_bDamaged; }
     // ITEM00 of a popup section into strText when it is not empty; its files
     // count as used.
     void ReadPopupMenu(LPCSTR lpszSection, CString& strText);
+    // The lines to save to strPath: the writer's lines for the page now
+    // (written) merged into the file as read, so that whatever the editor did
+    // not change keeps its line. bFreshHead writes the head section anew.
+    void ComposeFile(const CString& strPath, BOOL bFreshHead, CProjectFileText::LineList& file,
+                     CProjectFileText::LineList& written);
+    // The next save writes the writer's lines alone.
+    void ForgetFileText() { m_fileText.Reset(); }
+    // After the file was saved: what it now holds is what the next save starts from.
+    void FileSaved(const CProjectFileText::LineList& file, const CProjectFileText::LineList& written)
+    {
+        m_fileText.Saved(file, written);
+    }
+    // The item text of popup nNumber as read or last set; empty when none.
+    CString GetPopupMenuText(int nNumber) const
+    {
+        return nNumber >= 0 && nNumber < kPopupCount ? m_strPopupTexts[nNumber] : CString();
+    }
     // Stores the background picture's name and loads it for its size.
     void SetBackgroundImage(const CString& strFile);
 
@@ -225,6 +260,10 @@ private:
     void TakeMainPageSize();
     CString ReadText(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nMaxChars);
     void ReadObjectSection(LPCSTR lpszSection, int nType);
+    // Notes place and size values of an object's section that are no numbers.
+    void CheckObjectNumbers(LPCSTR lpszSection);
+    // Gives every object a size and a place inside the page.
+    void CorrectObjectRects();
 
     BOOL AddToList(CMObjList& list, CMObjCreateStruct* pObject);
     void RemoveFromList(CMObjList& list, CMObjCreateStruct* pObject);
@@ -233,6 +272,11 @@ private:
     void FilesChanged();
     void Modified();
 
+    CProjectFileText m_fileText;        // the file as read, for the next save
+    BOOL m_bHiddenObjects;
+    std::vector<CString> m_missingFiles;
+    std::vector<CString> m_corrections;
+    BOOL m_bDamaged;
     CProjectPageOwner* m_pOwner;
     CBuildFileList m_fileLists[FILES_LIST_COUNT];
     int m_nHoldRefresh;                // explorer refresh held off while above 0

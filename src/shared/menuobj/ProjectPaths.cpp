@@ -16,6 +16,9 @@ void ContractProjectPath(CString& strPath, const CString& strFolder, BOOL bWarn)
     // A relative name that names no file is no path at all (a message text, "<POPUPMENU00>").
     if (!bExists && strPath.Mid(1, 2) != ":\\" && strPath[0] != '\\')
         return;
+    // A drive-relative name ("C:") stays as written.
+    if (strPath.GetLength() >= 2 && strPath[1] == ':' && strPath.Mid(1, 2) != ":\\")
+        return;
     if (!ContractToCurrentDir(strPath, strFolder) && bWarn && bExists)
         WarnFileOutsideProject(strPath);
 }

@@ -54,9 +54,26 @@ void CProjectWriter::EndSection()
     m_lines.AddLine(kSectionEnd);
 }
 
+namespace {
+
+// Readers drop blanks around a value and one pair of quotes around it: such a
+// value is written inside quotes of its own, so that it reads back as it is.
+CString Quoted(const CString& strValue)
+{
+    int nLength = strValue.GetLength();
+    if (nLength == 0)
+        return strValue;
+    char chFirst = strValue[0], chLast = strValue[nLength - 1];
+    bool bBlanks = chFirst == ' ' || chFirst == '\t' || chLast == ' ' || chLast == '\t';
+    bool bQuotes = nLength >= 2 && (chFirst == '"' || chFirst == '\'') && chLast == chFirst;
+    return bBlanks || bQuotes ? "\"" + strValue + "\"" : strValue;
+}
+
+} // namespace
+
 void CProjectWriter::Key(LPCSTR lpszKey, const CString& strValue)
 {
-    m_lines.AddLine(CString(lpszKey) + "=" + OneLine(strValue, FALSE));
+    m_lines.AddLine(CString(lpszKey) + "=" + Quoted(OneLine(strValue, FALSE)));
 }
 
 void CProjectWriter::Key(LPCSTR lpszKey, int nValue)
@@ -69,7 +86,7 @@ void CProjectWriter::Key(LPCSTR lpszKey, int nValue)
 CString CProjectWriter::Contracted(const CString& strPath, BOOL bWarn) const
 {
     CString path = strPath;
-    ContractProjectPath(path, m_strFolder, bWarn);
+    ContractProjectPath(path, m_strFolder, bWarn && m_bWarn);
     return path;
 }
 
@@ -257,7 +274,7 @@ void CProjectWriter::WriteButtonSection(int nNumber, CMButCreateStruct& button)
     button.m_strText.Trim();
 
     Section(ButtonSection(nNumber));
-    Key(kKeyEnable, 1);
+    Key(kKeyEnable, button.m_bEnable ? 1 : 0);
     Key(kKeyX, (int)button.m_rect.left);
     Key(kKeyY, (int)button.m_rect.top);
     Key(kKeyW, (int)(button.m_rect.right - button.m_rect.left));
@@ -402,7 +419,7 @@ void CProjectWriter::WriteTooltipSection()
     Key(kKeyCenter, m_page.m_bTooltipCenter);
     Key(kKeyBgTransparent, m_page.m_bTooltipTransparent);
     WriteColorKeys("", m_page.m_crTooltip);
-    m_lines.AddLine(CString(kKeyDefaultText) + "=" + OneLine(m_page.m_strTooltipText, TRUE));
+    m_lines.AddLine(CString(kKeyDefaultText) + "=" + Quoted(OneLine(m_page.m_strTooltipText, TRUE)));
     WriteFontKeys(kFontToolTip, m_page.m_tooltipFont);
     EndSection();
 }

@@ -21,6 +21,8 @@ public:
     CProjectWriter(const CProjectWriter&) = delete;
     CProjectWriter& operator=(const CProjectWriter&) = delete;
 
+    // Files outside the project folder are reported (once per path) unless turned off.
+    void SetWarnings(BOOL bWarn) { m_bWarn = bWarn; }
     // The whole page, replacing what the store held.
     void WriteProject();
     // A new sub-page of the page: head, menu type (level 1, the main file),
@@ -63,4 +65,5 @@ private:
     CProjectPage& m_page;
     CLineStore& m_lines;
     CString m_strFolder;
+    BOOL m_bWarn = TRUE;
 };

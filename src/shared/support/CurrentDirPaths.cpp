@@ -4,6 +4,9 @@
 #include "shared/support/ProjectFormat.h"
 #include "shared/support/Umlaut.h"
 
+#include <set>
+#include <string>
+
 namespace {
 
 const UINT IDS_FILE_OUTSIDE_PROJECT = 175;
@@ -47,6 +50,9 @@ BOOL ContractToCurrentDir(CString& strPath, const CString& strFolder)
         return FALSE;
     CString folder = FolderForStoredPaths(strFolder);
     CString path = strPath;
+    // "C:" or "C:name" is relative to that drive's own folder, not to the project.
+    if (path.GetLength() >= 2 && path[1] == ':' && path.Mid(1, 2) != ":\\")
+        return FALSE;
     if (path.Mid(1, 2) != ":\\" && path[0] != '\\')
         path = path[0] == '.' ? FullPath(path) : folder + "\\" + path;
     if (!IsPathInFolder(path, folder))
@@ -57,6 +63,13 @@ BOOL ContractToCurrentDir(CString& strPath, const CString& strFolder)
 
 void WarnFileOutsideProject(const CString& strPath)
 {
+    // Every save, test run and refresh writes the page again: the author hears
+    // of each file once.
+    static std::set<std::string> warned;
+    CString key = strPath;
+    MakeLowerUmlaut(key);
+    if (!warned.insert((LPCSTR)key).second)
+        return;
     CString format;
     if (!format.LoadString(IDS_FILE_OUTSIDE_PROJECT))
         format = kFileOutsideProject;

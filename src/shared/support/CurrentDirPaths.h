@@ -23,5 +23,6 @@ BOOL IsPathInFolder(const CString& strPath, const CString& strFolder);
 BOOL ContractToCurrentDir(CString& strPath, const CString& strFolder);
 
 // The warning that a file lies outside the project folder: string 175 of the
-// resource module when it has one (the editor's), else the German text.
+// resource module when it has one (the editor's), else the German text; once
+// per path in a program's run.
 void WarnFileOutsideProject(const CString& strPath);

@@ -148,3 +148,49 @@ BOOL MakeLongPath(const CString& strPath, CString& strLongPath)
     }
     return TRUE;
 }
+
+BOOL ReadFileBytes(LPCSTR lpszPath, std::string& strBytes, ULONGLONG nMaxSize)
+{
+    strBytes.clear();
+    CFile file;
+    if (!file.Open(lpszPath, CFile::modeRead | CFile::shareDenyNone))
+        return FALSE;
+    BOOL bRead = FALSE;
+    try
+    {
+        ULONGLONG nLength = file.GetLength();
+        if (nLength <= nMaxSize)
+        {
+            strBytes.resize((size_t)nLength);
+            strBytes.resize(nLength > 0 ? file.Read(&strBytes[0], (UINT)nLength) : 0);
+            bRead = TRUE;
+        }
+    }
+    catch (CFileException* e)
+    {
+        e->Delete();
+        strBytes.clear();
+    }
+    file.Abort();
+    return bRead;
+}
+
+BOOL WriteFileBytes(LPCSTR lpszPath, const std::string& strBytes)
+{
+    CFile file;
+    if (!file.Open(lpszPath, CFile::modeCreate | CFile::modeWrite))
+        return FALSE;
+    try
+    {
+        file.Write(strBytes.data(), (UINT)strBytes.size());
+        file.Flush();
+        file.Close();
+    }
+    catch (CFileException* e)
+    {
+        e->Delete();
+        file.Abort();
+        return FALSE;
+    }
+    return TRUE;
+}

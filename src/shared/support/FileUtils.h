@@ -5,6 +5,8 @@
 
 #include "framework/String.h"
 
+#include <string>
+
 // Copies folder\name (just the name when the source folder is empty) to
 // target\name, replacing a file there. TRUE when the whole file, at least one
 // byte, was copied; a missing or empty source gives FALSE. A file is never
@@ -32,3 +34,10 @@ BOOL GetTempFolder(CString& strFolder, CString& strLongFolder);
 // shows for it (which may hide a file's extension). FALSE, with an empty
 // result, for a path without a backslash.
 BOOL MakeLongPath(const CString& strPath, CString& strLongPath);
+
+// The whole file's bytes; FALSE, with strBytes empty, when it cannot be opened
+// or read, or holds more than nMaxSize bytes.
+BOOL ReadFileBytes(LPCSTR lpszPath, std::string& strBytes, ULONGLONG nMaxSize);
+
+// Writes the bytes as the whole new file; FALSE when any of them was not written.
+BOOL WriteFileBytes(LPCSTR lpszPath, const std::string& strBytes);

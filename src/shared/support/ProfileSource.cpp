@@ -1,6 +1,6 @@
 #include "shared/support/ProfileSource.h"
 
-#include "framework/File.h"
+#include "shared/support/FileUtils.h"
 #include "shared/support/ProjectFormat.h"
 
 #include <stdlib.h>
@@ -9,9 +9,6 @@
 IMPLEMENT_DYNAMIC(CProfileSource, CObject)
 
 namespace {
-
-const char* const kLineBreak = ProjectFormat::kLineEnd;
-const char kNextSection[] = "\r\n[";
 
 // Copies text into a buffer of nSize characters, cut to nSize - 1 and
 // terminated; returns the number of characters copied.
@@ -23,18 +20,6 @@ int CopyToBuffer(LPCSTR pszText, int nLength, LPSTR lpBuffer, int nSize)
     memcpy(lpBuffer, pszText, nCopy);
     lpBuffer[nCopy] = '\0';
     return nCopy;
-}
-
-// The leading number of a text: blanks and a sign accepted, reading stops at
-// the first non-digit, no digits give 0; out-of-range values are clamped.
-int LeadingNumber(LPCSTR pszText)
-{
-    long long value = strtoll(pszText, nullptr, 10);
-    if (value > INT_MAX)
-        return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
-    return (int)value;
 }
 
 std::string Upper(LPCSTR psz)
@@ -113,6 +98,9 @@ int ProfileNumber(const std::string& str)
 
 void CProfileSource::Close()
 {
+    // A whole file stays in memory; the sections of an INI file are read anew.
+    if (m_nMode == modeWholeFile)
+        return;
     m_bCacheSections = FALSE;
     ForgetSections();
 }
@@ -134,49 +122,41 @@ bool IsProfileSpace(char ch)
            || ch == '\xA0';
 }
 
+// A name or a value ends at a zero byte, as the profile functions see it.
+std::string ValueOf(const std::string& str)
+{
+    size_t nZero = str.find('\0');
+    return nZero == std::string::npos ? str : str.substr(0, nZero);
+}
+
+std::string NameOf(const std::string& str)
+{
+    return Trimmed(ValueOf(str));
+}
+
 } // namespace
 
 BOOL CProfileSource::ParseIniFile()
 {
     std::string text;
-    {
-        CFile file;
-        if (!file.Open(m_strPath, CFile::modeRead | CFile::shareDenyNone))
-            return FALSE;
-        try
-        {
-            ULONGLONG nLength = file.GetLength();
-            if (nLength > kMaxWholeFileSize)
-            {
-                file.Abort();
-                return FALSE;
-            }
-            text.resize((size_t)nLength);
-            text.resize(nLength > 0 ? file.Read(&text[0], (UINT)nLength) : 0);
-        }
-        catch (CFileException* e)
-        {
-            e->Delete();
-            file.Abort();
-            return FALSE;
-        }
-        file.Abort();
-    }
+    if (!ReadFileBytes(m_strPath, text, kMaxWholeFileSize))
+        return FALSE;
     // Unicode files are converted by the profile functions; they answer those.
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0 || text.compare(0, 2, "\xFF\xFE") == 0
         || text.compare(0, 2, "\xFE\xFF") == 0)
         return FALSE;
 
-    // Lines end at line feeds, or at carriage returns in a file without any.
-    const char chLineEnd = text.find('\n') != std::string::npos ? '\n' : '\r';
+    // A line ends at the first CR or LF; the run of CRs and LFs after it (empty
+    // lines among them) belongs to that end.
     Section* pSection = nullptr;   // keys before the first header belong to none asked for
     std::set<std::string> seen;
     for (size_t nStart = 0; nStart < text.size();)
     {
-        size_t nEnd = text.find(chLineEnd, nStart);
+        size_t nEnd = text.find_first_of("\r\n", nStart);
         nEnd = nEnd == std::string::npos ? text.size() : nEnd;
         size_t nFirst = nStart, nLast = nEnd;
-        nStart = nEnd + 1;
+        nStart = text.find_first_not_of("\r\n", nEnd);
+        nStart = nStart == std::string::npos ? text.size() : nStart;
         while (nFirst < nLast && IsProfileSpace(text[nFirst]))
             ++nFirst;
         while (nLast > nFirst && IsProfileSpace(text[nLast - 1]))
@@ -188,7 +168,7 @@ BOOL CProfileSource::ParseIniFile()
         if (line[0] == '[' && nClose != std::string::npos)
         {
             // Only the first section of a name counts.
-            std::string strName = Upper(Trimmed(line.substr(1, nClose - 1)).c_str());
+            std::string strName = Upper(NameOf(line.substr(1, nClose - 1)).c_str());
             pSection = seen.insert(strName).second ? &m_sections[strName] : nullptr;
             continue;
         }
@@ -197,7 +177,7 @@ BOOL CProfileSource::ParseIniFile()
         size_t nEquals = line.find('=');
         if (nEquals == std::string::npos)
         {
-            pSection->emplace(Upper(line.c_str()), std::make_pair(false, std::string()));
+            pSection->emplace(Upper(NameOf(line).c_str()), std::make_pair(false, std::string()));
             continue;
         }
         size_t nNameEnd = nEquals;
@@ -206,7 +186,8 @@ BOOL CProfileSource::ParseIniFile()
         size_t nValue = nEquals + 1;
         while (nValue < line.size() && IsProfileSpace(line[nValue]))
             ++nValue;
-        pSection->emplace(Upper(line.substr(0, nNameEnd).c_str()), std::make_pair(true, line.substr(nValue)));
+        pSection->emplace(Upper(NameOf(line.substr(0, nNameEnd)).c_str()),
+                          std::make_pair(true, ValueOf(line.substr(nValue))));
     }
     return TRUE;
 }
@@ -309,40 +290,11 @@ BOOL CProfileSource::SetMemoryText()
 
 BOOL CProfileSource::OpenFile(LPCSTR lpszPath)
 {
+    ForgetSections();
     m_nMode = modeWholeFile;
     m_strPath = lpszPath;
-    if (!ReadWholeFile(lpszPath))
-        return FALSE;
-    return m_strUpperText.Find(ProjectFormat::kWholeFileHead) >= 0;
-}
-
-BOOL CProfileSource::ReadWholeFile(LPCSTR lpszPath)
-{
-    CFile file;
-    if (!file.Open(lpszPath, CFile::modeRead | CFile::shareDenyNone))
-        return FALSE;
-    BOOL bRead = FALSE;
-    try
-    {
-        ULONGLONG nLength = file.GetLength();
-        // The block keeps a zero tail, so the text ends even without a terminator.
-        if (nLength <= kMaxWholeFileSize && m_block.Alloc((DWORD)nLength + 100))
-        {
-            UINT nGot = file.Read(m_block.GetData(), (UINT)nLength);
-            m_strText = CString((LPCSTR)m_block.GetData());
-            m_nBodyLength = (int)nGot;
-            m_strUpperText = m_strText;
-            m_strUpperText.MakeUpper();
-            bRead = TRUE;
-        }
-    }
-    catch (CFileException* e)
-    {
-        e->Delete();
-    }
-    m_block.Free();
-    file.Abort();
-    return bRead;
+    m_bParsed = ParseIniFile();
+    return m_bParsed && m_sections.count(Upper(ProjectFormat::kSecPlayerLanguage)) > 0;
 }
 
 int CProfileSource::GetString(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, LPSTR lpBuffer, int nSize)
@@ -352,7 +304,8 @@ int CProfileSource::GetString(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDef
     switch (m_nMode)
     {
     case modeIniFile:
-        if (m_bCacheSections && lpszSection != nullptr && lpszKey != nullptr)
+    case modeWholeFile:
+        if (UsesCache() && lpszSection != nullptr && lpszKey != nullptr)
         {
             std::string strValue;
             if (FindCached(lpszSection, lpszKey, strValue))
@@ -362,8 +315,8 @@ int CProfileSource::GetString(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDef
         }
         return (int)GetPrivateProfileStringA(lpszSection, lpszKey, lpszDefault, lpBuffer, (DWORD)nSize, m_strPath);
     case modeMemoryText:
-    case modeWholeFile:
-        return FindValue(lpszSection, lpszKey, lpszDefault, lpBuffer, nSize);
+        return CopyToBuffer(lpszDefault != nullptr ? lpszDefault : "", lpszDefault != nullptr ? lstrlenA(lpszDefault) : 0,
+                            lpBuffer, nSize);
     default:
         return (int)GetProfileStringA(lpszSection, lpszKey, lpszDefault, lpBuffer, (DWORD)nSize);
     }
@@ -374,7 +327,8 @@ int CProfileSource::GetInt(LPCSTR lpszSection, LPCSTR lpszKey, int nDefault)
     switch (m_nMode)
     {
     case modeIniFile:
-        if (m_bCacheSections && lpszSection != nullptr && lpszKey != nullptr)
+    case modeWholeFile:
+        if (UsesCache() && lpszSection != nullptr && lpszKey != nullptr)
         {
             std::string strValue;
             char szValue[30] = "";
@@ -384,55 +338,8 @@ int CProfileSource::GetInt(LPCSTR lpszSection, LPCSTR lpszKey, int nDefault)
         }
         return (int)GetPrivateProfileIntA(lpszSection, lpszKey, nDefault, m_strPath);
     case modeMemoryText:
-    case modeWholeFile:
-        return GetIntFromText(lpszSection, lpszKey, nDefault);
+        return nDefault;
     default:
         return (int)GetProfileIntA(lpszSection, lpszKey, nDefault);
     }
-}
-
-int CProfileSource::FindValue(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, LPSTR lpBuffer,
-                              int nSize) const
-{
-    CString strDefault(lpszDefault);
-    int nResult = CopyToBuffer(strDefault, strDefault.GetLength(), lpBuffer, nSize);
-
-    // An ordinary section header counts only at the start of a line after the
-    // first; the head section may also open the text.
-    CString strHeader = CString("[") + lpszSection + "]";
-    strHeader.MakeUpper();
-    if (CString(lpszSection).CompareNoCase(ProjectFormat::kSecPlayerLanguage) != 0)
-        strHeader = kLineBreak + strHeader;
-    CString strPattern = CString(lpszKey) + "=";
-    strPattern.MakeUpper();
-
-    int nSection = m_strUpperText.Find(strHeader);
-    if (nSection < 0)
-        return nResult;
-    if (strHeader[0] == '\r')
-        nSection += 2;
-    int nSectionEnd = m_strUpperText.Find(kNextSection, nSection);
-    if (nSectionEnd < 0)
-        nSectionEnd = m_strUpperText.GetLength();
-
-    // The key is searched anywhere in the section, not only at a line start.
-    int nKey = m_strUpperText.Mid(nSection, nSectionEnd - nSection).Find(strPattern);
-    if (nKey < 0)
-        return nResult;
-    int nValue = nSection + nKey + strPattern.GetLength();
-    int nValueEnd = m_strText.Find(kLineBreak, nValue);
-    if (nValueEnd < 0)
-        nValueEnd = m_strText.GetLength();
-    if (nValueEnd == nValue)
-        return nResult;
-    return CopyToBuffer((LPCSTR)m_strText + nValue, nValueEnd - nValue, lpBuffer, nSize);
-}
-
-int CProfileSource::GetIntFromText(LPCSTR lpszSection, LPCSTR lpszKey, int nDefault) const
-{
-    char szDefault[16];
-    wsprintfA(szDefault, "%d", nDefault);
-    char szValue[256];
-    FindValue(lpszSection, lpszKey, szDefault, szValue, sizeof(szValue));
-    return LeadingNumber(szValue);
 }

@@ -3,8 +3,8 @@
 // profile functions on an INI file, or from project text held in memory.
 #pragma once
 
+#include "framework/Afx.h"
 #include "framework/String.h"
-#include "shared/support/GlobalMemBlock.h"
 
 #include <map>
 #include <set>
@@ -21,6 +21,9 @@ public:
         modeMemoryText = 2,  // text held in memory
         modeWholeFile = 4,   // a whole file read into memory
     };
+    // Every way of reading answers as the profile functions answer: lines end
+    // at CR LF, LF or a lone CR; names and values are trimmed; one pair of
+    // quotes around a value is dropped; a value ends at a zero byte.
 
     CProfileSource() = default;
     CProfileSource(const CProfileSource&) = delete;
@@ -36,11 +39,19 @@ public:
     // through the profile functions and answers its keys from memory, as the
     // profile functions would answer them.
     void CacheSections() { m_bCacheSections = TRUE; }
+    // After OpenFile: INI file mode on the same file, answering from what
+    // OpenFile read, so that the file is not read twice.
+    void KeepAsIniFile()
+    {
+        m_nMode = modeIniFile;
+        m_bCacheSections = TRUE;
+    }
     BOOL SetNone();
     // Memory-text mode without any text to search; always FALSE.
     BOOL SetMemoryText();
     // Reads the whole file into memory; TRUE when it was read and holds the head
-    // section "[TARNIXPRO]".
+    // section "[TARNIXPRO]". A file that cannot be read so (too large, Unicode
+    // text) is read through the profile functions.
     BOOL OpenFile(LPCSTR lpszPath);
     // Ends a group of reads: mode, path and text stay; the sections read from
     // an INI file are forgotten.
@@ -54,30 +65,24 @@ public:
     // Whole files above this size are not read into memory.
     static constexpr DWORD kMaxWholeFileSize = 16 * 1024 * 1024;
 
-protected:
-    int FindValue(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, LPSTR lpBuffer, int nSize) const;
-    int GetIntFromText(LPCSTR lpszSection, LPCSTR lpszKey, int nDefault) const;
-
 private:
     // By upper-case key: whether the line had a value, and the value as read.
     typedef std::map<std::string, std::pair<bool, std::string>> Section;
 
-    BOOL ReadWholeFile(LPCSTR lpszPath);
     // The section of the INI file from the cache, read when it is not there yet.
     const Section& CachedSection(LPCSTR lpszSection);
-    // Reads the whole INI file into the cache as the profile functions read
-    // it; FALSE for a file it leaves to them (unreadable, or Unicode text).
+    // Reads the whole file at m_strPath into the cache as the profile functions
+    // read it; FALSE for a file it leaves to them (unreadable, too large, or
+    // Unicode text).
     BOOL ParseIniFile();
     // Whether a value was found for the key; its text then in strValue.
     BOOL FindCached(LPCSTR lpszSection, LPCSTR lpszKey, std::string& strValue);
     void ForgetSections();
+    // Whether lookups are answered from the sections read into memory.
+    BOOL UsesCache() const { return m_nMode == modeWholeFile ? m_bParsed : m_bCacheSections; }
 
     CString m_strPath;
     int m_nMode = modeNone;
-    CString m_strText;
-    CString m_strUpperText;    // m_strText upper-cased, same length: positions match
-    int m_nBodyLength = 0;
-    CGlobalMemBlock m_block;
     BOOL m_bCacheSections = FALSE;
     std::map<std::string, Section> m_sections;   // by upper-case section name
     BOOL m_bNamesRead = FALSE;

@@ -14,7 +14,9 @@ BOOL CProjectFiles::Open(LPCSTR lpszFileName, void* pContext)
 
 BOOL CProjectFiles::OpenWholeFileFirst(LPCSTR lpszFileName)
 {
+    // Every page is read whole once: key by key, each profile call would open
+    // the file anew.
     if (!OpenFile(lpszFileName))
-        SetIniFile(lpszFileName);
+        KeepAsIniFile();
     return TRUE;
 }

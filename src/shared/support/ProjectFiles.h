@@ -11,7 +11,8 @@ public:
     // for memory text first, which has nothing to load and gives way at once.
     BOOL Open(LPCSTR lpszFileName, void* pContext);
     // The editor's way: the whole file from memory when it carries the head
-    // section, else INI file mode on the name. Always TRUE.
+    // section, else INI file mode on the name with its sections read once.
+    // Both answer alike. Always TRUE.
     BOOL OpenWholeFileFirst(LPCSTR lpszFileName);
     void Close() { CProfileSource::Close(); }
 };

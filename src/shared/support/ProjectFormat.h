@@ -2,7 +2,8 @@
 // section and key names, keywords and the rules of their values, shared by
 // the editor's writer and reader and the player's reader.
 //
-// A file is 8-bit ANSI text; every line ends with CR LF. A section is its
+// A file is 8-bit ANSI text; every line the editor writes ends with CR LF, and
+// readers take CR LF, LF and a lone CR alike. A section is its
 // "[NAME]" header, its KEY=value lines and a closing line holding one blank.
 // Names and keys are matched without regard to case; values keep their case.
 // Effect keywords: TextEffectName and ParseTextEffect (shared/support/TextEffect.h);
@@ -18,7 +19,8 @@ inline constexpr char kLineEnd[] = "\r\n";
 inline constexpr char kSectionEnd[] = " ";         // the line that closes every section
 inline constexpr char kDefaultFileName[] = "Velconf.ini";
 inline constexpr char kCurrentDir[] = "_CURRENTDIR_";  // stands for the project folder in paths
-// A file whose text holds this header anywhere is read whole into memory by the editor.
+// A file holding this section is read by the editor in whole-file mode; it
+// answers as every other way of reading does.
 inline constexpr char kWholeFileHead[] = "[TARNIXPRO]";
 
 // Sections, in the order written

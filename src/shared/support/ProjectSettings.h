@@ -26,7 +26,8 @@ public:
     void GetProjectFile(CString& strFileName) const { strFileName = m_strProjectFile; }
     BOOL OpenSource(void* pContext);
     BOOL OpenProjectFile(LPCSTR lpszFileName, void* pContext);
-    // Whole-file mode when the file carries the head section, else INI file mode.
+    // Whole-file mode when the file carries the head section, else INI file
+    // mode with its sections read once; both answer alike.
     BOOL OpenProjectText(LPCSTR lpszFileName);
     void CloseSource();
     int GetString(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, LPSTR lpBuffer, int nSize);

@@ -394,6 +394,91 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
     EXPECT_TRUE(player.CloseAndWait(hMenu));
 }
 
+namespace {
+
+// Opens the page in TarnixEd.exe through the Start Center's recent list, saves
+// it with no edit (the Save command) and closes the editor: true when it ended
+// at once, without a question, and cleanly.
+bool SaveUneditedInEditor(const TempFolder& editorFolder, const CString& strPath)
+{
+    HKEY hKey = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\Recent File List", 0, nullptr, 0, KEY_WRITE,
+                        nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+        return false;
+    RegSetValueExA(hKey, "File1", 0, REG_SZ, (const BYTE*)(LPCSTR)strPath, strPath.GetLength() + 1);
+    RegCloseKey(hKey);
+    Process editor;
+    if (!editor.Start(editorFolder.File("TarnixEd.exe"), editorFolder.Path()))
+        return false;
+    HWND hFrame = WaitFor([&] { return FindMainFrame(editor.pi.dwProcessId); });
+    HWND hStart = WaitFor([] { return FindDialog("Tarnix Start Center"); });
+    if (hFrame == nullptr || hStart == nullptr)
+        return false;
+    Click(hStart, IDC_START_OPEN);
+    HWND hOpen = WaitFor([] { return FindDialog("Projekt öffnen"); });
+    if (hOpen == nullptr)
+        return false;
+    Click(hOpen, IDOK);
+    CString name = strPath.Mid(strPath.ReverseFind('\\') + 1);
+    HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
+    if (WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, name); }) == nullptr)
+        return false;
+    PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
+    if (!editor.CloseAndWait(hFrame))
+        return false;
+    DWORD dwExit = 1;
+    GetExitCodeProcess(editor.pi.hProcess, &dwExit);
+    return dwExit == 0;
+}
+
+} // namespace
+
+TEST_F(EditorProgramTest, AnUneditedSaveInTheEditorKeepsEveryByte)
+{
+    TempFolder full, extras;
+    WriteFullSample(full);
+    CString extrasPage = CopyProject(extras, "extras", "024000");
+    CopySample(extras, "extras", { "hintergrund.bmp", "knopf.bmp", "liesmich.txt", "sound\\klick.wav" });
+    for (CString path : { full.File("Velconf.ini"), extrasPage })
+    {
+        SCOPED_TRACE((LPCSTR)path);
+        std::string before = (LPCSTR)ReadFileText(path);
+        EXPECT_TRUE(SaveUneditedInEditor(m_editor, path));
+        EXPECT_EQ(before, std::string(ReadFileText(path)));
+    }
+}
+
+// A page edited by hand with LF or mixed line ends and the player's head
+// section: the editor's save leaves the player showing every window it showed.
+TEST_F(EditorProgramTest, AHandEditedPageSavedByTheEditorStillPlaysItsButtons)
+{
+    TempFolder original;
+    CString text = ReadFileText(CopyProject(original, "extras", "024000"));
+    text.Replace("[WELCOME]\r\nENABLE=1", "[WELCOME]\r\nENABLE=0");
+    CString lf = text, mixed = text;
+    lf.Replace("\r\n", "\n");
+    mixed.Replace("[BUTTON1]\r\nENABLE=1\r\n", "[BUTTON1]\rENABLE=1\r");
+    mixed.Replace("\r\n[TEXTFELD1]", "\n[TEXTFELD1]");
+    const struct { LPCSTR name; CString page; } pages[] = { { "CR LF", text }, { "LF", lf }, { "mixed", mixed } };
+    std::vector<std::string> expected;
+    for (const auto& [name, page] : pages)
+    {
+        TempFolder folder;
+        SCOPED_TRACE(name);
+        CopySample(folder, "extras", { "hintergrund.bmp", "knopf.bmp", "liesmich.txt", "sound\\klick.wav" });
+        folder.Write("Velconf.ini", page);
+        ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\Tarnix.exe", folder.File("Tarnix.exe"), FALSE));
+        if (expected.empty())
+        {
+            expected = MenuWindows(folder.Path(), "Extras");
+            ASSERT_GT(expected.size(), 1u);
+            continue;
+        }
+        EXPECT_TRUE(SaveUneditedInEditor(m_editor, folder.File("Velconf.ini")));
+        EXPECT_EQ(expected, MenuWindows(folder.Path(), "Extras"));
+    }
+}
+
 TEST_F(EditorProgramTest, TheEnglishEditorMakesAProjectWhoseButtonPlays)
 {
     // The language library beside the editor and English in a fresh registry.

@@ -102,12 +102,16 @@ TEST(TarnixEdAppTest, OpeningRefusesWhatIsNoEditorProject)
     struct Row { CString path; LPCSTR pszBox; } rows[] = {
         { text, "FEHLER !\n\nEs sind nur Dateien vom Type INI möglich !\n\n" },
         { readOnly, "Die Datei ist schreibgeschützt und kann nicht verwendet werden." },
+        { folder.File("weg.ini"), nullptr },
         { foreign, "Ungültige Projektdatei" },
         { upper, nullptr },
     };
-    for (const Row& row : rows)
+    for (Row& row : rows)
     {
         SCOPED_TRACE((LPCSTR)row.path);
+        CString missing = "Die Datei\n\n" + row.path + "\n\nexistiert nicht.";
+        if (row.path.Right(7) == "weg.ini")
+            row.pszBox = missing;
         MessageBoxRecorder boxes;
         App().OpenProjectFile(row.path);
         if (row.pszBox == nullptr)

@@ -2,6 +2,7 @@
 // of an older project, and sub-pages that never overwrite or rename the wrong
 // file.
 #include "editor/app/TarnixEdDoc.h"
+#include "editor/dialogs/UiLanguage.h"
 
 #include "EditorTesting.h"
 #include "framework/FrameWnd.h"
@@ -65,29 +66,49 @@ TEST(TarnixEdDocTest, SavedProjectsBeginWithTheHeadAndReadBack)
     EXPECT_EQ(0u, boxes.Count());
 }
 
+// Another program holds the file open, or the file was made read-only (which
+// not every system refuses to replace): the save fails, once reported, and the
+// file and the modified flag stay.
 TEST(TarnixEdDocTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
 {
-    MessageBoxRecorder boxes;
-    TempFolder folder;
-    CString path = CopyProject(folder, "centred", "024000");
-    std::vector<unsigned char> before = ReadFileBytes(path);
-    CTarnixEdDoc doc;
-    ASSERT_TRUE(doc.OnOpenDocument(path));
-    doc.GetPage().m_strTitle = "Neu";
-    doc.SetModifiedFlag(TRUE);
-    // Another program holds the file open: it cannot be replaced.
-    HANDLE hFile = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
-    EXPECT_FALSE(doc.OnSaveDocument(path));
-    CloseHandle(hFile);
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(1u, boxes.Count());
-    EXPECT_EQ(before, ReadFileBytes(path));
-    WIN32_FIND_DATAA fd;
-    HANDLE hFind = FindFirstFileA(folder.File("*.tmp"), &fd);
-    EXPECT_EQ(INVALID_HANDLE_VALUE, hFind) << "a temporary file was left behind";
-    if (hFind != INVALID_HANDLE_VALUE)
-        FindClose(hFind);
+    for (bool bReadOnly : { false, true })
+    {
+        SCOPED_TRACE(bReadOnly ? "read-only" : "held open");
+        MessageBoxRecorder boxes;
+        TempFolder folder;
+        CString path = CopyProject(folder, "centred", "024000");
+        std::vector<unsigned char> before = ReadFileBytes(path);
+        CTarnixEdDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(path));
+        doc.GetPage().m_strTitle = "Neu";
+        doc.SetModifiedFlag(TRUE);
+        HANDLE hFile = INVALID_HANDLE_VALUE;
+        if (bReadOnly)
+        {
+            ASSERT_TRUE(SetFileAttributesA(path, FILE_ATTRIBUTE_READONLY));
+        }
+        else
+        {
+            hFile = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        }
+        EXPECT_FALSE(doc.OnSaveDocument(path));
+        if (hFile != INVALID_HANDLE_VALUE)
+            CloseHandle(hFile);
+        EXPECT_TRUE(doc.IsModified());
+        ASSERT_EQ(1u, boxes.Count());
+        if (bReadOnly)
+        {
+            EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find("schreibgesch"));
+        }
+        EXPECT_EQ(before, ReadFileBytes(path));
+        EXPECT_EQ(bReadOnly, (GetFileAttributesA(path) & FILE_ATTRIBUTE_READONLY) != 0);
+        SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
+        WIN32_FIND_DATAA fd;
+        HANDLE hFind = FindFirstFileA(folder.File("*.tmp"), &fd);
+        EXPECT_EQ(INVALID_HANDLE_VALUE, hFind) << "a temporary file was left behind";
+        if (hFind != INVALID_HANDLE_VALUE)
+            FindClose(hFind);
+    }
 }
 
 TEST(TarnixEdDocTest, AnOlderProjectIsUpdatedOnRequest)
@@ -158,11 +179,13 @@ TEST(TarnixEdDocTest, RemovingButtonsRenamesOnlySubPageFiles)
     CString main = CopyProject(folder, "full", "024000");
     CopySample(folder, "full", { "seite2.ini" });
     CString sub = CopyProject(folder, "full", "024000", "seite2.ini");
-    struct Row { CString path; CString removed; bool bBackup; } rows[] = {
+    struct Row { CString path; CString removed; bool bBackup; bool bShared; } rows[] = {
         // The back button of a sub-page names the main page, whose file stays.
-        { sub, main, false },
+        { sub, main, false, false },
+        // A sub-page that a second button also opens stays.
+        { main, sub, false, true },
         // The button of a sub-page on the main page: its file becomes a backup.
-        { main, sub, true },
+        { main, sub, true, false },
     };
     for (const Row& row : rows)
     {
@@ -172,12 +195,19 @@ TEST(TarnixEdDocTest, RemovingButtonsRenamesOnlySubPageFiles)
         ASSERT_TRUE(doc.OnOpenDocument(row.path));
         CMButCreateStruct* pButton = FindButton(doc.GetPage(), ACTION_NEWPAGE);
         ASSERT_NE(nullptr, pButton);
+        if (row.bShared)
+        {
+            CMButCreateStruct* pSecond = new CMButCreateStruct;
+            pSecond->Copy(*pButton);
+            ASSERT_TRUE(doc.GetPage().AddButton(pSecond));
+        }
         size_t nBefore = boxes.Count();
         doc.RemoveButton(pButton);
         EXPECT_EQ(!row.bBackup, GetFileAttributesA(row.removed) != INVALID_FILE_ATTRIBUTES);
         EXPECT_EQ(row.bBackup, GetFileAttributesA(row.removed + ".bak") != INVALID_FILE_ATTRIBUTES);
         EXPECT_EQ(row.bBackup ? 1u : 0u, boxes.Count() - nBefore);
         EXPECT_TRUE(doc.IsModified());
+        EXPECT_EQ(row.bShared ? 1 : 0, doc.GetPage().m_pages.GetUsedCount());
     }
 }
 
@@ -229,3 +259,300 @@ TEST(TarnixEdDocTest, TheClipboardKeepsACopyOfTheObjectsKind)
     doc.CopyToClipboard(&button);
     EXPECT_EQ("a.txt", Text(static_cast<CMButCreateStruct*>(doc.GetClipboard())->m_strDocument));
 }
+
+namespace {
+
+struct Sample
+{
+    LPCSTR pszSample;
+    LPCSTR pszPage;
+    std::initializer_list<LPCSTR> files;   // besides the page
+};
+
+const Sample kSamples[] = {
+    { "full", "Velconf.ini", { "seite2.ini", "liesmich.txt", "hintergrund.bmp", "knopf.bmp", "sound\\klick.wav",
+                               "sound\\hintergrund.wav" } },
+    { "full", "seite2.ini", { "Velconf.ini" } },
+    { "centred", "Velconf.ini", {} },
+    { "extras", "Velconf.ini", { "hintergrund.bmp", "knopf.bmp", "liesmich.txt", "sound\\klick.wav" } },
+};
+
+// The sample's page with its line ends changed by lineEnds, and its files.
+CString CopyWithLineEnds(const TempFolder& folder, const Sample& sample, CString (*lineEnds)(CString))
+{
+    CopySample(folder, sample.pszSample, sample.files);
+    CString path = CopyProject(folder, sample.pszSample, "024000", sample.pszPage);
+    return folder.Write(sample.pszPage, lineEnds(ReadFileText(path)));
+}
+
+CString AsWritten(CString text)
+{
+    return text;
+}
+
+CString LfOnly(CString text)
+{
+    text.Replace("\r\n", "\n");
+    return text;
+}
+
+// Every third line ended by a lone CR, the others by LF.
+CString Mixed(CString text)
+{
+    text.Replace("\r\n", "\n");
+    int nLine = 0;
+    for (int i = 0; i < text.GetLength(); ++i)
+        if (text[i] == '\n' && ++nLine % 3 == 0)
+            text.SetAt(i, '\r');
+    return text;
+}
+
+// What the canvas and the player make of a page: each object's kind, text and
+// place, with the project folder as "<dir>".
+std::vector<std::string> Objects(CProjectPage& page, const TempFolder& folder)
+{
+    std::vector<std::string> objects;
+    for (CMObjList* pList : { &page.m_buttons, &page.m_texts, &page.m_textFields, &page.m_images })
+        for (int i = 0; i < pList->GetSize(); ++i)
+        {
+            const CMObjCreateStruct* pObject = static_cast<const CMObjCreateStruct*>((*pList)[i]);
+            CString line;
+            line.Format("%d %s %ld,%ld,%ld,%ld", pObject->m_nType, (LPCSTR)pObject->m_strText, pObject->m_rect.left,
+                        pObject->m_rect.top, pObject->m_rect.right, pObject->m_rect.bottom);
+            if (const CMButCreateStruct* pButton = dynamic_cast<const CMButCreateStruct*>(pObject))
+                line += " " + pButton->m_strStyle + " " + pButton->m_strDocument + (pButton->m_bEnable ? "" : " off");
+            line.MakeLower();
+            CString dir = folder.Path();
+            dir.MakeLower();
+            line.Replace(dir, "<dir>");
+            objects.push_back(Text(line));
+        }
+    return objects;
+}
+
+} // namespace
+
+TEST(TarnixEdDocTest, AnUneditedSaveWritesTheBytesItRead)
+{
+    for (const Sample& sample : kSamples)
+    {
+        SCOPED_TRACE(CString(sample.pszSample) + "\\" + sample.pszPage);
+        MessageBoxRecorder boxes;
+        TempFolder folder;
+        CString path = CopyWithLineEnds(folder, sample, AsWritten);
+        std::string before = Text(ReadFileText(path));
+        CTarnixEdDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(path));
+        EXPECT_FALSE(doc.IsModified());
+        ASSERT_TRUE(doc.OnSaveDocument(path));
+        EXPECT_EQ(before, Text(ReadFileText(path)));
+    }
+}
+
+// A page edited by hand (LF only, or mixed with lone CRs) opens with every
+// object the page written by the editor has, and saves without losing one.
+TEST(TarnixEdDocTest, AnyLineEndsOpenEveryObjectAndSaveWithoutLoss)
+{
+    for (const Sample& sample : kSamples)
+        for (auto lineEnds : { LfOnly, Mixed })
+        {
+            SCOPED_TRACE(CString(sample.pszSample) + "\\" + sample.pszPage + (lineEnds == LfOnly ? " LF" : " mixed"));
+            MessageBoxRecorder boxes;
+            TempFolder written, edited;
+            CTarnixEdDoc original;
+            ASSERT_TRUE(original.OnOpenDocument(CopyWithLineEnds(written, sample, AsWritten)));
+            CString path = CopyWithLineEnds(edited, sample, lineEnds);
+            CTarnixEdDoc doc;
+            ASSERT_TRUE(doc.OnOpenDocument(path));
+            std::vector<std::string> objects = Objects(original.GetPage(), written);
+            EXPECT_EQ(objects, Objects(doc.GetPage(), edited));
+            doc.SetModifiedFlag(TRUE);
+            ASSERT_TRUE(doc.OnSaveDocument(path));
+            CTarnixEdDoc again;
+            ASSERT_TRUE(again.OnOpenDocument(path));
+            EXPECT_EQ(objects, Objects(again.GetPage(), edited));
+            // Written, read and written again: the same bytes.
+            std::string saved = Text(ReadFileText(path));
+            again.SetModifiedFlag(TRUE);
+            ASSERT_TRUE(again.OnSaveDocument(path));
+            EXPECT_EQ(saved, Text(ReadFileText(path)));
+        }
+}
+
+// After an edit, every line outside the head section that the edit did not
+// touch is saved as it was read: values the editor reads but never writes,
+// sections and keys it does not know, objects beyond what it shows, a window
+// larger than the screen or centred with X=-1, a disabled button, a picture
+// button whose picture is missing, and values with blanks and quotes.
+TEST(TarnixEdDocTest, AnEditKeepsWhatTheEditorDidNotChange)
+{
+    std::vector<std::string> page = {
+        "[TarnixPro]", "LANGUAGE=E", " ", "[Tarnix]", "VERSION=Tarnix Editor 2.40 CD-Menu", "FILEVERSION=024000", " ",
+        "[WINDOWPOS]", "X=-1", "Y=-1", " ", "[WINDOWSIZE]", "SIZETYPE=1", "W=9000", "H=7000", " ",
+        "[WINDOW]", "BORDER=1", "TITLE=Alt", "IMAGE_REPEAT=1", "OWNKEY=mine", " ", "[OWNSECTION]", "A=1", " ",
+    };
+    for (int n = 1; n <= 11; ++n)
+    {
+        CString number;
+        number.Format("%d", n);
+        for (LPCSTR line : { "[BUTTON%d]", "ENABLE=%d", "X=10", "Y=%d0", "W=100", "H=20", "TEXT=Knopf %d" })
+        {
+            CString text;
+            text.Format(line, n == 2 && CString(line).Left(6) == "ENABLE" ? 0 : n);
+            page.push_back(Text(text));
+        }
+        if (n == 1)
+            page.insert(page.end(), { "STYLE=BITMAP", "BMP=_CURRENTDIR_\\fehlt.bmp" });
+        if (n == 3)
+            page.insert(page.end(), { "DOKUMENT=C:", "TOOLTIP= \"  zitiert \" " });
+        page.push_back(" ");
+    }
+    for (int n = 1; n <= 11; ++n)
+    {
+        CString section, text;
+        section.Format("[TEXT%d]", n);
+        text.Format("TEXT=Text %d", n);
+        page.insert(page.end(), { Text(section), "X=300", "Y=10", Text(text), " " });
+    }
+    page.insert(page.end(), { "[TEXTFELD1]", "X=5", "Y=5", "W=100", "H=100", "BORDER=0", " ",
+                              "[TEXTFELD2]", "X=50", "Y=5", "W=100", "H=100", " " });
+    std::string text;
+    for (const std::string& line : page)
+        text += line + "\r\n";
+
+    MessageBoxRecorder boxes;
+    TempFolder folder;
+    CString path = folder.Write("Velconf.ini", text.c_str());
+    CTarnixEdDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_EQ(1u, boxes.Count());   // the objects the editor cannot show
+    EXPECT_FALSE(doc.IsModified());
+    doc.GetPage().m_strTitle = "Neu";
+    doc.SetModifiedFlag(TRUE);
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+
+    std::string saved = "\r\n" + Text(ReadFileText(path));
+    bool bHead = false;
+    for (const std::string& line : page)
+    {
+        bHead = line == "[Tarnix]" || (bHead && line != " ");
+        if (bHead || line == "TITLE=Alt")
+            continue;
+        SCOPED_TRACE(line);
+        EXPECT_NE(std::string::npos, saved.find("\r\n" + line + "\r\n"));
+    }
+    EXPECT_NE(std::string::npos, saved.find("\r\nTITLE=Neu\r\n"));
+    EXPECT_EQ(std::string::npos, saved.find("TITLE=Alt"));
+    EXPECT_EQ(1u, boxes.Count());
+}
+
+// One sound outside the project used by three buttons: one warning over three saves.
+TEST(TarnixEdDocTest, AFileOutsideTheProjectIsWarnedAboutOnce)
+{
+    MessageBoxRecorder boxes;
+    TempFolder folder, outside;
+    CString sound = outside.Write("klick.wav", "RIFF");
+    CString path = CopyProject(folder, "centred", "024000");
+    CTarnixEdDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    for (int n = 0; n < 3; ++n)
+    {
+        CMButCreateStruct* pButton = new CMButCreateStruct;
+        pButton->m_strText = "Knopf";
+        pButton->m_strSoundFile = sound;
+        ASSERT_TRUE(doc.GetPage().AddButton(pButton));
+    }
+    for (int n = 0; n < 3; ++n)
+    {
+        doc.SetModifiedFlag(TRUE);
+        ASSERT_TRUE(doc.OnSaveDocument(path));
+    }
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find("klick.wav"));
+}
+
+TEST(TarnixEdDocTest, TheOldNameUpdateNeverOverwritesAPageOfTheNewName)
+{
+    MessageBoxRecorder boxes;
+    EditorFolder editor;
+    TempFolder folder;
+    ASSERT_TRUE(MoveFileA(CopyProject(folder, "centred", "023900"), folder.File("tarnix.ini")));
+    CString other = folder.Write("Velconf.ini", "[OTHER]\r\nKEEP=1\r\n");
+    CTarnixEdDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(folder.File("tarnix.ini")));
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ("[OTHER]\r\nKEEP=1\r\n", Text(ReadFileText(other)));
+    EXPECT_NE(std::string::npos, Text(ReadFileText(folder.File("tarnix.ini"))).find("FILEVERSION=024000"));
+}
+
+// The full sample shows its errors and names a window icon it lacks: one box,
+// in the interface language, with the icon's path.
+TEST(TarnixEdDocTest, AMissingFileOfThePageIsReportedOnceByName)
+{
+    const struct { char chLanguage; LPCSTR pszText; } rows[] = { { 'G', "fehlen" }, { 'E', "missing" } };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.chLanguage);
+        SetUiLanguage(row.chLanguage);
+        MessageBoxRecorder boxes;
+        TempFolder folder;
+        CString path = CopyProject(folder, "full", "024000");
+        CopySample(folder, "full", { "hintergrund.bmp" });
+        CTarnixEdDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(path));
+        ASSERT_EQ(1u, boxes.Count());
+        CString text = boxes.Last().strText, icon = folder.File("Velicon.ico");
+        text.MakeLower();
+        icon.MakeLower();
+        EXPECT_GE(text.Find(row.pszText), 0) << (LPCSTR)text;
+        EXPECT_GE(text.Find(icon), 0) << (LPCSTR)text;
+    }
+    SetUiLanguage('G');
+}
+
+// A damaged page opens with one message naming what the editor corrected, and
+// every object has a size and lies at least partly inside the page.
+TEST(TarnixEdDocTest, ADamagedPageSaysSoOnceAndShowsEveryObject)
+{
+    const std::string head = "[WINDOWSIZE]\r\nSIZETYPE=1\r\nW=400\r\nH=300\r\n \r\n[BUTTON1]\r\nENABLE=1\r\nTEXT=a\r\n";
+    const struct
+    {
+        LPCSTR name;
+        std::string text;
+        LPCSTR pszNamed;   // in the message; null for no message
+    } rows[] = {
+        { "sound", head + "X=10\r\nY=10\r\nW=100\r\nH=20\r\n \r\n", nullptr },
+        { "cut", head + "X=10\r\nY=10\r\nW=100\r\nH=20\r\n \r\n[BUTTON2]\r\nENABLE=1\r\nX=1", "BUTTON2" },
+        { "too wide", head + "X=10\r\nY=10\r\nW=99999\r\nH=20\r\n \r\n", "W=99999" },
+        { "no height", head + "X=10\r\nY=10\r\nW=100\r\nH=-5\r\n \r\n", "H=-5" },
+        { "no number", head + "X=abc\r\nY=10\r\nW=100\r\nH=20\r\n \r\n", "X=abc" },
+        // Objects beyond the page's edge (a page sized to a smaller picture) come in silently.
+        { "far away", head + "X=5000\r\nY=10\r\nW=100\r\nH=20\r\n \r\n[TEXT1]\r\nX=10\r\nY=900\r\nTEXT=t\r\n \r\n",
+          nullptr },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        MessageBoxRecorder boxes;
+        TempFolder folder;
+        CString path = folder.Write("Velconf.ini", row.text.data(), row.text.size());
+        CTarnixEdDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(path));
+        ASSERT_EQ(row.pszNamed != nullptr ? 1u : 0u, boxes.Count());
+        if (row.pszNamed != nullptr)
+        {
+            EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find(row.pszNamed)) << Text(boxes.Last().strText);
+        }
+        CProjectPage& page = doc.GetPage();
+        const RECT rcPage = { 0, 0, page.m_nWinW, page.m_nWinH };
+        for (CMObjList* pList : { &page.m_buttons, &page.m_texts })
+            for (int i = 0; i < pList->GetSize(); ++i)
+            {
+                RECT rc = static_cast<CMObjCreateStruct*>((*pList)[i])->m_rect, common;
+                EXPECT_GT(rc.right, rc.left);
+                EXPECT_GT(rc.bottom, rc.top);
+                EXPECT_TRUE(IntersectRect(&common, &rc, &rcPage));
+            }
+    }
+}
+

@@ -25,9 +25,12 @@
 #include "editor/resource.h"
 
 #include <shlobj.h>
+#include <string>
+#include <vector>
 
 using editor_testing::App;
 using editor_testing::CopyProject;
+using editor_testing::CopySample;
 using editor_testing::EditorFolder;
 using editor_testing::ModalAnswers;
 using testing_support::MessageBoxRecorder;
@@ -337,6 +340,41 @@ protected:
 };
 
 } // namespace
+
+namespace {
+
+// Each used-file list of a page as "name count" entries.
+std::vector<std::string> UsedFileCounts(CProjectPage& page)
+{
+    std::vector<std::string> files;
+    for (int nList = 0; nList < FILES_LIST_COUNT; ++nList)
+        for (int i = 0; i < page.GetFileList(nList).GetSize(); ++i)
+            files.push_back(std::to_string(nList) + " " + (LPCSTR)page.GetFileList(nList).GetName(i) + " " +
+                            std::to_string(page.GetFileList(nList).GetCount(i)));
+    return files;
+}
+
+} // namespace
+
+// The canvas shows a page as read: opening it changes nothing and counts each
+// file once (a popup's item files too); a message is no file.
+TEST_F(CanvasTest, AnOpenedPageIsUnmodifiedAndCountsItsFilesOnce)
+{
+    CString path = CopyProject(m_folder, "full", "024000");
+    CopySample(m_folder, "full", { "seite2.ini", "liesmich.txt", "hintergrund.bmp", "knopf.bmp", "sound\\klick.wav",
+                                   "sound\\hintergrund.wav" });
+    CString text = testing_support::ReadFileText(path);
+    text.Replace("ERROR=1", "ERROR=0");
+    m_folder.Write("Velconf.ini", text);
+    CProjectPage read;
+    read.LoadProject(path);
+    OpenFile(path);
+    EXPECT_FALSE(m_pDoc->IsModified());
+    std::vector<std::string> files = UsedFileCounts(m_pDoc->GetPage());
+    EXPECT_EQ(UsedFileCounts(read), files);
+    for (const std::string& file : files)
+        EXPECT_EQ(std::string::npos, file.find("Diese CD")) << file;
+}
 
 TEST_F(CanvasTest, TheFrameFitsTheMenuWindowAndKeepsItsSize)
 {

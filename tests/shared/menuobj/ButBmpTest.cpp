@@ -55,7 +55,7 @@ TEST_F(ButBmpTest, TheButtonIsAsLargeAsOneStateAndDrawsItWithoutTheTransparentCo
 {
     ASSERT_TRUE(CreateObject(WriteBmp(m_folder, "states.bmp", StateBmp(4))));
     ASSERT_NE(nullptr, Window());
-    EXPECT_EQ(CRect(30, 20, 38, 24), CRect(m_struct.m_rect));
+    EXPECT_EQ(CRect(30, 20, 130, 50), CRect(m_struct.m_rect));   // as the page stored it
     EXPECT_EQ(CRect(30, 20, 38, 24), CRect(m_object.GetObjectRect()));
     EXPECT_EQ(CRect(30, 20, 38, 24), RectInParent(*Window()));
     EXPECT_EQ(RGB(255, 0, 255), Window()->GetTransparentColor());
@@ -85,7 +85,7 @@ TEST_F(ButBmpTest, ThePictureMustHoldThreeStatesAndOneRow)
     MessageBoxRecorder boxes;
     ASSERT_TRUE(CreateObject(WriteBmp(m_folder, "tall.bmp", StateBmp(20))));
     EXPECT_EQ(20, Window()->GetStateHeight());
-    EXPECT_EQ(CRect(30, 20, 38, 40), CRect(m_struct.m_rect));
+    EXPECT_EQ(CRect(30, 20, 38, 40), CRect(m_object.GetObjectRect()));
     EXPECT_EQ(0u, boxes.Count());
 
     CString strFile = WriteBmp(m_folder, "format.bmp", StateBmp(19, 3));

@@ -65,14 +65,14 @@ TEST_F(ButUrlTest, EachStateDrawsTheCaptionInItsFont)
     CMObjButUrl object;
     ASSERT_TRUE(object.Create(&m_struct, &m_page, 5008, RGB(128, 128, 128), FALSE));
     CButBasis& button = *object.GetButtonWnd();
-    EXPECT_EQ(CRect(m_struct.m_rect), RectInParent(button)) << "the window keeps its object's size";
+    EXPECT_EQ(CRect(object.GetObjectRect()), RectInParent(button)) << "the window keeps its object's size";
 
     BitmapCanvas idle(200, 60, kCanvas);
     object.Draw(idle.DC());
     Ink idleInk = InkOf(idle, kIdle, 200, 60);
     ASSERT_GT(idleInk.nCount, 0);
     EXPECT_GE(idleInk.rcBounds.left, 10);
-    EXPECT_LE(idleInk.rcBounds.right, m_struct.m_rect.right);
+    EXPECT_LE(idleInk.rcBounds.right, object.GetObjectRect().right);
 
     BringInto(button, STATE_HOVER);
     BitmapCanvas over(200, 60, kCanvas);

@@ -282,3 +282,99 @@ TEST(ProjectPageTest, ReplacingSwapsTheUsedFilesAndTellsTheOwnerOnce)
     EXPECT_EQ("0001neu.avi", std::string(clips.GetEntry(0)));
     page.SetOwner(nullptr);
 }
+
+namespace {
+
+CString LinesEndedBy(CString text, bool bMixed)
+{
+    text.Replace("\r\n", "\n");
+    int nLine = 0;
+    for (int i = 0; bMixed && i < text.GetLength(); ++i)
+        if (text[i] == '\n' && ++nLine % 3 == 0)
+            text.SetAt(i, '\r');
+    return text;
+}
+
+// Each text value inside quotes with blanks around it.
+CString QuotedTexts(CString text)
+{
+    CString result;
+    for (const std::string& line : SplitLines(text))
+    {
+        CString out = line.c_str();
+        size_t nEquals = line.find('=');
+        std::string key = line.substr(0, nEquals);
+        if (nEquals != std::string::npos && nEquals + 1 < line.size() &&
+            (key == "TEXT" || key == "TOOLTIP" || key == "TITLE" || key == "TEXT1" || key == "DEFAULTTEXT"))
+            out = CString(key.c_str()) + "= \"  " + line.substr(nEquals + 1).c_str() + " \" ";
+        result += out + "\r\n";
+    }
+    return result;
+}
+
+CString Replaced(CString text, LPCSTR pszOld, LPCSTR pszNew)
+{
+    int nAt = text.Find(pszOld);
+    if (nAt >= 0)
+        text = text.Left(nAt) + pszNew + text.Mid(nAt + lstrlenA(pszOld));
+    return text;
+}
+
+} // namespace
+
+// Whatever page the editor opens, what it writes reads back into the same
+// page: write, read and write again gives the same lines.
+TEST(ProjectPageTest, WritingIsAFixedPoint)
+{
+    MessageBoxRecorder boxes;
+    TempFolder folder;
+    for (LPCSTR name : kFullFiles)
+        CopySample(folder, "full", { name });
+    CString pages[4];
+    int nSample = 0;
+    for (LPCSTR sample : { "full\\Velconf.ini", "full\\seite2.ini", "centred\\Velconf.ini", "extras\\Velconf.ini" })
+        pages[nSample++] = ReadFileText(TestDataPath(CString("projects\\") + sample));
+    const struct
+    {
+        LPCSTR name;
+        CString (*mutate)(CString);
+        LPCSTR pszKept;   // a line the first page of the full sample writes so
+    } variants[] = {
+        { "as written", [](CString text) { return text; }, nullptr },
+        { "LF only", [](CString text) { return LinesEndedBy(text, false); }, nullptr },
+        { "mixed line ends", [](CString text) { return LinesEndedBy(text, true); }, nullptr },
+        { "quoted texts", QuotedTexts, "TOOLTIP=\"  Zur zweiten Seite \"" },
+        { "disabled button",
+          [](CString text) { return Replaced(text, "ENABLE=1\r\nX=20\r\nY=80", "ENABLE=0\r\nX=20\r\nY=80"); },
+          "ENABLE=0" },
+        { "drive-relative path",
+          [](CString text) { return Replaced(text, "APPLIKATION=\r\n", "APPLIKATION=C:\r\n"); }, "APPLIKATION=C:" },
+        { "tags and tabs",
+          [](CString text) { return Replaced(Replaced(text, "TEXT=", "TEXT=a<BR>b\tc "), "TOOLTIP=", "TOOLTIP='x'"); },
+          nullptr },
+    };
+    int nPage = 0;
+    for (const CString& page : pages)
+    {
+        ++nPage;
+        for (const auto& variant : variants)
+        {
+            SCOPED_TRACE(CString(variant.name) + " of page " + CString((char)('0' + nPage), 1));
+            CString path = folder.Write("Page.ini", variant.mutate(page));
+            CProjectPage first;
+            first.LoadProject(path);
+            LineList written = Written(first, path);
+            if (nPage == 1 && variant.pszKept != nullptr)
+            {
+                EXPECT_TRUE(Contains(written, variant.pszKept));
+            }
+            CString text;
+            for (const std::string& line : written)
+                text += CString(line.c_str()) + "\r\n";
+            folder.Write("Page.ini", text);
+            CProjectPage second;
+            second.LoadProject(path);
+            ExpectSameLines(written, Written(second, path));
+        }
+    }
+}

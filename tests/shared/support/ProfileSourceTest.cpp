@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
 
 using testing_support::Lines;
 using testing_support::TempFolder;
@@ -64,10 +65,10 @@ TEST_F(WholeFileTest, SectionsAndKeysMatchWithoutCaseValuesKeepTheirs)
     EXPECT_EQ(CString("dflt"), Lookup(m_source, "NOSECTION", "TITLE"));
 }
 
-TEST_F(WholeFileTest, KeysAreFoundAnywhereInTheFirstOccurrenceOfTheirSection)
+TEST_F(WholeFileTest, KeysMatchWholeInTheFirstOccurrenceOfTheirSection)
 {
-    // "X=" is first found at the end of "IMAGE_X=".
-    EXPECT_EQ(CString("12"), Lookup(m_source, "WINDOW", "X"));
+    // "X=" is not found at the end of "IMAGE_X=".
+    EXPECT_EQ(CString("3"), Lookup(m_source, "WINDOW", "X"));
     // A key of a later section is not seen from an earlier one.
     EXPECT_EQ(CString("dflt"), Lookup(m_source, "WINDOW", "ONLYHERE"));
     // A repeated section answers from its first occurrence only.
@@ -76,9 +77,9 @@ TEST_F(WholeFileTest, KeysAreFoundAnywhereInTheFirstOccurrenceOfTheirSection)
     EXPECT_EQ(CString("no line break"), Lookup(m_source, "LAST", "KEY"));
 }
 
-TEST_F(WholeFileTest, EmptyValuesGiveTheDefaultAndValuesAreCut)
+TEST_F(WholeFileTest, EmptyValuesAreEmptyAndValuesAreCut)
 {
-    EXPECT_EQ(CString("dflt"), Lookup(m_source, "WINDOW", "EMPTY"));
+    EXPECT_EQ(CString(""), Lookup(m_source, "WINDOW", "EMPTY"));
     EXPECT_EQ(5, m_source.GetInt("WINDOW", "EMPTY", 5));
     EXPECT_EQ(CString("Mein"), Lookup(m_source, "WINDOW", "TITLE", "dflt", 5));
     EXPECT_EQ(CString("df"), Lookup(m_source, "WINDOW", "MISSING", "dflt", 3));
@@ -134,22 +135,7 @@ TEST(ProfileSource, FilesWithoutHeadOrUnreadableFallBackToIniMode)
     EXPECT_EQ(CString("dflt"), Lookup(files, "WINDOW", "TITLE"));
 }
 
-TEST(ProfileSource, BinaryFileIsTextUpToItsFirstZero)
-{
-    TempFolder folder;
-    const char bytes[] = "[TARNIXPRO]\r\nLANGUAGE=F\r\n\0[WINDOW]\r\nTITLE=hidden\r\n";
-    CString path = folder.Write("Binary.ini", bytes, sizeof(bytes));
-    CProfileSource source;
-    EXPECT_TRUE(source.OpenFile(path));
-    EXPECT_EQ(CString("F"), Lookup(source, "TarnixPro", "LANGUAGE"));
-    EXPECT_EQ(CString("dflt"), Lookup(source, "WINDOW", "TITLE"));
-
-    const char head[] = "\0[TARNIXPRO]\r\nLANGUAGE=F\r\n";
-    EXPECT_FALSE(source.OpenFile(folder.Write("ZeroFirst.ini", head, sizeof(head))));
-    EXPECT_EQ(CString("dflt"), Lookup(source, "TarnixPro", "LANGUAGE"));
-}
-
-TEST(ProfileSource, OversizedFileIsNotReadIntoMemory)
+TEST(ProfileSource, OversizedFileIsReadThroughTheProfileFunctions)
 {
     TempFolder folder;
     CString text = Lines({ "[TARNIXPRO]", "LANGUAGE=E" });
@@ -157,7 +143,7 @@ TEST(ProfileSource, OversizedFileIsNotReadIntoMemory)
     CString path = folder.Write("Huge.ini", text);
     CProfileSource source;
     EXPECT_FALSE(source.OpenFile(path));
-    EXPECT_EQ(CString("dflt"), Lookup(source, "TarnixPro", "LANGUAGE"));
+    EXPECT_EQ(CString("E"), Lookup(source, "TarnixPro", "LANGUAGE"));
 }
 
 TEST(ProfileSource, MemoryTextWithoutTextGivesDefaults)
@@ -188,52 +174,71 @@ TEST(ProjectFiles, OpenAlwaysReadsThroughTheProfileFunctions)
     // The editor's way reads this file, which has the head section, from memory.
     EXPECT_TRUE(files.OpenWholeFileFirst(path));
     EXPECT_EQ(CProfileSource::modeWholeFile, files.GetMode());
-    EXPECT_EQ(CString("12"), Lookup(files, "WINDOW", "X"));
+    EXPECT_EQ(CString("3"), Lookup(files, "WINDOW", "X"));
 }
 
-// An opened project reads each section once and must answer every key as the
-// profile functions answer it, in the file's odd corners too.
-TEST(ProjectFiles, OpenedSectionsAnswerAsTheProfileFunctions)
+// Both ways of the programs to read a project file from memory (the player's
+// section cache and the editor's whole-file read) must answer every key as the
+// profile functions answer it, whatever the file's line ends and odd corners.
+TEST(ProjectFiles, MemoryReadersAnswerAsTheProfileFunctions)
+{
+    const std::string odd = std::string("BEFORE=1\r\n[TarnixPro]\r\nLANGUAGE=E\r\n \r\n[ SPACED ]\r\nX=4\r\n[BROKEN\r\nDUP\r\n"
+                            "DUP=5\r\n;NOTE=6\r\n\tTABBED\t=\tzwei W\xC3\xB6rter\t\r\n \r\n[window]\r\n"
+                            "  Title = Mein Men\xFC  \r\nX=12\r\nEMPTY=\r\nQUOTED=\"a b\"\r\nSINGLE='c'\r\nHALF=\"d\r\n"
+                            "BLANKQ= \" q \" \r\nNEG=-42\r\nPLUS=+7\r\nHEX=0x1F\r\nWORD=abc\r\nTAIL=15px\r\n"
+                            "SPACEY=  8\r\nx=99\r\nNOVALUE\r\n \r\n[WINDOW]\r\nLATE=1\r\n \r\n[EMPTYSECTION]\r\n \r\n");
+    const struct
+    {
+        const char* name;
+        std::string text;
+    } files[] = {
+        { "odd corners", odd },
+        { "LF only", "[TarnixPro]\nLANGUAGE=E\n[BUTTON1]\nENABLE=1\nTEXT=Klang\nSTYLE=WINDOWS\n[WINDOW]\nX=3\n" },
+        { "lone CR", "[TarnixPro]\rLANGUAGE=E\r[WINDOW]\rX=7\r Y = 8 \r" },
+        { "CR mixed with LF", "[TarnixPro]\r\nLANGUAGE=E\r\n[BUTTON1]\rENABLE=1\rTEXT=Eins\r[BUTTON2]\rENABLE=1\r"
+                              "TEXT=Zwei\n[WINDOW]\nX=5\r\rY=6\n\r\n" },
+        { "CR CR LF", "[TarnixPro]\r\r\nLANGUAGE=F\r\r\n[WINDOW]\r\r\nX=9\r\r\nTITLE=a\r\r\n" },
+        { "NUL in a value", std::string("[TarnixPro]\r\nLANGUAGE=E\r\n[WINDOW]\r\nTITLE=ab\0cd\r\nX=1\0" "2\r\n"
+                                        "QUOTED=\"x\0y\"\r\n[BUTTON1]\r\nTEXT=z\r\n", 89) },
+        { "NUL in a name", std::string("[TarnixPro]\r\nLANGUAGE=E\r\n[WIN\0DOW]\r\nX=1\r\n[WINDOW]\r\nTI\0TLE=t\r\nY=2\r\n",
+                                       69) },
+        { "no line end at the end", "[TarnixPro]\r\n[WINDOW]\r\nTITLE=last" },
+        { "UTF-8", "\xEF\xBB\xBF[TarnixPro]\r\n[WINDOW]\r\nX=9\r\nTITLE=Gr\xC3\xBC\xC3\x9F" "e\r\n" },
+    };
+    const LPCSTR sections[] = { "WINDOW", "window", "TarnixPro", "EMPTYSECTION", "MISSING", "SPACED", " SPACED ",
+                                "BUTTON1", "BUTTON2", "WIN" };
+    const LPCSTR keys[] = { "TITLE", "title", "X", "Y", "EMPTY", "QUOTED", "SINGLE", "HALF", "BLANKQ", "NEG", "PLUS",
+                            "HEX", "WORD", "TAIL", "SPACEY", "NOVALUE", "LATE", "LANGUAGE", "MISSING", "BEFORE",
+                            "[BROKEN", "DUP", ";NOTE", "TABBED", " X ", "ENABLE", "TEXT", "STYLE", "TI" };
+    TempFolder folder;
+    for (const auto& file : files)
+    {
+        SCOPED_TRACE(file.name);
+        CString path = folder.Write("Page.ini", file.text.data(), file.text.size());
+        CProfileSource plain;
+        plain.SetIniFile(path);
+        CProjectFiles cached, whole;
+        cached.Open(path, nullptr);
+        whole.OpenWholeFileFirst(path);
+        for (LPCSTR section : sections)
+            for (LPCSTR key : keys)
+            {
+                SCOPED_TRACE(CString(section) + " " + key);
+                for (CProfileSource* pSource : { (CProfileSource*)&cached, (CProfileSource*)&whole })
+                {
+                    EXPECT_EQ(Lookup(plain, section, key, "dflt  "), Lookup(*pSource, section, key, "dflt  "));
+                    EXPECT_EQ(Lookup(plain, section, key, "dflt", 4), Lookup(*pSource, section, key, "dflt", 4));
+                    EXPECT_EQ(plain.GetInt(section, key, -5), pSource->GetInt(section, key, -5));
+                }
+            }
+    }
+}
+
+TEST(ProjectFiles, ClosedCacheReadsTheFileAsItIsNow)
 {
     TempFolder folder;
-    CString path = folder.Write("Page.ini", Lines({
-        "BEFORE=1", "[Tarnix]", "LANGUAGE=E", " ", "[ SPACED ]", "X=4", "[BROKEN", "DUP", "DUP=5", ";NOTE=6",
-        "\tTABBED\t=\tzwei Wörter\t", " ",
-        "[window]", "  Title = Mein Menü  ", "X=12", "EMPTY=", "QUOTED=\"a b\"", "SINGLE='c'", "HALF=\"d",
-        "NEG=-42", "PLUS=+7", "HEX=0x1F", "WORD=abc", "TAIL=15px", "SPACEY=  8", "x=99", "NOVALUE", " ",
-        "[WINDOW]", "LATE=1", " ",
-        "[EMPTYSECTION]", " ",
-    }));
-    const LPCSTR sections[] = { "WINDOW", "window", "Tarnix", "EMPTYSECTION", "MISSING", "SPACED", " SPACED " };
-    const LPCSTR keys[] = { "TITLE", "title", "X", "EMPTY", "QUOTED", "SINGLE", "HALF", "NEG", "PLUS", "HEX",
-                            "WORD", "TAIL", "SPACEY", "NOVALUE", "LATE", "LANGUAGE", "MISSING", "BEFORE",
-                            "[BROKEN", "DUP", ";NOTE", "TABBED", " X " };
-    CProfileSource plain;
-    plain.SetIniFile(path);
+    CString path = folder.Write("Page.ini", "[WINDOW]\r\nX=12\r\n");
     CProjectFiles opened;
-    opened.Open(path, nullptr);
-    for (LPCSTR section : sections)
-        for (LPCSTR key : keys)
-        {
-            SCOPED_TRACE(CString(section) + " " + key);
-            EXPECT_EQ(Lookup(plain, section, key, "dflt  "), Lookup(opened, section, key, "dflt  "));
-            EXPECT_EQ(Lookup(plain, section, key, "dflt", 4), Lookup(opened, section, key, "dflt", 4));
-            EXPECT_EQ(plain.GetInt(section, key, -5), opened.GetInt(section, key, -5));
-        }
-
-    // Files with only carriage returns, and Unicode files, read alike.
-    CString crOnly = folder.Write("Cr.ini", "[WINDOW]\rX=7\r Y = 8 \r");
-    CString utf8 = folder.Write("Utf8.ini", "\xEF\xBB\xBF[WINDOW]\r\nX=9\r\n");
-    for (LPCSTR file : { (LPCSTR)crOnly, (LPCSTR)utf8 })
-    {
-        SCOPED_TRACE(file);
-        plain.SetIniFile(file);
-        opened.Open(file, nullptr);
-        for (LPCSTR key : { "X", "Y" })
-            EXPECT_EQ(plain.GetInt("WINDOW", key, -1), opened.GetInt("WINDOW", key, -1));
-    }
-
-    // Closed, the source reads the file as it is now.
     opened.Open(path, nullptr);
     EXPECT_EQ(12, opened.GetInt("WINDOW", "X", 0));
     opened.Close();
