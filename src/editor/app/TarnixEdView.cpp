@@ -5,6 +5,7 @@
 
 #include "editor/app/ChildFrame.h"
 #include "editor/app/EditorDropTarget.h"
+#include "editor/app/ProjectReport.h"
 #include "editor/app/TarnixEdApp.h"
 #include "editor/app/TarnixEdDoc.h"
 #include "framework/CmdUI.h"
@@ -75,7 +76,9 @@ BEGIN_MESSAGE_MAP(CTarnixEdView, CView)
     ON_COMMAND(ID_VIEW_GRID_CHANGED, OnGridChanged)
     ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
     ON_COMMAND(ID_FILE_PRINT_DIRECT, OnFilePrint)
-    ON_COMMAND(ID_FILE_PRINT_PREVIEW, OnFilePrintPreview)
+    ON_COMMAND(ID_FILE_PRINT_PREVIEW, OnPagePreview)
+    // void OnProjectReport()
+    ON_COMMAND(ID_PROJECT_REPORT, OnProjectReport)
     // void OnXxx(CCmdUI* pCmdUI)
     ON_UPDATE_COMMAND_UI(ID_VIEW_SELECT, OnUpdateSelectMode)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TABORDER, OnUpdateTabOrder)
@@ -149,6 +152,7 @@ CTarnixEdView::~CTarnixEdView()
 {
     if (m_pDropTarget != nullptr)
         m_pDropTarget->Release();
+    delete m_pReport;
 }
 
 CTarnixEdDoc* CTarnixEdView::GetDocument() const

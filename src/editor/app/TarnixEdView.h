@@ -23,6 +23,7 @@ class CDocumentInsert;
 class CEditorDropTarget;
 class CCmdUI;
 struct AVI_INPUT_RECORD;
+class CProjectReport;
 
 class CTarnixEdView : public CView
 {
@@ -75,7 +76,10 @@ public:
 protected:
     void OnDraw(CDC* pDC) override;
     void OnBeginPrinting(CDC*, CPrintInfo*) override {}
-    void OnEndPrinting(CDC*, CPrintInfo*) override {}
+    // The project report while one is shown, else the page.
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    // A printed report is done with.
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
 
     // Input engine
     BOOL HandleMouse(MSG* pMsg);
@@ -97,6 +101,7 @@ protected:
     BOOL HasRoom(int nType) const;
     BOOL CheckRoom(int nType);
     BOOL InsertButton();
+    void InsertDroppedButton();
     BOOL RegisterButton(CMButCreateStruct* pButton);
     void PlaceAfter(const RECT& rcNew);
     // A new object that sized itself at the place it was offered is moved on
@@ -213,6 +218,10 @@ protected:
     void OnUpdatePopupMenu(CCmdUI* pCmdUI);
     void OnUpdateSiblingInsert(CCmdUI* pCmdUI);
     void OnUpdateLaterCommand(CCmdUI* pCmdUI);
+    // The page captured and its objects listed, in the print preview.
+    void OnProjectReport();
+    // The page's own preview (a report shown before is dropped).
+    void OnPagePreview();
 
     DECLARE_MESSAGE_MAP()
 
@@ -250,4 +259,5 @@ private:
     int m_bGrid, m_nGridStep;
     CEditorDropTarget* m_pDropTarget;  // owned; registered while the window lives
     CCanvasBackground m_background;
+    CProjectReport* m_pReport = nullptr;   // owned, while a report is shown or printed
 };

@@ -146,30 +146,63 @@ void CTarnixEdView::OnToolbarDrop()
     GetClientRect(&rc);
     if (!::PtInRect(&rc, pt))
         return;
-    switch (pFrame->m_nToolbarDropCommand)
+    // The marked rectangle's size for each kind, what else takes it, and the insert.
+    enum { kButtonSize = -1, kDefaultSize = -2 };
+    enum { kSetsButton = 1, kSetsDefault = 2, kPreset = 4 };
+    struct Drop
     {
-    case ID_OBJ_BUTTON:
+        UINT nCommand;
+        int cx, cy;         // a size, or the default rectangle's (kButtonSize: 0 becomes 120 x 32)
+        int nMin;           // each side at least this
+        UINT nSets;
+        void (CTarnixEdView::*pfnInsert)();
+    };
+    static const Drop drops[] = {
+        { ID_OBJ_BUTTON, kButtonSize, 0, 10, kSetsButton, &CTarnixEdView::InsertDroppedButton },
+        { ID_OBJ_TEXT, 100, 20, 0, kSetsButton, &CTarnixEdView::OnInsertText },
+        { ID_OBJ_AVICLIP, 100, 100, 0, kSetsButton, &CTarnixEdView::OnInsertAviClip },
+        // The slider's insert starts from the default rectangle's corner.
+        { ID_OBJ_SLIDER, 54, 18, 0, kSetsDefault, &CTarnixEdView::OnInsertSlider },
+        { ID_OBJ_IMAGE, 100, 20, 0, kSetsButton, &CTarnixEdView::OnInsertImage },
+        { ID_OBJ_TEXTFIELD, 200, 200, 0, 0, &CTarnixEdView::InsertTextField },
+        { ID_OBJ_TEXTVIEWER, kButtonSize, 0, 10, kSetsButton | kSetsDefault, &CTarnixEdView::OnInsertTextViewer },
+        { ID_OBJ_PICTURESHOW, kButtonSize, 0, 10, kSetsButton | kSetsDefault, &CTarnixEdView::OnInsertPictureShow },
+        { ID_OBJ_PDFSTARTER, kButtonSize, 0, 10, kSetsButton | kSetsDefault, &CTarnixEdView::OnInsertPdfStarter },
+        { ID_OBJ_SLIDESHOW, kButtonSize, 0, 10, kSetsButton | kSetsDefault, &CTarnixEdView::OnInsertSlideShow },
+        { ID_OBJ_SUBMENU, kButtonSize, 0, 10, kSetsButton | kPreset, &CTarnixEdView::OnSubmenu },
+        { ID_OBJ_POPUPMENU, kDefaultSize, 0, 10, kSetsButton | kSetsDefault, &CTarnixEdView::OnInsertPopupMenu },
+        { ID_OBJ_LISTBOX, kDefaultSize, 0, 200, kSetsButton | kSetsDefault, &CTarnixEdView::OnInsertListBox },
+    };
+    for (const Drop& drop : drops)
     {
-        int cx = Width(m_rcDefault), cy = Height(m_rcDefault);
-        if (cx == 0 || cy == 0)
+        if (drop.nCommand != pFrame->m_nToolbarDropCommand)
+            continue;
+        int cx = drop.cx, cy = drop.cy;
+        if (drop.cx < 0)
         {
-            cx = 120;
-            cy = 32;
+            cx = Width(m_rcDefault);
+            cy = Height(m_rcDefault);
+            if (drop.cx == kButtonSize && (cx == 0 || cy == 0))
+            {
+                cx = 120;
+                cy = 32;
+            }
         }
-        m_rcMarked = MakeRect(pt.x, pt.y, std::max(cx, 10), std::max(cy, 10));
-        m_defaultButton.m_rect = m_rcMarked;
-        InsertButton();
-        break;
+        m_rcMarked = MakeRect(pt.x, pt.y, std::max(cx, drop.nMin), std::max(cy, drop.nMin));
+        if (drop.nSets & kSetsButton)
+            m_defaultButton.m_rect = m_rcMarked;
+        if (drop.nSets & kSetsDefault)
+            m_rcDefault = m_rcMarked;
+        if (drop.nSets & kPreset)
+            m_defaultButton.m_bPreset = 1;
+        (this->*drop.pfnInsert)();
+        return;
     }
-    case ID_OBJ_SUBMENU:
-        m_rcMarked = MakeRect(pt.x, pt.y, std::max(Width(m_rcDefault), 10), std::max(Height(m_rcDefault), 10));
-        m_defaultButton.m_rect = m_rcMarked;
-        m_defaultButton.m_bPreset = 1;
-        OnSubmenu();
-        break;
-    default:
-        break;
-    }
+}
+
+void CTarnixEdView::InsertDroppedButton()
+{
+    InsertButton();
 }
 
 void CTarnixEdView::OnExplorerDrop()
