@@ -14,6 +14,7 @@
 #include "toolkit/bars/XTToolkitString.h"
 #include "toolkit/controls/XTColorPopupWnd.h"
 #include "toolkit/controls/XTExpButton.h"
+#include "toolkit/frame/XTDockContext.h"
 #include "toolkit/frame/XTDrawHelpers.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMemDC.h"
@@ -322,12 +323,31 @@ void CXTToolBar::OnCustomizeMode(BOOL bOn)
 {
     if (bOn && (!m_bCustomizable || m_pCustomizer != nullptr || m_hWnd == nullptr))
         return;
+    CXTDockContext* pContext = dynamic_cast<CXTDockContext*>(m_pDockContext);
     if (!bOn)
     {
+        RemoveNotify(this);
+        if (pContext != nullptr)
+            pContext->RemoveCallback(this);
         m_pCustomizer.reset();
         return;
     }
     m_pCustomizer = std::make_unique<CXTToolBarCustomizer>(this);
+    // The sheet's bar list follows the bar's showing and hiding.
+    AddNotify(this, [](void* pObject, BOOL bVisible) {
+        CXTToolBar* pBar = static_cast<CXTToolBar*>(pObject);
+        GetCustomizeManager().m_barShown.Raise(pBar, bVisible);
+        pBar->PostRelayout();
+    });
+    // Dragging the bar itself leaves no button selected.
+    if (pContext != nullptr)
+        pContext->AddCallback(this, static_cast<XT_DOCKCALLBACK>(&CXTToolBar::OnBarDragged));
+}
+
+void CXTToolBar::OnBarDragged(CXTDockContext* /*pContext*/)
+{
+    if (m_pCustomizer != nullptr)
+        m_pCustomizer->ClearSelection();
 }
 
 void CXTToolBar::EnableDocking(DWORD dwDockStyle)

@@ -23,6 +23,8 @@
 class CXTCommandIconMap;
 class CXTCommandItem;
 class CXTExpButton;
+class CXTDockContext;
+
 class CXTToolBarCustomizer;
 struct CXTBarInfo;
 
@@ -114,6 +116,8 @@ public:
     // Called by the manager for every customisable bar when the mode changes.
     void OnCustomizeMode(BOOL bOn);
     CXTToolBarCustomizer* GetCustomizer() const { return m_pCustomizer.get(); }
+    // The end of a drag of the bar itself (its dock context tells).
+    void OnBarDragged(CXTDockContext* pContext);
     // Enables docking; a customisable bar first loads its stored button set.
     void EnableDocking(DWORD dwDockStyle);
 
