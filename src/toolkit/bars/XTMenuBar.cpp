@@ -1,5 +1,6 @@
 #include "toolkit/bars/XTMenuBar.h"
 
+#include "toolkit/bars/XTAccelManager.h"
 #include "toolkit/bars/XTCustomizeManager.h"
 #include "toolkit/bars/XTMenuCommands.h"
 
@@ -40,9 +41,22 @@ IXTMenuBar* MakeFrameMenuBar()
 // Registered before main. A program that never names CXTMenuBar leaves this
 // file out of its link, and with it the factory: it could not create the
 // bar's window anyway, so its frames simply have no menu bar object.
+// A frame whose menu the bar shows has no window menu: the shortcut manager
+// finds its commands here.
+HMENU MenuOfFrameMenuBar(HWND hWndFrame)
+{
+    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(hWndFrame));
+    IXTMenuBar* pMenuBar = pFrame != nullptr ? CXTFrameHelper::FindMenuBar(pFrame) : nullptr;
+    return pMenuBar != nullptr ? pMenuBar->GetMenuBarMenu() : nullptr;
+}
+
 struct FrameMenuBarRegistration
 {
-    FrameMenuBarRegistration() { CXTFrameHelper::SetMenuBarFactory(MakeFrameMenuBar); }
+    FrameMenuBarRegistration()
+    {
+        CXTFrameHelper::SetMenuBarFactory(MakeFrameMenuBar);
+        CXTAccelManager::SetMenuBarMenuQuery(MenuOfFrameMenuBar);
+    }
 };
 const FrameMenuBarRegistration g_frameMenuBarRegistration;
 

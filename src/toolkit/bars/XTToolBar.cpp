@@ -14,6 +14,7 @@
 #include "toolkit/bars/XTToolkitString.h"
 #include "toolkit/controls/XTColorPopupWnd.h"
 #include "toolkit/controls/XTExpButton.h"
+#include "toolkit/frame/XTDockContext.h"
 #include "toolkit/frame/XTDrawHelpers.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMemDC.h"
@@ -169,7 +170,7 @@ CXTToolBar::CXTToolBar()
       m_nDroppedIndex(-1), m_dwDrawTextMask(0), m_dwDrawTextValue(0), m_nRelayoutSeq(0),
       m_bCapturedAfterDropDown(FALSE), m_bCustomizable(FALSE), m_bAdjustDialog(FALSE), m_nAdjustResult(0),
       m_bBackgroundPending(TRUE), m_bSizeNotifyPending(FALSE), m_bHasDefaultState(FALSE), m_bShowText(FALSE),
-      m_sizeButton(23, 22), m_sizeImage(16, 15)
+      m_bImageAndText(FALSE), m_sizeButton(23, 22), m_sizeImage(16, 15)
 {
     m_cyTopBorder = m_cyBottomBorder = 3;
 }
@@ -322,12 +323,31 @@ void CXTToolBar::OnCustomizeMode(BOOL bOn)
 {
     if (bOn && (!m_bCustomizable || m_pCustomizer != nullptr || m_hWnd == nullptr))
         return;
+    CXTDockContext* pContext = dynamic_cast<CXTDockContext*>(m_pDockContext);
     if (!bOn)
     {
+        RemoveNotify(this);
+        if (pContext != nullptr)
+            pContext->RemoveCallback(this);
         m_pCustomizer.reset();
         return;
     }
     m_pCustomizer = std::make_unique<CXTToolBarCustomizer>(this);
+    // The sheet's bar list follows the bar's showing and hiding.
+    AddNotify(this, [](void* pObject, BOOL bVisible) {
+        CXTToolBar* pBar = static_cast<CXTToolBar*>(pObject);
+        GetCustomizeManager().m_barShown.Raise(pBar, bVisible);
+        pBar->PostRelayout();
+    });
+    // Dragging the bar itself leaves no button selected.
+    if (pContext != nullptr)
+        pContext->AddCallback(this, static_cast<XT_DOCKCALLBACK>(&CXTToolBar::OnBarDragged));
+}
+
+void CXTToolBar::OnBarDragged(CXTDockContext* /*pContext*/)
+{
+    if (m_pCustomizer != nullptr)
+        m_pCustomizer->ClearSelection();
 }
 
 void CXTToolBar::EnableDocking(DWORD dwDockStyle)
@@ -1801,6 +1821,9 @@ void CXTToolBar::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
         *pResult = CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
         break;
     case CDDS_ITEMPREPAINT:
+        // Once a paint: buttons whose image the bar lacks take the command's icon from any bar.
+        if (m_bBackgroundPending)
+            FixMissingImages();
         if (DrawButton(pDC, pDraw))
             *pResult = CDRF_SKIPDEFAULT;
         break;
@@ -2028,6 +2051,34 @@ std::unique_ptr<CXTCommandItem> CXTToolBar::CreateCommandInfo(int nIndex)
     return pItem;
 }
 
+void CXTToolBar::FixMissingImages()
+{
+    HIMAGELIST hImages = GetImageList();
+    const int nImages = hImages != nullptr ? ImageList_GetImageCount(hImages) : 0;
+    std::unique_ptr<CXTCommandIconMap> pAllIcons;
+    for (int i = 0; i < ButtonCount(); ++i)
+    {
+        TBBUTTON button = {};
+        if (!SendMessage(TB_GETBUTTON, (WPARAM)i, (LPARAM)&button) || (button.fsStyle & TBSTYLE_SEP) ||
+            button.iBitmap < nImages)
+            continue;
+        if (pAllIcons == nullptr)
+        {
+            pAllIcons = std::make_unique<CXTCommandIconMap>();
+            GetCustomizeManager().m_commandIcons.Raise(*pAllIcons);
+        }
+        HICON hIcon = nullptr, hIconHot = nullptr;
+        if (!pAllIcons->Lookup((UINT)button.idCommand, hIcon, hIconHot))
+            continue;
+        const int nImage = AppendIcon(hIcon, hIconHot);
+        if (nImage < 0)
+            continue;
+        SendMessage(TB_CHANGEBITMAP, (WPARAM)button.idCommand, MAKELPARAM(nImage, 0));
+        if (i < (int)m_arrButtons.size())
+            m_arrButtons[i]->m_button.iBitmap = nImage;
+    }
+}
+
 int CXTToolBar::AppendIcon(HICON hIcon, HICON hIconHot)
 {
     HIMAGELIST hImages = GetImageList();
@@ -2076,9 +2127,10 @@ int CXTToolBar::InsertCommandButton(const CXTCommandItem& item, int nIndex)
     else if (item.m_nID == 0)
         return -1;
     CString strText;
+    // The image lists take copies of the item's icons.
     if (item.m_icon.GetHandle() != nullptr)
-        button.iBitmap = AppendIcon(::CopyIcon(item.m_icon), item.m_iconHot.GetHandle() != nullptr ? ::CopyIcon(item.m_iconHot) : nullptr);
-    if (button.iBitmap < 0)
+        button.iBitmap = AppendIcon(item.m_icon.GetHandle(), item.m_iconHot.GetHandle());
+    if (button.iBitmap < 0 || m_bImageAndText)
         strText = !item.m_strText2.IsEmpty() ? item.m_strText2 : item.m_strText;
     if (!strText.IsEmpty())
         button.fsStyle |= TBSTYLE_AUTOSIZE;

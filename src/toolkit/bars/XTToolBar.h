@@ -23,6 +23,8 @@
 class CXTCommandIconMap;
 class CXTCommandItem;
 class CXTExpButton;
+class CXTDockContext;
+
 class CXTToolBarCustomizer;
 struct CXTBarInfo;
 
@@ -114,6 +116,8 @@ public:
     // Called by the manager for every customisable bar when the mode changes.
     void OnCustomizeMode(BOOL bOn);
     CXTToolBarCustomizer* GetCustomizer() const { return m_pCustomizer.get(); }
+    // The end of a drag of the bar itself (its dock context tells).
+    void OnBarDragged(CXTDockContext* pContext);
     // Enables docking; a customisable bar first loads its stored button set.
     void EnableDocking(DWORD dwDockStyle);
 
@@ -128,6 +132,9 @@ public:
     virtual int InsertCommandButton(const CXTCommandItem& item, int nIndex);
     // The icons of the bar's default commands.
     void CollectIcons(CXTCommandIconMap& map);
+    // Buttons whose image index lies beyond the bar's images get the command's icon from any bar.
+    void FixMissingImages();
+    void SetImageAndText(BOOL bImageAndText) { m_bImageAndText = bImageAndText; }
     BOOL HoldsCommand(UINT nID) const { return nID != 0 && CommandToIndex(nID) >= 0; }
     void DeleteButtonAt(int nIndex);
     void MoveButton(int nFrom, int nTo);
@@ -234,6 +241,7 @@ protected:
     std::vector<BYTE> m_defaultState;
     BOOL m_bHasDefaultState;
     BOOL m_bShowText;
+    BOOL m_bImageAndText;   // a command inserted with an icon also shows its name
     CSize m_sizeButton;
     CSize m_sizeImage;
 

@@ -17,6 +17,8 @@
 #include "framework/WinApp.h"
 #include "framework/WindowDC.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(CXTControlBar, CControlBar)
 
 // Handler signatures: see CWnd; LRESULT OnX(WPARAM, LPARAM) for ON_MESSAGE.
@@ -125,8 +127,17 @@ void CXTControlBar::DelayShow(BOOL bShow)
 {
     CControlBar::DelayShow(bShow);
     BOOL bVisible = IsVisible();
-    for (const auto& notify : m_arrNotify)
+    // A listener may leave while it is told.
+    const std::vector<std::pair<void*, XT_BARNOTIFYPROC>> listeners = m_arrNotify;
+    for (const auto& notify : listeners)
         notify.second(notify.first, bVisible);
+}
+
+void CXTControlBar::RemoveNotify(void* pObject)
+{
+    m_arrNotify.erase(std::remove_if(m_arrNotify.begin(), m_arrNotify.end(),
+                                     [pObject](const auto& notify) { return notify.first == pObject; }),
+                      m_arrNotify.end());
 }
 
 BOOL CXTControlBar::SetStatusText(INT_PTR nHit)

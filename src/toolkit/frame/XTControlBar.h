@@ -70,6 +70,8 @@ public:
     void EnableDockingStyle(DWORD dwDockStyle, DWORD dwBarStyleEx);
     // Listeners told of the bar's visibility after each DelayShow.
     void AddNotify(void* pObject, XT_BARNOTIFYPROC pfnNotify) { m_arrNotify.emplace_back(pObject, pfnNotify); }
+    // Every listener entry of the object goes.
+    void RemoveNotify(void* pObject);
     void DelayShow(BOOL bShow);
 
     // Overridables

@@ -397,5 +397,53 @@ TEST_F(XTCustomizeSheetTest, WhileTheSheetIsOpenClicksReachItsBarsButNotTheRestO
     bar.RegisterCustomize(FALSE);
 }
 
+TEST_F(XTCustomizeSheetTest, TheBarListFollowsShowAndHideAndDraggingTheBarDropsItsSelection)
+{
+    CXTToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(&m_frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_GRIPPER,
+                             CRect(0, 0, 0, 0), 0xE810));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_BAR));
+    bar.RegisterCustomize(TRUE);
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    m_frame.DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+    m_frame.RecalcLayout();
+    PumpFor(30);
+    std::vector<int> checks;
+    int nSelectedAfterDrag = -2;
+    BOOL bFloated = FALSE;
+    RunSheet(XT_CUST_TOOLBARS, [&](CXTCustomizeSheet& sheet) {
+        sheet.SetWindowPos(nullptr, 640, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CXTCheckListBox& list = dynamic_cast<CXTCustToolBarPage*>(sheet.GetActivePage())->GetBarList();
+        ASSERT_EQ(1, list.GetCount());
+        checks.push_back(list.GetCheck(0));
+        for (BOOL bShow : { FALSE, TRUE })
+        {
+            m_frame.ShowControlBar(&bar, bShow, FALSE);
+            checks.push_back(list.GetCheck(0));
+        }
+        CRect rcItem;
+        bar.GetItemRect(0, &rcItem);
+        bar.ClientToScreen(&rcItem);
+        Click(rcItem.CenterPoint());
+        ASSERT_EQ(0, bar.GetCustomizer()->GetSelected());
+        // The gripper, dragged well below the bars: the bar floats.
+        CRect rcBar;
+        bar.GetWindowRect(&rcBar);
+        CPoint ptGrip(rcBar.left + 3, rcBar.CenterPoint().y), ptTo(ptGrip.x + 150, ptGrip.y + 200);
+        std::vector<INPUT> inputs = { MouseInput(0, ptGrip), MouseInput(MOUSEEVENTF_LEFTDOWN, ptGrip) };
+        for (int i = 1; i <= 8; ++i)
+            inputs.push_back(MouseInput(0, CPoint(ptGrip.x + 150 * i / 8, ptGrip.y + 200 * i / 8)));
+        inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP, ptTo));
+        SendAll(inputs);
+        PumpUntil([&] { return bar.IsFloating() != FALSE; });
+        bFloated = bar.IsFloating();
+        nSelectedAfterDrag = bar.GetCustomizer() != nullptr ? bar.GetCustomizer()->GetSelected() : -2;
+    });
+    EXPECT_EQ((std::vector<int> { 1, 0, 1 }), checks);
+    EXPECT_TRUE(bFloated);
+    EXPECT_EQ(-1, nSelectedAfterDrag);
+    bar.RegisterCustomize(FALSE);
+}
+
 } // namespace
 

@@ -1,7 +1,9 @@
 // Customisation of tool bars: buttons dragged with real input between two
 // bars in customise mode and with Alt outside it, the stored button set of a
 // bar (round trip, a changed resource, reset, damage), and the stored names
-// of the user's own bars byte for byte.
+// of the user's own bars byte for byte, and a button's missing image
+// taken from another bar at the next paint.
+#include "toolkit/bars/XTCommandItem.h"
 #include "toolkit/bars/XTCrc32.h"
 #include "toolkit/bars/XTCustomToolBar.h"
 #include "toolkit/bars/XTCustomizeManager.h"
@@ -194,6 +196,38 @@ TEST_F(XTCustomizeTest, StoredButtonSetRoundTripsAndAChangedResourceVoidsIt)
     MakeBar(m_b, m_dockBottom, { ID_TEST_NEW, ID_TEST_OPEN }, 0xE811);
     EXPECT_FALSE(m_b.LoadBarState("Settings", "Bar-A"));
     EXPECT_EQ("NO", Pattern(m_b));
+}
+
+TEST_F(XTCustomizeTest, AMissingImageComesFromAnotherBarAndImageAndTextNamesAnInsertedCommand)
+{
+    MakeBars(kBarA, { ID_TEST_NEW });
+    // Bar B's button points past its images: the next paint gives it New's icon from bar A.
+    const int nImages = ImageList_GetImageCount((HIMAGELIST)m_b.SendMessage(TB_GETIMAGELIST));
+    m_b.SendMessage(TB_CHANGEBITMAP, ID_TEST_NEW, MAKELPARAM(nImages + 5, 0));
+    m_b.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    TBBUTTON button = {};
+    ASSERT_TRUE(m_b.SendMessage(TB_GETBUTTON, 0, (LPARAM)&button));
+    EXPECT_EQ(nImages + 1, ImageList_GetImageCount((HIMAGELIST)m_b.SendMessage(TB_GETIMAGELIST)));
+    EXPECT_EQ(nImages, button.iBitmap);
+    // A second paint finds nothing missing.
+    m_b.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(nImages + 1, ImageList_GetImageCount((HIMAGELIST)m_b.SendMessage(TB_GETIMAGELIST)));
+
+    std::unique_ptr<CXTCommandItem> pItem = m_a.CreateCommandInfo(m_a.CommandToIndex(ID_TEST_NEW));
+    ASSERT_NE(nullptr, pItem);
+    ASSERT_NE(nullptr, pItem->m_icon.GetHandle());
+    ASSERT_FALSE(pItem->m_strText.IsEmpty());
+    for (BOOL bImageAndText : { FALSE, TRUE })
+    {
+        SCOPED_TRACE(bImageAndText);
+        MakeBar(m_b, m_dockBottom, kBarB, 0xE811);
+        m_b.SetImageAndText(bImageAndText);
+        const int nIndex = m_b.InsertCommandButton(*pItem, 1);
+        ASSERT_EQ(1, nIndex);
+        ASSERT_TRUE(m_b.SendMessage(TB_GETBUTTON, 1, (LPARAM)&button));
+        EXPECT_GE(button.iBitmap, 0);
+        EXPECT_EQ(bImageAndText ? pItem->m_strText : CString(), m_b.GetButtonText(1));
+    }
 }
 
 TEST(XTToolBarState, DamagedStoredSetsLoadNothing)

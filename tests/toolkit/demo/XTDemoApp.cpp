@@ -68,6 +68,16 @@ int CXTDemoApp::RunScript()
             if (!pFrame->AssignCtrlK())
                 nResult = 13;
         }
+        else if (arg == "--addtool" && bHasValue)
+        {
+            if (!pFrame->AddToolInSheet(args[++i]))
+                nResult = 14;
+        }
+        else if (arg == "--runtool" && bHasValue)
+        {
+            if (!pFrame->RunTool(args[++i]))
+                nResult = 15;
+        }
         else if (arg == "--press-ctrl-k")
             pFrame->PressCtrlK();
         else if (arg == "--shadows")

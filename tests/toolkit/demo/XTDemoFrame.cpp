@@ -8,7 +8,10 @@
 #include "toolkit/bars/XTCustomizeSheet.h"
 #include "toolkit/bars/XTExpMenuWnd.h"
 #include "toolkit/bars/XTCustomToolBar.h"
+#include "toolkit/bars/XTMenuBar.h"
 #include "toolkit/bars/XTPersonalOptions.h"
+#include "toolkit/bars/XTToolsManager.h"
+#include "toolkit/bars/XTCustTools.h"
 #include "toolkit/controls/XTColorPopupWnd.h"
 #include "toolkit/controls/XTExpButton.h"
 #include "toolkit/frame/XTBarSplitter.h"
@@ -19,6 +22,7 @@
 #include "framework/Dialog.h"
 #include "../XTRealInput.h"
 #include "framework/MDIChildWnd.h"
+#include "framework/ProgramStart.h"
 #include "framework/WinApp.h"
 
 #include <fstream>
@@ -45,6 +49,16 @@ BOOL CXTDemoFrame::Build(const CRect& rect)
     m_wndStatus.SetPaneInfo(1, ID_XTDEMO_TILE, SBPS_NORMAL, 80);
 
     EnableDocking(CBRS_ALIGN_ANY);
+
+    // The menu bar with the user's tools before "&Fenster".
+    GetToolsManager().Enable(nullptr, 2, 2);
+    CXTMenuBar* pMenuBar = dynamic_cast<CXTMenuBar*>(GetFrameHelper().GetMenuBar());
+    if (pMenuBar == nullptr ||
+        !pMenuBar->Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_SIZE_DYNAMIC, XT_IDW_MENUBAR) ||
+        !pMenuBar->LoadMenuBar(IDR_XTDEMO))
+        return FALSE;
+    pMenuBar->EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(pMenuBar, XT_IDW_DOCKBAR_TOP);
 
     // The edit commands' bar the toolkit carries, customisable: its stored
     // button set comes back when docking is enabled.
@@ -300,6 +314,15 @@ BOOL CXTDemoFrame::WriteReport(const std::string& strPath)
         if (auto* pBar = dynamic_cast<CXTCustomToolBar*>(static_cast<CControlBar*>(m_listControlBars.GetNext(pos))))
             out << "userbar " << pBar->GetDlgCtrlID() << ' ' << (LPCSTR)pBar->GetName() << '\n';
     out << "count " << m_nCount << '\n';
+    HMENU hTools = ToolsPopup();
+    for (int i = 0; hTools != nullptr && i < ::GetMenuItemCount(hTools); ++i)
+    {
+        char szText[128] = "";
+        ::GetMenuStringA(hTools, i, szText, sizeof(szText), MF_BYPOSITION);
+        out << "toolsmenu " << ::GetMenuItemID(hTools, i) << ' ' << szText << '\n';
+    }
+    for (const std::string& strStart : m_starts)
+        out << "started " << strStart << '\n';
     out << "option shadows " << (int)GetPersonalOptions().Get(CXTPersonalOptions::menuShadows) << '\n';
     out << "end\n";
     return out.good() ? TRUE : FALSE;
@@ -591,4 +614,70 @@ void CXTDemoFrame::PressCtrlK()
             }
         ::Sleep(5);
     }
+}
+
+BOOL CXTDemoFrame::AddToolInSheet(const std::string& strTitle)
+{
+    char szProgram[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, szProgram, sizeof(szProgram));
+    std::string strFolder(szProgram);
+    strFolder.erase(strFolder.find_last_of('\\') + 1);
+    RunSheet([&](CPropertySheet* pSheet) {
+        CXTCustTools* pPage = nullptr;
+        for (int i = 0; i < pSheet->GetPageCount() && pPage == nullptr; ++i)
+            if ((pPage = dynamic_cast<CXTCustTools*>(pSheet->GetPage(i))) != nullptr)
+                pSheet->SetActivePage(i);
+        if (pPage == nullptr || pPage->m_hWnd == nullptr)
+            return;
+        // What the list does when the user types a new entry's name.
+        CListBox& list = pPage->GetList();
+        list.SetCurSel(list.AddString(strTitle.c_str()));
+        pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_LIST_TOOLS, XT_LBN_NEWITEM), (LPARAM)list.m_hWnd);
+        pPage->SetDlgItemText(XT_IDC_EDIT_TOOLCOMMAND, szProgram);
+        pPage->SetDlgItemText(XT_IDC_EDIT_TOOLARGS, "--tool-args");
+        pPage->SetDlgItemText(XT_IDC_EDIT_TOOLDIR, strFolder.c_str());
+    });
+    return FindToolCommand(strTitle) != 0;
+}
+
+HMENU CXTDemoFrame::ToolsPopup() const
+{
+    IXTMenuBar* pMenuBar = const_cast<CXTDemoFrame*>(this)->GetFrameHelper().GetMenuBar();
+    HMENU hMenu = pMenuBar != nullptr ? pMenuBar->GetMenuBarMenu() : nullptr;
+    for (int i = 0; hMenu != nullptr && i < ::GetMenuItemCount(hMenu); ++i)
+    {
+        char szText[64] = "";
+        ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
+        if (lstrcmpA(szText, "&Tools") == 0)
+            return ::GetSubMenu(hMenu, i);
+    }
+    return nullptr;
+}
+
+UINT CXTDemoFrame::FindToolCommand(const std::string& strTitle) const
+{
+    HMENU hTools = ToolsPopup();
+    for (int i = 0; hTools != nullptr && i < ::GetMenuItemCount(hTools); ++i)
+    {
+        char szText[128] = "";
+        ::GetMenuStringA(hTools, i, szText, sizeof(szText), MF_BYPOSITION);
+        if (strTitle == szText)
+            return ::GetMenuItemID(hTools, i);
+    }
+    return 0;
+}
+
+BOOL CXTDemoFrame::RunTool(const std::string& strTitle)
+{
+    const UINT nID = FindToolCommand(strTitle);
+    if (nID == 0)
+        return FALSE;
+    AfxProgramStarter previous = AfxSetProgramStarter([&](const AFX_PROGRAM_START& start) -> INT_PTR {
+        m_starts.push_back(std::string(start.strFile) + "|" + (LPCSTR)start.strParameters + "|" +
+                           (LPCSTR)start.strDirectory);
+        return 33;
+    });
+    SendMessage(WM_COMMAND, nID);
+    AfxSetProgramStarter(previous);
+    return !m_starts.empty();
 }

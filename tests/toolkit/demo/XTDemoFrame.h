@@ -19,6 +19,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // Bar ids of the program (the frames' own bar ids lie below).
 #define IDW_XTDEMO_TOOLS  0xE850
@@ -55,6 +56,11 @@ public:
     BOOL OpenColorPopup(const std::string& strBitmap);
     // Opens the tool bar's chevron popup after narrowing the frame.
     BOOL OpenChevronPopup(const std::string& strBitmap);
+    // Adds a tool on the sheet's Tools page that starts this program; TRUE
+    // once the Tools menu shows it.
+    BOOL AddToolInSheet(const std::string& strTitle);
+    // Chooses the tool in the Tools menu; the start is recorded, not made.
+    BOOL RunTool(const std::string& strTitle);
 
     // What the window shows: each bar's id, dock bar id and rectangle, the MDI
     // client, the grippers, splitters, tabs and status panes, in the frame's
@@ -82,6 +88,10 @@ private:
     void RunSheet(const std::function<void(CPropertySheet*)>& script);
     // Writes the screen under the rectangle (screen coordinates).
     static BOOL WriteScreen(const std::string& strPath, const CRect& rect);
+
+    HMENU ToolsPopup() const;
+    UINT FindToolCommand(const std::string& strTitle) const;
+    std::vector<std::string> m_starts;   // file|arguments|folder of each recorded start
 
     int m_nCount = 0;
     void OnCount() { ++m_nCount; }

@@ -64,6 +64,8 @@ struct DemoRun
     std::vector<long> toolButtons;            // the customisable tool bar's commands
     std::map<long, std::string> userBars;     // id, name
     int nShadows = -1;
+    std::vector<std::pair<long, std::string>> toolsMenu;   // id, text of each entry
+    std::vector<std::string> starts;                       // program|arguments|folder
     int nCount = -1;                          // how often the counting command ran
     int cx = 0, cy = 0;
     std::vector<unsigned char> pixels;
@@ -144,6 +146,19 @@ void ReadReport(const std::string& strPath, DemoRun& run)
             std::string strName;
             std::getline(words >> std::ws, strName);
             run.userBars[nA] = strName;
+        }
+        else if (what == "toolsmenu")
+        {
+            words >> nA;
+            std::string strText;
+            std::getline(words >> std::ws, strText);
+            run.toolsMenu.push_back({ nA, strText });
+        }
+        else if (what == "started")
+        {
+            std::string strStart;
+            std::getline(words >> std::ws, strStart);
+            run.starts.push_back(strStart);
         }
         else if (what == "count")
             words >> run.nCount;
@@ -487,9 +502,9 @@ protected:
         std::string strChevron = std::string(kDir) + "\\chevronpopup.bmp";
         ::DeleteFileA(strColor.c_str());
         ::DeleteFileA(strChevron.c_str());
-        s_first = RunDemo("custom1", "--altdrag-off 1 --newbar Meine --shortcut --shadows --save Custom --colorpopup \"" +
+        s_first = RunDemo("custom1", "--altdrag-off 1 --newbar Meine --shortcut --shadows --addtool Werkzeug --save Custom --colorpopup \"" +
                                          strColor + "\" --chevron \"" + strChevron + "\"");
-        s_second = RunDemo("custom2", "--load Custom --press-ctrl-k");
+        s_second = RunDemo("custom2", "--load Custom --press-ctrl-k --runtool Werkzeug");
         s_bColorPicture = ::GetFileAttributesA(strColor.c_str()) != INVALID_FILE_ATTRIBUTES;
         s_bChevronPicture = ::GetFileAttributesA(strChevron.c_str()) != INVALID_FILE_ATTRIBUTES;
     }
@@ -526,6 +541,25 @@ TEST_F(XTDemoCustomization, TheSecondRunShowsWhatTheFirstChanged)
     EXPECT_EQ(1 - s_plain.nShadows, s_second.nShadows);
     EXPECT_TRUE(s_bColorPicture);
     EXPECT_TRUE(s_bChevronPicture);
+}
+
+TEST_F(XTDemoCustomization, AToolAddedOnTheToolsPageIsInTheToolsMenuAndStartsFromIt)
+{
+    // Before any tool the menu offers only "Customize...".
+    ASSERT_EQ(1u, s_plain.toolsMenu.size());
+    EXPECT_EQ(53782, s_plain.toolsMenu[0].first);
+    for (const DemoRun* pRun : { &s_first, &s_second })
+    {
+        ASSERT_EQ(3u, pRun->toolsMenu.size());
+        EXPECT_EQ(53000, pRun->toolsMenu[0].first);
+        EXPECT_EQ("Werkzeug", pRun->toolsMenu[0].second);
+        EXPECT_EQ(0, pRun->toolsMenu[1].first);   // the separator
+        EXPECT_EQ(53782, pRun->toolsMenu[2].first);
+    }
+    EXPECT_TRUE(s_first.starts.empty());
+    ASSERT_EQ(1u, s_second.starts.size());
+    const std::string strFolder = std::string(kDir) + "\\";
+    EXPECT_EQ(strFolder + "XTDemo.exe|--tool-args|" + strFolder, s_second.starts[0]);
 }
 
 } // namespace
