@@ -206,8 +206,11 @@ const char kTextViewerProgram[] = "Scrollet.exe";
 
 void CentreBackgroundImage(CProjectPage& page)
 {
-    page.m_nImageX = std::max(0, (page.m_nWinW - page.m_nImageW - 6) / 2);
-    page.m_nImageY = std::max(0, (page.m_nWinH - page.m_nImageH - 26) / 2);
+    PageBackground background = page.GetBackground();
+    const SIZE size = page.GetBackgroundSize();
+    background.nX = std::max(0, (page.GetWindow().nW - (int)size.cx - 6) / 2);
+    background.nY = std::max(0, (page.GetWindow().nH - (int)size.cy - 26) / 2);
+    page.SetBackground(background);
 }
 
 CString PlayerPathFor(const CString& strProject)
@@ -295,18 +298,19 @@ void CTarnixEdView::BuildObjects()
     if (pDoc == nullptr)
         return;
     CProjectPage& page = pDoc->GetPage();
-    ResizeFrameToMenu(page.m_nWinW, page.m_nWinH);
-    m_defaultButton.m_font.Assign(page.m_buttonFont);
+    ResizeFrameToMenu(page.GetWindow().nW, page.GetWindow().nH);
+    m_defaultButton.m_font.Assign(page.GetButtonStyle().font);
     m_objects.DeleteAll();
     CToolTip* pTip = nullptr;
-    if (page.m_bTooltip)
+    const PageTooltipArea& area = page.GetTooltipArea();
+    if (area.bOn)
     {
-        m_tooltip.Setup(page.m_rcTooltip, page.m_bTooltipTransparent, page.m_crTooltip, page.m_tooltipFont,
-                        page.m_strTooltipText, this, page.m_strProjectFolder, page.m_bTooltipCenter);
+        m_tooltip.Setup(area.rc, area.bTransparent, area.crBg, area.font, area.strText, this, page.GetProjectFolder(),
+                        area.bCenter);
         pTip = &m_tooltip;
     }
-    for (int i = 0; i < page.m_buttons.GetSize(); ++i)
-        if (CMButCreateStruct* pButton = dynamic_cast<CMButCreateStruct*>(page.m_buttons.GetAt(i)))
+    for (int i = 0; i < page.GetButtons().GetSize(); ++i)
+        if (CMButCreateStruct* pButton = dynamic_cast<CMButCreateStruct*>(page.GetButtons().GetAt(i)))
             pButton->pToolTip = pTip;
     m_objects.Init(this, MENUOBJ_FIRST_ID, MENUOBJ_MAX_COUNT, TRUE);
     TakeGridSettings();
@@ -322,18 +326,16 @@ void CTarnixEdView::BuildObjects()
 void CTarnixEdView::AddDocumentObjects()
 {
     CProjectPage& page = GetDocument()->GetPage();
-    m_objects.AddPageObjects({ page.m_images, page.m_texts, page.m_buttons, page.m_sliders, page.m_textFields,
-                               page.m_listBoxes, page.m_aviClips },
-                             page.m_buttonFont);
+    m_objects.AddPageObjects(page.GetObjectLists(), page.GetButtonStyle().font);
 }
 
 void CTarnixEdView::BindPopupMenus()
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CProjectPage& page = pDoc->GetPage();
-    for (int i = 0; i < page.m_buttons.GetSize(); ++i)
+    for (int i = 0; i < page.GetButtons().GetSize(); ++i)
     {
-        CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(page.m_buttons.GetAt(i));
+        CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(page.GetButtons().GetAt(i));
         if (pStruct == nullptr || !ProjectFormat::IsPopupDocument(pStruct->m_strDocument))
             continue;
         m_objects.RemovePopupMenu(pStruct);
@@ -400,11 +402,11 @@ void CTarnixEdView::OnDraw(CDC* pDC)
     RECT rcClient;
     GetClientRect(&rcClient);
     ::FillRect(hdc, &rcClient, (HBRUSH)::GetStockObject(BLACK_BRUSH));
-    RECT rcPage = { 0, 0, page.m_nWinW, page.m_nWinH };
-    HBRUSH hBrush = ::CreateSolidBrush(page.m_crWindowBg);
+    RECT rcPage = { 0, 0, page.GetWindow().nW, page.GetWindow().nH };
+    HBRUSH hBrush = ::CreateSolidBrush(page.GetWindow().crBg);
     ::FillRect(hdc, &rcPage, hBrush);
     ::DeleteObject(hBrush);
-    if (page.m_bImage && page.m_bImageLoaded)
+    if (page.ShowsBackground())
         DrawBackgroundImage(&memDC);
     if (m_bSelectionMode && !::IsRectEmpty(&m_rcMarked))
     {
@@ -420,7 +422,7 @@ void CTarnixEdView::OnDraw(CDC* pDC)
         ::Polyline(hdc, inner, 5);
         ::SelectObject(hdc, hOld);
     }
-    if (page.m_bTooltip)
+    if (page.GetTooltipArea().bOn)
     {
         if (!m_bDefaultTipShown)
         {
@@ -440,14 +442,14 @@ void CTarnixEdView::DrawBackgroundImage(CDC* pDC)
 {
     CProjectPage& page = GetDocument()->GetPage();
     CString path;
-    page.ResolvePath(page.m_strImageFile, path);
+    page.ResolvePath(page.GetBackground().strFile, path);
     if (path != m_strBackgroundPath)
     {
         m_strBackgroundPath = path;
         m_background.LoadFile(path);
     }
     if (m_background.IsValid())
-        m_background.Draw(pDC, page.m_nImageX, page.m_nImageY);
+        m_background.Draw(pDC, page.GetBackground().nX, page.GetBackground().nY);
 }
 
 BOOL CTarnixEdView::OnEraseBkgnd(CDC*)
@@ -922,7 +924,7 @@ void CTarnixEdView::OnTabOrder()
     m_bTabOrder = 0;
     m_objects.ShowTabOrder(FALSE);
     CProjectPage& page = GetDocument()->GetPage();
-    m_objects.ApplyTabOrder(&page.m_buttons, &page.m_texts, &page.m_textFields);
+    page.TakeTabOrder(m_objects);
     GetDocument()->SetModifiedFlag(TRUE);
     Refresh();
 }
@@ -936,7 +938,7 @@ void CTarnixEdView::OnUpdateTabOrder(CCmdUI*)
 
 int CTarnixEdView::ButtonCount() const
 {
-    return (int)GetDocument()->GetPage().m_buttons.GetSize();
+    return (int)GetDocument()->GetPage().GetButtons().GetSize();
 }
 
 // The page limits of the insert commands, checked again by every road that
@@ -951,17 +953,17 @@ BOOL CTarnixEdView::HasRoom(int nType) const
     case MOBJ_BUTTON:
         return ButtonCount() < kMaxButtons;
     case MOBJ_TEXT:
-        return page.m_texts.GetSize() < kMaxTexts;
+        return page.GetTexts().GetSize() < kMaxTexts;
     case MOBJ_VIEWER:
-        return page.m_textFields.GetSize() == 0;
+        return page.GetTextFields().GetSize() == 0;
     case MOBJ_AVICLIP:
-        return page.m_aviClips.GetSize() == 0;
+        return page.GetAviClips().GetSize() == 0;
     case MOBJ_PICTURE:
-        return page.m_images.GetSize() == 0;
+        return page.GetImages().GetSize() == 0;
     case MOBJ_SLIDER:
-        return page.m_sliders.GetSize() == 0;
+        return page.GetSliders().GetSize() == 0;
     case MOBJ_LISTBOX:
-        return page.m_listBoxes.GetSize() == 0;
+        return page.GetListBoxes().GetSize() == 0;
     default:
         return TRUE;
     }
@@ -1070,7 +1072,7 @@ BOOL CTarnixEdView::InsertButton()
     CProjectPage& page = pDoc->GetPage();
     CButtonPropSheet sheet(IsGermanUi() ? "Funktionsschalter (Button) Eigenschaften" : "Button Properties", this,
                            (UINT)pDoc->m_nButtonSheetPage);
-    sheet.m_captionFont.Assign(page.m_buttonFont);
+    sheet.m_captionFont.Assign(page.GetButtonStyle().font);
     if (m_defaultButton.m_bPreset)
     {
         FillSheetFromButton(sheet, m_defaultButton);
@@ -1080,12 +1082,12 @@ BOOL CTarnixEdView::InsertButton()
     }
     else
     {
-        CFontDesc over(page.m_buttonFont), down(page.m_buttonFont);
+        CFontDesc over(page.GetButtonStyle().font), down(page.GetButtonStyle().font);
         over.m_crColor = RGB(0, 0, 255);
         over.m_logFont.lfUnderline = TRUE;
         down.m_crColor = RGB(0, 0, 0xC0);
         down.m_logFont.lfUnderline = TRUE;
-        sheet.m_idleFont.Assign(page.m_buttonFont);
+        sheet.m_idleFont.Assign(page.GetButtonStyle().font);
         sheet.m_overFont.Assign(over);
         sheet.m_downFont.Assign(down);
         sheet.m_strCaption = m_defaultButton.m_strText;
@@ -1114,8 +1116,8 @@ BOOL CTarnixEdView::InsertButton()
     pButton->m_bStopSound = m_defaultButton.m_bStopSound;
     pButton->m_bStartSound = m_defaultButton.m_bStartSound;
     pButton->m_strSoundFile = m_defaultButton.m_strSoundFile;
-    pButton->m_nPageNumber = page.m_nMenuLevel;
-    pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+    pButton->m_nPageNumber = page.GetMenuLevel();
+    pButton->pToolTip = page.GetTooltipArea().bOn ? &m_tooltip : nullptr;
     m_rcDefault = pButton->m_rect;
     if (!RegisterButton(pButton))
         return FALSE;
@@ -1203,7 +1205,7 @@ void CTarnixEdView::OnSubmenu()
         pButton->m_rect = RECT{ 10, 10, 130, 40 };
     }
     pButton->m_rect = FreePlace(pButton->m_rect);
-    pButton->m_font.Assign(pDoc->GetPage().m_buttonFont);
+    pButton->m_font.Assign(pDoc->GetPage().GetButtonStyle().font);
     CString format;
     format.LoadString(IDS_SUBMENU_TITLE);
     pButton->m_strText.Format(format, nNumber);
@@ -1291,7 +1293,7 @@ void CTarnixEdView::ChangeButton(CMButCreateStruct* pButton)
     pDoc->GetPage().CollectUsedFiles(*pButton);
     pDoc->SetModifiedFlag(TRUE);
     m_objects.ReplaceButton(pButton);
-    m_objects.SetButtonFont(pDoc->GetPage().m_buttonFont);
+    m_objects.SetButtonFont(pDoc->GetPage().GetButtonStyle().font);
     CheckAviAction(*pButton);
     Invalidate();
 }
@@ -1419,7 +1421,7 @@ void CTarnixEdView::InsertText(POINT pt)
     CProjectPage& page = GetDocument()->GetPage();
     CInsertTextDlg dlg(this);
     dlg.m_sizePage = MenuSize();
-    dlg.m_font.Assign(page.m_defaultTextFont);
+    dlg.m_font.Assign(page.GetDefaultTextFont());
     const RECT rcOffer = FreePlace(MakeRect(pt.x, pt.y, 100, 20));
     dlg.m_nX = (UINT)rcOffer.left;
     dlg.m_nY = (UINT)rcOffer.top;
@@ -1430,7 +1432,7 @@ void CTarnixEdView::InsertText(POINT pt)
     pText->m_strText = dlg.m_strText;
     pText->m_font.Assign(dlg.m_font);
     pText->m_bPreset = 1;
-    pText->m_nPageNumber = page.m_nMenuLevel;
+    pText->m_nPageNumber = page.GetMenuLevel();
     LeaveSelectionMode();
     if (!AddToBoth(pText, m_objects, &CMenuObjects::AddStaticText, page, &CProjectPage::AddText))
         return;
@@ -1476,7 +1478,7 @@ void CTarnixEdView::InsertTextField()
     pField->m_bScrollVert = dlg.m_bVertScroll;
     pField->m_bBorder = 1;
     pField->m_bPreset = 1;
-    pField->m_nPageNumber = page.m_nMenuLevel;
+    pField->m_nPageNumber = page.GetMenuLevel();
     LeaveSelectionMode();
     if (!AddToBoth(pField, m_objects, &CMenuObjects::AddScrollet, page, &CProjectPage::AddTextField))
         return;
@@ -1540,7 +1542,7 @@ void CTarnixEdView::InsertAviClip(POINT pt)
     CMObjCreateStruct* pClip = new CMObjCreateStruct;
     TakeAviDialog(dlg, *pClip, SnapPoint(dlg.m_nX, dlg.m_nY));
     pClip->m_bPreset = 1;
-    pClip->m_nPageNumber = page.m_nMenuLevel;
+    pClip->m_nPageNumber = page.GetMenuLevel();
     m_defaultAviClip.Copy(*pClip);
     LeaveSelectionMode();
     if (!AddToBoth(pClip, m_objects, &CMenuObjects::AddAviCtrl, page, &CProjectPage::AddAviClip))
@@ -1570,7 +1572,7 @@ void CTarnixEdView::OnInsertSlider()
     pSlider->m_rect = SnapRect(dlg.m_nX, dlg.m_nY, dlg.m_nWidth, dlg.m_nHeight);
     pSlider->m_crColor = dlg.m_crColor;
     pSlider->m_bPreset = 1;
-    pSlider->m_nPageNumber = page.m_nMenuLevel;
+    pSlider->m_nPageNumber = page.GetMenuLevel();
     LeaveSelectionMode();
     if (!page.AddSlider(pSlider))
     {
@@ -1610,7 +1612,7 @@ void CTarnixEdView::OnInsertImage()
     pImage->m_rect = MakeRect(corner.x, corner.y, 20, 20);
     pImage->m_strText = dlg.m_strFile;
     pImage->m_bPreset = 1;
-    pImage->m_nPageNumber = page.m_nMenuLevel;
+    pImage->m_nPageNumber = page.GetMenuLevel();
     LeaveSelectionMode();
     if (!AddToBoth(pImage, m_objects, &CMenuObjects::AddStaticImage, page, &CProjectPage::AddImage))
         return;
@@ -1771,7 +1773,7 @@ void CTarnixEdView::OnPaste()
     case MOBJ_BUTTON:
     {
         CMButCreateStruct* pButton = CopyAt<CMButCreateStruct>(*pClip, rc);
-        pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+        pButton->pToolTip = page.GetTooltipArea().bOn ? &m_tooltip : nullptr;
         pButton->m_pPopupMenu = nullptr;
         if (!AddToBoth(pButton, m_objects, &CMenuObjects::AddButton, page, &CProjectPage::AddButton))
             return;
@@ -1981,10 +1983,12 @@ void CTarnixEdView::OnExploreFolder()
 void CTarnixEdView::OnBackgroundColor()
 {
     CTarnixEdDoc* pDoc = GetDocument();
-    CColorDialog dlg(pDoc->GetPage().m_crWindowBg, CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR, this);
+    PageWindow window = pDoc->GetPage().GetWindow();
+    CColorDialog dlg(window.crBg, CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR, this);
     if (dlg.DoModal() != IDOK)
         return;
-    pDoc->GetPage().m_crWindowBg = dlg.GetColor();
+    window.crBg = dlg.GetColor();
+    pDoc->GetPage().SetWindow(window);
     pDoc->SetModifiedFlag(TRUE);
     Invalidate();
 }
@@ -1993,10 +1997,12 @@ void CTarnixEdView::OnWindowTitle()
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CTitleBarDlg dlg(this);
-    dlg.m_strTitle = pDoc->GetPage().m_strTitle;
+    PageWindow window = pDoc->GetPage().GetWindow();
+    dlg.m_strTitle = window.strTitle;
     if (dlg.DoModal() != IDOK)
         return;
-    pDoc->GetPage().m_strTitle = dlg.m_strTitle;
+    window.strTitle = dlg.m_strTitle;
+    pDoc->GetPage().SetWindow(window);
     if (CWnd* pFrame = GetParent())
         pFrame->SetWindowText(dlg.m_strTitle);
     pDoc->SetModifiedFlag(TRUE);
@@ -2006,29 +2012,31 @@ void CTarnixEdView::OnWindowPosition()
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CProjectPage& page = pDoc->GetPage();
+    PageWindow window = page.GetWindow();
     CWindowPosDlg dlg(this);
-    dlg.m_nWidth = page.m_nWinW;
-    dlg.m_nHeight = page.m_nWinH;
-    dlg.m_nX = page.m_nWinX;
-    dlg.m_nY = page.m_nWinY;
-    dlg.m_nPositionMode = page.m_bPosGiven;
-    dlg.m_nSizeMode = page.m_nSizeType;
-    dlg.m_nBorder = page.m_bBorder;
-    dlg.m_nCornerWidth = page.m_nCornerW;
-    dlg.m_nCornerHeight = page.m_nCornerH;
+    dlg.m_nWidth = window.nW;
+    dlg.m_nHeight = window.nH;
+    dlg.m_nX = window.nX;
+    dlg.m_nY = window.nY;
+    dlg.m_nPositionMode = window.bPosGiven;
+    dlg.m_nSizeMode = window.nSizeType;
+    dlg.m_nBorder = window.bBorder;
+    dlg.m_nCornerWidth = window.nCornerW;
+    dlg.m_nCornerHeight = window.nCornerH;
     if (dlg.DoModal() != IDOK)
         return;
-    page.m_nWinW = dlg.m_nWidth;
-    page.m_nWinH = dlg.m_nHeight;
-    page.m_nWinX = dlg.m_nX;
-    page.m_nWinY = dlg.m_nY;
-    page.m_bPosGiven = dlg.m_nPositionMode;
-    page.m_nSizeType = dlg.m_nSizeMode;
-    page.m_bBorder = dlg.m_nBorder;
-    page.m_nCornerW = dlg.m_nCornerWidth;
-    page.m_nCornerH = dlg.m_nCornerHeight;
+    window.nW = dlg.m_nWidth;
+    window.nH = dlg.m_nHeight;
+    window.nX = dlg.m_nX;
+    window.nY = dlg.m_nY;
+    window.bPosGiven = dlg.m_nPositionMode;
+    window.nSizeType = dlg.m_nSizeMode;
+    window.bBorder = dlg.m_nBorder;
+    window.nCornerW = dlg.m_nCornerWidth;
+    window.nCornerH = dlg.m_nCornerHeight;
+    page.SetWindow(window);
     // A centred background picture stays centred in the new size.
-    if (page.m_bImage && page.m_bImageLoaded && page.m_nImagePos == 1)
+    if (page.ShowsBackground() && page.GetBackground().nPos == 1)
         CentreBackgroundImage(page);
     pDoc->SetModifiedFlag(TRUE);
     Refresh();
@@ -2038,12 +2046,14 @@ void CTarnixEdView::OnDesktop()
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CDesktopDlg dlg(this);
-    dlg.m_bCover = pDoc->GetPage().m_bPaintDesktop;
-    dlg.m_crColor = pDoc->GetPage().m_crDesktop;
+    PageWindow window = pDoc->GetPage().GetWindow();
+    dlg.m_bCover = window.bPaintDesktop;
+    dlg.m_crColor = window.crDesktop;
     if (dlg.DoModal() != IDOK)
         return;
-    pDoc->GetPage().m_bPaintDesktop = dlg.m_bCover;
-    pDoc->GetPage().m_crDesktop = dlg.m_crColor;
+    window.bPaintDesktop = dlg.m_bCover;
+    window.crDesktop = dlg.m_crColor;
+    pDoc->GetPage().SetWindow(window);
     pDoc->SetModifiedFlag(TRUE);
 }
 
@@ -2058,15 +2068,17 @@ void CTarnixEdView::OnButtonStyle()
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CProjectPage& page = pDoc->GetPage();
+    PageButtonStyle style = page.GetButtonStyle();
     CButtonStyleDlg dlg(this);
-    dlg.m_font.Assign(page.m_buttonFont);
-    dlg.m_nBrightness = page.m_nBrightness;
-    dlg.m_nHover = page.m_bHover;
+    dlg.m_font.Assign(style.font);
+    dlg.m_nBrightness = style.nBrightness;
+    dlg.m_nHover = style.bHover;
     if (dlg.DoModal() != IDOK)
         return;
-    page.m_buttonFont.Assign(dlg.m_font);
-    page.m_nBrightness = dlg.m_nBrightness;
-    page.m_bHover = dlg.m_nHover;
+    style.font.Assign(dlg.m_font);
+    style.nBrightness = dlg.m_nBrightness;
+    style.bHover = dlg.m_nHover;
+    page.SetButtonStyle(style);
     pDoc->SetModifiedFlag(TRUE);
     Refresh();
 }
@@ -2132,7 +2144,7 @@ void CTarnixEdView::OnObjectsHelp()
 void CTarnixEdView::OnGraphicsProgram()
 {
     CProjectPage& page = GetDocument()->GetPage();
-    const CString file = page.m_bImage && page.m_bImageLoaded ? page.m_strImageFile : CString();
+    const CString file = page.ShowsBackground() ? page.GetBackground().strFile : CString();
     // A program asked for here serves this once; the settings' graphics
     // program is chosen in its own dialog.
     OpenInGraphicsProgram(this, file, [this]() {
@@ -2150,27 +2162,31 @@ void CTarnixEdView::EditBackgroundImage(const CString& strFile)
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CProjectPage& page = pDoc->GetPage();
+    PageBackground background = page.GetBackground();
     CBackgroundImageDlg dlg(this);
-    dlg.m_strFile = strFile.IsEmpty() ? page.m_strImageFile : strFile;
+    dlg.m_strFile = strFile.IsEmpty() ? background.strFile : strFile;
     dlg.m_bEnabled = 1;
-    dlg.m_nX = page.m_nImageX;
-    dlg.m_nY = page.m_nImageY;
-    dlg.m_nPosMode = page.m_nImagePos;
+    dlg.m_nX = background.nX;
+    dlg.m_nY = background.nY;
+    dlg.m_nPosMode = background.nPos;
     if (dlg.DoModal() != IDOK)
         return;
     const BOOL bShown = dlg.m_bEnabled;
     page.ReplaceImageFile(bShown ? dlg.m_strFile : CString());
-    page.m_bImage = bShown;
-    page.m_nImagePos = dlg.m_nPosMode;
-    page.m_nImageX = dlg.m_nX;
-    page.m_nImageY = dlg.m_nY;
+    background.bShown = bShown;
+    background.nPos = dlg.m_nPosMode;
+    background.nX = dlg.m_nX;
+    background.nY = dlg.m_nY;
     // The reader knows only a window fitted to the picture (0) or not (1).
     const BOOL bFit = bShown && dlg.m_nPosMode == CBackgroundImageDlg::POS_FIT_WINDOW;
-    page.m_nSizeType = bFit ? 0 : 1;
+    PageWindow window = page.GetWindow();
+    window.nSizeType = bFit ? 0 : 1;
+    page.SetWindow(window);
     if (bFit)
-        page.m_nImageX = page.m_nImageY = 0;
-    page.m_strImageFile = dlg.m_strFile;
-    page.m_bImageLoaded = 0;
+        background.nX = background.nY = 0;
+    background.strFile = dlg.m_strFile;
+    // A new file counts as not loaded until PlaceBackgroundImage loads it.
+    page.SetBackground(background);
     if (bShown && !dlg.m_strFile.IsEmpty())
         PlaceBackgroundImage(dlg.m_strFile);
     pDoc->SetModifiedFlag(TRUE);
@@ -2181,7 +2197,7 @@ void CTarnixEdView::PlaceBackgroundImage(const CString& strFile)
 {
     CProjectPage& page = GetDocument()->GetPage();
     page.SetBackgroundImage(strFile);
-    if (!page.m_bImageLoaded)
+    if (!page.IsBackgroundLoaded())
     {
         if (_access(strFile, 0) != 0)
             WarnCannotOpenFile(strFile);
@@ -2189,13 +2205,17 @@ void CTarnixEdView::PlaceBackgroundImage(const CString& strFile)
             AfxMessageBox(LoadedString(IDS_IMAGE_FORMAT_ERROR), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    switch (page.m_nImagePos)
+    switch (page.GetBackground().nPos)
     {
     case CBackgroundImageDlg::POS_FIT_WINDOW:
-        page.m_nWinW = page.m_nImageW;
-        page.m_nWinH = page.m_nImageH;
-        ResizeFrameToMenu(page.m_nWinW, page.m_nWinH);
+    {
+        PageWindow window = page.GetWindow();
+        window.nW = page.GetBackgroundSize().cx;
+        window.nH = page.GetBackgroundSize().cy;
+        page.SetWindow(window);
+        ResizeFrameToMenu(window.nW, window.nH);
         break;
+    }
     case CBackgroundImageDlg::POS_CENTER:
         CentreBackgroundImage(page);
         break;
@@ -2203,10 +2223,12 @@ void CTarnixEdView::PlaceBackgroundImage(const CString& strFile)
     {
         RECT rc;
         GetClientRect(&rc);
-        if (page.m_nImageX >= rc.right)
-            page.m_nImageX = rc.right - 30;
-        if (page.m_nImageY >= rc.bottom)
-            page.m_nImageY = rc.bottom - 50;
+        PageBackground background = page.GetBackground();
+        if (background.nX >= rc.right)
+            background.nX = rc.right - 30;
+        if (background.nY >= rc.bottom)
+            background.nY = rc.bottom - 50;
+        page.SetBackground(background);
         break;
     }
     }
@@ -2311,7 +2333,7 @@ BOOL CTarnixEdView::InsertDocumentStarter(CDocumentInsert& insert)
     CTarnixEdApp* pApp = GetEditorApp();
     if (pApp != nullptr)
         insert.m_strViewerSetup = pApp->GetProfileString(g_szViewerSection, insert.Kind().pszViewerKey);
-    const BOOL bDone = insert.Run(pDoc->GetProjectFolder(), &pDoc->GetPage().m_buttons, this);
+    const BOOL bDone = insert.Run(pDoc->GetProjectFolder(), &pDoc->GetPage().GetButtons(), this);
     if (insert.m_bViewerChosen && pApp != nullptr)
         pApp->WriteProfileString(g_szViewerSection, insert.Kind().pszViewerKey, insert.m_strViewerSetup);
     if (!bDone)
@@ -2333,9 +2355,9 @@ BOOL CTarnixEdView::InsertStarterButton()
     pButton->m_nAction = ACTION_NONE;
     if (pButton->m_strStyle.IsEmpty() || !m_defaultButton.m_bPreset)
         pButton->m_strStyle = "WINDOWS";
-    pButton->m_font.Assign(page.m_buttonFont);
-    pButton->m_nPageNumber = page.m_nMenuLevel;
-    pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+    pButton->m_font.Assign(page.GetButtonStyle().font);
+    pButton->m_nPageNumber = page.GetMenuLevel();
+    pButton->pToolTip = page.GetTooltipArea().bOn ? &m_tooltip : nullptr;
     if (!RegisterButton(pButton))
         return FALSE;
     TakeAsDefaultButton(*pButton);
@@ -2371,9 +2393,9 @@ void CTarnixEdView::OnInsertPopupMenu()
     pButton->m_strText = dlg.m_strButtonText;
     pButton->m_strDocument = ProjectFormat::PopupDocument(m_objects.GetPopupMenuCount());
     pButton->m_nAction = ACTION_NONE;
-    pButton->m_font.Assign(page.m_buttonFont);
-    pButton->m_nPageNumber = page.m_nMenuLevel;
-    pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+    pButton->m_font.Assign(page.GetButtonStyle().font);
+    pButton->m_nPageNumber = page.GetMenuLevel();
+    pButton->pToolTip = page.GetTooltipArea().bOn ? &m_tooltip : nullptr;
     if (!RegisterButton(pButton))
         return;
     const int nNumber = m_objects.BindPopupMenu(pButton, this);
@@ -2388,9 +2410,7 @@ void CTarnixEdView::SetPopupItems(int nNumber, const CString& strItems)
     m_objects.SetPopupMenuText(nNumber, strItems);
     if (nNumber < 0 || nNumber >= CProjectPage::kPopupCount)
         return;
-    page.ReleasePopupMenuFiles(page.m_strPopupTexts[nNumber]);
-    page.m_strPopupTexts[nNumber] = strItems;
-    page.CollectPopupMenuFiles(strItems);
+    page.SetPopupMenuText(nNumber, strItems);
     GetDocument()->SetModifiedFlag(TRUE);
 }
 
@@ -2545,7 +2565,7 @@ void CTarnixEdView::InsertDroppedFile(POINT pt, const CString& strPath)
 // The hint of the chosen entry shows in the tooltip area, as the player shows it.
 void CTarnixEdView::OnListBoxHint()
 {
-    if (!GetDocument()->GetPage().m_bTooltip)
+    if (!GetDocument()->GetPage().GetTooltipArea().bOn)
         return;
     CString tip;
     m_objects.GetListBoxSelection(&tip);
@@ -2584,7 +2604,7 @@ void CTarnixEdView::OnInsertListBox()
     pList->m_strText = wizard.m_strListFile;
     pList->m_crColor = kListBoxColor;
     pList->m_dwStyle = wizard.m_bStyle ? kListBoxStyle : 0;
-    pList->m_nPageNumber = page.m_nMenuLevel;
+    pList->m_nPageNumber = page.GetMenuLevel();
     LeaveSelectionMode();
     if (!page.AddListBox(pList))
     {
@@ -2598,7 +2618,7 @@ void CTarnixEdView::OnInsertListBox()
     pStart->m_strStyle = "WINDOWS";
     pStart->m_rect = ListStartButtonRect(rcList, menu);
     // Wide and high enough for its whole caption, growing to the left.
-    const CSize need = ButtonSizeForCaption(wizard.m_strButtonText, page.m_buttonFont, CSize(120, 26));
+    const CSize need = ButtonSizeForCaption(wizard.m_strButtonText, page.GetButtonStyle().font, CSize(120, 26));
     pStart->m_rect.left = std::max(0L, std::min(pStart->m_rect.left, pStart->m_rect.right - need.cx));
     pStart->m_rect.bottom = std::max(pStart->m_rect.bottom, pStart->m_rect.top + need.cy);
     pStart->m_rect = FreePlace(pStart->m_rect);
@@ -2606,9 +2626,9 @@ void CTarnixEdView::OnInsertListBox()
     pStart->m_strDocument = ProjectFormat::kListBoxDocument;
     pStart->m_strToolTip = "selektiertes Objekt der Listbox starten";
     pStart->m_nAction = ACTION_NONE;
-    pStart->m_font.Assign(page.m_buttonFont);
-    pStart->m_nPageNumber = page.m_nMenuLevel;
-    pStart->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+    pStart->m_font.Assign(page.GetButtonStyle().font);
+    pStart->m_nPageNumber = page.GetMenuLevel();
+    pStart->pToolTip = page.GetTooltipArea().bOn ? &m_tooltip : nullptr;
     RegisterButton(pStart);
     m_rcDefault = MakeRect(wizard.m_nX, wizard.m_nY, 120, 30);
     m_defaultButton.m_rect = m_rcDefault;
