@@ -241,7 +241,11 @@ void CProjectPage::ReadWindowImage()
 
 void CProjectPage::SetBackgroundImage(const CString& strFile)
 {
-    m_background.strFile = strFile;
+    if (strFile != m_background.strFile)
+    {
+        m_background.strFile = strFile;
+        Modified();
+    }
     m_bImageLoaded = 0;
     m_nImageW = m_nImageH = 1;
     if (strFile.IsEmpty())

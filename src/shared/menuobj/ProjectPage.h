@@ -156,7 +156,6 @@ public:
     // path gives folder and file name. Reading never fails: missing values take
     // their defaults.
     void LoadProject(const CString& strPath);
-    void ReadProjectSettings();
     // Whether the last read found more buttons, texts or text fields than a
     // page shows; those keep their sections at the next save.
     BOOL HasHiddenObjects() const { return m_bHiddenObjects; }
@@ -172,9 +171,6 @@ public:
     // is no number, below 0 or larger than the page. (An object wholly beyond
     // the page's edge, as on a page sized to a smaller picture, is only moved in.)
     BOOL IsDamaged() const { return m_bDamaged; }
-    // ITEM00 of a popup section into strText when it is not empty; its files
-    // count as used.
-    void ReadPopupMenu(LPCSTR lpszSection, CString& strText);
     // The lines to save to strPath: the writer's lines for the page now
     // (written) merged into the file as read, so that whatever the editor did
     // not change keeps its line. bFreshHead writes the head section anew.
@@ -192,7 +188,8 @@ public:
     {
         return nNumber >= 0 && nNumber < kPopupCount ? m_strPopupTexts[nNumber] : CString();
     }
-    // Stores the background picture's name and loads it for its size.
+    // Stores the background picture's name, a new one marking the page
+    // modified, and loads the picture for its size.
     void SetBackgroundImage(const CString& strFile);
 
     // Clearing
@@ -239,7 +236,7 @@ public:
     // The files of popup item texts, each counted like a button's.
     void CollectPopupMenuFiles(const CString& strItems);
     void ReleasePopupMenuFiles(const CString& strItems);
-    CBuildFileList& GetFileList(int nList) { return m_fileLists[nList]; }
+    const CBuildFileList& GetFileList(int nList) const { return m_fileLists[nList]; }
 
     // Sub-pages
     // Resets the page list and adds one page per NEWPAGE button.
@@ -366,6 +363,10 @@ private:
 
     CPageList m_pages;
 
+    void ReadProjectSettings();
+    // ITEM00 of a popup section into strText when it is not empty; its files
+    // count as used.
+    void ReadPopupMenu(LPCSTR lpszSection, CString& strText);
     void ReadWindowImage();
     void ReadWindowSections();
     void ReadWelcomeSection();

@@ -244,7 +244,7 @@ TEST(ProjectPageTest, SharedSoundIsCountedPerButton)
     pFirst->m_strSoundFile = pSecond->m_strSoundFile = folder.File("sound\\click.wav");
     page.AddButton(pFirst);
     page.AddButton(pSecond);
-    CBuildFileList& sounds = page.GetFileList(FILES_SOUNDS);
+    const CBuildFileList& sounds = page.GetFileList(FILES_SOUNDS);
     ASSERT_EQ(1, sounds.GetSize());
     EXPECT_EQ("0002sound\\click.wav", std::string(sounds.GetEntry(0)));
     page.RemoveButton(pFirst, FALSE);
@@ -288,7 +288,7 @@ TEST(ProjectPageTest, ReplacingSwapsTheUsedFilesAndTellsTheOwnerOnce)
     int nChangesBefore = owner.nFilesChanged;
     page.ReplaceAviClip(*pOld, newer);
     EXPECT_EQ(nChangesBefore + 1, owner.nFilesChanged);
-    CBuildFileList& clips = page.GetFileList(FILES_AVI);
+    const CBuildFileList& clips = page.GetFileList(FILES_AVI);
     ASSERT_EQ(1, clips.GetSize());
     EXPECT_EQ("0001neu.avi", std::string(clips.GetEntry(0)));
     page.SetOwner(nullptr);
