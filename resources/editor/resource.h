@@ -6,6 +6,45 @@
 #define IDR_MAINFRAME 128
 #define IDR_TARNIXTYPE 129
 
+// Tool bars (each a TOOLBAR with its BITMAP): the main bar, the object bar, and
+// the insert and page commands' images for the menus. The object bar has an id
+// of its own: its saved layout must not take the main bar's place.
+#define IDR_TOOLBAR_MAIN 128
+#define IDR_TOOLBAR_OBJECTS 129
+#define IDR_TOOLBAR_INSERT 147
+#define IDR_TOOLBAR_PAGE 157
+#define ID_VIEW_EXPLORER 0xE80A       // the explorer side bar's id, and its menu entry
+#define ID_VIEW_OBJECTBAR 0xE80B      // the object tool bar's id, and its menu entry
+#define IDB_EXPLORER_TAB 132          // the side bar's tab image (green mask)
+
+// The cursors of the object tool bar's drags.
+#define IDC_DRAG_BUTTON 130
+#define IDC_DRAG_TEXT 131
+#define IDC_DRAG_TEXTFIELD 140
+#define IDC_DRAG_TEXTVIEWER 141
+#define IDC_DRAG_SHOW 142
+#define IDC_DRAG_AVI 153
+#define IDC_DRAG_SLIDER 154
+#define IDC_DRAG_IMAGE 155
+#define IDC_DRAG_SUBMENU 156
+#define IDC_DRAG_SLIDES 157
+#define IDC_DRAG_PDF 158
+#define IDC_DRAG_LISTBOX 159
+#define IDC_DRAG_POPUP 160
+
+// The explorer list's column titles.
+#define IDS_EXPLORER_NAME 2080
+#define IDS_EXPLORER_SIZE 2081
+#define IDS_EXPLORER_TYPE 2082
+#define IDS_EXPLORER_MODIFIED 2083
+
+// The kinds of objects in the project report (pictures and sliders have theirs).
+#define IDS_REPORT_BUTTON 2084
+#define IDS_REPORT_TEXT 2085
+#define IDS_REPORT_TEXTFIELD 2086
+#define IDS_REPORT_AVICLIP 2087
+#define IDS_REPORT_LISTBOX 2088
+
 // The hand cursor over buttons and links of the canvas.
 #define IDC_EDITOR_HAND 151
 

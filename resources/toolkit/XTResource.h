@@ -125,3 +125,117 @@
 #define XT_IDS_RESTOREWND       4661    // "Restore Window"
 #define XT_IDS_CLOSEWND         4662    // "Close Window"
 #define XT_IDS_TOOLSMENU        4664    // "&Tools": the user tools' popup
+
+// Colour picker popup: its buttons, tips and the colours' names.
+#define XT_IDS_NOFILL           4633    // "No Fill"
+#define XT_IDS_NOCOLOR          4634    // "No Color": tip of "No Fill"
+#define XT_IDS_AUTOMATIC        4635    // "Automatic"
+#define XT_IDS_AUTOMATICCLR     4636    // "Automatic Color": its tip
+#define XT_IDS_MORECOLORS       4637    // "More Colors...": the button
+#define XT_IDS_MORECOLORS_TIP   4638    // "More Colors": tip of the button and the custom colours
+#define XT_IDS_STDCOLORS        4639    // "Standard Colors"
+#define XT_IDS_CLR_BLACK            4700
+#define XT_IDS_CLR_GRAY             4701
+#define XT_IDS_CLR_MAROON           4702
+#define XT_IDS_CLR_OLIVE            4703
+#define XT_IDS_CLR_GREEN            4704
+#define XT_IDS_CLR_TEAL             4705
+#define XT_IDS_CLR_NAVY             4706
+#define XT_IDS_CLR_PURPLE           4707
+#define XT_IDS_CLR_WHITE            4708
+#define XT_IDS_CLR_SILVER           4709
+#define XT_IDS_CLR_RED              4710
+#define XT_IDS_CLR_YELLOW           4711
+#define XT_IDS_CLR_LIME             4712
+#define XT_IDS_CLR_AQUA             4713
+#define XT_IDS_CLR_BLUE             4714
+#define XT_IDS_CLR_FUCHSIA          4715
+#define XT_IDS_CLR_BROWN            4716
+#define XT_IDS_CLR_OLIVE_GREEN      4717
+#define XT_IDS_CLR_DARK_GREEN       4718
+#define XT_IDS_CLR_DARK_TEAL        4719
+#define XT_IDS_CLR_DARK_BLUE        4720
+#define XT_IDS_CLR_INDIGO           4721
+#define XT_IDS_CLR_GRAY80           4722
+#define XT_IDS_CLR_DARK_RED         4723
+#define XT_IDS_CLR_ORANGE           4724
+#define XT_IDS_CLR_DARK_YELLOW      4725
+#define XT_IDS_CLR_BLUE_GRAY        4726
+#define XT_IDS_CLR_GRAY50           4727
+#define XT_IDS_CLR_LIGHT_ORANGE     4728
+#define XT_IDS_CLR_SEA_GREEN        4729
+#define XT_IDS_CLR_LIGHT_BLUE       4730
+#define XT_IDS_CLR_VIOLET           4731
+#define XT_IDS_CLR_GRAY40           4732
+#define XT_IDS_CLR_PINK             4733
+#define XT_IDS_CLR_GOLD             4734
+#define XT_IDS_CLR_BRIGHT_GREEN     4735
+#define XT_IDS_CLR_TURQUOISE        4736
+#define XT_IDS_CLR_SKY_BLUE         4737
+#define XT_IDS_CLR_PLUM             4738
+#define XT_IDS_CLR_GRAY25           4739
+#define XT_IDS_CLR_ROSE             4740
+#define XT_IDS_CLR_TAN              4741
+#define XT_IDS_CLR_LIGHT_YELLOW     4742
+#define XT_IDS_CLR_LIGHT_GREEN      4743
+#define XT_IDS_CLR_LIGHT_TURQUOISE  4744
+#define XT_IDS_CLR_PALE_BLUE        4745
+#define XT_IDS_CLR_LAVENDER         4746
+// Customisation: the customise sheet, its pages and the bars' questions.
+#define XT_IDS_BLANKNAME        4559    // "The toolbar name cannot be blank. Type a name."
+#define XT_IDS_NAMEEXISTS       4561    // "A toolbar named '%s' already exists. Type another name."
+#define XT_IDS_LIMITREACHED     4562    // "Sorry you have reached your limit."
+#define XT_IDS_CUSTOMNAME       4563    // "Custom %d"
+#define XT_IDS_DELETEBAR        4564    // "Are you sure you want to delete the '%s' toolbar?"
+#define XT_IDS_NOHELPTOPIC      4566    // "No help topic is associated with this item.\nCommand ID %d"
+#define XT_IDS_CLOSE            4585    // "Close": the sheet's Cancel button
+#define XT_IDS_RESETTOOLBAR     4590    // the question before a tool bar's reset
+#define XT_IDS_CUSTOMIZESHEET   4646    // "Customize": the sheet's caption
+#define XT_IDS_REASSIGNKEY      4659    // "This shortcut is currently assigned ..."
+#define XT_IDS_PATHINVALID      4665    // "The path is invalid."
+#define XT_IDS_RESETKEYS        4666    // "Are you sure you want to reset the key assignments? ..."
+#define XT_IDS_RESETUSAGE       4667    // "This will delete the record of the commands you've used ..."
+#define XT_IDS_BROWSE           4668    // "Browse"
+#define XT_IDS_EXEFILTER        4669    // the Tools page's file filter
+#define XT_IDS_MENUCONTENTS     4670    // " &Menu contents:"
+// The customise sheet's pages and the name dialog.
+#define XT_IDD_CUSTTOOLS        4517    // "Tools"
+#define XT_IDD_CUSTOPTIONS      4518    // "&Options"
+#define XT_IDD_CUSTTOOLBARS     4527    // "Tool&bars"
+#define XT_IDD_CUSTCOMMANDS     4528    // "&Commands"
+#define XT_IDD_CUSTKEYBOARD     4529    // "Keyboard"
+#define XT_IDD_NEWTOOLBAR       4530    // "New Toolbar"
+#define XT_IDC_TOOLBARNAME      5502
+#define XT_IDC_LIST_TOOLBARS    5504
+#define XT_IDC_LIST_CATEGORIES  5505
+#define XT_IDC_LIST_COMMANDS    5506
+#define XT_IDC_TXT_COMMANDS     5509
+#define XT_IDC_TXT_SELECTED     5510
+#define XT_IDC_BTN_RENAME       5525
+#define XT_IDC_BTN_RESET        5526
+#define XT_IDC_BTN_DESCRIPTION  5527
+#define XT_IDC_CHK_MENUSHADOWS  5528
+#define XT_IDC_CHK_RECENTFIRST  5529
+#define XT_IDC_CHK_FULLMENUS    5530
+#define XT_IDC_CHK_SCREENTIPS   5531
+#define XT_IDC_CHK_TIPKEYS      5532
+#define XT_IDC_LIST_KEYCOMMANDS 5561
+#define XT_IDC_LIST_KEYS        5562
+#define XT_IDC_EDIT_SHORTCUT    5564
+#define XT_IDC_COMBO_CATEGORY   5565
+#define XT_IDC_BTN_ASSIGN       5566
+#define XT_IDC_BTN_RESETALL     5567
+#define XT_IDC_BTN_REMOVE       5568
+#define XT_IDC_TXT_NEWKEY       5570
+#define XT_IDC_TXT_ASSIGNMENTS  5571
+#define XT_IDC_TXT_KEYCOMMANDS  5572
+#define XT_IDC_TXT_DESCRIPTION  5573
+#define XT_IDC_TXT_DESCLABEL    5574
+#define XT_IDC_CHK_FULLDRAG     5575
+#define XT_IDC_SEP_PERSONAL     5578
+#define XT_IDC_SEP_OTHER        5579
+#define XT_IDC_LIST_TOOLS       4664
+#define XT_IDC_EDIT_TOOLCOMMAND 4665
+#define XT_IDC_EDIT_TOOLARGS    4666
+#define XT_IDC_EDIT_TOOLDIR     4667
+

@@ -19,6 +19,84 @@ CDialog::ModalHook& TheModalHook()
     return hook;
 }
 
+// The walk through a dialog template: names are a 0 word (none), 0xFFFF and an
+// ordinal, or a string of wide characters ended by 0; items start on a DWORD.
+const WORD* SkipName(const WORD* p)
+{
+    if (*p == 0)
+        return p + 1;
+    if (*p == 0xFFFF)
+        return p + 2;
+    while (*p != 0)
+        ++p;
+    return p + 1;
+}
+
+const WORD* AlignToDword(const WORD* p)
+{
+    return reinterpret_cast<const WORD*>((reinterpret_cast<ULONG_PTR>(p) + 3) & ~ULONG_PTR(3));
+}
+
+// Whether an item's class may be a common control: the system's own controls
+// are named by ordinal (0x80 to 0x85), or may be named by their class names.
+bool MayBeCommonControl(const WORD* pClass)
+{
+    if (*pClass == 0xFFFF)
+        return pClass[1] < 0x80 || pClass[1] > 0x85;
+    char name[16] = "";
+    int n = 0;
+    for (; pClass[n] != 0 && n < (int)sizeof(name) - 1; ++n)
+        name[n] = pClass[n] < 0x80 ? (char)pClass[n] : '?';
+    name[n] = '\0';
+    if (pClass[n] != 0)
+        return true;
+    for (LPCSTR system : { "BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR", "COMBOBOX" })
+        if (lstrcmpiA(name, system) == 0)
+            return false;
+    return true;
+}
+
+// The extended layout starts with version 1, 0xFFFF.
+bool HoldsCommonControls(LPCDLGTEMPLATEA lpTemplate)
+{
+    const WORD* p = reinterpret_cast<const WORD*>(lpTemplate);
+    const bool bExtended = p[0] == 1 && p[1] == 0xFFFF;
+    DWORD dwStyle;
+    int nItems;
+    if (bExtended)
+    {
+        dwStyle = MAKELONG(p[6], p[7]);
+        nItems = p[8];
+        p += 13;
+    }
+    else
+    {
+        dwStyle = MAKELONG(p[0], p[1]);
+        nItems = p[4];
+        p += 9;
+    }
+    p = SkipName(SkipName(p));   // menu, class
+    p = SkipName(p);             // title
+    if (dwStyle & DS_SETFONT)
+        p = SkipName(p + (bExtended ? 3 : 1));   // size (weight, italic, character set), face
+    for (int i = 0; i < nItems; ++i)
+    {
+        p = AlignToDword(p) + (bExtended ? 12 : 9);   // up to the class
+        if (MayBeCommonControl(p))
+            return true;
+        p = SkipName(SkipName(p));   // class, title
+        p = reinterpret_cast<const WORD*>(reinterpret_cast<const BYTE*>(p + 1) + *p);   // creation data
+    }
+    return false;
+}
+
+// The common controls are loaded for the first dialog that may show one.
+void PrepareControls(LPCDLGTEMPLATEA lpTemplate)
+{
+    if (AfxTemplateHoldsCommonControls(lpTemplate))
+        AfxEnsureCommonControls();
+}
+
 // A template from the resource module, else from the exe.
 LPCDLGTEMPLATEA LoadDialogTemplate(LPCSTR lpszTemplateName)
 {
@@ -36,6 +114,11 @@ LPCDLGTEMPLATEA LoadDialogTemplate(LPCSTR lpszTemplateName)
 }
 
 } // namespace
+
+bool AfxTemplateHoldsCommonControls(LPCDLGTEMPLATEA lpTemplate)
+{
+    return lpTemplate != nullptr && HoldsCommonControls(lpTemplate);
+}
 
 CDialog::CDialog() : m_lpszTemplateName(nullptr), m_nIDHelp(0), m_pParentWnd(nullptr), m_bInModal(FALSE) {}
 
@@ -90,6 +173,7 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd)
     HWND hWndParent = AfxHwnd(pParentWnd);
     if (hWndParent == nullptr && AfxGetMainWnd() != nullptr && AfxGetMainWnd() != this)
         hWndParent = AfxGetMainWnd()->GetSafeHwnd();
+    PrepareControls(lpDialogTemplate);
     HookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParamA(AfxGetInstanceHandle(), lpDialogTemplate, hWndParent, AfxDlgProc, 0);
     UnhookWindowCreate();
@@ -135,6 +219,7 @@ INT_PTR CDialog::DoModal()
     m_bInModal = TRUE;
     m_bContinueModal = TRUE;
     CWnd* pSavedParent = m_pParentWnd;
+    PrepareControls(lpTemplate);
     HookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParamA(AfxGetInstanceHandle(), lpTemplate, hWndParent, AfxDlgProc, 0);
     UnhookWindowCreate();

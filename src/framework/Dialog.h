@@ -64,3 +64,8 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// Whether a dialog template (old or extended layout) holds a control that may
+// be a common control: one not of the system's own button, edit, static, list
+// box, scroll bar or combo box classes.
+bool AfxTemplateHoldsCommonControls(LPCDLGTEMPLATEA lpTemplate);

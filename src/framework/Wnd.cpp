@@ -8,6 +8,7 @@
 #include "framework/WinApp.h"
 
 #include <commctrl.h>
+#include <cstring>
 #include <shellapi.h>
 #include <string>
 #include <unordered_map>
@@ -98,16 +99,18 @@ LRESULT CALLBACK CbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(state.hCbtHook, nCode, wParam, lParam);
 }
 
-void EnsureCommonControls()
+// Whether a window of the class may be a common control: not for the classes
+// the framework registers, nor for the system's own.
+const char kRegisteredClassPrefix[] = "Tarnix:";
+
+bool MayBeCommonControl(LPCSTR lpszClass)
 {
-    static bool done = false;
-    if (!done)
-    {
-        INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_COOL_CLASSES |
-                                                      ICC_TAB_CLASSES | ICC_ANIMATE_CLASS | ICC_USEREX_CLASSES };
-        ::InitCommonControlsEx(&icc);
-        done = true;
-    }
+    if (lpszClass == nullptr || IS_INTRESOURCE(lpszClass) || strncmp(lpszClass, kRegisteredClassPrefix, sizeof(kRegisteredClassPrefix) - 1) == 0)
+        return false;
+    for (LPCSTR system : { "BUTTON", "STATIC", "EDIT", "LISTBOX", "COMBOBOX", "SCROLLBAR", "MDICLIENT", "#32770" })
+        if (lstrcmpiA(lpszClass, system) == 0)
+            return false;
+    return true;
 }
 
 bool IsCtlColor(UINT message)
@@ -295,7 +298,6 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCTA& cs)
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
                     int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
 {
-    EnsureCommonControls();
     CREATESTRUCTA cs = {};
     cs.dwExStyle = dwExStyle;
     cs.lpszClass = lpszClassName;
@@ -314,6 +316,10 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
         PostNcDestroy();
         return FALSE;
     }
+    // The common controls are loaded by the first window that may be one, so
+    // that a program showing none of them never loads them.
+    if (MayBeCommonControl(cs.lpszClass))
+        AfxEnsureCommonControls();
     HookWindowCreate(this, cs.lpszClass, cs.hwndParent, TRUE);
     HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, (DWORD)cs.style, cs.x, cs.y, cs.cx, cs.cy,
                                   cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
@@ -944,11 +950,23 @@ END_MESSAGE_MAP()
 
 // Window classes
 
+void AfxEnsureCommonControls()
+{
+    static bool done = false;
+    if (!done)
+    {
+        INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_COOL_CLASSES |
+                                                      ICC_TAB_CLASSES | ICC_ANIMATE_CLASS | ICC_USEREX_CLASSES };
+        ::InitCommonControlsEx(&icc);
+        done = true;
+    }
+}
+
 LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
 {
     CString name;
-    name.Format("Tarnix:%p:%x:%p:%p:%p", (void*)AfxGetInstanceHandle(), nClassStyle, (void*)hCursor,
-                (void*)hbrBackground, (void*)hIcon);
+    name.Format("%s%p:%x:%p:%p:%p", kRegisteredClassPrefix, (void*)AfxGetInstanceHandle(), nClassStyle,
+                (void*)hCursor, (void*)hbrBackground, (void*)hIcon);
     static std::unordered_map<std::string, std::string> names;
     auto it = names.find(name.str());
     if (it != names.end())
@@ -965,9 +983,14 @@ LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgrou
     return names.emplace(name.str(), name.str()).first->second.c_str();
 }
 
+// Asked for by every object window of a page: the class is looked up once,
+// since finding the arrow cursor and the class name each time cost about a
+// third of each such window's creation.
 LPCSTR AfxDefaultWndClass()
 {
-    return AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), nullptr, nullptr);
+    static const std::string name =
+        AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), nullptr, nullptr);
+    return name.c_str();
 }
 
 void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect)

@@ -358,6 +358,9 @@ LPCSTR AfxDefaultWndClass();
 LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
                            HICON hIcon = nullptr);
 CWnd* AfxGetMainWnd();
+// Loads the common controls, once: before the first window or dialog that may
+// hold one.
+void AfxEnsureCommonControls();
 // Moves a window to the rectangle (parent's client coordinates) through the
 // layout's deferred moves when it has them.
 void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect);

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
+#include <vector>
 
 using testing_support::MessageBoxRecorder;
 
@@ -143,3 +145,118 @@ TEST(ModalDialog, ModelessWindowsKeepRunningAndKeysAreWalkedToTheDialog)
 }
 
 } // namespace dialog_test
+
+namespace dialog_template_test {
+
+// A template written word by word, in the old or the extended layout.
+class TemplateWriter
+{
+public:
+    TemplateWriter(bool bExtended, bool bFont, int nItems) : m_bExtended(bExtended)
+    {
+        const DWORD dwStyle = WS_POPUP | (bFont ? DS_SETFONT : 0);
+        if (bExtended)
+        {
+            Words({ 1, 0xFFFF });
+            Dword(0);   // help id
+            Dword(0);   // extended style
+            Dword(dwStyle);
+        }
+        else
+        {
+            Dword(dwStyle);
+            Dword(0);
+        }
+        Words({ (WORD)nItems, 0, 0, 100, 50 });
+        Name("MENU");
+        Words({ 0xFFFF, 0x8002 });   // the dialog's class by ordinal
+        Name("Title");
+        if (bFont)
+        {
+            Words({ 8 });
+            if (bExtended)
+                Words({ FW_NORMAL, 0 });
+            Name("MS Shell Dlg");
+        }
+    }
+
+    // An item of a class given by ordinal (the class string empty) or by name,
+    // with some bytes of creation data.
+    void Item(WORD nOrdinal, const char* pszClass, WORD nDataBytes = 0)
+    {
+        while (m_words.size() % 2 != 0)
+            m_words.push_back(0);
+        if (m_bExtended)
+            Dword(0);   // help id
+        Dword(WS_CHILD | WS_VISIBLE);
+        Dword(0);
+        Words({ 1, 2, 30, 10 });
+        if (m_bExtended)
+            Dword(7);
+        else
+            Words({ 7 });
+        if (pszClass == nullptr)
+            Words({ 0xFFFF, nOrdinal });
+        else
+            Name(pszClass);
+        Name("text");
+        Words({ nDataBytes });
+        // Data words that would read as a class name if they were not skipped.
+        for (int i = 0; i < (nDataBytes + 1) / 2; ++i)
+            m_words.push_back('x');
+    }
+
+    LPCDLGTEMPLATEA Get() const { return reinterpret_cast<LPCDLGTEMPLATEA>(m_words.data()); }
+
+private:
+    void Words(std::initializer_list<WORD> words) { m_words.insert(m_words.end(), words); }
+    void Dword(DWORD dw) { Words({ LOWORD(dw), HIWORD(dw) }); }
+    void Name(const char* psz)
+    {
+        for (; *psz != '\0'; ++psz)
+            m_words.push_back((WORD)*psz);
+        m_words.push_back(0);
+    }
+
+    bool m_bExtended;
+    std::vector<WORD> m_words;
+};
+
+// The player's dialogs hold only the system's controls and must not load the
+// common controls; a template walked wrongly would either load them for
+// nothing or miss a control that needs them.
+TEST(DialogTemplate, TellsCommonControlsFromTheSystemsOwn)
+{
+    struct Item
+    {
+        WORD nOrdinal;
+        const char* pszClass;
+        WORD nDataBytes;
+    };
+    const struct
+    {
+        const char* pszCase;
+        bool bExtended, bFont;
+        std::vector<Item> items;
+        bool bCommon;
+    } cases[] = {
+        { "extended, system ordinals", true, true, { { 0x80, nullptr, 0 }, { 0x82, nullptr, 0 } }, false },
+        { "extended, a trackbar after a button", true, true,
+          { { 0x80, nullptr, 0 }, { 0, "msctls_trackbar32", 0 } }, true },
+        { "extended, system names in any case", true, false, { { 0, "Edit", 0 }, { 0, "STATIC", 0 } }, false },
+        { "old, creation data skipped", false, false, { { 0x80, nullptr, 6 }, { 0, "SysAnimate32", 0 } }, true },
+        { "old, odd creation data", false, true, { { 0x85, nullptr, 3 }, { 0, "button", 0 } }, false },
+        { "old, an unknown ordinal", false, true, { { 0x81, nullptr, 0 }, { 0x90, nullptr, 0 } }, true },
+        { "no items", true, true, {}, false },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.pszCase);
+        TemplateWriter writer(c.bExtended, c.bFont, (int)c.items.size());
+        for (const Item& item : c.items)
+            writer.Item(item.nOrdinal, item.pszClass, item.nDataBytes);
+        EXPECT_EQ(c.bCommon, AfxTemplateHoldsCommonControls(writer.Get()));
+    }
+}
+
+} // namespace dialog_template_test

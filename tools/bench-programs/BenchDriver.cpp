@@ -6,8 +6,9 @@
 //
 // Usage: BenchDriver.exe <bench folder> <editor exe> [rounds]
 // The bench folder holds the floor programs and medium\Tarnix.exe, and may
-// hold an earlier player as baseline\Tarnix.exe, which is then timed too; the
-// driver writes the project into those folders and edit\ and ini\ itself.
+// hold an earlier player as baseline\Tarnix.exe and an earlier editor as
+// baseline\TarnixEd.exe, which are then timed too; the driver writes the
+// project into those folders and edit\ and ini\ itself.
 #include <windows.h>
 
 #include <algorithm>
@@ -384,7 +385,8 @@ struct Samples
     std::vector<double> program, floor;
 };
 Samples g_start, g_page, g_edStart, g_edOpen, g_edSave, g_baseStart, g_basePage;
-bool g_bBaseline;
+Samples g_baseEdStart, g_baseEdOpen, g_baseEdSave;
+bool g_bBaseline, g_bBaselineEditor;
 
 std::string In(const char* name)
 {
@@ -487,12 +489,13 @@ HWND MdiChild(HWND hFrame)
     return hClient != nullptr ? GetWindow(hClient, GW_CHILD) : nullptr;
 }
 
-void RunEditor(bool bKeep)
+void RunEditor(bool bKeep, const std::string& exe, Samples& startSamples, Samples& openSamples,
+               Samples& saveSamples)
 {
     PrepareEditorSettings();
     Program editor;
     double start = Now();
-    editor.Start(g_editor, "", In("edit"));
+    editor.Start(exe, "", In("edit"));
     // The Start Center is the dialog over the editor's frame.
     HWND hCenter = WaitVisibleIdle(
         editor, [](HWND h) { return OfClass("#32770")(h) && GetWindow(h, GW_OWNER) != nullptr; }, "the Start Center");
@@ -513,16 +516,25 @@ void RunEditor(bool bKeep)
     editor.Stop(hFrame);
     if (!bKeep)
         return;
-    g_edStart.program.push_back(tStart);
-    g_edOpen.program.push_back(tOpen);
-    g_edSave.program.push_back(tSave);
+    startSamples.program.push_back(tStart);
+    openSamples.program.push_back(tOpen);
+    saveSamples.program.push_back(tSave);
+}
+
+void RunEditors(bool bKeep)
+{
+    RunEditor(bKeep, g_editor, g_edStart, g_edOpen, g_edSave);
+    if (g_bBaselineEditor)
+        RunEditor(bKeep, In("baseline\\TarnixEd.exe"), g_baseEdStart, g_baseEdOpen, g_baseEdSave);
 }
 
 void RunBareMdi(bool bKeep)
 {
     double t = TimeFloorStart("BareMdi.exe", OfClass("BenchBareMdi"));
-    if (bKeep)
-        g_edStart.floor.push_back(t);
+    if (!bKeep)
+        return;
+    g_edStart.floor.push_back(t);
+    g_baseEdStart.floor.push_back(t);
 }
 
 void RunIniFloor(bool bKeep)
@@ -537,6 +549,8 @@ void RunIniFloor(bool bKeep)
         return;
     g_edOpen.floor.push_back(tRead);
     g_edSave.floor.push_back(tWrite);
+    g_baseEdOpen.floor.push_back(tRead);
+    g_baseEdSave.floor.push_back(tWrite);
 }
 
 double Median(std::vector<double> v)
@@ -578,8 +592,9 @@ int main(int argc, char** argv)
     g_editor = argv[2];
     int nRounds = argc > 3 ? std::max(1, atoi(argv[3])) : 9;
     g_bBaseline = GetFileAttributesA(In("baseline\\Tarnix.exe").c_str()) != INVALID_FILE_ATTRIBUTES;
+    g_bBaselineEditor = GetFileAttributesA(In("baseline\\TarnixEd.exe").c_str()) != INVALID_FILE_ATTRIBUTES;
     for (const char* folder : {"medium", "edit", "ini", "baseline"})
-        if (strcmp(folder, "baseline") != 0 || g_bBaseline)
+        if (strcmp(folder, "baseline") != 0 || g_bBaseline || g_bBaselineEditor)
             WriteProject(In(folder));
 
     // The first round warms Wine up and is not counted; after it the order
@@ -592,7 +607,7 @@ int main(int argc, char** argv)
             RunPlayers(bKeep);
             RunBareWindow(bKeep);
             RunPageWindows(bKeep);
-            RunEditor(bKeep);
+            RunEditors(bKeep);
             RunBareMdi(bKeep);
             RunIniFloor(bKeep);
         }
@@ -603,7 +618,7 @@ int main(int argc, char** argv)
             RunPlayers(bKeep);
             RunBareMdi(bKeep);
             RunIniFloor(bKeep);
-            RunEditor(bKeep);
+            RunEditors(bKeep);
         }
         fprintf(stderr, ".");
     }
@@ -621,6 +636,12 @@ int main(int argc, char** argv)
     {
         Report("baseline player start", g_baseStart);
         Report("baseline player full-page change", g_basePage);
+    }
+    if (g_bBaselineEditor)
+    {
+        Report("baseline editor start", g_baseEdStart);
+        Report("baseline editor open", g_baseEdOpen);
+        Report("baseline editor save", g_baseEdSave);
     }
     return 0;
 }

@@ -1,8 +1,8 @@
 #include "editor/app/ChildFrame.h"
 
-IMPLEMENT_DYNCREATE(CChildFrame, CMDIChildWnd)
+IMPLEMENT_DYNCREATE(CChildFrame, CXTMDIChildWnd)
 
-BEGIN_MESSAGE_MAP(CChildFrame, CMDIChildWnd)
+BEGIN_MESSAGE_MAP(CChildFrame, CXTMDIChildWnd)
     ON_WM_GETMINMAXINFO()
 END_MESSAGE_MAP()
 
@@ -14,7 +14,7 @@ void CChildFrame::SetTrackSize(int cx, int cy)
 
 BOOL CChildFrame::PreCreateWindow(CREATESTRUCTA& cs)
 {
-    if (!CMDIChildWnd::PreCreateWindow(cs))
+    if (!CXTMDIChildWnd::PreCreateWindow(cs))
         return FALSE;
     cs.style |= WS_CLIPCHILDREN;
     return TRUE;
@@ -27,5 +27,5 @@ void CChildFrame::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
         lpMMI->ptMaxSize.x = lpMMI->ptMinTrackSize.x = lpMMI->ptMaxTrackSize.x = m_trackSize.cx;
         lpMMI->ptMaxSize.y = lpMMI->ptMinTrackSize.y = lpMMI->ptMaxTrackSize.y = m_trackSize.cy;
     }
-    CMDIChildWnd::OnGetMinMaxInfo(lpMMI);
+    CXTMDIChildWnd::OnGetMinMaxInfo(lpMMI);
 }

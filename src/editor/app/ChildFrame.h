@@ -2,9 +2,9 @@
 // window, it keeps exactly that size.
 #pragma once
 
-#include "framework/MDIChildWnd.h"
+#include "toolkit/frame/XTMDIChildWnd.h"
 
-class CChildFrame : public CMDIChildWnd
+class CChildFrame : public CXTMDIChildWnd
 {
     DECLARE_DYNCREATE(CChildFrame)
 public:

@@ -1,28 +1,54 @@
-// The editor's main window: an MDI frame holding one child frame per open
-// project page. The explorer side bar and the tool bars come with the
-// toolkit's frame; until then their operations do nothing.
+// The editor's main window: the toolkit's MDI frame with the menu bar, the
+// main tool bar, the object tool bar whose buttons are dragged onto the
+// canvas, the status bar and the explorer side bar showing the project
+// folder. Its placement and the bars' layout are kept between runs.
 #pragma once
 
-#include "framework/MDIFrameWnd.h"
+#include "editor/app/ExplorerView.h"
+#include "editor/app/ObjectToolBar.h"
+
+#include "toolkit/bars/XTToolBar.h"
+#include "toolkit/frame/XTMDIFrameWnd.h"
+#include "toolkit/frame/XTStatusBar.h"
+#include "toolkit/frame/XTWindowPlacement.h"
 
 class CTarnixEdDoc;
 
-class CMainFrame : public CMDIFrameWnd
+class CMainFrame : public CXTMDIFrameWnd
 {
     DECLARE_DYNCREATE(CMainFrame)
 public:
-    CMainFrame() = default;
+    CMainFrame();
+
+    // The profile name of the bars' saved layout.
+    static const char kBarStateProfile[];
+    // The object tool bar's buttons that can be dragged, with their cursors.
+    static const OBJECT_DRAG_ENTRY kDragTable[];
+
+    // The first show: the saved placement when there is one, else nCmdShow.
+    void ShowFirstTime(int nCmdShow);
 
     // The explorer side bar's view of a project.
     void UpdateExplorer(CTarnixEdDoc* pDoc);
     void ShowProjectFolder(CTarnixEdDoc* pDoc);
     void ClearProject();
 
+    CExplorerView& GetExplorer() { return m_wndExplorer; }
+    CObjectToolBar& GetObjectBar() { return m_wndObjectBar; }
+    CXTToolBar& GetMainBar() { return m_wndToolBar; }
+    CXTStatusBar& GetStatusBar() { return m_wndStatusBar; }
+
     // The last tool bar button dragged off its bar: command and screen point.
     UINT m_nToolbarDropCommand = 0;
     POINT m_ptToolbarDrop = { 0, 0 };
 
 protected:
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
+    int OnCreate(LPCREATESTRUCT lpcs);
+    void OnClose();
+    void OnDestroy();
     // Entries of a canvas popup menu reach the frame when the menu is tested in
     // the editor; they start nothing here.
     void OnPopupItem();
@@ -31,4 +57,13 @@ protected:
     LRESULT OnButtonImageReady(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    CObjectToolBar m_wndObjectBar;
+    CExplorerView m_wndExplorer;
+    CXTToolBar m_wndToolBar;
+    CXTStatusBar m_wndStatusBar;
+    CXTWindowPlacement m_placement;
+
+    BOOL CreateBars();
 };

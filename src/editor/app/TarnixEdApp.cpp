@@ -192,7 +192,7 @@ BOOL CTarnixEdApp::InitInstance()
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
     ReadGridSettings();
-    pMainFrame->ShowWindow(m_nCmdShow);
+    pMainFrame->ShowFirstTime(m_nCmdShow);
     pMainFrame->UpdateWindow();
     PostToMainWnd(ID_START_CENTER);
     return TRUE;

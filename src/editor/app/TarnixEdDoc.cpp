@@ -3,6 +3,7 @@
 #include "editor/app/MainFrame.h"
 #include "editor/app/TarnixEdApp.h"
 #include "editor/dialogs/EditorMessages.h"
+#include "editor/dialogs/TextFontDlg.h"
 #include "editor/dialogs/UiLanguage.h"
 #include "framework/Archive.h"
 #include "framework/CmdUI.h"
@@ -34,8 +35,8 @@ BEGIN_MESSAGE_MAP(CTarnixEdDoc, CDocument)
     ON_COMMAND(ID_FILE_SAVE, OnFileSave)
     // void OnOpenPage(UINT nID)
     ON_COMMAND_RANGE(ID_PAGEMENU_BASE + 1, ID_PAGEMENU_BASE + CPageList::kMaxPages, OnOpenPage)
-    // void OnUpdateLaterCommand(CCmdUI* pCmdUI)
-    ON_UPDATE_COMMAND_UI(ID_STYLE_TEXT_FONT, OnUpdateLaterCommand)
+    // void OnDefaultTextFont()
+    ON_COMMAND(ID_STYLE_TEXT_FONT, OnDefaultTextFont)
 END_MESSAGE_MAP()
 
 namespace {
@@ -109,6 +110,13 @@ BOOL CTarnixEdDoc::OnOpenDocument(LPCSTR lpszPathName)
                                      "1 text field).\nThe others are saved unchanged.",
                       MB_ICONINFORMATION);
     RefreshPageMenu();
+    // From now on every change of the used files refreshes the side bar.
+    m_bExplorerRefresh = TRUE;
+    if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()))
+    {
+        pFrame->UpdateExplorer(this);
+        pFrame->ShowProjectFolder(this);
+    }
     CheckProjectVersion();
     return TRUE;
 }
@@ -202,9 +210,15 @@ void CTarnixEdDoc::OnFileSave()
         OnSaveDocument(path);
 }
 
-void CTarnixEdDoc::OnUpdateLaterCommand(CCmdUI* pCmdUI)
+void CTarnixEdDoc::OnDefaultTextFont()
 {
-    pCmdUI->Enable(FALSE);
+    CTextFontDlg dlg(AfxGetMainWnd());
+    dlg.m_font = m_page.GetDefaultTextFont();
+    if (dlg.DoModal() != IDOK)
+        return;
+    m_page.SetDefaultTextFont(dlg.m_font);
+    m_bDefaultTextFontSet = TRUE;
+    SaveFontStyleToProfile(m_page.GetDefaultTextFont(), "TEXT");
 }
 
 void CTarnixEdDoc::OnUsedFilesChanged()

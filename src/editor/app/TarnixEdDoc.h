@@ -79,7 +79,7 @@ public:
 protected:
     void OnFileSave();
     void OnOpenPage(UINT nID);
-    void OnUpdateLaterCommand(CCmdUI* pCmdUI);
+    void OnDefaultTextFont();
 
     DECLARE_MESSAGE_MAP()
 

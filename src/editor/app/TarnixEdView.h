@@ -5,6 +5,7 @@
 // player. Files dropped from the shell or the explorer become objects.
 #pragma once
 
+#include "editor/app/CanvasBackground.h"
 #include "framework/Pen.h"
 #include "framework/View.h"
 #include "shared/menuobj/MButCreateStruct.h"
@@ -13,7 +14,6 @@
 #include "shared/menuobj/MenuObjects.h"
 #include "shared/menuobj/ToolTip.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
-#include "shared/support/DibImage.h"
 
 #include <vector>
 
@@ -23,6 +23,7 @@ class CDocumentInsert;
 class CEditorDropTarget;
 class CCmdUI;
 struct AVI_INPUT_RECORD;
+class CProjectReport;
 
 class CTarnixEdView : public CView
 {
@@ -74,9 +75,11 @@ public:
 
 protected:
     void OnDraw(CDC* pDC) override;
-    void DrawBackgroundImage(CDC* pDC);
     void OnBeginPrinting(CDC*, CPrintInfo*) override {}
-    void OnEndPrinting(CDC*, CPrintInfo*) override {}
+    // The project report while one is shown, else the page.
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    // A printed report is done with.
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
 
     // Input engine
     BOOL HandleMouse(MSG* pMsg);
@@ -98,12 +101,14 @@ protected:
     BOOL HasRoom(int nType) const;
     BOOL CheckRoom(int nType);
     BOOL InsertButton();
+    void InsertDroppedButton();
     BOOL RegisterButton(CMButCreateStruct* pButton);
     void PlaceAfter(const RECT& rcNew);
     // A new object that sized itself at the place it was offered is moved on
     // when it now covers another.
     void SettleNewObject(POINT ptOffered);
     POINT DefaultCorner() const;
+    void MoveMarkDown(const RECT& rcFirst);
     void InsertText(POINT pt);
     void InsertTextField();
     void InsertAviClip(POINT pt);
@@ -213,6 +218,10 @@ protected:
     void OnUpdatePopupMenu(CCmdUI* pCmdUI);
     void OnUpdateSiblingInsert(CCmdUI* pCmdUI);
     void OnUpdateLaterCommand(CCmdUI* pCmdUI);
+    // The page captured and its objects listed, in the print preview.
+    void OnProjectReport();
+    // The page's own preview (a report shown before is dropped).
+    void OnPagePreview();
 
     DECLARE_MESSAGE_MAP()
 
@@ -249,6 +258,6 @@ private:
     int m_nExtraWidth, m_nExtraHeight;
     int m_bGrid, m_nGridStep;
     CEditorDropTarget* m_pDropTarget;  // owned; registered while the window lives
-    CDibImage m_background;
-    CString m_strBackgroundPath;
+    CCanvasBackground m_background;
+    CProjectReport* m_pReport = nullptr;   // owned, while a report is shown or printed
 };

@@ -38,6 +38,7 @@ bool IsSecondClick(DWORD nTime, POINT pt)
 } // namespace
 
 BEGIN_MESSAGE_MAP(CButBasis, CBasisObj)
+    ON_WM_PAINT()
     ON_WM_KILLFOCUS()
     ON_WM_SETFOCUS()
     ON_WM_MOUSEMOVE()
@@ -65,6 +66,13 @@ BOOL CButBasis::CreateButton(LPCSTR lpszCaption, DWORD dwStyle, const RECT& rect
 // Each style draws itself completely.
 void CButBasis::Draw(CDC* /*pDC*/)
 {
+}
+
+// The page paints the button: its window only takes its update as done, which
+// spares the frame and background messages of a full paint.
+void CButBasis::OnPaint()
+{
+    ::ValidateRect(m_hWnd, nullptr);
 }
 
 void CButBasis::DrawCaption(CDC* pDC, RECT* pRect, CFontDesc* pFont, CString strText, BOOL bPressed)

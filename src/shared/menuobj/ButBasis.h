@@ -49,6 +49,8 @@ public:
     virtual void DrawCaption(CDC* pDC, RECT* pRect, CFontDesc* pFont, CString strText, BOOL bPressed);
 
 protected:
+    // void OnPaint()
+    void OnPaint();
     // void OnKillFocus(CWnd* pNewWnd)
     void OnKillFocus(CWnd* pNewWnd);
     // void OnSetFocus(CWnd* pOldWnd)

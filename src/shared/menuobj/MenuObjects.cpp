@@ -420,10 +420,14 @@ CMObjBasis* CMenuObjects::FindByStruct(const CMObjCreateStruct* pCrStruct) const
 // ---------------------------------------------------------------------------
 // Selection
 
+// Only the objects that lose their mark are painted again: a page being built
+// selects each new object in turn, and repainting every one each time made
+// its building grow with the square of its objects.
 void CMenuObjects::DeselectAll()
 {
     for (int i = 0; i < GetObjectCount(); ++i)
-        GetObjectAt(i)->SetSelected(FALSE);
+        if (GetObjectAt(i)->IsSelected())
+            GetObjectAt(i)->SetSelected(FALSE);
 }
 
 void CMenuObjects::SelectNew(CMObjBasis* pObject)

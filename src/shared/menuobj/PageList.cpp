@@ -122,11 +122,23 @@ HMENU CPageList::FindAnchorMenu(HMENU hMenuBar, UINT nAnchorId)
     return nullptr;
 }
 
+namespace {
+CPageList::MainMenuFinder g_pfnMainMenuFinder = nullptr;
+} // namespace
+
+void CPageList::SetMainMenuFinder(MainMenuFinder pfnFinder)
+{
+    g_pfnMainMenuFinder = pfnFinder;
+}
+
 void CPageList::AddPageMenuItem(const CSubmenuFiles& entry, UINT nAnchorId, UINT nBaseId)
 {
     CWnd* pMainWnd = AfxGetMainWnd();
-    HMENU hMenuBar = pMainWnd != nullptr && pMainWnd->GetSafeHwnd() != nullptr ? ::GetMenu(pMainWnd->GetSafeHwnd())
-                                                                                 : nullptr;
+    HMENU hMenuBar = nullptr;
+    if (g_pfnMainMenuFinder != nullptr)
+        hMenuBar = g_pfnMainMenuFinder();
+    else if (pMainWnd != nullptr && pMainWnd->GetSafeHwnd() != nullptr)
+        hMenuBar = ::GetMenu(pMainWnd->GetSafeHwnd());
     HMENU hPages = FindAnchorMenu(hMenuBar, nAnchorId);
     if (hPages == nullptr)
         return;

@@ -45,6 +45,10 @@ public:
     // The popup of the menu bar (among its first 20) whose first item is
     // nAnchorId; null when none is.
     static HMENU FindAnchorMenu(HMENU hMenuBar, UINT nAnchorId);
+    // The main window's menu as the user sees it; a window whose menu lives
+    // in a menu bar control (not in the window) installs its own finder.
+    typedef HMENU (*MainMenuFinder)();
+    static void SetMainMenuFinder(MainMenuFinder pfnFinder);
 
     // The number in a page file name, 1 to 24, or 0.
     static int NumberFromFileName(const CString& strPageFile);

@@ -946,14 +946,6 @@ void CProjectPage::SetTooltipArea(const PageTooltipArea& tooltip)
     SetGroup(m_tooltip, tooltip);
 }
 
-void CProjectPage::SetDefaultTextFont(const CFontDesc& font)
-{
-    if (SameFont(font, m_defaultTextFont))
-        return;
-    m_defaultTextFont.Assign(font);
-    Modified();
-}
-
 void CProjectPage::SetPopupMenuText(int nNumber, const CString& strItems)
 {
     if (nNumber < 0 || nNumber >= kPopupCount || strItems == m_strPopupTexts[nNumber])

@@ -285,9 +285,9 @@ public:
     void SetWelcome(const PageWelcome& welcome);
     const PageTooltipArea& GetTooltipArea() const { return m_tooltip; }
     void SetTooltipArea(const PageTooltipArea& tooltip);
-    // The editor's default for new texts
+    // The editor's default for new texts, kept in its settings: no change of the page.
     const CFontDesc& GetDefaultTextFont() const { return m_defaultTextFont; }
-    void SetDefaultTextFont(const CFontDesc& font);
+    void SetDefaultTextFont(const CFontDesc& font) { m_defaultTextFont.Assign(font); }
     // Popup nNumber's item text, its files counted instead of the old text's.
     void SetPopupMenuText(int nNumber, const CString& strItems);
 

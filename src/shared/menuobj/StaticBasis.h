@@ -19,6 +19,11 @@ public:
     void SetEditMode(BOOL bEditMode) { m_bEditMode = bEditMode; }
 
 protected:
+    // void OnPaint()
+    void OnPaint();
+
     CMObjCreateStruct* m_pCrStruct;   // not owned
     BOOL m_bEditMode;
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -1,5 +1,8 @@
 #include "toolkit/bars/XTMenuBar.h"
 
+#include "toolkit/bars/XTCustomizeManager.h"
+#include "toolkit/bars/XTMenuCommands.h"
+
 #include "toolkit/XTResource.h"
 #include "toolkit/bars/XTMBarMDIWndHook.h"
 #include "toolkit/bars/XTMBarWndHook.h"
@@ -1456,11 +1459,30 @@ int CXTMenuBar::OnCreate(LPCREATESTRUCT lpcs)
         return -1;
     m_hGlyphs = ImageList_LoadImageA(xtAfxData.m_hInstance, MAKEINTRESOURCEA(XT_IDB_CAPTIONGLYPHS), 10, 0,
                                      RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    // The menu's commands for the customise sheet while it is open; its
+    // popups for tool bar buttons that show them.
+    CXTCustomizeManager& manager = GetCustomizeManager();
+    manager.m_customizeMode.Add(this, [this](BOOL bOn) { EnableCustomization(bOn); });
+    manager.m_pMenuBarObject = this;
+    manager.m_menuBarPopup = [this](UINT nKey) { return XTFindMenuPopupByKey(m_hMenu, nKey); };
     return 0;
+}
+
+void CXTMenuBar::EnableCustomization(BOOL bOn)
+{
+    CXTCustomizeManager& manager = GetCustomizeManager();
+    // The provider is this bar's menu, registered under a key of its own.
+    void* pProvider = &m_hMenu;
+    if (bOn && !manager.m_categories.Contains(pProvider))
+        manager.m_categories.Add(pProvider, [this](XT_COMMAND_GROUPS& groups) { XTBuildMenuCommandGroups(m_hMenu, groups); });
+    else if (!bOn)
+        manager.m_categories.Remove(pProvider);
 }
 
 void CXTMenuBar::OnDestroy()
 {
+    EnableCustomization(FALSE);
+    GetCustomizeManager().Unregister(this);
     if (m_pFrameHook != nullptr)
         m_pFrameHook->HookWindow(static_cast<HWND>(nullptr));
     if (m_pMDIClientHook != nullptr)

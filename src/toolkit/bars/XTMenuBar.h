@@ -208,6 +208,8 @@ protected:
 
     int OnCreate(LPCREATESTRUCT lpcs);
     void OnDestroy();
+    // Offers the menu's commands to the customise sheet (or no longer).
+    void EnableCustomization(BOOL bOn);
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);

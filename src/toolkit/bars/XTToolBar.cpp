@@ -4,8 +4,15 @@
 #include "toolkit/bars/XTAccelManager.h"
 #include "toolkit/bars/XTMenu.h"
 #include "toolkit/bars/XTMenuState.h"
+#include "toolkit/bars/XTCommandIconMap.h"
+#include "toolkit/bars/XTCustomizeManager.h"
+#include "toolkit/bars/XTHiddenButtonsToolbar.h"
+#include "toolkit/bars/XTToolBarCustomizer.h"
 #include "toolkit/bars/XTToolBarResource.h"
+#include "toolkit/bars/XTToolBarState.h"
+#include "toolkit/frame/XTRegistryStore.h"
 #include "toolkit/bars/XTToolkitString.h"
+#include "toolkit/controls/XTColorPopupWnd.h"
 #include "toolkit/controls/XTExpButton.h"
 #include "toolkit/frame/XTDrawHelpers.h"
 #include "toolkit/frame/XTGlobalData.h"
@@ -47,6 +54,9 @@ BEGIN_MESSAGE_MAP(CXTToolBar, CXTControlBar)
     ON_MESSAGE(XTWM_TOOLBAR_RELAYOUT, OnRelayout)
     ON_MESSAGE(XTWM_TOOLBAR_COLORPICK, OnColorPick)
     ON_MESSAGE(XTWM_TOOLBAR_COLORCLOSE, OnColorClose)
+    ON_MESSAGE(WM_CPN_SELNOCHANGE, OnColorNotify)
+    ON_MESSAGE(WM_CPN_CANCEL, OnColorNotify)
+    ON_MESSAGE(WM_CPN_NOFILL, OnColorNotify)
     ON_NOTIFY_REFLECT(TBN_DROPDOWN, OnDropDownNotify)
     ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
     ON_NOTIFY_REFLECT_EX(TBN_HOTITEMCHANGE, OnHotItemChange)
@@ -57,6 +67,7 @@ BEGIN_MESSAGE_MAP(CXTToolBar, CXTControlBar)
     ON_NOTIFY_REFLECT(TBN_TOOLBARCHANGE, OnToolBarChange)
     ON_NOTIFY_REFLECT(TBN_CUSTHELP, OnCustHelp)
     ON_NOTIFY_REFLECT(TBN_GETBUTTONINFOA, OnGetButtonInfo)
+    ON_NOTIFY_REFLECT(TBN_RESET, OnReset)
 END_MESSAGE_MAP()
 
 namespace {
@@ -111,10 +122,13 @@ public:
         CXTToolBar* pBar = static_cast<CXTToolBar*>(m_pOther);
         BOOL bForce = FALSE;
         CXTButtonInfo* pInfo = pBar->FindDropDownInfo(m_nID);
-        if (pInfo != nullptr && pInfo->bManagerPopup)
+        CXTCustomizeManager& manager = GetCustomizeManager();
+        if (manager.IsCustomizeMode() && pBar->IsCustomizable())
+            bOn = TRUE;
+        else if (pInfo != nullptr && pInfo->bManagerPopup)
         {
-            // The customisation manager supplies this popup; none is kept here.
-            bOn = FALSE;
+            // Enabled while the menu bar supplies the popup.
+            bOn = manager.m_menuBarPopup && manager.m_menuBarPopup(pInfo->nPopupID) != nullptr;
             bForce = TRUE;
         }
         UINT nOld = pBar->GetButtonStyle((int)m_nIndex);
@@ -154,7 +168,7 @@ CXTToolBar::CXTToolBar()
       m_bPainting(FALSE), m_bEmbossedDisabled(FALSE), m_hWndColorPopup(nullptr), m_nDropDownCommand(-1),
       m_nDroppedIndex(-1), m_dwDrawTextMask(0), m_dwDrawTextValue(0), m_nRelayoutSeq(0),
       m_bCapturedAfterDropDown(FALSE), m_bCustomizable(FALSE), m_bAdjustDialog(FALSE), m_nAdjustResult(0),
-      m_bBackgroundPending(TRUE), m_bSizeNotifyPending(FALSE),
+      m_bBackgroundPending(TRUE), m_bSizeNotifyPending(FALSE), m_bHasDefaultState(FALSE), m_bShowText(FALSE),
       m_sizeButton(23, 22), m_sizeImage(16, 15)
 {
     m_cyTopBorder = m_cyBottomBorder = 3;
@@ -169,6 +183,8 @@ CXTToolBar::~CXTToolBar()
         ::DeleteObject(m_hbmImageWell);
     if (m_hWndColorPopup != nullptr && ::IsWindow(m_hWndColorPopup))
         ::DestroyWindow(m_hWndColorPopup);
+    m_pCustomizer.reset();
+    GetCustomizeManager().Unregister(this);
 }
 
 BOOL CXTToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
@@ -229,12 +245,30 @@ int CXTToolBar::OnCreate(LPCREATESTRUCT lpcs)
         if (!m_pChevron->Create(this, XT_IDC_CUSTOMIZE))
             return -1;
     }
+    // Every tool bar's commands are offered on the Commands page (the copies
+    // in the chevron's popup are no bars of their own).
+    if (!IsKindOf(RUNTIME_CLASS(CXTHiddenButtonsToolbar)))
+    {
+        CXTCustomizeManager& manager = GetCustomizeManager();
+        manager.m_categories.Add(this, [this](XT_COMMAND_GROUPS& groups) { GetCustomizeInfo(groups); });
+        manager.m_commandIcons.Add(this, [this](CXTCommandIconMap& map) { CollectIcons(map); });
+    }
     return 0;
 }
 
 void CXTToolBar::OnDestroy()
 {
+    if (m_pCustomizer != nullptr)
+    {
+        if (CFrameWnd* pFrame = GetParentFrame())
+            pFrame->DelayRecalcLayout();
+        GetCustomizeManager().m_barRemoved.Raise(this);
+        m_pCustomizer.reset();
+    }
+    if (m_bCustomizable && !m_strSettingsPath.IsEmpty())
+        SaveBarState(LoadToolkitString(XT_IDS_SETTINGS, "Settings"), m_strValueName);
     RegisterCustomize(FALSE);
+    GetCustomizeManager().Unregister(this);
     // The control's images, strings and buttons go with it.
     if (m_hbmImageWell != nullptr)
         ::DeleteObject(m_hbmImageWell);
@@ -243,6 +277,10 @@ void CXTToolBar::OnDestroy()
     m_mapTextIndex.clear();
     m_mapHidden.clear();
     m_arrButtons.clear();
+    // A bar made again takes its default layout anew.
+    m_defaultState.clear();
+    m_bHasDefaultState = FALSE;
+    m_bShowText = FALSE;
     CXTControlBar::OnDestroy();
 }
 
@@ -255,7 +293,105 @@ void CXTToolBar::SetOwner(CWnd* pOwnerWnd)
 
 void CXTToolBar::RegisterCustomize(BOOL bEnable)
 {
+    if (m_bCustomizable == bEnable)
+        return;
     m_bCustomizable = bEnable;
+    CXTCustomizeManager& manager = GetCustomizeManager();
+    if (bEnable)
+    {
+        manager.m_customizeMode.Add(this, [this](BOOL bOn) { OnCustomizeMode(bOn); });
+        // Described also outside customise mode: saving the user's bars asks.
+        manager.m_barEnumeration.Add(this, [this](const std::function<void(const CXTBarInfo&)>& receive) {
+            CXTBarInfo info;
+            DescribeForSheet(info);
+            receive(info);
+        });
+        if (manager.IsCustomizeMode())
+            OnCustomizeMode(TRUE);
+    }
+    else
+    {
+        OnCustomizeMode(FALSE);
+        manager.m_customizeMode.Remove(this);
+        manager.m_barEnumeration.Remove(this);
+    }
+    UpdateChevron();
+}
+
+void CXTToolBar::OnCustomizeMode(BOOL bOn)
+{
+    if (bOn && (!m_bCustomizable || m_pCustomizer != nullptr || m_hWnd == nullptr))
+        return;
+    if (!bOn)
+    {
+        m_pCustomizer.reset();
+        return;
+    }
+    m_pCustomizer = std::make_unique<CXTToolBarCustomizer>(this);
+}
+
+void CXTToolBar::EnableDocking(DWORD dwDockStyle)
+{
+    // The stored button set comes before the bar is placed.
+    if (m_bCustomizable && m_hWnd != nullptr)
+    {
+        if (GetParentFrame() == nullptr || GetParent() == nullptr)
+            ModifyStyle(CCS_ADJUSTABLE | TBSTYLE_ALTDRAG, 0);
+        else
+        {
+            if (!m_strSettingsPath.IsEmpty())
+                LoadBarState(LoadToolkitString(XT_IDS_SETTINGS, "Settings"), m_strValueName);
+            PostRelayout();
+        }
+        RepositionControls();
+    }
+    CXTControlBar::EnableDocking(dwDockStyle);
+}
+
+LRESULT CXTToolBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_pCustomizer != nullptr)
+    {
+        LRESULT lResult = 0;
+        if (m_pCustomizer->Filter(message, wParam, lParam, &lResult))
+            return lResult;
+    }
+    else if (message == WM_LBUTTONDOWN && ::GetKeyState(VK_MENU) < 0 && m_bCustomizable &&
+             (GetStyle() & (TBSTYLE_ALTDRAG | CCS_ADJUSTABLE)) == (TBSTYLE_ALTDRAG | CCS_ADJUSTABLE))
+    {
+        if (AltDrag(CPoint((short)LOWORD(lParam), (short)HIWORD(lParam))))
+            return 0;
+    }
+    return CXTControlBar::WindowProc(message, wParam, lParam);
+}
+
+BOOL CXTToolBar::AltDrag(CPoint point)
+{
+    int nIndex = (int)SendMessage(TB_HITTEST, 0, (LPARAM)&point);
+    TBBUTTON button;
+    if (nIndex < 0 || !GetButton(nIndex, &button) || (button.fsStyle & TBSTYLE_SEP))
+        return FALSE;
+    CXTCustomizeManager& manager = GetCustomizeManager();
+    manager.SetCustomizeMode(TRUE);
+    HWND hWnd = m_hWnd;
+    if (m_pCustomizer != nullptr)
+    {
+        manager.m_clearSelection.Raise();
+        m_pCustomizer->Select(nIndex);
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        CPoint ptScreen = point;
+        ClientToScreen(&ptScreen);
+        // The system's drag detection and the drag loop take the mouse themselves.
+        BOOL bDrag = ::DragDetect(m_hWnd, ptScreen);
+        if (::GetCapture() == m_hWnd)
+            ::ReleaseCapture();
+        if (bDrag)
+            m_pCustomizer->BeginDrag();
+    }
+    manager.SetCustomizeMode(FALSE);
+    if (::IsWindow(hWnd) && m_bCustomizable && !m_strSettingsPath.IsEmpty())
+        SaveBarState(LoadToolkitString(XT_IDS_SETTINGS, "Settings"), m_strValueName);
+    return TRUE;
 }
 
 void CXTToolBar::RemovePaintCallbacks(void* pContext)
@@ -1047,6 +1183,107 @@ void CXTToolBar::ShowAllHidden()
 // ---------------------------------------------------------------------------
 // Relayout and the rebar host
 
+void CXTToolBar::CopyHiddenButtonsTo(CXTToolBar* pTarget, int nWrapWidth)
+{
+    int nLimit = nWrapWidth;
+    for (const auto& entry : m_mapHidden)
+        nLimit = std::max<int>(nLimit, entry.second);
+    struct Copy
+    {
+        TBBUTTON button;
+        CString strText;
+        BOOL bText = FALSE;
+        CWnd* pControl = nullptr;
+        CXTButtonInfo* pDropDown = nullptr;
+    };
+    std::vector<Copy> copies;
+    int cxRow = 0;
+    for (const auto& entry : m_mapHidden)
+    {
+        Copy copy;
+        if (!GetControlButton(entry.first, &copy.button))
+            continue;
+        CXTToolBarButton* pRecord =
+            entry.first < (int)m_arrButtons.size() ? m_arrButtons[(size_t)entry.first].get() : nullptr;
+        const BOOL bSeparator = (copy.button.fsStyle & TBSTYLE_SEP) != 0;
+        if (bSeparator)
+        {
+            // Only a separator that holds a control is worth a place.
+            if (copy.button.idCommand == 0 || pRecord == nullptr || pRecord->m_pControl == nullptr ||
+                pRecord->m_pControl->m_hWnd == nullptr)
+                continue;
+            copy.pControl = pRecord->m_pControl;
+        }
+        copy.button.fsState &= ~(TBSTATE_HIDDEN | TBSTATE_WRAP);
+        if (cxRow + entry.second > nLimit && cxRow > 0)
+        {
+            Copy rowBreak;
+            rowBreak.button = TBBUTTON();
+            rowBreak.button.fsStyle = TBSTYLE_SEP;
+            rowBreak.button.fsState = TBSTATE_WRAP | TBSTATE_ENABLED;
+            rowBreak.button.iString = -1;
+            copies.push_back(rowBreak);
+            cxRow = 0;
+        }
+        if (copy.button.iString != -1)
+        {
+            copy.strText = GetButtonText(entry.first);
+            copy.bText = TRUE;
+            copy.button.iString = -1;
+        }
+        if (!bSeparator && copy.button.idCommand > 0 && pRecord != nullptr)
+            copy.pDropDown = pRecord->GetDropDown();
+        cxRow += entry.second;
+        copies.push_back(copy);
+    }
+    if (copies.empty())
+        return;
+
+    // The copies show the owner's images.
+    if (m_hInstImageWell != nullptr && m_hbmImageWell != nullptr)
+        pTarget->LoadBitmap(m_nImageWell != 0 ? MAKEINTRESOURCEA(m_nImageWell) : (LPCSTR)m_strImageWell);
+    else
+        pTarget->SendMessage(TB_SETIMAGELIST, 0, SendMessage(TB_GETIMAGELIST));
+    std::vector<TBBUTTON> buttons;
+    for (const Copy& copy : copies)
+        buttons.push_back(copy.button);
+    pTarget->SendMessage(TB_ADDBUTTONSA, (WPARAM)buttons.size(), (LPARAM)buttons.data());
+    pTarget->RebuildButtonRecords();
+    pTarget->SendMessage(TB_SETHOTIMAGELIST, 0, SendMessage(TB_GETHOTIMAGELIST));
+
+    BOOL bFirstText = TRUE;
+    for (int i = 0; i < (int)copies.size(); ++i)
+    {
+        const Copy& copy = copies[(size_t)i];
+        if (copy.bText)
+        {
+            // The control's first string slot is taken by a placeholder.
+            if (bFirstText)
+                pTarget->SetButtonText(i, "---");
+            bFirstText = FALSE;
+            pTarget->SetButtonText(i, copy.strText);
+        }
+        if (copy.pControl != nullptr)
+        {
+            copy.pControl->SetParent(pTarget);
+            pTarget->m_arrButtons[(size_t)i]->m_pControl = copy.pControl;
+            pTarget->PositionControl(copy.pControl);
+        }
+        if (copy.pDropDown != nullptr)
+            pTarget->m_arrButtons[(size_t)i]->SetDropDown(copy.pDropDown, FALSE);
+    }
+    if (m_dwDrawTextMask != 0)
+        pTarget->SendMessage(TB_SETDRAWTEXTFLAGS, m_dwDrawTextMask, m_dwDrawTextValue);
+}
+
+void CXTToolBar::Customize()
+{
+    // The frame the bar docks in runs the sheet, also for a floating bar.
+    CFrameWnd* pFrame = m_pDockSite != nullptr ? m_pDockSite : GetParentFrame();
+    if (pFrame != nullptr && pFrame->m_hWnd != nullptr)
+        pFrame->SendMessage(WM_COMMAND, XT_IDC_CUSTOMIZE);
+}
+
 void CXTToolBar::PostRelayout()
 {
     if (m_hWnd != nullptr)
@@ -1276,21 +1513,17 @@ void CXTToolBar::OnDropDown(NMTOOLBARA* pNotify, UINT nCommandID, const CRect& r
     }
     else if (pInfo != nullptr && pInfo->bManagerPopup)
     {
-        // The customisation manager supplies this menu; without one nothing opens.
+        // The menu bar supplies this menu through the manager; without one nothing opens.
+        CXTCustomizeManager& manager = GetCustomizeManager();
+        HMENU hMenu = manager.m_menuBarPopup ? manager.m_menuBarPopup(pInfo->nPopupID) : nullptr;
+        if (hMenu != nullptr)
+            TrackDropDownMenu(hMenu, rcButton);
         ReleaseDropDown();
     }
     else if (pInfo != nullptr && pInfo->bColorPopup)
     {
-        if (m_hWndColorPopup != nullptr && ::IsWindow(m_hWndColorPopup))
-            ::DestroyWindow(m_hWndColorPopup);
-        m_hWndColorPopup = nullptr;
-        PublishDropDownRect(rcButton, FALSE);
-        m_nDropDownCommand = (int)nCommandID;
-        if (!CreateColorPopup(pInfo, rcButton))
-        {
-            m_nDropDownCommand = -1;
+        if (!OpenColorPopup(pInfo, rcButton))
             ReleaseDropDown();
-        }
     }
     else
     {
@@ -1310,8 +1543,29 @@ void CXTToolBar::OnDropDown(NMTOOLBARA* pNotify, UINT nCommandID, const CRect& r
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-BOOL CXTToolBar::CreateColorPopup(CXTButtonInfo*, const CRect&)
+BOOL CXTToolBar::CreateColorPopup(CXTButtonInfo* pInfo, const CRect& rcButton)
 {
+    // The popup deletes itself; its choice comes back with the command as value.
+    CXTColorPopupWnd* pPopup = new CXTColorPopupWnd(TRUE, (LPARAM)pInfo->nCommandID);
+    if (!pPopup->Create(rcButton, this, pInfo->dwPopupStyle, pInfo->clrSelected, pInfo->clrDefault))
+    {
+        delete pPopup;
+        return FALSE;
+    }
+    m_hWndColorPopup = pPopup->m_hWnd;
+    return TRUE;
+}
+
+BOOL CXTToolBar::OpenColorPopup(CXTButtonInfo* pInfo, const CRect& rcButton)
+{
+    if (m_hWndColorPopup != nullptr && ::IsWindow(m_hWndColorPopup))
+        ::DestroyWindow(m_hWndColorPopup);
+    m_hWndColorPopup = nullptr;
+    PublishDropDownRect(rcButton, FALSE);
+    m_nDropDownCommand = (int)pInfo->nCommandID;
+    if (CreateColorPopup(pInfo, rcButton))
+        return TRUE;
+    m_nDropDownCommand = -1;
     return FALSE;
 }
 
@@ -1322,6 +1576,14 @@ LRESULT CXTToolBar::OnColorPick(WPARAM wParam, LPARAM lParam)
     Invalidate();
     if (CWnd* pOwner = GetDropDownOwner())
         pOwner->SendMessage(XTWM_TOOLBAR_COLORPICK, wParam, lParam);
+    return 0;
+}
+
+LRESULT CXTToolBar::OnColorNotify(WPARAM wParam, LPARAM lParam)
+{
+    // No change, cancel and No Fill reach the owner as a choice does.
+    if (CWnd* pOwner = GetDropDownOwner())
+        pOwner->SendMessage((UINT)GetCurrentMessage()->message, wParam, lParam);
     return 0;
 }
 
@@ -1435,6 +1697,8 @@ void CXTToolBar::OnBeginAdjust(NMHDR*, LRESULT* pResult)
 void CXTToolBar::OnEndAdjust(NMHDR*, LRESULT* pResult)
 {
     m_bAdjustDialog = FALSE;
+    if (m_nAdjustResult == 0 && !m_strSettingsPath.IsEmpty())
+        SaveBarState(LoadToolkitString(XT_IDS_SETTINGS, "Settings"), m_strValueName);
     *pResult = 0;
 }
 
@@ -1694,4 +1958,436 @@ void CXTToolBar::FillWrapGaps(CDC* pDC)
             continue;
         pDC->FillSolidRect(rc.right, rc.top, button.iBitmap, rc.Height(), clrBack);
     }
+}
+
+// ---------------------------------------------------------------------------
+// Customisation
+
+void CXTToolBar::DescribeForSheet(CXTBarInfo& info)
+{
+    info.pBar = this;
+    info.bCanHide = TRUE;
+    info.bUserCreated = FALSE;
+    info.reset = [this]() {
+        ResetToDefault(TRUE);
+        return 0;
+    };
+}
+
+void CXTToolBar::GetCustomizeInfo(XT_COMMAND_GROUPS& groups)
+{
+    auto pGroup = std::make_unique<CXTCommandGroup>();
+    GetWindowText(pGroup->m_strName);
+    if (pGroup->m_strName.IsEmpty())
+        pGroup->m_strName = LoadToolkitString(XT_IDS_TOOLBAR, "Toolbar");
+    pGroup->m_nSortKey = GetDlgCtrlID() + 2000;
+    XT_TOOLBAR_STATE state;
+    if (m_bHasDefaultState && state.Parse(m_defaultState))
+    {
+        for (const XT_TOOLBAR_STATE::Entry& entry : state.entries)
+        {
+            if ((entry.fsStyle & TBSTYLE_SEP) || entry.nID == 0)
+                continue;
+            auto pItem = std::make_unique<CXTCommandItem>();
+            pItem->m_nID = entry.nID;
+            pItem->m_strText = CXTCommandItem::DisplayName(entry.nID);
+            auto text = state.texts.find(entry.nID);
+            if (text != state.texts.end())
+                pItem->m_strText2 = text->second;
+            if (entry.bDropDown)
+                pItem->m_pDropDown = std::make_unique<CXTButtonInfo>(entry.dropDown);
+            pGroup->m_items.push_back(std::move(pItem));
+        }
+    }
+    if (pGroup->m_items.empty())
+        for (int i = 0; i < GetCount(); ++i)
+            if (std::unique_ptr<CXTCommandItem> pItem = CreateCommandInfo(i))
+                pGroup->m_items.push_back(std::move(pItem));
+    groups.push_back(std::move(pGroup));
+}
+
+std::unique_ptr<CXTCommandItem> CXTToolBar::CreateCommandInfo(int nIndex)
+{
+    TBBUTTON button;
+    if (!GetControlButton(nIndex, &button) || (button.fsStyle & TBSTYLE_SEP) || button.idCommand == 0)
+        return nullptr;
+    auto pItem = std::make_unique<CXTCommandItem>();
+    pItem->m_nID = (UINT)button.idCommand;
+    pItem->m_strText = CXTCommandItem::DisplayName(pItem->m_nID);
+    if (button.iBitmap >= 0 && GetImageList() != nullptr)
+    {
+        pItem->m_icon.SetHandle(ImageList_GetIcon(GetImageList(), button.iBitmap, ILD_NORMAL));
+        HIMAGELIST hHot = (HIMAGELIST)SendMessage(TB_GETHOTIMAGELIST);
+        if (hHot != nullptr && button.iBitmap < ImageList_GetImageCount(hHot))
+            pItem->m_iconHot.SetHandle(ImageList_GetIcon(hHot, button.iBitmap, ILD_NORMAL));
+    }
+    if (nIndex < (int)m_arrButtons.size() && m_arrButtons[(size_t)nIndex]->GetDropDown() != nullptr)
+        pItem->m_pDropDown = std::make_unique<CXTButtonInfo>(*m_arrButtons[(size_t)nIndex]->GetDropDown());
+    if (button.iString != -1)
+        pItem->m_strText2 = GetButtonText(nIndex);
+    return pItem;
+}
+
+int CXTToolBar::AppendIcon(HICON hIcon, HICON hIconHot)
+{
+    HIMAGELIST hImages = GetImageList();
+    if (hIcon == nullptr || hImages == nullptr)
+        return -2;
+    int nImage = ImageList_AddIcon(hImages, hIcon);
+    HIMAGELIST hHot = (HIMAGELIST)SendMessage(TB_GETHOTIMAGELIST);
+    if (hHot != nullptr && nImage >= 0)
+        ImageList_AddIcon(hHot, hIconHot != nullptr ? hIconHot : hIcon);
+    return nImage >= 0 ? nImage : -2;
+}
+
+BOOL CXTToolBar::InsertEntry(int nIndex, const TBBUTTON& button, std::unique_ptr<CXTButtonInfo> pDropDown)
+{
+    nIndex = std::max<int>(0, std::min<int>(nIndex, GetCount()));
+    TBBUTTON entry = button;
+    if (!SendMessage(TB_INSERTBUTTONA, (WPARAM)nIndex, (LPARAM)&entry))
+        return FALSE;
+    auto pRecord = std::make_unique<CXTToolBarButton>(entry);
+    if (pDropDown != nullptr)
+        pRecord->SetDropDown(pDropDown.release(), TRUE);
+    m_arrButtons.insert(m_arrButtons.begin() + std::min<int>(nIndex, (int)m_arrButtons.size()), std::move(pRecord));
+    m_nCount = (int)m_arrButtons.size();
+    m_bDelayedLayout = TRUE;
+    return TRUE;
+}
+
+int CXTToolBar::InsertCommandButton(const CXTCommandItem& item, int nIndex)
+{
+    TBBUTTON button = {};
+    button.iString = -1;
+    button.iBitmap = -2;
+    button.idCommand = (int)item.m_nID;
+    const BOOL bManagerPopup = item.m_pDropDown != nullptr && item.m_pDropDown->bManagerPopup;
+    if (bManagerPopup)
+    {
+        // A range of its own: no program command takes these ids.
+        int nLargest = XT_IDC_MANAGERPOPUP_FIRST - 1;
+        for (const auto& pRecord : m_arrButtons)
+            if (pRecord->GetDropDown() != nullptr && pRecord->GetDropDown()->bManagerPopup)
+                nLargest = std::max<int>(nLargest, pRecord->m_button.idCommand);
+        if (nLargest >= XT_IDC_MANAGERPOPUP_LAST)
+            return -1;
+        button.idCommand = nLargest + 1;
+    }
+    else if (item.m_nID == 0)
+        return -1;
+    CString strText;
+    if (item.m_icon.GetHandle() != nullptr)
+        button.iBitmap = AppendIcon(::CopyIcon(item.m_icon), item.m_iconHot.GetHandle() != nullptr ? ::CopyIcon(item.m_iconHot) : nullptr);
+    if (button.iBitmap < 0)
+        strText = !item.m_strText2.IsEmpty() ? item.m_strText2 : item.m_strText;
+    if (!strText.IsEmpty())
+        button.fsStyle |= TBSTYLE_AUTOSIZE;
+    std::unique_ptr<CXTButtonInfo> pDropDown;
+    if (item.m_pDropDown != nullptr)
+    {
+        button.fsStyle |= TBSTYLE_DROPDOWN | (bManagerPopup ? BTNS_WHOLEDROPDOWN : 0);
+        pDropDown = std::make_unique<CXTButtonInfo>(*item.m_pDropDown);
+        pDropDown->nCommandID = (UINT)button.idCommand;
+    }
+    const BOOL bArrow = pDropDown != nullptr && pDropDown->bArrow;
+    nIndex = std::max<int>(0, std::min<int>(nIndex, GetCount()));
+    if (!InsertEntry(nIndex, button, std::move(pDropDown)))
+        return -1;
+    if (!strText.IsEmpty())
+    {
+        EnableTextLabels();
+        SetButtonText(nIndex, strText);
+    }
+    if (bArrow)
+    {
+        SendMessage(TB_SETEXTENDEDSTYLE, 0, SendMessage(TB_GETEXTENDEDSTYLE) | TBSTYLE_EX_DRAWDDARROWS);
+        PostRelayout();
+    }
+    if (GetParentFrame() != nullptr)
+    {
+        m_bDelayedLayout = TRUE;
+        FixListStyleButtons();
+        PostRelayout();
+    }
+    return nIndex;
+}
+
+void CXTToolBar::DeleteButtonAt(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= GetCount())
+        return;
+    SendMessage(TB_DELETEBUTTON, (WPARAM)nIndex);
+    if (nIndex < (int)m_arrButtons.size())
+        m_arrButtons.erase(m_arrButtons.begin() + nIndex);
+    m_nCount = (int)m_arrButtons.size();
+    m_bDelayedLayout = TRUE;
+}
+
+void CXTToolBar::MoveButton(int nFrom, int nTo)
+{
+    TBBUTTON button;
+    if (nFrom == nTo || !GetControlButton(nFrom, &button) || nFrom >= (int)m_arrButtons.size())
+        return;
+    std::unique_ptr<CXTToolBarButton> pRecord = std::move(m_arrButtons[(size_t)nFrom]);
+    m_arrButtons.erase(m_arrButtons.begin() + nFrom);
+    SendMessage(TB_DELETEBUTTON, (WPARAM)nFrom);
+    nTo = std::max<int>(0, std::min<int>(nTo, GetCount()));
+    SendMessage(TB_INSERTBUTTONA, (WPARAM)nTo, (LPARAM)&button);
+    m_arrButtons.insert(m_arrButtons.begin() + nTo, std::move(pRecord));
+    m_bDelayedLayout = TRUE;
+}
+
+void CXTToolBar::InsertSeparator(int nIndex)
+{
+    TBBUTTON button = {};
+    button.fsStyle = TBSTYLE_SEP;
+    button.fsState = TBSTATE_ENABLED;
+    button.iBitmap = ((GetStyle() & TBSTYLE_FLAT) || ComCtlVersion() == kComCtl472) ? 6 : 8;
+    button.iString = -1;
+    InsertEntry(nIndex, button, nullptr);
+}
+
+BOOL CXTToolBar::RemoveStraySeparators()
+{
+    auto isPlainSeparator = [this](int i) {
+        TBBUTTON button;
+        return GetControlButton(i, &button) && (button.fsStyle & TBSTYLE_SEP) && button.idCommand == 0;
+    };
+    BOOL bChanged = FALSE;
+    while (GetCount() > 0 && isPlainSeparator(0))
+    {
+        DeleteButtonAt(0);
+        bChanged = TRUE;
+    }
+    while (GetCount() > 0 && isPlainSeparator(GetCount() - 1))
+    {
+        DeleteButtonAt(GetCount() - 1);
+        bChanged = TRUE;
+    }
+    for (int i = GetCount() - 1; i > 0; --i)
+        if (isPlainSeparator(i) && isPlainSeparator(i - 1))
+        {
+            DeleteButtonAt(i);
+            bChanged = TRUE;
+        }
+    return bChanged;
+}
+
+void CXTToolBar::EnableTextLabels()
+{
+    for (int i = 0; i < GetCount(); ++i)
+    {
+        TBBUTTON button;
+        if (GetControlButton(i, &button) && button.iString != -1)
+            return;
+    }
+    ModifyStyle(0, TBSTYLE_LIST);
+    m_bShowText = TRUE;
+    FixListStyleButtons();
+    PostRelayout();
+}
+
+void CXTToolBar::CollectIcons(CXTCommandIconMap& map)
+{
+    HIMAGELIST hImages = GetImageList();
+    if (hImages == nullptr)
+        return;
+    HIMAGELIST hHot = (HIMAGELIST)SendMessage(TB_GETHOTIMAGELIST);
+    auto add = [&](UINT nID, BYTE fsStyle, int iImage) {
+        if (nID == 0 || iImage < 0 || (fsStyle & TBSTYLE_SEP) || iImage >= ImageList_GetImageCount(hImages))
+            return;
+        HICON hIcon = ImageList_GetIcon(hImages, iImage, ILD_NORMAL);
+        HICON hIconHot = hHot != nullptr && iImage < ImageList_GetImageCount(hHot)
+                             ? ImageList_GetIcon(hHot, iImage, ILD_NORMAL)
+                             : nullptr;
+        map.SetAt(nID, hIcon, hIconHot);
+    };
+    XT_TOOLBAR_STATE state;
+    if (m_bHasDefaultState && state.Parse(m_defaultState) && !state.entries.empty())
+    {
+        for (const XT_TOOLBAR_STATE::Entry& entry : state.entries)
+            add(entry.nID, entry.fsStyle, entry.iImage);
+        return;
+    }
+    for (int i = 0; i < GetCount(); ++i)
+    {
+        TBBUTTON button;
+        if (GetControlButton(i, &button))
+            add((UINT)button.idCommand, button.fsStyle, button.iBitmap);
+    }
+}
+
+std::vector<BYTE> CXTToolBar::SerializeState() const
+{
+    XT_TOOLBAR_STATE state;
+    state.bShowText = m_bShowText;
+    for (int i = 0; i < ButtonCount(); ++i)
+    {
+        TBBUTTON button;
+        if (!GetControlButton(i, &button))
+            break;
+        XT_TOOLBAR_STATE::Entry entry;
+        entry.nID = (UINT)button.idCommand;
+        entry.fsStyle = button.fsStyle;
+        entry.iImage = button.iBitmap;
+        if (i < (int)m_arrButtons.size() && m_arrButtons[(size_t)i]->GetDropDown() != nullptr &&
+            !(button.fsStyle & TBSTYLE_SEP))
+        {
+            entry.bDropDown = TRUE;
+            entry.dropDown = *m_arrButtons[(size_t)i]->GetDropDown();
+        }
+        state.entries.push_back(entry);
+        if (button.iString != -1 && !(button.fsStyle & TBSTYLE_SEP))
+        {
+            auto text = m_mapCommandText.find((UINT)button.idCommand);
+            if (text != m_mapCommandText.end())
+                state.texts[(UINT)button.idCommand] = text->second;
+        }
+    }
+    return state.Serialize();
+}
+
+const std::vector<BYTE>& CXTToolBar::GetDefaultState()
+{
+    if (!m_bHasDefaultState)
+    {
+        m_defaultState = SerializeState();
+        m_bHasDefaultState = TRUE;
+    }
+    return m_defaultState;
+}
+
+BOOL CXTToolBar::SaveBarState(LPCSTR lpszSection, LPCSTR lpszValue)
+{
+    std::vector<BYTE> blob = SerializeState();
+    if (!m_bHasDefaultState)
+    {
+        m_defaultState = blob;
+        m_bHasDefaultState = TRUE;
+    }
+    std::vector<BYTE> value = XT_TOOLBAR_STATE::MakeStoredValue(blob, m_defaultState);
+    return CXTRegistryStore(HKEY_CURRENT_USER).WriteProfileBinary(lpszSection, lpszValue, value.data(), (UINT)value.size());
+}
+
+BOOL CXTToolBar::LoadBarState(LPCSTR lpszSection, LPCSTR lpszValue)
+{
+    const std::vector<BYTE>& defaultBlob = GetDefaultState();
+    BYTE* pData = nullptr;
+    UINT nBytes = 0;
+    if (!CXTRegistryStore(HKEY_CURRENT_USER).GetProfileBinary(lpszSection, lpszValue, &pData, &nBytes))
+        return FALSE;
+    std::vector<BYTE> blob;
+    BOOL bRead = XT_TOOLBAR_STATE::ReadStoredValue(pData, nBytes, defaultBlob, blob);
+    delete[] pData;
+    return bRead && ApplyState(blob);
+}
+
+BOOL CXTToolBar::ApplyState(const std::vector<BYTE>& blob)
+{
+    XT_TOOLBAR_STATE state;
+    if (!state.Parse(blob))
+        return FALSE;
+    // The images of the bar's own commands, and the icons of every bar for
+    // commands that came from elsewhere.
+    std::map<UINT, int> ownImages;
+    XT_TOOLBAR_STATE defaults;
+    if (defaults.Parse(GetDefaultState()))
+        for (const XT_TOOLBAR_STATE::Entry& entry : defaults.entries)
+            if (!(entry.fsStyle & TBSTYLE_SEP) && entry.iImage >= 0)
+                ownImages[entry.nID] = entry.iImage;
+    CXTCommandIconMap allIcons;
+    BOOL bIconsCollected = FALSE;
+
+    m_bShowText = state.bShowText;
+    if (m_bShowText)
+        ModifyStyle(0, TBSTYLE_LIST);
+    std::vector<TBBUTTON> buttons;
+    std::vector<std::unique_ptr<CXTButtonInfo>> dropDowns;
+    BOOL bArrows = FALSE;
+    for (const XT_TOOLBAR_STATE::Entry& entry : state.entries)
+    {
+        TBBUTTON button = {};
+        button.idCommand = (int)entry.nID;
+        button.fsStyle = entry.fsStyle;
+        button.fsState = TBSTATE_ENABLED;
+        button.iString = -1;
+        button.iBitmap = entry.iImage;
+        std::unique_ptr<CXTButtonInfo> pDropDown;
+        if (!(entry.fsStyle & TBSTYLE_SEP))
+        {
+            auto own = ownImages.find(entry.nID);
+            if (entry.bDropDown)
+            {
+                pDropDown = std::make_unique<CXTButtonInfo>(entry.dropDown);
+                pDropDown->nCommandID = entry.nID;
+                bArrows = bArrows || pDropDown->bArrow;
+            }
+            if (own != ownImages.end())
+                button.iBitmap = own->second;
+            else if (entry.bDropDown && entry.dropDown.bManagerPopup)
+                button.iBitmap = -2;
+            else
+            {
+                if (!bIconsCollected)
+                {
+                    GetCustomizeManager().m_commandIcons.Raise(allIcons);
+                    bIconsCollected = TRUE;
+                }
+                HICON hIcon = nullptr, hIconHot = nullptr;
+                button.iBitmap = allIcons.Lookup(entry.nID, hIcon, hIconHot)
+                                     ? AppendIcon(hIcon, hIconHot)
+                                     : -2;
+            }
+        }
+        buttons.push_back(button);
+        dropDowns.push_back(std::move(pDropDown));
+    }
+    if (bArrows)
+        SendMessage(TB_SETEXTENDEDSTYLE, 0, SendMessage(TB_GETEXTENDEDSTYLE) | TBSTYLE_EX_DRAWDDARROWS);
+    while (ButtonCount() > 0)
+        SendMessage(TB_DELETEBUTTON, 0);
+    m_mapTextIndex.clear();
+    m_mapHidden.clear();
+    m_arrButtons.clear();
+    if (!buttons.empty() && !SendMessage(TB_ADDBUTTONSA, (WPARAM)buttons.size(), (LPARAM)buttons.data()))
+    {
+        RebuildButtonRecords();
+        return FALSE;
+    }
+    RebuildButtonRecords();
+    for (size_t i = 0; i < dropDowns.size() && i < m_arrButtons.size(); ++i)
+        if (dropDowns[i] != nullptr)
+            m_arrButtons[i]->SetDropDown(dropDowns[i].release(), TRUE);
+    for (const auto& text : state.texts)
+    {
+        int nIndex = CommandToIndex(text.first);
+        if (nIndex >= 0)
+            SetButtonText(nIndex, text.second);
+    }
+    m_bDelayedLayout = TRUE;
+    return TRUE;
+}
+
+void CXTToolBar::ResetToDefault(BOOL bAsk)
+{
+    if (bAsk)
+    {
+        CString strAsk = LoadToolkitString(XT_IDS_RESETTOOLBAR,
+                                           "This will restore the toolbar to it's original state, do you wish to continue?");
+        if (AfxMessageBox(strAsk, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+            return;
+    }
+    ShowAllHidden();
+    ApplyState(GetDefaultState());
+    if (m_pCustomizer != nullptr)
+        m_pCustomizer->ClearSelection();
+    FixListStyleButtons();
+    RepositionControls();
+    PostRelayout();
+}
+
+void CXTToolBar::OnReset(NMHDR*, LRESULT* pResult)
+{
+    ResetToDefault(TRUE);
+    *pResult = 0;
 }

@@ -6,6 +6,7 @@
 // or rebar band gives the bar less room than it needs.
 #pragma once
 
+#include "toolkit/bars/XTCommandItem.h"
 #include "toolkit/bars/XTToolBarButton.h"
 #include "toolkit/bars/XTToolBarLayout.h"
 #include "toolkit/frame/IXTToolBar.h"
@@ -19,7 +20,11 @@
 #include <utility>
 #include <vector>
 
+class CXTCommandIconMap;
+class CXTCommandItem;
 class CXTExpButton;
+class CXTToolBarCustomizer;
+struct CXTBarInfo;
 
 // The chevron's command: it opens the customise sheet.
 #ifndef XT_IDC_CUSTOMIZE
@@ -33,6 +38,11 @@ class CXTExpButton;
 #define XTWM_DROPDOWN_NOPOPUP   0x89D3  // to the owner: wParam NMTOOLBAR*, lParam RECT* (screen)
 #define XTWM_CHEVRON_CLOSED     0x89DF  // the chevron's popup was destroyed
 #define XTWM_BAND_RESIZE        0x89E5  // to the parent: wParam bar window, lParam wanted width
+
+// Popups the customisation manager supplies take command ids from this
+// range, which no program command uses.
+#define XT_IDC_MANAGERPOPUP_FIRST 0xEF00
+#define XT_IDC_MANAGERPOPUP_LAST  0xEFFF
 
 // The chevron takes this much room at the end of the bar.
 #define XT_CHEVRON_RESERVE 13
@@ -101,6 +111,45 @@ public:
     void FixListStyleButtons();
     // Takes part in customisation (or no longer).
     void RegisterCustomize(BOOL bEnable);
+    // Called by the manager for every customisable bar when the mode changes.
+    void OnCustomizeMode(BOOL bOn);
+    CXTToolBarCustomizer* GetCustomizer() const { return m_pCustomizer.get(); }
+    // Enables docking; a customisable bar first loads its stored button set.
+    void EnableDocking(DWORD dwDockStyle);
+
+    // Customisation
+    // What the customise sheet knows of the bar.
+    virtual void DescribeForSheet(CXTBarInfo& info);
+    // The bar's commands as a category of the Commands page.
+    virtual void GetCustomizeInfo(XT_COMMAND_GROUPS& groups);
+    // The command of a button as a dragged item; none for a separator.
+    virtual std::unique_ptr<CXTCommandItem> CreateCommandInfo(int nIndex);
+    // Inserts a command from elsewhere at the index; the new button's index, -1 when refused.
+    virtual int InsertCommandButton(const CXTCommandItem& item, int nIndex);
+    // The icons of the bar's default commands.
+    void CollectIcons(CXTCommandIconMap& map);
+    BOOL HoldsCommand(UINT nID) const { return nID != 0 && CommandToIndex(nID) >= 0; }
+    void DeleteButtonAt(int nIndex);
+    void MoveButton(int nFrom, int nTo);
+    void InsertSeparator(int nIndex);
+    // Deletes separators at either end and doubled ones; TRUE when any went.
+    BOOL RemoveStraySeparators();
+    // Switches the bar to text beside the images.
+    void EnableTextLabels();
+    // An Alt-drag of a button outside the customise sheet.
+    BOOL AltDrag(CPoint point);
+
+    // The stored button set
+    BOOL SaveBarState(LPCSTR lpszSection, LPCSTR lpszValue);
+    // Applies a stored set made for the bar's present default layout.
+    BOOL LoadBarState(LPCSTR lpszSection, LPCSTR lpszValue);
+    BOOL ApplyState(const std::vector<BYTE>& blob);
+    // Back to the button set the bar came with (after asking, when bAsk).
+    void ResetToDefault(BOOL bAsk = TRUE);
+    // The serialised present button set.
+    std::vector<BYTE> SerializeState() const;
+    // The first set the bar produced: the reference of reset and of stored sets.
+    const std::vector<BYTE>& GetDefaultState();
     void AddPaintCallback(void* pContext, XT_TOOLBARPAINTPROC pfn) { m_arrPaintCallbacks.emplace_back(pContext, pfn); }
     void RemovePaintCallbacks(void* pContext);
     // The relayout runs later, once for all requests made until then.
@@ -110,6 +159,11 @@ public:
     // Lays the rows out for the bar's docking now.
     void Layout();
     void ShowAllHidden();
+    // Copies the hidden buttons (with their texts, drop-down records and
+    // borrowed controls) into the target, rows wrapping at the width.
+    void CopyHiddenButtonsTo(CXTToolBar* pTarget, int nWrapWidth);
+    // Asks the frame the bar belongs to for its customise sheet.
+    void Customize();
 
     // Fitting into a dock bar's row or a rebar band: the length the bar takes.
     int HideButtonsToFit(int nNeeded, int nAvailable, BOOL bHorz) override;
@@ -131,8 +185,12 @@ public:
     void FillRebarBandSize(REBARBANDINFOA* pInfo, BOOL bHorz) override;
     void CalcOverflowLayout(NMREBARCHILDSIZE* pNotify, BOOL bHorz) override;
     BOOL IsFullWindowDrag() const override { return TRUE; }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Opens the command's colour popup; no popup kind is built in.
     virtual BOOL CreateColorPopup(CXTButtonInfo* pInfo, const CRect& rcButton);
+    // Closes a colour popup still open and opens the record's (rcButton in
+    // screen coordinates); the bar hears the choice. FALSE when none opened.
+    BOOL OpenColorPopup(CXTButtonInfo* pInfo, const CRect& rcButton);
     virtual void OnPaintBar();
     virtual BOOL FillsBackground() const;
     virtual void DrawSeparators(CDC* pDC);
@@ -172,6 +230,10 @@ protected:
     BOOL m_bBackgroundPending;
     BOOL m_bSizeNotifyPending;
     std::vector<std::pair<void*, XT_TOOLBARPAINTPROC>> m_arrPaintCallbacks;
+    std::unique_ptr<CXTToolBarCustomizer> m_pCustomizer;
+    std::vector<BYTE> m_defaultState;
+    BOOL m_bHasDefaultState;
+    BOOL m_bShowText;
     CSize m_sizeButton;
     CSize m_sizeImage;
 
@@ -214,6 +276,7 @@ protected:
     LRESULT OnRelayout(WPARAM wParam, LPARAM lParam);
     LRESULT OnColorPick(WPARAM wParam, LPARAM lParam);
     LRESULT OnColorClose(WPARAM wParam, LPARAM lParam);
+    LRESULT OnColorNotify(WPARAM wParam, LPARAM lParam);
     void OnDropDownNotify(NMHDR* pNMHDR, LRESULT* pResult);
     void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
     BOOL OnHotItemChange(NMHDR* pNMHDR, LRESULT* pResult);
@@ -224,6 +287,12 @@ protected:
     void OnToolBarChange(NMHDR* pNMHDR, LRESULT* pResult);
     void OnCustHelp(NMHDR* pNMHDR, LRESULT* pResult);
     void OnGetButtonInfo(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnReset(NMHDR* pNMHDR, LRESULT* pResult);
+    // Inserts the entry with its record (owning the drop-down copy) at the index.
+    BOOL InsertEntry(int nIndex, const TBBUTTON& button, std::unique_ptr<CXTButtonInfo> pDropDown);
+    HIMAGELIST GetImageList() const { return (HIMAGELIST)::SendMessageA(m_hWnd, TB_GETIMAGELIST, 0, 0); }
+    // The image index of an icon appended to the bar's images; -2 for none.
+    int AppendIcon(HICON hIcon, HICON hIconHot);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -102,36 +102,30 @@ CSize CalcToolBarItemsSize(const XT_TOOLBAR_ITEMS& items, const XT_TOOLBAR_METRI
 
 namespace {
 
-// The narrowest width whose height does not pass nHeight.
+// The narrowest wrap width whose height does not pass nHeight. Heights need
+// not fall steadily with the width (separators that wrap add their width to
+// the height), so the search bisects the integer width with an interval that
+// shrinks on every step instead of following the measured sizes.
 void FitHeight(XT_TOOLBAR_ITEMS& items, int nHeight, const XT_TOOLBAR_METRICS& metrics)
 {
-    WrapToolBarItems(items, 0);
-    CSize sizeMin = CalcToolBarItemsSize(items, metrics);
     WrapToolBarItems(items, kOneRow);
-    CSize sizeMax = CalcToolBarItemsSize(items, metrics);
-    while (sizeMin.cx < sizeMax.cx)
+    int nHigh = CalcToolBarItemsSize(items, metrics).cx;
+    if (CalcToolBarItemsSize(items, metrics).cy > nHeight)
+        return;   // not even one row fits: one row is the answer
+    WrapToolBarItems(items, 0);
+    if (CalcToolBarItemsSize(items, metrics).cy <= nHeight)
+        return;
+    int nLow = 0;   // too tall here; fits at nHigh
+    while (nHigh - nLow > 1)
     {
-        WrapToolBarItems(items, (sizeMin.cx + sizeMax.cx) / 2);
-        CSize sizeMid = CalcToolBarItemsSize(items, metrics);
-        if (sizeMid.cy > nHeight)
-        {
-            // No progress: the wider limit's wrapping is the answer.
-            if (sizeMid == sizeMin)
-            {
-                WrapToolBarItems(items, sizeMax.cx);
-                return;
-            }
-            sizeMin = sizeMid;
-        }
-        else if (sizeMid.cy < nHeight)
-        {
-            if (sizeMid == sizeMax)
-                return;
-            sizeMax = sizeMid;
-        }
+        int nMid = nLow + (nHigh - nLow) / 2;
+        WrapToolBarItems(items, nMid);
+        if (CalcToolBarItemsSize(items, metrics).cy > nHeight)
+            nLow = nMid;
         else
-            return;
+            nHigh = nMid;
     }
+    WrapToolBarItems(items, nHigh);
 }
 
 // The narrowest width with as many rows as the width asked for.

@@ -9,7 +9,6 @@
 #include "framework/ProgramStart.h"
 
 #include <shellapi.h>
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -205,21 +204,12 @@ int CXTToolsManager::GetHtmlIcon()
 {
     if (m_nHtmlIcon != -1)
         return m_nHtmlIcon;
-    // The icon the shell shows for a web page: ask it about a page made for the purpose.
-    char szTemp[MAX_PATH] = "";
-    DWORD nLength = ::GetEnvironmentVariableA("TEMP", szTemp, sizeof(szTemp));
-    CString strPath = (nLength > 0 && nLength < sizeof(szTemp)) ? CString(szTemp) + "\\~tempfile.htm"
-                                                                 : CString("c:\\~tempfile.htm");
-    FILE* pFile = fopen(strPath, "w");
-    if (pFile != nullptr)
-    {
-        fputs("<html><head><title>Temporary File</title></head><body></body></html>\n", pFile);
-        fclose(pFile);
-    }
+    // The icon the shell shows for a web page: asked by extension alone, so no
+    // file is made (a file of any chosen name could be someone's).
     SHFILEINFOA info = {};
-    if (::SHGetFileInfoA(strPath, 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON))
+    if (::SHGetFileInfoA(".htm", FILE_ATTRIBUTE_NORMAL, &info, sizeof(info),
+                         SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES))
         m_nHtmlIcon = info.iIcon;
-    ::DeleteFileA(strPath);
     return m_nHtmlIcon;
 }
 

@@ -8,6 +8,8 @@
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMemDC.h"
 
+#include <stdlib.h>
+
 namespace {
 
 struct NumberField
@@ -35,6 +37,13 @@ BEGIN_MESSAGE_MAP(CXTColorPageCustom, CPropertyPage)
     ON_EN_CHANGE(XT_IDC_EDIT_LUM, OnChangeLuminance)
     ON_EN_CHANGE(XT_IDC_EDIT_HUE, OnChangeHue)
     ON_EN_CHANGE(XT_IDC_EDIT_SAT, OnChangeSaturation)
+    // void OnLeaveNumber()
+    ON_EN_KILLFOCUS(XT_IDC_EDIT_HUE, OnLeaveNumber)
+    ON_EN_KILLFOCUS(XT_IDC_EDIT_SAT, OnLeaveNumber)
+    ON_EN_KILLFOCUS(XT_IDC_EDIT_LUM, OnLeaveNumber)
+    ON_EN_KILLFOCUS(XT_IDC_EDIT_RED, OnLeaveNumber)
+    ON_EN_KILLFOCUS(XT_IDC_EDIT_GREEN, OnLeaveNumber)
+    ON_EN_KILLFOCUS(XT_IDC_EDIT_BLUE, OnLeaveNumber)
     // LRESULT OnUpdateColor(WPARAM wParam, LPARAM lParam)
     ON_MESSAGE(WM_XT_UPDATECOLOR, OnUpdateColor)
     // void OnPaint()
@@ -106,11 +115,47 @@ BOOL CXTColorPageCustom::ReadNumbers()
 {
     if (m_bRefreshing)
         return FALSE;
-    // A failed read shows the range box and keeps the earlier numbers.
+    // While the user types, a field may be empty or past 255 for a moment:
+    // such a state changes nothing and shows no box (the field is checked
+    // when it is left, and on OK).
+    int* values[SPIN_COUNT] = { &m_nHue, &m_nSaturation, &m_nLuminance, &m_nRed, &m_nGreen, &m_nBlue };
+    int read[SPIN_COUNT];
+    for (int i = 0; i < SPIN_COUNT; ++i)
+    {
+        char szText[16] = "";
+        ::GetDlgItemTextA(m_hWnd, kNumberFields[i].nEdit, szText, sizeof(szText));
+        char* pEnd = nullptr;
+        long nValue = strtol(szText, &pEnd, 10);
+        while (*pEnd == ' ')
+            ++pEnd;
+        if (pEnd == szText || *pEnd != '\0' || nValue < 0 || nValue > 255)
+            return FALSE;
+        read[i] = (int)nValue;
+    }
+    for (int i = 0; i < SPIN_COUNT; ++i)
+        *values[i] = read[i];
+    return TRUE;
+}
+
+BOOL CXTColorPageCustom::Validate()
+{
+    if (m_bRefreshing)
+        return TRUE;
+    // The range box moves the focus: its own kill-focus must not ask again.
     m_bRefreshing = TRUE;
-    BOOL bRead = UpdateData(TRUE);
+    BOOL bValid = UpdateData(TRUE);
     m_bRefreshing = FALSE;
-    return bRead;
+    return bValid;
+}
+
+void CXTColorPageCustom::OnLeaveNumber()
+{
+    Validate();
+}
+
+BOOL CXTColorPageCustom::OnKillActive()
+{
+    return Validate();
 }
 
 void CXTColorPageCustom::SetNumbersFrom(COLORREF clr, BOOL bWithHSL)

@@ -25,6 +25,7 @@ public:
 
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
+    BOOL OnKillActive() override;
 
 protected:
     enum { SPIN_COUNT = 6 };
@@ -46,13 +47,17 @@ protected:
     void SetNumbersFrom(COLORREF clr, BOOL bWithHSL);
     // Hands a picker's colour to the other picker (where different) and the dialog.
     void SpreadColor(COLORREF clr, CXTColorFieldBase& other);
+    // The fields as typed, without a box; FALSE while one is not a number 0..255.
     BOOL ReadNumbers();
+    // The fields with the range box for one that is not.
+    BOOL Validate();
 
     // void OnChangeRGB()
     void OnChangeRGB();
     void OnChangeLuminance();
     void OnChangeHue();
     void OnChangeSaturation();
+    void OnLeaveNumber();
     // LRESULT OnUpdateColor(WPARAM wParam, LPARAM lParam)
     LRESULT OnUpdateColor(WPARAM wParam, LPARAM lParam);
     void OnPaint();

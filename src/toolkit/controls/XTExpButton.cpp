@@ -1,9 +1,23 @@
 #include "toolkit/controls/XTExpButton.h"
 
+#include "toolkit/bars/XTExpMenuWnd.h"
 #include "toolkit/bars/XTToolBar.h"
 #include "toolkit/frame/XTGlobalData.h"
+#include "toolkit/frame/XTMemDC.h"
+
+#include "framework/PaintDC.h"
 
 IMPLEMENT_DYNAMIC(CXTExpButton, CXTButton)
+
+// Handler signatures: see CWnd; LRESULT OnX(WPARAM, LPARAM) for ON_MESSAGE.
+BEGIN_MESSAGE_MAP(CXTExpButton, CXTButton)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_PAINT()
+    ON_MESSAGE(XTWM_CHEVRON_CLOSED, OnPopupClosed)
+    ON_MESSAGE(WM_CANCELMODE, OnCancelMode)
+    // void OnClicked()
+    ON_CONTROL_REFLECT(BN_CLICKED, OnClicked)
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -38,12 +52,122 @@ void DrawArrow(CDC* pDC, const ArrowImage& image, int x, int y, BOOL bDisabled)
 
 } // namespace
 
-CXTExpButton::CXTExpButton() : m_pToolBar(nullptr)
+CXTExpButton::CXTExpButton() : m_pToolBar(nullptr), m_pPopup(nullptr)
 {
 }
 
 CXTExpButton::~CXTExpButton()
 {
+    ClosePopup();
+}
+
+BOOL CXTExpButton::ShowPopup()
+{
+    if (m_pPopup != nullptr || m_pToolBar == nullptr)
+        return FALSE;
+    // The button as far as its ancestors show it, on the screen.
+    CRect rect;
+    GetClientRect(&rect);
+    ClientToScreen(&rect);
+    for (HWND hWnd = m_hWnd; ::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD;)
+    {
+        HWND hParent = ::GetParent(hWnd);
+        if (hParent == nullptr)
+            break;
+        CRect rcParent;
+        ::GetClientRect(hParent, &rcParent);
+        ::MapWindowPoints(hParent, nullptr, (LPPOINT)&rcParent, 2);
+        rect.IntersectRect(&rect, &rcParent);
+        hWnd = hParent;
+    }
+    rect.right -= 1;
+    rect.bottom -= 1;
+    CXTExpMenuWnd* pPopup = new CXTExpMenuWnd(this, XTWM_CHEVRON_CLOSED);
+    m_pPopup = pPopup;
+    if (!pPopup->ShowPopup(rect, m_pToolBar))
+    {
+        if (pPopup->m_hWnd != nullptr)
+            pPopup->DestroyWindow();   // deletes itself
+        else
+            delete pPopup;
+        m_pPopup = nullptr;
+    }
+    RedrawWindow();
+    return m_pPopup != nullptr;
+}
+
+void CXTExpButton::ClosePopup()
+{
+    if (m_pPopup != nullptr)
+        m_pPopup->Close();
+    m_pPopup = nullptr;
+}
+
+void CXTExpButton::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CXTButton::OnLButtonDown(nFlags, point);
+    // The press opens the popup; the button's release finds the popup open
+    // and clicks nothing.
+    if (m_pPopup == nullptr)
+        ShowPopup();
+}
+
+LRESULT CXTExpButton::OnPopupClosed(WPARAM, LPARAM)
+{
+    m_pPopup = nullptr;
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    Invalidate();
+    return 0;
+}
+
+LRESULT CXTExpButton::OnCancelMode(WPARAM, LPARAM)
+{
+    LRESULT lResult = Default();
+    ClosePopup();
+    return lResult;
+}
+
+void CXTExpButton::OnClicked()
+{
+    // The press opened the popup: the click is no command of the bar's frame
+    // (the button's id is the customise command).
+}
+
+BOOL CXTExpButton::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    // "Customize..." in the popup.
+    if (LOWORD(wParam) == XT_IDC_CUSTOMIZE && lParam == 0)
+    {
+        if (m_pToolBar != nullptr)
+            m_pToolBar->Customize();
+        return TRUE;
+    }
+    return CXTButton::OnCommand(wParam, lParam);
+}
+
+void CXTExpButton::DrawButton(LPDRAWITEMSTRUCT lpDIS)
+{
+    // Pressed while its popup is open.
+    if (lpDIS != nullptr && m_pPopup != nullptr)
+        lpDIS->itemState |= ODS_SELECTED;
+    CXTButton::DrawButton(lpDIS);
+}
+
+void CXTExpButton::OnPaint()
+{
+    if (m_pPopup == nullptr || !xtAfxData.m_bFlatLook || m_pToolBar == nullptr)
+    {
+        CXTButton::OnPaint();
+        return;
+    }
+    // Open in the flat look: the bar's face, the arrows unpressed, a frame.
+    CPaintDC dc(this);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    CXTMemDC memDC(&dc, rcClient, m_pToolBar->GetBackgroundColor());
+    DrawBitmap(&memDC, IsWindowEnabled() ? 0 : ODS_DISABLED, rcClient);
+    memDC.Draw3dRect(&rcClient, xtAfxData.m_clr3DShadow, xtAfxData.m_clr3DShadow);
 }
 
 BOOL CXTExpButton::Create(CXTToolBar* pBar, UINT nID)

@@ -5,6 +5,7 @@
 
 #include "toolkit/controls/XTButton.h"
 
+class CXTExpMenuWnd;
 class CXTToolBar;
 
 class CXTExpButton : public CXTButton
@@ -22,7 +23,16 @@ public:
     // Enabled while the bar hides buttons or takes part in customisation.
     BOOL IsUseful() const;
 
+    // The overflow popup while it is open.
+    CXTExpMenuWnd* GetPopup() const { return m_pPopup; }
+
+    // Operations
+    // Opens the overflow popup under the button; FALSE when none could be made.
+    BOOL ShowPopup();
+    void ClosePopup();
+
     // Overridables
+    void DrawButton(LPDRAWITEMSTRUCT lpDIS) override;
     COLORREF GetFaceColor() override;
     DWORD GetStyleFlags() override;
     void DrawBitmap(CDC* pDC, UINT nState, const CRect& rcItem) override;
@@ -30,4 +40,14 @@ public:
     // Implementation
 protected:
     CXTToolBar* m_pToolBar;
+    CXTExpMenuWnd* m_pPopup;
+
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnClicked();
+    void OnPaint();
+    LRESULT OnPopupClosed(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCancelMode(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -10,6 +10,7 @@
 #include "toolkit/XTResource.h"
 
 #include <algorithm>
+#include <string.h>
 #include <vector>
 
 CXTListHelper::CXTListHelper()
@@ -51,12 +52,22 @@ int CXTListHelper::LoadColumnWidth(int nCol)
 {
     CXTRegistryStore store(HKEY_CURRENT_USER);
     CString strWidths = store.GetProfileString(m_strSection, m_strEntry, m_strDefault);
+    // A column the stored list does not reach (a first run, or a column added
+    // since) has no stored width: -1.
+    LPCSTR p = strWidths;
+    for (int i = 0; i < nCol && p != nullptr; ++i)
+        if ((p = strchr(p, ',')) != nullptr)
+            ++p;
+    if (p == nullptr || *p < '0' || *p > '9')
+        return -1;
     return XTGetListField(strWidths, nCol);
 }
 
 void CXTListHelper::RestoreColumnWidth(int nCol)
 {
-    m_pListCtrl->SendMessage(LVM_SETCOLUMNWIDTH, nCol, MAKELPARAM(LoadColumnWidth(nCol), 0));
+    int nWidth = LoadColumnWidth(nCol);
+    if (nWidth >= 0)   // else the column keeps the width it was built with
+        m_pListCtrl->SendMessage(LVM_SETCOLUMNWIDTH, nCol, MAKELPARAM(nWidth, 0));
 }
 
 void CXTListHelper::RestoreColumnWidths()

@@ -1,6 +1,8 @@
 #include "toolkit/controls/XTPopupEdge.h"
 
 #include "framework/Pen.h"
+#include "framework/Wnd.h"
+#include "framework/WindowDC.h"
 
 #include <algorithm>
 
@@ -27,3 +29,17 @@ void DrawBorderRect(CDC* pDC, COLORREF clr, const CRect& rcEdge, const CRect& rc
     }
     pDC->SelectObject(pOldPen);
 }
+
+void DrawJoinedPopupFrame(CWnd* pWnd, const CRect& rcAnchor, COLORREF clrFrame, COLORREF clrJoint)
+{
+    CWindowDC dc(pWnd);
+    CRect rcWindow;
+    pWnd->GetWindowRect(&rcWindow);
+    dc.Draw3dRect(0, 0, rcWindow.Width(), rcWindow.Height(), clrFrame, clrFrame);
+    const CRect& a = rcAnchor;
+    const CRect edges[] = { CRect(a.left, a.bottom, a.right, a.bottom), CRect(a.left, a.top - 1, a.right, a.top - 1),
+                            CRect(a.right, a.top, a.right, a.bottom), CRect(a.left - 1, a.top, a.left - 1, a.bottom) };
+    for (const CRect& edge : edges)
+        DrawBorderRect(&dc, clrJoint, edge, rcWindow);
+}
+

@@ -1,5 +1,6 @@
 #include "toolkit/frame/XTBarState.h"
 
+#include "toolkit/bars/XTCustomizeManager.h"
 #include "toolkit/frame/XTDockState.h"
 #include "toolkit/frame/XTDockWindow.h"
 #include "toolkit/frame/XTRegistryStore.h"
@@ -7,6 +8,7 @@
 #include "framework/ControlBar.h"
 #include "framework/FrameWnd.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -56,6 +58,7 @@ void CXTBarState::SaveBarState(const CFrameWnd* pFrame, LPCSTR lpszProfileName)
 {
     if (pFrame == nullptr || lpszProfileName == nullptr)
         return;
+    GetCustomizeManager().SaveCustomBars(const_cast<CFrameWnd*>(pFrame), lpszProfileName);
     CXTDockState state;
     pFrame->GetDockState(state);
     state.SaveState(lpszProfileName);
@@ -94,6 +97,32 @@ BOOL CXTBarState::LoadBarState(CFrameWnd* pFrame, LPCSTR lpszProfileName)
 {
     if (pFrame == nullptr || lpszProfileName == nullptr)
         return FALSE;
+    // The user's own bars come first: the prune would drop their records.
+    std::vector<CControlBar*> before;
+    for (POSITION pos = pFrame->m_listControlBars.GetHeadPosition(); pos != nullptr;)
+        before.push_back(static_cast<CControlBar*>(pFrame->m_listControlBars.GetNext(pos)));
+    CXTCustomizeManager& manager = GetCustomizeManager();
+    manager.LoadCustomBars(pFrame, lpszProfileName);
+    std::vector<HWND> created;
+    for (POSITION pos = pFrame->m_listControlBars.GetHeadPosition(); pos != nullptr;)
+    {
+        CControlBar* pBar = static_cast<CControlBar*>(pFrame->m_listControlBars.GetNext(pos));
+        if (std::find(before.begin(), before.end(), pBar) == before.end())
+            created.push_back(pBar->m_hWnd);
+    }
+    BOOL bApplied = ApplyDockState(pFrame, lpszProfileName);
+    // A user bar the layout does not place floats where new bars float.
+    for (HWND hBar : created)
+    {
+        CControlBar* pBar = dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(hBar));
+        if (pBar != nullptr && pBar->m_pDockBar == nullptr)
+            manager.FloatNewBar(pFrame, pBar);
+    }
+    return bApplied;
+}
+
+BOOL CXTBarState::ApplyDockState(CFrameWnd* pFrame, LPCSTR lpszProfileName)
+{
     CXTDockState state;
     state.LoadState(lpszProfileName);
     PruneDockState(pFrame, state);

@@ -26,6 +26,8 @@ public:
     static BOOL LoadBarState(CFrameWnd* pFrame, LPCSTR lpszProfileName);
 
     // Implementation (each step alone)
+    // The stored dock state applied as LoadBarState describes, without the user's bars.
+    static BOOL ApplyDockState(CFrameWnd* pFrame, LPCSTR lpszProfileName);
     // Removes the ids of bars the frame does not have from every record's
     // list (a kept place, above 0xFFFF, is looked up by its low 16 bits and
     // stays a kept place), and the docked records of such bars.

@@ -208,7 +208,12 @@ BOOL CXTDockContext::Track()
                 break;
             case WM_LBUTTONUP:
                 if (m_bDragging)
-                    EndDrag();
+                {
+                    // A floating bar's caption clicked without a move: its frame
+                    // stays as it is, so a double click still finds it.
+                    if (!m_bWasFloating || AfxMessageScreenPoint(msg) != m_ptStart)
+                        EndDrag();
+                }
                 else
                     EndResize();
                 bCompleted = TRUE;

@@ -1,5 +1,7 @@
 #include "toolkit/frame/XTDockWindow.h"
 
+#include "toolkit/frame/XTDrawHelpers.h"
+
 #include "toolkit/XTResource.h"
 #include "toolkit/bars/XTToolkitString.h"
 #include "toolkit/frame/XTBarButton.h"
@@ -76,27 +78,6 @@ CWnd* LargestChild(CWnd* pParent)
         }
     }
     return pBest;
-}
-
-// A gradient from clrFrom to clrTo in 64 bands along x (left to right) or
-// along y (bottom to top); channel steps in fixed point with 6 fraction bits.
-void FillGradient(CDC* pDC, const CRect& rect, COLORREF clrFrom, COLORREF clrTo, BOOL bAlongX)
-{
-    const int nLength = bAlongX ? rect.Width() : rect.Height();
-    const int r0 = GetRValue(clrFrom), g0 = GetGValue(clrFrom), b0 = GetBValue(clrFrom);
-    const int dr = GetRValue(clrTo) - r0, dg = GetGValue(clrTo) - g0, db = GetBValue(clrTo) - b0;
-    for (int i = 0; i < 64; ++i)
-    {
-        int nStart = (nLength * i) >> 6;
-        int nEnd = (nLength * (i + 1)) >> 6;
-        if (nEnd <= nStart)
-            continue;
-        COLORREF clr = RGB((r0 * 64 + i * dr) / 64, (g0 * 64 + i * dg) / 64, (b0 * 64 + i * db) / 64);
-        if (bAlongX)
-            pDC->FillSolidRect(rect.left + nStart, rect.top, nEnd - nStart, rect.Height(), clr);
-        else
-            pDC->FillSolidRect(rect.left, rect.bottom - nEnd, rect.Width(), nEnd - nStart, clr);
-    }
 }
 
 BOOL GradientCaptionsOn()

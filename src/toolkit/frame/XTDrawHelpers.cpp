@@ -75,3 +75,35 @@ CRect ExcludeClientArea(CWnd* pWnd, CDC* pDC)
     rectWindow.OffsetRect(-rectWindow.left, -rectWindow.top);
     return rectWindow;
 }
+
+void FillGradient(CDC* pDC, const CRect& rect, COLORREF clrFrom, COLORREF clrTo, BOOL bAlongX)
+{
+    // Channel steps in fixed point with 6 fraction bits.
+    const int nLength = bAlongX ? rect.Width() : rect.Height();
+    const int r0 = GetRValue(clrFrom), g0 = GetGValue(clrFrom), b0 = GetBValue(clrFrom);
+    const int dr = GetRValue(clrTo) - r0, dg = GetGValue(clrTo) - g0, db = GetBValue(clrTo) - b0;
+    for (int i = 0; i < 64; ++i)
+    {
+        int nStart = (nLength * i) >> 6;
+        int nEnd = (nLength * (i + 1)) >> 6;
+        if (nEnd <= nStart)
+            continue;
+        COLORREF clr = RGB((r0 * 64 + i * dr) / 64, (g0 * 64 + i * dg) / 64, (b0 * 64 + i * db) / 64);
+        if (bAlongX)
+            pDC->FillSolidRect(rect.left + nStart, rect.top, nEnd - nStart, rect.Height(), clr);
+        else
+            pDC->FillSolidRect(rect.left, rect.bottom - nEnd, rect.Width(), nEnd - nStart, clr);
+    }
+}
+
+void FrameSolid(CDC* pDC, const CRect& rc, COLORREF clr)
+{
+    pDC->Draw3dRect(&rc, clr, clr);
+}
+
+void DrawDownArrow(CDC* pDC, int x, int y, COLORREF clr)
+{
+    for (int row = 0; row < 3; ++row)
+        pDC->FillSolidRect(x + row, y + row, 5 - 2 * row, 1, clr);
+}
+

@@ -15,3 +15,11 @@ void FillDitheredRect(CDC* pDC, const RECT& rect);
 // For painting a window's frame: clips the window's client area out of the
 // window DC and returns the whole window's rectangle in window coordinates.
 CRect ExcludeClientArea(CWnd* pWnd, CDC* pDC);
+// A gradient from clrFrom to clrTo in 64 bands along x (left to right) or
+// along y (bottom to top).
+void FillGradient(CDC* pDC, const CRect& rect, COLORREF clrFrom, COLORREF clrTo, BOOL bAlongX);
+// A one-pixel frame in one colour.
+void FrameSolid(CDC* pDC, const CRect& rc, COLORREF clr);
+// A downward triangle of rows 5, 3 and 1 pixels wide from x, y.
+void DrawDownArrow(CDC* pDC, int x, int y, COLORREF clr);
+

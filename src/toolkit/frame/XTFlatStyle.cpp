@@ -1,5 +1,7 @@
 #include "toolkit/frame/XTFlatStyle.h"
 
+#include "toolkit/frame/XTDrawHelpers.h"
+
 #include "toolkit/frame/IXTCommandList.h"
 #include "toolkit/frame/XTDCValueSaver.h"
 #include "toolkit/frame/XTGlobalData.h"
@@ -13,17 +15,10 @@
 
 namespace {
 
-void FrameSolid(CDC* pDC, const CRect& rc, COLORREF clr)
-{
-    pDC->Draw3dRect(&rc, clr, clr);
-}
-
+// The down arrow centred in the rectangle.
 void DrawDownArrow(CDC* pDC, const CRect& rc, COLORREF clr)
 {
-    int x = (rc.left + rc.right - 5) / 2;
-    int y = (rc.top + rc.bottom - 3) / 2;
-    for (int row = 0; row < 3; ++row)
-        pDC->FillSolidRect(x + row, y + row, 5 - 2 * row, 1, clr);
+    DrawDownArrow(pDC, (rc.left + rc.right - 5) / 2, (rc.top + rc.bottom - 3) / 2, clr);
 }
 
 } // namespace

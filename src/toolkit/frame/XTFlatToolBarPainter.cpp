@@ -73,18 +73,6 @@ ButtonColors ChooseColors(const TBBUTTON& button, CXTFlatToolBarPainter::State s
     return c;
 }
 
-void FrameSolid(CDC* pDC, const CRect& rc, COLORREF clr)
-{
-    pDC->Draw3dRect(&rc, clr, clr);
-}
-
-// A downward triangle of rows 5, 3 and 1 pixels wide.
-void DrawDownArrow(CDC* pDC, int x, int y, COLORREF clr)
-{
-    for (int row = 0; row < 3; ++row)
-        pDC->FillSolidRect(x + row, y + row, 5 - 2 * row, 1, clr);
-}
-
 // The image as a one-colour shape.
 void DrawImageShape(CDC* pDC, HIMAGELIST hList, int nImage, int x, int y, COLORREF clr)
 {

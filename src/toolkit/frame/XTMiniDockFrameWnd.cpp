@@ -1,9 +1,12 @@
 #include "toolkit/frame/XTMiniDockFrameWnd.h"
 
 #include "toolkit/XTResource.h"
+#include "toolkit/bars/XTExpMenuWnd.h"
 #include "toolkit/frame/IXTToolBar.h"
 #include "toolkit/frame/XTControlBar.h"
+#include "toolkit/frame/XTDockBar.h"
 #include "toolkit/frame/XTDockWindow.h"
+#include "toolkit/frame/XTDrawHelpers.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTMemDC.h"
 
@@ -84,23 +87,6 @@ void DrawGlyph(CDC* pDC, HIMAGELIST hImageList, int nImage, int x, int y, COLORR
         ::DeleteDC(hColor);
     if (hMono != nullptr)
         ::DeleteDC(hMono);
-}
-
-void FillGradient(CDC* pDC, const CRect& rect, COLORREF clrStart, COLORREF clrEnd)
-{
-    // 64 stripes; each channel moves from the start to the end colour.
-    const int nWidth = rect.Width();
-    for (int i = 0; i < 64; ++i)
-    {
-        int nLeft = rect.left + ((nWidth * i) >> 6);
-        int nRight = rect.left + ((nWidth * (i + 1)) >> 6);
-        if (nRight <= nLeft)
-            continue;
-        int r = (GetRValue(clrStart) * 64 + i * (GetRValue(clrEnd) - GetRValue(clrStart))) / 64;
-        int g = (GetGValue(clrStart) * 64 + i * (GetGValue(clrEnd) - GetGValue(clrStart))) / 64;
-        int b = (GetBValue(clrStart) * 64 + i * (GetBValue(clrEnd) - GetBValue(clrStart))) / 64;
-        pDC->FillSolidRect(nLeft, rect.top, nRight - nLeft, rect.Height(), RGB(r, g, b));
-    }
 }
 
 } // namespace
@@ -187,8 +173,18 @@ CAPTIONBUTTONINFO* CXTMiniDockFrameWnd::FindButton(int nKind) const
     return nullptr;
 }
 
-CWnd* CXTMiniDockFrameWnd::OpenOptionsPopup(CControlBar*, const CRect&)
+CWnd* CXTMiniDockFrameWnd::OpenOptionsPopup(CControlBar* pBar, const CRect& rect)
 {
+    CXTToolBar* pToolBar = dynamic_cast<CXTToolBar*>(pBar);
+    if (pToolBar == nullptr || (!pToolBar->HasHiddenButtons() && !pToolBar->IsCustomizable()))
+        return nullptr;
+    CXTExpMenuWnd* pPopup = new CXTExpMenuWnd(this, XTWM_POPUPCLOSED);
+    if (pPopup->ShowPopup(rect, pToolBar))
+        return pPopup;
+    if (pPopup->m_hWnd != nullptr)
+        pPopup->DestroyWindow();   // deletes itself
+    else
+        delete pPopup;
     return nullptr;
 }
 
@@ -362,7 +358,7 @@ void CXTMiniDockFrameWnd::PaintNonClient(CDC* pDC)
         if (!::SystemParametersInfoA(SPI_GETGRADIENTCAPTIONS, 0, &bGradient, 0))
             bGradient = FALSE;
         if (bGradient)
-            FillGradient(&memDC, rectCaption, xtAfxData.m_clrActiveCaption, xtAfxData.m_clrGradActiveCapt);
+            FillGradient(&memDC, rectCaption, xtAfxData.m_clrActiveCaption, xtAfxData.m_clrGradActiveCapt, TRUE);
         else
             memDC.FillSolidRect(&rectCaption, xtAfxData.m_clrActiveCaption);
     }

@@ -6,6 +6,7 @@
 
 #include "editor/resource.h"
 
+#include <commctrl.h>
 #include <functional>
 #include <numeric>
 #include <string>
@@ -42,6 +43,35 @@ HWND MakeProjectFromStartCenter(HWND hFrame, HWND hStart, LPCSTR pszNewCaption, 
     Click(hNew, IDOK);
     HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
     return WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
+}
+
+// The visible windows of a class among all descendants of a window.
+int CountDescendants(HWND hParent, LPCSTR pszClass)
+{
+    int nCount = 0;
+    for (HWND hChild = GetWindow(hParent, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
+    {
+        char className[64] = "";
+        GetClassNameA(hChild, className, sizeof(className));
+        if (lstrcmpiA(className, pszClass) == 0 && IsWindowVisible(hChild))
+            ++nCount;
+        nCount += CountDescendants(hChild, pszClass);
+    }
+    return nCount;
+}
+
+HWND FindDescendantOfClass(HWND hParent, LPCSTR pszClass)
+{
+    for (HWND hChild = GetWindow(hParent, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
+    {
+        char className[64] = "";
+        GetClassNameA(hChild, className, sizeof(className));
+        if (lstrcmpiA(className, pszClass) == 0)
+            return hChild;
+        if (HWND hFound = FindDescendantOfClass(hChild, pszClass))
+            return hFound;
+    }
+    return nullptr;
 }
 
 class EditorProgramTest : public ::testing::Test
@@ -100,6 +130,19 @@ TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
         HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
         HWND hChild = WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
         EXPECT_NE(nullptr, hChild);
+
+        // The frame's bars as another process sees them: the menu bar and two
+        // tool bars, the status bar, the side bar's folder tree and the
+        // project's files in its list, and the canvas in the child.
+        HWND hList = WaitFor([&] {
+            HWND hFound = FindDescendantOfClass(hFrame, "SysListView32");
+            return hFound != nullptr && SendMessageA(hFound, LVM_GETITEMCOUNT, 0, 0) >= 6 ? hFound : nullptr;
+        });
+        EXPECT_NE(nullptr, hList);
+        EXPECT_EQ(3, CountDescendants(hFrame, "ToolbarWindow32"));
+        EXPECT_EQ(1, CountDescendants(hFrame, "msctls_statusbar32"));
+        EXPECT_EQ(1, CountDescendants(hFrame, "SysTreeView32"));
+        EXPECT_NE(nullptr, FindWindowExA(hChild, nullptr, nullptr, nullptr));
         EXPECT_TRUE(editor.CloseAndWait(hFrame));
     }
     for (LPCSTR name : { "Velconf.ini", "Tarnix.exe", "Autorun.inf", "Velicon.ico", "Start.txt", "Sound\\Click.wav",
@@ -330,6 +373,7 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
         Sleep(300);
         canvas = PageWindows(hView);
         SaveScreenshot(hView, "canvas.bmp");
+        SaveScreenshot(hFrame, "TarnixEd.bmp", true);
 
         PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
         ASSERT_TRUE(editor.CloseAndWait(hFrame));

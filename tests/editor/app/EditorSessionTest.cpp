@@ -160,7 +160,7 @@ TEST_F(EditorSessionTest, PageCommandsOpenTheirSubPage)
     ASSERT_NE(nullptr, pDoc);
     EXPECT_EQ(3, pDoc->GetPage().AddSubPage(page, "Galerie"));
 
-    HMENU hMenuBar = ::GetMenu(Frame()->GetSafeHwnd());
+    HMENU hMenuBar = Frame()->GetMenu()->m_hMenu;
     HMENU hPages = nullptr;
     for (int i = 0; i < GetMenuItemCount(hMenuBar) && hPages == nullptr; ++i)
         if (GetMenuItemID(GetSubMenu(hMenuBar, i), 0) == ID_PAGE_NEW)
@@ -186,7 +186,7 @@ TEST_F(EditorSessionTest, ReopeningAProjectListsEachPageOnce)
         SCOPED_TRACE(nOpen);
         MessageBoxRecorder boxes;
         ASSERT_TRUE(App().OpenProjectFile(path));
-        HMENU hPages = CPageList::FindAnchorMenu(::GetMenu(Frame()->GetSafeHwnd()), ID_PAGE_NEW);
+        HMENU hPages = CPageList::FindAnchorMenu(Frame()->GetMenu()->m_hMenu, ID_PAGE_NEW);
         ASSERT_NE(nullptr, hPages);
         ASSERT_EQ(3, GetMenuItemCount(hPages));
         char text[80] = "";

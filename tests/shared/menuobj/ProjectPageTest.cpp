@@ -351,12 +351,6 @@ TEST(ProjectPageTest, SettingsSettersMarkThePageOnlyWhenAValueChanges)
                   SetRect(&t.rc, 1, 2, 30, 40);
               p.SetTooltipArea(t);
           } },
-        { "default text font",
-          [](CProjectPage& p, bool bChange) {
-              CFontDesc f(p.GetDefaultTextFont());
-              f.m_crColor = bChange ? RGB(1, 2, 3) : f.m_crColor;
-              p.SetDefaultTextFont(f);
-          } },
         { "popup text",
           [](CProjectPage& p, bool bChange) {
               p.SetPopupMenuText(3, bChange ? CString("Eintrag") : p.GetPopupMenuText(3));

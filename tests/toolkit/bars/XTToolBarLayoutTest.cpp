@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -162,6 +164,46 @@ TEST(XTToolBarLayout, SizingForAHeightFindsTheNarrowestFittingWidth)
         XT_TOOLBAR_ITEMS items = Items("BBBBBB");
         SizeToolBarItems(items, c.nHeight, TRUE, metrics);
         EXPECT_EQ(c.expected, CalcToolBarItemsSize(items, metrics));
+    }
+}
+
+// Mixed widths with adjacent separators: heights do not fall steadily with
+// the width, which once kept the height search going for ever.
+TEST(XTToolBarLayout, SizingForAHeightEndsForMixedWidthsAndAdjacentSeparators)
+{
+    XT_TOOLBAR_METRICS metrics;
+    metrics.sizeButton = CSize(23, 22);
+    std::mt19937 random(25);
+    std::vector<std::vector<int>> layouts = { { 23, -6, 23, 23, 23, -6, -6, -6, 79 } };
+    for (int n = 0; n < 200; ++n)
+    {
+        std::vector<int> widths(1 + random() % 12);
+        for (int& w : widths)
+            w = (random() % 3 == 0) ? -(int)(2 + random() % 8) : (int)(16 + random() % 70);
+        layouts.push_back(widths);
+    }
+    for (size_t l = 0; l < layouts.size(); ++l)
+    {
+        XT_TOOLBAR_ITEMS base;
+        for (int w : layouts[l])
+        {
+            XT_TOOLBAR_ITEM item = {};
+            item.button.fsState = TBSTATE_ENABLED;
+            item.button.fsStyle = w < 0 ? TBSTYLE_SEP : 0;
+            item.size = CSize(w < 0 ? -w : w, 22);
+            base.push_back(item);
+        }
+        XT_TOOLBAR_ITEMS oneRow = base;
+        WrapToolBarItems(oneRow, 32767);
+        const int cyOneRow = CalcToolBarItemsSize(oneRow, metrics).cy;
+        for (int nHeight = 0; nHeight <= 260; nHeight += (l == 0 ? 1 : 13))
+        {
+            SCOPED_TRACE(testing::Message() << "layout " << l << " height " << nHeight);
+            XT_TOOLBAR_ITEMS items = base;
+            SizeToolBarItems(items, nHeight, TRUE, metrics);
+            int cy = CalcToolBarItemsSize(items, metrics).cy;
+            EXPECT_TRUE(cy <= nHeight || cy == cyOneRow);
+        }
     }
 }
 

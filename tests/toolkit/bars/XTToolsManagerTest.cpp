@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdio.h>
 #include <string.h>
 #include <string>
 #include <vector>
@@ -145,6 +146,30 @@ TEST_F(ToolsManagerTest, ChosenToolStartsAsStored)
     EXPECT_STREQ("-n %1", start.strParameters);
     EXPECT_STREQ("C:\\work", start.strDirectory);
     EXPECT_EQ(SW_SHOW, start.nShowCmd);
+}
+
+// A web address gets the shell's page icon without any file being written:
+// a file of the user's in the temporary folder stays as it was.
+TEST_F(ToolsManagerTest, WebAddressGetsAnIconAndTouchesNoFile)
+{
+    char szTemp[MAX_PATH] = "";
+    ASSERT_GT(::GetTempPathA(sizeof(szTemp), szTemp), 0u);
+    std::string strFile = std::string(szTemp) + "~tempfile.htm";
+    FILE* pFile = fopen(strFile.c_str(), "wb");
+    ASSERT_NE(nullptr, pFile);
+    fputs("mine", pFile);
+    fclose(pFile);
+
+    m_manager.AddTool(Tool("Home page", "http://example.org/", 53010));
+    EXPECT_EQ((std::vector<std::string>{ "Home page", "-", "Customize..." }), MenuTexts());
+
+    char szRead[16] = "";
+    pFile = fopen(strFile.c_str(), "rb");
+    ASSERT_NE(nullptr, pFile);
+    size_t nRead = fread(szRead, 1, sizeof(szRead) - 1, pFile);
+    fclose(pFile);
+    ::DeleteFileA(strFile.c_str());
+    EXPECT_EQ(std::string("mine"), std::string(szRead, nRead));
 }
 
 } // namespace

@@ -217,8 +217,17 @@ TEST(XTColorPageCustom, ExchangesValuesWithTheDialog)
             EXPECT_EQ(CString("127"), EditText(pPage, XT_IDC_EDIT_LUM));
             EXPECT_EQ(CString("255"), EditText(pPage, XT_IDC_EDIT_RED));
 
-            // Out of range: the box, and the colour stays.
-            pPage->SetDlgItemText(XT_IDC_EDIT_RED, "256");
+            // While typing, an emptied or too large field changes nothing and
+            // shows no box; leaving it shows the range box.
+            pPage->GetDlgItem(XT_IDC_EDIT_RED)->SetFocus();
+            for (const char* pszTyped : { "", "256" })
+            {
+                SCOPED_TRACE(pszTyped);
+                pPage->SetDlgItemText(XT_IDC_EDIT_RED, pszTyped);
+                EXPECT_EQ(0u, boxes.Count());
+                EXPECT_EQ(RGB(255, 0, 0), dlg.GetNewColor());
+            }
+            pPage->GetDlgItem(XT_IDC_EDIT_GREEN)->SetFocus();
             ASSERT_EQ(1u, boxes.Count());
             EXPECT_NE(-1, boxes.Last().strText.Find("255"));
             EXPECT_EQ(RGB(255, 0, 0), dlg.GetNewColor());

@@ -2,6 +2,7 @@
 
 #include "XTDemoFrame.h"
 
+#include "toolkit/bars/XTCustomizeSheet.h"
 #include "toolkit/frame/XTBarState.h"
 
 #include <cstdlib>
@@ -11,6 +12,8 @@
 BOOL CXTDemoApp::InitInstance()
 {
     SetRegistryKey("TarnixToolkitDemo");
+    // The frames' customise command opens the sheet with these pages.
+    CXTCustomizeSheet::Register(XT_CUST_TOOLBARS | XT_CUST_COMMANDS | XT_CUST_KEYBOARD | XT_CUST_TOOLS | XT_CUST_OPTIONS);
     m_nExitCode = RunScript();
     // Everything happened above: no message loop follows.
     return FALSE;
@@ -49,6 +52,38 @@ int CXTDemoApp::RunScript()
             if (!CXTBarState::LoadBarState(pFrame, args[++i].c_str()))
                 nResult = 4;
             pFrame->Settle();
+        }
+        else if (arg == "--altdrag-off" && bHasValue)
+        {
+            if (!pFrame->AltDragOff(std::atoi(args[++i].c_str())))
+                nResult = 8;
+        }
+        else if (arg == "--newbar" && bHasValue)
+        {
+            if (!pFrame->NewBarInSheet(args[++i]))
+                nResult = 9;
+        }
+        else if (arg == "--shortcut")
+        {
+            if (!pFrame->AssignCtrlK())
+                nResult = 13;
+        }
+        else if (arg == "--press-ctrl-k")
+            pFrame->PressCtrlK();
+        else if (arg == "--shadows")
+        {
+            if (!pFrame->SetShadowOption())
+                nResult = 10;
+        }
+        else if (arg == "--colorpopup" && bHasValue)
+        {
+            if (!pFrame->OpenColorPopup(args[++i]))
+                nResult = 11;
+        }
+        else if (arg == "--chevron" && bHasValue)
+        {
+            if (!pFrame->OpenChevronPopup(args[++i]))
+                nResult = 12;
         }
         else if (arg == "--out" && bHasValue)
         {

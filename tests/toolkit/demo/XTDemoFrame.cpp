@@ -3,14 +3,36 @@
 #include "XTDemoResource.h"
 #include "XTResource.h"
 
+#include "toolkit/bars/XTAccelManager.h"
+#include "toolkit/bars/XTCustAccelerators.h"
+#include "toolkit/bars/XTCustomizeSheet.h"
+#include "toolkit/bars/XTExpMenuWnd.h"
+#include "toolkit/bars/XTCustomToolBar.h"
+#include "toolkit/bars/XTPersonalOptions.h"
+#include "toolkit/controls/XTColorPopupWnd.h"
+#include "toolkit/controls/XTExpButton.h"
 #include "toolkit/frame/XTBarSplitter.h"
+#include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTDockBar.h"
 #include "toolkit/frame/XTRowSplitter.h"
 
+#include "framework/Dialog.h"
+#include "../XTRealInput.h"
 #include "framework/MDIChildWnd.h"
+#include "framework/WinApp.h"
 
 #include <fstream>
 #include <vector>
+
+// void OnColor(); void OnCount(); void OnUpdateColor(CCmdUI*)
+BEGIN_MESSAGE_MAP(CXTDemoFrame, CXTMDIFrameWnd)
+    ON_COMMAND(ID_XTDEMO_COLOR, OnColor)
+    ON_COMMAND(ID_XTDEMO_COUNT, OnCount)
+    ON_UPDATE_COMMAND_UI(ID_XTDEMO_COLOR, OnUpdateColor)
+END_MESSAGE_MAP()
+
+
+using namespace toolkit_test;
 
 BOOL CXTDemoFrame::Build(const CRect& rect)
 {
@@ -24,13 +46,38 @@ BOOL CXTDemoFrame::Build(const CRect& rect)
 
     EnableDocking(CBRS_ALIGN_ANY);
 
-    // The edit commands' bar the toolkit carries.
-    if (!m_wndTools.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_GRIPPER,
-                             CRect(0, 0, 0, 0), IDW_XTDEMO_TOOLS) ||
+    // The edit commands' bar the toolkit carries, customisable: its stored
+    // button set comes back when docking is enabled.
+    if (!m_wndTools.CreateEx(this, TBSTYLE_FLAT | CCS_ADJUSTABLE | TBSTYLE_ALTDRAG,
+                             WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_GRIPPER, CRect(0, 0, 0, 0), IDW_XTDEMO_TOOLS) ||
         !m_wndTools.LoadToolBar(XT_IDR_EDITMENU))
         return FALSE;
+    m_wndTools.SetWindowText("Bearbeiten");
+    m_wndTools.RegisterCustomize(TRUE);
     m_wndTools.EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndTools, XT_IDW_DOCKBAR_TOP);
+
+    // A colour button with its drop-down.
+    const UINT nColor = ID_XTDEMO_COLOR;
+    if (!m_wndColors.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_GRIPPER,
+                              CRect(0, 0, 0, 0), IDW_XTDEMO_COLORS) ||
+        !m_wndColors.LoadToolBar(XT_IDR_EDITMENU) || !m_wndColors.SetButtons(&nColor, 1))
+        return FALSE;
+    m_wndColors.SetWindowText("Farben");
+    if (CXTButtonInfo* pInfo = m_wndColors.AddDropDown(ID_XTDEMO_COLOR, TRUE))
+    {
+        pInfo->bColorPopup = TRUE;
+        pInfo->bColorBar = TRUE;
+        pInfo->dwPopupStyle = CPS_XT_MORECOLORS;
+        pInfo->clrSelected = RGB(255, 0, 0);
+        pInfo->clrDefault = RGB(0, 0, 0);
+    }
+    m_wndColors.EnableDocking(CBRS_ALIGN_ANY);
+    RecalcLayout();
+    CRect rcTools;
+    m_wndTools.GetWindowRect(&rcTools);
+    rcTools.OffsetRect(rcTools.Width() + 4, 0);
+    DockControlBar(&m_wndColors, XT_IDW_DOCKBAR_TOP, &rcTools);
 
     // "Eins" first; "Zwei" dropped just below its top joins its row.
     if (!m_wndEins.Create(this, IDW_XTDEMO_EINS, "Eins", 180, 200, WS_CHILD | WS_VISIBLE | CBRS_LEFT))
@@ -83,6 +130,11 @@ BOOL CXTDemoFrame::Build(const CRect& rect)
     pChild->ShowWindow(SW_SHOW);
     ::SendMessageA(m_hWndMDIClient, WM_MDIACTIVATE, (WPARAM)m_hWndChild, 0);
 
+    // Shortcuts the user may change; the stored ones come back.
+    CXTAccelManager& accel = GetAccelManager();
+    accel.m_bEnabled = TRUE;
+    accel.Bind(this);
+
     ShowWindow(SW_SHOW);
     SetForegroundWindow();
     Settle();
@@ -101,6 +153,9 @@ void CXTDemoFrame::Settle()
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
+        // What the message loop does when it runs dry: floating frames show.
+        AfxGetApp()->OnIdle(0);
+        AfxGetApp()->OnIdle(1);
         ::Sleep(50);
     }
 }
@@ -236,6 +291,16 @@ BOOL CXTDemoFrame::WriteReport(const std::string& strPath)
         m_wndStatus.GetItemRect(i, &rect);
         Put(out, "pane", { (long)i }, InClient(m_wndStatus.m_hWnd, rect));
     }
+    // The tool bar's buttons, the user's bars and the shadow option.
+    out << "buttons " << (long)IDW_XTDEMO_TOOLS;
+    for (int i = 0; i < m_wndTools.GetCount(); ++i)
+        out << ' ' << (long)m_wndTools.GetItemID(i);
+    out << '\n';
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;)
+        if (auto* pBar = dynamic_cast<CXTCustomToolBar*>(static_cast<CControlBar*>(m_listControlBars.GetNext(pos))))
+            out << "userbar " << pBar->GetDlgCtrlID() << ' ' << (LPCSTR)pBar->GetName() << '\n';
+    out << "count " << m_nCount << '\n';
+    out << "option shadows " << (int)GetPersonalOptions().Get(CXTPersonalOptions::menuShadows) << '\n';
     out << "end\n";
     return out.good() ? TRUE : FALSE;
 }
@@ -286,4 +351,244 @@ BOOL CXTDemoFrame::WriteBitmap(const std::string& strPath)
     ::DeleteDC(hMem);
     ::ReleaseDC(nullptr, hScreen);
     return bOk;
+}
+
+BOOL CXTDemoFrame::AltDragOff(int nIndex)
+{
+    CRect rcButton;
+    if (nIndex < 0 || nIndex >= m_wndTools.GetCount())
+        return FALSE;
+    m_wndTools.GetItemRect(nIndex, &rcButton);
+    m_wndTools.ClientToScreen(&rcButton);
+    CRect rcClient;
+    ::GetWindowRect(m_hWndMDIClient, &rcClient);
+    CPoint ptFrom = rcButton.CenterPoint(), ptTo = rcClient.CenterPoint();
+    std::vector<INPUT> inputs = { MouseInput(0, ptFrom), KeyInput(VK_MENU, FALSE), MouseInput(MOUSEEVENTF_LEFTDOWN, ptFrom) };
+    for (int i = 1; i <= 8; ++i)
+        inputs.push_back(MouseInput(0, CPoint(ptFrom.x + (ptTo.x - ptFrom.x) * i / 8, ptFrom.y + (ptTo.y - ptFrom.y) * i / 8)));
+    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP, ptTo));
+    // A Shift tap keeps the Alt release from opening the menu.
+    inputs.push_back(KeyInput(VK_SHIFT, FALSE));
+    inputs.push_back(KeyInput(VK_SHIFT, TRUE));
+    inputs.push_back(KeyInput(VK_MENU, TRUE));
+    const int nBefore = m_wndTools.GetCount();
+    ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+    for (int i = 0; i < 100 && m_wndTools.GetCount() == nBefore; ++i)
+        PumpFor(20);
+    Settle();
+    return m_wndTools.GetCount() == nBefore - 1;
+}
+
+void CXTDemoFrame::RunSheet(const std::function<void(CPropertySheet*)>& script)
+{
+    CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog* pDlg) {
+        if (CPropertySheet* pSheet = dynamic_cast<CPropertySheet*>(pDlg))
+        {
+            script(pSheet);
+            if (pSheet->m_hWnd != nullptr)
+                pSheet->PostMessage(WM_COMMAND, IDCANCEL);
+        }
+    });
+    SendMessage(WM_COMMAND, XT_IDC_CUSTOMIZE);
+    CDialog::SetModalHook(previous);
+    Settle();
+}
+
+BOOL CXTDemoFrame::NewBarInSheet(const std::string& strName)
+{
+    BOOL bNamed = FALSE;
+    RunSheet([&](CPropertySheet* pSheet) {
+        pSheet->SetActivePage(0);
+        CWnd* pPage = pSheet->GetActivePage();
+        CDialog::ModalHook sheetHook = CDialog::SetModalHook([&](CDialog* pDlg) {
+            pDlg->SetDlgItemText(XT_IDC_TOOLBARNAME, strName.c_str());
+            pDlg->SendMessage(WM_COMMAND, IDOK);
+            bNamed = TRUE;
+        });
+        pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_BTN_NEW, BN_CLICKED),
+                           (LPARAM)pPage->GetDlgItem(XT_IDC_BTN_NEW)->m_hWnd);
+        CDialog::SetModalHook(sheetHook);
+    });
+    return bNamed;
+}
+
+BOOL CXTDemoFrame::SetShadowOption()
+{
+    BOOL bSet = FALSE;
+    RunSheet([&](CPropertySheet* pSheet) {
+        pSheet->SetActivePage(pSheet->GetPageCount() - 1);
+        CWnd* pPage = pSheet->GetActivePage();
+        CWnd* pCheck = pPage != nullptr ? pPage->GetDlgItem(XT_IDC_CHK_MENUSHADOWS) : nullptr;
+        if (pCheck == nullptr)
+            return;
+        const BOOL bChecked = pCheck->SendMessage(BM_GETCHECK) == BST_CHECKED;
+        pCheck->SendMessage(BM_SETCHECK, bChecked ? BST_UNCHECKED : BST_CHECKED);
+        pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_CHK_MENUSHADOWS, BN_CLICKED), (LPARAM)pCheck->m_hWnd);
+        bSet = TRUE;
+    });
+    return bSet;
+}
+
+BOOL CXTDemoFrame::WriteScreen(const std::string& strPath, const CRect& rect)
+{
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hMem = ::CreateCompatibleDC(hScreen);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = rect.Width();
+    bmi.bmiHeader.biHeight = rect.Height();
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 24;
+    void* pBits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    BOOL bResult = FALSE;
+    if (hBitmap != nullptr)
+    {
+        HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
+        ::BitBlt(hMem, 0, 0, rect.Width(), rect.Height(), hScreen, rect.left, rect.top, SRCCOPY);
+        ::SelectObject(hMem, hOld);
+        const DWORD dwStride = ((DWORD)rect.Width() * 3 + 3) & ~3u;
+        BITMAPFILEHEADER bfh = {};
+        bfh.bfType = 0x4D42;
+        bfh.bfOffBits = sizeof(bfh) + sizeof(BITMAPINFOHEADER);
+        bfh.bfSize = bfh.bfOffBits + dwStride * (DWORD)rect.Height();
+        std::ofstream out(strPath, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(&bfh), sizeof(bfh));
+        out.write(reinterpret_cast<const char*>(&bmi.bmiHeader), sizeof(BITMAPINFOHEADER));
+        out.write(static_cast<const char*>(pBits), (std::streamsize)(dwStride * (DWORD)rect.Height()));
+        bResult = out.good();
+        ::DeleteObject(hBitmap);
+    }
+    ::DeleteDC(hMem);
+    ::ReleaseDC(nullptr, hScreen);
+    return bResult;
+}
+
+BOOL CXTDemoFrame::OpenColorPopup(const std::string& strBitmap)
+{
+    CRect rcButton;
+    m_wndColors.GetItemRect(0, &rcButton);
+    m_wndColors.ClientToScreen(&rcButton);
+    // The arrow part of the button.
+    CPoint pt(rcButton.right - 4, rcButton.CenterPoint().y);
+    std::vector<INPUT> inputs = { MouseInput(0, pt), MouseInput(MOUSEEVENTF_LEFTDOWN, pt), MouseInput(MOUSEEVENTF_LEFTUP, pt) };
+    ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+    HWND hPopup = nullptr;
+    for (int i = 0; i < 100 && hPopup == nullptr; ++i)
+    {
+        PumpFor(20);
+        HWND hCapture = ::GetCapture();
+        if (hCapture != nullptr && dynamic_cast<CXTColorPopupWnd*>(CWnd::FromHandlePermanent(hCapture)) != nullptr)
+            hPopup = hCapture;
+    }
+    if (hPopup == nullptr)
+        return FALSE;
+    PumpFor(100);
+    CRect rcPopup;
+    ::GetWindowRect(hPopup, &rcPopup);
+    rcPopup.UnionRect(&rcPopup, &rcButton);
+    rcPopup.InflateRect(10, 10);
+    BOOL bWritten = WriteScreen(strBitmap, rcPopup);
+    ::SendMessageA(hPopup, WM_KEYDOWN, VK_ESCAPE, 1);
+    PumpFor(50);
+    return bWritten && !::IsWindow(hPopup);
+}
+
+BOOL CXTDemoFrame::OpenChevronPopup(const std::string& strBitmap)
+{
+    // Narrower than the top row, and the tool bar at the row's end: it hides buttons.
+    CRect rcFrame;
+    GetWindowRect(&rcFrame);
+    ShowControlBar(&m_wndColors, FALSE, FALSE);
+    CRect rcTools;
+    m_wndTools.GetWindowRect(&rcTools);
+    SetWindowPos(nullptr, 0, 0, rcTools.Width() - 20, rcFrame.Height(), SWP_NOMOVE | SWP_NOZORDER);
+    Settle();
+    CXTExpButton* pChevron = m_wndTools.GetChevron();
+    if (pChevron == nullptr || !m_wndTools.HasHiddenButtons())
+        return FALSE;
+    CRect rcChevron;
+    pChevron->GetWindowRect(&rcChevron);
+    CPoint pt = rcChevron.CenterPoint();
+    std::vector<INPUT> inputs = { MouseInput(0, pt), MouseInput(MOUSEEVENTF_LEFTDOWN, pt), MouseInput(MOUSEEVENTF_LEFTUP, pt) };
+    ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+    for (int i = 0; i < 100 && pChevron->GetPopup() == nullptr; ++i)
+        PumpFor(20);
+    CWnd* pPopup = (CWnd*)pChevron->GetPopup();
+    if (pPopup == nullptr)
+        return FALSE;
+    PumpFor(100);
+    CRect rcPopup;
+    pPopup->GetWindowRect(&rcPopup);
+    rcPopup.UnionRect(&rcPopup, &rcChevron);
+    rcPopup.InflateRect(10, 10);
+    BOOL bWritten = WriteScreen(strBitmap, rcPopup);
+    pChevron->ClosePopup();
+    SetWindowPos(nullptr, 0, 0, rcFrame.Width(), rcFrame.Height(), SWP_NOMOVE | SWP_NOZORDER);
+    ShowControlBar(&m_wndColors, TRUE, FALSE);
+    Settle();
+    return bWritten;
+}
+
+BOOL CXTDemoFrame::AssignCtrlK()
+{
+    BOOL bAssigned = FALSE;
+    RunSheet([&](CPropertySheet* pSheet) {
+        CXTCustAccelerators* pPage = nullptr;
+        for (int i = 0; i < pSheet->GetPageCount() && pPage == nullptr; ++i)
+            if ((pPage = dynamic_cast<CXTCustAccelerators*>(pSheet->GetPage(i))) != nullptr)
+                pSheet->SetActivePage(i);
+        if (pPage == nullptr || pPage->m_hWnd == nullptr)
+            return;
+        // "Zählen" in the Extras category.
+        CComboBox* pCombo = static_cast<CComboBox*>(pPage->GetDlgItem(XT_IDC_COMBO_CATEGORY));
+        for (int i = 0; i < pCombo->GetCount(); ++i)
+        {
+            CString strText;
+            pCombo->GetLBText(i, strText);
+            if (strText.Find("Extras") >= 0)
+            {
+                pCombo->SetCurSel(i);
+                pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_COMBO_CATEGORY, CBN_SELCHANGE), (LPARAM)pCombo->m_hWnd);
+            }
+        }
+        CListBox& commands = pPage->GetCommandList();
+        for (int i = 0; i < commands.GetCount(); ++i)
+            if (commands.GetItemData(i) == ID_XTDEMO_COUNT)
+            {
+                commands.SetCurSel(i);
+                pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_LIST_KEYCOMMANDS, LBN_SELCHANGE), (LPARAM)commands.m_hWnd);
+            }
+        pPage->GetShortcutEdit().SetFocus();
+        SendAll({ KeyInput(VK_CONTROL, FALSE), KeyInput('K', FALSE), KeyInput('K', TRUE), KeyInput(VK_CONTROL, TRUE) });
+        CString strShown;
+        pPage->GetShortcutEdit().GetWindowText(strShown);
+        CWnd* pAssign = pPage->GetDlgItem(XT_IDC_BTN_ASSIGN);
+        if (strShown != "Ctrl+K" || !pAssign->IsWindowEnabled())
+            return;
+        pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_BTN_ASSIGN, BN_CLICKED), (LPARAM)pAssign->m_hWnd);
+        bAssigned = pPage->GetKeyList().GetCount() > 0;
+    });
+    return bAssigned;
+}
+
+void CXTDemoFrame::PressCtrlK()
+{
+    SetForegroundWindow();
+    ::SetFocus(m_hWnd);
+    std::vector<INPUT> inputs = { KeyInput(VK_CONTROL, FALSE), KeyInput('K', FALSE), KeyInput('K', TRUE),
+                                  KeyInput(VK_CONTROL, TRUE) };
+    ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+    DWORD dwStart = ::GetTickCount();
+    while (::GetTickCount() - dwStart < 300)
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (!AfxGetApp()->PreTranslateMessage(&msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+        ::Sleep(5);
+    }
 }

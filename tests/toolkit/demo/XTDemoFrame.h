@@ -9,11 +9,15 @@
 #include "toolkit/frame/XTMDIFrameWnd.h"
 #include "toolkit/frame/XTTabCtrlBar.h"
 
+#include "framework/CmdUI.h"
 #include "framework/Edit.h"
+#include "framework/PropertyPage.h"
+#include "framework/PropertySheet.h"
 #include "framework/ListBox.h"
 #include "framework/StatusBar.h"
 #include "framework/TreeCtrl.h"
 
+#include <functional>
 #include <string>
 
 // Bar ids of the program (the frames' own bar ids lie below).
@@ -21,6 +25,7 @@
 #define IDW_XTDEMO_EINS   0xE851
 #define IDW_XTDEMO_ZWEI   0xE852
 #define IDW_XTDEMO_TABS   0xE853
+#define IDW_XTDEMO_COLORS 0xE854
 
 class CXTDemoFrame : public CXTMDIFrameWnd
 {
@@ -35,6 +40,21 @@ public:
     BOOL DragLeftSplitter(BOOL bBarSplitter, int nOffset);
     // Lays out, paints and lets every pending message run.
     void Settle();
+    // Removes button nIndex of the tool bar by an Alt-drag off every bar (real input).
+    BOOL AltDragOff(int nIndex);
+    // Makes a user bar with the name through the customise sheet.
+    BOOL NewBarInSheet(const std::string& strName);
+    // Gives "Zählen" the shortcut Ctrl+K on the sheet's Keyboard page (keys typed for real).
+    BOOL AssignCtrlK();
+    // Types Ctrl+K to the frame, as the message loop would see it.
+    void PressCtrlK();
+    // Turns "Menus have shadows." over in the sheet's Options page.
+    BOOL SetShadowOption();
+    // Opens the colour button's popup with a click (real input); the picture is
+    // taken with it open, then Escape closes it.
+    BOOL OpenColorPopup(const std::string& strBitmap);
+    // Opens the tool bar's chevron popup after narrowing the frame.
+    BOOL OpenChevronPopup(const std::string& strBitmap);
 
     // What the window shows: each bar's id, dock bar id and rectangle, the MDI
     // client, the grippers, splitters, tabs and status panes, in the frame's
@@ -48,6 +68,7 @@ public:
 private:
     CStatusBar m_wndStatus;
     CXTToolBar m_wndTools;
+    CXTToolBar m_wndColors;
     CXTTabCtrlBar m_wndTabs;
     CTreeCtrl m_tree;
     CEdit m_edit;
@@ -57,4 +78,14 @@ private:
 
     // A rectangle of the window in this frame's client coordinates.
     CRect InClient(HWND hWnd, const RECT& rect) const;
+    // Runs the customise sheet, handing it to the script once it shows.
+    void RunSheet(const std::function<void(CPropertySheet*)>& script);
+    // Writes the screen under the rectangle (screen coordinates).
+    static BOOL WriteScreen(const std::string& strPath, const CRect& rect);
+
+    int m_nCount = 0;
+    void OnCount() { ++m_nCount; }
+    void OnColor() {}
+    void OnUpdateColor(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
+    DECLARE_MESSAGE_MAP()
 };

@@ -61,6 +61,10 @@ struct DemoRun
     std::map<long, Rect> grips;
     std::vector<std::pair<long, Rect>> barSplitters, rowSplitters;
     std::vector<Rect> tabs, panes;
+    std::vector<long> toolButtons;            // the customisable tool bar's commands
+    std::map<long, std::string> userBars;     // id, name
+    int nShadows = -1;
+    int nCount = -1;                          // how often the counting command ran
     int cx = 0, cy = 0;
     std::vector<unsigned char> pixels;
 
@@ -126,6 +130,27 @@ void ReadReport(const std::string& strPath, DemoRun& run)
         {
             words >> nA;
             run.panes.push_back(ReadRect(words));
+        }
+        else if (what == "buttons")
+        {
+            words >> nA;
+            run.toolButtons.clear();
+            while (words >> nB)
+                run.toolButtons.push_back(nB);
+        }
+        else if (what == "userbar")
+        {
+            words >> nA;
+            std::string strName;
+            std::getline(words >> std::ws, strName);
+            run.userBars[nA] = strName;
+        }
+        else if (what == "count")
+            words >> run.nCount;
+        else if (what == "option")
+        {
+            std::string strName;
+            words >> strName >> run.nShadows;
         }
         else if (what == "end")
             run.bEnded = true;
@@ -447,4 +472,61 @@ TEST_F(XTDemoProgram, StatusBarShowsItsPanes)
     EXPECT_EQ(clrFace, run.At((pane.l + pane.r) / 2, (pane.t + pane.b) / 2));
 }
 
+// Customisation with real input, across two runs in one prefix: the first
+// removes a button by an Alt-drag, makes a user bar in the customise sheet,
+// gives a command Ctrl+K, turns an option over, opens the colour and chevron
+// popups and saves; the second loads, finds it all again and types Ctrl+K.
+class XTDemoCustomization : public testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyKey);
+        s_plain = RunDemo("custom0", "");
+        std::string strColor = std::string(kDir) + "\\colorpopup.bmp";
+        std::string strChevron = std::string(kDir) + "\\chevronpopup.bmp";
+        ::DeleteFileA(strColor.c_str());
+        ::DeleteFileA(strChevron.c_str());
+        s_first = RunDemo("custom1", "--altdrag-off 1 --newbar Meine --shortcut --shadows --save Custom --colorpopup \"" +
+                                         strColor + "\" --chevron \"" + strChevron + "\"");
+        s_second = RunDemo("custom2", "--load Custom --press-ctrl-k");
+        s_bColorPicture = ::GetFileAttributesA(strColor.c_str()) != INVALID_FILE_ATTRIBUTES;
+        s_bChevronPicture = ::GetFileAttributesA(strChevron.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+    static void TearDownTestSuite() { ::RegDeleteTreeA(HKEY_CURRENT_USER, kCompanyKey); }
+
+    static DemoRun s_plain, s_first, s_second;
+    static bool s_bColorPicture, s_bChevronPicture;
+};
+DemoRun XTDemoCustomization::s_plain, XTDemoCustomization::s_first, XTDemoCustomization::s_second;
+bool XTDemoCustomization::s_bColorPicture = false, XTDemoCustomization::s_bChevronPicture = false;
+
+TEST_F(XTDemoCustomization, TheSecondRunShowsWhatTheFirstChanged)
+{
+    ASSERT_EQ(0, s_first.nExitCode);
+    ASSERT_EQ(0, s_second.nExitCode);
+    // The second button went.
+    std::vector<long> expected = s_plain.toolButtons;
+    ASSERT_GT(expected.size(), 2u);
+    expected.erase(expected.begin() + 1);
+    EXPECT_EQ(expected, s_first.toolButtons);
+    EXPECT_EQ(expected, s_second.toolButtons);
+    // The user's bar, floating where it was left.
+    ASSERT_EQ(1u, s_first.userBars.size());
+    EXPECT_EQ(s_first.userBars, s_second.userBars);
+    const long nUserBar = s_first.userBars.begin()->first;
+    ASSERT_TRUE(s_first.bars.count(nUserBar) && s_second.bars.count(nUserBar));
+    EXPECT_EQ(kFloat, s_second.bars.at(nUserBar).nDockBar);
+    EXPECT_EQ(s_first.bars.at(nUserBar).rect, s_second.bars.at(nUserBar).rect);
+    // The shortcut given in the first run works in the second.
+    EXPECT_EQ(0, s_first.nCount);
+    EXPECT_EQ(1, s_second.nCount);
+    // The option, turned over.
+    ASSERT_NE(-1, s_plain.nShadows);
+    EXPECT_EQ(1 - s_plain.nShadows, s_second.nShadows);
+    EXPECT_TRUE(s_bColorPicture);
+    EXPECT_TRUE(s_bChevronPicture);
+}
+
 } // namespace
+

@@ -1,0 +1,116 @@
+#include "editor/app/ExplorerView.h"
+
+#include "editor/app/ExplorerList.h"
+#include "editor/app/ExplorerTree.h"
+#include "editor/app/TarnixEdDoc.h"
+#include "editor/dialogs/UiLanguage.h"
+#include "editor/resource.h"
+
+#include "toolkit/frame/XTSplitterWnd.h"
+
+#include "framework/ImageList.h"
+
+IMPLEMENT_DYNAMIC(CExplorerView, CXTTabCtrlBar)
+
+BEGIN_MESSAGE_MAP(CExplorerView, CXTTabCtrlBar)
+    // int OnCreate(LPCREATESTRUCT lpcs)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+CExplorerView::~CExplorerView()
+{
+    DestroyViews();
+}
+
+int CExplorerView::OnCreate(LPCREATESTRUCT lpcs)
+{
+    return CXTTabCtrlBar::OnCreate(lpcs) == -1 ? -1 : 0;
+}
+
+void CExplorerView::SetProject(CTarnixEdDoc* pDoc)
+{
+    if (HasViews())
+        return;
+    if (!CreateViews())
+        return;
+    if (pDoc != nullptr && !pDoc->GetProjectFolder().IsEmpty())
+        ShowFolder(pDoc->GetProjectFolder());
+}
+
+void CExplorerView::ShowProjectFolder(CTarnixEdDoc* pDoc)
+{
+    if (m_pTree != nullptr && pDoc != nullptr)
+        ShowFolder(pDoc->GetProjectFolder());
+}
+
+void CExplorerView::ClearProject()
+{
+    // The tab goes without its window: the views are this bar's to destroy.
+    while (GetTabCtrl().GetItemCount() > 0)
+        DeleteView(0, FALSE);
+    DestroyViews();
+}
+
+void CExplorerView::ShowFolder(const CString& strFolder)
+{
+    if (strFolder.IsEmpty())
+        return;
+    // The caption shows the text: it is drawn again with it.
+    SetWindowText(strFolder);
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+    m_pTree->SelectPath(strFolder);
+}
+
+BOOL CExplorerView::CreateViews()
+{
+    const char* pszLabel = IsGermanUi() ? "Projekt" : "Project";
+    m_pSplitter = new CXTSplitterWnd;
+    m_pTree = new CExplorerTree;
+    m_pList = new CExplorerList;
+    CWnd* pTabCtrl = &GetTabCtrl();
+    BOOL bMade = m_pSplitter->CreateStatic(pTabCtrl, 2, 1, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST) &&
+                 m_pTree->Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 0, 0), m_pSplitter,
+                                 m_pSplitter->IdFromRowCol(0, 0)) &&
+                 m_pList->Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT, CRect(0, 0, 0, 0), m_pSplitter,
+                                 m_pSplitter->IdFromRowCol(1, 0));
+    if (!bMade)
+    {
+        DestroyViews();
+        return FALSE;
+    }
+    m_pTree->SetListView(m_pList);
+    m_pList->SetTreeCtrl(m_pTree);
+    m_pSplitter->SetRowInfo(0, 175, 0);
+
+    m_pImages = new CImageList;
+    if (m_pImages->Create(IDB_EXPLORER_TAB, 16, 1, RGB(0, 255, 0)))
+        SetTabImageList(m_pImages);
+    if (!AddControl(pszLabel, m_pSplitter, -1, -1))
+    {
+        DestroyViews();
+        return FALSE;
+    }
+    SetActiveView(0);
+    return TRUE;
+}
+
+void CExplorerView::DestroyViews()
+{
+    // The splitter's window takes the tree and the list with it.
+    if (m_pSplitter != nullptr && ::IsWindow(m_pSplitter->GetSafeHwnd()))
+        m_pSplitter->DestroyWindow();
+    delete m_pTree;
+    m_pTree = nullptr;
+    delete m_pList;
+    m_pList = nullptr;
+    delete m_pSplitter;
+    m_pSplitter = nullptr;
+    if (m_pImages != nullptr)
+    {
+        if (::IsWindow(GetTabCtrl().GetSafeHwnd()))
+            SetTabImageList(nullptr);
+        m_pImages->DeleteImageList();
+        delete m_pImages;
+        m_pImages = nullptr;
+    }
+}

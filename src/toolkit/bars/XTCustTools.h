@@ -1,0 +1,48 @@
+// The customise sheet's Tools page: the user's tools with their command,
+// arguments and folder. Changes go to the tools manager when the sheet closes.
+#pragma once
+
+#include "toolkit/bars/XTToolsManager.h"
+#include "toolkit/controls/XTEditListBox.h"
+#include "toolkit/controls/XTResizePropertyPage.h"
+
+#include <memory>
+#include <vector>
+
+class CFrameWnd;
+
+class CXTCustTools : public CXTResizePropertyPage
+{
+    DECLARE_DYNAMIC(CXTCustTools)
+public:
+    explicit CXTCustTools(CFrameWnd* pFrame);
+    ~CXTCustTools() override;
+
+    BOOL OnInitDialog() override;
+    BOOL OnKillActive() override;
+    // Every tool names a file that exists, a program on the path or a web
+    // address; otherwise the box, the tool selected and FALSE.
+    BOOL Validate();
+    CXTEditListBox& GetList() { return m_list; }
+    // Whether a command names something the tool can start.
+    static BOOL IsValidCommand(LPCSTR lpszCommand);
+
+protected:
+    CFrameWnd* m_pFrame;
+    CXTEditListBox m_list;
+    std::vector<std::unique_ptr<XT_TOOL>> m_created;   // tools made on this page
+    XT_TOOL* m_pDeleting;
+    BOOL m_bRefreshing;
+
+    XT_TOOL* Selected() const;
+    void RefreshFields();
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnSelChange();
+    void OnFieldChange();
+    void OnLabelEdited();
+    void OnNewItem();
+    void OnPreDelete();
+    void OnDeleted();
+    void OnDestroy();
+    DECLARE_MESSAGE_MAP()
+};

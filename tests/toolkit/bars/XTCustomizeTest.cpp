@@ -1,0 +1,326 @@
+// Customisation of tool bars: buttons dragged with real input between two
+// bars in customise mode and with Alt outside it, the stored button set of a
+// bar (round trip, a changed resource, reset, damage), and the stored names
+// of the user's own bars byte for byte.
+#include "toolkit/bars/XTCrc32.h"
+#include "toolkit/bars/XTCustomToolBar.h"
+#include "toolkit/bars/XTCustomizeManager.h"
+#include "toolkit/bars/XTToolBar.h"
+#include "toolkit/bars/XTToolBarState.h"
+#include "toolkit/frame/XTControlBar.h"
+#include "toolkit/frame/XTRegistryStore.h"
+
+#include "toolkit/bars/XTTestAppKey.h"
+
+#include "framework/FrameWnd.h"
+#include "helpers/TestSupport.h"
+#include "toolkit/XTRealInput.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace toolkit_test;
+
+namespace {
+
+const UINT IDR_TEST_BAR = 3910;
+const UINT ID_TEST_NEW = 3920;
+const UINT ID_TEST_OPEN = 3921;
+const UINT ID_TEST_SAVE = 3922;
+const UINT ID_TEST_CUT = 3923;
+const UINT ID_TEST_COPY = 3924;
+const UINT ID_TEST_PASTE = 3925;
+
+// A bar's buttons as letters: N O S C Y P, '|' a separator.
+std::string Pattern(CXTToolBar& bar)
+{
+    std::string s;
+    for (int i = 0; i < bar.GetCount(); ++i)
+    {
+        TBBUTTON button;
+        bar.GetButton(i, &button);
+        if (button.fsStyle & TBSTYLE_SEP)
+            s += '|';
+        else
+            s += "NOSCYP"[button.idCommand - ID_TEST_NEW];
+    }
+    return s;
+}
+
+class CCustomizeFrame : public CFrameWnd
+{
+public:
+    void PostNcDestroy() override {}
+};
+
+class XTCustomizeTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_frame.Create(nullptr, "Customise", WS_OVERLAPPEDWINDOW, CRect(40, 40, 640, 440)));
+        ASSERT_TRUE(m_dockTop.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 40), &m_frame,
+                                     XT_IDW_DOCKBAR_TOP));
+        ASSERT_TRUE(m_dockBottom.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 300, 600, 340), &m_frame,
+                                        XT_IDW_DOCKBAR_BOTTOM));
+        BringToFront(m_frame.m_hWnd);
+    }
+    void TearDown() override
+    {
+        GetCustomizeManager().SetCustomizeMode(FALSE);
+        m_frame.DestroyWindow();
+        ParkMouse();
+    }
+    void MakeBars(const std::vector<UINT>& a, const std::vector<UINT>& b)
+    {
+        MakeBar(m_a, m_dockTop, a, 0xE810);
+        MakeBar(m_b, m_dockBottom, b, 0xE811);
+    }
+    void MakeBar(CXTToolBar& bar, CWnd& dock, const std::vector<UINT>& ids, UINT nID)
+    {
+        if (bar.m_hWnd != nullptr)
+            bar.DestroyWindow();
+        ASSERT_TRUE(bar.CreateEx(&dock, TBSTYLE_FLAT | CCS_ADJUSTABLE | TBSTYLE_ALTDRAG,
+                                 WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect(0, 0, 0, 0), nID));
+        ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_BAR));
+        ASSERT_TRUE(bar.SetButtons(ids.data(), (int)ids.size()));
+        bar.SetOwner(&m_frame);
+        bar.RegisterCustomize(TRUE);
+        CSize size = bar.CalcFixedLayout(FALSE, TRUE);
+        bar.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        // As a dock bar's row does: the chevron goes to the bar's end.
+        bar.ShowButtonsToFit(size.cx, size.cx, TRUE);
+        PumpFor(20);
+    }
+    // A point on the button of the command (screen): its centre, or near its right edge.
+    CPoint On(CXTToolBar& bar, UINT nID, BOOL bRightSide = FALSE)
+    {
+        CRect rect;
+        bar.GetItemRect(bar.CommandToIndex(nID), &rect);
+        bar.ClientToScreen(&rect);
+        return bRightSide ? CPoint(rect.right - 3, rect.CenterPoint().y) : rect.CenterPoint();
+    }
+
+    CCustomizeFrame m_frame;
+    CWnd m_dockTop;
+    CWnd m_dockBottom;
+    CXTToolBar m_a;
+    CXTToolBar m_b;
+};
+
+const std::vector<UINT> kBarA = { ID_TEST_NEW, ID_TEST_OPEN, 0, ID_TEST_SAVE, ID_TEST_CUT, 0, ID_TEST_COPY, ID_TEST_PASTE };
+const std::vector<UINT> kBarB = { ID_TEST_CUT };
+
+TEST_F(XTCustomizeTest, ButtonsMoveCopyAndGoByDragInCustomiseMode)
+{
+    struct Case
+    {
+        const char* name;
+        std::vector<UINT> a;
+        UINT nDragged;
+        int nTarget;   // 0: bar A's Cut, 1: bar B's Cut, 2: off every bar
+        std::initializer_list<WORD> keys;
+        DragEnd end;
+        BOOL bCustomizeMode;
+        const char* expectedA;
+        const char* expectedB;
+    };
+    const Case cases[] = {
+        { "moves within its bar", kBarA, ID_TEST_NEW, 0, {}, DragEnd::release, TRUE, "O|SCN|YP", "C" },
+        { "moves to the other bar", kBarA, ID_TEST_SAVE, 1, {}, DragEnd::release, TRUE, "NO|C|YP", "CS" },
+        { "Ctrl copies", kBarA, ID_TEST_SAVE, 1, { VK_CONTROL }, DragEnd::release, TRUE, "NO|SC|YP", "CS" },
+        { "off every bar removes", { ID_TEST_NEW, 0, ID_TEST_SAVE, 0, ID_TEST_COPY }, ID_TEST_SAVE, 2, {},
+          DragEnd::release, TRUE, "N|Y", "C" },
+        { "the first button going takes no separator with it", { ID_TEST_NEW, 0, ID_TEST_SAVE }, ID_TEST_NEW, 2, {},
+          DragEnd::release, TRUE, "S", "C" },
+        // Dropped on a bar that refuses it: nothing is lost either.
+        { "a command the target holds is refused", kBarA, ID_TEST_CUT, 1, {}, DragEnd::release, TRUE, "NO|SC|YP",
+          "C" },
+        { "Escape changes nothing", kBarA, ID_TEST_NEW, 1, {}, DragEnd::escape, TRUE, "NO|SC|YP", "C" },
+        { "a right click changes nothing", kBarA, ID_TEST_NEW, 1, {}, DragEnd::rightClick, TRUE, "NO|SC|YP", "C" },
+        { "Alt drags outside customise mode", kBarA, ID_TEST_NEW, 1, { VK_MENU }, DragEnd::release, FALSE,
+          "O|SC|YP", "CN" },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        MakeBars(c.a, kBarB);
+        GetCustomizeManager().SetCustomizeMode(c.bCustomizeMode);
+        CPoint ptTo;
+        if (c.nTarget == 0)
+            ptTo = On(m_a, ID_TEST_CUT, TRUE);
+        else if (c.nTarget == 1)
+            ptTo = On(m_b, ID_TEST_CUT, TRUE);
+        else
+        {
+            CRect rcFrame;
+            m_frame.GetClientRect(&rcFrame);
+            m_frame.ClientToScreen(&rcFrame);
+            ptTo = CPoint(rcFrame.left + 300, rcFrame.top + 200);
+        }
+        Drag(On(m_a, c.nDragged), ptTo, c.keys, c.end);
+        EXPECT_EQ(c.expectedA, Pattern(m_a));
+        EXPECT_EQ(c.expectedB, Pattern(m_b));
+        GetCustomizeManager().SetCustomizeMode(FALSE);
+        EXPECT_EQ(nullptr, m_a.GetCustomizer());
+    }
+}
+
+TEST_F(XTCustomizeTest, StoredButtonSetRoundTripsAndAChangedResourceVoidsIt)
+{
+    AppKeyScope key("TarnixCustomizeTest", "Bars");
+    MakeBars(kBarA, kBarB);
+    ASSERT_FALSE(m_a.LoadBarState("Settings", "Bar-A"));   // nothing stored: the default is taken
+    m_a.DeleteButtonAt(0);
+    m_a.MoveButton(0, 3);
+    m_a.SetButtonText(m_a.CommandToIndex(ID_TEST_PASTE), "Paste it");
+    ASSERT_EQ("|SCO|YP", Pattern(m_a));
+    m_a.RemoveStraySeparators();
+    ASSERT_EQ("SCO|YP", Pattern(m_a));
+    ASSERT_TRUE(m_a.SaveBarState("Settings", "Bar-A"));
+
+    // The same resource layout takes the stored set, texts included.
+    MakeBar(m_b, m_dockBottom, kBarA, 0xE811);
+    EXPECT_TRUE(m_b.LoadBarState("Settings", "Bar-A"));
+    EXPECT_EQ("SCO|YP", Pattern(m_b));
+    EXPECT_EQ(CString("Paste it"), m_b.GetButtonText(m_b.CommandToIndex(ID_TEST_PASTE)));
+    // Reset brings the layout the bar came with.
+    m_b.ResetToDefault(FALSE);
+    EXPECT_EQ("NO|SC|YP", Pattern(m_b));
+
+    // Another resource layout does not take it.
+    MakeBar(m_b, m_dockBottom, { ID_TEST_NEW, ID_TEST_OPEN }, 0xE811);
+    EXPECT_FALSE(m_b.LoadBarState("Settings", "Bar-A"));
+    EXPECT_EQ("NO", Pattern(m_b));
+}
+
+TEST(XTToolBarState, DamagedStoredSetsLoadNothing)
+{
+    XT_TOOLBAR_STATE state;
+    state.entries.resize(2);
+    state.entries[0].nID = ID_TEST_NEW;
+    state.entries[1].nID = ID_TEST_OPEN;
+    state.texts[ID_TEST_NEW] = "New";
+    const std::vector<BYTE> blob = state.Serialize();
+    const std::vector<BYTE> defaults = blob;
+    const std::vector<BYTE> value = XT_TOOLBAR_STATE::MakeStoredValue(blob, defaults);
+    std::vector<BYTE> read;
+    ASSERT_TRUE(XT_TOOLBAR_STATE::ReadStoredValue(value.data(), (UINT)value.size(), defaults, read));
+    ASSERT_EQ(blob, read);
+    ASSERT_TRUE(state.Parse(read));
+    EXPECT_EQ(2u, state.entries.size());
+
+    struct Case
+    {
+        const char* name;
+        std::vector<BYTE> value;
+        std::vector<BYTE> defaults;
+    };
+    std::vector<BYTE> changed = value;
+    changed[value.size() - 2] ^= 1;
+    std::vector<BYTE> otherDefaults = defaults;
+    otherDefaults[0] ^= 1;
+    const Case cases[] = {
+        { "a changed byte", changed, defaults },
+        { "another default layout", value, otherDefaults },
+        { "four bytes", std::vector<BYTE>(value.begin(), value.begin() + 4), defaults },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_FALSE(XT_TOOLBAR_STATE::ReadStoredValue(c.value.data(), (UINT)c.value.size(), c.defaults, read));
+    }
+    // A count of entries beyond the data, a text length beyond it.
+    std::vector<BYTE> longCount = blob;
+    longCount[6] = 0xFE;   // the entry count after version, options and the record size
+    EXPECT_FALSE(state.Parse(longCount));
+    std::vector<BYTE> longText = blob;
+    longText[longText.size() - 4] = 0xFF;   // the text's length byte: 0xFF and a WORD follow
+    EXPECT_FALSE(state.Parse(longText));
+}
+
+TEST(XTCrc32, IsTheCommonCrc)
+{
+    EXPECT_EQ(0xCBF43926u, CXTCrc32().Compute("123456789", 9));
+    EXPECT_EQ(0u, CXTCrc32().Compute("", 0));
+}
+
+TEST(XTCustomizeManager, StoredUserBarsAreExactBytes)
+{
+    std::vector<BYTE> value = CXTCustomizeManager::FormatCustomBars({ { 0xE802, "Mine" }, { 0xE803, "Two" } });
+    const std::vector<BYTE> body = { 1, 0, 0, 0, 2, 0, 0, 0, 0x02, 0xE8, 0, 0, 4, 'M', 'i', 'n', 'e',
+                                     0x03, 0xE8, 0, 0, 3, 'T', 'w', 'o' };
+    ASSERT_EQ(body.size() + 4, value.size());
+    EXPECT_EQ(body, std::vector<BYTE>(value.begin() + 4, value.end()));
+    DWORD dwCrc = CXTCrc32().Compute(body.data(), body.size());
+    EXPECT_EQ(dwCrc, MAKELONG(MAKEWORD(value[0], value[1]), MAKEWORD(value[2], value[3])));
+
+    // A name of 255 characters takes the long length form.
+    value = CXTCustomizeManager::FormatCustomBars({ { 0xE802, CString('x', 255) } });
+    EXPECT_EQ((std::vector<BYTE>{ 0xFF, 0xFF, 0x00, 'x' }), std::vector<BYTE>(value.begin() + 16, value.begin() + 20));
+    std::vector<std::pair<UINT, CString>> bars;
+    ASSERT_TRUE(CXTCustomizeManager::ParseCustomBars(value.data(), (UINT)value.size(), bars));
+    ASSERT_EQ(1u, bars.size());
+    EXPECT_EQ(255, bars[0].second.GetLength());
+}
+
+TEST(XTCustomizeManager, DamagedUserBarValuesCreateNothing)
+{
+    auto sealed = [](std::vector<BYTE> body) {
+        DWORD dwCrc = CXTCrc32().Compute(body.data(), body.size());
+        body.insert(body.begin(), { LOBYTE(LOWORD(dwCrc)), HIBYTE(LOWORD(dwCrc)), LOBYTE(HIWORD(dwCrc)),
+                                    HIBYTE(HIWORD(dwCrc)) });
+        return body;
+    };
+    std::vector<BYTE> good = CXTCustomizeManager::FormatCustomBars({ { 0xE802, "Mine" } });
+    std::vector<BYTE> changed = good;
+    changed[good.size() - 1] ^= 0x20;
+    struct Case
+    {
+        const char* name;
+        std::vector<BYTE> value;
+    };
+    const Case cases[] = {
+        { "a changed byte", changed },
+        { "four zero bytes: no version", { 0, 0, 0, 0 } },
+        { "another version", sealed({ 2, 0, 0, 0, 0, 0, 0, 0 }) },
+        { "a count beyond the entries", sealed({ 1, 0, 0, 0, 0x40, 0x42, 0x0F, 0, 0x02, 0xE8, 0, 0, 1, 'x' }) },
+        { "a 32-bit length beyond the data",
+          sealed({ 1, 0, 0, 0, 1, 0, 0, 0, 0x02, 0xE8, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'x' }) },
+        { "a negative count", sealed({ 1, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF }) },
+    };
+    AppKeyScope key("TarnixCustomizeTest", "Bars");
+    CCustomizeFrame frame;
+    ASSERT_TRUE(frame.Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        std::vector<std::pair<UINT, CString>> bars;
+        EXPECT_FALSE(CXTCustomizeManager::ParseCustomBars(c.value.data(), (UINT)c.value.size(), bars));
+        EXPECT_TRUE(bars.empty());
+        ASSERT_TRUE(CXTRegistryStore().WriteProfileBinary("Frame", "CustomBars-Info", c.value.data(),
+                                                          (UINT)c.value.size()));
+        EXPECT_FALSE(GetCustomizeManager().LoadCustomBars(&frame, "Frame"));
+        EXPECT_EQ(nullptr, frame.GetControlBar(0xE802));
+    }
+    // The good value makes the bar; saving with none removes the value.
+    ASSERT_TRUE(CXTRegistryStore().WriteProfileBinary("Frame", "CustomBars-Info", good.data(), (UINT)good.size()));
+    EXPECT_TRUE(GetCustomizeManager().LoadCustomBars(&frame, "Frame"));
+    CXTCustomToolBar* pBar = dynamic_cast<CXTCustomToolBar*>(frame.GetControlBar(0xE802));
+    ASSERT_NE(nullptr, pBar);
+    EXPECT_EQ(CString("Mine"), pBar->GetName());
+    GetCustomizeManager().SaveCustomBars(&frame, "Frame");
+    BYTE* pData = nullptr;
+    UINT nBytes = 0;
+    ASSERT_TRUE(CXTRegistryStore().GetProfileBinary("Frame", "CustomBars-Info", &pData, &nBytes));
+    EXPECT_EQ(good, std::vector<BYTE>(pData, pData + nBytes));
+    delete[] pData;
+    pBar->Delete();
+    GetCustomizeManager().SaveCustomBars(&frame, "Frame");
+    EXPECT_FALSE(CXTRegistryStore().GetProfileBinary("Frame", "CustomBars-Info", &pData, &nBytes));
+    frame.DestroyWindow();
+}
+
+} // namespace
