@@ -117,6 +117,17 @@ TempFolder::TempFolder()
 
 TempFolder::~TempFolder()
 {
+    // Code under test may have made the folder (or one below it) current, as
+    // programs are started in their own folder; a current folder cannot be
+    // removed, so the process steps out to the temporary folder first.
+    char current[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, current);
+    CString inside(current);
+    if (inside.GetLength() >= m_path.GetLength() && inside.Left(m_path.GetLength()).CompareNoCase(m_path) == 0
+        && (inside.GetLength() == m_path.GetLength() || inside[m_path.GetLength()] == '\\'))
+    {
+        SetCurrentDirectoryA(m_path.Left(m_path.ReverseFind('\\') + 1));
+    }
     RemoveTree(m_path);
 }
 

@@ -113,11 +113,8 @@ TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
     CString project = projects.File("Neu");
     {
         Process editor;
-        ASSERT_TRUE(editor.Start(m_editor.File("TarnixEd.exe"), projects.Path()));
-        HWND hFrame = WaitFor([&] { return FindMainFrame(editor.pi.dwProcessId); });
-        ASSERT_NE(nullptr, hFrame);
-        HWND hStart = WaitFor([] { return FindDialog("Tarnix Start Center"); });
-        ASSERT_NE(nullptr, hStart);
+        HWND hFrame = nullptr, hStart = nullptr;
+        ASSERT_TRUE(StartAtStartCenter(editor, m_editor.File("TarnixEd.exe"), projects.Path(), hFrame, hStart));
         for (int nID : { IDC_START_NEW, IDC_START_OPEN, IDC_START_EXIT })
             EXPECT_NE(nullptr, GetDlgItem(hStart, nID)) << nID;
 
@@ -353,11 +350,8 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
     std::vector<std::string> canvas;
     {
         Process editor;
-        ASSERT_TRUE(editor.Start(m_editor.File("TarnixEd.exe"), folder.Path()));
-        HWND hFrame = WaitFor([&] { return FindMainFrame(editor.pi.dwProcessId); });
-        ASSERT_NE(nullptr, hFrame);
-        HWND hStart = WaitFor([] { return FindDialog("Tarnix Start Center"); });
-        ASSERT_NE(nullptr, hStart);
+        HWND hFrame = nullptr, hStart = nullptr;
+        ASSERT_TRUE(StartAtStartCenter(editor, m_editor.File("TarnixEd.exe"), folder.Path(), hFrame, hStart));
         Click(hStart, IDC_START_OPEN);
         HWND hOpen = WaitFor([] { return FindDialog("Projekt öffnen"); });
         ASSERT_NE(nullptr, hOpen);
@@ -408,11 +402,8 @@ bool SaveUneditedInEditor(const TempFolder& editorFolder, const CString& strPath
     RegSetValueExA(hKey, "File1", 0, REG_SZ, (const BYTE*)(LPCSTR)strPath, strPath.GetLength() + 1);
     RegCloseKey(hKey);
     Process editor;
-    if (!editor.Start(editorFolder.File("TarnixEd.exe"), editorFolder.Path()))
-        return false;
-    HWND hFrame = WaitFor([&] { return FindMainFrame(editor.pi.dwProcessId); });
-    HWND hStart = WaitFor([] { return FindDialog("Tarnix Start Center"); });
-    if (hFrame == nullptr || hStart == nullptr)
+    HWND hFrame = nullptr, hStart = nullptr;
+    if (!StartAtStartCenter(editor, editorFolder.File("TarnixEd.exe"), editorFolder.Path(), hFrame, hStart))
         return false;
     Click(hStart, IDC_START_OPEN);
     HWND hOpen = WaitFor([] { return FindDialog("Projekt öffnen"); });
@@ -489,11 +480,8 @@ TEST_F(EditorProgramTest, TheEnglishEditorMakesAProjectWhoseButtonPlays)
     CString project = projects.File("New");
     {
         Process editor;
-        ASSERT_TRUE(editor.Start(m_editor.File("TarnixEd.exe"), projects.Path()));
-        HWND hFrame = WaitFor([&] { return FindMainFrame(editor.pi.dwProcessId); });
-        ASSERT_NE(nullptr, hFrame);
-        HWND hStart = WaitFor([] { return FindDialog("Tarnix Start Center"); });
-        ASSERT_NE(nullptr, hStart);
+        HWND hFrame = nullptr, hStart = nullptr;
+        ASSERT_TRUE(StartAtStartCenter(editor, m_editor.File("TarnixEd.exe"), projects.Path(), hFrame, hStart));
         char title[100] = "";
         GetDlgItemTextA(hStart, IDC_START_TITLE, title, sizeof(title));
         EXPECT_STREQ("Welcome to the Tarnix Start Center", title);

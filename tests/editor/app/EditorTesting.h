@@ -99,7 +99,9 @@ public:
     }
 };
 
-// Restores German resources and the letter after a language test.
+// Restores German resources and the letter after a language test. Declared
+// after the TempFolder a library is loaded from, so that it frees the library
+// before the folder is removed (a loaded library keeps its file).
 class LanguageScope
 {
 public:

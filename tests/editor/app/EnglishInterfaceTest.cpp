@@ -138,8 +138,8 @@ TEST(EnglishInterfaceTest, WhatTheLibraryLacksComesFromTheEditor)
     // A library with none of the editor's resources (the player) still loads;
     // the editor's German menu, dialogs and strings stand in for each item.
     FreshRegistry registry;
-    LanguageScope scope;
     TempFolder folder;
+    LanguageScope scope;
     folder.Write("tarnix_english.dll", ReadFileText(ProgramFolder() + "\\Tarnix.exe"));
     App().WriteProfileString("SETTINGS", "LANGUAGE", "English");
     App().LoadInterfaceLanguage(folder.Path());

@@ -116,6 +116,18 @@ inline HWND FindDialogOf(DWORD dwProcessId, LPCSTR pszCaption)
     return nullptr;
 }
 
+// Starts the editor and waits for its frame and the Start Center over it.
+inline bool StartAtStartCenter(Process& editor, const CString& strProgram, const CString& strFolder, HWND& hFrame,
+                               HWND& hStart)
+{
+    hFrame = hStart = nullptr;
+    if (!editor.Start(strProgram, strFolder))
+        return false;
+    hFrame = WaitFor([&] { return FindMainFrame(editor.pi.dwProcessId); });
+    hStart = WaitFor([] { return FindDialog("Tarnix Start Center"); });
+    return hFrame != nullptr && hStart != nullptr;
+}
+
 inline void Click(HWND hDlg, int nID)
 {
     PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)GetDlgItem(hDlg, nID));

@@ -40,8 +40,8 @@ TEST(TarnixEdAppTest, VersionTextsComeFromTheModulesVersionBlock)
 TEST(TarnixEdAppTest, AFreshRegistryKeepsGermanAndTheGridDefaults)
 {
     FreshRegistry registry;
-    LanguageScope scope;
     TempFolder folder;
+    LanguageScope scope;
     CTarnixEdApp& app = App();
     app.LoadInterfaceLanguage(folder.Path());
     EXPECT_EQ('G', GetUiLanguage());
@@ -68,8 +68,8 @@ TEST(TarnixEdAppTest, TheLanguageLibraryLoadsForEveryLanguageButGerman)
     {
         SCOPED_TRACE(row.pszRegistry ? row.pszRegistry : row.pszIniFile);
         FreshRegistry registry;
-        LanguageScope scope;
         TempFolder folder;
+        LanguageScope scope;
         folder.Write("tarnix_english.dll", ReadFileText(ProgramFolder() + "\\Tarnix.exe"));
         if (row.pszIniFile != nullptr)
             folder.Write("TarnixLanguage.ini", row.pszIniFile);
@@ -313,8 +313,8 @@ TEST(TarnixEdAppTest, TheDialogsServicesAreTheApplications)
 TEST(TarnixEdAppTest, TheFirstStartAsksForTheLanguageOnce)
 {
     FreshRegistry registry;
-    LanguageScope scope;
     TempFolder folder;
+    LanguageScope scope;
     folder.Write("tarnix_english.dll", ReadFileText(ProgramFolder() + "\\Tarnix.exe"));
     ModalAnswers answers;
     answers.Then([](CDialog* pDlg) {
