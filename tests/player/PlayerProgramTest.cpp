@@ -234,9 +234,11 @@ TEST_F(PlayerProgramTest, PlaysThePictureClipSliderAndListBoxTheEditorPlaced)
     CProjectPage page;
     const CString project = m_app.File("Velconf.ini");
     page.LoadProject(project);
-    page.m_strTitle = kTitle;
-    page.m_nWinW = 500;
-    page.m_nWinH = 400;
+    PageWindow window = page.GetWindow();
+    window.strTitle = kTitle;
+    window.nW = 500;
+    window.nH = 400;
+    page.SetWindow(window);
     auto object = [](int nType, const CString& file, RECT rc, CMObjCreateStruct* pObject) {
         pObject->m_nType = nType;
         pObject->m_strText = file;
@@ -266,9 +268,7 @@ TEST_F(PlayerProgramTest, PlaysThePictureClipSliderAndListBoxTheEditorPlaced)
     {
         CMenuObjects objects;
         objects.Init(&canvasWnd, MENUOBJ_FIRST_ID, MENUOBJ_MAX_COUNT, TRUE);
-        objects.AddPageObjects({ page.m_images, page.m_texts, page.m_buttons, page.m_sliders, page.m_textFields,
-                                 page.m_listBoxes, page.m_aviClips },
-                               page.m_buttonFont);
+        objects.AddPageObjects(page.GetObjectLists(), page.GetButtonStyle().font);
         canvas = ListChildren(canvasWnd.m_hWnd);
         CLineStore lines;
         CProjectWriter(page, lines, project).WriteProject();

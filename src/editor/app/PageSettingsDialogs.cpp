@@ -20,110 +20,121 @@ void SwapUsedFile(CProjectPage& page, int nList, BOOL bOldOn, const CString& str
         page.UseFile(nList, strNew);
 }
 
-void TakeSound(CProjectPage& page, int bSound, int bRepeat, const CString& strFile)
+void TakeSound(CProjectPage& page, PageSound sound, int bSound, int bRepeat, const CString& strFile)
 {
-    SwapUsedFile(page, FILES_SOUNDS, page.m_bSound, page.m_strSoundFile, bSound, strFile);
-    page.m_bSound = bSound;
-    page.m_bSoundRepeat = bRepeat;
-    page.m_strSoundFile = strFile;
+    SwapUsedFile(page, FILES_SOUNDS, sound.bOn, sound.strFile, bSound, strFile);
+    sound.bOn = bSound;
+    sound.bRepeat = bRepeat;
+    sound.strFile = strFile;
+    page.SetSound(sound);
 }
 
 } // namespace
 
 BOOL EditPageSound(CWnd* pParent, CProjectPage& page)
 {
+    PageSound sound = page.GetSound();
     CSoundDlg dlg(pParent);
-    dlg.m_strSoundFile = page.m_strSoundFile;
-    dlg.m_bSoundEnabled = page.m_bSound;
-    dlg.m_bEndless = page.m_bSoundRepeat;
-    dlg.m_bKeyClick = page.m_bKeyClick;
-    dlg.m_bKeyOver = page.m_bKeyOver;
+    dlg.m_strSoundFile = sound.strFile;
+    dlg.m_bSoundEnabled = sound.bOn;
+    dlg.m_bEndless = sound.bRepeat;
+    dlg.m_bKeyClick = sound.bKeyClick;
+    dlg.m_bKeyOver = sound.bKeyOver;
     if (dlg.DoModal() != IDOK)
         return FALSE;
-    TakeSound(page, dlg.m_bSoundEnabled, dlg.m_bEndless, dlg.m_strSoundFile);
-    page.m_bKeyClick = dlg.m_bKeyClick;
-    page.m_bKeyOver = dlg.m_bKeyOver;
+    sound.bKeyClick = dlg.m_bKeyClick;
+    sound.bKeyOver = dlg.m_bKeyOver;
+    TakeSound(page, sound, dlg.m_bSoundEnabled, dlg.m_bEndless, dlg.m_strSoundFile);
     return TRUE;
 }
 
 BOOL EditPageStartEvents(CWnd* pParent, CProjectPage& page)
 {
+    const PageSound& sound = page.GetSound();
     CStartEventsDlg dlg(pParent);
-    dlg.m_strSoundFile = page.m_strSoundFile;
-    dlg.m_bStartSound = page.m_bSound;
-    dlg.m_bEndless = page.m_bSoundRepeat;
-    dlg.m_bShowSplash = page.m_bWelcome;
+    dlg.m_strSoundFile = sound.strFile;
+    dlg.m_bStartSound = sound.bOn;
+    dlg.m_bEndless = sound.bRepeat;
+    dlg.m_bShowSplash = page.GetWelcome().bOn;
     if (dlg.DoModal() != IDOK)
         return FALSE;
-    TakeSound(page, dlg.m_bStartSound, dlg.m_bEndless, dlg.m_strSoundFile);
-    page.m_bWelcome = dlg.m_bShowSplash;
+    TakeSound(page, page.GetSound(), dlg.m_bStartSound, dlg.m_bEndless, dlg.m_strSoundFile);
+    PageWelcome welcome = page.GetWelcome();
+    welcome.bOn = dlg.m_bShowSplash;
+    page.SetWelcome(welcome);
     return TRUE;
 }
 
 BOOL EditPageWelcome(CWnd* pParent, CProjectPage& page)
 {
+    PageWelcome welcome = page.GetWelcome();
     CSplashDlg dlg(pParent);
     CString* lines[] = { &dlg.m_strLine1, &dlg.m_strLine2, &dlg.m_strLine3, &dlg.m_strLine4 };
     for (int i = 0; i < 4; ++i)
-        *lines[i] = page.m_strWelcomeText[i];
-    dlg.m_strIcon = page.m_strWelcomeIcon;
-    dlg.m_nTime = page.m_nWelcomeTime;
-    dlg.m_bEnable = page.m_bWelcome;
-    dlg.m_bPictureMode = page.m_bWelcomeImage;
-    dlg.m_strPictureFile = page.m_strWelcomeImage;
-    dlg.m_crBackground = page.m_crWelcome;
+        *lines[i] = welcome.strText[i];
+    dlg.m_strIcon = welcome.strIcon;
+    dlg.m_nTime = welcome.nTime;
+    dlg.m_bEnable = welcome.bOn;
+    dlg.m_bPictureMode = welcome.bImage;
+    dlg.m_strPictureFile = welcome.strImage;
+    dlg.m_crBackground = welcome.crBg;
     if (dlg.DoModal() != IDOK)
         return FALSE;
     for (int i = 0; i < 4; ++i)
-        page.m_strWelcomeText[i] = *lines[i];
-    SwapUsedFile(page, FILES_IMAGES, page.m_bWelcomeImage, page.m_strWelcomeImage, dlg.m_bPictureMode,
-                 dlg.m_strPictureFile);
-    page.m_strWelcomeIcon = dlg.m_strIcon;
-    page.m_nWelcomeTime = dlg.m_nTime;
-    page.m_bWelcome = dlg.m_bEnable;
-    page.m_bWelcomeImage = dlg.m_bPictureMode;
-    page.m_strWelcomeImage = dlg.m_strPictureFile;
-    page.m_crWelcome = dlg.m_crBackground;
+        welcome.strText[i] = *lines[i];
+    SwapUsedFile(page, FILES_IMAGES, welcome.bImage, welcome.strImage, dlg.m_bPictureMode, dlg.m_strPictureFile);
+    welcome.strIcon = dlg.m_strIcon;
+    welcome.nTime = dlg.m_nTime;
+    welcome.bOn = dlg.m_bEnable;
+    welcome.bImage = dlg.m_bPictureMode;
+    welcome.strImage = dlg.m_strPictureFile;
+    welcome.crBg = dlg.m_crBackground;
+    page.SetWelcome(welcome);
     return TRUE;
 }
 
 BOOL EditPageFlags(CWnd* pParent, CProjectPage& page)
 {
+    PageWindow window = page.GetWindow();
     CFlagsDlg dlg(pParent);
-    dlg.m_bShowErrors = page.m_bShowErrors;
-    dlg.m_bEscapeExits = page.m_bEscExit;
+    dlg.m_bShowErrors = window.bShowErrors;
+    dlg.m_bEscapeExits = window.bEscExit;
     if (dlg.DoModal() != IDOK)
         return FALSE;
-    page.m_bShowErrors = dlg.m_bShowErrors;
-    page.m_bEscExit = dlg.m_bEscapeExits;
+    window.bShowErrors = dlg.m_bShowErrors;
+    window.bEscExit = dlg.m_bEscapeExits;
+    page.SetWindow(window);
     return TRUE;
 }
 
 // An empty area opens as a strip along the bottom of the window.
 BOOL EditPageTooltips(CWnd* pParent, CProjectPage& page)
 {
+    PageTooltipArea tooltip = page.GetTooltipArea();
+    const PageWindow& window = page.GetWindow();
     CTooltipDlg dlg(pParent);
-    RECT rc = page.m_rcTooltip;
+    RECT rc = tooltip.rc;
     if (::IsRectEmpty(&rc))
-        ::SetRect(&rc, 10, std::max(0, page.m_nWinH - 40), std::max(20, page.m_nWinW - 10), std::max(30, page.m_nWinH - 10));
-    dlg.m_bEnable = page.m_bTooltip;
-    dlg.m_bTransparent = page.m_bTooltipTransparent;
-    dlg.m_strDefaultText = page.m_strTooltipText;
+        ::SetRect(&rc, 10, std::max(0, window.nH - 40), std::max(20, window.nW - 10), std::max(30, window.nH - 10));
+    dlg.m_bEnable = tooltip.bOn;
+    dlg.m_bTransparent = tooltip.bTransparent;
+    dlg.m_strDefaultText = tooltip.strText;
     dlg.m_nX = rc.left;
     dlg.m_nY = rc.top;
     dlg.m_nWidth = rc.right - rc.left;
     dlg.m_nHeight = rc.bottom - rc.top;
-    dlg.m_bCenter = page.m_bTooltipCenter;
-    dlg.m_font.Assign(page.m_tooltipFont);
-    dlg.m_crBackground = page.m_crTooltip;
+    dlg.m_bCenter = tooltip.bCenter;
+    dlg.m_font.Assign(tooltip.font);
+    dlg.m_crBackground = tooltip.crBg;
     if (dlg.DoModal() != IDOK)
         return FALSE;
-    page.m_bTooltip = dlg.m_bEnable;
-    page.m_bTooltipTransparent = dlg.m_bTransparent;
-    page.m_strTooltipText = dlg.m_strDefaultText;
-    ::SetRect(&page.m_rcTooltip, dlg.m_nX, dlg.m_nY, dlg.m_nX + dlg.m_nWidth, dlg.m_nY + dlg.m_nHeight);
-    page.m_bTooltipCenter = dlg.m_bCenter;
-    page.m_tooltipFont.Assign(dlg.m_font);
-    page.m_crTooltip = dlg.m_crBackground;
+    tooltip.bOn = dlg.m_bEnable;
+    tooltip.bTransparent = dlg.m_bTransparent;
+    tooltip.strText = dlg.m_strDefaultText;
+    ::SetRect(&tooltip.rc, dlg.m_nX, dlg.m_nY, dlg.m_nX + dlg.m_nWidth, dlg.m_nY + dlg.m_nHeight);
+    tooltip.bCenter = dlg.m_bCenter;
+    tooltip.font.Assign(dlg.m_font);
+    tooltip.crBg = dlg.m_crBackground;
+    page.SetTooltipArea(tooltip);
     return TRUE;
 }

@@ -27,15 +27,15 @@ std::vector<CProjectReport::Row> CProjectReport::RowsOf(CProjectPage& page)
 {
     struct Kind
     {
-        CMObjList* pList;
+        const CMObjList* pList;
         UINT nText;
         LPCSTR lpszFallback;
     };
     const Kind kinds[] = {
-        { &page.m_buttons, IDS_REPORT_BUTTON, "Button" },       { &page.m_texts, IDS_REPORT_TEXT, "Text" },
-        { &page.m_textFields, IDS_REPORT_TEXTFIELD, "Scrollet" }, { &page.m_aviClips, IDS_REPORT_AVICLIP, "AVI" },
-        { &page.m_images, IDS_KIND_IMAGE, "Image" },            { &page.m_sliders, IDS_KIND_SLIDER, "Slider" },
-        { &page.m_listBoxes, IDS_REPORT_LISTBOX, "Listbox" },
+        { &page.GetButtons(), IDS_REPORT_BUTTON, "Button" },       { &page.GetTexts(), IDS_REPORT_TEXT, "Text" },
+        { &page.GetTextFields(), IDS_REPORT_TEXTFIELD, "Scrollet" }, { &page.GetAviClips(), IDS_REPORT_AVICLIP, "AVI" },
+        { &page.GetImages(), IDS_KIND_IMAGE, "Image" },            { &page.GetSliders(), IDS_KIND_SLIDER, "Slider" },
+        { &page.GetListBoxes(), IDS_REPORT_LISTBOX, "Listbox" },
     };
     std::vector<Row> rows;
     for (const Kind& kind : kinds)
@@ -54,7 +54,7 @@ std::vector<CProjectReport::Row> CProjectReport::RowsOf(CProjectPage& page)
                 GetEditorActionCaption(pButton->m_nAction, row.strAction);
                 row.strFile = !pButton->m_strDocument.IsEmpty() ? pButton->m_strDocument : pButton->m_strApplication;
             }
-            else if (kind.pList == &page.m_aviClips || kind.pList == &page.m_images)
+            else if (kind.pList == &page.GetAviClips() || kind.pList == &page.GetImages())
             {
                 // Their text is the file they show.
                 row.strFile = pObject->m_strText;

@@ -85,7 +85,7 @@ BOOL CTarnixEdDoc::OnOpenDocument(LPCSTR lpszPathName)
     if (!CDocument::OnOpenDocument(lpszPathName))
         return FALSE;
     // A page that shows its errors hears of its missing files once, by name.
-    if (m_page.m_bShowErrors && !m_page.GetMissingFiles().empty())
+    if (m_page.GetWindow().bShowErrors && !m_page.GetMissingFiles().empty())
     {
         CString text = IsGermanUi() ? "Diese Dateien der Seite fehlen:\n" : "These files of the page are missing:\n";
         for (const CString& file : m_page.GetMissingFiles())
@@ -129,7 +129,9 @@ void CTarnixEdDoc::Serialize(CArchive& ar)
     if (ar.IsStoring())
         AfxThrowArchiveException(CArchiveException::genericException, path);
     m_page.LoadProject(path);
-    LoadFontStyleFromProfile(m_page.m_defaultTextFont, "TEXT");
+    CFontDesc textFont(m_page.GetDefaultTextFont());
+    LoadFontStyleFromProfile(textFont, "TEXT");
+    m_page.SetDefaultTextFont(textFont);
     SetModifiedFlag(FALSE);
 }
 
@@ -137,11 +139,8 @@ void CTarnixEdDoc::PrepareWriter()
 {
     CTarnixEdApp* pApp = GetEditorApp();
     if (pApp != nullptr)
-    {
-        m_page.m_strEditorVersion = pApp->m_strBuildText;
-        m_page.m_strEditorFileVersion = pApp->m_strFileVersion;
-    }
-    m_page.m_chEditorLanguage = GetUiLanguage();
+        m_page.SetWriterVersion(pApp->m_strBuildText, pApp->m_strFileVersion);
+    m_page.SetWriterLanguage(GetUiLanguage());
 }
 
 BOOL CTarnixEdDoc::OnSaveDocument(LPCSTR lpszPathName)
@@ -214,12 +213,12 @@ void CTarnixEdDoc::OnFileSave()
 void CTarnixEdDoc::OnDefaultTextFont()
 {
     CTextFontDlg dlg(AfxGetMainWnd());
-    dlg.m_font = m_page.m_defaultTextFont;
+    dlg.m_font = m_page.GetDefaultTextFont();
     if (dlg.DoModal() != IDOK)
         return;
-    m_page.m_defaultTextFont = dlg.m_font;
+    m_page.SetDefaultTextFont(dlg.m_font);
     m_bDefaultTextFontSet = TRUE;
-    SaveFontStyleToProfile(m_page.m_defaultTextFont, "TEXT");
+    SaveFontStyleToProfile(m_page.GetDefaultTextFont(), "TEXT");
 }
 
 void CTarnixEdDoc::OnUsedFilesChanged()
@@ -246,7 +245,7 @@ void CTarnixEdDoc::CheckProjectVersion()
     CTarnixEdApp* pApp = GetEditorApp();
     if (pApp == nullptr)
         return;
-    const CString& version = m_page.m_strFileVersion;
+    const CString& version = m_page.GetFileVersion();
     if (!(pApp->m_strFileVersion.Compare(version) > 0 && version.GetLength() > 2))
         return;
     CString question;
@@ -254,13 +253,13 @@ void CTarnixEdDoc::CheckProjectVersion()
     if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
 
-    const CString& folder = m_page.m_strProjectFolder;
+    const CString& folder = m_page.GetProjectFolder();
     CopyFileToFolder("Velicon.ico", pApp->m_strEditorFolder, folder);
     CopyFileToFolder("Autorun.inf", pApp->m_strEditorFolder, folder);
     if (!CopyFileToFolder(kPlayerProgram, pApp->m_strEditorFolder, folder))
         return;
-    CString target = m_page.m_strProjectPath;
-    CString name = m_page.m_strProjectFileName;
+    CString target = m_page.GetProjectPath();
+    CString name = m_page.GetProjectFileName();
     name.MakeLower();
     // The old name moves to the player's name, but never over a page of that name.
     CString newName = folder + "\\" + ProjectFormat::kDefaultFileName;
@@ -283,7 +282,7 @@ void CTarnixEdDoc::MakeDocRelativePath(CString& strPath) const
 {
     if (strPath.IsEmpty() || GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES)
         return;
-    ContractProjectPath(strPath, m_page.m_strProjectFolder, FALSE);
+    ContractProjectPath(strPath, m_page.GetProjectFolder(), FALSE);
 }
 
 // ---------------------------------------------------------------------------
@@ -293,18 +292,17 @@ BOOL CTarnixEdDoc::CreateSubmenuPage(CString& strPath, int& nNumber)
 {
     if (!CanAddSubmenu())
         return FALSE;
-    CPageList& pages = m_page.m_pages;
     for (int k = 1; k <= CPageList::kMaxPages; ++k)
     {
-        if (pages.GetPage(k) != nullptr)
+        if (m_page.GetSubPage(k) != nullptr)
             continue;
         CString name = CSubmenuFiles::DefaultPageFile(k);
-        CString path = m_page.m_strProjectFolder + "\\" + name;
+        CString path = m_page.GetProjectFolder() + "\\" + name;
         // A file of that name may be another page or the author's own: it is never overwritten.
         if (GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
             continue;
-        int nAdded = pages.AddPage(CString(), m_page.m_strProjectFileName, CString(), name);
-        const CSubmenuFiles* pEntry = pages.GetPage(nAdded);
+        int nAdded = m_page.AddSubPage(name);
+        const CSubmenuFiles* pEntry = m_page.GetSubPage(nAdded);
         if (pEntry == nullptr)
             return FALSE;
         PrepareWriter();
@@ -313,7 +311,7 @@ BOOL CTarnixEdDoc::CreateSubmenuPage(CString& strPath, int& nNumber)
                                                                 "Exit");
         if (!lines.SaveFile(path))
         {
-            pages.RemovePage(path, FALSE);
+            m_page.RemoveSubPage(path);
             return FALSE;
         }
         strPath = path;
@@ -326,7 +324,7 @@ BOOL CTarnixEdDoc::CreateSubmenuPage(CString& strPath, int& nNumber)
 
 void CTarnixEdDoc::OpenSubmenuPage(int nNumber)
 {
-    const CSubmenuFiles* pEntry = m_page.m_pages.GetPage(nNumber);
+    const CSubmenuFiles* pEntry = m_page.GetSubPage(nNumber);
     CTarnixEdApp* pApp = GetEditorApp();
     if (pEntry == nullptr || pApp == nullptr)
         return;
@@ -334,7 +332,7 @@ void CTarnixEdDoc::OpenSubmenuPage(int nNumber)
     if (path.Left(12) == ProjectFormat::kCurrentDir)
         path = path.Mid(13);
     if (path.GetLength() < 2 || path[1] != ':')
-        path = m_page.m_strProjectFolder + "\\" + path;
+        path = m_page.GetProjectFolder() + "\\" + path;
     pApp->RequestOpenProject(path);
 }
 
@@ -348,8 +346,8 @@ void CTarnixEdDoc::RemoveButton(CMButCreateStruct* pButton)
     CString page;
     ResolvePath(pButton->m_strDocument, page);
     // The main page and the open page are no sub-pages of their own: their files stay.
-    BOOL bBackup = !SamePath(page, m_page.m_strProjectPath) && !SamePath(page, GetPathName());
-    if (!m_page.m_strMainFile.IsEmpty() && SamePath(page, m_page.m_strProjectFolder + "\\" + m_page.m_strMainFile))
+    BOOL bBackup = !SamePath(page, m_page.GetProjectPath()) && !SamePath(page, GetPathName());
+    if (!m_page.GetMainFile().IsEmpty() && SamePath(page, m_page.GetProjectFolder() + "\\" + m_page.GetMainFile()))
         bBackup = FALSE;
     m_page.RemoveButton(pButton, bBackup);
     RefreshPageMenu();
@@ -362,7 +360,7 @@ void CTarnixEdDoc::RefreshPageMenu()
     CMultiDocTemplate* pTemplate = dynamic_cast<CMultiDocTemplate*>(GetDocTemplate());
     if (pTemplate == nullptr)
         return;
-    m_page.m_pages.BuildPageMenu(CPageList::FindAnchorMenu(pTemplate->m_hMenuShared, ID_PAGE_NEW));
+    m_page.BuildPageMenu(CPageList::FindAnchorMenu(pTemplate->m_hMenuShared, ID_PAGE_NEW));
     if (CWnd* pMainWnd = AfxGetMainWnd())
         ::DrawMenuBar(pMainWnd->GetSafeHwnd());
 }

@@ -19,13 +19,13 @@ public:
 
     // Attributes
     CProjectPage& GetPage() { return m_page; }
-    const CString& GetProjectFolder() const { return m_page.m_strProjectFolder; }
+    const CString& GetProjectFolder() const { return m_page.GetProjectFolder(); }
     BOOL m_bExplorerRefresh;          // used-file changes refresh the explorer
     BOOL m_bDefaultTextFontSet;
     BOOL m_bTestRun;                  // set while the test run saves the page
     int m_nButtonSheetPage;           // the button sheet opens on the page last shown
-    int GetPageWidth() const { return m_page.m_nWinW; }
-    int GetPageHeight() const { return m_page.m_nWinH; }
+    int GetPageWidth() const { return m_page.GetWindow().nW; }
+    int GetPageHeight() const { return m_page.GetWindow().nH; }
 
     // Overridables
     BOOL OnNewDocument() override;

@@ -179,18 +179,19 @@ void CTarnixEdView::BuildObjects()
     if (pDoc == nullptr)
         return;
     CProjectPage& page = pDoc->GetPage();
-    ResizeFrameToMenu(page.m_nWinW, page.m_nWinH);
-    m_defaultButton.m_font.Assign(page.m_buttonFont);
+    ResizeFrameToMenu(page.GetWindow().nW, page.GetWindow().nH);
+    m_defaultButton.m_font.Assign(page.GetButtonStyle().font);
     m_objects.DeleteAll();
     CToolTip* pTip = nullptr;
-    if (page.m_bTooltip)
+    const PageTooltipArea& area = page.GetTooltipArea();
+    if (area.bOn)
     {
-        m_tooltip.Setup(page.m_rcTooltip, page.m_bTooltipTransparent, page.m_crTooltip, page.m_tooltipFont,
-                        page.m_strTooltipText, this, page.m_strProjectFolder, page.m_bTooltipCenter);
+        m_tooltip.Setup(area.rc, area.bTransparent, area.crBg, area.font, area.strText, this, page.GetProjectFolder(),
+                        area.bCenter);
         pTip = &m_tooltip;
     }
-    for (int i = 0; i < page.m_buttons.GetSize(); ++i)
-        if (CMButCreateStruct* pButton = dynamic_cast<CMButCreateStruct*>(page.m_buttons.GetAt(i)))
+    for (int i = 0; i < page.GetButtons().GetSize(); ++i)
+        if (CMButCreateStruct* pButton = dynamic_cast<CMButCreateStruct*>(page.GetButtons().GetAt(i)))
             pButton->pToolTip = pTip;
     m_objects.Init(this, MENUOBJ_FIRST_ID, MENUOBJ_MAX_COUNT, TRUE);
     TakeGridSettings();
@@ -206,18 +207,16 @@ void CTarnixEdView::BuildObjects()
 void CTarnixEdView::AddDocumentObjects()
 {
     CProjectPage& page = GetDocument()->GetPage();
-    m_objects.AddPageObjects({ page.m_images, page.m_texts, page.m_buttons, page.m_sliders, page.m_textFields,
-                               page.m_listBoxes, page.m_aviClips },
-                             page.m_buttonFont);
+    m_objects.AddPageObjects(page.GetObjectLists(), page.GetButtonStyle().font);
 }
 
 void CTarnixEdView::BindPopupMenus()
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CProjectPage& page = pDoc->GetPage();
-    for (int i = 0; i < page.m_buttons.GetSize(); ++i)
+    for (int i = 0; i < page.GetButtons().GetSize(); ++i)
     {
-        CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(page.m_buttons.GetAt(i));
+        CMButCreateStruct* pStruct = dynamic_cast<CMButCreateStruct*>(page.GetButtons().GetAt(i));
         if (pStruct == nullptr || !ProjectFormat::IsPopupDocument(pStruct->m_strDocument))
             continue;
         m_objects.RemovePopupMenu(pStruct);
@@ -302,11 +301,11 @@ void CTarnixEdView::OnDraw(CDC* pDC)
     RECT rcClient;
     GetClientRect(&rcClient);
     ::FillRect(hdc, &rcClient, (HBRUSH)::GetStockObject(BLACK_BRUSH));
-    RECT rcPage = { 0, 0, page.m_nWinW, page.m_nWinH };
-    HBRUSH hBrush = ::CreateSolidBrush(page.m_crWindowBg);
+    RECT rcPage = { 0, 0, page.GetWindow().nW, page.GetWindow().nH };
+    HBRUSH hBrush = ::CreateSolidBrush(page.GetWindow().crBg);
     ::FillRect(hdc, &rcPage, hBrush);
     ::DeleteObject(hBrush);
-    if (page.m_bImage && page.m_bImageLoaded)
+    if (page.ShowsBackground())
         m_background.Draw(&memDC, page);
     if (m_bSelectionMode && !::IsRectEmpty(&m_rcMarked))
     {
@@ -322,7 +321,7 @@ void CTarnixEdView::OnDraw(CDC* pDC)
         ::Polyline(hdc, inner, 5);
         ::SelectObject(hdc, hOld);
     }
-    if (page.m_bTooltip)
+    if (page.GetTooltipArea().bOn)
     {
         if (!m_bDefaultTipShown)
         {

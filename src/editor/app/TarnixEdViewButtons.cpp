@@ -49,7 +49,7 @@ void ShowLimitBox(LPCSTR lpszKind)
 
 int CTarnixEdView::ButtonCount() const
 {
-    return (int)GetDocument()->GetPage().m_buttons.GetSize();
+    return (int)GetDocument()->GetPage().GetButtons().GetSize();
 }
 
 // The page limits of the insert commands, checked again by every road that
@@ -64,17 +64,17 @@ BOOL CTarnixEdView::HasRoom(int nType) const
     case MOBJ_BUTTON:
         return ButtonCount() < kMaxButtons;
     case MOBJ_TEXT:
-        return page.m_texts.GetSize() < kMaxTexts;
+        return page.GetTexts().GetSize() < kMaxTexts;
     case MOBJ_VIEWER:
-        return page.m_textFields.GetSize() == 0;
+        return page.GetTextFields().GetSize() == 0;
     case MOBJ_AVICLIP:
-        return page.m_aviClips.GetSize() == 0;
+        return page.GetAviClips().GetSize() == 0;
     case MOBJ_PICTURE:
-        return page.m_images.GetSize() == 0;
+        return page.GetImages().GetSize() == 0;
     case MOBJ_SLIDER:
-        return page.m_sliders.GetSize() == 0;
+        return page.GetSliders().GetSize() == 0;
     case MOBJ_LISTBOX:
-        return page.m_listBoxes.GetSize() == 0;
+        return page.GetListBoxes().GetSize() == 0;
     default:
         return TRUE;
     }
@@ -183,7 +183,7 @@ BOOL CTarnixEdView::InsertButton()
     CProjectPage& page = pDoc->GetPage();
     CButtonPropSheet sheet(IsGermanUi() ? "Funktionsschalter (Button) Eigenschaften" : "Button Properties", this,
                            (UINT)pDoc->m_nButtonSheetPage);
-    sheet.m_captionFont.Assign(page.m_buttonFont);
+    sheet.m_captionFont.Assign(page.GetButtonStyle().font);
     if (m_defaultButton.m_bPreset)
     {
         FillSheetFromButton(sheet, m_defaultButton);
@@ -193,12 +193,12 @@ BOOL CTarnixEdView::InsertButton()
     }
     else
     {
-        CFontDesc over(page.m_buttonFont), down(page.m_buttonFont);
+        CFontDesc over(page.GetButtonStyle().font), down(page.GetButtonStyle().font);
         over.m_crColor = RGB(0, 0, 255);
         over.m_logFont.lfUnderline = TRUE;
         down.m_crColor = RGB(0, 0, 0xC0);
         down.m_logFont.lfUnderline = TRUE;
-        sheet.m_idleFont.Assign(page.m_buttonFont);
+        sheet.m_idleFont.Assign(page.GetButtonStyle().font);
         sheet.m_overFont.Assign(over);
         sheet.m_downFont.Assign(down);
         sheet.m_strCaption = m_defaultButton.m_strText;
@@ -227,8 +227,8 @@ BOOL CTarnixEdView::InsertButton()
     pButton->m_bStopSound = m_defaultButton.m_bStopSound;
     pButton->m_bStartSound = m_defaultButton.m_bStartSound;
     pButton->m_strSoundFile = m_defaultButton.m_strSoundFile;
-    pButton->m_nPageNumber = page.m_nMenuLevel;
-    pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+    pButton->m_nPageNumber = page.GetMenuLevel();
+    pButton->pToolTip = page.GetTooltipArea().bOn ? &m_tooltip : nullptr;
     m_rcDefault = pButton->m_rect;
     if (!RegisterButton(pButton))
         return FALSE;
@@ -295,7 +295,7 @@ void CTarnixEdView::ChangeButton(CMButCreateStruct* pButton)
     pDoc->GetPage().CollectUsedFiles(*pButton);
     pDoc->SetModifiedFlag(TRUE);
     m_objects.ReplaceButton(pButton);
-    m_objects.SetButtonFont(pDoc->GetPage().m_buttonFont);
+    m_objects.SetButtonFont(pDoc->GetPage().GetButtonStyle().font);
     CheckAviAction(*pButton);
     Invalidate();
 }
@@ -339,7 +339,7 @@ void CTarnixEdView::OnSubmenu()
         pButton->m_rect = RECT{ 10, 10, 130, 40 };
     }
     pButton->m_rect = FreePlace(pButton->m_rect);
-    pButton->m_font.Assign(pDoc->GetPage().m_buttonFont);
+    pButton->m_font.Assign(pDoc->GetPage().GetButtonStyle().font);
     CString format;
     format.LoadString(IDS_SUBMENU_TITLE);
     pButton->m_strText.Format(format, nNumber);
@@ -452,7 +452,7 @@ BOOL CTarnixEdView::InsertDocumentStarter(CDocumentInsert& insert)
     CTarnixEdApp* pApp = GetEditorApp();
     if (pApp != nullptr)
         insert.m_strViewerSetup = pApp->GetProfileString(g_szViewerSection, insert.Kind().pszViewerKey);
-    const BOOL bDone = insert.Run(pDoc->GetProjectFolder(), &pDoc->GetPage().m_buttons, this);
+    const BOOL bDone = insert.Run(pDoc->GetProjectFolder(), &pDoc->GetPage().GetButtons(), this);
     if (insert.m_bViewerChosen && pApp != nullptr)
         pApp->WriteProfileString(g_szViewerSection, insert.Kind().pszViewerKey, insert.m_strViewerSetup);
     if (!bDone)
@@ -474,9 +474,9 @@ BOOL CTarnixEdView::InsertStarterButton()
     pButton->m_nAction = ACTION_NONE;
     if (pButton->m_strStyle.IsEmpty() || !m_defaultButton.m_bPreset)
         pButton->m_strStyle = "WINDOWS";
-    pButton->m_font.Assign(page.m_buttonFont);
-    pButton->m_nPageNumber = page.m_nMenuLevel;
-    pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+    pButton->m_font.Assign(page.GetButtonStyle().font);
+    pButton->m_nPageNumber = page.GetMenuLevel();
+    pButton->pToolTip = page.GetTooltipArea().bOn ? &m_tooltip : nullptr;
     if (!RegisterButton(pButton))
         return FALSE;
     TakeAsDefaultButton(*pButton);
@@ -512,9 +512,9 @@ void CTarnixEdView::OnInsertPopupMenu()
     pButton->m_strText = dlg.m_strButtonText;
     pButton->m_strDocument = ProjectFormat::PopupDocument(m_objects.GetPopupMenuCount());
     pButton->m_nAction = ACTION_NONE;
-    pButton->m_font.Assign(page.m_buttonFont);
-    pButton->m_nPageNumber = page.m_nMenuLevel;
-    pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+    pButton->m_font.Assign(page.GetButtonStyle().font);
+    pButton->m_nPageNumber = page.GetMenuLevel();
+    pButton->pToolTip = page.GetTooltipArea().bOn ? &m_tooltip : nullptr;
     if (!RegisterButton(pButton))
         return;
     const int nNumber = m_objects.BindPopupMenu(pButton, this);
@@ -529,9 +529,7 @@ void CTarnixEdView::SetPopupItems(int nNumber, const CString& strItems)
     m_objects.SetPopupMenuText(nNumber, strItems);
     if (nNumber < 0 || nNumber >= CProjectPage::kPopupCount)
         return;
-    page.ReleasePopupMenuFiles(page.m_strPopupTexts[nNumber]);
-    page.m_strPopupTexts[nNumber] = strItems;
-    page.CollectPopupMenuFiles(strItems);
+    page.SetPopupMenuText(nNumber, strItems);
     GetDocument()->SetModifiedFlag(TRUE);
 }
 

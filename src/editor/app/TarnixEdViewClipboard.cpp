@@ -95,7 +95,7 @@ void CTarnixEdView::OnPaste()
     case MOBJ_BUTTON:
     {
         CMButCreateStruct* pButton = CopyAt<CMButCreateStruct>(*pClip, rc);
-        pButton->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+        pButton->pToolTip = page.GetTooltipArea().bOn ? &m_tooltip : nullptr;
         pButton->m_pPopupMenu = nullptr;
         if (!AddToBoth(pButton, m_objects, &CMenuObjects::AddButton, page, &CProjectPage::AddButton))
             return;

@@ -344,7 +344,7 @@ void CTarnixEdView::OnTabOrder()
     m_bTabOrder = 0;
     m_objects.ShowTabOrder(FALSE);
     CProjectPage& page = GetDocument()->GetPage();
-    m_objects.ApplyTabOrder(&page.m_buttons, &page.m_texts, &page.m_textFields);
+    page.TakeTabOrder(m_objects);
     GetDocument()->SetModifiedFlag(TRUE);
     Refresh();
 }

@@ -26,7 +26,7 @@ const DWORD kListBoxStyle = 2; // the wizard's plain-look option
 // The hint of the chosen entry shows in the tooltip area, as the player shows it.
 void CTarnixEdView::OnListBoxHint()
 {
-    if (!GetDocument()->GetPage().m_bTooltip)
+    if (!GetDocument()->GetPage().GetTooltipArea().bOn)
         return;
     CString tip;
     m_objects.GetListBoxSelection(&tip);
@@ -65,7 +65,7 @@ void CTarnixEdView::OnInsertListBox()
     pList->m_strText = wizard.m_strListFile;
     pList->m_crColor = kListBoxColor;
     pList->m_dwStyle = wizard.m_bStyle ? kListBoxStyle : 0;
-    pList->m_nPageNumber = page.m_nMenuLevel;
+    pList->m_nPageNumber = page.GetMenuLevel();
     LeaveSelectionMode();
     if (!page.AddListBox(pList))
     {
@@ -79,7 +79,7 @@ void CTarnixEdView::OnInsertListBox()
     pStart->m_strStyle = "WINDOWS";
     pStart->m_rect = ListStartButtonRect(rcList, menu);
     // Wide and high enough for its whole caption, growing to the left.
-    const CSize need = ButtonSizeForCaption(wizard.m_strButtonText, page.m_buttonFont, CSize(120, 26));
+    const CSize need = ButtonSizeForCaption(wizard.m_strButtonText, page.GetButtonStyle().font, CSize(120, 26));
     pStart->m_rect.left = std::max(0L, std::min(pStart->m_rect.left, pStart->m_rect.right - need.cx));
     pStart->m_rect.bottom = std::max(pStart->m_rect.bottom, pStart->m_rect.top + need.cy);
     pStart->m_rect = FreePlace(pStart->m_rect);
@@ -87,9 +87,9 @@ void CTarnixEdView::OnInsertListBox()
     pStart->m_strDocument = ProjectFormat::kListBoxDocument;
     pStart->m_strToolTip = "selektiertes Objekt der Listbox starten";
     pStart->m_nAction = ACTION_NONE;
-    pStart->m_font.Assign(page.m_buttonFont);
-    pStart->m_nPageNumber = page.m_nMenuLevel;
-    pStart->pToolTip = page.m_bTooltip ? &m_tooltip : nullptr;
+    pStart->m_font.Assign(page.GetButtonStyle().font);
+    pStart->m_nPageNumber = page.GetMenuLevel();
+    pStart->pToolTip = page.GetTooltipArea().bOn ? &m_tooltip : nullptr;
     RegisterButton(pStart);
     m_rcDefault = MakeRect(wizard.m_nX, wizard.m_nY, 120, 30);
     m_defaultButton.m_rect = m_rcDefault;

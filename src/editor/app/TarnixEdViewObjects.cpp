@@ -182,7 +182,7 @@ void CTarnixEdView::InsertText(POINT pt)
     CProjectPage& page = GetDocument()->GetPage();
     CInsertTextDlg dlg(this);
     dlg.m_sizePage = MenuSize();
-    dlg.m_font.Assign(page.m_defaultTextFont);
+    dlg.m_font.Assign(page.GetDefaultTextFont());
     const RECT rcOffer = FreePlace(MakeRect(pt.x, pt.y, 100, 20));
     dlg.m_nX = (UINT)rcOffer.left;
     dlg.m_nY = (UINT)rcOffer.top;
@@ -193,7 +193,7 @@ void CTarnixEdView::InsertText(POINT pt)
     pText->m_strText = dlg.m_strText;
     pText->m_font.Assign(dlg.m_font);
     pText->m_bPreset = 1;
-    pText->m_nPageNumber = page.m_nMenuLevel;
+    pText->m_nPageNumber = page.GetMenuLevel();
     LeaveSelectionMode();
     if (!AddToBoth(pText, m_objects, &CMenuObjects::AddStaticText, page, &CProjectPage::AddText))
         return;
@@ -236,7 +236,7 @@ void CTarnixEdView::InsertTextField()
     pField->m_bScrollVert = dlg.m_bVertScroll;
     pField->m_bBorder = 1;
     pField->m_bPreset = 1;
-    pField->m_nPageNumber = page.m_nMenuLevel;
+    pField->m_nPageNumber = page.GetMenuLevel();
     LeaveSelectionMode();
     if (!AddToBoth(pField, m_objects, &CMenuObjects::AddScrollet, page, &CProjectPage::AddTextField))
         return;
@@ -300,7 +300,7 @@ void CTarnixEdView::InsertAviClip(POINT pt)
     CMObjCreateStruct* pClip = new CMObjCreateStruct;
     TakeAviDialog(dlg, *pClip, SnapPoint(dlg.m_nX, dlg.m_nY));
     pClip->m_bPreset = 1;
-    pClip->m_nPageNumber = page.m_nMenuLevel;
+    pClip->m_nPageNumber = page.GetMenuLevel();
     m_defaultAviClip.Copy(*pClip);
     LeaveSelectionMode();
     if (!AddToBoth(pClip, m_objects, &CMenuObjects::AddAviCtrl, page, &CProjectPage::AddAviClip))
@@ -330,7 +330,7 @@ void CTarnixEdView::OnInsertSlider()
     pSlider->m_rect = SnapRect(dlg.m_nX, dlg.m_nY, dlg.m_nWidth, dlg.m_nHeight);
     pSlider->m_crColor = dlg.m_crColor;
     pSlider->m_bPreset = 1;
-    pSlider->m_nPageNumber = page.m_nMenuLevel;
+    pSlider->m_nPageNumber = page.GetMenuLevel();
     LeaveSelectionMode();
     if (!page.AddSlider(pSlider))
     {
@@ -370,7 +370,7 @@ void CTarnixEdView::OnInsertImage()
     pImage->m_rect = MakeRect(corner.x, corner.y, 20, 20);
     pImage->m_strText = dlg.m_strFile;
     pImage->m_bPreset = 1;
-    pImage->m_nPageNumber = page.m_nMenuLevel;
+    pImage->m_nPageNumber = page.GetMenuLevel();
     LeaveSelectionMode();
     if (!AddToBoth(pImage, m_objects, &CMenuObjects::AddStaticImage, page, &CProjectPage::AddImage))
         return;

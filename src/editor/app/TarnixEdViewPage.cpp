@@ -32,8 +32,11 @@ namespace {
 
 void CentreBackgroundImage(CProjectPage& page)
 {
-    page.m_nImageX = std::max(0, (page.m_nWinW - page.m_nImageW - 6) / 2);
-    page.m_nImageY = std::max(0, (page.m_nWinH - page.m_nImageH - 26) / 2);
+    PageBackground background = page.GetBackground();
+    const SIZE size = page.GetBackgroundSize();
+    background.nX = std::max(0, (page.GetWindow().nW - (int)size.cx - 6) / 2);
+    background.nY = std::max(0, (page.GetWindow().nH - (int)size.cy - 26) / 2);
+    page.SetBackground(background);
 }
 
 CString PlayerPathFor(const CString& strProject)
@@ -116,10 +119,12 @@ void CTarnixEdView::OnExploreFolder()
 void CTarnixEdView::OnBackgroundColor()
 {
     CTarnixEdDoc* pDoc = GetDocument();
-    CColorDialog dlg(pDoc->GetPage().m_crWindowBg, CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR, this);
+    PageWindow window = pDoc->GetPage().GetWindow();
+    CColorDialog dlg(window.crBg, CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR, this);
     if (dlg.DoModal() != IDOK)
         return;
-    pDoc->GetPage().m_crWindowBg = dlg.GetColor();
+    window.crBg = dlg.GetColor();
+    pDoc->GetPage().SetWindow(window);
     pDoc->SetModifiedFlag(TRUE);
     Invalidate();
 }
@@ -128,10 +133,12 @@ void CTarnixEdView::OnWindowTitle()
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CTitleBarDlg dlg(this);
-    dlg.m_strTitle = pDoc->GetPage().m_strTitle;
+    PageWindow window = pDoc->GetPage().GetWindow();
+    dlg.m_strTitle = window.strTitle;
     if (dlg.DoModal() != IDOK)
         return;
-    pDoc->GetPage().m_strTitle = dlg.m_strTitle;
+    window.strTitle = dlg.m_strTitle;
+    pDoc->GetPage().SetWindow(window);
     if (CWnd* pFrame = GetParent())
         pFrame->SetWindowText(dlg.m_strTitle);
     pDoc->SetModifiedFlag(TRUE);
@@ -141,29 +148,31 @@ void CTarnixEdView::OnWindowPosition()
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CProjectPage& page = pDoc->GetPage();
+    PageWindow window = page.GetWindow();
     CWindowPosDlg dlg(this);
-    dlg.m_nWidth = page.m_nWinW;
-    dlg.m_nHeight = page.m_nWinH;
-    dlg.m_nX = page.m_nWinX;
-    dlg.m_nY = page.m_nWinY;
-    dlg.m_nPositionMode = page.m_bPosGiven;
-    dlg.m_nSizeMode = page.m_nSizeType;
-    dlg.m_nBorder = page.m_bBorder;
-    dlg.m_nCornerWidth = page.m_nCornerW;
-    dlg.m_nCornerHeight = page.m_nCornerH;
+    dlg.m_nWidth = window.nW;
+    dlg.m_nHeight = window.nH;
+    dlg.m_nX = window.nX;
+    dlg.m_nY = window.nY;
+    dlg.m_nPositionMode = window.bPosGiven;
+    dlg.m_nSizeMode = window.nSizeType;
+    dlg.m_nBorder = window.bBorder;
+    dlg.m_nCornerWidth = window.nCornerW;
+    dlg.m_nCornerHeight = window.nCornerH;
     if (dlg.DoModal() != IDOK)
         return;
-    page.m_nWinW = dlg.m_nWidth;
-    page.m_nWinH = dlg.m_nHeight;
-    page.m_nWinX = dlg.m_nX;
-    page.m_nWinY = dlg.m_nY;
-    page.m_bPosGiven = dlg.m_nPositionMode;
-    page.m_nSizeType = dlg.m_nSizeMode;
-    page.m_bBorder = dlg.m_nBorder;
-    page.m_nCornerW = dlg.m_nCornerWidth;
-    page.m_nCornerH = dlg.m_nCornerHeight;
+    window.nW = dlg.m_nWidth;
+    window.nH = dlg.m_nHeight;
+    window.nX = dlg.m_nX;
+    window.nY = dlg.m_nY;
+    window.bPosGiven = dlg.m_nPositionMode;
+    window.nSizeType = dlg.m_nSizeMode;
+    window.bBorder = dlg.m_nBorder;
+    window.nCornerW = dlg.m_nCornerWidth;
+    window.nCornerH = dlg.m_nCornerHeight;
+    page.SetWindow(window);
     // A centred background picture stays centred in the new size.
-    if (page.m_bImage && page.m_bImageLoaded && page.m_nImagePos == 1)
+    if (page.ShowsBackground() && page.GetBackground().nPos == 1)
         CentreBackgroundImage(page);
     pDoc->SetModifiedFlag(TRUE);
     Refresh();
@@ -173,12 +182,14 @@ void CTarnixEdView::OnDesktop()
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CDesktopDlg dlg(this);
-    dlg.m_bCover = pDoc->GetPage().m_bPaintDesktop;
-    dlg.m_crColor = pDoc->GetPage().m_crDesktop;
+    PageWindow window = pDoc->GetPage().GetWindow();
+    dlg.m_bCover = window.bPaintDesktop;
+    dlg.m_crColor = window.crDesktop;
     if (dlg.DoModal() != IDOK)
         return;
-    pDoc->GetPage().m_bPaintDesktop = dlg.m_bCover;
-    pDoc->GetPage().m_crDesktop = dlg.m_crColor;
+    window.bPaintDesktop = dlg.m_bCover;
+    window.crDesktop = dlg.m_crColor;
+    pDoc->GetPage().SetWindow(window);
     pDoc->SetModifiedFlag(TRUE);
 }
 
@@ -193,15 +204,17 @@ void CTarnixEdView::OnButtonStyle()
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CProjectPage& page = pDoc->GetPage();
+    PageButtonStyle style = page.GetButtonStyle();
     CButtonStyleDlg dlg(this);
-    dlg.m_font.Assign(page.m_buttonFont);
-    dlg.m_nBrightness = page.m_nBrightness;
-    dlg.m_nHover = page.m_bHover;
+    dlg.m_font.Assign(style.font);
+    dlg.m_nBrightness = style.nBrightness;
+    dlg.m_nHover = style.bHover;
     if (dlg.DoModal() != IDOK)
         return;
-    page.m_buttonFont.Assign(dlg.m_font);
-    page.m_nBrightness = dlg.m_nBrightness;
-    page.m_bHover = dlg.m_nHover;
+    style.font.Assign(dlg.m_font);
+    style.nBrightness = dlg.m_nBrightness;
+    style.bHover = dlg.m_nHover;
+    page.SetButtonStyle(style);
     pDoc->SetModifiedFlag(TRUE);
     Refresh();
 }
@@ -256,7 +269,7 @@ void CTarnixEdView::OnObjectsHelp()
 void CTarnixEdView::OnGraphicsProgram()
 {
     CProjectPage& page = GetDocument()->GetPage();
-    const CString file = page.m_bImage && page.m_bImageLoaded ? page.m_strImageFile : CString();
+    const CString file = page.ShowsBackground() ? page.GetBackground().strFile : CString();
     // A program asked for here serves this once; the settings' graphics
     // program is chosen in its own dialog.
     OpenInGraphicsProgram(this, file, [this]() {
@@ -277,27 +290,31 @@ void CTarnixEdView::EditBackgroundImage(const CString& strFile)
 {
     CTarnixEdDoc* pDoc = GetDocument();
     CProjectPage& page = pDoc->GetPage();
+    PageBackground background = page.GetBackground();
     CBackgroundImageDlg dlg(this);
-    dlg.m_strFile = strFile.IsEmpty() ? page.m_strImageFile : strFile;
+    dlg.m_strFile = strFile.IsEmpty() ? background.strFile : strFile;
     dlg.m_bEnabled = 1;
-    dlg.m_nX = page.m_nImageX;
-    dlg.m_nY = page.m_nImageY;
-    dlg.m_nPosMode = page.m_nImagePos;
+    dlg.m_nX = background.nX;
+    dlg.m_nY = background.nY;
+    dlg.m_nPosMode = background.nPos;
     if (dlg.DoModal() != IDOK)
         return;
     const BOOL bShown = dlg.m_bEnabled;
     page.ReplaceImageFile(bShown ? dlg.m_strFile : CString());
-    page.m_bImage = bShown;
-    page.m_nImagePos = dlg.m_nPosMode;
-    page.m_nImageX = dlg.m_nX;
-    page.m_nImageY = dlg.m_nY;
+    background.bShown = bShown;
+    background.nPos = dlg.m_nPosMode;
+    background.nX = dlg.m_nX;
+    background.nY = dlg.m_nY;
     // The reader knows only a window fitted to the picture (0) or not (1).
     const BOOL bFit = bShown && dlg.m_nPosMode == CBackgroundImageDlg::POS_FIT_WINDOW;
-    page.m_nSizeType = bFit ? 0 : 1;
+    PageWindow window = page.GetWindow();
+    window.nSizeType = bFit ? 0 : 1;
+    page.SetWindow(window);
     if (bFit)
-        page.m_nImageX = page.m_nImageY = 0;
-    page.m_strImageFile = dlg.m_strFile;
-    page.m_bImageLoaded = 0;
+        background.nX = background.nY = 0;
+    background.strFile = dlg.m_strFile;
+    // A new file counts as not loaded until PlaceBackgroundImage loads it.
+    page.SetBackground(background);
     if (bShown && !dlg.m_strFile.IsEmpty())
         PlaceBackgroundImage(dlg.m_strFile);
     pDoc->SetModifiedFlag(TRUE);
@@ -308,7 +325,7 @@ void CTarnixEdView::PlaceBackgroundImage(const CString& strFile)
 {
     CProjectPage& page = GetDocument()->GetPage();
     page.SetBackgroundImage(strFile);
-    if (!page.m_bImageLoaded)
+    if (!page.IsBackgroundLoaded())
     {
         if (_access(strFile, 0) != 0)
             WarnCannotOpenFile(strFile);
@@ -316,13 +333,17 @@ void CTarnixEdView::PlaceBackgroundImage(const CString& strFile)
             AfxMessageBox(LoadedString(IDS_IMAGE_FORMAT_ERROR), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    switch (page.m_nImagePos)
+    switch (page.GetBackground().nPos)
     {
     case CBackgroundImageDlg::POS_FIT_WINDOW:
-        page.m_nWinW = page.m_nImageW;
-        page.m_nWinH = page.m_nImageH;
-        ResizeFrameToMenu(page.m_nWinW, page.m_nWinH);
+    {
+        PageWindow window = page.GetWindow();
+        window.nW = page.GetBackgroundSize().cx;
+        window.nH = page.GetBackgroundSize().cy;
+        page.SetWindow(window);
+        ResizeFrameToMenu(window.nW, window.nH);
         break;
+    }
     case CBackgroundImageDlg::POS_CENTER:
         CentreBackgroundImage(page);
         break;
@@ -330,10 +351,12 @@ void CTarnixEdView::PlaceBackgroundImage(const CString& strFile)
     {
         RECT rc;
         GetClientRect(&rc);
-        if (page.m_nImageX >= rc.right)
-            page.m_nImageX = rc.right - 30;
-        if (page.m_nImageY >= rc.bottom)
-            page.m_nImageY = rc.bottom - 50;
+        PageBackground background = page.GetBackground();
+        if (background.nX >= rc.right)
+            background.nX = rc.right - 30;
+        if (background.nY >= rc.bottom)
+            background.nY = rc.bottom - 50;
+        page.SetBackground(background);
         break;
     }
     }

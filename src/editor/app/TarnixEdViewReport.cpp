@@ -21,7 +21,7 @@ void CTarnixEdView::OnProjectReport()
     // With a border the page is seen in its frame; without one, its client area.
     CRect rect;
     CFrameWnd* pFrame = GetParentFrame();
-    if (GetDocument()->GetPage().m_bBorder && pFrame != nullptr)
+    if (GetDocument()->GetPage().GetWindow().bBorder && pFrame != nullptr)
         pFrame->GetWindowRect(&rect);
     else
     {

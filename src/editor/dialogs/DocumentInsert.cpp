@@ -52,7 +52,7 @@ BOOL CDocumentInsert::AskViewer(CWnd* pParentWnd)
     return TRUE;
 }
 
-BOOL CDocumentInsert::Run(const CString& strProjectFolder, CMObjList* pObjects, CWnd* pParentWnd)
+BOOL CDocumentInsert::Run(const CString& strProjectFolder, const CMObjList* pObjects, CWnd* pParentWnd)
 {
     m_strProjectFolder = strProjectFolder;
     ::SetCurrentDirectoryA(m_strProjectFolder);

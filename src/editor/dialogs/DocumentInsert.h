@@ -25,7 +25,7 @@ public:
     // Asks for the reader when needed and for the document, then sets up the
     // files; TRUE when everything was put in place. The page's buttons tell
     // whether a folder with the starter exists already.
-    BOOL Run(const CString& strProjectFolder, CMObjList* pObjects, CWnd* pParentWnd = nullptr);
+    BOOL Run(const CString& strProjectFolder, const CMObjList* pObjects, CWnd* pParentWnd = nullptr);
     // Copies the files of the chosen document into the project.
     BOOL Setup();
 

@@ -18,7 +18,7 @@ public:
 
     // Inputs: the project folder and the page's buttons (create structs).
     CString m_strProjectFolder;
-    CMObjList* m_pObjects;
+    const CMObjList* m_pObjects;
     // Outputs after IDOK: the document's full path, the folder's name relative
     // to the project and the button text.
     CString m_strDocument;

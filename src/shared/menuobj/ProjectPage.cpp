@@ -5,6 +5,7 @@
 #include "shared/menuobj/ActionKeywords.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/MenuObjects.h"
 #include "shared/support/ProjectFormat.h"
 #include "shared/menuobj/ProjectPaths.h"
 #include "shared/menuobj/ProjectWriter.h"
@@ -15,6 +16,9 @@
 #include "shared/support/Picture.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <iterator>
 #include <string>
 
 IMPLEMENT_DYNAMIC(CProjectPage, CObject)
@@ -87,40 +91,40 @@ CProjectPage::~CProjectPage()
 
 void CProjectPage::InitWindowDefaults()
 {
-    m_nWinX = m_nWinY = -1;
-    m_bPosGiven = 0;
-    m_nWinW = 500;
-    m_nWinH = 350;
-    m_nSizeType = 1;
-    m_crWindowBg = RGB(196, 196, 196);
-    m_bBorder = 1;
-    m_nCornerW = m_nCornerH = 1;
-    m_strTitle.Empty();
-    m_bEscExit = m_bShowErrors = 0;
-    m_bImage = 0;
-    m_strImageFile.Empty();
-    m_nImageX = m_nImageY = m_nImagePos = m_nImageRepeat = 0;
+    m_window.nX = m_window.nY = -1;
+    m_window.bPosGiven = 0;
+    m_window.nW = 500;
+    m_window.nH = 350;
+    m_window.nSizeType = 1;
+    m_window.crBg = RGB(196, 196, 196);
+    m_window.bBorder = 1;
+    m_window.nCornerW = m_window.nCornerH = 1;
+    m_window.strTitle.Empty();
+    m_window.bEscExit = m_window.bShowErrors = 0;
+    m_background.bShown = 0;
+    m_background.strFile.Empty();
+    m_background.nX = m_background.nY = m_background.nPos = m_background.nRepeat = 0;
     m_bImageLoaded = 0;
     m_nImageW = m_nImageH = 1;
-    m_bPaintDesktop = 0;
-    m_crDesktop = RGB(0, 0, 0);
-    m_bSound = m_bSoundRepeat = m_bKeyClick = m_bKeyOver = 0;
-    m_strSoundFile.Empty();
-    m_nBrightness = 100;
-    m_bHover = 0;
-    m_bWelcome = 0;
-    for (CString& text : m_strWelcomeText)
+    m_window.bPaintDesktop = 0;
+    m_window.crDesktop = RGB(0, 0, 0);
+    m_sound.bOn = m_sound.bRepeat = m_sound.bKeyClick = m_sound.bKeyOver = 0;
+    m_sound.strFile.Empty();
+    m_buttonStyle.nBrightness = 100;
+    m_buttonStyle.bHover = 0;
+    m_welcome.bOn = 0;
+    for (CString& text : m_welcome.strText)
         text.Empty();
-    m_strWelcomeIcon.Empty();
-    m_nWelcomeTime = 5;
-    m_crWelcome = RGB(255, 255, 255);
-    m_bWelcomeImage = 0;
-    m_strWelcomeImage.Empty();
-    m_bTooltip = 0;
-    SetRect(&m_rcTooltip, 0, 0, 50, 20);
-    m_bTooltipCenter = m_bTooltipTransparent = 0;
-    m_crTooltip = RGB(255, 255, 255);
-    m_strTooltipText.Empty();
+    m_welcome.strIcon.Empty();
+    m_welcome.nTime = 5;
+    m_welcome.crBg = RGB(255, 255, 255);
+    m_welcome.bImage = 0;
+    m_welcome.strImage.Empty();
+    m_tooltip.bOn = 0;
+    SetRect(&m_tooltip.rc, 0, 0, 50, 20);
+    m_tooltip.bCenter = m_tooltip.bTransparent = 0;
+    m_tooltip.crBg = RGB(255, 255, 255);
+    m_tooltip.strText.Empty();
     m_strMainFile.Empty();
     m_strFileVersion.Empty();
 }
@@ -203,8 +207,8 @@ void CProjectPage::ReadProjectSettings()
     ReadWindowSections();
     ReadWelcomeSection();
     ReadSoundSection();
-    m_bShowErrors = m_settings.GetInt(ProjectFormat::kSecWindow, ProjectFormat::kKeyError, 0);
-    m_bEscExit = m_settings.GetInt(ProjectFormat::kSecWindow, ProjectFormat::kKeyEscExit, 0);
+    m_window.bShowErrors = m_settings.GetInt(ProjectFormat::kSecWindow, ProjectFormat::kKeyError, 0);
+    m_window.bEscExit = m_settings.GetInt(ProjectFormat::kSecWindow, ProjectFormat::kKeyEscExit, 0);
     m_strFileVersion = ReadText(ProjectFormat::kSecHead, ProjectFormat::kKeyFileVersion, "0", 77);
     ReadButtons();
     ReadPopupMenus();
@@ -228,15 +232,20 @@ void CProjectPage::ReadWindowImage()
 {
     m_bImageLoaded = 0;
     m_nImageW = m_nImageH = 1;
-    m_bImage = m_settings.HasWindowImage();
+    m_background.bShown = m_settings.HasWindowImage();
     CString file;
-    if (m_bImage && m_settings.GetWindowImage(file, m_nImageX, m_nImageY, m_nImagePos, m_nImageRepeat))
+    if (m_background.bShown &&
+        m_settings.GetWindowImage(file, m_background.nX, m_background.nY, m_background.nPos, m_background.nRepeat))
         SetBackgroundImage(file);
 }
 
 void CProjectPage::SetBackgroundImage(const CString& strFile)
 {
-    m_strImageFile = strFile;
+    if (strFile != m_background.strFile)
+    {
+        m_background.strFile = strFile;
+        Modified();
+    }
     m_bImageLoaded = 0;
     m_nImageW = m_nImageH = 1;
     if (strFile.IsEmpty())
@@ -273,69 +282,69 @@ void CProjectPage::SetBackgroundImage(const CString& strFile)
 void CProjectPage::ReadWindowSections()
 {
     using namespace ProjectFormat;
-    m_bBorder = m_settings.GetInt(kSecWindow, kKeyBorder, 1) != 0 ? 1 : 0;
-    m_nCornerW = Clamp(m_settings.GetInt(kSecWindow, kKeyCornerWidth, 1), 0, kMaxCorner);
-    m_nCornerH = Clamp(m_settings.GetInt(kSecWindow, kKeyCornerHeight, 1), 0, kMaxCorner);
+    m_window.bBorder = m_settings.GetInt(kSecWindow, kKeyBorder, 1) != 0 ? 1 : 0;
+    m_window.nCornerW = Clamp(m_settings.GetInt(kSecWindow, kKeyCornerWidth, 1), 0, kMaxCorner);
+    m_window.nCornerH = Clamp(m_settings.GetInt(kSecWindow, kKeyCornerHeight, 1), 0, kMaxCorner);
 
     SIZE screen = ScreenSize();
     int nX = m_settings.GetInt(kSecWindowPos, kKeyX, -1);
     int nY = m_settings.GetInt(kSecWindowPos, kKeyY, -1);
     int nW = m_settings.GetInt(kSecWindowSize, kKeyW, -1);
     int nH = m_settings.GetInt(kSecWindowSize, kKeyH, -1);
-    m_nSizeType = m_settings.GetInt(kSecWindowSize, kKeySizeType, 1) != 0 ? 1 : 0;
-    if (m_nSizeType == 0 && m_nImageW > 0 && m_nImageH > 0)
+    m_window.nSizeType = m_settings.GetInt(kSecWindowSize, kKeySizeType, 1) != 0 ? 1 : 0;
+    if (m_window.nSizeType == 0 && m_nImageW > 0 && m_nImageH > 0)
         nW = nH = -1;
-    m_bPosGiven = nX == -1 && nY == -1 ? 0 : 1;
+    m_window.bPosGiven = nX == -1 && nY == -1 ? 0 : 1;
     const RECT rect = PageWindowRect(nX, nY, nW, nH, { m_nImageW, m_nImageH }, { kMinWindowW, kMinWindowH }, screen);
-    m_nWinX = rect.left;
-    m_nWinY = rect.top;
-    m_nWinW = rect.right - rect.left;
-    m_nWinH = rect.bottom - rect.top;
+    m_window.nX = rect.left;
+    m_window.nY = rect.top;
+    m_window.nW = rect.right - rect.left;
+    m_window.nH = rect.bottom - rect.top;
 
-    m_crWindowBg = ReadWindowBgColor(m_settings);
-    m_strTitle = ReadText(kSecWindow, kKeyTitle, "Tarnix", 198);
-    m_settings.GetDesktop(m_bPaintDesktop, m_crDesktop);
+    m_window.crBg = ReadWindowBgColor(m_settings);
+    m_window.strTitle = ReadText(kSecWindow, kKeyTitle, "Tarnix", 198);
+    m_settings.GetDesktop(m_window.bPaintDesktop, m_window.crDesktop);
 }
 
 void CProjectPage::ReadWelcomeSection()
 {
     using namespace ProjectFormat;
     int nSeconds = 5;
-    m_settings.GetWelcomeIcon(m_crWelcome, m_strWelcomeIcon, nSeconds);
-    m_nWelcomeTime = Clamp(nSeconds, kMinWelcomeTime, kMaxWelcomeTime);
-    m_bWelcome = m_settings.GetInt(kSecWelcome, kKeyEnable, 0);
+    m_settings.GetWelcomeIcon(m_welcome.crBg, m_welcome.strIcon, nSeconds);
+    m_welcome.nTime = Clamp(nSeconds, kMinWelcomeTime, kMaxWelcomeTime);
+    m_welcome.bOn = m_settings.GetInt(kSecWelcome, kKeyEnable, 0);
     LPCSTR keys[] = { kKeyText1, kKeyText2, kKeyText3, kKeyText4 };
     for (int i = 0; i < 4; ++i)
-        m_strWelcomeText[i] = ReadText(kSecWelcome, keys[i], "", 79);
-    m_strWelcomeImage = ReadText(kSecWelcome, kKeyImageFile, "", 298);
-    m_settings.ExpandCurrentDir(m_strWelcomeImage);
-    m_bWelcomeImage = m_settings.GetInt(kSecWelcome, kKeyImage, 0);
-    if (m_bWelcomeImage)
-        UseFile(FILES_IMAGES, m_strWelcomeImage);
+        m_welcome.strText[i] = ReadText(kSecWelcome, keys[i], "", 79);
+    m_welcome.strImage = ReadText(kSecWelcome, kKeyImageFile, "", 298);
+    m_settings.ExpandCurrentDir(m_welcome.strImage);
+    m_welcome.bImage = m_settings.GetInt(kSecWelcome, kKeyImage, 0);
+    if (m_welcome.bImage)
+        UseFile(FILES_IMAGES, m_welcome.strImage);
 }
 
 void CProjectPage::ReadSoundSection()
 {
-    m_bSound = m_settings.GetSound(m_strSoundFile, m_bSoundRepeat, m_bKeyClick, m_bKeyOver) ? 1 : 0;
-    if (m_bSound)
-        UseFile(FILES_SOUNDS, m_strSoundFile);
+    m_sound.bOn = m_settings.GetSound(m_sound.strFile, m_sound.bRepeat, m_sound.bKeyClick, m_sound.bKeyOver) ? 1 : 0;
+    if (m_sound.bOn)
+        UseFile(FILES_SOUNDS, m_sound.strFile);
     else
-        ReleaseFile(FILES_SOUNDS, m_strSoundFile);
+        ReleaseFile(FILES_SOUNDS, m_sound.strFile);
 }
 
 void CProjectPage::ReadButtonsSection()
 {
     using namespace ProjectFormat;
-    m_nBrightness = m_settings.GetInt(kSecButtons, kKeyBrightness, 100);
-    m_bHover = m_settings.GetInt(kSecButtons, kKeyHover, 0);
-    m_settings.GetFont(kSecButtons, kFontButton, m_buttonFont);
+    m_buttonStyle.nBrightness = m_settings.GetInt(kSecButtons, kKeyBrightness, 100);
+    m_buttonStyle.bHover = m_settings.GetInt(kSecButtons, kKeyHover, 0);
+    m_settings.GetFont(kSecButtons, kFontButton, m_buttonStyle.font);
 }
 
 void CProjectPage::ReadButtons()
 {
     ReadButtonsSection();
     m_buttons.DeleteAll();
-    const PageButtonLook look = { &m_buttonFont, m_nBrightness, m_bHover, m_crWindowBg };
+    const PageButtonLook look = { &m_buttonStyle.font, m_buttonStyle.nBrightness, m_buttonStyle.bHover, m_window.crBg };
     // Sections are tried beyond the maximum, so that gaps in the numbering are skipped.
     for (int n = 1; n <= m_buttons.GetMaxCount() + 10; ++n)
     {
@@ -345,7 +354,7 @@ void CProjectPage::ReadButtons()
         CheckObjectNumbers(ProjectFormat::ButtonSection(n));
         pButton->m_nNumber = (int)m_buttons.GetSize();
         if (pButton->m_strStyle != "H")
-            pButton->m_fontIdle.Assign(m_buttonFont);
+            pButton->m_fontIdle.Assign(m_buttonStyle.font);
         const CString& style = pButton->m_strStyle;
         if ((style == "B" || style == "M" || style == "O") && !CanOpenForReading(pButton->m_strBitmap))
             pButton->m_strStyle = "W";
@@ -383,7 +392,7 @@ void CProjectPage::ReadTexts()
     m_texts.DeleteAll();
     for (int n = 1; n <= kMaxTextSections; ++n)
     {
-        CMTextCreateStruct* pText = ReadTextCreateStruct(m_settings, n, { kTextWidth, kTextHeight }, m_crWindowBg);
+        CMTextCreateStruct* pText = ReadTextCreateStruct(m_settings, n, { kTextWidth, kTextHeight }, m_window.crBg);
         if (pText)
             CheckObjectNumbers(ProjectFormat::TextSection(n));
         if (pText && !AddText(pText))
@@ -400,7 +409,7 @@ void CProjectPage::ReadTextFields()
     m_textFields.DeleteAll();
     for (int n = 1; n <= m_textFields.GetMaxCount() + 1; ++n)
     {
-        CViewerCreateStruct* pField = ReadTextFieldCreateStruct(m_settings, n, m_crWindowBg);
+        CViewerCreateStruct* pField = ReadTextFieldCreateStruct(m_settings, n, m_window.crBg);
         if (pField)
             CheckObjectNumbers(ProjectFormat::TextFieldSection(n));
         if (pField && !AddTextField(pField))
@@ -454,7 +463,7 @@ void CProjectPage::CheckObjectNumbers(LPCSTR lpszSection)
 
 void CProjectPage::CorrectObjectRects()
 {
-    const int nPageW = std::max(m_nWinW, 1), nPageH = std::max(m_nWinH, 1);
+    const int nPageW = std::max(m_window.nW, 1), nPageH = std::max(m_window.nH, 1);
     const struct
     {
         CMObjList* pList;
@@ -516,14 +525,14 @@ void CProjectPage::LoadWindowIcon()
     if (m_hIcon != nullptr)
         ::DestroyIcon(m_hIcon);
     m_hIcon = nullptr;
-    if (m_strWelcomeIcon.IsEmpty())
+    if (m_welcome.strIcon.IsEmpty())
         return;
-    if (GetFileAttributesA(m_strWelcomeIcon) == INVALID_FILE_ATTRIBUTES)
+    if (GetFileAttributesA(m_welcome.strIcon) == INVALID_FILE_ATTRIBUTES)
     {
-        m_missingFiles.push_back(m_strWelcomeIcon);
+        m_missingFiles.push_back(m_welcome.strIcon);
         return;
     }
-    std::unique_ptr<IconFile> icon = ReadIconFile(m_strWelcomeIcon, m_bShowErrors);
+    std::unique_ptr<IconFile> icon = ReadIconFile(m_welcome.strIcon, m_window.bShowErrors);
     if (icon && !icon->images.empty())
         m_hIcon = CreateIconFromImage(&icon->images[0]);
 }
@@ -531,9 +540,9 @@ void CProjectPage::LoadWindowIcon()
 void CProjectPage::ReadTooltipSection()
 {
     int nX = 0, nY = 0, nW = 0, nH = 0;
-    m_settings.GetTooltip(m_bTooltip, nX, nY, nW, nH, m_bTooltipTransparent, m_crTooltip, m_tooltipFont,
-                          m_strTooltipText, m_bTooltipCenter);
-    SetRect(&m_rcTooltip, nX, nY, nX + nW, nY + nH);
+    m_settings.GetTooltip(m_tooltip.bOn, nX, nY, nW, nH, m_tooltip.bTransparent, m_tooltip.crBg, m_tooltip.font,
+                          m_tooltip.strText, m_tooltip.bCenter);
+    SetRect(&m_tooltip.rc, nX, nY, nX + nW, nY + nH);
 }
 
 void CProjectPage::TakeMainPageSize()
@@ -551,9 +560,9 @@ void CProjectPage::TakeMainPageSize()
     int nSizeType = main.GetInt(kSecWindowSize, kKeySizeType, 0);
     if (nW > 0 && nH > 0)
     {
-        m_nWinW = nW;
-        m_nWinH = nH;
-        m_nSizeType = nSizeType;
+        m_window.nW = nW;
+        m_window.nH = nH;
+        m_window.nSizeType = nSizeType;
     }
 }
 
@@ -845,4 +854,129 @@ BOOL CProjectPage::IsMainMenu() const
 void CProjectPage::ResolvePath(const CString& strIn, CString& strOut) const
 {
     ResolveProjectPath(strIn, strOut, m_strProjectFolder);
+}
+
+// ---------------------------------------------------------------------------
+// Settings
+
+namespace {
+
+// The made font and the last measures are no part of a look.
+bool SameFont(const CFontDesc& a, const CFontDesc& b)
+{
+    const LOGFONTA& x = a.m_logFont;
+    const LOGFONTA& y = b.m_logFont;
+    return memcmp(&x, &y, offsetof(LOGFONTA, lfFaceName)) == 0 &&
+           strncmp(x.lfFaceName, y.lfFaceName, LF_FACESIZE) == 0 && a.m_crColor == b.m_crColor &&
+           a.m_nEffect == b.m_nEffect;
+}
+
+} // namespace
+
+bool PageWindow::operator==(const PageWindow& o) const
+{
+    return nX == o.nX && nY == o.nY && bPosGiven == o.bPosGiven && nW == o.nW && nH == o.nH &&
+           nSizeType == o.nSizeType && crBg == o.crBg && bBorder == o.bBorder && nCornerW == o.nCornerW &&
+           nCornerH == o.nCornerH && strTitle == o.strTitle && bEscExit == o.bEscExit &&
+           bShowErrors == o.bShowErrors && bPaintDesktop == o.bPaintDesktop && crDesktop == o.crDesktop;
+}
+
+bool PageBackground::operator==(const PageBackground& o) const
+{
+    return bShown == o.bShown && strFile == o.strFile && nX == o.nX && nY == o.nY && nPos == o.nPos &&
+           nRepeat == o.nRepeat;
+}
+
+bool PageSound::operator==(const PageSound& o) const
+{
+    return bOn == o.bOn && strFile == o.strFile && bRepeat == o.bRepeat && bKeyClick == o.bKeyClick &&
+           bKeyOver == o.bKeyOver;
+}
+
+bool PageButtonStyle::operator==(const PageButtonStyle& o) const
+{
+    return nBrightness == o.nBrightness && bHover == o.bHover && SameFont(font, o.font);
+}
+
+bool PageWelcome::operator==(const PageWelcome& o) const
+{
+    return bOn == o.bOn && std::equal(std::begin(strText), std::end(strText), std::begin(o.strText)) &&
+           strIcon == o.strIcon && nTime == o.nTime && crBg == o.crBg && bImage == o.bImage &&
+           strImage == o.strImage;
+}
+
+bool PageTooltipArea::operator==(const PageTooltipArea& o) const
+{
+    return bOn == o.bOn && ::EqualRect(&rc, &o.rc) && bCenter == o.bCenter && bTransparent == o.bTransparent &&
+           crBg == o.crBg && strText == o.strText && SameFont(font, o.font);
+}
+
+void CProjectPage::SetWindow(const PageWindow& window)
+{
+    SetGroup(m_window, window);
+}
+
+void CProjectPage::SetBackground(const PageBackground& background)
+{
+    if (background.strFile != m_background.strFile)
+    {
+        m_bImageLoaded = 0;
+        m_nImageW = m_nImageH = 1;
+    }
+    SetGroup(m_background, background);
+}
+
+void CProjectPage::SetSound(const PageSound& sound)
+{
+    SetGroup(m_sound, sound);
+}
+
+void CProjectPage::SetButtonStyle(const PageButtonStyle& style)
+{
+    SetGroup(m_buttonStyle, style);
+}
+
+void CProjectPage::SetWelcome(const PageWelcome& welcome)
+{
+    SetGroup(m_welcome, welcome);
+}
+
+void CProjectPage::SetTooltipArea(const PageTooltipArea& tooltip)
+{
+    SetGroup(m_tooltip, tooltip);
+}
+
+void CProjectPage::SetPopupMenuText(int nNumber, const CString& strItems)
+{
+    if (nNumber < 0 || nNumber >= kPopupCount || strItems == m_strPopupTexts[nNumber])
+        return;
+    // One notice each for the files and the page.
+    ++m_nHoldRefresh;
+    if (!m_strPopupTexts[nNumber].IsEmpty())
+    {
+        CMButCreateStruct oldItems;
+        PopupItemAsButton(m_strPopupTexts[nNumber], m_strProjectFolder, oldItems);
+        ReleaseUsedFiles(oldItems);
+    }
+    m_strPopupTexts[nNumber] = strItems;
+    if (!strItems.IsEmpty())
+    {
+        CMButCreateStruct newItems;
+        PopupItemAsButton(strItems, m_strProjectFolder, newItems);
+        CollectUsedFiles(newItems);
+    }
+    --m_nHoldRefresh;
+    FilesChanged();
+    Modified();
+}
+
+PageObjectLists CProjectPage::GetObjectLists() const
+{
+    return { m_images, m_texts, m_buttons, m_sliders, m_textFields, m_listBoxes, m_aviClips };
+}
+
+void CProjectPage::TakeTabOrder(CMenuObjects& objects)
+{
+    objects.ApplyTabOrder(&m_buttons, &m_texts, &m_textFields);
+    Modified();
 }

@@ -17,6 +17,8 @@
 #include <vector>
 
 class CMButCreateStruct;
+class CMenuObjects;
+struct PageObjectLists;
 class CMObjCreateStruct;
 class CMTextCreateStruct;
 class CViewerCreateStruct;
@@ -49,6 +51,91 @@ protected:
     ~CProjectPageOwner() = default;
 };
 
+// The page-wide settings in groups, each taken and given whole: a page's
+// setter compares and tells its owner only of a real change.
+
+// The page window: place, size, frame, colour and title, and what the player
+// does around it.
+struct PageWindow
+{
+    int nX, nY;
+    int bPosGiven;                     // 0: centred
+    int nW, nH;
+    int nSizeType;                     // 0: the background picture's size
+    COLORREF crBg;
+    int bBorder;
+    int nCornerW, nCornerH;
+    CString strTitle;
+    int bEscExit;
+    int bShowErrors;
+    int bPaintDesktop;
+    COLORREF crDesktop;
+
+    bool operator==(const PageWindow& other) const;
+};
+
+// The background picture as the author set it; whether it loaded, and its
+// size, the page finds out itself.
+struct PageBackground
+{
+    int bShown;
+    CString strFile;
+    int nX, nY;
+    int nPos;                          // placement, numbered as the background picture dialog does
+    int nRepeat;
+
+    bool operator==(const PageBackground& other) const;
+};
+
+// The page's background sound and the buttons' key sounds.
+struct PageSound
+{
+    int bOn;
+    CString strFile;
+    int bRepeat;
+    int bKeyClick, bKeyOver;
+
+    bool operator==(const PageSound& other) const;
+};
+
+// What every button of the page shares.
+struct PageButtonStyle
+{
+    int nBrightness;
+    int bHover;
+    CFontDesc font;
+
+    bool operator==(const PageButtonStyle& other) const;
+};
+
+// The welcome screen shown before the page.
+struct PageWelcome
+{
+    int bOn;
+    CString strText[4];
+    CString strIcon;                   // also the page window's icon
+    int nTime;                         // seconds
+    COLORREF crBg;
+    int bImage;
+    CString strImage;
+
+    bool operator==(const PageWelcome& other) const;
+};
+
+// The area that shows the tooltip of the object under the mouse.
+struct PageTooltipArea
+{
+    int bOn;
+    RECT rc;
+    int bCenter;
+    int bTransparent;
+    COLORREF crBg;
+    CString strText;                   // shown while no object has a tooltip
+    CFontDesc font;
+
+    bool operator==(const PageTooltipArea& other) const;
+};
+
 class CProjectPage : public CObject
 {
     DECLARE_DYNAMIC(CProjectPage)
@@ -69,7 +156,6 @@ public:
     // path gives folder and file name. Reading never fails: missing values take
     // their defaults.
     void LoadProject(const CString& strPath);
-    void ReadProjectSettings();
     // Whether the last read found more buttons, texts or text fields than a
     // page shows; those keep their sections at the next save.
     BOOL HasHiddenObjects() const { return m_bHiddenObjects; }
@@ -85,9 +171,6 @@ public:
     // is no number, below 0 or larger than the page. (An object wholly beyond
     // the page's edge, as on a page sized to a smaller picture, is only moved in.)
     BOOL IsDamaged() const { return m_bDamaged; }
-    // ITEM00 of a popup section into strText when it is not empty; its files
-    // count as used.
-    void ReadPopupMenu(LPCSTR lpszSection, CString& strText);
     // The lines to save to strPath: the writer's lines for the page now
     // (written) merged into the file as read, so that whatever the editor did
     // not change keeps its line. bFreshHead writes the head section anew.
@@ -105,7 +188,8 @@ public:
     {
         return nNumber >= 0 && nNumber < kPopupCount ? m_strPopupTexts[nNumber] : CString();
     }
-    // Stores the background picture's name and loads it for its size.
+    // Stores the background picture's name, a new one marking the page
+    // modified, and loads the picture for its size.
     void SetBackgroundImage(const CString& strFile);
 
     // Clearing
@@ -139,7 +223,7 @@ public:
     void ReplaceImage(const CMObjCreateStruct& oldImage, const CMObjCreateStruct& newImage);
     void ReplaceListBox(const CMObjCreateStruct& oldListBox, const CMObjCreateStruct& newListBox);
     // The background picture, the clip of the start events and the page's sound.
-    void ReplaceImageFile(const CString& strNew) { ReplaceFile(FILES_WINDOW_IMAGE, m_strImageFile, strNew); }
+    void ReplaceImageFile(const CString& strNew) { ReplaceFile(FILES_WINDOW_IMAGE, m_background.strFile, strNew); }
     void ReplaceAviFile(const CString& strOld, const CString& strNew) { ReplaceFile(FILES_AVI, strOld, strNew); }
     void ReplaceSoundFile(const CString& strOld, const CString& strNew) { ReplaceFile(FILES_SOUNDS, strOld, strNew); }
 
@@ -152,7 +236,7 @@ public:
     // The files of popup item texts, each counted like a button's.
     void CollectPopupMenuFiles(const CString& strItems);
     void ReleasePopupMenuFiles(const CString& strItems);
-    CBuildFileList& GetFileList(int nList) { return m_fileLists[nList]; }
+    const CBuildFileList& GetFileList(int nList) const { return m_fileLists[nList]; }
 
     // Sub-pages
     // Resets the page list and adds one page per NEWPAGE button.
@@ -164,8 +248,83 @@ public:
     void ResolvePath(const CString& strIn, CString& strOut) const;
 
     // Where the page was read from
+    const CString& GetProjectPath() const { return m_strProjectPath; }
+    const CString& GetProjectFolder() const { return m_strProjectFolder; }   // no trailing backslash
+    const CString& GetProjectFileName() const { return m_strProjectFileName; }
+    // FILEVERSION as read from the page
+    const CString& GetFileVersion() const { return m_strFileVersion; }
+    // What the writer puts into the head section. It tells who writes the
+    // page, not what the page holds: no change of the page.
+    void SetWriterVersion(const CString& strEditorVersion, const CString& strEditorFileVersion)
+    {
+        m_strEditorVersion = strEditorVersion;
+        m_strEditorFileVersion = strEditorFileVersion;
+    }
+    void SetWriterLanguage(char chLanguage) { m_chEditorLanguage = chLanguage; }
+
+    // Menu type
+    int GetMenuLevel() const { return m_nMenuLevel; }
+    const CString& GetMainFile() const { return m_strMainFile; }   // a sub-page's main file name
+
+    // Settings. Each setter takes a whole group and marks the page modified
+    // when anything in it changed.
+    const PageWindow& GetWindow() const { return m_window; }
+    void SetWindow(const PageWindow& window);
+    const PageBackground& GetBackground() const { return m_background; }
+    // A new file counts as not loaded until SetBackgroundImage loads it.
+    void SetBackground(const PageBackground& background);
+    // Whether the background picture is on and loaded, and its size (1 x 1 when not loaded).
+    BOOL ShowsBackground() const { return m_background.bShown && m_bImageLoaded; }
+    BOOL IsBackgroundLoaded() const { return m_bImageLoaded; }
+    SIZE GetBackgroundSize() const { return { m_nImageW, m_nImageH }; }
+    const PageSound& GetSound() const { return m_sound; }
+    void SetSound(const PageSound& sound);
+    const PageButtonStyle& GetButtonStyle() const { return m_buttonStyle; }
+    void SetButtonStyle(const PageButtonStyle& style);
+    const PageWelcome& GetWelcome() const { return m_welcome; }
+    void SetWelcome(const PageWelcome& welcome);
+    const PageTooltipArea& GetTooltipArea() const { return m_tooltip; }
+    void SetTooltipArea(const PageTooltipArea& tooltip);
+    // The editor's default for new texts, kept in its settings: no change of the page.
+    const CFontDesc& GetDefaultTextFont() const { return m_defaultTextFont; }
+    void SetDefaultTextFont(const CFontDesc& font) { m_defaultTextFont.Assign(font); }
+    // Popup nNumber's item text, its files counted instead of the old text's.
+    void SetPopupMenuText(int nNumber, const CString& strItems);
+
+    // The create structs, kind by kind. The lists change only through the
+    // page (Add..., Remove..., TakeTabOrder); the objects in them are the
+    // canvas's to edit.
+    const CMObjList& GetButtons() const { return m_buttons; }
+    const CMObjList& GetTexts() const { return m_texts; }
+    const CMObjList& GetTextFields() const { return m_textFields; }
+    const CMObjList& GetAviClips() const { return m_aviClips; }
+    const CMObjList& GetSliders() const { return m_sliders; }
+    const CMObjList& GetImages() const { return m_images; }
+    const CMObjList& GetListBoxes() const { return m_listBoxes; }
+    PageObjectLists GetObjectLists() const;
+    // Orders the buttons, texts and text fields as the canvas's tab order has them.
+    void TakeTabOrder(CMenuObjects& objects);
+
+    // The sub-pages. An entry follows the NEWPAGE button that opens it, which
+    // is the page's change.
+    const CPageList& GetPages() const { return m_pages; }
+    const CSubmenuFiles* GetSubPage(int nNumber) { return m_pages.GetPage(nNumber); }
+    // A new entry for a sub-page file of the folder; its number, -1 when the list is full.
+    int AddSubPage(const CString& strFileName, const CString& strTitle = CString())
+    {
+        return m_pages.AddPage(strTitle, m_strProjectFileName, CString(), strFileName);
+    }
+    void RemoveSubPage(const CString& strPath) { m_pages.RemovePage(strPath, FALSE); }
+    void BuildPageMenu(HMENU hMenu) { m_pages.BuildPageMenu(hMenu); }
+
+private:
+    // The writer is the page's own file form: it reads every member and takes
+    // back what it trims.
+    friend class CProjectWriter;
+
+    // Where the page was read from
     CString m_strProjectPath;
-    CString m_strProjectFolder;        // no trailing backslash
+    CString m_strProjectFolder;
     CString m_strProjectFileName;
     CProjectSettings m_settings;       // the accessor of the last read
 
@@ -173,62 +332,23 @@ public:
     CString m_strEditorVersion;        // e.g. "Tarnix Editor 2.40"
     CString m_strEditorFileVersion;    // e.g. "024000"
     char m_chEditorLanguage;           // 'G', 'E' or 'F'
-    CString m_strFileVersion;          // FILEVERSION read from the page
+    CString m_strFileVersion;
 
     // Menu type
     CString m_strMenuType;
     int m_nMenuLevel;
-    CString m_strMainFile;             // a sub-page's main file name
+    CString m_strMainFile;
 
-    // Window
-    int m_nWinX, m_nWinY;
-    int m_bPosGiven;
-    int m_nWinW, m_nWinH;
-    int m_nSizeType;
-    COLORREF m_crWindowBg;
-    int m_bBorder;
-    int m_nCornerW, m_nCornerH;
-    CString m_strTitle;
-    int m_bEscExit;
-    int m_bShowErrors;
-    int m_bImage;
-    CString m_strImageFile;
-    int m_nImageX, m_nImageY, m_nImagePos, m_nImageRepeat;
-    int m_bImageLoaded;
+    PageWindow m_window;
+    PageBackground m_background;
+    int m_bImageLoaded;                // the background picture loaded, and its size
     int m_nImageW, m_nImageH;
-    int m_bPaintDesktop;
-    COLORREF m_crDesktop;
     HICON m_hIcon;                     // from the welcome icon file, owned
-
-    // Background sound
-    int m_bSound;
-    CString m_strSoundFile;
-    int m_bSoundRepeat, m_bKeyClick, m_bKeyOver;
-
-    // Buttons
-    int m_nBrightness;
-    int m_bHover;
-    CFontDesc m_buttonFont;
-
-    // Welcome screen
-    int m_bWelcome;
-    CString m_strWelcomeText[4];
-    CString m_strWelcomeIcon;
-    int m_nWelcomeTime;
-    COLORREF m_crWelcome;
-    int m_bWelcomeImage;
-    CString m_strWelcomeImage;
-
-    // Tooltip area
-    int m_bTooltip;
-    RECT m_rcTooltip;
-    int m_bTooltipCenter;
-    int m_bTooltipTransparent;
-    COLORREF m_crTooltip;
-    CString m_strTooltipText;
-    CFontDesc m_tooltipFont;
-
-    CFontDesc m_defaultTextFont;       // the editor's default for new texts
+    PageSound m_sound;
+    PageButtonStyle m_buttonStyle;
+    PageWelcome m_welcome;
+    PageTooltipArea m_tooltip;
+    CFontDesc m_defaultTextFont;
 
     // Create structs, owned
     CMObjList m_buttons;               // CMButCreateStruct
@@ -243,7 +363,10 @@ public:
 
     CPageList m_pages;
 
-private:
+    void ReadProjectSettings();
+    // ITEM00 of a popup section into strText when it is not empty; its files
+    // count as used.
+    void ReadPopupMenu(LPCSTR lpszSection, CString& strText);
     void ReadWindowImage();
     void ReadWindowSections();
     void ReadWelcomeSection();
@@ -271,6 +394,15 @@ private:
     void RemoveUsingFile(CMObjList& list, CMObjCreateStruct* pObject, int nFileList, const CString& strFile);
     void FilesChanged();
     void Modified();
+    // Takes a settings group and tells the owner when it changed.
+    template <class Group>
+    void SetGroup(Group& member, const Group& value)
+    {
+        if (value == member)
+            return;
+        member = value;
+        Modified();
+    }
 
     CProjectFileText m_fileText;        // the file as read, for the next save
     BOOL m_bHiddenObjects;

@@ -123,7 +123,7 @@ void CProjectWriter::WriteProject()
     m_lines.RemoveAll();
     WriteHeaderSection();
     WriteMenuTypeSection(m_page.m_nMenuLevel, m_page.m_strMainFile);
-    WriteWindowSections(m_page.m_strTitle);
+    WriteWindowSections(m_page.m_window.strTitle);
     WriteSoundSection();
     WriteButtonsSection();
     WriteButtons();
@@ -150,7 +150,7 @@ void CProjectWriter::WriteSubmenuProject(const CString& strTitle, const CString&
     back.m_strText = strBackText;
     back.m_strDocument = CString(kCurrentDir) + "\\" + m_page.m_strProjectFileName;
     back.m_nAction = ACTION_NEWPAGE;
-    back.m_font.Assign(m_page.m_buttonFont);
+    back.m_font.Assign(m_page.m_buttonStyle.font);
     WriteButtonSection(1, back);
     if (bExit)
     {
@@ -193,70 +193,70 @@ void CProjectWriter::WriteMenuTypeSection(int nLevel, const CString& strMainFile
 void CProjectWriter::WriteWindowSections(const CString& strTitle)
 {
     Section(kSecWindowPos);
-    if (m_page.m_bPosGiven < 1)
+    if (m_page.m_window.bPosGiven < 1)
     {
         Key(kKeyX, CString());
         Key(kKeyY, CString());
     }
     else
     {
-        Key(kKeyX, m_page.m_nWinX);
-        Key(kKeyY, m_page.m_nWinY);
+        Key(kKeyX, m_page.m_window.nX);
+        Key(kKeyY, m_page.m_window.nY);
     }
     EndSection();
 
     Section(kSecWindowSize);
-    Key(kKeySizeType, m_page.m_nSizeType);
-    Key(kKeyW, m_page.m_nWinW);
-    Key(kKeyH, m_page.m_nWinH);
+    Key(kKeySizeType, m_page.m_window.nSizeType);
+    Key(kKeyW, m_page.m_window.nW);
+    Key(kKeyH, m_page.m_window.nH);
     EndSection();
 
     Section(kSecWindowBgColor);
-    WriteColorKeys("", m_page.m_crWindowBg);
+    WriteColorKeys("", m_page.m_window.crBg);
     EndSection();
 
     Section(kSecWindow);
-    Key(kKeyBorder, m_page.m_bBorder);
-    Key(kKeyCornerWidth, m_page.m_nCornerW);
-    Key(kKeyCornerHeight, m_page.m_nCornerH);
+    Key(kKeyBorder, m_page.m_window.bBorder);
+    Key(kKeyCornerWidth, m_page.m_window.nCornerW);
+    Key(kKeyCornerHeight, m_page.m_window.nCornerH);
     Key(kKeyTitle, strTitle);
-    Key(kKeyEscExit, m_page.m_bEscExit);
-    Key(kKeyError, m_page.m_bShowErrors);
-    Key(kKeyImage, m_page.m_bImage);
-    if (m_page.m_bImage)
+    Key(kKeyEscExit, m_page.m_window.bEscExit);
+    Key(kKeyError, m_page.m_window.bShowErrors);
+    Key(kKeyImage, m_page.m_background.bShown);
+    if (m_page.m_background.bShown)
     {
-        PathKey(kKeyImageFile, m_page.m_strImageFile, TRUE);
-        Key(kKeyImageX, m_page.m_nImageX);
-        Key(kKeyImageY, m_page.m_nImageY);
-        Key(kKeyImagePos, m_page.m_nImagePos);
+        PathKey(kKeyImageFile, m_page.m_background.strFile, TRUE);
+        Key(kKeyImageX, m_page.m_background.nX);
+        Key(kKeyImageY, m_page.m_background.nY);
+        Key(kKeyImagePos, m_page.m_background.nPos);
     }
     EndSection();
 
     Section(kSecDesktop);
-    Key(kKeyPaint, m_page.m_bPaintDesktop);
-    WriteColorKeys("", m_page.m_crDesktop);
+    Key(kKeyPaint, m_page.m_window.bPaintDesktop);
+    WriteColorKeys("", m_page.m_window.crDesktop);
     EndSection();
 }
 
 void CProjectWriter::WriteSoundSection()
 {
-    if (m_page.m_strSoundFile.IsEmpty())
-        m_page.m_bSound = 0;
+    if (m_page.m_sound.strFile.IsEmpty())
+        m_page.m_sound.bOn = 0;
     Section(kSecSound);
-    Key(kKeyEnable, m_page.m_bSound);
-    PathKey(kKeyFile, m_page.m_strSoundFile, TRUE);
-    Key(kKeyRepeat, m_page.m_bSoundRepeat);
-    Key(kKeyKeyClick, m_page.m_bKeyClick);
-    Key(kKeyKeyOver, m_page.m_bKeyOver);
+    Key(kKeyEnable, m_page.m_sound.bOn);
+    PathKey(kKeyFile, m_page.m_sound.strFile, TRUE);
+    Key(kKeyRepeat, m_page.m_sound.bRepeat);
+    Key(kKeyKeyClick, m_page.m_sound.bKeyClick);
+    Key(kKeyKeyOver, m_page.m_sound.bKeyOver);
     EndSection();
 }
 
 void CProjectWriter::WriteButtonsSection()
 {
     Section(kSecButtons);
-    Key(kKeyBrightness, m_page.m_nBrightness);
-    Key(kKeyHover, m_page.m_bHover);
-    WriteFontKeys(kFontButton, m_page.m_buttonFont);
+    Key(kKeyBrightness, m_page.m_buttonStyle.nBrightness);
+    Key(kKeyHover, m_page.m_buttonStyle.bHover);
+    WriteFontKeys(kFontButton, m_page.m_buttonStyle.font);
     EndSection();
 }
 
@@ -395,31 +395,31 @@ void CProjectWriter::WriteObjectSections()
 void CProjectWriter::WriteWelcomeSection()
 {
     Section(kSecWelcome);
-    Key(kKeyEnable, m_page.m_bWelcome);
+    Key(kKeyEnable, m_page.m_welcome.bOn);
     LPCSTR keys[] = { kKeyText1, kKeyText2, kKeyText3, kKeyText4 };
     for (int i = 0; i < 4; ++i)
-        Key(keys[i], m_page.m_strWelcomeText[i]);
-    PathKey(kKeyIcon, m_page.m_strWelcomeIcon, TRUE);
-    Key(kKeyTime, m_page.m_nWelcomeTime);
-    WriteColorKeys("", m_page.m_crWelcome);
-    Key(kKeyImage, m_page.m_bWelcomeImage);
-    PathKey(kKeyImageFile, m_page.m_strWelcomeImage, TRUE);
+        Key(keys[i], m_page.m_welcome.strText[i]);
+    PathKey(kKeyIcon, m_page.m_welcome.strIcon, TRUE);
+    Key(kKeyTime, m_page.m_welcome.nTime);
+    WriteColorKeys("", m_page.m_welcome.crBg);
+    Key(kKeyImage, m_page.m_welcome.bImage);
+    PathKey(kKeyImageFile, m_page.m_welcome.strImage, TRUE);
     EndSection();
 }
 
 void CProjectWriter::WriteTooltipSection()
 {
-    const RECT& rc = m_page.m_rcTooltip;
+    const RECT& rc = m_page.m_tooltip.rc;
     Section(kSecToolTip);
-    Key(kKeyEnable, m_page.m_bTooltip);
+    Key(kKeyEnable, m_page.m_tooltip.bOn);
     Key(kKeyX, (int)rc.left);
     Key(kKeyY, (int)rc.top);
     Key(kKeyW, (int)(rc.right - rc.left));
     Key(kKeyH, (int)(rc.bottom - rc.top));
-    Key(kKeyCenter, m_page.m_bTooltipCenter);
-    Key(kKeyBgTransparent, m_page.m_bTooltipTransparent);
-    WriteColorKeys("", m_page.m_crTooltip);
-    m_lines.AddLine(CString(kKeyDefaultText) + "=" + Quoted(OneLine(m_page.m_strTooltipText, TRUE)));
-    WriteFontKeys(kFontToolTip, m_page.m_tooltipFont);
+    Key(kKeyCenter, m_page.m_tooltip.bCenter);
+    Key(kKeyBgTransparent, m_page.m_tooltip.bTransparent);
+    WriteColorKeys("", m_page.m_tooltip.crBg);
+    m_lines.AddLine(CString(kKeyDefaultText) + "=" + Quoted(OneLine(m_page.m_tooltip.strText, TRUE)));
+    WriteFontKeys(kFontToolTip, m_page.m_tooltip.font);
     EndSection();
 }

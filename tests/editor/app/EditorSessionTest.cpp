@@ -158,7 +158,7 @@ TEST_F(EditorSessionTest, PageCommandsOpenTheirSubPage)
     ASSERT_TRUE(App().OpenProjectFile(path));
     CTarnixEdDoc* pDoc = ActiveDocument();
     ASSERT_NE(nullptr, pDoc);
-    EXPECT_EQ(3, pDoc->GetPage().m_pages.AddPage("Galerie", "", "", page));
+    EXPECT_EQ(3, pDoc->GetPage().AddSubPage(page, "Galerie"));
 
     HMENU hMenuBar = Frame()->GetMenu()->m_hMenu;
     HMENU hPages = nullptr;
@@ -227,7 +227,7 @@ TEST_F(EditorSessionTest, AnUpdatedProjectIsOpenedAgainThroughTheChecks)
     CTarnixEdDoc* pDoc = ActiveDocument();
     ASSERT_NE(nullptr, pDoc);
     EXPECT_EQ(Text(path), Text(pDoc->GetPathName()));
-    EXPECT_EQ("024000", Text(pDoc->GetPage().m_strFileVersion));
+    EXPECT_EQ("024000", Text(pDoc->GetPage().GetFileVersion()));
     EXPECT_FALSE(testing_support::ReadFileBytes(folder.File("Tarnix.exe")).empty());
 }
 

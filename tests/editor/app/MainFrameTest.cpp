@@ -441,7 +441,7 @@ TEST_F(MainFrameTest, EveryKindOfTheDragTableIsPlacedAtTheDropPoint)
         PumpPendingMessages();
         // A sub-menu button is made at once, without a dialog.
         RECT placed = pView->GetMarkedRect();
-        CMObjList& buttons = pView->GetDocument()->GetPage().m_buttons;
+        const CMObjList& buttons = pView->GetDocument()->GetPage().GetButtons();
         if (pEntry->nCommand == ID_OBJ_SUBMENU)
         {
             ASSERT_LT(0, buttons.GetSize());

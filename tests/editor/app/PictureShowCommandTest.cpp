@@ -58,10 +58,10 @@ protected:
         m_pView->SendMessage(WM_COMMAND, nID);
         testing_support::PumpPendingMessages();
     }
-    int ButtonCount() { return (int)m_pDoc->GetPage().m_buttons.GetSize(); }
+    int ButtonCount() { return (int)m_pDoc->GetPage().GetButtons().GetSize(); }
     CMButCreateStruct* LastButton()
     {
-        return dynamic_cast<CMButCreateStruct*>(m_pDoc->GetPage().m_buttons.GetAt(ButtonCount() - 1));
+        return dynamic_cast<CMButCreateStruct*>(m_pDoc->GetPage().GetButtons().GetAt(ButtonCount() - 1));
     }
 
     TempFolder m_folder;

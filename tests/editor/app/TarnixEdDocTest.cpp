@@ -29,11 +29,18 @@ using testing_support::TempFolder;
 
 namespace {
 
+void RetitlePage(CProjectPage& page, LPCSTR lpszTitle)
+{
+    PageWindow window = page.GetWindow();
+    window.strTitle = lpszTitle;
+    page.SetWindow(window);
+}
+
 CMButCreateStruct* FindButton(CProjectPage& page, int nAction)
 {
-    for (int i = 0; i < page.m_buttons.GetSize(); ++i)
+    for (int i = 0; i < page.GetButtons().GetSize(); ++i)
     {
-        CMButCreateStruct* pButton = static_cast<CMButCreateStruct*>(page.m_buttons[i]);
+        CMButCreateStruct* pButton = static_cast<CMButCreateStruct*>(page.GetButtons()[i]);
         if (pButton->m_nAction == nAction)
             return pButton;
     }
@@ -49,7 +56,7 @@ TEST(TarnixEdDocTest, SavedProjectsBeginWithTheHeadAndReadBack)
     CString path = CopyProject(folder, "centred", "024000");
     CTarnixEdDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(path));
-    doc.GetPage().m_strTitle = "Neu";
+    RetitlePage(doc.GetPage(), "Neu");
     doc.SetModifiedFlag(TRUE);
     ASSERT_TRUE(doc.OnSaveDocument(path));
     EXPECT_FALSE(doc.IsModified());
@@ -62,7 +69,7 @@ TEST(TarnixEdDocTest, SavedProjectsBeginWithTheHeadAndReadBack)
 
     CTarnixEdDoc again;
     ASSERT_TRUE(again.OnOpenDocument(path));
-    EXPECT_EQ("Neu", Text(again.GetPage().m_strTitle));
+    EXPECT_EQ("Neu", Text(again.GetPage().GetWindow().strTitle));
     EXPECT_EQ(0u, boxes.Count());
 }
 
@@ -80,7 +87,7 @@ TEST(TarnixEdDocTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
         std::vector<unsigned char> before = ReadFileBytes(path);
         CTarnixEdDoc doc;
         ASSERT_TRUE(doc.OnOpenDocument(path));
-        doc.GetPage().m_strTitle = "Neu";
+        RetitlePage(doc.GetPage(), "Neu");
         doc.SetModifiedFlag(TRUE);
         HANDLE hFile = INVALID_HANDLE_VALUE;
         if (bReadOnly)
@@ -170,7 +177,7 @@ TEST(TarnixEdDocTest, ANewSubPageGoesBackToTheMainFileAndNeverOverwrites)
     CTarnixEdDoc sub;
     ASSERT_TRUE(sub.OnOpenDocument(page));
     EXPECT_FALSE(sub.IsMainMenu());
-    EXPECT_EQ(2, sub.GetPage().m_buttons.GetSize());
+    EXPECT_EQ(2, sub.GetPage().GetButtons().GetSize());
 }
 
 TEST(TarnixEdDocTest, RemovingButtonsRenamesOnlySubPageFiles)
@@ -207,7 +214,7 @@ TEST(TarnixEdDocTest, RemovingButtonsRenamesOnlySubPageFiles)
         EXPECT_EQ(row.bBackup, GetFileAttributesA(row.removed + ".bak") != INVALID_FILE_ATTRIBUTES);
         EXPECT_EQ(row.bBackup ? 1u : 0u, boxes.Count() - nBefore);
         EXPECT_TRUE(doc.IsModified());
-        EXPECT_EQ(row.bShared ? 1 : 0, doc.GetPage().m_pages.GetUsedCount());
+        EXPECT_EQ(row.bShared ? 1 : 0, doc.GetPage().GetPages().GetUsedCount());
     }
 }
 
@@ -217,7 +224,7 @@ TEST(TarnixEdDocTest, SubPagesOfTheListOpenThroughTheApplication)
     CString path = CopyProject(folder, "centred", "024000");
     CTarnixEdDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(path));
-    EXPECT_EQ(3, doc.GetPage().m_pages.AddPage("Galerie", "", "", "_CURRENTDIR_\\page03.ini"));
+    EXPECT_EQ(3, doc.GetPage().AddSubPage("_CURRENTDIR_\\page03.ini", "Galerie"));
     CFrameWnd* pFrame = new CFrameWnd;
     ASSERT_TRUE(pFrame->Create(nullptr, "Main"));
     App().m_pMainWnd = pFrame;
@@ -312,7 +319,7 @@ CString Mixed(CString text)
 std::vector<std::string> Objects(CProjectPage& page, const TempFolder& folder)
 {
     std::vector<std::string> objects;
-    for (CMObjList* pList : { &page.m_buttons, &page.m_texts, &page.m_textFields, &page.m_images })
+    for (const CMObjList* pList : { &page.GetButtons(), &page.GetTexts(), &page.GetTextFields(), &page.GetImages() })
         for (int i = 0; i < pList->GetSize(); ++i)
         {
             const CMObjCreateStruct* pObject = static_cast<const CMObjCreateStruct*>((*pList)[i]);
@@ -427,7 +434,7 @@ TEST(TarnixEdDocTest, AnEditKeepsWhatTheEditorDidNotChange)
     ASSERT_TRUE(doc.OnOpenDocument(path));
     EXPECT_EQ(1u, boxes.Count());   // the objects the editor cannot show
     EXPECT_FALSE(doc.IsModified());
-    doc.GetPage().m_strTitle = "Neu";
+    RetitlePage(doc.GetPage(), "Neu");
     doc.SetModifiedFlag(TRUE);
     ASSERT_TRUE(doc.OnSaveDocument(path));
 
@@ -544,8 +551,8 @@ TEST(TarnixEdDocTest, ADamagedPageSaysSoOnceAndShowsEveryObject)
             EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find(row.pszNamed)) << Text(boxes.Last().strText);
         }
         CProjectPage& page = doc.GetPage();
-        const RECT rcPage = { 0, 0, page.m_nWinW, page.m_nWinH };
-        for (CMObjList* pList : { &page.m_buttons, &page.m_texts })
+        const RECT rcPage = { 0, 0, page.GetWindow().nW, page.GetWindow().nH };
+        for (const CMObjList* pList : { &page.GetButtons(), &page.GetTexts() })
             for (int i = 0; i < pList->GetSize(); ++i)
             {
                 RECT rc = static_cast<CMObjCreateStruct*>((*pList)[i])->m_rect, common;

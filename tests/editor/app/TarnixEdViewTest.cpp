@@ -224,10 +224,13 @@ protected:
     CMObjBasis* Object(int i) { return m_pView->GetObjects().GetObjectAt(i); }
     CMButCreateStruct* ButtonStruct(int i)
     {
-        return dynamic_cast<CMButCreateStruct*>(m_pDoc->GetPage().m_buttons.GetAt(i));
+        return dynamic_cast<CMButCreateStruct*>(m_pDoc->GetPage().GetButtons().GetAt(i));
     }
-    int ButtonCount() { return (int)m_pDoc->GetPage().m_buttons.GetSize(); }
-    CMObjCreateStruct* ListBoxStruct() { return dynamic_cast<CMObjCreateStruct*>(m_pDoc->GetPage().m_listBoxes.GetAt(0)); }
+    int ButtonCount() { return (int)m_pDoc->GetPage().GetButtons().GetSize(); }
+    CMObjCreateStruct* ListBoxStruct()
+    {
+        return dynamic_cast<CMObjCreateStruct*>(m_pDoc->GetPage().GetListBoxes().GetAt(0));
+    }
     BOOL Enabled(UINT nID)
     {
         RecordingCmdUI ui(nID);
@@ -490,15 +493,15 @@ TEST_F(CanvasTest, TabOrderCoversTexts)
 {
     Open(ButtonSection(1, 20, 20, "Eins") + "[TEXT1]\r\nX=200\r\nY=20\r\nTEXT=Erster\r\n \r\n" +
          "[TEXT2]\r\nX=200\r\nY=100\r\nTEXT=Zweiter\r\n \r\n");
-    ASSERT_EQ(2, (int)Page().m_texts.GetSize());
+    ASSERT_EQ(2, (int)Page().GetTexts().GetSize());
     ViewCommand(ID_VIEW_TABORDER);
     Click(205, 105);
     Click(205, 25);
     Click(30, 30);
     ViewCommand(ID_VIEW_TABORDER);
-    ASSERT_EQ(2, (int)Page().m_texts.GetSize());
-    EXPECT_EQ(CString("Zweiter"), dynamic_cast<CMTextCreateStruct*>(Page().m_texts.GetAt(0))->m_strText);
-    EXPECT_EQ(CString("Erster"), dynamic_cast<CMTextCreateStruct*>(Page().m_texts.GetAt(1))->m_strText);
+    ASSERT_EQ(2, (int)Page().GetTexts().GetSize());
+    EXPECT_EQ(CString("Zweiter"), dynamic_cast<CMTextCreateStruct*>(Page().GetTexts().GetAt(0))->m_strText);
+    EXPECT_EQ(CString("Erster"), dynamic_cast<CMTextCreateStruct*>(Page().GetTexts().GetAt(1))->m_strText);
 }
 
 // Without a graphics program the command asks for one program to start this
@@ -809,7 +812,7 @@ TEST_F(CanvasTest, DeletingAListBoxTakesItsStartButton)
     m_pView->GetObjects().DeselectAll();
     m_pView->GetObjects().SelectAt(250, 100);
     ViewCommand(ID_OBJ_DELETE);
-    EXPECT_EQ(0, (int)m_pDoc->GetPage().m_listBoxes.GetSize());
+    EXPECT_EQ(0, (int)m_pDoc->GetPage().GetListBoxes().GetSize());
     ASSERT_EQ(1, ButtonCount());
     EXPECT_EQ(CString("Eins"), ButtonStruct(0)->m_strText);
     EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
@@ -854,7 +857,7 @@ TEST_F(CanvasTest, AListBoxComesWithItsStartButtonAndChangesThroughTheWizard)
     ModalAnswers answers;
     answers.Then([](CDialog* pDlg) { RunListWizard(pDlg, TRUE, "20", "30"); });
     ViewCommand(ID_OBJ_LISTBOX);
-    ASSERT_EQ(1, (int)Page().m_listBoxes.GetSize());
+    ASSERT_EQ(1, (int)Page().GetListBoxes().GetSize());
     const CMObjCreateStruct* pList = ListBoxStruct();
     EXPECT_EQ(m_folder.File("Docs\\List001.ini"), pList->m_strText);
     EXPECT_EQ(20, pList->m_rect.left);
@@ -870,14 +873,14 @@ TEST_F(CanvasTest, AListBoxComesWithItsStartButtonAndChangesThroughTheWizard)
     EXPECT_EQ(120, m_pView->GetDefaultRect().right - m_pView->GetDefaultRect().left);
 
     SaveAndReopen();
-    ASSERT_EQ(1, (int)Page().m_listBoxes.GetSize());
+    ASSERT_EQ(1, (int)Page().GetListBoxes().GetSize());
     ASSERT_EQ(1, ButtonCount());
     m_pView->GetObjects().DeselectAll();
     m_pView->GetObjects().SelectAt(ListBoxStruct()->m_rect.left + 5,
                                    ListBoxStruct()->m_rect.top + 5);
     answers.Then([](CDialog* pDlg) { RunListWizard(pDlg, FALSE, "40", "50"); });
     ViewCommand(ID_OBJ_CHANGE);
-    ASSERT_EQ(1, (int)Page().m_listBoxes.GetSize());
+    ASSERT_EQ(1, (int)Page().GetListBoxes().GetSize());
     EXPECT_EQ(40, ListBoxStruct()->m_rect.left);
     EXPECT_EQ(50, ListBoxStruct()->m_rect.top);
     EXPECT_EQ(0, m_folder.File("Docs\\List001.ini").CompareNoCase(ListBoxStruct()->m_strText))
@@ -895,7 +898,7 @@ TEST_F(CanvasTest, AListStartButtonHoldsItsWholeCaption)
     ASSERT_EQ(1, ButtonCount());
     const CMButCreateStruct* pStart = ButtonStruct(0);
     ASSERT_EQ(CString("Programm starten"), pStart->m_strText);
-    HFONT hFont = ::CreateFontIndirectA(&Page().m_buttonFont.m_logFont);
+    HFONT hFont = ::CreateFontIndirectA(&Page().GetButtonStyle().font.m_logFont);
     HDC hDC = ::GetDC(nullptr);
     HGDIOBJ hOld = ::SelectObject(hDC, hFont);
     SIZE extent = {};
@@ -1060,12 +1063,12 @@ TEST_F(CanvasTest, ObjectDialogsPlaceObjectsThatSurviveSaving)
     SaveAndReopen();
     struct Expected
     {
-        CMObjList* pList;
+        const CMObjList* pList;
         int x, y, cx, cy;
     } rows[] = {
-        { &Page().m_texts, 30, 40, -1, -1 },     { &Page().m_textFields, 200, 20, 150, 100 },
-        { &Page().m_aviClips, 100, 150, 40, 30 }, { &Page().m_sliders, 10, 250, 60, 20 },
-        { &Page().m_images, 300, 10, -1, -1 },
+        { &Page().GetTexts(), 30, 40, -1, -1 },     { &Page().GetTextFields(), 200, 20, 150, 100 },
+        { &Page().GetAviClips(), 100, 150, 40, 30 }, { &Page().GetSliders(), 10, 250, 60, 20 },
+        { &Page().GetImages(), 300, 10, -1, -1 },
     };
     for (const Expected& row : rows)
     {
@@ -1080,10 +1083,10 @@ TEST_F(CanvasTest, ObjectDialogsPlaceObjectsThatSurviveSaving)
             EXPECT_EQ(row.cy, pObject->m_rect.bottom - pObject->m_rect.top);
         }
     }
-    EXPECT_EQ(CString("Hallo"), static_cast<CMObjCreateStruct*>(Page().m_texts.GetAt(0))->m_strText);
-    const CViewerCreateStruct* pField = static_cast<CViewerCreateStruct*>(Page().m_textFields.GetAt(0));
+    EXPECT_EQ(CString("Hallo"), static_cast<CMObjCreateStruct*>(Page().GetTexts().GetAt(0))->m_strText);
+    const CViewerCreateStruct* pField = static_cast<CViewerCreateStruct*>(Page().GetTextFields().GetAt(0));
     EXPECT_EQ(textPath.Mid(textPath.ReverseFind('\\')), pField->m_strDocument.Mid(pField->m_strDocument.ReverseFind('\\')));
-    const CMObjCreateStruct* pClip = static_cast<CMObjCreateStruct*>(Page().m_aviClips.GetAt(0));
+    const CMObjCreateStruct* pClip = static_cast<CMObjCreateStruct*>(Page().GetAviClips().GetAt(0));
     EXPECT_EQ(0x800000u, pClip->m_dwStyle);
     EXPECT_EQ(3, pClip->m_nRepeat);
     EXPECT_EQ(5, m_pView->GetObjects().GetObjectCount());
@@ -1095,11 +1098,11 @@ TEST_F(CanvasTest, OneOfAKindRefusesASecondAndACancelChangesNothing)
     Open("[SLIDER1]\r\nENABLE=1\r\nX=10\r\nY=10\r\nW=60\r\nH=20\r\nSTYLE=0\r\n \r\n");
     MessageBoxRecorder boxes;
     ModalAnswers answers;
-    ASSERT_EQ(1, Page().m_sliders.GetSize());
+    ASSERT_EQ(1, Page().GetSliders().GetSize());
     EXPECT_FALSE(Enabled(ID_OBJ_SLIDER));
     ViewCommand(ID_OBJ_SLIDER);
     EXPECT_EQ(1u, boxes.Count());
-    EXPECT_EQ(1, Page().m_sliders.GetSize());
+    EXPECT_EQ(1, Page().GetSliders().GetSize());
     // Cancelled dialogs and an empty text add nothing.
     AnswerDialog(answers, { { IDC_TEXT_TEXT, "" } });
     const int nBefore = m_pView->GetObjects().GetObjectCount();
@@ -1107,17 +1110,17 @@ TEST_F(CanvasTest, OneOfAKindRefusesASecondAndACancelChangesNothing)
         ViewCommand(nID);
     EXPECT_EQ(5u, answers.Captions().size());
     EXPECT_EQ(nBefore, m_pView->GetObjects().GetObjectCount());
-    EXPECT_EQ(0, Page().m_texts.GetSize());
+    EXPECT_EQ(0, Page().GetTexts().GetSize());
 
     // The second picture gets the limit box and no dialog.
     AnswerDialog(answers, { { IDC_OBJ_FILE, bmpPath }, { IDC_OBJ_X, "50" }, { IDC_OBJ_Y, "60" } });
     ViewCommand(ID_OBJ_IMAGE);
-    ASSERT_EQ(1, Page().m_images.GetSize());
+    ASSERT_EQ(1, Page().GetImages().GetSize());
     const size_t nBoxes = boxes.Count();
     ViewCommand(ID_OBJ_IMAGE);
     EXPECT_EQ(nBoxes + 1, boxes.Count());
     EXPECT_EQ(6u, answers.Captions().size());
-    EXPECT_EQ(1, Page().m_images.GetSize());
+    EXPECT_EQ(1, Page().GetImages().GetSize());
 }
 
 TEST_F(CanvasTest, ChangingObjectsMarksTheDocumentAndMovesThem)
@@ -1132,12 +1135,12 @@ TEST_F(CanvasTest, ChangingObjectsMarksTheDocumentAndMovesThem)
     ASSERT_TRUE(m_pDoc->OnSaveDocument(m_folder.File("Velconf.ini")));
     struct Row
     {
-        CMObjList* pList;
+        const CMObjList* pList;
         std::vector<std::pair<int, CString>> texts;
         int x, y;
     } rows[] = {
-        { &Page().m_texts, { { IDC_TEXT_TEXT, "Neu" }, { IDC_OBJ_X, "60" }, { IDC_OBJ_Y, "70" } }, 60, 70 },
-        { &Page().m_sliders, { { IDC_OBJ_X, "120" }, { IDC_OBJ_Y, "130" } }, 120, 130 },
+        { &Page().GetTexts(), { { IDC_TEXT_TEXT, "Neu" }, { IDC_OBJ_X, "60" }, { IDC_OBJ_Y, "70" } }, 60, 70 },
+        { &Page().GetSliders(), { { IDC_OBJ_X, "120" }, { IDC_OBJ_Y, "130" } }, 120, 130 },
     };
     for (Row& row : rows)
     {
@@ -1153,7 +1156,7 @@ TEST_F(CanvasTest, ChangingObjectsMarksTheDocumentAndMovesThem)
         EXPECT_EQ(row.y, pObject->m_rect.top);
         EXPECT_TRUE(m_pDoc->IsModified());
     }
-    EXPECT_EQ(CString("Neu"), static_cast<CMObjCreateStruct*>(Page().m_texts.GetAt(0))->m_strText);
+    EXPECT_EQ(CString("Neu"), static_cast<CMObjCreateStruct*>(Page().GetTexts().GetAt(0))->m_strText);
     EXPECT_EQ(2, m_pView->GetObjects().GetObjectCount());
 }
 
@@ -1179,13 +1182,13 @@ TEST_F(CanvasTest, PageSettingsDialogsReachTheSavedFile)
     EXPECT_FALSE(m_pDoc->IsModified());
 
     SaveAndReopen();
-    EXPECT_EQ(1, Page().m_bSound);
-    EXPECT_EQ(1, Page().m_bSoundRepeat);
-    EXPECT_NE(-1, Page().m_strSoundFile.Find("klick.wav"));
-    EXPECT_EQ(1, Page().m_bShowErrors);
-    EXPECT_EQ(1, Page().m_bEscExit);
-    EXPECT_EQ(1, Page().m_bWelcome);
-    EXPECT_EQ(CString("Willkommen"), Page().m_strWelcomeText[0]);
+    EXPECT_EQ(1, Page().GetSound().bOn);
+    EXPECT_EQ(1, Page().GetSound().bRepeat);
+    EXPECT_NE(-1, Page().GetSound().strFile.Find("klick.wav"));
+    EXPECT_EQ(1, Page().GetWindow().bShowErrors);
+    EXPECT_EQ(1, Page().GetWindow().bEscExit);
+    EXPECT_EQ(1, Page().GetWelcome().bOn);
+    EXPECT_EQ(CString("Willkommen"), Page().GetWelcome().strText[0]);
 }
 
 TEST_F(CanvasTest, ADroppedBitmapBecomesTheBackgroundAndFitsTheWindow)
@@ -1200,9 +1203,9 @@ TEST_F(CanvasTest, ADroppedBitmapBecomesTheBackgroundAndFitsTheWindow)
     m_pView->InsertDroppedFile(POINT{ 20, 20 }, bmp);
     ASSERT_EQ(1u, answers.Captions().size());
     EXPECT_FALSE(m_pDoc->IsModified()) << "saved and read again";
-    EXPECT_EQ(1, Page().m_bImage);
-    EXPECT_EQ(1, Page().m_bImageLoaded);
-    EXPECT_NE(-1, Page().m_strImageFile.Find("hinten.bmp"));
+    EXPECT_EQ(1, Page().GetBackground().bShown);
+    EXPECT_EQ(1, Page().IsBackgroundLoaded());
+    EXPECT_NE(-1, Page().GetBackground().strFile.Find("hinten.bmp"));
     EXPECT_EQ(CSize(240, 180), ClientSize());
     EXPECT_NE(-1, SavedProject().Find("hinten.bmp"));
 }
@@ -1233,7 +1236,7 @@ TEST_F(CanvasTest, APopupButtonIsCutToItsSizeAndKeepsItsItem)
     SaveAndReopen();
     ASSERT_EQ(1, ButtonCount());
     EXPECT_EQ(CString("Mehr"), ButtonStruct(0)->m_strText);
-    EXPECT_EQ(CString("Eintrag"), Page().m_strPopupTexts[0]);
+    EXPECT_EQ(CString("Eintrag"), Page().GetPopupMenuText(0));
     EXPECT_FALSE(Enabled(ID_OBJ_POPUPMENU)) << "the reopened page binds its popup";
 }
 
@@ -1387,8 +1390,8 @@ TEST_F(CanvasTest, ADroppedClipOpensItsDialogOnlyWhenPlayable)
     AnswerDialog(answers, {});
     m_pView->InsertDroppedFile(POINT{ 60, 70 }, good);
     ASSERT_EQ(1u, answers.Captions().size());
-    ASSERT_EQ(1, Page().m_aviClips.GetSize());
-    const CMObjCreateStruct* pClip = static_cast<CMObjCreateStruct*>(Page().m_aviClips.GetAt(0));
+    ASSERT_EQ(1, Page().GetAviClips().GetSize());
+    const CMObjCreateStruct* pClip = static_cast<CMObjCreateStruct*>(Page().GetAviClips().GetAt(0));
     EXPECT_EQ(60, pClip->m_rect.left);
     EXPECT_EQ(70, pClip->m_rect.top);
     EXPECT_EQ(good, pClip->m_strText);

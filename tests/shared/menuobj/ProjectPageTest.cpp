@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -105,12 +106,12 @@ TEST(ProjectPageTest, FullSampleComesBackLineByLine)
 
     CProjectPage page;
     page.LoadProject(path);
-    EXPECT_EQ(6, page.m_buttons.GetSize());
-    EXPECT_EQ(2, page.m_texts.GetSize());
-    EXPECT_EQ("2.1.0", std::string(page.m_strFileVersion));
+    EXPECT_EQ(6, page.GetButtons().GetSize());
+    EXPECT_EQ(2, page.GetTexts().GetSize());
+    EXPECT_EQ("2.1.0", std::string(page.GetFileVersion()));
     // The live page holds full paths; the file gets "_CURRENTDIR_" names back,
     // also for film.avi and Velicon.ico, which are missing.
-    EXPECT_EQ(std::string::npos, std::string(page.m_strSoundFile).find("_CURRENTDIR_"));
+    EXPECT_EQ(std::string::npos, std::string(page.GetSound().strFile).find("_CURRENTDIR_"));
     ExpectSameLines(WithoutHead(SplitLines(ReadFileText(path))), WithoutHead(Written(page, path)));
 }
 
@@ -122,7 +123,7 @@ TEST(ProjectPageTest, GapsInButtonNumbersCloseOnWrite)
                                                        "TEXT=c", " ", "[BUTTON30]", "ENABLE=1", "TEXT=d", " " }));
     CProjectPage page;
     page.LoadProject(path);
-    ASSERT_EQ(3, page.m_buttons.GetSize());
+    ASSERT_EQ(3, page.GetButtons().GetSize());
     LineList lines = Written(page, path);
     EXPECT_TRUE(Contains(lines, "[BUTTON3]"));
     EXPECT_TRUE(Contains(lines, "TEXT=c"));
@@ -136,11 +137,17 @@ TEST(ProjectPageTest, ObjectsWithoutPlayerSectionsSurvive)
     CString path = folder.File("Velconf.ini");
     CProjectPage page;
     page.LoadProject(path);
-    struct Row { CMObjList* pList; int nType; LPCSTR pszFile; } rows[] = {
-        { &page.m_images, MOBJ_PICTURE, "bild.bmp" },
-        { &page.m_aviClips, MOBJ_AVICLIP, "film.avi" },
-        { &page.m_sliders, MOBJ_SLIDER, "" },
-        { &page.m_listBoxes, MOBJ_LISTBOX, "List001.ini" },
+    struct Row
+    {
+        const CMObjList* pList;
+        BOOL (CProjectPage::*pAdd)(CMObjCreateStruct*);
+        int nType;
+        LPCSTR pszFile;
+    } rows[] = {
+        { &page.GetImages(), &CProjectPage::AddImage, MOBJ_PICTURE, "bild.bmp" },
+        { &page.GetAviClips(), &CProjectPage::AddAviClip, MOBJ_AVICLIP, "film.avi" },
+        { &page.GetSliders(), &CProjectPage::AddSlider, MOBJ_SLIDER, "" },
+        { &page.GetListBoxes(), &CProjectPage::AddListBox, MOBJ_LISTBOX, "List001.ini" },
     };
     for (const Row& row : rows)
     {
@@ -151,7 +158,7 @@ TEST(ProjectPageTest, ObjectsWithoutPlayerSectionsSurvive)
         pObject->m_nRepeat = 3;
         pObject->m_dwStyle = WS_BORDER;
         pObject->m_crColor = RGB(1, 2, 3);
-        ASSERT_TRUE(row.pList->Add(pObject));
+        ASSERT_TRUE((page.*row.pAdd)(pObject));
     }
     CLineStore store;
     CProjectWriter(page, store, path).WriteProject();
@@ -162,12 +169,12 @@ TEST(ProjectPageTest, ObjectsWithoutPlayerSectionsSurvive)
     for (const Row& row : rows)
     {
         SCOPED_TRACE(row.nType);
-        ASSERT_EQ(1, row.pList == &page.m_images ? again.m_images.GetSize()
-                     : row.pList == &page.m_aviClips ? again.m_aviClips.GetSize()
-                     : row.pList == &page.m_sliders ? again.m_sliders.GetSize()
-                                                    : again.m_listBoxes.GetSize());
+        ASSERT_EQ(1, row.pList == &page.GetImages() ? again.GetImages().GetSize()
+                     : row.pList == &page.GetAviClips() ? again.GetAviClips().GetSize()
+                     : row.pList == &page.GetSliders() ? again.GetSliders().GetSize()
+                                                    : again.GetListBoxes().GetSize());
     }
-    const CMObjCreateStruct* pClip = static_cast<CMObjCreateStruct*>(again.m_aviClips[0]);
+    const CMObjCreateStruct* pClip = static_cast<CMObjCreateStruct*>(again.GetAviClips()[0]);
     EXPECT_EQ(3, pClip->m_nRepeat);
     EXPECT_EQ((DWORD)WS_BORDER, pClip->m_dwStyle);
     EXPECT_EQ(RGB(1, 2, 3), pClip->m_crColor);
@@ -184,8 +191,12 @@ TEST(ProjectPageTest, TextValuesStayOnOneLine)
     CString path = folder.File("Velconf.ini");
     CProjectPage page;
     page.LoadProject(path);
-    page.m_strTooltipText = "eins\r\nzwei\ndrei";
-    page.m_strTitle = "Titel\r\nmit Umbruch";
+    PageTooltipArea tooltip = page.GetTooltipArea();
+    tooltip.strText = "eins\r\nzwei\ndrei";
+    page.SetTooltipArea(tooltip);
+    PageWindow window = page.GetWindow();
+    window.strTitle = "Titel\r\nmit Umbruch";
+    page.SetWindow(window);
     CMButCreateStruct* pButton = new CMButCreateStruct;
     pButton->m_strText = "  Knopf  ";
     pButton->m_strToolTip = "a\rb";
@@ -233,7 +244,7 @@ TEST(ProjectPageTest, SharedSoundIsCountedPerButton)
     pFirst->m_strSoundFile = pSecond->m_strSoundFile = folder.File("sound\\click.wav");
     page.AddButton(pFirst);
     page.AddButton(pSecond);
-    CBuildFileList& sounds = page.GetFileList(FILES_SOUNDS);
+    const CBuildFileList& sounds = page.GetFileList(FILES_SOUNDS);
     ASSERT_EQ(1, sounds.GetSize());
     EXPECT_EQ("0002sound\\click.wav", std::string(sounds.GetEntry(0)));
     page.RemoveButton(pFirst, FALSE);
@@ -277,9 +288,85 @@ TEST(ProjectPageTest, ReplacingSwapsTheUsedFilesAndTellsTheOwnerOnce)
     int nChangesBefore = owner.nFilesChanged;
     page.ReplaceAviClip(*pOld, newer);
     EXPECT_EQ(nChangesBefore + 1, owner.nFilesChanged);
-    CBuildFileList& clips = page.GetFileList(FILES_AVI);
+    const CBuildFileList& clips = page.GetFileList(FILES_AVI);
     ASSERT_EQ(1, clips.GetSize());
     EXPECT_EQ("0001neu.avi", std::string(clips.GetEntry(0)));
+    page.SetOwner(nullptr);
+}
+
+// Every group of settings changes only through its setter, which tells the
+// owner of a real change once and of a set of the same values not at all.
+TEST(ProjectPageTest, SettingsSettersMarkThePageOnlyWhenAValueChanges)
+{
+    struct Owner : CProjectPageOwner
+    {
+        int nModified = 0;
+        void OnPageModified() override { ++nModified; }
+        void OnUsedFilesChanged() override {}
+    } owner;
+    TempFolder folder;
+    CProjectPage page;
+    page.LoadProject(folder.File("Velconf.ini"));
+    page.SetOwner(&owner);
+    // Each sets the group anew, with one value changed when asked.
+    const struct
+    {
+        LPCSTR pszGroup;
+        std::function<void(CProjectPage&, bool)> set;
+    } rows[] = {
+        { "window",
+          [](CProjectPage& p, bool bChange) {
+              PageWindow w = p.GetWindow();
+              w.strTitle = bChange ? "Neu" : w.strTitle;
+              p.SetWindow(w);
+          } },
+        { "background",
+          [](CProjectPage& p, bool bChange) {
+              PageBackground b = p.GetBackground();
+              b.nX = bChange ? 17 : b.nX;
+              p.SetBackground(b);
+          } },
+        { "sound",
+          [](CProjectPage& p, bool bChange) {
+              PageSound s = p.GetSound();
+              s.bKeyOver = bChange ? 1 : s.bKeyOver;
+              p.SetSound(s);
+          } },
+        { "button style",
+          [](CProjectPage& p, bool bChange) {
+              PageButtonStyle s = p.GetButtonStyle();
+              s.font.m_logFont.lfHeight = bChange ? 31 : s.font.m_logFont.lfHeight;
+              p.SetButtonStyle(s);
+          } },
+        { "welcome",
+          [](CProjectPage& p, bool bChange) {
+              PageWelcome w = p.GetWelcome();
+              w.strText[2] = bChange ? "drei" : w.strText[2];
+              p.SetWelcome(w);
+          } },
+        { "tooltip area",
+          [](CProjectPage& p, bool bChange) {
+              PageTooltipArea t = p.GetTooltipArea();
+              if (bChange)
+                  SetRect(&t.rc, 1, 2, 30, 40);
+              p.SetTooltipArea(t);
+          } },
+        { "popup text",
+          [](CProjectPage& p, bool bChange) {
+              p.SetPopupMenuText(3, bChange ? CString("Eintrag") : p.GetPopupMenuText(3));
+          } },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.pszGroup);
+        const int nBefore = owner.nModified;
+        row.set(page, false);
+        EXPECT_EQ(nBefore, owner.nModified) << "the same values";
+        row.set(page, true);
+        EXPECT_EQ(nBefore + 1, owner.nModified) << "a change";
+        row.set(page, true);
+        EXPECT_EQ(nBefore + 1, owner.nModified) << "the change again: it was kept";
+    }
     page.SetOwner(nullptr);
 }
 
