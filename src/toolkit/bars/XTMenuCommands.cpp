@@ -67,7 +67,12 @@ void XTBuildMenuCommandGroups(HMENU hMenu, XT_COMMAND_GROUPS& groups)
     }
 }
 
-UINT XTFindMenuCommandByKey(HMENU hMenu, DWORD dwKey)
+namespace {
+
+// Finds the item one level below the top whose path key is dwKey and which the
+// test accepts (a command, or a popup).
+template <class Accept>
+bool FindItemByKey(HMENU hMenu, DWORD dwKey, Accept accept, HMENU& hFoundIn, int& nFound)
 {
     for (int i = 0; hMenu != nullptr && i < ::GetMenuItemCount(hMenu); ++i)
     {
@@ -77,25 +82,34 @@ UINT XTFindMenuCommandByKey(HMENU hMenu, DWORD dwKey)
         const DWORD dwTopKey = XTMenuPathKey(MenuText(hMenu, i));
         for (int j = 0; j < ::GetMenuItemCount(hPopup); ++j)
         {
-            UINT nID = ::GetMenuItemID(hPopup, j);
-            if (nID != 0 && nID != (UINT)-1 && XTMenuPathKey(MenuText(hPopup, j), dwTopKey, FALSE) == dwKey)
-                return nID;
+            if (accept(hPopup, j) && XTMenuPathKey(MenuText(hPopup, j), dwTopKey, FALSE) == dwKey)
+            {
+                hFoundIn = hPopup;
+                nFound = j;
+                return true;
+            }
         }
     }
-    return 0;
+    return false;
+}
+
+} // namespace
+
+UINT XTFindMenuCommandByKey(HMENU hMenu, DWORD dwKey)
+{
+    auto isCommand = [](HMENU h, int n) {
+        const UINT nID = ::GetMenuItemID(h, n);
+        return nID != 0 && nID != (UINT)-1;
+    };
+    HMENU hPopup = nullptr;
+    int nItem = 0;
+    return FindItemByKey(hMenu, dwKey, isCommand, hPopup, nItem) ? ::GetMenuItemID(hPopup, nItem) : 0;
 }
 
 HMENU XTFindMenuPopupByKey(HMENU hMenu, DWORD dwKey)
 {
-    for (int i = 0; hMenu != nullptr && i < ::GetMenuItemCount(hMenu); ++i)
-    {
-        HMENU hPopup = ::GetSubMenu(hMenu, i);
-        if (hPopup == nullptr)
-            continue;
-        const DWORD dwTopKey = XTMenuPathKey(MenuText(hMenu, i));
-        for (int j = 0; j < ::GetMenuItemCount(hPopup); ++j)
-            if (::GetSubMenu(hPopup, j) != nullptr && XTMenuPathKey(MenuText(hPopup, j), dwTopKey, FALSE) == dwKey)
-                return ::GetSubMenu(hPopup, j);
-    }
-    return nullptr;
+    auto isPopup = [](HMENU h, int n) { return ::GetSubMenu(h, n) != nullptr; };
+    HMENU hPopup = nullptr;
+    int nItem = 0;
+    return FindItemByKey(hMenu, dwKey, isPopup, hPopup, nItem) ? ::GetSubMenu(hPopup, nItem) : nullptr;
 }

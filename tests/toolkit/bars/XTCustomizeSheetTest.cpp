@@ -22,6 +22,7 @@
 #include "framework/Dialog.h"
 #include "helpers/TestSupport.h"
 #include "toolkit/XTRealInput.h"
+#include "toolkit/bars/XTTestBarIds.h"
 
 #include <gtest/gtest.h>
 
@@ -32,8 +33,6 @@ using namespace toolkit_test;
 
 namespace {
 
-const UINT IDR_TEST_BAR = 3910;
-const UINT ID_TEST_CUT = 3923;
 
 class XTCustomizeSheetTest : public testing::Test
 {

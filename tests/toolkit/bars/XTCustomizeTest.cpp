@@ -17,6 +17,7 @@
 #include "framework/FrameWnd.h"
 #include "helpers/TestSupport.h"
 #include "toolkit/XTRealInput.h"
+#include "toolkit/bars/XTTestBarIds.h"
 
 #include <gtest/gtest.h>
 
@@ -27,13 +28,6 @@ using namespace toolkit_test;
 
 namespace {
 
-const UINT IDR_TEST_BAR = 3910;
-const UINT ID_TEST_NEW = 3920;
-const UINT ID_TEST_OPEN = 3921;
-const UINT ID_TEST_SAVE = 3922;
-const UINT ID_TEST_CUT = 3923;
-const UINT ID_TEST_COPY = 3924;
-const UINT ID_TEST_PASTE = 3925;
 
 // A bar's buttons as letters: N O S C Y P, '|' a separator.
 std::string Pattern(CXTToolBar& bar)

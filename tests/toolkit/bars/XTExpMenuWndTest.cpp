@@ -9,6 +9,7 @@
 #include "framework/Edit.h"
 #include "framework/FrameWnd.h"
 #include "toolkit/XTRealInput.h"
+#include "toolkit/bars/XTTestBarIds.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,6 @@ using namespace toolkit_test;
 
 namespace {
 
-const UINT IDR_TEST_BAR = 3910;
 const UINT ID_TEST_FIRST = 3920;
 
 class CChevronFrame : public CFrameWnd

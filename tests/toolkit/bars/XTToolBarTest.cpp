@@ -16,6 +16,7 @@
 #include "framework/ToolBar.h"
 #include "helpers/TestSupport.h"
 #include "toolkit/XTContextMenuSeen.h"
+#include "toolkit/bars/XTTestBarIds.h"
 
 #include <gtest/gtest.h>
 
@@ -28,14 +29,6 @@
 
 namespace {
 
-const UINT IDR_TEST_BAR = 3910;
-const UINT IDR_TEST_BARMENU = 3911;
-const UINT ID_TEST_NEW = 3920;
-const UINT ID_TEST_OPEN = 3921;
-const UINT ID_TEST_SAVE = 3922;
-const UINT ID_TEST_CUT = 3923;
-const UINT ID_TEST_COPY = 3924;
-const UINT ID_TEST_PASTE = 3925;
 
 // The resource's order: two buttons, a separator, two, a separator, two.
 const UINT kLoadedIDs[] = { ID_TEST_NEW, ID_TEST_OPEN, 0, ID_TEST_SAVE, ID_TEST_CUT, 0, ID_TEST_COPY, ID_TEST_PASTE };

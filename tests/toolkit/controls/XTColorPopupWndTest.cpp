@@ -10,6 +10,7 @@
 #include "framework/Dialog.h"
 #include "framework/FrameWnd.h"
 #include "toolkit/XTRealInput.h"
+#include "toolkit/bars/XTTestBarIds.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +23,6 @@ namespace {
 
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kAuto = RGB(1, 2, 3);
-const UINT IDR_TEST_BAR = 3910;
-const UINT ID_TEST_SAVE = 3922;
 
 // Records the popup's messages: message, colour, value.
 class CColorOwner : public CWnd
