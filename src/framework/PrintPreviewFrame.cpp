@@ -11,6 +11,7 @@ BEGIN_MESSAGE_MAP(CPrintPreviewFrame, CFrameWnd)
     ON_WM_CREATE()
     ON_WM_PAINT()
     ON_WM_SIZE()
+    ON_WM_DESTROY()
     ON_COMMAND(ID_PREVIEW_PRINT, OnPreviewPrint)
     ON_COMMAND(ID_PREVIEW_CLOSE, OnPreviewClose)
 END_MESSAGE_MAP()
@@ -21,7 +22,7 @@ const int kMargin = 8;
 
 } // namespace
 
-CPrintPreviewFrame::CPrintPreviewFrame() : m_pView(nullptr), m_nBarHeight(0) {}
+CPrintPreviewFrame::CPrintPreviewFrame() : m_pView(nullptr), m_nBarHeight(0), m_bPrinting(FALSE) {}
 
 CPrintPreviewFrame* PASCAL CPrintPreviewFrame::Show(CView* pView)
 {
@@ -122,9 +123,19 @@ void CPrintPreviewFrame::OnSize(UINT nType, int cx, int cy)
 void CPrintPreviewFrame::OnPreviewPrint()
 {
     CView* pView = m_pView;
+    m_bPrinting = TRUE;
     DestroyWindow();
     if (pView != nullptr)
         pView->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+}
+
+// However the preview closes (its button, the system menu, its owner going),
+// the view hears of it unless it is about to print.
+void CPrintPreviewFrame::OnDestroy()
+{
+    if (!m_bPrinting && m_pView != nullptr)
+        m_pView->OnEndPrintPreview();
+    CFrameWnd::OnDestroy();
 }
 
 void CPrintPreviewFrame::OnPreviewClose()

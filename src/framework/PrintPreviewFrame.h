@@ -26,10 +26,12 @@ protected:
     void OnSize(UINT nType, int cx, int cy);
     void OnPreviewPrint();
     void OnPreviewClose();
+    void OnDestroy();
 
     CButton m_btnPrint;
     CButton m_btnClose;
     int m_nBarHeight;
+    BOOL m_bPrinting;   // closed by Print: the view goes on printing
 
     DECLARE_MESSAGE_MAP()
 };

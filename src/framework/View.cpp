@@ -121,6 +121,8 @@ void CView::OnPrint(CDC* pDC, CPrintInfo*)
     OnDraw(pDC);
 }
 
+void CView::OnEndPrintPreview() {}
+
 void CView::OnEndPrinting(CDC*, CPrintInfo*)
 {
 }

@@ -230,7 +230,9 @@ class CPrintView : public CView
 public:
     int nDraws = 0;
     int nMapMode = 0;
+    int nPreviewsEnded = 0;
     CPoint ptCornerOnDevice;
+    void OnEndPrintPreview() override { ++nPreviewsEnded; }
     void OnDraw(CDC* pDC) override
     {
         ++nDraws;
@@ -344,6 +346,7 @@ TEST_F(PrintTest, ThePreviewShowsTheDrawingScaledOntoThePage)
     // Print closes the preview and prints (here: the user cancels the dialog).
     pPreview->SendMessage(WM_COMMAND, ID_PREVIEW_PRINT);
     EXPECT_EQ(nullptr, FindPreview());
+    EXPECT_EQ(0, m_pView->nPreviewsEnded);
     ASSERT_EQ(1u, dialogs.Asked().size());
     EXPECT_EQ(CString("CPrintDialog"), dialogs.Asked()[0]);
 
@@ -353,6 +356,13 @@ TEST_F(PrintTest, ThePreviewShowsTheDrawingScaledOntoThePage)
     pPreview->SendMessage(WM_COMMAND, ID_PREVIEW_CLOSE);
     EXPECT_EQ(nullptr, FindPreview());
     EXPECT_EQ(1u, dialogs.Asked().size());
+    // A preview closed without printing is told to the view, also through the system menu.
+    EXPECT_EQ(1, m_pView->nPreviewsEnded);
+    m_pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    ASSERT_NE(nullptr, pPreview = FindPreview());
+    pPreview->SendMessage(WM_CLOSE);
+    EXPECT_EQ(nullptr, FindPreview());
+    EXPECT_EQ(2, m_pView->nPreviewsEnded);
 }
 
 } // namespace controls_test

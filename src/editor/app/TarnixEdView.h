@@ -80,6 +80,7 @@ protected:
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
     // A printed report is done with.
     void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrintPreview() override;
 
     // Input engine
     BOOL HandleMouse(MSG* pMsg);

@@ -49,6 +49,13 @@ void CTarnixEdView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
         CView::OnPrint(pDC, pInfo);
 }
 
+// A report previewed and closed is done with: the next Print prints the page.
+void CTarnixEdView::OnEndPrintPreview()
+{
+    delete m_pReport;
+    m_pReport = nullptr;
+}
+
 void CTarnixEdView::OnEndPrinting(CDC*, CPrintInfo* pInfo)
 {
     if (pInfo != nullptr && !pInfo->m_bPreview)
