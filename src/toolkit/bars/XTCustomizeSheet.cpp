@@ -31,6 +31,17 @@ BOOL IsWithin(HWND hWnd, HWND hAncestor)
     return hAncestor != nullptr && (hWnd == hAncestor || ::IsChild(hAncestor, hWnd));
 }
 
+// While the sheet is open the main window's system menu does not pop up
+// (0x313, sent from its task bar button).
+class CMainWindowHook : public CXTWndHook
+{
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        return message == 0x313 ? 0 : CXTWndHook::WindowProc(message, wParam, lParam);
+    }
+};
+
 } // namespace
 
 void CXTCustomizeSheet::Register(DWORD dwPages)
@@ -50,12 +61,20 @@ CXTCustomizeSheet::CXTCustomizeSheet(CFrameWnd* pFrame, DWORD dwPages)
         m_pages.push_back(std::make_unique<CXTCustCommandsPage>(pFrame));
     if (dwPages & XT_CUST_KEYBOARD)
         m_pages.push_back(std::make_unique<CXTCustAccelerators>(pFrame));
+    // The Tools page opens first, so that its window (and the check of its
+    // tools when the sheet closes) exists whichever page is shown next.
+    int nToolsPage = -1;
     if (dwPages & XT_CUST_TOOLS)
+    {
+        nToolsPage = (int)m_pages.size();
         m_pages.push_back(std::make_unique<CXTCustTools>(pFrame));
+    }
     if (dwPages & XT_CUST_OPTIONS)
         m_pages.push_back(std::make_unique<CXTCustOptions>(pFrame));
     for (const auto& pPage : m_pages)
         AddPage(pPage.get());
+    if (nToolsPage >= 0)
+        SetActivePage(nToolsPage);
 }
 
 CXTCustomizeSheet::~CXTCustomizeSheet()
@@ -103,6 +122,8 @@ BOOL CXTCustomizeSheet::OnInitDialog()
     {
         ::EnableWindow(m_pFrame->GetTopLevelParent()->m_hWnd, TRUE);
         s_pActive = this;
+        m_pMainHook = std::make_unique<CMainWindowHook>();
+        m_pMainHook->HookWindow(m_pFrame->GetTopLevelParent());
         m_hMouseHook = ::SetWindowsHookExA(WH_MOUSE, MouseFilter, nullptr, ::GetCurrentThreadId());
         m_hKeyboardHook = ::SetWindowsHookExA(WH_KEYBOARD, KeyboardFilter, nullptr, ::GetCurrentThreadId());
     }
@@ -118,6 +139,7 @@ void CXTCustomizeSheet::OnSheetDestroy()
     if (m_hKeyboardHook != nullptr)
         ::UnhookWindowsHookEx(m_hKeyboardHook);
     m_hMouseHook = m_hKeyboardHook = nullptr;
+    m_pMainHook.reset();
     if (s_pActive == this)
         s_pActive = nullptr;
     CXTCustomizeManager& manager = GetCustomizeManager();
@@ -167,6 +189,14 @@ LRESULT CALLBACK CXTCustomizeSheet::MouseFilter(int nCode, WPARAM wParam, LPARAM
             const MOUSEHOOKSTRUCT* pMouse = reinterpret_cast<MOUSEHOOKSTRUCT*>(lParam);
             HWND hWnd = pMouse->hwnd;
             HWND hMain = pSheet->m_pFrame->GetTopLevelParent()->m_hWnd;
+            if (pSheet->m_bFirstMouse)
+            {
+                // The main window comes forward with its floating bars, which
+                // the user is about to drag buttons to and from.
+                pSheet->m_bFirstMouse = FALSE;
+                ::BringWindowToTop(hMain);
+                ::ShowOwnedPopups(hMain, TRUE);
+            }
             BOOL bPass = !IsWithin(hWnd, hMain) || IsWithin(hWnd, pSheet->m_hWnd) || pSheet->IsRegisteredBar(hWnd);
             if (!bPass)
             {

@@ -6,6 +6,7 @@
 
 #include "toolkit/bars/XTCustomizeManager.h"
 #include "toolkit/controls/XTResizePropertySheet.h"
+#include "toolkit/frame/XTWndHook.h"
 #include "toolkit/frame/IXTCustomizeSheet.h"
 
 #include <memory>
@@ -40,6 +41,7 @@ protected:
     CFrameWnd* m_pFrame;
     std::set<HWND> m_bars;
     std::vector<std::unique_ptr<CPropertyPage>> m_pages;
+    std::unique_ptr<CXTWndHook> m_pMainHook;   // on the main window while the sheet is open
     HHOOK m_hMouseHook;
     HHOOK m_hKeyboardHook;
     BOOL m_bFirstMouse;

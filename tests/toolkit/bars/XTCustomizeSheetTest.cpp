@@ -15,6 +15,7 @@
 #include "toolkit/bars/XTToolBarCustomizer.h"
 #include "toolkit/bars/XTToolbarNameDlg.h"
 #include "toolkit/frame/XTRegistryStore.h"
+#include "toolkit/frame/XTWndHook.h"
 
 #include "toolkit/bars/XTTestAppKey.h"
 #include "toolkit/frame/XTDockTestFrame.h"
@@ -108,9 +109,16 @@ TEST_F(XTCustomizeSheetTest, CloseEndsCustomiseModeAndTheActivePageIsKept)
     EXPECT_TRUE(bModeWhileOpen);
     EXPECT_FALSE(GetCustomizeManager().IsCustomizeMode());
     EXPECT_EQ(1u, CXTRegistryStore().GetProfileInt("Settings", "Active Page", 0));
+    // The stored page is shown; the Tools page, made first, is there to
+    // check its tools when the sheet closes.
     int nActive = -1;
-    RunSheet(XT_CUST_TOOLBARS | XT_CUST_COMMANDS, [&](CXTCustomizeSheet& sheet) { nActive = sheet.GetActiveIndex(); });
+    HWND hToolsPage = nullptr;
+    RunSheet(XT_CUST_TOOLBARS | XT_CUST_COMMANDS | XT_CUST_TOOLS, [&](CXTCustomizeSheet& sheet) {
+        nActive = sheet.GetActiveIndex();
+        hToolsPage = sheet.GetPage(2)->GetSafeHwnd();
+    });
     EXPECT_EQ(1, nActive);
+    EXPECT_NE(nullptr, hToolsPage);
 }
 
 TEST_F(XTCustomizeSheetTest, NewBarsGetDefaultNamesAndRefusedNamesAsk)
@@ -442,6 +450,40 @@ TEST_F(XTCustomizeSheetTest, TheBarListFollowsShowAndHideAndDraggingTheBarDropsI
     EXPECT_TRUE(bFloated);
     EXPECT_EQ(-1, nSelectedAfterDrag);
     bar.RegisterCustomize(FALSE);
+}
+
+// Counts one message on its way to the window and keeps it from the window
+// (the system menu it would open runs a menu loop of its own).
+class CCountingHook : public CXTWndHook
+{
+public:
+    explicit CCountingHook(UINT nMessage) : m_nMessage(nMessage) {}
+    int nSeen = 0;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != m_nMessage)
+            return CXTWndHook::WindowProc(message, wParam, lParam);
+        ++nSeen;
+        return 0;
+    }
+
+private:
+    UINT m_nMessage;
+};
+
+TEST_F(XTCustomizeSheetTest, TheTaskBarMenuWaitsWhileTheSheetIsOpen)
+{
+    CCountingHook systemMenu(0x313);
+    ASSERT_TRUE(systemMenu.HookWindow(&m_frame));
+    int nSeenWhileOpen = -1;
+    RunSheet(XT_CUST_TOOLBARS, [&](CXTCustomizeSheet&) {
+        m_frame.SendMessage(0x313, 0, 0);
+        nSeenWhileOpen = systemMenu.nSeen;
+    });
+    EXPECT_EQ(0, nSeenWhileOpen);
+    m_frame.SendMessage(0x313, 0, 0);
+    EXPECT_EQ(1, systemMenu.nSeen);
+    systemMenu.HookWindow((HWND)nullptr);
 }
 
 } // namespace
