@@ -11,12 +11,9 @@
 #include "toolkit/frame/XTIconHandle.h"
 
 #include "toolkit/XTResource.h"
-#include "toolkit/bars/XTTestAppKey.h"
-#include "toolkit/frame/XTDockTestFrame.h"
 
 #include "framework/FileDialog.h"
 #include "helpers/TestSupport.h"
-#include "toolkit/XTRealInput.h"
 #include "toolkit/XTTestCanvas.h"
 #include "toolkit/bars/XTSheetRun.h"
 #include "toolkit/bars/XTTestBarIds.h"
@@ -29,26 +26,9 @@ using namespace toolkit_test;
 
 namespace {
 
-class XTCustPagesTest : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_frame.CreateFrame());
-        m_frame.EnableDocking(CBRS_ALIGN_ANY);
-        BringToFront(m_frame.m_hWnd);
-    }
-    void TearDown() override
-    {
-        m_frame.DestroyWindow();
-        ParkMouse();
-    }
+using XTCustPagesTest = SheetTestFixture;
 
-    AppKeyScope m_key { "TarnixCustPagesTest", "Pages" };
-    CDockTestFrame m_frame;
-};
-
-void Click(CWnd& button)
+void ClickByMessages(CWnd& button)
 {
     button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
@@ -114,7 +94,7 @@ TEST_F(XTCustPagesTest, EachToolFieldBrowsesIntoTheSelectedToolAndValidationWait
                 else if (CXTBrowseDialog* pBrowse = dynamic_cast<CXTBrowseDialog*>(pDlg))
                     pBrowse->SetSelPath(row.chosen.c_str());
             });
-            Click(*pButton);
+            ClickByMessages(*pButton);
             ASSERT_EQ(1u, script.Asked().size());
             EXPECT_EQ(CString(row.asked), script.Asked()[0]);
             EXPECT_EQ(std::string(row.filter != nullptr ? row.filter : ""), filter);

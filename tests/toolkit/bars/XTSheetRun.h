@@ -1,10 +1,17 @@
 // Runs the customise sheet in the framework's modal loop: the modal-dialog
-// hook hands the open sheet to a script, and the sheet closes after it.
+// hook hands the open sheet to a script, and the sheet closes after it. The
+// fixture gives it a docking frame in front, under a registry key of its own.
 #pragma once
 
 #include "toolkit/bars/XTCustomizeSheet.h"
 
+#include "toolkit/bars/XTTestAppKey.h"
+#include "toolkit/frame/XTDockTestFrame.h"
+
 #include "framework/Dialog.h"
+#include "toolkit/XTRealInput.h"
+
+#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -31,5 +38,25 @@ inline INT_PTR RunCustomizeSheet(CFrameWnd* pFrame, DWORD dwPages,
     CDialog::SetModalHook(nullptr);
     return nResult;
 }
+
+class SheetTestFixture : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_frame.CreateFrame());
+        m_frame.EnableDocking(CBRS_ALIGN_ANY);
+        BringToFront(m_frame.m_hWnd);
+    }
+    void TearDown() override
+    {
+        CDialog::SetModalHook(nullptr);
+        m_frame.DestroyWindow();
+        ParkMouse();
+    }
+
+    AppKeyScope m_key { "TarnixCustomizeSheetTest", "Sheet" };
+    CDockTestFrame m_frame;
+};
 
 } // namespace toolkit_test
