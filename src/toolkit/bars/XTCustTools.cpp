@@ -67,8 +67,6 @@ BOOL CXTCustTools::OnInitDialog()
                                manager.m_nArgumentsMenu);
     m_fields[2].SetBrowseStyle(manager.m_nDirectoryMenu != 0 ? BES_XT_POPUPMENU : BES_XT_CHOOSEDIR,
                                manager.m_nDirectoryMenu);
-    for (CXTBrowseEdit& field : m_fields)
-        field.SetDlgOwner(this);
     // The fields keep the record's limits: a longer text is cut.
     SendDlgItemMessage(XT_IDC_EDIT_TOOLCOMMAND, EM_LIMITTEXT, sizeof(XT_TOOL::szCommand) - 1);
     SendDlgItemMessage(XT_IDC_EDIT_TOOLARGS, EM_LIMITTEXT, sizeof(XT_TOOL::szArguments) - 1);

@@ -14,6 +14,7 @@
 
 #include "framework/FileDialog.h"
 #include "helpers/TestSupport.h"
+#include "toolkit/XTContextMenuSeen.h"
 #include "toolkit/XTTestCanvas.h"
 #include "toolkit/bars/XTSheetRun.h"
 #include "toolkit/bars/XTTestBarIds.h"
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 using namespace toolkit_test;
 
@@ -123,6 +125,39 @@ TEST_F(XTCustPagesTest, EachToolFieldBrowsesIntoTheSelectedToolAndValidationWait
             EXPECT_FALSE(pPage->GetField(row.nID)->GetBrowseButton()->IsWindowEnabled());
         }
     });
+    tools.RemoveAll();
+    tools.m_bChanged = FALSE;
+    tools.m_bResetAll = FALSE;
+}
+
+TEST_F(XTCustPagesTest, TheManagersMenusReplaceTheArgumentsAndFolderChoosers)
+{
+    char szProgram[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, szProgram, sizeof(szProgram));
+    CXTToolsManager& tools = GetToolsManager();
+    tools.RemoveAll();
+    XT_TOOL tool = {};
+    lstrcpynA(tool.szTitle, "Editor", sizeof(tool.szTitle));
+    lstrcpynA(tool.szCommand, szProgram, sizeof(tool.szCommand));
+    tools.AddTool(tool);
+    tools.m_nArgumentsMenu = tools.m_nDirectoryMenu = IDR_TEST_BARMENU;
+    const std::vector<std::string> expected = { std::to_string(ID_TEST_CUT) + " First",
+                                                std::to_string(ID_TEST_COPY) + " Second" };
+    RunCustomizeSheet(&m_frame, XT_CUST_TOOLS, [&](CXTCustomizeSheet& sheet) {
+        CXTCustTools* pPage = dynamic_cast<CXTCustTools*>(sheet.GetActivePage());
+        ASSERT_NE(nullptr, pPage);
+        ASSERT_TRUE(PumpUntil([&] { return pPage->GetField(XT_IDC_EDIT_TOOLDIR)->GetBrowseButton() != nullptr; }));
+        for (UINT nID : { XT_IDC_EDIT_TOOLARGS, XT_IDC_EDIT_TOOLDIR })
+        {
+            SCOPED_TRACE(nID);
+            testing_support::CommonDialogScript script;
+            ContextMenuSeen seen = MenuOpenedBy([&] { ClickByMessages(*pPage->GetField(nID)->GetBrowseButton()); });
+            EXPECT_TRUE(seen.bSeen);
+            EXPECT_EQ(expected, seen.entries);
+            EXPECT_TRUE(script.Asked().empty());
+        }
+    });
+    tools.m_nArgumentsMenu = tools.m_nDirectoryMenu = 0;
     tools.RemoveAll();
     tools.m_bChanged = FALSE;
     tools.m_bResetAll = FALSE;
