@@ -36,17 +36,47 @@ void ClickByMessages(CWnd& button)
     button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
 }
 
+// The tools manager holding one tool, this test program, while it lives.
+struct OneToolScope
+{
+    CXTToolsManager& manager = GetToolsManager();
+    std::string strProgram;
+
+    OneToolScope()
+    {
+        char szProgram[MAX_PATH] = "";
+        ::GetModuleFileNameA(nullptr, szProgram, sizeof(szProgram));
+        strProgram = szProgram;
+        manager.RemoveAll();
+        XT_TOOL tool = {};
+        lstrcpynA(tool.szTitle, "Editor", sizeof(tool.szTitle));
+        lstrcpynA(tool.szCommand, szProgram, sizeof(tool.szCommand));
+        manager.AddTool(tool);
+    }
+    ~OneToolScope()
+    {
+        manager.m_nArgumentsMenu = manager.m_nDirectoryMenu = 0;
+        manager.RemoveAll();
+        manager.m_bChanged = FALSE;
+        manager.m_bResetAll = FALSE;
+    }
+};
+
+// The sheet's Tools page once its fields have their buttons (made after the
+// page's set-up); null when they do not come.
+CXTCustTools* ToolsPageWithButtons(CXTCustomizeSheet& sheet)
+{
+    CXTCustTools* pPage = dynamic_cast<CXTCustTools*>(sheet.GetActivePage());
+    if (pPage == nullptr ||
+        !PumpUntil([&] { return pPage->GetField(XT_IDC_EDIT_TOOLDIR)->GetBrowseButton() != nullptr; }))
+        return nullptr;
+    return pPage;
+}
+
 TEST_F(XTCustPagesTest, EachToolFieldBrowsesIntoTheSelectedToolAndValidationWaitsForTheBrowse)
 {
     testing_support::MessageBoxRecorder boxes;
-    char szProgram[MAX_PATH] = "";
-    ::GetModuleFileNameA(nullptr, szProgram, sizeof(szProgram));
-    CXTToolsManager& tools = GetToolsManager();
-    tools.RemoveAll();
-    XT_TOOL tool = {};
-    lstrcpynA(tool.szTitle, "Editor", sizeof(tool.szTitle));
-    lstrcpynA(tool.szCommand, szProgram, sizeof(tool.szCommand));
-    tools.AddTool(tool);
+    OneToolScope tools;
 
     struct Row
     {
@@ -58,13 +88,11 @@ TEST_F(XTCustPagesTest, EachToolFieldBrowsesIntoTheSelectedToolAndValidationWait
     const Row rows[] = {
         { XT_IDC_EDIT_TOOLARGS, "CFileDialog", "All Files (*.*)", "C:\\data\\input.txt" },
         { XT_IDC_EDIT_TOOLDIR, "CXTBrowseDialog", nullptr, "C:\\work" },
-        { XT_IDC_EDIT_TOOLCOMMAND, "CFileDialog", "Executable (*.exe)", szProgram },
+        { XT_IDC_EDIT_TOOLCOMMAND, "CFileDialog", "Executable (*.exe)", tools.strProgram },
     };
     RunCustomizeSheet(&m_frame, XT_CUST_TOOLS, [&](CXTCustomizeSheet& sheet) {
-        CXTCustTools* pPage = dynamic_cast<CXTCustTools*>(sheet.GetActivePage());
+        CXTCustTools* pPage = ToolsPageWithButtons(sheet);
         ASSERT_NE(nullptr, pPage);
-        // The buttons come after the page's set-up.
-        ASSERT_TRUE(PumpUntil([&] { return pPage->GetField(XT_IDC_EDIT_TOOLDIR)->GetBrowseButton() != nullptr; }));
         XT_TOOL* pTool = reinterpret_cast<XT_TOOL*>(pPage->GetList().GetItemData(0));
         ASSERT_NE(nullptr, pTool);
         // A command that names nothing, to be judged only outside a browse.
@@ -125,28 +153,17 @@ TEST_F(XTCustPagesTest, EachToolFieldBrowsesIntoTheSelectedToolAndValidationWait
             EXPECT_FALSE(pPage->GetField(row.nID)->GetBrowseButton()->IsWindowEnabled());
         }
     });
-    tools.RemoveAll();
-    tools.m_bChanged = FALSE;
-    tools.m_bResetAll = FALSE;
 }
 
 TEST_F(XTCustPagesTest, TheManagersMenusReplaceTheArgumentsAndFolderChoosers)
 {
-    char szProgram[MAX_PATH] = "";
-    ::GetModuleFileNameA(nullptr, szProgram, sizeof(szProgram));
-    CXTToolsManager& tools = GetToolsManager();
-    tools.RemoveAll();
-    XT_TOOL tool = {};
-    lstrcpynA(tool.szTitle, "Editor", sizeof(tool.szTitle));
-    lstrcpynA(tool.szCommand, szProgram, sizeof(tool.szCommand));
-    tools.AddTool(tool);
-    tools.m_nArgumentsMenu = tools.m_nDirectoryMenu = IDR_TEST_BARMENU;
+    OneToolScope tools;
+    tools.manager.m_nArgumentsMenu = tools.manager.m_nDirectoryMenu = IDR_TEST_BARMENU;
     const std::vector<std::string> expected = { std::to_string(ID_TEST_CUT) + " First",
                                                 std::to_string(ID_TEST_COPY) + " Second" };
     RunCustomizeSheet(&m_frame, XT_CUST_TOOLS, [&](CXTCustomizeSheet& sheet) {
-        CXTCustTools* pPage = dynamic_cast<CXTCustTools*>(sheet.GetActivePage());
+        CXTCustTools* pPage = ToolsPageWithButtons(sheet);
         ASSERT_NE(nullptr, pPage);
-        ASSERT_TRUE(PumpUntil([&] { return pPage->GetField(XT_IDC_EDIT_TOOLDIR)->GetBrowseButton() != nullptr; }));
         for (UINT nID : { XT_IDC_EDIT_TOOLARGS, XT_IDC_EDIT_TOOLDIR })
         {
             SCOPED_TRACE(nID);
@@ -157,10 +174,6 @@ TEST_F(XTCustPagesTest, TheManagersMenusReplaceTheArgumentsAndFolderChoosers)
             EXPECT_TRUE(script.Asked().empty());
         }
     });
-    tools.m_nArgumentsMenu = tools.m_nDirectoryMenu = 0;
-    tools.RemoveAll();
-    tools.m_bChanged = FALSE;
-    tools.m_bResetAll = FALSE;
 }
 
 TEST_F(XTCustPagesTest, RepaintingTheCommandsListLeavesNoIconCopyAlive)
