@@ -4,6 +4,7 @@
 
 #include "framework/Afx.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,17 +44,22 @@ struct ContextMenuSeen
     }
 };
 
-// A right click on the window and the context menu it opened (bSeen FALSE
-// when none opened).
-inline ContextMenuSeen RightClickMenu(CWnd& wnd)
+// The popup menu an action opened (bSeen FALSE when none opened).
+inline ContextMenuSeen MenuOpenedBy(const std::function<void()>& action)
 {
     ContextMenuSeen seen;
     ContextMenuSeen::pActive = &seen;
     UINT_PTR nTimer = ::SetTimer(nullptr, 0, 30, &ContextMenuSeen::OnTimer);
-    wnd.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    action();
     ::KillTimer(nullptr, nTimer);
     ContextMenuSeen::pActive = nullptr;
     return seen;
+}
+
+// A right click on the window and the context menu it opened.
+inline ContextMenuSeen RightClickMenu(CWnd& wnd)
+{
+    return MenuOpenedBy([&wnd] { wnd.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5)); });
 }
 
 } // namespace toolkit_test

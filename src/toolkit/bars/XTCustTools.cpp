@@ -49,12 +49,24 @@ void CXTCustTools::DoDataExchange(CDataExchange* pDX)
 {
     CXTResizePropertyPage::DoDataExchange(pDX);
     DDX_Control(pDX, XT_IDC_LIST_TOOLS, m_list);
+    for (int i = 0; i < 3; ++i)
+        DDX_Control(pDX, kFields[i], m_fields[i]);
 }
 
 BOOL CXTCustTools::OnInitDialog()
 {
     CXTResizePropertyPage::OnInitDialog();
     m_list.SetEditStyle(LoadToolkitString(XT_IDS_MENUCONTENTS, " &Menu contents:"), 0);
+    // The buttons are made after this returns, in the styles set here.
+    const CXTToolsManager& manager = GetToolsManager();
+    CXTBrowseEdit& command = m_fields[0];
+    command.SetBrowseStyle(BES_XT_CHOOSEFILE);
+    command.SetDlgTitle(LoadToolkitString(XT_IDS_BROWSE, "Browse"));
+    command.SetDlgFilter(LoadToolkitString(XT_IDS_EXEFILTER, "All Files (*.*)|*.*||"));
+    m_fields[1].SetBrowseStyle(manager.m_nArgumentsMenu != 0 ? BES_XT_POPUPMENU : BES_XT_CHOOSEFILE,
+                               manager.m_nArgumentsMenu);
+    m_fields[2].SetBrowseStyle(manager.m_nDirectoryMenu != 0 ? BES_XT_POPUPMENU : BES_XT_CHOOSEDIR,
+                               manager.m_nDirectoryMenu);
     // The fields keep the record's limits: a longer text is cut.
     SendDlgItemMessage(XT_IDC_EDIT_TOOLCOMMAND, EM_LIMITTEXT, sizeof(XT_TOOL::szCommand) - 1);
     SendDlgItemMessage(XT_IDC_EDIT_TOOLARGS, EM_LIMITTEXT, sizeof(XT_TOOL::szArguments) - 1);
@@ -66,6 +78,14 @@ BOOL CXTCustTools::OnInitDialog()
         SetResize(nID, CXTResizeRect(0, 1, 1, 1));
     RefreshFields();
     return TRUE;
+}
+
+CXTBrowseEdit* CXTCustTools::GetField(UINT nID)
+{
+    for (int i = 0; i < 3; ++i)
+        if (kFields[i] == nID)
+            return &m_fields[i];
+    return nullptr;
 }
 
 XT_TOOL* CXTCustTools::Selected() const
@@ -81,8 +101,13 @@ void CXTCustTools::RefreshFields()
     SetDlgItemText(XT_IDC_EDIT_TOOLCOMMAND, pTool != nullptr ? pTool->szCommand : "");
     SetDlgItemText(XT_IDC_EDIT_TOOLARGS, pTool != nullptr ? pTool->szArguments : "");
     SetDlgItemText(XT_IDC_EDIT_TOOLDIR, pTool != nullptr ? pTool->szDirectory : "");
-    for (UINT nID : kFields)
-        GetDlgItem(nID)->EnableWindow(pTool != nullptr);
+    // Each field with its label (just before it) and its browse button.
+    for (CXTBrowseEdit& field : m_fields)
+    {
+        field.EnableWindow(pTool != nullptr);
+        if (HWND hLabel = ::GetWindow(field.m_hWnd, GW_HWNDPREV))
+            ::EnableWindow(hLabel, pTool != nullptr);
+    }
     m_bRefreshing = FALSE;
 }
 
@@ -168,6 +193,11 @@ BOOL CXTCustTools::IsValidCommand(LPCSTR lpszCommand)
 
 BOOL CXTCustTools::Validate()
 {
+    // A chooser's own modal loop can close or switch the page: its field
+    // is not finished yet.
+    for (const CXTBrowseEdit& field : m_fields)
+        if (field.IsBrowsing())
+            return TRUE;
     for (int i = 0; i < m_list.GetCount(); ++i)
     {
         const XT_TOOL* pTool = reinterpret_cast<XT_TOOL*>(m_list.GetItemData(i));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "toolkit/bars/XTToolsManager.h"
+#include "toolkit/controls/XTBrowseEdit.h"
 #include "toolkit/controls/XTEditListBox.h"
 #include "toolkit/controls/XTResizePropertyPage.h"
 
@@ -21,15 +22,19 @@ public:
     BOOL OnInitDialog() override;
     BOOL OnKillActive() override;
     // Every tool names a file that exists, a program on the path or a web
-    // address; otherwise the box, the tool selected and FALSE.
+    // address; otherwise the box, the tool selected and FALSE. Nothing is
+    // checked while a field's chooser is open.
     BOOL Validate();
     CXTEditListBox& GetList() { return m_list; }
+    // The command, arguments and initial folder fields, by control id.
+    CXTBrowseEdit* GetField(UINT nID);
     // Whether a command names something the tool can start.
     static BOOL IsValidCommand(LPCSTR lpszCommand);
 
 protected:
     CFrameWnd* m_pFrame;
     CXTEditListBox m_list;
+    CXTBrowseEdit m_fields[3];   // command, arguments, initial folder
     std::vector<std::unique_ptr<XT_TOOL>> m_created;   // tools made on this page
     XT_TOOL* m_pDeleting;
     BOOL m_bRefreshing;

@@ -1,5 +1,7 @@
 #include "toolkit/bars/XTShadowRamp.h"
 
+#include <algorithm>
+
 namespace {
 
 // The weight of the innermost of the rectangles shrunk by 3, 2, 1 and 0 that holds the pixel.
@@ -37,4 +39,19 @@ void DrawShadowRamp(HDC hDC, int left, int top, int right, int bottom, int nDark
     for (int y = bottom - 4; y < bottom; ++y)
         for (int x = left + 4; x < right - 4; ++x)
             DarkenPixel(hDC, x, y, nDarkness * RampWeight(x, y, left, top, right, bottom) / 100);
+}
+
+void DrawSoftShadow(HDC hDC, const RECT& rcShadow, const RECT& rcFace)
+{
+    const int kRings = 5, kStep = 15;
+    for (int y = rcShadow.top; y < rcShadow.bottom; ++y)
+        for (int x = rcShadow.left; x < rcShadow.right; ++x)
+        {
+            POINT pt = { x, y };
+            if (::PtInRect(&rcFace, pt))
+                continue;
+            int nRing = (int)std::min<long>({ rcShadow.right - x, rcShadow.bottom - y, x - rcShadow.left + 1,
+                                              y - rcShadow.top + 1, (long)kRings });
+            DarkenPixel(hDC, x, y, kStep * nRing);
+        }
 }

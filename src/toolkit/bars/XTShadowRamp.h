@@ -1,4 +1,4 @@
-// The 4-pixel drop shadow right of and below a rectangle, darkened in place.
+// Drop shadows right of and below a rectangle, darkened in place.
 #pragma once
 
 #include <windows.h>
@@ -8,3 +8,9 @@
 // nDarkness * weight / 100, the weight falling from 60 next to the shadowed
 // area to 15 at the outer edge.
 void DrawShadowRamp(HDC hDC, int left, int top, int right, int bottom, int nDarkness);
+
+// The soft shadow of a popup whose face is rcFace and whose shadow is
+// rcShadow (the face moved down and right): each pixel of the shadow outside
+// the face loses 15 per channel for each ring it lies inside the shadow's
+// outer edge, 15 at the edge up to 75 five pixels in.
+void DrawSoftShadow(HDC hDC, const RECT& rcShadow, const RECT& rcFace);

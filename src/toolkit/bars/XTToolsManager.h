@@ -67,6 +67,10 @@ public:
     BOOL m_bSaveOnDestroy = TRUE;
     BOOL m_bEnabled = FALSE;
     BOOL m_bResetAll = FALSE;
+    // Popup menu resources (0 for none) whose first popup the Tools page's
+    // arguments and initial folder fields offer instead of a file or folder chooser.
+    UINT m_nArgumentsMenu = 0;
+    UINT m_nDirectoryMenu = 0;
 
 protected:
     int GetToolIcon(const XT_TOOL& tool);

@@ -72,6 +72,9 @@ LRESULT CXTBrowseEdit::OnInitialUpdate(WPARAM wParam, LPARAM)
     if ((m_dwBStyle & BES_XT_BROWSEMASK) != 0 && !m_pBrowseButton)
         CreateButton();
     SetFont(&xtAfxData.m_fontNormal);
+    // The choosers are modal to the window the edit is in.
+    if (m_pParentWnd == nullptr)
+        m_pParentWnd = this;
     return 0;
 }
 

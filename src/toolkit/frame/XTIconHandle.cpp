@@ -2,6 +2,12 @@
 
 #include <commctrl.h>
 
+namespace {
+
+long g_nLiveIcons = 0;
+
+} // namespace
+
 CXTIconHandle::~CXTIconHandle()
 {
     SetHandle(nullptr);
@@ -9,9 +15,21 @@ CXTIconHandle::~CXTIconHandle()
 
 void CXTIconHandle::SetHandle(HICON hIcon)
 {
-    if (m_hIcon != nullptr && m_hIcon != hIcon)
+    if (m_hIcon == hIcon)
+        return;
+    if (m_hIcon != nullptr)
+    {
         ::DestroyIcon(m_hIcon);
+        --g_nLiveIcons;
+    }
+    if (hIcon != nullptr)
+        ++g_nLiveIcons;
     m_hIcon = hIcon;
+}
+
+long CXTIconHandle::GetLiveCount()
+{
+    return g_nLiveIcons;
 }
 
 CSize CXTIconHandle::GetExtent(HICON hIcon)

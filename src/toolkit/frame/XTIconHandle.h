@@ -1,4 +1,5 @@
-// Owns one icon and destroys it.
+// Owns one icon and destroys it. The process-wide count of icons held by
+// these wrappers shows whether copies made for a moment are freed again.
 #pragma once
 
 #include "framework/Size.h"
@@ -10,7 +11,7 @@ class CXTIconHandle
 public:
     // Construction
     CXTIconHandle() = default;
-    explicit CXTIconHandle(HICON hIcon) : m_hIcon(hIcon) {}   // takes ownership
+    explicit CXTIconHandle(HICON hIcon) { SetHandle(hIcon); }   // takes ownership
     CXTIconHandle(const CXTIconHandle&) = delete;
     CXTIconHandle& operator=(const CXTIconHandle&) = delete;
     ~CXTIconHandle();
@@ -21,6 +22,8 @@ public:
     // The icon's size from its mask; 0 x 0 for none or an unreadable icon.
     CSize GetExtent() const { return GetExtent(m_hIcon); }
     static CSize GetExtent(HICON hIcon);
+    // The icons all wrappers hold now.
+    static long GetLiveCount();
 
     // Operations
     // Destroys the held icon and takes ownership of the new one.

@@ -1,0 +1,62 @@
+// Runs the customise sheet in the framework's modal loop: the modal-dialog
+// hook hands the open sheet to a script, and the sheet closes after it. The
+// fixture gives it a docking frame in front, under a registry key of its own.
+#pragma once
+
+#include "toolkit/bars/XTCustomizeSheet.h"
+
+#include "toolkit/bars/XTTestAppKey.h"
+#include "toolkit/frame/XTDockTestFrame.h"
+
+#include "framework/Dialog.h"
+#include "toolkit/XTRealInput.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace toolkit_test {
+
+// Other modal dialogs opened meanwhile go to pfnOther (when given).
+inline INT_PTR RunCustomizeSheet(CFrameWnd* pFrame, DWORD dwPages,
+                                 const std::function<void(CXTCustomizeSheet&)>& script,
+                                 const std::function<void(CDialog*)>& pfnOther = nullptr)
+{
+    CXTCustomizeSheet sheet(pFrame, dwPages);
+    CDialog::SetModalHook([&](CDialog* pDlg) {
+        if (pDlg != &sheet)
+        {
+            if (pfnOther)
+                pfnOther(pDlg);
+            return;
+        }
+        script(sheet);
+        if (sheet.m_hWnd != nullptr)
+            sheet.PostMessage(WM_COMMAND, IDCANCEL);
+    });
+    INT_PTR nResult = sheet.DoModal();
+    CDialog::SetModalHook(nullptr);
+    return nResult;
+}
+
+class SheetTestFixture : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_frame.CreateFrame());
+        m_frame.EnableDocking(CBRS_ALIGN_ANY);
+        BringToFront(m_frame.m_hWnd);
+    }
+    void TearDown() override
+    {
+        CDialog::SetModalHook(nullptr);
+        m_frame.DestroyWindow();
+        ParkMouse();
+    }
+
+    AppKeyScope m_key { "TarnixCustomizeSheetTest", "Sheet" };
+    CDockTestFrame m_frame;
+};
+
+} // namespace toolkit_test
