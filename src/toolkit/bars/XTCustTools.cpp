@@ -215,7 +215,7 @@ BOOL CXTCustTools::Validate()
 
 BOOL CXTCustTools::OnKillActive()
 {
-    return Validate() && CXTResizePropertyPage::OnKillActive();
+    return (!m_bCheckOnLeave || Validate()) && CXTResizePropertyPage::OnKillActive();
 }
 
 void CXTCustTools::OnDestroy()

@@ -30,6 +30,9 @@ public:
     CXTBrowseEdit* GetField(UINT nID);
     // Whether a command names something the tool can start.
     static BOOL IsValidCommand(LPCSTR lpszCommand);
+    // Whether leaving the page checks its tools: not while the sheet opens on
+    // another page, or a tool stored broken would greet the user with a box.
+    void CheckOnLeave(BOOL bCheck) { m_bCheckOnLeave = bCheck; }
 
 protected:
     CFrameWnd* m_pFrame;
@@ -38,6 +41,7 @@ protected:
     std::vector<std::unique_ptr<XT_TOOL>> m_created;   // tools made on this page
     XT_TOOL* m_pDeleting;
     BOOL m_bRefreshing;
+    BOOL m_bCheckOnLeave = TRUE;
 
     XT_TOOL* Selected() const;
     void RefreshFields();

@@ -113,8 +113,15 @@ BOOL CXTCustomizeSheet::OnInitDialog()
     AutoLoadPlacement("CXTCustomizeSheet");
     int nPage = (int)CXTRegistryStore(HKEY_CURRENT_USER)
                     .GetProfileInt(LoadToolkitString(XT_IDS_SETTINGS, "Settings"), "Active Page", 0);
-    if (nPage >= 0 && nPage < GetPageCount())
+    if (nPage >= 0 && nPage < GetPageCount() && nPage != GetActiveIndex())
+    {
+        CXTCustTools* pTools = dynamic_cast<CXTCustTools*>(GetActivePage());
+        if (pTools != nullptr)
+            pTools->CheckOnLeave(FALSE);
         SetActivePage(nPage);
+        if (pTools != nullptr)
+            pTools->CheckOnLeave(TRUE);
+    }
 
     // The user works in the main window while the sheet is open: the sheet
     // filters the input to it instead of disabling it.

@@ -9,6 +9,7 @@
 #include "toolkit/controls/XTBrowseBtn.h"
 #include "toolkit/controls/XTBrowseDialog.h"
 #include "toolkit/frame/XTIconHandle.h"
+#include "toolkit/frame/XTRegistryStore.h"
 
 #include "toolkit/XTResource.h"
 
@@ -148,6 +149,32 @@ TEST_F(XTCustPagesTest, EachToolFieldBrowsesIntoTheSelectedToolAndValidationWait
             EXPECT_FALSE(pPage->GetField(row.nID)->GetBrowseButton()->IsWindowEnabled());
         }
     });
+}
+
+// A tool stored broken is judged when the user leaves the Tools page, not
+// when the sheet opens on the page that was shown last.
+TEST_F(XTCustPagesTest, ASheetOpeningOnAnotherPageDoesNotJudgeTheTools)
+{
+    testing_support::MessageBoxRecorder boxes;
+    OneToolScope tools;
+    XT_TOOL broken = {};
+    lstrcpynA(broken.szTitle, "Broken", sizeof(broken.szTitle));
+    lstrcpynA(broken.szCommand, "C:\\no\\such.exe", sizeof(broken.szCommand));
+    tools.manager.AddTool(broken);
+    CXTRegistryStore().WriteProfileInt("Settings", "Active Page", 0);
+    int nActive = -1;
+    size_t nBoxesAtOpen = 1;
+    RunCustomizeSheet(&m_frame, XT_CUST_TOOLBARS | XT_CUST_TOOLS, [&](CXTCustomizeSheet& sheet) {
+        nActive = sheet.GetActiveIndex();
+        nBoxesAtOpen = boxes.Count();
+        // Closing would be refused for the broken tool: it goes first.
+        tools.manager.RemoveAll();
+        auto* pTools = static_cast<CXTCustTools*>(sheet.GetPage(1));
+        while (pTools->GetList().GetCount() > 0)
+            pTools->GetList().DeleteString(0);
+    });
+    EXPECT_EQ(0, nActive);
+    EXPECT_EQ(0u, nBoxesAtOpen);
 }
 
 TEST_F(XTCustPagesTest, TheManagersMenusReplaceTheArgumentsAndFolderChoosers)

@@ -17,10 +17,7 @@
 #include "toolkit/frame/XTRegistryStore.h"
 #include "toolkit/frame/XTWndHook.h"
 
-#include "toolkit/bars/XTTestAppKey.h"
-#include "toolkit/frame/XTDockTestFrame.h"
-
-#include "framework/Dialog.h"
+#include "toolkit/bars/XTSheetRun.h"
 #include "helpers/TestSupport.h"
 #include "toolkit/XTRealInput.h"
 #include "toolkit/bars/XTTestBarIds.h"
@@ -34,41 +31,13 @@ using namespace toolkit_test;
 
 namespace {
 
-
-class XTCustomizeSheetTest : public testing::Test
+class XTCustomizeSheetTest : public SheetTestFixture
 {
 protected:
-    void SetUp() override
+    INT_PTR RunSheet(DWORD dwPages, const std::function<void(CXTCustomizeSheet&)>& sheetScript,
+                     const std::function<void(CDialog*)>& dialogScript = nullptr)
     {
-        ASSERT_TRUE(m_frame.CreateFrame());
-        m_frame.EnableDocking(CBRS_ALIGN_ANY);
-        BringToFront(m_frame.m_hWnd);
-    }
-    void TearDown() override
-    {
-        CDialog::SetModalHook(nullptr);
-        m_frame.DestroyWindow();
-        ParkMouse();
-    }
-    // Runs the sheet; the script sees each modal dialog as it opens (the
-    // sheet first), and the sheet closes after its script.
-    INT_PTR RunSheet(DWORD dwPages, std::function<void(CXTCustomizeSheet&)> sheetScript,
-                     std::function<void(CDialog*)> dialogScript = nullptr)
-    {
-        CXTCustomizeSheet sheet(&m_frame, dwPages);
-        CDialog::SetModalHook([&](CDialog* pDlg) {
-            if (pDlg == &sheet)
-            {
-                sheetScript(sheet);
-                if (sheet.m_hWnd != nullptr)
-                    sheet.PostMessage(WM_COMMAND, IDCANCEL);
-            }
-            else if (dialogScript)
-                dialogScript(pDlg);
-        });
-        INT_PTR nResult = sheet.DoModal();
-        CDialog::SetModalHook(nullptr);
-        return nResult;
+        return RunCustomizeSheet(&m_frame, dwPages, sheetScript, dialogScript);
     }
     // The name dialog answered with the text (OK), recording what it proposed.
     std::function<void(CDialog*)> NameWith(std::vector<CString>& proposed, std::vector<CString> answers)
@@ -90,8 +59,6 @@ protected:
         };
     }
 
-    AppKeyScope m_key { "TarnixCustomizeSheetTest", "Sheet" };
-    CDockTestFrame m_frame;
 };
 
 TEST_F(XTCustomizeSheetTest, CloseEndsCustomiseModeAndTheActivePageIsKept)
