@@ -26,6 +26,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_SETFOCUS()
     ON_WM_ERASEBKGND()
     ON_WM_INITMENUPOPUP()
+    ON_WM_MENUSELECT()
     ON_WM_ACTIVATE()
     ON_MESSAGE(WM_NCACTIVATE, OnNcActivateMessage)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMessage)
@@ -704,6 +705,22 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
         return TRUE;
     CWinApp* pApp = AfxGetApp();
     return pApp != nullptr && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+// The status line follows the menu: the prompt of the command under the
+// cursor, nothing over a sub-menu, a separator or a system command, and the
+// idle text once the menu closes (else the last prompt stays behind).
+void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
+{
+    if (nFlags == 0xFFFF && hSysMenu == nullptr)
+        m_nIDTracking = AFX_IDS_IDLEMESSAGE;
+    else if ((nFlags & (MF_SEPARATOR | MF_POPUP | MF_SYSMENU)) != 0 || nItemID >= 0xF000)
+        m_nIDTracking = 0;
+    else
+        m_nIDTracking = nItemID;
+    if (m_nIDTracking != m_nIDLastMessage)
+        SendMessage(WM_SETMESSAGESTRING, m_nIDTracking);
+    Default();
 }
 
 void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu)

@@ -119,6 +119,7 @@ protected:
     void OnSetFocus(CWnd* pOldWnd);
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     // Looks active while a window of its own (a floating frame) is active;
     // its floating frames follow (WF_STAYACTIVE, WF_KEEPMINIACTIVE).

@@ -438,6 +438,43 @@ public:
     }
 };
 
+// The status line follows what the menu loop reports, and a reason a
+// command put there itself does not outlive the menu.
+TEST(StatusBar, TheMenuShowsItsCommandsPromptsAndTheIdleTextWhenItCloses)
+{
+    CBarFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CStatusBar status;
+    ASSERT_TRUE(status.Create(&frame));
+    const UINT indicators[] = { ID_SEPARATOR };
+    status.SetIndicators(indicators, 1);
+    frame.SendMessage(WM_SETMESSAGESTRING, 0, (LPARAM) "Ein Grund");
+    HMENU hMenu = ::CreatePopupMenu();
+    struct Step
+    {
+        const char* name;
+        UINT nItem, nFlags;
+        HMENU hMenu;
+        const char* text;
+    };
+    const Step steps[] = {
+        { "the bar's sub-menu keeps what stands", 0, MF_POPUP, hMenu, "Ein Grund" },
+        { "a command", ID_TEST_HANDLED, 0, hMenu, "Führt den behandelten Befehl aus" },
+        { "a separator", 0, MF_SEPARATOR, hMenu, "" },
+        { "a command again", ID_TEST_HANDLED, MF_HILITE, hMenu, "Führt den behandelten Befehl aus" },
+        { "a system command", SC_CLOSE, MF_SYSMENU, hMenu, "" },
+        { "the menu closes", 0, 0xFFFF, nullptr, "Bereit" },
+    };
+    for (const Step& step : steps)
+    {
+        SCOPED_TRACE(step.name);
+        frame.SendMessage(WM_MENUSELECT, MAKEWPARAM(step.nItem, step.nFlags), (LPARAM)step.hMenu);
+        EXPECT_EQ(CString(step.text), status.GetPaneText(0));
+    }
+    ::DestroyMenu(hMenu);
+    frame.DestroyWindow();
+}
+
 TEST(BarTips, ABarWithoutCommonControlSharesTheThreadsTipAndShowsPromptsWhileTheMouseIsOverATool)
 {
     CBarFrame frame;

@@ -1,6 +1,7 @@
 #include "editor/app/MainFrame.h"
 
 #include "editor/app/TarnixEdApp.h"
+#include "editor/app/TarnixEdView.h"
 #include "editor/dialogs/UiLanguage.h"
 #include "editor/resource.h"
 
@@ -149,6 +150,15 @@ void CMainFrame::ShowFirstTime(int nCmdShow)
 {
     if (!m_placement.LoadWindowPos(this))
         ShowWindow(nCmdShow);
+}
+
+// An insert command greyed for a missing sibling program tells why, where
+// its prompt would stand.
+void CMainFrame::GetMessageString(UINT nID, CString& rMessage) const
+{
+    rMessage = CTarnixEdView::MissingSiblingFor(nID);
+    if (rMessage.IsEmpty())
+        CXTMDIFrameWnd::GetMessageString(nID, rMessage);
 }
 
 BOOL CMainFrame::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)

@@ -45,6 +45,7 @@ public:
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    void GetMessageString(UINT nID, CString& rMessage) const override;
 
     int OnCreate(LPCREATESTRUCT lpcs);
     void OnClose();

@@ -38,6 +38,9 @@ public:
     CMenuObjects& GetObjects() { return m_objects; }
     const RECT& GetMarkedRect() const { return m_rcMarked; }
     const RECT& GetDefaultRect() const { return m_rcDefault; }
+    // Why the insert command cannot copy or start its sibling program now
+    // (empty when it can, or for another command).
+    static CString MissingSiblingFor(UINT nID);
     const CToolTip& GetTooltip() const { return m_tooltip; }
     CMButCreateStruct& GetDefaultButton() { return m_defaultButton; }
     POINT GetPastePoint() const { return m_ptPaste; }
@@ -138,9 +141,8 @@ protected:
     // starter button, whose program, document and parameter it already holds.
     BOOL InsertStarterButton();
     BOOL InsertDocumentStarter(CDocumentInsert& insert);
-    // Why the command cannot copy or start its sibling program now (empty
-    // when it can); CheckSibling also shows the reason in the status line.
-    CString MissingSiblingFor(UINT nID) const;
+    // CheckSibling shows why the command cannot copy or start its sibling
+    // program in the status line.
     BOOL CheckSibling(UINT nID);
     void ShowStatusText(const CString& strText);
     BOOL SaveProject();

@@ -408,8 +408,10 @@ void CTarnixEdView::OnInsertPictureShow()
     InsertStarterButton();
 }
 
-CString CTarnixEdView::MissingSiblingFor(UINT nID) const
+CString CTarnixEdView::MissingSiblingFor(UINT nID)
 {
+    if (nID != ID_OBJ_TEXTVIEWER && nID != ID_OBJ_PDFSTARTER && nID != ID_OBJ_SLIDESHOW)
+        return CString();
     CTarnixEdApp* pApp = GetEditorApp();
     const CString folder = pApp != nullptr ? pApp->m_strEditorFolder : CString();
     if (nID == ID_OBJ_TEXTVIEWER)

@@ -1290,6 +1290,11 @@ TEST_F(CanvasTest, ASiblingProgramMissingBesideTheEditorDisablesItsCommandAndSay
         char status[200] = "";
         Frame()->GetMessageBar()->GetWindowText(status, sizeof(status));
         EXPECT_NE(nullptr, strstr(status, row.missing)) << status;
+        // The same reason stands where the menu item's prompt would.
+        Frame()->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_OBJ_BUTTON, 0), 0);
+        Frame()->SendMessage(WM_MENUSELECT, MAKEWPARAM(row.nID, MF_GRAYED), 0);
+        Frame()->GetMessageBar()->GetWindowText(status, sizeof(status));
+        EXPECT_NE(nullptr, strstr(status, row.missing)) << status;
         editor.Write(row.missing, "MZ");
         EXPECT_TRUE(Enabled(row.nID));
     }
