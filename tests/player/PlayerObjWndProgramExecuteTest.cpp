@@ -11,6 +11,7 @@
 #include "shared/support/ProjectSettings.h"
 
 #include "PageWndRecorder.h"
+#include "PlayerTestSupport.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@
 #include <vector>
 
 using player_test::CPageWndRecorder;
+using player_test::CurrentFolder;
 using player_test::PageRequest;
 using testing_support::MessageBoxRecorder;
 using testing_support::ProgramStartRecorder;
@@ -26,13 +28,6 @@ using testing_support::TempFolder;
 using testing_support::TestDataPath;
 
 namespace {
-
-CString CurrentFolder()
-{
-    char szFolder[MAX_PATH] = "";
-    ::GetCurrentDirectoryA(MAX_PATH, szFolder);
-    return szFolder;
-}
 
 class CTestButton : public CButWin
 {
@@ -47,12 +42,9 @@ class PlayerButtonExecuteTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_NE(nullptr, GetPlayerApp());
         m_pPrevious = CObjWndProgram::Set(&m_program);
         CPlayerApp& app = *GetPlayerApp();
-        m_strOldFolder = CurrentFolder();
         m_strOldAppFolder = app.m_strAppFolder;
-        app.m_settings.GetProjectFile(m_strOldProject);
         app.m_strAppFolder = m_programFolder.Path();
         UseProject("[WINDOW]\r\nERROR=0\r\n");
         ASSERT_TRUE(m_button.CreateButton("", WS_CHILD, CRect(10, 10, 90, 40), &m_page, 5003));
@@ -62,10 +54,7 @@ protected:
     void TearDown() override
     {
         CObjWndProgram::Set(m_pPrevious);
-        CPlayerApp& app = *GetPlayerApp();
-        app.m_strAppFolder = m_strOldAppFolder;
-        app.m_settings.SetProjectFile(m_strOldProject);
-        ::SetCurrentDirectoryA(m_strOldFolder);
+        GetPlayerApp()->m_strAppFolder = m_strOldAppFolder;
     }
 
     void UseProject(LPCSTR text)
@@ -100,14 +89,14 @@ protected:
         return shown;
     }
 
+    player_test::AppStateScope m_app;
+    testing_support::ScopedCurrentFolder m_current{ CurrentFolder() };
     CPlayerObjWndProgram m_program;
     CObjWndProgram* m_pPrevious = nullptr;
     TempFolder m_programFolder;
     TempFolder m_projectFolder;
     int m_nProjects = 0;
-    CString m_strOldFolder;
     CString m_strOldAppFolder;
-    CString m_strOldProject;
     CPageWndRecorder m_page;
     CMButCreateStruct m_but;
     CTestButton m_button;
@@ -277,8 +266,10 @@ TEST_F(PlayerButtonExecuteTest, ActionsStartFromTheProgramFolderThroughTheStarte
     EXPECT_EQ(1u, starts.Starts().size());
 }
 
+// The player's buttons click with their own command and show its hand cursor.
 TEST_F(PlayerButtonExecuteTest, ClickTellsThePageBeforeTheActionRuns)
 {
+    EXPECT_NE(nullptr, m_program.LoadHandCursor());
     ProgramStartRecorder starts;
     Action(ACTION_NEWPAGE, "seite2.ini");
     m_button.OnBnClicked();
@@ -335,7 +326,7 @@ TEST_F(PlayerButtonExecuteTest, StartFailuresAreShownOnlyWhenThePageAsksForError
     EXPECT_EQ(2u, starts.Starts().size());
 }
 
-TEST_F(PlayerButtonExecuteTest, DisabledButtonsAndDesignModeDoNothing)
+TEST_F(PlayerButtonExecuteTest, DisabledButtonsDesignModeAndButtonsWithoutPageDoNothing)
 {
     ProgramStartRecorder starts;
     Action(ACTION_EXIT, "liesmich.txt");
@@ -347,13 +338,8 @@ TEST_F(PlayerButtonExecuteTest, DisabledButtonsAndDesignModeDoNothing)
     EXPECT_TRUE(ExecuteWatchingDialogs().empty());
     Action(ACTION_MESSAGE);
     EXPECT_TRUE(ExecuteWatchingDialogs().empty());
-    EXPECT_TRUE(starts.Starts().empty());
-    EXPECT_TRUE(m_page.Take().empty());
-}
 
-TEST_F(PlayerButtonExecuteTest, WithoutPageWindowRequestsAreSkipped)
-{
-    ProgramStartRecorder starts;
+    // A button without a page window skips the page's requests.
     CMButCreateStruct but;
     but.m_strDocument = "<LISTBOX>";
     CTestButton button;
