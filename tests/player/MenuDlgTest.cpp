@@ -14,13 +14,14 @@
 #include "PlayerTestFiles.h"
 #include "PlayerTestSupport.h"
 #include "helpers/TestSupport.h"
+#include "shared/menuobj/PopupMenuWatcher.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
+using menuobj_testing::CPopupMenuWatcher;
+using menuobj_testing::MenuEntries;
 using player_test::TakeCommands;
 using testing_support::Lines;
 using testing_support::MciScript;
@@ -29,70 +30,6 @@ using testing_support::PumpPendingMessages;
 using testing_support::TempFolder;
 
 namespace {
-
-// The application's main window while it lives, as the main frame is: it
-// hands the menu commands it receives to the menu window as menu choices. A
-// popup menu opened for it is recorded and its first entry chosen from a
-// timer.
-class CMenuOwner : public CWnd
-{
-public:
-    explicit CMenuOwner(CWnd* pMenuWnd) : m_pMenuWnd(pMenuWnd)
-    {
-        EXPECT_TRUE(CreateEx(0, nullptr, "Owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-        AfxGetApp()->m_pMainWnd = this;
-        SetTimer(1, 50);
-    }
-    ~CMenuOwner() override
-    {
-        KillTimer(1);
-        DestroyWindow();
-    }
-    CMenuOwner(const CMenuOwner&) = delete;
-    CMenuOwner& operator=(const CMenuOwner&) = delete;
-
-    std::vector<std::string> entries;
-
-protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
-    {
-        UINT nID = LOWORD(wParam);
-        if (nID >= ID_CONTEXT_FIRST && nID <= ID_CONTEXT_LAST)
-        {
-            m_pMenuWnd->SendMessage(WM_TARNIX_MENUCHOICE, nID - ID_CONTEXT_FIRST);
-            return TRUE;
-        }
-        return CWnd::OnCommand(wParam, lParam);
-    }
-    void OnInitMenuPopup(CMenu* pMenu, UINT /*nIndex*/, BOOL /*bSysMenu*/)
-    {
-        for (int i = 0; i < ::GetMenuItemCount(pMenu->m_hMenu); ++i)
-        {
-            char szText[100] = "";
-            ::GetMenuStringA(pMenu->m_hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
-            entries.emplace_back(szText);
-        }
-    }
-    void OnTimer(UINT_PTR /*nIDEvent*/)
-    {
-        if (HWND hMenuWnd = ::FindWindowA("#32768", nullptr))
-        {
-            ::PostMessageA(hMenuWnd, WM_KEYDOWN, VK_DOWN, 0);
-            ::PostMessageA(hMenuWnd, WM_KEYDOWN, VK_RETURN, 0);
-        }
-    }
-
-    DECLARE_MESSAGE_MAP()
-
-private:
-    player_test::AppStateScope m_app;
-    CWnd* m_pMenuWnd;
-};
-
-BEGIN_MESSAGE_MAP(CMenuOwner, CWnd)
-    ON_WM_INITMENUPOPUP()
-    ON_WM_TIMER()
-END_MESSAGE_MAP()
 
 // A press and release of the left mouse button in the middle of the window.
 void Click(HWND hWnd)
@@ -550,15 +487,15 @@ TEST_F(MenuDlgTest, PopupButtonOpensItsMenuAndTheChosenItemRuns)
     ASSERT_NE(nullptr, pButton);
     ProgramStartRecorder starts;
     {
-        CMenuOwner owner(m_pMenu);
-        Click(pButton->m_hWnd);
+        CPopupMenuWatcher owner;
+        owner.Track([&] { Click(pButton->m_hWnd); });
         EXPECT_TRUE(m_pMenu->m_bPopupActive);
         ASSERT_NE(nullptr, m_pMenu->m_pPopupMenu);
         EXPECT_EQ(pStruct, m_pMenu->m_pPopupMenu->GetButtonStruct());
-        PumpPendingMessages();   // the chosen entry's command reaches the owner
-        ASSERT_EQ(1u, owner.entries.size());
-        EXPECT_EQ("Liesmich", owner.entries[0]);
+        EXPECT_EQ((MenuEntries{ { (UINT)ID_CONTEXT_FIRST, "Liesmich" } }), owner.entries);
     }
+    // The main frame hands the entry's command back as the menu choice.
+    SendMessageA(m_hMenu, WM_TARNIX_MENUCHOICE, 0, 0);
     EXPECT_FALSE(m_pMenu->m_bPopupActive);
     ASSERT_EQ(1u, starts.Starts().size());
     EXPECT_TRUE(Started(starts, "liesmich.txt"));
