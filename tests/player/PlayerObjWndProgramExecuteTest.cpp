@@ -22,6 +22,7 @@
 using player_test::CPageWndRecorder;
 using player_test::CurrentFolder;
 using player_test::PageRequest;
+using Requests = player_test::RequestSummary;
 using testing_support::MessageBoxRecorder;
 using testing_support::ProgramStartRecorder;
 using testing_support::TempFolder;
@@ -110,11 +111,6 @@ void PostClick(CWnd& button, int x, int y)
     button.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-bool IsCommand(const PageRequest& request, UINT nId)
-{
-    return request.message == WM_COMMAND && LOWORD(request.wParam) == nId;
-}
-
 TEST_F(PlayerButtonExecuteTest, MessageButtonShowsItsTextOrQuestionMarksUnderItsTitleOrMessage)
 {
     ProgramStartRecorder starts;
@@ -189,13 +185,7 @@ TEST_F(PlayerButtonExecuteTest, SoundFlagsStopTheBackgroundAndPlayTheButtonsFile
     m_but.m_bStartSound = 1;
     m_but.m_strSoundFile = "klick.wav";
     ExecuteWatchingDialogs();
-    std::vector<PageRequest> requests = m_page.Take();
-    ASSERT_EQ(3u, requests.size());
-    EXPECT_EQ(0x7Au, requests[0].message);
-    EXPECT_EQ(0x6Eu, requests[1].message);
-    EXPECT_EQ("", requests[1].text);
-    EXPECT_EQ(0x6Eu, requests[2].message);
-    EXPECT_EQ("klick.wav", requests[2].text);
+    EXPECT_EQ((Requests{ { 0x7A, "" }, { 0x6E, "" }, { 0x6E, "klick.wav" } }), m_page.TakeSummary());
 
     // The same after a start; an empty sound file plays nothing.
     Action(ACTION_NONE, "liesmich.txt");
@@ -203,9 +193,7 @@ TEST_F(PlayerButtonExecuteTest, SoundFlagsStopTheBackgroundAndPlayTheButtonsFile
     EXPECT_EQ(3u, m_page.Take().size());
     m_but.m_strSoundFile.Empty();
     m_button.Execute();
-    requests = m_page.Take();
-    ASSERT_EQ(1u, requests.size());
-    EXPECT_EQ(0x7Au, requests[0].message);
+    EXPECT_EQ((Requests{ { 0x7A, "" } }), m_page.TakeSummary());
 }
 
 TEST_F(PlayerButtonExecuteTest, ListBoxAndPopupDocumentsGoBackToThePageAndNeverToTheStarter)
@@ -253,16 +241,10 @@ TEST_F(PlayerButtonExecuteTest, ActionsStartFromTheProgramFolderThroughTheStarte
     // Page and video share the starter's request buffer: each is taken at once.
     Action(ACTION_NEWPAGE, "seite2.ini");
     m_button.Execute();
-    std::vector<PageRequest> requests = m_page.Take();
-    ASSERT_EQ(1u, requests.size());
-    EXPECT_EQ(0x6Fu, requests[0].message);
-    EXPECT_EQ("seite2.ini", requests[0].text);
+    EXPECT_EQ((Requests{ { 0x6F, "seite2.ini" } }), m_page.TakeSummary());
     Action(ACTION_PLAYAVI, "film.avi");
     m_button.Execute();
-    requests = m_page.Take();
-    ASSERT_EQ(1u, requests.size());
-    EXPECT_EQ(0x6Du, requests[0].message);
-    EXPECT_EQ("film.avi", requests[0].text);
+    EXPECT_EQ((Requests{ { 0x6D, "film.avi" } }), m_page.TakeSummary());
     EXPECT_EQ(1u, starts.Starts().size());
 }
 
@@ -273,10 +255,7 @@ TEST_F(PlayerButtonExecuteTest, ClickTellsThePageBeforeTheActionRuns)
     ProgramStartRecorder starts;
     Action(ACTION_NEWPAGE, "seite2.ini");
     m_button.OnBnClicked();
-    std::vector<PageRequest> requests = m_page.Take();
-    ASSERT_EQ(2u, requests.size());
-    EXPECT_TRUE(IsCommand(requests[0], 114));
-    EXPECT_EQ(0x6Fu, requests[1].message);
+    EXPECT_EQ((Requests{ { WM_COMMAND, "114" }, { 0x6F, "seite2.ini" } }), m_page.TakeSummary());
 }
 
 TEST_F(PlayerButtonExecuteTest, ExitClosesTheMenuEvenWithNothingToStart)
@@ -285,10 +264,9 @@ TEST_F(PlayerButtonExecuteTest, ExitClosesTheMenuEvenWithNothingToStart)
     UseProject("[WINDOW]\r\nERROR=1\r\n");
     Action(ACTION_EXIT);
     m_button.Execute();
-    std::vector<PageRequest> requests = m_page.Take();
+    const Requests requests = m_page.TakeSummary();
     ASSERT_FALSE(requests.empty());
-    for (const PageRequest& request : requests)
-        EXPECT_TRUE(IsCommand(request, 108));
+    EXPECT_EQ(Requests(requests.size(), { WM_COMMAND, "108" }), requests);
     EXPECT_TRUE(starts.Starts().empty());
     EXPECT_EQ(0u, m_boxes.Count());
 
@@ -296,9 +274,9 @@ TEST_F(PlayerButtonExecuteTest, ExitClosesTheMenuEvenWithNothingToStart)
     Action(ACTION_EXIT, "tschuess.txt");
     m_button.Execute();
     EXPECT_EQ(1u, starts.Starts().size());
-    requests = m_page.Take();
-    ASSERT_FALSE(requests.empty());
-    EXPECT_TRUE(IsCommand(requests.back(), 108));
+    const Requests onTheWayOut = m_page.TakeSummary();
+    ASSERT_FALSE(onTheWayOut.empty());
+    EXPECT_EQ(Requests::value_type(WM_COMMAND, "108"), onTheWayOut.back());
 }
 
 TEST_F(PlayerButtonExecuteTest, StartFailuresAreShownOnlyWhenThePageAsksForErrors)

@@ -17,7 +17,7 @@
 using player_test::CPageWndRecorder;
 using menuobj_testing::CPopupMenuWatcher;
 using menuobj_testing::MenuEntries;
-using player_test::PageRequest;
+using Requests = player_test::RequestSummary;
 using testing_support::ProgramStartRecorder;
 using testing_support::TempFolder;
 
@@ -140,10 +140,7 @@ TEST_F(PopupMenuDefRun, ADocumentWithABlankStartsBelowTheProjectFolderInQuotes)
     EXPECT_EQ(AFX_PROGRAM_START::shellExecute, starts[0].kind);
     EXPECT_EQ("\"c:\\projekt\\docs\\read me.txt\"", starts[0].strFile);
     // The click reached the page first.
-    std::vector<PageRequest> requests = m_page.Take();
-    ASSERT_EQ(1u, requests.size());
-    EXPECT_EQ(WM_COMMAND, requests[0].message);
-    EXPECT_EQ(114u, LOWORD(requests[0].wParam));
+    EXPECT_EQ((Requests{ { WM_COMMAND, "114" } }), m_page.TakeSummary());
 
     // Only held items run.
     EXPECT_TRUE(Run("TEXT=A:DOCUMENT=a.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE", 1).empty());
@@ -168,26 +165,21 @@ TEST_F(PopupMenuDefRun, PageVideoAndExitItemsBecomeRequestsToThePage)
     {
         LPCSTR item;
         UINT message;
-        LPCSTR text;
+        LPCSTR text;   // or the command's id
     } cases[] = {
         { "TEXT=Weiter:DOCUMENT=seite2.ini:APPLICATION=:PARAMETER=:FUNCTION=NEWPAGE", 0x6F, "c:\\projekt\\seite2.ini" },
         { "TEXT=Film:DOCUMENT=D:\\film.avi:APPLICATION=:PARAMETER=:FUNCTION=PLAYAVI", 0x6D, "D:\\film.avi" },
-        { "TEXT=Ende:DOCUMENT=:APPLICATION=:PARAMETER=:FUNCTION=EXIT", WM_COMMAND, "" },
+        { "TEXT=Ende:DOCUMENT=:APPLICATION=:PARAMETER=:FUNCTION=EXIT", WM_COMMAND, "108" },
     };
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.item);
         EXPECT_TRUE(Run(c.item).empty());
-        std::vector<PageRequest> requests = m_page.Take();
-        ASSERT_LE(2u, requests.size());
         // The click command comes first, then the action's requests.
-        EXPECT_EQ(114u, LOWORD(requests[0].wParam));
-        EXPECT_EQ(c.message, requests[1].message);
-        EXPECT_EQ(c.text, requests[1].text);
-        if (c.message == WM_COMMAND)
-        {
-            EXPECT_EQ(108u, LOWORD(requests[1].wParam));
-        }
+        const Requests requests = m_page.TakeSummary();
+        ASSERT_LE(2u, requests.size());
+        EXPECT_EQ((Requests{ { WM_COMMAND, "114" }, { c.message, c.text } }),
+                  Requests(requests.begin(), requests.begin() + 2));
     }
 }
 
