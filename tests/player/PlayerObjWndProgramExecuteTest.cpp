@@ -44,19 +44,13 @@ protected:
     void SetUp() override
     {
         m_pPrevious = CObjWndProgram::Set(&m_program);
-        CPlayerApp& app = *GetPlayerApp();
-        m_strOldAppFolder = app.m_strAppFolder;
-        app.m_strAppFolder = m_programFolder.Path();
+        GetPlayerApp()->m_strAppFolder = m_programFolder.Path();
         UseProject("[WINDOW]\r\nERROR=0\r\n");
         ASSERT_TRUE(m_button.CreateButton("", WS_CHILD, CRect(10, 10, 90, 40), &m_page, 5003));
         m_button.SetCreateStruct(&m_but);
         m_page.Take();
     }
-    void TearDown() override
-    {
-        CObjWndProgram::Set(m_pPrevious);
-        GetPlayerApp()->m_strAppFolder = m_strOldAppFolder;
-    }
+    void TearDown() override { CObjWndProgram::Set(m_pPrevious); }
 
     void UseProject(LPCSTR text)
     {
@@ -97,7 +91,6 @@ protected:
     TempFolder m_programFolder;
     TempFolder m_projectFolder;
     int m_nProjects = 0;
-    CString m_strOldAppFolder;
     CPageWndRecorder m_page;
     CMButCreateStruct m_but;
     CTestButton m_button;

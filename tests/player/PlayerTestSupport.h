@@ -73,14 +73,19 @@ public:
     CWnd m_wnd;
 };
 
-// The application's project file and main window are the test's until the scope ends.
+// The application's project file, program folder and main window are the
+// test's until the scope ends.
 class AppStateScope
 {
 public:
-    AppStateScope() : m_pMainWnd(AfxGetApp()->m_pMainWnd) { GetPlayerApp()->m_settings.GetProjectFile(m_strProject); }
+    AppStateScope() : m_strAppFolder(GetPlayerApp()->m_strAppFolder), m_pMainWnd(AfxGetApp()->m_pMainWnd)
+    {
+        GetPlayerApp()->m_settings.GetProjectFile(m_strProject);
+    }
     ~AppStateScope()
     {
         GetPlayerApp()->m_settings.SetProjectFile(m_strProject);
+        GetPlayerApp()->m_strAppFolder = m_strAppFolder;
         AfxGetApp()->m_pMainWnd = m_pMainWnd;
     }
     AppStateScope(const AppStateScope&) = delete;
@@ -88,6 +93,7 @@ public:
 
 private:
     CString m_strProject;
+    CString m_strAppFolder;
     CWnd* m_pMainWnd;
 };
 
