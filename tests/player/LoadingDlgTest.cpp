@@ -3,6 +3,7 @@
 #include "framework/Afx.h"
 #include "player/resource.h"
 
+#include "PlayerTestSupport.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -53,14 +54,9 @@ TEST_F(LoadingDlgTest, IsCentredWithItsIconBelowTheText)
     EXPECT_EQ(32, icon.bottom - icon.top);
 }
 
-// Whether any pixel of the client rectangle's row band differs from white.
 bool HasInk(HDC hdc, int left, int right, int top, int bottom)
 {
-    for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x)
-            if ((GetPixel(hdc, x, y) & 0xFFFFFF) != 0xFFFFFF)
-                return true;
-    return false;
+    return player_test::HasInk(hdc, CRect(left, top, right, bottom), RGB(255, 255, 255));
 }
 
 TEST_F(LoadingDlgTest, PaintsTwoCentredLinesOnWhite)
@@ -100,18 +96,17 @@ TEST_F(LoadingDlgTest, PaintsTwoCentredLinesOnWhite)
     ReleaseDC(m_hWnd, hdc);
 }
 
-TEST_F(LoadingDlgTest, CancelDestroysTheWindowAndItsOwnerForgetsIt)
+// The message loop offers every message to the dialog first: Esc closes it as
+// Cancel does, and its owner forgets it.
+TEST_F(LoadingDlgTest, EscapeOrCancelDestroysTheWindowAndItsOwnerForgetsIt)
 {
-    SendMessageA(m_hWnd, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_FALSE(IsWindow(m_hWnd));
-    EXPECT_EQ(nullptr, m_pDlg);
-}
-
-TEST_F(LoadingDlgTest, EscapeClosesIt)
-{
-    // The message loop offers every message to the dialog first.
     MSG msg = { m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0, 0, { 0, 0 } };
     EXPECT_TRUE(m_pDlg->PreTranslateMessage(&msg));
+    EXPECT_FALSE(IsWindow(m_hWnd));
+    EXPECT_EQ(nullptr, m_pDlg);
+
+    SetUp();
+    SendMessageA(m_hWnd, WM_COMMAND, IDCANCEL, 0);
     EXPECT_FALSE(IsWindow(m_hWnd));
     EXPECT_EQ(nullptr, m_pDlg);
 }

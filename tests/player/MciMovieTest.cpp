@@ -2,6 +2,7 @@
 
 #include "helpers/TestSupport.h"
 #include "MciScript.h"
+#include "PlayerTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +13,16 @@ using testing_support::MessageBoxRecorder;
 
 namespace {
 
-// A plain top-level window to be the movie's parent.
-class ParentWindow
+// A movie with a plain top-level window for its parent, its commands scripted.
+class MciMovie : public ::testing::Test
 {
-public:
-    ParentWindow()
-        : m_hWnd(::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 400, 300, nullptr, nullptr,
-                                   nullptr, nullptr))
-    {
-    }
-    ~ParentWindow() { ::DestroyWindow(m_hWnd); }
-    CWnd* Wnd() const { return CWnd::FromHandle(m_hWnd); }
-    HWND m_hWnd;
+protected:
+    CWnd* Parent() { return &m_parent.m_wnd; }
+    HWND ParentHwnd() const { return m_parent.m_wnd.m_hWnd; }
+
+    player_test::TestWindow m_parent{ CRect(10, 10, 410, 310) };
+    MciScript m_mci;
+    MessageBoxRecorder m_boxes;
 };
 
 CString Decimal(HWND hWnd)
@@ -33,11 +32,9 @@ CString Decimal(HWND hWnd)
     return text;
 }
 
-TEST(MciMovie, FailedCommandKeepsAndShowsItsErrorText)
+TEST_F(MciMovie, FailedCommandKeepsAndShowsItsErrorText)
 {
-    MciScript mci;
-    mci.Fail("open avivideo", MCIERR_INVALID_DEVICE_NAME);
-    MessageBoxRecorder boxes;
+    m_mci.Fail("open avivideo", MCIERR_INVALID_DEVICE_NAME);
     char szExpected[260] = "";
     ASSERT_TRUE(mciGetErrorStringA(MCIERR_INVALID_DEVICE_NAME, szExpected, sizeof szExpected));
 
@@ -46,39 +43,37 @@ TEST(MciMovie, FailedCommandKeepsAndShowsItsErrorText)
     EXPECT_FALSE(movie.m_bDeviceOpen);
     EXPECT_EQ((MCIERROR)MCIERR_INVALID_DEVICE_NAME, movie.m_dwLastError);
     EXPECT_STREQ(szExpected, movie.m_szErrorText);
-    ASSERT_EQ(1u, boxes.Count());
-    EXPECT_EQ(CString(szExpected), boxes.Last().strText);
-    EXPECT_EQ((UINT)MB_ICONEXCLAMATION, boxes.Last().nType & MB_ICONMASK);
+    ASSERT_EQ(1u, m_boxes.Count());
+    EXPECT_EQ(CString(szExpected), m_boxes.Last().strText);
+    EXPECT_EQ((UINT)MB_ICONEXCLAMATION, m_boxes.Last().nType & MB_ICONMASK);
 
     // Without show errors the text is kept all the same; a success clears it.
     movie.m_bShowErrors = FALSE;
     EXPECT_FALSE(movie.OpenDevice());
     EXPECT_STREQ(szExpected, movie.m_szErrorText);
-    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_EQ(1u, m_boxes.Count());
     EXPECT_EQ(0u, movie.SendCommand("status avivideo ready"));
     EXPECT_STREQ("", movie.m_szErrorText);
     EXPECT_EQ(0u, movie.m_dwLastError);
 }
 
-TEST(MciMovie, DeviceOpensAgainAfterClosingAndClosesOnce)
+TEST_F(MciMovie, DeviceOpensAgainAfterClosingAndClosesOnce)
 {
-    MciScript mci;
     {
         CMciMovie movie;
         movie.CloseDevice();
-        EXPECT_TRUE(mci.Commands().empty());
+        EXPECT_TRUE(m_mci.Commands().empty());
         EXPECT_TRUE(movie.OpenDevice());
         EXPECT_TRUE(movie.OpenDevice());
         movie.CloseDevice();
         movie.CloseDevice();
     }
     std::vector<CString> expected = { "open avivideo", "close avivideo", "open avivideo", "close avivideo" };
-    EXPECT_EQ(expected, mci.Commands());
+    EXPECT_EQ(expected, m_mci.Commands());
 }
 
-TEST(MciMovie, OpenQuotesThePathAndNamesTheParent)
+TEST_F(MciMovie, OpenQuotesThePathAndNamesTheParent)
 {
-    ParentWindow parent;
     struct Case
     {
         LPCSTR path;
@@ -94,9 +89,9 @@ TEST(MciMovie, OpenQuotesThePathAndNamesTheParent)
         MciScript mci;
         mci.Reply("status mov window handle", "4242");
         CMciMovie movie;
-        EXPECT_TRUE(movie.OpenMovie(parent.Wnd(), c.path));
+        EXPECT_TRUE(movie.OpenMovie(Parent(), c.path));
         std::vector<CString> expected = {
-            CString("open ") + c.quoted + " alias mov style child parent " + Decimal(parent.m_hWnd),
+            CString("open ") + c.quoted + " alias mov style child parent " + Decimal(ParentHwnd()),
             "window mov state show", "status mov window handle" };
         EXPECT_EQ(expected, mci.Commands());
         EXPECT_TRUE(movie.m_bMovieOpen);
@@ -105,80 +100,73 @@ TEST(MciMovie, OpenQuotesThePathAndNamesTheParent)
     }
 }
 
-TEST(MciMovie, FailedOpenLeavesNoMovie)
+TEST_F(MciMovie, FailedOpenLeavesNoMovie)
 {
-    ParentWindow parent;
-    MciScript mci;
-    mci.Fail("open ", MCIERR_FILE_NOT_FOUND);
-    MessageBoxRecorder boxes;
+    m_mci.Fail("open ", MCIERR_FILE_NOT_FOUND);
     CMciMovie movie;
-    EXPECT_FALSE(movie.OpenMovie(parent.Wnd(), "missing.avi"));
+    EXPECT_FALSE(movie.OpenMovie(Parent(), "missing.avi"));
     EXPECT_FALSE(movie.m_bMovieOpen);
     EXPECT_EQ(nullptr, movie.m_hMovieWnd);
-    EXPECT_EQ(1u, mci.Commands().size());
-    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_EQ(1u, m_mci.Commands().size());
+    EXPECT_EQ(1u, m_boxes.Count());
 
     // Without a movie there is no source rectangle and nothing to move or close.
     CRect source(1, 2, 3, 4);
     movie.GetSourceRect(source);
     EXPECT_TRUE(source.IsRectNull());
     movie.MoveMovie(5, 5);
-    movie.CloseMovie(parent.Wnd());
-    EXPECT_EQ(1u, mci.Commands().size());
+    movie.CloseMovie(Parent());
+    EXPECT_EQ(1u, m_mci.Commands().size());
 }
 
-TEST(MciMovie, OpeningAgainClosesTheFirstMovie)
+TEST_F(MciMovie, OpeningAgainClosesTheFirstMovie)
 {
-    ParentWindow parent;
-    MciScript mci;
     {
         CMciMovie movie;
-        movie.OpenMovie(parent.Wnd(), "a.avi");
-        mci.Clear();
-        movie.OpenMovie(parent.Wnd(), "b.avi");
-        ASSERT_LE(2u, mci.Commands().size());
-        EXPECT_EQ(CString("close mov"), mci.Commands()[0]);
-        EXPECT_EQ(0, mci.Commands()[1].Find("open \"b.avi\""));
-        mci.Clear();
+        movie.OpenMovie(Parent(), "a.avi");
+        m_mci.Clear();
+        movie.OpenMovie(Parent(), "b.avi");
+        ASSERT_LE(2u, m_mci.Commands().size());
+        EXPECT_EQ(CString("close mov"), m_mci.Commands()[0]);
+        EXPECT_EQ(0, m_mci.Commands()[1].Find("open \"b.avi\""));
+        m_mci.Clear();
     }
     // Destruction closes the movie left open.
     std::vector<CString> expected = { "close mov" };
-    EXPECT_EQ(expected, mci.Commands());
+    EXPECT_EQ(expected, m_mci.Commands());
 }
 
-TEST(MciMovie, PlayPauseTogglesAndNamesTheNotifyWindowOnlyForPlaying)
+TEST_F(MciMovie, PlayPauseTogglesAndNamesTheNotifyWindowOnlyForPlaying)
 {
-    ParentWindow parent;
-    MciScript mci;
     CMciMovie movie;
-    movie.PlayPause(parent.Wnd(), 1);
+    movie.PlayPause(Parent(), 1);
     EXPECT_TRUE(movie.m_bPlaying);
-    movie.PlayPause(parent.Wnd(), 1);
+    movie.PlayPause(Parent(), 1);
     EXPECT_FALSE(movie.m_bPlaying);
-    movie.PlayPause(parent.Wnd(), 1);
-    movie.PlayPause(parent.Wnd(), 0);
+    movie.PlayPause(Parent(), 1);
+    movie.PlayPause(Parent(), 0);
     EXPECT_FALSE(movie.m_bPlaying);
-    movie.PlayPause(parent.Wnd(), 0);
+    movie.PlayPause(Parent(), 0);
 
     struct Expected
     {
         LPCSTR command;
         HWND hWndNotify;
     } expected[] = {
-        { "seek mov to start", nullptr }, { "play mov notify", parent.m_hWnd }, { "pause mov", nullptr },
-        { "seek mov to start", nullptr }, { "play mov notify", parent.m_hWnd }, { "pause mov", nullptr },
+        { "seek mov to start", nullptr }, { "play mov notify", ParentHwnd() }, { "pause mov", nullptr },
+        { "seek mov to start", nullptr }, { "play mov notify", ParentHwnd() }, { "pause mov", nullptr },
         { "pause mov", nullptr },
     };
-    ASSERT_EQ(std::size(expected), mci.Sent().size());
-    for (size_t i = 0; i < mci.Sent().size(); ++i)
+    ASSERT_EQ(std::size(expected), m_mci.Sent().size());
+    for (size_t i = 0; i < m_mci.Sent().size(); ++i)
     {
         SCOPED_TRACE(i);
-        EXPECT_EQ(CString(expected[i].command), mci.Sent()[i].command);
-        EXPECT_EQ(expected[i].hWndNotify, mci.Sent()[i].hWndNotify);
+        EXPECT_EQ(CString(expected[i].command), m_mci.Sent()[i].command);
+        EXPECT_EQ(expected[i].hWndNotify, m_mci.Sent()[i].hWndNotify);
     }
 }
 
-TEST(MciMovie, SourceSizeFromTheWhereReply)
+TEST(MciMovieSource, SizeFromTheWhereReply)
 {
     struct Case
     {
@@ -199,15 +187,13 @@ TEST(MciMovie, SourceSizeFromTheWhereReply)
     }
 }
 
-TEST(MciMovie, MovesItsWindowToTheSourceSizeAtTheOffset)
+TEST_F(MciMovie, MovesItsWindowToTheSourceSizeAtTheOffset)
 {
-    ParentWindow parent;
-    MciScript mci;
-    mci.MakeMovieWindow();
-    mci.Reply("where mov source", "3 4 160 120");
+    m_mci.MakeMovieWindow();
+    m_mci.Reply("where mov source", "3 4 160 120");
     CMciMovie movie;
-    ASSERT_TRUE(movie.OpenMovie(parent.Wnd(), "clip.avi"));
-    ASSERT_EQ(mci.MovieWnd(), movie.m_hMovieWnd);
+    ASSERT_TRUE(movie.OpenMovie(Parent(), "clip.avi"));
+    ASSERT_EQ(m_mci.MovieWnd(), movie.m_hMovieWnd);
 
     CRect source;
     movie.GetSourceRect(source);
@@ -215,13 +201,13 @@ TEST(MciMovie, MovesItsWindowToTheSourceSizeAtTheOffset)
     movie.MoveMovie(30, 40);
     CRect placed;
     ::GetWindowRect(movie.m_hMovieWnd, &placed);
-    ::MapWindowPoints(nullptr, parent.m_hWnd, (POINT*)&placed, 2);
+    ::MapWindowPoints(nullptr, ParentHwnd(), (POINT*)&placed, 2);
     EXPECT_EQ(CRect(30, 40, 190, 160), placed);
 
-    mci.Clear();
-    movie.CloseMovie(parent.Wnd());
+    m_mci.Clear();
+    movie.CloseMovie(Parent());
     std::vector<CString> expected = { "close mov" };
-    EXPECT_EQ(expected, mci.Commands());
+    EXPECT_EQ(expected, m_mci.Commands());
     EXPECT_FALSE(movie.m_bMovieOpen);
     EXPECT_FALSE(movie.m_bPlaying);
     EXPECT_EQ(nullptr, movie.m_hMovieWnd);

@@ -12,15 +12,17 @@
 
 #include "MciScript.h"
 #include "PlayerTestFiles.h"
+#include "PlayerTestSupport.h"
 #include "helpers/TestSupport.h"
+#include "shared/menuobj/PopupMenuWatcher.h"
 
 #include <gtest/gtest.h>
 
-#include <direct.h>
 #include <memory>
-#include <string>
-#include <vector>
 
+using menuobj_testing::CPopupMenuWatcher;
+using menuobj_testing::MenuEntries;
+using player_test::TakeCommands;
 using testing_support::Lines;
 using testing_support::MciScript;
 using testing_support::ProgramStartRecorder;
@@ -28,82 +30,6 @@ using testing_support::PumpPendingMessages;
 using testing_support::TempFolder;
 
 namespace {
-
-// Takes the posted commands of the window from the queue; how many had the id.
-int TakeCommands(HWND hWnd, UINT nID)
-{
-    int nCount = 0;
-    MSG msg;
-    while (PeekMessageA(&msg, hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE))
-        nCount += LOWORD(msg.wParam) == nID;
-    return nCount;
-}
-
-// The application's main window while it lives, as the main frame is: it
-// hands the menu commands it receives to the menu window as menu choices. A
-// popup menu opened for it is recorded and its first entry chosen from a
-// timer.
-class CMenuOwner : public CWnd
-{
-public:
-    explicit CMenuOwner(CWnd* pMenuWnd) : m_pMenuWnd(pMenuWnd)
-    {
-        EXPECT_TRUE(CreateEx(0, nullptr, "Owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-        m_pPrevious = AfxGetApp()->m_pMainWnd;
-        AfxGetApp()->m_pMainWnd = this;
-        SetTimer(1, 50);
-    }
-    ~CMenuOwner() override
-    {
-        KillTimer(1);
-        AfxGetApp()->m_pMainWnd = m_pPrevious;
-        DestroyWindow();
-    }
-    CMenuOwner(const CMenuOwner&) = delete;
-    CMenuOwner& operator=(const CMenuOwner&) = delete;
-
-    std::vector<std::string> entries;
-
-protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
-    {
-        UINT nID = LOWORD(wParam);
-        if (nID >= ID_CONTEXT_FIRST && nID <= ID_CONTEXT_LAST)
-        {
-            m_pMenuWnd->SendMessage(WM_TARNIX_MENUCHOICE, nID - ID_CONTEXT_FIRST);
-            return TRUE;
-        }
-        return CWnd::OnCommand(wParam, lParam);
-    }
-    void OnInitMenuPopup(CMenu* pMenu, UINT /*nIndex*/, BOOL /*bSysMenu*/)
-    {
-        for (int i = 0; i < ::GetMenuItemCount(pMenu->m_hMenu); ++i)
-        {
-            char szText[100] = "";
-            ::GetMenuStringA(pMenu->m_hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
-            entries.emplace_back(szText);
-        }
-    }
-    void OnTimer(UINT_PTR /*nIDEvent*/)
-    {
-        if (HWND hMenuWnd = ::FindWindowA("#32768", nullptr))
-        {
-            ::PostMessageA(hMenuWnd, WM_KEYDOWN, VK_DOWN, 0);
-            ::PostMessageA(hMenuWnd, WM_KEYDOWN, VK_RETURN, 0);
-        }
-    }
-
-    DECLARE_MESSAGE_MAP()
-
-private:
-    CWnd* m_pMenuWnd;
-    CWnd* m_pPrevious;
-};
-
-BEGIN_MESSAGE_MAP(CMenuOwner, CWnd)
-    ON_WM_INITMENUPOPUP()
-    ON_WM_TIMER()
-END_MESSAGE_MAP()
 
 // A press and release of the left mouse button in the middle of the window.
 void Click(HWND hWnd)
@@ -136,20 +62,14 @@ CSize ClientSize(HWND hWnd)
 class MenuDlgTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    void SetUp() override { m_pDoc.reset(static_cast<CTarnixDoc*>(RUNTIME_CLASS(CTarnixDoc)->CreateObject())); }
+    void TearDown() override { Close(); }
+    void Close()
     {
-        ASSERT_NE(nullptr, _getcwd(m_szOldFolder, sizeof(m_szOldFolder)));
-        ASSERT_EQ(0, _chdir(m_folder.Path()));
-        m_pDoc.reset(static_cast<CTarnixDoc*>(RUNTIME_CLASS(CTarnixDoc)->CreateObject()));
-    }
-    void TearDown() override
-    {
-        if (m_pMenu != nullptr && IsWindow(m_hMenu))
+        if (IsWindow(m_hMenu))
             m_pMenu->DestroyWindow();
         m_startWnd.reset();
         PumpPendingMessages();
-        GetPlayerApp()->m_settings.SetProjectFile("Velconf.ini");
-        _chdir(m_szOldFolder);
     }
 
     // Loads the page and creates the menu window for it (hidden, as the start
@@ -172,9 +92,22 @@ protected:
         m_pMenu->ShowWindow(SW_SHOW);
         m_pMenu->UpdateWindow();
     }
+    // Offers the message to the menu window as the message loop does.
+    BOOL Offer(HWND hWnd, UINT message, WPARAM wParam, POINT pt)
+    {
+        MSG msg = { hWnd, message, wParam, 0, 0, pt };
+        return static_cast<CWnd*>(m_pMenu)->PreTranslateMessage(&msg);
+    }
+    CRect WindowRect() const
+    {
+        CRect rect;
+        GetWindowRect(m_hMenu, &rect);
+        return rect;
+    }
 
-    char m_szOldFolder[MAX_PATH] = "";
     TempFolder m_folder;
+    testing_support::ScopedCurrentFolder m_current{ m_folder.Path() };
+    player_test::AppStateScope m_app;
     std::unique_ptr<CTarnixDoc> m_pDoc;
     std::unique_ptr<CStartWnd> m_startWnd;
     CMenuDlg* m_pMenu = nullptr;   // deletes itself with its window
@@ -188,24 +121,33 @@ TEST_F(MenuDlgTest, CreationNeedsTheStartWindow)
     delete pMenu;
 }
 
-TEST_F(MenuDlgTest, ClientAreaTakesThePageSizeAndTheTitle)
+TEST_F(MenuDlgTest, ClientAreaTakesThePageSizeOrTheSmallestAndTheTitle)
 {
-    Open(Lines({ "[WINDOWPOS]", "X=30", "Y=40", "[WINDOWSIZE]", "SIZETYPE=1", "W=300", "H=200", "[WINDOW]",
-                 "TITLE=Hauptmenü" }));
-    EXPECT_EQ(CSize(300, 200), ClientSize(m_hMenu));
-    CString title;
-    m_pMenu->GetWindowText(title);
-    EXPECT_STREQ("Hauptmenü", title);
-    EXPECT_FALSE(IsWindowVisible(m_hMenu));
+    struct Case
+    {
+        CString page;
+        CSize size;
+        LPCSTR title;
+    } cases[] = {
+        { Lines({ "[WINDOWPOS]", "X=30", "Y=40", "[WINDOWSIZE]", "SIZETYPE=1", "W=300", "H=200", "[WINDOW]",
+                  "TITLE=Hauptmenü" }),
+          CSize(300, 200), "Hauptmenü" },
+        { Lines({ "[WINDOW]", "BORDER=1" }), CSize(CTarnixDoc::kMinWindowW, CTarnixDoc::kMinWindowH), "Tarnix" },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.title);
+        Open(c.page);
+        EXPECT_EQ(c.size, ClientSize(m_hMenu));
+        CString title;
+        m_pMenu->GetWindowText(title);
+        EXPECT_STREQ(c.title, title);
+        EXPECT_FALSE(IsWindowVisible(m_hMenu));
+        Close();
+    }
 }
 
-TEST_F(MenuDlgTest, PageWithoutWindowKeysGetsTheSmallestSizeCentred)
-{
-    Open(Lines({ "[WINDOW]", "BORDER=1" }));
-    EXPECT_EQ(CSize(CTarnixDoc::kMinWindowW, CTarnixDoc::kMinWindowH), ClientSize(m_hMenu));
-}
-
-TEST_F(MenuDlgTest, BorderlessPageWithImageTakesTheImageSizeAndRoundedOutline)
+TEST_F(MenuDlgTest, BorderlessPageWithImageIsTheImageWithRoundedOutline)
 {
     player_test::WriteBmp(m_folder, "back.bmp", 64, 48, RGB(0, 128, 0));
     Open(Lines({ "[WINDOWSIZE]", "SIZETYPE=0", "[WINDOW]", "BORDER=0", "CORNERWIDTH=20", "CORNERHEIGHT=20", "IMAGE=1",
@@ -219,6 +161,11 @@ TEST_F(MenuDlgTest, BorderlessPageWithImageTakesTheImageSizeAndRoundedOutline)
     EXPECT_FALSE(PtInRegion(hRgn, 0, 0));   // the corner is cut off
     EXPECT_TRUE(PtInRegion(hRgn, 32, 24));
     DeleteObject(hRgn);
+    // The window is its picture and nothing else.
+    EXPECT_EQ(0, GetWindowLongA(m_hMenu, GWL_STYLE) & WS_CAPTION);
+    CRect window;
+    GetWindowRect(m_hMenu, &window);
+    EXPECT_EQ(CSize(64, 48), window.Size());
 
     // The image is painted into the client area.
     Show();
@@ -226,84 +173,47 @@ TEST_F(MenuDlgTest, BorderlessPageWithImageTakesTheImageSizeAndRoundedOutline)
     EXPECT_EQ(RGB(0, 128, 0), GetPixel(hdc, 32, 24) & 0xFFFFFF);
     ReleaseDC(m_hMenu, hdc);
 
-    // The background drags the window.
-    RECT before;
-    GetWindowRect(m_hMenu, &before);
-    MSG msg = { m_hMenu, WM_LBUTTONDOWN, MK_LBUTTON, 0, 0, { before.left + 30, before.top + 20 } };
-    static_cast<CWnd*>(m_pMenu)->PreTranslateMessage(&msg);
-    EXPECT_TRUE(m_pMenu->m_bDragging) << m_pDoc->m_bBorder << " " << before.left << " " << before.top;
-    msg.message = WM_MOUSEMOVE;
-    msg.pt = { before.left + 40, before.top + 25 };
-    static_cast<CWnd*>(m_pMenu)->PreTranslateMessage(&msg);
-    msg.message = WM_LBUTTONUP;
-    static_cast<CWnd*>(m_pMenu)->PreTranslateMessage(&msg);
+    // The background drags the window; a press on an object drags nothing.
+    const CRect before = WindowRect();
+    Offer(m_hMenu, WM_LBUTTONDOWN, MK_LBUTTON, CPoint(before.left + 30, before.top + 20));
+    EXPECT_TRUE(m_pMenu->m_bDragging);
+    Offer(m_hMenu, WM_MOUSEMOVE, MK_LBUTTON, CPoint(before.left + 40, before.top + 25));
+    Offer(m_hMenu, WM_LBUTTONUP, MK_LBUTTON, CPoint(before.left + 40, before.top + 25));
     EXPECT_FALSE(m_pMenu->m_bDragging);
-    RECT after;
-    GetWindowRect(m_hMenu, &after);
-    EXPECT_EQ(before.left + 10, after.left);
-    EXPECT_EQ(before.top + 5, after.top);
-
-    // A press on an object drags nothing.
-    POINT ptButton = { 45, 35 };
+    EXPECT_EQ(CPoint(before.left + 10, before.top + 5), WindowRect().TopLeft());
+    CPoint ptButton(45, 35);
     ClientToScreen(m_hMenu, &ptButton);
-    msg.message = WM_LBUTTONDOWN;
-    msg.pt = ptButton;
-    static_cast<CWnd*>(m_pMenu)->PreTranslateMessage(&msg);
+    Offer(m_hMenu, WM_LBUTTONDOWN, MK_LBUTTON, ptButton);
     EXPECT_FALSE(m_pMenu->m_bDragging);
-}
-
-// The menu window of a borderless page is its picture and nothing else.
-TEST_F(MenuDlgTest, BorderlessPageHasNoCaption)
-{
-    player_test::WriteBmp(m_folder, "back.bmp", 64, 48);
-    Open(Lines({ "[WINDOWSIZE]", "SIZETYPE=0", "[WINDOW]", "BORDER=0", "IMAGE=1", "IMAGEFILE=" + m_folder.File("back.bmp") }),
-         IDD_MENU_NOBORDER);
-    EXPECT_EQ(0, GetWindowLongA(m_hMenu, GWL_STYLE) & WS_CAPTION);
-    RECT window;
-    GetWindowRect(m_hMenu, &window);
-    EXPECT_EQ(CSize(64, 48), CSize(window.right - window.left, window.bottom - window.top));
-    EXPECT_EQ(CSize(64, 48), ClientSize(m_hMenu));
 }
 
 TEST_F(MenuDlgTest, ADragEndsWhenTheCaptureIsLostOrTheButtonIsUp)
 {
     Open(Lines({ "[WINDOW]", "BORDER=0" }), IDD_MENU_NOBORDER);
     Show();
-    RECT before;
-    GetWindowRect(m_hMenu, &before);
-    MSG msg = { m_hMenu, WM_LBUTTONDOWN, MK_LBUTTON, 0, 0, { before.left + 5, before.top + 5 } };
-    CWnd* pMenu = m_pMenu;
+    const CRect before = WindowRect();
+    const CPoint ptPress(before.left + 5, before.top + 5), ptMove(before.left + 25, before.top + 25);
 
     // Another window takes the capture: the drag is over, later moves move nothing.
-    pMenu->PreTranslateMessage(&msg);
+    Offer(m_hMenu, WM_LBUTTONDOWN, MK_LBUTTON, ptPress);
     ASSERT_TRUE(m_pMenu->m_bDragging);
     ASSERT_EQ(m_hMenu, GetCapture());
-    CWnd other;
-    ASSERT_TRUE(other.CreateEx(0, nullptr, "Other", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-    other.SetCapture();
-    EXPECT_FALSE(m_pMenu->m_bDragging);
-    ReleaseCapture();
-    other.DestroyWindow();
-    msg.message = WM_MOUSEMOVE;
-    msg.pt = { before.left + 25, before.top + 25 };
-    pMenu->PreTranslateMessage(&msg);
-    RECT after;
-    GetWindowRect(m_hMenu, &after);
-    EXPECT_EQ(before.left, after.left);
+    {
+        player_test::TestWindow other(CRect(0, 0, 10, 10));
+        other.m_wnd.SetCapture();
+        EXPECT_FALSE(m_pMenu->m_bDragging);
+        ReleaseCapture();
+    }
+    Offer(m_hMenu, WM_MOUSEMOVE, MK_LBUTTON, ptMove);
+    EXPECT_EQ(before, WindowRect());
 
     // A move without the left button (its release went elsewhere) ends the drag.
-    msg.message = WM_LBUTTONDOWN;
-    msg.pt = { before.left + 5, before.top + 5 };
-    pMenu->PreTranslateMessage(&msg);
+    Offer(m_hMenu, WM_LBUTTONDOWN, MK_LBUTTON, ptPress);
     ASSERT_TRUE(m_pMenu->m_bDragging);
-    msg.message = WM_MOUSEMOVE;
-    msg.wParam = 0;
-    msg.pt = { before.left + 25, before.top + 25 };
-    pMenu->PreTranslateMessage(&msg);
+    Offer(m_hMenu, WM_MOUSEMOVE, 0, ptMove);
     EXPECT_FALSE(m_pMenu->m_bDragging);
     EXPECT_NE(m_hMenu, GetCapture());
-    GetWindowRect(m_hMenu, &after);
-    EXPECT_EQ(before.left, after.left);
+    EXPECT_EQ(before, WindowRect());
 }
 
 TEST_F(MenuDlgTest, BuildPageMakesTheDefaultButtonAndHandsTheButtonsInfoBoxAndSounds)
@@ -345,9 +255,7 @@ TEST_F(MenuDlgTest, StartEventsPreferTheBatchFileAndElseOpenTheDocument)
         m_pMenu->RunStartEvents();
         ASSERT_EQ(1u, starts.Starts().size());
         EXPECT_NE(-1, (starts.Starts()[0].strFile + starts.Starts()[0].strParameters).Find("ONSTART.BAT"));
-        char szFolder[MAX_PATH];
-        ASSERT_NE(nullptr, _getcwd(szFolder, sizeof(szFolder)));
-        EXPECT_STREQ(CString(m_folder.Path()).MakeLower(), CString(szFolder).MakeLower());
+        EXPECT_EQ(0, player_test::CurrentFolder().CompareNoCase(m_folder.Path()));
     }
 }
 
@@ -391,46 +299,54 @@ TEST_F(MenuDlgTest, BackgroundAndActionSoundsShareTheChannels)
     EXPECT_NE(-1, sent.Find("alias BUT_SOUND")) << (LPCSTR)sent;
 }
 
-TEST_F(MenuDlgTest, EscClosesOnlyWithEscExitAndEnterDoesNothing)
+TEST_F(MenuDlgTest, EscWithEscExitAndTheExitChoiceEndTheMenuAndEnterNever)
 {
     Open(Lines({ "[WINDOW]", "ESCEXIT=0" }));
     SendMessageA(m_hMenu, WM_COMMAND, IDOK, 0);
     SendMessageA(m_hMenu, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(IsWindow(m_hMenu));
-
     m_pDoc->m_bEscExit = 1;
     SendMessageA(m_hMenu, WM_COMMAND, IDCANCEL, 0);
     EXPECT_FALSE(IsWindow(m_hMenu));
     EXPECT_TRUE(m_startWnd->m_bMenuGone);
     EXPECT_EQ(nullptr, m_startWnd->m_pMenuDlg);
-}
+    Close();
 
-TEST_F(MenuDlgTest, ExitChoiceAndCloseEndTheMenu)
-{
     Open(Lines({ "[WINDOW]", "BORDER=1" }));
     SendMessageA(m_hMenu, WM_TARNIX_MENUCHOICE, ID_CONTEXT_EXIT, 0);
     EXPECT_EQ(1, TakeCommands(m_hMenu, CMenuDlg::ID_CLOSE_MENU));
     SendMessageA(m_hMenu, WM_COMMAND, CMenuDlg::ID_CLOSE_MENU, 0);
     EXPECT_FALSE(IsWindow(m_hMenu));
     EXPECT_TRUE(m_startWnd->m_bMenuGone);
-
     // The start window was told to end.
     MSG msg;
     EXPECT_TRUE(PeekMessageA(&msg, m_startWnd->m_hWnd, WM_COMMAND, WM_COMMAND, PM_NOREMOVE));
     EXPECT_EQ((WPARAM)IDCANCEL, msg.wParam);
 }
 
-TEST_F(MenuDlgTest, ContextMenuListsTheVisibleButtonsWithCaptions)
+// Entry k of the context menu is the k-th button listed: enabled, with a caption.
+TEST_F(MenuDlgTest, ContextMenuListsTheVisibleButtonsWithCaptionsAndRunsTheOneChosen)
 {
-    Open(Lines({ "[BUTTON1]", "ENABLE=1", "TEXT=%Start%", "[BUTTON2]", "ENABLE=1", "TEXT=", "[BUTTON3]", "ENABLE=0",
-                 "TEXT=Versteckt", "[BUTTON4]", "ENABLE=1", "TEXT= Ende ", "[BUTTON5]", "ENABLE=1",
-                 "TEXT=Zwei<br>Zeilen" }));
+    Open(Lines({ "[TEXT1]", "X=5", "Y=5", "TEXT=Hallo", "[BUTTON1]", "ENABLE=1", "TEXT=%Start%", "DOKUMENT=eins.txt",
+                 "FUNKTION=KEINE", "[BUTTON2]", "ENABLE=1", "TEXT=", "DOKUMENT=zwei.txt", "FUNKTION=KEINE",
+                 "[BUTTON3]", "ENABLE=0", "TEXT=Versteckt", "[BUTTON4]", "ENABLE=1", "TEXT= Ende ",
+                 "DOKUMENT=vier.txt", "FUNKTION=KEINE", "[BUTTON5]", "ENABLE=1", "TEXT=Zwei<br>Zeilen" }));
     CStringArray captions;
     m_pMenu->ContextCaptions(captions);
     ASSERT_EQ(3, captions.GetSize());
     EXPECT_STREQ("Start", captions[0]);
     EXPECT_STREQ("Ende", captions[1]);
     EXPECT_STREQ("Zwei Zeilen", captions[2]);
+
+    ProgramStartRecorder starts;
+    SendMessageA(m_hMenu, WM_TARNIX_MENUCHOICE, 1, 0);
+    ASSERT_EQ(1u, starts.Starts().size());
+    EXPECT_TRUE(Started(starts, "vier.txt"));
+    SendMessageA(m_hMenu, WM_TARNIX_MENUCHOICE, 0, 0);
+    EXPECT_TRUE(Started(starts, "eins.txt"));
+    SendMessageA(m_hMenu, WM_TARNIX_MENUCHOICE, 3, 0);
+    EXPECT_EQ(2u, starts.Starts().size()) << "no fourth entry";
+    EXPECT_EQ(0, TakeCommands(m_hMenu, CMenuDlg::ID_CLOSE_MENU));
 }
 
 TEST_F(MenuDlgTest, PageChangeReloadsTheDocumentAndKeepsTheWindowSize)
@@ -503,7 +419,7 @@ TEST_F(MenuDlgTest, MissingVideoIsSkipped)
     EXPECT_FALSE(m_pMenu->m_bVideoRunning);
 }
 
-TEST_F(MenuDlgTest, PageObjectsAreChildWindowsAndAButtonClickReachesTheStarter)
+TEST_F(MenuDlgTest, PageObjectsAreChildWindowsAndEnterOrAClickRunsAButton)
 {
     Open(Lines({ "[TOOLTIP]", "ENABLE=1", "X=200", "Y=10", "W=100", "H=30", "DEFAULTTEXT=Willkommen", "[TEXT1]",
                  "X=5", "Y=5", "TEXT=Hallo", "[BUTTON1]", "ENABLE=1", "X=10", "Y=40", "W=80", "H=23", "TEXT=Eins",
@@ -527,6 +443,13 @@ TEST_F(MenuDlgTest, PageObjectsAreChildWindowsAndAButtonClickReachesTheStarter)
     EXPECT_NE(nullptr, m_pMenu->m_objects.FindObjectAt(20, 50));
     EXPECT_EQ(nullptr, m_pMenu->m_objects.FindObjectAt(150, 150));
 
+    // Enter on a focused button runs it; a click runs the button clicked.
+    {
+        ProgramStartRecorder starts;
+        pFirst->SetFocus();
+        EXPECT_TRUE(Offer(pFirst->m_hWnd, WM_KEYDOWN, VK_RETURN, {}));
+        EXPECT_TRUE(Started(starts, "eins.txt"));
+    }
     ProgramStartRecorder starts;
     Click(pSecond->m_hWnd);
     EXPECT_TRUE(Started(starts, "zwei.txt"));
@@ -546,47 +469,8 @@ TEST_F(MenuDlgTest, BothMenuTemplatesLetThePagePaintOverItsObjectWindows)
         Open(Lines({ "[BUTTON1]", "ENABLE=1", "X=10", "Y=40", "W=120", "H=30", "TEXT=Eins", "FUNKTION=KEINE" }),
              nTemplate);
         EXPECT_EQ(0u, m_pMenu->GetStyle() & WS_CLIPCHILDREN);
-        m_pMenu->DestroyWindow();
-        m_startWnd.reset();
+        Close();
     }
-}
-
-TEST_F(MenuDlgTest, EnterOnAFocusedButtonRunsIt)
-{
-    Open(Lines({ "[BUTTON1]", "ENABLE=1", "X=10", "Y=40", "W=80", "H=23", "TEXT=Eins", "DOKUMENT=eins.txt",
-                 "FUNKTION=KEINE" }));
-    Show();
-    CWnd* pButton = m_pMenu->GetDlgItem(5000);
-    ASSERT_NE(nullptr, pButton);
-    pButton->SetFocus();
-    ProgramStartRecorder starts;
-    MSG msg = { pButton->m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, { 0, 0 } };
-    EXPECT_TRUE(static_cast<CWnd*>(m_pMenu)->PreTranslateMessage(&msg));
-    EXPECT_TRUE(Started(starts, "eins.txt"));
-}
-
-TEST_F(MenuDlgTest, ContextMenuEntryRunsTheButtonItListed)
-{
-    // A text object comes first and a button without caption is not listed,
-    // so entry 1 is the third button.
-    Open(Lines({ "[TEXT1]", "X=5", "Y=5", "TEXT=Hallo", "[BUTTON1]", "ENABLE=1", "X=10", "Y=40", "W=80", "H=23",
-                 "TEXT=Eins", "DOKUMENT=eins.txt", "FUNKTION=KEINE", "[BUTTON2]", "ENABLE=1", "X=10", "Y=70", "W=80",
-                 "H=23", "TEXT=", "DOKUMENT=zwei.txt", "FUNKTION=KEINE", "[BUTTON3]", "ENABLE=1", "X=10", "Y=100",
-                 "W=80", "H=23", "TEXT=Drei", "DOKUMENT=drei.txt", "FUNKTION=KEINE" }));
-    {
-        ProgramStartRecorder starts;
-        SendMessageA(m_hMenu, WM_TARNIX_MENUCHOICE, 1, 0);
-        ASSERT_EQ(1u, starts.Starts().size());
-        EXPECT_TRUE(Started(starts, "drei.txt"));
-    }
-    {
-        ProgramStartRecorder starts;
-        SendMessageA(m_hMenu, WM_TARNIX_MENUCHOICE, 0, 0);
-        EXPECT_TRUE(Started(starts, "eins.txt"));
-        SendMessageA(m_hMenu, WM_TARNIX_MENUCHOICE, 2, 0);
-        EXPECT_EQ(1u, starts.Starts().size()) << "no third entry";
-    }
-    EXPECT_EQ(0, TakeCommands(m_hMenu, CMenuDlg::ID_CLOSE_MENU));
 }
 
 TEST_F(MenuDlgTest, PopupButtonOpensItsMenuAndTheChosenItemRuns)
@@ -603,15 +487,15 @@ TEST_F(MenuDlgTest, PopupButtonOpensItsMenuAndTheChosenItemRuns)
     ASSERT_NE(nullptr, pButton);
     ProgramStartRecorder starts;
     {
-        CMenuOwner owner(m_pMenu);
-        Click(pButton->m_hWnd);
+        CPopupMenuWatcher owner;
+        owner.Track([&] { Click(pButton->m_hWnd); });
         EXPECT_TRUE(m_pMenu->m_bPopupActive);
         ASSERT_NE(nullptr, m_pMenu->m_pPopupMenu);
         EXPECT_EQ(pStruct, m_pMenu->m_pPopupMenu->GetButtonStruct());
-        PumpPendingMessages();   // the chosen entry's command reaches the owner
-        ASSERT_EQ(1u, owner.entries.size());
-        EXPECT_EQ("Liesmich", owner.entries[0]);
+        EXPECT_EQ((MenuEntries{ { (UINT)ID_CONTEXT_FIRST, "Liesmich" } }), owner.entries);
     }
+    // The main frame hands the entry's command back as the menu choice.
+    SendMessageA(m_hMenu, WM_TARNIX_MENUCHOICE, 0, 0);
     EXPECT_FALSE(m_pMenu->m_bPopupActive);
     ASSERT_EQ(1u, starts.Starts().size());
     EXPECT_TRUE(Started(starts, "liesmich.txt"));
@@ -642,8 +526,7 @@ TEST_F(MenuDlgTest, ListBoxEnterRunsTheSelectedEntryAndItsHintIsShown)
 
     pListWnd->SetFocus();
     ProgramStartRecorder starts;
-    MSG msg = { pListWnd->m_hWnd, WM_KEYDOWN, VK_RETURN, 0, 0, { 0, 0 } };
-    static_cast<CWnd*>(m_pMenu)->PreTranslateMessage(&msg);
+    Offer(pListWnd->m_hWnd, WM_KEYDOWN, VK_RETURN, {});
     ASSERT_EQ(1u, starts.Starts().size());
     EXPECT_TRUE(Started(starts, "beta.txt"));
 

@@ -2,13 +2,16 @@
 
 #include "framework/Afx.h"
 
+#include "PlayerTestSupport.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
+using player_test::HasInk;
 using testing_support::PumpPendingMessages;
 
 namespace {
@@ -57,15 +60,6 @@ struct Shown
     bool inkBelow = true;  // something between the last line and the button
 };
 
-bool HasInk(HDC hdc, const CRect& rc, COLORREF crBackground)
-{
-    for (int y = rc.top; y < rc.bottom; ++y)
-        for (int x = rc.left; x < rc.right; ++x)
-            if ((GetPixel(hdc, x, y) & 0xFFFFFF) != crBackground)
-                return true;
-    return false;
-}
-
 Shown RunAndLook(LPCSTR text)
 {
     Shown shown;
@@ -109,44 +103,41 @@ Shown RunAndLook(LPCSTR text)
     return shown;
 }
 
-TEST(MessageDlg, OneShortLine)
+// The window is as wide as the widest line, at least the least text width and
+// at most 640 pixels, and a line's height higher for each line; nothing is
+// painted but the lines and the button, which sits centred 60 pixels above the bottom.
+TEST(MessageDlg, TheWindowFitsTheLinesBrokenAtBreakTagsAndNeverWraps)
 {
-    Shown shown = RunAndLook("Kurz");
-    EXPECT_EQ(CString("Titel"), shown.title);
-    EXPECT_EQ(1, shown.lines);
-    ASSERT_LT(shown.extents[0].cx, CMessageDlg::kMinTextWidth);
-    EXPECT_EQ(230, shown.window.Width());
-    EXPECT_EQ(shown.extents[0].cy + 80, shown.window.Height());
-    EXPECT_TRUE(shown.ink[0]);
-    EXPECT_FALSE(shown.inkBelow);
-    // The button sits centred, 60 pixels above the window's bottom.
-    EXPECT_EQ(230 / 2 - shown.button.Width() / 2, shown.button.left);
-    EXPECT_EQ(shown.window.Height() - 60, shown.button.top);
-}
-
-TEST(MessageDlg, LinesBrokenAtBreakTagsStandBelowEachOther)
-{
-    Shown shown = RunAndLook("Erste Zeile<BR>Zweite<br>Die dritte und längste Zeile des Textes<bR>");
-    EXPECT_EQ(3, shown.lines);
-    int nWidest = shown.extents[2].cx > CMessageDlg::kMinTextWidth ? shown.extents[2].cx : CMessageDlg::kMinTextWidth;
-    EXPECT_EQ(nWidest + 30, shown.window.Width());
-    EXPECT_EQ(3 * shown.extents[0].cy + 80, shown.window.Height());
-    for (int i = 0; i < 3; ++i)
+    struct Case
     {
-        SCOPED_TRACE(i);
-        EXPECT_TRUE(shown.ink[i]);
+        CString text;
+        int lines;
+        int width;   // 0: the widest line's and 30
+    } cases[] = {
+        { "Kurz", 1, 230 },
+        { "Erste Zeile<BR>Zweite<br>Die dritte und längste Zeile des Textes<bR>", 3, 0 },
+        { CString('W', 120), 1, 640 },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.text);
+        Shown shown = RunAndLook(c.text);
+        EXPECT_EQ(CString("Titel"), shown.title);
+        EXPECT_EQ(c.lines, shown.lines);
+        const int nWidest = shown.extents[c.lines - 1].cx;
+        if (c.width == 230)
+            ASSERT_LT(nWidest, CMessageDlg::kMinTextWidth);
+        if (c.width == 640)
+            ASSERT_GT(nWidest, 610);
+        EXPECT_EQ(c.width != 0 ? c.width : std::max(nWidest, CMessageDlg::kMinTextWidth) + 30, shown.window.Width());
+        EXPECT_EQ(c.lines * shown.extents[0].cy + 80, shown.window.Height());
+        for (int i = 0; i < c.lines; ++i)
+            EXPECT_TRUE(shown.ink[i]) << i;
+        if (c.width != 640)
+            EXPECT_FALSE(shown.inkBelow);
+        EXPECT_EQ(shown.window.Width() / 2 - shown.button.Width() / 2, shown.button.left);
+        EXPECT_EQ(shown.window.Height() - 60, shown.button.top);
     }
-    EXPECT_FALSE(shown.inkBelow);
-}
-
-TEST(MessageDlg, AWideLineIsNotWrappedButTheWindowIsCapped)
-{
-    CString wide('W', 120);
-    Shown shown = RunAndLook(wide);
-    ASSERT_GT(shown.extents[0].cx, 610);
-    EXPECT_EQ(1, shown.lines);
-    EXPECT_EQ(640, shown.window.Width());
-    EXPECT_EQ(shown.extents[0].cy + 80, shown.window.Height());
 }
 
 } // namespace

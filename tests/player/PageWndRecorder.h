@@ -6,6 +6,7 @@
 
 #include "helpers/TestSupport.h"
 
+#include <utility>
 #include <vector>
 
 namespace player_test {
@@ -17,6 +18,9 @@ struct PageRequest
     LPARAM lParam;
     CString text;   // the starter's request text, read when it arrived
 };
+
+// Each request's message with the starter's text, or a command's id.
+typedef std::vector<std::pair<UINT, CString>> RequestSummary;
 
 class CPageWndRecorder : public CWnd
 {
@@ -31,6 +35,17 @@ public:
         std::vector<PageRequest> requests;
         requests.swap(m_requests);
         return requests;
+    }
+    RequestSummary TakeSummary()
+    {
+        RequestSummary summary;
+        for (const PageRequest& request : Take())
+        {
+            CString id;
+            id.Format("%u", LOWORD(request.wParam));
+            summary.emplace_back(request.message, request.message == WM_COMMAND ? id : request.text);
+        }
+        return summary;
     }
 
 protected:

@@ -4,10 +4,12 @@
 #include "player/resource.h"
 
 #include "PlayerTestFiles.h"
+#include "PlayerTestSupport.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+using player_test::ScreenSize;
 using testing_support::PumpPendingMessages;
 using testing_support::TempFolder;
 
@@ -33,13 +35,6 @@ TEST(PictureDlgColors, TextIsWhiteOnDarkAndBlackOnLight)
     }
 }
 
-CSize ScreenSize()
-{
-    RECT screen;
-    GetWindowRect(GetDesktopWindow(), &screen);
-    return CSize(screen.right - screen.left, screen.bottom - screen.top);
-}
-
 // A welcome window made as the start window makes it, shown and painted.
 class PictureDlgTest : public ::testing::Test
 {
@@ -58,69 +53,37 @@ protected:
             ReleaseDC(m_dlg.m_hWnd, m_hdc);
         m_dlg.DestroyWindow();
     }
-    // Counts the pixels of the colour in the rectangle.
-    int Count(const CRect& rc, COLORREF crColor) const
-    {
-        int n = 0;
-        for (int y = rc.top; y < rc.bottom; ++y)
-            for (int x = rc.left; x < rc.right; ++x)
-                n += (GetPixel(m_hdc, x, y) & 0xFFFFFF) == crColor;
-        return n;
-    }
+    int Count(const CRect& rc, COLORREF crColor) const { return player_test::CountPixels(m_hdc, rc, crColor); }
     CRect Client() const
     {
         CRect client;
         m_dlg.GetClientRect(&client);
         return client;
     }
-    CRect TextRow(int nRow) const
+    CSize Extent(int nRow) const
     {
         CClientDC dc(const_cast<CPictureDlg*>(&m_dlg));
         CFont* pOld = dc.SelectObject(m_dlg.GetFont());
-        int nHeight = dc.GetTextExtent(m_dlg.m_strText[nRow]).cy;
+        CSize extent = dc.GetTextExtent(m_dlg.m_strText[nRow]);
         dc.SelectObject(pOld);
-        return CRect(0, CPictureDlg::kTextTops[nRow], Client().right, CPictureDlg::kTextTops[nRow] + nHeight);
+        return extent;
+    }
+    CRect TextRow(int nRow) const
+    {
+        return CRect(0, CPictureDlg::kTextTops[nRow], Client().right, CPictureDlg::kTextTops[nRow] + Extent(nRow).cy);
     }
 
     CPictureDlg m_dlg;
     HDC m_hdc = nullptr;
 };
 
-TEST_F(PictureDlgTest, TextsAreDarkOnALightBackgroundAndLightOnADarkOne)
+// Shown for its time, the window stands centred at its template's size,
+// ignores Enter and Esc, and paints its texts itself in place of its controls.
+TEST_F(PictureDlgTest, CentredItIgnoresEnterAndEscAndPaintsItsTexts)
 {
     m_dlg.m_crBackground = RGB(0, 0, 128);
     m_dlg.m_strText[0] = "Willkommen";
     m_dlg.m_strText[3] = "Viel Spaß";
-    Show();
-    for (int nRow : { 0, 3 })
-    {
-        SCOPED_TRACE(nRow);
-        EXPECT_GT(Count(TextRow(nRow), RGB(255, 255, 255)), 0);
-        EXPECT_EQ(0, Count(TextRow(nRow), RGB(0, 0, 0)));
-    }
-    // Empty rows show only the background.
-    CRect row = TextRow(1);
-    EXPECT_EQ(row.Width() * row.Height(), Count(row, RGB(0, 0, 128)));
-}
-
-TEST_F(PictureDlgTest, TextIsCentred)
-{
-    m_dlg.m_crBackground = RGB(255, 255, 255);
-    m_dlg.m_strText[0] = "Willkommen";
-    Show();
-    CClientDC dc(&m_dlg);
-    CFont* pOld = dc.SelectObject(m_dlg.GetFont());
-    CSize extent = dc.GetTextExtent(m_dlg.m_strText[0]);
-    dc.SelectObject(pOld);
-    int nLeft = (Client().Width() - extent.cx) / 2;
-    CRect row = TextRow(0);
-    EXPECT_GT(Count(CRect(nLeft, row.top, nLeft + extent.cx, row.bottom), RGB(0, 0, 0)), 0);
-    EXPECT_EQ(0, Count(CRect(0, row.top, nLeft - 1, row.bottom), RGB(0, 0, 0)));
-    EXPECT_EQ(0, Count(CRect(nLeft + extent.cx + 1, row.top, row.right, row.bottom), RGB(0, 0, 0)));
-}
-
-TEST_F(PictureDlgTest, WindowIsCentredWithItsTemplateSize)
-{
     Show();
     CRect window;
     m_dlg.GetWindowRect(&window);
@@ -129,6 +92,29 @@ TEST_F(PictureDlgTest, WindowIsCentredWithItsTemplateSize)
     EXPECT_EQ((screen.cy - window.Height()) / 2, window.top);
     EXPECT_EQ(window.left, m_dlg.m_nX);
     EXPECT_EQ(window.top, m_dlg.m_nY);
+    m_dlg.SendMessage(WM_COMMAND, IDOK);
+    m_dlg.SendMessage(WM_COMMAND, IDCANCEL);
+    EXPECT_TRUE(IsWindow(m_dlg.m_hWnd));
+    for (int nID = IDC_WELCOME_TEXT1; nID <= IDC_WELCOME_TEXT4; ++nID)
+    {
+        SCOPED_TRACE(nID);
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(m_dlg.m_hWnd, nID)));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(m_dlg.m_hWnd, nID)));
+    }
+
+    // Light and centred on the dark background; empty rows show only the background.
+    for (int nRow : { 0, 3 })
+    {
+        SCOPED_TRACE(nRow);
+        const CRect row = TextRow(nRow);
+        const int nLeft = (row.Width() - Extent(nRow).cx) / 2;
+        EXPECT_GT(Count(CRect(nLeft, row.top, nLeft + Extent(nRow).cx, row.bottom), RGB(255, 255, 255)), 0);
+        EXPECT_EQ(0, Count(row, RGB(0, 0, 0)));
+        EXPECT_EQ(0, Count(CRect(0, row.top, nLeft - 1, row.bottom), RGB(255, 255, 255)));
+        EXPECT_EQ(0, Count(CRect(nLeft + Extent(nRow).cx + 1, row.top, row.right, row.bottom), RGB(255, 255, 255)));
+    }
+    CRect row = TextRow(1);
+    EXPECT_EQ(row.Width() * row.Height(), Count(row, RGB(0, 0, 128)));
 }
 
 TEST_F(PictureDlgTest, AMissingPictureFallsBackToTextsAndIcon)
@@ -181,20 +167,6 @@ TEST_F(PictureDlgTest, APictureFillsTheWindowInsteadOfTheTexts)
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(m_dlg.m_hWnd, IDC_WELCOME_ICON)));
     CRect client = Client();
     EXPECT_EQ(client.Width() * client.Height(), Count(client, RGB(0, 0, 255)));
-}
-
-TEST_F(PictureDlgTest, ShownForItsTimeItIgnoresEnterAndEsc)
-{
-    Show();
-    m_dlg.SendMessage(WM_COMMAND, IDOK);
-    m_dlg.SendMessage(WM_COMMAND, IDCANCEL);
-    EXPECT_TRUE(IsWindow(m_dlg.m_hWnd));
-    for (int nID = IDC_WELCOME_TEXT1; nID <= IDC_WELCOME_TEXT4; ++nID)
-    {
-        SCOPED_TRACE(nID);
-        EXPECT_FALSE(IsWindowVisible(GetDlgItem(m_dlg.m_hWnd, nID)));
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(m_dlg.m_hWnd, nID)));
-    }
 }
 
 } // namespace

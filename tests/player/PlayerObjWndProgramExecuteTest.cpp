@@ -11,6 +11,7 @@
 #include "shared/support/ProjectSettings.h"
 
 #include "PageWndRecorder.h"
+#include "PlayerTestSupport.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -19,20 +20,15 @@
 #include <vector>
 
 using player_test::CPageWndRecorder;
+using player_test::CurrentFolder;
 using player_test::PageRequest;
+using Requests = player_test::RequestSummary;
 using testing_support::MessageBoxRecorder;
 using testing_support::ProgramStartRecorder;
 using testing_support::TempFolder;
 using testing_support::TestDataPath;
 
 namespace {
-
-CString CurrentFolder()
-{
-    char szFolder[MAX_PATH] = "";
-    ::GetCurrentDirectoryA(MAX_PATH, szFolder);
-    return szFolder;
-}
 
 class CTestButton : public CButWin
 {
@@ -47,26 +43,14 @@ class PlayerButtonExecuteTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_NE(nullptr, GetPlayerApp());
         m_pPrevious = CObjWndProgram::Set(&m_program);
-        CPlayerApp& app = *GetPlayerApp();
-        m_strOldFolder = CurrentFolder();
-        m_strOldAppFolder = app.m_strAppFolder;
-        app.m_settings.GetProjectFile(m_strOldProject);
-        app.m_strAppFolder = m_programFolder.Path();
+        GetPlayerApp()->m_strAppFolder = m_programFolder.Path();
         UseProject("[WINDOW]\r\nERROR=0\r\n");
         ASSERT_TRUE(m_button.CreateButton("", WS_CHILD, CRect(10, 10, 90, 40), &m_page, 5003));
         m_button.SetCreateStruct(&m_but);
         m_page.Take();
     }
-    void TearDown() override
-    {
-        CObjWndProgram::Set(m_pPrevious);
-        CPlayerApp& app = *GetPlayerApp();
-        app.m_strAppFolder = m_strOldAppFolder;
-        app.m_settings.SetProjectFile(m_strOldProject);
-        ::SetCurrentDirectoryA(m_strOldFolder);
-    }
+    void TearDown() override { CObjWndProgram::Set(m_pPrevious); }
 
     void UseProject(LPCSTR text)
     {
@@ -100,14 +84,13 @@ protected:
         return shown;
     }
 
+    player_test::AppStateScope m_app;
+    testing_support::ScopedCurrentFolder m_current{ CurrentFolder() };
     CPlayerObjWndProgram m_program;
     CObjWndProgram* m_pPrevious = nullptr;
     TempFolder m_programFolder;
     TempFolder m_projectFolder;
     int m_nProjects = 0;
-    CString m_strOldFolder;
-    CString m_strOldAppFolder;
-    CString m_strOldProject;
     CPageWndRecorder m_page;
     CMButCreateStruct m_but;
     CTestButton m_button;
@@ -119,11 +102,6 @@ void PostClick(CWnd& button, int x, int y)
 {
     button.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     button.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
-bool IsCommand(const PageRequest& request, UINT nId)
-{
-    return request.message == WM_COMMAND && LOWORD(request.wParam) == nId;
 }
 
 TEST_F(PlayerButtonExecuteTest, MessageButtonShowsItsTextOrQuestionMarksUnderItsTitleOrMessage)
@@ -200,13 +178,7 @@ TEST_F(PlayerButtonExecuteTest, SoundFlagsStopTheBackgroundAndPlayTheButtonsFile
     m_but.m_bStartSound = 1;
     m_but.m_strSoundFile = "klick.wav";
     ExecuteWatchingDialogs();
-    std::vector<PageRequest> requests = m_page.Take();
-    ASSERT_EQ(3u, requests.size());
-    EXPECT_EQ(0x7Au, requests[0].message);
-    EXPECT_EQ(0x6Eu, requests[1].message);
-    EXPECT_EQ("", requests[1].text);
-    EXPECT_EQ(0x6Eu, requests[2].message);
-    EXPECT_EQ("klick.wav", requests[2].text);
+    EXPECT_EQ((Requests{ { 0x7A, "" }, { 0x6E, "" }, { 0x6E, "klick.wav" } }), m_page.TakeSummary());
 
     // The same after a start; an empty sound file plays nothing.
     Action(ACTION_NONE, "liesmich.txt");
@@ -214,9 +186,7 @@ TEST_F(PlayerButtonExecuteTest, SoundFlagsStopTheBackgroundAndPlayTheButtonsFile
     EXPECT_EQ(3u, m_page.Take().size());
     m_but.m_strSoundFile.Empty();
     m_button.Execute();
-    requests = m_page.Take();
-    ASSERT_EQ(1u, requests.size());
-    EXPECT_EQ(0x7Au, requests[0].message);
+    EXPECT_EQ((Requests{ { 0x7A, "" } }), m_page.TakeSummary());
 }
 
 TEST_F(PlayerButtonExecuteTest, ListBoxAndPopupDocumentsGoBackToThePageAndNeverToTheStarter)
@@ -264,28 +234,21 @@ TEST_F(PlayerButtonExecuteTest, ActionsStartFromTheProgramFolderThroughTheStarte
     // Page and video share the starter's request buffer: each is taken at once.
     Action(ACTION_NEWPAGE, "seite2.ini");
     m_button.Execute();
-    std::vector<PageRequest> requests = m_page.Take();
-    ASSERT_EQ(1u, requests.size());
-    EXPECT_EQ(0x6Fu, requests[0].message);
-    EXPECT_EQ("seite2.ini", requests[0].text);
+    EXPECT_EQ((Requests{ { 0x6F, "seite2.ini" } }), m_page.TakeSummary());
     Action(ACTION_PLAYAVI, "film.avi");
     m_button.Execute();
-    requests = m_page.Take();
-    ASSERT_EQ(1u, requests.size());
-    EXPECT_EQ(0x6Du, requests[0].message);
-    EXPECT_EQ("film.avi", requests[0].text);
+    EXPECT_EQ((Requests{ { 0x6D, "film.avi" } }), m_page.TakeSummary());
     EXPECT_EQ(1u, starts.Starts().size());
 }
 
+// The player's buttons click with their own command and show its hand cursor.
 TEST_F(PlayerButtonExecuteTest, ClickTellsThePageBeforeTheActionRuns)
 {
+    EXPECT_NE(nullptr, m_program.LoadHandCursor());
     ProgramStartRecorder starts;
     Action(ACTION_NEWPAGE, "seite2.ini");
     m_button.OnBnClicked();
-    std::vector<PageRequest> requests = m_page.Take();
-    ASSERT_EQ(2u, requests.size());
-    EXPECT_TRUE(IsCommand(requests[0], 114));
-    EXPECT_EQ(0x6Fu, requests[1].message);
+    EXPECT_EQ((Requests{ { WM_COMMAND, "114" }, { 0x6F, "seite2.ini" } }), m_page.TakeSummary());
 }
 
 TEST_F(PlayerButtonExecuteTest, ExitClosesTheMenuEvenWithNothingToStart)
@@ -294,10 +257,9 @@ TEST_F(PlayerButtonExecuteTest, ExitClosesTheMenuEvenWithNothingToStart)
     UseProject("[WINDOW]\r\nERROR=1\r\n");
     Action(ACTION_EXIT);
     m_button.Execute();
-    std::vector<PageRequest> requests = m_page.Take();
+    const Requests requests = m_page.TakeSummary();
     ASSERT_FALSE(requests.empty());
-    for (const PageRequest& request : requests)
-        EXPECT_TRUE(IsCommand(request, 108));
+    EXPECT_EQ(Requests(requests.size(), { WM_COMMAND, "108" }), requests);
     EXPECT_TRUE(starts.Starts().empty());
     EXPECT_EQ(0u, m_boxes.Count());
 
@@ -305,9 +267,9 @@ TEST_F(PlayerButtonExecuteTest, ExitClosesTheMenuEvenWithNothingToStart)
     Action(ACTION_EXIT, "tschuess.txt");
     m_button.Execute();
     EXPECT_EQ(1u, starts.Starts().size());
-    requests = m_page.Take();
-    ASSERT_FALSE(requests.empty());
-    EXPECT_TRUE(IsCommand(requests.back(), 108));
+    const Requests onTheWayOut = m_page.TakeSummary();
+    ASSERT_FALSE(onTheWayOut.empty());
+    EXPECT_EQ(Requests::value_type(WM_COMMAND, "108"), onTheWayOut.back());
 }
 
 TEST_F(PlayerButtonExecuteTest, StartFailuresAreShownOnlyWhenThePageAsksForErrors)
@@ -335,7 +297,7 @@ TEST_F(PlayerButtonExecuteTest, StartFailuresAreShownOnlyWhenThePageAsksForError
     EXPECT_EQ(2u, starts.Starts().size());
 }
 
-TEST_F(PlayerButtonExecuteTest, DisabledButtonsAndDesignModeDoNothing)
+TEST_F(PlayerButtonExecuteTest, DisabledButtonsDesignModeAndButtonsWithoutPageDoNothing)
 {
     ProgramStartRecorder starts;
     Action(ACTION_EXIT, "liesmich.txt");
@@ -347,13 +309,8 @@ TEST_F(PlayerButtonExecuteTest, DisabledButtonsAndDesignModeDoNothing)
     EXPECT_TRUE(ExecuteWatchingDialogs().empty());
     Action(ACTION_MESSAGE);
     EXPECT_TRUE(ExecuteWatchingDialogs().empty());
-    EXPECT_TRUE(starts.Starts().empty());
-    EXPECT_TRUE(m_page.Take().empty());
-}
 
-TEST_F(PlayerButtonExecuteTest, WithoutPageWindowRequestsAreSkipped)
-{
-    ProgramStartRecorder starts;
+    // A button without a page window skips the page's requests.
     CMButCreateStruct but;
     but.m_strDocument = "<LISTBOX>";
     CTestButton button;

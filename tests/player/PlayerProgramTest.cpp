@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,120 +30,102 @@ protected:
         CString built = testing_support::ProgramFolder() + "\\Tarnix.exe";
         ASSERT_TRUE(CopyFileA(built, m_app.File("Tarnix.exe"), FALSE)) << "Tarnix.exe is built beside the tests";
     }
-
-    struct Run
+    void TearDown() override
     {
-        DWORD exitCode = (DWORD)-1;   // -1: it did not end within the time
-        bool bMenuShown = false;      // its menu window was seen
-        bool bOtherShown = false;     // a window of its own besides the menu was seen
-    };
-
-    // The sample project's window title.
-    static constexpr LPCSTR kMenuTitle = "Tarnix Beispiel";
-
-    // Whether the process shows a top-level window other than the menu (the
-    // "Loading..." window aside, which comes and goes before the menu).
-    static bool HasOtherVisibleWindow(DWORD nProcessId, HWND hMenu)
-    {
-        struct Search
-        {
-            DWORD nProcessId;
-            HWND hMenu;
-            bool bFound;
-        } search = { nProcessId, hMenu, false };
-        EnumWindows(
-            [](HWND hWnd, LPARAM lParam) -> BOOL {
-                Search& s = *reinterpret_cast<Search*>(lParam);
-                DWORD nOwner = 0;
-                GetWindowThreadProcessId(hWnd, &nOwner);
-                if (nOwner == s.nProcessId && hWnd != s.hMenu && IsWindowVisible(hWnd) && s.hMenu != nullptr)
-                    s.bFound = true;
-                return TRUE;
-            },
-            (LPARAM)&search);
-        return search.bFound;
+        if (m_pi.hProcess != nullptr)
+            Finish(0);
     }
 
     // Starts the player with the arguments from a folder of its own.
-    bool StartPlayer(const CString& arguments, PROCESS_INFORMATION& pi)
+    bool Start(const CString& arguments)
     {
-        CString commandLine = "\"" + m_app.File("Tarnix.exe") + "\"";
-        if (!arguments.IsEmpty())
-            commandLine += " " + arguments;
+        CString commandLine = "\"" + m_app.File("Tarnix.exe") + "\" " + arguments;
         STARTUPINFOA si = {};
         si.cb = sizeof(si);
-        pi = {};
-        return CreateProcessA(nullptr, commandLine.GetBuffer(), nullptr, nullptr, FALSE, 0, nullptr,
-                              m_start.Path(), &si, &pi) != FALSE;
+        return CreateProcessA(nullptr, commandLine.GetBuffer(), nullptr, nullptr, FALSE, 0, nullptr, m_start.Path(),
+                              &si, &m_pi) != FALSE;
+    }
+
+    // Waits while the player runs for its menu of the title to show and
+    // answer; `found`, asked of the menu window whenever it exists, may ask
+    // for more. Null when the player ends or never shows it.
+    HWND WaitForMenu(LPCSTR lpszTitle, const std::function<bool(HWND)>& found = nullptr)
+    {
+        for (int nWait = 0; nWait < 200 && WaitForSingleObject(m_pi.hProcess, 50) == WAIT_TIMEOUT; ++nWait)
+        {
+            HWND hMenu = FindWindowA("#32770", lpszTitle);
+            DWORD_PTR nResult = 0;
+            if (hMenu != nullptr && (!found || found(hMenu)) && IsWindowVisible(hMenu) &&
+                SendMessageTimeoutA(hMenu, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &nResult))
+                return hMenu;
+        }
+        return nullptr;
     }
 
     // Waits for the player to end; one that does not is ended. Its exit code,
     // -1 when it had to be ended.
-    static DWORD FinishPlayer(PROCESS_INFORMATION& pi, int nWaits)
+    DWORD Finish(int nWaits)
     {
         DWORD exitCode = (DWORD)-1;
-        for (int nWait = 0; nWait < nWaits && WaitForSingleObject(pi.hProcess, 100) == WAIT_TIMEOUT; ++nWait)
+        for (int nWait = 0; nWait < nWaits && WaitForSingleObject(m_pi.hProcess, 100) == WAIT_TIMEOUT; ++nWait)
         {
         }
-        if (WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0)
-            GetExitCodeProcess(pi.hProcess, &exitCode);
+        if (WaitForSingleObject(m_pi.hProcess, 0) == WAIT_OBJECT_0)
+            GetExitCodeProcess(m_pi.hProcess, &exitCode);
         else
-            TerminateProcess(pi.hProcess, 1);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
+            TerminateProcess(m_pi.hProcess, 1);
+        CloseHandle(m_pi.hThread);
+        CloseHandle(m_pi.hProcess);
+        m_pi = {};
         return exitCode;
-    }
-
-    // Runs the player with the arguments until it ends.
-    Run RunPlayer(const CString& arguments)
-    {
-        Run run;
-        PROCESS_INFORMATION pi = {};
-        if (!StartPlayer(arguments, pi))
-        {
-            run.exitCode = (DWORD)-2;
-            return run;
-        }
-        // The player shows its menu until it is closed: close it once it is there.
-        for (int nWait = 0; nWait < 200 && WaitForSingleObject(pi.hProcess, 100) == WAIT_TIMEOUT; ++nWait)
-        {
-            HWND hMenu = FindWindowA("#32770", kMenuTitle);
-            run.bOtherShown = run.bOtherShown || HasOtherVisibleWindow(pi.dwProcessId, hMenu);
-            if (hMenu != nullptr && IsWindowVisible(hMenu))
-            {
-                run.bMenuShown = true;
-                PostMessageA(hMenu, WM_CLOSE, 0, 0);
-            }
-        }
-        run.exitCode = FinishPlayer(pi, 0);
-        return run;
-    }
-
-    // The player's sample project, beside the program under the name.
-    void CopySampleProject(LPCSTR lpszProjectName)
-    {
-        CopyFileA(testing_support::TestDataPath("player\\sample\\liesmich.txt"), m_app.File("liesmich.txt"), FALSE);
-        ASSERT_TRUE(CopyFileA(testing_support::TestDataPath("player\\sample\\Velconf.ini"),
-                              m_app.File(lpszProjectName), FALSE));
     }
 
     TempFolder m_app;
     TempFolder m_start;
+    PROCESS_INFORMATION m_pi = {};
 };
+
+// Whether the process shows a top-level window other than the menu (the
+// "Loading..." window aside, which comes and goes before the menu).
+bool HasOtherVisibleWindow(DWORD nProcessId, HWND hMenu)
+{
+    struct Search
+    {
+        DWORD nProcessId;
+        HWND hMenu;
+        bool bFound;
+    } search = { nProcessId, hMenu, false };
+    EnumWindows(
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            Search& s = *reinterpret_cast<Search*>(lParam);
+            DWORD nOwner = 0;
+            GetWindowThreadProcessId(hWnd, &nOwner);
+            s.bFound = s.bFound || (nOwner == s.nProcessId && hWnd != s.hMenu && IsWindowVisible(hWnd));
+            return TRUE;
+        },
+        (LPARAM)&search);
+    return search.bFound;
+}
 
 // Each run takes seconds under the test display, so one run stands for the
 // others, whose choice of project is covered without the program.
 TEST_F(PlayerProgramTest, StartsOnTheProjectThatAutorunNamesAndEndsCleanly)
 {
     m_app.Write("autorun.inf", "[autorun]\r\nopen=Tarnix.exe\r\nicon=Tarnix.ico\r\nparameter=Menu.ini\r\n");
-    CopySampleProject("Menu.ini");
-    Run run = RunPlayer("");
-    // It shows the sample's menu and ends cleanly when that is closed. The
-    // frame's placement is checked in process.
-    EXPECT_TRUE(run.bMenuShown);
-    EXPECT_EQ(0u, run.exitCode);
-    // The main frame never shows beside the menu.
-    EXPECT_FALSE(run.bOtherShown);
+    CopyFileA(testing_support::TestDataPath("player\\sample\\liesmich.txt"), m_app.File("liesmich.txt"), FALSE);
+    ASSERT_TRUE(CopyFileA(testing_support::TestDataPath("player\\sample\\Velconf.ini"), m_app.File("Menu.ini"), FALSE));
+    ASSERT_TRUE(Start(""));
+    // It shows the sample's menu, never the main frame beside it, and ends
+    // cleanly when the menu is closed. The frame's placement is checked in process.
+    bool bOtherShown = false;
+    HWND hMenu = WaitForMenu("Tarnix Beispiel", [&](HWND hFound) {
+        bOtherShown = bOtherShown || HasOtherVisibleWindow(m_pi.dwProcessId, hFound);
+        return true;
+    });
+    EXPECT_NE(nullptr, hMenu);
+    PostMessageA(hMenu, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, Finish(100));
+    EXPECT_FALSE(bOtherShown);
 }
 
 // A child window as another process sees it: class, control id and place in
@@ -277,17 +260,8 @@ TEST_F(PlayerProgramTest, PlaysThePictureClipSliderAndListBoxTheEditorPlaced)
     canvasWnd.DestroyWindow();
     ASSERT_EQ(5u, canvas.size()) << Describe(canvas);
 
-    PROCESS_INFORMATION pi = {};
-    ASSERT_TRUE(StartPlayer("\"" + project + "\"", pi));
-    HWND hMenu = nullptr;
-    for (int nWait = 0; nWait < 200 && hMenu == nullptr; ++nWait)
-    {
-        HWND hFound = FindWindowA("#32770", kTitle);
-        if (hFound != nullptr && IsWindowVisible(hFound) && ListChildren(hFound).size() > canvas.size())
-            hMenu = hFound;
-        else
-            Sleep(100);
-    }
+    ASSERT_TRUE(Start("\"" + project + "\""));
+    HWND hMenu = WaitForMenu(kTitle, [&](HWND hFound) { return ListChildren(hFound).size() > canvas.size(); });
     ASSERT_NE(nullptr, hMenu) << "the menu with its objects";
     const std::vector<ChildWindow> played = ListChildren(hMenu);
     // Each object of the canvas is a window of the same class with the same
@@ -321,7 +295,7 @@ TEST_F(PlayerProgramTest, PlaysThePictureClipSliderAndListBoxTheEditorPlaced)
     EXPECT_NE(-1, lower.Find("docs\\eintrag.txt")) << (LPCSTR)started;
 
     PostMessageA(hMenu, WM_CLOSE, 0, 0);
-    EXPECT_EQ(0u, FinishPlayer(pi, 100));
+    EXPECT_EQ(0u, Finish(100));
 }
 
 // A GIF of three button states of the size, red, and the row of the
@@ -375,36 +349,17 @@ TEST_F(PlayerProgramTest, LoadsWhatAPageNeedsOnFirstUse)
                                          "FUNKTION=NEWPAGE" }));
     m_app.Write("seite2.ini", testing_support::Lines({ "[Tarnix]", "[WINDOW]", "BORDER=1", "TITLE=Seite 2" }));
 
-    PROCESS_INFORMATION pi = {};
-    ASSERT_TRUE(StartPlayer("", pi));
-    auto waitForMenu = [&pi](LPCSTR lpszTitle) -> HWND {
-        for (int nWait = 0; nWait < 200 && WaitForSingleObject(pi.hProcess, 50) == WAIT_TIMEOUT; ++nWait)
-        {
-            HWND hMenu = FindWindowA("#32770", lpszTitle);
-            DWORD_PTR nResult = 0;
-            if (hMenu != nullptr && IsWindowVisible(hMenu) &&
-                SendMessageTimeoutA(hMenu, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &nResult))
-                return hMenu;
-        }
-        return nullptr;
-    };
-    HWND hMenu = waitForMenu("Gif Seite");
-    if (hMenu != nullptr)
-    {
-        // A real click on the picture plays the click sound and opens the
-        // next page.
-        POINT pt = { 40, 25 };
-        ClientToScreen(hMenu, &pt);
-        ClickAt(pt);
-    }
-    HWND hNext = hMenu != nullptr ? waitForMenu("Seite 2") : nullptr;
-    if (hNext != nullptr)
-        PostMessageA(hNext, WM_CLOSE, 0, 0);
-    const DWORD nExitCode = FinishPlayer(pi, 100);
-
+    ASSERT_TRUE(Start(""));
+    HWND hMenu = WaitForMenu("Gif Seite");
     ASSERT_NE(nullptr, hMenu);
-    EXPECT_NE(nullptr, hNext);
-    EXPECT_EQ(0u, nExitCode);
+    // A real click on the picture plays the click sound and opens the next page.
+    POINT pt = { 40, 25 };
+    ClientToScreen(hMenu, &pt);
+    ClickAt(pt);
+    HWND hNext = WaitForMenu("Seite 2");
+    ASSERT_NE(nullptr, hNext);
+    PostMessageA(hNext, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, Finish(100));
 }
 
 } // namespace

@@ -42,9 +42,8 @@ inline CString WriteBmp(const testing_support::TempFolder& folder, LPCSTR name, 
     return folder.Write(name, bytes.data(), bytes.size());
 }
 
-// An ICO file with black images of the given widths (square) and depths.
-inline CString WriteIcon(const testing_support::TempFolder& folder, LPCSTR name,
-                         std::initializer_list<std::pair<UINT, UINT>> sizesAndBits)
+// An icon of the given widths (square) and depths; its images black when blank.
+inline IconFile Icon(std::initializer_list<std::pair<UINT, UINT>> sizesAndBits, bool bBlank = false)
 {
     IconFile icon;
     for (const auto& sizeAndBits : sizesAndBits)
@@ -52,11 +51,19 @@ inline CString WriteIcon(const testing_support::TempFolder& folder, LPCSTR name,
         IconImage image;
         image.nWidth = image.nHeight = sizeAndBits.first;
         image.nBitsPerPixel = sizeAndBits.second;
-        CreateBlankIconImage(image);
+        if (bBlank)
+            CreateBlankIconImage(image);
         icon.images.push_back(std::move(image));
     }
+    return icon;
+}
+
+// An ICO file with black images of the given widths and depths.
+inline CString WriteIcon(const testing_support::TempFolder& folder, LPCSTR name,
+                         std::initializer_list<std::pair<UINT, UINT>> sizesAndBits)
+{
     CString path = folder.File(name);
-    WriteIconFile(icon, path);
+    WriteIconFile(Icon(sizesAndBits, true), path);
     return path;
 }
 

@@ -6,6 +6,7 @@
 #include "shared/menuobj/MButCreateStruct.h"
 
 #include "PageWndRecorder.h"
+#include "PlayerTestSupport.h"
 #include "helpers/TestSupport.h"
 #include "shared/menuobj/PopupMenuWatcher.h"
 
@@ -16,7 +17,7 @@
 using player_test::CPageWndRecorder;
 using menuobj_testing::CPopupMenuWatcher;
 using menuobj_testing::MenuEntries;
-using player_test::PageRequest;
+using Requests = player_test::RequestSummary;
 using testing_support::ProgramStartRecorder;
 using testing_support::TempFolder;
 
@@ -39,16 +40,9 @@ CStringArray& Texts(CStringArray& texts, std::initializer_list<LPCSTR> items)
 TEST(PopupMenuDefTest, KeepsOnlyTheFirstItemAndForgetsEverythingOnClear)
 {
     CPopupMenuDef def;
-    EXPECT_EQ(-1, def.GetNumber());
-    EXPECT_EQ(0, def.GetCount());
-
     CMButCreateStruct but;
     CWnd owner;
     def.Init(0, &but, &owner);
-    EXPECT_EQ(0, def.GetNumber());
-    EXPECT_EQ(&but, def.GetButtonStruct());
-    EXPECT_EQ(&owner, def.GetOwner());
-
     CStringArray texts;
     def.SetItems(Texts(texts, { "TEXT=A:DOCUMENT=a.txt", "TEXT=B:DOCUMENT=b.txt" }));
     EXPECT_EQ(1, def.GetCount());
@@ -68,7 +62,9 @@ TEST(PopupMenuDefTest, KeepsOnlyTheFirstItemAndForgetsEverythingOnClear)
     EXPECT_EQ(nullptr, def.GetButtonStruct());
 }
 
-TEST(PopupMenuDefTest, ShowsTheCaptionJustBelowTheButton)
+// The menu opens just below the button, its caption its only entry; without a
+// shown item or on a button that names no popup menu, no menu opens.
+TEST(PopupMenuDefTest, ShowsTheCaptionJustBelowThePopupButton)
 {
     CPopupMenuWatcher main;
     CPageWndRecorder page;
@@ -78,8 +74,21 @@ TEST(PopupMenuDefTest, ShowsTheCaptionJustBelowTheButton)
     CPopupMenuDef def;
     def.Init(0, &but, &page);
     CStringArray texts;
-    def.SetItems(Texts(texts, { "TEXT=Liesmich:DOCUMENT=liesmich.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE" }));
+    Show(main, def, &but);
+    for (LPCSTR item : { "TEXT=Info", "TEXT=:DOCUMENT=a.txt", "Info:DOCUMENT=a.txt" })
+    {
+        def.SetItems(Texts(texts, { item }));
+        Show(main, def, &but);
+    }
+    EXPECT_EQ(0, main.nPopups);
 
+    def.SetItems(Texts(texts, { "TEXT=Liesmich:DOCUMENT=liesmich.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE" }));
+    Show(main, def, nullptr);
+    but.m_strDocument = "<LISTBOX>";
+    Show(main, def, &but);
+    EXPECT_EQ(0, main.nPopups);
+
+    but.m_strDocument = "<POPUPMENU00>";
     Show(main, def, &but);
     EXPECT_EQ(1, main.nPopups);
     EXPECT_EQ((MenuEntries{ { 1224u, "Liesmich" } }), main.entries);
@@ -90,50 +99,17 @@ TEST(PopupMenuDefTest, ShowsTheCaptionJustBelowTheButton)
     EXPECT_EQ(2, main.nPopups);
 }
 
-TEST(PopupMenuDefTest, NoMenuWithoutAShownItemOrPopupButton)
-{
-    CPopupMenuWatcher main;
-    CPageWndRecorder page;
-    CMButCreateStruct but;
-    but.m_strDocument = "<POPUPMENU00>";
-    CPopupMenuDef def;
-    def.Init(0, &but, &page);
-    CStringArray texts;
-
-    Show(main, def, &but);
-    for (LPCSTR item : { "TEXT=Info", "TEXT=:DOCUMENT=a.txt", "Info:DOCUMENT=a.txt" })
-    {
-        def.SetItems(Texts(texts, { item }));
-        Show(main, def, &but);
-    }
-    def.SetItems(Texts(texts, { "TEXT=Info:DOCUMENT=a.txt" }));
-    Show(main, def, nullptr);
-    but.m_strDocument = "<LISTBOX>";
-    Show(main, def, &but);
-    EXPECT_EQ(0, main.nPopups);
-}
-
 // Runs the item on a recording page and returns what reached the starter.
 class PopupMenuDefRun : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(nullptr, GetPlayerApp());
         m_pPrevious = CObjWndProgram::Set(&m_program);
-        GetPlayerApp()->m_settings.GetProjectFile(m_strOldProject);
         GetPlayerApp()->m_settings.SetProjectFile(m_project.Write("Tarnix.ini", "[WINDOW]\r\nERROR=0\r\n"));
-        char szFolder[MAX_PATH] = "";
-        ::GetCurrentDirectoryA(MAX_PATH, szFolder);
-        m_strOldFolder = szFolder;
         m_page.Take();
     }
-    void TearDown() override
-    {
-        CObjWndProgram::Set(m_pPrevious);
-        GetPlayerApp()->m_settings.SetProjectFile(m_strOldProject);
-        ::SetCurrentDirectoryA(m_strOldFolder);
-    }
+    void TearDown() override { CObjWndProgram::Set(m_pPrevious); }
 
     std::vector<AFX_PROGRAM_START> Run(LPCSTR item, int nIndex = 0)
     {
@@ -148,11 +124,11 @@ protected:
         return starts.Starts();
     }
 
+    player_test::AppStateScope m_app;
+    testing_support::ScopedCurrentFolder m_current{ player_test::CurrentFolder() };
     CPlayerObjWndProgram m_program;
     CObjWndProgram* m_pPrevious = nullptr;
     TempFolder m_project;
-    CString m_strOldProject;
-    CString m_strOldFolder;
     CPageWndRecorder m_page;
 };
 
@@ -164,10 +140,12 @@ TEST_F(PopupMenuDefRun, ADocumentWithABlankStartsBelowTheProjectFolderInQuotes)
     EXPECT_EQ(AFX_PROGRAM_START::shellExecute, starts[0].kind);
     EXPECT_EQ("\"c:\\projekt\\docs\\read me.txt\"", starts[0].strFile);
     // The click reached the page first.
-    std::vector<PageRequest> requests = m_page.Take();
-    ASSERT_EQ(1u, requests.size());
-    EXPECT_EQ(WM_COMMAND, requests[0].message);
-    EXPECT_EQ(114u, LOWORD(requests[0].wParam));
+    EXPECT_EQ((Requests{ { WM_COMMAND, "114" } }), m_page.TakeSummary());
+
+    // Only held items run.
+    EXPECT_TRUE(Run("TEXT=A:DOCUMENT=a.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE", 1).empty());
+    EXPECT_TRUE(Run("TEXT=A:DOCUMENT=a.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE", -1).empty());
+    EXPECT_TRUE(m_page.Take().empty());
 }
 
 TEST_F(PopupMenuDefRun, ProgramsGetTheirPathsAndParametersTheirPlaceholders)
@@ -187,34 +165,22 @@ TEST_F(PopupMenuDefRun, PageVideoAndExitItemsBecomeRequestsToThePage)
     {
         LPCSTR item;
         UINT message;
-        LPCSTR text;
+        LPCSTR text;   // or the command's id
     } cases[] = {
         { "TEXT=Weiter:DOCUMENT=seite2.ini:APPLICATION=:PARAMETER=:FUNCTION=NEWPAGE", 0x6F, "c:\\projekt\\seite2.ini" },
         { "TEXT=Film:DOCUMENT=D:\\film.avi:APPLICATION=:PARAMETER=:FUNCTION=PLAYAVI", 0x6D, "D:\\film.avi" },
-        { "TEXT=Ende:DOCUMENT=:APPLICATION=:PARAMETER=:FUNCTION=EXIT", WM_COMMAND, "" },
+        { "TEXT=Ende:DOCUMENT=:APPLICATION=:PARAMETER=:FUNCTION=EXIT", WM_COMMAND, "108" },
     };
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.item);
         EXPECT_TRUE(Run(c.item).empty());
-        std::vector<PageRequest> requests = m_page.Take();
-        ASSERT_LE(2u, requests.size());
         // The click command comes first, then the action's requests.
-        EXPECT_EQ(114u, LOWORD(requests[0].wParam));
-        EXPECT_EQ(c.message, requests[1].message);
-        EXPECT_EQ(c.text, requests[1].text);
-        if (c.message == WM_COMMAND)
-        {
-            EXPECT_EQ(108u, LOWORD(requests[1].wParam));
-        }
+        const Requests requests = m_page.TakeSummary();
+        ASSERT_LE(2u, requests.size());
+        EXPECT_EQ((Requests{ { WM_COMMAND, "114" }, { c.message, c.text } }),
+                  Requests(requests.begin(), requests.begin() + 2));
     }
-}
-
-TEST_F(PopupMenuDefRun, OnlyHeldItemsRun)
-{
-    EXPECT_TRUE(Run("TEXT=A:DOCUMENT=a.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE", 1).empty());
-    EXPECT_TRUE(Run("TEXT=A:DOCUMENT=a.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE", -1).empty());
-    EXPECT_TRUE(m_page.Take().empty());
 }
 
 TEST(PopupMenuDefPaths, RelativePathsGoBelowTheFolderWebAddressesAndDrivesStay)

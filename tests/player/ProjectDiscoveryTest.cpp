@@ -3,10 +3,12 @@
 #include "shared/support/Language.h"
 #include "shared/support/ProjectSettings.h"
 
+#include "PlayerTestSupport.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+using player_test::CurrentFolder;
 using testing_support::TempFolder;
 
 namespace {
@@ -31,12 +33,6 @@ protected:
         m_settings.GetProjectFile(stored);
         EXPECT_EQ(chosen, stored);
         return chosen;
-    }
-    CString CurrentFolder() const
-    {
-        char folder[MAX_PATH];
-        GetCurrentDirectoryA(MAX_PATH, folder);
-        return folder;
     }
 
     TempFolder m_app;
@@ -72,28 +68,24 @@ TEST_F(ProjectDiscoveryTest, CommandLineNames)
     }
 }
 
-TEST_F(ProjectDiscoveryTest, OnlyTheDefaultProjectChangesTheCurrentFolder)
+// autorun.inf may name the project in the program folder; a name on the
+// command line wins over it. Only the default project changes the current folder.
+TEST_F(ProjectDiscoveryTest, AutorunNamesAProjectAndOnlyTheDefaultChangesTheCurrentFolder)
 {
     TempFolder elsewhere;
     ASSERT_TRUE(SetCurrentDirectoryA(elsewhere.Path()));
     Select("C:\\proj\\Start.ini");
     EXPECT_EQ(0, CurrentFolder().CompareNoCase(elsewhere.Path()));
 
-    EXPECT_EQ(AppFolder() + "\\Velconf.ini", Select(""));
-    EXPECT_EQ(0, CurrentFolder().CompareNoCase(AppFolder()));
-}
-
-TEST_F(ProjectDiscoveryTest, AutorunNamesAProjectInTheProgramFolder)
-{
     WriteAutorun(kAutorun);
     m_app.Write("menu.ini", kEditorProject);
-    TempFolder elsewhere;
-    ASSERT_TRUE(SetCurrentDirectoryA(elsewhere.Path()));
     EXPECT_EQ(AppFolder() + "\\menu.ini", Select(""));
     EXPECT_EQ(0, CurrentFolder().CompareNoCase(elsewhere.Path()));
-
-    // A name on the command line wins over autorun.inf.
     EXPECT_EQ(AppFolder() + "\\Other.ini", Select("Other.ini"));
+
+    ASSERT_TRUE(DeleteFileA(m_app.File("autorun.inf")));
+    EXPECT_EQ(AppFolder() + "\\Velconf.ini", Select(""));
+    EXPECT_EQ(0, CurrentFolder().CompareNoCase(AppFolder()));
 }
 
 TEST_F(ProjectDiscoveryTest, AutorunFileMustBeLongEnoughAndOpenTheSection)
@@ -155,7 +147,7 @@ TEST_F(ProjectDiscoveryTest, AutorunCandidateMustExistAndLookLikeAProject)
     }
 }
 
-TEST_F(ProjectDiscoveryTest, HeadTest)
+TEST(ProjectDiscovery, HeadTest)
 {
     EXPECT_TRUE(HasProjectHead("[Tarnix]", 8));
     EXPECT_TRUE(HasProjectHead("\t [tarnixpro]", 13));

@@ -7,6 +7,7 @@
 #include "player/PlayerMessages.h"
 #include "player/TarnixDoc.h"
 
+#include "PlayerTestSupport.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -31,11 +32,7 @@ protected:
         m_pDoc.reset(static_cast<CTarnixDoc*>(RUNTIME_CLASS(CTarnixDoc)->CreateObject()));
         m_brDesktop.CreateSolidBrush(RGB(10, 20, 30));
     }
-    void TearDown() override
-    {
-        PumpPendingMessages();
-        GetPlayerApp()->m_settings.SetProjectFile("Velconf.ini");
-    }
+    void TearDown() override { PumpPendingMessages(); }
 
     void Load(const CString& page)
     {
@@ -82,6 +79,7 @@ protected:
         PumpPendingMessages();
     }
 
+    player_test::AppStateScope m_app;
     TempFolder m_folder;
     std::unique_ptr<CTarnixDoc> m_pDoc;
     CBrush m_brDesktop;

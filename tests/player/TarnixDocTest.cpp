@@ -9,24 +9,18 @@
 #include "shared/support/ProjectSettings.h"
 
 #include "PlayerTestFiles.h"
+#include "PlayerTestSupport.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <memory>
+#include <vector>
 
 using testing_support::Lines;
 using testing_support::TempFolder;
 
 namespace {
-
-CSize ScreenSize()
-{
-    RECT screen;
-    GetWindowRect(GetDesktopWindow(), &screen);
-    return CSize(screen.right - screen.left, screen.bottom - screen.top);
-}
 
 // A page written by the test into a project folder of its own, loaded into a
 // fresh document as the view's first load.
@@ -58,7 +52,7 @@ protected:
     int m_nPages = 0;
 };
 
-CString ButtonSections(std::initializer_list<int> numbers)
+CString ButtonSections(const std::vector<int>& numbers)
 {
     CString text;
     for (int n : numbers)
@@ -70,24 +64,28 @@ CString ButtonSections(std::initializer_list<int> numbers)
     return text;
 }
 
-TEST_F(TarnixDocTest, ButtonSectionsWithGapsAreNumberedInOrder)
+// Sections may leave gaps; beyond the tenth button the rest are dropped.
+TEST_F(TarnixDocTest, ButtonSectionsAreNumberedInOrderUpToTheMaximum)
 {
-    CTarnixDoc& doc = Load(ButtonSections({ 1, 3, 15 }));
-    ASSERT_EQ(3, doc.m_buttons.GetSize());
-    LPCSTR captions[] = { "B1", "B3", "B15" };
-    for (int i = 0; i < 3; ++i)
+    struct Case
     {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(i, Button(i)->m_nNumber);
-        EXPECT_EQ(CString(captions[i]), Button(i)->m_strText);
+        std::vector<int> sections;
+        std::vector<LPCSTR> captions;
+    } cases[] = {
+        { { 1, 3, 15 }, { "B1", "B3", "B15" } },
+        { { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 }, { "B1", "B2", "B3", "B4", "B5", "B6", "B7", "B8", "B9", "B10" } },
+    };
+    for (const Case& c : cases)
+    {
+        CTarnixDoc& doc = Load(ButtonSections(c.sections));
+        ASSERT_EQ((int)c.captions.size(), doc.m_buttons.GetSize());
+        for (int i = 0; i < doc.m_buttons.GetSize(); ++i)
+        {
+            SCOPED_TRACE(c.captions[i]);
+            EXPECT_EQ(i, Button(i)->m_nNumber);
+            EXPECT_EQ(CString(c.captions[i]), Button(i)->m_strText);
+        }
     }
-}
-
-TEST_F(TarnixDocTest, ButtonsBeyondTheMaximumAreDropped)
-{
-    CTarnixDoc& doc = Load(ButtonSections({ 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 }));
-    ASSERT_EQ(10, doc.m_buttons.GetSize());
-    EXPECT_EQ(CString("B10"), Button(9)->m_strText);
 }
 
 TEST_F(TarnixDocTest, ButtonTakesItsSectionAndThePageSettings)
@@ -100,8 +98,9 @@ TEST_F(TarnixDocTest, ButtonTakesItsSectionAndThePageSettings)
         "DOKUMENT=_CURRENTDIR_\\my file.pdf", "APPLIKATION=\"C:\\a b\\x.exe\"", "PARAMETER=-p x",
         "FUNKTION=NEWPAGE", "BMP=_CURRENTDIR_\\pic.bmp", "TOOLTIP=Tip", "STOPSOUND=1", "SOUNDFILE=s.wav",
         "IDLE_FONT_SIZE=-11", "OVER_FONT_SIZE=-12", "DOWN_FONT_SIZE=-13",
+        "[BUTTON3]", "ENABLE=1", "DOKUMENT=Ein Menü für CDs", "APPLIKATION=Über diese CD", "FUNKTION=MESSAGE",
     }));
-    ASSERT_EQ(1, doc.m_buttons.GetSize());
+    ASSERT_EQ(2, doc.m_buttons.GetSize());
     CMButCreateStruct* b = Button(0);
     EXPECT_EQ(CString("B"), b->m_strStyle);
     EXPECT_EQ(CRect(10, 20, 40, 60), CRect(b->m_rect));
@@ -123,17 +122,10 @@ TEST_F(TarnixDocTest, ButtonTakesItsSectionAndThePageSettings)
     EXPECT_EQ(70, b->m_nBrightness);
     EXPECT_EQ(1, b->m_bHoverEffect);
     EXPECT_EQ(RGB(1, 2, 3), b->m_crColor);
-}
 
-// A message's document and application are its text and title, not names.
-TEST_F(TarnixDocTest, MessageButtonsKeepTheirTextAndTitleAsWritten)
-{
-    CTarnixDoc& doc = Load(Lines({
-        "[BUTTON1]", "ENABLE=1", "DOKUMENT=Ein Menü für CDs", "APPLIKATION=Über diese CD", "FUNKTION=MESSAGE",
-    }));
-    ASSERT_EQ(1, doc.m_buttons.GetSize());
-    EXPECT_EQ(CString("Ein Menü für CDs"), Button(0)->m_strDocument);
-    EXPECT_EQ(CString("Über diese CD"), Button(0)->m_strApplication);
+    // A message's document and application are its text and title, not names.
+    EXPECT_EQ(CString("Ein Menü für CDs"), Button(1)->m_strDocument);
+    EXPECT_EQ(CString("Über diese CD"), Button(1)->m_strApplication);
 }
 
 TEST_F(TarnixDocTest, PictureButtonsWithoutTheirPictureAreDrawnAsWindowButtons)
@@ -183,7 +175,7 @@ TEST_F(TarnixDocTest, GifAndJpgPicturesNeedTheDecoder)
 
 TEST_F(TarnixDocTest, WindowSizeRules)
 {
-    CSize screen = ScreenSize();
+    CSize screen = player_test::ScreenSize();
     const int nFitW = 640 + 12 < screen.cx ? 640 + 12 : screen.cx;
     const int nFitH = 480 + 31 < screen.cy ? 480 + 31 : screen.cy;
     player_test::WriteBmp(m_folder, "bg.bmp", 640, 480);
@@ -232,7 +224,7 @@ TEST_F(TarnixDocTest, BackgroundImageIsLoadedOrForgotten)
     EXPECT_EQ(0u, boxes.Count());
 }
 
-TEST_F(TarnixDocTest, WindowSettingsAndTheirLimits)
+TEST_F(TarnixDocTest, WindowSettingsTheirLimitsAndTheDefaultPage)
 {
     struct Case
     {
@@ -261,12 +253,17 @@ TEST_F(TarnixDocTest, WindowSettingsAndTheirLimits)
     EXPECT_EQ(1, doc.m_bPaintDesktop);
     EXPECT_EQ(RGB(10, 20, 30), doc.m_crDesktop);
 
-    Load("");
+    // A missing page gives the default page, whatever the last one held.
+    m_settings.SetProjectFile(m_folder.File("nothing.ini"));
+    m_pDoc->LoadPage(&m_settings, CWnd::GetDesktopWindow());
     EXPECT_EQ(CString("Tarnix"), doc.m_strTitle);
     EXPECT_EQ(1, doc.m_bBorder);
     EXPECT_EQ(RGB(196, 196, 196), doc.m_crWindowBg);
     EXPECT_EQ(RGB(255, 255, 255), doc.m_crDesktop);
     EXPECT_EQ(1, doc.m_nSizeType);
+    EXPECT_EQ(0, doc.m_buttons.GetSize() + doc.m_texts.GetSize() + doc.m_textFields.GetSize());
+    EXPECT_FALSE(doc.m_bHasBgImage || doc.m_bWelcome || doc.m_bSoundEnabled);
+    EXPECT_EQ(CSize(120, 50), CSize(doc.m_nWinW, doc.m_nWinH));
 }
 
 TEST_F(TarnixDocTest, WelcomeTimeIsClampedAndTheWelcomeShowsOnce)
@@ -459,17 +456,7 @@ TEST_F(TarnixDocTest, WindowIconsAreMadeFromTheWelcomeIcon)
 
 TEST(TarnixDocIcons, ImageChoice)
 {
-    auto Icon = [](std::initializer_list<std::pair<UINT, UINT>> sizesAndBits) {
-        IconFile icon;
-        for (const auto& sizeAndBits : sizesAndBits)
-        {
-            IconImage image;
-            image.nWidth = image.nHeight = sizeAndBits.first;
-            image.nBitsPerPixel = sizeAndBits.second;
-            icon.images.push_back(image);
-        }
-        return icon;
-    };
+    using player_test::Icon;
     struct Case
     {
         LPCSTR name;
@@ -490,19 +477,6 @@ TEST(TarnixDocIcons, ImageChoice)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(c.expected, CTarnixDoc::ChooseIconImage(c.icon, c.width, c.screenBits));
     }
-}
-
-TEST_F(TarnixDocTest, AMissingPageGivesTheDefaultPage)
-{
-    m_settings.SetProjectFile(m_folder.File("nothing.ini"));
-    m_pDoc->LoadPage(&m_settings, CWnd::GetDesktopWindow());
-    CTarnixDoc& doc = *m_pDoc;
-    EXPECT_EQ(0, doc.m_buttons.GetSize() + doc.m_texts.GetSize() + doc.m_textFields.GetSize());
-    EXPECT_FALSE(doc.m_bHasBgImage);
-    EXPECT_FALSE(doc.m_bWelcome);
-    EXPECT_FALSE(doc.m_bSoundEnabled);
-    EXPECT_EQ(120, doc.m_nWinW);
-    EXPECT_EQ(50, doc.m_nWinH);
 }
 
 } // namespace

@@ -8,26 +8,18 @@
 #include "player/TarnixDoc.h"
 #include "player/resource.h"
 
+#include "PlayerTestSupport.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
+using player_test::TakeCommands;
 using testing_support::PumpPendingMessages;
 using testing_support::TempFolder;
 
 namespace {
-
-// Takes the posted messages of the window and message from the queue; their count.
-int TakePosted(HWND hWnd, UINT message, WPARAM wParam)
-{
-    int nCount = 0;
-    MSG msg;
-    while (PeekMessageA(&msg, hWnd, message, message, PM_REMOVE))
-        nCount += msg.wParam == wParam;
-    return nCount;
-}
 
 // The document, frame and view as the player's template makes them, on a page
 // of the test's own.
@@ -79,29 +71,22 @@ protected:
     HWND m_hView = nullptr;
 };
 
-TEST_F(TarnixViewTest, InitialUpdateLoadsThePageThroughTheApplicationSettings)
+// The initial update loads the page through the application's settings; the
+// frame never shows, so it asks once for the start window.
+TEST_F(TarnixViewTest, InitialUpdateLoadsThePageAndAsksOnceForTheStartWindow)
 {
     EXPECT_EQ(m_nLoadsBefore + 1, m_pApp->m_nLoadCount);
     EXPECT_EQ(&m_pApp->m_settings, m_pDoc->m_pSettings);
     EXPECT_EQ(1, m_pDoc->m_buttons.GetSize());
-    LOGBRUSH brush = {};
-    ASSERT_TRUE(m_pView->m_brDesktop.GetObject(sizeof(brush), &brush));
-    EXPECT_EQ(RGB(10, 20, 30), brush.lbColor);
-}
-
-// The frame never shows, so the initial update asks for the start window.
-TEST_F(TarnixViewTest, InitialUpdateAsksOnceForTheStartWindowAndTheFrameStaysHidden)
-{
     EXPECT_EQ(1, m_pView->m_bStarted);
     m_pFrame->InitialUpdateFrame(m_pDoc, TRUE);
     m_pFrame->ActivateFrame(-1);
     EXPECT_FALSE(IsWindowVisible(m_hFrame));
-    EXPECT_EQ(1, TakePosted(m_hView, WM_COMMAND, 103));
+    EXPECT_EQ(1, TakeCommands(m_hView, 103));
 
     ShowWindow(m_hFrame, SW_SHOW);
     Paint();
-    EXPECT_EQ(0, TakePosted(m_hView, WM_COMMAND, 103));
-
+    EXPECT_EQ(0, TakeCommands(m_hView, 103));
     // The view is painted in the desktop colour.
     HDC hdc = GetDC(m_hView);
     EXPECT_EQ(RGB(10, 20, 30), GetPixel(hdc, 2, 2) & 0xFFFFFF);
@@ -111,7 +96,7 @@ TEST_F(TarnixViewTest, InitialUpdateAsksOnceForTheStartWindowAndTheFrameStaysHid
 TEST_F(TarnixViewTest, TheStartWindowRunsUntilTheMenuClosesThenTheProgramEnds)
 {
     // The test asks for the start window itself.
-    TakePosted(m_hView, WM_COMMAND, 103);
+    TakeCommands(m_hView, 103);
     ShowWindow(m_hFrame, SW_SHOW);
     CStartWnd* pRunning = nullptr;
     CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog* pDlg) {

@@ -1,17 +1,17 @@
 #include "player/VideoDlg.h"
 
 #include "helpers/TestSupport.h"
+#include "shared/menuobj/AviTestFiles.h"
 #include "shared/support/Language.h"
 #include "shared/support/LanguageScope.h"
 
 #include "MciScript.h"
+#include "PlayerTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <functional>
-#include <string>
 #include <vector>
 
 using testing_support::MciScript;
@@ -19,37 +19,11 @@ using testing_support::MessageBoxRecorder;
 using testing_support::PumpPendingMessages;
 using testing_support::TempFolder;
 
+using player_test::ChildRect;
+using player_test::TestWindow;
 using support_testing::LanguageScope;
 
 namespace {
-
-// A top-level window of a given place, attached to a CWnd of its own.
-class TestWindow
-{
-public:
-    explicit TestWindow(const CRect& rect)
-    {
-        m_wnd.Attach(::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, rect.left, rect.top, rect.Width(),
-                                       rect.Height(), nullptr, nullptr, nullptr, nullptr));
-    }
-    ~TestWindow()
-    {
-        HWND hWnd = m_wnd.Detach();
-        ::DestroyWindow(hWnd);
-    }
-    CWnd m_wnd;
-};
-
-// The application's main window for a while.
-class MainWindowScope
-{
-public:
-    explicit MainWindowScope(CWnd* pWnd) : m_pPrevious(AfxGetApp()->m_pMainWnd) { AfxGetApp()->m_pMainWnd = pWnd; }
-    ~MainWindowScope() { AfxGetApp()->m_pMainWnd = m_pPrevious; }
-
-private:
-    CWnd* m_pPrevious;
-};
 
 const int kStillRunning = 4711;
 
@@ -70,14 +44,6 @@ INT_PTR RunVideo(CVideoDlg& dlg, const std::function<void(CVideoDlg*)>& whileSho
     INT_PTR nResult = dlg.DoModal();
     CDialog::SetModalHook(previous);
     return nResult;
-}
-
-CRect ChildRect(HWND hChild)
-{
-    CRect rect;
-    ::GetWindowRect(hChild, &rect);
-    ::MapWindowPoints(nullptr, ::GetParent(hChild), (POINT*)&rect, 2);
-    return rect;
 }
 
 CString ButtonText(CVideoDlg* pDlg)
@@ -145,7 +111,7 @@ protected:
     MessageBoxRecorder m_boxes;
 };
 
-TEST_F(VideoDlgTest, CheckFileReportsAMissingFileInTheInterfaceLanguage)
+TEST_F(VideoDlgTest, CheckFileReportsAMissingFileInTheInterfaceLanguageAndFindsAQuotedOne)
 {
     struct Case
     {
@@ -178,19 +144,17 @@ TEST_F(VideoDlgTest, CheckFileReportsAMissingFileInTheInterfaceLanguage)
     CVideoDlg unnamed;
     EXPECT_EQ(0, unnamed.CheckFile());
     EXPECT_EQ(0u, boxes.Count());
-}
 
-TEST_F(VideoDlgTest, CheckFileFindsAQuotedPathAndRemembersIt)
-{
+    // A quoted path is found, and once found it is remembered.
     CVideoDlg dlg;
     dlg.m_strVideoFile = "\"" + m_strFile + "\"";
     EXPECT_NE(0, dlg.CheckFile());
     ASSERT_TRUE(::DeleteFileA(m_strFile));
     EXPECT_NE(0, dlg.CheckFile());
-    EXPECT_EQ(0u, m_boxes.Count());
+    EXPECT_EQ(0u, boxes.Count());
 }
 
-TEST_F(VideoDlgTest, EnsureDeviceOpensTheDeviceOnce)
+TEST_F(VideoDlgTest, EnsureDeviceOpensTheDeviceOnceAndWithoutItTheDialogEnds)
 {
     CVideoDlg dlg;
     EXPECT_NE(0, dlg.EnsureDevice());
@@ -198,11 +162,17 @@ TEST_F(VideoDlgTest, EnsureDeviceOpensTheDeviceOnce)
     std::vector<CString> expected = { "open avivideo" };
     EXPECT_EQ(expected, m_mci.Commands());
 
+    // Without the device the dialog ends at once, each failure reported.
     MciScript failing;
     failing.Fail("open avivideo", MCIERR_INVALID_DEVICE_NAME);
     CVideoDlg failed;
     EXPECT_EQ(0, failed.EnsureDevice());
     EXPECT_EQ(1u, m_boxes.Count());
+    failed.m_strVideoFile = m_strFile;
+    EXPECT_EQ(IDCANCEL, RunVideo(failed));
+    expected.push_back("open avivideo");
+    EXPECT_EQ(expected, failing.Commands());
+    EXPECT_EQ(2u, m_boxes.Count());
 }
 
 TEST_F(VideoDlgTest, SmallVideoPlaysCentredInTheReferenceWindow)
@@ -249,21 +219,14 @@ TEST_F(VideoDlgTest, SmallVideoPlaysCentredInTheReferenceWindow)
     const std::vector<CString> commands = m_mci.Commands();
     CString strOpen;
     strOpen.Format("open \"%s\" alias mov style child parent %ld", (LPCSTR)m_strFile, HandleToLong(hDlg));
-    const size_t nOpen = IndexOf(commands, strOpen);
-    ASSERT_LT(nOpen, commands.size());
-    const std::vector<CString> rest(commands.begin() + (std::ptrdiff_t)nOpen + 1, commands.end());
-    const size_t nPause = IndexOf(rest, "pause mov");
-    ASSERT_LT(nPause, rest.size());
-    const std::vector<CString> played(rest.begin() + (std::ptrdiff_t)nPause, rest.end());
-    std::vector<CString> expected = { "pause mov", "seek mov to start", "play mov notify", "close mov",
-                                      "close avivideo" };
-    EXPECT_EQ(expected, played);
-    const auto& sent = m_mci.Sent();
-    const auto play = std::find_if(sent.begin(), sent.end(), [](const MciScript::SentCommand& s) {
-        return s.command == "play mov notify";
-    });
-    ASSERT_NE(sent.end(), play);
-    EXPECT_EQ(hDlg, play->hWndNotify);
+    const auto open = std::find(commands.begin(), commands.end(), strOpen);
+    ASSERT_NE(commands.end(), open);
+    const std::vector<CString> expected = { "pause mov", "seek mov to start", "play mov notify", "close mov",
+                                            "close avivideo" };
+    EXPECT_EQ(expected, std::vector<CString>(std::find(open, commands.end(), expected[0]), commands.end()));
+    const size_t nPlay = IndexOf(commands, "play mov notify");
+    ASSERT_LT(nPlay, commands.size());
+    EXPECT_EQ(hDlg, m_mci.Sent()[nPlay].hWndNotify);
 }
 
 TEST_F(VideoDlgTest, ParentIsTheDefaultReference)
@@ -295,7 +258,8 @@ TEST_F(VideoDlgTest, LargeVideoGetsAWindowOfItsOwnCentredByTheMainWindow)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
-        MainWindowScope main(c.pMain);
+        player_test::AppStateScope app;
+        AfxGetApp()->m_pMainWnd = c.pMain;
         CVideoDlg dlg;
         dlg.m_pReferenceWnd = &reference.m_wnd;
         dlg.m_strVideoFile = m_strFile;
@@ -325,17 +289,6 @@ TEST_F(VideoDlgTest, AutoCloseEndsTheDialogWhenTheVideoHasPlayed)
     ASSERT_LE(2u, commands.size());
     EXPECT_EQ(CString("close mov"), commands[commands.size() - 2]);
     EXPECT_EQ(CString("close avivideo"), commands.back());
-}
-
-TEST_F(VideoDlgTest, NoDeviceEndsTheDialogAtOnce)
-{
-    m_mci.Fail("open avivideo", MCIERR_INVALID_DEVICE_NAME);
-    CVideoDlg dlg;
-    dlg.m_strVideoFile = m_strFile;
-    EXPECT_EQ(IDCANCEL, RunVideo(dlg));
-    std::vector<CString> expected = { "open avivideo" };
-    EXPECT_EQ(expected, m_mci.Commands());
-    EXPECT_EQ(1u, m_boxes.Count());
 }
 
 TEST_F(VideoDlgTest, UnopenableVideoStillTriesToPlayAndReportsEachFailure)
@@ -385,62 +338,6 @@ TEST_F(VideoDlgTest, DialogAndControlsOnTheBackgroundColour)
     EXPECT_EQ(expected, colours);
 }
 
-// An uncompressed AVI clip of red frames, without sound.
-std::string Chunk(const char* tag, const std::string& data)
-{
-    std::string chunk(tag, 4);
-    const uint32_t size = (uint32_t)data.size();
-    chunk.append((const char*)&size, 4);
-    chunk += data;
-    if (data.size() % 2 != 0)
-        chunk += '\0';
-    return chunk;
-}
-
-std::string List(const char* type, const std::string& data)
-{
-    return Chunk("LIST", std::string(type, 4) + data);
-}
-
-template <typename... T>
-std::string Words(T... values)
-{
-    std::string bytes;
-    for (uint32_t value : { (uint32_t)values... })
-        bytes.append((const char*)&value, 4);
-    return bytes;
-}
-
-std::string MakeClip(int nWidth, int nHeight, int nFrames, int nFramesPerSecond)
-{
-    const uint32_t nFrameBytes = (uint32_t)(nWidth * 3 + 3) / 4 * 4 * nHeight;
-    std::string frame(nFrameBytes, '\0');
-    for (size_t i = 2; i < frame.size(); i += 3)
-        frame[i] = '\xFF';
-    const std::string avih = Words(1000000 / nFramesPerSecond, 0, 0, 0x10, nFrames, 0, 1, nFrameBytes, nWidth,
-                                   nHeight, 0, 0, 0, 0);
-    const std::string strh = std::string("vidsDIB ", 8) + Words(0, 0, 0, 1, nFramesPerSecond, 0, nFrames,
-                                                                 nFrameBytes, 0xFFFFFFFF, 0) +
-                             std::string(4, '\0') + Words((uint32_t)nHeight << 16 | (uint32_t)nWidth);
-    BITMAPINFOHEADER bih = {};
-    bih.biSize = sizeof bih;
-    bih.biWidth = nWidth;
-    bih.biHeight = nHeight;
-    bih.biPlanes = 1;
-    bih.biBitCount = 24;
-    bih.biSizeImage = nFrameBytes;
-    const std::string hdrl = List("hdrl", Chunk("avih", avih) +
-                                              List("strl", Chunk("strh", strh) +
-                                                               Chunk("strf", std::string((const char*)&bih, sizeof bih))));
-    std::string movi, idx1;
-    for (int i = 0; i < nFrames; ++i)
-    {
-        idx1 += "00db" + Words(0x10, 4 + movi.size(), nFrameBytes);
-        movi += Chunk("00db", frame);
-    }
-    return Chunk("RIFF", "AVI " + hdrl + List("movi", movi) + Chunk("idx1", idx1));
-}
-
 CDialog* g_pTimedDialog = nullptr;
 
 void CALLBACK EndTimedDialog(HWND, UINT, UINT_PTR, DWORD)
@@ -454,12 +351,15 @@ void CALLBACK EndTimedDialog(HWND, UINT, UINT_PTR, DWORD)
 TEST(VideoDlgOnTheDevice, PlaysAClipToItsEndAndClosesItself)
 {
     TempFolder folder;
-    const std::string clip = MakeClip(32, 24, 3, 30);
+    menuobj_testing::AviClip clip;
+    clip.nFrames = 3;
+    clip.dwRate = 30;
+    menuobj_testing::AviBytes bytes(clip);
     MessageBoxRecorder boxes;
     TestWindow reference(CRect(20, 20, 420, 320));
     CVideoDlg dlg;
     dlg.m_pReferenceWnd = &reference.m_wnd;
-    dlg.m_strVideoFile = folder.Write("Kurzer Film.avi", clip.data(), clip.size());
+    dlg.m_strVideoFile = folder.Write("Kurzer Film.avi", bytes.Bytes().data(), bytes.Bytes().size());
     dlg.m_bAutoClose = TRUE;
     ASSERT_NE(0, dlg.CheckFile());
     ASSERT_NE(0, dlg.EnsureDevice());
