@@ -99,6 +99,13 @@ BEGIN_MESSAGE_MAP(CBarFrame, CFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_TEST_THIRD, OnUpdateThird)
 END_MESSAGE_MAP()
 
+// A frame whose status line has the one pane the prompts go to.
+bool MakeFrameWithStatusLine(CBarFrame& frame, CStatusBar& status)
+{
+    const UINT indicators[] = { ID_SEPARATOR };
+    return frame.CreateFrame() && status.Create(&frame) && status.SetIndicators(indicators, 1);
+}
+
 TEST(FrameLayout, BarsTakeTheirSidesInChildOrderAndThePaneGetsTheRest)
 {
     CBarFrame frame;
@@ -251,11 +258,8 @@ TEST(ToolBar, IdleDisablesButtonsWithoutHandlerOrDisabledByTheirUpdate)
 TEST(ToolBar, TipAndPromptShowTheTwoPartsOfTheCommandString)
 {
     CBarFrame frame;
-    ASSERT_TRUE(frame.CreateFrame());
     CStatusBar status;
-    ASSERT_TRUE(status.Create(&frame));
-    const UINT indicators[] = { ID_SEPARATOR };
-    status.SetIndicators(indicators, 1);
+    ASSERT_TRUE(MakeFrameWithStatusLine(frame, status));
     CToolBar toolBar;
     ASSERT_TRUE(toolBar.Create(&frame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY));
     ASSERT_TRUE(toolBar.LoadToolBar(IDR_TESTBAR));
@@ -443,11 +447,8 @@ public:
 TEST(StatusBar, TheMenuShowsItsCommandsPromptsAndTheIdleTextWhenItCloses)
 {
     CBarFrame frame;
-    ASSERT_TRUE(frame.CreateFrame());
     CStatusBar status;
-    ASSERT_TRUE(status.Create(&frame));
-    const UINT indicators[] = { ID_SEPARATOR };
-    status.SetIndicators(indicators, 1);
+    ASSERT_TRUE(MakeFrameWithStatusLine(frame, status));
     frame.SendMessage(WM_SETMESSAGESTRING, 0, (LPARAM) "Ein Grund");
     HMENU hMenu = ::CreatePopupMenu();
     struct Step
@@ -478,11 +479,8 @@ TEST(StatusBar, TheMenuShowsItsCommandsPromptsAndTheIdleTextWhenItCloses)
 TEST(BarTips, ABarWithoutCommonControlSharesTheThreadsTipAndShowsPromptsWhileTheMouseIsOverATool)
 {
     CBarFrame frame;
-    ASSERT_TRUE(frame.CreateFrame());
     CStatusBar status;
-    ASSERT_TRUE(status.Create(&frame));
-    const UINT indicators[] = { ID_SEPARATOR };
-    status.SetIndicators(indicators, 1);
+    ASSERT_TRUE(MakeFrameWithStatusLine(frame, status));
     CTipBar bar;
     ASSERT_TRUE(bar.Create(&frame, CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY, AFX_IDW_CONTROLBAR_FIRST + 42));
     bar.SetOwner(&frame);
