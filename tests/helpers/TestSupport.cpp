@@ -43,6 +43,10 @@ CommonDialogScript::CommonDialogScript()
 {
     m_previous = CCommonDialog::SetCommonDialogHook([this](CCommonDialog* pDlg) -> INT_PTR {
         m_asked.push_back(pDlg->GetRuntimeClass()->m_lpszClassName);
+        CFileDialog* pFileDlg = dynamic_cast<CFileDialog*>(pDlg);
+        m_startFolders.push_back(pFileDlg != nullptr && pFileDlg->m_ofn.lpstrInitialDir != nullptr
+                                     ? CString(pFileDlg->m_ofn.lpstrInitialDir)
+                                     : CString());
         if (m_answers.empty())
             return IDCANCEL;
         Scripted answer = m_answers.front();

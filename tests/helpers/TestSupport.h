@@ -71,6 +71,8 @@ public:
     void AnswerFile(LPCSTR lpszPath);
     // The class names of the dialogs asked so far, in order.
     const std::vector<CString>& Asked() const { return m_asked; }
+    // The folder each dialog was asked to start in (empty: none given).
+    const std::vector<CString>& StartFolders() const { return m_startFolders; }
 
 private:
     struct Scripted
@@ -81,6 +83,7 @@ private:
     CCommonDialog::CommonDialogHook m_previous;
     std::deque<Scripted> m_answers;
     std::vector<CString> m_asked;
+    std::vector<CString> m_startFolders;
 };
 
 // A fresh folder under the temporary folder, removed with its files at the end.

@@ -55,8 +55,10 @@ BOOL CLB_FolderPage::OnSetActive()
 
 void CLB_FolderPage::OnBrowse()
 {
+    // A new list's entries must lie in the project: the chooser starts there.
+    const CString& start = m_strFolder.IsEmpty() ? m_strProjectFolder : m_strFolder;
     CString path;
-    if (!BrowseForFile(this, nullptr, nullptr, nullptr, m_strFolder.IsEmpty() ? nullptr : (LPCSTR)m_strFolder, path))
+    if (!BrowseForFile(this, nullptr, nullptr, nullptr, start.IsEmpty() ? nullptr : (LPCSTR)start, path))
         return;
     CString name = path.Mid(path.ReverseFind('\\') + 1);
     int nDot = name.ReverseFind('.');

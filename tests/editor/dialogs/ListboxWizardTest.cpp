@@ -71,6 +71,8 @@ TEST(ListboxWizard, InsertingWritesANewListFileOfThePictures)
     });
     ASSERT_EQ(ID_WIZFINISH, wizard.DoModal());
     EXPECT_EQ(std::vector<int>({ 0, 0, 2, 3, 4 }), pages);
+    // A new list's chooser starts in the project, where its entries must lie.
+    EXPECT_EQ(std::vector<CString>({ project.Path() }), files.StartFolders());
     EXPECT_EQ(1u, boxes.Count());
     EXPECT_TRUE(wizard.m_bPictureList);
     EXPECT_EQ(CString("Ausführen"), buttonText);
