@@ -118,14 +118,7 @@ TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
         for (int nID : { IDC_START_NEW, IDC_START_OPEN, IDC_START_EXIT })
             EXPECT_NE(nullptr, GetDlgItem(hStart, nID)) << nID;
 
-        Click(hStart, IDC_START_NEW);
-        HWND hNew = WaitFor([] { return FindDialog("Neues Projekt"); });
-        ASSERT_NE(nullptr, hNew);
-        SendMessageA(GetDlgItem(hNew, IDC_PROJECT_FOLDER), WM_SETTEXT, 0, (LPARAM)(LPCSTR)project);
-        Click(hNew, IDOK);
-
-        HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
-        HWND hChild = WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
+        HWND hChild = MakeProjectFromStartCenter(hFrame, hStart, "Neues Projekt", project);
         EXPECT_NE(nullptr, hChild);
 
         // The frame's bars as another process sees them: the menu bar and two
@@ -331,6 +324,45 @@ HWND InsertButtonThroughSheet(HWND hFrame, HWND hChild, LPCSTR pszSheetCaption)
     return WaitFor([&] { return FindDescendant(hView, 5000); }) ? hView : nullptr;
 }
 
+// Opens the page in TarnixEd.exe through the Start Center's recent list;
+// gives the page's window.
+HWND OpenThroughRecentList(Process& editor, const TempFolder& editorFolder, const CString& strPath, HWND& hFrame)
+{
+    HKEY hKey = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\Recent File List", 0, nullptr, 0, KEY_WRITE,
+                        nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+        return nullptr;
+    RegSetValueExA(hKey, "File1", 0, REG_SZ, (const BYTE*)(LPCSTR)strPath, strPath.GetLength() + 1);
+    RegCloseKey(hKey);
+    HWND hStart = nullptr;
+    if (!StartAtStartCenter(editor, editorFolder.File("TarnixEd.exe"), editorFolder.Path(), hFrame, hStart))
+        return nullptr;
+    Click(hStart, IDC_START_OPEN);
+    HWND hOpen = WaitFor([] { return FindDialog("Projekt öffnen"); });
+    if (hOpen == nullptr)
+        return nullptr;
+    Click(hOpen, IDOK);
+    CString name = strPath.Mid(strPath.ReverseFind('\\') + 1);
+    HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
+    return WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, name); });
+}
+
+// The Save command, then the frame closed: true when the editor ended at
+// once, without a question, and cleanly.
+bool SaveAndClose(Process& editor, HWND hFrame)
+{
+    PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
+    return editor.CloseAndWait(hFrame) && editor.ExitCode() == 0;
+}
+
+// Opens the page, saves it with no edit and closes the editor.
+bool SaveUneditedInEditor(const TempFolder& editorFolder, const CString& strPath)
+{
+    Process editor;
+    HWND hFrame = nullptr;
+    return OpenThroughRecentList(editor, editorFolder, strPath, hFrame) != nullptr && SaveAndClose(editor, hFrame);
+}
+
 } // namespace
 
 TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
@@ -341,23 +373,12 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
     text.Replace("TITLE=\r\n", "TITLE=Leinwand\r\n");
     folder.Write("Velconf.ini", text);
     ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\Tarnix.exe", folder.File("Tarnix.exe"), FALSE));
-    HKEY hKey = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\Recent File List", 0,
-                                             nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr));
-    RegSetValueExA(hKey, "File1", 0, REG_SZ, (const BYTE*)(LPCSTR)path, path.GetLength() + 1);
-    RegCloseKey(hKey);
 
     std::vector<std::string> canvas;
     {
         Process editor;
-        HWND hFrame = nullptr, hStart = nullptr;
-        ASSERT_TRUE(StartAtStartCenter(editor, m_editor.File("TarnixEd.exe"), folder.Path(), hFrame, hStart));
-        Click(hStart, IDC_START_OPEN);
-        HWND hOpen = WaitFor([] { return FindDialog("Projekt öffnen"); });
-        ASSERT_NE(nullptr, hOpen);
-        Click(hOpen, IDOK);
-        HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
-        HWND hChild = WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
+        HWND hFrame = nullptr;
+        HWND hChild = OpenThroughRecentList(editor, m_editor, path, hFrame);
         ASSERT_NE(nullptr, hChild);
 
         HWND hView = InsertButtonThroughSheet(hFrame, hChild, "Funktionsschalter (Button) Eigenschaften");
@@ -369,11 +390,7 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
         SaveScreenshot(hView, "canvas.bmp");
         SaveScreenshot(hFrame, "TarnixEd.bmp", true);
 
-        PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
-        ASSERT_TRUE(editor.CloseAndWait(hFrame));
-        DWORD dwExit = 1;
-        GetExitCodeProcess(editor.pi.hProcess, &dwExit);
-        EXPECT_EQ(0u, dwExit);
+        ASSERT_TRUE(SaveAndClose(editor, hFrame));
     }
     ASSERT_EQ(2u, canvas.size());
     EXPECT_NE(std::string::npos, canvas[1].find("\"Start\" 10,10,130,36"));
@@ -387,42 +404,6 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
     SaveScreenshot(hMenu, "player.bmp");
     EXPECT_TRUE(player.CloseAndWait(hMenu));
 }
-
-namespace {
-
-// Opens the page in TarnixEd.exe through the Start Center's recent list, saves
-// it with no edit (the Save command) and closes the editor: true when it ended
-// at once, without a question, and cleanly.
-bool SaveUneditedInEditor(const TempFolder& editorFolder, const CString& strPath)
-{
-    HKEY hKey = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\Recent File List", 0, nullptr, 0, KEY_WRITE,
-                        nullptr, &hKey, nullptr) != ERROR_SUCCESS)
-        return false;
-    RegSetValueExA(hKey, "File1", 0, REG_SZ, (const BYTE*)(LPCSTR)strPath, strPath.GetLength() + 1);
-    RegCloseKey(hKey);
-    Process editor;
-    HWND hFrame = nullptr, hStart = nullptr;
-    if (!StartAtStartCenter(editor, editorFolder.File("TarnixEd.exe"), editorFolder.Path(), hFrame, hStart))
-        return false;
-    Click(hStart, IDC_START_OPEN);
-    HWND hOpen = WaitFor([] { return FindDialog("Projekt öffnen"); });
-    if (hOpen == nullptr)
-        return false;
-    Click(hOpen, IDOK);
-    CString name = strPath.Mid(strPath.ReverseFind('\\') + 1);
-    HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
-    if (WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, name); }) == nullptr)
-        return false;
-    PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
-    if (!editor.CloseAndWait(hFrame))
-        return false;
-    DWORD dwExit = 1;
-    GetExitCodeProcess(editor.pi.hProcess, &dwExit);
-    return dwExit == 0;
-}
-
-} // namespace
 
 TEST_F(EditorProgramTest, AnUneditedSaveInTheEditorKeepsEveryByte)
 {
@@ -495,8 +476,7 @@ TEST_F(EditorProgramTest, TheEnglishEditorMakesAProjectWhoseButtonPlays)
         RedrawWindow(hFrame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
         Sleep(300);
         SaveScreenshot(hFrame, "english.bmp", true);
-        PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
-        ASSERT_TRUE(editor.CloseAndWait(hFrame));
+        ASSERT_TRUE(SaveAndClose(editor, hFrame));
     }
     std::vector<std::string> windows = MenuWindows(project, "Tarnix");
     const std::string all = std::accumulate(windows.begin(), windows.end(), std::string());
