@@ -39,15 +39,7 @@ using testing_support::TempFolder;
 
 namespace {
 
-class MainFrameTest : public EditorSessionTest
-{
-protected:
-    static CTarnixEdView* ActiveView()
-    {
-        CMDIChildWnd* pChild = Frame()->MDIGetActive();
-        return pChild != nullptr ? dynamic_cast<CTarnixEdView*>(pChild->GetActiveView()) : nullptr;
-    }
-};
+using MainFrameTest = EditorSessionTest;
 
 // Mouse input sent from another thread while this one runs its messages: a
 // drag or a move loop started here would otherwise wait for input that this
