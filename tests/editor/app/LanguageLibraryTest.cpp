@@ -238,16 +238,6 @@ private:
 const WORD kGerman = MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN);
 const WORD kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 
-struct BothModules
-{
-    ModuleResources editor, library;
-    BothModules()
-    {
-        EXPECT_TRUE(editor.Read(ProgramFolder() + "\\TarnixEd.exe", kGerman));
-        EXPECT_TRUE(library.Read(ProgramFolder() + "\\tarnix_english.dll", kEnglish));
-    }
-};
-
 std::string Name(UINT nID)
 {
     return std::to_string(nID);
@@ -276,19 +266,18 @@ std::string KeysMissingIn(const Map& from, const Map& in)
 
 } // namespace
 
-TEST(LanguageLibraryTest, EveryResourceOfTheEditorHasItsEnglishTwin)
+// Every resource on both sides; dialogs, menus and accelerators alike; strings
+// with the same format specifiers and line breaks.
+TEST(LanguageLibraryTest, EveryResourceOfTheEditorHasAMatchingEnglishTwin)
 {
-    BothModules both;
+    struct { ModuleResources editor, library; } both;
+    ASSERT_TRUE(both.editor.Read(ProgramFolder() + "\\TarnixEd.exe", kGerman));
+    ASSERT_TRUE(both.library.Read(ProgramFolder() + "\\tarnix_english.dll", kEnglish));
     ASSERT_FALSE(both.editor.resources.empty());
     EXPECT_EQ("", KeysMissingIn(both.editor.resources, both.library.resources)) << "missing in tarnix_english.dll";
     EXPECT_EQ("", KeysMissingIn(both.library.resources, both.editor.resources)) << "missing in TarnixEd.exe";
     EXPECT_EQ("", KeysMissingIn(both.editor.strings, both.library.strings)) << "strings missing in tarnix_english.dll";
     EXPECT_EQ("", KeysMissingIn(both.library.strings, both.editor.strings)) << "strings missing in TarnixEd.exe";
-}
-
-TEST(LanguageLibraryTest, DialogsMenusAndAcceleratorsMatchTheGermanOnes)
-{
-    BothModules both;
     for (const auto& entry : both.editor.resources)
     {
         auto twin = both.library.resources.find(entry.first);
@@ -297,11 +286,6 @@ TEST(LanguageLibraryTest, DialogsMenusAndAcceleratorsMatchTheGermanOnes)
         SCOPED_TRACE(Name(entry.first));
         EXPECT_EQ(entry.second, twin->second);
     }
-}
-
-TEST(LanguageLibraryTest, StringsKeepTheirFormatSpecifiersAndLineBreaks)
-{
-    BothModules both;
     int nTranslated = 0;
     for (const auto& entry : both.editor.strings)
     {

@@ -14,7 +14,9 @@
 #include "shared/menuobj/MTextCreateStruct.h"
 #include "shared/menuobj/MenuObjects.h"
 #include "shared/menuobj/AviTestFiles.h"
+#include "shared/support/BmpTestFiles.h"
 
+#include "../dialogs/DialogTestSupport.h"
 #include "EditorSession.h"
 #include "EditorTesting.h"
 
@@ -56,23 +58,10 @@ CString ButtonSection(int n, int x, int y, LPCSTR pszText, LPCSTR pszExtra = "")
     return text;
 }
 
-// A white 24-bit bitmap file of the given size.
+// A 24-bit bitmap file of the given size.
 CString WriteBitmap(const TempFolder& folder, LPCSTR pszName, int cx, int cy)
 {
-    const DWORD cbRow = ((DWORD)cx * 3 + 3) & ~3u;
-    std::vector<BYTE> bytes(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + cbRow * cy, 0xFF);
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfSize = (DWORD)bytes.size();
-    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof(info);
-    info.biWidth = cx;
-    info.biHeight = cy;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    memcpy(bytes.data(), &file, sizeof(file));
-    memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
+    const std::vector<BYTE> bytes = bmp_test::BmpFileBytes(bmp_test::MakePattern(cx, cy, 24));
     return folder.Write(pszName, bytes.data(), bytes.size());
 }
 
@@ -131,13 +120,7 @@ HGLOBAL TextBlock(LPCSTR psz)
 
 HGLOBAL DropFilesBlock(LPCSTR pszPath)
 {
-    const SIZE_T nPath = strlen(pszPath);
-    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + nPath + 2);
-    DROPFILES* pDrop = static_cast<DROPFILES*>(::GlobalLock(h));
-    pDrop->pFiles = sizeof(DROPFILES);
-    memcpy(reinterpret_cast<char*>(pDrop) + sizeof(DROPFILES), pszPath, nPath);
-    ::GlobalUnlock(h);
-    return h;
+    return static_cast<HGLOBAL>(dialog_tests::MakeDrop(pszPath));
 }
 
 // Ends whatever popup menu is tracked and notes that one was.
