@@ -281,7 +281,7 @@ TEST_F(MainFrameTest, EveryHandledCommandIsOnAMenuOrAToolBar)
     EXPECT_EQ(1u, answers.Captions().size());
 }
 
-TEST_F(MainFrameTest, TheSideBarShowsTheProjectFolderAndFollowsTheProject)
+TEST_F(MainFrameTest, TheSideBarShowsTheProjectFolderFollowsTheProjectAndOutlivesACancelledClose)
 {
     TempFolder first, second;
     const CString strFirst = MakeProjectFolder(first);
@@ -326,25 +326,24 @@ TEST_F(MainFrameTest, TheSideBarShowsTheProjectFolderAndFollowsTheProject)
     ASSERT_TRUE(bar.GetTree()->GetSelectedFolderPath(selected));
     EXPECT_EQ(0, selected.CompareNoCase(second.Path())) << Text(selected);
 
+    // A cancelled close keeps the project in the side bar.
+    ASSERT_NE(nullptr, ActiveDocument());
+    ActiveDocument()->SetModifiedFlag(TRUE);
+    {
+        MessageBoxRecorder boxes;
+        boxes.Answer(IDCANCEL);
+        Frame()->SendMessage(WM_CLOSE);
+    }
+    ASSERT_TRUE(::IsWindow(Frame()->m_hWnd));
+    ASSERT_NE(nullptr, ActiveDocument());
+    EXPECT_TRUE(bar.HasViews());
+    EXPECT_EQ(1, tabs.GetItemCount());
+
+    ActiveDocument()->SetModifiedFlag(FALSE);
     App().CloseAllDocuments(FALSE);
     PumpPendingMessages();
     EXPECT_FALSE(bar.HasViews());
     EXPECT_EQ(0, tabs.GetItemCount());
-}
-
-TEST_F(MainFrameTest, ACancelledCloseKeepsTheProjectInTheSideBar)
-{
-    TempFolder folder;
-    ASSERT_TRUE(App().OpenProjectFile(MakeProjectFolder(folder)));
-    ASSERT_NE(nullptr, ActiveDocument());
-    ActiveDocument()->SetModifiedFlag(TRUE);
-    MessageBoxRecorder boxes;
-    boxes.Answer(IDCANCEL);
-    Frame()->SendMessage(WM_CLOSE);
-    ASSERT_TRUE(::IsWindow(Frame()->m_hWnd));
-    EXPECT_NE(nullptr, ActiveDocument());
-    EXPECT_TRUE(Frame()->GetExplorer().HasViews());
-    EXPECT_EQ(1, Frame()->GetExplorer().GetTabCtrl().GetItemCount());
 }
 
 TEST_F(MainFrameTest, ObjectBarButtonsAreDraggedOntoTheCanvasWithRealInput)

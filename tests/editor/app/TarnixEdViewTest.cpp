@@ -724,6 +724,8 @@ TEST_F(CanvasTest, CtrlCAndCtrlVFromTheKeyboardCopyAndPasteAButton)
     EXPECT_EQ(std::vector<std::string>(), Overlaps());
 }
 
+// The text viewer button starts the viewer on its document; it and the other
+// inserts on a reopened page overlap nothing.
 TEST_F(CanvasTest, InsertsOnAReopenedPageOverlapNothing)
 {
     EditorFolder editor;
@@ -735,6 +737,11 @@ TEST_F(CanvasTest, InsertsOnAReopenedPageOverlapNothing)
     // button at the paste point 10, 10.
     AnswerDialog(answers, { { IDC_VIEWER_DOCUMENT, text } });
     ViewCommand(ID_OBJ_TEXTVIEWER);
+    ASSERT_EQ(2, ButtonCount());
+    EXPECT_NE(-1, ButtonStruct(1)->m_strApplication.Find("Scrollet.exe"));
+    EXPECT_NE(-1, ButtonStruct(1)->m_strParameter.Find("liesmich.txt"));
+    EXPECT_EQ(CString("Text"), ButtonStruct(1)->m_strText);
+    EXPECT_TRUE(m_pView->GetDefaultButton().m_strApplication.IsEmpty()) << "the next button starts plain";
     AnswerPopup(answers);
     ViewCommand(ID_OBJ_POPUPMENU);
     Click(20, 20);
@@ -973,7 +980,7 @@ TEST_F(CanvasTest, AReadyButtonImageReachesTheApplication)
     EXPECT_EQ(CString("C:\\Bilder\\knopf.bti"), App().TakeReturnedImageFile());
 }
 
-TEST_F(CanvasTest, ObjectDialogsPlaceObjectsThatSurviveSaving)
+TEST_F(CanvasTest, ObjectDialogsPlaceObjectsThatSurviveSavingAndChangeThem)
 {
     const CString clipPath = WriteClip("clip.avi");
     const CString textPath = m_folder.Write("liesmich.txt", "Zeile\r\n");
@@ -1034,6 +1041,33 @@ TEST_F(CanvasTest, ObjectDialogsPlaceObjectsThatSurviveSaving)
     EXPECT_EQ(0x800000u, pClip->m_dwStyle);
     EXPECT_EQ(3, pClip->m_nRepeat);
     EXPECT_EQ(5, m_pView->GetObjects().GetObjectCount());
+
+    // Changed through their dialogs, objects move and mark the document.
+    struct Change
+    {
+        const CMObjList* pList;
+        std::vector<std::pair<int, CString>> texts;
+        int x, y;
+    } changes[] = {
+        { &Page().GetTexts(), { { IDC_TEXT_TEXT, "Neu" }, { IDC_OBJ_X, "60" }, { IDC_OBJ_Y, "70" } }, 60, 70 },
+        { &Page().GetSliders(), { { IDC_OBJ_X, "120" }, { IDC_OBJ_Y, "130" } }, 120, 130 },
+    };
+    for (Change& change : changes)
+    {
+        SCOPED_TRACE(change.x);
+        CMObjCreateStruct* pObject = static_cast<CMObjCreateStruct*>(change.pList->GetAt(0));
+        m_pView->GetObjects().DeselectAll();
+        Click(pObject->m_rect.left + 2, pObject->m_rect.top + 2);
+        ASSERT_TRUE(Enabled(ID_OBJ_CHANGE));
+        m_pDoc->SetModifiedFlag(FALSE);
+        AnswerDialog(answers, change.texts);
+        ViewCommand(ID_OBJ_CHANGE);
+        EXPECT_EQ(change.x, pObject->m_rect.left);
+        EXPECT_EQ(change.y, pObject->m_rect.top);
+        EXPECT_TRUE(m_pDoc->IsModified());
+    }
+    EXPECT_EQ(CString("Neu"), static_cast<CMObjCreateStruct*>(Page().GetTexts().GetAt(0))->m_strText);
+    EXPECT_EQ(5, m_pView->GetObjects().GetObjectCount());
 }
 
 TEST_F(CanvasTest, OneOfAKindRefusesASecondAndACancelChangesNothing)
@@ -1065,43 +1099,6 @@ TEST_F(CanvasTest, OneOfAKindRefusesASecondAndACancelChangesNothing)
     EXPECT_EQ(nBoxes + 1, boxes.Count());
     EXPECT_EQ(6u, answers.Captions().size());
     EXPECT_EQ(1, Page().GetImages().GetSize());
-}
-
-TEST_F(CanvasTest, ChangingObjectsMarksTheDocumentAndMovesThem)
-{
-    Open("");
-    ModalAnswers answers;
-    AnswerDialog(answers, { { IDC_TEXT_TEXT, "Alt" }, { IDC_OBJ_X, "30" }, { IDC_OBJ_Y, "40" } });
-    AnswerDialog(answers, { { IDC_OBJ_X, "200" }, { IDC_OBJ_Y, "200" } });
-    ViewCommand(ID_OBJ_TEXT);
-    ViewCommand(ID_OBJ_SLIDER);
-    ASSERT_EQ(2, m_pView->GetObjects().GetObjectCount());
-    ASSERT_TRUE(m_pDoc->OnSaveDocument(m_folder.File("Velconf.ini")));
-    struct Row
-    {
-        const CMObjList* pList;
-        std::vector<std::pair<int, CString>> texts;
-        int x, y;
-    } rows[] = {
-        { &Page().GetTexts(), { { IDC_TEXT_TEXT, "Neu" }, { IDC_OBJ_X, "60" }, { IDC_OBJ_Y, "70" } }, 60, 70 },
-        { &Page().GetSliders(), { { IDC_OBJ_X, "120" }, { IDC_OBJ_Y, "130" } }, 120, 130 },
-    };
-    for (Row& row : rows)
-    {
-        SCOPED_TRACE(row.x);
-        CMObjCreateStruct* pObject = static_cast<CMObjCreateStruct*>(row.pList->GetAt(0));
-        m_pView->GetObjects().DeselectAll();
-        Click(pObject->m_rect.left + 2, pObject->m_rect.top + 2);
-        ASSERT_TRUE(Enabled(ID_OBJ_CHANGE));
-        m_pDoc->SetModifiedFlag(FALSE);
-        AnswerDialog(answers, row.texts);
-        ViewCommand(ID_OBJ_CHANGE);
-        EXPECT_EQ(row.x, pObject->m_rect.left);
-        EXPECT_EQ(row.y, pObject->m_rect.top);
-        EXPECT_TRUE(m_pDoc->IsModified());
-    }
-    EXPECT_EQ(CString("Neu"), static_cast<CMObjCreateStruct*>(Page().GetTexts().GetAt(0))->m_strText);
-    EXPECT_EQ(2, m_pView->GetObjects().GetObjectCount());
 }
 
 TEST_F(CanvasTest, PageSettingsDialogsReachTheSavedFile)
@@ -1178,23 +1175,6 @@ TEST_F(CanvasTest, APopupButtonIsCutToItsSizeAndKeepsItsItem)
     EXPECT_EQ(CString("Mehr"), ButtonStruct(0)->m_strText);
     EXPECT_EQ(CString("Eintrag"), Page().GetPopupMenuText(0));
     EXPECT_FALSE(Enabled(ID_OBJ_POPUPMENU)) << "the reopened page binds its popup";
-}
-
-TEST_F(CanvasTest, ATextViewerButtonStartsTheViewerOnItsDocument)
-{
-    EditorFolder editor;
-    editor.Write("Scrollet.exe", "MZ");
-    const CString text = m_folder.Write("liesmich.txt", "Zeile\r\n");
-    Open("");
-    ModalAnswers answers;
-    AnswerDialog(answers, { { IDC_VIEWER_DOCUMENT, text } });
-    ViewCommand(ID_OBJ_TEXTVIEWER);
-    ASSERT_EQ(1, ButtonCount());
-    EXPECT_NE(-1, ButtonStruct(0)->m_strApplication.Find("Scrollet.exe"));
-    EXPECT_NE(-1, ButtonStruct(0)->m_strParameter.Find("liesmich.txt"));
-    EXPECT_EQ(CString("Text"), ButtonStruct(0)->m_strText);
-    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
-    EXPECT_TRUE(m_pView->GetDefaultButton().m_strApplication.IsEmpty()) << "the next button starts plain";
 }
 
 TEST_F(CanvasTest, ASiblingProgramMissingBesideTheEditorDisablesItsCommandAndSaysWhy)

@@ -120,23 +120,6 @@ TEST(ButtonPropSheet, AValueBeyondItsLimitKeepsTheSheetOnItsPage)
     EXPECT_EQ(CString("eins\r\nzwei"), CButDlg_Page1::ShownCaption("eins<BR>zwei"));
 }
 
-TEST(ButtonPropSheet, ThreeLinesComeBackJoined)
-{
-    CButtonPropSheet sheet("Funktionsschalter (Button) Eigenschaften");
-    sheet.m_strCaption = "alt<BR>neu";
-    CString shown, caption;
-    ASSERT_EQ(IDOK, RunSheet(sheet, [&](CButtonPropSheet* pSheet) {
-        pSheet->GetWindowText(caption);
-        CWnd* pPage = pSheet->GetActivePage();
-        shown = ItemText(pPage, IDC_BUT_CAPTION);
-        pPage->SetDlgItemText(IDC_BUT_CAPTION, "  eins\r\nzwei\r\ndrei ");
-        Click(pSheet, IDOK);
-    }));
-    EXPECT_EQ(CString("Funktionsschalter (Button) Eigenschaften"), caption);
-    EXPECT_EQ(CString("alt\r\nneu"), shown);
-    EXPECT_EQ(CString("eins<BR>zwei<BR>drei"), sheet.m_strCaption);
-}
-
 TEST(ButtonPropSheet, WhatOKMakesOfStyleCaptionAndPicture)
 {
     TempFolder folder;
@@ -218,10 +201,12 @@ TEST(ButtonPropSheet, ABitmapButtonNeedsAStateStrip)
     }
 }
 
+// The caption's lines are shown apart and come back joined, trimmed.
 TEST(ButtonPropSheet, FieldsComeBackAndSoundsSurvive)
 {
     FakeServices services;
-    CButtonPropSheet sheet("Button");
+    CButtonPropSheet sheet("Funktionsschalter (Button) Eigenschaften");
+    sheet.m_strCaption = "alt<BR>neu";
     sheet.m_nX = 10;
     sheet.m_nY = 46;
     sheet.m_nWidth = 120;
@@ -232,8 +217,11 @@ TEST(ButtonPropSheet, FieldsComeBackAndSoundsSurvive)
     sheet.m_bStartSound = 1;
     sheet.m_strSoundFile = "C:\\Menu\\Sound\\Click.wav";
     sheet.m_captionFont.m_crColor = RGB(1, 2, 3);
-    CString shownX, shownFunction;
+    CString shownX, shownFunction, shownCaption, title;
     ASSERT_EQ(IDOK, RunSheet(sheet, [&](CButtonPropSheet* pSheet) {
+        pSheet->GetWindowText(title);
+        shownCaption = ItemText(pSheet->GetActivePage(), IDC_BUT_CAPTION);
+        pSheet->GetActivePage()->SetDlgItemText(IDC_BUT_CAPTION, "  eins\r\nzwei\r\ndrei ");
         CWnd* pStyle = ShowPage(pSheet, kPageStyle);
         shownX = ItemText(pStyle, IDC_BUT_X);
         pStyle->SetDlgItemText(IDC_BUT_Y, "80");
@@ -247,6 +235,9 @@ TEST(ButtonPropSheet, FieldsComeBackAndSoundsSurvive)
         ShowPage(pSheet, kPageText)->SetDlgItemText(IDC_BUT_TOOLTIP, "Hilfe");
         Click(pSheet, IDOK);
     }));
+    EXPECT_EQ(CString("Funktionsschalter (Button) Eigenschaften"), title);
+    EXPECT_EQ(CString("alt\r\nneu"), shownCaption);
+    EXPECT_EQ(CString("eins<BR>zwei<BR>drei"), sheet.m_strCaption);
     EXPECT_EQ(CString("10"), shownX);
     EXPECT_FALSE(shownFunction.IsEmpty());
     EXPECT_EQ(80, sheet.m_nY);

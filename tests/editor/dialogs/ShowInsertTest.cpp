@@ -73,23 +73,18 @@ TEST(ShowInsert, TheProgramsCountFromVersion122WithBothFilesReadable)
         EXPECT_EQ(c.installed, insert.IsInstalled());
         EXPECT_EQ(CString(c.version), insert.m_strVersion);
     }
+    // Without the programs only the missing dialog shows.
     registry.Clear();
-    EXPECT_FALSE(CShowInsert().IsInstalled());
-}
-
-TEST(ShowInsert, WithoutTheProgramsOnlyTheMissingDialogShows)
-{
-    TempFolder project;
-    PelmoraRegistry registry;
     std::vector<CString> shown;
     ModalScript script([&](CDialog* pDlg) {
         shown.push_back(pDlg->GetRuntimeClass()->m_lpszClassName);
         Click(pDlg, IDOK);
     });
     CShowInsert insert;
-    EXPECT_FALSE(insert.Run(project.Path()));
+    EXPECT_FALSE(insert.IsInstalled());
+    EXPECT_FALSE(insert.Run(programs.Path()));
     EXPECT_EQ(std::vector<CString>({ "CLumivaneMissingDlg" }), shown);
-    EXPECT_EQ(project.Path(), insert.m_strTargetFolder);
+    EXPECT_EQ(programs.Path(), insert.m_strTargetFolder);
 }
 
 // The basic settings skip the configuring pages both ways; the authoring
