@@ -55,11 +55,20 @@ protected:
     CTarnixEdDoc* m_pDoc = nullptr;
 };
 
+// Without the programs nothing is inserted; with them the button starts the
+// copied player on the show.
 TEST_F(PictureShowTest, TheButtonStartsTheCopiedPlayerOnTheShow)
 {
+    const int nButtons = ButtonCount();
+    {
+        ModalAnswers answers;
+        ViewCommand(ID_OBJ_PICTURESHOW);
+        EXPECT_EQ(std::vector<std::string>({ "Lumivane & Pelmora" }), answers.Captions());
+        EXPECT_EQ(nButtons, ButtonCount());
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(m_folder.File("Lumivane.exe")));
+    }
     m_registry.Set("122", m_player, m_authoring);
     EXPECT_TRUE(Enabled(ID_OBJ_PICTURESHOW));
-    const int nButtons = ButtonCount();
     MessageBoxRecorder boxes;
     ProgramStartRecorder starts;
     ModalAnswers answers;
@@ -87,16 +96,6 @@ TEST_F(PictureShowTest, TheButtonStartsTheCopiedPlayerOnTheShow)
     ASSERT_EQ(1u, starts.Starts().size());
     EXPECT_EQ(m_authoring, starts.Starts()[0].strFile);
     EXPECT_TRUE(m_pView->GetDefaultButton().m_strApplication.IsEmpty()) << "the next button starts plain";
-}
-
-TEST_F(PictureShowTest, WithoutTheProgramsNothingIsInserted)
-{
-    const int nButtons = ButtonCount();
-    ModalAnswers answers;
-    ViewCommand(ID_OBJ_PICTURESHOW);
-    EXPECT_EQ(std::vector<std::string>({ "Lumivane & Pelmora" }), answers.Captions());
-    EXPECT_EQ(nButtons, ButtonCount());
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(m_folder.File("Lumivane.exe")));
 }
 
 } // namespace
