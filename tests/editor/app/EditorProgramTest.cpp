@@ -16,7 +16,6 @@ using editor_testing::CopyProject;
 using editor_testing::CopySample;
 using editor_testing::Click;
 using editor_testing::FindDialog;
-using editor_testing::FindMainFrame;
 using editor_testing::Process;
 using editor_testing::WaitFor;
 using editor_testing::WaitForFile;

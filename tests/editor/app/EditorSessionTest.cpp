@@ -25,7 +25,6 @@ using editor_testing::ModalAnswers;
 using editor_testing::Text;
 using editor_testing::CopyProject;
 using editor_testing::EditorFolder;
-using editor_testing::FreshRegistry;
 using testing_support::CommonDialogScript;
 using testing_support::MessageBoxRecorder;
 using testing_support::PumpPendingMessages;

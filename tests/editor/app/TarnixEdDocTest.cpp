@@ -16,13 +16,11 @@
 #include <string>
 
 using editor_testing::App;
-using editor_testing::ModalAnswers;
 using editor_testing::Text;
 using editor_testing::CopyProject;
 using editor_testing::CopySample;
 using editor_testing::EditorFolder;
 using testing_support::MessageBoxRecorder;
-using testing_support::ProgramFolder;
 using testing_support::ReadFileBytes;
 using testing_support::ReadFileText;
 using testing_support::TempFolder;
