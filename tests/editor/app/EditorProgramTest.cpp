@@ -6,6 +6,7 @@
 
 #include "editor/resource.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <functional>
 #include <numeric>
@@ -44,33 +45,36 @@ HWND MakeProjectFromStartCenter(HWND hFrame, HWND hStart, LPCSTR pszNewCaption, 
     return WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
 }
 
-// The visible windows of a class among all descendants of a window.
-int CountDescendants(HWND hParent, LPCSTR pszClass)
+// The windows below a window, at any depth, of the class (or, without one,
+// with the id).
+std::vector<HWND> Descendants(HWND hParent, LPCSTR pszClass, int nID = 0)
 {
-    int nCount = 0;
-    for (HWND hChild = GetWindow(hParent, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
-    {
-        char className[64] = "";
-        GetClassNameA(hChild, className, sizeof(className));
-        if (lstrcmpiA(className, pszClass) == 0 && IsWindowVisible(hChild))
-            ++nCount;
-        nCount += CountDescendants(hChild, pszClass);
-    }
-    return nCount;
+    struct Search { LPCSTR pszClass; int nID; std::vector<HWND> found; } search = { pszClass, nID, {} };
+    EnumChildWindows(
+        hParent,
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            Search* pSearch = (Search*)lParam;
+            char className[64] = "";
+            GetClassNameA(hWnd, className, sizeof(className));
+            if (pSearch->pszClass != nullptr ? lstrcmpiA(className, pSearch->pszClass) == 0
+                                             : GetDlgCtrlID(hWnd) == pSearch->nID)
+                pSearch->found.push_back(hWnd);
+            return TRUE;
+        },
+        (LPARAM)&search);
+    return search.found;
 }
 
-HWND FindDescendantOfClass(HWND hParent, LPCSTR pszClass)
+HWND FindDescendant(HWND hParent, LPCSTR pszClass, int nID = 0)
 {
-    for (HWND hChild = GetWindow(hParent, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
-    {
-        char className[64] = "";
-        GetClassNameA(hChild, className, sizeof(className));
-        if (lstrcmpiA(className, pszClass) == 0)
-            return hChild;
-        if (HWND hFound = FindDescendantOfClass(hChild, pszClass))
-            return hFound;
-    }
-    return nullptr;
+    const std::vector<HWND> found = Descendants(hParent, pszClass, nID);
+    return found.empty() ? nullptr : found[0];
+}
+
+int CountVisible(HWND hParent, LPCSTR pszClass)
+{
+    const std::vector<HWND> found = Descendants(hParent, pszClass);
+    return (int)std::count_if(found.begin(), found.end(), [](HWND hWnd) { return IsWindowVisible(hWnd) != FALSE; });
 }
 
 class EditorProgramTest : public ::testing::Test
@@ -124,13 +128,13 @@ TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
         // tool bars, the status bar, the side bar's folder tree and the
         // project's files in its list, and the canvas in the child.
         HWND hList = WaitFor([&] {
-            HWND hFound = FindDescendantOfClass(hFrame, "SysListView32");
+            HWND hFound = FindDescendant(hFrame, "SysListView32");
             return hFound != nullptr && SendMessageA(hFound, LVM_GETITEMCOUNT, 0, 0) >= 6 ? hFound : nullptr;
         });
         EXPECT_NE(nullptr, hList);
-        EXPECT_EQ(3, CountDescendants(hFrame, "ToolbarWindow32"));
-        EXPECT_EQ(1, CountDescendants(hFrame, "msctls_statusbar32"));
-        EXPECT_EQ(1, CountDescendants(hFrame, "SysTreeView32"));
+        EXPECT_EQ(3, CountVisible(hFrame, "ToolbarWindow32"));
+        EXPECT_EQ(1, CountVisible(hFrame, "msctls_statusbar32"));
+        EXPECT_EQ(1, CountVisible(hFrame, "SysTreeView32"));
         EXPECT_NE(nullptr, FindWindowExA(hChild, nullptr, nullptr, nullptr));
         EXPECT_TRUE(editor.CloseAndWait(hFrame));
     }
@@ -292,35 +296,19 @@ void SaveScreenshot(HWND hWnd, LPCSTR pszName, bool bWholeWindow = false)
     ReleaseDC(nullptr, hdc);
 }
 
-// The child window with the id below the window, at any depth.
-HWND FindDescendant(HWND hParent, int nID)
-{
-    struct Search { int nID; HWND hFound; } search = { nID, nullptr };
-    EnumChildWindows(
-        hParent,
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            Search* pSearch = (Search*)lParam;
-            if (GetDlgCtrlID(hWnd) == pSearch->nID)
-                pSearch->hFound = hWnd;
-            return pSearch->hFound == nullptr;
-        },
-        (LPARAM)&search);
-    return search.hFound;
-}
-
 // Inserts a button captioned "Start" through the button sheet of that caption
 // and waits for it on the page; gives the page's view.
 HWND InsertButtonThroughSheet(HWND hFrame, HWND hChild, LPCSTR pszSheetCaption)
 {
     PostMessageA(hFrame, WM_COMMAND, ID_OBJ_BUTTON, 0);
     HWND hSheet = WaitFor([&] { return FindDialog(pszSheetCaption); });
-    HWND hCaption = hSheet ? FindDescendant(hSheet, IDC_BUT_CAPTION) : nullptr;
+    HWND hCaption = hSheet ? FindDescendant(hSheet, nullptr, IDC_BUT_CAPTION) : nullptr;
     if (hCaption == nullptr)
         return nullptr;
     SendMessageA(hCaption, WM_SETTEXT, 0, (LPARAM) "Start");
     Click(hSheet, IDOK);
     HWND hView = GetWindow(hChild, GW_CHILD);
-    return WaitFor([&] { return FindDescendant(hView, 5000); }) ? hView : nullptr;
+    return WaitFor([&] { return FindDescendant(hView, nullptr, 5000); }) ? hView : nullptr;
 }
 
 // Opens the page in TarnixEd.exe through the Start Center's recent list;
