@@ -216,18 +216,6 @@ TEST(TarnixEdAppTest, AFolderThatCannotBeMadeIsReportedAndNothingChanges)
     EXPECT_EQ("", Text(App().GetProfileString("PROJECT", "PATH", "")));
 }
 
-TEST(TarnixEdAppTest, HelpPagesLieInTheEditorsFolder)
-{
-    std::vector<std::string> topics;
-    HelpTopicFunction previous = CTarnixEdApp::SetHelpFunction([&](const CString& topic) { topics.push_back(Text(topic)); });
-    App().ShowHelpPage("hilfe_projekt.htm");
-    App().ShowQuickInfo("index.htm");
-    CTarnixEdApp::SetHelpFunction(previous);
-    ASSERT_EQ(2u, topics.size());
-    EXPECT_EQ(Text(ProgramFolder()) + "\\help\\tarnix.chm::/web/hilfe_projekt.htm", topics[0]);
-    EXPECT_EQ(Text(ProgramFolder()) + "\\help\\quickinfo.chm::/index.htm", topics[1]);
-}
-
 namespace {
 
 class ScriptedStartDialogs : public CStartDialogs
