@@ -6,6 +6,7 @@
 
 #include "editor/resource.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <functional>
 #include <numeric>
@@ -16,7 +17,6 @@ using editor_testing::CopyProject;
 using editor_testing::CopySample;
 using editor_testing::Click;
 using editor_testing::FindDialog;
-using editor_testing::FindMainFrame;
 using editor_testing::Process;
 using editor_testing::WaitFor;
 using editor_testing::WaitForFile;
@@ -45,33 +45,36 @@ HWND MakeProjectFromStartCenter(HWND hFrame, HWND hStart, LPCSTR pszNewCaption, 
     return WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
 }
 
-// The visible windows of a class among all descendants of a window.
-int CountDescendants(HWND hParent, LPCSTR pszClass)
+// The windows below a window, at any depth, of the class (or, without one,
+// with the id).
+std::vector<HWND> Descendants(HWND hParent, LPCSTR pszClass, int nID = 0)
 {
-    int nCount = 0;
-    for (HWND hChild = GetWindow(hParent, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
-    {
-        char className[64] = "";
-        GetClassNameA(hChild, className, sizeof(className));
-        if (lstrcmpiA(className, pszClass) == 0 && IsWindowVisible(hChild))
-            ++nCount;
-        nCount += CountDescendants(hChild, pszClass);
-    }
-    return nCount;
+    struct Search { LPCSTR pszClass; int nID; std::vector<HWND> found; } search = { pszClass, nID, {} };
+    EnumChildWindows(
+        hParent,
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            Search* pSearch = (Search*)lParam;
+            char className[64] = "";
+            GetClassNameA(hWnd, className, sizeof(className));
+            if (pSearch->pszClass != nullptr ? lstrcmpiA(className, pSearch->pszClass) == 0
+                                             : GetDlgCtrlID(hWnd) == pSearch->nID)
+                pSearch->found.push_back(hWnd);
+            return TRUE;
+        },
+        (LPARAM)&search);
+    return search.found;
 }
 
-HWND FindDescendantOfClass(HWND hParent, LPCSTR pszClass)
+HWND FindDescendant(HWND hParent, LPCSTR pszClass, int nID = 0)
 {
-    for (HWND hChild = GetWindow(hParent, GW_CHILD); hChild != nullptr; hChild = GetWindow(hChild, GW_HWNDNEXT))
-    {
-        char className[64] = "";
-        GetClassNameA(hChild, className, sizeof(className));
-        if (lstrcmpiA(className, pszClass) == 0)
-            return hChild;
-        if (HWND hFound = FindDescendantOfClass(hChild, pszClass))
-            return hFound;
-    }
-    return nullptr;
+    const std::vector<HWND> found = Descendants(hParent, pszClass, nID);
+    return found.empty() ? nullptr : found[0];
+}
+
+int CountVisible(HWND hParent, LPCSTR pszClass)
+{
+    const std::vector<HWND> found = Descendants(hParent, pszClass);
+    return (int)std::count_if(found.begin(), found.end(), [](HWND hWnd) { return IsWindowVisible(hWnd) != FALSE; });
 }
 
 class EditorProgramTest : public ::testing::Test
@@ -118,27 +121,20 @@ TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
         for (int nID : { IDC_START_NEW, IDC_START_OPEN, IDC_START_EXIT })
             EXPECT_NE(nullptr, GetDlgItem(hStart, nID)) << nID;
 
-        Click(hStart, IDC_START_NEW);
-        HWND hNew = WaitFor([] { return FindDialog("Neues Projekt"); });
-        ASSERT_NE(nullptr, hNew);
-        SendMessageA(GetDlgItem(hNew, IDC_PROJECT_FOLDER), WM_SETTEXT, 0, (LPARAM)(LPCSTR)project);
-        Click(hNew, IDOK);
-
-        HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
-        HWND hChild = WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
+        HWND hChild = MakeProjectFromStartCenter(hFrame, hStart, "Neues Projekt", project);
         EXPECT_NE(nullptr, hChild);
 
         // The frame's bars as another process sees them: the menu bar and two
         // tool bars, the status bar, the side bar's folder tree and the
         // project's files in its list, and the canvas in the child.
         HWND hList = WaitFor([&] {
-            HWND hFound = FindDescendantOfClass(hFrame, "SysListView32");
+            HWND hFound = FindDescendant(hFrame, "SysListView32");
             return hFound != nullptr && SendMessageA(hFound, LVM_GETITEMCOUNT, 0, 0) >= 6 ? hFound : nullptr;
         });
         EXPECT_NE(nullptr, hList);
-        EXPECT_EQ(3, CountDescendants(hFrame, "ToolbarWindow32"));
-        EXPECT_EQ(1, CountDescendants(hFrame, "msctls_statusbar32"));
-        EXPECT_EQ(1, CountDescendants(hFrame, "SysTreeView32"));
+        EXPECT_EQ(3, CountVisible(hFrame, "ToolbarWindow32"));
+        EXPECT_EQ(1, CountVisible(hFrame, "msctls_statusbar32"));
+        EXPECT_EQ(1, CountVisible(hFrame, "SysTreeView32"));
         EXPECT_NE(nullptr, FindWindowExA(hChild, nullptr, nullptr, nullptr));
         EXPECT_TRUE(editor.CloseAndWait(hFrame));
     }
@@ -300,35 +296,58 @@ void SaveScreenshot(HWND hWnd, LPCSTR pszName, bool bWholeWindow = false)
     ReleaseDC(nullptr, hdc);
 }
 
-// The child window with the id below the window, at any depth.
-HWND FindDescendant(HWND hParent, int nID)
-{
-    struct Search { int nID; HWND hFound; } search = { nID, nullptr };
-    EnumChildWindows(
-        hParent,
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            Search* pSearch = (Search*)lParam;
-            if (GetDlgCtrlID(hWnd) == pSearch->nID)
-                pSearch->hFound = hWnd;
-            return pSearch->hFound == nullptr;
-        },
-        (LPARAM)&search);
-    return search.hFound;
-}
-
 // Inserts a button captioned "Start" through the button sheet of that caption
 // and waits for it on the page; gives the page's view.
 HWND InsertButtonThroughSheet(HWND hFrame, HWND hChild, LPCSTR pszSheetCaption)
 {
     PostMessageA(hFrame, WM_COMMAND, ID_OBJ_BUTTON, 0);
     HWND hSheet = WaitFor([&] { return FindDialog(pszSheetCaption); });
-    HWND hCaption = hSheet ? FindDescendant(hSheet, IDC_BUT_CAPTION) : nullptr;
+    HWND hCaption = hSheet ? FindDescendant(hSheet, nullptr, IDC_BUT_CAPTION) : nullptr;
     if (hCaption == nullptr)
         return nullptr;
     SendMessageA(hCaption, WM_SETTEXT, 0, (LPARAM) "Start");
     Click(hSheet, IDOK);
     HWND hView = GetWindow(hChild, GW_CHILD);
-    return WaitFor([&] { return FindDescendant(hView, 5000); }) ? hView : nullptr;
+    return WaitFor([&] { return FindDescendant(hView, nullptr, 5000); }) ? hView : nullptr;
+}
+
+// Opens the page in TarnixEd.exe through the Start Center's recent list;
+// gives the page's window.
+HWND OpenThroughRecentList(Process& editor, const TempFolder& editorFolder, const CString& strPath, HWND& hFrame)
+{
+    HKEY hKey = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\Recent File List", 0, nullptr, 0, KEY_WRITE,
+                        nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+        return nullptr;
+    RegSetValueExA(hKey, "File1", 0, REG_SZ, (const BYTE*)(LPCSTR)strPath, strPath.GetLength() + 1);
+    RegCloseKey(hKey);
+    HWND hStart = nullptr;
+    if (!StartAtStartCenter(editor, editorFolder.File("TarnixEd.exe"), editorFolder.Path(), hFrame, hStart))
+        return nullptr;
+    Click(hStart, IDC_START_OPEN);
+    HWND hOpen = WaitFor([] { return FindDialog("Projekt öffnen"); });
+    if (hOpen == nullptr)
+        return nullptr;
+    Click(hOpen, IDOK);
+    CString name = strPath.Mid(strPath.ReverseFind('\\') + 1);
+    HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
+    return WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, name); });
+}
+
+// The Save command, then the frame closed: true when the editor ended at
+// once, without a question, and cleanly.
+bool SaveAndClose(Process& editor, HWND hFrame)
+{
+    PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
+    return editor.CloseAndWait(hFrame) && editor.ExitCode() == 0;
+}
+
+// Opens the page, saves it with no edit and closes the editor.
+bool SaveUneditedInEditor(const TempFolder& editorFolder, const CString& strPath)
+{
+    Process editor;
+    HWND hFrame = nullptr;
+    return OpenThroughRecentList(editor, editorFolder, strPath, hFrame) != nullptr && SaveAndClose(editor, hFrame);
 }
 
 } // namespace
@@ -341,23 +360,12 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
     text.Replace("TITLE=\r\n", "TITLE=Leinwand\r\n");
     folder.Write("Velconf.ini", text);
     ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\Tarnix.exe", folder.File("Tarnix.exe"), FALSE));
-    HKEY hKey = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\Recent File List", 0,
-                                             nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr));
-    RegSetValueExA(hKey, "File1", 0, REG_SZ, (const BYTE*)(LPCSTR)path, path.GetLength() + 1);
-    RegCloseKey(hKey);
 
     std::vector<std::string> canvas;
     {
         Process editor;
-        HWND hFrame = nullptr, hStart = nullptr;
-        ASSERT_TRUE(StartAtStartCenter(editor, m_editor.File("TarnixEd.exe"), folder.Path(), hFrame, hStart));
-        Click(hStart, IDC_START_OPEN);
-        HWND hOpen = WaitFor([] { return FindDialog("Projekt öffnen"); });
-        ASSERT_NE(nullptr, hOpen);
-        Click(hOpen, IDOK);
-        HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
-        HWND hChild = WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, "Velconf.ini"); });
+        HWND hFrame = nullptr;
+        HWND hChild = OpenThroughRecentList(editor, m_editor, path, hFrame);
         ASSERT_NE(nullptr, hChild);
 
         HWND hView = InsertButtonThroughSheet(hFrame, hChild, "Funktionsschalter (Button) Eigenschaften");
@@ -369,11 +377,7 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
         SaveScreenshot(hView, "canvas.bmp");
         SaveScreenshot(hFrame, "TarnixEd.bmp", true);
 
-        PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
-        ASSERT_TRUE(editor.CloseAndWait(hFrame));
-        DWORD dwExit = 1;
-        GetExitCodeProcess(editor.pi.hProcess, &dwExit);
-        EXPECT_EQ(0u, dwExit);
+        ASSERT_TRUE(SaveAndClose(editor, hFrame));
     }
     ASSERT_EQ(2u, canvas.size());
     EXPECT_NE(std::string::npos, canvas[1].find("\"Start\" 10,10,130,36"));
@@ -387,42 +391,6 @@ TEST_F(EditorProgramTest, AButtonPlacedInTheEditorStandsAlikeInThePlayer)
     SaveScreenshot(hMenu, "player.bmp");
     EXPECT_TRUE(player.CloseAndWait(hMenu));
 }
-
-namespace {
-
-// Opens the page in TarnixEd.exe through the Start Center's recent list, saves
-// it with no edit (the Save command) and closes the editor: true when it ended
-// at once, without a question, and cleanly.
-bool SaveUneditedInEditor(const TempFolder& editorFolder, const CString& strPath)
-{
-    HKEY hKey = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\Recent File List", 0, nullptr, 0, KEY_WRITE,
-                        nullptr, &hKey, nullptr) != ERROR_SUCCESS)
-        return false;
-    RegSetValueExA(hKey, "File1", 0, REG_SZ, (const BYTE*)(LPCSTR)strPath, strPath.GetLength() + 1);
-    RegCloseKey(hKey);
-    Process editor;
-    HWND hFrame = nullptr, hStart = nullptr;
-    if (!StartAtStartCenter(editor, editorFolder.File("TarnixEd.exe"), editorFolder.Path(), hFrame, hStart))
-        return false;
-    Click(hStart, IDC_START_OPEN);
-    HWND hOpen = WaitFor([] { return FindDialog("Projekt öffnen"); });
-    if (hOpen == nullptr)
-        return false;
-    Click(hOpen, IDOK);
-    CString name = strPath.Mid(strPath.ReverseFind('\\') + 1);
-    HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
-    if (WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, name); }) == nullptr)
-        return false;
-    PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
-    if (!editor.CloseAndWait(hFrame))
-        return false;
-    DWORD dwExit = 1;
-    GetExitCodeProcess(editor.pi.hProcess, &dwExit);
-    return dwExit == 0;
-}
-
-} // namespace
 
 TEST_F(EditorProgramTest, AnUneditedSaveInTheEditorKeepsEveryByte)
 {
@@ -495,8 +463,7 @@ TEST_F(EditorProgramTest, TheEnglishEditorMakesAProjectWhoseButtonPlays)
         RedrawWindow(hFrame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
         Sleep(300);
         SaveScreenshot(hFrame, "english.bmp", true);
-        PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
-        ASSERT_TRUE(editor.CloseAndWait(hFrame));
+        ASSERT_TRUE(SaveAndClose(editor, hFrame));
     }
     std::vector<std::string> windows = MenuWindows(project, "Tarnix");
     const std::string all = std::accumulate(windows.begin(), windows.end(), std::string());

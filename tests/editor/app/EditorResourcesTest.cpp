@@ -1,6 +1,6 @@
 // The editor program's resources as the system finds them in TarnixEd.exe (and
-// in the language library when one was built): one language for all, and
-// every shortcut a menu shows in the accelerator table with the item's command.
+// in the language library when one was built): every shortcut a menu shows in
+// the accelerator table with the item's command.
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -35,13 +35,6 @@ public:
     ResourceModule& operator=(const ResourceModule&) = delete;
     HMODULE Handle() const { return m_hModule; }
 
-    // "type/name language" of every resource.
-    std::vector<std::string> Languages() const
-    {
-        std::vector<std::string> found;
-        ::EnumResourceTypesA(m_hModule, &ResourceModule::OnType, (LONG_PTR)&found);
-        return found;
-    }
     std::vector<std::string> Names(LPCSTR lpszType) const
     {
         std::vector<std::string> names;
@@ -56,51 +49,8 @@ public:
     }
 
 private:
-    struct Walk
-    {
-        std::vector<std::string>* pFound;
-        std::string type;
-    };
-    static BOOL CALLBACK OnType(HMODULE hModule, LPSTR lpszType, LONG_PTR lParam)
-    {
-        Walk walk = { reinterpret_cast<std::vector<std::string>*>(lParam), ResourceName(lpszType) };
-        return ::EnumResourceNamesA(hModule, lpszType, &ResourceModule::OnName, (LONG_PTR)&walk) || TRUE;
-    }
-    static BOOL CALLBACK OnName(HMODULE hModule, LPCSTR lpszType, LPSTR lpszName, LONG_PTR lParam)
-    {
-        Walk* pWalk = reinterpret_cast<Walk*>(lParam);
-        const std::string where = pWalk->type + "/" + ResourceName(lpszName);
-        struct Entry { Walk* pWalk; std::string where; } entry = { pWalk, where };
-        ::EnumResourceLanguagesA(
-            hModule, lpszType, lpszName,
-            [](HMODULE, LPCSTR, LPCSTR, WORD wLanguage, LONG_PTR lParam) -> BOOL {
-                Entry* pEntry = reinterpret_cast<Entry*>(lParam);
-                char language[8];
-                wsprintfA(language, "%04x", wLanguage);
-                pEntry->pWalk->pFound->push_back(pEntry->where + " " + language);
-                return TRUE;
-            },
-            (LONG_PTR)&entry);
-        return TRUE;
-    }
-
     HMODULE m_hModule;
 };
-
-TEST(EditorResourcesTest, EveryResourceOfTheEditorHasTheOneLanguage)
-{
-    ResourceModule editor(ProgramFolder() + "\\TarnixEd.exe");
-    ASSERT_NE(nullptr, editor.Handle());
-    const std::vector<std::string> resources = editor.Languages();
-    ASSERT_GT(resources.size(), 100u);
-    std::vector<std::string> others;
-    for (const std::string& resource : resources)
-    {
-        if (resource.substr(resource.size() - 4) != "0407")
-            others.push_back(resource);
-    }
-    EXPECT_EQ(std::vector<std::string>(), others) << "German (0407) is the editor's language";
-}
 
 // A shortcut text as the menus write it ("Strg+Umschalt+N", "Ctrl+C", "Entf")
 // as an accelerator's flags and key; fVirt 0 when a word is not known.

@@ -4,6 +4,8 @@
 
 #include "editor/app/MainFrame.h"
 #include "editor/app/TarnixEdDoc.h"
+#include "editor/app/TarnixEdView.h"
+#include "framework/CmdUI.h"
 #include "editor/dialogs/ProjectStartDialogs.h"
 
 #include "EditorTesting.h"
@@ -47,6 +49,23 @@ protected:
     {
         Frame()->SendMessage(WM_COMMAND, MAKEWPARAM(nID, 0), 0);
         testing_support::PumpPendingMessages();
+    }
+    static CTarnixEdView* ActiveView()
+    {
+        CMDIChildWnd* pChild = Frame()->MDIGetActive();
+        return pChild != nullptr ? dynamic_cast<CTarnixEdView*>(pChild->GetActiveView()) : nullptr;
+    }
+    // Whether the target shows the command enabled.
+    static BOOL Enabled(CCmdTarget* pTarget, UINT nID)
+    {
+        struct RecordingCmdUI : CCmdUI
+        {
+            void Enable(BOOL bOn) override { m_bEnabled = bOn; }
+            BOOL m_bEnabled = TRUE;
+        } ui;
+        ui.m_nID = nID;
+        pTarget->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &ui, nullptr);
+        return ui.m_bEnabled;
     }
 
     static CProjectStartDialogs s_dialogs;

@@ -25,7 +25,6 @@ using editor_testing::ModalAnswers;
 using editor_testing::Text;
 using editor_testing::CopyProject;
 using editor_testing::EditorFolder;
-using editor_testing::FreshRegistry;
 using testing_support::CommonDialogScript;
 using testing_support::MessageBoxRecorder;
 using testing_support::PumpPendingMessages;
@@ -59,9 +58,6 @@ TEST_F(EditorSessionTest, AFreshStartAsksTheLanguageShowsTheStartCenterAndWrites
     EXPECT_EQ((std::vector<std::string>{ "Tarnix Editor - Language / Sprache", "Tarnix Start Center" }),
               s_startCaptions);
     EXPECT_EQ("", Text(s_strLanguage));
-    EXPECT_EQ(1, App().m_nGridFlag);
-    EXPECT_EQ(2, App().m_nGridStep);
-    EXPECT_EQ("Tarnix Editor 2.40", Text(App().m_strBuildText));
 }
 
 TEST_F(EditorSessionTest, FileNewLaysOutTheFolderAndOpensTheFullProject)
@@ -160,11 +156,7 @@ TEST_F(EditorSessionTest, PageCommandsOpenTheirSubPage)
     ASSERT_NE(nullptr, pDoc);
     EXPECT_EQ(3, pDoc->GetPage().AddSubPage(page, "Galerie"));
 
-    HMENU hMenuBar = Frame()->GetMenu()->m_hMenu;
-    HMENU hPages = nullptr;
-    for (int i = 0; i < GetMenuItemCount(hMenuBar) && hPages == nullptr; ++i)
-        if (GetMenuItemID(GetSubMenu(hMenuBar, i), 0) == ID_PAGE_NEW)
-            hPages = GetSubMenu(hMenuBar, i);
+    HMENU hPages = CPageList::FindAnchorMenu(Frame()->GetMenu()->m_hMenu, ID_PAGE_NEW);
     ASSERT_NE(nullptr, hPages);
     char text[80] = "";
     GetMenuStringA(hPages, ID_PAGEMENU_BASE + 3, text, sizeof(text), MF_BYCOMMAND);

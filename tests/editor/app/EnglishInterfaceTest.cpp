@@ -103,26 +103,33 @@ Words ReadTheWords()
 
 } // namespace
 
+// A library with none of the editor's resources (the player) still loads; the
+// editor's German menu, dialogs and strings stand in for each item.
 TEST(EnglishInterfaceTest, TheChosenLanguageSpeaksEverywhere)
 {
-    struct Row { LPCSTR pszLanguage; Words expected; } rows[] = {
-        { "English",
+    const Words german = { "Willkommen im Tarnix Start Center",
+                           "&Projekt|&Bearbeiten|&Objekte|Seite|Seiten|Stile|Editor|Extras|",
+                           "Text|Position, Stil|Verknüpfung|", "Beschriftung:",
+                           "FEHLER !\n\nEs sind nur Dateien vom Type INI möglich !\n\n" };
+    struct Row { LPCSTR pszLanguage; bool bPlayerAsLibrary; Words expected; } rows[] = {
+        { "English", false,
           { "Welcome to the Tarnix Start Center",
             "&Project|&Edit|&Objects|Page|Pages|Styles|Editor|Tools|", "Text|Position, Style|Link|",
             "Caption:", "ERROR !\n\nOnly files of type INI can be used !\n\n" } },
-        { "German",
-          { "Willkommen im Tarnix Start Center",
-            "&Projekt|&Bearbeiten|&Objekte|Seite|Seiten|Stile|Editor|Extras|",
-            "Text|Position, Stil|Verknüpfung|", "Beschriftung:",
-            "FEHLER !\n\nEs sind nur Dateien vom Type INI möglich !\n\n" } },
+        { "German", false, german },
+        { "English", true, german },
     };
     for (const Row& row : rows)
     {
-        SCOPED_TRACE(row.pszLanguage);
+        SCOPED_TRACE(std::string(row.pszLanguage) + (row.bPlayerAsLibrary ? " from the player" : ""));
         FreshRegistry registry;
+        TempFolder folder;
         LanguageScope scope;
+        if (row.bPlayerAsLibrary)
+            folder.Write("tarnix_english.dll", ReadFileText(ProgramFolder() + "\\Tarnix.exe"));
         App().WriteProfileString("SETTINGS", "LANGUAGE", row.pszLanguage);
-        App().LoadInterfaceLanguage(ProgramFolder());
+        App().LoadInterfaceLanguage(row.bPlayerAsLibrary ? folder.Path() : ProgramFolder());
+        EXPECT_EQ(row.pszLanguage[0] == 'E', App().m_hLanguageLib != nullptr);
         Words words = ReadTheWords();
         EXPECT_EQ(row.expected.startTitle, words.startTitle);
         EXPECT_EQ(0u, words.menu.find(row.expected.menu)) << words.menu;
@@ -131,25 +138,6 @@ TEST(EnglishInterfaceTest, TheChosenLanguageSpeaksEverywhere)
         EXPECT_EQ(row.expected.box, words.box);
         EXPECT_EQ(4, words.nStartImages);
     }
-}
-
-TEST(EnglishInterfaceTest, WhatTheLibraryLacksComesFromTheEditor)
-{
-    // A library with none of the editor's resources (the player) still loads;
-    // the editor's German menu, dialogs and strings stand in for each item.
-    FreshRegistry registry;
-    TempFolder folder;
-    LanguageScope scope;
-    folder.Write("tarnix_english.dll", ReadFileText(ProgramFolder() + "\\Tarnix.exe"));
-    App().WriteProfileString("SETTINGS", "LANGUAGE", "English");
-    App().LoadInterfaceLanguage(folder.Path());
-    ASSERT_NE(nullptr, App().m_hLanguageLib);
-    Words words = ReadTheWords();
-    EXPECT_EQ("Willkommen im Tarnix Start Center", words.startTitle);
-    EXPECT_EQ(0u, words.menu.find("&Projekt|"));
-    EXPECT_EQ("Beschriftung:", words.label);
-    EXPECT_EQ(4, words.nStartImages);
-    EXPECT_EQ("FEHLER !\n\nEs sind nur Dateien vom Type INI möglich !\n\n", words.box);
 }
 
 TEST(EnglishInterfaceTest, TheLanguageCommandTakesEffectAtTheNextStart)

@@ -137,13 +137,20 @@ TEST(HelpFilesTest, EveryPageTheCodeNamesIsATopicOfTheCompiledFiles)
     }
 }
 
+// The pages lie in the editor's folder; a missing help file is said in a box.
 TEST(HelpFilesTest, AMissingHelpFileIsSaidInABox)
 {
+    std::vector<std::string> topics;
+    HelpTopicFunction previous = CTarnixEdApp::SetHelpFunction([&](const CString& topic) { topics.push_back(Text(topic)); });
+    App().ShowHelpPage("hilfe_projekt.htm");
+    App().ShowQuickInfo("index.htm");
+    EXPECT_EQ((std::vector<std::string>{ Text(ProgramFolder()) + "\\help\\tarnix.chm::/web/hilfe_projekt.htm",
+                                         Text(ProgramFolder()) + "\\help\\quickinfo.chm::/index.htm" }),
+              topics);
+    topics.clear();
     TempFolder folder;
     CString previousFolder = App().m_strEditorFolder;
     App().m_strEditorFolder = folder.Path();
-    std::vector<std::string> topics;
-    HelpTopicFunction previous = CTarnixEdApp::SetHelpFunction([&](const CString& topic) { topics.push_back(Text(topic)); });
     MessageBoxRecorder boxes;
     App().OnCmdMsg(ID_HELP_TARNIX, CN_COMMAND, nullptr, nullptr);
     App().OnCmdMsg(ID_HELP_QUICKINFO, CN_COMMAND, nullptr, nullptr);

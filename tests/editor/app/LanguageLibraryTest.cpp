@@ -1,7 +1,8 @@
 // The English library beside the editor against the editor's own resources,
 // both read back from the built files: every resource exists on both sides,
 // dialogs carry the same controls, menus and accelerators the same commands,
-// and strings the same format specifiers in the same order.
+// and strings the same format specifiers in the same order; the editor's own
+// resources are all of its one language.
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -146,6 +147,7 @@ struct ModuleResources
 {
     std::map<ResourceKey, std::vector<std::string>> resources;
     std::map<UINT, std::string> strings;
+    std::vector<std::string> languages;   // "type/name language" of every resource
 
     bool Read(const CString& strPath, WORD wPreferredLanguage)
     {
@@ -164,9 +166,6 @@ private:
 
     static BOOL CALLBACK OnType(HMODULE hModule, LPSTR lpszType, LONG_PTR lParam)
     {
-        // Single images are numbered by the resource compiler; their groups are compared.
-        if (lpszType == RT_ICON || lpszType == RT_CURSOR || lpszType == RT_MANIFEST)
-            return TRUE;
         EnumResourceNamesA(hModule, lpszType, &ModuleResources::OnName, lParam);
         return TRUE;
     }
@@ -179,6 +178,12 @@ private:
                                     LONG_PTR lParam)
     {
         ModuleResources* pThis = (ModuleResources*)lParam;
+        char language[8];
+        wsprintfA(language, " %04x", wLanguage);
+        pThis->languages.push_back(ResName(lpszType) + "/" + ResName(lpszName) + language);
+        // Single images are numbered by the resource compiler; their groups are compared.
+        if (lpszType == RT_ICON || lpszType == RT_CURSOR || lpszType == RT_MANIFEST)
+            return TRUE;
         HRSRC hRes = FindResourceExA(hModule, lpszType, lpszName, wLanguage);
         const BYTE* pData = hRes ? (const BYTE*)LockResource(LoadResource(hModule, hRes)) : nullptr;
         DWORD dwSize = hRes ? SizeofResource(hModule, hRes) : 0;
@@ -238,16 +243,6 @@ private:
 const WORD kGerman = MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN);
 const WORD kEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 
-struct BothModules
-{
-    ModuleResources editor, library;
-    BothModules()
-    {
-        EXPECT_TRUE(editor.Read(ProgramFolder() + "\\TarnixEd.exe", kGerman));
-        EXPECT_TRUE(library.Read(ProgramFolder() + "\\tarnix_english.dll", kEnglish));
-    }
-};
-
 std::string Name(UINT nID)
 {
     return std::to_string(nID);
@@ -276,19 +271,18 @@ std::string KeysMissingIn(const Map& from, const Map& in)
 
 } // namespace
 
-TEST(LanguageLibraryTest, EveryResourceOfTheEditorHasItsEnglishTwin)
+// Every resource on both sides; dialogs, menus and accelerators alike; strings
+// with the same format specifiers and line breaks.
+TEST(LanguageLibraryTest, EveryResourceOfTheEditorHasAMatchingEnglishTwin)
 {
-    BothModules both;
+    struct { ModuleResources editor, library; } both;
+    ASSERT_TRUE(both.editor.Read(ProgramFolder() + "\\TarnixEd.exe", kGerman));
+    ASSERT_TRUE(both.library.Read(ProgramFolder() + "\\tarnix_english.dll", kEnglish));
     ASSERT_FALSE(both.editor.resources.empty());
     EXPECT_EQ("", KeysMissingIn(both.editor.resources, both.library.resources)) << "missing in tarnix_english.dll";
     EXPECT_EQ("", KeysMissingIn(both.library.resources, both.editor.resources)) << "missing in TarnixEd.exe";
     EXPECT_EQ("", KeysMissingIn(both.editor.strings, both.library.strings)) << "strings missing in tarnix_english.dll";
     EXPECT_EQ("", KeysMissingIn(both.library.strings, both.editor.strings)) << "strings missing in TarnixEd.exe";
-}
-
-TEST(LanguageLibraryTest, DialogsMenusAndAcceleratorsMatchTheGermanOnes)
-{
-    BothModules both;
     for (const auto& entry : both.editor.resources)
     {
         auto twin = both.library.resources.find(entry.first);
@@ -297,11 +291,6 @@ TEST(LanguageLibraryTest, DialogsMenusAndAcceleratorsMatchTheGermanOnes)
         SCOPED_TRACE(Name(entry.first));
         EXPECT_EQ(entry.second, twin->second);
     }
-}
-
-TEST(LanguageLibraryTest, StringsKeepTheirFormatSpecifiersAndLineBreaks)
-{
-    BothModules both;
     int nTranslated = 0;
     for (const auto& entry : both.editor.strings)
     {
@@ -313,6 +302,18 @@ TEST(LanguageLibraryTest, StringsKeepTheirFormatSpecifiersAndLineBreaks)
         nTranslated += entry.second != twin->second;
     }
     EXPECT_GT(nTranslated, 50);
+}
+
+TEST(LanguageLibraryTest, EveryResourceOfTheEditorHasTheOneLanguage)
+{
+    ModuleResources editor;
+    ASSERT_TRUE(editor.Read(ProgramFolder() + "\\TarnixEd.exe", kGerman));
+    ASSERT_GT(editor.languages.size(), 100u);
+    std::vector<std::string> others;
+    for (const std::string& resource : editor.languages)
+        if (resource.substr(resource.size() - 4) != "0407")
+            others.push_back(resource);
+    EXPECT_EQ(std::vector<std::string>(), others) << "German (0407) is the editor's language";
 }
 
 TEST(LanguageLibraryTest, TheLibraryHoldsResourcesOnly)

@@ -13,7 +13,6 @@
 
 #include "framework/PrintPreviewFrame.h"
 #include "toolkit/bars/XTMenuBar.h"
-#include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTSplitterWnd.h"
 
 #include "EditorSession.h"
@@ -39,15 +38,7 @@ using testing_support::TempFolder;
 
 namespace {
 
-class MainFrameTest : public EditorSessionTest
-{
-protected:
-    static CTarnixEdView* ActiveView()
-    {
-        CMDIChildWnd* pChild = Frame()->MDIGetActive();
-        return pChild != nullptr ? dynamic_cast<CTarnixEdView*>(pChild->GetActiveView()) : nullptr;
-    }
-};
+using MainFrameTest = EditorSessionTest;
 
 // Mouse input sent from another thread while this one runs its messages: a
 // drag or a move loop started here would otherwise wait for input that this
@@ -95,6 +86,25 @@ void DragWithMouse(POINT ptFrom, POINT ptTo, const std::function<void()>& whileD
                 { MOUSEEVENTF_LEFTUP, ptTo } },
               whileDragging);
 }
+
+// The frame above every other window while it lives: real input goes to
+// whatever lies under the mouse.
+class FrameOnTop
+{
+public:
+    explicit FrameOnTop(CWnd* pFrame) : m_hFrame(pFrame->m_hWnd)
+    {
+        ::SetWindowPos(m_hFrame, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        pFrame->SetForegroundWindow();
+        PumpPendingMessages();
+    }
+    ~FrameOnTop() { ::SetWindowPos(m_hFrame, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
+    FrameOnTop(const FrameOnTop&) = delete;
+    FrameOnTop& operator=(const FrameOnTop&) = delete;
+
+private:
+    HWND m_hFrame;
+};
 
 // A point of a frame's caption, clear of its buttons.
 POINT CaptionPoint(HWND hFrame)
@@ -163,11 +173,9 @@ CString MakeProjectFolder(const TempFolder& folder)
 
 } // namespace
 
-TEST_F(MainFrameTest, TheFrameHasItsBarsInTheClassicLook)
+TEST_F(MainFrameTest, TheFrameHasItsBars)
 {
     CMainFrame* pFrame = Frame();
-    EXPECT_FALSE(xtAfxData.m_bFlatLook);
-    EXPECT_FALSE(xtAfxData.m_bMenuDropShadows);
 
     struct Bar { UINT nID; const char* pszClass; } bars[] = {
         { XT_IDW_MENUBAR, "ToolbarWindow32" }, { AFX_IDW_TOOLBAR, "ToolbarWindow32" },
@@ -199,11 +207,6 @@ TEST_F(MainFrameTest, TheFrameHasItsBarsInTheClassicLook)
         buttons.push_back(pFrame->GetObjectBar().GetItemID(i));
     EXPECT_EQ((std::vector<UINT>{ ID_HELP_OBJECTS, ID_OBJ_TEXT, ID_OBJ_BUTTON, ID_OBJ_PICTURESHOW, ID_OBJ_TEXTFIELD }),
               buttons);
-
-    UINT nID = 0, nStyle = 0;
-    int cxWidth = 0;
-    pFrame->GetStatusBar().GetPaneInfo(1, nID, nStyle, cxWidth);
-    EXPECT_EQ(100, cxWidth);
 
     CString caption;
     pFrame->GetExplorer().GetWindowText(caption);
@@ -278,7 +281,7 @@ TEST_F(MainFrameTest, EveryHandledCommandIsOnAMenuOrAToolBar)
     EXPECT_EQ(1u, answers.Captions().size());
 }
 
-TEST_F(MainFrameTest, TheSideBarShowsTheProjectFolderAndFollowsTheProject)
+TEST_F(MainFrameTest, TheSideBarShowsTheProjectFolderFollowsTheProjectAndOutlivesACancelledClose)
 {
     TempFolder first, second;
     const CString strFirst = MakeProjectFolder(first);
@@ -323,25 +326,24 @@ TEST_F(MainFrameTest, TheSideBarShowsTheProjectFolderAndFollowsTheProject)
     ASSERT_TRUE(bar.GetTree()->GetSelectedFolderPath(selected));
     EXPECT_EQ(0, selected.CompareNoCase(second.Path())) << Text(selected);
 
+    // A cancelled close keeps the project in the side bar.
+    ASSERT_NE(nullptr, ActiveDocument());
+    ActiveDocument()->SetModifiedFlag(TRUE);
+    {
+        MessageBoxRecorder boxes;
+        boxes.Answer(IDCANCEL);
+        Frame()->SendMessage(WM_CLOSE);
+    }
+    ASSERT_TRUE(::IsWindow(Frame()->m_hWnd));
+    ASSERT_NE(nullptr, ActiveDocument());
+    EXPECT_TRUE(bar.HasViews());
+    EXPECT_EQ(1, tabs.GetItemCount());
+
+    ActiveDocument()->SetModifiedFlag(FALSE);
     App().CloseAllDocuments(FALSE);
     PumpPendingMessages();
     EXPECT_FALSE(bar.HasViews());
     EXPECT_EQ(0, tabs.GetItemCount());
-}
-
-TEST_F(MainFrameTest, ACancelledCloseKeepsTheProjectInTheSideBar)
-{
-    TempFolder folder;
-    ASSERT_TRUE(App().OpenProjectFile(MakeProjectFolder(folder)));
-    ASSERT_NE(nullptr, ActiveDocument());
-    ActiveDocument()->SetModifiedFlag(TRUE);
-    MessageBoxRecorder boxes;
-    boxes.Answer(IDCANCEL);
-    Frame()->SendMessage(WM_CLOSE);
-    ASSERT_TRUE(::IsWindow(Frame()->m_hWnd));
-    EXPECT_NE(nullptr, ActiveDocument());
-    EXPECT_TRUE(Frame()->GetExplorer().HasViews());
-    EXPECT_EQ(1, Frame()->GetExplorer().GetTabCtrl().GetItemCount());
 }
 
 TEST_F(MainFrameTest, ObjectBarButtonsAreDraggedOntoTheCanvasWithRealInput)
@@ -350,10 +352,8 @@ TEST_F(MainFrameTest, ObjectBarButtonsAreDraggedOntoTheCanvasWithRealInput)
     ASSERT_TRUE(App().OpenProjectFile(CopyProject(folder, "centred", "024000")));
     CTarnixEdView* pView = ActiveView();
     ASSERT_NE(nullptr, pView);
-    // Real input goes to whatever lies under the mouse: the frame comes first.
     Frame()->ShowWindow(SW_RESTORE);
-    ::SetWindowPos(Frame()->m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    Frame()->SetForegroundWindow();
+    FrameOnTop onTop(Frame());
     Frame()->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     PumpPendingMessages();
     CObjectToolBar& bar = Frame()->GetObjectBar();
@@ -377,15 +377,23 @@ TEST_F(MainFrameTest, ObjectBarButtonsAreDraggedOntoTheCanvasWithRealInput)
         EXPECT_EQ(30, pView->GetMarkedRect().left);
         EXPECT_EQ(40, pView->GetMarkedRect().top);
     }
-    // Released over the bar it is a click, not a drop: the button's command runs once.
+    // Released over the bar it is a click, not a drop: the button's command
+    // runs once. Quick help is not in the drag table: dragged off the bar, it
+    // posts nothing.
+    const POINT ptButton = ButtonCentre(bar, ID_OBJ_BUTTON);
+    const struct { POINT ptFrom, ptTo; size_t nDialogs; } noDrops[] = {
+        { ptButton, POINT{ ptButton.x + 2, ptButton.y + 1 }, 1 },
+        { ButtonCentre(bar, ID_HELP_OBJECTS), ptDrop, 0 },
+    };
+    for (const auto& noDrop : noDrops)
     {
+        SCOPED_TRACE(noDrop.nDialogs);
         ModalAnswers answers;
         Frame()->m_nToolbarDropCommand = 0;
-        const POINT ptButton = ButtonCentre(bar, ID_OBJ_BUTTON);
-        DragWithMouse(ptButton, POINT{ ptButton.x + 2, ptButton.y + 1 });
+        DragWithMouse(noDrop.ptFrom, noDrop.ptTo);
         PumpPendingMessages();
         EXPECT_EQ(0u, Frame()->m_nToolbarDropCommand);
-        EXPECT_EQ(1u, answers.Captions().size());
+        EXPECT_EQ(noDrop.nDialogs, answers.Captions().size());
     }
     // Each table button shows its cursor; dropped beside the canvas (on the
     // status bar) it is handed on and inserts nothing.
@@ -410,16 +418,6 @@ TEST_F(MainFrameTest, ObjectBarButtonsAreDraggedOntoTheCanvasWithRealInput)
         EXPECT_TRUE(answers.Captions().empty());
         EXPECT_EQ(nObjects, pView->GetObjects().GetObjectCount());
     }
-    // Quick help is not in the drag table: dragged off the bar, it posts nothing.
-    {
-        ModalAnswers answers;
-        Frame()->m_nToolbarDropCommand = 0;
-        DragWithMouse(ButtonCentre(bar, ID_HELP_OBJECTS), ptDrop);
-        PumpPendingMessages();
-        EXPECT_EQ(0u, Frame()->m_nToolbarDropCommand);
-        EXPECT_TRUE(answers.Captions().empty());
-    }
-    ::SetWindowPos(Frame()->m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 TEST_F(MainFrameTest, EveryKindOfTheDragTableIsPlacedAtTheDropPoint)
@@ -459,9 +457,7 @@ TEST_F(MainFrameTest, AFileDraggedFromTheSideBarListBecomesADocumentButton)
     ASSERT_TRUE(App().OpenProjectFile(MakeProjectFolder(folder)));
     CTarnixEdView* pView = ActiveView();
     ASSERT_NE(nullptr, pView);
-    ::SetWindowPos(Frame()->m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    Frame()->SetForegroundWindow();
-    PumpPendingMessages();
+    FrameOnTop onTop(Frame());
     CExplorerList* pList = Frame()->GetExplorer().GetList();
     ASSERT_NE(nullptr, pList);
     int nItem = -1;
@@ -486,7 +482,6 @@ TEST_F(MainFrameTest, AFileDraggedFromTheSideBarListBecomesADocumentButton)
                                     ptItem.y + (ptDrop.y - ptItem.y) * step / 6 } });
     steps.push_back({ MOUSEEVENTF_LEFTUP, ptDrop });
     PlayMouse(steps);
-    ::SetWindowPos(Frame()->m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
     ASSERT_EQ(1u, answers.Captions().size());
     EXPECT_EQ(IsGermanUi() ? "Funktionsschalter (Button) Eigenschaften" : "Button Properties", answers.Captions()[0]);
@@ -498,9 +493,7 @@ TEST_F(MainFrameTest, AFileDraggedFromTheSideBarListBecomesADocumentButton)
 TEST_F(MainFrameTest, AToolBarDraggedOffItsSideIsDockedBackByADoubleClickAndStaysWhenClicked)
 {
     CMainFrame* pFrame = Frame();
-    ::SetWindowPos(pFrame->m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    pFrame->SetForegroundWindow();
-    PumpPendingMessages();
+    FrameOnTop onTop(pFrame);
     CXTToolBar& bar = pFrame->GetMainBar();
     ASSERT_FALSE(bar.IsFloating());
 
@@ -541,7 +534,6 @@ TEST_F(MainFrameTest, AToolBarDraggedOffItsSideIsDockedBackByADoubleClickAndStay
 
     pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
     pFrame->RecalcLayout();
-    ::SetWindowPos(pFrame->m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 TEST_F(MainFrameTest, SplitterChildFrameAndSizeGripAreDraggedWithTheMouse)
@@ -550,8 +542,8 @@ TEST_F(MainFrameTest, SplitterChildFrameAndSizeGripAreDraggedWithTheMouse)
     ASSERT_TRUE(App().OpenProjectFile(MakeProjectFolder(folder)));
     CMainFrame* pFrame = Frame();
     pFrame->ShowWindow(SW_RESTORE);
-    ::SetWindowPos(pFrame->m_hWnd, HWND_TOPMOST, 40, 30, 900, 700, 0);
-    pFrame->SetForegroundWindow();
+    pFrame->MoveWindow(40, 30, 900, 700);
+    FrameOnTop onTop(pFrame);
     pFrame->RecalcLayout();
     PumpPendingMessages();
     auto drag = [](POINT pt, int dx, int dy) {
@@ -603,7 +595,6 @@ TEST_F(MainFrameTest, SplitterChildFrameAndSizeGripAreDraggedWithTheMouse)
     pFrame->GetStatusBar().GetWindowRect(&rectStatus);
     drag(POINT{ rectStatus.right - 4, rectStatus.bottom - 4 }, 30, 0);
     EXPECT_EQ(cxFrame + 30, width(pFrame->m_hWnd));
-    ::SetWindowPos(pFrame->m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 TEST_F(MainFrameTest, TheProjectReportListsThePageInThePrintPreview)

@@ -1,9 +1,7 @@
 // The view's picture-show button: the insertion's wizard on the project
 // folder, and the button that starts the copied player on the show.
-#include "editor/app/ChildFrame.h"
 #include "editor/app/TarnixEdView.h"
 #include "editor/dialogs/LumivaneSheet.h"
-#include "framework/CmdUI.h"
 #include "framework/Ids.h"
 #include "shared/menuobj/MObjButton.h"
 
@@ -23,14 +21,6 @@ using testing_support::TempFolder;
 
 namespace {
 
-class RecordingCmdUI : public CCmdUI
-{
-public:
-    explicit RecordingCmdUI(UINT nID) { m_nID = nID; }
-    void Enable(BOOL bOn) override { m_bEnabled = bOn; }
-    BOOL m_bEnabled = TRUE;
-};
-
 class PictureShowTest : public EditorSessionTest
 {
 protected:
@@ -40,19 +30,12 @@ protected:
         m_authoring = m_programs.Write("Pelmora.exe", "authoring");
         m_folder.Write("Urlaub\\bild.jpg", "jpg");
         ASSERT_TRUE(App().OpenProjectFile(CopyProject(m_folder, "centred", "024000")));
-        CChildFrame* pChild = dynamic_cast<CChildFrame*>(Frame()->MDIGetActive());
-        ASSERT_NE(nullptr, pChild);
-        m_pView = dynamic_cast<CTarnixEdView*>(pChild->GetActiveView());
+        m_pView = ActiveView();
         ASSERT_NE(nullptr, m_pView);
         m_pDoc = m_pView->GetDocument();
         testing_support::PumpPendingMessages();
     }
-    BOOL Enabled(UINT nID)
-    {
-        RecordingCmdUI ui(nID);
-        m_pView->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &ui, nullptr);
-        return ui.m_bEnabled;
-    }
+    BOOL Enabled(UINT nID) { return EditorSessionTest::Enabled(m_pView, nID); }
     void ViewCommand(UINT nID)
     {
         m_pView->SendMessage(WM_COMMAND, nID);
@@ -72,11 +55,20 @@ protected:
     CTarnixEdDoc* m_pDoc = nullptr;
 };
 
+// Without the programs nothing is inserted; with them the button starts the
+// copied player on the show.
 TEST_F(PictureShowTest, TheButtonStartsTheCopiedPlayerOnTheShow)
 {
+    const int nButtons = ButtonCount();
+    {
+        ModalAnswers answers;
+        ViewCommand(ID_OBJ_PICTURESHOW);
+        EXPECT_EQ(std::vector<std::string>({ "Lumivane & Pelmora" }), answers.Captions());
+        EXPECT_EQ(nButtons, ButtonCount());
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(m_folder.File("Lumivane.exe")));
+    }
     m_registry.Set("122", m_player, m_authoring);
     EXPECT_TRUE(Enabled(ID_OBJ_PICTURESHOW));
-    const int nButtons = ButtonCount();
     MessageBoxRecorder boxes;
     ProgramStartRecorder starts;
     ModalAnswers answers;
@@ -104,16 +96,6 @@ TEST_F(PictureShowTest, TheButtonStartsTheCopiedPlayerOnTheShow)
     ASSERT_EQ(1u, starts.Starts().size());
     EXPECT_EQ(m_authoring, starts.Starts()[0].strFile);
     EXPECT_TRUE(m_pView->GetDefaultButton().m_strApplication.IsEmpty()) << "the next button starts plain";
-}
-
-TEST_F(PictureShowTest, WithoutTheProgramsNothingIsInserted)
-{
-    const int nButtons = ButtonCount();
-    ModalAnswers answers;
-    ViewCommand(ID_OBJ_PICTURESHOW);
-    EXPECT_EQ(std::vector<std::string>({ "Lumivane & Pelmora" }), answers.Captions());
-    EXPECT_EQ(nButtons, ButtonCount());
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(m_folder.File("Lumivane.exe")));
 }
 
 } // namespace

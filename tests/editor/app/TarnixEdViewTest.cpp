@@ -1,14 +1,12 @@
 // The canvas on an opened project: mouse input posted through the message loop
 // (with the cursor placed where the message says), the commands on the
 // document and the container, drops and the test run.
-#include "editor/app/ChildFrame.h"
 #include "editor/app/EditorDropTarget.h"
 #include "editor/app/TarnixEdView.h"
 #include "editor/dialogs/ButtonPropSheet.h"
 #include "editor/dialogs/DocumentInsertDlg.h"
 #include "editor/dialogs/ProgramDlg.h"
 #include "editor/dialogs/ViewerSetupDlg.h"
-#include "framework/CmdUI.h"
 #include "framework/StatusBar.h"
 #include "framework/WinThread.h"
 #include "shared/menuobj/MObjBasis.h"
@@ -16,7 +14,9 @@
 #include "shared/menuobj/MTextCreateStruct.h"
 #include "shared/menuobj/MenuObjects.h"
 #include "shared/menuobj/AviTestFiles.h"
+#include "shared/support/BmpTestFiles.h"
 
+#include "../dialogs/DialogTestSupport.h"
 #include "EditorSession.h"
 #include "EditorTesting.h"
 
@@ -58,35 +58,12 @@ CString ButtonSection(int n, int x, int y, LPCSTR pszText, LPCSTR pszExtra = "")
     return text;
 }
 
-// A white 24-bit bitmap file of the given size.
+// A 24-bit bitmap file of the given size.
 CString WriteBitmap(const TempFolder& folder, LPCSTR pszName, int cx, int cy)
 {
-    const DWORD cbRow = ((DWORD)cx * 3 + 3) & ~3u;
-    std::vector<BYTE> bytes(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + cbRow * cy, 0xFF);
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfSize = (DWORD)bytes.size();
-    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof(info);
-    info.biWidth = cx;
-    info.biHeight = cy;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    memcpy(bytes.data(), &file, sizeof(file));
-    memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
+    const std::vector<BYTE> bytes = bmp_test::BmpFileBytes(bmp_test::MakePattern(cx, cy, 24));
     return folder.Write(pszName, bytes.data(), bytes.size());
 }
-
-class RecordingCmdUI : public CCmdUI
-{
-public:
-    explicit RecordingCmdUI(UINT nID) { m_nID = nID; }
-    void Enable(BOOL bOn) override { m_bEnabled = bOn; }
-    void SetCheck(int nCheck) override { m_nCheck = nCheck; }
-    BOOL m_bEnabled = TRUE;
-    int m_nCheck = -1;
-};
 
 // A data object with one HGLOBAL format, as a drag source offers it.
 class OneFormatData : public IDataObject
@@ -143,13 +120,7 @@ HGLOBAL TextBlock(LPCSTR psz)
 
 HGLOBAL DropFilesBlock(LPCSTR pszPath)
 {
-    const SIZE_T nPath = strlen(pszPath);
-    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + nPath + 2);
-    DROPFILES* pDrop = static_cast<DROPFILES*>(::GlobalLock(h));
-    pDrop->pFiles = sizeof(DROPFILES);
-    memcpy(reinterpret_cast<char*>(pDrop) + sizeof(DROPFILES), pszPath, nPath);
-    ::GlobalUnlock(h);
-    return h;
+    return static_cast<HGLOBAL>(dialog_tests::MakeDrop(pszPath));
 }
 
 // Ends whatever popup menu is tracked and notes that one was.
@@ -186,9 +157,7 @@ protected:
     void OpenFile(const CString& path)
     {
         ASSERT_TRUE(App().OpenProjectFile(path));
-        CChildFrame* pChild = dynamic_cast<CChildFrame*>(Frame()->MDIGetActive());
-        ASSERT_NE(nullptr, pChild);
-        m_pView = dynamic_cast<CTarnixEdView*>(pChild->GetActiveView());
+        m_pView = ActiveView();
         ASSERT_NE(nullptr, m_pView);
         m_pDoc = m_pView->GetDocument();
         m_pView->UpdateWindow();
@@ -231,12 +200,7 @@ protected:
     {
         return dynamic_cast<CMObjCreateStruct*>(m_pDoc->GetPage().GetListBoxes().GetAt(0));
     }
-    BOOL Enabled(UINT nID)
-    {
-        RecordingCmdUI ui(nID);
-        m_pView->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &ui, nullptr);
-        return ui.m_bEnabled;
-    }
+    BOOL Enabled(UINT nID) { return EditorSessionTest::Enabled(m_pView, nID); }
     void ViewCommand(UINT nID)
     {
         m_pView->SendMessage(WM_COMMAND, nID);
@@ -250,6 +214,15 @@ protected:
             ASSERT_NE(nullptr, pSheet);
             fill(pSheet);
             pSheet->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+    }
+    // The popup dialog answered with a caption, one item and OK.
+    static void AnswerPopup(ModalAnswers& answers)
+    {
+        answers.Then([](CDialog* pDlg) {
+            pDlg->SetDlgItemText(IDC_POPUP_CAPTION, "Mehr");
+            pDlg->SendDlgItemMessage(IDC_POPUP_LIST, LB_ADDSTRING, 0, (LPARAM) "Eintrag");
+            pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         });
     }
     // A dialog answered with control texts (and checked boxes) and OK.
@@ -379,19 +352,6 @@ TEST_F(CanvasTest, AnOpenedPageIsUnmodifiedAndCountsItsFilesOnce)
         EXPECT_EQ(std::string::npos, file.find("Diese CD")) << file;
 }
 
-TEST_F(CanvasTest, TheFrameFitsTheMenuWindowAndKeepsItsSize)
-{
-    Open("");
-    RECT rc;
-    m_pView->GetClientRect(&rc);
-    EXPECT_EQ(400, rc.right);
-    EXPECT_EQ(300, rc.bottom);
-    m_pView->GetParent()->MoveWindow(0, 0, 600, 500);
-    m_pView->GetClientRect(&rc);
-    EXPECT_EQ(400, rc.right);
-    EXPECT_EQ(300, rc.bottom);
-}
-
 TEST_F(CanvasTest, ADragFollowsTheMouseAndSnapsOnRelease)
 {
     Open(ButtonSection(1, 40, 40, "Eins"));
@@ -474,31 +434,21 @@ TEST_F(CanvasTest, PressingOnAClipSelectsItAndLeavesNoCursorClip)
     EXPECT_FALSE(m_pView->IsCaptured());
 }
 
-TEST_F(CanvasTest, TabOrderRenumbersAndReordersTheDocument)
+// Texts take the focus too: they are numbered with the buttons, and the
+// document's text list is ordered the same way.
+TEST_F(CanvasTest, TabOrderRenumbersAndReordersButtonsAndTexts)
 {
-    Open(ButtonSection(1, 20, 20, "Eins") + ButtonSection(2, 20, 100, "Zwei"));
+    Open(ButtonSection(1, 20, 20, "Eins") + ButtonSection(2, 20, 100, "Zwei") +
+         "[TEXT1]\r\nX=200\r\nY=20\r\nTEXT=Erster\r\n \r\n" + "[TEXT2]\r\nX=200\r\nY=100\r\nTEXT=Zweiter\r\n \r\n");
+    ASSERT_EQ(2, (int)Page().GetTexts().GetSize());
     ViewCommand(ID_VIEW_TABORDER);
-    Click(30, 110);
-    Click(30, 30);
+    for (POINT pt : { POINT{ 30, 110 }, POINT{ 205, 105 }, POINT{ 205, 25 }, POINT{ 30, 30 } })
+        Click(pt.x, pt.y);
     ViewCommand(ID_VIEW_TABORDER);
+    EXPECT_FALSE(m_pView->IsTabOrderMode());
     ASSERT_EQ(2, ButtonCount());
     EXPECT_EQ(CString("Zwei"), ButtonStruct(0)->m_strText);
     EXPECT_EQ(CString("Eins"), ButtonStruct(1)->m_strText);
-    EXPECT_FALSE(m_pView->IsTabOrderMode());
-}
-
-// Texts take the focus too: they are numbered with the buttons, and the
-// document's text list is ordered the same way.
-TEST_F(CanvasTest, TabOrderCoversTexts)
-{
-    Open(ButtonSection(1, 20, 20, "Eins") + "[TEXT1]\r\nX=200\r\nY=20\r\nTEXT=Erster\r\n \r\n" +
-         "[TEXT2]\r\nX=200\r\nY=100\r\nTEXT=Zweiter\r\n \r\n");
-    ASSERT_EQ(2, (int)Page().GetTexts().GetSize());
-    ViewCommand(ID_VIEW_TABORDER);
-    Click(205, 105);
-    Click(205, 25);
-    Click(30, 30);
-    ViewCommand(ID_VIEW_TABORDER);
     ASSERT_EQ(2, (int)Page().GetTexts().GetSize());
     EXPECT_EQ(CString("Zweiter"), dynamic_cast<CMTextCreateStruct*>(Page().GetTexts().GetAt(0))->m_strText);
     EXPECT_EQ(CString("Erster"), dynamic_cast<CMTextCreateStruct*>(Page().GetTexts().GetAt(1))->m_strText);
@@ -774,6 +724,8 @@ TEST_F(CanvasTest, CtrlCAndCtrlVFromTheKeyboardCopyAndPasteAButton)
     EXPECT_EQ(std::vector<std::string>(), Overlaps());
 }
 
+// The text viewer button starts the viewer on its document; it and the other
+// inserts on a reopened page overlap nothing.
 TEST_F(CanvasTest, InsertsOnAReopenedPageOverlapNothing)
 {
     EditorFolder editor;
@@ -785,11 +737,12 @@ TEST_F(CanvasTest, InsertsOnAReopenedPageOverlapNothing)
     // button at the paste point 10, 10.
     AnswerDialog(answers, { { IDC_VIEWER_DOCUMENT, text } });
     ViewCommand(ID_OBJ_TEXTVIEWER);
-    answers.Then([](CDialog* pDlg) {
-        pDlg->SetDlgItemText(IDC_POPUP_CAPTION, "Mehr");
-        pDlg->SendDlgItemMessage(IDC_POPUP_LIST, LB_ADDSTRING, 0, (LPARAM) "Eintrag");
-        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    });
+    ASSERT_EQ(2, ButtonCount());
+    EXPECT_NE(-1, ButtonStruct(1)->m_strApplication.Find("Scrollet.exe"));
+    EXPECT_NE(-1, ButtonStruct(1)->m_strParameter.Find("liesmich.txt"));
+    EXPECT_EQ(CString("Text"), ButtonStruct(1)->m_strText);
+    EXPECT_TRUE(m_pView->GetDefaultButton().m_strApplication.IsEmpty()) << "the next button starts plain";
+    AnswerPopup(answers);
     ViewCommand(ID_OBJ_POPUPMENU);
     Click(20, 20);
     ViewCommand(ID_EDIT_COPY);
@@ -992,19 +945,17 @@ TEST_F(CanvasTest, TheTestRunSavesThenStartsThePlayer)
     }
 }
 
+// The frame fits the menu window and keeps its size; the page's dialogs
+// change it.
 TEST_F(CanvasTest, WindowTitleAndSizeReachTheFrameAndTheFile)
 {
     Open(ButtonSection(1, 20, 20, "Eins"));
+    EXPECT_EQ(CSize(400, 300), ClientSize());
+    m_pView->GetParent()->MoveWindow(0, 0, 600, 500);
+    EXPECT_EQ(CSize(400, 300), ClientSize());
     ModalAnswers answers;
-    answers.Then([](CDialog* pDlg) {
-        pDlg->SetDlgItemText(IDC_TITLE_TEXT, "Neuer Titel");
-        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    });
-    answers.Then([](CDialog* pDlg) {
-        pDlg->SetDlgItemText(IDC_WINPOS_WIDTH, "320");
-        pDlg->SetDlgItemText(IDC_WINPOS_HEIGHT, "240");
-        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    });
+    AnswerDialog(answers, { { IDC_TITLE_TEXT, "Neuer Titel" } });
+    AnswerDialog(answers, { { IDC_WINPOS_WIDTH, "320" }, { IDC_WINPOS_HEIGHT, "240" } });
     ViewCommand(ID_PAGE_TITLE);
     CString title;
     m_pView->GetParent()->GetWindowText(title);
@@ -1029,7 +980,7 @@ TEST_F(CanvasTest, AReadyButtonImageReachesTheApplication)
     EXPECT_EQ(CString("C:\\Bilder\\knopf.bti"), App().TakeReturnedImageFile());
 }
 
-TEST_F(CanvasTest, ObjectDialogsPlaceObjectsThatSurviveSaving)
+TEST_F(CanvasTest, ObjectDialogsPlaceObjectsThatSurviveSavingAndChangeThem)
 {
     const CString clipPath = WriteClip("clip.avi");
     const CString textPath = m_folder.Write("liesmich.txt", "Zeile\r\n");
@@ -1090,6 +1041,33 @@ TEST_F(CanvasTest, ObjectDialogsPlaceObjectsThatSurviveSaving)
     EXPECT_EQ(0x800000u, pClip->m_dwStyle);
     EXPECT_EQ(3, pClip->m_nRepeat);
     EXPECT_EQ(5, m_pView->GetObjects().GetObjectCount());
+
+    // Changed through their dialogs, objects move and mark the document.
+    struct Change
+    {
+        const CMObjList* pList;
+        std::vector<std::pair<int, CString>> texts;
+        int x, y;
+    } changes[] = {
+        { &Page().GetTexts(), { { IDC_TEXT_TEXT, "Neu" }, { IDC_OBJ_X, "60" }, { IDC_OBJ_Y, "70" } }, 60, 70 },
+        { &Page().GetSliders(), { { IDC_OBJ_X, "120" }, { IDC_OBJ_Y, "130" } }, 120, 130 },
+    };
+    for (Change& change : changes)
+    {
+        SCOPED_TRACE(change.x);
+        CMObjCreateStruct* pObject = static_cast<CMObjCreateStruct*>(change.pList->GetAt(0));
+        m_pView->GetObjects().DeselectAll();
+        Click(pObject->m_rect.left + 2, pObject->m_rect.top + 2);
+        ASSERT_TRUE(Enabled(ID_OBJ_CHANGE));
+        m_pDoc->SetModifiedFlag(FALSE);
+        AnswerDialog(answers, change.texts);
+        ViewCommand(ID_OBJ_CHANGE);
+        EXPECT_EQ(change.x, pObject->m_rect.left);
+        EXPECT_EQ(change.y, pObject->m_rect.top);
+        EXPECT_TRUE(m_pDoc->IsModified());
+    }
+    EXPECT_EQ(CString("Neu"), static_cast<CMObjCreateStruct*>(Page().GetTexts().GetAt(0))->m_strText);
+    EXPECT_EQ(5, m_pView->GetObjects().GetObjectCount());
 }
 
 TEST_F(CanvasTest, OneOfAKindRefusesASecondAndACancelChangesNothing)
@@ -1121,43 +1099,6 @@ TEST_F(CanvasTest, OneOfAKindRefusesASecondAndACancelChangesNothing)
     EXPECT_EQ(nBoxes + 1, boxes.Count());
     EXPECT_EQ(6u, answers.Captions().size());
     EXPECT_EQ(1, Page().GetImages().GetSize());
-}
-
-TEST_F(CanvasTest, ChangingObjectsMarksTheDocumentAndMovesThem)
-{
-    Open("");
-    ModalAnswers answers;
-    AnswerDialog(answers, { { IDC_TEXT_TEXT, "Alt" }, { IDC_OBJ_X, "30" }, { IDC_OBJ_Y, "40" } });
-    AnswerDialog(answers, { { IDC_OBJ_X, "200" }, { IDC_OBJ_Y, "200" } });
-    ViewCommand(ID_OBJ_TEXT);
-    ViewCommand(ID_OBJ_SLIDER);
-    ASSERT_EQ(2, m_pView->GetObjects().GetObjectCount());
-    ASSERT_TRUE(m_pDoc->OnSaveDocument(m_folder.File("Velconf.ini")));
-    struct Row
-    {
-        const CMObjList* pList;
-        std::vector<std::pair<int, CString>> texts;
-        int x, y;
-    } rows[] = {
-        { &Page().GetTexts(), { { IDC_TEXT_TEXT, "Neu" }, { IDC_OBJ_X, "60" }, { IDC_OBJ_Y, "70" } }, 60, 70 },
-        { &Page().GetSliders(), { { IDC_OBJ_X, "120" }, { IDC_OBJ_Y, "130" } }, 120, 130 },
-    };
-    for (Row& row : rows)
-    {
-        SCOPED_TRACE(row.x);
-        CMObjCreateStruct* pObject = static_cast<CMObjCreateStruct*>(row.pList->GetAt(0));
-        m_pView->GetObjects().DeselectAll();
-        Click(pObject->m_rect.left + 2, pObject->m_rect.top + 2);
-        ASSERT_TRUE(Enabled(ID_OBJ_CHANGE));
-        m_pDoc->SetModifiedFlag(FALSE);
-        AnswerDialog(answers, row.texts);
-        ViewCommand(ID_OBJ_CHANGE);
-        EXPECT_EQ(row.x, pObject->m_rect.left);
-        EXPECT_EQ(row.y, pObject->m_rect.top);
-        EXPECT_TRUE(m_pDoc->IsModified());
-    }
-    EXPECT_EQ(CString("Neu"), static_cast<CMObjCreateStruct*>(Page().GetTexts().GetAt(0))->m_strText);
-    EXPECT_EQ(2, m_pView->GetObjects().GetObjectCount());
 }
 
 TEST_F(CanvasTest, PageSettingsDialogsReachTheSavedFile)
@@ -1214,11 +1155,7 @@ TEST_F(CanvasTest, APopupButtonIsCutToItsSizeAndKeepsItsItem)
 {
     Open("");
     ModalAnswers answers;
-    answers.Then([](CDialog* pDlg) {
-        pDlg->SetDlgItemText(IDC_POPUP_CAPTION, "Mehr");
-        pDlg->SendDlgItemMessage(IDC_POPUP_LIST, LB_ADDSTRING, 0, (LPARAM) "Eintrag");
-        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    });
+    AnswerPopup(answers);
     EXPECT_TRUE(Enabled(ID_OBJ_POPUPMENU));
     Mouse(WM_LBUTTONDOWN, 40, 50);
     Mouse(WM_MOUSEMOVE, 340, 120, MK_LBUTTON);
@@ -1238,23 +1175,6 @@ TEST_F(CanvasTest, APopupButtonIsCutToItsSizeAndKeepsItsItem)
     EXPECT_EQ(CString("Mehr"), ButtonStruct(0)->m_strText);
     EXPECT_EQ(CString("Eintrag"), Page().GetPopupMenuText(0));
     EXPECT_FALSE(Enabled(ID_OBJ_POPUPMENU)) << "the reopened page binds its popup";
-}
-
-TEST_F(CanvasTest, ATextViewerButtonStartsTheViewerOnItsDocument)
-{
-    EditorFolder editor;
-    editor.Write("Scrollet.exe", "MZ");
-    const CString text = m_folder.Write("liesmich.txt", "Zeile\r\n");
-    Open("");
-    ModalAnswers answers;
-    AnswerDialog(answers, { { IDC_VIEWER_DOCUMENT, text } });
-    ViewCommand(ID_OBJ_TEXTVIEWER);
-    ASSERT_EQ(1, ButtonCount());
-    EXPECT_NE(-1, ButtonStruct(0)->m_strApplication.Find("Scrollet.exe"));
-    EXPECT_NE(-1, ButtonStruct(0)->m_strParameter.Find("liesmich.txt"));
-    EXPECT_EQ(CString("Text"), ButtonStruct(0)->m_strText);
-    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
-    EXPECT_TRUE(m_pView->GetDefaultButton().m_strApplication.IsEmpty()) << "the next button starts plain";
 }
 
 TEST_F(CanvasTest, ASiblingProgramMissingBesideTheEditorDisablesItsCommandAndSaysWhy)
@@ -1303,83 +1223,79 @@ TEST_F(CanvasTest, ASiblingProgramMissingBesideTheEditorDisablesItsCommandAndSay
         ownBar.DestroyWindow();
 }
 
-TEST_F(CanvasTest, APdfButtonAsksForTheReaderAndStartsTheStarterOnTheDocument)
+// A PDF or slide show button: a reader not yet remembered is asked for and
+// remembered, a remembered one is not asked for, a cancelled insertion adds
+// nothing, and the starter, the document and the reader's setup are copied
+// into the chosen folder.
+TEST_F(CanvasTest, AReaderDocumentButtonStartsTheStarterOnTheCopiedDocument)
 {
-    EditorFolder editor;
-    editor.Write("Pagolin\\pagolin.exe", "starter");
-    editor.Write("Pagolin\\pagolin.ini", "[SETTINGS]\r\n");
-    TempFolder outside;
-    const CString setup = outside.Write("ReaderSetup.exe", "setup");
-    const CString document = outside.Write("Preise.pdf", "document");
-    App().WriteProfileString("VIEWER", "PDF", "");
-    Open("");
-    EXPECT_TRUE(Enabled(ID_OBJ_PDFSTARTER));
-    MessageBoxRecorder boxes;
-    ModalAnswers answers;
-    answers.Then([setup](CDialog* pDlg) {
-        ASSERT_NE(nullptr, dynamic_cast<CViewerSetupDlg*>(pDlg));
-        pDlg->SetDlgItemText(IDC_INS_SETUP_PATH, setup);
-        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    });
-    answers.Then([document](CDialog* pDlg) {
-        ASSERT_NE(nullptr, dynamic_cast<CDocumentInsertDlg*>(pDlg));
-        pDlg->SetDlgItemText(IDC_INS_DOCUMENT, document);
-        pDlg->SetDlgItemText(IDC_INS_FOLDER, "PdfFiles");
-        pDlg->SetDlgItemText(IDC_INS_BUTTON_TEXT, "Preisliste");
-        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    });
-    ViewCommand(ID_OBJ_PDFSTARTER);
-    const CString remembered = App().GetProfileString("VIEWER", "PDF", "");
-    App().WriteProfileString("VIEWER", "PDF", "");
-    EXPECT_EQ(0u, boxes.Count());
-    EXPECT_EQ(2u, answers.Captions().size());
-    EXPECT_EQ(setup, remembered);
-    ASSERT_EQ(1, ButtonCount());
-    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
-    EXPECT_EQ(CString("PdfFiles\\pagolin.exe"), ButtonStruct(0)->m_strApplication);
-    EXPECT_EQ(CString("/O \"Preise.pdf\""), ButtonStruct(0)->m_strParameter);
-    EXPECT_TRUE(ButtonStruct(0)->m_strDocument.IsEmpty());
-    EXPECT_EQ(CString("Preisliste"), ButtonStruct(0)->m_strText);
-    EXPECT_EQ(CString("document"), testing_support::ReadFileText(m_folder.File("PdfFiles\\Preise.pdf")));
-    EXPECT_EQ(CString("starter"), testing_support::ReadFileText(m_folder.File("PdfFiles\\pagolin.exe")));
-    EXPECT_TRUE(m_pView->GetDefaultButton().m_strApplication.IsEmpty()) << "the next button starts plain";
-}
-
-TEST_F(CanvasTest, ASlideShowButtonUsesTheRememberedReaderAndACancelAddsNothing)
-{
-    EditorFolder editor;
-    editor.Write("Slidora\\slidora.exe", "starter");
-    editor.Write("Slidora\\slidora.ini", "[SETTINGS]\r\n");
-    TempFolder outside;
-    const CString setup = outside.Write("ShowSetup.exe", "setup");
-    const CString show = outside.Write("Vortrag.pps", "show");
-    App().WriteProfileString("VIEWER", "PPS", setup);
-    Open("");
-    EXPECT_TRUE(Enabled(ID_OBJ_SLIDESHOW));
-    MessageBoxRecorder boxes;
-    ModalAnswers answers;
-    ViewCommand(ID_OBJ_SLIDESHOW);
-    EXPECT_EQ(1u, answers.Captions().size()) << "the remembered reader is not asked for";
-    EXPECT_EQ(0, ButtonCount());
-    EXPECT_EQ(0, m_pView->GetObjects().GetObjectCount());
-    answers.Then([show](CDialog* pDlg) {
-        ASSERT_NE(nullptr, dynamic_cast<CDocumentInsertDlg*>(pDlg));
-        pDlg->SetDlgItemText(IDC_INS_DOCUMENT, show);
-        pDlg->SetDlgItemText(IDC_INS_FOLDER, "PpsFiles");
-        pDlg->SetDlgItemText(IDC_INS_BUTTON_TEXT, "Vortrag");
-        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    });
-    ViewCommand(ID_OBJ_SLIDESHOW);
-    const CString remembered = App().GetProfileString("VIEWER", "PPS", "");
-    App().WriteProfileString("VIEWER", "PPS", "");
-    EXPECT_EQ(2u, answers.Captions().size());
-    EXPECT_EQ(setup, remembered);
-    ASSERT_EQ(1, ButtonCount());
-    EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
-    EXPECT_EQ(CString("PpsFiles\\slidora.exe"), ButtonStruct(0)->m_strApplication);
-    EXPECT_EQ(CString("/O \"Vortrag.pps\""), ButtonStruct(0)->m_strParameter);
-    EXPECT_EQ(CString("Vortrag"), ButtonStruct(0)->m_strText);
-    EXPECT_EQ(CString("setup"), testing_support::ReadFileText(m_folder.File("PpsFiles\\PpsSetup\\ShowSetup.exe")));
+    const struct
+    {
+        UINT nID;
+        LPCSTR pszStarter, pszKey, pszSetup, pszDocument, pszFolder, pszSetupFolder, pszText;
+        bool bRemembered;
+    } rows[] = {
+        { ID_OBJ_PDFSTARTER, "Pagolin\\pagolin", "PDF", "ReaderSetup.exe", "Preise.pdf", "PdfFiles", "PdfSetup",
+          "Preisliste", false },
+        { ID_OBJ_SLIDESHOW, "Slidora\\slidora", "PPS", "ShowSetup.exe", "Vortrag.pps", "PpsFiles", "PpsSetup",
+          "Vortrag", true },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.pszKey);
+        EditorFolder editor;
+        editor.Write(CString(row.pszStarter) + ".exe", "starter");
+        editor.Write(CString(row.pszStarter) + ".ini", "[SETTINGS]\r\n");
+        TempFolder outside;
+        const CString setup = outside.Write(row.pszSetup, "setup");
+        const CString document = outside.Write(row.pszDocument, "document");
+        App().WriteProfileString("VIEWER", row.pszKey, row.bRemembered ? setup : CString());
+        Open("");
+        EXPECT_TRUE(Enabled(row.nID));
+        MessageBoxRecorder boxes;
+        ModalAnswers answers;
+        if (row.bRemembered)
+        {
+            ViewCommand(row.nID);   // the insertion cancelled
+            EXPECT_EQ(1u, answers.Captions().size());
+            EXPECT_EQ(0, m_pView->GetObjects().GetObjectCount());
+        }
+        else
+            answers.Then([setup](CDialog* pDlg) {
+                ASSERT_NE(nullptr, dynamic_cast<CViewerSetupDlg*>(pDlg));
+                pDlg->SetDlgItemText(IDC_INS_SETUP_PATH, setup);
+                pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            });
+        answers.Then([&](CDialog* pDlg) {
+            ASSERT_NE(nullptr, dynamic_cast<CDocumentInsertDlg*>(pDlg));
+            pDlg->SetDlgItemText(IDC_INS_DOCUMENT, document);
+            pDlg->SetDlgItemText(IDC_INS_FOLDER, row.pszFolder);
+            pDlg->SetDlgItemText(IDC_INS_BUTTON_TEXT, row.pszText);
+            pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+        ViewCommand(row.nID);
+        const CString remembered = App().GetProfileString("VIEWER", row.pszKey, "");
+        App().WriteProfileString("VIEWER", row.pszKey, "");
+        EXPECT_EQ(0u, boxes.Count());
+        EXPECT_EQ(2u, answers.Captions().size());
+        EXPECT_EQ(setup, remembered);
+        ASSERT_EQ(1, ButtonCount());
+        EXPECT_EQ(1, m_pView->GetObjects().GetObjectCount());
+        const CString folder(row.pszFolder), starter = folder + strrchr(row.pszStarter, '\\') + ".exe";
+        EXPECT_EQ(starter, ButtonStruct(0)->m_strApplication);
+        EXPECT_EQ(CString("/O \"") + row.pszDocument + "\"", ButtonStruct(0)->m_strParameter);
+        EXPECT_TRUE(ButtonStruct(0)->m_strDocument.IsEmpty());
+        EXPECT_EQ(CString(row.pszText), ButtonStruct(0)->m_strText);
+        EXPECT_EQ(CString("document"), testing_support::ReadFileText(m_folder.File(folder + "\\" + row.pszDocument)));
+        EXPECT_EQ(CString("starter"), testing_support::ReadFileText(m_folder.File(starter)));
+        EXPECT_EQ(CString("setup"), testing_support::ReadFileText(
+                                        m_folder.File(folder + "\\" + row.pszSetupFolder + "\\" + row.pszSetup)));
+        EXPECT_TRUE(m_pView->GetDefaultButton().m_strApplication.IsEmpty()) << "the next button starts plain";
+        MessageBoxRecorder closing;
+        closing.Answer(IDNO);
+        App().CloseAllDocuments(FALSE);
+        PumpLoop();
+    }
 }
 
 TEST_F(CanvasTest, ADroppedClipOpensItsDialogOnlyWhenPlayable)

@@ -17,73 +17,55 @@ using testing_support::MessageBoxRecorder;
 
 namespace {
 
+// The brightness as opened (manual within -50..50) and what comes back after
+// the mode was switched or a value typed; a refused value is cancelled after
+// the message.
 TEST(ButtonStyleDlg, BrightnessComesBack)
 {
     const struct
     {
         int in;
-        LPCSTR typed;      // null: leave the field
-        int out;
-        BOOL editEnabled;
-        BOOL manualChecked;
-    } cases[] = {
-        { 100, nullptr, 100, FALSE, FALSE },
-        { -20, nullptr, -20, TRUE, TRUE },
-        { 50, nullptr, 50, TRUE, TRUE },
-        { 51, nullptr, 100, FALSE, FALSE },
-        { 10, "-35", -35, TRUE, TRUE },
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.in);
-        CButtonStyleDlg dlg;
-        dlg.m_nBrightness = c.in;
-        BOOL editEnabled = !c.editEnabled, manualChecked = !c.manualChecked;
-        ModalScript script([&](CDialog* pDlg) {
-            editEnabled = ItemEnabled(pDlg, IDC_STYLE_BRIGHTNESS);
-            manualChecked = pDlg->IsDlgButtonChecked(IDC_STYLE_MANUAL_BRIGHT);
-            if (c.typed != nullptr)
-                pDlg->SetDlgItemText(IDC_STYLE_BRIGHTNESS, c.typed);
-            Click(pDlg, IDOK);
-        });
-        ASSERT_EQ(IDOK, dlg.DoModal());
-        EXPECT_EQ(c.editEnabled, editEnabled);
-        EXPECT_EQ(c.manualChecked, manualChecked);
-        EXPECT_EQ(c.out, dlg.m_nBrightness);
-    }
-}
-
-TEST(ButtonStyleDlg, SwitchingBrightnessModeDecidesWhatComesBack)
-{
-    const struct
-    {
-        int in;
-        int radio;
-        LPCSTR typed;
+        BOOL manualAtOpen;   // the field enabled and the manual mode checked
+        int radio;           // 0: the mode left
+        LPCSTR typed;        // null: the field left
         int out;
         size_t boxes;
     } cases[] = {
-        { -20, IDC_STYLE_AUTO_BRIGHT, "7", 100, 0 },
-        { 100, IDC_STYLE_MANUAL_BRIGHT, "12", 12, 0 },
-        { 100, IDC_STYLE_MANUAL_BRIGHT, "51", 100, 1 },   // refused: cancelled after the message
+        { 100, FALSE, 0, nullptr, 100, 0 },
+        { -20, TRUE, 0, nullptr, -20, 0 },
+        { 50, TRUE, 0, nullptr, 50, 0 },
+        { 51, FALSE, 0, nullptr, 100, 0 },
+        { 10, TRUE, 0, "-35", -35, 0 },
+        { -20, TRUE, IDC_STYLE_AUTO_BRIGHT, "7", 100, 0 },
+        { 100, FALSE, IDC_STYLE_MANUAL_BRIGHT, "12", 12, 0 },
+        { 100, FALSE, IDC_STYLE_MANUAL_BRIGHT, "51", 100, 1 },
     };
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(c.radio);
+        SCOPED_TRACE(testing::Message() << c.in << " " << c.radio << " " << (c.typed ? c.typed : ""));
         MessageBoxRecorder boxes;
         CButtonStyleDlg dlg;
         dlg.m_nBrightness = c.in;
-        BOOL enabled = FALSE;
+        BOOL editEnabled = !c.manualAtOpen, manualChecked = !c.manualAtOpen, enabledAfter = FALSE;
         ModalScript script([&](CDialog* pDlg) {
-            ChooseRadio(pDlg, { IDC_STYLE_AUTO_BRIGHT, IDC_STYLE_MANUAL_BRIGHT }, c.radio);
-            enabled = ItemEnabled(pDlg, IDC_STYLE_BRIGHTNESS);
-            pDlg->SetDlgItemText(IDC_STYLE_BRIGHTNESS, c.typed);
+            editEnabled = ItemEnabled(pDlg, IDC_STYLE_BRIGHTNESS);
+            manualChecked = pDlg->IsDlgButtonChecked(IDC_STYLE_MANUAL_BRIGHT);
+            if (c.radio != 0)
+            {
+                ChooseRadio(pDlg, { IDC_STYLE_AUTO_BRIGHT, IDC_STYLE_MANUAL_BRIGHT }, c.radio);
+                enabledAfter = ItemEnabled(pDlg, IDC_STYLE_BRIGHTNESS);
+            }
+            if (c.typed != nullptr)
+                pDlg->SetDlgItemText(IDC_STYLE_BRIGHTNESS, c.typed);
             Click(pDlg, IDOK);
             if (pDlg->ContinueModal())
                 Click(pDlg, IDCANCEL);
         });
-        INT_PTR result = dlg.DoModal();
-        EXPECT_EQ(c.radio == IDC_STYLE_MANUAL_BRIGHT, enabled);
+        const INT_PTR result = dlg.DoModal();
+        EXPECT_EQ(c.manualAtOpen, editEnabled);
+        EXPECT_EQ(c.manualAtOpen, manualChecked);
+        if (c.radio != 0)
+            EXPECT_EQ(c.radio == IDC_STYLE_MANUAL_BRIGHT, enabledAfter);
         EXPECT_EQ(c.boxes, boxes.Count());
         if (c.boxes == 0)
         {

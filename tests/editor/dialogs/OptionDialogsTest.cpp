@@ -46,7 +46,8 @@ TEST(WindowPosDlg, RangesOfSizeAndPosition)
 }
 
 // A size taken from a large background picture and the position of a centred
-// window are kept as they are, not refused.
+// window are kept as they are, not refused. A framed window has no corner
+// settings.
 TEST(WindowPosDlg, OnlyTheFieldsOfTheChosenModesAreChecked)
 {
     const struct
@@ -64,13 +65,16 @@ TEST(WindowPosDlg, OnlyTheFieldsOfTheChosenModesAreChecked)
         dlg.m_nHeight = 900;
         dlg.m_nPositionMode = c.positionMode;
         dlg.m_nSizeMode = c.sizeMode;
+        BOOL bFrameless = TRUE;
         ModalScript script([&](CDialog* pDlg) {
+            bFrameless = ItemEnabled(pDlg, IDC_WINPOS_FRAMELESS);
             Click(pDlg, IDOK);
             if (pDlg->ContinueModal())
                 Click(pDlg, IDCANCEL);
         });
         EXPECT_EQ(c.accepted ? IDOK : IDCANCEL, dlg.DoModal());
         EXPECT_EQ(c.accepted ? 0u : 1u, boxes.Count());
+        EXPECT_FALSE(bFrameless);
         if (c.accepted)
         {
             EXPECT_EQ(-1, dlg.m_nX);
@@ -123,20 +127,6 @@ TEST(WindowPosDlg, ModesEnableTheirFields)
     EXPECT_EQ(0, dlg.m_nSizeMode);
     EXPECT_EQ(0, dlg.m_nBorder);
     EXPECT_EQ((std::vector<std::string>{ "hilfe_frameless.htm", "hilfe_fenster.htm" }), services.helpPages);
-}
-
-TEST(WindowPosDlg, AFramedWindowHasNoCornerSettings)
-{
-    CWindowPosDlg dlg;
-    dlg.m_nWidth = 500;
-    dlg.m_nHeight = 350;
-    BOOL frameless = TRUE;
-    ModalScript script([&](CDialog* pDlg) {
-        frameless = ItemEnabled(pDlg, IDC_WINPOS_FRAMELESS);
-        Click(pDlg, IDCANCEL);
-    });
-    dlg.DoModal();
-    EXPECT_FALSE(frameless);
 }
 
 // Every check box these dialogs show is one whose state the project keeps:

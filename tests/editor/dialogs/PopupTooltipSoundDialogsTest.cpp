@@ -164,17 +164,29 @@ TEST(TooltipDlg, LineBreaksAndTheLengthTheProjectKeeps)
     }
 }
 
-TEST(TooltipDlg, TransparencyDisablesTheBackgroundColour)
+// Transparency disables the background colour; the picture button puts the
+// picture's tag before the text, keeping what was typed.
+TEST(TooltipDlg, TransparencyColoursFontAndPictureTag)
 {
     FakeServices services;
+    services.projectFolder = "C:\\Menu";
     CommonDialogScript dialogs;
     AnswerColor(dialogs, RGB(1, 2, 3));
     AnswerColor(dialogs, RGB(4, 5, 6));
     AnswerFont(dialogs, "Arial", -15, RGB(7, 8, 9));
+    dialogs.AnswerFile("C:\\Menu\\logo.bmp");
     CTooltipDlg dlg;
     dlg.m_bTransparent = 1;
+    dlg.m_strDefaultText = "Willkommen";
     BOOL atOpen = TRUE, afterUntick = FALSE;
+    CString shown;
     ModalScript script([&](CDialog* pDlg) {
+        if (dynamic_cast<CTooltipPictureDlg*>(pDlg) != nullptr)
+        {
+            Click(pDlg, IDC_TIP_PICTURE_BROWSE);
+            Click(pDlg, IDOK);
+            return;
+        }
         atOpen = ItemEnabled(pDlg, IDC_TIP_BACKCOLOR);
         pDlg->CheckDlgButton(IDC_TIP_TRANSPARENT, BST_UNCHECKED);
         Click(pDlg, IDC_TIP_TRANSPARENT);
@@ -183,6 +195,9 @@ TEST(TooltipDlg, TransparencyDisablesTheBackgroundColour)
         Click(pDlg, IDC_TIP_FONTCOLOR);
         Click(pDlg, IDC_TIP_FONT);
         Click(pDlg, IDC_DLG_HELP);
+        pDlg->SetDlgItemText(IDC_TIP_X, "12");
+        Click(pDlg, IDC_TIP_PICTURE);
+        shown = ItemText(pDlg, IDC_TIP_TEXT);
         Click(pDlg, IDOK);
     });
     ASSERT_EQ(IDOK, dlg.DoModal());
@@ -193,6 +208,8 @@ TEST(TooltipDlg, TransparencyDisablesTheBackgroundColour)
     EXPECT_EQ(RGB(7, 8, 9), dlg.m_font.m_crColor);   // the font dialog's colour wins
     EXPECT_STREQ("Arial", dlg.m_font.m_logFont.lfFaceName);
     EXPECT_EQ(std::vector<std::string>{ "hilfe_tooltip.htm" }, services.helpPages);
+    EXPECT_EQ(CString("<img src=\"LOGO.BMP\">Willkommen"), shown);
+    EXPECT_EQ(12, dlg.m_nX);
 }
 
 TEST(TooltipPictureDlg, TagOfAPictureInTheProject)
@@ -216,32 +233,6 @@ TEST(TooltipPictureDlg, TagOfAPictureInTheProject)
         CTooltipPictureDlg::InsertPictureTag(text, c.picture, "C:\\Menu");
         EXPECT_EQ(CString(c.out), text);
     }
-}
-
-TEST(TooltipDlg, PictureButtonPutsTheTagBeforeTheText)
-{
-    FakeServices services;
-    services.projectFolder = "C:\\Menu";
-    CommonDialogScript files;
-    files.AnswerFile("C:\\Menu\\logo.bmp");
-    CTooltipDlg dlg;
-    dlg.m_strDefaultText = "Willkommen";
-    CString shown;
-    ModalScript script([&](CDialog* pDlg) {
-        if (dynamic_cast<CTooltipPictureDlg*>(pDlg) != nullptr)
-        {
-            Click(pDlg, IDC_TIP_PICTURE_BROWSE);
-            Click(pDlg, IDOK);
-            return;
-        }
-        pDlg->SetDlgItemText(IDC_TIP_X, "12");
-        Click(pDlg, IDC_TIP_PICTURE);
-        shown = ItemText(pDlg, IDC_TIP_TEXT);
-        Click(pDlg, IDOK);
-    });
-    ASSERT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ(CString("<img src=\"LOGO.BMP\">Willkommen"), shown);
-    EXPECT_EQ(12, dlg.m_nX);
 }
 
 TEST(SoundDialogs, OnlySoundsOfTheProjectAreTaken)

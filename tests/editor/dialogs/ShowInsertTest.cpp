@@ -73,23 +73,18 @@ TEST(ShowInsert, TheProgramsCountFromVersion122WithBothFilesReadable)
         EXPECT_EQ(c.installed, insert.IsInstalled());
         EXPECT_EQ(CString(c.version), insert.m_strVersion);
     }
+    // Without the programs only the missing dialog shows.
     registry.Clear();
-    EXPECT_FALSE(CShowInsert().IsInstalled());
-}
-
-TEST(ShowInsert, WithoutTheProgramsOnlyTheMissingDialogShows)
-{
-    TempFolder project;
-    PelmoraRegistry registry;
     std::vector<CString> shown;
     ModalScript script([&](CDialog* pDlg) {
         shown.push_back(pDlg->GetRuntimeClass()->m_lpszClassName);
         Click(pDlg, IDOK);
     });
     CShowInsert insert;
-    EXPECT_FALSE(insert.Run(project.Path()));
+    EXPECT_FALSE(insert.IsInstalled());
+    EXPECT_FALSE(insert.Run(programs.Path()));
     EXPECT_EQ(std::vector<CString>({ "CLumivaneMissingDlg" }), shown);
-    EXPECT_EQ(project.Path(), insert.m_strTargetFolder);
+    EXPECT_EQ(programs.Path(), insert.m_strTargetFolder);
 }
 
 // The basic settings skip the configuring pages both ways; the authoring
@@ -295,7 +290,7 @@ TEST(ShowInsert, DefaultCaptions)
 }
 
 // The tip counter: 0 shows the tip, 1 to 18 count on unseen, 19 shows it and
-// starts again.
+// starts again. Silenced, it counts from 1; its link starts the home page.
 TEST(ShowInsert, TheTipComesBackEveryTwentiethTime)
 {
     const struct
@@ -303,17 +298,26 @@ TEST(ShowInsert, TheTipComesBackEveryTwentiethTime)
         int before;
         BOOL shown;
         int after;
-    } cases[] = { { 0, TRUE, 0 }, { -3, TRUE, -3 }, { 1, FALSE, 2 }, { 18, FALSE, 19 }, { 19, TRUE, 0 } };
+        bool bSilence;
+    } cases[] = { { 0, TRUE, 0, false },  { -3, TRUE, -3, false }, { 1, FALSE, 2, false },
+                  { 18, FALSE, 19, false }, { 19, TRUE, 0, false },  { 0, TRUE, 1, true } };
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(c.before);
+        SCOPED_TRACE(testing::Message() << c.before << (c.bSilence ? " silenced" : ""));
         FakeServices services;
         services.ints[CLumivaneTipDlg::kCounterKey] = c.before;
+        ProgramStartRecorder starts;
         BOOL bShown = FALSE, bTicked = TRUE;
         ModalScript script([&](CDialog* pDlg) {
             MSG msg;
             bShown = !::PeekMessageA(&msg, pDlg->m_hWnd, WM_COMMAND, WM_COMMAND, PM_NOREMOVE);
             bTicked = pDlg->IsDlgButtonChecked(IDC_TIP_DONT_SHOW);
+            if (c.bSilence)
+            {
+                pDlg->CheckDlgButton(IDC_TIP_DONT_SHOW, BST_CHECKED);
+                Click(pDlg, IDC_TIP_DONT_SHOW);
+                Click(pDlg, IDC_TIP_HOMEPAGE);
+            }
             if (bShown)
                 Click(pDlg, IDOK);
         });
@@ -322,24 +326,10 @@ TEST(ShowInsert, TheTipComesBackEveryTwentiethTime)
         EXPECT_EQ(c.shown, bShown);
         EXPECT_FALSE(bTicked);
         EXPECT_EQ(c.after, services.ints[CLumivaneTipDlg::kCounterKey]);
+        ASSERT_EQ(c.bSilence ? 1u : 0u, starts.Starts().size());
+        if (c.bSilence)
+            EXPECT_EQ(CString(CLumivaneTipDlg::kHomePage), starts.Starts()[0].strFile);
     }
-}
-
-TEST(ShowInsert, TheTipCanBeSilencedAndLinksToTheHomePage)
-{
-    FakeServices services;
-    ProgramStartRecorder starts;
-    ModalScript script([&](CDialog* pDlg) {
-        pDlg->CheckDlgButton(IDC_TIP_DONT_SHOW, BST_CHECKED);
-        Click(pDlg, IDC_TIP_DONT_SHOW);
-        Click(pDlg, IDC_TIP_HOMEPAGE);
-        Click(pDlg, IDOK);
-    });
-    CLumivaneTipDlg tip;
-    tip.DoModal();
-    EXPECT_EQ(1, services.ints[CLumivaneTipDlg::kCounterKey]);
-    ASSERT_EQ(1u, starts.Starts().size());
-    EXPECT_EQ(CString(CLumivaneTipDlg::kHomePage), starts.Starts()[0].strFile);
 }
 
 // A list of pictures: with the programs installed the wizard offers the

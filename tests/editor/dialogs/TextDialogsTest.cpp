@@ -11,7 +11,6 @@
 using namespace dialog_tests;
 using testing_support::CommonDialogScript;
 using testing_support::MessageBoxRecorder;
-using testing_support::TempFolder;
 
 namespace {
 
