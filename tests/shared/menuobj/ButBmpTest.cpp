@@ -14,7 +14,6 @@ using testing_support::TempFolder;
 
 namespace {
 
-const COLORREF kCanvas = RGB(0, 128, 0);
 const DWORD kMagenta = 0xFF00FF;
 
 // Three states of nStateHeight rows (red, green, blue), each with a magenta

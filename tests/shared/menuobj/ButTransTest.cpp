@@ -9,10 +9,6 @@ using menuobj_testing::PixelCase;
 
 namespace {
 
-const COLORREF kCanvas = RGB(0, 128, 0);
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kGrey = RGB(128, 128, 128);
 const COLORREF kLightGrey = RGB(192, 192, 192);
 
 void ExpectLook(ButtonState state, std::initializer_list<PixelCase> pixels)

@@ -12,11 +12,6 @@ using menuobj_testing::PixelCase;
 
 namespace {
 
-const COLORREF kCanvas = RGB(0, 128, 0);
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kGrey = RGB(128, 128, 128);
-
 // The button covers (10, 10)-(110, 40); its caption stays in the middle.
 void ExpectLook(ButtonState state, std::initializer_list<PixelCase> pixels)
 {

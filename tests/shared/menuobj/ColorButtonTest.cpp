@@ -14,12 +14,8 @@ using testing_support::TempFolder;
 
 namespace {
 
-const COLORREF kCanvas = RGB(0, 128, 0);
 const COLORREF kColour = RGB(200, 100, 50);
 const COLORREF kMark = RGB(20, 40, 60);   // the picture's pixel (1, 1)
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kGrey = RGB(128, 128, 128);
-const COLORREF kBlack = RGB(0, 0, 0);
 
 // A 10 by 8 picture at (20, 10): the button covers (20, 10)-(30, 18).
 class ColorButtonTest : public testing::Test

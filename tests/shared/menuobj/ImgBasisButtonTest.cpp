@@ -10,8 +10,6 @@ using testing_support::TempFolder;
 
 namespace {
 
-const COLORREF kCanvas = RGB(0, 128, 0);
-
 class CTestImageButton : public CImgBasisButton
 {
 public:

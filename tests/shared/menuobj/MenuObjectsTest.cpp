@@ -34,8 +34,6 @@ typedef std::vector<CObject*> Objects;
 
 namespace {
 
-const COLORREF kCanvas = RGB(0, 128, 0);
-
 // A page window with its container; the structs outlive the objects.
 class MenuObjectsTest : public ::testing::Test
 {

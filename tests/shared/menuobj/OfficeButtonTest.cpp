@@ -14,12 +14,9 @@ using testing_support::TempFolder;
 
 namespace {
 
-const COLORREF kCanvas = RGB(0, 128, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kHighlight = RGB(182, 189, 210);
 const COLORREF kBlue = RGB(10, 36, 106);
-const COLORREF kBlack = RGB(0, 0, 0);
 
 // A white 10 by 8 picture with a red block at (3, 2)-(7, 6), at (20, 10).
 void ExpectLook(ButtonState state, std::initializer_list<PixelCase> pixels)

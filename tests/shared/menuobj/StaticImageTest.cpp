@@ -12,8 +12,6 @@ using testing_support::TempFolder;
 
 namespace {
 
-const COLORREF kCanvas = RGB(0, 128, 0);
-
 class StaticImageTest : public testing::Test
 {
 protected:

@@ -12,7 +12,7 @@ using menuobj_testing::BitmapCanvas;
 
 namespace {
 
-const COLORREF kCanvas = RGB(255, 255, 255);
+const COLORREF kPaper = RGB(255, 255, 255);
 const COLORREF kText = RGB(0, 0, 160);
 
 int CountColor(BitmapCanvas& canvas, COLORREF cr, int cx, int cy)
@@ -44,7 +44,7 @@ TEST(StaticTextTest, TheTextTakesItsMeasuredSizeWithRoomForItalicsAndEffects)
     for (int nPaint = 1; nPaint <= 3; ++nPaint)
     {
         SCOPED_TRACE(nPaint);
-        BitmapCanvas canvas(400, 80, kCanvas);
+        BitmapCanvas canvas(400, 80, kPaper);
         wnd.Draw(canvas.DC());
         EXPECT_TRUE(wnd.IsMeasured());
         EXPECT_EQ(rcExpected, CRect(crStruct.m_rect));
@@ -74,7 +74,7 @@ TEST(StaticTextTest, TheObjectMakesItsWindowAsLargeAsTheTextAndDrawsThroughIt)
         hWnd = pChild->m_hWnd;
         EXPECT_EQ(rcExpected, RectInParent(*pChild));
 
-        BitmapCanvas canvas(200, 100, kCanvas);
+        BitmapCanvas canvas(200, 100, kPaper);
         object.Draw(canvas.DC());
         EXPECT_GT(CountColor(canvas, kText, 200, 100), 0);
 
