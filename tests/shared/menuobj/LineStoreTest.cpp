@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
-
 #include <string>
 #include <vector>
 
@@ -57,10 +56,11 @@ TEST(LineStoreTest, GetLineWalksFromTheFirstLineAfterRewind)
     store.AddLine("one");
     store.AddLine("two");
     EXPECT_TRUE(store.IsChanged());
-    EXPECT_EQ(1, store.GetLine(strLine));
-    EXPECT_EQ("one", strLine);
-    EXPECT_EQ(1, store.GetLine(strLine));
-    EXPECT_EQ("two", strLine);
+    for (LPCSTR lpszExpected : { "one", "two" })
+    {
+        EXPECT_EQ(1, store.GetLine(strLine));
+        EXPECT_EQ(lpszExpected, strLine);
+    }
     EXPECT_EQ(0, store.GetLine(strLine));
     EXPECT_EQ("", strLine);
 
@@ -115,21 +115,16 @@ TEST(LineStoreTest, SaveFileWritesEveryLineWithCrLf)
     store.AddLine("new");
     EXPECT_TRUE(store.SaveFile(strPath));
     EXPECT_EQ("new\r\n", ReadFileText(strPath));
-}
 
-TEST(LineStoreTest, SaveFileWritesNothingWithoutLinesOrPath)
-{
-    TempFolder folder;
-    CLineStore store;
-    CString strPath = folder.File("empty.ini");
-    EXPECT_FALSE(store.SaveFile(strPath));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strPath));
-
-    store.AddLine("line");
+    // Nothing is written without lines or a path.
     EXPECT_FALSE(store.SaveFile(""));
     EXPECT_FALSE(store.SaveFile(folder.File("no such folder\\x.ini")));
+    store.RemoveAll();
+    EXPECT_FALSE(store.SaveFile(folder.File("empty.ini")));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(folder.File("empty.ini")));
 }
 
+// Letters above ASCII are kept and controls before a line dropped.
 TEST(LineStoreTest, LoadFileReadsCrLfLfAndMixedLineEnds)
 {
     // A text that ends with a line end gives one last empty line.
@@ -146,10 +141,6 @@ TEST(LineStoreTest, LoadFileReadsCrLfLfAndMixedLineEnds)
     // A file that begins with an empty line.
     EXPECT_EQ((Lines{ " ", "x" }), LoadText("\r\nx"));
     EXPECT_EQ((Lines{ "" }), LoadText(""));
-}
-
-TEST(LineStoreTest, LoadFileKeepsLettersAboveAsciiAndDropsControlsBeforeALine)
-{
     EXPECT_EQ((Lines{ "Ärger", "Öl" }), LoadText("Ärger\r\n\x01\tÖl"));
     EXPECT_EQ((Lines{ "a\tb" }), LoadText("a\tb"));
 }

@@ -40,12 +40,8 @@ TEST(FileUtils, CopyFileToFolderTakesABareNameFromTheCurrentFolder)
     TempFolder from;
     TempFolder to;
     from.Write("click.wav", CString("RIFF"));
-    char szOld[MAX_PATH] = "";
-    GetCurrentDirectoryA(MAX_PATH, szOld);
-    SetCurrentDirectoryA(from.Path());
-    const BOOL bCopied = CopyFileToFolder("click.wav", "", to.Path());
-    SetCurrentDirectoryA(szOld);
-    EXPECT_TRUE(bCopied);
+    testing_support::ScopedCurrentFolder current(from.Path());
+    EXPECT_TRUE(CopyFileToFolder("click.wav", "", to.Path()));
     EXPECT_STREQ("RIFF", ReadFileText(to.File("click.wav")));
 }
 
@@ -73,23 +69,16 @@ TEST(FileUtils, AFileIsNeverCopiedOntoItself)
     EXPECT_STREQ("the author's sound", ReadFileText(folder.File("over.wav")));
 }
 
-TEST(FileUtils, CopyFileAskWithoutAskingReplacesTheTarget)
+TEST(FileUtils, CopyFileAskAsksBeforeOverwritingWhenToldTo)
 {
     TempFolder folder;
     const CString strSource = folder.Write("new.txt", CString("new"));
     const CString strTarget = folder.Write("old.txt", CString("old text"));
     MessageBoxRecorder boxes;
-    EXPECT_TRUE(CopyFileAsk(strTarget, strSource, FALSE, 'G'));
-    EXPECT_STREQ("new", ReadFileText(strTarget));
+    EXPECT_TRUE(CopyFileAsk(folder.Write("other.txt", CString("other")), strSource, FALSE, 'G'));
+    EXPECT_STREQ("new", ReadFileText(folder.File("other.txt"))) << "replaced without asking";
     EXPECT_EQ(0u, boxes.Count());
-}
 
-TEST(FileUtils, CopyFileAskAsksBeforeOverwriting)
-{
-    TempFolder folder;
-    const CString strSource = folder.Write("new.txt", CString("new"));
-    const CString strTarget = folder.Write("old.txt", CString("old text"));
-    MessageBoxRecorder boxes;
     boxes.Answer(IDNO);
     EXPECT_FALSE(CopyFileAsk(strTarget, strSource, TRUE, 'G'));
     EXPECT_STREQ("old text", ReadFileText(strTarget));
