@@ -82,26 +82,17 @@ void SetupTip(CToolTip& tip, const CRect& rcArea, CWnd* pParent = nullptr, BOOL 
 
 } // namespace
 
-TEST(ToolTipTest, ANewTooltipIsDisabledAndIgnoresTexts)
+TEST(ToolTipTest, ANewTooltipIgnoresTextsUntilSetUp)
 {
     CToolTip tip;
-    EXPECT_FALSE(tip.IsEnabled());
-    EXPECT_TRUE(tip.GetArea().IsRectEmpty());
     tip.NewTip("Hint");
     EXPECT_EQ("", tip.GetText());
     BitmapCanvas canvas(50, 50, kPaper);
     tip.Draw(canvas.DC());
     EXPECT_TRUE(InkBox(canvas, 50, 50, kPaper).IsRectEmpty());
-}
 
-TEST(ToolTipTest, SetupTakesTheSettings)
-{
-    CToolTip tip;
     SetupTip(tip, CRect(10, 20, 110, 60));
     EXPECT_TRUE(tip.IsEnabled());
-    EXPECT_EQ(CRect(10, 20, 110, 60), tip.GetArea());
-    EXPECT_EQ("Default", tip.GetDefaultText());
-    EXPECT_EQ("C:\\Project", tip.GetProjectFolder());
     tip.DefaultTip();
     EXPECT_EQ("Default", tip.GetText());
     EXPECT_EQ("Default", tip.GetLayout().GetText());
@@ -183,9 +174,8 @@ TEST(ToolTipTest, AnOpaqueAreaIsFilledWithItsColour)
 
 TEST(ToolTipTest, AnEmptyTextEmptiesTheAreaButKeepsTheText)
 {
-    const CRect rcArea(20, 10, 220, 60);
     CToolTip tip;
-    SetupTip(tip, rcArea);
+    SetupTip(tip, CRect(20, 10, 220, 60));
     tip.NewTip("Hint");
     tip.NewTip("");
     EXPECT_EQ("Hint", tip.GetText());
