@@ -1,6 +1,7 @@
 #include "shared/support/FileUtils.h"
 
 #include "helpers/TestSupport.h"
+#include "shared/support/TempVariables.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@ using testing_support::MessageBoxRecorder;
 using testing_support::ReadFileBytes;
 using testing_support::ReadFileText;
 using testing_support::TempFolder;
+using support_testing::TempVariables;
 
 // Bytes that cross several copy chunks and end in a part of one.
 std::vector<unsigned char> SampleBytes()
@@ -126,36 +128,6 @@ TEST(FileUtils, FolderPartAndExistence)
     EXPECT_TRUE(FileExists(folder.Path()));
     EXPECT_FALSE(FileExists(folder.File("gone.txt")));
 }
-
-// Sets TEMP and TMP for the test and puts the old values back.
-class TempVariables
-{
-public:
-    TempVariables() : m_strTemp(Get("TEMP")), m_strTmp(Get("TMP")) {}
-    ~TempVariables()
-    {
-        Set("TEMP", m_strTemp);
-        Set("TMP", m_strTmp);
-    }
-    TempVariables(const TempVariables&) = delete;
-    TempVariables& operator=(const TempVariables&) = delete;
-
-    static void Set(LPCSTR lpszName, const CString& strValue)
-    {
-        SetEnvironmentVariableA(lpszName, strValue.IsEmpty() ? nullptr : (LPCSTR)strValue);
-    }
-
-private:
-    static CString Get(LPCSTR lpszName)
-    {
-        char szValue[MAX_PATH] = "";
-        GetEnvironmentVariableA(lpszName, szValue, MAX_PATH);
-        return szValue;
-    }
-
-    CString m_strTemp;
-    CString m_strTmp;
-};
 
 TEST(FileUtils, TempFolderComesFromTempElseTmp)
 {
