@@ -77,6 +77,11 @@ TEST_F(ButBmpTest, TheButtonIsAsLargeAsOneStateAndDrawsItWithoutTheTransparentCo
         m_page.SetFocus();
         MouseMove(*Window(), 100, 100);
     }
+
+    // Asked for another size, it keeps the picture's.
+    m_object.SetWindowRect(0, 0, 200, 100);
+    EXPECT_EQ(CRect(30, 20, 38, 24), CRect(m_object.GetObjectRect()));
+    EXPECT_EQ(CRect(30, 20, 38, 24), RectInParent(*Window()));
 }
 
 TEST_F(ButBmpTest, ThePictureMustHoldThreeStatesAndOneRow)
@@ -140,12 +145,4 @@ TEST_F(ButBmpTest, APictureThatFailsAtTheFirstDrawLeavesADisabledButtonThatDraws
     Window()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     Window()->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     EXPECT_TRUE(m_program.m_executed.empty());
-}
-
-TEST_F(ButBmpTest, TheSizeFollowsThePicture)
-{
-    ASSERT_TRUE(CreateObject(WriteBmp(m_folder, "states.bmp", StateBmp(4))));
-    m_object.SetWindowRect(0, 0, 200, 100);
-    EXPECT_EQ(CRect(30, 20, 38, 24), CRect(m_object.GetObjectRect()));
-    EXPECT_EQ(CRect(30, 20, 38, 24), RectInParent(*Window()));
 }

@@ -182,7 +182,8 @@ TEST(ProjectPageTest, ObjectsWithoutPlayerSectionsSurvive)
     EXPECT_EQ((Ints{ 3, WS_BORDER, int(RGB(1, 2, 3)), 100 }),
               (Ints{ pClip->m_nRepeat, int(pClip->m_dwStyle), int(pClip->m_crColor),
                      int(pClip->m_rect.right - pClip->m_rect.left) }));
-    EXPECT_EQ(LineList(), Missing(SplitLines(ReadFileText(path)), { "FILE=_CURRENTDIR_\\film.avi", "[IMAGE1]", "NREP=3" }));
+    EXPECT_EQ(LineList(),
+              Missing(SplitLines(ReadFileText(path)), { "FILE=_CURRENTDIR_\\film.avi", "[IMAGE1]", "NREP=3" }));
 }
 
 TEST(ProjectPageTest, TextValuesStayOnOneLine)
@@ -201,8 +202,8 @@ TEST(ProjectPageTest, TextValuesStayOnOneLine)
     pButton->m_strText = "  Knopf  ";
     pButton->m_strToolTip = "a\rb";
     ASSERT_TRUE(page.AddButton(pButton));
-    EXPECT_EQ(LineList(), Missing(Written(page, path), { "DEFAULTTEXT=eins\\nzwei<BR>drei", "TITLE=Titel<BR>mit Umbruch",
-                                                         "TEXT=Knopf", "TOOLTIP=a<BR>b" }));
+    EXPECT_EQ(LineList(), Missing(Written(page, path), { "DEFAULTTEXT=eins\\nzwei<BR>drei", "TEXT=Knopf",
+                                                         "TITLE=Titel<BR>mit Umbruch", "TOOLTIP=a<BR>b" }));
     EXPECT_EQ("Knopf", std::string(pButton->m_strText));
 }
 

@@ -119,7 +119,8 @@ TEST_F(DibImageTest, PalettePolicyFollowsTheScreenDepth)
         ASSERT_NE(nullptr, image.GetPalette());
         PALETTEENTRY entries[12] = {};
         ASSERT_EQ(12u, GetPaletteEntries(image.GetPalette(), 0, 12, entries));
-        EXPECT_EQ(RGB(indexed.table[11].rgbRed, 0, indexed.table[11].rgbBlue), RGB(entries[11].peRed, 0, entries[11].peBlue));
+        EXPECT_EQ(RGB(indexed.table[11].rgbRed, 0, indexed.table[11].rgbBlue),
+                  RGB(entries[11].peRed, 0, entries[11].peBlue));
     }
 }
 

@@ -195,7 +195,8 @@ TEST_F(PictureTest, OnlyGifJpegAndSoundBmpDataReachTheDecoder)
         { "GIF's descriptor cut short", "tiny.gif", std::vector<BYTE>(global.begin(), global.begin() + 24), 0 },
         { "GIF's local table past the end", "tiny.gif", TinyGif(0, {}, 0x87, table), 0 },
         { "GIF's comment running past the end", "tiny.gif", TinyGif(0x80, table, 0, {}, { 0x21, 0xFE, 200, 'a' }), 0 },
-        { "GIF's trailer before any image", "tiny.gif", { 'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, 0x3B }, 0 },
+        { "GIF's trailer before any image", "tiny.gif", { 'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, 0x3B },
+          0 },
     };
     for (const KindCase& c : cases)
     {

@@ -83,7 +83,8 @@ void ExpectDefaults(CProjectSettings& s)
     const LOGFONTA& lf = font.m_logFont;
     EXPECT_STREQ("Arial", lf.lfFaceName);
     EXPECT_EQ((Ints{ 16, 400, 0, 0, 0, TEXT_EFFECT_NONE }),
-              (Ints{ int(lf.lfHeight), int(lf.lfWeight), lf.lfItalic, lf.lfUnderline, int(font.m_crColor), font.m_nEffect }));
+              (Ints{ int(lf.lfHeight), int(lf.lfWeight), lf.lfItalic, lf.lfUnderline, int(font.m_crColor),
+                     font.m_nEffect }));
 
     CString icon = "?";
     int seconds = 0;

@@ -422,7 +422,8 @@ TEST_F(StarterTest, WithoutNotifyWindowTheMainWindowIsAsked)
     const std::vector<Posted> posted = TakePosted();
     ASSERT_EQ(3u, posted.size());
     EXPECT_EQ((Ints{ WM_COMMAND, ID_APP_EXIT, int(WM_STARTER_SHOWPAGE), int(WM_STARTER_CLOSESOUND) }),
-              (Ints{ int(posted[0].nMessage), int(posted[0].wParam), int(posted[1].nMessage), int(posted[2].nMessage) }));
+              (Ints{ int(posted[0].nMessage), int(posted[0].wParam), int(posted[1].nMessage),
+                     int(posted[2].nMessage) }));
 }
 
 TEST_F(StarterTest, SoundRequestsStopTheBackgroundFirst)
