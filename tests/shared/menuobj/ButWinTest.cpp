@@ -35,23 +35,6 @@ TEST(ButWinTest, EachLookHasItsLinesOnTheButtonFace)
                                 { 50, 11, kGrey }, { 50, 38, kGrey }, { 15, 15, crFace } });
 }
 
-TEST(ButWinTest, TheCaptionIsDrawnInTheButtonsFont)
-{
-    CTestPage page;
-    CMButCreateStruct crStruct;
-    crStruct.m_strText = "%Go%";
-    crStruct.m_font.m_crColor = RGB(200, 0, 0);
-    CButWin button;
-    CreateButtonOn(page, button, crStruct, CRect(10, 10, 110, 40));
-    BitmapCanvas canvas(130, 60, kCanvas);
-    button.Draw(canvas.DC());
-    int nInk = 0;
-    for (int y = 12; y < 38; ++y)
-        for (int x = 14; x < 106; ++x)
-            nInk += canvas.Pixel(x, y) == RGB(200, 0, 0) ? 1 : 0;
-    EXPECT_GT(nInk, 0);
-}
-
 // The rows of the canvas that hold ink of the colour within the columns, as
 // bands of neighbouring rows; and the columns the ink spans.
 struct InkBands
@@ -89,6 +72,7 @@ InkBands FindInk(BitmapCanvas& canvas, const RECT& rc, COLORREF cr)
     return ink;
 }
 
+// The caption is drawn in the button's font (its colour).
 TEST(ButWinTest, ACaptionOfSeveralLinesIsDrawnOnThemAsOneCentredBlock)
 {
     for (const char* pszCaption : { "Eins<BR>Zwei", "Eins<br>Zwei" })

@@ -67,8 +67,7 @@ TEST_F(ColorButtonTest, TheObjectLetsTheWindowCreateItselfFromTheStruct)
 {
     CMObjButColor object;
     ASSERT_TRUE(object.Create(&m_struct, &m_page, 5006, RGB(128, 128, 128), FALSE));
-    EXPECT_EQ(5006, m_struct.m_nID);
-    EXPECT_EQ(DWORD(0x50010100), m_struct.m_dwStyle);
+    EXPECT_EQ(CSize(5006, 0x50010100), CSize(m_struct.m_nID, m_struct.m_dwStyle)) << "id, style";
     EXPECT_EQ(CRect(20, 10, 200, 100), CRect(m_struct.m_rect));   // as the page stored it
     EXPECT_EQ(CRect(20, 10, 30, 18), CRect(object.GetObjectRect()));
     EXPECT_EQ(CRect(20, 10, 30, 18), RectInParent(*object.GetButtonWnd()));

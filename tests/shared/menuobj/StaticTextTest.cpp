@@ -67,12 +67,11 @@ TEST(StaticTextTest, TheObjectMakesItsWindowAsLargeAsTheTextAndDrawsThroughIt)
         ASSERT_TRUE(object.Create(&crStruct, &page, 5012, RGB(128, 128, 128), FALSE));
         const CSize extent = menuobj_testing::ScreenTextExtent(crStruct.m_font.m_logFont, "Hello");
         const CRect rcExpected(30, 40, 30 + extent.cx + 16 / 6 + 6, 40 + extent.cy + 6);
-        EXPECT_EQ(rcExpected, CRect(crStruct.m_rect));
-        EXPECT_EQ(rcExpected, CRect(object.GetObjectRect()));
         CWnd* pChild = page.GetWindow(GW_CHILD);
         ASSERT_NE(nullptr, pChild);
         hWnd = pChild->m_hWnd;
-        EXPECT_EQ(rcExpected, RectInParent(*pChild));
+        for (const CRect& rc : { CRect(crStruct.m_rect), CRect(object.GetObjectRect()), RectInParent(*pChild) })
+            EXPECT_EQ(rcExpected, rc) << "struct, object, window";
 
         BitmapCanvas canvas(200, 100, kPaper);
         object.Draw(canvas.DC());
