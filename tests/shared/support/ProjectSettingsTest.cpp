@@ -538,10 +538,13 @@ TEST_F(ContractTest, FilesInsideTheFolderGetThePlaceholder)
     EXPECT_EQ(0u, m_boxes.Count());
 }
 
+// Names of no existing file, empty names, names with the placeholder and
+// names in a folder that only begins like the project's stay as given.
 TEST_F(ContractTest, FolderMatchesOnlyAtAPathBoundary)
 {
     CString sibling = m_folder.Write("Project2\\a.wav", "x");
-    EXPECT_EQ(sibling, Contracted(sibling));
+    for (CString path : { sibling, m_folder.File("Proj\\missing.wav"), CString(""), CString("_CURRENTDIR_\\none.wav") })
+        EXPECT_EQ(path, Contracted(path, path != sibling));
     EXPECT_EQ(0u, m_boxes.Count());
 
     // The same file outside the folder, with the warning asked for.
@@ -564,14 +567,6 @@ TEST_F(ContractTest, UmlautFolderMatchesInAnyCase)
     lower.Replace("Ärger", "ärger");
     EXPECT_EQ(CString("_CURRENTDIR_\\Bild.bmp"), Contracted(file));
     EXPECT_EQ(CString("_CURRENTDIR_\\Bild.bmp"), Contracted(lower));
-}
-
-TEST_F(ContractTest, OtherPathsStayAsGiven)
-{
-    // Names of no existing file, empty names and names with the placeholder.
-    for (CString path : { m_folder.File("Proj\\missing.wav"), CString(""), CString("_CURRENTDIR_\\none.wav") })
-        EXPECT_EQ(path, Contracted(path, TRUE));
-    EXPECT_EQ(0u, m_boxes.Count());
 }
 
 TEST_F(ContractTest, RelativeNamesCountAsInsideTheFolder)
