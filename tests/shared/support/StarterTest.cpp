@@ -292,6 +292,12 @@ TEST_F(StarterTest, NewPageAndVideoActionsBecomeRequests)
     EXPECT_EQ(0u, posted[0].wParam);
     EXPECT_EQ(posted[0].lParam, posted[1].lParam);
     EXPECT_STREQ("C:\\menu\\intro.avi", posted[1].strText);
+
+    // A video action without document starts the application.
+    EXPECT_EQ(-1, starter.Start("", "player.exe", "clip.avi", 3, strError, FALSE));
+    ASSERT_EQ(1u, starts.Starts().size());
+    EXPECT_STREQ("player.exe clip.avi", starts.Starts()[0].strParameters);
+    EXPECT_TRUE(TakePosted().empty());
 }
 
 TEST_F(StarterTest, ALongDocumentIsCutToTheBuffer)
@@ -309,18 +315,6 @@ TEST_F(StarterTest, ALongDocumentIsCutToTheBuffer)
     const std::vector<Posted> sounds = TakePosted();
     ASSERT_EQ(2u, sounds.size());
     EXPECT_EQ(STARTER_SOUND_BUFFER - 1, sounds[1].strText.GetLength());
-}
-
-TEST_F(StarterTest, AVideoActionWithoutDocumentStartsTheApplication)
-{
-    ScriptedStarts starts(42, 42);
-    CStarter starter;
-    starter.SetNotifyWnd(&m_notify);
-    CString strError;
-    EXPECT_EQ(-1, starter.Start("", "player.exe", "clip.avi", 3, strError, FALSE));
-    ASSERT_EQ(1u, starts.Starts().size());
-    EXPECT_STREQ("player.exe clip.avi", starts.Starts()[0].strParameters);
-    EXPECT_TRUE(TakePosted().empty());
 }
 
 TEST_F(StarterTest, TheApplicationStartsOnlyWhenTheDocumentFails)
