@@ -310,47 +310,32 @@ TEST(ProjectPageTest, SettingsSettersMarkThePageOnlyWhenAValueChanges)
         LPCSTR pszGroup;
         std::function<void(CProjectPage&, bool)> set;
     } rows[] = {
-        { "window",
-          [](CProjectPage& p, bool bChange) {
-              PageWindow w = p.GetWindow();
-              w.strTitle = bChange ? "Neu" : w.strTitle;
-              p.SetWindow(w);
-          } },
-        { "background",
-          [](CProjectPage& p, bool bChange) {
-              PageBackground b = p.GetBackground();
-              b.nX = bChange ? 17 : b.nX;
-              p.SetBackground(b);
-          } },
-        { "sound",
-          [](CProjectPage& p, bool bChange) {
-              PageSound s = p.GetSound();
-              s.bKeyOver = bChange ? 1 : s.bKeyOver;
-              p.SetSound(s);
-          } },
-        { "button style",
-          [](CProjectPage& p, bool bChange) {
-              PageButtonStyle s = p.GetButtonStyle();
-              s.font.m_logFont.lfHeight = bChange ? 31 : s.font.m_logFont.lfHeight;
-              p.SetButtonStyle(s);
-          } },
-        { "welcome",
-          [](CProjectPage& p, bool bChange) {
-              PageWelcome w = p.GetWelcome();
-              w.strText[2] = bChange ? "drei" : w.strText[2];
-              p.SetWelcome(w);
-          } },
-        { "tooltip area",
-          [](CProjectPage& p, bool bChange) {
-              PageTooltipArea t = p.GetTooltipArea();
-              if (bChange)
-                  SetRect(&t.rc, 1, 2, 30, 40);
-              p.SetTooltipArea(t);
-          } },
-        { "popup text",
-          [](CProjectPage& p, bool bChange) {
-              p.SetPopupMenuText(3, bChange ? CString("Eintrag") : p.GetPopupMenuText(3));
-          } },
+        { "window", [](CProjectPage& p, bool bChange) {
+             PageWindow w = p.GetWindow();
+             w.strTitle = bChange ? "Neu" : w.strTitle;
+             p.SetWindow(w); } },
+        { "background", [](CProjectPage& p, bool bChange) {
+             PageBackground b = p.GetBackground();
+             b.nX = bChange ? 17 : b.nX;
+             p.SetBackground(b); } },
+        { "sound", [](CProjectPage& p, bool bChange) {
+             PageSound s = p.GetSound();
+             s.bKeyOver = bChange ? 1 : s.bKeyOver;
+             p.SetSound(s); } },
+        { "button style", [](CProjectPage& p, bool bChange) {
+             PageButtonStyle s = p.GetButtonStyle();
+             s.font.m_logFont.lfHeight = bChange ? 31 : s.font.m_logFont.lfHeight;
+             p.SetButtonStyle(s); } },
+        { "welcome", [](CProjectPage& p, bool bChange) {
+             PageWelcome w = p.GetWelcome();
+             w.strText[2] = bChange ? "drei" : w.strText[2];
+             p.SetWelcome(w); } },
+        { "tooltip area", [](CProjectPage& p, bool bChange) {
+             PageTooltipArea t = p.GetTooltipArea();
+             t.rc = bChange ? RECT{ 1, 2, 30, 40 } : t.rc;
+             p.SetTooltipArea(t); } },
+        { "popup text", [](CProjectPage& p, bool bChange) {
+             p.SetPopupMenuText(3, bChange ? CString("Eintrag") : p.GetPopupMenuText(3)); } },
     };
     for (const auto& row : rows)
     {
