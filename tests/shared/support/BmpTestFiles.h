@@ -309,6 +309,13 @@ inline std::vector<BYTE> BmpFileBytes(const TestBmp& bmp, const BmpFormat& forma
     return file;
 }
 
+// The file with a field of the given size at the offset set to the value.
+inline std::vector<BYTE> WithField(std::vector<BYTE> file, size_t offset, DWORD value, size_t size = 4)
+{
+    memcpy(file.data() + offset, &value, size);
+    return file;
+}
+
 // The picture as a BMP file with a 124-byte header.
 inline std::vector<BYTE> V5FileBytes(const TestBmp& bmp)
 {
