@@ -230,13 +230,16 @@ TEST(HtmlRendererTest, TheNeededSizeIsThatOfTheDrawnLines)
     }
 }
 
+// Rendering leaves the DC's font selected.
 TEST(HtmlRendererTest, FontColourHoldsUntilTheFontIsClosed)
 {
     TestLines lines{ "<html><body text=\"#0000FF\">", "<h1><font color=\"#00FF00\">GG</font>BB</h1>" };
     CHtmlRenderer renderer;
     renderer.Prepare(&lines, "Arial", kBlack, kWhite);
     Surface surface(300, 80, kPaper);
+    HGDIOBJ hBefore = GetCurrentObject(surface.DC(), OBJ_FONT);
     RenderInto(surface, renderer, 300, 80);
+    EXPECT_EQ(hBefore, GetCurrentObject(surface.DC(), OBJ_FONT));
     int nSplit = 5 + Extent("Arial", -32, FW_BOLD, "GG").cx;
     CRect green = BoxOf(surface, 300, 80, [](COLORREF cr) { return cr == RGB(0, 255, 0); });
     CRect blue = BoxOf(surface, 300, 80, [](COLORREF cr) { return cr == RGB(0, 0, 255); });
@@ -314,17 +317,6 @@ TEST(HtmlRendererTest, ColourValues)
         SCOPED_TRACE(c.pszText);
         EXPECT_EQ(c.nValue, CHtmlRenderer::ParseHexPair(c.pszText));
     }
-}
-
-TEST(HtmlRendererTest, RenderingLeavesTheDCsFontSelected)
-{
-    TestLines lines{ "<html><body>", "<h1>x</h1><b>y" };
-    CHtmlRenderer renderer;
-    renderer.Prepare(&lines, "Arial", kBlack, kWhite);
-    Surface surface(100, 60, kPaper);
-    HGDIOBJ hBefore = GetCurrentObject(surface.DC(), OBJ_FONT);
-    RenderInto(surface, renderer, 100, 60);
-    EXPECT_EQ(hBefore, GetCurrentObject(surface.DC(), OBJ_FONT));
 }
 
 namespace {
