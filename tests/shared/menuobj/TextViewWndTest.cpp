@@ -6,6 +6,8 @@
 #include "shared/menuobj/MObjScrollet.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 
+#include "TestWindows.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,13 +45,7 @@ CSize ArialExtent(const CString& strText, int nHeight = -12, int nWeight = FW_NO
     lf.lfWeight = nWeight;
     lf.lfCharSet = ANSI_CHARSET;
     lstrcpynA(lf.lfFaceName, "Arial", LF_FACESIZE);
-    CClientDC screen(nullptr);
-    CFont font;
-    font.CreateFontIndirect(&lf);
-    CFont* pOld = screen.SelectObject(&font);
-    CSize size = screen.GetTextExtent(strText);
-    screen.SelectObject(pOld);
-    return size;
+    return menuobj_testing::ScreenTextExtent(lf, strText);
 }
 
 void FillLines(CLineStore& store, int nCount, const CString& strLine = "Line of text")
