@@ -1,5 +1,6 @@
 #include "shared/menuobj/ArchiveLines.h"
 
+#include "StoredLines.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -7,21 +8,13 @@
 #include <string>
 #include <vector>
 
+using menuobj_testing::StoredLines;
 using testing_support::ReadFileText;
 using testing_support::TempFolder;
 
 namespace {
 
 typedef std::vector<std::string> Lines;
-
-Lines AllLines(CLineStore& store)
-{
-    Lines lines;
-    CString strLine;
-    for (int nMore = store.GetFirst(strLine); nMore; nMore = store.GetNext(strLine))
-        lines.push_back((LPCSTR)strLine);
-    return lines;
-}
 
 Lines LoadThroughArchive(const CString& strText)
 {
@@ -32,7 +25,7 @@ Lines LoadThroughArchive(const CString& strText)
     CArchiveLines lines;
     lines.AddLine("old");
     lines.Serialize(ar);
-    return AllLines(lines);
+    return StoredLines(lines);
 }
 
 void StoreThroughArchive(CArchiveLines& lines, const CString& strPath)
@@ -63,7 +56,7 @@ TEST(ArchiveLinesTest, StoringWritesEveryLineWithCrLf)
     CArchive ar(&file, CArchive::load);
     CArchiveLines loaded;
     loaded.Serialize(ar);
-    EXPECT_EQ(AllLines(stored), AllLines(loaded));
+    EXPECT_EQ(StoredLines(stored), StoredLines(loaded));
 }
 
 // Control characters but tabs are dropped.

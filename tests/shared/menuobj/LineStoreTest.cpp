@@ -4,6 +4,8 @@
 #include "shared/support/Language.h"
 #include "shared/support/LanguageScope.h"
 
+#include "StoredLines.h"
+
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -14,25 +16,17 @@ using testing_support::MessageBoxRecorder;
 using testing_support::ReadFileText;
 using testing_support::TempFolder;
 
+using menuobj_testing::StoredLines;
 using support_testing::LanguageScope;
 
 namespace {
-
-std::vector<std::string> AllLines(CLineStore& store)
-{
-    std::vector<std::string> lines;
-    CString strLine;
-    for (int nMore = store.GetFirst(strLine); nMore; nMore = store.GetNext(strLine))
-        lines.push_back((LPCSTR)strLine);
-    return lines;
-}
 
 std::vector<std::string> LoadText(const CString& strText)
 {
     TempFolder folder;
     CLineStore store;
     EXPECT_TRUE(store.LoadFile(folder.Write("text.txt", strText), TRUE));
-    return AllLines(store);
+    return StoredLines(store);
 }
 
 // A store that holds at most three lines, so that the limit can be reached.
@@ -203,7 +197,7 @@ TEST(LineStoreTest, TakeLineCutsTheFirstLine)
     strBuffer = "first\r\n\r\nsecond";
     EXPECT_EQ(1, store.TakeLine(strBuffer));
     EXPECT_EQ("second", strBuffer);
-    EXPECT_EQ((Lines{ "first", " " }), AllLines(store));
+    EXPECT_EQ((Lines{ "first", " " }), StoredLines(store));
 }
 
 TEST(LineStoreTest, LoadFileReadsLongLinesWholeAndManyLinesInOnePass)

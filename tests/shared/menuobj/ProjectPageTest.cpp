@@ -7,6 +7,7 @@
 #include "shared/menuobj/LineStore.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/ProjectWriter.h"
+#include "StoredLines.h"
 #include "shared/support/Values.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@ using testing_support::MessageBoxRecorder;
 using testing_support::ReadFileText;
 using testing_support::TempFolder;
 using testing_support::TestDataPath;
+using menuobj_testing::StoredLines;
 using testing_values::Ints;
 
 namespace {
@@ -45,15 +47,6 @@ LineList SplitLines(const CString& strText)
     return lines;
 }
 
-LineList StoreLines(CLineStore& store)
-{
-    LineList lines;
-    CString line;
-    for (int nMore = store.GetFirst(line); nMore; nMore = store.GetNext(line))
-        lines.push_back((LPCSTR)line);
-    return lines;
-}
-
 // Drops the head section, which names the writing editor.
 LineList WithoutHead(const LineList& lines)
 {
@@ -75,7 +68,7 @@ LineList Written(CProjectPage& page, const CString& strPath)
 {
     CLineStore store;
     CProjectWriter(page, store, strPath).WriteProject();
-    return StoreLines(store);
+    return StoredLines(store);
 }
 
 void ExpectSameLines(const LineList& expected, const LineList& actual)
@@ -222,7 +215,7 @@ TEST(ProjectPageTest, SubPageFileNamesTheMainFile)
         SCOPED_TRACE(row.pszTitle);
         CLineStore store;
         CProjectWriter(page, store, folder.File("page01.ini")).WriteSubmenuProject(row.pszTitle, "Zurück", row.bExit, "Ende");
-        LineList lines = StoreLines(store);
+        LineList lines = StoredLines(store);
         EXPECT_EQ(LineList(), Missing(lines, { "DOKUMENT=_CURRENTDIR_\\menu.ini", "MAIN=menu.ini", "TYPE=SUBMENU" }));
         EXPECT_EQ(row.bButton2, Contains(lines, "[BUTTON2]"));
         EXPECT_EQ(row.bText, Contains(lines, "[TEXT1]"));
