@@ -4,10 +4,12 @@
 #include "shared/support/LanguageScope.h"
 
 #include "ActionCaptionTestIds.h"
+#include "shared/support/Values.h"
 
 #include <gtest/gtest.h>
 
 using support_testing::LanguageScope;
+using testing_values::Texts;
 
 TEST(ActionKeywordsTest, ParseActionKeywordReadsGermanAndEnglishWords)
 {
@@ -70,21 +72,7 @@ TEST(ActionKeywordsTest, CaptionsComeFromTheStringTableOfTheInterfaceLanguage)
     }
 }
 
-TEST(ActionKeywordsTest, ParsePopupItemSplitsTheFields)
-{
-    CString strText, strDocument, strApplication, strParameter, strKeyword;
-    int nCode = -1;
-    ParsePopupItem("TEXT=Info:DOCUMENT=liesmich.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE", strText,
-                   strDocument, strApplication, strParameter, strKeyword, nCode);
-    EXPECT_EQ("Info", strText);
-    EXPECT_EQ("liesmich.txt", strDocument);
-    EXPECT_EQ("", strApplication);
-    EXPECT_EQ("", strParameter);
-    EXPECT_EQ("NONE", strKeyword);
-    EXPECT_EQ(ACTION_NONE, nCode);
-}
-
-TEST(ActionKeywordsTest, ParsePopupItemWithMissingMarkers)
+TEST(ActionKeywordsTest, ParsePopupItemSplitsTheFieldsAndBearsMissingMarkers)
 {
     struct Case
     {
@@ -93,6 +81,8 @@ TEST(ActionKeywordsTest, ParsePopupItemWithMissingMarkers)
         int nCode;
     };
     static const Case kCases[] = {
+        { "TEXT=Info:DOCUMENT=liesmich.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE", "Info", "liesmich.txt", "", "",
+          "NONE", ACTION_NONE },
         // Without ":PARAMETER=" the application ends nowhere and reads as empty.
         { "TEXT=A:DOCUMENT=d:APPLICATION=app.exe:FUNCTION=EXIT", "A", "d", "", "old", "EXIT", ACTION_EXIT },
         // Missing start markers leave the caller's texts alone.
@@ -106,11 +96,8 @@ TEST(ActionKeywordsTest, ParsePopupItemWithMissingMarkers)
         CString strText("old"), strDocument("old"), strApplication("old"), strParameter("old"), strKeyword("old");
         int nCode = -1;
         ParsePopupItem(c.pszItem, strText, strDocument, strApplication, strParameter, strKeyword, nCode);
-        EXPECT_EQ(c.pszText, strText);
-        EXPECT_EQ(c.pszDocument, strDocument);
-        EXPECT_EQ(c.pszApplication, strApplication);
-        EXPECT_EQ(c.pszParameter, strParameter);
-        EXPECT_EQ(c.pszKeyword, strKeyword);
+        EXPECT_EQ(Texts({ c.pszText, c.pszDocument, c.pszApplication, c.pszParameter, c.pszKeyword }),
+                  Texts({ strText, strDocument, strApplication, strParameter, strKeyword }));
         EXPECT_EQ(c.nCode, nCode);
     }
 }
@@ -133,10 +120,8 @@ TEST(ActionKeywordsTest, ComposedItemsParseBackToTheirFields)
         CString strText, strDocument, strApplication, strParameter, strKeyword;
         int nCode = -1;
         ParsePopupItem(strItem, strText, strDocument, strApplication, strParameter, strKeyword, nCode);
-        EXPECT_EQ(c.pszText, strText);
-        EXPECT_EQ(c.pszDocument, strDocument);
-        EXPECT_EQ(c.pszApplication, strApplication);
-        EXPECT_EQ(c.pszParameter, strParameter);
+        EXPECT_EQ(Texts({ c.pszText, c.pszDocument, c.pszApplication, c.pszParameter }),
+                  Texts({ strText, strDocument, strApplication, strParameter }));
         EXPECT_EQ(c.nCode, nCode);
     }
     CString strItem;
@@ -146,8 +131,8 @@ TEST(ActionKeywordsTest, ComposedItemsParseBackToTheirFields)
 
 TEST(ActionKeywordsTest, PopupItemCaptionNeedsTheLeadingTextMarker)
 {
-    EXPECT_EQ("Info", GetPopupItemCaption("TEXT=Info:DOCUMENT=a.txt:FUNCTION=NONE"));
-    EXPECT_EQ("", GetPopupItemCaption("TEXT=:DOCUMENT=a.txt"));
-    EXPECT_EQ("", GetPopupItemCaption(" TEXT=Info:DOCUMENT=a.txt"));
-    EXPECT_EQ("", GetPopupItemCaption("TEXT=Info"));
+    EXPECT_EQ(Texts({ "Info", "", "", "" }),
+              Texts({ GetPopupItemCaption("TEXT=Info:DOCUMENT=a.txt:FUNCTION=NONE"),
+                      GetPopupItemCaption("TEXT=:DOCUMENT=a.txt"), GetPopupItemCaption(" TEXT=Info:DOCUMENT=a.txt"),
+                      GetPopupItemCaption("TEXT=Info") }));
 }

@@ -1,5 +1,6 @@
 #include "shared/menuobj/ArchiveLines.h"
 
+#include "StoredLines.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -7,21 +8,13 @@
 #include <string>
 #include <vector>
 
+using menuobj_testing::StoredLines;
 using testing_support::ReadFileText;
 using testing_support::TempFolder;
 
 namespace {
 
 typedef std::vector<std::string> Lines;
-
-Lines AllLines(CLineStore& store)
-{
-    Lines lines;
-    CString strLine;
-    for (int nMore = store.GetFirst(strLine); nMore; nMore = store.GetNext(strLine))
-        lines.push_back((LPCSTR)strLine);
-    return lines;
-}
 
 Lines LoadThroughArchive(const CString& strText)
 {
@@ -32,37 +25,47 @@ Lines LoadThroughArchive(const CString& strText)
     CArchiveLines lines;
     lines.AddLine("old");
     lines.Serialize(ar);
-    return AllLines(lines);
+    return StoredLines(lines);
+}
+
+void StoreThroughArchive(CArchiveLines& lines, const CString& strPath)
+{
+    CFile file(strPath, CFile::modeCreate | CFile::modeWrite);
+    CArchive ar(&file, CArchive::store);
+    lines.Serialize(ar);
 }
 
 } // namespace
 
+// Stored lines load back.
 TEST(ArchiveLinesTest, StoringWritesEveryLineWithCrLf)
 {
     TempFolder folder;
     CString strPath = folder.File("project.ini");
     CArchiveLines lines;
-    lines.AddLine("[Tarnix]");
-    lines.AddLine("");
-    lines.AddLine(" ");
-    {
-        CFile file(strPath, CFile::modeCreate | CFile::modeWrite);
-        CArchive ar(&file, CArchive::store);
-        lines.Serialize(ar);
-    }
+    for (LPCSTR psz : { "[Tarnix]", "", " " })
+        lines.AddLine(psz);
+    StoreThroughArchive(lines, strPath);
     EXPECT_EQ("[Tarnix]\r\n\r\n \r\n", ReadFileText(strPath));
+
+    CArchiveLines stored;
+    for (LPCSTR psz : { "[Tarnix]", "LANGUAGE=G", " ", "[WINDOW]", "TITLE=Grüße" })
+        stored.AddLine(psz);
+    StoreThroughArchive(stored, strPath);
+    CFile file(strPath, CFile::modeRead);
+    CArchive ar(&file, CArchive::load);
+    CArchiveLines loaded;
+    loaded.Serialize(ar);
+    EXPECT_EQ(StoredLines(stored), StoredLines(loaded));
 }
 
+// Control characters but tabs are dropped.
 TEST(ArchiveLinesTest, LoadingSkipsEmptyLinesWhateverTheLineEnds)
 {
     EXPECT_EQ((Lines{ "[A]", " ", "B=1" }), LoadThroughArchive("[A]\r\n \r\n\r\nB=1\r\n"));
     EXPECT_EQ((Lines{ "one", "two", "three" }), LoadThroughArchive("one\ntwo\n\nthree\n"));
     EXPECT_EQ((Lines{ "one", "two", "three", "four" }), LoadThroughArchive("one\rtwo\r\nthree\nfour"));
     EXPECT_EQ((Lines{}), LoadThroughArchive(""));
-}
-
-TEST(ArchiveLinesTest, LoadingDropsControlCharactersButTabs)
-{
     EXPECT_EQ((Lines{ "a\tb", "\x7fÄrger" }), LoadThroughArchive("a\x01\tb\x1f\r\n\x02\x7fÄrger\r\n"));
 }
 
@@ -73,23 +76,4 @@ TEST(ArchiveLinesTest, LoadingCutsLongLinesAt4093Characters)
     ASSERT_EQ(2u, lines.size());
     EXPECT_EQ(std::string(4093, 'a'), lines[0]);
     EXPECT_EQ("next", lines[1]);
-}
-
-TEST(ArchiveLinesTest, StoredLinesLoadBack)
-{
-    TempFolder folder;
-    CString strPath = folder.File("project.ini");
-    CArchiveLines stored;
-    for (LPCSTR psz : { "[Tarnix]", "LANGUAGE=G", " ", "[WINDOW]", "TITLE=Grüße" })
-        stored.AddLine(psz);
-    {
-        CFile file(strPath, CFile::modeCreate | CFile::modeWrite);
-        CArchive ar(&file, CArchive::store);
-        stored.Serialize(ar);
-    }
-    CFile file(strPath, CFile::modeRead);
-    CArchive ar(&file, CArchive::load);
-    CArchiveLines loaded;
-    loaded.Serialize(ar);
-    EXPECT_EQ(AllLines(stored), AllLines(loaded));
 }

@@ -6,7 +6,9 @@
 #include "shared/support/Language.h"
 
 #include "AviTestFiles.h"
+#include "ObjWndTesting.h"
 #include "helpers/TestSupport.h"
+#include "shared/support/Values.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +17,9 @@
 
 using menuobj_testing::AviBytes;
 using menuobj_testing::AviClip;
+using objwnd_testing::RectInParent;
 using testing_support::MessageBoxRecorder;
+using testing_values::Ints;
 
 namespace {
 
@@ -74,14 +78,6 @@ protected:
     CMObjCreateStruct m_struct;
 };
 
-RECT RectInParent(const CWnd& wnd)
-{
-    RECT rc;
-    ::GetWindowRect(wnd.m_hWnd, &rc);
-    ::MapWindowPoints(HWND_DESKTOP, ::GetParent(wnd.m_hWnd), (LPPOINT)&rc, 2);
-    return rc;
-}
-
 } // namespace
 
 TEST_F(AviCtrlTest, AClipFromItsStructGetsTheSizeOfItsFrame)
@@ -95,14 +91,8 @@ TEST_F(AviCtrlTest, AClipFromItsStructGetsTheSizeOfItsFrame)
     EXPECT_EQ(-1, ctrl.GetRepeat());
     ASSERT_TRUE(ctrl.CreateFromStruct(&m_struct, &m_page));
 
-    RECT rc = RectInParent(ctrl);
-    EXPECT_EQ(10, rc.left);
-    EXPECT_EQ(20, rc.top);
-    EXPECT_EQ(330, rc.right);
-    EXPECT_EQ(260, rc.bottom);
-    EXPECT_EQ(5003, ctrl.GetDlgCtrlID());
-    EXPECT_EQ(3, ctrl.GetRepeat());
-    EXPECT_TRUE(ctrl.IsProbed());
+    EXPECT_EQ(CRect(10, 20, 330, 260), RectInParent(ctrl));
+    EXPECT_EQ((Ints{ 5003, 3, 1 }), (Ints{ ctrl.GetDlgCtrlID(), ctrl.GetRepeat(), ctrl.IsProbed() }));
     EXPECT_EQ("Uncompressed", std::string(ctrl.GetCodec()));
     EXPECT_EQ(std::string(m_struct.m_strText), std::string(ctrl.GetFile()));
     EXPECT_TRUE(ctrl.IsClipOpen());
@@ -185,10 +175,12 @@ TEST_F(AviCtrlTest, CheckAviFileWarnsInTheInterfaceLanguage)
     SetLanguageLetter(chLanguage);
 }
 
+// Run mode keeps the same input to itself.
 TEST_F(AviCtrlTest, DesignModeHandsMouseButtonsAndKeysToThePage)
 {
-    CAviCtrl ctrl;
+    CAviCtrl ctrl, running;
     CreateOnPage(ctrl, TRUE);
+    CreateOnPage(running, FALSE);
     struct Row { UINT message; WPARAM wParam; LPARAM lParam; int nEvent; int x; int y; UINT nFlags; UINT nVirtKey; };
     const LPARAM keyFlags = 0x001E0001;
     const Row rows[] = {
@@ -204,30 +196,17 @@ TEST_F(AviCtrlTest, DesignModeHandsMouseButtonsAndKeysToThePage)
     {
         SCOPED_TRACE(row.nEvent);
         m_page.records.clear();
+        running.SendMessage(row.message, row.wParam, row.lParam);
+        EXPECT_TRUE(m_page.records.empty()) << "run mode";
         ctrl.SendMessage(row.message, row.wParam, row.lParam);
         ASSERT_EQ(1u, m_page.records.size());
         const AVI_INPUT_RECORD& record = m_page.records[0];
         EXPECT_EQ(ctrl.m_hWnd, record.hWnd);
-        EXPECT_EQ(5007u, record.nID);
-        EXPECT_EQ(row.nEvent, record.nEvent);
-        EXPECT_EQ(row.x, record.x);
-        EXPECT_EQ(row.y, record.y);
-        EXPECT_EQ(row.nFlags, record.nFlags);
-        EXPECT_EQ(row.nVirtKey, record.nVirtKey);
         EXPECT_EQ(row.nVirtKey ? &m_struct : nullptr, record.pCrStruct);
+        EXPECT_EQ((Ints{ 5007, row.nEvent, row.x, row.y, int(row.nFlags), int(row.nVirtKey) }),
+                  (Ints{ int(record.nID), record.nEvent, record.x, record.y, int(record.nFlags),
+                         int(record.nVirtKey) }));
     }
-    ::ReleaseCapture();
-}
-
-TEST_F(AviCtrlTest, RunModeKeepsItsInputToItself)
-{
-    CAviCtrl ctrl;
-    CreateOnPage(ctrl, FALSE);
-    ctrl.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
-    ctrl.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 6));
-    ctrl.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 6));
-    ctrl.SendMessage(WM_KEYDOWN, VK_SPACE, 1);
-    EXPECT_TRUE(m_page.records.empty());
     ::ReleaseCapture();
 }
 
@@ -268,10 +247,7 @@ TEST_F(AviCtrlTest, MovingTheWindowMovesTheStructsRectangle)
     CAviCtrl ctrl;
     CreateOnPage(ctrl, TRUE);
     ctrl.SetWindowPos(nullptr, 100, 70, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    EXPECT_EQ(100, m_struct.m_rect.left);
-    EXPECT_EQ(70, m_struct.m_rect.top);
-    EXPECT_EQ(140, m_struct.m_rect.right);
-    EXPECT_EQ(100, m_struct.m_rect.bottom);
+    EXPECT_EQ(CRect(100, 70, 140, 100), CRect(m_struct.m_rect));
 }
 
 TEST_F(AviCtrlTest, ColoursOfTheControlAreTheBackgroundOnAHollowBrush)
@@ -284,6 +260,5 @@ TEST_F(AviCtrlTest, ColoursOfTheControlAreTheBackgroundOnAHollowBrush)
     dc.SetBkMode(OPAQUE);
     LRESULT hBrush = m_page.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)ctrl.m_hWnd);
     EXPECT_EQ((LRESULT)::GetStockObject(HOLLOW_BRUSH), hBrush);
-    EXPECT_EQ(RGB(10, 20, 30), dc.GetBkColor());
-    EXPECT_EQ(TRANSPARENT, dc.GetBkMode());
+    EXPECT_EQ((Ints{ int(RGB(10, 20, 30)), TRANSPARENT }), (Ints{ int(dc.GetBkColor()), dc.GetBkMode() }));
 }

@@ -2,6 +2,7 @@
 
 #include "AviTestFiles.h"
 #include "helpers/TestSupport.h"
+#include "shared/support/Values.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,8 @@
 
 using menuobj_testing::AviBytes;
 using menuobj_testing::AviClip;
+using testing_values::Ints;
+using testing_values::Texts;
 
 namespace {
 
@@ -34,15 +37,10 @@ TEST(AviInfo, ReadsTheFieldsOfAnUncompressedClip)
     CAviInfo info;
     ASSERT_TRUE(info.ReadFile(strPath));
     EXPECT_TRUE(info.GetResult());
-    EXPECT_EQ(320, info.GetFrameWidth());
-    EXPECT_EQ(240, info.GetFrameHeight());
-    EXPECT_EQ(3, info.GetTotalFrames());
-    EXPECT_EQ(1, info.GetStreams());
-    EXPECT_EQ(29, info.GetFramesPerSecond());
-    EXPECT_EQ(24, info.GetBitsPerPixel());
-    EXPECT_EQ("", std::string(info.GetFourCC()));
-    EXPECT_EQ("Uncompressed", std::string(info.GetCodec()));
-    EXPECT_EQ("", std::string(info.GetError()));
+    EXPECT_EQ((Ints{ 320, 240, 3, 1, 29, 24 }),
+              (Ints{ int(info.GetFrameWidth()), int(info.GetFrameHeight()), int(info.GetTotalFrames()),
+                     int(info.GetStreams()), int(info.GetFramesPerSecond()), int(info.GetBitsPerPixel()) }));
+    EXPECT_EQ(Texts({ "", "Uncompressed", "" }), Texts({ info.GetFourCC(), info.GetCodec(), info.GetError() }));
 }
 
 TEST(AviInfo, DescribesTheCodecFromCompressionAndHandlerCode)
@@ -129,11 +127,9 @@ TEST(AviInfo, LyingFieldsGiveTheirLowWordsAndAZeroScaleNoFrameRate)
     avi.Set32(menuobj_testing::aviStreams, 0);
     CAviInfo info;
     ASSERT_TRUE(ProbeBytes(info, avi.Bytes()));
-    EXPECT_EQ(0, info.GetFramesPerSecond());
-    EXPECT_EQ(0x2345, info.GetFrameWidth());
-    EXPECT_EQ(0xFFFF, info.GetFrameHeight());
-    EXPECT_EQ(0xFFFF, info.GetTotalFrames());
-    EXPECT_EQ(0, info.GetStreams());
+    EXPECT_EQ((Ints{ 0, 0x2345, 0xFFFF, 0xFFFF, 0 }),
+              (Ints{ int(info.GetFramesPerSecond()), int(info.GetFrameWidth()), int(info.GetFrameHeight()),
+                     int(info.GetTotalFrames()), int(info.GetStreams()) }));
 }
 
 TEST(AviInfo, AFailedProbeForgetsTheEarlierClip)

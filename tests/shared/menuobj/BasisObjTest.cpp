@@ -7,10 +7,12 @@
 using namespace objwnd_testing;
 using menuobj_testing::BitmapCanvas;
 
+// Invalidating in the page repaints the page at once.
 TEST(BasisObjTest, TheObjectRectangleFollowsCreationAndMoves)
 {
     CTestPage page;
     CBasisObj wnd;
+    wnd.InvalidateInParent();   // no window yet: nothing happens
     ASSERT_TRUE(wnd.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(10, 20, 60, 40), &page, 5010));
     EXPECT_EQ(CRect(10, 20, 60, 40), CRect(wnd.GetObjectRect()));
     EXPECT_FALSE(wnd.HasFocus());
@@ -22,6 +24,13 @@ TEST(BasisObjTest, TheObjectRectangleFollowsCreationAndMoves)
     wnd.SetObjectRect(CRect(5, 6, 7, 8));
     EXPECT_EQ(CRect(5, 6, 7, 8), CRect(wnd.GetObjectRect()));
     EXPECT_EQ(CRect(5, 6, 7, 8), RectInParent(wnd));
+
+    page.UpdateWindow();
+    int nPaints = page.m_nPaints;
+    wnd.InvalidateInParent();
+    EXPECT_EQ(nPaints + 1, page.m_nPaints);
+    CRect rcUpdate;
+    EXPECT_FALSE(::GetUpdateRect(page, rcUpdate, FALSE));
 }
 
 TEST(BasisObjTest, TheWindowEndsWithItsObjectAndErasesNothing)
@@ -39,18 +48,4 @@ TEST(BasisObjTest, TheWindowEndsWithItsObjectAndErasesNothing)
         EXPECT_EQ(RGB(0, 128, 0), canvas.Pixel(15, 25));
     }
     EXPECT_FALSE(::IsWindow(hWnd));
-}
-
-TEST(BasisObjTest, InvalidatingInThePageRepaintsThePageAtOnce)
-{
-    CTestPage page;
-    CBasisObj wnd;
-    wnd.InvalidateInParent();   // no window yet: nothing happens
-    ASSERT_TRUE(wnd.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(10, 20, 60, 40), &page, 5010));
-    page.UpdateWindow();
-    int nPaints = page.m_nPaints;
-    wnd.InvalidateInParent();
-    EXPECT_EQ(nPaints + 1, page.m_nPaints);
-    CRect rcUpdate;
-    EXPECT_FALSE(::GetUpdateRect(page, rcUpdate, FALSE));
 }

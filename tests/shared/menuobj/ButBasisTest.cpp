@@ -6,10 +6,12 @@
 
 #include "ObjWndTesting.h"
 #include "helpers/TestSupport.h"
+#include "shared/support/Values.h"
 
 #include <gtest/gtest.h>
 
 using namespace objwnd_testing;
+using testing_values::Ints;
 
 namespace {
 
@@ -70,6 +72,8 @@ protected:
         ASSERT_TRUE(m_button.CreateButton("Go", WS_CHILD | WS_VISIBLE, CRect(20, 30, 120, 70), &m_page, 5001));
     }
     BOOL HasCapture() { return ::GetCapture() == m_button.m_hWnd; }
+    void Press() { m_button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)); }
+    void Release() { m_button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5)); }
     int Commands() const
     {
         int n = 0;
@@ -110,8 +114,7 @@ TEST_F(ButBasisTest, CreationRemembersThePageAndMakesATabStopChild)
     EXPECT_EQ(&m_page, m_button.GetNotifyWnd());
     EXPECT_EQ(CRect(20, 30, 120, 70), CRect(m_button.GetObjectRect()));
     EXPECT_EQ(CRect(20, 30, 120, 70), RectInParent(m_button));
-    EXPECT_TRUE(m_button.GetStyle() & WS_TABSTOP);
-    EXPECT_TRUE(m_button.GetStyle() & WS_CHILD);
+    EXPECT_EQ(DWORD(WS_TABSTOP | WS_CHILD), m_button.GetStyle() & (WS_TABSTOP | WS_CHILD));
     CString strText;
     m_button.GetWindowText(strText);
     EXPECT_STREQ("Go", strText);
@@ -163,10 +166,10 @@ TEST_F(ButBasisTest, EachEntryShowsTheTipAndPlaysTheOverSoundOnce)
     }
     EXPECT_EQ(0, m_sounds.m_nClicks);
 
-    m_button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    Press();
     EXPECT_EQ(1, m_sounds.m_nClicks);
     EXPECT_STREQ("Starts the setup", m_tip.GetText()) << "the focus shows the tip";
-    m_button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    Release();
     EXPECT_STREQ("Default", m_tip.GetText());
 }
 
@@ -176,7 +179,7 @@ TEST_F(ButBasisTest, InDesignModeTheTipShowsAndOnlyTheClickSoundPlays)
     Create(TRUE);
     MouseMove(m_button, 5, 5);
     EXPECT_STREQ("Starts the setup", m_tip.GetText());
-    m_button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    Press();
     EXPECT_EQ(1, m_sounds.m_nClicks);
     EXPECT_EQ(0, m_sounds.m_nOvers);
     MouseMove(m_button, 5, 200);
@@ -187,20 +190,19 @@ TEST_F(ButBasisTest, AClickTellsThePageThenExecutesAndLeavesTheButtonUnhovered)
 {
     Create(FALSE);
     MouseMove(m_button, 5, 5);
-    m_button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    Press();
     EXPECT_TRUE(m_button.IsPressed());
     EXPECT_EQ(m_button.m_hWnd, ::GetFocus());
     EXPECT_TRUE(m_button.HasFocus());
 
-    m_button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    Release();
     ASSERT_EQ(1u, m_program.m_executed.size());
     EXPECT_EQ(&m_button, m_program.m_executed[0]);
     ASSERT_EQ(1u, m_page.m_messages.size());
     EXPECT_EQ(UINT(WM_COMMAND), m_page.m_messages[0].nMessage);
     EXPECT_EQ(WPARAM(kTestClickCommand), m_page.m_messages[0].wParam);
     EXPECT_EQ(1u, m_program.m_nMessagesBeforeExecute) << "the command comes before the execution";
-    EXPECT_FALSE(m_button.IsPressed());
-    EXPECT_FALSE(m_button.IsHover());
+    EXPECT_EQ((Ints{ 0, 0 }), (Ints{ m_button.IsPressed(), m_button.IsHover() })) << "pressed, hovered";
     EXPECT_TRUE(HasCapture()) << "the capture is kept";
 
     HCURSOR hHand = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(kTestHandCursor));
@@ -214,10 +216,9 @@ TEST_F(ButBasisTest, APressDraggedOutEndsIdleWithoutExecuting)
 {
     Create(FALSE);
     MouseMove(m_button, 5, 5);
-    m_button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    Press();
     MouseMove(m_button, 150, 5);
-    EXPECT_FALSE(m_button.IsPressed());
-    EXPECT_FALSE(m_button.IsHover());
+    EXPECT_EQ((Ints{ 0, 0 }), (Ints{ m_button.IsPressed(), m_button.IsHover() })) << "pressed, hovered";
     EXPECT_FALSE(HasCapture()) << "the release goes to the window under the mouse";
     EXPECT_TRUE(m_program.m_executed.empty());
     EXPECT_EQ(0, Commands());
@@ -230,33 +231,29 @@ TEST_F(ButBasisTest, InDesignModeAClickNeitherTellsThePageNorExecutes)
     MouseMove(m_button, 5, 5);
     EXPECT_TRUE(m_button.IsHover());
     EXPECT_EQ(::LoadCursor(nullptr, IDC_ARROW), ::GetCursor()) << "no hand cursor";
-    m_button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    Press();
     EXPECT_FALSE(m_button.IsPressed());
     EXPECT_NE(m_button.m_hWnd, ::GetFocus());
-    m_button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    Release();
     m_button.Execute();
     EXPECT_TRUE(m_program.m_executed.empty());
     EXPECT_EQ(0, Commands());
 }
 
-TEST_F(ButBasisTest, ADisabledButtonTellsThePageButExecutesNothing)
-{
-    Create(FALSE);
-    m_button.Disable();
-    m_button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    m_button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(1, Commands());
-    EXPECT_TRUE(m_program.m_executed.empty());
-}
-
-TEST_F(ButBasisTest, WithoutAProgramAClickSendsNoCommand)
+// Without a program a click sends no command; a disabled button tells the
+// page but executes nothing.
+TEST_F(ButBasisTest, WithoutAProgramOrDisabledAClickExecutesNothing)
 {
     Create(FALSE);
     CObjWndProgram* pInstalled = CObjWndProgram::Set(nullptr);
-    m_button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    m_button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    Press();
+    Release();
     CObjWndProgram::Set(pInstalled);
     EXPECT_EQ(0, Commands());
+    m_button.Disable();
+    Press();
+    Release();
+    EXPECT_EQ(1, Commands());
     EXPECT_TRUE(m_program.m_executed.empty());
 }
 
@@ -265,13 +262,11 @@ TEST_F(ButBasisTest, LosingTheFocusEndsHoverPressAndCapture)
     GiveTipAndSounds();
     Create(FALSE);
     MouseMove(m_button, 5, 5);
-    m_button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    Press();
     ASSERT_TRUE(m_button.HasFocus());
     m_page.SetFocus();
-    EXPECT_FALSE(m_button.HasFocus());
-    EXPECT_FALSE(m_button.IsHover());
-    EXPECT_FALSE(m_button.IsPressed());
-    EXPECT_FALSE(HasCapture());
+    EXPECT_EQ((Ints{ 0, 0, 0, 0 }), (Ints{ m_button.HasFocus(), m_button.IsHover(), m_button.IsPressed(), HasCapture() }))
+        << "focus, hover, press, capture";
     EXPECT_STREQ("Default", m_tip.GetText());
 }
 

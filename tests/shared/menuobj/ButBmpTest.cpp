@@ -14,7 +14,6 @@ using testing_support::TempFolder;
 
 namespace {
 
-const COLORREF kCanvas = RGB(0, 128, 0);
 const DWORD kMagenta = 0xFF00FF;
 
 // Three states of nStateHeight rows (red, green, blue), each with a magenta
@@ -78,6 +77,11 @@ TEST_F(ButBmpTest, TheButtonIsAsLargeAsOneStateAndDrawsItWithoutTheTransparentCo
         m_page.SetFocus();
         MouseMove(*Window(), 100, 100);
     }
+
+    // Asked for another size, it keeps the picture's.
+    m_object.SetWindowRect(0, 0, 200, 100);
+    EXPECT_EQ(CRect(30, 20, 38, 24), CRect(m_object.GetObjectRect()));
+    EXPECT_EQ(CRect(30, 20, 38, 24), RectInParent(*Window()));
 }
 
 TEST_F(ButBmpTest, ThePictureMustHoldThreeStatesAndOneRow)
@@ -141,12 +145,4 @@ TEST_F(ButBmpTest, APictureThatFailsAtTheFirstDrawLeavesADisabledButtonThatDraws
     Window()->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     Window()->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     EXPECT_TRUE(m_program.m_executed.empty());
-}
-
-TEST_F(ButBmpTest, TheSizeFollowsThePicture)
-{
-    ASSERT_TRUE(CreateObject(WriteBmp(m_folder, "states.bmp", StateBmp(4))));
-    m_object.SetWindowRect(0, 0, 200, 100);
-    EXPECT_EQ(CRect(30, 20, 38, 24), CRect(m_object.GetObjectRect()));
-    EXPECT_EQ(CRect(30, 20, 38, 24), RectInParent(*Window()));
 }

@@ -11,7 +11,7 @@ using menuobj_testing::BitmapCanvas;
 
 namespace {
 
-const COLORREF kCanvas = RGB(255, 255, 255);
+const COLORREF kPaper = RGB(255, 255, 255);
 const COLORREF kIdle = RGB(200, 0, 0);
 const COLORREF kOver = RGB(0, 0, 200);
 const COLORREF kDown = RGB(0, 150, 0);
@@ -67,7 +67,7 @@ TEST_F(ButUrlTest, EachStateDrawsTheCaptionInItsFont)
     CButBasis& button = *object.GetButtonWnd();
     EXPECT_EQ(CRect(object.GetObjectRect()), RectInParent(button)) << "the window keeps its object's size";
 
-    BitmapCanvas idle(200, 60, kCanvas);
+    BitmapCanvas idle(200, 60, kPaper);
     object.Draw(idle.DC());
     Ink idleInk = InkOf(idle, kIdle, 200, 60);
     ASSERT_GT(idleInk.nCount, 0);
@@ -75,7 +75,7 @@ TEST_F(ButUrlTest, EachStateDrawsTheCaptionInItsFont)
     EXPECT_LE(idleInk.rcBounds.right, object.GetObjectRect().right);
 
     BringInto(button, STATE_HOVER);
-    BitmapCanvas over(200, 60, kCanvas);
+    BitmapCanvas over(200, 60, kPaper);
     object.Draw(over.DC());
     EXPECT_EQ(0, InkOf(over, kIdle, 200, 60).nCount);
     Ink overInk = InkOf(over, kOver, 200, 60);
@@ -83,7 +83,7 @@ TEST_F(ButUrlTest, EachStateDrawsTheCaptionInItsFont)
     EXPECT_EQ(idleInk.rcBounds, overInk.rcBounds);
 
     BringInto(button, STATE_PRESSED);
-    BitmapCanvas down(200, 60, kCanvas);
+    BitmapCanvas down(200, 60, kPaper);
     object.Draw(down.DC());
     Ink downInk = InkOf(down, kDown, 200, 60);
     EXPECT_EQ(idleInk.nCount, downInk.nCount);
@@ -96,10 +96,10 @@ TEST_F(ButUrlTest, TheFontsAreTakenAtTheFirstDrawAndTheMarkersLeftOut)
 {
     CMObjButUrl object;
     ASSERT_TRUE(object.Create(&m_struct, &m_page, 5008, RGB(128, 128, 128), FALSE));
-    BitmapCanvas first(200, 60, kCanvas);
+    BitmapCanvas first(200, 60, kPaper);
     object.Draw(first.DC());
     m_struct.m_fontIdle.m_crColor = kOver;
-    BitmapCanvas second(200, 60, kCanvas);
+    BitmapCanvas second(200, 60, kPaper);
     object.Draw(second.DC());
     Ink firstInk = InkOf(first, kIdle, 200, 60);
     EXPECT_EQ(firstInk.nCount, InkOf(second, kIdle, 200, 60).nCount);
@@ -110,7 +110,7 @@ TEST_F(ButUrlTest, TheFontsAreTakenAtTheFirstDrawAndTheMarkersLeftOut)
     plain.m_fontIdle.m_crColor = kIdle;
     CMObjButUrl plainObject;
     ASSERT_TRUE(plainObject.Create(&plain, &m_page, 5009, RGB(128, 128, 128), FALSE));
-    BitmapCanvas unmarked(200, 60, kCanvas);
+    BitmapCanvas unmarked(200, 60, kPaper);
     plainObject.Draw(unmarked.DC());
     Ink plainInk = InkOf(unmarked, kIdle, 200, 60);
     EXPECT_EQ(plainInk.nCount, firstInk.nCount);

@@ -1,10 +1,15 @@
+// The looks of the drawn buttons: window, transparent and image buttons.
 #include "shared/menuobj/ButWin.h"
+
+#include "shared/menuobj/ButImage.h"
+#include "shared/menuobj/ButTrans.h"
 
 #include "ObjWndTesting.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <type_traits>
 
 using namespace objwnd_testing;
 using menuobj_testing::BitmapCanvas;
@@ -12,17 +17,14 @@ using menuobj_testing::PixelCase;
 
 namespace {
 
-const COLORREF kCanvas = RGB(0, 128, 0);
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kGrey = RGB(128, 128, 128);
-
-// The button covers (10, 10)-(110, 40); its caption stays in the middle.
-void ExpectLook(ButtonState state, std::initializer_list<PixelCase> pixels)
+// The button covers (10, 10)-(110, 40); a window button's caption stays in
+// the middle, the others have none.
+template <class TButton = CButWin>
+void ExpectLook(ButtonState state, std::initializer_list<PixelCase> pixels, BOOL bEditMode = FALSE)
 {
     CMButCreateStruct crStruct;
-    crStruct.m_strText = "Go";
-    ExpectButtonLook<CButWin>(crStruct, FALSE, state, kCanvas, pixels);
+    crStruct.m_strText = std::is_same<TButton, CButWin>::value ? "Go" : "";
+    ExpectButtonLook<TButton>(crStruct, bEditMode, state, kCanvas, pixels);
 }
 
 } // namespace
@@ -38,23 +40,6 @@ TEST(ButWinTest, EachLookHasItsLinesOnTheButtonFace)
     ExpectLook(STATE_FOCUS, { { 11, 25, kWhite }, { 108, 25, kBlack } });
     ExpectLook(STATE_PRESSED, { { 10, 25, kBlack }, { 11, 25, kGrey }, { 12, 25, crFace }, { 108, 25, kGrey },
                                 { 50, 11, kGrey }, { 50, 38, kGrey }, { 15, 15, crFace } });
-}
-
-TEST(ButWinTest, TheCaptionIsDrawnInTheButtonsFont)
-{
-    CTestPage page;
-    CMButCreateStruct crStruct;
-    crStruct.m_strText = "%Go%";
-    crStruct.m_font.m_crColor = RGB(200, 0, 0);
-    CButWin button;
-    CreateButtonOn(page, button, crStruct, CRect(10, 10, 110, 40));
-    BitmapCanvas canvas(130, 60, kCanvas);
-    button.Draw(canvas.DC());
-    int nInk = 0;
-    for (int y = 12; y < 38; ++y)
-        for (int x = 14; x < 106; ++x)
-            nInk += canvas.Pixel(x, y) == RGB(200, 0, 0) ? 1 : 0;
-    EXPECT_GT(nInk, 0);
 }
 
 // The rows of the canvas that hold ink of the colour within the columns, as
@@ -94,6 +79,7 @@ InkBands FindInk(BitmapCanvas& canvas, const RECT& rc, COLORREF cr)
     return ink;
 }
 
+// The caption is drawn in the button's font (its colour).
 TEST(ButWinTest, ACaptionOfSeveralLinesIsDrawnOnThemAsOneCentredBlock)
 {
     for (const char* pszCaption : { "Eins<BR>Zwei", "Eins<br>Zwei" })
@@ -127,4 +113,32 @@ TEST(ButWinTest, ACaptionOfSeveralLinesIsDrawnOnThemAsOneCentredBlock)
         // Each line is centred across.
         EXPECT_NEAR(rc.left + rc.Width() / 2, (ink.nLeft + ink.nRight) / 2, 3);
     }
+}
+
+TEST(ButTransTest, ThePageShowsThroughTheLines)
+{
+    const COLORREF kLightGrey = RGB(192, 192, 192);
+    ExpectLook<CButTrans>(STATE_IDLE, { { 50, 25, kCanvas }, { 10, 25, kWhite }, { 11, 25, kLightGrey },
+                                        { 50, 11, kLightGrey }, { 12, 25, kCanvas }, { 108, 25, kGrey },
+                                        { 109, 25, kBlack }, { 50, 39, kBlack } });
+    ExpectLook<CButTrans>(STATE_HOVER,
+                          { { 50, 25, kCanvas }, { 10, 25, kBlack }, { 11, 25, kWhite }, { 107, 25, kGrey } });
+    ExpectLook<CButTrans>(STATE_PRESSED,
+                          { { 50, 25, kCanvas }, { 10, 25, kBlack }, { 11, 25, kGrey }, { 12, 25, kCanvas } });
+}
+
+// Design mode shows where an image button is; in run mode it shows an edge
+// only under the mouse and while pressed.
+TEST(ButImageTest, AnEdgeShowsInDesignModeUnderTheMouseAndWhilePressed)
+{
+    ExpectLook<CButImage>(STATE_IDLE,
+                          { { 10, 25, kBlack }, { 11, 25, kWhite }, { 12, 25, kCanvas }, { 109, 25, kBlack },
+                            { 108, 25, kWhite }, { 50, 10, kBlack }, { 50, 39, kBlack }, { 50, 25, kCanvas } },
+                          TRUE);
+    ExpectLook<CButImage>(STATE_IDLE, { { 10, 25, kCanvas }, { 50, 10, kCanvas }, { 108, 25, kCanvas } });
+    ExpectLook<CButImage>(STATE_HOVER, { { 10, 25, kWhite }, { 50, 10, kWhite }, { 109, 25, kGrey },
+                                         { 50, 39, kGrey }, { 11, 25, kCanvas }, { 50, 25, kCanvas } });
+    ExpectLook<CButImage>(STATE_FOCUS, { { 10, 25, kWhite }, { 109, 25, kGrey } });
+    ExpectLook<CButImage>(STATE_PRESSED,
+                          { { 10, 25, kGrey }, { 50, 10, kGrey }, { 109, 25, kWhite }, { 50, 39, kWhite } });
 }

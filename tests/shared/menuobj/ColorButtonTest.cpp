@@ -14,12 +14,8 @@ using testing_support::TempFolder;
 
 namespace {
 
-const COLORREF kCanvas = RGB(0, 128, 0);
 const COLORREF kColour = RGB(200, 100, 50);
 const COLORREF kMark = RGB(20, 40, 60);   // the picture's pixel (1, 1)
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kGrey = RGB(128, 128, 128);
-const COLORREF kBlack = RGB(0, 0, 0);
 
 // A 10 by 8 picture at (20, 10): the button covers (20, 10)-(30, 18).
 class ColorButtonTest : public testing::Test
@@ -71,8 +67,7 @@ TEST_F(ColorButtonTest, TheObjectLetsTheWindowCreateItselfFromTheStruct)
 {
     CMObjButColor object;
     ASSERT_TRUE(object.Create(&m_struct, &m_page, 5006, RGB(128, 128, 128), FALSE));
-    EXPECT_EQ(5006, m_struct.m_nID);
-    EXPECT_EQ(DWORD(0x50010100), m_struct.m_dwStyle);
+    EXPECT_EQ(CSize(5006, 0x50010100), CSize(m_struct.m_nID, m_struct.m_dwStyle)) << "id, style";
     EXPECT_EQ(CRect(20, 10, 200, 100), CRect(m_struct.m_rect));   // as the page stored it
     EXPECT_EQ(CRect(20, 10, 30, 18), CRect(object.GetObjectRect()));
     EXPECT_EQ(CRect(20, 10, 30, 18), RectInParent(*object.GetButtonWnd()));

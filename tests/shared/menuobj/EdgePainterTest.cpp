@@ -26,37 +26,32 @@ const EdgePoint kEdge[] = {
     { 8, 1, false }, { 8, 5, false }, { 8, 8, false }, { 4, 8, false }, { 2, 8, false },
 };
 
-void ExpectEdges(bool bRaised)
+// Raised is light on the top left, sunken dark.
+TEST(EdgePainterTest, RaisedAndSunkenEdges)
 {
-    Surface surface(10, 10, kFill);
-    BorrowedDC dc(surface.DC());
-    CPen red(PS_SOLID, 1, RGB(255, 0, 0));
-    dc.SelectObject(&red);
-    CEdgePainter painter;
-    painter.SetRect(CRect(1, 1, 8, 8));
-    if (bRaised)
-        painter.DrawRaised(&dc);
-    else
-        painter.DrawSunken(&dc);
-    for (const EdgePoint& p : kEdge)
+    for (bool bRaised : { true, false })
     {
-        const COLORREF expected = (p.bTopLeft == bRaised) ? kWhite : kGrey;
-        EXPECT_EQ(expected, surface.At(p.x, p.y)) << p.x << "," << p.y;
+        SCOPED_TRACE(bRaised ? "raised" : "sunken");
+        Surface surface(10, 10, kFill);
+        BorrowedDC dc(surface.DC());
+        CPen red(PS_SOLID, 1, RGB(255, 0, 0));
+        dc.SelectObject(&red);
+        CEdgePainter painter;
+        painter.SetRect(CRect(1, 1, 8, 8));
+        if (bRaised)
+            painter.DrawRaised(&dc);
+        else
+            painter.DrawSunken(&dc);
+        for (const EdgePoint& p : kEdge)
+        {
+            const COLORREF expected = (p.bTopLeft == bRaised) ? kWhite : kGrey;
+            EXPECT_EQ(expected, surface.At(p.x, p.y)) << p.x << "," << p.y;
+        }
+        EXPECT_EQ(kFill, surface.At(1, 8));
+        EXPECT_EQ(kFill, surface.At(4, 4));
+        EXPECT_EQ(red.GetSafeHandle(), GetCurrentObject(dc.GetSafeHdc(), OBJ_PEN));
+        dc.SelectStockObject(BLACK_PEN);
     }
-    EXPECT_EQ(kFill, surface.At(1, 8));
-    EXPECT_EQ(kFill, surface.At(4, 4));
-    EXPECT_EQ(red.GetSafeHandle(), GetCurrentObject(dc.GetSafeHdc(), OBJ_PEN));
-    dc.SelectStockObject(BLACK_PEN);
-}
-
-TEST(EdgePainterTest, RaisedIsLightOnTheTopLeft)
-{
-    ExpectEdges(true);
-}
-
-TEST(EdgePainterTest, SunkenIsDarkOnTheTopLeft)
-{
-    ExpectEdges(false);
 }
 
 } // namespace

@@ -20,22 +20,6 @@ const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 
-// The box of all pixels that differ from the background.
-CRect InkBox(BitmapCanvas& canvas, int cx, int cy)
-{
-    CRect box(cx, cy, -1, -1);
-    for (int y = 0; y < cy; ++y)
-        for (int x = 0; x < cx; ++x)
-            if (canvas.Pixel(x, y) != kGrey)
-            {
-                box.left = std::min<LONG>(box.left, x);
-                box.top = std::min<LONG>(box.top, y);
-                box.right = std::max<LONG>(box.right, x + 1);
-                box.bottom = std::max<LONG>(box.bottom, y + 1);
-            }
-    return box;
-}
-
 // The colours found in one column (or row) of ink.
 std::set<COLORREF> InkColours(BitmapCanvas& canvas, int x0, int y0, int dx, int dy, int n)
 {
@@ -59,8 +43,15 @@ void UseSharpFont(CFontDesc& font)
 
 } // namespace
 
+// Without a main window to measure on nothing is measured.
 TEST(FontDescTest, MeasureTextAddsRoomForItalicsAndEffects)
 {
+    {
+        CFontDesc font;
+        int cx = -1, cy = -1;
+        EXPECT_FALSE(font.MeasureText("Menu", cx, cy));
+        EXPECT_EQ(CSize(0, 0), CSize(cx, cy));
+    }
     MainWindowScope mainWindow;
     static const int kHeights[] = { 16, -20, 12, -36 };
     for (int nHeight : kHeights)
@@ -71,19 +62,9 @@ TEST(FontDescTest, MeasureTextAddsRoomForItalicsAndEffects)
         CSize extent = ScreenTextExtent(font.m_logFont, "Menu");
         int cx = -1, cy = -1;
         ASSERT_TRUE(font.MeasureText("Menu", cx, cy));
-        EXPECT_EQ(extent.cx + std::abs(nHeight / 6) + 6, cx);
-        EXPECT_EQ(extent.cy + 6, cy);
+        EXPECT_EQ(CSize(extent.cx + std::abs(nHeight / 6) + 6, extent.cy + 6), CSize(cx, cy));
         EXPECT_GT(extent.cx, 0);
     }
-}
-
-TEST(FontDescTest, MeasureTextNeedsAMainWindow)
-{
-    CFontDesc font;
-    int cx = -1, cy = -1;
-    EXPECT_FALSE(font.MeasureText("Menu", cx, cy));
-    EXPECT_EQ(0, cx);
-    EXPECT_EQ(0, cy);
 }
 
 TEST(FontDescTest, EffectsDrawLightAndShadowOnePixelAside)
@@ -105,7 +86,7 @@ TEST(FontDescTest, EffectsDrawLightAndShadowOnePixelAside)
         font.RestoreFont(canvas.DC());
         EXPECT_EQ(kBlack, canvas.DC()->GetTextColor());   // the DC's colour is put back
 
-        CRect ink = InkBox(canvas, 160, 60);
+        CRect ink = menuobj_testing::InkBox(canvas, CRect(0, 0, 160, 60), kGrey);
         ASSERT_FALSE(ink.IsRectEmpty());
         EXPECT_EQ(CRect(19, 9, 20 + font.m_cx + 1, 10 + font.m_cy + 1), CRect(font.m_rcText));
         EXPECT_EQ(ink, ink & font.m_rcText);

@@ -3,6 +3,8 @@
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 #include "helpers/TestSupport.h"
+#include "shared/support/TempVariables.h"
+#include "shared/support/Values.h"
 
 #include <gtest/gtest.h>
 
@@ -21,24 +23,14 @@ const char kEntry[] = "GRAFIKPATH";
 class GraphicsProgramTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        GetCurrentDirectoryA(MAX_PATH, m_szOldFolder);
-        SetCurrentDirectoryA(m_folder.Path());
-        AfxGetApp()->WriteProfileString(kSection, kEntry, nullptr);
-        m_strEcho = ProgramFolder() + "\\EchoArgs.exe";
-    }
-    void TearDown() override
-    {
-        AfxGetApp()->WriteProfileString(kSection, kEntry, nullptr);
-        SetCurrentDirectoryA(m_szOldFolder);
-    }
+    void SetUp() override { AfxGetApp()->WriteProfileString(kSection, kEntry, nullptr); }
+    void TearDown() override { AfxGetApp()->WriteProfileString(kSection, kEntry, nullptr); }
 
     CString StoredProgram() { return AfxGetApp()->GetProfileString(kSection, kEntry, ""); }
 
     TempFolder m_folder;
-    char m_szOldFolder[MAX_PATH] = "";
-    CString m_strEcho;
+    testing_support::ScopedCurrentFolder m_current{ m_folder.Path() };
+    CString m_strEcho = ProgramFolder() + "\\EchoArgs.exe";
 };
 
 // BMP files open with the program while the object lives.
@@ -87,12 +79,11 @@ TEST_F(GraphicsProgramTest, StoredProgramOpensTheFile)
     EXPECT_EQ(0, nAsked);
     ASSERT_EQ(2u, starts.Starts().size());
     const AFX_PROGRAM_START& start = starts.Starts()[0];
-    EXPECT_EQ(AFX_PROGRAM_START::shellExecute, start.kind);
     EXPECT_EQ(hOwner, start.hWnd);
-    EXPECT_STREQ("open", start.strOperation);
-    EXPECT_STREQ(m_strEcho, start.strFile);
-    EXPECT_STREQ("C:\\pics\\a.bmp", start.strParameters);
-    EXPECT_EQ(SW_SHOWNORMAL, start.nShowCmd);
+    EXPECT_EQ(testing_values::Texts({ "open", m_strEcho, "C:\\pics\\a.bmp" }),
+              testing_values::Texts({ start.strOperation, start.strFile, start.strParameters }));
+    EXPECT_EQ((testing_values::Ints{ AFX_PROGRAM_START::shellExecute, SW_SHOWNORMAL }),
+              (testing_values::Ints{ start.kind, start.nShowCmd }));
     EXPECT_TRUE(starts.Starts()[1].strParameters.IsEmpty());
 }
 
@@ -126,32 +117,6 @@ std::vector<CString> FilesIn(const CString& strFolder)
     return names;
 }
 
-// The temporary folder points at a folder of the test's while the object lives.
-class TempFolderVariables
-{
-public:
-    explicit TempFolderVariables(const CString& strFolder)
-    {
-        for (int i = 0; i < 2; ++i)
-        {
-            m_bHad[i] = GetEnvironmentVariableA(kNames[i], m_szOld[i], MAX_PATH) != 0;
-            SetEnvironmentVariableA(kNames[i], strFolder);
-        }
-    }
-    ~TempFolderVariables()
-    {
-        for (int i = 0; i < 2; ++i)
-            SetEnvironmentVariableA(kNames[i], m_bHad[i] ? m_szOld[i] : nullptr);
-    }
-    TempFolderVariables(const TempFolderVariables&) = delete;
-    TempFolderVariables& operator=(const TempFolderVariables&) = delete;
-
-private:
-    static constexpr LPCSTR kNames[2] = { "TMP", "TEMP" };
-    bool m_bHad[2] = {};
-    char m_szOld[2][MAX_PATH] = {};
-};
-
 TEST_F(GraphicsProgramTest, LookingForTheProgramLeavesTheUsersFilesAlone)
 {
     // The author's own x.bmp in the current folder and a file in the
@@ -162,7 +127,7 @@ TEST_F(GraphicsProgramTest, LookingForTheProgramLeavesTheUsersFilesAlone)
     BmpAssociation association(m_strEcho);
     ProgramStartRecorder starts;
     {
-        TempFolderVariables variables(temp.Path());
+        support_testing::TempVariables variables(temp.Path());
         OpenInGraphicsProgram(nullptr, "a.bmp", [] { return CString(); });
     }
     ASSERT_EQ(1u, starts.Starts().size());

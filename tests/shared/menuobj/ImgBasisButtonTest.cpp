@@ -6,11 +6,10 @@
 
 using namespace objwnd_testing;
 using menuobj_testing::BitmapCanvas;
+using menuobj_testing::ExpectPixels;
 using testing_support::TempFolder;
 
 namespace {
-
-const COLORREF kCanvas = RGB(0, 128, 0);
 
 class CTestImageButton : public CImgBasisButton
 {
@@ -77,22 +76,18 @@ TEST(ImgBasisButtonTest, TheButtonTakesThePicturesSizeAndOffsetsAreClippedOrTake
     ASSERT_TRUE(button.CreateFromStruct(&crStruct, &page));
     EXPECT_EQ(CRect(20, 10, 30, 18), CRect(crStruct.m_rect));
     EXPECT_EQ(CRect(20, 10, 30, 18), RectInParent(button));
-    EXPECT_EQ(3, button.GetFrameMode());
-    EXPECT_EQ(5002, button.GetDlgCtrlID());
+    EXPECT_EQ(CSize(3, 5002), CSize(button.GetFrameMode(), button.GetDlgCtrlID())) << "frame mode, id";
 
     BitmapCanvas moved(40, 30, kCanvas);
     button.DrawImage(moved.DC(), 2, 1, nullptr, nullptr, button.GetImage());
-    EXPECT_EQ(kCanvas, moved.Pixel(21, 10));
-    EXPECT_EQ(PositionColor(0, 0), moved.Pixel(22, 11));
-    EXPECT_EQ(PositionColor(7, 6), moved.Pixel(29, 17));
-    EXPECT_EQ(kCanvas, moved.Pixel(30, 17)) << "clipped on the right";
+    // Clipped on the right.
+    ExpectPixels(moved, "moved", { { 21, 10, kCanvas }, { 22, 11, PositionColor(0, 0) },
+                                   { 29, 17, PositionColor(7, 6) }, { 30, 17, kCanvas } });
 
     BitmapCanvas inside(40, 30, kCanvas);
     button.DrawImage(inside.DC(), -1, -2, nullptr, nullptr, button.GetImage());
-    EXPECT_EQ(PositionColor(1, 2), inside.Pixel(20, 10));
-    EXPECT_EQ(PositionColor(9, 7), inside.Pixel(28, 15));
-    EXPECT_EQ(kCanvas, inside.Pixel(29, 15));
-    EXPECT_EQ(kCanvas, inside.Pixel(28, 16));
+    ExpectPixels(inside, "inside", { { 20, 10, PositionColor(1, 2) }, { 28, 15, PositionColor(9, 7) },
+                                     { 29, 15, kCanvas }, { 28, 16, kCanvas } });
 }
 
 TEST(ImgBasisButtonTest, AMissingPictureMakesNoWindow)

@@ -4,10 +4,11 @@
 #include "shared/support/Language.h"
 #include "shared/support/LanguageScope.h"
 
+#include "StoredLines.h"
+
 #include <gtest/gtest.h>
 
 #include <iostream>
-
 #include <string>
 #include <vector>
 
@@ -15,25 +16,17 @@ using testing_support::MessageBoxRecorder;
 using testing_support::ReadFileText;
 using testing_support::TempFolder;
 
+using menuobj_testing::StoredLines;
 using support_testing::LanguageScope;
 
 namespace {
-
-std::vector<std::string> AllLines(CLineStore& store)
-{
-    std::vector<std::string> lines;
-    CString strLine;
-    for (int nMore = store.GetFirst(strLine); nMore; nMore = store.GetNext(strLine))
-        lines.push_back((LPCSTR)strLine);
-    return lines;
-}
 
 std::vector<std::string> LoadText(const CString& strText)
 {
     TempFolder folder;
     CLineStore store;
     EXPECT_TRUE(store.LoadFile(folder.Write("text.txt", strText), TRUE));
-    return AllLines(store);
+    return StoredLines(store);
 }
 
 // A store that holds at most three lines, so that the limit can be reached.
@@ -57,10 +50,11 @@ TEST(LineStoreTest, GetLineWalksFromTheFirstLineAfterRewind)
     store.AddLine("one");
     store.AddLine("two");
     EXPECT_TRUE(store.IsChanged());
-    EXPECT_EQ(1, store.GetLine(strLine));
-    EXPECT_EQ("one", strLine);
-    EXPECT_EQ(1, store.GetLine(strLine));
-    EXPECT_EQ("two", strLine);
+    for (LPCSTR lpszExpected : { "one", "two" })
+    {
+        EXPECT_EQ(1, store.GetLine(strLine));
+        EXPECT_EQ(lpszExpected, strLine);
+    }
     EXPECT_EQ(0, store.GetLine(strLine));
     EXPECT_EQ("", strLine);
 
@@ -115,21 +109,16 @@ TEST(LineStoreTest, SaveFileWritesEveryLineWithCrLf)
     store.AddLine("new");
     EXPECT_TRUE(store.SaveFile(strPath));
     EXPECT_EQ("new\r\n", ReadFileText(strPath));
-}
 
-TEST(LineStoreTest, SaveFileWritesNothingWithoutLinesOrPath)
-{
-    TempFolder folder;
-    CLineStore store;
-    CString strPath = folder.File("empty.ini");
-    EXPECT_FALSE(store.SaveFile(strPath));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strPath));
-
-    store.AddLine("line");
+    // Nothing is written without lines or a path.
     EXPECT_FALSE(store.SaveFile(""));
     EXPECT_FALSE(store.SaveFile(folder.File("no such folder\\x.ini")));
+    store.RemoveAll();
+    EXPECT_FALSE(store.SaveFile(folder.File("empty.ini")));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(folder.File("empty.ini")));
 }
 
+// Letters above ASCII are kept and controls before a line dropped.
 TEST(LineStoreTest, LoadFileReadsCrLfLfAndMixedLineEnds)
 {
     // A text that ends with a line end gives one last empty line.
@@ -146,10 +135,6 @@ TEST(LineStoreTest, LoadFileReadsCrLfLfAndMixedLineEnds)
     // A file that begins with an empty line.
     EXPECT_EQ((Lines{ " ", "x" }), LoadText("\r\nx"));
     EXPECT_EQ((Lines{ "" }), LoadText(""));
-}
-
-TEST(LineStoreTest, LoadFileKeepsLettersAboveAsciiAndDropsControlsBeforeALine)
-{
     EXPECT_EQ((Lines{ "Ärger", "Öl" }), LoadText("Ärger\r\n\x01\tÖl"));
     EXPECT_EQ((Lines{ "a\tb" }), LoadText("a\tb"));
 }
@@ -212,7 +197,7 @@ TEST(LineStoreTest, TakeLineCutsTheFirstLine)
     strBuffer = "first\r\n\r\nsecond";
     EXPECT_EQ(1, store.TakeLine(strBuffer));
     EXPECT_EQ("second", strBuffer);
-    EXPECT_EQ((Lines{ "first", " " }), AllLines(store));
+    EXPECT_EQ((Lines{ "first", " " }), StoredLines(store));
 }
 
 TEST(LineStoreTest, LoadFileReadsLongLinesWholeAndManyLinesInOnePass)

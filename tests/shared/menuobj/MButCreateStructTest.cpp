@@ -3,6 +3,7 @@
 #include "shared/menuobj/ViewerCreateStruct.h"
 
 #include "TestWindows.h"
+#include "shared/support/Values.h"
 
 #include <gtest/gtest.h>
 
@@ -19,33 +20,14 @@ void FillFont(CFontDesc& font, LPCSTR pszFace, int nHeight, COLORREF cr, int nEf
 void ExpectFont(const CFontDesc& font, LPCSTR pszFace, int nHeight, COLORREF cr, int nEffect)
 {
     EXPECT_STREQ(pszFace, font.m_logFont.lfFaceName);
-    EXPECT_EQ(nHeight, font.m_logFont.lfHeight);
-    EXPECT_EQ(cr, font.m_crColor);
-    EXPECT_EQ(nEffect, font.m_nEffect);
+    EXPECT_EQ((testing_values::Ints{ nHeight, int(cr), nEffect }),
+              (testing_values::Ints{ int(font.m_logFont.lfHeight), int(font.m_crColor), font.m_nEffect }));
 }
 
 } // namespace
 
-TEST(MButCreateStructTest, ConstructionSetsTheDefaults)
-{
-    CMButCreateStruct but;
-    EXPECT_EQ(0, but.m_nType);
-    EXPECT_EQ(-1, but.m_nNumber);
-    EXPECT_EQ(1, but.m_bEnable);
-    EXPECT_TRUE(IsRectEmpty(&but.m_rect));
-    EXPECT_EQ(2, but.m_nRepeat);
-    EXPECT_EQ(RGB(0xC0, 0xC0, 0xC0), but.m_crColor);
-    EXPECT_EQ("W", but.m_strStyle);
-    EXPECT_EQ(20, but.m_nBrightness);
-    EXPECT_EQ(1, but.m_bHoverEffect);
-    EXPECT_EQ(nullptr, but.m_pPopupMenu);
-    EXPECT_EQ(0, but.m_bPreset);
-
-    CViewerCreateStruct viewer;
-    EXPECT_EQ(0, viewer.m_bScrollHorz);
-    EXPECT_EQ(0, viewer.m_bScrollVert);
-    EXPECT_EQ(1, viewer.m_bBorder);
-}
+using testing_values::Ints;
+using testing_values::Texts;
 
 TEST(MButCreateStructTest, ACopyTakesEveryFieldAndOutlivesItsSource)
 {
@@ -88,41 +70,21 @@ TEST(MButCreateStructTest, ACopyTakesEveryFieldAndOutlivesItsSource)
         source.m_nOption2 = 8;
         copy.Copy(source);
     }
-    EXPECT_EQ(MOBJ_BUTTON, copy.m_nType);
-    EXPECT_EQ(4, copy.m_nNumber);
-    EXPECT_EQ(0, copy.m_bEnable);
-    EXPECT_EQ(10, copy.m_rect.left);
-    EXPECT_EQ(46, copy.m_rect.bottom);
-    EXPECT_EQ("Start", copy.m_strText);
+    EXPECT_EQ(CRect(10, 20, 110, 46), CRect(copy.m_rect));
+    EXPECT_EQ((Ints{ MOBJ_BUTTON, 4, 0, 5003, WS_BORDER, 5, int(RGB(9, 8, 7)), 1, 3, 2, 4, 1, 1, 40, 0, 7, 8 }),
+              (Ints{ copy.m_nType, copy.m_nNumber, copy.m_bEnable, int(copy.m_nID), int(copy.m_dwStyle),
+                     copy.m_nRepeat, int(copy.m_crColor), copy.m_bPreset, copy.m_nPageNumber, copy.m_nActionNumber,
+                     copy.m_nAction, copy.m_bStopSound, copy.m_bStartSound, copy.m_nBrightness, copy.m_bHoverEffect,
+                     copy.m_nOption1, copy.m_nOption2 }));
+    EXPECT_EQ(Texts({ "Start", "s1", "s2", "knopf.bmp", "H", "liesmich.txt", "notepad.exe", "/p", "Tipp", "klick.wav",
+                      "extra", "further" }),
+              Texts({ copy.m_strText, copy.m_strSpare1, copy.m_strSpare2, copy.m_strBitmap, copy.m_strStyle,
+                      copy.m_strDocument, copy.m_strApplication, copy.m_strParameter, copy.m_strToolTip,
+                      copy.m_strSoundFile, copy.m_strExtra, copy.m_strFurther }));
     ExpectFont(copy.m_font, "Courier New", -20, RGB(1, 2, 3), 1);
-    EXPECT_EQ(5003, copy.m_nID);
-    EXPECT_EQ((DWORD)WS_BORDER, copy.m_dwStyle);
-    EXPECT_EQ(5, copy.m_nRepeat);
-    EXPECT_EQ(RGB(9, 8, 7), copy.m_crColor);
-    EXPECT_EQ(1, copy.m_bPreset);
-    EXPECT_EQ(3, copy.m_nPageNumber);
-    EXPECT_EQ("s1", copy.m_strSpare1);
-    EXPECT_EQ("s2", copy.m_strSpare2);
-    EXPECT_EQ("knopf.bmp", copy.m_strBitmap);
-    EXPECT_EQ(2, copy.m_nActionNumber);
-    EXPECT_EQ("H", copy.m_strStyle);
-    EXPECT_EQ("liesmich.txt", copy.m_strDocument);
-    EXPECT_EQ("notepad.exe", copy.m_strApplication);
-    EXPECT_EQ("/p", copy.m_strParameter);
-    EXPECT_EQ(4, copy.m_nAction);
-    EXPECT_EQ("Tipp", copy.m_strToolTip);
-    EXPECT_EQ(1, copy.m_bStopSound);
-    EXPECT_EQ(1, copy.m_bStartSound);
-    EXPECT_EQ("klick.wav", copy.m_strSoundFile);
     ExpectFont(copy.m_fontIdle, "Arial", 12, RGB(0, 0, 255), 0);
     ExpectFont(copy.m_fontOver, "Verdana", 14, RGB(255, 0, 0), 1);
     ExpectFont(copy.m_fontDown, "Tahoma", 16, RGB(0, 255, 0), 2);
-    EXPECT_EQ(40, copy.m_nBrightness);
-    EXPECT_EQ(0, copy.m_bHoverEffect);
-    EXPECT_EQ("extra", copy.m_strExtra);
-    EXPECT_EQ("further", copy.m_strFurther);
-    EXPECT_EQ(7, copy.m_nOption1);
-    EXPECT_EQ(8, copy.m_nOption2);
 }
 
 TEST(MButCreateStructTest, TheTextAndViewerCopiesTakeTheirFields)
@@ -143,11 +105,9 @@ TEST(MButCreateStructTest, TheTextAndViewerCopiesTakeTheirFields)
     viewer.m_bBorder = 0;
     CViewerCreateStruct viewerCopy;
     viewerCopy.Copy(viewer);
-    EXPECT_EQ(4, viewerCopy.m_rect.bottom);
     EXPECT_EQ("text.txt", viewerCopy.m_strDocument);
-    EXPECT_EQ(1, viewerCopy.m_bScrollHorz);
-    EXPECT_EQ(1, viewerCopy.m_bScrollVert);
-    EXPECT_EQ(0, viewerCopy.m_bBorder);
+    EXPECT_EQ((Ints{ 4, 1, 1, 0 }), (Ints{ int(viewerCopy.m_rect.bottom), viewerCopy.m_bScrollHorz,
+                                          viewerCopy.m_bScrollVert, viewerCopy.m_bBorder }));
 }
 
 TEST(MButCreateStructTest, ACopiedStructStillDrawsItsFontsAfterTheSourceIsGone)

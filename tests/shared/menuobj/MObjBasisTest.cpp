@@ -2,10 +2,12 @@
 
 #include "TestWindows.h"
 #include "helpers/TestSupport.h"
+#include "shared/support/Values.h"
 
 #include <gtest/gtest.h>
 
 using menuobj_testing::BitmapCanvas;
+using testing_values::Ints;
 
 namespace {
 
@@ -62,26 +64,18 @@ TEST(MObjBasisTest, SnapRoundsTowardZeroOnTheGrid)
     }
 }
 
-TEST(MObjBasisTest, TheFrameLiesThreePixelsOutside)
+// The frame lies three pixels outside; hit tests leave the right and bottom
+// edges outside.
+TEST(MObjBasisTest, FrameAndHitTests)
 {
     CTestObject object(CRect(10, 20, 110, 46), TRUE);
     EXPECT_EQ(CRect(10, 20, 110, 46), CRect(object.GetObjectRect()));
     EXPECT_EQ(CRect(7, 17, 113, 49), CRect(object.GetFrameRect()));
-}
-
-TEST(MObjBasisTest, HitTestsLeaveRightAndBottomEdgesOutside)
-{
-    CTestObject object(CRect(10, 20, 110, 46), FALSE);
-    EXPECT_TRUE(object.HitTest(10, 20));
-    EXPECT_TRUE(object.HitTest(109, 45));
-    EXPECT_FALSE(object.HitTest(110, 30));
-    EXPECT_FALSE(object.HitTest(50, 46));
-    EXPECT_FALSE(object.HitTest(9, 30));
-
-    EXPECT_TRUE(object.IsInsideRect(CRect(10, 20, 110, 46)));
-    EXPECT_TRUE(object.IsInsideRect(CRect(0, 0, 400, 300)));
-    EXPECT_FALSE(object.IsInsideRect(CRect(11, 20, 110, 46)));
-    EXPECT_FALSE(object.IsInsideRect(CRect(10, 20, 109, 46)));
+    EXPECT_EQ((Ints{ 1, 1, 0, 0, 0 }), (Ints{ object.HitTest(10, 20), object.HitTest(109, 45), object.HitTest(110, 30),
+                                             object.HitTest(50, 46), object.HitTest(9, 30) }));
+    EXPECT_EQ((Ints{ 1, 1, 0, 0 }),
+              (Ints{ object.IsInsideRect(CRect(10, 20, 110, 46)), object.IsInsideRect(CRect(0, 0, 400, 300)),
+                     object.IsInsideRect(CRect(11, 20, 110, 46)), object.IsInsideRect(CRect(10, 20, 109, 46)) }));
 }
 
 TEST(MObjBasisTest, CanMoveByKeepsTheFrameInsideTheWindow)
@@ -172,9 +166,8 @@ TEST(MObjBasisTest, ASelectedObjectInDesignModeDrawsThreeFrames)
         for (int x = 7 + nInset; x < 43 - nInset; ++x)
             EXPECT_NE(kBlue, canvas.Pixel(x, 7 + nInset)) << x;
     }
-    EXPECT_EQ(kBlue, canvas.Pixel(6, 6));
-    EXPECT_EQ(kBlue, canvas.Pixel(10, 10));
-    EXPECT_EQ(kBlue, canvas.Pixel(25, 20));
+    EXPECT_EQ((Ints{ int(kBlue), int(kBlue), int(kBlue) }),
+              (Ints{ int(canvas.Pixel(6, 6)), int(canvas.Pixel(10, 10)), int(canvas.Pixel(25, 20)) }));
 
     CTestObject running(CRect(10, 10, 40, 30), FALSE);
     running.SetSelected(TRUE);

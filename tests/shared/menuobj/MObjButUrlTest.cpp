@@ -33,18 +33,15 @@ TEST(MObjButUrlTest, TheWidestOfTheThreeFontsSizesTheButton)
 
     CMObjButUrl::FitRectToCaption(&but);
     EXPECT_EQ(CRect(10, 20, 10 + down.cx, 20 + down.cy), CRect(but.m_rect));
-}
 
-TEST(MObjButUrlTest, ACaptionOfSeveralLinesIsAsWideAsItsWidestLine)
-{
-    MainWindowScope mainWindow;
-    CMButCreateStruct but;
-    but.m_strText = "Weiter<br>zur zweiten Seite";
-    but.m_rect = { 10, 20, 11, 21 };
-    CSize wide = Measured(but.m_fontIdle, "zur zweiten Seite");
-    const int nLineHeight = but.m_fontIdle.m_cy;
-    CMObjButUrl::FitRectToCaption(&but);
-    EXPECT_EQ(CRect(10, 20, 10 + wide.cx, 20 + wide.cy + nLineHeight), CRect(but.m_rect));
+    // A caption of several lines is as wide as its widest line.
+    CMButCreateStruct lines;
+    lines.m_strText = "Weiter<br>zur zweiten Seite";
+    lines.m_rect = { 10, 20, 11, 21 };
+    CSize wide = Measured(lines.m_fontIdle, "zur zweiten Seite");
+    const int nLineHeight = lines.m_fontIdle.m_cy;
+    CMObjButUrl::FitRectToCaption(&lines);
+    EXPECT_EQ(CRect(10, 20, 10 + wide.cx, 20 + wide.cy + nLineHeight), CRect(lines.m_rect));
 }
 
 TEST(MObjButUrlTest, WithoutAScreenToMeasureOnTheRectangleStays)

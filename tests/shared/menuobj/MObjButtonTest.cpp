@@ -120,7 +120,9 @@ TEST(MObjButtonTest, EachStyleMakesItsWindowAndDeletesItWithTheObject)
         // A hypertext button's window fits its caption; the struct keeps the stored size.
         EXPECT_EQ(CRect(10, 20, 110, 46), CRect(but.m_rect));
         if (kind.pWindowClass != RUNTIME_CLASS(CButUrl))
+        {
             EXPECT_EQ(CRect(but.m_rect), CRect(kind.pObject->GetObjectRect()));
+        }
         EXPECT_EQ(CRect(kind.pObject->GetObjectRect()), objwnd_testing::RectInParent(*pWnd));
         HWND hWnd = pWnd->m_hWnd;
         kind.pObject.reset();

@@ -20,11 +20,13 @@ int ListTextWidth(CWnd* pList, LPCSTR lpszText)
 
 } // namespace
 
+// The horizontal extent follows the widest entry.
 TEST(MObjListboxTest, CreatesOneVisibleTabStopListBox)
 {
     CWnd page;
     ASSERT_TRUE(page.CreateEx(0, nullptr, "Page", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr));
     CMObjListbox list;
+    list.AddString("no window");   // ignored
     CRect rc(10, 20, 150, 120);
     ASSERT_TRUE(list.Create(LBS_SORT, rc, &page, kListId));
     CBasisListBox* pWnd = list.GetListBox();
@@ -37,17 +39,6 @@ TEST(MObjListboxTest, CreatesOneVisibleTabStopListBox)
     EXPECT_TRUE(::EqualRect(&rc, &list.GetObjectRect()));
     EXPECT_FALSE(list.Create(0, rc, &page, kListId)) << "a second window";
     EXPECT_EQ(pWnd, list.GetListBox());
-    page.DestroyWindow();
-}
-
-TEST(MObjListboxTest, HorizontalExtentFollowsTheWidestEntry)
-{
-    CWnd page;
-    ASSERT_TRUE(page.CreateEx(0, nullptr, "Page", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr));
-    CMObjListbox list;
-    list.AddString("no window");   // ignored
-    ASSERT_TRUE(list.Create(0, CRect(0, 0, 100, 100), &page, kListId));
-    CWnd* pWnd = list.GetListBox();
     EXPECT_EQ(0, list.GetMaxExtent());
 
     const char kWide[] = "A rather wide entry of the list";
@@ -60,7 +51,7 @@ TEST(MObjListboxTest, HorizontalExtentFollowsTheWidestEntry)
     EXPECT_EQ(3, (int)pWnd->SendMessage(LB_GETCOUNT));
 
     EXPECT_EQ("", list.GetSelectedText());
-    pWnd->SendMessage(LB_SETCURSEL, 1);
-    EXPECT_EQ(kWide, list.GetSelectedText());
+    pWnd->SendMessage(LB_SETCURSEL, 0);
+    EXPECT_EQ(kWide, list.GetSelectedText()) << "sorted first";
     page.DestroyWindow();
 }

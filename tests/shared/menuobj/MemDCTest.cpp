@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 using bmp_test::BorrowedDC;
@@ -23,11 +25,9 @@ TEST(MemDCTest, DrawsOffScreenAndCopiesAtOnce)
         EXPECT_EQ(kFill, target.At(2, 1));   // nothing reaches the target yet
         memDC.CopyTo(&targetDC);
     }
-    EXPECT_EQ(RGB(255, 0, 0), target.At(2, 1));
-    EXPECT_EQ(kPaper, target.At(0, 0));
-    EXPECT_EQ(kPaper, target.At(7, 5));
-    EXPECT_EQ(kFill, target.At(8, 5));
-    EXPECT_EQ(kFill, target.At(7, 6));
+    EXPECT_EQ((std::vector<COLORREF>{ RGB(255, 0, 0), kPaper, kPaper, kFill, kFill }),
+              (std::vector<COLORREF>{ target.At(2, 1), target.At(0, 0), target.At(7, 5), target.At(8, 5),
+                                      target.At(7, 6) }));
 }
 
 TEST(MemDCTest, CopiesAPartToAnotherPlace)
@@ -39,11 +39,9 @@ TEST(MemDCTest, CopiesAPartToAnotherPlace)
     // The rectangle's size from (3, 3) lands at (20, 10); what lies beyond the
     // bitmap is not the paper.
     memDC.CopyToAt(&targetDC, 20, 10, 3, 3);
-    EXPECT_EQ(RGB(0, 0, 255), target.At(21, 12));
-    EXPECT_EQ(kPaper, target.At(20, 10));
-    EXPECT_EQ(kPaper, target.At(26, 16));
-    EXPECT_EQ(kFill, target.At(19, 10));
-    EXPECT_EQ(kFill, target.At(4, 5));
+    EXPECT_EQ((std::vector<COLORREF>{ RGB(0, 0, 255), kPaper, kPaper, kFill, kFill }),
+              (std::vector<COLORREF>{ target.At(21, 12), target.At(20, 10), target.At(26, 16), target.At(19, 10),
+                                      target.At(4, 5) }));
 }
 
 TEST(MemDCTest, CoversAWindowsClientArea)
@@ -56,9 +54,8 @@ TEST(MemDCTest, CoversAWindowsClientArea)
         CMemDC memDC(&targetDC, &wnd, kPaper);
         memDC.CopyTo(&targetDC);
     }
-    EXPECT_EQ(kPaper, target.At(39, 24));
-    EXPECT_EQ(kFill, target.At(40, 24));
-    EXPECT_EQ(kFill, target.At(39, 25));
+    EXPECT_EQ((std::vector<COLORREF>{ kPaper, kFill, kFill }),
+              (std::vector<COLORREF>{ target.At(39, 24), target.At(40, 24), target.At(39, 25) }));
     wnd.DestroyWindow();
 }
 

@@ -20,6 +20,7 @@
 
 #include "AviTestFiles.h"
 #include "ObjWndTesting.h"
+#include "shared/support/Values.h"
 
 #include <gtest/gtest.h>
 
@@ -28,10 +29,10 @@
 
 using namespace objwnd_testing;
 using menuobj_testing::BitmapCanvas;
+using testing_values::Ints;
+typedef std::vector<CObject*> Objects;
 
 namespace {
-
-const COLORREF kCanvas = RGB(0, 128, 0);
 
 // A page window with its container; the structs outlive the objects.
 class MenuObjectsTest : public ::testing::Test
@@ -106,6 +107,29 @@ protected:
 
     CMObjBasis* ObjectAt(int nIndex) const { return m_objects.GetObjectAt(nIndex); }
 
+    // The objects of the page in their order.
+    Objects AllObjects() const
+    {
+        Objects all;
+        for (int i = 0; i < m_objects.GetObjectCount(); ++i)
+            all.push_back(ObjectAt(i));
+        return all;
+    }
+    static Objects Elements(const CObArray& array)
+    {
+        Objects all;
+        for (int i = 0; i < array.GetSize(); ++i)
+            all.push_back(array.GetAt(i));
+        return all;
+    }
+    static Ints TabNumbers(std::initializer_list<CMObjBasis*> objects)
+    {
+        Ints numbers;
+        for (CMObjBasis* pObject : objects)
+            numbers.push_back(pObject->GetTabNumber());
+        return numbers;
+    }
+
     HWND WindowOf(int nIndex) const
     {
         CBasisObj* pWnd = ObjectAt(nIndex)->GetObjectWnd();
@@ -140,21 +164,15 @@ TEST_F(MenuObjectsTest, AddedObjectsAreNumberedAndGetTheirControlIds)
     ASSERT_TRUE(m_objects.AddButton(pThird));
 
     ASSERT_EQ(4, m_objects.GetObjectCount());
-    EXPECT_EQ(MOBJ_BUTTON, pFirst->m_nType);
-    EXPECT_EQ(MOBJ_TEXT, pText->m_nType);
-    EXPECT_EQ(5000, pFirst->m_nID);
-    EXPECT_EQ(5002, pSecond->m_nID);
-    EXPECT_EQ(5003, pThird->m_nID);
-    EXPECT_EQ(5001, ::GetDlgCtrlID(WindowOf(1)));
+    EXPECT_EQ((Ints{ MOBJ_BUTTON, MOBJ_TEXT }), (Ints{ pFirst->m_nType, pText->m_nType }));
+    EXPECT_EQ((Ints{ 5000, 5001, 5002, 5003 }),
+              (Ints{ pFirst->m_nID, ::GetDlgCtrlID(WindowOf(1)), pSecond->m_nID, pThird->m_nID }));
     EXPECT_EQ(m_page.GetSafeHwnd(), ::GetParent(WindowOf(0)));
     // Running numbers for every button, action numbers only for those that
     // start no program of their own.
-    EXPECT_EQ(1, pFirst->m_nNumber);
-    EXPECT_EQ(2, pSecond->m_nNumber);
-    EXPECT_EQ(3, pThird->m_nNumber);
-    EXPECT_EQ(1, pFirst->m_nActionNumber);
-    EXPECT_EQ(0, pSecond->m_nActionNumber);
-    EXPECT_EQ(2, pThird->m_nActionNumber);
+    EXPECT_EQ((Ints{ 1, 2, 3, 1, 0, 2 }), (Ints{ pFirst->m_nNumber, pSecond->m_nNumber, pThird->m_nNumber,
+                                                pFirst->m_nActionNumber, pSecond->m_nActionNumber,
+                                                pThird->m_nActionNumber }));
     for (int i = 0; i < 4; ++i)
     {
         EXPECT_EQ(i + 1, ObjectAt(i)->GetTabNumber());
@@ -167,8 +185,7 @@ TEST_F(MenuObjectsTest, AddedObjectsAreNumberedAndGetTheirControlIds)
     EXPECT_EQ(0, m_objects.GetObjectCount());
     EXPECT_FALSE(::IsWindow(pFirst->m_nID ? ::GetDlgItem(m_page, 5000) : nullptr));
     CMButCreateStruct* pNext = AddButton({ 0, 0, 50, 20 });
-    EXPECT_EQ(1, pNext->m_nNumber);
-    EXPECT_EQ(3, pNext->m_nActionNumber);
+    EXPECT_EQ((Ints{ 1, 3 }), (Ints{ pNext->m_nNumber, pNext->m_nActionNumber }));
 }
 
 TEST_F(MenuObjectsTest, TheStyleLetterChoosesTheButtonClass)
@@ -240,8 +257,7 @@ TEST_F(MenuObjectsTest, AFullPageRefusesEveryKind)
     CMButCreateStruct* pList = NewListBox({ 200, 10, 300, 100 }, WriteList("List001.ini", { "One" }));
     m_objects.AddListBox(pList);
     ASSERT_EQ(28, m_objects.GetObjectCount());
-    EXPECT_EQ(MOBJ_LISTBOX, pList->m_nType);
-    EXPECT_EQ(MENUOBJ_LISTBOX_ID, pList->m_nID);
+    EXPECT_EQ((Ints{ MOBJ_LISTBOX, MENUOBJ_LISTBOX_ID }), (Ints{ pList->m_nType, pList->m_nID }));
     EXPECT_TRUE(ObjectAt(27)->IsKindOf(RUNTIME_CLASS(CMObjScriptListBox)));
     EXPECT_EQ(MENUOBJ_LISTBOX_ID, ::GetDlgCtrlID(ListWindowOf(ObjectAt(27))));
     EXPECT_TRUE(ObjectAt(27)->IsSelected());
@@ -259,10 +275,8 @@ TEST_F(MenuObjectsTest, TextViewerAndPictureObjectsAreAddedWithTheirWindows)
 
     ASSERT_TRUE(m_objects.AddScrollet(&viewer));
     ASSERT_TRUE(m_objects.AddStaticImage(&picture));
-    EXPECT_EQ(MOBJ_VIEWER, viewer.m_nType);
-    EXPECT_EQ(MOBJ_PICTURE, picture.m_nType);
-    EXPECT_EQ(5001, picture.m_nID);
-    EXPECT_EQ(5000, ::GetDlgCtrlID(WindowOf(0)));
+    EXPECT_EQ((Ints{ MOBJ_VIEWER, MOBJ_PICTURE, 5000, 5001 }),
+              (Ints{ viewer.m_nType, picture.m_nType, ::GetDlgCtrlID(WindowOf(0)), picture.m_nID }));
     EXPECT_EQ(CRect(200, 20, 216, 32), CRect(picture.m_rect)) << "the picture's own size";
     EXPECT_TRUE(ObjectAt(0)->IsKindOf(RUNTIME_CLASS(CMObjScrollet)));
     EXPECT_TRUE(ObjectAt(1)->IsKindOf(RUNTIME_CLASS(CMObjStaticImage)));
@@ -305,19 +319,18 @@ TEST_F(MenuObjectsTest, HitTestsAndSelectionByPointAndRectangle)
     EXPECT_TRUE(ObjectAt(1)->IsSelected()) << "empty space keeps the selection";
     EXPECT_EQ(nullptr, m_objects.FindObjectAt(110, 20)) << "the right edge lies outside";
 
+    auto selected = [this] {
+        return Ints{ ObjectAt(0)->IsSelected(), ObjectAt(1)->IsSelected(), ObjectAt(2)->IsSelected() };
+    };
     m_objects.SelectOnlyAt(220, 20);
-    EXPECT_FALSE(ObjectAt(1)->IsSelected());
+    EXPECT_EQ((Ints{ 0, 0, 1 }), selected());
     m_objects.SelectAt(60, 40);
-    EXPECT_TRUE(ObjectAt(0)->IsSelected());
-    EXPECT_TRUE(ObjectAt(1)->IsSelected());
-    EXPECT_TRUE(ObjectAt(2)->IsSelected());
+    EXPECT_EQ((Ints{ 1, 1, 1 }), selected());
 
     m_objects.DeselectAll();
     EXPECT_FALSE(m_objects.HasSelection());
     m_objects.SelectInRect(CRect(0, 0, 150, 80));
-    EXPECT_TRUE(ObjectAt(0)->IsSelected());
-    EXPECT_TRUE(ObjectAt(1)->IsSelected()) << "edges count as inside";
-    EXPECT_FALSE(ObjectAt(2)->IsSelected());
+    EXPECT_EQ((Ints{ 1, 1, 0 }), selected()) << "edges count as inside";
     EXPECT_EQ(ObjectAt(0), m_objects.GetSelectedObject());
 }
 
@@ -404,9 +417,7 @@ TEST_F(MenuObjectsTest, RunModeObjectsNeitherDragNorDrawFrames)
 TEST_F(MenuObjectsTest, GridCeilIsAlwaysAboveTheValue)
 {
     m_objects.SetGridSize(10);
-    EXPECT_EQ(30, m_objects.GridCeil(20));
-    EXPECT_EQ(30, m_objects.GridCeil(25));
-    EXPECT_EQ(10, m_objects.GridCeil(0));
+    EXPECT_EQ((Ints{ 30, 30, 10 }), (Ints{ m_objects.GridCeil(20), m_objects.GridCeil(25), m_objects.GridCeil(0) }));
     m_objects.SetGridSize(1);
     EXPECT_EQ(26, m_objects.GridCeil(25));
     m_objects.SetGridSize(0);
@@ -433,10 +444,8 @@ TEST_F(MenuObjectsTest, AlignmentLaysOutAtMostTenSelectedButtonsInRows)
         EXPECT_EQ(20, m_buttons[i]->m_rect.bottom - m_buttons[i]->m_rect.top);
     }
     // Row tops: 10, GridCeil(30) = 40, GridCeil(60) = 70, GridCeil(90) = 100.
-    EXPECT_EQ(10, m_buttons[0]->m_rect.top);
-    EXPECT_EQ(40, m_buttons[3]->m_rect.top);
-    EXPECT_EQ(70, m_buttons[6]->m_rect.top);
-    EXPECT_EQ(100, m_buttons[9]->m_rect.top);
+    EXPECT_EQ((Ints{ 10, 40, 70, 100 }), (Ints{ int(m_buttons[0]->m_rect.top), int(m_buttons[3]->m_rect.top),
+                                               int(m_buttons[6]->m_rect.top), int(m_buttons[9]->m_rect.top) }));
     EXPECT_EQ(CRect(5, 225, 45, 240), CRect(m_buttons[11]->m_rect)) << "the 11th and 12th stay";
     EXPECT_EQ(CRect(300, 200, 340, 230), CRect(pImage->m_rect)) << "image buttons stay";
     EXPECT_EQ(CRect(190, 10, 270, 30), RectInParent(*static_cast<CMObjButton*>(ObjectAt(2))->GetButtonWnd()));
@@ -482,24 +491,18 @@ TEST_F(MenuObjectsTest, TabOrderIsClickedIntoPlaceAndApplied)
     CMObjBasis* pObjT2 = ObjectAt(3);
 
     EXPECT_EQ(4, m_objects.ShowTabOrder(TRUE));
-    EXPECT_EQ(1, pObjA->GetTabNumber());
-    EXPECT_EQ(2, pObjT1->GetTabNumber());
-    EXPECT_EQ(3, pObjB->GetTabNumber());
-    EXPECT_EQ(4, pObjT2->GetTabNumber());
+    EXPECT_EQ((Ints{ 1, 2, 3, 4 }), TabNumbers({ pObjA, pObjT1, pObjB, pObjT2 }));
     EXPECT_TRUE(pObjT1->HasTabLabel());
 
     m_objects.BeginTabOrder();
     m_objects.SetTabNumberAt(CPoint(202, 102));   // T2 takes 1, A takes 4
-    EXPECT_EQ(1, pObjT2->GetTabNumber());
-    EXPECT_EQ(4, pObjA->GetTabNumber());
+    EXPECT_EQ((Ints{ 1, 4 }), TabNumbers({ pObjT2, pObjA }));
     m_objects.SetTabNumberAt(CPoint(300, 280));   // empty space: no number used
     m_objects.SetTabNumberAt(CPoint(20, 50));     // B takes 2, T1 takes 3
-    EXPECT_EQ(2, pObjB->GetTabNumber());
-    EXPECT_EQ(3, pObjT1->GetTabNumber());
+    EXPECT_EQ((Ints{ 2, 3 }), TabNumbers({ pObjB, pObjT1 }));
     m_objects.SetTabNumberAt(CPoint(20, 20));     // A takes 3, T1 takes 4
     m_objects.SetTabNumberAt(CPoint(20, 20));     // A takes 4, T1 3 again
-    EXPECT_EQ(4, pObjA->GetTabNumber());
-    EXPECT_EQ(3, pObjT1->GetTabNumber());
+    EXPECT_EQ((Ints{ 4, 3 }), TabNumbers({ pObjA, pObjT1 }));
 
     EXPECT_EQ(4, m_objects.ShowTabOrder(FALSE));
     EXPECT_FALSE(pObjA->HasTabLabel());
@@ -513,18 +516,9 @@ TEST_F(MenuObjectsTest, TabOrderIsClickedIntoPlaceAndApplied)
     texts.Add(pT1);
     texts.Add(pT2);
     m_objects.ApplyTabOrder(&buttons, &texts);
-    ASSERT_EQ(4, m_objects.GetObjectCount());
-    EXPECT_EQ(pObjT2, ObjectAt(0));
-    EXPECT_EQ(pObjB, ObjectAt(1));
-    EXPECT_EQ(pObjT1, ObjectAt(2));
-    EXPECT_EQ(pObjA, ObjectAt(3));
-    ASSERT_EQ(3, buttons.GetSize());
-    EXPECT_EQ(pB, buttons.GetAt(0));
-    EXPECT_EQ(pA, buttons.GetAt(1));
-    EXPECT_EQ(&foreign, buttons.GetAt(2)) << "a struct without an object is kept";
-    ASSERT_EQ(2, texts.GetSize());
-    EXPECT_EQ(pT2, texts.GetAt(0));
-    EXPECT_EQ(pT1, texts.GetAt(1));
+    EXPECT_EQ((Objects{ pObjT2, pObjB, pObjT1, pObjA }), AllObjects());
+    EXPECT_EQ((Objects{ pB, pA, &foreign }), Elements(buttons)) << "a struct without an object is kept";
+    EXPECT_EQ((Objects{ pT2, pT1 }), Elements(texts));
 }
 
 TEST_F(MenuObjectsTest, TabOrderKeepsEveryObjectWhenNumbersClash)
@@ -535,15 +529,9 @@ TEST_F(MenuObjectsTest, TabOrderKeepsEveryObjectWhenNumbersClash)
     m_objects.BeginTabOrder();
     AddButton({ 10, 70, 60, 90 });   // added after counting: number 3 has no place
     ObjectAt(1)->SetTabNumber(1);    // two buttons with number 1
-    CMObjBasis* pFirst = ObjectAt(0);
-    CMObjBasis* pSecond = ObjectAt(1);
-    CMObjBasis* pThird = ObjectAt(2);
-
+    Objects before = AllObjects();
     m_objects.ApplyTabOrder(nullptr);
-    ASSERT_EQ(3, m_objects.GetObjectCount());
-    EXPECT_EQ(pFirst, ObjectAt(0));
-    EXPECT_EQ(pSecond, ObjectAt(1));
-    EXPECT_EQ(pThird, ObjectAt(2));
+    EXPECT_EQ(before, AllObjects());
 
     // A single button never changes its number.
     InitPage(TRUE);
@@ -560,16 +548,14 @@ TEST_F(MenuObjectsTest, ThePageHasOnePopupSlot)
     CMButCreateStruct* pOther = NewButton({ 0, 0, 10, 10 }, "I", "<POPUPMENU01>");
     EXPECT_EQ(-1, m_objects.BindPopupMenu(pOther, &m_page));
     EXPECT_EQ(-1, m_objects.BindPopupMenu(NewButton({ 0, 0, 10, 10 }, "I", "readme.txt"), &m_page));
-    EXPECT_EQ(0, m_objects.GetPopupMenuCount());
-    EXPECT_FALSE(m_objects.HasPopupMenu());
+    EXPECT_EQ((Ints{ 0, 0 }), (Ints{ m_objects.GetPopupMenuCount(), m_objects.HasPopupMenu() }));
     EXPECT_EQ(nullptr, m_objects.FindPopupMenu(pOther));
     m_objects.SetPopupMenuText(-1, "TEXT=Lost");
     EXPECT_EQ(nullptr, m_objects.FindPopupMenu(NewButton({ 0, 0, 10, 10 }, "I", "<POPUPMENUxx>")));
 
     CMButCreateStruct* pPopup = NewButton({ 10, 10, 60, 30 }, "I", "<POPUPMENU00>");
     EXPECT_EQ(0, m_objects.BindPopupMenu(pPopup, &m_page));
-    EXPECT_EQ(1, m_objects.GetPopupMenuCount());
-    EXPECT_TRUE(m_objects.HasPopupMenu());
+    EXPECT_EQ((Ints{ 1, 1 }), (Ints{ m_objects.GetPopupMenuCount(), m_objects.HasPopupMenu() }));
     CPopupMenuDesc* pDesc = m_objects.FindPopupMenu(pPopup);
     ASSERT_NE(nullptr, pDesc);
     EXPECT_EQ(pDesc, pPopup->m_pPopupMenu);
@@ -605,8 +591,7 @@ TEST_F(MenuObjectsTest, ReplacingAButtonRebuildsItByItsStyle)
     EXPECT_TRUE(ObjectAt(1)->IsKindOf(RUNTIME_CLASS(CMObjButTrans)));
     EXPECT_FALSE(::IsWindow(hOld));
     EXPECT_EQ(5001, ::GetDlgCtrlID(WindowOf(1))) << "the struct's id";
-    EXPECT_EQ(4, p->m_nNumber) << "numbered again";
-    EXPECT_EQ(4, ObjectAt(1)->GetTabNumber());
+    EXPECT_EQ((Ints{ 4, 4 }), (Ints{ p->m_nNumber, ObjectAt(1)->GetTabNumber() })) << "numbered again";
 
     // A button that can no longer be made leaves the old object in place.
     testing_support::MessageBoxRecorder boxes;
@@ -693,9 +678,8 @@ TEST_F(MenuObjectsTest, ClipsAreAddedAndReplacedWithTheirWindows)
     clip.m_rect = { 50, 60, 51, 61 };
     clip.m_strText = WriteClip("clip.avi", 40, 30);
     ASSERT_TRUE(m_objects.AddAviCtrl(&clip));
-    EXPECT_EQ(MOBJ_AVICLIP, clip.m_nType);
-    EXPECT_EQ(5001, clip.m_nID);
-    EXPECT_EQ(RGB(128, 128, 128), clip.m_crColor);
+    EXPECT_EQ((Ints{ MOBJ_AVICLIP, 5001, int(RGB(128, 128, 128)) }),
+              (Ints{ clip.m_nType, clip.m_nID, int(clip.m_crColor) }));
     auto* pObject = static_cast<CMObjAviCtrl*>(ObjectAt(1));
     ASSERT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CMObjAviCtrl)));
     ASSERT_NE(nullptr, pObject->GetAviCtrl());
@@ -744,9 +728,8 @@ TEST_F(MenuObjectsTest, SlidersTakeTheirStructsColourAndAreReplacedInPlace)
     ASSERT_EQ(2, m_objects.GetObjectCount());
     auto* pObject = static_cast<CMObjSlider*>(ObjectAt(1));
     ASSERT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CMObjSlider)));
-    EXPECT_EQ(MOBJ_SLIDER, slider.m_nType);
-    EXPECT_EQ(5001, slider.m_nID);
-    EXPECT_EQ(RGB(10, 20, 30), slider.m_crColor);
+    EXPECT_EQ((Ints{ MOBJ_SLIDER, 5001, int(RGB(10, 20, 30)) }),
+              (Ints{ slider.m_nType, slider.m_nID, int(slider.m_crColor) }));
     CWnd& wndSlider = const_cast<CSpeakerSlider&>(pObject->GetSlider());
     EXPECT_EQ(5001, wndSlider.GetDlgCtrlID());
     EXPECT_EQ(CRect(50, 60, 100, 85), RectInParent(wndSlider)) << "at least 50 wide, at most 25 high";

@@ -21,6 +21,13 @@ namespace objwnd_testing {
 const UINT kTestHandCursor = 131;
 const UINT kTestClickCommand = 114;
 
+// The colours the pictures of the tests are checked for: the page's green
+// canvas and the lines of the buttons.
+const COLORREF kCanvas = RGB(0, 128, 0);
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kGrey = RGB(128, 128, 128);
+
 // A visible page that records what its object windows send and how often it
 // is painted.
 class CTestPage : public CWnd

@@ -14,12 +14,9 @@ using testing_support::TempFolder;
 
 namespace {
 
-const COLORREF kCanvas = RGB(0, 128, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kHighlight = RGB(182, 189, 210);
 const COLORREF kBlue = RGB(10, 36, 106);
-const COLORREF kBlack = RGB(0, 0, 0);
 
 // A white 10 by 8 picture with a red block at (3, 2)-(7, 6), at (20, 10).
 void ExpectLook(ButtonState state, std::initializer_list<PixelCase> pixels)
@@ -47,21 +44,15 @@ void ExpectLook(ButtonState state, std::initializer_list<PixelCase> pixels)
 
 } // namespace
 
-TEST(OfficeButtonTest, IdleShowsThePictureAsLoaded)
+// Idle shows the picture as loaded; under the mouse the highlighted picture
+// moves up left in a blue frame; pressed shows it in place (the press takes
+// the focus, whose black frame lies over the blue one).
+TEST(OfficeButtonTest, EachStateShowsThePictureItsWay)
 {
     ExpectLook(STATE_IDLE, { { 20, 10, kWhite }, { 29, 17, kWhite }, { 23, 12, kRed }, { 30, 12, kCanvas } });
     ExpectLook(STATE_FOCUS, { { 20, 12, kBlack }, { 29, 12, kBlack }, { 21, 11, kWhite }, { 23, 12, kRed } });
-}
-
-TEST(OfficeButtonTest, UnderTheMouseTheHighlightedPictureMovesUpLeftInABlueFrame)
-{
     ExpectLook(STATE_HOVER, { { 20, 12, kBlue }, { 25, 10, kBlue }, { 29, 12, kBlue }, { 25, 17, kBlue },
                               { 21, 11, kHighlight }, { 22, 11, kRed }, { 25, 14, kRed }, { 26, 14, kHighlight } });
-}
-
-// The press takes the focus, whose black frame lies over the blue one.
-TEST(OfficeButtonTest, PressedShowsTheHighlightedPictureInPlace)
-{
     ExpectLook(STATE_PRESSED, { { 20, 12, kBlack }, { 29, 12, kBlack }, { 21, 11, kHighlight }, { 23, 12, kRed },
                                 { 26, 15, kRed }, { 27, 15, kHighlight } });
 }

@@ -22,9 +22,6 @@ void Track(CPopupMenuWatcher& watcher, CPopupMenuDesc& desc, CMButCreateStruct* 
 TEST(PopupMenuDescTest, BindPointsTheButtonBackAndResetForgetsIt)
 {
     CPopupMenuDesc desc;
-    EXPECT_EQ(-1, desc.GetPopupNumber());
-    EXPECT_EQ(0, desc.GetItemCount());
-
     CMButCreateStruct but;
     CWnd owner;
     desc.Bind(0, &but, &owner);
@@ -41,11 +38,8 @@ TEST(PopupMenuDescTest, BindPointsTheButtonBackAndResetForgetsIt)
     EXPECT_EQ("", desc.GetItem(0));
     EXPECT_EQ(nullptr, desc.GetButtonStruct());
     EXPECT_EQ(nullptr, desc.GetOwner());
-}
 
-TEST(PopupMenuDescTest, AnEmptyTextLeavesNoItem)
-{
-    CPopupMenuDesc desc;
+    // An empty text leaves no item.
     desc.SetText("TEXT=Info:DOCUMENT=a.txt");
     desc.SetText("");
     EXPECT_EQ(0, desc.GetItemCount());

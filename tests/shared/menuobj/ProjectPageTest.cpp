@@ -7,6 +7,8 @@
 #include "shared/menuobj/LineStore.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/ProjectWriter.h"
+#include "StoredLines.h"
+#include "shared/support/Values.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +21,8 @@ using testing_support::MessageBoxRecorder;
 using testing_support::ReadFileText;
 using testing_support::TempFolder;
 using testing_support::TestDataPath;
+using menuobj_testing::StoredLines;
+using testing_values::Ints;
 
 namespace {
 
@@ -43,15 +47,6 @@ LineList SplitLines(const CString& strText)
     return lines;
 }
 
-LineList StoreLines(CLineStore& store)
-{
-    LineList lines;
-    CString line;
-    for (int nMore = store.GetFirst(line); nMore; nMore = store.GetNext(line))
-        lines.push_back((LPCSTR)line);
-    return lines;
-}
-
 // Drops the head section, which names the writing editor.
 LineList WithoutHead(const LineList& lines)
 {
@@ -73,7 +68,7 @@ LineList Written(CProjectPage& page, const CString& strPath)
 {
     CLineStore store;
     CProjectWriter(page, store, strPath).WriteProject();
-    return StoreLines(store);
+    return StoredLines(store);
 }
 
 void ExpectSameLines(const LineList& expected, const LineList& actual)
@@ -89,6 +84,16 @@ bool Contains(const LineList& lines, const std::string& line)
         if (l == line)
             return true;
     return false;
+}
+
+// Which of the wanted lines the text lacks.
+LineList Missing(const LineList& lines, std::initializer_list<LPCSTR> wanted)
+{
+    LineList missing;
+    for (LPCSTR line : wanted)
+        if (!Contains(lines, line))
+            missing.push_back(line);
+    return missing;
 }
 
 const char* const kFullFiles[] = { "Velconf.ini", "seite2.ini", "liesmich.txt", "hintergrund.bmp", "knopf.bmp",
@@ -125,10 +130,8 @@ TEST(ProjectPageTest, GapsInButtonNumbersCloseOnWrite)
     page.LoadProject(path);
     ASSERT_EQ(3, page.GetButtons().GetSize());
     LineList lines = Written(page, path);
-    EXPECT_TRUE(Contains(lines, "[BUTTON3]"));
-    EXPECT_TRUE(Contains(lines, "TEXT=c"));
-    EXPECT_FALSE(Contains(lines, "[BUTTON4]"));
-    EXPECT_FALSE(Contains(lines, "TEXT=d"));
+    EXPECT_EQ(LineList(), Missing(lines, { "[BUTTON3]", "TEXT=c" }));
+    EXPECT_EQ((LineList{ "[BUTTON4]", "TEXT=d" }), Missing(lines, { "[BUTTON4]", "TEXT=d" }));
 }
 
 TEST(ProjectPageTest, ObjectsWithoutPlayerSectionsSurvive)
@@ -139,15 +142,15 @@ TEST(ProjectPageTest, ObjectsWithoutPlayerSectionsSurvive)
     page.LoadProject(path);
     struct Row
     {
-        const CMObjList* pList;
+        const CMObjList& (CProjectPage::*pList)() const;
         BOOL (CProjectPage::*pAdd)(CMObjCreateStruct*);
         int nType;
         LPCSTR pszFile;
     } rows[] = {
-        { &page.GetImages(), &CProjectPage::AddImage, MOBJ_PICTURE, "bild.bmp" },
-        { &page.GetAviClips(), &CProjectPage::AddAviClip, MOBJ_AVICLIP, "film.avi" },
-        { &page.GetSliders(), &CProjectPage::AddSlider, MOBJ_SLIDER, "" },
-        { &page.GetListBoxes(), &CProjectPage::AddListBox, MOBJ_LISTBOX, "List001.ini" },
+        { &CProjectPage::GetImages, &CProjectPage::AddImage, MOBJ_PICTURE, "bild.bmp" },
+        { &CProjectPage::GetAviClips, &CProjectPage::AddAviClip, MOBJ_AVICLIP, "film.avi" },
+        { &CProjectPage::GetSliders, &CProjectPage::AddSlider, MOBJ_SLIDER, "" },
+        { &CProjectPage::GetListBoxes, &CProjectPage::AddListBox, MOBJ_LISTBOX, "List001.ini" },
     };
     for (const Row& row : rows)
     {
@@ -167,22 +170,13 @@ TEST(ProjectPageTest, ObjectsWithoutPlayerSectionsSurvive)
     CProjectPage again;
     again.LoadProject(path);
     for (const Row& row : rows)
-    {
-        SCOPED_TRACE(row.nType);
-        ASSERT_EQ(1, row.pList == &page.GetImages() ? again.GetImages().GetSize()
-                     : row.pList == &page.GetAviClips() ? again.GetAviClips().GetSize()
-                     : row.pList == &page.GetSliders() ? again.GetSliders().GetSize()
-                                                    : again.GetListBoxes().GetSize());
-    }
+        ASSERT_EQ(1, (again.*row.pList)().GetSize()) << row.nType;
     const CMObjCreateStruct* pClip = static_cast<CMObjCreateStruct*>(again.GetAviClips()[0]);
-    EXPECT_EQ(3, pClip->m_nRepeat);
-    EXPECT_EQ((DWORD)WS_BORDER, pClip->m_dwStyle);
-    EXPECT_EQ(RGB(1, 2, 3), pClip->m_crColor);
-    EXPECT_EQ(100, pClip->m_rect.right - pClip->m_rect.left);
-    LineList lines = SplitLines(ReadFileText(path));
-    EXPECT_TRUE(Contains(lines, "FILE=_CURRENTDIR_\\film.avi"));
-    EXPECT_TRUE(Contains(lines, "[IMAGE1]"));
-    EXPECT_TRUE(Contains(lines, "NREP=3"));
+    EXPECT_EQ((Ints{ 3, WS_BORDER, int(RGB(1, 2, 3)), 100 }),
+              (Ints{ pClip->m_nRepeat, int(pClip->m_dwStyle), int(pClip->m_crColor),
+                     int(pClip->m_rect.right - pClip->m_rect.left) }));
+    EXPECT_EQ(LineList(),
+              Missing(SplitLines(ReadFileText(path)), { "FILE=_CURRENTDIR_\\film.avi", "[IMAGE1]", "NREP=3" }));
 }
 
 TEST(ProjectPageTest, TextValuesStayOnOneLine)
@@ -201,11 +195,8 @@ TEST(ProjectPageTest, TextValuesStayOnOneLine)
     pButton->m_strText = "  Knopf  ";
     pButton->m_strToolTip = "a\rb";
     ASSERT_TRUE(page.AddButton(pButton));
-    LineList lines = Written(page, path);
-    EXPECT_TRUE(Contains(lines, "DEFAULTTEXT=eins\\nzwei<BR>drei"));
-    EXPECT_TRUE(Contains(lines, "TITLE=Titel<BR>mit Umbruch"));
-    EXPECT_TRUE(Contains(lines, "TEXT=Knopf"));
-    EXPECT_TRUE(Contains(lines, "TOOLTIP=a<BR>b"));
+    EXPECT_EQ(LineList(), Missing(Written(page, path), { "DEFAULTTEXT=eins\\nzwei<BR>drei", "TEXT=Knopf",
+                                                         "TITLE=Titel<BR>mit Umbruch", "TOOLTIP=a<BR>b" }));
     EXPECT_EQ("Knopf", std::string(pButton->m_strText));
 }
 
@@ -224,10 +215,8 @@ TEST(ProjectPageTest, SubPageFileNamesTheMainFile)
         SCOPED_TRACE(row.pszTitle);
         CLineStore store;
         CProjectWriter(page, store, folder.File("page01.ini")).WriteSubmenuProject(row.pszTitle, "Zurück", row.bExit, "Ende");
-        LineList lines = StoreLines(store);
-        EXPECT_TRUE(Contains(lines, "DOKUMENT=_CURRENTDIR_\\menu.ini"));
-        EXPECT_TRUE(Contains(lines, "MAIN=menu.ini"));
-        EXPECT_TRUE(Contains(lines, "TYPE=SUBMENU"));
+        LineList lines = StoredLines(store);
+        EXPECT_EQ(LineList(), Missing(lines, { "DOKUMENT=_CURRENTDIR_\\menu.ini", "MAIN=menu.ini", "TYPE=SUBMENU" }));
         EXPECT_EQ(row.bButton2, Contains(lines, "[BUTTON2]"));
         EXPECT_EQ(row.bText, Contains(lines, "[TEXT1]"));
         EXPECT_FALSE(Contains(lines, "[SOUND]"));
@@ -314,47 +303,32 @@ TEST(ProjectPageTest, SettingsSettersMarkThePageOnlyWhenAValueChanges)
         LPCSTR pszGroup;
         std::function<void(CProjectPage&, bool)> set;
     } rows[] = {
-        { "window",
-          [](CProjectPage& p, bool bChange) {
-              PageWindow w = p.GetWindow();
-              w.strTitle = bChange ? "Neu" : w.strTitle;
-              p.SetWindow(w);
-          } },
-        { "background",
-          [](CProjectPage& p, bool bChange) {
-              PageBackground b = p.GetBackground();
-              b.nX = bChange ? 17 : b.nX;
-              p.SetBackground(b);
-          } },
-        { "sound",
-          [](CProjectPage& p, bool bChange) {
-              PageSound s = p.GetSound();
-              s.bKeyOver = bChange ? 1 : s.bKeyOver;
-              p.SetSound(s);
-          } },
-        { "button style",
-          [](CProjectPage& p, bool bChange) {
-              PageButtonStyle s = p.GetButtonStyle();
-              s.font.m_logFont.lfHeight = bChange ? 31 : s.font.m_logFont.lfHeight;
-              p.SetButtonStyle(s);
-          } },
-        { "welcome",
-          [](CProjectPage& p, bool bChange) {
-              PageWelcome w = p.GetWelcome();
-              w.strText[2] = bChange ? "drei" : w.strText[2];
-              p.SetWelcome(w);
-          } },
-        { "tooltip area",
-          [](CProjectPage& p, bool bChange) {
-              PageTooltipArea t = p.GetTooltipArea();
-              if (bChange)
-                  SetRect(&t.rc, 1, 2, 30, 40);
-              p.SetTooltipArea(t);
-          } },
-        { "popup text",
-          [](CProjectPage& p, bool bChange) {
-              p.SetPopupMenuText(3, bChange ? CString("Eintrag") : p.GetPopupMenuText(3));
-          } },
+        { "window", [](CProjectPage& p, bool bChange) {
+             PageWindow w = p.GetWindow();
+             w.strTitle = bChange ? "Neu" : w.strTitle;
+             p.SetWindow(w); } },
+        { "background", [](CProjectPage& p, bool bChange) {
+             PageBackground b = p.GetBackground();
+             b.nX = bChange ? 17 : b.nX;
+             p.SetBackground(b); } },
+        { "sound", [](CProjectPage& p, bool bChange) {
+             PageSound s = p.GetSound();
+             s.bKeyOver = bChange ? 1 : s.bKeyOver;
+             p.SetSound(s); } },
+        { "button style", [](CProjectPage& p, bool bChange) {
+             PageButtonStyle s = p.GetButtonStyle();
+             s.font.m_logFont.lfHeight = bChange ? 31 : s.font.m_logFont.lfHeight;
+             p.SetButtonStyle(s); } },
+        { "welcome", [](CProjectPage& p, bool bChange) {
+             PageWelcome w = p.GetWelcome();
+             w.strText[2] = bChange ? "drei" : w.strText[2];
+             p.SetWelcome(w); } },
+        { "tooltip area", [](CProjectPage& p, bool bChange) {
+             PageTooltipArea t = p.GetTooltipArea();
+             t.rc = bChange ? RECT{ 1, 2, 30, 40 } : t.rc;
+             p.SetTooltipArea(t); } },
+        { "popup text", [](CProjectPage& p, bool bChange) {
+             p.SetPopupMenuText(3, bChange ? CString("Eintrag") : p.GetPopupMenuText(3)); } },
     };
     for (const auto& row : rows)
     {

@@ -59,14 +59,13 @@ TEST_F(SpeakerSliderTest, CreationCorrectsTheRectangleAndMakesAVisibleChild)
         SCOPED_TRACE(c.rcIn.right);
         CSpeakerSlider slider;
         ASSERT_TRUE(slider.CreateSlider(TBS_BOTH | TBS_NOTICKS, c.rcIn, Page(), kSliderId, kColour));
-        EXPECT_TRUE(::EqualRect(&c.rcExpected, &slider.GetCreateRect()));
+        EXPECT_EQ(CRect(c.rcExpected), CRect(slider.GetCreateRect()));
         CRect rcWnd;
         slider.GetWindowRect(rcWnd);
         Page()->ScreenToClient(rcWnd);
-        EXPECT_TRUE(::EqualRect(&c.rcExpected, &rcWnd));
+        EXPECT_EQ(CRect(c.rcExpected), rcWnd);
         EXPECT_EQ(DWORD(WS_CHILD | WS_VISIBLE), slider.GetStyle() & (WS_CHILD | WS_VISIBLE));
-        EXPECT_EQ(0, slider.GetRangeMin());
-        EXPECT_EQ(100, slider.GetRangeMax());
+        EXPECT_EQ(CSize(0, 100), CSize(slider.GetRangeMin(), slider.GetRangeMax())) << "range";
     }
 }
 
@@ -86,7 +85,7 @@ TEST_F(SpeakerSliderTest, DesignModeSliderNeverCallsAMixerFunction)
 {
     MixerRecorder recorder;
     {
-            CSpeakerSlider slider;
+        CSpeakerSlider slider;
         ASSERT_TRUE(slider.CreateSlider(TBS_BOTH | TBS_NOTICKS, CRect(10, 10, 210, 35), Page(), kSliderId, kColour));
         slider.SetEditMode(TRUE);
         EXPECT_TRUE(slider.GetMixer().IsInactive());
@@ -110,7 +109,7 @@ TEST_F(SpeakerSliderTest, RunModeSliderShowsTheVolumeAndSetsItsEndsNearTheEdges)
 {
     MixerRecorder recorder;
     {
-            CSpeakerSlider slider;
+        CSpeakerSlider slider;
         ASSERT_TRUE(slider.CreateSlider(TBS_BOTH | TBS_NOTICKS, CRect(10, 10, 210, 35), Page(), kSliderId, kColour));
         slider.UpdateWindow();
         EXPECT_EQ(1, recorder.Count("Open"));

@@ -8,11 +8,10 @@
 
 using namespace objwnd_testing;
 using menuobj_testing::BitmapCanvas;
+using menuobj_testing::ExpectPixels;
 using testing_support::TempFolder;
 
 namespace {
-
-const COLORREF kCanvas = RGB(0, 128, 0);
 
 class StaticImageTest : public testing::Test
 {
@@ -52,10 +51,15 @@ TEST_F(StaticImageTest, ThePictureSizesItsDisabledWindowAndIsDrawnAtTheObjectsCo
 
     BitmapCanvas canvas(60, 60, kCanvas);
     object.Draw(canvas.DC());
-    EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(20, 30));
-    EXPECT_EQ(RGB(0, 0, 255), canvas.Pixel(31, 38));
-    EXPECT_EQ(kCanvas, canvas.Pixel(32, 38));
-    EXPECT_EQ(kCanvas, canvas.Pixel(31, 39));
+    ExpectPixels(canvas, "drawn", { { 20, 30, RGB(255, 0, 0) }, { 31, 38, RGB(0, 0, 255) }, { 32, 38, kCanvas },
+                                    { 31, 39, kCanvas } });
+
+    // A file without extension goes to the picture loader.
+    std::vector<BYTE> bytes = bmp_test::BmpFileBytes(m_bmp);
+    CMObjStaticImage unnamed;
+    m_struct.m_rect = { 20, 30, 21, 31 };
+    ASSERT_TRUE(CreateObject(unnamed, m_folder.Write("picture", bytes.data(), bytes.size())));
+    EXPECT_EQ(CRect(20, 30, 32, 39), CRect(m_struct.m_rect));
 }
 
 TEST_F(StaticImageTest, APictureThatDoesNotLoadGivesNoWindowAndNoMessage)
@@ -69,14 +73,6 @@ TEST_F(StaticImageTest, APictureThatDoesNotLoadGivesNoWindowAndNoMessage)
         EXPECT_EQ(nullptr, m_page.GetWindow(GW_CHILD));
     }
     EXPECT_EQ(0u, boxes.Count());
-}
-
-TEST_F(StaticImageTest, AFileWithoutExtensionGoesToThePictureLoader)
-{
-    std::vector<BYTE> bytes = bmp_test::BmpFileBytes(m_bmp);
-    CMObjStaticImage object;
-    ASSERT_TRUE(CreateObject(object, m_folder.Write("picture", bytes.data(), bytes.size())));
-    EXPECT_EQ(CRect(20, 30, 32, 39), CRect(m_struct.m_rect));
 }
 
 TEST_F(StaticImageTest, AProgramMayLeavePicturesOtherThanBmpToDesignMode)

@@ -1,11 +1,13 @@
 #include "shared/menuobj/StaticLink.h"
 
 #include "ObjWndTesting.h"
+#include "shared/support/Values.h"
 
 #include <gtest/gtest.h>
 
 using namespace objwnd_testing;
 using testing_support::ProgramStartRecorder;
+using testing_values::Ints;
 
 namespace {
 
@@ -41,8 +43,8 @@ TEST_F(StaticLinkTest, AClickOpensTheTargetAndTurnsTheLinkPurple)
     ProgramStartRecorder starts;
     Click(link);
     ASSERT_EQ(1u, starts.Starts().size());
-    EXPECT_EQ("open", starts.Starts()[0].strOperation);
-    EXPECT_EQ("https://example.org/", starts.Starts()[0].strFile);
+    EXPECT_EQ(testing_values::Texts({ "open", "https://example.org/" }),
+              testing_values::Texts({ starts.Starts()[0].strOperation, starts.Starts()[0].strFile }));
     EXPECT_EQ(SW_SHOWNORMAL, starts.Starts()[0].nShowCmd);
     EXPECT_EQ(RGB(128, 0, 128), link.GetLinkColor());
 }
@@ -85,8 +87,7 @@ TEST_F(StaticLinkTest, TextLabelsAreColouredUnderlinedAndOnWhiteUnlessTransparen
     CClientDC dc(&link);
     HBRUSH hBrush = (HBRUSH)m_page.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.GetSafeHdc(), (LPARAM)link.m_hWnd);
     EXPECT_EQ(::GetStockObject(WHITE_BRUSH), hBrush);
-    EXPECT_EQ(RGB(0, 0, 255), dc.GetTextColor());
-    EXPECT_EQ(TRANSPARENT, dc.GetBkMode());
+    EXPECT_EQ((Ints{ int(RGB(0, 0, 255)), TRANSPARENT }), (Ints{ int(dc.GetTextColor()), dc.GetBkMode() }));
     LOGFONTA lf = {};
     ::GetObjectA(::GetCurrentObject(dc, OBJ_FONT), sizeof(lf), &lf);
     EXPECT_TRUE(lf.lfUnderline);

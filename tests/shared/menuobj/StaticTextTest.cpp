@@ -12,7 +12,7 @@ using menuobj_testing::BitmapCanvas;
 
 namespace {
 
-const COLORREF kCanvas = RGB(255, 255, 255);
+const COLORREF kPaper = RGB(255, 255, 255);
 const COLORREF kText = RGB(0, 0, 160);
 
 int CountColor(BitmapCanvas& canvas, COLORREF cr, int cx, int cy)
@@ -44,7 +44,7 @@ TEST(StaticTextTest, TheTextTakesItsMeasuredSizeWithRoomForItalicsAndEffects)
     for (int nPaint = 1; nPaint <= 3; ++nPaint)
     {
         SCOPED_TRACE(nPaint);
-        BitmapCanvas canvas(400, 80, kCanvas);
+        BitmapCanvas canvas(400, 80, kPaper);
         wnd.Draw(canvas.DC());
         EXPECT_TRUE(wnd.IsMeasured());
         EXPECT_EQ(rcExpected, CRect(crStruct.m_rect));
@@ -67,14 +67,13 @@ TEST(StaticTextTest, TheObjectMakesItsWindowAsLargeAsTheTextAndDrawsThroughIt)
         ASSERT_TRUE(object.Create(&crStruct, &page, 5012, RGB(128, 128, 128), FALSE));
         const CSize extent = menuobj_testing::ScreenTextExtent(crStruct.m_font.m_logFont, "Hello");
         const CRect rcExpected(30, 40, 30 + extent.cx + 16 / 6 + 6, 40 + extent.cy + 6);
-        EXPECT_EQ(rcExpected, CRect(crStruct.m_rect));
-        EXPECT_EQ(rcExpected, CRect(object.GetObjectRect()));
         CWnd* pChild = page.GetWindow(GW_CHILD);
         ASSERT_NE(nullptr, pChild);
         hWnd = pChild->m_hWnd;
-        EXPECT_EQ(rcExpected, RectInParent(*pChild));
+        for (const CRect& rc : { CRect(crStruct.m_rect), CRect(object.GetObjectRect()), RectInParent(*pChild) })
+            EXPECT_EQ(rcExpected, rc) << "struct, object, window";
 
-        BitmapCanvas canvas(200, 100, kCanvas);
+        BitmapCanvas canvas(200, 100, kPaper);
         object.Draw(canvas.DC());
         EXPECT_GT(CountColor(canvas, kText, 200, 100), 0);
 

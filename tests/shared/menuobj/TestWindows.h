@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 
@@ -67,6 +68,19 @@ private:
     HBITMAP m_hBitmap;
     HGDIOBJ m_hOld;
 };
+
+// The box of the area's pixels that differ from the background; empty when
+// there are none.
+inline CRect InkBox(BitmapCanvas& canvas, const CRect& rcArea, COLORREF crBack)
+{
+    CRect box(rcArea.right, rcArea.bottom, -1, -1);
+    for (int y = rcArea.top; y < rcArea.bottom; ++y)
+        for (int x = rcArea.left; x < rcArea.right; ++x)
+            if (canvas.Pixel(x, y) != crBack)
+                box.SetRect(std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
+                            std::max<LONG>(box.bottom, y + 1));
+    return box;
+}
 
 // A pixel expected on a canvas.
 struct PixelCase

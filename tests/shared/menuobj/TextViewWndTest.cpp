@@ -6,11 +6,14 @@
 #include "shared/menuobj/MObjScrollet.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 
+#include "TestWindows.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <iostream>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -42,13 +45,7 @@ CSize ArialExtent(const CString& strText, int nHeight = -12, int nWeight = FW_NO
     lf.lfWeight = nWeight;
     lf.lfCharSet = ANSI_CHARSET;
     lstrcpynA(lf.lfFaceName, "Arial", LF_FACESIZE);
-    CClientDC screen(nullptr);
-    CFont font;
-    font.CreateFontIndirect(&lf);
-    CFont* pOld = screen.SelectObject(&font);
-    CSize size = screen.GetTextExtent(strText);
-    screen.SelectObject(pOld);
-    return size;
+    return menuobj_testing::ScreenTextExtent(lf, strText);
 }
 
 void FillLines(CLineStore& store, int nCount, const CString& strLine = "Line of text")
@@ -100,7 +97,8 @@ int FirstInkRow(CWnd& wnd, COLORREF crBack)
 
 } // namespace
 
-TEST(TextViewWndTest, StyleFollowsTheBorderAndScrollBarFlags)
+// The object rectangle stays the window rectangle, with or without border.
+TEST(TextViewWndTest, StyleFollowsTheBorderAndScrollBarFlagsAndTheRectangleTheWindow)
 {
     static const struct { BOOL bHorz, bVert, bBorder; DWORD dwStyle; } kCases[] = {
         { TRUE, TRUE, TRUE, 0x54810984 | WS_HSCROLL | WS_VSCROLL },
@@ -115,10 +113,15 @@ TEST(TextViewWndTest, StyleFollowsTheBorderAndScrollBarFlags)
     for (const auto& c : kCases)
     {
         SCOPED_TRACE(testing::Message() << c.bHorz << c.bVert << c.bBorder);
-        auto pViewer = MakeViewer(page, store, CRect(10, 10, 210, 110), c.bHorz, c.bVert, c.bBorder);
+        auto pViewer = MakeViewer(page, store, CRect(20, 30, 220, 130), c.bHorz, c.bVert, c.bBorder);
         EXPECT_EQ(c.dwStyle, pViewer->GetStyle());
         EXPECT_EQ(kViewerId, (UINT)pViewer->GetDlgCtrlID());
         EXPECT_EQ(page.Wnd()->GetSafeHwnd(), ::GetParent(pViewer->GetSafeHwnd()));
+        EXPECT_EQ(CRect(20, 30, 220, 130), CRect(pViewer->GetObjectRect()));
+        pViewer->MoveWindow(50, 60, 200, 100, TRUE);
+        EXPECT_EQ(CRect(50, 60, 250, 160), CRect(pViewer->GetObjectRect()));
+        pViewer->SetObjectRect(CRect(5, 6, 105, 56));
+        EXPECT_EQ(CRect(5, 6, 105, 56), CRect(pViewer->GetObjectRect()));
     }
 }
 
@@ -132,23 +135,6 @@ TEST(TextViewWndTest, TextSizeIsWhatTheWholeTextNeeds)
     CSize first = ArialExtent("Hello");
     CSize second = ArialExtent("A longer second line");
     EXPECT_EQ(CSize(5 + second.cx + 10, first.cy + second.cy + 10), pViewer->GetTextSize());
-}
-
-TEST(TextViewWndTest, TheObjectRectangleStaysTheWindowRectangle)
-{
-    Page page;
-    CLineStore store;
-    FillLines(store, 3);
-    for (BOOL bBorder : { TRUE, FALSE })
-    {
-        SCOPED_TRACE(bBorder);
-        auto pViewer = MakeViewer(page, store, CRect(20, 30, 220, 130), TRUE, TRUE, bBorder);
-        EXPECT_EQ(CRect(20, 30, 220, 130), CRect(pViewer->GetObjectRect()));
-        pViewer->MoveWindow(50, 60, 200, 100, TRUE);
-        EXPECT_EQ(CRect(50, 60, 250, 160), CRect(pViewer->GetObjectRect()));
-        pViewer->SetObjectRect(CRect(5, 6, 105, 56));
-        EXPECT_EQ(CRect(5, 6, 105, 56), CRect(pViewer->GetObjectRect()));
-    }
 }
 
 TEST(TextViewWndTest, VerticalScrollingStaysWithinTheText)
@@ -216,12 +202,11 @@ TEST(TextViewWndTest, ScrollRangesCoverTextAndWindowAndResizingStartsAtTheTop)
     SCROLLINFO si = { sizeof(si), SIF_ALL, 0, 0, 0, 0, 0 };
     ASSERT_TRUE(::GetScrollInfo(pViewer->GetSafeHwnd(), SB_HORZ, &si));
     const CSize client = ClientSize(*pViewer);
-    EXPECT_EQ(std::max<int>(pViewer->GetTextSize().cx, client.cx), si.nMax);
-    EXPECT_EQ((UINT)client.cx, si.nPage);
-    EXPECT_EQ(0, si.nPos);
-    ASSERT_TRUE(::GetScrollInfo(pViewer->GetSafeHwnd(), SB_VERT, &si));
-    EXPECT_EQ(pViewer->GetTextSize().cy, si.nMax);
-    EXPECT_EQ((UINT)client.cy, si.nPage);
+    SCROLLINFO vert = si;
+    ASSERT_TRUE(::GetScrollInfo(pViewer->GetSafeHwnd(), SB_VERT, &vert));
+    EXPECT_EQ((std::vector<int>{ std::max<int>(pViewer->GetTextSize().cx, client.cx), client.cx, 0,
+                                 pViewer->GetTextSize().cy, client.cy }),
+              (std::vector<int>{ si.nMax, int(si.nPage), si.nPos, vert.nMax, int(vert.nPage) }));
 }
 
 TEST(TextViewWndTest, PaintsTheTextFromTheScrollPosition)
@@ -268,9 +253,7 @@ TEST(TextViewWndTest, TheTextFieldObjectShowsItsFileInAViewer)
     ASSERT_NE(nullptr, viewer.GetSafeHwnd());
     EXPECT_EQ(CRect(10, 20, 210, 120), CRect(cs.m_rect));
     EXPECT_EQ(CRect(10, 20, 210, 120), CRect(object.GetObjectRect()));
-    DWORD dwStyle = viewer.GetStyle();
-    EXPECT_EQ((DWORD)WS_VSCROLL, dwStyle & (WS_VSCROLL | WS_HSCROLL));
-    EXPECT_EQ((DWORD)WS_BORDER, dwStyle & WS_BORDER);
+    EXPECT_EQ(DWORD(WS_VSCROLL | WS_BORDER), viewer.GetStyle() & (WS_VSCROLL | WS_HSCROLL | WS_BORDER));
     EXPECT_GT(viewer.GetTextSize().cy, 2 * 10);
 
     // A missing file gives an empty viewer and no message.

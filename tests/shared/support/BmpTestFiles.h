@@ -194,21 +194,6 @@ inline std::vector<BYTE> BmpFileBytes(const TestBmp& bmp)
     return BmpFileBytes(PackedDibBytes(bmp));
 }
 
-// The picture as a BMP file with a 124-byte header.
-inline std::vector<BYTE> V5FileBytes(const TestBmp& bmp)
-{
-    const std::vector<BYTE> dib = PackedDibBytes(bmp);
-    BITMAPV5HEADER v5 = {};
-    memcpy(&v5, dib.data(), sizeof(BITMAPINFOHEADER));
-    v5.bV5Size = sizeof(v5);
-    std::vector<BYTE> file(14 + sizeof(v5) + dib.size() - 40);
-    const BITMAPFILEHEADER bfh = { 0x4D42, DWORD(file.size()), 0, 0, DWORD(14 + sizeof(v5) + bmp.table.size() * 4) };
-    memcpy(file.data(), &bfh, sizeof(bfh));
-    memcpy(file.data() + 14, &v5, sizeof(v5));
-    memcpy(file.data() + 14 + sizeof(v5), dib.data() + 40, dib.size() - 40);
-    return file;
-}
-
 // How a BMP file is written: the size of its info header (40, 52, 56, 108
 // or 124) and the compression of its pixels. Bit fields take the picture's
 // masks; RLE8 and RLE4 take a picture of 8 and 4 bits.
@@ -322,6 +307,19 @@ inline std::vector<BYTE> BmpFileBytes(const TestBmp& bmp, const BmpFormat& forma
     file.insert(file.end(), dib.begin() + 40, dib.begin() + 40 + nTable);
     file.insert(file.end(), pixels.begin(), pixels.end());
     return file;
+}
+
+// The file with a field of the given size at the offset set to the value.
+inline std::vector<BYTE> WithField(std::vector<BYTE> file, size_t offset, DWORD value, size_t size = 4)
+{
+    memcpy(file.data() + offset, &value, size);
+    return file;
+}
+
+// The picture as a BMP file with a 124-byte header.
+inline std::vector<BYTE> V5FileBytes(const TestBmp& bmp)
+{
+    return BmpFileBytes(bmp, BmpFormat{ sizeof(BITMAPV5HEADER), BI_RGB });
 }
 
 // A 32-bit top-down surface in a memory device context, filled with a colour,

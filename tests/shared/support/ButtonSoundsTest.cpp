@@ -4,6 +4,7 @@
 
 #include "MciCommandRecorder.h"
 #include "helpers/TestSupport.h"
+#include "shared/support/Values.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@ namespace {
 using support_testing::MciCommandRecorder;
 using testing_support::MessageBoxRecorder;
 using testing_support::TempFolder;
+using testing_values::Ints;
 
 // Records the built-in sounds instead of playing them.
 class CRecordingButtonSounds : public CButtonSounds
@@ -32,18 +34,12 @@ class ButtonSoundsTest : public testing::Test
 protected:
     void SetUp() override
     {
-        GetCurrentDirectoryA(MAX_PATH, m_szOldFolder);
-        SetCurrentDirectoryA(m_project.Path());
         ASSERT_TRUE(m_notify.CreateEx(0, nullptr, "Menu", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     }
-    void TearDown() override
-    {
-        m_notify.DestroyWindow();
-        SetCurrentDirectoryA(m_szOldFolder);
-    }
+    void TearDown() override { m_notify.DestroyWindow(); }
 
     TempFolder m_project;
-    char m_szOldFolder[MAX_PATH] = "";
+    testing_support::ScopedCurrentFolder m_current{ m_project.Path() };
     CWnd m_notify;
     MciCommandRecorder m_mci;
     MessageBoxRecorder m_boxes;
@@ -59,9 +55,8 @@ TEST_F(ButtonSoundsTest, ASoundThatIsNotWantedIsNeitherLookedUpNorPlayed)
     sounds.PlayClick();
     sounds.PlayOver();
     EXPECT_TRUE(sounds.GetClickFile().IsEmpty());
-    EXPECT_FALSE(sounds.IsClickFileFound());
-    EXPECT_EQ(-1, sounds.GetClickChannel());
-    EXPECT_EQ(-1, sounds.GetOverChannel());
+    EXPECT_EQ((Ints{ 0, -1, -1 }),
+              (Ints{ sounds.IsClickFileFound(), sounds.GetClickChannel(), sounds.GetOverChannel() }));
     EXPECT_TRUE(m_mci.Commands().empty());
     EXPECT_TRUE(sounds.m_builtIn.empty());
 }
@@ -73,12 +68,10 @@ TEST_F(ButtonSoundsTest, TheProjectsFilesPlayOnTheirChannels)
     {
         CRecordingButtonSounds sounds;
         sounds.Init(TRUE, TRUE, &m_channels, &m_notify);
-        EXPECT_STREQ("click.wav", sounds.GetClickFile());
-        EXPECT_TRUE(sounds.IsClickFileFound());
-        EXPECT_EQ(0, sounds.GetClickChannel());
-        EXPECT_STREQ("sound\\over.wav", sounds.GetOverFile());
-        EXPECT_TRUE(sounds.IsOverFileFound());
-        EXPECT_EQ(1, sounds.GetOverChannel());
+        EXPECT_EQ(testing_values::Texts({ "click.wav", "sound\\over.wav" }),
+                  testing_values::Texts({ sounds.GetClickFile(), sounds.GetOverFile() }));
+        EXPECT_EQ((Ints{ 1, 0, 1, 1 }), (Ints{ sounds.IsClickFileFound(), sounds.GetClickChannel(),
+                                              sounds.IsOverFileFound(), sounds.GetOverChannel() }));
         sounds.PlayClick();
         sounds.PlayOver();
         EXPECT_TRUE(sounds.m_builtIn.empty());
@@ -105,9 +98,8 @@ TEST_F(ButtonSoundsTest, AMissingFilePlaysTheBuiltInSound)
     CRecordingButtonSounds sounds;
     sounds.Init(TRUE, TRUE, &m_channels, &m_notify);
     EXPECT_STREQ("sound\\click.wav", sounds.GetClickFile());
-    EXPECT_FALSE(sounds.IsClickFileFound());
-    EXPECT_FALSE(sounds.IsOverFileFound());
-    EXPECT_EQ(-1, sounds.GetClickChannel());
+    EXPECT_EQ((Ints{ 0, 0, -1 }),
+              (Ints{ sounds.IsClickFileFound(), sounds.IsOverFileFound(), sounds.GetClickChannel() }));
     sounds.PlayClick();
     sounds.PlayOver();
     sounds.PlayClick();
@@ -142,8 +134,7 @@ TEST_F(ButtonSoundsTest, InitAgainClosesTheChannelsAndForgetsTheFiles)
     sounds.Init(FALSE, TRUE, &m_channels, &m_notify);
     const std::vector<std::string> expected = { "stop CLICK wait", "close CLICK wait" };
     EXPECT_EQ(expected, m_mci.Texts());
-    EXPECT_FALSE(sounds.IsClickFileFound());
-    EXPECT_EQ(-1, sounds.GetClickChannel());
+    EXPECT_EQ((Ints{ 0, -1 }), (Ints{ sounds.IsClickFileFound(), sounds.GetClickChannel() }));
     sounds.PlayClick();
     sounds.PlayOver();
     EXPECT_EQ(std::vector<std::string>{ "WAVEOVER" }, sounds.m_builtIn);

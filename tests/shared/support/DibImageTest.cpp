@@ -69,8 +69,7 @@ TEST_F(DibImageTest, LoadedPicturesDrawPixelForPixelAndStretched)
         SCOPED_TRACE(c.name);
         CDibImage image;
         ASSERT_TRUE(image.LoadFile(WriteBmp(folder, BmpFileBytes(c.bmp))));
-        EXPECT_EQ(c.bmp.nWidth, image.GetWidth());
-        EXPECT_EQ(c.bmp.nHeight, image.GetHeight());
+        EXPECT_EQ(CSize(c.bmp.nWidth, c.bmp.nHeight), CSize(image.GetWidth(), image.GetHeight()));
 
         Surface plain(24, 24, kFill);
         BorrowedDC plainDC(plain.DC());
@@ -120,8 +119,8 @@ TEST_F(DibImageTest, PalettePolicyFollowsTheScreenDepth)
         ASSERT_NE(nullptr, image.GetPalette());
         PALETTEENTRY entries[12] = {};
         ASSERT_EQ(12u, GetPaletteEntries(image.GetPalette(), 0, 12, entries));
-        EXPECT_EQ(indexed.table[11].rgbRed, entries[11].peRed);
-        EXPECT_EQ(indexed.table[11].rgbBlue, entries[11].peBlue);
+        EXPECT_EQ(RGB(indexed.table[11].rgbRed, 0, indexed.table[11].rgbBlue),
+                  RGB(entries[11].peRed, 0, entries[11].peBlue));
     }
 }
 
@@ -190,8 +189,7 @@ TEST_F(DibImageTest, ColoursUsedIsFilledInOnRead)
     {
         DibLock dib(hDib);
         ASSERT_TRUE(dib.IsValid());
-        EXPECT_EQ(256u, dib.Info()->bmiHeader.biClrUsed);
-        EXPECT_EQ(256, DibNumColors(dib.Info()));
+        EXPECT_EQ(CSize(256, 256), CSize(dib.Info()->bmiHeader.biClrUsed, DibNumColors(dib.Info())));
         EXPECT_EQ(1024, DibPaletteSize(dib.Info()));
         EXPECT_EQ(dib.Bits(), FindDibBits(dib.Info()));
     }
@@ -202,8 +200,7 @@ TEST_F(DibImageTest, ColoursUsedIsFilledInOnRead)
     ASSERT_NE(nullptr, hDib);
     {
         DibLock dib(hDib);
-        EXPECT_EQ(0u, dib.Info()->bmiHeader.biClrUsed);
-        EXPECT_EQ(0, DibNumColors(dib.Info()));
+        EXPECT_EQ(CSize(0, 0), CSize(dib.Info()->bmiHeader.biClrUsed, DibNumColors(dib.Info())));
         EXPECT_EQ(nullptr, CreateDibPalette(hDib));
     }
     GlobalFree(hDib);
@@ -254,8 +251,7 @@ TEST_F(DibImageTest, ImageFromABitmapLeavesThePaletteToItsOwner)
     {
         CDibImage image;
         ASSERT_TRUE(image.CreateFromBitmap(&bitmap, &palette));
-        EXPECT_EQ(6, image.GetWidth());
-        EXPECT_EQ(4, image.GetHeight());
+        EXPECT_EQ(CSize(6, 4), CSize(image.GetWidth(), image.GetHeight()));
         EXPECT_EQ(palette.GetSafeHandle(), image.GetPalette());
         Surface surface(8, 8, kFill);
         BorrowedDC dc(surface.DC());

@@ -1,5 +1,7 @@
 #include "shared/support/DibLayout.h"
 
+#include "shared/support/Values.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +9,8 @@
 #include <vector>
 
 namespace {
+
+using testing_values::Ints;
 
 BITMAPINFOHEADER InfoHeader(LONG nWidth, LONG nHeight, WORD nBitCount, DWORD nColorsUsed = 0,
                             DWORD nCompression = BI_RGB, DWORD nSizeImage = 0)
@@ -62,11 +66,10 @@ TEST(DibLayoutTest, ChecksInfoHeadersAndComputesSizes)
         ASSERT_EQ(c.bValid, GetDibLayout(&c.header, sizeof(c.header), layout));
         if (!c.bValid)
             continue;
-        EXPECT_EQ(c.nColors, layout.nColors);
-        EXPECT_EQ(c.nColors * 4, layout.nPaletteBytes);
-        EXPECT_EQ(c.nRowBytes, layout.nRowBytes);
-        EXPECT_EQ(c.nImageBytes, layout.nImageBytes);
-        EXPECT_EQ(40 + c.nColors * 4, layout.BitsOffset());
+        EXPECT_EQ((Ints{ int(c.nColors), int(c.nColors * 4), int(c.nRowBytes), int(c.nImageBytes),
+                         int(40 + c.nColors * 4) }),
+                  (Ints{ int(layout.nColors), int(layout.nPaletteBytes), int(layout.nRowBytes), int(layout.nImageBytes),
+                         int(layout.BitsOffset()) }));
         EXPECT_GT(layout.nHeight, 0);
     }
 }
@@ -96,10 +99,8 @@ TEST(DibLayoutTest, ReadsOldStyleHeadersWithThreeByteColours)
     DibLayout layout;
     ASSERT_TRUE(GetDibLayout(&core, sizeof(core), layout));
     EXPECT_TRUE(layout.bCoreHeader);
-    EXPECT_EQ(16u, layout.nColors);
-    EXPECT_EQ(48u, layout.nPaletteBytes);
-    EXPECT_EQ(12u + 48u, layout.BitsOffset());
-    EXPECT_EQ(16u, layout.nImageBytes);
+    EXPECT_EQ((Ints{ 16, 48, 12 + 48, 16 }), (Ints{ int(layout.nColors), int(layout.nPaletteBytes),
+                                                   int(layout.BitsOffset()), int(layout.nImageBytes) }));
 }
 
 TEST(DibLayoutTest, PackedDibMustHoldItsPixels)
@@ -127,14 +128,8 @@ TEST(DibLayoutTest, TopDownRowsAreTurnedBottomUp)
     MakeDibBottomUp(dib.data(), layout);
     EXPECT_FALSE(layout.bTopDown);
     EXPECT_EQ(3, reinterpret_cast<BITMAPINFOHEADER*>(dib.data())->biHeight);
-    EXPECT_EQ(3, pBits[0]);
-    EXPECT_EQ(2, pBits[4]);
-    EXPECT_EQ(1, pBits[8]);
+    EXPECT_EQ((Ints{ 3, 2, 1 }), (Ints{ pBits[0], pBits[4], pBits[8] }));
 }
-
-} // namespace
-
-namespace {
 
 struct MaskCase
 {

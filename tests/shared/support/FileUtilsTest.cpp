@@ -1,6 +1,7 @@
 #include "shared/support/FileUtils.h"
 
 #include "helpers/TestSupport.h"
+#include "shared/support/TempVariables.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@ using testing_support::MessageBoxRecorder;
 using testing_support::ReadFileBytes;
 using testing_support::ReadFileText;
 using testing_support::TempFolder;
+using support_testing::TempVariables;
 
 // Bytes that cross several copy chunks and end in a part of one.
 std::vector<unsigned char> SampleBytes()
@@ -40,12 +42,8 @@ TEST(FileUtils, CopyFileToFolderTakesABareNameFromTheCurrentFolder)
     TempFolder from;
     TempFolder to;
     from.Write("click.wav", CString("RIFF"));
-    char szOld[MAX_PATH] = "";
-    GetCurrentDirectoryA(MAX_PATH, szOld);
-    SetCurrentDirectoryA(from.Path());
-    const BOOL bCopied = CopyFileToFolder("click.wav", "", to.Path());
-    SetCurrentDirectoryA(szOld);
-    EXPECT_TRUE(bCopied);
+    testing_support::ScopedCurrentFolder current(from.Path());
+    EXPECT_TRUE(CopyFileToFolder("click.wav", "", to.Path()));
     EXPECT_STREQ("RIFF", ReadFileText(to.File("click.wav")));
 }
 
@@ -73,23 +71,16 @@ TEST(FileUtils, AFileIsNeverCopiedOntoItself)
     EXPECT_STREQ("the author's sound", ReadFileText(folder.File("over.wav")));
 }
 
-TEST(FileUtils, CopyFileAskWithoutAskingReplacesTheTarget)
+TEST(FileUtils, CopyFileAskAsksBeforeOverwritingWhenToldTo)
 {
     TempFolder folder;
     const CString strSource = folder.Write("new.txt", CString("new"));
     const CString strTarget = folder.Write("old.txt", CString("old text"));
     MessageBoxRecorder boxes;
-    EXPECT_TRUE(CopyFileAsk(strTarget, strSource, FALSE, 'G'));
-    EXPECT_STREQ("new", ReadFileText(strTarget));
+    EXPECT_TRUE(CopyFileAsk(folder.Write("other.txt", CString("other")), strSource, FALSE, 'G'));
+    EXPECT_STREQ("new", ReadFileText(folder.File("other.txt"))) << "replaced without asking";
     EXPECT_EQ(0u, boxes.Count());
-}
 
-TEST(FileUtils, CopyFileAskAsksBeforeOverwriting)
-{
-    TempFolder folder;
-    const CString strSource = folder.Write("new.txt", CString("new"));
-    const CString strTarget = folder.Write("old.txt", CString("old text"));
-    MessageBoxRecorder boxes;
     boxes.Answer(IDNO);
     EXPECT_FALSE(CopyFileAsk(strTarget, strSource, TRUE, 'G'));
     EXPECT_STREQ("old text", ReadFileText(strTarget));
@@ -137,36 +128,6 @@ TEST(FileUtils, FolderPartAndExistence)
     EXPECT_TRUE(FileExists(folder.Path()));
     EXPECT_FALSE(FileExists(folder.File("gone.txt")));
 }
-
-// Sets TEMP and TMP for the test and puts the old values back.
-class TempVariables
-{
-public:
-    TempVariables() : m_strTemp(Get("TEMP")), m_strTmp(Get("TMP")) {}
-    ~TempVariables()
-    {
-        Set("TEMP", m_strTemp);
-        Set("TMP", m_strTmp);
-    }
-    TempVariables(const TempVariables&) = delete;
-    TempVariables& operator=(const TempVariables&) = delete;
-
-    static void Set(LPCSTR lpszName, const CString& strValue)
-    {
-        SetEnvironmentVariableA(lpszName, strValue.IsEmpty() ? nullptr : (LPCSTR)strValue);
-    }
-
-private:
-    static CString Get(LPCSTR lpszName)
-    {
-        char szValue[MAX_PATH] = "";
-        GetEnvironmentVariableA(lpszName, szValue, MAX_PATH);
-        return szValue;
-    }
-
-    CString m_strTemp;
-    CString m_strTmp;
-};
 
 TEST(FileUtils, TempFolderComesFromTempElseTmp)
 {

@@ -186,49 +186,60 @@ TEST(HtmlRendererTest, FaceFollowsTheFileAndTheCaller)
     }
 }
 
-TEST(HtmlRendererTest, EntitiesAreDecodedAndDoNotSwitchToBold)
+// The needed size is that of the lines as drawn: headings and bold in their
+// fonts until closed, entities decoded (and no tags), a "<" before no letter as
+// text, and nothing before the body.
+TEST(HtmlRendererTest, TheNeededSizeIsThatOfTheDrawnLines)
 {
-    TestLines lines{ "<html><body>", "&lt;B&gt;x &Auml;&auml;&Ouml;&ouml;&Uuml;&uuml;&szlig; &amp;" };
-    CHtmlRenderer renderer;
-    renderer.Prepare(&lines, "Arial", kBlack, kWhite);
-    Surface surface(400, 60, kPaper);
-    CSize size = RenderInto(surface, renderer, 400, 60);
-    CSize decoded = Normal("Arial", "<B>x ÄäÖöÜüß &amp;");
-    EXPECT_EQ(CSize(5 + decoded.cx + 10, decoded.cy + 10), size);
-}
-
-TEST(HtmlRendererTest, HeadingsAndBoldUseTheirFontsUntilClosed)
-{
-    static const struct { const char* pszLine; int nHeight, nWeight; const char* pszText; } kCases[] = {
-        { "<h1>Big</h1>", -32, FW_BOLD, "Big" },
-        { "<H2>Big</H2>", -24, FW_BOLD, "Big" },
-        { "<h3>Big</h3>", -18, FW_BOLD, "Big" },
-        { "<h4>Big</h4>", -16, FW_BOLD, "Big" },
-        { "<h5>Big</h5>", -13, FW_BOLD, "Big" },
-        { "<b>Big</b>", -12, FW_BOLD, "Big" },
-        { "<i>Big</i>", -12, FW_NORMAL, "Big" },
+    struct Drawn
+    {
+        int nHeight, nWeight;
+        const char* pszText;
+    };
+    static const struct { std::vector<CString> lines; std::vector<Drawn> drawn; } kCases[] = {
+        { { "<html><body>", "<h1>Big</h1>", "after" }, { { -32, FW_BOLD, "Big" }, { -12, FW_NORMAL, "after" } } },
+        { { "<html><body>", "<H2>Big</H2>", "after" }, { { -24, FW_BOLD, "Big" }, { -12, FW_NORMAL, "after" } } },
+        { { "<html><body>", "<h3>Big</h3>", "after" }, { { -18, FW_BOLD, "Big" }, { -12, FW_NORMAL, "after" } } },
+        { { "<html><body>", "<h4>Big</h4>", "after" }, { { -16, FW_BOLD, "Big" }, { -12, FW_NORMAL, "after" } } },
+        { { "<html><body>", "<h5>Big</h5>", "after" }, { { -13, FW_BOLD, "Big" }, { -12, FW_NORMAL, "after" } } },
+        { { "<html><body>", "<b>Big</b>", "after" }, { { -12, FW_BOLD, "Big" }, { -12, FW_NORMAL, "after" } } },
+        { { "<html><body>", "<i>Big</i>", "after" }, { { -12, FW_NORMAL, "Big" }, { -12, FW_NORMAL, "after" } } },
+        { { "<html><body>", "&lt;B&gt;x &Auml;&auml;&Ouml;&ouml;&Uuml;&uuml;&szlig; &amp;" },
+          { { -12, FW_NORMAL, "<B>x ÄäÖöÜüß &amp;" } } },
+        { { "<html><body>", "a < b </i>c <" }, { { -12, FW_NORMAL, "a < b </i>c <" } } },
+        { { "<html><head><title>Hidden title</title></head>", "hidden line", "<body>shown", "next" },
+          { { -12, FW_NORMAL, "shown" }, { -12, FW_NORMAL, "next" } } },
     };
     for (const auto& c : kCases)
     {
-        SCOPED_TRACE(c.pszLine);
-        TestLines lines{ "<html><body>", c.pszLine, "after" };
+        SCOPED_TRACE((LPCSTR)c.lines[1]);
+        TestLines lines(c.lines);
         CHtmlRenderer renderer;
         renderer.Prepare(&lines, "Arial", kBlack, kWhite);
-        Surface surface(300, 120, kPaper);
-        CSize size = RenderInto(surface, renderer, 300, 120);
-        CSize tagged = Extent("Arial", c.nHeight, c.nWeight, c.pszText);
-        CSize after = Normal("Arial", "after");
-        EXPECT_EQ(CSize(5 + std::max(tagged.cx, after.cx) + 10, tagged.cy + after.cy + 10), size);
+        Surface surface(400, 120, kPaper);
+        CSize expected(0, 10);
+        for (const Drawn& d : c.drawn)
+        {
+            CSize line = Extent("Arial", d.nHeight, d.nWeight, d.pszText);
+            expected.cx = std::max(expected.cx, line.cx);
+            expected.cy += line.cy;
+        }
+        EXPECT_EQ(CSize(5 + expected.cx + 10, expected.cy), RenderInto(surface, renderer, 400, 120));
+        CRect ink = BoxOf(surface, 400, 120, [](COLORREF cr) { return cr != kWhite; });
+        EXPECT_LE(ink.bottom, expected.cy - 10);
     }
 }
 
+// Rendering leaves the DC's font selected.
 TEST(HtmlRendererTest, FontColourHoldsUntilTheFontIsClosed)
 {
     TestLines lines{ "<html><body text=\"#0000FF\">", "<h1><font color=\"#00FF00\">GG</font>BB</h1>" };
     CHtmlRenderer renderer;
     renderer.Prepare(&lines, "Arial", kBlack, kWhite);
     Surface surface(300, 80, kPaper);
+    HGDIOBJ hBefore = GetCurrentObject(surface.DC(), OBJ_FONT);
     RenderInto(surface, renderer, 300, 80);
+    EXPECT_EQ(hBefore, GetCurrentObject(surface.DC(), OBJ_FONT));
     int nSplit = 5 + Extent("Arial", -32, FW_BOLD, "GG").cx;
     CRect green = BoxOf(surface, 300, 80, [](COLORREF cr) { return cr == RGB(0, 255, 0); });
     CRect blue = BoxOf(surface, 300, 80, [](COLORREF cr) { return cr == RGB(0, 0, 255); });
@@ -236,21 +247,6 @@ TEST(HtmlRendererTest, FontColourHoldsUntilTheFontIsClosed)
     ASSERT_FALSE(blue.IsRectEmpty());
     EXPECT_LE(green.right, nSplit + 1);
     EXPECT_GE(blue.left, nSplit - 1);
-}
-
-TEST(HtmlRendererTest, TextBeforeTheBodyIsNotDrawn)
-{
-    TestLines lines{ "<html><head><title>Hidden title</title></head>", "hidden line", "<body>shown", "next" };
-    CHtmlRenderer renderer;
-    renderer.Prepare(&lines, "Arial", kBlack, kWhite);
-    Surface surface(300, 80, kPaper);
-    CSize size = RenderInto(surface, renderer, 300, 80);
-    CSize shown = Normal("Arial", "shown");
-    CSize next = Normal("Arial", "next");
-    EXPECT_EQ(CSize(5 + std::max(shown.cx, next.cx) + 10, shown.cy + next.cy + 10), size);
-    CRect ink = BoxOf(surface, 300, 80, [](COLORREF cr) { return cr != kWhite; });
-    EXPECT_GE(ink.top, 0);
-    EXPECT_LE(ink.bottom, shown.cy + next.cy);
 }
 
 TEST(HtmlRendererTest, EmptyLinesTakeSixteenPixelsAndTagLinesNone)
@@ -262,16 +258,6 @@ TEST(HtmlRendererTest, EmptyLinesTakeSixteenPixelsAndTagLinesNone)
     EXPECT_EQ(CSize(10, 2 * 16 + 10), RenderInto(surface, renderer, 100, 60));
     // Without a DC nothing is measured: only the empty lines count.
     EXPECT_EQ(CSize(10, 2 * 16 + 10), renderer.Render(nullptr, CRect(0, 0, 100, 60)));
-}
-
-TEST(HtmlRendererTest, ALessThanSignBeforeNoLetterIsText)
-{
-    TestLines lines{ "<html><body>", "a < b </i>c <" };
-    CHtmlRenderer renderer;
-    renderer.Prepare(&lines, "Arial", kBlack, kWhite);
-    Surface surface(300, 60, kPaper);
-    CSize size = RenderInto(surface, renderer, 300, 60);
-    EXPECT_EQ(Normal("Arial", "a < b </i>c <").cx + 15, size.cx);
 }
 
 TEST(HtmlRendererTest, LinesAndHeightAndPiecesAreLimited)
@@ -331,17 +317,6 @@ TEST(HtmlRendererTest, ColourValues)
         SCOPED_TRACE(c.pszText);
         EXPECT_EQ(c.nValue, CHtmlRenderer::ParseHexPair(c.pszText));
     }
-}
-
-TEST(HtmlRendererTest, RenderingLeavesTheDCsFontSelected)
-{
-    TestLines lines{ "<html><body>", "<h1>x</h1><b>y" };
-    CHtmlRenderer renderer;
-    renderer.Prepare(&lines, "Arial", kBlack, kWhite);
-    Surface surface(100, 60, kPaper);
-    HGDIOBJ hBefore = GetCurrentObject(surface.DC(), OBJ_FONT);
-    RenderInto(surface, renderer, 100, 60);
-    EXPECT_EQ(hBefore, GetCurrentObject(surface.DC(), OBJ_FONT));
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "shared/support/BmpTestFiles.h"
 #include "shared/support/Language.h"
 #include "helpers/TestSupport.h"
+#include "shared/support/Values.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@ using namespace bmp_test;
 using testing_support::MessageBoxRecorder;
 using testing_support::ReadFileBytes;
 using testing_support::TempFolder;
+using testing_values::Ints;
 
 IconImage BlankImage(UINT nWidth, UINT nHeight, UINT nBits)
 {
@@ -47,13 +49,9 @@ TEST(IconFileTest, BlankImageIsBlackAndOpaque)
     // Header, 16 colours, 16 rows of 8 bytes, 16 mask rows of 4 bytes.
     ASSERT_EQ(40u + 64u + 128u + 64u, image.DataSize());
     const BITMAPINFOHEADER* pHeader = image.Header();
-    EXPECT_EQ(40u, pHeader->biSize);
-    EXPECT_EQ(16, pHeader->biWidth);
-    EXPECT_EQ(32, pHeader->biHeight);
-    EXPECT_EQ(1, pHeader->biPlanes);
-    EXPECT_EQ(4, pHeader->biBitCount);
-    EXPECT_EQ(104u, image.nColorOffset);
-    EXPECT_EQ(232u, image.nMaskOffset);
+    EXPECT_EQ((Ints{ 40, 16, 32, 1, 4, 104, 232 }),
+              (Ints{ int(pHeader->biSize), int(pHeader->biWidth), int(pHeader->biHeight), pHeader->biPlanes,
+                     pHeader->biBitCount, int(image.nColorOffset), int(image.nMaskOffset) }));
     EXPECT_EQ(std::vector<BYTE>(image.DataSize() - 40, 0), std::vector<BYTE>(image.data.begin() + 40, image.data.end()));
 }
 
@@ -73,9 +71,7 @@ TEST(IconFileTest, WrittenIconHasTheFileLayoutAndReadsBackByteForByte)
     const DWORD nFirst = icon.images[0].DataSize();
     const DWORD nSecond = icon.images[1].DataSize();
     ASSERT_EQ(6u + 32u + nFirst + nSecond, bytes.size());
-    EXPECT_EQ(0, ReadAt<WORD>(bytes, 0));
-    EXPECT_EQ(1, ReadAt<WORD>(bytes, 2));
-    EXPECT_EQ(2, ReadAt<WORD>(bytes, 4));
+    EXPECT_EQ((Ints{ 0, 1, 2 }), (Ints{ ReadAt<WORD>(bytes, 0), ReadAt<WORD>(bytes, 2), ReadAt<WORD>(bytes, 4) }));
     const unsigned char firstEntry[8] = { 16, 16, 16, 0, 1, 0, 4, 0 };
     EXPECT_EQ(0, memcmp(firstEntry, bytes.data() + 6, 8));
     EXPECT_EQ(nFirst, ReadAt<DWORD>(bytes, 6 + 8));
@@ -97,11 +93,11 @@ TEST(IconFileTest, WrittenIconHasTheFileLayoutAndReadsBackByteForByte)
         const IconImage& image = read->images[i];
         const size_t nOffset = i == 0 ? 38 : 38 + nFirst;
         EXPECT_EQ(std::vector<BYTE>(bytes.begin() + nOffset, bytes.begin() + nOffset + image.DataSize()), image.data);
-        EXPECT_EQ(icon.images[i].nWidth, image.nWidth);
-        EXPECT_EQ(icon.images[i].nHeight, image.nHeight);
-        EXPECT_EQ(icon.images[i].nBitsPerPixel, image.nBitsPerPixel);
-        EXPECT_EQ(icon.images[i].nColorOffset, image.nColorOffset);
-        EXPECT_EQ(icon.images[i].nMaskOffset, image.nMaskOffset);
+        const IconImage& written = icon.images[i];
+        EXPECT_EQ((Ints{ int(written.nWidth), int(written.nHeight), int(written.nBitsPerPixel),
+                         int(written.nColorOffset), int(written.nMaskOffset) }),
+                  (Ints{ int(image.nWidth), int(image.nHeight), int(image.nBitsPerPixel), int(image.nColorOffset),
+                         int(image.nMaskOffset) }));
     }
 
     // A read image makes an icon of its size.
@@ -302,9 +298,8 @@ TEST(IconFileTest, BackgroundColourBecomesTransparent)
         Surface green(16, 16, RGB(0, 255, 0));
         DrawIconEx(green.DC(), 0, 0, hIcon, 16, 16, 0, nullptr, DI_NORMAL);
         DestroyIcon(hIcon);
-        EXPECT_EQ(RGB(0, 255, 0), green.At(0, 0));
-        EXPECT_EQ(RGB(0, 255, 0), green.At(15, 15));
-        EXPECT_EQ(surface.At(5, 3), green.At(5, 3));
+        EXPECT_EQ((Ints{ int(RGB(0, 255, 0)), int(RGB(0, 255, 0)), int(surface.At(5, 3)) }),
+                  (Ints{ int(green.At(0, 0)), int(green.At(15, 15)), int(green.At(5, 3)) }));
 
         EXPECT_FALSE(MakeColorTransparentAt(image, 16, 0));
         EXPECT_FALSE(MakeColorTransparentAt(image, 0, -1));

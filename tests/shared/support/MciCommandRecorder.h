@@ -34,7 +34,6 @@ public:
 
     // Commands that begin with the prefix fail with the error from now on.
     void Fail(const std::string& prefix, MCIERROR dwError) { m_failures.emplace_back(prefix, dwError); }
-    void ClearFailures() { m_failures.clear(); }
 
     const std::vector<Command>& Commands() const { return m_commands; }
     std::vector<std::string> Texts() const

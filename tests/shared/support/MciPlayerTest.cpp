@@ -171,7 +171,7 @@ TEST(MciPlayer, AFailedPlayLeavesTheChannelNotPlaying)
     EXPECT_TRUE(player.IsOpen());
 }
 
-TEST(MciPlayer, CompletionRestartsARepeatingChannelForItsOwnDeviceOnly)
+TEST(MciPlayer, CompletionRestartsARepeatingPlayingChannelForItsOwnDeviceOnly)
 {
     MciCommandRecorder mci;
     CMciPlayer player;
@@ -189,25 +189,19 @@ TEST(MciPlayer, CompletionRestartsARepeatingChannelForItsOwnDeviceOnly)
     EXPECT_EQ(Texts({ "play LOOP from 0 notify", "play LOOP from 0 notify" }), mci.Texts());
     EXPECT_TRUE(player.IsPlaying());
 
-    player.SetRepeat(FALSE);
-    mci.Clear();
-    player.OnNotify(player.GetDeviceID());
-    EXPECT_FALSE(player.IsPlaying());
-    EXPECT_TRUE(mci.Commands().empty());
-}
-
-TEST(MciPlayer, ALateCompletionNoticeDoesNotRestartAStoppedChannel)
-{
-    MciCommandRecorder mci;
-    CMciPlayer player;
-    player.WavOpen("loop.wav", "LOOP", FALSE, nullptr);
-    player.SetRepeat(TRUE);
-    player.WavPlay();
+    // A late notice does not restart a stopped channel; an ended one that
+    // does not repeat stays silent.
     player.WavStop();
-    mci.Clear();
-    player.OnNotify(player.GetDeviceID());
-    EXPECT_TRUE(mci.Commands().empty());
-    EXPECT_FALSE(player.IsPlaying());
+    for (BOOL bRepeat : { TRUE, FALSE })
+    {
+        SCOPED_TRACE(bRepeat ? "stopped" : "not repeating");
+        player.SetRepeat(bRepeat);
+        mci.Clear();
+        player.OnNotify(player.GetDeviceID());
+        EXPECT_FALSE(player.IsPlaying());
+        EXPECT_TRUE(mci.Commands().empty());
+        player.WavPlay();
+    }
 }
 
 // The platform's own MCI: a wave file opens and its end (or, without a sound
@@ -216,23 +210,8 @@ TEST(MciPlayer, ALateCompletionNoticeDoesNotRestartAStoppedChannel)
 TEST(MciPlayer, PlatformPlaysAWaveFileAndNotifiesTheWindow)
 {
     testing_support::TempFolder folder;
-    const int nSamples = 400;
-    std::vector<BYTE> wav(44 + nSamples, 128);
-    auto put32 = [&](size_t at, DWORD v) { memcpy(&wav[at], &v, 4); };
-    auto put16 = [&](size_t at, WORD v) { memcpy(&wav[at], &v, 2); };
-    memcpy(&wav[0], "RIFF", 4);
-    put32(4, 36 + nSamples);
-    memcpy(&wav[8], "WAVEfmt ", 8);
-    put32(16, 16);
-    put16(20, 1);
-    put16(22, 1);
-    put32(24, 8000);
-    put32(28, 8000);
-    put16(32, 1);
-    put16(34, 8);
-    memcpy(&wav[36], "data", 4);
-    put32(40, nSamples);
-    CString strPath = folder.Write("beep.wav", wav.data(), wav.size());
+    // A twentieth of a second of 8-bit mono silence.
+    CString strPath = testing_support::TestDataPath("projects\\full\\sound\\klick.wav");
 
     MessageBoxRecorder boxes;
     NotifyWindow notify;

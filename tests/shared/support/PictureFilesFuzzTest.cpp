@@ -22,23 +22,6 @@ using testing_support::MessageBoxRecorder;
 using testing_support::ReadFileBytes;
 using testing_support::TempFolder;
 
-// Four pixels of colour 1 in the bottom row, four of colour 2 above, in RLE8.
-std::vector<BYTE> Rle8File()
-{
-    TestBmp bmp = MakePattern(4, 2, 8, 4);
-    std::vector<BYTE> dib(40 + 16);
-    const BITMAPINFOHEADER header = { 40, 4, 2, 1, 8, BI_RLE8, 8, 0, 0, 4, 0 };
-    memcpy(dib.data(), &header, sizeof(header));
-    memcpy(dib.data() + 40, bmp.table.data(), 16);
-    const BYTE rle[] = { 4, 1, 0, 0, 4, 2, 0, 1 };
-    dib.insert(dib.end(), rle, rle + sizeof(rle));
-    std::vector<BYTE> file(14 + dib.size());
-    BITMAPFILEHEADER bfh = { 0x4D42, DWORD(file.size()), 0, 0, 14 + 40 + 16 };
-    memcpy(file.data(), &bfh, sizeof(bfh));
-    memcpy(file.data() + 14, dib.data(), dib.size());
-    return file;
-}
-
 std::vector<std::vector<BYTE>> BmpSeeds()
 {
     return {
@@ -48,7 +31,7 @@ std::vector<std::vector<BYTE>> BmpSeeds()
         BmpFileBytes(MakePattern(5, 7, 24, 0, true)),
         BmpFileBytes(MakePattern(3, 3, 32)),
         V5FileBytes(MakePattern(4, 3, 8, 6)),
-        Rle8File(),
+        BmpFileBytes(MakePattern(4, 2, 8, 4), BmpFormat{ 40, BI_RLE8 }),
     };
 }
 

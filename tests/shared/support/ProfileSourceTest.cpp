@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 using testing_support::Lines;
 using testing_support::TempFolder;
@@ -56,46 +57,40 @@ protected:
     CProfileSource m_source;
 };
 
-TEST_F(WholeFileTest, SectionsAndKeysMatchWithoutCaseValuesKeepTheirs)
+// Sections and keys match without case, values keep theirs; keys match whole
+// in the first occurrence of their section; empty values are empty and values
+// are cut; integers take the leading number.
+TEST_F(WholeFileTest, LookupsOfSectionsKeysAndIntegers)
 {
-    EXPECT_EQ(CString("Mein Menü"), Lookup(m_source, "WINDOW", "TITLE"));
-    EXPECT_EQ(CString("Mein Menü"), Lookup(m_source, "window", "title"));
-    EXPECT_EQ(CString("e"), Lookup(m_source, "TARNIXPRO", "language"));
-    EXPECT_EQ(CString("dflt"), Lookup(m_source, "WINDOW", "MISSING"));
-    EXPECT_EQ(CString("dflt"), Lookup(m_source, "NOSECTION", "TITLE"));
-}
+    const struct
+    {
+        LPCSTR section, key;
+        int size;
+        LPCSTR expected;
+    } cases[] = {
+        { "WINDOW", "TITLE", 256, "Mein Menü" },
+        { "window", "title", 256, "Mein Menü" },
+        { "TARNIXPRO", "language", 256, "e" },
+        { "WINDOW", "MISSING", 256, "dflt" },
+        { "NOSECTION", "TITLE", 256, "dflt" },
+        { "WINDOW", "X", 256, "3" },                  // not the end of "IMAGE_X="
+        { "WINDOW", "ONLYHERE", 256, "dflt" },        // a key of a later section
+        { "BUTTON1", "TEXT", 256, "Erster" },         // the first of a repeated section
+        { "LAST", "KEY", 256, "no line break" },
+        { "WINDOW", "EMPTY", 256, "" },
+        { "WINDOW", "TITLE", 5, "Mein" },
+        { "WINDOW", "MISSING", 3, "df" },
+        { "WINDOW", "TITLE", 1, "" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CString(c.expected), Lookup(m_source, c.section, c.key, "dflt", c.size)) << c.section << " " << c.key;
+    // No digits, none at all, or no key: 0 or the default.
+    EXPECT_EQ((std::vector<int>{ 42, -7, 0, -3, 5 }),
+              (std::vector<int>{ m_source.GetInt("WINDOW", "COUNT", 0), m_source.GetInt("WINDOW", "NEG", 0),
+                                 m_source.GetInt("WINDOW", "TITLE", 9), m_source.GetInt("WINDOW", "MISSING", -3),
+                                 m_source.GetInt("WINDOW", "EMPTY", 5) }));
 
-TEST_F(WholeFileTest, KeysMatchWholeInTheFirstOccurrenceOfTheirSection)
-{
-    // "X=" is not found at the end of "IMAGE_X=".
-    EXPECT_EQ(CString("3"), Lookup(m_source, "WINDOW", "X"));
-    // A key of a later section is not seen from an earlier one.
-    EXPECT_EQ(CString("dflt"), Lookup(m_source, "WINDOW", "ONLYHERE"));
-    // A repeated section answers from its first occurrence only.
-    EXPECT_EQ(CString("Erster"), Lookup(m_source, "BUTTON1", "TEXT"));
-    // The last line without a line break gives its whole value.
-    EXPECT_EQ(CString("no line break"), Lookup(m_source, "LAST", "KEY"));
-}
-
-TEST_F(WholeFileTest, EmptyValuesAreEmptyAndValuesAreCut)
-{
-    EXPECT_EQ(CString(""), Lookup(m_source, "WINDOW", "EMPTY"));
-    EXPECT_EQ(5, m_source.GetInt("WINDOW", "EMPTY", 5));
-    EXPECT_EQ(CString("Mein"), Lookup(m_source, "WINDOW", "TITLE", "dflt", 5));
-    EXPECT_EQ(CString("df"), Lookup(m_source, "WINDOW", "MISSING", "dflt", 3));
-    EXPECT_EQ(CString(""), Lookup(m_source, "WINDOW", "TITLE", "dflt", 1));
-}
-
-TEST_F(WholeFileTest, IntegersTakeTheLeadingNumber)
-{
-    EXPECT_EQ(42, m_source.GetInt("WINDOW", "COUNT", 0));
-    EXPECT_EQ(-7, m_source.GetInt("WINDOW", "NEG", 0));
-    EXPECT_EQ(0, m_source.GetInt("WINDOW", "TITLE", 9));     // no digits
-    EXPECT_EQ(-3, m_source.GetInt("WINDOW", "MISSING", -3));
-}
-
-TEST_F(WholeFileTest, CloseKeepsModeAndText)
-{
+    // Closing keeps the mode and the text.
     m_source.Close();
     EXPECT_EQ(CProfileSource::modeWholeFile, m_source.GetMode());
     EXPECT_EQ(CString("Erster"), Lookup(m_source, "BUTTON1", "TEXT"));

@@ -7,6 +7,7 @@
 #include "shared/support/Umlaut.h"
 
 #include "helpers/TestSupport.h"
+#include "shared/support/Values.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,8 @@
 using testing_support::MessageBoxRecorder;
 using testing_support::Lines;
 using testing_support::TempFolder;
+using testing_values::Ints;
+using testing_values::Texts;
 
 namespace {
 
@@ -55,45 +58,33 @@ struct Button
     }
 };
 
-void ExpectDefaultFont(const CFontDesc& font)
-{
-    EXPECT_STREQ("Arial", font.m_logFont.lfFaceName);
-    EXPECT_EQ(16, font.m_logFont.lfHeight);
-    EXPECT_EQ(400, font.m_logFont.lfWeight);
-    EXPECT_EQ(0, font.m_logFont.lfItalic);
-    EXPECT_EQ(0, font.m_logFont.lfUnderline);
-    EXPECT_EQ(RGB(0, 0, 0), font.m_crColor);
-    EXPECT_EQ(TEXT_EFFECT_NONE, font.m_nEffect);
-}
-
 // Every getter on the given accessor gives its defaults.
 void ExpectDefaults(CProjectSettings& s)
 {
     CString type, main = "?";
     int level = 9;
     s.GetMenuType(type, level, main);
-    EXPECT_EQ(CString("MAINMENU"), type);
+    EXPECT_EQ(Texts({ "MAINMENU", "" }), Texts({ type, main }));
     EXPECT_EQ(0, level);
-    EXPECT_EQ(CString(""), main);
 
     char letter = 0;
     EXPECT_EQ(1, s.GetLanguage(letter));
     EXPECT_EQ('G', letter);
 
-    int r, g, b;
-    EXPECT_EQ(255, s.GetColor("WINDOWBGCOLOR", r, g, b));
-    EXPECT_EQ(255, r);
-    EXPECT_EQ(255, g);
-    int paint = 9;
+    int r, g, b, paint = 9;
     COLORREF colour = 0;
+    EXPECT_EQ(255, s.GetColor("WINDOWBGCOLOR", r, g, b));
     s.GetDesktop(paint, colour);
-    EXPECT_EQ(0, paint);
-    EXPECT_EQ(RGB(255, 255, 255), colour);
+    EXPECT_EQ((Ints{ 255, 255, 0, int(RGB(255, 255, 255)) }), (Ints{ r, g, paint, int(colour) }));
 
     CFontDesc font;
     font.m_logFont.lfHeight = 99;
     s.GetFont("BUTTONS", "BUTTON_FONT_", font);
-    ExpectDefaultFont(font);
+    const LOGFONTA& lf = font.m_logFont;
+    EXPECT_STREQ("Arial", lf.lfFaceName);
+    EXPECT_EQ((Ints{ 16, 400, 0, 0, 0, TEXT_EFFECT_NONE }),
+              (Ints{ int(lf.lfHeight), int(lf.lfWeight), lf.lfItalic, lf.lfUnderline, int(font.m_crColor),
+                     font.m_nEffect }));
 
     CString icon = "?";
     int seconds = 0;
@@ -125,14 +116,8 @@ void ExpectDefaults(CProjectSettings& s)
     int w, h;
     CString defaultText = "?";
     s.GetTooltip(enable, x, y, w, h, transparent, colour, font, defaultText, centre);
-    EXPECT_EQ(0, enable);
-    EXPECT_EQ(0, x);
-    EXPECT_EQ(0, y);
-    EXPECT_EQ(50, w);
-    EXPECT_EQ(20, h);
-    EXPECT_EQ(0, transparent);
-    EXPECT_EQ(0, centre);
-    EXPECT_EQ(RGB(255, 255, 255), colour);
+    EXPECT_EQ((Ints{ 0, 0, 0, 50, 20, 0, 0, int(RGB(255, 255, 255)) }),
+              (Ints{ enable, x, y, w, h, transparent, centre, int(colour) }));
     EXPECT_EQ(CString(""), defaultText);
 
     int click = 9, over = 9;
@@ -141,15 +126,12 @@ void ExpectDefaults(CProjectSettings& s)
     EXPECT_EQ(0, repeat + click + over);
 
     EXPECT_EQ(0, s.GetImage(file, 1, x, y, w, h));
-    EXPECT_EQ(-1, x);
-    EXPECT_EQ(-1, h);
+    EXPECT_EQ((Ints{ -1, -1 }), (Ints{ x, h }));
 
     int hs = 9, vs = 9, border = 9;
     CString doc = "?";
     EXPECT_FALSE(s.GetTextField(1, x, y, w, h, hs, vs, doc, border));
-    EXPECT_EQ(-1, x);
-    EXPECT_EQ(-1, w);
-    EXPECT_EQ(9, hs);
+    EXPECT_EQ((Ints{ -1, -1, 9 }), (Ints{ x, w, hs }));
 
     CString item = "?";
     EXPECT_FALSE(s.GetItem("POPUPMENU00", 0, item));
@@ -208,33 +190,23 @@ TEST_F(ProjectSettingsTest, StringsAreCutAtTheirLimits)
     CProjectSettings& s = Project(text);
 
     char letter;
-    EXPECT_EQ(18, s.GetLanguage(letter));
-    CString type, main;
-    int level;
-    s.GetMenuType(type, level, main);
-    EXPECT_EQ(78, type.GetLength());
-    EXPECT_EQ(78, main.GetLength());
-    int x, y;
-    CString textValue;
+    CString type, main, textValue, defaultText, item;
+    int level, x, y, w, h;
     CFontDesc font;
-    ASSERT_TRUE(s.GetText(1, x, y, textValue, font));
-    EXPECT_EQ(299, textValue.GetLength());
     Button button;
-    ASSERT_TRUE(button.Read(s, 1));
-    EXPECT_EQ(99, button.caption.GetLength());
-    EXPECT_EQ(499, button.tooltip.GetLength());
-    EXPECT_EQ(98, button.function.GetLength());
-    EXPECT_EQ(239, button.bitmap.GetLength());
-    EXPECT_EQ(298, button.document.GetLength());
     BOOL enable, transparent, centre;
-    int w, h;
     COLORREF colour;
-    CString defaultText;
+    s.GetMenuType(type, level, main);
+    ASSERT_TRUE(s.GetText(1, x, y, textValue, font));
+    ASSERT_TRUE(button.Read(s, 1));
     s.GetTooltip(enable, x, y, w, h, transparent, colour, font, defaultText, centre);
-    EXPECT_EQ(500, defaultText.GetLength());
-    CString item;
     EXPECT_TRUE(s.GetItem("POPUPMENU00", 0, item));
-    EXPECT_EQ(1023, item.GetLength());
+    // language, type, main, text, caption, tooltip, function, bitmap, document, default tip, item
+    EXPECT_EQ((Ints{ 18, 78, 78, 299, 99, 499, 98, 239, 298, 500, 1023 }),
+              (Ints{ s.GetLanguage(letter), type.GetLength(), main.GetLength(), textValue.GetLength(),
+                     button.caption.GetLength(), button.tooltip.GetLength(), button.function.GetLength(),
+                     button.bitmap.GetLength(), button.document.GetLength(), defaultText.GetLength(),
+                     item.GetLength() }));
 }
 
 TEST_F(ProjectSettingsTest, FontKeysFillTheDescription)
@@ -258,16 +230,11 @@ TEST_F(ProjectSettingsTest, FontKeysFillTheDescription)
     CString text;
     CFontDesc font;
     ASSERT_TRUE(s.GetText(1, x, y, text, font));
-    EXPECT_EQ(10, x);
-    EXPECT_EQ(20, y);
-    EXPECT_EQ(CString("Hallo"), text);
-    EXPECT_EQ(CString("A face name that is far longer "), CString(font.m_logFont.lfFaceName));
-    EXPECT_EQ(-20, font.m_logFont.lfHeight);
-    EXPECT_EQ(700, font.m_logFont.lfWeight);
-    EXPECT_EQ(1, font.m_logFont.lfItalic);
-    EXPECT_EQ(1, font.m_logFont.lfUnderline);
-    EXPECT_EQ(TEXT_EFFECT_EMBOSSED, font.m_nEffect);
-    EXPECT_EQ(RGB(10, 2, 3), font.m_crColor);
+    EXPECT_EQ(Texts({ "Hallo", "A face name that is far longer " }), Texts({ text, font.m_logFont.lfFaceName }));
+    const LOGFONTA& lf = font.m_logFont;
+    EXPECT_EQ((Ints{ 10, 20, -20, 700, 1, 1, TEXT_EFFECT_EMBOSSED, int(RGB(10, 2, 3)) }),
+              (Ints{ x, y, int(lf.lfHeight), int(lf.lfWeight), lf.lfItalic, lf.lfUnderline, font.m_nEffect,
+                     int(font.m_crColor) }));
 }
 
 // A description that already made its GDI font draws in the values read later.
@@ -325,51 +292,31 @@ TEST_F(ProjectSettingsTest, ButtonSectionRules)
     Button disabled;
     ASSERT_TRUE(disabled.Read(s, 2));
     EXPECT_FALSE(disabled.enabled);
-    EXPECT_EQ(CString(" "), disabled.style);
-    EXPECT_EQ(CString("Aus"), disabled.caption);
-    // H defaults to 23.
-    EXPECT_EQ(10, disabled.rect.left);
-    EXPECT_EQ(20, disabled.rect.top);
-    EXPECT_EQ(110, disabled.rect.right);
-    EXPECT_EQ(43, disabled.rect.bottom);
-    EXPECT_EQ(CString("0"), disabled.function);
+    EXPECT_EQ(Texts({ " ", "Aus", "0" }), Texts({ disabled.style, disabled.caption, disabled.function }));
+    EXPECT_EQ(CRect(10, 20, 110, 43), CRect(disabled.rect)) << "H defaults to 23";
 
     Button full;
     ASSERT_TRUE(full.Read(s, 3));
     EXPECT_TRUE(full.enabled);
-    EXPECT_EQ(CString("o"), full.style);
-    EXPECT_EQ(1, full.rect.left);   // W=0 keeps the caller's rectangle
-    EXPECT_EQ(4, full.rect.bottom);
-    EXPECT_EQ(CString("Breite null"), full.caption);
-    EXPECT_EQ(folder + "\\doc\\a.pdf", full.document);
-    EXPECT_EQ(CString("C:\\Programme\\x.exe"), full.application);
-    EXPECT_EQ("-p " + folder, full.parameter);
-    EXPECT_EQ(CString("EXIT"), full.function);
-    EXPECT_EQ(folder + "\\b.bmp", full.bitmap);
-    EXPECT_EQ(CString("Tipp"), full.tooltip);
-    EXPECT_EQ(folder + "\\c.wav", full.soundFile);
-    EXPECT_EQ(1, full.stopSound);
-    EXPECT_EQ(0, full.startSound);
-    EXPECT_EQ(16, full.idle.m_logFont.lfHeight);
-    EXPECT_EQ(30, full.over.m_logFont.lfHeight);
-    EXPECT_EQ(TEXT_EFFECT_RAISED, full.down.m_nEffect);
+    EXPECT_EQ(CRect(1, 2, 3, 4), CRect(full.rect)) << "W=0 keeps the caller's rectangle";
+    EXPECT_EQ(Texts({ "o", "Breite null", folder + "\\doc\\a.pdf", "C:\\Programme\\x.exe", "-p " + folder, "EXIT",
+                      folder + "\\b.bmp", "Tipp", folder + "\\c.wav" }),
+              Texts({ full.style, full.caption, full.document, full.application, full.parameter, full.function,
+                      full.bitmap, full.tooltip, full.soundFile }));
+    EXPECT_EQ((Ints{ 1, 0, 16, 30, TEXT_EFFECT_RAISED }),
+              (Ints{ full.stopSound, full.startSound, int(full.idle.m_logFont.lfHeight),
+                     int(full.over.m_logFont.lfHeight), full.down.m_nEffect }));
 
     Button sound;
     ASSERT_TRUE(sound.Read(s, 4));
-    EXPECT_EQ(CString("W"), sound.style);
-    EXPECT_EQ(CString("NONE"), sound.function);
-    EXPECT_EQ(folder + "\\sound\\klick.wav", sound.soundFile);
-    EXPECT_EQ(CString(""), sound.document);
-    EXPECT_EQ(1, sound.stopSound);
-    EXPECT_EQ(1, sound.startSound);
-    EXPECT_EQ(1, sound.rect.left);
-    EXPECT_EQ(4, sound.rect.right);
-    EXPECT_EQ(25, sound.rect.bottom);
+    EXPECT_EQ(Texts({ "W", "NONE", folder + "\\sound\\klick.wav", "" }),
+              Texts({ sound.style, sound.function, sound.soundFile, sound.document }));
+    EXPECT_EQ((Ints{ 1, 1 }), (Ints{ sound.stopSound, sound.startSound }));
+    EXPECT_EQ(CRect(1, 2, 4, 25), CRect(sound.rect));
 
     Button notSound;
     ASSERT_TRUE(notSound.Read(s, 5));
-    EXPECT_EQ(CString("XPLAYSOUND"), notSound.function);
-    EXPECT_EQ(CString("d.txt"), notSound.document);
+    EXPECT_EQ(Texts({ "XPLAYSOUND", "d.txt" }), Texts({ notSound.function, notSound.document }));
     EXPECT_EQ(0, notSound.startSound);
 }
 
@@ -417,19 +364,11 @@ TEST_F(ProjectSettingsTest, TextFieldClamps)
     int x, y, w, h, hs = 9, vs = 9, border = 9;
     CString doc = "?";
     ASSERT_TRUE(s.GetTextField(1, x, y, w, h, hs, vs, doc, border));
-    EXPECT_EQ(40, w);
-    EXPECT_EQ(40, h);
-    EXPECT_EQ(1, hs);
-    EXPECT_EQ(1, vs);
-    EXPECT_EQ(1, border);
+    EXPECT_EQ((Ints{ 40, 40, 1, 1, 1 }), (Ints{ w, h, hs, vs, border }));
     EXPECT_EQ(CString(""), doc);
 
     ASSERT_TRUE(s.GetTextField(2, x, y, w, h, hs, vs, doc, border));
-    EXPECT_EQ(300, w);
-    EXPECT_EQ(200, h);
-    EXPECT_EQ(1, hs);
-    EXPECT_EQ(0, vs);
-    EXPECT_EQ(5, border);
+    EXPECT_EQ((Ints{ 300, 200, 1, 0, 5 }), (Ints{ w, h, hs, vs, border }));
     CString folder;
     s.GetProjectFolder(folder);
     EXPECT_EQ(folder + "\\t.txt", doc);
@@ -437,10 +376,7 @@ TEST_F(ProjectSettingsTest, TextFieldClamps)
     // Without X the field is absent, but its four numbers are already written.
     hs = 9;
     EXPECT_FALSE(s.GetTextField(3, x, y, w, h, hs, vs, doc, border));
-    EXPECT_EQ(-1, x);
-    EXPECT_EQ(5, y);
-    EXPECT_EQ(300, w);
-    EXPECT_EQ(9, hs);
+    EXPECT_EQ((Ints{ -1, 5, 300, 9 }), (Ints{ x, y, w, hs }));
 }
 
 TEST_F(ProjectSettingsTest, OnlyImageOneIsRead)
@@ -481,21 +417,16 @@ TEST_F(ProjectSettingsTest, SectionGettersReadTheirKeys)
     CString type, main;
     int level;
     s.GetMenuType(type, level, main);
-    EXPECT_EQ(CString("SUBMENU"), type);
+    EXPECT_EQ(Texts({ "SUBMENU", "Velconf.ini" }), Texts({ type, main }));
     EXPECT_EQ(1, level);
-    EXPECT_EQ(CString("Velconf.ini"), main);
     EXPECT_TRUE(s.GetShowErrors());
 
-    int paint;
-    COLORREF colour;
-    s.GetDesktop(paint, colour);
-    EXPECT_EQ(1, paint);
-    EXPECT_EQ(RGB(1, 2, 3), colour);
-
+    int paint, seconds;
+    COLORREF desktop, colour;
     CString icon;
-    int seconds;
+    s.GetDesktop(paint, desktop);
     EXPECT_EQ(3, s.GetWelcomeIcon(colour, icon, seconds));
-    EXPECT_EQ(RGB(10, 255, 255), colour);
+    EXPECT_EQ((Ints{ 1, int(RGB(1, 2, 3)), int(RGB(10, 255, 255)) }), (Ints{ paint, int(desktop), int(colour) }));
     EXPECT_EQ(folder + "\\w.ico", icon);
     EXPECT_TRUE(s.IsEnabled("WELCOME"));
 
@@ -503,20 +434,16 @@ TEST_F(ProjectSettingsTest, SectionGettersReadTheirKeys)
     int repeat, click, over;
     EXPECT_TRUE(s.GetSound(file, repeat, click, over));
     EXPECT_EQ(folder + "\\s.mid", file);
-    EXPECT_EQ(1, repeat);
-    EXPECT_EQ(1, click);
-    EXPECT_EQ(0, over);
+    EXPECT_EQ((Ints{ 1, 1, 0 }), (Ints{ repeat, click, over }));
 
     BOOL enable, transparent, centre;
     int x, y, w, h;
     CFontDesc font;
     CString text;
     s.GetTooltip(enable, x, y, w, h, transparent, colour, font, text, centre);
-    EXPECT_TRUE(enable);
-    EXPECT_TRUE(transparent);
-    EXPECT_FALSE(centre);   // only a positive CENTER centres
+    // Only a positive CENTER centres.
+    EXPECT_EQ((Ints{ 1, 1, 0, 9 }), (Ints{ enable, transparent, centre, int(font.m_logFont.lfHeight) }));
     EXPECT_EQ(CString("Zeile\\nZwei"), text);
-    EXPECT_EQ(9, font.m_logFont.lfHeight);
 }
 
 // ---------------------------------------------------------------------------
@@ -560,26 +487,21 @@ TEST(ProjectSettingsPaths, PlaceholderExpandsToTheProjectFolder)
 TEST(ProjectSettingsPaths, ProjectsWithoutDriveLetterUseTheProgramFolder)
 {
     CString program = LowerProgramFolder();
-    EXPECT_EQ(program + "\\a.wav", Expanded("\\\\server\\share\\Velconf.ini", "_CURRENTDIR_\\a.wav"));
-    EXPECT_EQ(program + "\\a.wav", Expanded("Velconf.ini", "_CURRENTDIR_\\a.wav"));
-    EXPECT_EQ(program + "\\a.wav", Expanded("menu\\Velconf.ini", "_CURRENTDIR_\\a.wav"));
+    for (LPCSTR project : { "\\\\server\\share\\Velconf.ini", "Velconf.ini", "menu\\Velconf.ini" })
+        EXPECT_EQ(program + "\\a.wav", Expanded(project, "_CURRENTDIR_\\a.wav")) << project;
 }
 
 TEST(ProjectSettingsPaths, DotFolderIsTheCurrentFolder)
 {
     TempFolder folder;
-    char saved[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, saved);
-    ASSERT_TRUE(SetCurrentDirectoryA(folder.Path()));
-    CString inFolder = Expanded(".\\Velconf.ini", "_CURRENTDIR_\\a.wav");
-    ASSERT_TRUE(SetCurrentDirectoryA("C:\\"));
-    CString atRoot = Expanded(".\\Velconf.ini", "_CURRENTDIR_\\a.wav");
-    SetCurrentDirectoryA(saved);
-
     CString expected = folder.Path();
     MakeLowerUmlaut(expected);
-    EXPECT_EQ(expected + "\\a.wav", inFolder);
-    EXPECT_EQ(CString("c:\\a.wav"), atRoot);
+    {
+        testing_support::ScopedCurrentFolder current(folder.Path());
+        EXPECT_EQ(expected + "\\a.wav", Expanded(".\\Velconf.ini", "_CURRENTDIR_\\a.wav"));
+    }
+    testing_support::ScopedCurrentFolder current("C:\\");
+    EXPECT_EQ(CString("c:\\a.wav"), Expanded(".\\Velconf.ini", "_CURRENTDIR_\\a.wav"));
 }
 
 class ContractTest : public ::testing::Test
@@ -616,10 +538,13 @@ TEST_F(ContractTest, FilesInsideTheFolderGetThePlaceholder)
     EXPECT_EQ(0u, m_boxes.Count());
 }
 
+// Names of no existing file, empty names, names with the placeholder and
+// names in a folder that only begins like the project's stay as given.
 TEST_F(ContractTest, FolderMatchesOnlyAtAPathBoundary)
 {
     CString sibling = m_folder.Write("Project2\\a.wav", "x");
-    EXPECT_EQ(sibling, Contracted(sibling));
+    for (CString path : { sibling, m_folder.File("Proj\\missing.wav"), CString(""), CString("_CURRENTDIR_\\none.wav") })
+        EXPECT_EQ(path, Contracted(path, path != sibling));
     EXPECT_EQ(0u, m_boxes.Count());
 
     // The same file outside the folder, with the warning asked for.
@@ -644,31 +569,13 @@ TEST_F(ContractTest, UmlautFolderMatchesInAnyCase)
     EXPECT_EQ(CString("_CURRENTDIR_\\Bild.bmp"), Contracted(lower));
 }
 
-TEST_F(ContractTest, OtherPathsStayAsGiven)
-{
-    // Names of no existing file, empty names and names with the placeholder.
-    CString missing = m_folder.File("Proj\\missing.wav");
-    EXPECT_EQ(missing, Contracted(missing, TRUE));
-    EXPECT_EQ(CString(""), Contracted("", TRUE));
-    EXPECT_EQ(CString("_CURRENTDIR_\\none.wav"), Contracted("_CURRENTDIR_\\none.wav", TRUE));
-    EXPECT_EQ(0u, m_boxes.Count());
-}
-
 TEST_F(ContractTest, RelativeNamesCountAsInsideTheFolder)
 {
     m_folder.Write("Proj\\rel.txt", "x");
     m_folder.Write("rel.txt", "x");
-    char saved[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, saved);
-    ASSERT_TRUE(SetCurrentDirectoryA(m_folder.Path() + "\\Proj"));
-    CString plain = Contracted("rel.txt");
-    CString dotted = Contracted(".\\rel.txt");
-    CString parent = Contracted("..\\rel.txt");
-    SetCurrentDirectoryA(saved);
-
-    EXPECT_EQ(CString("_CURRENTDIR_\\rel.txt"), plain);
-    EXPECT_EQ(CString("_CURRENTDIR_\\rel.txt"), dotted);
-    EXPECT_EQ(CString("..\\rel.txt"), parent);
+    testing_support::ScopedCurrentFolder current(m_folder.Path() + "\\Proj");
+    EXPECT_EQ(Texts({ "_CURRENTDIR_\\rel.txt", "_CURRENTDIR_\\rel.txt", "..\\rel.txt" }),
+              Texts({ Contracted("rel.txt"), Contracted(".\\rel.txt"), Contracted("..\\rel.txt") }));
 }
 
 TEST_F(ContractTest, WholeFileProjectAnswersInItsHeadSection)

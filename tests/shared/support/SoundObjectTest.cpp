@@ -43,6 +43,7 @@ END_MESSAGE_MAP()
 
 } // namespace
 
+// An index outside the four channels is ignored.
 TEST(SoundObject, OpenTakesTheLowestFreeChannelAndAFifthOpenAnswersMinusOne)
 {
     MciCommandRecorder mci;
@@ -51,6 +52,13 @@ TEST(SoundObject, OpenTakesTheLowestFreeChannelAndAFifthOpenAnswersMinusOne)
         EXPECT_EQ(i, sounds.Open("a.wav", ("S" + std::to_string(i)).c_str(), FALSE, nullptr));
     mci.Clear();
     EXPECT_EQ(-1, sounds.Open("b.wav", "FIFTH", FALSE, nullptr));
+    for (int nIndex : { -1, 4, 100 })
+    {
+        sounds.Play(nIndex, TRUE);
+        sounds.Resume(nIndex, TRUE);
+        sounds.Stop(nIndex);
+        sounds.Close(nIndex);
+    }
     EXPECT_TRUE(mci.Commands().empty());
 
     sounds.Close(1);
@@ -72,23 +80,6 @@ TEST(SoundObject, AFailedOpenAnswersMinusOneAndLeavesTheChannelFree)
     mci.Clear();
     sounds.Play(-1, FALSE);
     sounds.Close(-1);
-    EXPECT_TRUE(mci.Commands().empty());
-}
-
-TEST(SoundObject, AnIndexOutsideTheFourChannelsIsIgnored)
-{
-    MciCommandRecorder mci;
-    CSoundObject sounds;
-    for (int i = 0; i < 4; ++i)
-        sounds.Open("a.wav", ("S" + std::to_string(i)).c_str(), FALSE, nullptr);
-    mci.Clear();
-    for (int nIndex : { -1, 4, 100 })
-    {
-        sounds.Play(nIndex, TRUE);
-        sounds.Resume(nIndex, TRUE);
-        sounds.Stop(nIndex);
-        sounds.Close(nIndex);
-    }
     EXPECT_TRUE(mci.Commands().empty());
 }
 

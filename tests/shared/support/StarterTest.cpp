@@ -1,6 +1,7 @@
 #include "shared/support/Starter.h"
 
 #include "helpers/TestSupport.h"
+#include "shared/support/Values.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,8 @@ using testing_support::MessageBoxRecorder;
 using testing_support::ProgramFolder;
 using testing_support::ReadFileText;
 using testing_support::TempFolder;
+using testing_values::Ints;
+using testing_values::Texts;
 
 // Records every start and answers ShellExecute and WinExec with results of
 // the test's choice.
@@ -52,14 +55,9 @@ class StarterTest : public testing::Test
 protected:
     void SetUp() override
     {
-        GetCurrentDirectoryA(MAX_PATH, m_szOldFolder);
         ASSERT_TRUE(m_notify.CreateEx(0, nullptr, "Menu", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     }
-    void TearDown() override
-    {
-        m_notify.DestroyWindow();
-        SetCurrentDirectoryA(m_szOldFolder);
-    }
+    void TearDown() override { m_notify.DestroyWindow(); }
 
     static std::vector<Posted> TakePosted(HWND hWnd)
     {
@@ -81,8 +79,8 @@ protected:
         return szFolder;
     }
 
+    testing_support::ScopedCurrentFolder m_keepFolder{ "." };
     CWnd m_notify;
-    char m_szOldFolder[MAX_PATH] = "";
 };
 
 TEST_F(StarterTest, OpensADocumentWithTheShellsOpenVerb)
@@ -93,14 +91,11 @@ TEST_F(StarterTest, OpensADocumentWithTheShellsOpenVerb)
     EXPECT_EQ(-1, starter.ShellOpen("C:\\menu\\readme.txt", "", FALSE));
     ASSERT_EQ(1u, starts.Starts().size());
     const AFX_PROGRAM_START& start = starts.Starts()[0];
-    EXPECT_EQ(AFX_PROGRAM_START::shellExecute, start.kind);
     EXPECT_EQ(GetDesktopWindow(), start.hWnd);
-    EXPECT_STREQ("open", start.strOperation);
-    EXPECT_STREQ("C:\\menu\\readme.txt", start.strFile);
-    EXPECT_TRUE(start.strParameters.IsEmpty());
-    EXPECT_TRUE(start.strDirectory.IsEmpty());
-    EXPECT_EQ(SW_SHOWNORMAL, start.nShowCmd);
-    EXPECT_EQ(-1, starter.GetOpenResult());
+    EXPECT_EQ(Texts({ "open", "C:\\menu\\readme.txt", "", "" }),
+              Texts({ start.strOperation, start.strFile, start.strParameters, start.strDirectory }));
+    EXPECT_EQ((Ints{ AFX_PROGRAM_START::shellExecute, SW_SHOWNORMAL, -1 }),
+              (Ints{ start.kind, start.nShowCmd, starter.GetOpenResult() }));
     EXPECT_TRUE(starter.GetOpenError().IsEmpty());
     EXPECT_EQ(0u, boxes.Count());
 }
@@ -174,18 +169,15 @@ TEST_F(StarterTest, AFallbackProgramOpensWhatTheShellCannot)
         EXPECT_TRUE(starter.GetOpenError().IsEmpty());
         EXPECT_EQ(0u, boxes.Count());
     }
-
-    // Other failures are not handed on.
-    ScriptedStarts starts(2, 33);
-    MessageBoxRecorder boxes;
-    CStarter starter;
-    EXPECT_EQ(2, starter.ShellOpen("a.xyz", "viewer.exe", FALSE));
-    EXPECT_EQ(1u, starts.Starts().size());
-}
-
-TEST_F(StarterTest, AFailedOrMissingFallbackLeavesTheOpenFailure)
-{
     {
+        // Other failures are not handed on.
+        ScriptedStarts starts(2, 33);
+        MessageBoxRecorder boxes;
+        EXPECT_EQ(2, CStarter().ShellOpen("a.xyz", "viewer.exe", FALSE));
+        EXPECT_EQ(1u, starts.Starts().size());
+    }
+    {
+        // A failed fallback leaves the open failure, with both boxes.
         ScriptedStarts starts(31, 2);
         MessageBoxRecorder boxes;
         CStarter starter;
@@ -199,8 +191,7 @@ TEST_F(StarterTest, AFailedOrMissingFallbackLeavesTheOpenFailure)
     // Without a fallback nothing is started, and the failure is not hidden.
     ScriptedStarts starts(31, 33);
     MessageBoxRecorder boxes;
-    CStarter starter;
-    EXPECT_EQ(31, starter.ShellOpen("a.xyz", "", FALSE));
+    EXPECT_EQ(31, CStarter().ShellOpen("a.xyz", "", FALSE));
     EXPECT_EQ(1u, starts.Starts().size());
     EXPECT_EQ(1u, boxes.Count());
 }
@@ -278,7 +269,7 @@ TEST_F(StarterTest, TheFlagSetsTheFolderOfDocumentAndProgram)
     starter.ShellOpen(docs.File("a.xyz"), tools.File("viewer.exe"), FALSE);
     EXPECT_EQ(0, CurrentFolder().CompareNoCase(tools.Path()));
     starter.WinExecProgram(tools.File("setup.exe"), "", FALSE);
-    SetCurrentDirectoryA(m_szOldFolder);
+    SetCurrentDirectoryA(docs.Path());
     starter.WinExecProgram(tools.File("setup.exe"), "", TRUE);
     EXPECT_EQ(0, CurrentFolder().CompareNoCase(tools.Path()));
 }
@@ -301,6 +292,12 @@ TEST_F(StarterTest, NewPageAndVideoActionsBecomeRequests)
     EXPECT_EQ(0u, posted[0].wParam);
     EXPECT_EQ(posted[0].lParam, posted[1].lParam);
     EXPECT_STREQ("C:\\menu\\intro.avi", posted[1].strText);
+
+    // A video action without document starts the application.
+    EXPECT_EQ(-1, starter.Start("", "player.exe", "clip.avi", 3, strError, FALSE));
+    ASSERT_EQ(1u, starts.Starts().size());
+    EXPECT_STREQ("player.exe clip.avi", starts.Starts()[0].strParameters);
+    EXPECT_TRUE(TakePosted().empty());
 }
 
 TEST_F(StarterTest, ALongDocumentIsCutToTheBuffer)
@@ -318,18 +315,6 @@ TEST_F(StarterTest, ALongDocumentIsCutToTheBuffer)
     const std::vector<Posted> sounds = TakePosted();
     ASSERT_EQ(2u, sounds.size());
     EXPECT_EQ(STARTER_SOUND_BUFFER - 1, sounds[1].strText.GetLength());
-}
-
-TEST_F(StarterTest, AVideoActionWithoutDocumentStartsTheApplication)
-{
-    ScriptedStarts starts(42, 42);
-    CStarter starter;
-    starter.SetNotifyWnd(&m_notify);
-    CString strError;
-    EXPECT_EQ(-1, starter.Start("", "player.exe", "clip.avi", 3, strError, FALSE));
-    ASSERT_EQ(1u, starts.Starts().size());
-    EXPECT_STREQ("player.exe clip.avi", starts.Starts()[0].strParameters);
-    EXPECT_TRUE(TakePosted().empty());
 }
 
 TEST_F(StarterTest, TheApplicationStartsOnlyWhenTheDocumentFails)
@@ -390,8 +375,7 @@ TEST_F(StarterTest, AnExitActionOpensItsDocumentAndLeavesTheMenu)
     EXPECT_STREQ("bye.txt", starts.Starts()[0].strFile);
     std::vector<Posted> posted = TakePosted();
     ASSERT_EQ(1u, posted.size());
-    EXPECT_EQ(UINT(WM_COMMAND), posted[0].nMessage);
-    EXPECT_EQ(ID_STARTER_EXIT, posted[0].wParam);
+    EXPECT_EQ((Ints{ WM_COMMAND, ID_STARTER_EXIT }), (Ints{ int(posted[0].nMessage), int(posted[0].wParam) }));
 
     // A failure on the way out still leaves, and reports; with nothing to
     // start there is nothing to report.
@@ -431,10 +415,9 @@ TEST_F(StarterTest, WithoutNotifyWindowTheMainWindowIsAsked)
     pApp->m_pMainWnd = pOldMain;
     const std::vector<Posted> posted = TakePosted();
     ASSERT_EQ(3u, posted.size());
-    EXPECT_EQ(UINT(WM_COMMAND), posted[0].nMessage);
-    EXPECT_EQ(WPARAM(ID_APP_EXIT), posted[0].wParam);
-    EXPECT_EQ(WM_STARTER_SHOWPAGE, posted[1].nMessage);
-    EXPECT_EQ(WM_STARTER_CLOSESOUND, posted[2].nMessage);
+    EXPECT_EQ((Ints{ WM_COMMAND, ID_APP_EXIT, int(WM_STARTER_SHOWPAGE), int(WM_STARTER_CLOSESOUND) }),
+              (Ints{ int(posted[0].nMessage), int(posted[0].wParam), int(posted[1].nMessage),
+                     int(posted[2].nMessage) }));
 }
 
 TEST_F(StarterTest, SoundRequestsStopTheBackgroundFirst)
@@ -447,55 +430,48 @@ TEST_F(StarterTest, SoundRequestsStopTheBackgroundFirst)
     starter.PostStopSound();
     const std::vector<Posted> posted = TakePosted();
     ASSERT_EQ(3u, posted.size());
-    EXPECT_EQ(WM_STARTER_SOUND, posted[0].nMessage);
+    EXPECT_EQ((std::vector<UINT>{ WM_STARTER_SOUND, WM_STARTER_SOUND, WM_STARTER_CLOSESOUND }),
+              (std::vector<UINT>{ posted[0].nMessage, posted[1].nMessage, posted[2].nMessage }));
     EXPECT_NE(0, posted[0].lParam);
-    EXPECT_TRUE(posted[0].strText.IsEmpty());
-    EXPECT_EQ(WM_STARTER_SOUND, posted[1].nMessage);
-    EXPECT_STREQ("sound\\hello.wav", posted[1].strText);
-    EXPECT_EQ(WM_STARTER_CLOSESOUND, posted[2].nMessage);
     EXPECT_EQ(0, posted[2].lParam);
+    EXPECT_EQ(Texts({ "", "sound\\hello.wav" }), Texts({ posted[0].strText, posted[1].strText }));
 }
 
-// The helper program's record of its start, once it has written both lines.
-CString WaitForEcho(const CString& strOut)
+// Runs the start with the helper program recording into the folder, and gives
+// its record (command line, then folder) once it has written both lines.
+CString EchoOf(const TempFolder& folder, const std::function<void(CStarter&)>& start)
 {
+    const CString strOut = folder.File("echo.out");
+    SetEnvironmentVariableA("ECHOARGS_OUT", strOut);
+    MessageBoxRecorder boxes;
+    CStarter starter;
+    start(starter);
     CString text;
     for (int i = 0; i < 100 && text.Find("\r\n", text.Find("\r\n") + 2) < 0; ++i)
     {
         Sleep(50);
         text = ReadFileText(strOut);
     }
+    SetEnvironmentVariableA("ECHOARGS_OUT", nullptr);
+    EXPECT_EQ(0u, boxes.Count());
     return text;
 }
 
-TEST_F(StarterTest, ARealProgramStartsInItsFolderWithItsParameter)
+TEST_F(StarterTest, RealProgramsStartWithTheirParameterInTheirFolderAndOpenUnassociatedDocuments)
 {
     TempFolder folder;
-    const CString strOut = folder.File("echo.out");
-    SetEnvironmentVariableA("ECHOARGS_OUT", strOut);
-    MessageBoxRecorder boxes;
-    CStarter starter;
-    EXPECT_EQ(-1, starter.WinExecProgram(ProgramFolder() + "\\EchoArgs.exe", "\"a b\" c", TRUE));
-    const CString text = WaitForEcho(strOut);
-    SetEnvironmentVariableA("ECHOARGS_OUT", nullptr);
+    CString text = EchoOf(folder, [](CStarter& starter) {
+        EXPECT_EQ(-1, starter.WinExecProgram(ProgramFolder() + "\\EchoArgs.exe", "\"a b\" c", TRUE));
+    });
     EXPECT_NE(-1, text.Find("EchoArgs.exe \"a b\" c\r\n"));
     EXPECT_NE(-1, text.Find("\r\n" + ProgramFolder() + "\r\n"));
-    EXPECT_EQ(0u, boxes.Count());
-}
 
-TEST_F(StarterTest, ARealUnassociatedDocumentGoesToTheFallbackProgram)
-{
-    TempFolder folder;
     const CString strDocument = folder.Write("notes.tnxzq", CString("x"));
-    const CString strOut = folder.File("echo.out");
-    SetEnvironmentVariableA("ECHOARGS_OUT", strOut);
-    MessageBoxRecorder boxes;
-    CStarter starter;
-    EXPECT_EQ(-1, starter.ShellOpen(strDocument, ProgramFolder() + "\\EchoArgs.exe", FALSE));
-    const CString text = WaitForEcho(strOut);
-    SetEnvironmentVariableA("ECHOARGS_OUT", nullptr);
+    ::DeleteFileA(folder.File("echo.out"));
+    text = EchoOf(folder, [&](CStarter& starter) {
+        EXPECT_EQ(-1, starter.ShellOpen(strDocument, ProgramFolder() + "\\EchoArgs.exe", FALSE));
+    });
     EXPECT_NE(-1, text.Find(" " + strDocument + "\r\n"));
-    EXPECT_EQ(0u, boxes.Count());
 }
 
 } // namespace
