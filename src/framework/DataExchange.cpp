@@ -1,6 +1,7 @@
 #include "framework/DataExchange.h"
 
 #include "framework/Exceptions.h"
+#include "framework/Ids.h"
 #include "framework/MessageBox.h"
 #include "framework/Wnd.h"
 
@@ -10,7 +11,7 @@
 
 namespace {
 
-// The framework's own texts, in the interface's language.
+// The framework's own texts, where the program has them in no other language.
 const char kIntegerPrompt[] = "Geben Sie bitte eine ganze Zahl ein.";
 const char kUnsignedPrompt[] = "Geben Sie bitte eine positive ganze Zahl ein.";
 const char kRangePrompt[] = "Geben Sie bitte eine ganze Zahl zwischen %1 und %2 ein.";
@@ -73,7 +74,7 @@ void ExchangeSigned(CDataExchange* pDX, int nIDC, T& value)
     {
         long long parsed = 0;
         if (!ParseSigned(ControlText(hWndCtrl), parsed) || parsed < (long long)INT_MIN || parsed > (long long)INT_MAX)
-            FailWithMessage(pDX, kIntegerPrompt);
+            FailWithMessage(pDX, AfxLoadFrameworkText(AFX_IDP_PARSE_INT, kIntegerPrompt));
         pDX->KeepOriginal(value);
         value = (T)parsed;
     }
@@ -93,7 +94,7 @@ void ExchangeUnsigned(CDataExchange* pDX, int nIDC, T& value)
     {
         unsigned long long parsed = 0;
         if (!ParseUnsigned(ControlText(hWndCtrl), parsed) || parsed > (unsigned long long)UINT_MAX)
-            FailWithMessage(pDX, kUnsignedPrompt);
+            FailWithMessage(pDX, AfxLoadFrameworkText(AFX_IDP_PARSE_UINT, kUnsignedPrompt));
         pDX->KeepOriginal(value);
         value = (T)parsed;
     }
@@ -279,7 +280,7 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
     {
         CString count;
         count.Format("%d", nChars);
-        FailWithMessage(pDX, Substitute(kMaxCharsPrompt, count));
+        FailWithMessage(pDX, Substitute(AfxLoadFrameworkText(AFX_IDP_PARSE_STRING_SIZE, kMaxCharsPrompt), count));
     }
     else if (!pDX->m_bSaveAndValidate && pDX->m_hWndLastControl != nullptr && pDX->m_bEditLastControl)
         ::SendMessageA(pDX->m_hWndLastControl, EM_LIMITTEXT, (WPARAM)nChars, 0);
@@ -297,7 +298,7 @@ void DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal)
         CString low, high;
         low.Format("%ld", minVal);
         high.Format("%ld", maxVal);
-        FailWithMessage(pDX, Substitute(kRangePrompt, low, high));
+        FailWithMessage(pDX, Substitute(AfxLoadFrameworkText(AFX_IDP_PARSE_INT_RANGE, kRangePrompt), low, high));
     }
 }
 
@@ -308,6 +309,6 @@ void DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal)
         CString low, high;
         low.Format("%u", minVal);
         high.Format("%u", maxVal);
-        FailWithMessage(pDX, Substitute(kRangePrompt, low, high));
+        FailWithMessage(pDX, Substitute(AfxLoadFrameworkText(AFX_IDP_PARSE_INT_RANGE, kRangePrompt), low, high));
     }
 }

@@ -87,7 +87,8 @@ void CDocument::ReportSaveLoadException(LPCSTR lpszPathName, CException* e, BOOL
 {
     CString text = e != nullptr ? e->GetErrorMessage() : CString();
     if (text.IsEmpty())
-        text.Format(bSaving ? "Die Datei %s kann nicht gespeichert werden." : "Die Datei %s kann nicht geöffnet werden.",
+        text.Format(bSaving ? AfxLoadFrameworkText(AFX_IDP_FAILED_TO_SAVE_DOC, "Die Datei %s kann nicht gespeichert werden.")
+                            : AfxLoadFrameworkText(AFX_IDP_FAILED_TO_OPEN_DOC, "Die Datei %s kann nicht geöffnet werden."),
                     lpszPathName);
     AfxMessageBox(text, MB_ICONEXCLAMATION);
 }
@@ -172,7 +173,8 @@ BOOL CDocument::SaveModified()
     if (!IsModified())
         return TRUE;
     CString prompt;
-    prompt.Format("Änderungen in %s speichern?", m_strTitle.IsEmpty() ? "Unbenannt" : (LPCSTR)m_strTitle);
+    prompt.Format(AfxLoadFrameworkText(AFX_IDP_ASK_TO_SAVE, "Änderungen in %s speichern?"),
+                  m_strTitle.IsEmpty() ? (LPCSTR)AfxLoadFrameworkText(AFX_IDS_UNTITLED, "Unbenannt") : (LPCSTR)m_strTitle);
     switch (AfxMessageBox(prompt, MB_YESNOCANCEL | MB_ICONQUESTION))
     {
     case IDCANCEL:

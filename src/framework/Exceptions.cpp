@@ -1,5 +1,6 @@
 #include "framework/Exceptions.h"
 
+#include "framework/Ids.h"
 #include "framework/MessageBox.h"
 
 #include <stdio.h>
@@ -27,7 +28,7 @@ BOOL CopyMessage(LPCSTR text, LPSTR lpszError, UINT nMaxError)
 
 BOOL CException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT) const
 {
-    return CopyMessage("Unknown error.", lpszError, nMaxError);
+    return CopyMessage(AfxLoadFrameworkText(AFX_IDS_UNKNOWN_ERROR, "Unknown error."), lpszError, nMaxError);
 }
 
 CString CException::GetErrorMessage() const
@@ -47,12 +48,13 @@ int CException::ReportError(UINT nType, UINT nMessageID) const
 
 BOOL CMemoryException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT) const
 {
-    return CopyMessage("Out of memory.", lpszError, nMaxError);
+    return CopyMessage(AfxLoadFrameworkText(AFX_IDS_OUT_OF_MEMORY, "Out of memory."), lpszError, nMaxError);
 }
 
 BOOL CResourceException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT) const
 {
-    return CopyMessage("A required resource was unavailable.", lpszError, nMaxError);
+    return CopyMessage(AfxLoadFrameworkText(AFX_IDS_RESOURCE_MISSING, "A required resource was unavailable."), lpszError,
+                       nMaxError);
 }
 
 CFileException::CFileException(int cause, LONG lOsError, LPCSTR lpszFileName)
@@ -80,11 +82,12 @@ BOOL CFileException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT) con
         "The end of file was reached.",
     };
     int cause = (m_cause >= 0 && m_cause <= endOfFile) ? m_cause : genericException;
+    const CString strCause = AfxLoadFrameworkText(AFX_IDS_FILE_CAUSE_FIRST + cause, causes[cause]);
     CString text;
     if (m_strFileName.IsEmpty())
-        text = causes[cause];
+        text = strCause;
     else
-        text.Format("%s\n%s", (LPCSTR)m_strFileName, causes[cause]);
+        text.Format("%s\n%s", (LPCSTR)m_strFileName, (LPCSTR)strCause);
     return CopyMessage(text, lpszError, nMaxError);
 }
 
@@ -133,7 +136,7 @@ BOOL CArchiveException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT) 
         "Tried to read an object with a different version of the class.",
     };
     int cause = (m_cause >= 0 && m_cause <= badSchema) ? m_cause : genericException;
-    return CopyMessage(causes[cause], lpszError, nMaxError);
+    return CopyMessage(AfxLoadFrameworkText(AFX_IDS_ARCHIVE_CAUSE_FIRST + cause, causes[cause]), lpszError, nMaxError);
 }
 
 void AfxThrowUserException()

@@ -45,6 +45,28 @@
 #define AFX_IDS_IDLEMESSAGE 0xE001
 #define AFX_IDS_UNTITLED 0xF000
 
+// The framework's own texts. A program's string table (or its language
+// library) may hold them in the interface's language; without them the
+// framework speaks as written in its code.
+#define AFX_IDP_ASK_TO_SAVE 0xF002
+#define AFX_IDP_FAILED_TO_OPEN_DOC 0xF003
+#define AFX_IDP_FAILED_TO_SAVE_DOC 0xF004
+#define AFX_IDP_NO_PRINTER 0xF005
+#define AFX_IDP_FAILED_TO_PRINT 0xF006
+#define AFX_IDS_PREVIEW_CAPTION 0xF007
+#define AFX_IDS_PREVIEW_PRINT 0xF008
+#define AFX_IDS_PREVIEW_CLOSE 0xF009
+#define AFX_IDP_PARSE_INT 0xF010
+#define AFX_IDP_PARSE_UINT 0xF011
+#define AFX_IDP_PARSE_INT_RANGE 0xF012
+#define AFX_IDP_PARSE_STRING_SIZE 0xF013
+// Exceptions: a cause's text is the first id plus the cause.
+#define AFX_IDS_UNKNOWN_ERROR 0xF020
+#define AFX_IDS_OUT_OF_MEMORY 0xF021
+#define AFX_IDS_RESOURCE_MISSING 0xF022
+#define AFX_IDS_FILE_CAUSE_FIRST 0xF030
+#define AFX_IDS_ARCHIVE_CAUSE_FIRST 0xF040
+
 #define AFX_IDW_PANE_FIRST 0xE900
 // The first MDI child's id in the window menu.
 #define AFX_IDM_FIRST_MDICHILD 0xFF00

@@ -39,7 +39,7 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVi
         CString name;
         GetDocString(name, docName);
         if (name.IsEmpty())
-            name = "Unbenannt";
+            name = AfxLoadFrameworkText(AFX_IDS_UNTITLED, "Unbenannt");
         CString title;
         title.Format("%s%u", (LPCSTR)name, ++m_nUntitledCount);
         pDoc->SetTitle(title);

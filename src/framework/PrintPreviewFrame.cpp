@@ -5,6 +5,8 @@
 #include "framework/View.h"
 #include "framework/WinApp.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(CPrintPreviewFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CPrintPreviewFrame, CFrameWnd)
@@ -29,7 +31,8 @@ CPrintPreviewFrame* PASCAL CPrintPreviewFrame::Show(CView* pView)
     CPrintPreviewFrame* pFrame = new CPrintPreviewFrame;
     pFrame->m_pView = pView;
     CWnd* pOwner = pView->GetTopLevelParent();
-    if (!pFrame->Create(nullptr, "Seitenansicht", WS_OVERLAPPEDWINDOW, rectDefault, pOwner))
+    if (!pFrame->Create(nullptr, AfxLoadFrameworkText(AFX_IDS_PREVIEW_CAPTION, "Seitenansicht"), WS_OVERLAPPEDWINDOW,
+                        rectDefault, pOwner))
         return nullptr;   // a frame whose window failed has deleted itself
     pFrame->ShowWindow(SW_SHOW);
     pFrame->UpdateWindow();
@@ -40,20 +43,28 @@ int CPrintPreviewFrame::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CFrameWnd::OnCreate(lpcs) == -1)
         return -1;
-    // The buttons' height follows the text of the font they show.
+    // The buttons follow the wider of their texts in the font they show.
+    const CString strPrint = AfxLoadFrameworkText(AFX_IDS_PREVIEW_PRINT, "&Drucken");
+    const CString strClose = AfxLoadFrameworkText(AFX_IDS_PREVIEW_CLOSE, "&Schließen");
     HFONT hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     HDC hDC = ::GetDC(m_hWnd);
     HGDIOBJ hOld = ::SelectObject(hDC, hFont);
     SIZE size = {};
-    ::GetTextExtentPoint32A(hDC, "Schließen", 9, &size);
+    for (const CString& text : { strPrint, strClose })
+    {
+        SIZE extent = {};
+        ::GetTextExtentPoint32A(hDC, text, text.GetLength(), &extent);
+        size.cx = std::max(size.cx, extent.cx);
+        size.cy = std::max(size.cy, extent.cy);
+    }
     ::SelectObject(hDC, hOld);
     ::ReleaseDC(m_hWnd, hDC);
     int cxButton = size.cx + 4 * kMargin;
     int cyButton = size.cy + kMargin;
     m_nBarHeight = cyButton + 2 * kMargin;
-    if (!m_btnPrint.Create("&Drucken", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+    if (!m_btnPrint.Create(strPrint, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
                            CRect(kMargin, kMargin, kMargin + cxButton, kMargin + cyButton), this, ID_PREVIEW_PRINT) ||
-        !m_btnClose.Create("&Schließen", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+        !m_btnClose.Create(strClose, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
                            CRect(2 * kMargin + cxButton, kMargin, 2 * kMargin + 2 * cxButton, kMargin + cyButton),
                            this, ID_PREVIEW_CLOSE))
         return -1;

@@ -331,6 +331,14 @@ void CString::AppendFormat(LPCSTR pszFormat, ...)
     m_str += more.m_str;
 }
 
+CString AfxLoadFrameworkText(UINT nID, LPCSTR lpszDefault)
+{
+    CString text;
+    if (!text.LoadString(nID))
+        text = lpszDefault;
+    return text;
+}
+
 BOOL CString::LoadString(UINT nID)
 {
     HINSTANCE hModules[2] = { AfxGetResourceHandle(), GetModuleHandleA(nullptr) };

@@ -99,6 +99,10 @@ private:
     std::string m_str;
 };
 
+// The framework's text nID from the program's resources (its language
+// library first), else the text given.
+CString AfxLoadFrameworkText(UINT nID, LPCSTR lpszDefault);
+
 bool operator==(const CString& a, const CString& b);
 bool operator==(const CString& a, LPCSTR b);
 bool operator==(LPCSTR a, const CString& b);

@@ -138,7 +138,9 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
     if (nResult == IDOK && pDlg->GetPrinterDC() != nullptr)
         return TRUE;
     if (nResult == IDOK || pDlg->m_dwCommDlgError != 0)
-        AfxMessageBox("Es ist kein Drucker verfügbar. Richten Sie bitte einen Drucker ein.", MB_ICONEXCLAMATION);
+        AfxMessageBox(AfxLoadFrameworkText(AFX_IDP_NO_PRINTER,
+                                           "Es ist kein Drucker verfügbar. Richten Sie bitte einen Drucker ein."),
+                      MB_ICONEXCLAMATION);
     return FALSE;
 }
 
@@ -178,7 +180,8 @@ void CView::OnFilePrint()
     }
     OnEndPrinting(&dc, &info);
     if (!bPrinted)
-        AfxMessageBox("Das Dokument konnte nicht gedruckt werden.", MB_ICONEXCLAMATION);
+        AfxMessageBox(AfxLoadFrameworkText(AFX_IDP_FAILED_TO_PRINT, "Das Dokument konnte nicht gedruckt werden."),
+                      MB_ICONEXCLAMATION);
     ::DeleteDC(dc.Detach());
 }
 

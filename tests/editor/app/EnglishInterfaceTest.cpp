@@ -8,6 +8,7 @@
 #include "EditorTesting.h"
 #include "editor/dialogs/ButtonPropSheet.h"
 #include "editor/dialogs/StartCenterDlg.h"
+#include "framework/Document.h"
 #include "framework/Menu.h"
 
 #include "editor/DialogIds.h"
@@ -39,7 +40,7 @@ std::string ItemText(CDialog* pDlg, int nID)
 
 struct Words
 {
-    std::string startTitle, menu, tabs, label, box;
+    std::string startTitle, menu, tabs, label, box, savePrompt;
     int nStartImages = 0;
 };
 
@@ -98,6 +99,14 @@ Words ReadTheWords()
     App().OpenProjectFile("menu.txt");
     if (boxes.Count() == 1)
         words.box = Text(boxes.Last().strText);
+    // The framework's own question, asked when a changed page closes.
+    CDocument page;
+    page.SetTitle("Velconf.ini");
+    page.SetModifiedFlag(TRUE);
+    boxes.Answer(IDNO);
+    page.SaveModified();
+    if (boxes.Count() == 2)
+        words.savePrompt = Text(boxes.Last().strText);
     return words;
 }
 
@@ -110,12 +119,13 @@ TEST(EnglishInterfaceTest, TheChosenLanguageSpeaksEverywhere)
     const Words german = { "Willkommen im Tarnix Start Center",
                            "&Projekt|&Bearbeiten|&Objekte|Seite|Seiten|Stile|Editor|Extras|",
                            "Text|Position, Stil|Verknüpfung|", "Beschriftung:",
-                           "FEHLER !\n\nEs sind nur Dateien vom Type INI möglich !\n\n" };
+                           "FEHLER !\n\nEs sind nur Dateien vom Type INI möglich !\n\n",
+                           "Änderungen in Velconf.ini speichern?" };
     struct Row { LPCSTR pszLanguage; bool bPlayerAsLibrary; Words expected; } rows[] = {
         { "English", false,
           { "Welcome to the Tarnix Start Center",
             "&Project|&Edit|&Objects|Page|Pages|Styles|Editor|Tools|", "Text|Position, Style|Link|",
-            "Caption:", "ERROR !\n\nOnly files of type INI can be used !\n\n" } },
+            "Caption:", "ERROR !\n\nOnly files of type INI can be used !\n\n", "Save changes to Velconf.ini?" } },
         { "German", false, german },
         { "English", true, german },
     };
@@ -136,6 +146,7 @@ TEST(EnglishInterfaceTest, TheChosenLanguageSpeaksEverywhere)
         EXPECT_EQ(row.expected.tabs, words.tabs);
         EXPECT_EQ(row.expected.label, words.label);
         EXPECT_EQ(row.expected.box, words.box);
+        EXPECT_EQ(row.expected.savePrompt, words.savePrompt);
         EXPECT_EQ(4, words.nStartImages);
     }
 }

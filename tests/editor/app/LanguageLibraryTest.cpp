@@ -131,6 +131,19 @@ std::string FormatSkeleton(const std::string& text)
             skeleton += "\\n";
         else if (text[i] == '%' && i + 1 < text.size())
         {
+            // "%1", "%2": placeholders the framework fills in by number.
+            size_t k = i + 1;
+            while (k < text.size() && isdigit((unsigned char)text[k]))
+                ++k;
+            const bool bConversionFollows =
+                k < text.size() && (strchr("hlIdiouxXeEfgGcsp", text[k]) != nullptr ||
+                                    (text[k] == '.' && k + 1 < text.size() && isdigit((unsigned char)text[k + 1])));
+            if (k > i + 1 && !bConversionFollows)
+            {
+                skeleton += text.substr(i, k - i) + " ";
+                i = k - 1;
+                continue;
+            }
             size_t j = i + 1;
             while (j < text.size() && strchr("-+ #0123456789.hlI", text[j]))
                 ++j;
