@@ -6,6 +6,8 @@
 
 #include "framework/Point.h"
 
+#include "helpers/TestSupport.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -19,12 +21,7 @@ inline void PumpFor(DWORD dwMilliseconds)
     DWORD dwStart = ::GetTickCount();
     do
     {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
+        testing_support::PumpPendingMessages();
         ::Sleep(5);
     } while (::GetTickCount() - dwStart < dwMilliseconds);
 }

@@ -7,6 +7,7 @@
 #include "toolkit/frame/XTPainters.h"
 
 #include "framework/DC.h"
+#include "helpers/TestSupport.h"
 
 #include <commctrl.h>
 #include <stdio.h>
@@ -119,12 +120,7 @@ inline void MoveCursorTo(int x, int y)
     {
         if (nSteady == 0)
             ::SetCursorPos(x, y);
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
+        testing_support::PumpPendingMessages();
         ::Sleep(2);
         POINT pt = {};
         ::GetCursorPos(&pt);

@@ -13,6 +13,7 @@
 #include "framework/DockBar.h"
 #include "framework/MDIChildWnd.h"
 #include "framework/MDIFrameWnd.h"
+#include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -105,15 +106,7 @@ int TextWidth(LPCSTR pszText)
     return size.cx;
 }
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
+void Pump() { testing_support::PumpPendingMessages(); }
 
 // Drives the menu loops a test opens: each time a popup of the bar is on the
 // screen for an item not seen just before, the tracked item is recorded and

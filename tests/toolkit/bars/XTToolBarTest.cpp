@@ -106,15 +106,7 @@ public:
     using CXTToolBar::GetInsideInsets;
 };
 
-void PumpMessages()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
+void PumpMessages() { testing_support::PumpPendingMessages(); }
 
 // Counts the buttons the control deletes (each rewrite deletes one).
 class DeleteCounter

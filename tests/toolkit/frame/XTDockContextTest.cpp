@@ -10,6 +10,7 @@
 
 #include "framework/Afx.h"
 #include "toolkit/XTTestCanvas.h"
+#include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -23,15 +24,7 @@ using toolkit_test::MoveCursorTo;
 const UINT ID_BAR_A = AFX_IDW_CONTROLBAR_FIRST + 90;
 const UINT ID_BAR_B = AFX_IDW_CONTROLBAR_FIRST + 91;
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
+void Pump() { testing_support::PumpPendingMessages(); }
 
 // A toolkit bar of a fixed size that may ask to be dragged live.
 class CSideBar : public CXTControlBar

@@ -8,6 +8,7 @@
 #include "framework/Afx.h"
 #include "toolkit/XTTestCanvas.h"
 #include "toolkit/frame/XTDockTestFrame.h"
+#include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -18,15 +19,7 @@ namespace {
 using toolkit_test::CDockTestFrame;
 using toolkit_test::MoveCursorTo;
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
+void Pump() { testing_support::PumpPendingMessages(); }
 
 int DockBarID(CControlBar* pBar)
 {

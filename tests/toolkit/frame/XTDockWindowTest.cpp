@@ -12,6 +12,7 @@
 #include "framework/WinApp.h"
 #include "toolkit/XTTestCanvas.h"
 #include "toolkit/frame/XTDockTestFrame.h"
+#include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +22,7 @@ namespace {
 
 using toolkit_test::CDockTestFrame;
 
-void PumpMessages()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
+void PumpMessages() { testing_support::PumpPendingMessages(); }
 
 // The rectangle of a caption button in its dock window's client coordinates.
 CRect ButtonRect(CXTDockWindow* pWindow, CWnd* pButton)

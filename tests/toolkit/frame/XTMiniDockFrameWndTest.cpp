@@ -11,6 +11,7 @@
 
 #include "framework/Afx.h"
 #include "toolkit/XTTestCanvas.h"
+#include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -23,15 +24,7 @@ using toolkit_test::FlatLookScope;
 
 const UINT ID_BAR = AFX_IDW_CONTROLBAR_FIRST + 95;
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
+void Pump() { testing_support::PumpPendingMessages(); }
 
 class CBoxBar : public CXTControlBar
 {
