@@ -6,8 +6,6 @@
 
 #include "framework/Point.h"
 
-#include "helpers/TestSupport.h"
-
 #include <windows.h>
 
 #include <functional>
@@ -21,7 +19,12 @@ inline void PumpFor(DWORD dwMilliseconds)
     DWORD dwStart = ::GetTickCount();
     do
     {
-        testing_support::PumpPendingMessages();
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
         ::Sleep(5);
     } while (::GetTickCount() - dwStart < dwMilliseconds);
 }

@@ -40,6 +40,23 @@ std::vector<int> Rows(CDockBar* pDockBar)
     return rows;
 }
 
+// Two dock windows, one above the other in the left column of a frame that
+// floats them in the toolkit's mini frame.
+void TwoInTheLeftColumn(CDockTestFrame& frame, CXTDockWindow*& pEins, CXTDockWindow*& pZwei)
+{
+    ASSERT_TRUE(frame.CreateFrame());
+    frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
+    pEins = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins", 0xE850);
+    ASSERT_NE(nullptr, pEins);
+    CRect rect;
+    pEins->GetWindowRect(&rect);
+    rect.OffsetRect(0, rect.Height() + 10);
+    pZwei = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, &rect, "Zwei", 0xE851);
+    ASSERT_NE(nullptr, pZwei);
+    frame.RecalcLayout();
+    Pump();
+}
+
 TEST(XTDockContextDockWindow, ADockWindowDraggedFromTheLeftDocksRight)
 {
     struct Case
@@ -103,17 +120,8 @@ TEST(XTDockContextDockWindow, ADockWindowDraggedFromTheLeftDocksRight)
 TEST(XTDockContextDockWindow, DoubleClicksFloatAWindowAndDockItBackIntoItsRow)
 {
     CDockTestFrame frame;
-    ASSERT_TRUE(frame.CreateFrame());
-    frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
-    CXTDockWindow* pEins = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins", 0xE850);
-    ASSERT_NE(nullptr, pEins);
-    CRect rect;
-    pEins->GetWindowRect(&rect);
-    rect.OffsetRect(0, rect.Height() + 10);
-    CXTDockWindow* pZwei = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, &rect, "Zwei", 0xE851);
-    ASSERT_NE(nullptr, pZwei);
-    frame.RecalcLayout();
-    Pump();
+    CXTDockWindow *pEins = nullptr, *pZwei = nullptr;
+    ASSERT_NO_FATAL_FAILURE(TwoInTheLeftColumn(frame, pEins, pZwei));
     CDockBar* pLeft = frame.DockBar(XT_IDW_DOCKBAR_LEFT);
     const std::vector<int> rows = Rows(pLeft);
     ASSERT_EQ((std::vector<int>{ 0xE850, 0xE851, 0 }), rows);
@@ -142,17 +150,8 @@ TEST(XTDockContextDockWindow, AnExpandedWindowGivesItsRowBackItsLengthsWhenItLea
     {
         SCOPED_TRACE(c.name);
         CDockTestFrame frame;
-        ASSERT_TRUE(frame.CreateFrame());
-        frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
-        CXTDockWindow* pEins = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins", 0xE850);
-        ASSERT_NE(nullptr, pEins);
-        CRect rect;
-        pEins->GetWindowRect(&rect);
-        rect.OffsetRect(0, rect.Height() + 10);
-        CXTDockWindow* pZwei = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, &rect, "Zwei", 0xE851);
-        ASSERT_NE(nullptr, pZwei);
-        frame.RecalcLayout();
-        Pump();
+        CXTDockWindow *pEins = nullptr, *pZwei = nullptr;
+        ASSERT_NO_FATAL_FAILURE(TwoInTheLeftColumn(frame, pEins, pZwei));
         CXTDockBar* pLeft = frame.DockBar(XT_IDW_DOCKBAR_LEFT);
         pLeft->ExpandBar(pZwei);
         ASSERT_TRUE(pZwei->IsExpanded());

@@ -235,7 +235,7 @@ protected:
     std::vector<ACCEL> m_savedTable;
 };
 
-TEST_F(XTFrameShortcutTest, PopupItemsShowTheFirstShortcutAfterATab)
+TEST_F(XTFrameShortcutTest, PopupItemsShowTheFirstShortcutAfterATabButNotInTheSystemMenuOrWithoutTheManager)
 {
     HMENU hSub = ::CreatePopupMenu();
     ::AppendMenuA(hSub, MF_STRING, 101, "Inner");
@@ -246,6 +246,13 @@ TEST_F(XTFrameShortcutTest, PopupItemsShowTheFirstShortcutAfterATab)
     ::AppendMenuA(hPopup, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuA(hPopup, MF_STRING | MF_POPUP, (UINT_PTR)hSub, "More\tF5");
     ::AppendMenuA(hPopup, MF_STRING | MF_CHECKED, 103, "Plain");
+    // As the system menu, and without the manager, the texts stay.
+    m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, MAKELPARAM(0, TRUE));
+    EXPECT_EQ("&Open\tCtrl+X", ItemText(hPopup, 0));
+    GetAccelManager().m_bEnabled = FALSE;
+    m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, MAKELPARAM(0, FALSE));
+    EXPECT_EQ("&Open\tCtrl+X", ItemText(hPopup, 0));
+    GetAccelManager().m_bEnabled = TRUE;
     m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, MAKELPARAM(0, FALSE));
 
     EXPECT_EQ("&Open\tCtrl+O", ItemText(hPopup, 0));
@@ -255,18 +262,6 @@ TEST_F(XTFrameShortcutTest, PopupItemsShowTheFirstShortcutAfterATab)
     EXPECT_EQ(hSub, ::GetSubMenu(hPopup, 4));
     EXPECT_EQ("Plain", ItemText(hPopup, 5));
     EXPECT_TRUE(::GetMenuState(hPopup, 5, MF_BYPOSITION) & MF_CHECKED);
-    ::DestroyMenu(hPopup);
-}
-
-TEST_F(XTFrameShortcutTest, WithoutTheManagerAndInTheSystemMenuTextsStay)
-{
-    HMENU hPopup = ::CreatePopupMenu();
-    ::AppendMenuA(hPopup, MF_STRING, 100, "&Open\tCtrl+X");
-    m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, MAKELPARAM(0, TRUE));
-    EXPECT_EQ("&Open\tCtrl+X", ItemText(hPopup, 0));
-    GetAccelManager().m_bEnabled = FALSE;
-    m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, MAKELPARAM(0, FALSE));
-    EXPECT_EQ("&Open\tCtrl+X", ItemText(hPopup, 0));
     ::DestroyMenu(hPopup);
 }
 
@@ -420,17 +415,7 @@ protected:
     CXTMDIFrameWnd* m_pFrame = nullptr;
 };
 
-TEST_F(XTFrameCustomizeTest, WithoutASheetTheCommandIsDisabled)
-{
-    CXTFrameHelper::SetCustomizeSheetFactory(nullptr);
-    EXPECT_EQ(0, UpdateEnabled(m_pFrame, XT_IDC_CUSTOMIZE));
-    m_pFrame->SendMessage(WM_COMMAND, XT_IDC_CUSTOMIZE);
-    EXPECT_TRUE(m_log.frames.empty());
-    EXPECT_EQ(1, UpdateEnabled(m_pFrame, 53783));
-    EXPECT_EQ(1, UpdateEnabled(m_pFrame, XT_IDC_WINDOWLIST));
-}
-
-TEST_F(XTFrameCustomizeTest, SheetIsOpenWhileItRunsAndDeletedAfter)
+TEST_F(XTFrameCustomizeTest, SheetIsOpenWhileItRunsAndDeletedAfterAndWithoutOneTheCommandIsDisabled)
 {
     EXPECT_EQ(1, UpdateEnabled(m_pFrame, XT_IDC_CUSTOMIZE));
     m_pFrame->SendMessage(WM_COMMAND, XT_IDC_CUSTOMIZE);
@@ -438,6 +423,13 @@ TEST_F(XTFrameCustomizeTest, SheetIsOpenWhileItRunsAndDeletedAfter)
     EXPECT_NE(nullptr, m_log.pSeenOpen);
     EXPECT_EQ(1, m_log.nDeleted);
     EXPECT_EQ(nullptr, CXTFrameHelper::GetOpenCustomizeSheet());
+
+    CXTFrameHelper::SetCustomizeSheetFactory(nullptr);
+    EXPECT_EQ(0, UpdateEnabled(m_pFrame, XT_IDC_CUSTOMIZE));
+    m_pFrame->SendMessage(WM_COMMAND, XT_IDC_CUSTOMIZE);
+    EXPECT_EQ(1u, m_log.frames.size());
+    EXPECT_EQ(1, UpdateEnabled(m_pFrame, 53783));
+    EXPECT_EQ(1, UpdateEnabled(m_pFrame, XT_IDC_WINDOWLIST));
 }
 
 TEST_F(XTFrameCustomizeTest, ChildFrameOpensTheMainWindowsSheet)
