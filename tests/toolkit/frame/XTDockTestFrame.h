@@ -12,32 +12,38 @@
 
 namespace toolkit_test {
 
+// The toolkit's dock bars on every side of the frame, made in the frames'
+// order: top, bottom, left, right.
+inline BOOL CreateDockBars(CFrameWnd* pFrame)
+{
+    const struct
+    {
+        UINT nID;
+        DWORD dwAlign;
+    } sides[] = { { XT_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP },
+                  { XT_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM },
+                  { XT_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT },
+                  { XT_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT } };
+    for (const auto& side : sides)
+    {
+        CXTDockBar* pDockBar = new CXTDockBar;
+        pDockBar->m_bAutoDelete = TRUE;
+        if (!pDockBar->Create(pFrame, side.dwAlign, side.nID))
+        {
+            delete pDockBar;
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
 class CDockTestFrame : public CFrameWnd
 {
 public:
     BOOL CreateFrame(const CRect& rect = CRect(20, 20, 620, 420))
     {
-        if (!Create(nullptr, "Docking", WS_OVERLAPPEDWINDOW, rect))
+        if (!Create(nullptr, "Docking", WS_OVERLAPPEDWINDOW, rect) || !CreateDockBars(this))
             return FALSE;
-        // The frames make their dock bars in this order: top, bottom, left, right.
-        const struct
-        {
-            UINT nID;
-            DWORD dwAlign;
-        } sides[] = { { XT_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP },
-                      { XT_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM },
-                      { XT_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT },
-                      { XT_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT } };
-        for (const auto& side : sides)
-        {
-            CXTDockBar* pDockBar = new CXTDockBar;
-            pDockBar->m_bAutoDelete = TRUE;
-            if (!pDockBar->Create(this, side.dwAlign, side.nID))
-            {
-                delete pDockBar;
-                return FALSE;
-            }
-        }
         ShowWindow(SW_SHOWNOACTIVATE);
         return TRUE;
     }

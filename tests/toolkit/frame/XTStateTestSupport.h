@@ -4,6 +4,7 @@
 #pragma once
 
 #include "toolkit/frame/XTDockBar.h"
+#include "toolkit/frame/XTDockTestFrame.h"
 
 #include "framework/Afx.h"
 
@@ -105,27 +106,8 @@ public:
     {
         if (!Create(nullptr, "Bar state", WS_OVERLAPPEDWINDOW, CRect(20, 20, 620, 460)))
             return FALSE;
-        if (!pane.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, AFX_IDW_PANE_FIRST))
-            return FALSE;
-        static const struct
-        {
-            DWORD dwStyle;
-            UINT nID;
-        } sides[] = { { CBRS_ALIGN_TOP, AFX_IDW_DOCKBAR_TOP },
-                      { CBRS_ALIGN_BOTTOM, AFX_IDW_DOCKBAR_BOTTOM },
-                      { CBRS_ALIGN_LEFT, AFX_IDW_DOCKBAR_LEFT },
-                      { CBRS_ALIGN_RIGHT, AFX_IDW_DOCKBAR_RIGHT } };
-        for (const auto& side : sides)
-        {
-            CXTDockBar* pDockBar = new CXTDockBar;
-            pDockBar->m_bAutoDelete = TRUE;
-            if (!pDockBar->Create(this, side.dwStyle, side.nID))
-            {
-                delete pDockBar;
-                return FALSE;
-            }
-        }
-        return TRUE;
+        return pane.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, AFX_IDW_PANE_FIRST) &&
+               toolkit_test::CreateDockBars(this);
     }
     void PostNcDestroy() override {}
     CDockBar* DockBar(UINT nID) { return static_cast<CDockBar*>(GetControlBar(nID)); }
