@@ -78,7 +78,7 @@ protected:
     CWnd m_parent;
 };
 
-TEST_F(XTEditTest, ContextMenuEnablesByTextSelectionAndClipboard)
+TEST_F(XTEditTest, ContextMenuEnablesByTextSelectionAndClipboardAndOpensWhereAsked)
 {
     CXTEdit edit;
     ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 200, 34), &m_parent, 1));
@@ -104,12 +104,7 @@ TEST_F(XTEditTest, ContextMenuEnablesByTextSelectionAndClipboard)
         EXPECT_EQ(row.bSelectAll, !(seen.nSelectAllState & MF_GRAYED));
         EXPECT_GEOMETRY_EQ(ptClick, seen.ptTopLeft);
     }
-}
-
-TEST_F(XTEditTest, KeyboardMenuOpensFivePixelsInsideTheTopLeftCorner)
-{
-    CXTEdit edit;
-    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 200, 34), &m_parent, 1));
+    // From the keyboard it opens five pixels inside the top left corner.
     CPoint ptClient(0, 0);
     edit.ClientToScreen(&ptClient);
     PopupSeen seen = OpenContextMenu(edit, CPoint(-1, -1));

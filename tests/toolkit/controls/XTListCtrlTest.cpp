@@ -108,7 +108,7 @@ TEST_F(XTListCtrlTest, HeaderClicksSortAndToggle)
     EXPECT_TRUE(m_other.sorts.empty());
 }
 
-TEST_F(XTListCtrlTest, TheSortCommandSortsOnlyItsOwnList)
+TEST_F(XTListCtrlTest, TheHeaderMenuSortsOnlyItsOwnListAndOnlyOverASortingHeader)
 {
     CPoint pt = HeaderItemCentre(m_list, 1);
     RightClickHeader(m_list, pt);
@@ -125,10 +125,8 @@ TEST_F(XTListCtrlTest, TheSortCommandSortsOnlyItsOwnList)
     lvc.mask = LVCF_FMT;
     m_list.GetColumn(1, &lvc);
     EXPECT_EQ(LVCFMT_RIGHT, lvc.fmt & LVCFMT_JUSTIFYMASK);
-}
 
-TEST_F(XTListCtrlTest, NoMenuWithoutSortingOrBesideTheItems)
-{
+    // No menu beside the items or without sorting.
     CRect rcLast;
     m_list.Header().GetItemRect(2, &rcLast);
     RightClickHeader(m_list, CPoint(rcLast.right + 5, rcLast.CenterPoint().y));
@@ -200,8 +198,15 @@ TEST_F(XTListCtrlTest, AllColumnsFrozenLeaveWidthsAsTheyWere)
     EXPECT_EQ(150, m_list.GetColumnWidth(2));
 }
 
-TEST_F(XTListCtrlTest, AddColumnAndMoveRow)
+TEST_F(XTListCtrlTest, HitTestFindsRowAndColumnAndRowsMoveWithTheirTextsAndData)
 {
+    CRect rc;
+    m_list.GetItemRect(2, &rc, LVIR_BOUNDS);
+    CPoint pt(rc.left + 120 + 10, rc.CenterPoint().y);
+    int nCol = -1;
+    EXPECT_EQ(2, m_list.HitTestEx(pt, &nCol));
+    EXPECT_EQ(1, nCol);
+
     EXPECT_EQ(3, m_list.AddColumn("Modified"));
     EXPECT_EQ(60, m_list.GetColumnWidth(3));
     m_list.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
@@ -215,16 +220,6 @@ TEST_F(XTListCtrlTest, AddColumnAndMoveRow)
     EXPECT_TRUE(m_list.MoveRow(0, 4));
     EXPECT_STREQ("row 0", m_list.GetItemText(3, 0));
     EXPECT_FALSE(m_list.MoveRow(2, 2));
-}
-
-TEST_F(XTListCtrlTest, HitTestExFindsRowAndColumn)
-{
-    CRect rc;
-    m_list.GetItemRect(2, &rc, LVIR_BOUNDS);
-    CPoint pt(rc.left + 120 + 10, rc.CenterPoint().y);
-    int nCol = -1;
-    EXPECT_EQ(2, m_list.HitTestEx(pt, &nCol));
-    EXPECT_EQ(1, nCol);
 }
 
 TEST_F(XTListCtrlTest, TheSortArrowIsDrawnInTheSortedColumn)
