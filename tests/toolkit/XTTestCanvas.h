@@ -94,6 +94,22 @@ inline HIMAGELIST SquareImageList()
     return hList;
 }
 
+// An icon of the size, with or without a colour bitmap (a mask of both halves).
+inline HICON MakeIcon(int cx = 16, int cy = 16, BOOL bColor = TRUE)
+{
+    ICONINFO info = {};
+    info.fIcon = TRUE;
+    HDC hScreen = ::GetDC(nullptr);
+    info.hbmMask = ::CreateBitmap(cx, bColor ? cy : cy * 2, 1, 1, nullptr);
+    info.hbmColor = bColor ? ::CreateCompatibleBitmap(hScreen, cx, cy) : nullptr;
+    ::ReleaseDC(nullptr, hScreen);
+    HICON hIcon = ::CreateIconIndirect(&info);
+    ::DeleteObject(info.hbmMask);
+    if (info.hbmColor)
+        ::DeleteObject(info.hbmColor);
+    return hIcon;
+}
+
 // The flat look for the test's scope, out of design mode afterwards.
 class FlatLookScope
 {
