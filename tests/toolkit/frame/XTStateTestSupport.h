@@ -5,6 +5,7 @@
 
 #include "toolkit/frame/XTDockBar.h"
 #include "toolkit/frame/XTDockTestFrame.h"
+#include "toolkit/bars/XTTestAppKey.h"
 
 #include "framework/Afx.h"
 
@@ -19,28 +20,14 @@ const char kCompany[] = "TarnixToolkitStateTest";
 const char kProfile[] = "State";
 const char kAppPath[] = "Software\\TarnixToolkitStateTest\\State";
 
-// Points the test application at a registry key of its own and removes it afterwards.
+// Points the test application at a registry key of its own, empty at the
+// start, and removes it afterwards.
 class StateTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TarnixToolkitStateTest");
-        m_pszSavedKey = AfxGetApp()->m_pszRegistryKey;
-        m_pszSavedProfile = AfxGetApp()->m_pszProfileName;
-        AfxGetApp()->m_pszRegistryKey = kCompany;
-        AfxGetApp()->m_pszProfileName = kProfile;
-    }
-    void TearDown() override
-    {
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TarnixToolkitStateTest");
-        AfxGetApp()->m_pszRegistryKey = m_pszSavedKey;
-        AfxGetApp()->m_pszProfileName = m_pszSavedProfile;
-    }
+    void SetUp() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TarnixToolkitStateTest"); }
 
-private:
-    LPCSTR m_pszSavedKey = nullptr;
-    LPCSTR m_pszSavedProfile = nullptr;
+    toolkit_test::AppKeyScope m_key { kCompany, kProfile };
 };
 
 // A stored integer as the registry holds it; FALSE when missing.
