@@ -4,6 +4,7 @@
 #include "toolkit/frame/XTRegistryStore.h"
 
 #include "helpers/TestSupport.h"
+#include "toolkit/XTContextMenuSeen.h"
 #include "toolkit/XTTestCanvas.h"
 #include "toolkit/bars/XTTestAppKey.h"
 
@@ -26,17 +27,6 @@ public:
         return TRUE;
     }
 };
-
-// Ends any popup menu that opens, and counts them.
-int g_nMenus = 0;
-void CALLBACK EndMenuTimer(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (::FindWindowA("#32768", nullptr) != nullptr)
-    {
-        ++g_nMenus;
-        ::EndMenu();
-    }
-}
 
 class XTListCtrlTest : public testing::Test
 {
@@ -75,12 +65,12 @@ protected:
         nmh.iItem = nItem;
         list.SendMessage(WM_NOTIFY, 0, (LPARAM)&nmh);
     }
-    void RightClickHeader(CSortingList& list, CPoint pt)
+    // Whether a right click there opens a menu (it is closed again).
+    BOOL RightClickHeader(CSortingList& list, CPoint pt)
     {
-        g_nMenus = 0;
-        UINT_PTR nTimer = ::SetTimer(nullptr, 0, 30, EndMenuTimer);
-        list.Header().SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y));
-        ::KillTimer(nullptr, nTimer);
+        return toolkit_test::MenuOpenedBy(
+                   [&] { list.Header().SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y)); })
+            .bSeen;
     }
     CPoint HeaderItemCentre(CSortingList& list, int nItem)
     {
@@ -111,8 +101,7 @@ TEST_F(XTListCtrlTest, HeaderClicksSortAndToggle)
 TEST_F(XTListCtrlTest, TheHeaderMenuSortsOnlyItsOwnListAndOnlyOverASortingHeader)
 {
     CPoint pt = HeaderItemCentre(m_list, 1);
-    RightClickHeader(m_list, pt);
-    EXPECT_EQ(1, g_nMenus);
+    EXPECT_TRUE(RightClickHeader(m_list, pt));
     m_list.Header().SendMessage(WM_COMMAND, XT_IDC_SORTDSC);
     m_list.Header().SendMessage(WM_COMMAND, XT_IDC_SORTDSC);   // already so: nothing
     m_list.Header().SendMessage(WM_COMMAND, XT_IDC_SORTASC);
@@ -129,11 +118,9 @@ TEST_F(XTListCtrlTest, TheHeaderMenuSortsOnlyItsOwnListAndOnlyOverASortingHeader
     // No menu beside the items or without sorting.
     CRect rcLast;
     m_list.Header().GetItemRect(2, &rcLast);
-    RightClickHeader(m_list, CPoint(rcLast.right + 5, rcLast.CenterPoint().y));
-    EXPECT_EQ(0, g_nMenus);
+    EXPECT_FALSE(RightClickHeader(m_list, CPoint(rcLast.right + 5, rcLast.CenterPoint().y)));
     m_list.ModifyStyle(0, LVS_NOSORTHEADER);
-    RightClickHeader(m_list, HeaderItemCentre(m_list, 0));
-    EXPECT_EQ(0, g_nMenus);
+    EXPECT_FALSE(RightClickHeader(m_list, HeaderItemCentre(m_list, 0)));
 }
 
 TEST_F(XTListCtrlTest, ColumnWidthsAreStoredAndRestored)
