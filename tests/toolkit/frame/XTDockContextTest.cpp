@@ -10,6 +10,7 @@
 
 #include "framework/Afx.h"
 #include "toolkit/XTTestCanvas.h"
+#include "toolkit/frame/XTDockTestFrame.h"
 #include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -116,25 +117,10 @@ public:
         return ppContext == nullptr || bar.m_pDockContext == *ppContext;
     }
     CDockBar* DockBar(UINT nID) { return static_cast<CDockBar*>(GetControlBar(nID)); }
-    std::vector<int> Rows(UINT nID)
-    {
-        std::vector<int> rows;
-        CDockBar* pDockBar = DockBar(nID);
-        for (INT_PTR i = 0; i < pDockBar->m_arrBars.GetSize(); ++i)
-        {
-            CControlBar* pBar = CDockBar::BarAt(pDockBar->m_arrBars[i]);
-            rows.push_back(pBar ? pBar->GetDlgCtrlID() : pDockBar->m_arrBars[i] ? -1 : 0);
-        }
-        return rows;
-    }
+    std::vector<int> Rows(UINT nID) { return toolkit_test::DockRows(DockBar(nID)); }
 };
 
-int DockBarID(CControlBar& bar)
-{
-    if (bar.m_pDockBar == nullptr || bar.m_pDockBar->m_bFloating)
-        return 0;
-    return bar.m_pDockBar->GetDlgCtrlID();
-}
+int DockBarID(CControlBar& bar) { return toolkit_test::DockBarID(&bar); }
 
 // One posted input during a drag; the point is the screen point it carries.
 struct Input

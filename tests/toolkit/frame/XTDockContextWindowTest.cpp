@@ -21,24 +21,8 @@ using toolkit_test::MoveCursorTo;
 
 void Pump() { testing_support::PumpPendingMessages(); }
 
-int DockBarID(CControlBar* pBar)
-{
-    if (pBar->m_pDockBar == nullptr || pBar->m_pDockBar->m_bFloating)
-        return 0;
-    return pBar->m_pDockBar->GetDlgCtrlID();
-}
-
-// The rows of a dock bar as bar ids, 0 ending each row (places kept are -1).
-std::vector<int> Rows(CDockBar* pDockBar)
-{
-    std::vector<int> rows;
-    for (INT_PTR i = 0; i < pDockBar->m_arrBars.GetSize(); ++i)
-    {
-        CControlBar* pBar = CDockBar::BarAt(pDockBar->m_arrBars[i]);
-        rows.push_back(pBar ? pBar->GetDlgCtrlID() : pDockBar->m_arrBars[i] ? -1 : 0);
-    }
-    return rows;
-}
+using toolkit_test::DockBarID;
+const auto Rows = toolkit_test::DockRows;
 
 // Two dock windows, one above the other in the left column of a frame that
 // floats them in the toolkit's mini frame.

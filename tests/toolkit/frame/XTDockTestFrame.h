@@ -37,6 +37,26 @@ inline BOOL CreateDockBars(CFrameWnd* pFrame)
     return TRUE;
 }
 
+// The id of the dock bar the bar is docked in; 0 while it floats.
+inline int DockBarID(const CControlBar* pBar)
+{
+    if (pBar->m_pDockBar == nullptr || pBar->m_pDockBar->m_bFloating)
+        return 0;
+    return pBar->m_pDockBar->GetDlgCtrlID();
+}
+
+// The rows of a dock bar as bar ids, 0 ending each row (a kept place is -1).
+inline std::vector<int> DockRows(CDockBar* pDockBar)
+{
+    std::vector<int> rows;
+    for (INT_PTR i = 0; i < pDockBar->m_arrBars.GetSize(); ++i)
+    {
+        CControlBar* pBar = CDockBar::BarAt(pDockBar->m_arrBars[i]);
+        rows.push_back(pBar ? pBar->GetDlgCtrlID() : pDockBar->m_arrBars[i] ? -1 : 0);
+    }
+    return rows;
+}
+
 class CDockTestFrame : public CFrameWnd
 {
 public:
