@@ -28,27 +28,13 @@ const UINT ID_BAR_B = AFX_IDW_CONTROLBAR_FIRST + 91;
 void Pump() { testing_support::PumpPendingMessages(); }
 
 // A toolkit bar of a fixed size that may ask to be dragged live.
-class CSideBar : public CXTControlBar
+class CSideBar : public toolkit_test::CFixedBar
 {
 public:
-    explicit CSideBar(CSize size, BOOL bFullDrag = FALSE) : m_size(size), m_bFullDrag(bFullDrag) {}
-    BOOL Create(CWnd* pParent, DWORD dwBarStyle, UINT nID)
-    {
-        return CreateBar(nullptr, WS_VISIBLE, dwBarStyle, pParent, nID);
-    }
-    CSize CalcFixedLayout(BOOL, BOOL bHorz) override
-    {
-        return bHorz ? m_size : CSize(m_size.cy, m_size.cx);
-    }
-    CSize CalcDynamicLayout(int, DWORD nMode) override
-    {
-        return CalcFixedLayout(FALSE, (nMode & LM_HORZ) != 0);
-    }
-    void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+    explicit CSideBar(CSize size, BOOL bFullDrag = FALSE) : CFixedBar(size), m_bFullDrag(bFullDrag) {}
     BOOL IsFullWindowDrag() const override { return m_bFullDrag; }
 
 private:
-    CSize m_size;
     BOOL m_bFullDrag;
 };
 

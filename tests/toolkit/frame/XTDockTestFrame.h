@@ -37,6 +37,27 @@ inline BOOL CreateDockBars(CFrameWnd* pFrame)
     return TRUE;
 }
 
+// A toolkit bar of a fixed size; at a side it stands on its end.
+class CFixedBar : public CXTControlBar
+{
+public:
+    explicit CFixedBar(CSize size = CSize(160, 30)) : m_size(size) {}
+    BOOL Create(CWnd* pParent, DWORD dwBarStyle, UINT nID, LPCSTR lpszText = nullptr)
+    {
+        if (!CreateBar(nullptr, WS_VISIBLE, dwBarStyle, pParent, nID))
+            return FALSE;
+        if (lpszText != nullptr)
+            SetWindowText(lpszText);
+        return TRUE;
+    }
+    CSize CalcFixedLayout(BOOL, BOOL bHorz) override { return bHorz ? m_size : CSize(m_size.cy, m_size.cx); }
+    CSize CalcDynamicLayout(int, DWORD nMode) override { return CalcFixedLayout(FALSE, (nMode & LM_HORZ) != 0); }
+    void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+
+private:
+    CSize m_size;
+};
+
 // The id of the dock bar the bar is docked in; 0 while it floats.
 inline int DockBarID(const CControlBar* pBar)
 {

@@ -18,6 +18,7 @@
 #include "framework/Afx.h"
 #include "helpers/TestSupport.h"
 #include "toolkit/bars/XTTestAppKey.h"
+#include "toolkit/frame/XTDockTestFrame.h"
 
 #include "XTResource.h"
 
@@ -31,16 +32,10 @@ namespace {
 
 const UINT kTopBar = 0xE81B, kLeftBar = 0xE81C, kRightBar = 0xE81D, kBottomBar = 0xE81E;
 
-class CTestBar : public CXTControlBar
+class CTestBar : public toolkit_test::CFixedBar
 {
 public:
-    BOOL Create(CWnd* pParent, DWORD dwBarStyle, UINT nID)
-    {
-        return CreateBar(nullptr, WS_VISIBLE, dwBarStyle, pParent, nID);
-    }
-    CSize CalcFixedLayout(BOOL, BOOL bHorz) override { return bHorz ? CSize(60, 24) : CSize(24, 60); }
-    CSize CalcDynamicLayout(int, DWORD nMode) override { return CalcFixedLayout(FALSE, (nMode & LM_HORZ) != 0); }
-    void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+    CTestBar() : CFixedBar(CSize(60, 24)) {}
 };
 
 // A menu bar as the frames see it: it records what it is offered.
