@@ -41,6 +41,27 @@ void TwoInTheLeftColumn(CDockTestFrame& frame, CXTDockWindow*& pEins, CXTDockWin
     Pump();
 }
 
+// Drags the window by posted messages to 2 pixels inside the empty right dock
+// bar's edge; the keys go down before the move and after it.
+void DragToTheRight(CDockTestFrame& frame, CXTDockWindow* pWindow, const std::vector<UINT>& keysBefore,
+                    const std::vector<UINT>& keysAfter)
+{
+    CRect rectRight;
+    frame.DockBar(XT_IDW_DOCKBAR_RIGHT)->GetWindowRect(&rectRight);
+    CPoint pt(rectRight.left - 2, rectRight.top + rectRight.Height() / 2);
+    MoveCursorTo(pt.x, pt.y);
+    pWindow->ScreenToClient(&pt);
+    LPARAM lParam = MAKELPARAM((WORD)(short)pt.x, (WORD)(short)pt.y);
+    pWindow->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
+    for (UINT nKey : keysBefore)
+        pWindow->PostMessage(WM_KEYDOWN, nKey, 0);
+    pWindow->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, lParam);
+    for (UINT nKey : keysAfter)
+        pWindow->PostMessage(WM_KEYDOWN, nKey, 0);
+    pWindow->PostMessage(WM_LBUTTONUP, 0, lParam);
+    Pump();
+}
+
 TEST(XTDockContextDockWindow, ADockWindowDraggedFromTheLeftDocksRight)
 {
     struct Case
@@ -67,20 +88,7 @@ TEST(XTDockContextDockWindow, ADockWindowDraggedFromTheLeftDocksRight)
         Pump();
         ASSERT_EQ(XT_IDW_DOCKBAR_LEFT, DockBarID(pWindow));
 
-        // The cursor 2 pixels inside the empty right dock bar's edge.
-        CRect rectRight;
-        frame.DockBar(XT_IDW_DOCKBAR_RIGHT)->GetWindowRect(&rectRight);
-        CPoint pt(rectRight.left - 2, rectRight.top + rectRight.Height() / 2);
-        MoveCursorTo(pt.x, pt.y);
-        CPoint ptClient = pt;
-        pWindow->ScreenToClient(&ptClient);
-        LPARAM lParam = MAKELPARAM((WORD)(short)ptClient.x, (WORD)(short)ptClient.y);
-        pWindow->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
-        pWindow->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, lParam);
-        for (UINT nKey : c.keys)
-            pWindow->PostMessage(WM_KEYDOWN, nKey, 0);
-        pWindow->PostMessage(WM_LBUTTONUP, 0, lParam);
-        Pump();
+        DragToTheRight(frame, pWindow, {}, c.keys);
 
         EXPECT_EQ(nullptr, ::GetCapture());
         EXPECT_EQ(c.nDockBar, DockBarID(pWindow));
@@ -143,19 +151,7 @@ TEST(XTDockContextDockWindow, AnExpandedWindowGivesItsRowBackItsLengthsWhenItLea
         pEins->GetWindowRect(&rectEins);
         ASSERT_LT(rectEins.Height(), 60);
 
-        CRect rectRight;
-        frame.DockBar(XT_IDW_DOCKBAR_RIGHT)->GetWindowRect(&rectRight);
-        CPoint pt(rectRight.left - 2, rectRight.top + rectRight.Height() / 2);
-        MoveCursorTo(pt.x, pt.y);
-        CPoint ptClient = pt;
-        pZwei->ScreenToClient(&ptClient);
-        LPARAM lParam = MAKELPARAM((WORD)(short)ptClient.x, (WORD)(short)ptClient.y);
-        pZwei->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
-        if (c.bFloat)
-            pZwei->PostMessage(WM_KEYDOWN, VK_CONTROL, 0);
-        pZwei->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, lParam);
-        pZwei->PostMessage(WM_LBUTTONUP, 0, lParam);
-        Pump();
+        DragToTheRight(frame, pZwei, c.bFloat ? std::vector<UINT>{ VK_CONTROL } : std::vector<UINT>{}, {});
 
         EXPECT_EQ(c.bFloat ? 0 : XT_IDW_DOCKBAR_RIGHT, DockBarID(pZwei));
         EXPECT_FALSE(pZwei->IsExpanded());
