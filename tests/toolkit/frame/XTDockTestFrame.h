@@ -6,6 +6,7 @@
 #include "toolkit/frame/XTDockWindow.h"
 
 #include "framework/FrameWnd.h"
+#include "framework/BarTestSupport.h"
 
 #include <memory>
 #include <vector>
@@ -67,16 +68,7 @@ inline int DockBarID(const CControlBar* pBar)
 }
 
 // The rows of a dock bar as bar ids, 0 ending each row (a kept place is -1).
-inline std::vector<int> DockRows(CDockBar* pDockBar)
-{
-    std::vector<int> rows;
-    for (INT_PTR i = 0; i < pDockBar->m_arrBars.GetSize(); ++i)
-    {
-        CControlBar* pBar = CDockBar::BarAt(pDockBar->m_arrBars[i]);
-        rows.push_back(pBar ? pBar->GetDlgCtrlID() : pDockBar->m_arrBars[i] ? -1 : 0);
-    }
-    return rows;
-}
+using bar_test_support::DockRows;
 
 class CDockTestFrame : public CFrameWnd
 {
