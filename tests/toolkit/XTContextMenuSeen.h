@@ -5,6 +5,7 @@
 #include "framework/Afx.h"
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,12 +20,15 @@ inline HMENU FindOpenPopupMenu()
     return (HMENU)::SendMessageA(hWndPopup, MN_GETHMENU, 0, 0);
 }
 
-// What the timer saw of the context menu: "id text [x]" an entry, [x] when checked.
+// What the timer saw of the context menu: "id text [x]" an entry, [x] when
+// checked; each command's state; where the menu's window stood.
 struct ContextMenuSeen
 {
     static inline ContextMenuSeen* pActive = nullptr;
     BOOL bSeen = FALSE;
     std::vector<std::string> entries;
+    std::map<UINT, UINT> states;
+    CPoint ptTopLeft;
 
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
     {
@@ -35,10 +39,14 @@ struct ContextMenuSeen
         {
             char szText[64] = "";
             ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
-            BOOL bChecked = (::GetMenuState(hMenu, i, MF_BYPOSITION) & MF_CHECKED) != 0;
+            const UINT nState = ::GetMenuState(hMenu, i, MF_BYPOSITION);
             pActive->entries.push_back(std::to_string(::GetMenuItemID(hMenu, i)) + " " + szText +
-                                       (bChecked ? " [x]" : ""));
+                                       ((nState & MF_CHECKED) ? " [x]" : ""));
+            pActive->states[::GetMenuItemID(hMenu, i)] = nState;
         }
+        CRect rect;
+        ::GetWindowRect(::FindWindowA("#32768", nullptr), &rect);
+        pActive->ptTopLeft = rect.TopLeft();
         pActive->bSeen = TRUE;
         ::EndMenu();
     }

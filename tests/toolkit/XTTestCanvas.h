@@ -7,6 +7,7 @@
 #include "toolkit/frame/XTPainters.h"
 
 #include "framework/DC.h"
+#include "helpers/TestSupport.h"
 
 #include <commctrl.h>
 #include <stdio.h>
@@ -93,6 +94,22 @@ inline HIMAGELIST SquareImageList()
     return hList;
 }
 
+// An icon of the size, with or without a colour bitmap (a mask of both halves).
+inline HICON MakeIcon(int cx = 16, int cy = 16, BOOL bColor = TRUE)
+{
+    ICONINFO info = {};
+    info.fIcon = TRUE;
+    HDC hScreen = ::GetDC(nullptr);
+    info.hbmMask = ::CreateBitmap(cx, bColor ? cy : cy * 2, 1, 1, nullptr);
+    info.hbmColor = bColor ? ::CreateCompatibleBitmap(hScreen, cx, cy) : nullptr;
+    ::ReleaseDC(nullptr, hScreen);
+    HICON hIcon = ::CreateIconIndirect(&info);
+    ::DeleteObject(info.hbmMask);
+    if (info.hbmColor)
+        ::DeleteObject(info.hbmColor);
+    return hIcon;
+}
+
 // The flat look for the test's scope, out of design mode afterwards.
 class FlatLookScope
 {
@@ -119,12 +136,7 @@ inline void MoveCursorTo(int x, int y)
     {
         if (nSteady == 0)
             ::SetCursorPos(x, y);
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
+        testing_support::PumpPendingMessages();
         ::Sleep(2);
         POINT pt = {};
         ::GetCursorPos(&pt);

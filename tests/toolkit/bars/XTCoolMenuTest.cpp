@@ -84,9 +84,16 @@ protected:
 
 TEST_F(CoolMenuTest, UnusedHiddenCommandsStayOutUntilChosen)
 {
-    CXTMenu alive;   // personalised menus are on while a toolkit menu exists
     HideTwo();
     const std::vector<UINT> full = { ID_OPEN, ID_SAVE, 0, ID_HIDDEN_A, ID_HIDDEN_B, 0, ID_EXIT };
+    {
+        SCOPED_TRACE("without a toolkit menu nothing is hidden");
+        InitPopup(m_menu);
+        EXPECT_EQ(full, Ids(m_menu));
+        EXPECT_TRUE(::GetMenuState(m_menu, 3, MF_BYPOSITION) & MF_OWNERDRAW);
+        EndMenuLoop();
+    }
+    CXTMenu alive;   // personalised menus are on while a toolkit menu exists
     {
         SCOPED_TRACE("first opening: the hidden run and one separator go, the chevron ends the popup");
         InitPopup(m_menu);
@@ -124,15 +131,6 @@ TEST_F(CoolMenuTest, UnusedHiddenCommandsStayOutUntilChosen)
         EndMenuLoop();
         EXPECT_FALSE(GetXTMenuState().bShowFullMenus);
     }
-}
-
-TEST_F(CoolMenuTest, WithoutAToolkitMenuNothingIsHidden)
-{
-    HideTwo();
-    InitPopup(m_menu);
-    EXPECT_EQ((std::vector<UINT>{ ID_OPEN, ID_SAVE, 0, ID_HIDDEN_A, ID_HIDDEN_B, 0, ID_EXIT }), Ids(m_menu));
-    EXPECT_TRUE(::GetMenuState(m_menu, 3, MF_BYPOSITION) & MF_OWNERDRAW);
-    EndMenuLoop();
 }
 
 TEST_F(CoolMenuTest, RecentListKeepsTheNewestAndIgnoresAccelerators)

@@ -58,7 +58,26 @@ protected:
                 pDlg->SendMessage(WM_COMMAND, IDCANCEL);
         };
     }
-
+    // The test tool bar docked at the frame's top, customisable.
+    void DockBar(CXTToolBar& bar, UINT nID, DWORD dwStyle = 0)
+    {
+        ASSERT_TRUE(bar.CreateEx(&m_frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | dwStyle,
+                                 CRect(0, 0, 0, 0), nID));
+        ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_BAR));
+        bar.EnableDocking(CBRS_ALIGN_ANY);
+        m_frame.DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+        bar.RegisterCustomize(TRUE);
+        m_frame.RecalcLayout();
+        PumpFor(30);
+    }
+    // A button's rectangle in screen coordinates.
+    static CRect ScreenItemRect(CXTToolBar& bar, int nIndex)
+    {
+        CRect rect;
+        bar.GetItemRect(nIndex, &rect);
+        bar.ClientToScreen(&rect);
+        return rect;
+    }
 };
 
 TEST_F(XTCustomizeSheetTest, CloseEndsCustomiseModeAndTheActivePageIsKept)
@@ -157,19 +176,13 @@ TEST_F(XTCustomizeSheetTest, NewBarsGetDefaultNamesAndRefusedNamesAsk)
 TEST_F(XTCustomizeSheetTest, ACommandDraggedFromTheCommandsPageLandsWithItsIcon)
 {
     CXTToolBar source, target;
-    for (CXTToolBar* pBar : { &source, &target })
-    {
-        ASSERT_TRUE(pBar->CreateEx(&m_frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect(0, 0, 0, 0),
-                                   pBar == &source ? 0xE810 : 0xE811));
-        ASSERT_TRUE(pBar->LoadToolBar(IDR_TEST_BAR));
-        pBar->EnableDocking(CBRS_ALIGN_ANY);
-        m_frame.DockControlBar(pBar, AFX_IDW_DOCKBAR_TOP);
-    }
+    ASSERT_NO_FATAL_FAILURE(DockBar(source, 0xE810));
+    ASSERT_NO_FATAL_FAILURE(DockBar(target, 0xE811));
+    source.RegisterCustomize(FALSE);
     source.SetWindowText("Zebra");
     target.SetWindowText("alpha");
     const UINT kOne = ID_TEST_CUT;
     target.SetButtons(&kOne, 1);
-    target.RegisterCustomize(TRUE);
     m_frame.RecalcLayout();
     PumpFor(30);
     const int nImagesBefore = ImageList_GetImageCount((HIMAGELIST)target.SendMessage(TB_GETIMAGELIST));
@@ -202,9 +215,7 @@ TEST_F(XTCustomizeSheetTest, ACommandDraggedFromTheCommandsPageLandsWithItsIcon)
         CRect rcItem;
         commands.GetItemRect(0, &rcItem);
         commands.ClientToScreen(&rcItem);
-        CRect rcTarget;
-        target.GetItemRect(0, &rcTarget);
-        target.ClientToScreen(&rcTarget);
+        const CRect rcTarget = ScreenItemRect(target, 0);
         Drag(rcItem.CenterPoint(), CPoint(rcTarget.right - 3, rcTarget.CenterPoint().y));
     });
     // Sorted by sort key (the bars' ids), not by name.
@@ -342,18 +353,10 @@ TEST_F(XTCustomizeSheetTest, WhileTheSheetIsOpenClicksReachItsBarsButNotTheRestO
     CCountingButton button;
     ASSERT_TRUE(button.Create("BUTTON", "Inside", WS_CHILD | WS_VISIBLE, CRect(150, 150, 250, 190), &m_frame, 4711));
     CXTToolBar bar;
-    ASSERT_TRUE(bar.CreateEx(&m_frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect(0, 0, 0, 0), 0xE810));
-    ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_BAR));
-    bar.EnableDocking(CBRS_ALIGN_ANY);
-    m_frame.DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
-    bar.RegisterCustomize(TRUE);
-    m_frame.RecalcLayout();
-    PumpFor(30);
+    ASSERT_NO_FATAL_FAILURE(DockBar(bar, 0xE810));
     CRect rcButton;
     button.GetWindowRect(&rcButton);
-    CRect rcItem;
-    bar.GetItemRect(0, &rcItem);
-    bar.ClientToScreen(&rcItem);
+    const CRect rcItem = ScreenItemRect(bar, 0);
     int nClicksWhileOpen = -1;
     int nSelected = -1;
     RunSheet(XT_CUST_TOOLBARS, [&](CXTCustomizeSheet& sheet) {
@@ -374,14 +377,7 @@ TEST_F(XTCustomizeSheetTest, WhileTheSheetIsOpenClicksReachItsBarsButNotTheRestO
 TEST_F(XTCustomizeSheetTest, TheBarListFollowsShowAndHideAndDraggingTheBarDropsItsSelection)
 {
     CXTToolBar bar;
-    ASSERT_TRUE(bar.CreateEx(&m_frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_GRIPPER,
-                             CRect(0, 0, 0, 0), 0xE810));
-    ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_BAR));
-    bar.RegisterCustomize(TRUE);
-    bar.EnableDocking(CBRS_ALIGN_ANY);
-    m_frame.DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
-    m_frame.RecalcLayout();
-    PumpFor(30);
+    ASSERT_NO_FATAL_FAILURE(DockBar(bar, 0xE810, CBRS_GRIPPER));
     std::vector<int> checks;
     int nSelectedAfterDrag = -2;
     BOOL bFloated = FALSE;
@@ -395,10 +391,7 @@ TEST_F(XTCustomizeSheetTest, TheBarListFollowsShowAndHideAndDraggingTheBarDropsI
             m_frame.ShowControlBar(&bar, bShow, FALSE);
             checks.push_back(list.GetCheck(0));
         }
-        CRect rcItem;
-        bar.GetItemRect(0, &rcItem);
-        bar.ClientToScreen(&rcItem);
-        Click(rcItem.CenterPoint());
+        Click(ScreenItemRect(bar, 0).CenterPoint());
         ASSERT_EQ(0, bar.GetCustomizer()->GetSelected());
         // The gripper, dragged well below the bars: the bar floats.
         CRect rcBar;

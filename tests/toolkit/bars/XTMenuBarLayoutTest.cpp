@@ -15,20 +15,13 @@ XT_MENUBAR_LAYOUT_ITEM Item(int cx, int nGap = 0, BOOL bCanWrap = TRUE, BOOL bRi
     return item;
 }
 
-std::vector<int> Lefts(const XT_MENUBAR_LAYOUT& items)
+// One edge of every item's place: &RECT::left or &RECT::top.
+std::vector<int> Edges(const XT_MENUBAR_LAYOUT& items, LONG RECT::*pEdge)
 {
-    std::vector<int> lefts;
+    std::vector<int> edges;
     for (const XT_MENUBAR_LAYOUT_ITEM& item : items)
-        lefts.push_back(item.rect.left);
-    return lefts;
-}
-
-std::vector<int> Tops(const XT_MENUBAR_LAYOUT& items)
-{
-    std::vector<int> tops;
-    for (const XT_MENUBAR_LAYOUT_ITEM& item : items)
-        tops.push_back(item.rect.top);
-    return tops;
+        edges.push_back(item.rect.*pEdge);
+    return edges;
 }
 
 const int kRow = 20;
@@ -66,8 +59,8 @@ TEST(XTMenuBarLayout, RowsWrapAfterTheLastItemThatMayEndARow)
         XT_MENUBAR_LAYOUT items = row.items;
         EXPECT_EQ(row.nRows, WrapMenuBarItems(items, row.nLength));
         EXPECT_EQ(row.extent, PlaceMenuBarItems(items, TRUE, kRow, 0));
-        EXPECT_EQ(row.lefts, Lefts(items));
-        EXPECT_EQ(row.tops, Tops(items));
+        EXPECT_EQ(row.lefts, Edges(items, &RECT::left));
+        EXPECT_EQ(row.tops, Edges(items, &RECT::top));
     }
 }
 
@@ -94,7 +87,7 @@ TEST(XTMenuBarLayout, TheRightAlignedRunEndsAtTheEdgeOfItsRow)
                                     Item(16, 0, FALSE, TRUE) };
         WrapMenuBarItems(items, row.nLength);
         PlaceMenuBarItems(items, TRUE, kRow, row.nEnd);
-        EXPECT_EQ(row.lefts, Lefts(items));
+        EXPECT_EQ(row.lefts, Edges(items, &RECT::left));
         EXPECT_EQ(row.nButtonRow * kRow + 2, items[3].rect.top);
     }
 }

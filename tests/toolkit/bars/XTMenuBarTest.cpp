@@ -13,6 +13,7 @@
 #include "framework/DockBar.h"
 #include "framework/MDIChildWnd.h"
 #include "framework/MDIFrameWnd.h"
+#include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -105,15 +106,7 @@ int TextWidth(LPCSTR pszText)
     return size.cx;
 }
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
+void Pump() { testing_support::PumpPendingMessages(); }
 
 // Drives the menu loops a test opens: each time a popup of the bar is on the
 // screen for an item not seen just before, the tracked item is recorded and
@@ -401,20 +394,6 @@ TEST_F(MenuBarTest, TheMouseMovesTheOpenPopupToTheItemUnderIt)
     EXPECT_EQ(CXTMenuBar::trackNone, State());
 }
 
-TEST_F(MenuBarTest, PopupsOpenBelowTheirItemOnTheDesktop)
-{
-    TPMPARAMS tpm = {};
-    CRect rcItem(100, 20, 140, 39);
-    CPoint point = Bar().GetPopupPosition(rcItem, tpm);
-    EXPECT_EQ(CPoint(100, 39), point);
-    EXPECT_EQ(sizeof(TPMPARAMS), tpm.cbSize);
-    CRect rcDesktop;
-    ::GetWindowRect(::GetDesktopWindow(), &rcDesktop);
-    EXPECT_EQ(CRect(rcDesktop.left, rcDesktop.top, rcDesktop.right, 39), CRect(tpm.rcExclude));
-    // Never at negative coordinates.
-    EXPECT_EQ(CPoint(0, 0), Bar().GetPopupPosition(CRect(-30, -50, -10, -20), tpm));
-}
-
 TEST_F(MenuBarTest, AMaximisedChildShowsItsIconAndButtons)
 {
     NewChild("One");
@@ -550,12 +529,19 @@ TEST_F(MenuBarTest, TheHooksFollowTheFramesActivationCommandsAndMDIMenus)
     ::DestroyMenu(hOther);
 }
 
-TEST_F(MenuBarTest, ADockedBarOpensItsPopupsTowardTheFrameAndRunsAlongItsSide)
+TEST_F(MenuBarTest, PopupsOpenBelowTheirItemOrTowardTheFrameOfADockedBarWhichRunsAlongItsSide)
 {
-    m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
-    Bar().EnableDocking(CBRS_ALIGN_ANY);
     CRect rcDesktop;
     ::GetWindowRect(::GetDesktopWindow(), &rcDesktop);
+    TPMPARAMS tpmFree = {};
+    EXPECT_EQ(CPoint(100, 39), Bar().GetPopupPosition(CRect(100, 20, 140, 39), tpmFree));
+    EXPECT_EQ(sizeof(TPMPARAMS), tpmFree.cbSize);
+    EXPECT_EQ(CRect(rcDesktop.left, rcDesktop.top, rcDesktop.right, 39), CRect(tpmFree.rcExclude));
+    // Never at negative coordinates.
+    EXPECT_EQ(CPoint(0, 0), Bar().GetPopupPosition(CRect(-30, -50, -10, -20), tpmFree));
+
+    m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    Bar().EnableDocking(CBRS_ALIGN_ANY);
     const CRect rcItem(300, 200, 340, 219);
     struct Row
     {

@@ -141,28 +141,33 @@ TEST(XTToolBarLayout, AnEmptyBarIsAtLeast22Square)
     EXPECT_EQ(CSize(22, 22), CalcToolBarItemsSize(XT_TOOLBAR_ITEMS(), metrics));
 }
 
-TEST(XTToolBarLayout, SizingForAHeightFindsTheNarrowestFittingWidth)
+// Six buttons: one row is 138 wide, each further row 22 higher.
+TEST(XTToolBarLayout, SizingForAHeightOrAWidthFindsTheNarrowestFittingLayout)
 {
     XT_TOOLBAR_METRICS metrics;
     metrics.sizeButton = CSize(23, 22);
     struct Case
     {
         const char* name;
-        int nHeight;
+        int nLength;
+        BOOL bVert;   // nLength is the height to fit
         CSize expected;
     };
-    // Six buttons: one row is 138 wide, each further row 22 higher.
     const Case cases[] = {
-        { "room for one row", 22, CSize(138, 22) },
-        { "room for two rows", 44, CSize(69, 44) },
-        { "room for three rows", 70, CSize(46, 66) },
-        { "room for all rows", 500, CSize(23, 132) },
+        { "room for one row", 22, TRUE, CSize(138, 22) },
+        { "room for two rows", 44, TRUE, CSize(69, 44) },
+        { "room for three rows", 70, TRUE, CSize(46, 66) },
+        { "room for all rows", 500, TRUE, CSize(23, 132) },
+        { "unlimited width", 32767, FALSE, CSize(138, 22) },
+        // 100 gives two rows (4 + 2); three buttons per row are enough for two rows.
+        { "two rows balanced", 100, FALSE, CSize(69, 44) },
+        { "too narrow for any button", 10, FALSE, CSize(23, 132) },
     };
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
         XT_TOOLBAR_ITEMS items = Items("BBBBBB");
-        SizeToolBarItems(items, c.nHeight, TRUE, metrics);
+        SizeToolBarItems(items, c.nLength, c.bVert, metrics);
         EXPECT_EQ(c.expected, CalcToolBarItemsSize(items, metrics));
     }
 }
@@ -204,31 +209,6 @@ TEST(XTToolBarLayout, SizingForAHeightEndsForMixedWidthsAndAdjacentSeparators)
             int cy = CalcToolBarItemsSize(items, metrics).cy;
             EXPECT_TRUE(cy <= nHeight || cy == cyOneRow);
         }
-    }
-}
-
-TEST(XTToolBarLayout, SizingForAWidthKeepsItsRowCountAtTheNarrowestWidth)
-{
-    XT_TOOLBAR_METRICS metrics;
-    metrics.sizeButton = CSize(23, 22);
-    struct Case
-    {
-        const char* name;
-        int nWidth;
-        CSize expected;
-    };
-    const Case cases[] = {
-        { "unlimited", 32767, CSize(138, 22) },
-        // 100 gives two rows (4 + 2); three buttons per row are enough for two rows.
-        { "two rows balanced", 100, CSize(69, 44) },
-        { "too narrow for any button", 10, CSize(23, 132) },
-    };
-    for (const Case& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        XT_TOOLBAR_ITEMS items = Items("BBBBBB");
-        SizeToolBarItems(items, c.nWidth, FALSE, metrics);
-        EXPECT_EQ(c.expected, CalcToolBarItemsSize(items, metrics));
     }
 }
 

@@ -106,15 +106,7 @@ public:
     using CXTToolBar::GetInsideInsets;
 };
 
-void PumpMessages()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
+void PumpMessages() { testing_support::PumpPendingMessages(); }
 
 // Counts the buttons the control deletes (each rewrite deletes one).
 class DeleteCounter
@@ -243,14 +235,6 @@ TEST_F(XTToolBarTest, LoadsButtonsImagesAndSeparatorsFromTheResource)
     }
 }
 
-TEST_F(XTToolBarTest, AMissingResourceFailsAndKeepsTheButtons)
-{
-    CreateBar();
-    EXPECT_FALSE(m_bar.LoadToolBar(3999));
-    EXPECT_FALSE(m_bar.LoadBitmap(3999));
-    EXPECT_EQ(kButtonCount, m_bar.GetCount());
-}
-
 TEST_F(XTToolBarTest, WritingAButtonBackUnchangedLeavesTheControlAlone)
 {
     CreateBar();
@@ -321,6 +305,11 @@ TEST_F(XTToolBarTest, CommandUpdatesSetEnabledCheckedAndIndeterminateStates)
     // Commands without a handler are disabled; one with a handler is not.
     EXPECT_EQ((DWORD)XT_TBSTATE_DISABLED, HIWORD(m_bar.GetButtonStyle(1)));
     EXPECT_EQ(0u, HIWORD(m_bar.GetButtonStyle(0)));
+    // A whole drop-down button is not disabled without its handler.
+    m_bar.SetButtonStyle(6, LOWORD(m_bar.GetButtonStyle(6)) | BTNS_WHOLEDROPDOWN | TBBS_PRESSED);
+    m_bar.OnUpdateCmdUI(&m_frame, TRUE);
+    EXPECT_EQ((DWORD)TBSTATE_PRESSED, HIWORD(m_bar.GetButtonStyle(6)));
+    EXPECT_EQ((DWORD)XT_TBSTATE_DISABLED, HIWORD(m_bar.GetButtonStyle(7)));
 
     // A popup the customisation manager would supply: without one the
     // button stays disabled whatever its handler says.
@@ -328,15 +317,6 @@ TEST_F(XTToolBarTest, CommandUpdatesSetEnabledCheckedAndIndeterminateStates)
     m_frame.bEnableSave = TRUE;
     m_bar.OnUpdateCmdUI(&m_frame, TRUE);
     EXPECT_EQ((DWORD)XT_TBSTATE_DISABLED, HIWORD(m_bar.GetButtonStyle(3)));
-}
-
-TEST_F(XTToolBarTest, AWholeDropDownButtonIsNotDisabledWithoutItsHandler)
-{
-    CreateBar();
-    m_bar.SetButtonStyle(6, m_bar.GetButtonStyle(6) | BTNS_WHOLEDROPDOWN | TBBS_PRESSED);
-    m_bar.OnUpdateCmdUI(&m_frame, TRUE);
-    EXPECT_EQ((DWORD)TBSTATE_PRESSED, HIWORD(m_bar.GetButtonStyle(6)));
-    EXPECT_EQ((DWORD)XT_TBSTATE_DISABLED, HIWORD(m_bar.GetButtonStyle(7)));
 }
 
 // What a thread timer sees while a drop-down menu is open, before it closes it.
@@ -566,7 +546,7 @@ TEST_F(XTToolBarTest, HidesButtonsFromTheRightUntilTheRowAndTheChevronFit)
     EXPECT_EQ("........", HiddenPattern());
 }
 
-TEST_F(XTToolBarTest, TheChevronsRoomCountsWhereTheChevronShows)
+TEST_F(XTToolBarTest, TheChevronsRoomCountsWhereTheChevronShowsAlongTheBar)
 {
     CreateBar();
     const int cxRow = RowWidth();
@@ -592,26 +572,19 @@ TEST_F(XTToolBarTest, TheChevronsRoomCountsWhereTheChevronShows)
         EXPECT_EQ(c.bDocked, m_bar.IsHorizontal());
         EXPECT_EQ(cxRow + InsetsAlong() + c.cxReserve, m_bar.CalcFixedLayout(FALSE, TRUE).cx);
     }
-    m_bar.SetParent(&m_dock);
-    m_bar.RegisterCustomize(FALSE);
-}
-
-TEST_F(XTToolBarTest, AVerticalBarTakesTheChevronsRoomDownwards)
-{
-    CreateBar();
+    // Docked on the left: a column of buttons, the chevron's room below it.
     CWnd left;
     ASSERT_TRUE(left.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 60, 500), &m_frame,
                             XT_IDW_DOCKBAR_LEFT));
     m_bar.SetParent(&left);
+    m_bar.RegisterCustomize(FALSE);
     EXPECT_FALSE(m_bar.IsHorizontal());
     const CSize sizePlain = m_bar.CalcFixedLayout(FALSE, FALSE);
-    // A column of buttons.
     EXPECT_LT(sizePlain.cx, sizePlain.cy);
     m_bar.RegisterCustomize(TRUE);
-    const CSize sizeChevron = m_bar.CalcFixedLayout(FALSE, FALSE);
-    EXPECT_EQ(CSize(sizePlain.cx, sizePlain.cy + XT_CHEVRON_RESERVE), sizeChevron);
-    m_bar.RegisterCustomize(FALSE);
+    EXPECT_EQ(CSize(sizePlain.cx, sizePlain.cy + XT_CHEVRON_RESERVE), m_bar.CalcFixedLayout(FALSE, FALSE));
     m_bar.SetParent(&m_dock);
+    m_bar.RegisterCustomize(FALSE);
 }
 
 TEST_F(XTToolBarTest, PaintsThroughAnOffScreenBitmapAndCallsItsPaintCallbacks)
@@ -665,9 +638,12 @@ TEST_F(XTToolBarTest, ShowsHiddenButtonsFromTheLeftWhileTheyFit)
     EXPECT_FALSE(m_bar.GetChevron()->GetStyle() & WS_VISIBLE);
 }
 
-TEST_F(XTToolBarTest, ANewButtonSetShowsEveryHiddenButton)
+TEST_F(XTToolBarTest, AMissingResourceKeepsTheButtonsAndANewButtonSetShowsEveryHiddenOne)
 {
     CreateBar();
+    EXPECT_FALSE(m_bar.LoadToolBar(3999));
+    EXPECT_FALSE(m_bar.LoadBitmap(3999));
+    EXPECT_EQ(kButtonCount, m_bar.GetCount());
     m_bar.HideButtonsToFit(500, 1, TRUE);
     ASSERT_TRUE(m_bar.HasHiddenButtons());
     const UINT ids[] = { ID_TEST_NEW, 0, ID_TEST_OPEN };
@@ -741,6 +717,20 @@ TEST_F(XTToolBarTest, SeveralRelayoutRequestsActOnce)
     m_bar.nUpdates = 0;
     m_bar.SendMessage(XTWM_TOOLBAR_RELAYOUT, 0, 0);
     EXPECT_EQ(0, m_bar.nUpdates);
+}
+
+TEST_F(XTToolBarTest, ADelayedLayoutAsksTheHostForTheBarsWidth)
+{
+    CreateBar();
+    PumpMessages();
+    m_dock.resizes.clear();
+    CRect rect;
+    m_bar.SetButtonStyle(1, m_bar.GetButtonStyle(1) | TBBS_CHECKED);
+    m_bar.GetItemRect(0, &rect);
+    PumpMessages();
+    ASSERT_EQ(1u, m_dock.resizes.size());
+    EXPECT_EQ(m_bar.m_hWnd, m_dock.resizes[0].first);
+    EXPECT_EQ(m_bar.CalcFixedLayout(FALSE, TRUE).cx, m_dock.resizes[0].second);
 }
 
 TEST_F(XTToolBarTest, TheChevronDrawsTheArrowsOfWhatTheBarOffers)
@@ -1008,20 +998,6 @@ TEST_F(XTToolBarTest, AnswersARebarHostsQueries)
         m_bar.SendMessage(XTWM_REBARCHILDSIZE, TRUE, (LPARAM)&child);
         EXPECT_EQ(c.hidden, HiddenPattern());
     }
-}
-
-TEST_F(XTToolBarTest, ADelayedLayoutAsksTheHostForTheBarsWidth)
-{
-    CreateBar();
-    PumpMessages();
-    m_dock.resizes.clear();
-    CRect rect;
-    m_bar.SetButtonStyle(1, m_bar.GetButtonStyle(1) | TBBS_CHECKED);
-    m_bar.GetItemRect(0, &rect);
-    PumpMessages();
-    ASSERT_EQ(1u, m_dock.resizes.size());
-    EXPECT_EQ(m_bar.m_hWnd, m_dock.resizes[0].first);
-    EXPECT_EQ(m_bar.CalcFixedLayout(FALSE, TRUE).cx, m_dock.resizes[0].second);
 }
 
 } // namespace

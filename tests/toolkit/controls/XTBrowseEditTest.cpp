@@ -17,14 +17,6 @@ namespace {
 
 using testing_support::CommonDialogScript;
 
-CRect RectInParent(CWnd* pWnd)
-{
-    CRect rc;
-    pWnd->GetWindowRect(&rc);
-    pWnd->GetParent()->ScreenToClient(&rc);
-    return rc;
-}
-
 std::string TextOf(CWnd& wnd)
 {
     CString str;

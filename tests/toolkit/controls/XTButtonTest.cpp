@@ -13,6 +13,7 @@
 namespace {
 
 using toolkit_test::CCanvas;
+using toolkit_test::MakeIcon;
 
 const COLORREF kFace = RGB(200, 200, 100);
 const COLORREF kHilite = RGB(250, 250, 200);
@@ -48,6 +49,7 @@ protected:
         toolkit_test::MoveCursorTo(rc.CenterPoint().x, rc.CenterPoint().y);
         m_button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(kWidth / 2, kHeight / 2));
     }
+    void SetHot(BOOL bHot) { bHot ? MakeHot() : MoveCursorAway(); }
     void Draw(CCanvas& canvas, UINT nState, int x = 0, int y = 0)
     {
         DRAWITEMSTRUCT dis = {};
@@ -103,10 +105,7 @@ TEST_F(XTButtonTest, LooksAndStatesInTheirColours)
     {
         SCOPED_TRACE(row.name);
         m_button.SetStyleFlags(row.dwLook);
-        if (row.bHot)
-            MakeHot();
-        else
-            MoveCursorAway();
+        SetHot(row.bHot);
         ASSERT_EQ(row.bHot, m_button.IsHot());
         CCanvas canvas(kWidth, kHeight, RGB(0, 255, 0));
         Draw(canvas, row.nState);
@@ -148,10 +147,7 @@ TEST_F(XTButtonTest, CaptionColours)
     {
         SCOPED_TRACE(row.name);
         m_button.SetStyleFlags(row.dwLook);
-        if (row.bHot)
-            MakeHot();
-        else
-            MoveCursorAway();
+        SetHot(row.bHot);
         CCanvas canvas(kWidth, kHeight, RGB(0, 255, 0));
         Draw(canvas, row.nState);
         CRect rcInside(2, 2, kWidth - 2, kHeight - 2);
@@ -234,20 +230,6 @@ TEST_F(XTButtonTest, OwnColoursSurviveASystemColourChange)
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), plain.GetFaceColor());
 }
 
-HICON MakeIcon()
-{
-    ICONINFO info = {};
-    info.fIcon = TRUE;
-    info.hbmMask = ::CreateBitmap(16, 16, 1, 1, nullptr);
-    HDC hScreen = ::GetDC(nullptr);
-    info.hbmColor = ::CreateCompatibleBitmap(hScreen, 16, 16);
-    ::ReleaseDC(nullptr, hScreen);
-    HICON hIcon = ::CreateIconIndirect(&info);
-    ::DeleteObject(info.hbmMask);
-    ::DeleteObject(info.hbmColor);
-    return hIcon;
-}
-
 BOOL IconAlive(HICON hIcon)
 {
     ICONINFO info = {};
@@ -310,10 +292,7 @@ TEST_F(XTButtonTest, ScreenshotOfTheLooks)
         for (int nState = 0; nState < 4; ++nState)
         {
             m_button.SetStyleFlags(looks[nLook]);
-            if (states[nState].bHot)
-                MakeHot();
-            else
-                MoveCursorAway();
+            SetHot(states[nState].bHot);
             Draw(sheet, states[nState].nState, nState * (kWidth + 4), nLook * (kHeight + 4));
         }
     sheet.SaveBmp("XTButtonLooks.bmp");

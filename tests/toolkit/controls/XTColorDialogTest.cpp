@@ -142,34 +142,31 @@ TEST(XTColorDialog, ArrowKeysMoveToTheNeighbourCell)
     });
 }
 
-TEST(XTColorDialog, EnterEndsWithTheChosenColour)
-{
-    CXTColorDialog dlg(kBlack, kBlack);
-    CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog*) {
-        Honeycomb(dlg).MarkCell(5);
-        PressKey(Honeycomb(dlg), VK_RETURN);
-    });
-    EXPECT_EQ(IDOK, dlg.DoModal());
-    CDialog::SetModalHook(previous);
-    EXPECT_EQ(RGB(0xCC, 0x00, 0x00), dlg.GetNewColor());
-}
-
-TEST(XTColorDialog, ADoubleClickOnACellEndsWithItsColour)
+TEST(XTColorDialog, EnterOrADoubleClickOnACellEndsWithItsColour)
 {
     const struct
     {
+        const char* name;
         int nCell;
+        BOOL bEnter;   // marked and Enter pressed, else double-clicked
         INT_PTR nResult;
         COLORREF clrNew;
     } rows[] = {
-        { 20, IDOK, RGB(0xFF, 0x66, 0x00) },
-        { -1, IDCANCEL, RGB(1, 2, 3) },   // between the cells
+        { "Enter", 5, TRUE, IDOK, RGB(0xCC, 0x00, 0x00) },
+        { "a double click", 20, FALSE, IDOK, RGB(0xFF, 0x66, 0x00) },
+        { "a double click between the cells", -1, FALSE, IDCANCEL, RGB(1, 2, 3) },
     };
     for (const auto& row : rows)
     {
-        SCOPED_TRACE(row.nCell);
+        SCOPED_TRACE(row.name);
         CXTColorDialog dlg(RGB(1, 2, 3), kBlack);
         CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog*) {
+            if (row.bEnter)
+            {
+                Honeycomb(dlg).MarkCell(row.nCell);
+                PressKey(Honeycomb(dlg), VK_RETURN);
+                return;
+            }
             POINT pt = row.nCell >= 0 ? Honeycomb(dlg).GetCells()[row.nCell].pixels.front() : POINT{ 1, 1 };
             Honeycomb(dlg).SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
             Honeycomb(dlg).SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));

@@ -5,6 +5,7 @@
 #include "toolkit/frame/XTGlobalData.h"
 
 #include "helpers/TestSupport.h"
+#include "toolkit/XTContextMenuSeen.h"
 #include "toolkit/controls/XTPrintGeometry.h"
 
 #include <gtest/gtest.h>
@@ -27,34 +28,6 @@ void PutTextOnClipboard(LPCSTR pszText)
     ::CloseClipboard();
 }
 
-// What a thread timer sees of the open popup menu before it closes it.
-struct PopupSeen
-{
-    static PopupSeen* pActive;
-    BOOL bSeen = FALSE;
-    CPoint ptTopLeft;
-    UINT nPasteState = 0;
-    UINT nSelectAllState = 0;
-    UINT nUndoState = 0;
-
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
-    {
-        HWND hWndPopup = ::FindWindowA("#32768", nullptr);
-        if (hWndPopup == nullptr || !::IsWindowVisible(hWndPopup) || pActive->bSeen)
-            return;
-        HMENU hMenu = (HMENU)::SendMessageA(hWndPopup, MN_GETHMENU, 0, 0);
-        CRect rc;
-        ::GetWindowRect(hWndPopup, &rc);
-        pActive->ptTopLeft = rc.TopLeft();
-        pActive->nPasteState = ::GetMenuState(hMenu, XT_ID_EDIT_PASTE, MF_BYCOMMAND);
-        pActive->nSelectAllState = ::GetMenuState(hMenu, XT_ID_EDIT_SELECT_ALL, MF_BYCOMMAND);
-        pActive->nUndoState = ::GetMenuState(hMenu, XT_ID_EDIT_UNDO, MF_BYCOMMAND);
-        pActive->bSeen = TRUE;
-        ::EndMenu();
-    }
-};
-PopupSeen* PopupSeen::pActive = nullptr;
-
 class XTEditTest : public testing::Test
 {
 protected:
@@ -64,13 +37,10 @@ protected:
     }
     void TearDown() override { m_parent.DestroyWindow(); }
 
-    PopupSeen OpenContextMenu(CXTEdit& edit, CPoint point)
+    toolkit_test::ContextMenuSeen OpenContextMenu(CXTEdit& edit, CPoint point)
     {
-        PopupSeen seen;
-        PopupSeen::pActive = &seen;
-        UINT_PTR nTimer = ::SetTimer(nullptr, 0, 30, &PopupSeen::OnTimer);
-        edit.SendMessage(WM_CONTEXTMENU, (WPARAM)edit.m_hWnd, MAKELPARAM(point.x, point.y));
-        ::KillTimer(nullptr, nTimer);
+        toolkit_test::ContextMenuSeen seen = toolkit_test::MenuOpenedBy(
+            [&] { edit.SendMessage(WM_CONTEXTMENU, (WPARAM)edit.m_hWnd, MAKELPARAM(point.x, point.y)); });
         testing_support::PumpPendingMessages();
         return seen;
     }
@@ -78,7 +48,7 @@ protected:
     CWnd m_parent;
 };
 
-TEST_F(XTEditTest, ContextMenuEnablesByTextSelectionAndClipboard)
+TEST_F(XTEditTest, ContextMenuEnablesByTextSelectionAndClipboardAndOpensWhereAsked)
 {
     CXTEdit edit;
     ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 200, 34), &m_parent, 1));
@@ -98,21 +68,16 @@ TEST_F(XTEditTest, ContextMenuEnablesByTextSelectionAndClipboard)
         SCOPED_TRACE(row.name);
         edit.SetWindowText(row.pszText);
         PutTextOnClipboard(row.pszClipboard);
-        PopupSeen seen = OpenContextMenu(edit, ptClick);
+        toolkit_test::ContextMenuSeen seen = OpenContextMenu(edit, ptClick);
         ASSERT_TRUE(seen.bSeen);
-        EXPECT_EQ(row.bPaste, !(seen.nPasteState & MF_GRAYED));
-        EXPECT_EQ(row.bSelectAll, !(seen.nSelectAllState & MF_GRAYED));
+        EXPECT_EQ(row.bPaste, !(seen.states[XT_ID_EDIT_PASTE] & MF_GRAYED));
+        EXPECT_EQ(row.bSelectAll, !(seen.states[XT_ID_EDIT_SELECT_ALL] & MF_GRAYED));
         EXPECT_GEOMETRY_EQ(ptClick, seen.ptTopLeft);
     }
-}
-
-TEST_F(XTEditTest, KeyboardMenuOpensFivePixelsInsideTheTopLeftCorner)
-{
-    CXTEdit edit;
-    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 200, 34), &m_parent, 1));
+    // From the keyboard it opens five pixels inside the top left corner.
     CPoint ptClient(0, 0);
     edit.ClientToScreen(&ptClient);
-    PopupSeen seen = OpenContextMenu(edit, CPoint(-1, -1));
+    toolkit_test::ContextMenuSeen seen = OpenContextMenu(edit, CPoint(-1, -1));
     ASSERT_TRUE(seen.bSeen);
     EXPECT_GEOMETRY_EQ(CPoint(ptClient.x + 5, ptClient.y + 5), seen.ptTopLeft);
 }

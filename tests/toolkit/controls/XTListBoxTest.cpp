@@ -43,14 +43,6 @@ std::string Items(CListBox& list)
     return text;
 }
 
-CRect RectInParent(CWnd* pWnd)
-{
-    CRect rc;
-    pWnd->GetWindowRect(&rc);
-    pWnd->GetParent()->ScreenToClient(&rc);
-    return rc;
-}
-
 const DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | LBS_NOTIFY |
                          LBS_NOINTEGRALHEIGHT;
 

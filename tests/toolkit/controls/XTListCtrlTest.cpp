@@ -4,6 +4,7 @@
 #include "toolkit/frame/XTRegistryStore.h"
 
 #include "helpers/TestSupport.h"
+#include "toolkit/XTContextMenuSeen.h"
 #include "toolkit/XTTestCanvas.h"
 #include "toolkit/bars/XTTestAppKey.h"
 
@@ -26,17 +27,6 @@ public:
         return TRUE;
     }
 };
-
-// Ends any popup menu that opens, and counts them.
-int g_nMenus = 0;
-void CALLBACK EndMenuTimer(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (::FindWindowA("#32768", nullptr) != nullptr)
-    {
-        ++g_nMenus;
-        ::EndMenu();
-    }
-}
 
 class XTListCtrlTest : public testing::Test
 {
@@ -75,12 +65,12 @@ protected:
         nmh.iItem = nItem;
         list.SendMessage(WM_NOTIFY, 0, (LPARAM)&nmh);
     }
-    void RightClickHeader(CSortingList& list, CPoint pt)
+    // Whether a right click there opens a menu (it is closed again).
+    BOOL RightClickHeader(CSortingList& list, CPoint pt)
     {
-        g_nMenus = 0;
-        UINT_PTR nTimer = ::SetTimer(nullptr, 0, 30, EndMenuTimer);
-        list.Header().SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y));
-        ::KillTimer(nullptr, nTimer);
+        return toolkit_test::MenuOpenedBy(
+                   [&] { list.Header().SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y)); })
+            .bSeen;
     }
     CPoint HeaderItemCentre(CSortingList& list, int nItem)
     {
@@ -108,11 +98,10 @@ TEST_F(XTListCtrlTest, HeaderClicksSortAndToggle)
     EXPECT_TRUE(m_other.sorts.empty());
 }
 
-TEST_F(XTListCtrlTest, TheSortCommandSortsOnlyItsOwnList)
+TEST_F(XTListCtrlTest, TheHeaderMenuSortsOnlyItsOwnListAndOnlyOverASortingHeader)
 {
     CPoint pt = HeaderItemCentre(m_list, 1);
-    RightClickHeader(m_list, pt);
-    EXPECT_EQ(1, g_nMenus);
+    EXPECT_TRUE(RightClickHeader(m_list, pt));
     m_list.Header().SendMessage(WM_COMMAND, XT_IDC_SORTDSC);
     m_list.Header().SendMessage(WM_COMMAND, XT_IDC_SORTDSC);   // already so: nothing
     m_list.Header().SendMessage(WM_COMMAND, XT_IDC_SORTASC);
@@ -125,17 +114,13 @@ TEST_F(XTListCtrlTest, TheSortCommandSortsOnlyItsOwnList)
     lvc.mask = LVCF_FMT;
     m_list.GetColumn(1, &lvc);
     EXPECT_EQ(LVCFMT_RIGHT, lvc.fmt & LVCFMT_JUSTIFYMASK);
-}
 
-TEST_F(XTListCtrlTest, NoMenuWithoutSortingOrBesideTheItems)
-{
+    // No menu beside the items or without sorting.
     CRect rcLast;
     m_list.Header().GetItemRect(2, &rcLast);
-    RightClickHeader(m_list, CPoint(rcLast.right + 5, rcLast.CenterPoint().y));
-    EXPECT_EQ(0, g_nMenus);
+    EXPECT_FALSE(RightClickHeader(m_list, CPoint(rcLast.right + 5, rcLast.CenterPoint().y)));
     m_list.ModifyStyle(0, LVS_NOSORTHEADER);
-    RightClickHeader(m_list, HeaderItemCentre(m_list, 0));
-    EXPECT_EQ(0, g_nMenus);
+    EXPECT_FALSE(RightClickHeader(m_list, HeaderItemCentre(m_list, 0)));
 }
 
 TEST_F(XTListCtrlTest, ColumnWidthsAreStoredAndRestored)
@@ -200,8 +185,15 @@ TEST_F(XTListCtrlTest, AllColumnsFrozenLeaveWidthsAsTheyWere)
     EXPECT_EQ(150, m_list.GetColumnWidth(2));
 }
 
-TEST_F(XTListCtrlTest, AddColumnAndMoveRow)
+TEST_F(XTListCtrlTest, HitTestFindsRowAndColumnAndRowsMoveWithTheirTextsAndData)
 {
+    CRect rc;
+    m_list.GetItemRect(2, &rc, LVIR_BOUNDS);
+    CPoint pt(rc.left + 120 + 10, rc.CenterPoint().y);
+    int nCol = -1;
+    EXPECT_EQ(2, m_list.HitTestEx(pt, &nCol));
+    EXPECT_EQ(1, nCol);
+
     EXPECT_EQ(3, m_list.AddColumn("Modified"));
     EXPECT_EQ(60, m_list.GetColumnWidth(3));
     m_list.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
@@ -215,16 +207,6 @@ TEST_F(XTListCtrlTest, AddColumnAndMoveRow)
     EXPECT_TRUE(m_list.MoveRow(0, 4));
     EXPECT_STREQ("row 0", m_list.GetItemText(3, 0));
     EXPECT_FALSE(m_list.MoveRow(2, 2));
-}
-
-TEST_F(XTListCtrlTest, HitTestExFindsRowAndColumn)
-{
-    CRect rc;
-    m_list.GetItemRect(2, &rc, LVIR_BOUNDS);
-    CPoint pt(rc.left + 120 + 10, rc.CenterPoint().y);
-    int nCol = -1;
-    EXPECT_EQ(2, m_list.HitTestEx(pt, &nCol));
-    EXPECT_EQ(1, nCol);
 }
 
 TEST_F(XTListCtrlTest, TheSortArrowIsDrawnInTheSortedColumn)

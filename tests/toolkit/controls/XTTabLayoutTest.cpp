@@ -36,7 +36,7 @@ std::vector<CString> Condense(int nAvailable)
                                nAvailable, FALSE, 2, Measure);
 }
 
-TEST(XTTabLayoutTest, NarrowingShortensTheWidestLabelFirst)
+TEST(XTTabLayoutTest, NarrowingShortensTheWidestLabelFirstDownToTheMinimumWidth)
 {
     // Full widths: 92 + 232 + 52 + 4 = 380.
     EXPECT_EQ((std::vector<CString>{ "Explorer", "Documents and Settings", "Tree" }), Condense(380));
@@ -46,13 +46,9 @@ TEST(XTTabLayoutTest, NarrowingShortensTheWidestLabelFirst)
     EXPECT_EQ((std::vector<CString>{ "Explorer", "Documents a...", "Tree" }), Condense(300));
     // Of equally wide tabs the first shrinks first.
     EXPECT_EQ((std::vector<CString>{ "Exp...", "Doc...", "Tree" }), Condense(200));
-}
-
-TEST(XTTabLayoutTest, LabelsStopShrinkingAtTheMinimumWidth)
-{
-    // Minimum: 6 x 2 + 12 = 24 pixels, so every label ends as "..." or one character before it.
-    std::vector<CString> labels = Condense(10);
-    for (const CString& label : labels)
+    // They stop shrinking at the minimum: 6 x 2 + 12 = 24 pixels, so every
+    // label ends as "..." or one character before it.
+    for (const CString& label : Condense(10))
     {
         SCOPED_TRACE((LPCSTR)label);
         EXPECT_TRUE(label.GetLength() <= 4 && label.Right(3) == "...");

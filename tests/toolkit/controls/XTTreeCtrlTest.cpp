@@ -108,17 +108,14 @@ TEST_F(XTTreeCtrlTest, APressAndMoveReportsADrag)
     EXPECT_EQ(nullptr, ::GetCapture());
 }
 
-TEST_F(XTTreeCtrlTest, EscapeDuringARubberBandClearsTheSelection)
+TEST_F(XTTreeCtrlTest, ARubberBandEndsOnEscapeClearingTheSelectionAndOnQuitPostingItAgain)
 {
     m_tree.SelectItems(m_a, m_b);
     m_tree.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
     m_tree.TrackRubberBand(0, CPoint(250, 250));
     EXPECT_TRUE(Selected().empty());
     EXPECT_EQ(nullptr, ::GetCapture());
-}
 
-TEST_F(XTTreeCtrlTest, ATrackingLoopEndsOnQuitAndPostsItAgain)
-{
     ::PostQuitMessage(3);
     m_tree.TrackRubberBand(0, CPoint(250, 250));
     MSG msg;
@@ -126,7 +123,7 @@ TEST_F(XTTreeCtrlTest, ATrackingLoopEndsOnQuitAndPostsItAgain)
     EXPECT_EQ(3, (int)msg.wParam);
 }
 
-TEST_F(XTTreeCtrlTest, CollapsingDeselectsHiddenChildren)
+TEST_F(XTTreeCtrlTest, CollapsingDeselectsHiddenChildrenAndSingleSelectionKeepsTheCaret)
 {
     // A collapse by the user (a key here) is announced; a program's TVM_EXPAND is not.
     m_tree.SetItemState(m_a, TVIS_XT_CARET, TVIS_XT_CARET);
@@ -137,10 +134,8 @@ TEST_F(XTTreeCtrlTest, CollapsingDeselectsHiddenChildren)
     EXPECT_FALSE(IsSelected(m_a1));
     EXPECT_FALSE(IsSelected(m_a2));
     EXPECT_TRUE(IsSelected(m_b));
-}
 
-TEST_F(XTTreeCtrlTest, SwitchingMultipleSelectionOffKeepsTheCaret)
-{
+    // Switching multiple selection off keeps the caret only.
     m_tree.SelectItems(m_a, m_c);
     m_tree.SetItemState(m_b, TVIS_XT_CARET, TVIS_XT_CARET);
     EXPECT_TRUE(m_tree.EnableMultiSelect(FALSE));

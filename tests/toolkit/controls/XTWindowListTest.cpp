@@ -89,8 +89,9 @@ protected:
     CMDIFrameWnd m_frame;
 };
 
-TEST_F(XTWindowListTest, WithoutChildrenOnlyOKIsEnabled)
+TEST_F(XTWindowListTest, ListsTheChildrenOldestFirstWithTheActiveOneSelected)
 {
+    // Without children only OK is enabled.
     std::string lines, buttons;
     RunDialog([&](CXTWindowList& dlg) {
         lines = Lines(dlg);
@@ -98,10 +99,7 @@ TEST_F(XTWindowListTest, WithoutChildrenOnlyOKIsEnabled)
     });
     EXPECT_EQ("", lines);
     EXPECT_EQ("01000000", buttons);
-}
 
-TEST_F(XTWindowListTest, ListsTheChildrenOldestFirstWithTheActiveOneSelected)
-{
     AddChild("One");
     AddChild("Two");
     AddChild("Three");
@@ -111,7 +109,6 @@ TEST_F(XTWindowListTest, ListsTheChildrenOldestFirstWithTheActiveOneSelected)
         { "one", { 0 }, "11110001" },
         { "two", { 0, 2 }, "01111111" },
     };
-    std::string lines;
     RunDialog([&](CXTWindowList& dlg) {
         lines = Lines(dlg);
         for (const Row& row : rows)

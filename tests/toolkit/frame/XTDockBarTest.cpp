@@ -234,7 +234,7 @@ struct TwoInARow
     }
 };
 
-TEST(XTDockBarRows, TwoDockWindowsShareTheirRowAroundASplitter)
+TEST(XTDockBarRows, TwoDockWindowsShareTheirRowAroundASplitterAndALoneOneTakesAll)
 {
     TwoInARow row;
     ASSERT_TRUE(row.Create());
@@ -255,15 +255,8 @@ TEST(XTDockBarRows, TwoDockWindowsShareTheirRowAroundASplitter)
         (dynamic_cast<CXTBarSplitter*>(pSplitter) != nullptr ? nBarSplitters : nRowSplitters)++;
     EXPECT_EQ(1, nBarSplitters);
     EXPECT_EQ(1, nRowSplitters);
-}
 
-TEST(XTDockBarRows, ALoneWindowTakesAllAndAShownOneKeepsItsLength)
-{
-    TwoInARow row;
-    ASSERT_TRUE(row.Create());
-    const int nHeight = row.Height();
-    const int nSecond = CDockTestFrame::RectIn(row.pSecond, row.pLeft).Height();
-
+    const int nSecond = rectSecond.Height();
     row.frame.ShowControlBar(row.pSecond, FALSE, FALSE);
     {
         SCOPED_TRACE("the other one hidden");
@@ -272,9 +265,9 @@ TEST(XTDockBarRows, ALoneWindowTakesAllAndAShownOneKeepsItsLength)
     }
     row.frame.ShowControlBar(row.pSecond, TRUE, FALSE);
     {
-        SCOPED_TRACE("shown again");
-        CRect rectFirst = CDockTestFrame::RectIn(row.pFirst, row.pLeft);
-        CRect rectSecond = CDockTestFrame::RectIn(row.pSecond, row.pLeft);
+        SCOPED_TRACE("shown again: it keeps its length");
+        rectFirst = CDockTestFrame::RectIn(row.pFirst, row.pLeft);
+        rectSecond = CDockTestFrame::RectIn(row.pSecond, row.pLeft);
         EXPECT_EQ(nSecond, rectSecond.Height());
         EXPECT_EQ(rectFirst.bottom + XT_SPLITTER_SIZE, rectSecond.top);
         EXPECT_EQ(nHeight, rectSecond.bottom);
@@ -426,7 +419,7 @@ TEST(XTDockBarRows, AMenuBarBehindAnotherBarGetsARowAhead)
     EXPECT_EQ(CDockTestFrame::RectIn(&menu, pTop).bottom, CDockTestFrame::RectIn(&tool, pTop).top);
 }
 
-TEST(XTDockBarRows, RowSplittersFaceTheFramesClientOnEverySide)
+TEST(XTDockBarRows, RowSplittersFaceTheFramesClientOnEverySideAndGrowTheirRowAgainstTheMouse)
 {
     struct Case
     {
@@ -437,15 +430,18 @@ TEST(XTDockBarRows, RowSplittersFaceTheFramesClientOnEverySide)
         int nSplitterDepth;
         int nDockBarDepth;
         DWORD dwBorders;     // what is left of the window's borders
+        CSize offset;        // a drag of the splitter towards the frame's middle, 30 pixels
     };
     // -1 stands for the dock bar's length (filled in per case).
     const Case cases[] = {
         { "top", XT_IDW_DOCKBAR_TOP, CRect(0, 0, -1, 100), 100, 6, 106,
-          CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_RIGHT },
-        { "bottom", XT_IDW_DOCKBAR_BOTTOM, CRect(0, 6, -1, 106), 0, 6, 107, CBRS_BORDER_LEFT | CBRS_BORDER_RIGHT },
+          CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_RIGHT, CSize(0, 30) },
+        { "bottom", XT_IDW_DOCKBAR_BOTTOM, CRect(0, 6, -1, 106), 0, 6, 107, CBRS_BORDER_LEFT | CBRS_BORDER_RIGHT,
+          CSize(0, -30) },
         { "left", XT_IDW_DOCKBAR_LEFT, CRect(0, 0, 100, -1), 100, 4, 104,
-          CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_BOTTOM },
-        { "right", XT_IDW_DOCKBAR_RIGHT, CRect(7, 0, 107, -1), 0, 6, 107, CBRS_BORDER_TOP | CBRS_BORDER_BOTTOM },
+          CBRS_BORDER_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_BOTTOM, CSize(30, 0) },
+        { "right", XT_IDW_DOCKBAR_RIGHT, CRect(7, 0, 107, -1), 0, 6, 107, CBRS_BORDER_TOP | CBRS_BORDER_BOTTOM,
+          CSize(-30, 0) },
     };
     for (const Case& c : cases)
     {
@@ -474,6 +470,12 @@ TEST(XTDockBarRows, RowSplittersFaceTheFramesClientOnEverySide)
         EXPECT_EQ(bHorz ? rectClient.Width() : rectClient.Height(),
                   bHorz ? pSplitter->m_rect.Width() : pSplitter->m_rect.Height());
         EXPECT_EQ(bHorz ? CXTRowSplitter::orientHorz : CXTRowSplitter::orientVert, pSplitter->m_nOrientation);
+
+        DragSplitter(pDockBar, pSplitter, c.offset);
+        ReleaseAt(pDockBar, pSplitter, c.offset);
+        frame.RecalcLayout();
+        const CRect rectAfter = CDockTestFrame::RectIn(pWindow, pDockBar);
+        EXPECT_EQ(100 + 30, bHorz ? rectAfter.Height() : rectAfter.Width());
     }
 }
 
@@ -657,41 +659,6 @@ TEST(XTDockBarRows, ABarPastTheRowsEndWrapsToTheNextRow)
     EXPECT_EQ(2, pTop->GetBarIndex(&second));
     EXPECT_NE(pTop->GetRowStart(&first), pTop->GetRowStart(&second));
     EXPECT_EQ(CRect(0, 30, 30, 110), CDockTestFrame::RectIn(&second, pTop));
-}
-
-TEST(XTDockBarSplitters, RowsAtTheBottomAndRightGrowAgainstTheMouse)
-{
-    struct Case
-    {
-        const char* name;
-        UINT nID;
-        CSize offset;   // the mouse moves towards the frame's middle
-    };
-    const Case cases[] = {
-        { "bottom: up", XT_IDW_DOCKBAR_BOTTOM, CSize(0, -30) },
-        { "right: left", XT_IDW_DOCKBAR_RIGHT, CSize(-30, 0) },
-        { "top: down", XT_IDW_DOCKBAR_TOP, CSize(0, 30) },
-    };
-    for (const Case& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        CDockTestFrame frame;
-        ASSERT_TRUE(frame.CreateFrame());
-        CXTDockBar* pDockBar = frame.DockBar(c.nID);
-        CXTDockWindow* pWindow = frame.AddWindow(c.nID, 100, 100);
-        ASSERT_NE(nullptr, pWindow);
-        frame.RecalcLayout();
-        const BOOL bHorz = c.nID != XT_IDW_DOCKBAR_RIGHT;
-        CRect rectBefore = CDockTestFrame::RectIn(pWindow, pDockBar);
-        CXTRowSplitter* pSplitter = FindSplitter(pDockBar, FALSE);
-        ASSERT_NE(nullptr, pSplitter);
-        DragSplitter(pDockBar, pSplitter, c.offset);
-        ReleaseAt(pDockBar, pSplitter, c.offset);
-        frame.RecalcLayout();
-        CRect rectAfter = CDockTestFrame::RectIn(pWindow, pDockBar);
-        EXPECT_EQ((bHorz ? rectBefore.Height() : rectBefore.Width()) + 30,
-                  bHorz ? rectAfter.Height() : rectAfter.Width());
-    }
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 
 #include "framework/Afx.h"
 #include "toolkit/XTTestCanvas.h"
+#include "toolkit/frame/XTDockTestFrame.h"
+#include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -23,38 +25,16 @@ using toolkit_test::MoveCursorTo;
 const UINT ID_BAR_A = AFX_IDW_CONTROLBAR_FIRST + 90;
 const UINT ID_BAR_B = AFX_IDW_CONTROLBAR_FIRST + 91;
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
+void Pump() { testing_support::PumpPendingMessages(); }
 
 // A toolkit bar of a fixed size that may ask to be dragged live.
-class CSideBar : public CXTControlBar
+class CSideBar : public toolkit_test::CFixedBar
 {
 public:
-    explicit CSideBar(CSize size, BOOL bFullDrag = FALSE) : m_size(size), m_bFullDrag(bFullDrag) {}
-    BOOL Create(CWnd* pParent, DWORD dwBarStyle, UINT nID)
-    {
-        return CreateBar(nullptr, WS_VISIBLE, dwBarStyle, pParent, nID);
-    }
-    CSize CalcFixedLayout(BOOL, BOOL bHorz) override
-    {
-        return bHorz ? m_size : CSize(m_size.cy, m_size.cx);
-    }
-    CSize CalcDynamicLayout(int, DWORD nMode) override
-    {
-        return CalcFixedLayout(FALSE, (nMode & LM_HORZ) != 0);
-    }
-    void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+    explicit CSideBar(CSize size, BOOL bFullDrag = FALSE) : CFixedBar(size), m_bFullDrag(bFullDrag) {}
     BOOL IsFullWindowDrag() const override { return m_bFullDrag; }
 
 private:
-    CSize m_size;
     BOOL m_bFullDrag;
 };
 
@@ -123,25 +103,10 @@ public:
         return ppContext == nullptr || bar.m_pDockContext == *ppContext;
     }
     CDockBar* DockBar(UINT nID) { return static_cast<CDockBar*>(GetControlBar(nID)); }
-    std::vector<int> Rows(UINT nID)
-    {
-        std::vector<int> rows;
-        CDockBar* pDockBar = DockBar(nID);
-        for (INT_PTR i = 0; i < pDockBar->m_arrBars.GetSize(); ++i)
-        {
-            CControlBar* pBar = CDockBar::BarAt(pDockBar->m_arrBars[i]);
-            rows.push_back(pBar ? pBar->GetDlgCtrlID() : pDockBar->m_arrBars[i] ? -1 : 0);
-        }
-        return rows;
-    }
+    std::vector<int> Rows(UINT nID) { return toolkit_test::DockRows(DockBar(nID)); }
 };
 
-int DockBarID(CControlBar& bar)
-{
-    if (bar.m_pDockBar == nullptr || bar.m_pDockBar->m_bFloating)
-        return 0;
-    return bar.m_pDockBar->GetDlgCtrlID();
-}
+int DockBarID(CControlBar& bar) { return toolkit_test::DockBarID(&bar); }
 
 // One posted input during a drag; the point is the screen point it carries.
 struct Input

@@ -8,6 +8,7 @@
 #include "framework/Afx.h"
 #include "toolkit/XTTestCanvas.h"
 #include "toolkit/frame/XTDockTestFrame.h"
+#include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -18,33 +19,47 @@ namespace {
 using toolkit_test::CDockTestFrame;
 using toolkit_test::MoveCursorTo;
 
-void Pump()
+void Pump() { testing_support::PumpPendingMessages(); }
+
+using toolkit_test::DockBarID;
+const auto Rows = toolkit_test::DockRows;
+
+// Two dock windows, one above the other in the left column of a frame that
+// floats them in the toolkit's mini frame.
+void TwoInTheLeftColumn(CDockTestFrame& frame, CXTDockWindow*& pEins, CXTDockWindow*& pZwei)
 {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
+    ASSERT_TRUE(frame.CreateFrame());
+    frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
+    pEins = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins", 0xE850);
+    ASSERT_NE(nullptr, pEins);
+    CRect rect;
+    pEins->GetWindowRect(&rect);
+    rect.OffsetRect(0, rect.Height() + 10);
+    pZwei = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, &rect, "Zwei", 0xE851);
+    ASSERT_NE(nullptr, pZwei);
+    frame.RecalcLayout();
+    Pump();
 }
 
-int DockBarID(CControlBar* pBar)
+// Drags the window by posted messages to 2 pixels inside the empty right dock
+// bar's edge; the keys go down before the move and after it.
+void DragToTheRight(CDockTestFrame& frame, CXTDockWindow* pWindow, const std::vector<UINT>& keysBefore,
+                    const std::vector<UINT>& keysAfter)
 {
-    if (pBar->m_pDockBar == nullptr || pBar->m_pDockBar->m_bFloating)
-        return 0;
-    return pBar->m_pDockBar->GetDlgCtrlID();
-}
-
-// The rows of a dock bar as bar ids, 0 ending each row (places kept are -1).
-std::vector<int> Rows(CDockBar* pDockBar)
-{
-    std::vector<int> rows;
-    for (INT_PTR i = 0; i < pDockBar->m_arrBars.GetSize(); ++i)
-    {
-        CControlBar* pBar = CDockBar::BarAt(pDockBar->m_arrBars[i]);
-        rows.push_back(pBar ? pBar->GetDlgCtrlID() : pDockBar->m_arrBars[i] ? -1 : 0);
-    }
-    return rows;
+    CRect rectRight;
+    frame.DockBar(XT_IDW_DOCKBAR_RIGHT)->GetWindowRect(&rectRight);
+    CPoint pt(rectRight.left - 2, rectRight.top + rectRight.Height() / 2);
+    MoveCursorTo(pt.x, pt.y);
+    pWindow->ScreenToClient(&pt);
+    LPARAM lParam = MAKELPARAM((WORD)(short)pt.x, (WORD)(short)pt.y);
+    pWindow->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
+    for (UINT nKey : keysBefore)
+        pWindow->PostMessage(WM_KEYDOWN, nKey, 0);
+    pWindow->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, lParam);
+    for (UINT nKey : keysAfter)
+        pWindow->PostMessage(WM_KEYDOWN, nKey, 0);
+    pWindow->PostMessage(WM_LBUTTONUP, 0, lParam);
+    Pump();
 }
 
 TEST(XTDockContextDockWindow, ADockWindowDraggedFromTheLeftDocksRight)
@@ -73,20 +88,7 @@ TEST(XTDockContextDockWindow, ADockWindowDraggedFromTheLeftDocksRight)
         Pump();
         ASSERT_EQ(XT_IDW_DOCKBAR_LEFT, DockBarID(pWindow));
 
-        // The cursor 2 pixels inside the empty right dock bar's edge.
-        CRect rectRight;
-        frame.DockBar(XT_IDW_DOCKBAR_RIGHT)->GetWindowRect(&rectRight);
-        CPoint pt(rectRight.left - 2, rectRight.top + rectRight.Height() / 2);
-        MoveCursorTo(pt.x, pt.y);
-        CPoint ptClient = pt;
-        pWindow->ScreenToClient(&ptClient);
-        LPARAM lParam = MAKELPARAM((WORD)(short)ptClient.x, (WORD)(short)ptClient.y);
-        pWindow->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
-        pWindow->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, lParam);
-        for (UINT nKey : c.keys)
-            pWindow->PostMessage(WM_KEYDOWN, nKey, 0);
-        pWindow->PostMessage(WM_LBUTTONUP, 0, lParam);
-        Pump();
+        DragToTheRight(frame, pWindow, {}, c.keys);
 
         EXPECT_EQ(nullptr, ::GetCapture());
         EXPECT_EQ(c.nDockBar, DockBarID(pWindow));
@@ -110,17 +112,8 @@ TEST(XTDockContextDockWindow, ADockWindowDraggedFromTheLeftDocksRight)
 TEST(XTDockContextDockWindow, DoubleClicksFloatAWindowAndDockItBackIntoItsRow)
 {
     CDockTestFrame frame;
-    ASSERT_TRUE(frame.CreateFrame());
-    frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
-    CXTDockWindow* pEins = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins", 0xE850);
-    ASSERT_NE(nullptr, pEins);
-    CRect rect;
-    pEins->GetWindowRect(&rect);
-    rect.OffsetRect(0, rect.Height() + 10);
-    CXTDockWindow* pZwei = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, &rect, "Zwei", 0xE851);
-    ASSERT_NE(nullptr, pZwei);
-    frame.RecalcLayout();
-    Pump();
+    CXTDockWindow *pEins = nullptr, *pZwei = nullptr;
+    ASSERT_NO_FATAL_FAILURE(TwoInTheLeftColumn(frame, pEins, pZwei));
     CDockBar* pLeft = frame.DockBar(XT_IDW_DOCKBAR_LEFT);
     const std::vector<int> rows = Rows(pLeft);
     ASSERT_EQ((std::vector<int>{ 0xE850, 0xE851, 0 }), rows);
@@ -149,17 +142,8 @@ TEST(XTDockContextDockWindow, AnExpandedWindowGivesItsRowBackItsLengthsWhenItLea
     {
         SCOPED_TRACE(c.name);
         CDockTestFrame frame;
-        ASSERT_TRUE(frame.CreateFrame());
-        frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
-        CXTDockWindow* pEins = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins", 0xE850);
-        ASSERT_NE(nullptr, pEins);
-        CRect rect;
-        pEins->GetWindowRect(&rect);
-        rect.OffsetRect(0, rect.Height() + 10);
-        CXTDockWindow* pZwei = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, &rect, "Zwei", 0xE851);
-        ASSERT_NE(nullptr, pZwei);
-        frame.RecalcLayout();
-        Pump();
+        CXTDockWindow *pEins = nullptr, *pZwei = nullptr;
+        ASSERT_NO_FATAL_FAILURE(TwoInTheLeftColumn(frame, pEins, pZwei));
         CXTDockBar* pLeft = frame.DockBar(XT_IDW_DOCKBAR_LEFT);
         pLeft->ExpandBar(pZwei);
         ASSERT_TRUE(pZwei->IsExpanded());
@@ -167,19 +151,7 @@ TEST(XTDockContextDockWindow, AnExpandedWindowGivesItsRowBackItsLengthsWhenItLea
         pEins->GetWindowRect(&rectEins);
         ASSERT_LT(rectEins.Height(), 60);
 
-        CRect rectRight;
-        frame.DockBar(XT_IDW_DOCKBAR_RIGHT)->GetWindowRect(&rectRight);
-        CPoint pt(rectRight.left - 2, rectRight.top + rectRight.Height() / 2);
-        MoveCursorTo(pt.x, pt.y);
-        CPoint ptClient = pt;
-        pZwei->ScreenToClient(&ptClient);
-        LPARAM lParam = MAKELPARAM((WORD)(short)ptClient.x, (WORD)(short)ptClient.y);
-        pZwei->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
-        if (c.bFloat)
-            pZwei->PostMessage(WM_KEYDOWN, VK_CONTROL, 0);
-        pZwei->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, lParam);
-        pZwei->PostMessage(WM_LBUTTONUP, 0, lParam);
-        Pump();
+        DragToTheRight(frame, pZwei, c.bFloat ? std::vector<UINT>{ VK_CONTROL } : std::vector<UINT>{}, {});
 
         EXPECT_EQ(c.bFloat ? 0 : XT_IDW_DOCKBAR_RIGHT, DockBarID(pZwei));
         EXPECT_FALSE(pZwei->IsExpanded());

@@ -6,38 +6,77 @@
 #include "toolkit/frame/XTDockWindow.h"
 
 #include "framework/FrameWnd.h"
+#include "framework/BarTestSupport.h"
 
 #include <memory>
 #include <vector>
 
 namespace toolkit_test {
 
+// The toolkit's dock bars on every side of the frame, made in the frames'
+// order: top, bottom, left, right.
+inline BOOL CreateDockBars(CFrameWnd* pFrame)
+{
+    const struct
+    {
+        UINT nID;
+        DWORD dwAlign;
+    } sides[] = { { XT_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP },
+                  { XT_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM },
+                  { XT_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT },
+                  { XT_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT } };
+    for (const auto& side : sides)
+    {
+        CXTDockBar* pDockBar = new CXTDockBar;
+        pDockBar->m_bAutoDelete = TRUE;
+        if (!pDockBar->Create(pFrame, side.dwAlign, side.nID))
+        {
+            delete pDockBar;
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+// A toolkit bar of a fixed size; at a side it stands on its end.
+class CFixedBar : public CXTControlBar
+{
+public:
+    explicit CFixedBar(CSize size = CSize(160, 30)) : m_size(size) {}
+    BOOL Create(CWnd* pParent, DWORD dwBarStyle, UINT nID, LPCSTR lpszText = nullptr)
+    {
+        if (!CreateBar(nullptr, WS_VISIBLE, dwBarStyle, pParent, nID))
+            return FALSE;
+        if (lpszText != nullptr)
+            SetWindowText(lpszText);
+        return TRUE;
+    }
+    CSize CalcFixedLayout(BOOL, BOOL bHorz) override { return bHorz ? m_size : CSize(m_size.cy, m_size.cx); }
+    CSize CalcDynamicLayout(int, DWORD nMode) override { return CalcFixedLayout(FALSE, (nMode & LM_HORZ) != 0); }
+    void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+
+private:
+    CSize m_size;
+};
+
+// The id of the dock bar the bar is docked in; 0 while it floats.
+inline int DockBarID(const CControlBar* pBar)
+{
+    if (pBar->m_pDockBar == nullptr || pBar->m_pDockBar->m_bFloating)
+        return 0;
+    return pBar->m_pDockBar->GetDlgCtrlID();
+}
+
+// The rows of a dock bar as bar ids, 0 ending each row (a kept place is -1).
+using bar_test_support::DockRows;
+
 class CDockTestFrame : public CFrameWnd
 {
 public:
     BOOL CreateFrame(const CRect& rect = CRect(20, 20, 620, 420))
     {
-        if (!Create(nullptr, "Docking", WS_OVERLAPPEDWINDOW, rect))
+        if (!Create(nullptr, "Docking", WS_OVERLAPPEDWINDOW, rect) || !CreateDockBars(this))
             return FALSE;
-        // The frames make their dock bars in this order: top, bottom, left, right.
-        const struct
-        {
-            UINT nID;
-            DWORD dwAlign;
-        } sides[] = { { XT_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP },
-                      { XT_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM },
-                      { XT_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT },
-                      { XT_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT } };
-        for (const auto& side : sides)
-        {
-            CXTDockBar* pDockBar = new CXTDockBar;
-            pDockBar->m_bAutoDelete = TRUE;
-            if (!pDockBar->Create(this, side.dwAlign, side.nID))
-            {
-                delete pDockBar;
-                return FALSE;
-            }
-        }
         ShowWindow(SW_SHOWNOACTIVATE);
         return TRUE;
     }

@@ -12,6 +12,8 @@
 #include "framework/WinApp.h"
 #include "toolkit/XTTestCanvas.h"
 #include "toolkit/frame/XTDockTestFrame.h"
+#include "toolkit/bars/XTTestAppKey.h"
+#include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +23,7 @@ namespace {
 
 using toolkit_test::CDockTestFrame;
 
-void PumpMessages()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
+void PumpMessages() { testing_support::PumpPendingMessages(); }
 
 // The rectangle of a caption button in its dock window's client coordinates.
 CRect ButtonRect(CXTDockWindow* pWindow, CWnd* pButton)
@@ -249,34 +243,11 @@ TEST(XTDockWindow, AFloatingBarsInitialUpdateComesOnceAndNotAfterAnother)
     }
 }
 
-// The application's registry key for the test's scope.
-class RegistryScope
-{
-public:
-    RegistryScope()
-    {
-        m_pszSavedKey = AfxGetApp()->m_pszRegistryKey;
-        m_pszSavedProfile = AfxGetApp()->m_pszProfileName;
-        AfxGetApp()->m_pszRegistryKey = "Tarnix Tests";
-        AfxGetApp()->m_pszProfileName = "DockWindow";
-    }
-    ~RegistryScope()
-    {
-        CXTRegistryStore store;
-        store.WriteProfileString(kSection, nullptr, nullptr);
-        AfxGetApp()->m_pszRegistryKey = m_pszSavedKey;
-        AfxGetApp()->m_pszProfileName = m_pszSavedProfile;
-    }
-    static constexpr const char* kSection = "Layout-Bar0";
-
-private:
-    LPCSTR m_pszSavedKey;
-    LPCSTR m_pszSavedProfile;
-};
+const char kSection[] = "Layout-Bar0";
 
 TEST(XTDockWindow, BarPositionRoundTripAndWrongLengthsIgnored)
 {
-    RegistryScope registry;
+    toolkit_test::AppKeyScope key("TarnixDockWindowTest", "DockWindow");
     CDockTestFrame frame;
     ASSERT_TRUE(frame.CreateFrame());
     CXTDockWindow* pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 180, 90);
@@ -287,12 +258,12 @@ TEST(XTDockWindow, BarPositionRoundTripAndWrongLengthsIgnored)
     pWindow->m_sizeFloat = CSize(183, 93);
     pWindow->m_bAloneInRow = TRUE;
     pWindow->m_bExpanded = TRUE;
-    pWindow->SaveBarSize(RegistryScope::kSection);
+    pWindow->SaveBarSize(kSection);
 
     BYTE* pData = nullptr;
     UINT nBytes = 0;
     CXTRegistryStore store;
-    ASSERT_TRUE(store.GetProfileBinary(RegistryScope::kSection, "Bar Position", &pData, &nBytes));
+    ASSERT_TRUE(store.GetProfileBinary(kSection, "Bar Position", &pData, &nBytes));
     ASSERT_EQ(44u, nBytes);
     const int expected[11] = { 181, 91, 92, 182, 301, 151, 183, 93, 1, 1, (int)pWindow->GetBarStyleEx() };
     EXPECT_EQ(0, memcmp(expected, pData, sizeof(expected)));
@@ -301,7 +272,7 @@ TEST(XTDockWindow, BarPositionRoundTripAndWrongLengthsIgnored)
     pWindow->m_sizeVertDocked = pWindow->m_sizeHorzDocked = pWindow->m_sizeMRUFloat = pWindow->m_sizeFloat =
         CSize(10, 10);
     pWindow->m_bAloneInRow = pWindow->m_bExpanded = FALSE;
-    pWindow->LoadBarSize(RegistryScope::kSection);
+    pWindow->LoadBarSize(kSection);
     EXPECT_EQ(CSize(181, 91), pWindow->m_sizeVertDocked);
     EXPECT_EQ(CSize(92, 182), pWindow->m_sizeHorzDocked);
     EXPECT_EQ(CSize(301, 151), pWindow->m_sizeMRUFloat);
@@ -325,9 +296,9 @@ TEST(XTDockWindow, BarPositionRoundTripAndWrongLengthsIgnored)
     {
         SCOPED_TRACE(c.name);
         int values[12] = { c.nFirst, 5, 5, 5, 5, 5, 5, 5, 0, 0, 0, 0 };
-        ASSERT_TRUE(store.WriteProfileBinary(RegistryScope::kSection, "Bar Position",
+        ASSERT_TRUE(store.WriteProfileBinary(kSection, "Bar Position",
                                              reinterpret_cast<const BYTE*>(values), c.nBytes));
-        pWindow->LoadBarSize(RegistryScope::kSection);
+        pWindow->LoadBarSize(kSection);
         EXPECT_EQ(CSize(181, 91), pWindow->m_sizeVertDocked);
         EXPECT_EQ(CSize(183, 93), pWindow->m_sizeFloat);
     }

@@ -18,6 +18,7 @@
 #include "framework/Afx.h"
 #include "helpers/TestSupport.h"
 #include "toolkit/bars/XTTestAppKey.h"
+#include "toolkit/frame/XTDockTestFrame.h"
 
 #include "XTResource.h"
 
@@ -31,16 +32,10 @@ namespace {
 
 const UINT kTopBar = 0xE81B, kLeftBar = 0xE81C, kRightBar = 0xE81D, kBottomBar = 0xE81E;
 
-class CTestBar : public CXTControlBar
+class CTestBar : public toolkit_test::CFixedBar
 {
 public:
-    BOOL Create(CWnd* pParent, DWORD dwBarStyle, UINT nID)
-    {
-        return CreateBar(nullptr, WS_VISIBLE, dwBarStyle, pParent, nID);
-    }
-    CSize CalcFixedLayout(BOOL, BOOL bHorz) override { return bHorz ? CSize(60, 24) : CSize(24, 60); }
-    CSize CalcDynamicLayout(int, DWORD nMode) override { return CalcFixedLayout(FALSE, (nMode & LM_HORZ) != 0); }
-    void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+    CTestBar() : CFixedBar(CSize(60, 24)) {}
 };
 
 // A menu bar as the frames see it: it records what it is offered.
@@ -235,7 +230,7 @@ protected:
     std::vector<ACCEL> m_savedTable;
 };
 
-TEST_F(XTFrameShortcutTest, PopupItemsShowTheFirstShortcutAfterATab)
+TEST_F(XTFrameShortcutTest, PopupItemsShowTheFirstShortcutAfterATabButNotInTheSystemMenuOrWithoutTheManager)
 {
     HMENU hSub = ::CreatePopupMenu();
     ::AppendMenuA(hSub, MF_STRING, 101, "Inner");
@@ -246,6 +241,13 @@ TEST_F(XTFrameShortcutTest, PopupItemsShowTheFirstShortcutAfterATab)
     ::AppendMenuA(hPopup, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuA(hPopup, MF_STRING | MF_POPUP, (UINT_PTR)hSub, "More\tF5");
     ::AppendMenuA(hPopup, MF_STRING | MF_CHECKED, 103, "Plain");
+    // As the system menu, and without the manager, the texts stay.
+    m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, MAKELPARAM(0, TRUE));
+    EXPECT_EQ("&Open\tCtrl+X", ItemText(hPopup, 0));
+    GetAccelManager().m_bEnabled = FALSE;
+    m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, MAKELPARAM(0, FALSE));
+    EXPECT_EQ("&Open\tCtrl+X", ItemText(hPopup, 0));
+    GetAccelManager().m_bEnabled = TRUE;
     m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, MAKELPARAM(0, FALSE));
 
     EXPECT_EQ("&Open\tCtrl+O", ItemText(hPopup, 0));
@@ -255,18 +257,6 @@ TEST_F(XTFrameShortcutTest, PopupItemsShowTheFirstShortcutAfterATab)
     EXPECT_EQ(hSub, ::GetSubMenu(hPopup, 4));
     EXPECT_EQ("Plain", ItemText(hPopup, 5));
     EXPECT_TRUE(::GetMenuState(hPopup, 5, MF_BYPOSITION) & MF_CHECKED);
-    ::DestroyMenu(hPopup);
-}
-
-TEST_F(XTFrameShortcutTest, WithoutTheManagerAndInTheSystemMenuTextsStay)
-{
-    HMENU hPopup = ::CreatePopupMenu();
-    ::AppendMenuA(hPopup, MF_STRING, 100, "&Open\tCtrl+X");
-    m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, MAKELPARAM(0, TRUE));
-    EXPECT_EQ("&Open\tCtrl+X", ItemText(hPopup, 0));
-    GetAccelManager().m_bEnabled = FALSE;
-    m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, MAKELPARAM(0, FALSE));
-    EXPECT_EQ("&Open\tCtrl+X", ItemText(hPopup, 0));
     ::DestroyMenu(hPopup);
 }
 
@@ -420,17 +410,7 @@ protected:
     CXTMDIFrameWnd* m_pFrame = nullptr;
 };
 
-TEST_F(XTFrameCustomizeTest, WithoutASheetTheCommandIsDisabled)
-{
-    CXTFrameHelper::SetCustomizeSheetFactory(nullptr);
-    EXPECT_EQ(0, UpdateEnabled(m_pFrame, XT_IDC_CUSTOMIZE));
-    m_pFrame->SendMessage(WM_COMMAND, XT_IDC_CUSTOMIZE);
-    EXPECT_TRUE(m_log.frames.empty());
-    EXPECT_EQ(1, UpdateEnabled(m_pFrame, 53783));
-    EXPECT_EQ(1, UpdateEnabled(m_pFrame, XT_IDC_WINDOWLIST));
-}
-
-TEST_F(XTFrameCustomizeTest, SheetIsOpenWhileItRunsAndDeletedAfter)
+TEST_F(XTFrameCustomizeTest, SheetIsOpenWhileItRunsAndDeletedAfterAndWithoutOneTheCommandIsDisabled)
 {
     EXPECT_EQ(1, UpdateEnabled(m_pFrame, XT_IDC_CUSTOMIZE));
     m_pFrame->SendMessage(WM_COMMAND, XT_IDC_CUSTOMIZE);
@@ -438,6 +418,13 @@ TEST_F(XTFrameCustomizeTest, SheetIsOpenWhileItRunsAndDeletedAfter)
     EXPECT_NE(nullptr, m_log.pSeenOpen);
     EXPECT_EQ(1, m_log.nDeleted);
     EXPECT_EQ(nullptr, CXTFrameHelper::GetOpenCustomizeSheet());
+
+    CXTFrameHelper::SetCustomizeSheetFactory(nullptr);
+    EXPECT_EQ(0, UpdateEnabled(m_pFrame, XT_IDC_CUSTOMIZE));
+    m_pFrame->SendMessage(WM_COMMAND, XT_IDC_CUSTOMIZE);
+    EXPECT_EQ(1u, m_log.frames.size());
+    EXPECT_EQ(1, UpdateEnabled(m_pFrame, 53783));
+    EXPECT_EQ(1, UpdateEnabled(m_pFrame, XT_IDC_WINDOWLIST));
 }
 
 TEST_F(XTFrameCustomizeTest, ChildFrameOpensTheMainWindowsSheet)
@@ -484,15 +471,11 @@ TEST(XTFrameCommands, UserToolStartsWithItsRecord)
         testing_support::ProgramStartRecorder starts;
         pFrame->SendMessage(WM_COMMAND, 53010);
         pFrame->SendMessage(WM_COMMAND, 53011);   // no tool: nothing
+        // The start's fields are the manager's tests' to check.
         ASSERT_EQ(1u, starts.Starts().size());
-        const AFX_PROGRAM_START& start = starts.Starts()[0];
-        EXPECT_EQ(AFX_PROGRAM_START::shellExecute, start.kind);
-        EXPECT_EQ(nullptr, start.hWnd);
-        EXPECT_STREQ("open", start.strOperation);
-        EXPECT_STREQ(szProgram, start.strFile);
-        EXPECT_STREQ("-x", start.strParameters);
-        EXPECT_STREQ("C:\\", start.strDirectory);
-        EXPECT_EQ(SW_SHOW, start.nShowCmd);
+        EXPECT_EQ(nullptr, starts.Starts()[0].hWnd);
+        EXPECT_STREQ(szProgram, starts.Starts()[0].strFile);
+        EXPECT_STREQ("-x", starts.Starts()[0].strParameters);
     }
     pFrame->DestroyWindow();
     tools.RemoveAll();

@@ -5,6 +5,7 @@
 #include "toolkit/frame/XTTextHelpers.h"
 
 #include "helpers/TestSupport.h"
+#include "toolkit/XTTestCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -194,23 +195,9 @@ TEST(XTTextHelpers, TextAfterBackslash)
     EXPECT_EQ(CString(), GetTextAfterBackslash("end\\"));
 }
 
-// An icon of the size, with or without a colour bitmap.
-HICON MakeIcon(int cx, int cy, BOOL bColor)
-{
-    ICONINFO info = {};
-    info.fIcon = TRUE;
-    HDC hScreen = ::GetDC(nullptr);
-    info.hbmMask = ::CreateBitmap(cx, bColor ? cy : cy * 2, 1, 1, nullptr);
-    info.hbmColor = bColor ? ::CreateCompatibleBitmap(hScreen, cx, cy) : nullptr;
-    ::ReleaseDC(nullptr, hScreen);
-    HICON hIcon = ::CreateIconIndirect(&info);
-    ::DeleteObject(info.hbmMask);
-    if (info.hbmColor)
-        ::DeleteObject(info.hbmColor);
-    return hIcon;
-}
+using toolkit_test::MakeIcon;
 
-TEST(XTIconHandle, ExtentAndScaling)
+TEST(XTIconHandle, ExtentScalingAndReplacing)
 {
     CXTIconHandle wide(MakeIcon(32, 16, TRUE));
     EXPECT_EQ(CSize(32, 16), wide.GetExtent());
@@ -228,10 +215,8 @@ TEST(XTIconHandle, ExtentAndScaling)
     }
     EXPECT_EQ(nullptr, wide.ScaleToFit(0, 16));
     EXPECT_EQ(nullptr, CXTIconHandle().ScaleToFit(16, 16));
-}
 
-TEST(XTIconHandle, ReplacingDestroysTheOldIcon)
-{
+    // Replacing destroys the old icon.
     HICON hFirst = MakeIcon(16, 16, TRUE);
     CXTIconHandle holder(hFirst);
     holder.SetHandle(MakeIcon(8, 8, TRUE));

@@ -11,6 +11,8 @@
 
 #include "framework/Afx.h"
 #include "toolkit/XTTestCanvas.h"
+#include "toolkit/frame/XTDockTestFrame.h"
+#include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -23,33 +25,16 @@ using toolkit_test::FlatLookScope;
 
 const UINT ID_BAR = AFX_IDW_CONTROLBAR_FIRST + 95;
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
+void Pump() { testing_support::PumpPendingMessages(); }
 
-class CBoxBar : public CXTControlBar
+class CBoxBar : public toolkit_test::CFixedBar
 {
 public:
-    explicit CBoxBar(CSize size = CSize(160, 30)) : m_size(size) {}
-    BOOL Create(CWnd* pParent, UINT nID, LPCSTR lpszText, DWORD dwStyle = CBRS_TOP | CBRS_TOOLTIPS)
+    using CFixedBar::CFixedBar;
+    BOOL Create(CWnd* pParent, UINT nID, LPCSTR lpszText)
     {
-        if (!CreateBar(nullptr, WS_VISIBLE, dwStyle, pParent, nID))
-            return FALSE;
-        SetWindowText(lpszText);
-        return TRUE;
+        return CFixedBar::Create(pParent, CBRS_TOP | CBRS_TOOLTIPS, nID, lpszText);
     }
-    CSize CalcFixedLayout(BOOL, BOOL bHorz) override { return bHorz ? m_size : CSize(m_size.cy, m_size.cx); }
-    CSize CalcDynamicLayout(int, DWORD nMode) override { return CalcFixedLayout(FALSE, (nMode & LM_HORZ) != 0); }
-    void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
-
-private:
-    CSize m_size;
 };
 
 // A tool bar as the floating frame sees one: the tool bar interface, and

@@ -373,8 +373,9 @@ TEST(XTFlatEditPainter, BordersHotAndDisabled)
     parent.DestroyWindow();
 }
 
-// The bytes of a bitmap resource with a colour table: one pixel per entry.
-std::vector<BYTE> PalettedBitmap(WORD nBits, const std::vector<COLORREF>& colours, DWORD nClrUsed)
+// The bytes of a bitmap resource one pixel high, a pixel per colour: with a
+// colour table of one entry per pixel (4 or 8 bits), or the colours themselves (24 bits).
+std::vector<BYTE> BitmapBytes(WORD nBits, const std::vector<COLORREF>& colours, DWORD nClrUsed = 0)
 {
     int cx = (int)colours.size();
     int stride = ((cx * nBits + 31) / 32) * 4;
@@ -385,39 +386,22 @@ std::vector<BYTE> PalettedBitmap(WORD nBits, const std::vector<COLORREF>& colour
     header.biPlanes = 1;
     header.biBitCount = nBits;
     header.biClrUsed = nClrUsed;
-    DWORD nTable = nClrUsed ? nClrUsed : (1u << nBits);
+    DWORD nTable = nBits == 24 ? 0 : nClrUsed ? nClrUsed : (1u << nBits);
     std::vector<BYTE> bytes(sizeof(header) + nTable * 4 + stride);
     memcpy(bytes.data(), &header, sizeof(header));
     RGBQUAD* pTable = reinterpret_cast<RGBQUAD*>(bytes.data() + sizeof(header));
     BYTE* pBits = bytes.data() + sizeof(header) + nTable * 4;
     for (int i = 0; i < cx; ++i)
     {
-        pTable[i] = { GetBValue(colours[i]), GetGValue(colours[i]), GetRValue(colours[i]), 0 };
+        const RGBQUAD quad = { GetBValue(colours[i]), GetGValue(colours[i]), GetRValue(colours[i]), 0 };
+        if (nBits == 24)
+            memcpy(pBits + i * 3, &quad, 3);
+        else
+            pTable[i] = quad;
         if (nBits == 8)
             pBits[i] = (BYTE)i;
-        else
+        else if (nBits == 4)
             pBits[i / 2] |= (BYTE)(i % 2 == 0 ? i << 4 : i);
-    }
-    return bytes;
-}
-
-std::vector<BYTE> TrueColourBitmap(const std::vector<COLORREF>& colours)
-{
-    int cx = (int)colours.size();
-    int stride = ((cx * 24 + 31) / 32) * 4;
-    BITMAPINFOHEADER header = {};
-    header.biSize = sizeof(header);
-    header.biWidth = cx;
-    header.biHeight = 1;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    std::vector<BYTE> bytes(sizeof(header) + stride);
-    memcpy(bytes.data(), &header, sizeof(header));
-    for (int i = 0; i < cx; ++i)
-    {
-        bytes[sizeof(header) + i * 3] = GetBValue(colours[i]);
-        bytes[sizeof(header) + i * 3 + 1] = GetGValue(colours[i]);
-        bytes[sizeof(header) + i * 3 + 2] = GetRValue(colours[i]);
     }
     return bytes;
 }
@@ -443,10 +427,10 @@ TEST(XTSysColorBitmap, GreysBecomeSystemColours)
                                          RGB(255, 255, 255), kRed };
     struct Row { const char* name; std::vector<BYTE> bytes; };
     const Row rows[] = {
-        { "4 bits", PalettedBitmap(4, source, 0) },
-        { "8 bits", PalettedBitmap(8, source, 0) },
-        { "8 bits, 5 colours used", PalettedBitmap(8, source, 5) },
-        { "24 bits", TrueColourBitmap(source) },
+        { "4 bits", BitmapBytes(4, source, 0) },
+        { "8 bits", BitmapBytes(8, source, 0) },
+        { "8 bits, 5 colours used", BitmapBytes(8, source, 5) },
+        { "24 bits", BitmapBytes(24, source) },
     };
     for (const Row& row : rows)
     {
@@ -465,7 +449,7 @@ TEST(XTSysColorBitmap, GreysBecomeSystemColours)
 TEST(XTSysColorBitmap, MalformedDataGivesNone)
 {
     const std::vector<COLORREF> source = { RGB(0, 0, 0), kRed };
-    std::vector<BYTE> good = PalettedBitmap(4, source, 0);
+    std::vector<BYTE> good = BitmapBytes(4, source, 0);
     struct Row { const char* name; std::function<void(std::vector<BYTE>&)> spoil; };
     const Row rows[] = {
         { "cut in the bits", [](std::vector<BYTE>& b) { b.resize(b.size() - 1); } },
@@ -483,7 +467,7 @@ TEST(XTSysColorBitmap, MalformedDataGivesNone)
         EXPECT_EQ(nullptr, CreateSysColorBitmap(bytes.data(), (DWORD)bytes.size(), FALSE));
     }
     // More colours claimed than the bits can index: the table is the bits' size.
-    std::vector<BYTE> claimed = PalettedBitmap(4, source, 0);
+    std::vector<BYTE> claimed = BitmapBytes(4, source, 0);
     reinterpret_cast<BITMAPINFOHEADER*>(claimed.data())->biClrUsed = 300;
     HBITMAP hBitmap = CreateSysColorBitmap(claimed.data(), (DWORD)claimed.size(), TRUE);
     ASSERT_NE(nullptr, hBitmap);

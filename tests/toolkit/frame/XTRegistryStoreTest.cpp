@@ -4,6 +4,7 @@
 
 #include "framework/WinApp.h"
 #include "helpers/TestSupport.h"
+#include "toolkit/bars/XTTestAppKey.h"
 
 #include <gtest/gtest.h>
 
@@ -15,23 +16,10 @@ const char kCompany[] = "TarnixToolkitStoreTest";
 const char kProfile[] = "Store";
 const char kSectionPath[] = "Software\\TarnixToolkitStoreTest\\Store\\Bars";
 
-// Points the test application at a registry key of its own and removes it afterwards.
+// The test application's registry key is the test's own.
 class RegistryStoreTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_pszSavedKey = AfxGetApp()->m_pszRegistryKey;
-        m_pszSavedProfile = AfxGetApp()->m_pszProfileName;
-        AfxGetApp()->m_pszRegistryKey = kCompany;
-        AfxGetApp()->m_pszProfileName = kProfile;
-    }
-    void TearDown() override
-    {
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TarnixToolkitStoreTest");
-        AfxGetApp()->m_pszRegistryKey = m_pszSavedKey;
-        AfxGetApp()->m_pszProfileName = m_pszSavedProfile;
-    }
     static BOOL RawValue(LPCSTR pszEntry, DWORD& dwType, std::vector<BYTE>& data)
     {
         DWORD dwSize = 0;
@@ -43,9 +31,7 @@ protected:
                               data.data(), &dwSize) == ERROR_SUCCESS;
     }
 
-private:
-    LPCSTR m_pszSavedKey = nullptr;
-    LPCSTR m_pszSavedProfile = nullptr;
+    toolkit_test::AppKeyScope m_key { kCompany, kProfile };
 };
 
 TEST_F(RegistryStoreTest, ValuesRoundTripBelowTheApplicationsKey)

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "toolkit/frame/XTDockBar.h"
+#include "toolkit/frame/XTDockTestFrame.h"
+#include "toolkit/bars/XTTestAppKey.h"
 
 #include "framework/Afx.h"
 
@@ -18,28 +20,14 @@ const char kCompany[] = "TarnixToolkitStateTest";
 const char kProfile[] = "State";
 const char kAppPath[] = "Software\\TarnixToolkitStateTest\\State";
 
-// Points the test application at a registry key of its own and removes it afterwards.
+// Points the test application at a registry key of its own, empty at the
+// start, and removes it afterwards.
 class StateTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TarnixToolkitStateTest");
-        m_pszSavedKey = AfxGetApp()->m_pszRegistryKey;
-        m_pszSavedProfile = AfxGetApp()->m_pszProfileName;
-        AfxGetApp()->m_pszRegistryKey = kCompany;
-        AfxGetApp()->m_pszProfileName = kProfile;
-    }
-    void TearDown() override
-    {
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TarnixToolkitStateTest");
-        AfxGetApp()->m_pszRegistryKey = m_pszSavedKey;
-        AfxGetApp()->m_pszProfileName = m_pszSavedProfile;
-    }
+    void SetUp() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\TarnixToolkitStateTest"); }
 
-private:
-    LPCSTR m_pszSavedKey = nullptr;
-    LPCSTR m_pszSavedProfile = nullptr;
+    toolkit_test::AppKeyScope m_key { kCompany, kProfile };
 };
 
 // A stored integer as the registry holds it; FALSE when missing.
@@ -105,27 +93,8 @@ public:
     {
         if (!Create(nullptr, "Bar state", WS_OVERLAPPEDWINDOW, CRect(20, 20, 620, 460)))
             return FALSE;
-        if (!pane.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, AFX_IDW_PANE_FIRST))
-            return FALSE;
-        static const struct
-        {
-            DWORD dwStyle;
-            UINT nID;
-        } sides[] = { { CBRS_ALIGN_TOP, AFX_IDW_DOCKBAR_TOP },
-                      { CBRS_ALIGN_BOTTOM, AFX_IDW_DOCKBAR_BOTTOM },
-                      { CBRS_ALIGN_LEFT, AFX_IDW_DOCKBAR_LEFT },
-                      { CBRS_ALIGN_RIGHT, AFX_IDW_DOCKBAR_RIGHT } };
-        for (const auto& side : sides)
-        {
-            CXTDockBar* pDockBar = new CXTDockBar;
-            pDockBar->m_bAutoDelete = TRUE;
-            if (!pDockBar->Create(this, side.dwStyle, side.nID))
-            {
-                delete pDockBar;
-                return FALSE;
-            }
-        }
-        return TRUE;
+        return pane.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), this, AFX_IDW_PANE_FIRST) &&
+               toolkit_test::CreateDockBars(this);
     }
     void PostNcDestroy() override {}
     CDockBar* DockBar(UINT nID) { return static_cast<CDockBar*>(GetControlBar(nID)); }

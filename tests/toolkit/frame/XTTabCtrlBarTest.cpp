@@ -64,7 +64,7 @@ struct TabbedBar
     }
 };
 
-TEST(XTTabCtrlBar, HostsATabControlAlongTheBottom)
+TEST(XTTabCtrlBar, HostsATabControlAlongTheBottomWithRoomForTheFlatLook)
 {
     TabbedBar tabbed;
     ASSERT_TRUE(tabbed.Create());
@@ -77,6 +77,28 @@ TEST(XTTabCtrlBar, HostsATabControlAlongTheBottom)
     EXPECT_TRUE(tabs.GetAutoCondense());
     // Docked, the tab control clips its children.
     EXPECT_NE(0u, tabs.GetStyle() & WS_CLIPCHILDREN);
+
+    // The flat look gives it five more pixels below and four at each side.
+    auto tabRect = [&]() {
+        tabbed.bar.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+        CRect rect;
+        tabs.GetWindowRect(&rect);
+        tabbed.bar.ScreenToClient(&rect);
+        return rect;
+    };
+    BOOL bSaved = xtAfxData.m_bFlatLook;
+    xtAfxData.m_bFlatLook = FALSE;
+    CRect rectClassic = tabRect();
+    CRect rectFlat;
+    {
+        toolkit_test::FlatLookScope flat;
+        rectFlat = tabRect();
+    }
+    xtAfxData.m_bFlatLook = bSaved;
+    ASSERT_FALSE(rectClassic.IsRectEmpty());
+    EXPECT_EQ(rectClassic.bottom + 5, rectFlat.bottom);
+    EXPECT_EQ(rectClassic.left - 4, rectFlat.left);
+    EXPECT_EQ(rectClassic.right + 4, rectFlat.right);
 }
 
 TEST(XTTabCtrlBar, ASelectionChangeReachesTheOwnerWithTheBarsId)
@@ -142,33 +164,6 @@ TEST(XTTabCtrlBar, WhenTheFocusLeavesTheFramesViewFollowsTheSelectedTab)
     tabbed.frame.SetActiveView(nullptr, FALSE);
     tabbed.bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     EXPECT_EQ(nullptr, tabbed.frame.GetActiveView());
-}
-
-TEST(XTTabCtrlBar, TheFlatLookGivesTheTabControlFiveMorePixelsBelow)
-{
-    TabbedBar tabbed;
-    ASSERT_TRUE(tabbed.Create());
-    CXTTabCtrl& tabs = tabbed.bar.GetTabCtrl();
-    auto tabRect = [&]() {
-        tabbed.bar.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-        CRect rect;
-        tabs.GetWindowRect(&rect);
-        tabbed.bar.ScreenToClient(&rect);
-        return rect;
-    };
-    BOOL bSaved = xtAfxData.m_bFlatLook;
-    xtAfxData.m_bFlatLook = FALSE;
-    CRect rectClassic = tabRect();
-    CRect rectFlat;
-    {
-        toolkit_test::FlatLookScope flat;
-        rectFlat = tabRect();
-    }
-    xtAfxData.m_bFlatLook = bSaved;
-    ASSERT_FALSE(rectClassic.IsRectEmpty());
-    EXPECT_EQ(rectClassic.bottom + 5, rectFlat.bottom);
-    EXPECT_EQ(rectClassic.left - 4, rectFlat.left);
-    EXPECT_EQ(rectClassic.right + 4, rectFlat.right);
 }
 
 } // namespace

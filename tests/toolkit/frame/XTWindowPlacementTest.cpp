@@ -68,15 +68,6 @@ protected:
     toolkit_test::AppKeyScope m_key { kCompany, kProfile };
 };
 
-TEST_F(WindowPlacementTest, ANewRecordShowsAndHoldsTheStoredLength)
-{
-    CXTWindowPlacement wndPos;
-    EXPECT_EQ(0u, wndPos.GetRecord().dwReserved);
-    EXPECT_EQ(48u, wndPos.GetRecord().placement.length);
-    EXPECT_EQ((UINT)SW_SHOW, wndPos.GetRecord().placement.showCmd);
-    EXPECT_EQ(0, wndPos.GetRecord().placement.rcNormalPosition.right);
-}
-
 TEST_F(WindowPlacementTest, ASavedNormalRectangleComesBack)
 {
     CPlacedWnd wnd;
@@ -187,9 +178,13 @@ TEST_F(WindowPlacementTest, OnlyWellFormedRecordsAreRead)
     }
 }
 
-TEST_F(WindowPlacementTest, NothingWithoutWindowOrStore)
+TEST_F(WindowPlacementTest, ANewRecordHoldsTheStoredLengthAndNothingGoesWithoutWindowOrStore)
 {
     CXTWindowPlacement wndPos;
+    EXPECT_EQ(0u, wndPos.GetRecord().dwReserved);
+    EXPECT_EQ(48u, wndPos.GetRecord().placement.length);
+    EXPECT_EQ((UINT)SW_SHOW, wndPos.GetRecord().placement.showCmd);
+    EXPECT_EQ(0, wndPos.GetRecord().placement.rcNormalPosition.right);
     EXPECT_FALSE(wndPos.SaveWindowPos(nullptr));
     EXPECT_FALSE(wndPos.ReadPlacement());   // nothing saved yet
     {
