@@ -1341,7 +1341,17 @@ LRESULT CXTToolBar::OnRelayout(WPARAM, LPARAM lParam)
     if (pOwnerFrame != nullptr && pOwnerFrame != pFrame)
         pOwnerFrame->RecalcLayout();
     RepositionControls();
+    // Requests made while this relayout ran are answered by it...
     ++m_nRelayoutSeq;
+    // ...but the host still learns the width the layout above gave the bar.
+    // Its own request has just gone stale: left pending, the flag would keep
+    // every later change from telling the host. No further relayout follows
+    // (that one would lay out, ask and relayout again without end).
+    if (m_bSizeNotifyPending)
+    {
+        m_bSizeNotifyPending = FALSE;
+        ::PostMessageA(::GetParent(m_hWnd), XTWM_BAND_RESIZE, (WPARAM)m_hWnd, CalcFixedLayout(FALSE, TRUE).cx);
+    }
     SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     return 0;

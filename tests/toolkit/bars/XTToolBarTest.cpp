@@ -719,18 +719,29 @@ TEST_F(XTToolBarTest, SeveralRelayoutRequestsActOnce)
     EXPECT_EQ(0, m_bar.nUpdates);
 }
 
-TEST_F(XTToolBarTest, ADelayedLayoutAsksTheHostForTheBarsWidth)
+// Every change asks again: a request made while a relayout runs is not
+// lost to the relayout's own counter.
+TEST_F(XTToolBarTest, EachDelayedLayoutAsksTheHostForTheBarsWidth)
 {
     CreateBar();
     PumpMessages();
-    m_dock.resizes.clear();
-    CRect rect;
-    m_bar.SetButtonStyle(1, m_bar.GetButtonStyle(1) | TBBS_CHECKED);
-    m_bar.GetItemRect(0, &rect);
-    PumpMessages();
-    ASSERT_EQ(1u, m_dock.resizes.size());
-    EXPECT_EQ(m_bar.m_hWnd, m_dock.resizes[0].first);
-    EXPECT_EQ(m_bar.CalcFixedLayout(FALSE, TRUE).cx, m_dock.resizes[0].second);
+    // The layout runs when a caller asks for a place first, else in a
+    // relayout someone posted.
+    for (BOOL bAskPlace : { TRUE, FALSE, FALSE, TRUE })
+    {
+        SCOPED_TRACE(bAskPlace ? "a place asked" : "laid out by a relayout");
+        m_dock.resizes.clear();
+        m_bar.SetButtonStyle(1, m_bar.GetButtonStyle(1) ^ TBBS_CHECKED);
+        CRect rect;
+        if (bAskPlace)
+            m_bar.GetItemRect(0, &rect);
+        else
+            m_bar.PostRelayout();
+        PumpMessages();
+        ASSERT_EQ(1u, m_dock.resizes.size());
+        EXPECT_EQ(m_bar.m_hWnd, m_dock.resizes[0].first);
+        EXPECT_EQ(m_bar.CalcFixedLayout(FALSE, TRUE).cx, m_dock.resizes[0].second);
+    }
 }
 
 TEST_F(XTToolBarTest, TheChevronDrawsTheArrowsOfWhatTheBarOffers)
