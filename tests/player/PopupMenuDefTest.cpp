@@ -40,9 +40,16 @@ CStringArray& Texts(CStringArray& texts, std::initializer_list<LPCSTR> items)
 TEST(PopupMenuDefTest, KeepsOnlyTheFirstItemAndForgetsEverythingOnClear)
 {
     CPopupMenuDef def;
+    EXPECT_EQ(-1, def.GetNumber());
+    EXPECT_EQ(0, def.GetCount());
+
     CMButCreateStruct but;
     CWnd owner;
     def.Init(0, &but, &owner);
+    EXPECT_EQ(0, def.GetNumber());
+    EXPECT_EQ(&but, def.GetButtonStruct());
+    EXPECT_EQ(&owner, def.GetOwner());
+
     CStringArray texts;
     def.SetItems(Texts(texts, { "TEXT=A:DOCUMENT=a.txt", "TEXT=B:DOCUMENT=b.txt" }));
     EXPECT_EQ(1, def.GetCount());

@@ -78,6 +78,9 @@ TEST_F(TarnixViewTest, InitialUpdateLoadsThePageAndAsksOnceForTheStartWindow)
     EXPECT_EQ(m_nLoadsBefore + 1, m_pApp->m_nLoadCount);
     EXPECT_EQ(&m_pApp->m_settings, m_pDoc->m_pSettings);
     EXPECT_EQ(1, m_pDoc->m_buttons.GetSize());
+    LOGBRUSH brush = {};
+    ASSERT_TRUE(m_pView->m_brDesktop.GetObject(sizeof(brush), &brush));
+    EXPECT_EQ(RGB(10, 20, 30), brush.lbColor);
     EXPECT_EQ(1, m_pView->m_bStarted);
     m_pFrame->InitialUpdateFrame(m_pDoc, TRUE);
     m_pFrame->ActivateFrame(-1);

@@ -173,9 +173,11 @@ CString MakeProjectFolder(const TempFolder& folder)
 
 } // namespace
 
-TEST_F(MainFrameTest, TheFrameHasItsBars)
+TEST_F(MainFrameTest, TheFrameHasItsBarsInTheClassicLook)
 {
     CMainFrame* pFrame = Frame();
+    EXPECT_FALSE(xtAfxData.m_bFlatLook);
+    EXPECT_FALSE(xtAfxData.m_bMenuDropShadows);
 
     struct Bar { UINT nID; const char* pszClass; } bars[] = {
         { XT_IDW_MENUBAR, "ToolbarWindow32" }, { AFX_IDW_TOOLBAR, "ToolbarWindow32" },
@@ -207,6 +209,11 @@ TEST_F(MainFrameTest, TheFrameHasItsBars)
         buttons.push_back(pFrame->GetObjectBar().GetItemID(i));
     EXPECT_EQ((std::vector<UINT>{ ID_HELP_OBJECTS, ID_OBJ_TEXT, ID_OBJ_BUTTON, ID_OBJ_PICTURESHOW, ID_OBJ_TEXTFIELD }),
               buttons);
+
+    UINT nID = 0, nStyle = 0;
+    int cxWidth = 0;
+    pFrame->GetStatusBar().GetPaneInfo(1, nID, nStyle, cxWidth);
+    EXPECT_EQ(100, cxWidth);
 
     CString caption;
     pFrame->GetExplorer().GetWindowText(caption);

@@ -139,3 +139,24 @@ TEST(MButCreateStructTest, ACopiedStructStillDrawsItsFontsAfterTheSourceIsGone)
         EXPECT_EQ(extent.cx, pFont->m_cx);
     }
 }
+
+TEST(MButCreateStructTest, ConstructionSetsTheDefaults)
+{
+    CMButCreateStruct but;
+    EXPECT_EQ(0, but.m_nType);
+    EXPECT_EQ(-1, but.m_nNumber);
+    EXPECT_EQ(1, but.m_bEnable);
+    EXPECT_TRUE(IsRectEmpty(&but.m_rect));
+    EXPECT_EQ(2, but.m_nRepeat);
+    EXPECT_EQ(RGB(0xC0, 0xC0, 0xC0), but.m_crColor);
+    EXPECT_EQ("W", but.m_strStyle);
+    EXPECT_EQ(20, but.m_nBrightness);
+    EXPECT_EQ(1, but.m_bHoverEffect);
+    EXPECT_EQ(nullptr, but.m_pPopupMenu);
+    EXPECT_EQ(0, but.m_bPreset);
+
+    CViewerCreateStruct viewer;
+    EXPECT_EQ(0, viewer.m_bScrollHorz);
+    EXPECT_EQ(0, viewer.m_bScrollVert);
+    EXPECT_EQ(1, viewer.m_bBorder);
+}

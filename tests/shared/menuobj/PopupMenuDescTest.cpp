@@ -22,6 +22,9 @@ void Track(CPopupMenuWatcher& watcher, CPopupMenuDesc& desc, CMButCreateStruct* 
 TEST(PopupMenuDescTest, BindPointsTheButtonBackAndResetForgetsIt)
 {
     CPopupMenuDesc desc;
+    EXPECT_EQ(-1, desc.GetPopupNumber());
+    EXPECT_EQ(0, desc.GetItemCount());
+
     CMButCreateStruct but;
     CWnd owner;
     desc.Bind(0, &but, &owner);

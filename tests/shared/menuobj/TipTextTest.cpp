@@ -61,10 +61,13 @@ void DrawTip(FontCanvas& canvas, const CString& strText, const CRect& rect, BOOL
 
 } // namespace
 
-TEST(TipTextTest, DrawingTakesTheCentreFlag)
+TEST(TipTextTest, KeepsItsTextAndRectangleAndDrawingTakesTheCentreFlag)
 {
     CTipText tip;
+    EXPECT_TRUE(tip.IsCentred());
     tip.Set("Hint", CRect(1, 2, 3, 4));
+    EXPECT_EQ("Hint", tip.GetText());
+    EXPECT_EQ(CRect(1, 2, 3, 4), tip.GetRect());
     FontCanvas canvas;
     tip.Draw(canvas.DC(), FALSE);
     EXPECT_FALSE(tip.IsCentred());

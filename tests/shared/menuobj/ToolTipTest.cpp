@@ -71,6 +71,8 @@ void SetupTip(CToolTip& tip, const CRect& rcArea, CWnd* pParent = nullptr, BOOL 
 TEST(ToolTipTest, ANewTooltipIgnoresTextsUntilSetUp)
 {
     CToolTip tip;
+    EXPECT_FALSE(tip.IsEnabled());
+    EXPECT_TRUE(tip.GetArea().IsRectEmpty());
     tip.NewTip("Hint");
     EXPECT_EQ("", tip.GetText());
     BitmapCanvas canvas(50, 50, kPaper);
@@ -79,6 +81,9 @@ TEST(ToolTipTest, ANewTooltipIgnoresTextsUntilSetUp)
 
     SetupTip(tip, CRect(10, 20, 110, 60));
     EXPECT_TRUE(tip.IsEnabled());
+    EXPECT_EQ(CRect(10, 20, 110, 60), tip.GetArea());
+    EXPECT_EQ("Default", tip.GetDefaultText());
+    EXPECT_EQ("C:\\Project", tip.GetProjectFolder());
     tip.DefaultTip();
     EXPECT_EQ("Default", tip.GetText());
     EXPECT_EQ("Default", tip.GetLayout().GetText());

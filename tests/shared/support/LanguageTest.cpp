@@ -11,6 +11,13 @@ protected:
     void TearDown() override { SetLanguageLetter('E'); }
 };
 
+TEST_F(LanguageTest, StartsInEnglish)
+{
+    EXPECT_EQ('E', GetLanguageLetter());
+    EXPECT_TRUE(IsEnglish());
+    EXPECT_FALSE(IsGerman());
+}
+
 TEST_F(LanguageTest, LetterSelectsLanguage)
 {
     struct Case
