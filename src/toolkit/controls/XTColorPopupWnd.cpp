@@ -16,6 +16,8 @@
 
 IMPLEMENT_DYNAMIC(CXTColorPopupWnd, CWnd)
 
+CXTColorPopupWnd* CXTColorPopupWnd::s_pKeyPopup = nullptr;
+
 // Handler signatures: see CWnd; LRESULT OnX(WPARAM, LPARAM) for ON_MESSAGE.
 BEGIN_MESSAGE_MAP(CXTColorPopupWnd, CWnd)
     ON_WM_CREATE()
@@ -117,7 +119,8 @@ CXTColorPopupWnd::CXTColorPopupWnd(BOOL bAutoDelete, LPARAM lNotifyValue)
     : m_hOldBitmap(nullptr), m_ptLast(0, 0), m_rcCaption(0, 0, 0, 0), m_cxCell(18), m_cyCell(18),
       m_dwStyle(0), m_pOwner(nullptr), m_lNotifyValue(lNotifyValue), m_nRows(2), m_nColumns(kColumns),
       m_nLastIndex(17), m_nHotIndex(-1), m_clrCurrent(0), m_clrDefault(0), m_bAutoDelete(bAutoDelete),
-      m_bShadow(TRUE), m_bCaption(FALSE), m_bInDialog(FALSE), m_bClosing(FALSE)
+      m_bShadow(TRUE), m_bCaption(FALSE), m_bInDialog(FALSE), m_bClosing(FALSE), m_hKeyHook(nullptr),
+      m_pPrevKeyPopup(nullptr)
 {
 }
 
@@ -300,6 +303,7 @@ int CXTColorPopupWnd::OnCreate(LPCREATESTRUCT lpcs)
             new CXTMenuShadow(m_hWnd, FALSE, TRUE);
     }
     SetCapture();
+    HookKeys();
     BuildCells();
     if (m_tip.Create(this))
     {
@@ -315,6 +319,7 @@ int CXTColorPopupWnd::OnCreate(LPCREATESTRUCT lpcs)
 void CXTColorPopupWnd::OnDestroy()
 {
     m_bClosing = TRUE;
+    UnhookKeys();
     if (m_dcMem.m_hDC != nullptr && m_hOldBitmap != nullptr)
         m_dcMem.SelectObject(m_hOldBitmap);
     m_hOldBitmap = nullptr;
@@ -527,10 +532,9 @@ void CXTColorPopupWnd::OnMouseMove(UINT nFlags, CPoint point)
     const XT_COLOR_CELL* pHot = GetCell(m_nHotIndex);
     if (pHot != nullptr && pHot != pCell)
         DrawCellState(*pHot, FALSE, TRUE);
+    // Outside the cells the hot cell is only drawn plain: the keys walk on from it.
     if (pCell != nullptr)
         DrawCellState(*pCell, (nFlags & MK_LBUTTON) != 0, FALSE);
-    else
-        m_nHotIndex = -1;
 }
 
 void CXTColorPopupWnd::OnLButtonDown(UINT, CPoint point)
@@ -559,9 +563,14 @@ void CXTColorPopupWnd::OnLButtonUp(UINT, CPoint point)
         EndSelection(pCell->nIndex);
 }
 
+int CXTColorPopupWnd::LastWalkIndex() const
+{
+    return (m_dwStyle & CPS_XT_MORECOLORS) ? m_nLastIndex : ColorCount();
+}
+
 int CXTColorPopupWnd::MoveIndex(int nIndex, UINT nKey) const
 {
-    const int nLast = m_nLastIndex;
+    const int nLast = LastWalkIndex();
     switch (nKey)
     {
     case VK_LEFT:
@@ -609,6 +618,72 @@ void CXTColorPopupWnd::OnKeyDown(UINT nChar, UINT, UINT)
     default:
         return;
     }
+}
+
+BOOL CXTColorPopupWnd::IsPopupKey(UINT nKey)
+{
+    switch (nKey)
+    {
+    case VK_RETURN:
+    case VK_SPACE:
+    case VK_ESCAPE:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void CXTColorPopupWnd::HookKeys()
+{
+    m_hKeyHook = ::SetWindowsHookExA(WH_KEYBOARD, KeyboardHook, nullptr, ::GetCurrentThreadId());
+    m_pPrevKeyPopup = s_pKeyPopup;
+    s_pKeyPopup = this;
+}
+
+void CXTColorPopupWnd::UnhookKeys()
+{
+    if (m_hKeyHook != nullptr)
+        ::UnhookWindowsHookEx(m_hKeyHook);
+    m_hKeyHook = nullptr;
+    // Out of the chain of open popups, wherever in it this one is.
+    for (CXTColorPopupWnd** ppLink = &s_pKeyPopup; *ppLink != nullptr; ppLink = &(*ppLink)->m_pPrevKeyPopup)
+        if (*ppLink == this)
+        {
+            *ppLink = m_pPrevKeyPopup;
+            break;
+        }
+    m_pPrevKeyPopup = nullptr;
+}
+
+LRESULT CALLBACK CXTColorPopupWnd::KeyboardHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    CXTColorPopupWnd* pPopup = s_pKeyPopup;
+    const BOOL bAlt = (lParam & 0x20000000) != 0;
+    if (nCode == HC_ACTION && pPopup != nullptr && pPopup->m_hWnd != nullptr && !pPopup->m_bInDialog &&
+        !pPopup->m_bClosing && !bAlt && IsPopupKey((UINT)wParam))
+    {
+        // Handled after the hook returns, as the popup's own key: a choice
+        // may open the colour dialog, and the owner may do anything with it.
+        if ((lParam & 0x80000000) == 0)
+            ::PostMessageA(pPopup->m_hWnd, WM_KEYDOWN, wParam, lParam);
+        return 1;
+    }
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+BOOL CXTColorPopupWnd::PreTranslateMessage(MSG* pMsg)
+{
+    // The popup's keys are its own: no accelerator of the main window sees them.
+    if (pMsg->hwnd == m_hWnd && pMsg->message == WM_KEYDOWN)
+    {
+        ::DispatchMessageA(pMsg);
+        return TRUE;
+    }
+    return CWnd::PreTranslateMessage(pMsg);
 }
 
 void CXTColorPopupWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)

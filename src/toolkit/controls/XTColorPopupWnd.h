@@ -92,19 +92,31 @@ protected:
     BOOL m_bInDialog;
     BOOL m_bClosing;
     CRect m_rcAnchor;
+    // The keys go to the window with the focus: while open, a thread keyboard
+    // hook hands those the popup uses to the newest open popup instead.
+    HHOOK m_hKeyHook;
+    CXTColorPopupWnd* m_pPrevKeyPopup;
+    static CXTColorPopupWnd* s_pKeyPopup;
 
     int ColorCount() const { return (m_dwStyle & CPS_XT_EXTENDED) ? 40 : 16; }
     void BuildCells();
     XT_COLOR_CELL* CellAt(CPoint point);
     XT_COLOR_CELL* FindCell(int nIndex);
+    // The index the walk ends at: "More Colors...", else the last colour.
+    int LastWalkIndex() const;
     // The next hot cell for an arrow key.
     int MoveIndex(int nIndex, UINT nKey) const;
+    static BOOL IsPopupKey(UINT nKey);
+    void HookKeys();
+    void UnhookKeys();
+    static LRESULT CALLBACK KeyboardHook(int nCode, WPARAM wParam, LPARAM lParam);
     virtual void DrawAll(CDC* pDC);
     virtual void DrawCell(const XT_COLOR_CELL& cell, CDC* pDC);
     virtual void DrawCellState(const XT_COLOR_CELL& cell, BOOL bPressed, BOOL bPlain);
     void Notify(UINT nMessage, COLORREF clr);
 
     void PostNcDestroy() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     int OnCreate(LPCREATESTRUCT lpcs);

@@ -1,6 +1,7 @@
 // The colour picker popup: its size, the keys' walk over the cells, each
-// outcome's message with its value, a colour from "More Colors..." becoming
-// a custom cell, and a tool bar's colour button passing the outcomes on.
+// outcome's message with its value, real keys and clicks on an open popup, a
+// colour from "More Colors..." becoming a custom cell, and a tool bar's colour
+// button passing the outcomes on.
 #include "toolkit/controls/XTColorPopupWnd.h"
 
 #include "toolkit/bars/XTToolBar.h"
@@ -160,6 +161,95 @@ TEST_F(XTColorPopupWndTest, EachOutcomeSendsItsMessageWithItsValue)
     }
 }
 
+TEST_F(XTColorPopupWndTest, RealKeysReachThePopupWhateverWindowHasTheFocus)
+{
+    // The popup opens without activation: the keys go to this edit's window.
+    CWnd edit;
+    ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(420, 300, 720, 400), nullptr, 0));
+    BringToFront(edit.m_hWnd);
+    typedef CColorOwner::Seen Seen;
+    struct Case
+    {
+        const char* name;
+        DWORD dwStyle;
+        COLORREF clrCurrent;
+        WORD wWalk, wEnd;
+        int nHot;   // after the walking key
+        Seen expected;
+    };
+    // Red is cell 11; without "More Colors..." the walk ends at Fuchsia, cell 16.
+    const Case cases[] = {
+        { "Escape", CPS_XT_MORECOLORS, kRed, VK_DOWN, VK_ESCAPE, 17, { WM_CPN_CANCEL, kRed, 77 } },
+        { "down to the last colour", 0, kRed, VK_DOWN, VK_RETURN, 16, { WM_CPN_SELCHANGE, RGB(255, 0, 255), 77 } },
+        { "right past the last colour", 0, RGB(255, 0, 255), VK_RIGHT, VK_RETURN, 0, { WM_CPN_SELCHANGE, kAuto, 77 } },
+        { "left from Automatic", 0, kAuto, VK_LEFT, VK_SPACE, 16, { WM_CPN_SELCHANGE, RGB(255, 0, 255), 77 } },
+        { "up and Space", 0, kRed, VK_UP, VK_SPACE, 3, { WM_CPN_SELCHANGE, RGB(128, 0, 0), 77 } },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        m_owner.seen.clear();
+        CXTColorPopupWnd* pPopup = Open(c.dwStyle, c.clrCurrent);
+        HWND hPopup = pPopup->m_hWnd;
+        EXPECT_EQ(edit.m_hWnd, ::GetFocus());
+        PressKeys({ c.wWalk });
+        EXPECT_EQ(c.nHot, pPopup->GetCurSel());
+        PressKeys({ c.wEnd });
+        PumpUntil([&] { return !::IsWindow(hPopup); });
+        EXPECT_FALSE(::IsWindow(hPopup));
+        ASSERT_EQ(1u, m_owner.seen.size());
+        EXPECT_TRUE(c.expected == m_owner.Last());
+        // The keys were the popup's alone.
+        EXPECT_EQ(0, edit.GetWindowTextLength());
+    }
+    edit.DestroyWindow();
+}
+
+TEST_F(XTColorPopupWndTest, RealClicksChooseACellOrCancelOutside)
+{
+    CRect rcWork;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    typedef CColorOwner::Seen Seen;
+    struct Case
+    {
+        const char* name;
+        BOOL bAtBottom;   // the owner at the bottom of the work area: the popup opens above it
+        int nCell;        // -1: a click beside the popup
+        Seen expected;
+    };
+    const Case cases[] = {
+        { "a cell", FALSE, 1, { WM_CPN_SELCHANGE, RGB(0, 0, 0), 77 } },
+        { "outside", FALSE, -1, { WM_CPN_CANCEL, kRed, 77 } },
+        { "a cell above the button", TRUE, 16, { WM_CPN_SELCHANGE, RGB(255, 0, 255), 77 } },
+        { "outside above the button", TRUE, -1, { WM_CPN_CANCEL, kRed, 77 } },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        m_owner.seen.clear();
+        m_owner.SetWindowPos(nullptr, 100, c.bAtBottom ? rcWork.bottom - 40 : 100, 200, 40, SWP_NOZORDER);
+        BringToFront(m_owner.m_hWnd);
+        CXTColorPopupWnd* pPopup = Open(CPS_XT_MORECOLORS);
+        HWND hPopup = pPopup->m_hWnd;
+        CRect rcOwner, rcPopup;
+        m_owner.GetWindowRect(&rcOwner);
+        pPopup->GetWindowRect(&rcPopup);
+        EXPECT_EQ(c.bAtBottom ? rcOwner.top : rcOwner.bottom, c.bAtBottom ? rcPopup.bottom : rcPopup.top);
+        CPoint pt(rcPopup.right + 30, rcPopup.CenterPoint().y);
+        if (c.nCell >= 0)
+        {
+            pt = pPopup->GetCell(c.nCell)->rect.CenterPoint();
+            pPopup->ClientToScreen(&pt);
+        }
+        Click(pt);
+        PumpUntil([&] { return !::IsWindow(hPopup); });
+        EXPECT_FALSE(::IsWindow(hPopup));
+        ASSERT_EQ(1u, m_owner.seen.size());
+        EXPECT_TRUE(c.expected == m_owner.Last());
+    }
+    ParkMouse();
+}
+
 TEST_F(XTColorPopupWndTest, AColourFromMoreColorsBecomesACustomCellNextTime)
 {
     const COLORREF kChosen = RGB(10, 200, 5);
@@ -209,6 +299,7 @@ TEST_F(XTColorPopupWndTest, AToolBarColourButtonPassesEveryOutcomeOn)
 {
     CColorFrame frame;
     ASSERT_TRUE(frame.Create(nullptr, "Colours", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(30, 30, 530, 230)));
+    BringToFront(frame.m_hWnd);
     CWnd dock;
     ASSERT_TRUE(dock.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 500, 40), &frame, XT_IDW_DOCKBAR_TOP));
     CXTToolBar bar;
@@ -242,12 +333,12 @@ TEST_F(XTColorPopupWndTest, AToolBarColourButtonPassesEveryOutcomeOn)
         ASSERT_NE(nullptr, hPopup);
         if (c.nKey == VK_HOME)
         {
-            ::SendMessageA(hPopup, WM_KEYDOWN, VK_UP, 1);   // from Red up to the first row ...
-            ::SendMessageA(hPopup, WM_KEYDOWN, VK_UP, 1);   // ... and to No Fill
-            ::SendMessageA(hPopup, WM_KEYDOWN, VK_RETURN, 1);
+            PressKeys({ VK_UP });   // from Red up to the first row ...
+            PressKeys({ VK_UP });   // ... and to No Fill
+            PressKeys({ VK_RETURN });
         }
         else
-            ::SendMessageA(hPopup, WM_KEYDOWN, c.nKey, 1);
+            PressKeys({ (WORD)c.nKey });
         PumpUntil([&] { return !::IsWindow(hPopup); });
         ASSERT_FALSE(frame.seen.empty());
         EXPECT_EQ(c.nExpected, frame.seen.front().first);
