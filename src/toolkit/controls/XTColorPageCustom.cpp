@@ -188,6 +188,13 @@ void CXTColorPageCustom::OnChangeRGB()
         m_wndLum.SetFieldColor(clr, TRUE);
     if (m_pDialog->GetNewColor() != clr)
         m_pDialog->UpdateNewColor(clr, FALSE);
+    // Hue, saturation and luminance follow; the colour's own fields keep what is being typed.
+    ColorToHSL(clr, m_nHue, m_nSaturation, m_nLuminance);
+    const int values[3] = { m_nHue, m_nSaturation, m_nLuminance };
+    m_bRefreshing = TRUE;
+    for (int i = 0; i < 3; ++i)
+        SetDlgItemInt(kNumberFields[i].nEdit, (UINT)values[i], FALSE);
+    m_bRefreshing = FALSE;
 }
 
 void CXTColorPageCustom::OnChangeLuminance()

@@ -236,6 +236,10 @@ TEST(XTColorPageCustom, ExchangesValuesWithTheDialog)
             EXPECT_EQ(CString("Hex: 0AC805"), EditText(&dlg, 101));
             EXPECT_EQ(RGB(10, 200, 5), pPage->GetHueSatField().GetFieldColor());
             EXPECT_EQ(RGB(10, 200, 5), pPage->GetLumBar().GetFieldColor());
+            // The typed colour's hue, saturation and luminance, not red's any more.
+            EXPECT_EQ(CString("83"), EditText(pPage, XT_IDC_EDIT_HUE));
+            EXPECT_EQ(CString("242"), EditText(pPage, XT_IDC_EDIT_SAT));
+            EXPECT_EQ(CString("102"), EditText(pPage, XT_IDC_EDIT_LUM));
         },
         IDOK);
     EXPECT_EQ(IDOK, nResult);
