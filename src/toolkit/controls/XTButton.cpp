@@ -546,8 +546,9 @@ void CXTButton::OnLButtonUp(UINT, CPoint)
 
 void CXTButton::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
-    // A quick second click presses the button again instead of being lost.
-    DefWindowProc(WM_LBUTTONDOWN, nFlags, MAKELPARAM(point.x, point.y));
+    // A quick second click presses the button again instead of being lost,
+    // through the press handling of whatever class this button is.
+    SendMessage(WM_LBUTTONDOWN, nFlags, MAKELPARAM(point.x, point.y));
 }
 
 void CXTButton::OnSysColorChange()
