@@ -59,11 +59,16 @@ int AfxShowMessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT 
     return ::MessageBoxA(hWndOwner, lpszText, lpszCaption, nType);
 }
 
-int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT)
+int AfxMessageBox(HWND hWndOwner, LPCSTR lpszText, UINT nType)
 {
     CWinApp* pApp = AfxGetApp();
     CString caption = pApp && pApp->m_pszAppName ? pApp->m_pszAppName : "";
-    return AfxShowMessageBox(DefaultOwner(), lpszText, caption, nType);
+    return AfxShowMessageBox(hWndOwner, lpszText, caption, nType);
+}
+
+int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT)
+{
+    return AfxMessageBox(DefaultOwner(), lpszText, nType);
 }
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)

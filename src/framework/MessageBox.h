@@ -27,6 +27,8 @@ int AfxShowMessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT 
 // name as caption.
 int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
+// The same box owned by the given window.
+int AfxMessageBox(HWND hWndOwner, LPCSTR lpszText, UINT nType);
 
 // Beeps go through one replaceable function too; an empty hook restores the
 // platform's beep. Returns the previous hook.

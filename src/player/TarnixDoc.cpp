@@ -366,29 +366,32 @@ void CTarnixDoc::ReadTextFields()
 }
 
 // The picture, the AVI clip, the volume slider and the script list box, read
-// as the editor reads them, so that a page plays what its author placed.
+// as the editor reads them and brought onto the page as the editor brings
+// them, so that a page (a damaged one too) plays what its author saw.
 void CTarnixDoc::ReadObjects()
 {
     const struct
     {
         CMObjList* pList;
-        LPCSTR lpszSection;
+        LPCSTR lpszSection;   // null: the picture
         int nType;
+        SIZE size;            // for an object without a size
     } kinds[] = {
-        { &m_videos, kSecEditorAviClip, MOBJ_AVICLIP },
-        { &m_speakers, kSecEditorSlider, MOBJ_SLIDER },
-        { &m_fileLists, kSecEditorListBox, MOBJ_LISTBOX },
+        { &m_images, nullptr, MOBJ_PICTURE, { 32, 32 } },
+        { &m_videos, kSecEditorAviClip, MOBJ_AVICLIP, { 32, 32 } },
+        { &m_speakers, kSecEditorSlider, MOBJ_SLIDER, { 32, 32 } },
+        { &m_fileLists, kSecEditorListBox, MOBJ_LISTBOX, { 120, 26 } },
     };
-    m_images.DeleteAll();
-    if (CMObjCreateStruct* pImage = ReadImageCreateStruct(*m_pSettings))
-        if (!m_images.Add(pImage))
-            delete pImage;
     for (const auto& kind : kinds)
     {
         kind.pList->DeleteAll();
-        CMObjCreateStruct* pObject = ReadObjectSectionCreateStruct(*m_pSettings, kind.lpszSection, kind.nType);
+        CMObjCreateStruct* pObject = kind.lpszSection == nullptr
+                                         ? ReadImageCreateStruct(*m_pSettings)
+                                         : ReadObjectSectionCreateStruct(*m_pSettings, kind.lpszSection, kind.nType);
         if (pObject == nullptr)
             continue;
+        BOOL bTooLarge = FALSE;
+        FitObjectToPage(pObject->m_rect, { m_nWinW, m_nWinH }, kind.size, bTooLarge);
         if (!kind.pList->Add(pObject))
             delete pObject;
     }

@@ -5,6 +5,7 @@
 #include "shared/menuobj/ActionKeywords.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/PageObjectReader.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/support/ProjectSettings.h"
 
@@ -334,6 +335,7 @@ TEST_F(TarnixDocTest, TextsAndTextFields)
 TEST_F(TarnixDocTest, ThePagesPictureClipSliderAndListBoxAreRead)
 {
     CTarnixDoc& doc = Load(Lines({
+        "[WINDOWSIZE]", "W=400", "H=300",
         "[IMAGE1]", "ENABLE=1", "FILE=_CURRENTDIR_\\bild.bmp", "X=1", "Y=2", "W=30", "H=40",
         "[AVICLIP1]", "ENABLE=1", "FILE=_CURRENTDIR_\\film.avi", "X=5", "Y=6", "W=32", "H=24", "NREP=3",
         "[SLIDER1]", "ENABLE=1", "X=7", "Y=8", "W=100", "H=20", "RED=1", "GREEN=2", "BLUE=3",
@@ -371,6 +373,40 @@ TEST_F(TarnixDocTest, ThePagesPictureClipSliderAndListBoxAreRead)
     // A section that is not enabled holds no object.
     Load(Lines({ "[SLIDER1]", "ENABLE=0", "X=7", "Y=8", "W=100", "H=20" }));
     EXPECT_EQ(0, doc.m_speakers.GetSize() + doc.m_images.GetSize());
+}
+
+// A damaged page shows as in the editor: only the style bits the editor writes
+// (a pop-up style would take the clip off the page), no size gets the kind's
+// size, and an object too large or off the page is cut and moved onto it.
+TEST_F(TarnixDocTest, DamagedObjectsAreBroughtOntoThePageAsInTheEditor)
+{
+    CTarnixDoc& doc = Load(Lines({
+        "[WINDOWPOS]", "X=0", "Y=0", "[WINDOWSIZE]", "W=400", "H=300",
+        "[IMAGE1]", "ENABLE=1", "FILE=bild.bmp", "X=10", "Y=20", "W=-5", "H=40",
+        "[AVICLIP1]", "ENABLE=1", "FILE=film.avi", "X=2000", "Y=2000", "W=32", "H=24", "STYLE=-1",
+        "[SLIDER1]", "ENABLE=1", "X=5", "Y=5", "W=900", "H=20", "STYLE=268435456",
+        "[LISTBOX1]", "ENABLE=1", "FILE=List000.ini", "X=-500", "Y=10", "H=150", "STYLE=-2147483646",
+    }));
+    const struct
+    {
+        const char* name;
+        CMObjList& list;
+        CRect rect;
+        DWORD dwStyle;
+    } rows[] = {
+        { "picture without width", doc.m_images, CRect(10, 20, 42, 60), 0 },
+        { "clip off the page", doc.m_videos, CRect(368, 276, 400, 300), kAviClipBorderStyle },
+        { "slider wider than the page", doc.m_speakers, CRect(0, 5, 400, 25), 0 },
+        { "list box off to the left", doc.m_fileLists, CRect(0, 10, 120, 160), kListBoxPlainStyle },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        ASSERT_EQ(1, row.list.GetSize());
+        const CMObjCreateStruct* pObject = static_cast<CMObjCreateStruct*>(row.list[0]);
+        EXPECT_EQ(row.rect, CRect(pObject->m_rect));
+        EXPECT_EQ(row.dwStyle, pObject->m_dwStyle);
+    }
 }
 
 TEST_F(TarnixDocTest, WithoutAWindowOnlyThePageSettingsAreRead)

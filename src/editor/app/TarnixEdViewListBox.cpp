@@ -7,6 +7,7 @@
 #include "editor/dialogs/ListboxWizard.h"
 #include "framework/CmdUI.h"
 #include "shared/menuobj/ActionKeywords.h"
+#include "shared/menuobj/PageObjectReader.h"
 #include "shared/support/ProjectFormat.h"
 
 #include <algorithm>
@@ -16,7 +17,6 @@ using namespace CanvasHelpers;
 namespace {
 
 const COLORREF kListBoxColor = RGB(210, 200, 190);
-const DWORD kListBoxStyle = 2; // the wizard's plain-look option
 
 } // namespace
 
@@ -64,7 +64,7 @@ void CTarnixEdView::OnInsertListBox()
     pList->m_rect = rcList;
     pList->m_strText = wizard.m_strListFile;
     pList->m_crColor = kListBoxColor;
-    pList->m_dwStyle = wizard.m_bStyle ? kListBoxStyle : 0;
+    pList->m_dwStyle = wizard.m_bStyle ? kListBoxPlainStyle : 0;
     pList->m_nPageNumber = page.GetMenuLevel();
     LeaveSelectionMode();
     if (!page.AddListBox(pList))
@@ -107,14 +107,14 @@ void CTarnixEdView::ChangeListBox(CMButCreateStruct* pList)
     wizard.m_nY = pList->m_rect.top;
     wizard.m_nWidth = Width(pList->m_rect);
     wizard.m_nHeight = Height(pList->m_rect);
-    wizard.m_bStyle = (pList->m_dwStyle & kListBoxStyle) != 0;
+    wizard.m_bStyle = (pList->m_dwStyle & kListBoxPlainStyle) != 0;
     if (wizard.DoModal() != ID_WIZFINISH)
         return;
     CMButCreateStruct old;
     old.Copy(*pList);
     pList->m_rect = MakeRect(wizard.m_nX, wizard.m_nY, wizard.m_nWidth, wizard.m_nHeight);
     pList->m_strText = wizard.m_strListFile;
-    pList->m_dwStyle = wizard.m_bStyle ? kListBoxStyle : 0;
+    pList->m_dwStyle = wizard.m_bStyle ? kListBoxPlainStyle : 0;
     pDoc->GetPage().ReplaceListBox(old, *pList);
     pDoc->SetModifiedFlag(TRUE);
     m_objects.ReplaceListBox(pList);

@@ -12,6 +12,7 @@
 #include "framework/CmdUI.h"
 #include "shared/menuobj/ActionKeywords.h"
 #include "shared/menuobj/MObjButton.h"
+#include "shared/menuobj/PageObjectReader.h"
 #include "shared/support/ProjectFormat.h"
 
 #include "editor/resource.h"
@@ -246,13 +247,10 @@ void CTarnixEdView::InsertTextField()
 
 namespace {
 
-// The clip dialog's border option is the clip window's border style bit.
-const DWORD kAviBorderStyle = 0x800000;
-
 void FillAviDialog(CAviPropDlg& dlg, const CMObjCreateStruct& clip)
 {
     dlg.m_strFile = clip.m_strText;
-    dlg.m_bBorder = (clip.m_dwStyle & kAviBorderStyle) != 0;
+    dlg.m_bBorder = (clip.m_dwStyle & kAviClipBorderStyle) != 0;
     dlg.m_nRepeat = clip.m_nRepeat;
     dlg.m_crBackground = clip.m_crColor;
 }
@@ -268,7 +266,7 @@ void TakeAviDialog(const CAviPropDlg& dlg, CMObjCreateStruct& clip, POINT ptCorn
     }
     clip.m_rect = MakeRect(ptCorner.x, ptCorner.y, cx, cy);
     clip.m_strText = dlg.m_strFile;
-    clip.m_dwStyle = dlg.m_bBorder ? kAviBorderStyle : 0;
+    clip.m_dwStyle = dlg.m_bBorder ? kAviClipBorderStyle : 0;
     clip.m_nRepeat = (int)dlg.m_nRepeat;
     clip.m_crColor = dlg.m_crBackground;
 }

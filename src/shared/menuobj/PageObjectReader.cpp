@@ -4,6 +4,8 @@
 #include "shared/support/ProjectFormat.h"
 #include "shared/support/ProjectSettings.h"
 
+#include <algorithm>
+
 CMButCreateStruct* ReadButtonCreateStruct(CProjectSettings& settings, int nSection, const PageButtonLook& look)
 {
     CString style, caption, document, application, parameter, function, bitmap, tooltip, soundFile;
@@ -106,10 +108,41 @@ CMObjCreateStruct* ReadObjectSectionCreateStruct(CProjectSettings& settings, LPC
     int nY = settings.GetInt(lpszSection, kKeyY, 0);
     SetRect(&pObject->m_rect, nX, nY, nX + settings.GetInt(lpszSection, kKeyW, 0),
             nY + settings.GetInt(lpszSection, kKeyH, 0));
-    pObject->m_dwStyle = (DWORD)settings.GetInt(lpszSection, kKeyObjectStyle, 0);
+    const DWORD dwStoredStyle = nType == MOBJ_AVICLIP ? kAviClipBorderStyle
+                                : nType == MOBJ_LISTBOX ? kListBoxPlainStyle : 0;
+    pObject->m_dwStyle = (DWORD)settings.GetInt(lpszSection, kKeyObjectStyle, 0) & dwStoredStyle;
     pObject->m_nRepeat = settings.GetInt(lpszSection, kKeyRepeatCount, -1);
     settings.GetColorRef(lpszSection, pObject->m_crColor);
     return pObject;
+}
+
+BOOL FitObjectToPage(RECT& rc, SIZE page, SIZE defaultSize, BOOL& bTooLarge)
+{
+    const int nPageW = std::max<int>(page.cx, 1), nPageH = std::max<int>(page.cy, 1);
+    int nW = rc.right - rc.left, nH = rc.bottom - rc.top;
+    // Sizes of a missing key are defaults, those of a present one damage.
+    const BOOL bSizeLess = nW <= 0 || nH <= 0;
+    if (bSizeLess)
+    {
+        nW = nW > 0 ? nW : defaultSize.cx;
+        nH = nH > 0 ? nH : defaultSize.cy;
+    }
+    // Too large or wholly outside: moved and cut into the page. Partly
+    // outside, an object can still be seen and selected.
+    bTooLarge = nW > nPageW || nH > nPageH;
+    nW = std::min(nW, nPageW);
+    nH = std::min(nH, nPageH);
+    int nX = rc.left, nY = rc.top;
+    const BOOL bOutside = nX >= nPageW || nY >= nPageH || nX + nW <= 0 || nY + nH <= 0;
+    if (bTooLarge || bOutside)
+    {
+        nX = std::min(std::max(nX, 0), nPageW - nW);
+        nY = std::min(std::max(nY, 0), nPageH - nH);
+    }
+    if (!bSizeLess && !bTooLarge && !bOutside)
+        return FALSE;
+    SetRect(&rc, nX, nY, nX + nW, nY + nH);
+    return TRUE;
 }
 
 CString ReadPageText(CProjectSettings& settings, LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault,

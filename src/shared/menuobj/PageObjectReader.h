@@ -19,6 +19,10 @@ inline constexpr char kSecEditorSlider[] = "SLIDER1";
 inline constexpr char kSecEditorListBox[] = "LISTBOX1";
 inline constexpr char kKeyObjectStyle[] = "STYLE";
 inline constexpr char kKeyRepeatCount[] = "NREP";
+// The only STYLE bits the editor writes: the clip's border and the list box's
+// plain look. Other bits of a damaged page are dropped on reading.
+inline constexpr DWORD kAviClipBorderStyle = 0x800000;
+inline constexpr DWORD kListBoxPlainStyle = 2;
 
 // What every button of a page takes from the page itself.
 struct PageButtonLook
@@ -48,6 +52,13 @@ CMObjCreateStruct* ReadImageCreateStruct(CProjectSettings& settings);
 // its section, or null when the section is not enabled. A list box comes as a
 // button create struct, from which its window is made.
 CMObjCreateStruct* ReadObjectSectionCreateStruct(CProjectSettings& settings, LPCSTR lpszSection, int nType);
+
+// Brings a page object's rectangle onto a page of the given size, as both
+// programs show it: a side of no size gets the kind's defaultSize; an object
+// larger than the page is cut to it, one too large or wholly outside is moved
+// into it. Answers whether the rectangle changed; bTooLarge tells a side
+// larger than the page (the page is damaged).
+BOOL FitObjectToPage(RECT& rc, SIZE page, SIZE defaultSize, BOOL& bTooLarge);
 
 // A text value of at most nMaxChars characters.
 CString ReadPageText(CProjectSettings& settings, LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault,

@@ -463,7 +463,6 @@ void CProjectPage::CheckObjectNumbers(LPCSTR lpszSection)
 
 void CProjectPage::CorrectObjectRects()
 {
-    const int nPageW = std::max(m_window.nW, 1), nPageH = std::max(m_window.nH, 1);
     const struct
     {
         CMObjList* pList;
@@ -480,36 +479,18 @@ void CProjectPage::CorrectObjectRects()
         for (int i = 0; i < list.pList->GetSize(); ++i)
         {
             RECT& rc = static_cast<CMObjCreateStruct*>((*list.pList)[i])->m_rect;
-            int nW = rc.right - rc.left, nH = rc.bottom - rc.top;
-            // Sizes of a missing key are defaults, those of a present one damage.
-            BOOL bSizeLess = nW <= 0 || nH <= 0;
-            if (bSizeLess)
-            {
-                nW = nW > 0 ? nW : list.size.cx;
-                nH = nH > 0 ? nH : list.size.cy;
-            }
-            // Too large or wholly outside: moved and cut into the page. Partly
-            // outside, an object can still be seen and selected.
-            BOOL bTooLarge = nW > nPageW || nH > nPageH;
-            nW = std::min(nW, nPageW);
-            nH = std::min(nH, nPageH);
-            int nX = rc.left, nY = rc.top;
-            BOOL bOutside = nX >= nPageW || nY >= nPageH || nX + nW <= 0 || nY + nH <= 0;
-            if (bTooLarge || bOutside)
-            {
-                nX = Clamp(nX, 0, nPageW - nW);
-                nY = Clamp(nY, 0, nPageH - nH);
-            }
-            if (!bSizeLess && !bTooLarge && !bOutside)
+            const RECT stored = rc;
+            BOOL bTooLarge = FALSE;
+            if (!FitObjectToPage(rc, { m_window.nW, m_window.nH }, list.size, bTooLarge))
                 continue;
             CString line;
-            line.Format("%s X=%ld Y=%ld W=%ld H=%ld -> X=%d Y=%d W=%d H=%d", list.pszName, rc.left, rc.top,
-                        rc.right - rc.left, rc.bottom - rc.top, nX, nY, nW, nH);
+            line.Format("%s X=%ld Y=%ld W=%ld H=%ld -> X=%ld Y=%ld W=%ld H=%ld", list.pszName, stored.left, stored.top,
+                        stored.right - stored.left, stored.bottom - stored.top, rc.left, rc.top, rc.right - rc.left,
+                        rc.bottom - rc.top);
             if (list.bNumbered)
                 line.Insert((int)strlen(list.pszName), CString(std::to_string(i + 1).c_str()));
             m_corrections.push_back(line);
             m_bDamaged = m_bDamaged || bTooLarge;
-            SetRect(&rc, nX, nY, nX + nW, nY + nH);
         }
 }
 

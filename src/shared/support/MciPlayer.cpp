@@ -50,7 +50,13 @@ void CMciPlayer::ShowError(LPCSTR lpszCommand) const
     strBlock.Format("M C I - E R R O R\n\n     Command=%s\n     Error=%d\n", lpszCommand, (int)m_dwLastResult);
     CString strText;
     strText.Format("%s     %s\n", (LPCSTR)strBlock, szError);
-    AfxMessageBox(strText, MB_OK);
+    // The box belongs to the window the sound plays for (the menu window) and
+    // comes to the front: owned by the hidden main frame it opened behind the menu.
+    HWND hOwner = m_hWndNotify != nullptr && ::IsWindow(m_hWndNotify) ? ::GetAncestor(m_hWndNotify, GA_ROOT) : nullptr;
+    if (hOwner == nullptr)
+        AfxMessageBox(strText, MB_OK);
+    else
+        AfxMessageBox(hOwner, strText, MB_OK | MB_SETFOREGROUND);
 }
 
 MCIERROR CMciPlayer::WavOpen(LPCSTR lpszPath, LPCSTR lpszAlias, BOOL bShowErrors, CWnd* pNotifyWnd)

@@ -116,10 +116,10 @@ void CProfileSource::ForgetSections()
 namespace {
 
 // White space as the profile functions skip it around lines, names and values.
+// A no-break space (0xA0) is none: it stays part of a name or value.
 bool IsProfileSpace(char ch)
 {
-    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\x1A'
-           || ch == '\xA0';
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\x1A';
 }
 
 // A name or a value ends at a zero byte, as the profile functions see it.

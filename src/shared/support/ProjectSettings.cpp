@@ -7,6 +7,8 @@
 #include "shared/support/TextEffect.h"
 #include "shared/support/Umlaut.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(CProjectSettings, CObject)
 
 using namespace ProjectFormat;
@@ -149,7 +151,12 @@ void CProjectSettings::GetFont(LPCSTR lpszSection, LPCSTR lpszPrefix, CFontDesc&
     CString prefix(lpszPrefix);
     CString name = ReadString(lpszSection, prefix + kFontKeyName, "Arial", 199);
     lstrcpynA(read.m_logFont.lfFaceName, name, LF_FACESIZE);
-    read.m_logFont.lfHeight = GetInt(lpszSection, prefix + kFontKeySize, 16);
+    // No page is taller than the screen, and the platform's font code spends
+    // seconds and gigabytes on a damaged page's font of tens of thousands of
+    // pixels: a height is bounded by the screen's.
+    const int nMaxHeight = std::max(GetSystemMetrics(SM_CYSCREEN), 1);
+    const int nHeight = GetInt(lpszSection, prefix + kFontKeySize, 16);
+    read.m_logFont.lfHeight = std::min(std::max(nHeight, -nMaxHeight), nMaxHeight);
     read.m_logFont.lfWeight = GetInt(lpszSection, prefix + kKeyStyle, 400);
     read.m_logFont.lfItalic = (BYTE)GetInt(lpszSection, prefix + kFontKeyItalic, 0);
     read.m_logFont.lfUnderline = (BYTE)GetInt(lpszSection, prefix + kFontKeyUnderline, 0);

@@ -154,6 +154,15 @@ TEST(MciPlayer, AFailedCommandShowsTheErrorBoxOnlyWhenErrorsAreShown)
                            ErrorText(MCIERR_FILE_NOT_FOUND) + "\n";
     EXPECT_EQ(expected, std::string(boxes.Last().strText));
     EXPECT_EQ((UINT)MB_OK, boxes.Last().nType & 0xF);
+
+    // Played for a window (the menu), the box is that window's and comes to
+    // the front rather than opening behind it.
+    NotifyWindow notify;
+    CMciPlayer owned;
+    owned.WavOpen("gone.mid", "O", TRUE, notify.Get());
+    ASSERT_EQ(2u, boxes.Count());
+    EXPECT_EQ(notify.Handle(), boxes.Last().hWndOwner);
+    EXPECT_EQ((UINT)MB_SETFOREGROUND, boxes.Last().nType & MB_SETFOREGROUND);
 }
 
 TEST(MciPlayer, AFailedPlayLeavesTheChannelNotPlaying)

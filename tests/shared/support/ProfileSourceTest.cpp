@@ -198,6 +198,8 @@ TEST(ProjectFiles, MemoryReadersAnswerAsTheProfileFunctions)
         { "NUL in a name", std::string("[TarnixPro]\r\nLANGUAGE=E\r\n[WIN\0DOW]\r\nX=1\r\n[WINDOW]\r\nTI\0TLE=t\r\nY=2\r\n",
                                        69) },
         { "no line end at the end", "[TarnixPro]\r\n[WINDOW]\r\nTITLE=last" },
+        { "no-break spaces", "[TarnixPro]\r\nLANGUAGE=E\r\n[WINDOW]\r\nTITLE=\xA0" "a\xA0" "b\xA0\r\nX=\xA0" "5\r\n"
+                             "\xA0Y=6\r\nWORD\xA0=7\r\nTAIL= \xA0\r\n\xA0[BUTTON1]\r\nTEXT=t\r\n[\xA0SPACED]\r\nX=3\r\n" },
         { "UTF-8", "\xEF\xBB\xBF[TarnixPro]\r\n[WINDOW]\r\nX=9\r\nTITLE=Gr\xC3\xBC\xC3\x9F" "e\r\n" },
     };
     const LPCSTR sections[] = { "WINDOW", "window", "TarnixPro", "EMPTYSECTION", "MISSING", "SPACED", " SPACED ",

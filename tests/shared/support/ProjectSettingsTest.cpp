@@ -237,6 +237,26 @@ TEST_F(ProjectSettingsTest, FontKeysFillTheDescription)
                      int(font.m_crColor) }));
 }
 
+// A damaged page's font of tens of thousands of pixels costs the platform's
+// font code seconds and gigabytes: heights stop at the screen's, either sign.
+TEST_F(ProjectSettingsTest, FontHeightsStopAtTheScreenHeight)
+{
+    const int nScreen = GetSystemMetrics(SM_CYSCREEN);
+    const struct
+    {
+        const char* stored;
+        int expected;
+    } cases[] = { { "46293", nScreen }, { "-65535", -nScreen }, { "2147483647", nScreen }, { "-40", -40 } };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.stored);
+        CProjectSettings& s = Project(Lines({ "[BUTTONS]", CString("BUTTON_FONT_SIZE=") + c.stored }));
+        CFontDesc font;
+        s.GetFont("BUTTONS", "BUTTON_FONT_", font);
+        EXPECT_EQ(c.expected, font.m_logFont.lfHeight);
+    }
+}
+
 // A description that already made its GDI font draws in the values read later.
 TEST_F(ProjectSettingsTest, ReadingAFontAgainReplacesItsGdiFont)
 {
