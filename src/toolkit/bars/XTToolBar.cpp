@@ -352,18 +352,7 @@ void CXTToolBar::OnBarDragged(CXTDockContext* /*pContext*/)
 void CXTToolBar::EnableDocking(DWORD dwDockStyle)
 {
     // The stored button set comes before the bar is placed.
-    if (m_bCustomizable && m_hWnd != nullptr)
-    {
-        if (GetParentFrame() == nullptr || GetParent() == nullptr)
-            ModifyStyle(CCS_ADJUSTABLE | TBSTYLE_ALTDRAG, 0);
-        else
-        {
-            if (!m_strSettingsPath.IsEmpty())
-                LoadBarState(LoadToolkitString(XT_IDS_SETTINGS, "Settings"), m_strValueName);
-            PostRelayout();
-        }
-        RepositionControls();
-    }
+    LoadDockState();
     CXTControlBar::EnableDocking(dwDockStyle);
 }
 
@@ -557,8 +546,23 @@ void CXTToolBar::ReloadImageWell()
         return;
     LPCSTR lpszName = m_nImageWell != 0 ? MAKEINTRESOURCEA(m_nImageWell) : (LPCSTR)m_strImageWell;
     HBITMAP hbm = LoadSysColorBitmap(m_hInstImageWell, lpszName, FALSE);
-    if (hbm != nullptr && !SetBitmap(hbm))
+    if (hbm == nullptr)
+        return;
+    // A control may drop every image after the replaced well: the icons
+    // appended since (inserted commands) go back to their indexes, which the
+    // buttons and the hot images still use.
+    HIMAGELIST hSaved = GetImageList() != nullptr ? ImageList_Duplicate(GetImageList()) : nullptr;
+    if (!SetBitmap(hbm))
         ::DeleteObject(hbm);
+    else if (hSaved != nullptr && GetImageList() != nullptr)
+        for (int i = ImageList_GetImageCount(GetImageList()); i < ImageList_GetImageCount(hSaved); ++i)
+        {
+            HICON hIcon = ImageList_GetIcon(hSaved, i, ILD_NORMAL);
+            ImageList_AddIcon(GetImageList(), hIcon);
+            ::DestroyIcon(hIcon);
+        }
+    if (hSaved != nullptr)
+        ImageList_Destroy(hSaved);
 }
 
 // ---------------------------------------------------------------------------
@@ -1080,6 +1084,30 @@ void CXTToolBar::Layout()
     RequestSizeNotify();
 }
 
+BOOL CXTToolBar::WrapsBeforeLastButton() const
+{
+    for (int i = 0; i + 1 < ButtonCount(); ++i)
+    {
+        TBBUTTON button;
+        if (GetControlButton(i, &button) && (button.fsState & TBSTATE_WRAP))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void CXTToolBar::FitMRUWidthToRow()
+{
+    // The laid-out row, not the stretched request (which is the whole
+    // 32767), and without the insets, as a committed layout remembers it.
+    const CRect insets = GetInsideInsets(TRUE);
+    const UINT nWidth = (UINT)std::max<int>(0, CalcLayout(LM_HORZ, 32767).cx - insets.left - insets.right);
+    if (nWidth != m_nMRUWidth)
+    {
+        m_nMRUWidth = nWidth;
+        PostRelayout();
+    }
+}
+
 int CXTToolBar::FixedLength(BOOL bHorz)
 {
     CSize size = CalcFixedLayout(FALSE, bHorz);
@@ -1376,6 +1404,8 @@ int CXTToolBar::GetMinimumSize()
 
 void CXTToolBar::FillRebarBandSize(REBARBANDINFOA* pInfo, BOOL bHorz)
 {
+    // The band is measured for the stored button set.
+    LoadDockState();
     CXTControlBar::FillRebarBandSize(pInfo, bHorz);
     pInfo->cxIdeal = pInfo->cxMinChild;
     pInfo->cx = pInfo->cxMinChild + 14;

@@ -376,6 +376,22 @@ BOOL CXTToolBar::SaveBarState(LPCSTR lpszSection, LPCSTR lpszValue)
     return CXTRegistryStore(HKEY_CURRENT_USER).WriteProfileBinary(lpszSection, lpszValue, value.data(), (UINT)value.size());
 }
 
+void CXTToolBar::LoadDockState()
+{
+    if (!m_bCustomizable || m_hWnd == nullptr)
+        return;
+    // A bar in a rebar band has the band for its parent: its frame decides.
+    if (GetParentFrame() == nullptr || GetParent() == nullptr)
+        ModifyStyle(CCS_ADJUSTABLE | TBSTYLE_ALTDRAG, 0);
+    else
+    {
+        if (!m_strSettingsPath.IsEmpty())
+            LoadBarState(LoadToolkitString(XT_IDS_SETTINGS, "Settings"), m_strValueName);
+        PostRelayout();
+    }
+    RepositionControls();
+}
+
 BOOL CXTToolBar::LoadBarState(LPCSTR lpszSection, LPCSTR lpszValue)
 {
     const std::vector<BYTE>& defaultBlob = GetDefaultState();
@@ -451,17 +467,22 @@ BOOL CXTToolBar::ApplyState(const std::vector<BYTE>& blob)
     }
     if (bArrows)
         SendMessage(TB_SETEXTENDEDSTYLE, 0, SendMessage(TB_GETEXTENDEDSTYLE) | TBSTYLE_EX_DRAWDDARROWS);
+    // The child controls stay with the bar: each goes back onto its separator.
+    std::vector<std::pair<CWnd*, BOOL>> controls;
+    for (const auto& pRecord : m_arrButtons)
+        if (pRecord->m_pControl != nullptr)
+            controls.emplace_back(pRecord->m_pControl, pRecord->m_bAltFont);
     while (ButtonCount() > 0)
         SendMessage(TB_DELETEBUTTON, 0);
     m_mapTextIndex.clear();
     m_mapHidden.clear();
     m_arrButtons.clear();
-    if (!buttons.empty() && !SendMessage(TB_ADDBUTTONSA, (WPARAM)buttons.size(), (LPARAM)buttons.data()))
-    {
-        RebuildButtonRecords();
-        return FALSE;
-    }
+    const BOOL bAdded =
+        buttons.empty() || SendMessage(TB_ADDBUTTONSA, (WPARAM)buttons.size(), (LPARAM)buttons.data());
     RebuildButtonRecords();
+    ReattachControls(controls);
+    if (!bAdded)
+        return FALSE;
     for (size_t i = 0; i < dropDowns.size() && i < m_arrButtons.size(); ++i)
         if (dropDowns[i] != nullptr)
             m_arrButtons[i]->SetDropDown(dropDowns[i].release(), TRUE);
@@ -473,6 +494,26 @@ BOOL CXTToolBar::ApplyState(const std::vector<BYTE>& blob)
     }
     m_bDelayedLayout = TRUE;
     return TRUE;
+}
+
+void CXTToolBar::ReattachControls(const std::vector<std::pair<CWnd*, BOOL>>& controls)
+{
+    for (const auto& control : controls)
+    {
+        CWnd* pControl = control.first;
+        if (pControl->m_hWnd == nullptr)
+            continue;
+        const int nIndex = CommandToIndex((UINT)pControl->GetDlgCtrlID());
+        if (nIndex < 0 || nIndex >= (int)m_arrButtons.size())
+        {
+            // The set has no place for it.
+            pControl->ShowWindow(SW_HIDE);
+            continue;
+        }
+        m_arrButtons[(size_t)nIndex]->m_pControl = pControl;
+        m_arrButtons[(size_t)nIndex]->m_bAltFont = control.second;
+        PositionControl(pControl);
+    }
 }
 
 void CXTToolBar::ResetToDefault(BOOL bAsk)
