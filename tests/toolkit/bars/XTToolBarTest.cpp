@@ -1,8 +1,9 @@
 // The toolkit's tool bar on a real tool bar control docked at the top of a
 // test frame: loading from resources, button states and their updates,
 // drop-down buttons, wrapping and sizes measured from the control, hiding
-// buttons behind the chevron and showing them again, tool tip texts and the
-// coalesced relayout.
+// buttons behind the chevron and showing them again, tool tip texts, the
+// coalesced relayout, the hot item under real input and the image well
+// reloaded for new colours.
 #include "toolkit/bars/XTToolBar.h"
 #include "toolkit/bars/XTAccelManager.h"
 #include "toolkit/bars/XTCommandItem.h"
