@@ -8,8 +8,10 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <initializer_list>
+#include <thread>
 #include <vector>
 
 namespace toolkit_test {
@@ -73,6 +75,27 @@ inline void SendAll(const std::vector<INPUT>& inputs)
 {
     if (!inputs.empty())
         ::SendInput((UINT)inputs.size(), const_cast<INPUT*>(inputs.data()), sizeof(INPUT));
+    Settle();
+}
+
+// Sends the events one at a time from another thread, a step apart, while
+// this thread runs its messages and the modal loops they start: moves queued
+// at once reach a window merged into one, and a gesture measured between
+// moves needs each of them to arrive alone.
+inline void SendPaced(const std::vector<INPUT>& inputs, DWORD dwStep = 40)
+{
+    std::atomic<bool> bDone(false);
+    std::thread feeder([&] {
+        for (INPUT input : inputs)
+        {
+            ::SendInput(1, &input, sizeof(INPUT));
+            ::Sleep(dwStep);
+        }
+        bDone = true;
+    });
+    while (!bDone)
+        PumpFor(5);
+    feeder.join();
     Settle();
 }
 

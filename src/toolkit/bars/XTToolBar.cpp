@@ -10,7 +10,6 @@
 #include "toolkit/bars/XTToolBarCustomizer.h"
 #include "toolkit/bars/XTToolBarResource.h"
 #include "toolkit/bars/XTToolBarState.h"
-#include "toolkit/frame/XTRegistryStore.h"
 #include "toolkit/bars/XTToolkitString.h"
 #include "toolkit/controls/XTColorPopupWnd.h"
 #include "toolkit/controls/XTExpButton.h"
@@ -353,18 +352,7 @@ void CXTToolBar::OnBarDragged(CXTDockContext* /*pContext*/)
 void CXTToolBar::EnableDocking(DWORD dwDockStyle)
 {
     // The stored button set comes before the bar is placed.
-    if (m_bCustomizable && m_hWnd != nullptr)
-    {
-        if (GetParentFrame() == nullptr || GetParent() == nullptr)
-            ModifyStyle(CCS_ADJUSTABLE | TBSTYLE_ALTDRAG, 0);
-        else
-        {
-            if (!m_strSettingsPath.IsEmpty())
-                LoadBarState(LoadToolkitString(XT_IDS_SETTINGS, "Settings"), m_strValueName);
-            PostRelayout();
-        }
-        RepositionControls();
-    }
+    LoadDockState();
     CXTControlBar::EnableDocking(dwDockStyle);
 }
 
@@ -558,8 +546,23 @@ void CXTToolBar::ReloadImageWell()
         return;
     LPCSTR lpszName = m_nImageWell != 0 ? MAKEINTRESOURCEA(m_nImageWell) : (LPCSTR)m_strImageWell;
     HBITMAP hbm = LoadSysColorBitmap(m_hInstImageWell, lpszName, FALSE);
-    if (hbm != nullptr && !SetBitmap(hbm))
+    if (hbm == nullptr)
+        return;
+    // A control may drop every image after the replaced well: the icons
+    // appended since (inserted commands) go back to their indexes, which the
+    // buttons and the hot images still use.
+    HIMAGELIST hSaved = GetImageList() != nullptr ? ImageList_Duplicate(GetImageList()) : nullptr;
+    if (!SetBitmap(hbm))
         ::DeleteObject(hbm);
+    else if (hSaved != nullptr && GetImageList() != nullptr)
+        for (int i = ImageList_GetImageCount(GetImageList()); i < ImageList_GetImageCount(hSaved); ++i)
+        {
+            HICON hIcon = ImageList_GetIcon(hSaved, i, ILD_NORMAL);
+            ImageList_AddIcon(GetImageList(), hIcon);
+            ::DestroyIcon(hIcon);
+        }
+    if (hSaved != nullptr)
+        ImageList_Destroy(hSaved);
 }
 
 // ---------------------------------------------------------------------------
@@ -1081,6 +1084,30 @@ void CXTToolBar::Layout()
     RequestSizeNotify();
 }
 
+BOOL CXTToolBar::WrapsBeforeLastButton() const
+{
+    for (int i = 0; i + 1 < ButtonCount(); ++i)
+    {
+        TBBUTTON button;
+        if (GetControlButton(i, &button) && (button.fsState & TBSTATE_WRAP))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void CXTToolBar::FitMRUWidthToRow()
+{
+    // The laid-out row, not the stretched request (which is the whole
+    // 32767), and without the insets, as a committed layout remembers it.
+    const CRect insets = GetInsideInsets(TRUE);
+    const UINT nWidth = (UINT)std::max<int>(0, CalcLayout(LM_HORZ, 32767).cx - insets.left - insets.right);
+    if (nWidth != m_nMRUWidth)
+    {
+        m_nMRUWidth = nWidth;
+        PostRelayout();
+    }
+}
+
 int CXTToolBar::FixedLength(BOOL bHorz)
 {
     CSize size = CalcFixedLayout(FALSE, bHorz);
@@ -1377,6 +1404,8 @@ int CXTToolBar::GetMinimumSize()
 
 void CXTToolBar::FillRebarBandSize(REBARBANDINFOA* pInfo, BOOL bHorz)
 {
+    // The band is measured for the stored button set.
+    LoadDockState();
     CXTControlBar::FillRebarBandSize(pInfo, bHorz);
     pInfo->cxIdeal = pInfo->cxMinChild;
     pInfo->cx = pInfo->cxMinChild + 14;
@@ -2061,119 +2090,6 @@ std::unique_ptr<CXTCommandItem> CXTToolBar::CreateCommandInfo(int nIndex)
     return pItem;
 }
 
-void CXTToolBar::FixMissingImages()
-{
-    HIMAGELIST hImages = GetImageList();
-    const int nImages = hImages != nullptr ? ImageList_GetImageCount(hImages) : 0;
-    std::unique_ptr<CXTCommandIconMap> pAllIcons;
-    for (int i = 0; i < ButtonCount(); ++i)
-    {
-        TBBUTTON button = {};
-        if (!SendMessage(TB_GETBUTTON, (WPARAM)i, (LPARAM)&button) || (button.fsStyle & TBSTYLE_SEP) ||
-            button.iBitmap < nImages)
-            continue;
-        if (pAllIcons == nullptr)
-        {
-            pAllIcons = std::make_unique<CXTCommandIconMap>();
-            GetCustomizeManager().m_commandIcons.Raise(*pAllIcons);
-        }
-        HICON hIcon = nullptr, hIconHot = nullptr;
-        if (!pAllIcons->Lookup((UINT)button.idCommand, hIcon, hIconHot))
-            continue;
-        const int nImage = AppendIcon(hIcon, hIconHot);
-        if (nImage < 0)
-            continue;
-        SendMessage(TB_CHANGEBITMAP, (WPARAM)button.idCommand, MAKELPARAM(nImage, 0));
-        if (i < (int)m_arrButtons.size())
-            m_arrButtons[i]->m_button.iBitmap = nImage;
-    }
-}
-
-int CXTToolBar::AppendIcon(HICON hIcon, HICON hIconHot)
-{
-    HIMAGELIST hImages = GetImageList();
-    if (hIcon == nullptr || hImages == nullptr)
-        return -2;
-    int nImage = ImageList_AddIcon(hImages, hIcon);
-    HIMAGELIST hHot = (HIMAGELIST)SendMessage(TB_GETHOTIMAGELIST);
-    if (hHot != nullptr && nImage >= 0)
-        ImageList_AddIcon(hHot, hIconHot != nullptr ? hIconHot : hIcon);
-    return nImage >= 0 ? nImage : -2;
-}
-
-BOOL CXTToolBar::InsertEntry(int nIndex, const TBBUTTON& button, std::unique_ptr<CXTButtonInfo> pDropDown)
-{
-    nIndex = std::max<int>(0, std::min<int>(nIndex, GetCount()));
-    TBBUTTON entry = button;
-    if (!SendMessage(TB_INSERTBUTTONA, (WPARAM)nIndex, (LPARAM)&entry))
-        return FALSE;
-    auto pRecord = std::make_unique<CXTToolBarButton>(entry);
-    if (pDropDown != nullptr)
-        pRecord->SetDropDown(pDropDown.release(), TRUE);
-    m_arrButtons.insert(m_arrButtons.begin() + std::min<int>(nIndex, (int)m_arrButtons.size()), std::move(pRecord));
-    m_nCount = (int)m_arrButtons.size();
-    m_bDelayedLayout = TRUE;
-    return TRUE;
-}
-
-int CXTToolBar::InsertCommandButton(const CXTCommandItem& item, int nIndex)
-{
-    TBBUTTON button = {};
-    button.iString = -1;
-    button.iBitmap = -2;
-    button.idCommand = (int)item.m_nID;
-    const BOOL bManagerPopup = item.m_pDropDown != nullptr && item.m_pDropDown->bManagerPopup;
-    if (bManagerPopup)
-    {
-        // A range of its own: no program command takes these ids.
-        int nLargest = XT_IDC_MANAGERPOPUP_FIRST - 1;
-        for (const auto& pRecord : m_arrButtons)
-            if (pRecord->GetDropDown() != nullptr && pRecord->GetDropDown()->bManagerPopup)
-                nLargest = std::max<int>(nLargest, pRecord->m_button.idCommand);
-        if (nLargest >= XT_IDC_MANAGERPOPUP_LAST)
-            return -1;
-        button.idCommand = nLargest + 1;
-    }
-    else if (item.m_nID == 0)
-        return -1;
-    CString strText;
-    // The image lists take copies of the item's icons.
-    if (item.m_icon.GetHandle() != nullptr)
-        button.iBitmap = AppendIcon(item.m_icon.GetHandle(), item.m_iconHot.GetHandle());
-    if (button.iBitmap < 0 || m_bImageAndText)
-        strText = !item.m_strText2.IsEmpty() ? item.m_strText2 : item.m_strText;
-    if (!strText.IsEmpty())
-        button.fsStyle |= TBSTYLE_AUTOSIZE;
-    std::unique_ptr<CXTButtonInfo> pDropDown;
-    if (item.m_pDropDown != nullptr)
-    {
-        button.fsStyle |= TBSTYLE_DROPDOWN | (bManagerPopup ? BTNS_WHOLEDROPDOWN : 0);
-        pDropDown = std::make_unique<CXTButtonInfo>(*item.m_pDropDown);
-        pDropDown->nCommandID = (UINT)button.idCommand;
-    }
-    const BOOL bArrow = pDropDown != nullptr && pDropDown->bArrow;
-    nIndex = std::max<int>(0, std::min<int>(nIndex, GetCount()));
-    if (!InsertEntry(nIndex, button, std::move(pDropDown)))
-        return -1;
-    if (!strText.IsEmpty())
-    {
-        EnableTextLabels();
-        SetButtonText(nIndex, strText);
-    }
-    if (bArrow)
-    {
-        SendMessage(TB_SETEXTENDEDSTYLE, 0, SendMessage(TB_GETEXTENDEDSTYLE) | TBSTYLE_EX_DRAWDDARROWS);
-        PostRelayout();
-    }
-    if (GetParentFrame() != nullptr)
-    {
-        m_bDelayedLayout = TRUE;
-        FixListStyleButtons();
-        PostRelayout();
-    }
-    return nIndex;
-}
-
 void CXTToolBar::DeleteButtonAt(int nIndex)
 {
     if (nIndex < 0 || nIndex >= GetCount())
@@ -2246,205 +2162,6 @@ void CXTToolBar::EnableTextLabels()
     ModifyStyle(0, TBSTYLE_LIST);
     m_bShowText = TRUE;
     FixListStyleButtons();
-    PostRelayout();
-}
-
-void CXTToolBar::CollectIcons(CXTCommandIconMap& map)
-{
-    HIMAGELIST hImages = GetImageList();
-    if (hImages == nullptr)
-        return;
-    HIMAGELIST hHot = (HIMAGELIST)SendMessage(TB_GETHOTIMAGELIST);
-    auto add = [&](UINT nID, BYTE fsStyle, int iImage) {
-        if (nID == 0 || iImage < 0 || (fsStyle & TBSTYLE_SEP) || iImage >= ImageList_GetImageCount(hImages))
-            return;
-        HICON hIcon = ImageList_GetIcon(hImages, iImage, ILD_NORMAL);
-        HICON hIconHot = hHot != nullptr && iImage < ImageList_GetImageCount(hHot)
-                             ? ImageList_GetIcon(hHot, iImage, ILD_NORMAL)
-                             : nullptr;
-        map.SetAt(nID, hIcon, hIconHot);
-    };
-    XT_TOOLBAR_STATE state;
-    if (m_bHasDefaultState && state.Parse(m_defaultState) && !state.entries.empty())
-    {
-        for (const XT_TOOLBAR_STATE::Entry& entry : state.entries)
-            add(entry.nID, entry.fsStyle, entry.iImage);
-        return;
-    }
-    for (int i = 0; i < GetCount(); ++i)
-    {
-        TBBUTTON button;
-        if (GetControlButton(i, &button))
-            add((UINT)button.idCommand, button.fsStyle, button.iBitmap);
-    }
-}
-
-std::vector<BYTE> CXTToolBar::SerializeState() const
-{
-    XT_TOOLBAR_STATE state;
-    state.bShowText = m_bShowText;
-    for (int i = 0; i < ButtonCount(); ++i)
-    {
-        TBBUTTON button;
-        if (!GetControlButton(i, &button))
-            break;
-        XT_TOOLBAR_STATE::Entry entry;
-        entry.nID = (UINT)button.idCommand;
-        entry.fsStyle = button.fsStyle;
-        entry.iImage = button.iBitmap;
-        if (i < (int)m_arrButtons.size() && m_arrButtons[(size_t)i]->GetDropDown() != nullptr &&
-            !(button.fsStyle & TBSTYLE_SEP))
-        {
-            entry.bDropDown = TRUE;
-            entry.dropDown = *m_arrButtons[(size_t)i]->GetDropDown();
-        }
-        state.entries.push_back(entry);
-        if (button.iString != -1 && !(button.fsStyle & TBSTYLE_SEP))
-        {
-            auto text = m_mapCommandText.find((UINT)button.idCommand);
-            if (text != m_mapCommandText.end())
-                state.texts[(UINT)button.idCommand] = text->second;
-        }
-    }
-    return state.Serialize();
-}
-
-const std::vector<BYTE>& CXTToolBar::GetDefaultState()
-{
-    if (!m_bHasDefaultState)
-    {
-        m_defaultState = SerializeState();
-        m_bHasDefaultState = TRUE;
-    }
-    return m_defaultState;
-}
-
-BOOL CXTToolBar::SaveBarState(LPCSTR lpszSection, LPCSTR lpszValue)
-{
-    std::vector<BYTE> blob = SerializeState();
-    if (!m_bHasDefaultState)
-    {
-        m_defaultState = blob;
-        m_bHasDefaultState = TRUE;
-    }
-    std::vector<BYTE> value = XT_TOOLBAR_STATE::MakeStoredValue(blob, m_defaultState);
-    return CXTRegistryStore(HKEY_CURRENT_USER).WriteProfileBinary(lpszSection, lpszValue, value.data(), (UINT)value.size());
-}
-
-BOOL CXTToolBar::LoadBarState(LPCSTR lpszSection, LPCSTR lpszValue)
-{
-    const std::vector<BYTE>& defaultBlob = GetDefaultState();
-    BYTE* pData = nullptr;
-    UINT nBytes = 0;
-    if (!CXTRegistryStore(HKEY_CURRENT_USER).GetProfileBinary(lpszSection, lpszValue, &pData, &nBytes))
-        return FALSE;
-    std::vector<BYTE> blob;
-    BOOL bRead = XT_TOOLBAR_STATE::ReadStoredValue(pData, nBytes, defaultBlob, blob);
-    delete[] pData;
-    return bRead && ApplyState(blob);
-}
-
-BOOL CXTToolBar::ApplyState(const std::vector<BYTE>& blob)
-{
-    XT_TOOLBAR_STATE state;
-    if (!state.Parse(blob))
-        return FALSE;
-    // The images of the bar's own commands, and the icons of every bar for
-    // commands that came from elsewhere.
-    std::map<UINT, int> ownImages;
-    XT_TOOLBAR_STATE defaults;
-    if (defaults.Parse(GetDefaultState()))
-        for (const XT_TOOLBAR_STATE::Entry& entry : defaults.entries)
-            if (!(entry.fsStyle & TBSTYLE_SEP) && entry.iImage >= 0)
-                ownImages[entry.nID] = entry.iImage;
-    CXTCommandIconMap allIcons;
-    BOOL bIconsCollected = FALSE;
-
-    m_bShowText = state.bShowText;
-    if (m_bShowText)
-        ModifyStyle(0, TBSTYLE_LIST);
-    std::vector<TBBUTTON> buttons;
-    std::vector<std::unique_ptr<CXTButtonInfo>> dropDowns;
-    BOOL bArrows = FALSE;
-    for (const XT_TOOLBAR_STATE::Entry& entry : state.entries)
-    {
-        TBBUTTON button = {};
-        button.idCommand = (int)entry.nID;
-        button.fsStyle = entry.fsStyle;
-        button.fsState = TBSTATE_ENABLED;
-        button.iString = -1;
-        button.iBitmap = entry.iImage;
-        std::unique_ptr<CXTButtonInfo> pDropDown;
-        if (!(entry.fsStyle & TBSTYLE_SEP))
-        {
-            auto own = ownImages.find(entry.nID);
-            if (entry.bDropDown)
-            {
-                pDropDown = std::make_unique<CXTButtonInfo>(entry.dropDown);
-                pDropDown->nCommandID = entry.nID;
-                bArrows = bArrows || pDropDown->bArrow;
-            }
-            if (own != ownImages.end())
-                button.iBitmap = own->second;
-            else if (entry.bDropDown && entry.dropDown.bManagerPopup)
-                button.iBitmap = -2;
-            else
-            {
-                if (!bIconsCollected)
-                {
-                    GetCustomizeManager().m_commandIcons.Raise(allIcons);
-                    bIconsCollected = TRUE;
-                }
-                HICON hIcon = nullptr, hIconHot = nullptr;
-                button.iBitmap = allIcons.Lookup(entry.nID, hIcon, hIconHot)
-                                     ? AppendIcon(hIcon, hIconHot)
-                                     : -2;
-            }
-        }
-        buttons.push_back(button);
-        dropDowns.push_back(std::move(pDropDown));
-    }
-    if (bArrows)
-        SendMessage(TB_SETEXTENDEDSTYLE, 0, SendMessage(TB_GETEXTENDEDSTYLE) | TBSTYLE_EX_DRAWDDARROWS);
-    while (ButtonCount() > 0)
-        SendMessage(TB_DELETEBUTTON, 0);
-    m_mapTextIndex.clear();
-    m_mapHidden.clear();
-    m_arrButtons.clear();
-    if (!buttons.empty() && !SendMessage(TB_ADDBUTTONSA, (WPARAM)buttons.size(), (LPARAM)buttons.data()))
-    {
-        RebuildButtonRecords();
-        return FALSE;
-    }
-    RebuildButtonRecords();
-    for (size_t i = 0; i < dropDowns.size() && i < m_arrButtons.size(); ++i)
-        if (dropDowns[i] != nullptr)
-            m_arrButtons[i]->SetDropDown(dropDowns[i].release(), TRUE);
-    for (const auto& text : state.texts)
-    {
-        int nIndex = CommandToIndex(text.first);
-        if (nIndex >= 0)
-            SetButtonText(nIndex, text.second);
-    }
-    m_bDelayedLayout = TRUE;
-    return TRUE;
-}
-
-void CXTToolBar::ResetToDefault(BOOL bAsk)
-{
-    if (bAsk)
-    {
-        CString strAsk = LoadToolkitString(XT_IDS_RESETTOOLBAR,
-                                           "This will restore the toolbar to it's original state, do you wish to continue?");
-        if (AfxMessageBox(strAsk, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
-            return;
-    }
-    ShowAllHidden();
-    ApplyState(GetDefaultState());
-    if (m_pCustomizer != nullptr)
-        m_pCustomizer->ClearSelection();
-    FixListStyleButtons();
-    RepositionControls();
     PostRelayout();
 }
 

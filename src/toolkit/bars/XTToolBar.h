@@ -119,7 +119,7 @@ public:
     // The end of a drag of the bar itself (its dock context tells).
     void OnBarDragged(CXTDockContext* pContext);
     // Enables docking; a customisable bar first loads its stored button set.
-    void EnableDocking(DWORD dwDockStyle);
+    void EnableDocking(DWORD dwDockStyle) override;
 
     // Customisation
     // What the customise sheet knows of the bar.
@@ -153,6 +153,9 @@ public:
     BOOL ApplyState(const std::vector<BYTE>& blob);
     // Back to the button set the bar came with (after asking, when bAsk).
     void ResetToDefault(BOOL bAsk = TRUE);
+    // A customisable bar with a frame takes its stored button set; one
+    // without a frame can no longer be customised.
+    void LoadDockState();
     // The serialised present button set.
     std::vector<BYTE> SerializeState() const;
     // The first set the bar produced: the reference of reset and of stored sets.
@@ -165,6 +168,10 @@ public:
     void RequestSizeNotify();
     // Lays the rows out for the bar's docking now.
     void Layout();
+    // TRUE when a button other than the last one ends a row.
+    BOOL WrapsBeforeLastButton() const;
+    // The remembered width becomes that of all buttons in one row.
+    void FitMRUWidthToRow();
     void ShowAllHidden();
     // Copies the hidden buttons (with their texts, drop-down records and
     // borrowed controls) into the target, rows wrapping at the width.
@@ -267,6 +274,9 @@ protected:
     void TrackDropDownMenu(HMENU hPopup, const CRect& rcButton);
     LRESULT DefaultWithoutFlatStyle();
     void ReloadImageWell();
+    // Puts the controls (with their alternative-font flags) back onto the
+    // separators of their ids in a new button set, and moves them there.
+    void ReattachControls(const std::vector<std::pair<CWnd*, BOOL>>& controls);
 
     int OnCreate(LPCREATESTRUCT lpcs);
     BOOL OnNcCreate(LPCREATESTRUCT lpcs);

@@ -318,6 +318,7 @@ void CXTToolBarCustomizer::Drop(const CXTCommandItem& item, CPoint ptScreen)
     CPoint point = ptScreen;
     m_pBar->ScreenToClient(&point);
     ComputeInsertion(point);
+    const BOOL bWrapped = m_pBar->WrapsBeforeLastButton();
     m_pBar->ShowAllHidden();
     BOOL bChanged = FALSE;
     int nNewSelection = -1;
@@ -382,16 +383,9 @@ void CXTToolBarCustomizer::Drop(const CXTCommandItem& item, CPoint ptScreen)
         m_pBar->PostRelayout();
         m_pBar->RequestSizeNotify();
     }
-    // A floating bar in one row takes its new width.
-    if (m_pBar->IsFloating())
-    {
-        CSize size = m_pBar->CalcDynamicLayout(32767, LM_HORZ | LM_STRETCH);
-        if ((UINT)size.cx != m_pBar->m_nMRUWidth)
-        {
-            m_pBar->m_nMRUWidth = (UINT)size.cx;
-            m_pBar->PostRelayout();
-        }
-    }
+    // A floating bar in one row grows with it; rows the user gave the bar stay.
+    if (m_pBar->IsFloating() && !bWrapped)
+        m_pBar->FitMRUWidthToRow();
 }
 
 // ---------------------------------------------------------------------------

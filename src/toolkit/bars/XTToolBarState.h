@@ -2,6 +2,8 @@
 // buttons with their drop-down records and texts) and the stored value that
 // guards it with a CRC and ties it to the bar's default layout. Readers check
 // every count and length against the data: damage gives FALSE, never more.
+// Its source also holds the tool bar's side of it: serialising, storing,
+// applying and resetting the set, and inserting buttons with their icons.
 #pragma once
 
 #include "toolkit/frame/XTButtonInfo.h"

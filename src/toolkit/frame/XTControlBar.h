@@ -66,7 +66,7 @@ public:
     CFont m_fontBold;
 
     // Operations
-    void EnableDocking(DWORD dwDockStyle);
+    virtual void EnableDocking(DWORD dwDockStyle);
     void EnableDockingStyle(DWORD dwDockStyle, DWORD dwBarStyleEx);
     // Listeners told of the bar's visibility after each DelayShow.
     void AddNotify(void* pObject, XT_BARNOTIFYPROC pfnNotify) { m_arrNotify.emplace_back(pObject, pfnNotify); }

@@ -1,26 +1,33 @@
 // Customisation of tool bars: buttons dragged with real input between two
-// bars in customise mode and with Alt outside it, the stored button set of a
-// bar (round trip, a changed resource, reset, damage), and the stored names
-// of the user's own bars byte for byte, and a button's missing image
-// taken from another bar at the next paint.
+// bars in customise mode and with Alt outside it, the sideways gesture for
+// separators, drops on a floating bar in rows, the stored button set of a
+// bar (round trip, a changed resource, reset, damage, controls on
+// separators, a bar in a rebar band), popups of the manager as buttons, and
+// the stored names of the user's own bars byte for byte, and a button's
+// missing image taken from another bar at the next paint.
 #include "toolkit/bars/XTCommandItem.h"
 #include "toolkit/bars/XTCrc32.h"
 #include "toolkit/bars/XTCustomToolBar.h"
 #include "toolkit/bars/XTCustomizeManager.h"
 #include "toolkit/bars/XTToolBar.h"
+#include "toolkit/bars/XTToolBarCustomizer.h"
 #include "toolkit/bars/XTToolBarState.h"
 #include "toolkit/frame/XTControlBar.h"
+#include "toolkit/frame/XTReBar.h"
 #include "toolkit/frame/XTRegistryStore.h"
 
 #include "toolkit/bars/XTTestAppKey.h"
 
 #include "framework/FrameWnd.h"
+#include "framework/ToolBar.h"
 #include "helpers/TestSupport.h"
 #include "toolkit/XTRealInput.h"
 #include "toolkit/bars/XTTestBarIds.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,6 +50,20 @@ std::string Pattern(CXTToolBar& bar)
             s += "NOSCYP"[button.idCommand - ID_TEST_NEW];
     }
     return s;
+}
+
+// The rows the visible buttons lie in.
+int Rows(CXTToolBar& bar)
+{
+    std::set<int> tops;
+    for (int i = 0; i < bar.GetCount(); ++i)
+    {
+        CRect rect;
+        bar.GetItemRect(i, &rect);
+        if (!(bar.GetButtonStyle(i) & TBBS_HIDDEN))
+            tops.insert(rect.top);
+    }
+    return (int)tops.size();
 }
 
 class CCustomizeFrame : public CFrameWnd
@@ -74,12 +95,12 @@ protected:
         MakeBar(m_a, m_dockTop, a, 0xE810);
         MakeBar(m_b, m_dockBottom, b, 0xE811);
     }
-    void MakeBar(CXTToolBar& bar, CWnd& dock, const std::vector<UINT>& ids, UINT nID)
+    void MakeBar(CXTToolBar& bar, CWnd& dock, const std::vector<UINT>& ids, UINT nID, DWORD dwBarStyle = 0)
     {
         if (bar.m_hWnd != nullptr)
             bar.DestroyWindow();
         ASSERT_TRUE(bar.CreateEx(&dock, TBSTYLE_FLAT | CCS_ADJUSTABLE | TBSTYLE_ALTDRAG,
-                                 WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect(0, 0, 0, 0), nID));
+                                 WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | dwBarStyle, CRect(0, 0, 0, 0), nID));
         ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_BAR));
         ASSERT_TRUE(bar.SetButtons(ids.data(), (int)ids.size()));
         bar.SetOwner(&m_frame);
@@ -164,6 +185,77 @@ TEST_F(XTCustomizeTest, ButtonsMoveCopyAndGoByDragInCustomiseMode)
     }
 }
 
+TEST_F(XTCustomizeTest, ASidewaysDragOfThreePixelsAddsOrRemovesTheSeparatorBeforeTheButton)
+{
+    // The press leaves the button for the half-button area after it, where
+    // the gesture starts; the pointer then moves along the bar and lets go.
+    struct Case
+    {
+        const char* name;
+        std::vector<UINT> a;
+        int nStart;   // pixels into the area after the button
+        int nMove;
+        const char* expected;
+    };
+    const Case cases[] = {
+        { "3 pixels on insert a separator", { ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_SAVE }, 4, 3, "N|OS" },
+        { "2 pixels on do not", { ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_SAVE }, 4, 2, "NOS" },
+        { "3 pixels back remove it", { ID_TEST_NEW, 0, ID_TEST_OPEN, ID_TEST_SAVE }, 8, -3, "NOS" },
+        { "2 pixels back do not", { ID_TEST_NEW, 0, ID_TEST_OPEN, ID_TEST_SAVE }, 8, -2, "N|OS" },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        MakeBars(c.a, kBarB);
+        GetCustomizeManager().SetCustomizeMode(TRUE);
+        CRect rect;
+        m_a.GetItemRect(m_a.CommandToIndex(ID_TEST_OPEN), &rect);
+        m_a.ClientToScreen(&rect);
+        const int y = rect.CenterPoint().y;
+        const CPoint ptDown(rect.right - 2, y), ptStart(rect.right + c.nStart, y), ptEnd(ptStart.x + c.nMove, y);
+        SendPaced({ MouseInput(0, ptDown), MouseInput(MOUSEEVENTF_LEFTDOWN, ptDown), MouseInput(0, ptStart),
+                    MouseInput(0, ptEnd), MouseInput(MOUSEEVENTF_LEFTUP, ptEnd) });
+        EXPECT_EQ(c.expected, Pattern(m_a));
+        EXPECT_EQ(m_a.CommandToIndex(ID_TEST_OPEN), m_a.GetCustomizer()->GetSelected());
+        GetCustomizeManager().SetCustomizeMode(FALSE);
+    }
+}
+
+TEST_F(XTCustomizeTest, ACommandDroppedOnAFloatingBarKeepsItsRows)
+{
+    // Outside every dock bar the bar floats; it wraps at its remembered width.
+    CWnd floatPane;
+    ASSERT_TRUE(floatPane.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 100, 600, 200), &m_frame, 0xE8F0));
+    const std::vector<UINT> ids = { ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_SAVE, ID_TEST_COPY };
+    struct Case
+    {
+        const char* name;
+        int nPerRow;   // buttons in a row before the drop; 0: all
+        int nRowsBefore;
+        int nRowsAfter;
+    };
+    const Case cases[] = { { "one row takes the new button", 0, 1, 1 },
+                           { "rows keep their width", 2, 2, 3 } };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        MakeBar(m_a, floatPane, ids, 0xE810, CBRS_FLOATING | CBRS_SIZE_DYNAMIC);
+        MakeBar(m_b, m_dockBottom, kBarB, 0xE811);
+        CRect rcButton;
+        m_a.GetItemRect(0, &rcButton);
+        m_a.m_nMRUWidth = c.nPerRow == 0 ? 32767 : (UINT)(c.nPerRow * rcButton.Width());
+        CSize size = m_a.CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH | LM_COMMIT);
+        m_a.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        ASSERT_EQ(c.nRowsBefore, Rows(m_a));
+        GetCustomizeManager().SetCustomizeMode(TRUE);
+        Drag(On(m_b, ID_TEST_CUT), On(m_a, ID_TEST_COPY, TRUE));
+        ASSERT_TRUE(PumpUntil([&] { return Pattern(m_a) == "NOSYC"; }));
+        PumpFor(50);
+        EXPECT_EQ(c.nRowsAfter, Rows(m_a));
+        GetCustomizeManager().SetCustomizeMode(FALSE);
+    }
+}
+
 TEST_F(XTCustomizeTest, StoredButtonSetRoundTripsAndAChangedResourceVoidsIt)
 {
     AppKeyScope key("TarnixCustomizeTest", "Bars");
@@ -190,6 +282,113 @@ TEST_F(XTCustomizeTest, StoredButtonSetRoundTripsAndAChangedResourceVoidsIt)
     MakeBar(m_b, m_dockBottom, { ID_TEST_NEW, ID_TEST_OPEN }, 0xE811);
     EXPECT_FALSE(m_b.LoadBarState("Settings", "Bar-A"));
     EXPECT_EQ("NO", Pattern(m_b));
+}
+
+TEST_F(XTCustomizeTest, AControlOnASeparatorStaysWithItThroughAStoredSetAndAReset)
+{
+    AppKeyScope key("TarnixCustomizeTest", "Bars");
+    MakeBars(kBarA, kBarB);
+    CWnd edit;
+    ASSERT_TRUE(edit.Create("EDIT", "", WS_CHILD | WS_BORDER, CRect(0, 0, 60, 16), &m_a, ID_TEST_SAVE));
+    ASSERT_TRUE(m_a.SetButtonCtrl(&edit));
+    ASSERT_FALSE(m_a.LoadBarState("Settings", "Bar-A"));   // the default layout holds the control's separator
+    m_a.DeleteButtonAt(0);
+    ASSERT_TRUE(m_a.SaveBarState("Settings", "Bar-A"));
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        { "reset", [&] { m_a.ResetToDefault(FALSE); } },
+        { "stored set", [&] { ASSERT_TRUE(m_a.LoadBarState("Settings", "Bar-A")); } },
+        { "reset again", [&] { m_a.ResetToDefault(FALSE); } },
+        { "laid out", [&] { m_a.CalcDynamicLayout(0, LM_HORZ | LM_HORZDOCK | LM_COMMIT); } },
+    };
+    for (const auto& step : steps)
+    {
+        SCOPED_TRACE(step.first);
+        step.second();
+        PumpFor(20);
+        CRect rcItem, rcControl;
+        m_a.GetItemRect(m_a.CommandToIndex(ID_TEST_SAVE), &rcItem);
+        edit.GetWindowRect(&rcControl);
+        m_a.ScreenToClient(&rcControl);
+        EXPECT_EQ(rcItem.left, rcControl.left);
+        EXPECT_EQ(60, rcItem.Width());
+        EXPECT_TRUE(edit.GetStyle() & WS_VISIBLE);
+    }
+}
+
+TEST_F(XTCustomizeTest, ACustomisableBarTakesItsStoredSetInARebarBandAndWithADockingStyle)
+{
+    AppKeyScope key("TarnixCustomizeTest", "Bars");
+    // Buttons with images of the bar's own: no image is fixed up at a paint.
+    const std::vector<UINT> ids = { ID_TEST_NEW, ID_TEST_OPEN };
+    MakeBars(ids, kBarB);
+    ASSERT_FALSE(m_a.LoadBarState("Settings", m_a.GetValueName()));
+    m_a.DeleteButtonAt(0);
+    const CString strValue = m_a.GetValueName();
+    m_a.DestroyWindow();   // it stores its button set as it goes
+    CXTReBar rebar;
+    ASSERT_TRUE(rebar.Create(&m_frame));
+    for (BOOL bRebar : { TRUE, FALSE })
+    {
+        SCOPED_TRACE(bRebar ? "a rebar band" : "a docking style");
+        CXTToolBar bar;
+        MakeBar(bar, m_dockTop, ids, 0xE810);
+        ASSERT_EQ(strValue, bar.GetValueName());
+        if (bRebar)
+            ASSERT_TRUE(rebar.AddBar(&bar));
+        else
+            bar.EnableDockingStyle(CBRS_ALIGN_ANY, 0);
+        EXPECT_EQ("O", Pattern(bar));
+        if (bRebar)
+        {
+            // The band was measured for the stored set.
+            REBARBANDINFOA band = {};
+            band.cbSize = sizeof(band);
+            band.fMask = RBBIM_IDEALSIZE;
+            ASSERT_TRUE(rebar.SendMessage(RB_GETBANDINFOA, 0, (LPARAM)&band));
+            EXPECT_EQ((UINT)bar.CalcFixedLayout(FALSE, TRUE).cx, band.cxIdeal);
+            rebar.SendMessage(RB_DELETEBAND, 0);
+        }
+        bar.DestroyWindow();
+    }
+}
+
+TEST_F(XTCustomizeTest, AManagerPopupBecomesAWholeDropDownButtonWithAnIdOfItsOwnRange)
+{
+    MakeBars({ ID_TEST_NEW, XT_IDC_MANAGERPOPUP_LAST - 1 }, kBarB);
+    CXTCommandItem item;
+    item.m_pDropDown = std::make_unique<CXTButtonInfo>();
+    item.m_pDropDown->bManagerPopup = TRUE;
+    item.m_pDropDown->nPopupID = 7;
+    struct Case
+    {
+        const char* name;
+        CXTToolBar* pBar;
+        int nExpected;   // the new button's index, -1 refused
+        UINT nID;
+    };
+    const Case cases[] = {
+        { "the first", &m_b, 1, XT_IDC_MANAGERPOPUP_FIRST },
+        { "the next", &m_b, 0, XT_IDC_MANAGERPOPUP_FIRST + 1 },
+        { "the last id", &m_a, 2, XT_IDC_MANAGERPOPUP_LAST },
+        { "the range is full", &m_a, -1, 0 },
+    };
+    // The bar's own button in the range counts once it opens a manager popup.
+    m_a.AddDropDown(XT_IDC_MANAGERPOPUP_LAST - 1)->bManagerPopup = TRUE;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const int nIndex = c.pBar->InsertCommandButton(item, c.nExpected < 0 ? 9 : c.nExpected);
+        ASSERT_EQ(c.nExpected, nIndex);
+        if (nIndex < 0)
+            continue;
+        EXPECT_EQ(c.nID, c.pBar->GetItemID(nIndex));
+        EXPECT_EQ((DWORD)(TBSTYLE_DROPDOWN | BTNS_WHOLEDROPDOWN), c.pBar->GetButtonStyle(nIndex) & 0xFF);
+        const CXTButtonInfo* pInfo = c.pBar->FindDropDownInfo(c.nID);
+        ASSERT_NE(nullptr, pInfo);
+        EXPECT_TRUE(pInfo->bManagerPopup);
+        EXPECT_EQ(7u, pInfo->nPopupID);
+        EXPECT_EQ(c.nID, pInfo->nCommandID);
+    }
 }
 
 TEST_F(XTCustomizeTest, AMissingImageComesFromAnotherBarAndImageAndTextNamesAnInsertedCommand)

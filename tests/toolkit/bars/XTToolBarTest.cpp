@@ -1,10 +1,12 @@
 // The toolkit's tool bar on a real tool bar control docked at the top of a
 // test frame: loading from resources, button states and their updates,
 // drop-down buttons, wrapping and sizes measured from the control, hiding
-// buttons behind the chevron and showing them again, tool tip texts and the
-// coalesced relayout.
+// buttons behind the chevron and showing them again, tool tip texts, the
+// coalesced relayout, the hot item under real input and the image well
+// reloaded for new colours.
 #include "toolkit/bars/XTToolBar.h"
 #include "toolkit/bars/XTAccelManager.h"
+#include "toolkit/bars/XTCommandItem.h"
 #include "toolkit/bars/XTMenuState.h"
 #include "toolkit/controls/XTExpButton.h"
 #include "toolkit/frame/XTGlobalData.h"
@@ -16,6 +18,7 @@
 #include "framework/ToolBar.h"
 #include "helpers/TestSupport.h"
 #include "toolkit/XTContextMenuSeen.h"
+#include "toolkit/XTRealInput.h"
 #include "toolkit/bars/XTTestBarIds.h"
 
 #include <gtest/gtest.h>
@@ -613,6 +616,82 @@ TEST_F(XTToolBarTest, PaintsThroughAnOffScreenBitmapAndCallsItsPaintCallbacks)
     m_bar.RemovePaintCallbacks(&seen);
     m_bar.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(1, seen.nCalls);
+}
+
+TEST_F(XTToolBarTest, TheHotItemStaysWhileTheLeftButtonIsDown)
+{
+    using namespace toolkit_test;
+    CreateBar(TBSTYLE_FLAT);
+    const CSize size = m_bar.CalcFixedLayout(FALSE, TRUE);
+    m_bar.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    BringToFront(m_frame.m_hWnd);
+    CRect rcFrame;
+    m_frame.GetClientRect(&rcFrame);
+    m_frame.ClientToScreen(&rcFrame);
+    const CPoint ptFree(rcFrame.left + 300, rcFrame.top + 150);
+    // Save and Cut: buttons the frame enables (a disabled button is never hot).
+    CPoint ptFirst = ItemRect(3).CenterPoint(), ptSecond = ItemRect(4).CenterPoint();
+    m_bar.ClientToScreen(&ptFirst);
+    m_bar.ClientToScreen(&ptSecond);
+    // The pointer comes from the frame onto the first button, then the second.
+    struct Case
+    {
+        const char* name;
+        BOOL bPressed;   // on the frame, before the pointer moves
+        LRESULT nHot;
+    };
+    const Case cases[] = { { "the hot item follows the pointer", FALSE, 4 },
+                           { "a press from elsewhere keeps it", TRUE, 3 } };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        std::vector<INPUT> inputs = { MouseInput(0, ptFree) };
+        if (c.bPressed)
+            inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN, ptFree));
+        inputs.push_back(MouseInput(0, ptFirst));
+        inputs.push_back(MouseInput(0, ptSecond));
+        SendPaced(inputs);
+        if (c.bPressed)
+            SendPaced({ MouseInput(MOUSEEVENTF_LEFTUP, ptSecond) });
+    }
+    ParkMouse();
+}
+
+TEST_F(XTToolBarTest, AColourSchemeChangeReloadsTheImageWell)
+{
+    CreateBar(TBSTYLE_FLAT);
+    HIMAGELIST hImages = (HIMAGELIST)m_bar.SendMessage(TB_GETIMAGELIST);
+    const int nImages = ImageList_GetImageCount(hImages);
+    // A red icon appended after the well's images keeps its place.
+    toolkit_test::CCanvas red(16, 15, RGB(255, 0, 0));
+    HBITMAP hRed = red.Release();
+    HBITMAP hMask = ::CreateBitmap(16, 15, 1, 1, nullptr);
+    ICONINFO info = { TRUE, 0, 0, hMask, hRed };
+    CXTCommandItem item;
+    item.m_nID = 4711;
+    item.m_icon.SetHandle(::CreateIconIndirect(&info));
+    ::DeleteObject(hMask);
+    ASSERT_EQ(kButtonCount, m_bar.InsertCommandButton(item, kButtonCount));
+    auto pixels = [&](int nImage) {
+        toolkit_test::CCanvas canvas(16, 15, RGB(1, 2, 3));
+        ImageList_Draw((HIMAGELIST)m_bar.SendMessage(TB_GETIMAGELIST), nImage, canvas.dc, 0, 0, ILD_NORMAL);
+        std::vector<COLORREF> colours;
+        for (int y = 0; y < 15; ++y)
+            for (int x = 0; x < 16; ++x)
+                colours.push_back(canvas.At(x, y));
+        return colours;
+    };
+    const std::vector<COLORREF> first = pixels(0), appended = pixels(nImages);
+    ASSERT_EQ(std::vector<COLORREF>(16 * 15, RGB(255, 0, 0)), appended);
+    // The well's first image painted over.
+    ASSERT_TRUE(ImageList_Replace(hImages, 0, hRed, nullptr));
+    red.PutBack(hRed);
+    ASSERT_NE(first, pixels(0));
+
+    m_bar.SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_EQ(nImages + 1, ImageList_GetImageCount((HIMAGELIST)m_bar.SendMessage(TB_GETIMAGELIST)));
+    EXPECT_EQ(first, pixels(0));
+    EXPECT_EQ(appended, pixels(nImages));
 }
 
 TEST_F(XTToolBarTest, ShowsHiddenButtonsFromTheLeftWhileTheyFit)
