@@ -25,20 +25,11 @@ const char kProgramKey[] = "Software\\Morvadeth\\Tarnix 2";
 // The help viewer's visible window of the process.
 HWND FindHelpViewer(DWORD dwProcessId)
 {
-    struct Search { DWORD dwProcessId; HWND hFound; } search = { dwProcessId, nullptr };
-    EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            Search* pSearch = (Search*)lParam;
-            DWORD dwOwner = 0;
-            GetWindowThreadProcessId(hWnd, &dwOwner);
-            char className[64] = "";
-            GetClassNameA(hWnd, className, sizeof(className));
-            if (dwOwner == pSearch->dwProcessId && IsWindowVisible(hWnd) && lstrcmpA(className, "HH Parent") == 0)
-                pSearch->hFound = hWnd;
-            return pSearch->hFound == nullptr;
-        },
-        (LPARAM)&search);
-    return search.hFound;
+    return editor_testing::FindProcessWindow(dwProcessId, [](HWND hWnd) {
+        char className[64] = "";
+        GetClassNameA(hWnd, className, sizeof(className));
+        return lstrcmpA(className, "HH Parent") == 0;
+    });
 }
 
 void PressKey(WORD wVk)
