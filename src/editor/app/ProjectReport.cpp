@@ -4,8 +4,9 @@
 #include "editor/resource.h"
 
 #include "framework/Bitmap.h"
+#include "framework/ClientDC.h"
 #include "framework/DC.h"
-#include "shared/menuobj/GrabToBitmap.h"
+#include "framework/Wnd.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/ProjectPage.h"
 
@@ -66,37 +67,59 @@ std::vector<CProjectReport::Row> CProjectReport::RowsOf(CProjectPage& page)
     return rows;
 }
 
-BOOL CProjectReport::Capture(const RECT& rectScreen, CProjectPage& page)
+BOOL CProjectReport::Capture(CWnd* pPage, CProjectPage& page)
 {
     m_rows = RowsOf(page);
     m_bits.clear();
     m_bmi = BITMAPINFO{};
-    const int cx = rectScreen.right - rectScreen.left, cy = rectScreen.bottom - rectScreen.top;
+    CRect rect;
+    pPage->GetClientRect(&rect);
+    const int cx = rect.Width(), cy = rect.Height();
     if (cx <= 0 || cy <= 0)
         return FALSE;
-    CDC screen;
-    screen.Attach(::GetDC(nullptr));
+    // The page paints itself into the picture: nothing is read from the
+    // screen, where other windows or the screen's edge may hide part of it.
+    CClientDC pageDC(pPage);
+    CDC memDC;
     CBitmap bitmap;
-    BOOL bOk = GrabToBitmap(&screen, rectScreen.left, rectScreen.top, rectScreen.right, rectScreen.bottom, bitmap);
-    if (bOk)
+    if (!memDC.CreateCompatibleDC(&pageDC) || !bitmap.CreateCompatibleBitmap(&pageDC, cx, cy))
+        return FALSE;
+    const HGDIOBJ hOld = memDC.SelectObject((HGDIOBJ)bitmap.m_hObject);
+    pPage->SendMessage(WM_PRINTCLIENT, (WPARAM)memDC.m_hDC, PRF_CLIENT | PRF_ERASEBKGND);
+    PrintChildWindows(pPage->m_hWnd, memDC.m_hDC);
+    memDC.SelectObject(hOld);
+
+    m_bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    m_bmi.bmiHeader.biWidth = cx;
+    m_bmi.bmiHeader.biHeight = cy;
+    m_bmi.bmiHeader.biPlanes = 1;
+    m_bmi.bmiHeader.biBitCount = 24;
+    m_bmi.bmiHeader.biCompression = BI_RGB;
+    m_bits.resize((size_t)((cx * 3 + 3) & ~3) * (size_t)cy);
+    if (::GetDIBits(memDC.m_hDC, (HBITMAP)bitmap.m_hObject, 0, (UINT)cy, m_bits.data(), &m_bmi, DIB_RGB_COLORS) == cy)
+        return TRUE;
+    m_bits.clear();
+    m_bmi = BITMAPINFO{};
+    return FALSE;
+}
+
+// Windows that draw themselves (controls, the text field) add their picture
+// over the page's, the lowest first; the page's own objects are in its painting.
+void CProjectReport::PrintChildWindows(HWND hPage, HDC hDC)
+{
+    for (HWND hChild = ::GetWindow(::GetWindow(hPage, GW_CHILD), GW_HWNDLAST); hChild != nullptr;
+         hChild = ::GetWindow(hChild, GW_HWNDPREV))
     {
-        m_bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        m_bmi.bmiHeader.biWidth = cx;
-        m_bmi.bmiHeader.biHeight = cy;
-        m_bmi.bmiHeader.biPlanes = 1;
-        m_bmi.bmiHeader.biBitCount = 24;
-        m_bmi.bmiHeader.biCompression = BI_RGB;
-        m_bits.resize((size_t)((cx * 3 + 3) & ~3) * (size_t)cy);
-        bOk = ::GetDIBits(screen.m_hDC, (HBITMAP)bitmap.m_hObject, 0, (UINT)cy, m_bits.data(), &m_bmi,
-                          DIB_RGB_COLORS) == cy;
-        if (!bOk)
-        {
-            m_bits.clear();
-            m_bmi = BITMAPINFO{};
-        }
+        if (!::IsWindowVisible(hChild))
+            continue;
+        RECT rc;
+        ::GetWindowRect(hChild, &rc);
+        ::MapWindowPoints(nullptr, hPage, reinterpret_cast<POINT*>(&rc), 2);
+        POINT ptOld;
+        ::SetViewportOrgEx(hDC, rc.left, rc.top, &ptOld);
+        ::SendMessageA(hChild, WM_PRINT, (WPARAM)hDC, PRF_NONCLIENT | PRF_CLIENT);
+        ::SetViewportOrgEx(hDC, ptOld.x, ptOld.y, nullptr);
     }
-    ::ReleaseDC(nullptr, screen.Detach());
-    return bOk;
 }
 
 void CProjectReport::Draw(CDC* pDC, const CRect& rect) const

@@ -12,6 +12,7 @@
 
 class CDC;
 class CProjectPage;
+class CWnd;
 
 class CProjectReport
 {
@@ -24,8 +25,9 @@ public:
         CString strFile;
     };
 
-    // Takes a copy of the screen area (screen coordinates) and the page's objects.
-    BOOL Capture(const RECT& rectScreen, CProjectPage& page);
+    // Takes the picture of the page window's client area as the window paints
+    // it, and the page's objects.
+    BOOL Capture(CWnd* pPage, CProjectPage& page);
 
     // The objects of a page, buttons first, then texts, text fields, clips,
     // pictures, sliders and list boxes.
@@ -38,6 +40,8 @@ public:
     void Draw(CDC* pDC, const CRect& rect) const;
 
 private:
+    static void PrintChildWindows(HWND hPage, HDC hDC);
+
     BITMAPINFO m_bmi = {};
     std::vector<BYTE> m_bits;   // 24-bit rows, bottom-up
     std::vector<Row> m_rows;

@@ -330,7 +330,7 @@ CDocument* CTarnixEdApp::OpenProject(const CString& strPath)
     }
     if (_access(strPath, 2) != 0)
     {
-        MessageBoxById(IDS_READ_ONLY_PROJECT);
+        CTarnixEdDoc::ReportReadOnlyFile(strPath);
         return nullptr;
     }
     char version[81] = "";
@@ -343,15 +343,55 @@ CDocument* CTarnixEdApp::OpenProject(const CString& strPath)
         MessageBoxById(IDS_INVALID_PROJECT);
         return nullptr;
     }
+    // A file another program holds is refused while the open project is still open.
+    {
+        CFile probe;
+        CFileException fe;
+        if (!probe.Open(strPath, CFile::modeRead | CFile::shareDenyWrite, &fe))
+        {
+            AfxMessageBox(fe.GetErrorMessage(), MB_ICONEXCLAMATION);
+            return nullptr;
+        }
+    }
     if (!SaveAllModified())
         return nullptr;
     CloseAllDocuments(FALSE);
 
+    // The document reads the project's file and folder while it opens; an open
+    // that fails leaves them, and the settings, as they were.
+    const CString previousFile = m_strProjectFile, previousFolder = m_strProjectFolder;
     m_strProjectFile = strPath;
-    CDocument* pDoc = OpenProjectDocument(strPath);
-    WriteProfileString("PROJECT", "FILE", strPath);
     GetFolderPart(strPath, m_strProjectFolder);
+    CTarnixEdDoc* pDoc = dynamic_cast<CTarnixEdDoc*>(OpenProjectDocument(strPath));
+    if (pDoc == nullptr)
+    {
+        m_strProjectFile = previousFile;
+        m_strProjectFolder = previousFolder;
+        return nullptr;
+    }
+    // A sub-page is reached through its project: it never becomes the preset.
+    if (pDoc->IsMainMenu())
+        WriteProfileString("PROJECT", "FILE", strPath);
     return pDoc;
+}
+
+void CTarnixEdApp::AddToRecentFileList(LPCSTR lpszPathName)
+{
+    if (!IsOpenSubPage(lpszPathName))
+        CWinApp::AddToRecentFileList(lpszPathName);
+}
+
+BOOL CTarnixEdApp::IsOpenSubPage(const CString& strPath)
+{
+    POSITION pos = GetFirstDocTemplatePosition();
+    CDocTemplate* pTemplate = pos != nullptr ? GetNextDocTemplate(pos) : nullptr;
+    for (POSITION docPos = pTemplate != nullptr ? pTemplate->GetFirstDocPosition() : nullptr; docPos != nullptr;)
+    {
+        const CTarnixEdDoc* pDoc = dynamic_cast<CTarnixEdDoc*>(pTemplate->GetNextDoc(docPos));
+        if (pDoc != nullptr && pDoc->GetPathName().CompareNoCase(strPath) == 0)
+            return !pDoc->IsMainMenu();
+    }
+    return FALSE;
 }
 
 void CTarnixEdApp::RequestOpenProject(const CString& strPath)

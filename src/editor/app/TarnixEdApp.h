@@ -29,6 +29,9 @@ public:
     // The recent-file list and every other road to a project file end in
     // OpenProjectFile's checks.
     CDocument* OpenDocumentFile(LPCSTR lpszFileName) override;
+    // The list holds projects: a sub-page, reached through its main page, is
+    // not put in it.
+    void AddToRecentFileList(LPCSTR lpszPathName) override;
     // The frames' help commands open the editor's HTML help.
     void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
 
@@ -115,6 +118,8 @@ private:
     // Sets the interface language and writes its name to SETTINGS/LANGUAGE.
     void StoreLanguage(char chLetter);
     CDocument* OpenProjectDocument(const CString& strPath);
+    // Whether an open document of that path shows a sub-page.
+    BOOL IsOpenSubPage(const CString& strPath);
 
     CString OrvennaVersion();
 

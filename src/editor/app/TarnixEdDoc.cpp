@@ -27,6 +27,7 @@
 
 #include <stdlib.h>
 #include <string>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CTarnixEdDoc, CDocument)
 
@@ -84,11 +85,12 @@ BOOL CTarnixEdDoc::OnOpenDocument(LPCSTR lpszPathName)
     m_bExplorerRefresh = FALSE;
     if (!CDocument::OnOpenDocument(lpszPathName))
         return FALSE;
-    // A page that shows its errors hears of its missing files once, by name.
-    if (m_page.GetWindow().bShowErrors && !m_page.GetMissingFiles().empty())
+    // A page that shows its errors hears of its missing files once, each by name.
+    const std::vector<CString> missing = m_page.GetWindow().bShowErrors ? MissingFiles() : std::vector<CString>();
+    if (!missing.empty())
     {
         CString text = IsGermanUi() ? "Diese Dateien der Seite fehlen:\n" : "These files of the page are missing:\n";
-        for (const CString& file : m_page.GetMissingFiles())
+        for (const CString& file : missing)
             text += "\n" + file;
         AfxMessageBox(text, MB_ICONEXCLAMATION);
     }
@@ -121,6 +123,35 @@ BOOL CTarnixEdDoc::OnOpenDocument(LPCSTR lpszPathName)
     return TRUE;
 }
 
+std::vector<CString> CTarnixEdDoc::MissingFiles() const
+{
+    std::vector<CString> missing = m_page.GetMissingFiles();
+    auto add = [&missing](const CString& strPath) {
+        for (const CString& known : missing)
+            if (known.CompareNoCase(strPath) == 0)
+                return;
+        missing.push_back(strPath);
+    };
+    // Programs are found along the search path and documents may be
+    // addresses: only what names a file of its own is looked for.
+    for (int nList : { FILES_IMAGES, FILES_BUTTON_IMAGES, FILES_PAGES, FILES_AVI, FILES_DOCUMENTS, FILES_SOUNDS,
+                       FILES_WINDOW_IMAGE })
+    {
+        const CBuildFileList& list = m_page.GetFileList(nList);
+        for (int i = 0; i < list.GetSize(); ++i)
+        {
+            const CString name = list.GetName(i);
+            if (name.IsEmpty() || name.Find("://") >= 0 || name.Left(7).CompareNoCase("mailto:") == 0)
+                continue;
+            CString path;
+            m_page.ResolvePath(name, path);
+            if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
+                add(path);
+        }
+    }
+    return missing;
+}
+
 void CTarnixEdDoc::Serialize(CArchive& ar)
 {
     CString path = ar.GetFile() != nullptr ? ar.GetFile()->GetFilePath() : CString();
@@ -151,7 +182,7 @@ BOOL CTarnixEdDoc::OnSaveDocument(LPCSTR lpszPathName)
     DWORD dwAttributes = GetFileAttributesA(path);
     if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0)
     {
-        MessageBoxById(IDS_READ_ONLY_PROJECT);
+        ReportReadOnlyFile(path);
         return FALSE;
     }
     PrepareWriter();
@@ -179,6 +210,13 @@ BOOL CTarnixEdDoc::OnSaveDocument(LPCSTR lpszPathName)
     m_page.FileSaved(file, written);
     SetModifiedFlag(FALSE);
     return TRUE;
+}
+
+void CTarnixEdDoc::ReportReadOnlyFile(const CString& strPath)
+{
+    CString text;
+    LoadResString(IDS_READ_ONLY_PROJECT, text);
+    AfxMessageBox(text + "\n\n" + strPath, MB_OK | MB_ICONEXCLAMATION);
 }
 
 BOOL CTarnixEdDoc::SaveTo(const CString& strPath)

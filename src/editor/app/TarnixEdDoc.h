@@ -4,8 +4,11 @@
 // opens sub-pages.
 #pragma once
 
+#include "editor/app/TempFileSet.h"
 #include "framework/Document.h"
 #include "shared/menuobj/ProjectPage.h"
+
+#include <vector>
 
 class CCmdUI;
 class CFontDesc;
@@ -26,6 +29,8 @@ public:
     int m_nButtonSheetPage;           // the button sheet opens on the page last shown
     int GetPageWidth() const { return m_page.GetWindow().nW; }
     int GetPageHeight() const { return m_page.GetWindow().nH; }
+    // The temporary files the editor makes while the page is open.
+    CTempFileSet& GetTempFiles() { return m_tempFiles; }
 
     // Overridables
     BOOL OnNewDocument() override;
@@ -41,6 +46,8 @@ public:
 
     // Operations
     BOOL SaveTo(const CString& strPath);
+    // Says that the file is read-only and cannot be used, naming it.
+    static void ReportReadOnlyFile(const CString& strPath);
     // Writes every section as the editor writes it, whatever the file held
     // (a new project's template).
     BOOL SaveInFull(const CString& strPath);
@@ -85,8 +92,12 @@ protected:
 
 private:
     void PrepareWriter();
+    // Every file the page names that is not there: its own (icon, background
+    // picture) and those of its objects, each once.
+    std::vector<CString> MissingFiles() const;
 
     CProjectPage m_page;
     CMObjCreateStruct* m_pClipboard;
+    CTempFileSet m_tempFiles;
     BOOL m_bStampVersion;             // the version update writes the head anew
 };

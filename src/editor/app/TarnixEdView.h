@@ -118,6 +118,8 @@ protected:
     void InsertAviClip(POINT pt);
     void TakeAsDefaultButton(const CMButCreateStruct& button);
     void SetPopupItems(int nNumber, const CString& strItems);
+    // The number of the popup the button opens: its slot's, else its document's.
+    int PopupNumberOf(CMButCreateStruct* pButton);
     void EditPopupMenu(CMButCreateStruct* pButton);
     // Loads the shown picture and fits the window or the picture's place to it.
     void PlaceBackgroundImage(const CString& strFile);
@@ -159,6 +161,8 @@ protected:
     void OnCaptureChanged(CWnd* pWnd);
     void OnContextMenu(CWnd* pWnd, CPoint pos);
     LRESULT OnObjectNotify(WPARAM wParam, LPARAM lParam);
+    // Paints the page into the DC of wParam, as for the screen.
+    LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
 
     // Commands
     void OnToolbarDrop();

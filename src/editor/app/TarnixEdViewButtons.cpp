@@ -535,6 +535,12 @@ void CTarnixEdView::SetPopupItems(int nNumber, const CString& strItems)
     GetDocument()->SetModifiedFlag(TRUE);
 }
 
+int CTarnixEdView::PopupNumberOf(CMButCreateStruct* pButton)
+{
+    const CPopupMenuDesc* pPopup = m_objects.FindPopupMenu(pButton);
+    return pPopup != nullptr ? pPopup->GetPopupNumber() : ProjectFormat::GetPopupNumber(pButton->m_strDocument);
+}
+
 void CTarnixEdView::EditPopupMenu(CMButCreateStruct* pButton)
 {
     CPopupMenuDesc* pPopup = m_objects.FindPopupMenu(pButton);
@@ -546,7 +552,6 @@ void CTarnixEdView::EditPopupMenu(CMButCreateStruct* pButton)
     if (dlg.DoModal() != IDOK)
         return;
     pButton->m_strText = dlg.m_strButtonText;
-    SetPopupItems(pPopup != nullptr ? pPopup->GetPopupNumber() : ProjectFormat::GetPopupNumber(pButton->m_strDocument),
-                  dlg.m_strItems[0]);
+    SetPopupItems(PopupNumberOf(pButton), dlg.m_strItems[0]);
     Refresh();
 }

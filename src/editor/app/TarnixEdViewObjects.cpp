@@ -90,7 +90,13 @@ void CTarnixEdView::DeleteSelected()
     CMButCreateStruct* pButton = dynamic_cast<CMButCreateStruct*>(pStruct);
     const BOOL bSubmenu = nType == MOBJ_BUTTON && pButton != nullptr && pButton->m_nAction == ACTION_NEWPAGE;
     if (nType == MOBJ_BUTTON && pButton != nullptr && ProjectFormat::IsPopupDocument(pButton->m_strDocument))
+    {
+        // The popup's items go with it: their files are no longer used, and
+        // no popup text is left behind for the next save.
+        const int nPopup = PopupNumberOf(pButton);
         m_objects.RemovePopupMenu(pButton);
+        page.SetPopupMenuText(nPopup, CString());
+    }
     m_objects.DeleteSelected();
     switch (nType)
     {

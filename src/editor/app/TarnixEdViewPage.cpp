@@ -272,10 +272,15 @@ void CTarnixEdView::OnGraphicsProgram()
     const CString file = page.ShowsBackground() ? page.GetBackground().strFile : CString();
     // A program asked for here serves this once; the settings' graphics
     // program is chosen in its own dialog.
-    OpenInGraphicsProgram(this, file, [this]() {
-        CProgramDlg dlg(this);
-        return dlg.DoModal() == IDOK ? dlg.m_strPath : CString();
-    });
+    // The system is asked about the program with one of the document's temporary files.
+    CTempFileSet& tempFiles = GetDocument()->GetTempFiles();
+    OpenInGraphicsProgram(
+        this, file,
+        [this]() {
+            CProgramDlg dlg(this);
+            return dlg.DoModal() == IDOK ? dlg.m_strPath : CString();
+        },
+        [&tempFiles]() { return tempFiles.WriteFile(0, ".bmp"); });
 }
 
 // ---------------------------------------------------------------------------

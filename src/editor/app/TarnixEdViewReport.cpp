@@ -1,11 +1,10 @@
-// The view's project report: the page captured as the author sees it, listed
+// The view's project report: the page painted as the author sees it, listed
 // with its objects in the print preview, from which it is printed.
 #include "editor/app/TarnixEdView.h"
 
 #include "editor/app/ProjectReport.h"
 #include "editor/app/TarnixEdDoc.h"
 
-#include "framework/FrameWnd.h"
 #include "framework/PrintInfo.h"
 #include "framework/WinApp.h"
 
@@ -17,21 +16,21 @@ void CTarnixEdView::OnProjectReport()
         pMainWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
     LeaveSelectionMode();
-    UpdateWindow();
-    // With a border the page is seen in its frame; without one, its client area.
-    CRect rect;
-    CFrameWnd* pFrame = GetParentFrame();
-    if (GetDocument()->GetPage().GetWindow().bBorder && pFrame != nullptr)
-        pFrame->GetWindowRect(&rect);
-    else
-    {
-        GetClientRect(&rect);
-        ClientToScreen(&rect);
-    }
     delete m_pReport;
     m_pReport = new CProjectReport;
-    m_pReport->Capture(rect, GetDocument()->GetPage());
+    m_pReport->Capture(this, GetDocument()->GetPage());
     CView::OnFilePrintPreview();
+}
+
+// The page as the view paints it, into the given device context.
+LRESULT CTarnixEdView::OnPrintClient(WPARAM wParam, LPARAM)
+{
+    CDC dc;
+    if (!dc.Attach((HDC)wParam))
+        return 0;
+    OnDraw(&dc);
+    dc.Detach();
+    return 0;
 }
 
 void CTarnixEdView::OnPagePreview()

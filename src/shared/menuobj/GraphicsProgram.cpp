@@ -44,9 +44,9 @@ CString CreateProbeFile(LPCSTR lpszExtension)
 
 // The program the system opens BMP files with, asked with a probe file of
 // that type; empty when there is none.
-CString FindBmpProgram()
+CString FindBmpProgram(const std::function<CString()>& makeProbeFile)
 {
-    const CString strProbe = CreateProbeFile(".bmp");
+    const CString strProbe = makeProbeFile ? makeProbeFile() : CreateProbeFile(".bmp");
     if (strProbe.IsEmpty())
         return CString();
     char szProgram[MAX_PATH] = "";
@@ -57,13 +57,14 @@ CString FindBmpProgram()
 
 } // namespace
 
-void OpenInGraphicsProgram(CWnd* pOwner, const CString& strFile, const GraphicsProgramChooser& chooseProgram)
+void OpenInGraphicsProgram(CWnd* pOwner, const CString& strFile, const GraphicsProgramChooser& chooseProgram,
+                           const std::function<CString()>& makeProbeFile)
 {
     CWinApp* pApp = AfxGetApp();
     CString strProgram = pApp->GetProfileString(kSection, kEntry, "");
     if (strProgram.IsEmpty() || !FileExists(strProgram))
     {
-        strProgram = FindBmpProgram();
+        strProgram = FindBmpProgram(makeProbeFile);
         if (!strProgram.IsEmpty())
             pApp->WriteProfileString(kSection, kEntry, strProgram);
         else if (chooseProgram)

@@ -13,5 +13,8 @@ typedef std::function<CString()> GraphicsProgramChooser;
 // Starts the graphics program with the file: the program stored under
 // SETTINGS/GRAFIKPATH, else the one the system opens BMP files with (which is
 // then stored), else the one chooseProgram asks for (not stored). Without a
-// program nothing happens.
-void OpenInGraphicsProgram(CWnd* pOwner, const CString& strFile, const GraphicsProgramChooser& chooseProgram);
+// program nothing happens. The system is asked about a ".bmp" file that
+// makeProbeFile makes (the caller's temporary file) or, without it, one made in
+// the temporary folder; the file is deleted after the question.
+void OpenInGraphicsProgram(CWnd* pOwner, const CString& strFile, const GraphicsProgramChooser& chooseProgram,
+                           const std::function<CString()>& makeProbeFile = {});

@@ -125,6 +125,17 @@ BOOL CProjectFileText::Load(LPCSTR lpszPath)
     return TRUE;
 }
 
+std::string CProjectFileText::SectionCutShort() const
+{
+    if (m_original.empty() || KeyName(m_original.back()).empty())
+        return std::string();
+    std::string name;
+    for (auto it = m_original.rbegin(); it != m_original.rend(); ++it)
+        if (SectionName(*it, name))
+            return name;
+    return std::string();
+}
+
 void CProjectFileText::Reset()
 {
     m_original.clear();

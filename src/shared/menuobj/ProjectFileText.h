@@ -30,6 +30,10 @@ public:
     BOOL HasOriginal() const { return m_bOriginal; }
     // Whether the file ends inside a line, as a file cut short does.
     BOOL EndsInsideALine() const { return m_bCut; }
+    // The section (upper case) whose key line is the file's last line: a file
+    // cut short ends inside a section, where a whole one ends with the blank
+    // line that closes its last section. Empty otherwise.
+    std::string SectionCutShort() const;
     void SetBaseline(const LineList& written) { m_baseline = written; }
 
     // The file's new lines for the writer's lines now. With bFreshHead the

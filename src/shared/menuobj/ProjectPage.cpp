@@ -181,7 +181,7 @@ void CProjectPage::LoadProject(const CString& strPath)
     --m_nHoldRefresh;
     if (m_fileText.Load(strPath))
     {
-        m_bDamaged = m_bDamaged || m_fileText.EndsInsideALine();
+        m_bDamaged = m_bDamaged || m_fileText.EndsInsideALine() || CorrectsSection(m_fileText.SectionCutShort());
         CLineStore store;
         CProjectWriter writer(*this, store, strPath);
         writer.SetWarnings(FALSE);
@@ -190,6 +190,17 @@ void CProjectPage::LoadProject(const CString& strPath)
     }
     Modified();
     FilesChanged();
+}
+
+BOOL CProjectPage::CorrectsSection(const std::string& strSection) const
+{
+    if (strSection.empty())
+        return FALSE;
+    const CString prefix = CString(strSection.c_str()) + " ";
+    for (const CString& line : m_corrections)
+        if (line.Left(prefix.GetLength()).CompareNoCase(prefix) == 0)
+            return TRUE;
+    return FALSE;
 }
 
 void CProjectPage::ReadProjectSettings()

@@ -380,6 +380,8 @@ private:
     void LoadWindowIcon();
     void ReadTooltipSection();
     void ReadPopupMenus();
+    // Whether the last read corrected an object of the section.
+    BOOL CorrectsSection(const std::string& strSection) const;
     void TakeMainPageSize();
     CString ReadText(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nMaxChars);
     void ReadObjectSection(LPCSTR lpszSection, int nType);

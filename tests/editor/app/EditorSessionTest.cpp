@@ -6,6 +6,7 @@
 #include "editor/app/TarnixEdDoc.h"
 #include "editor/dialogs/ProjectStartDialogs.h"
 #include "editor/dialogs/SupportDlg.h"
+#include "editor/dialogs/TextFontDlg.h"
 #include "editor/dialogs/UiLanguage.h"
 
 #include "EditorSession.h"
@@ -14,6 +15,7 @@
 #include "framework/MDIChildWnd.h"
 #include "shared/menuobj/ProjectPage.h"
 
+#include "editor/DialogIds.h"
 #include "editor/resource.h"
 
 #include <functional>
@@ -101,6 +103,127 @@ TEST_F(EditorSessionTest, CancelAtTheSaveQuestionKeepsTheOpenProject)
     EXPECT_EQ(pDoc, ActiveDocument());
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(newFolder));
     EXPECT_EQ(Text(first.Path()), Text(App().m_strProjectFolder));
+}
+
+// What is no editor project, or cannot be opened now, is refused with the file
+// named: the open project stays open, and the project file and folder and the
+// settings stay as they were.
+TEST_F(EditorSessionTest, OpeningRefusesWhatIsNoEditorProjectAndKeepsTheOpenOne)
+{
+    TempFolder folder, other;
+    CString good = CopyProject(folder, "centred", "024000");
+    CString upper = other.Write("menu.INI", ReadFileText(good));
+    CString text = other.Write("menu.txt", ReadFileText(good));
+    CString readOnly = other.Write("alt.ini", ReadFileText(good));
+    SetFileAttributesA(readOnly, FILE_ATTRIBUTE_READONLY);
+    CString foreign = other.Write("fremd.ini", testing_support::Lines({ "[Tarnix]", "VERSION=2.1 Tarnix", " " }));
+    CString held = other.Write("offen.ini", ReadFileText(good));
+    // Another program writes the file and lets others only read it.
+    HANDLE hHeld = CreateFileA(held, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hHeld);
+    ASSERT_TRUE(App().OpenProjectFile(good));
+    CTarnixEdDoc* pOpen = ActiveDocument();
+    struct Row { CString path; CString strBox; } rows[] = {
+        { text, "FEHLER !\n\nEs sind nur Dateien vom Type INI möglich !\n\n" },
+        { readOnly, "Die Datei ist schreibgeschützt und kann nicht verwendet werden.\n\n" + readOnly },
+        { other.File("weg.ini"), "Die Datei\n\n" + other.File("weg.ini") + "\n\nexistiert nicht." },
+        { foreign, "Ungültige Projektdatei" },
+        { held, held },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE((LPCSTR)row.path);
+        MessageBoxRecorder boxes;
+        EXPECT_FALSE(App().OpenProjectFile(row.path));
+        ASSERT_EQ(1u, boxes.Count());
+        EXPECT_EQ(0, boxes.Last().strText.Find(row.strBox)) << Text(boxes.Last().strText);
+        EXPECT_EQ(pOpen, ActiveDocument());
+        EXPECT_EQ(Text(good), Text(App().m_strProjectFile));
+        EXPECT_EQ(Text(folder.Path()), Text(App().m_strProjectFolder));
+        EXPECT_EQ(Text(good), Text(App().GetProfileString("PROJECT", "FILE", "")));
+        EXPECT_EQ(Text(good), Text(App().GetProfileString("Recent File List", "File1", "")));
+    }
+    CloseHandle(hHeld);
+    SetFileAttributesA(readOnly, FILE_ATTRIBUTE_NORMAL);
+
+    MessageBoxRecorder boxes;
+    EXPECT_TRUE(App().OpenProjectFile(upper));
+    EXPECT_EQ(0u, boxes.Count());
+    EXPECT_EQ(Text(upper), Text(App().GetProfileString("PROJECT", "FILE", "")));
+    EXPECT_EQ(Text(other.Path()), Text(App().m_strProjectFolder));
+}
+
+// The recent list and the Start Center's preset hold projects: a sub-page,
+// made or opened, stays behind its main page.
+TEST_F(EditorSessionTest, ASubPageMadeOrOpenedLeavesItsProjectAtTheHeadOfTheRecentList)
+{
+    TempFolder folder;
+    MessageBoxRecorder boxes;
+    CString path = CopyProject(folder, "centred", "024000");
+    ASSERT_TRUE(App().OpenProjectFile(path));
+    CTarnixEdDoc* pDoc = ActiveDocument();
+    ASSERT_NE(nullptr, pDoc);
+    CString page;
+    int nNumber = 0;
+    ASSERT_TRUE(pDoc->CreateSubmenuPage(page, nNumber));
+    for (LPCSTR pszStep : { "made", "opened", "saved" })
+    {
+        SCOPED_TRACE(pszStep);
+        if (strcmp(pszStep, "opened") == 0)
+        {
+            Command(ID_PAGEMENU_BASE + nNumber);
+            ASSERT_NE(nullptr, ActiveDocument());
+            EXPECT_EQ(Text(page), Text(ActiveDocument()->GetPathName()));
+        }
+        else if (strcmp(pszStep, "saved") == 0)
+            ASSERT_TRUE(ActiveDocument()->SaveTo(page));
+        EXPECT_EQ(Text(path), Text(App().GetProfileString("Recent File List", "File1", "")));
+        EXPECT_EQ(Text(path), Text(App().GetProfileString("PROJECT", "FILE", "")));
+    }
+    EXPECT_EQ(Text(page), Text(App().m_strProjectFile)) << "the open page is the one saved";
+}
+
+// The default text font chosen for one project is the editor's: the next
+// project opened starts with it, every part of it, from the settings.
+TEST_F(EditorSessionTest, TheDefaultTextFontComesBackFromTheSettings)
+{
+    TempFolder first, second;
+    MessageBoxRecorder boxes;
+    ASSERT_TRUE(App().OpenProjectFile(CopyProject(first, "centred", "024000")));
+    ModalAnswers answers;
+    answers.Then([](CDialog* pDlg) {
+        auto* pFont = dynamic_cast<CTextFontDlg*>(pDlg);
+        ASSERT_NE(nullptr, pFont);
+        LOGFONTA& lf = pFont->m_font.m_logFont;
+        lstrcpynA(lf.lfFaceName, "Courier New", LF_FACESIZE);
+        lf.lfHeight = -21;
+        lf.lfWeight = FW_BOLD;
+        lf.lfItalic = 1;
+        lf.lfUnderline = 1;
+        pFont->m_font.m_crColor = RGB(200, 100, 50);
+        pFont->SendDlgItemMessage(IDC_TEXT_EFFECT, CB_SETCURSEL, 2);
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Command(ID_STYLE_TEXT_FONT);
+    ASSERT_EQ(1u, answers.Captions().size());
+    const CFontDesc chosen(ActiveDocument()->GetPage().GetDefaultTextFont());
+    EXPECT_EQ(-21, (int)App().GetProfileInt("SETTINGS", "TEXT_FONT_SIZE", 0));
+
+    ASSERT_TRUE(App().OpenProjectFile(CopyProject(second, "centred", "024000")));
+    CTarnixEdDoc* pDoc = ActiveDocument();
+    ASSERT_NE(nullptr, pDoc);
+    const CFontDesc& read = pDoc->GetPage().GetDefaultTextFont();
+    EXPECT_STREQ("Courier New", read.m_logFont.lfFaceName);
+    EXPECT_EQ(-21, read.m_logFont.lfHeight);
+    EXPECT_EQ(FW_BOLD, read.m_logFont.lfWeight);
+    EXPECT_EQ(1, read.m_logFont.lfItalic);
+    EXPECT_EQ(1, read.m_logFont.lfUnderline);
+    EXPECT_EQ(RGB(200, 100, 50), read.m_crColor);
+    EXPECT_EQ(chosen.m_nEffect, read.m_nEffect);
+    EXPECT_EQ(2, read.m_nEffect);
+    EXPECT_TRUE(pDoc->m_bDefaultTextFontSet);
+    for (LPCSTR key : { "NAME", "SIZE", "STYLE", "ITALIC", "UNDERLINE", "RED", "GREEN", "BLUE", "EFFECT", "INIT" })
+        App().WriteProfileString("SETTINGS", CString("TEXT_FONT_") + key, nullptr);
 }
 
 TEST_F(EditorSessionTest, OpeningARecentProjectGoesThroughTheChecks)

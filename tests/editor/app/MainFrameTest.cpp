@@ -11,6 +11,7 @@
 #include "editor/dialogs/DialogTexts.h"
 #include "editor/dialogs/UiLanguage.h"
 
+#include "framework/ClientDC.h"
 #include "framework/PrintPreviewFrame.h"
 #include "toolkit/bars/XTMenuBar.h"
 #include "toolkit/frame/XTSplitterWnd.h"
@@ -141,6 +142,18 @@ void CollectMenu(HMENU hMenu, std::set<UINT>& ids)
     }
 }
 
+// The commands of an accelerator table.
+void CollectAccelerators(UINT nID, std::set<UINT>& ids)
+{
+    HACCEL hAccel = ::LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nID));
+    ASSERT_NE(nullptr, hAccel) << nID;
+    ACCEL keys[64];
+    const int nCount = ::CopyAcceleratorTableA(hAccel, keys, 64);
+    for (int i = 0; i < nCount; ++i)
+        ids.insert(keys[i].cmd);
+    ::DestroyAcceleratorTable(hAccel);
+}
+
 // The buttons of a tool bar resource: version, width, height, count, ids.
 void CollectToolBar(UINT nID, std::set<UINT>& ids)
 {
@@ -250,6 +263,14 @@ TEST_F(MainFrameTest, EveryHandledCommandIsOnAMenuOrAToolBar)
         ASSERT_NE(nullptr, hMenu);
         CollectMenu(hMenu, reachable);
         ::DestroyMenu(hMenu);
+        CollectAccelerators(nMenu, reachable);
+    }
+    // F1 is the frame's help, whichever window is active.
+    for (UINT nMenu : { IDR_MAINFRAME, IDR_TARNIXTYPE })
+    {
+        std::set<UINT> keys;
+        CollectAccelerators(nMenu, keys);
+        EXPECT_EQ(1u, keys.count(ID_HELP)) << nMenu;
     }
     for (UINT nBar : { IDR_TOOLBAR_MAIN, IDR_TOOLBAR_OBJECTS })
         CollectToolBar(nBar, reachable);
@@ -259,8 +280,10 @@ TEST_F(MainFrameTest, EveryHandledCommandIsOnAMenuOrAToolBar)
     const std::set<UINT> internal = {
         ID_VIEW_TOOLBAR_DROP, ID_VIEW_EXPLORER_DROP, ID_RUN_PLAYER, ID_BUTTON_IMAGE_READY, ID_VIEW_GRID_CHANGED,
         ID_PROJECT_REOPEN, ID_HELP_QUICKINFO, ID_PROJECT_OPEN_REQUESTED, ID_ORVENNA_OPEN, ID_POPUP_ITEM,
-        ID_FILE_PRINT_DIRECT,
+        ID_FILE_PRINT_DIRECT, ID_HELP_FINDER, ID_CONTEXT_HELP, ID_DEFAULT_HELP,
     };
+    // The frame's help commands, which the framework's own windows send.
+    std::set<UINT> help = { ID_HELP, ID_HELP_FINDER, ID_CONTEXT_HELP, ID_DEFAULT_HELP };
     const CCmdTarget* targets[] = { pView, pView->GetDocument(), &App(), Frame(), Frame()->MDIGetActive() };
     int nHandled = 0;
     for (const CCmdTarget* pTarget : targets)
@@ -275,12 +298,15 @@ TEST_F(MainFrameTest, EveryHandledCommandIsOnAMenuOrAToolBar)
             for (UINT nID = pEntry->nID; nID <= pEntry->nLastID; ++nID)
             {
                 ++nHandled;
+                if (pTarget == Frame())
+                    help.erase(nID);
                 EXPECT_TRUE(internal.count(nID) != 0 || reachable.count(nID) != 0)
                     << "command " << nID << " has no way in";
             }
         }
     }
     EXPECT_GT(nHandled, 60);
+    EXPECT_TRUE(help.empty()) << "the frame leaves " << help.size() << " help commands unhandled";
 
     // The default text font was shown disabled although its dialog exists.
     ModalAnswers answers;
@@ -639,12 +665,56 @@ TEST_F(MainFrameTest, TheProjectReportListsThePageInThePrintPreview)
     CProjectReport report;
     RECT rectClient;
     pView->GetClientRect(&rectClient);
-    pView->ClientToScreen(reinterpret_cast<POINT*>(&rectClient));
-    pView->ClientToScreen(reinterpret_cast<POINT*>(&rectClient) + 1);
-    ASSERT_TRUE(report.Capture(rectClient, pView->GetDocument()->GetPage()));
-    EXPECT_EQ(rectClient.right - rectClient.left, report.GetPictureSize().cx);
-    EXPECT_EQ(rectClient.bottom - rectClient.top, report.GetPictureSize().cy);
+    ASSERT_TRUE(report.Capture(pView, pView->GetDocument()->GetPage()));
+    EXPECT_EQ(rectClient.right, report.GetPictureSize().cx);
+    EXPECT_EQ(rectClient.bottom, report.GetPictureSize().cy);
     pPreview->DestroyWindow();
+}
+
+// The report's picture is the page as it paints itself: the part of it that
+// lies beyond the screen's edge comes out in the page's colour, not as a strip
+// of whatever the screen holds there.
+TEST_F(MainFrameTest, TheReportPicturesThePartOfThePageTheScreenCannotShow)
+{
+    TempFolder folder;
+    MessageBoxRecorder boxes;
+    ASSERT_TRUE(App().OpenProjectFile(CopyProject(folder, "centred", "024000")));
+    CTarnixEdView* pView = ActiveView();
+    ASSERT_NE(nullptr, pView);
+    CProjectPage& page = pView->GetDocument()->GetPage();
+    PageWindow window = page.GetWindow();
+    window.crBg = RGB(10, 200, 30);
+    page.SetWindow(window);
+    RECT rectFrame;
+    Frame()->GetWindowRect(&rectFrame);
+    Frame()->SetWindowPos(nullptr, ::GetSystemMetrics(SM_CXSCREEN) - 200, rectFrame.top, 0, 0,
+                          SWP_NOSIZE | SWP_NOZORDER);
+    pView->UpdateWindow();
+    CProjectReport report;
+    const BOOL bCaptured = report.Capture(pView, page);
+    Frame()->SetWindowPos(nullptr, rectFrame.left, rectFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ASSERT_TRUE(bCaptured);
+    const SIZE size = report.GetPictureSize();
+    ASSERT_GT(size.cx, 200);
+
+    // The report drawn on a page of its own: the picture across its top.
+    CClientDC screen(nullptr);
+    CDC memDC;
+    CBitmap bitmap;
+    ASSERT_TRUE(memDC.CreateCompatibleDC(&screen));
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, 1000, 1000));
+    const HGDIOBJ hOld = memDC.SelectObject((HGDIOBJ)bitmap.m_hObject);
+    report.Draw(&memDC, CRect(0, 0, 1000, 1000));
+    // The picture starts at the margin and keeps the page's shape.
+    const int nMargin = 50, cxPicture = std::min(900, MulDiv(450, size.cx, size.cy));
+    for (int x : { 10, (int)size.cx / 2, (int)size.cx - 10 })
+    {
+        SCOPED_TRACE(x);
+        const int xDrawn = nMargin + MulDiv(x, cxPicture, size.cx);
+        const int yDrawn = nMargin + MulDiv(size.cy / 2, cxPicture, size.cx);
+        EXPECT_EQ(RGB(10, 200, 30), ::GetPixel(memDC.m_hDC, xDrawn, yDrawn));
+    }
+    memDC.SelectObject(hOld);
 }
 
 TEST_F(MainFrameTest, PlacementAndBarLayoutComeBackAtTheNextStart)

@@ -78,22 +78,31 @@ inline bool WaitForFile(const CString& strPath)
     return false;
 }
 
-// The visible top-level window of the process that holds an MDI client.
-inline HWND FindMainFrame(DWORD dwProcessId)
+// The process's visible top-level window that the test accepts.
+inline HWND FindProcessWindow(DWORD dwProcessId, const std::function<bool(HWND)>& accept)
 {
-    struct Search { DWORD dwProcessId; HWND hFound; } search = { dwProcessId, nullptr };
+    struct Search { DWORD dwProcessId; const std::function<bool(HWND)>* pAccept; HWND hFound; } search = {
+        dwProcessId, &accept, nullptr
+    };
     EnumWindows(
         [](HWND hWnd, LPARAM lParam) -> BOOL {
             Search* pSearch = (Search*)lParam;
             DWORD dwOwner = 0;
             GetWindowThreadProcessId(hWnd, &dwOwner);
-            if (dwOwner == pSearch->dwProcessId && IsWindowVisible(hWnd) &&
-                FindWindowExA(hWnd, nullptr, "MDIClient", nullptr) != nullptr)
+            if (dwOwner == pSearch->dwProcessId && IsWindowVisible(hWnd) && (*pSearch->pAccept)(hWnd))
                 pSearch->hFound = hWnd;
             return pSearch->hFound == nullptr;
         },
         (LPARAM)&search);
     return search.hFound;
+}
+
+// The visible top-level window of the process that holds an MDI client.
+inline HWND FindMainFrame(DWORD dwProcessId)
+{
+    return FindProcessWindow(dwProcessId, [](HWND hWnd) {
+        return FindWindowExA(hWnd, nullptr, "MDIClient", nullptr) != nullptr;
+    });
 }
 
 inline HWND FindDialog(LPCSTR pszCaption)

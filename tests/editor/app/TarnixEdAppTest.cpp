@@ -102,46 +102,6 @@ TEST(TarnixEdAppTest, TheLanguageLibraryLoadsForEveryLanguageButGerman)
     }
 }
 
-TEST(TarnixEdAppTest, OpeningRefusesWhatIsNoEditorProject)
-{
-    FreshRegistry registry;
-    TempFolder folder;
-    CString good = CopyProject(folder, "centred", "024000");
-    CString upper = folder.Write("menu.INI", ReadFileText(good));
-    CString text = folder.Write("menu.txt", ReadFileText(good));
-    CString readOnly = folder.Write("alt.ini", ReadFileText(good));
-    SetFileAttributesA(readOnly, FILE_ATTRIBUTE_READONLY);
-    CString foreign = folder.Write("fremd.ini", testing_support::Lines({ "[Tarnix]", "VERSION=2.1 Tarnix", " " }));
-    struct Row { CString path; LPCSTR pszBox; } rows[] = {
-        { text, "FEHLER !\n\nEs sind nur Dateien vom Type INI möglich !\n\n" },
-        { readOnly, "Die Datei ist schreibgeschützt und kann nicht verwendet werden." },
-        { folder.File("weg.ini"), nullptr },
-        { foreign, "Ungültige Projektdatei" },
-        { upper, nullptr },
-    };
-    for (Row& row : rows)
-    {
-        SCOPED_TRACE((LPCSTR)row.path);
-        CString missing = "Die Datei\n\n" + row.path + "\n\nexistiert nicht.";
-        if (row.path.Right(7) == "weg.ini")
-            row.pszBox = missing;
-        MessageBoxRecorder boxes;
-        App().OpenProjectFile(row.path);
-        if (row.pszBox == nullptr)
-        {
-            EXPECT_EQ(0u, boxes.Count());
-            EXPECT_EQ(Text(row.path), Text(App().GetProfileString("PROJECT", "FILE", "")));
-            EXPECT_EQ(Text(folder.Path()), Text(App().m_strProjectFolder));
-        }
-        else
-        {
-            ASSERT_EQ(1u, boxes.Count());
-            EXPECT_EQ(row.pszBox, Text(boxes.Last().strText));
-        }
-    }
-    SetFileAttributesA(readOnly, FILE_ATTRIBUTE_NORMAL);
-}
-
 namespace {
 
 const char* const kTemplateFiles[] = { "Autorun.inf", "Velicon.ico", "Start.txt", "Sound\\Click.wav",

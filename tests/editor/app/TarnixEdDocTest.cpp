@@ -72,8 +72,8 @@ TEST(TarnixEdDocTest, SavedProjectsBeginWithTheHeadAndReadBack)
 }
 
 // Another program holds the file open, or the file was made read-only (which
-// not every system refuses to replace): the save fails, once reported, and the
-// file and the modified flag stay.
+// not every system refuses to replace): the save fails, once reported with the
+// file named, and the file and the modified flag stay.
 TEST(TarnixEdDocTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
 {
     for (bool bReadOnly : { false, true })
@@ -105,6 +105,8 @@ TEST(TarnixEdDocTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
         {
             EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find("schreibgesch"));
         }
+        // Either refusal names the file.
+        EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find(Text(path))) << Text(boxes.Last().strText);
         EXPECT_EQ(before, ReadFileBytes(path));
         EXPECT_EQ(bReadOnly, (GetFileAttributesA(path) & FILE_ATTRIBUTE_READONLY) != 0);
         SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
@@ -483,8 +485,8 @@ TEST(TarnixEdDocTest, TheOldNameUpdateNeverOverwritesAPageOfTheNewName)
     EXPECT_NE(std::string::npos, Text(ReadFileText(folder.File("tarnix.ini"))).find("FILEVERSION=024000"));
 }
 
-// The full sample shows its errors and names a window icon it lacks: one box,
-// in the interface language, with the icon's path.
+// The full sample shows its errors and names the files it lacks: one box, in
+// the interface language, with the path of each.
 TEST(TarnixEdDocTest, AMissingFileOfThePageIsReportedOnceByName)
 {
     const struct { char chLanguage; LPCSTR pszText; } rows[] = { { 'G', "fehlen" }, { 'E', "missing" } };
@@ -504,6 +506,14 @@ TEST(TarnixEdDocTest, AMissingFileOfThePageIsReportedOnceByName)
         icon.MakeLower();
         EXPECT_GE(text.Find(row.pszText), 0) << (LPCSTR)text;
         EXPECT_GE(text.Find(icon), 0) << (LPCSTR)text;
+        // Every file the page's objects name and lacks, not only the first.
+        for (LPCSTR name : { "knopf.bmp", "liesmich.txt", "seite2.ini", "sound\\klick.wav" })
+        {
+            CString file = folder.File(name);
+            file.MakeLower();
+            EXPECT_GE(text.Find(file), 0) << name << "\n" << (LPCSTR)text;
+        }
+        EXPECT_EQ(-1, text.Find("hintergrund.bmp")) << "it is there";
     }
     SetUiLanguage('G');
 }
@@ -521,6 +531,10 @@ TEST(TarnixEdDocTest, ADamagedPageSaysSoOnceAndShowsEveryObject)
     } rows[] = {
         { "sound", head + "X=10\r\nY=10\r\nW=100\r\nH=20\r\n \r\n", nullptr },
         { "cut", head + "X=10\r\nY=10\r\nW=100\r\nH=20\r\n \r\n[BUTTON2]\r\nENABLE=1\r\nX=1", "BUTTON2" },
+        // Cut at a line's end: the last section lacks what its object needs.
+        { "cut after a line", head + "X=10\r\nY=10\r\nW=100\r\nH=20\r\n \r\n[BUTTON2]\r\nENABLE=1\r\nX=1\r\n",
+          "BUTTON2" },
+        { "last section whole", head + "X=10\r\nY=10\r\nW=100\r\nH=20\r\n", nullptr },
         { "too wide", head + "X=10\r\nY=10\r\nW=99999\r\nH=20\r\n \r\n", "W=99999" },
         { "no height", head + "X=10\r\nY=10\r\nW=100\r\nH=-5\r\n \r\n", "H=-5" },
         { "no number", head + "X=abc\r\nY=10\r\nW=100\r\nH=20\r\n \r\n", "X=abc" },

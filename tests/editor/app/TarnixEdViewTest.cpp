@@ -7,8 +7,10 @@
 #include "editor/dialogs/DocumentInsertDlg.h"
 #include "editor/dialogs/ProgramDlg.h"
 #include "editor/dialogs/ViewerSetupDlg.h"
+#include "framework/ColorDialog.h"
 #include "framework/StatusBar.h"
 #include "framework/WinThread.h"
+#include "shared/menuobj/ActionKeywords.h"
 #include "shared/menuobj/MObjBasis.h"
 #include "shared/menuobj/MObjButton.h"
 #include "shared/menuobj/MTextCreateStruct.h"
@@ -25,6 +27,7 @@
 #include "editor/resource.h"
 
 #include <shlobj.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -33,6 +36,7 @@ using editor_testing::CopyProject;
 using editor_testing::CopySample;
 using editor_testing::EditorFolder;
 using editor_testing::ModalAnswers;
+using editor_testing::Text;
 using testing_support::MessageBoxRecorder;
 using testing_support::ProgramStartRecorder;
 using testing_support::TempFolder;
@@ -1132,6 +1136,191 @@ TEST_F(CanvasTest, PageSettingsDialogsReachTheSavedFile)
     EXPECT_EQ(CString("Willkommen"), Page().GetWelcome().strText[0]);
 }
 
+// Each page command with its dialog answered, and what of it the saved file
+// gives back when the page is read again.
+TEST_F(CanvasTest, PageCommandsReachTheSavedFile)
+{
+    const CString wav = m_folder.Write("start.wav", "RIFF");
+    const CString bmp = WriteBitmap(m_folder, "hinten.bmp", 120, 90);
+    auto ok = [](CDialog* pDlg) { pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); };
+    auto buttonRects = [this]() {
+        std::vector<std::string> rects;
+        for (int i = 0; i < ButtonCount(); ++i)
+        {
+            const RECT& rc = ButtonStruct(i)->m_rect;
+            rects.push_back(std::to_string(rc.left) + "," + std::to_string(rc.top) + " " +
+                            std::to_string(rc.right - rc.left) + "x" + std::to_string(rc.bottom - rc.top));
+        }
+        std::sort(rects.begin(), rects.end());
+        return rects;
+    };
+    // Both buttons in a rubber band: the alignments work on the selection.
+    auto selectBoth = [this]() {
+        Mouse(WM_LBUTTONDOWN, 5, 5);
+        Mouse(WM_MOUSEMOVE, 390, 290, MK_LBUTTON);
+        Mouse(WM_LBUTTONUP, 390, 290);
+    };
+    const struct
+    {
+        LPCSTR pszName;
+        UINT nCommand;
+        std::function<void()> prepare;
+        std::function<void(CDialog*)> answer;   // null: no dialog of the modal hook
+        std::function<void()> check;            // after the page was saved and read again
+    } rows[] = {
+        { "background colour", ID_PAGE_BACKCOLOR, [] {}, nullptr,
+          [this] { EXPECT_EQ(RGB(12, 34, 56), Page().GetWindow().crBg); } },
+        { "desktop", ID_PAGE_DESKTOP, [] {},
+          [ok](CDialog* pDlg) { pDlg->CheckDlgButton(IDC_DESKTOP_COVER, BST_CHECKED); ok(pDlg); },
+          [this] { EXPECT_EQ(1, Page().GetWindow().bPaintDesktop); } },
+        { "virtual drive", ID_PAGE_VIRTUAL_DRIVE, [] {},
+          [](CDialog* pDlg) { pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); },
+          [this] { EXPECT_FALSE(m_pDoc->IsModified()); } },
+        { "tooltips", ID_PAGE_TOOLTIPS, [] {},
+          [ok](CDialog* pDlg) {
+              pDlg->CheckDlgButton(IDC_TIP_ENABLE, BST_CHECKED);
+              pDlg->SetDlgItemText(IDC_TIP_TEXT, "Hinweis");
+              ok(pDlg);
+          },
+          [this] {
+              EXPECT_EQ(1, Page().GetTooltipArea().bOn);
+              EXPECT_EQ(CString("Hinweis"), Page().GetTooltipArea().strText);
+          } },
+        { "button style", ID_STYLE_BUTTONS, [] {},
+          [ok](CDialog* pDlg) {
+              pDlg->CheckDlgButton(IDC_STYLE_HOVER, BST_UNCHECKED);
+              pDlg->CheckRadioButton(IDC_STYLE_AUTO_BRIGHT, IDC_STYLE_MANUAL_BRIGHT, IDC_STYLE_MANUAL_BRIGHT);
+              pDlg->SetDlgItemText(IDC_STYLE_BRIGHTNESS, "35");
+              ok(pDlg);
+          },
+          [this] {
+              EXPECT_EQ(0, Page().GetButtonStyle().bHover);
+              EXPECT_EQ(35, Page().GetButtonStyle().nBrightness);
+          } },
+        { "start events", ID_PAGE_START_EVENTS, [] {},
+          [ok, wav](CDialog* pDlg) {
+              pDlg->SetDlgItemText(IDC_SOUND_FILE, wav);
+              pDlg->CheckDlgButton(IDC_STARTEV_SOUND, BST_CHECKED);
+              pDlg->CheckDlgButton(IDC_STARTEV_SPLASH, BST_CHECKED);
+              ok(pDlg);
+          },
+          [this] {
+              EXPECT_EQ(1, Page().GetSound().bOn);
+              EXPECT_NE(-1, Page().GetSound().strFile.Find("start.wav"));
+              EXPECT_EQ(1, Page().GetWelcome().bOn);
+          } },
+        { "background picture", ID_PAGE_BACKIMAGE, [] {},
+          [ok, bmp](CDialog* pDlg) {
+              pDlg->CheckDlgButton(IDC_BKIMG_ENABLE, BST_CHECKED);
+              pDlg->SetDlgItemText(IDC_BKIMG_FILE, bmp);
+              pDlg->CheckRadioButton(IDC_BKIMG_FIT, IDC_BKIMG_POSITION, IDC_BKIMG_CENTER);
+              ok(pDlg);
+          },
+          [this] {
+              EXPECT_EQ(1, Page().GetBackground().bShown);
+              EXPECT_EQ(1, Page().GetBackground().nPos);
+              EXPECT_NE(-1, Page().GetBackground().strFile.Find("hinten.bmp"));
+          } },
+        { "align vertically", ID_ALIGN_VERTICAL, selectBoth,
+          [ok](CDialog* pDlg) {
+              pDlg->SetDlgItemText(IDC_ALIGN_X, "30");
+              pDlg->SetDlgItemText(IDC_ALIGN_Y, "40");
+              pDlg->SetDlgItemText(IDC_ALIGN_HEIGHT, "30");
+              pDlg->SetDlgItemText(IDC_ALIGN_VERT_GAP, "10");
+              ok(pDlg);
+          },
+          [&] { EXPECT_EQ((std::vector<std::string>{ "30,40 120x30", "30,80 120x30" }), buttonRects()); } },
+        { "align horizontally", ID_ALIGN_HORIZONTAL, selectBoth,
+          [ok](CDialog* pDlg) {
+              pDlg->SetDlgItemText(IDC_ALIGN_X, "30");
+              pDlg->SetDlgItemText(IDC_ALIGN_Y, "40");
+              pDlg->SetDlgItemText(IDC_ALIGN_WIDTH, "120");
+              pDlg->SetDlgItemText(IDC_ALIGN_HORZ_GAP, "10");
+              ok(pDlg);
+          },
+          [&] { EXPECT_EQ((std::vector<std::string>{ "160,40 120x26", "30,40 120x26" }), buttonRects()); } },
+        { "refresh", ID_PROJECT_REFRESH,
+          [this] {
+              PageWindow window = Page().GetWindow();
+              window.strTitle = "Neu";
+              Page().SetWindow(window);
+          },
+          nullptr, [this] { EXPECT_EQ(CString("Neu"), Page().GetWindow().strTitle); } },
+        { "quick help", ID_HELP_OBJECTS, [] {}, ok, [this] { EXPECT_FALSE(m_pDoc->IsModified()); } },
+        { "text at the mark", ID_OBJ_TEXT_AT_MARK, [] {},
+          [ok](CDialog* pDlg) { pDlg->SetDlgItemText(IDC_TEXT_TEXT, "Hier"); ok(pDlg); },
+          [this] {
+              ASSERT_EQ(1, Page().GetTexts().GetSize());
+              // The mark's corner, on the grid.
+              const RECT& rc = static_cast<CMObjCreateStruct*>(Page().GetTexts().GetAt(0))->m_rect;
+              EXPECT_NEAR(5, rc.left, 1);
+              EXPECT_NEAR(5, rc.top, 1);
+          } },
+        { "text field at the mark", ID_OBJ_TEXTFIELD_AT_MARK, [] {},
+          [ok, this](CDialog* pDlg) {
+              pDlg->SetDlgItemText(IDC_TFIELD_DOCUMENT, m_folder.Write("feld.txt", "Zeile\r\n"));
+              ok(pDlg);
+          },
+          [this] {
+              ASSERT_EQ(1, Page().GetTextFields().GetSize());
+              const RECT& rc = static_cast<CMObjCreateStruct*>(Page().GetTextFields().GetAt(0))->m_rect;
+              EXPECT_EQ(10, rc.left);
+              EXPECT_EQ(10, rc.top);
+              EXPECT_EQ(250, rc.right - rc.left);
+              EXPECT_EQ(200, rc.bottom - rc.top);
+          } },
+        { "button at the mark", ID_OBJ_BUTTON_AT_MARK, [] {},
+          [ok](CDialog* pDlg) {
+              auto* pSheet = dynamic_cast<CButtonPropSheet*>(pDlg);
+              ASSERT_NE(nullptr, pSheet);
+              SetCaption(pSheet, "Markiert");
+              ok(pDlg);
+          },
+          [&] {
+              ASSERT_EQ(3, ButtonCount());
+              EXPECT_EQ(CString("Markiert"), ButtonStruct(2)->m_strText);
+              EXPECT_NEAR(5, ButtonStruct(2)->m_rect.left, 1);
+              EXPECT_NEAR(5, ButtonStruct(2)->m_rect.top, 1);
+          } },
+        { "sub-menu at the mark", ID_OBJ_SUBMENU_AT_MARK, [] {}, nullptr,
+          [this] {
+              ASSERT_EQ(3, ButtonCount());
+              EXPECT_EQ(ACTION_NEWPAGE, ButtonStruct(2)->m_nAction);
+              EXPECT_NE(nullptr, Page().GetSubPage(1));
+          } },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.pszName);
+        // Both buttons clear of the marks the inserts start from.
+        Open(ButtonSection(1, 20, 230, "Eins") + ButtonSection(2, 200, 230, "Zwei"));
+        row.prepare();
+        ModalAnswers answers;
+        if (row.answer)
+            answers.Then(row.answer);
+        testing_support::CommonDialogScript colours;
+        colours.Answer(IDOK, [](CCommonDialog* pDlg) {
+            static_cast<CColorDialog*>(pDlg)->m_cc.rgbResult = RGB(12, 34, 56);
+        });
+        MessageBoxRecorder boxes;
+        ViewCommand(row.nCommand);
+        EXPECT_EQ(row.answer ? 1u : 0u, answers.Captions().size());
+        EXPECT_EQ(0u, boxes.Count()) << (boxes.Count() ? Text(boxes.Last().strText) : std::string());
+        const BOOL bModified = m_pDoc->IsModified();
+        ASSERT_TRUE(m_pDoc->OnSaveDocument(m_folder.File("Velconf.ini")));
+        m_pDoc->SetModifiedFlag(bModified);
+        if (strcmp(row.pszName, "virtual drive") != 0 && strcmp(row.pszName, "quick help") != 0)
+        {
+            App().CloseAllDocuments(FALSE);
+            PumpLoop();
+            OpenFile(m_folder.File("Velconf.ini"));
+        }
+        row.check();
+        App().CloseAllDocuments(FALSE);
+        PumpLoop();
+    }
+}
+
 TEST_F(CanvasTest, ADroppedBitmapBecomesTheBackgroundAndFitsTheWindow)
 {
     const CString bmp = WriteBitmap(m_folder, "hinten.bmp", 240, 180);
@@ -1175,6 +1364,37 @@ TEST_F(CanvasTest, APopupButtonIsCutToItsSizeAndKeepsItsItem)
     EXPECT_EQ(CString("Mehr"), ButtonStruct(0)->m_strText);
     EXPECT_EQ(CString("Eintrag"), Page().GetPopupMenuText(0));
     EXPECT_FALSE(Enabled(ID_OBJ_POPUPMENU)) << "the reopened page binds its popup";
+}
+
+// Deleting a popup button lets go of its items: their files are counted once
+// less, and the saved page keeps no popup text.
+TEST_F(CanvasTest, DeletingAPopupButtonReleasesItsItemsFilesAndText)
+{
+    const CString path = CopyProject(m_folder, "full", "024000");
+    CopySample(m_folder, "full", { "seite2.ini", "liesmich.txt", "knopf.bmp" });
+    CString text = testing_support::ReadFileText(path);
+    text.Replace("ERROR=1", "ERROR=0");
+    m_folder.Write("Velconf.ini", text);
+    OpenFile(path);
+    auto readmeCount = [this]() {
+        for (const std::string& file : UsedFileCounts(Page()))
+            if (file.find("liesmich.txt") != std::string::npos)
+                return file.substr(file.rfind(' ') + 1);
+        return std::string("0");
+    };
+    EXPECT_EQ("2", readmeCount()) << "the popup's item and the text field";
+    CMObjButton* pPopup = m_pView->GetObjects().FindButtonByDocument("<POPUPMENU00>");
+    ASSERT_NE(nullptr, pPopup);
+    m_pView->GetObjects().DeselectAll();
+    const RECT rc = pPopup->GetObjectRect();
+    m_pView->GetObjects().SelectAt(rc.left + 2, rc.top + 2);
+    ViewCommand(ID_OBJ_DELETE);
+    EXPECT_EQ(nullptr, m_pView->GetObjects().FindButtonByDocument("<POPUPMENU00>"));
+    EXPECT_EQ("1", readmeCount());
+    EXPECT_TRUE(Page().GetPopupMenuText(0).IsEmpty());
+    ASSERT_TRUE(m_pDoc->OnSaveDocument(path));
+    EXPECT_EQ(-1, SavedProject().Find("POPUPMENU00"));
+    EXPECT_TRUE(Enabled(ID_OBJ_POPUPMENU));
 }
 
 TEST_F(CanvasTest, ASiblingProgramMissingBesideTheEditorDisablesItsCommandAndSaysWhy)
