@@ -146,15 +146,8 @@ TEST(PopupItemDlg, AnEntryLongerThanTheProjectKeepsIsRefused)
         MessageBoxRecorder boxes;
         CPopupItemDlg dlg;
         dlg.m_strProjectFolder = "C:\\Menu";
-        BOOL bStayed = FALSE;
-        ModalScript script([&](CDialog* pDlg) {
-            pDlg->SetDlgItemText(IDC_PITEM_CAPTION, CString('c', nCaption));
-            Click(pDlg, IDOK);
-            bStayed = pDlg->ContinueModal();
-            if (bStayed)
-                Click(pDlg, IDCANCEL);
-        });
-        dlg.DoModal();
+        const BOOL bStayed =
+            OkIsRefused(dlg, [&](CDialog* pDlg) { pDlg->SetDlgItemText(IDC_PITEM_CAPTION, CString('c', nCaption)); });
         EXPECT_EQ(nCaption > 970, bStayed);
         EXPECT_EQ(nCaption > 970 ? 1u : 0u, boxes.Count());
         if (!bStayed)
@@ -188,17 +181,8 @@ TEST(TooltipDlg, LineBreaksAndTheLengthTheProjectKeeps)
         dlg.m_nWidth = dlg.m_nHeight = 20;
         dlg.m_strDefaultText = c.in;
         CString shown;
-        BOOL bStayed = FALSE;
-        ModalScript script([&](CDialog* pDlg) {
-            shown = ItemText(pDlg, IDC_TIP_TEXT);
-            Click(pDlg, IDOK);
-            bStayed = pDlg->ContinueModal();
-            if (bStayed)
-                Click(pDlg, IDCANCEL);
-        });
-        EXPECT_EQ(c.out.IsEmpty() ? IDCANCEL : IDOK, dlg.DoModal());
+        EXPECT_EQ(c.out.IsEmpty(), OkIsRefused(dlg, [&](CDialog* pDlg) { shown = ItemText(pDlg, IDC_TIP_TEXT); }));
         EXPECT_EQ(c.shown, shown);
-        EXPECT_EQ(c.out.IsEmpty(), bStayed);
         ASSERT_EQ(c.out.IsEmpty() ? 1u : 0u, boxes.Count());
         if (c.out.IsEmpty())
         {
