@@ -14,6 +14,8 @@
 #include "framework/DockContext.h"
 #include "framework/WindowDC.h"
 
+#include <vector>
+
 
 IMPLEMENT_DYNCREATE(CXTMiniDockFrameWnd, CMiniDockFrameWnd)
 
@@ -31,6 +33,7 @@ BEGIN_MESSAGE_MAP(CXTMiniDockFrameWnd, CMiniDockFrameWnd)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_MESSAGE(XTWM_FLOATSETUP, OnFloatSetUp)
     ON_MESSAGE(XTWM_POPUPCLOSED, OnPopupClosed)
+    ON_MESSAGE(XTWM_KEEPABOVEOWNER, OnKeepAboveOwner)
     ON_COMMAND(XT_IDC_CUSTOMIZE, OnCustomize)
 END_MESSAGE_MAP()
 
@@ -186,6 +189,42 @@ CWnd* CXTMiniDockFrameWnd::OpenOptionsPopup(CControlBar* pBar, const CRect& rect
     else
         delete pPopup;
     return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// Stacking
+
+void CXTMiniDockFrameWnd::KeepFloatingFramesAbove(HWND hFrame)
+{
+    if (hFrame == nullptr)
+        return;
+    struct Search { HWND hFrame; std::vector<HWND> floats; } search = { hFrame, {} };
+    // The thread's top-level windows come front to back.
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            Search* pSearch = reinterpret_cast<Search*>(lParam);
+            if (::GetWindow(hWnd, GW_OWNER) == pSearch->hFrame && ::IsWindowVisible(hWnd) &&
+                dynamic_cast<CXTMiniDockFrameWnd*>(CWnd::FromHandlePermanent(hWnd)) != nullptr)
+                pSearch->floats.push_back(hWnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    for (auto it = search.floats.rbegin(); it != search.floats.rend(); ++it)
+        ::PostMessageA(*it, XTWM_KEEPABOVEOWNER, 0, 0);
+}
+
+LRESULT CXTMiniDockFrameWnd::OnKeepAboveOwner(WPARAM, LPARAM)
+{
+    // Only while the owner is still the active window: raised later, the
+    // frame would cover whatever took the activation since.
+    HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (hOwner == nullptr || ::GetActiveWindow() != hOwner || !IsWindowVisible())
+        return 0;
+    // Raised to the top also when the platform's order already has it
+    // there: the display may stack the owner above it all the same.
+    ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return 0;
 }
 
 // ---------------------------------------------------------------------------

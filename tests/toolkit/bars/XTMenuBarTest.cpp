@@ -510,6 +510,19 @@ TEST_F(MenuBarTest, TheHooksFollowTheFramesActivationCommandsAndMDIMenus)
     ::SendMessageA(m_hFrame, WM_NCACTIVATE, TRUE, 0);
     EXPECT_FALSE(Bar().IsFrameActive());
     ::EnableWindow(m_hFrame, TRUE);
+    // A window of the frame's own takes the activation: the frame stays active, and so does the bar.
+    HWND hOwned = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, m_hFrame, nullptr, nullptr, nullptr);
+    ::SendMessageA(m_hFrame, WM_NCACTIVATE, FALSE, (LPARAM)hOwned);
+    EXPECT_TRUE(Bar().IsFrameActive());
+    ::DestroyWindow(hOwned);
+
+    // Either hook redraws the bar when the MDI machinery refreshes the menu.
+    for (HWND hHooked : { m_hFrame, m_pFrame->m_hWndMDIClient })
+    {
+        Bar().ValidateRect(nullptr);
+        EXPECT_EQ(0, ::SendMessageA(hHooked, WM_MDIREFRESHMENU, 0, 0));
+        EXPECT_TRUE(::GetUpdateRect(Bar().m_hWnd, nullptr, FALSE));
+    }
 
     ::SendMessageA(m_hFrame, WM_COMMAND, XT_IDC_CHEVRON, 0);
     EXPECT_TRUE(CXTMBarWndHook::IsChevronChosen());
