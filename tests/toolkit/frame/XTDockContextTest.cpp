@@ -390,15 +390,30 @@ TEST(XTDockContextLive, ALiveBarFloatsMovesItsFrameAndGoesBackOnEscape)
     const CPoint ptMiddle = rectFrame.CenterPoint();
     MoveCursorTo(ptMiddle.x, ptMiddle.y);
     bar.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
-    for (CPoint pt : { ptMiddle, ptMiddle + CPoint(10, 15) })
+    static std::vector<CPoint> s_points;
+    s_points = { ptMiddle, ptMiddle + CPoint(10, 15) };
+    for (CPoint pt : s_points)
     {
-        // Nothing is pumped until the drag: a posted move takes the cursor as it stands.
-        ::SetCursorPos(pt.x, pt.y);
         bar.ScreenToClient(&pt);
         bar.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
     }
     bar.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    // Each posted move carries the screen point where it happened, as real input does.
+    HHOOK hHook = ::SetWindowsHookExA(
+        WH_GETMESSAGE,
+        [](int nCode, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            MSG* pMsg = reinterpret_cast<MSG*>(lParam);
+            if (nCode == HC_ACTION && wParam == PM_REMOVE && pMsg->message == WM_MOUSEMOVE &&
+                pMsg->wParam == MK_LBUTTON && !s_points.empty())
+            {
+                pMsg->pt = s_points.front();
+                s_points.erase(s_points.begin());
+            }
+            return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+        },
+        nullptr, ::GetCurrentThreadId());
     Pump();
+    ::UnhookWindowsHookEx(hHook);
 
     ASSERT_EQ(2u, pContext->steps.size());
     EXPECT_EQ(0, pContext->steps[0]);
