@@ -102,6 +102,9 @@ protected:
     LRESULT OnFloatSetUp(WPARAM wParam, LPARAM lParam);
     LRESULT OnPopupClosed(WPARAM wParam, LPARAM lParam);
     LRESULT OnKeepAboveOwner(WPARAM wParam, LPARAM lParam);
+    BOOL IsOwnerActive() const;
+    static void CALLBACK OnKeepAboveTimer(HWND hWnd, UINT nMsg, UINT_PTR nIDEvent, DWORD dwTime);
+    int m_nKeepAboveChecks;     // looks left after the owner took the focus
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetTextMessage(WPARAM wParam, LPARAM lParam);
     void OnNcPaint();

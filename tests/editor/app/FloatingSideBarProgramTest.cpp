@@ -60,6 +60,46 @@ bool IsOnTopAt(HWND hWnd, CPoint pt)
     return hSeen == hWnd || ::IsChild(hWnd, hSeen);
 }
 
+// The frame's visible floating frame whose floating dock bar holds the bar of that title.
+HWND FindFloatingFrame(HWND hFrame, LPCSTR pszBar)
+{
+    return WaitFor([&] {
+        HWND hFound = nullptr;
+        for (HWND hWnd = ::GetTopWindow(nullptr); hWnd != nullptr && hFound == nullptr;
+             hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+        {
+            HWND hDockBar = ::GetDlgItem(hWnd, AFX_IDW_DOCKBAR_FLOAT);
+            if (::GetWindow(hWnd, GW_OWNER) == hFrame && ::IsWindowVisible(hWnd) && hDockBar != nullptr &&
+                ::FindWindowExA(hDockBar, nullptr, nullptr, pszBar) != nullptr)
+                hFound = hWnd;
+        }
+        return hFound;
+    });
+}
+
+// After what the display does a moment after a change, the window (or a
+// child) is seen at the point.
+bool StaysOnTopAt(HWND hWnd, CPoint pt)
+{
+    toolkit_test::PumpFor(300);
+    return WaitFor([&] { return IsOnTopAt(hWnd, pt) ? hWnd : nullptr; }) != nullptr;
+}
+
+// The floating frame dragged by its caption goes exactly as far as the mouse.
+void DragByCaption(HWND hFloat, CPoint delta)
+{
+    const CRect rectBefore = WindowRect(hFloat);
+    const CPoint ptFrom = FloatCaptionPoint(hFloat);
+    ASSERT_TRUE(StaysOnTopAt(hFloat, ptFrom));
+    toolkit_test::Drag(ptFrom, ptFrom + delta);
+    ASSERT_TRUE(WaitFor([&] { return WindowRect(hFloat) != rectBefore ? hFloat : nullptr; }));
+    toolkit_test::PumpFor(100);
+    const CRect rectAfter = WindowRect(hFloat);
+    EXPECT_EQ(rectBefore.TopLeft() + delta, rectAfter.TopLeft())
+        << rectBefore.left << "," << rectBefore.top << " -> " << rectAfter.left << "," << rectAfter.top;
+    EXPECT_EQ(rectBefore.Size(), rectAfter.Size());
+}
+
 class FloatingSideBarProgramTest : public ::testing::Test
 {
 protected:
@@ -86,50 +126,56 @@ protected:
     }
 
     TempFolder m_editor;
+    char m_szSideBar[64] = "";
 };
 
 } // namespace
 
 TEST_F(FloatingSideBarProgramTest, TheFloatedSideBarFollowsTheMouseExactlyAndStaysAboveTheMainWindow)
 {
+    {
+        Process editor;
+        HWND hFrame = nullptr;
+        ASSERT_TRUE(StartEditor(editor, hFrame));
+        HWND hSideBar = FindSideBar(hFrame);
+        ASSERT_NE(nullptr, hSideBar);
+
+        // Off its side by its caption, into the middle of the main window, once
+        // the frame has laid it out.
+        const CRect rectFrame = WindowRect(hFrame);
+        auto captionPoint = [&] { return CPoint(WindowRect(hSideBar).CenterPoint().x, WindowRect(hSideBar).top + 6); };
+        ASSERT_TRUE(StaysOnTopAt(hSideBar, captionPoint()));
+        toolkit_test::Drag(captionPoint(), rectFrame.CenterPoint());
+        HWND hFloat = WaitFor([&] {
+            HWND hRoot = ::GetAncestor(hSideBar, GA_ROOT);
+            return hRoot != hFrame && ::IsWindowVisible(hRoot) ? hRoot : nullptr;
+        });
+        ASSERT_NE(nullptr, hFloat);
+        EXPECT_EQ(hFrame, ::GetWindow(hFloat, GW_OWNER));
+        ::GetWindowTextA(hSideBar, m_szSideBar, sizeof(m_szSideBar));
+
+        // Its frame dragged by the caption moves as far as the mouse, each time.
+        for (int nDrag = 0; nDrag < 2; ++nDrag)
+        {
+            SCOPED_TRACE(nDrag);
+            DragByCaption(hFloat, CPoint(60, 40));
+        }
+
+        // A click into the main window beside the floating frame leaves the frame on top.
+        const CRect rectFloat = WindowRect(hFloat);
+        toolkit_test::Click(CPoint(rectFloat.right + 40 < rectFrame.right ? rectFloat.right + 40 : rectFloat.left - 40,
+                                   rectFloat.CenterPoint().y));
+        EXPECT_TRUE(StaysOnTopAt(hFloat, rectFloat.CenterPoint()));
+        EXPECT_TRUE(editor.CloseAndWait(hFrame));
+    }
+
+    // The next start brings it back floating, on top and moved by its caption.
     Process editor;
     HWND hFrame = nullptr;
     ASSERT_TRUE(StartEditor(editor, hFrame));
-    HWND hSideBar = FindSideBar(hFrame);
-    ASSERT_NE(nullptr, hSideBar);
-
-    // Off its side by its caption, into the middle of the main window.
-    const CRect rectBar = WindowRect(hSideBar);
-    const CRect rectFrame = WindowRect(hFrame);
-    const CPoint ptCaption(rectBar.CenterPoint().x, rectBar.top + 6);
-    toolkit_test::Drag(ptCaption, rectFrame.CenterPoint());
-    HWND hFloat = WaitFor([&] {
-        HWND hRoot = ::GetAncestor(hSideBar, GA_ROOT);
-        return hRoot != hFrame && ::IsWindowVisible(hRoot) ? hRoot : nullptr;
-    });
+    HWND hFloat = FindFloatingFrame(hFrame, m_szSideBar);
     ASSERT_NE(nullptr, hFloat);
-    EXPECT_EQ(hFrame, ::GetWindow(hFloat, GW_OWNER));
-
-    // Its frame dragged by the caption moves as far as the mouse, each time.
-    for (int nDrag = 0; nDrag < 2; ++nDrag)
-    {
-        SCOPED_TRACE(nDrag);
-        const CRect rectBefore = WindowRect(hFloat);
-        const CPoint ptFrom = FloatCaptionPoint(hFloat);
-        ASSERT_TRUE(IsOnTopAt(hFloat, ptFrom));
-        toolkit_test::Drag(ptFrom, ptFrom + CPoint(60, 40));
-        ASSERT_TRUE(WaitFor([&] { return WindowRect(hFloat) != rectBefore ? hFloat : nullptr; }));
-        CRect rectExpected = rectBefore;
-        rectExpected.OffsetRect(60, 40);
-        EXPECT_EQ(rectExpected, WindowRect(hFloat));
-    }
-
-    // A click into the main window beside the floating frame leaves the frame on top.
-    const CRect rectFloat = WindowRect(hFloat);
-    const CPoint ptMain(rectFloat.right + 40 < rectFrame.right ? rectFloat.right + 40 : rectFloat.left - 40,
-                        rectFloat.CenterPoint().y);
-    toolkit_test::Click(ptMain);
-    toolkit_test::PumpFor(200);
-    EXPECT_TRUE(IsOnTopAt(hFloat, rectFloat.CenterPoint()));
+    EXPECT_TRUE(StaysOnTopAt(hFloat, WindowRect(hFloat).CenterPoint()));
+    DragByCaption(hFloat, CPoint(60, 40));
     EXPECT_TRUE(editor.CloseAndWait(hFrame));
 }
