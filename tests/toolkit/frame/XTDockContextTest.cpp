@@ -2,7 +2,8 @@
 // cursor placed where the drag ends, the dock bar chosen by the cursor (an
 // empty dock bar within 4 pixels), Escape, Ctrl and the right button, the
 // double click there and back into the same row, bars that move themselves,
-// and the listeners told once per drag.
+// a floating frame hung from the cursor where the bar asks, and the
+// listeners told once per drag.
 #include "toolkit/frame/XTControlBar.h"
 #include "toolkit/frame/XTDockContext.h"
 #include "toolkit/frame/XTGlobalData.h"

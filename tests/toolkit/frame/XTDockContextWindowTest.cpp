@@ -1,6 +1,8 @@
 // The dock context moving dock windows between the toolkit's dock bars: a
 // drag from the left side to the right one, Escape and Ctrl on the way, and
-// a double click that floats a window and docks it back into its row.
+// a double click that floats a window and docks it back into its row; with
+// the mouse, its floating frame dragged and clicked by the caption, and left
+// on top when its frame is clicked.
 #include "toolkit/frame/XTDockContext.h"
 #include "toolkit/frame/XTDockWindow.h"
 #include "toolkit/frame/XTMiniDockFrameWnd.h"

@@ -1,8 +1,9 @@
 // The toolkit's floating frame, read from its non-client pixels: the caption
 // buttons each kind of bar gets, buttons hidden in a frame too narrow for
 // them, the flat and classic captions with and without gradients, clicks on
-// the close button, a caption without a dock context; and a tab control in
-// a floating bar working for the frame the bar floats from.
+// the close button, a caption without a dock context, the tool bar's own
+// options popup opened and closed with the mouse; and a tab control in a
+// floating bar working for the frame the bar floats from.
 #include "toolkit/bars/XTExpMenuWnd.h"
 #include "toolkit/bars/XTToolBar.h"
 #include "toolkit/controls/XTTabCtrl.h"
