@@ -172,7 +172,7 @@ LRESULT CXTCustomizeSheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
             // Tools that name nothing to start keep the sheet open.
             for (const auto& pPage : m_pages)
                 if (CXTCustTools* pTools = dynamic_cast<CXTCustTools*>(pPage.get()))
-                    if (pTools->m_hWnd != nullptr && GetToolsManager().m_bEnabled && !pTools->Validate())
+                    if (pTools->m_hWnd != nullptr && GetToolsManager().IsEnabled() && !pTools->Validate())
                         return 0;
             m_nLastPage = GetActiveIndex();
         }

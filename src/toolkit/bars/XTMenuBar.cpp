@@ -337,7 +337,7 @@ HMENU CXTMenuBar::SetMenu(HMENU hMenu, HMENU hMenuWindow)
     m_hMenu = hMenu;
 
     CXTToolsManager& tools = GetToolsManager();
-    if (tools.m_bEnabled && tools.GetMenu() != nullptr)
+    if (tools.IsEnabled() && tools.GetMenu() != nullptr)
         InsertToolsMenu(tools.GetMenuPosition(m_hMenu == m_hMenuDefault));
 
     DestroyItems();

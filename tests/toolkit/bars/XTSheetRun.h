@@ -9,6 +9,7 @@
 #include "toolkit/frame/XTDockTestFrame.h"
 
 #include "framework/Dialog.h"
+#include "framework/ListBox.h"
 #include "toolkit/XTRealInput.h"
 
 #include <gtest/gtest.h>
@@ -37,6 +38,22 @@ inline INT_PTR RunCustomizeSheet(CFrameWnd* pFrame, DWORD dwPages,
     INT_PTR nResult = sheet.DoModal();
     CDialog::SetModalHook(nullptr);
     return nResult;
+}
+
+// Where a click lands on a window, and on a list's item (screen coordinates).
+inline CPoint ScreenCentre(CWnd* pWnd)
+{
+    CRect rect;
+    pWnd->GetWindowRect(&rect);
+    return rect.CenterPoint();
+}
+
+inline CPoint ListItemCentre(CListBox& list, int nItem)
+{
+    CRect rect;
+    list.GetItemRect(nItem, &rect);
+    list.ClientToScreen(&rect);
+    return rect.CenterPoint();
 }
 
 class SheetTestFixture : public testing::Test
