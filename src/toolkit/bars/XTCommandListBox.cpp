@@ -1,11 +1,9 @@
 #include "toolkit/bars/XTCommandListBox.h"
 
 #include "toolkit/bars/XTCommandListOwner.h"
+#include "toolkit/controls/XTPaintFlickerFree.h"
 #include "toolkit/frame/XTGlobalData.h"
-#include "toolkit/frame/XTMemDC.h"
 #include "toolkit/frame/XTPainters.h"
-
-#include "framework/PaintDC.h"
 
 // void DrawItem(LPDRAWITEMSTRUCT); void MeasureItem(LPMEASUREITEMSTRUCT); void OnPaint();
 // BOOL OnEraseBkgnd(CDC*); void OnLButtonDown(UINT, CPoint)
@@ -45,6 +43,7 @@ void CXTCommandListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS)
     if (CXTListBoxPainter* pPainter = GetPainter()->GetListBoxPainter())
     {
         pPainter->DrawItem(lpDIS, this);
+        m_itemIcon.SetHandle(nullptr);   // the painter is done with it
         return;
     }
     if ((int)lpDIS->itemID < 0)
@@ -79,7 +78,10 @@ void CXTCommandListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS)
             pDC->FillSolidRect(rc.right - 11 + i, rc.top + 6 + i, 1, 10 - 2 * i, xtAfxData.m_clrBtnText);
         return;
     }
-    DrawIcon(pDC, rcColumn, GetItemIcon((int)lpDIS->itemID), bSelected);
+    HICON hIcon = nullptr, hIconHot = nullptr;
+    m_pOwner->GetIcons(GetItemCommand((int)lpDIS->itemID), hIcon, hIconHot);
+    CXTIconHandle icon(hIcon), iconHot(hIconHot);   // copies for this drawing only
+    DrawIcon(pDC, rcColumn, icon, bSelected);
 }
 
 void CXTCommandListBox::DrawIcon(CDC* pDC, const CRect& rcColumn, HICON hIcon, BOOL bSelected)
@@ -89,13 +91,8 @@ void CXTCommandListBox::DrawIcon(CDC* pDC, const CRect& rcColumn, HICON hIcon, B
     if (bSelected)
         pDC->Draw3dRect(&rcColumn, xtAfxData.m_clr3DHilight, xtAfxData.m_clr3DShadow);
     CXTIconHandle scaled;
-    CSize size = CXTIconHandle::GetExtent(hIcon);
-    if (size.cx > xtAfxData.m_cxSmIcon || size.cy > xtAfxData.m_cySmIcon)
-    {
-        scaled.SetHandle(CXTIconHandle::ScaleToFit(hIcon, xtAfxData.m_cxSmIcon, xtAfxData.m_cySmIcon));
-        hIcon = scaled.GetHandle();
-        size = scaled.GetExtent();
-    }
+    hIcon = CXTIconHandle::ShrinkToFit(hIcon, xtAfxData.m_cxSmIcon, xtAfxData.m_cySmIcon, scaled);
+    const CSize size = CXTIconHandle::GetExtent(hIcon);
     ::DrawStateA(pDC->m_hDC, nullptr, nullptr, (LPARAM)hIcon, 0, rcColumn.left + (rcColumn.Width() - size.cx) / 2,
                  rcColumn.top + (rcColumn.Height() - size.cy) / 2, size.cx, size.cy, DST_ICON | DSS_NORMAL);
 }
@@ -107,12 +104,7 @@ void CXTCommandListBox::OnPaint()
         pPainter->Paint(this);
         return;
     }
-    // The list's own painting, off-screen on the face colour: no flicker.
-    CPaintDC dc(this);
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    CXTMemDC memDC(&dc, rcClient, xtAfxData.m_clr3DFace);
-    DefWindowProc(WM_PAINT, (WPARAM)memDC.m_hDC, 0);
+    XTPaintFlickerFree(this, xtAfxData.m_clr3DFace);
 }
 
 BOOL CXTCommandListBox::OnEraseBkgnd(CDC*)
@@ -135,6 +127,35 @@ void CXTCommandListBox::OnLButtonDown(UINT, CPoint point)
     // A click selects; only a press that moves drags the command.
     CPoint ptScreen = point;
     ClientToScreen(&ptScreen);
-    if (::DragDetect(m_hWnd, ptScreen))
+    if (WaitForDrag(ptScreen))
         m_pOwner->DragCommand(GetItemData(nItem));
+}
+
+BOOL CXTCommandListBox::WaitForDrag(CPoint ptScreen)
+{
+    // The system's drag detection compares a move's client point with the
+    // screen point given; here both are screen points.
+    CRect rcStill(ptScreen, ptScreen);
+    rcStill.InflateRect(::GetSystemMetrics(SM_CXDRAG), ::GetSystemMetrics(SM_CYDRAG));
+    SetCapture();
+    BOOL bDrag = FALSE;
+    while (::GetCapture() == m_hWnd)
+    {
+        MSG msg;
+        if (!::PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE))
+        {
+            ::WaitMessage();
+            continue;
+        }
+        if (msg.message == WM_MOUSEMOVE && !rcStill.PtInRect(msg.pt))
+        {
+            bDrag = TRUE;
+            break;
+        }
+        if (msg.message != WM_MOUSEMOVE)
+            break;   // the button came up, or another one went down
+    }
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    return bDrag;
 }

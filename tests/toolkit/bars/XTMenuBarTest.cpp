@@ -868,12 +868,7 @@ TEST_F(MenuBarTest, CustomiseModeOffersTheMenusGroupsAndItsPopupsToButtonsUntilT
     toolkit_test::RunCustomizeSheet(m_pFrame, XT_CUST_COMMANDS, [&](CXTCustomizeSheet& sheet) {
         CXTCustCommandsPage* pPage = dynamic_cast<CXTCustCommandsPage*>(sheet.GetActivePage());
         ASSERT_NE(nullptr, pPage);
-        for (int i = 0; i < pPage->GetCategories().GetCount(); ++i)
-        {
-            CString strText;
-            pPage->GetCategories().GetText(i, strText);
-            categories.push_back((LPCSTR)strText);
-        }
+        categories = toolkit_test::ListTexts(pPage->GetCategories());
     });
     ASSERT_EQ(6u, categories.size());
     categories.erase(categories.begin() + 3);   // "A&&B"

@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace toolkit_test {
 
@@ -54,6 +56,19 @@ inline CPoint ListItemCentre(CListBox& list, int nItem)
     list.GetItemRect(nItem, &rect);
     list.ClientToScreen(&rect);
     return rect.CenterPoint();
+}
+
+// The texts of a list's items, in order.
+inline std::vector<std::string> ListTexts(CListBox& list)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < list.GetCount(); ++i)
+    {
+        CString strText;
+        list.GetText(i, strText);
+        texts.push_back((LPCSTR)strText);
+    }
+    return texts;
 }
 
 class SheetTestFixture : public testing::Test
