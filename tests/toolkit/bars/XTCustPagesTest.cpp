@@ -1,7 +1,9 @@
 // The customise sheet's Tools and Commands pages as a user meets them: the
-// Tools page's fields browse through their buttons into the selected tool,
-// the Commands page's list frees the icon copies it paints with, and the
-// command description popup's shadow darkens what lies under it.
+// Tools page's fields browse through their buttons into the selected tool
+// and a stored tool is deleted, the Commands page lists and draws only what
+// may be customised and frees the icon copies it paints with, and the command
+// description popup's shadow darkens what lies under it and its closing click
+// goes on to the window under it.
 #include "toolkit/bars/XTCustCommandsPage.h"
 #include "toolkit/bars/XTCustomizeManager.h"
 #include "toolkit/bars/XTCustTools.h"

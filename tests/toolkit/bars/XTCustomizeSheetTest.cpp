@@ -1,8 +1,9 @@
 // The customise sheet in the framework's modal loop, reached through the
 // modal-dialog hook: customise mode while it is open, the stored active page,
-// new user bars with default and refused names, deleting a bar with its
-// stored state, and the Commands page's sorted categories with a command
-// dragged onto a bar by real input.
+// new user bars with default and refused names and the limits of names and
+// ids, renaming and hiding a floating user bar, deleting a bar with its
+// stored state, the Commands page's sorted categories with a command dragged
+// onto a bar by real input, and the Keyboard and Options pages.
 #include "toolkit/bars/XTCustomizeSheet.h"
 
 #include "toolkit/XTResource.h"
