@@ -217,6 +217,8 @@ TEST_F(XTCustomizeSheetTest, AUserBarIsRenamedWithItsFloatingFrameAndHidingItHid
     manager.FloatNewBar(&m_frame, pMine);
     CFrameWnd* pFloatFrame = pMine->GetParentFrame();
     ASSERT_TRUE(pFloatFrame != nullptr && pFloatFrame != &m_frame);
+    // The floating frame shows when the message loop runs idle.
+    pFloatFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
 
     struct Row
     {
@@ -263,15 +265,19 @@ TEST_F(XTCustomizeSheetTest, AUserBarIsRenamedWithItsFloatingFrameAndHidingItHid
                                   (FindBarItem(list, strName) >= 0 ? "listed" : "unlisted") + "|" +
                                   (boxes.Count() > nBoxes ? (LPCSTR)boxes.Last().strText : ""));
             }
-            // Its check box hides the floating bar's frame, while another bar
-            // is the one selected (and stays).
+            // Its check box hides the floating bar with its frame, while
+            // another bar is the one selected (and stays).
             Click(ListItemCentre(list, FindBarItem(list, "Standard")));
             CRect rcItem;
             list.GetItemRect(FindBarItem(list, "Yours"), &rcItem);
             list.ClientToScreen(&rcItem);
-            Click(CPoint(rcItem.left + 4, rcItem.CenterPoint().y));
+            frameShown = { pFloatFrame->IsWindowVisible() ? 1 : 0 };
+            Click(CXTCheckListBox::CheckArea(rcItem).CenterPoint());
             PumpFor(30);
-            frameShown = { pFloatFrame->IsWindowVisible() ? 1 : 0, standard.IsWindowVisible() ? 1 : 0 };
+            frameShown.insert(frameShown.end(), { pFloatFrame->IsWindowVisible() ? 1 : 0,
+                                                  (pMine->GetStyle() & WS_VISIBLE) ? 1 : 0,
+                                                  list.GetCheck(FindBarItem(list, "Yours")),
+                                                  standard.IsWindowVisible() ? 1 : 0 });
         },
         [&](CDialog* pDlg) {
             // The name dialog: the row's name, OK; a refused name, Cancel after it.
@@ -291,7 +297,8 @@ TEST_F(XTCustomizeSheetTest, AUserBarIsRenamedWithItsFloatingFrameAndHidingItHid
         const std::string strCaption = i == 0 || rows[i].box ? "" : strName;
         EXPECT_EQ(strName + "|" + strCaption + "|listed|" + (rows[i].box ? rows[i].box : ""), results[i]);
     }
-    EXPECT_EQ((std::vector<int>{ 0, 1 }), frameShown);
+    // Shown, then frame, bar and check off; the other bar stays.
+    EXPECT_EQ((std::vector<int>{ 1, 0, 0, 0, 1 }), frameShown);
     static_cast<CXTCustomToolBar*>(pMine)->Delete();
     standard.RegisterCustomize(FALSE);
 }
