@@ -1477,8 +1477,7 @@ int CXTMenuBar::OnCreate(LPCREATESTRUCT lpcs)
     // popups for tool bar buttons that show them.
     CXTCustomizeManager& manager = GetCustomizeManager();
     manager.m_customizeMode.Add(this, [this](BOOL bOn) { EnableCustomization(bOn); });
-    manager.m_pMenuBarObject = this;
-    manager.m_menuBarPopup = [this](UINT nKey) { return XTFindMenuPopupByKey(m_hMenu, nKey); };
+    manager.SetMenuBarPopup(this, [this](UINT nKey) { return XTFindMenuPopupByKey(m_hMenu, nKey); });
     return 0;
 }
 

@@ -367,8 +367,8 @@ TEST(XTCustomizeManager, UnregisteringAnObjectTakesItOutOfEveryRegistry)
     manager.m_barRenamed.Add(&object, [](CWnd*, LPCSTR) {});
     manager.m_barRemoved.Add(&object, [](CWnd*) {});
     manager.m_barRemoved.Add(&other, [](CWnd*) {});
-    manager.m_pMenuBarObject = &object;
-    manager.m_menuBarPopup = [](UINT) { return (HMENU) nullptr; };
+    HMENU hPopup = ::CreatePopupMenu();
+    manager.SetMenuBarPopup(&object, [hPopup](UINT) { return hPopup; });
     manager.Unregister(&object);
     const std::pair<const char*, BOOL> contained[] = {
         { "categories", manager.m_categories.Contains(&object) },
@@ -381,12 +381,13 @@ TEST(XTCustomizeManager, UnregisteringAnObjectTakesItOutOfEveryRegistry)
         { "bar added", manager.m_barAdded.Contains(&object) },
         { "bar renamed", manager.m_barRenamed.Contains(&object) },
         { "bar removed", manager.m_barRemoved.Contains(&object) },
-        { "menu bar", manager.m_pMenuBarObject == &object || (bool)manager.m_menuBarPopup },
+        { "menu bar", manager.GetMenuBarPopup(1) != nullptr },
     };
     for (const auto& [name, bContained] : contained)
         EXPECT_FALSE(bContained) << name;
     EXPECT_TRUE(manager.m_barRemoved.Contains(&other));
     manager.Unregister(&other);
+    ::DestroyMenu(hPopup);
 }
 
 TEST(XTPersonalOptions, AChangeIsStoredAtExitOnlyWhenItsFlagSaysSo)
