@@ -88,12 +88,22 @@ public:
     static void SetMenuBarMenuQuery(MenuBarMenuQuery pfnQuery);
 
     // Flags
+    BOOL IsResetAll() const { return m_bResetAll; }
+    BOOL IsChanged() const { return m_bChanged; }
+    void SetChanged(BOOL bChanged) { m_bChanged = bChanged; }
+    // Whether key presses are matched and popups show the shortcuts (Bind turns it on).
+    BOOL IsEnabled() const { return m_bEnabled; }
+    void SetEnabled(BOOL bEnabled) { m_bEnabled = bEnabled; }
+    // Whether destruction saves a change; the frames save themselves.
+    BOOL IsSaveOnDestroy() const { return m_bSaveOnDestroy; }
+    void SetSaveOnDestroy(BOOL bSave) { m_bSaveOnDestroy = bSave; }
+
+protected:
     BOOL m_bResetAll = FALSE;
     BOOL m_bChanged = FALSE;
     BOOL m_bSaveOnDestroy = TRUE;
     BOOL m_bEnabled = FALSE;
 
-protected:
     BOOL RebuildFrameTable(const std::vector<ACCEL>& table);
     void AddCategories(HMENU hMenu, const CString& strPath);
     void AddCommands(HMENU hMenu, const CString& strPath);

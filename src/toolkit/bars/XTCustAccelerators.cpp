@@ -3,6 +3,7 @@
 #include "toolkit/XTResource.h"
 #include "toolkit/bars/XTAccelManager.h"
 #include "toolkit/bars/XTToolkitString.h"
+#include "toolkit/frame/XTGlobalData.h"
 
 #include "framework/DataExchange.h"
 #include "framework/MessageBox.h"
@@ -49,16 +50,33 @@ BOOL CXTCustAccelerators::OnInitDialog()
     CXTResizePropertyPage::OnInitDialog();
     CXTAccelManager& accel = GetAccelManager();
     accel.BuildCommandList();
-    accel.FillCategoryCombo(&m_category);
-    m_category.SetCurSel(0);
+    // The left half holds the commands, the right half their keys, the
+    // description runs along the bottom.
     SetResize(XT_IDC_COMBO_CATEGORY, CXTResizeRect(0, 0, 0.5f, 0));
+    SetResize(XT_IDC_TXT_KEYCOMMANDS, CXTResizeRect(0, 0, 0.5f, 0));
     SetResize(XT_IDC_LIST_KEYCOMMANDS, CXTResizeRect(0, 0, 0.5f, 1));
-    SetResize(XT_IDC_LIST_KEYS, CXTResizeRect(0.5f, 0, 1, 1));
+    SetResize(XT_IDC_TXT_DESCLABEL, CXTResizeRect(0, 1, 0, 1));
     SetResize(XT_IDC_TXT_DESCRIPTION, CXTResizeRect(0, 1, 1, 1));
+    SetResize(XT_IDC_TXT_ASSIGNMENTS, CXTResizeRect(0.5f, 0, 1, 0));
+    SetResize(XT_IDC_LIST_KEYS, CXTResizeRect(0.5f, 0, 1, 1));
+    SetResize(XT_IDC_TXT_NEWKEY, CXTResizeRect(0.5f, 1, 1, 1));
+    SetResize(XT_IDC_EDIT_SHORTCUT, CXTResizeRect(0.5f, 1, 1, 1));
     for (UINT nID : { XT_IDC_BTN_ASSIGN, XT_IDC_BTN_REMOVE, XT_IDC_BTN_RESETALL })
         SetResize(nID, CXTResizeRect(1, 0, 1, 0));
+    AutoLoadPlacement("CXTCustToolBarPage");
+    accel.FillCategoryCombo(&m_category);
+    m_category.SetFont(&xtAfxData.m_fontNormal);
+    m_category.SetCurSel(0);
     FillCommands();
     return TRUE;
+}
+
+BOOL CXTCustAccelerators::OnSetActive()
+{
+    // Another page or the frame may have changed the keys meanwhile.
+    UpdateData(FALSE);
+    FillCommands();
+    return CXTResizePropertyPage::OnSetActive();
 }
 
 UINT CXTCustAccelerators::SelectedCommand() const

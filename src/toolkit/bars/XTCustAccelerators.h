@@ -18,6 +18,7 @@ public:
     explicit CXTCustAccelerators(CFrameWnd* pFrame);
 
     BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
     CXTShortcutEdit& GetShortcutEdit() { return m_edit; }
     CListBox& GetCommandList() { return m_commands; }
     CListBox& GetKeyList() { return m_keys; }

@@ -4,7 +4,6 @@
 #include "toolkit/bars/XTCustomizeManager.h"
 #include "toolkit/bars/XTToolkitString.h"
 #include "toolkit/frame/XTGlobalData.h"
-#include "toolkit/frame/XTIconHandle.h"
 
 #include "framework/DC.h"
 #include "framework/DataExchange.h"
@@ -13,26 +12,13 @@
 
 IMPLEMENT_DYNAMIC(CXTCustCommandsPage, CXTResizePropertyPage)
 
-// void OnX()
+// void OnX(); HBRUSH OnCtlColor(CDC*, CWnd*, UINT)
 BEGIN_MESSAGE_MAP(CXTCustCommandsPage, CXTResizePropertyPage)
     ON_LBN_SELCHANGE(XT_IDC_LIST_CATEGORIES, OnCategoryChange)
     ON_LBN_SELCHANGE(XT_IDC_LIST_COMMANDS, OnCommandChange)
     ON_BN_CLICKED(XT_IDC_BTN_DESCRIPTION, OnDescription)
+    ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
-
-// void OnLButtonDown(UINT, CPoint); void DrawItem(LPDRAWITEMSTRUCT); void MeasureItem(LPMEASUREITEMSTRUCT)
-BEGIN_MESSAGE_MAP(CXTCommandListBox, CListBox)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_DRAWITEM_REFLECT()
-    ON_WM_MEASUREITEM_REFLECT()
-END_MESSAGE_MAP()
-
-namespace {
-
-const int kIconColumn = 22;
-const int kItemHeight = 22;
-
-} // namespace
 
 CXTCustCommandsPage::CXTCustCommandsPage(CFrameWnd* pFrame)
     : CXTResizePropertyPage(XT_IDD_CUSTCOMMANDS), m_pFrame(pFrame), m_commands(this)
@@ -73,6 +59,7 @@ BOOL CXTCustCommandsPage::OnInitDialog()
     SetResize(XT_IDC_LIST_COMMANDS, CXTResizeRect(0.5f, 0, 1, 1));
     SetResize(XT_IDC_TXT_SELECTED, CXTResizeRect(0, 1, 0, 1));
     SetResize(XT_IDC_BTN_DESCRIPTION, CXTResizeRect(0, 1, 0, 1));
+    AutoLoadPlacement("CXTCustCommandsPage");
     return TRUE;
 }
 
@@ -94,17 +81,32 @@ void CXTCustCommandsPage::FillCommands()
     GetDlgItem(XT_IDC_BTN_DESCRIPTION)->EnableWindow(FALSE);
 }
 
-CXTCommandItem* CXTCustCommandsPage::GetItem(int nListIndex) const
+CXTCommandItem* CXTCustCommandsPage::GroupItem(DWORD_PTR nItem) const
 {
     int nCategory = m_categories.GetCurSel();
-    if (nCategory < 0 || nListIndex < 0 || nListIndex >= m_commands.GetCount())
+    if (nCategory < 0)
         return nullptr;
-    const CXTCommandGroup& group = *m_groups[(size_t)m_categories.GetItemData(nCategory)];
-    size_t nItem = (size_t)m_commands.GetItemData(nListIndex);
+    size_t nGroup = (size_t)m_categories.GetItemData(nCategory);
+    if (nGroup >= m_groups.size())
+        return nullptr;
+    const CXTCommandGroup& group = *m_groups[nGroup];
     return nItem < group.m_items.size() ? group.m_items[nItem].get() : nullptr;
 }
 
-BOOL CXTCustCommandsPage::GetIcons(UINT nID, HICON& hIcon, HICON& hIconHot) const
+CXTCommandItem* CXTCustCommandsPage::GetItem(int nListIndex) const
+{
+    if (nListIndex < 0 || nListIndex >= m_commands.GetCount())
+        return nullptr;
+    return GroupItem(m_commands.GetItemData(nListIndex));
+}
+
+UINT CXTCustCommandsPage::GetCommandId(DWORD_PTR dwItemData)
+{
+    const CXTCommandItem* pItem = GroupItem(dwItemData);
+    return pItem != nullptr ? pItem->m_nID : 0;
+}
+
+BOOL CXTCustCommandsPage::GetIcons(UINT nID, HICON& hIcon, HICON& hIconHot)
 {
     HICON hMapIcon = nullptr, hMapHot = nullptr;
     if (!m_icons.Lookup(nID, hMapIcon, hMapHot))
@@ -117,9 +119,9 @@ BOOL CXTCustCommandsPage::GetIcons(UINT nID, HICON& hIcon, HICON& hIconHot) cons
     return TRUE;
 }
 
-BOOL CXTCustCommandsPage::DragCommand(int nListIndex)
+BOOL CXTCustCommandsPage::DragCommand(DWORD_PTR dwItemData)
 {
-    CXTCommandItem* pItem = GetItem(nListIndex);
+    CXTCommandItem* pItem = GroupItem(dwItemData);
     if (pItem == nullptr)
         return FALSE;
     HICON hIcon = nullptr, hIconHot = nullptr;
@@ -153,6 +155,21 @@ void CXTCustCommandsPage::OnCommandChange()
             m_commands.GetText(m_commands.GetCurSel(), m_strDescriptionTitle);
     }
     GetDlgItem(XT_IDC_BTN_DESCRIPTION)->EnableWindow(!m_strDescription.IsEmpty());
+    // The "Selected Command:" label follows the button's state.
+    if (CWnd* pLabel = GetDlgItem(XT_IDC_TXT_SELECTED))
+        pLabel->Invalidate();
+}
+
+HBRUSH CXTCustCommandsPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    HBRUSH hBrush = CXTResizePropertyPage::OnCtlColor(pDC, pWnd, nCtlColor);
+    if (pWnd != nullptr && pWnd->GetDlgCtrlID() == XT_IDC_TXT_SELECTED)
+    {
+        CWnd* pButton = GetDlgItem(XT_IDC_BTN_DESCRIPTION);
+        const BOOL bEnabled = pButton != nullptr && pButton->IsWindowEnabled();
+        pDC->SetTextColor(bEnabled ? xtAfxData.m_clrBtnText : xtAfxData.m_clrGrayText);
+    }
+    return hBrush;
 }
 
 void CXTCustCommandsPage::OnDescription()
@@ -164,76 +181,4 @@ void CXTCustCommandsPage::OnDescription()
     CWnd* pParent = GetOwner() != nullptr ? GetOwner() : GetParent();
     m_description.Show(CPoint(rcButton.left - 50, rcButton.bottom + 5), pParent, m_strDescriptionTitle,
                        m_strDescription, 0x03);
-}
-
-// ---------------------------------------------------------------------------
-// The commands list
-
-void CXTCommandListBox::MeasureItem(LPMEASUREITEMSTRUCT lpMIS)
-{
-    lpMIS->itemHeight = kItemHeight;
-}
-
-void CXTCommandListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS)
-{
-    if (lpDIS->itemID == (UINT)-1)
-        return;
-    CDC* pDC = CDC::FromHandle(lpDIS->hDC);
-    CRect rc(lpDIS->rcItem);
-    pDC->FillSolidRect(&rc, xtAfxData.m_clr3DFace);
-    CRect rcText(rc.left + kIconColumn + 1, rc.top, rc.right, rc.bottom);
-    const BOOL bSelected = (lpDIS->itemState & ODS_SELECTED) != 0;
-    pDC->FillSolidRect(&rcText, bSelected ? xtAfxData.m_clrHighlight : xtAfxData.m_clr3DFace);
-    if (lpDIS->itemState & ODS_FOCUS)
-    {
-        CRect rcFocus = rcText;
-        rcFocus.DeflateRect(2, 2);
-        pDC->DrawFocusRect(&rcFocus);
-    }
-    CString strText;
-    GetText((int)lpDIS->itemID, strText);
-    pDC->SetBkMode(TRANSPARENT);
-    pDC->SetTextColor(bSelected ? xtAfxData.m_clrHighlightText : xtAfxData.m_clrBtnText);
-    CRect rcLabel(rc.left + 28, rc.top, rc.right - kIconColumn, rc.bottom);
-    pDC->DrawText(strText, &rcLabel, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
-
-    CXTCommandItem* pItem = m_pPage->GetItem((int)lpDIS->itemID);
-    if (pItem == nullptr)
-        return;
-    if (pItem->m_nID == 0)
-    {
-        // An entry that opens a sub-menu: a small triangle.
-        for (int i = 0; i < 5; ++i)
-            pDC->FillSolidRect(rc.right - 11 + i, rc.top + 6 + i, 1, 10 - 2 * i, xtAfxData.m_clrBtnText);
-        return;
-    }
-    HICON hIcon = nullptr, hIconHot = nullptr;
-    m_pPage->GetIcons(pItem->m_nID, hIcon, hIconHot);
-    // The copies live for this drawing only.
-    CXTIconHandle icon(hIcon), iconHot(hIconHot);
-    if (icon.GetHandle() == nullptr)
-        return;
-    CRect rcIcon(rc.left, rc.top, rc.left + kIconColumn, rc.bottom);
-    if (bSelected)
-        pDC->Draw3dRect(&rcIcon, xtAfxData.m_clr3DHilight, xtAfxData.m_clr3DShadow);
-    CSize size = icon.GetExtent();
-    const int cx = std::min<int>(size.cx, xtAfxData.m_cxSmIcon), cy = std::min<int>(size.cy, xtAfxData.m_cySmIcon);
-    ::DrawIconEx(pDC->m_hDC, rcIcon.left + (kIconColumn - cx) / 2, rcIcon.top + (kItemHeight - cy) / 2, icon, cx, cy,
-                 0, nullptr, DI_NORMAL);
-}
-
-void CXTCommandListBox::OnLButtonDown(UINT nFlags, CPoint point)
-{
-    BOOL bOutside = TRUE;
-    UINT nItem = ItemFromPoint(point, bOutside);
-    if (bOutside || (int)nItem >= GetCount())
-    {
-        Default();
-        return;
-    }
-    SetCurSel((int)nItem);
-    SetFocus();
-    GetParent()->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), LBN_SELCHANGE), (LPARAM)m_hWnd);
-    (void)nFlags;
-    m_pPage->DragCommand((int)nItem);
 }

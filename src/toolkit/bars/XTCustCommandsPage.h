@@ -4,6 +4,8 @@
 #pragma once
 
 #include "toolkit/bars/XTCommandIconMap.h"
+#include "toolkit/bars/XTCommandListBox.h"
+#include "toolkit/bars/XTCommandListOwner.h"
 #include "toolkit/bars/XTCommandItem.h"
 #include "toolkit/bars/XTDescriptionWnd.h"
 #include "toolkit/controls/XTResizePropertyPage.h"
@@ -11,23 +13,8 @@
 #include "framework/ListBox.h"
 
 class CFrameWnd;
-class CXTCustCommandsPage;
 
-// The owner-drawn list of a category's commands, each with its icon.
-class CXTCommandListBox : public CListBox
-{
-public:
-    explicit CXTCommandListBox(CXTCustCommandsPage* pPage) : m_pPage(pPage) {}
-    void DrawItem(LPDRAWITEMSTRUCT lpDIS);
-    void MeasureItem(LPMEASUREITEMSTRUCT lpMIS);
-
-protected:
-    CXTCustCommandsPage* m_pPage;
-    void OnLButtonDown(UINT nFlags, CPoint point);
-    DECLARE_MESSAGE_MAP()
-};
-
-class CXTCustCommandsPage : public CXTResizePropertyPage
+class CXTCustCommandsPage : public CXTResizePropertyPage, public CXTCommandListOwner
 {
     DECLARE_DYNAMIC(CXTCustCommandsPage)
 public:
@@ -38,10 +25,10 @@ public:
 
     // The command of an entry of the commands list; none for a bad index.
     CXTCommandItem* GetItem(int nListIndex) const;
-    // Copies of the command's icons (the caller destroys them); FALSE without.
-    BOOL GetIcons(UINT nID, HICON& hIcon, HICON& hIconHot) const;
-    // Drags the entry's command onto a bar.
-    BOOL DragCommand(int nListIndex);
+    // CXTCommandListOwner: the item data is the command's index in the selected category.
+    BOOL GetIcons(UINT nID, HICON& hIcon, HICON& hIconHot) override;
+    UINT GetCommandId(DWORD_PTR dwItemData) override;
+    BOOL DragCommand(DWORD_PTR dwItemData) override;
     const XT_COMMAND_GROUPS& GetGroups() const { return m_groups; }
     CListBox& GetCategories() { return m_categories; }
     CXTDescriptionWnd& GetDescriptionWnd() { return m_description; }
@@ -58,10 +45,13 @@ protected:
     CString m_strDescription;
 
     void DoDataExchange(CDataExchange* pDX) override;
+    // The command of the selected category at an index of its items.
+    CXTCommandItem* GroupItem(DWORD_PTR nItem) const;
     void FillCommands();
     void OnCategoryChange();
     void OnCommandChange();
     void OnDescription();
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -2,6 +2,7 @@
 
 #include "toolkit/XTResource.h"
 #include "toolkit/bars/XTPersonalOptions.h"
+#include "toolkit/bars/XTToolsManager.h"
 #include "toolkit/frame/XTFrameWnd.h"
 #include "toolkit/frame/XTMDIFrameWnd.h"
 
@@ -38,7 +39,7 @@ CXTCustOptions::CXTCustOptions(CFrameWnd* pFrame) : CXTResizePropertyPage(XT_IDD
 CXTCustOptions::~CXTCustOptions()
 {
     CXTPersonalOptions& options = GetPersonalOptions();
-    if (options.m_bEnabled)
+    if (options.IsEnabled())
     {
         options.Set(m_values);
         options.SaveOnExit();
@@ -52,6 +53,7 @@ BOOL CXTCustOptions::OnInitDialog()
         CheckDlgButton(kChecks[i], m_values[i] ? BST_CHECKED : BST_UNCHECKED);
     SetResize(XT_IDC_SEP_PERSONAL, CXTResizeRect(0, 0, 1, 0));
     SetResize(XT_IDC_SEP_OTHER, CXTResizeRect(0, 0, 1, 0));
+    AutoLoadPlacement("CXTCustOptions");
     UpdateEnabling();
     return TRUE;
 }
@@ -59,7 +61,9 @@ BOOL CXTCustOptions::OnInitDialog()
 void CXTCustOptions::UpdateEnabling()
 {
     GetDlgItem(XT_IDC_CHK_FULLMENUS)->EnableWindow(IsDlgButtonChecked(XT_IDC_CHK_RECENTFIRST) == BST_CHECKED);
-    GetDlgItem(XT_IDC_CHK_TIPKEYS)->EnableWindow(IsDlgButtonChecked(XT_IDC_CHK_SCREENTIPS) == BST_CHECKED);
+    // Shortcut keys in tips matter only with tips shown and the user's tools on.
+    GetDlgItem(XT_IDC_CHK_TIPKEYS)
+        ->EnableWindow(IsDlgButtonChecked(XT_IDC_CHK_SCREENTIPS) == BST_CHECKED && GetToolsManager().IsEnabled());
 }
 
 void CXTCustOptions::OnClicked()

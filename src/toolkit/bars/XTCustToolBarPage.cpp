@@ -52,11 +52,7 @@ BOOL CXTCustToolBarPage::OnInitDialog()
         m_list.SetCurSel(nItem);
         UpdateButtons();
     });
-    manager.m_barShown.Add(this, [this](CWnd* pBar, BOOL bVisible) {
-        int nItem = FindItem(pBar);
-        if (nItem >= 0 && m_list.GetCheck(nItem) != (bVisible ? 1 : 0))
-            m_list.SetCheck(nItem, bVisible ? 1 : 0);
-    });
+    manager.m_barShown.Add(this, [this](CWnd* pBar, BOOL bVisible) { SetShown(pBar, bVisible); });
     manager.m_barRenamed.Add(this, [this](CWnd* pBar, LPCSTR lpszName) {
         int nItem = FindItem(pBar);
         if (nItem < 0)
@@ -80,6 +76,7 @@ BOOL CXTCustToolBarPage::OnInitDialog()
     SetResize(XT_IDC_LIST_TOOLBARS, CXTResizeRect(0, 0, 1, 1));
     for (UINT nID : { XT_IDC_BTN_NEW, XT_IDC_BTN_RENAME, XT_IDC_BTN_DELETE, XT_IDC_BTN_RESET })
         SetResize(nID, CXTResizeRect(1, 0, 1, 0));
+    AutoLoadPlacement("CXTCustToolBarPage");
     GetDlgItem(XT_IDC_BTN_NEW)->EnableWindow(TRUE);
     UpdateButtons();
     return TRUE;
@@ -106,6 +103,25 @@ int CXTCustToolBarPage::AddBar(const CXTBarInfo& info)
     m_list.SetItemData(nItem, (DWORD_PTR)(m_bars.size() - 1));
     m_list.SetCheck(nItem, info.pBar->IsWindowVisible() ? 1 : 0);
     return nItem;
+}
+
+void CXTCustToolBarPage::SetShown(CWnd* pBar, BOOL bVisible)
+{
+    int nItem = FindItem(pBar);
+    if (nItem < 0)
+        return;
+    if (m_list.GetCheck(nItem) != (bVisible ? 1 : 0))
+        m_list.SetCheck(nItem, bVisible ? 1 : 0);
+    // A floating frame shows or hides with its bars only when the message
+    // loop runs idle, which the sheet's loop never does: a hidden bar's
+    // frame goes now, and the frame looks again at what it holds.
+    CControlBar* pControlBar = dynamic_cast<CControlBar*>(pBar);
+    CFrameWnd* pFloatFrame = pControlBar != nullptr && pControlBar->IsFloating() ? pControlBar->GetParentFrame() : nullptr;
+    if (pFloatFrame == nullptr || pFloatFrame == m_pFrame)
+        return;
+    if (!bVisible)
+        pFloatFrame->ShowWindow(SW_HIDE);
+    pFloatFrame->PostMessage(WM_IDLEUPDATECMDUI, TRUE);
 }
 
 int CXTCustToolBarPage::FindItem(CWnd* pBar) const
@@ -143,18 +159,23 @@ void CXTCustToolBarPage::OnSelChange()
 
 void CXTCustToolBarPage::OnCheckChange()
 {
-    const CXTBarInfo* pInfo = Selected();
-    int nItem = m_list.GetCurSel();
-    if (pInfo == nullptr)
-        return;
-    if (!pInfo->bCanHide)
+    // The list reports a check before it selects the item clicked: the
+    // changed item is the one whose check no longer matches its bar.
+    for (int i = 0; i < m_list.GetCount(); ++i)
     {
-        m_list.SetCheck(nItem, 1);
+        size_t nRecord = (size_t)m_list.GetItemData(i);
+        CControlBar* pBar = nRecord < m_bars.size() ? dynamic_cast<CControlBar*>(m_bars[nRecord].pBar) : nullptr;
+        if (pBar == nullptr || pBar->m_hWnd == nullptr)
+            continue;
+        const BOOL bChecked = m_list.GetCheck(i) != 0;
+        if (bChecked == ((pBar->GetStyle() & WS_VISIBLE) != 0))
+            continue;
+        if (!m_bars[nRecord].bCanHide)
+            m_list.SetCheck(i, 1);
+        else if (m_pFrame != nullptr)
+            m_pFrame->ShowControlBar(pBar, bChecked, FALSE);
         return;
     }
-    CControlBar* pBar = dynamic_cast<CControlBar*>(pInfo->pBar);
-    if (pBar != nullptr && m_pFrame != nullptr)
-        m_pFrame->ShowControlBar(pBar, m_list.GetCheck(nItem) != 0, FALSE);
 }
 
 void CXTCustToolBarPage::OnNew()
@@ -183,7 +204,7 @@ void CXTCustToolBarPage::OnRename()
     CXTToolbarNameDlg dlg(m_pFrame);
     pInfo->pBar->GetWindowText(dlg.m_strName);
     auto rename = pInfo->rename;
-    if (dlg.DoModal() == IDOK)
+    if (dlg.DoModal() == IDOK && dlg.m_strName != dlg.m_strInitialName)
         rename(dlg.m_strName);
     m_list.SetFocus();
     UpdateButtons();

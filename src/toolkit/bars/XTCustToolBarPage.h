@@ -26,6 +26,8 @@ protected:
     std::vector<CXTBarInfo> m_bars;
 
     int AddBar(const CXTBarInfo& info);
+    // The bar list follows a bar shown or hidden.
+    void SetShown(CWnd* pBar, BOOL bVisible);
     int FindItem(CWnd* pBar) const;
     const CXTBarInfo* Selected() const;
     void UpdateButtons();

@@ -41,7 +41,7 @@ CXTCustTools::CXTCustTools(CFrameWnd* pFrame)
 CXTCustTools::~CXTCustTools()
 {
     CXTToolsManager& tools = GetToolsManager();
-    if (tools.m_bEnabled)
+    if (tools.IsEnabled())
         tools.SaveIfChanged(FALSE);
 }
 
@@ -63,10 +63,10 @@ BOOL CXTCustTools::OnInitDialog()
     command.SetBrowseStyle(BES_XT_CHOOSEFILE);
     command.SetDlgTitle(LoadToolkitString(XT_IDS_BROWSE, "Browse"));
     command.SetDlgFilter(LoadToolkitString(XT_IDS_EXEFILTER, "All Files (*.*)|*.*||"));
-    m_fields[1].SetBrowseStyle(manager.m_nArgumentsMenu != 0 ? BES_XT_POPUPMENU : BES_XT_CHOOSEFILE,
-                               manager.m_nArgumentsMenu);
-    m_fields[2].SetBrowseStyle(manager.m_nDirectoryMenu != 0 ? BES_XT_POPUPMENU : BES_XT_CHOOSEDIR,
-                               manager.m_nDirectoryMenu);
+    m_fields[1].SetBrowseStyle(manager.GetArgumentsMenu() != 0 ? BES_XT_POPUPMENU : BES_XT_CHOOSEFILE,
+                               manager.GetArgumentsMenu());
+    m_fields[2].SetBrowseStyle(manager.GetDirectoryMenu() != 0 ? BES_XT_POPUPMENU : BES_XT_CHOOSEDIR,
+                               manager.GetDirectoryMenu());
     // The fields keep the record's limits: a longer text is cut.
     SendDlgItemMessage(XT_IDC_EDIT_TOOLCOMMAND, EM_LIMITTEXT, sizeof(XT_TOOL::szCommand) - 1);
     SendDlgItemMessage(XT_IDC_EDIT_TOOLARGS, EM_LIMITTEXT, sizeof(XT_TOOL::szArguments) - 1);
@@ -124,7 +124,7 @@ void CXTCustTools::OnFieldChange()
     ::GetDlgItemTextA(m_hWnd, XT_IDC_EDIT_TOOLCOMMAND, pTool->szCommand, sizeof(pTool->szCommand));
     ::GetDlgItemTextA(m_hWnd, XT_IDC_EDIT_TOOLARGS, pTool->szArguments, sizeof(pTool->szArguments));
     ::GetDlgItemTextA(m_hWnd, XT_IDC_EDIT_TOOLDIR, pTool->szDirectory, sizeof(pTool->szDirectory));
-    GetToolsManager().m_bChanged = TRUE;
+    GetToolsManager().SetChanged();
 }
 
 void CXTCustTools::OnLabelEdited()
@@ -135,7 +135,7 @@ void CXTCustTools::OnLabelEdited()
         CString strText;
         m_list.GetText(m_list.GetCurSel(), strText);
         lstrcpynA(pTool->szTitle, strText, sizeof(pTool->szTitle));
-        GetToolsManager().m_bChanged = TRUE;
+        GetToolsManager().SetChanged();
     }
     RefreshFields();
 }
@@ -152,7 +152,7 @@ void CXTCustTools::OnNewItem()
     lstrcpynA(pTool->szTitle, strText, sizeof(pTool->szTitle));
     m_list.SetItemData(nItem, reinterpret_cast<DWORD_PTR>(pTool.get()));
     m_created.push_back(std::move(pTool));
-    GetToolsManager().m_bChanged = TRUE;
+    GetToolsManager().SetChanged();
     RefreshFields();
 }
 
@@ -172,7 +172,7 @@ void CXTCustTools::OnDeleted()
             break;
         }
     m_pDeleting = nullptr;
-    GetToolsManager().m_bChanged = TRUE;
+    GetToolsManager().SetChanged();
     if (m_list.GetCurSel() < 0 && m_list.GetCount() > 0)
         m_list.SetCurSel(0);
     RefreshFields();
@@ -226,7 +226,7 @@ void CXTCustTools::OnDestroy()
         if (const XT_TOOL* pTool = reinterpret_cast<XT_TOOL*>(m_list.GetItemData(i)))
             tools.push_back(*pTool);
     CXTToolsManager& manager = GetToolsManager();
-    if (manager.m_bChanged)
+    if (manager.IsChanged())
     {
         // Ids stay unique and in the tools' range: kept where they are, the
         // first free one for a tool made here.

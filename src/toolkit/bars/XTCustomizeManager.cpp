@@ -36,7 +36,7 @@ CXTCustomizeManager::CXTCustomizeManager() : m_ptNextFloat(200, 200), m_bCustomi
     // The options page shows and stores the user's real options.
     CXTPersonalOptions& options = GetPersonalOptions();
     options.Load();
-    options.m_bEnabled = TRUE;
+    options.SetEnabled(TRUE);
 }
 
 BOOL CXTCustomizeManager::IsCustomizableCommand(UINT nID)

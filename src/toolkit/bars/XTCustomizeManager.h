@@ -134,9 +134,15 @@ public:
     CXTRegistry<CWnd*, LPCSTR> m_barRenamed;
     CXTRegistry<CWnd*> m_barRemoved;
 
-    // The menu bar's popup supplier: the menu (owned by the supplier) for a popup id.
-    void* m_pMenuBarObject = nullptr;
-    std::function<HMENU(UINT)> m_menuBarPopup;
+    // The menu bar's popup supplier: the menu (owned by the supplier) for a
+    // popup id. Unregistering the object clears it.
+    void SetMenuBarPopup(void* pObject, std::function<HMENU(UINT)> fnPopup)
+    {
+        m_pMenuBarObject = pObject;
+        m_menuBarPopup = std::move(fnPopup);
+    }
+    // The supplier's menu for the popup id; none without a supplier.
+    HMENU GetMenuBarPopup(UINT nPopupID) const { return m_menuBarPopup ? m_menuBarPopup(nPopupID) : nullptr; }
 
     // Attributes
     BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
@@ -176,6 +182,8 @@ public:
     static LPCSTR CustomBarsValue() { return "CustomBars-Info"; }
 
 protected:
+    void* m_pMenuBarObject = nullptr;
+    std::function<HMENU(UINT)> m_menuBarPopup;
     CPoint m_ptNextFloat;
     BOOL m_bCustomizeMode;
     BOOL m_bSaveMode;

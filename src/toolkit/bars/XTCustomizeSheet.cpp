@@ -94,7 +94,6 @@ BOOL CXTCustomizeSheet::IsRegisteredBar(HWND hWnd) const
 BOOL CXTCustomizeSheet::OnInitDialog()
 {
     CXTCustomizeManager& manager = GetCustomizeManager();
-    manager.SetCustomizeMode(TRUE);
     m_bars.clear();
     manager.m_barEnumeration.Raise([this](const CXTBarInfo& info) {
         if (info.pBar != nullptr)
@@ -161,6 +160,11 @@ LRESULT CXTCustomizeSheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
 {
     switch (message)
     {
+    case WM_INITDIALOG:
+        // Customise mode comes before the first page: the menu bar offers its
+        // commands to the Commands page only while the mode is on.
+        GetCustomizeManager().SetCustomizeMode(TRUE);
+        break;
     case WM_NCACTIVATE:
         // The caption stays active while the user works in the main window.
         return CXTResizePropertySheet::WindowProc(message, TRUE, lParam);
@@ -172,7 +176,7 @@ LRESULT CXTCustomizeSheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
             // Tools that name nothing to start keep the sheet open.
             for (const auto& pPage : m_pages)
                 if (CXTCustTools* pTools = dynamic_cast<CXTCustTools*>(pPage.get()))
-                    if (pTools->m_hWnd != nullptr && GetToolsManager().m_bEnabled && !pTools->Validate())
+                    if (pTools->m_hWnd != nullptr && GetToolsManager().IsEnabled() && !pTools->Validate())
                         return 0;
             m_nLastPage = GetActiveIndex();
         }

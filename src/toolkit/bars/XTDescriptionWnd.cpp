@@ -181,9 +181,19 @@ void CXTDescriptionWnd::OnDestroy()
         ::RedrawWindow(m_hWndParent, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-void CXTDescriptionWnd::OnLButtonDown(UINT, CPoint)
+void CXTDescriptionWnd::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    // The click that closes the popup is meant for what lies under it: the
+    // window there gets it, so that the user need not click twice.
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    const HWND hWndSelf = m_hWnd;
     Close();
+    HWND hWndUnder = ::WindowFromPoint(ptScreen);
+    if (hWndUnder == nullptr || hWndUnder == hWndSelf || ::GetWindowThreadProcessId(hWndUnder, nullptr) != ::GetCurrentThreadId())
+        return;
+    ::ScreenToClient(hWndUnder, &ptScreen);
+    ::PostMessageA(hWndUnder, WM_LBUTTONDOWN, nFlags, MAKELPARAM(ptScreen.x, ptScreen.y));
 }
 
 void CXTDescriptionWnd::OnKillFocus(CWnd* pNewWnd)

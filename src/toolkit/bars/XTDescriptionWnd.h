@@ -1,6 +1,7 @@
 // The small popup that describes a command on the Commands page: a bold
 // title and the description's lines on the tip colours, with a drop shadow
-// when asked. A click anywhere, losing the focus or its timer closes it.
+// when asked. A click anywhere closes it and goes on to the window under it;
+// losing the focus or its timer closes it too.
 #pragma once
 
 #include "framework/Bitmap.h"

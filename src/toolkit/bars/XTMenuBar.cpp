@@ -337,7 +337,7 @@ HMENU CXTMenuBar::SetMenu(HMENU hMenu, HMENU hMenuWindow)
     m_hMenu = hMenu;
 
     CXTToolsManager& tools = GetToolsManager();
-    if (tools.m_bEnabled && tools.GetMenu() != nullptr)
+    if (tools.IsEnabled() && tools.GetMenu() != nullptr)
         InsertToolsMenu(tools.GetMenuPosition(m_hMenu == m_hMenuDefault));
 
     DestroyItems();
@@ -1477,8 +1477,7 @@ int CXTMenuBar::OnCreate(LPCREATESTRUCT lpcs)
     // popups for tool bar buttons that show them.
     CXTCustomizeManager& manager = GetCustomizeManager();
     manager.m_customizeMode.Add(this, [this](BOOL bOn) { EnableCustomization(bOn); });
-    manager.m_pMenuBarObject = this;
-    manager.m_menuBarPopup = [this](UINT nKey) { return XTFindMenuPopupByKey(m_hMenu, nKey); };
+    manager.SetMenuBarPopup(this, [this](UINT nKey) { return XTFindMenuPopupByKey(m_hMenu, nKey); });
     return 0;
 }
 

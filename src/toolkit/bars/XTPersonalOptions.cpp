@@ -40,6 +40,12 @@ CXTPersonalOptions::CXTPersonalOptions() : m_bEnabled(FALSE), m_bSaveOnExit(TRUE
 {
 }
 
+CXTPersonalOptions::~CXTPersonalOptions()
+{
+    if (m_bSaveOnExit)
+        SaveOnExit();
+}
+
 void CXTPersonalOptions::ToGlobalData() const
 {
     for (int i = 0; i < count; ++i)

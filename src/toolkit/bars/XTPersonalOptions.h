@@ -12,6 +12,8 @@ public:
     enum Option { barContentsWhileDragging, menuShadows, recentFirst, barTips, fullMenusAfterDelay, tipKeys, count };
 
     CXTPersonalOptions();
+    // Saves a change when save-on-exit is set.
+    ~CXTPersonalOptions();
 
     // The stored options into this object and the global data; without a
     // stored value, the global data's present values.
@@ -25,11 +27,17 @@ public:
     // Asks, then has the frame's cool menu forget the commands used.
     void ResetUsage(CXTCoolMenu* pCoolMenu);
 
+    // Whether the Options page stores what the user set.
+    BOOL IsEnabled() const { return m_bEnabled; }
+    void SetEnabled(BOOL bEnabled) { m_bEnabled = bEnabled; }
+    BOOL IsSaveOnExit() const { return m_bSaveOnExit; }
+    void SetSaveOnExit(BOOL bSave) { m_bSaveOnExit = bSave; }
+    BOOL IsDirty() const { return m_bDirty; }
+
+private:
     BOOL m_bEnabled;
     BOOL m_bSaveOnExit;
     BOOL m_bDirty;
-
-private:
     BYTE m_options[count];
     void ToGlobalData() const;
 };

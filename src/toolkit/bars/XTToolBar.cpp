@@ -128,7 +128,7 @@ public:
         else if (pInfo != nullptr && pInfo->bManagerPopup)
         {
             // Enabled while the menu bar supplies the popup.
-            bOn = manager.m_menuBarPopup && manager.m_menuBarPopup(pInfo->nPopupID) != nullptr;
+            bOn = manager.GetMenuBarPopup(pInfo->nPopupID) != nullptr;
             bForce = TRUE;
         }
         UINT nOld = pBar->GetButtonStyle((int)m_nIndex);
@@ -1574,7 +1574,7 @@ void CXTToolBar::OnDropDown(NMTOOLBARA* pNotify, UINT nCommandID, const CRect& r
     {
         // The menu bar supplies this menu through the manager; without one nothing opens.
         CXTCustomizeManager& manager = GetCustomizeManager();
-        HMENU hMenu = manager.m_menuBarPopup ? manager.m_menuBarPopup(pInfo->nPopupID) : nullptr;
+        HMENU hMenu = manager.GetMenuBarPopup(pInfo->nPopupID);
         if (hMenu != nullptr)
             TrackDropDownMenu(hMenu, rcButton);
         ReleaseDropDown();

@@ -74,6 +74,13 @@ void CXTToolbarNameDlg::OnOK()
         AfxMessageBox(LoadToolkitString(XT_IDS_BLANKNAME, "The toolbar name cannot be blank. Type a name."), MB_ICONSTOP);
         return;
     }
+    if (!m_strInitialName.IsEmpty() && strName == m_strInitialName)
+    {
+        // A rename that keeps the name: nothing to check, nothing to change.
+        m_strName = strName;
+        EndDialog(IDOK);
+        return;
+    }
     if (m_strInitialName.IsEmpty())
     {
         // A new bar: the first id no bar of the frame and no framework bar uses.
@@ -85,17 +92,12 @@ void CXTToolbarNameDlg::OnOK()
             return;
         }
     }
-    if (CWnd* pBar = FindBarNamed(strName, 0))
+    if (FindBarNamed(strName, 0) != nullptr)
     {
-        // Renaming to the present name finds the bar itself: no message.
-        if (strName != m_strInitialName)
-        {
-            CString strText;
-            strText.Format(LoadToolkitString(XT_IDS_NAMEEXISTS, "A toolbar named '%s' already exists. Type another name."),
-                           (LPCSTR)strName);
-            AfxMessageBox(strText, MB_ICONSTOP);
-        }
-        (void)pBar;
+        CString strText;
+        strText.Format(LoadToolkitString(XT_IDS_NAMEEXISTS, "A toolbar named '%s' already exists. Type another name."),
+                       (LPCSTR)strName);
+        AfxMessageBox(strText, MB_ICONSTOP);
         return;
     }
     m_strName = strName;

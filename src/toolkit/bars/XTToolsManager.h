@@ -63,16 +63,35 @@ public:
     BOOL Launch(UINT nCmdID) const;
 
     // Flags
+    BOOL IsChanged() const { return m_bChanged; }
+    void SetChanged(BOOL bChanged = TRUE) { m_bChanged = bChanged; }
+    BOOL IsResetAll() const { return m_bResetAll; }
+    void SetResetAll(BOOL bResetAll) { m_bResetAll = bResetAll; }
+    // Whether the Tools menu is shown (Enable turns it on).
+    BOOL IsEnabled() const { return m_bEnabled; }
+    void SetEnabled(BOOL bEnabled) { m_bEnabled = bEnabled; }
+    // Whether destruction saves a change; the frames save themselves.
+    BOOL IsSaveOnDestroy() const { return m_bSaveOnDestroy; }
+    void SetSaveOnDestroy(BOOL bSave) { m_bSaveOnDestroy = bSave; }
+
+    // Popup menu resources (0 for none) whose first popup the Tools page's
+    // arguments and initial folder fields offer instead of a file or folder chooser.
+    void SetBrowseMenus(UINT nArgumentsMenu, UINT nDirectoryMenu)
+    {
+        m_nArgumentsMenu = nArgumentsMenu;
+        m_nDirectoryMenu = nDirectoryMenu;
+    }
+    UINT GetArgumentsMenu() const { return m_nArgumentsMenu; }
+    UINT GetDirectoryMenu() const { return m_nDirectoryMenu; }
+
+protected:
     BOOL m_bChanged = FALSE;
     BOOL m_bSaveOnDestroy = TRUE;
     BOOL m_bEnabled = FALSE;
     BOOL m_bResetAll = FALSE;
-    // Popup menu resources (0 for none) whose first popup the Tools page's
-    // arguments and initial folder fields offer instead of a file or folder chooser.
     UINT m_nArgumentsMenu = 0;
     UINT m_nDirectoryMenu = 0;
 
-protected:
     int GetToolIcon(const XT_TOOL& tool);
     int GetHtmlIcon();
 

@@ -139,13 +139,8 @@ void CXTFlatListBoxPainter::DrawItem(LPDRAWITEMSTRUCT lpDIS, IXTCommandList* pLi
     if (hIcon == nullptr)
         return;
     CXTIconHandle scaled;
-    CSize size = CXTIconHandle::GetExtent(hIcon);
-    if (size.cx > data.m_cxSmIcon || size.cy > data.m_cySmIcon)
-    {
-        scaled.SetHandle(CXTIconHandle::ScaleToFit(hIcon, data.m_cxSmIcon, data.m_cySmIcon));
-        hIcon = scaled.GetHandle();
-        size = scaled.GetExtent();
-    }
+    hIcon = CXTIconHandle::ShrinkToFit(hIcon, data.m_cxSmIcon, data.m_cySmIcon, scaled);
+    const CSize size = CXTIconHandle::GetExtent(hIcon);
     int x = rc.left + (cxColumn - size.cx) / 2;
     int y = rc.top + (rc.Height() - size.cy) / 2;
     if (bSelected)

@@ -69,7 +69,7 @@ protected:
     void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
     {
         // The system menu keeps its own key texts.
-        if (GetAccelManager().m_bEnabled && !bSysMenu && pPopupMenu != nullptr)
+        if (GetAccelManager().IsEnabled() && !bSysMenu && pPopupMenu != nullptr)
             m_helper.AddShortcutTexts(pPopupMenu->m_hMenu);
         TBase::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
     }

@@ -109,17 +109,17 @@ CString XTMenuTextWithShortcut(const CString& strText, const CString& strShortcu
 
 CXTFrameHelper::CXTFrameHelper() : m_pMenuBar(s_pfnMenuBar != nullptr ? s_pfnMenuBar() : nullptr)
 {
-    GetAccelManager().m_bSaveOnDestroy = FALSE;
-    GetToolsManager().m_bSaveOnDestroy = FALSE;
+    GetAccelManager().SetSaveOnDestroy(FALSE);
+    GetToolsManager().SetSaveOnDestroy(FALSE);
 }
 
 CXTFrameHelper::~CXTFrameHelper()
 {
     CXTAccelManager& accel = GetAccelManager();
-    if (accel.m_bEnabled)
+    if (accel.IsEnabled())
         accel.SaveIfChanged(FALSE);
     CXTToolsManager& tools = GetToolsManager();
-    if (tools.m_bEnabled)
+    if (tools.IsEnabled())
         tools.SaveIfChanged(FALSE);
     // An open customise sheet is inside its modal loop: the frame that runs
     // it deletes it when the loop ends, not a frame that goes meanwhile.
@@ -167,7 +167,7 @@ BOOL CXTFrameHelper::PreTranslateByMenuBar(CFrameWnd* pFrame, MSG* pMsg)
 {
     // A shortcut of the manager is the frame's accelerator table's to carry out.
     CXTAccelManager& accel = GetAccelManager();
-    if (accel.m_bEnabled && accel.TranslateKey(pMsg))
+    if (accel.IsEnabled() && accel.TranslateKey(pMsg))
         return FALSE;
     IXTMenuBar* pMenuBar = FindMenuBar(pFrame);
     return HasWindow(pMenuBar) && pMenuBar->TranslateFrameMessage(pMsg);

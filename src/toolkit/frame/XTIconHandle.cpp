@@ -70,3 +70,12 @@ HICON CXTIconHandle::ScaleToFit(HICON hIcon, int cx, int cy)
     ImageList_Destroy(hList);
     return hScaled;
 }
+
+HICON CXTIconHandle::ShrinkToFit(HICON hIcon, int cx, int cy, CXTIconHandle& holder)
+{
+    const CSize size = GetExtent(hIcon);
+    if (size.cx <= cx && size.cy <= cy)
+        return hIcon;
+    holder.SetHandle(ScaleToFit(hIcon, cx, cy));
+    return holder.GetHandle();
+}

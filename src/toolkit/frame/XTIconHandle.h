@@ -32,6 +32,9 @@ public:
     // ratio kept; null for an empty request or an empty icon.
     HICON ScaleToFit(int cx, int cy) const { return ScaleToFit(m_hIcon, cx, cy); }
     static HICON ScaleToFit(HICON hIcon, int cx, int cy);
+    // The icon to draw within cx x cy: hIcon itself when it fits, else a
+    // smaller copy that holder keeps.
+    static HICON ShrinkToFit(HICON hIcon, int cx, int cy, CXTIconHandle& holder);
 
 private:
     HICON m_hIcon = nullptr;

@@ -15,7 +15,7 @@ namespace {
 class AccelManagerTest : public testing::Test
 {
 protected:
-    void SetUp() override { m_manager.m_bSaveOnDestroy = FALSE; }
+    void SetUp() override { m_manager.SetSaveOnDestroy(FALSE); }
     static BOOL StoredBytes(std::vector<BYTE>& data)
     {
         BYTE* pData = nullptr;
@@ -123,7 +123,7 @@ TEST_F(AccelManagerTest, BoundFrameGetsTheStoredTableAndItsDefaultBack)
     {
         SCOPED_TRACE("nothing stored: the frame's table stays");
         EXPECT_TRUE(m_manager.Bind(&frame));
-        EXPECT_TRUE(m_manager.m_bEnabled);
+        EXPECT_TRUE(m_manager.IsEnabled());
         EXPECT_EQ(2u, m_manager.GetTable().size());
         EXPECT_EQ(2u, frameTable().size());
     }
@@ -132,7 +132,7 @@ TEST_F(AccelManagerTest, BoundFrameGetsTheStoredTableAndItsDefaultBack)
         const ACCEL stored[] = { { FVIRTKEY | FALT, 'X', 3 } };
         ASSERT_TRUE(m_manager.Save(stored, 1));
         CXTAccelManager manager;
-        manager.m_bSaveOnDestroy = FALSE;
+        manager.SetSaveOnDestroy(FALSE);
         EXPECT_TRUE(manager.Bind(&frame));
         std::vector<ACCEL> table = frameTable();
         ASSERT_EQ(1u, table.size());

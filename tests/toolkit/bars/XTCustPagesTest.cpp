@@ -1,9 +1,14 @@
 // The customise sheet's Tools and Commands pages as a user meets them: the
-// Tools page's fields browse through their buttons into the selected tool,
-// the Commands page's list frees the icon copies it paints with, and the
-// command description popup's shadow darkens what lies under it.
+// Tools page's fields browse through their buttons into the selected tool
+// and a stored tool is deleted, the Commands page lists and draws only what
+// may be customised and frees the icon copies it paints with, and the command
+// description popup's shadow darkens what lies under it and its closing click
+// goes on to the window under it.
 #include "toolkit/bars/XTCustCommandsPage.h"
+#include "toolkit/bars/XTCustomizeManager.h"
 #include "toolkit/bars/XTCustTools.h"
+#include "toolkit/bars/XTToolsManager.h"
+#include "toolkit/controls/XTEditGroup.h"
 #include "toolkit/bars/XTDescriptionWnd.h"
 #include "toolkit/bars/XTToolBar.h"
 #include "toolkit/controls/XTBrowseBtn.h"
@@ -22,6 +27,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -56,10 +63,10 @@ struct OneToolScope
     }
     ~OneToolScope()
     {
-        manager.m_nArgumentsMenu = manager.m_nDirectoryMenu = 0;
+        manager.SetBrowseMenus(0, 0);
         manager.RemoveAll();
-        manager.m_bChanged = FALSE;
-        manager.m_bResetAll = FALSE;
+        manager.SetChanged(FALSE);
+        manager.SetResetAll(FALSE);
     }
 };
 
@@ -177,10 +184,40 @@ TEST_F(XTCustPagesTest, ASheetOpeningOnAnotherPageDoesNotJudgeTheTools)
     EXPECT_EQ(0u, nBoxesAtOpen);
 }
 
+TEST_F(XTCustPagesTest, AStoredToolDeletedOnThePageLeavesTheManagerAndItsStore)
+{
+    OneToolScope tools;
+    XT_TOOL second = {};
+    lstrcpynA(second.szTitle, "Second", sizeof(second.szTitle));
+    lstrcpynA(second.szCommand, tools.strProgram.c_str(), sizeof(second.szCommand));
+    tools.manager.AddTool(second);
+    tools.manager.SetEnabled(TRUE);
+    ASSERT_TRUE(tools.manager.SaveIfChanged());
+    std::vector<std::string> listed;
+    RunCustomizeSheet(&m_frame, XT_CUST_TOOLS, [&](CXTCustomizeSheet& sheet) {
+        CXTCustTools* pPage = ToolsPageWithButtons(sheet);
+        ASSERT_NE(nullptr, pPage);
+        CXTEditListBox& list = pPage->GetList();
+        ASSERT_EQ(2, list.GetCount());
+        Click(ListItemCentre(list, 1));   // "Editor": the list runs from the last tool to the first
+        Click(ScreenCentre(&list.GetEditGroup()->GetButton(1)));
+        listed = ListTexts(list);
+    });
+    tools.manager.SetEnabled(FALSE);
+    EXPECT_EQ(std::vector<std::string>{ "Second" }, listed);
+    ASSERT_EQ(1, tools.manager.GetToolCount());
+    EXPECT_STREQ("Second", tools.manager.GetTool(0)->szTitle);
+    CXTToolsManager stored;
+    stored.SetSaveOnDestroy(FALSE);
+    ASSERT_TRUE(stored.Load());
+    ASSERT_EQ(1, stored.GetToolCount());
+    EXPECT_STREQ("Second", stored.GetTool(0)->szTitle);
+}
+
 TEST_F(XTCustPagesTest, TheManagersMenusReplaceTheArgumentsAndFolderChoosers)
 {
     OneToolScope tools;
-    tools.manager.m_nArgumentsMenu = tools.manager.m_nDirectoryMenu = IDR_TEST_BARMENU;
+    tools.manager.SetBrowseMenus(IDR_TEST_BARMENU, IDR_TEST_BARMENU);
     const std::vector<std::string> expected = { std::to_string(ID_TEST_CUT) + " First",
                                                 std::to_string(ID_TEST_COPY) + " Second" };
     RunCustomizeSheet(&m_frame, XT_CUST_TOOLS, [&](CXTCustomizeSheet& sheet) {
@@ -233,6 +270,142 @@ TEST_F(XTCustPagesTest, RepaintingTheCommandsListLeavesNoIconCopyAlive)
         EXPECT_LE(::GetGuiResources(hProcess, GR_USEROBJECTS), dwUser + 10);
     });
     bar.RegisterCustomize(FALSE);
+}
+
+// Categories of equal sort keys, one of them with the commands no list
+// shows among those it does, a sub-menu entry and a text too long for a row.
+struct CommandsProviderScope
+{
+    enum : UINT { kLong = 0xE10F };
+    CommandsProviderScope()
+    {
+        CXTCustomizeManager& manager = GetCustomizeManager();
+        manager.m_categories.Add(this, [](XT_COMMAND_GROUPS& groups) {
+            const std::vector<std::pair<UINT, const char*>> commands = {
+                { 0xE110, "Recent 1" },   { kLong, "A command whose text is far too long for the list" },
+                { 0xE120, "After recent" }, { 0xFF08, "Window 9" }, { 0xFF09, "More Windows" },
+                { 0xD217, "Hidden" },       { 0, "Sub-menu" },
+            };
+            for (const char* pszName : { "beta", "Alpha", "gamma" })
+            {
+                auto pGroup = std::make_unique<CXTCommandGroup>();
+                pGroup->m_strName = pszName;
+                pGroup->m_nSortKey = 5;
+                for (size_t i = 0; *pszName == 'b' && i < commands.size(); ++i)
+                {
+                    auto pItem = std::make_unique<CXTCommandItem>();
+                    pItem->m_nID = commands[i].first;
+                    pItem->m_strText = commands[i].second;
+                    pGroup->m_items.push_back(std::move(pItem));
+                }
+                groups.push_back(std::move(pGroup));
+            }
+        });
+        manager.m_commandIcons.Add(this, [](CXTCommandIconMap& icons) {
+            icons.SetAt(kLong, ::CopyIcon(::LoadIcon(nullptr, IDI_APPLICATION)), nullptr);
+        });
+        manager.m_dragSources.Add(this, [this](XT_DRAG_TARGETS&) { ++nDrags; });
+    }
+    ~CommandsProviderScope() { GetCustomizeManager().Unregister(this); }
+    int nDrags = 0;
+};
+
+TEST_F(XTCustPagesTest, TheCommandsListShowsWhatMayBeCustomisedAndAClickSelectsWithoutADrag)
+{
+    CommandsProviderScope provider;
+    std::vector<std::string> categories, commands;
+    BOOL bDescriptionForSubMenu = TRUE;
+    RunCustomizeSheet(&m_frame, XT_CUST_COMMANDS, [&](CXTCustomizeSheet& sheet) {
+        CXTCustCommandsPage* pPage = dynamic_cast<CXTCustCommandsPage*>(sheet.GetActivePage());
+        ASSERT_NE(nullptr, pPage);
+        categories = ListTexts(pPage->GetCategories());
+        Click(ListItemCentre(pPage->GetCategories(), 1));
+        CXTCommandListBox& list = pPage->GetCommands();
+        commands = ListTexts(list);
+        ASSERT_EQ(4, list.GetCount());
+        // A plain click on the sub-menu entry selects it: no drag, no description.
+        Click(ListItemCentre(list, 3));
+        EXPECT_EQ(3, list.GetCurSel());
+        bDescriptionForSubMenu = pPage->GetDlgItem(XT_IDC_BTN_DESCRIPTION)->IsWindowEnabled();
+
+        // Each row drawn alone: the text ends in an ellipsis before the
+        // right margin, the icon keeps to its column, a sub-menu shows a triangle.
+        const int cx = 170, cy = CXTCommandListBox::itemHeight;
+        for (BOOL bFlat : { FALSE, TRUE })
+            for (int nItem : { 0, 3 })
+            {
+                SCOPED_TRACE(testing::Message() << "flat " << bFlat << ", item " << nItem);
+                std::unique_ptr<FlatLookScope> flat(bFlat ? new FlatLookScope : nullptr);
+                CCanvas canvas(cx, cy, RGB(1, 2, 3));
+                DRAWITEMSTRUCT dis = { ODT_LISTBOX, XT_IDC_LIST_COMMANDS, (UINT)nItem, ODA_DRAWENTIRE, 0,
+                                       list.m_hWnd, canvas.dc.m_hDC, { 0, 0, cx, cy }, list.GetItemData(nItem) };
+                list.DrawItem(&dis);
+                const COLORREF clrColumn = bFlat ? xtAfxData.m_clrFlatBarFace : xtAfxData.m_clr3DFace;
+                EXPECT_EQ(clrColumn, canvas.At(0, 0));
+                const int nColumnInk = cy * CXTCommandListBox::iconColumn -
+                                       canvas.Count(clrColumn, CRect(0, 0, CXTCommandListBox::iconColumn, cy));
+                if (nItem == 3)
+                {
+                    EXPECT_EQ(0, nColumnInk);
+                    for (int i = 0; i < 5; ++i)
+                        EXPECT_NE(canvas.At(cx - 11 + i, 10), canvas.At(cx - 13, 10)) << i;
+                    continue;
+                }
+                EXPECT_GT(nColumnInk, 20);   // the icon
+                if (bFlat)
+                    continue;
+                // Ink: whatever is not the face. None between the column and
+                // the text, none in the right margin.
+                const COLORREF clrFace = xtAfxData.m_clr3DFace;
+                const int nColumn = CXTCommandListBox::iconColumn;
+                auto ink = [&](int x0, int x1, int y0, int y1) {
+                    return (x1 - x0) * (y1 - y0) - canvas.Count(clrFace, CRect(x0, y0, x1, y1));
+                };
+                EXPECT_EQ(0, ink(nColumn, 28, 0, cy));
+                EXPECT_EQ(0, ink(cx - nColumn, cx, 0, cy));
+                // The last inked columns are the ellipsis' last dot: low and short.
+                int xLast = cx - nColumn - 1;
+                while (xLast > 28 && ink(xLast, xLast + 1, 0, cy) == 0)
+                    --xLast;
+                ASSERT_GT(xLast, cx - nColumn - 8);
+                int yTop = cy, yBottom = -1;
+                for (int y = 0; y < cy; ++y)
+                    if (ink(xLast, xLast + 1, y, y + 1) > 0)
+                        yTop = std::min(yTop, y), yBottom = std::max(yBottom, y);
+                EXPECT_LE(yBottom - yTop, 3);
+                EXPECT_GT(yTop, cy / 2);
+            }
+    });
+    EXPECT_EQ((std::vector<std::string>{ "Alpha", "beta", "gamma" }), categories);
+    EXPECT_EQ((std::vector<std::string>{ "A command whose text is far too long for the list", "After recent",
+                                         "More Windows", "Sub-menu" }),
+              commands);
+    EXPECT_FALSE(bDescriptionForSubMenu);
+    EXPECT_EQ(0, provider.nDrags);
+}
+
+TEST_F(XTCustPagesTest, TheClickThatClosesTheDescriptionReachesTheWindowUnderIt)
+{
+    CommandsProviderScope provider;
+    BOOL bOpen = FALSE, bClosed = FALSE;
+    int nCategory = -1;
+    RunCustomizeSheet(&m_frame, XT_CUST_COMMANDS, [&](CXTCustomizeSheet& sheet) {
+        CXTCustCommandsPage* pPage = dynamic_cast<CXTCustCommandsPage*>(sheet.GetActivePage());
+        ASSERT_NE(nullptr, pPage);
+        Click(ListItemCentre(pPage->GetCategories(), 1));
+        Click(ListItemCentre(pPage->GetCommands(), 1));
+        Click(ScreenCentre(pPage->GetDlgItem(XT_IDC_BTN_DESCRIPTION)));
+        CXTDescriptionWnd& popup = pPage->GetDescriptionWnd();
+        bOpen = PumpUntil([&] { return popup.m_hWnd != nullptr && popup.IsWindowVisible(); });
+        // One click on another category closes the popup and selects it.
+        Click(ListItemCentre(pPage->GetCategories(), 2));
+        bClosed = PumpUntil([&] { return popup.m_hWnd == nullptr; });
+        PumpUntil([&] { return pPage->GetCategories().GetCurSel() == 2; });
+        nCategory = pPage->GetCategories().GetCurSel();
+    });
+    EXPECT_TRUE(bOpen);
+    EXPECT_TRUE(bClosed);
+    EXPECT_EQ(2, nCategory);
 }
 
 TEST(XTDescriptionWndTest, TheShadowDarkensWhatIsBehindAndLeavesTheFace)

@@ -9,6 +9,7 @@
 #include "toolkit/bars/XTCrc32.h"
 #include "toolkit/bars/XTCustomToolBar.h"
 #include "toolkit/bars/XTCustomizeManager.h"
+#include "toolkit/bars/XTPersonalOptions.h"
 #include "toolkit/bars/XTToolBar.h"
 #include "toolkit/bars/XTToolBarCustomizer.h"
 #include "toolkit/bars/XTToolBarState.h"
@@ -548,6 +549,68 @@ TEST(XTCustomizeManager, DamagedUserBarValuesCreateNothing)
     GetCustomizeManager().SaveCustomBars(&frame, "Frame");
     EXPECT_FALSE(CXTRegistryStore().GetProfileBinary("Frame", "CustomBars-Info", &pData, &nBytes));
     frame.DestroyWindow();
+}
+
+TEST(XTCustomizeManager, UnregisteringAnObjectTakesItOutOfEveryRegistry)
+{
+    CXTCustomizeManager& manager = GetCustomizeManager();
+    int object = 0, other = 0;
+    manager.m_categories.Add(&object, [](XT_COMMAND_GROUPS&) {});
+    manager.m_commandIcons.Add(&object, [](CXTCommandIconMap&) {});
+    manager.m_barEnumeration.Add(&object, [](const std::function<void(const CXTBarInfo&)>&) {});
+    manager.m_clearSelection.Add(&object, [] {});
+    manager.m_customizeMode.Add(&object, [](BOOL) {});
+    manager.m_dragSources.Add(&object, [](XT_DRAG_TARGETS&) {});
+    manager.m_barShown.Add(&object, [](CWnd*, BOOL) {});
+    manager.m_barAdded.Add(&object, [](const CXTBarInfo&) {});
+    manager.m_barRenamed.Add(&object, [](CWnd*, LPCSTR) {});
+    manager.m_barRemoved.Add(&object, [](CWnd*) {});
+    manager.m_barRemoved.Add(&other, [](CWnd*) {});
+    HMENU hPopup = ::CreatePopupMenu();
+    manager.SetMenuBarPopup(&object, [hPopup](UINT) { return hPopup; });
+    manager.Unregister(&object);
+    const std::pair<const char*, BOOL> contained[] = {
+        { "categories", manager.m_categories.Contains(&object) },
+        { "command icons", manager.m_commandIcons.Contains(&object) },
+        { "bar enumeration", manager.m_barEnumeration.Contains(&object) },
+        { "clear selection", manager.m_clearSelection.Contains(&object) },
+        { "customise mode", manager.m_customizeMode.Contains(&object) },
+        { "drag sources", manager.m_dragSources.Contains(&object) },
+        { "bar shown", manager.m_barShown.Contains(&object) },
+        { "bar added", manager.m_barAdded.Contains(&object) },
+        { "bar renamed", manager.m_barRenamed.Contains(&object) },
+        { "bar removed", manager.m_barRemoved.Contains(&object) },
+        { "menu bar", manager.GetMenuBarPopup(1) != nullptr },
+    };
+    for (const auto& [name, bContained] : contained)
+        EXPECT_FALSE(bContained) << name;
+    EXPECT_TRUE(manager.m_barRemoved.Contains(&other));
+    manager.Unregister(&other);
+    ::DestroyMenu(hPopup);
+}
+
+TEST(XTPersonalOptions, AChangeIsStoredAtExitOnlyWhenItsFlagSaysSo)
+{
+    AppKeyScope key("TarnixCustomizeTest", "Options");
+    for (BOOL bSaveOnExit : { TRUE, FALSE })
+    {
+        SCOPED_TRACE(bSaveOnExit);
+        CXTRegistryStore().DeleteValue("Settings", "Options");
+        {
+            // The options as the toolkit has them now, set again: stored, they change nothing.
+            CXTPersonalOptions options;
+            options.Load();
+            BYTE values[CXTPersonalOptions::count];
+            for (int i = 0; i < CXTPersonalOptions::count; ++i)
+                values[i] = options.Get(i);
+            options.Set(values);
+            options.SetSaveOnExit(bSaveOnExit);
+        }
+        BYTE* pData = nullptr;
+        UINT nBytes = 0;
+        EXPECT_EQ(bSaveOnExit, CXTRegistryStore().GetProfileBinary("Settings", "Options", &pData, &nBytes));
+        delete[] pData;
+    }
 }
 
 } // namespace

@@ -1,12 +1,19 @@
 #include "toolkit/bars/XTMenuBar.h"
 
+#include "toolkit/bars/XTCustCommandsPage.h"
+#include "toolkit/bars/XTMenuCommands.h"
+#include "toolkit/bars/XTToolBar.h"
 #include "toolkit/bars/XTMBarWndHook.h"
 #include "toolkit/bars/XTMenuBarItem.h"
 #include "toolkit/bars/XTMenuBarMDIButton.h"
 #include "toolkit/bars/XTMenuBarMenuItem.h"
 #include "toolkit/bars/XTMenuState.h"
 #include "toolkit/XTTestCanvas.h"
+#include "toolkit/bars/XTSheetRun.h"
 #include "toolkit/bars/XTTestAppKey.h"
+#include "toolkit/bars/XTTestBarIds.h"
+#include "toolkit/XTContextMenuSeen.h"
+#include "toolkit/XTRealInput.h"
 #include "toolkit/bars/XTToolsManager.h"
 #include "toolkit/frame/XTGlobalData.h"
 
@@ -645,7 +652,7 @@ TEST_F(MenuBarTest, TheUserToolsPopupGoesInOnceBeforeItsPosition)
         EXPECT_EQ(row.entries, entries);
         EXPECT_EQ(1 + (int)row.entries.size() + 3, Bar().GetItemCount());
     }
-    tools.m_bEnabled = FALSE;
+    tools.SetEnabled(FALSE);
     // The tools' popup is the manager's: out of the menus before they go.
     Bar().SetMenu(m_hMenu, m_hWindowMenu);
     for (HMENU hMenu : menus)
@@ -874,6 +881,48 @@ TEST_F(MenuBarTest, DynamicLayoutDocksAtTheFixedSizeAndFloatsAtTheRequestedWidth
         EXPECT_EQ((UINT)row.nRequested, Bar().m_nMRUWidth);
         EXPECT_EQ(size, Bar().CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH));
     }
+}
+
+TEST_F(MenuBarTest, CustomiseModeOffersTheMenusGroupsAndItsPopupsToButtonsUntilTheBarGoes)
+{
+    toolkit_test::AppKeyScope key("TarnixMenuBarTest", "Customise");
+    std::vector<std::string> categories;
+    toolkit_test::RunCustomizeSheet(m_pFrame, XT_CUST_COMMANDS, [&](CXTCustomizeSheet& sheet) {
+        CXTCustCommandsPage* pPage = dynamic_cast<CXTCustCommandsPage*>(sheet.GetActivePage());
+        ASSERT_NE(nullptr, pPage);
+        categories = toolkit_test::ListTexts(pPage->GetCategories());
+    });
+    ASSERT_EQ(6u, categories.size());
+    categories.erase(categories.begin() + 3);   // "A&&B"
+    EXPECT_EQ((std::vector<std::string>{ "File", "Edit", "View", "Window", "Help" }), categories);
+
+    // A tool bar button whose drop-down is the "&Size" popup of "&View".
+    CXTToolBar bar;
+    const UINT nButton = ID_TEST_SAVE;
+    ASSERT_TRUE(bar.CreateEx(m_pFrame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect(0, 0, 0, 0), 0xE810));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_BAR));
+    ASSERT_TRUE(bar.SetButtons(&nButton, 1));
+    CXTButtonInfo* pInfo = bar.AddDropDown(nButton);
+    ASSERT_NE(nullptr, pInfo);
+    pInfo->bManagerPopup = TRUE;
+    pInfo->nPopupID = XTMenuPathKey("&Size", XTMenuPathKey("&View"), FALSE);
+    m_pFrame->RecalcLayout();
+    CRect rcButton;
+    bar.GetItemRect(0, &rcButton);
+    bar.ClientToScreen(&rcButton);
+    std::vector<std::vector<std::string>> opened;
+    for (BOOL bMenuBar : { TRUE, FALSE })
+    {
+        if (!bMenuBar)
+            Bar().DestroyWindow();
+        bar.OnUpdateCmdUI(m_pFrame, TRUE);
+        toolkit_test::ContextMenuSeen seen =
+            toolkit_test::MenuOpenedBy([&] { toolkit_test::Click(rcButton.CenterPoint()); });
+        opened.push_back(seen.entries);
+    }
+    const std::vector<std::string> size = { std::to_string(ID_ZOOM) + " &Zoom" };
+    EXPECT_EQ((std::vector<std::vector<std::string>>{ size, {} }), opened);
+    bar.DestroyWindow();
 }
 
 } // namespace

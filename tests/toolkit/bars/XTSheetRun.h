@@ -9,11 +9,14 @@
 #include "toolkit/frame/XTDockTestFrame.h"
 
 #include "framework/Dialog.h"
+#include "framework/ListBox.h"
 #include "toolkit/XTRealInput.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace toolkit_test {
 
@@ -37,6 +40,35 @@ inline INT_PTR RunCustomizeSheet(CFrameWnd* pFrame, DWORD dwPages,
     INT_PTR nResult = sheet.DoModal();
     CDialog::SetModalHook(nullptr);
     return nResult;
+}
+
+// Where a click lands on a window, and on a list's item (screen coordinates).
+inline CPoint ScreenCentre(CWnd* pWnd)
+{
+    CRect rect;
+    pWnd->GetWindowRect(&rect);
+    return rect.CenterPoint();
+}
+
+inline CPoint ListItemCentre(CListBox& list, int nItem)
+{
+    CRect rect;
+    list.GetItemRect(nItem, &rect);
+    list.ClientToScreen(&rect);
+    return rect.CenterPoint();
+}
+
+// The texts of a list's items, in order.
+inline std::vector<std::string> ListTexts(CListBox& list)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < list.GetCount(); ++i)
+    {
+        CString strText;
+        list.GetText(i, strText);
+        texts.push_back((LPCSTR)strText);
+    }
+    return texts;
 }
 
 class SheetTestFixture : public testing::Test

@@ -778,7 +778,7 @@ TEST_F(XTToolBarTest, ToolTipsNameTheCommandAndItsFirstShortcut)
     EXPECT_EQ(-1, m_bar.OnToolHitTest(CPoint(-5, -5), &info));
     GetAccelManager().RemoveShortcut(FVIRTKEY | FCONTROL, 'N');
     GetAccelManager().RemoveShortcut(FVIRTKEY | FALT, 'K');
-    GetAccelManager().m_bChanged = FALSE;
+    GetAccelManager().SetChanged(FALSE);
     xtAfxData.m_bBarTips = bTips;
     xtAfxData.m_bBarTipKeys = bKeys;
 }

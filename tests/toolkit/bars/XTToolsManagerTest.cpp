@@ -36,7 +36,7 @@ protected:
     void SetUp() override
     {
         ::GetModuleFileNameA(nullptr, m_szProgram, sizeof(m_szProgram));
-        m_manager.m_bSaveOnDestroy = FALSE;
+        m_manager.SetSaveOnDestroy(FALSE);
         m_hWnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
         m_cool.Install(m_hWnd);
         m_manager.Enable(&m_cool, 3, 2);
@@ -103,7 +103,7 @@ TEST_F(ToolsManagerTest, StoredRecordsRoundTripAndRemovingTheLastLeavesCustomize
     m_manager.AddTool(Tool("Editor", m_szProgram, 53100, "-n", "C:\\"));
     EXPECT_TRUE(m_manager.SaveIfChanged());
     CXTToolsManager loaded;
-    loaded.m_bSaveOnDestroy = FALSE;
+    loaded.SetSaveOnDestroy(FALSE);
     ASSERT_TRUE(loaded.Load());
     ASSERT_EQ(1, loaded.GetToolCount());
     EXPECT_EQ(0, memcmp(m_manager.GetTool(0), loaded.GetTool(0), sizeof(XT_TOOL)));

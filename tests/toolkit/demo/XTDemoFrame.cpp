@@ -146,7 +146,7 @@ BOOL CXTDemoFrame::Build(const CRect& rect)
 
     // Shortcuts the user may change; the stored ones come back.
     CXTAccelManager& accel = GetAccelManager();
-    accel.m_bEnabled = TRUE;
+    accel.SetEnabled(TRUE);
     accel.Bind(this);
 
     ShowWindow(SW_SHOW);
@@ -402,6 +402,13 @@ BOOL CXTDemoFrame::AltDragOff(int nIndex)
     return m_wndTools.GetCount() == nBefore - 1;
 }
 
+void CXTDemoFrame::ClickOn(CWnd* pWnd)
+{
+    CRect rect;
+    pWnd->GetWindowRect(&rect);
+    Click(rect.CenterPoint());
+}
+
 void CXTDemoFrame::RunSheet(const std::function<void(CPropertySheet*)>& script)
 {
     CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog* pDlg) {
@@ -428,8 +435,8 @@ BOOL CXTDemoFrame::NewBarInSheet(const std::string& strName)
             pDlg->SendMessage(WM_COMMAND, IDOK);
             bNamed = TRUE;
         });
-        pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_BTN_NEW, BN_CLICKED),
-                           (LPARAM)pPage->GetDlgItem(XT_IDC_BTN_NEW)->m_hWnd);
+        ClickOn(pPage->GetDlgItem(XT_IDC_BTN_NEW));
+        PumpUntil([&] { return bNamed != FALSE; });
         CDialog::SetModalHook(sheetHook);
     });
     return bNamed;
@@ -444,10 +451,9 @@ BOOL CXTDemoFrame::SetShadowOption()
         CWnd* pCheck = pPage != nullptr ? pPage->GetDlgItem(XT_IDC_CHK_MENUSHADOWS) : nullptr;
         if (pCheck == nullptr)
             return;
-        const BOOL bChecked = pCheck->SendMessage(BM_GETCHECK) == BST_CHECKED;
-        pCheck->SendMessage(BM_SETCHECK, bChecked ? BST_UNCHECKED : BST_CHECKED);
-        pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_CHK_MENUSHADOWS, BN_CLICKED), (LPARAM)pCheck->m_hWnd);
-        bSet = TRUE;
+        const LRESULT nChecked = pCheck->SendMessage(BM_GETCHECK);
+        ClickOn(pCheck);
+        bSet = PumpUntil([&] { return pCheck->SendMessage(BM_GETCHECK) != nChecked; });
     });
     return bSet;
 }
@@ -589,8 +595,8 @@ BOOL CXTDemoFrame::AssignCtrlK()
         CWnd* pAssign = pPage->GetDlgItem(XT_IDC_BTN_ASSIGN);
         if (strShown != "Ctrl+K" || !pAssign->IsWindowEnabled())
             return;
-        pPage->SendMessage(WM_COMMAND, MAKEWPARAM(XT_IDC_BTN_ASSIGN, BN_CLICKED), (LPARAM)pAssign->m_hWnd);
-        bAssigned = pPage->GetKeyList().GetCount() > 0;
+        ClickOn(pAssign);
+        bAssigned = PumpUntil([&] { return pPage->GetKeyList().GetCount() > 0; });
     });
     return bAssigned;
 }

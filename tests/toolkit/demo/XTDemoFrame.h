@@ -43,13 +43,13 @@ public:
     void Settle();
     // Removes button nIndex of the tool bar by an Alt-drag off every bar (real input).
     BOOL AltDragOff(int nIndex);
-    // Makes a user bar with the name through the customise sheet.
+    // Makes a user bar with the name through the customise sheet ("New..." clicked).
     BOOL NewBarInSheet(const std::string& strName);
-    // Gives "Zählen" the shortcut Ctrl+K on the sheet's Keyboard page (keys typed for real).
+    // Gives "Zählen" the shortcut Ctrl+K on the sheet's Keyboard page (keys typed and "Assign" clicked).
     BOOL AssignCtrlK();
     // Types Ctrl+K to the frame, as the message loop would see it.
     void PressCtrlK();
-    // Turns "Menus have shadows." over in the sheet's Options page.
+    // Turns "Menus have shadows." over in the sheet's Options page with a click.
     BOOL SetShadowOption();
     // Opens the colour button's popup with a click (real input); the picture is
     // taken with it open, then Escape closes it.
@@ -84,6 +84,8 @@ private:
 
     // A rectangle of the window in this frame's client coordinates.
     CRect InClient(HWND hWnd, const RECT& rect) const;
+    // A click with the mouse in the middle of the window.
+    static void ClickOn(CWnd* pWnd);
     // Runs the customise sheet, handing it to the script once it shows.
     void RunSheet(const std::function<void(CPropertySheet*)>& script);
     // Writes the screen under the rectangle (screen coordinates).

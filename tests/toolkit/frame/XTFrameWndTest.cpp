@@ -209,21 +209,21 @@ protected:
         accel.AddShortcut(100, FVIRTKEY | FCONTROL, 'O');
         accel.AddShortcut(100, FVIRTKEY | FCONTROL, 'P');
         accel.AddShortcut(101, FVIRTKEY, VK_F5);
-        accel.m_bEnabled = TRUE;
+        accel.SetEnabled(TRUE);
         m_pFrame = MakeFrame<CXTMDIFrameWnd>();
         ASSERT_NE(nullptr, m_pFrame);
     }
     void TearDown() override
     {
         CXTAccelManager& accel = GetAccelManager();
-        accel.m_bEnabled = FALSE;
+        accel.SetEnabled(FALSE);
         if (m_pFrame != nullptr)
             m_pFrame->DestroyWindow();
         while (!accel.GetTable().empty())
             accel.RemoveShortcut(accel.GetTable()[0].fVirt, accel.GetTable()[0].key);
         for (const ACCEL& a : m_savedTable)
             accel.AddShortcut(a.cmd, a.fVirt, a.key);
-        accel.m_bChanged = FALSE;
+        accel.SetChanged(FALSE);
     }
 
     CXTMDIFrameWnd* m_pFrame = nullptr;
@@ -244,10 +244,10 @@ TEST_F(XTFrameShortcutTest, PopupItemsShowTheFirstShortcutAfterATabButNotInTheSy
     // As the system menu, and without the manager, the texts stay.
     m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, MAKELPARAM(0, TRUE));
     EXPECT_EQ("&Open\tCtrl+X", ItemText(hPopup, 0));
-    GetAccelManager().m_bEnabled = FALSE;
+    GetAccelManager().SetEnabled(FALSE);
     m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, MAKELPARAM(0, FALSE));
     EXPECT_EQ("&Open\tCtrl+X", ItemText(hPopup, 0));
-    GetAccelManager().m_bEnabled = TRUE;
+    GetAccelManager().SetEnabled(TRUE);
     m_pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, MAKELPARAM(0, FALSE));
 
     EXPECT_EQ("&Open\tCtrl+O", ItemText(hPopup, 0));
@@ -479,7 +479,8 @@ TEST(XTFrameCommands, UserToolStartsWithItsRecord)
     }
     pFrame->DestroyWindow();
     tools.RemoveAll();
-    tools.m_bChanged = tools.m_bResetAll = FALSE;
+    tools.SetChanged(FALSE);
+    tools.SetResetAll(FALSE);
 }
 
 TEST(XTFrameCommands, WindowListShowsTheFramesSmallIcon)
@@ -569,27 +570,29 @@ TEST(XTFrameHelperManagers, HelperClearsSaveOnDestroyAndSavesWhatIsEnabled)
     toolkit_test::AppKeyScope key("TarnixFrameTest", "Frames");
     CXTAccelManager& accel = GetAccelManager();
     CXTToolsManager& tools = GetToolsManager();
-    accel.m_bSaveOnDestroy = tools.m_bSaveOnDestroy = TRUE;
-    accel.m_bEnabled = TRUE;
-    tools.m_bEnabled = FALSE;
+    accel.SetSaveOnDestroy(TRUE);
+    tools.SetSaveOnDestroy(TRUE);
+    accel.SetEnabled(TRUE);
+    tools.SetEnabled(FALSE);
     {
         CXTFrameHelper helper;
-        EXPECT_FALSE(accel.m_bSaveOnDestroy);
-        EXPECT_FALSE(tools.m_bSaveOnDestroy);
-        EXPECT_TRUE(accel.m_bEnabled);
+        EXPECT_FALSE(accel.IsSaveOnDestroy());
+        EXPECT_FALSE(tools.IsSaveOnDestroy());
+        EXPECT_TRUE(accel.IsEnabled());
         accel.AddShortcut(300, FVIRTKEY, VK_F9);
-        tools.m_bChanged = TRUE;
+        tools.SetChanged(TRUE);
     }
     BYTE* pData = nullptr;
     UINT nBytes = 0;
     EXPECT_TRUE(CXTRegistryStore().GetProfileBinary("Settings", "Accelerators", &pData, &nBytes));
     delete[] pData;
-    EXPECT_FALSE(accel.m_bChanged);
-    EXPECT_TRUE(tools.m_bChanged);   // not enabled: not saved
+    EXPECT_FALSE(accel.IsChanged());
+    EXPECT_TRUE(tools.IsChanged());   // not enabled: not saved
     EXPECT_FALSE(CXTRegistryStore().GetProfileBinary("Settings", "Tools", &pData, &nBytes));
     accel.RemoveShortcut(FVIRTKEY, VK_F9);
-    accel.m_bEnabled = FALSE;
-    accel.m_bChanged = tools.m_bChanged = FALSE;
+    accel.SetEnabled(FALSE);
+    accel.SetChanged(FALSE);
+    tools.SetChanged(FALSE);
 }
 
 } // namespace
