@@ -150,9 +150,22 @@ void CProjectPage::ComposeFile(const CString& strPath, BOOL bFreshHead, CProject
                                CProjectFileText::LineList& written)
 {
     CLineStore store;
-    CProjectWriter(*this, store, strPath).WriteProject();
+    CProjectWriter writer(*this, store, strPath);
+    writer.WriteProject();
     written = CProjectFileText::StoreLines(store);
-    file = m_fileText.Merge(written, ProjectFormat::kSecHead, bFreshHead);
+    m_composedOrigins = writer.GetSectionOrigins();
+    file = m_fileText.Merge(written, m_composedOrigins, ProjectFormat::kSecHead, bFreshHead);
+}
+
+void CProjectPage::FileSaved(const CProjectFileText::LineList& file, const CProjectFileText::LineList& written)
+{
+    if (!m_fileText.Saved(file, written, m_composedOrigins))
+        return;
+    // The writer numbers each kind from 1 in list order; the sections of
+    // fixed name count as 1.
+    for (CMObjList* pList : { &m_buttons, &m_texts, &m_textFields, &m_aviClips, &m_sliders, &m_images, &m_listBoxes })
+        for (int i = 0; i < pList->GetSize(); ++i)
+            static_cast<CMObjCreateStruct*>((*pList)[i])->m_nFileSection = i + 1;
 }
 
 // ---------------------------------------------------------------------------
@@ -186,7 +199,7 @@ void CProjectPage::LoadProject(const CString& strPath)
         CProjectWriter writer(*this, store, strPath);
         writer.SetWarnings(FALSE);
         writer.WriteProject();
-        m_fileText.SetBaseline(CProjectFileText::StoreLines(store));
+        m_fileText.SetBaseline(CProjectFileText::StoreLines(store), writer.GetSectionOrigins(), m_correctedSections);
     }
     Modified();
     FilesChanged();
@@ -198,6 +211,7 @@ void CProjectPage::ReadProjectSettings()
     m_bDamaged = FALSE;
     m_missingFiles.clear();
     m_corrections.clear();
+    m_correctedSections.clear();
     InitWindowDefaults();
     m_pages.Reset();
     int nLevel = 0;
@@ -353,6 +367,7 @@ void CProjectPage::ReadButtons()
             continue;
         CheckObjectNumbers(ProjectFormat::ButtonSection(n));
         pButton->m_nNumber = (int)m_buttons.GetSize();
+        pButton->m_nFileSection = n;
         if (pButton->m_strStyle != "H")
             pButton->m_fontIdle.Assign(m_buttonStyle.font);
         const CString& style = pButton->m_strStyle;
@@ -394,7 +409,10 @@ void CProjectPage::ReadTexts()
     {
         CMTextCreateStruct* pText = ReadTextCreateStruct(m_settings, n, { kTextWidth, kTextHeight }, m_window.crBg);
         if (pText)
+        {
             CheckObjectNumbers(ProjectFormat::TextSection(n));
+            pText->m_nFileSection = n;
+        }
         if (pText && !AddText(pText))
         {
             delete pText;
@@ -411,7 +429,10 @@ void CProjectPage::ReadTextFields()
     {
         CViewerCreateStruct* pField = ReadTextFieldCreateStruct(m_settings, n, m_window.crBg);
         if (pField)
+        {
             CheckObjectNumbers(ProjectFormat::TextFieldSection(n));
+            pField->m_nFileSection = n;
+        }
         if (pField && !AddTextField(pField))
         {
             delete pField;
@@ -425,7 +446,10 @@ void CProjectPage::ReadImageObject()
 {
     CMObjCreateStruct* pImage = ReadImageCreateStruct(m_settings);
     if (pImage != nullptr)
+    {
         CheckObjectNumbers(ProjectFormat::ImageSection(1));
+        pImage->m_nFileSection = 1;
+    }
     if (pImage != nullptr && !AddImage(pImage))
         delete pImage;
 }
@@ -436,6 +460,7 @@ void CProjectPage::ReadObjectSection(LPCSTR lpszSection, int nType)
     if (pObject == nullptr)
         return;
     CheckObjectNumbers(lpszSection);
+    pObject->m_nFileSection = 1;
     BOOL bAdded = nType == MOBJ_AVICLIP ? AddAviClip(pObject)
                   : nType == MOBJ_SLIDER ? AddSlider(pObject)
                                          : AddListBox(pObject);
@@ -457,6 +482,7 @@ void CProjectPage::CheckObjectNumbers(LPCSTR lpszSection)
         if (value.IsEmpty() || ((digits[0] >= '0' && digits[0] <= '9') && (bSize ? nValue > 0 : nValue >= 0)))
             continue;
         m_corrections.push_back(CString(lpszSection) + " " + key + "=" + value);
+        m_correctedSections.insert((LPCSTR)CString(lpszSection));
         m_bDamaged = TRUE;
     }
 }
@@ -502,12 +528,14 @@ void CProjectPage::CorrectObjectRects()
             }
             if (!bSizeLess && !bTooLarge && !bOutside)
                 continue;
-            CString line;
-            line.Format("%s X=%ld Y=%ld W=%ld H=%ld -> X=%d Y=%d W=%d H=%d", list.pszName, rc.left, rc.top,
-                        rc.right - rc.left, rc.bottom - rc.top, nX, nY, nW, nH);
+            std::string section = list.pszName;
             if (list.bNumbered)
-                line.Insert((int)strlen(list.pszName), CString(std::to_string(i + 1).c_str()));
+                section += std::to_string(static_cast<CMObjCreateStruct*>((*list.pList)[i])->m_nFileSection);
+            CString line;
+            line.Format("%s X=%ld Y=%ld W=%ld H=%ld -> X=%d Y=%d W=%d H=%d", section.c_str(), rc.left, rc.top,
+                        rc.right - rc.left, rc.bottom - rc.top, nX, nY, nW, nH);
             m_corrections.push_back(line);
+            m_correctedSections.insert(section);
             m_bDamaged = m_bDamaged || bTooLarge;
             SetRect(&rc, nX, nY, nX + nW, nY + nH);
         }
