@@ -232,9 +232,22 @@ void CProjectFileText::SetBaseline(const LineList& written, const SectionOrigins
         m_corrected.insert(NameOf(name));
 }
 
-BOOL CProjectFileText::Saved(const LineList& saved, const LineList& written, const SectionOrigins& origins)
+BOOL CProjectFileText::IsBaseline(const LineList& written, const SectionOrigins& origins, LPCSTR lpszHead) const
 {
-    if (m_bOriginal && saved == m_original && IsBaseline(written, origins))
+    const std::string head = NameOf(lpszHead != nullptr ? lpszHead : "");
+    std::vector<FileSection> now = FileSections(written), before = FileSections(m_baseline);
+    auto isHead = [&head](const FileSection& section) { return section.name == head; };
+    now.erase(std::remove_if(now.begin(), now.end(), isHead), now.end());
+    before.erase(std::remove_if(before.begin(), before.end(), isHead), before.end());
+    return origins == m_baselineOrigins && now.size() == before.size() &&
+           std::equal(now.begin(), now.end(), before.begin(),
+                      [](const FileSection& a, const FileSection& b) { return a.lines == b.lines; });
+}
+
+BOOL CProjectFileText::Saved(const LineList& saved, const LineList& written, const SectionOrigins& origins,
+                             LPCSTR lpszHead)
+{
+    if (m_bOriginal && saved == m_original && IsBaseline(written, origins, lpszHead))
         return FALSE;
     m_original = saved;
     m_baseline = written;
@@ -252,7 +265,7 @@ LineList CProjectFileText::Merge(const LineList& written, const SectionOrigins& 
     if (!m_bOriginal)
         return written;
     // Nothing to write: also a page whose numbering has gaps keeps them.
-    if (!bFreshHead && IsBaseline(written, origins))
+    if (!bFreshHead && IsBaseline(written, origins, lpszHead))
         return m_original;
     const Written now(written), before(m_baseline, &m_baselineOrigins);
     const std::string head = NameOf(lpszHead != nullptr ? lpszHead : "");

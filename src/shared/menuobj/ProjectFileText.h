@@ -50,22 +50,21 @@ public:
 
     // The file's new lines for the writer's lines now. With bFreshHead the
     // section lpszHead is written as the writer has it (the writing editor's
-    // stamp). Nothing changed since the baseline gives the file as it is.
+    // stamp). Nothing changed since the baseline outside that section gives
+    // the file as it is.
     LineList Merge(const LineList& written, const SectionOrigins& origins, LPCSTR lpszHead, BOOL bFreshHead) const;
     // After a save: the lines saved are the file, the writer's lines the
     // baseline. TRUE when the objects now stand under the names written;
     // FALSE when the file stayed as it was, objects in their old sections.
-    BOOL Saved(const LineList& saved, const LineList& written, const SectionOrigins& origins);
+    BOOL Saved(const LineList& saved, const LineList& written, const SectionOrigins& origins, LPCSTR lpszHead);
 
     // The file's text: every line ended with CR LF.
     static std::string Text(const LineList& lines);
     static LineList StoreLines(CLineStore& store);
 
 private:
-    BOOL IsBaseline(const LineList& written, const SectionOrigins& origins) const
-    {
-        return written == m_baseline && origins == m_baselineOrigins;
-    }
+    // Whether the writer's lines are the baseline's but for the section lpszHead.
+    BOOL IsBaseline(const LineList& written, const SectionOrigins& origins, LPCSTR lpszHead) const;
 
     LineList m_original;
     LineList m_baseline;

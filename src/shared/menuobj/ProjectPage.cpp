@@ -159,7 +159,7 @@ void CProjectPage::ComposeFile(const CString& strPath, BOOL bFreshHead, CProject
 
 void CProjectPage::FileSaved(const CProjectFileText::LineList& file, const CProjectFileText::LineList& written)
 {
-    if (!m_fileText.Saved(file, written, m_composedOrigins))
+    if (!m_fileText.Saved(file, written, m_composedOrigins, ProjectFormat::kSecHead))
         return;
     // The writer numbers each kind from 1 in list order; the sections of
     // fixed name count as 1.
