@@ -61,14 +61,16 @@ TEST(PageSaveProgramTest, ADeletedButtonTakesItsKeysAlongAndTheOthersStayOnceEac
         ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\" + name, editorFolder.File(name), FALSE)) << name;
     for (LPCSTR name : { "Autorun.inf", "Velicon.ico", "Start.txt", "Sound\\Click.wav", "Sound\\Over.wav" })
         editorFolder.Write(name, ReadFileText(TemplatePath(name)));
+    ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\Tarnix.exe", folder.File("Tarnix.exe"), FALSE));
     folder.Write("klick.wav", "RIFF");
     CString path = folder.Write(
         "Velconf.ini",
-        Lines({ "[WINDOWSIZE]", "SIZETYPE=1", "W=400", "H=300", " ", "[WINDOW]", "TITLE=Seite", " ", "[BUTTON1]",
-                "ENABLE=1", "X=20", "Y=20", "W=120", "H=30", "TEXT=Eins", "FUNKTION=PLAYSOUND",
-                "DOKUMENT=_CURRENTDIR_\\klick.wav", "EIGEN=eins", " ", "[BUTTON2]", "ENABLE=1", "X=20", "Y=70",
-                "W=120", "H=30", "TEXT=Zwei", "FUNKTION=EXIT", " ", "[BUTTON5]", "ENABLE=1", "X=20", "Y=120",
-                "W=120", "H=30", "TEXT=Fuenf", "FUNKTION=EXIT", "EIGEN=fuenf", " " }));
+        Lines({ "[Tarnix]", "VERSION=Tarnix Editor 2.40 CD-Menu", "FILEVERSION=024000", " ", "[WINDOWSIZE]",
+                "SIZETYPE=1", "W=400", "H=300", " ", "[WINDOW]", "TITLE=Seite", " ", "[BUTTON1]", "ENABLE=1",
+                "X=20", "Y=20", "W=120", "H=30", "TEXT=Eins", "FUNKTION=PLAYSOUND", "DOKUMENT=_CURRENTDIR_\\klick.wav",
+                "EIGEN=eins", " ", "[BUTTON2]", "ENABLE=1", "X=20", "Y=70", "W=120", "H=30", "TEXT=Zwei",
+                "FUNKTION=EXIT", " ", "[BUTTON5]", "ENABLE=1", "X=20", "Y=120", "W=120", "H=30", "TEXT=Fuenf",
+                "FUNKTION=EXIT", "EIGEN=fuenf", " " }));
     {
         Process editor;
         HWND hFrame = nullptr;
