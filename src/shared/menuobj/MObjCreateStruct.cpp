@@ -4,7 +4,8 @@ IMPLEMENT_DYNAMIC(CMObjCreateStruct, CObject)
 
 CMObjCreateStruct::CMObjCreateStruct()
     : m_nType(0), m_nNumber(-1), m_bEnable(1), m_rect{ 0, 0, 0, 0 }, m_nID(0), m_dwStyle(0),
-      m_nRepeat(2), m_crColor(RGB(0xC0, 0xC0, 0xC0)), m_bPreset(0), m_nPageNumber(0)
+      m_nRepeat(2), m_crColor(RGB(0xC0, 0xC0, 0xC0)), m_bPreset(0), m_nPageNumber(0),
+      m_nFileSection(0)
 {
 }
 

@@ -25,7 +25,8 @@ public:
     CMObjCreateStruct(const CMObjCreateStruct&) = delete;
     CMObjCreateStruct& operator=(const CMObjCreateStruct&) = delete;
 
-    // Takes every field of the other struct; the font through CFontDesc::Assign.
+    // Takes every field of the other struct but m_nFileSection; the font
+    // through CFontDesc::Assign.
     void Copy(const CMObjCreateStruct& other);
 
     int m_nType;               // kind code, set by the container
@@ -44,4 +45,9 @@ public:
     int m_nPageNumber;         // the project page the object was made on
     CString m_strSpare1;
     CString m_strSpare2;
+
+    // The number of the page-file section the object was read from (1 for a
+    // section of fixed name), 0 for an object not read from the file. A copy
+    // is another object and starts at 0: never copied.
+    int m_nFileSection;
 };

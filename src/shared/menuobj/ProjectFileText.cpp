@@ -11,6 +11,7 @@
 namespace {
 
 typedef CProjectFileText::LineList LineList;
+typedef CProjectFileText::SectionOrigins SectionOrigins;
 
 // White space as the profile functions skip it around lines, names and values.
 bool IsBlank(char ch)
@@ -49,28 +50,42 @@ bool SectionName(const std::string& line, std::string& strName)
     return true;
 }
 
-// The key of a "KEY=value" line; empty for any other line.
+// The key of a line inside a section: the name before "=", or the whole line
+// when it has none, which readers take as the key without a value; empty for
+// a blank line.
 std::string KeyName(const std::string& line)
 {
     size_t nEquals = line.find('=');
-    return nEquals == std::string::npos ? std::string() : NameOf(line.substr(0, nEquals));
+    return NameOf(nEquals == std::string::npos ? line : line.substr(0, nEquals));
 }
 
-// The writer's lines by section: keys in order with their lines.
+// The key lines of a section in order: each key with its line.
+typedef std::vector<std::pair<std::string, std::string>> KeyLines;
+
+// The writer's lines by section.
 struct Written
 {
     std::vector<std::string> order;
-    std::map<std::string, std::vector<std::pair<std::string, std::string>>> sections;
+    std::map<std::string, KeyLines> sections;
+    std::map<std::string, std::string> headers;
 
-    explicit Written(const LineList& lines)
+    // With pOrigins, an object's section is filed under the section it was read from.
+    explicit Written(const LineList& lines, const SectionOrigins* pOrigins = nullptr)
     {
-        std::vector<std::pair<std::string, std::string>>* pKeys = nullptr;
+        KeyLines* pKeys = nullptr;
         for (const std::string& line : lines)
         {
             std::string name;
             if (SectionName(line, name))
             {
+                if (pOrigins != nullptr)
+                {
+                    auto origin = pOrigins->find(name);
+                    if (origin != pOrigins->end() && !origin->second.empty())
+                        name = origin->second;
+                }
                 order.push_back(name);
+                headers.emplace(name, line);
                 pKeys = &sections[name];
                 continue;
             }
@@ -79,14 +94,14 @@ struct Written
                 pKeys->emplace_back(key, line);
         }
     }
-    const std::vector<std::pair<std::string, std::string>>* Find(const std::string& name) const
+    const KeyLines* Find(const std::string& name) const
     {
         auto found = sections.find(name);
         return found == sections.end() ? nullptr : &found->second;
     }
 };
 
-const std::string* FindKey(const std::vector<std::pair<std::string, std::string>>* pKeys, const std::string& key)
+const std::string* FindKey(const KeyLines* pKeys, const std::string& key)
 {
     if (pKeys != nullptr)
         for (const auto& entry : *pKeys)
@@ -100,6 +115,78 @@ struct FileSection
     std::string name;   // empty for the lines before the first header
     LineList lines;     // the header first
 };
+
+std::vector<FileSection> FileSections(const LineList& lines)
+{
+    std::vector<FileSection> file(1);
+    for (const std::string& line : lines)
+    {
+        std::string name;
+        if (SectionName(line, name))
+            file.push_back({ name, {} });
+        file.back().lines.push_back(line);
+    }
+    return file;
+}
+
+// A section of the file with the writer's keys now: a key written with its
+// baseline value keeps its line unless bAllKeys; a changed key replaces its
+// line or joins the keys; a key written at the baseline and no more goes.
+FileSection MergeSection(const FileSection& section, const KeyLines& now, const KeyLines* pBefore, bool bAllKeys)
+{
+    FileSection out{ section.name, { section.lines[0] } };
+    size_t nAfterKeys = 1;
+    std::set<std::string> seenKeys;
+    for (size_t n = 1; n < section.lines.size(); ++n)
+    {
+        const std::string& line = section.lines[n];
+        std::string key = KeyName(line);
+        // Readers take a key's first line only; later ones stay as they are.
+        if (key.empty() || !seenKeys.insert(key).second)
+        {
+            out.lines.push_back(line);
+            if (!key.empty())
+                nAfterKeys = out.lines.size();
+            continue;
+        }
+        const std::string* pNew = FindKey(&now, key);
+        const std::string* pOld = FindKey(pBefore, key);
+        if (pNew == nullptr && pOld != nullptr)
+            continue;
+        out.lines.push_back(pNew != nullptr && (bAllKeys || pOld == nullptr || *pOld != *pNew) ? *pNew : line);
+        nAfterKeys = out.lines.size();
+    }
+    for (const auto& entry : now)
+    {
+        if (seenKeys.count(entry.first) > 0)
+            continue;
+        const std::string* pOld = FindKey(pBefore, entry.first);
+        if (!bAllKeys && pOld != nullptr && *pOld == entry.second)
+            continue;
+        out.lines.insert(out.lines.begin() + (ptrdiff_t)nAfterKeys++, entry.second);
+    }
+    return out;
+}
+
+// The section of an object under a new number, or of a new object: all its
+// keys, then the keys of the section it leaves that the writer neither
+// writes nor wrote (keys of other programs, values read and never written).
+FileSection FreshObjectSection(const std::string& header, const KeyLines& now, const FileSection* pLeft,
+                               const KeyLines* pBefore)
+{
+    FileSection out{ std::string(), { header } };
+    for (const auto& entry : now)
+        out.lines.push_back(entry.second);
+    std::set<std::string> seenKeys;
+    for (size_t n = 1; pLeft != nullptr && n < pLeft->lines.size(); ++n)
+    {
+        std::string key = KeyName(pLeft->lines[n]);
+        if (!key.empty() && seenKeys.insert(key).second && FindKey(&now, key) == nullptr &&
+            FindKey(pBefore, key) == nullptr)
+            out.lines.push_back(pLeft->lines[n]);
+    }
+    return out;
+}
 
 } // namespace
 
@@ -140,113 +227,137 @@ void CProjectFileText::Reset()
 {
     m_original.clear();
     m_baseline.clear();
+    m_baselineOrigins.clear();
+    m_corrected.clear();
     m_bOriginal = FALSE;
     m_bCut = FALSE;
 }
 
-void CProjectFileText::Saved(const LineList& saved, const LineList& written)
+void CProjectFileText::SetBaseline(const LineList& written, const SectionOrigins& origins,
+                                   const std::set<std::string>& corrected)
 {
-    m_original = saved;
     m_baseline = written;
-    m_bOriginal = TRUE;
+    m_baselineOrigins = origins;
+    m_corrected.clear();
+    for (const std::string& name : corrected)
+        m_corrected.insert(NameOf(name));
 }
 
-LineList CProjectFileText::Merge(const LineList& written, LPCSTR lpszHead, BOOL bFreshHead) const
+BOOL CProjectFileText::IsBaseline(const LineList& written, const SectionOrigins& origins, LPCSTR lpszHead) const
+{
+    const std::string head = NameOf(lpszHead != nullptr ? lpszHead : "");
+    std::vector<FileSection> now = FileSections(written), before = FileSections(m_baseline);
+    auto isHead = [&head](const FileSection& section) { return section.name == head; };
+    now.erase(std::remove_if(now.begin(), now.end(), isHead), now.end());
+    before.erase(std::remove_if(before.begin(), before.end(), isHead), before.end());
+    return origins == m_baselineOrigins && now.size() == before.size() &&
+           std::equal(now.begin(), now.end(), before.begin(),
+                      [](const FileSection& a, const FileSection& b) { return a.lines == b.lines; });
+}
+
+BOOL CProjectFileText::Saved(const LineList& saved, const LineList& written, const SectionOrigins& origins,
+                             LPCSTR lpszHead)
+{
+    if (m_bOriginal && saved == m_original && IsBaseline(written, origins, lpszHead))
+        return FALSE;
+    m_original = saved;
+    m_baseline = written;
+    m_baselineOrigins.clear();
+    for (const auto& entry : origins)
+        m_baselineOrigins[entry.first] = entry.first;
+    m_corrected.clear();
+    m_bOriginal = TRUE;
+    return TRUE;
+}
+
+LineList CProjectFileText::Merge(const LineList& written, const SectionOrigins& origins, LPCSTR lpszHead,
+                                 BOOL bFreshHead) const
 {
     if (!m_bOriginal)
         return written;
-    const Written now(written), before(m_baseline);
+    // Nothing to write: also a page whose numbering has gaps keeps them.
+    if (!bFreshHead && IsBaseline(written, origins, lpszHead))
+        return m_original;
+    const Written now(written), before(m_baseline, &m_baselineOrigins);
     const std::string head = NameOf(lpszHead != nullptr ? lpszHead : "");
+    std::set<std::string> objectSections;   // the file's sections that objects were read from
+    for (const auto& entry : m_baselineOrigins)
+        objectSections.insert(entry.second);
+    auto pageBaseline = [&](const std::string& name) {
+        return name == head ? (bFreshHead ? nullptr : now.Find(name)) : before.Find(name);
+    };
 
-    std::vector<FileSection> file(1);
-    for (const std::string& line : m_original)
-    {
-        std::string name;
-        if (SectionName(line, name))
-            file.push_back({ name, {} });
-        file.back().lines.push_back(line);
-    }
-
-    std::vector<FileSection> result;
-    std::set<std::string> merged;   // sections of the writer found in the file
-    result.push_back(file[0]);
+    const std::vector<FileSection> file = FileSections(m_original);
+    std::vector<FileSection> result{ file[0] };
+    std::set<std::string> placed;                    // written sections standing in the result
+    std::map<std::string, const FileSection*> left;  // the first section of each name, as read
     for (size_t i = 1; i < file.size(); ++i)
     {
         const FileSection& section = file[i];
+        const std::string& name = section.name;
+        left.emplace(name, &section);
         // Readers take a section's first occurrence only; later ones stay as they are.
-        if (!merged.insert(section.name).second)
+        if (placed.count(name) > 0)
         {
             result.push_back(section);
             continue;
         }
-        const auto* pNow = now.Find(section.name);
-        const auto* pBefore = section.name == head ? (bFreshHead ? nullptr : pNow) : before.Find(section.name);
+        const KeyLines* pNow = now.Find(name);
+        auto origin = origins.find(name);
+        if (objectSections.count(name) > 0 || origin != origins.end())
+        {
+            // An object's section stays with the object read from it while it
+            // keeps its number; it goes with a deleted or renumbered object,
+            // and makes way for an object new under its name.
+            if (origin != origins.end() && origin->second == name && pNow != nullptr)
+            {
+                const KeyLines* pBefore = before.Find(name);
+                bool bAllKeys = m_corrected.count(name) > 0 || pBefore == nullptr || *pBefore != *pNow;
+                result.push_back(MergeSection(section, *pNow, pBefore, bAllKeys));
+                placed.insert(name);
+            }
+            continue;
+        }
         if (pNow == nullptr)
         {
-            merged.erase(section.name);
-            // Written at the baseline and no more: the object is gone.
-            if (before.Find(section.name) == nullptr)
+            // Written at the baseline and no more: gone from the page.
+            if (before.Find(name) == nullptr)
                 result.push_back(section);
             continue;
         }
-        FileSection out{ section.name, { section.lines[0] } };
-        size_t nAfterKeys = 1;
-        std::set<std::string> seenKeys;
-        for (size_t n = 1; n < section.lines.size(); ++n)
-        {
-            const std::string& line = section.lines[n];
-            std::string key = KeyName(line);
-            if (key.empty() || !seenKeys.insert(key).second)
-            {
-                out.lines.push_back(line);
-                if (!key.empty())
-                    nAfterKeys = out.lines.size();
-                continue;
-            }
-            const std::string* pNew = FindKey(pNow, key);
-            const std::string* pOld = FindKey(pBefore, key);
-            if (pNew == nullptr && pOld != nullptr)
-                continue;
-            out.lines.push_back(pNew != nullptr && (pOld == nullptr || *pOld != *pNew) ? *pNew : line);
-            nAfterKeys = out.lines.size();
-        }
-        for (const auto& entry : *pNow)
-        {
-            if (seenKeys.count(entry.first) > 0)
-                continue;
-            const std::string* pOld = FindKey(pBefore, entry.first);
-            if (pOld != nullptr && *pOld == entry.second)
-                continue;
-            out.lines.insert(out.lines.begin() + (ptrdiff_t)nAfterKeys++, entry.second);
-        }
-        result.push_back(out);
+        result.push_back(MergeSection(section, *pNow, pageBaseline(name), false));
+        placed.insert(name);
     }
 
     // Sections the file lacks go after the writer's section before them.
     for (size_t i = 0; i < now.order.size(); ++i)
     {
         const std::string& name = now.order[i];
-        if (merged.count(name) > 0)
+        if (placed.count(name) > 0)
             continue;
-        const auto* pBefore = name == head ? (bFreshHead ? nullptr : now.Find(name)) : before.Find(name);
-        FileSection out{ name, {} };
-        for (const std::string& line : written)
+        const KeyLines& keys = *now.Find(name);
+        FileSection out;
+        auto origin = origins.find(name);
+        if (origin != origins.end())
         {
-            std::string header;
-            if (SectionName(line, header) && header == name)
+            auto found = left.find(origin->second);
+            out = FreshObjectSection(now.headers.at(name), keys, found != left.end() ? found->second : nullptr,
+                                     before.Find(origin->second));
+        }
+        else
+        {
+            const KeyLines* pBefore = pageBaseline(name);
+            out.lines.push_back(now.headers.at(name));
+            for (const auto& entry : keys)
             {
-                out.lines.push_back(line);
-                break;
+                const std::string* pOld = FindKey(pBefore, entry.first);
+                if (pOld == nullptr || *pOld != entry.second)
+                    out.lines.push_back(entry.second);
             }
+            if (out.lines.size() < 2)
+                continue;
         }
-        for (const auto& entry : *now.Find(name))
-        {
-            const std::string* pOld = FindKey(pBefore, entry.first);
-            if (pOld == nullptr || *pOld != entry.second)
-                out.lines.push_back(entry.second);
-        }
-        if (out.lines.size() < 2)
-            continue;
+        out.name = name;
         out.lines.push_back(" ");
         size_t nAt = 1;
         for (size_t k = i; k-- > 0;)
@@ -260,7 +371,7 @@ LineList CProjectFileText::Merge(const LineList& written, LPCSTR lpszHead, BOOL 
             }
         }
         result.insert(result.begin() + (ptrdiff_t)nAt, out);
-        merged.insert(name);
+        placed.insert(name);
     }
 
     LineList lines;

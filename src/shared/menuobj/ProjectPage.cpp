@@ -150,9 +150,22 @@ void CProjectPage::ComposeFile(const CString& strPath, BOOL bFreshHead, CProject
                                CProjectFileText::LineList& written)
 {
     CLineStore store;
-    CProjectWriter(*this, store, strPath).WriteProject();
+    CProjectWriter writer(*this, store, strPath);
+    writer.WriteProject();
     written = CProjectFileText::StoreLines(store);
-    file = m_fileText.Merge(written, ProjectFormat::kSecHead, bFreshHead);
+    m_composedOrigins = writer.GetSectionOrigins();
+    file = m_fileText.Merge(written, m_composedOrigins, ProjectFormat::kSecHead, bFreshHead);
+}
+
+void CProjectPage::FileSaved(const CProjectFileText::LineList& file, const CProjectFileText::LineList& written)
+{
+    if (!m_fileText.Saved(file, written, m_composedOrigins, ProjectFormat::kSecHead))
+        return;
+    // The writer numbers each kind from 1 in list order; the sections of
+    // fixed name count as 1.
+    for (CMObjList* pList : { &m_buttons, &m_texts, &m_textFields, &m_aviClips, &m_sliders, &m_images, &m_listBoxes })
+        for (int i = 0; i < pList->GetSize(); ++i)
+            static_cast<CMObjCreateStruct*>((*pList)[i])->m_nFileSection = i + 1;
 }
 
 // ---------------------------------------------------------------------------
@@ -186,7 +199,7 @@ void CProjectPage::LoadProject(const CString& strPath)
         CProjectWriter writer(*this, store, strPath);
         writer.SetWarnings(FALSE);
         writer.WriteProject();
-        m_fileText.SetBaseline(CProjectFileText::StoreLines(store));
+        m_fileText.SetBaseline(CProjectFileText::StoreLines(store), writer.GetSectionOrigins(), m_correctedSections);
     }
     Modified();
     FilesChanged();
@@ -209,6 +222,7 @@ void CProjectPage::ReadProjectSettings()
     m_bDamaged = FALSE;
     m_missingFiles.clear();
     m_corrections.clear();
+    m_correctedSections.clear();
     InitWindowDefaults();
     m_pages.Reset();
     int nLevel = 0;
@@ -364,6 +378,7 @@ void CProjectPage::ReadButtons()
             continue;
         CheckObjectNumbers(ProjectFormat::ButtonSection(n));
         pButton->m_nNumber = (int)m_buttons.GetSize();
+        pButton->m_nFileSection = n;
         if (pButton->m_strStyle != "H")
             pButton->m_fontIdle.Assign(m_buttonStyle.font);
         const CString& style = pButton->m_strStyle;
@@ -405,7 +420,10 @@ void CProjectPage::ReadTexts()
     {
         CMTextCreateStruct* pText = ReadTextCreateStruct(m_settings, n, { kTextWidth, kTextHeight }, m_window.crBg);
         if (pText)
+        {
             CheckObjectNumbers(ProjectFormat::TextSection(n));
+            pText->m_nFileSection = n;
+        }
         if (pText && !AddText(pText))
         {
             delete pText;
@@ -422,7 +440,10 @@ void CProjectPage::ReadTextFields()
     {
         CViewerCreateStruct* pField = ReadTextFieldCreateStruct(m_settings, n, m_window.crBg);
         if (pField)
+        {
             CheckObjectNumbers(ProjectFormat::TextFieldSection(n));
+            pField->m_nFileSection = n;
+        }
         if (pField && !AddTextField(pField))
         {
             delete pField;
@@ -436,7 +457,10 @@ void CProjectPage::ReadImageObject()
 {
     CMObjCreateStruct* pImage = ReadImageCreateStruct(m_settings);
     if (pImage != nullptr)
+    {
         CheckObjectNumbers(ProjectFormat::ImageSection(1));
+        pImage->m_nFileSection = 1;
+    }
     if (pImage != nullptr && !AddImage(pImage))
         delete pImage;
 }
@@ -447,6 +471,7 @@ void CProjectPage::ReadObjectSection(LPCSTR lpszSection, int nType)
     if (pObject == nullptr)
         return;
     CheckObjectNumbers(lpszSection);
+    pObject->m_nFileSection = 1;
     BOOL bAdded = nType == MOBJ_AVICLIP ? AddAviClip(pObject)
                   : nType == MOBJ_SLIDER ? AddSlider(pObject)
                                          : AddListBox(pObject);
@@ -468,6 +493,7 @@ void CProjectPage::CheckObjectNumbers(LPCSTR lpszSection)
         if (value.IsEmpty() || ((digits[0] >= '0' && digits[0] <= '9') && (bSize ? nValue > 0 : nValue >= 0)))
             continue;
         m_corrections.push_back(CString(lpszSection) + " " + key + "=" + value);
+        m_correctedSections.insert((LPCSTR)CString(lpszSection));
         m_bDamaged = TRUE;
     }
 }
@@ -494,13 +520,15 @@ void CProjectPage::CorrectObjectRects()
             BOOL bTooLarge = FALSE;
             if (!FitObjectToPage(rc, { m_window.nW, m_window.nH }, list.size, bTooLarge))
                 continue;
-            CString line;
-            line.Format("%s X=%ld Y=%ld W=%ld H=%ld -> X=%ld Y=%ld W=%ld H=%ld", list.pszName, stored.left, stored.top,
-                        stored.right - stored.left, stored.bottom - stored.top, rc.left, rc.top, rc.right - rc.left,
-                        rc.bottom - rc.top);
+            std::string section = list.pszName;
             if (list.bNumbered)
-                line.Insert((int)strlen(list.pszName), CString(std::to_string(i + 1).c_str()));
+                section += std::to_string(static_cast<CMObjCreateStruct*>((*list.pList)[i])->m_nFileSection);
+            CString line;
+            line.Format("%s X=%ld Y=%ld W=%ld H=%ld -> X=%ld Y=%ld W=%ld H=%ld", section.c_str(), stored.left,
+                        stored.top, stored.right - stored.left, stored.bottom - stored.top, rc.left, rc.top,
+                        rc.right - rc.left, rc.bottom - rc.top);
             m_corrections.push_back(line);
+            m_correctedSections.insert(section);
             m_bDamaged = m_bDamaged || bTooLarge;
         }
 }

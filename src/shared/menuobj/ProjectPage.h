@@ -14,6 +14,8 @@
 #include "shared/support/FontDesc.h"
 #include "shared/support/ProjectSettings.h"
 
+#include <set>
+#include <string>
 #include <vector>
 
 class CMButCreateStruct;
@@ -164,8 +166,8 @@ public:
     const std::vector<CString>& GetMissingFiles() const { return m_missingFiles; }
     // What the last read put right so that every object can be seen and
     // selected inside the page, one line each ("BUTTON2 W=99999"); the places
-    // are corrected in memory only, the file keeps its lines until the author
-    // edits the object.
+    // are corrected in memory only, the file keeps its lines until a save
+    // that changes it, which writes the corrected objects in full.
     const std::vector<CString>& GetCorrections() const { return m_corrections; }
     // Whether the file was damaged: cut inside a line, or a place or size that
     // is no number, below 0 or larger than the page. (An object wholly beyond
@@ -178,11 +180,9 @@ public:
                      CProjectFileText::LineList& written);
     // The next save writes the writer's lines alone.
     void ForgetFileText() { m_fileText.Reset(); }
-    // After the file was saved: what it now holds is what the next save starts from.
-    void FileSaved(const CProjectFileText::LineList& file, const CProjectFileText::LineList& written)
-    {
-        m_fileText.Saved(file, written);
-    }
+    // After the file was saved: what it now holds is what the next save
+    // starts from, each object in the section it was written to.
+    void FileSaved(const CProjectFileText::LineList& file, const CProjectFileText::LineList& written);
     // The item text of popup nNumber as read or last set; empty when none.
     CString GetPopupMenuText(int nNumber) const
     {
@@ -410,6 +410,8 @@ private:
     BOOL m_bHiddenObjects;
     std::vector<CString> m_missingFiles;
     std::vector<CString> m_corrections;
+    std::set<std::string> m_correctedSections;   // of the objects named in m_corrections
+    CProjectFileText::SectionOrigins m_composedOrigins;   // of the last ComposeFile
     BOOL m_bDamaged;
     CProjectPageOwner* m_pOwner;
     CBuildFileList m_fileLists[FILES_LIST_COUNT];

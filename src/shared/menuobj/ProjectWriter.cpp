@@ -49,6 +49,20 @@ void CProjectWriter::Section(LPCSTR lpszName)
     m_lines.AddLine(CString("[") + lpszName + "]");
 }
 
+void CProjectWriter::ObjectSection(const CString& strName, const CString& strOrigin)
+{
+    Section(strName);
+    CString name = strName, origin = strOrigin;
+    name.MakeUpper();
+    origin.MakeUpper();
+    m_origins[(LPCSTR)name] = (LPCSTR)origin;
+}
+
+void CProjectWriter::ObjectSection(CString (*sectionName)(int), int nNumber, int nFileSection)
+{
+    ObjectSection(sectionName(nNumber), nFileSection > 0 ? sectionName(nFileSection) : CString());
+}
+
 void CProjectWriter::EndSection()
 {
     m_lines.AddLine(kSectionEnd);
@@ -121,6 +135,7 @@ void CProjectWriter::WriteFontKeys(LPCSTR lpszPrefix, const CFontDesc& font)
 void CProjectWriter::WriteProject()
 {
     m_lines.RemoveAll();
+    m_origins.clear();
     WriteHeaderSection();
     WriteMenuTypeSection(m_page.m_nMenuLevel, m_page.m_strMainFile);
     WriteWindowSections(m_page.m_window.strTitle);
@@ -138,6 +153,7 @@ void CProjectWriter::WriteSubmenuProject(const CString& strTitle, const CString&
                                          const CString& strExitText)
 {
     m_lines.RemoveAll();
+    m_origins.clear();
     WriteHeaderSection();
     WriteMenuTypeSection(1, m_page.m_strProjectFileName);
     WriteWindowSections(strTitle);
@@ -162,7 +178,7 @@ void CProjectWriter::WriteSubmenuProject(const CString& strTitle, const CString&
         WriteButtonSection(2, exit);
     }
     if (!strTitle.IsEmpty())
-        WriteTextSection(1, kSubTitleX, kSubTitleY, strTitle, m_page.m_defaultTextFont);
+        WriteTextSection(1, 0, kSubTitleX, kSubTitleY, strTitle, m_page.m_defaultTextFont);
     WriteTooltipSection();
 }
 
@@ -273,7 +289,7 @@ void CProjectWriter::WriteButtonSection(int nNumber, CMButCreateStruct& button)
     BOOL bWarn = keyword.Left(7) != "MESSAGE";
     button.m_strText.Trim();
 
-    Section(ButtonSection(nNumber));
+    ObjectSection(ButtonSection, nNumber, button.m_nFileSection);
     Key(kKeyEnable, button.m_bEnable ? 1 : 0);
     Key(kKeyX, (int)button.m_rect.left);
     Key(kKeyY, (int)button.m_rect.top);
@@ -331,13 +347,15 @@ void CProjectWriter::WriteTextObjects()
     for (int i = 0; i < m_page.m_texts.GetSize(); ++i)
     {
         const CMTextCreateStruct* pText = static_cast<CMTextCreateStruct*>(m_page.m_texts[i]);
-        WriteTextSection(i + 1, pText->m_rect.left, pText->m_rect.top, pText->m_strText, pText->m_font);
+        WriteTextSection(i + 1, pText->m_nFileSection, pText->m_rect.left, pText->m_rect.top, pText->m_strText,
+                         pText->m_font);
     }
 }
 
-void CProjectWriter::WriteTextSection(int nNumber, int nX, int nY, const CString& strText, const CFontDesc& font)
+void CProjectWriter::WriteTextSection(int nNumber, int nFileSection, int nX, int nY, const CString& strText,
+                                      const CFontDesc& font)
 {
-    Section(TextSection(nNumber));
+    ObjectSection(TextSection, nNumber, nFileSection);
     Key(kKeyX, nX);
     Key(kKeyY, nY);
     Key(kKeyText, strText);
@@ -350,7 +368,7 @@ void CProjectWriter::WriteTextFields()
     for (int i = 0; i < m_page.m_textFields.GetSize(); ++i)
     {
         const CViewerCreateStruct* pField = static_cast<CViewerCreateStruct*>(m_page.m_textFields[i]);
-        Section(TextFieldSection(i + 1));
+        ObjectSection(TextFieldSection, i + 1, pField->m_nFileSection);
         Key(kKeyX, (int)pField->m_rect.left);
         Key(kKeyY, (int)pField->m_rect.top);
         Key(kKeyW, (int)(pField->m_rect.right - pField->m_rect.left));
@@ -364,7 +382,7 @@ void CProjectWriter::WriteTextFields()
 
 void CProjectWriter::WriteObjectSection(LPCSTR lpszSection, const CMObjCreateStruct& object, BOOL bEditorKeys)
 {
-    Section(lpszSection);
+    ObjectSection(lpszSection, object.m_nFileSection > 0 ? CString(lpszSection) : CString());
     Key(kKeyEnable, 1);
     PathKey(kKeyFile, object.m_strText, TRUE);
     Key(kKeyX, (int)object.m_rect.left);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "framework/Afx.h"
+#include "shared/menuobj/ProjectFileText.h"
 
 class CFontDesc;
 class CLineStore;
@@ -32,6 +33,9 @@ public:
     void WriteSubmenuProject(const CString& strTitle, const CString& strBackText, BOOL bExit,
                              const CString& strExitText);
 
+    // The object sections written, each with the section its object was read from.
+    const CProjectFileText::SectionOrigins& GetSectionOrigins() const { return m_origins; }
+
     // A text value as one line: in the tooltip text CR LF becomes "\n"; any
     // other CR or LF becomes "<BR>".
     static CString OneLine(const CString& strText, BOOL bEncodeLineBreaks);
@@ -46,7 +50,8 @@ private:
     void WriteButtonSection(int nNumber, CMButCreateStruct& button);
     void WritePopupMenuSection(const CMButCreateStruct& button);
     void WriteTextObjects();
-    void WriteTextSection(int nNumber, int nX, int nY, const CString& strText, const CFontDesc& font);
+    void WriteTextSection(int nNumber, int nFileSection, int nX, int nY, const CString& strText,
+                          const CFontDesc& font);
     void WriteTextFields();
     void WriteObjectSections();
     void WriteObjectSection(LPCSTR lpszSection, const CMObjCreateStruct& object, BOOL bEditorKeys);
@@ -56,6 +61,10 @@ private:
     void WriteFontKeys(LPCSTR lpszPrefix, const CFontDesc& font);
 
     void Section(LPCSTR lpszName);
+    // The header of an object's section, noted with the section the object
+    // was read from (empty, or nFileSection 0, for none).
+    void ObjectSection(const CString& strName, const CString& strOrigin);
+    void ObjectSection(CString (*sectionName)(int), int nNumber, int nFileSection);
     void EndSection();
     void Key(LPCSTR lpszKey, const CString& strValue);
     void Key(LPCSTR lpszKey, int nValue);
@@ -66,4 +75,5 @@ private:
     CLineStore& m_lines;
     CString m_strFolder;
     BOOL m_bWarn = TRUE;
+    CProjectFileText::SectionOrigins m_origins;
 };

@@ -17,7 +17,9 @@ using editor_testing::CopyProject;
 using editor_testing::CopySample;
 using editor_testing::Click;
 using editor_testing::FindDialog;
+using editor_testing::OpenThroughRecentList;
 using editor_testing::Process;
+using editor_testing::SaveAndClose;
 using editor_testing::WaitFor;
 using editor_testing::WaitForFile;
 using editor_testing::TemplatePath;
@@ -28,8 +30,7 @@ using testing_support::TempFolder;
 
 namespace {
 
-// The editor's own registry key: the program under test runs with a fresh one.
-const char kProgramKey[] = "Software\\Morvadeth\\Tarnix 2";
+const char* const kProgramKey = editor_testing::kEditorProgramKey;
 
 // Chooses a new project in the Start Center, names its folder in the dialog
 // of that caption and waits for the project's window.
@@ -309,37 +310,6 @@ HWND InsertButtonThroughSheet(HWND hFrame, HWND hChild, LPCSTR pszSheetCaption)
     Click(hSheet, IDOK);
     HWND hView = GetWindow(hChild, GW_CHILD);
     return WaitFor([&] { return FindDescendant(hView, nullptr, 5000); }) ? hView : nullptr;
-}
-
-// Opens the page in TarnixEd.exe through the Start Center's recent list;
-// gives the page's window.
-HWND OpenThroughRecentList(Process& editor, const TempFolder& editorFolder, const CString& strPath, HWND& hFrame)
-{
-    HKEY hKey = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, CString(kProgramKey) + "\\Recent File List", 0, nullptr, 0, KEY_WRITE,
-                        nullptr, &hKey, nullptr) != ERROR_SUCCESS)
-        return nullptr;
-    RegSetValueExA(hKey, "File1", 0, REG_SZ, (const BYTE*)(LPCSTR)strPath, strPath.GetLength() + 1);
-    RegCloseKey(hKey);
-    HWND hStart = nullptr;
-    if (!StartAtStartCenter(editor, editorFolder.File("TarnixEd.exe"), editorFolder.Path(), hFrame, hStart))
-        return nullptr;
-    Click(hStart, IDC_START_OPEN);
-    HWND hOpen = WaitFor([] { return FindDialog("Projekt öffnen"); });
-    if (hOpen == nullptr)
-        return nullptr;
-    Click(hOpen, IDOK);
-    CString name = strPath.Mid(strPath.ReverseFind('\\') + 1);
-    HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
-    return WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, name); });
-}
-
-// The Save command, then the frame closed: true when the editor ended at
-// once, without a question, and cleanly.
-bool SaveAndClose(Process& editor, HWND hFrame)
-{
-    PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
-    return editor.CloseAndWait(hFrame) && editor.ExitCode() == 0;
 }
 
 // Opens the page, saves it with no edit and closes the editor.

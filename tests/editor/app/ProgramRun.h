@@ -3,6 +3,9 @@
 #pragma once
 
 #include "framework/String.h"
+#include "helpers/TestSupport.h"
+
+#include "editor/resource.h"
 
 #include <windows.h>
 
@@ -140,6 +143,41 @@ inline bool StartAtStartCenter(Process& editor, const CString& strProgram, const
 inline void Click(HWND hDlg, int nID)
 {
     PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)GetDlgItem(hDlg, nID));
+}
+
+// The editor's own registry key: the program under test runs with a fresh one.
+inline constexpr char kEditorProgramKey[] = "Software\\Morvadeth\\Tarnix 2";
+
+// Opens the page in TarnixEd.exe through the Start Center's recent list;
+// gives the page's window.
+inline HWND OpenThroughRecentList(Process& editor, const testing_support::TempFolder& editorFolder,
+                                  const CString& strPath, HWND& hFrame)
+{
+    HKEY hKey = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, CString(kEditorProgramKey) + "\\Recent File List", 0, nullptr, 0,
+                        KEY_WRITE, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+        return nullptr;
+    RegSetValueExA(hKey, "File1", 0, REG_SZ, (const BYTE*)(LPCSTR)strPath, strPath.GetLength() + 1);
+    RegCloseKey(hKey);
+    HWND hStart = nullptr;
+    if (!StartAtStartCenter(editor, editorFolder.File("TarnixEd.exe"), editorFolder.Path(), hFrame, hStart))
+        return nullptr;
+    Click(hStart, IDC_START_OPEN);
+    HWND hOpen = WaitFor([] { return FindDialog("Projekt öffnen"); });
+    if (hOpen == nullptr)
+        return nullptr;
+    Click(hOpen, IDOK);
+    CString name = strPath.Mid(strPath.ReverseFind('\\') + 1);
+    HWND hClient = FindWindowExA(hFrame, nullptr, "MDIClient", nullptr);
+    return WaitFor([&] { return FindWindowExA(hClient, nullptr, nullptr, name); });
+}
+
+// The Save command, then the frame closed: true when the editor ended at
+// once, without a question, and cleanly.
+inline bool SaveAndClose(Process& editor, HWND hFrame)
+{
+    PostMessageA(hFrame, WM_COMMAND, ID_FILE_SAVE, 0);
+    return editor.CloseAndWait(hFrame) && editor.ExitCode() == 0;
 }
 
 } // namespace editor_testing

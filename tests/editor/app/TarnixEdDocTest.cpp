@@ -9,11 +9,16 @@
 #include "shared/menuobj/ActionKeywords.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/PageTabOrder.h"
+#include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/support/ProjectFormat.h"
 
 #include "editor/resource.h"
 
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <vector>
 
 using editor_testing::App;
 using editor_testing::Text;
@@ -568,3 +573,134 @@ TEST(TarnixEdDocTest, ADamagedPageSaysSoOnceAndShowsEveryObject)
     }
 }
 
+
+namespace {
+
+// A page of 400 by 300 with the given sections, each line ended by CR LF.
+std::string PageOf(std::initializer_list<LPCSTR> lines)
+{
+    std::string text = "[WINDOWSIZE]\r\nSIZETYPE=1\r\nW=400\r\nH=300\r\n \r\n";
+    for (LPCSTR line : lines)
+        text += std::string(line) + "\r\n";
+    return text;
+}
+
+CMButCreateStruct* ButtonAt(CProjectPage& page, int nIndex)
+{
+    return static_cast<CMButCreateStruct*>(page.GetButtons()[nIndex]);
+}
+
+// What a page shows of its title, buttons and text fields.
+std::string Summary(CProjectPage& page)
+{
+    std::string summary = Text(page.GetWindow().strTitle);
+    for (int i = 0; i < page.GetButtons().GetSize(); ++i)
+    {
+        const CMButCreateStruct* pButton = ButtonAt(page, i);
+        const RECT& rc = pButton->m_rect;
+        CString sound = pButton->m_strSoundFile.Mid(pButton->m_strSoundFile.ReverseFind('\\') + 1), line;
+        line.Format(" | %s a%d s%d%s %s %ld,%ld %ldx%ld", (LPCSTR)pButton->m_strText, pButton->m_nAction,
+                    pButton->m_bStartSound, sound.IsEmpty() ? "" : (LPCSTR)(" " + sound), (LPCSTR)pButton->m_strStyle,
+                    rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+        summary += Text(line);
+    }
+    for (int i = 0; i < page.GetTextFields().GetSize(); ++i)
+    {
+        const CViewerCreateStruct* pField = static_cast<CViewerCreateStruct*>(page.GetTextFields()[i]);
+        CString line;
+        line.Format(" | field %ld,%ld b%d", pField->m_rect.left, pField->m_rect.top, pField->m_bBorder);
+        summary += Text(line);
+    }
+    return summary;
+}
+
+const std::initializer_list<LPCSTR> kSoundAndPlain = {
+    "[BUTTON1]", "ENABLE=1", "X=10", "Y=10", "W=100", "H=20", "TEXT=Eins", "STYLE=BITMAP",
+    "BMP=_CURRENTDIR_\\fehlt.bmp", "FUNKTION=PLAYSOUND", "DOKUMENT=_CURRENTDIR_\\klick.wav", "EIGEN=eins", " ",
+    "[BUTTON2]", "ENABLE=1", "X=10", "Y=40", "W=100", "H=20", "TEXT=Zwei", "FUNKTION=NONE", " ",
+};
+const std::initializer_list<LPCSTR> kGaps = {
+    "[BUTTON1]", "ENABLE=1", "X=10", "Y=10", "W=100", "H=20", "TEXT=Eins", " ",
+    "[BUTTON2]", "ENABLE=1", "X=10", "Y=40", "W=100", "H=20", "TEXT=Zwei", " ",
+    "[BUTTON5]", "ENABLE=1", "X=10", "Y=70", "W=100", "H=20", "TEXT=Fuenf", "EIGEN=fuenf", " ",
+};
+
+} // namespace
+
+// Objects follow their sections: an object deleted, renumbered (by a delete,
+// the tab order or a gap in the numbering) or new never takes over another
+// one's keys; an edited or corrected object writes every key; a key standing
+// alone on its line is replaced by its edit.
+TEST(TarnixEdDocTest, ASaveWritesEachObjectUnderItsOwnKeys)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "Canvas", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr));
+    const struct
+    {
+        LPCSTR name;
+        std::string page;
+        std::function<void(CTarnixEdDoc&)> edit;
+        std::string reopened;                    // Summary of the page read back
+        std::vector<std::string> absent;         // lines the saved file lacks
+    } rows[] = {
+        { "delete the sound button", PageOf(kSoundAndPlain),
+          [](CTarnixEdDoc& doc) { doc.RemoveButton(ButtonAt(doc.GetPage(), 0)); },
+          "Tarnix | Zwei a0 s0 W 10,40 100x20", { "FUNKTION=PLAYSOUND", "STYLE=BITMAP", "EIGEN=eins" } },
+        { "tab order", PageOf(kSoundAndPlain),
+          [&parent](CTarnixEdDoc& doc) {
+              menuobj_testing::ChangeTabOrder(doc.GetPage(), parent,
+                                              [](std::vector<int>& places) { std::reverse(places.begin(), places.end()); });
+          },
+          "Tarnix | Zwei a0 s0 W 10,40 100x20 | Eins a0 s1 klick.wav W 10,10 100x20", { "FUNKTION=PLAYSOUND" } },
+        { "caption of a button after a gap", PageOf(kGaps),
+          [](CTarnixEdDoc& doc) { ButtonAt(doc.GetPage(), 2)->m_strText = "Neu"; },
+          "Tarnix | Eins a0 s0 W 10,10 100x20 | Zwei a0 s0 W 10,40 100x20 | Neu a0 s0 W 10,70 100x20",
+          { "[BUTTON5]", "TEXT=Fuenf" } },
+        { "delete before a gap", PageOf(kGaps),
+          [](CTarnixEdDoc& doc) { doc.RemoveButton(ButtonAt(doc.GetPage(), 0)); },
+          "Tarnix | Zwei a0 s0 W 10,40 100x20 | Fuenf a0 s0 W 10,70 100x20", { "[BUTTON5]", "TEXT=Eins" } },
+        // A size below 0 gives the button no place: it is put at 0,0 in the standard size.
+        { "a corrected button moved",
+          PageOf({ "[BUTTON1]", "ENABLE=1", "X=10", "Y=10", "W=-5", "H=20", "TEXT=Kaputt", " " }),
+          [](CTarnixEdDoc& doc) { OffsetRect(&ButtonAt(doc.GetPage(), 0)->m_rect, 30, 0); },
+          "Tarnix | Kaputt a0 s0 W 30,0 120x26", { "W=-5" } },
+        { "a corrected button on an edited page",
+          PageOf({ "[BUTTON1]", "ENABLE=1", "X=10", "Y=10", "W=-5", "H=20", "TEXT=Kaputt", " " }),
+          [](CTarnixEdDoc& doc) { RetitlePage(doc.GetPage(), "Neu"); }, "Neu | Kaputt a0 s0 W 0,0 120x26",
+          { "W=-5" } },
+        { "a new text field for a deleted one",
+          PageOf({ "[TEXTFELD1]", "X=5", "Y=5", "W=100", "H=100", "BORDER=0", "EIGEN=feld", " " }),
+          [](CTarnixEdDoc& doc) {
+              CProjectPage& page = doc.GetPage();
+              page.RemoveTextField(static_cast<CViewerCreateStruct*>(page.GetTextFields()[0]));
+              CViewerCreateStruct* pField = new CViewerCreateStruct;
+              SetRect(&pField->m_rect, 20, 20, 120, 120);
+              ASSERT_TRUE(page.AddTextField(pField));
+          },
+          "Tarnix | field 20,20 b1", { "BORDER=0", "EIGEN=feld" } },
+        { "a key without a value", PageOf({ "[WINDOW]", "TITLE", " " }),
+          [](CTarnixEdDoc& doc) { RetitlePage(doc.GetPage(), "Neu"); }, "Neu", { "TITLE" } },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        MessageBoxRecorder boxes;
+        TempFolder folder;
+        folder.Write("klick.wav", "RIFF");
+        CString path = folder.Write("Velconf.ini", row.page.data(), row.page.size());
+        {
+            CTarnixEdDoc doc;
+            ASSERT_TRUE(doc.OnOpenDocument(path));
+            row.edit(doc);
+            doc.SetModifiedFlag(TRUE);
+            ASSERT_TRUE(doc.OnSaveDocument(path));
+        }
+        const std::string saved = "\r\n" + Text(ReadFileText(path));
+        for (const std::string& line : row.absent)
+            EXPECT_EQ(std::string::npos, saved.find("\r\n" + line + "\r\n")) << line << " in\n" << saved;
+        CTarnixEdDoc again;
+        ASSERT_TRUE(again.OnOpenDocument(path));
+        EXPECT_EQ(row.reopened, Summary(again.GetPage())) << saved;
+    }
+    parent.DestroyWindow();
+}

@@ -1,0 +1,114 @@
+// TarnixEd.exe run as an author runs it on a page edited by hand: its buttons
+// numbered 1, 2 and 5, the first playing a sound. The first is clicked and
+// deleted with the Delete key, the page saved: the other two stay, once each,
+// with their own keys and none of the deleted one's.
+#include "EditorTesting.h"
+#include "ProgramRun.h"
+#include "shared/menuobj/MButCreateStruct.h"
+#include "shared/menuobj/ProjectPage.h"
+
+#include <shlwapi.h>
+
+#include <string>
+
+using editor_testing::OpenThroughRecentList;
+using editor_testing::Process;
+using editor_testing::SaveAndClose;
+using editor_testing::TemplatePath;
+using editor_testing::Text;
+using editor_testing::WaitFor;
+using testing_support::Lines;
+using testing_support::ProgramFolder;
+using testing_support::ReadFileText;
+using testing_support::TempFolder;
+
+namespace {
+
+void SendKey(WORD wVk)
+{
+    INPUT keys[2] = {};
+    for (int i = 0; i < 2; ++i)
+    {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = wVk;
+        keys[i].ki.dwFlags = i == 1 ? KEYEVENTF_KEYUP : 0;
+    }
+    SendInput(2, keys, sizeof(INPUT));
+}
+
+void ClickAt(POINT pt)
+{
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    INPUT clicks[3] = {};
+    const DWORD flags[3] = { 0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP };
+    for (int i = 0; i < 3; ++i)
+    {
+        clicks[i].type = INPUT_MOUSE;
+        clicks[i].mi.dx = (LONG)((pt.x * 65535LL + cx / 2) / (cx - 1));
+        clicks[i].mi.dy = (LONG)((pt.y * 65535LL + cy / 2) / (cy - 1));
+        clicks[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    }
+    SendInput(3, clicks, sizeof(INPUT));
+}
+
+} // namespace
+
+TEST(PageSaveProgramTest, ADeletedButtonTakesItsKeysAlongAndTheOthersStayOnceEach)
+{
+    SHDeleteKeyA(HKEY_CURRENT_USER, editor_testing::kEditorProgramKey);
+    TempFolder editorFolder, folder;
+    for (LPCSTR name : { "TarnixEd.exe", "Tarnix.exe" })
+        ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\" + name, editorFolder.File(name), FALSE)) << name;
+    for (LPCSTR name : { "Autorun.inf", "Velicon.ico", "Start.txt", "Sound\\Click.wav", "Sound\\Over.wav" })
+        editorFolder.Write(name, ReadFileText(TemplatePath(name)));
+    ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\Tarnix.exe", folder.File("Tarnix.exe"), FALSE));
+    folder.Write("klick.wav", "RIFF");
+    CString path = folder.Write(
+        "Velconf.ini",
+        Lines({ "[Tarnix]", "VERSION=Tarnix Editor 2.40 CD-Menu", "FILEVERSION=024000", " ", "[WINDOWSIZE]",
+                "SIZETYPE=1", "W=400", "H=300", " ", "[WINDOW]", "TITLE=Seite", " ", "[BUTTON1]", "ENABLE=1",
+                "X=20", "Y=20", "W=120", "H=30", "TEXT=Eins", "FUNKTION=PLAYSOUND", "DOKUMENT=_CURRENTDIR_\\klick.wav",
+                "EIGEN=eins", " ", "[BUTTON2]", "ENABLE=1", "X=20", "Y=70", "W=120", "H=30", "TEXT=Zwei",
+                "FUNKTION=EXIT", " ", "[BUTTON5]", "ENABLE=1", "X=20", "Y=120", "W=120", "H=30", "TEXT=Fuenf",
+                "FUNKTION=EXIT", "EIGEN=fuenf", " " }));
+    {
+        Process editor;
+        HWND hFrame = nullptr;
+        HWND hChild = OpenThroughRecentList(editor, editorFolder, path, hFrame);
+        ASSERT_NE(nullptr, hChild);
+        HWND hView = GetWindow(hChild, GW_CHILD);
+        // The page's first object, the first button, has the first control id.
+        HWND hFirst = WaitFor([&] { return GetDlgItem(hView, 5000); });
+        ASSERT_NE(nullptr, hFirst);
+        SetForegroundWindow(hFrame);
+        RECT rc;
+        GetWindowRect(hFirst, &rc);
+        ClickAt({ (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2 });
+        Sleep(200);
+        SendKey(VK_DELETE);
+        EXPECT_TRUE(WaitFor([&] { return IsWindow(hFirst) ? nullptr : hView; }) != nullptr) << "not deleted";
+        ASSERT_TRUE(SaveAndClose(editor, hFrame));
+    }
+    SHDeleteKeyA(HKEY_CURRENT_USER, editor_testing::kEditorProgramKey);
+
+    const std::string saved = "\r\n" + Text(ReadFileText(path));
+    for (LPCSTR line : { "TEXT=Eins", "FUNKTION=PLAYSOUND", "EIGEN=eins", "[BUTTON3]", "[BUTTON5]" })
+        EXPECT_EQ(std::string::npos, saved.find(std::string("\r\n") + line + "\r\n")) << line << " in\n" << saved;
+    for (LPCSTR line : { "TEXT=Zwei", "TEXT=Fuenf", "EIGEN=fuenf" })
+    {
+        size_t nAt = saved.find(std::string("\r\n") + line + "\r\n");
+        EXPECT_NE(std::string::npos, nAt) << line << " not in\n" << saved;
+        EXPECT_EQ(std::string::npos, saved.find(std::string("\r\n") + line + "\r\n", nAt + 1)) << line << " twice";
+    }
+    CProjectPage page;
+    page.LoadProject(path);
+    ASSERT_EQ(2, page.GetButtons().GetSize()) << saved;
+    const char* const captions[] = { "Zwei", "Fuenf" };
+    for (int i = 0; i < 2; ++i)
+    {
+        const CMButCreateStruct* pButton = static_cast<CMButCreateStruct*>(page.GetButtons()[i]);
+        EXPECT_EQ(captions[i], Text(pButton->m_strText));
+        EXPECT_EQ(0, pButton->m_bStartSound);
+        EXPECT_TRUE(pButton->m_strSoundFile.IsEmpty());
+    }
+}
