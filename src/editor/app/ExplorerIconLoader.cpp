@@ -1,6 +1,8 @@
 #include "editor/app/ExplorerIconLoader.h"
 
 #include <objbase.h>
+#include <memory>
+#include <string>
 #include <shlobj.h>
 
 namespace {
@@ -38,9 +40,12 @@ void CExplorerIconLoader::Start(const CString& strFolder)
 {
     if (m_hThread != nullptr)
         return;
-    m_strFolder = strFolder;
-    m_hThread = ::CreateThread(nullptr, 0, Run, this, 0, nullptr);
-    if (m_hThread != nullptr)
+    // The thread owns its copy of the folder: it may outlive this object.
+    std::string* pFolder = new std::string((LPCSTR)strFolder);
+    m_hThread = ::CreateThread(nullptr, 0, Run, pFolder, 0, nullptr);
+    if (m_hThread == nullptr)
+        delete pFolder;
+    else
         ::SetThreadPriority(m_hThread, THREAD_PRIORITY_BELOW_NORMAL);
 }
 
@@ -55,7 +60,7 @@ void CExplorerIconLoader::Wait()
 
 DWORD WINAPI CExplorerIconLoader::Run(LPVOID pParam)
 {
-    const CExplorerIconLoader* pLoader = static_cast<const CExplorerIconLoader*>(pParam);
+    std::unique_ptr<std::string> pFolder(static_cast<std::string*>(pParam));
     HRESULT hr = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     // The image lists the views take, then what the tree shows above any folder.
     LoadIcon("C:\\", kSmallIcon);
@@ -70,8 +75,8 @@ DWORD WINAPI CExplorerIconLoader::Run(LPVOID pParam)
         if ((dwDrives & (1u << nDrive)) && ::GetDriveTypeA(szRoot) == DRIVE_FIXED)
             LoadIcon(szRoot, kSmallIcon);
     }
-    if (!pLoader->m_strFolder.IsEmpty())
-        LoadFolderIcons(pLoader->m_strFolder);
+    if (!pFolder->empty())
+        LoadFolderIcons(pFolder->c_str());
     if (SUCCEEDED(hr))
         ::CoUninitialize();
     return 0;

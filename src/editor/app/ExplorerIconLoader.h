@@ -30,5 +30,4 @@ private:
     static void LoadFolderIcons(const CString& strFolder);
 
     HANDLE m_hThread = nullptr;
-    CString m_strFolder;
 };

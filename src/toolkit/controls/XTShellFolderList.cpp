@@ -117,7 +117,14 @@ void CXTShellFolderList::DeleteAllRecords()
 BOOL CXTShellFolderList::OnDeleteItem(NMHDR* pNMHDR, LRESULT*)
 {
     NMLISTVIEW* pNMLV = reinterpret_cast<NMLISTVIEW*>(pNMHDR);
-    CXTShellPidl::FreeItemData(reinterpret_cast<XT_SHELLITEMDATA*>(pNMLV->lParam));
+    XT_SHELLITEMDATA* pData = reinterpret_cast<XT_SHELLITEMDATA*>(pNMLV->lParam);
+    for (auto it = m_fileItems.begin(); pData != nullptr && it != m_fileItems.end(); ++it)
+        if (it->second == pData)
+        {
+            m_fileItems.erase(it);
+            break;
+        }
+    CXTShellPidl::FreeItemData(pData);
     return FALSE;
 }
 
