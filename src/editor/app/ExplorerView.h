@@ -3,10 +3,7 @@
 // when the first project is shown and go when the project is cleared.
 #pragma once
 
-#include "editor/app/ExplorerIconLoader.h"
 #include "toolkit/frame/XTTabCtrlBar.h"
-
-#include "framework/String.h"
 
 class CExplorerList;
 class CExplorerTree;
@@ -22,11 +19,9 @@ public:
     ~CExplorerView() override;
 
     // Makes the views (once) and shows the document's project folder; while
-    // the views exist, the list is filled again (the document's files
-    // changed), or the tree goes to the folder of another project.
+    // the views exist, a further call changes nothing.
     void SetProject(CTarnixEdDoc* pDoc);
-    // Shows the document's project folder in the existing views, unless
-    // the tree shows it already.
+    // Shows the document's project folder in the existing views.
     void ShowProjectFolder(CTarnixEdDoc* pDoc);
     // Removes the tab and the views; the next SetProject makes them again.
     void ClearProject();
@@ -41,8 +36,6 @@ protected:
     BOOL CreateViews();
     void DestroyViews();
     void ShowFolder(const CString& strFolder);
-    // Whether the tree shows the folder last given, or is about to.
-    BOOL IsFolderShown(const CString& strFolder) const;
 
     int OnCreate(LPCREATESTRUCT lpcs);
 
@@ -53,6 +46,4 @@ private:
     CExplorerTree* m_pTree = nullptr;
     CExplorerList* m_pList = nullptr;
     CImageList* m_pImages = nullptr;
-    CString m_strFolder;   // the folder last shown
-    CExplorerIconLoader m_iconLoader;
 };
