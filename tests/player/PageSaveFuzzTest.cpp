@@ -9,6 +9,7 @@
 #include "shared/menuobj/LineStore.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/PageObjectReader.h"
 #include "shared/menuobj/PageTabOrder.h"
 #include "shared/menuobj/ProjectPage.h"
 #include "shared/menuobj/ProjectWriter.h"
@@ -182,9 +183,11 @@ void InsertObject(std::mt19937& rng, CProjectPage& page, const TempFolder& folde
         CMObjCreateStruct* pObject = new CMObjCreateStruct;
         pObject->m_rect = PlaceInside(rng, page, 40, 30);
         pObject->m_nRepeat = 1 + Pick(rng, 3);
-        pObject->m_dwStyle = Pick(rng, 2) ? WS_BORDER : 0;
+        // Only a clip has a style: its border, the one bit the clip dialog sets.
+        const BOOL bClip = Pick(rng, 2);
+        pObject->m_dwStyle = bClip && Pick(rng, 2) ? kAviClipBorderStyle : 0;
         pObject->m_strText = Pick(rng, 2) ? folder.File("film.avi") : CString();
-        AddOrDelete(page, pObject, Pick(rng, 2) ? &CProjectPage::AddAviClip : &CProjectPage::AddSlider);
+        AddOrDelete(page, pObject, bClip ? &CProjectPage::AddAviClip : &CProjectPage::AddSlider);
         break;
     }
     default:

@@ -32,18 +32,6 @@ HWND FindHelpViewer(DWORD dwProcessId)
     });
 }
 
-void PressKey(WORD wVk)
-{
-    INPUT keys[2] = {};
-    for (int i = 0; i < 2; ++i)
-    {
-        keys[i].type = INPUT_KEYBOARD;
-        keys[i].ki.wVk = wVk;
-        keys[i].ki.dwFlags = i == 1 ? KEYEVENTF_KEYUP : 0;
-    }
-    SendInput(2, keys, sizeof(INPUT));
-}
-
 } // namespace
 
 TEST(HelpCommandsProgramTest, F1AndTheFramesHelpCommandsOpenTheHelpAsTheHelpMenuDoes)
@@ -79,7 +67,7 @@ TEST(HelpCommandsProgramTest, F1AndTheFramesHelpCommandsOpenTheHelpAsTheHelpMenu
         {
             SetForegroundWindow(hFrame);
             ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == hFrame ? hFrame : nullptr; }));
-            PressKey(VK_F1);
+            editor_testing::PressKey(VK_F1);
         }
         HWND hViewer = WaitFor([&] { return FindHelpViewer(editor.pi.dwProcessId); });
         ASSERT_NE(nullptr, hViewer);

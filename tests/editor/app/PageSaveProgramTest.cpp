@@ -24,18 +24,6 @@ using testing_support::TempFolder;
 
 namespace {
 
-void SendKey(WORD wVk)
-{
-    INPUT keys[2] = {};
-    for (int i = 0; i < 2; ++i)
-    {
-        keys[i].type = INPUT_KEYBOARD;
-        keys[i].ki.wVk = wVk;
-        keys[i].ki.dwFlags = i == 1 ? KEYEVENTF_KEYUP : 0;
-    }
-    SendInput(2, keys, sizeof(INPUT));
-}
-
 void ClickAt(POINT pt)
 {
     const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
@@ -85,7 +73,7 @@ TEST(PageSaveProgramTest, ADeletedButtonTakesItsKeysAlongAndTheOthersStayOnceEac
         GetWindowRect(hFirst, &rc);
         ClickAt({ (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2 });
         Sleep(200);
-        SendKey(VK_DELETE);
+        editor_testing::PressKey(VK_DELETE);
         EXPECT_TRUE(WaitFor([&] { return IsWindow(hFirst) ? nullptr : hView; }) != nullptr) << "not deleted";
         ASSERT_TRUE(SaveAndClose(editor, hFrame));
     }

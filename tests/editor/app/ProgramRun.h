@@ -145,6 +145,19 @@ inline void Click(HWND hDlg, int nID)
     PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)GetDlgItem(hDlg, nID));
 }
 
+// A real press and release of one key, for the window that has the focus.
+inline void PressKey(WORD wVk)
+{
+    INPUT keys[2] = {};
+    for (int i = 0; i < 2; ++i)
+    {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = wVk;
+        keys[i].ki.dwFlags = i == 1 ? KEYEVENTF_KEYUP : 0;
+    }
+    SendInput(2, keys, sizeof(INPUT));
+}
+
 // The editor's own registry key: the program under test runs with a fresh one.
 inline constexpr char kEditorProgramKey[] = "Software\\Morvadeth\\Tarnix 2";
 
