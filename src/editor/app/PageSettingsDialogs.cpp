@@ -107,22 +107,15 @@ BOOL EditPageFlags(CWnd* pParent, CProjectPage& page)
     return TRUE;
 }
 
-// An empty area opens as a strip along the bottom of the page: of the canvas
-// that shows it, whose size the dialog checks the area against (the window's
-// stored size has its frame too, and a strip at its bottom lay off the page).
+// An empty area opens as a strip along the bottom of the window.
 BOOL EditPageTooltips(CWnd* pParent, CProjectPage& page)
 {
     PageTooltipArea tooltip = page.GetTooltipArea();
     const PageWindow& window = page.GetWindow();
-    CSize sizePage(window.nW, window.nH);
-    RECT rcPage = {};
-    if (pParent != nullptr && ::GetClientRect(pParent->m_hWnd, &rcPage) && !::IsRectEmpty(&rcPage))
-        sizePage = CSize(rcPage.right, rcPage.bottom);
     CTooltipDlg dlg(pParent);
     RECT rc = tooltip.rc;
     if (::IsRectEmpty(&rc))
-        ::SetRect(&rc, 10, std::max(0, (int)sizePage.cy - 40), std::max(20, (int)sizePage.cx - 10),
-                  std::max(30, (int)sizePage.cy - 10));
+        ::SetRect(&rc, 10, std::max(0, window.nH - 40), std::max(20, window.nW - 10), std::max(30, window.nH - 10));
     dlg.m_bEnable = tooltip.bOn;
     dlg.m_bTransparent = tooltip.bTransparent;
     dlg.m_strDefaultText = tooltip.strText;
@@ -133,7 +126,9 @@ BOOL EditPageTooltips(CWnd* pParent, CProjectPage& page)
     dlg.m_bCenter = tooltip.bCenter;
     dlg.m_font.Assign(tooltip.font);
     dlg.m_crBackground = tooltip.crBg;
-    dlg.m_sizePage = sizePage;
+    RECT rcPage = {};
+    if (pParent != nullptr && ::GetClientRect(pParent->m_hWnd, &rcPage))
+        dlg.m_sizePage = CSize(rcPage.right, rcPage.bottom);
     if (dlg.DoModal() != IDOK)
         return FALSE;
     tooltip.bOn = dlg.m_bEnable;
