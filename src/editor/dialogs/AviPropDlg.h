@@ -5,7 +5,6 @@
 
 #include "editor/dialogs/FileEdit.h"
 #include "framework/Dialog.h"
-#include "framework/Size.h"
 
 class CAviPropDlg : public CDialog
 {
@@ -27,9 +26,6 @@ public:
     CFileEdit m_fileEdit;
     // Stored names are resolved against it; empty: the application's folder.
     CString m_strProjectFolder;
-    // The page the clip must lie on (0 by 0: not known); a clip of unknown
-    // frame size counts from its corner.
-    CSize m_sizePage;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

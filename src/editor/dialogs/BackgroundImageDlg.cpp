@@ -1,7 +1,6 @@
 #include "editor/dialogs/BackgroundImageDlg.h"
 
 #include "editor/dialogs/DialogHelpers.h"
-#include "editor/dialogs/EditorMessages.h"
 #include "editor/dialogs/EditorServices.h"
 #include "editor/dialogs/ProjectFileChoice.h"
 #include "framework/DataExchange.h"
@@ -114,9 +113,6 @@ void CBackgroundImageDlg::OnOK()
         }
     }
     else if (m_bEnabled)
-    {
-        MessageBoxById(IDS_BACKGROUND_NO_FILE);
         m_bEnabled = 0;
-    }
     EndDialog(IDOK);
 }

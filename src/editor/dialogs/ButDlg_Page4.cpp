@@ -6,7 +6,6 @@
 #include "editor/dialogs/EditorServices.h"
 #include "editor/dialogs/HypertextButtonDlg.h"
 #include "editor/dialogs/ImageFormatDlg.h"
-#include "editor/dialogs/UiLanguage.h"
 
 #include "editor/DialogIds.h"
 
@@ -32,7 +31,6 @@ namespace {
 
 const int kStyleHypertext = 3;
 const int kStyleBitmap = 4;
-const char kImageTypes[] = ".bti;.bmp;.gif;.jpg";
 
 void SetColorAndLook(CFontDesc& font, COLORREF crColor, BOOL bItalic)
 {
@@ -47,7 +45,7 @@ void SetColorAndLook(CFontDesc& font, COLORREF crColor, BOOL bItalic)
 
 CButDlg_Page4::CButDlg_Page4()
     : CButDlgPage(IDD_BUT_PAGE_STYLE, 1), m_nHeight(30), m_nWidth(150), m_nX(10), m_nY(10), m_nStyle(0),
-      m_nEntryStyle(0), m_sizePage(0, 0)
+      m_nEntryStyle(0)
 {
     SetHypertextDefaults(m_idleFont, m_overFont, m_downFont);
 }
@@ -69,7 +67,6 @@ void CButDlg_Page4::DoDataExchange(CDataExchange* pDX)
     DDV_MinMaxInt(pDX, m_nX, 0, 1000);
     DDX_Text(pDX, IDC_BUT_Y, m_nY);
     DDV_MinMaxInt(pDX, m_nY, 0, 1000);
-    DDV_ObjectOnPage(pDX, IDC_BUT_X, m_nX, m_nY, m_nWidth, m_nHeight, m_sizePage);
     DDX_Radio(pDX, IDC_BUT_STYLE_WINDOW, m_nStyle);
     DDX_Text(pDX, IDC_BUT_IMAGE_FILE, m_strImageFile);
 }
@@ -77,7 +74,7 @@ void CButDlg_Page4::DoDataExchange(CDataExchange* pDX)
 BOOL CButDlg_Page4::OnInitDialog()
 {
     m_nEntryStyle = m_nStyle;
-    m_imageEdit.SubclassItem(IDC_BUT_IMAGE_FILE, this, EditorServices().GetProjectFolder(), kImageTypes);
+    m_imageEdit.SubclassItem(IDC_BUT_IMAGE_FILE, this, EditorServices().GetProjectFolder(), ".bti;.bmp;.gif;.jpg");
     CButDlgPage::OnInitDialog();
     // Office and monochrome keep the template's states.
     if (m_nStyle == kStyleHypertext)
@@ -131,7 +128,7 @@ void CButDlg_Page4::OnBrowseImage()
     CString path;
     if (!BrowseForFile(this, "Image Files (.bti;.bmp;.gif;.jpg)|*.bti;*.bmp;*.gif;*.jpg||", "alle", nullptr,
                        EditorServices().GetProjectFolder(), path) ||
-        !UpdateData(TRUE) || !CFileEdit::CheckFile(path, kImageTypes, EditorServices().GetProjectFolder(), TRUE))
+        !UpdateData(TRUE))
         return;
     m_strImageFile = path;
     UpdateData(FALSE);
@@ -161,9 +158,7 @@ void CButDlg_Page4::OnExamples()
 {
     const CString folder = EditorServices().GetEditorFolder();
     const CString program = folder + "\\Tarnix.exe";
-    // The example's captions and tooltips speak the interface language.
-    const CString project = IsGermanUi() ? "Velconf.ini" : "VelconfEnglish.ini";
-    const CString parameters = "/o \"" + folder + "\\Examples\\ButStyles\\" + project + "\"";
+    const CString parameters = "/o \"" + folder + "\\Examples\\ButStyles\\" + "Velconf.ini" + "\"";
     AfxShellExecute(m_hWnd, "open", program, parameters, nullptr, SW_SHOWNORMAL);
 }
 

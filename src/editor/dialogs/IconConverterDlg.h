@@ -53,9 +53,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    static void PrepareSlotImage(int nSlot, IconImage& image);
-    // The bitmap file converted into the prepared image; FALSE, without a
-    // message, when it cannot be read or converted.
-    static BOOL LoadBitmapInto(IconImage& image, const CString& strFile);
+    void PrepareSlotImage(int nSlot);
+    void BuildSlot(Slot& slot, int nSlot);
     void FreeSlots();
 };

@@ -23,9 +23,6 @@ public:
     // Empty: the application's folder.
     CString m_strProjectFolder;
 
-    // The longest entry the project keeps.
-    enum { MAX_ITEM = 1023 };
-
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
