@@ -54,6 +54,15 @@
 #define IDS_NO_FILE_GIVEN           2051
 #define IDS_ONLY_PICTURE_TYPES      132
 #define IDS_ICON_NOT_CONVERTED      136
+#define IDS_OBJECT_NOT_ON_PAGE      3000
+#define IDS_OBJECT_CORNER_NEGATIVE  3001
+#define IDS_NOT_A_STATE_STRIP       3002
+#define IDS_FOLDER_NAME_UNUSABLE    3003
+#define IDS_FOLDER_NOT_MADE         3004
+#define IDS_FILE_NOT_COPIED         3005
+#define IDS_VIEWER_LINE_TOO_LONG    3006
+#define IDS_POPUP_ITEM_TOO_LONG     3007
+#define IDS_BACKGROUND_NO_FILE      3008
 
 // The help button of most option dialogs
 #define IDC_DLG_HELP            1063

@@ -126,6 +126,9 @@ BOOL EditPageTooltips(CWnd* pParent, CProjectPage& page)
     dlg.m_bCenter = tooltip.bCenter;
     dlg.m_font.Assign(tooltip.font);
     dlg.m_crBackground = tooltip.crBg;
+    RECT rcPage = {};
+    if (pParent != nullptr && ::GetClientRect(pParent->m_hWnd, &rcPage))
+        dlg.m_sizePage = CSize(rcPage.right, rcPage.bottom);
     if (dlg.DoModal() != IDOK)
         return FALSE;
     tooltip.bOn = dlg.m_bEnable;

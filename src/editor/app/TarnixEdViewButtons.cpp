@@ -212,6 +212,7 @@ BOOL CTarnixEdView::InsertButton()
     sheet.m_nWidth = Width(rcStart);
     sheet.m_nHeight = Height(rcStart);
 
+    sheet.m_sizePage = MenuSize();
     m_pSheet = &sheet;
     const INT_PTR nResult = sheet.DoModal();
     m_pSheet = nullptr;
@@ -278,6 +279,7 @@ void CTarnixEdView::ChangeButton(CMButCreateStruct* pButton)
                            (UINT)pDoc->m_nButtonSheetPage);
     FillSheetFromButton(sheet, *pButton);
     sheet.m_captionFont.Assign(pButton->m_font);
+    sheet.m_sizePage = MenuSize();
     m_pSheet = &sheet;
     const INT_PTR nResult = sheet.DoModal();
     m_pSheet = nullptr;

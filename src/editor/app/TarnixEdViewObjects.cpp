@@ -299,6 +299,7 @@ void CTarnixEdView::InsertAviClip(POINT pt)
                                             ::IsRectEmpty(&rcPreset) ? 100 : Height(rcPreset)));
     dlg.m_nX = rcOffer.left;
     dlg.m_nY = rcOffer.top;
+    dlg.m_sizePage = MenuSize();
     if (dlg.DoModal() != IDOK)
         return;
     CMObjCreateStruct* pClip = new CMObjCreateStruct;
@@ -434,6 +435,7 @@ void CTarnixEdView::ChangeAviClip(CMObjCreateStruct* pClip)
     FillAviDialog(dlg, *pClip);
     dlg.m_nX = pClip->m_rect.left;
     dlg.m_nY = pClip->m_rect.top;
+    dlg.m_sizePage = MenuSize();
     if (dlg.DoModal() != IDOK)
         return;
     CMObjCreateStruct old;

@@ -298,7 +298,8 @@ void CTarnixEdView::EditBackgroundImage(const CString& strFile)
     PageBackground background = page.GetBackground();
     CBackgroundImageDlg dlg(this);
     dlg.m_strFile = strFile.IsEmpty() ? background.strFile : strFile;
-    dlg.m_bEnabled = 1;
+    // A dropped picture is meant to show; otherwise the page's own setting.
+    dlg.m_bEnabled = strFile.IsEmpty() ? background.bShown : 1;
     dlg.m_nX = background.nX;
     dlg.m_nY = background.nY;
     dlg.m_nPosMode = background.nPos;

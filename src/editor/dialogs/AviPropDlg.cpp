@@ -28,7 +28,7 @@ const char kAviFilter[] = "Avi Files (avi)|*.avi||";
 
 CAviPropDlg::CAviPropDlg(CWnd* pParentWnd)
     : CDialog(IDD_AVI_PROPS, pParentWnd), m_bBorder(0), m_nRepeat(-1), m_nX(0), m_nY(0), m_rcClip{ 0, 0, 0, 0 },
-      m_crBackground(0xFFFFFF)
+      m_crBackground(0xFFFFFF), m_sizePage(0, 0)
 {
 }
 
@@ -108,5 +108,12 @@ void CAviPropDlg::OnOK()
 {
     if (!UpdateData(TRUE) || !CheckAviFile())
         return;
+    const int cx = m_rcClip.right - m_rcClip.left, cy = m_rcClip.bottom - m_rcClip.top;
+    if (!ObjectLiesOnPage(m_nX, m_nY, cx > 0 ? cx : 1, cy > 0 ? cy : 1, m_sizePage))
+    {
+        ShowObjectNotOnPage(m_sizePage);
+        GotoDlgCtrl(GetDlgItem(IDC_OBJ_X));
+        return;
+    }
     EndDialog(IDOK);
 }

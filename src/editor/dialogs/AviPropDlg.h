@@ -5,6 +5,7 @@
 
 #include "editor/dialogs/FileEdit.h"
 #include "framework/Dialog.h"
+#include "framework/Size.h"
 
 class CAviPropDlg : public CDialog
 {
@@ -26,6 +27,9 @@ public:
     CFileEdit m_fileEdit;
     // Stored names are resolved against it; empty: the application's folder.
     CString m_strProjectFolder;
+    // The page the clip must lie on (0 by 0: not known); a clip of unknown
+    // frame size counts from its corner.
+    CSize m_sizePage;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

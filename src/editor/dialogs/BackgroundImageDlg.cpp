@@ -1,6 +1,7 @@
 #include "editor/dialogs/BackgroundImageDlg.h"
 
 #include "editor/dialogs/DialogHelpers.h"
+#include "editor/dialogs/EditorMessages.h"
 #include "editor/dialogs/EditorServices.h"
 #include "editor/dialogs/ProjectFileChoice.h"
 #include "framework/DataExchange.h"
@@ -113,6 +114,9 @@ void CBackgroundImageDlg::OnOK()
         }
     }
     else if (m_bEnabled)
+    {
+        MessageBoxById(IDS_BACKGROUND_NO_FILE);
         m_bEnabled = 0;
+    }
     EndDialog(IDOK);
 }

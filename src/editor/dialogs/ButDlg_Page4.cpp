@@ -6,6 +6,7 @@
 #include "editor/dialogs/EditorServices.h"
 #include "editor/dialogs/HypertextButtonDlg.h"
 #include "editor/dialogs/ImageFormatDlg.h"
+#include "editor/dialogs/UiLanguage.h"
 
 #include "editor/DialogIds.h"
 
@@ -31,6 +32,7 @@ namespace {
 
 const int kStyleHypertext = 3;
 const int kStyleBitmap = 4;
+const char kImageTypes[] = ".bti;.bmp;.gif;.jpg";
 
 void SetColorAndLook(CFontDesc& font, COLORREF crColor, BOOL bItalic)
 {
@@ -45,7 +47,7 @@ void SetColorAndLook(CFontDesc& font, COLORREF crColor, BOOL bItalic)
 
 CButDlg_Page4::CButDlg_Page4()
     : CButDlgPage(IDD_BUT_PAGE_STYLE, 1), m_nHeight(30), m_nWidth(150), m_nX(10), m_nY(10), m_nStyle(0),
-      m_nEntryStyle(0)
+      m_nEntryStyle(0), m_sizePage(0, 0)
 {
     SetHypertextDefaults(m_idleFont, m_overFont, m_downFont);
 }
@@ -67,6 +69,7 @@ void CButDlg_Page4::DoDataExchange(CDataExchange* pDX)
     DDV_MinMaxInt(pDX, m_nX, 0, 1000);
     DDX_Text(pDX, IDC_BUT_Y, m_nY);
     DDV_MinMaxInt(pDX, m_nY, 0, 1000);
+    DDV_ObjectOnPage(pDX, IDC_BUT_X, m_nX, m_nY, m_nWidth, m_nHeight, m_sizePage);
     DDX_Radio(pDX, IDC_BUT_STYLE_WINDOW, m_nStyle);
     DDX_Text(pDX, IDC_BUT_IMAGE_FILE, m_strImageFile);
 }
@@ -74,7 +77,7 @@ void CButDlg_Page4::DoDataExchange(CDataExchange* pDX)
 BOOL CButDlg_Page4::OnInitDialog()
 {
     m_nEntryStyle = m_nStyle;
-    m_imageEdit.SubclassItem(IDC_BUT_IMAGE_FILE, this, EditorServices().GetProjectFolder(), ".bti;.bmp;.gif;.jpg");
+    m_imageEdit.SubclassItem(IDC_BUT_IMAGE_FILE, this, EditorServices().GetProjectFolder(), kImageTypes);
     CButDlgPage::OnInitDialog();
     // Office and monochrome keep the template's states.
     if (m_nStyle == kStyleHypertext)
@@ -128,7 +131,7 @@ void CButDlg_Page4::OnBrowseImage()
     CString path;
     if (!BrowseForFile(this, "Image Files (.bti;.bmp;.gif;.jpg)|*.bti;*.bmp;*.gif;*.jpg||", "alle", nullptr,
                        EditorServices().GetProjectFolder(), path) ||
-        !UpdateData(TRUE))
+        !UpdateData(TRUE) || !CFileEdit::CheckFile(path, kImageTypes, EditorServices().GetProjectFolder(), TRUE))
         return;
     m_strImageFile = path;
     UpdateData(FALSE);
@@ -158,7 +161,9 @@ void CButDlg_Page4::OnExamples()
 {
     const CString folder = EditorServices().GetEditorFolder();
     const CString program = folder + "\\Tarnix.exe";
-    const CString parameters = "/o \"" + folder + "\\Examples\\ButStyles\\" + "Velconf.ini" + "\"";
+    // The example's captions and tooltips speak the interface language.
+    const CString project = IsGermanUi() ? "Velconf.ini" : "VelconfEnglish.ini";
+    const CString parameters = "/o \"" + folder + "\\Examples\\ButStyles\\" + project + "\"";
     AfxShellExecute(m_hWnd, "open", program, parameters, nullptr, SW_SHOWNORMAL);
 }
 

@@ -4,6 +4,7 @@
 
 #include "editor/dialogs/ButDlgPage.h"
 #include "editor/dialogs/FileEdit.h"
+#include "framework/Size.h"
 #include "shared/support/FontDesc.h"
 
 class CButDlg_Page4 : public CButDlgPage
@@ -28,6 +29,8 @@ public:
     CFontDesc m_overFont;
     CFontDesc m_downFont;
     int m_nEntryStyle;
+    // The page the button must lie on (0 by 0: not known).
+    CSize m_sizePage;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -41,6 +44,8 @@ protected:
     void OnOfficeStyle() { EnableStyleControls(FALSE, TRUE, FALSE); }
     void LoadHypertextDefaultsOnce();
     void OnHypertextProperties();
+    // A browsed picture must pass the checks a dropped one does: its type and
+    // the project folder.
     void OnBrowseImage();
     void OnEditImage();
     void OnImageReady();

@@ -2,10 +2,11 @@
 
 #include "editor/dialogs/DialogHelpers.h"
 #include "editor/dialogs/EditorServices.h"
-#include "editor/dialogs/UiLanguage.h"
+#include "editor/dialogs/EditorMessages.h"
 #include "framework/Bitmap.h"
 #include "framework/MessageBox.h"
 #include "shared/menuobj/ObjectBitmaps.h"
+#include "shared/menuobj/StateStrip.h"
 
 #include "editor/DialogIds.h"
 
@@ -35,7 +36,8 @@ BOOL NeedsPicture(int nStyle)
 
 CButtonPropSheet::CButtonPropSheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
     : CPropertySheet(pszCaption, pParentWnd, iSelectPage), m_nFunction(0), m_bStopSound(0), m_bStartSound(0),
-      m_bSoundLoop(0), m_nX(10), m_nY(10), m_nWidth(150), m_nHeight(30), m_nStyle(0), m_nStartPage((int)iSelectPage)
+      m_bSoundLoop(0), m_nX(10), m_nY(10), m_nWidth(150), m_nHeight(30), m_nStyle(0), m_nStartPage((int)iSelectPage),
+      m_sizePage(0, 0)
 {
     for (CButDlgPage* pPage : std::initializer_list<CButDlgPage*>{ &m_page1, &m_page4, &m_page2, &m_page3 })
         pPage->m_pnShownPage = &m_nStartPage;
@@ -76,6 +78,7 @@ void CButtonPropSheet::CopyIntoPages()
     m_page4.m_nX = m_nX;
     m_page4.m_nY = m_nY;
     m_page4.m_nStyle = m_nStyle;
+    m_page4.m_sizePage = m_sizePage;
     m_page4.m_strImageFile = m_strImageFile;
     m_page4.m_baseFont.Assign(m_captionFont);
     m_page4.m_idleFont.Assign(m_idleFont);
@@ -146,19 +149,11 @@ BOOL CButtonPropSheet::CheckStatePicture()
     const CString extension = GetUpperExtension(file);
     const BOOL bLoaded = extension == ".BMP" || extension == ".BTI" ? LoadDibBitmap(file, bitmap, cx, cy)
                                                                    : LoadPictureBitmap(file, bitmap, cx, cy);
-    if (!bLoaded || (cy >= 4 && (cy - 1) % 3 == 0))
+    if (!bLoaded || IsStateStripHeight(cy))
         return TRUE;
-    CString text;
-    if (IsGermanUi())
-        text.Format("Das Bild \"%s\" ist %d Pixel hoch.\n\nEin Bitmap-Button braucht ein Bild mit drei gleich "
-                    "hohen Zuständen untereinander (normal, Maus darüber, gedrückt) und darunter eine Zeile, deren "
-                    "erstes Pixel die transparente Farbe ist: seine Höhe ist 3 x n + 1 Pixel (zum Beispiel 91).",
-                    (LPCSTR)file, cy);
-    else
-        text.Format("The picture \"%s\" is %d pixels high.\n\nA bitmap button needs a picture of three states of "
-                    "equal height one below the other (normal, mouse over, pressed) and below them one row whose "
-                    "first pixel is the transparent colour: its height is 3 x n + 1 pixels (for example 91).",
-                    (LPCSTR)file, cy);
+    CString format, text;
+    LoadResString(IDS_NOT_A_STATE_STRIP, format);
+    text.Format(format, (LPCSTR)file, cy);
     AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
     SetActivePage(&m_page4);
     return FALSE;

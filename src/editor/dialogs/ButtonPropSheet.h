@@ -52,6 +52,7 @@ public:
     CFontDesc m_captionFont;
     CString m_strQuickInfoFile;
     int m_nStartPage;       // the page shown first; after the run the one shown last
+    CSize m_sizePage;       // the page the button must lie on (0 by 0: not known)
 
     CButDlg_Page1 m_page1;
     CButDlg_Page4 m_page4;

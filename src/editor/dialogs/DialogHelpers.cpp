@@ -1,13 +1,15 @@
 #include "editor/dialogs/DialogHelpers.h"
 
 #include "editor/dialogs/DialogTexts.h"
-#include "editor/dialogs/UiLanguage.h"
+#include "editor/dialogs/EditorMessages.h"
 #include "framework/ColorDialog.h"
 #include "framework/DataExchange.h"
 #include "framework/MessageBox.h"
 #include "framework/FileDialog.h"
 #include "shared/menuobj/TextFontDesc.h"
 #include "shared/support/FontDesc.h"
+
+#include "editor/DialogIds.h"
 
 #include <algorithm>
 
@@ -121,31 +123,28 @@ void DDX_IntIfApplies(CDataExchange* pDX, int nID, int& nValue, int nMin, int nM
         nValue = (int)nRead;
 }
 
+BOOL ObjectLiesOnPage(int x, int y, int cx, int cy, SIZE page)
+{
+    const BOOL bOnPage = cx >= 1 && cy >= 1 && x >= 0 && y >= 0;
+    if (page.cx <= 0 || page.cy <= 0)
+        return bOnPage;
+    return bOnPage && x + cx <= page.cx && y + cy <= page.cy;
+}
+
+void ShowObjectNotOnPage(SIZE page)
+{
+    CString text, message;
+    LoadResString(page.cx > 0 && page.cy > 0 ? IDS_OBJECT_NOT_ON_PAGE : IDS_OBJECT_CORNER_NEGATIVE, text);
+    message.Format(text, (int)page.cx, (int)page.cy);
+    AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+}
+
 void DDV_ObjectOnPage(CDataExchange* pDX, int nID, int x, int y, int cx, int cy, SIZE page)
 {
-    if (!pDX->m_bSaveAndValidate)
+    if (!pDX->m_bSaveAndValidate || ObjectLiesOnPage(x, y, cx, cy, page))
         return;
-    const BOOL bKnownPage = page.cx > 0 && page.cy > 0;
-    BOOL bOnPage = cx >= 1 && cy >= 1 && x >= 0 && y >= 0;
-    if (bKnownPage)
-        bOnPage = bOnPage && x + cx <= page.cx && y + cy <= page.cy;
-    if (bOnPage)
-        return;
-    CString text;
-    if (IsGermanUi())
-        text = bKnownPage ? "Das Objekt muss ganz auf der Seite liegen:\nBreite und Höhe mindestens 1, "
-                            "rechter Rand höchstens %d, unterer Rand höchstens %d."
-                          : "Das Objekt muss auf der Seite liegen:\nBreite und Höhe mindestens 1, "
-                            "X und Y nicht negativ.";
-    else
-        text = bKnownPage ? "The object must lie on the page:\nwidth and height at least 1, "
-                            "right edge at most %d, bottom edge at most %d."
-                          : "The object must lie on the page:\nwidth and height at least 1, "
-                            "X and Y not negative.";
-    CString message;
-    message.Format(text, (int)page.cx, (int)page.cy);
     pDX->PrepareEditCtrl(nID);
-    AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+    ShowObjectNotOnPage(page);
     pDX->Fail();
 }
 

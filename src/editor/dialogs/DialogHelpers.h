@@ -48,10 +48,14 @@ class CDataExchange;
 // the member as it was, without a message.
 void DDX_IntIfApplies(CDataExchange* pDX, int nID, int& nValue, int nMin, int nMax, BOOL bApplies);
 
-// When reading: an object at (x, y) of cx by cy must be at least one pixel
-// wide and high and lie on the page (0 by 0: a page of unknown size, only the
-// corner must not be negative); otherwise a message in the interface language
-// names what is allowed, field nID takes the focus and the exchange fails.
+// An object at (x, y) of cx by cy lies on the page: at least one pixel wide
+// and high and wholly inside it (0 by 0: a page of unknown size, only the
+// corner must not be negative).
+BOOL ObjectLiesOnPage(int x, int y, int cx, int cy, SIZE page);
+// The message in the interface language that names what is allowed.
+void ShowObjectNotOnPage(SIZE page);
+// When reading: an object that does not lie on the page gives the message,
+// field nID takes the focus and the exchange fails.
 void DDV_ObjectOnPage(CDataExchange* pDX, int nID, int x, int y, int cx, int cy, SIZE page);
 
 // The size a button needs to show its whole caption (lines broken at "<BR>")

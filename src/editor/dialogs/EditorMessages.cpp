@@ -24,11 +24,11 @@ CString Framed(UINT nFrameID, UINT nID)
     return frame + " !\n\n" + text + " !\n\n";
 }
 
-void FormattedBox(UINT nID, LPCSTR lpszText, UINT nType)
+void FormattedBox(UINT nID, LPCSTR lpszText, UINT nType, LPCSTR lpszText2 = "")
 {
     CString format, text;
     LoadResString(nID, format);
-    text.Format(format, lpszText);
+    text.Format(format, lpszText, lpszText2);
     AfxMessageBox(text, nType);
 }
 
@@ -74,11 +74,11 @@ void WarnFolderOutsideProject(LPCSTR lpszFolder)
 
 namespace {
 
-// A box with the text of the interface language, formatted with the names.
-void BoxInUiLanguage(UINT nType, LPCSTR lpszGerman, LPCSTR lpszEnglish, LPCSTR lpszName1, LPCSTR lpszName2 = "")
+// A box with the text of the interface language, formatted with the name.
+void BoxInUiLanguage(UINT nType, LPCSTR lpszGerman, LPCSTR lpszEnglish, LPCSTR lpszName)
 {
     CString text;
-    text.Format(IsGermanUi() ? lpszGerman : lpszEnglish, lpszName1, lpszName2);
+    text.Format(IsGermanUi() ? lpszGerman : lpszEnglish, lpszName);
     AfxMessageBox(text, nType);
 }
 
@@ -106,25 +106,25 @@ void WarnAviNotAllowed(LPCSTR lpszCodec)
 
 void WarnUnusableFolderName(LPCSTR lpszFolder)
 {
-    BoxInUiLanguage(MB_OK | MB_ICONEXCLAMATION,
-                    "Achtung !\n\nDer Ordner \"%s\" kann nicht verwendet werden.\nAnzugeben ist der Name eines "
-                    "Ordners im Projekt: ohne Laufwerk, ohne \"..\" und ohne die Zeichen \\ / : * ? \" < > |",
-                    "Note !\n\nThe folder \"%s\" cannot be used.\nGive the name of a folder in the project: "
-                    "without drive, without \"..\" and without the characters \\ / : * ? \" < > |",
-                    lpszFolder);
+    FormattedBox(IDS_FOLDER_NAME_UNUSABLE, lpszFolder, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void WarnFolderNotMade(LPCSTR lpszFolder)
 {
-    BoxInUiLanguage(MB_OK | MB_ICONERROR, "Fehler:\n\nDer Ordner \"%s\" konnte nicht angelegt werden.",
-                    "Error:\n\nThe folder \"%s\" could not be created.", lpszFolder);
+    FormattedBox(IDS_FOLDER_NOT_MADE, lpszFolder, MB_OK | MB_ICONERROR);
 }
 
 void WarnFileNotCopied(LPCSTR lpszFile, LPCSTR lpszFolder)
 {
-    BoxInUiLanguage(MB_OK | MB_ICONERROR,
-                    "Fehler:\n\nDie Datei \"%s\" konnte nicht in den Ordner \"%s\" kopiert werden.",
-                    "Error:\n\nThe file \"%s\" could not be copied into the folder \"%s\".", lpszFile, lpszFolder);
+    FormattedBox(IDS_FILE_NOT_COPIED, lpszFile, MB_OK | MB_ICONERROR, lpszFolder);
+}
+
+void WarnTooLong(UINT nID, int nLength, int nLimit)
+{
+    CString format, text;
+    LoadResString(nID, format);
+    text.Format(format, nLength, nLimit);
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void MakeLowerGerman(CString& strText)

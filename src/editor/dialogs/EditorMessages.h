@@ -28,5 +28,8 @@ void WarnUnusableFolderName(LPCSTR lpszFolder);
 // be made, or the file could not be copied into the folder.
 void WarnFolderNotMade(LPCSTR lpszFolder);
 void WarnFileNotCopied(LPCSTR lpszFile, LPCSTR lpszFolder);
+// String nID formatted with the length of a text and the most the project
+// keeps of it.
+void WarnTooLong(UINT nID, int nLength, int nLimit);
 // Lower case with the German capital umlauts folded.
 void MakeLowerGerman(CString& strText);

@@ -3,7 +3,13 @@
 #include "editor/dialogs/DialogHelpers.h"
 #include "editor/dialogs/EditorServices.h"
 #include "editor/dialogs/IconImageDlg.h"
+#include "editor/dialogs/EditorMessages.h"
 #include "framework/FileDialog.h"
+#include "shared/support/BmpFile.h"
+#include "shared/support/BmpFileReader.h"
+#include "shared/support/FileHandle.h"
+
+#include <new>
 
 #include "editor/DialogIds.h"
 
@@ -42,9 +48,8 @@ CString CIconConverterDlg::ProposeIconName(const CString& strBitmapFile, const C
     return folder + "\\" + name.Mid(name.ReverseFind('\\') + 1);
 }
 
-void CIconConverterDlg::PrepareSlotImage(int nSlot)
+void CIconConverterDlg::PrepareSlotImage(int nSlot, IconImage& image)
 {
-    IconImage& image = m_slots[nSlot].image;
     image = IconImage();
     image.nWidth = image.nHeight = (UINT)CIconImageDlg::SizeOfChoice(nSlot / 2);
     image.nBitsPerPixel = (UINT)CIconImageDlg::BitsOfChoice(nSlot % 2);
@@ -65,25 +70,34 @@ BOOL CIconConverterDlg::OnInitDialog()
             rect.InflateRect(2, 2);
             pPreview->MoveWindow(rect);
         }
-        PrepareSlotImage(nSlot);
+        PrepareSlotImage(nSlot, m_slots[nSlot].image);
     }
     return TRUE;
 }
 
-void CIconConverterDlg::BuildSlot(Slot& slot, int nSlot)
+// Read without the reader's own messages: the converter has one of its own.
+BOOL CIconConverterDlg::LoadBitmapInto(IconImage& image, const CString& strFile)
 {
-    if (slot.hIcon != nullptr)
-        ::DestroyIcon(slot.hIcon);
-    slot.hIcon = nullptr;
-    PrepareSlotImage(nSlot);
-    // A failed load leaves no half-built image to be saved.
-    slot.bFilled = FALSE;
-    if (!IconImageFromBmpFile(slot.strBitmapFile, slot.image, TRUE))
-        return;
-    if (slot.bTransparentChosen && slot.nTransparentX >= 0 && slot.nTransparentY >= 0)
-        MakeColorTransparentAt(slot.image, slot.nTransparentX, slot.nTransparentY);
-    slot.bFilled = TRUE;
-    slot.hIcon = CreateIconFromImage(&slot.image);
+    CFileHandle file(::CreateFileA(strFile, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return FALSE;
+    BmpHandleSource source(file.Get());
+    BmpReadOptions options;
+    options.bZeroReservedFields = true;
+    PackedDib dib;
+    const BmpReadResult result = ReadBmp(source, options, [&](size_t nBytes) {
+        try
+        {
+            dib.resize(nBytes);
+            return dib.data();
+        }
+        catch (const std::bad_alloc&)
+        {
+            return (BYTE*)nullptr;
+        }
+    });
+    return result == BmpReadResult::ok && IconImageFromDib(image, dib, TRUE);
 }
 
 void CIconConverterDlg::OnLoadBitmap()
@@ -91,8 +105,20 @@ void CIconConverterDlg::OnLoadBitmap()
     CIconImageDlg dlg(this);
     if (dlg.DoModal() != IDOK)
         return;
-    m_nCurrentSlot = SlotOfChoices(dlg.m_nSizeChoice, dlg.m_nColorChoice);
-    Slot& slot = m_slots[m_nCurrentSlot];
+    // The new image is built beside the slot: a bitmap that cannot be
+    // converted leaves the slot, its preview and "save" as they were.
+    const int nSlot = SlotOfChoices(dlg.m_nSizeChoice, dlg.m_nColorChoice);
+    IconImage image;
+    PrepareSlotImage(nSlot, image);
+    if (!LoadBitmapInto(image, dlg.m_strBitmapFile))
+    {
+        ErrorBoxById(IDS_ICON_NOT_CONVERTED);
+        return;
+    }
+    if (dlg.m_bTransparentChosen && dlg.m_nTransparentX >= 0 && dlg.m_nTransparentY >= 0)
+        MakeColorTransparentAt(image, dlg.m_nTransparentX, dlg.m_nTransparentY);
+    m_nCurrentSlot = nSlot;
+    Slot& slot = m_slots[nSlot];
     slot.strBitmapFile = dlg.m_strBitmapFile;
     slot.bTransparentChosen = dlg.m_bTransparentChosen;
     slot.crColor = dlg.m_crSwatch;
@@ -100,8 +126,12 @@ void CIconConverterDlg::OnLoadBitmap()
     slot.nTransparentY = dlg.m_nTransparentY;
     slot.nSizeChoice = dlg.m_nSizeChoice;
     slot.nColorChoice = dlg.m_nColorChoice;
-    BuildSlot(slot, m_nCurrentSlot);
-    SendDlgItemMessage(kSlotPreviews[m_nCurrentSlot], STM_SETICON, (WPARAM)slot.hIcon);
+    if (slot.hIcon != nullptr)
+        ::DestroyIcon(slot.hIcon);
+    slot.image = image;
+    slot.bFilled = TRUE;
+    slot.hIcon = CreateIconFromImage(&slot.image);
+    SendDlgItemMessage(kSlotPreviews[nSlot], STM_SETICON, (WPARAM)slot.hIcon);
     EnableDlgItem(this, IDC_ICONCONV_SAVE, TRUE);
     if (m_strIconFile.IsEmpty())
         m_strIconFile = ProposeIconName(slot.strBitmapFile, m_strFolder);

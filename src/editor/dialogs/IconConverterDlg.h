@@ -53,7 +53,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void PrepareSlotImage(int nSlot);
-    void BuildSlot(Slot& slot, int nSlot);
+    static void PrepareSlotImage(int nSlot, IconImage& image);
+    // The bitmap file converted into the prepared image; FALSE, without a
+    // message, when it cannot be read or converted.
+    static BOOL LoadBitmapInto(IconImage& image, const CString& strFile);
     void FreeSlots();
 };

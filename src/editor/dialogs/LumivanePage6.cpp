@@ -19,8 +19,23 @@ void CLumivanePage6::DoDataExchange(CDataExchange* pDX)
 
 BOOL CLumivanePage6::OnInitDialog()
 {
-    m_strCaption = CLumivaneSheet::DefaultCaption(m_pWizard->m_strShowFolder);
+    m_strOffered = CLumivaneSheet::DefaultCaption(m_pWizard->m_strShowFolder);
+    m_strCaption = m_strOffered;
     return CLumivanePage::OnInitDialog();
+}
+
+// Back and a new show folder: a caption the author has not edited follows it.
+BOOL CLumivanePage6::OnSetActive()
+{
+    // The field, not the member: leaving by Back does not read the field.
+    GetDlgItemText(IDC_SHOW_CAPTION, m_strCaption);
+    if (m_strCaption == m_strOffered)
+    {
+        m_strOffered = CLumivaneSheet::DefaultCaption(m_pWizard->m_strShowFolder);
+        m_strCaption = m_strOffered;
+    }
+    // Shows the member again on every later activation.
+    return CLumivanePage::OnSetActive();
 }
 
 // Back the way Next came: past the configuring pages after the basic settings.

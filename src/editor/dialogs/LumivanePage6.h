@@ -11,10 +11,14 @@ public:
 
     CString m_strCaption;
 
+    BOOL OnSetActive() override;
     LRESULT OnWizardBack() override;
     BOOL CheckAndStore() override;
 
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    CString m_strOffered;   // the default caption last put into the field
 };

@@ -54,7 +54,10 @@ void CNewProjectDlg::OnOK()
         return;
     }
     CutTrailingBackslashes(m_strFolder);
-    if (m_strFolder.GetLength() >= 2 && m_strFolder[m_strFolder.GetLength() - 1] != '\\' && m_strFolder[1] == ':')
+    // A drive, a colon and a backslash: "D:Menu" would count from whatever
+    // folder is current on drive D.
+    if (m_strFolder.GetLength() >= 4 && m_strFolder[m_strFolder.GetLength() - 1] != '\\' && m_strFolder[1] == ':' &&
+        m_strFolder[2] == '\\')
     {
         CDialog::OnOK();
         return;

@@ -2,6 +2,7 @@
 
 #include "editor/dialogs/DialogHelpers.h"
 #include "editor/dialogs/EditorServices.h"
+#include "editor/dialogs/EditorMessages.h"
 #include "framework/DataExchange.h"
 #include "editor/dialogs/DialogTexts.h"
 #include "shared/menuobj/ActionKeywords.h"
@@ -86,6 +87,14 @@ void CPopupItemDlg::OnOK()
     m_nAction = nSelection < 0 ? ACTION_NONE : nSelection;
     EditorServices().MakeProjectRelativePath(m_strDocument, TRUE);
     EditorServices().MakeProjectRelativePath(m_strApplication, TRUE);
-    ComposePopupItem(m_strItem, m_strCaption, m_strDocument, m_strApplication, m_strParameter, m_nAction);
+    CString item;
+    ComposePopupItem(item, m_strCaption, m_strDocument, m_strApplication, m_strParameter, m_nAction);
+    // A longer entry would lose its end, and with it the action, on reading.
+    if (item.GetLength() > MAX_ITEM)
+    {
+        WarnTooLong(IDS_POPUP_ITEM_TOO_LONG, item.GetLength(), MAX_ITEM);
+        return;
+    }
+    m_strItem = item;
     EndDialog(IDOK);
 }

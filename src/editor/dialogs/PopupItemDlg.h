@@ -23,6 +23,9 @@ public:
     // Empty: the application's folder.
     CString m_strProjectFolder;
 
+    // The longest entry the project keeps.
+    enum { MAX_ITEM = 1023 };
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

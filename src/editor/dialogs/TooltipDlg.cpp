@@ -37,7 +37,7 @@ void BreaksToLines(CString& strText)
 
 CTooltipDlg::CTooltipDlg(CWnd* pParentWnd)
     : CDialog(IDD_TOOLTIP, pParentWnd), m_bEnable(0), m_bTransparent(0), m_nHeight(0), m_nWidth(0), m_nX(0), m_nY(0),
-      m_bCenter(0), m_crBackground(0)
+      m_bCenter(0), m_crBackground(0), m_sizePage(0, 0)
 {
 }
 
@@ -46,18 +46,22 @@ void CTooltipDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_TIP_ENABLE, m_bEnable);
     DDX_Check(pDX, IDC_TIP_TRANSPARENT, m_bTransparent);
     DDX_Text(pDX, IDC_TIP_TEXT, m_strDefaultText);
+    // The project keeps the text with its line breaks as "<BR>": that form
+    // must fit, or the player would show a text cut in the middle of a tag.
+    CString stored(m_strDefaultText);
+    stored.Replace("\r\n", "<BR>");
+    DDV_MaxChars(pDX, stored, MAX_DEFAULT_TEXT);
     DDX_Text(pDX, IDC_TIP_HEIGHT, m_nHeight);
     DDX_Text(pDX, IDC_TIP_WIDTH, m_nWidth);
     DDX_Text(pDX, IDC_TIP_X, m_nX);
     DDX_Text(pDX, IDC_TIP_Y, m_nY);
+    DDV_ObjectOnPage(pDX, IDC_TIP_X, m_nX, m_nY, m_nWidth, m_nHeight, m_sizePage);
     DDX_Check(pDX, IDC_TIP_CENTER, m_bCenter);
 }
 
 BOOL CTooltipDlg::OnInitDialog()
 {
     BreaksToLines(m_strDefaultText);
-    // Typing stops at the limit; a longer text handed in is cut on OK.
-    SendDlgItemMessage(IDC_TIP_TEXT, EM_LIMITTEXT, MAX_DEFAULT_TEXT);
     CDialog::OnInitDialog();
     EnableDlgItem(this, IDC_TIP_BACKCOLOR, !m_bTransparent);
     return TRUE;
@@ -69,7 +73,6 @@ void CTooltipDlg::OnOK()
         return;
     EndDialog(IDOK);
     m_strDefaultText.Replace("\r\n", "<BR>");
-    m_strDefaultText = m_strDefaultText.Left(MAX_DEFAULT_TEXT);
 }
 
 void CTooltipDlg::OnTransparent()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/Dialog.h"
+#include "framework/Size.h"
 #include "shared/support/FontDesc.h"
 
 class CTooltipDlg : public CDialog
@@ -24,6 +25,8 @@ public:
     int m_bCenter;
     CFontDesc m_font;
     COLORREF m_crBackground;
+    // The page the area must lie on (0 by 0: not known).
+    CSize m_sizePage;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -4,6 +4,7 @@
 #include "editor/dialogs/EditorMessages.h"
 #include "editor/dialogs/EditorServices.h"
 #include "framework/DataExchange.h"
+#include "shared/menuobj/FileWarning.h"
 
 #include "editor/DialogIds.h"
 
@@ -65,8 +66,28 @@ void CViewerOptionsDlg::BuildCommandLine()
     m_strCommandLine += part;
 }
 
+BOOL CViewerOptionsDlg::CheckRelativeDocument(const CString& strDocument, const CString& strFolder)
+{
+    char szFull[MAX_PATH] = "";
+    const CString joined = strFolder + "\\" + strDocument;
+    const DWORD nFull = ::GetFullPathNameA(joined, sizeof(szFull), szFull, nullptr);
+    if (nFull == 0 || nFull >= sizeof(szFull))
+    {
+        WarnCannotOpenFile(joined);
+        return FALSE;
+    }
+    // "..\" is resolved first, so that a name leaving the folder is seen.
+    if (!CFileEdit::CheckFileInProject(szFull, strFolder))
+        return FALSE;
+    if (IsReadableFile(szFull))
+        return TRUE;
+    WarnCannotOpenFile(szFull);
+    return FALSE;
+}
+
 // The viewer starts in the project folder: the document is named from there.
-// A document elsewhere would not be on the medium, so the dialog stays.
+// A document elsewhere would not be on the medium, and a command line longer
+// than the project keeps would lose its end, so the dialog stays.
 void CViewerOptionsDlg::OnOK()
 {
     if (!UpdateData(TRUE))
@@ -76,16 +97,26 @@ void CViewerOptionsDlg::OnOK()
         MessageBoxById(IDS_VIEWER_NEEDS_DOCUMENT);
         return;
     }
+    const CString folder = EditorServices().GetProjectFolder();
     const BOOL bAbsolute = m_strDocument.Find(':') >= 0 || m_strDocument[0] == '\\' || m_strDocument[0] == '/';
     if (bAbsolute)
     {
-        const CString folder = EditorServices().GetProjectFolder();
         if (!CFileEdit::CheckFileInProject(m_strDocument, folder) || m_strDocument.GetLength() <= folder.GetLength())
             return;
         m_strDocument = m_strDocument.Mid(folder.GetLength() + 1);
     }
+    else if (!CheckRelativeDocument(m_strDocument, folder))
+        return;
     const CString document = m_strDocument;
+    const CString previous = m_strCommandLine;
     BuildCommandLine();
+    if (m_strCommandLine.GetLength() > MAX_COMMAND_LINE)
+    {
+        WarnTooLong(IDS_VIEWER_LINE_TOO_LONG, m_strCommandLine.GetLength(), MAX_COMMAND_LINE);
+        m_strCommandLine = previous;
+        GotoDlgCtrl(GetDlgItem(IDC_VIEWER_TITLE));
+        return;
+    }
     CDialog::OnOK();
     m_strDocument = document;
 }

@@ -27,6 +27,9 @@ public:
     // Built on IDOK for a document inside the project folder; kept otherwise.
     CString m_strCommandLine;
 
+    // The longest command line the project keeps for the button.
+    enum { MAX_COMMAND_LINE = 298 };
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -40,4 +43,7 @@ protected:
 
 private:
     void BuildCommandLine();
+    // A name without a drive counts from the project folder: it must stay in
+    // it and name a file there; otherwise the message says why.
+    static BOOL CheckRelativeDocument(const CString& strDocument, const CString& strFolder);
 };

@@ -33,6 +33,7 @@ void CWindowPosDlg::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Radio(pDX, IDC_WINPOS_CENTER, m_nPositionMode);
     DDX_Radio(pDX, IDC_WINPOS_AS_PICTURE, m_nSizeMode);
+    DDX_Check(pDX, IDC_WINPOS_BORDER, m_nBorder);
     DDX_IntIfApplies(pDX, IDC_WINPOS_HEIGHT, m_nHeight, 50, 1200, m_nSizeMode != 0);
     DDX_IntIfApplies(pDX, IDC_WINPOS_WIDTH, m_nWidth, 120, 1200, m_nSizeMode != 0);
     DDX_IntIfApplies(pDX, IDC_WINPOS_X, m_nX, 0, 1000, m_nPositionMode != 0);

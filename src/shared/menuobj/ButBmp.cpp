@@ -2,6 +2,7 @@
 
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/ObjectBitmaps.h"
+#include "shared/menuobj/StateStrip.h"
 #include "shared/support/Language.h"
 
 IMPLEMENT_DYNAMIC(CButBmp, CButBasis)
@@ -22,8 +23,7 @@ BOOL CButBmp::LoadImage()
         m_bEnabled = 0;
         return FALSE;
     }
-    // Three states and the row with the transparent colour.
-    if ((m_nFullHeight - 1) % 3 != 0)
+    if (!IsStateStripHeight(m_nFullHeight))
     {
         if (m_bReportErrors)
         {
@@ -35,7 +35,7 @@ BOOL CButBmp::LoadImage()
         m_bEnabled = 0;
         return FALSE;
     }
-    m_nStateHeight = (m_nFullHeight - 1) / 3;
+    m_nStateHeight = StateHeightOfStrip(m_nFullHeight);
     m_crTransparent = GetBitmapPixel(m_bitmap, 0, m_nFullHeight - 1);
     m_bLoaded = TRUE;
     TakeImageSize();

@@ -120,6 +120,7 @@ TEST(ProjectStartDialogsTest, NewProjectFoldersNeedADriveAndNoRoot)
         { "D:\\", false, "", "Wurzelverzeichniss" },
         { "\\\\server\\share", false, "\\\\server\\share", "Ungültiger Projektpfad" },
         { "\\", false, "\\", "Ungültiger Projektpfad" },
+        { "D:Menu", false, "D:Menu", "Ungültiger Projektpfad" },
         { "", false, "", "Ungültiger Projektpfad" },
     };
     for (const Row& row : rows)

@@ -1340,6 +1340,24 @@ TEST_F(CanvasTest, ADroppedBitmapBecomesTheBackgroundAndFitsTheWindow)
     EXPECT_NE(-1, SavedProject().Find("hinten.bmp"));
 }
 
+TEST_F(CanvasTest, TheBackgroundDialogKeepsAPictureThatIsOff)
+{
+    Open("");
+    PageBackground background = Page().GetBackground();
+    background.bShown = 0;
+    Page().SetBackground(background);
+    UINT nTicked = BST_CHECKED;
+    ModalAnswers answers;
+    answers.Then([&](CDialog* pDlg) {
+        nTicked = pDlg->IsDlgButtonChecked(IDC_BKIMG_ENABLE);
+        pDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    ViewCommand(ID_PAGE_BACKIMAGE);
+    ASSERT_EQ(1u, answers.Captions().size());
+    EXPECT_EQ((UINT)BST_UNCHECKED, nTicked);
+    EXPECT_EQ(0, Page().GetBackground().bShown);
+}
+
 TEST_F(CanvasTest, APopupButtonIsCutToItsSizeAndKeepsItsItem)
 {
     Open("");

@@ -1,5 +1,6 @@
 #include "editor/dialogs/ButtonPropSheet.h"
 #include "editor/dialogs/HypertextButtonDlg.h"
+#include "editor/dialogs/UiLanguage.h"
 
 #include "framework/ColorDialog.h"
 
@@ -120,6 +121,40 @@ TEST(ButtonPropSheet, AValueBeyondItsLimitKeepsTheSheetOnItsPage)
     EXPECT_EQ(CString("eins\r\nzwei"), CButDlg_Page1::ShownCaption("eins<BR>zwei"));
 }
 
+// A button beyond the page could be neither seen, selected nor deleted.
+TEST(ButtonPropSheet, TheButtonMustLieOnThePage)
+{
+    const struct
+    {
+        int id;
+        LPCSTR typed;
+        BOOL accepted;
+    } cases[] = { { IDC_BUT_X, "990", FALSE }, { IDC_BUT_X, "250", TRUE }, { IDC_BUT_Y, "271", FALSE },
+                  { IDC_BUT_Y, "270", TRUE } };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.id << " = " << c.typed);
+        MessageBoxRecorder boxes;
+        CButtonPropSheet sheet("Button");
+        sheet.m_sizePage = CSize(400, 300);
+        BOOL bStayed = FALSE;
+        const INT_PTR nResult = RunSheet(sheet, [&](CButtonPropSheet* pSheet) {
+            ShowPage(pSheet, kPageStyle)->SetDlgItemText(c.id, c.typed);
+            Click(pSheet, IDOK);
+            bStayed = pSheet->ContinueModal();
+            if (bStayed)
+                Click(pSheet, IDCANCEL);
+        });
+        EXPECT_EQ(c.accepted ? IDOK : IDCANCEL, nResult);
+        ASSERT_EQ(c.accepted ? 0u : 1u, boxes.Count());
+        if (!c.accepted)
+        {
+            EXPECT_EQ(0, boxes.Last().strText.Find("Das Objekt muss ganz auf der Seite liegen"))
+                << boxes.Last().strText;
+        }
+    }
+}
+
 TEST(ButtonPropSheet, WhatOKMakesOfStyleCaptionAndPicture)
 {
     TempFolder folder;
@@ -194,7 +229,7 @@ TEST(ButtonPropSheet, ABitmapButtonNeedsAStateStrip)
         {
             EXPECT_EQ(kPageStyle, nPage);
             EXPECT_EQ(CString("Start"), caption);
-            EXPECT_GT(boxes.Last().strText.Find("\"" + picture + "\" is 30 pixels high."), 0);
+            EXPECT_GT(boxes.Last().strText.Find("\"" + picture + "\" ist 30 Pixel hoch."), 0);
         }
         else
             EXPECT_EQ(4, sheet.m_nStyle);
@@ -406,12 +441,15 @@ TEST(ButtonPropSheet, PictureFromBrowsingAndFromTheImageProgram)
     services.projectFolder = "C:\\Menu";
     services.editorFolder = "C:\\Programme\\Tarnix";
     CommonDialogScript files;
+    files.AnswerFile("C:\\Andere\\knopf.gif");   // not on the medium: refused as a drop is
     files.AnswerFile("C:\\Menu\\bilder\\knopf.gif");
+    MessageBoxRecorder boxes;
     ProgramStartRecorder starts;
     int hints = 0;
     CButtonPropSheet sheet("Button");
     sheet.m_nStyle = 4;
-    CString browsed;
+    sheet.m_strImageFile = "C:\\Menu\\alt.bmp";
+    CString refused, browsed;
     ModalScript hook([&](CDialog* pDlg) {
         if (dynamic_cast<CButtonPropSheet*>(pDlg) == nullptr)
         {
@@ -422,25 +460,53 @@ TEST(ButtonPropSheet, PictureFromBrowsingAndFromTheImageProgram)
         CButtonPropSheet* pSheet = static_cast<CButtonPropSheet*>(pDlg);
         CWnd* pPage = ShowPage(pSheet, kPageStyle);
         Click(pPage, IDC_BUT_BROWSE_IMAGE);
+        refused = ItemText(pPage, IDC_BUT_IMAGE_FILE);
+        Click(pPage, IDC_BUT_BROWSE_IMAGE);
         browsed = ItemText(pPage, IDC_BUT_IMAGE_FILE);
         Click(pPage, IDC_BUT_EDIT_IMAGE);
         pSheet->SendMessage(WM_COMMAND, ID_BUTTON_IMAGE_READY);   // nothing handed back yet
         services.returnedImageFile = "C:\\Menu\\bilder\\neu.bmp";
         pSheet->SendMessage(WM_COMMAND, ID_BUTTON_IMAGE_READY);
-        Click(pPage, IDC_BUT_EXAMPLES);
         Click(pSheet, IDCANCEL);
     });
     sheet.DoModal();
+    EXPECT_EQ(CString("C:\\Menu\\alt.bmp"), refused);
+    EXPECT_EQ(1u, boxes.Count());
     EXPECT_EQ(CString("C:\\Menu\\bilder\\knopf.gif"), browsed);
     EXPECT_EQ(1, hints);
     EXPECT_EQ((std::vector<std::string>{ "C:\\Menu\\bilder\\knopf.gif" }), services.orvennaFiles);
     EXPECT_EQ(CString("C:\\Menu\\bilder\\neu.bmp"), sheet.m_page4.m_strImageFile);
     EXPECT_EQ(1, services.orvennaClosed);
-    ASSERT_EQ(1u, starts.Starts().size());
-    EXPECT_EQ(CString("open"), starts.Starts()[0].strOperation);
-    EXPECT_EQ(CString("C:\\Programme\\Tarnix\\Tarnix.exe"), starts.Starts()[0].strFile);
-    EXPECT_EQ(CString("/o \"C:\\Programme\\Tarnix\\Examples\\ButStyles\\Velconf.ini\""),
-              starts.Starts()[0].strParameters);
+}
+
+// The player shows the example of the button styles in the interface language.
+TEST(ButtonPropSheet, TheStylesExampleSpeaksTheInterfaceLanguage)
+{
+    FakeServices services;
+    services.editorFolder = "C:\\Programme\\Tarnix";
+    const char chPrevious = GetUiLanguage();
+    const struct
+    {
+        char language;
+        LPCSTR project;
+    } cases[] = { { 'G', "Velconf.ini" }, { 'E', "VelconfEnglish.ini" } };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.language);
+        SetUiLanguage(c.language);
+        ProgramStartRecorder starts;
+        CButtonPropSheet sheet("Button");
+        RunSheet(sheet, [&](CButtonPropSheet* pSheet) {
+            Click(ShowPage(pSheet, kPageStyle), IDC_BUT_EXAMPLES);
+            Click(pSheet, IDCANCEL);
+        });
+        ASSERT_EQ(1u, starts.Starts().size());
+        EXPECT_EQ(CString("open"), starts.Starts()[0].strOperation);
+        EXPECT_EQ(CString("C:\\Programme\\Tarnix\\Tarnix.exe"), starts.Starts()[0].strFile);
+        EXPECT_EQ("/o \"C:\\Programme\\Tarnix\\Examples\\ButStyles\\" + CString(c.project) + "\"",
+                  starts.Starts()[0].strParameters);
+    }
+    SetUiLanguage(chPrevious);
 }
 
 TEST(ButtonPropSheet, SoundPageTakesOnlySoundsOfTheProject)
@@ -483,49 +549,53 @@ TEST(ButtonPropSheet, SoundPageTakesOnlySoundsOfTheProject)
 TEST(ButtonPropSheet, TheStylesExampleClosesWithEscapeAndShowsWholeCaptions)
 {
     const CString folder = testing_support::ProgramFolder() + "\\Examples\\ButStyles";
-    const CString project = folder + "\\Velconf.ini";
-    ASSERT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(project));
-    EXPECT_EQ(1u, ::GetPrivateProfileIntA("WINDOW", "ESCEXIT", 0, project));
-
-    LOGFONTA lf = {};
-    ::GetPrivateProfileStringA("BUTTONS", "BUTTON_FONT_NAME", "Arial", lf.lfFaceName, LF_FACESIZE, project);
-    lf.lfHeight = (LONG)::GetPrivateProfileIntA("BUTTONS", "BUTTON_FONT_SIZE", 16, project);
-    lf.lfWeight = (LONG)::GetPrivateProfileIntA("BUTTONS", "BUTTON_FONT_STYLE", 400, project);
-    HFONT hFont = ::CreateFontIndirectA(&lf);
-    HDC hDC = ::GetDC(nullptr);
-    HGDIOBJ hOld = ::SelectObject(hDC, hFont);
-    const int nWindowWidth = (int)::GetPrivateProfileIntA("WINDOWSIZE", "W", 0, project);
-    int nButtons = 0;
-    for (int n = 1; n <= 10; ++n)
+    for (LPCSTR lpszProject : { "Velconf.ini", "VelconfEnglish.ini" })
     {
-        CString section;
-        section.Format("BUTTON%d", n);
-        char szText[100] = "", szPicture[MAX_PATH] = "";
-        if (::GetPrivateProfileStringA(section, "TEXT", "", szText, sizeof(szText), project) == 0)
-            continue;
-        ++nButtons;
-        SCOPED_TRACE(szText);
-        int nWidth = (int)::GetPrivateProfileIntA(section, "W", 0, project);
-        ::GetPrivateProfileStringA(section, "BMP", "", szPicture, sizeof(szPicture), project);
-        CString picture(szPicture);
-        if (!picture.IsEmpty())
+        SCOPED_TRACE(lpszProject);
+        const CString project = folder + "\\" + lpszProject;
+        ASSERT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(project));
+        EXPECT_EQ(1u, ::GetPrivateProfileIntA("WINDOW", "ESCEXIT", 0, project));
+
+        LOGFONTA lf = {};
+        ::GetPrivateProfileStringA("BUTTONS", "BUTTON_FONT_NAME", "Arial", lf.lfFaceName, LF_FACESIZE, project);
+        lf.lfHeight = (LONG)::GetPrivateProfileIntA("BUTTONS", "BUTTON_FONT_SIZE", 16, project);
+        lf.lfWeight = (LONG)::GetPrivateProfileIntA("BUTTONS", "BUTTON_FONT_STYLE", 400, project);
+        HFONT hFont = ::CreateFontIndirectA(&lf);
+        HDC hDC = ::GetDC(nullptr);
+        HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+        const int nWindowWidth = (int)::GetPrivateProfileIntA("WINDOWSIZE", "W", 0, project);
+        int nButtons = 0;
+        for (int n = 1; n <= 10; ++n)
         {
-            picture.Replace("_CURRENTDIR_", folder);
-            const CString bytes = testing_support::ReadFileText(picture);
-            ASSERT_GE(bytes.GetLength(), 26);
-            nWidth = *reinterpret_cast<const LONG*>((LPCSTR)bytes + 18);
+            CString section;
+            section.Format("BUTTON%d", n);
+            char szText[100] = "", szPicture[MAX_PATH] = "";
+            if (::GetPrivateProfileStringA(section, "TEXT", "", szText, sizeof(szText), project) == 0)
+                continue;
+            ++nButtons;
+            SCOPED_TRACE(szText);
+            int nWidth = (int)::GetPrivateProfileIntA(section, "W", 0, project);
+            ::GetPrivateProfileStringA(section, "BMP", "", szPicture, sizeof(szPicture), project);
+            CString picture(szPicture);
+            if (!picture.IsEmpty())
+            {
+                picture.Replace("_CURRENTDIR_", folder);
+                const CString bytes = testing_support::ReadFileText(picture);
+                ASSERT_GE(bytes.GetLength(), 26);
+                nWidth = *reinterpret_cast<const LONG*>((LPCSTR)bytes + 18);
+            }
+            SIZE extent = {};
+            ::GetTextExtentPoint32A(hDC, szText, lstrlenA(szText), &extent);
+            // Insets of up to 4 pixels a side, a pixel for the press, two for the effect.
+            EXPECT_LE(extent.cx + 11, nWidth);
+            const int nLeft = (int)::GetPrivateProfileIntA(section, "X", 0, project);
+            EXPECT_LE(nLeft + nWidth, nWindowWidth);
         }
-        SIZE extent = {};
-        ::GetTextExtentPoint32A(hDC, szText, lstrlenA(szText), &extent);
-        // Insets of up to 4 pixels a side, a pixel for the press, two for the effect.
-        EXPECT_LE(extent.cx + 11, nWidth);
-        const int nLeft = (int)::GetPrivateProfileIntA(section, "X", 0, project);
-        EXPECT_LE(nLeft + nWidth, nWindowWidth);
+        ::SelectObject(hDC, hOld);
+        ::ReleaseDC(nullptr, hDC);
+        ::DeleteObject(hFont);
+        EXPECT_EQ(7, nButtons);
     }
-    ::SelectObject(hDC, hOld);
-    ::ReleaseDC(nullptr, hDC);
-    ::DeleteObject(hFont);
-    EXPECT_EQ(7, nButtons);
 }
 
 } // namespace

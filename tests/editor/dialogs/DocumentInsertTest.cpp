@@ -92,8 +92,8 @@ TEST(DocumentInsert, KeepsADocumentAlreadyInTheFolderAndFailsWithoutStarter)
     MessageBoxRecorder boxes;
     EXPECT_FALSE(insert.Setup());
     ASSERT_EQ(1u, boxes.Count());
-    EXPECT_EQ(CString("Error:\n\nThe file \"") + fx.editor.File("Slidora\\slidora.ini") +
-                  "\" could not be copied into the folder \"" + fx.project.File("Other") + "\".",
+    EXPECT_EQ(CString("Fehler:\n\nDie Datei \"") + fx.editor.File("Slidora\\slidora.ini") +
+                  "\" konnte nicht in den Ordner \"" + fx.project.File("Other") + "\" kopiert werden.",
               boxes.Last().strText);
 }
 
@@ -135,7 +135,7 @@ TEST(DocumentInsertDlg, FolderNamesAndDroppedDocuments)
     EXPECT_EQ(fx.document, dropped);
     EXPECT_TRUE(bStayed);
     ASSERT_EQ(1u, boxes.Count());
-    EXPECT_EQ(0, boxes.Last().strText.Find("Note !\n\nThe folder \"..\\Neben\" cannot be used."));
+    EXPECT_EQ(0, boxes.Last().strText.Find("Achtung !\n\nDer Ordner \"..\\Neben\" kann nicht verwendet werden."));
     EXPECT_EQ(CString("Handbuch"), dlg.m_strFolder);
 }
 

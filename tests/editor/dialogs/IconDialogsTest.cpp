@@ -182,4 +182,57 @@ TEST(IconConverterDlg, SavesTheFilledSlotsSmallestFirst)
     EXPECT_EQ(std::vector<std::string>{ "icon_konverter.htm" }, services.helpPages);
 }
 
+// A bitmap that cannot be converted is said so in the editor's words and
+// leaves the slot, its preview and "save" as they were.
+TEST(IconConverterDlg, AFailedLoadKeepsTheSlot)
+{
+    TempFolder folder;
+    const CString good = WriteBitmap(folder, "gut.bmp", 32);
+    const CString broken = folder.Write("kaputt.bmp", CString("BM kein Bild"));
+    const CString loads[] = { folder.File("fehlt.bmp"), good, broken };
+    struct After
+    {
+        BOOL save, filled;
+        HICON hIcon;
+        size_t boxes;
+    } after[3] = {};
+    size_t nLoad = 0;
+    MessageBoxRecorder boxes;
+    CIconConverterDlg dlg;
+    ModalScript script([&](CDialog* pDlg) {
+        if (dynamic_cast<CIconImageDlg*>(pDlg) != nullptr)
+        {
+            pDlg->SetDlgItemText(IDC_ICONIMG_FILE, loads[nLoad]);
+            // Checked without a click: the image dialog would try the file itself.
+            for (int nID : { IDC_ICONIMG_16, IDC_ICONIMG_32, IDC_ICONIMG_16COLORS, IDC_ICONIMG_256COLORS })
+                pDlg->CheckDlgButton(nID, nID == IDC_ICONIMG_16 || nID == IDC_ICONIMG_16COLORS);
+            Click(pDlg, IDOK);
+            return;
+        }
+        auto* pConverter = static_cast<CIconConverterDlg*>(pDlg);
+        for (nLoad = 0; nLoad < 3; ++nLoad)
+        {
+            Click(pDlg, IDC_ICONCONV_LOAD);
+            after[nLoad] = { ItemEnabled(pDlg, IDC_ICONCONV_SAVE), pConverter->m_slots[0].bFilled,
+                             (HICON)pDlg->SendDlgItemMessage(IDC_ICONCONV_SLOT0, STM_GETICON), boxes.Count() };
+        }
+        Click(pDlg, IDCANCEL);
+    });
+    dlg.DoModal();
+    const CString refusal = "FEHLER !\n\nBitmap konnte nicht in das Iconformat umgewandelt werden !\n\n";
+    ASSERT_EQ(2u, boxes.Count());
+    EXPECT_EQ(refusal, boxes.Boxes()[0].strText);
+    EXPECT_EQ(refusal, boxes.Boxes()[1].strText);
+    EXPECT_FALSE(after[0].save);
+    EXPECT_FALSE(after[0].filled);
+    EXPECT_EQ(1u, after[0].boxes);
+    EXPECT_TRUE(after[1].save);
+    EXPECT_TRUE(after[1].filled);
+    EXPECT_NE(nullptr, after[1].hIcon);
+    EXPECT_TRUE(after[2].save);
+    EXPECT_TRUE(after[2].filled);
+    EXPECT_EQ(after[1].hIcon, after[2].hIcon);
+    EXPECT_EQ(good, dlg.m_slots[0].strBitmapFile);
+}
+
 } // namespace

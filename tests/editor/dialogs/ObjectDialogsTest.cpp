@@ -1,5 +1,6 @@
 #include "editor/dialogs/AviPropDlg.h"
 #include "editor/dialogs/BackgroundImageDlg.h"
+#include "editor/dialogs/InsertObjectsDlg.h"
 #include "editor/dialogs/InsertPictureDlg.h"
 #include "editor/dialogs/InsertTextDlg.h"
 #include "editor/dialogs/SliderPropDlg.h"
@@ -9,12 +10,14 @@
 
 #include "DialogTestSupport.h"
 #include "shared/menuobj/AviTestFiles.h"
+#include "toolkit/XTRealInput.h"
 
 using namespace dialog_tests;
 using menuobj_testing::AviBytes;
 using menuobj_testing::AviClip;
 using testing_support::CommonDialogScript;
 using testing_support::MessageBoxRecorder;
+using testing_support::ProgramStartRecorder;
 using testing_support::TempFolder;
 
 namespace {
@@ -87,6 +90,32 @@ TEST(ObjectDialogs, TheObjectMustLieOnThePage)
     }
 }
 
+// A click of the user's hand on the address opens it.
+TEST(InsertObjectsDlg, TheLinkOpensTheHomePage)
+{
+    ProgramStartRecorder starts;
+    CInsertObjectsDlg dlg;
+    CString address;
+    ModalScript script([&](CDialog* pDlg) {
+        auto* pInsert = static_cast<CInsertObjectsDlg*>(pDlg);
+        ASSERT_NE(nullptr, pInsert->m_link.m_hWnd);
+        pInsert->m_link.GetWindowText(address);
+        pDlg->ShowWindow(SW_SHOW);
+        pDlg->UpdateWindow();
+        ::SetForegroundWindow(pDlg->m_hWnd);
+        CRect rc;
+        pInsert->m_link.GetWindowRect(rc);
+        toolkit_test::Click(CPoint(rc.left + 4, rc.CenterPoint().y));
+        toolkit_test::PumpUntil([&] { return !starts.Starts().empty(); });
+        Click(pDlg, IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_EQ(CString("http://www.lumivane.example"), address);
+    ASSERT_EQ(1u, starts.Starts().size());
+    EXPECT_EQ(CString("open"), starts.Starts()[0].strOperation);
+    EXPECT_EQ(address, starts.Starts()[0].strFile);
+}
+
 TEST(AviPropDlg, ClipCheckRefusesWhatThePageCannotPlay)
 {
     TempFolder folder;
@@ -132,7 +161,8 @@ TEST(AviPropDlg, ClipCheckRefusesWhatThePageCannotPlay)
     }
 }
 
-TEST(AviPropDlg, OkNeedsAPlayableClipAndARepeatCountInRange)
+// The 32 by 24 clip must also lie on the 400 by 300 page.
+TEST(AviPropDlg, OkNeedsAPlayableClipOnThePageAndARepeatCountInRange)
 {
     TempFolder folder;
     CString clip = WriteClip(folder, "play.avi", AviClip());
@@ -140,10 +170,13 @@ TEST(AviPropDlg, OkNeedsAPlayableClipAndARepeatCountInRange)
     {
         LPCSTR file;
         LPCSTR repeat;
+        LPCSTR x;
         BOOL closes;
     } cases[] = {
-        { "play.avi", "-1", TRUE },  { "play.avi", "-2", FALSE },      { "play.avi", "1000000000", TRUE },
-        { "", "-1", FALSE },         { "missing.avi", "3", FALSE },
+        { "play.avi", "-1", "10", TRUE },         { "play.avi", "-2", "10", FALSE },
+        { "play.avi", "1000000000", "368", TRUE }, { "play.avi", "3", "369", FALSE },
+        { "play.avi", "3", "2000", FALSE },       { "", "-1", "10", FALSE },
+        { "missing.avi", "3", "10", FALSE },
     };
     for (const auto& c : cases)
     {
@@ -151,11 +184,12 @@ TEST(AviPropDlg, OkNeedsAPlayableClipAndARepeatCountInRange)
         MessageBoxRecorder boxes;
         CAviPropDlg dlg;
         dlg.m_strProjectFolder = folder.Path();
+        dlg.m_sizePage = CSize(400, 300);
         BOOL stayed = FALSE;
         ModalScript script([&](CDialog* pDlg) {
             pDlg->SetDlgItemText(IDC_OBJ_FILE, c.file);
             pDlg->SetDlgItemText(IDC_AVI_REPEAT, c.repeat);
-            pDlg->SetDlgItemText(IDC_OBJ_X, "10");
+            pDlg->SetDlgItemText(IDC_OBJ_X, c.x);
             Click(pDlg, IDOK);
             stayed = pDlg->ContinueModal();
             if (stayed)
@@ -168,7 +202,7 @@ TEST(AviPropDlg, OkNeedsAPlayableClipAndARepeatCountInRange)
         {
             EXPECT_EQ(clip, dlg.m_strFile);
             EXPECT_EQ(atol(c.repeat), dlg.m_nRepeat);
-            RECT expected = { 10, 0, 42, 24 };
+            RECT expected = { atol(c.x), 0, atol(c.x) + 32, 24 };
             EXPECT_TRUE(EqualRect(&expected, &dlg.m_rcClip));
         }
     }
@@ -262,6 +296,7 @@ TEST(BackgroundImageDlg, LegacyClickResetsToPositionAtTheOrigin)
         Click(pDlg, IDOK);
     });
     FakeServices services;
+    MessageBoxRecorder boxes;   // no file: the picture goes off
     ASSERT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ(CString("0"), x);
     EXPECT_TRUE(xEnabled);   // "position" comes with its fields
@@ -283,7 +318,7 @@ TEST(BackgroundImageDlg, OkSwitchesThePictureOffWithoutAnAcceptedFile)
         int enabledOut;
         size_t boxes;
     } cases[] = {
-        { "", 1, "", 0, 0 },
+        { "", 1, "", 0, 1 },   // says why the picture goes off
         { inside, 1, inside, 1, 0 },
         { "C:\\Elsewhere\\back.bmp", 1, "", 0, 1 },
         { folder.File("back.gif"), 1, "", 0, 1 },

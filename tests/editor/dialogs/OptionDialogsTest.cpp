@@ -129,6 +129,33 @@ TEST(WindowPosDlg, ModesEnableTheirFields)
     EXPECT_EQ((std::vector<std::string>{ "hilfe_frameless.htm", "hilfe_fenster.htm" }), services.helpPages);
 }
 
+// The frame box decides whether the window has a frame and opens the frameless
+// options only without one.
+TEST(WindowPosDlg, TheFrameBoxMakesAFramelessWindow)
+{
+    for (int nBorder : { 1, 0 })
+    {
+        SCOPED_TRACE(nBorder);
+        CWindowPosDlg dlg;
+        dlg.m_nBorder = nBorder;
+        UINT nShown = 2;
+        BOOL bAtOpen = !nBorder, bAfterClick = nBorder;
+        ModalScript script([&](CDialog* pDlg) {
+            nShown = pDlg->IsDlgButtonChecked(IDC_WINPOS_BORDER);
+            bAtOpen = ItemEnabled(pDlg, IDC_WINPOS_FRAMELESS);
+            pDlg->CheckDlgButton(IDC_WINPOS_BORDER, nBorder ? BST_UNCHECKED : BST_CHECKED);
+            Click(pDlg, IDC_WINPOS_BORDER);
+            bAfterClick = ItemEnabled(pDlg, IDC_WINPOS_FRAMELESS);
+            Click(pDlg, IDOK);
+        });
+        ASSERT_EQ(IDOK, dlg.DoModal());
+        EXPECT_EQ((UINT)nBorder, nShown);
+        EXPECT_EQ(!nBorder, bAtOpen);
+        EXPECT_EQ(nBorder, bAfterClick);
+        EXPECT_EQ(!nBorder, dlg.m_nBorder);
+    }
+}
+
 // Every check box these dialogs show is one whose state the project keeps:
 // a box that no key holds would promise what the menu never does.
 TEST(OptionDialogs, EveryCheckBoxIsKept)

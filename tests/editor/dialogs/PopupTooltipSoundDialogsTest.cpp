@@ -136,31 +136,84 @@ TEST(PopupItemDlg, ActionFromTheItemAndBrowsedFilesOutsideTheProjectWarn)
     }
 }
 
+// The reader keeps 1,023 characters of an entry: with the field marks and
+// the action's keyword a caption of 970 characters fills it.
+TEST(PopupItemDlg, AnEntryLongerThanTheProjectKeepsIsRefused)
+{
+    for (int nCaption : { 971, 970 })
+    {
+        SCOPED_TRACE(nCaption);
+        MessageBoxRecorder boxes;
+        CPopupItemDlg dlg;
+        dlg.m_strProjectFolder = "C:\\Menu";
+        const BOOL bStayed =
+            OkIsRefused(dlg, [&](CDialog* pDlg) { pDlg->SetDlgItemText(IDC_PITEM_CAPTION, CString('c', nCaption)); });
+        EXPECT_EQ(nCaption > 970, bStayed);
+        EXPECT_EQ(nCaption > 970 ? 1u : 0u, boxes.Count());
+        if (!bStayed)
+        {
+            EXPECT_EQ(1023, dlg.m_strItem.GetLength());
+        }
+    }
+}
+
+// The length counts the stored form, a line break as "<BR>": a longer text is
+// refused rather than cut, which could leave half a tag for the player.
 TEST(TooltipDlg, LineBreaksAndTheLengthTheProjectKeeps)
 {
     const struct
     {
         CString in;
         CString shown;
-        CString out;
+        CString out;   // empty: refused with the length message
     } cases[] = {
         { "Zeile 1<br>Zeile 2<BR>", "Zeile 1\r\nZeile 2\r\n", "Zeile 1<BR>Zeile 2<BR>" },
-        { CString('x', 600), CString('x', 600), CString('x', 500) },
+        { CString('x', 496) + "<br>", CString('x', 496) + "\r\n", CString('x', 496) + "<BR>" },
+        { CString('x', 497) + "<BR>", CString('x', 497) + "\r\n", "" },
+        { CString('x', 600), CString('x', 600), "" },
         { "<Br", "<Br", "<Br" },
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.in.Left(20));
+        MessageBoxRecorder boxes;
         CTooltipDlg dlg;
+        dlg.m_nWidth = dlg.m_nHeight = 20;
         dlg.m_strDefaultText = c.in;
         CString shown;
-        ModalScript script([&](CDialog* pDlg) {
-            shown = ItemText(pDlg, IDC_TIP_TEXT);
-            Click(pDlg, IDOK);
-        });
-        ASSERT_EQ(IDOK, dlg.DoModal());
+        EXPECT_EQ(c.out.IsEmpty(), OkIsRefused(dlg, [&](CDialog* pDlg) { shown = ItemText(pDlg, IDC_TIP_TEXT); }));
         EXPECT_EQ(c.shown, shown);
-        EXPECT_EQ(c.out, dlg.m_strDefaultText);
+        ASSERT_EQ(c.out.IsEmpty() ? 1u : 0u, boxes.Count());
+        if (c.out.IsEmpty())
+        {
+            EXPECT_GE(boxes.Last().strText.Find("500"), 0) << boxes.Last().strText;
+        }
+        else
+        {
+            EXPECT_EQ(c.out, dlg.m_strDefaultText);
+        }
+    }
+}
+
+TEST(TooltipDlg, TheAreaMustLieOnThePage)
+{
+    const struct
+    {
+        int id;
+        LPCSTR value;
+        BOOL accepted;
+    } cases[] = {
+        { IDC_TIP_WIDTH, "0", FALSE }, { IDC_TIP_HEIGHT, "0", FALSE }, { IDC_TIP_X, "300", TRUE },
+        { IDC_TIP_X, "301", FALSE },   { IDC_TIP_Y, "270", TRUE },     { IDC_TIP_Y, "-1", FALSE },
+    };
+    for (const auto& c : cases)
+    {
+        CTooltipDlg dlg;
+        dlg.m_sizePage = CSize(400, 300);
+        dlg.m_nX = dlg.m_nY = 10;
+        dlg.m_nWidth = 100;
+        dlg.m_nHeight = 30;
+        ExpectFieldChecks(c.id, c.value, c.accepted, dlg);
     }
 }
 
@@ -176,6 +229,7 @@ TEST(TooltipDlg, TransparencyColoursFontAndPictureTag)
     AnswerFont(dialogs, "Arial", -15, RGB(7, 8, 9));
     dialogs.AnswerFile("C:\\Menu\\logo.bmp");
     CTooltipDlg dlg;
+    dlg.m_nWidth = dlg.m_nHeight = 20;
     dlg.m_bTransparent = 1;
     dlg.m_strDefaultText = "Willkommen";
     BOOL atOpen = TRUE, afterUntick = FALSE;

@@ -1,5 +1,6 @@
 #include "editor/dialogs/DialogTexts.h"
 #include "editor/dialogs/FileEdit.h"
+#include "editor/dialogs/FontStatic.h"
 
 #include "framework/Dialog.h"
 #include "shared/support/Language.h"
@@ -8,6 +9,7 @@
 
 #include "DialogTestSupport.h"
 #include "helpers/TestSupport.h"
+#include "shared/menuobj/TestWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -143,6 +145,35 @@ TEST_F(FileEditDropTest, TakesADroppedFileOnlyWhenItPasses)
         EXPECT_EQ(CString(c.shown), text);
         EXPECT_EQ(c.boxes, boxes.Count());
     }
+}
+
+// A text label paints in its own colour straight onto what lies below it; an
+// icon keeps the dialog's background.
+TEST(FontStatic, TextInItsColourOverTheBackgroundAndIconsLeftAlone)
+{
+    const COLORREF kBelow = RGB(0, 255, 0), kText = RGB(200, 0, 0);
+    CDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TITLEBAR));
+    for (DWORD dwType : { (DWORD)SS_LEFT, (DWORD)(SS_ICON | SS_CENTERIMAGE) })
+    {
+        SCOPED_TRACE(dwType);
+        const BOOL bText = dwType == SS_LEFT;
+        CFontStatic label;
+        label.SetFontStyle(-20, FW_BOLD, TRUE, kText);
+        ASSERT_TRUE(label.Create(bText ? "WWW" : "", WS_CHILD | WS_VISIBLE | dwType, CRect(0, 0, 80, 40), &dlg, 0x7001));
+        if (!bText)
+            label.SendMessage(STM_SETICON, (WPARAM)::LoadIconA(nullptr, IDI_APPLICATION));
+        menuobj_testing::BitmapCanvas canvas(80, 40, kBelow);
+        label.SendMessage(WM_PRINTCLIENT, (WPARAM)canvas.DC()->m_hDC, PRF_CLIENT);
+        int nText = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 80; ++x)
+                nText += canvas.Pixel(x, y) == kText;
+        EXPECT_EQ(bText, nText > 0);
+        EXPECT_EQ(bText, canvas.Pixel(79, 39) == kBelow) << "transparent only as text";
+        label.DestroyWindow();
+    }
+    dlg.DestroyWindow();
 }
 
 TEST(DialogTexts, EffectCaptionsAndLanguageNames)

@@ -144,6 +144,48 @@ TEST(ShowInsert, BasicSettingsSkipToTheCaptionAndCopyThePlayer)
     }
 }
 
+// Back to the first page and another show folder: a caption the author has
+// not edited follows the folder, an edited one stays.
+TEST(ShowInsert, TheCaptionFollowsANewFolderUntilItIsEdited)
+{
+    const struct
+    {
+        LPCSTR typed;       // on the first visit of the caption page; null: none
+        LPCSTR caption;     // on the second visit
+    } cases[] = { { nullptr, "Ferien" }, { "Unsere Reise", "Unsere Reise" } };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.caption);
+        ShowFixture fx;
+        fx.project.Write("Ferien\\bild.jpg", "jpg");
+        ProgramStartRecorder starts;
+        CString first, second;
+        const auto toCaption = [](CDialog* pDlg, const CString& strFolder) {
+            Page(pDlg)->SetDlgItemText(IDC_SHOW_FOLDER, strFolder);
+            Next(pDlg);
+            Next(pDlg);
+            ChooseRadio(Page(pDlg), { IDC_SHOW_BASIC, IDC_SHOW_CONFIGURE }, IDC_SHOW_BASIC);
+            Next(pDlg);
+        };
+        ModalScript script([&](CDialog* pDlg) {
+            toCaption(pDlg, fx.showFolder);
+            first = ItemText(Page(pDlg), IDC_SHOW_CAPTION);
+            if (c.typed != nullptr)
+                Page(pDlg)->SetDlgItemText(IDC_SHOW_CAPTION, c.typed);
+            for (int i = 0; i < 3; ++i)
+                Click(pDlg, ID_WIZBACK);
+            toCaption(pDlg, fx.project.File("Ferien"));
+            second = ItemText(Page(pDlg), IDC_SHOW_CAPTION);
+            Finish(pDlg);
+        });
+        CShowInsert insert;
+        ASSERT_TRUE(insert.Run(fx.project.Path()));
+        EXPECT_EQ(CString("Urlaub"), first);
+        EXPECT_EQ(CString(c.caption), second);
+        EXPECT_EQ(CString(c.caption), insert.m_strButtonCaption);
+    }
+}
+
 // Configuring: the authoring program is started once, its settings file must
 // then exist; the file page takes only files that are there, and an emptied
 // caption gives the default one.

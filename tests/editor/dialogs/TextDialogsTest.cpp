@@ -108,9 +108,6 @@ TEST(ViewerOptionsDlg, CommandLineOfADocumentInTheProject)
         { "C:\\Menu\\docs\\a b.htm", "Mein Titel", 1, 1, 2, "docs\\a b.htm",
           "\"docs\\a b.htm\" /TITLE=\"Mein Titel\" /FONT=ARIAL /COLOR=255,255,226 /TEXT=0,0,0 "
           "/WINDOW=-1,0,400,470 /ICON=3" },
-        // A name without a folder is already the project's.
-        { "Demo.txt", "", 1, 0, 0, "Demo.txt",
-          "\"Demo.txt\" /FONT=COURIER /COLOR=255,255,226 /TEXT=0,0,0 /WINDOW=-1,0,400,470 /ICON=1" },
     };
     for (const auto& c : cases)
     {
@@ -155,6 +152,46 @@ TEST(ViewerOptionsDlg, ADocumentOutsideTheProjectKeepsTheDialog)
         ASSERT_EQ(1u, boxes.Count());
         EXPECT_EQ(0, boxes.Last().strText.Find("WARNUNG !\n\nDie Datei befindet sich nicht im Projektpfad !"));
         EXPECT_TRUE(dlg.m_strCommandLine.IsEmpty());
+    }
+}
+
+// A name without a drive counts from the project folder and must name a file
+// there; the whole command line must fit what the project keeps (298).
+TEST(ViewerOptionsDlg, ARelativeDocumentAndTheLengthOfTheCommandLine)
+{
+    testing_support::TempFolder folder;
+    folder.Write("Demo.txt", CString("Hallo"));
+    const struct
+    {
+        LPCSTR document;
+        int title;          // characters of the title
+        LPCSTR refusal;     // the start of the message; null: accepted
+    } cases[] = {
+        { "Demo.txt", 196, nullptr },
+        { "Demo.txt", 197, "Die Einstellungen ergeben eine Befehlszeile von 299 Zeichen" },
+        { "..\\Demo.txt", 0, "WARNUNG !\n\nDie Datei befindet sich nicht im Projektpfad !" },
+        { "fehlt.txt", 0, "" },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.document << " " << c.title);
+        FakeServices services;
+        services.projectFolder = folder.Path();
+        MessageBoxRecorder boxes;
+        CViewerOptionsDlg dlg;
+        dlg.m_strDocument = c.document;
+        dlg.m_strTitle = CString('t', c.title);
+        EXPECT_EQ(c.refusal != nullptr, OkIsRefused(dlg));
+        ASSERT_EQ(c.refusal != nullptr ? 1u : 0u, boxes.Count());
+        if (c.refusal != nullptr)
+        {
+            EXPECT_EQ(0, boxes.Last().strText.Find(c.refusal)) << boxes.Last().strText;
+            EXPECT_TRUE(dlg.m_strCommandLine.IsEmpty());
+        }
+        else
+        {
+            EXPECT_EQ(298, dlg.m_strCommandLine.GetLength());
+        }
     }
 }
 

@@ -92,14 +92,21 @@ TEST_F(ButBmpTest, ThePictureMustHoldThreeStatesAndOneRow)
     EXPECT_EQ(CRect(30, 20, 38, 40), CRect(m_object.GetObjectRect()));
     EXPECT_EQ(0u, boxes.Count());
 
-    CString strFile = WriteBmp(m_folder, "format.bmp", StateBmp(19, 3));
-    CMObjButBmp second;
-    m_struct.m_strBitmap = strFile;
-    EXPECT_FALSE(second.Create(&m_struct, &m_page, 5004, RGB(128, 128, 128), FALSE));
-    EXPECT_EQ(nullptr, second.GetButtonWnd());
-    ASSERT_EQ(1u, boxes.Count());
-    EXPECT_EQ("ERROR:\n\nFormat Error - file: \"" + strFile + "\" ! \n", boxes.Last().strText);
-    EXPECT_TRUE(boxes.Last().nType & MB_ICONERROR);
+    // A single row holds no state at all: the button sheet refuses it too.
+    const CString files[] = { WriteBmp(m_folder, "format.bmp", StateBmp(19, 3)),
+                              WriteBmp(m_folder, "row.bmp", bmp_test::MakePattern(8, 1, 24)) };
+    for (const CString& strFile : files)
+    {
+        SCOPED_TRACE(strFile);
+        MessageBoxRecorder refusal;
+        CMObjButBmp second;
+        m_struct.m_strBitmap = strFile;
+        EXPECT_FALSE(second.Create(&m_struct, &m_page, 5004, RGB(128, 128, 128), FALSE));
+        EXPECT_EQ(nullptr, second.GetButtonWnd());
+        ASSERT_EQ(1u, refusal.Count());
+        EXPECT_EQ("ERROR:\n\nFormat Error - file: \"" + strFile + "\" ! \n", refusal.Last().strText);
+        EXPECT_TRUE(refusal.Last().nType & MB_ICONERROR);
+    }
 }
 
 TEST_F(ButBmpTest, AMissingFileIsReportedInTheInterfaceLanguageAndMakesNoWindow)
