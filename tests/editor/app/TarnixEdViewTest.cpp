@@ -1180,11 +1180,18 @@ TEST_F(CanvasTest, PageCommandsReachTheSavedFile)
           [ok](CDialog* pDlg) {
               pDlg->CheckDlgButton(IDC_TIP_ENABLE, BST_CHECKED);
               pDlg->SetDlgItemText(IDC_TIP_TEXT, "Hinweis");
+              // The sample's stored area hangs below its 400x300 page, which
+              // the dialog refuses: the author moves it up.
+              pDlg->SetDlgItemInt(IDC_TIP_Y, 260);
+              pDlg->SetDlgItemInt(IDC_TIP_WIDTH, 360);
               ok(pDlg);
           },
           [this] {
               EXPECT_EQ(1, Page().GetTooltipArea().bOn);
               EXPECT_EQ(CString("Hinweis"), Page().GetTooltipArea().strText);
+              const RECT& rc = Page().GetTooltipArea().rc;
+              EXPECT_EQ(260, (int)rc.top);
+              EXPECT_EQ(360, (int)(rc.right - rc.left));
           } },
         { "button style", ID_STYLE_BUTTONS, [] {},
           [ok](CDialog* pDlg) {
