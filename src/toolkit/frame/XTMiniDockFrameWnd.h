@@ -19,6 +19,8 @@ class CXTMiniDockFrameWnd;
 // toolkit's set-up message), and sent back by the options popup when it closes.
 #define XTWM_FLOATSETUP     0x89DE
 #define XTWM_POPUPCLOSED    0x89DF
+// Posted to a floating frame when its owner frame has taken the focus.
+#define XTWM_KEEPABOVEOWNER 0x89E6
 
 // The tool bar's customisation command.
 #define XT_IDC_CUSTOMIZE    53782
@@ -81,6 +83,13 @@ public:
     // The popup belongs to the command bars; this frame opens none itself.
     virtual CWnd* OpenOptionsPopup(CControlBar* pBar, const CRect& rect);
 
+    // The frame that took the focus keeps its visible floating frames above
+    // it: Windows does so itself, but a platform that raises the frame above
+    // its owned windows when it takes the focus does not. Each floating frame
+    // is told (lowest first, so that they keep their order among themselves)
+    // once the focus change is complete.
+    static void KeepFloatingFramesAbove(HWND hFrame);
+
     // Implementation
 protected:
     void DeleteButtons();
@@ -92,6 +101,10 @@ protected:
 
     LRESULT OnFloatSetUp(WPARAM wParam, LPARAM lParam);
     LRESULT OnPopupClosed(WPARAM wParam, LPARAM lParam);
+    LRESULT OnKeepAboveOwner(WPARAM wParam, LPARAM lParam);
+    BOOL IsOwnerActive() const;
+    static void CALLBACK OnKeepAboveTimer(HWND hWnd, UINT nMsg, UINT_PTR nIDEvent, DWORD dwTime);
+    int m_nKeepAboveChecks;     // looks left after the owner took the focus
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetTextMessage(WPARAM wParam, LPARAM lParam);
     void OnNcPaint();
