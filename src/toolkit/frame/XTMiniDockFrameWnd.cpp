@@ -14,6 +14,7 @@
 #include "framework/DockContext.h"
 #include "framework/WindowDC.h"
 
+#include <algorithm>
 #include <vector>
 
 
@@ -225,13 +226,60 @@ BOOL CXTMiniDockFrameWnd::IsOwnerActive() const
     return hOwner != nullptr && ::GetActiveWindow() == hOwner && IsWindowVisible();
 }
 
+std::vector<HWND> CXTMiniDockFrameWnd::GetOwnerDialogs() const
+{
+    struct Search { HWND hOwner; std::vector<HWND> dialogs; } search = { ::GetWindow(m_hWnd, GW_OWNER), {} };
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            Search* pSearch = reinterpret_cast<Search*>(lParam);
+            if (::GetWindow(hWnd, GW_OWNER) == pSearch->hOwner && ::IsWindowVisible(hWnd) &&
+                dynamic_cast<CMiniDockFrameWnd*>(CWnd::FromHandlePermanent(hWnd)) == nullptr)
+                pSearch->dialogs.push_back(hWnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.dialogs;
+}
+
+BOOL CXTMiniDockFrameWnd::IsBuried() const
+{
+    // Places from the top of the thread's windows: lower is nearer the top.
+    HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    const std::vector<HWND> dialogs = GetOwnerDialogs();
+    int nOwner = -1, nFrame = -1, nLowestDialog = -1;
+    int nPlace = 0;
+    for (HWND hWnd = ::GetTopWindow(nullptr); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT), ++nPlace)
+    {
+        if (hWnd == hOwner)
+            nOwner = nPlace;
+        else if (hWnd == m_hWnd)
+            nFrame = nPlace;
+        else if (std::find(dialogs.begin(), dialogs.end(), hWnd) != dialogs.end())
+            nLowestDialog = nPlace;
+    }
+    return nOwner < nFrame || nLowestDialog > nFrame;
+}
+
+void CXTMiniDockFrameWnd::RaiseAboveOwner()
+{
+    // The owner's own dialogs (a sheet it shows, the customise sheet) stay
+    // above its floating frames: each is raised again after this frame, the
+    // lowest first, so that they keep their order and still take the clicks
+    // meant for them.
+    const std::vector<HWND> dialogs = GetOwnerDialogs();
+    ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (auto it = dialogs.rbegin(); it != dialogs.rend(); ++it)
+        ::SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 LRESULT CXTMiniDockFrameWnd::OnKeepAboveOwner(WPARAM, LPARAM)
 {
     if (!IsOwnerActive())
         return 0;
-    // Raised to the top also when the platform's order already has it
-    // there: the display may stack the owner above it all the same.
-    ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Raised also when the platform's order already has it in place: the
+    // display may stack the owner above it all the same.
+    RaiseAboveOwner();
     // The display may also bury it a moment later: a few looks more.
     m_nKeepAboveChecks = kKeepAboveChecks;
     ::SetTimer(m_hWnd, kKeepAboveTimer, kKeepAboveDelay, &CXTMiniDockFrameWnd::OnKeepAboveTimer);
@@ -243,15 +291,8 @@ void CALLBACK CXTMiniDockFrameWnd::OnKeepAboveTimer(HWND hWnd, UINT, UINT_PTR, D
     auto* pFrame = dynamic_cast<CXTMiniDockFrameWnd*>(CWnd::FromHandlePermanent(hWnd));
     if (pFrame == nullptr || --pFrame->m_nKeepAboveChecks <= 0)
         ::KillTimer(hWnd, kKeepAboveTimer);
-    if (pFrame == nullptr || !pFrame->IsOwnerActive())
-        return;
-    HWND hOwner = ::GetWindow(hWnd, GW_OWNER);
-    for (HWND hAbove = ::GetWindow(hWnd, GW_HWNDPREV); hAbove != nullptr; hAbove = ::GetWindow(hAbove, GW_HWNDPREV))
-        if (hAbove == hOwner)
-        {
-            ::SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-            return;
-        }
+    if (pFrame != nullptr && pFrame->IsOwnerActive() && pFrame->IsBuried())
+        pFrame->RaiseAboveOwner();
 }
 
 // ---------------------------------------------------------------------------

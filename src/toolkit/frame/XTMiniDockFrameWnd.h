@@ -11,6 +11,7 @@
 #include "framework/ToolTipCtrl.h"
 
 #include <list>
+#include <vector>
 
 class CDC;
 class CXTMiniDockFrameWnd;
@@ -103,6 +104,12 @@ protected:
     LRESULT OnPopupClosed(WPARAM wParam, LPARAM lParam);
     LRESULT OnKeepAboveOwner(WPARAM wParam, LPARAM lParam);
     BOOL IsOwnerActive() const;
+    // The owner's other visible windows, front to back: its dialogs and sheets.
+    std::vector<HWND> GetOwnerDialogs() const;
+    // Whether the owner, or this frame over one of the owner's dialogs, stands too high.
+    BOOL IsBuried() const;
+    // This frame above its owner, the owner's dialogs above this frame.
+    void RaiseAboveOwner();
     static void CALLBACK OnKeepAboveTimer(HWND hWnd, UINT nMsg, UINT_PTR nIDEvent, DWORD dwTime);
     int m_nKeepAboveChecks;     // looks left after the owner took the focus
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
