@@ -86,9 +86,10 @@ public:
 
     // The frame that took the focus keeps its visible floating frames above
     // it: Windows does so itself, but a platform that raises the frame above
-    // its owned windows when it takes the focus does not. Each floating frame
-    // is told (lowest first, so that they keep their order among themselves)
-    // once the focus change is complete.
+    // its owned windows when it takes the focus does not. The frame's other
+    // windows (its dialogs and sheets) stay above the floating frames. Each
+    // floating frame is told (lowest first, so that they keep their order
+    // among themselves) once the focus change is complete.
     static void KeepFloatingFramesAbove(HWND hFrame);
 
     // Implementation
