@@ -45,12 +45,18 @@ BOOL CXTMBarWndHook::OnSharedMessage(UINT message, WPARAM wParam, LPARAM lParam,
     case WM_NCACTIVATE:
     {
         // The frame window of this hook: the hooked window, or the bar's
-        // frame for the MDI client.
-        HWND hFrame = AfxHwnd(m_pMenuBar->GetFrame());
+        // frame for the MDI client. The frame decides first whether it
+        // stays active (a window of its own took the activation).
+        lResult = CXTWndHook::WindowProc(message, wParam, lParam);
+        CFrameWnd* pFrame = m_pMenuBar->GetFrame();
+        HWND hFrame = AfxHwnd(pFrame);
         if (hFrame == nullptr)
             hFrame = m_hWnd;
-        m_pMenuBar->SetFrameActive(::IsWindowEnabled(hFrame) ? (BOOL)wParam : FALSE);
-        return FALSE;
+        BOOL bActive = ::IsWindowEnabled(hFrame) ? (BOOL)wParam : FALSE;
+        if (pFrame != nullptr && (pFrame->m_nFlags & WF_STAYACTIVE))
+            bActive = TRUE;
+        m_pMenuBar->SetFrameActive(bActive);
+        return TRUE;
     }
     case WM_COMMAND:
         g_bChevronChosen = LOWORD(wParam) == XT_IDC_CHEVRON;

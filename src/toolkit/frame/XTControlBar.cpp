@@ -3,6 +3,7 @@
 #include "toolkit/XTResource.h"
 #include "toolkit/bars/XTMenu.h"
 #include "toolkit/bars/XTToolkitString.h"
+#include "toolkit/frame/XTDockBar.h"
 #include "toolkit/frame/XTDockContext.h"
 #include "toolkit/frame/XTDrawHelpers.h"
 #include "toolkit/frame/XTGlobalData.h"
@@ -174,6 +175,13 @@ BOOL CXTControlBar::ModifyBarStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (bRedraw)
         Invalidate();
+    // The dock bar lays its rows out by the style of the bars it holds.
+    if (CXTDockBar* pDockBar = dynamic_cast<CXTDockBar*>(m_pDockBar))
+    {
+        pDockBar->SetDockBarStyle(GetBarStyleEx());
+        if (bRedraw && pDockBar->m_hWnd != nullptr)
+            pDockBar->Invalidate();
+    }
     return TRUE;
 }
 
@@ -547,7 +555,8 @@ BOOL CXTControlBar::OnEraseBkgnd(CDC*)
 
 BOOL CXTControlBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 {
-    if (IsCursorOverGripper())
+    const CXTDockContext* pContext = dynamic_cast<const CXTDockContext*>(m_pDockContext);
+    if ((pContext != nullptr && pContext->m_bInLoop) || IsCursorOverGripper())
     {
         ::SetCursor(::LoadCursor(nullptr, IDC_SIZEALL));
         return TRUE;

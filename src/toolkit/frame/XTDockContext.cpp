@@ -140,6 +140,13 @@ void CXTDockContext::LayoutDelayed()
     }
 }
 
+CPoint CXTDockContext::LoopPoint(const MSG& msg) const
+{
+    // A bar that moves itself has moved since the message was queued: its
+    // client point would be converted with the wrong position.
+    return m_bLive ? CPoint(msg.pt) : AfxMessageScreenPoint(msg);
+}
+
 BOOL CXTDockContext::Track()
 {
     HWND hWndBar = m_pBar->m_hWnd;
@@ -181,7 +188,7 @@ BOOL CXTDockContext::Track()
                     bEnded = TRUE;
                     break;
                 }
-                CPoint pt = AfxMessageScreenPoint(msg);
+                CPoint pt = LoopPoint(msg);
                 if (pt == m_ptLast)
                     break;
                 if (m_bDragging)
@@ -211,7 +218,7 @@ BOOL CXTDockContext::Track()
                 {
                     // A floating bar's caption clicked without a move: its frame
                     // stays as it is, so a double click still finds it.
-                    if (!m_bWasFloating || AfxMessageScreenPoint(msg) != m_ptStart)
+                    if (!m_bWasFloating || LoopPoint(msg) != m_ptStart)
                         EndDrag();
                 }
                 else
@@ -282,6 +289,8 @@ void CXTDockContext::StartDrag(CPoint pt)
     m_ptStart = pt;
 
     InitDragRects(m_rectSavedBar, pt);
+    if (m_bWasFloating)
+        AlignFrameDragRects();
 
     // A docked bar may say where its floating frame hangs from the cursor.
     if (!m_bWasFloating)
@@ -327,6 +336,22 @@ void CXTDockContext::StartDrag(CPoint pt)
     m_rectMRUDockPos = m_rectSavedMRUDockPos;
     m_dwMRUFloatStyle = m_dwSavedMRUFloatStyle;
     m_ptMRUFloatPos = m_ptSavedMRUFloatPos;
+}
+
+void CXTDockContext::AlignFrameDragRects()
+{
+    // The rectangles assume the borders of a captioned, sizable frame; the
+    // floating frame has its own, and moving it by the difference would
+    // shift it with every drag.
+    CFrameWnd* pFloat = m_pSavedDockBar->GetParentFrame();
+    if (pFloat == nullptr || pFloat->m_hWnd == nullptr)
+        return;
+    CRect rectFloat;
+    pFloat->GetWindowRect(&rectFloat);
+    const CRect& rectNow = (m_dwSavedFloatStyle & CBRS_ORIENT_HORZ) ? m_rectFrameDragHorz : m_rectFrameDragVert;
+    const CPoint ptShift = rectFloat.TopLeft() - rectNow.TopLeft();
+    m_rectFrameDragHorz.OffsetRect(ptShift);
+    m_rectFrameDragVert.OffsetRect(ptShift);
 }
 
 void CXTDockContext::Move(CPoint pt)

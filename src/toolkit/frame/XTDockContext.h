@@ -87,6 +87,10 @@ protected:
     void LayoutDelayed();
     void RunCallbacks();
     void InvertFeedback(const CRect& rect, CSize size, BOOL bOutline);
+    // The screen point of a mouse message of the drag loop.
+    CPoint LoopPoint(const MSG& msg) const;
+    // A floating bar's frame rectangles start where its frame stands.
+    void AlignFrameDragRects();
 
     CDockBar* m_pDockBarOver;   // the dock bar of the last decision
 

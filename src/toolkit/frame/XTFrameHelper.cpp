@@ -23,10 +23,17 @@ IXTCustomizeSheet* CXTFrameHelper::s_pOpenSheet = nullptr;
 
 namespace {
 
-// The thread's CBT hook: the owner-drawn popup menus watch window creation
-// through hooks of their own, so this one has nothing to do yet.
+// The thread's CBT hook (the owner-drawn popup menus watch window creation
+// through hooks of their own): a frame that takes the activation or the
+// focus keeps its floating frames above it.
 LRESULT CALLBACK ThreadCbtProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
+    if ((nCode == HCBT_ACTIVATE || nCode == HCBT_SETFOCUS) && wParam != 0)
+    {
+        HWND hRoot = ::GetAncestor(reinterpret_cast<HWND>(wParam), GA_ROOT);
+        if (dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(hRoot)) != nullptr)
+            CXTMiniDockFrameWnd::KeepFloatingFramesAbove(hRoot);
+    }
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 

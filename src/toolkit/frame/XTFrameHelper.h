@@ -71,7 +71,7 @@ public:
     static IXTCustomizeSheet* GetOpenCustomizeSheet() { return s_pOpenSheet; }
 
     // The thread's CBT hook, installed at start-up for the owner-drawn popup
-    // menus; it passes everything on.
+    // menus; a frame taking the focus keeps its floating frames above it.
     static HHOOK GetThreadCbtHook();
 
 protected:

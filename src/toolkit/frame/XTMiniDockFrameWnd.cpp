@@ -14,6 +14,9 @@
 #include "framework/DockContext.h"
 #include "framework/WindowDC.h"
 
+#include <algorithm>
+#include <vector>
+
 
 IMPLEMENT_DYNCREATE(CXTMiniDockFrameWnd, CMiniDockFrameWnd)
 
@@ -31,6 +34,7 @@ BEGIN_MESSAGE_MAP(CXTMiniDockFrameWnd, CMiniDockFrameWnd)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_MESSAGE(XTWM_FLOATSETUP, OnFloatSetUp)
     ON_MESSAGE(XTWM_POPUPCLOSED, OnPopupClosed)
+    ON_MESSAGE(XTWM_KEEPABOVEOWNER, OnKeepAboveOwner)
     ON_COMMAND(XT_IDC_CUSTOMIZE, OnCustomize)
 END_MESSAGE_MAP()
 
@@ -41,6 +45,9 @@ const COLORREF kGlyphMask = RGB(255, 0, 255);
 const int kCloseGlyph = 2;
 const int kDropDownGlyph = 3;
 const DWORD kPSDPxax = 0x00B8074A;   // the brush where the source is black, the target elsewhere
+const UINT_PTR kKeepAboveTimer = XTWM_KEEPABOVEOWNER;
+const int kKeepAboveChecks = 4;
+const UINT kKeepAboveDelay = 150;
 
 // Draws image nImage of the list as a one-colour shape: its opaque pixels
 // in clr, the rest left as it is.
@@ -92,7 +99,7 @@ void DrawGlyph(CDC* pDC, HIMAGELIST hImageList, int nImage, int x, int y, COLORR
 } // namespace
 
 CXTMiniDockFrameWnd::CXTMiniDockFrameWnd()
-    : m_nCaptionMode(0), m_pPopup(nullptr), m_pPressed(nullptr), m_bSetUp(FALSE)
+    : m_nCaptionMode(0), m_pPopup(nullptr), m_pPressed(nullptr), m_bSetUp(FALSE), m_nKeepAboveChecks(0)
 {
     m_imageList.Create(XT_IDB_CAPTIONGLYPHS, kGlyphSize, 0, kGlyphMask);
 }
@@ -186,6 +193,106 @@ CWnd* CXTMiniDockFrameWnd::OpenOptionsPopup(CControlBar* pBar, const CRect& rect
     else
         delete pPopup;
     return nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// Stacking
+
+void CXTMiniDockFrameWnd::KeepFloatingFramesAbove(HWND hFrame)
+{
+    if (hFrame == nullptr)
+        return;
+    struct Search { HWND hFrame; std::vector<HWND> floats; } search = { hFrame, {} };
+    // The thread's top-level windows come front to back.
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            Search* pSearch = reinterpret_cast<Search*>(lParam);
+            if (::GetWindow(hWnd, GW_OWNER) == pSearch->hFrame && ::IsWindowVisible(hWnd) &&
+                dynamic_cast<CXTMiniDockFrameWnd*>(CWnd::FromHandlePermanent(hWnd)) != nullptr)
+                pSearch->floats.push_back(hWnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    for (auto it = search.floats.rbegin(); it != search.floats.rend(); ++it)
+        ::PostMessageA(*it, XTWM_KEEPABOVEOWNER, 0, 0);
+}
+
+BOOL CXTMiniDockFrameWnd::IsOwnerActive() const
+{
+    // Only while the owner is still the active window: raised later, the
+    // frame would cover whatever took the activation since.
+    HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    return hOwner != nullptr && ::GetActiveWindow() == hOwner && IsWindowVisible();
+}
+
+std::vector<HWND> CXTMiniDockFrameWnd::GetOwnerDialogs() const
+{
+    struct Search { HWND hOwner; std::vector<HWND> dialogs; } search = { ::GetWindow(m_hWnd, GW_OWNER), {} };
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            Search* pSearch = reinterpret_cast<Search*>(lParam);
+            if (::GetWindow(hWnd, GW_OWNER) == pSearch->hOwner && ::IsWindowVisible(hWnd) &&
+                dynamic_cast<CMiniDockFrameWnd*>(CWnd::FromHandlePermanent(hWnd)) == nullptr)
+                pSearch->dialogs.push_back(hWnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.dialogs;
+}
+
+BOOL CXTMiniDockFrameWnd::IsBuried() const
+{
+    // Places from the top of the thread's windows: lower is nearer the top.
+    HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    const std::vector<HWND> dialogs = GetOwnerDialogs();
+    int nOwner = -1, nFrame = -1, nLowestDialog = -1;
+    int nPlace = 0;
+    for (HWND hWnd = ::GetTopWindow(nullptr); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT), ++nPlace)
+    {
+        if (hWnd == hOwner)
+            nOwner = nPlace;
+        else if (hWnd == m_hWnd)
+            nFrame = nPlace;
+        else if (std::find(dialogs.begin(), dialogs.end(), hWnd) != dialogs.end())
+            nLowestDialog = nPlace;
+    }
+    return nOwner < nFrame || nLowestDialog > nFrame;
+}
+
+void CXTMiniDockFrameWnd::RaiseAboveOwner()
+{
+    // The owner's own dialogs (a sheet it shows, the customise sheet) stay
+    // above its floating frames: each is raised again after this frame, the
+    // lowest first, so that they keep their order and still take the clicks
+    // meant for them.
+    const std::vector<HWND> dialogs = GetOwnerDialogs();
+    ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (auto it = dialogs.rbegin(); it != dialogs.rend(); ++it)
+        ::SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+LRESULT CXTMiniDockFrameWnd::OnKeepAboveOwner(WPARAM, LPARAM)
+{
+    if (!IsOwnerActive())
+        return 0;
+    // Raised also when the platform's order already has it in place: the
+    // display may stack the owner above it all the same.
+    RaiseAboveOwner();
+    // The display may also bury it a moment later: a few looks more.
+    m_nKeepAboveChecks = kKeepAboveChecks;
+    ::SetTimer(m_hWnd, kKeepAboveTimer, kKeepAboveDelay, &CXTMiniDockFrameWnd::OnKeepAboveTimer);
+    return 0;
+}
+
+void CALLBACK CXTMiniDockFrameWnd::OnKeepAboveTimer(HWND hWnd, UINT, UINT_PTR, DWORD)
+{
+    auto* pFrame = dynamic_cast<CXTMiniDockFrameWnd*>(CWnd::FromHandlePermanent(hWnd));
+    if (pFrame == nullptr || --pFrame->m_nKeepAboveChecks <= 0)
+        ::KillTimer(hWnd, kKeepAboveTimer);
+    if (pFrame != nullptr && pFrame->IsOwnerActive() && pFrame->IsBuried())
+        pFrame->RaiseAboveOwner();
 }
 
 // ---------------------------------------------------------------------------

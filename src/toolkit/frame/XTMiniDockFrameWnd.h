@@ -11,6 +11,7 @@
 #include "framework/ToolTipCtrl.h"
 
 #include <list>
+#include <vector>
 
 class CDC;
 class CXTMiniDockFrameWnd;
@@ -19,6 +20,8 @@ class CXTMiniDockFrameWnd;
 // toolkit's set-up message), and sent back by the options popup when it closes.
 #define XTWM_FLOATSETUP     0x89DE
 #define XTWM_POPUPCLOSED    0x89DF
+// Posted to a floating frame when its owner frame has taken the focus.
+#define XTWM_KEEPABOVEOWNER 0x89E6
 
 // The tool bar's customisation command.
 #define XT_IDC_CUSTOMIZE    53782
@@ -81,6 +84,14 @@ public:
     // The popup belongs to the command bars; this frame opens none itself.
     virtual CWnd* OpenOptionsPopup(CControlBar* pBar, const CRect& rect);
 
+    // The frame that took the focus keeps its visible floating frames above
+    // it: Windows does so itself, but a platform that raises the frame above
+    // its owned windows when it takes the focus does not. The frame's other
+    // windows (its dialogs and sheets) stay above the floating frames. Each
+    // floating frame is told (lowest first, so that they keep their order
+    // among themselves) once the focus change is complete.
+    static void KeepFloatingFramesAbove(HWND hFrame);
+
     // Implementation
 protected:
     void DeleteButtons();
@@ -92,6 +103,16 @@ protected:
 
     LRESULT OnFloatSetUp(WPARAM wParam, LPARAM lParam);
     LRESULT OnPopupClosed(WPARAM wParam, LPARAM lParam);
+    LRESULT OnKeepAboveOwner(WPARAM wParam, LPARAM lParam);
+    BOOL IsOwnerActive() const;
+    // The owner's other visible windows, front to back: its dialogs and sheets.
+    std::vector<HWND> GetOwnerDialogs() const;
+    // Whether the owner, or this frame over one of the owner's dialogs, stands too high.
+    BOOL IsBuried() const;
+    // This frame above its owner, the owner's dialogs above this frame.
+    void RaiseAboveOwner();
+    static void CALLBACK OnKeepAboveTimer(HWND hWnd, UINT nMsg, UINT_PTR nIDEvent, DWORD dwTime);
+    int m_nKeepAboveChecks;     // looks left after the owner took the focus
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetTextMessage(WPARAM wParam, LPARAM lParam);
     void OnNcPaint();

@@ -543,7 +543,7 @@ TEST_F(MainFrameTest, AToolBarDraggedOffItsSideIsDockedBackByADoubleClickAndStay
 
     // The first double click on its caption docks it back.
     HWND hFloat = bar.GetParentFrame()->m_hWnd;
-    ::SetWindowPos(hFloat, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    PumpPendingMessages();
     POINT ptCaption = CaptionPoint(hFloat);
     ASSERT_EQ(hFloat, ::WindowFromPoint(ptCaption));
     PlayMouse({ { 0, ptCaption }, { MOUSEEVENTF_LEFTDOWN, ptCaption }, { MOUSEEVENTF_LEFTUP, ptCaption },
@@ -555,7 +555,6 @@ TEST_F(MainFrameTest, AToolBarDraggedOffItsSideIsDockedBackByADoubleClickAndStay
     PumpPendingMessages();
     ASSERT_TRUE(bar.IsFloating());
     hFloat = bar.GetParentFrame()->m_hWnd;
-    ::SetWindowPos(hFloat, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     RECT rectBefore, rectAfter;
     ::GetWindowRect(hFloat, &rectBefore);
     ptCaption = CaptionPoint(hFloat);

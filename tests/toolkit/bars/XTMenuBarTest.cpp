@@ -517,6 +517,28 @@ TEST_F(MenuBarTest, TheHooksFollowTheFramesActivationCommandsAndMDIMenus)
     ::SendMessageA(m_hFrame, WM_NCACTIVATE, TRUE, 0);
     EXPECT_FALSE(Bar().IsFrameActive());
     ::EnableWindow(m_hFrame, TRUE);
+    // A window of the frame's own takes the activation: the frame stays active, and so does the bar
+    // (also on a frame without an MDI client to pass the activation on).
+    CFrameWnd* pSingle = new CFrameWnd;   // deletes itself
+    ASSERT_TRUE(pSingle->Create(nullptr, "Single", WS_OVERLAPPEDWINDOW, CRect(40, 40, 400, 300)));
+    CQuietMenuBar singleBar;
+    ASSERT_TRUE(singleBar.Create(pSingle, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    for (CFrameWnd* pFrame : { static_cast<CFrameWnd*>(m_pFrame), pSingle })
+    {
+        HWND hOwned = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, pFrame->m_hWnd, nullptr, nullptr, nullptr);
+        ::SendMessageA(pFrame->m_hWnd, WM_NCACTIVATE, FALSE, (LPARAM)hOwned);
+        EXPECT_TRUE((pFrame == pSingle ? singleBar : Bar()).IsFrameActive());
+        ::DestroyWindow(hOwned);
+    }
+    pSingle->DestroyWindow();
+
+    // Either hook redraws the bar when the MDI machinery refreshes the menu.
+    for (HWND hHooked : { m_hFrame, m_pFrame->m_hWndMDIClient })
+    {
+        Bar().ValidateRect(nullptr);
+        EXPECT_EQ(0, ::SendMessageA(hHooked, WM_MDIREFRESHMENU, 0, 0));
+        EXPECT_TRUE(::GetUpdateRect(Bar().m_hWnd, nullptr, FALSE));
+    }
 
     ::SendMessageA(m_hFrame, WM_COMMAND, XT_IDC_CHEVRON, 0);
     EXPECT_TRUE(CXTMBarWndHook::IsChevronChosen());

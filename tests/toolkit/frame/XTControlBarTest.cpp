@@ -1,7 +1,12 @@
 // The toolkit's control bar and status bar: inside rectangle, gripper pixels,
-// the bar-list menu, visibility listeners and idle show/hide, the active view
-// of a dying bar, pane widths and the flat pane frames.
+// the bar-list menu and a bar's own menu, visibility listeners and idle
+// show/hide, the active view of a dying bar, where the status text goes, the
+// drag cursor, the style the dock bar keeps, pane widths and the flat pane
+// frames.
+#include "toolkit/XTResource.h"
 #include "toolkit/frame/XTControlBar.h"
+#include "toolkit/frame/XTDockBar.h"
+#include "toolkit/frame/XTDockContext.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTStatusBar.h"
 
@@ -147,6 +152,123 @@ TEST_F(XTBarFrameTest, BarListMenuListsTheTakingPartBarsWithTheirVisibility)
     xtAfxData.m_bBarListMenus = FALSE;
     EXPECT_FALSE(RightClickMenu(named).bSeen);
     xtAfxData.m_bBarListMenus = bSaved;
+
+    // A bar with a menu of its own shows that one instead.
+    named.SetContextMenu(XT_IDM_POPUP, 2);
+    EXPECT_EQ((UINT)XT_IDM_POPUP, named.GetContextMenuID());
+    BarListSeen own = RightClickMenu(named);
+    ASSERT_TRUE(own.bSeen);
+    ASSERT_FALSE(own.entries.empty());
+    EXPECT_EQ(std::to_string(XT_IDC_SORTASC) + " Sort Ascending", own.entries[0]);
+}
+
+// Records the status-text messages a window gets.
+class CMessageLog : public CWnd
+{
+public:
+    std::vector<std::pair<UINT, WPARAM>> seen;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_SETMESSAGESTRING || message == WM_POPMESSAGESTRING)
+            seen.emplace_back(message, wParam);
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST_F(XTBarFrameTest, StatusTextGoesToTheMainWindowUnlessTheOwnerShowsIt)
+{
+    CMessageLog main;
+    ASSERT_TRUE(main.CreateEx(0, "STATIC", "", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    CWnd* pSavedMain = AfxGetApp()->m_pMainWnd;
+    AfxGetApp()->m_pMainWnd = &main;
+    CTestBar bar;
+    ASSERT_TRUE(bar.Create(&m_frame, CBRS_TOP, 1001));
+    const std::pair<UINT, WPARAM> set5(WM_SETMESSAGESTRING, 5), pop(WM_POPMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+    struct Step
+    {
+        const char* name;
+        BOOL bFlyBy;
+        BOOL bStatusBar;
+        INT_PTR nHit;
+        BOOL bResult;
+        std::vector<std::pair<UINT, WPARAM>> mainSees;
+    };
+    const Step steps[] = {
+        { "no fly-by: nothing", FALSE, FALSE, 5, FALSE, {} },
+        { "no status bar: the main window shows it", TRUE, FALSE, 5, TRUE, { set5 } },
+        { "and takes it back", TRUE, FALSE, -1, TRUE, { pop } },
+        { "a status bar of the owner's shows it", TRUE, TRUE, 5, TRUE, {} },
+    };
+    CXTStatusBar status;
+    for (const Step& step : steps)
+    {
+        SCOPED_TRACE(step.name);
+        bar.SetBarStyle(step.bFlyBy ? CBRS_TOP | CBRS_FLYBY : CBRS_TOP);
+        if (step.bStatusBar && status.m_hWnd == nullptr)
+            ASSERT_TRUE(status.Create(&m_frame));
+        main.seen.clear();
+        EXPECT_EQ(step.bResult, bar.SetStatusText(step.nHit));
+        EXPECT_EQ(step.mainSees, main.seen);
+    }
+    AfxGetApp()->m_pMainWnd = pSavedMain;
+    main.DestroyWindow();
+}
+
+TEST_F(XTBarFrameTest, TheSizeAllCursorShowsOverTheGripperAndWhileADragIsTracked)
+{
+    m_frame.EnableDocking(CBRS_ALIGN_ANY);
+    CTestBar bar;
+    ASSERT_TRUE(bar.Create(&m_frame, CBRS_TOP | CBRS_GRIPPER, 1001));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    m_frame.DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+    m_frame.ShowWindow(SW_SHOWNOACTIVATE);
+    m_frame.RecalcLayout();
+    CRect rectWindow, rectClient;
+    bar.GetWindowRect(&rectWindow);
+    bar.GetClientRect(&rectClient);
+    bar.ClientToScreen(&rectClient);
+    ASSERT_LT(rectWindow.left, rectClient.left);
+    CXTDockContext* pContext = dynamic_cast<CXTDockContext*>(bar.m_pDockContext);
+    ASSERT_NE(nullptr, pContext);
+    const HCURSOR hSizeAll = ::LoadCursor(nullptr, IDC_SIZEALL), hArrow = ::LoadCursor(nullptr, IDC_ARROW);
+    struct Case
+    {
+        const char* name;
+        CPoint pt;
+        BOOL bTracking;
+        BOOL bSizeAll;
+    };
+    const Case cases[] = {
+        { "over the gripper", CPoint(rectWindow.left + 2, rectClient.CenterPoint().y), FALSE, TRUE },
+        { "over the client area", rectClient.CenterPoint(), FALSE, FALSE },
+        { "over the client area during a drag", rectClient.CenterPoint(), TRUE, TRUE },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        toolkit_test::MoveCursorTo(c.pt.x, c.pt.y);
+        ::SetCursor(hArrow);
+        pContext->m_bInLoop = c.bTracking;
+        bar.SendMessage(WM_SETCURSOR, (WPARAM)bar.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        pContext->m_bInLoop = FALSE;
+        EXPECT_EQ(c.bSizeAll ? hSizeAll : hArrow, ::GetCursor());
+    }
+}
+
+TEST_F(XTBarFrameTest, TheDockBarKeepsTheStyleItsBarWasGiven)
+{
+    CXTDockBar* pDockBar = new CXTDockBar;
+    pDockBar->m_bAutoDelete = TRUE;
+    ASSERT_TRUE(pDockBar->Create(&m_frame, CBRS_ALIGN_LEFT, XT_IDW_DOCKBAR_LEFT));
+    CTestBar bar;
+    ASSERT_TRUE(bar.Create(&m_frame, CBRS_LEFT, 1001));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    m_frame.DockControlBar(&bar, pDockBar);
+    ASSERT_EQ(pDockBar, bar.m_pDockBar);
+    pDockBar->SetDockBarStyle(0);
+    bar.ModifyBarStyleEx(BARSTYLE_CAPTION, XT_DOCKBAR_PLAINSPLITTERS, TRUE);
+    EXPECT_EQ(bar.GetBarStyleEx(), pDockBar->GetDockBarStyle());
+    EXPECT_TRUE(pDockBar->GetDockBarStyle() & XT_DOCKBAR_PLAINSPLITTERS);
 }
 
 TEST_F(XTBarFrameTest, DelayedShowTellsListenersAndAppliesAtIdle)

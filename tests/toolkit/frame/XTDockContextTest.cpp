@@ -2,7 +2,8 @@
 // cursor placed where the drag ends, the dock bar chosen by the cursor (an
 // empty dock bar within 4 pixels), Escape, Ctrl and the right button, the
 // double click there and back into the same row, bars that move themselves,
-// and the listeners told once per drag.
+// a floating frame hung from the cursor where the bar asks, and the
+// listeners told once per drag.
 #include "toolkit/frame/XTControlBar.h"
 #include "toolkit/frame/XTDockContext.h"
 #include "toolkit/frame/XTGlobalData.h"
@@ -45,12 +46,16 @@ class CRecordingContext : public CXTDockContext
 public:
     explicit CRecordingContext(CControlBar* pBar) : CXTDockContext(pBar) {}
     std::vector<int> steps;   // the bar's dock bar id after each move, 0 floating
+    std::vector<CPoint> corners;   // the bar's top-left corner (screen) after each move
     BOOL bDrawn = FALSE;
     void Move(CPoint pt) override
     {
         CXTDockContext::Move(pt);
         CDockBar* pDockBar = m_pBar->m_pDockBar;
         steps.push_back(pDockBar == nullptr || pDockBar->m_bFloating ? 0 : pDockBar->GetDlgCtrlID());
+        CRect rect;
+        m_pBar->GetWindowRect(&rect);
+        corners.push_back(rect.TopLeft());
     }
     void DrawFocusRect(BOOL bRemoveRect) override
     {
@@ -221,6 +226,37 @@ TEST(XTDockContextDrag, TheCursorChoosesTheDockBarAndKeysCancelOrFloat)
     }
 }
 
+// A docked bar that answers the drag-rectangle query hangs its floating frame
+// from the cursor by the size it gives.
+class CHangingBar : public CSideBar
+{
+public:
+    using CSideBar::CSideBar;
+    BOOL OnDragRectQuery(LPSIZE lpSize) override
+    {
+        *lpSize = CSize(10, 5);
+        return TRUE;
+    }
+};
+
+TEST(XTDockContextDrag, ABarAnsweringTheDragRectangleQueryHangsItsFrameFromTheCursor)
+{
+    CDockFrame frame;
+    CHangingBar bar(CSize(200, 30));
+    ASSERT_TRUE(frame.CreateWithBar(bar, CBRS_TOP, AFX_IDW_DOCKBAR_TOP));
+    CRect rectFrame;
+    frame.GetWindowRect(&rectFrame);
+    const CPoint pt = rectFrame.CenterPoint();
+    MoveCursorTo(pt.x, pt.y);
+    Drag(bar, pt, { { WM_MOUSEMOVE, MK_LBUTTON }, { WM_LBUTTONUP, 0 } });
+    ASSERT_EQ(0, DockBarID(bar));
+    CRect rectFloat;
+    bar.GetParentFrame()->GetWindowRect(&rectFloat);
+    EXPECT_EQ(pt - CPoint(10, 5), rectFloat.TopLeft());
+    frame.DestroyWindow();
+    Pump();
+}
+
 TEST(XTDockContextDrag, CallbackSlotsAreFourAndFreedPerObject)
 {
     CSideBar bar(CSize(100, 30));
@@ -347,23 +383,43 @@ TEST(XTDockContextLive, ALiveBarFloatsMovesItsFrameAndGoesBackOnEscape)
     bar.GetWindowRect(&rectBefore);
 
     // Over the middle of the frame: it floats at the first move, then its
-    // frame follows the mouse; Escape docks it back where it was.
+    // frame follows the mouse by as much as it moved (each move carries the
+    // point where it happened, in the bar's coordinates of before the drag);
+    // Escape docks it back where it was.
     CRect rectFrame;
     frame.GetWindowRect(&rectFrame);
-    CPoint ptMiddle = rectFrame.CenterPoint();
+    const CPoint ptMiddle = rectFrame.CenterPoint();
     MoveCursorTo(ptMiddle.x, ptMiddle.y);
-    CPoint pt1 = ptMiddle, pt2 = ptMiddle + CPoint(10, 15);
-    bar.ScreenToClient(&pt1);
-    bar.ScreenToClient(&pt2);
     bar.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
-    bar.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt1.x, pt1.y));
-    bar.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt2.x, pt2.y));
+    static std::vector<CPoint> s_points;
+    s_points = { ptMiddle, ptMiddle + CPoint(10, 15) };
+    for (CPoint pt : s_points)
+    {
+        bar.ScreenToClient(&pt);
+        bar.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    }
     bar.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    // Each posted move carries the screen point where it happened, as real input does.
+    HHOOK hHook = ::SetWindowsHookExA(
+        WH_GETMESSAGE,
+        [](int nCode, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            MSG* pMsg = reinterpret_cast<MSG*>(lParam);
+            if (nCode == HC_ACTION && wParam == PM_REMOVE && pMsg->message == WM_MOUSEMOVE &&
+                pMsg->wParam == MK_LBUTTON && !s_points.empty())
+            {
+                pMsg->pt = s_points.front();
+                s_points.erase(s_points.begin());
+            }
+            return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+        },
+        nullptr, ::GetCurrentThreadId());
     Pump();
+    ::UnhookWindowsHookEx(hHook);
 
     ASSERT_EQ(2u, pContext->steps.size());
     EXPECT_EQ(0, pContext->steps[0]);
     EXPECT_EQ(0, pContext->steps[1]);
+    EXPECT_EQ(CPoint(10, 15), pContext->corners[1] - pContext->corners[0]);
     EXPECT_FALSE(pContext->bDrawn);
     EXPECT_EQ(AFX_IDW_DOCKBAR_TOP, DockBarID(bar));
     CRect rectAfter;

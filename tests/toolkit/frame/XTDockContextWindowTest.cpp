@@ -1,11 +1,15 @@
 // The dock context moving dock windows between the toolkit's dock bars: a
 // drag from the left side to the right one, Escape and Ctrl on the way, and
-// a double click that floats a window and docks it back into its row.
+// a double click that floats a window and docks it back into its row; with
+// the mouse, its floating frame dragged and clicked by the caption, and left
+// on top when its frame is clicked, below a window of the frame's own that
+// stays above it.
 #include "toolkit/frame/XTDockContext.h"
 #include "toolkit/frame/XTDockWindow.h"
 #include "toolkit/frame/XTMiniDockFrameWnd.h"
 
 #include "framework/Afx.h"
+#include "toolkit/XTRealInput.h"
 #include "toolkit/XTTestCanvas.h"
 #include "toolkit/frame/XTDockTestFrame.h"
 #include "helpers/TestSupport.h"
@@ -256,6 +260,105 @@ TEST(XTDockContextDockWindow, TheFeedbackOfADockWindowSpansTheTargetDockBar)
     EXPECT_EQ(rectRight.top, pContext->drawn[0].top);
     EXPECT_EQ(rectRight.bottom, pContext->drawn[0].bottom);
     EXPECT_EQ(XT_IDW_DOCKBAR_LEFT, DockBarID(pWindow));
+}
+
+// With the mouse: the floating frame dragged by its caption lands exactly as
+// far away as the mouse went, a click leaves it where it is, and a click into
+// its frame leaves it on top.
+TEST(XTDockContextDockWindow, AFloatingWindowsCaptionFollowsTheMouseAndItsFrameStaysOnTop)
+{
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame(CRect(60, 60, 760, 560)));
+    frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
+    CXTDockWindow* pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins");
+    ASSERT_NE(nullptr, pWindow);
+    frame.RecalcLayout();
+    toolkit_test::BringToFront(frame.m_hWnd);
+    pWindow->PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(6, 6));
+    Pump();
+    CXTMiniDockFrameWnd* pFloat = dynamic_cast<CXTMiniDockFrameWnd*>(pWindow->GetParentFrame());
+    ASSERT_NE(nullptr, pFloat);
+    pFloat->SetWindowPos(nullptr, 200, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump();
+
+    const struct
+    {
+        const char* name;
+        CPoint delta;
+    } moves[] = { { "a drag", CPoint(60, 40) }, { "another", CPoint(-30, 50) }, { "a click", CPoint(0, 0) } };
+    for (const auto& move : moves)
+    {
+        SCOPED_TRACE(move.name);
+        CRect rectBefore;
+        pFloat->GetWindowRect(&rectBefore);
+        const CPoint ptCaption(rectBefore.left + 20, rectBefore.top + ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + 2);
+        ASSERT_EQ(HTCAPTION, pFloat->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptCaption.x, ptCaption.y)));
+        if (move.delta == CPoint(0, 0))
+            toolkit_test::Click(ptCaption);
+        else
+            toolkit_test::Drag(ptCaption, ptCaption + move.delta);
+        ASSERT_EQ(pFloat, pWindow->GetParentFrame());
+        CRect rectAfter;
+        pFloat->GetWindowRect(&rectAfter);
+        EXPECT_EQ(rectBefore.TopLeft() + move.delta, rectAfter.TopLeft());
+    }
+
+    // Into its frame beside it: the frame takes the focus, the floating frame stays above.
+    CRect rectFloat;
+    pFloat->GetWindowRect(&rectFloat);
+    toolkit_test::Click(CPoint(rectFloat.right + 30, rectFloat.CenterPoint().y));
+    // The display may restack the frame a moment after the click.
+    toolkit_test::PumpFor(250);
+    HWND hSeen = ::WindowFromPoint(rectFloat.CenterPoint());
+    EXPECT_TRUE(hSeen == pFloat->m_hWnd || ::IsChild(pFloat->m_hWnd, hSeen));
+    toolkit_test::ParkMouse();
+    frame.DestroyWindow();
+    Pump();
+}
+
+// The frame's own window that lets the frame work beside it (as the
+// customise sheet does) stays above the floating frame when the frame comes
+// forward, and takes the clicks on it; the floating frame stays above the frame.
+TEST(XTDockContextDockWindow, AWindowOfTheFramesOwnStaysAboveItsFloatingFrameWhenTheFrameComesForward)
+{
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame(CRect(60, 60, 760, 560)));
+    frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
+    CXTDockWindow* pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins");
+    ASSERT_NE(nullptr, pWindow);
+    frame.RecalcLayout();
+    toolkit_test::BringToFront(frame.m_hWnd);
+    pWindow->PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(6, 6));
+    Pump();
+    CXTMiniDockFrameWnd* pFloat = dynamic_cast<CXTMiniDockFrameWnd*>(pWindow->GetParentFrame());
+    ASSERT_NE(nullptr, pFloat);
+    pFloat->SetWindowPos(nullptr, 200, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CRect rectFloat;
+    pFloat->GetWindowRect(&rectFloat);
+    // Over the floating frame's right half and beyond.
+    const CRect rectOwn(rectFloat.CenterPoint().x, rectFloat.top - 20, rectFloat.right + 150, rectFloat.bottom + 20);
+    HWND hOwn = ::CreateWindowExA(0, "#32770", "Eigenes", WS_POPUP | WS_CAPTION | WS_VISIBLE, rectOwn.left, rectOwn.top,
+                                  rectOwn.Width(), rectOwn.Height(), frame.m_hWnd, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, hOwn);
+    toolkit_test::PumpFor(100);
+
+    auto seenAt = [](CPoint pt) { return ::GetAncestor(::WindowFromPoint(pt), GA_ROOT); };
+    const CPoint ptFloatOnly(rectFloat.left + 10, rectFloat.CenterPoint().y);
+    const CPoint ptOwn(rectFloat.right - 10, rectFloat.CenterPoint().y);
+    // A click into the frame beside both brings the frame forward.
+    toolkit_test::Click(CPoint(rectOwn.left, rectFloat.bottom + 60));
+    // The display may restack the frame a moment after the click.
+    toolkit_test::PumpFor(300);
+    EXPECT_EQ(frame.m_hWnd, ::GetActiveWindow());
+    EXPECT_EQ(hOwn, seenAt(ptOwn));
+    EXPECT_EQ(pFloat->m_hWnd, seenAt(ptFloatOnly));
+    // Its click reaches it.
+    toolkit_test::Click(ptOwn);
+    EXPECT_TRUE(toolkit_test::PumpUntil([&] { return ::GetActiveWindow() == hOwn; }));
+    ::DestroyWindow(hOwn);
+    toolkit_test::ParkMouse();
+    frame.DestroyWindow();
+    Pump();
 }
 
 } // namespace

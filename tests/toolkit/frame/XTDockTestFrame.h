@@ -8,6 +8,7 @@
 #include "framework/FrameWnd.h"
 #include "framework/BarTestSupport.h"
 
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -116,5 +117,37 @@ public:
 
     std::vector<std::unique_ptr<CXTDockWindow>> m_windows;
 };
+
+// The system's gradient-caption setting for a scope; Taken() tells whether
+// the system accepted it.
+class GradientScope
+{
+public:
+    explicit GradientScope(BOOL bOn)
+    {
+        ::SystemParametersInfoA(SPI_GETGRADIENTCAPTIONS, 0, &m_bSaved, 0);
+        ::SystemParametersInfoA(SPI_SETGRADIENTCAPTIONS, 0, reinterpret_cast<PVOID>((UINT_PTR)bOn), 0);
+        BOOL bNow = !bOn;
+        ::SystemParametersInfoA(SPI_GETGRADIENTCAPTIONS, 0, &bNow, 0);
+        m_bTaken = (bNow != FALSE) == (bOn != FALSE);
+    }
+    ~GradientScope()
+    {
+        ::SystemParametersInfoA(SPI_SETGRADIENTCAPTIONS, 0, reinterpret_cast<PVOID>((UINT_PTR)m_bSaved), 0);
+    }
+    GradientScope(const GradientScope&) = delete;
+    GradientScope& operator=(const GradientScope&) = delete;
+    BOOL Taken() const { return m_bTaken; }
+
+private:
+    BOOL m_bSaved = FALSE;
+    BOOL m_bTaken = FALSE;
+};
+
+inline BOOL Near(COLORREF a, COLORREF b, int nTolerance)
+{
+    return std::abs(GetRValue(a) - GetRValue(b)) <= nTolerance && std::abs(GetGValue(a) - GetGValue(b)) <= nTolerance &&
+           std::abs(GetBValue(a) - GetBValue(b)) <= nTolerance;
+}
 
 } // namespace toolkit_test

@@ -1,6 +1,7 @@
-// The dock window: its sizes by docking state, the caption buttons' places
-// and states, the hide and expand commands, focus from a caption click, the
-// floating initial update and "Bar Position" in the registry.
+// The dock window: its sizes by docking state, the caption buttons' places,
+// states and tips, the hide and expand commands, focus from a caption click,
+// the floating initial update, "Bar Position" in the registry, a view made
+// inside it, and its caption's grip lines, fill and gradient.
 #include "toolkit/frame/XTBarButton.h"
 #include "toolkit/frame/XTDockBar.h"
 #include "toolkit/frame/XTDockWindow.h"
@@ -9,6 +10,7 @@
 
 #include "framework/Afx.h"
 #include "framework/Edit.h"
+#include "framework/View.h"
 #include "framework/WinApp.h"
 #include "toolkit/XTTestCanvas.h"
 #include "toolkit/frame/XTDockTestFrame.h"
@@ -336,6 +338,113 @@ TEST(XTDockWindowPaint, TheCaptionsGripLineStartsAfterTheTitle)
     EXPECT_EQ(xtAfxData.m_clr3DShadow, canvas.At(rectLine.left + 1, rectLine.bottom - 1));
     // Nothing of the line where the title is.
     EXPECT_NE(xtAfxData.m_clr3DHilight, canvas.At(rectGrip.left + 1, rectLine.top));
+}
+
+TEST(XTDockWindowPaint, AFilledCaptionTakesTheCaptionColoursOrTheirGradient)
+{
+    toolkit_test::FlatLookScope look;
+    xtAfxData.m_bFlatLook = FALSE;
+    // End colours far from the start colours, which the system may give alike.
+    const COLORREF clrSavedActive = xtAfxData.m_clrGradActiveCapt, clrSavedInactive = xtAfxData.m_clrGradInactiveCapt;
+    auto opposite = [](COLORREF clr) { return RGB(255 - GetRValue(clr), 255 - GetGValue(clr), 255 - GetBValue(clr)); };
+    xtAfxData.m_clrGradActiveCapt = opposite(xtAfxData.m_clrActiveCaption);
+    xtAfxData.m_clrGradInactiveCapt = opposite(xtAfxData.m_clrInactiveCaption);
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CXTDockWindow* pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 200, 150, nullptr, "");
+    ASSERT_NE(nullptr, pWindow);
+    frame.RecalcLayout();
+    struct Case
+    {
+        const char* name;
+        DWORD dwStyle;
+        BOOL bActive;
+        BOOL bGradient;
+        COLORREF clrLeft, clrRight;
+    };
+    const Case cases[] = {
+        { "filled, active", BARSTYLE_CAPTION_FILL, TRUE, TRUE, xtAfxData.m_clrActiveCaption,
+          xtAfxData.m_clrActiveCaption },
+        { "filled, inactive", BARSTYLE_CAPTION_FILL, FALSE, TRUE, xtAfxData.m_clrInactiveCaption,
+          xtAfxData.m_clrInactiveCaption },
+        { "gradient, active", BARSTYLE_CAPTION_FILL | BARSTYLE_CAPTION_GRADIENT, TRUE, TRUE,
+          xtAfxData.m_clrActiveCaption, xtAfxData.m_clrGradActiveCapt },
+        { "gradient, inactive", BARSTYLE_CAPTION_FILL | BARSTYLE_CAPTION_GRADIENT, FALSE, TRUE,
+          xtAfxData.m_clrInactiveCaption, xtAfxData.m_clrGradInactiveCapt },
+        { "gradient, but the system shows none", BARSTYLE_CAPTION_FILL | BARSTYLE_CAPTION_GRADIENT, TRUE, FALSE,
+          xtAfxData.m_clrActiveCaption, xtAfxData.m_clrActiveCaption },
+    };
+    CRect rectClient, rectGrip;
+    pWindow->GetClientRect(&rectClient);
+    pWindow->GetGripperRect(rectGrip);
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        toolkit_test::GradientScope gradient(c.bGradient);
+        if (!gradient.Taken())
+        {
+            ADD_FAILURE() << "the system keeps its gradient setting";
+            continue;
+        }
+        pWindow->SetBarStyleEx(BARSTYLE_CAPTION | BARSTYLE_BUTTONS | c.dwStyle);
+        pWindow->SetActive(c.bActive);
+        toolkit_test::CCanvas canvas(rectClient.Width(), rectClient.Height(), RGB(255, 0, 255));
+        pWindow->DoPaint(&canvas.dc);
+        // Docked left the fill runs along the strip, left to right; no grip line crosses it.
+        const int y = rectGrip.top + 1;
+        EXPECT_EQ(c.clrLeft, canvas.At(rectGrip.left, y));
+        EXPECT_TRUE(toolkit_test::Near(c.clrRight, canvas.At(rectGrip.right - 1, y), 24))
+            << std::hex << canvas.At(rectGrip.right - 1, y);
+    }
+    xtAfxData.m_clrGradActiveCapt = clrSavedActive;
+    xtAfxData.m_clrGradInactiveCapt = clrSavedInactive;
+}
+
+class CPaneView : public CView
+{
+    DECLARE_DYNCREATE(CPaneView)
+public:
+    void OnDraw(CDC*) override {}
+};
+IMPLEMENT_DYNCREATE(CPaneView, CView)
+
+// The caption buttons' tips, which follow the expand button's state.
+CString TipOf(CXTDockWindow* pWindow, CWnd* pButton)
+{
+    struct Access : CXTDockWindow
+    {
+        static CToolTipCtrl& Tip(CXTDockWindow* p) { return p->*(&Access::m_toolTip); }
+    };
+    CString str;
+    Access::Tip(pWindow).GetText(str, pButton);
+    return str;
+}
+
+TEST(XTDockWindow, AViewMadeInsideHasThePaneIdAndTheFrameAsOwnerAndTheButtonsHaveTips)
+{
+    CDockTestFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    CXTDockWindow* pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 200, 150);
+    CXTDockWindow* pSecond = AddBelow(frame, pWindow);
+    ASSERT_NE(nullptr, pSecond);
+
+    CView* pView = pWindow->CreateView(RUNTIME_CLASS(CPaneView));
+    ASSERT_NE(nullptr, pView);
+    EXPECT_TRUE(pView->IsKindOf(RUNTIME_CLASS(CPaneView)));
+    EXPECT_EQ(pWindow->m_hWnd, ::GetParent(pView->m_hWnd));
+    EXPECT_EQ(AFX_IDW_PANE_FIRST, pView->GetDlgCtrlID());
+    EXPECT_EQ((DWORD)(WS_CHILD | WS_VISIBLE | WS_BORDER), pView->GetStyle() & (WS_CHILD | WS_VISIBLE | WS_BORDER));
+    ASSERT_NE(nullptr, pView->GetOwner());
+    EXPECT_EQ(frame.m_hWnd, pView->GetOwner()->m_hWnd);
+    // A class that makes no view gives none.
+    EXPECT_EQ(nullptr, pWindow->CreateView(RUNTIME_CLASS(CObject)));
+
+    EXPECT_EQ("Hide docked window", std::string(TipOf(pWindow, pWindow->GetHideButton())));
+    IdleUpdate(pWindow);
+    EXPECT_EQ("Expand docked window", std::string(TipOf(pWindow, pWindow->GetExpandButton())));
+    pWindow->SendMessage(WM_COMMAND, XT_IDC_BTN_EXPAND);
+    IdleUpdate(pWindow);
+    EXPECT_EQ("Contract docked window", std::string(TipOf(pWindow, pWindow->GetExpandButton())));
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 // The toolkit's floating frame, read from its non-client pixels: the caption
 // buttons each kind of bar gets, buttons hidden in a frame too narrow for
 // them, the flat and classic captions with and without gradients, clicks on
-// the close button, a caption without a dock context; and a tab control in
-// a floating bar working for the frame the bar floats from.
+// the close button, a caption without a dock context, the tool bar's own
+// options popup opened and closed with the mouse; and a tab control in a
+// floating bar working for the frame the bar floats from.
+#include "toolkit/bars/XTExpMenuWnd.h"
+#include "toolkit/bars/XTToolBar.h"
 #include "toolkit/controls/XTTabCtrl.h"
 #include "toolkit/frame/IXTToolBar.h"
 #include "toolkit/frame/XTControlBar.h"
@@ -10,6 +13,7 @@
 #include "toolkit/frame/XTMiniDockFrameWnd.h"
 
 #include "framework/Afx.h"
+#include "toolkit/XTRealInput.h"
 #include "toolkit/XTTestCanvas.h"
 #include "toolkit/frame/XTDockTestFrame.h"
 #include "helpers/TestSupport.h"
@@ -22,6 +26,8 @@
 namespace {
 
 using toolkit_test::FlatLookScope;
+using toolkit_test::GradientScope;
+using toolkit_test::Near;
 
 const UINT ID_BAR = AFX_IDW_CONTROLBAR_FIRST + 95;
 
@@ -266,34 +272,6 @@ TEST(XTMiniDockFrameCaption, ATooNarrowFrameHidesItsButtons)
 
 // Switches the system's gradient captions for the scope; FALSE when the
 // system does not take the setting.
-class GradientScope
-{
-public:
-    explicit GradientScope(BOOL bOn)
-    {
-        ::SystemParametersInfoA(SPI_GETGRADIENTCAPTIONS, 0, &m_bSaved, 0);
-        ::SystemParametersInfoA(SPI_SETGRADIENTCAPTIONS, 0, reinterpret_cast<PVOID>((UINT_PTR)bOn), 0);
-        BOOL bNow = !bOn;
-        ::SystemParametersInfoA(SPI_GETGRADIENTCAPTIONS, 0, &bNow, 0);
-        m_bTaken = (bNow != FALSE) == (bOn != FALSE);
-    }
-    ~GradientScope()
-    {
-        ::SystemParametersInfoA(SPI_SETGRADIENTCAPTIONS, 0, reinterpret_cast<PVOID>((UINT_PTR)m_bSaved), 0);
-    }
-    BOOL Taken() const { return m_bTaken; }
-
-private:
-    BOOL m_bSaved = FALSE;
-    BOOL m_bTaken = FALSE;
-};
-
-BOOL Near(COLORREF a, COLORREF b, int nTolerance)
-{
-    return std::abs(GetRValue(a) - GetRValue(b)) <= nTolerance && std::abs(GetGValue(a) - GetGValue(b)) <= nTolerance &&
-           std::abs(GetBValue(a) - GetBValue(b)) <= nTolerance;
-}
-
 TEST(XTMiniDockFrameCaption, TheLookAndTheGradientSettingAreReadAtEveryPaint)
 {
     struct Case
@@ -531,6 +509,45 @@ TEST(XTMiniDockFrameMouse, ButtonsLightUpDropTheOptionsPopupAndPassCustomisation
               CPopupFloatFrame::s_rect);
     CPopupFloatFrame::s_pPopup = nullptr;
     popup.DestroyWindow();
+    frame.DestroyWindow();
+    Pump();
+}
+
+TEST(XTMiniDockFrameMouse, TheOptionsButtonOpensTheToolBarsPopupThatClosesWhenTheFrameIsClicked)
+{
+    CHostFrame frame;
+    ASSERT_TRUE(frame.CreateFrame());
+    toolkit_test::BringToFront(frame.m_hWnd);
+    CXTToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(&frame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS,
+                             CRect(0, 0, 0, 0), ID_BAR));
+    const UINT ids[] = { 3901, 3902 };
+    ASSERT_TRUE(bar.SetButtons(ids, 2));
+    bar.RegisterCustomize(TRUE);
+    CXTMiniDockFrameWnd* pFloat = FloatBar(frame, bar);
+    ASSERT_NE(nullptr, pFloat);
+    CAPTIONBUTTONINFO* pOptions = pFloat->FindButton(CAPTIONBUTTONINFO::kindOptions);
+    ASSERT_NE(nullptr, pOptions);
+    const CRect rectOptions = pFloat->GetButtonRect(pOptions);
+
+    toolkit_test::Click(rectOptions.CenterPoint());
+    EXPECT_TRUE(toolkit_test::PumpUntil([&] { return pFloat->m_pPopup != nullptr; }));
+    CXTExpMenuWnd* pPopup = dynamic_cast<CXTExpMenuWnd*>(pFloat->m_pPopup);
+    ASSERT_NE(nullptr, pPopup);
+    EXPECT_TRUE(pPopup->IsWindowVisible());
+    EXPECT_TRUE(pOptions->bPressed);
+    CRect rectPopup;
+    pPopup->GetWindowRect(&rectPopup);
+    EXPECT_EQ(rectOptions.bottom - (xtAfxData.m_bFlatLook ? 1 : 0), rectPopup.top);
+
+    // A click into the frame closes it, and the button comes up.
+    CRect rectFrame;
+    frame.GetWindowRect(&rectFrame);
+    toolkit_test::Click(CPoint(rectFrame.right - 30, rectFrame.bottom - 30));
+    EXPECT_TRUE(toolkit_test::PumpUntil([&] { return pFloat->m_pPopup == nullptr; }));
+    EXPECT_FALSE(pOptions->bPressed);
+    bar.RegisterCustomize(FALSE);
+    toolkit_test::ParkMouse();
     frame.DestroyWindow();
     Pump();
 }

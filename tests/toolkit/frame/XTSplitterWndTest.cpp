@@ -1,8 +1,12 @@
 // The toolkit's splitter: hiding and showing columns and rows, the active
-// pane moving on, exchanged views, style flags and live dragging.
+// pane moving on, exchanged views, style flags, live dragging and how its
+// boxes, borders and bars are painted.
 #include "toolkit/frame/XTSplitterWnd.h"
 
+#include "toolkit/frame/XTGlobalData.h"
+
 #include "framework/Afx.h"
+#include "toolkit/XTTestCanvas.h"
 #include "toolkit/frame/XTSplitterTestFixture.h"
 
 #include <gtest/gtest.h>
@@ -175,6 +179,51 @@ TEST_F(XTSplitterTest, DraggingABarResizesThePanesAtEachMove)
     }
     m_splitter.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(x - 30, 50));
     EXPECT_EQ(70, Width(0));
+}
+
+TEST_F(XTSplitterTest, BoxesBordersAndBarsArePaintedInTheLookOfTheDay)
+{
+    struct Access : CXTSplitterWnd
+    {
+        using CXTSplitterWnd::OnDrawSplitter;
+    };
+    const CXTGlobalData& d = xtAfxData;
+    const COLORREF none = RGB(255, 0, 255);
+    struct Case
+    {
+        const char* name;
+        int nType;
+        BOOL bFlat;
+        DWORD dwStyle;
+        // Pixels: outer top-left, outer bottom-right, inner top-left, inner bottom-right, the middle.
+        COLORREF clr[5];
+    };
+    const Case cases[] = {
+        { "box, classic", 0, FALSE, 0,
+          { d.m_clr3DFace, d.m_clrWindowFrame, d.m_clr3DHilight, d.m_clr3DShadow, d.m_clr3DFace } },
+        { "box, flat", 0, TRUE, 0,
+          { d.m_clr3DFace, d.m_clr3DFace, d.m_clr3DShadow, d.m_clr3DHilight, d.m_clr3DFace } },
+        { "border, classic", 1, FALSE, 0,
+          { d.m_clr3DShadow, d.m_clr3DHilight, d.m_clrWindowFrame, d.m_clr3DFace, none } },
+        { "border, flat", 1, TRUE, 0,
+          { d.m_clr3DFace, d.m_clr3DFace, d.m_clr3DShadow, d.m_clr3DHilight, none } },
+        { "border, flat, none asked for", 1, TRUE, SPLITSTYLE_NOBORDER, { none, none, none, none, none } },
+        { "bar", 2, FALSE, 0, { d.m_clr3DFace, d.m_clr3DFace, d.m_clr3DFace, d.m_clr3DFace, d.m_clr3DFace } },
+    };
+    toolkit_test::FlatLookScope look;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        xtAfxData.m_bFlatLook = c.bFlat;
+        m_splitter.SetSplitStyle(c.dwStyle);
+        toolkit_test::CCanvas canvas(20, 20, none);
+        static_cast<Access&>(m_splitter).OnDrawSplitter(&canvas.dc, c.nType, CRect(2, 2, 18, 18));
+        const CPoint at[] = { CPoint(2, 2), CPoint(17, 17), CPoint(3, 3), CPoint(16, 16), CPoint(10, 10) };
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(c.clr[i], canvas.At(at[i].x, at[i].y)) << i;
+        EXPECT_EQ(none, canvas.At(1, 1));
+    }
+    m_splitter.SetSplitStyle(0);
 }
 
 } // namespace
