@@ -7,6 +7,8 @@
 #include "toolkit/controls/XTShellPidl.h"
 #include "toolkit/controls/XTShellSettings.h"
 
+#include <map>
+
 class CXTShellFolderList : public CXTListCtrl
 {
     DECLARE_DYNAMIC(CXTShellFolderList)
@@ -38,15 +40,31 @@ public:
     virtual void BeginDrag(NMLISTVIEW* pNMLV);
     virtual void SetItemOverlay(int nIndex, ULONG ulAttribs);
     BOOL SortList(int nCol, BOOL bAscending) override;
+    // Brings the list up to date with the folder it shows: filled anew when
+    // entries came or went, else the sizes and times that changed are shown
+    // anew. FALSE before the first folder.
+    virtual BOOL Refresh();
 
 protected:
+    struct FileValues
+    {
+        ULONGLONG nSize;
+        FILETIME ftModified;
+    };
+    using FolderValues = std::map<CString, FileValues>;   // by lower-case name
+
     void DeleteAllRecords();
+    // The entries of a folder from one search of it.
+    static FolderValues ReadFolderValues(const CString& strFolder);
+    void ShowFileValues(int nItem, XT_SHELLITEMDATA* pData, const FileValues& values);
+    static CString GetTypeName(XT_SHELLITEMDATA* pData, const CString& strFile, std::map<CString, CString>& fileTypes);
 
     void OnDestroy();
     BOOL OnDblClick(NMHDR* pNMHDR, LRESULT* pResult);
     BOOL OnRClick(NMHDR* pNMHDR, LRESULT* pResult);
     BOOL OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult);
     BOOL OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
+    BOOL OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnShellNotify(WPARAM wParam, LPARAM lParam);
     LRESULT OnInitialUpdateShell(WPARAM wParam, LPARAM lParam);
 
@@ -56,6 +74,9 @@ protected:
     CXTShellSettings m_shSettings;
     LPITEMIDLIST m_pidlInternet;
     BOOL m_bInitialized;
+    XT_SHELLITEMDATA* m_pFolder;                        // the folder shown (a copy); NULL before the first
+    FolderValues m_folderValues;                        // its entries when last read
+    std::map<CString, XT_SHELLITEMDATA*> m_fileItems;   // the items of those entries
 
     DECLARE_MESSAGE_MAP()
 };

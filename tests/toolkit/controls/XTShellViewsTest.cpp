@@ -2,6 +2,7 @@
 #include "toolkit/controls/XTShellFolderTree.h"
 
 #include "framework/ComboBox.h"
+#include "framework/ComboBoxEx.h"
 #include "framework/WinApp.h"
 #include "helpers/TestSupport.h"
 #include "toolkit/XTTestCanvas.h"
@@ -416,6 +417,49 @@ TEST_F(XTShellViewsTest, ATreeRootedAtAFolderAndAComboBoxShowingTheSelection)
     ASSERT_NE(nullptr, hChild);
     EXPECT_STREQ("child", m_tree->GetItemText(hChild));
     EXPECT_FALSE(m_tree->InitializeTreeAt("C:\\NoSuchFolderHere\\"));
+}
+
+// The icons are asked for when the items are drawn; drawn, each item shows
+// the shell's own icons, the combo box the selected folder's.
+TEST_F(XTShellViewsTest, IconsLookedUpOnDrawAreTheShells)
+{
+    CreateViews();
+    CComboBoxEx combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST, CRect(0, 0, 200, 200), &m_parent, 3));
+    m_tree->AttachComboBox(&combo);
+    ASSERT_TRUE(m_tree->SelectPath(kFolder));
+    m_tree->Expand(m_tree->GetSelectedItem(), TVE_EXPAND);
+    m_parent.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+
+    const UINT uFlags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+    HTREEITEM hFolder = m_tree->GetSelectedItem();
+    HTREEITEM hDrive = m_tree->GetParentItem(hFolder);
+    struct Row { HTREEITEM hItem; CString strPath; } rows[] = {
+        { hDrive, "C:\\" }, { hFolder, kFolder }, { m_tree->GetChildItem(hFolder), CString(kFolder) + "\\sub" },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.strPath);
+        ASSERT_NE(nullptr, row.hItem);
+        SHFILEINFOA sfi = {}, sfiOpen = {};
+        ::SHGetFileInfoA(row.strPath, 0, &sfi, sizeof(sfi), uFlags);
+        ::SHGetFileInfoA(row.strPath, 0, &sfiOpen, sizeof(sfiOpen), uFlags | SHGFI_OPENICON);
+        TVITEMA tvi = {};
+        tvi.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+        tvi.hItem = row.hItem;
+        m_tree->GetItem(&tvi);
+        EXPECT_EQ(sfi.iIcon, tvi.iImage);
+        EXPECT_EQ(sfiOpen.iIcon, tvi.iSelectedImage);
+        if (row.hItem == hFolder)
+        {
+            COMBOBOXEXITEMA item = {};
+            item.mask = CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
+            item.iItem = combo.GetCurSel();
+            combo.GetItem(&item);
+            EXPECT_EQ(sfi.iIcon, item.iImage);
+            EXPECT_EQ(sfiOpen.iIcon, item.iSelectedImage);
+        }
+    }
 }
 
 TEST_F(XTShellViewsTest, Screenshot)
