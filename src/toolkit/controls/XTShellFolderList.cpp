@@ -331,7 +331,7 @@ BOOL CXTShellFolderList::OnGetDispInfo(NMHDR* pNMHDR, LRESULT*)
         pData = GetShellItemData(item.iItem);
     if (pData == nullptr)
         return FALSE;
-    item.iImage = GetItemIcon(pData->lpifq);
+    item.iImage = m_iconCache.GetIcon(pData->lpifq, pData->ulAttribs, SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
     item.mask |= LVIF_DI_SETITEM;
     return TRUE;
 }

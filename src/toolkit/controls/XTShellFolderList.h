@@ -4,6 +4,7 @@
 #pragma once
 
 #include "toolkit/controls/XTListCtrl.h"
+#include "toolkit/controls/XTShellIconCache.h"
 #include "toolkit/controls/XTShellPidl.h"
 #include "toolkit/controls/XTShellSettings.h"
 
@@ -77,6 +78,7 @@ protected:
     XT_SHELLITEMDATA* m_pFolder;                        // the folder shown (a copy); NULL before the first
     FolderValues m_folderValues;                        // its entries when last read
     std::map<CString, XT_SHELLITEMDATA*> m_fileItems;   // the items of those entries
+    CXTShellIconCache m_iconCache;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -185,6 +185,14 @@ void CXTShellFolderTree::GetItemIcons(LPCITEMIDLIST lpifq, TVITEMA* lptvitem)
     lptvitem->mask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE;
 }
 
+void CXTShellFolderTree::GetCachedIcons(const XT_SHELLITEMDATA* pData, TVITEMA* lptvitem)
+{
+    const UINT uFlags = SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+    lptvitem->iImage = m_iconCache.GetIcon(pData->lpifq, pData->ulAttribs, uFlags);
+    lptvitem->iSelectedImage = m_iconCache.GetIcon(pData->lpifq, pData->ulAttribs, uFlags | SHGFI_OPENICON);
+    lptvitem->mask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+}
+
 // The icons are looked up when the control first draws the item: a look-up
 // costs as much as the rest of an item, and most items are never seen.
 void CXTShellFolderTree::SetIconsOnDraw(TVITEMA* lptvitem)
@@ -203,7 +211,7 @@ BOOL CXTShellFolderTree::OnGetDispInfo(NMHDR* pNMHDR, LRESULT*)
     if (pData == nullptr || !(item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE)))
         return FALSE;
     TVITEMA icons = {};
-    GetItemIcons(pData->lpifq, &icons);
+    GetCachedIcons(pData, &icons);
     item.iImage = icons.iImage;
     item.iSelectedImage = icons.iSelectedImage;
     item.mask |= TVIF_DI_SETITEM;
@@ -217,7 +225,7 @@ void CXTShellFolderTree::GetImagesOf(HTREEITEM hItem, int& nImage, int& nSelecte
     if ((nImage != I_IMAGECALLBACK && nSelectedImage != I_IMAGECALLBACK) || pData == nullptr)
         return;
     TVITEMA icons = {};
-    GetItemIcons(pData->lpifq, &icons);
+    GetCachedIcons(pData, &icons);
     nImage = icons.iImage;
     nSelectedImage = icons.iSelectedImage;
 }
@@ -233,7 +241,7 @@ BOOL CXTShellFolderTree::PopulateTree(IShellFolder* lpsf, LPCITEMIDLIST lpifq, H
     ULONG nFetched = 0;
     while (bOk && pEnum->Next(1, &lpi, &nFetched) == S_OK)
     {
-        ULONG ulAttrs = SFGAO_HASSUBFOLDER | SFGAO_FOLDER | SFGAO_REMOVABLE | SFGAO_DISPLAYATTRMASK;
+        ULONG ulAttrs = SFGAO_HASSUBFOLDER | SFGAO_FOLDER | SFGAO_FILESYSTEM | SFGAO_REMOVABLE | SFGAO_DISPLAYATTRMASK;
         LPCITEMIDLIST lpcItem = lpi;
         lpsf->GetAttributesOf(1, &lpcItem, &ulAttrs);
         if (ulAttrs & SFGAO_FOLDER)
@@ -249,6 +257,7 @@ BOOL CXTShellFolderTree::PopulateTree(IShellFolder* lpsf, LPCITEMIDLIST lpifq, H
             }
             else
             {
+                pData->ulAttribs = ulAttrs;
                 TVINSERTSTRUCTA tvis = {};
                 tvis.hParent = hParent;
                 tvis.hInsertAfter = TVI_LAST;

@@ -2,6 +2,7 @@
 // tree control; linked to a shell list, the selected folder fills the list.
 #pragma once
 
+#include "toolkit/controls/XTShellIconCache.h"
 #include "toolkit/controls/XTShellPidl.h"
 #include "toolkit/controls/XTShellSettings.h"
 #include "toolkit/controls/XTTreeCtrl.h"
@@ -76,6 +77,8 @@ protected:
     void NotifyList(UINT nCode, XT_SHELLITEMDATA* pData);
     void ShowInComboBox(HTREEITEM hItem);
     static void SetIconsOnDraw(TVITEMA* lptvitem);
+    // The item's icons as GetItemIcons gives them, shared among items of a kind.
+    void GetCachedIcons(const XT_SHELLITEMDATA* pData, TVITEMA* lptvitem);
     // The item's icons, looked up when the control has not asked for them yet.
     void GetImagesOf(HTREEITEM hItem, int& nImage, int& nSelectedImage);
 
@@ -89,6 +92,7 @@ protected:
     LRESULT OnShellNotify(WPARAM wParam, LPARAM lParam);
 
     CXTShellSettings m_shSettings;
+    CXTShellIconCache m_iconCache;
     CString m_strSelectPath;
     DWORD m_dwEnumFlags;
     CWnd* m_pListView;
