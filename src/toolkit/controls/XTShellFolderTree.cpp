@@ -112,8 +112,8 @@ void CXTShellFolderTree::OnDeferredInitialize()
     if (m_bUseSysImages && GetImageList(TVSIL_NORMAL) == nullptr)
         InitSystemImageList();
     ModifyStyle(0, GetSystemTreeStyle(GetOSVersionInfo()));
-    // A pending path fills the list itself: the first folder's contents would
-    // be thrown away unseen.
+    // A pending path selects a folder itself: the first folder would be
+    // filled, expanded and laid out only to be left at once.
     m_bNoListUpdate = m_bSelectPending;
     InitializeTree();
     m_bNoListUpdate = FALSE;
@@ -122,6 +122,14 @@ void CXTShellFolderTree::OnDeferredInitialize()
     {
         m_bSelectPending = FALSE;
         SelectPath(m_strSelectPath);
+        // A path not found leaves the first folder selected, its list empty.
+        HTREEITEM hFirst = GetChildItem(GetRootItem());
+        if (GetSelectedItem() == nullptr && hFirst != nullptr)
+        {
+            m_bNoListUpdate = TRUE;
+            SelectFirstFolder(hFirst);
+            m_bNoListUpdate = FALSE;
+        }
     }
 }
 
@@ -163,18 +171,21 @@ BOOL CXTShellFolderTree::InitializeTree()
     SortChildrenOf(hRoot);
     Expand(hRoot, TVE_EXPAND);
     HTREEITEM hFirst = GetChildItem(hRoot);
-    if (hFirst != nullptr)
-    {
-        Select(hFirst, TVGN_CARET);
-        if (!(GetStyle() & TVS_SINGLEEXPAND))
-        {
-            SetRedraw(FALSE);
-            Expand(hFirst, TVE_EXPAND);
-            SetRedraw(TRUE);
-        }
-    }
+    if (hFirst != nullptr && !m_bSelectPending)
+        SelectFirstFolder(hFirst);
     SetFocus();
     return TRUE;
+}
+
+void CXTShellFolderTree::SelectFirstFolder(HTREEITEM hFirst)
+{
+    Select(hFirst, TVGN_CARET);
+    if (!(GetStyle() & TVS_SINGLEEXPAND))
+    {
+        SetRedraw(FALSE);
+        Expand(hFirst, TVE_EXPAND);
+        SetRedraw(TRUE);
+    }
 }
 
 void CXTShellFolderTree::GetItemIcons(LPCITEMIDLIST lpifq, TVITEMA* lptvitem)

@@ -74,6 +74,9 @@ protected:
     void OnItemDeleted(HTREEITEM hItem, LPARAM lParam) override;
     void PreSubclassWindow() override;
     void SortChildrenOf(HTREEITEM hItem);
+    // Selects the Desktop's first child, expanded where the tree does not
+    // expand on selection.
+    void SelectFirstFolder(HTREEITEM hFirst);
     void NotifyList(UINT nCode, XT_SHELLITEMDATA* pData);
     void ShowInComboBox(HTREEITEM hItem);
     static void SetIconsOnDraw(TVITEMA* lptvitem);
