@@ -72,11 +72,19 @@ int CXTShellIconCache::GetIcon(LPCITEMIDLIST lpifq, ULONG ulAttribs, UINT uFlags
             bOwnIconType = it != m_mapOwnIconTypes.end() ? it->second
                                                           : (m_mapOwnIconTypes[strExtension] = HasOwnIconType(strExtension));
         }
-        const DWORD dwFileAttributes = strPath.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(strPath);
+        // Only a folder's attributes tell more than the shell's: whether it
+        // may name an icon of its own.
+        DWORD dwFileAttributes = FILE_ATTRIBUTE_NORMAL;
+        if (strPath.IsEmpty())
+            dwFileAttributes = INVALID_FILE_ATTRIBUTES;
+        else if (bFolder)
+        {
+            dwFileAttributes = ::GetFileAttributesA(strPath);
+            // A folder the file system calls a file (an archive the shell opens) is asked on its own.
+            if (dwFileAttributes != INVALID_FILE_ATTRIBUTES && !(dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                dwFileAttributes = INVALID_FILE_ATTRIBUTES;
+        }
         strKey = KeyOf(strPath, bFolder, dwFileAttributes, bOwnIconType);
-        // A folder the attributes call a file (or the other way round) is asked on its own.
-        if (!strKey.IsEmpty() && bFolder != ((dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0))
-            strKey.Empty();
     }
     if (strKey.IsEmpty())
         return CXTShellPidl::GetItemIcon(lpifq, uFlags);
