@@ -1,7 +1,10 @@
 #include "editor/app/ExplorerIconLoader.h"
 
+#include "toolkit/controls/XTShellIconCache.h"
+
 #include <objbase.h>
 #include <memory>
+#include <set>
 #include <string>
 #include <shlobj.h>
 
@@ -84,15 +87,12 @@ DWORD WINAPI CExplorerIconLoader::Run(LPVOID pParam)
 
 void CExplorerIconLoader::LoadFolderIcons(const CString& strFolder)
 {
-    // The folders on the way, closed and open, as the tree shows them.
-    for (int nSlash = strFolder.Find('\\', 3); ; nSlash = strFolder.Find('\\', nSlash + 1))
-    {
-        const CString strPath = nSlash < 0 ? strFolder : strFolder.Left(nSlash);
-        LoadIcon(strPath, kSmallIcon);
-        LoadIcon(strPath, kSmallIcon | SHGFI_OPENICON);
-        if (nSlash < 0)
-            break;
-    }
+    // A folder, closed and open, as the tree shows the folders on the way:
+    // the views ask the shell once for all plain folders.
+    LoadIcon(strFolder, kSmallIcon);
+    LoadIcon(strFolder, kSmallIcon | SHGFI_OPENICON);
+    // One file of each type, and each file with an icon of its own.
+    std::set<CString> types;
     WIN32_FIND_DATAA fd = {};
     HANDLE hFind = ::FindFirstFileA(strFolder + "\\*", &fd);
     if (hFind == INVALID_HANDLE_VALUE)
@@ -100,9 +100,17 @@ void CExplorerIconLoader::LoadFolderIcons(const CString& strFolder)
     int nEntries = 0;
     do
     {
-        if (strcmp(fd.cFileName, ".") != 0 && strcmp(fd.cFileName, "..") != 0)
+        if (strcmp(fd.cFileName, ".") == 0 || strcmp(fd.cFileName, "..") == 0)
+            continue;
+        const CString strName = fd.cFileName;
+        const int nDot = strName.ReverseFind('.');
+        CString strType = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? CString("\\")
+                          : nDot >= 0                                       ? strName.Mid(nDot)
+                                                                            : CString();
+        strType.MakeLower();
+        if (types.insert(strType).second || CXTShellIconCache::HasOwnIconType(strType))
         {
-            LoadIcon(strFolder + "\\" + fd.cFileName, kSmallIcon);
+            LoadIcon(strFolder + "\\" + strName, kSmallIcon);
             ++nEntries;
         }
     } while (nEntries < kMostEntries && ::FindNextFileA(hFind, &fd));
