@@ -16,6 +16,12 @@
 
 IMPLEMENT_DYNAMIC(CXTShellFolderList, CXTListCtrl)
 
+namespace {
+
+const UINT kIconFlags = SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+
+} // namespace
+
 CXTShellFolderList::CXTShellFolderList()
     : m_dwEnumFlags(0), m_pTreeCtrl(nullptr), m_bContextMenu(TRUE), m_pidlInternet(nullptr), m_bInitialized(FALSE),
       m_pFolder(nullptr)
@@ -40,8 +46,6 @@ BEGIN_MESSAGE_MAP(CXTShellFolderList, CXTListCtrl)
     ON_NOTIFY_REFLECT_EX(LVN_DELETEITEM, OnDeleteItem)
     ON_NOTIFY_REFLECT_EX(LVN_BEGINDRAG, OnBeginDrag)
     ON_NOTIFY_REFLECT_EX(LVN_BEGINRDRAG, OnBeginDrag)
-    ON_NOTIFY_REFLECT_EX(LVN_GETDISPINFOA, OnGetDispInfo)
-    ON_NOTIFY_REFLECT_EX(LVN_GETDISPINFOW, OnGetDispInfo)
     // LRESULT OnShellNotify(WPARAM wParam, LPARAM lParam): wParam a code, lParam an item record
     ON_MESSAGE(WM_SHELLVIEW_NOTIFY, OnShellNotify)
     ON_MESSAGE(WM_CTRL_INITIALUPDATE, OnInitialUpdateShell)
@@ -227,7 +231,10 @@ BOOL CXTShellFolderList::FillList(XT_SHELLITEMDATA* pFolderItem, IShellFolder* l
     if (lpsf->EnumObjects(m_hWnd, m_dwEnumFlags, &pEnum) != S_OK || pEnum == nullptr)
         return FALSE;
     // One search of the folder gives the sizes and times of its entries.
-    m_folderValues = ReadFolderValues(CXTShellPidl::GetPath(pFolderItem->lpifq));
+    CString strFolder = CXTShellPidl::GetPath(pFolderItem->lpifq);
+    m_folderValues = ReadFolderValues(strFolder);
+    if (!strFolder.IsEmpty() && strFolder.Right(1) != "\\")
+        strFolder += "\\";
     std::map<CString, CString> fileTypes;
     LPITEMIDLIST lpi = nullptr;
     ULONG nFetched = 0;
@@ -248,8 +255,16 @@ BOOL CXTShellFolderList::FillList(XT_SHELLITEMDATA* pFolderItem, IShellFolder* l
         }
         pData->ulAttribs = ulAttrs;
         CString strName = CXTShellPidl::GetDisplayName(lpsf, pData->lpi, SHGDN_NORMAL);
-        // The icon is looked up when the item is first drawn (LVN_GETDISPINFO).
-        int nItem = InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, GetItemCount(), strName, 0, 0, I_IMAGECALLBACK,
+        // A file-system object's name on disk, as the folder's search knows it.
+        CString strFile = (ulAttrs & SFGAO_FILESYSTEM)
+                              ? CXTShellPidl::GetDisplayName(lpsf, pData->lpi, SHGDN_INFOLDER | SHGDN_FORPARSING)
+                              : CString();
+        // Items of a kind share one look-up of the icon.
+        // (A name that is a path of its own leaves the path to the shell.)
+        const BOOL bPlainName = !strFile.IsEmpty() && strFile.FindOneOf("\\:") < 0;
+        const CString strPath = !strFolder.IsEmpty() && bPlainName ? strFolder + strFile : CString();
+        const int nIcon = m_iconCache.GetIcon(pData->lpifq, ulAttrs, kIconFlags, strPath);
+        int nItem = InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, GetItemCount(), strName, 0, 0, nIcon,
                                (LPARAM)pData);
         if (nItem < 0)
         {
@@ -258,10 +273,6 @@ BOOL CXTShellFolderList::FillList(XT_SHELLITEMDATA* pFolderItem, IShellFolder* l
         }
         SetItemOverlay(nItem, ulAttrs);
 
-        // A file-system object's name on disk, as the folder's search knows it.
-        CString strFile = (ulAttrs & SFGAO_FILESYSTEM)
-                              ? CXTShellPidl::GetDisplayName(lpsf, pData->lpi, SHGDN_INFOLDER | SHGDN_FORPARSING)
-                              : CString();
         CString strKey = strFile;
         strKey.MakeLower();
         auto found = strKey.IsEmpty() ? m_folderValues.end() : m_folderValues.find(strKey);
@@ -316,23 +327,6 @@ BOOL CXTShellFolderList::Refresh()
             ShowFileValues(nItem, item->second, entry.second);
     }
     m_folderValues = std::move(values);
-    return TRUE;
-}
-
-// The control keeps the icon once it is given (LVIF_DI_SETITEM).
-BOOL CXTShellFolderList::OnGetDispInfo(NMHDR* pNMHDR, LRESULT*)
-{
-    // The item fields asked for sit at the same places in the A and W records.
-    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item;
-    if (!(item.mask & LVIF_IMAGE) || item.iSubItem != 0)
-        return FALSE;
-    XT_SHELLITEMDATA* pData = reinterpret_cast<XT_SHELLITEMDATA*>(item.lParam);
-    if (pData == nullptr && item.iItem >= 0 && item.iItem < GetItemCount())
-        pData = GetShellItemData(item.iItem);
-    if (pData == nullptr)
-        return FALSE;
-    item.iImage = m_iconCache.GetIcon(pData->lpifq, pData->ulAttribs, SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
-    item.mask |= LVIF_DI_SETITEM;
     return TRUE;
 }
 

@@ -65,7 +65,6 @@ protected:
     BOOL OnRClick(NMHDR* pNMHDR, LRESULT* pResult);
     BOOL OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult);
     BOOL OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
-    BOOL OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnShellNotify(WPARAM wParam, LPARAM lParam);
     LRESULT OnInitialUpdateShell(WPARAM wParam, LPARAM lParam);
 

@@ -57,12 +57,12 @@ CString CXTShellIconCache::KeyOf(const CString& strPath, BOOL bFolder, DWORD dwF
     return "*" + ExtensionOf(strPath);
 }
 
-int CXTShellIconCache::GetIcon(LPCITEMIDLIST lpifq, ULONG ulAttribs, UINT uFlags)
+int CXTShellIconCache::GetIcon(LPCITEMIDLIST lpifq, ULONG ulAttribs, UINT uFlags, LPCSTR lpszPath)
 {
     CString strKey;
     if ((ulAttribs & SFGAO_FILESYSTEM) && !(ulAttribs & SFGAO_LINK))
     {
-        const CString strPath = CXTShellPidl::GetPath(lpifq);
+        const CString strPath = lpszPath != nullptr && lpszPath[0] != '\0' ? CString(lpszPath) : CXTShellPidl::GetPath(lpifq);
         const BOOL bFolder = (ulAttribs & SFGAO_FOLDER) != 0;
         BOOL bOwnIconType = FALSE;
         if (!bFolder)

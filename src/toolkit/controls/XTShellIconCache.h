@@ -18,8 +18,9 @@ public:
     // The index in the system image list of the item's icon, as the shell
     // gives it for the flags (SHGFI_PIDL | SHGFI_SYSICONINDEX and more).
     // ulAttribs are the item's shell attributes, SFGAO_FILESYSTEM and
-    // SFGAO_FOLDER among them.
-    int GetIcon(LPCITEMIDLIST lpifq, ULONG ulAttribs, UINT uFlags);
+    // SFGAO_FOLDER among them; the item's path may be given where the caller
+    // knows it (else it is asked of the shell).
+    int GetIcon(LPCITEMIDLIST lpifq, ULONG ulAttribs, UINT uFlags, LPCSTR lpszPath = nullptr);
     void Clear() { m_mapIcons.clear(); }
 
     // The key the icon of a file-system object is shared under; empty when
