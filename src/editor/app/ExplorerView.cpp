@@ -26,14 +26,16 @@ CExplorerView::~CExplorerView()
 
 int CExplorerView::OnCreate(LPCREATESTRUCT lpcs)
 {
-    if (CXTTabCtrlBar::OnCreate(lpcs) == -1)
-        return -1;
+    return CXTTabCtrlBar::OnCreate(lpcs) == -1 ? -1 : 0;
+}
+
+void CExplorerView::PreloadIcons()
+{
     // The project opened last is the one most likely opened next.
     CRecentFileList* pRecent = AfxGetApp() != nullptr ? AfxGetApp()->m_pRecentFileList : nullptr;
     CString strRecent = pRecent != nullptr && pRecent->GetCount() > 0 ? (*pRecent)[0] : CString();
     const int nSlash = strRecent.ReverseFind('\\');
     m_iconLoader.Start(nSlash > 0 ? strRecent.Left(nSlash) : CString());
-    return 0;
 }
 
 void CExplorerView::SetProject(CTarnixEdDoc* pDoc)

@@ -30,6 +30,9 @@ public:
     void ShowProjectFolder(CTarnixEdDoc* pDoc);
     // Removes the tab and the views; the next SetProject makes them again.
     void ClearProject();
+    // Starts loading the icons the views show first (once), while the
+    // author chooses a project.
+    void PreloadIcons();
 
     BOOL HasViews() const { return m_pSplitter != nullptr; }
     CExplorerTree* GetTree() const { return m_pTree; }
