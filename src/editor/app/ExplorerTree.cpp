@@ -20,7 +20,7 @@ CString CExplorerTree::CompareTextOf(const CString& strPath, int nMode)
     return strPath;
 }
 
-BOOL CExplorerTree::SearchTree(HTREEITEM hItem, LPCSTR lpszText, int nMode)
+HTREEITEM CExplorerTree::FindSiblingItem(HTREEITEM hItem, LPCSTR lpszText, int nMode)
 {
     for (; hItem != nullptr; hItem = GetNextSiblingItem(hItem))
     {
@@ -31,16 +31,28 @@ BOOL CExplorerTree::SearchTree(HTREEITEM hItem, LPCSTR lpszText, int nMode)
         LPCITEMIDLIST lpi = pData->lpi;
         if (FAILED(pData->lpsfParent->GetAttributesOf(1, &lpi, &ulAttribs)) || (ulAttribs & SFGAO_FILESYSTEM) == 0)
             continue;
-        char path[MAX_PATH] = "";
-        if (pData->lpifq == nullptr || !::SHGetPathFromIDListA(pData->lpifq, path) || path[0] == '\0')
+        // The name on disk comes from the parent folder; the whole path is
+        // built only where it is compared.
+        CString strPath;
+        if (nMode == 1)
+        {
+            const CString strName = CXTShellPidl::GetDisplayName(pData->lpsfParent, pData->lpi,
+                                                                 SHGDN_INFOLDER | SHGDN_FORPARSING);
+            strPath = strName.IsEmpty() ? CString() : "\\" + strName;
+        }
+        else
+        {
+            char path[MAX_PATH] = "";
+            if (pData->lpifq != nullptr && ::SHGetPathFromIDListA(pData->lpifq, path))
+                strPath = path;
+        }
+        if (strPath.IsEmpty())
             continue;
-        const CString strCompare = CompareTextOf(path, nMode);
+        const CString strCompare = CompareTextOf(strPath, nMode);
         if (strCompare.IsEmpty() ||
             _mbsicmp((const unsigned char*)(LPCSTR)strCompare, (const unsigned char*)lpszText) != 0)
             continue;
-        EnsureVisible(hItem);
-        Select(hItem, TVGN_CARET);
-        return TRUE;
+        return hItem;
     }
-    return FALSE;
+    return nullptr;
 }

@@ -13,10 +13,10 @@ public:
     ~CExplorerTree() override = default;
 
     // Among hItem and its following siblings, the first file-system item whose
-    // drive (mode 0, drive roots only), last path component (mode 1) or whole
-    // path (other modes) matches the text, ignoring case, is made visible and
-    // selected.
-    BOOL SearchTree(HTREEITEM hItem, LPCSTR lpszText, int nMode) override;
+    // drive (mode 0, drive roots only), name on disk (mode 1) or whole path
+    // (other modes) matches the text, ignoring case; the base's SearchTree
+    // makes it visible and selects it.
+    HTREEITEM FindSiblingItem(HTREEITEM hItem, LPCSTR lpszText, int nMode) override;
 
     // The string an item's file-system path is compared by in a mode.
     static CString CompareTextOf(const CString& strPath, int nMode);

@@ -9,6 +9,8 @@
 #include "toolkit/frame/XTSplitterWnd.h"
 
 #include "framework/ImageList.h"
+#include "framework/RecentFileList.h"
+#include "framework/WinApp.h"
 
 IMPLEMENT_DYNAMIC(CExplorerView, CXTTabCtrlBar)
 
@@ -27,10 +29,26 @@ int CExplorerView::OnCreate(LPCREATESTRUCT lpcs)
     return CXTTabCtrlBar::OnCreate(lpcs) == -1 ? -1 : 0;
 }
 
+void CExplorerView::PreloadIcons()
+{
+    // The project opened last is the one most likely opened next.
+    CRecentFileList* pRecent = AfxGetApp() != nullptr ? AfxGetApp()->m_pRecentFileList : nullptr;
+    CString strRecent = pRecent != nullptr && pRecent->GetCount() > 0 ? (*pRecent)[0] : CString();
+    const int nSlash = strRecent.ReverseFind('\\');
+    m_iconLoader.Start(nSlash > 0 ? strRecent.Left(nSlash) : CString());
+}
+
 void CExplorerView::SetProject(CTarnixEdDoc* pDoc)
 {
     if (HasViews())
+    {
+        // The document's files changed: the list shows the folder as it is now.
+        if (pDoc != nullptr && !IsFolderShown(pDoc->GetProjectFolder()))
+            ShowFolder(pDoc->GetProjectFolder());
+        else
+            m_pList->Refresh();
         return;
+    }
     if (!CreateViews())
         return;
     if (pDoc != nullptr && !pDoc->GetProjectFolder().IsEmpty())
@@ -39,7 +57,8 @@ void CExplorerView::SetProject(CTarnixEdDoc* pDoc)
 
 void CExplorerView::ShowProjectFolder(CTarnixEdDoc* pDoc)
 {
-    if (m_pTree != nullptr && pDoc != nullptr)
+    // A folder shown (or about to be) is not walked to again.
+    if (m_pTree != nullptr && pDoc != nullptr && !IsFolderShown(pDoc->GetProjectFolder()))
         ShowFolder(pDoc->GetProjectFolder());
 }
 
@@ -51,10 +70,20 @@ void CExplorerView::ClearProject()
     DestroyViews();
 }
 
+BOOL CExplorerView::IsFolderShown(const CString& strFolder) const
+{
+    if (m_strFolder.IsEmpty() || m_strFolder.CompareNoCase(strFolder) != 0)
+        return FALSE;
+    CString strSelected;
+    return m_pTree->IsSelectPending() ||
+           (m_pTree->GetSelectedFolderPath(strSelected) && strSelected.CompareNoCase(strFolder) == 0);
+}
+
 void CExplorerView::ShowFolder(const CString& strFolder)
 {
     if (strFolder.IsEmpty())
         return;
+    m_strFolder = strFolder;
     // The caption shows the text: it is drawn again with it.
     SetWindowText(strFolder);
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
@@ -63,6 +92,7 @@ void CExplorerView::ShowFolder(const CString& strFolder)
 
 BOOL CExplorerView::CreateViews()
 {
+    m_iconLoader.Wait();
     const char* pszLabel = IsGermanUi() ? "Projekt" : "Project";
     m_pSplitter = new CXTSplitterWnd;
     m_pTree = new CExplorerTree;
@@ -105,6 +135,7 @@ void CExplorerView::DestroyViews()
     m_pList = nullptr;
     delete m_pSplitter;
     m_pSplitter = nullptr;
+    m_strFolder.Empty();
     if (m_pImages != nullptr)
     {
         if (::IsWindow(GetTabCtrl().GetSafeHwnd()))

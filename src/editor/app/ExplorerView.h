@@ -3,7 +3,10 @@
 // when the first project is shown and go when the project is cleared.
 #pragma once
 
+#include "editor/app/ExplorerIconLoader.h"
 #include "toolkit/frame/XTTabCtrlBar.h"
+
+#include "framework/String.h"
 
 class CExplorerList;
 class CExplorerTree;
@@ -19,12 +22,17 @@ public:
     ~CExplorerView() override;
 
     // Makes the views (once) and shows the document's project folder; while
-    // the views exist, a further call changes nothing.
+    // the views exist, the list is filled again (the document's files
+    // changed), or the tree goes to the folder of another project.
     void SetProject(CTarnixEdDoc* pDoc);
-    // Shows the document's project folder in the existing views.
+    // Shows the document's project folder in the existing views, unless
+    // the tree shows it already.
     void ShowProjectFolder(CTarnixEdDoc* pDoc);
     // Removes the tab and the views; the next SetProject makes them again.
     void ClearProject();
+    // Starts loading the icons the views show first (once), while the
+    // author chooses a project.
+    void PreloadIcons();
 
     BOOL HasViews() const { return m_pSplitter != nullptr; }
     CExplorerTree* GetTree() const { return m_pTree; }
@@ -36,6 +44,8 @@ protected:
     BOOL CreateViews();
     void DestroyViews();
     void ShowFolder(const CString& strFolder);
+    // Whether the tree shows the folder last given, or is about to.
+    BOOL IsFolderShown(const CString& strFolder) const;
 
     int OnCreate(LPCREATESTRUCT lpcs);
 
@@ -46,4 +56,6 @@ private:
     CExplorerTree* m_pTree = nullptr;
     CExplorerList* m_pList = nullptr;
     CImageList* m_pImages = nullptr;
+    CString m_strFolder;   // the folder last shown
+    CExplorerIconLoader m_iconLoader;
 };

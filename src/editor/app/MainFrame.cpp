@@ -210,6 +210,11 @@ void CMainFrame::ShowProjectFolder(CTarnixEdDoc* pDoc)
     m_wndExplorer.ShowProjectFolder(pDoc);
 }
 
+void CMainFrame::PreloadExplorerIcons()
+{
+    m_wndExplorer.PreloadIcons();
+}
+
 void CMainFrame::ClearProject()
 {
     m_wndExplorer.ClearProject();

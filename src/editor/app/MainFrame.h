@@ -32,6 +32,8 @@ public:
     void UpdateExplorer(CTarnixEdDoc* pDoc);
     void ShowProjectFolder(CTarnixEdDoc* pDoc);
     void ClearProject();
+    // The side bar's icons load from now on, beside the editor's own work.
+    void PreloadExplorerIcons();
 
     CExplorerView& GetExplorer() { return m_wndExplorer; }
     CObjectToolBar& GetObjectBar() { return m_wndObjectBar; }

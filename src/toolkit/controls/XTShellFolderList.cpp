@@ -10,13 +10,21 @@
 #include "framework/OleDataSource.h"
 #include "framework/ProgramStart.h"
 
+#include <algorithm>
 #include <shlobj.h>
 #include <string.h>
 
 IMPLEMENT_DYNAMIC(CXTShellFolderList, CXTListCtrl)
 
+namespace {
+
+const UINT kIconFlags = SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+
+} // namespace
+
 CXTShellFolderList::CXTShellFolderList()
-    : m_dwEnumFlags(0), m_pTreeCtrl(nullptr), m_bContextMenu(TRUE), m_pidlInternet(nullptr), m_bInitialized(FALSE)
+    : m_dwEnumFlags(0), m_pTreeCtrl(nullptr), m_bContextMenu(TRUE), m_pidlInternet(nullptr), m_bInitialized(FALSE),
+      m_pFolder(nullptr)
 {
     m_dwEnumFlags = m_shSettings.EnumFlags(SHCONTF_FOLDERS | SHCONTF_NONFOLDERS);
     if (FAILED(::SHGetSpecialFolderLocation(nullptr, CSIDL_INTERNET, &m_pidlInternet)))
@@ -25,6 +33,7 @@ CXTShellFolderList::CXTShellFolderList()
 
 CXTShellFolderList::~CXTShellFolderList()
 {
+    CXTShellPidl::FreeItemData(m_pFolder);
     ::CoTaskMemFree(m_pidlInternet);
 }
 
@@ -104,6 +113,7 @@ void CXTShellFolderList::DeleteAllRecords()
         CXTShellPidl::FreeItemData(GetShellItemData(i));
         SetItemData(i, 0);
     }
+    m_fileItems.clear();
     DeleteAllItems();
 }
 
@@ -111,13 +121,22 @@ void CXTShellFolderList::DeleteAllRecords()
 BOOL CXTShellFolderList::OnDeleteItem(NMHDR* pNMHDR, LRESULT*)
 {
     NMLISTVIEW* pNMLV = reinterpret_cast<NMLISTVIEW*>(pNMHDR);
-    CXTShellPidl::FreeItemData(reinterpret_cast<XT_SHELLITEMDATA*>(pNMLV->lParam));
+    XT_SHELLITEMDATA* pData = reinterpret_cast<XT_SHELLITEMDATA*>(pNMLV->lParam);
+    for (auto it = m_fileItems.begin(); pData != nullptr && it != m_fileItems.end(); ++it)
+        if (it->second == pData)
+        {
+            m_fileItems.erase(it);
+            break;
+        }
+    CXTShellPidl::FreeItemData(pData);
     return FALSE;
 }
 
 void CXTShellFolderList::OnDestroy()
 {
     DeleteAllRecords();
+    CXTShellPidl::FreeItemData(m_pFolder);
+    m_pFolder = nullptr;
     CXTListCtrl::OnDestroy();
 }
 
@@ -133,11 +152,90 @@ void CXTShellFolderList::SetItemOverlay(int nIndex, ULONG ulAttribs)
         SetItemState(nIndex, nState, nMask);
 }
 
+CXTShellFolderList::FolderValues CXTShellFolderList::ReadFolderValues(const CString& strFolder)
+{
+    FolderValues values;
+    if (strFolder.IsEmpty())
+        return values;
+    CString strPattern = strFolder + (strFolder.Right(1) == "\\" ? "*" : "\\*");
+    WIN32_FIND_DATAA fd = {};
+    HANDLE hFind = ::FindFirstFileA(strPattern, &fd);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return values;
+    do
+    {
+        CString strName = fd.cFileName;
+        strName.MakeLower();
+        values[strName] = { ((ULONGLONG)fd.nFileSizeHigh << 32) | fd.nFileSizeLow, fd.ftLastWriteTime };
+    } while (::FindNextFileA(hFind, &fd));
+    ::FindClose(hFind);
+    return values;
+}
+
+namespace {
+
+// An object of another folder (a link's target, say) is searched on its own.
+BOOL ReadFileValues(const CString& strPath, ULONGLONG& nSize, FILETIME& ftModified)
+{
+    WIN32_FIND_DATAA fd = {};
+    HANDLE hFind = strPath.IsEmpty() ? INVALID_HANDLE_VALUE : ::FindFirstFileA(strPath, &fd);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return FALSE;
+    ::FindClose(hFind);
+    nSize = ((ULONGLONG)fd.nFileSizeHigh << 32) | fd.nFileSizeLow;
+    ftModified = fd.ftLastWriteTime;
+    return TRUE;
+}
+
+BOOL IsFile(ULONG ulAttribs)
+{
+    return (ulAttribs & SFGAO_FILESYSTEM) && !(ulAttribs & SFGAO_FOLDER);
+}
+
+} // namespace
+
+void CXTShellFolderList::ShowFileValues(int nItem, XT_SHELLITEMDATA* pData, const FileValues& values)
+{
+    pData->nSize = values.nSize;
+    pData->ftModified = values.ftModified;
+    SetItemText(nItem, 1, IsFile(pData->ulAttribs) ? XTFormatFileSizeKB(values.nSize) : CString("0 bytes"));
+    SetItemText(nItem, 3, XTFormatFileTime(values.ftModified));
+}
+
+// The shell names a file's type after its extension: files share one look-up
+// per extension; folders and other objects are asked one by one.
+CString CXTShellFolderList::GetTypeName(XT_SHELLITEMDATA* pData, const CString& strFile,
+                                        std::map<CString, CString>& fileTypes)
+{
+    BOOL bFile = IsFile(pData->ulAttribs) && !strFile.IsEmpty();
+    CString strKey;
+    if (bFile)
+    {
+        int nDot = strFile.ReverseFind('.');
+        strKey = nDot > strFile.ReverseFind('\\') ? strFile.Mid(nDot) : CString(".");
+        strKey.MakeLower();
+        auto it = fileTypes.find(strKey);
+        if (it != fileTypes.end())
+            return it->second;
+    }
+    SHFILEINFOA sfi = {};
+    ::SHGetFileInfoA((LPCSTR)pData->lpifq, 0, &sfi, sizeof(sfi), SHGFI_PIDL | SHGFI_TYPENAME);
+    if (bFile)
+        fileTypes[strKey] = sfi.szTypeName;
+    return sfi.szTypeName;
+}
+
 BOOL CXTShellFolderList::FillList(XT_SHELLITEMDATA* pFolderItem, IShellFolder* lpsf)
 {
     IEnumIDList* pEnum = nullptr;
     if (lpsf->EnumObjects(m_hWnd, m_dwEnumFlags, &pEnum) != S_OK || pEnum == nullptr)
         return FALSE;
+    // One search of the folder gives the sizes and times of its entries.
+    CString strFolder = CXTShellPidl::GetPath(pFolderItem->lpifq);
+    m_folderValues = ReadFolderValues(strFolder);
+    if (!strFolder.IsEmpty() && strFolder.Right(1) != "\\")
+        strFolder += "\\";
+    std::map<CString, CString> fileTypes;
     LPITEMIDLIST lpi = nullptr;
     ULONG nFetched = 0;
     BOOL bOk = TRUE;
@@ -157,8 +255,17 @@ BOOL CXTShellFolderList::FillList(XT_SHELLITEMDATA* pFolderItem, IShellFolder* l
         }
         pData->ulAttribs = ulAttrs;
         CString strName = CXTShellPidl::GetDisplayName(lpsf, pData->lpi, SHGDN_NORMAL);
-        int nItem = InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, GetItemCount(), strName, 0, 0,
-                               GetItemIcon(pData->lpifq), (LPARAM)pData);
+        // A file-system object's name on disk, as the folder's search knows it.
+        CString strFile = (ulAttrs & SFGAO_FILESYSTEM)
+                              ? CXTShellPidl::GetDisplayName(lpsf, pData->lpi, SHGDN_INFOLDER | SHGDN_FORPARSING)
+                              : CString();
+        // Items of a kind share one look-up of the icon.
+        // (A name that is a path of its own leaves the path to the shell.)
+        const BOOL bPlainName = !strFile.IsEmpty() && strFile.FindOneOf("\\:") < 0;
+        const CString strPath = !strFolder.IsEmpty() && bPlainName ? strFolder + strFile : CString();
+        const int nIcon = m_iconCache.GetIcon(pData->lpifq, ulAttrs, kIconFlags, strPath);
+        int nItem = InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, GetItemCount(), strName, 0, 0, nIcon,
+                               (LPARAM)pData);
         if (nItem < 0)
         {
             CXTShellPidl::FreeItemData(pData);
@@ -166,24 +273,61 @@ BOOL CXTShellFolderList::FillList(XT_SHELLITEMDATA* pFolderItem, IShellFolder* l
         }
         SetItemOverlay(nItem, ulAttrs);
 
-        CString strPath = CXTShellPidl::GetPath(pData->lpifq);
-        WIN32_FIND_DATAA fd = {};
-        HANDLE hFind = strPath.IsEmpty() ? INVALID_HANDLE_VALUE : ::FindFirstFileA(strPath, &fd);
-        if (hFind != INVALID_HANDLE_VALUE)
+        CString strKey = strFile;
+        strKey.MakeLower();
+        auto found = strKey.IsEmpty() ? m_folderValues.end() : m_folderValues.find(strKey);
+        FileValues values = {};
+        if (found != m_folderValues.end())
         {
-            ::FindClose(hFind);
-            pData->nSize = ((ULONGLONG)fd.nFileSizeHigh << 32) | fd.nFileSizeLow;
-            pData->ftModified = fd.ftLastWriteTime;
-            SetItemText(nItem, 3, XTFormatFileTime(fd.ftLastWriteTime));
+            m_fileItems[strKey] = pData;
+            ShowFileValues(nItem, pData, found->second);
         }
-        BOOL bFile = (ulAttrs & SFGAO_FILESYSTEM) && !(ulAttrs & SFGAO_FOLDER);
-        SetItemText(nItem, 1, bFile ? XTFormatFileSizeKB(pData->nSize) : CString("0 bytes"));
-        SHFILEINFOA sfi = {};
-        ::SHGetFileInfoA((LPCSTR)pData->lpifq, 0, &sfi, sizeof(sfi), SHGFI_PIDL | SHGFI_TYPENAME);
-        SetItemText(nItem, 2, sfi.szTypeName);
+        else if (ReadFileValues(CXTShellPidl::GetPath(pData->lpifq), values.nSize, values.ftModified))
+            ShowFileValues(nItem, pData, values);
+        else
+            SetItemText(nItem, 1, IsFile(ulAttrs) ? XTFormatFileSizeKB(0) : CString("0 bytes"));
+        SetItemText(nItem, 2, GetTypeName(pData, strFile, fileTypes));
     }
     pEnum->Release();
     return bOk;
+}
+
+BOOL CXTShellFolderList::Refresh()
+{
+    if (m_pFolder == nullptr || !::IsWindow(m_hWnd))
+        return FALSE;
+    const CString strFolder = CXTShellPidl::GetPath(m_pFolder->lpifq);
+    FolderValues values = ReadFolderValues(strFolder);
+    const BOOL bSameEntries =
+        !strFolder.IsEmpty() && values.size() == m_folderValues.size() &&
+        std::equal(values.begin(), values.end(), m_folderValues.begin(),
+                   [](const FolderValues::value_type& a, const FolderValues::value_type& b) { return a.first == b.first; });
+    if (!bSameEntries)
+    {
+        IShellFolder* lpsf = CXTShellPidl::BindToFolder(m_pFolder);
+        if (lpsf == nullptr)
+            return FALSE;
+        BOOL bOk = Populate(m_pFolder, lpsf);
+        lpsf->Release();
+        return bOk;
+    }
+    // The same entries: only what was written to anew changes.
+    for (const auto& entry : values)
+    {
+        const FileValues& old = m_folderValues[entry.first];
+        auto item = m_fileItems.find(entry.first);
+        if (item == m_fileItems.end() ||
+            (old.nSize == entry.second.nSize && ::CompareFileTime(&old.ftModified, &entry.second.ftModified) == 0))
+            continue;
+        LVFINDINFOA find = {};
+        find.flags = LVFI_PARAM;
+        find.lParam = (LPARAM)item->second;
+        int nItem = FindItem(&find);
+        if (nItem >= 0)
+            ShowFileValues(nItem, item->second, entry.second);
+    }
+    m_folderValues = std::move(values);
+    return TRUE;
 }
 
 static int CALLBACK CompareListItems(LPARAM lParam1, LPARAM lParam2, LPARAM)
@@ -218,9 +362,12 @@ LRESULT CXTShellFolderList::OnShellNotify(WPARAM wParam, LPARAM lParam)
         if (lpsf != nullptr)
         {
             // The record may belong to the tree item; keep a copy while the list refills.
+            // The record may belong to the tree item: the list keeps a copy of
+            // its own, to fill again on a refresh.
             XT_SHELLITEMDATA* pFolder = CXTShellPidl::NewItemData(pData->lpsfParent, pData->lpi, pData->lpifq);
+            CXTShellPidl::FreeItemData(m_pFolder);
+            m_pFolder = pFolder;
             Populate(pFolder, lpsf);
-            CXTShellPidl::FreeItemData(pFolder);
             lpsf->Release();
             if (pOwner != nullptr)
                 pOwner->SendMessage(WM_SHELLVIEW_NOTIFY, bInternet ? XT_SHN_FILLEDINTERNET : XT_SHN_FILLED);

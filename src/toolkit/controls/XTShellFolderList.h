@@ -4,8 +4,11 @@
 #pragma once
 
 #include "toolkit/controls/XTListCtrl.h"
+#include "toolkit/controls/XTShellIconCache.h"
 #include "toolkit/controls/XTShellPidl.h"
 #include "toolkit/controls/XTShellSettings.h"
+
+#include <map>
 
 class CXTShellFolderList : public CXTListCtrl
 {
@@ -38,9 +41,24 @@ public:
     virtual void BeginDrag(NMLISTVIEW* pNMLV);
     virtual void SetItemOverlay(int nIndex, ULONG ulAttribs);
     BOOL SortList(int nCol, BOOL bAscending) override;
+    // Brings the list up to date with the folder it shows: filled anew when
+    // entries came or went, else the sizes and times that changed are shown
+    // anew. FALSE before the first folder.
+    virtual BOOL Refresh();
 
 protected:
+    struct FileValues
+    {
+        ULONGLONG nSize;
+        FILETIME ftModified;
+    };
+    using FolderValues = std::map<CString, FileValues>;   // by lower-case name
+
     void DeleteAllRecords();
+    // The entries of a folder from one search of it.
+    static FolderValues ReadFolderValues(const CString& strFolder);
+    void ShowFileValues(int nItem, XT_SHELLITEMDATA* pData, const FileValues& values);
+    static CString GetTypeName(XT_SHELLITEMDATA* pData, const CString& strFile, std::map<CString, CString>& fileTypes);
 
     void OnDestroy();
     BOOL OnDblClick(NMHDR* pNMHDR, LRESULT* pResult);
@@ -56,6 +74,10 @@ protected:
     CXTShellSettings m_shSettings;
     LPITEMIDLIST m_pidlInternet;
     BOOL m_bInitialized;
+    XT_SHELLITEMDATA* m_pFolder;                        // the folder shown (a copy); NULL before the first
+    FolderValues m_folderValues;                        // its entries when last read
+    std::map<CString, XT_SHELLITEMDATA*> m_fileItems;   // the items of those entries
+    CXTShellIconCache m_iconCache;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -33,6 +33,8 @@ BEGIN_MESSAGE_MAP(CXTShellFolderTree, CXTTreeCtrl)
     ON_NOTIFY_REFLECT_EX(TVN_BEGINDRAGW, OnBeginDrag)
     ON_NOTIFY_REFLECT_EX(TVN_BEGINRDRAGA, OnBeginDrag)
     ON_NOTIFY_REFLECT_EX(TVN_BEGINRDRAGW, OnBeginDrag)
+    ON_NOTIFY_REFLECT_EX(TVN_GETDISPINFOA, OnGetDispInfo)
+    ON_NOTIFY_REFLECT_EX(TVN_GETDISPINFOW, OnGetDispInfo)
     // LRESULT OnShellNotify(WPARAM wParam, LPARAM lParam)
     ON_MESSAGE(WM_SHELLVIEW_NOTIFY, OnShellNotify)
 END_MESSAGE_MAP()
@@ -110,12 +112,24 @@ void CXTShellFolderTree::OnDeferredInitialize()
     if (m_bUseSysImages && GetImageList(TVSIL_NORMAL) == nullptr)
         InitSystemImageList();
     ModifyStyle(0, GetSystemTreeStyle(GetOSVersionInfo()));
+    // A pending path selects a folder itself: the first folder would be
+    // filled, expanded and laid out only to be left at once.
+    m_bNoListUpdate = m_bSelectPending;
     InitializeTree();
+    m_bNoListUpdate = FALSE;
     EnableMultiSelect(FALSE);
     if (m_bSelectPending)
     {
         m_bSelectPending = FALSE;
         SelectPath(m_strSelectPath);
+        // A path not found leaves the first folder selected, its list empty.
+        HTREEITEM hFirst = GetChildItem(GetRootItem());
+        if (GetSelectedItem() == nullptr && hFirst != nullptr)
+        {
+            m_bNoListUpdate = TRUE;
+            SelectFirstFolder(hFirst);
+            m_bNoListUpdate = FALSE;
+        }
     }
 }
 
@@ -134,7 +148,7 @@ HTREEITEM CXTShellFolderTree::InsertDesktopItem()
     tvis.item.pszText = sfi.szDisplayName;
     tvis.item.lParam = (LPARAM)pData;
     tvis.item.cChildren = 1;
-    GetItemIcons(pidlDesktop, &tvis.item);
+    SetIconsOnDraw(&tvis.item);
     ::CoTaskMemFree(pidlDesktop);
     HTREEITEM hItem = InsertItem(&tvis);
     if (hItem == nullptr)
@@ -157,18 +171,21 @@ BOOL CXTShellFolderTree::InitializeTree()
     SortChildrenOf(hRoot);
     Expand(hRoot, TVE_EXPAND);
     HTREEITEM hFirst = GetChildItem(hRoot);
-    if (hFirst != nullptr)
-    {
-        Select(hFirst, TVGN_CARET);
-        if (!(GetStyle() & TVS_SINGLEEXPAND))
-        {
-            SetRedraw(FALSE);
-            Expand(hFirst, TVE_EXPAND);
-            SetRedraw(TRUE);
-        }
-    }
+    if (hFirst != nullptr && !m_bSelectPending)
+        SelectFirstFolder(hFirst);
     SetFocus();
     return TRUE;
+}
+
+void CXTShellFolderTree::SelectFirstFolder(HTREEITEM hFirst)
+{
+    Select(hFirst, TVGN_CARET);
+    if (!(GetStyle() & TVS_SINGLEEXPAND))
+    {
+        SetRedraw(FALSE);
+        Expand(hFirst, TVE_EXPAND);
+        SetRedraw(TRUE);
+    }
 }
 
 void CXTShellFolderTree::GetItemIcons(LPCITEMIDLIST lpifq, TVITEMA* lptvitem)
@@ -177,6 +194,51 @@ void CXTShellFolderTree::GetItemIcons(LPCITEMIDLIST lpifq, TVITEMA* lptvitem)
     lptvitem->iImage = CXTShellPidl::GetItemIcon(lpifq, uFlags);
     lptvitem->iSelectedImage = CXTShellPidl::GetItemIcon(lpifq, uFlags | SHGFI_OPENICON);
     lptvitem->mask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+}
+
+void CXTShellFolderTree::GetCachedIcons(const XT_SHELLITEMDATA* pData, TVITEMA* lptvitem)
+{
+    const UINT uFlags = SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+    lptvitem->iImage = m_iconCache.GetIcon(pData->lpifq, pData->ulAttribs, uFlags);
+    lptvitem->iSelectedImage = m_iconCache.GetIcon(pData->lpifq, pData->ulAttribs, uFlags | SHGFI_OPENICON);
+    lptvitem->mask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+}
+
+// The icons are looked up when the control first draws the item: a look-up
+// costs as much as the rest of an item, and most items are never seen.
+void CXTShellFolderTree::SetIconsOnDraw(TVITEMA* lptvitem)
+{
+    lptvitem->iImage = I_IMAGECALLBACK;
+    lptvitem->iSelectedImage = I_IMAGECALLBACK;
+    lptvitem->mask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+}
+
+// The control keeps the icons once they are given (TVIF_DI_SETITEM).
+BOOL CXTShellFolderTree::OnGetDispInfo(NMHDR* pNMHDR, LRESULT*)
+{
+    // The item fields asked for sit at the same places in the A and W records.
+    TVITEMA& item = reinterpret_cast<NMTVDISPINFOA*>(pNMHDR)->item;
+    XT_SHELLITEMDATA* pData = reinterpret_cast<XT_SHELLITEMDATA*>(item.lParam);
+    if (pData == nullptr || !(item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE)))
+        return FALSE;
+    TVITEMA icons = {};
+    GetCachedIcons(pData, &icons);
+    item.iImage = icons.iImage;
+    item.iSelectedImage = icons.iSelectedImage;
+    item.mask |= TVIF_DI_SETITEM;
+    return TRUE;
+}
+
+void CXTShellFolderTree::GetImagesOf(HTREEITEM hItem, int& nImage, int& nSelectedImage)
+{
+    GetItemImage(hItem, nImage, nSelectedImage);
+    XT_SHELLITEMDATA* pData = GetShellItemData(hItem);
+    if ((nImage != I_IMAGECALLBACK && nSelectedImage != I_IMAGECALLBACK) || pData == nullptr)
+        return;
+    TVITEMA icons = {};
+    GetCachedIcons(pData, &icons);
+    nImage = icons.iImage;
+    nSelectedImage = icons.iSelectedImage;
 }
 
 BOOL CXTShellFolderTree::PopulateTree(IShellFolder* lpsf, LPCITEMIDLIST lpifq, HTREEITEM hParent)
@@ -190,7 +252,7 @@ BOOL CXTShellFolderTree::PopulateTree(IShellFolder* lpsf, LPCITEMIDLIST lpifq, H
     ULONG nFetched = 0;
     while (bOk && pEnum->Next(1, &lpi, &nFetched) == S_OK)
     {
-        ULONG ulAttrs = SFGAO_HASSUBFOLDER | SFGAO_FOLDER | SFGAO_REMOVABLE | SFGAO_DISPLAYATTRMASK;
+        ULONG ulAttrs = SFGAO_HASSUBFOLDER | SFGAO_FOLDER | SFGAO_FILESYSTEM | SFGAO_REMOVABLE | SFGAO_DISPLAYATTRMASK;
         LPCITEMIDLIST lpcItem = lpi;
         lpsf->GetAttributesOf(1, &lpcItem, &ulAttrs);
         if (ulAttrs & SFGAO_FOLDER)
@@ -206,6 +268,7 @@ BOOL CXTShellFolderTree::PopulateTree(IShellFolder* lpsf, LPCITEMIDLIST lpifq, H
             }
             else
             {
+                pData->ulAttribs = ulAttrs;
                 TVINSERTSTRUCTA tvis = {};
                 tvis.hParent = hParent;
                 tvis.hInsertAfter = TVI_LAST;
@@ -213,7 +276,7 @@ BOOL CXTShellFolderTree::PopulateTree(IShellFolder* lpsf, LPCITEMIDLIST lpifq, H
                 tvis.item.pszText = const_cast<LPSTR>((LPCSTR)strName);
                 tvis.item.lParam = (LPARAM)pData;
                 tvis.item.cChildren = (ulAttrs & SFGAO_HASSUBFOLDER) ? 1 : 0;
-                GetItemIcons(pData->lpifq, &tvis.item);
+                SetIconsOnDraw(&tvis.item);
                 HTREEITEM hItem = InsertItem(&tvis);
                 UINT nState = 0, nMask = 0;
                 if (hItem == nullptr)
@@ -363,7 +426,7 @@ void CXTShellFolderTree::ShowContextMenu()
     }
 }
 
-BOOL CXTShellFolderTree::SearchTree(HTREEITEM hItem, LPCSTR lpszText, int nMode)
+HTREEITEM CXTShellFolderTree::FindSiblingItem(HTREEITEM hItem, LPCSTR lpszText, int nMode)
 {
     for (; hItem != nullptr; hItem = GetNextSiblingItem(hItem))
     {
@@ -377,13 +440,19 @@ BOOL CXTShellFolderTree::SearchTree(HTREEITEM hItem, LPCSTR lpszText, int nMode)
                 strCompare = strCompare.GetLength() == 3 ? strCompare.Left(2) : CString();
         }
         if (!strCompare.IsEmpty() && strCompare.CompareNoCase(lpszText) == 0)
-        {
-            EnsureVisible(hItem);
-            Select(hItem, TVGN_CARET);
-            return TRUE;
-        }
+            return hItem;
     }
-    return FALSE;
+    return nullptr;
+}
+
+BOOL CXTShellFolderTree::SearchTree(HTREEITEM hItem, LPCSTR lpszText, int nMode)
+{
+    HTREEITEM hFound = FindSiblingItem(hItem, lpszText, nMode);
+    if (hFound == nullptr)
+        return FALSE;
+    EnsureVisible(hFound);
+    Select(hFound, TVGN_CARET);
+    return TRUE;
 }
 
 BOOL CXTShellFolderTree::SelectPath(LPCSTR lpszPath)
@@ -409,23 +478,38 @@ BOOL CXTShellFolderTree::SelectPath(LPCSTR lpszPath)
 
     m_bNoListUpdate = TRUE;
     SetRedraw(FALSE);
-    BOOL bFound = FALSE;
+    // The drive among the Desktop's children's children, then each folder
+    // below it. Only the last folder found is selected: each selection on the
+    // way would expand, scroll and notify for nothing.
+    HTREEITEM hFound = nullptr;
     HTREEITEM hRoot = GetRootItem();
-    // The drive among the Desktop's children's children, then each folder below it.
-    for (HTREEITEM hChild = GetChildItem(hRoot); hChild != nullptr && !bFound; hChild = GetNextSiblingItem(hChild))
+    for (HTREEITEM hChild = GetChildItem(hRoot); hChild != nullptr && hFound == nullptr;
+         hChild = GetNextSiblingItem(hChild))
     {
         PopulateChildren(hChild, GetShellItemData(hChild));
-        bFound = SearchTree(GetChildItem(hChild), strPath.Left(2), 0);
+        hFound = FindSiblingItem(GetChildItem(hChild), strPath.Left(2), 0);
     }
+    BOOL bFound = hFound != nullptr;
     for (int nStart = 3; bFound && nStart < strPath.GetLength();)
     {
         int nEnd = strPath.Find('\\', nStart);
         CString strPart = strPath.Mid(nStart, nEnd - nStart);
         nStart = nEnd + 1;
-        HTREEITEM hCurrent = GetSelectedItem();
-        PopulateChildren(hCurrent, GetShellItemData(hCurrent));
-        Expand(hCurrent, TVE_EXPAND);
-        bFound = SearchTree(GetChildItem(hCurrent), strPart, 1);
+        PopulateChildren(hFound, GetShellItemData(hFound));
+        HTREEITEM hNext = FindSiblingItem(GetChildItem(hFound), strPart, 1);
+        if (hNext == nullptr)
+        {
+            // The way ends here: the deepest folder found shows what it holds.
+            bFound = FALSE;
+            Expand(hFound, TVE_EXPAND);
+        }
+        else
+            hFound = hNext;
+    }
+    if (hFound != nullptr)
+    {
+        EnsureVisible(hFound);
+        Select(hFound, TVGN_CARET);
     }
     SetRedraw(TRUE);
     m_bNoListUpdate = FALSE;
@@ -521,7 +605,7 @@ void CXTShellFolderTree::ShowInComboBox(HTREEITEM hItem)
     if (nIndex < 0 && m_pComboBox->IsKindOf(RUNTIME_CLASS(CComboBoxEx)))
     {
         int nImage = 0, nSelImage = 0;
-        GetItemImage(hItem, nImage, nSelImage);
+        GetImagesOf(hItem, nImage, nSelImage);
         COMBOBOXEXITEMA item = {};
         item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE | CBEIF_LPARAM;
         item.iItem = 0;

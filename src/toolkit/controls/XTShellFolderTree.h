@@ -2,6 +2,7 @@
 // tree control; linked to a shell list, the selected folder fills the list.
 #pragma once
 
+#include "toolkit/controls/XTShellIconCache.h"
 #include "toolkit/controls/XTShellPidl.h"
 #include "toolkit/controls/XTShellSettings.h"
 #include "toolkit/controls/XTTreeCtrl.h"
@@ -32,6 +33,8 @@ public:
     {
         return reinterpret_cast<XT_SHELLITEMDATA*>(GetItemData(hItem));
     }
+    // A path selection waits for the deferred set-up.
+    BOOL IsSelectPending() const { return m_bInitPending && m_bSelectPending; }
     // The styles the tree gains on the system: hot-tracked single expansion
     // where the shell's own tree looks so (NT 5.1 on), lines elsewhere.
     static DWORD GetSystemTreeStyle(const OSVERSIONINFOA& os);
@@ -50,10 +53,13 @@ public:
     // The combo box (plain or extended) that shows the selected folder.
     virtual void AttachComboBox(CWnd* pComboBox);
     virtual void PopulateChildren(HTREEITEM hItem, XT_SHELLITEMDATA* pData);
-    // Among hItem and its following siblings, the first that matches is made
-    // visible and selected. nMode: 0 the drive of a drive root's path ("C:"),
-    // 1 the item text, else the item's whole path; case is ignored.
+    // Among hItem and its following siblings, the first that matches (see
+    // FindSiblingItem) is made visible and selected.
     virtual BOOL SearchTree(HTREEITEM hItem, LPCSTR lpszText, int nMode);
+    // The first item among hItem and its following siblings that matches;
+    // NULL when none does. nMode: 0 the drive of a drive root's path ("C:"),
+    // 1 the item text, else the item's whole path; case is ignored.
+    virtual HTREEITEM FindSiblingItem(HTREEITEM hItem, LPCSTR lpszText, int nMode);
     virtual BOOL SelectPath(LPCSTR lpszPath);
     virtual BOOL GetItemPath(HTREEITEM hItem, CString& strPath);
     // The subfolders of the folder at the path as the roots; FALSE when the
@@ -68,8 +74,16 @@ protected:
     void OnItemDeleted(HTREEITEM hItem, LPARAM lParam) override;
     void PreSubclassWindow() override;
     void SortChildrenOf(HTREEITEM hItem);
+    // Selects the Desktop's first child, expanded where the tree does not
+    // expand on selection.
+    void SelectFirstFolder(HTREEITEM hFirst);
     void NotifyList(UINT nCode, XT_SHELLITEMDATA* pData);
     void ShowInComboBox(HTREEITEM hItem);
+    static void SetIconsOnDraw(TVITEMA* lptvitem);
+    // The item's icons as GetItemIcons gives them, shared among items of a kind.
+    void GetCachedIcons(const XT_SHELLITEMDATA* pData, TVITEMA* lptvitem);
+    // The item's icons, looked up when the control has not asked for them yet.
+    void GetImagesOf(HTREEITEM hItem, int& nImage, int& nSelectedImage);
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnDestroy();
@@ -77,9 +91,11 @@ protected:
     BOOL OnSelChanged(NMHDR* pNMHDR, LRESULT* pResult);
     BOOL OnRClick(NMHDR* pNMHDR, LRESULT* pResult);
     BOOL OnBeginDrag(NMHDR* pNMHDR, LRESULT* pResult);
+    BOOL OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnShellNotify(WPARAM wParam, LPARAM lParam);
 
     CXTShellSettings m_shSettings;
+    CXTShellIconCache m_iconCache;
     CString m_strSelectPath;
     DWORD m_dwEnumFlags;
     CWnd* m_pListView;

@@ -15,7 +15,7 @@ struct XT_SHELLITEMDATA
     IShellFolder* lpsfParent;   // referenced; NULL for the Desktop itself
     LPITEMIDLIST lpi;           // relative to the parent
     LPITEMIDLIST lpifq;         // fully qualified (tree items)
-    ULONG ulAttribs;            // shell attributes (list items)
+    ULONG ulAttribs;            // shell attributes (list items, and tree items below the Desktop)
     ULONGLONG nSize;            // file size (list items of files)
     FILETIME ftModified;        // last write time (list items of file-system objects)
 };

@@ -38,6 +38,11 @@ BOOL HasBar(CFrameWnd* pFrame, UINT nListedID)
 BOOL CXTBarState::FindBarSection(LPCSTR lpszProfileName, UINT nBarID, CString& strSection)
 {
     CXTRegistryStore store(HKEY_CURRENT_USER);
+    return FindBarSection(store, lpszProfileName, nBarID, strSection);
+}
+
+BOOL CXTBarState::FindBarSection(CXTRegistryStore& store, LPCSTR lpszProfileName, UINT nBarID, CString& strSection)
+{
     // Sections past the summary's count are left from an older, longer layout.
     CString strSummary;
     strSummary.Format("%s-Summary", lpszProfileName);
@@ -64,10 +69,11 @@ void CXTBarState::SaveBarState(const CFrameWnd* pFrame, LPCSTR lpszProfileName)
     state.SaveState(lpszProfileName);
     // The sizes go beside the bar records just written; without its record
     // a dock window (and every one after it) saves none.
+    CXTRegistryStore store(HKEY_CURRENT_USER);
     for (CXTDockWindow* pWindow : GetDockWindows(pFrame))
     {
         CString strSection;
-        if (!FindBarSection(lpszProfileName, (UINT)pWindow->GetDlgCtrlID(), strSection))
+        if (!FindBarSection(store, lpszProfileName, (UINT)pWindow->GetDlgCtrlID(), strSection))
             break;
         pWindow->SaveBarSize(strSection);
     }
@@ -128,10 +134,11 @@ BOOL CXTBarState::ApplyDockState(CFrameWnd* pFrame, LPCSTR lpszProfileName)
     PruneDockState(pFrame, state);
     // A dock window without a record means the layout is older than the
     // program's bars: none of it is applied.
+    CXTRegistryStore store(HKEY_CURRENT_USER);
     for (CXTDockWindow* pWindow : GetDockWindows(pFrame))
     {
         CString strSection;
-        if (!FindBarSection(lpszProfileName, (UINT)pWindow->GetDlgCtrlID(), strSection))
+        if (!FindBarSection(store, lpszProfileName, (UINT)pWindow->GetDlgCtrlID(), strSection))
             return FALSE;
         pWindow->LoadBarSize(strSection);
     }

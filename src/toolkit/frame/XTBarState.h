@@ -10,6 +10,7 @@
 
 class CDockState;
 class CFrameWnd;
+class CXTRegistryStore;
 
 class CXTBarState
 {
@@ -36,4 +37,5 @@ public:
     // "BarID" is the bar's id (in 16 bits); FALSE when a section without
     // "BarID" comes first or none has it.
     static BOOL FindBarSection(LPCSTR lpszProfileName, UINT nBarID, CString& strSection);
+    static BOOL FindBarSection(CXTRegistryStore& store, LPCSTR lpszProfileName, UINT nBarID, CString& strSection);
 };

@@ -4,23 +4,41 @@
 
 IMPLEMENT_DYNCREATE(CXTDockState, CDockState)
 
-// A store per call: it takes the INI override as it stands now, and the
-// state may outlive a change of it.
+CXTDockState::CXTDockState() = default;
+
+CXTDockState::~CXTDockState() = default;
+
+void CXTDockState::LoadState(LPCSTR lpszProfileName)
+{
+    m_pStore = std::make_unique<CXTRegistryStore>(HKEY_CURRENT_USER);
+    CDockState::LoadState(lpszProfileName);
+    m_pStore.reset();
+}
+
+void CXTDockState::SaveState(LPCSTR lpszProfileName)
+{
+    m_pStore = std::make_unique<CXTRegistryStore>(HKEY_CURRENT_USER);
+    CDockState::SaveState(lpszProfileName);
+    m_pStore.reset();
+}
+
+// Outside a load or save each call has a store of its own: the state takes
+// the INI override as it stands then, and may outlive a change of it.
 
 int CXTDockState::GetStoredInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault)
 {
-    CXTRegistryStore store(HKEY_CURRENT_USER);
-    return (int)store.GetProfileInt(lpszSection, lpszEntry, nDefault);
+    CXTRegistryStore own(HKEY_CURRENT_USER);
+    return (int)(m_pStore ? *m_pStore : own).GetProfileInt(lpszSection, lpszEntry, nDefault);
 }
 
 BOOL CXTDockState::WriteStoredInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue)
 {
-    CXTRegistryStore store(HKEY_CURRENT_USER);
-    return store.WriteProfileInt(lpszSection, lpszEntry, nValue);
+    CXTRegistryStore own(HKEY_CURRENT_USER);
+    return (m_pStore ? *m_pStore : own).WriteProfileInt(lpszSection, lpszEntry, nValue);
 }
 
 BOOL CXTDockState::DeleteStoredSection(LPCSTR lpszSection)
 {
-    CXTRegistryStore store(HKEY_CURRENT_USER);
-    return store.WriteProfileString(lpszSection, nullptr, nullptr);
+    CXTRegistryStore own(HKEY_CURRENT_USER);
+    return (m_pStore ? *m_pStore : own).WriteProfileString(lpszSection, nullptr, nullptr);
 }

@@ -41,6 +41,36 @@ CXTRegistryStore::CXTRegistryStore(HKEY hRootKey)
 {
 }
 
+CXTRegistryStore::~CXTRegistryStore()
+{
+    for (const auto& section : m_mapSectionKeys)
+        if (section.second != nullptr)
+            ::RegCloseKey(section.second);
+}
+
+HKEY CXTRegistryStore::GetOpenSectionKey(LPCSTR lpszSection)
+{
+    if (lpszSection == nullptr)
+        return nullptr;
+    auto it = m_mapSectionKeys.find(lpszSection);
+    if (it != m_mapSectionKeys.end())
+        return it->second;
+    // A section that cannot be opened is tried again next time.
+    HKEY hKey = GetSectionKey(lpszSection);
+    if (hKey != nullptr)
+        m_mapSectionKeys[lpszSection] = hKey;
+    return hKey;
+}
+
+void CXTRegistryStore::CloseSectionKey(LPCSTR lpszSection)
+{
+    auto it = m_mapSectionKeys.find(lpszSection);
+    if (it == m_mapSectionKeys.end())
+        return;
+    ::RegCloseKey(it->second);
+    m_mapSectionKeys.erase(it);
+}
+
 HKEY CXTRegistryStore::GetAppRegistryKey()
 {
     if (m_pApp == nullptr || m_pApp->m_pszRegistryKey == nullptr || m_pApp->m_pszProfileName == nullptr)
@@ -79,7 +109,7 @@ UINT CXTRegistryStore::GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int n
 {
     if (IsIniMode())
         return ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, m_strIniFile);
-    CRegKeyScope key(GetSectionKey(lpszSection));
+    HKEY key = GetOpenSectionKey(lpszSection);
     DWORD dwValue = 0, dwType = 0, dwSize = sizeof(dwValue);
     if (key == nullptr ||
         ::RegQueryValueExA(key, lpszEntry, nullptr, &dwType, (LPBYTE)&dwValue, &dwSize) != ERROR_SUCCESS ||
@@ -96,7 +126,7 @@ BOOL CXTRegistryStore::WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int
         strValue.Format("%d", nValue);
         return ::WritePrivateProfileStringA(lpszSection, lpszEntry, strValue, m_strIniFile);
     }
-    CRegKeyScope key(GetSectionKey(lpszSection));
+    HKEY key = GetOpenSectionKey(lpszSection);
     DWORD dwValue = (DWORD)nValue;
     return key != nullptr &&
            ::RegSetValueExA(key, lpszEntry, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof(dwValue)) == ERROR_SUCCESS;
@@ -120,7 +150,7 @@ CString CXTRegistryStore::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry,
 {
     if (IsIniMode())
         return GetIniString(lpszSection, lpszEntry, lpszDefault);
-    CRegKeyScope key(GetSectionKey(lpszSection));
+    HKEY key = GetOpenSectionKey(lpszSection);
     DWORD dwType = 0, dwSize = 0;
     if (key == nullptr || !QueryValueInfo(key, lpszEntry, dwType, dwSize) || dwType != REG_SZ)
         return CString(lpszDefault);
@@ -139,10 +169,12 @@ BOOL CXTRegistryStore::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, 
         return ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, m_strIniFile);
     if (lpszEntry == nullptr)
     {
+        if (lpszSection != nullptr)
+            CloseSectionKey(lpszSection);
         CRegKeyScope app(GetAppRegistryKey());
         return app != nullptr && lpszSection != nullptr && ::RegDeleteKeyA(app, lpszSection) == ERROR_SUCCESS;
     }
-    CRegKeyScope key(GetSectionKey(lpszSection));
+    HKEY key = GetOpenSectionKey(lpszSection);
     if (key == nullptr)
         return FALSE;
     if (lpszValue == nullptr)
@@ -187,7 +219,7 @@ BOOL CXTRegistryStore::GetProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, BY
     *pBytes = 0;
     if (IsIniMode())
         return DecodeBinary(GetIniString(lpszSection, lpszEntry, ""), ppData, pBytes);
-    CRegKeyScope key(GetSectionKey(lpszSection));
+    HKEY key = GetOpenSectionKey(lpszSection);
     DWORD dwType = 0, dwSize = 0;
     if (key == nullptr || !QueryValueInfo(key, lpszEntry, dwType, dwSize) || dwType != REG_BINARY || dwSize == 0)
         return FALSE;
@@ -208,7 +240,7 @@ BOOL CXTRegistryStore::WriteProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, 
 {
     if (IsIniMode())
         return ::WritePrivateProfileStringA(lpszSection, lpszEntry, EncodeBinary(pData, nBytes), m_strIniFile);
-    CRegKeyScope key(GetSectionKey(lpszSection));
+    HKEY key = GetOpenSectionKey(lpszSection);
     return key != nullptr && ::RegSetValueExA(key, lpszEntry, 0, REG_BINARY, pData, nBytes) == ERROR_SUCCESS;
 }
 

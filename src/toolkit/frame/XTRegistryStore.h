@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include <map>
+
 class CWinApp;
 
 class CXTRegistryStore
@@ -18,7 +20,7 @@ public:
     explicit CXTRegistryStore(HKEY hRootKey = HKEY_CURRENT_USER);
     CXTRegistryStore(const CXTRegistryStore&) = delete;
     CXTRegistryStore& operator=(const CXTRegistryStore&) = delete;
-    virtual ~CXTRegistryStore() = default;
+    virtual ~CXTRegistryStore();
 
     // Operations
     UINT GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault);
@@ -43,8 +45,16 @@ public:
 protected:
     BOOL IsIniMode() const { return !m_strIniFile.IsEmpty(); }
     CString GetIniString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault) const;
+    // The section's key, opened once for the store's life and closed with it
+    // (opening the path of keys costs more than reading a value); null when
+    // it cannot be opened.
+    HKEY GetOpenSectionKey(LPCSTR lpszSection);
+    void CloseSectionKey(LPCSTR lpszSection);
 
     HKEY m_hRootKey;
     CString m_strIniFile;
     CWinApp* m_pApp;
+
+private:
+    std::map<CString, HKEY> m_mapSectionKeys;
 };

@@ -2,6 +2,7 @@
 #include "toolkit/controls/XTShellFolderTree.h"
 
 #include "framework/ComboBox.h"
+#include "framework/ComboBoxEx.h"
 #include "framework/WinApp.h"
 #include "helpers/TestSupport.h"
 #include "toolkit/XTTestCanvas.h"
@@ -416,6 +417,141 @@ TEST_F(XTShellViewsTest, ATreeRootedAtAFolderAndAComboBoxShowingTheSelection)
     ASSERT_NE(nullptr, hChild);
     EXPECT_STREQ("child", m_tree->GetItemText(hChild));
     EXPECT_FALSE(m_tree->InitializeTreeAt("C:\\NoSuchFolderHere\\"));
+}
+
+// The icons are asked for when the items are drawn; drawn, each item shows
+// the shell's own icons, the combo box the selected folder's.
+TEST_F(XTShellViewsTest, IconsLookedUpOnDrawAreTheShells)
+{
+    CreateViews();
+    CComboBoxEx combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST, CRect(0, 0, 200, 200), &m_parent, 3));
+    m_tree->AttachComboBox(&combo);
+    ASSERT_TRUE(m_tree->SelectPath(kFolder));
+    m_tree->Expand(m_tree->GetSelectedItem(), TVE_EXPAND);
+    m_parent.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+
+    const UINT uFlags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+    HTREEITEM hFolder = m_tree->GetSelectedItem();
+    HTREEITEM hDrive = m_tree->GetParentItem(hFolder);
+    struct Row { HTREEITEM hItem; CString strPath; } rows[] = {
+        { hDrive, "C:\\" }, { hFolder, kFolder }, { m_tree->GetChildItem(hFolder), CString(kFolder) + "\\sub" },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.strPath);
+        ASSERT_NE(nullptr, row.hItem);
+        SHFILEINFOA sfi = {}, sfiOpen = {};
+        ::SHGetFileInfoA(row.strPath, 0, &sfi, sizeof(sfi), uFlags);
+        ::SHGetFileInfoA(row.strPath, 0, &sfiOpen, sizeof(sfiOpen), uFlags | SHGFI_OPENICON);
+        TVITEMA tvi = {};
+        tvi.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+        tvi.hItem = row.hItem;
+        m_tree->GetItem(&tvi);
+        EXPECT_EQ(sfi.iIcon, tvi.iImage);
+        EXPECT_EQ(sfiOpen.iIcon, tvi.iSelectedImage);
+        if (row.hItem == hFolder)
+        {
+            COMBOBOXEXITEMA item = {};
+            item.mask = CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
+            item.iItem = combo.GetCurSel();
+            combo.GetItem(&item);
+            EXPECT_EQ(sfi.iIcon, item.iImage);
+            EXPECT_EQ(sfiOpen.iIcon, item.iSelectedImage);
+        }
+    }
+}
+
+// Items of one kind share the shell's answer for the first of them; every
+// item drawn still shows the icon the shell gives for it alone: files of a
+// type, programs with icons of their own, plain folders and a read-only
+// folder (which may name its own icon).
+TEST_F(XTShellViewsTest, IconsSharedByKindAreTheShellsForEachItem)
+{
+    const CString strFolder = CString(kFolder) + "\\kinds";
+    char szProgram[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, szProgram, MAX_PATH);
+    const CString strFiles[] = { "one.ini", "two.ini", "three.txt", "none", "first.exe", "second.exe" };
+    const CString strFolders[] = { "plain", "plain2", "locked" };
+    ::CreateDirectoryA(strFolder, nullptr);
+    for (const CString& strFile : strFiles)
+    {
+        if (strFile.Right(4) == ".exe")
+            ::CopyFileA(szProgram, strFolder + "\\" + strFile, FALSE);
+        else
+            ::CloseHandle(::CreateFileA(strFolder + "\\" + strFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                                        nullptr));
+    }
+    for (const CString& strSub : strFolders)
+        ::CreateDirectoryA(strFolder + "\\" + strSub, nullptr);
+    ::SetFileAttributesA(strFolder + "\\locked", FILE_ATTRIBUTE_READONLY);
+
+    CreateViews();
+    ASSERT_TRUE(m_tree->SelectPath(strFolder));
+    m_tree->Expand(m_tree->GetSelectedItem(), TVE_EXPAND);
+    m_parent.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const UINT uFlags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+    EXPECT_EQ((int)(std::size(strFiles) + std::size(strFolders)), m_list->GetItemCount());
+    for (int i = 0; i < m_list->GetItemCount(); ++i)
+    {
+        const CString strPath = strFolder + "\\" + m_list->GetItemText(i, 0);
+        SCOPED_TRACE(strPath);
+        SHFILEINFOA sfi = {};
+        ::SHGetFileInfoA(strPath, 0, &sfi, sizeof(sfi), uFlags);
+        LVITEMA lvi = {};
+        lvi.mask = LVIF_IMAGE;
+        lvi.iItem = i;
+        m_list->GetItem(&lvi);
+        EXPECT_EQ(sfi.iIcon, lvi.iImage);
+    }
+    int nTreeItems = 0;
+    for (HTREEITEM hItem = m_tree->GetChildItem(m_tree->GetSelectedItem()); hItem != nullptr;
+         hItem = m_tree->GetNextSiblingItem(hItem), ++nTreeItems)
+    {
+        const CString strPath = strFolder + "\\" + m_tree->GetItemText(hItem);
+        SCOPED_TRACE(strPath);
+        SHFILEINFOA sfi = {}, sfiOpen = {};
+        ::SHGetFileInfoA(strPath, 0, &sfi, sizeof(sfi), uFlags);
+        ::SHGetFileInfoA(strPath, 0, &sfiOpen, sizeof(sfiOpen), uFlags | SHGFI_OPENICON);
+        int nImage = -1, nSelected = -1;
+        m_tree->GetItemImage(hItem, nImage, nSelected);
+        EXPECT_EQ(sfi.iIcon, nImage);
+        EXPECT_EQ(sfiOpen.iIcon, nSelected);
+    }
+    EXPECT_EQ((int)std::size(strFolders), nTreeItems);
+
+    m_parent.DestroyWindow();
+    ::SetFileAttributesA(strFolder + "\\locked", FILE_ATTRIBUTE_NORMAL);
+    for (const CString& strSub : strFolders)
+        ::RemoveDirectoryA(strFolder + "\\" + strSub);
+    for (const CString& strFile : strFiles)
+        ::DeleteFileA(strFolder + "\\" + strFile);
+    ::RemoveDirectoryA(strFolder);
+}
+
+// The key an object's icon is shared under: none for drives, objects not on
+// disk, folders that may name their own icon and files of a type with icons
+// of their own.
+TEST(XTShellIconCacheTest, KeysOfKinds)
+{
+    struct Row { LPCSTR path; BOOL bFolder; DWORD dwAttributes; BOOL bOwnType; LPCSTR key; } rows[] = {
+        { "C:\\a\\b.INI", FALSE, FILE_ATTRIBUTE_NORMAL, FALSE, "*.ini" },
+        { "C:\\a.b\\c", FALSE, FILE_ATTRIBUTE_ARCHIVE, FALSE, "*" },
+        { "C:\\a\\p.exe", FALSE, FILE_ATTRIBUTE_NORMAL, TRUE, "" },
+        { "C:\\a\\b.ini", FALSE, INVALID_FILE_ATTRIBUTES, FALSE, "" },
+        { "C:\\a\\sub", TRUE, FILE_ATTRIBUTE_DIRECTORY, FALSE, "<folder>" },
+        { "C:\\a\\sub", TRUE, FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY, FALSE, "" },
+        { "C:\\a\\sub", TRUE, FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM, FALSE, "" },
+        { "C:\\", TRUE, FILE_ATTRIBUTE_DIRECTORY, FALSE, "" },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.path);
+        EXPECT_STREQ(row.key, CXTShellIconCache::KeyOf(row.path, row.bFolder, row.dwAttributes, row.bOwnType));
+    }
+    EXPECT_TRUE(CXTShellIconCache::HasOwnIconType(".exe"));
+    EXPECT_TRUE(CXTShellIconCache::HasOwnIconType(".lnk"));
+    EXPECT_FALSE(CXTShellIconCache::HasOwnIconType(".txt"));
 }
 
 TEST_F(XTShellViewsTest, Screenshot)

@@ -1,0 +1,118 @@
+#include "editor/app/ExplorerIconLoader.h"
+
+#include "toolkit/controls/XTShellIconCache.h"
+
+#include <objbase.h>
+#include <memory>
+#include <set>
+#include <string>
+#include <shlobj.h>
+
+namespace {
+
+// Entries of the folder beyond these are rarely on the first screen.
+const int kMostEntries = 64;
+const UINT kSmallIcon = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+
+void LoadIcon(LPCSTR lpszPath, UINT uFlags)
+{
+    SHFILEINFOA sfi = {};
+    ::SHGetFileInfoA(lpszPath, 0, &sfi, sizeof(sfi), uFlags);
+}
+
+void LoadSpecialFolderIcons(int nFolder)
+{
+    LPITEMIDLIST pidl = nullptr;
+    if (FAILED(::SHGetSpecialFolderLocation(nullptr, nFolder, &pidl)))
+        return;
+    LoadIcon((LPCSTR)pidl, SHGFI_PIDL | kSmallIcon);
+    LoadIcon((LPCSTR)pidl, SHGFI_PIDL | kSmallIcon | SHGFI_OPENICON);
+    ::CoTaskMemFree(pidl);
+}
+
+} // namespace
+
+CExplorerIconLoader::~CExplorerIconLoader()
+{
+    // A thread still at work (a folder that does not answer) ends with the process.
+    if (m_hThread != nullptr)
+        ::CloseHandle(m_hThread);
+}
+
+void CExplorerIconLoader::Start(const CString& strFolder)
+{
+    if (m_hThread != nullptr)
+        return;
+    // The thread owns its copy of the folder: it may outlive this object.
+    std::string* pFolder = new std::string((LPCSTR)strFolder);
+    m_hThread = ::CreateThread(nullptr, 0, Run, pFolder, 0, nullptr);
+    if (m_hThread == nullptr)
+        delete pFolder;
+    else
+        ::SetThreadPriority(m_hThread, THREAD_PRIORITY_BELOW_NORMAL);
+}
+
+void CExplorerIconLoader::Wait()
+{
+    if (m_hThread == nullptr)
+        return;
+    ::WaitForSingleObject(m_hThread, INFINITE);
+    ::CloseHandle(m_hThread);
+    m_hThread = nullptr;
+}
+
+DWORD WINAPI CExplorerIconLoader::Run(LPVOID pParam)
+{
+    std::unique_ptr<std::string> pFolder(static_cast<std::string*>(pParam));
+    HRESULT hr = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    // The image lists the views take, then what the tree shows above any folder.
+    LoadIcon("C:\\", kSmallIcon);
+    LoadIcon("C:\\", SHGFI_SYSICONINDEX | SHGFI_LARGEICON);
+    LoadSpecialFolderIcons(CSIDL_DESKTOP);
+    LoadSpecialFolderIcons(CSIDL_DRIVES);
+    const DWORD dwDrives = ::GetLogicalDrives();
+    for (int nDrive = 0; nDrive < 26; ++nDrive)
+    {
+        char szRoot[] = { char('A' + nDrive), ':', '\\', '\0' };
+        // Removable and network drives may keep the thread waiting.
+        if ((dwDrives & (1u << nDrive)) && ::GetDriveTypeA(szRoot) == DRIVE_FIXED)
+            LoadIcon(szRoot, kSmallIcon);
+    }
+    if (!pFolder->empty())
+        LoadFolderIcons(pFolder->c_str());
+    if (SUCCEEDED(hr))
+        ::CoUninitialize();
+    return 0;
+}
+
+void CExplorerIconLoader::LoadFolderIcons(const CString& strFolder)
+{
+    // A folder, closed and open, as the tree shows the folders on the way:
+    // the views ask the shell once for all plain folders.
+    LoadIcon(strFolder, kSmallIcon);
+    LoadIcon(strFolder, kSmallIcon | SHGFI_OPENICON);
+    // One file of each type, and each file with an icon of its own.
+    std::set<CString> types;
+    WIN32_FIND_DATAA fd = {};
+    HANDLE hFind = ::FindFirstFileA(strFolder + "\\*", &fd);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return;
+    int nEntries = 0;
+    do
+    {
+        if (strcmp(fd.cFileName, ".") == 0 || strcmp(fd.cFileName, "..") == 0)
+            continue;
+        const CString strName = fd.cFileName;
+        const int nDot = strName.ReverseFind('.');
+        CString strType = (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? CString("\\")
+                          : nDot >= 0                                       ? strName.Mid(nDot)
+                                                                            : CString();
+        strType.MakeLower();
+        if (types.insert(strType).second || CXTShellIconCache::HasOwnIconType(strType))
+        {
+            LoadIcon(strFolder + "\\" + strName, kSmallIcon);
+            ++nEntries;
+        }
+    } while (nEntries < kMostEntries && ::FindNextFileA(hFind, &fd));
+    ::FindClose(hFind);
+}

@@ -1,0 +1,183 @@
+// The explorer side bar with an open project: the list follows the files the
+// editor adds, folders are found by their names on disk, the list's columns,
+// and a creation that fails half-way.
+#include "editor/app/ExplorerList.h"
+#include "editor/app/ExplorerTree.h"
+
+#include "EditorSession.h"
+#include "EditorTesting.h"
+
+#include "editor/resource.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using editor_testing::App;
+using editor_testing::CopyProject;
+using editor_testing::Text;
+using testing_support::PumpPendingMessages;
+using testing_support::TempFolder;
+
+namespace {
+
+using ExplorerViewTest = EditorSessionTest;
+
+bool ListHas(CListCtrl& list, LPCSTR name)
+{
+    for (int i = 0; i < list.GetItemCount(); ++i)
+        if (list.GetItemText(i, 0).CompareNoCase(name) == 0)
+            return true;
+    return false;
+}
+
+// Refuses to make windows of one class while it lives.
+class RefusedWindowClass
+{
+public:
+    explicit RefusedWindowClass(LPCSTR pszClass)
+    {
+        s_pszClass = pszClass;
+        m_hHook = ::SetWindowsHookExA(WH_CBT, Hook, nullptr, ::GetCurrentThreadId());
+    }
+    ~RefusedWindowClass() { ::UnhookWindowsHookEx(m_hHook); }
+    RefusedWindowClass(const RefusedWindowClass&) = delete;
+    RefusedWindowClass& operator=(const RefusedWindowClass&) = delete;
+
+private:
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        char name[64] = "";
+        if (nCode == HCBT_CREATEWND && ::GetClassNameA((HWND)wParam, name, sizeof(name)) &&
+            _stricmp(name, s_pszClass) == 0)
+            return 1;
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    static LPCSTR s_pszClass;
+    HHOOK m_hHook;
+};
+LPCSTR RefusedWindowClass::s_pszClass = "";
+
+} // namespace
+
+// A file the editor adds to the project (a picture copied, a sub-page made)
+// shows in the list at once.
+TEST_F(ExplorerViewTest, TheListShowsTheFilesTheEditorAdds)
+{
+    TempFolder folder;
+    folder.Write("Tarnix.exe", CString("x"));
+    ASSERT_TRUE(App().OpenProjectFile(CopyProject(folder, "centred", "024000")));
+    PumpPendingMessages();
+    CExplorerView& bar = Frame()->GetExplorer();
+    ASSERT_TRUE(bar.HasViews());
+    CExplorerTree* pTree = bar.GetTree();
+    struct Row { int nList; LPCSTR name; } rows[] = {
+        { FILES_IMAGES, "Bild.bmp" }, { FILES_PAGES, "Seite2.ini" }, { FILES_DOCUMENTS, "Text.txt" },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        EXPECT_FALSE(ListHas(*bar.GetList(), row.name));
+        folder.Write(row.name, CString("x"));
+        ActiveDocument()->GetPage().UseFile(row.nList, row.name);
+        EXPECT_TRUE(ListHas(*bar.GetList(), row.name));
+    }
+    // The tree stays as it was: the same views, the same folder.
+    EXPECT_EQ(pTree, bar.GetTree());
+    CString strSelected;
+    ASSERT_TRUE(pTree->GetSelectedFolderPath(strSelected));
+    EXPECT_EQ(0, strSelected.CompareNoCase(folder.Path())) << Text(strSelected);
+}
+
+// A folder is found by its name on disk, also where the shell shows another.
+TEST_F(ExplorerViewTest, AFolderIsFoundByItsNameOnDisk)
+{
+    TempFolder folder;
+    folder.Write("Bilder.txt\\a.bmp", CString("x"));
+    const CString strProject = folder.Write(
+        "Bilder.txt\\Velconf.ini", testing_support::ReadFileText(CopyProject(folder, "centred", "024000")));
+    ASSERT_TRUE(App().OpenProjectFile(strProject));
+    PumpPendingMessages();
+    CExplorerTree* pTree = Frame()->GetExplorer().GetTree();
+    ASSERT_NE(nullptr, pTree);
+    HTREEITEM hFolder = pTree->GetSelectedItem();
+    ASSERT_NE(nullptr, hFolder);
+    // The shell shows the folder as "Bilder" (as with extensions hidden).
+    pTree->SetItemText(hFolder, "Bilder");
+    pTree->Select(pTree->GetParentItem(hFolder), TVGN_CARET);
+    EXPECT_TRUE(pTree->SelectPath(folder.File("Bilder.txt")));
+    EXPECT_EQ(hFolder, pTree->GetSelectedItem());
+    EXPECT_TRUE(ListHas(*Frame()->GetExplorer().GetList(), "a.bmp"));
+
+    // The text compared in each mode: the drive of a root, the last name, the path.
+    struct Row { LPCSTR path; int nMode; LPCSTR compared; } rows[] = {
+        { "C:\\", 0, "C:" }, { "C:\\Bilder.txt", 0, "" }, { "C:\\Work\\Bilder.txt", 1, "Bilder.txt" },
+        { "C:\\", 1, "" }, { "C:\\Work", 2, "C:\\Work" },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(testing::Message() << row.path << " " << row.nMode);
+        EXPECT_EQ(row.compared, Text(CExplorerTree::CompareTextOf(row.path, row.nMode)));
+    }
+}
+
+TEST_F(ExplorerViewTest, TheListHasNarrowColumnsTitledFromTheStrings)
+{
+    TempFolder folder;
+    ASSERT_TRUE(App().OpenProjectFile(CopyProject(folder, "centred", "024000")));
+    PumpPendingMessages();
+    CExplorerList* pList = Frame()->GetExplorer().GetList();
+    ASSERT_NE(nullptr, pList);
+    CHeaderCtrl* pHeader = pList->GetHeaderCtrl();
+    ASSERT_NE(nullptr, pHeader);
+    struct Row { UINT nTitle; int cx; int fmt; } rows[] = {
+        { IDS_EXPLORER_NAME, 120, LVCFMT_LEFT }, { IDS_EXPLORER_SIZE, 50, LVCFMT_RIGHT },
+        { IDS_EXPLORER_TYPE, 50, LVCFMT_LEFT }, { IDS_EXPLORER_MODIFIED, 50, LVCFMT_LEFT },
+    };
+    ASSERT_EQ(4, pHeader->GetItemCount());
+    for (int i = 0; i < 4; ++i)
+    {
+        SCOPED_TRACE(i);
+        CString strTitle;
+        ASSERT_TRUE(strTitle.LoadString(rows[i].nTitle));
+        char text[64] = "";
+        HDITEMA item = {};
+        item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
+        item.pszText = text;
+        item.cchTextMax = sizeof(text);
+        pHeader->GetItem(i, &item);
+        EXPECT_EQ(Text(strTitle), std::string(text));
+        EXPECT_EQ(rows[i].cx, item.cxy);
+        EXPECT_EQ(rows[i].fmt, item.fmt & LVCFMT_JUSTIFYMASK);
+    }
+}
+
+// The splitter is made, then the tree cannot be: nothing half-made stays, and
+// the next project makes the views.
+TEST_F(ExplorerViewTest, ACreationFailingAfterTheSplitterLeavesNothing)
+{
+    TempFolder folder;
+    CExplorerView& bar = Frame()->GetExplorer();
+    CWnd& tabs = bar.GetTabCtrl();
+    {
+        RefusedWindowClass refused(WC_TREEVIEWA);
+        ASSERT_TRUE(App().OpenProjectFile(CopyProject(folder, "centred", "024000")));
+        PumpPendingMessages();
+        EXPECT_FALSE(bar.HasViews());
+        EXPECT_EQ(nullptr, bar.GetTree());
+        EXPECT_EQ(nullptr, bar.GetList());
+        for (CWnd* pChild = tabs.GetWindow(GW_CHILD); pChild != nullptr; pChild = pChild->GetWindow(GW_HWNDNEXT))
+        {
+            char name[64] = "";
+            // The tab control's own scroller is no view.
+            ::GetClassNameA(pChild->m_hWnd, name, sizeof(name));
+            if (_stricmp(name, UPDOWN_CLASSA) != 0)
+                ADD_FAILURE() << "left over: " << name;
+        }
+        EXPECT_EQ(0, bar.GetTabCtrl().GetItemCount());
+        EXPECT_EQ(nullptr, (HIMAGELIST)tabs.SendMessage(TCM_GETIMAGELIST));
+    }
+    ActiveDocument()->GetPage().UseFile(FILES_DOCUMENTS, "Text.txt");
+    EXPECT_TRUE(bar.HasViews());
+    EXPECT_EQ(1, bar.GetTabCtrl().GetItemCount());
+}
