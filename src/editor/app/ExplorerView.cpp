@@ -70,6 +70,12 @@ void CExplorerView::ClearProject()
     DestroyViews();
 }
 
+void CExplorerView::FinishShowing()
+{
+    if (m_pTree != nullptr && ::IsWindow(m_pTree->GetSafeHwnd()))
+        m_pTree->OnDeferredInitialize();
+}
+
 BOOL CExplorerView::IsFolderShown(const CString& strFolder) const
 {
     if (m_strFolder.IsEmpty() || m_strFolder.CompareNoCase(strFolder) != 0)

@@ -30,6 +30,10 @@ public:
     void ShowProjectFolder(CTarnixEdDoc* pDoc);
     // Removes the tab and the views; the next SetProject makes them again.
     void ClearProject();
+    // Runs the views' pending set-up now: the tree's folders and the list's
+    // files are in place when the open that showed the project ends, not
+    // after it, where they would hold up the author's next command.
+    void FinishShowing();
     // Starts loading the icons the views show first (once), while the
     // author chooses a project.
     void PreloadIcons();

@@ -210,6 +210,16 @@ void CMainFrame::ShowProjectFolder(CTarnixEdDoc* pDoc)
     m_wndExplorer.ShowProjectFolder(pDoc);
 }
 
+void CMainFrame::FinishOpen()
+{
+    m_wndExplorer.FinishShowing();
+    // What the first idle turn would do: the frame's pending layout and the
+    // bars' button states.
+    SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE);
+    RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 void CMainFrame::PreloadExplorerIcons()
 {
     m_wndExplorer.PreloadIcons();

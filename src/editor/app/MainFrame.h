@@ -32,6 +32,10 @@ public:
     void UpdateExplorer(CTarnixEdDoc* pDoc);
     void ShowProjectFolder(CTarnixEdDoc* pDoc);
     void ClearProject();
+    // Ends an open with everything it changed shown: the side bar filled,
+    // the bars' buttons in the opened page's states, all windows drawn.
+    // Nothing of the open is left for the message loop to do after it.
+    void FinishOpen();
     // The side bar's icons load from now on, beside the editor's own work.
     void PreloadExplorerIcons();
 

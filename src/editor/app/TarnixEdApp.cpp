@@ -374,6 +374,8 @@ CDocument* CTarnixEdApp::OpenProject(const CString& strPath)
     // A sub-page is reached through its project: it never becomes the preset.
     if (pDoc->IsMainMenu())
         WriteProfileString("PROJECT", "FILE", strPath);
+    if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+        pFrame->FinishOpen();
     return pDoc;
 }
 

@@ -666,8 +666,20 @@ void CXTToolBar::SetButtonStyle(int nIndex, UINT nStyle)
         return;
     if (button.fsStyle == (BYTE)LOWORD(nStyle) && button.fsState == (BYTE)HIWORD(nStyle))
         return;
+    // Enabling, checking or pressing leaves every button's size as it was:
+    // the control repaints the one button, the bar is not laid out again.
+    const BYTE kSizeless = TBSTATE_ENABLED | TBSTATE_CHECKED | TBSTATE_PRESSED | TBSTATE_INDETERMINATE;
+    const BYTE fsNewState = (BYTE)HIWORD(nStyle);
+    if (button.fsStyle == (BYTE)LOWORD(nStyle) && ((button.fsState ^ fsNewState) & ~kSizeless) == 0 &&
+        CommandToIndex((UINT)button.idCommand) == nIndex &&
+        SendMessage(TB_SETSTATE, (WPARAM)button.idCommand, MAKELPARAM(fsNewState ^ TBSTATE_ENABLED, 0)))
+    {
+        if (nIndex < (int)m_arrButtons.size())
+            m_arrButtons[(size_t)nIndex]->m_button.fsState = fsNewState ^ TBSTATE_ENABLED;
+        return;
+    }
     button.fsStyle = (BYTE)LOWORD(nStyle);
-    button.fsState = (BYTE)HIWORD(nStyle);
+    button.fsState = fsNewState;
     SetButton(nIndex, &button);
     m_bDelayedLayout = TRUE;
 }

@@ -89,6 +89,43 @@ TEST_F(ExplorerViewTest, TheListShowsTheFilesTheEditorAdds)
     EXPECT_EQ(0, strSelected.CompareNoCase(folder.Path())) << Text(strSelected);
 }
 
+// An open leaves nothing of its own for the message loop, where it would
+// hold up the author's next command: when it returns, the side bar shows the
+// project's folder and files, the tool bar the page's button states, and no
+// window of the frame waits to be drawn.
+TEST_F(ExplorerViewTest, AnOpenEndsWithEverythingItShowsDrawn)
+{
+    TempFolder folder;
+    folder.Write("Tarnix.exe", CString("x"));
+    const CString strProject = CopyProject(folder, "centred", "024000");
+    // The bars as the idle turn leaves them without a page: nothing to save.
+    Frame()->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    Frame()->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE);
+    CXTToolBar& bar = Frame()->GetMainBar();
+    const int nSave = bar.CommandToIndex(ID_FILE_SAVE);
+    ASSERT_GE(nSave, 0);
+    ASSERT_NE(0u, bar.GetButtonStyle(nSave) & TBBS_DISABLED);
+
+    ASSERT_TRUE(App().OpenProjectFile(strProject));
+    EXPECT_EQ(0u, bar.GetButtonStyle(nSave) & TBBS_DISABLED);
+    CExplorerView& explorer = Frame()->GetExplorer();
+    ASSERT_TRUE(explorer.HasViews());
+    CString strSelected;
+    ASSERT_TRUE(explorer.GetTree()->GetSelectedFolderPath(strSelected));
+    EXPECT_EQ(0, strSelected.CompareNoCase(folder.Path())) << Text(strSelected);
+    EXPECT_TRUE(ListHas(*explorer.GetList(), "Velconf.ini"));
+    std::vector<std::string> waiting;
+    auto collect = [](HWND hWnd, LPARAM lParam) -> BOOL {
+        char name[64] = "";
+        if (::IsWindowVisible(hWnd) && ::GetUpdateRect(hWnd, nullptr, FALSE) && ::GetClassNameA(hWnd, name, 64))
+            reinterpret_cast<std::vector<std::string>*>(lParam)->push_back(name);
+        return TRUE;
+    };
+    collect(Frame()->m_hWnd, (LPARAM)&waiting);
+    ::EnumChildWindows(Frame()->m_hWnd, collect, (LPARAM)&waiting);
+    EXPECT_TRUE(waiting.empty()) << testing::PrintToString(waiting);
+}
+
 // A folder is found by its name on disk, also where the shell shows another.
 TEST_F(ExplorerViewTest, AFolderIsFoundByItsNameOnDisk)
 {

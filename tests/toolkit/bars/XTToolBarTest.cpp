@@ -810,7 +810,7 @@ TEST_F(XTToolBarTest, EachDelayedLayoutAsksTheHostForTheBarsWidth)
     {
         SCOPED_TRACE(bAskPlace ? "a place asked" : "laid out by a relayout");
         m_dock.resizes.clear();
-        m_bar.SetButtonStyle(1, m_bar.GetButtonStyle(1) ^ TBBS_CHECKED);
+        m_bar.SetButtonStyle(1, m_bar.GetButtonStyle(1) ^ TBBS_HIDDEN);
         CRect rect;
         if (bAskPlace)
             m_bar.GetItemRect(0, &rect);
@@ -820,6 +820,53 @@ TEST_F(XTToolBarTest, EachDelayedLayoutAsksTheHostForTheBarsWidth)
         ASSERT_EQ(1u, m_dock.resizes.size());
         EXPECT_EQ(m_bar.m_hWnd, m_dock.resizes[0].first);
         EXPECT_EQ(m_bar.CalcFixedLayout(FALSE, TRUE).cx, m_dock.resizes[0].second);
+    }
+}
+
+// A button enabled, checked or pressed keeps its size: the control draws
+// it anew and the bar is not laid out (nor its host asked) again. Hiding
+// one moves the buttons after it.
+TEST_F(XTToolBarTest, OnlyAButtonsChangeOfSizeLaysTheBarOut)
+{
+    CreateBar();
+    // The bar's first layouts, and its host's answers, go first.
+    for (int i = 0; i < 2; ++i)
+    {
+        CRect rect;
+        m_bar.GetItemRect(0, &rect);
+        PumpMessages();
+    }
+    struct Case
+    {
+        const char* name;
+        UINT nToggle;
+        bool bLayout;
+    };
+    const Case cases[] = {
+        { "disabled", TBBS_DISABLED, false }, { "enabled again", TBBS_DISABLED, false },
+        { "checked", TBBS_CHECKED, false },   { "pressed", TBBS_PRESSED, false },
+        { "hidden", TBBS_HIDDEN, true },      { "shown again", TBBS_HIDDEN, true },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CRect rcBefore;
+        m_bar.GetItemRect(2, &rcBefore);
+        PumpMessages();
+        m_dock.resizes.clear();
+        const UINT nStyle = m_bar.GetButtonStyle(1) ^ c.nToggle;
+        m_bar.SetButtonStyle(1, nStyle);
+        EXPECT_EQ(nStyle, m_bar.GetButtonStyle(1));
+        // The control shows the state: its enabled flag is the inverse of ours.
+        const UINT nId = m_bar.GetItemID(1);
+        EXPECT_EQ(HIWORD(nStyle) ^ TBSTATE_ENABLED,
+                  (UINT)m_bar.SendMessage(TB_GETSTATE, nId) & ~(UINT)TBSTATE_WRAP);
+        // Asking for a place lays out what waits to be laid out.
+        CRect rcAfter;
+        m_bar.GetItemRect(2, &rcAfter);
+        EXPECT_EQ(c.bLayout, rcBefore != rcAfter);
+        PumpMessages();
+        EXPECT_EQ(c.bLayout ? 1u : 0u, m_dock.resizes.size());
     }
 }
 
