@@ -30,7 +30,7 @@ std::string RunOnce(const TempFolder& editor)
 {
     Process process;
     if (!process.Start(editor.File("TarnixEd.exe"), editor.Path()))
-        return "not started";
+        return "not started, error " + std::to_string(GetLastError());
     HWND hStart = WaitFor([&]() -> HWND {
         if (process.HasEnded())
             return HWND_MESSAGE;
