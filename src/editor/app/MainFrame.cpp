@@ -48,6 +48,20 @@ HMENU EditorMainMenu()
     return pMenu != nullptr ? pMenu->m_hMenu : nullptr;
 }
 
+// Keeps a frame from laying itself out while it lives: the frame takes the
+// flag for a layout that runs already.
+class LayoutHold
+{
+public:
+    explicit LayoutHold(BOOL& bInLayout) : m_bInLayout(bInLayout) { m_bInLayout = TRUE; }
+    ~LayoutHold() { m_bInLayout = FALSE; }
+    LayoutHold(const LayoutHold&) = delete;
+    LayoutHold& operator=(const LayoutHold&) = delete;
+
+private:
+    BOOL& m_bInLayout;
+};
+
 } // namespace
 
 const char CMainFrame::kBarStateProfile[] = "Editor Bars";
@@ -107,6 +121,27 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs)
 
 BOOL CMainFrame::CreateBars()
 {
+    // Each bar made, docked or restored would lay the frame out at once:
+    // the layouts are held back and the frame is laid out once the bars
+    // are docked (the object bar's place follows the side bar's), and once
+    // when all stand as the user left them.
+    {
+        LayoutHold hold(m_bInRecalcLayout);
+        if (!CreateDockedBars())
+            return FALSE;
+    }
+    RecalcLayout();
+    {
+        LayoutHold hold(m_bInRecalcLayout);
+        if (!CreateObjectBar())
+            return FALSE;
+    }
+    RecalcLayout();
+    return TRUE;
+}
+
+BOOL CMainFrame::CreateDockedBars()
+{
     CXTMenuBar* pMenuBar = dynamic_cast<CXTMenuBar*>(GetFrameHelper().GetMenuBar());
     if (pMenuBar == nullptr || !pMenuBar->Create(this, kBarStyle, XT_IDW_MENUBAR) ||
         !pMenuBar->LoadMenuBar(IDR_MAINFRAME))
@@ -130,7 +165,11 @@ BOOL CMainFrame::CreateBars()
     DockControlBar(&m_wndToolBar, AFX_IDW_DOCKBAR_TOP);
     DockControlBar(&m_wndExplorer, AFX_IDW_DOCKBAR_LEFT);
     m_wndExplorer.SetBarStyle(m_wndExplorer.GetBarStyle() & ~CBRS_FLYBY);
+    return TRUE;
+}
 
+BOOL CMainFrame::CreateObjectBar()
+{
     // The object bar stands on the left, outside the side bar; its id is its own.
     if (!m_wndObjectBar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_LEFT | CBRS_GRIPPER |
                                                          CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC,

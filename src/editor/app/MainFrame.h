@@ -73,4 +73,9 @@ private:
     CXTWindowPlacement m_placement;
 
     BOOL CreateBars();
+    // The menu, main and status bars and the side bar, docked.
+    BOOL CreateDockedBars();
+    // The object bar beside the side bar, the menus' images and the layout
+    // the user left.
+    BOOL CreateObjectBar();
 };

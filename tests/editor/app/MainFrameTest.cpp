@@ -213,6 +213,33 @@ TEST_F(MainFrameTest, TheFrameHasItsBarsInTheClassicLook)
     EXPECT_EQ(&pFrame->GetObjectBar(), pFrame->GetControlBar(ID_VIEW_OBJECTBAR));
     EXPECT_EQ(&pFrame->GetMainBar(), pFrame->GetControlBar(AFX_IDW_TOOLBAR));
 
+    // The frame is laid out with its bars in place: none covers another, the
+    // object bar stands above the side bar on the left, the pages' area beside
+    // them and below the main bar.
+    std::vector<CRect> rects;
+    for (const Bar& bar : bars)
+    {
+        CRect rect;
+        pFrame->GetControlBar(bar.nID)->GetWindowRect(&rect);
+        EXPECT_FALSE(rect.IsRectEmpty()) << bar.nID;
+        for (const CRect& other : rects)
+        {
+            CRect overlap;
+            EXPECT_FALSE(overlap.IntersectRect(&rect, &other)) << bar.nID;
+        }
+        rects.push_back(rect);
+    }
+    CRect rcObjects, rcExplorer, rcMain, rcClient;
+    pFrame->GetObjectBar().GetWindowRect(&rcObjects);
+    pFrame->GetExplorer().GetWindowRect(&rcExplorer);
+    pFrame->GetMainBar().GetWindowRect(&rcMain);
+    ::GetWindowRect(pFrame->m_hWndMDIClient, &rcClient);
+    EXPECT_EQ(rcObjects.left, rcExplorer.left);
+    EXPECT_LE(rcObjects.bottom, rcExplorer.top);
+    EXPECT_LE(rcExplorer.right, rcClient.left);
+    EXPECT_LE(rcMain.bottom, rcClient.top);
+    EXPECT_LE(rcMain.bottom, rcExplorer.top);
+
     // The menu bar holds the menu; the window has none.
     EXPECT_EQ(nullptr, ::GetMenu(pFrame->m_hWnd));
     ASSERT_NE(nullptr, pFrame->GetMenu());
