@@ -262,23 +262,36 @@ TEST(XTDockContextDockWindow, TheFeedbackOfADockWindowSpansTheTargetDockBar)
     EXPECT_EQ(XT_IDW_DOCKBAR_LEFT, DockBarID(pWindow));
 }
 
+namespace {
+
+// A frame in front with one dock window, floated by a double click on it and
+// its floating frame put at 200,200.
+void FloatOneWindow(CDockTestFrame& frame, CXTDockWindow*& pWindow, CXTMiniDockFrameWnd*& pFloat)
+{
+    ASSERT_TRUE(frame.CreateFrame(CRect(60, 60, 760, 560)));
+    frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
+    pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins");
+    ASSERT_NE(nullptr, pWindow);
+    frame.RecalcLayout();
+    toolkit_test::BringToFront(frame.m_hWnd);
+    pWindow->PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(6, 6));
+    Pump();
+    pFloat = dynamic_cast<CXTMiniDockFrameWnd*>(pWindow->GetParentFrame());
+    ASSERT_NE(nullptr, pFloat);
+    pFloat->SetWindowPos(nullptr, 200, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace
+
 // With the mouse: the floating frame dragged by its caption lands exactly as
 // far away as the mouse went, a click leaves it where it is, and a click into
 // its frame leaves it on top.
 TEST(XTDockContextDockWindow, AFloatingWindowsCaptionFollowsTheMouseAndItsFrameStaysOnTop)
 {
     CDockTestFrame frame;
-    ASSERT_TRUE(frame.CreateFrame(CRect(60, 60, 760, 560)));
-    frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
-    CXTDockWindow* pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins");
-    ASSERT_NE(nullptr, pWindow);
-    frame.RecalcLayout();
-    toolkit_test::BringToFront(frame.m_hWnd);
-    pWindow->PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(6, 6));
-    Pump();
-    CXTMiniDockFrameWnd* pFloat = dynamic_cast<CXTMiniDockFrameWnd*>(pWindow->GetParentFrame());
-    ASSERT_NE(nullptr, pFloat);
-    pFloat->SetWindowPos(nullptr, 200, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CXTDockWindow* pWindow = nullptr;
+    CXTMiniDockFrameWnd* pFloat = nullptr;
+    ASSERT_NO_FATAL_FAILURE(FloatOneWindow(frame, pWindow, pFloat));
     Pump();
 
     const struct
@@ -322,17 +335,9 @@ TEST(XTDockContextDockWindow, AFloatingWindowsCaptionFollowsTheMouseAndItsFrameS
 TEST(XTDockContextDockWindow, AWindowOfTheFramesOwnStaysAboveItsFloatingFrameWhenTheFrameComesForward)
 {
     CDockTestFrame frame;
-    ASSERT_TRUE(frame.CreateFrame(CRect(60, 60, 760, 560)));
-    frame.m_pFloatingFrameClass = RUNTIME_CLASS(CXTMiniDockFrameWnd);
-    CXTDockWindow* pWindow = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Eins");
-    ASSERT_NE(nullptr, pWindow);
-    frame.RecalcLayout();
-    toolkit_test::BringToFront(frame.m_hWnd);
-    pWindow->PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(6, 6));
-    Pump();
-    CXTMiniDockFrameWnd* pFloat = dynamic_cast<CXTMiniDockFrameWnd*>(pWindow->GetParentFrame());
-    ASSERT_NE(nullptr, pFloat);
-    pFloat->SetWindowPos(nullptr, 200, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CXTDockWindow* pWindow = nullptr;
+    CXTMiniDockFrameWnd* pFloat = nullptr;
+    ASSERT_NO_FATAL_FAILURE(FloatOneWindow(frame, pWindow, pFloat));
     CRect rectFloat;
     pFloat->GetWindowRect(&rectFloat);
     // Over the floating frame's right half and beyond.
