@@ -10,16 +10,23 @@ class CFontStatic : public CStatic
 public:
     CFontStatic();
 
-    // Takes effect when the font is made, on the label's first paint.
+    // The label takes the font at once when it exists, else when it is made
+    // or first painted.
     void SetFontStyle(int nHeight, int nWeight, BOOL bUnderline, COLORREF crText);
 
 protected:
+    void PreSubclassWindow() override;
     // HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
     HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The label draws with the font it was given, whatever the DC held when
+    // it was asked for its colours: the font is given to the label itself.
+    void ApplyFont(BOOL bRenew);
+    BOOL IsTextLabel();
+
     CFont m_font;
     COLORREF m_crText;
     int m_nHeight;

@@ -176,6 +176,57 @@ TEST(FontStatic, TextInItsColourOverTheBackgroundAndIconsLeftAlone)
     dlg.DestroyWindow();
 }
 
+// The label draws in its own font, made before or after it was subclassed (as
+// the Start Center styles its labels): the painted text is as tall as the font
+// makes it, taller than the dialog's own.
+TEST(FontStatic, TheTextIsDrawnInTheLabelsOwnFont)
+{
+    CDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TITLEBAR));
+    // Rows holding black text.
+    auto inkRows = [](CWnd& label) {
+        menuobj_testing::BitmapCanvas canvas(120, 60, RGB(255, 255, 255));
+        label.SendMessage(WM_PRINTCLIENT, (WPARAM)canvas.DC()->m_hDC, PRF_CLIENT);
+        int nRows = 0;
+        for (int y = 0; y < 60; ++y)
+        {
+            bool bInk = false;
+            for (int x = 0; x < 120 && !bInk; ++x)
+                bInk = canvas.Pixel(x, y) == RGB(0, 0, 0);
+            nRows += bInk;
+        }
+        return nRows;
+    };
+    auto makeLabel = [&dlg](CWnd& label, UINT nID) {
+        HWND hWnd = ::CreateWindowExA(0, "STATIC", "WWW", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 120, 60, dlg.m_hWnd,
+                                      (HMENU)(UINT_PTR)nID, nullptr, nullptr);
+        ::SendMessageA(hWnd, WM_SETFONT, (WPARAM)dlg.SendMessage(WM_GETFONT), FALSE);
+        return label.SubclassWindow(hWnd);
+    };
+    CStatic plain;
+    ASSERT_TRUE(makeLabel(plain, 0x7002));
+    const int nPlainRows = inkRows(plain);
+    ASSERT_GT(nPlainRows, 0);
+    for (bool bStyledFirst : { true, false })
+    {
+        SCOPED_TRACE(bStyledFirst ? "styled, then subclassed" : "subclassed, then styled");
+        CFontStatic label;
+        if (bStyledFirst)
+            label.SetFontStyle(-40, FW_BOLD, FALSE, RGB(0, 0, 0));
+        ASSERT_TRUE(makeLabel(label, 0x7003));
+        if (!bStyledFirst)
+            label.SetFontStyle(-40, FW_BOLD, FALSE, RGB(0, 0, 0));
+        LOGFONTA lf = {};
+        ASSERT_NE(0, ::GetObjectA((HFONT)label.SendMessage(WM_GETFONT), sizeof(lf), &lf));
+        EXPECT_EQ(-40, lf.lfHeight);
+        EXPECT_EQ(FW_BOLD, lf.lfWeight);
+        EXPECT_GT(inkRows(label), nPlainRows);
+        label.DestroyWindow();
+    }
+    plain.DestroyWindow();
+    dlg.DestroyWindow();
+}
+
 TEST(DialogTexts, EffectCaptionsAndLanguageNames)
 {
     // The string table's language follows the system's: either set of captions.
