@@ -88,23 +88,20 @@ void DragWithMouse(POINT ptFrom, POINT ptTo, const std::function<void()>& whileD
               whileDragging);
 }
 
-// The frame above every other window while it lives: real input goes to
-// whatever lies under the mouse.
+// The frame brought to the front as a user's click would bring it, not made
+// topmost: real input goes to whatever lies under the mouse, and the frame's
+// floating windows must stay above it by their own means.
 class FrameOnTop
 {
 public:
-    explicit FrameOnTop(CWnd* pFrame) : m_hFrame(pFrame->m_hWnd)
+    explicit FrameOnTop(CWnd* pFrame)
     {
-        ::SetWindowPos(m_hFrame, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        ::SetWindowPos(pFrame->m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         pFrame->SetForegroundWindow();
         PumpPendingMessages();
     }
-    ~FrameOnTop() { ::SetWindowPos(m_hFrame, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
     FrameOnTop(const FrameOnTop&) = delete;
     FrameOnTop& operator=(const FrameOnTop&) = delete;
-
-private:
-    HWND m_hFrame;
 };
 
 // A point of a frame's caption, clear of its buttons.
