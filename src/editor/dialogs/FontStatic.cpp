@@ -47,7 +47,7 @@ void CFontStatic::ApplyFont(BOOL bRenew)
     if (!font.CreateFontIndirect(&lf))
         return;
     // The label is given the new font before the old one goes.
-    SendMessage(WM_SETFONT, (WPARAM)font.GetSafeHandle(), TRUE);
+    SendMessage(WM_SETFONT, (WPARAM)font.GetSafeHandle(), IsWindowVisible());
     m_font.DeleteObject();
     m_font.Attach(font.Detach());
 }

@@ -86,8 +86,9 @@ BOOL CStartCenterDlg::OnInitDialog()
         {
             if (GetDlgItem(nID) == nullptr)
                 continue;
-            m_statics[nStatic].SubclassDlgItem(nID, this);
-            m_statics[nStatic++].SetFontStyle(style.nHeight, style.nWeight, FALSE, style.crText);
+            // Styled first: the label's font is made once, as it is subclassed.
+            m_statics[nStatic].SetFontStyle(style.nHeight, style.nWeight, FALSE, style.crText);
+            m_statics[nStatic++].SubclassDlgItem(nID, this);
         }
     PlaceBesideMainWindow();
     return TRUE;
