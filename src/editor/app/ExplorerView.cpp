@@ -14,9 +14,18 @@
 
 IMPLEMENT_DYNAMIC(CExplorerView, CXTTabCtrlBar)
 
+namespace {
+
+// Posted when the views are made: their drawing is released by then at the latest.
+const UINT WM_EXPLORER_RELEASE_DRAWING = WM_APP + 1;
+
+} // namespace
+
 BEGIN_MESSAGE_MAP(CExplorerView, CXTTabCtrlBar)
     // int OnCreate(LPCREATESTRUCT lpcs)
     ON_WM_CREATE()
+    // LRESULT OnReleaseDrawing(WPARAM, LPARAM)
+    ON_MESSAGE(WM_EXPLORER_RELEASE_DRAWING, OnReleaseDrawing)
 END_MESSAGE_MAP()
 
 CExplorerView::~CExplorerView()
@@ -49,8 +58,15 @@ void CExplorerView::SetProject(CTarnixEdDoc* pDoc)
             m_pList->Refresh();
         return;
     }
+    // Made, laid out and filled unseen, the views are drawn once: each step
+    // would draw them (and their themed frames and scroll bars) again.
+    HoldDrawing();
     if (!CreateViews())
+    {
+        ReleaseDrawing();
         return;
+    }
+    PostMessage(WM_EXPLORER_RELEASE_DRAWING);
     if (pDoc != nullptr && !pDoc->GetProjectFolder().IsEmpty())
         ShowFolder(pDoc->GetProjectFolder());
 }
@@ -74,6 +90,38 @@ void CExplorerView::FinishShowing()
 {
     if (m_pTree != nullptr && ::IsWindow(m_pTree->GetSafeHwnd()))
         m_pTree->OnDeferredInitialize();
+    ReleaseDrawing();
+}
+
+void CExplorerView::HoldDrawing()
+{
+    // The tab control, not the bar, is made invisible: the frame lays out
+    // the bars by their visibility.
+    HWND hTab = GetTabCtrl().GetSafeHwnd();
+    if (m_bDrawingHeld || hTab == nullptr || !(::GetWindowLongA(hTab, GWL_STYLE) & WS_VISIBLE))
+        return;
+    m_bDrawingHeld = TRUE;
+    // The control's own handler would only stop its own drawing; the default
+    // one stops its children's too.
+    ::DefWindowProcA(hTab, WM_SETREDRAW, FALSE, 0);
+}
+
+void CExplorerView::ReleaseDrawing()
+{
+    if (!m_bDrawingHeld)
+        return;
+    m_bDrawingHeld = FALSE;
+    HWND hTab = GetTabCtrl().GetSafeHwnd();
+    if (hTab == nullptr)
+        return;
+    ::DefWindowProcA(hTab, WM_SETREDRAW, TRUE, 0);
+    ::RedrawWindow(hTab, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+LRESULT CExplorerView::OnReleaseDrawing(WPARAM, LPARAM)
+{
+    ReleaseDrawing();
+    return 0;
 }
 
 BOOL CExplorerView::IsFolderShown(const CString& strFolder) const
@@ -132,6 +180,7 @@ BOOL CExplorerView::CreateViews()
 
 void CExplorerView::DestroyViews()
 {
+    ReleaseDrawing();
     // The splitter's window takes the tree and the list with it.
     if (m_pSplitter != nullptr && ::IsWindow(m_pSplitter->GetSafeHwnd()))
         m_pSplitter->DestroyWindow();

@@ -32,7 +32,8 @@ public:
     void ClearProject();
     // Runs the views' pending set-up now: the tree's folders and the list's
     // files are in place when the open that showed the project ends, not
-    // after it, where they would hold up the author's next command.
+    // after it, where they would hold up the author's next command. The
+    // views made for it are drawn from here on, once.
     void FinishShowing();
     // Starts loading the icons the views show first (once), while the
     // author chooses a project.
@@ -47,11 +48,15 @@ protected:
     // A failure undoes what was made, so nothing half-made stays.
     BOOL CreateViews();
     void DestroyViews();
+    // Keeps the tab control and the views in it from drawing until released.
+    void HoldDrawing();
+    void ReleaseDrawing();
     void ShowFolder(const CString& strFolder);
     // Whether the tree shows the folder last given, or is about to.
     BOOL IsFolderShown(const CString& strFolder) const;
 
     int OnCreate(LPCREATESTRUCT lpcs);
+    LRESULT OnReleaseDrawing(WPARAM, LPARAM);
 
     DECLARE_MESSAGE_MAP()
 
@@ -62,4 +67,5 @@ private:
     CImageList* m_pImages = nullptr;
     CString m_strFolder;   // the folder last shown
     CExplorerIconLoader m_iconLoader;
+    BOOL m_bDrawingHeld = FALSE;
 };

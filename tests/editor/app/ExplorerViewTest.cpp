@@ -126,6 +126,46 @@ TEST_F(ExplorerViewTest, AnOpenEndsWithEverythingItShowsDrawn)
     EXPECT_TRUE(waiting.empty()) << testing::PrintToString(waiting);
 }
 
+// The side bar's views are made, laid out and filled unseen, then drawn once:
+// each resize, scroll bar and fill step would draw the list's themed frame and
+// scroll bars again, and the list's and tree's first draws are the dearest
+// part of an open.
+TEST_F(ExplorerViewTest, AnOpenDrawsTheSideBarsViewsOnce)
+{
+    TempFolder folder;
+    folder.Write("Tarnix.exe", CString("x"));
+    const CString strProject = CopyProject(folder, "centred", "024000");
+    struct Count { LPCSTR cls; UINT message; int n; } counts[] = {
+        { "SysListView32", WM_NCPAINT, 0 }, { "SysListView32", WM_PAINT, 0 },
+        { "SysTreeView32", WM_NCPAINT, 0 }, { "SysTreeView32", WM_PAINT, 0 },
+    };
+    static Count* s_pCounts = counts;
+    static const size_t s_nCounts = sizeof(counts) / sizeof(counts[0]);
+    HHOOK hHook = ::SetWindowsHookExA(
+        WH_CALLWNDPROC,
+        [](int nCode, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+            char name[64] = "";
+            if (nCode == HC_ACTION && ::GetClassNameA(pMsg->hwnd, name, sizeof(name)))
+                for (size_t i = 0; i < s_nCounts; ++i)
+                    if (pMsg->message == s_pCounts[i].message && _stricmp(name, s_pCounts[i].cls) == 0)
+                        ++s_pCounts[i].n;
+            return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+        },
+        nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(nullptr, hHook);
+    const BOOL bOpened = App().OpenProjectFile(strProject);
+    PumpPendingMessages();
+    ::UnhookWindowsHookEx(hHook);
+    ASSERT_TRUE(bOpened);
+    for (const Count& count : counts)
+        EXPECT_EQ(1, count.n) << count.cls << " message " << count.message;
+    CExplorerView& explorer = Frame()->GetExplorer();
+    ASSERT_TRUE(explorer.HasViews());
+    EXPECT_TRUE(explorer.GetList()->IsWindowVisible());
+    EXPECT_TRUE(explorer.GetTree()->IsWindowVisible());
+}
+
 // A folder is found by its name on disk, also where the shell shows another.
 TEST_F(ExplorerViewTest, AFolderIsFoundByItsNameOnDisk)
 {
