@@ -43,19 +43,22 @@ void CExplorerIconLoader::Start(const CString& strFolder)
 {
     if (m_hThread != nullptr)
         return;
-    // The thread owns its copy of the folder: it may outlive this object.
-    std::string* pFolder = new std::string((LPCSTR)strFolder);
-    m_hThread = ::CreateThread(nullptr, 0, Run, pFolder, 0, nullptr);
+    // The thread holds the job too: it may outlive this object.
+    m_pJob = std::make_shared<Job>();
+    m_pJob->strFolder = (LPCSTR)strFolder;
+    auto* pJob = new std::shared_ptr<Job>(m_pJob);
+    m_hThread = ::CreateThread(nullptr, 0, Run, pJob, 0, nullptr);
     if (m_hThread == nullptr)
-        delete pFolder;
+        delete pJob;
     else
         ::SetThreadPriority(m_hThread, THREAD_PRIORITY_BELOW_NORMAL);
 }
 
-void CExplorerIconLoader::Wait()
+void CExplorerIconLoader::Stop()
 {
     if (m_hThread == nullptr)
         return;
+    m_pJob->bStop = true;
     ::WaitForSingleObject(m_hThread, INFINITE);
     ::CloseHandle(m_hThread);
     m_hThread = nullptr;
@@ -63,33 +66,42 @@ void CExplorerIconLoader::Wait()
 
 DWORD WINAPI CExplorerIconLoader::Run(LPVOID pParam)
 {
-    std::unique_ptr<std::string> pFolder(static_cast<std::string*>(pParam));
+    std::unique_ptr<std::shared_ptr<Job>> pHeld(static_cast<std::shared_ptr<Job>*>(pParam));
+    const Job& job = **pHeld;
     HRESULT hr = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    // The image lists the views take, then what the tree shows above any folder.
+    // Each icon costs the shell as much as the rest of the side bar: those
+    // sure to be seen come first. The image lists the views take (made by the
+    // first question), the project's folders and files, then what the tree
+    // shows above a folder near a drive's root.
     LoadIcon("C:\\", kSmallIcon);
     LoadIcon("C:\\", SHGFI_SYSICONINDEX | SHGFI_LARGEICON);
-    LoadSpecialFolderIcons(CSIDL_DESKTOP);
-    LoadSpecialFolderIcons(CSIDL_DRIVES);
+    if (!job.strFolder.empty())
+        LoadFolderIcons(job);
+    if (!job.bStop)
+        LoadSpecialFolderIcons(CSIDL_DESKTOP);
+    if (!job.bStop)
+        LoadSpecialFolderIcons(CSIDL_DRIVES);
     const DWORD dwDrives = ::GetLogicalDrives();
-    for (int nDrive = 0; nDrive < 26; ++nDrive)
+    for (int nDrive = 0; nDrive < 26 && !job.bStop; ++nDrive)
     {
         char szRoot[] = { char('A' + nDrive), ':', '\\', '\0' };
         // Removable and network drives may keep the thread waiting.
         if ((dwDrives & (1u << nDrive)) && ::GetDriveTypeA(szRoot) == DRIVE_FIXED)
             LoadIcon(szRoot, kSmallIcon);
     }
-    if (!pFolder->empty())
-        LoadFolderIcons(pFolder->c_str());
     if (SUCCEEDED(hr))
         ::CoUninitialize();
     return 0;
 }
 
-void CExplorerIconLoader::LoadFolderIcons(const CString& strFolder)
+void CExplorerIconLoader::LoadFolderIcons(const Job& job)
 {
     // A folder, closed and open, as the tree shows the folders on the way:
     // the views ask the shell once for all plain folders.
+    const CString strFolder = job.strFolder.c_str();
     LoadIcon(strFolder, kSmallIcon);
+    if (job.bStop)
+        return;
     LoadIcon(strFolder, kSmallIcon | SHGFI_OPENICON);
     // One file of each type, and each file with an icon of its own.
     std::set<CString> types;
@@ -113,6 +125,6 @@ void CExplorerIconLoader::LoadFolderIcons(const CString& strFolder)
             LoadIcon(strFolder + "\\" + strName, kSmallIcon);
             ++nEntries;
         }
-    } while (nEntries < kMostEntries && ::FindNextFileA(hFind, &fd));
+    } while (nEntries < kMostEntries && !job.bStop && ::FindNextFileA(hFind, &fd));
     ::FindClose(hFind);
 }

@@ -7,6 +7,9 @@
 
 #include "framework/String.h"
 
+#include <atomic>
+#include <memory>
+#include <string>
 #include <windows.h>
 
 class CExplorerIconLoader
@@ -17,17 +20,25 @@ public:
     CExplorerIconLoader(const CExplorerIconLoader&) = delete;
     CExplorerIconLoader& operator=(const CExplorerIconLoader&) = delete;
 
-    // Starts loading the icons of the folder (its ancestors, the folder and
-    // its entries) with those of the Desktop, the computer and its fixed
-    // drives. Once only.
+    // Starts loading the icons of the folder (a folder, closed and open, and
+    // one entry of each type), then those of the Desktop, the computer and
+    // its fixed drives. Once only.
     void Start(const CString& strFolder);
-    // Waits until the loading is done: from then on only the caller's
-    // thread uses the image lists.
-    void Wait();
+    // Ends the loading after the icon at hand and waits for it: from then on
+    // only the caller's thread uses the image lists. An icon not loaded yet
+    // is made when it is first shown, most of them never (the Desktop's and
+    // the computer's lie above a deep folder, out of sight).
+    void Stop();
 
 private:
+    struct Job
+    {
+        std::string strFolder;
+        std::atomic<bool> bStop{false};
+    };
     static DWORD WINAPI Run(LPVOID pParam);
-    static void LoadFolderIcons(const CString& strFolder);
+    static void LoadFolderIcons(const Job& job);
 
     HANDLE m_hThread = nullptr;
+    std::shared_ptr<Job> m_pJob;
 };

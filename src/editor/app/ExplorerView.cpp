@@ -146,7 +146,7 @@ void CExplorerView::ShowFolder(const CString& strFolder)
 
 BOOL CExplorerView::CreateViews()
 {
-    m_iconLoader.Wait();
+    m_iconLoader.Stop();
     const char* pszLabel = IsGermanUi() ? "Projekt" : "Project";
     m_pSplitter = new CXTSplitterWnd;
     m_pTree = new CExplorerTree;
