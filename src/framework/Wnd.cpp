@@ -832,6 +832,15 @@ int CWnd::RunModalLoop(DWORD dwFlags)
             }
             if (!ContinueModal())
                 return m_nModalResult;
+            // The owner hears once a turn that the dialog waits for the user.
+            if (lIdleCount == 0)
+            {
+                HWND hWndOwner = ::GetWindow(hWndSelf, GW_OWNER);
+                if (hWndOwner == nullptr)
+                    hWndOwner = ::GetParent(hWndSelf);
+                if (hWndOwner != nullptr)
+                    ::SendMessageA(hWndOwner, WM_ENTERIDLE, MSGF_DIALOGBOX, (LPARAM)hWndSelf);
+            }
             if (!::IsWindow(hWndSelf) || !::SendMessageA(hWndSelf, WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
                 bIdle = FALSE;
             // The outermost loop frees temporary objects in its idle time, as

@@ -16,7 +16,7 @@ namespace dialog_test {
 class CNumberDlg : public CDialog
 {
 public:
-    CNumberDlg() : CDialog(IDD_NUMBER) {}
+    explicit CNumberDlg(CWnd* pParent = nullptr) : CDialog(IDD_NUMBER, pParent) {}
     int m_nNumber = 5;
     CString m_strName = "Tarnix";
     int nPreTranslatedKeys = 0;
@@ -142,6 +142,56 @@ TEST(ModalDialog, ModelessWindowsKeepRunningAndKeysAreWalkedToTheDialog)
     EXPECT_EQ(3, ticker.nTicks);
     EXPECT_EQ(1, dlg.nPreTranslatedKeys);
     ticker.KillTimer(1);
+}
+
+// The owner of a modal dialog hears each time the dialog falls idle that it
+// waits for the user (the editor starts its background work on it), once the
+// dialog is shown.
+class CIdleOwnerWnd : public CWnd
+{
+public:
+    std::vector<HWND> waiting;   // the dialog named by each notice
+    int nTicks = 0;
+    CDialog* pDialogToEnd = nullptr;
+
+protected:
+    void OnEnterIdle(UINT nWhy, CWnd* pWho)
+    {
+        EXPECT_EQ((UINT)MSGF_DIALOGBOX, nWhy);
+        EXPECT_TRUE(pWho != nullptr && pWho->IsWindowVisible());
+        waiting.push_back(pWho != nullptr ? pWho->m_hWnd : nullptr);
+    }
+    void OnTimer(UINT_PTR)
+    {
+        if (++nTicks == 3 && pDialogToEnd != nullptr)
+            pDialogToEnd->EndDialog(IDCANCEL);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CIdleOwnerWnd, CWnd)
+    ON_WM_ENTERIDLE()
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+TEST(ModalDialog, TheOwnerHearsThatTheShownDialogWaits)
+{
+    CIdleOwnerWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, "Owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    CNumberDlg dlg(&owner);
+    owner.pDialogToEnd = &dlg;
+    HWND hDialog = nullptr;
+    ModalScript script([&](CDialog* pDlg) {
+        hDialog = pDlg->m_hWnd;
+        EXPECT_TRUE(owner.waiting.empty());
+        owner.SetTimer(1, 10);
+    });
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    owner.KillTimer(1);
+    // The first idle turn, and one after each tick but the last, which ends the loop.
+    EXPECT_GE(owner.waiting.size(), 3u);
+    for (HWND hWho : owner.waiting)
+        EXPECT_EQ(hDialog, hWho);
 }
 
 } // namespace dialog_test

@@ -41,7 +41,7 @@ CExplorerIconLoader::~CExplorerIconLoader()
 
 void CExplorerIconLoader::Start(const CString& strFolder)
 {
-    if (m_hThread != nullptr)
+    if (m_pJob != nullptr)
         return;
     // The thread holds the job too: it may outlive this object.
     m_pJob = std::make_shared<Job>();

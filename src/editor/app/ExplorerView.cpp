@@ -40,6 +40,9 @@ int CExplorerView::OnCreate(LPCREATESTRUCT lpcs)
 
 void CExplorerView::PreloadIcons()
 {
+    // Shown views have their icons.
+    if (HasViews())
+        return;
     // The project opened last is the one most likely opened next.
     CRecentFileList* pRecent = AfxGetApp() != nullptr ? AfxGetApp()->m_pRecentFileList : nullptr;
     CString strRecent = pRecent != nullptr && pRecent->GetCount() > 0 ? (*pRecent)[0] : CString();

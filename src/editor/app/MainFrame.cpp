@@ -85,6 +85,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CXTMDIFrameWnd)
     ON_WM_CLOSE()
     // void OnDestroy()
     ON_WM_DESTROY()
+    // void OnEnterIdle(UINT nWhy, CWnd* pWho)
+    ON_WM_ENTERIDLE()
     // void OnPopupItem()
     ON_COMMAND(ID_POPUP_ITEM, OnPopupItem)
     // The frame's help commands (F1 among them) open the help as the Help menu does.
@@ -259,9 +261,11 @@ void CMainFrame::FinishOpen()
     RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-void CMainFrame::PreloadExplorerIcons()
+void CMainFrame::OnEnterIdle(UINT nWhy, CWnd* pWho)
 {
-    m_wndExplorer.PreloadIcons();
+    CXTMDIFrameWnd::OnEnterIdle(nWhy, pWho);
+    if (nWhy == MSGF_DIALOGBOX)
+        m_wndExplorer.PreloadIcons();
 }
 
 void CMainFrame::ClearProject()

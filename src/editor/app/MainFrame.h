@@ -36,8 +36,6 @@ public:
     // the bars' buttons in the opened page's states, all windows drawn.
     // Nothing of the open is left for the message loop to do after it.
     void FinishOpen();
-    // The side bar's icons load from now on, beside the editor's own work.
-    void PreloadExplorerIcons();
 
     CExplorerView& GetExplorer() { return m_wndExplorer; }
     CObjectToolBar& GetObjectBar() { return m_wndObjectBar; }
@@ -56,6 +54,10 @@ protected:
     int OnCreate(LPCREATESTRUCT lpcs);
     void OnClose();
     void OnDestroy();
+    // The first dialog that waits for the author (the Start Center) starts
+    // the side bar's icons loading: begun earlier, the shell's work held up
+    // the drawing of the frame and the dialog.
+    void OnEnterIdle(UINT nWhy, CWnd* pWho);
     // Entries of a canvas popup menu reach the frame when the menu is tested in
     // the editor; they start nothing here.
     void OnPopupItem();

@@ -194,8 +194,6 @@ BOOL CTarnixEdApp::InitInstance()
     ReadGridSettings();
     pMainFrame->ShowFirstTime(m_nCmdShow);
     pMainFrame->UpdateWindow();
-    // Drawing the frame and the shell's first icons would wait on each other.
-    pMainFrame->PreloadExplorerIcons();
     PostToMainWnd(ID_START_CENTER);
     return TRUE;
 }
