@@ -36,8 +36,10 @@ public:
     // views made for it are drawn from here on, once.
     void FinishShowing();
     // Starts loading the icons the views show first (once), while the
-    // author chooses a project.
+    // author chooses a project; ends it after the icon at hand (a window
+    // that draws the shell's icons is about to show).
     void PreloadIcons();
+    void StopPreloading() { m_iconLoader.Stop(); }
 
     BOOL HasViews() const { return m_pSplitter != nullptr; }
     CExplorerTree* GetTree() const { return m_pTree; }

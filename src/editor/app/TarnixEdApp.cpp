@@ -300,6 +300,12 @@ void CTarnixEdApp::ReadGridSettings()
 // ---------------------------------------------------------------------------
 // Projects
 
+void CTarnixEdApp::StopExplorerPreload()
+{
+    if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+        pFrame->StopExplorerPreload();
+}
+
 CDocument* CTarnixEdApp::OpenProjectDocument(const CString& strPath)
 {
     POSITION pos = GetFirstDocTemplatePosition();
@@ -485,6 +491,7 @@ void CTarnixEdApp::OnFileNew()
 
 void CTarnixEdApp::OnFileOpen()
 {
+    StopExplorerPreload();
     CString preset = GetProfileString("PROJECT", "FILE", "Velconf.ini").Left(299);
     CFileDialog dlg(TRUE, "ini", preset, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                     "Tarnix Project Files (*.ini)|*.ini||");
@@ -494,7 +501,11 @@ void CTarnixEdApp::OnFileOpen()
 
 void CTarnixEdApp::OnStartCenter()
 {
-    switch (m_pStartDialogs->RunStartCenter())
+    const CStartDialogs::StartChoice nChoice = m_pStartDialogs->RunStartCenter();
+    // A new project and an open show the shell's folders and icons.
+    if (nChoice == CStartDialogs::choiceNewProject || nChoice == CStartDialogs::choiceOpenProject)
+        StopExplorerPreload();
+    switch (nChoice)
     {
     case CStartDialogs::choiceNewProject:
         PostToMainWnd(ID_FILE_NEW);

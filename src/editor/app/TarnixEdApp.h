@@ -118,6 +118,8 @@ private:
     // Sets the interface language and writes its name to SETTINGS/LANGUAGE.
     void StoreLanguage(char chLetter);
     CDocument* OpenProjectDocument(const CString& strPath);
+    // Before a dialog that draws the shell's icons.
+    void StopExplorerPreload();
     // Whether an open document of that path shows a sub-page.
     BOOL IsOpenSubPage(const CString& strPath);
 

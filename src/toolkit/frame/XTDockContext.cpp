@@ -214,18 +214,32 @@ BOOL CXTDockContext::Track()
                     UpdateState(&m_bFlip, msg.message == WM_KEYDOWN);
                 break;
             case WM_LBUTTONUP:
+            {
+                // A busy program may see the button come up where it saw no
+                // move (the last moves folded into the release): the bar ends
+                // where the mouse is, not where the last move left it.
+                const CPoint pt = LoopPoint(msg);
                 if (m_bDragging)
                 {
                     // A floating bar's caption clicked without a move: its frame
                     // stays as it is, so a double click still finds it.
-                    if (!m_bWasFloating || LoopPoint(msg) != m_ptStart)
+                    if (!m_bWasFloating || pt != m_ptStart)
+                    {
+                        if (pt != m_ptLast)
+                            Move(pt);
                         EndDrag();
+                    }
                 }
                 else
+                {
+                    if (pt != m_ptLast)
+                        Stretch(pt);
                     EndResize();
+                }
                 bCompleted = TRUE;
                 bEnded = TRUE;
                 break;
+            }
             case WM_RBUTTONDOWN:
                 bEnded = TRUE;
                 break;

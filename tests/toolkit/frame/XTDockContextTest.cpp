@@ -226,6 +226,53 @@ TEST(XTDockContextDrag, TheCursorChoosesTheDockBarAndKeysCancelOrFloat)
     }
 }
 
+// Puts the cursor where a posted message says, as the mouse would get there
+// without a move the drag loop sees (a busy program gets the last moves
+// folded into the release).
+class CCursorMover : public CWnd
+{
+protected:
+    // Inside the drag loop: nothing is pumped here, the loop takes the release.
+    LRESULT OnMoveCursor(WPARAM wParam, LPARAM lParam)
+    {
+        const POINT ptTo = { (int)wParam, (int)lParam };
+        ::SetCursorPos(ptTo.x, ptTo.y);
+        POINT pt = {};
+        for (int i = 0; i < 200 && (!::GetCursorPos(&pt) || pt.x != ptTo.x || pt.y != ptTo.y); ++i)
+            ::Sleep(2);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCursorMover, CWnd)
+    ON_MESSAGE(WM_APP, OnMoveCursor)
+END_MESSAGE_MAP()
+
+TEST(XTDockContextDrag, TheButtonUpWhereNoMoveWasSeenEndsTheDragThere)
+{
+    CDockFrame frame;
+    CSideBar bar(CSize(200, 40));
+    ASSERT_TRUE(frame.CreateWithBar(bar, CBRS_LEFT, AFX_IDW_DOCKBAR_LEFT));
+    CCursorMover mover;
+    ASSERT_TRUE(mover.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr));
+    CPoint ptDown(6, 6);
+    bar.ClientToScreen(&ptDown);
+    MoveCursorTo(ptDown.x, ptDown.y);
+    const CPoint pt = BesideRightDockBar(frame, 1);
+    CPoint ptClient = pt;
+    bar.ScreenToClient(&ptClient);
+    bar.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
+    mover.PostMessage(WM_APP, (WPARAM)pt.x, (LPARAM)pt.y);
+    bar.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM((WORD)(short)ptClient.x, (WORD)(short)ptClient.y));
+    Pump();
+    EXPECT_EQ(AFX_IDW_DOCKBAR_RIGHT, DockBarID(bar));
+    EXPECT_EQ(nullptr, ::GetCapture());
+    mover.DestroyWindow();
+    frame.DestroyWindow();
+    Pump();
+}
+
 // A docked bar that answers the drag-rectangle query hangs its floating frame
 // from the cursor by the size it gives.
 class CHangingBar : public CSideBar
