@@ -36,9 +36,10 @@ public:
     // views made for it are drawn from here on, once.
     void FinishShowing();
     // Starts loading the icons the views show first (once), while the
-    // author chooses a project; ends it after the icon at hand (a window
-    // that draws the shell's icons is about to show).
+    // author chooses a project.
     void PreloadIcons();
+    // Ends the loading after the icon at hand: a window that draws the
+    // shell's icons is about to show.
     void StopPreloading() { m_iconLoader.Stop(); }
 
     BOOL HasViews() const { return m_pSplitter != nullptr; }

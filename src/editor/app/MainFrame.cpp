@@ -2,6 +2,7 @@
 
 #include "editor/app/TarnixEdApp.h"
 #include "editor/app/TarnixEdView.h"
+#include "editor/dialogs/StartCenterDlg.h"
 #include "editor/dialogs/UiLanguage.h"
 #include "editor/resource.h"
 
@@ -264,7 +265,8 @@ void CMainFrame::FinishOpen()
 void CMainFrame::OnEnterIdle(UINT nWhy, CWnd* pWho)
 {
     CXTMDIFrameWnd::OnEnterIdle(nWhy, pWho);
-    if (nWhy == MSGF_DIALOGBOX)
+    // Only the Start Center: other dialogs may draw the shell's icons themselves.
+    if (nWhy == MSGF_DIALOGBOX && dynamic_cast<CStartCenterDlg*>(pWho) != nullptr)
         m_wndExplorer.PreloadIcons();
 }
 

@@ -58,9 +58,9 @@ protected:
     int OnCreate(LPCREATESTRUCT lpcs);
     void OnClose();
     void OnDestroy();
-    // The first dialog that waits for the author (the Start Center) starts
-    // the side bar's icons loading: begun earlier, the shell's work held up
-    // the drawing of the frame and the dialog.
+    // The Start Center, drawn and waiting for the author, starts the side
+    // bar's icons loading: begun earlier, the shell's work held up the
+    // drawing of the frame and the Start Center.
     void OnEnterIdle(UINT nWhy, CWnd* pWho);
     // Entries of a canvas popup menu reach the frame when the menu is tested in
     // the editor; they start nothing here.
