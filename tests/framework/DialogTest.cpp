@@ -147,12 +147,10 @@ TEST(ModalDialog, ModelessWindowsKeepRunningAndKeysAreWalkedToTheDialog)
 // The owner of a modal dialog hears each time the dialog falls idle that it
 // waits for the user (the editor starts its background work on it), once the
 // dialog is shown.
-class CIdleOwnerWnd : public CWnd
+class CIdleOwnerWnd : public CTickWnd
 {
 public:
     std::vector<HWND> waiting;   // the dialog named by each notice
-    int nTicks = 0;
-    CDialog* pDialogToEnd = nullptr;
 
 protected:
     void OnEnterIdle(UINT nWhy, CWnd* pWho)
@@ -161,17 +159,11 @@ protected:
         EXPECT_TRUE(pWho != nullptr && pWho->IsWindowVisible());
         waiting.push_back(pWho != nullptr ? pWho->m_hWnd : nullptr);
     }
-    void OnTimer(UINT_PTR)
-    {
-        if (++nTicks == 3 && pDialogToEnd != nullptr)
-            pDialogToEnd->EndDialog(IDCANCEL);
-    }
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CIdleOwnerWnd, CWnd)
+BEGIN_MESSAGE_MAP(CIdleOwnerWnd, CTickWnd)
     ON_WM_ENTERIDLE()
-    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 TEST(ModalDialog, TheOwnerHearsThatTheShownDialogWaits)

@@ -101,7 +101,7 @@ void CExplorerView::HoldDrawing()
     // The tab control, not the bar, is made invisible: the frame lays out
     // the bars by their visibility.
     HWND hTab = GetTabCtrl().GetSafeHwnd();
-    if (m_bDrawingHeld || hTab == nullptr || !(::GetWindowLongA(hTab, GWL_STYLE) & WS_VISIBLE))
+    if (m_bDrawingHeld || hTab == nullptr || !(GetTabCtrl().GetStyle() & WS_VISIBLE))
         return;
     m_bDrawingHeld = TRUE;
     // The control's own handler would only stop its own drawing; the default

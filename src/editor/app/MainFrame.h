@@ -36,10 +36,6 @@ public:
     // the bars' buttons in the opened page's states, all windows drawn.
     // Nothing of the open is left for the message loop to do after it.
     void FinishOpen();
-    // Ends the side bar's icon loading after the icon at hand: the shell's
-    // image lists are drawn from one thread only, and a dialog that shows
-    // them is about to open.
-    void StopExplorerPreload() { m_wndExplorer.StopPreloading(); }
 
     CExplorerView& GetExplorer() { return m_wndExplorer; }
     CObjectToolBar& GetObjectBar() { return m_wndObjectBar; }

@@ -302,8 +302,9 @@ void CTarnixEdApp::ReadGridSettings()
 
 void CTarnixEdApp::StopExplorerPreload()
 {
+    // The shell's image lists are drawn from one thread only.
     if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd))
-        pFrame->StopExplorerPreload();
+        pFrame->GetExplorer().StopPreloading();
 }
 
 CDocument* CTarnixEdApp::OpenProjectDocument(const CString& strPath)

@@ -178,6 +178,14 @@ inline BOOL OkIsRefused(CDialog& dlg, const std::function<void(CDialog*)>& fill 
     return bStayed;
 }
 
+// A value typed into a field, and whether the dialog takes it.
+struct FieldCase
+{
+    int id;
+    LPCSTR value;
+    BOOL accepted;
+};
+
 // Types a value into one field, presses OK and tells whether the dialog took it
 // (the range message and a dialog left open otherwise).
 template <class TDialog>

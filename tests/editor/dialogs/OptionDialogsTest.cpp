@@ -26,12 +26,7 @@ namespace {
 
 TEST(WindowPosDlg, RangesOfSizeAndPosition)
 {
-    const struct
-    {
-        int id;
-        LPCSTR value;
-        BOOL accepted;
-    } cases[] = {
+    const FieldCase cases[] = {
         { IDC_WINPOS_WIDTH, "119", FALSE },  { IDC_WINPOS_WIDTH, "120", TRUE },  { IDC_WINPOS_HEIGHT, "1201", FALSE },
         { IDC_WINPOS_HEIGHT, "1200", TRUE }, { IDC_WINPOS_X, "1000", TRUE },     { IDC_WINPOS_Y, "1001", FALSE },
     };

@@ -197,12 +197,7 @@ TEST(TooltipDlg, LineBreaksAndTheLengthTheProjectKeeps)
 
 TEST(TooltipDlg, TheAreaMustLieOnThePage)
 {
-    const struct
-    {
-        int id;
-        LPCSTR value;
-        BOOL accepted;
-    } cases[] = {
+    const FieldCase cases[] = {
         { IDC_TIP_WIDTH, "0", FALSE }, { IDC_TIP_HEIGHT, "0", FALSE }, { IDC_TIP_X, "300", TRUE },
         { IDC_TIP_X, "301", FALSE },   { IDC_TIP_Y, "270", TRUE },     { IDC_TIP_Y, "-1", FALSE },
     };

@@ -77,12 +77,7 @@ TEST(InsertTextDlg, TextLongerThanTheObjectKeepsIsRefused)
 
 TEST(TextFieldDlg, SizeAndPositionRanges)
 {
-    const struct
-    {
-        int id;
-        LPCSTR value;
-        BOOL accepted;
-    } cases[] = {
+    const FieldCase cases[] = {
         { IDC_TFIELD_WIDTH, "59", FALSE },  { IDC_TFIELD_WIDTH, "640", TRUE }, { IDC_TFIELD_HEIGHT, "481", FALSE },
         { IDC_TFIELD_HEIGHT, "40", TRUE },  { IDC_OBJ_X, "1000", FALSE },      { IDC_OBJ_Y, "999", TRUE },
     };

@@ -103,12 +103,7 @@ TEST(AlignButtonsDlg, RowFitsTheGapOnOpenLeaveAndOK)
 
 TEST(AlignButtonsDlg, FieldsOutsideTheirRangesKeepTheDialogOpen)
 {
-    const struct
-    {
-        int id;
-        LPCSTR value;
-        BOOL accepted;
-    } cases[] = {
+    const FieldCase cases[] = {
         { IDC_ALIGN_WIDTH, "19", FALSE }, { IDC_ALIGN_WIDTH, "600", TRUE },  { IDC_ALIGN_HEIGHT, "201", FALSE },
         { IDC_ALIGN_X, "751", FALSE },    { IDC_ALIGN_X, "750", TRUE },      { IDC_ALIGN_VERT_GAP, "301", FALSE },
     };
