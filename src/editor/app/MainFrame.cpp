@@ -212,6 +212,12 @@ void CMainFrame::GetMessageString(UINT nID, CString& rMessage) const
         CXTMDIFrameWnd::GetMessageString(nID, rMessage);
 }
 
+void CMainFrame::SetToolbarDrop(UINT nCommand, POINT pt)
+{
+    m_nToolbarDropCommand = nCommand;
+    m_ptToolbarDrop = pt;
+}
+
 BOOL CMainFrame::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     const NMHDR* pHeader = reinterpret_cast<const NMHDR*>(lParam);
@@ -220,8 +226,7 @@ BOOL CMainFrame::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
         POINT pt = { 0, 0 };
         if (const UINT nCommand = m_wndObjectBar.TakeDrop(pt))
         {
-            m_nToolbarDropCommand = nCommand;
-            m_ptToolbarDrop = pt;
+            SetToolbarDrop(nCommand, pt);
             PostMessage(WM_COMMAND, ID_VIEW_TOOLBAR_DROP);
         }
     }

@@ -42,9 +42,11 @@ public:
     CXTToolBar& GetMainBar() { return m_wndToolBar; }
     CXTStatusBar& GetStatusBar() { return m_wndStatusBar; }
 
-    // The last tool bar button dragged off its bar: command and screen point.
-    UINT m_nToolbarDropCommand = 0;
-    POINT m_ptToolbarDrop = { 0, 0 };
+    // The last tool bar button dragged off its bar: command (0: none) and
+    // screen point. The view inserts it when the frame's drop command comes.
+    UINT GetToolbarDropCommand() const { return m_nToolbarDropCommand; }
+    POINT GetToolbarDropPoint() const { return m_ptToolbarDrop; }
+    void SetToolbarDrop(UINT nCommand, POINT pt);
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
@@ -73,6 +75,8 @@ private:
     CXTToolBar m_wndToolBar;
     CXTStatusBar m_wndStatusBar;
     CXTWindowPlacement m_placement;
+    UINT m_nToolbarDropCommand = 0;
+    POINT m_ptToolbarDrop = { 0, 0 };
 
     BOOL CreateBars();
     // The menu, main and status bars and the side bar, docked.

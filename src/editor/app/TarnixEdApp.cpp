@@ -485,6 +485,8 @@ void CTarnixEdApp::MakeProjectRelativePath(CString& strPath, BOOL bWarn)
 
 void CTarnixEdApp::OnFileNew()
 {
+    // The new project dialog's Browse shows the shell's folders and icons.
+    StopExplorerPreload();
     CString folder = GetProfileString("PROJECT", "PATH", "");
     if (m_pStartDialogs->RunNewProject(folder))
         CreateProject(folder);

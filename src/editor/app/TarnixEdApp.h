@@ -6,6 +6,7 @@
 
 #include "editor/app/DocServerDriver.h"
 #include "editor/app/EditorAppServices.h"
+#include "editor/app/ObjectClipboard.h"
 #include "editor/dialogs/ProjectStartDialogs.h"
 #include "framework/WinApp.h"
 
@@ -77,6 +78,8 @@ public:
     // A button picture the button-image program handed back, taken once.
     CString TakeReturnedImageFile();
     void SetReturnedImageFile(const CString& strFile) { m_strReturnedImageFile = strFile; }
+    // What the author copied or cut, kept over page changes.
+    CObjectClipboard& GetObjectClipboard() { return m_objectClipboard; }
 
     // State other parts read
     HINSTANCE m_hLanguageLib;
@@ -131,6 +134,7 @@ private:
     CEditorAppServices m_services;
     CString m_strReturnedImageFile;
     CDocServerDriver m_orvenna;
+    CObjectClipboard m_objectClipboard;
 };
 
 // The running editor's application object; null when the application is not the editor's.

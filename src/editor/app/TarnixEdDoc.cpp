@@ -14,8 +14,6 @@
 #include "framework/Wnd.h"
 #include "shared/menuobj/LineStore.h"
 #include "shared/menuobj/MButCreateStruct.h"
-#include "shared/menuobj/MTextCreateStruct.h"
-#include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/support/ProjectFormat.h"
 #include "shared/menuobj/ProjectPaths.h"
 #include "shared/menuobj/ProjectWriter.h"
@@ -56,14 +54,13 @@ BOOL SamePath(const CString& strA, const CString& strB)
 } // namespace
 
 CTarnixEdDoc::CTarnixEdDoc() : m_bExplorerRefresh(FALSE), m_bDefaultTextFontSet(FALSE), m_bTestRun(FALSE), m_nButtonSheetPage(0),
-      m_pClipboard(nullptr), m_bStampVersion(FALSE)
+      m_bStampVersion(FALSE)
 {
     m_page.SetOwner(this);
 }
 
 CTarnixEdDoc::~CTarnixEdDoc()
 {
-    delete m_pClipboard;
     m_page.SetOwner(nullptr);
 }
 
@@ -233,8 +230,6 @@ BOOL CTarnixEdDoc::SaveInFull(const CString& strPath)
 
 void CTarnixEdDoc::DeleteContents()
 {
-    delete m_pClipboard;
-    m_pClipboard = nullptr;
     m_page.DeleteAllObjects();
 }
 
@@ -403,33 +398,32 @@ void CTarnixEdDoc::RefreshPageMenu()
         ::DrawMenuBar(pMainWnd->GetSafeHwnd());
 }
 
-void CTarnixEdDoc::CopyToClipboard(const CObject* pObject)
+namespace {
+
+CObjectClipboard* EditorClipboard()
 {
-    delete m_pClipboard;
-    m_pClipboard = nullptr;
-    if (const CMButCreateStruct* pButton = dynamic_cast<const CMButCreateStruct*>(pObject))
-    {
-        CMButCreateStruct* pCopy = new CMButCreateStruct;
-        pCopy->Copy(*pButton);
-        m_pClipboard = pCopy;
-    }
-    else if (const CMTextCreateStruct* pText = dynamic_cast<const CMTextCreateStruct*>(pObject))
-    {
-        CMTextCreateStruct* pCopy = new CMTextCreateStruct;
-        pCopy->Copy(*pText);
-        m_pClipboard = pCopy;
-    }
-    else if (const CViewerCreateStruct* pField = dynamic_cast<const CViewerCreateStruct*>(pObject))
-    {
-        CViewerCreateStruct* pCopy = new CViewerCreateStruct;
-        pCopy->Copy(*pField);
-        m_pClipboard = pCopy;
-    }
-    else if (const CMObjCreateStruct* pOther = dynamic_cast<const CMObjCreateStruct*>(pObject))
-    {
-        m_pClipboard = new CMObjCreateStruct;
-        m_pClipboard->Copy(*pOther);
-    }
+    CTarnixEdApp* pApp = GetEditorApp();
+    return pApp != nullptr ? &pApp->GetObjectClipboard() : nullptr;
+}
+
+} // namespace
+
+void CTarnixEdDoc::CopyToClipboard(const CObject* pObject, const CString& strPopupItems)
+{
+    if (CObjectClipboard* pClipboard = EditorClipboard())
+        pClipboard->Copy(pObject, strPopupItems);
+}
+
+CMObjCreateStruct* CTarnixEdDoc::GetClipboard() const
+{
+    const CObjectClipboard* pClipboard = EditorClipboard();
+    return pClipboard != nullptr ? pClipboard->GetCopy() : nullptr;
+}
+
+CString CTarnixEdDoc::GetClipboardPopupItems() const
+{
+    const CObjectClipboard* pClipboard = EditorClipboard();
+    return pClipboard != nullptr ? pClipboard->GetPopupItems() : CString();
 }
 
 // ---------------------------------------------------------------------------

@@ -70,10 +70,12 @@ public:
     // Lists the page list's pages in the page menu of the project's menu bar.
     void RefreshPageMenu();
 
-    // A copy of the object (button, text, text field, clip or picture) kept for
-    // pasting; the previous copy is deleted.
-    void CopyToClipboard(const CObject* pObject);
-    CMObjCreateStruct* GetClipboard() const { return m_pClipboard; }
+    // A copy of the object (button, text, text field, clip or picture), with
+    // a popup-menu button's items, kept for pasting in place of the previous
+    // one. The application keeps it: it outlives this page.
+    void CopyToClipboard(const CObject* pObject, const CString& strPopupItems = CString());
+    CMObjCreateStruct* GetClipboard() const;
+    CString GetClipboardPopupItems() const;
 
     // The default text font in the registry (section SETTINGS, keys prefix + "_FONT_...").
     void SaveFontStyleToProfile(const CFontDesc& font, LPCSTR lpszPrefix);
@@ -97,7 +99,6 @@ private:
     std::vector<CString> MissingFiles() const;
 
     CProjectPage m_page;
-    CMObjCreateStruct* m_pClipboard;
     CTempFileSet m_tempFiles;
     BOOL m_bStampVersion;             // the version update writes the head anew
 };

@@ -117,6 +117,7 @@ protected:
     void InsertTextField();
     void InsertAviClip(POINT pt);
     void TakeAsDefaultButton(const CMButCreateStruct& button);
+    BOOL CheckPopupRoom();
     void SetPopupItems(int nNumber, const CString& strItems);
     // The number of the popup the button opens: its slot's, else its document's.
     int PopupNumberOf(CMButCreateStruct* pButton);
@@ -135,6 +136,8 @@ protected:
     void FillSheetFromButton(CButtonPropSheet& sheet, const CMButCreateStruct& button);
     void TakeSheetIntoButton(const CButtonPropSheet& sheet, CMButCreateStruct& button);
     void DeleteSelected();
+    // Keeps a copy of the object for pasting, on this page or another.
+    void CopyToClipboard(CMObjCreateStruct* pStruct);
     void CheckAviAction(const CMButCreateStruct& button);
     void Refresh();
     // The background picture dialog, opened on the file (empty: the page's).
@@ -224,7 +227,6 @@ protected:
     void OnListBoxHint();
     void OnUpdatePopupMenu(CCmdUI* pCmdUI);
     void OnUpdateSiblingInsert(CCmdUI* pCmdUI);
-    void OnUpdateLaterCommand(CCmdUI* pCmdUI);
     // The page captured and its objects listed, in the print preview.
     void OnProjectReport();
     // The page's own preview (a report shown before is dropped).

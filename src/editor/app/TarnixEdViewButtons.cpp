@@ -490,6 +490,15 @@ BOOL CTarnixEdView::InsertStarterButton()
 // ---------------------------------------------------------------------------
 // Popup menus
 
+// A page has one popup slot: a second popup button is refused.
+BOOL CTarnixEdView::CheckPopupRoom()
+{
+    if (!m_objects.HasPopupMenu())
+        return TRUE;
+    ShowLimitBox("Popup");
+    return FALSE;
+}
+
 void CTarnixEdView::OnUpdatePopupMenu(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(!m_objects.HasPopupMenu() && HasRoom(MOBJ_BUTTON));

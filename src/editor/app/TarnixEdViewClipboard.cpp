@@ -11,6 +11,7 @@
 #include "shared/menuobj/ActionKeywords.h"
 #include "shared/menuobj/AviCtrl.h"
 #include "shared/menuobj/MObjBasis.h"
+#include "shared/support/ProjectFormat.h"
 
 #include "editor/resource.h"
 
@@ -54,7 +55,18 @@ BOOL PasteAsDefault(const CMObjCreateStruct& clip, const RECT& rc, CMenuObjects&
 void CTarnixEdView::OnCopy()
 {
     if (CMObjBasis* pObject = m_objects.GetSelectedObject())
-        GetDocument()->CopyToClipboard(pObject->GetCreateStruct());
+        CopyToClipboard(pObject->GetCreateStruct());
+}
+
+// A popup-menu button is kept with its items: a cut takes them off the page,
+// and another page has none of its own.
+void CTarnixEdView::CopyToClipboard(CMObjCreateStruct* pStruct)
+{
+    CString items;
+    CMButCreateStruct* pButton = dynamic_cast<CMButCreateStruct*>(pStruct);
+    if (pButton != nullptr && ProjectFormat::IsPopupDocument(pButton->m_strDocument))
+        items = GetDocument()->GetPage().GetPopupMenuText(PopupNumberOf(pButton));
+    GetDocument()->CopyToClipboard(pStruct, items);
 }
 
 // A cut sub-menu button keeps its page file: only Delete backs it up, so that
@@ -64,7 +76,7 @@ void CTarnixEdView::OnCut()
     CMObjBasis* pObject = m_objects.GetSelectedObject();
     if (pObject == nullptr)
         return;
-    GetDocument()->CopyToClipboard(pObject->GetCreateStruct());
+    CopyToClipboard(pObject->GetCreateStruct());
     CMButCreateStruct* pButton = dynamic_cast<CMButCreateStruct*>(pObject->GetCreateStruct());
     if (pButton != nullptr && pButton->m_nType == MOBJ_BUTTON && pButton->m_nAction == ACTION_NEWPAGE)
     {
@@ -94,11 +106,23 @@ void CTarnixEdView::OnPaste()
     {
     case MOBJ_BUTTON:
     {
+        // A popup-menu button takes the page's one popup slot and its items.
+        const BOOL bPopup = ProjectFormat::IsPopupDocument(static_cast<CMButCreateStruct*>(pClip)->m_strDocument);
+        if (bPopup && !CheckPopupRoom())
+            return;
         CMButCreateStruct* pButton = CopyAt<CMButCreateStruct>(*pClip, rc);
         pButton->pToolTip = page.GetTooltipArea().bOn ? &m_tooltip : nullptr;
         pButton->m_pPopupMenu = nullptr;
+        if (bPopup)
+            pButton->m_strDocument = ProjectFormat::PopupDocument(m_objects.GetPopupMenuCount());
         if (!AddToBoth(pButton, m_objects, &CMenuObjects::AddButton, page, &CProjectPage::AddButton))
             return;
+        if (bPopup)
+        {
+            const int nNumber = m_objects.BindPopupMenu(pButton, this);
+            if (nNumber >= 0)
+                SetPopupItems(nNumber, pDoc->GetClipboardPopupItems());
+        }
         m_defaultButton.Copy(*pButton);
         m_defaultButton.m_bPreset = 1;
         page.BuildSubmenuList();
@@ -140,7 +164,7 @@ void CTarnixEdView::OnToolbarDrop()
     CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
     if (pFrame == nullptr)
         return;
-    POINT pt = pFrame->m_ptToolbarDrop;
+    POINT pt = pFrame->GetToolbarDropPoint();
     ScreenToClient(&pt);
     RECT rc;
     GetClientRect(&rc);
@@ -175,7 +199,7 @@ void CTarnixEdView::OnToolbarDrop()
     };
     for (const Drop& drop : drops)
     {
-        if (drop.nCommand != pFrame->m_nToolbarDropCommand)
+        if (drop.nCommand != pFrame->GetToolbarDropCommand())
             continue;
         int cx = drop.cx, cy = drop.cy;
         if (drop.cx < 0)

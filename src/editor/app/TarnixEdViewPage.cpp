@@ -219,11 +219,6 @@ void CTarnixEdView::OnButtonStyle()
     Refresh();
 }
 
-void CTarnixEdView::OnUpdateLaterCommand(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(FALSE);
-}
-
 // ---------------------------------------------------------------------------
 // Page settings dialogs
 

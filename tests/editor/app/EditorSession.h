@@ -41,6 +41,8 @@ protected:
         boxes.Answer(IDNO);
         editor_testing::App().CloseAllDocuments(FALSE);
         testing_support::PumpPendingMessages();
+        // What a test copied is not the next one's.
+        editor_testing::App().GetObjectClipboard().Clear();
     }
 
     static CMainFrame* Frame() { return static_cast<CMainFrame*>(editor_testing::App().m_pMainWnd); }

@@ -446,10 +446,10 @@ TEST_F(MainFrameTest, ObjectBarButtonsAreDraggedOntoTheCanvasWithRealInput)
     {
         SCOPED_TRACE(noDrop.nDialogs);
         ModalAnswers answers;
-        Frame()->m_nToolbarDropCommand = 0;
+        Frame()->SetToolbarDrop(0, POINT{ 0, 0 });
         DragWithMouse(noDrop.ptFrom, noDrop.ptTo);
         PumpPendingMessages();
-        EXPECT_EQ(0u, Frame()->m_nToolbarDropCommand);
+        EXPECT_EQ(0u, Frame()->GetToolbarDropCommand());
         EXPECT_EQ(noDrop.nDialogs, answers.Captions().size());
     }
     // Each table button shows its cursor; dropped beside the canvas (on the
@@ -471,7 +471,7 @@ TEST_F(MainFrameTest, ObjectBarButtonsAreDraggedOntoTheCanvasWithRealInput)
         const OBJECT_DRAG_ENTRY* pEntry = CObjectToolBar::FindDragEntry(CMainFrame::kDragTable, nCommand);
         ASSERT_NE(nullptr, pEntry);
         EXPECT_EQ(::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(pEntry->nCursor)), hShown);
-        EXPECT_EQ(nCommand, Frame()->m_nToolbarDropCommand);
+        EXPECT_EQ(nCommand, Frame()->GetToolbarDropCommand());
         EXPECT_TRUE(answers.Captions().empty());
         EXPECT_EQ(nObjects, pView->GetObjects().GetObjectCount());
     }
@@ -490,8 +490,7 @@ TEST_F(MainFrameTest, EveryKindOfTheDragTableIsPlacedAtTheDropPoint)
         ModalAnswers answers;
         POINT pt = { 20 + (int)(pEntry - CMainFrame::kDragTable), 30 };
         pView->ClientToScreen(&pt);
-        Frame()->m_nToolbarDropCommand = pEntry->nCommand;
-        Frame()->m_ptToolbarDrop = pt;
+        Frame()->SetToolbarDrop(pEntry->nCommand, pt);
         pView->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR_DROP);
         PumpPendingMessages();
         // A sub-menu button is made at once, without a dialog.

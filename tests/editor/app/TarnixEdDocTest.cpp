@@ -268,8 +268,17 @@ TEST(TarnixEdDocTest, TheClipboardKeepsACopyOfTheObjectsKind)
         EXPECT_EQ(row.pClass, doc.GetClipboard()->GetRuntimeClass());
         EXPECT_EQ(row.pszText, Text(doc.GetClipboard()->m_strText));
     }
-    doc.CopyToClipboard(&button);
+    doc.CopyToClipboard(&button, "TEXT=Eintrag");
     EXPECT_EQ("a.txt", Text(static_cast<CMButCreateStruct*>(doc.GetClipboard())->m_strDocument));
+    // The copy outlives its page: the next page's document has it.
+    doc.DeleteContents();
+    {
+        CTarnixEdDoc next;
+        ASSERT_NE(nullptr, next.GetClipboard());
+        EXPECT_EQ("Start", Text(next.GetClipboard()->m_strText));
+        EXPECT_EQ("TEXT=Eintrag", Text(next.GetClipboardPopupItems()));
+    }
+    App().GetObjectClipboard().Clear();
 }
 
 namespace {

@@ -522,9 +522,9 @@ TEST_F(CanvasTest, ButtonsThroughTheSheet)
     }
 
     // A button dragged off the tool bar lands where it was dropped.
-    Frame()->m_nToolbarDropCommand = ID_OBJ_BUTTON;
-    Frame()->m_ptToolbarDrop = POINT{ 250, 200 };
-    m_pView->ClientToScreen(&Frame()->m_ptToolbarDrop);
+    POINT ptDrop = { 250, 200 };
+    m_pView->ClientToScreen(&ptDrop);
+    Frame()->SetToolbarDrop(ID_OBJ_BUTTON, ptDrop);
     AnswerSheet(answers, [](CButtonPropSheet* pSheet) { SetCaption(pSheet, "Gezogen"); });
     ViewCommand(ID_VIEW_TOOLBAR_DROP);
     EXPECT_EQ(250, ButtonStruct(ButtonCount() - 1)->m_rect.left);
@@ -912,6 +912,100 @@ TEST_F(CanvasTest, SubmenuButtonsKeepTheirPageOnCutAndBackItUpOnDelete)
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(page));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(page + ".bak"));
     EXPECT_FALSE(m_pDoc->IsModified()) << "saved and read again";
+}
+
+namespace {
+
+// How often a line stands in a page file.
+int LineCount(const CString& strFile, LPCSTR pszLine)
+{
+    const std::string text = "\n" + std::string((LPCSTR)testing_support::ReadFileText(strFile));
+    const std::string line = std::string("\n") + pszLine + "\r\n";
+    int nCount = 0;
+    for (size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1))
+        ++nCount;
+    return nCount;
+}
+
+} // namespace
+
+// What is cut or copied on one page is pasted on the next one after a page
+// change through the page menu (the save question answered Yes), with its
+// files and a popup-menu button's item; each file holds it where it belongs.
+TEST_F(CanvasTest, WhatIsCutOrCopiedIsPastedOnTheNextPage)
+{
+    const char kItem[] = "TEXT=Liesmich:DOCUMENT=_CURRENTDIR_\\liesmich.txt:APPLICATION=:PARAMETER=:FUNCTION=NONE";
+    struct Row
+    {
+        UINT nCommand;
+        LPCSTR pszCaption;
+        LPCSTR pszLine;      // one of the button's own lines
+        LPCSTR pszFile;      // a file it uses, counted on the next page
+        int nLeftOnMain;
+    } rows[] = {
+        { ID_EDIT_CUT, "Video", "BMP=_CURRENTDIR_\\knopf.bmp", "knopf.bmp", 0 },
+        { ID_EDIT_COPY, "Video", "BMP=_CURRENTDIR_\\knopf.bmp", "knopf.bmp", 1 },
+        { ID_EDIT_CUT, "Mehr", "DOKUMENT=<POPUPMENU00>", "liesmich.txt", 0 },
+        { ID_EDIT_COPY, "Mehr", "DOKUMENT=<POPUPMENU00>", "liesmich.txt", 1 },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(std::string(row.nCommand == ID_EDIT_CUT ? "cut " : "copy ") + row.pszCaption);
+        TempFolder folder;
+        const CString main = CopyProject(folder, "full", "024000");
+        const CString next = CopyProject(folder, "full", "024000", "seite2.ini");
+        CopySample(folder, "full", { "liesmich.txt", "knopf.bmp" });
+        MessageBoxRecorder boxes;
+        OpenFile(main);
+        int nTaken = 0;
+        while (nTaken < ButtonCount() && ButtonStruct(nTaken)->m_strText != row.pszCaption)
+            ++nTaken;
+        ASSERT_LT(nTaken, ButtonCount());
+        m_pView->GetObjects().DeselectAll();
+        const RECT rc = ButtonStruct(nTaken)->m_rect;
+        m_pView->GetObjects().SelectAt(rc.left + 2, rc.top + 2);
+        ViewCommand(row.nCommand);
+
+        // The first entry of the page menu is the button "Seite 2"'s page.
+        const size_t nBoxes = boxes.Count();
+        Command(ID_PAGEMENU_BASE + 1);
+        PumpLoop();
+        m_pView = ActiveView();
+        ASSERT_NE(nullptr, m_pView);
+        m_pDoc = m_pView->GetDocument();
+        ASSERT_EQ(0, next.CompareNoCase(m_pDoc->GetPathName())) << Text(m_pDoc->GetPathName());
+        if (row.nCommand == ID_EDIT_CUT)
+            EXPECT_LT(nBoxes, boxes.Count()) << "the save question";
+        EXPECT_TRUE(Enabled(ID_EDIT_PASTE));
+        const int nButtons = ButtonCount();
+        ViewCommand(ID_EDIT_PASTE);
+        ASSERT_EQ(nButtons + 1, ButtonCount());
+        EXPECT_EQ(CString(row.pszCaption), ButtonStruct(nButtons)->m_strText);
+        bool bCounted = false;
+        for (const std::string& file : UsedFileCounts(Page()))
+            bCounted = bCounted || file.find(row.pszFile) != std::string::npos;
+        EXPECT_TRUE(bCounted) << row.pszFile;
+        Command(ID_FILE_SAVE);
+        EXPECT_FALSE(m_pDoc->IsModified());
+
+        const CString caption = CString("TEXT=") + row.pszCaption;
+        EXPECT_EQ(row.nLeftOnMain, LineCount(main, caption));
+        EXPECT_EQ(1, LineCount(next, caption));
+        EXPECT_EQ(row.nLeftOnMain, LineCount(main, row.pszLine));
+        EXPECT_EQ(1, LineCount(next, row.pszLine));
+        const bool bPopup = CString(row.pszCaption) == "Mehr";
+        EXPECT_EQ(bPopup ? row.nLeftOnMain : 1, LineCount(main, CString("ITEM00=") + kItem));
+        EXPECT_EQ(bPopup ? 1 : 0, LineCount(next, CString("ITEM00=") + kItem));
+        // The next page read again shows the button, a popup with its item.
+        App().CloseAllDocuments(FALSE);
+        PumpLoop();
+        OpenFile(next);
+        ASSERT_EQ(nButtons + 1, ButtonCount());
+        EXPECT_EQ(CString(row.pszCaption), ButtonStruct(nButtons)->m_strText);
+        EXPECT_EQ(bPopup ? CString(kItem) : CString(), Page().GetPopupMenuText(0));
+        App().CloseAllDocuments(FALSE);
+        PumpLoop();
+    }
 }
 
 TEST_F(CanvasTest, TheTestRunSavesThenStartsThePlayer)
