@@ -1008,6 +1008,39 @@ TEST_F(CanvasTest, WhatIsCutOrCopiedIsPastedOnTheNextPage)
     }
 }
 
+// On its own page a cut popup-menu button comes back with its item; a copy
+// finds the page's one popup slot taken and is refused, as the insert is.
+TEST_F(CanvasTest, APopupButtonPastedOnItsOwnPageKeepsItsItemAndStaysTheOnlyOne)
+{
+    const CString path = CopyProject(m_folder, "full", "024000");
+    CopySample(m_folder, "full", { "liesmich.txt", "knopf.bmp" });
+    MessageBoxRecorder boxes;
+    OpenFile(path);
+    const CString item = Page().GetPopupMenuText(0);
+    ASSERT_FALSE(item.IsEmpty());
+    const int nButtons = ButtonCount();
+    struct Row { UINT nCommand; int nButtonsAfter; size_t nBoxes; } rows[] = {
+        { ID_EDIT_CUT, nButtons, 0 },
+        { ID_EDIT_COPY, nButtons, 1 },
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.nCommand);
+        CMObjButton* pPopup = m_pView->GetObjects().FindButtonByDocument("<POPUPMENU00>");
+        ASSERT_NE(nullptr, pPopup);
+        m_pView->GetObjects().DeselectAll();
+        const RECT rc = pPopup->GetObjectRect();
+        m_pView->GetObjects().SelectAt(rc.left + 2, rc.top + 2);
+        ViewCommand(row.nCommand);
+        const size_t nBoxes = boxes.Count();
+        ViewCommand(ID_EDIT_PASTE);
+        EXPECT_EQ(row.nButtonsAfter, ButtonCount());
+        EXPECT_EQ(row.nBoxes, boxes.Count() - nBoxes);
+        EXPECT_EQ(Text(item), Text(Page().GetPopupMenuText(0)));
+        EXPECT_TRUE(m_pView->GetObjects().HasPopupMenu());
+    }
+}
+
 TEST_F(CanvasTest, TheTestRunSavesThenStartsThePlayer)
 {
     Open(ButtonSection(1, 20, 20, "Eins"));
