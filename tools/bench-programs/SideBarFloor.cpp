@@ -196,12 +196,15 @@ static void Layout(HWND hFrame)
         MoveWindow(g_hClient, 0, 0, rc.right, rc.bottom, TRUE);
         return;
     }
-    HDWP hdwp = BeginDeferWindowPos(3);
-    hdwp = DeferWindowPos(hdwp, g_hTree, nullptr, 0, 0, kSideWidth, kTreeHeight, SWP_NOZORDER | SWP_SHOWWINDOW);
-    hdwp = DeferWindowPos(hdwp, g_hList, nullptr, 0, kTreeHeight, kSideWidth, rc.bottom - kTreeHeight,
-                          SWP_NOZORDER | SWP_SHOWWINDOW);
-    hdwp = DeferWindowPos(hdwp, g_hClient, nullptr, kSideWidth, 0, rc.right - kSideWidth, rc.bottom, SWP_NOZORDER);
-    EndDeferWindowPos(hdwp);
+    // The views are sized while hidden and then shown: under Wine, a view
+    // shown and sized at once (or in one deferred move with the others)
+    // costs several times as much.
+    const UINT uFlags = SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(g_hTree, nullptr, 0, 0, kSideWidth, kTreeHeight, uFlags);
+    SetWindowPos(g_hList, nullptr, 0, kTreeHeight, kSideWidth, rc.bottom - kTreeHeight, uFlags);
+    SetWindowPos(g_hClient, nullptr, kSideWidth, 0, rc.right - kSideWidth, rc.bottom, uFlags);
+    ShowWindow(g_hTree, SW_SHOWNA);
+    ShowWindow(g_hList, SW_SHOWNA);
 }
 
 // The views are made and filled unseen and shown once laid out.
