@@ -8,7 +8,7 @@
 // The bench folder holds the floor programs and medium\Tarnix.exe, and may
 // hold an earlier player as baseline\Tarnix.exe and an earlier editor as
 // baseline\TarnixEd.exe, which are then timed too; the driver writes the
-// project into those folders and edit\ and ini\ itself.
+// project into those folders and edit\, ini\ and side\ itself.
 #include <windows.h>
 
 #include <algorithm>
@@ -24,7 +24,7 @@ const int kPages = 30, kButtons = 10, kTexts = 10, kPageChanges = 3;
 const UINT kMruFirst = 0xE110, kFileSave = 0xE103;
 const DWORD kTimeoutMs = 15000;
 
-std::string g_folder, g_editor;
+std::string g_folder, g_editorExe;
 LARGE_INTEGER g_freq;
 
 [[noreturn]] void Fail(const std::string& what)
@@ -384,9 +384,17 @@ struct Samples
 {
     std::vector<double> program, floor;
 };
-Samples g_start, g_page, g_edStart, g_edOpen, g_edSave, g_baseStart, g_basePage;
-Samples g_baseEdStart, g_baseEdOpen, g_baseEdSave;
+Samples g_start, g_page, g_baseStart, g_basePage;
 bool g_bBaseline, g_bBaselineEditor;
+
+// An editor's times, each against the older, barer floor and the fuller one
+// that shows what the editor shows (bars and the Start Center's dialog; the
+// side bar).
+struct EditorSamples
+{
+    Samples start, open, save, startBars, openSideBar;
+};
+EditorSamples g_editor, g_baseEditor;
 
 std::string In(const char* name)
 {
@@ -489,8 +497,7 @@ HWND MdiChild(HWND hFrame)
     return hClient != nullptr ? GetWindow(hClient, GW_CHILD) : nullptr;
 }
 
-void RunEditor(bool bKeep, const std::string& exe, Samples& startSamples, Samples& openSamples,
-               Samples& saveSamples)
+void RunEditor(bool bKeep, const std::string& exe, EditorSamples& samples)
 {
     PrepareEditorSettings();
     Program editor;
@@ -516,16 +523,18 @@ void RunEditor(bool bKeep, const std::string& exe, Samples& startSamples, Sample
     editor.Stop(hFrame);
     if (!bKeep)
         return;
-    startSamples.program.push_back(tStart);
-    openSamples.program.push_back(tOpen);
-    saveSamples.program.push_back(tSave);
+    samples.start.program.push_back(tStart);
+    samples.startBars.program.push_back(tStart);
+    samples.open.program.push_back(tOpen);
+    samples.openSideBar.program.push_back(tOpen);
+    samples.save.program.push_back(tSave);
 }
 
 void RunEditors(bool bKeep)
 {
-    RunEditor(bKeep, g_editor, g_edStart, g_edOpen, g_edSave);
+    RunEditor(bKeep, g_editorExe, g_editor);
     if (g_bBaselineEditor)
-        RunEditor(bKeep, In("baseline\\TarnixEd.exe"), g_baseEdStart, g_baseEdOpen, g_baseEdSave);
+        RunEditor(bKeep, In("baseline\\TarnixEd.exe"), g_baseEditor);
 }
 
 void RunBareMdi(bool bKeep)
@@ -533,24 +542,64 @@ void RunBareMdi(bool bKeep)
     double t = TimeFloorStart("BareMdi.exe", OfClass("BenchBareMdi"));
     if (!bKeep)
         return;
-    g_edStart.floor.push_back(t);
-    g_baseEdStart.floor.push_back(t);
+    g_editor.start.floor.push_back(t);
+    g_baseEditor.start.floor.push_back(t);
+}
+
+// The fuller start floor, from its start until its dialog over the frame is
+// shown and idle; the dialog is closed before the frame.
+void RunStartFloor(bool bKeep)
+{
+    Program floor;
+    double start = Now();
+    floor.Start(In("StartFloor.exe"), "", "");
+    HWND hDialog = WaitVisibleIdle(
+        floor, [](HWND h) { return OfClass("#32770")(h) && GetWindow(h, GW_OWNER) != nullptr; }, "its dialog");
+    double t = Now() - start;
+    HWND hFrame = GetWindow(hDialog, GW_OWNER);
+    PostMessageA(hDialog, WM_COMMAND, IDCANCEL, 0);
+    while (IsWindow(hDialog) && IsWindowVisible(hDialog))
+        Sleep(1);
+    floor.Stop(hFrame);
+    if (!bKeep)
+        return;
+    g_editor.startBars.floor.push_back(t);
+    g_baseEditor.startBars.floor.push_back(t);
+}
+
+// A floor of the open and save, from its command to read the project until
+// its windows are drawn, and from its command to write the main page.
+void TimeIniFloor(const char* exe, const char* cls, const char* folder, double& tRead, double& tWrite)
+{
+    Program floor;
+    floor.Start(In(exe), "\"" + In(folder) + "\"", "");
+    HWND h = WaitVisibleIdle(floor, OfClass(cls), "its window");
+    tRead = TimeCommand(floor, h, 1);
+    tWrite = TimeCommand(floor, h, 2);
+    floor.Stop(h);
 }
 
 void RunIniFloor(bool bKeep)
 {
-    Program floor;
-    floor.Start(In("IniFloor.exe"), "\"" + In("ini") + "\"", "");
-    HWND h = WaitVisibleIdle(floor, OfClass("BenchIniFloor"), "its window");
-    double tRead = TimeCommand(floor, h, 1);
-    double tWrite = TimeCommand(floor, h, 2);
-    floor.Stop(h);
+    double tRead = 0, tWrite = 0;
+    TimeIniFloor("IniFloor.exe", "BenchIniFloor", "ini", tRead, tWrite);
     if (!bKeep)
         return;
-    g_edOpen.floor.push_back(tRead);
-    g_edSave.floor.push_back(tWrite);
-    g_baseEdOpen.floor.push_back(tRead);
-    g_baseEdSave.floor.push_back(tWrite);
+    g_editor.open.floor.push_back(tRead);
+    g_editor.save.floor.push_back(tWrite);
+    g_baseEditor.open.floor.push_back(tRead);
+    g_baseEditor.save.floor.push_back(tWrite);
+}
+
+// The side bar's floor shows a folder that holds what the editor's does.
+void RunSideBarFloor(bool bKeep)
+{
+    double tRead = 0, tWrite = 0;
+    TimeIniFloor("SideBarFloor.exe", "BenchSideBarFloor", "side", tRead, tWrite);
+    if (!bKeep)
+        return;
+    g_editor.openSideBar.floor.push_back(tRead);
+    g_baseEditor.openSideBar.floor.push_back(tRead);
 }
 
 double Median(std::vector<double> v)
@@ -574,7 +623,7 @@ void Report(const char* what, const Samples& s)
     std::vector<double> ratios;
     for (size_t i = 0; i < s.program.size() && i < s.floor.size(); ++i)
         ratios.push_back(s.program[i] / s.floor[i]);
-    printf("%-36s %5.2f %5.2f   %6.1f / %6.1f ms   %6.1f / %6.1f ms\n", what, Median(ratios),
+    printf("%-44s %5.2f %5.2f   %6.1f / %6.1f ms   %6.1f / %6.1f ms\n", what, Median(ratios),
            Best(s.program) / Best(s.floor), Median(s.program), Median(s.floor), Best(s.program), Best(s.floor));
 }
 
@@ -589,11 +638,11 @@ int main(int argc, char** argv)
     }
     QueryPerformanceFrequency(&g_freq);
     g_folder = argv[1];
-    g_editor = argv[2];
+    g_editorExe = argv[2];
     int nRounds = argc > 3 ? std::max(1, atoi(argv[3])) : 9;
     g_bBaseline = GetFileAttributesA(In("baseline\\Tarnix.exe").c_str()) != INVALID_FILE_ATTRIBUTES;
     g_bBaselineEditor = GetFileAttributesA(In("baseline\\TarnixEd.exe").c_str()) != INVALID_FILE_ATTRIBUTES;
-    for (const char* folder : {"medium", "edit", "ini", "baseline"})
+    for (const char* folder : {"medium", "edit", "ini", "side", "baseline"})
         if (strcmp(folder, "baseline") != 0 || g_bBaseline || g_bBaselineEditor)
             WriteProject(In(folder));
 
@@ -609,7 +658,9 @@ int main(int argc, char** argv)
             RunPageWindows(bKeep);
             RunEditors(bKeep);
             RunBareMdi(bKeep);
+            RunStartFloor(bKeep);
             RunIniFloor(bKeep);
+            RunSideBarFloor(bKeep);
         }
         else
         {
@@ -617,7 +668,9 @@ int main(int argc, char** argv)
             RunPageWindows(bKeep);
             RunPlayers(bKeep);
             RunBareMdi(bKeep);
+            RunStartFloor(bKeep);
             RunIniFloor(bKeep);
+            RunSideBarFloor(bKeep);
             RunEditors(bKeep);
         }
         fprintf(stderr, ".");
@@ -626,12 +679,14 @@ int main(int argc, char** argv)
     printf("Ratio to the floor program over %d interleaved rounds: the median of the rounds' ratios, the\n"
            "ratio of the best runs, then the median and the best times of program and floor.\n",
            nRounds);
-    printf("%-36s %5s %5s   %-18s   %-18s\n", "", "med", "best", "median", "best");
+    printf("%-44s %5s %5s   %-18s   %-18s\n", "", "med", "best", "median", "best");
     Report("player start to its idle first page", g_start);
     Report("player full-page change", g_page);
-    Report("editor start to the Start Center", g_edStart);
-    Report("editor open of a 30-page project", g_edOpen);
-    Report("editor save of that project", g_edSave);
+    Report("editor start to the Start Center", g_editor.start);
+    Report("editor start, floor with bars and a dialog", g_editor.startBars);
+    Report("editor open of a 30-page project", g_editor.open);
+    Report("editor open, floor with the side bar", g_editor.openSideBar);
+    Report("editor save of that project", g_editor.save);
     if (g_bBaseline)
     {
         Report("baseline player start", g_baseStart);
@@ -639,9 +694,11 @@ int main(int argc, char** argv)
     }
     if (g_bBaselineEditor)
     {
-        Report("baseline editor start", g_baseEdStart);
-        Report("baseline editor open", g_baseEdOpen);
-        Report("baseline editor save", g_baseEdSave);
+        Report("baseline editor start", g_baseEditor.start);
+        Report("baseline editor start, floor with bars", g_baseEditor.startBars);
+        Report("baseline editor open", g_baseEditor.open);
+        Report("baseline editor open, floor with side bar", g_baseEditor.openSideBar);
+        Report("baseline editor save", g_baseEditor.save);
     }
     return 0;
 }
