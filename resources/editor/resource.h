@@ -87,6 +87,9 @@
 #define IDS_FOLDER_OUTSIDE_PROJECT 227
 #define IDS_READ_ONLY_PROJECT 2059
 #define IDS_INVALID_PROJECT 2060
+// A page another program wrote: the file, the VERSION line found, the one expected.
+#define IDS_FOREIGN_PROJECT 2075
+#define IDS_NO_VERSION_LINE 2076
 #define IDS_HELP_MISSING 2074
 #define IDS_SUBMENU_RENAMED 2066
 

@@ -83,7 +83,6 @@ const char kLanguageLibrary[] = "tarnix_english.dll";
 const char kLanguageSettings[] = "TarnixLanguage.ini";
 const char kPlayerProgram[] = "Tarnix.exe";
 const char kSoundFolder[] = "Sound";
-const char kProjectVersionPrefix[] = "TARNIX EDITOR ";
 
 void DefaultHelpTopic(const CString& strTopic)
 {
@@ -318,6 +317,27 @@ BOOL CTarnixEdApp::OpenProjectFile(const CString& strPath)
     return OpenProject(strPath) != nullptr;
 }
 
+BOOL CTarnixEdApp::IsEditorPage(const CString& strPath)
+{
+    // The key is told apart from an empty value by a default no value can be.
+    char version[81] = "";
+    const char kNoKey[] = "\n";
+    GetPrivateProfileStringA(ProjectFormat::kSecHead, ProjectFormat::kKeyVersion, kNoKey, version, sizeof(version),
+                             strPath);
+    if (ProjectFormat::IsEditorVersion(version))
+        return TRUE;
+    CString found, format, text;
+    if (lstrcmpA(version, kNoKey) == 0)
+        LoadResString(IDS_NO_VERSION_LINE, found);
+    else
+        found = CString(ProjectFormat::kKeyVersion) + "=" + version;
+    LoadResString(IDS_FOREIGN_PROJECT, format);
+    text.Format(format, (LPCSTR)strPath, (LPCSTR)found,
+                (LPCSTR)(CString(ProjectFormat::kKeyVersion) + "=" + ProjectFormat::kEditorVersionPrefix));
+    AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
+}
+
 CDocument* CTarnixEdApp::OpenProject(const CString& strPath)
 {
     if (strPath.IsEmpty())
@@ -340,16 +360,8 @@ CDocument* CTarnixEdApp::OpenProject(const CString& strPath)
         CTarnixEdDoc::ReportReadOnlyFile(strPath);
         return nullptr;
     }
-    char version[81] = "";
-    GetPrivateProfileStringA(ProjectFormat::kSecHead, ProjectFormat::kKeyVersion, "-", version, sizeof(version),
-                             strPath);
-    CString upper(version);
-    upper.MakeUpper();
-    if (upper.Left(sizeof(kProjectVersionPrefix) - 1) != kProjectVersionPrefix)
-    {
-        MessageBoxById(IDS_INVALID_PROJECT);
+    if (!IsEditorPage(strPath))
         return nullptr;
-    }
     // A file another program holds is refused while the open project is still open.
     {
         CFile probe;

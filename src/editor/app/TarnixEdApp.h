@@ -118,6 +118,9 @@ protected:
 private:
     void ShowHelpTopic(const CString& strFile, LPCSTR lpszSeparator, LPCSTR lpszPage);
     CDocument* OpenProject(const CString& strPath);
+    // Whether the head of the page says the editor wrote it; otherwise the
+    // refusal names the VERSION line found and the one expected.
+    static BOOL IsEditorPage(const CString& strPath);
     // Sets the interface language and writes its name to SETTINGS/LANGUAGE.
     void StoreLanguage(char chLetter);
     CDocument* OpenProjectDocument(const CString& strPath);

@@ -94,9 +94,8 @@ BOOL CTarnixEdDoc::OnOpenDocument(LPCSTR lpszPathName)
     if (m_page.IsDamaged())
     {
         CString text = IsGermanUi() ? "Die Projektdatei ist beschädigt." : "The project file is damaged.";
-        if (m_page.GetCorrections().empty())
-            text += IsGermanUi() ? " Sie endet mitten in einer Zeile." : " It ends in the middle of a line.";
-        else
+        text += CutShortText();
+        if (!m_page.GetCorrections().empty())
             text += IsGermanUi() ? "\n\nDer Editor zeigt korrigiert:\n" : "\n\nThe editor shows corrected:\n";
         for (const CString& line : m_page.GetCorrections())
             text += "\n" + line;
@@ -118,6 +117,33 @@ BOOL CTarnixEdDoc::OnOpenDocument(LPCSTR lpszPathName)
     }
     CheckProjectVersion();
     return TRUE;
+}
+
+CString CTarnixEdDoc::CutShortText() const
+{
+    const BOOL bGerman = IsGermanUi();
+    const CString& section = m_page.GetCutSection();
+    CString text;
+    switch (m_page.GetCutShort())
+    {
+    case CProjectPage::cutInLine:
+        text = bGerman ? " Sie endet mitten in einer Zeile" : " It ends in the middle of a line";
+        if (!section.IsEmpty())
+            text += (bGerman ? " im Abschnitt [" : " in the section [") + section + "]";
+        break;
+    case CProjectPage::cutInSection:
+        text = (bGerman ? " Sie bricht im Abschnitt [" : " It breaks off in the section [") + section +
+               (bGerman ? "] ab" : "]");
+        break;
+    case CProjectPage::cutAfterSection:
+        text = section.IsEmpty() ? CString(bGerman ? " Sie bricht ab" : " It breaks off")
+                                 : (bGerman ? " Sie bricht nach dem Abschnitt [" : " It breaks off after the section [") +
+                                       section + (bGerman ? "] ab" : "]");
+        break;
+    default:
+        return CString();
+    }
+    return text + (bGerman ? "; was danach stand, fehlt." : "; what followed is missing.");
 }
 
 std::vector<CString> CTarnixEdDoc::MissingFiles() const

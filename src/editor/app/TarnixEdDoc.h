@@ -97,6 +97,9 @@ private:
     // Every file the page names that is not there: its own (icon, background
     // picture) and those of its objects, each once.
     std::vector<CString> MissingFiles() const;
+    // Where the page read was cut short, in the interface language; empty
+    // when it was not.
+    CString CutShortText() const;
 
     CProjectPage m_page;
     CTempFileSet m_tempFiles;

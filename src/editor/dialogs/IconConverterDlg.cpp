@@ -76,12 +76,12 @@ BOOL CIconConverterDlg::OnInitDialog()
 }
 
 // Read without the reader's own messages: the converter has one of its own.
-BOOL CIconConverterDlg::LoadBitmapInto(IconImage& image, const CString& strFile)
+CIconConverterDlg::BitmapLoad CIconConverterDlg::LoadBitmapInto(IconImage& image, const CString& strFile)
 {
     CFileHandle file(::CreateFileA(strFile, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                    FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen())
-        return FALSE;
+        return BitmapLoad::failed;
     BmpHandleSource source(file.Get());
     BmpReadOptions options;
     options.bZeroReservedFields = true;
@@ -97,7 +97,15 @@ BOOL CIconConverterDlg::LoadBitmapInto(IconImage& image, const CString& strFile)
             return (BYTE*)nullptr;
         }
     });
-    return result == BmpReadResult::ok && IconImageFromDib(image, dib, TRUE);
+    if (result != BmpReadResult::ok)
+        return BitmapLoad::failed;
+    // The icon library refuses RLE pixels with a message of its own.
+    const BITMAPINFOHEADER* pHeader =
+        dib.size() >= sizeof(BITMAPINFOHEADER) ? reinterpret_cast<const BITMAPINFOHEADER*>(dib.data()) : nullptr;
+    const bool bRle = pHeader != nullptr && (pHeader->biCompression == BI_RLE8 || pHeader->biCompression == BI_RLE4);
+    if (!IconImageFromDib(image, dib, TRUE))
+        return bRle ? BitmapLoad::refused : BitmapLoad::failed;
+    return BitmapLoad::loaded;
 }
 
 void CIconConverterDlg::OnLoadBitmap()
@@ -110,9 +118,11 @@ void CIconConverterDlg::OnLoadBitmap()
     const int nSlot = SlotOfChoices(dlg.m_nSizeChoice, dlg.m_nColorChoice);
     IconImage image;
     PrepareSlotImage(nSlot, image);
-    if (!LoadBitmapInto(image, dlg.m_strBitmapFile))
+    const BitmapLoad load = LoadBitmapInto(image, dlg.m_strBitmapFile);
+    if (load != BitmapLoad::loaded)
     {
-        ErrorBoxById(IDS_ICON_NOT_CONVERTED);
+        if (load == BitmapLoad::failed)
+            ErrorBoxById(IDS_ICON_NOT_CONVERTED);
         return;
     }
     if (dlg.m_bTransparentChosen && dlg.m_nTransparentX >= 0 && dlg.m_nTransparentY >= 0)

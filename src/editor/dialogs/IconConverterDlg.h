@@ -54,8 +54,13 @@ protected:
 
 private:
     static void PrepareSlotImage(int nSlot, IconImage& image);
-    // The bitmap file converted into the prepared image; FALSE, without a
-    // message, when it cannot be read or converted.
-    static BOOL LoadBitmapInto(IconImage& image, const CString& strFile);
+    enum class BitmapLoad
+    {
+        loaded,
+        failed,    // not read or not converted, nothing said yet
+        refused,   // compressed pixels, which the icon library has said it refuses
+    };
+    // The bitmap file converted into the prepared image.
+    static BitmapLoad LoadBitmapInto(IconImage& image, const CString& strFile);
     void FreeSlots();
 };

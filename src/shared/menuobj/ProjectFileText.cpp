@@ -13,50 +13,24 @@ namespace {
 typedef CProjectFileText::LineList LineList;
 typedef CProjectFileText::SectionOrigins SectionOrigins;
 
-// White space as the profile functions skip it around lines, names and values.
-bool IsBlank(char ch)
-{
-    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\x1A'
-           || ch == '\xA0';
-}
-
-// A name as the profile functions compare it: up to a zero, trimmed, upper-case.
+// A name the code asks for, as readers compare it: upper-case.
 std::string NameOf(std::string str)
 {
-    size_t nZero = str.find('\0');
-    if (nZero != std::string::npos)
-        str.resize(nZero);
-    size_t nFirst = 0, nLast = str.size();
-    while (nFirst < nLast && IsBlank(str[nFirst]))
-        ++nFirst;
-    while (nLast > nFirst && IsBlank(str[nLast - 1]))
-        --nLast;
-    str = str.substr(nFirst, nLast - nFirst);
     if (!str.empty())
         CharUpperBuffA(&str[0], (DWORD)str.size());
     return str;
 }
 
-// The name of a section header line, or false.
+// A line's section and key as readers see them: a section the readers never
+// read is no section the page's values go to.
 bool SectionName(const std::string& line, std::string& strName)
 {
-    size_t nFirst = 0;
-    while (nFirst < line.size() && IsBlank(line[nFirst]))
-        ++nFirst;
-    size_t nClose = line.rfind(']');
-    if (nFirst >= line.size() || line[nFirst] != '[' || nClose == std::string::npos || nClose < nFirst)
-        return false;
-    strName = NameOf(line.substr(nFirst + 1, nClose - nFirst - 1));
-    return true;
+    return CProfileSource::SectionNameOfLine(line, strName) != FALSE;
 }
 
-// The key of a line inside a section: the name before "=", or the whole line
-// when it has none, which readers take as the key without a value; empty for
-// a blank line.
 std::string KeyName(const std::string& line)
 {
-    size_t nEquals = line.find('=');
-    return NameOf(nEquals == std::string::npos ? line : line.substr(0, nEquals));
+    return CProfileSource::KeyNameOfLine(line);
 }
 
 // The key lines of a section in order: each key with its line.
@@ -216,11 +190,26 @@ std::string CProjectFileText::SectionCutShort() const
 {
     if (m_original.empty() || KeyName(m_original.back()).empty())
         return std::string();
+    return LastSection();
+}
+
+std::string CProjectFileText::LastSection() const
+{
     std::string name;
     for (auto it = m_original.rbegin(); it != m_original.rend(); ++it)
         if (SectionName(*it, name))
             return name;
     return std::string();
+}
+
+BOOL CProjectFileText::HasSection(LPCSTR lpszName) const
+{
+    const std::string wanted = NameOf(lpszName != nullptr ? lpszName : "");
+    std::string name;
+    for (const std::string& line : m_original)
+        if (SectionName(line, name) && name == wanted)
+            return TRUE;
+    return FALSE;
 }
 
 void CProjectFileText::Reset()
@@ -346,12 +335,16 @@ LineList CProjectFileText::Merge(const LineList& written, const SectionOrigins& 
         }
         else
         {
+            // A page stamped with the editor's head ends as the editor ends
+            // its pages, with the writer's last section: without it the page
+            // would read as cut short.
+            const bool bClosing = bFreshHead && i + 1 == now.order.size();
             const KeyLines* pBefore = pageBaseline(name);
             out.lines.push_back(now.headers.at(name));
             for (const auto& entry : keys)
             {
                 const std::string* pOld = FindKey(pBefore, entry.first);
-                if (pOld == nullptr || *pOld != entry.second)
+                if (bClosing || pOld == nullptr || *pOld != entry.second)
                     out.lines.push_back(entry.second);
             }
             if (out.lines.size() < 2)
@@ -377,6 +370,9 @@ LineList CProjectFileText::Merge(const LineList& written, const SectionOrigins& 
     LineList lines;
     for (const FileSection& section : result)
         lines.insert(lines.end(), section.lines.begin(), section.lines.end());
+    // ... and with the line that closes every section.
+    if (bFreshHead && !lines.empty() && !KeyName(lines.back()).empty())
+        lines.push_back(" ");
     return lines;
 }
 

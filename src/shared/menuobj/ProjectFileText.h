@@ -47,6 +47,9 @@ public:
     // cut short ends inside a section, where a whole one ends with the blank
     // line that closes its last section. Empty otherwise.
     std::string SectionCutShort() const;
+    // The name (upper case) of the file's last section; empty when it has none.
+    std::string LastSection() const;
+    BOOL HasSection(LPCSTR lpszName) const;
     // corrected: the file sections of objects whose values reading had to put
     // right; they are written in full at the next save that changes the file.
     void SetBaseline(const LineList& written, const SectionOrigins& origins,
@@ -54,8 +57,9 @@ public:
 
     // The file's new lines for the writer's lines now. With bFreshHead the
     // section lpszHead is written as the writer has it (the writing editor's
-    // stamp). Nothing changed since the baseline outside that section gives
-    // the file as it is.
+    // stamp), and the file ends as the writer's lines do: with their last
+    // section and a closing line. Nothing changed since the baseline outside
+    // that section gives the file as it is.
     LineList Merge(const LineList& written, const SectionOrigins& origins, LPCSTR lpszHead, BOOL bFreshHead) const;
     // After a save: the lines saved are the file, the writer's lines the
     // baseline. TRUE when the objects now stand under the names written;

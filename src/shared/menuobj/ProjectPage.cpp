@@ -66,7 +66,7 @@ BOOL IsPopupOrListBox(const CString& strDocument)
 } // namespace
 
 CProjectPage::CProjectPage()
-    : m_chEditorLanguage('G'), m_hIcon(nullptr), m_bHiddenObjects(FALSE), m_bDamaged(FALSE), m_pOwner(nullptr), m_nHoldRefresh(0)
+    : m_chEditorLanguage('G'), m_hIcon(nullptr), m_bHiddenObjects(FALSE), m_bDamaged(FALSE), m_bWrittenByEditor(FALSE), m_nCutShort(cutNone), m_pOwner(nullptr), m_nHoldRefresh(0)
 {
     m_buttons.SetMaxCount(kMaxButtons);
     m_texts.SetMaxCount(kMaxTexts);
@@ -194,7 +194,8 @@ void CProjectPage::LoadProject(const CString& strPath)
     --m_nHoldRefresh;
     if (m_fileText.Load(strPath))
     {
-        m_bDamaged = m_bDamaged || m_fileText.EndsInsideALine() || CorrectsSection(m_fileText.SectionCutShort());
+        FindCutShort();
+        m_bDamaged = m_bDamaged || m_nCutShort != cutNone;
         CLineStore store;
         CProjectWriter writer(*this, store, strPath);
         writer.SetWarnings(FALSE);
@@ -203,6 +204,22 @@ void CProjectPage::LoadProject(const CString& strPath)
     }
     Modified();
     FilesChanged();
+}
+
+void CProjectPage::FindCutShort()
+{
+    // The editor ends every section with its closing line and writes the
+    // tooltip section last on every page: a page it wrote that lacks either
+    // lost its end, even when its last line is whole.
+    const std::string inside = m_fileText.SectionCutShort();
+    if (m_fileText.EndsInsideALine())
+        m_nCutShort = cutInLine;
+    else if (!inside.empty() && (m_bWrittenByEditor || CorrectsSection(inside)))
+        m_nCutShort = cutInSection;
+    else if (m_bWrittenByEditor && !m_fileText.HasSection(ProjectFormat::kSecToolTip))
+        m_nCutShort = cutAfterSection;
+    if (m_nCutShort != cutNone)
+        m_strCutSection = m_fileText.LastSection().c_str();
 }
 
 BOOL CProjectPage::CorrectsSection(const std::string& strSection) const
@@ -220,6 +237,8 @@ void CProjectPage::ReadProjectSettings()
 {
     m_bHiddenObjects = FALSE;
     m_bDamaged = FALSE;
+    m_nCutShort = cutNone;
+    m_strCutSection.Empty();
     m_missingFiles.clear();
     m_corrections.clear();
     m_correctedSections.clear();
@@ -235,6 +254,8 @@ void CProjectPage::ReadProjectSettings()
     m_window.bShowErrors = m_settings.GetInt(ProjectFormat::kSecWindow, ProjectFormat::kKeyError, 0);
     m_window.bEscExit = m_settings.GetInt(ProjectFormat::kSecWindow, ProjectFormat::kKeyEscExit, 0);
     m_strFileVersion = ReadText(ProjectFormat::kSecHead, ProjectFormat::kKeyFileVersion, "0", 77);
+    m_bWrittenByEditor =
+        ProjectFormat::IsEditorVersion(ReadText(ProjectFormat::kSecHead, ProjectFormat::kKeyVersion, "", 80));
     ReadButtons();
     ReadPopupMenus();
     ReadTexts();

@@ -173,6 +173,22 @@ public:
     // is no number, below 0 or larger than the page. (An object wholly beyond
     // the page's edge, as on a page sized to a smaller picture, is only moved in.)
     BOOL IsDamaged() const { return m_bDamaged; }
+    // How the file was cut short, which makes it damaged: inside a line;
+    // inside a section, as a page the editor wrote whose last line is no
+    // section's closing line, or whose last object lacks what it needs; or
+    // after a section, as a page the editor wrote without the tooltip section
+    // that the editor writes last on every page.
+    enum CutShort
+    {
+        cutNone = 0,
+        cutInLine,
+        cutInSection,
+        cutAfterSection,
+    };
+    CutShort GetCutShort() const { return m_nCutShort; }
+    // The section (upper case) the file was cut in or after; empty when it
+    // has none or was not cut.
+    const CString& GetCutSection() const { return m_strCutSection; }
     // The lines to save to strPath: the writer's lines for the page now
     // (written) merged into the file as read, so that whatever the editor did
     // not change keeps its line. bFreshHead writes the head section anew.
@@ -382,6 +398,8 @@ private:
     void ReadPopupMenus();
     // Whether the last read corrected an object of the section.
     BOOL CorrectsSection(const std::string& strSection) const;
+    // Finds where the file read was cut short.
+    void FindCutShort();
     void TakeMainPageSize();
     CString ReadText(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nMaxChars);
     void ReadObjectSection(LPCSTR lpszSection, int nType);
@@ -413,6 +431,9 @@ private:
     std::set<std::string> m_correctedSections;   // of the objects named in m_corrections
     CProjectFileText::SectionOrigins m_composedOrigins;   // of the last ComposeFile
     BOOL m_bDamaged;
+    BOOL m_bWrittenByEditor;           // the head's VERSION names the editor
+    CutShort m_nCutShort;
+    CString m_strCutSection;
     CProjectPageOwner* m_pOwner;
     CBuildFileList m_fileLists[FILES_LIST_COUNT];
     int m_nHoldRefresh;                // explorer refresh held off while above 0

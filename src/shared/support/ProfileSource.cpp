@@ -134,7 +134,33 @@ std::string NameOf(const std::string& str)
     return Trimmed(ValueOf(str));
 }
 
+std::string WithoutProfileSpace(const std::string& str)
+{
+    size_t nFirst = 0, nLast = str.size();
+    while (nFirst < nLast && IsProfileSpace(str[nFirst]))
+        ++nFirst;
+    while (nLast > nFirst && IsProfileSpace(str[nLast - 1]))
+        --nLast;
+    return str.substr(nFirst, nLast - nFirst);
+}
+
 } // namespace
+
+BOOL CProfileSource::SectionNameOfLine(const std::string& rawLine, std::string& strName)
+{
+    const std::string line = WithoutProfileSpace(rawLine);
+    size_t nClose = line.rfind(']');
+    if (line.empty() || line[0] != '[' || nClose == std::string::npos)
+        return FALSE;
+    strName = Upper(NameOf(line.substr(1, nClose - 1)).c_str());
+    return TRUE;
+}
+
+std::string CProfileSource::KeyNameOfLine(const std::string& rawLine)
+{
+    const std::string line = WithoutProfileSpace(rawLine);
+    return Upper(NameOf(WithoutProfileSpace(line.substr(0, line.find('=')))).c_str());
+}
 
 BOOL CProfileSource::ParseIniFile()
 {
@@ -157,18 +183,13 @@ BOOL CProfileSource::ParseIniFile()
         size_t nFirst = nStart, nLast = nEnd;
         nStart = text.find_first_not_of("\r\n", nEnd);
         nStart = nStart == std::string::npos ? text.size() : nStart;
-        while (nFirst < nLast && IsProfileSpace(text[nFirst]))
-            ++nFirst;
-        while (nLast > nFirst && IsProfileSpace(text[nLast - 1]))
-            --nLast;
-        if (nFirst >= nLast)
+        std::string line = WithoutProfileSpace(text.substr(nFirst, nLast - nFirst));
+        if (line.empty())
             continue;
-        std::string line = text.substr(nFirst, nLast - nFirst);
-        size_t nClose = line.rfind(']');
-        if (line[0] == '[' && nClose != std::string::npos)
+        std::string strName;
+        if (SectionNameOfLine(line, strName))
         {
             // Only the first section of a name counts.
-            std::string strName = Upper(NameOf(line.substr(1, nClose - 1)).c_str());
             pSection = seen.insert(strName).second ? &m_sections[strName] : nullptr;
             continue;
         }
@@ -177,17 +198,13 @@ BOOL CProfileSource::ParseIniFile()
         size_t nEquals = line.find('=');
         if (nEquals == std::string::npos)
         {
-            pSection->emplace(Upper(NameOf(line).c_str()), std::make_pair(false, std::string()));
+            pSection->emplace(KeyNameOfLine(line), std::make_pair(false, std::string()));
             continue;
         }
-        size_t nNameEnd = nEquals;
-        while (nNameEnd > 0 && IsProfileSpace(line[nNameEnd - 1]))
-            --nNameEnd;
         size_t nValue = nEquals + 1;
         while (nValue < line.size() && IsProfileSpace(line[nValue]))
             ++nValue;
-        pSection->emplace(Upper(NameOf(line.substr(0, nNameEnd)).c_str()),
-                          std::make_pair(true, ValueOf(line.substr(nValue))));
+        pSection->emplace(KeyNameOfLine(line), std::make_pair(true, ValueOf(line.substr(nValue))));
     }
     return TRUE;
 }

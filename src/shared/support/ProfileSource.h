@@ -65,6 +65,15 @@ public:
     // Whole files above this size are not read into memory.
     static constexpr DWORD kMaxWholeFileSize = 16 * 1024 * 1024;
 
+    // One line of a file as the profile functions read it. Everything that
+    // reads or keeps a page's lines asks these, so that all agree on which
+    // section a line belongs to and which key it sets.
+    // The upper-case name of a section header line; FALSE for any other line.
+    static BOOL SectionNameOfLine(const std::string& line, std::string& strName);
+    // The upper-case key of a line inside a section: the name before "=", or
+    // the whole line when it has none; empty for a blank line.
+    static std::string KeyNameOfLine(const std::string& line);
+
 private:
     // By upper-case key: whether the line had a value, and the value as read.
     typedef std::map<std::string, std::pair<bool, std::string>> Section;

@@ -26,6 +26,12 @@ CString PopupSection(int nNumber) { return Numbered("POPUPMENU%02d", nNumber); }
 CString PopupItemKey(int nNumber) { return Numbered("ITEM%02d", nNumber); }
 CString PopupDocument(int nNumber) { return Numbered("<POPUPMENU%02d>", nNumber); }
 
+BOOL IsEditorVersion(const CString& strVersion)
+{
+    const int nLength = lstrlenA(kEditorVersionPrefix);
+    return strVersion.GetLength() >= nLength && strVersion.Left(nLength).CompareNoCase(kEditorVersionPrefix) == 0;
+}
+
 LPCSTR MenuTypeKeyword(int nLevel)
 {
     return nLevel == 0 ? kMainMenu : kSubMenu;

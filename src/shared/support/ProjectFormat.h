@@ -27,7 +27,8 @@ inline constexpr char kWholeFileHead[] = "[TARNIXPRO]";
 inline constexpr char kSecHead[] = "Tarnix";         // opens every file the editor writes
 inline constexpr char kKeyInternet[] = "INTERNET";
 inline constexpr char kKeyEmail[] = "EMAIL";
-inline constexpr char kKeyVersion[] = "VERSION";
+inline constexpr char kKeyVersion[] = "VERSION";   // a page the editor wrote: kEditorVersionPrefix, version, label
+inline constexpr char kEditorVersionPrefix[] = "Tarnix Editor ";
 inline constexpr char kKeyFileVersion[] = "FILEVERSION";
 inline constexpr char kKeyLanguage[] = "LANGUAGE";   // also in kSecPlayerLanguage
 
@@ -141,6 +142,10 @@ inline constexpr char kFontToolTip[] = "TOOLTIP_FONT_";
 inline constexpr int kMaxCorner = 512;       // CORNERWIDTH and CORNERHEIGHT from 0
 inline constexpr int kMinWelcomeTime = 1;    // seconds
 inline constexpr int kMaxWelcomeTime = 20;
+// The longest path or link text readers take (DOKUMENT, APPLIKATION,
+// PARAMETER, SOUNDFILE): a play-sound button's DOKUMENT is written back as
+// its SOUNDFILE.
+inline constexpr int kMaxLinkChars = 298;
 
 // Numbered sections and keys
 CString ButtonSection(int nNumber);      // "BUTTON1" ...
@@ -149,6 +154,10 @@ CString TextFieldSection(int nNumber);   // "TEXTFELD1" ...
 CString ImageSection(int nNumber);       // "IMAGE1"
 CString PopupSection(int nNumber);       // "POPUPMENU00" ...
 CString PopupItemKey(int nNumber);       // "ITEM00" ...
+
+// Whether a head's VERSION says the editor wrote the page: it begins with
+// kEditorVersionPrefix, in any letter case.
+BOOL IsEditorVersion(const CString& strVersion);
 
 // The menu type keyword of a page level: level 0 is the main page.
 LPCSTR MenuTypeKeyword(int nLevel);

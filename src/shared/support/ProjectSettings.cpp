@@ -212,7 +212,7 @@ BOOL CProjectSettings::ReadButtonSection(LPCSTR lpszSection, CString& strStyle, 
     GetFont(lpszSection, kFontDown, downFont);
     strBitmap = ReadPath(lpszSection, kKeyBitmap, 239);
     strTooltip = ReadString(lpszSection, kKeyToolTip, "", 499);
-    strSoundFile = ReadPath(lpszSection, kKeySoundFile, 239);
+    strSoundFile = ReadPath(lpszSection, kKeySoundFile, kMaxLinkChars);
     nStopSound = GetInt(lpszSection, kKeyStopSound, 0);
     nStartSound = GetInt(lpszSection, kKeyStartSound, 0);
 
@@ -249,9 +249,9 @@ void CProjectSettings::GetButtonRect(LPCSTR lpszSection, RECT& rect)
 void CProjectSettings::GetLink(LPCSTR lpszSection, CString& strDocument, CString& strApplication,
                                CString& strParameter, CString& strFunction)
 {
-    strDocument = ReadPath(lpszSection, kKeyDocument, 298);
-    strApplication = ReadPath(lpszSection, kKeyApplication, 298);
-    strParameter = ReadPath(lpszSection, kKeyParameter, 298);
+    strDocument = ReadPath(lpszSection, kKeyDocument, kMaxLinkChars);
+    strApplication = ReadPath(lpszSection, kKeyApplication, kMaxLinkChars);
+    strParameter = ReadPath(lpszSection, kKeyParameter, kMaxLinkChars);
     strFunction = ReadString(lpszSection, kKeyFunction, "0", 98);
 }
 

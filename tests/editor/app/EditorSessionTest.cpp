@@ -153,6 +153,23 @@ TEST_F(EditorSessionTest, OpeningRefusesWhatIsNoEditorProjectAndKeepsTheOpenOne)
     EXPECT_EQ(Text(other.Path()), Text(App().m_strProjectFolder));
 }
 
+// The project's own sample opens as the author finds it, with its buttons and
+// texts and no message.
+TEST_F(EditorSessionTest, TheSampleProjectOpens)
+{
+    TempFolder folder;
+    for (LPCSTR name : { "Velconf.ini", "liesmich.txt", "Autorun.inf" })
+        folder.Write(name, ReadFileText(testing_support::TestDataPath(CString("..\\..\\examples\\demo\\") + name)));
+    MessageBoxRecorder boxes;
+    ASSERT_TRUE(App().OpenProjectFile(folder.File("Velconf.ini")));
+    EXPECT_EQ(0u, boxes.Count()) << (boxes.Count() > 0 ? Text(boxes.Last().strText) : std::string());
+    CTarnixEdDoc* pDoc = ActiveDocument();
+    ASSERT_NE(nullptr, pDoc);
+    EXPECT_EQ("Tarnix Demo", Text(pDoc->GetPage().GetWindow().strTitle));
+    EXPECT_EQ(4, pDoc->GetPage().GetButtons().GetSize());
+    EXPECT_EQ(3, pDoc->GetPage().GetTexts().GetSize());
+}
+
 // The recent list and the Start Center's preset hold projects: a sub-page,
 // made or opened, stays behind its main page.
 TEST_F(EditorSessionTest, ASubPageMadeOrOpenedLeavesItsProjectAtTheHeadOfTheRecentList)

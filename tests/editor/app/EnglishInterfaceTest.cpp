@@ -176,3 +176,40 @@ TEST(EnglishInterfaceTest, TheLanguageCommandTakesEffectAtTheNextStart)
     EXPECT_NE(nullptr, App().m_hLanguageLib);
     EXPECT_EQ("Welcome to the Tarnix Start Center", ReadTheWords().startTitle);
 }
+
+// A page another program wrote is refused with the reason: the VERSION line
+// found (or that there is none) and the one the editor expects.
+TEST(EnglishInterfaceTest, AForeignPageIsRefusedWithItsVersionLineInTheInterfaceLanguage)
+{
+    TempFolder folder;
+    const CString foreign = folder.Write("fremd.ini", testing_support::Lines({ "[Tarnix]", "VERSION=2.1 Tarnix", " " }));
+    const CString headless = folder.Write("ohne.ini", testing_support::Lines({ "[WINDOW]", "TITLE=Seite", " " }));
+    const struct
+    {
+        LPCSTR pszLanguage;
+        CString path;
+        std::vector<std::string> named;
+    } rows[] = {
+        { "German", foreign, { "Ungültige Projektdatei", "Gefunden:\tVERSION=2.1 Tarnix\n",
+                               "Erwartet:\tVERSION=Tarnix Editor ..." } },
+        { "German", headless, { "Gefunden:\tkeine Zeile VERSION im Abschnitt [Tarnix]" } },
+        { "English", foreign, { "Invalid project file", "Found:\tVERSION=2.1 Tarnix\n",
+                                "Expected:\tVERSION=Tarnix Editor ..." } },
+        { "English", headless, { "Found:\tno VERSION line in the section [Tarnix]" } },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(std::string(row.pszLanguage) + " " + (LPCSTR)row.path);
+        FreshRegistry registry;
+        LanguageScope scope;
+        App().WriteProfileString("SETTINGS", "LANGUAGE", row.pszLanguage);
+        App().LoadInterfaceLanguage(ProgramFolder());
+        MessageBoxRecorder boxes;
+        EXPECT_FALSE(App().OpenProjectFile(row.path));
+        ASSERT_EQ(1u, boxes.Count());
+        const std::string text = Text(boxes.Last().strText);
+        for (const std::string& named : row.named)
+            EXPECT_NE(std::string::npos, text.find(named)) << text;
+        EXPECT_NE(std::string::npos, text.find(Text(row.path))) << text;
+    }
+}

@@ -58,7 +58,7 @@ TEST(PageSaveProgramTest, ADeletedButtonTakesItsKeysAlongAndTheOthersStayOnceEac
                 "X=20", "Y=20", "W=120", "H=30", "TEXT=Eins", "FUNKTION=PLAYSOUND", "DOKUMENT=_CURRENTDIR_\\klick.wav",
                 "EIGEN=eins", " ", "[BUTTON2]", "ENABLE=1", "X=20", "Y=70", "W=120", "H=30", "TEXT=Zwei",
                 "FUNKTION=EXIT", " ", "[BUTTON5]", "ENABLE=1", "X=20", "Y=120", "W=120", "H=30", "TEXT=Fuenf",
-                "FUNKTION=EXIT", "EIGEN=fuenf", " " }));
+                "FUNKTION=EXIT", "EIGEN=fuenf", " ", "[TOOLTIP]", "ENABLE=0", " " }));
     {
         Process editor;
         HWND hFrame = nullptr;

@@ -429,7 +429,7 @@ TEST(TarnixEdDocTest, AnEditKeepsWhatTheEditorDidNotChange)
         page.insert(page.end(), { Text(section), "X=300", "Y=10", Text(text), " " });
     }
     page.insert(page.end(), { "[TEXTFELD1]", "X=5", "Y=5", "W=100", "H=100", "BORDER=0", " ",
-                              "[TEXTFELD2]", "X=50", "Y=5", "W=100", "H=100", " " });
+                              "[TEXTFELD2]", "X=50", "Y=5", "W=100", "H=100", " ", "[TOOLTIP]", "ENABLE=0", " " });
     std::string text;
     for (const std::string& line : page)
         text += line + "\r\n";
@@ -583,6 +583,55 @@ TEST(TarnixEdDocTest, ADamagedPageSaysSoOnceAndShowsEveryObject)
 }
 
 
+// A page the editor wrote ends every section with its closing line and ends
+// with the tooltip section: one cut short, at a line's end or inside a line,
+// opens with the message naming the section it breaks off in or after.
+TEST(TarnixEdDocTest, APageCutShortSaysWhereItBreaksOff)
+{
+    const std::string page = testing_support::Lines(
+        { "[Tarnix]", "VERSION=Tarnix Editor 2.40 CD-Menu", "FILEVERSION=024000", " ", "[WINDOWSIZE]", "SIZETYPE=1",
+          "W=400", "H=300", " ", "[BUTTON1]", "ENABLE=1", "X=10", "Y=10", "W=100", "H=30", "TEXT=Eins", " ",
+          "[BUTTON2]", "ENABLE=1", "X=10", "Y=50", "W=100", "H=30", "TEXT=Zwei", "FUNKTION=EXIT", " ", "[TEXT1]",
+          "X=200", "Y=10", "TEXT=Titel", "TEXT_FONT_NAME=Arial", " ", "[TOOLTIP]", "ENABLE=0", " " })
+        .GetString();
+    // The page up to the end of (or into) the text after which it is cut.
+    auto cutAfter = [&page](const std::string& text, int nInto = 0) {
+        size_t nAt = page.find(text);
+        return page.substr(0, nAt == std::string::npos ? 0 : nAt + (nInto > 0 ? nInto : text.size()));
+    };
+    const struct
+    {
+        LPCSTR name;
+        std::string text;
+        LPCSTR pszNamed;   // in the message; null for no message
+    } rows[] = {
+        { "whole", page, nullptr },
+        { "button, at a line end", cutAfter("Y=50\r\nW=100\r\nH=30\r\n"), "[BUTTON2]" },
+        { "button, inside a line", cutAfter("TEXT=Zwei", 7), "[BUTTON2]" },
+        { "button, after its closing line", cutAfter("FUNKTION=EXIT\r\n \r\n"), "[BUTTON2]" },
+        { "text, at a line end", cutAfter("X=200\r\nY=10\r\n"), "[TEXT1]" },
+        { "text, inside a line", cutAfter("TEXT=Titel", 7), "[TEXT1]" },
+        { "tooltip, at a line end", cutAfter("[TOOLTIP]\r\nENABLE=0\r\n"), "[TOOLTIP]" },
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        MessageBoxRecorder boxes;
+        TempFolder folder;
+        CString path = folder.Write("Velconf.ini", row.text.data(), row.text.size());
+        CTarnixEdDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(path));
+        ASSERT_EQ(row.pszNamed != nullptr ? 1u : 0u, boxes.Count());
+        if (row.pszNamed != nullptr)
+        {
+            const std::string text = Text(boxes.Last().strText);
+            EXPECT_NE(std::string::npos, text.find("beschädigt")) << text;
+            EXPECT_NE(std::string::npos, text.find(row.pszNamed)) << text;
+        }
+    }
+}
+
+
 namespace {
 
 // A page of 400 by 300 with the given sections, each line ended by CR LF.
@@ -635,6 +684,55 @@ const std::initializer_list<LPCSTR> kGaps = {
 };
 
 } // namespace
+
+// A play-sound button's document becomes its sound file, which a whole write
+// stores as SOUNDFILE: what was read comes back whole, in the editor and
+// through the reader the player uses.
+TEST(TarnixEdDocTest, ALongSoundPathComesBackWholeAfterTheButtonIsWrittenInFull)
+{
+    for (int nLength : { 239, 240, 298 })
+    {
+        SCOPED_TRACE(nLength);
+        // "_CURRENTDIR_" and folders of at most 60 characters, nLength in all.
+        std::string stored = ProjectFormat::kCurrentDir;
+        while ((int)stored.size() < nLength)
+        {
+            stored += '\\';
+            stored += std::string(std::min<size_t>(60, nLength - stored.size()), 'k');
+        }
+        ASSERT_EQ((size_t)nLength, stored.size());
+        const std::string page = PageOf({ "[BUTTON1]", "ENABLE=1", "X=10", "Y=10", "W=100", "H=20", "TEXT=Klang",
+                                          "FUNKTION=PLAYSOUND", ("DOKUMENT=" + stored).c_str(), " " });
+        MessageBoxRecorder boxes;
+        TempFolder folder;
+        CString path = folder.Write("Velconf.ini", page.data(), page.size());
+        CString sound;
+        {
+            CTarnixEdDoc doc;
+            ASSERT_TRUE(doc.OnOpenDocument(path));
+            CMButCreateStruct* pButton = ButtonAt(doc.GetPage(), 0);
+            sound = pButton->m_strSoundFile;
+            OffsetRect(&pButton->m_rect, 20, 0);
+            doc.SetModifiedFlag(TRUE);
+            ASSERT_TRUE(doc.OnSaveDocument(path));
+        }
+        EXPECT_EQ(nLength - lstrlenA(ProjectFormat::kCurrentDir) + folder.Path().GetLength(), sound.GetLength());
+        EXPECT_NE(std::string::npos, Text(ReadFileText(path)).find("\r\nSOUNDFILE=" + stored + "\r\n"));
+        CTarnixEdDoc again;
+        ASSERT_TRUE(again.OnOpenDocument(path));
+        EXPECT_EQ(Text(sound), Text(ButtonAt(again.GetPage(), 0)->m_strSoundFile));
+        CProjectSettings player;
+        player.SetProjectFile(path);
+        ASSERT_TRUE(player.OpenSource(nullptr));
+        const PageButtonLook look = { &again.GetPage().GetButtonStyle().font, 100, FALSE, 0 };
+        CMButCreateStruct* pRead = ReadButtonCreateStruct(player, 1, look);
+        ASSERT_NE(nullptr, pRead);
+        EXPECT_EQ(Text(sound), Text(pRead->m_strSoundFile));
+        delete pRead;
+        player.CloseSource();
+        EXPECT_EQ(0u, boxes.Count()) << (boxes.Count() > 0 ? Text(boxes.Last().strText) : std::string());
+    }
+}
 
 // Objects follow their sections: an object deleted, renumbered (by a delete,
 // the tab order or a gap in the numbering) or new never takes over another
@@ -689,6 +787,15 @@ TEST(TarnixEdDocTest, ASaveWritesEachObjectUnderItsOwnKeys)
           "Tarnix | field 20,20 b1", { "BORDER=0", "EIGEN=feld" } },
         { "a key without a value", PageOf({ "[WINDOW]", "TITLE", " " }),
           [](CTarnixEdDoc& doc) { RetitlePage(doc.GetPage(), "Neu"); }, "Neu", { "TITLE" } },
+        // A no-break space is part of a section's name, for the keeper as for
+        // the readers: an edit goes where they read it.
+        { "a title beside a section no reader reads", PageOf({ "[WINDOW\xA0]", "TITLE=Alt", " " }),
+          [](CTarnixEdDoc& doc) { RetitlePage(doc.GetPage(), "Neu"); }, "Neu", {} },
+        { "a caption after a junk section",
+          PageOf({ "[\xA0" "BUTTON1]", "ENABLE=1", "X=10", "Y=10", "W=100", "H=20", "TEXT=Junk", " ", "[BUTTON1]",
+                   "ENABLE=1", "X=10", "Y=40", "W=100", "H=20", "TEXT=Eins", " " }),
+          [](CTarnixEdDoc& doc) { ButtonAt(doc.GetPage(), 0)->m_strText = "Neu"; },
+          "Tarnix | Neu a0 s0 W 10,40 100x20", { "TEXT=Eins" } },
     };
     for (const auto& row : rows)
     {

@@ -182,20 +182,26 @@ TEST(IconConverterDlg, SavesTheFilledSlotsSmallestFirst)
     EXPECT_EQ(std::vector<std::string>{ "icon_konverter.htm" }, services.helpPages);
 }
 
-// A bitmap that cannot be converted is said so in the editor's words and
-// leaves the slot, its preview and "save" as they were.
+// A bitmap that cannot be converted is said so once, in the editor's words
+// or, for compressed pixels, in the icon library's; the slot, its preview and
+// "save" stay as they were.
 TEST(IconConverterDlg, AFailedLoadKeepsTheSlot)
 {
     TempFolder folder;
     const CString good = WriteBitmap(folder, "gut.bmp", 32);
     const CString broken = folder.Write("kaputt.bmp", CString("BM kein Bild"));
-    const CString loads[] = { folder.File("fehlt.bmp"), good, broken };
+    bmp_test::BmpFormat rle8;
+    rle8.nCompression = BI_RLE8;
+    const std::vector<BYTE> rleBytes = bmp_test::BmpFileBytes(bmp_test::MakePattern(16, 16, 8), rle8);
+    const CString compressed = folder.Write("gepackt.bmp", rleBytes.data(), rleBytes.size());
+    const CString loads[] = { folder.File("fehlt.bmp"), good, broken, compressed };
+    const size_t nLoads = sizeof(loads) / sizeof(loads[0]);
     struct After
     {
         BOOL save, filled;
         HICON hIcon;
         size_t boxes;
-    } after[3] = {};
+    } after[nLoads] = {};
     size_t nLoad = 0;
     MessageBoxRecorder boxes;
     CIconConverterDlg dlg;
@@ -210,7 +216,7 @@ TEST(IconConverterDlg, AFailedLoadKeepsTheSlot)
             return;
         }
         auto* pConverter = static_cast<CIconConverterDlg*>(pDlg);
-        for (nLoad = 0; nLoad < 3; ++nLoad)
+        for (nLoad = 0; nLoad < nLoads; ++nLoad)
         {
             Click(pDlg, IDC_ICONCONV_LOAD);
             after[nLoad] = { ItemEnabled(pDlg, IDC_ICONCONV_SAVE), pConverter->m_slots[0].bFilled,
@@ -220,18 +226,26 @@ TEST(IconConverterDlg, AFailedLoadKeepsTheSlot)
     });
     dlg.DoModal();
     const CString refusal = "FEHLER !\n\nBitmap konnte nicht in das Iconformat umgewandelt werden !\n\n";
-    ASSERT_EQ(2u, boxes.Count());
+    ASSERT_EQ(3u, boxes.Count());
     EXPECT_EQ(refusal, boxes.Boxes()[0].strText);
     EXPECT_EQ(refusal, boxes.Boxes()[1].strText);
+    // The icon library's words, in the language it speaks.
+    const CString& compressedBox = boxes.Boxes()[2].strText;
+    EXPECT_TRUE(compressedBox.Find("komprimiert") >= 0 || compressedBox.Find("RLE") >= 0) << (LPCSTR)compressedBox;
     EXPECT_FALSE(after[0].save);
     EXPECT_FALSE(after[0].filled);
     EXPECT_EQ(1u, after[0].boxes);
     EXPECT_TRUE(after[1].save);
     EXPECT_TRUE(after[1].filled);
     EXPECT_NE(nullptr, after[1].hIcon);
-    EXPECT_TRUE(after[2].save);
-    EXPECT_TRUE(after[2].filled);
-    EXPECT_EQ(after[1].hIcon, after[2].hIcon);
+    for (size_t i : { 2, 3 })
+    {
+        SCOPED_TRACE((LPCSTR)loads[i]);
+        EXPECT_TRUE(after[i].save);
+        EXPECT_TRUE(after[i].filled);
+        EXPECT_EQ(after[1].hIcon, after[i].hIcon);
+        EXPECT_EQ(i, after[i].boxes);
+    }
     EXPECT_EQ(good, dlg.m_slots[0].strBitmapFile);
 }
 
