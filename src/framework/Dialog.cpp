@@ -272,8 +272,22 @@ void CDialog::OnCancel()
     EndDialog(IDCANCEL);
 }
 
+BOOL PASCAL CDialog::IsHelpKey(const MSG* pMsg)
+{
+    return pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_F1 && ::GetKeyState(VK_CONTROL) >= 0 &&
+           ::GetKeyState(VK_SHIFT) >= 0 && ::GetKeyState(VK_MENU) >= 0;
+}
+
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
+    // F1 does what the dialog's Help button does. A dialog without a help
+    // command of its own leaves the key alone, so that it may reach others.
+    AFX_CMDHANDLERINFO info = {};
+    if (IsHelpKey(pMsg) && m_hWnd != nullptr && CWnd::OnCmdMsg(ID_HELP, CN_COMMAND, nullptr, &info))
+    {
+        SendMessage(WM_COMMAND, ID_HELP);
+        return TRUE;
+    }
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && m_hWnd != nullptr)
         return ::IsDialogMessageA(m_hWnd, pMsg);
     return FALSE;

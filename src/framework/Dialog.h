@@ -53,6 +53,8 @@ public:
 
 protected:
     HWND PreModal();
+    // F1 pressed, without Ctrl, Shift or Alt: the key of a dialog's help.
+    static BOOL PASCAL IsHelpKey(const MSG* pMsg);
     // Hands a modal window to the test hook, when one is set.
     static void PASCAL RunModalHook(CDialog* pDlg);
     BOOL m_bInModal;
@@ -64,6 +66,11 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// The dialog's Help button: its click, and F1 pressed anywhere in the dialog,
+// run the handler (F1 reaches it as the command ID_HELP).
+// void memberFxn()
+#define ON_HELP_BUTTON(id, memberFxn) ON_BN_CLICKED(id, memberFxn) ON_COMMAND(ID_HELP, memberFxn)
 
 // Whether a dialog template (old or extended layout) holds a control that may
 // be a common control: one not of the system's own button, edit, static, list

@@ -205,6 +205,14 @@ LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 BOOL CPropertySheet::PreTranslateMessage(MSG* pMsg)
 {
+    // F1 presses the sheet's Help button while it is shown and enabled (it
+    // asks the current page for its help).
+    HWND hHelp = m_hWnd != nullptr ? ::GetDlgItem(m_hWnd, IDHELP) : nullptr;
+    if (IsHelpKey(pMsg) && hHelp != nullptr && ::IsWindowVisible(hHelp) && ::IsWindowEnabled(hHelp))
+    {
+        SendMessage(WM_COMMAND, MAKEWPARAM(IDHELP, BN_CLICKED), reinterpret_cast<LPARAM>(hHelp));
+        return TRUE;
+    }
     // Tab, arrows, Enter and Escape across the sheet and its current page.
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && m_hWnd != nullptr)
         return (BOOL)::SendMessageA(m_hWnd, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(pMsg));

@@ -17,7 +17,7 @@ BEGIN_MESSAGE_MAP(CBackgroundImageDlg, CDialog)
     ON_BN_CLICKED(IDC_BKIMG_FIT, OnPositionMode)
     ON_BN_CLICKED(IDC_BKIMG_CENTER, OnPositionMode)
     ON_BN_CLICKED(IDC_BKIMG_POSITION, OnPositionMode)
-    ON_BN_CLICKED(IDC_DLG_HELP, OnHelp)
+    ON_HELP_BUTTON(IDC_DLG_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 namespace {

@@ -28,7 +28,7 @@ void CButDlg_Page2::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_BUT_DOCUMENT, m_strDocument);
     DDV_MaxChars(pDX, m_strDocument, kMaxField);
     DDX_Text(pDX, IDC_BUT_PARAMETER, m_strParameter);
-    DDV_MaxChars(pDX, m_strParameter, kMaxField);
+    DDV_MaxChars(pDX, m_strParameter, kMaxParameter);
 }
 
 BOOL CButDlg_Page2::OnInitDialog()

@@ -14,6 +14,10 @@ public:
     CButDlg_Page2();
 
     static constexpr int kMaxField = 240;
+    // A parameter may be as long as a page keeps it (the reader takes 298
+    // characters): a text viewer's command line is one, and a button whose
+    // parameter the page holds must still be editable here.
+    static constexpr int kMaxParameter = 298;
 
     CString m_strApplication;
     CString m_strDocument;

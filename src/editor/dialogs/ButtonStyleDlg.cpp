@@ -15,7 +15,7 @@ BEGIN_MESSAGE_MAP(CButtonStyleDlg, CDialog)
     ON_BN_CLICKED(IDC_STYLE_COLOR, OnColor)
     ON_BN_CLICKED(IDC_STYLE_AUTO_BRIGHT, OnAutoBrightness)
     ON_BN_CLICKED(IDC_STYLE_MANUAL_BRIGHT, OnManualBrightness)
-    ON_BN_CLICKED(IDC_DLG_HELP, OnHelp)
+    ON_HELP_BUTTON(IDC_DLG_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 CButtonStyleDlg::CButtonStyleDlg(CWnd* pParentWnd)

@@ -12,7 +12,7 @@ IMPLEMENT_DYNAMIC(CDesktopDlg, CDialog)
 BEGIN_MESSAGE_MAP(CDesktopDlg, CDialog)
     ON_BN_CLICKED(IDC_DESKTOP_COVER, OnCover)
     ON_BN_CLICKED(IDC_DESKTOP_COLOR, OnColor)
-    ON_BN_CLICKED(IDC_DLG_HELP, OnHelp)
+    ON_HELP_BUTTON(IDC_DLG_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 CDesktopDlg::CDesktopDlg(CWnd* pParentWnd) : CDialog(IDD_DESKTOP, pParentWnd), m_bCover(0), m_crColor(0x808000) {}

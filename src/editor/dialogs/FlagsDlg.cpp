@@ -9,7 +9,7 @@ IMPLEMENT_DYNAMIC(CFlagsDlg, CDialog)
 
 // void OnHelp()
 BEGIN_MESSAGE_MAP(CFlagsDlg, CDialog)
-    ON_BN_CLICKED(IDC_DLG_HELP, OnHelp)
+    ON_HELP_BUTTON(IDC_DLG_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 CFlagsDlg::CFlagsDlg(CWnd* pParentWnd)

@@ -9,7 +9,7 @@ IMPLEMENT_DYNAMIC(CFramelessDlg, CDialog)
 
 // void OnHelp()
 BEGIN_MESSAGE_MAP(CFramelessDlg, CDialog)
-    ON_BN_CLICKED(IDC_FRAMELESS_HELP, OnHelp)
+    ON_HELP_BUTTON(IDC_FRAMELESS_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 CFramelessDlg::CFramelessDlg(CWnd* pParentWnd)

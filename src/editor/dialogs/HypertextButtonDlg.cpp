@@ -14,7 +14,7 @@ BEGIN_MESSAGE_MAP(CHypertextButtonDlg, CDialog)
     ON_BN_CLICKED(IDC_HYPER_OVER_COLOR, OnOverColor)
     ON_BN_CLICKED(IDC_HYPER_DOWN_FONT, OnDownFont)
     ON_BN_CLICKED(IDC_HYPER_DOWN_COLOR, OnDownColor)
-    ON_BN_CLICKED(IDC_DLG_HELP, OnHelp)
+    ON_HELP_BUTTON(IDC_DLG_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 CHypertextButtonDlg::CHypertextButtonDlg(CWnd* pParentWnd) : CDialog(IDD_HYPERTEXT_BUTTON, pParentWnd) {}

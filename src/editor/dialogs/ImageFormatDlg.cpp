@@ -9,7 +9,7 @@ IMPLEMENT_DYNAMIC(CImageFormatDlg, CDialog)
 
 // void OnReadMore()
 BEGIN_MESSAGE_MAP(CImageFormatDlg, CDialog)
-    ON_BN_CLICKED(IDC_IMGFMT_READ, OnReadMore)
+    ON_HELP_BUTTON(IDC_IMGFMT_READ, OnReadMore)
 END_MESSAGE_MAP()
 
 namespace {

@@ -10,7 +10,7 @@ IMPLEMENT_DYNAMIC(CInsertTextDlg, CTextStyleDlg)
 
 // void OnHelp()
 BEGIN_MESSAGE_MAP(CInsertTextDlg, CTextStyleDlg)
-    ON_BN_CLICKED(IDC_TEXT_HELP, OnHelp)
+    ON_HELP_BUTTON(IDC_TEXT_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 CInsertTextDlg::CInsertTextDlg(CWnd* pParentWnd)

@@ -10,7 +10,7 @@
 
 BEGIN_MESSAGE_MAP(CNewProjectDlg, CDialog)
     // void OnHelp()
-    ON_BN_CLICKED(IDC_HELP_BUTTON, OnHelp)
+    ON_HELP_BUTTON(IDC_HELP_BUTTON, OnHelp)
     // void OnBrowse()
     ON_BN_CLICKED(IDC_BROWSE_FOLDER, OnBrowse)
 END_MESSAGE_MAP()

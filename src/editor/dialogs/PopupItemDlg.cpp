@@ -15,7 +15,7 @@ IMPLEMENT_DYNAMIC(CPopupItemDlg, CDialog)
 BEGIN_MESSAGE_MAP(CPopupItemDlg, CDialog)
     ON_BN_CLICKED(IDC_PITEM_BROWSE_DOC, OnBrowseDocument)
     ON_BN_CLICKED(IDC_PITEM_BROWSE_APP, OnBrowseApplication)
-    ON_BN_CLICKED(IDC_POPUP_HELP, OnHelp)
+    ON_HELP_BUTTON(IDC_POPUP_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 CPopupItemDlg::CPopupItemDlg(CWnd* pParentWnd) : CDialog(IDD_POPUP_ITEM, pParentWnd), m_nAction(ACTION_NONE) {}

@@ -9,7 +9,7 @@ IMPLEMENT_DYNAMIC(CSoundDlg, CSoundFileDlg)
 // void OnXxx()
 BEGIN_MESSAGE_MAP(CSoundDlg, CSoundFileDlg)
     ON_BN_CLICKED(IDC_SOUND_BROWSE, OnBrowse)
-    ON_BN_CLICKED(IDC_DLG_HELP, OnHelp)
+    ON_HELP_BUTTON(IDC_DLG_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 // A refused file leaves the switch: the author may still choose another.

@@ -9,7 +9,7 @@ IMPLEMENT_DYNAMIC(CStartEventsDlg, CSoundFileDlg)
 // void OnXxx()
 BEGIN_MESSAGE_MAP(CStartEventsDlg, CSoundFileDlg)
     ON_BN_CLICKED(IDC_STARTEV_BROWSE, OnBrowse)
-    ON_BN_CLICKED(IDC_STARTEV_HELP, OnHelp)
+    ON_HELP_BUTTON(IDC_STARTEV_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 // Without a file the start sound has nothing to play: a refused one stops it.

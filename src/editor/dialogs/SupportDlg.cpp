@@ -12,7 +12,7 @@ IMPLEMENT_DYNAMIC(CSupportDlg, CDialog)
 // void OnHelpPage()
 BEGIN_MESSAGE_MAP(CSupportDlg, CDialog)
     ON_BN_CLICKED(IDC_SUPPORT_SEND, OnSendMail)
-    ON_BN_CLICKED(IDC_SUPPORT_HELP, OnHelpPage)
+    ON_HELP_BUTTON(IDC_SUPPORT_HELP, OnHelpPage)
 END_MESSAGE_MAP()
 
 namespace {

@@ -12,7 +12,7 @@ IMPLEMENT_DYNAMIC(CTextFieldDlg, CDialog)
 // void OnXxx()
 BEGIN_MESSAGE_MAP(CTextFieldDlg, CDialog)
     ON_BN_CLICKED(IDC_TFIELD_BROWSE, OnBrowse)
-    ON_BN_CLICKED(IDC_DLG_HELP, OnHelp)
+    ON_HELP_BUTTON(IDC_DLG_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 namespace {

@@ -9,7 +9,7 @@ IMPLEMENT_DYNAMIC(CTitleBarDlg, CDialog)
 
 // void OnHelp()
 BEGIN_MESSAGE_MAP(CTitleBarDlg, CDialog)
-    ON_BN_CLICKED(IDC_DLG_HELP, OnHelp)
+    ON_HELP_BUTTON(IDC_DLG_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 CTitleBarDlg::CTitleBarDlg(CWnd* pParentWnd) : CDialog(IDD_TITLEBAR, pParentWnd) {}

@@ -1,5 +1,6 @@
 #include "editor/dialogs/ViewerOptionsDlg.h"
 
+#include "editor/dialogs/ButDlg_Page2.h"
 #include "editor/dialogs/DialogHelpers.h"
 #include "editor/dialogs/EditorMessages.h"
 #include "editor/dialogs/EditorServices.h"
@@ -15,7 +16,7 @@ BEGIN_MESSAGE_MAP(CViewerOptionsDlg, CDialog)
     ON_BN_CLICKED(IDC_VIEWER_BROWSE, OnBrowse)
     ON_BN_CLICKED(IDC_VIEWER_BACKCOLOR, OnBackgroundColor)
     ON_BN_CLICKED(IDC_VIEWER_TEXTCOLOR, OnTextColor)
-    ON_BN_CLICKED(IDC_VIEWER_HELP, OnHelp)
+    ON_HELP_BUTTON(IDC_VIEWER_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 CViewerOptionsDlg::CViewerOptionsDlg(CWnd* pParentWnd)
@@ -66,28 +67,54 @@ void CViewerOptionsDlg::BuildCommandLine()
     m_strCommandLine += part;
 }
 
-BOOL CViewerOptionsDlg::CheckRelativeDocument(const CString& strDocument, const CString& strFolder)
+namespace {
+
+// The full path of a name, "." and ".." resolved; empty when it has none.
+CString FullPathOf(const CString& strPath)
 {
     char szFull[MAX_PATH] = "";
-    const CString joined = strFolder + "\\" + strDocument;
-    const DWORD nFull = ::GetFullPathNameA(joined, sizeof(szFull), szFull, nullptr);
-    if (nFull == 0 || nFull >= sizeof(szFull))
+    const DWORD nFull = ::GetFullPathNameA(strPath, sizeof(szFull), szFull, nullptr);
+    return nFull == 0 || nFull >= sizeof(szFull) ? CString() : CString(szFull);
+}
+
+BOOL IsFileNotFolder(const CString& strPath)
+{
+    const DWORD dwAttributes = ::GetFileAttributesA(strPath);
+    return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+           IsReadableFile(strPath);
+}
+
+} // namespace
+
+BOOL CViewerOptionsDlg::ResolveDocument(const CString& strDocument, const CString& strFolder, CString& strFromFolder)
+{
+    CString folder = FullPathOf(strFolder);
+    folder.TrimRight('\\');
+    const BOOL bFull = strDocument.Find(':') >= 0 || strDocument[0] == '\\' || strDocument[0] == '/';
+    const CString typed = bFull ? strDocument : strFolder + "\\" + strDocument;
+    const CString full = FullPathOf(typed);
+    if (full.IsEmpty() || folder.IsEmpty())
     {
-        WarnCannotOpenFile(joined);
+        WarnCannotOpenFile(typed);
         return FALSE;
     }
-    // "..\" is resolved first, so that a name leaving the folder is seen.
-    if (!CFileEdit::CheckFileInProject(szFull, strFolder))
+    if (!CFileEdit::CheckFileInProject(full, folder))
         return FALSE;
-    if (IsReadableFile(szFull))
-        return TRUE;
-    WarnCannotOpenFile(szFull);
-    return FALSE;
+    // The folder itself, typed with or without its backslash, or a folder in
+    // it is no document.
+    if (full.GetLength() <= folder.GetLength() + 1 || !IsFileNotFolder(full))
+    {
+        WarnCannotOpenFile(full);
+        return FALSE;
+    }
+    strFromFolder = full.Mid(folder.GetLength() + 1);
+    return TRUE;
 }
 
 // The viewer starts in the project folder: the document is named from there.
 // A document elsewhere would not be on the medium, and a command line longer
-// than the project keeps would lose its end, so the dialog stays.
+// than the button's parameter may be could not be edited on the button sheet,
+// so the dialog stays.
 void CViewerOptionsDlg::OnOK()
 {
     if (!UpdateData(TRUE))
@@ -97,22 +124,15 @@ void CViewerOptionsDlg::OnOK()
         MessageBoxById(IDS_VIEWER_NEEDS_DOCUMENT);
         return;
     }
-    const CString folder = EditorServices().GetProjectFolder();
-    const BOOL bAbsolute = m_strDocument.Find(':') >= 0 || m_strDocument[0] == '\\' || m_strDocument[0] == '/';
-    if (bAbsolute)
-    {
-        if (!CFileEdit::CheckFileInProject(m_strDocument, folder) || m_strDocument.GetLength() <= folder.GetLength())
-            return;
-        m_strDocument = m_strDocument.Mid(folder.GetLength() + 1);
-    }
-    else if (!CheckRelativeDocument(m_strDocument, folder))
+    CString document;
+    if (!ResolveDocument(m_strDocument, EditorServices().GetProjectFolder(), document))
         return;
-    const CString document = m_strDocument;
+    m_strDocument = document;
     const CString previous = m_strCommandLine;
     BuildCommandLine();
-    if (m_strCommandLine.GetLength() > MAX_COMMAND_LINE)
+    if (m_strCommandLine.GetLength() > CButDlg_Page2::kMaxParameter)
     {
-        WarnTooLong(IDS_VIEWER_LINE_TOO_LONG, m_strCommandLine.GetLength(), MAX_COMMAND_LINE);
+        WarnTooLong(IDS_VIEWER_LINE_TOO_LONG, m_strCommandLine.GetLength(), CButDlg_Page2::kMaxParameter);
         m_strCommandLine = previous;
         GotoDlgCtrl(GetDlgItem(IDC_VIEWER_TITLE));
         return;

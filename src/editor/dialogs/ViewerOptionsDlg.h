@@ -25,10 +25,9 @@ public:
     COLORREF m_crText;
     CFileEdit m_fileEdit;
     // Built on IDOK for a document inside the project folder; kept otherwise.
+    // It becomes the button's parameter, so it is held to the parameter's
+    // limit on the button sheet's link page.
     CString m_strCommandLine;
-
-    // The longest command line the project keeps for the button.
-    enum { MAX_COMMAND_LINE = 298 };
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -43,7 +42,9 @@ protected:
 
 private:
     void BuildCommandLine();
-    // A name without a drive counts from the project folder: it must stay in
-    // it and name a file there; otherwise the message says why.
-    static BOOL CheckRelativeDocument(const CString& strDocument, const CString& strFolder);
+    // The document as a name from the project folder. Whatever its form (a
+    // name from the folder, a full path, "..\" or "." in it), the path is
+    // resolved first and then must lie in the folder and name an existing file
+    // that is no folder; otherwise the message says why.
+    static BOOL ResolveDocument(const CString& strDocument, const CString& strFolder, CString& strFromFolder);
 };

@@ -1,3 +1,4 @@
+#include "editor/dialogs/ButDlg_Page2.h"
 #include "editor/dialogs/DialogTexts.h"
 #include "editor/dialogs/InsertTextDlg.h"
 #include "editor/dialogs/TextFieldDlg.h"
@@ -90,6 +91,9 @@ TEST(TextFieldDlg, SizeAndPositionRanges)
 
 TEST(ViewerOptionsDlg, CommandLineOfADocumentInTheProject)
 {
+    testing_support::TempFolder folder;
+    folder.Write("Demo.txt", CString("Hallo"));
+    folder.Write("docs\\a b.htm", CString("<p>"));
     const struct
     {
         LPCSTR document;
@@ -98,9 +102,9 @@ TEST(ViewerOptionsDlg, CommandLineOfADocumentInTheProject)
         LPCSTR documentOut;
         LPCSTR commandLine;
     } cases[] = {
-        { "C:\\Menu\\Demo.txt", "", 0, 0, 0, "Demo.txt",
+        { "Demo.txt", "", 0, 0, 0, "Demo.txt",
           "\"Demo.txt\" /NOMENU /FONT=COURIER /COLOR=255,255,226 /TEXT=0,0,0 /WINDOW=-1,0,400,470 /ICON=1" },
-        { "C:\\Menu\\docs\\a b.htm", "Mein Titel", 1, 1, 2, "docs\\a b.htm",
+        { "docs\\a b.htm", "Mein Titel", 1, 1, 2, "docs\\a b.htm",
           "\"docs\\a b.htm\" /TITLE=\"Mein Titel\" /FONT=ARIAL /COLOR=255,255,226 /TEXT=0,0,0 "
           "/WINDOW=-1,0,400,470 /ICON=3" },
     };
@@ -108,9 +112,9 @@ TEST(ViewerOptionsDlg, CommandLineOfADocumentInTheProject)
     {
         SCOPED_TRACE(c.document);
         FakeServices services;
-        services.projectFolder = "C:\\Menu";
+        services.projectFolder = folder.Path();
         CViewerOptionsDlg dlg;
-        dlg.m_strDocument = c.document;
+        dlg.m_strDocument = folder.File(c.document);
         dlg.m_strTitle = c.title;
         dlg.m_bShowMenu = c.menu;
         dlg.m_nFont = c.font;
@@ -120,6 +124,66 @@ TEST(ViewerOptionsDlg, CommandLineOfADocumentInTheProject)
         ASSERT_EQ(IDOK, dlg.DoModal());
         EXPECT_EQ(CString(c.documentOut), dlg.m_strDocument);
         EXPECT_EQ(CString(c.commandLine), dlg.m_strCommandLine);
+    }
+}
+
+// Whatever form a typed document has (a name from the project folder, a full
+// path, "." or ".." in it), it is resolved first and then checked alike: it
+// lies in the project, it exists, it is no folder. A refused one keeps the
+// dialog with the message that says why, and builds no command line.
+TEST(ViewerOptionsDlg, TypedPathsAreResolvedThenChecked)
+{
+    testing_support::TempFolder root;
+    const CString project = root.File("Projekt");
+    root.Write("Projekt\\Demo.txt", CString("Hallo"));
+    root.Write("Projekt\\docs\\a b.htm", CString("<p>"));
+    root.Write("Draussen\\x.txt", CString("fort"));
+    root.Write("Projekt2\\Demo.txt", CString("daneben"));
+    const char kOutside[] = "WARNUNG !\n\nDie Datei befindet sich nicht im Projektpfad !";
+    const char kNoFile[] = "Achtung !\n\nDie Datei: ";
+    const struct
+    {
+        LPCSTR typed;        // "<P>" stands for the project folder, "<R>" for the folder above it
+        LPCSTR accepted;     // the document the button names; null: refused
+        LPCSTR refusal;
+    } cases[] = {
+        { "Demo.txt", "Demo.txt", nullptr },
+        { "<P>\\Demo.txt", "Demo.txt", nullptr },
+        { "<P>\\docs\\..\\Demo.txt", "Demo.txt", nullptr },
+        { ".\\docs\\a b.htm", "docs\\a b.htm", nullptr },
+        { "<P>/docs/a b.htm", "docs\\a b.htm", nullptr },
+        { "..\\Draussen\\x.txt", nullptr, kOutside },
+        { "<P>\\..\\Draussen\\x.txt", nullptr, kOutside },
+        { "<R>\\Projekt2\\Demo.txt", nullptr, kOutside },
+        { "fehlt.txt", nullptr, kNoFile },
+        { "<P>\\fehlt.txt", nullptr, kNoFile },
+        { "<P>\\", nullptr, kNoFile },
+        { "<P>", nullptr, kNoFile },
+        { "docs", nullptr, kNoFile },
+        { "<P>\\docs", nullptr, kNoFile },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.typed);
+        CString typed(c.typed);
+        typed.Replace("<P>", project);
+        typed.Replace("<R>", root.Path());
+        FakeServices services;
+        services.projectFolder = project;
+        MessageBoxRecorder boxes;
+        CViewerOptionsDlg dlg;
+        dlg.m_strDocument = typed;
+        EXPECT_EQ(c.accepted == nullptr, OkIsRefused(dlg));
+        if (c.accepted != nullptr)
+        {
+            EXPECT_EQ(0u, boxes.Count());
+            EXPECT_EQ(CString(c.accepted), dlg.m_strDocument);
+            EXPECT_EQ(0, dlg.m_strCommandLine.Find("\"" + CString(c.accepted) + "\" /NOMENU")) << dlg.m_strCommandLine;
+            continue;
+        }
+        ASSERT_EQ(1u, boxes.Count());
+        EXPECT_EQ(0, boxes.Last().strText.Find(c.refusal)) << boxes.Last().strText;
+        EXPECT_TRUE(dlg.m_strCommandLine.IsEmpty());
     }
 }
 
@@ -151,7 +215,8 @@ TEST(ViewerOptionsDlg, ADocumentOutsideTheProjectKeepsTheDialog)
 }
 
 // A name without a drive counts from the project folder and must name a file
-// there; the whole command line must fit what the project keeps (298).
+// there; the whole command line becomes the button's parameter and must fit
+// what the button sheet's link page takes.
 TEST(ViewerOptionsDlg, ARelativeDocumentAndTheLengthOfTheCommandLine)
 {
     testing_support::TempFolder folder;
@@ -162,8 +227,8 @@ TEST(ViewerOptionsDlg, ARelativeDocumentAndTheLengthOfTheCommandLine)
         int title;          // characters of the title
         LPCSTR refusal;     // the start of the message; null: accepted
     } cases[] = {
-        { "Demo.txt", 196, nullptr },
-        { "Demo.txt", 197, "Die Einstellungen ergeben eine Befehlszeile von 299 Zeichen" },
+        { "Demo.txt", CButDlg_Page2::kMaxParameter - 102, nullptr },
+        { "Demo.txt", CButDlg_Page2::kMaxParameter - 101, "Die Einstellungen ergeben eine Befehlszeile von 299 Zeichen" },
         { "..\\Demo.txt", 0, "WARNUNG !\n\nDie Datei befindet sich nicht im Projektpfad !" },
         { "fehlt.txt", 0, "" },
     };
@@ -185,20 +250,21 @@ TEST(ViewerOptionsDlg, ARelativeDocumentAndTheLengthOfTheCommandLine)
         }
         else
         {
-            EXPECT_EQ(298, dlg.m_strCommandLine.GetLength());
+            EXPECT_EQ(CButDlg_Page2::kMaxParameter, dlg.m_strCommandLine.GetLength());
         }
     }
 }
 
 TEST(ViewerOptionsDlg, ColoursWindowAndAMissingDocument)
 {
+    testing_support::TempFolder folder;
     FakeServices services;
-    services.projectFolder = "C:\\Menu";
+    services.projectFolder = folder.Path();
     MessageBoxRecorder boxes;
     CommonDialogScript dialogs;
     AnswerColor(dialogs, RGB(10, 20, 30));
     AnswerColor(dialogs, RGB(40, 50, 60));
-    dialogs.AnswerFile("C:\\Menu\\liesmich.txt");
+    dialogs.AnswerFile(folder.Write("liesmich.txt", CString("Zeile")));
     CViewerOptionsDlg dlg;
     BOOL stayed = FALSE;
     CString refused;
