@@ -841,7 +841,10 @@ TEST_F(DockStateTest, ADamagedStateLoadsAtOnceAsFarAsItsDataGoes)
         state.LoadState("Test");
         EXPECT_LE(state.m_arrBarInfo.GetSize(), 7);
         for (int i = 0; i < state.m_arrBarInfo.GetSize(); ++i)
-            EXPECT_LE(static_cast<CControlBarInfo*>(state.m_arrBarInfo[i])->m_arrBarID.GetSize(), AFX_DOCKSTATE_MAX_IDS);
+        {
+            const CControlBarInfo* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
+            EXPECT_LE(pInfo->m_arrBarID.GetSize(), AFX_DOCKSTATE_MAX_IDS);
+        }
         FreshFrame g;
         ASSERT_TRUE(g.Create(TRUE));
         g.frame.LoadBarState("Test");
