@@ -146,7 +146,8 @@ TEST(ModalDialog, ModelessWindowsKeepRunningAndKeysAreWalkedToTheDialog)
 
 // The owner of a modal dialog hears each time the dialog falls idle that it
 // waits for the user (the editor starts its background work on it), once the
-// dialog is shown.
+// dialog is shown. Each notice arms one tick, so that every tick follows an
+// idle turn however late a busy machine delivers it.
 class CIdleOwnerWnd : public CTickWnd
 {
 public:
@@ -158,12 +159,23 @@ protected:
         EXPECT_EQ((UINT)MSGF_DIALOGBOX, nWhy);
         EXPECT_TRUE(pWho != nullptr && pWho->IsWindowVisible());
         waiting.push_back(pWho != nullptr ? pWho->m_hWnd : nullptr);
+        SetTimer(1, 10, nullptr);
+    }
+    void OnTimer(UINT_PTR nIDEvent)
+    {
+        KillTimer(nIDEvent);
+        // Timer 2 only ends a loop that stopped telling its owner.
+        if (nIDEvent == 2)
+            pDialogToEnd->EndDialog(IDCANCEL);
+        else
+            CTickWnd::OnTimer(nIDEvent);
     }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CIdleOwnerWnd, CTickWnd)
     ON_WM_ENTERIDLE()
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 TEST(ModalDialog, TheOwnerHearsThatTheShownDialogWaits)
@@ -176,10 +188,11 @@ TEST(ModalDialog, TheOwnerHearsThatTheShownDialogWaits)
     ModalScript script([&](CDialog* pDlg) {
         hDialog = pDlg->m_hWnd;
         EXPECT_TRUE(owner.waiting.empty());
-        owner.SetTimer(1, 10);
+        owner.SetTimer(2, 60000);
     });
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
     owner.KillTimer(1);
+    owner.KillTimer(2);
     // The first idle turn, and one after each tick but the last, which ends the loop.
     EXPECT_GE(owner.waiting.size(), 3u);
     for (HWND hWho : owner.waiting)

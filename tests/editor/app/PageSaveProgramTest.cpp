@@ -69,10 +69,18 @@ TEST(PageSaveProgramTest, ADeletedButtonTakesItsKeysAlongAndTheOthersStayOnceEac
         HWND hFirst = WaitFor([&] { return GetDlgItem(hView, 5000); });
         ASSERT_NE(nullptr, hFirst);
         SetForegroundWindow(hFrame);
+        ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == hFrame ? hFrame : nullptr; }));
         RECT rc;
         GetWindowRect(hFirst, &rc);
         ClickAt({ (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2 });
-        Sleep(200);
+        // The key goes where the editor's focus is: the click must have put it into the canvas.
+        ASSERT_TRUE(WaitFor([&] {
+            GUITHREADINFO info = { sizeof(info) };
+            return GetGUIThreadInfo(editor.pi.dwThreadId, &info) && info.hwndFocus != nullptr &&
+                           (info.hwndFocus == hView || IsChild(hView, info.hwndFocus))
+                       ? hView
+                       : nullptr;
+        }));
         editor_testing::PressKey(VK_DELETE);
         EXPECT_TRUE(WaitFor([&] { return IsWindow(hFirst) ? nullptr : hView; }) != nullptr) << "not deleted";
         ASSERT_TRUE(SaveAndClose(editor, hFrame));

@@ -13,6 +13,8 @@
 
 namespace editor_testing {
 
+inline constexpr DWORD kWaitLimit = 60000;
+
 struct Process
 {
     PROCESS_INFORMATION pi = {};
@@ -41,7 +43,7 @@ struct Process
     }
     bool WaitForEnd()
     {
-        bool bEnded = WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0;
+        bool bEnded = WaitForSingleObject(pi.hProcess, kWaitLimit) == WAIT_OBJECT_0;
         if (!bEnded)
             TerminateProcess(pi.hProcess, 1);
         return bEnded;
@@ -58,27 +60,24 @@ struct Process
     }
 };
 
-// Waits up to about ten seconds for the finder to give a window.
+// Waits for the finder to give a window. The bound only ends a wait for a
+// fault: a program started beside other suites may take many seconds to show
+// a window or to end.
 inline HWND WaitFor(const std::function<HWND()>& find)
 {
-    for (int i = 0; i < 200; ++i)
+    const DWORD dwStart = GetTickCount();
+    do
     {
         if (HWND hWnd = find())
             return hWnd;
         Sleep(50);
-    }
-    return nullptr;
+    } while (GetTickCount() - dwStart < kWaitLimit);
+    return find();
 }
 
 inline bool WaitForFile(const CString& strPath)
 {
-    for (int i = 0; i < 200; ++i)
-    {
-        if (GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES)
-            return true;
-        Sleep(50);
-    }
-    return false;
+    return WaitFor([&] { return GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES ? HWND(1) : nullptr; });
 }
 
 // The process's visible top-level window that the test accepts.
