@@ -407,8 +407,8 @@ bool IsAbove(HWND hAbove, HWND hBelow)
 
 // A page whose sound file is missing, with errors shown: the box telling so
 // is what the author sees, above the menu window, and the menu waits for it,
-// whether the menu shows at once, after the welcome window (the sound starts
-// behind it) or over the painted desktop.
+// whether the menu shows at once or after the welcome window (the sound
+// starts behind it).
 TEST_F(PlayerProgramTest, TheErrorBoxOfAMissingPageSoundIsAboveTheMenu)
 {
     static constexpr LPCSTR kTitle = "Klang fehlt";
@@ -419,7 +419,6 @@ TEST_F(PlayerProgramTest, TheErrorBoxOfAMissingPageSoundIsAboveTheMenu)
     } cases[] = {
         { "shown at once", {} },
         { "after the welcome window", { "[WELCOME]", "ENABLE=1", "TIME=1", "TEXT1=Hallo" } },
-        { "over the desktop", { "[DESKTOP]", "PAINT=1", "RED=0", "GREEN=0", "BLUE=128" } },
     };
     for (const auto& c : cases)
     {
@@ -447,11 +446,20 @@ TEST_F(PlayerProgramTest, TheErrorBoxOfAMissingPageSoundIsAboveTheMenu)
         ASSERT_TRUE(IsWindowVisible(hMenu));
         DWORD_PTR nResult = 0;
         ASSERT_TRUE(SendMessageTimeoutA(hBox, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &nResult));
+        // The box comes to the front as it is shown: waited for, since the
+        // platform raises it a moment after it is visible.
+        auto seenAtItsCentre = [hBox]() {
+            CRect box;
+            GetWindowRect(hBox, &box);
+            return GetAncestor(WindowFromPoint(box.CenterPoint()), GA_ROOT) == hBox;
+        };
+        for (int nWait = 0;
+             nWait < 100 && !(GetForegroundWindow() == hBox && IsAbove(hBox, hMenu) && seenAtItsCentre()); ++nWait)
+            Sleep(50);
+        EXPECT_EQ(hBox, GetForegroundWindow());
         EXPECT_EQ(hMenu, GetWindow(hBox, GW_OWNER));
         EXPECT_TRUE(IsAbove(hBox, hMenu));
-        CRect box;
-        GetWindowRect(hBox, &box);
-        EXPECT_EQ(hBox, GetAncestor(WindowFromPoint(box.CenterPoint()), GA_ROOT));
+        EXPECT_TRUE(seenAtItsCentre());
         EXPECT_FALSE(IsWindowEnabled(hMenu)) << "the menu waits for the box";
 
         PostMessageA(hBox, WM_COMMAND, IDOK, 0);
