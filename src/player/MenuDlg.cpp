@@ -129,7 +129,7 @@ END_MESSAGE_MAP()
 
 CMenuDlg::CMenuDlg(UINT nTemplate, CStartWnd* pStartWnd)
     : CDialog(nTemplate, pStartWnd), m_pDoc(nullptr), m_pStartWnd(pStartWnd), m_nTemplate(nTemplate), m_bCreating(0),
-      m_bPainted(0), m_bInfoShown(0), m_nBgSoundId(-1), m_bBgSoundPaused(0), m_bBgSoundStarted(0),
+      m_bPainted(0), m_bInfoShown(0), m_nBgSoundId(-1), m_bBgSoundPaused(0), m_bBgSoundStarted(0), m_bBgSoundRetry(0),
       m_nActionSoundId(-1), m_pDefaultButton(nullptr), m_pPopupMenu(nullptr), m_bPopupActive(0), m_bVideoRunning(0), m_bStartEventsDone(0),
       m_bDragging(0), m_bBackgroundStale(TRUE), m_pPreviousProgram(nullptr)
 {
@@ -181,9 +181,18 @@ BOOL CMenuDlg::OnInitDialog()
 }
 
 // The client area becomes the page's size: the size stored in the page, or
-// that of the background image, which a borderless page also takes as its
-// rounded outline.
+// that of the background image (as the document sized the page by it), which
+// a borderless page also takes as its rounded outline. The document learns
+// the size, which the window keeps for later pages.
 void CMenuDlg::PlaceWindow()
+{
+    PlaceWindowBySize();
+    CRect client;
+    GetClientRect(&client);
+    m_pDoc->m_shownPageSize = client.Size();
+}
+
+void CMenuDlg::PlaceWindowBySize()
 {
     CRect desktop;
     GetDesktopWindow()->GetClientRect(&desktop);
@@ -209,7 +218,7 @@ void CMenuDlg::PlaceWindow()
         MoveWindow(x - dx / 2, y - dy / 2, w + dx, h + dy, TRUE);
         return;
     }
-    int cx = m_pDoc->m_nBgWidth, cy = m_pDoc->m_nBgHeight;
+    int cx = w, cy = h;
     MoveWindow(0, 0, cx, cy, FALSE);
     GetClientRect(&client);
     int nWndW = cx + (cx - client.Width()), nWndH = cy + (cy - client.Height());
@@ -328,6 +337,12 @@ void CMenuDlg::OnShowWindow(BOOL bShow, UINT nStatus)
     CDialog::OnShowWindow(bShow, nStatus);
     if (bShow && !m_bCreating && !m_bPainted)
         PostMessage(WM_COMMAND, ID_START_CLIPS);
+    // Posted, so that the start window has shown and enabled the menu first.
+    if (bShow && m_bBgSoundRetry)
+    {
+        m_bBgSoundRetry = 0;
+        PostMessage(WM_COMMAND, ID_BG_SOUND);
+    }
 }
 
 BOOL CMenuDlg::OnEraseBkgnd(CDC*)
@@ -449,15 +464,23 @@ void CMenuDlg::OnBgSound()
     StartBgSound();
 }
 
+// The sound starts as the menu is made, while the welcome window may still
+// stand for it and the menu is hidden and disabled: a box telling that it
+// cannot be played would then belong to a hidden window, and the menu, shown
+// later, would come over it. So a hidden menu tries the sound without its
+// error box, and tries once more as it is shown, now with the box over it.
 void CMenuDlg::StartBgSound()
 {
+    m_bBgSoundRetry = 0;
     if (m_pDoc == nullptr || !m_pDoc->m_bSoundEnabled)
         return;
+    const BOOL bShown = IsWindowVisible();
     if (m_nBgSoundId == -1)
-        m_nBgSoundId = m_bgSound.Open(m_pDoc->m_strSoundFile, "BGSOUND", m_pDoc->m_bShowErrors, this);
+        m_nBgSoundId = m_bgSound.Open(m_pDoc->m_strSoundFile, "BGSOUND", m_pDoc->m_bShowErrors && bShown, this);
     m_bgSound.Play(m_nBgSoundId, m_pDoc->m_bSoundRepeat);
     m_bBgSoundPaused = 0;
     m_bBgSoundStarted = 1;
+    m_bBgSoundRetry = m_nBgSoundId == -1 && !bShown && m_pDoc->m_bShowErrors;
 }
 
 void CMenuDlg::PauseBgSound()
@@ -908,6 +931,8 @@ BOOL CMenuDlg::DestroyWindow()
     m_nActionSoundId = -1;
     ReleasePopupMenus();
     m_objects.DeleteAll();
+    if (m_pDoc != nullptr)
+        m_pDoc->m_shownPageSize = CSize();
     return CDialog::DestroyWindow();
 }
 

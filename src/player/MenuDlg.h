@@ -103,6 +103,7 @@ public:
     int m_nBgSoundId;
     int m_bBgSoundPaused;
     int m_bBgSoundStarted;
+    int m_bBgSoundRetry;           // failed while hidden: tried again, with its error, once shown
     int m_nActionSoundId;
     CButtonSounds m_buttonSounds;
     CButton* m_pDefaultButton;     // owned
@@ -164,6 +165,7 @@ protected:
 
 private:
     void PlaceWindow();
+    void PlaceWindowBySize();
     void ShowPageIcons();
     void SetUpInfoBox();
     void AddObjects();

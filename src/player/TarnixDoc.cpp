@@ -10,6 +10,7 @@
 #include "shared/menuobj/ActionKeywords.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/MenuObjects.h"
 #include "shared/support/ProjectFormat.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/support/IconFile.h"
@@ -132,6 +133,7 @@ void CTarnixDoc::LoadPage(CProjectSettings* pSettings, CWnd* pWnd)
         ReadTexts();
         ReadTextFields();
         ReadObjects();
+        FitObjects();
         ReadWindowIcon();
         ReadTooltip();
     }
@@ -264,11 +266,14 @@ void CTarnixDoc::ReadWindow()
     int nH = m_pSettings->GetInt(kSecWindowSize, kKeyH, -1);
     m_nSizeType = m_pSettings->GetInt(kSecWindowSize, kKeySizeType, 1);
 
-    // Without a size the window fits the background image in its frame; it
-    // never outgrows the screen nor shrinks below the smallest window.
+    // A page sized by its background picture is as large as the picture, as
+    // the editor shows it; without a size the window fits the background image
+    // in its frame. It never outgrows the screen nor shrinks below the
+    // smallest window.
     CSize screen = ScreenSize();
-    const RECT rect = PageWindowRect(nX, nY, nW, nH, { m_nBgWidth + kBgFrameWidth, m_nBgHeight + kBgFrameHeight },
-                                     { kMinWindowW, kMinWindowH }, screen);
+    const RECT rect = PageRect(nX, nY, nW, nH, m_nSizeType, { m_nBgWidth, m_nBgHeight },
+                               { m_nBgWidth + kBgFrameWidth, m_nBgHeight + kBgFrameHeight }, { kMinWindowW, kMinWindowH },
+                               screen);
     m_nWinX = rect.left;
     m_nWinY = rect.top;
     m_nWinW = rect.right - rect.left;
@@ -366,8 +371,7 @@ void CTarnixDoc::ReadTextFields()
 }
 
 // The picture, the AVI clip, the volume slider and the script list box, read
-// as the editor reads them and brought onto the page as the editor brings
-// them, so that a page (a damaged one too) plays what its author saw.
+// as the editor reads them.
 void CTarnixDoc::ReadObjects()
 {
     const struct
@@ -375,12 +379,11 @@ void CTarnixDoc::ReadObjects()
         CMObjList* pList;
         LPCSTR lpszSection;   // null: the picture
         int nType;
-        SIZE size;            // for an object without a size
     } kinds[] = {
-        { &m_images, nullptr, MOBJ_PICTURE, { 32, 32 } },
-        { &m_videos, kSecEditorAviClip, MOBJ_AVICLIP, { 32, 32 } },
-        { &m_speakers, kSecEditorSlider, MOBJ_SLIDER, { 32, 32 } },
-        { &m_fileLists, kSecEditorListBox, MOBJ_LISTBOX, { 120, 26 } },
+        { &m_images, nullptr, MOBJ_PICTURE },
+        { &m_videos, kSecEditorAviClip, MOBJ_AVICLIP },
+        { &m_speakers, kSecEditorSlider, MOBJ_SLIDER },
+        { &m_fileLists, kSecEditorListBox, MOBJ_LISTBOX },
     };
     for (const auto& kind : kinds)
     {
@@ -388,13 +391,19 @@ void CTarnixDoc::ReadObjects()
         CMObjCreateStruct* pObject = kind.lpszSection == nullptr
                                          ? ReadImageCreateStruct(*m_pSettings)
                                          : ReadObjectSectionCreateStruct(*m_pSettings, kind.lpszSection, kind.nType);
-        if (pObject == nullptr)
-            continue;
-        BOOL bTooLarge = FALSE;
-        FitObjectToPage(pObject->m_rect, { m_nWinW, m_nWinH }, kind.size, bTooLarge);
-        if (!kind.pList->Add(pObject))
+        if (pObject != nullptr && !kind.pList->Add(pObject))
             delete pObject;
     }
+}
+
+// Every object is brought onto the page as the editor brings it, so that a
+// page (a damaged one too) plays what its author saw: onto the page's size,
+// or, once the menu window is placed, onto the window, which keeps the size
+// of the first page.
+void CTarnixDoc::FitObjects()
+{
+    const CSize page = m_shownPageSize.cx > 0 && m_shownPageSize.cy > 0 ? m_shownPageSize : CSize(m_nWinW, m_nWinH);
+    FitPageObjects({ m_images, m_texts, m_buttons, m_speakers, m_textFields, m_fileLists, m_videos }, page, nullptr);
 }
 
 void CTarnixDoc::ReadWindowIcon()

@@ -134,6 +134,10 @@ public:
     CRect m_rcTooltip;
 
     int m_bGifSupport;             // the platform decodes GIF pictures; -1 until asked
+    // The menu window's client size once it is placed (0 by 0 before): the
+    // window keeps the first page's size, and later pages' objects are
+    // brought onto it.
+    CSize m_shownPageSize;
 
     static constexpr int kMaxButtons = 10;
     static constexpr int kMaxTexts = 10;
@@ -151,6 +155,7 @@ private:
     void ReadTexts();
     void ReadTextFields();
     void ReadObjects();
+    void FitObjects();
     void ReadWindowIcon();
     void ReadTooltip();
     CString ReadText(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, int nMaxChars);

@@ -133,7 +133,12 @@ TEST_F(MenuDlgTest, ClientAreaTakesThePageSizeOrTheSmallestAndTheTitle)
                   "TITLE=Hauptmenü" }),
           CSize(300, 200), "Hauptmenü" },
         { Lines({ "[WINDOW]", "BORDER=1" }), CSize(CTarnixDoc::kMinWindowW, CTarnixDoc::kMinWindowH), "Tarnix" },
+        // Sized by a picture smaller than the smallest page.
+        { Lines({ "[WINDOWSIZE]", "SIZETYPE=0", "W=320", "H=200", "[WINDOW]", "TITLE=Klein", "IMAGE=1",
+                  "IMAGEFILE=_CURRENTDIR_\\klein.bmp" }),
+          CSize(CTarnixDoc::kMinWindowW, CTarnixDoc::kMinWindowH), "Klein" },
     };
+    player_test::WriteBmp(m_folder, "klein.bmp", 8, 8);
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.title);
@@ -149,28 +154,28 @@ TEST_F(MenuDlgTest, ClientAreaTakesThePageSizeOrTheSmallestAndTheTitle)
 
 TEST_F(MenuDlgTest, BorderlessPageWithImageIsTheImageWithRoundedOutline)
 {
-    player_test::WriteBmp(m_folder, "back.bmp", 64, 48, RGB(0, 128, 0));
+    player_test::WriteBmp(m_folder, "back.bmp", 160, 90, RGB(0, 128, 0));
     Open(Lines({ "[WINDOWSIZE]", "SIZETYPE=0", "[WINDOW]", "BORDER=0", "CORNERWIDTH=20", "CORNERHEIGHT=20", "IMAGE=1",
                  "IMAGEFILE=" + m_folder.File("back.bmp"), "[BUTTON1]", "ENABLE=1", "X=40", "Y=30", "W=20", "H=15",
                  "TEXT=x" }),
          IDD_MENU_NOBORDER);
     ASSERT_TRUE(m_pDoc->m_bHasBgImage);
-    EXPECT_EQ(CSize(64, 48), ClientSize(m_hMenu));
+    EXPECT_EQ(CSize(160, 90), ClientSize(m_hMenu));
     HRGN hRgn = CreateRectRgn(0, 0, 0, 0);
     EXPECT_NE(ERROR, GetWindowRgn(m_hMenu, hRgn));
     EXPECT_FALSE(PtInRegion(hRgn, 0, 0));   // the corner is cut off
-    EXPECT_TRUE(PtInRegion(hRgn, 32, 24));
+    EXPECT_TRUE(PtInRegion(hRgn, 80, 45));
     DeleteObject(hRgn);
     // The window is its picture and nothing else.
     EXPECT_EQ(0, GetWindowLongA(m_hMenu, GWL_STYLE) & WS_CAPTION);
     CRect window;
     GetWindowRect(m_hMenu, &window);
-    EXPECT_EQ(CSize(64, 48), window.Size());
+    EXPECT_EQ(CSize(160, 90), window.Size());
 
     // The image is painted into the client area.
     Show();
     HDC hdc = GetDC(m_hMenu);
-    EXPECT_EQ(RGB(0, 128, 0), GetPixel(hdc, 32, 24) & 0xFFFFFF);
+    EXPECT_EQ(RGB(0, 128, 0), GetPixel(hdc, 80, 45) & 0xFFFFFF);
     ReleaseDC(m_hMenu, hdc);
 
     // The background drags the window; a press on an object drags nothing.
@@ -358,7 +363,9 @@ TEST_F(MenuDlgTest, PageChangeReloadsTheDocumentAndKeepsTheWindowSize)
     CString second = m_folder.Write("Page2.ini", Lines({ "[WINDOWSIZE]", "SIZETYPE=1", "W=500", "H=400", "[WINDOW]",
                                                          "TITLE=Zwei", "[BUTTON1]", "ENABLE=1", "X=10", "Y=40",
                                                          "W=80", "H=23", "TEXT=Neu", "[BUTTON2]", "ENABLE=1", "X=10",
-                                                         "Y=70", "W=80", "H=23", "TEXT=Auch neu" }));
+                                                         "Y=70", "W=80", "H=23", "TEXT=Auch neu", "[BUTTON3]",
+                                                         "ENABLE=1", "X=400", "Y=300", "W=80", "H=23",
+                                                         "TEXT=Draussen" }));
     CString quoted = "\"" + second + "\"";
     SendMessageA(m_hMenu, WM_TARNIX_SHOWPAGE, 0, (LPARAM)(LPCSTR)quoted);
     EXPECT_STREQ("Zwei", m_pDoc->m_strTitle);
@@ -369,7 +376,11 @@ TEST_F(MenuDlgTest, PageChangeReloadsTheDocumentAndKeepsTheWindowSize)
     EXPECT_STREQ("Zwei", title);
     EXPECT_EQ(CSize(300, 200), ClientSize(m_hMenu));
     // The new page's objects replace the old ones; its popup slot is free.
-    EXPECT_EQ(2, m_pMenu->m_objects.GetObjectCount());
+    // One beyond the window's size is brought onto the window, which keeps
+    // the first page's size.
+    EXPECT_EQ(3, m_pMenu->m_objects.GetObjectCount());
+    ASSERT_EQ(3, m_pDoc->m_buttons.GetSize());
+    EXPECT_EQ(CRect(220, 177, 300, 200), CRect(static_cast<CMObjCreateStruct*>(m_pDoc->m_buttons[2])->m_rect));
     EXPECT_NE(nullptr, m_pMenu->GetDlgItem(5001));
     EXPECT_EQ(0, m_pMenu->m_objects.GetPopupMenuCount());
 
@@ -421,7 +432,8 @@ TEST_F(MenuDlgTest, MissingVideoIsSkipped)
 
 TEST_F(MenuDlgTest, PageObjectsAreChildWindowsAndEnterOrAClickRunsAButton)
 {
-    Open(Lines({ "[TOOLTIP]", "ENABLE=1", "X=200", "Y=10", "W=100", "H=30", "DEFAULTTEXT=Willkommen", "[TEXT1]",
+    Open(Lines({ "[WINDOWSIZE]", "SIZETYPE=1", "W=300", "H=200", "[TOOLTIP]", "ENABLE=1", "X=200", "Y=10", "W=100",
+                 "H=30", "DEFAULTTEXT=Willkommen", "[TEXT1]",
                  "X=5", "Y=5", "TEXT=Hallo", "[BUTTON1]", "ENABLE=1", "X=10", "Y=40", "W=80", "H=23", "TEXT=Eins",
                  "TOOLTIP=Erster Knopf", "DOKUMENT=eins.txt", "FUNKTION=KEINE", "[BUTTON2]", "ENABLE=1", "X=10", "Y=70",
                  "W=80", "H=23", "TEXT=Zwei", "DOKUMENT=zwei.txt", "FUNKTION=KEINE" }));

@@ -362,4 +362,110 @@ TEST_F(PlayerProgramTest, LoadsWhatAPageNeedsOnFirstUse)
     EXPECT_EQ(0u, Finish(100));
 }
 
+// The process's visible box that reports a sound error, or null.
+HWND FindSoundErrorBox(DWORD nProcessId)
+{
+    struct Search
+    {
+        DWORD nProcessId;
+        HWND hFound;
+    } search = { nProcessId, nullptr };
+    EnumWindows(
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            Search& s = *reinterpret_cast<Search*>(lParam);
+            DWORD nOwner = 0;
+            GetWindowThreadProcessId(hWnd, &nOwner);
+            if (nOwner != s.nProcessId || !IsWindowVisible(hWnd))
+                return TRUE;
+            for (HWND hChild = FindWindowExA(hWnd, nullptr, "Static", nullptr); hChild != nullptr;
+                 hChild = FindWindowExA(hWnd, hChild, "Static", nullptr))
+            {
+                char szText[32] = "";
+                GetWindowTextA(hChild, szText, sizeof(szText));
+                if (strncmp(szText, "M C I", 5) == 0)
+                    s.hFound = hWnd;
+            }
+            return s.hFound == nullptr;
+        },
+        (LPARAM)&search);
+    return search.hFound;
+}
+
+// Whether hAbove comes before hBelow in the order of the top-level windows,
+// top first.
+bool IsAbove(HWND hAbove, HWND hBelow)
+{
+    for (HWND hWnd = GetTopWindow(nullptr); hWnd != nullptr; hWnd = GetWindow(hWnd, GW_HWNDNEXT))
+    {
+        if (hWnd == hAbove)
+            return true;
+        if (hWnd == hBelow)
+            return false;
+    }
+    return false;
+}
+
+// A page whose sound file is missing, with errors shown: the box telling so
+// is what the author sees, above the menu window, and the menu waits for it,
+// whether the menu shows at once or after the welcome window (the sound
+// starts behind it).
+TEST_F(PlayerProgramTest, TheErrorBoxOfAMissingPageSoundIsAboveTheMenu)
+{
+    static constexpr LPCSTR kTitle = "Klang fehlt";
+    const struct
+    {
+        LPCSTR name;
+        std::vector<CString> lines;
+    } cases[] = {
+        { "shown at once", {} },
+        { "after the welcome window", { "[WELCOME]", "ENABLE=1", "TIME=1", "TEXT1=Hallo" } },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        // The menu is centred on the screen, as the box is.
+        std::vector<CString> lines = { "[Tarnix]", "VERSION=Tarnix Editor 2.40 CD-Menu", "[WINDOWSIZE]",
+                                       "SIZETYPE=1", "W=400", "H=300", "[WINDOW]", "BORDER=1", "ERROR=1",
+                                       "TITLE=Klang fehlt", "[SOUND]", "ENABLE=1", "FILE=_CURRENTDIR_\\fehlt.wav" };
+        lines.insert(lines.end(), c.lines.begin(), c.lines.end());
+        CString text;
+        for (const CString& line : lines)
+            text += line + "\r\n";
+        m_app.Write("Velconf.ini", text);
+        ASSERT_TRUE(Start(""));
+        HWND hMenu = nullptr, hBox = nullptr;
+        for (int nWait = 0; nWait < 400 && WaitForSingleObject(m_pi.hProcess, 50) == WAIT_TIMEOUT; ++nWait)
+        {
+            hMenu = FindWindowA("#32770", kTitle);
+            hBox = FindSoundErrorBox(m_pi.dwProcessId);
+            if (hBox != nullptr && hMenu != nullptr && IsWindowVisible(hMenu))
+                break;
+        }
+        ASSERT_NE(nullptr, hBox) << "the error box";
+        ASSERT_NE(nullptr, hMenu);
+        ASSERT_TRUE(IsWindowVisible(hMenu));
+        DWORD_PTR nResult = 0;
+        ASSERT_TRUE(SendMessageTimeoutA(hBox, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &nResult));
+        // The box comes to the front as it is shown: waited for, since the
+        // platform raises it a moment after it is visible.
+        auto seenAtItsCentre = [hBox]() {
+            CRect box;
+            GetWindowRect(hBox, &box);
+            return GetAncestor(WindowFromPoint(box.CenterPoint()), GA_ROOT) == hBox;
+        };
+        for (int nWait = 0;
+             nWait < 100 && !(GetForegroundWindow() == hBox && IsAbove(hBox, hMenu) && seenAtItsCentre()); ++nWait)
+            Sleep(50);
+        EXPECT_EQ(hBox, GetForegroundWindow());
+        EXPECT_EQ(hMenu, GetWindow(hBox, GW_OWNER));
+        EXPECT_TRUE(IsAbove(hBox, hMenu));
+        EXPECT_TRUE(seenAtItsCentre());
+        EXPECT_FALSE(IsWindowEnabled(hMenu)) << "the menu waits for the box";
+
+        PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+        PostMessageA(hMenu, WM_CLOSE, 0, 0);
+        EXPECT_EQ(0u, Finish(100));
+    }
+}
+
 } // namespace

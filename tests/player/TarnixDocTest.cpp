@@ -5,7 +5,9 @@
 #include "shared/menuobj/ActionKeywords.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/MTextCreateStruct.h"
+#include "shared/menuobj/MenuObjects.h"
 #include "shared/menuobj/PageObjectReader.h"
+#include "shared/menuobj/ProjectPage.h"
 #include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/support/ProjectSettings.h"
 
@@ -300,6 +302,7 @@ TEST_F(TarnixDocTest, WelcomeTimeIsClampedAndTheWelcomeShowsOnce)
 TEST_F(TarnixDocTest, TextsAndTextFields)
 {
     CTarnixDoc& doc = Load(Lines({
+        "[WINDOWSIZE]", "W=400", "H=300",
         "[WINDOWBGCOLOR]", "RED=9", "GREEN=9", "BLUE=9",
         "[TEXT1]", "X=1", "Y=2", "TEXT=Eins", "TEXT_FONT_SIZE=-30",
         "[TEXT3]", "X=5", "Y=6", "TEXT=Drei",
@@ -407,6 +410,72 @@ TEST_F(TarnixDocTest, DamagedObjectsAreBroughtOntoThePageAsInTheEditor)
         EXPECT_EQ(row.rect, CRect(pObject->m_rect));
         EXPECT_EQ(row.dwStyle, pObject->m_dwStyle);
     }
+}
+
+// A page sized by its background picture is as large as the picture (the
+// smallest page for a tiny one), whatever W and H say, and its objects are
+// brought onto that page: the player shows every object where the editor
+// shows it.
+TEST_F(TarnixDocTest, APageSizedByItsPictureHasThePicturesSizeAndItsObjectsAsTheEditorShowsThem)
+{
+    ASSERT_TRUE(CreateDirectoryA(m_folder.File("sound"), nullptr));
+    for (LPCSTR name : { "Velconf.ini", "hintergrund.bmp", "knopf.bmp", "liesmich.txt", "sound\\klick.wav" })
+        ASSERT_TRUE(CopyFileA(testing_support::TestDataPath(CString("projects\\extras\\") + name), m_folder.File(name),
+                              FALSE));
+    player_test::WriteBmp(m_folder, "gross.bmp", 200, 100);
+    const CString larger = m_folder.Write(
+        "Gross.ini", Lines({ "[WINDOWSIZE]", "SIZETYPE=0", "W=640", "H=480", "[WINDOW]", "IMAGE=1",
+                             "IMAGEFILE=_CURRENTDIR_\\gross.bmp", "[BUTTON1]", "ENABLE=1", "X=300", "Y=40", "W=50",
+                             "H=20", "TEXT=Draussen", "[TEXTFELD1]", "X=20", "Y=10", "W=60", "H=300" }));
+    const struct
+    {
+        LPCSTR name;
+        CString path;
+        CSize page;
+        int nObjects;
+    } pages[] = {
+        { "8 by 8 picture", m_folder.File("Velconf.ini"), CSize(120, 50), 3 },
+        { "200 by 100 picture", larger, CSize(200, 100), 2 },
+    };
+    for (const auto& page : pages)
+    {
+        SCOPED_TRACE(page.name);
+        m_settings.SetProjectFile(page.path);
+        m_pDoc->LoadPage(&m_settings, CWnd::GetDesktopWindow());
+        EXPECT_EQ(page.page, CSize(m_pDoc->m_nWinW, m_pDoc->m_nWinH));
+        CProjectPage editor;
+        editor.LoadProject(page.path);
+        EXPECT_EQ(page.page, CSize(editor.GetWindow().nW, editor.GetWindow().nH));
+        const PageObjectLists edited = editor.GetObjectLists();
+        const struct
+        {
+            LPCSTR kind;
+            const CMObjList& player;
+            const CMObjList& editor;
+        } kinds[] = {
+            { "button", m_pDoc->m_buttons, edited.buttons }, { "text field", m_pDoc->m_textFields, edited.textFields },
+            { "picture", m_pDoc->m_images, edited.images },
+        };
+        int nObjects = 0;
+        for (const auto& kind : kinds)
+        {
+            ASSERT_EQ(kind.editor.GetSize(), kind.player.GetSize()) << kind.kind;
+            for (int i = 0; i < kind.player.GetSize(); ++i, ++nObjects)
+            {
+                SCOPED_TRACE(std::string(kind.kind) + " " + std::to_string(i));
+                const CRect shown = static_cast<CMObjCreateStruct*>(kind.player[i])->m_rect;
+                EXPECT_EQ(CRect(static_cast<CMObjCreateStruct*>(kind.editor[i])->m_rect), shown);
+                EXPECT_TRUE(shown.left >= 0 && shown.top >= 0 && shown.right <= page.page.cx &&
+                            shown.bottom <= page.page.cy);
+            }
+        }
+        EXPECT_EQ(page.nObjects, nObjects);
+    }
+    // The fixture's picture, at 200,20 on the stored 320 by 200, as the editor shows it.
+    m_settings.SetProjectFile(m_folder.File("Velconf.ini"));
+    m_pDoc->LoadPage(&m_settings, CWnd::GetDesktopWindow());
+    ASSERT_EQ(1, m_pDoc->m_images.GetSize());
+    EXPECT_EQ(CRect(88, 18, 120, 50), CRect(static_cast<CMObjCreateStruct*>(m_pDoc->m_images[0])->m_rect));
 }
 
 TEST_F(TarnixDocTest, WithoutAWindowOnlyThePageSettingsAreRead)

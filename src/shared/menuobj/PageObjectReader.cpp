@@ -1,6 +1,7 @@
 #include "shared/menuobj/PageObjectReader.h"
 
 #include "shared/menuobj/ActionKeywords.h"
+#include "shared/menuobj/MenuObjects.h"
 #include "shared/support/ProjectFormat.h"
 #include "shared/support/ProjectSettings.h"
 
@@ -145,6 +146,36 @@ BOOL FitObjectToPage(RECT& rc, SIZE page, SIZE defaultSize, BOOL& bTooLarge)
     return TRUE;
 }
 
+void FitPageObjects(const PageObjectLists& lists, SIZE page,
+                    const std::function<void(CMObjCreateStruct& object, LPCSTR lpszSection, BOOL bNumbered,
+                                             const RECT& stored, BOOL bTooLarge)>& corrected)
+{
+    const struct
+    {
+        const CMObjList* pList;
+        LPCSTR pszName;   // of its section, without the number of a numbered one
+        BOOL bNumbered;
+        SIZE size;        // for an object without a size
+    } kinds[] = {
+        { &lists.buttons, "BUTTON", TRUE, { 120, 26 } },
+        { &lists.texts, "TEXT", TRUE, { 50, 16 } },   // a text window measures itself once shown
+        { &lists.textFields, "TEXTFELD", TRUE, { 40, 40 } },
+        { &lists.images, "IMAGE1", FALSE, { 32, 32 } },
+        { &lists.aviClips, kSecEditorAviClip, FALSE, { 32, 32 } },
+        { &lists.sliders, kSecEditorSlider, FALSE, { 32, 32 } },
+        { &lists.listBoxes, kSecEditorListBox, FALSE, { 120, 26 } },
+    };
+    for (const auto& kind : kinds)
+        for (int i = 0; i < kind.pList->GetSize(); ++i)
+        {
+            CMObjCreateStruct& object = *static_cast<CMObjCreateStruct*>((*kind.pList)[i]);
+            const RECT stored = object.m_rect;
+            BOOL bTooLarge = FALSE;
+            if (FitObjectToPage(object.m_rect, page, kind.size, bTooLarge) && corrected)
+                corrected(object, kind.pszName, kind.bNumbered, stored, bTooLarge);
+        }
+}
+
 CString ReadPageText(CProjectSettings& settings, LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault,
                      int nMaxChars)
 {
@@ -171,6 +202,16 @@ RECT PageWindowRect(int nX, int nY, int nW, int nH, SIZE fitSize, SIZE minSize, 
     const int nLeft = nX < 0 ? (screen.cx - nW) / 2 : nX;
     const int nTop = nY < 0 ? (screen.cy - nH) / 2 : nY;
     return { nLeft, nTop, nLeft + nW, nTop + nH };
+}
+
+RECT PageRect(int nX, int nY, int nW, int nH, int nSizeType, SIZE picture, SIZE fitSize, SIZE minSize, SIZE screen)
+{
+    if (nSizeType == 0 && picture.cx > 0 && picture.cy > 0)
+    {
+        nW = nH = -1;
+        fitSize = picture;
+    }
+    return PageWindowRect(nX, nY, nW, nH, fitSize, minSize, screen);
 }
 
 COLORREF ReadWindowBgColor(CProjectSettings& settings)

@@ -8,7 +8,10 @@
 #include "shared/menuobj/ViewerCreateStruct.h"
 #include "shared/support/FontDesc.h"
 
+#include <functional>
+
 class CProjectSettings;
+struct PageObjectLists;
 
 // The sections of the objects a page holds at most one of besides the
 // picture ("IMAGE1"): one AVI clip, one volume slider and one script list box,
@@ -60,6 +63,16 @@ CMObjCreateStruct* ReadObjectSectionCreateStruct(CProjectSettings& settings, LPC
 // larger than the page (the page is damaged).
 BOOL FitObjectToPage(RECT& rc, SIZE page, SIZE defaultSize, BOOL& bTooLarge);
 
+// Brings every object of the page's lists onto a page of the size with
+// FitObjectToPage, each kind with its own size for a side of no size; both
+// programs correct a page so, so that they show its objects alike. Each
+// object changed is told to `corrected` with the name of its section (the
+// number of a numbered one is the caller's), its rectangle as stored and
+// whether a side was larger than the page.
+void FitPageObjects(const PageObjectLists& lists, SIZE page,
+                    const std::function<void(CMObjCreateStruct& object, LPCSTR lpszSection, BOOL bNumbered,
+                                             const RECT& stored, BOOL bTooLarge)>& corrected);
+
 // A text value of at most nMaxChars characters.
 CString ReadPageText(CProjectSettings& settings, LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault,
                      int nMaxChars);
@@ -68,6 +81,12 @@ CString ReadPageText(CProjectSettings& settings, LPCSTR lpszSection, LPCSTR lpsz
 // where not given): without a size it fits fitSize; it never outgrows the
 // screen nor shrinks below minSize; without a place it is centred.
 RECT PageWindowRect(int nX, int nY, int nW, int nH, SIZE fitSize, SIZE minSize, SIZE screen);
+
+// The menu window's place and the page's size (its client area) from the
+// page's stored values: size type 0 sizes the page by its background picture
+// (1 by 1 without one: the smallest page) whatever W and H say; otherwise a
+// side not given (-1) takes fitSize. Then as PageWindowRect.
+RECT PageRect(int nX, int nY, int nW, int nH, int nSizeType, SIZE picture, SIZE fitSize, SIZE minSize, SIZE screen);
 
 // The page's background colour from [WINDOWBGCOLOR] (196, 196, 196 when missing).
 COLORREF ReadWindowBgColor(CProjectSettings& settings);

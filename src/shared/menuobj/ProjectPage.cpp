@@ -338,10 +338,9 @@ void CProjectPage::ReadWindowSections()
     int nW = m_settings.GetInt(kSecWindowSize, kKeyW, -1);
     int nH = m_settings.GetInt(kSecWindowSize, kKeyH, -1);
     m_window.nSizeType = m_settings.GetInt(kSecWindowSize, kKeySizeType, 1) != 0 ? 1 : 0;
-    if (m_window.nSizeType == 0 && m_nImageW > 0 && m_nImageH > 0)
-        nW = nH = -1;
     m_window.bPosGiven = nX == -1 && nY == -1 ? 0 : 1;
-    const RECT rect = PageWindowRect(nX, nY, nW, nH, { m_nImageW, m_nImageH }, { kMinWindowW, kMinWindowH }, screen);
+    const RECT rect = PageRect(nX, nY, nW, nH, m_window.nSizeType, { m_nImageW, m_nImageH }, { m_nImageW, m_nImageH },
+                               { kMinWindowW, kMinWindowH }, screen);
     m_window.nX = rect.left;
     m_window.nY = rect.top;
     m_window.nW = rect.right - rect.left;
@@ -521,37 +520,21 @@ void CProjectPage::CheckObjectNumbers(LPCSTR lpszSection)
 
 void CProjectPage::CorrectObjectRects()
 {
-    const struct
-    {
-        CMObjList* pList;
-        LPCSTR pszName;   // of its section, without the number of a numbered one
-        BOOL bNumbered;
-        SIZE size;        // for an object without a size
-    } lists[] = {
-        { &m_buttons, "BUTTON", TRUE, { 120, 26 } }, { &m_texts, "TEXT", TRUE, { kTextWidth, kTextHeight } },
-        { &m_textFields, "TEXTFELD", TRUE, { 40, 40 } }, { &m_images, "IMAGE1", FALSE, { 32, 32 } },
-        { &m_aviClips, kSecEditorAviClip, FALSE, { 32, 32 } }, { &m_sliders, kSecEditorSlider, FALSE, { 32, 32 } },
-        { &m_listBoxes, kSecEditorListBox, FALSE, { 120, 26 } },
-    };
-    for (const auto& list : lists)
-        for (int i = 0; i < list.pList->GetSize(); ++i)
-        {
-            RECT& rc = static_cast<CMObjCreateStruct*>((*list.pList)[i])->m_rect;
-            const RECT stored = rc;
-            BOOL bTooLarge = FALSE;
-            if (!FitObjectToPage(rc, { m_window.nW, m_window.nH }, list.size, bTooLarge))
-                continue;
-            std::string section = list.pszName;
-            if (list.bNumbered)
-                section += std::to_string(static_cast<CMObjCreateStruct*>((*list.pList)[i])->m_nFileSection);
-            CString line;
-            line.Format("%s X=%ld Y=%ld W=%ld H=%ld -> X=%ld Y=%ld W=%ld H=%ld", section.c_str(), stored.left,
-                        stored.top, stored.right - stored.left, stored.bottom - stored.top, rc.left, rc.top,
-                        rc.right - rc.left, rc.bottom - rc.top);
-            m_corrections.push_back(line);
-            m_correctedSections.insert(section);
-            m_bDamaged = m_bDamaged || bTooLarge;
-        }
+    FitPageObjects(GetObjectLists(), { m_window.nW, m_window.nH },
+                   [this](CMObjCreateStruct& object, LPCSTR lpszSection, BOOL bNumbered, const RECT& stored,
+                          BOOL bTooLarge) {
+                       std::string section = lpszSection;
+                       if (bNumbered)
+                           section += std::to_string(object.m_nFileSection);
+                       const RECT& rc = object.m_rect;
+                       CString line;
+                       line.Format("%s X=%ld Y=%ld W=%ld H=%ld -> X=%ld Y=%ld W=%ld H=%ld", section.c_str(),
+                                   stored.left, stored.top, stored.right - stored.left, stored.bottom - stored.top,
+                                   rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+                       m_corrections.push_back(line);
+                       m_correctedSections.insert(section);
+                       m_bDamaged = m_bDamaged || bTooLarge;
+                   });
 }
 
 void CProjectPage::ReadEditorObjects()
