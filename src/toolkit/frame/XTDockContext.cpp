@@ -385,7 +385,8 @@ void CXTDockContext::Move(CPoint pt)
 
 CXTDockWindow* CXTDockContext::GetDockWindow() const
 {
-    // Known by name: the dock windows need not be linked in.
+    // A dock window or a class derived from one: the bar's runtime class,
+    // or one of its bases, is named CXTDockWindow.
     if (m_pBar == nullptr || !IsKindOfName(m_pBar, "CXTDockWindow"))
         return nullptr;
     return static_cast<CXTDockWindow*>(m_pBar);

@@ -220,10 +220,16 @@ void CXTMiniDockFrameWnd::KeepFloatingFramesAbove(HWND hFrame)
 
 BOOL CXTMiniDockFrameWnd::IsOwnerActive() const
 {
-    // Only while the owner is still the active window: raised later, the
-    // frame would cover whatever took the activation since.
+    // Only while the owner, or one of its floating frames, is still the
+    // active window: raised later, the frame would cover whatever took the
+    // activation since.
     HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
-    return hOwner != nullptr && ::GetActiveWindow() == hOwner && IsWindowVisible();
+    if (hOwner == nullptr || !IsWindowVisible())
+        return FALSE;
+    HWND hActive = ::GetActiveWindow();
+    return hActive == hOwner ||
+           (hActive != nullptr && ::GetWindow(hActive, GW_OWNER) == hOwner &&
+            dynamic_cast<CMiniDockFrameWnd*>(CWnd::FromHandlePermanent(hActive)) != nullptr);
 }
 
 std::vector<HWND> CXTMiniDockFrameWnd::GetOwnerDialogs() const
