@@ -439,6 +439,11 @@ void CXTDockContext::EndDrag()
     BOOL bHorzFloat = (m_pBar->GetBarStyle() & CBRS_FLOATING) || IsHorzNow();
     BOOL bWasFloating = m_pBar->m_pDockBar != nullptr && m_pBar->m_pDockBar->m_bFloating;
     CXTDockWindow* pDockWindow = GetDockWindow();
+    // A dock window has one shape in either orientation: moved while it
+    // floats, it keeps its frame (and the frame's place among the windows)
+    // instead of changing into a new frame of the other orientation.
+    if (bWasFloating && pDockWindow != nullptr)
+        bHorzFloat = (m_pBar->m_pDockBar->GetBarStyle() & CBRS_ORIENT_HORZ) != 0;
     BOOL bExpanded = pDockWindow != nullptr && pDockWindow->IsExpanded();
     if (bExpanded)
         ContractExpanded();

@@ -399,13 +399,19 @@ TEST(XTDockContextDockWindow, AWindowDraggedOffItsSideLeavesTheFramesAlreadyFloa
     pFloat->GetWindowRect(&rectFloat);
     ASSERT_TRUE(toolkit_test::PumpUntil([&] { return SeenAt(pFloat->m_hWnd, rectFloat.CenterPoint()); }));
 
-    // The second by its caption into the frame's middle, left of the first.
-    CRect rectZwei;
-    pZwei->GetWindowRect(&rectZwei);
-    const CPoint ptFrom(rectZwei.CenterPoint().x, rectZwei.top + 6);
-    ASSERT_TRUE(toolkit_test::PumpUntil([&] { return SeenAt(pZwei->m_hWnd, ptFrom); }));
+    // The second by its caption into the frame's middle, left of the first,
+    // once the frame has laid it out.
+    auto captionOf = [&] {
+        CRect rect;
+        pZwei->GetWindowRect(&rect);
+        return CPoint(rect.CenterPoint().x, rect.top + 6);
+    };
+    ASSERT_TRUE(toolkit_test::PumpUntil([&] { return SeenAt(pZwei->m_hWnd, captionOf()); }));
+    const CPoint ptFrom = captionOf();
     toolkit_test::Drag(ptFrom, CPoint(rectFrame.left + 250, rectFrame.CenterPoint().y));
-    ASSERT_TRUE(toolkit_test::PumpUntil([&] { return DockBarID(pZwei) == 0 && pZwei->GetParentFrame()->IsWindowVisible(); }));
+    toolkit_test::PumpUntil([&] { return DockBarID(pZwei) == 0 && pZwei->GetParentFrame()->IsWindowVisible(); });
+    ASSERT_EQ(0, DockBarID(pZwei)) << "pressed at " << ptFrom.x << "," << ptFrom.y;
+    ASSERT_TRUE(pZwei->GetParentFrame()->IsWindowVisible());
     CFrameWnd* pSecond = pZwei->GetParentFrame();
     ASSERT_NE(pFloat, pSecond);
 
@@ -415,6 +421,22 @@ TEST(XTDockContextDockWindow, AWindowDraggedOffItsSideLeavesTheFramesAlreadyFloa
     pSecond->GetWindowRect(&rectSecond);
     EXPECT_TRUE(SeenAt(pFloat->m_hWnd, rectFloat.CenterPoint()));
     EXPECT_TRUE(SeenAt(pSecond->m_hWnd, rectSecond.CenterPoint()));
+
+    // Floated upright from its side, then moved by its caption: its frame
+    // goes as far as the mouse and stays the frame it is.
+    CXTMiniDockFrameWnd* pSecondFloat = dynamic_cast<CXTMiniDockFrameWnd*>(pSecond);
+    ASSERT_NE(nullptr, pSecondFloat);
+    const CRect rectCaption = pSecondFloat->GetCaptionRect();
+    const CPoint ptCaption(rectCaption.left + 3, rectCaption.CenterPoint().y);
+    ASSERT_TRUE(toolkit_test::PumpUntil([&] { return SeenAt(pSecond->m_hWnd, ptCaption); }));
+    const CPoint delta(40, 30);
+    toolkit_test::Drag(ptCaption, ptCaption + delta);
+    EXPECT_TRUE(toolkit_test::PumpUntil([&] {
+        CRect rect;
+        pZwei->GetParentFrame()->GetWindowRect(&rect);
+        return rect.TopLeft() == rectSecond.TopLeft() + delta;
+    }));
+    EXPECT_EQ(pSecond, pZwei->GetParentFrame());
     toolkit_test::ParkMouse();
     frame.DestroyWindow();
     Pump();
