@@ -35,10 +35,14 @@ LRESULT CALLBACK ThreadCbtProc(int nCode, WPARAM wParam, LPARAM lParam)
     if ((nCode == HCBT_ACTIVATE || nCode == HCBT_SETFOCUS) && wParam != 0)
     {
         HWND hRoot = ::GetAncestor(reinterpret_cast<HWND>(wParam), GA_ROOT);
+        HWND hFloat = nullptr;
         if (dynamic_cast<CMiniDockFrameWnd*>(CWnd::FromHandlePermanent(hRoot)) != nullptr)
+        {
+            hFloat = hRoot;
             hRoot = ::GetWindow(hRoot, GW_OWNER);
+        }
         if (hRoot != nullptr && dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(hRoot)) != nullptr)
-            CXTMiniDockFrameWnd::KeepFloatingFramesAbove(hRoot);
+            CXTMiniDockFrameWnd::KeepFloatingFramesAbove(hRoot, hFloat);
     }
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }

@@ -198,7 +198,7 @@ CWnd* CXTMiniDockFrameWnd::OpenOptionsPopup(CControlBar* pBar, const CRect& rect
 // ---------------------------------------------------------------------------
 // Stacking
 
-void CXTMiniDockFrameWnd::KeepFloatingFramesAbove(HWND hFrame)
+void CXTMiniDockFrameWnd::KeepFloatingFramesAbove(HWND hFrame, HWND hActivating)
 {
     if (hFrame == nullptr)
         return;
@@ -215,7 +215,10 @@ void CXTMiniDockFrameWnd::KeepFloatingFramesAbove(HWND hFrame)
         },
         reinterpret_cast<LPARAM>(&search));
     for (auto it = search.floats.rbegin(); it != search.floats.rend(); ++it)
-        ::PostMessageA(*it, XTWM_KEEPABOVEOWNER, 0, 0);
+        if (*it != hActivating)
+            ::PostMessageA(*it, XTWM_KEEPABOVEOWNER, 0, 0);
+    if (std::find(search.floats.begin(), search.floats.end(), hActivating) != search.floats.end())
+        ::PostMessageA(hActivating, XTWM_KEEPABOVEOWNER, 0, 0);
 }
 
 BOOL CXTMiniDockFrameWnd::IsOwnerActive() const

@@ -92,8 +92,9 @@ public:
     // its owned windows when it takes the focus does not. The frame's other
     // windows (its dialogs and sheets) stay above the floating frames. Each
     // floating frame is told (lowest first, so that they keep their order
-    // among themselves) once the focus change is complete.
-    static void KeepFloatingFramesAbove(HWND hFrame);
+    // among themselves) once the focus change is complete; the floating
+    // frame taking the activation, when one does, is told last and ends on top.
+    static void KeepFloatingFramesAbove(HWND hFrame, HWND hActivating = nullptr);
 
     // Implementation
 protected:
