@@ -556,7 +556,7 @@ BOOL CXTControlBar::OnEraseBkgnd(CDC*)
 BOOL CXTControlBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 {
     const CXTDockContext* pContext = dynamic_cast<const CXTDockContext*>(m_pDockContext);
-    if ((pContext != nullptr && pContext->m_bInLoop) || IsCursorOverGripper())
+    if ((pContext != nullptr && pContext->IsInLoop()) || IsCursorOverGripper())
     {
         ::SetCursor(::LoadCursor(nullptr, IDC_SIZEALL));
         return TRUE;

@@ -385,7 +385,8 @@ void CXTDockContext::Move(CPoint pt)
 
 CXTDockWindow* CXTDockContext::GetDockWindow() const
 {
-    // Known by name: the dock windows need not be linked in.
+    // A dock window or a class derived from one: the bar's runtime class,
+    // or one of its bases, is named CXTDockWindow.
     if (m_pBar == nullptr || !IsKindOfName(m_pBar, "CXTDockWindow"))
         return nullptr;
     return static_cast<CXTDockWindow*>(m_pBar);
@@ -438,6 +439,11 @@ void CXTDockContext::EndDrag()
     BOOL bHorzFloat = (m_pBar->GetBarStyle() & CBRS_FLOATING) || IsHorzNow();
     BOOL bWasFloating = m_pBar->m_pDockBar != nullptr && m_pBar->m_pDockBar->m_bFloating;
     CXTDockWindow* pDockWindow = GetDockWindow();
+    // A dock window has one shape in either orientation: moved while it
+    // floats, it keeps its frame (and the frame's place among the windows)
+    // instead of changing into a new frame of the other orientation.
+    if (bWasFloating && pDockWindow != nullptr)
+        bHorzFloat = (m_pBar->m_pDockBar->GetBarStyle() & CBRS_ORIENT_HORZ) != 0;
     BOOL bExpanded = pDockWindow != nullptr && pDockWindow->IsExpanded();
     if (bExpanded)
         ContractExpanded();

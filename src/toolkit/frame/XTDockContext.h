@@ -26,21 +26,12 @@ public:
     explicit CXTDockContext(CControlBar* pBar);
 
     // Attributes
-    std::vector<CFrameWnd*> m_arrDelayLayout;   // frames laid out after the next step
-    CPoint m_ptStart;           // where the drag began (screen)
-    BOOL m_bLive;               // the bar moves itself during this drag
-    BOOL m_bDone;               // the last drag or resize has finished
-    BOOL m_bInLoop;             // the drag loop runs
-
-    struct CALLBACKSLOT
-    {
-        CObject* pObject;
-        XT_DOCKCALLBACK pfn;
-        int nSeq;               // 0: the slot is free
-    };
-    enum { maxCallbacks = 4 };
-    CALLBACKSLOT m_callbacks[maxCallbacks];
-    int m_nCallbackSeq;
+    // The drag loop runs (the bar shows the size-all cursor meanwhile).
+    BOOL IsInLoop() const { return m_bInLoop; }
+    // The last drag or resize has finished.
+    BOOL IsDone() const { return m_bDone; }
+    // The bar moves itself during this drag instead of a drawn rectangle.
+    BOOL IsLive() const { return m_bLive; }
 
     // The dock bar the last dock decision found, NULL when none.
     CDockBar* GetLastDockBar() const { return m_pDockBarOver; }
@@ -108,4 +99,21 @@ protected:
 
     // The feedback drawn last.
     BOOL m_bOutlineLast;
+
+private:
+    std::vector<CFrameWnd*> m_arrDelayLayout;   // frames laid out after the next step
+    CPoint m_ptStart;           // where the drag began (screen): the press
+    BOOL m_bLive;
+    BOOL m_bDone;
+    BOOL m_bInLoop;
+
+    struct CALLBACKSLOT
+    {
+        CObject* pObject;
+        XT_DOCKCALLBACK pfn;
+        int nSeq;               // 0: the slot is free
+    };
+    enum { maxCallbacks = 4 };
+    CALLBACKSLOT m_callbacks[maxCallbacks];
+    int m_nCallbackSeq;
 };

@@ -13,6 +13,7 @@
 #include "framework/Exceptions.h"
 #include "framework/FrameWnd.h"
 #include "framework/Menu.h"
+#include "framework/MiniDockFrameWnd.h"
 #include "framework/WinApp.h"
 
 #include <vector>
@@ -25,14 +26,23 @@ namespace {
 
 // The thread's CBT hook (the owner-drawn popup menus watch window creation
 // through hooks of their own): a frame that takes the activation or the
-// focus keeps its floating frames above it.
+// focus keeps its floating frames above it. So does a frame one of whose
+// floating frames takes them (a bar just floated gets its focus back there):
+// the platform may then put the frame right below that floating frame, over
+// the frame's other floating frames.
 LRESULT CALLBACK ThreadCbtProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     if ((nCode == HCBT_ACTIVATE || nCode == HCBT_SETFOCUS) && wParam != 0)
     {
         HWND hRoot = ::GetAncestor(reinterpret_cast<HWND>(wParam), GA_ROOT);
-        if (dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(hRoot)) != nullptr)
-            CXTMiniDockFrameWnd::KeepFloatingFramesAbove(hRoot);
+        HWND hFloat = nullptr;
+        if (dynamic_cast<CMiniDockFrameWnd*>(CWnd::FromHandlePermanent(hRoot)) != nullptr)
+        {
+            hFloat = hRoot;
+            hRoot = ::GetWindow(hRoot, GW_OWNER);
+        }
+        if (hRoot != nullptr && dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(hRoot)) != nullptr)
+            CXTMiniDockFrameWnd::KeepFloatingFramesAbove(hRoot, hFloat);
     }
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }

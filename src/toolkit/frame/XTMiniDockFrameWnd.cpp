@@ -198,7 +198,7 @@ CWnd* CXTMiniDockFrameWnd::OpenOptionsPopup(CControlBar* pBar, const CRect& rect
 // ---------------------------------------------------------------------------
 // Stacking
 
-void CXTMiniDockFrameWnd::KeepFloatingFramesAbove(HWND hFrame)
+void CXTMiniDockFrameWnd::KeepFloatingFramesAbove(HWND hFrame, HWND hActivating)
 {
     if (hFrame == nullptr)
         return;
@@ -215,15 +215,24 @@ void CXTMiniDockFrameWnd::KeepFloatingFramesAbove(HWND hFrame)
         },
         reinterpret_cast<LPARAM>(&search));
     for (auto it = search.floats.rbegin(); it != search.floats.rend(); ++it)
-        ::PostMessageA(*it, XTWM_KEEPABOVEOWNER, 0, 0);
+        if (*it != hActivating)
+            ::PostMessageA(*it, XTWM_KEEPABOVEOWNER, 0, 0);
+    if (std::find(search.floats.begin(), search.floats.end(), hActivating) != search.floats.end())
+        ::PostMessageA(hActivating, XTWM_KEEPABOVEOWNER, 0, 0);
 }
 
 BOOL CXTMiniDockFrameWnd::IsOwnerActive() const
 {
-    // Only while the owner is still the active window: raised later, the
-    // frame would cover whatever took the activation since.
+    // Only while the owner, or one of its floating frames, is still the
+    // active window: raised later, the frame would cover whatever took the
+    // activation since.
     HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
-    return hOwner != nullptr && ::GetActiveWindow() == hOwner && IsWindowVisible();
+    if (hOwner == nullptr || !IsWindowVisible())
+        return FALSE;
+    HWND hActive = ::GetActiveWindow();
+    return hActive == hOwner ||
+           (hActive != nullptr && ::GetWindow(hActive, GW_OWNER) == hOwner &&
+            dynamic_cast<CMiniDockFrameWnd*>(CWnd::FromHandlePermanent(hActive)) != nullptr);
 }
 
 std::vector<HWND> CXTMiniDockFrameWnd::GetOwnerDialogs() const

@@ -49,13 +49,16 @@ public:
     BOOL Create(CWnd* pParent, DWORD dwBarStyle) override;
 
     // Attributes
-    int m_nCaptionMode;         // 0 until set up, then 2 classic or 1 flat
-    std::list<CAPTIONBUTTONINFO*> m_listButtons;
-    CWnd* m_pPopup;             // the options popup while it is open
-    CAPTIONBUTTONINFO* m_pPressed;
-    CToolTipCtrl m_wndTip;
-    CImageList m_imageList;     // caption glyphs: 2 close, 3 drop-down
-    BOOL m_bSetUp;
+    // 0 until the caption is set up, then 2 classic or 1 flat.
+    int GetCaptionMode() const { return m_nCaptionMode; }
+    BOOL IsSetUp() const { return m_bSetUp; }
+    const std::list<CAPTIONBUTTONINFO*>& GetButtons() const { return m_listButtons; }
+    // The button pressed in the caption, NULL when none.
+    CAPTIONBUTTONINFO* GetPressedButton() const { return m_pPressed; }
+    // The options popup while it is open, else NULL.
+    CWnd* GetOptionsPopup() const { return m_pPopup; }
+    // The caption buttons' tip.
+    CToolTipCtrl& GetTip() { return m_wndTip; }
 
     // What kind of bar the frame holds (FALSE while it has no window).
     virtual BOOL IsToolkitControlBar(CControlBar* pBar) const;
@@ -89,8 +92,9 @@ public:
     // its owned windows when it takes the focus does not. The frame's other
     // windows (its dialogs and sheets) stay above the floating frames. Each
     // floating frame is told (lowest first, so that they keep their order
-    // among themselves) once the focus change is complete.
-    static void KeepFloatingFramesAbove(HWND hFrame);
+    // among themselves) once the focus change is complete; the floating
+    // frame taking the activation, when one does, is told last and ends on top.
+    static void KeepFloatingFramesAbove(HWND hFrame, HWND hActivating = nullptr);
 
     // Implementation
 protected:
@@ -113,6 +117,7 @@ protected:
     void RaiseAboveOwner();
     static void CALLBACK OnKeepAboveTimer(HWND hWnd, UINT nMsg, UINT_PTR nIDEvent, DWORD dwTime);
     int m_nKeepAboveChecks;     // looks left after the owner took the focus
+
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetTextMessage(WPARAM wParam, LPARAM lParam);
     void OnNcPaint();
@@ -126,4 +131,13 @@ protected:
     void OnCustomize();
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    int m_nCaptionMode;         // 0 until set up, then 2 classic or 1 flat
+    std::list<CAPTIONBUTTONINFO*> m_listButtons;
+    CWnd* m_pPopup;             // the options popup while it is open
+    CAPTIONBUTTONINFO* m_pPressed;
+    CToolTipCtrl m_wndTip;
+    CImageList m_imageList;     // caption glyphs: 2 close, 3 drop-down
+    BOOL m_bSetUp;
 };

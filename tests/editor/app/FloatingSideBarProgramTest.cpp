@@ -5,6 +5,7 @@
 #include "EditorTesting.h"
 #include "ProgramRun.h"
 
+#include "editor/resource.h"
 #include "toolkit/XTRealInput.h"
 
 #include <windows.h>
@@ -28,15 +29,15 @@ CRect WindowRect(HWND hWnd)
     return rect;
 }
 
-// The side bar: the visible window on the frame's left dock bar.
+// The side bar, docked on the frame's left dock bar. The object bar docks
+// there too: the side bar is known by its id, not by its place among the
+// dock bar's children, which the program does not keep.
 HWND FindSideBar(HWND hFrame)
 {
     return WaitFor([&] {
         HWND hDockBar = ::GetDlgItem(hFrame, AFX_IDW_DOCKBAR_LEFT);
-        HWND hBar = hDockBar != nullptr ? ::GetWindow(hDockBar, GW_CHILD) : nullptr;
-        while (hBar != nullptr && !::IsWindowVisible(hBar))
-            hBar = ::GetWindow(hBar, GW_HWNDNEXT);
-        return hBar;
+        HWND hBar = hDockBar != nullptr ? ::GetDlgItem(hDockBar, ID_VIEW_EXPLORER) : nullptr;
+        return hBar != nullptr && ::IsWindowVisible(hBar) ? hBar : nullptr;
     });
 }
 
@@ -179,5 +180,65 @@ TEST_F(FloatingSideBarProgramTest, TheFloatedSideBarFollowsTheMouseExactlyAndSta
     ASSERT_NE(nullptr, hFloat);
     EXPECT_TRUE(StaysOnTopAt(hFloat, WindowRect(hFloat).CenterPoint()));
     DragByCaption(hFloat, CPoint(60, 40));
+    EXPECT_TRUE(editor.CloseAndWait(hFrame));
+}
+
+// With the main tool bar floating over the canvas, the side bar dragged off
+// its side floats too, and the tool bar's frame is still seen above the main
+// window: the new frame does not put the main window over the one before it.
+TEST_F(FloatingSideBarProgramTest, TheSideBarFloatedAfterTheToolBarLeavesTheToolBarsFrameOnTop)
+{
+    Process editor;
+    HWND hFrame = nullptr;
+    ASSERT_TRUE(StartEditor(editor, hFrame));
+    HWND hSideBar = FindSideBar(hFrame);
+    ASSERT_NE(nullptr, hSideBar);
+    HWND hToolBar = WaitFor([&] {
+        HWND hDockBar = ::GetDlgItem(hFrame, AFX_IDW_DOCKBAR_TOP);
+        HWND hBar = hDockBar != nullptr ? ::GetDlgItem(hDockBar, AFX_IDW_TOOLBAR) : nullptr;
+        return hBar != nullptr && ::IsWindowVisible(hBar) ? hBar : nullptr;
+    });
+    ASSERT_NE(nullptr, hToolBar);
+    // The floating frame the bar ends in, under the point where the button
+    // came up: a tool bar moves itself on the way, through other frames.
+    auto floatingFrameOf = [&](HWND hBar, CPoint ptDrop) {
+        return WaitFor([&] {
+            HWND hRoot = ::GetAncestor(hBar, GA_ROOT);
+            return hRoot != hFrame && ::IsWindowVisible(hRoot) && WindowRect(hRoot).PtInRect(ptDrop) ? hRoot : nullptr;
+        });
+    };
+
+    // The tool bar by its gripper into the canvas's lower part, clear of the
+    // left dock bar.
+    const CRect rectFrame = WindowRect(hFrame);
+    const CPoint ptGrip(WindowRect(hToolBar).left + 3, WindowRect(hToolBar).CenterPoint().y);
+    ASSERT_TRUE(StaysOnTopAt(hToolBar, ptGrip));
+    const CPoint ptToolDrop(rectFrame.CenterPoint().x - 100, rectFrame.bottom - 150);
+    toolkit_test::Drag(ptGrip, ptToolDrop);
+    HWND hToolFloat = floatingFrameOf(hToolBar, ptToolDrop);
+    ASSERT_NE(nullptr, hToolFloat);
+    const CRect rectToolFloat = WindowRect(hToolFloat);
+    ASSERT_TRUE(StaysOnTopAt(hToolFloat, rectToolFloat.CenterPoint()));
+
+    // The side bar by its caption into the canvas's upper part.
+    const CPoint ptCaption(WindowRect(hSideBar).CenterPoint().x, WindowRect(hSideBar).top + 6);
+    ASSERT_TRUE(StaysOnTopAt(hSideBar, ptCaption));
+    const CPoint ptSideDrop(rectFrame.CenterPoint().x, rectFrame.top + 160);
+    toolkit_test::Drag(ptCaption, ptSideDrop);
+    HWND hSideFloat = floatingFrameOf(hSideBar, ptSideDrop);
+    ASSERT_NE(nullptr, hSideFloat);
+    ASSERT_NE(hToolFloat, hSideFloat);
+
+    // What the user sees where the tool bar floats (and the side bar does
+    // not): the tool bar's frame, not the main window.
+    const CRect rectSideFloat = WindowRect(hSideFloat);
+    CPoint ptTool(-1, -1);
+    for (const CPoint pt : { rectToolFloat.CenterPoint(), CPoint(rectToolFloat.left + 8, rectToolFloat.CenterPoint().y),
+                             CPoint(rectToolFloat.right - 8, rectToolFloat.CenterPoint().y) })
+        if (ptTool.x < 0 && !rectSideFloat.PtInRect(pt))
+            ptTool = pt;
+    ASSERT_GE(ptTool.x, 0);
+    EXPECT_TRUE(StaysOnTopAt(hToolFloat, ptTool));
+    EXPECT_TRUE(StaysOnTopAt(hSideFloat, rectSideFloat.CenterPoint()));
     EXPECT_TRUE(editor.CloseAndWait(hFrame));
 }

@@ -13,6 +13,7 @@
 #include "framework/Afx.h"
 #include "toolkit/XTContextMenuSeen.h"
 #include "toolkit/XTTestCanvas.h"
+#include "helpers/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -214,6 +215,29 @@ TEST_F(XTBarFrameTest, StatusTextGoesToTheMainWindowUnlessTheOwnerShowsIt)
     main.DestroyWindow();
 }
 
+// Asks a bar for its cursor when a posted message reaches it, as the mouse
+// would inside a drag loop, and keeps what the bar set.
+class CCursorProbe : public CWnd
+{
+public:
+    CWnd* pBar = nullptr;
+    HCURSOR hSeen = nullptr;
+
+protected:
+    LRESULT OnProbe(WPARAM, LPARAM)
+    {
+        ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
+        pBar->SendMessage(WM_SETCURSOR, (WPARAM)pBar->m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        hSeen = ::GetCursor();
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCursorProbe, CWnd)
+    ON_MESSAGE(WM_APP, OnProbe)
+END_MESSAGE_MAP()
+
 TEST_F(XTBarFrameTest, TheSizeAllCursorShowsOverTheGripperAndWhileADragIsTracked)
 {
     m_frame.EnableDocking(CBRS_ALIGN_ANY);
@@ -243,16 +267,30 @@ TEST_F(XTBarFrameTest, TheSizeAllCursorShowsOverTheGripperAndWhileADragIsTracked
         { "over the client area", rectClient.CenterPoint(), FALSE, FALSE },
         { "over the client area during a drag", rectClient.CenterPoint(), TRUE, TRUE },
     };
+    CCursorProbe probe;
+    probe.pBar = &bar;
+    ASSERT_TRUE(probe.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr));
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
         toolkit_test::MoveCursorTo(c.pt.x, c.pt.y);
-        ::SetCursor(hArrow);
-        pContext->m_bInLoop = c.bTracking;
-        bar.SendMessage(WM_SETCURSOR, (WPARAM)bar.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-        pContext->m_bInLoop = FALSE;
-        EXPECT_EQ(c.bSizeAll ? hSizeAll : hArrow, ::GetCursor());
+        probe.hSeen = nullptr;
+        if (c.bTracking)
+        {
+            // Pressed there, asked inside the drag loop, which Escape then ends.
+            CPoint ptClient = c.pt;
+            bar.ScreenToClient(&ptClient);
+            bar.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptClient.x, ptClient.y));
+            probe.PostMessage(WM_APP);
+            bar.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+        }
+        else
+            probe.PostMessage(WM_APP);
+        testing_support::PumpPendingMessages();
+        EXPECT_FALSE(pContext->IsInLoop());
+        EXPECT_EQ(c.bSizeAll ? hSizeAll : hArrow, probe.hSeen);
     }
+    probe.DestroyWindow();
 }
 
 TEST_F(XTBarFrameTest, TheDockBarKeepsTheStyleItsBarWasGiven)

@@ -367,3 +367,77 @@ TEST(XTDockContextDockWindow, AWindowOfTheFramesOwnStaysAboveItsFloatingFrameWhe
 }
 
 } // namespace
+
+namespace {
+
+// Whether the window (or a child of it) is what the screen shows at the point.
+bool SeenAt(HWND hWnd, CPoint pt)
+{
+    HWND hSeen = ::WindowFromPoint(pt);
+    return hSeen == hWnd || ::IsChild(hWnd, hSeen);
+}
+
+} // namespace
+
+// With the mouse: a frame already floating stays above its frame when
+// another dock window is dragged off its side and floats beside it.
+TEST(XTDockContextDockWindow, AWindowDraggedOffItsSideLeavesTheFramesAlreadyFloatingOnTop)
+{
+    CDockTestFrame frame;
+    CXTDockWindow* pEins = nullptr;
+    CXTMiniDockFrameWnd* pFloat = nullptr;
+    ASSERT_NO_FATAL_FAILURE(FloatOneWindow(frame, pEins, pFloat));
+    CXTDockWindow* pZwei = frame.AddWindow(XT_IDW_DOCKBAR_LEFT, 120, 150, nullptr, "Zwei", 0xE851);
+    ASSERT_NE(nullptr, pZwei);
+    frame.RecalcLayout();
+    // The first floating frame over the frame's right half.
+    CRect rectFrame;
+    frame.GetWindowRect(&rectFrame);
+    pFloat->SetWindowPos(nullptr, rectFrame.right - 250, rectFrame.top + 120, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CRect rectFloat;
+    pFloat->GetWindowRect(&rectFloat);
+    ASSERT_TRUE(toolkit_test::PumpUntil([&] { return SeenAt(pFloat->m_hWnd, rectFloat.CenterPoint()); }));
+
+    // The second by its caption into the frame's middle, left of the first,
+    // once the frame has laid it out.
+    auto captionOf = [&] {
+        CRect rect;
+        pZwei->GetWindowRect(&rect);
+        return CPoint(rect.CenterPoint().x, rect.top + 6);
+    };
+    ASSERT_TRUE(toolkit_test::PumpUntil([&] { return SeenAt(pZwei->m_hWnd, captionOf()); }));
+    const CPoint ptFrom = captionOf();
+    toolkit_test::Drag(ptFrom, CPoint(rectFrame.left + 250, rectFrame.CenterPoint().y));
+    toolkit_test::PumpUntil([&] { return DockBarID(pZwei) == 0 && pZwei->GetParentFrame()->IsWindowVisible(); });
+    ASSERT_EQ(0, DockBarID(pZwei)) << "pressed at " << ptFrom.x << "," << ptFrom.y;
+    ASSERT_TRUE(pZwei->GetParentFrame()->IsWindowVisible());
+    CFrameWnd* pSecond = pZwei->GetParentFrame();
+    ASSERT_NE(pFloat, pSecond);
+
+    // Both floating frames above their frame, also a moment later.
+    toolkit_test::PumpFor(300);
+    CRect rectSecond;
+    pSecond->GetWindowRect(&rectSecond);
+    EXPECT_TRUE(SeenAt(pFloat->m_hWnd, rectFloat.CenterPoint()));
+    EXPECT_TRUE(SeenAt(pSecond->m_hWnd, rectSecond.CenterPoint()));
+
+    // Floated upright from its side, then moved by its caption: its frame
+    // goes as far as the mouse and stays the frame it is.
+    CXTMiniDockFrameWnd* pSecondFloat = dynamic_cast<CXTMiniDockFrameWnd*>(pSecond);
+    ASSERT_NE(nullptr, pSecondFloat);
+    const CRect rectCaption = pSecondFloat->GetCaptionRect();
+    const CPoint ptCaption(rectCaption.left + 3, rectCaption.CenterPoint().y);
+    ASSERT_TRUE(toolkit_test::PumpUntil([&] { return SeenAt(pSecond->m_hWnd, ptCaption); }));
+    const CPoint delta(40, 30);
+    toolkit_test::Drag(ptCaption, ptCaption + delta);
+    EXPECT_TRUE(toolkit_test::PumpUntil([&] {
+        CRect rect;
+        pZwei->GetParentFrame()->GetWindowRect(&rect);
+        return rect.TopLeft() == rectSecond.TopLeft() + delta;
+    }));
+    EXPECT_EQ(pSecond, pZwei->GetParentFrame());
+    toolkit_test::ParkMouse();
+    frame.DestroyWindow();
+    Pump();
+}

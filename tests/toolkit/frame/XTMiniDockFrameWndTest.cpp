@@ -159,7 +159,7 @@ CRect InWindow(CWnd& wnd, CRect rect)
 std::vector<int> ButtonKinds(CXTMiniDockFrameWnd& frame)
 {
     std::vector<int> kinds;
-    for (CAPTIONBUTTONINFO* pButton : frame.m_listButtons)
+    for (CAPTIONBUTTONINFO* pButton : frame.GetButtons())
         kinds.push_back(pButton->nKind);
     return kinds;
 }
@@ -197,15 +197,15 @@ TEST(XTMiniDockFrameCaption, EachKindOfBarGetsItsButtons)
                                    : static_cast<CBoxBar*>(pBar)->Create(&frame, ID_BAR, "Werkzeug"));
         CXTMiniDockFrameWnd* pFloat = FloatBar(frame, *pBar);
         ASSERT_NE(nullptr, pFloat);
-        EXPECT_TRUE(pFloat->m_bSetUp);
+        EXPECT_TRUE(pFloat->IsSetUp());
         EXPECT_EQ(c.kinds, ButtonKinds(*pFloat));
         EXPECT_EQ(c.bSysMenu, (pFloat->GetStyle() & WS_SYSMENU) != 0);
-        EXPECT_EQ(c.kind == frameworkBar ? 0 : 1, pFloat->m_nCaptionMode);
+        EXPECT_EQ(c.kind == frameworkBar ? 0 : 1, pFloat->GetCaptionMode());
         if (c.kind != frameworkBar)
         {
             // Each button shows its glyph in the highlight text colour on the caption's shadow.
             CWindowPixels pixels(*pFloat);
-            for (CAPTIONBUTTONINFO* pButton : pFloat->m_listButtons)
+            for (CAPTIONBUTTONINFO* pButton : pFloat->GetButtons())
             {
                 CRect rect = InWindow(*pFloat, pFloat->GetButtonRect(pButton));
                 EXPECT_FALSE(pButton->bHidden);
@@ -248,7 +248,7 @@ TEST(XTMiniDockFrameCaption, ATooNarrowFrameHidesItsButtons)
         ASSERT_TRUE(tool.Create(&frame, ID_BAR, "Werkzeug"));
         CNarrowFloatFrame* pFloat = dynamic_cast<CNarrowFloatFrame*>(FloatBar(frame, tool));
         ASSERT_NE(nullptr, pFloat);
-        ASSERT_EQ(2u, pFloat->m_listButtons.size());
+        ASSERT_EQ(2u, pFloat->GetButtons().size());
         pFloat->ForceWidth(c.cx);
         CRect rectFloat;
         pFloat->GetWindowRect(&rectFloat);
@@ -396,7 +396,7 @@ TEST(XTMiniDockFrameMouse, CloseHidesTheBarAndACaptionWithoutDockContextDoesNoth
         CRect rectAfter;
         pFloat->GetWindowRect(&rectAfter);
         EXPECT_EQ(rectBefore.TopLeft(), rectAfter.TopLeft());
-        EXPECT_EQ(nullptr, pFloat->m_pPressed);
+        EXPECT_EQ(nullptr, pFloat->GetPressedButton());
         frame.DestroyWindow();
         Pump();
     }
@@ -482,7 +482,7 @@ TEST(XTMiniDockFrameMouse, ButtonsLightUpDropTheOptionsPopupAndPassCustomisation
         Pump();
         EXPECT_EQ(step.bCloseHot, pClose->bHot != 0);
         EXPECT_EQ(step.bOptionsPressed, pOptions->bPressed != 0);
-        EXPECT_EQ(step.bPopupOpen, pFloat->m_pPopup == &popup);
+        EXPECT_EQ(step.bPopupOpen, pFloat->GetOptionsPopup() == &popup);
         EXPECT_EQ(step.nOpened, CPopupFloatFrame::s_nOpened);
         EXPECT_EQ(step.nCustomize, tool.nCustomize);
         // A lit button: the highlight frame around the light fill.
@@ -493,7 +493,7 @@ TEST(XTMiniDockFrameMouse, ButtonsLightUpDropTheOptionsPopupAndPassCustomisation
     }
     // The tip of the button the mouse went over last.
     CString strTip;
-    pFloat->m_wndTip.GetText(strTip, pFloat);
+    pFloat->GetTip().GetText(strTip, pFloat);
     EXPECT_STREQ("Close", strTip);
     // A button left lit when the mouse went elsewhere goes out at idle time.
     pFloat->SendMessage(WM_NCMOUSEMOVE, HTCAPTION, At(rectClose.CenterPoint()));
@@ -531,8 +531,8 @@ TEST(XTMiniDockFrameMouse, TheOptionsButtonOpensTheToolBarsPopupThatClosesWhenTh
     const CRect rectOptions = pFloat->GetButtonRect(pOptions);
 
     toolkit_test::Click(rectOptions.CenterPoint());
-    EXPECT_TRUE(toolkit_test::PumpUntil([&] { return pFloat->m_pPopup != nullptr; }));
-    CXTExpMenuWnd* pPopup = dynamic_cast<CXTExpMenuWnd*>(pFloat->m_pPopup);
+    EXPECT_TRUE(toolkit_test::PumpUntil([&] { return pFloat->GetOptionsPopup() != nullptr; }));
+    CXTExpMenuWnd* pPopup = dynamic_cast<CXTExpMenuWnd*>(pFloat->GetOptionsPopup());
     ASSERT_NE(nullptr, pPopup);
     EXPECT_TRUE(pPopup->IsWindowVisible());
     EXPECT_TRUE(pOptions->bPressed);
@@ -544,7 +544,7 @@ TEST(XTMiniDockFrameMouse, TheOptionsButtonOpensTheToolBarsPopupThatClosesWhenTh
     CRect rectFrame;
     frame.GetWindowRect(&rectFrame);
     toolkit_test::Click(CPoint(rectFrame.right - 30, rectFrame.bottom - 30));
-    EXPECT_TRUE(toolkit_test::PumpUntil([&] { return pFloat->m_pPopup == nullptr; }));
+    EXPECT_TRUE(toolkit_test::PumpUntil([&] { return pFloat->GetOptionsPopup() == nullptr; }));
     EXPECT_FALSE(pOptions->bPressed);
     bar.RegisterCustomize(FALSE);
     toolkit_test::ParkMouse();
