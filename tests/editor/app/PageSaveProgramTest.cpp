@@ -73,12 +73,13 @@ TEST(PageSaveProgramTest, ADeletedButtonTakesItsKeysAlongAndTheOthersStayOnceEac
         RECT rc;
         GetWindowRect(hFirst, &rc);
         ClickAt({ (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2 });
-        // The key goes where the editor's focus is: the click must have put it into the canvas.
+        // The key follows the click in the editor's queue once the editor has
+        // the keyboard focus.
         ASSERT_TRUE(WaitFor([&] {
             GUITHREADINFO info = { sizeof(info) };
             return GetGUIThreadInfo(editor.pi.dwThreadId, &info) && info.hwndFocus != nullptr &&
-                           (info.hwndFocus == hView || IsChild(hView, info.hwndFocus))
-                       ? hView
+                           (info.hwndFocus == hFrame || IsChild(hFrame, info.hwndFocus))
+                       ? hFrame
                        : nullptr;
         }));
         editor_testing::PressKey(VK_DELETE);
