@@ -8,6 +8,8 @@
 #include "framework/DC.h"
 #include "framework/DataExchange.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 IMPLEMENT_DYNAMIC(CXTCustCommandsPage, CXTResizePropertyPage)
@@ -130,7 +132,9 @@ BOOL CXTCustCommandsPage::DragCommand(DWORD_PTR dwItemData)
     pItem->m_iconHot.SetHandle(hIconHot);
     CXTCustomizeManager& manager = GetCustomizeManager();
     manager.m_clearSelection.Raise();
-    return manager.DoDragDrop(&m_commands, FALSE, *pItem);
+    // The list's drag detection ended on the move that made this a drag.
+    const DWORD dwPos = ::GetMessagePos();
+    return manager.DoDragDrop(&m_commands, FALSE, *pItem, CPoint(GET_X_LPARAM(dwPos), GET_Y_LPARAM(dwPos)));
 }
 
 void CXTCustCommandsPage::OnCategoryChange()

@@ -231,7 +231,7 @@ UINT CXTCustomizeManager::NextCustomBarID(CFrameWnd* pFrame, UINT nFrom)
 // ---------------------------------------------------------------------------
 // The drag of a command between bars
 
-BOOL CXTCustomizeManager::DoDragDrop(CWnd* pSource, BOOL bCopyAllowed, const CXTCommandItem& item)
+BOOL CXTCustomizeManager::DoDragDrop(CWnd* pSource, BOOL bCopyAllowed, const CXTCommandItem& item, CPoint ptStart)
 {
     if (pSource == nullptr || pSource->m_hWnd == nullptr || ::GetCapture() != nullptr)
         return FALSE;
@@ -266,9 +266,9 @@ BOOL CXTCustomizeManager::DoDragDrop(CWnd* pSource, BOOL bCopyAllowed, const CXT
         if (hCursor != nullptr)
             ::SetCursor(hCursor);
     };
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
-    update(ptCursor);
+    // The targets first see the point the drag began at; the moves queued
+    // since follow from the queue, each where it was made.
+    update(ptStart);
 
     BOOL bDropped = FALSE;
     BOOL bResult = FALSE;
@@ -321,7 +321,7 @@ BOOL CXTCustomizeManager::DoDragDrop(CWnd* pSource, BOOL bCopyAllowed, const CXT
         {
             if (bCopyAllowed)
                 bMove = msg.message == WM_KEYUP;
-            update(ptLast.x == -100000 ? ptCursor : ptLast);
+            update(ptLast.x == -100000 ? ptStart : ptLast);
             continue;
         }
         if (msg.message == WM_RBUTTONDOWN)

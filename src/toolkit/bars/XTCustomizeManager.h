@@ -171,7 +171,10 @@ public:
 
     // The drag of a button or command: TRUE when it ended as a move (also off
     // every bar), FALSE for a copy or a cancel (Esc, right button, lost capture).
-    BOOL DoDragDrop(CWnd* pSource, BOOL bCopyAllowed, const CXTCommandItem& item);
+    // ptStart is the screen point where the source saw the drag begin (the
+    // press, or the move that told it from a click): a quick hand may have
+    // the pointer further on already when the loop starts.
+    BOOL DoDragDrop(CWnd* pSource, BOOL bCopyAllowed, const CXTCommandItem& item, CPoint ptStart);
 
     // Whether a user bar may take the id: no framework bar or dock bar id.
     static BOOL IsCustomBarID(CFrameWnd* pFrame, UINT nID);

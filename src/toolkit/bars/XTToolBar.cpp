@@ -391,10 +391,11 @@ BOOL CXTToolBar::AltDrag(CPoint point)
         ClientToScreen(&ptScreen);
         // The system's drag detection and the drag loop take the mouse themselves.
         BOOL bDrag = ::DragDetect(m_hWnd, ptScreen);
+        const CPoint ptDetected = CXTToolBarCustomizer::DetectedDragPoint();
         if (::GetCapture() == m_hWnd)
             ::ReleaseCapture();
         if (bDrag)
-            m_pCustomizer->BeginDrag();
+            m_pCustomizer->BeginDrag(ptDetected);
     }
     manager.SetCustomizeMode(FALSE);
     if (::IsWindow(hWnd) && m_bCustomizable && !m_strSettingsPath.IsEmpty())

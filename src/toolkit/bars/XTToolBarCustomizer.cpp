@@ -90,21 +90,22 @@ BOOL CXTToolBarCustomizer::Filter(UINT message, WPARAM wParam, LPARAM lParam, LR
             return FALSE;
         if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK)
         {
+            CPoint ptScreen = point;
+            m_pBar->ClientToScreen(&ptScreen);
             if (nHit == m_nSelected)
-                BeginDrag();
+                BeginDrag(ptScreen);
             else
             {
                 GetCustomizeManager().m_clearSelection.Raise();
                 Select(nHit);
                 RedrawBar();
-                CPoint ptScreen = point;
-                m_pBar->ClientToScreen(&ptScreen);
                 // The system's drag detection takes the mouse itself.
                 BOOL bDrag = ::DragDetect(m_pBar->m_hWnd, ptScreen);
+                const CPoint ptDetected = DetectedDragPoint();
                 if (::GetCapture() == m_pBar->m_hWnd)
                     ::ReleaseCapture();
                 if (bDrag)
-                    BeginDrag();
+                    BeginDrag(ptDetected);
             }
         }
         return TRUE;
@@ -126,7 +127,13 @@ BOOL CXTToolBarCustomizer::Filter(UINT message, WPARAM wParam, LPARAM lParam, LR
     }
 }
 
-void CXTToolBarCustomizer::BeginDrag()
+CPoint CXTToolBarCustomizer::DetectedDragPoint()
+{
+    const DWORD dwPos = ::GetMessagePos();
+    return CPoint(GET_X_LPARAM(dwPos), GET_Y_LPARAM(dwPos));
+}
+
+void CXTToolBarCustomizer::BeginDrag(CPoint ptStart)
 {
     if (m_nSelected < 0)
         return;
@@ -147,7 +154,7 @@ void CXTToolBarCustomizer::BeginDrag()
     // The bar itself may go while the drag runs (it is dropped on no bar and
     // was the last button of a user bar): the window is watched.
     HWND hBar = m_pBar->m_hWnd;
-    BOOL bMove = GetCustomizeManager().DoDragDrop(m_pBar, TRUE, *pItem);
+    BOOL bMove = GetCustomizeManager().DoDragDrop(m_pBar, TRUE, *pItem, ptStart);
     if (!::IsWindow(hBar))
         return;
     if (bMove && m_bFromThisBar && m_nSource >= 0 && m_nSource < m_pBar->GetCount())

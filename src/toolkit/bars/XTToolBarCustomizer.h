@@ -28,8 +28,12 @@ public:
     BOOL Filter(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     void Select(int nIndex);
     void ClearSelection();
-    // Drags the selected button (the loop of the manager).
-    void BeginDrag();
+    // Drags the selected button (the loop of the manager) from the screen
+    // point where the drag began.
+    void BeginDrag(CPoint ptStart);
+    // Where the system's drag detection saw the drag begin: the move it
+    // ended on (the last message this thread took).
+    static CPoint DetectedDragPoint();
 
     // The drop target
     BOOL HitTest(CPoint ptScreen) override;

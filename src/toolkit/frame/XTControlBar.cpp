@@ -175,10 +175,14 @@ BOOL CXTControlBar::ModifyBarStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (bRedraw)
         Invalidate();
-    // The dock bar lays its rows out by the style of the bars it holds.
+    // The dock bar keeps the style its frame gave it: a bar's own bits share
+    // values with the dock bar's (button look 2 is the dock bar's "no
+    // splitter line"), so only the plain-splitter bit, which no bar uses for
+    // itself, passes on, and only when the caller names it.
     if (CXTDockBar* pDockBar = dynamic_cast<CXTDockBar*>(m_pDockBar))
     {
-        pDockBar->SetDockBarStyle(GetBarStyleEx());
+        const DWORD dwDockBits = XT_DOCKBAR_PLAINSPLITTERS;
+        pDockBar->SetDockBarStyle((dwAdd & dwDockBits) | (pDockBar->GetDockBarStyle() & ~(dwRemove & dwDockBits)));
         if (bRedraw && pDockBar->m_hWnd != nullptr)
             pDockBar->Invalidate();
     }

@@ -23,6 +23,7 @@
 #include "framework/ToolBar.h"
 #include "helpers/TestSupport.h"
 #include "toolkit/XTRealInput.h"
+#include "toolkit/bars/XTSeenInput.h"
 #include "toolkit/bars/XTTestBarIds.h"
 
 #include <gtest/gtest.h>
@@ -190,19 +191,25 @@ TEST_F(XTCustomizeTest, ASidewaysDragOfThreePixelsAddsOrRemovesTheSeparatorBefor
 {
     // The press leaves the button for the half-button area after it, where
     // the gesture starts; the pointer then moves along the bar and lets go.
+    // Each event waits until the program has taken it; a quick hand has the
+    // pointer at its next point before the program has handled the press
+    // and the move that tells the drag from a click.
     struct Case
     {
         const char* name;
         std::vector<UINT> a;
         int nStart;   // pixels into the area after the button
         int nMove;
+        BOOL bQuick;
         const char* expected;
     };
     const Case cases[] = {
-        { "3 pixels on insert a separator", { ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_SAVE }, 4, 3, "N|OS" },
-        { "2 pixels on do not", { ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_SAVE }, 4, 2, "NOS" },
-        { "3 pixels back remove it", { ID_TEST_NEW, 0, ID_TEST_OPEN, ID_TEST_SAVE }, 8, -3, "NOS" },
-        { "2 pixels back do not", { ID_TEST_NEW, 0, ID_TEST_OPEN, ID_TEST_SAVE }, 8, -2, "N|OS" },
+        { "3 pixels on insert a separator", { ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_SAVE }, 4, 3, FALSE, "N|OS" },
+        { "2 pixels on do not", { ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_SAVE }, 4, 2, FALSE, "NOS" },
+        { "3 pixels back remove it", { ID_TEST_NEW, 0, ID_TEST_OPEN, ID_TEST_SAVE }, 8, -3, FALSE, "NOS" },
+        { "2 pixels back do not", { ID_TEST_NEW, 0, ID_TEST_OPEN, ID_TEST_SAVE }, 8, -2, FALSE, "N|OS" },
+        { "3 pixels on by a quick hand", { ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_SAVE }, 4, 3, TRUE, "N|OS" },
+        { "3 pixels back by a quick hand", { ID_TEST_NEW, 0, ID_TEST_OPEN, ID_TEST_SAVE }, 8, -3, TRUE, "NOS" },
     };
     for (const Case& c : cases)
     {
@@ -214,8 +221,10 @@ TEST_F(XTCustomizeTest, ASidewaysDragOfThreePixelsAddsOrRemovesTheSeparatorBefor
         m_a.ClientToScreen(&rect);
         const int y = rect.CenterPoint().y;
         const CPoint ptDown(rect.right - 2, y), ptStart(rect.right + c.nStart, y), ptEnd(ptStart.x + c.nMove, y);
-        SendPaced({ MouseInput(0, ptDown), MouseInput(MOUSEEVENTF_LEFTDOWN, ptDown), MouseInput(0, ptStart),
-                    MouseInput(0, ptEnd), MouseInput(MOUSEEVENTF_LEFTUP, ptEnd) });
+        CSeenInput input;
+        ASSERT_TRUE(input.Play({ Seen(0, ptDown), Seen(MOUSEEVENTF_LEFTDOWN, ptDown, c.bQuick),
+                                 Seen(0, ptStart, c.bQuick), Seen(0, ptEnd), Seen(MOUSEEVENTF_LEFTUP, ptEnd) }))
+            << "step " << input.Unseen() << " not taken";
         EXPECT_EQ(c.expected, Pattern(m_a));
         EXPECT_EQ(m_a.CommandToIndex(ID_TEST_OPEN), m_a.GetCustomizer()->GetSelected());
         GetCustomizeManager().SetCustomizeMode(FALSE);

@@ -19,6 +19,7 @@
 #include "helpers/TestSupport.h"
 #include "toolkit/XTContextMenuSeen.h"
 #include "toolkit/XTRealInput.h"
+#include "toolkit/bars/XTSeenInput.h"
 #include "toolkit/bars/XTTestBarIds.h"
 
 #include <gtest/gtest.h>
@@ -633,26 +634,55 @@ TEST_F(XTToolBarTest, TheHotItemStaysWhileTheLeftButtonIsDown)
     CPoint ptFirst = ItemRect(3).CenterPoint(), ptSecond = ItemRect(4).CenterPoint();
     m_bar.ClientToScreen(&ptFirst);
     m_bar.ClientToScreen(&ptSecond);
-    // The pointer comes from the frame onto the first button, then the second.
-    struct Case
+    // The pointer comes from the frame onto the first button, then the
+    // second; the program asks for a hot item of its own on the way. While
+    // the left button is down (pressed elsewhere) the hot item only comes
+    // and goes, it never moves from one button to another. Leaving the bar
+    // is seen a little later (the bar tracks the pointer's leaving): each
+    // step waits for its state.
+    struct Step
     {
         const char* name;
-        BOOL bPressed;   // on the frame, before the pointer moves
-        LRESULT nHot;
+        DWORD dwFlags;   // the mouse event, with ...
+        CPoint pt;       // ... its point (none: the program's TB_SETHOTITEM)
+        int nSetHot;
+        LRESULT nHot;    // the hot item afterwards
     };
-    const Case cases[] = { { "the hot item follows the pointer", FALSE, 4 },
-                           { "a press from elsewhere keeps it", TRUE, 3 } };
-    for (const Case& c : cases)
+    const CPoint none(-1, -1);
+    const struct
+    {
+        const char* name;
+        std::vector<Step> steps;
+    } cases[] = {
+        { "the button up",
+          { { "on the frame", 0, ptFree, 0, -1 },
+            { "onto the first", 0, ptFirst, 0, 3 },
+            { "onto the second", 0, ptSecond, 0, 4 },
+            { "the program's first", 0, none, 3, 3 },
+            { "the program's second", 0, none, 4, 4 } } },
+        { "the button down",
+          { { "on the frame", 0, ptFree, 0, -1 },
+            { "pressed there", MOUSEEVENTF_LEFTDOWN, ptFree, 0, -1 },
+            { "onto the first", 0, ptFirst, 0, 3 },
+            { "onto the second", 0, ptSecond, 0, 3 },
+            { "the program's second", 0, none, 4, 3 },
+            { "let go: it follows the pointer again", MOUSEEVENTF_LEFTUP, ptSecond, 0, 4 },
+            { "the program's first", 0, none, 3, 3 } } },
+    };
+    CSeenInput input;
+    for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
-        std::vector<INPUT> inputs = { MouseInput(0, ptFree) };
-        if (c.bPressed)
-            inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN, ptFree));
-        inputs.push_back(MouseInput(0, ptFirst));
-        inputs.push_back(MouseInput(0, ptSecond));
-        SendPaced(inputs);
-        if (c.bPressed)
-            SendPaced({ MouseInput(MOUSEEVENTF_LEFTUP, ptSecond) });
+        for (const Step& step : c.steps)
+        {
+            SCOPED_TRACE(step.name);
+            if (step.pt == none)
+                m_bar.SendMessage(TB_SETHOTITEM, (WPARAM)step.nSetHot);
+            else
+                ASSERT_TRUE(input.Play({ Seen(step.dwFlags, step.pt) }));
+            EXPECT_TRUE(PumpUntil([&] { return m_bar.SendMessage(TB_GETHOTITEM) == step.nHot; }))
+                << m_bar.SendMessage(TB_GETHOTITEM);
+        }
     }
     ParkMouse();
 }

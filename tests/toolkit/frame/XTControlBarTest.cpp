@@ -293,7 +293,7 @@ TEST_F(XTBarFrameTest, TheSizeAllCursorShowsOverTheGripperAndWhileADragIsTracked
     probe.DestroyWindow();
 }
 
-TEST_F(XTBarFrameTest, TheDockBarKeepsTheStyleItsBarWasGiven)
+TEST_F(XTBarFrameTest, TheDockBarTakesOnlyThePlainSplitterBitItsBarIsGiven)
 {
     CXTDockBar* pDockBar = new CXTDockBar;
     pDockBar->m_bAutoDelete = TRUE;
@@ -303,10 +303,29 @@ TEST_F(XTBarFrameTest, TheDockBarKeepsTheStyleItsBarWasGiven)
     bar.EnableDocking(CBRS_ALIGN_ANY);
     m_frame.DockControlBar(&bar, pDockBar);
     ASSERT_EQ(pDockBar, bar.m_pDockBar);
-    pDockBar->SetDockBarStyle(0);
-    bar.ModifyBarStyleEx(BARSTYLE_CAPTION, XT_DOCKBAR_PLAINSPLITTERS, TRUE);
-    EXPECT_EQ(bar.GetBarStyleEx(), pDockBar->GetDockBarStyle());
-    EXPECT_TRUE(pDockBar->GetDockBarStyle() & XT_DOCKBAR_PLAINSPLITTERS);
+    struct Case
+    {
+        const char* name;
+        DWORD dwDockBarBefore;
+        DWORD dwRemove, dwAdd;
+        DWORD dwDockBarAfter;
+    };
+    const Case cases[] = {
+        { "plain splitters asked for", 0, BARSTYLE_CAPTION, XT_DOCKBAR_PLAINSPLITTERS, XT_DOCKBAR_PLAINSPLITTERS },
+        { "plain splitters taken away", XT_DOCKBAR_PLAINSPLITTERS | XT_DOCKBAR_NOSPLITTERLINE,
+          XT_DOCKBAR_PLAINSPLITTERS, 0, XT_DOCKBAR_NOSPLITTERLINE },
+        { "the bar's own bits stay with the bar", XT_DOCKBAR_PLAINSPLITTERS, 0,
+          BARSTYLE_SHOWN | BARSTYLE_BUTTON_LOOK2 | BARSTYLE_CAPTION, XT_DOCKBAR_PLAINSPLITTERS },
+        { "button look 2 taken away leaves the splitter line alone", XT_DOCKBAR_NOSPLITTERLINE,
+          BARSTYLE_BUTTON_LOOK2, 0, XT_DOCKBAR_NOSPLITTERLINE },
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        pDockBar->SetDockBarStyle(c.dwDockBarBefore);
+        bar.ModifyBarStyleEx(c.dwRemove, c.dwAdd, TRUE);
+        EXPECT_EQ(c.dwDockBarAfter, pDockBar->GetDockBarStyle());
+    }
 }
 
 TEST_F(XTBarFrameTest, DelayedShowTellsListenersAndAppliesAtIdle)

@@ -138,6 +138,60 @@ TEST(XTFrameDocking, EnablingDockingTwiceMakesOneToolkitDockBarPerSide)
     pFrame->DestroyWindow();
 }
 
+TEST(XTFrameDocking, TheDockBarsKeepTheFramesStyleWhileTheirWindowsAreHiddenShownAndRestyled)
+{
+    // What the frame gave its dock bars stays whatever a dock window does:
+    // its bits share values with the dock bar's (button look 2 with "no
+    // splitter line").
+    struct Step
+    {
+        const char* name;
+        std::function<void(CXTMDIFrameWnd*, CXTDockWindow&)> run;
+    };
+    const Step steps[] = {
+        { "docked", [](CXTMDIFrameWnd*, CXTDockWindow&) {} },
+        { "hidden",
+          [](CXTMDIFrameWnd* pFrame, CXTDockWindow& window) { pFrame->ShowControlBar(&window, FALSE, FALSE); } },
+        { "shown",
+          [](CXTMDIFrameWnd* pFrame, CXTDockWindow& window) { pFrame->ShowControlBar(&window, TRUE, FALSE); } },
+        { "hidden and shown at idle",
+          [](CXTMDIFrameWnd* pFrame, CXTDockWindow& window) {
+              pFrame->ShowControlBar(&window, FALSE, TRUE);
+              window.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+              pFrame->ShowControlBar(&window, TRUE, TRUE);
+              window.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+              pFrame->RecalcLayout();
+          } },
+        { "button look 2",
+          [](CXTMDIFrameWnd*, CXTDockWindow& window) { window.ModifyBarStyleEx(0, BARSTYLE_BUTTON_LOOK2); } },
+        { "button look 2 taken away",
+          [](CXTMDIFrameWnd*, CXTDockWindow& window) { window.ModifyBarStyleEx(BARSTYLE_BUTTON_LOOK2, 0); } },
+    };
+    for (DWORD dwFrameStyle : { (DWORD)XT_DOCKBAR_PLAINSPLITTERS, (DWORD)XT_DOCKBAR_NOSPLITTERLINE, (DWORD)0 })
+    {
+        SCOPED_TRACE(dwFrameStyle);
+        CXTMDIFrameWnd* pFrame = MakeFrame<CXTMDIFrameWnd>();
+        ASSERT_NE(nullptr, pFrame);
+        pFrame->EnableDocking(CBRS_ALIGN_ANY, dwFrameStyle);
+        CXTDockWindow window;
+        ASSERT_TRUE(window.Create(pFrame, 0xE920, "Window", 120, 100, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_LEFT));
+        window.EnableDocking(CBRS_ALIGN_ANY);
+        pFrame->DockControlBar(&window, kLeftBar);
+        pFrame->RecalcLayout();
+        CXTDockBar* pDockBar = dynamic_cast<CXTDockBar*>(pFrame->GetControlBar(kLeftBar));
+        ASSERT_NE(nullptr, pDockBar);
+        for (const Step& step : steps)
+        {
+            SCOPED_TRACE(step.name);
+            step.run(pFrame, window);
+            EXPECT_EQ(dwFrameStyle, pDockBar->GetDockBarStyle());
+        }
+        EXPECT_TRUE(window.GetStyle() & WS_VISIBLE);
+        window.DestroyWindow();
+        pFrame->DestroyWindow();
+    }
+}
+
 TEST(XTFrameDocking, BarDockedBesideABarAtTheBottomJoinsItsRowOnTheRight)
 {
     CXTMDIFrameWnd* pFrame = MakeFrame<CXTMDIFrameWnd>();
