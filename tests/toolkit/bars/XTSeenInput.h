@@ -72,6 +72,15 @@ public:
                     break;
                 }
             }
+            // A step not taken still lets the buttons go, so that no capture
+            // or drag loop is left waiting for a release that never comes.
+            m_nWanted = -1;
+            for (int i = m_nUnseen < 0 ? m_nSteps : m_nUnseen + 1; i < m_nSteps; ++i)
+            {
+                INPUT input = steps[i].input;
+                if (input.mi.dwFlags & (MOUSEEVENTF_LEFTUP | MOUSEEVENTF_RIGHTUP))
+                    ::SendInput(1, &input, sizeof(INPUT));
+            }
             m_nWanted = -1;
             m_nGiven = m_nSteps;
             bDone = true;
