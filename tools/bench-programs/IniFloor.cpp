@@ -6,8 +6,6 @@
 // being edited does.
 #include "IniPage.h"
 
-static const UINT ID_READ = 1, ID_WRITE = 2;
-
 static LRESULT CALLBACK FrameProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     switch (nMsg)
@@ -15,24 +13,8 @@ static LRESULT CALLBACK FrameProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lP
     case WM_CREATE:
         g_hClient = CreateMdiClient(hWnd, lParam);
         return 0;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == ID_READ)
-        {
-            ReadAll();
-            ShowMainPage(hWnd);
-            return (LRESULT)g_entries.size();
-        }
-        if (LOWORD(wParam) == ID_WRITE)
-        {
-            WriteMainPage();
-            return 0;
-        }
-        break;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
     }
-    return DefFrameProcA(hWnd, g_hClient, nMsg, wParam, lParam);
+    return IniFrameProc(hWnd, nMsg, wParam, lParam);
 }
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)

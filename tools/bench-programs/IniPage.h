@@ -131,6 +131,40 @@ inline LRESULT CALLBACK IniPageProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM 
     return DefMDIChildProcA(hWnd, nMsg, wParam, lParam);
 }
 
+// The bench's commands to a floor's frame.
+static const UINT ID_READ = 1, ID_WRITE = 2;
+
+// What both floors' frames do alike: on the read command the folder is read
+// and shown (what a floor shows beside the page before the page), answering
+// with the count of keys read; on the write command the main page is written
+// back.
+inline LRESULT IniFrameProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam,
+                            void (*pfnShowBeside)(HWND) = nullptr)
+{
+    switch (nMsg)
+    {
+    case WM_COMMAND:
+        if (LOWORD(wParam) == ID_READ)
+        {
+            ReadAll();
+            if (pfnShowBeside != nullptr)
+                pfnShowBeside(hWnd);
+            ShowMainPage(hWnd);
+            return (LRESULT)g_entries.size();
+        }
+        if (LOWORD(wParam) == ID_WRITE)
+        {
+            WriteMainPage();
+            return 0;
+        }
+        break;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefFrameProcA(hWnd, g_hClient, nMsg, wParam, lParam);
+}
+
 // The folder named on the command line, the main page's bytes and the
 // document window's class.
 inline void StartIniFloor(HINSTANCE hInstance, LPSTR lpCmdLine)

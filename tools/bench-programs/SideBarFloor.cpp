@@ -16,7 +16,6 @@
 #include <cstdio>
 #include <map>
 
-static const UINT ID_READ = 1, ID_WRITE = 2;
 static const int kSideWidth = 300, kTreeHeight = 175;
 
 static HWND g_hTree, g_hList;
@@ -235,25 +234,8 @@ static LRESULT CALLBACK FrameProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lP
     case WM_SIZE:
         Layout(hWnd);
         return 0;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == ID_READ)
-        {
-            ReadAll();
-            ShowSideBar(hWnd);
-            ShowMainPage(hWnd);
-            return (LRESULT)g_entries.size();
-        }
-        if (LOWORD(wParam) == ID_WRITE)
-        {
-            WriteMainPage();
-            return 0;
-        }
-        break;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
     }
-    return DefFrameProcA(hWnd, g_hClient, nMsg, wParam, lParam);
+    return IniFrameProc(hWnd, nMsg, wParam, lParam, ShowSideBar);
 }
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)

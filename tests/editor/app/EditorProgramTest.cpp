@@ -22,7 +22,6 @@ using editor_testing::Process;
 using editor_testing::SaveAndClose;
 using editor_testing::WaitFor;
 using editor_testing::WaitForFile;
-using editor_testing::TemplatePath;
 using testing_support::MessageBoxRecorder;
 using testing_support::ProgramFolder;
 using testing_support::ReadFileText;
@@ -50,20 +49,11 @@ HWND MakeProjectFromStartCenter(HWND hFrame, HWND hStart, LPCSTR pszNewCaption, 
 // with the id).
 std::vector<HWND> Descendants(HWND hParent, LPCSTR pszClass, int nID = 0)
 {
-    struct Search { LPCSTR pszClass; int nID; std::vector<HWND> found; } search = { pszClass, nID, {} };
-    EnumChildWindows(
-        hParent,
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            Search* pSearch = (Search*)lParam;
-            char className[64] = "";
-            GetClassNameA(hWnd, className, sizeof(className));
-            if (pSearch->pszClass != nullptr ? lstrcmpiA(className, pSearch->pszClass) == 0
-                                             : GetDlgCtrlID(hWnd) == pSearch->nID)
-                pSearch->found.push_back(hWnd);
-            return TRUE;
-        },
-        (LPARAM)&search);
-    return search.found;
+    return editor_testing::DescendantsWhere(hParent, [pszClass, nID](HWND hWnd) {
+        char className[64] = "";
+        GetClassNameA(hWnd, className, sizeof(className));
+        return pszClass != nullptr ? lstrcmpiA(className, pszClass) == 0 : GetDlgCtrlID(hWnd) == nID;
+    });
 }
 
 HWND FindDescendant(HWND hParent, LPCSTR pszClass, int nID = 0)
@@ -84,10 +74,7 @@ protected:
     void SetUp() override
     {
         SHDeleteKeyA(HKEY_CURRENT_USER, kProgramKey);
-        for (LPCSTR name : { "TarnixEd.exe", "Tarnix.exe" })
-            ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\" + name, m_editor.File(name), FALSE)) << name;
-        for (LPCSTR name : { "Autorun.inf", "Velicon.ico", "Start.txt", "Sound\\Click.wav", "Sound\\Over.wav" })
-            m_editor.Write(name, ReadFileText(TemplatePath(name)));
+        ASSERT_NO_FATAL_FAILURE(editor_testing::MakeEditorFolder(m_editor));
     }
     void TearDown() override { SHDeleteKeyA(HKEY_CURRENT_USER, kProgramKey); }
 

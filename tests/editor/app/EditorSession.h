@@ -13,6 +13,19 @@
 #include <string>
 #include <vector>
 
+namespace editor_testing {
+
+// Messages through the application's loop, so that the view's
+// PreTranslateMessage sees its children's messages as the program does.
+inline void PumpLoop()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        AfxPumpMessage();
+}
+
+} // namespace editor_testing
+
 class EditorSessionTest : public ::testing::Test
 {
 protected:

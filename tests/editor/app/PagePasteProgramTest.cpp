@@ -4,12 +4,14 @@
 // page saved. The button is in the sub-page's file once and in no other.
 #include "EditorTesting.h"
 #include "ProgramRun.h"
+#include "toolkit/XTRealInput.h"
 
 #include "shared/menuobj/PageList.h"
 
 #include <shlwapi.h>
 
 #include <string>
+#include <vector>
 
 using editor_testing::Click;
 using editor_testing::CopyProject;
@@ -17,10 +19,8 @@ using editor_testing::CopySample;
 using editor_testing::OpenThroughRecentList;
 using editor_testing::Process;
 using editor_testing::SaveAndClose;
-using editor_testing::TemplatePath;
 using editor_testing::Text;
 using editor_testing::WaitFor;
-using testing_support::ProgramFolder;
 using testing_support::ReadFileText;
 using testing_support::TempFolder;
 
@@ -29,47 +29,12 @@ namespace {
 // The window below the parent, at any depth, with the text.
 HWND FindByText(HWND hParent, LPCSTR pszText)
 {
-    struct Search { LPCSTR pszText; HWND hFound; } search = { pszText, nullptr };
-    EnumChildWindows(
-        hParent,
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            Search* pSearch = (Search*)lParam;
-            char text[64] = "";
-            GetWindowTextA(hWnd, text, sizeof(text));
-            if (lstrcmpA(text, pSearch->pszText) == 0)
-                pSearch->hFound = hWnd;
-            return pSearch->hFound == nullptr;
-        },
-        (LPARAM)&search);
-    return search.hFound;
-}
-
-void ClickAt(POINT pt)
-{
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    INPUT clicks[3] = {};
-    const DWORD flags[3] = { 0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP };
-    for (int i = 0; i < 3; ++i)
-    {
-        clicks[i].type = INPUT_MOUSE;
-        clicks[i].mi.dx = (LONG)((pt.x * 65535LL + cx / 2) / (cx - 1));
-        clicks[i].mi.dy = (LONG)((pt.y * 65535LL + cy / 2) / (cy - 1));
-        clicks[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    }
-    SendInput(3, clicks, sizeof(INPUT));
-}
-
-void PressCtrlWith(char chKey)
-{
-    INPUT keys[4] = {};
-    const WORD vk[4] = { VK_CONTROL, (WORD)chKey, (WORD)chKey, VK_CONTROL };
-    for (int i = 0; i < 4; ++i)
-    {
-        keys[i].type = INPUT_KEYBOARD;
-        keys[i].ki.wVk = vk[i];
-        keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
-    }
-    SendInput(4, keys, sizeof(INPUT));
+    const std::vector<HWND> found = editor_testing::DescendantsWhere(hParent, [pszText](HWND hWnd) {
+        char text[64] = "";
+        GetWindowTextA(hWnd, text, sizeof(text));
+        return lstrcmpA(text, pszText) == 0;
+    });
+    return found.empty() ? nullptr : found[0];
 }
 
 // The process's message box that asks Yes or No.
@@ -120,10 +85,7 @@ TEST(PagePasteProgramTest, AButtonCutOnTheMainPageIsPastedOnTheSubPageAndSavedTh
 {
     SHDeleteKeyA(HKEY_CURRENT_USER, editor_testing::kEditorProgramKey);
     TempFolder editorFolder, folder;
-    for (LPCSTR name : { "TarnixEd.exe", "Tarnix.exe" })
-        ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\" + name, editorFolder.File(name), FALSE)) << name;
-    for (LPCSTR name : { "Autorun.inf", "Velicon.ico", "Start.txt", "Sound\\Click.wav", "Sound\\Over.wav" })
-        editorFolder.Write(name, ReadFileText(TemplatePath(name)));
+    ASSERT_NO_FATAL_FAILURE(editor_testing::MakeEditorFolder(editorFolder));
     WritePages(folder);
     {
         Process editor;
@@ -135,8 +97,8 @@ TEST(PagePasteProgramTest, AButtonCutOnTheMainPageIsPastedOnTheSubPageAndSavedTh
         SetForegroundWindow(hFrame);
         RECT rc;
         GetWindowRect(hVideo, &rc);
-        ClickAt({ (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2 });
-        PressCtrlWith('X');
+        toolkit_test::Click(CPoint((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2));
+        toolkit_test::PressKeys({ VK_CONTROL, 'X' });
         ASSERT_TRUE(WaitFor([&] { return IsWindow(hVideo) ? nullptr : hFrame; }) != nullptr) << "not cut";
 
         // The page menu's first entry is the button "Seite 2"'s page.
@@ -149,7 +111,7 @@ TEST(PagePasteProgramTest, AButtonCutOnTheMainPageIsPastedOnTheSubPageAndSavedTh
         HWND hSubView = GetWindow(hSub, GW_CHILD);
         ASSERT_NE(nullptr, WaitFor([&] { return FindByText(hSubView, "Exit"); }));
         SetForegroundWindow(hFrame);
-        PressCtrlWith('V');
+        toolkit_test::PressKeys({ VK_CONTROL, 'V' });
         EXPECT_NE(nullptr, WaitFor([&] { return FindByText(hSubView, "Video"); })) << "not pasted";
         ASSERT_TRUE(SaveAndClose(editor, hFrame));
     }

@@ -4,6 +4,7 @@
 // with their own keys and none of the deleted one's.
 #include "EditorTesting.h"
 #include "ProgramRun.h"
+#include "toolkit/XTRealInput.h"
 #include "shared/menuobj/MButCreateStruct.h"
 #include "shared/menuobj/ProjectPage.h"
 
@@ -14,7 +15,6 @@
 using editor_testing::OpenThroughRecentList;
 using editor_testing::Process;
 using editor_testing::SaveAndClose;
-using editor_testing::TemplatePath;
 using editor_testing::Text;
 using editor_testing::WaitFor;
 using testing_support::Lines;
@@ -22,33 +22,11 @@ using testing_support::ProgramFolder;
 using testing_support::ReadFileText;
 using testing_support::TempFolder;
 
-namespace {
-
-void ClickAt(POINT pt)
-{
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    INPUT clicks[3] = {};
-    const DWORD flags[3] = { 0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP };
-    for (int i = 0; i < 3; ++i)
-    {
-        clicks[i].type = INPUT_MOUSE;
-        clicks[i].mi.dx = (LONG)((pt.x * 65535LL + cx / 2) / (cx - 1));
-        clicks[i].mi.dy = (LONG)((pt.y * 65535LL + cy / 2) / (cy - 1));
-        clicks[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    }
-    SendInput(3, clicks, sizeof(INPUT));
-}
-
-} // namespace
-
 TEST(PageSaveProgramTest, ADeletedButtonTakesItsKeysAlongAndTheOthersStayOnceEach)
 {
     SHDeleteKeyA(HKEY_CURRENT_USER, editor_testing::kEditorProgramKey);
     TempFolder editorFolder, folder;
-    for (LPCSTR name : { "TarnixEd.exe", "Tarnix.exe" })
-        ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\" + name, editorFolder.File(name), FALSE)) << name;
-    for (LPCSTR name : { "Autorun.inf", "Velicon.ico", "Start.txt", "Sound\\Click.wav", "Sound\\Over.wav" })
-        editorFolder.Write(name, ReadFileText(TemplatePath(name)));
+    ASSERT_NO_FATAL_FAILURE(editor_testing::MakeEditorFolder(editorFolder));
     ASSERT_TRUE(CopyFileA(ProgramFolder() + "\\Tarnix.exe", folder.File("Tarnix.exe"), FALSE));
     folder.Write("klick.wav", "RIFF");
     CString path = folder.Write(
@@ -72,7 +50,7 @@ TEST(PageSaveProgramTest, ADeletedButtonTakesItsKeysAlongAndTheOthersStayOnceEac
         ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == hFrame ? hFrame : nullptr; }));
         RECT rc;
         GetWindowRect(hFirst, &rc);
-        ClickAt({ (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2 });
+        toolkit_test::Click(CPoint((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2));
         // The key follows the click in the editor's queue once the editor has
         // the keyboard focus.
         ASSERT_TRUE(WaitFor([&] {

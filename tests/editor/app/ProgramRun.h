@@ -5,11 +5,14 @@
 #include "framework/String.h"
 #include "helpers/TestSupport.h"
 
+#include "EditorTesting.h"
+
 #include "editor/resource.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 namespace editor_testing {
 
@@ -107,6 +110,23 @@ inline HWND FindMainFrame(DWORD dwProcessId)
     });
 }
 
+// The windows below the parent, at any depth, that the test accepts, in the
+// order the system lists them.
+inline std::vector<HWND> DescendantsWhere(HWND hParent, const std::function<bool(HWND)>& accept)
+{
+    struct Search { const std::function<bool(HWND)>* pAccept; std::vector<HWND> found; } search = { &accept, {} };
+    EnumChildWindows(
+        hParent,
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            Search* pSearch = (Search*)lParam;
+            if ((*pSearch->pAccept)(hWnd))
+                pSearch->found.push_back(hWnd);
+            return TRUE;
+        },
+        (LPARAM)&search);
+    return search.found;
+}
+
 inline HWND FindDialog(LPCSTR pszCaption)
 {
     HWND hDlg = FindWindowA("#32770", pszCaption);
@@ -159,6 +179,17 @@ inline void PressKey(WORD wVk)
 
 // The editor's own registry key: the program under test runs with a fresh one.
 inline constexpr char kEditorProgramKey[] = "Software\\Morvadeth\\Tarnix 2";
+
+// Fills a folder of the test's own as the installation fills the editor's:
+// the editor and the player from the build, the template files from the
+// source tree.
+inline void MakeEditorFolder(const testing_support::TempFolder& folder)
+{
+    for (LPCSTR name : { "TarnixEd.exe", "Tarnix.exe" })
+        ASSERT_TRUE(CopyFileA(testing_support::ProgramFolder() + "\\" + name, folder.File(name), FALSE)) << name;
+    for (LPCSTR name : { "Autorun.inf", "Velicon.ico", "Start.txt", "Sound\\Click.wav", "Sound\\Over.wav" })
+        folder.Write(name, testing_support::ReadFileText(TemplatePath(name)));
+}
 
 // Opens the page in TarnixEd.exe through the Start Center's recent list;
 // gives the page's window.

@@ -532,6 +532,20 @@ TEST(TarnixEdDocTest, AMissingFileOfThePageIsReportedOnceByName)
     SetUiLanguage('G');
 }
 
+namespace {
+
+// Opens the text as the page's file: one message when it names a place to
+// look at, none when it does not.
+void OpenDamagedPage(CTarnixEdDoc& doc, const TempFolder& folder, const MessageBoxRecorder& boxes,
+                     const std::string& text, LPCSTR pszNamed)
+{
+    CString path = folder.Write("Velconf.ini", text.data(), text.size());
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    ASSERT_EQ(pszNamed != nullptr ? 1u : 0u, boxes.Count());
+}
+
+} // namespace
+
 // A damaged page opens with one message naming what the editor corrected, and
 // every object has a size and lies at least partly inside the page.
 TEST(TarnixEdDocTest, ADamagedPageSaysSoOnceAndShowsEveryObject)
@@ -561,10 +575,8 @@ TEST(TarnixEdDocTest, ADamagedPageSaysSoOnceAndShowsEveryObject)
         SCOPED_TRACE(row.name);
         MessageBoxRecorder boxes;
         TempFolder folder;
-        CString path = folder.Write("Velconf.ini", row.text.data(), row.text.size());
         CTarnixEdDoc doc;
-        ASSERT_TRUE(doc.OnOpenDocument(path));
-        ASSERT_EQ(row.pszNamed != nullptr ? 1u : 0u, boxes.Count());
+        ASSERT_NO_FATAL_FAILURE(OpenDamagedPage(doc, folder, boxes, row.text, row.pszNamed));
         if (row.pszNamed != nullptr)
         {
             EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find(row.pszNamed)) << Text(boxes.Last().strText);
@@ -618,10 +630,8 @@ TEST(TarnixEdDocTest, APageCutShortSaysWhereItBreaksOff)
         SCOPED_TRACE(row.name);
         MessageBoxRecorder boxes;
         TempFolder folder;
-        CString path = folder.Write("Velconf.ini", row.text.data(), row.text.size());
         CTarnixEdDoc doc;
-        ASSERT_TRUE(doc.OnOpenDocument(path));
-        ASSERT_EQ(row.pszNamed != nullptr ? 1u : 0u, boxes.Count());
+        ASSERT_NO_FATAL_FAILURE(OpenDamagedPage(doc, folder, boxes, row.text, row.pszNamed));
         if (row.pszNamed != nullptr)
         {
             const std::string text = Text(boxes.Last().strText);

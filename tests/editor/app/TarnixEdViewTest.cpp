@@ -21,6 +21,7 @@
 #include "../dialogs/DialogTestSupport.h"
 #include "EditorSession.h"
 #include "EditorTesting.h"
+#include "toolkit/XTRealInput.h"
 
 #include "editor/DialogIds.h"
 #include "editor/WizardIds.h"
@@ -36,21 +37,13 @@ using editor_testing::CopyProject;
 using editor_testing::CopySample;
 using editor_testing::EditorFolder;
 using editor_testing::ModalAnswers;
+using editor_testing::PumpLoop;
 using editor_testing::Text;
 using testing_support::MessageBoxRecorder;
 using testing_support::ProgramStartRecorder;
 using testing_support::TempFolder;
 
 namespace {
-
-// Messages through the application's loop, so that the view's
-// PreTranslateMessage sees its children's messages as the program does.
-void PumpLoop()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
-        AfxPumpMessage();
-}
 
 // A button section of a project file.
 CString ButtonSection(int n, int x, int y, LPCSTR pszText, LPCSTR pszExtra = "")
@@ -268,14 +261,8 @@ protected:
     // Ctrl and a letter pressed and let go through the system's input queue.
     void PressCtrlWith(char chKey)
     {
-        INPUT keys[4] = {};
-        const WORD vk[4] = { VK_CONTROL, (WORD)chKey, (WORD)chKey, VK_CONTROL };
-        for (int i = 0; i < 4; ++i)
-        {
-            keys[i].type = INPUT_KEYBOARD;
-            keys[i].ki.wVk = vk[i];
-            keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
-        }
+        INPUT keys[4] = { toolkit_test::KeyInput(VK_CONTROL, FALSE), toolkit_test::KeyInput((WORD)chKey, FALSE),
+                          toolkit_test::KeyInput((WORD)chKey, TRUE), toolkit_test::KeyInput(VK_CONTROL, TRUE) };
         ASSERT_EQ(4u, ::SendInput(4, keys, sizeof(INPUT)));
         PumpLoop();
     }

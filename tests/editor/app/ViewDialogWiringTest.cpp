@@ -20,17 +20,11 @@ using editor_testing::App;
 using editor_testing::CopyProject;
 using editor_testing::EditorFolder;
 using editor_testing::ModalAnswers;
+using editor_testing::PumpLoop;
 using testing_support::MessageBoxRecorder;
 using testing_support::TempFolder;
 
 namespace {
-
-void PumpLoop()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
-        AfxPumpMessage();
-}
 
 class ViewDialogWiringTest : public EditorSessionTest
 {
