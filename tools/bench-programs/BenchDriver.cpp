@@ -186,6 +186,11 @@ std::string PageText(int k)
         font("TEXT", 14, 400, 255, 255, 255);
         line(" ");
     }
+    // The editor ends every page it writes with this section; a page of its
+    // head without it counts as cut short.
+    line("[TOOLTIP]");
+    line("ENABLE=0");
+    line(" ");
     return s;
 }
 
