@@ -534,14 +534,23 @@ TEST(TarnixEdDocTest, AMissingFileOfThePageIsReportedOnceByName)
 
 namespace {
 
-// Opens the text as the page's file: one message when it names a place to
-// look at, none when it does not.
-void OpenDamagedPage(CTarnixEdDoc& doc, const TempFolder& folder, const MessageBoxRecorder& boxes,
-                     const std::string& text, LPCSTR pszNamed)
+// Opens the text as the page's file in a new document: one message, which
+// names the place to look at, when there is one; none when there is not.
+// The message is read in German, whatever an earlier test left.
+void OpenDamagedPage(CTarnixEdDoc& doc, const std::string& text, LPCSTR pszNamed)
 {
+    SetUiLanguage('G');
+    MessageBoxRecorder boxes;
+    TempFolder folder;
     CString path = folder.Write("Velconf.ini", text.data(), text.size());
     ASSERT_TRUE(doc.OnOpenDocument(path));
     ASSERT_EQ(pszNamed != nullptr ? 1u : 0u, boxes.Count());
+    if (pszNamed != nullptr)
+    {
+        const std::string message = Text(boxes.Last().strText);
+        EXPECT_NE(std::string::npos, message.find("beschädigt")) << message;
+        EXPECT_NE(std::string::npos, message.find(pszNamed)) << message;
+    }
 }
 
 } // namespace
@@ -573,14 +582,8 @@ TEST(TarnixEdDocTest, ADamagedPageSaysSoOnceAndShowsEveryObject)
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        MessageBoxRecorder boxes;
-        TempFolder folder;
         CTarnixEdDoc doc;
-        ASSERT_NO_FATAL_FAILURE(OpenDamagedPage(doc, folder, boxes, row.text, row.pszNamed));
-        if (row.pszNamed != nullptr)
-        {
-            EXPECT_NE(std::string::npos, Text(boxes.Last().strText).find(row.pszNamed)) << Text(boxes.Last().strText);
-        }
+        ASSERT_NO_FATAL_FAILURE(OpenDamagedPage(doc, row.text, row.pszNamed));
         CProjectPage& page = doc.GetPage();
         const RECT rcPage = { 0, 0, page.GetWindow().nW, page.GetWindow().nH };
         for (const CMObjList* pList : { &page.GetButtons(), &page.GetTexts() })
@@ -628,16 +631,8 @@ TEST(TarnixEdDocTest, APageCutShortSaysWhereItBreaksOff)
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        MessageBoxRecorder boxes;
-        TempFolder folder;
         CTarnixEdDoc doc;
-        ASSERT_NO_FATAL_FAILURE(OpenDamagedPage(doc, folder, boxes, row.text, row.pszNamed));
-        if (row.pszNamed != nullptr)
-        {
-            const std::string text = Text(boxes.Last().strText);
-            EXPECT_NE(std::string::npos, text.find("beschädigt")) << text;
-            EXPECT_NE(std::string::npos, text.find(row.pszNamed)) << text;
-        }
+        ASSERT_NO_FATAL_FAILURE(OpenDamagedPage(doc, row.text, row.pszNamed));
     }
 }
 
