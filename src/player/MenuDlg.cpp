@@ -244,8 +244,9 @@ void CMenuDlg::BuildPage()
 
     // 2. An invisible default button takes Enter on the dialog; one serves
     // every page.
-    if (m_pDefaultButton == nullptr)
+    if (AfxHwnd(m_pDefaultButton) == nullptr)
     {
+        delete m_pDefaultButton;
         m_pDefaultButton = new CButton;
         m_pDefaultButton->Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, CRect(-2, -2, -1, -1),
                                  this, ID_DEFAULT_BUTTON);
