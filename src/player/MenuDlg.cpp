@@ -16,7 +16,6 @@
 #include "shared/menuobj/MObjButton.h"
 #include "shared/menuobj/MObjScriptListBox.h"
 #include "shared/menuobj/MTextCreateStruct.h"
-#include "shared/menuobj/MemDC.h"
 #include "shared/menuobj/PageMessages.h"
 #include "shared/menuobj/TipText.h"
 #include "shared/support/ProjectFormat.h"
@@ -159,11 +158,17 @@ int CMenuDlg::OnCreate(LPCREATESTRUCT lpCreateStruct)
 }
 
 // The small icon when the page has one, else the big one. A page load destroys
-// the icons of the page before, so the window lets go of both first.
+// the icons of the page before, so the window lets go of both first. Setting
+// an icon costs the platform milliseconds even when there is none to set, so
+// a window without an icon that is to stay without one is left alone.
 void CMenuDlg::ShowPageIcons()
 {
-    SetIcon(m_pDoc->m_hIconSmall, ICON_SMALL);
-    SetIcon(m_pDoc->m_hIconSmall == nullptr ? m_pDoc->m_hIconBig : nullptr, ICON_BIG);
+    HICON hSmall = m_pDoc->m_hIconSmall;
+    HICON hBig = hSmall == nullptr ? m_pDoc->m_hIconBig : nullptr;
+    if (hSmall != nullptr || GetIcon(FALSE) != nullptr)
+        SetIcon(hSmall, ICON_SMALL);
+    if (hBig != nullptr || GetIcon(TRUE) != nullptr)
+        SetIcon(hBig, ICON_BIG);
 }
 
 BOOL CMenuDlg::OnInitDialog()
@@ -234,13 +239,18 @@ void CMenuDlg::BuildPage()
     // 1. The page's objects go; the background is rendered anew.
     m_bBackgroundStale = TRUE;
     m_bBgSoundPaused = 0;
+    HideObjectWindows();
     m_objects.Init(this, kFirstObjectID, kMaxObjects, FALSE);
 
-    // 2. An invisible default button takes Enter on the dialog.
-    delete m_pDefaultButton;
-    m_pDefaultButton = new CButton;
-    m_pDefaultButton->Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, CRect(-2, -2, -1, -1), this,
-                             ID_DEFAULT_BUTTON);
+    // 2. An invisible default button takes Enter on the dialog; one serves
+    // every page.
+    if (AfxHwnd(m_pDefaultButton) == nullptr)
+    {
+        delete m_pDefaultButton;
+        m_pDefaultButton = new CButton;
+        m_pDefaultButton->Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, CRect(-2, -2, -1, -1),
+                                 this, ID_DEFAULT_BUTTON);
+    }
 
     // 3. The info box, which the buttons receive with their create structs.
     SetUpInfoBox();
@@ -272,6 +282,23 @@ void CMenuDlg::BuildPage()
     m_pDefaultButton->SetFocus();
     if (!m_bBgSoundStarted)
         PostMessage(WM_COMMAND, ID_BG_SOUND);
+}
+
+// The page's windows are hidden without a redraw before they go: the platform
+// erases the parent at once for every visible window destroyed. The next
+// page's paint covers what they showed. The window holding the focus goes
+// the usual way, which hands the focus to the menu.
+void CMenuDlg::HideObjectWindows()
+{
+    const UINT nFlags = SWP_HIDEWINDOW | SWP_NOREDRAW | SWP_DEFERERASE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
+                        SWP_NOACTIVATE;
+    const HWND hFocus = ::GetFocus();
+    for (int i = 0; i < m_objects.GetObjectCount(); ++i)
+    {
+        HWND hWnd = AfxHwnd(m_objects.GetObjectAt(i)->GetObjectWnd());
+        if (hWnd != nullptr && ::IsWindowVisible(hWnd) && hWnd != hFocus && !::IsChild(hWnd, hFocus))
+            ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, nFlags);
+    }
 }
 
 void CMenuDlg::SetUpInfoBox()
@@ -358,8 +385,8 @@ void CMenuDlg::RenderBackground(CDC* pDC, const CRect& client)
     dc.CreateCompatibleDC(pDC);
     HGDIOBJ hOld = ::SelectObject(dc.m_hDC, m_bmBackground.m_hObject);
     dc.FillSolidRect(&client, m_pDoc->m_crWindowBg);
-    BOOL bHalftone = GetScreenBitsPerPixel() <= 8 &&
-                     (m_pDoc->m_bBgFromPicture || (m_pDoc->m_bBgFromDib && m_pDoc->m_bgDib.GetColorCount() == 0));
+    BOOL bHalftone = (m_pDoc->m_bBgFromPicture || (m_pDoc->m_bBgFromDib && m_pDoc->m_bgDib.GetColorCount() == 0)) &&
+                     GetScreenBitsPerPixel() <= 8;
     if (bHalftone)
     {
         dc.SetStretchBltMode(HALFTONE);
@@ -380,10 +407,27 @@ void CMenuDlg::OnPaint()
         return;
     CRect client;
     GetClientRect(&client);
-    CMemDC memDC(&dc, client, m_pDoc->m_crWindowBg);
+    // Only the invalid part reaches the screen, so only that part is drawn
+    // for it: a button pressed or hovered repaints its own rectangle, not the
+    // page. The off-screen surface is kept from paint to paint.
+    CRect update;
+    if (!update.IntersectRect(&dc.m_ps.rcPaint, &client))
+        update.SetRectEmpty();
+    if (m_bmPaint.m_hObject == nullptr || m_sizePaint != client.Size())
+    {
+        m_bmPaint.DeleteObject();
+        m_bmPaint.CreateCompatibleBitmap(&dc, client.Width(), client.Height());
+        m_sizePaint = client.Size();
+    }
+    CDC memDC;
+    memDC.CreateCompatibleDC(&dc);
+    HGDIOBJ hOldSurface = ::SelectObject(memDC.m_hDC, m_bmPaint.m_hObject);
+    memDC.IntersectClipRect(update.left, update.top, update.right, update.bottom);
 
-    // 1. The background, rendered once per page.
-    if (m_bBackgroundStale || m_bmBackground.m_hObject == nullptr)
+    // 1. The background: the window's colour, or with a picture the picture
+    // rendered once per page.
+    const BOOL bBgImage = m_pDoc->m_bBgFromDib || m_pDoc->m_bBgFromPicture;
+    if (bBgImage && (m_bBackgroundStale || m_bmBackground.m_hObject == nullptr))
         RenderBackground(&dc, client);
 
     // 2. The picture's palette.
@@ -398,11 +442,19 @@ void CMenuDlg::OnPaint()
 
     // 3. Background, windowless objects and the info box.
     memDC.SetBkMode(TRANSPARENT);
-    CDC bgDC;
-    bgDC.CreateCompatibleDC(&dc);
-    HGDIOBJ hOld = ::SelectObject(bgDC.m_hDC, m_bmBackground.m_hObject);
-    memDC.BitBlt(0, 0, client.Width(), client.Height(), &bgDC, 0, 0, SRCCOPY);
-    ::SelectObject(bgDC.m_hDC, hOld);
+    if (bBgImage)
+    {
+        CDC bgDC;
+        bgDC.CreateCompatibleDC(&dc);
+        HGDIOBJ hOld = ::SelectObject(bgDC.m_hDC, m_bmBackground.m_hObject);
+        memDC.BitBlt(update.left, update.top, update.Width(), update.Height(), &bgDC, update.left, update.top,
+                     SRCCOPY);
+        ::SelectObject(bgDC.m_hDC, hOld);
+    }
+    else
+    {
+        memDC.FillSolidRect(&update, m_pDoc->m_crWindowBg);
+    }
     m_objects.Draw(&memDC);
     if (m_pDoc->m_bTooltip)
     {
@@ -415,7 +467,8 @@ void CMenuDlg::OnPaint()
     }
     if (hOldPalette != nullptr)
         ::SelectPalette(memDC.m_hDC, hOldPalette, FALSE);
-    memDC.CopyTo(&dc);
+    dc.BitBlt(update.left, update.top, update.Width(), update.Height(), &memDC, update.left, update.top, SRCCOPY);
+    ::SelectObject(memDC.m_hDC, hOldSurface);
 
     // 4. The start events after the first paint.
     if (!m_bPainted)
@@ -597,6 +650,7 @@ void CMenuDlg::ChangePage(LPCSTR lpszPath)
     if (!strPath.IsEmpty() && pApp != nullptr && m_pDoc != nullptr)
     {
         ReleasePopupMenus();
+        HideObjectWindows();
         m_objects.DeleteAll();
         CString strCurrentFile;
         pApp->m_settings.GetProjectFile(strCurrentFile);

@@ -167,6 +167,7 @@ private:
     void PlaceWindow();
     void PlaceWindowBySize();
     void ShowPageIcons();
+    void HideObjectWindows();
     void SetUpInfoBox();
     void AddObjects();
     void RegisterPopupMenus();
@@ -176,8 +177,10 @@ private:
     void EndDrag();
     void CloseActionSound();
 
-    CBitmap m_bmBackground;        // the cached background of the client size
+    CBitmap m_bmBackground;        // the cached background picture of the client size
     BOOL m_bBackgroundStale;
+    CBitmap m_bmPaint;             // the off-screen surface, kept while the client size stays
+    CSize m_sizePaint;
     CPlayerObjWndProgram m_program;
     CObjWndProgram* m_pPreviousProgram;
     CPopupMenuDef m_popupDef;      // what m_pPopupMenu points to

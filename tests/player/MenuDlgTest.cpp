@@ -15,6 +15,7 @@
 #include "PlayerTestSupport.h"
 #include "helpers/TestSupport.h"
 #include "shared/menuobj/PopupMenuWatcher.h"
+#include "shared/menuobj/TestWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -197,6 +198,56 @@ TEST_F(MenuDlgTest, BorderlessPageWithImageIsTheImageWithRoundedOutline)
     ClientToScreen(m_hMenu, &ptButton);
     Offer(m_hMenu, WM_LBUTTONDOWN, MK_LBUTTON, ptButton);
     EXPECT_FALSE(m_pMenu->m_bDragging);
+}
+
+// A button pressed or hovered repaints only its part of the page: that part
+// shows what the paint of the whole page showed there, over the window's
+// colour and over a picture that covers part of the page.
+TEST_F(MenuDlgTest, APartRepaintedAloneShowsWhatTheWholePageShowedThere)
+{
+    player_test::WriteBmp(m_folder, "back.bmp", 120, 70, RGB(0, 128, 0));
+    static const struct
+    {
+        const char* pszName;
+        const char* pszImage;
+    } kCases[] = { { "window colour", "IMAGE=0" }, { "picture", "IMAGE=1" } };
+    const CSize size(300, 200);
+    auto capture = [&](menuobj_testing::BitmapCanvas& canvas) {
+        HDC hdc = GetDC(m_hMenu);
+        BitBlt(canvas.DC()->m_hDC, 0, 0, size.cx, size.cy, hdc, 0, 0, SRCCOPY);
+        ReleaseDC(m_hMenu, hdc);
+    };
+    for (const auto& c : kCases)
+    {
+        SCOPED_TRACE(c.pszName);
+        Open(Lines({ "[WINDOWSIZE]", "SIZETYPE=1", "W=300", "H=200", "[WINDOWBGCOLOR]", "RED=0", "GREEN=64", "BLUE=128",
+                     "[WINDOW]", c.pszImage, "IMAGEFILE=_CURRENTDIR_\\back.bmp", "IMAGE_X=30", "IMAGE_Y=20",
+                     "[BUTTON1]", "ENABLE=1", "X=20", "Y=20", "W=120", "H=30", "TEXT=Eins", "[BUTTON2]", "ENABLE=1",
+                     "X=100", "Y=80", "W=120", "H=30", "TEXT=Zwei", "[TEXT1]", "X=160", "Y=30", "TEXT=Text" }));
+        ASSERT_EQ(size, ClientSize(m_hMenu));
+        Show();
+        menuobj_testing::BitmapCanvas whole(size.cx, size.cy, RGB(255, 0, 255));
+        capture(whole);
+
+        // The part, across the edges of both buttons, the text and the
+        // picture, is blacked out on the screen and repainted alone.
+        const CRect part(70, 35, 190, 95);
+        HDC hdc = GetDC(m_hMenu);
+        FillRect(hdc, &part, (HBRUSH)GetStockObject(BLACK_BRUSH));
+        ReleaseDC(m_hMenu, hdc);
+        ValidateRect(m_hMenu, nullptr);
+        InvalidateRect(m_hMenu, &part, FALSE);
+        UpdateWindow(m_hMenu);
+        menuobj_testing::BitmapCanvas again(size.cx, size.cy, RGB(255, 0, 255));
+        capture(again);
+        int nDiffering = 0;
+        for (int y = 0; y < size.cy; ++y)
+            for (int x = 0; x < size.cx; ++x)
+                nDiffering += whole.Pixel(x, y) != again.Pixel(x, y);
+        EXPECT_EQ(0, nDiffering);
+        EXPECT_NE(whole.Pixel(75, 40), whole.Pixel(75, 60)) << "the part holds a button's edge";
+        Close();
+    }
 }
 
 TEST_F(MenuDlgTest, ADragEndsWhenTheCaptureIsLostOrTheButtonIsUp)

@@ -182,11 +182,17 @@ void CButBasis::OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/)
     PlayClickSound();
     if (m_bEditMode)
         return;
-    if (!m_bFocus)
-        SetFocus();
+    // The button is pressed before it takes the focus, whose paint then
+    // shows it pressed: one paint instead of two.
     BOOL bWasPressed = m_bPressed;
     m_bPressed = 1;
-    if (!bWasPressed)
+    BOOL bPainted = FALSE;
+    if (!m_bFocus)
+    {
+        SetFocus();
+        bPainted = m_bFocus;
+    }
+    if (!bWasPressed && !bPainted)
         InvalidateInParent();
 }
 

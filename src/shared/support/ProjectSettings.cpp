@@ -55,11 +55,13 @@ CProjectSettings::~CProjectSettings()
 void CProjectSettings::SetProjectFile(LPCSTR lpszFileName)
 {
     m_strProjectFile = lpszFileName;
+    m_nMaxFontHeight = 0;
     m_source.SetIniFile(m_strProjectFile);
 }
 
 BOOL CProjectSettings::OpenSource(void* pContext)
 {
+    m_nMaxFontHeight = 0;
     return m_source.Open(m_strProjectFile, pContext);
 }
 
@@ -72,12 +74,24 @@ BOOL CProjectSettings::OpenProjectFile(LPCSTR lpszFileName, void* pContext)
 BOOL CProjectSettings::OpenProjectText(LPCSTR lpszFileName)
 {
     m_strProjectFile = lpszFileName;
+    m_nMaxFontHeight = 0;
     return m_source.OpenWholeFileFirst(m_strProjectFile);
 }
 
 void CProjectSettings::CloseSource()
 {
+    m_nMaxFontHeight = 0;
     m_source.Close();
+}
+
+// The platform takes long to tell the screen's size (a tenth of a millisecond
+// and more), and a page asks for dozens of fonts: the height is asked once
+// per reading.
+int CProjectSettings::MaxFontHeight()
+{
+    if (m_nMaxFontHeight <= 0)
+        m_nMaxFontHeight = std::max(GetSystemMetrics(SM_CYSCREEN), 1);
+    return m_nMaxFontHeight;
 }
 
 int CProjectSettings::GetString(LPCSTR lpszSection, LPCSTR lpszKey, LPCSTR lpszDefault, LPSTR lpBuffer, int nSize)
@@ -154,7 +168,7 @@ void CProjectSettings::GetFont(LPCSTR lpszSection, LPCSTR lpszPrefix, CFontDesc&
     // No page is taller than the screen, and the platform's font code spends
     // seconds and gigabytes on a damaged page's font of tens of thousands of
     // pixels: a height is bounded by the screen's.
-    const int nMaxHeight = std::max(GetSystemMetrics(SM_CYSCREEN), 1);
+    const int nMaxHeight = MaxFontHeight();
     const int nHeight = GetInt(lpszSection, prefix + kFontKeySize, 16);
     read.m_logFont.lfHeight = std::min(std::max(nHeight, -nMaxHeight), nMaxHeight);
     read.m_logFont.lfWeight = GetInt(lpszSection, prefix + kKeyStyle, 400);

@@ -92,7 +92,9 @@ private:
     void GetButtonRect(LPCSTR lpszSection, RECT& rect);
     void GetLink(LPCSTR lpszSection, CString& strDocument, CString& strApplication, CString& strParameter,
                  CString& strFunction);
+    int MaxFontHeight();
 
     CProjectFiles m_source;
     CString m_strProjectFile;
+    int m_nMaxFontHeight = 0;      // the screen's height once asked during a reading; 0 before
 };

@@ -212,6 +212,30 @@ TEST_F(ButBasisTest, AClickTellsThePageThenExecutesAndLeavesTheButtonUnhovered)
     EXPECT_EQ(hHand, ::GetCursor()) << "the next move is a new entry";
 }
 
+// A press repaints the page once, and that paint shows the button pressed,
+// whether the press gives the button the focus or it had it already.
+TEST_F(ButBasisTest, APressPaintsThePageOnceWithTheButtonPressed)
+{
+    Create(FALSE);
+    std::vector<int> pressedAtPaint;
+    m_page.m_onPaint = [&]() { pressedAtPaint.push_back(m_button.IsPressed()); };
+    for (bool bFocused : { false, true })
+    {
+        SCOPED_TRACE(bFocused ? "focused before" : "not focused before");
+        if (bFocused)
+            m_button.SetFocus();
+        else
+            m_page.SetFocus();
+        m_page.UpdateWindow();
+        pressedAtPaint.clear();
+        Press();
+        EXPECT_EQ(std::vector<int>{ 1 }, pressedAtPaint);
+        EXPECT_EQ(m_button.m_hWnd, ::GetFocus());
+        Release();
+    }
+    m_page.m_onPaint = nullptr;
+}
+
 TEST_F(ButBasisTest, APressDraggedOutEndsIdleWithoutExecuting)
 {
     Create(FALSE);

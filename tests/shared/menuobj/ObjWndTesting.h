@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace objwnd_testing {
@@ -48,6 +49,7 @@ public:
 
     std::vector<Message> m_messages;
     int m_nPaints = 0;
+    std::function<void()> m_onPaint;   // called as each paint begins
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -55,7 +57,11 @@ protected:
         if (message == WM_COMMAND || message == WM_TARNIX_RUNLISTBOX || message == WM_TARNIX_SHOWPOPUP)
             m_messages.push_back({ message, wParam, lParam });
         if (message == WM_PAINT)
+        {
             ++m_nPaints;
+            if (m_onPaint)
+                m_onPaint();
+        }
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };
