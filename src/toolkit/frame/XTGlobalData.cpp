@@ -204,8 +204,11 @@ BOOL CXTGlobalData::FontFaceExists(LPCSTR lpszFaceName)
     HDC hDC = ::GetWindowDC(hWndDesktop);
     if (hDC == nullptr)
         return FALSE;
+    // Only the face's own fonts are listed: all of them would cost the start
+    // a walk through every face installed.
     LOGFONTA lf = {};
     lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(lf.lfFaceName, lpszFaceName, LF_FACESIZE);
     int nResult = ::EnumFontFamiliesExA(hDC, &lf, StopAtFace, reinterpret_cast<LPARAM>(lpszFaceName), 0);
     ::ReleaseDC(hWndDesktop, hDC);
     return nResult == 0;
