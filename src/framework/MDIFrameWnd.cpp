@@ -77,7 +77,12 @@ BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT, CMenu* pWindowMenu)
                                         0, 0, rc.Width(), rc.Height(), m_hWnd,
                                         reinterpret_cast<HMENU>((UINT_PTR)AFX_IDW_PANE_FIRST),
                                         AfxGetInstanceHandle(), &ccs);
-    return m_hWndMDIClient != nullptr;
+    if (m_hWndMDIClient == nullptr)
+        return FALSE;
+    // Empty, the client hides its scroll bars with its first posted
+    // calculation, after the frame was first drawn with them: they go at once.
+    ::ShowScrollBar(m_hWndMDIClient, SB_BOTH, FALSE);
+    return TRUE;
 }
 
 LRESULT CMDIFrameWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)

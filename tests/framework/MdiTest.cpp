@@ -374,6 +374,13 @@ TEST_F(MdiProgram, AChildWhoseSizeIsFixedKeepsItAfterAResizeRequest)
     EXPECT_EQ(170, rc.Height());
 }
 
+// The empty client is drawn without scroll bars from the first: it does not
+// show them to hide them with its first posted calculation.
+TEST_F(MdiProgram, TheEmptyClientHasNoScrollBarsBeforeItsFirstMessages)
+{
+    EXPECT_EQ(0, ::GetWindowLongA(m_pMain->m_hWndMDIClient, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
+}
+
 TEST_F(MdiProgram, HelpCommandsEndInTheProgramsHelp)
 {
     std::vector<UINT> commands;

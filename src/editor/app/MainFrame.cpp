@@ -126,8 +126,11 @@ BOOL CMainFrame::CreateBars()
 {
     // Each bar made, docked or restored would lay the frame out at once:
     // the layouts are held back and the frame is laid out once the bars
-    // are docked (the object bar's place follows the side bar's), and once
-    // when all stand as the user left them.
+    // are docked (the object bar's place follows the side bar's), and when
+    // all stand as the user left them. A bar docked takes its borders from
+    // the layout that places it and its size from them in the next: that
+    // last layout is made twice, so that the first show moves no bar (a
+    // move of the shown side bar costs more than a layout of the hidden one).
     {
         LayoutHold hold(m_bInRecalcLayout);
         if (!CreateDockedBars())
@@ -139,6 +142,7 @@ BOOL CMainFrame::CreateBars()
         if (!CreateObjectBar())
             return FALSE;
     }
+    RecalcLayout();
     RecalcLayout();
     return TRUE;
 }

@@ -130,12 +130,26 @@ BOOL CXTCoolMenu::Install(HWND hWndFrame)
 
 void CXTCoolMenu::SetIconSize(int cx, int cy)
 {
+    LoadPendingToolBars();
     m_sizeIcon = CSize(cx, cy);
     m_sizeCell = CSize(cx + 2 * m_sizeMargin.cx, cy + 2 * m_sizeMargin.cy);
 }
 
+CSize CXTCoolMenu::GetIconSize() const
+{
+    LoadPendingToolBars();
+    return m_sizeIcon;
+}
+
+const CSize& CXTCoolMenu::GetCellSize() const
+{
+    LoadPendingToolBars();
+    return m_sizeCell;
+}
+
 int CXTCoolMenu::GetImageIndex(UINT nID, BOOL bDisabled) const
 {
+    LoadPendingToolBars();
     const std::map<UINT, int>& map = bDisabled ? m_mapDisabled : m_mapImages;
     auto it = map.find(nID);
     return it == map.end() ? -1 : it->second;
@@ -145,6 +159,7 @@ BOOL CXTCoolMenu::SetImage(UINT nID, HICON hIcon, BOOL bDisabled)
 {
     if (hIcon == nullptr)
         return FALSE;
+    LoadPendingToolBars();
     HIMAGELIST& hList = ImageList(bDisabled);
     if (hList == nullptr)
         hList = ImageList_Create(m_sizeIcon.cx, m_sizeIcon.cy, ILC_COLOR32 | ILC_MASK, 0, 10);
@@ -162,6 +177,7 @@ BOOL CXTCoolMenu::AddImages(HBITMAP hBitmap, const UINT* pIDs, int nCount, BOOL 
 {
     if (hBitmap == nullptr)
         return FALSE;
+    LoadPendingToolBars();
     HIMAGELIST& hList = ImageList(bDisabled);
     if (hList == nullptr)
         hList = ImageList_Create(m_sizeIcon.cx, m_sizeIcon.cy, ILC_COLOR32 | ILC_MASK, 0, 10);
@@ -192,6 +208,7 @@ BOOL CXTCoolMenu::LoadToolbar(HWND hWndToolBar, BOOL bDisabled)
     HIMAGELIST hList = (HIMAGELIST)::SendMessageA(hWndToolBar, TB_GETIMAGELIST, 0, 0);
     if (hList == nullptr)
         return TRUE;
+    LoadPendingToolBars();
     int cx = 0, cy = 0;
     ImageList_GetIconSize(hList, &cx, &cy);
     if (cx != m_sizeIcon.cx || cy != m_sizeIcon.cy)
@@ -213,9 +230,32 @@ BOOL CXTCoolMenu::LoadToolbar(UINT nIDToolBar, BOOL bDisabled)
 {
     HINSTANCE hInst = AfxGetResourceHandle();
     XT_TOOLBAR_RESOURCE toolBar;
-    if (!ReadToolBarResource(hInst, nIDToolBar, toolBar))
+    if (!ReadToolBarResource(hInst, nIDToolBar, toolBar) ||
+        ::FindResourceA(hInst, MAKEINTRESOURCEA(nIDToolBar), RT_BITMAP) == nullptr)
         return FALSE;
-    HBITMAP hBitmap = LoadSysColorBitmap(hInst, MAKEINTRESOURCEA(nIDToolBar), FALSE);
+    m_pendingToolBars.push_back({ hInst, nIDToolBar, bDisabled });
+    return TRUE;
+}
+
+void CXTCoolMenu::LoadPendingToolBars() const
+{
+    if (m_pendingToolBars.empty())
+        return;
+    // The images are the menu's state, made late: reading them changes
+    // nothing the caller could see otherwise.
+    CXTCoolMenu* pThis = const_cast<CXTCoolMenu*>(this);
+    std::vector<PendingToolBar> pending;
+    pending.swap(pThis->m_pendingToolBars);
+    for (const PendingToolBar& toolBar : pending)
+        pThis->ReadToolBarImages(toolBar);
+}
+
+BOOL CXTCoolMenu::ReadToolBarImages(const PendingToolBar& pending)
+{
+    XT_TOOLBAR_RESOURCE toolBar;
+    if (!ReadToolBarResource(pending.hInst, pending.nID, toolBar))
+        return FALSE;
+    HBITMAP hBitmap = LoadSysColorBitmap(pending.hInst, MAKEINTRESOURCEA(pending.nID), FALSE);
     if (hBitmap == nullptr)
         return FALSE;
     // Lists made for another size keep theirs: their images would not fit.
@@ -225,7 +265,7 @@ BOOL CXTCoolMenu::LoadToolbar(UINT nIDToolBar, BOOL bDisabled)
     for (UINT nID : toolBar.commands)
         if (nID != 0)
             ids.push_back(nID);
-    BOOL bOk = ids.empty() || AddImages(hBitmap, ids.data(), (int)ids.size(), bDisabled);
+    BOOL bOk = ids.empty() || AddImages(hBitmap, ids.data(), (int)ids.size(), pending.bDisabled);
     ::DeleteObject(hBitmap);
     return bOk;
 }
@@ -622,6 +662,7 @@ void CXTCoolMenu::OnInitMenuPopup(HMENU hMenu, UINT /*nIndex*/, BOOL bSysMenu)
 {
     XT_MENU_STATE& state = GetXTMenuState();
     state.bChevronHoverPending = FALSE;
+    LoadPendingToolBars();
     m_sizeMargin = xtAfxData.m_bFlatLook ? CSize(4, 3) : CSize(1, 1);
     m_sizeCell = CSize(m_sizeIcon.cx + 2 * m_sizeMargin.cx, m_sizeIcon.cy + 2 * m_sizeMargin.cy);
     if (bSysMenu || !::IsMenu(hMenu) || IsSystemMenu(hMenu))
@@ -694,6 +735,7 @@ void CXTCoolMenu::Destroy()
         }
     m_convertedMenus.clear();
     m_items.clear();
+    m_pendingToolBars.clear();
     for (BOOL bDisabled : { FALSE, TRUE })
     {
         if (ImageList(bDisabled) != nullptr)
@@ -816,6 +858,7 @@ BOOL CXTCoolMenu::OnMeasureItem(MEASUREITEMSTRUCT* pMIS)
     XT_COOLMENU_ITEM* pItem = FindItem(pMIS->itemData);
     if (pItem == nullptr)
         return FALSE;
+    LoadPendingToolBars();
     BOOL bFlat = xtAfxData.m_bFlatLook;
     int cyMenu = ::GetSystemMetrics(SM_CYMENU);
     if (pItem->fType & MFT_SEPARATOR)
@@ -1054,6 +1097,7 @@ BOOL CXTCoolMenu::OnDrawItem(DRAWITEMSTRUCT* pDIS)
     XT_COOLMENU_ITEM* pItem = FindItem(pDIS->itemData);
     if (pItem == nullptr)
         return FALSE;
+    LoadPendingToolBars();
     CDC* pDC = CDC::FromHandle(pDIS->hDC);
     BOOL bFlat = xtAfxData.m_bFlatLook;
     UINT nState = pDIS->itemState;

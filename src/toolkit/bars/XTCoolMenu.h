@@ -28,7 +28,7 @@ public:
 
     // Attributes
     BOOL IsMenuLoop() const { return m_bMenuLoop; }
-    const CSize& GetCellSize() const { return m_sizeCell; }
+    const CSize& GetCellSize() const;
     int GetImageIndex(UINT nID, BOOL bDisabled = FALSE) const;
     int GetRecentCount() const { return m_nRecentCount; }
 
@@ -37,7 +37,9 @@ public:
     BOOL Install(HWND hWndFrame);
     // The images of a tool bar control's buttons; the icon size becomes theirs.
     virtual BOOL LoadToolbar(HWND hWndToolBar, BOOL bDisabled = FALSE);
-    // The images of a tool bar resource (its bitmap and button list).
+    // The images of a tool bar resource (its bitmap and button list). The
+    // resource is checked at once; its images are made when the menu first
+    // asks for one, or for the icon size: most starts open no menu.
     virtual BOOL LoadToolbar(UINT nIDToolBar, BOOL bDisabled = FALSE);
     virtual BOOL LoadToolbars(const UINT* pIDs, int nCount, BOOL bDisabled = FALSE);
     virtual void HideCommand(UINT nID);
@@ -52,7 +54,7 @@ public:
     virtual void SetRecentCount(int nCount) { m_nRecentCount = nCount; }
     virtual void ResetUsageData();
     virtual void SetIconSize(int cx, int cy);
-    virtual CSize GetIconSize() const { return m_sizeIcon; }
+    virtual CSize GetIconSize() const;
 
     // Drawing steps
     virtual void DrawMenuText(CDC* pDC, const CRect& rcItem, XT_COOLMENU_ITEM* pItem, UINT nState);
@@ -108,11 +110,22 @@ protected:
     HIMAGELIST& ImageList(BOOL bDisabled) { return bDisabled ? m_hDisabledImages : m_hImages; }
     std::map<UINT, int>& ImageMap(BOOL bDisabled) { return bDisabled ? m_mapDisabled : m_mapImages; }
     void WriteRecentList(const std::vector<UINT>& ids);
+    // The tool bar resources handed in and not read yet, read in their order
+    // before anything else reads or changes the images or their size.
+    struct PendingToolBar
+    {
+        HINSTANCE hInst;
+        UINT nID;
+        BOOL bDisabled;
+    };
+    void LoadPendingToolBars() const;
+    BOOL ReadToolBarImages(const PendingToolBar& toolBar);
 
     HIMAGELIST m_hImages = nullptr;
     HIMAGELIST m_hDisabledImages = nullptr;
     std::map<UINT, int> m_mapImages;
     std::map<UINT, int> m_mapDisabled;
+    std::vector<PendingToolBar> m_pendingToolBars;
     std::vector<UINT> m_hiddenCommands;
     BOOL m_bHasHiddenCommands = FALSE;
     CSize m_sizeIcon;

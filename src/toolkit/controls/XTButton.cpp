@@ -62,6 +62,8 @@ BEGIN_MESSAGE_MAP(CXTButton, CButton)
     ON_WM_SYSCOLORCHANGE()
     // LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam)
     ON_MESSAGE(WM_CTRL_INITIALUPDATE, OnInitialUpdate)
+    // LRESULT OnFrameInitialUpdate(WPARAM wParam, LPARAM lParam)
+    ON_MESSAGE(WM_INITIALUPDATE, OnFrameInitialUpdate)
     // void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     ON_WM_DRAWITEM_REFLECT()
 END_MESSAGE_MAP()
@@ -465,6 +467,14 @@ LRESULT CXTButton::OnInitialUpdate(WPARAM wParam, LPARAM)
     m_nInitQueue = 0;
     ModifyStyle(0, BS_OWNERDRAW);
     SetFont(&xtAfxData.m_fontNormal);
+    return 0;
+}
+
+LRESULT CXTButton::OnFrameInitialUpdate(WPARAM, LPARAM)
+{
+    // Nothing awaited: made after the frame's update, or done already.
+    if (m_nInitQueue > 1)
+        OnInitialUpdate((WPARAM)m_nInitQueue, 0);
     return 0;
 }
 

@@ -79,6 +79,10 @@ protected:
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnSysColorChange();
     LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
+    // The frame's initial update, before it is first drawn: the deferred
+    // initialisation runs at once and the posted one is dropped, which would
+    // otherwise draw the shown button again.
+    LRESULT OnFrameInitialUpdate(WPARAM wParam, LPARAM lParam);
 
     HICON m_hIcon;
     HICON m_hIconPushed;

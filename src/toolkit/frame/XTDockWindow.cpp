@@ -44,11 +44,17 @@ namespace {
 const int kIconSize = 10;
 const int kButtonStep = 14;   // from one caption button to the next
 
-// A copy the button may own: the dock window keeps its own icons.
-HICON CopyOf(const CXTIconHandle& icon)
+// The caption buttons' pictures, in the order of their bitmap.
+enum ButtonImage
 {
-    return icon.GetHandle() != nullptr ? ::CopyIcon(icon.GetHandle()) : nullptr;
-}
+    imageHide = 0,
+    imageExpandOffH = 1,
+    imageExpandH = 2,
+    imageExpandOffV = 3,
+    imageExpandV = 4,
+    imageContractH = 6,
+    imageContractV = 8,
+};
 
 BOOL IsBarOrDockWindow(CWnd* pWnd)
 {
@@ -96,9 +102,8 @@ BOOL IsPlausibleSize(const SIZE& size)
 
 CXTDockWindow::CXTDockWindow()
     : m_nBtnState(0), m_pChildWnd(nullptr), m_pBtnHide(nullptr), m_pBtnExpand(nullptr), m_bActive(FALSE),
-      m_bSysMenuRemoved(FALSE), m_pParentWnd(nullptr), m_nInitSeq(1)
+      m_bSysMenuRemoved(FALSE), m_pParentWnd(nullptr), m_hButtonImages(nullptr), m_nInitSeq(1)
 {
-    LoadIcons();
 }
 
 CXTDockWindow::~CXTDockWindow()
@@ -109,20 +114,18 @@ CXTDockWindow::~CXTDockWindow()
         DestroyWindow();
     delete m_pBtnHide;
     delete m_pBtnExpand;
+    if (m_hButtonImages != nullptr)
+        ::ImageList_Destroy(m_hButtonImages);
 }
 
-void CXTDockWindow::LoadIcons()
+HICON CXTDockWindow::MakeButtonIcon(int nImage)
 {
-    HIMAGELIST hList = ::ImageList_LoadImageA(xtAfxData.m_hInstance, MAKEINTRESOURCEA(XT_IDB_BARBUTTONS), kIconSize,
-                                              0, RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION);
-    if (hList == nullptr)
-        return;
-    CXTIconHandle* icons[] = { &m_iconHide,    &m_iconExpandOffH, &m_iconExpandH,    &m_iconExpandOffV, &m_iconExpandV,
-                               &m_iconSpare1,  &m_iconContractH,  &m_iconSpare2,     &m_iconContractV };
-    const int nCount = ::ImageList_GetImageCount(hList);
-    for (int i = 0; i < (int)(sizeof(icons) / sizeof(icons[0])) && i < nCount; ++i)
-        icons[i]->SetHandle(::ImageList_GetIcon(hList, i, ILD_NORMAL));
-    ::ImageList_Destroy(hList);
+    if (m_hButtonImages == nullptr)
+        m_hButtonImages = ::ImageList_LoadImageA(xtAfxData.m_hInstance, MAKEINTRESOURCEA(XT_IDB_BARBUTTONS), kIconSize,
+                                                 0, RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    if (m_hButtonImages == nullptr || nImage >= ::ImageList_GetImageCount(m_hButtonImages))
+        return nullptr;
+    return ::ImageList_GetIcon(m_hButtonImages, nImage, ILD_NORMAL);
 }
 
 BOOL CXTDockWindow::Create(CWnd* pParentWnd, UINT nID, LPCSTR lpszCaption, int cx, int cy, DWORD dwStyle,
@@ -641,32 +644,32 @@ void CXTDockWindow::OnUpdateCmdUI(CFrameWnd*, BOOL)
         m_pBtnExpand->ShowWindow(SW_SHOW);
     const BOOL bHorz = IsHorzDocked();
     int nState;
-    const CXTIconHandle* pIcon;
+    int nImage;
     BOOL bEnable = TRUE;
     UINT nTip = XT_IDS_BTN_EXPAND;
     LPCSTR lpszTip = "Expand docked window";
     if (IsAloneInRow())
     {
         nState = bHorz ? 1 : 3;
-        pIcon = bHorz ? &m_iconExpandOffH : &m_iconExpandOffV;
+        nImage = bHorz ? imageExpandOffH : imageExpandOffV;
         bEnable = FALSE;
     }
     else if (IsExpanded())
     {
         nState = bHorz ? 6 : 8;
-        pIcon = bHorz ? &m_iconContractH : &m_iconContractV;
+        nImage = bHorz ? imageContractH : imageContractV;
         nTip = XT_IDS_BTN_CONTRACT;
         lpszTip = "Contract docked window";
     }
     else
     {
         nState = bHorz ? 2 : 4;
-        pIcon = bHorz ? &m_iconExpandH : &m_iconExpandV;
+        nImage = bHorz ? imageExpandH : imageExpandV;
     }
     if (nState == m_nBtnState)
         return;
     m_nBtnState = nState;
-    m_pBtnExpand->SetIcon(CSize(kIconSize, kIconSize), CopyOf(*pIcon), nullptr, TRUE);
+    m_pBtnExpand->SetIcon(CSize(kIconSize, kIconSize), MakeButtonIcon(nImage), nullptr, TRUE);
     m_pBtnExpand->EnableWindow(bEnable);
     if (m_toolTip.m_hWnd != nullptr)
         m_toolTip.UpdateTipText(LoadToolkitString(nTip, lpszTip), m_pBtnExpand);
@@ -749,7 +752,7 @@ int CXTDockWindow::OnCreate(LPCREATESTRUCT lpcs)
 
     // Step 2: their looks.
     RefreshButtons();
-    m_pBtnHide->SetIcon(CSize(kIconSize, kIconSize), CopyOf(m_iconHide), nullptr, TRUE);
+    m_pBtnHide->SetIcon(CSize(kIconSize, kIconSize), MakeButtonIcon(imageHide), nullptr, TRUE);
 
     // Step 3: their tips.
     if (m_toolTip.Create(this))

@@ -7,9 +7,10 @@
 #pragma once
 
 #include "toolkit/frame/XTControlBar.h"
-#include "toolkit/frame/XTIconHandle.h"
 
 #include "framework/ToolTipCtrl.h"
+
+#include <commctrl.h>
 
 class CXTBarButton;
 class CXTDockBar;
@@ -109,18 +110,13 @@ protected:
     BOOL m_bActive;
     BOOL m_bSysMenuRemoved;
     CWnd* m_pParentWnd;
-    CXTIconHandle m_iconHide;
-    CXTIconHandle m_iconExpandOffH;
-    CXTIconHandle m_iconExpandH;
-    CXTIconHandle m_iconExpandOffV;
-    CXTIconHandle m_iconExpandV;
-    CXTIconHandle m_iconSpare1;
-    CXTIconHandle m_iconContractH;
-    CXTIconHandle m_iconSpare2;
-    CXTIconHandle m_iconContractV;
+    HIMAGELIST m_hButtonImages;  // the caption buttons' pictures, loaded with the first shown
     int m_nInitSeq;
 
-    void LoadIcons();
+    // A new icon of a caption button's picture, which the caller owns. Each
+    // icon costs its making, and most pictures are never shown: they are
+    // made one by one as a button shows them.
+    HICON MakeButtonIcon(int nImage);
     // An expanded window gives its row back the normal lengths.
     void ReleaseExpansion();
     void LayoutChildren();

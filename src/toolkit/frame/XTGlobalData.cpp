@@ -2,7 +2,6 @@
 
 #include "toolkit/XTResource.h"
 #include "toolkit/frame/XTColorValue.h"
-#include "toolkit/frame/XTLoadLibrary.h"
 #include "toolkit/frame/XTOSVersion.h"
 
 #include "framework/MessageBox.h"
@@ -100,10 +99,14 @@ int CXTGlobalData::QueryComCtlVersion()
 {
     if (m_nComCtlVersion != -1)
         return m_nComCtlVersion;
-    CXTLoadLibrary library("COMCTL32.DLL");
+    // The library stays loaded: the toolkit's bars use it for the program's
+    // life, and one freed here would be loaded and set up again by the first bar.
+    HMODULE hComCtl = ::GetModuleHandleA("COMCTL32.DLL");
+    if (hComCtl == nullptr)
+        hComCtl = ::LoadLibraryA("COMCTL32.DLL");
     typedef HRESULT(CALLBACK * GETVERSION)(DLLVERSIONINFO*);
     GETVERSION pfnGetVersion =
-        library.GetHandle() ? reinterpret_cast<GETVERSION>(reinterpret_cast<void*>(::GetProcAddress(library, "DllGetVersion"))) : nullptr;
+        hComCtl != nullptr ? reinterpret_cast<GETVERSION>(reinterpret_cast<void*>(::GetProcAddress(hComCtl, "DllGetVersion"))) : nullptr;
     if (pfnGetVersion != nullptr)
     {
         DLLVERSIONINFO info = {};
@@ -201,8 +204,11 @@ BOOL CXTGlobalData::FontFaceExists(LPCSTR lpszFaceName)
     HDC hDC = ::GetWindowDC(hWndDesktop);
     if (hDC == nullptr)
         return FALSE;
+    // Only the face's own fonts are listed: all of them would cost the start
+    // a walk through every face installed.
     LOGFONTA lf = {};
     lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(lf.lfFaceName, lpszFaceName, LF_FACESIZE);
     int nResult = ::EnumFontFamiliesExA(hDC, &lf, StopAtFace, reinterpret_cast<LPARAM>(lpszFaceName), 0);
     ::ReleaseDC(hWndDesktop, hDC);
     return nResult == 0;

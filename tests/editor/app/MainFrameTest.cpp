@@ -258,6 +258,37 @@ TEST_F(MainFrameTest, TheFrameHasItsBarsInTheClassicLook)
     EXPECT_EQ(nullptr, pFrame->GetExplorer().GetTree());
 }
 
+// The frame is laid out to the end while it is hidden: its first show moves
+// and sizes no bar, nor the side bar's tab control, which the shown frame
+// would have to draw again.
+TEST_F(MainFrameTest, TheFirstShowMovesNoBar)
+{
+    CMainFrame* pFrame = new CMainFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW));
+    struct Part { const char* pszName; HWND hWnd; CRect rectHidden; } parts[] = {
+        { "menu bar", pFrame->GetControlBar(XT_IDW_MENUBAR)->m_hWnd, {} },
+        { "main bar", pFrame->GetMainBar().m_hWnd, {} },
+        { "object bar", pFrame->GetObjectBar().m_hWnd, {} },
+        { "status bar", pFrame->GetStatusBar().m_hWnd, {} },
+        { "side bar", pFrame->GetExplorer().m_hWnd, {} },
+        { "side bar tabs", pFrame->GetExplorer().GetTabCtrl().m_hWnd, {} },
+    };
+    for (Part& part : parts)
+        ::GetWindowRect(part.hWnd, &part.rectHidden);
+    pFrame->ShowWindow(SW_SHOWNORMAL);
+    PumpPendingMessages();
+    for (const Part& part : parts)
+    {
+        SCOPED_TRACE(part.pszName);
+        CRect rect;
+        ::GetWindowRect(part.hWnd, &rect);
+        const CRect& hidden = part.rectHidden;
+        EXPECT_EQ((std::vector<LONG>{ hidden.left, hidden.top, hidden.right, hidden.bottom }),
+                  (std::vector<LONG>{ rect.left, rect.top, rect.right, rect.bottom }));
+    }
+    pFrame->DestroyWindow();
+}
+
 // A bar without a window cannot make its views: nothing half-made stays, and
 // the next project tries again.
 TEST(ExplorerView, AFailedCreationLeavesNoViews)

@@ -72,6 +72,23 @@ TEST_F(XTButtonTest, BecomesOwnerDrawnWithTheToolkitFont)
     EXPECT_EQ((HFONT)xtAfxData.m_fontNormal.m_hObject, (HFONT)m_button.SendMessage(WM_GETFONT));
 }
 
+// A button made with a frame is set up by the frame's initial update, before
+// the frame is first drawn; the update it posted itself then draws nothing again.
+TEST_F(XTButtonTest, TheFrameInitialUpdateSetsUpAButtonMadeWithIt)
+{
+    CXTButton button;
+    ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 50, 10 + kWidth, 50 + kHeight),
+                              &m_parent, 2));
+    EXPECT_EQ((DWORD)BS_PUSHBUTTON, button.GetStyle() & BS_TYPEMASK);
+    m_parent.SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE);
+    EXPECT_EQ((DWORD)BS_OWNERDRAW, button.GetStyle() & BS_TYPEMASK);
+    EXPECT_EQ((HFONT)xtAfxData.m_fontNormal.m_hObject, (HFONT)button.SendMessage(WM_GETFONT));
+    button.UpdateWindow();
+    testing_support::PumpPendingMessages();
+    EXPECT_FALSE(::GetUpdateRect(button.m_hWnd, nullptr, FALSE));
+    button.DestroyWindow();
+}
+
 TEST_F(XTButtonTest, LooksAndStatesInTheirColours)
 {
     const CXTGlobalData& g = xtAfxData;
