@@ -64,11 +64,20 @@ void CExplorerView::SetProject(CTarnixEdDoc* pDoc)
     // Made, laid out and filled unseen, the views are drawn once: each step
     // would draw them (and their themed frames and scroll bars) again.
     HoldDrawing();
+    // Views that cannot draw yet leave the icon loader at work (on the
+    // project's folder only) until they draw; views that could draw at once
+    // stop it first.
+    if (!m_bDrawingHeld)
+        m_iconLoader.Stop();
+    else
+        m_iconLoader.KeepToFolder();
     if (!CreateViews())
     {
         ReleaseDrawing();
         return;
     }
+    if (!m_bDrawingHeld)
+        m_pList->TakeSystemImageLists();
     PostMessage(WM_EXPLORER_RELEASE_DRAWING);
     if (pDoc != nullptr && !pDoc->GetProjectFolder().IsEmpty())
         ShowFolder(pDoc->GetProjectFolder());
@@ -91,6 +100,10 @@ void CExplorerView::ClearProject()
 
 void CExplorerView::FinishShowing()
 {
+    // The views ask the shell for their icons themselves from here on: the
+    // loader ends after the icon at hand rather than go on to icons the
+    // views may never show.
+    m_iconLoader.Stop();
     if (m_pTree != nullptr && ::IsWindow(m_pTree->GetSafeHwnd()))
         m_pTree->OnDeferredInitialize();
     ReleaseDrawing();
@@ -111,6 +124,10 @@ void CExplorerView::HoldDrawing()
 
 void CExplorerView::ReleaseDrawing()
 {
+    // The views draw the shell's icons from here on.
+    m_iconLoader.Stop();
+    if (m_pList != nullptr)
+        m_pList->TakeSystemImageLists();
     if (!m_bDrawingHeld)
         return;
     m_bDrawingHeld = FALSE;
@@ -149,7 +166,6 @@ void CExplorerView::ShowFolder(const CString& strFolder)
 
 BOOL CExplorerView::CreateViews()
 {
-    m_iconLoader.Stop();
     const char* pszLabel = IsGermanUi() ? "Projekt" : "Project";
     m_pSplitter = new CXTSplitterWnd;
     m_pTree = new CExplorerTree;
