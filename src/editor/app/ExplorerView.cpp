@@ -124,13 +124,13 @@ void CExplorerView::HoldDrawing()
 
 void CExplorerView::ReleaseDrawing()
 {
+    if (!m_bDrawingHeld)
+        return;
+    m_bDrawingHeld = FALSE;
     // The views draw the shell's icons from here on.
     m_iconLoader.Stop();
     if (m_pList != nullptr)
         m_pList->TakeSystemImageLists();
-    if (!m_bDrawingHeld)
-        return;
-    m_bDrawingHeld = FALSE;
     HWND hTab = GetTabCtrl().GetSafeHwnd();
     if (hTab == nullptr)
         return;
