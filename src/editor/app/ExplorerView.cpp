@@ -100,10 +100,6 @@ void CExplorerView::ClearProject()
 
 void CExplorerView::FinishShowing()
 {
-    // The views ask the shell for their icons themselves from here on: the
-    // loader ends after the icon at hand rather than go on to icons the
-    // views may never show.
-    m_iconLoader.Stop();
     if (m_pTree != nullptr && ::IsWindow(m_pTree->GetSafeHwnd()))
         m_pTree->OnDeferredInitialize();
     ReleaseDrawing();
