@@ -13,6 +13,10 @@ void CRecentFileList::Add(LPCSTR lpszPathName)
 {
     if (lpszPathName == nullptr || *lpszPathName == '\0')
         return;
+    // The file that heads the list already leaves the list, and the
+    // registry that holds it, as they are.
+    if (!m_files.IsEmpty() && m_files[0] == lpszPathName)
+        return;
     for (INT_PTR i = 0; i < m_files.GetSize(); ++i)
     {
         if (m_files[i].CompareNoCase(lpszPathName) == 0)

@@ -20,13 +20,14 @@ void LoadIcon(LPCSTR lpszPath, UINT uFlags)
     ::SHGetFileInfoA(lpszPath, 0, &sfi, sizeof(sfi), uFlags);
 }
 
-void LoadSpecialFolderIcons(int nFolder)
+void LoadSpecialFolderIcons(int nFolder, const std::atomic<bool>& bStop)
 {
     LPITEMIDLIST pidl = nullptr;
     if (FAILED(::SHGetSpecialFolderLocation(nullptr, nFolder, &pidl)))
         return;
     LoadIcon((LPCSTR)pidl, SHGFI_PIDL | kSmallIcon);
-    LoadIcon((LPCSTR)pidl, SHGFI_PIDL | kSmallIcon | SHGFI_OPENICON);
+    if (!bStop)
+        LoadIcon((LPCSTR)pidl, SHGFI_PIDL | kSmallIcon | SHGFI_OPENICON);
     ::CoTaskMemFree(pidl);
 }
 
@@ -64,6 +65,12 @@ void CExplorerIconLoader::Stop()
     m_hThread = nullptr;
 }
 
+void CExplorerIconLoader::KeepToFolder()
+{
+    if (m_pJob != nullptr)
+        m_pJob->bFolderOnly = true;
+}
+
 DWORD WINAPI CExplorerIconLoader::Run(LPVOID pParam)
 {
     std::unique_ptr<std::shared_ptr<Job>> pHeld(static_cast<std::shared_ptr<Job>*>(pParam));
@@ -74,15 +81,16 @@ DWORD WINAPI CExplorerIconLoader::Run(LPVOID pParam)
     // first question), the project's folders and files, then what the tree
     // shows above a folder near a drive's root.
     LoadIcon("C:\\", kSmallIcon);
-    LoadIcon("C:\\", SHGFI_SYSICONINDEX | SHGFI_LARGEICON);
-    if (!job.strFolder.empty())
+    if (!job.bStop)
+        LoadIcon("C:\\", SHGFI_SYSICONINDEX | SHGFI_LARGEICON);
+    if (!job.strFolder.empty() && !job.bStop)
         LoadFolderIcons(job);
-    if (!job.bStop)
-        LoadSpecialFolderIcons(CSIDL_DESKTOP);
-    if (!job.bStop)
-        LoadSpecialFolderIcons(CSIDL_DRIVES);
+    if (!job.bStop && !job.bFolderOnly)
+        LoadSpecialFolderIcons(CSIDL_DESKTOP, job.bStop);
+    if (!job.bStop && !job.bFolderOnly)
+        LoadSpecialFolderIcons(CSIDL_DRIVES, job.bStop);
     const DWORD dwDrives = ::GetLogicalDrives();
-    for (int nDrive = 0; nDrive < 26 && !job.bStop; ++nDrive)
+    for (int nDrive = 0; nDrive < 26 && !job.bStop && !job.bFolderOnly; ++nDrive)
     {
         char szRoot[] = { char('A' + nDrive), ':', '\\', '\0' };
         // Removable and network drives may keep the thread waiting.

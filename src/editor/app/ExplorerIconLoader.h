@@ -29,12 +29,17 @@ public:
     // is made when it is first shown, most of them never (the Desktop's and
     // the computer's lie above a deep folder, out of sight).
     void Stop();
+    // Leaves out what would come after the folder's icons, without waiting:
+    // a project is being shown, and the views ask for the icons above its
+    // folder where they show them.
+    void KeepToFolder();
 
 private:
     struct Job
     {
         std::string strFolder;
         std::atomic<bool> bStop{false};
+        std::atomic<bool> bFolderOnly{false};
     };
     static DWORD WINAPI Run(LPVOID pParam);
     static void LoadFolderIcons(const Job& job);

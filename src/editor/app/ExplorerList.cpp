@@ -4,6 +4,19 @@
 
 IMPLEMENT_DYNAMIC(CExplorerList, CXTShellFolderList)
 
+BOOL CExplorerList::InitSystemImageLists()
+{
+    return m_bTakeImages ? CXTShellFolderList::InitSystemImageLists() : TRUE;
+}
+
+void CExplorerList::TakeSystemImageLists()
+{
+    if (GetSafeHwnd() == nullptr || GetImageList(LVSIL_SMALL) != nullptr)
+        return;
+    m_bTakeImages = TRUE;
+    InitSystemImageLists();
+}
+
 void CExplorerList::BuildColumns()
 {
     struct Column

@@ -12,4 +12,12 @@ public:
     ~CExplorerList() override = default;
 
     void BuildColumns() override;
+    // The shell's image lists are taken only here, before the list first
+    // draws: asked for when the list is made, the shell would keep the open
+    // waiting for the side bar's icon loader.
+    BOOL InitSystemImageLists() override;
+    void TakeSystemImageLists();
+
+private:
+    BOOL m_bTakeImages = FALSE;
 };

@@ -64,11 +64,20 @@ void CExplorerView::SetProject(CTarnixEdDoc* pDoc)
     // Made, laid out and filled unseen, the views are drawn once: each step
     // would draw them (and their themed frames and scroll bars) again.
     HoldDrawing();
+    // Views that cannot draw yet leave the icon loader at work (on the
+    // project's folder only) until they draw; views that could draw at once
+    // stop it first.
+    if (!m_bDrawingHeld)
+        m_iconLoader.Stop();
+    else
+        m_iconLoader.KeepToFolder();
     if (!CreateViews())
     {
         ReleaseDrawing();
         return;
     }
+    if (!m_bDrawingHeld)
+        m_pList->TakeSystemImageLists();
     PostMessage(WM_EXPLORER_RELEASE_DRAWING);
     if (pDoc != nullptr && !pDoc->GetProjectFolder().IsEmpty())
         ShowFolder(pDoc->GetProjectFolder());
@@ -114,6 +123,10 @@ void CExplorerView::ReleaseDrawing()
     if (!m_bDrawingHeld)
         return;
     m_bDrawingHeld = FALSE;
+    // The views draw the shell's icons from here on.
+    m_iconLoader.Stop();
+    if (m_pList != nullptr)
+        m_pList->TakeSystemImageLists();
     HWND hTab = GetTabCtrl().GetSafeHwnd();
     if (hTab == nullptr)
         return;
@@ -149,7 +162,6 @@ void CExplorerView::ShowFolder(const CString& strFolder)
 
 BOOL CExplorerView::CreateViews()
 {
-    m_iconLoader.Stop();
     const char* pszLabel = IsGermanUi() ? "Projekt" : "Project";
     m_pSplitter = new CXTSplitterWnd;
     m_pTree = new CExplorerTree;

@@ -214,6 +214,17 @@ BOOL CTarnixEdDoc::OnSaveDocument(LPCSTR lpszPathName)
     m_page.ComposeFile(path, IsModified() || m_bStampVersion, file, written);
     const std::string text = CProjectFileText::Text(file);
 
+    // A file that holds these very bytes already is left as it is: writing
+    // it again (through a copy, flushed to the disk) would change nothing but
+    // its time.
+    std::string onDisk;
+    if (ReadFileBytes(path, onDisk, text.size()) && onDisk == text)
+    {
+        m_page.FileSaved(file, written);
+        SetModifiedFlag(FALSE);
+        return TRUE;
+    }
+
     // The file is replaced only by a complete copy, so a failed write never
     // leaves the project half written.
     CString folder = ".";
@@ -420,7 +431,11 @@ void CTarnixEdDoc::RefreshPageMenu()
     if (pTemplate == nullptr)
         return;
     m_page.BuildPageMenu(CPageList::FindAnchorMenu(pTemplate->m_hMenuShared, ID_PAGE_NEW));
-    if (CWnd* pMainWnd = AfxGetMainWnd())
+    // A menu bar of the window's own shows the change when drawn again; the
+    // editor's bar builds its popups when they open, and the frame would
+    // only be laid out and drawn anew for nothing.
+    CWnd* pMainWnd = AfxGetMainWnd();
+    if (pMainWnd != nullptr && ::GetMenu(pMainWnd->GetSafeHwnd()) != nullptr)
         ::DrawMenuBar(pMainWnd->GetSafeHwnd());
 }
 

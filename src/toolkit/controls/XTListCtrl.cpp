@@ -90,22 +90,32 @@ void CXTListCtrl::OnPaint()
     CRect rcClient;
     GetClientRect(&rcClient);
     HWND hHeader = (HWND)SendMessage(LVM_GETHEADER);
+    CRect rcHeader;
     if ((GetStyle() & LVS_TYPEMASK) == LVS_REPORT && hHeader != nullptr && ::IsWindowVisible(hHeader))
     {
-        CRect rcHeader;
-        ::GetWindowRect(hHeader, &rcHeader);
-        ScreenToClient(&rcHeader);
+        rcHeader = HeaderRect(hHeader);
         dc.ExcludeClipRect(&rcHeader);
     }
     {
         CXTMemDC memDC(&dc, rcClient, m_clrBack);
         DefWindowProc(WM_PAINT, (WPARAM)memDC.m_hDC, 0);
     }
-    if (hHeader != nullptr)
-    {
+    if (hHeader == nullptr)
+        return;
+    // The control has its header draw itself while it paints; the copied
+    // picture covers the header only where the header moved meanwhile (a
+    // scroll bar came), and only then is the header drawn again.
+    if (::IsWindowVisible(hHeader) && HeaderRect(hHeader) != rcHeader)
         ::InvalidateRect(hHeader, nullptr, FALSE);
-        ::UpdateWindow(hHeader);
-    }
+    ::UpdateWindow(hHeader);
+}
+
+CRect CXTListCtrl::HeaderRect(HWND hHeader) const
+{
+    CRect rcHeader;
+    ::GetWindowRect(hHeader, &rcHeader);
+    ScreenToClient(&rcHeader);
+    return rcHeader;
 }
 
 void CXTListCtrl::ScrollWithoutFlicker()
@@ -113,7 +123,8 @@ void CXTListCtrl::ScrollWithoutFlicker()
     SetRedraw(FALSE);
     Default();
     SetRedraw(TRUE);
-    Invalidate();
+    // The header moved with the columns while nothing was drawn.
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     UpdateWindow();
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
 }

@@ -33,6 +33,8 @@ protected:
     LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
     // Scrolls with redraw off, then repaints at once.
     void ScrollWithoutFlicker();
+    // The header's place in the client area.
+    CRect HeaderRect(HWND hHeader) const;
 
     BOOL m_bInitControl;
 

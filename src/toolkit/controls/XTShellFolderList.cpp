@@ -225,6 +225,25 @@ CString CXTShellFolderList::GetTypeName(XT_SHELLITEMDATA* pData, const CString& 
     return sfi.szTypeName;
 }
 
+CString CXTShellFolderList::GetItemName(IShellFolder* lpsf, LPCITEMIDLIST lpi, ULONG ulAttribs, const CString& strFile,
+                                       BOOL bOwnNames, std::map<CString, int>& extensions)
+{
+    enum { kAsk, kShown, kHidden };
+    const int nDot = strFile.ReverseFind('.');
+    if (bOwnNames || !IsFile(ulAttribs) || nDot <= 0 || strFile.FindOneOf("\\:") >= 0)
+        return CXTShellPidl::GetDisplayName(lpsf, lpi, SHGDN_NORMAL);
+    CString strExtension = strFile.Mid(nDot);
+    strExtension.MakeLower();
+    auto it = extensions.find(strExtension);
+    if (it != extensions.end() && it->second != kAsk)
+        return it->second == kShown ? strFile : strFile.Left(nDot);
+    const CString strName = CXTShellPidl::GetDisplayName(lpsf, lpi, SHGDN_NORMAL);
+    // A name that is neither leaves the files of the extension to be asked one by one.
+    if (it == extensions.end())
+        extensions[strExtension] = strName == strFile ? kShown : strName == strFile.Left(nDot) ? kHidden : kAsk;
+    return strName;
+}
+
 BOOL CXTShellFolderList::FillList(XT_SHELLITEMDATA* pFolderItem, IShellFolder* lpsf)
 {
     IEnumIDList* pEnum = nullptr;
@@ -236,6 +255,9 @@ BOOL CXTShellFolderList::FillList(XT_SHELLITEMDATA* pFolderItem, IShellFolder* l
     if (!strFolder.IsEmpty() && strFolder.Right(1) != "\\")
         strFolder += "\\";
     std::map<CString, CString> fileTypes;
+    // A folder's desktop.ini may give its files names of their own.
+    const BOOL bOwnNames = m_folderValues.find("desktop.ini") != m_folderValues.end();
+    std::map<CString, int> extensions;
     LPITEMIDLIST lpi = nullptr;
     ULONG nFetched = 0;
     BOOL bOk = TRUE;
@@ -254,11 +276,11 @@ BOOL CXTShellFolderList::FillList(XT_SHELLITEMDATA* pFolderItem, IShellFolder* l
             break;
         }
         pData->ulAttribs = ulAttrs;
-        CString strName = CXTShellPidl::GetDisplayName(lpsf, pData->lpi, SHGDN_NORMAL);
         // A file-system object's name on disk, as the folder's search knows it.
         CString strFile = (ulAttrs & SFGAO_FILESYSTEM)
                               ? CXTShellPidl::GetDisplayName(lpsf, pData->lpi, SHGDN_INFOLDER | SHGDN_FORPARSING)
                               : CString();
+        CString strName = GetItemName(lpsf, pData->lpi, ulAttrs, strFile, bOwnNames, extensions);
         // Items of a kind share one look-up of the icon.
         // (A name that is a path of its own leaves the path to the shell.)
         const BOOL bPlainName = !strFile.IsEmpty() && strFile.FindOneOf("\\:") < 0;

@@ -59,6 +59,12 @@ protected:
     static FolderValues ReadFolderValues(const CString& strFolder);
     void ShowFileValues(int nItem, XT_SHELLITEMDATA* pData, const FileValues& values);
     static CString GetTypeName(XT_SHELLITEMDATA* pData, const CString& strFile, std::map<CString, CString>& fileTypes);
+    // The name the shell shows for an entry whose name on disk is strFile.
+    // The shell shows a file's extension or not by the extension alone: it
+    // is asked once per extension (extensions keeps its answers), and for
+    // each entry where the folder may name its files itself (bOwnNames).
+    static CString GetItemName(IShellFolder* lpsf, LPCITEMIDLIST lpi, ULONG ulAttribs, const CString& strFile,
+                               BOOL bOwnNames, std::map<CString, int>& extensions);
 
     void OnDestroy();
     BOOL OnDblClick(NMHDR* pNMHDR, LRESULT* pResult);

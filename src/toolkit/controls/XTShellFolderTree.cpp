@@ -199,8 +199,11 @@ void CXTShellFolderTree::GetItemIcons(LPCITEMIDLIST lpifq, TVITEMA* lptvitem)
 void CXTShellFolderTree::GetCachedIcons(const XT_SHELLITEMDATA* pData, TVITEMA* lptvitem)
 {
     const UINT uFlags = SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
-    lptvitem->iImage = m_iconCache.GetIcon(pData->lpifq, pData->ulAttribs, uFlags);
-    lptvitem->iSelectedImage = m_iconCache.GetIcon(pData->lpifq, pData->ulAttribs, uFlags | SHGFI_OPENICON);
+    // Both look-ups start from the item's path: the shell is asked for it once.
+    const CString strPath =
+        (pData->ulAttribs & SFGAO_FILESYSTEM) ? CXTShellPidl::GetPath(pData->lpifq) : CString();
+    lptvitem->iImage = m_iconCache.GetIcon(pData->lpifq, pData->ulAttribs, uFlags, strPath);
+    lptvitem->iSelectedImage = m_iconCache.GetIcon(pData->lpifq, pData->ulAttribs, uFlags | SHGFI_OPENICON, strPath);
     lptvitem->mask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE;
 }
 

@@ -114,6 +114,8 @@ TEST_F(ExplorerViewTest, AnOpenEndsWithEverythingItShowsDrawn)
     ASSERT_TRUE(explorer.GetTree()->GetSelectedFolderPath(strSelected));
     EXPECT_EQ(0, strSelected.CompareNoCase(folder.Path())) << Text(strSelected);
     EXPECT_TRUE(ListHas(*explorer.GetList(), "Velconf.ini"));
+    // The list takes the shell's icons only now, but before it is drawn.
+    EXPECT_NE(nullptr, explorer.GetList()->GetImageList(LVSIL_SMALL));
     std::vector<std::string> waiting;
     auto collect = [](HWND hWnd, LPARAM lParam) -> BOOL {
         char name[64] = "";
@@ -129,7 +131,8 @@ TEST_F(ExplorerViewTest, AnOpenEndsWithEverythingItShowsDrawn)
 // The side bar's views are made, laid out and filled unseen, then drawn once:
 // each resize, scroll bar and fill step would draw the list's themed frame and
 // scroll bars again, and the list's and tree's first draws are the dearest
-// part of an open.
+// part of an open. The list's header, which the list has drawn as it draws,
+// is not drawn again after it.
 TEST_F(ExplorerViewTest, AnOpenDrawsTheSideBarsViewsOnce)
 {
     TempFolder folder;
@@ -138,6 +141,7 @@ TEST_F(ExplorerViewTest, AnOpenDrawsTheSideBarsViewsOnce)
     struct Count { LPCSTR cls; UINT message; int n; } counts[] = {
         { "SysListView32", WM_NCPAINT, 0 }, { "SysListView32", WM_PAINT, 0 },
         { "SysTreeView32", WM_NCPAINT, 0 }, { "SysTreeView32", WM_PAINT, 0 },
+        { "SysHeader32", WM_PAINT, 0 },
     };
     static Count* s_pCounts = counts;
     static const size_t s_nCounts = sizeof(counts) / sizeof(counts[0]);

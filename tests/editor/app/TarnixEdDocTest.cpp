@@ -123,6 +123,78 @@ TEST(TarnixEdDocTest, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
     }
 }
 
+namespace {
+
+FILETIME LastWriteTime(LPCSTR path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    ::GetFileAttributesExA(path, GetFileExInfoStandard, &data);
+    return data.ftLastWriteTime;
+}
+
+void SetLastWriteTime(LPCSTR path, const FILETIME& ft)
+{
+    HANDLE hFile = ::CreateFileA(path, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
+    ::SetFileTime(hFile, nullptr, nullptr, &ft);
+    ::CloseHandle(hFile);
+}
+
+} // namespace
+
+// A file that holds the page's very bytes is left as it is, its time too; a
+// file changed or cut meanwhile, or an edited page, is written.
+TEST(TarnixEdDocTest, ASaveWritesOnlyAFileThatWouldChange)
+{
+    struct Row
+    {
+        LPCSTR what;
+        bool bEdit;
+        std::function<void(std::vector<unsigned char>&)> changeOnDisk;
+        bool bWritten;
+    } rows[] = {
+        { "as read", false, nullptr, false },
+        { "a byte changed", false, [](std::vector<unsigned char>& bytes) { bytes[1] = 'X'; }, true },
+        { "cut short", false, [](std::vector<unsigned char>& bytes) { bytes.resize(bytes.size() / 2); }, true },
+        { "longer", false, [](std::vector<unsigned char>& bytes) { bytes.push_back(' '); }, true },
+        { "edited", true, nullptr, true },
+    };
+    const FILETIME ftOld = { 0xD53E8000, 0x01A8E79F };   // some day in 1998
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.what);
+        MessageBoxRecorder boxes;
+        TempFolder folder;
+        const CString path = CopyProject(folder, "centred", "024000");
+        const std::vector<unsigned char> original = ReadFileBytes(path);
+        CTarnixEdDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(path));
+        if (row.changeOnDisk)
+        {
+            std::vector<unsigned char> changed = original;
+            row.changeOnDisk(changed);
+            folder.Write("Velconf.ini", changed.data(), changed.size());
+        }
+        if (row.bEdit)
+        {
+            RetitlePage(doc.GetPage(), "Neu");
+            doc.SetModifiedFlag(TRUE);
+        }
+        SetLastWriteTime(path, ftOld);
+        ASSERT_TRUE(doc.OnSaveDocument(path));
+        EXPECT_FALSE(doc.IsModified());
+        const FILETIME ftAfter = LastWriteTime(path);
+        EXPECT_EQ(row.bWritten, ::CompareFileTime(&ftOld, &ftAfter) != 0);
+        // An unedited page is written back as it was read.
+        if (!row.bEdit)
+        {
+            EXPECT_EQ(original, ReadFileBytes(path));
+        }
+        EXPECT_EQ(0u, boxes.Count());
+    }
+}
+
 TEST(TarnixEdDocTest, AnOlderProjectIsUpdatedOnRequest)
 {
     struct Row { LPCSTR pszVersion; bool bAsks; } rows[] = {

@@ -79,19 +79,19 @@ private:
 class HiddenSetting
 {
 public:
-    explicit HiddenSetting(DWORD dwValue)
+    explicit HiddenSetting(DWORD dwValue, LPCSTR lpszName = "Hidden") : m_lpszName(lpszName)
     {
         ::RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_hKey, nullptr);
         DWORD cb = sizeof(m_dwOld);
-        m_bHadValue = ::RegQueryValueExA(m_hKey, "Hidden", nullptr, nullptr, (BYTE*)&m_dwOld, &cb) == ERROR_SUCCESS;
-        ::RegSetValueExA(m_hKey, "Hidden", 0, REG_DWORD, (const BYTE*)&dwValue, sizeof(dwValue));
+        m_bHadValue = ::RegQueryValueExA(m_hKey, m_lpszName, nullptr, nullptr, (BYTE*)&m_dwOld, &cb) == ERROR_SUCCESS;
+        ::RegSetValueExA(m_hKey, m_lpszName, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof(dwValue));
     }
     ~HiddenSetting()
     {
         if (m_bHadValue)
-            ::RegSetValueExA(m_hKey, "Hidden", 0, REG_DWORD, (const BYTE*)&m_dwOld, sizeof(m_dwOld));
+            ::RegSetValueExA(m_hKey, m_lpszName, 0, REG_DWORD, (const BYTE*)&m_dwOld, sizeof(m_dwOld));
         else
-            ::RegDeleteValueA(m_hKey, "Hidden");
+            ::RegDeleteValueA(m_hKey, m_lpszName);
         ::RegCloseKey(m_hKey);
     }
     HiddenSetting(const HiddenSetting&) = delete;
@@ -99,6 +99,7 @@ public:
 
 private:
     static constexpr const char* kKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+    LPCSTR m_lpszName;
     HKEY m_hKey = nullptr;
     DWORD m_dwOld = 0;
     BOOL m_bHadValue = FALSE;
@@ -526,6 +527,46 @@ TEST_F(XTShellViewsTest, IconsSharedByKindAreTheShellsForEachItem)
         ::RemoveDirectoryA(strFolder + "\\" + strSub);
     for (const CString& strFile : strFiles)
         ::DeleteFileA(strFolder + "\\" + strFile);
+    ::RemoveDirectoryA(strFolder);
+}
+
+// The list shows each entry by the shell's name for it, with or without the
+// extension as the shell shows it, also where a desktop.ini may name the
+// folder's files.
+TEST_F(XTShellViewsTest, NamesAreTheShellsForEachItem)
+{
+    const CString strFolder = CString(kFolder) + "\\names";
+    const CString strFiles[] = { "one.ini", "two.ini", "three.txt", "four.TXT", "none", "a.b.txt", "five.zzq" };
+    ::CreateDirectoryA(strFolder, nullptr);
+    ::CreateDirectoryA(strFolder + "\\dir.txt", nullptr);
+    for (const CString& strFile : strFiles)
+        ::CloseHandle(::CreateFileA(strFolder + "\\" + strFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    for (DWORD dwHide : { 0u, 1u })
+        for (bool bDesktopIni : { false, true })
+        {
+            SCOPED_TRACE(testing::Message() << "HideFileExt " << dwHide << (bDesktopIni ? ", desktop.ini" : ""));
+            HiddenSetting hide(dwHide, "HideFileExt");
+            if (bDesktopIni)
+                ::CloseHandle(::CreateFileA(strFolder + "\\desktop.ini", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                                            nullptr));
+            CreateViews();
+            ASSERT_TRUE(m_tree->SelectPath(strFolder));
+            EXPECT_EQ((int)std::size(strFiles) + 1 + (bDesktopIni ? 1 : 0), m_list->GetItemCount());
+            for (int i = 0; i < m_list->GetItemCount(); ++i)
+            {
+                const XT_SHELLITEMDATA* pData = m_list->GetShellItemData(i);
+                const CString strShell = CXTShellPidl::GetDisplayName(pData->lpsfParent, pData->lpi, SHGDN_NORMAL);
+                EXPECT_STREQ(strShell, m_list->GetItemText(i, 0));
+            }
+            m_parent.DestroyWindow();
+            m_tree.reset();
+            m_list.reset();
+            SetUp();
+            ::DeleteFileA(strFolder + "\\desktop.ini");
+        }
+    for (const CString& strFile : strFiles)
+        ::DeleteFileA(strFolder + "\\" + strFile);
+    ::RemoveDirectoryA(strFolder + "\\dir.txt");
     ::RemoveDirectoryA(strFolder);
 }
 
