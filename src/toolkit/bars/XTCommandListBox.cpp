@@ -1,6 +1,7 @@
 #include "toolkit/bars/XTCommandListBox.h"
 
 #include "toolkit/bars/XTCommandListOwner.h"
+#include "toolkit/bars/XTWaitForDrag.h"
 #include "toolkit/controls/XTPaintFlickerFree.h"
 #include "toolkit/frame/XTGlobalData.h"
 #include "toolkit/frame/XTPainters.h"
@@ -127,35 +128,7 @@ void CXTCommandListBox::OnLButtonDown(UINT, CPoint point)
     // A click selects; only a press that moves drags the command.
     CPoint ptScreen = point;
     ClientToScreen(&ptScreen);
-    if (WaitForDrag(ptScreen))
+    if (XTWaitForDrag(m_hWnd, ptScreen))
         m_pOwner->DragCommand(GetItemData(nItem));
 }
 
-BOOL CXTCommandListBox::WaitForDrag(CPoint ptScreen)
-{
-    // The system's drag detection compares a move's client point with the
-    // screen point given; here both are screen points.
-    CRect rcStill(ptScreen, ptScreen);
-    rcStill.InflateRect(::GetSystemMetrics(SM_CXDRAG), ::GetSystemMetrics(SM_CYDRAG));
-    SetCapture();
-    BOOL bDrag = FALSE;
-    while (::GetCapture() == m_hWnd)
-    {
-        MSG msg;
-        if (!::PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE))
-        {
-            ::WaitMessage();
-            continue;
-        }
-        if (msg.message == WM_MOUSEMOVE && !rcStill.PtInRect(msg.pt))
-        {
-            bDrag = TRUE;
-            break;
-        }
-        if (msg.message != WM_MOUSEMOVE)
-            break;   // the button came up, or another one went down
-    }
-    if (::GetCapture() == m_hWnd)
-        ::ReleaseCapture();
-    return bDrag;
-}

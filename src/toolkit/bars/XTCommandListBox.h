@@ -33,9 +33,6 @@ protected:
     mutable CXTIconHandle m_itemIcon;
 
     void DrawIcon(CDC* pDC, const CRect& rcColumn, HICON hIcon, BOOL bSelected);
-    // Holds the mouse until it leaves the drag distance around the point
-    // (TRUE) or a button changes (FALSE).
-    BOOL WaitForDrag(CPoint ptScreen);
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnLButtonDown(UINT nFlags, CPoint point);

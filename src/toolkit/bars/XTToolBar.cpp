@@ -11,6 +11,7 @@
 #include "toolkit/bars/XTToolBarResource.h"
 #include "toolkit/bars/XTToolBarState.h"
 #include "toolkit/bars/XTToolkitString.h"
+#include "toolkit/bars/XTWaitForDrag.h"
 #include "toolkit/controls/XTColorPopupWnd.h"
 #include "toolkit/controls/XTExpButton.h"
 #include "toolkit/frame/XTDockContext.h"
@@ -389,12 +390,9 @@ BOOL CXTToolBar::AltDrag(CPoint point)
         RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         CPoint ptScreen = point;
         ClientToScreen(&ptScreen);
-        // The system's drag detection and the drag loop take the mouse themselves.
-        BOOL bDrag = ::DragDetect(m_hWnd, ptScreen);
-        const CPoint ptDetected = CXTToolBarCustomizer::DetectedDragPoint();
-        if (::GetCapture() == m_hWnd)
-            ::ReleaseCapture();
-        if (bDrag)
+        // The drag detection and the drag loop take the mouse themselves.
+        CPoint ptDetected;
+        if (XTWaitForDrag(m_hWnd, ptScreen, &ptDetected))
             m_pCustomizer->BeginDrag(ptDetected);
     }
     manager.SetCustomizeMode(FALSE);

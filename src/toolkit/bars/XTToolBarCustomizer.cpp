@@ -1,6 +1,7 @@
 #include "toolkit/bars/XTToolBarCustomizer.h"
 
 #include "toolkit/bars/XTToolBar.h"
+#include "toolkit/bars/XTWaitForDrag.h"
 
 #include "framework/DC.h"
 #include "framework/FrameWnd.h"
@@ -99,12 +100,8 @@ BOOL CXTToolBarCustomizer::Filter(UINT message, WPARAM wParam, LPARAM lParam, LR
                 GetCustomizeManager().m_clearSelection.Raise();
                 Select(nHit);
                 RedrawBar();
-                // The system's drag detection takes the mouse itself.
-                BOOL bDrag = ::DragDetect(m_pBar->m_hWnd, ptScreen);
-                const CPoint ptDetected = DetectedDragPoint();
-                if (::GetCapture() == m_pBar->m_hWnd)
-                    ::ReleaseCapture();
-                if (bDrag)
+                CPoint ptDetected;
+                if (XTWaitForDrag(m_pBar->m_hWnd, ptScreen, &ptDetected))
                     BeginDrag(ptDetected);
             }
         }
@@ -125,12 +122,6 @@ BOOL CXTToolBarCustomizer::Filter(UINT message, WPARAM wParam, LPARAM lParam, LR
         (void)wParam;
         return FALSE;
     }
-}
-
-CPoint CXTToolBarCustomizer::DetectedDragPoint()
-{
-    const DWORD dwPos = ::GetMessagePos();
-    return CPoint(GET_X_LPARAM(dwPos), GET_Y_LPARAM(dwPos));
 }
 
 void CXTToolBarCustomizer::BeginDrag(CPoint ptStart)

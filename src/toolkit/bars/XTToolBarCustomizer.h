@@ -31,9 +31,6 @@ public:
     // Drags the selected button (the loop of the manager) from the screen
     // point where the drag began.
     void BeginDrag(CPoint ptStart);
-    // Where the system's drag detection saw the drag begin: the move it
-    // ended on (the last message this thread took).
-    static CPoint DetectedDragPoint();
 
     // The drop target
     BOOL HitTest(CPoint ptScreen) override;
