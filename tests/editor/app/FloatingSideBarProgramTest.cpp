@@ -127,6 +127,12 @@ protected:
         Click(hStart, IDCANCEL);
         return WaitFor([&] { return FindDialog("Tarnix Start Center") == nullptr ? hFrame : nullptr; }) != nullptr;
     }
+    // Starts the editor as above and finds its side bar.
+    bool StartEditor(Process& editor, HWND& hFrame, HWND& hSideBar)
+    {
+        hSideBar = StartEditor(editor, hFrame) ? FindSideBar(hFrame) : nullptr;
+        return hSideBar != nullptr;
+    }
 
     TempFolder m_editor;
     char m_szSideBar[64] = "";
@@ -138,10 +144,8 @@ TEST_F(FloatingSideBarProgramTest, TheFloatedSideBarFollowsTheMouseExactlyAndSta
 {
     {
         Process editor;
-        HWND hFrame = nullptr;
-        ASSERT_TRUE(StartEditor(editor, hFrame));
-        HWND hSideBar = FindSideBar(hFrame);
-        ASSERT_NE(nullptr, hSideBar);
+        HWND hFrame = nullptr, hSideBar = nullptr;
+        ASSERT_TRUE(StartEditor(editor, hFrame, hSideBar));
 
         // Off its side by its caption, into the middle of the main window, once
         // the frame has laid it out.
@@ -189,10 +193,8 @@ TEST_F(FloatingSideBarProgramTest, TheFloatedSideBarFollowsTheMouseExactlyAndSta
 TEST_F(FloatingSideBarProgramTest, TheSideBarFloatedAfterTheToolBarLeavesTheToolBarsFrameOnTop)
 {
     Process editor;
-    HWND hFrame = nullptr;
-    ASSERT_TRUE(StartEditor(editor, hFrame));
-    HWND hSideBar = FindSideBar(hFrame);
-    ASSERT_NE(nullptr, hSideBar);
+    HWND hFrame = nullptr, hSideBar = nullptr;
+    ASSERT_TRUE(StartEditor(editor, hFrame, hSideBar));
     HWND hToolBar = WaitFor([&] {
         HWND hDockBar = ::GetDlgItem(hFrame, AFX_IDW_DOCKBAR_TOP);
         HWND hBar = hDockBar != nullptr ? ::GetDlgItem(hDockBar, AFX_IDW_TOOLBAR) : nullptr;

@@ -66,7 +66,7 @@ public:
                 ::SendInput(1, &input, sizeof(INPUT));
                 // A program held at the event before goes on now.
                 m_nGiven = i;
-                if (bMessage && !WaitSeen(i))
+                if (bMessage && !WaitSeen(i, input))
                 {
                     m_nUnseen = i;
                     break;
@@ -95,6 +95,7 @@ public:
 
 private:
     static constexpr DWORD kStepBound = 15000;   // a hung program, not a slow machine
+    static constexpr DWORD kMoveAgain = 1000;
 
     // The point an absolute event goes to.
     static CPoint EventPoint(const INPUT& input)
@@ -132,13 +133,25 @@ private:
         return TRUE;
     }
 
-    BOOL WaitSeen(int nStep)
+    // A move that does not come is given again, as a hand moves on: under
+    // load the platform may take the pointer back to where an earlier event
+    // left it, and the move never reaches the queue. A button event is
+    // given once.
+    BOOL WaitSeen(int nStep, INPUT input)
     {
+        const BOOL bMove = (input.mi.dwFlags & ~(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE)) == 0;
         const DWORD dwStart = ::GetTickCount();
+        DWORD dwGiven = dwStart;
         while (m_nSeen != nStep)
         {
-            if (::GetTickCount() - dwStart > kStepBound)
+            const DWORD dwNow = ::GetTickCount();
+            if (dwNow - dwStart > kStepBound)
                 return FALSE;
+            if (bMove && dwNow - dwGiven > kMoveAgain)
+            {
+                ::SendInput(1, &input, sizeof(INPUT));
+                dwGiven = dwNow;
+            }
             ::Sleep(1);
         }
         return TRUE;
