@@ -114,10 +114,14 @@ TEST_F(EditorProgramTest, ANewProjectFromTheStartCenterIsPlayedByThePlayer)
 
         // The frame's bars as another process sees them: the menu bar and two
         // tool bars, the status bar, the side bar's folder tree and the
-        // project's files in its list, and the canvas in the child.
+        // project's files in its list, and the canvas in the child. The side
+        // bar's views are filled unseen and shown once they are drawn.
         HWND hList = WaitFor([&] {
             HWND hFound = FindDescendant(hFrame, "SysListView32");
-            return hFound != nullptr && SendMessageA(hFound, LVM_GETITEMCOUNT, 0, 0) >= 6 ? hFound : nullptr;
+            return hFound != nullptr && ::IsWindowVisible(hFound) && CountVisible(hFrame, "SysTreeView32") > 0 &&
+                           SendMessageA(hFound, LVM_GETITEMCOUNT, 0, 0) >= 6
+                       ? hFound
+                       : nullptr;
         });
         EXPECT_NE(nullptr, hList);
         EXPECT_EQ(3, CountVisible(hFrame, "ToolbarWindow32"));
