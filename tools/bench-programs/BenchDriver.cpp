@@ -584,27 +584,32 @@ void TimeIniFloor(const char* exe, const char* cls, const char* folder, double& 
     floor.Stop(h);
 }
 
-void RunIniFloor(bool bKeep)
+// A floor of the editor's open and, where given, of its save: its times
+// count for the editor and the baseline editor alike.
+void RunOpenFloor(bool bKeep, const char* exe, const char* cls, const char* folder, Samples EditorSamples::*open,
+                  Samples EditorSamples::*save)
 {
     double tRead = 0, tWrite = 0;
-    TimeIniFloor("IniFloor.exe", "BenchIniFloor", "ini", tRead, tWrite);
+    TimeIniFloor(exe, cls, folder, tRead, tWrite);
     if (!bKeep)
         return;
-    g_editor.open.floor.push_back(tRead);
-    g_editor.save.floor.push_back(tWrite);
-    g_baseEditor.open.floor.push_back(tRead);
-    g_baseEditor.save.floor.push_back(tWrite);
+    for (EditorSamples* pSamples : {&g_editor, &g_baseEditor})
+    {
+        (pSamples->*open).floor.push_back(tRead);
+        if (save != nullptr)
+            (pSamples->*save).floor.push_back(tWrite);
+    }
+}
+
+void RunIniFloor(bool bKeep)
+{
+    RunOpenFloor(bKeep, "IniFloor.exe", "BenchIniFloor", "ini", &EditorSamples::open, &EditorSamples::save);
 }
 
 // The side bar's floor shows a folder that holds what the editor's does.
 void RunSideBarFloor(bool bKeep)
 {
-    double tRead = 0, tWrite = 0;
-    TimeIniFloor("SideBarFloor.exe", "BenchSideBarFloor", "side", tRead, tWrite);
-    if (!bKeep)
-        return;
-    g_editor.openSideBar.floor.push_back(tRead);
-    g_baseEditor.openSideBar.floor.push_back(tRead);
+    RunOpenFloor(bKeep, "SideBarFloor.exe", "BenchSideBarFloor", "side", &EditorSamples::openSideBar, nullptr);
 }
 
 double Median(std::vector<double> v)
